@@ -1,0 +1,165 @@
+#include "Form1.h"
+
+#include "StartupRoutines.h"
+#include "common/ApplicationTitle.h"
+#include "common/ErrorTrap.h"
+#include "common/ListControl.h"
+#include "common/Locations.h"
+#include "common/MainRoutines.h"
+#include "common/PointerHandlers.h"
+#include "common/RowRemoval.h"
+#include "platform/BrowserOpener.h"
+#include "platform/EventLoop.h"
+#include "platform/MainWindow.h"
+#include "platform/MessageBox.h"
+
+#include <QDir>
+
+Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& chance)
+    : m_platform(platform)
+    , m_config(config)
+    , m_chance(chance)
+    , m_codeList(platform)
+{}
+
+template <typename Body>
+void Form1::dispatch(QStringView procedure, Body&& body) noexcept
+{
+    try {
+        body();
+    } catch (const ProgramEnding&) {
+        // The window has closed; the handler stops where it stood.
+    } catch (...) {
+        const QString description = DescribeCurrentException();
+        try {
+            m_platform.messageBox.show(
+                BuildUntrappedReportText(description, FormLocation(procedure)),
+                MessageIcon::Warning, kErrorReportTitle.toString());
+        } catch (...) {
+            // Nothing more can be shown; the event loop must not see it.
+        }
+    }
+}
+
+void Form1::Form_Load()
+{
+    dispatch(u"Form_Load", [&] {
+        ErrorTrap trap(m_platform.messageBox, Location::Form_Load);
+        trap(100, [&] { ApplySkin(); });
+        trap(102, [&] { CheckOnline(); });
+        trap(104, [&] { m_platform.window.setCaption(m_config.productName); });
+        trap(106, [&] { m_platform.window.setApplicationIcon(); });
+        trap(108, [&] { SetShortTitle(); });
+        QString pointerFile;
+        if (trap.test(110, [&] {
+                pointerFile =
+                    QDir(m_config.applicationFolder).filePath(kPointerFileName.toString());
+                return FileExists(m_platform.files, pointerFile);
+            }))
+            trap(112, [&] { m_platform.window.loadMouseIcon(pointerFile); });
+        trap(114, [&] { OpenWebSiteByChance(); });
+        trap(116, [&] { m_platform.listView1.addColumnHeader(kCodeListHeader.toString()); });
+        trap(118, [&] { m_platform.listView1.setColumnWidth(1, kListColumnWidthTwips); });
+        trap(120, [&] { m_platform.listView2.addColumnHeader(kResultsHeader.toString()); });
+        trap(122, [&] { m_platform.listView2.setColumnWidth(1, kListColumnWidthTwips); });
+        trap(124, [&] { RestoreCodeList(); });
+    });
+}
+
+void Form1::Form_QueryUnload()
+{
+    dispatch(u"Form_QueryUnload", [&] {
+        ErrorTrap trap(m_platform.messageBox, Location::Form_QueryUnload);
+        trap(100, [&] { SaveCodeList(); });
+    });
+}
+
+void Form1::Form_Unload()
+{
+    dispatch(u"Form_Unload", [&] { m_platform.eventLoop.endProgram(); });
+}
+
+void Form1::SetShortTitle()
+{
+    m_platform.title.setText(ShortenTitle(m_config.productName));
+}
+
+void Form1::OpenWebSiteByChance()
+{
+    if (DrawOneToHundred(m_chance) == kWebSiteDraw && !m_config.webSiteUrl.isEmpty())
+        m_platform.browser.open(m_config.webSiteUrl);
+}
+
+// Start-up and closing steps whose services arrive with the saved list, the connectivity check
+// and the skin; until then each leaves the window as it is.
+void Form1::ApplySkin() {}
+void Form1::CheckOnline() {}
+void Form1::RestoreCodeList() {}
+void Form1::SaveCodeList() {}
+
+void Form1::PushButton6_Click()
+{
+    dispatch(u"PushButton6_Click", [&] { m_codeList.PushButton6_Click(); });
+}
+
+void Form1::PushButton3_Click() {}
+
+void Form1::PushButton1_Click()
+{
+    dispatch(u"PushButton1_Click", [&] { m_codeList.PushButton1_Click(); });
+}
+
+void Form1::PushButton7_Click()
+{
+    dispatch(u"PushButton7_Click", [&] { m_codeList.PushButton7_Click(); });
+}
+
+void Form1::PushButton17_Click() {}
+void Form1::PushButton4_Click() {}
+void Form1::PushButton13_Click() {}
+void Form1::PushButton2_Click() {}
+void Form1::PushButton5_Click() {}
+
+void Form1::ListView1_KeyDown(int keyCode, int shift)
+{
+    dispatch(u"ListView1_KeyDown", [&] { m_codeList.ListView1_KeyDown(keyCode, shift); });
+}
+
+void Form1::ListView1_DblClick()
+{
+    dispatch(u"ListView1_DblClick", [&] { m_codeList.ListView1_DblClick(); });
+}
+
+void Form1::ListView2_KeyDown(int keyCode, int /*shift*/)
+{
+    dispatch(u"ListView2_KeyDown", [&] {
+        if (keyCode == kKeyCodeDelete)
+            RemoveSelectedRowUnlessBusy(m_platform.listView2, m_platform.window);
+    });
+}
+
+void Form1::ListView2_DblClick()
+{
+    dispatch(u"ListView2_DblClick",
+             [&] { RemoveSelectedRowUnlessBusy(m_platform.listView2, m_platform.window); });
+}
+
+void Form1::PushButton_MouseMove()
+{
+    dispatch(u"PushButton_MouseMove", [&] { PointerOverButton(m_platform.window); });
+}
+
+void Form1::Form_MouseMove()
+{
+    dispatch(u"Form_MouseMove", [&] { PointerOverArrowArea(m_platform.window); });
+}
+
+void Form1::ListView1_MouseMove()
+{
+    dispatch(u"ListView1_MouseMove", [&] { PointerOverArrowArea(m_platform.window); });
+}
+
+void Form1::ListView2_MouseMove()
+{
+    dispatch(u"ListView2_MouseMove", [&] { PointerOverArrowArea(m_platform.window); });
+}

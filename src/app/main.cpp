@@ -1,0 +1,61 @@
+// The program's entry: settle the configuration, build the window, run start-up, show it.
+#include "app/AppConfig.h"
+#include "app/ChanceSource.h"
+#include "app/Form1.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QProcessEnvironment>
+
+#include <cstdio>
+
+namespace {
+// Without a display Qt aborts with a message few people can act on; say what to do instead.
+bool displayAvailable(const QProcessEnvironment& environment)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !environment.value(QStringLiteral("DISPLAY")).isEmpty() ||
+           !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() ||
+           !environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty();
+#else
+    Q_UNUSED(environment);
+    return true;
+#endif
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!displayAvailable(environment)) {
+        std::fputs("Quillfen needs a graphical display, and none was found (DISPLAY and "
+                   "WAYLAND_DISPLAY are empty).\nStart it from a desktop session, or inside a "
+                   "virtual X server:\n    xvfb-run -a quillfen\n",
+                   stderr);
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Zandrik"));
+    QCoreApplication::setApplicationName(kProductName.toString());
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLFEN_VERSION));
+
+    const CommandLineResult parsed = ParseCommandLine(QCoreApplication::arguments(), environment,
+                                                      QCoreApplication::applicationDirPath());
+    if (!parsed.config) {
+        std::fputs(parsed.message.toLocal8Bit().constData(),
+                   parsed.exitCode == 0 ? stdout : stderr);
+        return parsed.exitCode;
+    }
+
+    QtPlatform platform(parsed.config->productName);
+    TimeSeededChance chance;
+    Form1 form(platform.services(), *parsed.config, chance);
+    ConnectForm1(platform.window(), form);
+
+    form.Form_Load();
+    if (platform.eventLoop().isEnding())
+        return 0;
+    platform.window().showCentred();
+    return QApplication::exec();
+}

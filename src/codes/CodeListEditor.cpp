@@ -1,0 +1,56 @@
+#include "CodeListEditor.h"
+
+#include "common/ErrorTrap.h"
+#include "common/ListControl.h"
+#include "common/Locations.h"
+#include "common/MainRoutines.h"
+#include "common/PointerCode.h"
+#include "common/RowRemoval.h"
+#include "platform/InputBox.h"
+#include "platform/MainWindow.h"
+
+QStringList SplitTypedCodes(const QString& answer)
+{
+    QStringList pieces = answer.split(u',', Qt::KeepEmptyParts);
+    for (QString& piece : pieces)
+        piece = TrimSpaces(piece);
+    return pieces;
+}
+
+void CodeListEditor::PushButton6_Click()
+{
+    ErrorTrap trap(m_platform.messageBox, Location::PushButton6_Click);
+    QString answer;
+    QStringList pieces;
+    trap(100, [&] { answer = m_platform.inputBox.ask(kAddCodesPrompt.toString()); });
+    if (trap.test(102, [&] { return answer.isEmpty(); }))
+        return;
+    trap(104, [&] { pieces = SplitTypedCodes(answer); });
+    for (const QString& piece : std::as_const(pieces))
+        trap(106, [&] { m_platform.listView1.add(piece); });
+}
+
+void CodeListEditor::PushButton7_Click()
+{
+    ErrorTrap trap(m_platform.messageBox, Location::PushButton7_Click);
+    trap(100, [&] { m_platform.listView1.add(kSampleCode1.toString()); });
+    trap(102, [&] { m_platform.listView1.add(kSampleCode2.toString()); });
+}
+
+void CodeListEditor::PushButton1_Click()
+{
+    ErrorTrap trap(m_platform.messageBox, Location::PushButton1_Click);
+    if (trap.test(100, [&] { return m_platform.window.mousePointer() != PointerCode::Hourglass; }))
+        trap(102, [&] { m_platform.listView1.clear(); });
+}
+
+void CodeListEditor::ListView1_KeyDown(int keyCode, int /*shift*/)
+{
+    if (keyCode == kKeyCodeDelete)
+        RemoveSelectedRowUnlessBusy(m_platform.listView1, m_platform.window);
+}
+
+void CodeListEditor::ListView1_DblClick()
+{
+    RemoveSelectedRowUnlessBusy(m_platform.listView1, m_platform.window);
+}

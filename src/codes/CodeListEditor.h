@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QStringList>
+#include <QStringView>
+
+inline constexpr QStringView kAddCodesPrompt = u"Enter EAN number or numbers (use commas): ";
+inline constexpr QStringView kSampleCode1 = u"4988112412613";
+inline constexpr QStringView kSampleCode2 = u"0823564706221";
+
+// Splits a typed answer at every comma and trims spaces off each piece. Empty pieces stay: the
+// user typed them, and the list takes any text.
+QStringList SplitTypedCodes(const QString& answer);
+
+// Filling and trimming the code list by hand.
+class CodeListEditor final
+{
+public:
+    explicit CodeListEditor(const Platform& platform)
+        : m_platform(platform)
+    {}
+
+    void PushButton6_Click();
+    void PushButton7_Click();
+    void PushButton1_Click();
+    void ListView1_KeyDown(int keyCode, int shift);
+    void ListView1_DblClick();
+
+private:
+    Platform m_platform;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "ErrorReport.h"
+#include "Failure.h"
+
+#include <QStringView>
+
+class MessageBox;
+
+// The error trap of a reporting procedure. Each statement of the procedure runs through the trap
+// with its line number, written out in the source (100, 102, 104, ...):
+//
+//     ErrorTrap trap(box, Location::PushButton2_Click);
+//     trap(100, [&] { ListView2.clear(); });
+//     if (trap.test(102, [&] { return answer.isEmpty(); }))
+//         return;
+//
+// A failing statement is reported with the procedure's location and that line, and the procedure
+// goes on with the next statement; a failing condition enters the branch it guards. A failure in
+// a routine without a trap of its own abandons that routine and surfaces here, at the line of the
+// call. The line numbers are checked for order and spacing by a test over the sources, so they
+// cannot drift as procedures change.
+class ErrorTrap final
+{
+public:
+    ErrorTrap(MessageBox& box, QStringView location)
+        : m_box(box)
+        , m_location(location)
+    {}
+    ErrorTrap(const ErrorTrap&) = delete;
+    ErrorTrap& operator=(const ErrorTrap&) = delete;
+
+    template <typename Statement>
+    void operator()(int line, Statement&& statement)
+    {
+        m_line = line;
+        try {
+            statement();
+        } catch (const ProgramEnding&) {
+            throw;
+        } catch (...) {
+            reportCurrentFailure();
+        }
+    }
+
+    template <typename Condition>
+    bool test(int line, Condition&& condition)
+    {
+        m_line = line;
+        try {
+            return condition();
+        } catch (const ProgramEnding&) {
+            throw;
+        } catch (...) {
+            reportCurrentFailure();
+            return true;
+        }
+    }
+
+    int currentLine() const { return m_line; }
+
+private:
+    void reportCurrentFailure()
+    {
+        ShowErrorReport(m_box, DescribeCurrentException(), m_location, m_line);
+    }
+
+    MessageBox& m_box;
+    QStringView m_location;
+    int m_line = 0;
+};

@@ -1,0 +1,29 @@
+#include "MainRoutines.h"
+
+#include "platform/FileSystem.h"
+
+QString FileNameFromPath(const QString& text)
+{
+    const qsizetype slash = text.lastIndexOf(u'\\');
+    return slash < 0 ? text : text.mid(slash + 1);
+}
+
+bool FileExists(const FileSystem& files, const QString& path)
+{
+    try {
+        return files.modificationTimeReadable(path);
+    } catch (...) {
+        return false;
+    }
+}
+
+QString TrimSpaces(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin).toString();
+}

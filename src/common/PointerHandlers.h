@@ -1,0 +1,22 @@
+#pragma once
+
+#include "PointerCode.h"
+#include "platform/MainWindow.h"
+
+// The hover handlers: the hand over a push button, the arrow over the background and the lists.
+// The hourglass of a running operation is never replaced, so the run indicator stays truthful.
+inline void SetPointerUnlessBusy(MainWindow& window, int code)
+{
+    if (window.mousePointer() != PointerCode::Hourglass)
+        window.setMousePointer(code);
+}
+
+inline void PointerOverButton(MainWindow& window)
+{
+    SetPointerUnlessBusy(window, PointerCode::Custom);
+}
+
+inline void PointerOverArrowArea(MainWindow& window)
+{
+    SetPointerUnlessBusy(window, PointerCode::Default);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// The main window's own properties, as the handlers reach them.
+class MainWindow
+{
+public:
+    virtual ~MainWindow() = default;
+
+    virtual void setCaption(const QString& caption) = 0;
+    // Sets the window icon to the application's own multi-size icon.
+    virtual void setApplicationIcon() = 0;
+    // Changes the background from white to the user's button-face colour.
+    virtual void setBackColorToButtonFace() = 0;
+    // Loads the custom pointer picture shown for pointer code 99. Throws OperationFailed when the
+    // file cannot be read as a pointer.
+    virtual void loadMouseIcon(const QString& path) = 0;
+    virtual bool hasMouseIcon() const = 0;
+
+    // The pointer code: 0 arrow, 11 hourglass, 99 the custom picture (see PointerCode).
+    virtual int mousePointer() const = 0;
+    virtual void setMousePointer(int code) = 0;
+};

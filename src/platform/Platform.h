@@ -1,0 +1,30 @@
+#pragma once
+
+class ApplicationTitle;
+class BrowserOpener;
+class EventLoop;
+class FileDialog;
+class FileSystem;
+class InputBox;
+class ListControl;
+class MainWindow;
+class MessageBox;
+class ProgressDisplay;
+
+// Everything of the outside world that the handlers reach, one reference per service. The real
+// program fills it with the Qt implementations (QtPlatform), the tests with in-memory fakes
+// (FakePlatform). A new service is one more interface here, one Qt implementation and one fake.
+struct Platform
+{
+    MainWindow& window;
+    ListControl& listView1;
+    ListControl& listView2;
+    ProgressDisplay& progressBar1;
+    FileDialog& commonDialog1;
+    MessageBox& messageBox;
+    InputBox& inputBox;
+    EventLoop& eventLoop;
+    ApplicationTitle& title;
+    BrowserOpener& browser;
+    FileSystem& files;
+};

@@ -1,0 +1,136 @@
+#include "QtListControl.h"
+
+#include "Twips.h"
+#include "common/Failure.h"
+
+#include <QTreeWidget>
+
+namespace {
+[[noreturn]] void outOfBounds()
+{
+    throw OperationFailed(QStringLiteral("Index out of bounds"));
+}
+} // namespace
+
+QtListControl::QtListControl(QTreeWidget& tree, bool checkBoxes)
+    : m_tree(tree)
+    , m_checkBoxes(checkBoxes)
+{
+    // The lists get their columns at start-up, as the window's load step adds them.
+    m_tree.setColumnCount(0);
+}
+
+QTreeWidgetItem* QtListControl::item(int row) const
+{
+    if (row < 1 || row > m_tree.topLevelItemCount())
+        outOfBounds();
+    return m_tree.topLevelItem(row - 1);
+}
+
+void QtListControl::checkColumn(int column) const
+{
+    if (column < 1 || column > m_headers.size())
+        outOfBounds();
+}
+
+int QtListControl::count() const
+{
+    return m_tree.topLevelItemCount();
+}
+
+QString QtListControl::text(int row) const
+{
+    return item(row)->text(0);
+}
+
+QString QtListControl::subItem(int row, int n) const
+{
+    QTreeWidgetItem* const it = item(row);
+    if (n < 1)
+        outOfBounds();
+    return it->text(n);
+}
+
+void QtListControl::setSubItem(int row, int n, const QString& text)
+{
+    QTreeWidgetItem* const it = item(row);
+    if (n < 1)
+        outOfBounds();
+    it->setText(n, text);
+}
+
+int QtListControl::add(const QString& text)
+{
+    auto* const it = new QTreeWidgetItem(QStringList{text});
+    if (m_checkBoxes) {
+        it->setFlags(it->flags() | Qt::ItemIsUserCheckable);
+        it->setCheckState(0, Qt::Unchecked);
+    } else {
+        it->setFlags(it->flags() & ~Qt::ItemIsUserCheckable);
+    }
+    m_tree.addTopLevelItem(it);
+    return m_tree.topLevelItemCount();
+}
+
+void QtListControl::remove(int row)
+{
+    item(row);
+    delete m_tree.takeTopLevelItem(row - 1);
+}
+
+void QtListControl::clear()
+{
+    m_tree.clear();
+}
+
+int QtListControl::selectedIndex() const
+{
+    QTreeWidgetItem* const current = m_tree.currentItem();
+    return current ? m_tree.indexOfTopLevelItem(current) + 1 : 0;
+}
+
+bool QtListControl::isChecked(int row) const
+{
+    return item(row)->checkState(0) == Qt::Checked;
+}
+
+void QtListControl::setChecked(int row, bool checked)
+{
+    item(row)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void QtListControl::ensureVisible(int row)
+{
+    m_tree.scrollToItem(item(row));
+}
+
+int QtListControl::columnCount() const
+{
+    return int(m_headers.size());
+}
+
+QString QtListControl::columnHeader(int column) const
+{
+    checkColumn(column);
+    return m_headers[column - 1];
+}
+
+int QtListControl::addColumnHeader(const QString& text)
+{
+    m_headers.append(text);
+    m_tree.setColumnCount(int(m_headers.size()));
+    m_tree.setHeaderLabels(m_headers);
+    return int(m_headers.size());
+}
+
+int QtListControl::columnWidth(int column) const
+{
+    checkColumn(column);
+    return PixelsToTwips(m_tree.columnWidth(column - 1));
+}
+
+void QtListControl::setColumnWidth(int column, int twips)
+{
+    checkColumn(column);
+    m_tree.setColumnWidth(column - 1, TwipsToPixels(twips));
+}

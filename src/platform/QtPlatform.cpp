@@ -1,0 +1,68 @@
+#include "QtPlatform.h"
+
+#include "app/Form1.h"
+
+#include <QPushButton>
+
+QtPlatform::QtPlatform(const QString& initialTitle)
+    : m_title(initialTitle)
+    , m_listView1(*m_window.listView1(), false)
+    , m_listView2(*m_window.listView2(), true)
+    , m_progressBar1(*m_window.progressBar1())
+    , m_commonDialog1(m_window, m_eventLoop)
+    , m_messageBox(m_window, m_title, m_eventLoop)
+    , m_inputBox(m_window, m_title, m_eventLoop)
+{}
+
+Platform QtPlatform::services()
+{
+    return Platform{m_window,        m_listView1,  m_listView2, m_progressBar1,
+                    m_commonDialog1, m_messageBox, m_inputBox,  m_eventLoop,
+                    m_title,         m_browser,    m_files};
+}
+
+void ConnectForm1(Form1Window& window, Form1& form)
+{
+    const std::pair<QPushButton*, void (Form1::*)()> clicks[] = {
+        {window.pushButton6(), &Form1::PushButton6_Click},
+        {window.pushButton3(), &Form1::PushButton3_Click},
+        {window.pushButton1(), &Form1::PushButton1_Click},
+        {window.pushButton7(), &Form1::PushButton7_Click},
+        {window.pushButton17(), &Form1::PushButton17_Click},
+        {window.pushButton4(), &Form1::PushButton4_Click},
+        {window.pushButton13(), &Form1::PushButton13_Click},
+        {window.pushButton2(), &Form1::PushButton2_Click},
+        {window.pushButton5(), &Form1::PushButton5_Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        QObject::connect(button, &QPushButton::clicked, &window,
+                         [&form, handler = handler] { (form.*handler)(); });
+
+    QObject::connect(&window, &Form1Window::closeRequested, &window, [&form] {
+        form.Form_QueryUnload();
+        form.Form_Unload();
+    });
+    QObject::connect(&window, &Form1Window::backgroundMouseMoved, &window,
+                     [&form] { form.Form_MouseMove(); });
+    QObject::connect(&window, &Form1Window::buttonMouseMoved, &window,
+                     [&form] { form.PushButton_MouseMove(); });
+    QObject::connect(&window, &Form1Window::listKeyDown, &window,
+                     [&form](int list, int keyCode, int shift) {
+                         if (list == 1)
+                             form.ListView1_KeyDown(keyCode, shift);
+                         else
+                             form.ListView2_KeyDown(keyCode, shift);
+                     });
+    QObject::connect(&window, &Form1Window::listDoubleClicked, &window, [&form](int list) {
+        if (list == 1)
+            form.ListView1_DblClick();
+        else
+            form.ListView2_DblClick();
+    });
+    QObject::connect(&window, &Form1Window::listMouseMoved, &window, [&form](int list) {
+        if (list == 1)
+            form.ListView1_MouseMove();
+        else
+            form.ListView2_MouseMove();
+    });
+}

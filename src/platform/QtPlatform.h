@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Form1Window.h"
+#include "Platform.h"
+#include "QtDialogs.h"
+#include "QtEventLoop.h"
+#include "QtListControl.h"
+#include "QtServices.h"
+#include "common/ApplicationTitle.h"
+
+// The Qt implementation of every service, built around one main window. Needs a QApplication.
+class QtPlatform final
+{
+    Q_DISABLE_COPY_MOVE(QtPlatform)
+public:
+    explicit QtPlatform(const QString& initialTitle);
+
+    Platform services();
+    Form1Window& window() { return m_window; }
+    QtEventLoop& eventLoop() { return m_eventLoop; }
+
+private:
+    ApplicationTitle m_title;
+    Form1Window m_window;
+    QtEventLoop m_eventLoop;
+    QtListControl m_listView1;
+    QtListControl m_listView2;
+    QtProgressDisplay m_progressBar1;
+    QtFileDialog m_commonDialog1;
+    QtMessageBox m_messageBox;
+    QtInputBox m_inputBox;
+    QtBrowserOpener m_browser;
+    QtFileSystem m_files;
+};
+
+class Form1;
+
+// Routes the window's events to the handlers of Form1.
+void ConnectForm1(Form1Window& window, Form1& form);

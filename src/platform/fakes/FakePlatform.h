@@ -1,0 +1,29 @@
+#pragma once
+
+#include "FakeDialogs.h"
+#include "FakeListControl.h"
+#include "FakeWindow.h"
+#include "common/ApplicationTitle.h"
+#include "platform/Platform.h"
+
+// Every service of the outside world in memory, for the handlers to run against in tests.
+struct FakePlatform
+{
+    ApplicationTitle title{QStringLiteral("Quillfen")};
+    FakeMainWindow window;
+    FakeListControl listView1{false};
+    FakeListControl listView2{true};
+    FakeProgressDisplay progressBar1;
+    FakeFileDialog commonDialog1;
+    FakeMessageBox messageBox{title};
+    FakeInputBox inputBox{title};
+    FakeEventLoop eventLoop;
+    FakeBrowserOpener browser;
+    FakeFileSystem files;
+
+    Platform services()
+    {
+        return Platform{window,   listView1, listView2, progressBar1, commonDialog1, messageBox,
+                        inputBox, eventLoop, title,     browser,      files};
+    }
+};

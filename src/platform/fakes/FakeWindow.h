@@ -1,0 +1,137 @@
+#pragma once
+
+#include "FakeHook.h"
+#include "common/Failure.h"
+#include "platform/BrowserOpener.h"
+#include "platform/EventLoop.h"
+#include "platform/FileSystem.h"
+#include "platform/MainWindow.h"
+#include "platform/ProgressDisplay.h"
+
+#include <QList>
+#include <QSet>
+#include <QStringList>
+
+#include <functional>
+
+class FakeMainWindow final : public MainWindow
+{
+public:
+    void setCaption(const QString& caption) override
+    {
+        hook(u"setCaption");
+        this->caption = caption;
+    }
+    void setApplicationIcon() override
+    {
+        hook(u"setApplicationIcon");
+        iconSet = true;
+    }
+    void setBackColorToButtonFace() override
+    {
+        hook(u"setBackColorToButtonFace");
+        backColorIsButtonFace = true;
+    }
+    void loadMouseIcon(const QString& path) override
+    {
+        hook(u"loadMouseIcon");
+        mouseIconPath = path;
+    }
+    bool hasMouseIcon() const override { return !mouseIconPath.isEmpty(); }
+    int mousePointer() const override { return pointer; }
+    void setMousePointer(int code) override
+    {
+        hook(u"setMousePointer");
+        pointer = code;
+        pointerHistory.append(code);
+    }
+
+    QString caption;
+    bool iconSet = false;
+    bool backColorIsButtonFace = false;
+    QString mouseIconPath;
+    int pointer = 0;
+    QList<int> pointerHistory;
+    FakeHook hook;
+};
+
+class FakeEventLoop final : public EventLoop
+{
+public:
+    void yield() override
+    {
+        ++yields;
+        if (onYield)
+            onYield();
+        if (ending)
+            throw ProgramEnding{};
+    }
+    void waitForEvents() override
+    {
+        ++waits;
+        if (onWait)
+            onWait();
+        if (ending)
+            throw ProgramEnding{};
+    }
+    void endProgram() override { ending = true; }
+    bool isEnding() const override { return ending; }
+
+    int yields = 0;
+    int waits = 0;
+    bool ending = false;
+    // What "the user" does while the program lets events run.
+    std::function<void()> onYield;
+    std::function<void()> onWait;
+};
+
+class FakeBrowserOpener final : public BrowserOpener
+{
+public:
+    void open(const QString& url) override
+    {
+        hook(u"open");
+        opened.append(url);
+    }
+
+    QStringList opened;
+    FakeHook hook;
+};
+
+class FakeProgressDisplay final : public ProgressDisplay
+{
+public:
+    void setPosition(double position) override
+    {
+        m_position = position;
+        positions.append(position);
+        history.append(QStringLiteral("position %1").arg(position));
+    }
+    double position() const override { return m_position; }
+    void setText(const QString& text) override
+    {
+        m_text = text;
+        history.append(QStringLiteral("text ") + text);
+    }
+    QString text() const override { return m_text; }
+
+    QList<double> positions;
+    QStringList history;
+
+private:
+    double m_position = 0;
+    QString m_text = QStringLiteral("Progress Bar");
+};
+
+class FakeFileSystem final : public FileSystem
+{
+public:
+    bool modificationTimeReadable(const QString& path) const override
+    {
+        hook(u"modificationTimeReadable");
+        return existing.contains(path);
+    }
+
+    QSet<QString> existing;
+    FakeHook hook;
+};

@@ -1,0 +1,334 @@
+// The real window on the offscreen platform: layout, captions, and the events the handlers see.
+#include "../app/FakeChance.h"
+#include "app/Form1.h"
+#include "common/Failure.h"
+#include "common/PointerCode.h"
+#include "platform/QtPlatform.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace {
+// Runs the action on the next modal dialog that opens, from inside its own loop.
+void whenDialogOpens(std::function<void(QWidget*)> action)
+{
+    auto* const timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget* const dialog = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(dialog);
+        }
+    });
+    timer->start();
+}
+
+QRect twips(int left, int top, int width, int height)
+{
+    auto px = [](int t) { return (t + 7) / 15; };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+} // namespace
+
+class TestForm1Window : public QObject
+{
+    Q_OBJECT
+
+    struct App
+    {
+        QtPlatform platform{QStringLiteral("Quillfen")};
+        FakeChance chance;
+        AppConfig config;
+        Form1 form{platform.services(), config, chance};
+
+        App()
+        {
+            config.webSiteUrl.clear();
+            ConnectForm1(platform.window(), form);
+            form.Form_Load();
+            platform.window().show();
+        }
+        Form1Window& window() { return platform.window(); }
+    };
+
+private Q_SLOTS:
+    void layout_matchesTheControlTable()
+    {
+        App app;
+        Form1Window& w = app.window();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Quillfen"));
+        QCOMPARE(w.size(), QSize(536, 564));
+        QCOMPARE(w.listView1()->geometry(), twips(120, 120, 7800, 2535));
+        QCOMPARE(w.pushButton6()->geometry(), twips(120, 2745, 3840, 405));
+        QCOMPARE(w.pushButton3()->geometry(), twips(4080, 2745, 3840, 405));
+        QCOMPARE(w.pushButton1()->geometry(), twips(120, 3255, 3840, 405));
+        QCOMPARE(w.pushButton7()->geometry(), twips(4080, 3255, 3840, 405));
+        QCOMPARE(w.pushButton17()->geometry(), twips(120, 3765, 7800, 405));
+        QCOMPARE(w.listView2()->geometry(), twips(120, 4275, 7800, 2535));
+        QCOMPARE(w.pushButton4()->geometry(), twips(120, 6900, 3840, 405));
+        QCOMPARE(w.pushButton13()->geometry(), twips(4080, 6900, 3840, 405));
+        QCOMPARE(w.pushButton5()->geometry(), twips(120, 7410, 3840, 405));
+        QCOMPARE(w.pushButton2()->geometry(), twips(4080, 7410, 3840, 405));
+        QCOMPARE(w.progressBar1()->geometry(), twips(120, 7935, 7800, 405));
+        QVERIFY(!w.windowIcon().isNull());
+        QVERIFY(w.windowIcon().availableSizes().contains(QSize(256, 256)));
+        QVERIFY(w.windowIcon().availableSizes().contains(QSize(32, 32)));
+    }
+
+    void captions_andAccessibleNamesAreExact()
+    {
+        App app;
+        const QStringList captions{"Add EAN Number or Numbers",
+                                   "Load EAN Numbers From File",
+                                   "Clear List",
+                                   "Load Sample/Example EANs",
+                                   "Start Looking Up",
+                                   "Save Results As Text File",
+                                   "Save Results As Excel File",
+                                   "Clear Results",
+                                   "Copy Results To Clipboard"};
+        const QList<QPushButton*> buttons = app.window().pushButtons();
+        QCOMPARE(buttons.size(), captions.size());
+        for (int i = 0; i < buttons.size(); ++i) {
+            QCOMPARE(buttons[i]->text(), captions[i]);
+            QCOMPARE(buttons[i]->accessibleName(), captions[i]);
+            QCOMPARE(buttons[i]->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(buttons[i]->font().pointSizeF(), 11.25);
+            QVERIFY(buttons[i]->font().bold());
+        }
+        QCOMPARE(app.window().progressBar1()->text(), QStringLiteral("Progress Bar"));
+        QCOMPARE(app.window().progressBar1()->accessibleName(), QStringLiteral("Progress Bar"));
+        QCOMPARE(app.window().listView1()->accessibleName(), QStringLiteral("EAN Codes"));
+        QCOMPARE(app.window().listView2()->accessibleName(), QStringLiteral("Description"));
+        QCOMPARE(app.window().font().pointSizeF(), 9.0);
+    }
+
+    void lists_haveOneColumnTheirTooltipAndCheckBoxesOnlyInResults()
+    {
+        App app;
+        QTreeWidget* codes = app.window().listView1();
+        QTreeWidget* results = app.window().listView2();
+        for (QTreeWidget* list : {codes, results}) {
+            QCOMPARE(list->columnCount(), 1);
+            QCOMPARE(list->columnWidth(0), 467);
+            QVERIFY(!list->isHeaderHidden());
+            QCOMPARE(list->toolTip(),
+                     QStringLiteral("Double-click item to remove it. Move | line to right and out "
+                                    "of window to reveal full names."));
+        }
+        QCOMPARE(codes->headerItem()->text(0), QStringLiteral("EAN Codes"));
+        QCOMPARE(results->headerItem()->text(0), QStringLiteral("Description"));
+        app.platform.services().listView1.add(QStringLiteral("1"));
+        app.platform.services().listView2.add(QStringLiteral("2"));
+        QVERIFY(!codes->topLevelItem(0)->data(0, Qt::CheckStateRole).isValid());
+        QVERIFY(!(codes->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable));
+        QVERIFY(results->topLevelItem(0)->data(0, Qt::CheckStateRole).isValid());
+        QVERIFY(results->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable);
+    }
+
+    void tabOrder_followsTheTable()
+    {
+        App app;
+        Form1Window& w = app.window();
+        const QList<QWidget*> order{w.listView1(),   w.listView2(),    w.pushButton6(),
+                                    w.pushButton3(), w.pushButton1(),  w.pushButton17(),
+                                    w.pushButton4(), w.pushButton13(), w.pushButton2(),
+                                    w.pushButton5(), w.pushButton7()};
+        for (int i = 1; i < order.size(); ++i) {
+            QWidget* next = order[i - 1]->nextInFocusChain();
+            while (next && next != order[i] && !order.contains(next))
+                next = next->nextInFocusChain();
+            QCOMPARE(next, order[i]);
+        }
+    }
+
+    void listControl_operationsAndBounds()
+    {
+        App app;
+        ListControl& results = app.platform.services().listView2;
+        QCOMPARE(results.add(QStringLiteral("a")), 1);
+        QCOMPARE(results.add(QStringLiteral("b")), 2);
+        results.setChecked(2, true);
+        QVERIFY(!results.isChecked(1));
+        QVERIFY(results.isChecked(2));
+        results.setSubItem(1, 2, QStringLiteral("x"));
+        QCOMPARE(results.subItem(1, 2), QStringLiteral("x"));
+        QCOMPARE(results.subItem(1, 1), QString());
+        QCOMPARE(results.columnWidth(1), 7005); // 467 px back in twips
+        QVERIFY_THROWS_EXCEPTION(OperationFailed, results.text(3));
+        QVERIFY_THROWS_EXCEPTION(OperationFailed, results.remove(0));
+        QVERIFY_THROWS_EXCEPTION(OperationFailed, results.columnHeader(2));
+        results.ensureVisible(2);
+        results.remove(1);
+        QCOMPARE(results.text(1), QStringLiteral("b"));
+        results.clear();
+        QCOMPARE(results.count(), 0);
+    }
+
+    void sampleButton_clickAddsBothCodes()
+    {
+        App app;
+        QTest::mouseClick(app.window().pushButton7(), Qt::LeftButton);
+        QTreeWidget* codes = app.window().listView1();
+        QCOMPARE(codes->topLevelItemCount(), 2);
+        QCOMPARE(codes->topLevelItem(0)->text(0), QStringLiteral("4988112412613"));
+        QCOMPARE(codes->topLevelItem(1)->text(0), QStringLiteral("0823564706221"));
+    }
+
+    void addButton_typedCodesArriveThroughTheInputBox()
+    {
+        App app;
+        QString title;
+        QString prompt;
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* input = qobject_cast<QInputDialog*>(dialog);
+            QVERIFY(input);
+            title = input->windowTitle();
+            prompt = input->labelText();
+            input->setTextValue(QStringLiteral(" 12 , 34,"));
+            input->accept();
+        });
+        QTest::mouseClick(app.window().pushButton6(), Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Quillfen"));
+        QCOMPARE(prompt, QStringLiteral("Enter EAN number or numbers (use commas): "));
+        QTreeWidget* codes = app.window().listView1();
+        QCOMPARE(codes->topLevelItemCount(), 3);
+        QCOMPARE(codes->topLevelItem(0)->text(0), QStringLiteral("12"));
+        QCOMPARE(codes->topLevelItem(2)->text(0), QString());
+    }
+
+    void deleteKeyAndDoubleClick_removeTheSelectedRow()
+    {
+        App app;
+        for (int i = 0; i < 2; ++i)
+            QTest::mouseClick(app.window().pushButton7(), Qt::LeftButton);
+        QTreeWidget* codes = app.window().listView1();
+        codes->setFocus();
+        codes->setCurrentItem(codes->topLevelItem(1));
+        QTest::keyClick(codes, Qt::Key_Backspace);
+        QCOMPARE(codes->topLevelItemCount(), 4);
+        QTest::keyClick(codes, Qt::Key_Delete);
+        QCOMPARE(codes->topLevelItemCount(), 3);
+        QCOMPARE(codes->topLevelItem(1)->text(0), QStringLiteral("4988112412613"));
+
+        const QRect row = codes->visualItemRect(codes->topLevelItem(2));
+        QTest::mouseClick(codes->viewport(), Qt::LeftButton, {}, row.center());
+        QTest::mouseDClick(codes->viewport(), Qt::LeftButton, {}, row.center());
+        QCOMPARE(codes->topLevelItemCount(), 2);
+
+        app.window().setMousePointer(PointerCode::Hourglass);
+        codes->setCurrentItem(codes->topLevelItem(0));
+        QTest::keyClick(codes, Qt::Key_Delete);
+        QTest::mouseClick(app.window().pushButton1(), Qt::LeftButton);
+        QCOMPARE(codes->topLevelItemCount(), 2);
+        app.window().setMousePointer(PointerCode::Default);
+        QTest::mouseClick(app.window().pushButton1(), Qt::LeftButton);
+        QCOMPARE(codes->topLevelItemCount(), 0);
+    }
+
+    void doubleClickOnACheckBox_leavesTheNextRowsTickAlone()
+    {
+        App app;
+        ListControl& results = app.platform.services().listView2;
+        results.add(QStringLiteral("first"));
+        results.add(QStringLiteral("second"));
+        results.setChecked(1, true);
+        results.setChecked(2, true);
+        QTreeWidget* tree = app.window().listView2();
+        tree->setCurrentItem(tree->topLevelItem(1));
+        // On the check box itself, where a stray release would toggle a tick.
+        const QRect rect = tree->visualItemRect(tree->topLevelItem(0));
+        const QPoint onRow(rect.left() + 10, rect.center().y());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, onRow);
+        QVERIFY(!results.isChecked(1)); // the click itself unticks as usual
+        // The tail of a double-click as the window system delivers it: the double-click, then
+        // the release, which lands on the row that has moved up into the removed row's place.
+        const QPointF global = tree->viewport()->mapToGlobal(QPointF(onRow));
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(onRow), global, Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tree->viewport(), &dbl);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(onRow), global, Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(tree->viewport(), &release);
+        QCOMPARE(results.count(), 1);
+        QCOMPARE(results.text(1), QStringLiteral("second"));
+        QVERIFY(results.isChecked(1));
+    }
+
+    void pointer_waitCursorOverEverythingHandOnlyWithAPicture()
+    {
+        App app;
+        Form1Window& w = app.window();
+        w.setMousePointer(PointerCode::Hourglass);
+        QCOMPARE(w.cursor().shape(), Qt::WaitCursor);
+        QCOMPARE(w.pushButton17()->cursor().shape(), Qt::WaitCursor);
+        w.setMousePointer(PointerCode::Custom);
+        QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w.pushButton17()->cursor().shape(), Qt::ArrowCursor); // no picture loaded
+        QVERIFY_THROWS_EXCEPTION(OperationFailed,
+                                 w.loadMouseIcon(QStringLiteral("/nonexistent/HAND-M.CUR")));
+        QVERIFY(!w.hasMouseIcon());
+    }
+
+    void trapReport_showsAsWarningTitledApplicationError()
+    {
+        App app;
+        QString title;
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* box = qobject_cast<QMessageBox*>(dialog);
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            icon = box->icon();
+            box->accept();
+        });
+        // A list whose rows cannot be read: the trap reports, the handler goes on.
+        app.platform.services().messageBox.show(QStringLiteral("a\r\nb\r\rc"), MessageIcon::Warning,
+                                                QStringLiteral("Application Error"));
+        QCOMPARE(title, QStringLiteral("Application Error"));
+        QCOMPARE(icon, QMessageBox::Warning);
+        QCOMPARE(text, QStringLiteral("a\nb\n\nc"));
+    }
+
+    void closing_endsTheProgramAndUnwindsDialogs()
+    {
+        App app;
+        bool returned = false;
+        whenDialogOpens([&](QWidget*) { app.window().close(); });
+        try {
+            app.platform.services().messageBox.show(QStringLiteral("Done."));
+            returned = true;
+        } catch (const ProgramEnding&) {}
+        QVERIFY(!returned);
+        QVERIFY(app.platform.eventLoop().isEnding());
+        QVERIFY(!app.window().isVisible());
+    }
+
+    void fileDialog_filtersAndSelectionForm()
+    {
+        QCOMPARE(QtFileDialog::qtFilters(
+                     QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|")),
+                 (QStringList{"Text Files (*.txt)", "All Files (*)"}));
+        QCOMPARE(QtFileDialog::selectionText({QStringLiteral("/a/b/one.txt")}),
+                 QStringLiteral("/a/b/one.txt"));
+        QCOMPARE(QtFileDialog::selectionText(
+                     {QStringLiteral("/a/b/one.txt"), QStringLiteral("/a/b/two.txt")}),
+                 QStringLiteral("/a/b") + QChar(u'\0') + u"one.txt" + QChar(u'\0') + u"two.txt");
+    }
+};
+
+QTEST_MAIN(TestForm1Window)
+#include "tst_form1window.moc"
