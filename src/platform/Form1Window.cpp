@@ -332,6 +332,9 @@ void Form1Window::closeEvent(QCloseEvent* event)
 
 void Form1Window::mouseMoveEvent(QMouseEvent* event)
 {
-    Q_EMIT backgroundMouseMoved();
+    // A control that leaves a move unhandled (a button, the progress bar) passes it up to the
+    // window; only a move over no control at all is a move over the background.
+    if (!childAt(event->position().toPoint()))
+        Q_EMIT backgroundMouseMoved();
     QWidget::mouseMoveEvent(event);
 }
