@@ -9,8 +9,12 @@ function(quillfen_add_test name)
         QUILLFEN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         QUILLFEN_BINARY_DIR="${PROJECT_BINARY_DIR}")
     add_test(NAME ${name} COMMAND ${name})
-    # Logic suites use QTEST_GUILESS_MAIN; the platform setting only matters to GUI suites.
-    set(environment "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8" "QUILLFEN_WEBSITE_URL=")
+    # Logic suites use QTEST_GUILESS_MAIN; the platform setting only matters to GUI suites. The
+    # configuration folder of each suite is its own, so nothing reaches the user's settings, and
+    # the only host a start-up may ping is this machine.
+    set(environment "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8" "QUILLFEN_WEBSITE_URL="
+        "QUILLFEN_PING_HOST=127.0.0.1"
+        "XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}.config")
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()

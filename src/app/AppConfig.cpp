@@ -2,6 +2,8 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+
 CommandLineResult ParseCommandLine(const QStringList& arguments,
                                    const QProcessEnvironment& environment,
                                    const QString& applicationFolder)
@@ -11,6 +13,13 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("Looks up EAN product codes in batches with an online lookup service."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption pingHost(
+        QStringLiteral("ping-host"),
+        QStringLiteral("The host the start-up connectivity check pings (default: %1; environment: "
+                       "QUILLFEN_PING_HOST).")
+            .arg(kDefaultPingHost),
+        QStringLiteral("host"));
+    parser.addOption(pingHost);
 
     CommandLineResult result;
     if (!parser.parse(arguments)) {
@@ -37,6 +46,29 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     config.applicationFolder = applicationFolder;
     if (environment.contains(QStringLiteral("QUILLFEN_WEBSITE_URL")))
         config.webSiteUrl = environment.value(QStringLiteral("QUILLFEN_WEBSITE_URL"));
+    const QString pingHostVariable = QStringLiteral("QUILLFEN_PING_HOST");
+    if (parser.isSet(pingHost))
+        config.pingHost = parser.value(pingHost);
+    else if (environment.contains(pingHostVariable))
+        config.pingHost = environment.value(pingHostVariable);
+    if (!IsAcceptablePingHost(config.pingHost)) {
+        result.message = QStringLiteral("Not a host name or address to ping: \"") +
+                         config.pingHost + QStringLiteral("\"\n");
+        result.exitCode = 2;
+        return result;
+    }
     result.config = config;
     return result;
+}
+
+bool IsAcceptablePingHost(const QString& host)
+{
+    if (host.isEmpty() || host.startsWith(u'-'))
+        return false;
+    // Letters and digits of any script (international names), and the punctuation of names,
+    // IPv4 and IPv6 addresses and IPv6 zones.
+    return std::all_of(host.cbegin(), host.cend(), [](QChar c) {
+        return c.isLetterOrNumber() || c == u'.' || c == u'-' || c == u':' || c == u'_' ||
+               c == u'%';
+    });
 }

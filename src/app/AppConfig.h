@@ -10,6 +10,10 @@ inline constexpr QStringView kProductName = u"Quillfen";
 // The maker's web site, opened now and then at start-up.
 inline constexpr QStringView kMakerWebSite = u"https://www.zandrik.example/quillfen/";
 
+// The host the start-up check pings: one of the big public name servers, which answer pings and
+// are rarely down.
+inline constexpr QStringView kDefaultPingHost = u"dns.google";
+
 // Everything about where the program runs and what it talks to, settled once at start-up.
 // Every outside address can be overridden so that tests never leave the machine.
 struct AppConfig
@@ -19,6 +23,8 @@ struct AppConfig
     QString applicationFolder;
     // Empty: the web site is never opened.
     QString webSiteUrl = kMakerWebSite.toString();
+    // The host the connectivity check pings at start-up.
+    QString pingHost = kDefaultPingHost.toString();
 };
 
 struct CommandLineResult
@@ -27,6 +33,10 @@ struct CommandLineResult
     QString message;                 // help, version or what was wrong with the options
     int exitCode = 0;
 };
+
+// Whether a text can stand as the ping host on the ping command line: a name or an address, no
+// spaces, not taken for an option.
+bool IsAcceptablePingHost(const QString& host);
 
 // Reads the options and the QUILLFEN_* environment variables; the options win.
 CommandLineResult ParseCommandLine(const QStringList& arguments,

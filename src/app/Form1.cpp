@@ -1,5 +1,7 @@
 #include "Form1.h"
 
+#include "ConnectivityCheck.h"
+#include "SkinLoader.h"
 #include "StartupRoutines.h"
 #include "common/ApplicationTitle.h"
 #include "common/ErrorTrap.h"
@@ -12,6 +14,7 @@
 #include "platform/EventLoop.h"
 #include "platform/MainWindow.h"
 #include "platform/MessageBox.h"
+#include "platform/SystemPing.h"
 
 #include <QDir>
 
@@ -20,6 +23,8 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_config(config)
     , m_chance(chance)
     , m_codeList(platform)
+    , m_codeFiles(platform)
+    , m_savedCodes(platform)
 {}
 
 template <typename Body>
@@ -90,19 +95,40 @@ void Form1::OpenWebSiteByChance()
         m_platform.browser.open(m_config.webSiteUrl);
 }
 
-// Start-up and closing steps whose services arrive with the saved list, the connectivity check
-// and the skin; until then each leaves the window as it is.
-void Form1::ApplySkin() {}
-void Form1::CheckOnline() {}
-void Form1::RestoreCodeList() {}
-void Form1::SaveCodeList() {}
+void Form1::ApplySkin()
+{
+    SkinLoader(m_platform, m_config.applicationFolder).ApplySkin();
+}
+
+void Form1::CheckOnline()
+{
+    ConnectivityCheck(m_platform, PingCommandLine(m_config.pingHost)).CheckOnline();
+}
+
+void Form1::RestoreCodeList()
+{
+    m_savedCodes.RestoreCodeList();
+}
+
+void Form1::SaveCodeList()
+{
+    m_savedCodes.SaveCodeList();
+}
+
+void Form1::AutoSaveCodeList()
+{
+    dispatch(u"AutoSaveCodeList", [&] { m_savedCodes.AutoSaveCodeList(); });
+}
 
 void Form1::PushButton6_Click()
 {
     dispatch(u"PushButton6_Click", [&] { m_codeList.PushButton6_Click(); });
 }
 
-void Form1::PushButton3_Click() {}
+void Form1::PushButton3_Click()
+{
+    dispatch(u"PushButton3_Click", [&] { m_codeFiles.PushButton3_Click(); });
+}
 
 void Form1::PushButton1_Click()
 {

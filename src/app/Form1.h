@@ -1,6 +1,8 @@
 #pragma once
 
 #include "AppConfig.h"
+#include "SavedCodeList.h"
+#include "codes/CodeFileLoader.h"
 #include "codes/CodeListEditor.h"
 #include "platform/Platform.h"
 
@@ -49,6 +51,9 @@ public:
     void ListView1_MouseMove();
     void ListView2_MouseMove();
 
+    // The code list changed a moment ago; keeps the saved copy up to date between closes.
+    void AutoSaveCodeList();
+
     // Module Main's start-up steps.
     void SetShortTitle();
     void OpenWebSiteByChance();
@@ -68,4 +73,6 @@ private:
     AppConfig m_config;
     ChanceSource& m_chance;
     CodeListEditor m_codeList;
+    CodeFileLoader m_codeFiles;
+    SavedCodeList m_savedCodes;
 };

@@ -3,6 +3,7 @@
 #include "app/ChanceSource.h"
 #include "app/Form1.h"
 #include "platform/QtPlatform.h"
+#include "platform/QuitSignalWatcher.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -56,6 +57,10 @@ int main(int argc, char* argv[])
     form.Form_Load();
     if (platform.eventLoop().isEnding())
         return 0;
+    // Only now: a quit signal during start-up ends the program the ordinary way, before the code
+    // list is restored, when a close would save a list that is not all there yet.
+    QuitSignalWatcher quitSignals(platform.window());
+    quitSignals.install();
     platform.window().showCentred();
     return QApplication::exec();
 }

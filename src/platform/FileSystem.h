@@ -1,13 +1,29 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Files on disk, as the handlers reach them.
 class FileSystem
 {
 public:
+    // The bytes of a whole file, or, for a file larger than the limit asked for, none at all.
+    struct Contents
+    {
+        QByteArray bytes;
+        bool overLimit = false;
+    };
+
     virtual ~FileSystem() = default;
 
     // True when the modification date and time of the file at the path can be read.
     virtual bool modificationTimeReadable(const QString& path) const = 0;
+
+    // True when there is a file (not a folder) at the path.
+    virtual bool fileFound(const QString& path) const = 0;
+
+    // Reads the whole file at the path. A file of more than limit bytes is not read into memory:
+    // the result says so instead. Throws OperationFailed when the file cannot be opened or read
+    // (a folder, no permission, a read error).
+    virtual Contents readFile(const QString& path, qint64 limit) const = 0;
 };

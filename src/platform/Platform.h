@@ -9,7 +9,10 @@ class InputBox;
 class ListControl;
 class MainWindow;
 class MessageBox;
+class ProcessCapture;
 class ProgressDisplay;
+class SettingsStore;
+class SkinComponent;
 
 // Everything of the outside world that the handlers reach, one reference per service. The real
 // program fills it with the Qt implementations (QtPlatform), the tests with in-memory fakes
@@ -27,4 +30,7 @@ struct Platform
     ApplicationTitle& title;
     BrowserOpener& browser;
     FileSystem& files;
+    SettingsStore& settings;
+    ProcessCapture& capture;
+    SkinComponent& skin;
 };

@@ -2,7 +2,10 @@
 
 #include "app/Form1.h"
 
+#include <QAbstractItemModel>
 #include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
 
 QtPlatform::QtPlatform(const QString& initialTitle)
     : m_title(initialTitle)
@@ -12,13 +15,14 @@ QtPlatform::QtPlatform(const QString& initialTitle)
     , m_commonDialog1(m_window, m_eventLoop)
     , m_messageBox(m_window, m_title, m_eventLoop)
     , m_inputBox(m_window, m_title, m_eventLoop)
+    , m_skin(m_window)
 {}
 
 Platform QtPlatform::services()
 {
-    return Platform{m_window,        m_listView1,  m_listView2, m_progressBar1,
-                    m_commonDialog1, m_messageBox, m_inputBox,  m_eventLoop,
-                    m_title,         m_browser,    m_files};
+    return Platform{m_window,     m_listView1, m_listView2, m_progressBar1, m_commonDialog1,
+                    m_messageBox, m_inputBox,  m_eventLoop, m_title,        m_browser,
+                    m_files,      m_settings,  m_capture,   m_skin};
 }
 
 void ConnectForm1(Form1Window& window, Form1& form)
@@ -65,4 +69,20 @@ void ConnectForm1(Form1Window& window, Form1& form)
         else
             form.ListView2_MouseMove();
     });
+
+    // The first change starts the clock and later ones ride along, so edits that never pause (a
+    // long file load) are still saved about once a second.
+    auto* const autoSave = new QTimer(&window);
+    autoSave->setSingleShot(true);
+    autoSave->setInterval(kCodeListAutoSaveDelayMs);
+    const auto changed = [autoSave] {
+        if (!autoSave->isActive())
+            autoSave->start();
+    };
+    const QAbstractItemModel* const codes = window.listView1()->model();
+    QObject::connect(codes, &QAbstractItemModel::rowsInserted, autoSave, changed);
+    QObject::connect(codes, &QAbstractItemModel::rowsRemoved, autoSave, changed);
+    QObject::connect(codes, &QAbstractItemModel::modelReset, autoSave, changed);
+    QObject::connect(codes, &QAbstractItemModel::dataChanged, autoSave, changed);
+    QObject::connect(autoSave, &QTimer::timeout, &window, [&form] { form.AutoSaveCodeList(); });
 }

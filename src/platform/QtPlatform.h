@@ -5,7 +5,10 @@
 #include "QtDialogs.h"
 #include "QtEventLoop.h"
 #include "QtListControl.h"
+#include "QtProcessCapture.h"
 #include "QtServices.h"
+#include "QtSettingsStore.h"
+#include "QtSkinComponent.h"
 #include "common/ApplicationTitle.h"
 
 // The Qt implementation of every service, built around one main window. Needs a QApplication.
@@ -31,9 +34,17 @@ private:
     QtInputBox m_inputBox;
     QtBrowserOpener m_browser;
     QtFileSystem m_files;
+    QtSettingsStore m_settings;
+    QtProcessCapture m_capture;
+    QtSkinComponent m_skin;
 };
 
 class Form1;
 
-// Routes the window's events to the handlers of Form1.
+// How long the code list waits after a change before it is saved, so that a crash or a kill
+// loses at most about this much of the user's edits.
+inline constexpr int kCodeListAutoSaveDelayMs = 1000;
+
+// Routes the window's events to the handlers of Form1, and saves the code list shortly after it
+// changes.
 void ConnectForm1(Form1Window& window, Form1& form);

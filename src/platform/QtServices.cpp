@@ -4,6 +4,7 @@
 #include "common/Failure.h"
 
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -41,4 +42,48 @@ bool QtFileSystem::modificationTimeReadable(const QString& path) const
         return false;
     const QFileInfo info(path);
     return info.exists() && info.lastModified().isValid();
+}
+
+bool QtFileSystem::fileFound(const QString& path) const
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+FileSystem::Contents QtFileSystem::readFile(const QString& path, qint64 limit) const
+{
+    if (QFileInfo(path).isDir())
+        throw OperationFailed(path + QStringLiteral(" is a folder, not a file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw OperationFailed(QStringLiteral("Could not open ") + path + QStringLiteral(": ") +
+                              file.errorString());
+    Contents contents;
+    if (!file.isSequential()) {
+        if (file.size() > limit) {
+            contents.overLimit = true;
+            return contents;
+        }
+        contents.bytes.reserve(file.size());
+    }
+    // Read in pieces up to one byte past the limit: devices and pipes report no size, and one of
+    // them picked by mistake must not fill the memory.
+    constexpr qint64 kPiece = qint64(1) << 20;
+    for (;;) {
+        const qint64 have = contents.bytes.size();
+        const qint64 room = limit + 1 - have;
+        if (room <= 0) {
+            contents.bytes = QByteArray();
+            contents.overLimit = true;
+            return contents;
+        }
+        const qint64 piece = std::min(kPiece, room);
+        contents.bytes.resize(have + piece);
+        const qint64 got = file.read(contents.bytes.data() + have, piece);
+        if (got < 0)
+            throw OperationFailed(QStringLiteral("Could not read ") + path + QStringLiteral(": ") +
+                                  file.errorString());
+        contents.bytes.resize(have + got);
+        if (got == 0)
+            return contents;
+    }
 }

@@ -35,4 +35,6 @@ class QtFileSystem final : public FileSystem
 {
 public:
     bool modificationTimeReadable(const QString& path) const override;
+    bool fileFound(const QString& path) const override;
+    Contents readFile(const QString& path, qint64 limit) const override;
 };

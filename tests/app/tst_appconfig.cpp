@@ -20,6 +20,52 @@ private Q_SLOTS:
         QCOMPARE(r.config->productName, QStringLiteral("Quillfen"));
         QCOMPARE(r.config->applicationFolder, QStringLiteral("/opt/quillfen"));
         QCOMPARE(r.config->webSiteUrl, kMakerWebSite.toString());
+        QCOMPARE(r.config->pingHost, QStringLiteral("dns.google"));
+    }
+
+    void pingHost_optionWinsOverEnvironment()
+    {
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QUILLFEN_PING_HOST"), QStringLiteral("127.0.0.2"));
+        QCOMPARE(parse({}, env).config->pingHost, QStringLiteral("127.0.0.2"));
+        QCOMPARE(parse({QStringLiteral("--ping-host"), QStringLiteral("127.0.0.1")}, env)
+                     .config->pingHost,
+                 QStringLiteral("127.0.0.1"));
+        QCOMPARE(parse({QStringLiteral("--ping-host=::1")}).config->pingHost,
+                 QStringLiteral("::1"));
+    }
+
+    void pingHost_thatIsNoHostRefusesToStart_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::newRow("empty") << "";
+        QTest::newRow("an option") << "-f";
+        QTest::newRow("two words") << "127.0.0.1 -f";
+        QTest::newRow("shell characters") << "a;b";
+    }
+    void pingHost_thatIsNoHostRefusesToStart()
+    {
+        QFETCH(QString, host);
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QUILLFEN_PING_HOST"), host);
+        const CommandLineResult r = parse({}, env);
+        QVERIFY(!r.config);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.message.contains(QStringLiteral("ping")));
+    }
+
+    void pingHost_acceptsNamesAndAddresses_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::newRow("name") << "dns.google";
+        QTest::newRow("ipv4") << "127.0.0.1";
+        QTest::newRow("ipv6 with zone") << "fe80::1%eth0";
+        QTest::newRow("international name") << "bücher.example";
+    }
+    void pingHost_acceptsNamesAndAddresses()
+    {
+        QFETCH(QString, host);
+        QVERIFY(IsAcceptablePingHost(host));
     }
 
     void webSite_environmentOverridesAndEmptyTurnsItOff()
@@ -45,6 +91,7 @@ private Q_SLOTS:
         QVERIFY(!r.config);
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.message.contains(QStringLiteral("Usage")));
+        QVERIFY(r.message.contains(QStringLiteral("--ping-host")));
     }
 };
 

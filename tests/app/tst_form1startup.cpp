@@ -4,6 +4,7 @@
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/PointerCode.h"
+#include "platform/SystemPing.h"
 #include "platform/fakes/FakePlatform.h"
 
 #include <QTest>
@@ -31,6 +32,10 @@ class TestForm1Startup : public QObject
         fake.listView2.hook.beforeCall = recorder(QStringLiteral("listView2"));
         fake.browser.hook.beforeCall = recorder(QStringLiteral("browser"));
         fake.files.hook.beforeCall = recorder(QStringLiteral("files"));
+        fake.skin.hook.beforeCall = recorder(QStringLiteral("skin"));
+        fake.capture.hook.beforeCall = recorder(QStringLiteral("capture"));
+        fake.settings.hook.beforeCall = recorder(QStringLiteral("settings"));
+        fake.messageBox.hook.beforeCall = recorder(QStringLiteral("messageBox"));
     }
 
 private Q_SLOTS:
@@ -40,17 +45,32 @@ private Q_SLOTS:
         FakeChance chance(0.06); // draws 7: the web site opens
         Form1 form(fake.services(), config(), chance);
         fake.files.existing.insert(QStringLiteral("/opt/quillfen/HAND-M.CUR"));
+        fake.files.existing.insert(QStringLiteral("/opt/quillfen/x/o.cjs"));
+        fake.capture.chunks = {QStringLiteral("connect: Network is unreachable\n")};
+        fake.settings.values.insert(QStringLiteral("Zandrik/Quillfen/Zip Codes"),
+                                    QStringLiteral("111;222"));
         QStringList calls;
         recordCalls(fake, calls);
         form.Form_Load();
-        QCOMPARE(calls, (QStringList{"window.setCaption", "window.setApplicationIcon",
-                                     "files.modificationTimeReadable", "window.loadMouseIcon",
-                                     "browser.open", "listView1.addColumnHeader",
-                                     "listView1.setColumnWidth", "listView2.addColumnHeader",
-                                     "listView2.setColumnWidth"}));
+        QCOMPARE(
+            calls,
+            (QStringList{// the skin
+                         "files.fileFound", "window.setBackColorToButtonFace", "skin.loadSkin",
+                         "skin.options", "skin.setOptions", "skin.setSkinDialogs",
+                         "skin.setFollowFileChanges", "skin.applyToWindow",
+                         // the connectivity check, warning before the window shows
+                         "capture.start", "capture.read", "messageBox.show",
+                         // titles, pointer, web site, columns
+                         "window.setCaption", "window.setApplicationIcon",
+                         "files.modificationTimeReadable", "window.loadMouseIcon", "browser.open",
+                         "listView1.addColumnHeader", "listView1.setColumnWidth",
+                         "listView2.addColumnHeader", "listView2.setColumnWidth",
+                         // the saved code list, last
+                         "settings.getSetting", "listView1.add", "listView1.add"}));
         QCOMPARE(fake.window.caption, QStringLiteral("Quillfen"));
         QVERIFY(fake.window.iconSet);
         QCOMPARE(fake.window.mouseIconPath, QStringLiteral("/opt/quillfen/HAND-M.CUR"));
+        QCOMPARE(fake.skin.loadedPath, QStringLiteral("/opt/quillfen/x/o.cjs"));
         QCOMPARE(fake.browser.opened, QStringList{"https://site.test/"});
         QCOMPARE(fake.listView1.columnHeader(1), QStringLiteral("EAN Codes"));
         QCOMPARE(fake.listView2.columnHeader(1), QStringLiteral("Description"));
@@ -58,9 +78,63 @@ private Q_SLOTS:
         QCOMPARE(fake.listView2.columnCount(), 1);
         QCOMPARE(fake.listView1.columnWidth(1), 7000);
         QCOMPARE(fake.listView2.columnWidth(1), 7000);
+        QCOMPARE(fake.listView1.texts(), (QStringList{"111", "222"}));
         QCOMPARE(fake.title.text(), QStringLiteral("Quillfen"));
         QCOMPARE(fake.window.pointer, PointerCode::Default);
-        QVERIFY(fake.messageBox.shown().isEmpty());
+        QCOMPARE(fake.messageBox.texts(),
+                 QStringList{"You must be online to use this software accurately."});
+    }
+
+    void formLoad_pingsTheConfiguredHostOnce()
+    {
+        FakePlatform fake;
+        FakeChance chance;
+        AppConfig c = config();
+        c.pingHost = QStringLiteral("127.0.0.1");
+        Form1 form(fake.services(), c, chance);
+        form.Form_Load();
+        QCOMPARE(fake.capture.started.size(), 1);
+        QCOMPARE(fake.capture.started[0].commandLine, PingCommandLine(QStringLiteral("127.0.0.1")));
+        QVERIFY(fake.messageBox.shown().isEmpty()); // the fake ping replies
+    }
+
+    void formLoad_offlineWarningBearsTheUnshortenedName()
+    {
+        FakePlatform fake;
+        FakeChance chance;
+        AppConfig c = config();
+        c.productName = QStringLiteral("Quillfen EAN Lookup");
+        fake.title.setText(c.productName);
+        fake.capture.chunks.clear(); // the ping prints nothing
+        Form1 form(fake.services(), c, chance);
+        form.Form_Load();
+        QCOMPARE(fake.messageBox.shown().size(), 1);
+        QCOMPARE(fake.messageBox.shown()[0].title, QStringLiteral("Quillfen EAN Lookup"));
+        QCOMPARE(fake.messageBox.shown()[0].icon, MessageIcon::None);
+        QCOMPARE(fake.title.text(), QStringLiteral("Quillfen EAN"));
+    }
+
+    void formLoad_unreadableSkinIsReportedAtLine100AndStartupGoesOn()
+    {
+        FakePlatform fake;
+        FakeChance chance;
+        Form1 form(fake.services(), config(), chance);
+        fake.files.existing.insert(QStringLiteral("/opt/quillfen/x/o.cjs"));
+        fake.skin.hook.beforeCall = [](QStringView op) {
+            if (op == u"loadSkin")
+                throw OperationFailed(QStringLiteral("Could not load the skin"));
+        };
+        fake.settings.values.insert(QStringLiteral("Zandrik/Quillfen/Zip Codes"),
+                                    QStringLiteral("111"));
+        form.Form_Load();
+        QCOMPARE(fake.messageBox.texts(),
+                 QStringList{BuildErrorReportText(QStringLiteral("Could not load the skin"),
+                                                  Location::Form_Load, 100)});
+        QVERIFY(fake.window.backColorIsButtonFace); // changed before the load, and it stays
+        QVERIFY(!fake.skin.applied);
+        QCOMPARE(fake.capture.started.size(), 1);
+        QCOMPARE(fake.window.caption, QStringLiteral("Quillfen"));
+        QCOMPARE(fake.listView1.texts(), QStringList{"111"});
     }
 
     void formLoad_withoutPointerFileLeavesPointerPictureUnset()
@@ -191,9 +265,30 @@ private Q_SLOTS:
         FakePlatform fake;
         FakeChance chance;
         Form1 form(fake.services(), config(), chance);
+        fake.listView1.add(QStringLiteral("4988112412613"));
+        fake.listView1.add(QStringLiteral("0823564706221"));
         form.Form_QueryUnload();
+        QCOMPARE(fake.settings.values.value(QStringLiteral("Zandrik/Quillfen/Zip Codes")),
+                 QStringLiteral("4988112412613;0823564706221"));
+        QCOMPARE(fake.eventLoop.yields, 1);
         QVERIFY(!fake.eventLoop.isEnding());
         form.Form_Unload();
+        QVERIFY(fake.eventLoop.isEnding());
+    }
+
+    void close_failingSaveIsReportedAndTheWindowStillCloses()
+    {
+        FakePlatform fake;
+        FakeChance chance;
+        Form1 form(fake.services(), config(), chance);
+        fake.settings.hook.beforeCall = [](QStringView) {
+            throw OperationFailed(QStringLiteral("Could not save"));
+        };
+        form.Form_QueryUnload();
+        form.Form_Unload();
+        QCOMPARE(fake.messageBox.texts(),
+                 QStringList{BuildErrorReportText(QStringLiteral("Could not save"),
+                                                  Location::Form_QueryUnload, 100)});
         QVERIFY(fake.eventLoop.isEnding());
     }
 

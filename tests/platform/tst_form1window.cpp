@@ -4,14 +4,19 @@
 #include "common/Failure.h"
 #include "common/PointerCode.h"
 #include "platform/QtPlatform.h"
+#include "platform/QtSettingsStore.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -45,16 +50,27 @@ class TestForm1Window : public QObject
 {
     Q_OBJECT
 
+    // Start-up never opens the web site and pings only this machine.
+    static AppConfig testConfig(const QString& applicationFolder)
+    {
+        AppConfig config;
+        config.webSiteUrl.clear();
+        config.pingHost = QStringLiteral("127.0.0.1");
+        config.applicationFolder = applicationFolder;
+        return config;
+    }
+
     struct App
     {
         QtPlatform platform{QStringLiteral("Quillfen")};
         FakeChance chance;
         AppConfig config;
-        Form1 form{platform.services(), config, chance};
+        Form1 form;
 
-        App()
+        explicit App(const QString& applicationFolder = {})
+            : config(testConfig(applicationFolder))
+            , form(platform.services(), config, chance)
         {
-            config.webSiteUrl.clear();
             ConnectForm1(platform.window(), form);
             form.Form_Load();
             platform.window().show();
@@ -62,7 +78,36 @@ class TestForm1Window : public QObject
         Form1Window& window() { return platform.window(); }
     };
 
+    QTemporaryDir m_settingsFolder;
+
+    static QString savedCodes()
+    {
+        return QtSettingsStore().getSetting(QStringLiteral("Zandrik"), QStringLiteral("Quillfen"),
+                                            QStringLiteral("Zip Codes"), QStringLiteral("<none>"));
+    }
+
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The saved code list goes to a folder of this run's own.
+        QVERIFY(m_settingsFolder.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsFolder.path());
+    }
+
+    // Every window starts without a saved list.
+    void init()
+    {
+        QFile::remove(m_settingsFolder.filePath(QStringLiteral("Zandrik/Quillfen.conf")));
+    }
+
+    // A test that closed its window ended the program outside the application's own loop, which
+    // would make every later dialog return at once; one pass of that loop clears it.
+    void cleanup()
+    {
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
+
     void layout_matchesTheControlTable()
     {
         App app;
@@ -327,6 +372,138 @@ private Q_SLOTS:
         QCOMPARE(QtFileDialog::selectionText(
                      {QStringLiteral("/a/b/one.txt"), QStringLiteral("/a/b/two.txt")}),
                  QStringLiteral("/a/b") + QChar(u'\0') + u"one.txt" + QChar(u'\0') + u"two.txt");
+    }
+
+    void pointer_overAButtonStaysTheHandAsTheMouseMoves()
+    {
+        App app(QStringLiteral(QUILLFEN_BINARY_DIR "/src"));
+        Form1Window& w = app.window();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QPushButton* const button = w.pushButton17();
+        QTest::mouseMove(button, button->rect().center());
+        QTest::mouseMove(button, button->rect().center() + QPoint(5, 1));
+        QCOMPARE(w.mousePointer(), PointerCode::Custom);
+        // No handler of its own: the progress bar keeps what the button set.
+        QTest::mouseMove(w.progressBar1(), w.progressBar1()->rect().center());
+        QCOMPARE(w.mousePointer(), PointerCode::Custom);
+        QTest::mouseMove(w.listView1()->viewport(), QPoint(20, 20));
+        QCOMPARE(w.mousePointer(), PointerCode::Default);
+        QTest::mouseMove(button, button->rect().center());
+        QCOMPARE(w.mousePointer(), PointerCode::Custom);
+        QTest::mouseMove(&w, QPoint(3, 3)); // the margin: the window's own background
+        QCOMPARE(w.mousePointer(), PointerCode::Default);
+    }
+
+    void pointer_shippedHandLoadsAtStartupAndShowsOverButtonsOnly()
+    {
+        // The build puts the hand pointer next to the program, where start-up looks for it.
+        App app(QStringLiteral(QUILLFEN_BINARY_DIR "/src"));
+        Form1Window& w = app.window();
+        QVERIFY(w.hasMouseIcon());
+        QCOMPARE(w.mousePointer(), PointerCode::Default); // loading does not switch to it
+        w.setMousePointer(PointerCode::Custom);
+        for (QPushButton* button : w.pushButtons()) {
+            QCOMPARE(button->cursor().shape(), Qt::BitmapCursor);
+            QCOMPARE(button->cursor().pixmap().size(), QSize(32, 32));
+            QCOMPARE(button->cursor().hotSpot(), QPoint(5, 0)); // the fingertip
+        }
+        QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(w.listView1()->viewport()->cursor().shape(), Qt::ArrowCursor);
+        w.setMousePointer(PointerCode::Hourglass);
+        QCOMPARE(w.cursor().shape(), Qt::WaitCursor);
+        for (QPushButton* button : w.pushButtons())
+            QCOMPARE(button->cursor().shape(), Qt::WaitCursor);
+        QCOMPARE(w.listView1()->viewport()->cursor().shape(), Qt::WaitCursor);
+        QCOMPARE(w.progressBar1()->cursor().shape(), Qt::WaitCursor);
+        w.setMousePointer(PointerCode::Default);
+        QCOMPARE(w.pushButton6()->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    void pointer_hoverDuringARunKeepsTheHourglass()
+    {
+        App app(QStringLiteral(QUILLFEN_BINARY_DIR "/src"));
+        Form1Window& w = app.window();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.setMousePointer(PointerCode::Hourglass);
+        QTest::mouseMove(w.pushButton3(), w.pushButton3()->rect().center());
+        QTest::mouseMove(w.listView2()->viewport(), QPoint(20, 20));
+        QTest::mouseMove(&w, QPoint(3, 3));
+        QCOMPARE(w.mousePointer(), PointerCode::Hourglass);
+        QCOMPARE(w.pushButton3()->cursor().shape(), Qt::WaitCursor);
+    }
+
+    void codeList_isSavedShortlyAfterItChanges()
+    {
+        App app;
+        ListControl& codes = app.platform.services().listView1;
+        codes.add(QStringLiteral("4988112412613"));
+        codes.add(QStringLiteral("0823564706221"));
+        QTRY_COMPARE_WITH_TIMEOUT(savedCodes(), QStringLiteral("4988112412613;0823564706221"),
+                                  5000);
+        codes.remove(1);
+        QTRY_COMPARE_WITH_TIMEOUT(savedCodes(), QStringLiteral("0823564706221"), 5000);
+        codes.clear();
+        QTRY_COMPARE_WITH_TIMEOUT(savedCodes(), QString(), 5000);
+    }
+
+    void closing_savesTheListAndTheNextStartRestoresIt()
+    {
+        {
+            App app;
+            ListControl& codes = app.platform.services().listView1;
+            for (const char* code : {"3", "1", "3", ""})
+                codes.add(QString::fromLatin1(code));
+            app.window().close();
+            QCOMPARE(savedCodes(), QStringLiteral("3;1;3;"));
+        }
+        App next;
+        QTreeWidget* list = next.window().listView1();
+        QCOMPARE(list->topLevelItemCount(), 3); // the empty row does not come back
+        QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("3"));
+        QCOMPARE(list->topLevelItem(1)->text(0), QStringLiteral("1"));
+        QCOMPARE(list->topLevelItem(2)->text(0), QStringLiteral("3"));
+    }
+
+    void loadButton_picksSeveralFilesAndAppendsThemInOrder()
+    {
+        QTemporaryDir folder;
+        auto write = [&](const QString& name, const QByteArray& bytes) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        write(QStringLiteral("a.txt"), "111\r\n222\r\n");
+        write(QStringLiteral("b.txt"), "\xEF\xBB\xBF"
+                                       "333\n");
+        App app;
+        QString title;
+        QStringList filters;
+        QFileDialog::FileMode mode = QFileDialog::AnyFile;
+        int pointerWhileOpen = -1;
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* const files = qobject_cast<QFileDialog*>(dialog);
+            QVERIFY(files);
+            title = files->windowTitle();
+            filters = files->nameFilters();
+            mode = files->fileMode();
+            pointerWhileOpen = app.window().mousePointer();
+            files->setDirectory(folder.path());
+            auto* const name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(QStringLiteral("\"a.txt\" \"b.txt\""));
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        QTest::mouseClick(app.window().pushButton3(), Qt::LeftButton);
+        QCOMPARE(title, QStringLiteral("Load List(s) - Hold Ctrl to select multiple list files"));
+        QCOMPARE(filters, (QStringList{"Text Files (*.txt)", "All Files (*)"}));
+        QCOMPARE(mode, QFileDialog::ExistingFiles);
+        QCOMPARE(pointerWhileOpen, PointerCode::Default); // the hourglass comes after the dialog
+        QTreeWidget* list = app.window().listView1();
+        QStringList rows;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            rows.append(list->topLevelItem(i)->text(0));
+        QCOMPARE(rows, (QStringList{"111", "222", "333", ""}));
+        QCOMPARE(app.window().mousePointer(), PointerCode::Default);
     }
 };
 

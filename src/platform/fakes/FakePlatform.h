@@ -2,6 +2,9 @@
 
 #include "FakeDialogs.h"
 #include "FakeListControl.h"
+#include "FakeProcessCapture.h"
+#include "FakeSettingsStore.h"
+#include "FakeSkinComponent.h"
 #include "FakeWindow.h"
 #include "common/ApplicationTitle.h"
 #include "platform/Platform.h"
@@ -20,10 +23,14 @@ struct FakePlatform
     FakeEventLoop eventLoop;
     FakeBrowserOpener browser;
     FakeFileSystem files;
+    FakeSettingsStore settings;
+    FakeProcessCapture capture;
+    FakeSkinComponent skin;
 
     Platform services()
     {
-        return Platform{window,   listView1, listView2, progressBar1, commonDialog1, messageBox,
-                        inputBox, eventLoop, title,     browser,      files};
+        return Platform{window,     listView1, listView2, progressBar1, commonDialog1,
+                        messageBox, inputBox,  eventLoop, title,        browser,
+                        files,      settings,  capture,   skin};
     }
 };

@@ -1,0 +1,180 @@
+#include "CodeFileLoader.h"
+
+#include "common/ErrorTrap.h"
+#include "common/ListControl.h"
+#include "common/Locations.h"
+#include "common/MainRoutines.h"
+#include "common/PointerCode.h"
+#include "platform/EventLoop.h"
+#include "platform/FileSystem.h"
+#include "platform/MainWindow.h"
+#include "platform/MessageBox.h"
+
+#include <QDir>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace {
+QString collapsePairs(QStringView text)
+{
+    QString collapsed;
+    collapsed.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        collapsed += text[i];
+        if (text[i] == u'\\' && i + 1 < text.size() && text[i + 1] == u'\\')
+            ++i;
+    }
+    return collapsed;
+}
+
+template <typename RowAction>
+void forEachRow(QStringView text, RowAction&& row)
+{
+    qsizetype start = 0;
+    // Whether a line has begun that no carriage return has ended yet: a lone line feed separates
+    // two rows within one line, so the text after it is a row even when it is empty.
+    bool lineOpen = false;
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            row(text.sliced(start, i - start));
+            if (i + 1 < size && text[i + 1] == u'\n')
+                ++i;
+            start = i + 1;
+            lineOpen = false;
+        } else if (c == u'\n') {
+            row(text.sliced(start, i - start));
+            start = i + 1;
+            lineOpen = true;
+        } else {
+            lineOpen = true;
+        }
+    }
+    if (lineOpen)
+        row(text.sliced(start));
+}
+
+bool hasNulNearStart(QByteArrayView bytes)
+{
+    return bytes.first(std::min(bytes.size(), kTextSniffBytes)).contains('\0');
+}
+
+QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes)
+{
+    // The mark, when there was one, is already gone; a second one would be part of the text.
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+} // namespace
+
+QString CollapseDoubleBackslashes(const QString& path)
+{
+    if (path.isEmpty() || path[0] != u'\\')
+        return collapsePairs(path);
+    qsizetype k = 1;
+    while (k < path.size() && path[k] == u'\\')
+        ++k;
+    return QStringLiteral("\\\\") + collapsePairs(QStringView(path).sliced(k));
+}
+
+QString JoinSelectedFile(const QString& folder, const QString& name, QChar separator)
+{
+    if (separator == u'\\')
+        return CollapseDoubleBackslashes(folder + u'\\' + name);
+    if (folder.endsWith(separator))
+        return folder + name;
+    return folder + separator + name;
+}
+
+std::optional<QString> CodeFileText(const QByteArray& bytes)
+{
+    const QByteArrayView all(bytes);
+    if (all.startsWith("\xEF\xBB\xBF")) {
+        const QByteArrayView body = all.sliced(3);
+        if (hasNulNearStart(body))
+            return std::nullopt;
+        return decode(QStringConverter::Utf8, body);
+    }
+    const bool littleEndian = all.startsWith("\xFF\xFE");
+    if (littleEndian || all.startsWith("\xFE\xFF")) {
+        // Half the bytes of UTF-16 text are NUL; a NUL character is what gives away a binary file.
+        QString text = decode(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+                              all.sliced(2));
+        if (QStringView(text).first(std::min(text.size(), kTextSniffBytes / 2)).contains(u'\0'))
+            return std::nullopt;
+        return text;
+    }
+    if (hasNulNearStart(all))
+        return std::nullopt;
+    return decode(QStringConverter::System, all);
+}
+
+QStringList CodeFileRows(QStringView text)
+{
+    QStringList rows;
+    forEachRow(text, [&rows](QStringView row) { rows.append(row.toString()); });
+    return rows;
+}
+
+QString NotATextFileMessage(const QString& path)
+{
+    return QStringLiteral("The file ") + path +
+           QStringLiteral(" is not a text file. No codes were loaded from it.");
+}
+
+QString FileTooLargeMessage(const QString& path)
+{
+    return QStringLiteral("The file ") + path +
+           QStringLiteral(" is larger than 100 MB. No codes were loaded from it.");
+}
+
+void CodeFileLoader::PushButton3_Click()
+{
+    ErrorTrap trap(m_platform.messageBox, Location::PushButton3_Click);
+    FileDialog& dialog = m_platform.commonDialog1;
+    QStringList parts;
+    trap(100, [&] { dialog.setFileName(QString()); });
+    trap(102, [&] { dialog.setFlags(kLoadListsFlags); });
+    trap(104, [&] { dialog.setDialogTitle(kLoadListsTitle.toString()); });
+    trap(106, [&] { dialog.setFilter(kLoadListsFilter.toString()); });
+    trap(108, [&] { dialog.showOpen(); });
+    if (trap.test(110, [&] { return dialog.fileName().isEmpty(); }))
+        return;
+    trap(112, [&] { parts = dialog.fileName().split(QChar(u'\0')); });
+    trap(114, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
+    if (trap.test(116, [&] { return parts.size() == 1; })) {
+        trap(118, [&] { LoadListFile(m_platform.listView1, parts.value(0)); });
+    } else {
+        for (qsizetype i = 1; i < parts.size(); ++i)
+            trap(120, [&] {
+                LoadListFile(m_platform.listView1,
+                             JoinSelectedFile(parts[0], parts[i], QDir::separator()));
+            });
+    }
+    trap(122, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
+}
+
+void CodeFileLoader::LoadListFile(ListControl& list, const QString& path)
+{
+    if (!FileExists(m_platform.files, path)) {
+        m_platform.messageBox.show(kFileNotFound.toString());
+        return;
+    }
+    FileSystem::Contents contents = m_platform.files.readFile(path, kMaxCodeFileBytes);
+    if (contents.overLimit) {
+        m_platform.messageBox.show(FileTooLargeMessage(path));
+        return;
+    }
+    const std::optional<QString> text = CodeFileText(contents.bytes);
+    contents.bytes = QByteArray(); // a large file need not be held twice while its rows go in
+    if (!text) {
+        m_platform.messageBox.show(NotATextFileMessage(path));
+        return;
+    }
+    forEachRow(*text, [&](QStringView row) {
+        list.add(row.toString());
+        m_platform.eventLoop.yield();
+    });
+}

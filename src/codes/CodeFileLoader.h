@@ -1,0 +1,68 @@
+#pragma once
+
+#include "platform/FileDialog.h"
+#include "platform/Platform.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+class ListControl;
+
+inline constexpr QStringView kLoadListsTitle =
+    u"Load List(s) - Hold Ctrl to select multiple list files";
+inline constexpr QStringView kLoadListsFilter = u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*|";
+// Long names, Explorer style, several files at once, the read-only box shown and ticked: 2621953.
+inline constexpr int kLoadListsFlags = FileDialogFlag::LongNames | FileDialogFlag::Explorer |
+                                       FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly;
+inline constexpr QStringView kFileNotFound = u"File not found";
+
+// A code file larger than this is refused rather than read into memory.
+inline constexpr qint64 kMaxCodeFileBytes = qint64(100) * 1024 * 1024;
+// A NUL byte this near the start marks a file that is not text.
+inline constexpr qsizetype kTextSniffBytes = 8 * 1024;
+
+// Repairs a path joined from a folder, a backslash and a name: every pair of backslashes becomes
+// one, scanning from the left, except that a leading run of backslashes becomes exactly two, so
+// "C:\" and "a.txt" give "C:\a.txt" and a network path keeps its two leading backslashes.
+QString CollapseDoubleBackslashes(const QString& path);
+
+// The path of one file of a multiple selection. With the backslash as separator the joined path
+// goes through CollapseDoubleBackslashes; elsewhere a backslash is an ordinary character of a
+// file name, so the path is left as joined, without doubling the separator of the root folder.
+QString JoinSelectedFile(const QString& folder, const QString& name, QChar separator);
+
+// The text of a code file. A UTF-8 or UTF-16 byte-order mark says how the file is encoded and is
+// not part of the text; without one the file is in the system's encoding (UTF-8 on Linux). Empty
+// when the file is not text: a NUL byte (a NUL character after a UTF-16 mark) near the start.
+std::optional<QString> CodeFileText(const QByteArray& bytes);
+
+// The rows of a code file's text: carriage return, carriage return and line feed, and a lone
+// line feed each end a row. A break at the very end adds no empty row when it is a carriage
+// return (with or without its line feed), but does when it is a lone line feed. Nothing is
+// trimmed.
+QStringList CodeFileRows(QStringView text);
+
+QString NotATextFileMessage(const QString& path);
+QString FileTooLargeMessage(const QString& path);
+
+// Loading codes from text files picked in the shared file dialog.
+class CodeFileLoader final
+{
+public:
+    explicit CodeFileLoader(const Platform& platform)
+        : m_platform(platform)
+    {}
+
+    void PushButton3_Click();
+
+    // Appends every row of the file to the list. A missing file, a file that is not text and one
+    // that is too large are each reported in a message box and add nothing; a file that cannot
+    // be read throws OperationFailed.
+    void LoadListFile(ListControl& list, const QString& path);
+
+private:
+    Platform m_platform;
+};

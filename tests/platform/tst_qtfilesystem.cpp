@@ -1,0 +1,86 @@
+#include "common/Failure.h"
+#include "platform/QtServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestQtFileSystem : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_folder.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+private Q_SLOTS:
+    void readFile_givesTheWholeFile()
+    {
+        QByteArray bytes;
+        for (int i = 0; i < 300'000; ++i)
+            bytes += QByteArray::number(i) + "\r\n"; // a few megabytes, several pieces
+        const QString path = write(QStringLiteral("codes.txt"), bytes);
+        const FileSystem::Contents contents = QtFileSystem().readFile(path, 100 << 20);
+        QVERIFY(!contents.overLimit);
+        QCOMPARE(contents.bytes, bytes);
+    }
+
+    void readFile_atTheLimitIsReadPastItIsNot()
+    {
+        const QString path = write(QStringLiteral("ten.txt"), "0123456789");
+        QCOMPARE(QtFileSystem().readFile(path, 10).bytes, QByteArray("0123456789"));
+        const FileSystem::Contents over = QtFileSystem().readFile(path, 9);
+        QVERIFY(over.overLimit);
+        QVERIFY(over.bytes.isEmpty());
+    }
+
+    void readFile_hugeFileIsRefusedWithoutReadingIt()
+    {
+        const QString path = m_folder.filePath(QStringLiteral("huge.txt"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize((qint64(100) << 20) + 1)); // sparse: costs no disk
+        file.close();
+        QVERIFY(QtFileSystem().readFile(path, qint64(100) << 20).overLimit);
+    }
+
+    void readFile_deviceWithoutSizeStopsAtTheLimit()
+    {
+        if (!QFile::exists(QStringLiteral("/dev/zero")))
+            QSKIP("no /dev/zero here");
+        QVERIFY(QtFileSystem().readFile(QStringLiteral("/dev/zero"), 4 << 20).overLimit);
+    }
+
+    void readFile_folderOrMissingFileThrows()
+    {
+        QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("lists.txt")));
+        QVERIFY_THROWS_EXCEPTION(
+            OperationFailed,
+            QtFileSystem().readFile(m_folder.filePath(QStringLiteral("lists.txt")), 100));
+        QVERIFY_THROWS_EXCEPTION(
+            OperationFailed,
+            QtFileSystem().readFile(m_folder.filePath(QStringLiteral("none")), 100));
+    }
+
+    void fileFound_onlyForFiles()
+    {
+        const QString path = write(QStringLiteral("o.cjs"), "x");
+        QVERIFY(QtFileSystem().fileFound(path));
+        QVERIFY(!QtFileSystem().fileFound(m_folder.path()));
+        QVERIFY(!QtFileSystem().fileFound(m_folder.filePath(QStringLiteral("none"))));
+        QVERIFY(!QtFileSystem().fileFound(QString()));
+        // A folder still has a date: it "exists" for the loader, which then cannot read it.
+        QVERIFY(QtFileSystem().modificationTimeReadable(m_folder.path()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestQtFileSystem)
+#include "tst_qtfilesystem.moc"

@@ -1,0 +1,113 @@
+// The skin component on a real widget, offscreen.
+#include "common/Failure.h"
+#include "platform/QtSkinComponent.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+const QByteArray kSheet = "QPushButton { color: rgb(10, 20, 30); }\n";
+} // namespace
+
+class TestQtSkinComponent : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+
+private Q_SLOTS:
+    void cleanup() { qApp->setStyleSheet(QString()); }
+
+    void applied_setsTheStyleSheetOnTheWindowAndItsControls()
+    {
+        QWidget window;
+        auto* const button = new QPushButton(QStringLiteral("b"), &window);
+        const QString path = m_folder.filePath(QStringLiteral("o.cjs"));
+        QVERIFY(writeFile(path, kSheet));
+        QtSkinComponent skin(window);
+        skin.loadSkin(path);
+        QVERIFY(window.styleSheet().isEmpty()); // loading alone changes nothing
+        skin.setOptions(skin.options() | SkinOption::SkinWindow);
+        skin.applyToWindow();
+        QCOMPARE(window.styleSheet(), QString::fromUtf8(kSheet));
+        QVERIFY(qApp->styleSheet().isEmpty());
+        button->ensurePolished();
+        QCOMPARE(button->palette().color(QPalette::ButtonText), QColor(10, 20, 30));
+    }
+
+    void skinDialogs_skinsTheWholeApplication()
+    {
+        QWidget window;
+        const QString path = m_folder.filePath(QStringLiteral("o.cjs"));
+        QVERIFY(writeFile(path, kSheet));
+        QtSkinComponent skin(window);
+        skin.loadSkin(path);
+        skin.setOptions(SkinOption::SkinWindow);
+        skin.setSkinDialogs(true);
+        skin.applyToWindow();
+        QCOMPARE(qApp->styleSheet(), QString::fromUtf8(kSheet));
+        skin.setSkinDialogs(false);
+        skin.applyToWindow();
+        QVERIFY(qApp->styleSheet().isEmpty());
+    }
+
+    void withoutTheWindowOption_theWindowStaysPlain()
+    {
+        QWidget window;
+        const QString path = m_folder.filePath(QStringLiteral("o.cjs"));
+        QVERIFY(writeFile(path, kSheet));
+        QtSkinComponent skin(window);
+        skin.loadSkin(path);
+        skin.setOptions(0x100);
+        skin.applyToWindow();
+        QVERIFY(window.styleSheet().isEmpty());
+        QCOMPARE(skin.options(), 0x100);
+    }
+
+    void unreadableSkin_throws_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing") << "none.cjs";
+        QTest::newRow("a folder") << "folder.cjs";
+        QTest::newRow("binary") << "binary.cjs";
+    }
+    void unreadableSkin_throws()
+    {
+        QFETCH(QString, name);
+        QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("folder.cjs")));
+        QVERIFY(writeFile(m_folder.filePath(QStringLiteral("binary.cjs")), QByteArray("\0\1", 2)));
+        QWidget window;
+        QtSkinComponent skin(window);
+        QVERIFY_THROWS_EXCEPTION(OperationFailed, skin.loadSkin(m_folder.filePath(name)));
+    }
+
+    void followingFileChanges_reappliesAnEditedSkin()
+    {
+        QWidget window;
+        const QString path = m_folder.filePath(QStringLiteral("edited.cjs"));
+        QVERIFY(writeFile(path, kSheet));
+        QtSkinComponent skin(window);
+        skin.loadSkin(path);
+        skin.setOptions(SkinOption::SkinWindow);
+        skin.setFollowFileChanges(true);
+        skin.applyToWindow();
+        const QByteArray edited = "QWidget { background: rgb(1, 2, 3); }\n";
+        QVERIFY(writeFile(path, edited));
+        QTRY_COMPARE_WITH_TIMEOUT(window.styleSheet(), QString::fromUtf8(edited), 5000);
+    }
+};
+
+QTEST_MAIN(TestQtSkinComponent)
+#include "tst_qtskincomponent.moc"
