@@ -1,11 +1,13 @@
 // The skin component on a real widget, offscreen.
 #include "common/Failure.h"
+#include "platform/Form1Window.h"
 #include "platform/QtSkinComponent.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,6 +108,22 @@ private Q_SLOTS:
         const QByteArray edited = "QWidget { background: rgb(1, 2, 3); }\n";
         QVERIFY(writeFile(path, edited));
         QTRY_COMPARE_WITH_TIMEOUT(window.styleSheet(), QString::fromUtf8(edited), 5000);
+    }
+
+    void exampleSkin_appliesToTheRealWindowWithoutComplaint()
+    {
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+        Form1Window window;
+        QtSkinComponent skin(window);
+        skin.loadSkin(QStringLiteral(QUILLFEN_SOURCE_DIR "/assets/skin/x/o.cjs"));
+        skin.setOptions(SkinOption::SkinWindow);
+        skin.setSkinDialogs(true);
+        skin.applyToWindow();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.grab().isNull()); // draws every control with the skin
+        window.pushButton6()->ensurePolished();
+        QCOMPARE(window.pushButton6()->palette().color(QPalette::ButtonText), QColor(0xf5f8fb));
     }
 };
 
