@@ -43,6 +43,8 @@ private Q_SLOTS:
     void signal_closesTheWindowSavesTheListAndExitsZero()
     {
         QFETCH(int, signal);
+        if (!QFile::exists(QStringLiteral("/proc/self/status")))
+            QSKIP("needs /proc to see when the program has started catching signals");
         QTemporaryDir config;
         QVERIFY(config.isValid());
         const QString store = config.filePath(QStringLiteral("Zandrik/Quillfen.conf"));
