@@ -1,6 +1,15 @@
 #include "AppConfig.h"
 
 #include <QCommandLineParser>
+#include <QUrl>
+
+bool IsServiceUrl(const QString& url)
+{
+    const QUrl address(url, QUrl::StrictMode);
+    return address.isValid() && !address.host().isEmpty() &&
+           (address.scheme() == u"http" || address.scheme() == u"https") && !address.hasQuery() &&
+           !address.hasFragment();
+}
 
 CommandLineResult ParseCommandLine(const QStringList& arguments,
                                    const QProcessEnvironment& environment,
@@ -11,6 +20,12 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("Looks up EAN product codes in batches with an online lookup service."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption serviceUrl(
+        QStringLiteral("service-url"),
+        QStringLiteral("The lookup service to ask: scheme, host and optional port, for example "
+                       "http://127.0.0.1:8080. Overrides QUILLFEN_SERVICE_URL."),
+        QStringLiteral("url"));
+    parser.addOption(serviceUrl);
 
     CommandLineResult result;
     if (!parser.parse(arguments)) {
@@ -37,6 +52,21 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     config.applicationFolder = applicationFolder;
     if (environment.contains(QStringLiteral("QUILLFEN_WEBSITE_URL")))
         config.webSiteUrl = environment.value(QStringLiteral("QUILLFEN_WEBSITE_URL"));
+    // An empty variable counts as unset.
+    const QString serviceFromEnvironment =
+        environment.value(QStringLiteral("QUILLFEN_SERVICE_URL"));
+    if (!serviceFromEnvironment.isEmpty())
+        config.serviceUrl = serviceFromEnvironment;
+    if (parser.isSet(serviceUrl))
+        config.serviceUrl = parser.value(serviceUrl);
+    if (!IsServiceUrl(config.serviceUrl)) {
+        result.message = QStringLiteral("Not a usable lookup service address: \"") +
+                         config.serviceUrl +
+                         QStringLiteral("\"\nGive it as http://host[:port] or https://host[:port] "
+                                        "(--service-url or QUILLFEN_SERVICE_URL).\n");
+        result.exitCode = 2;
+        return result;
+    }
     result.config = config;
     return result;
 }

@@ -9,6 +9,10 @@
 inline constexpr QStringView kProductName = u"Quillfen";
 // The maker's web site, opened now and then at start-up.
 inline constexpr QStringView kMakerWebSite = u"https://www.zandrik.example/quillfen/";
+// The lookup service. No public address is built in: this one lies on a reserved domain that
+// never resolves, so every code fails with "host not found" until --service-url or
+// QUILLFEN_SERVICE_URL names the service to ask.
+inline constexpr QStringView kServiceUrlPlaceholder = u"http://ean-lookup.example";
 
 // Everything about where the program runs and what it talks to, settled once at start-up.
 // Every outside address can be overridden so that tests never leave the machine.
@@ -19,6 +23,8 @@ struct AppConfig
     QString applicationFolder;
     // Empty: the web site is never opened.
     QString webSiteUrl = kMakerWebSite.toString();
+    // Scheme, host and optional port of the lookup service (an http or https address).
+    QString serviceUrl = kServiceUrlPlaceholder.toString();
 };
 
 struct CommandLineResult
@@ -27,6 +33,9 @@ struct CommandLineResult
     QString message;                 // help, version or what was wrong with the options
     int exitCode = 0;
 };
+
+// True for an address the lookup run can put its path and query behind: http or https, a host.
+bool IsServiceUrl(const QString& url);
 
 // Reads the options and the QUILLFEN_* environment variables; the options win.
 CommandLineResult ParseCommandLine(const QStringList& arguments,

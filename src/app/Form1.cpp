@@ -20,6 +20,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_config(config)
     , m_chance(chance)
     , m_codeList(platform)
+    , m_lookup(platform, config.serviceUrl)
 {}
 
 template <typename Body>
@@ -114,7 +115,11 @@ void Form1::PushButton7_Click()
     dispatch(u"PushButton7_Click", [&] { m_codeList.PushButton7_Click(); });
 }
 
-void Form1::PushButton17_Click() {}
+void Form1::PushButton17_Click()
+{
+    dispatch(u"PushButton17_Click", [&] { m_lookup.PushButton17_Click(); });
+}
+
 void Form1::PushButton4_Click() {}
 void Form1::PushButton13_Click() {}
 void Form1::PushButton2_Click() {}

@@ -2,6 +2,7 @@
 
 #include "AppConfig.h"
 #include "codes/CodeListEditor.h"
+#include "lookup/LookupRun.h"
 #include "platform/Platform.h"
 
 #include <QStringView>
@@ -68,4 +69,5 @@ private:
     AppConfig m_config;
     ChanceSource& m_chance;
     CodeListEditor m_codeList;
+    LookupRun m_lookup;
 };

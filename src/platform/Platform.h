@@ -9,6 +9,7 @@ class InputBox;
 class ListControl;
 class MainWindow;
 class MessageBox;
+class PageLoader;
 class ProgressDisplay;
 
 // Everything of the outside world that the handlers reach, one reference per service. The real
@@ -27,4 +28,5 @@ struct Platform
     ApplicationTitle& title;
     BrowserOpener& browser;
     FileSystem& files;
+    PageLoader& pageLoader;
 };

@@ -5,6 +5,7 @@
 #include "QtDialogs.h"
 #include "QtEventLoop.h"
 #include "QtListControl.h"
+#include "QtPageLoader.h"
 #include "QtServices.h"
 #include "common/ApplicationTitle.h"
 
@@ -31,6 +32,7 @@ private:
     QtInputBox m_inputBox;
     QtBrowserOpener m_browser;
     QtFileSystem m_files;
+    QtPageLoader m_pageLoader;
 };
 
 class Form1;

@@ -2,6 +2,7 @@
 
 #include "FakeDialogs.h"
 #include "FakeListControl.h"
+#include "FakePageLoader.h"
 #include "FakeWindow.h"
 #include "common/ApplicationTitle.h"
 #include "platform/Platform.h"
@@ -20,10 +21,14 @@ struct FakePlatform
     FakeEventLoop eventLoop;
     FakeBrowserOpener browser;
     FakeFileSystem files;
+    FakePageLoader pageLoader{eventLoop};
 
-    Platform services()
+    Platform services() { return services(eventLoop, pageLoader); }
+
+    // The fakes around a real event loop and page loader, for runs against a live service.
+    Platform services(EventLoop& loop, PageLoader& loader)
     {
         return Platform{window,   listView1, listView2, progressBar1, commonDialog1, messageBox,
-                        inputBox, eventLoop, title,     browser,      files};
+                        inputBox, loop,      title,     browser,      files,         loader};
     }
 };
