@@ -331,6 +331,9 @@ bool SampleService::listen(quint16 port)
 
 void SampleService::accept()
 {
-    while (QTcpSocket* const socket = m_server.nextPendingConnection())
+    while (QTcpSocket* const socket = m_server.nextPendingConnection()) {
+        if (m_settings.onConnection)
+            m_settings.onConnection();
         new Connection(socket, m_settings);
+    }
 }

@@ -46,6 +46,8 @@ public:
         int delayMs = 0;
         // Called with every decoded value of "q", before the request is answered.
         std::function<void(const QString&)> onQuery;
+        // Called for every connection a client opens.
+        std::function<void()> onConnection;
     };
 
     explicit SampleService(Settings settings, QObject* parent = nullptr);

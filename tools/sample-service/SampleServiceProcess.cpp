@@ -46,17 +46,30 @@ QString SampleServiceProcess::baseUrl() const
     return QStringLiteral("http://127.0.0.1:") + QString::number(m_port);
 }
 
-QStringList SampleServiceProcess::queries()
+QList<QByteArray> SampleServiceProcess::logLines()
 {
-    // The service prints each query before answering it, so what the client has seen answered
+    // The service logs a request before answering it, so whatever the client has seen answered
     // is in the pipe already; a short wait collects it.
     while (m_process.waitForReadyRead(100))
         m_output += m_process.readAllStandardOutput();
     m_output += m_process.readAllStandardOutput();
+    return m_output.split('\n');
+}
+
+QStringList SampleServiceProcess::queries()
+{
     QStringList values;
-    for (const QByteArray& line : m_output.split('\n')) {
+    for (const QByteArray& line : logLines()) {
         if (line.startsWith("query "))
             values.append(QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(6))));
     }
     return values;
+}
+
+int SampleServiceProcess::connections()
+{
+    int count = 0;
+    for (const QByteArray& line : logLines())
+        count += line == "connection" ? 1 : 0;
+    return count;
 }

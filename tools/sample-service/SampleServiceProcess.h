@@ -23,8 +23,12 @@ public:
 
     // The decoded value of q of every request so far, in order of arrival.
     QStringList queries();
+    // How many connections clients have opened so far.
+    int connections();
 
 private:
+    QList<QByteArray> logLines();
+
     QProcess m_process;
     QByteArray m_output;
     quint16 m_port = 0;

@@ -46,7 +46,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption logQueries(
         QStringLiteral("log-queries"),
         QStringLiteral("Print \"query VALUE\" for every request, VALUE being the decoded value "
-                       "of q, percent-encoded again so that it fits on one line."));
+                       "of q, percent-encoded again so that it fits on one line, and "
+                       "\"connection\" for every connection a client opens."));
     parser.addOptions({port, delay, catalog, fault, logQueries});
     parser.process(application);
 
@@ -76,6 +77,10 @@ int main(int argc, char* argv[])
     if (parser.isSet(logQueries)) {
         settings.onQuery = [](const QString& value) {
             std::printf("query %s\n", QUrl::toPercentEncoding(value).constData());
+            std::fflush(stdout);
+        };
+        settings.onConnection = [] {
+            std::printf("connection\n");
             std::fflush(stdout);
         };
     }
