@@ -99,8 +99,8 @@ void LookupRun::PushButton17_Click()
         QString failure;
         trap(132, [&] { failure = page->failure(); });
         if (!failure.isEmpty()) {
-            // Not "no record": the service was never heard. Shown in the table rather than in a
-            // box per code, so that a dead service does not hold up the whole run.
+            // Not "no record": there was no page to read. Said in the table rather than in a box
+            // per code, so that a service that is down does not hold up the whole run.
             trap(134,
                  [&] { AppendTickedRow(results, code + kLookupFailedSuffix + failure, true); });
             continue;
