@@ -1,8 +1,17 @@
 #include "AppConfig.h"
 
 #include <QCommandLineParser>
+#include <QUrl>
 
 #include <algorithm>
+
+bool IsServiceUrl(const QString& url)
+{
+    const QUrl address(url, QUrl::StrictMode);
+    return address.isValid() && !address.host().isEmpty() &&
+           (address.scheme() == u"http" || address.scheme() == u"https") && !address.hasQuery() &&
+           !address.hasFragment();
+}
 
 CommandLineResult ParseCommandLine(const QStringList& arguments,
                                    const QProcessEnvironment& environment,
@@ -20,6 +29,12 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
             .arg(kDefaultPingHost),
         QStringLiteral("host"));
     parser.addOption(pingHost);
+    const QCommandLineOption serviceUrl(
+        QStringLiteral("service-url"),
+        QStringLiteral("The lookup service to ask: scheme, host and optional port, for example "
+                       "http://127.0.0.1:8080. Overrides QUILLFEN_SERVICE_URL."),
+        QStringLiteral("url"));
+    parser.addOption(serviceUrl);
 
     CommandLineResult result;
     if (!parser.parse(arguments)) {
@@ -54,6 +69,21 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     if (!IsAcceptablePingHost(config.pingHost)) {
         result.message = QStringLiteral("Not a host name or address to ping: \"") +
                          config.pingHost + QStringLiteral("\"\n");
+        result.exitCode = 2;
+        return result;
+    }
+    // An empty variable counts as unset.
+    const QString serviceFromEnvironment =
+        environment.value(QStringLiteral("QUILLFEN_SERVICE_URL"));
+    if (!serviceFromEnvironment.isEmpty())
+        config.serviceUrl = serviceFromEnvironment;
+    if (parser.isSet(serviceUrl))
+        config.serviceUrl = parser.value(serviceUrl);
+    if (!IsServiceUrl(config.serviceUrl)) {
+        result.message = QStringLiteral("Not a usable lookup service address: \"") +
+                         config.serviceUrl +
+                         QStringLiteral("\"\nGive it as http://host[:port] or https://host[:port] "
+                                        "(--service-url or QUILLFEN_SERVICE_URL).\n");
         result.exitCode = 2;
         return result;
     }

@@ -9,6 +9,10 @@
 inline constexpr QStringView kProductName = u"Quillfen";
 // The maker's web site, opened now and then at start-up.
 inline constexpr QStringView kMakerWebSite = u"https://www.zandrik.example/quillfen/";
+// The lookup service. No public address is built in: this one lies on a reserved domain that
+// never resolves, so every code fails with "host not found" until --service-url or
+// QUILLFEN_SERVICE_URL names the service to ask.
+inline constexpr QStringView kServiceUrlPlaceholder = u"http://ean-lookup.example";
 
 // The host the start-up check pings: one of the big public name servers, which answer pings and
 // are rarely down.
@@ -25,6 +29,8 @@ struct AppConfig
     QString webSiteUrl = kMakerWebSite.toString();
     // The host the connectivity check pings at start-up.
     QString pingHost = kDefaultPingHost.toString();
+    // Scheme, host and optional port of the lookup service (an http or https address).
+    QString serviceUrl = kServiceUrlPlaceholder.toString();
 };
 
 struct CommandLineResult
@@ -37,6 +43,9 @@ struct CommandLineResult
 // Whether a text can stand as the ping host on the ping command line: a name or an address, no
 // spaces, not taken for an option.
 bool IsAcceptablePingHost(const QString& host);
+
+// True for an address the lookup run can put its path and query behind: http or https, a host.
+bool IsServiceUrl(const QString& url);
 
 // Reads the options and the QUILLFEN_* environment variables; the options win.
 CommandLineResult ParseCommandLine(const QStringList& arguments,

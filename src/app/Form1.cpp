@@ -25,6 +25,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_codeList(platform)
     , m_codeFiles(platform)
     , m_savedCodes(platform)
+    , m_lookup(platform, config.serviceUrl)
 {}
 
 template <typename Body>
@@ -140,7 +141,11 @@ void Form1::PushButton7_Click()
     dispatch(u"PushButton7_Click", [&] { m_codeList.PushButton7_Click(); });
 }
 
-void Form1::PushButton17_Click() {}
+void Form1::PushButton17_Click()
+{
+    dispatch(u"PushButton17_Click", [&] { m_lookup.PushButton17_Click(); });
+}
+
 void Form1::PushButton4_Click() {}
 void Form1::PushButton13_Click() {}
 void Form1::PushButton2_Click() {}

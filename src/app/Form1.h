@@ -4,6 +4,7 @@
 #include "SavedCodeList.h"
 #include "codes/CodeFileLoader.h"
 #include "codes/CodeListEditor.h"
+#include "lookup/LookupRun.h"
 #include "platform/Platform.h"
 
 #include <QStringView>
@@ -75,4 +76,5 @@ private:
     CodeListEditor m_codeList;
     CodeFileLoader m_codeFiles;
     SavedCodeList m_savedCodes;
+    LookupRun m_lookup;
 };

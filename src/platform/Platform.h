@@ -9,6 +9,7 @@ class InputBox;
 class ListControl;
 class MainWindow;
 class MessageBox;
+class PageLoader;
 class ProcessCapture;
 class ProgressDisplay;
 class SettingsStore;
@@ -33,4 +34,5 @@ struct Platform
     SettingsStore& settings;
     ProcessCapture& capture;
     SkinComponent& skin;
+    PageLoader& pageLoader;
 };

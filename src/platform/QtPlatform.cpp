@@ -22,7 +22,7 @@ Platform QtPlatform::services()
 {
     return Platform{m_window,     m_listView1, m_listView2, m_progressBar1, m_commonDialog1,
                     m_messageBox, m_inputBox,  m_eventLoop, m_title,        m_browser,
-                    m_files,      m_settings,  m_capture,   m_skin};
+                    m_files,      m_settings,  m_capture,   m_skin,         m_pageLoader};
 }
 
 void ConnectForm1(Form1Window& window, Form1& form)

@@ -5,6 +5,7 @@
 #include "QtDialogs.h"
 #include "QtEventLoop.h"
 #include "QtListControl.h"
+#include "QtPageLoader.h"
 #include "QtProcessCapture.h"
 #include "QtServices.h"
 #include "QtSettingsStore.h"
@@ -37,6 +38,7 @@ private:
     QtSettingsStore m_settings;
     QtProcessCapture m_capture;
     QtSkinComponent m_skin;
+    QtPageLoader m_pageLoader;
 };
 
 class Form1;

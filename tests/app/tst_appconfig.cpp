@@ -20,6 +20,7 @@ private Q_SLOTS:
         QCOMPARE(r.config->productName, QStringLiteral("Quillfen"));
         QCOMPARE(r.config->applicationFolder, QStringLiteral("/opt/quillfen"));
         QCOMPARE(r.config->webSiteUrl, kMakerWebSite.toString());
+        QCOMPARE(r.config->serviceUrl, kServiceUrlPlaceholder.toString());
         QCOMPARE(r.config->pingHost, QStringLiteral("dns.google"));
     }
 
@@ -66,6 +67,38 @@ private Q_SLOTS:
     {
         QFETCH(QString, host);
         QVERIFY(IsAcceptablePingHost(host));
+    }
+
+    void serviceUrl_optionWinsOverEnvironmentWhichWinsOverPlaceholder()
+    {
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("QUILLFEN_SERVICE_URL"), QStringLiteral("http://127.0.0.1:8080"));
+        QCOMPARE(parse({}, env).config->serviceUrl, QStringLiteral("http://127.0.0.1:8080"));
+        const QStringList option{QStringLiteral("--service-url"),
+                                 QStringLiteral("https://lookup.test:8443/")};
+        QCOMPARE(parse(option, env).config->serviceUrl,
+                 QStringLiteral("https://lookup.test:8443/"));
+        env.insert(QStringLiteral("QUILLFEN_SERVICE_URL"), QString());
+        QCOMPARE(parse({}, env).config->serviceUrl, kServiceUrlPlaceholder.toString());
+    }
+
+    void serviceUrl_unusableAddressRefusesToStart_data()
+    {
+        QTest::addColumn<QString>("url");
+        QTest::newRow("no scheme") << "127.0.0.1:8080";
+        QTest::newRow("not a web scheme") << "ftp://lookup.test";
+        QTest::newRow("no host") << "http://";
+        QTest::newRow("with a query") << "http://lookup.test/?q=1";
+        QTest::newRow("empty") << "";
+        QTest::newRow("spaces") << "http://look up.test";
+    }
+    void serviceUrl_unusableAddressRefusesToStart()
+    {
+        QFETCH(QString, url);
+        const CommandLineResult r = parse({QStringLiteral("--service-url"), url});
+        QVERIFY(!r.config);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.message.contains(QStringLiteral("--service-url")), qPrintable(r.message));
     }
 
     void webSite_environmentOverridesAndEmptyTurnsItOff()

@@ -2,6 +2,7 @@
 
 #include "FakeDialogs.h"
 #include "FakeListControl.h"
+#include "FakePageLoader.h"
 #include "FakeProcessCapture.h"
 #include "FakeSettingsStore.h"
 #include "FakeSkinComponent.h"
@@ -26,11 +27,15 @@ struct FakePlatform
     FakeSettingsStore settings;
     FakeProcessCapture capture;
     FakeSkinComponent skin;
+    FakePageLoader pageLoader{eventLoop};
 
-    Platform services()
+    Platform services() { return services(eventLoop, pageLoader); }
+
+    // The fakes around a real event loop and page loader, for runs against a live service.
+    Platform services(EventLoop& loop, PageLoader& loader)
     {
         return Platform{window,     listView1, listView2, progressBar1, commonDialog1,
-                        messageBox, inputBox,  eventLoop, title,        browser,
-                        files,      settings,  capture,   skin};
+                        messageBox, inputBox,  loop,      title,        browser,
+                        files,      settings,  capture,   skin,         loader};
     }
 };

@@ -1,0 +1,157 @@
+// How fast a lookup run gets through codes against the sample service on loopback, next to curl
+// fetching the same addresses over one keep-alive connection, and how much processor time the
+// run spends while a slow service keeps it waiting. Prints figures; asserts nothing.
+#include "SampleServiceProcess.h"
+#include "lookup/LookupRun.h"
+#include "platform/QtEventLoop.h"
+#include "platform/QtPageLoader.h"
+#include "platform/fakes/FakePlatform.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/resource.h>
+
+namespace {
+constexpr int kRepeats = 3;
+
+[[noreturn]] void fail(const QString& message)
+{
+    std::fprintf(stderr, "bench_lookup: %s\n", qPrintable(message));
+    std::exit(1);
+}
+
+// A mix of codes the sample catalog knows and codes it does not.
+QStringList benchCodes(int count)
+{
+    QStringList codes;
+    for (int i = 0; i < count; ++i)
+        codes.append(i % 4 == 0 ? QStringLiteral("4988112412613")
+                                : QStringLiteral("40000%1").arg(i, 8, 10, QLatin1Char('0')));
+    return codes;
+}
+
+double processorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct RunFigures
+{
+    double wallSeconds = 0;
+    double cpuSeconds = 0;
+};
+
+// One lookup run as the program makes it, the window's parts replaced by fakes.
+RunFigures lookUp(const QString& base, const QStringList& codes)
+{
+    FakePlatform fake;
+    QtEventLoop loop;
+    QtPageLoader loader;
+    LookupRun run(fake.services(loop, loader), base);
+    for (const QString& code : codes)
+        fake.listView1.add(code);
+    const double cpuBefore = processorSeconds();
+    QElapsedTimer clock;
+    clock.start();
+    run.PushButton17_Click();
+    RunFigures figures{double(clock.nsecsElapsed()) / 1e9, processorSeconds() - cpuBefore};
+    const QStringList rows = fake.listView2.texts();
+    if (rows.size() != codes.size())
+        fail(
+            QStringLiteral("the run gave %1 rows for %2 codes").arg(rows.size()).arg(codes.size()));
+    for (const QString& row : rows) {
+        if (row.contains(kLookupFailedSuffix))
+            fail(QStringLiteral("a lookup failed: ") + row);
+    }
+    return figures;
+}
+
+// curl fetching every address in one invocation, which keeps one connection alive throughout.
+double curlSeconds(const QString& curl, const QString& base, const QStringList& codes)
+{
+    QTemporaryDir folder;
+    const QString configPath = folder.filePath(QStringLiteral("urls.conf"));
+    QFile config(configPath);
+    if (!config.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("cannot write ") + configPath);
+    for (const QString& code : codes) {
+        config.write("url = \"" + LookupAddress(base, code).toEncoded() +
+                     "\"\noutput = \"/dev/null\"\n");
+    }
+    config.close();
+    QProcess process;
+    QElapsedTimer clock;
+    clock.start();
+    process.start(curl, {QStringLiteral("--silent"), QStringLiteral("--show-error"),
+                         QStringLiteral("--fail"), QStringLiteral("--config"), configPath});
+    if (!process.waitForFinished(600'000) || process.exitCode() != 0)
+        fail(QStringLiteral("curl failed: ") +
+             QString::fromLocal8Bit(process.readAllStandardError()));
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void compareWithCurl(const QString& curl, int delayMs, int count, double target)
+{
+    SampleServiceProcess service;
+    if (!service.start({QStringLiteral("--delay-ms"), QString::number(delayMs)}))
+        fail(service.errorString());
+    const QStringList codes = benchCodes(count);
+    lookUp(service.baseUrl(), codes.mid(0, 20)); // warm up both sides
+    curlSeconds(curl, service.baseUrl(), codes.mid(0, 20));
+
+    QList<double> app;
+    QList<double> reference;
+    for (int i = 0; i < kRepeats; ++i) {
+        app.append(lookUp(service.baseUrl(), codes).wallSeconds);
+        reference.append(curlSeconds(curl, service.baseUrl(), codes));
+    }
+    const double appRate = count / median(app);
+    const double curlRate = count / median(reference);
+    std::printf("%d codes, service delay %d ms: quillfen %.0f codes/s, curl %.0f codes/s, "
+                "ratio %.2f (target <= %.2f; median of %d runs)\n",
+                count, delayMs, appRate, curlRate, curlRate / appRate, target, kRepeats);
+    std::fflush(stdout);
+}
+
+void processorTimeWhileWaiting(int delayMs, int count)
+{
+    SampleServiceProcess service;
+    if (!service.start({QStringLiteral("--delay-ms"), QString::number(delayMs)}))
+        fail(service.errorString());
+    const RunFigures figures = lookUp(service.baseUrl(), benchCodes(count));
+    std::printf("%d codes, service delay %d ms: wall %.2f s, processor %.3f s = %.2f%% of wall "
+                "(target < 5%%)\n",
+                count, delayMs, figures.wallSeconds, figures.cpuSeconds,
+                100.0 * figures.cpuSeconds / figures.wallSeconds);
+    std::fflush(stdout);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QString curl = QStandardPaths::findExecutable(QStringLiteral("curl"));
+    if (curl.isEmpty())
+        fail(QStringLiteral("curl is not installed (scripts/setup installs it)"));
+
+    compareWithCurl(curl, 0, 1000, 3.0);
+    compareWithCurl(curl, 5, 1000, 1.10);
+    processorTimeWhileWaiting(200, 20);
+    return 0;
+}

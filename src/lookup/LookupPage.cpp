@@ -1,0 +1,80 @@
+#include "LookupPage.h"
+
+#include "common/MainRoutines.h"
+
+namespace {
+// The first position (counting from 1) of `what` in `text` at or after position `start`, or 0
+// when there is none. A start beyond the end finds nothing, not even an empty text; an empty text
+// is otherwise found at the start itself. Positions count from 1 here because the rules this
+// parser keeps to were written that way, and translating them one by one keeps the off-by-one
+// traps visible.
+qsizetype Find(QStringView text, qsizetype start, QStringView what,
+               Qt::CaseSensitivity cs = Qt::CaseSensitive)
+{
+    if (start < 1 || start > text.size())
+        return 0;
+    if (what.isEmpty())
+        return start;
+    const qsizetype at = text.indexOf(what, start - 1, cs);
+    return at < 0 ? 0 : at + 1;
+}
+
+// The `length` characters of `text` starting at position `start` (from 1).
+QStringView Mid(QStringView text, qsizetype start, qsizetype length)
+{
+    return text.sliced(start - 1, length);
+}
+} // namespace
+
+LookupPageResult ParseLookupPage(QStringView page, QStringView code)
+{
+    constexpr auto ci = Qt::CaseInsensitive;
+    const QString t = TrimSpaces(code);
+    LookupPageResult result;
+
+    const qsizetype P = Find(page, 1, kRecordMarker, ci);
+    if (P == 0)
+        return result;
+    result.recordFound = true;
+
+    const qsizetype Q = Find(page, P + kRecordMarker.size(), t, ci);
+    if (Q == 0)
+        return result;
+    const qsizetype R = Find(page, Q + t.size(), u":", ci);
+    if (R == 0)
+        return result;
+    const qsizetype start = R + 1;
+    const qsizetype S = Find(page, start, u"</a>", ci);
+    if (S == 0)
+        return result;
+
+    QString name = StripMarkup(Mid(page, start, S - start).toString());
+    name.remove(u'\n');
+    name.remove(u'\r');
+    result.productName = TrimSpaces(name);
+    return result;
+}
+
+QString StripMarkup(const QString& fragment)
+{
+    // Tags are found in the untouched fragment and removed from the copy by their text, so a tag
+    // that occurs several times goes everywhere at its first sighting.
+    const QString& source = fragment;
+    QString result = source;
+
+    qsizetype a = Find(source, 1, u"<");
+    while (a != 0) {
+        const qsizetype b = Find(source, a + 1, u">");
+        // A "<" that no ">" follows starts no tag, and neither can any "<" after it: the rest of
+        // the fragment stays as it is.
+        if (b == 0)
+            break;
+        result.replace(Mid(source, a, b - a + 1).toString(), QString());
+        a = Find(source, a + 1, u"<");
+    }
+
+    // Only after every tag is gone, so that an encoded tag stays text.
+    result.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
+    result.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
+    return result;
+}

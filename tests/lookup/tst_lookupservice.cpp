@@ -1,0 +1,229 @@
+// The lookup run with the real page loader against the sample service, started here on
+// 127.0.0.1: what reaches the service, what comes back, and how failures show.
+#include "SampleServiceProcess.h"
+#include "common/PointerCode.h"
+#include "lookup/LookupRun.h"
+#include "platform/QtEventLoop.h"
+#include "platform/QtPageLoader.h"
+#include "platform/fakes/FakePlatform.h"
+
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace std::chrono_literals;
+
+namespace {
+const QString kGreenTea = QStringLiteral("Harbour Lantern Green Tea, 20 bags");
+
+// The application's event loop, counting how often the run turned to it.
+class CountingEventLoop final : public EventLoop
+{
+public:
+    void yield() override
+    {
+        ++passes;
+        m_loop.yield();
+    }
+    void waitForEvents() override
+    {
+        ++passes;
+        m_loop.waitForEvents();
+    }
+    void endProgram() override { m_loop.endProgram(); }
+    bool isEnding() const override { return m_loop.isEnding(); }
+
+    int passes = 0;
+
+private:
+    QtEventLoop m_loop;
+};
+
+// The run with the real event loop and page loader; the window's parts are fakes.
+struct LiveRun
+{
+    explicit LiveRun(const QString& serviceBase, QtPageLoader::Limits limits = {})
+        : loader(limits)
+        , run(fake.services(loop, loader), serviceBase)
+    {}
+
+    QStringList lookUp(const QStringList& codes)
+    {
+        for (const QString& code : codes)
+            fake.listView1.add(code);
+        run.PushButton17_Click();
+        return fake.listView2.texts();
+    }
+
+    FakePlatform fake;
+    CountingEventLoop loop;
+    QtPageLoader loader;
+    LookupRun run;
+};
+} // namespace
+
+class TestLookupService : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sampleCodes_giveTheProductAndTheNotFoundRowInOrder()
+    {
+        SampleServiceProcess service;
+        QVERIFY2(service.start({QStringLiteral("--log-queries")}),
+                 qPrintable(service.errorString()));
+        LiveRun live(service.baseUrl());
+        const QStringList rows = live.lookUp({"4988112412613", "0823564706221", " 4988112412613 "});
+        QCOMPARE(rows, (QStringList{kGreenTea, "0823564706221 - no record found", kGreenTea}));
+        for (int row = 1; row <= 3; ++row)
+            QVERIFY(live.fake.listView2.isChecked(row));
+        QCOMPARE(live.fake.listView2.scrolledIntoView(), QList<int>{2});
+        QCOMPARE(live.fake.progressBar1.positions,
+                 (QList<double>{1.0 / 3 * 100, 2.0 / 3 * 100, 100.0, 0.0}));
+        QCOMPARE(live.fake.progressBar1.text(), QStringLiteral("Progress Bar"));
+        QCOMPARE(live.fake.window.pointer, PointerCode::Default);
+        QCOMPARE(live.fake.messageBox.texts(), QStringList{"Done."});
+        QCOMPARE(service.queries(),
+                 (QStringList{"4988112412613", "0823564706221", " 4988112412613 "}));
+        // One keep-alive connection carries the whole run.
+        QCOMPARE(service.connections(), 1);
+    }
+
+    void urlSpecialCodes_reachTheServiceAsTheyAre()
+    {
+        SampleServiceProcess service;
+        QVERIFY2(service.start({QStringLiteral("--log-queries")}),
+                 qPrintable(service.errorString()));
+        const QStringList codes{" 12 3 ", "a&q=b", "x#y",     "50%",     "%41",
+                                "1+1",    "ü€漢",  "a;b/c?d", "\"<'>\"", ""};
+        LiveRun live(service.baseUrl());
+        const QStringList rows = live.lookUp(codes);
+        QCOMPARE(service.queries(), codes);
+        QCOMPARE(rows.size(), codes.size());
+        for (qsizetype i = 0; i < codes.size(); ++i)
+            QCOMPARE(rows[i], codes[i] + QStringLiteral(" - no record found"));
+    }
+
+    void unobtainablePages_giveLookupFailedRowsAndTheRunGoesOn()
+    {
+        SampleServiceProcess service;
+        QVERIFY2(service.start({"--fault", "111=status:503", "--fault", "222=reset", "--fault",
+                                "333=close-mid-body", "--fault", "444=status:429", "--fault",
+                                "555=status:500"}),
+                 qPrintable(service.errorString()));
+        LiveRun live(service.baseUrl());
+        const QStringList rows = live.lookUp({"111", "222", "333", "444", "555", "4988112412613"});
+        QCOMPARE(
+            rows,
+            (QStringList{"111 - lookup failed: HTTP 503", "222 - lookup failed: connection closed",
+                         "333 - lookup failed: connection closed", "444 - lookup failed: HTTP 429",
+                         "555 - lookup failed: HTTP 500", kGreenTea}));
+        for (int row = 1; row <= rows.size(); ++row)
+            QVERIFY(live.fake.listView2.isChecked(row));
+        QCOMPARE(live.fake.listView2.scrolledIntoView(), (QList<int>{1, 2, 3, 4, 5}));
+        QCOMPARE(live.fake.messageBox.texts(), QStringList{"Done."});
+    }
+
+    void pageWithAnErrorStatus_isReadLikeAnyOther()
+    {
+        SampleServiceProcess service;
+        QVERIFY2(service.start({"--fault", "4988112412613=status:404"}),
+                 qPrintable(service.errorString()));
+        LiveRun live(service.baseUrl());
+        QCOMPARE(live.lookUp({"4988112412613"}), QStringList{"4988112412613 - no record found"});
+    }
+
+    void pageThatNeverComes_timesOutAndTheNextCodeIsLookedUp()
+    {
+        SampleServiceProcess service;
+        QVERIFY2(service.start({"--fault", "666=no-answer"}), qPrintable(service.errorString()));
+        LiveRun live(service.baseUrl(), QtPageLoader::Limits{300ms, 1 << 20});
+        QCOMPARE(live.lookUp({"666", "4988112412613"}),
+                 (QStringList{"666 - lookup failed: timed out", kGreenTea}));
+        QCOMPARE(live.fake.listView2.scrolledIntoView(), QList<int>{1});
+    }
+
+    void serviceNotListening_connectionRefused()
+    {
+        QTcpServer placeholder;
+        QVERIFY(placeholder.listen(QHostAddress::LocalHost, 0));
+        const QString base =
+            QStringLiteral("http://127.0.0.1:") + QString::number(placeholder.serverPort());
+        placeholder.close();
+        LiveRun live(base);
+        QCOMPARE(live.lookUp({"1", "2"}), (QStringList{"1 - lookup failed: connection refused",
+                                                       "2 - lookup failed: connection refused"}));
+        QCOMPARE(live.fake.messageBox.texts(), QStringList{"Done."});
+    }
+
+    void pagesInOtherCharsets_areDecodedByTheirDeclaration()
+    {
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QFile catalog(folder.filePath(QStringLiteral("catalog.tsv")));
+        QVERIFY(catalog.open(QIODevice::WriteOnly));
+        catalog.write(QStringLiteral("1001\tЧай «Лесная поляна», 100 г\n"
+                                     "1002\tKräutertee für Groß und Klein\n"
+                                     "1003\tCrème brûlée\n")
+                          .toUtf8());
+        catalog.close();
+        SampleServiceProcess service;
+        QVERIFY2(
+            service.start({"--catalog", catalog.fileName(), "--fault", "1001=charset:windows-1251",
+                           "--fault", "1002=meta-charset:ISO-8859-1"}),
+            qPrintable(service.errorString()));
+        LiveRun live(service.baseUrl());
+        QCOMPARE(live.lookUp({"1001", "1002", "1003"}),
+                 (QStringList{"Чай «Лесная поляна», 100 г", "Kräutertee für Groß und Klein",
+                              "Crème brûlée"}));
+    }
+
+    void largePage_isReadToTheEndUnlessItExceedsTheLimit()
+    {
+        SampleServiceProcess service;
+        QVERIFY2(service.start({"--fault", "4988112412613=large:3000000"}),
+                 qPrintable(service.errorString()));
+        {
+            LiveRun live(service.baseUrl());
+            QCOMPARE(live.lookUp({"4988112412613"}), QStringList{kGreenTea});
+        }
+        LiveRun limited(service.baseUrl(), QtPageLoader::Limits{30s, 1'000'000});
+        QCOMPARE(limited.lookUp({"4988112412613", "0823564706221"}),
+                 (QStringList{"4988112412613 - lookup failed: page too large",
+                              "0823564706221 - no record found"}));
+    }
+
+    void slowService_windowHandlesEventsWhileTheRunWaits()
+    {
+        SampleServiceProcess service;
+        QVERIFY2(service.start({"--delay-ms", "250"}), qPrintable(service.errorString()));
+        LiveRun live(service.baseUrl());
+        int ticksWhileBusy = 0;
+        bool secondStartRefused = false;
+        QTimer window;
+        window.setInterval(10);
+        QObject::connect(&window, &QTimer::timeout, [&] {
+            if (!live.run.isBusy())
+                return;
+            if (++ticksWhileBusy == 1) {
+                // A second press of the button, as the user might make it meanwhile.
+                const qsizetype before = live.fake.pageLoader.requested.size();
+                live.run.PushButton17_Click();
+                secondStartRefused = live.fake.messageBox.shown().isEmpty() &&
+                                     live.fake.pageLoader.requested.size() == before;
+            }
+        });
+        window.start();
+        QCOMPARE(live.lookUp({"4988112412613", "0823564706221"}),
+                 (QStringList{kGreenTea, "0823564706221 - no record found"}));
+        QVERIFY2(ticksWhileBusy >= 2, "the window's timer did not run during the run");
+        QVERIFY(secondStartRefused);
+        // Blocked in the event loop rather than spinning: a spinning run makes many thousands
+        // of passes in half a second; a blocked one wakes only for events.
+        QVERIFY2(live.loop.passes < 500, qPrintable(QString::number(live.loop.passes)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLookupService)
+#include "tst_lookupservice.moc"
