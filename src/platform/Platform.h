@@ -2,6 +2,7 @@
 
 class ApplicationTitle;
 class BrowserOpener;
+class Clipboard;
 class EventLoop;
 class FileDialog;
 class FileSystem;
@@ -10,6 +11,8 @@ class ListControl;
 class MainWindow;
 class MessageBox;
 class ProgressDisplay;
+class SpreadsheetTarget;
+class TextFileWriter;
 
 // Everything of the outside world that the handlers reach, one reference per service. The real
 // program fills it with the Qt implementations (QtPlatform), the tests with in-memory fakes
@@ -27,4 +30,7 @@ struct Platform
     ApplicationTitle& title;
     BrowserOpener& browser;
     FileSystem& files;
+    Clipboard& clipboard;
+    TextFileWriter& textFiles;
+    SpreadsheetTarget& spreadsheet;
 };

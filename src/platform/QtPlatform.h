@@ -2,10 +2,13 @@
 
 #include "Form1Window.h"
 #include "Platform.h"
+#include "QtClipboard.h"
 #include "QtDialogs.h"
 #include "QtEventLoop.h"
 #include "QtListControl.h"
 #include "QtServices.h"
+#include "QtTextFileWriter.h"
+#include "XlsxSpreadsheetTarget.h"
 #include "common/ApplicationTitle.h"
 
 // The Qt implementation of every service, built around one main window. Needs a QApplication.
@@ -18,6 +21,8 @@ public:
     Platform services();
     Form1Window& window() { return m_window; }
     QtEventLoop& eventLoop() { return m_eventLoop; }
+    // Tests and benchmarks point it at a folder and an opener of their own.
+    XlsxSpreadsheetTarget& spreadsheetTarget() { return m_spreadsheet; }
 
 private:
     ApplicationTitle m_title;
@@ -31,6 +36,9 @@ private:
     QtInputBox m_inputBox;
     QtBrowserOpener m_browser;
     QtFileSystem m_files;
+    QtClipboard m_clipboard;
+    QtTextFileWriter m_textFiles;
+    XlsxSpreadsheetTarget m_spreadsheet;
 };
 
 class Form1;

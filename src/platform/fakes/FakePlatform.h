@@ -1,7 +1,10 @@
 #pragma once
 
+#include "FakeClipboard.h"
 #include "FakeDialogs.h"
 #include "FakeListControl.h"
+#include "FakeSpreadsheetTarget.h"
+#include "FakeTextFileWriter.h"
 #include "FakeWindow.h"
 #include "common/ApplicationTitle.h"
 #include "platform/Platform.h"
@@ -20,10 +23,14 @@ struct FakePlatform
     FakeEventLoop eventLoop;
     FakeBrowserOpener browser;
     FakeFileSystem files;
+    FakeClipboard clipboard;
+    FakeTextFileWriter textFiles;
+    FakeSpreadsheetTarget spreadsheet;
 
     Platform services()
     {
-        return Platform{window,   listView1, listView2, progressBar1, commonDialog1, messageBox,
-                        inputBox, eventLoop, title,     browser,      files};
+        return Platform{window,     listView1, listView2, progressBar1, commonDialog1,
+                        messageBox, inputBox,  eventLoop, title,        browser,
+                        files,      clipboard, textFiles, spreadsheet};
     }
 };
