@@ -3,6 +3,9 @@
 #include "AppConfig.h"
 #include "codes/CodeListEditor.h"
 #include "platform/Platform.h"
+#include "results/ResultsTableActions.h"
+#include "results/SortBy.h"
+#include "results/SpreadsheetExport.h"
 
 #include <QStringView>
 
@@ -49,6 +52,9 @@ public:
     void ListView1_MouseMove();
     void ListView2_MouseMove();
 
+    // Whether a spreadsheet application can be started; says so when it cannot.
+    bool SaveResultsAsExcelFileIsExcelInstalled();
+
     // Module Main's start-up steps.
     void SetShortTitle();
     void OpenWebSiteByChance();
@@ -68,4 +74,7 @@ private:
     AppConfig m_config;
     ChanceSource& m_chance;
     CodeListEditor m_codeList;
+    ResultsTableActions m_results;
+    SortBy m_sortBy;
+    SpreadsheetExport m_spreadsheet;
 };
