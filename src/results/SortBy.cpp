@@ -150,7 +150,7 @@ void SortBy::SaveListviewProperlySpaced(const ListControl& list, const QString& 
         trap(150, [&] { loop.yield(); });
         if (trap.test(152, [&] { return r > list.count(); }))
             break;
-        line.clear();
+        line.truncate(0); // keeps its memory for the next row
         if (trap.test(154, [&] { return list.isChecked(r); })) {
             bool rowGone = false;
             trap(156, [&] { columns = list.columnCount(); });

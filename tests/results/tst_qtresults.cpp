@@ -6,6 +6,7 @@
 #include "app/Form1.h"
 #include "common/Failure.h"
 #include "common/PointerCode.h"
+#include "platform/ProgressDisplay.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtPlatform.h"
 #include "platform/XlsxSpreadsheetTarget.h"
@@ -198,6 +199,29 @@ private Q_SLOTS:
         QCOMPARE(app.window().mousePointer(), PointerCode::Default);
     }
 
+    void progressBar_stepsWaitForTheEventLoopEndsShowAtOnce()
+    {
+        App app;
+        ProgressDisplay& progress = app.platform.services().progressBar1;
+        CaptionProgressBar* bar = app.window().progressBar1();
+        QCoreApplication::processEvents();
+        progress.setPosition(25);
+        progress.setPosition(33.33);
+        QCOMPARE(progress.position(), 33.33);
+        QCOMPARE(bar->value(), 0); // not painted yet
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->value(), 3333); // the latest step only
+
+        progress.setPosition(100.04); // past the end shows as full, at once
+        QCOMPARE(bar->value(), 10000);
+        QCOMPARE(progress.position(), 100.04);
+        progress.setPosition(50);
+        progress.setPosition(0); // an end point overtakes the step still waiting
+        QCOMPARE(bar->value(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(bar->value(), 0);
+    }
+
     void xlsx_everyCellIsTextReadBackByAnotherReader()
     {
         QTemporaryDir folder;
@@ -233,7 +257,8 @@ private Q_SLOTS:
             Cell(4, 2, QStringLiteral("1e5")),
         };
         QCOMPARE(book[u"cells"].toArray(), expected);
-        // Each column as wide as its longest text, give or take the sheet's own padding.
+        // Each column as wide as its longest text (13 and 17 characters), give or take the
+        // padding the sheet adds.
         const double widthA = book[u"widths"][u"A"].toDouble();
         const double widthB = book[u"widths"][u"B"].toDouble();
         QVERIFY2(widthA >= XlsxSpreadsheetTarget::fittedWidth(13) &&
