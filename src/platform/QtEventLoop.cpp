@@ -33,9 +33,8 @@ qint64 CoarseClock::nowNs() const
 void QtEventLoop::yield()
 {
     throwIfEnding();
-    const bool due = !m_sinceLastPass.isValid() ||
-                     (m_coarse ? m_coarse->nowNs() - m_lastPassNs
-                               : m_sinceLastPass.nsecsElapsed()) >= kYieldIntervalNs;
+    const bool due = !m_passed || (m_coarse ? m_coarse->nowNs() - m_lastPassNs
+                                            : m_sinceLastPass.nsecsElapsed()) >= kYieldIntervalNs;
     if (due) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         markPass();
@@ -53,6 +52,7 @@ void QtEventLoop::waitForEvents()
 
 void QtEventLoop::markPass()
 {
+    m_passed = true;
     m_sinceLastPass.start();
     if (m_coarse)
         m_lastPassNs = m_coarse->nowNs();

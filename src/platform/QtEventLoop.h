@@ -44,5 +44,6 @@ private:
     // times as much to read.
     std::optional<CoarseClock> m_coarse = CoarseClock::fineEnough(kYieldIntervalNs);
     qint64 m_lastPassNs = 0;
+    bool m_passed = false; // the first yield always runs the queue
     bool m_ending = false;
 };

@@ -14,12 +14,21 @@ namespace {
 // would cost a system call per row.
 constexpr qsizetype kBlockBytes = 64 * 1024;
 
+// The system's 8-bit encoding. Qt takes it to be UTF-8 on every Unix whatever the locale says,
+// and its UTF-8 encoder writes straight into the block where the general one makes a temporary
+// array for every line.
+#if defined(Q_OS_WIN)
+constexpr QStringConverter::Encoding kSystemEncoding = QStringConverter::System;
+#else
+constexpr QStringConverter::Encoding kSystemEncoding = QStringConverter::Utf8;
+#endif
+
 class QtTextFile final : public TextFile
 {
 public:
     explicit QtTextFile(const QString& path)
         : m_file(path)
-        , m_encoder(QStringConverter::System)
+        , m_encoder(kSystemEncoding)
     {
         if (!m_file.open(QIODevice::WriteOnly))
             throw OperationFailed(QStringLiteral("Cannot create the file ") +

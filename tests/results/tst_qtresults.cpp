@@ -32,7 +32,9 @@
 #include <functional>
 
 namespace {
-// Runs the action on the next modal dialog that opens, from inside its own loop.
+// Runs the action on the next modal dialog that opens, from inside its own loop. A dialog the
+// action leaves open (a check inside it failed) is closed, so that a failing case fails instead
+// of waiting for ever.
 void whenDialogOpens(std::function<void(QWidget*)> action)
 {
     auto* const timer = new QTimer;
@@ -42,6 +44,8 @@ void whenDialogOpens(std::function<void(QWidget*)> action)
             timer->stop();
             timer->deleteLater();
             action(dialog);
+            if (QApplication::activeModalWidget() == dialog)
+                dialog->close();
         }
     });
     timer->start();
