@@ -185,13 +185,6 @@ private Q_SLOTS:
         QCOMPARE(fake.messageBox.texts(), QStringList{kCopiedMessage.toString()});
     }
 
-    void setClipboardText_passesTheFormatOn()
-    {
-        FakePlatform fake;
-        QVERIFY(SetClipboardText(fake.clipboard, QStringLiteral("x"), 13));
-        QCOMPARE(fake.clipboard.lastFormat, 13);
-    }
-
     void rowsRemovedDuringTheWidthPass_copiesTheRowsThatAreLeft()
     {
         FakePlatform fake;

@@ -262,26 +262,6 @@ private Q_SLOTS:
         QCOMPARE(ProgressFileName(path), name);
     }
 
-    void appendPaddedCell_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<QString>("appended");
-        QTest::newRow("shorter than the width") << "ab" << 4 << "ab  \t";
-        QTest::newRow("exactly the width") << "abcd" << 4 << "abcd\t";
-        QTest::newRow("wider than the width") << "abcdef" << 4 << "abcdef\t";
-        QTest::newRow("empty") << "" << 3 << "   \t";
-    }
-    void appendPaddedCell()
-    {
-        QFETCH(QString, text);
-        QFETCH(int, width);
-        QFETCH(QString, appended);
-        QString line = QStringLiteral(">");
-        AppendPaddedCell(line, text, width);
-        QCOMPARE(line, u'>' + appended);
-    }
-
     void saveButton_setsUpTheSharedDialogAndWritesTheChosenFile()
     {
         FakePlatform fake;
