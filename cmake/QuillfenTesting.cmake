@@ -5,16 +5,20 @@ function(quillfen_add_test name)
     cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test quillfen_fakes quillfen_flags ${ARG_LIBRARIES})
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
     target_compile_definitions(${name} PRIVATE
         QUILLFEN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         QUILLFEN_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    add_test(NAME ${name} COMMAND ${name})
+    # Each suite gets a configuration folder of its own, emptied before every run, so nothing
+    # reaches the user's settings and no run sees what an earlier run saved.
+    set(config_home "${CMAKE_CURRENT_BINARY_DIR}/${name}.config")
+    add_test(NAME ${name}
+        COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && shift && exec \"$@\""
+            sh "${config_home}" $<TARGET_FILE:${name}>)
     # Logic suites use QTEST_GUILESS_MAIN; the platform setting only matters to GUI suites. The
-    # configuration folder of each suite is its own, so nothing reaches the user's settings, and
-    # the only host a start-up may ping is this machine.
+    # only host a start-up may ping is this machine.
     set(environment "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8" "QUILLFEN_WEBSITE_URL="
-        "QUILLFEN_PING_HOST=127.0.0.1"
-        "XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${name}.config")
+        "QUILLFEN_PING_HOST=127.0.0.1" "XDG_CONFIG_HOME=${config_home}")
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()

@@ -26,6 +26,9 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_codeFiles(platform)
     , m_savedCodes(platform)
     , m_lookup(platform, config.serviceUrl)
+    , m_results(platform)
+    , m_sortBy(platform)
+    , m_spreadsheet(platform)
 {}
 
 template <typename Body>
@@ -146,10 +149,33 @@ void Form1::PushButton17_Click()
     dispatch(u"PushButton17_Click", [&] { m_lookup.PushButton17_Click(); });
 }
 
-void Form1::PushButton4_Click() {}
-void Form1::PushButton13_Click() {}
-void Form1::PushButton2_Click() {}
-void Form1::PushButton5_Click() {}
+void Form1::PushButton4_Click()
+{
+    dispatch(u"PushButton4_Click", [&] { m_sortBy.PushButton4_Click(); });
+}
+
+void Form1::PushButton13_Click()
+{
+    dispatch(u"PushButton13_Click", [&] { m_spreadsheet.PushButton13_Click(); });
+}
+
+bool Form1::SaveResultsAsExcelFileIsExcelInstalled()
+{
+    bool installed = false;
+    dispatch(u"SaveResultsAsExcelFileIsExcelInstalled",
+             [&] { installed = m_spreadsheet.SaveResultsAsExcelFileIsExcelInstalled(); });
+    return installed;
+}
+
+void Form1::PushButton2_Click()
+{
+    dispatch(u"PushButton2_Click", [&] { m_results.PushButton2_Click(); });
+}
+
+void Form1::PushButton5_Click()
+{
+    dispatch(u"PushButton5_Click", [&] { m_results.PushButton5_Click(); });
+}
 
 void Form1::ListView1_KeyDown(int keyCode, int shift)
 {

@@ -6,6 +6,9 @@
 #include "codes/CodeListEditor.h"
 #include "lookup/LookupRun.h"
 #include "platform/Platform.h"
+#include "results/ResultsTableActions.h"
+#include "results/SortBy.h"
+#include "results/SpreadsheetExport.h"
 
 #include <QStringView>
 
@@ -54,6 +57,8 @@ public:
 
     // The code list changed a moment ago; keeps the saved copy up to date between closes.
     void AutoSaveCodeList();
+    // Whether a spreadsheet application can be started; says so when it cannot.
+    bool SaveResultsAsExcelFileIsExcelInstalled();
 
     // Module Main's start-up steps.
     void SetShortTitle();
@@ -77,4 +82,7 @@ private:
     CodeFileLoader m_codeFiles;
     SavedCodeList m_savedCodes;
     LookupRun m_lookup;
+    ResultsTableActions m_results;
+    SortBy m_sortBy;
+    SpreadsheetExport m_spreadsheet;
 };

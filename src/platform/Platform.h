@@ -2,6 +2,7 @@
 
 class ApplicationTitle;
 class BrowserOpener;
+class Clipboard;
 class EventLoop;
 class FileDialog;
 class FileSystem;
@@ -14,6 +15,8 @@ class ProcessCapture;
 class ProgressDisplay;
 class SettingsStore;
 class SkinComponent;
+class SpreadsheetTarget;
+class TextFileWriter;
 
 // Everything of the outside world that the handlers reach, one reference per service. The real
 // program fills it with the Qt implementations (QtPlatform), the tests with in-memory fakes
@@ -35,4 +38,7 @@ struct Platform
     ProcessCapture& capture;
     SkinComponent& skin;
     PageLoader& pageLoader;
+    Clipboard& clipboard;
+    TextFileWriter& textFiles;
+    SpreadsheetTarget& spreadsheet;
 };

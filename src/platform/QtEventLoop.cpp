@@ -4,12 +4,40 @@
 
 #include <QCoreApplication>
 
+#include <ctime>
+
+std::optional<CoarseClock> CoarseClock::fineEnough(qint64 stepNs)
+{
+#if defined(CLOCK_MONOTONIC_COARSE)
+    timespec resolution{};
+    if (clock_getres(CLOCK_MONOTONIC_COARSE, &resolution) == 0 && resolution.tv_sec == 0 &&
+        resolution.tv_nsec <= stepNs)
+        return CoarseClock();
+#else
+    Q_UNUSED(stepNs);
+#endif
+    return std::nullopt;
+}
+
+qint64 CoarseClock::nowNs() const
+{
+#if defined(CLOCK_MONOTONIC_COARSE)
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &now);
+    return qint64(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
+#else
+    return 0; // never made: fineEnough() says there is no such clock
+#endif
+}
+
 void QtEventLoop::yield()
 {
     throwIfEnding();
-    if (!m_sinceLastPass.isValid() || m_sinceLastPass.nsecsElapsed() >= kYieldIntervalNs) {
+    const bool due = !m_passed || (m_coarse ? m_coarse->nowNs() - m_lastPassNs
+                                            : m_sinceLastPass.nsecsElapsed()) >= kYieldIntervalNs;
+    if (due) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        m_sinceLastPass.start();
+        markPass();
     }
     throwIfEnding();
 }
@@ -18,8 +46,16 @@ void QtEventLoop::waitForEvents()
 {
     throwIfEnding();
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    m_sinceLastPass.start();
+    markPass();
     throwIfEnding();
+}
+
+void QtEventLoop::markPass()
+{
+    m_passed = true;
+    m_sinceLastPass.start();
+    if (m_coarse)
+        m_lastPassNs = m_coarse->nowNs();
 }
 
 void QtEventLoop::endProgram()

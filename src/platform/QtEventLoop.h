@@ -4,6 +4,21 @@
 
 #include <QElapsedTimer>
 
+#include <optional>
+
+// The system's coarse monotonic clock, which costs a fraction of the precise one to read and
+// moves in steps of the kernel's tick.
+class CoarseClock final
+{
+public:
+    // The clock when it exists here and its steps are no longer than the given nanoseconds.
+    static std::optional<CoarseClock> fineEnough(qint64 stepNs);
+    qint64 nowNs() const;
+
+private:
+    CoarseClock() = default;
+};
+
 // The application's event loop. A yield runs pending events only when a few milliseconds have
 // passed since the last time it did: a pass over the event queue costs microseconds, and long
 // operations yield several times per row, so running every yield would spend most of an export
@@ -21,6 +36,14 @@ public:
     void throwIfEnding() const;
 
 private:
+    void markPass();
+
     QElapsedTimer m_sinceLastPass;
+    // The same clock read through the kernel's coarse clock where it ticks at least every
+    // interval: a yield is called several times per row, and the precise clock costs several
+    // times as much to read.
+    std::optional<CoarseClock> m_coarse = CoarseClock::fineEnough(kYieldIntervalNs);
+    qint64 m_lastPassNs = 0;
+    bool m_passed = false; // the first yield always runs the queue
     bool m_ending = false;
 };

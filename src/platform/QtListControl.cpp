@@ -14,6 +14,7 @@ namespace {
 
 QtListControl::QtListControl(QTreeWidget& tree, bool checkBoxes)
     : m_tree(tree)
+    , m_root(*tree.invisibleRootItem())
     , m_checkBoxes(checkBoxes)
 {
     // The lists get their columns at start-up, as the window's load step adds them.
@@ -22,9 +23,10 @@ QtListControl::QtListControl(QTreeWidget& tree, bool checkBoxes)
 
 QTreeWidgetItem* QtListControl::item(int row) const
 {
-    if (row < 1 || row > m_tree.topLevelItemCount())
+    QTreeWidgetItem* const it = row >= 1 ? m_root.child(row - 1) : nullptr;
+    if (!it)
         outOfBounds();
-    return m_tree.topLevelItem(row - 1);
+    return it;
 }
 
 void QtListControl::checkColumn(int column) const
@@ -35,7 +37,7 @@ void QtListControl::checkColumn(int column) const
 
 int QtListControl::count() const
 {
-    return m_tree.topLevelItemCount();
+    return m_root.childCount();
 }
 
 QString QtListControl::text(int row) const
@@ -91,7 +93,9 @@ int QtListControl::selectedIndex() const
 
 bool QtListControl::isChecked(int row) const
 {
-    return item(row)->checkState(0) == Qt::Checked;
+    // The tree and the view keep the state as a plain number; checkState() would convert it to
+    // the enumeration through the type registry, several times the cost of the rest.
+    return item(row)->data(0, Qt::CheckStateRole).toInt() == Qt::Checked;
 }
 
 void QtListControl::setChecked(int row, bool checked)

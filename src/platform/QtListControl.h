@@ -36,6 +36,10 @@ private:
     void checkColumn(int column) const;
 
     QTreeWidget& m_tree;
+    // The rows hang under this item for the tree's whole life. Reaching them through it spares
+    // the model look-ups the tree's own accessors make on every call; exports make several
+    // calls per row.
+    QTreeWidgetItem& m_root;
     bool m_checkBoxes;
     QStringList m_headers;
 };

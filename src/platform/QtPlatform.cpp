@@ -20,9 +20,10 @@ QtPlatform::QtPlatform(const QString& initialTitle)
 
 Platform QtPlatform::services()
 {
-    return Platform{m_window,     m_listView1, m_listView2, m_progressBar1, m_commonDialog1,
-                    m_messageBox, m_inputBox,  m_eventLoop, m_title,        m_browser,
-                    m_files,      m_settings,  m_capture,   m_skin,         m_pageLoader};
+    return Platform{m_window,     m_listView1, m_listView2,  m_progressBar1, m_commonDialog1,
+                    m_messageBox, m_inputBox,  m_eventLoop,  m_title,        m_browser,
+                    m_files,      m_settings,  m_capture,    m_skin,         m_pageLoader,
+                    m_clipboard,  m_textFiles, m_spreadsheet};
 }
 
 void ConnectForm1(Form1Window& window, Form1& form)

@@ -2,6 +2,7 @@
 
 #include "Form1Window.h"
 #include "Platform.h"
+#include "QtClipboard.h"
 #include "QtDialogs.h"
 #include "QtEventLoop.h"
 #include "QtListControl.h"
@@ -10,6 +11,8 @@
 #include "QtServices.h"
 #include "QtSettingsStore.h"
 #include "QtSkinComponent.h"
+#include "QtTextFileWriter.h"
+#include "XlsxSpreadsheetTarget.h"
 #include "common/ApplicationTitle.h"
 
 // The Qt implementation of every service, built around one main window. Needs a QApplication.
@@ -22,6 +25,8 @@ public:
     Platform services();
     Form1Window& window() { return m_window; }
     QtEventLoop& eventLoop() { return m_eventLoop; }
+    // Tests and benchmarks point it at a folder and an opener of their own.
+    XlsxSpreadsheetTarget& spreadsheetTarget() { return m_spreadsheet; }
 
 private:
     ApplicationTitle m_title;
@@ -39,6 +44,9 @@ private:
     QtProcessCapture m_capture;
     QtSkinComponent m_skin;
     QtPageLoader m_pageLoader;
+    QtClipboard m_clipboard;
+    QtTextFileWriter m_textFiles;
+    XlsxSpreadsheetTarget m_spreadsheet;
 };
 
 class Form1;

@@ -4,8 +4,12 @@
 #include "FileSystem.h"
 #include "ProgressDisplay.h"
 
+#include <optional>
+
 class CaptionProgressBar;
 
+// The progress bar of the main window. Steps between an empty and a full bar reach the screen at
+// the next pass of the event loop, the latest one only; position() always has the last one set.
 class QtProgressDisplay final : public ProgressDisplay
 {
 public:
@@ -19,8 +23,11 @@ public:
     QString text() const override;
 
 private:
+    void showPendingValue();
+
     CaptionProgressBar& m_bar;
     double m_position = 0;
+    std::optional<int> m_pendingValue; // a step the bar shows at the next event pass
 };
 
 // Opens addresses with the desktop's default browser (xdg-open and friends), never through a

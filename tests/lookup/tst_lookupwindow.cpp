@@ -3,6 +3,7 @@
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "platform/QtPlatform.h"
+#include "support/LoopbackConfig.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -31,9 +32,7 @@ void whenDialogOpens(std::function<void(QWidget*)> action)
 
 AppConfig configFor(const QString& serviceBase)
 {
-    AppConfig config;
-    config.webSiteUrl.clear();
-    config.pingHost = QStringLiteral("127.0.0.1"); // never a public host from a test
+    AppConfig config = LoopbackConfig();
     config.serviceUrl = serviceBase;
     return config;
 }

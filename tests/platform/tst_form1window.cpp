@@ -5,6 +5,7 @@
 #include "common/PointerCode.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSettingsStore.h"
+#include "support/LoopbackConfig.h"
 
 #include <QApplication>
 #include <QFile>
@@ -50,16 +51,6 @@ class TestForm1Window : public QObject
 {
     Q_OBJECT
 
-    // Start-up never opens the web site and pings only this machine.
-    static AppConfig testConfig(const QString& applicationFolder)
-    {
-        AppConfig config;
-        config.webSiteUrl.clear();
-        config.pingHost = QStringLiteral("127.0.0.1");
-        config.applicationFolder = applicationFolder;
-        return config;
-    }
-
     struct App
     {
         QtPlatform platform{QStringLiteral("Quillfen")};
@@ -68,7 +59,7 @@ class TestForm1Window : public QObject
         Form1 form;
 
         explicit App(const QString& applicationFolder = {})
-            : config(testConfig(applicationFolder))
+            : config(LoopbackConfig(applicationFolder))
             , form(platform.services(), config, chance)
         {
             ConnectForm1(platform.window(), form);

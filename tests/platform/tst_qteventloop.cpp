@@ -27,6 +27,24 @@ private Q_SLOTS:
         QCOMPARE(fired, 2);
     }
 
+    void coarseClock_onlyWhenItsStepsAreFineEnoughAndNeverGoesBack()
+    {
+        QVERIFY(!CoarseClock::fineEnough(0)); // no clock ticks in no time
+        const std::optional<CoarseClock> clock = CoarseClock::fineEnough(10'000'000);
+        if (!clock)
+            QSKIP("no coarse monotonic clock of 10 ms steps here; the yield uses the precise one");
+        const qint64 first = clock->nowNs();
+        qint64 last = first;
+        QElapsedTimer precise;
+        precise.start();
+        while (precise.elapsed() < 40) {
+            const qint64 now = clock->nowNs();
+            QVERIFY(now >= last);
+            last = now;
+        }
+        QVERIFY2(last - first >= 20'000'000, qPrintable(QString::number(last - first)));
+    }
+
     void waitForEvents_returnsWhenAnEventArrives()
     {
         QtEventLoop loop;

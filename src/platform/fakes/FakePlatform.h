@@ -1,11 +1,14 @@
 #pragma once
 
+#include "FakeClipboard.h"
 #include "FakeDialogs.h"
 #include "FakeListControl.h"
 #include "FakePageLoader.h"
 #include "FakeProcessCapture.h"
 #include "FakeSettingsStore.h"
 #include "FakeSkinComponent.h"
+#include "FakeSpreadsheetTarget.h"
+#include "FakeTextFileWriter.h"
 #include "FakeWindow.h"
 #include "common/ApplicationTitle.h"
 #include "platform/Platform.h"
@@ -28,14 +31,17 @@ struct FakePlatform
     FakeProcessCapture capture;
     FakeSkinComponent skin;
     FakePageLoader pageLoader{eventLoop};
+    FakeClipboard clipboard;
+    FakeTextFileWriter textFiles;
+    FakeSpreadsheetTarget spreadsheet;
 
     Platform services() { return services(eventLoop, pageLoader); }
 
     // The fakes around a real event loop and page loader, for runs against a live service.
     Platform services(EventLoop& loop, PageLoader& loader)
     {
-        return Platform{window,     listView1, listView2, progressBar1, commonDialog1,
-                        messageBox, inputBox,  loop,      title,        browser,
-                        files,      settings,  capture,   skin,         loader};
+        return Platform{window,   listView1, listView2, progressBar1, commonDialog1, messageBox,
+                        inputBox, loop,      title,     browser,      files,         settings,
+                        capture,  skin,      loader,    clipboard,    textFiles,     spreadsheet};
     }
 };

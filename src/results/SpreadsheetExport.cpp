@@ -1,0 +1,125 @@
+#include "SpreadsheetExport.h"
+
+#include "common/ErrorTrap.h"
+#include "common/ListControl.h"
+#include "common/Locations.h"
+#include "common/PointerCode.h"
+#include "platform/EventLoop.h"
+#include "platform/MainWindow.h"
+#include "platform/MessageBox.h"
+#include "platform/SpreadsheetTarget.h"
+
+#include <memory>
+
+namespace {
+// An application object that does not arrive counts as one that did not start.
+std::unique_ptr<Spreadsheet> StartSpreadsheet(SpreadsheetTarget& target)
+{
+    std::unique_ptr<Spreadsheet> application = target.start();
+    if (!application)
+        throw OperationFailed(QStringLiteral("The spreadsheet application did not start"));
+    return application;
+}
+} // namespace
+
+QString WithoutEqualsSigns(QString text)
+{
+    text.remove(u'=');
+    return text;
+}
+
+bool SpreadsheetExport::SaveResultsAsExcelFileIsExcelInstalled()
+{
+    bool started = false;
+    try {
+        // Only to see that it starts; it goes again at once.
+        StartSpreadsheet(m_platform.spreadsheet);
+        started = true;
+    } catch (const ProgramEnding&) {
+        throw;
+    } catch (...) {}
+    if (!started) {
+        try {
+            m_platform.messageBox.show(kSpreadsheetMissingMessage.toString());
+        } catch (const ProgramEnding&) {
+            throw;
+        } catch (...) {}
+    }
+    return started;
+}
+
+void SpreadsheetExport::PushButton13_Click()
+{
+    ErrorTrap trap(m_platform.messageBox, Location::PushButton13_Click);
+    const ListControl& list = m_platform.listView2;
+    EventLoop& loop = m_platform.eventLoop;
+    std::unique_ptr<Spreadsheet> sheet;
+    bool workbookAdded = false;
+    int columns = 0;
+    int rows = 0;
+    int sheetColumn = 0;
+    int sheetRow = 0;
+
+    if (trap.test(100, [&] { return !SaveResultsAsExcelFileIsExcelInstalled(); })) {
+        trap(102,
+             [&] { m_platform.messageBox.show(kSpreadsheetMissingForFeatureMessage.toString()); });
+        return;
+    }
+    if (trap.test(104, [&] { return list.count() == 0; }))
+        return;
+    trap(106, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
+    trap(108, [&] { sheet = StartSpreadsheet(m_platform.spreadsheet); });
+    // Without an application or a workbook every cell would fail on its own; one report is
+    // enough, and the export stops there.
+    if (sheet)
+        trap(110, [&] {
+            sheet->addWorkbook();
+            workbookAdded = true;
+        });
+
+    if (workbookAdded) {
+        sheetColumn = 1;
+        trap(112, [&] { columns = list.columnCount(); });
+        for (int k = 1; k <= columns; ++k) {
+            trap(114, [&] { loop.yield(); });
+            trap(116, [&] { sheet->setCellText(1, sheetColumn, list.columnHeader(k)); });
+            ++sheetColumn;
+            trap(118, [&] { sheet->fitColumn(k); });
+        }
+
+        // Table row r lands on sheet row r + 1 whether it is ticked or not; unticked rows leave
+        // their sheet row empty. Rows removed while the export yields are no longer written.
+        sheetRow = 2;
+        trap(120, [&] { rows = list.count(); });
+        for (int r = 1; r <= rows; ++r) {
+            trap(122, [&] { loop.yield(); });
+            if (trap.test(124, [&] { return r > list.count(); }))
+                break;
+            if (trap.test(126, [&] { return list.isChecked(r); })) {
+                sheetColumn = 1;
+                trap(128, [&] { columns = list.columnCount(); });
+                bool rowGone = false;
+                for (int k = 1; k <= columns; ++k) {
+                    trap(130, [&] { loop.yield(); });
+                    if (trap.test(132, [&] { return r > list.count(); })) {
+                        rowGone = true;
+                        break;
+                    }
+                    trap(134, [&] {
+                        const QString value =
+                            k == 1 ? list.text(r) : WithoutEqualsSigns(list.subItem(r, k - 1));
+                        sheet->setCellText(sheetRow, sheetColumn, value);
+                    });
+                    ++sheetColumn;
+                }
+                if (rowGone)
+                    break;
+            }
+            ++sheetRow;
+        }
+
+        trap(136, [&] { sheet->fitAllColumns(); });
+        trap(138, [&] { sheet->show(); });
+    }
+    trap(140, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
+}

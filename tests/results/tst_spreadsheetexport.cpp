@@ -1,0 +1,233 @@
+// The spreadsheet export against a spreadsheet application that writes down every call.
+#include "../app/FakeChance.h"
+#include "ResultsTable.h"
+#include "app/Form1.h"
+#include "common/ErrorReport.h"
+#include "common/Locations.h"
+#include "common/PointerCode.h"
+#include "platform/fakes/FakePlatform.h"
+#include "results/SpreadsheetExport.h"
+
+#include <QTest>
+
+class TestSpreadsheetExport : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void export_callsInOrderWithUntickedRowsLeftEmpty()
+    {
+        FakePlatform fake;
+        FillTable(fake.listView2, {"A", "B"}, {"r1|x1", "-r2|x2", "r3|x3"});
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        QCOMPARE(fake.spreadsheet.calls,
+                 (QStringList{"start", "release", // the availability test
+                              "start", "addWorkbook", "setCellText 1 1 A", "fitColumn 1",
+                              "setCellText 1 2 B", "fitColumn 2", "setCellText 2 1 r1",
+                              "setCellText 2 2 x1", "setCellText 4 1 r3", "setCellText 4 2 x3",
+                              "fitAllColumns", "show", "release"}));
+        QVERIFY(fake.messageBox.shown().isEmpty());
+        QCOMPARE(fake.window.pointerHistory, (QList<int>{PointerCode::Hourglass, 0}));
+        // 2 headers, 3 rows, 2 ticked rows of 2 cells
+        QCOMPARE(fake.eventLoop.yields, 2 + 3 + 4);
+    }
+
+    void export_equalsSignsGoFromSubItemsOnly()
+    {
+        FakePlatform fake;
+        FillTable(fake.listView2, {"=Head", "Formula"},
+                  {"=SUM(A1)|=HYPERLINK(\"x\")", "a=b|==1=="});
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        const auto& cells = fake.spreadsheet.cells;
+        QCOMPARE(cells.value({1, 1}), QStringLiteral("=Head"));
+        QCOMPARE(cells.value({2, 1}), QStringLiteral("=SUM(A1)"));
+        QCOMPARE(cells.value({2, 2}), QStringLiteral("HYPERLINK(\"x\")"));
+        QCOMPARE(cells.value({3, 1}), QStringLiteral("a=b"));
+        QCOMPARE(cells.value({3, 2}), QStringLiteral("1"));
+    }
+
+    void export_resultsTableOfOneColumnKeepsCodesAsTheyAre()
+    {
+        FakePlatform fake;
+        FillTable(fake.listView2, {"Description"}, {"Pen", "0823564706221 - no record found"});
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        QCOMPARE(fake.spreadsheet.cells.value({1, 1}), QStringLiteral("Description"));
+        QCOMPARE(fake.spreadsheet.cells.value({2, 1}), QStringLiteral("Pen"));
+        QCOMPARE(fake.spreadsheet.cells.value({3, 1}),
+                 QStringLiteral("0823564706221 - no record found"));
+        QCOMPARE(fake.spreadsheet.cells.size(), 3);
+    }
+
+    void emptyTable_onlyTheAvailabilityTestRuns()
+    {
+        FakePlatform fake;
+        fake.listView2.addColumnHeader(QStringLiteral("Description"));
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        QCOMPARE(fake.spreadsheet.calls, (QStringList{"start", "release"}));
+        QVERIFY(fake.messageBox.shown().isEmpty());
+        QVERIFY(fake.window.pointerHistory.isEmpty());
+    }
+
+    void noSpreadsheetApplication_twoMessagesInOrderAndNothingElse()
+    {
+        FakePlatform fake;
+        FillTable(fake.listView2, {"Description"}, {"Pen"});
+        fake.spreadsheet.available = false;
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        QCOMPARE(fake.messageBox.texts(),
+                 (QStringList{"Excel is not installed on this computer. You need to have it "
+                              "installed to use this software without error.",
+                              "Excel is not installed on this computer. You need to have it "
+                              "installed to use this feature."}));
+        for (const FakeMessageBox::Shown& box : fake.messageBox.shown()) {
+            QCOMPARE(box.icon, MessageIcon::None);
+            QCOMPARE(box.title, QStringLiteral("Quillfen"));
+        }
+        QCOMPARE(fake.spreadsheet.calls, QStringList{"start"});
+        QVERIFY(fake.window.pointerHistory.isEmpty());
+        QCOMPARE(fake.listView2.texts(), QStringList{"Pen"});
+    }
+
+    void noSpreadsheetApplication_emptyTableStillGetsBothMessages()
+    {
+        FakePlatform fake;
+        fake.spreadsheet.available = false;
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        QCOMPARE(fake.messageBox.shown().size(), 2);
+    }
+
+    void availabilityTest_returnsWhetherItStartsAndNeverReports()
+    {
+        FakePlatform fake;
+        FakeChance chance;
+        Form1 form(fake.services(), AppConfig{}, chance);
+        QVERIFY(form.SaveResultsAsExcelFileIsExcelInstalled());
+        QVERIFY(fake.messageBox.shown().isEmpty());
+        fake.spreadsheet.available = false;
+        fake.messageBox.hook.beforeCall = [](QStringView) {
+            throw OperationFailed(QStringLiteral("No box"));
+        };
+        QVERIFY(!form.SaveResultsAsExcelFileIsExcelInstalled());
+        QVERIFY(fake.messageBox.shown().isEmpty()); // the failing box was skipped, not reported
+    }
+
+    void applicationFailingToStartForTheExport_oneReportAndThePointerBack()
+    {
+        FakePlatform fake;
+        FillTable(fake.listView2, {"Description"}, {"a", "b"});
+        int starts = 0;
+        fake.spreadsheet.hook.beforeCall = [&](QStringView op) {
+            if (op == u"start" && ++starts == 2)
+                throw OperationFailed(QStringLiteral("Server busy"));
+        };
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        QCOMPARE(fake.messageBox.texts(),
+                 QStringList{BuildErrorReportText(QStringLiteral("Server busy"),
+                                                  Location::PushButton13_Click, 108)});
+        QCOMPARE(fake.spreadsheet.calls, (QStringList{"start", "release", "start"}));
+        QCOMPARE(fake.window.pointerHistory, (QList<int>{PointerCode::Hourglass, 0}));
+    }
+
+    void workbookRefused_oneReportAndTheExportStops()
+    {
+        FakePlatform fake;
+        FillTable(fake.listView2, {"Description"}, {"a", "b"});
+        fake.spreadsheet.hook.beforeCall = [&](QStringView op) {
+            if (op == u"addWorkbook")
+                throw OperationFailed(QStringLiteral("Refused"));
+        };
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        QCOMPARE(fake.messageBox.texts(),
+                 QStringList{BuildErrorReportText(QStringLiteral("Refused"),
+                                                  Location::PushButton13_Click, 110)});
+        QCOMPARE(fake.spreadsheet.calls.constLast(), QStringLiteral("release"));
+        QVERIFY(!fake.spreadsheet.calls.contains(QStringLiteral("show")));
+        QCOMPARE(fake.window.pointer, PointerCode::Default);
+    }
+
+    void failingCell_costsOneReportAndTheExportGoesOn()
+    {
+        FakePlatform fake;
+        FillTable(fake.listView2, {"A", "B"}, {"a|1", "b|2"});
+        fake.spreadsheet.hook.beforeCall = [&](QStringView op) {
+            if (op == u"setCellText 2 1 a")
+                throw OperationFailed(QStringLiteral("Cell refused"));
+        };
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        QCOMPARE(fake.messageBox.texts(),
+                 QStringList{BuildErrorReportText(QStringLiteral("Cell refused"),
+                                                  Location::PushButton13_Click, 134)});
+        // The next cell still lands in column 2.
+        QCOMPARE(fake.spreadsheet.cells.value({2, 2}), QStringLiteral("1"));
+        QCOMPARE(fake.spreadsheet.cells.value({3, 1}), QStringLiteral("b"));
+        QVERIFY(fake.spreadsheet.calls.contains(QStringLiteral("show")));
+    }
+
+    void hourglass_showsWhileTheSheetIsFilled()
+    {
+        FakePlatform fake;
+        FillTable(fake.listView2, {"Description"}, {"a"});
+        QList<int> pointers;
+        fake.spreadsheet.hook.beforeCall = [&](QStringView) {
+            pointers.append(fake.window.pointer);
+        };
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        // The availability test runs before the hourglass, everything after it under it.
+        QCOMPARE(pointers.constFirst(), PointerCode::Default);
+        QVERIFY(std::all_of(pointers.cbegin() + 1, pointers.cend(),
+                            [](int p) { return p == PointerCode::Hourglass; }));
+        QCOMPARE(fake.window.pointer, PointerCode::Default);
+    }
+
+    void rowsRemovedWhileFilling_theRowsLeftAreWrittenWithoutReports()
+    {
+        FakePlatform fake;
+        FillTable(fake.listView2, {"A", "B"}, {"a|1", "b|2", "c|3"});
+        // 2 header yields, then row 1 and its two cells; row 2 then disappears mid-row.
+        fake.eventLoop.onYield = [&] {
+            if (fake.eventLoop.yields == 2 + 3 + 2)
+                fake.listView2.clear();
+        };
+        SpreadsheetExport(fake.services()).PushButton13_Click();
+        QVERIFY(fake.messageBox.shown().isEmpty());
+        QCOMPARE(fake.spreadsheet.cells.value({2, 2}), QStringLiteral("1"));
+        QVERIFY(!fake.spreadsheet.cells.contains({3, 1}));
+        QVERIFY(fake.spreadsheet.calls.contains(QStringLiteral("show")));
+        QCOMPARE(fake.window.pointer, PointerCode::Default);
+    }
+
+    void withoutEqualsSigns_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("none") << "abc"
+                              << "abc";
+        QTest::newRow("leading") << "=1+1"
+                                 << "1+1";
+        QTest::newRow("everywhere") << "a=b==c="
+                                    << "abc";
+        QTest::newRow("only signs") << "==="
+                                    << "";
+        QTest::newRow("look-alikes stay") << "≠＝"
+                                          << "≠＝";
+    }
+    void withoutEqualsSigns()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, result);
+        QCOMPARE(WithoutEqualsSigns(text), result);
+    }
+
+    void form1_routesTheButtonToTheExport()
+    {
+        FakePlatform fake;
+        FakeChance chance;
+        Form1 form(fake.services(), AppConfig{}, chance);
+        FillTable(fake.listView2, {"Description"}, {"Pen"});
+        form.PushButton13_Click();
+        QVERIFY(fake.spreadsheet.calls.contains(QStringLiteral("setCellText 2 1 Pen")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpreadsheetExport)
+#include "tst_spreadsheetexport.moc"

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/AppConfig.h"
+
+// The configuration every test that builds the real window starts from: nothing reaches past
+// this machine. The built-in defaults name public hosts, so a test must never use them as they
+// are.
+inline AppConfig LoopbackConfig(const QString& applicationFolder = {})
+{
+    AppConfig config;
+    config.applicationFolder = applicationFolder;
+    config.webSiteUrl.clear();
+    config.pingHost = QStringLiteral("127.0.0.1");
+    config.serviceUrl = QStringLiteral("http://127.0.0.1:9"); // the discard port: refused
+    return config;
+}
