@@ -10,6 +10,42 @@ namespace {
 {
     throw OperationFailed(QStringLiteral("Index out of bounds"));
 }
+
+// A row whose own text is kept as a plain string. The copy and the exports read every row's
+// text once or twice, and the tree's generic storage turns each read into a variant round trip
+// that costs several times the rest of the row's work.
+class ListRowItem final : public QTreeWidgetItem
+{
+public:
+    static constexpr int Type = QTreeWidgetItem::UserType + 1;
+
+    explicit ListRowItem(const QString& text)
+        : QTreeWidgetItem(Type)
+        , m_text(text)
+    {}
+
+    const QString& rowText() const { return m_text; }
+
+    QVariant data(int column, int role) const override
+    {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+            return m_text;
+        return QTreeWidgetItem::data(column, role);
+    }
+
+    void setData(int column, int role, const QVariant& value) override
+    {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+            m_text = value.toString();
+            emitDataChanged();
+            return;
+        }
+        QTreeWidgetItem::setData(column, role, value);
+    }
+
+private:
+    QString m_text;
+};
 } // namespace
 
 QtListControl::QtListControl(QTreeWidget& tree, bool checkBoxes)
@@ -42,7 +78,9 @@ int QtListControl::count() const
 
 QString QtListControl::text(int row) const
 {
-    return item(row)->text(0);
+    const QTreeWidgetItem* const it = item(row);
+    return it->type() == ListRowItem::Type ? static_cast<const ListRowItem*>(it)->rowText()
+                                           : it->text(0);
 }
 
 QString QtListControl::subItem(int row, int n) const
@@ -63,7 +101,7 @@ void QtListControl::setSubItem(int row, int n, const QString& text)
 
 int QtListControl::add(const QString& text)
 {
-    auto* const it = new QTreeWidgetItem(QStringList{text});
+    auto* const it = new ListRowItem(text);
     if (m_checkBoxes) {
         it->setFlags(it->flags() | Qt::ItemIsUserCheckable);
         it->setCheckState(0, Qt::Unchecked);
