@@ -72,6 +72,13 @@ QByteArray ReadAll(const QString& path)
     return file.readAll();
 }
 
+// The bytes of a literal, NUL bytes included, without the one that ends it.
+template <qsizetype N>
+QByteArray Bytes(const char (&literal)[N])
+{
+    return QByteArray(literal, N - 1);
+}
+
 QByteArray Utf16(const QString& text, bool littleEndian, bool mark)
 {
     QByteArray bytes;
@@ -373,7 +380,7 @@ private Q_SLOTS:
 
         QTest::newRow("empty file adds nothing") << QByteArray() << QStringList{} << false;
         QTest::newRow("binary file (a picture)")
-            << QByteArray("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x10", 24) << QStringList{} << true;
+            << Bytes("\x89PNG\r\n\x1A\n\0\0\0\x0DIHDR\0\0\0\x10") << QStringList{} << true;
         // Every byte that is not part of a well-formed sequence becomes one U+FFFD; the rows
         // around it are kept.
         QTest::newRow("invalid UTF-8")
@@ -507,9 +514,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("restored");
         QTest::newRow("garbage bytes")
-            << QByteArray("\x7F"
-                          "ELF\x02\x01\x01\0\0\0\xFF\xFE[[[\n==\x01\x02\xC0\xAF\n",
-                          26)
+            << Bytes("\x7F"
+                     "ELF\x02\x01\x01\0\0\0\xFF\xFE[[[\n==\x01\x02\xC0\xAF\n")
             << QStringList{};
         QTest::newRow("a section header never closed")
             << QByteArray("[Quillfen\nZip%20Codes=\"111;222\"\n") << QStringList{"111", "222"};
