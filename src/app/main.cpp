@@ -10,6 +10,10 @@
 
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
 namespace {
 // Without a display Qt aborts with a message few people can act on; say what to do instead.
 bool displayAvailable(const QProcessEnvironment& environment)
@@ -35,6 +39,12 @@ int main(int argc, char* argv[])
                    stderr);
         return 1;
     }
+
+#ifdef Q_OS_UNIX
+    // Past the file size limit (ulimit -f) the system would end the program, session and all;
+    // ignored, the write fails instead and the export reports it like any other failed write.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Zandrik"));

@@ -64,7 +64,10 @@ bool hasNulNearStart(QByteArrayView bytes)
 QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes)
 {
     // The mark, when there was one, is already gone; a second one would be part of the text.
-    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom);
+    // Stateless: the whole file is here, so a sequence cut short at its end is a broken
+    // character to show, not the start of one that more bytes would complete.
+    QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom |
+                                         QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
 }
 } // namespace

@@ -78,16 +78,24 @@ private:
     void onFinished()
     {
         m_timer.stop();
+        const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         if (m_abort == Abort::TimedOut) {
             m_failure = QStringLiteral("timed out");
         } else if (m_abort == Abort::TooLarge) {
             m_failure = QStringLiteral("page too large");
         } else {
-            const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
             m_failure = DescribeFailedReply(m_reply->error(), status, m_reply->errorString());
         }
-        if (m_failure.isEmpty())
-            m_text = DecodePageBody(m_reply->readAll(), m_reply->rawHeader("Content-Type"));
+        if (m_failure.isEmpty()) {
+            const QByteArray body = m_reply->readAll();
+            // The service says "no record" with a page that says so. A success with nothing in
+            // it is no answer at all, and reading it as "no record" would pass a failed lookup
+            // off as a definite one.
+            if (body.isEmpty() && status >= 200 && status < 300)
+                m_failure = QStringLiteral("empty page");
+            else
+                m_text = DecodePageBody(body, m_reply->rawHeader("Content-Type"));
+        }
         m_complete = true;
     }
 

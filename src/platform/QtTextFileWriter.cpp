@@ -30,7 +30,11 @@ public:
         : m_file(path)
         , m_encoder(kSystemEncoding)
     {
-        if (!m_file.open(QIODevice::WriteOnly))
+        // Unbuffered: the lines are gathered into blocks here already, and a block that the
+        // system refuses (a full disk) must fail its write. Left in the device's buffer it would
+        // fail only when the file is made whole, where QSaveFile misses the error and puts the
+        // short file in place of the old one.
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             throw OperationFailed(QStringLiteral("Cannot create the file ") +
                                   QDir::toNativeSeparators(path) + QStringLiteral(": ") +
                                   m_file.errorString());

@@ -158,6 +158,11 @@ private Q_SLOTS:
             << (QString(8192, u'a') + nul());
         QTest::newRow("invalid UTF-8 byte becomes a replacement character")
             << QByteArray("a\xFF") << true << QStringLiteral("a\uFFFD");
+        QTest::newRow("UTF-8 sequence cut short by the end of the file is not dropped")
+            << QByteArray("1\r\n4\xE2\x82") << true << QStringLiteral("1\r\n4\uFFFD\uFFFD");
+        QTest::newRow("odd byte at the end of UTF-16 is not dropped")
+            << utf16(QStringLiteral("12"), true) + QByteArray("3") << true
+            << QStringLiteral("12\uFFFD");
         QTest::newRow("empty file") << QByteArray() << true << "";
     }
     void text()

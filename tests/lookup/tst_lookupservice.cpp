@@ -1,5 +1,6 @@
 // The lookup run with the real page loader against the sample service, started here on
-// 127.0.0.1: what reaches the service, what comes back, and how failures show.
+// 127.0.0.1: what reaches the service and what comes back. How every kind of failure shows is in
+// tests/faults/tst_servicefaults.cpp.
 #include "SampleServiceProcess.h"
 #include "common/PointerCode.h"
 #include "lookup/LookupRun.h"
@@ -7,12 +8,8 @@
 #include "platform/QtPageLoader.h"
 #include "platform/fakes/FakePlatform.h"
 
-#include <QTcpServer>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-using namespace std::chrono_literals;
 
 namespace {
 const QString kGreenTea = QStringLiteral("Harbour Lantern Green Tea, 20 bags");
@@ -43,9 +40,8 @@ private:
 // The run with the real event loop and page loader; the window's parts are fakes.
 struct LiveRun
 {
-    explicit LiveRun(const QString& serviceBase, QtPageLoader::Limits limits = {})
-        : loader(limits)
-        , run(fake.services(loop, loader), serviceBase)
+    explicit LiveRun(const QString& serviceBase)
+        : run(fake.services(loop, loader), serviceBase)
     {}
 
     QStringList lookUp(const QStringList& codes)
@@ -103,95 +99,6 @@ private Q_SLOTS:
         QCOMPARE(rows.size(), codes.size());
         for (qsizetype i = 0; i < codes.size(); ++i)
             QCOMPARE(rows[i], codes[i] + QStringLiteral(" - no record found"));
-    }
-
-    void unobtainablePages_giveLookupFailedRowsAndTheRunGoesOn()
-    {
-        SampleServiceProcess service;
-        QVERIFY2(service.start({"--fault", "111=status:503", "--fault", "222=reset", "--fault",
-                                "333=close-mid-body", "--fault", "444=status:429", "--fault",
-                                "555=status:500"}),
-                 qPrintable(service.errorString()));
-        LiveRun live(service.baseUrl());
-        const QStringList rows = live.lookUp({"111", "222", "333", "444", "555", "4988112412613"});
-        QCOMPARE(
-            rows,
-            (QStringList{"111 - lookup failed: HTTP 503", "222 - lookup failed: connection closed",
-                         "333 - lookup failed: connection closed", "444 - lookup failed: HTTP 429",
-                         "555 - lookup failed: HTTP 500", kGreenTea}));
-        for (int row = 1; row <= rows.size(); ++row)
-            QVERIFY(live.fake.listView2.isChecked(row));
-        QCOMPARE(live.fake.listView2.scrolledIntoView(), (QList<int>{1, 2, 3, 4, 5}));
-        QCOMPARE(live.fake.messageBox.texts(), QStringList{"Done."});
-    }
-
-    void pageWithAnErrorStatus_isReadLikeAnyOther()
-    {
-        SampleServiceProcess service;
-        QVERIFY2(service.start({"--fault", "4988112412613=status:404"}),
-                 qPrintable(service.errorString()));
-        LiveRun live(service.baseUrl());
-        QCOMPARE(live.lookUp({"4988112412613"}), QStringList{"4988112412613 - no record found"});
-    }
-
-    void pageThatNeverComes_timesOutAndTheNextCodeIsLookedUp()
-    {
-        SampleServiceProcess service;
-        QVERIFY2(service.start({"--fault", "666=no-answer"}), qPrintable(service.errorString()));
-        LiveRun live(service.baseUrl(), QtPageLoader::Limits{300ms, 1 << 20});
-        QCOMPARE(live.lookUp({"666", "4988112412613"}),
-                 (QStringList{"666 - lookup failed: timed out", kGreenTea}));
-        QCOMPARE(live.fake.listView2.scrolledIntoView(), QList<int>{1});
-    }
-
-    void serviceNotListening_connectionRefused()
-    {
-        QTcpServer placeholder;
-        QVERIFY(placeholder.listen(QHostAddress::LocalHost, 0));
-        const QString base =
-            QStringLiteral("http://127.0.0.1:") + QString::number(placeholder.serverPort());
-        placeholder.close();
-        LiveRun live(base);
-        QCOMPARE(live.lookUp({"1", "2"}), (QStringList{"1 - lookup failed: connection refused",
-                                                       "2 - lookup failed: connection refused"}));
-        QCOMPARE(live.fake.messageBox.texts(), QStringList{"Done."});
-    }
-
-    void pagesInOtherCharsets_areDecodedByTheirDeclaration()
-    {
-        QTemporaryDir folder;
-        QVERIFY(folder.isValid());
-        QFile catalog(folder.filePath(QStringLiteral("catalog.tsv")));
-        QVERIFY(catalog.open(QIODevice::WriteOnly));
-        catalog.write(QStringLiteral("1001\tЧай «Лесная поляна», 100 г\n"
-                                     "1002\tKräutertee für Groß und Klein\n"
-                                     "1003\tCrème brûlée\n")
-                          .toUtf8());
-        catalog.close();
-        SampleServiceProcess service;
-        QVERIFY2(
-            service.start({"--catalog", catalog.fileName(), "--fault", "1001=charset:windows-1251",
-                           "--fault", "1002=meta-charset:ISO-8859-1"}),
-            qPrintable(service.errorString()));
-        LiveRun live(service.baseUrl());
-        QCOMPARE(live.lookUp({"1001", "1002", "1003"}),
-                 (QStringList{"Чай «Лесная поляна», 100 г", "Kräutertee für Groß und Klein",
-                              "Crème brûlée"}));
-    }
-
-    void largePage_isReadToTheEndUnlessItExceedsTheLimit()
-    {
-        SampleServiceProcess service;
-        QVERIFY2(service.start({"--fault", "4988112412613=large:3000000"}),
-                 qPrintable(service.errorString()));
-        {
-            LiveRun live(service.baseUrl());
-            QCOMPARE(live.lookUp({"4988112412613"}), QStringList{kGreenTea});
-        }
-        LiveRun limited(service.baseUrl(), QtPageLoader::Limits{30s, 1'000'000});
-        QCOMPARE(limited.lookUp({"4988112412613", "0823564706221"}),
-                 (QStringList{"4988112412613 - lookup failed: page too large",
-                              "0823564706221 - no record found"}));
     }
 
     void slowService_windowHandlesEventsWhileTheRunWaits()

@@ -13,6 +13,12 @@
 namespace {
 constexpr QByteArrayView kLookupPath = "/perl/ean-search.pl";
 constexpr qsizetype kMaxHeaderBytes = 64 * 1024;
+// What the invalid-utf8 fault puts after the product name: a lone 0xFF, an overlong "/" (0xC0
+// 0xAF), an encoded surrogate (0xED 0xA0 0x80) and a sequence cut short (0xE2 0x82), each after
+// a space.
+constexpr QByteArrayView kInvalidUtf8Tail = " \xFF \xC0\xAF \xED\xA0\x80 \xE2\x82";
+// Stands for that tail in the page text until the page is encoded.
+constexpr QStringView kInvalidUtf8Mark = u"@@invalid-utf8@@";
 
 QString EscapeHtml(const QString& text)
 {
@@ -180,14 +186,16 @@ private:
         if (fault && fault->kind == Fault::Kind::NoAnswer)
             return false;
         if (fault && fault->kind == Fault::Kind::Reset) {
-#ifdef Q_OS_UNIX
-            // Linger 0: closing sends a reset instead of the orderly end of the connection.
-            const linger abortive{1, 0};
-            ::setsockopt(int(m_socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive,
-                         sizeof abortive);
-#endif
-            m_socket->abort();
+            reset();
             return false;
+        }
+        if (fault && fault->kind == Fault::Kind::CloseBeforeAnswer) {
+            m_socket->disconnectFromHost();
+            return false;
+        }
+        if (fault && fault->kind == Fault::Kind::EmptyBody) {
+            send(ResponseHead(200, "text/html; charset=utf-8", 0, request.keepAlive));
+            return finish(request.keepAlive);
         }
         if (fault && fault->kind == Fault::Kind::Status) {
             const QByteArray page = "<!DOCTYPE html>\n<html><body><h1>" +
@@ -211,24 +219,38 @@ private:
             charset = fault->charset;
             inHeader = false;
         }
+        const bool invalidUtf8 = fault && fault->kind == Fault::Kind::InvalidUtf8;
         const QString text = pageFor(code, inMeta ? charset : QByteArray(),
-                                     fault && fault->kind == Fault::Kind::Large ? fault->size : 0);
+                                     fault && fault->kind == Fault::Kind::Large ? fault->size : 0,
+                                     invalidUtf8 ? kInvalidUtf8Mark : QStringView());
         QStringEncoder encoder(charset.constData());
-        const QByteArray body = encoder.isValid() ? QByteArray(encoder(text)) : text.toUtf8();
+        QByteArray body = encoder.isValid() ? QByteArray(encoder(text)) : text.toUtf8();
+        if (invalidUtf8)
+            body.replace(kInvalidUtf8Mark.toUtf8(), kInvalidUtf8Tail.toByteArray());
         const QByteArray contentType =
             inHeader ? "text/html; charset=" + charset : QByteArray("text/html");
         const QByteArray head = ResponseHead(200, contentType, body.size(), request.keepAlive);
 
-        if (fault && fault->kind == Fault::Kind::CloseMidBody) {
+        if (fault &&
+            (fault->kind == Fault::Kind::CloseMidBody || fault->kind == Fault::Kind::ResetMidBody ||
+             fault->kind == Fault::Kind::StallMidBody)) {
             send(head + body.left(body.size() / 2));
-            m_socket->disconnectFromHost();
+            if (fault->kind == Fault::Kind::CloseMidBody) {
+                m_socket->disconnectFromHost();
+            } else if (fault->kind == Fault::Kind::ResetMidBody) {
+                // What was sent must leave before the reset, or the reset would overtake it.
+                m_socket->waitForBytesWritten(5000);
+                reset();
+            }
             return false;
         }
         send(head + body);
         return finish(request.keepAlive);
     }
 
-    QString pageFor(const QString& code, const QByteArray& metaCharset, qint64 padTo) const
+    // The service's page for the code; `afterName` goes right after the product name, unescaped.
+    QString pageFor(const QString& code, const QByteArray& metaCharset, qint64 padTo,
+                    QStringView afterName) const
     {
         const auto product = m_settings.catalog.constFind(code);
         QString page = PageHead(QStringLiteral("EAN search: ") + code, metaCharset);
@@ -244,15 +266,24 @@ private:
         } else {
             page += QStringLiteral("<p class=\"result\">Product name for EAN ") + code +
                     QStringLiteral(": <a href=\"/product/") + code + QStringLiteral("\">") +
-                    EscapeHtml(product.value()) + QStringLiteral("</a></p>\n");
+                    EscapeHtml(product.value()) + afterName + QStringLiteral("</a></p>\n");
         }
         page += QStringLiteral("<p>Sample catalogue, not real products.</p>\n</body>\n</html>\n");
         return page;
     }
 
-    void send(const QByteArray& bytes)
+    void send(const QByteArray& bytes) { m_socket->write(bytes); }
+
+    // Ends the connection with a reset instead of the orderly close.
+    void reset()
     {
-        m_socket->write(bytes);
+#ifdef Q_OS_UNIX
+        // Linger 0: closing sends a reset instead of the orderly end of the connection.
+        const linger abortive{1, 0};
+        ::setsockopt(int(m_socket->socketDescriptor()), SOL_SOCKET, SO_LINGER, &abortive,
+                     sizeof abortive);
+#endif
+        m_socket->abort();
     }
 
     bool finish(bool keepAlive)
@@ -292,14 +323,20 @@ bool ParseFault(const QString& text, Fault& fault)
         fault.charset = argument.toLatin1();
         return QStringEncoder(fault.charset.constData()).isValid();
     }
-    if (kind == u"close-mid-body")
-        fault.kind = Fault::Kind::CloseMidBody;
-    else if (kind == u"reset")
-        fault.kind = Fault::Kind::Reset;
-    else if (kind == u"no-answer")
-        fault.kind = Fault::Kind::NoAnswer;
-    else
+    static const QHash<QString, Fault::Kind> plain{
+        {QStringLiteral("close-mid-body"), Fault::Kind::CloseMidBody},
+        {QStringLiteral("reset-mid-body"), Fault::Kind::ResetMidBody},
+        {QStringLiteral("stall-mid-body"), Fault::Kind::StallMidBody},
+        {QStringLiteral("reset"), Fault::Kind::Reset},
+        {QStringLiteral("close-before-answer"), Fault::Kind::CloseBeforeAnswer},
+        {QStringLiteral("no-answer"), Fault::Kind::NoAnswer},
+        {QStringLiteral("empty-body"), Fault::Kind::EmptyBody},
+        {QStringLiteral("invalid-utf8"), Fault::Kind::InvalidUtf8},
+    };
+    const auto found = plain.constFind(kind);
+    if (found == plain.cend())
         return false;
+    fault.kind = found.value();
     return argument.isEmpty();
 }
 

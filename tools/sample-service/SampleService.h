@@ -11,13 +11,18 @@
 struct Fault
 {
     enum class Kind {
-        Status,       // answer with this HTTP status and a short error page
-        CloseMidBody, // send the headers and half the page, then close the connection
-        Reset,        // reset the connection instead of answering
-        NoAnswer,     // read the request and never answer
-        Large,        // pad the page to `size` bytes before the record
-        Charset,      // encode the page in `charset`, declared in the Content-Type header
-        MetaCharset,  // encode the page in `charset`, declared only in a <meta> tag
+        Status,            // answer with this HTTP status and a short error page
+        CloseMidBody,      // send the headers and half the page, then close the connection
+        ResetMidBody,      // send the headers and half the page, then reset the connection
+        StallMidBody,      // send the headers and half the page, then nothing more
+        Reset,             // reset the connection instead of answering
+        CloseBeforeAnswer, // close the connection without a byte of answer
+        NoAnswer,          // read the request and never answer
+        EmptyBody,         // answer 200 with no page at all (Content-Length: 0)
+        InvalidUtf8,       // a page that says it is UTF-8, with bytes after the name that are not
+        Large,             // pad the page to `size` bytes before the record
+        Charset,           // encode the page in `charset`, declared in the Content-Type header
+        MetaCharset,       // encode the page in `charset`, declared only in a <meta> tag
     };
     Kind kind = Kind::Status;
     int status = 503;
@@ -25,7 +30,8 @@ struct Fault
     QByteArray charset;
 };
 
-// Reads "status:503", "close-mid-body", "reset", "no-answer", "large[:bytes]",
+// Reads "status:503", "close-mid-body", "reset-mid-body", "stall-mid-body", "reset",
+// "close-before-answer", "no-answer", "empty-body", "invalid-utf8", "large[:bytes]",
 // "charset:NAME" or "meta-charset:NAME"; false when the text is none of them.
 bool ParseFault(const QString& text, Fault& fault);
 

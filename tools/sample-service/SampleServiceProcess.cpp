@@ -41,6 +41,14 @@ bool SampleServiceProcess::start(const QStringList& options)
     return false;
 }
 
+void SampleServiceProcess::kill()
+{
+    if (m_process.state() == QProcess::NotRunning)
+        return;
+    m_process.kill();
+    m_process.waitForFinished(5000);
+}
+
 QString SampleServiceProcess::baseUrl() const
 {
     return QStringLiteral("http://127.0.0.1:") + QString::number(m_port);

@@ -21,6 +21,10 @@ public:
     // "http://127.0.0.1:PORT", ready for --service-url.
     QString baseUrl() const;
 
+    // Kills the service at once, as a crash would, and returns once it is gone: the system closes
+    // its connections and nothing listens on its port any more.
+    void kill();
+
     // The decoded value of q of every request so far, in order of arrival.
     QStringList queries();
     // How many connections clients have opened so far.

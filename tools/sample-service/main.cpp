@@ -40,8 +40,11 @@ int main(int argc, char* argv[])
     const QCommandLineOption fault(
         QStringLiteral("fault"),
         QStringLiteral("Misbehave for CODE (\"*\": every code). MODE is status:NNN, "
-                       "close-mid-body, reset, no-answer, large[:bytes], charset:NAME (declared "
-                       "in the header) or meta-charset:NAME (declared in a meta tag). Repeatable."),
+                       "close-mid-body, reset-mid-body, stall-mid-body (half the page, then "
+                       "close, reset or silence), reset, close-before-answer, no-answer, "
+                       "empty-body (200 with no page), invalid-utf8 (bytes that are not UTF-8 "
+                       "after the product name), large[:bytes], charset:NAME (declared in the "
+                       "header) or meta-charset:NAME (declared in a meta tag). Repeatable."),
         QStringLiteral("code=mode"));
     const QCommandLineOption logQueries(
         QStringLiteral("log-queries"),
