@@ -158,6 +158,12 @@ private Q_SLOTS:
             << (QString(8192, u'a') + nul());
         QTest::newRow("invalid UTF-8 byte becomes a replacement character")
             << QByteArray("a\xFF") << true << QStringLiteral("a\uFFFD");
+        QTest::newRow("character cut short at the end becomes a replacement character")
+            << QByteArray("111\r\n\xC3") << true << QStringLiteral("111\r\n\uFFFD");
+        QTest::newRow("a cut-short character alone is still a row")
+            << QByteArray("\xC3") << true << QStringLiteral("\uFFFD");
+        QTest::newRow("UTF-16 with an odd last byte ends in a replacement character")
+            << (utf16(QStringLiteral("12"), true) + '3') << true << QStringLiteral("12\uFFFD");
         QTest::newRow("empty file") << QByteArray() << true << "";
     }
     void text()
