@@ -1,8 +1,10 @@
 // How fast a lookup run gets through codes against the sample service on loopback, next to curl
 // fetching the same addresses over one keep-alive connection, and how much processor time the
-// run spends while a slow service keeps it waiting. Prints figures; asserts nothing.
+// run spends while a slow service keeps it waiting, and how long parsing takes when the product
+// name on a page runs on through a great many tags. Prints figures; asserts nothing.
 #include "BenchReport.h"
 #include "SampleServiceProcess.h"
+#include "lookup/LookupPage.h"
 #include "lookup/LookupRun.h"
 #include "platform/QtEventLoop.h"
 #include "platform/QtPageLoader.h"
@@ -153,6 +155,32 @@ void processorTimeWhileWaiting(int delayMs, int count)
     ReportRow({operation.constData(), size.constData(), figures.cpuSeconds, "wall time",
                figures.wallSeconds, "ratio < 0.05"});
 }
+
+// A page whose product name runs through `tags` tags, each different, before its closing tag.
+void parseLongName(int tags)
+{
+    QString page = QStringLiteral("<p>Product name for EAN 4988112412613: ");
+    for (int i = 0; i < tags; ++i)
+        page += QStringLiteral("<span id=\"n%1\">w").arg(i);
+    page += QStringLiteral("</a></p>");
+    double best = 0;
+    for (int repeat = 0; repeat < kRepeats; ++repeat) {
+        QElapsedTimer clock;
+        clock.start();
+        const LookupPageResult result = ParseLookupPage(page, u"4988112412613");
+        const double seconds = double(clock.nsecsElapsed()) / 1e9;
+        if (result.productName.size() != tags)
+            fail(QStringLiteral("the long name came out wrong"));
+        best = repeat == 0 ? seconds : std::min(best, seconds);
+    }
+    std::printf("page of %.1f MB, name through %d different tags: parsed in %.1f ms (best of %d)\n",
+                double(page.size()) / 1e6, tags, best * 1e3, kRepeats);
+    std::fflush(stdout);
+    const QByteArray size =
+        QStringLiteral("%1 MB page").arg(double(page.size()) / 1e6, 0, 'f', 1).toUtf8();
+    const QByteArray operation = QStringLiteral("parse a name through %1 tags").arg(tags).toUtf8();
+    ReportRow({operation.constData(), size.constData(), best});
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -165,5 +193,7 @@ int main(int argc, char* argv[])
     compareWithCurl(curl, 0, 1000, 3.0);
     compareWithCurl(curl, 5, 1000, 1.10);
     processorTimeWhileWaiting(200, 20);
+    parseLongName(10'000);
+    parseLongName(200'000);
     return 0;
 }

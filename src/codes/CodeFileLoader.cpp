@@ -64,8 +64,8 @@ bool hasNulNearStart(QByteArrayView bytes)
 QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes)
 {
     // The mark, when there was one, is already gone; a second one would be part of the text.
-    // Stateless: the whole file is here, so a sequence cut short at its end is a broken
-    // character to show, not the start of one that more bytes would complete.
+    // Stateless: the file is one whole piece, so a character cut short at its end becomes a
+    // replacement character instead of waiting, unseen, for bytes that never come.
     QStringDecoder decoder(encoding, QStringConverter::Flag::ConvertInitialBom |
                                          QStringConverter::Flag::Stateless);
     return decoder.decode(bytes);
@@ -103,8 +103,14 @@ std::optional<QString> CodeFileText(const QByteArray& bytes)
     const bool littleEndian = all.startsWith("\xFF\xFE");
     if (littleEndian || all.startsWith("\xFE\xFF")) {
         // Half the bytes of UTF-16 text are NUL; a NUL character is what gives away a binary file.
+        // An odd last byte is no whole character, but like a UTF-8 character cut short it stands
+        // for something that was in the file. The decoder keeps it or drops it depending on what
+        // came before, so it is left out of the decoding and replaced here.
+        const QByteArrayView body = all.sliced(2);
         QString text = decode(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                              all.sliced(2));
+                              body.first(body.size() - body.size() % 2));
+        if (body.size() % 2 == 1)
+            text += QChar(QChar::ReplacementCharacter);
         if (QStringView(text).first(std::min(text.size(), kTextSniffBytes / 2)).contains(u'\0'))
             return std::nullopt;
         return text;

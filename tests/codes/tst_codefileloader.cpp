@@ -160,9 +160,12 @@ private Q_SLOTS:
             << QByteArray("a\xFF") << true << QStringLiteral("a\uFFFD");
         QTest::newRow("UTF-8 sequence cut short by the end of the file is not dropped")
             << QByteArray("1\r\n4\xE2\x82") << true << QStringLiteral("1\r\n4\uFFFD\uFFFD");
-        QTest::newRow("odd byte at the end of UTF-16 is not dropped")
-            << utf16(QStringLiteral("12"), true) + QByteArray("3") << true
-            << QStringLiteral("12\uFFFD");
+        QTest::newRow("character cut short at the end becomes a replacement character")
+            << QByteArray("111\r\n\xC3") << true << QStringLiteral("111\r\n\uFFFD");
+        QTest::newRow("a cut-short character alone is still a row")
+            << QByteArray("\xC3") << true << QStringLiteral("\uFFFD");
+        QTest::newRow("UTF-16 with an odd last byte ends in a replacement character")
+            << (utf16(QStringLiteral("12"), true) + '3') << true << QStringLiteral("12\uFFFD");
         QTest::newRow("empty file") << QByteArray() << true << "";
     }
     void text()

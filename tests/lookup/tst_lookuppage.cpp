@@ -169,6 +169,22 @@ private Q_SLOTS:
                                                    << "ac";
         QTest::newRow("entity joined by removing a tag is decoded") << "&l<i>t;"
                                                                     << "<";
+        QTest::newRow("removing a tag everywhere can leave a stray <") << "<a>x<<a>"
+                                                                       << "x<";
+        QTest::newRow("a < before a tag starts it") << "a < b<i>c"
+                                                    << "a c";
+
+        // Long fragments, each tag different: every one goes, and only the tags.
+        QString manyTags;
+        QString manyTagsStripped;
+        for (int i = 0; i < 3000; ++i) {
+            manyTags += QStringLiteral("<i n=%1>%1 ").arg(i);
+            manyTagsStripped += QString::number(i) + u' ';
+        }
+        QTest::newRow("thousands of different tags") << manyTags << manyTagsStripped;
+        QTest::newRow("thousands of different tags after a stray <")
+            << QString(QStringLiteral("1 <<b>") + manyTags)
+            << QString(QStringLiteral("1 ") + manyTagsStripped);
     }
     void stripMarkup()
     {
