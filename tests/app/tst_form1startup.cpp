@@ -1,4 +1,3 @@
-#include "FakeChance.h"
 #include "app/Form1.h"
 #include "app/StartupRoutines.h"
 #include "common/ErrorReport.h"
@@ -6,6 +5,7 @@
 #include "common/PointerCode.h"
 #include "platform/SystemPing.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/FakeChance.h"
 
 #include <QTest>
 

@@ -5,7 +5,6 @@
 //
 // Cases that need the system to refuse something root may do anyway run in a child process as
 // an unprivileged user, or on a small file system of their own in a private mount namespace.
-#include "../app/FakeChance.h"
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
@@ -14,6 +13,7 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTextFileWriter.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/FakeChance.h"
 #include "support/LoopbackConfig.h"
 
 #include <QDataStream>

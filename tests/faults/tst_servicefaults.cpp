@@ -2,13 +2,13 @@
 // run, the real event loop and the real page loader against the sample service started here on
 // 127.0.0.1. For each fault, the exact rows, the one "Done." box, the window back at rest, and a
 // second run that starts and ends the same way.
-#include "../app/FakeChance.h"
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "common/PointerCode.h"
 #include "platform/QtEventLoop.h"
 #include "platform/QtPageLoader.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/FakeChance.h"
 #include "support/LoopbackConfig.h"
 
 #include <QFile>

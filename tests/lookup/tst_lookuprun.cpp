@@ -1,11 +1,11 @@
 // The lookup run against in-memory fakes: order of steps, rows, progress and failures.
-#include "../app/FakeChance.h"
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/PointerCode.h"
 #include "lookup/LookupRun.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/FakeChance.h"
 
 #include <QHash>
 #include <QTest>

@@ -1,9 +1,10 @@
 // "Start Looking Up" in the real window, against the sample service started here.
-#include "../app/FakeChance.h"
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "platform/QtPlatform.h"
 #include "support/LoopbackConfig.h"
+#include "support/ModalDialogs.h"
+#include "support/RealWindow.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -15,21 +16,6 @@
 #include <functional>
 
 namespace {
-// Runs the action on the next modal dialog that opens, from inside its own loop.
-void whenDialogOpens(std::function<void(QWidget*)> action)
-{
-    auto* const timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* const dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-        }
-    });
-    timer->start();
-}
-
 AppConfig configFor(const QString& serviceBase)
 {
     AppConfig config = LoopbackConfig();
@@ -37,22 +23,11 @@ AppConfig configFor(const QString& serviceBase)
     return config;
 }
 
-struct App
+struct App : RealWindow
 {
     explicit App(const QString& serviceBase)
-        : config(configFor(serviceBase))
-        , form(platform.services(), config, chance)
-    {
-        ConnectForm1(platform.window(), form);
-        form.Form_Load();
-        platform.window().show();
-    }
-    Form1Window& window() { return platform.window(); }
-
-    QtPlatform platform{QStringLiteral("Quillfen")};
-    FakeChance chance;
-    AppConfig config;
-    Form1 form;
+        : RealWindow(configFor(serviceBase))
+    {}
 };
 } // namespace
 

@@ -1,11 +1,12 @@
 // The real window on the offscreen platform: layout, captions, and the events the handlers see.
-#include "../app/FakeChance.h"
 #include "app/Form1.h"
 #include "common/Failure.h"
 #include "common/PointerCode.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSettingsStore.h"
 #include "support/LoopbackConfig.h"
+#include "support/ModalDialogs.h"
+#include "support/RealWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -25,21 +26,6 @@
 #include <functional>
 
 namespace {
-// Runs the action on the next modal dialog that opens, from inside its own loop.
-void whenDialogOpens(std::function<void(QWidget*)> action)
-{
-    auto* const timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* const dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-        }
-    });
-    timer->start();
-}
-
 QRect twips(int left, int top, int width, int height)
 {
     auto px = [](int t) { return (t + 7) / 15; };
@@ -51,22 +37,11 @@ class TestForm1Window : public QObject
 {
     Q_OBJECT
 
-    struct App
+    struct App : RealWindow
     {
-        QtPlatform platform{QStringLiteral("Quillfen")};
-        FakeChance chance;
-        AppConfig config;
-        Form1 form;
-
         explicit App(const QString& applicationFolder = {})
-            : config(LoopbackConfig(applicationFolder))
-            , form(platform.services(), config, chance)
-        {
-            ConnectForm1(platform.window(), form);
-            form.Form_Load();
-            platform.window().show();
-        }
-        Form1Window& window() { return platform.window(); }
+            : RealWindow(LoopbackConfig(applicationFolder))
+        {}
     };
 
     QTemporaryDir m_settingsFolder;

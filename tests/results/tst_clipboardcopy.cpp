@@ -1,6 +1,5 @@
 // The clipboard copy of the results table, "Clear Results" and the removal of single rows, run
 // against in-memory fakes.
-#include "../app/FakeChance.h"
 #include "ResultsTable.h"
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
@@ -9,6 +8,7 @@
 #include "platform/fakes/FakePlatform.h"
 #include "results/ClipboardRoutines.h"
 #include "results/ResultsTableActions.h"
+#include "support/FakeChance.h"
 
 #include <QTest>
 

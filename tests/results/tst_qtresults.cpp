@@ -1,7 +1,6 @@
 // The results' ways out on the real platform: the desktop clipboard (offscreen), text files on
 // disk, and .xlsx workbooks read back by an independent reader. Nothing is ever opened in a
 // desktop application: the spreadsheet target's opener is replaced in every case.
-#include "../app/FakeChance.h"
 #include "ResultsTable.h"
 #include "app/Form1.h"
 #include "common/Failure.h"
@@ -14,6 +13,8 @@
 #include "platform/fakes/FakeWindow.h"
 #include "results/ClipboardRoutines.h"
 #include "support/LoopbackConfig.h"
+#include "support/ModalDialogs.h"
+#include "support/RealWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,25 +34,6 @@
 #include <functional>
 
 namespace {
-// Runs the action on the next modal dialog that opens, from inside its own loop. A dialog the
-// action leaves open (a check inside it failed) is closed, so that a failing case fails instead
-// of waiting for ever.
-void whenDialogOpens(std::function<void(QWidget*)> action)
-{
-    auto* const timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, action] {
-        if (QWidget* const dialog = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(dialog);
-            if (QApplication::activeModalWidget() == dialog)
-                dialog->close();
-        }
-    });
-    timer->start();
-}
-
 // A desktop that has a spreadsheet application, writes into the folder, and only notes what it
 // was asked to open.
 SpreadsheetDesktop RecordingDesktop(const QString& folder, QStringList& opened, bool opens = true)
@@ -101,20 +83,8 @@ class TestQtResults : public QObject
 {
     Q_OBJECT
 
-    struct App
+    struct App : RealWindow
     {
-        QtPlatform platform{QStringLiteral("Quillfen")};
-        FakeChance chance;
-        AppConfig config = LoopbackConfig();
-        Form1 form{platform.services(), config, chance};
-
-        App()
-        {
-            ConnectForm1(platform.window(), form);
-            form.Form_Load();
-            platform.window().show();
-        }
-        Form1Window& window() { return platform.window(); }
         ListControl& results() { return platform.services().listView2; }
     };
 

@@ -1,5 +1,4 @@
 // The spreadsheet export against a spreadsheet application that writes down every call.
-#include "../app/FakeChance.h"
 #include "ResultsTable.h"
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
@@ -7,6 +6,7 @@
 #include "common/PointerCode.h"
 #include "platform/fakes/FakePlatform.h"
 #include "results/SpreadsheetExport.h"
+#include "support/FakeChance.h"
 
 #include <QTest>
 

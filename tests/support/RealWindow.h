@@ -1,0 +1,27 @@
+#pragma once
+
+#include "FakeChance.h"
+#include "LoopbackConfig.h"
+#include "app/Form1.h"
+#include "platform/QtPlatform.h"
+
+// The real main window with its behaviour behind it, started the way the program starts it:
+// events connected, the load handler run, the window shown. Needs a QApplication.
+struct RealWindow
+{
+    explicit RealWindow(const AppConfig& configuration = LoopbackConfig())
+        : config(configuration)
+        , form(platform.services(), config, chance)
+    {
+        ConnectForm1(platform.window(), form);
+        form.Form_Load();
+        platform.window().show();
+    }
+
+    Form1Window& window() { return platform.window(); }
+
+    QtPlatform platform{QStringLiteral("Quillfen")};
+    FakeChance chance;
+    AppConfig config;
+    Form1 form;
+};
