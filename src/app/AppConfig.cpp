@@ -31,8 +31,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     parser.addOption(pingHost);
     const QCommandLineOption serviceUrl(
         QStringLiteral("service-url"),
-        QStringLiteral("The lookup service to ask: scheme, host and optional port, for example "
-                       "http://127.0.0.1:8080. Overrides QUILLFEN_SERVICE_URL."),
+        QStringLiteral("The lookup service to ask: scheme, host, optional port and path, for "
+                       "example http://127.0.0.1:8080. Overrides QUILLFEN_SERVICE_URL."),
         QStringLiteral("url"));
     parser.addOption(serviceUrl);
 

@@ -29,7 +29,8 @@ struct AppConfig
     QString webSiteUrl = kMakerWebSite.toString();
     // The host the connectivity check pings at start-up.
     QString pingHost = kDefaultPingHost.toString();
-    // Scheme, host and optional port of the lookup service (an http or https address).
+    // Scheme, host, optional port and optional path of the lookup service (an http or https
+    // address); the lookup's own path and query go behind it.
     QString serviceUrl = kServiceUrlPlaceholder.toString();
 };
 

@@ -189,10 +189,8 @@ void Form1::ListView1_DblClick()
 
 void Form1::ListView2_KeyDown(int keyCode, int /*shift*/)
 {
-    dispatch(u"ListView2_KeyDown", [&] {
-        if (keyCode == kKeyCodeDelete)
-            RemoveSelectedRowUnlessBusy(m_platform.listView2, m_platform.window);
-    });
+    dispatch(u"ListView2_KeyDown",
+             [&] { RemoveSelectedRowOnKey(m_platform.listView2, m_platform.window, keyCode); });
 }
 
 void Form1::ListView2_DblClick()

@@ -27,7 +27,6 @@ void SavedCodeList::write(const QString& text)
     m_platform.settings.saveSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
                                     kCodeListValueName.toString(), text);
     m_lastWritten = text;
-    m_lastWrittenKnown = true;
     m_autoSaveFailing = false;
 }
 
@@ -46,7 +45,6 @@ void SavedCodeList::RestoreCodeList()
     // The store holds these codes already (perhaps with empty pieces a save would leave out):
     // nothing needs saving until the list changes.
     m_lastWritten = codes.join(kCodeListSeparator);
-    m_lastWrittenKnown = true;
     for (const QString& code : codes)
         m_platform.listView1.add(code);
 }
@@ -54,7 +52,7 @@ void SavedCodeList::RestoreCodeList()
 void SavedCodeList::AutoSaveCodeList()
 {
     const QString text = JoinCodeList(m_platform.listView1);
-    if (m_lastWrittenKnown && text == m_lastWritten)
+    if (m_lastWritten == text)
         return;
     try {
         write(text);

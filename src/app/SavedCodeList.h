@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
+
 // Where the code list is kept between runs, and how. Every persisted value of the program lives
 // under this application name and section.
 inline constexpr QStringView kSettingsApplication = u"Zandrik";
@@ -43,7 +45,7 @@ private:
     void write(const QString& text);
 
     Platform m_platform;
-    QString m_lastWritten;
-    bool m_lastWrittenKnown = false;
+    // What the store holds as far as this program knows; nothing before the first read or write.
+    std::optional<QString> m_lastWritten;
     bool m_autoSaveFailing = false;
 };

@@ -31,7 +31,23 @@ bool displayAvailable(const QProcessEnvironment& environment)
 
 int main(int argc, char* argv[])
 {
+    QCoreApplication::setOrganizationName(QStringLiteral("Zandrik"));
+    QCoreApplication::setApplicationName(kProductName.toString());
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLFEN_VERSION));
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+
+    // The options first: --help, --version and a mistyped option need no display.
+    CommandLineResult parsed;
+    {
+        const QCoreApplication options(argc, argv);
+        parsed = ParseCommandLine(QCoreApplication::arguments(), environment,
+                                  QCoreApplication::applicationDirPath());
+    }
+    if (!parsed.config) {
+        std::fputs(parsed.message.toLocal8Bit().constData(),
+                   parsed.exitCode == 0 ? stdout : stderr);
+        return parsed.exitCode;
+    }
     if (!displayAvailable(environment)) {
         std::fputs("Quillfen needs a graphical display, and none was found (DISPLAY and "
                    "WAYLAND_DISPLAY are empty).\nStart it from a desktop session, or inside a "
@@ -47,26 +63,12 @@ int main(int argc, char* argv[])
 #endif
 
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Zandrik"));
-    QCoreApplication::setApplicationName(kProductName.toString());
-    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLFEN_VERSION));
-
-    const CommandLineResult parsed = ParseCommandLine(QCoreApplication::arguments(), environment,
-                                                      QCoreApplication::applicationDirPath());
-    if (!parsed.config) {
-        std::fputs(parsed.message.toLocal8Bit().constData(),
-                   parsed.exitCode == 0 ? stdout : stderr);
-        return parsed.exitCode;
-    }
-
     QtPlatform platform(parsed.config->productName);
     TimeSeededChance chance;
     Form1 form(platform.services(), *parsed.config, chance);
     ConnectForm1(platform.window(), form);
 
     form.Form_Load();
-    if (platform.eventLoop().isEnding())
-        return 0;
     // Only now: a quit signal during start-up ends the program the ordinary way, before the code
     // list is restored, when a close would save a list that is not all there yet.
     QuitSignalWatcher quitSignals(platform.window());

@@ -4,7 +4,7 @@
 #include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
-#include "common/PointerCode.h"
+#include "common/PointerHandlers.h"
 #include "common/RowRemoval.h"
 #include "platform/InputBox.h"
 #include "platform/MainWindow.h"
@@ -40,14 +40,13 @@ void CodeListEditor::PushButton7_Click()
 void CodeListEditor::PushButton1_Click()
 {
     ErrorTrap trap(m_platform.messageBox, Location::PushButton1_Click);
-    if (trap.test(100, [&] { return m_platform.window.mousePointer() != PointerCode::Hourglass; }))
+    if (trap.test(100, [&] { return !IsBusy(m_platform.window); }))
         trap(102, [&] { m_platform.listView1.clear(); });
 }
 
 void CodeListEditor::ListView1_KeyDown(int keyCode, int /*shift*/)
 {
-    if (keyCode == kKeyCodeDelete)
-        RemoveSelectedRowUnlessBusy(m_platform.listView1, m_platform.window);
+    RemoveSelectedRowOnKey(m_platform.listView1, m_platform.window, keyCode);
 }
 
 void CodeListEditor::ListView1_DblClick()

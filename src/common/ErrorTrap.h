@@ -33,39 +33,26 @@ public:
     template <typename Statement>
     void operator()(int line, Statement&& statement)
     {
-        m_line = line;
-        try {
+        test(line, [&] {
             statement();
-        } catch (const ProgramEnding&) {
-            throw;
-        } catch (...) {
-            reportCurrentFailure();
-        }
+            return true;
+        });
     }
 
     template <typename Condition>
     bool test(int line, Condition&& condition)
     {
-        m_line = line;
         try {
             return condition();
         } catch (const ProgramEnding&) {
             throw;
         } catch (...) {
-            reportCurrentFailure();
+            ShowErrorReport(m_box, DescribeCurrentException(), m_location, line);
             return true;
         }
     }
 
-    int currentLine() const { return m_line; }
-
 private:
-    void reportCurrentFailure()
-    {
-        ShowErrorReport(m_box, DescribeCurrentException(), m_location, m_line);
-    }
-
     MessageBox& m_box;
     QStringView m_location;
-    int m_line = 0;
 };

@@ -1,5 +1,6 @@
 #include "MainRoutines.h"
 
+#include "Failure.h"
 #include "platform/FileSystem.h"
 
 QString FileNameFromPath(const QString& text)
@@ -12,6 +13,8 @@ bool FileExists(const FileSystem& files, const QString& path)
 {
     try {
         return files.modificationTimeReadable(path);
+    } catch (const ProgramEnding&) {
+        throw;
     } catch (...) {
         return false;
     }

@@ -3,11 +3,18 @@
 #include "PointerCode.h"
 #include "platform/MainWindow.h"
 
+// The hourglass shows while a long operation is under way.
+inline bool IsBusy(const MainWindow& window)
+{
+    return window.mousePointer() == PointerCode::Hourglass;
+}
+
 // The hover handlers: the hand over a push button, the arrow over the background and the lists.
 // The hourglass of a running operation is never replaced, so the run indicator stays truthful.
+
 inline void SetPointerUnlessBusy(MainWindow& window, int code)
 {
-    if (window.mousePointer() != PointerCode::Hourglass)
+    if (!IsBusy(window))
         window.setMousePointer(code);
 }
 

@@ -1,12 +1,11 @@
 #include "RowRemoval.h"
 
 #include "ListControl.h"
-#include "PointerCode.h"
-#include "platform/MainWindow.h"
+#include "PointerHandlers.h"
 
 void RemoveSelectedRowUnlessBusy(ListControl& list, const MainWindow& window)
 {
-    if (window.mousePointer() == PointerCode::Hourglass)
+    if (IsBusy(window))
         return;
     if (list.count() < 1)
         return;
@@ -15,4 +14,10 @@ void RemoveSelectedRowUnlessBusy(ListControl& list, const MainWindow& window)
     if (selected < 1 || selected > list.count())
         return;
     list.remove(selected);
+}
+
+void RemoveSelectedRowOnKey(ListControl& list, const MainWindow& window, int keyCode)
+{
+    if (keyCode == kKeyCodeDelete)
+        RemoveSelectedRowUnlessBusy(list, window);
 }

@@ -7,9 +7,9 @@
 namespace {
 // The first position (counting from 1) of `what` in `text` at or after position `start`, or 0
 // when there is none. A start beyond the end finds nothing, not even an empty text; an empty text
-// is otherwise found at the start itself. Positions count from 1 here because the rules this
-// parser keeps to were written that way, and translating them one by one keeps the off-by-one
-// traps visible.
+// is otherwise found at the start itself. Positions count from 1 so that the arithmetic below
+// (the marker's position + its length, the code's + its length, "</a>" - start) stays the same
+// arithmetic the page format is described in, where an off-by-one would otherwise hide.
 qsizetype Find(QStringView text, qsizetype start, QStringView what,
                Qt::CaseSensitivity cs = Qt::CaseSensitive)
 {

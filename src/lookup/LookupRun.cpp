@@ -13,6 +13,7 @@
 #include "platform/ProgressDisplay.h"
 
 #include <memory>
+#include <optional>
 
 namespace {
 // One results row: appended, ticked and, when asked, scrolled into view. A failure abandons the
@@ -73,14 +74,11 @@ void LookupRun::PushButton17_Click()
 
         // A failed step is reported by the trap; the steps that need what it would have given
         // are skipped for this code, so one failure brings one report and no made-up row.
-        QString code;
-        bool haveCode = false;
-        trap(122, [&] {
-            code = codes.text(i);
-            haveCode = true;
-        });
-        if (!haveCode)
+        std::optional<QString> read;
+        trap(122, [&] { read = codes.text(i); });
+        if (!read)
             continue;
+        const QString code = *read;
         trap(124,
              [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
         trap(126, [&] { m_platform.eventLoop.yield(); });
@@ -105,16 +103,12 @@ void LookupRun::PushButton17_Click()
                  [&] { AppendTickedRow(results, code + kLookupFailedSuffix + failure, true); });
             continue;
         }
-        QString pageText;
-        bool havePage = false;
-        trap(136, [&] {
-            pageText = page->text();
-            havePage = true;
-        });
-        if (!havePage)
+        std::optional<QString> pageText;
+        trap(136, [&] { pageText = page->text(); });
+        if (!pageText)
             continue;
         LookupPageResult parsed;
-        trap(138, [&] { parsed = ParseLookupPage(pageText, code); });
+        trap(138, [&] { parsed = ParseLookupPage(*pageText, code); });
         if (trap.test(140, [&] { return parsed.recordFound; }))
             trap(142, [&] { AppendTickedRow(results, parsed.productName, false); });
         else

@@ -9,7 +9,6 @@
 inline constexpr QStringView kNoItemsMessage = u"No items added to list.";
 inline constexpr QStringView kLookupDoneMessage = u"Done.";
 inline constexpr QStringView kProcessingCaption = u"Processing: ";
-inline constexpr QStringView kIdleProgressCaption = u"Progress Bar";
 inline constexpr QStringView kNoRecordSuffix = u" - no record found";
 inline constexpr QStringView kLookupFailedSuffix = u" - lookup failed: ";
 inline constexpr QStringView kLookupPath = u"/perl/ean-search.pl";

@@ -1,5 +1,6 @@
 #include "Form1Window.h"
 
+#include "ProgressDisplay.h"
 #include "Twips.h"
 #include "common/Failure.h"
 #include "common/PointerCode.h"
@@ -111,9 +112,9 @@ Form1Window::Form1Window(QWidget* parent)
 
     m_progressBar1 = new CaptionProgressBar(this);
     m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar1->setAccessibleName(QStringLiteral("Progress Bar"));
+    m_progressBar1->setAccessibleName(kIdleProgressCaption.toString());
     m_progressBar1->setGeometry(TwipsRect(120, 7935, 7800, 405));
-    m_progressBar1->setCaption(QStringLiteral("Progress Bar"));
+    m_progressBar1->setCaption(kIdleProgressCaption.toString());
 
     // Tab order as the window has always had it.
     const QList<QWidget*> tabOrder{m_listView1,   m_listView2,    m_pushButton6, m_pushButton3,

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
+
+// What the bar says when nothing is under way: at start-up and after every run and export.
+inline constexpr QStringView kIdleProgressCaption = u"Progress Bar";
 
 // A progress bar with a position and a caption drawn on it.
 class ProgressDisplay

@@ -30,14 +30,17 @@ qint64 CoarseClock::nowNs() const
 #endif
 }
 
+qint64 QtEventLoop::nowNs() const
+{
+    return m_coarse ? m_coarse->nowNs() : m_precise.nsecsElapsed();
+}
+
 void QtEventLoop::yield()
 {
     throwIfEnding();
-    const bool due = !m_passed || (m_coarse ? m_coarse->nowNs() - m_lastPassNs
-                                            : m_sinceLastPass.nsecsElapsed()) >= kYieldIntervalNs;
-    if (due) {
+    if (!m_lastPassNs || nowNs() - *m_lastPassNs >= kYieldIntervalNs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
-        markPass();
+        m_lastPassNs = nowNs();
     }
     throwIfEnding();
 }
@@ -46,16 +49,8 @@ void QtEventLoop::waitForEvents()
 {
     throwIfEnding();
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    markPass();
+    m_lastPassNs = nowNs();
     throwIfEnding();
-}
-
-void QtEventLoop::markPass()
-{
-    m_passed = true;
-    m_sinceLastPass.start();
-    if (m_coarse)
-        m_lastPassNs = m_coarse->nowNs();
 }
 
 void QtEventLoop::endProgram()

@@ -28,6 +28,8 @@ class QtEventLoop final : public EventLoop
 public:
     static constexpr qint64 kYieldIntervalNs = 4'000'000;
 
+    QtEventLoop() { m_precise.start(); }
+
     void yield() override;
     void waitForEvents() override;
     void endProgram() override;
@@ -36,14 +38,14 @@ public:
     void throwIfEnding() const;
 
 private:
-    void markPass();
+    qint64 nowNs() const;
 
-    QElapsedTimer m_sinceLastPass;
-    // The same clock read through the kernel's coarse clock where it ticks at least every
-    // interval: a yield is called several times per row, and the precise clock costs several
-    // times as much to read.
+    // The kernel's coarse clock where it ticks at least every interval (a yield is called
+    // several times per row, and the precise clock costs several times as much to read), else
+    // the precise one.
     std::optional<CoarseClock> m_coarse = CoarseClock::fineEnough(kYieldIntervalNs);
-    qint64 m_lastPassNs = 0;
-    bool m_passed = false; // the first yield always runs the queue
+    QElapsedTimer m_precise;
+    // Empty until the first pass: the first yield always runs the queue.
+    std::optional<qint64> m_lastPassNs;
     bool m_ending = false;
 };

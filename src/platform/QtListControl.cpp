@@ -78,9 +78,8 @@ int QtListControl::count() const
 
 QString QtListControl::text(int row) const
 {
-    const QTreeWidgetItem* const it = item(row);
-    return it->type() == ListRowItem::Type ? static_cast<const ListRowItem*>(it)->rowText()
-                                           : it->text(0);
+    // Every row is made by add(), as a ListRowItem.
+    return static_cast<const ListRowItem*>(item(row))->rowText();
 }
 
 QString QtListControl::subItem(int row, int n) const

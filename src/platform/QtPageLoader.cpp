@@ -132,7 +132,10 @@ QString DecodePageBody(QByteArrayView body, QByteArrayView contentType)
 QString DescribeFailedReply(QNetworkReply::NetworkError error, int httpStatus,
                             const QString& errorText)
 {
-    if (httpStatus == 429 || httpStatus >= 500)
+    // A page that says the record is not there (404, 410) is read like any other page. Every
+    // other refusal (throttled, forbidden, broken) means the service gave no answer about the
+    // code, and must not pass for "no record".
+    if (httpStatus >= 400 && httpStatus != 404 && httpStatus != 410)
         return QStringLiteral("HTTP ") + QString::number(httpStatus);
 
     switch (error) {
@@ -162,8 +165,8 @@ QString DescribeFailedReply(QNetworkReply::NetworkError error, int httpStatus,
     default:
         break;
     }
-    // Content and server errors come with a status and a page (a 404 page, say), which is read
-    // like any other: it holds no record.
+    // What is left with a status is a page saying the record is not there; it is read like any
+    // other and holds no record.
     const bool statusWithPage =
         (error >= QNetworkReply::ContentAccessDenied &&
          error <= QNetworkReply::UnknownContentError) ||

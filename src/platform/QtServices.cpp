@@ -73,39 +73,35 @@ bool QtFileSystem::fileFound(const QString& path) const
 
 FileSystem::Contents QtFileSystem::readFile(const QString& path, qint64 limit) const
 {
-    if (QFileInfo(path).isDir())
+    const QFileInfo info(path);
+    if (info.isDir())
         throw OperationFailed(path + QStringLiteral(" is a folder, not a file"));
+    // A pipe or a device picked by mistake would block the window on opening or never end;
+    // only files are read.
+    if (info.exists() && !info.isFile())
+        throw OperationFailed(path + QStringLiteral(" is not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw OperationFailed(QStringLiteral("Could not open ") + path + QStringLiteral(": ") +
                               file.errorString());
     Contents contents;
-    if (!file.isSequential()) {
-        if (file.size() > limit) {
-            contents.overLimit = true;
-            return contents;
-        }
-        contents.bytes.reserve(file.size());
+    if (file.size() > limit) {
+        contents.overLimit = true;
+        return contents;
     }
-    // Read in pieces up to one byte past the limit: devices and pipes report no size, and one of
-    // them picked by mistake must not fill the memory.
-    constexpr qint64 kPiece = qint64(1) << 20;
-    for (;;) {
-        const qint64 have = contents.bytes.size();
-        const qint64 room = limit + 1 - have;
-        if (room <= 0) {
-            contents.bytes = QByteArray();
-            contents.overLimit = true;
-            return contents;
-        }
-        const qint64 piece = std::min(kPiece, room);
-        contents.bytes.resize(have + piece);
-        const qint64 got = file.read(contents.bytes.data() + have, piece);
-        if (got < 0)
-            throw OperationFailed(QStringLiteral("Could not read ") + path + QStringLiteral(": ") +
-                                  file.errorString());
-        contents.bytes.resize(have + got);
-        if (got == 0)
-            return contents;
+    // What the file holds and one byte more, which tells a file that grew after its size was
+    // read; the rest of such a file is read up to one byte past the limit. Asking for the whole
+    // limit at once would reserve that much memory for every small file.
+    const qint64 size = file.size();
+    contents.bytes = file.read(size + 1);
+    if (contents.bytes.size() > size)
+        contents.bytes += file.read(limit + 1 - contents.bytes.size());
+    if (file.error() != QFileDevice::NoError)
+        throw OperationFailed(QStringLiteral("Could not read ") + path + QStringLiteral(": ") +
+                              file.errorString());
+    if (contents.bytes.size() > limit) {
+        contents.bytes = QByteArray();
+        contents.overLimit = true;
     }
+    return contents;
 }

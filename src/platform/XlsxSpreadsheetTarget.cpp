@@ -4,6 +4,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -13,6 +14,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 #include <xlsxwriter.h>
 
@@ -215,7 +217,15 @@ bool DesktopEntryInstalled(const QStringList& dataFolders, const QString& id)
 SpreadsheetDesktop SpreadsheetDesktop::system()
 {
     SpreadsheetDesktop desktop;
-    desktop.hasApplication = DesktopHasSpreadsheetApplication;
+    // One press of the button asks twice in a row (the availability test, then the export's own
+    // start), and asking the desktop blocks the window; its answer does not change in between.
+    desktop.hasApplication = [answer = std::optional<bool>(), asked = QElapsedTimer()]() mutable {
+        if (!answer || asked.hasExpired(5000)) {
+            answer = DesktopHasSpreadsheetApplication();
+            asked.start();
+        }
+        return *answer;
+    };
     desktop.open = [](const QString& path) {
         return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     };
@@ -250,10 +260,12 @@ QString QueryDefaultApplication(const QString& program, QStringView mimeType)
 {
     QProcess query;
     query.start(program, {QStringLiteral("query"), QStringLiteral("default"), mimeType.toString()});
-    if (!query.waitForStarted(5000))
+    // The window waits meanwhile: a desktop that cannot answer within seconds counts as having
+    // no application.
+    if (!query.waitForStarted(2000))
         return {};
     query.closeWriteChannel();
-    if (!query.waitForFinished(10000)) {
+    if (!query.waitForFinished(3000)) {
         query.kill();
         query.waitForFinished(1000);
         return {};

@@ -1,5 +1,6 @@
 #include "ClipboardRoutines.h"
 
+#include "AlignedCells.h"
 #include "common/Failure.h"
 #include "common/ListControl.h"
 #include "platform/Clipboard.h"
@@ -22,8 +23,8 @@ bool Succeeds(Attempt&& attempt)
         return false;
     }
 }
-} // namespace
 
+// The text the copy puts on the clipboard.
 QString BuildClipboardText(const ListControl& list, EventLoop& loop)
 {
     // Width pass: each column's widest text over every row, ticked or not. The row count is read
@@ -59,13 +60,7 @@ QString BuildClipboardText(const ListControl& list, EventLoop& loop)
                 rowGone = true;
                 break;
             }
-            const QString cell = CellText(list, r, c);
-            // A column added after the width pass has no width; its cells go in unpadded.
-            const qsizetype width = c <= widths.size() ? widths[c - 1] : 0;
-            text += cell;
-            if (width > cell.size())
-                text.resize(text.size() + (width - cell.size()), u' ');
-            text += u'\t';
+            AppendPaddedCell(text, CellText(list, r, c), MeasuredWidth(widths, c));
         }
         if (rowGone) {
             // Half a line of a row that is no longer there would be worse than none.
@@ -84,6 +79,7 @@ QString BuildClipboardText(const ListControl& list, EventLoop& loop)
     }
     return text;
 }
+} // namespace
 
 void CopyListviewToClipboard(const ListControl& list, Clipboard& clipboard, EventLoop& loop)
 {

@@ -16,9 +16,6 @@ inline constexpr int kClipboardAttempts = 1000;
 // list leaves the clipboard alone. Failures of the list pass to the caller.
 void CopyListviewToClipboard(const ListControl& list, Clipboard& clipboard, EventLoop& loop);
 
-// The text CopyListviewToClipboard puts on the clipboard, built the same way.
-QString BuildClipboardText(const ListControl& list, EventLoop& loop);
-
 // Empties the clipboard, trying again while it is busy. Never fails.
 void ClearClipboard(Clipboard& clipboard);
 

@@ -1,5 +1,6 @@
 #include "SortBy.h"
 
+#include "AlignedCells.h"
 #include "common/ErrorTrap.h"
 #include "common/ListControl.h"
 #include "common/Locations.h"
@@ -18,12 +19,6 @@
 #include <memory>
 
 namespace {
-qsizetype WidthOf(const QList<qsizetype>& widths, int column)
-{
-    // A column that appeared after the measuring has no width: its cells go in unpadded.
-    return column <= widths.size() ? widths[column - 1] : 0;
-}
-
 // Writes the line; a file that fails once is thrown away, so that the rest of the export does
 // not pile one report per line onto the first and no half-written file is left behind.
 void WriteOrDiscard(std::unique_ptr<TextFile>& file, const QString& line)
@@ -43,14 +38,6 @@ QString ProgressFileName(const QString& path)
     if (separator == u'\\')
         return FileNameFromPath(path);
     return path.mid(path.lastIndexOf(separator) + 1);
-}
-
-void AppendPaddedCell(QString& line, const QString& text, qsizetype width)
-{
-    line += text;
-    if (width > text.size())
-        line.resize(line.size() + (width - text.size()), u' ');
-    line += u'\t';
 }
 
 double WritingProgress(int rows, int row)
@@ -132,7 +119,8 @@ void SortBy::SaveListviewProperlySpaced(const ListControl& list, const QString& 
         trap(132, [&] { columns = list.columnCount(); });
         for (int k = 1; k <= columns; ++k) {
             trap(134, [&] { loop.yield(); });
-            trap(136, [&] { AppendPaddedCell(line, list.columnHeader(k), WidthOf(widths, k)); });
+            trap(136,
+                 [&] { AppendPaddedCell(line, list.columnHeader(k), MeasuredWidth(widths, k)); });
         }
         trap(138, [&] { WriteOrDiscard(file, line); });
     }
@@ -160,8 +148,9 @@ void SortBy::SaveListviewProperlySpaced(const ListControl& list, const QString& 
                     rowGone = true;
                     break;
                 }
-                trap(162,
-                     [&] { AppendPaddedCell(line, CellText(list, r, k), WidthOf(widths, k)); });
+                trap(162, [&] {
+                    AppendPaddedCell(line, CellText(list, r, k), MeasuredWidth(widths, k));
+                });
             }
             if (rowGone)
                 break;
@@ -192,6 +181,6 @@ void SortBy::SaveListviewProperlySpaced(const ListControl& list, const QString& 
     }
     if (progress) {
         trap(180, [&] { progress->setPosition(0); });
-        trap(182, [&] { progress->setText(kSaveProgressIdle.toString()); });
+        trap(182, [&] { progress->setText(kIdleProgressCaption.toString()); });
     }
 }

@@ -15,16 +15,11 @@ inline constexpr QStringView kSaveDialogFilter = u"Text Files (*.txt)|*.txt|All 
 // What the progress bar says while the text export runs and when it ends.
 inline constexpr QStringView kSaveProgressWriting = u"Writing file: ";
 inline constexpr QStringView kSaveProgressDone = u"Done.";
-inline constexpr QStringView kSaveProgressIdle = u"Progress Bar";
 
 // The file's own name, as the progress bar shows it. Paths come from the save dialog in the
 // system's own form: a backslash ends the folder part on Windows, a slash everywhere else, where
 // a backslash is an ordinary character of a name.
 QString ProgressFileName(const QString& path);
-
-// Appends the cell's text, the spaces that pad it to the width, and a TAB. A text wider than the
-// width (it grew after the columns were measured) goes in whole, followed by its TAB.
-void AppendPaddedCell(QString& line, const QString& text, qsizetype width);
 
 // The progress position after writing row `row` of `rows`. It runs ahead by rows / 2000 (whole
 // rows) and so passes 100 a little on tables of 2000 rows and more.

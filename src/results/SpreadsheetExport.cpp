@@ -106,8 +106,8 @@ void SpreadsheetExport::PushButton13_Click()
                         break;
                     }
                     trap(134, [&] {
-                        const QString value =
-                            k == 1 ? list.text(r) : WithoutEqualsSigns(list.subItem(r, k - 1));
+                        const QString cell = CellText(list, r, k);
+                        const QString value = k == 1 ? cell : WithoutEqualsSigns(cell);
                         sheet->setCellText(sheetRow, sheetColumn, value);
                     });
                     ++sheetColumn;

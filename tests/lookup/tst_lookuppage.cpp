@@ -14,7 +14,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("recordFound");
         QTest::addColumn<QString>("productName");
 
-        // The worked example: space, bold tags, Foo, the non-breaking space entity and Bar.
+        // Space, bold tags, Foo, the non-breaking space entity and Bar.
         QTest::newRow("tags go, entity becomes a space, leading space trimmed")
             << "Product name for EAN 123: <b>Foo</b>&nbsp;Bar</a>"
             << "123" << true << "Foo Bar";

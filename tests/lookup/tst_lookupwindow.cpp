@@ -16,17 +16,10 @@
 #include <functional>
 
 namespace {
-AppConfig configFor(const QString& serviceBase)
-{
-    AppConfig config = LoopbackConfig();
-    config.serviceUrl = serviceBase;
-    return config;
-}
-
 struct App : RealWindow
 {
     explicit App(const QString& serviceBase)
-        : RealWindow(configFor(serviceBase))
+        : RealWindow(LoopbackConfigForService(serviceBase))
     {}
 };
 } // namespace

@@ -1,6 +1,8 @@
 // The real window on the offscreen platform: layout, captions, and the events the handlers see.
 #include "app/Form1.h"
+#include "common/ErrorReport.h"
 #include "common/Failure.h"
+#include "common/Locations.h"
 #include "common/PointerCode.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSettingsStore.h"
@@ -306,12 +308,15 @@ private Q_SLOTS:
             icon = box->icon();
             box->accept();
         });
-        // A list whose rows cannot be read: the trap reports, the handler goes on.
-        app.platform.services().messageBox.show(QStringLiteral("a\r\nb\r\rc"), MessageIcon::Warning,
-                                                QStringLiteral("Application Error"));
+        ShowErrorReport(app.platform.services().messageBox, QStringLiteral("Disk full"),
+                        Location::PushButton2_Click, 100);
         QCOMPARE(title, QStringLiteral("Application Error"));
         QCOMPARE(icon, QMessageBox::Warning);
-        QCOMPARE(text, QStringLiteral("a\nb\n\nc"));
+        // The report's CR LF and CR CR shown as the line breaks they stand for.
+        QCOMPARE(text,
+                 QStringLiteral("Disk full\nin Caskwillo2021/08/31.Form1.PushButton2_Click at "
+                                "line 100\n\nPlease email screenshot of this message to ") +
+                     kSupportAddress);
     }
 
     void closing_endsTheProgramAndUnwindsDialogs()

@@ -77,7 +77,13 @@ private Q_SLOTS:
         QTest::newRow("page") << int(QNetworkReply::NoError) << 200 << "";
         QTest::newRow("404 page is a page")
             << int(QNetworkReply::ContentNotFoundError) << 404 << "";
-        QTest::newRow("403 page is a page") << int(QNetworkReply::ContentAccessDenied) << 403 << "";
+        QTest::newRow("410 page is a page") << int(QNetworkReply::ContentGoneError) << 410 << "";
+        QTest::newRow("403 is a refusal, not an answer")
+            << int(QNetworkReply::ContentAccessDenied) << 403 << "HTTP 403";
+        QTest::newRow("401 is a refusal, not an answer")
+            << int(QNetworkReply::AuthenticationRequiredError) << 401 << "HTTP 401";
+        QTest::newRow("400") << int(QNetworkReply::ProtocolInvalidOperationError) << 400
+                             << "HTTP 400";
         QTest::newRow("429") << int(QNetworkReply::UnknownContentError) << 429 << "HTTP 429";
         QTest::newRow("500") << int(QNetworkReply::InternalServerError) << 500 << "HTTP 500";
         QTest::newRow("503") << int(QNetworkReply::ServiceUnavailableError) << 503 << "HTTP 503";

@@ -100,7 +100,7 @@ class TestTextExport : public QObject
     };
 
 private Q_SLOTS:
-    void workedExample_twoColumnsByteForByte()
+    void twoColumns_byteForByte()
     {
         Setup s;
         FillTable(s.fake.listView2, {"EAN", "Product"},
@@ -112,7 +112,7 @@ private Q_SLOTS:
         QVERIFY(s.fake.messageBox.shown().isEmpty());
     }
 
-    void workedExample_secondRowUntickedKeepsTheWidths()
+    void twoColumns_secondRowUntickedKeepsTheWidths()
     {
         Setup s;
         FillTable(s.fake.listView2, {"EAN", "Product"},
@@ -122,7 +122,7 @@ private Q_SLOTS:
                                                "4988112412613\tPen               \t\r\n"));
     }
 
-    void workedExample_resultsTableOfOneColumn()
+    void resultsTableOfOneColumn_byteForByte()
     {
         Setup s;
         FillTable(s.fake.listView2, {"Description"}, {"Pen", "4988112412613 - no record found"});

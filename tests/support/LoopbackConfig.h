@@ -14,3 +14,11 @@ inline AppConfig LoopbackConfig(const QString& applicationFolder = {})
     config.serviceUrl = QStringLiteral("http://127.0.0.1:9"); // the discard port: refused
     return config;
 }
+
+// The same, asking the lookup service at the given address (one the test started).
+inline AppConfig LoopbackConfigForService(const QString& serviceBase)
+{
+    AppConfig config = LoopbackConfig();
+    config.serviceUrl = serviceBase;
+    return config;
+}

@@ -121,7 +121,7 @@ public:
 
 private:
     double m_position = 0;
-    QString m_text = QStringLiteral("Progress Bar");
+    QString m_text = kIdleProgressCaption.toString();
 };
 
 class FakeFileSystem final : public FileSystem

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The column alignment shared by the clipboard copy and the text export: every cell padded with
+// spaces to its column's widest text and followed by a TAB.
+
+// The measured width of a column; a column that appeared after the measuring has none, so its
+// cells go in unpadded.
+inline qsizetype MeasuredWidth(const QList<qsizetype>& widths, int column)
+{
+    return column <= widths.size() ? widths[column - 1] : 0;
+}
+
+// Appends the cell's text, the spaces that pad it to the width, and a TAB. A text wider than the
+// width (it grew after the columns were measured) goes in whole, followed by its TAB.
+inline void AppendPaddedCell(QString& line, const QString& text, qsizetype width)
+{
+    line += text;
+    if (width > text.size())
+        line.resize(line.size() + (width - text.size()), u' ');
+    line += u'\t';
+}
