@@ -10,10 +10,11 @@ namespace {
 {
     throw OperationFailed(QStringLiteral("Index out of bounds"));
 }
+} // namespace
 
-// A row whose own text is kept as a plain string. The copy and the exports read every row's
-// text once or twice, and the tree's generic storage turns each read into a variant round trip
-// that costs several times the rest of the row's work.
+// A row whose own text and tick are kept as plain values. The copy and the exports read every
+// row's text once or twice and its tick once, and the tree's generic storage turns each read
+// into a variant round trip that costs several times the rest of the row's work.
 class ListRowItem final : public QTreeWidgetItem
 {
 public:
@@ -25,11 +26,15 @@ public:
     {}
 
     const QString& rowText() const { return m_text; }
+    bool isTicked() const { return m_check == Qt::Checked; }
 
     QVariant data(int column, int role) const override
     {
         if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
             return m_text;
+        // A row without a check box has no state at all, so that none is drawn.
+        if (column == 0 && role == Qt::CheckStateRole)
+            return m_check == kNoCheckBox ? QVariant() : QVariant(m_check);
         return QTreeWidgetItem::data(column, role);
     }
 
@@ -40,29 +45,39 @@ public:
             emitDataChanged();
             return;
         }
+        if (column == 0 && role == Qt::CheckStateRole) {
+            const int check = value.isValid() ? value.toInt() : kNoCheckBox;
+            if (check != m_check) {
+                m_check = check;
+                emitDataChanged();
+            }
+            return;
+        }
         QTreeWidgetItem::setData(column, role, value);
     }
 
 private:
+    static constexpr int kNoCheckBox = -1;
+
     QString m_text;
+    int m_check = kNoCheckBox;
 };
-} // namespace
 
 QtListControl::QtListControl(QTreeWidget& tree, bool checkBoxes)
     : m_tree(tree)
-    , m_root(*tree.invisibleRootItem())
     , m_checkBoxes(checkBoxes)
 {
     // The lists get their columns at start-up, as the window's load step adds them.
     m_tree.setColumnCount(0);
 }
 
-QTreeWidgetItem* QtListControl::item(int row) const
+QtListControl::~QtListControl() = default;
+
+ListRowItem* QtListControl::item(int row) const
 {
-    QTreeWidgetItem* const it = row >= 1 ? m_root.child(row - 1) : nullptr;
-    if (!it)
+    if (row < 1 || row > int(m_rows.size()))
         outOfBounds();
-    return it;
+    return m_rows[row - 1];
 }
 
 void QtListControl::checkColumn(int column) const
@@ -73,13 +88,12 @@ void QtListControl::checkColumn(int column) const
 
 int QtListControl::count() const
 {
-    return m_root.childCount();
+    return int(m_rows.size());
 }
 
 QString QtListControl::text(int row) const
 {
-    // Every row is made by add(), as a ListRowItem.
-    return static_cast<const ListRowItem*>(item(row))->rowText();
+    return item(row)->rowText();
 }
 
 QString QtListControl::subItem(int row, int n) const
@@ -108,17 +122,20 @@ int QtListControl::add(const QString& text)
         it->setFlags(it->flags() & ~Qt::ItemIsUserCheckable);
     }
     m_tree.addTopLevelItem(it);
-    return m_tree.topLevelItemCount();
+    m_rows.push_back(it);
+    return count();
 }
 
 void QtListControl::remove(int row)
 {
     item(row);
+    m_rows.erase(m_rows.begin() + (row - 1));
     delete m_tree.takeTopLevelItem(row - 1);
 }
 
 void QtListControl::clear()
 {
+    m_rows.clear();
     m_tree.clear();
 }
 
@@ -130,9 +147,7 @@ int QtListControl::selectedIndex() const
 
 bool QtListControl::isChecked(int row) const
 {
-    // The tree and the view keep the state as a plain number; checkState() would convert it to
-    // the enumeration through the type registry, several times the cost of the rest.
-    return item(row)->data(0, Qt::CheckStateRole).toInt() == Qt::Checked;
+    return item(row)->isTicked();
 }
 
 void QtListControl::setChecked(int row, bool checked)

@@ -4,6 +4,9 @@
 
 #include <QStringList>
 
+#include <vector>
+
+class ListRowItem;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -13,6 +16,7 @@ class QtListControl final : public ListControl
 {
 public:
     QtListControl(QTreeWidget& tree, bool checkBoxes);
+    ~QtListControl() override;
 
     int count() const override;
     QString text(int row) const override;
@@ -32,14 +36,14 @@ public:
     void setColumnWidth(int column, int twips) override;
 
 private:
-    QTreeWidgetItem* item(int row) const;
+    ListRowItem* item(int row) const;
     void checkColumn(int column) const;
 
     QTreeWidget& m_tree;
-    // The rows hang under this item for the tree's whole life. Reaching them through it spares
-    // the model look-ups the tree's own accessors make on every call; exports make several
-    // calls per row.
-    QTreeWidgetItem& m_root;
+    // The tree's rows in order, each made by add(). Rows are added and removed only here, so
+    // the two never differ; reaching a row through the tree costs a model look-up per call, and
+    // the copy and the exports make several calls per row.
+    std::vector<ListRowItem*> m_rows;
     bool m_checkBoxes;
     QStringList m_headers;
 };

@@ -185,8 +185,17 @@ private Q_SLOTS:
         results.ensureVisible(2);
         results.remove(1);
         QCOMPARE(results.text(1), QStringLiteral("b"));
+        QVERIFY(results.isChecked(1)); // the tick went up with its row
+        QVERIFY_THROWS_EXCEPTION(OperationFailed, results.text(2));
+        QTreeWidget* tree = app.window().listView2();
+        QCOMPARE(tree->topLevelItemCount(), 1);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("b"));
         results.clear();
         QCOMPARE(results.count(), 0);
+        QCOMPARE(tree->topLevelItemCount(), 0);
+        QVERIFY_THROWS_EXCEPTION(OperationFailed, results.isChecked(1));
+        QCOMPARE(results.add(QStringLiteral("c")), 1);
+        QCOMPARE(tree->topLevelItem(0)->checkState(0), Qt::Unchecked);
     }
 
     void sampleButton_clickAddsBothCodes()
