@@ -32,9 +32,11 @@ public:
     {
         if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
             return m_text;
-        // A row without a check box has no state at all, so that none is drawn.
+        // A row without a check box has no state at all, so that none is drawn; a state is
+        // handed out as the enumeration, as the tree itself would.
         if (column == 0 && role == Qt::CheckStateRole)
-            return m_check == kNoCheckBox ? QVariant() : QVariant(m_check);
+            return m_check == kNoCheckBox ? QVariant()
+                                          : QVariant::fromValue(Qt::CheckState(m_check));
         return QTreeWidgetItem::data(column, role);
     }
 
