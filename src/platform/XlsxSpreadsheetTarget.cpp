@@ -60,10 +60,8 @@ public:
             throw OperationFailed(QStringLiteral("Cannot create a new workbook"));
         }
         m_sheet = workbook_add_worksheet(m_workbook, nullptr);
-        m_textFormat = workbook_add_format(m_workbook);
-        if (!m_sheet || !m_textFormat)
+        if (!m_sheet)
             throw OperationFailed(QStringLiteral("Cannot create a new workbook"));
-        format_set_num_format(m_textFormat, "@");
     }
 
     void setCellText(int row, int column, const QString& text) override
@@ -71,8 +69,10 @@ public:
         requireWorkbook();
         checkCell(row, column);
         const QByteArray utf8 = text.toUtf8();
+        // A string cell and no number format: the text stays text, and what the user's
+        // spreadsheet makes of a text that looks like a number is left to it.
         const lxw_error error = worksheet_write_string(
-            m_sheet, lxw_row_t(row - 1), lxw_col_t(column - 1), utf8.constData(), m_textFormat);
+            m_sheet, lxw_row_t(row - 1), lxw_col_t(column - 1), utf8.constData(), nullptr);
         if (error != LXW_NO_ERROR)
             Fail(QStringLiteral("Cannot set cell %1, %2").arg(row).arg(column), error);
         if (std::size_t(column) > m_longest.size()) {
@@ -162,7 +162,6 @@ private:
     QString m_path;
     lxw_workbook* m_workbook = nullptr;
     lxw_worksheet* m_sheet = nullptr;
-    lxw_format* m_textFormat = nullptr;
     std::vector<qsizetype> m_longest; // characters, per column
     std::vector<double> m_widths;     // fitted widths, 0 for the sheet's default
 };

@@ -75,7 +75,8 @@ print(json.dumps({"sheets": book.sheetnames, "cells": cells, "widths": widths}))
 
 QJsonArray Cell(int row, int column, const QString& value)
 {
-    return QJsonArray{row, column, value, QStringLiteral("s"), QStringLiteral("@")};
+    // A string cell, without a number format of its own.
+    return QJsonArray{row, column, value, QStringLiteral("s"), QStringLiteral("General")};
 }
 } // namespace
 
