@@ -301,10 +301,15 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event)
             break;
         }
         case QEvent::MouseButtonDblClick: {
+            // Only the left button's double-click removes a row; one with another button is
+            // left to the list.
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() != Qt::LeftButton)
+                break;
             // The row double-clicked is the row meant, even when the click landed on its check
             // box, which does not select.
             QTreeWidget* const tree = list == 1 ? m_listView1 : m_listView2;
-            const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+            const QPoint at = mouse->position().toPoint();
             if (QTreeWidgetItem* const hit = tree->itemAt(at))
                 tree->setCurrentItem(hit);
             Q_EMIT listDoubleClicked(list);

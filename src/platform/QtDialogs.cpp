@@ -7,7 +7,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+
+#include <limits>
 
 namespace {
 // The texts keep their CR and CR LF breaks for whoever reads them; a label wants LF.
@@ -56,8 +59,12 @@ QString QtInputBox::ask(const QString& prompt, const QString& title, const QStri
     dialog.setObjectName(QStringLiteral("InputBox"));
     dialog.setWindowTitle(title.isEmpty() ? m_title.text() : title);
     dialog.setLabelText(prompt);
-    dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);
+    // A pasted list of a few thousand codes is longer than a line edit takes by default, and
+    // the field would cut it short without a word.
+    if (auto* const field = dialog.findChild<QLineEdit*>())
+        field->setMaxLength(std::numeric_limits<int>::max());
+    dialog.setTextValue(defaultText);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_loop.throwIfEnding();
     return accepted ? dialog.textValue() : QString();
