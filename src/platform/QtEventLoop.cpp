@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <ctime>
 
 std::optional<CoarseClock> CoarseClock::fineEnough(qint64 stepNs)
@@ -38,9 +39,11 @@ qint64 QtEventLoop::nowNs() const
 void QtEventLoop::yield()
 {
     throwIfEnding();
-    if (!m_lastPassNs || nowNs() - *m_lastPassNs >= kYieldIntervalNs) {
+    const qint64 now = nowNs();
+    if (!m_lastPassNs || now - *m_lastPassNs >= m_nextPassAfterNs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         m_lastPassNs = nowNs();
+        m_nextPassAfterNs = std::max(kYieldIntervalNs, *m_lastPassNs - now);
     }
     throwIfEnding();
 }

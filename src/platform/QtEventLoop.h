@@ -22,7 +22,10 @@ private:
 // The application's event loop. A yield runs pending events only when a few milliseconds have
 // passed since the last time it did: a pass over the event queue costs microseconds, and long
 // operations yield several times per row, so running every yield would spend most of an export
-// on empty passes without making the window any more responsive to a person.
+// on empty passes without making the window any more responsive to a person. A pass that itself
+// takes longer than that (a list of a million rows laid out again after every few thousand new
+// ones) is followed by as long again before the next, so the operation keeps at least half the
+// time, and one whose window grows with it slows down in proportion rather than ever faster.
 class QtEventLoop final : public EventLoop
 {
 public:
@@ -47,5 +50,8 @@ private:
     QElapsedTimer m_precise;
     // Empty until the first pass: the first yield always runs the queue.
     std::optional<qint64> m_lastPassNs;
+    // How long after the last pass a yield runs the next: the interval, or as long as that pass
+    // took if it took longer.
+    qint64 m_nextPassAfterNs = kYieldIntervalNs;
     bool m_ending = false;
 };

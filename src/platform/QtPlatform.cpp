@@ -3,9 +3,12 @@
 #include "app/Form1.h"
 
 #include <QAbstractItemModel>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+
+#include <algorithm>
 
 QtPlatform::QtPlatform(const QString& initialTitle)
     : m_title(initialTitle)
@@ -85,5 +88,13 @@ void ConnectForm1(Form1Window& window, Form1& form)
     QObject::connect(codes, &QAbstractItemModel::rowsRemoved, autoSave, changed);
     QObject::connect(codes, &QAbstractItemModel::modelReset, autoSave, changed);
     QObject::connect(codes, &QAbstractItemModel::dataChanged, autoSave, changed);
-    QObject::connect(autoSave, &QTimer::timeout, &window, [&form] { form.AutoSaveCodeList(); });
+    QObject::connect(autoSave, &QTimer::timeout, &window, [&form, autoSave] {
+        QElapsedTimer took;
+        took.start();
+        form.AutoSaveCodeList();
+        // A list of a million codes takes a good part of a second to save, and the window waits
+        // meanwhile: the next save comes no sooner than ten times that, so that saving never
+        // takes more than a tenth of the time of a long load.
+        autoSave->setInterval(int(std::max<qint64>(kCodeListAutoSaveDelayMs, 10 * took.elapsed())));
+    });
 }

@@ -27,6 +27,23 @@ private Q_SLOTS:
         QCOMPARE(fired, 2);
     }
 
+    void yield_afterALongPassWaitsAsLongBeforeTheNext()
+    {
+        QtEventLoop loop;
+        // A pass that takes 40 ms, as laying out a window with a huge list again can.
+        QTimer::singleShot(0, [] { QTest::qSleep(40); });
+        loop.yield();
+        int fired = 0;
+        QTimer::singleShot(0, [&] { ++fired; });
+        QElapsedTimer clock;
+        clock.start();
+        while (fired == 0 && clock.elapsed() < 5000)
+            loop.yield();
+        QCOMPARE(fired, 1);
+        // The operation had its 40 ms before the window's next turn (less a tick of the clock).
+        QVERIFY2(clock.elapsed() >= 30, qPrintable(QString::number(clock.elapsed())));
+    }
+
     void coarseClock_onlyWhenItsStepsAreFineEnoughAndNeverGoesBack()
     {
         QVERIFY(!CoarseClock::fineEnough(0)); // no clock ticks in no time
