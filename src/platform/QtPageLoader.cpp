@@ -176,6 +176,9 @@ QString DescribeFailedReply(QNetworkReply::NetworkError error, int httpStatus,
     if (error >= QNetworkReply::ProxyConnectionRefusedError &&
         error <= QNetworkReply::UnknownProxyError)
         return QStringLiteral("proxy error");
+    // A redirection that could not be followed (no address to go to, or one of no known kind).
+    if (httpStatus >= 300 && httpStatus < 400)
+        return QStringLiteral("HTTP ") + QString::number(httpStatus);
     return errorText.isEmpty() ? QStringLiteral("network error") : errorText;
 }
 

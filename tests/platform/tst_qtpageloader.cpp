@@ -84,6 +84,8 @@ private Q_SLOTS:
             << int(QNetworkReply::AuthenticationRequiredError) << 401 << "HTTP 401";
         QTest::newRow("400") << int(QNetworkReply::ProtocolInvalidOperationError) << 400
                              << "HTTP 400";
+        QTest::newRow("301 that cannot be followed")
+            << int(QNetworkReply::ProtocolUnknownError) << 301 << "HTTP 301";
         QTest::newRow("429") << int(QNetworkReply::UnknownContentError) << 429 << "HTTP 429";
         QTest::newRow("500") << int(QNetworkReply::InternalServerError) << 500 << "HTTP 500";
         QTest::newRow("503") << int(QNetworkReply::ServiceUnavailableError) << 503 << "HTTP 503";
