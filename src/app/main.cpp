@@ -9,6 +9,7 @@
 #include <QProcessEnvironment>
 
 #include <cstdio>
+#include <cstdlib>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -26,6 +27,29 @@ bool displayAvailable(const QProcessEnvironment& environment)
     Q_UNUSED(environment);
     return true;
 #endif
+}
+
+// Qt ends the program when the display the environment names cannot be reached (no server at
+// DISPLAY, a Wayland socket that is gone), with advice about reinstalling. While the
+// application starts, such an end says what is wrong instead, and exits like the check above.
+QtMessageHandler gDefaultMessageHandler = nullptr;
+
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message)
+{
+    if (type != QtFatalMsg) {
+        if (gDefaultMessageHandler)
+            gDefaultMessageHandler(type, context, message);
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr,
+                 "Quillfen could not open a window: the display (DISPLAY=%s, WAYLAND_DISPLAY=%s) "
+                 "cannot be reached.\nStart it from a desktop session, or inside a virtual X "
+                 "server:\n    xvfb-run -a quillfen\n(Qt said: %s)\n",
+                 display.constData(), wayland.constData(), qPrintable(message));
+    std::_Exit(1);
 }
 } // namespace
 
@@ -62,7 +86,9 @@ int main(int argc, char* argv[])
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
 
+    gDefaultMessageHandler = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
+    qInstallMessageHandler(gDefaultMessageHandler);
     QtPlatform platform(parsed.config->productName);
     TimeSeededChance chance;
     Form1 form(platform.services(), *parsed.config, chance);

@@ -734,6 +734,54 @@ private Q_SLOTS:
 
     // Past the file-size limit the system stops a program with SIGXFSZ unless it ignores the
     // signal; ignored, the write fails and the export reports it like any other failed write.
+    // A display that cannot be reached, or none at all: the program says what to do and ends
+    // with status 1 instead of aborting; asking for its version needs no display.
+    void realProgram_withoutAReachableDisplayExplainsAndEnds()
+    {
+        const QString unused = QStringLiteral(":4711");
+        if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X4711")))
+            QSKIP("an X server runs on display :4711 here");
+        struct Ending
+        {
+            bool normal = false;
+            int code = -1;
+            QString error;
+            QString output;
+        };
+        const auto run = [&](const QString& display, const QStringList& arguments) {
+            QProcess app;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+            env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            env.insert(QStringLiteral("DISPLAY"), display);
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), path(QStringLiteral("config")));
+            env.insert(QStringLiteral("QUILLFEN_WEBSITE_URL"), QString());
+            app.setProcessEnvironment(env);
+            app.start(QStringLiteral(QUILLFEN_BINARY_DIR "/src/quillfen"),
+                      QStringList{QStringLiteral("--ping-host"), QStringLiteral("127.0.0.1")} +
+                          arguments);
+            const bool ended = app.waitForFinished(30'000);
+            return Ending{ended && app.exitStatus() == QProcess::NormalExit, app.exitCode(),
+                          QString::fromLocal8Bit(app.readAllStandardError()),
+                          QString::fromLocal8Bit(app.readAllStandardOutput())};
+        };
+        const Ending unreachable = run(unused, {});
+        QVERIFY(unreachable.normal);
+        QCOMPARE(unreachable.code, 1);
+        QVERIFY2(unreachable.error.contains(QStringLiteral("could not open a window")) &&
+                     unreachable.error.contains(QStringLiteral("xvfb-run -a quillfen")),
+                 qPrintable(unreachable.error));
+        const Ending none = run(QString(), {});
+        QVERIFY(none.normal);
+        QCOMPARE(none.code, 1);
+        QVERIFY2(none.error.contains(QStringLiteral("needs a graphical display")),
+                 qPrintable(none.error));
+        const Ending version = run(QString(), {QStringLiteral("--version")});
+        QVERIFY(version.normal);
+        QCOMPARE(version.code, 0);
+        QVERIFY2(version.output.startsWith(QStringLiteral("Quillfen")), qPrintable(version.output));
+    }
+
     void realProgram_ignoresTheFileSizeSignal()
     {
         if (!QFile::exists(QStringLiteral("/proc/self/status")))
