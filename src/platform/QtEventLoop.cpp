@@ -43,7 +43,8 @@ void QtEventLoop::yield()
     if (!m_lastPassNs || now - *m_lastPassNs >= m_nextPassAfterNs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         m_lastPassNs = nowNs();
-        m_nextPassAfterNs = std::max(kYieldIntervalNs, *m_lastPassNs - now);
+        m_nextPassAfterNs =
+            std::clamp(*m_lastPassNs - now, kYieldIntervalNs, kLongestYieldIntervalNs);
     }
     throwIfEnding();
 }

@@ -26,10 +26,13 @@ private:
 // takes longer than that (a list of a million rows laid out again after every few thousand new
 // ones) is followed by as long again before the next, so the operation keeps at least half the
 // time, and one whose window grows with it slows down in proportion rather than ever faster.
+// Never longer than a fifth of a second, though: a pass is also as long as a box that a handler
+// run in it showed stayed open, and the window must not stand still after it closes.
 class QtEventLoop final : public EventLoop
 {
 public:
     static constexpr qint64 kYieldIntervalNs = 4'000'000;
+    static constexpr qint64 kLongestYieldIntervalNs = 200'000'000;
 
     QtEventLoop() { m_precise.start(); }
 
