@@ -3,6 +3,7 @@
 #include "common/Locations.h"
 #include "common/PointerCode.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/Utf16Bytes.h"
 
 #include <QTest>
 
@@ -10,18 +11,6 @@ namespace {
 QString nul()
 {
     return QString(QChar(u'\0'));
-}
-
-QByteArray utf16(const QString& text, bool littleEndian)
-{
-    QByteArray bytes = littleEndian ? QByteArray("\xFF\xFE", 2) : QByteArray("\xFE\xFF", 2);
-    for (const QChar c : text) {
-        const char high = char(c.unicode() >> 8);
-        const char low = char(c.unicode() & 0xff);
-        bytes.append(littleEndian ? low : high);
-        bytes.append(littleEndian ? high : low);
-    }
-    return bytes;
 }
 } // namespace
 
@@ -144,15 +133,17 @@ private Q_SLOTS:
                                                                      "1")
                                                        << true << QStringLiteral("\uFEFF1");
         QTest::newRow("UTF-16 little-endian with mark")
-            << utf16(QStringLiteral("111\r\n€2"), true) << true << QStringLiteral("111\r\n€2");
+            << Utf16Bytes(QStringLiteral("111\r\n€2"), true, true) << true
+            << QStringLiteral("111\r\n€2");
         QTest::newRow("UTF-16 big-endian with mark")
-            << utf16(QStringLiteral("111\r\n€2"), false) << true << QStringLiteral("111\r\n€2");
+            << Utf16Bytes(QStringLiteral("111\r\n€2"), false, true) << true
+            << QStringLiteral("111\r\n€2");
         QTest::newRow("NUL byte near the start is not text")
             << QByteArray("111\r\n\0\x01\x02", 8) << false << "";
         QTest::newRow("NUL after a UTF-8 mark is not text")
             << QByteArray("\xEF\xBB\xBF\0", 4) << false << "";
         QTest::newRow("NUL character in UTF-16 is not text")
-            << utf16(QStringLiteral("1") + nul() + u"2", true) << false << "";
+            << Utf16Bytes(QStringLiteral("1") + nul() + u"2", true, true) << false << "";
         QTest::newRow("NUL past the first 8 KiB does not count")
             << (QByteArray(8192, 'a') + QByteArray(1, '\0')) << true
             << (QString(8192, u'a') + nul());
@@ -165,7 +156,8 @@ private Q_SLOTS:
         QTest::newRow("a cut-short character alone is still a row")
             << QByteArray("\xC3") << true << QStringLiteral("\uFFFD");
         QTest::newRow("UTF-16 with an odd last byte ends in a replacement character")
-            << (utf16(QStringLiteral("12"), true) + '3') << true << QStringLiteral("12\uFFFD");
+            << (Utf16Bytes(QStringLiteral("12"), true, true) + '3') << true
+            << QStringLiteral("12\uFFFD");
         QTest::newRow("empty file") << QByteArray() << true << "";
     }
     void text()

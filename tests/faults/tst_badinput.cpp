@@ -15,6 +15,7 @@
 #include "platform/fakes/FakePlatform.h"
 #include "support/FakeChance.h"
 #include "support/LoopbackConfig.h"
+#include "support/Utf16Bytes.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -77,20 +78,6 @@ template <qsizetype N>
 QByteArray Bytes(const char (&literal)[N])
 {
     return QByteArray(literal, N - 1);
-}
-
-QByteArray Utf16(const QString& text, bool littleEndian, bool mark)
-{
-    QByteArray bytes;
-    if (mark)
-        bytes = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
-    for (const QChar c : text) {
-        const char high = char(c.unicode() >> 8);
-        const char low = char(c.unicode() & 0xff);
-        bytes.append(littleEndian ? low : high);
-        bytes.append(littleEndian ? high : low);
-    }
-    return bytes;
 }
 
 QStringList FilesIn(const QString& folder)
@@ -393,15 +380,15 @@ private Q_SLOTS:
         QTest::newRow("UTF-8 with a byte-order mark")
             << QByteArray("\xEF\xBB\xBF") + codes.toUtf8() << codeRows << false;
         QTest::newRow("UTF-16 little-endian with a byte-order mark")
-            << Utf16(codes, true, true) << codeRows << false;
+            << Utf16Bytes(codes, true, true) << codeRows << false;
         QTest::newRow("UTF-16 big-endian with a byte-order mark")
-            << Utf16(codes, false, true) << codeRows << false;
+            << Utf16Bytes(codes, false, true) << codeRows << false;
         // Codes are digits and line breaks: in UTF-16 every one of them has a NUL byte, and a
         // NUL byte near the start is what marks a file that is not text.
         QTest::newRow("UTF-16 little-endian without a mark is not text")
-            << Utf16(codes, true, false) << QStringList{} << true;
+            << Utf16Bytes(codes, true, false) << QStringList{} << true;
         QTest::newRow("UTF-16 big-endian without a mark is not text")
-            << Utf16(codes, false, false) << QStringList{} << true;
+            << Utf16Bytes(codes, false, false) << QStringList{} << true;
     }
     void codeFile_addsItsRowsOrSaysWhyNot()
     {
