@@ -1,3 +1,18 @@
+# quillfen_test_home(<name> <variable>)
+# The folder a suite keeps its settings and other files in, under the build tree. Its path is made
+# at least 150 characters long on purpose: libraries below us (fontconfig, for one) have been
+# seen to misbehave with long XDG paths, and users check out into deep folders, so every run takes
+# the long road rather than only the runs of those who happen to.
+function(quillfen_test_home name variable)
+    set(home "${CMAKE_CURRENT_BINARY_DIR}/${name}.home")
+    string(LENGTH "${home}" length)
+    while(length LESS 150)
+        string(APPEND home "/deliberately-deep")
+        string(LENGTH "${home}" length)
+    endwhile()
+    set(${variable} "${home}" PARENT_SCOPE)
+endfunction()
+
 # quillfen_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [GUI] [TIMEOUT <s>])
 # One QtTest executable per unit, registered with CTest. GUI suites run on the offscreen
 # platform (GUI only documents which suites need widgets). No suite may open the web site.
@@ -9,16 +24,18 @@ function(quillfen_add_test name)
     target_compile_definitions(${name} PRIVATE
         QUILLFEN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
         QUILLFEN_BINARY_DIR="${PROJECT_BINARY_DIR}")
-    # Each suite gets a configuration folder of its own, emptied before every run, so nothing
-    # reaches the user's settings and no run sees what an earlier run saved.
-    set(config_home "${CMAKE_CURRENT_BINARY_DIR}/${name}.config")
+    # Each suite gets a home of its own (settings, remembered answers, product index), emptied
+    # before every run, so nothing reaches the user's files and no run sees what an earlier run
+    # saved.
+    quillfen_test_home(${name} home)
     add_test(NAME ${name}
-        COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1\" && shift && exec \"$@\""
-            sh "${config_home}" $<TARGET_FILE:${name}>)
+        COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1/config\" \"$1/cache\" \"$1/data\" && shift && exec \"$@\""
+            sh "${home}" $<TARGET_FILE:${name}>)
     # Logic suites use QTEST_GUILESS_MAIN; the platform setting only matters to GUI suites. The
     # only host a start-up may ping is this machine.
     set(environment "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8" "QUILLFEN_WEBSITE_URL="
-        "QUILLFEN_PING_HOST=127.0.0.1" "XDG_CONFIG_HOME=${config_home}")
+        "QUILLFEN_PING_HOST=127.0.0.1" "XDG_CONFIG_HOME=${home}/config"
+        "XDG_CACHE_HOME=${home}/cache" "XDG_DATA_HOME=${home}/data")
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()

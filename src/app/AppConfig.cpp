@@ -61,11 +61,13 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     config.applicationFolder = applicationFolder;
     if (environment.contains(QStringLiteral("QUILLFEN_WEBSITE_URL")))
         config.webSiteUrl = environment.value(QStringLiteral("QUILLFEN_WEBSITE_URL"));
-    const QString pingHostVariable = QStringLiteral("QUILLFEN_PING_HOST");
+    // An empty variable counts as unset, as for the service address: a shell line such as
+    // QUILLFEN_PING_HOST= must not stop the program from starting.
+    const QString pingHostFromEnvironment = environment.value(QStringLiteral("QUILLFEN_PING_HOST"));
     if (parser.isSet(pingHost))
         config.pingHost = parser.value(pingHost);
-    else if (environment.contains(pingHostVariable))
-        config.pingHost = environment.value(pingHostVariable);
+    else if (!pingHostFromEnvironment.isEmpty())
+        config.pingHost = pingHostFromEnvironment;
     if (!IsAcceptablePingHost(config.pingHost)) {
         result.message = QStringLiteral("Not a host name or address to ping: \"") +
                          config.pingHost + QStringLiteral("\"\n");

@@ -14,8 +14,9 @@
 QString DecodePageBody(QByteArrayView body, QByteArrayView contentType);
 
 // The few words a user sees for a page that could not be had, or an empty text when the reply
-// carries a page to read. Statuses 429 and 5xx mean the service could not answer; other
-// statuses (404 included) come with a page that simply holds no record.
+// carries a page to read. Every status from 400 up fails the lookup ("HTTP 503"), except 404
+// and 410, which come with a page that simply holds no record; a redirection that could not be
+// followed fails it too ("HTTP 301").
 QString DescribeFailedReply(QNetworkReply::NetworkError error, int httpStatus,
                             const QString& errorText);
 

@@ -34,12 +34,15 @@ private Q_SLOTS:
                  QStringLiteral("127.0.0.1"));
         QCOMPARE(parse({QStringLiteral("--ping-host=::1")}).config->pingHost,
                  QStringLiteral("::1"));
+        // Set but empty counts as unset, as for the service address.
+        env.insert(QStringLiteral("QUILLFEN_PING_HOST"), QString());
+        QCOMPARE(parse({}, env).config->pingHost, QStringLiteral("dns.google"));
     }
 
     void pingHost_thatIsNoHostRefusesToStart_data()
     {
         QTest::addColumn<QString>("host");
-        QTest::newRow("empty") << "";
+        QTest::newRow("empty option") << "";
         QTest::newRow("an option") << "-f";
         QTest::newRow("two words") << "127.0.0.1 -f";
         QTest::newRow("shell characters") << "a;b";
@@ -47,12 +50,20 @@ private Q_SLOTS:
     void pingHost_thatIsNoHostRefusesToStart()
     {
         QFETCH(QString, host);
-        QProcessEnvironment env;
-        env.insert(QStringLiteral("QUILLFEN_PING_HOST"), host);
-        const CommandLineResult r = parse({}, env);
-        QVERIFY(!r.config);
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.message.contains(QStringLiteral("ping")));
+        for (const bool fromOption : {true, false}) {
+            if (host.isEmpty() && !fromOption)
+                continue; // an empty variable counts as unset
+            QProcessEnvironment env;
+            if (!fromOption)
+                env.insert(QStringLiteral("QUILLFEN_PING_HOST"), host);
+            const CommandLineResult r =
+                parse(fromOption ? QStringList{QStringLiteral("--ping-host=") + host}
+                                 : QStringList{},
+                      env);
+            QVERIFY(!r.config);
+            QCOMPARE(r.exitCode, 2);
+            QVERIFY(r.message.contains(QStringLiteral("ping")));
+        }
     }
 
     void pingHost_acceptsNamesAndAddresses_data()

@@ -132,7 +132,7 @@ class LookupRun:
         others = [len(row) for index, row in enumerate(self.rows) if index != UNTICKED_ROW]
         if len(self.rows[UNTICKED_ROW]) <= max(others):
             raise StepFailed("the catalog changed: the unticked row is no longer the widest")
-        self.config_home = os.path.join(args.work_dir, "config")
+        self.config_home = args.config_home or os.path.join(args.work_dir, "config")
         self.settings_file = os.path.join(self.config_home, "Zandrik", "Quillfen.conf")
         self.program = None
         self.app = None
@@ -194,6 +194,7 @@ class LookupRun:
         self.wait(f"the message {text!r} to close", lambda: self.message_box(text) is None)
 
     def start(self):
+        shutil.rmtree(self.config_home, ignore_errors=True)
         os.makedirs(self.config_home)
         service = self.desktop.spawn(
             "sample-service", [self.args.service, "--port", "0"], stdout=subprocess.PIPE
@@ -353,6 +354,7 @@ def main():
     parser.add_argument("--catalog", required=True, help="the sample service's catalog")
     parser.add_argument("--work-dir", required=True, help="emptied first; logs and files go here")
     parser.add_argument("--screenshot", required=True, help="picture of the window after lookup")
+    parser.add_argument("--config-home", help="XDG_CONFIG_HOME for the program (emptied first)")
     args = parser.parse_args()
     args.work_dir = os.path.abspath(args.work_dir)
     shutil.rmtree(args.work_dir, ignore_errors=True)
