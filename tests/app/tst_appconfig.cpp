@@ -56,10 +56,9 @@ private Q_SLOTS:
             QProcessEnvironment env;
             if (!fromOption)
                 env.insert(QStringLiteral("QUILLFEN_PING_HOST"), host);
-            const CommandLineResult r =
-                parse(fromOption ? QStringList{QStringLiteral("--ping-host=") + host}
-                                 : QStringList{},
-                      env);
+            const CommandLineResult r = parse(
+                fromOption ? QStringList{QStringLiteral("--ping-host=") + host} : QStringList{},
+                env);
             QVERIFY(!r.config);
             QCOMPARE(r.exitCode, 2);
             QVERIFY(r.message.contains(QStringLiteral("ping")));
