@@ -1,0 +1,112 @@
+#pragma once
+
+#include "ProductCode.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+#include <utility>
+
+// What a database says about one product, already reduced to what is shown and written out.
+struct ProductAnswer
+{
+    QString name;     // the product's own name, may be empty
+    QString brand;    // the first brand, may be empty
+    QString quantity; // "400 g", may be empty
+    // Where it came from when a source speaks for several databases ("Open Beauty Facts"); empty
+    // otherwise.
+    QString database;
+};
+
+// One request a source wants sent. Always a GET.
+struct SourceRequest
+{
+    QUrl url;
+    // How many redirections may be followed on the way to the answer.
+    int maxRedirects = 0;
+};
+
+// What came back for a request, as the page loader hands it over.
+struct SourceResponse
+{
+    // Non-empty when no HTTP answer arrived at all, in a few words: "timed out", "connection
+    // refused", "host not found", "page too large", "too many redirects", "not a loopback
+    // address". status, headers and body are then empty.
+    QString failure;
+    int status = 0;
+    QList<std::pair<QByteArray, QByteArray>> headers; // as received, names in any case
+    QByteArray body;
+
+    // The value of the first header of that name (compared without regard to case), or an empty
+    // array.
+    QByteArray header(QByteArrayView name) const
+    {
+        for (const auto& [key, value] : headers)
+            if (key.compare(name, Qt::CaseInsensitive) == 0)
+                return value;
+        return {};
+    }
+};
+
+// What a source makes of a response.
+struct SourceAnswer
+{
+    enum class Kind { Found, NotFound, Failed };
+    Kind kind = Kind::Failed;
+    ProductAnswer product; // when found
+    // When failed, a few words: "HTTP 503", "not JSON", "malformed JSON", "timed out".
+    QString reason;
+    // Failed with 429 or 503: the service is busy, and the same request is worth another try
+    // after a wait (the Retry-After header of the response says how long, when it does).
+    bool busy = false;
+    // The source asks to be left alone until this unix time (seconds), for every code: a daily
+    // allowance used up.
+    std::optional<qint64> pausedUntil;
+
+    static SourceAnswer found(ProductAnswer product)
+    {
+        return SourceAnswer{Kind::Found, std::move(product), {}, false, std::nullopt};
+    }
+    static SourceAnswer notFound() { return SourceAnswer{Kind::NotFound, {}, {}, false, {}}; }
+    static SourceAnswer failed(QString reason, bool busy = false)
+    {
+        return SourceAnswer{Kind::Failed, {}, std::move(reason), busy, std::nullopt};
+    }
+};
+
+// One database that can be asked about a code: it says what to send and reads what comes back,
+// with no network of its own, so every source is tested on plain values.
+class LookupSource
+{
+public:
+    virtual ~LookupSource() = default;
+
+    // The name used in --sources and the settings ("openfoodfacts").
+    virtual QString name() const = 0;
+    // The name users see in rows and boxes ("Open Food Facts").
+    virtual QString displayName() const = 0;
+
+    // Whether the source is asked about this code at all (Open Library takes ISBNs only). The
+    // page service takes every code, checked or not.
+    virtual bool takes(const CheckedCode& checked) const = 0;
+
+    // The request for a code: the page service sends the code as typed, the open databases the
+    // checked code.
+    virtual SourceRequest request(const QString& typed, const CheckedCode& checked) const = 0;
+    virtual SourceAnswer read(const SourceResponse& response, const QString& typed) const = 0;
+
+    // A source that answers from this machine (the product index) does so here, and is never
+    // sent a request; the others answer nothing.
+    virtual std::optional<SourceAnswer> answerLocally(const CheckedCode& /*checked*/)
+    {
+        return std::nullopt;
+    }
+
+    // How many requests a minute the source's host accepts from one address; 0: no pacing.
+    virtual int perMinute() const = 0;
+    // Whether its answers are remembered between runs.
+    virtual bool remembered() const = 0;
+};

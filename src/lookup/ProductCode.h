@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringView>
+
+// What the checks before asking an open database make of a code as the list holds it.
+struct CheckedCode
+{
+    enum class Kind {
+        Valid,           // 8, 12, 13 or 14 digits with a right GS1 check digit, or an ISBN-10
+        WrongCheckDigit, // the right number of digits, but the last one is not the check digit
+        NotACode,        // anything else
+    };
+    Kind kind = Kind::NotACode;
+    // Valid: the digits alone, spaces and hyphens dropped; an ISBN-10 in its 978 form (13
+    // digits). Empty otherwise.
+    QString gtin;
+    // WrongCheckDigit: the check digit that would be right ('X' for an ISBN-10 that needs ten).
+    QChar expectedCheckDigit;
+    // Valid and a book: 13 digits starting with 978 or 979, or an ISBN-10.
+    bool isbn = false;
+
+    bool isValid() const { return kind == Kind::Valid; }
+};
+
+// Normalises (drops spaces and hyphens) and checks a code.
+CheckedCode CheckCode(QStringView typed);
+
+// Why a code that did not pass is not sent: "check digit should be 7", "not an EAN (8, 12, 13 or
+// 14 digits expected)". Empty for a valid code.
+QString NotLookedUpReason(const CheckedCode& checked);
