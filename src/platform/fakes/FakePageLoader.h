@@ -8,14 +8,19 @@
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 
-// What the fake service answers for one address.
+// What the fake service answers for one request.
 struct FakeResponse
 {
-    QString text;    // the page, when it arrives
-    QString failure; // non-empty: the page cannot be had, for this reason
+    QString text;    // the page, when it arrives: a body in UTF-8 with the status below
+    QString failure; // non-empty: no answer arrives, for this reason
     // How many waits for events the page takes to complete; 0 completes it at once.
     int waits = 1;
+    int status = 200;
+    QList<std::pair<QByteArray, QByteArray>> headers;
+    // Bytes that are not text; replaces the text when set.
+    std::optional<QByteArray> body;
 };
 
 // Pages that complete after a number of event-loop waits, so a caller that spins on yield()
@@ -31,12 +36,20 @@ public:
     {}
 
     bool isComplete() const override { return m_loop.waits >= m_completeAtWait; }
-    QString text() const override
+    PageResponse response() const override
     {
-        m_hook(u"text");
-        return isComplete() && m_response.failure.isEmpty() ? m_response.text : QString();
+        m_hook(u"response");
+        PageResponse answer;
+        if (!isComplete())
+            return answer;
+        answer.failure = m_response.failure;
+        if (answer.failure.isEmpty()) {
+            answer.status = m_response.status;
+            answer.headers = m_response.headers;
+            answer.body = m_response.body ? *m_response.body : m_response.text.toUtf8();
+        }
+        return answer;
     }
-    QString failure() const override { return isComplete() ? m_response.failure : QString(); }
 
 private:
     const FakeEventLoop& m_loop;
@@ -52,12 +65,13 @@ public:
         : m_loop(loop)
     {}
 
-    std::unique_ptr<PendingPage> start(const QUrl& address) override
+    std::unique_ptr<PendingPage> start(const PageRequest& request) override
     {
         hook(u"start");
-        requested.append(address);
-        return std::make_unique<FakePendingPage>(m_loop, hook,
-                                                 respond ? respond(address) : FakeResponse{});
+        requested.append(request.url);
+        requests.append(request);
+        return std::make_unique<FakePendingPage>(
+            m_loop, hook, respond ? respond(request.url) : FakeResponse{kNoRecordPage.toString()});
     }
 
     // The value of "q" in an address, decoded as a web server decodes it.
@@ -73,10 +87,14 @@ public:
         return {};
     }
 
+    // What a service without the code answers, unless a test says otherwise.
+    static constexpr QStringView kNoRecordPage = u"<p>No product found.</p>";
+
     QList<QUrl> requested;
-    // The service: by default every page is empty (no record).
+    QList<PageRequest> requests;
+    // The service: by default every page holds no record.
     std::function<FakeResponse(const QUrl&)> respond;
-    // Called with "start" before a load begins and "text" when a page's text is taken.
+    // Called with "start" before a load begins and "response" when a page's answer is taken.
     FakeHook hook;
 
 private:
