@@ -32,12 +32,12 @@ ProductAnswer AnswerFromFields(const ProductFields& fields)
 
 QString DisplayName(const ProductAnswer& product)
 {
-    QStringList parts;
+    QStringList pieces;
     if (!product.name.isEmpty())
-        parts.append(product.name);
+        pieces.append(product.name);
     if (!product.brand.isEmpty() && !product.name.contains(product.brand, Qt::CaseInsensitive))
-        parts.append(product.brand);
+        pieces.append(product.brand);
     if (!product.quantity.isEmpty())
-        parts.append(product.quantity);
-    return parts.join(QStringLiteral(", "));
+        pieces.append(product.quantity);
+    return pieces.join(QStringLiteral(", "));
 }

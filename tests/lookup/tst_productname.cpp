@@ -41,8 +41,8 @@ private Q_SLOTS:
         QFETCH(QString, display);
         const ProductAnswer product = AnswerFromFields(
             ProductFields{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
-        for (const QString& part : {product.name, product.brand, product.quantity})
-            QCOMPARE(part, part.trimmed());
+        for (const QString& text : {product.name, product.brand, product.quantity})
+            QCOMPARE(text, text.trimmed());
         QVERIFY(product.database.isEmpty());
         QCOMPARE(DisplayName(product), display);
     }
