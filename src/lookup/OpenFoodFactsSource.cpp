@@ -1,0 +1,103 @@
+#include "OpenFoodFactsSource.h"
+
+#include "ProductName.h"
+#include "SourceSupport.h"
+
+#include <QJsonValue>
+
+namespace {
+
+// The language part of what the caller hands over ("fr", "pt_BR", "DE"), or nothing when it is
+// English, which is asked for anyway, or not a language code at all.
+QString LanguageCode(const QString& language)
+{
+    QString code = language.section(u'_', 0, 0).section(u'-', 0, 0).toLower();
+    if (code.size() < 2 || code.size() > 3 || code == QLatin1String("en"))
+        return {};
+    for (const QChar c : code) {
+        if (c < u'a' || c > u'z')
+            return {};
+    }
+    return code;
+}
+
+bool SaysNotFound(const QJsonObject& answer)
+{
+    const QJsonValue status = answer.value(QLatin1String("status"));
+    if (status.isDouble() && status.toDouble() == 0)
+        return true;
+    return answer.value(QLatin1String("result")).toObject().value(QLatin1String("id")).toString() ==
+           QLatin1String("product_not_found");
+}
+
+// The product's own product_type, when the answer carries it, names the sibling database that
+// holds it; a food product is the source's own.
+QString DatabaseOf(const QJsonObject& product)
+{
+    const QString type = product.value(QLatin1String("product_type")).toString();
+    if (type == QLatin1String("beauty"))
+        return QStringLiteral("Open Beauty Facts");
+    if (type == QLatin1String("petfood"))
+        return QStringLiteral("Open Pet Food Facts");
+    if (type == QLatin1String("product"))
+        return QStringLiteral("Open Products Facts");
+    return {};
+}
+
+} // namespace
+
+OpenFoodFactsSource::OpenFoodFactsSource(QString base, QString language, int perMinute)
+    : m_base(std::move(base))
+    , m_language(LanguageCode(language))
+    , m_perMinute(perMinute)
+{}
+
+SourceRequest OpenFoodFactsSource::request(const QString& /*typed*/,
+                                           const CheckedCode& checked) const
+{
+    if (!checked.isValid())
+        return {};
+    QString fields = QStringLiteral("code,product_name");
+    if (!m_language.isEmpty())
+        fields += QStringLiteral(",product_name_") + m_language;
+    fields += QStringLiteral(",product_name_en,generic_name,brands,quantity");
+    // Without product_type=all a code of a sibling database reads as not found.
+    return SourceRequest{
+        SourceAddress(m_base, QStringLiteral("/api/v2/product/") + checked.gtin,
+                      QStringLiteral("fields=") + fields + QStringLiteral("&product_type=all")),
+        3};
+}
+
+SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response,
+                                       const QString& /*typed*/) const
+{
+    if (!response.failure.isEmpty())
+        return SourceAnswer::failed(response.failure);
+    // Older answers say "not found" with a 200, newer ones with a 404; both carry JSON.
+    const int status = response.status;
+    if (status != 200 && status != 404)
+        return StatusFailure(status);
+
+    const auto body = JsonObjectBody(response.body);
+    if (const QString* reason = std::get_if<QString>(&body))
+        return status == 404 ? StatusFailure(status) : SourceAnswer::failed(*reason);
+    const QJsonObject& answer = std::get<QJsonObject>(body);
+    if (SaysNotFound(answer))
+        return SourceAnswer::notFound();
+
+    const QJsonValue product = answer.value(QLatin1String("product"));
+    if (status != 200 || answer.value(QLatin1String("status")).toDouble() != 1 ||
+        !product.isObject())
+        return status == 404 ? StatusFailure(status)
+                             : SourceAnswer::failed(QStringLiteral("unexpected answer"));
+
+    const QJsonObject fields = product.toObject();
+    const auto text = [&fields](const QString& key) { return fields.value(key).toString(); };
+    ProductAnswer found = AnswerFromFields(ProductFields{
+        text(QStringLiteral("product_name")),
+        m_language.isEmpty() ? QString() : text(QStringLiteral("product_name_") + m_language),
+        text(QStringLiteral("product_name_en")), text(QStringLiteral("generic_name")),
+        text(QStringLiteral("brands")), text(QStringLiteral("quantity"))});
+    found.database = DatabaseOf(fields);
+    return SourceAnswer::found(std::move(found));
+}

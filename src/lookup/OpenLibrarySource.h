@@ -1,0 +1,32 @@
+#pragma once
+
+#include "LookupSource.h"
+
+#include <QString>
+
+// Open Library, for books: asked by ISBN, it redirects to the edition it holds.
+class OpenLibrarySource final : public LookupSource
+{
+public:
+    static constexpr int kDefaultPerMinute = 60;
+
+    // `base` is the service's address ("https://openlibrary.org").
+    explicit OpenLibrarySource(QString base, int perMinute = kDefaultPerMinute);
+
+    QString name() const override { return QStringLiteral("openlibrary"); }
+    QString displayName() const override { return QStringLiteral("Open Library"); }
+    bool takes(const CheckedCode& checked) const override
+    {
+        return checked.isValid() && checked.isbn;
+    }
+    // Nothing to send (an empty address) for a code it does not take.
+    SourceRequest request(const QString& typed, const CheckedCode& checked) const override;
+    // The edition's title, and its subtitle after ": "; no brand or quantity.
+    SourceAnswer read(const SourceResponse& response, const QString& typed) const override;
+    int perMinute() const override { return m_perMinute; }
+    bool remembered() const override { return true; }
+
+private:
+    QString m_base;
+    int m_perMinute;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QDateTime>
+
+#include <chrono>
+#include <optional>
+
+// How long to leave a busy service alone. Everything here works on times handed in, so that the
+// caller's clock (a fake one in tests) is the only clock.
+
+// A busy answer is asked again at most this many times for one code.
+inline constexpr int kMaxRetries = 3;
+// However long a service asks for, one code waits no longer than this before its next try.
+inline constexpr std::chrono::seconds kLongestRetryAfter{300};
+// The wait before the first retry when the service does not say, doubled for every later one.
+inline constexpr std::chrono::seconds kFirstBackoff{2};
+inline constexpr std::chrono::seconds kLongestBackoff{120};
+
+// An HTTP date in any of its three forms ("Sun, 06 Nov 1994 08:49:37 GMT", "Sunday, 06-Nov-94
+// 08:49:37 GMT", "Sun Nov  6 08:49:37 1994"), in UTC. A two-digit year is placed in the century
+// that puts it at most 50 years after `referenceUtc`; without a valid reference, 70-99 are taken
+// as 19xx and the rest as 20xx. Nothing for anything else.
+std::optional<QDateTime> ParseHttpDate(QByteArrayView value, const QDateTime& referenceUtc);
+
+// A Retry-After value: a number of seconds, or an HTTP date, from which the wait from `nowUtc`
+// is worked out (rounded up to whole seconds, 0 for a date already past). Nothing for anything
+// else.
+std::optional<std::chrono::seconds> ParseRetryAfter(QByteArrayView value, const QDateTime& nowUtc);
+
+// The wait before retry number `retry` (1 for the first) of a busy answer: what the service asked
+// for, up to kLongestRetryAfter; otherwise kFirstBackoff doubled for each retry after the first,
+// up to kLongestBackoff, spread by ±10% so that clients turned away together do not come back
+// together. `jitter` is a random number from 0 (10% shorter) to 1 (10% longer).
+std::chrono::milliseconds RetryWait(int retry, std::optional<std::chrono::seconds> retryAfter,
+                                    double jitter);

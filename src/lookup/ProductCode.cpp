@@ -1,0 +1,126 @@
+#include "ProductCode.h"
+
+namespace {
+
+bool IsAsciiDigit(QChar c)
+{
+    return c.unicode() >= u'0' && c.unicode() <= u'9';
+}
+
+int DigitValue(QChar c)
+{
+    return c.unicode() - u'0';
+}
+
+// Hyphens as people type and paste them: the ASCII one, the Unicode hyphen and non-breaking
+// hyphen that word processors put into ISBNs, and the invisible soft hyphen. Dashes stay: a code
+// with a dash in it was more likely two codes.
+bool IsHyphen(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == u'-' || u == u'\u2010' || u == u'\u2011' || u == u'\u00AD';
+}
+
+QString Normalised(QStringView typed)
+{
+    QString kept;
+    kept.reserve(typed.size());
+    for (const QChar c : typed) {
+        if (!c.isSpace() && !IsHyphen(c))
+            kept.append(c);
+    }
+    return kept;
+}
+
+// The GS1 check digit for the digits before it: weights 3 and 1 alternate from the right.
+QChar Gs1CheckDigit(QStringView digits)
+{
+    int sum = 0;
+    bool three = true;
+    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+        sum += DigitValue(digits[i]) * (three ? 3 : 1);
+        three = !three;
+    }
+    return QChar(u'0' + (10 - sum % 10) % 10);
+}
+
+// The ISBN-10 check character for its first nine digits: weights 10 down to 2, mod 11.
+QChar Isbn10CheckCharacter(QStringView nine)
+{
+    int sum = 0;
+    for (qsizetype i = 0; i < 9; ++i)
+        sum += DigitValue(nine[i]) * int(10 - i);
+    const int check = (11 - sum % 11) % 11;
+    return check == 10 ? QChar(u'X') : QChar(u'0' + check);
+}
+
+bool AllDigits(QStringView text)
+{
+    for (const QChar c : text) {
+        if (!IsAsciiDigit(c))
+            return false;
+    }
+    return true;
+}
+
+CheckedCode WrongCheckDigit(QChar expected)
+{
+    CheckedCode checked;
+    checked.kind = CheckedCode::Kind::WrongCheckDigit;
+    checked.expectedCheckDigit = expected;
+    return checked;
+}
+
+CheckedCode Valid(QString gtin, bool isbn)
+{
+    CheckedCode checked;
+    checked.kind = CheckedCode::Kind::Valid;
+    checked.gtin = std::move(gtin);
+    checked.isbn = isbn;
+    return checked;
+}
+
+CheckedCode CheckIsbn10(const QString& code)
+{
+    const QStringView nine = QStringView(code).first(9);
+    const QChar last = code.back().toUpper();
+    if (!AllDigits(nine) || !(IsAsciiDigit(last) || last == u'X'))
+        return {};
+    const QChar expected = Isbn10CheckCharacter(nine);
+    if (last != expected)
+        return WrongCheckDigit(expected);
+    const QString body = QStringLiteral("978") + nine;
+    return Valid(body + Gs1CheckDigit(body), true);
+}
+
+} // namespace
+
+CheckedCode CheckCode(QStringView typed)
+{
+    const QString code = Normalised(typed);
+    const qsizetype length = code.size();
+    if (length == 10)
+        return CheckIsbn10(code);
+    if ((length != 8 && length != 12 && length != 13 && length != 14) || !AllDigits(code))
+        return {};
+
+    const QChar expected = Gs1CheckDigit(QStringView(code).first(length - 1));
+    if (code.back() != expected)
+        return WrongCheckDigit(expected);
+    const bool book = length == 13 && (code.startsWith(QLatin1String("978")) ||
+                                       code.startsWith(QLatin1String("979")));
+    return Valid(code, book);
+}
+
+QString NotLookedUpReason(const CheckedCode& checked)
+{
+    switch (checked.kind) {
+    case CheckedCode::Kind::Valid:
+        return {};
+    case CheckedCode::Kind::WrongCheckDigit:
+        return QStringLiteral("check digit should be ") + checked.expectedCheckDigit;
+    case CheckedCode::Kind::NotACode:
+        break;
+    }
+    return QStringLiteral("not an EAN (8, 12, 13 or 14 digits expected)");
+}

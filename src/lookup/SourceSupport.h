@@ -1,0 +1,28 @@
+#pragma once
+
+#include "LookupSource.h"
+
+#include <QJsonObject>
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+#include <variant>
+
+// What the open databases' sources share when they build requests and read answers.
+
+// The base address with the path appended, however many slashes the base ends with, and the
+// query (already encoded) in place of any the base had.
+QUrl SourceAddress(const QString& base, const QString& path, const QString& query = {});
+
+// A status the source has no other use for as a failed answer: "HTTP 503", busy for 429 and 503.
+SourceAnswer StatusFailure(int status);
+
+// The body as one JSON object, or why it is not one: "empty answer", "not JSON" (an HTML page,
+// plain text), "malformed JSON" (it starts like JSON but does not parse), "unexpected answer"
+// (JSON, but not an object).
+std::variant<QJsonObject, QString> JsonObjectBody(const QByteArray& body);
+
+// The whole header value as a non-negative integer, surrounding blanks allowed; nothing for
+// anything else.
+std::optional<qint64> HeaderInteger(QByteArrayView value);

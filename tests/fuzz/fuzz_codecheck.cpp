@@ -1,0 +1,102 @@
+// The code checks on any text: what passes is a GTIN of a valid length with a right check digit,
+// checks the same again, and spaces or hyphens anywhere change nothing.
+#include "FuzzSupport.h"
+#include "lookup/ProductCode.h"
+
+namespace {
+using fuzz::Quoted;
+
+bool Dropped(QChar c)
+{
+    return c.isSpace() || c == u'-' || c == u'\u2010' || c == u'\u2011' || c == u'\u00AD';
+}
+
+bool Digits(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return false;
+    }
+    return true;
+}
+
+// Worked out here the long way, from the left: weight 3 falls on every position with the same
+// parity as the check digit's left neighbour.
+bool Gs1Valid(QStringView code)
+{
+    int sum = 0;
+    for (qsizetype i = 0; i < code.size(); ++i)
+        sum += (code[i].unicode() - u'0') * ((code.size() - i) % 2 == 0 ? 3 : 1);
+    return sum % 10 == 0;
+}
+
+QString Describe(const CheckedCode& checked)
+{
+    return QStringLiteral("kind %1 gtin %2 expected %3 isbn %4")
+        .arg(int(checked.kind))
+        .arg(Quoted(checked.gtin), Quoted(QString(checked.expectedCheckDigit)))
+        .arg(checked.isbn);
+}
+
+void Check(const QString& typed)
+{
+    const CheckedCode checked = CheckCode(typed);
+    const QString reason = NotLookedUpReason(checked);
+    const QString context = QStringLiteral("typed ") + Quoted(typed) + u'\n' + Describe(checked);
+    QString kept;
+    for (const QChar c : typed) {
+        if (!Dropped(c))
+            kept += c;
+    }
+
+    FUZZ_CHECK(reason.isEmpty() == checked.isValid(), context);
+    if (checked.isValid()) {
+        const qsizetype n = checked.gtin.size();
+        FUZZ_CHECK(Digits(checked.gtin) && (n == 8 || n == 12 || n == 13 || n == 14), context);
+        FUZZ_CHECK(Gs1Valid(checked.gtin), context);
+        FUZZ_CHECK(checked.isbn == (n == 13 && (checked.gtin.startsWith(QLatin1String("978")) ||
+                                                checked.gtin.startsWith(QLatin1String("979")))),
+                   context);
+        FUZZ_CHECK(kept == checked.gtin ||
+                       (kept.size() == 10 && checked.gtin.sliced(3, 9) == kept.first(9) &&
+                        checked.gtin.startsWith(QLatin1String("978"))),
+                   context);
+        const CheckedCode again = CheckCode(checked.gtin);
+        FUZZ_CHECK(again.isValid() && again.gtin == checked.gtin && again.isbn == checked.isbn,
+                   context + QStringLiteral("\nagain ") + Describe(again));
+    } else {
+        FUZZ_CHECK(checked.gtin.isEmpty() && !checked.isbn, context);
+    }
+
+    if (checked.kind == CheckedCode::Kind::WrongCheckDigit) {
+        const QChar expected = checked.expectedCheckDigit;
+        FUZZ_CHECK((expected >= u'0' && expected <= u'9') ||
+                       (expected == u'X' && kept.size() == 10),
+                   context);
+        FUZZ_CHECK(reason == QStringLiteral("check digit should be ") + expected, context);
+        const QString corrected = kept.chopped(1) + expected;
+        FUZZ_CHECK(CheckCode(corrected).isValid(), context);
+    } else {
+        FUZZ_CHECK(checked.expectedCheckDigit.isNull(), context);
+    }
+    if (checked.kind == CheckedCode::Kind::NotACode)
+        FUZZ_CHECK(reason == QStringLiteral("not an EAN (8, 12, 13 or 14 digits expected)"),
+                   context);
+
+    // The same code as people write it, grouped with hyphens and spaces.
+    QString grouped;
+    for (qsizetype i = 0; i < typed.size(); ++i)
+        grouped += typed[i] + QString(i % 3 == 0 ? QStringLiteral(" - ") : QString());
+    const CheckedCode regrouped = CheckCode(grouped);
+    FUZZ_CHECK(regrouped.kind == checked.kind && regrouped.gtin == checked.gtin &&
+                   regrouped.expectedCheckDigit == checked.expectedCheckDigit,
+               context + QStringLiteral("\ngrouped ") + Describe(regrouped));
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    for (const QString& text : fuzz::Readings(data, size))
+        Check(text);
+    return 0;
+}
