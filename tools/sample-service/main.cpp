@@ -109,7 +109,9 @@ int main(int argc, char* argv[])
             "answer, with \"result\") and not-found-code (UPCitemdb: an unknown code as 404 "
             "NOT_FOUND). After the mode: ,retry-after:S or ,retry-after-date:S (a Retry-After "
             "header of S seconds, or the HTTP date S seconds ahead) and ,first:N (only the "
-            "first N requests for each code misbehave). Repeatable."),
+            "first N requests for each code on each API misbehave; a client that sends a "
+            "request again by itself after a reset or a close, as Qt does on a connection it "
+            "reused, makes that the next request). Repeatable."),
         QStringLiteral("[api:]code=mode"));
     const QCommandLineOption perMinute(
         QStringLiteral("per-minute"),
