@@ -74,6 +74,20 @@ QStringList SampleServiceProcess::queries()
     return values;
 }
 
+QList<SampleServiceProcess::Arrival> SampleServiceProcess::arrivals()
+{
+    QList<Arrival> arrivals;
+    for (const QByteArray& line : logLines()) {
+        if (!line.startsWith("request "))
+            continue;
+        // "request MS API TARGET AGENT"; the agent is percent-encoded and may be empty.
+        const QList<QByteArray> fields = line.split(' ');
+        arrivals.append({fields.value(1).toLongLong(), QString::fromUtf8(fields.value(2)),
+                         fields.value(3), QByteArray::fromPercentEncoding(fields.value(4))});
+    }
+    return arrivals;
+}
+
 int SampleServiceProcess::connections()
 {
     int count = 0;

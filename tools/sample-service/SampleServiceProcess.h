@@ -25,8 +25,19 @@ public:
     // its connections and nothing listens on its port any more.
     void kill();
 
-    // The decoded value of q of every request so far, in order of arrival.
+    // The decoded value of q of every page service request so far, in order of arrival.
     QStringList queries();
+
+    // A request as the service saw it arrive (with "--log-queries").
+    struct Arrival
+    {
+        qint64 ms = 0;     // on the service's monotonic clock
+        QString api;       // "page", "openfoodfacts", ..., "upcitemdb"; "none": unknown path
+        QByteArray target; // path and query as sent
+        QByteArray userAgent;
+    };
+    // Every request so far, of every API, in order of arrival.
+    QList<Arrival> arrivals();
     // How many connections clients have opened so far.
     int connections();
 
