@@ -6,6 +6,7 @@
 #include "SampleServiceProcess.h"
 #include "lookup/LookupPage.h"
 #include "lookup/LookupRun.h"
+#include "support/PageServiceLookup.h"
 #include "platform/QtEventLoop.h"
 #include "platform/QtPageLoader.h"
 #include "platform/fakes/FakePlatform.h"
@@ -60,7 +61,8 @@ RunFigures lookUp(const QString& base, const QStringList& codes)
     FakePlatform fake;
     QtEventLoop loop;
     QtPageLoader loader;
-    LookupRun run(fake.services(loop, loader), base);
+    PageServiceLookup lookup(fake.services(loop, loader), base);
+    LookupRun& run = lookup.run;
     for (const QString& code : codes)
         fake.listView1.add(code);
     const double cpuBefore = processorSeconds();

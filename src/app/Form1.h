@@ -4,6 +4,7 @@
 #include "SavedCodeList.h"
 #include "codes/CodeFileLoader.h"
 #include "codes/CodeListEditor.h"
+#include "lookup/LookupChain.h"
 #include "lookup/LookupRun.h"
 #include "platform/Platform.h"
 #include "results/ResultsTableActions.h"
@@ -44,6 +45,10 @@ public:
     void PushButton2_Click();
     void PushButton5_Click();
 
+    // The Lookup menu.
+    void StopLookingUp();
+    void RetryFailedRows();
+
     void ListView1_KeyDown(int keyCode, int shift);
     void ListView1_DblClick();
     void ListView2_KeyDown(int keyCode, int shift);
@@ -69,6 +74,8 @@ private:
     void CheckOnline();
     void RestoreCodeList();
     void SaveCodeList();
+    // Settles the sources the next run asks, once, and again after the Sources dialog.
+    void ChooseLookupSources();
 
     // Runs one event's body so that nothing escapes into the event loop: a closing program
     // unwinds quietly, and a failure of a procedure without a trap is still shown to the user.
@@ -81,6 +88,8 @@ private:
     CodeListEditor m_codeList;
     CodeFileLoader m_codeFiles;
     SavedCodeList m_savedCodes;
+    LookupChain m_chain;
+    bool m_sourcesChosen = false;
     LookupRun m_lookup;
     ResultsTableActions m_results;
     SortBy m_sortBy;

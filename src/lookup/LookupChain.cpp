@@ -44,6 +44,13 @@ LookupChain::LookupChain(LookupServices services,
 
 LookupChain::~LookupChain() = default;
 
+void LookupChain::setSources(std::vector<std::unique_ptr<LookupSource>> sources, bool booksFirst)
+{
+    m_ahead.clear();
+    m_sources = std::move(sources);
+    m_options.booksFirst = booksFirst;
+}
+
 bool LookupChain::pageServiceAlone() const
 {
     return m_sources.size() == 1 && m_sources.front()->name() == kPageServiceName;
@@ -184,7 +191,7 @@ std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, co
     }
     const SourceRequest request = source.request(typed, checked);
     const QString host = HostKey(request.url);
-    m_pacer.setRate(host, source.perMinute());
+    m_pacer.setPerMinute(host, source.perMinute());
     for (int retry = 0;; ++retry) {
         const qint64 now = m_services.clock.steadyMs();
         if (!waitUntil(now + m_pacer.waitBeforeStart(host, now), false))
@@ -196,13 +203,13 @@ std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, co
         SourceAnswer answer = source.read(response, typed);
         if (answer.pausedUntil)
             m_pausedUntil.insert(source.name(), *answer.pausedUntil);
-        if (!answer.busy || retry == kMaxBusyRetries)
+        if (!answer.busy || retry == kMaxRetries)
             return answer;
         const auto retryAfter = ParseRetryAfter(
             response.header("Retry-After"),
-            QDateTime::fromSecsSinceEpoch(m_services.clock.unixSeconds(), QTimeZone::UTC));
-        const double jitter = m_options.jitter ? m_options.jitter() : 0.0;
-        const qint64 delay = BusyRetryDelayMs(retry + 1, retryAfter, jitter);
+            QDateTime::fromSecsSinceEpoch(m_services.clock.unixSeconds(), Qt::UTC));
+        const double jitter = m_options.jitter ? m_options.jitter() : 0.5;
+        const qint64 delay = RetryWait(retry + 1, retryAfter, jitter).count();
         if (!waitUntil(m_services.clock.steadyMs() + delay, true))
             return std::nullopt;
     }

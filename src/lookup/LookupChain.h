@@ -2,6 +2,7 @@
 
 #include "LookupSource.h"
 #include "Politeness.h"
+#include "RequestPacer.h"
 
 #include <QHash>
 #include <QString>
@@ -62,7 +63,7 @@ struct ChainOptions
     int parallel = 1;
     // In the default order books go to Open Library before anyone else.
     bool booksFirst = false;
-    // A random number in [-1, 1] for the jitter of backing off; 0 when not given.
+    // A random number from 0 to 1 for the jitter of backing off; 0.5 (none) when not given.
     std::function<double()> jitter;
 };
 
@@ -81,6 +82,9 @@ public:
     // The codes that follow the one being looked up, for asking the page service ahead: the k-th
     // code after it (k from 1), or nothing past the end.
     using Ahead = std::function<std::optional<QString>(int k)>;
+
+    // Another choice of sources, from the next run on.
+    void setSources(std::vector<std::unique_ptr<LookupSource>> sources, bool booksFirst);
 
     // A new run: codes asked in an earlier run are asked again.
     void startRun();

@@ -169,7 +169,7 @@ QString DescribeNetworkFailure(QNetworkReply::NetworkError error, int httpStatus
         (error >= QNetworkReply::ContentAccessDenied &&
          error <= QNetworkReply::UnknownContentError) ||
         (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
-    if (statusWithPage && httpStatus > 0)
+    if ((statusWithPage && httpStatus > 0) || httpStatus >= 400)
         return {};
     if (error >= QNetworkReply::ProxyConnectionRefusedError &&
         error <= QNetworkReply::UnknownProxyError)

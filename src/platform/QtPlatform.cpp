@@ -1,6 +1,7 @@
 #include "QtPlatform.h"
 
 #include "app/Form1.h"
+#include "platform/AnswerStore.h"
 
 #include <QAbstractItemModel>
 #include <QElapsedTimer>
@@ -9,6 +10,19 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+
+namespace {
+// Stands in until the remembered answers have their database.
+class ForgetfulAnswerStore final : public AnswerStore
+{
+public:
+    std::optional<StoredAnswer> find(const QString&, const QString&) override { return {}; }
+    void store(const QString&, const QString&, const StoredAnswer&) override {}
+    void forgetAll() override {}
+    qint64 count() override { return 0; }
+    QString takeProblem() override { return {}; }
+};
+} // namespace
 
 QtPlatform::QtPlatform(const QString& initialTitle)
     : m_title(initialTitle)
@@ -19,6 +33,7 @@ QtPlatform::QtPlatform(const QString& initialTitle)
     , m_messageBox(m_window, m_title, m_eventLoop)
     , m_inputBox(m_window, m_title, m_eventLoop)
     , m_skin(m_window)
+    , m_answers(std::make_unique<ForgetfulAnswerStore>())
 {}
 
 Platform QtPlatform::services()
@@ -26,7 +41,7 @@ Platform QtPlatform::services()
     return Platform{m_window,     m_listView1, m_listView2,  m_progressBar1, m_commonDialog1,
                     m_messageBox, m_inputBox,  m_eventLoop,  m_title,        m_browser,
                     m_files,      m_settings,  m_capture,    m_skin,         m_pageLoader,
-                    m_clipboard,  m_textFiles, m_spreadsheet};
+                    m_clipboard,  m_textFiles, m_spreadsheet, m_clock, *m_answers};
 }
 
 void ConnectForm1(Form1Window& window, Form1& form)

@@ -3,6 +3,8 @@
 #include "Form1Window.h"
 #include "Platform.h"
 #include "QtClipboard.h"
+#include "AnswerStore.h"
+#include "QtClock.h"
 #include "QtDialogs.h"
 #include "QtEventLoop.h"
 #include "QtListControl.h"
@@ -14,6 +16,8 @@
 #include "QtTextFileWriter.h"
 #include "XlsxSpreadsheetTarget.h"
 #include "common/ApplicationTitle.h"
+
+#include <memory>
 
 // The Qt implementation of every service, built around one main window. Needs a QApplication.
 class QtPlatform final
@@ -47,6 +51,8 @@ private:
     QtClipboard m_clipboard;
     QtTextFileWriter m_textFiles;
     XlsxSpreadsheetTarget m_spreadsheet;
+    QtClock m_clock;
+    std::unique_ptr<AnswerStore> m_answers;
 };
 
 class Form1;

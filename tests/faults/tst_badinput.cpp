@@ -115,7 +115,7 @@ struct RealFiles
                         fake.commonDialog1, fake.messageBox, fake.inputBox,   fake.eventLoop,
                         fake.title,         fake.browser,    files,           settings,
                         fake.capture,       fake.skin,       fake.pageLoader, fake.clipboard,
-                        textFiles,          fake.spreadsheet};
+                        textFiles,          fake.spreadsheet, fake.clock,      fake.answers};
     }
 
     // "Load EAN Numbers From File", the dialog answering with this choice.

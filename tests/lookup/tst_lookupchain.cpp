@@ -331,7 +331,7 @@ void TestLookupChain::busyService_givesUpAfterThreeRetries()
     const QByteArray date =
         QLocale::c()
             .toString(QDateTime::fromSecsSinceEpoch(f.fake.clock.unixSeconds() + 400,
-                                                    QTimeZone::UTC),
+                                                    Qt::UTC),
                       QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"))
             .toLatin1();
     f.script(QStringLiteral("a.test"), kTea, {Status(503, {{"Retry-After", date}})});

@@ -4,6 +4,7 @@
 #include "common/Locations.h"
 #include "common/PointerCode.h"
 #include "lookup/LookupRun.h"
+#include "support/PageServiceLookup.h"
 #include "platform/fakes/FakePlatform.h"
 #include "support/FakeChance.h"
 
@@ -51,7 +52,8 @@ private Q_SLOTS:
     void threeCodes_progressMovesByShareThenReturnsToIdle()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         addCodes(fake, {"1", "2", "3"});
         run.PushButton17_Click();
 
@@ -77,7 +79,8 @@ private Q_SLOTS:
     void eachCode_setsProgressAndCaptionBeforeItsRequest()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         addCodes(fake, {"11", "22"});
         QStringList seen;
         fake.pageLoader.hook.beforeCall = [&](QStringView op) {
@@ -93,7 +96,8 @@ private Q_SLOTS:
     void caption_showsThePartAfterTheLastBackslash()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         addCodes(fake, {"C:\\codes\\4988112412613"});
         run.PushButton17_Click();
         QVERIFY(
@@ -104,7 +108,8 @@ private Q_SLOTS:
     void knownThenUnknown_twoTickedRowsOnlyTheSecondScrolled()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         serve(fake, {{"4988112412613", {recordPage("4988112412613", "Green Tea"), {}, 1}}});
         addCodes(fake, {"4988112412613", "0823564706221"});
         run.PushButton17_Click();
@@ -117,7 +122,8 @@ private Q_SLOTS:
     void recordWithoutName_givesAnEmptyTickedRow()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         serve(fake, {{"5", {QStringLiteral("Product name for EAN 5 but no colon"), {}, 1}}});
         addCodes(fake, {"5"});
         run.PushButton17_Click();
@@ -129,7 +135,8 @@ private Q_SLOTS:
     void codeWithSpaces_isSentUntrimmedAndFoundTrimmed()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         serve(fake, {{" 123 ", {recordPage("123", "Foo"), {}, 1}}});
         addCodes(fake, {" 123 ", " 999  "});
         run.PushButton17_Click();
@@ -141,7 +148,8 @@ private Q_SLOTS:
     void emptyList_saysSoAndKeepsEarlierResults()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         fake.listView2.add(QStringLiteral("earlier result"));
         run.PushButton17_Click();
         QCOMPARE(fake.messageBox.texts(), QStringList{"No items added to list."});
@@ -157,7 +165,8 @@ private Q_SLOTS:
     void start_discardsEarlierResultsBeforeTheFirstRequest()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         fake.listView2.add(QStringLiteral("old 1"));
         fake.listView2.add(QStringLiteral("old 2"));
         addCodes(fake, {"7"});
@@ -174,7 +183,8 @@ private Q_SLOTS:
     void secondStartDuringARun_isRefusedSilently()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         addCodes(fake, {"1", "2"});
         int nested = 0;
         fake.eventLoop.onWait = [&] {
@@ -192,7 +202,8 @@ private Q_SLOTS:
     void doneBox_isShownWhileStillBusyThenBusyClears()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         addCodes(fake, {"1"});
         bool busyWhileBoxOpen = false;
         fake.messageBox.onShow = [&](const FakeMessageBox::Shown&) {
@@ -208,8 +219,9 @@ private Q_SLOTS:
     void waiting_blocksForEventsInsteadOfSpinning()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
-        fake.pageLoader.respond = [](const QUrl&) { return FakeResponse{QString(), {}, 3}; };
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
+        fake.pageLoader.respond = [](const QUrl&) { return FakeResponse{FakePageLoader::kNoRecordPage.toString(), {}, 3}; };
         addCodes(fake, {"1", "2"});
         run.PushButton17_Click();
         // One yield per code before its request; then one wait per event until the page is in.
@@ -220,8 +232,9 @@ private Q_SLOTS:
     void pageAlreadyComplete_isNotWaitedFor()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
-        fake.pageLoader.respond = [](const QUrl&) { return FakeResponse{QString(), {}, 0}; };
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
+        fake.pageLoader.respond = [](const QUrl&) { return FakeResponse{FakePageLoader::kNoRecordPage.toString(), {}, 0}; };
         addCodes(fake, {"1"});
         run.PushButton17_Click();
         QCOMPARE(fake.eventLoop.waits, 0);
@@ -231,7 +244,8 @@ private Q_SLOTS:
     void unobtainablePage_rowSaysWhyIsTickedScrolledAndTheRunGoesOn()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         serve(fake, {{"1", {recordPage("1", "One"), {}, 1}},
                      {"2", {QString(), QStringLiteral("HTTP 503"), 1}},
                      {"3", {QString(), QStringLiteral("timed out"), 2}},
@@ -255,19 +269,19 @@ private Q_SLOTS:
             << "listView2"
             << "clear" << 110 << QStringList{"old", "One", "2 - no record found"};
         QTest::newRow("reading the code") << "listView1"
-                                          << "text" << 122 << QStringList{"2 - no record found"};
+                                          << "text" << 124 << QStringList{"2 - no record found"};
         QTest::newRow("the loader refusing the address")
             << "pageLoader"
-            << "start" << 128 << QStringList{"2 - no record found"};
-        QTest::newRow("taking the page text")
+            << "start" << 130 << QStringList{"2 - no record found"};
+        QTest::newRow("taking the answer")
             << "pageLoader"
-            << "text" << 136 << QStringList{"2 - no record found"};
+            << "response" << 130 << QStringList{"2 - no record found"};
         QTest::newRow("appending a found row")
             << "listView2"
-            << "add" << 142 << QStringList{"2 - no record found"};
+            << "add" << 132 << QStringList{"2 - no record found"};
         QTest::newRow("ticking a found row")
             << "listView2"
-            << "setChecked" << 142 << QStringList{"One", "2 - no record found"};
+            << "setChecked" << 132 << QStringList{"One", "2 - no record found"};
     }
     void failingStep_isReportedWithItsLineAndTheRunGoesOn()
     {
@@ -276,7 +290,8 @@ private Q_SLOTS:
         QFETCH(int, line);
         QFETCH(QStringList, rows);
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         serve(fake, {{"1", {recordPage("1", "One"), {}, 1}}});
         fake.listView2.add(QStringLiteral("old"));
         addCodes(fake, {"1", "2"});
@@ -310,7 +325,8 @@ private Q_SLOTS:
     void codesRemovedDuringTheRun_endTheRunWithoutReports()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         addCodes(fake, {"1", "2", "3"});
         fake.eventLoop.onWait = [&] {
             // Another operation ended meanwhile and gave the pointer back, so clearing works.
@@ -327,7 +343,8 @@ private Q_SLOTS:
     void codesAddedDuringTheRun_countInTheShareButAreNotVisited()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         addCodes(fake, {"1", "2"});
         bool added = false;
         fake.eventLoop.onWait = [&] {
@@ -388,7 +405,8 @@ private Q_SLOTS:
     void closingDuringTheWait_unwindsTheRunWithoutAnotherStep()
     {
         FakePlatform fake;
-        LookupRun run(fake.services(), kBase);
+        PageServiceLookup lookup(fake.services(), kBase);
+        LookupRun& run = lookup.run;
         addCodes(fake, {"1", "2"});
         fake.eventLoop.onWait = [&] { fake.eventLoop.endProgram(); };
         QVERIFY_THROWS_EXCEPTION(ProgramEnding, run.PushButton17_Click());
@@ -403,6 +421,7 @@ private Q_SLOTS:
         FakeChance chance;
         AppConfig config;
         config.serviceUrl = kBase;
+        config.serviceUrlNamed = true;
         Form1 form(fake.services(), config, chance);
         form.Form_Load();
         form.PushButton7_Click(); // the two sample codes
@@ -426,6 +445,7 @@ private Q_SLOTS:
         FakeChance chance;
         AppConfig config;
         config.serviceUrl = QStringLiteral("http://lookup.test:81");
+        config.serviceUrlNamed = true;
         Form1 form(fake.services(), config, chance);
         form.Form_Load();
         form.PushButton7_Click();

@@ -13,10 +13,16 @@
 // What the fake service answers for one request.
 struct FakeResponse
 {
+    FakeResponse(QString text = {}, QString failure = {}, int waits = 1)
+        : text(std::move(text))
+        , failure(std::move(failure))
+        , waits(waits)
+    {}
+
     QString text;    // the page, when it arrives: a body in UTF-8 with the status below
     QString failure; // non-empty: no answer arrives, for this reason
     // How many waits for events the page takes to complete; 0 completes it at once.
-    int waits = 1;
+    int waits;
     int status = 200;
     QList<std::pair<QByteArray, QByteArray>> headers;
     // Bytes that are not text; replaces the text when set.

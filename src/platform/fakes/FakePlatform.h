@@ -1,6 +1,8 @@
 #pragma once
 
+#include "FakeAnswerStore.h"
 #include "FakeClipboard.h"
+#include "FakeClock.h"
 #include "FakeDialogs.h"
 #include "FakeListControl.h"
 #include "FakePageLoader.h"
@@ -16,6 +18,10 @@
 // Every service of the outside world in memory, for the handlers to run against in tests.
 struct FakePlatform
 {
+    FakePlatform() { eventLoop.clock = &clock; }
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
     ApplicationTitle title{QStringLiteral("Quillfen")};
     FakeMainWindow window;
     FakeListControl listView1{false};
@@ -34,6 +40,8 @@ struct FakePlatform
     FakeClipboard clipboard;
     FakeTextFileWriter textFiles;
     FakeSpreadsheetTarget spreadsheet;
+    FakeClock clock;
+    FakeAnswerStore answers;
 
     Platform services() { return services(eventLoop, pageLoader); }
 
@@ -42,6 +50,7 @@ struct FakePlatform
     {
         return Platform{window,   listView1, listView2, progressBar1, commonDialog1, messageBox,
                         inputBox, loop,      title,     browser,      files,         settings,
-                        capture,  skin,      loader,    clipboard,    textFiles,     spreadsheet};
+                        capture,  skin,      loader,    clipboard,    textFiles,     spreadsheet,
+                        clock,    answers};
     }
 };

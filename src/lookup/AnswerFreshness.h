@@ -1,0 +1,3 @@
+#pragma once
+#include "platform/AnswerStore.h"
+bool IsFresh(const StoredAnswer& answer, qint64 nowUnixSeconds);
