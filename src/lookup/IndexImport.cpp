@@ -7,18 +7,200 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QScopeGuard>
 
+#include <array>
+#include <condition_variable>
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace {
 // Large reads keep the system calls few; the text they inflate to is handed on in pieces of
 // the inflater's own size.
 constexpr qint64 kReadPiece = 1024 * 1024;
+// Rows travel from the reading thread to the writing one in batches: large enough that the
+// hand-over costs nothing, few enough in flight that memory stays small (a batch holds only
+// the fields the index keeps, about a tenth of the text).
+constexpr std::size_t kBatchRows = 8192;
+constexpr std::size_t kBatchesInFlight = 4;
 
 struct Cancelled
 {
 };
+
+// Rows copied out of the text, so that the reader can go on while they are written.
+struct RowBatch
+{
+    static constexpr int kFields = 8;
+    QByteArray bytes;
+    std::vector<std::array<std::pair<qsizetype, qsizetype>, kFields>> rows;
+    qint64 bytesReadAfter = 0; // compressed bytes read once this batch was complete
+
+    void add(const ExportRow& row)
+    {
+        auto& spans = rows.emplace_back();
+        const QByteArrayView fields[kFields] = {row.code,      row.key,         row.productName,
+                                                row.localName, row.englishName, row.genericName,
+                                                row.brands,    row.quantity};
+        for (int i = 0; i < kFields; ++i) {
+            spans[std::size_t(i)] = {bytes.size(), fields[i].size()};
+            bytes += fields[i];
+        }
+    }
+
+    ExportRow row(std::size_t i) const
+    {
+        const auto view = [&](int field) {
+            const auto [at, size] = rows[i][std::size_t(field)];
+            return QByteArrayView(bytes.constData() + at, size);
+        };
+        return ExportRow{view(0), view(1), view(2), view(3), view(4), view(5), view(6), view(7)};
+    }
+
+    void clear()
+    {
+        bytes.resize(0);
+        rows.clear();
+    }
+};
+
+// Full batches one way, emptied ones back, at most a few in flight.
+class BatchQueue
+{
+public:
+    // False once the writing side has stopped.
+    bool push(std::unique_ptr<RowBatch> batch)
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return m_full.size() < kBatchesInFlight || m_stopped; });
+        if (m_stopped)
+            return false;
+        m_full.push_back(std::move(batch));
+        m_changed.notify_all();
+        return true;
+    }
+    // None once the reading side has closed and every batch is taken.
+    std::unique_ptr<RowBatch> pop()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [&] { return !m_full.empty() || m_closed; });
+        if (m_full.empty())
+            return nullptr;
+        auto batch = std::move(m_full.front());
+        m_full.pop_front();
+        m_changed.notify_all();
+        return batch;
+    }
+    std::unique_ptr<RowBatch> spare()
+    {
+        const std::lock_guard lock(m_mutex);
+        if (m_spare.empty())
+            return std::make_unique<RowBatch>();
+        auto batch = std::move(m_spare.back());
+        m_spare.pop_back();
+        return batch;
+    }
+    void recycle(std::unique_ptr<RowBatch> batch)
+    {
+        batch->clear();
+        const std::lock_guard lock(m_mutex);
+        m_spare.push_back(std::move(batch));
+    }
+    void close()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_closed = true;
+        m_changed.notify_all();
+    }
+    void stop()
+    {
+        const std::lock_guard lock(m_mutex);
+        m_stopped = true;
+        m_changed.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<std::unique_ptr<RowBatch>> m_full;
+    std::vector<std::unique_ptr<RowBatch>> m_spare;
+    bool m_closed = false;
+    bool m_stopped = false;
+};
+
+// What reading one file came to.
+struct FileRead
+{
+    QString failure; // empty when the file was read whole
+    qint64 rows = 0;
+    ExportSkips skips;
+    qint64 textBytes = 0;
+};
+
+struct Stopped
+{
+};
+
+// Reads, inflates and splits one file into batches; runs in a thread of its own.
+void ReadExport(InputFile& input, const QByteArray& language, qint64 bytesBefore, BatchQueue& queue,
+                const std::atomic<bool>& cancel, FileRead& result)
+{
+    try {
+        GzipInflater inflater;
+        ExportReader reader(language);
+        std::vector<char> buffer(static_cast<std::size_t>(kReadPiece));
+        std::unique_ptr<RowBatch> batch = queue.spare();
+        qint64 bytesRead = bytesBefore;
+        const auto handOver = [&] {
+            batch->bytesReadAfter = bytesRead;
+            if (!queue.push(std::move(batch)))
+                throw Stopped{};
+            batch = queue.spare();
+        };
+        const auto addRow = [&](const ExportRow& row) {
+            batch->add(row);
+            if (batch->rows.size() >= kBatchRows)
+                handOver();
+        };
+        const auto readText = [&](QByteArrayView text) {
+            if (cancel.load(std::memory_order_relaxed))
+                throw Stopped{};
+            reader.feed(text, addRow);
+        };
+        for (;;) {
+            if (cancel.load(std::memory_order_relaxed))
+                throw Stopped{};
+            const qint64 got = input.read(buffer.data(), kReadPiece);
+            if (got == 0)
+                break;
+            bytesRead += got;
+            inflater.feed(QByteArrayView(buffer.data(), got), readText);
+            if (inflater.state() == GzipInflater::State::Corrupt)
+                throw OperationFailed(inflater.problem());
+            if (!reader.problem().isEmpty())
+                throw OperationFailed(reader.problem());
+            // Each piece read is reported, even when it gave no whole batch.
+            handOver();
+        }
+        if (!inflater.complete())
+            throw OperationFailed(inflater.problem());
+        if (!reader.finish(addRow))
+            throw OperationFailed(reader.problem());
+        handOver();
+        result.rows = reader.rows();
+        result.skips = reader.skips();
+        result.textBytes = inflater.uncompressedBytes();
+    } catch (const OperationFailed& failure) {
+        result.failure = failure.description();
+    } catch (const Stopped&) {
+    } catch (const std::exception& failure) {
+        result.failure = QString::fromLocal8Bit(failure.what());
+    }
+    queue.close();
+}
 } // namespace
 
 double ImportProgress::bytesPerSecond() const
@@ -135,8 +317,9 @@ ImportSummary ImportExports(const QStringList& paths, InputFiles& files, Product
         return finish(ImportSummary::Outcome::CannotOpen, failure.description());
     }
 
+    // Reading (inflating and splitting) runs in a thread of its own while this one writes the
+    // index: each takes about half the time, and the machine has at least two cores.
     const QByteArray language = options.localLanguage.toUtf8();
-    std::vector<char> buffer(static_cast<std::size_t>(kReadPiece));
     QString fileName;
     try {
         const std::unique_ptr<ProductIndexBuilder> builder = index.startBuilding();
@@ -149,43 +332,40 @@ ImportSummary ImportExports(const QStringList& paths, InputFiles& files, Product
             at.fileNumber = int(i) + 1;
             at.fileName = fileName;
 
-            GzipInflater inflater;
-            ExportReader reader(language);
-            const auto addRow = [&](const ExportRow& row) { builder->add(row); };
-            const auto readText = [&](QByteArrayView text) {
+            BatchQueue queue;
+            FileRead read;
+            std::thread reading(ReadExport, std::ref(input), std::cref(language), at.bytesRead,
+                                std::ref(queue), std::cref(cancel), std::ref(read));
+            // However this scope is left, the reading thread is stopped and joined first.
+            const auto joinReading = qScopeGuard([&] {
+                queue.stop();
+                reading.join();
+            });
+            const qint64 rowsBefore = at.rows;
+            while (std::unique_ptr<RowBatch> batch = queue.pop()) {
+                for (std::size_t row = 0; row < batch->rows.size(); ++row)
+                    builder->add(batch->row(row));
+                at.rows += qint64(batch->rows.size());
+                const bool moved = batch->bytesReadAfter > at.bytesRead;
+                at.bytesRead = batch->bytesReadAfter;
+                queue.recycle(std::move(batch));
                 if (cancel.load(std::memory_order_relaxed))
                     throw Cancelled{};
-                reader.feed(text, addRow);
-            };
-            for (;;) {
-                if (cancel.load(std::memory_order_relaxed))
-                    throw Cancelled{};
-                const qint64 got = input.read(buffer.data(), kReadPiece);
-                if (got == 0)
-                    break;
-                at.bytesRead += got;
-                inflater.feed(QByteArrayView(buffer.data(), got), readText);
-                if (inflater.state() == GzipInflater::State::Corrupt)
-                    return finish(ImportSummary::Outcome::Failed,
-                                  fileName + QStringLiteral(": ") + inflater.problem());
-                if (!reader.problem().isEmpty())
-                    return finish(ImportSummary::Outcome::Failed,
-                                  fileName + QStringLiteral(": ") + reader.problem());
-                at.rows = summary.rows + reader.rows();
-                at.seconds = double(clock.nsecsElapsed()) / 1e9;
-                if (progress)
+                if (moved && progress) {
+                    at.seconds = double(clock.nsecsElapsed()) / 1e9;
                     progress(at);
+                }
             }
-            if (!inflater.complete())
+            if (cancel.load())
+                throw Cancelled{};
+            if (!read.failure.isEmpty())
                 return finish(ImportSummary::Outcome::Failed,
-                              fileName + QStringLiteral(": ") + inflater.problem());
-            if (!reader.finish(addRow))
-                return finish(ImportSummary::Outcome::Failed,
-                              fileName + QStringLiteral(": ") + reader.problem());
-            summary.rows += reader.rows();
-            summary.skipped += reader.skips();
-            summary.textBytes += inflater.uncompressedBytes();
-            file.products = reader.rows();
+                              fileName + QStringLiteral(": ") + read.failure);
+            Q_ASSERT(at.rows - rowsBefore == read.rows);
+            summary.rows += read.rows;
+            summary.skipped += read.skips;
+            summary.textBytes += read.textBytes;
+            file.products = read.rows;
             summary.exports.append(file);
         }
         if (cancel.load())
