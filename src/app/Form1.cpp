@@ -12,7 +12,7 @@
 #include "common/RowRemoval.h"
 #include "platform/BrowserOpener.h"
 #include "platform/EventLoop.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemPing.h"
 

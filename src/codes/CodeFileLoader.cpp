@@ -7,7 +7,7 @@
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
 #include "platform/MessageBox.h"
 
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "common/MainRoutines.h"
 #include "common/PointerHandlers.h"
 #include "common/RowRemoval.h"
+#include "platform/Form1Window.h"
 #include "platform/InputBox.h"
-#include "platform/MainWindow.h"
 
 QStringList SplitTypedCodes(const QString& answer)
 {

@@ -7,7 +7,7 @@
 #include "common/MainRoutines.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
 #include "platform/MessageBox.h"
 #include "platform/PageLoader.h"
 #include "platform/ProgressDisplay.h"

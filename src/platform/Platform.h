@@ -8,7 +8,7 @@ class FileDialog;
 class FileSystem;
 class InputBox;
 class ListControl;
-class MainWindow;
+class Form1Window;
 class MessageBox;
 class PageLoader;
 class ProcessCapture;
@@ -23,7 +23,7 @@ class TextFileWriter;
 // (FakePlatform). A new service is one more interface here, one Qt implementation and one fake.
 struct Platform
 {
-    MainWindow& window;
+    Form1Window& window;
     ListControl& listView1;
     ListControl& listView2;
     ProgressDisplay& progressBar1;

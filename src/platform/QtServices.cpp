@@ -1,6 +1,6 @@
 #include "QtServices.h"
 
-#include "Form1Window.h"
+#include "QtForm1Window.h"
 #include "common/Failure.h"
 
 #include <QDesktopServices>

@@ -8,7 +8,7 @@
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
 #include "platform/FileDialog.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressDisplay.h"
 #include "platform/TextFileWriter.h"

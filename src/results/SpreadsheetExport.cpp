@@ -5,7 +5,7 @@
 #include "common/Locations.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
 #include "platform/MessageBox.h"
 #include "platform/SpreadsheetTarget.h"
 

@@ -17,7 +17,7 @@
 struct FakePlatform
 {
     ApplicationTitle title{QStringLiteral("Quillfen")};
-    FakeMainWindow window;
+    FakeForm1Window window;
     FakeListControl listView1{false};
     FakeListControl listView2{true};
     FakeProgressDisplay progressBar1;

@@ -5,7 +5,7 @@
 #include "platform/BrowserOpener.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
 #include "platform/ProgressDisplay.h"
 
 #include <QHash>
@@ -15,7 +15,7 @@
 
 #include <functional>
 
-class FakeMainWindow final : public MainWindow
+class FakeForm1Window final : public Form1Window
 {
 public:
     void setCaption(const QString& caption) override

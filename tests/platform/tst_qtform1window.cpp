@@ -35,7 +35,7 @@ QRect twips(int left, int top, int width, int height)
 }
 } // namespace
 
-class TestForm1Window : public QObject
+class TestQtForm1Window : public QObject
 {
     Q_OBJECT
 
@@ -79,7 +79,7 @@ private Q_SLOTS:
     void layout_matchesTheControlTable()
     {
         App app;
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         QCOMPARE(w.windowTitle(), QStringLiteral("Quillfen"));
         QCOMPARE(w.size(), QSize(536, 564));
         QCOMPARE(w.listView1()->geometry(), twips(120, 120, 7800, 2535));
@@ -153,7 +153,7 @@ private Q_SLOTS:
     void tabOrder_followsTheTable()
     {
         App app;
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         const QList<QWidget*> order{w.listView1(),   w.listView2(),    w.pushButton6(),
                                     w.pushButton3(), w.pushButton1(),  w.pushButton17(),
                                     w.pushButton4(), w.pushButton13(), w.pushButton2(),
@@ -316,7 +316,7 @@ private Q_SLOTS:
     void pointer_waitCursorOverEverythingHandOnlyWithAPicture()
     {
         App app;
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         w.setMousePointer(PointerCode::Hourglass);
         QCOMPARE(w.cursor().shape(), Qt::WaitCursor);
         QCOMPARE(w.pushButton17()->cursor().shape(), Qt::WaitCursor);
@@ -382,7 +382,7 @@ private Q_SLOTS:
     void pointer_overAButtonStaysTheHandAsTheMouseMoves()
     {
         App app(QStringLiteral(QUILLFEN_BINARY_DIR "/src"));
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QPushButton* const button = w.pushButton17();
         QTest::mouseMove(button, button->rect().center());
@@ -403,7 +403,7 @@ private Q_SLOTS:
     {
         // The build puts the hand pointer next to the program, where start-up looks for it.
         App app(QStringLiteral(QUILLFEN_BINARY_DIR "/src"));
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         QVERIFY(w.hasMouseIcon());
         QCOMPARE(w.mousePointer(), PointerCode::Default); // loading does not switch to it
         w.setMousePointer(PointerCode::Custom);
@@ -427,7 +427,7 @@ private Q_SLOTS:
     void pointer_hoverDuringARunKeepsTheHourglass()
     {
         App app(QStringLiteral(QUILLFEN_BINARY_DIR "/src"));
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.setMousePointer(PointerCode::Hourglass);
         QTest::mouseMove(w.pushButton3(), w.pushButton3()->rect().center());
@@ -512,5 +512,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestForm1Window)
-#include "tst_form1window.moc"
+QTEST_MAIN(TestQtForm1Window)
+#include "tst_qtform1window.moc"
