@@ -9,6 +9,7 @@
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerHandlers.h"
+#include "common/ProgramEnding.h"
 #include "common/RowRemoval.h"
 #include "platform/BrowserOpener.h"
 #include "platform/EventLoop.h"

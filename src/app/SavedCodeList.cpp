@@ -1,7 +1,7 @@
 #include "SavedCodeList.h"
 
-#include "common/Failure.h"
 #include "common/ListControl.h"
+#include "common/OperationFailed.h"
 #include "platform/EventLoop.h"
 #include "platform/SettingsStore.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ErrorReport.h"
-#include "Failure.h"
+#include "ProgramEnding.h"
 
 #include <QStringView>
 

@@ -1,6 +1,6 @@
 #include "QtEventLoop.h"
 
-#include "common/Failure.h"
+#include "common/ProgramEnding.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 
 #include "ProgressDisplay.h"
 #include "Twips.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 
 #include <QCloseEvent>

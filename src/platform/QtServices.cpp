@@ -1,7 +1,7 @@
 #include "QtServices.h"
 
 #include "QtForm1Window.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QDesktopServices>
 #include <QFile>

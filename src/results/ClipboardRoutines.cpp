@@ -1,8 +1,8 @@
 #include "ClipboardRoutines.h"
 
 #include "AlignedCells.h"
-#include "common/Failure.h"
 #include "common/ListControl.h"
+#include "common/ProgramEnding.h"
 #include "platform/Clipboard.h"
 #include "platform/EventLoop.h"
 

@@ -1,6 +1,7 @@
 #include "app/CmdOutput.h"
 #include "app/ConnectivityCheck.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
+#include "common/ProgramEnding.h"
 #include "platform/SystemPing.h"
 #include "platform/fakes/FakePlatform.h"
 

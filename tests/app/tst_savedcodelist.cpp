@@ -1,5 +1,5 @@
 #include "app/SavedCodeList.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/fakes/FakePlatform.h"
 
 #include <QTest>

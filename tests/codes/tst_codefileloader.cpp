@@ -1,7 +1,9 @@
 #include "codes/CodeFileLoader.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
+#include "common/ProgramEnding.h"
 #include "platform/fakes/FakePlatform.h"
 #include "support/Utf16Bytes.h"
 

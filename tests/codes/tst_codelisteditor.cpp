@@ -1,6 +1,7 @@
 #include "codes/CodeListEditor.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "common/RowRemoval.h"
 #include "platform/fakes/FakePlatform.h"

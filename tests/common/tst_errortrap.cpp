@@ -1,6 +1,8 @@
 #include "common/ErrorReport.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
+#include "common/OperationFailed.h"
+#include "common/ProgramEnding.h"
 #include "platform/fakes/FakePlatform.h"
 
 #include <QTest>

@@ -1,4 +1,5 @@
 #include "common/MainRoutines.h"
+#include "common/OperationFailed.h"
 #include "platform/fakes/FakePlatform.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "common/Failure.h"
+#include "common/ProgramEnding.h"
 #include "platform/QtEventLoop.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/QtServices.h"
 
 #include <QDir>

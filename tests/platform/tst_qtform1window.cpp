@@ -1,9 +1,10 @@
 // The real window on the offscreen platform: layout, captions, and the events the handlers see.
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
-#include "common/Failure.h"
 #include "common/Locations.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
+#include "common/ProgramEnding.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSettingsStore.h"
 #include "support/LoopbackConfig.h"

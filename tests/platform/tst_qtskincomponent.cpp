@@ -1,5 +1,5 @@
 // The skin component on a real widget, offscreen.
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/QtForm1Window.h"
 #include "platform/QtSkinComponent.h"
 

@@ -3,7 +3,7 @@
 // desktop application: the spreadsheet target's opener is replaced in every case.
 #include "ResultsTable.h"
 #include "app/Form1.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/ProgressDisplay.h"
 #include "platform/QtClipboard.h"

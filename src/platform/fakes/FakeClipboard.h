@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FakeHook.h"
-#include "common/Failure.h"
 #include "platform/Clipboard.h"
 
 // A clipboard in memory. Make it busy by throwing from the hook; make it lose what is put on it

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeHook.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/SpreadsheetTarget.h"
 
 #include <QMap>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FakeHook.h"
-#include "common/Failure.h"
 #include "platform/TextFileWriter.h"
 
 #include <QHash>

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "FakeHook.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
+#include "common/ProgramEnding.h"
 #include "platform/BrowserOpener.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
