@@ -23,6 +23,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -159,7 +160,12 @@ private Q_SLOTS:
             auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
             QVERIFY(fileDialog);
             QCOMPARE(fileDialog->windowTitle(), QStringLiteral("Save"));
-            fileDialog->selectFile(path);
+            // Typed into the name field, as a user would: selectFile() leaves the field alone
+            // once it has the focus, which it gets only when the dialog has become active.
+            fileDialog->setDirectory(folder.path());
+            auto* const name = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(QStringLiteral("results.txt"));
             static_cast<QDialog*>(fileDialog)->accept(); // the dialog's own checks run
         });
         QTest::mouseClick(app.window().pushButton4(), Qt::LeftButton);
