@@ -1,14 +1,16 @@
 #pragma once
 
 #include "Platform.h"
+#include "QtBrowserOpener.h"
 #include "QtClipboard.h"
 #include "QtDialogs.h"
 #include "QtEventLoop.h"
+#include "QtFileSystem.h"
 #include "QtForm1Window.h"
 #include "QtListControl.h"
 #include "QtPageLoader.h"
 #include "QtProcessCapture.h"
-#include "QtServices.h"
+#include "QtProgressDisplay.h"
 #include "QtSettingsStore.h"
 #include "QtSkinComponent.h"
 #include "QtTextFileWriter.h"

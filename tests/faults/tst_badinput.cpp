@@ -9,7 +9,7 @@
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/PointerCode.h"
-#include "platform/QtServices.h"
+#include "platform/QtFileSystem.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTextFileWriter.h"
 #include "platform/fakes/FakePlatform.h"

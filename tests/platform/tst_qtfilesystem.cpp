@@ -1,5 +1,5 @@
 #include "common/OperationFailed.h"
-#include "platform/QtServices.h"
+#include "platform/QtFileSystem.h"
 
 #include <QDir>
 #include <QFile>
