@@ -1,29 +1,16 @@
 #pragma once
 
+#include "CaptionProgressBar.h"
 #include "Form1Window.h"
 
 #include <QCursor>
 #include <QList>
-#include <QProgressBar>
 #include <QWidget>
 
 #include <optional>
 
 class QPushButton;
 class QTreeWidget;
-
-// A progress bar that draws a caption of the program's choosing instead of a percentage.
-class CaptionProgressBar final : public QProgressBar
-{
-    Q_OBJECT
-public:
-    explicit CaptionProgressBar(QWidget* parent = nullptr);
-    QString text() const override { return m_caption; }
-    void setCaption(const QString& caption);
-
-private:
-    QString m_caption;
-};
 
 // Form1 on Qt widgets: two lists, nine push buttons and the progress bar, placed as the program has
 // always placed them. Events the handlers care about leave it as signals; its pointer code and

@@ -1,6 +1,6 @@
 #include "QtProgressDisplay.h"
 
-#include "QtForm1Window.h"
+#include "CaptionProgressBar.h"
 
 #include <algorithm>
 #include <cmath>
