@@ -1,7 +1,7 @@
 #pragma once
 
+#include "FakeEventLoop.h"
 #include "FakeHook.h"
-#include "FakeWindow.h"
 #include "platform/PageLoader.h"
 
 #include <QList>

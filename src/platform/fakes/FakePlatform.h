@@ -1,15 +1,19 @@
 #pragma once
 
+#include "FakeBrowserOpener.h"
 #include "FakeClipboard.h"
 #include "FakeDialogs.h"
+#include "FakeEventLoop.h"
+#include "FakeFileSystem.h"
+#include "FakeForm1Window.h"
 #include "FakeListControl.h"
 #include "FakePageLoader.h"
 #include "FakeProcessCapture.h"
+#include "FakeProgressDisplay.h"
 #include "FakeSettingsStore.h"
 #include "FakeSkinComponent.h"
 #include "FakeSpreadsheetTarget.h"
 #include "FakeTextFileWriter.h"
-#include "FakeWindow.h"
 #include "common/ApplicationTitle.h"
 #include "platform/Platform.h"
 
