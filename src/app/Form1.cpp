@@ -5,7 +5,6 @@
 #include "StartupRoutines.h"
 #include "common/ApplicationTitle.h"
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerHandlers.h"
@@ -14,6 +13,7 @@
 #include "platform/BrowserOpener.h"
 #include "platform/EventLoop.h"
 #include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemPing.h"
 

@@ -1,13 +1,13 @@
 #include "CodeListEditor.h"
 
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerHandlers.h"
 #include "common/RowRemoval.h"
 #include "platform/Form1Window.h"
 #include "platform/InputBox.h"
+#include "platform/ListControl.h"
 
 QStringList SplitTypedCodes(const QString& answer)
 {

@@ -1,7 +1,7 @@
 #include "RowRemoval.h"
 
-#include "ListControl.h"
 #include "PointerHandlers.h"
+#include "platform/ListControl.h"
 
 void RemoveSelectedRowUnlessBusy(ListControl& list, const Form1Window& window)
 {

@@ -2,12 +2,12 @@
 
 #include "LookupPage.h"
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
 #include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/PageLoader.h"
 #include "platform/ProgressDisplay.h"

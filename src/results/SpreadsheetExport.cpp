@@ -1,13 +1,13 @@
 #include "SpreadsheetExport.h"
 
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "common/ProgramEnding.h"
 #include "platform/EventLoop.h"
 #include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/SpreadsheetTarget.h"
 

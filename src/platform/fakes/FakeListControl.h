@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeHook.h"
-#include "common/ListControl.h"
+#include "platform/ListControl.h"
 
 #include <QList>
 #include <QStringList>
