@@ -23,10 +23,26 @@ QtPlatform::QtPlatform(const QString& initialTitle)
 
 Platform QtPlatform::services()
 {
-    return Platform{m_window,     m_listView1, m_listView2,  m_progressBar1, m_commonDialog1,
-                    m_messageBox, m_inputBox,  m_eventLoop,  m_title,        m_browser,
-                    m_files,      m_settings,  m_capture,    m_skin,         m_pageLoader,
-                    m_clipboard,  m_textFiles, m_spreadsheet};
+    return Platform{
+        .window = m_window,
+        .listView1 = m_listView1,
+        .listView2 = m_listView2,
+        .progressBar1 = m_progressBar1,
+        .commonDialog1 = m_commonDialog1,
+        .messageBox = m_messageBox,
+        .inputBox = m_inputBox,
+        .eventLoop = m_eventLoop,
+        .title = m_title,
+        .browser = m_browser,
+        .files = m_files,
+        .settings = m_settings,
+        .capture = m_capture,
+        .skin = m_skin,
+        .pageLoader = m_pageLoader,
+        .clipboard = m_clipboard,
+        .textFiles = m_textFiles,
+        .spreadsheet = m_spreadsheet,
+    };
 }
 
 void ConnectForm1(QtForm1Window& window, Form1& form)

@@ -46,8 +46,25 @@ struct FakePlatform
     // The fakes around a real event loop and page loader, for runs against a live service.
     Platform services(EventLoop& loop, PageLoader& loader)
     {
-        return Platform{window,   listView1, listView2, progressBar1, commonDialog1, messageBox,
-                        inputBox, loop,      title,     browser,      files,         settings,
-                        capture,  skin,      loader,    clipboard,    textFiles,     spreadsheet};
+        return Platform{
+            .window = window,
+            .listView1 = listView1,
+            .listView2 = listView2,
+            .progressBar1 = progressBar1,
+            .commonDialog1 = commonDialog1,
+            .messageBox = messageBox,
+            .inputBox = inputBox,
+            .eventLoop = loop,
+            .title = title,
+            .browser = browser,
+            .files = files,
+            .settings = settings,
+            .capture = capture,
+            .skin = skin,
+            .pageLoader = loader,
+            .clipboard = clipboard,
+            .textFiles = textFiles,
+            .spreadsheet = spreadsheet,
+        };
     }
 };
