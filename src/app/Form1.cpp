@@ -61,7 +61,7 @@ void Form1::Form_Load()
         trap(106, [&] { m_platform.window.setApplicationIcon(); });
         trap(108, [&] { SetShortTitle(); });
         QString pointerFile;
-        if (trap.test(110, [&] {
+        if (trap.holdsOrFails(110, [&] {
                 pointerFile =
                     QDir(m_config.applicationFolder).filePath(kPointerFileName.toString());
                 return FileExists(m_platform.files, pointerFile);

@@ -115,11 +115,11 @@ private Q_SLOTS:
         FakePlatform fake;
         ErrorTrap trap(fake.messageBox, Location::PushButton1_Click);
         bool entered = false;
-        if (trap.test(100, [&]() -> bool { fail(QStringLiteral("no pointer")); }))
+        if (trap.holdsOrFails(100, [&]() -> bool { fail(QStringLiteral("no pointer")); }))
             entered = true;
         QVERIFY(entered);
         QCOMPARE(fake.messageBox.shown().size(), 1);
-        QVERIFY(!trap.test(102, [] { return false; }));
+        QVERIFY(!trap.holdsOrFails(102, [] { return false; }));
     }
 
     void failureInsideLoop_goesOnWithNextPass()

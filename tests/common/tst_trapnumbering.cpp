@@ -22,7 +22,8 @@ class TestTrapNumbering : public QObject
     {
         static const QRegularExpression trapStart(
             QStringLiteral(R"(ErrorTrap\s+trap\([^,]+,\s*Location::(\w+)\))"));
-        static const QRegularExpression numbered(QStringLiteral(R"(\btrap(?:\.test)?\((\d+)\s*,)"));
+        static const QRegularExpression numbered(
+            QStringLiteral(R"(\btrap(?:\.holdsOrFails)?\((\d+)\s*,)"));
         QList<Procedure> found;
         QDirIterator it(QStringLiteral(QUILLFEN_SOURCE_DIR "/src"), {QStringLiteral("*.cpp")},
                         QDir::Files, QDirIterator::Subdirectories);
