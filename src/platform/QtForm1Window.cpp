@@ -5,6 +5,8 @@
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHeaderView>
@@ -54,6 +56,18 @@ QPoint cursorHotSpot(const QString& path)
 QtForm1Window::QtForm1Window(QWidget* parent)
     : QWidget(parent)
 {
+    // A plain widget is a "filler" to assistive technology; screen readers announce the program's
+    // window only when it says it is one.
+    static const bool windowRoleInstalled = [] {
+        QAccessible::installFactory([](const QString& className, QObject* object) {
+            QAccessibleInterface* window = nullptr;
+            if (className == u"QtForm1Window" && object->isWidgetType())
+                window = new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+            return window;
+        });
+        return true;
+    }();
+    Q_UNUSED(windowRoleInstalled);
     setObjectName(QStringLiteral("Form1"));
     // A placeholder until start-up sets the product name.
     setWindowTitle(QStringLiteral("Form1"));
@@ -263,9 +277,12 @@ int QtForm1Window::windowsKeyCode(int qtKey)
 
 int QtForm1Window::listNumber(QObject* watched) const
 {
-    if (watched == m_listView1 || watched == m_listView1->viewport())
+    auto isPartOf = [watched](const QTreeWidget* list) {
+        return list && (watched == list || watched == list->viewport());
+    };
+    if (isPartOf(m_listView1))
         return 1;
-    if (watched == m_listView2 || watched == m_listView2->viewport())
+    if (isPartOf(m_listView2))
         return 2;
     return 0;
 }

@@ -70,18 +70,20 @@ private:
     int listNumber(QObject* watched) const;
     void applyPointer();
 
-    QTreeWidget* m_listView1;
-    QTreeWidget* m_listView2;
-    QPushButton* m_pushButton6;
-    QPushButton* m_pushButton3;
-    QPushButton* m_pushButton1;
-    QPushButton* m_pushButton7;
-    QPushButton* m_pushButton17;
-    QPushButton* m_pushButton4;
-    QPushButton* m_pushButton13;
-    QPushButton* m_pushButton2;
-    QPushButton* m_pushButton5;
-    CaptionProgressBar* m_progressBar1;
+    // Set one by one as the controls are built, while the event filter already runs for the
+    // ones built before: it finds the others null until they exist.
+    QTreeWidget* m_listView1 = nullptr;
+    QTreeWidget* m_listView2 = nullptr;
+    QPushButton* m_pushButton6 = nullptr;
+    QPushButton* m_pushButton3 = nullptr;
+    QPushButton* m_pushButton1 = nullptr;
+    QPushButton* m_pushButton7 = nullptr;
+    QPushButton* m_pushButton17 = nullptr;
+    QPushButton* m_pushButton4 = nullptr;
+    QPushButton* m_pushButton13 = nullptr;
+    QPushButton* m_pushButton2 = nullptr;
+    QPushButton* m_pushButton5 = nullptr;
+    CaptionProgressBar* m_progressBar1 = nullptr;
 
     int m_pointer = 0;
     std::optional<QCursor> m_handCursor;

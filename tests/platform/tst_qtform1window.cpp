@@ -11,6 +11,7 @@
 #include "support/ModalDialogs.h"
 #include "support/RealWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -26,7 +27,10 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cstddef>
+#include <cstring>
 #include <functional>
+#include <new>
 
 namespace {
 QRect twips(int left, int top, int width, int height)
@@ -149,6 +153,55 @@ private Q_SLOTS:
         QVERIFY(!(codes->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable));
         QVERIFY(results->topLevelItem(0)->data(0, Qt::CheckStateRole).isValid());
         QVERIFY(results->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable);
+    }
+
+    void window_isAFrameNamedAfterTheProduct()
+    {
+        App app;
+        QAccessibleInterface* const window = QAccessible::queryAccessibleInterface(&app.window());
+        QVERIFY(window);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quillfen"));
+    }
+
+    // Each control gets the window's event filter as it is built, and the filter looks at the
+    // other controls, some of which do not exist yet. The window is built in memory filled with
+    // a pattern, so that a control pointer nobody set points nowhere, and every control built so
+    // far is sent an event each time the window gets another.
+    void eventsWhileTheWindowIsBuilt_reachTheFilterSafely()
+    {
+        struct Prodder final : QObject
+        {
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (event->type() != QEvent::ChildAdded || watched->objectName() != u"Form1")
+                    return false;
+                const auto controls = watched->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                for (QWidget* const control : controls) {
+                    // The child being added is not a button or list yet: only finished ones.
+                    if (!qobject_cast<QPushButton*>(control) &&
+                        !qobject_cast<QTreeWidget*>(control))
+                        continue;
+                    QEvent enter(QEvent::Enter);
+                    QCoreApplication::sendEvent(control, &enter);
+                    ++sent;
+                }
+                return false;
+            }
+            int sent = 0;
+        } prodder;
+        alignas(QtForm1Window) std::byte storage[sizeof(QtForm1Window)];
+        std::memset(storage, 0xA5, sizeof storage);
+        qApp->installEventFilter(&prodder);
+        auto* const window = new (storage) QtForm1Window;
+        qApp->removeEventFilter(&prodder);
+        QVERIFY(prodder.sent >= 10); // the buttons built before the second list among them
+        int buttonMoves = 0;
+        connect(window, &QtForm1Window::buttonMouseMoved, [&] { ++buttonMoves; });
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(window->pushButton2(), &enter);
+        QCOMPARE(buttonMoves, 1);
+        window->~QtForm1Window();
     }
 
     void tabOrder_followsTheTable()
