@@ -15,5 +15,5 @@ public:
     }
 
     QStringList opened;
-    FakeHook hook;
+    FakeHook hook{"FakeBrowserOpener", {u"open"}};
 };

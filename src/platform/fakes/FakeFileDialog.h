@@ -30,7 +30,7 @@ public:
 
     // Choices made in turn, in the dialog's own form; an empty one (or none left) is a cancel.
     QStringList choices;
-    FakeHook hook;
+    FakeHook hook{"FakeFileDialog", {u"showOpen", u"showSave"}};
 
 private:
     void showing(bool save)

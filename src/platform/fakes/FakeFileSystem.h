@@ -40,5 +40,5 @@ public:
     // Readable files that report a size over any limit.
     QSet<QString> oversized;
     mutable QStringList reads;
-    FakeHook hook;
+    FakeHook hook{"FakeFileSystem", {u"modificationTimeReadable", u"fileFound", u"readFile"}};
 };

@@ -44,5 +44,7 @@ public:
     QString mouseIconPath;
     int pointer = 0;
     QList<int> pointerHistory;
-    FakeHook hook;
+    FakeHook hook{"FakeForm1Window",
+                  {u"setCaption", u"setApplicationIcon", u"setBackColorToButtonFace",
+                   u"loadMouseIcon", u"setMousePointer"}};
 };

@@ -32,7 +32,7 @@ public:
 
     // Answers given in turn; when none is left the box is cancelled.
     QStringList answers;
-    FakeHook hook;
+    FakeHook hook{"FakeInputBox", {u"ask"}};
 
 private:
     const ApplicationTitle& m_title;

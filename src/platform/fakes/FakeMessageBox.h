@@ -43,7 +43,7 @@ public:
 
     // Runs while the box "is open", before show() returns.
     std::function<void(const Shown&)> onShow;
-    FakeHook hook;
+    FakeHook hook{"FakeMessageBox", {u"show"}};
 
 private:
     const ApplicationTitle& m_title;

@@ -43,7 +43,7 @@ public:
     // The service: by default every page is empty (no record).
     std::function<FakeResponse(const QUrl&)> respond;
     // Called with "start" before a load begins and "text" when a page's text is taken.
-    FakeHook hook;
+    FakeHook hook{"FakePageLoader", {u"start", u"text"}};
 
 private:
     const FakeEventLoop& m_loop;
