@@ -4,6 +4,8 @@
 
 #include <QtGlobal>
 
+#include <utility>
+
 FakeHook::FakeHook(const char* fake, std::initializer_list<QStringView> operations)
     : m_fake(fake)
 {
@@ -29,6 +31,12 @@ void FakeHook::onCall(QStringView operation, std::function<void(int call)> actio
 void FakeHook::fail(QStringView operation, const QString& description)
 {
     onCall(operation, [description](int) { throw OperationFailed(description); });
+}
+
+void FakeHook::failAll(const QString& description)
+{
+    for (const QString& operation : std::as_const(m_operations))
+        fail(operation, description);
 }
 
 void FakeHook::failOnCall(QStringView operation, int n, const QString& description)

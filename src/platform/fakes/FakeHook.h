@@ -11,9 +11,10 @@
 // Every fake calls its hook with the operation's name before doing it, and its hook knows the
 // names of all the fake's operations: a name the fake does not have, asked for by a test or
 // passed by the fake itself, stops the test at once with a message that lists the right ones,
-// where a mistyped name would otherwise never fire. A test makes an operation fail with fail(),
-// failOnCall() or failFirstCalls(), runs something of its own on a call with onCall() (imitating
-// what a user does while the operation is under way), or watches every call with beforeCall.
+// where a mistyped name would otherwise never fire. A test makes operations fail with fail(),
+// failAll(), failOnCall() or failFirstCalls(), runs something of its own on a call with onCall()
+// (imitating what a user does while the operation is under way), or watches every call with
+// beforeCall.
 class FakeHook final
 {
 public:
@@ -21,6 +22,8 @@ public:
 
     // Every call of the operation from now on throws OperationFailed(description).
     void fail(QStringView operation, const QString& description);
+    // The same for every operation of the fake.
+    void failAll(const QString& description);
     // Only the nth call from now on throws (1 is the next call).
     void failOnCall(QStringView operation, int n, const QString& description);
     // The next n calls throw; the ones after go through.
