@@ -5,14 +5,15 @@
 #include "StartupRoutines.h"
 #include "common/ApplicationTitle.h"
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerHandlers.h"
+#include "common/ProgramEnding.h"
 #include "common/RowRemoval.h"
 #include "platform/BrowserOpener.h"
 #include "platform/EventLoop.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemPing.h"
 
@@ -60,7 +61,7 @@ void Form1::Form_Load()
         trap(106, [&] { m_platform.window.setApplicationIcon(); });
         trap(108, [&] { SetShortTitle(); });
         QString pointerFile;
-        if (trap.test(110, [&] {
+        if (trap.holdsOrFails(110, [&] {
                 pointerFile =
                     QDir(m_config.applicationFolder).filePath(kPointerFileName.toString());
                 return FileExists(m_platform.files, pointerFile);

@@ -2,7 +2,7 @@
 
 #include "GzipInflater.h"
 #include "ImportText.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QElapsedTimer>
 

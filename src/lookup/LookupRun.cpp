@@ -2,12 +2,12 @@
 
 #include "LookupPage.h"
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/PageLoader.h"
 #include "platform/ProgressDisplay.h"
@@ -47,10 +47,10 @@ void LookupRun::PushButton17_Click()
     ListControl& codes = m_platform.listView1;
     ListControl& results = m_platform.listView2;
 
-    if (trap.test(100, [&] { return m_busy; }))
+    if (trap.holdsOrFails(100, [&] { return m_busy; }))
         return;
     trap(102, [&] { m_busy = true; });
-    if (trap.test(104, [&] { return codes.count() == 0; })) {
+    if (trap.holdsOrFails(104, [&] { return codes.count() == 0; })) {
         trap(106, [&] { m_platform.messageBox.show(kNoItemsMessage.toString()); });
         trap(108, [&] { m_busy = false; });
         return;
@@ -65,7 +65,7 @@ void LookupRun::PushButton17_Click()
         // The list may have been shortened while the run let events through (another long
         // operation can end and hand the pointer back meanwhile): no rows left to visit.
         int m = 0;
-        if (trap.test(118, [&] {
+        if (trap.holdsOrFails(118, [&] {
                 m = codes.count();
                 return i > m;
             }))
@@ -109,7 +109,7 @@ void LookupRun::PushButton17_Click()
             continue;
         LookupPageResult parsed;
         trap(138, [&] { parsed = ParseLookupPage(*pageText, code); });
-        if (trap.test(140, [&] { return parsed.recordFound; }))
+        if (trap.holdsOrFails(140, [&] { return parsed.recordFound; }))
             trap(142, [&] { AppendTickedRow(results, parsed.productName, false); });
         else
             trap(144, [&] { AppendTickedRow(results, code + kNoRecordSuffix, true); });

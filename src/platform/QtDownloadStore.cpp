@@ -1,6 +1,6 @@
 #include "QtDownloadStore.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "QtInputFiles.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QFile>
 #include <QFileInfo>

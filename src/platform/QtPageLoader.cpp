@@ -1,6 +1,6 @@
 #include "QtPageLoader.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QNetworkRequest>
 #include <QPointer>

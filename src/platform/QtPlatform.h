@@ -1,14 +1,18 @@
 #pragma once
 
-#include "Form1Window.h"
 #include "Platform.h"
+#include "QtBrowserOpener.h"
 #include "QtClipboard.h"
-#include "QtDialogs.h"
 #include "QtEventLoop.h"
+#include "QtFileDialog.h"
+#include "QtFileSystem.h"
+#include "QtForm1Window.h"
+#include "QtInputBox.h"
 #include "QtListControl.h"
+#include "QtMessageBox.h"
 #include "QtPageLoader.h"
 #include "QtProcessCapture.h"
-#include "QtServices.h"
+#include "QtProgressDisplay.h"
 #include "QtSettingsStore.h"
 #include "QtSkinComponent.h"
 #include "QtTextFileWriter.h"
@@ -23,14 +27,14 @@ public:
     explicit QtPlatform(const QString& initialTitle);
 
     Platform services();
-    Form1Window& window() { return m_window; }
+    QtForm1Window& window() { return m_window; }
     QtEventLoop& eventLoop() { return m_eventLoop; }
     // Tests and benchmarks point it at a folder and an opener of their own.
     XlsxSpreadsheetTarget& spreadsheetTarget() { return m_spreadsheet; }
 
 private:
     ApplicationTitle m_title;
-    Form1Window m_window;
+    QtForm1Window m_window;
     QtEventLoop m_eventLoop;
     QtListControl m_listView1;
     QtListControl m_listView2;
@@ -57,4 +61,4 @@ inline constexpr int kCodeListAutoSaveDelayMs = 1000;
 
 // Routes the window's events to the handlers of Form1, and saves the code list shortly after it
 // changes.
-void ConnectForm1(Form1Window& window, Form1& form);
+void ConnectForm1(QtForm1Window& window, Form1& form);

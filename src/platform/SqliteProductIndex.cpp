@@ -1,6 +1,6 @@
 #include "SqliteProductIndex.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QDir>
 #include <QFile>

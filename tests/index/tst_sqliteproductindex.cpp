@@ -1,5 +1,5 @@
 #include "IndexRows.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/SqliteProductIndex.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // How the Qt page loader reads a reply: the charset a page declares, and what counts as a page
 // that could not be had.
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/QtPageLoader.h"
 
 #include <QStringEncoder>

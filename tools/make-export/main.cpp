@@ -1,7 +1,7 @@
 // Writes a made-up product export of any size, or builds a product index from one directly,
 // and writes codes to look up in it: for tests, benchmarks and trying the import offline.
 #include "ExportMaker.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "lookup/ExportReader.h"
 #include "platform/SqliteProductIndex.h"
 

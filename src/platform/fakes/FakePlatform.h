@@ -1,15 +1,21 @@
 #pragma once
 
+#include "FakeBrowserOpener.h"
 #include "FakeClipboard.h"
-#include "FakeDialogs.h"
+#include "FakeEventLoop.h"
+#include "FakeFileDialog.h"
+#include "FakeFileSystem.h"
+#include "FakeForm1Window.h"
+#include "FakeInputBox.h"
 #include "FakeListControl.h"
+#include "FakeMessageBox.h"
 #include "FakePageLoader.h"
 #include "FakeProcessCapture.h"
+#include "FakeProgressDisplay.h"
 #include "FakeSettingsStore.h"
 #include "FakeSkinComponent.h"
 #include "FakeSpreadsheetTarget.h"
 #include "FakeTextFileWriter.h"
-#include "FakeWindow.h"
 #include "common/ApplicationTitle.h"
 #include "platform/Platform.h"
 
@@ -17,7 +23,7 @@
 struct FakePlatform
 {
     ApplicationTitle title{QStringLiteral("Quillfen")};
-    FakeMainWindow window;
+    FakeForm1Window window;
     FakeListControl listView1{false};
     FakeListControl listView2{true};
     FakeProgressDisplay progressBar1;
@@ -40,8 +46,25 @@ struct FakePlatform
     // The fakes around a real event loop and page loader, for runs against a live service.
     Platform services(EventLoop& loop, PageLoader& loader)
     {
-        return Platform{window,   listView1, listView2, progressBar1, commonDialog1, messageBox,
-                        inputBox, loop,      title,     browser,      files,         settings,
-                        capture,  skin,      loader,    clipboard,    textFiles,     spreadsheet};
+        return Platform{
+            .window = window,
+            .listView1 = listView1,
+            .listView2 = listView2,
+            .progressBar1 = progressBar1,
+            .commonDialog1 = commonDialog1,
+            .messageBox = messageBox,
+            .inputBox = inputBox,
+            .eventLoop = loop,
+            .title = title,
+            .browser = browser,
+            .files = files,
+            .settings = settings,
+            .capture = capture,
+            .skin = skin,
+            .pageLoader = loader,
+            .clipboard = clipboard,
+            .textFiles = textFiles,
+            .spreadsheet = spreadsheet,
+        };
     }
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/ProductIndex.h"
 
 #include <QHash>

@@ -1,38 +1,11 @@
 #pragma once
 
 #include "FileDialog.h"
-#include "InputBox.h"
-#include "MessageBox.h"
 
-class ApplicationTitle;
+#include <QStringList>
+
 class QtEventLoop;
 class QWidget;
-
-// Message boxes over the main window. The text is shown as plain text, so a product name with
-// markup in it shows as typed.
-class QtMessageBox final : public MessageBox
-{
-public:
-    QtMessageBox(QWidget& window, const ApplicationTitle& title, QtEventLoop& loop);
-    void show(const QString& text, MessageIcon icon, const QString& title) override;
-
-private:
-    QWidget& m_window;
-    const ApplicationTitle& m_title;
-    QtEventLoop& m_loop;
-};
-
-class QtInputBox final : public InputBox
-{
-public:
-    QtInputBox(QWidget& window, const ApplicationTitle& title, QtEventLoop& loop);
-    QString ask(const QString& prompt, const QString& title, const QString& defaultText) override;
-
-private:
-    QWidget& m_window;
-    const ApplicationTitle& m_title;
-    QtEventLoop& m_loop;
-};
 
 // The shared open and save dialog on QFileDialog.
 class QtFileDialog final : public FileDialog

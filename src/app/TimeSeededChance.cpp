@@ -1,4 +1,4 @@
-#include "ChanceSource.h"
+#include "TimeSeededChance.h"
 
 #include <QTime>
 

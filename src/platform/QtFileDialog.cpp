@@ -1,74 +1,11 @@
-#include "QtDialogs.h"
+#include "QtFileDialog.h"
 
+#include "DialogParent.h"
 #include "QtEventLoop.h"
-#include "common/ApplicationTitle.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMessageBox>
-
-#include <limits>
-
-namespace {
-// The texts keep their CR and CR LF breaks for whoever reads them; a label wants LF.
-QString forDisplay(QString text)
-{
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
-}
-
-QWidget* parentFor(QWidget& window)
-{
-    // Before the window shows (the connectivity warning) the box stands alone on the screen.
-    return window.isVisible() ? &window : nullptr;
-}
-} // namespace
-
-QtMessageBox::QtMessageBox(QWidget& window, const ApplicationTitle& title, QtEventLoop& loop)
-    : m_window(window)
-    , m_title(title)
-    , m_loop(loop)
-{}
-
-void QtMessageBox::show(const QString& text, MessageIcon icon, const QString& title)
-{
-    m_loop.throwIfEnding();
-    QMessageBox box(icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::NoIcon,
-                    title.isEmpty() ? m_title.text() : title, forDisplay(text), QMessageBox::Ok,
-                    parentFor(m_window));
-    box.setTextFormat(Qt::PlainText);
-    box.setObjectName(QStringLiteral("MessageBox"));
-    box.exec();
-    m_loop.throwIfEnding();
-}
-
-QtInputBox::QtInputBox(QWidget& window, const ApplicationTitle& title, QtEventLoop& loop)
-    : m_window(window)
-    , m_title(title)
-    , m_loop(loop)
-{}
-
-QString QtInputBox::ask(const QString& prompt, const QString& title, const QString& defaultText)
-{
-    m_loop.throwIfEnding();
-    QInputDialog dialog(parentFor(m_window));
-    dialog.setObjectName(QStringLiteral("InputBox"));
-    dialog.setWindowTitle(title.isEmpty() ? m_title.text() : title);
-    dialog.setLabelText(prompt);
-    dialog.setInputMode(QInputDialog::TextInput);
-    // A pasted list of a few thousand codes is longer than a line edit takes by default, and
-    // the field would cut it short without a word.
-    if (auto* const field = dialog.findChild<QLineEdit*>())
-        field->setMaxLength(std::numeric_limits<int>::max());
-    dialog.setTextValue(defaultText);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    m_loop.throwIfEnding();
-    return accepted ? dialog.textValue() : QString();
-}
 
 QtFileDialog::QtFileDialog(QWidget& window, QtEventLoop& loop)
     : m_window(window)
@@ -113,7 +50,7 @@ QString QtFileDialog::selectionText(const QStringList& paths)
 void QtFileDialog::showOpen()
 {
     m_loop.throwIfEnding();
-    QFileDialog dialog(parentFor(m_window), m_title);
+    QFileDialog dialog(DialogParent(m_window), m_title);
     dialog.setObjectName(QStringLiteral("OpenDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(m_flags & FileDialogFlag::AllowMultiSelect ? QFileDialog::ExistingFiles
@@ -129,7 +66,7 @@ void QtFileDialog::showOpen()
 void QtFileDialog::showSave()
 {
     m_loop.throwIfEnding();
-    QFileDialog dialog(parentFor(m_window), m_title);
+    QFileDialog dialog(DialogParent(m_window), m_title);
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);

@@ -1,15 +1,17 @@
 // The real window on the offscreen platform: layout, captions, and the events the handlers see.
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
-#include "common/Failure.h"
 #include "common/Locations.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
+#include "common/ProgramEnding.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSettingsStore.h"
 #include "support/LoopbackConfig.h"
 #include "support/ModalDialogs.h"
 #include "support/RealWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -25,7 +27,10 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cstddef>
+#include <cstring>
 #include <functional>
+#include <new>
 
 namespace {
 QRect twips(int left, int top, int width, int height)
@@ -35,7 +40,7 @@ QRect twips(int left, int top, int width, int height)
 }
 } // namespace
 
-class TestForm1Window : public QObject
+class TestQtForm1Window : public QObject
 {
     Q_OBJECT
 
@@ -79,7 +84,7 @@ private Q_SLOTS:
     void layout_matchesTheControlTable()
     {
         App app;
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         QCOMPARE(w.windowTitle(), QStringLiteral("Quillfen"));
         QCOMPARE(w.size(), QSize(536, 564));
         QCOMPARE(w.listView1()->geometry(), twips(120, 120, 7800, 2535));
@@ -150,10 +155,59 @@ private Q_SLOTS:
         QVERIFY(results->topLevelItem(0)->flags() & Qt::ItemIsUserCheckable);
     }
 
+    void window_isAFrameNamedAfterTheProduct()
+    {
+        App app;
+        QAccessibleInterface* const window = QAccessible::queryAccessibleInterface(&app.window());
+        QVERIFY(window);
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Quillfen"));
+    }
+
+    // Each control gets the window's event filter as it is built, and the filter looks at the
+    // other controls, some of which do not exist yet. The window is built in memory filled with
+    // a pattern, so that a control pointer nobody set points nowhere, and every control built so
+    // far is sent an event each time the window gets another.
+    void eventsWhileTheWindowIsBuilt_reachTheFilterSafely()
+    {
+        struct Prodder final : QObject
+        {
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (event->type() != QEvent::ChildAdded || watched->objectName() != u"Form1")
+                    return false;
+                const auto controls = watched->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                for (QWidget* const control : controls) {
+                    // The child being added is not a button or list yet: only finished ones.
+                    if (!qobject_cast<QPushButton*>(control) &&
+                        !qobject_cast<QTreeWidget*>(control))
+                        continue;
+                    QEvent enter(QEvent::Enter);
+                    QCoreApplication::sendEvent(control, &enter);
+                    ++sent;
+                }
+                return false;
+            }
+            int sent = 0;
+        } prodder;
+        alignas(QtForm1Window) std::byte storage[sizeof(QtForm1Window)];
+        std::memset(storage, 0xA5, sizeof storage);
+        qApp->installEventFilter(&prodder);
+        auto* const window = new (storage) QtForm1Window;
+        qApp->removeEventFilter(&prodder);
+        QVERIFY(prodder.sent >= 10); // the buttons built before the second list among them
+        int buttonMoves = 0;
+        connect(window, &QtForm1Window::buttonMouseMoved, [&] { ++buttonMoves; });
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(window->pushButton2(), &enter);
+        QCOMPARE(buttonMoves, 1);
+        window->~QtForm1Window();
+    }
+
     void tabOrder_followsTheTable()
     {
         App app;
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         const QList<QWidget*> order{w.listView1(),   w.listView2(),    w.pushButton6(),
                                     w.pushButton3(), w.pushButton1(),  w.pushButton17(),
                                     w.pushButton4(), w.pushButton13(), w.pushButton2(),
@@ -316,7 +370,7 @@ private Q_SLOTS:
     void pointer_waitCursorOverEverythingHandOnlyWithAPicture()
     {
         App app;
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         w.setMousePointer(PointerCode::Hourglass);
         QCOMPARE(w.cursor().shape(), Qt::WaitCursor);
         QCOMPARE(w.pushButton17()->cursor().shape(), Qt::WaitCursor);
@@ -382,7 +436,7 @@ private Q_SLOTS:
     void pointer_overAButtonStaysTheHandAsTheMouseMoves()
     {
         App app(QStringLiteral(QUILLFEN_BINARY_DIR "/src"));
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QPushButton* const button = w.pushButton17();
         QTest::mouseMove(button, button->rect().center());
@@ -403,7 +457,7 @@ private Q_SLOTS:
     {
         // The build puts the hand pointer next to the program, where start-up looks for it.
         App app(QStringLiteral(QUILLFEN_BINARY_DIR "/src"));
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         QVERIFY(w.hasMouseIcon());
         QCOMPARE(w.mousePointer(), PointerCode::Default); // loading does not switch to it
         w.setMousePointer(PointerCode::Custom);
@@ -427,7 +481,7 @@ private Q_SLOTS:
     void pointer_hoverDuringARunKeepsTheHourglass()
     {
         App app(QStringLiteral(QUILLFEN_BINARY_DIR "/src"));
-        Form1Window& w = app.window();
+        QtForm1Window& w = app.window();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         w.setMousePointer(PointerCode::Hourglass);
         QTest::mouseMove(w.pushButton3(), w.pushButton3()->rect().center());
@@ -512,5 +566,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestForm1Window)
-#include "tst_form1window.moc"
+QTEST_MAIN(TestQtForm1Window)
+#include "tst_qtform1window.moc"

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "BrowserOpener.h"
-#include "FileSystem.h"
 #include "ProgressDisplay.h"
 
 #include <optional>
@@ -28,20 +26,4 @@ private:
     CaptionProgressBar& m_bar;
     double m_position = 0;
     std::optional<int> m_pendingValue; // a step the bar shows at the next event pass
-};
-
-// Opens addresses with the desktop's default browser (xdg-open and friends), never through a
-// shell.
-class QtBrowserOpener final : public BrowserOpener
-{
-public:
-    void open(const QString& url) override;
-};
-
-class QtFileSystem final : public FileSystem
-{
-public:
-    bool modificationTimeReadable(const QString& path) const override;
-    bool fileFound(const QString& path) const override;
-    Contents readFile(const QString& path, qint64 limit) const override;
 };

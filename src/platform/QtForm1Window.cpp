@@ -1,10 +1,12 @@
-#include "Form1Window.h"
+#include "QtForm1Window.h"
 
 #include "ProgressDisplay.h"
 #include "Twips.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHeaderView>
@@ -51,25 +53,21 @@ QPoint cursorHotSpot(const QString& path)
 }
 } // namespace
 
-CaptionProgressBar::CaptionProgressBar(QWidget* parent)
-    : QProgressBar(parent)
-{
-    // Hundredths of a percent, so that positions like 33.33 move the bar as they should.
-    setRange(0, 10000);
-    setValue(0);
-    setTextVisible(true);
-    setAlignment(Qt::AlignCenter);
-}
-
-void CaptionProgressBar::setCaption(const QString& caption)
-{
-    m_caption = caption;
-    update();
-}
-
-Form1Window::Form1Window(QWidget* parent)
+QtForm1Window::QtForm1Window(QWidget* parent)
     : QWidget(parent)
 {
+    // A plain widget is a "filler" to assistive technology; screen readers announce the program's
+    // window only when it says it is one.
+    static const bool windowRoleInstalled = [] {
+        QAccessible::installFactory([](const QString& className, QObject* object) {
+            QAccessibleInterface* window = nullptr;
+            if (className == u"QtForm1Window" && object->isWidgetType())
+                window = new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+            return window;
+        });
+        return true;
+    }();
+    Q_UNUSED(windowRoleInstalled);
     setObjectName(QStringLiteral("Form1"));
     // A placeholder until start-up sets the product name.
     setWindowTitle(QStringLiteral("Form1"));
@@ -124,8 +122,8 @@ Form1Window::Form1Window(QWidget* parent)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
 
-QTreeWidget* Form1Window::makeList(const QString& name, const QString& accessibleName,
-                                   const QRect& place)
+QTreeWidget* QtForm1Window::makeList(const QString& name, const QString& accessibleName,
+                                     const QRect& place)
 {
     auto* const list = new QTreeWidget(this);
     list->setObjectName(name);
@@ -146,8 +144,8 @@ QTreeWidget* Form1Window::makeList(const QString& name, const QString& accessibl
     return list;
 }
 
-QPushButton* Form1Window::makeButton(const QString& name, const QString& caption,
-                                     const QRect& place)
+QPushButton* QtForm1Window::makeButton(const QString& name, const QString& caption,
+                                       const QRect& place)
 {
     auto* const button = new QPushButton(caption, this);
     button->setObjectName(name);
@@ -160,13 +158,13 @@ QPushButton* Form1Window::makeButton(const QString& name, const QString& caption
     return button;
 }
 
-QList<QPushButton*> Form1Window::pushButtons() const
+QList<QPushButton*> QtForm1Window::pushButtons() const
 {
     return {m_pushButton6, m_pushButton3,  m_pushButton1, m_pushButton7, m_pushButton17,
             m_pushButton4, m_pushButton13, m_pushButton2, m_pushButton5};
 }
 
-void Form1Window::showCentred()
+void QtForm1Window::showCentred()
 {
     if (const QScreen* const display = screen()) {
         QRect frame = frameGeometry();
@@ -176,12 +174,12 @@ void Form1Window::showCentred()
     show();
 }
 
-void Form1Window::setCaption(const QString& caption)
+void QtForm1Window::setCaption(const QString& caption)
 {
     setWindowTitle(caption);
 }
 
-void Form1Window::setApplicationIcon()
+void QtForm1Window::setApplicationIcon()
 {
     QIcon icon;
     for (const int size : {32, 48, 128, 256})
@@ -190,14 +188,14 @@ void Form1Window::setApplicationIcon()
     setWindowIcon(icon);
 }
 
-void Form1Window::setBackColorToButtonFace()
+void QtForm1Window::setBackColorToButtonFace()
 {
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
 }
 
-void Form1Window::loadMouseIcon(const QString& path)
+void QtForm1Window::loadMouseIcon(const QString& path)
 {
     QImageReader reader(path);
     const QImage image = reader.read();
@@ -208,13 +206,13 @@ void Form1Window::loadMouseIcon(const QString& path)
     applyPointer();
 }
 
-void Form1Window::setMousePointer(int code)
+void QtForm1Window::setMousePointer(int code)
 {
     m_pointer = code;
     applyPointer();
 }
 
-void Form1Window::applyPointer()
+void QtForm1Window::applyPointer()
 {
     // The hourglass covers the whole window, buttons included; the hand shows over the buttons
     // only, and only when a pointer picture was loaded.
@@ -230,7 +228,7 @@ void Form1Window::applyPointer()
     }
 }
 
-int Form1Window::windowsKeyCode(int qtKey)
+int QtForm1Window::windowsKeyCode(int qtKey)
 {
     if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
         return qtKey; // Windows uses the same codes for letters and digits
@@ -277,16 +275,19 @@ int Form1Window::windowsKeyCode(int qtKey)
     }
 }
 
-int Form1Window::listNumber(QObject* watched) const
+int QtForm1Window::listNumber(QObject* watched) const
 {
-    if (watched == m_listView1 || watched == m_listView1->viewport())
+    auto isPartOf = [watched](const QTreeWidget* list) {
+        return list && (watched == list || watched == list->viewport());
+    };
+    if (isPartOf(m_listView1))
         return 1;
-    if (watched == m_listView2 || watched == m_listView2->viewport())
+    if (isPartOf(m_listView2))
         return 2;
     return 0;
 }
 
-bool Form1Window::eventFilter(QObject* watched, QEvent* event)
+bool QtForm1Window::eventFilter(QObject* watched, QEvent* event)
 {
     if (const int list = listNumber(watched)) {
         switch (event->type()) {
@@ -329,14 +330,14 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1Window::closeEvent(QCloseEvent* event)
+void QtForm1Window::closeEvent(QCloseEvent* event)
 {
     // Closing never asks and is never refused; the handler saves what must survive.
     Q_EMIT closeRequested();
     event->accept();
 }
 
-void Form1Window::mouseMoveEvent(QMouseEvent* event)
+void QtForm1Window::mouseMoveEvent(QMouseEvent* event)
 {
     // A control that leaves a move unhandled (a button, the progress bar) passes it up to the
     // window; only a move over no control at all is a move over the background.

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <exception>
+#include <utility>
 
 // A failed operation of the outside world: a control, a file, the network, the clipboard.
 // Trapped procedures report it and go on with their next statement; routines without a trap let
@@ -23,11 +24,4 @@ public:
 private:
     QString m_description;
     QByteArray m_utf8;
-};
-
-// Thrown out of a yield, a wait or a modal box once the main window has closed. Closing ends the
-// program at once, so whatever handler was running is unwound instead of carrying on against a
-// window that no longer exists. Deliberately not a std::exception: no trap may swallow it.
-struct ProgramEnding final
-{
 };

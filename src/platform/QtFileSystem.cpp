@@ -1,62 +1,9 @@
-#include "QtServices.h"
+#include "QtFileSystem.h"
 
-#include "Form1Window.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
-#include <QUrl>
-
-#include <algorithm>
-#include <cmath>
-#include <utility>
-
-void QtProgressDisplay::setPosition(double position)
-{
-    m_position = position;
-    const double shown = std::isfinite(position) ? std::clamp(position, 0.0, 100.0) : 0.0;
-    const int value = int(std::lround(shown * 100));
-    // An empty or full bar is what an operation leaves behind: shown at once, and it overtakes
-    // any step still waiting.
-    if (value == m_bar.minimum() || value == m_bar.maximum()) {
-        m_pendingValue.reset();
-        m_bar.setValue(value);
-        return;
-    }
-    // The bar repaints itself on the spot for every new value, and an export sets one per row.
-    // Steps in between wait for the next pass of the event loop, where the window paints anyway,
-    // and only the latest of them is shown.
-    const bool scheduled = m_pendingValue.has_value();
-    m_pendingValue = value;
-    if (!scheduled)
-        QMetaObject::invokeMethod(
-            &m_bar, [this] { showPendingValue(); }, Qt::QueuedConnection);
-}
-
-void QtProgressDisplay::showPendingValue()
-{
-    if (m_pendingValue)
-        m_bar.setValue(*std::exchange(m_pendingValue, std::nullopt));
-}
-
-void QtProgressDisplay::setText(const QString& text)
-{
-    m_bar.setCaption(text);
-}
-
-QString QtProgressDisplay::text() const
-{
-    return m_bar.text();
-}
-
-void QtBrowserOpener::open(const QString& url)
-{
-    const QUrl address(url, QUrl::StrictMode);
-    if (!address.isValid() || !QDesktopServices::openUrl(address))
-        throw OperationFailed(QStringLiteral("Could not open ") + url +
-                              QStringLiteral(" in the web browser"));
-}
 
 bool QtFileSystem::modificationTimeReadable(const QString& path) const
 {
