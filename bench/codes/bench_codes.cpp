@@ -4,7 +4,7 @@
 #include "BenchReport.h"
 #include "app/SavedCodeList.h"
 #include "codes/CodeFileLoader.h"
-#include "common/ListControl.h"
+#include "platform/ListControl.h"
 #include "platform/QtPlatform.h"
 #include "platform/QtSettingsStore.h"
 

@@ -6,10 +6,10 @@
 #include "SampleServiceProcess.h"
 #include "lookup/LookupPage.h"
 #include "lookup/LookupRun.h"
-#include "support/PageServiceLookup.h"
 #include "platform/QtEventLoop.h"
 #include "platform/QtPageLoader.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/PageServiceLookup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

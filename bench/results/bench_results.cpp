@@ -4,7 +4,7 @@
 // asserts nothing. Nothing is opened on the desktop: the workbook is written and left in a
 // temporary folder.
 #include "BenchReport.h"
-#include "common/ListControl.h"
+#include "platform/ListControl.h"
 #include "platform/QtPlatform.h"
 #include "results/ClipboardRoutines.h"
 #include "results/SortBy.h"

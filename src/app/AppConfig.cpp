@@ -186,7 +186,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     } else {
         for (const QCommandLineOption* batchOnly : {&output, &format, &quiet})
             if (parser.isSet(*batchOnly))
-                return refuse(QStringLiteral("--%1 goes with --batch.").arg(batchOnly->names().first()));
+                return refuse(
+                    QStringLiteral("--%1 goes with --batch.").arg(batchOnly->names().first()));
         if (config.mode == RunMode::ImportIndex) {
             if (positional.isEmpty())
                 return refuse(QStringLiteral("--import-index needs one or more export files."));
@@ -282,7 +283,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                                          "address in plain ASCII, without parentheses."));
         config.contact = contact;
     }
-    config.noCache = parser.isSet(noCache) || FlagSet(environment, QStringLiteral("QUILLFEN_NO_CACHE"));
+    config.noCache =
+        parser.isSet(noCache) || FlagSet(environment, QStringLiteral("QUILLFEN_NO_CACHE"));
     config.loopbackOnly = FlagSet(environment, QStringLiteral("QUILLFEN_LOOPBACK_ONLY"));
 
     const QString parallelText =

@@ -1,6 +1,6 @@
 #include "CmdOutput.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/EventLoop.h"
 #include "platform/ProcessCapture.h"
 

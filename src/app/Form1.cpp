@@ -1,19 +1,20 @@
 #include "Form1.h"
 
 #include "ConnectivityCheck.h"
-#include "SkinLoader.h"
 #include "LookupSetup.h"
+#include "SkinLoader.h"
 #include "StartupRoutines.h"
 #include "common/ApplicationTitle.h"
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerHandlers.h"
+#include "common/ProgramEnding.h"
 #include "common/RowRemoval.h"
 #include "platform/BrowserOpener.h"
 #include "platform/EventLoop.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemPing.h"
@@ -77,7 +78,7 @@ void Form1::Form_Load()
         trap(106, [&] { m_platform.window.setApplicationIcon(); });
         trap(108, [&] { SetShortTitle(); });
         QString pointerFile;
-        if (trap.test(110, [&] {
+        if (trap.holdsOrFails(110, [&] {
                 pointerFile =
                     QDir(m_config.applicationFolder).filePath(kPointerFileName.toString());
                 return FileExists(m_platform.files, pointerFile);
@@ -171,8 +172,8 @@ void Form1::ChooseLookupSources()
     };
     const SourceChoice choice = ChooseSources(m_config, saved(kSourcesValueName), false);
     m_chain.setSources(MakeSources(choice.names, m_config,
-                                   ChooseServiceUrl(m_config, saved(kServiceUrlValueName)),
-                                   nullptr, LocaleLanguage()),
+                                   ChooseServiceUrl(m_config, saved(kServiceUrlValueName)), nullptr,
+                                   LocaleLanguage()),
                        choice.defaultOrder);
     m_chain.onStoreProblem = [this](const QString& problem) {
         m_platform.messageBox.show(problem, MessageIcon::Warning);

@@ -20,7 +20,7 @@ inline constexpr QStringView kResultsHeader = u"Description";
 inline constexpr int kListColumnWidthTwips = 7000;
 inline constexpr QStringView kPointerFileName = u"HAND-M.CUR";
 
-// The main window's behaviour: start-up, closing, and one method per event of the window and its
+// Form1's behaviour: start-up, closing, and one method per event of the window and its
 // controls. It reaches the window only through the platform services, so it runs the same
 // against the real widgets and against fakes. Every event method is safe to call from the event
 // loop: nothing thrown inside ever escapes into it.
@@ -31,30 +31,34 @@ public:
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
+    // The handlers: the caption or event, then the module that does the work.
+    // start-up, here, step by step: skin -> app/SkinLoader, online check ->
+    // app/ConnectivityCheck, title and web site -> app/StartupRoutines, the code list kept from
+    // last time -> app/SavedCodeList
     void Form_Load();
-    void Form_QueryUnload();
-    void Form_Unload();
+    void Form_QueryUnload(); // closing: keep the code list -> app/SavedCodeList
+    void Form_Unload();      // closed: end the program -> platform/EventLoop
 
-    void PushButton6_Click();
-    void PushButton3_Click();
-    void PushButton1_Click();
-    void PushButton7_Click();
-    void PushButton17_Click();
-    void PushButton4_Click();
-    void PushButton13_Click();
-    void PushButton2_Click();
-    void PushButton5_Click();
+    void PushButton6_Click();  // "Add EAN Number or Numbers" -> codes/CodeListEditor
+    void PushButton3_Click();  // "Load EAN Numbers From File" -> codes/CodeFileLoader
+    void PushButton1_Click();  // "Clear List" -> codes/CodeListEditor
+    void PushButton7_Click();  // "Load Sample/Example EANs" -> codes/CodeListEditor
+    void PushButton17_Click(); // "Start Looking Up" -> lookup/LookupRun
+    void PushButton4_Click();  // "Save Results As Text File" -> results/SortBy
+    void PushButton13_Click(); // "Save Results As Excel File" -> results/SpreadsheetExport
+    void PushButton2_Click();  // "Clear Results" -> results/ResultsTableActions
+    void PushButton5_Click();  // "Copy Results To Clipboard" -> results/ResultsTableActions
 
-    // The Lookup menu.
-    void StopLookingUp();
-    void RetryFailedRows();
+    void StopLookingUp();   // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
+    void RetryFailedRows(); // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
 
-    void ListView1_KeyDown(int keyCode, int shift);
-    void ListView1_DblClick();
-    void ListView2_KeyDown(int keyCode, int shift);
-    void ListView2_DblClick();
+    void ListView1_KeyDown(int keyCode, int shift); // "EAN Codes", Delete -> common/RowRemoval
+    void ListView1_DblClick();                      // "EAN Codes" -> common/RowRemoval
+    void ListView2_KeyDown(int keyCode, int shift); // "Description", Delete -> common/RowRemoval
+    void ListView2_DblClick();                      // "Description" -> common/RowRemoval
 
-    // Pointer movement over a push button, the window's background, and the two lists.
+    // Pointer movement over a push button, the window's background, and the two lists
+    // -> common/PointerHandlers.
     void PushButton_MouseMove();
     void Form_MouseMove();
     void ListView1_MouseMove();

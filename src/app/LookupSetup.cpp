@@ -46,8 +46,7 @@ QString LocaleLanguage()
 std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
                                                        const AppConfig& config,
                                                        const QString& serviceUrl,
-                                                       ProductIndex* index,
-                                                       const QString& language)
+                                                       ProductIndex* index, const QString& language)
 {
     const auto pace = [&config](QStringView name, int fallback) {
         return config.perMinute.value(name.toString(), fallback);
@@ -66,7 +65,8 @@ std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
                 pace(SourceName::OpenLibrary, OpenLibrarySource::kDefaultPerMinute)));
         } else if (name == SourceName::UpcItemDb) {
             sources.push_back(std::make_unique<UpcItemDbSource>(
-                config.upcItemDbUrl, pace(SourceName::UpcItemDb, UpcItemDbSource::kDefaultPerMinute)));
+                config.upcItemDbUrl,
+                pace(SourceName::UpcItemDb, UpcItemDbSource::kDefaultPerMinute)));
         } else if (name == SourceName::Index) {
             Q_UNUSED(index); // the product index joins here
         }

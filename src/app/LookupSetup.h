@@ -28,8 +28,7 @@ struct SourceChoice
 // The command line and the environment win; then what the Sources dialog saved; then the page
 // service alone when its address was named; then the product index (when one was imported), Open
 // Food Facts and Open Library.
-SourceChoice ChooseSources(const AppConfig& config, const QString& savedSources,
-                           bool indexPresent);
+SourceChoice ChooseSources(const AppConfig& config, const QString& savedSources, bool indexPresent);
 
 // The page service's address: named on the command line or in the environment, else saved in the
 // Sources dialog, else the placeholder that never answers.
@@ -44,8 +43,6 @@ QString LocaleLanguage();
 
 // The sources, built from their names with their addresses and paces. The index source needs
 // the index; without one it is left out.
-std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
-                                                       const AppConfig& config,
-                                                       const QString& serviceUrl,
-                                                       ProductIndex* index,
-                                                       const QString& language);
+std::vector<std::unique_ptr<LookupSource>>
+MakeSources(const QStringList& names, const AppConfig& config, const QString& serviceUrl,
+            ProductIndex* index, const QString& language);

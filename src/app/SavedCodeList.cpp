@@ -1,8 +1,8 @@
 #include "SavedCodeList.h"
 
-#include "common/Failure.h"
-#include "common/ListControl.h"
+#include "common/OperationFailed.h"
 #include "platform/EventLoop.h"
+#include "platform/ListControl.h"
 #include "platform/SettingsStore.h"
 
 QString JoinCodeList(const ListControl& list)

@@ -1,7 +1,7 @@
 #include "SkinLoader.h"
 
 #include "platform/FileSystem.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
 #include "platform/SkinComponent.h"
 
 #include <QDir>

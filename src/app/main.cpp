@@ -1,7 +1,7 @@
 // The program's entry: settle the configuration, build the window, run start-up, show it.
 #include "app/AppConfig.h"
-#include "app/ChanceSource.h"
 #include "app/Form1.h"
+#include "app/TimeSeededChance.h"
 #include "platform/QtPlatform.h"
 #include "platform/QuitSignalWatcher.h"
 

@@ -1,13 +1,13 @@
 #include "CodeFileLoader.h"
 
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 
 #include <QDir>
@@ -149,11 +149,11 @@ void CodeFileLoader::PushButton3_Click()
     trap(104, [&] { dialog.setDialogTitle(kLoadListsTitle.toString()); });
     trap(106, [&] { dialog.setFilter(kLoadListsFilter.toString()); });
     trap(108, [&] { dialog.showOpen(); });
-    if (trap.test(110, [&] { return dialog.fileName().isEmpty(); }))
+    if (trap.holdsOrFails(110, [&] { return dialog.fileName().isEmpty(); }))
         return;
     trap(112, [&] { parts = dialog.fileName().split(QChar(u'\0')); });
     trap(114, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
-    if (trap.test(116, [&] { return parts.size() == 1; })) {
+    if (trap.holdsOrFails(116, [&] { return parts.size() == 1; })) {
         trap(118, [&] { LoadListFile(m_platform.listView1, parts.value(0)); });
     } else {
         for (qsizetype i = 1; i < parts.size(); ++i)

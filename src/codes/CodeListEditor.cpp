@@ -1,13 +1,13 @@
 #include "CodeListEditor.h"
 
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerHandlers.h"
 #include "common/RowRemoval.h"
+#include "platform/Form1Window.h"
 #include "platform/InputBox.h"
-#include "platform/MainWindow.h"
+#include "platform/ListControl.h"
 
 QStringList SplitTypedCodes(const QString& answer)
 {
@@ -23,7 +23,7 @@ void CodeListEditor::PushButton6_Click()
     QString answer;
     QStringList pieces;
     trap(100, [&] { answer = m_platform.inputBox.ask(kAddCodesPrompt.toString()); });
-    if (trap.test(102, [&] { return answer.isEmpty(); }))
+    if (trap.holdsOrFails(102, [&] { return answer.isEmpty(); }))
         return;
     trap(104, [&] { pieces = SplitTypedCodes(answer); });
     for (const QString& piece : std::as_const(pieces))
@@ -40,7 +40,7 @@ void CodeListEditor::PushButton7_Click()
 void CodeListEditor::PushButton1_Click()
 {
     ErrorTrap trap(m_platform.messageBox, Location::PushButton1_Click);
-    if (trap.test(100, [&] { return !IsBusy(m_platform.window); }))
+    if (trap.holdsOrFails(100, [&] { return !IsBusy(m_platform.window); }))
         trap(102, [&] { m_platform.listView1.clear(); });
 }
 

@@ -1,6 +1,6 @@
 #include "ErrorReport.h"
 
-#include "Failure.h"
+#include "OperationFailed.h"
 #include "platform/MessageBox.h"
 
 #include <exception>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ErrorReport.h"
-#include "Failure.h"
+#include "ProgramEnding.h"
 
 #include <QStringView>
 
@@ -12,7 +12,7 @@ class MessageBox;
 //
 //     ErrorTrap trap(box, Location::PushButton2_Click);
 //     trap(100, [&] { ListView2.clear(); });
-//     if (trap.test(102, [&] { return answer.isEmpty(); }))
+//     if (trap.holdsOrFails(102, [&] { return answer.isEmpty(); }))
 //         return;
 //
 // A failing statement is reported with the procedure's location and that line, and the procedure
@@ -33,14 +33,16 @@ public:
     template <typename Statement>
     void operator()(int line, Statement&& statement)
     {
-        test(line, [&] {
+        holdsOrFails(line, [&] {
             statement();
             return true;
         });
     }
 
+    // True when the condition holds, and also when evaluating it failed (after the report): a
+    // failing condition enters the branch it guards, and the name says so at every call site.
     template <typename Condition>
-    bool test(int line, Condition&& condition)
+    bool holdsOrFails(int line, Condition&& condition)
     {
         try {
             return condition();

@@ -1,6 +1,6 @@
 #include "MainRoutines.h"
 
-#include "Failure.h"
+#include "ProgramEnding.h"
 #include "platform/FileSystem.h"
 
 QString FileNameFromPath(const QString& text)

@@ -1,9 +1,9 @@
 #include "RowRemoval.h"
 
-#include "ListControl.h"
 #include "PointerHandlers.h"
+#include "platform/ListControl.h"
 
-void RemoveSelectedRowUnlessBusy(ListControl& list, const MainWindow& window)
+void RemoveSelectedRowUnlessBusy(ListControl& list, const Form1Window& window)
 {
     if (IsBusy(window))
         return;
@@ -16,7 +16,7 @@ void RemoveSelectedRowUnlessBusy(ListControl& list, const MainWindow& window)
     list.remove(selected);
 }
 
-void RemoveSelectedRowOnKey(ListControl& list, const MainWindow& window, int keyCode)
+void RemoveSelectedRowOnKey(ListControl& list, const Form1Window& window, int keyCode)
 {
     if (keyCode == kKeyCodeDelete)
         RemoveSelectedRowUnlessBusy(list, window);

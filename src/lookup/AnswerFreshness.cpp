@@ -1,6 +1,11 @@
 #include "AnswerFreshness.h"
+
 bool IsFresh(const StoredAnswer& answer, qint64 nowUnixSeconds)
 {
-    const qint64 days = answer.found ? 30 : 7;
-    return nowUnixSeconds - answer.storedAt < days * 24 * 3600;
+    if (answer.storedAt > nowUnixSeconds)
+        return false;
+    const qint64 lifetime = answer.found ? kFoundAnswerLifetime : kNotFoundAnswerLifetime;
+    // Compared this way rather than through the age: a stored time read back from a damaged or
+    // hand-edited file may be anything, and now minus it could overflow.
+    return answer.storedAt > nowUnixSeconds - lifetime;
 }

@@ -3,7 +3,7 @@
 #include "AnswerFreshness.h"
 #include "PageServiceSource.h"
 #include "ProductName.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/AnswerStore.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
@@ -80,8 +80,8 @@ std::vector<LookupSource*> LookupChain::orderFor(const CheckedCode& checked) con
         if (books != order.end()) {
             LookupSource* const source = *books;
             order.erase(books);
-            const auto firstRemote = std::find_if(order.begin(), order.end(),
-                                                  [](LookupSource* other) { return !other->isLocal(); });
+            const auto firstRemote = std::find_if(
+                order.begin(), order.end(), [](LookupSource* other) { return !other->isLocal(); });
             order.insert(firstRemote, source);
         }
     }
@@ -111,16 +111,17 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
     return outcome(typed, checked, answers);
 }
 
-CodeOutcome LookupChain::outcome(
-    const QString& typed, const CheckedCode& checked,
-    const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const
+CodeOutcome
+LookupChain::outcome(const QString& typed, const CheckedCode& checked,
+                     const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const
 {
     CodeOutcome result;
     result.code = typed;
     result.gtin = checked.gtin;
     if (answers.empty()) {
         result.status = CodeOutcome::Status::NotLookedUp;
-        result.detail = checked.isValid() ? kNoSourceTakesIt.toString() : NotLookedUpReason(checked);
+        result.detail =
+            checked.isValid() ? kNoSourceTakesIt.toString() : NotLookedUpReason(checked);
         result.rowText = typed + kNotLookedUpSuffix + result.detail;
         return result;
     }
@@ -205,9 +206,9 @@ std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, co
             m_pausedUntil.insert(source.name(), *answer.pausedUntil);
         if (!answer.busy || retry == kMaxRetries)
             return answer;
-        const auto retryAfter = ParseRetryAfter(
-            response.header("Retry-After"),
-            QDateTime::fromSecsSinceEpoch(m_services.clock.unixSeconds(), Qt::UTC));
+        const auto retryAfter =
+            ParseRetryAfter(response.header("Retry-After"),
+                            QDateTime::fromSecsSinceEpoch(m_services.clock.unixSeconds(), Qt::UTC));
         const double jitter = m_options.jitter ? m_options.jitter() : 0.5;
         const qint64 delay = RetryWait(retry + 1, retryAfter, jitter).count();
         if (!waitUntil(m_services.clock.steadyMs() + delay, true))
@@ -283,8 +284,7 @@ bool LookupChain::waitUntil(qint64 steadyMs, bool countDown)
     }
 }
 
-std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source,
-                                                    const QString& gtin)
+std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source, const QString& gtin)
 {
     if (!m_services.store)
         return std::nullopt;

@@ -2,12 +2,13 @@
 
 #include "LookupChain.h"
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressDisplay.h"
 
@@ -84,13 +85,13 @@ void LookupRun::PushButton17_Click()
     ListControl& codes = m_platform.listView1;
     ListControl& results = m_platform.listView2;
 
-    if (trap.test(100, [&] { return m_busy; }))
+    if (trap.holdsOrFails(100, [&] { return m_busy; }))
         return;
     trap(102, [&] {
         m_busy = true;
         m_stopRequested = false;
     });
-    if (trap.test(104, [&] { return codes.count() == 0; })) {
+    if (trap.holdsOrFails(104, [&] { return codes.count() == 0; })) {
         trap(106, [&] { m_platform.messageBox.show(kNoItemsMessage.toString()); });
         trap(108, [&] { m_busy = false; });
         return;
@@ -107,7 +108,7 @@ void LookupRun::PushButton17_Click()
         trap(118, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
         // The list may have been shortened while the run let events through (another long
         // operation can end and hand the pointer back meanwhile): no rows left to visit.
-        if (trap.test(120, [&] {
+        if (trap.holdsOrFails(120, [&] {
                 m = codes.count();
                 return i > m;
             }))
@@ -140,9 +141,8 @@ void LookupRun::PushButton17_Click()
             break;
         done = i;
         if (outcome)
-            trap(132, [&] {
-                AppendTickedRow(results, outcome->rowText, outcome->scrollIntoView());
-            });
+            trap(132,
+                 [&] { AppendTickedRow(results, outcome->rowText, outcome->scrollIntoView()); });
     }
 
     trap(134, [&] { m_chain.endRun(); });
@@ -164,7 +164,7 @@ void LookupRun::RetryFailedRows()
     ErrorTrap trap(m_platform.messageBox, Location::RetryFailedRows);
     ListControl& results = m_platform.listView2;
 
-    if (trap.test(100, [&] { return m_busy; }))
+    if (trap.holdsOrFails(100, [&] { return m_busy; }))
         return;
     trap(102, [&] {
         m_busy = true;
@@ -181,7 +181,7 @@ void LookupRun::RetryFailedRows()
             }
         }
     });
-    if (trap.test(106, [&] { return rows.isEmpty(); })) {
+    if (trap.holdsOrFails(106, [&] { return rows.isEmpty(); })) {
         trap(108, [&] { m_platform.messageBox.show(kNoFailedRowsMessage.toString()); });
         trap(110, [&] { m_busy = false; });
         return;

@@ -78,8 +78,8 @@ SourceAnswer PageServiceSource::read(const SourceResponse& response, const QStri
 {
     if (const QString failure = PageServiceFailure(response); !failure.isEmpty())
         return SourceAnswer::failed(failure);
-    const LookupPageResult parsed = ParseLookupPage(
-        DecodePageBody(response.body, response.header("Content-Type")), typed);
+    const LookupPageResult parsed =
+        ParseLookupPage(DecodePageBody(response.body, response.header("Content-Type")), typed);
     if (!parsed.recordFound)
         return SourceAnswer::notFound();
     return SourceAnswer::found(ProductAnswer{parsed.productName, {}, {}, {}});

@@ -1,23 +1,40 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 
+// One remembered answer of an open database about one code.
 struct StoredAnswer
 {
     bool found = false;
+    // The product, when found; the same fields as a fresh answer (ProductAnswer).
     QString name, brand, quantity, database;
-    qint64 storedAt = 0;
+    qint64 storedAt = 0; // unix seconds
 };
 
+// The answers of the open databases, remembered between runs so that none is asked the same
+// thing twice within a month. The store only keeps answers; whether one is still fresh enough to
+// use is decided by IsFresh (lookup/AnswerFreshness.h).
+//
+// Nothing here throws: remembering is a convenience, and a store that cannot do its work says so
+// once through takeProblem() and from then on finds nothing and keeps nothing, so a run goes on
+// without it.
 class AnswerStore
 {
 public:
     virtual ~AnswerStore() = default;
+
+    // Answers are keyed by the source's name ("openfoodfacts") and the normalised code (digits).
     virtual std::optional<StoredAnswer> find(const QString& source, const QString& gtin) = 0;
+    // Replaces whatever was remembered for that source and code.
     virtual void store(const QString& source, const QString& gtin, const StoredAnswer& answer) = 0;
+    // Forgets every remembered answer ("Lookup -> Forget Remembered Answers").
     virtual void forgetAll() = 0;
+    // How many answers are remembered, fresh or not (for the About box).
     virtual qint64 count() = 0;
+    // A message for the user about a problem met so far, each problem once, then an empty text:
+    // a damaged store that was moved aside and started afresh, or a store that cannot be written.
     virtual QString takeProblem() = 0;
 };

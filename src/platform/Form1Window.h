@@ -1,101 +1,25 @@
 #pragma once
 
-#include "MainWindow.h"
+#include <QString>
 
-#include <QCursor>
-#include <QList>
-#include <QProgressBar>
-#include <QWidget>
-
-#include <optional>
-
-class QPushButton;
-class QTreeWidget;
-
-// A progress bar that draws a caption of the program's choosing instead of a percentage.
-class CaptionProgressBar final : public QProgressBar
+// Form1, the program's one window: its own properties, as the handlers reach them. The real
+// window is QtForm1Window, the tests' stand-in FakeForm1Window; Form1 (src/app) is its behaviour.
+class Form1Window
 {
-    Q_OBJECT
 public:
-    explicit CaptionProgressBar(QWidget* parent = nullptr);
-    QString text() const override { return m_caption; }
-    void setCaption(const QString& caption);
+    virtual ~Form1Window() = default;
 
-private:
-    QString m_caption;
-};
+    virtual void setCaption(const QString& caption) = 0;
+    // Sets the window icon to the application's own multi-size icon.
+    virtual void setApplicationIcon() = 0;
+    // Changes the background from white to the user's button-face colour.
+    virtual void setBackColorToButtonFace() = 0;
+    // Loads the custom pointer picture shown for pointer code 99. Throws OperationFailed when the
+    // file cannot be read as a pointer.
+    virtual void loadMouseIcon(const QString& path) = 0;
+    virtual bool hasMouseIcon() const = 0;
 
-// The main window: two lists, nine push buttons and the progress bar, placed as the program has
-// always placed them. Events the handlers care about leave it as signals; its pointer code and
-// background are reached through the MainWindow interface.
-class Form1Window final : public QWidget, public MainWindow
-{
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Form1Window)
-public:
-    explicit Form1Window(QWidget* parent = nullptr);
-
-    void setCaption(const QString& caption) override;
-    void setApplicationIcon() override;
-    void setBackColorToButtonFace() override;
-    void loadMouseIcon(const QString& path) override;
-    bool hasMouseIcon() const override { return m_handCursor.has_value(); }
-    int mousePointer() const override { return m_pointer; }
-    void setMousePointer(int code) override;
-
-    // Shows the window in the middle of the screen it is on.
-    void showCentred();
-
-    QTreeWidget* listView1() const { return m_listView1; }
-    QTreeWidget* listView2() const { return m_listView2; }
-    CaptionProgressBar* progressBar1() const { return m_progressBar1; }
-    QPushButton* pushButton6() const { return m_pushButton6; }
-    QPushButton* pushButton3() const { return m_pushButton3; }
-    QPushButton* pushButton1() const { return m_pushButton1; }
-    QPushButton* pushButton7() const { return m_pushButton7; }
-    QPushButton* pushButton17() const { return m_pushButton17; }
-    QPushButton* pushButton4() const { return m_pushButton4; }
-    QPushButton* pushButton13() const { return m_pushButton13; }
-    QPushButton* pushButton2() const { return m_pushButton2; }
-    QPushButton* pushButton5() const { return m_pushButton5; }
-    QList<QPushButton*> pushButtons() const;
-
-    // Windows' key codes for the keys a list reports (Delete is 46); 0 for keys without one.
-    static int windowsKeyCode(int qtKey);
-
-Q_SIGNALS:
-    void closeRequested();
-    void backgroundMouseMoved();
-    void buttonMouseMoved();
-    // list is 1 for the code list, 2 for the results table
-    void listKeyDown(int list, int keyCode, int shift);
-    void listDoubleClicked(int list);
-    void listMouseMoved(int list);
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QTreeWidget* makeList(const QString& name, const QString& accessibleName, const QRect& place);
-    QPushButton* makeButton(const QString& name, const QString& caption, const QRect& place);
-    int listNumber(QObject* watched) const;
-    void applyPointer();
-
-    QTreeWidget* m_listView1;
-    QTreeWidget* m_listView2;
-    QPushButton* m_pushButton6;
-    QPushButton* m_pushButton3;
-    QPushButton* m_pushButton1;
-    QPushButton* m_pushButton7;
-    QPushButton* m_pushButton17;
-    QPushButton* m_pushButton4;
-    QPushButton* m_pushButton13;
-    QPushButton* m_pushButton2;
-    QPushButton* m_pushButton5;
-    CaptionProgressBar* m_progressBar1;
-
-    int m_pointer = 0;
-    std::optional<QCursor> m_handCursor;
+    // The pointer code: 0 arrow, 11 hourglass, 99 the custom picture (see PointerCode).
+    virtual int mousePointer() const = 0;
+    virtual void setMousePointer(int code) = 0;
 };

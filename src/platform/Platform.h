@@ -10,7 +10,7 @@ class FileDialog;
 class FileSystem;
 class InputBox;
 class ListControl;
-class MainWindow;
+class Form1Window;
 class MessageBox;
 class PageLoader;
 class ProcessCapture;
@@ -23,9 +23,11 @@ class TextFileWriter;
 // Everything of the outside world that the handlers reach, one reference per service. The real
 // program fills it with the Qt implementations (QtPlatform), the tests with in-memory fakes
 // (FakePlatform). A new service is one more interface here, one Qt implementation and one fake.
+// Fill it with designated initialisers (Platform{.window = ..., .listView1 = ...}): two services
+// of the same type given in the wrong order would otherwise compile without a word.
 struct Platform
 {
-    MainWindow& window;
+    Form1Window& window;
     ListControl& listView1;
     ListControl& listView2;
     ProgressDisplay& progressBar1;

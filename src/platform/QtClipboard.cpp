@@ -1,6 +1,6 @@
 #include "QtClipboard.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

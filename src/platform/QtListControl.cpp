@@ -1,7 +1,7 @@
 #include "QtListControl.h"
 
 #include "Twips.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QTreeWidget>
 

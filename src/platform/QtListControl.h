@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ListControl.h"
+#include "ListControl.h"
 
 #include <QStringList>
 

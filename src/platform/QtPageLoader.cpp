@@ -1,7 +1,7 @@
 #include "QtPageLoader.h"
 
-#include "common/Failure.h"
 #include "common/Loopback.h"
+#include "common/OperationFailed.h"
 
 #include <QNetworkProxy>
 #include <QNetworkRequest>
@@ -14,10 +14,7 @@ namespace {
 class RefusedPage final : public PendingPage
 {
 public:
-    explicit RefusedPage(QString failure)
-    {
-        m_response.failure = std::move(failure);
-    }
+    explicit RefusedPage(QString failure) { m_response.failure = std::move(failure); }
     bool isComplete() const override { return true; }
     PageResponse response() const override { return m_response; }
 

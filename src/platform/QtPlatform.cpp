@@ -1,7 +1,6 @@
 #include "QtPlatform.h"
 
 #include "app/Form1.h"
-#include "platform/AnswerStore.h"
 
 #include <QAbstractItemModel>
 #include <QElapsedTimer>
@@ -10,19 +9,6 @@
 #include <QTreeWidget>
 
 #include <algorithm>
-
-namespace {
-// Stands in until the remembered answers have their database.
-class ForgetfulAnswerStore final : public AnswerStore
-{
-public:
-    std::optional<StoredAnswer> find(const QString&, const QString&) override { return {}; }
-    void store(const QString&, const QString&, const StoredAnswer&) override {}
-    void forgetAll() override {}
-    qint64 count() override { return 0; }
-    QString takeProblem() override { return {}; }
-};
-} // namespace
 
 QtPlatform::QtPlatform(const QString& initialTitle)
     : m_title(initialTitle)
@@ -33,18 +19,35 @@ QtPlatform::QtPlatform(const QString& initialTitle)
     , m_messageBox(m_window, m_title, m_eventLoop)
     , m_inputBox(m_window, m_title, m_eventLoop)
     , m_skin(m_window)
-    , m_answers(std::make_unique<ForgetfulAnswerStore>())
 {}
 
 Platform QtPlatform::services()
 {
-    return Platform{m_window,     m_listView1, m_listView2,  m_progressBar1, m_commonDialog1,
-                    m_messageBox, m_inputBox,  m_eventLoop,  m_title,        m_browser,
-                    m_files,      m_settings,  m_capture,    m_skin,         m_pageLoader,
-                    m_clipboard,  m_textFiles, m_spreadsheet, m_clock, *m_answers};
+    return Platform{
+        .window = m_window,
+        .listView1 = m_listView1,
+        .listView2 = m_listView2,
+        .progressBar1 = m_progressBar1,
+        .commonDialog1 = m_commonDialog1,
+        .messageBox = m_messageBox,
+        .inputBox = m_inputBox,
+        .eventLoop = m_eventLoop,
+        .title = m_title,
+        .browser = m_browser,
+        .files = m_files,
+        .settings = m_settings,
+        .capture = m_capture,
+        .skin = m_skin,
+        .pageLoader = m_pageLoader,
+        .clipboard = m_clipboard,
+        .textFiles = m_textFiles,
+        .spreadsheet = m_spreadsheet,
+        .clock = m_clock,
+        .answers = m_answers,
+    };
 }
 
-void ConnectForm1(Form1Window& window, Form1& form)
+void ConnectForm1(QtForm1Window& window, Form1& form)
 {
     const std::pair<QPushButton*, void (Form1::*)()> clicks[] = {
         {window.pushButton6(), &Form1::PushButton6_Click},
@@ -61,28 +64,28 @@ void ConnectForm1(Form1Window& window, Form1& form)
         QObject::connect(button, &QPushButton::clicked, &window,
                          [&form, handler = handler] { (form.*handler)(); });
 
-    QObject::connect(&window, &Form1Window::closeRequested, &window, [&form] {
+    QObject::connect(&window, &QtForm1Window::closeRequested, &window, [&form] {
         form.Form_QueryUnload();
         form.Form_Unload();
     });
-    QObject::connect(&window, &Form1Window::backgroundMouseMoved, &window,
+    QObject::connect(&window, &QtForm1Window::backgroundMouseMoved, &window,
                      [&form] { form.Form_MouseMove(); });
-    QObject::connect(&window, &Form1Window::buttonMouseMoved, &window,
+    QObject::connect(&window, &QtForm1Window::buttonMouseMoved, &window,
                      [&form] { form.PushButton_MouseMove(); });
-    QObject::connect(&window, &Form1Window::listKeyDown, &window,
+    QObject::connect(&window, &QtForm1Window::listKeyDown, &window,
                      [&form](int list, int keyCode, int shift) {
                          if (list == 1)
                              form.ListView1_KeyDown(keyCode, shift);
                          else
                              form.ListView2_KeyDown(keyCode, shift);
                      });
-    QObject::connect(&window, &Form1Window::listDoubleClicked, &window, [&form](int list) {
+    QObject::connect(&window, &QtForm1Window::listDoubleClicked, &window, [&form](int list) {
         if (list == 1)
             form.ListView1_DblClick();
         else
             form.ListView2_DblClick();
     });
-    QObject::connect(&window, &Form1Window::listMouseMoved, &window, [&form](int list) {
+    QObject::connect(&window, &QtForm1Window::listMouseMoved, &window, [&form](int list) {
         if (list == 1)
             form.ListView1_MouseMove();
         else

@@ -1,23 +1,25 @@
 #pragma once
 
-#include "Form1Window.h"
 #include "Platform.h"
+#include "QtBrowserOpener.h"
 #include "QtClipboard.h"
-#include "AnswerStore.h"
 #include "QtClock.h"
-#include "QtDialogs.h"
 #include "QtEventLoop.h"
+#include "QtFileDialog.h"
+#include "QtFileSystem.h"
+#include "QtForm1Window.h"
+#include "QtInputBox.h"
 #include "QtListControl.h"
+#include "QtMessageBox.h"
 #include "QtPageLoader.h"
 #include "QtProcessCapture.h"
-#include "QtServices.h"
+#include "QtProgressDisplay.h"
 #include "QtSettingsStore.h"
 #include "QtSkinComponent.h"
 #include "QtTextFileWriter.h"
+#include "SqliteAnswerStore.h"
 #include "XlsxSpreadsheetTarget.h"
 #include "common/ApplicationTitle.h"
-
-#include <memory>
 
 // The Qt implementation of every service, built around one main window. Needs a QApplication.
 class QtPlatform final
@@ -27,14 +29,14 @@ public:
     explicit QtPlatform(const QString& initialTitle);
 
     Platform services();
-    Form1Window& window() { return m_window; }
+    QtForm1Window& window() { return m_window; }
     QtEventLoop& eventLoop() { return m_eventLoop; }
     // Tests and benchmarks point it at a folder and an opener of their own.
     XlsxSpreadsheetTarget& spreadsheetTarget() { return m_spreadsheet; }
 
 private:
     ApplicationTitle m_title;
-    Form1Window m_window;
+    QtForm1Window m_window;
     QtEventLoop m_eventLoop;
     QtListControl m_listView1;
     QtListControl m_listView2;
@@ -52,7 +54,7 @@ private:
     QtTextFileWriter m_textFiles;
     XlsxSpreadsheetTarget m_spreadsheet;
     QtClock m_clock;
-    std::unique_ptr<AnswerStore> m_answers;
+    SqliteAnswerStore m_answers;
 };
 
 class Form1;
@@ -63,4 +65,4 @@ inline constexpr int kCodeListAutoSaveDelayMs = 1000;
 
 // Routes the window's events to the handlers of Form1, and saves the code list shortly after it
 // changes.
-void ConnectForm1(Form1Window& window, Form1& form);
+void ConnectForm1(QtForm1Window& window, Form1& form);

@@ -1,6 +1,6 @@
 #include "QtSettingsStore.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "QtSkinComponent.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "QtTextFileWriter.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QByteArray>
 #include <QDir>

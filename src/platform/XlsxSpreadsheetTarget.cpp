@@ -1,6 +1,6 @@
 #include "XlsxSpreadsheetTarget.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "ClipboardRoutines.h"
 
 #include "AlignedCells.h"
-#include "common/Failure.h"
-#include "common/ListControl.h"
+#include "common/ProgramEnding.h"
 #include "platform/Clipboard.h"
 #include "platform/EventLoop.h"
+#include "platform/ListControl.h"
 
 #include <QList>
 

@@ -3,8 +3,8 @@
 #include "lookup/LookupChain.h"
 
 #include <QFileInfo>
-#include <QJsonDocument>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 namespace {
 // RFC 4180: a field is quoted when it holds the separator, a quote or a line break, and its
@@ -48,7 +48,6 @@ private:
 
     char m_separator;
 };
-
 
 // Keys in column order: QJsonObject sorts them, so each object is written by hand around
 // QJsonDocument's escaping of the values.
@@ -117,8 +116,8 @@ std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
 
 QStringList OutcomeColumns()
 {
-    return {QStringLiteral("code"),  QStringLiteral("gtin"),     QStringLiteral("status"),
-            QStringLiteral("name"),  QStringLiteral("brand"),    QStringLiteral("quantity"),
+    return {QStringLiteral("code"),   QStringLiteral("gtin"),  QStringLiteral("status"),
+            QStringLiteral("name"),   QStringLiteral("brand"), QStringLiteral("quantity"),
             QStringLiteral("source"), QStringLiteral("detail")};
 }
 
@@ -139,9 +138,9 @@ QString OutcomeStatusWord(const CodeOutcome& outcome)
 
 QStringList OutcomeCells(const CodeOutcome& outcome)
 {
-    return {outcome.code,          outcome.gtin,          OutcomeStatusWord(outcome),
-            outcome.product.name,  outcome.product.brand, outcome.product.quantity,
-            outcome.source,        outcome.detail};
+    return {outcome.code,         outcome.gtin,          OutcomeStatusWord(outcome),
+            outcome.product.name, outcome.product.brand, outcome.product.quantity,
+            outcome.source,       outcome.detail};
 }
 
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format)

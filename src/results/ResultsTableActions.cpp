@@ -2,8 +2,8 @@
 
 #include "ClipboardRoutines.h"
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 
 void ResultsTableActions::PushButton2_Click()

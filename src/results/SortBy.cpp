@@ -2,13 +2,13 @@
 
 #include "AlignedCells.h"
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
 #include "platform/FileDialog.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressDisplay.h"
 #include "platform/TextFileWriter.h"
@@ -60,7 +60,7 @@ void SortBy::PushButton4_Click()
         dialog.showSave();
         fileName = dialog.fileName();
     });
-    if (trap.test(108, [&] { return fileName.isEmpty(); }))
+    if (trap.holdsOrFails(108, [&] { return fileName.isEmpty(); }))
         return;
     trap(110, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
     trap(112, [&] {
@@ -98,7 +98,7 @@ void SortBy::SaveListviewProperlySpaced(const ListControl& list, const QString& 
         trap(114, [&] { rows = list.count(); });
         for (int r = 1; r <= rows; ++r) {
             trap(116, [&] { loop.yield(); });
-            if (trap.test(118, [&] { return r > list.count(); }))
+            if (trap.holdsOrFails(118, [&] { return r > list.count(); }))
                 break;
             trap(120, [&] { width = std::max(width, CellText(list, r, k).size()); });
         }
@@ -136,15 +136,15 @@ void SortBy::SaveListviewProperlySpaced(const ListControl& list, const QString& 
         trap(148, [&] { rows = list.count(); });
     for (int r = 1; file && r <= rows; ++r) {
         trap(150, [&] { loop.yield(); });
-        if (trap.test(152, [&] { return r > list.count(); }))
+        if (trap.holdsOrFails(152, [&] { return r > list.count(); }))
             break;
         line.truncate(0); // keeps its memory for the next row
-        if (trap.test(154, [&] { return list.isChecked(r); })) {
+        if (trap.holdsOrFails(154, [&] { return list.isChecked(r); })) {
             bool rowGone = false;
             trap(156, [&] { columns = list.columnCount(); });
             for (int k = 1; k <= columns; ++k) {
                 trap(158, [&] { loop.yield(); });
-                if (trap.test(160, [&] { return r > list.count(); })) {
+                if (trap.holdsOrFails(160, [&] { return r > list.count(); })) {
                     rowGone = true;
                     break;
                 }

@@ -1,11 +1,13 @@
 #include "SpreadsheetExport.h"
 
 #include "common/ErrorTrap.h"
-#include "common/ListControl.h"
 #include "common/Locations.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
+#include "common/ProgramEnding.h"
 #include "platform/EventLoop.h"
-#include "platform/MainWindow.h"
+#include "platform/Form1Window.h"
+#include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/SpreadsheetTarget.h"
 
@@ -60,12 +62,12 @@ void SpreadsheetExport::PushButton13_Click()
     int sheetColumn = 0;
     int sheetRow = 0;
 
-    if (trap.test(100, [&] { return !SaveResultsAsExcelFileIsExcelInstalled(); })) {
+    if (trap.holdsOrFails(100, [&] { return !SaveResultsAsExcelFileIsExcelInstalled(); })) {
         trap(102,
              [&] { m_platform.messageBox.show(kSpreadsheetMissingForFeatureMessage.toString()); });
         return;
     }
-    if (trap.test(104, [&] { return list.count() == 0; }))
+    if (trap.holdsOrFails(104, [&] { return list.count() == 0; }))
         return;
     trap(106, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
     trap(108, [&] { sheet = StartSpreadsheet(m_platform.spreadsheet); });
@@ -93,15 +95,15 @@ void SpreadsheetExport::PushButton13_Click()
         trap(120, [&] { rows = list.count(); });
         for (int r = 1; r <= rows; ++r) {
             trap(122, [&] { loop.yield(); });
-            if (trap.test(124, [&] { return r > list.count(); }))
+            if (trap.holdsOrFails(124, [&] { return r > list.count(); }))
                 break;
-            if (trap.test(126, [&] { return list.isChecked(r); })) {
+            if (trap.holdsOrFails(126, [&] { return list.isChecked(r); })) {
                 sheetColumn = 1;
                 trap(128, [&] { columns = list.columnCount(); });
                 bool rowGone = false;
                 for (int k = 1; k <= columns; ++k) {
                     trap(130, [&] { loop.yield(); });
-                    if (trap.test(132, [&] { return r > list.count(); })) {
+                    if (trap.holdsOrFails(132, [&] { return r > list.count(); })) {
                         rowGone = true;
                         break;
                     }

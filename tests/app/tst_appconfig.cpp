@@ -6,137 +6,151 @@ class TestAppConfig : public QObject
 {
     Q_OBJECT
 
+private Q_SLOTS:
+    void defaults();
+    void pingHost_optionWinsOverEnvironment();
+    void pingHost_thatIsNoHostRefusesToStart_data();
+    void pingHost_thatIsNoHostRefusesToStart();
+    void pingHost_acceptsNamesAndAddresses_data();
+    void pingHost_acceptsNamesAndAddresses();
+    void serviceUrl_optionWinsOverEnvironmentWhichWinsOverPlaceholder();
+    void serviceUrl_unusableAddressRefusesToStart_data();
+    void serviceUrl_unusableAddressRefusesToStart();
+    void webSite_environmentOverridesAndEmptyTurnsItOff();
+    void unknownOption_refusesToStartWithExitCode2();
+    void help_printsUsageAndExitsCleanly();
+
+private:
     static CommandLineResult parse(const QStringList& options, const QProcessEnvironment& env = {})
     {
         return ParseCommandLine(QStringList{QStringLiteral("quillfen")} + options, env,
                                 QStringLiteral("/opt/quillfen"));
     }
-
-private Q_SLOTS:
-    void defaults()
-    {
-        const CommandLineResult r = parse({});
-        QVERIFY(r.config);
-        QCOMPARE(r.config->productName, QStringLiteral("Quillfen"));
-        QCOMPARE(r.config->applicationFolder, QStringLiteral("/opt/quillfen"));
-        QCOMPARE(r.config->webSiteUrl, kMakerWebSite.toString());
-        QCOMPARE(r.config->serviceUrl, kServiceUrlPlaceholder.toString());
-        QCOMPARE(r.config->pingHost, QStringLiteral("dns.google"));
-    }
-
-    void pingHost_optionWinsOverEnvironment()
-    {
-        QProcessEnvironment env;
-        env.insert(QStringLiteral("QUILLFEN_PING_HOST"), QStringLiteral("127.0.0.2"));
-        QCOMPARE(parse({}, env).config->pingHost, QStringLiteral("127.0.0.2"));
-        QCOMPARE(parse({QStringLiteral("--ping-host"), QStringLiteral("127.0.0.1")}, env)
-                     .config->pingHost,
-                 QStringLiteral("127.0.0.1"));
-        QCOMPARE(parse({QStringLiteral("--ping-host=::1")}).config->pingHost,
-                 QStringLiteral("::1"));
-        // Set but empty counts as unset, as for the service address.
-        env.insert(QStringLiteral("QUILLFEN_PING_HOST"), QString());
-        QCOMPARE(parse({}, env).config->pingHost, QStringLiteral("dns.google"));
-    }
-
-    void pingHost_thatIsNoHostRefusesToStart_data()
-    {
-        QTest::addColumn<QString>("host");
-        QTest::newRow("empty option") << "";
-        QTest::newRow("an option") << "-f";
-        QTest::newRow("two words") << "127.0.0.1 -f";
-        QTest::newRow("shell characters") << "a;b";
-    }
-    void pingHost_thatIsNoHostRefusesToStart()
-    {
-        QFETCH(QString, host);
-        for (const bool fromOption : {true, false}) {
-            if (host.isEmpty() && !fromOption)
-                continue; // an empty variable counts as unset
-            QProcessEnvironment env;
-            if (!fromOption)
-                env.insert(QStringLiteral("QUILLFEN_PING_HOST"), host);
-            const CommandLineResult r = parse(
-                fromOption ? QStringList{QStringLiteral("--ping-host=") + host} : QStringList{},
-                env);
-            QVERIFY(!r.config);
-            QCOMPARE(r.exitCode, 2);
-            QVERIFY(r.message.contains(QStringLiteral("ping")));
-        }
-    }
-
-    void pingHost_acceptsNamesAndAddresses_data()
-    {
-        QTest::addColumn<QString>("host");
-        QTest::newRow("name") << "dns.google";
-        QTest::newRow("ipv4") << "127.0.0.1";
-        QTest::newRow("ipv6 with zone") << "fe80::1%eth0";
-        QTest::newRow("international name") << "bücher.example";
-    }
-    void pingHost_acceptsNamesAndAddresses()
-    {
-        QFETCH(QString, host);
-        QVERIFY(IsAcceptablePingHost(host));
-    }
-
-    void serviceUrl_optionWinsOverEnvironmentWhichWinsOverPlaceholder()
-    {
-        QProcessEnvironment env;
-        env.insert(QStringLiteral("QUILLFEN_SERVICE_URL"), QStringLiteral("http://127.0.0.1:8080"));
-        QCOMPARE(parse({}, env).config->serviceUrl, QStringLiteral("http://127.0.0.1:8080"));
-        const QStringList option{QStringLiteral("--service-url"),
-                                 QStringLiteral("https://lookup.test:8443/")};
-        QCOMPARE(parse(option, env).config->serviceUrl,
-                 QStringLiteral("https://lookup.test:8443/"));
-        env.insert(QStringLiteral("QUILLFEN_SERVICE_URL"), QString());
-        QCOMPARE(parse({}, env).config->serviceUrl, kServiceUrlPlaceholder.toString());
-    }
-
-    void serviceUrl_unusableAddressRefusesToStart_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::newRow("no scheme") << "127.0.0.1:8080";
-        QTest::newRow("not a web scheme") << "ftp://lookup.test";
-        QTest::newRow("no host") << "http://";
-        QTest::newRow("with a query") << "http://lookup.test/?q=1";
-        QTest::newRow("empty") << "";
-        QTest::newRow("spaces") << "http://look up.test";
-    }
-    void serviceUrl_unusableAddressRefusesToStart()
-    {
-        QFETCH(QString, url);
-        const CommandLineResult r = parse({QStringLiteral("--service-url"), url});
-        QVERIFY(!r.config);
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY2(r.message.contains(QStringLiteral("--service-url")), qPrintable(r.message));
-    }
-
-    void webSite_environmentOverridesAndEmptyTurnsItOff()
-    {
-        QProcessEnvironment env;
-        env.insert(QStringLiteral("QUILLFEN_WEBSITE_URL"), QStringLiteral("http://127.0.0.1:9/"));
-        QCOMPARE(parse({}, env).config->webSiteUrl, QStringLiteral("http://127.0.0.1:9/"));
-        env.insert(QStringLiteral("QUILLFEN_WEBSITE_URL"), QString());
-        QCOMPARE(parse({}, env).config->webSiteUrl, QString());
-    }
-
-    void unknownOption_refusesToStartWithExitCode2()
-    {
-        const CommandLineResult r = parse({QStringLiteral("--no-such-option")});
-        QVERIFY(!r.config);
-        QCOMPARE(r.exitCode, 2);
-        QVERIFY(r.message.contains(QStringLiteral("no-such-option")));
-    }
-
-    void help_printsUsageAndExitsCleanly()
-    {
-        const CommandLineResult r = parse({QStringLiteral("--help")});
-        QVERIFY(!r.config);
-        QCOMPARE(r.exitCode, 0);
-        QVERIFY(r.message.contains(QStringLiteral("Usage")));
-        QVERIFY(r.message.contains(QStringLiteral("--ping-host")));
-    }
 };
+
+void TestAppConfig::defaults()
+{
+    const CommandLineResult r = parse({});
+    QVERIFY(r.config);
+    QCOMPARE(r.config->productName, QStringLiteral("Quillfen"));
+    QCOMPARE(r.config->applicationFolder, QStringLiteral("/opt/quillfen"));
+    QCOMPARE(r.config->webSiteUrl, kMakerWebSite.toString());
+    QCOMPARE(r.config->serviceUrl, kServiceUrlPlaceholder.toString());
+    QCOMPARE(r.config->pingHost, QStringLiteral("dns.google"));
+}
+
+void TestAppConfig::pingHost_optionWinsOverEnvironment()
+{
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("QUILLFEN_PING_HOST"), QStringLiteral("127.0.0.2"));
+    QCOMPARE(parse({}, env).config->pingHost, QStringLiteral("127.0.0.2"));
+    QCOMPARE(
+        parse({QStringLiteral("--ping-host"), QStringLiteral("127.0.0.1")}, env).config->pingHost,
+        QStringLiteral("127.0.0.1"));
+    QCOMPARE(parse({QStringLiteral("--ping-host=::1")}).config->pingHost, QStringLiteral("::1"));
+    // Set but empty counts as unset, as for the service address.
+    env.insert(QStringLiteral("QUILLFEN_PING_HOST"), QString());
+    QCOMPARE(parse({}, env).config->pingHost, QStringLiteral("dns.google"));
+}
+
+void TestAppConfig::pingHost_thatIsNoHostRefusesToStart_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::newRow("empty option") << "";
+    QTest::newRow("an option") << "-f";
+    QTest::newRow("two words") << "127.0.0.1 -f";
+    QTest::newRow("shell characters") << "a;b";
+}
+
+void TestAppConfig::pingHost_thatIsNoHostRefusesToStart()
+{
+    QFETCH(QString, host);
+    for (const bool fromOption : {true, false}) {
+        if (host.isEmpty() && !fromOption)
+            continue; // an empty variable counts as unset
+        QProcessEnvironment env;
+        if (!fromOption)
+            env.insert(QStringLiteral("QUILLFEN_PING_HOST"), host);
+        const CommandLineResult r = parse(
+            fromOption ? QStringList{QStringLiteral("--ping-host=") + host} : QStringList{}, env);
+        QVERIFY(!r.config);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.message.contains(QStringLiteral("ping")));
+    }
+}
+
+void TestAppConfig::pingHost_acceptsNamesAndAddresses_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::newRow("name") << "dns.google";
+    QTest::newRow("ipv4") << "127.0.0.1";
+    QTest::newRow("ipv6 with zone") << "fe80::1%eth0";
+    QTest::newRow("international name") << "bücher.example";
+}
+
+void TestAppConfig::pingHost_acceptsNamesAndAddresses()
+{
+    QFETCH(QString, host);
+    QVERIFY(IsAcceptablePingHost(host));
+}
+
+void TestAppConfig::serviceUrl_optionWinsOverEnvironmentWhichWinsOverPlaceholder()
+{
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("QUILLFEN_SERVICE_URL"), QStringLiteral("http://127.0.0.1:8080"));
+    QCOMPARE(parse({}, env).config->serviceUrl, QStringLiteral("http://127.0.0.1:8080"));
+    const QStringList option{QStringLiteral("--service-url"),
+                             QStringLiteral("https://lookup.test:8443/")};
+    QCOMPARE(parse(option, env).config->serviceUrl, QStringLiteral("https://lookup.test:8443/"));
+    env.insert(QStringLiteral("QUILLFEN_SERVICE_URL"), QString());
+    QCOMPARE(parse({}, env).config->serviceUrl, kServiceUrlPlaceholder.toString());
+}
+
+void TestAppConfig::serviceUrl_unusableAddressRefusesToStart_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::newRow("no scheme") << "127.0.0.1:8080";
+    QTest::newRow("not a web scheme") << "ftp://lookup.test";
+    QTest::newRow("no host") << "http://";
+    QTest::newRow("with a query") << "http://lookup.test/?q=1";
+    QTest::newRow("empty") << "";
+    QTest::newRow("spaces") << "http://look up.test";
+}
+
+void TestAppConfig::serviceUrl_unusableAddressRefusesToStart()
+{
+    QFETCH(QString, url);
+    const CommandLineResult r = parse({QStringLiteral("--service-url"), url});
+    QVERIFY(!r.config);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY2(r.message.contains(QStringLiteral("--service-url")), qPrintable(r.message));
+}
+
+void TestAppConfig::webSite_environmentOverridesAndEmptyTurnsItOff()
+{
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("QUILLFEN_WEBSITE_URL"), QStringLiteral("http://127.0.0.1:9/"));
+    QCOMPARE(parse({}, env).config->webSiteUrl, QStringLiteral("http://127.0.0.1:9/"));
+    env.insert(QStringLiteral("QUILLFEN_WEBSITE_URL"), QString());
+    QCOMPARE(parse({}, env).config->webSiteUrl, QString());
+}
+
+void TestAppConfig::unknownOption_refusesToStartWithExitCode2()
+{
+    const CommandLineResult r = parse({QStringLiteral("--no-such-option")});
+    QVERIFY(!r.config);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY(r.message.contains(QStringLiteral("no-such-option")));
+}
+
+void TestAppConfig::help_printsUsageAndExitsCleanly()
+{
+    const CommandLineResult r = parse({QStringLiteral("--help")});
+    QVERIFY(!r.config);
+    QCOMPARE(r.exitCode, 0);
+    QVERIFY(r.message.contains(QStringLiteral("Usage")));
+    QVERIFY(r.message.contains(QStringLiteral("--ping-host")));
+}
 
 QTEST_GUILESS_MAIN(TestAppConfig)
 #include "tst_appconfig.moc"

@@ -33,50 +33,54 @@ class TestQuitSignals : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void signal_closesTheWindowSavesTheListAndExitsZero_data()
-    {
-        QTest::addColumn<int>("signal");
-        QTest::newRow("SIGTERM") << int(SIGTERM);
-        QTest::newRow("SIGINT") << int(SIGINT);
-        QTest::newRow("SIGHUP") << int(SIGHUP);
-    }
-    void signal_closesTheWindowSavesTheListAndExitsZero()
-    {
-        QFETCH(int, signal);
-        if (!QFile::exists(QStringLiteral("/proc/self/status")))
-            QSKIP("needs /proc to see when the program has started catching signals");
-        QTemporaryDir config;
-        QVERIFY(config.isValid());
-        const QString store = config.filePath(QStringLiteral("Zandrik/Quillfen.conf"));
-        {
-            // Empty pieces that a restore drops and the next save leaves out: a rewritten value
-            // shows that the close saved the list the window held.
-            QSettings seeded(store, QSettings::IniFormat);
-            seeded.setValue(QStringLiteral("Quillfen/Zip Codes"), QStringLiteral(";111;;222;333;"));
-        }
-
-        QProcess app;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
-        env.insert(QStringLiteral("QUILLFEN_WEBSITE_URL"), QString());
-        app.setProcessEnvironment(env);
-        app.setProcessChannelMode(QProcess::ForwardedChannels);
-        app.start(QStringLiteral(QUILLFEN_BINARY_DIR "/src/quillfen"),
-                  {QStringLiteral("--ping-host"), QStringLiteral("127.0.0.1")});
-        QVERIFY(app.waitForStarted());
-        // The handlers go in once start-up has restored the list.
-        QTRY_VERIFY_WITH_TIMEOUT(catches(app.processId(), signal), 30'000);
-
-        QVERIFY(::kill(pid_t(app.processId()), signal) == 0);
-        QVERIFY(app.waitForFinished(30'000));
-        QCOMPARE(app.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(app.exitCode(), 0);
-        QSettings saved(store, QSettings::IniFormat);
-        QCOMPARE(saved.value(QStringLiteral("Quillfen/Zip Codes")).toString(),
-                 QStringLiteral("111;222;333"));
-    }
+    void signal_closesTheWindowSavesTheListAndExitsZero_data();
+    void signal_closesTheWindowSavesTheListAndExitsZero();
 };
+
+void TestQuitSignals::signal_closesTheWindowSavesTheListAndExitsZero_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void TestQuitSignals::signal_closesTheWindowSavesTheListAndExitsZero()
+{
+    QFETCH(int, signal);
+    if (!QFile::exists(QStringLiteral("/proc/self/status")))
+        QSKIP("needs /proc to see when the program has started catching signals");
+    QTemporaryDir config;
+    QVERIFY(config.isValid());
+    const QString store = config.filePath(QStringLiteral("Zandrik/Quillfen.conf"));
+    {
+        // Empty pieces that a restore drops and the next save leaves out: a rewritten value
+        // shows that the close saved the list the window held.
+        QSettings seeded(store, QSettings::IniFormat);
+        seeded.setValue(QStringLiteral("Quillfen/Zip Codes"), QStringLiteral(";111;;222;333;"));
+    }
+
+    QProcess app;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    env.insert(QStringLiteral("QUILLFEN_WEBSITE_URL"), QString());
+    app.setProcessEnvironment(env);
+    app.setProcessChannelMode(QProcess::ForwardedChannels);
+    app.start(QStringLiteral(QUILLFEN_BINARY_DIR "/src/quillfen"),
+              {QStringLiteral("--ping-host"), QStringLiteral("127.0.0.1")});
+    QVERIFY(app.waitForStarted());
+    // The handlers go in once start-up has restored the list.
+    QTRY_VERIFY_WITH_TIMEOUT(catches(app.processId(), signal), 30'000);
+
+    QVERIFY(::kill(pid_t(app.processId()), signal) == 0);
+    QVERIFY(app.waitForFinished(30'000));
+    QCOMPARE(app.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(app.exitCode(), 0);
+    QSettings saved(store, QSettings::IniFormat);
+    QCOMPARE(saved.value(QStringLiteral("Quillfen/Zip Codes")).toString(),
+             QStringLiteral("111;222;333"));
+}
 
 QTEST_GUILESS_MAIN(TestQuitSignals)
 #include "tst_quitsignals.moc"

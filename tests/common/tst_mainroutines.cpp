@@ -8,62 +8,68 @@ class TestMainRoutines : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void fileNameFromPath_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("code") << "4988112412613"
-                              << "4988112412613";
-        QTest::newRow("windows path") << R"(C:\lists\out.txt)"
-                                      << "out.txt";
-        QTest::newRow("trailing backslash") << R"(C:\lists\)"
-                                            << "";
-        QTest::newRow("forward slashes stay") << "a/b/c"
-                                              << "a/b/c";
-        QTest::newRow("empty") << ""
-                               << "";
-    }
-    void fileNameFromPath()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(FileNameFromPath(text), expected);
-    }
-
-    void trimSpaces_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("both ends") << "  123  "
-                                   << "123";
-        QTest::newRow("inner kept") << " a b "
-                                    << "a b";
-        QTest::newRow("tabs stay") << "\t123\t"
-                                   << "\t123\t";
-        QTest::newRow("all spaces") << "   "
-                                    << "";
-        QTest::newRow("line breaks stay") << "\n x \r"
-                                          << "\n x \r";
-    }
-    void trimSpaces()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        QCOMPARE(TrimSpaces(text), expected);
-    }
-
-    void fileExists_isFalseOnAnyFailure()
-    {
-        FakeFileSystem files;
-        files.existing.insert(QStringLiteral("/here"));
-        QVERIFY(FileExists(files, QStringLiteral("/here")));
-        QVERIFY(!FileExists(files, QStringLiteral("/there")));
-        files.hook.beforeCall = [](QStringView) {
-            throw OperationFailed(QStringLiteral("Bad file name"));
-        };
-        QVERIFY(!FileExists(files, QStringLiteral("/here")));
-    }
+    void fileNameFromPath_data();
+    void fileNameFromPath();
+    void trimSpaces_data();
+    void trimSpaces();
+    void fileExists_isFalseOnAnyFailure();
 };
+
+void TestMainRoutines::fileNameFromPath_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("code") << "4988112412613"
+                          << "4988112412613";
+    QTest::newRow("windows path") << R"(C:\lists\out.txt)"
+                                  << "out.txt";
+    QTest::newRow("trailing backslash") << R"(C:\lists\)"
+                                        << "";
+    QTest::newRow("forward slashes stay") << "a/b/c"
+                                          << "a/b/c";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestMainRoutines::fileNameFromPath()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(FileNameFromPath(text), expected);
+}
+
+void TestMainRoutines::trimSpaces_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("both ends") << "  123  "
+                               << "123";
+    QTest::newRow("inner kept") << " a b "
+                                << "a b";
+    QTest::newRow("tabs stay") << "\t123\t"
+                               << "\t123\t";
+    QTest::newRow("all spaces") << "   "
+                                << "";
+    QTest::newRow("line breaks stay") << "\n x \r"
+                                      << "\n x \r";
+}
+
+void TestMainRoutines::trimSpaces()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(TrimSpaces(text), expected);
+}
+
+void TestMainRoutines::fileExists_isFalseOnAnyFailure()
+{
+    FakeFileSystem files;
+    files.existing.insert(QStringLiteral("/here"));
+    QVERIFY(FileExists(files, QStringLiteral("/here")));
+    QVERIFY(!FileExists(files, QStringLiteral("/there")));
+    files.hook.failAll(QStringLiteral("Bad file name"));
+    QVERIFY(!FileExists(files, QStringLiteral("/here")));
+}
 
 QTEST_GUILESS_MAIN(TestMainRoutines)
 #include "tst_mainroutines.moc"

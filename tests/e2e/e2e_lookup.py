@@ -151,7 +151,8 @@ class LookupRun:
         return wait_until(what, lambda: alive_and(condition), timeout)
 
     def main_window(self):
-        for window in top_levels(self.app, "filler"):
+        # A frame, as screen readers expect the program's own window to be.
+        for window in top_levels(self.app, "frame"):
             if window.get_name() == WINDOW_TITLE:
                 return window
         return None

@@ -9,7 +9,7 @@
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/PointerCode.h"
-#include "platform/QtServices.h"
+#include "platform/QtFileSystem.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/QtTextFileWriter.h"
 #include "platform/fakes/FakePlatform.h"
@@ -111,11 +111,28 @@ struct RealFiles
 
     Platform platform()
     {
-        return Platform{fake.window,        fake.listView1,  fake.listView2,  fake.progressBar1,
-                        fake.commonDialog1, fake.messageBox, fake.inputBox,   fake.eventLoop,
-                        fake.title,         fake.browser,    files,           settings,
-                        fake.capture,       fake.skin,       fake.pageLoader, fake.clipboard,
-                        textFiles,          fake.spreadsheet, fake.clock,      fake.answers};
+        return Platform{
+            .window = fake.window,
+            .listView1 = fake.listView1,
+            .listView2 = fake.listView2,
+            .progressBar1 = fake.progressBar1,
+            .commonDialog1 = fake.commonDialog1,
+            .messageBox = fake.messageBox,
+            .inputBox = fake.inputBox,
+            .eventLoop = fake.eventLoop,
+            .title = fake.title,
+            .browser = fake.browser,
+            .files = files,
+            .settings = settings,
+            .capture = fake.capture,
+            .skin = fake.skin,
+            .pageLoader = fake.pageLoader,
+            .clipboard = fake.clipboard,
+            .textFiles = textFiles,
+            .spreadsheet = fake.spreadsheet,
+            .clock = fake.clock,
+            .answers = fake.answers,
+        };
     }
 
     // "Load EAN Numbers From File", the dialog answering with this choice.

@@ -43,9 +43,9 @@ public:
         } else if (response.status == 404) {
             answer = SourceAnswer::notFound();
         } else {
-            answer = SourceAnswer::failed(QStringLiteral("HTTP ") +
-                                              QString::number(response.status),
-                                          response.status == 429 || response.status == 503);
+            answer =
+                SourceAnswer::failed(QStringLiteral("HTTP ") + QString::number(response.status),
+                                     response.status == 429 || response.status == 503);
         }
         if (const QByteArray until = response.header("X-Paused-Until"); !until.isEmpty())
             answer.pausedUntil = until.toLongLong();
@@ -81,7 +81,10 @@ FakeResponse Status(int status, QList<std::pair<QByteArray, QByteArray>> headers
 // The fakes, a chain over them, and a service that answers by "host/path".
 struct Fixture
 {
-    Fixture() { fake.pageLoader.respond = [this](const QUrl& url) { return answer(url); }; }
+    Fixture()
+    {
+        fake.pageLoader.respond = [this](const QUrl& url) { return answer(url); };
+    }
 
     FakeResponse answer(const QUrl& url)
     {
@@ -100,9 +103,10 @@ struct Fixture
                          ChainOptions options = {}, bool remember = false)
     {
         options.agent = "Quillfen/test (test@example.invalid)";
-        chain = std::make_unique<LookupChain>(
-            LookupServices{fake.pageLoader, fake.eventLoop, fake.clock, remember ? &store : nullptr},
-            std::move(sources), std::move(options));
+        chain =
+            std::make_unique<LookupChain>(LookupServices{fake.pageLoader, fake.eventLoop,
+                                                         fake.clock, remember ? &store : nullptr},
+                                          std::move(sources), std::move(options));
         chain->startRun();
         return *chain;
     }
@@ -187,22 +191,22 @@ void TestLookupChain::rows_sayWhatBecameOfTheCode_data()
     QTest::newRow("name, brand and quantity")
         << R{Found(QStringLiteral("Hazelnut Spread,Ferrero,400 g"))} << R{} << 0
         << "Hazelnut Spread, Ferrero, 400 g";
-    QTest::newRow("a name holding its brand") << R{Found(QStringLiteral("Ferrero Rocher,ferrero"))}
-                                              << R{} << 0 << "Ferrero Rocher";
-    QTest::newRow("no name, a brand") << R{Found(QStringLiteral(",Ferrero"))} << R{} << 0
-                                      << "Ferrero";
-    QTest::newRow("nothing to call it") << R{Found(QString())} << R{} << 0
-                                        << "4006381333931 - unnamed product";
-    QTest::newRow("nobody has it") << R{Status(404)} << R{Status(404)} << 1
-                                   << "4006381333931 - no record found";
+    QTest::newRow("a name holding its brand")
+        << R{Found(QStringLiteral("Ferrero Rocher,ferrero"))} << R{} << 0 << "Ferrero Rocher";
+    QTest::newRow("no name, a brand")
+        << R{Found(QStringLiteral(",Ferrero"))} << R{} << 0 << "Ferrero";
+    QTest::newRow("nothing to call it")
+        << R{Found(QString())} << R{} << 0 << "4006381333931 - unnamed product";
+    QTest::newRow("nobody has it")
+        << R{Status(404)} << R{Status(404)} << 1 << "4006381333931 - no record found";
     QTest::newRow("the first failure is the one told")
         << R{Status(500)} << R{FakeResponse{{}, QStringLiteral("timed out"), 1}} << 2
         << "4006381333931 - lookup failed: ALPHA: HTTP 500";
     QTest::newRow("one failed, the other does not have it")
         << R{Status(404)} << R{FakeResponse{{}, QStringLiteral("connection refused"), 1}} << 2
         << "4006381333931 - lookup failed: BETA: connection refused";
-    QTest::newRow("failed, then found") << R{Status(500)} << R{Found(QStringLiteral("Tea"))} << 0
-                                        << "Tea";
+    QTest::newRow("failed, then found")
+        << R{Status(500)} << R{Found(QStringLiteral("Tea"))} << 0 << "Tea";
 }
 
 void TestLookupChain::rows_sayWhatBecameOfTheCode()
@@ -249,8 +253,8 @@ void TestLookupChain::booksGoFirstToTheBooksSourceInTheDefaultOrder()
         std::vector<std::unique_ptr<LookupSource>> sources;
         sources.push_back(std::make_unique<ScriptedSource>(QStringLiteral("openfoodfacts"),
                                                            QStringLiteral("food.test")));
-        sources.push_back(std::make_unique<ScriptedSource>(
-            QStringLiteral("openlibrary"), QStringLiteral("books.test"), 0, true));
+        sources.push_back(std::make_unique<ScriptedSource>(QStringLiteral("openlibrary"),
+                                                           QStringLiteral("books.test"), 0, true));
         ChainOptions options;
         options.booksFirst = defaultOrder;
         LookupChain& chain = f.chainOf(std::move(sources), options);
@@ -289,8 +293,8 @@ void TestLookupChain::pacing_spacesRequestsToOneHostFromStartToStart()
     };
     // 10 a minute: one every 6 s, measured from the start of the last; the first goes at once.
     std::vector<std::unique_ptr<LookupSource>> sources;
-    sources.push_back(std::make_unique<ScriptedSource>(QStringLiteral("alpha"),
-                                                       QStringLiteral("a.test"), 10));
+    sources.push_back(
+        std::make_unique<ScriptedSource>(QStringLiteral("alpha"), QStringLiteral("a.test"), 10));
     LookupChain& chain = f.chainOf(std::move(sources));
     f.fake.clock.advance(123'456);
     LookUp(chain, kTea);
@@ -330,8 +334,7 @@ void TestLookupChain::busyService_givesUpAfterThreeRetries()
     // minutes, the second waits for the rest, the third not at all.
     const QByteArray date =
         QLocale::c()
-            .toString(QDateTime::fromSecsSinceEpoch(f.fake.clock.unixSeconds() + 400,
-                                                    Qt::UTC),
+            .toString(QDateTime::fromSecsSinceEpoch(f.fake.clock.unixSeconds() + 400, Qt::UTC),
                       QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"))
             .toLatin1();
     f.script(QStringLiteral("a.test"), kTea, {Status(503, {{"Retry-After", date}})});
@@ -390,7 +393,8 @@ void TestLookupChain::remembered_answersCostNoRequestAndExpire()
     chain.startRun();
     LookUp(chain, kTea);
     LookUp(chain, kBiscuits);
-    QCOMPARE(f.requestedPaths().mid(3), (QStringList{"a.test/" + kBiscuits, "b.test/" + kBiscuits}));
+    QCOMPARE(f.requestedPaths().mid(3),
+             (QStringList{"a.test/" + kBiscuits, "b.test/" + kBiscuits}));
     f.fake.clock.advance(23 * 24 * 3600 * 1000LL);
     chain.startRun();
     LookUp(chain, kTea);

@@ -4,10 +4,10 @@
 #include "SampleServiceProcess.h"
 #include "common/PointerCode.h"
 #include "lookup/LookupRun.h"
-#include "support/PageServiceLookup.h"
 #include "platform/QtEventLoop.h"
 #include "platform/QtPageLoader.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/PageServiceLookup.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -71,80 +71,80 @@ class TestLookupService : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void sampleCodes_giveTheProductAndTheNotFoundRowInOrder()
-    {
-        SampleServiceProcess service;
-        QVERIFY2(service.start({QStringLiteral("--log-queries")}),
-                 qPrintable(service.errorString()));
-        LiveRun live(service.baseUrl());
-        const QStringList rows = live.lookUp({"4988112412613", "0823564706221", " 4988112412613 "});
-        QCOMPARE(rows, (QStringList{kGreenTea, "0823564706221 - no record found", kGreenTea}));
-        for (int row = 1; row <= 3; ++row)
-            QVERIFY(live.fake.listView2.isChecked(row));
-        QCOMPARE(live.fake.listView2.scrolledIntoView(), QList<int>{2});
-        QCOMPARE(live.fake.progressBar1.positions,
-                 (QList<double>{1.0 / 3 * 100, 2.0 / 3 * 100, 100.0, 0.0}));
-        QCOMPARE(live.fake.progressBar1.text(), QStringLiteral("Progress Bar"));
-        QCOMPARE(live.fake.window.pointer, PointerCode::Default);
-        QCOMPARE(live.fake.messageBox.texts(), QStringList{"Done."});
-        QCOMPARE(service.queries(),
-                 (QStringList{"4988112412613", "0823564706221", " 4988112412613 "}));
-        // One keep-alive connection carries the whole run.
-        QCOMPARE(service.connections(), 1);
-    }
-
-    void urlSpecialCodes_reachTheServiceAsTheyAre()
-    {
-        SampleServiceProcess service;
-        QVERIFY2(service.start({QStringLiteral("--log-queries")}),
-                 qPrintable(service.errorString()));
-        const QStringList codes{" 12 3 ", "a&q=b", "x#y",     "50%",     "%41",
-                                "1+1",    "ü€漢",  "a;b/c?d", "\"<'>\"", ""};
-        LiveRun live(service.baseUrl());
-        const QStringList rows = live.lookUp(codes);
-        QCOMPARE(service.queries(), codes);
-        QCOMPARE(rows.size(), codes.size());
-        for (qsizetype i = 0; i < codes.size(); ++i)
-            QCOMPARE(rows[i], codes[i] + QStringLiteral(" - no record found"));
-    }
-
-    void slowService_windowHandlesEventsWhileTheRunWaits()
-    {
-        SampleServiceProcess service;
-        QVERIFY2(service.start({"--delay-ms", "250", "--log-queries"}),
-                 qPrintable(service.errorString()));
-        LiveRun live(service.baseUrl());
-        int ticksWhileBusy = 0;
-        bool secondStartRefused = false;
-        QTimer window;
-        window.setInterval(10);
-        QObject::connect(&window, &QTimer::timeout, [&] {
-            if (!live.lookup.run.isBusy())
-                return;
-            if (++ticksWhileBusy == 1) {
-                // A second press of the button, as the user might make it meanwhile; the
-                // service's log below shows that it asked for nothing.
-                live.lookup.run.PushButton17_Click();
-                secondStartRefused = live.fake.messageBox.shown().isEmpty();
-            }
-        });
-        window.start();
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(live.lookUp({"4988112412613", "0823564706221"}),
-                 (QStringList{kGreenTea, "0823564706221 - no record found"}));
-        const qint64 elapsedMs = clock.elapsed();
-        QVERIFY2(ticksWhileBusy >= 2, "the window's timer did not run during the run");
-        QVERIFY(secondStartRefused);
-        QCOMPARE(service.queries(), (QStringList{"4988112412613", "0823564706221"}));
-        // Blocked in the event loop rather than spinning: a spinning run makes millions of
-        // passes in half a second; a blocked one wakes only for events (the 10 ms timer, the
-        // network), far fewer than one a millisecond however slow the machine.
-        QVERIFY2(
-            live.loop.passes < 100 + elapsedMs,
-            qPrintable(QStringLiteral("%1 passes in %2 ms").arg(live.loop.passes).arg(elapsedMs)));
-    }
+    void sampleCodes_giveTheProductAndTheNotFoundRowInOrder();
+    void urlSpecialCodes_reachTheServiceAsTheyAre();
+    void slowService_windowHandlesEventsWhileTheRunWaits();
 };
+
+void TestLookupService::sampleCodes_giveTheProductAndTheNotFoundRowInOrder()
+{
+    SampleServiceProcess service;
+    QVERIFY2(service.start({QStringLiteral("--log-queries")}), qPrintable(service.errorString()));
+    LiveRun live(service.baseUrl());
+    const QStringList rows = live.lookUp({"4988112412613", "0823564706221", " 4988112412613 "});
+    QCOMPARE(rows, (QStringList{kGreenTea, "0823564706221 - no record found", kGreenTea}));
+    for (int row = 1; row <= 3; ++row)
+        QVERIFY(live.fake.listView2.isChecked(row));
+    QCOMPARE(live.fake.listView2.scrolledIntoView(), QList<int>{2});
+    QCOMPARE(live.fake.progressBar1.positions,
+             (QList<double>{1.0 / 3 * 100, 2.0 / 3 * 100, 100.0, 0.0}));
+    QCOMPARE(live.fake.progressBar1.text(), QStringLiteral("Progress Bar"));
+    QCOMPARE(live.fake.window.pointer, PointerCode::Default);
+    QCOMPARE(live.fake.messageBox.texts(), QStringList{"Done."});
+    QCOMPARE(service.queries(), (QStringList{"4988112412613", "0823564706221", " 4988112412613 "}));
+    // One keep-alive connection carries the whole run.
+    QCOMPARE(service.connections(), 1);
+}
+
+void TestLookupService::urlSpecialCodes_reachTheServiceAsTheyAre()
+{
+    SampleServiceProcess service;
+    QVERIFY2(service.start({QStringLiteral("--log-queries")}), qPrintable(service.errorString()));
+    const QStringList codes{" 12 3 ", "a&q=b", "x#y",     "50%",     "%41",
+                            "1+1",    "ü€漢",  "a;b/c?d", "\"<'>\"", ""};
+    LiveRun live(service.baseUrl());
+    const QStringList rows = live.lookUp(codes);
+    QCOMPARE(service.queries(), codes);
+    QCOMPARE(rows.size(), codes.size());
+    for (qsizetype i = 0; i < codes.size(); ++i)
+        QCOMPARE(rows[i], codes[i] + QStringLiteral(" - no record found"));
+}
+
+void TestLookupService::slowService_windowHandlesEventsWhileTheRunWaits()
+{
+    SampleServiceProcess service;
+    QVERIFY2(service.start({"--delay-ms", "250", "--log-queries"}),
+             qPrintable(service.errorString()));
+    LiveRun live(service.baseUrl());
+    int ticksWhileBusy = 0;
+    bool secondStartRefused = false;
+    QTimer window;
+    window.setInterval(10);
+    QObject::connect(&window, &QTimer::timeout, [&] {
+        if (!live.lookup.run.isBusy())
+            return;
+        if (++ticksWhileBusy == 1) {
+            // A second press of the button, as the user might make it meanwhile; the
+            // service's log below shows that it asked for nothing.
+            live.lookup.run.PushButton17_Click();
+            secondStartRefused = live.fake.messageBox.shown().isEmpty();
+        }
+    });
+    window.start();
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(live.lookUp({"4988112412613", "0823564706221"}),
+             (QStringList{kGreenTea, "0823564706221 - no record found"}));
+    const qint64 elapsedMs = clock.elapsed();
+    QVERIFY2(ticksWhileBusy >= 2, "the window's timer did not run during the run");
+    QVERIFY(secondStartRefused);
+    QCOMPARE(service.queries(), (QStringList{"4988112412613", "0823564706221"}));
+    // Blocked in the event loop rather than spinning: a spinning run makes millions of
+    // passes in half a second; a blocked one wakes only for events (the 10 ms timer, the
+    // network), far fewer than one a millisecond however slow the machine.
+    QVERIFY2(live.loop.passes < 100 + elapsedMs,
+             qPrintable(QStringLiteral("%1 passes in %2 ms").arg(live.loop.passes).arg(elapsedMs)));
+}
 
 QTEST_GUILESS_MAIN(TestLookupService)
 #include "tst_lookupservice.moc"

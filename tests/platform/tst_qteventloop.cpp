@@ -1,4 +1,5 @@
-#include "common/Failure.h"
+#include "common/ProgramEnding.h"
+#include "platform/CoarseClock.h"
 #include "platform/QtEventLoop.h"
 
 #include <QCoreApplication>

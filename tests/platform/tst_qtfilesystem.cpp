@@ -1,5 +1,5 @@
-#include "common/Failure.h"
-#include "platform/QtServices.h"
+#include "common/OperationFailed.h"
+#include "platform/QtFileSystem.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // How a page service answer is read: the charset a page declares, and what counts as a page that
 // could not be had, between the Qt page loader and the page service.
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "lookup/PageServiceSource.h"
 #include "platform/QtPageLoader.h"
 

@@ -1,6 +1,6 @@
 // The settings store on QSettings, pointed at a temporary folder.
 #include "app/SavedCodeList.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/QtSettingsStore.h"
 
 #include <QFile>

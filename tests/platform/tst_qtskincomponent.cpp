@@ -1,6 +1,6 @@
 // The skin component on a real widget, offscreen.
-#include "common/Failure.h"
-#include "platform/Form1Window.h"
+#include "common/OperationFailed.h"
+#include "platform/QtForm1Window.h"
 #include "platform/QtSkinComponent.h"
 
 #include <QApplication>
@@ -113,7 +113,7 @@ private Q_SLOTS:
     void exampleSkin_appliesToTheRealWindowWithoutComplaint()
     {
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
-        Form1Window window;
+        QtForm1Window window;
         QtSkinComponent skin(window);
         skin.loadSkin(QStringLiteral(QUILLFEN_SOURCE_DIR "/assets/skin/x/o.cjs"));
         skin.setOptions(SkinOption::SkinWindow);

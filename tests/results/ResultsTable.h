@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/ListControl.h"
+#include "platform/ListControl.h"
 
 #include <QStringList>
 

@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/fakes/FakePlatform.h"
 #include "results/ClipboardRoutines.h"

@@ -3,14 +3,14 @@
 // desktop application: the spreadsheet target's opener is replaced in every case.
 #include "ResultsTable.h"
 #include "app/Form1.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/ProgressDisplay.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtPlatform.h"
 #include "platform/XlsxSpreadsheetTarget.h"
+#include "platform/fakes/FakeEventLoop.h"
 #include "platform/fakes/FakeListControl.h"
-#include "platform/fakes/FakeWindow.h"
 #include "results/ClipboardRoutines.h"
 #include "support/LoopbackConfig.h"
 #include "support/ModalDialogs.h"
@@ -23,6 +23,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -159,7 +160,12 @@ private Q_SLOTS:
             auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
             QVERIFY(fileDialog);
             QCOMPARE(fileDialog->windowTitle(), QStringLiteral("Save"));
-            fileDialog->selectFile(path);
+            // Typed into the name field, as a user would: selectFile() leaves the field alone
+            // once it has the focus, which it gets only when the dialog has become active.
+            fileDialog->setDirectory(folder.path());
+            auto* const name = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(QStringLiteral("results.txt"));
             static_cast<QDialog*>(fileDialog)->accept(); // the dialog's own checks run
         });
         QTest::mouseClick(app.window().pushButton4(), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/fakes/FakePlatform.h"
 #include "results/SpreadsheetExport.h"
@@ -149,14 +150,15 @@ private Q_SLOTS:
     {
         FakePlatform fake;
         FillTable(fake.listView2, {"A", "B"}, {"a|1", "b|2"});
-        fake.spreadsheet.hook.beforeCall = [&](QStringView op) {
-            if (op == u"setCellText 2 1 a")
-                throw OperationFailed(QStringLiteral("Cell refused"));
-        };
+        fake.spreadsheet.hook.failOnCall(u"setCellText", 3, QStringLiteral("Cell refused"));
         SpreadsheetExport(fake.services()).PushButton13_Click();
         QCOMPARE(fake.messageBox.texts(),
                  QStringList{BuildErrorReportText(QStringLiteral("Cell refused"),
                                                   Location::PushButton13_Click, 134)});
+        // The third cell written, after the two headers, is the one refused.
+        QCOMPARE(fake.spreadsheet.calls.filter(QStringLiteral("setCellText")).value(2),
+                 QStringLiteral("setCellText 2 1 a"));
+        QVERIFY(!fake.spreadsheet.cells.contains({2, 1}));
         // The next cell still lands in column 2.
         QCOMPARE(fake.spreadsheet.cells.value({2, 2}), QStringLiteral("1"));
         QCOMPARE(fake.spreadsheet.cells.value({3, 1}), QStringLiteral("b"));

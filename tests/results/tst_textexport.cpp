@@ -3,6 +3,7 @@
 #include "ResultsTable.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/QtTextFileWriter.h"
 #include "platform/fakes/FakePlatform.h"

@@ -18,7 +18,7 @@ struct RealWindow
         platform.window().show();
     }
 
-    Form1Window& window() { return platform.window(); }
+    QtForm1Window& window() { return platform.window(); }
 
     QtPlatform platform{QStringLiteral("Quillfen")};
     FakeChance chance;

@@ -1,26 +1,59 @@
 #pragma once
 
+#include "FakeHook.h"
 #include "platform/AnswerStore.h"
 
-#include <QHash>
+#include <QMap>
 #include <QStringList>
 
+#include <utility>
+
+// Remembered answers in memory. A test puts answers in `answers` (or lets the code under test
+// store them), queues messages in `problems`, and makes the store fall silent the way a store
+// that cannot be written does with `silent`.
 class FakeAnswerStore final : public AnswerStore
 {
 public:
+    using Key = std::pair<QString, QString>; // source, code
+
     std::optional<StoredAnswer> find(const QString& source, const QString& gtin) override
     {
-        const auto it = answers.constFind(source + u'\n' + gtin);
-        return it == answers.constEnd() ? std::nullopt : std::optional(*it);
+        hook(u"find");
+        ++finds;
+        if (silent)
+            return std::nullopt;
+        const auto it = answers.constFind(Key{source, gtin});
+        if (it == answers.cend())
+            return std::nullopt;
+        return *it;
     }
     void store(const QString& source, const QString& gtin, const StoredAnswer& answer) override
     {
-        answers.insert(source + u'\n' + gtin, answer);
+        hook(u"store");
+        ++stores;
+        if (!silent)
+            answers.insert(Key{source, gtin}, answer);
     }
-    void forgetAll() override { answers.clear(); }
-    qint64 count() override { return answers.size(); }
-    QString takeProblem() override { return problems.isEmpty() ? QString() : problems.takeFirst(); }
+    void forgetAll() override
+    {
+        hook(u"forgetAll");
+        answers.clear();
+    }
+    qint64 count() override
+    {
+        hook(u"count");
+        return answers.size();
+    }
+    QString takeProblem() override
+    {
+        hook(u"takeProblem");
+        return problems.isEmpty() ? QString() : problems.takeFirst();
+    }
 
-    QHash<QString, StoredAnswer> answers;
+    QMap<Key, StoredAnswer> answers;
     QStringList problems;
+    bool silent = false;
+    int finds = 0;
+    int stores = 0;
+    FakeHook hook{"FakeAnswerStore", {u"find", u"store", u"forgetAll", u"count", u"takeProblem"}};
 };

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "FakeHook.h"
-#include "common/Failure.h"
 #include "platform/Clipboard.h"
 
-// A clipboard in memory. Make it busy by throwing from the hook; make it lose what is put on it
-// (another program taking it over at once) with dropsText.
+// A clipboard in memory. Make it busy by failing its operations through the hook; make it lose
+// what is put on it (another program taking it over at once) with dropsText.
 class FakeClipboard final : public Clipboard
 {
 public:
@@ -36,7 +35,7 @@ public:
     int sets = 0;
     int lastFormat = -1;
     bool dropsText = false;
-    FakeHook hook;
+    FakeHook hook{"FakeClipboard", {u"clear", u"setText", u"text"}};
 
 private:
     QString m_text;

@@ -1,6 +1,6 @@
 #include "FakeListControl.h"
 
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 
 namespace {
 [[noreturn]] void outOfBounds()

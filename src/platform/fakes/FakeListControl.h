@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeHook.h"
-#include "common/ListControl.h"
+#include "platform/ListControl.h"
 
 #include <QList>
 #include <QStringList>
@@ -43,7 +43,10 @@ public:
     bool hasCheckBoxes() const { return m_checkBoxes; }
     QStringList texts() const;
     const QList<int>& scrolledIntoView() const { return m_scrolled; }
-    FakeHook hook;
+    FakeHook hook{"FakeListControl",
+                  {u"count", u"text", u"subItem", u"setSubItem", u"add", u"remove", u"clear",
+                   u"selectedIndex", u"isChecked", u"setChecked", u"ensureVisible", u"columnCount",
+                   u"columnHeader", u"addColumnHeader", u"setColumnWidth"}};
 
 private:
     const Row& rowAt(int row) const;

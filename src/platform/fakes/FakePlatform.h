@@ -1,17 +1,23 @@
 #pragma once
 
 #include "FakeAnswerStore.h"
+#include "FakeBrowserOpener.h"
 #include "FakeClipboard.h"
 #include "FakeClock.h"
-#include "FakeDialogs.h"
+#include "FakeEventLoop.h"
+#include "FakeFileDialog.h"
+#include "FakeFileSystem.h"
+#include "FakeForm1Window.h"
+#include "FakeInputBox.h"
 #include "FakeListControl.h"
+#include "FakeMessageBox.h"
 #include "FakePageLoader.h"
 #include "FakeProcessCapture.h"
+#include "FakeProgressDisplay.h"
 #include "FakeSettingsStore.h"
 #include "FakeSkinComponent.h"
 #include "FakeSpreadsheetTarget.h"
 #include "FakeTextFileWriter.h"
-#include "FakeWindow.h"
 #include "common/ApplicationTitle.h"
 #include "platform/Platform.h"
 
@@ -23,7 +29,7 @@ struct FakePlatform
     FakePlatform& operator=(const FakePlatform&) = delete;
 
     ApplicationTitle title{QStringLiteral("Quillfen")};
-    FakeMainWindow window;
+    FakeForm1Window window;
     FakeListControl listView1{false};
     FakeListControl listView2{true};
     FakeProgressDisplay progressBar1;
@@ -48,9 +54,27 @@ struct FakePlatform
     // The fakes around a real event loop and page loader, for runs against a live service.
     Platform services(EventLoop& loop, PageLoader& loader)
     {
-        return Platform{window,   listView1, listView2, progressBar1, commonDialog1, messageBox,
-                        inputBox, loop,      title,     browser,      files,         settings,
-                        capture,  skin,      loader,    clipboard,    textFiles,     spreadsheet,
-                        clock,    answers};
+        return Platform{
+            .window = window,
+            .listView1 = listView1,
+            .listView2 = listView2,
+            .progressBar1 = progressBar1,
+            .commonDialog1 = commonDialog1,
+            .messageBox = messageBox,
+            .inputBox = inputBox,
+            .eventLoop = loop,
+            .title = title,
+            .browser = browser,
+            .files = files,
+            .settings = settings,
+            .capture = capture,
+            .skin = skin,
+            .pageLoader = loader,
+            .clipboard = clipboard,
+            .textFiles = textFiles,
+            .spreadsheet = spreadsheet,
+            .clock = clock,
+            .answers = answers,
+        };
     }
 };

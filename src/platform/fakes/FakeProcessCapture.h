@@ -55,7 +55,7 @@ public:
     int reads = 0;
     int kills = 0;
     int lastWaitMs = -1;
-    FakeHook hook;
+    FakeHook hook{"FakeProcessCapture", {u"start", u"read"}};
 
 private:
     bool m_running = false;

@@ -30,5 +30,5 @@ public:
 
     QMap<QString, QString> values;
     int saves = 0;
-    FakeHook hook;
+    FakeHook hook{"FakeSettingsStore", {u"getSetting", u"saveSetting"}};
 };

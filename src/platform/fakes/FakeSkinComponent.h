@@ -42,5 +42,7 @@ public:
     bool skinDialogs = false;
     bool followFileChanges = false;
     bool applied = false;
-    FakeHook hook;
+    FakeHook hook{"FakeSkinComponent",
+                  {u"loadSkin", u"options", u"setOptions", u"setSkinDialogs",
+                   u"setFollowFileChanges", u"applyToWindow"}};
 };

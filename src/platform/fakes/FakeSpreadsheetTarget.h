@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FakeHook.h"
-#include "common/Failure.h"
+#include "common/OperationFailed.h"
 #include "platform/SpreadsheetTarget.h"
 
 #include <QMap>
@@ -28,7 +28,9 @@ public:
     QStringList calls;
     // The cells of the last workbook added, by (row, column).
     QMap<QPair<int, int>, QString> cells;
-    FakeHook hook;
+    FakeHook hook{
+        "FakeSpreadsheetTarget",
+        {u"start", u"addWorkbook", u"setCellText", u"fitColumn", u"fitAllColumns", u"show"}};
 
 private:
     class Application final : public Spreadsheet
@@ -41,23 +43,28 @@ private:
 
         void addWorkbook() override
         {
-            call(QStringLiteral("addWorkbook"));
+            call(u"addWorkbook", QStringLiteral("addWorkbook"));
             m_owner.cells.clear();
         }
         void setCellText(int row, int column, const QString& text) override
         {
-            call(QStringLiteral("setCellText %1 %2 %3").arg(row).arg(column).arg(text));
+            call(u"setCellText",
+                 QStringLiteral("setCellText %1 %2 %3").arg(row).arg(column).arg(text));
             m_owner.cells.insert({row, column}, text);
         }
-        void fitColumn(int column) override { call(QStringLiteral("fitColumn %1").arg(column)); }
-        void fitAllColumns() override { call(QStringLiteral("fitAllColumns")); }
-        void show() override { call(QStringLiteral("show")); }
+        void fitColumn(int column) override
+        {
+            call(u"fitColumn", QStringLiteral("fitColumn %1").arg(column));
+        }
+        void fitAllColumns() override { call(u"fitAllColumns", QStringLiteral("fitAllColumns")); }
+        void show() override { call(u"show", QStringLiteral("show")); }
 
     private:
-        void call(const QString& what)
+        // Logged with its arguments, hooked by its name.
+        void call(QStringView operation, const QString& logged)
         {
-            m_owner.calls.append(what);
-            m_owner.hook(what);
+            m_owner.calls.append(logged);
+            m_owner.hook(operation);
         }
 
         FakeSpreadsheetTarget& m_owner;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FakeHook.h"
-#include "common/Failure.h"
 #include "platform/TextFileWriter.h"
 
 #include <QHash>
@@ -9,7 +8,7 @@
 
 // Text files in memory: a file's content is its lines, each followed by CR LF, and it appears in
 // `files` only when closed, as a real one replaces its target only then. Make an operation fail
-// by throwing from the hook ("create", "writeLine", "close"). With passThrough set, files are
+// through the hook ("create", "writeLine", "close"). With passThrough set, files are
 // created by that writer instead, so that a test can look at real bytes on disk.
 class FakeTextFileWriter final : public TextFileWriter
 {
@@ -28,7 +27,7 @@ public:
     int created = 0;
     int discarded = 0;
     TextFileWriter* passThrough = nullptr;
-    FakeHook hook;
+    FakeHook hook{"FakeTextFileWriter", {u"create", u"writeLine", u"close"}};
 
 private:
     class File final : public TextFile

@@ -1,0 +1,159 @@
+// The offline product index: how fast a generated export of realistic width goes into the
+// index, where the time goes (inflating, reading, inserting), and how fast codes are found.
+#include "BenchReport.h"
+#include "ExportMaker.h"
+#include "lookup/ExportReader.h"
+#include "lookup/GzipInflater.h"
+#include "lookup/IndexImport.h"
+#include "platform/QtInputFiles.h"
+#include "platform/SqliteProductIndex.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+double Seconds(const QElapsedTimer& clock)
+{
+    return double(clock.nsecsElapsed()) / 1e9;
+}
+
+// Processor time of the whole process (every thread), user and system.
+double ProcessorSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+double LoadAverage()
+{
+    double load[1] = {0};
+    return getloadavg(load, 1) == 1 ? load[0] : 0;
+}
+
+// Inflates the file, and reads its lines too when asked, without writing anything.
+qint64 ReadThrough(const QString& path, bool parse, qint64* rows)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    GzipInflater inflater;
+    ExportReader reader;
+    std::vector<char> buffer(1024 * 1024);
+    const auto noRow = [](const ExportRow&) {};
+    for (;;) {
+        const qint64 got = file.read(buffer.data(), qint64(buffer.size()));
+        if (got <= 0)
+            break;
+        inflater.feed(QByteArrayView(buffer.data(), got), [&](QByteArrayView text) {
+            if (parse)
+                reader.feed(text, noRow);
+        });
+    }
+    reader.finish(noRow);
+    *rows = reader.rows();
+    return inflater.uncompressedBytes();
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const qint64 rows = argc > 1 ? QByteArray(argv[1]).toLongLong() : 500000;
+    const QString rowsText = QString::number(rows / 1000) + QStringLiteral(",000 rows");
+    QTemporaryDir dir;
+    const QString exportPath = dir.filePath(QStringLiteral("en.openfoodfacts.org.products.csv.gz"));
+
+    ExportShape shape;
+    shape.rows = rows;
+    shape.seed = 2024;
+    shape.badLineShare = 0.001;
+    shape.emptyCodeShare = 0.001;
+    QElapsedTimer clock;
+    clock.start();
+    QString problem;
+    // gzip level 1 only makes the file faster to write; inflating costs about the same.
+    if (!WriteExportFile(shape, exportPath, 1, &problem)) {
+        std::fprintf(stderr, "cannot write the export: %s\n", qPrintable(problem));
+        return 1;
+    }
+    const qint64 compressed = QFile(exportPath).size();
+    std::printf("generated %lld rows, %.1f MB compressed, in %.1f s\n",
+                static_cast<long long>(rows), double(compressed) / 1e6, Seconds(clock));
+
+    // The best of three for each stage, like the other benchmarks.
+    const auto best = [](auto&& run) {
+        double fastest = 1e9;
+        for (int i = 0; i < 3; ++i) {
+            QElapsedTimer timer;
+            timer.start();
+            run();
+            fastest = std::min(fastest, Seconds(timer));
+        }
+        return fastest;
+    };
+    qint64 text = 0;
+    qint64 readRows = 0;
+    const double inflateSeconds = best([&] { text = ReadThrough(exportPath, false, &readRows); });
+    const double readSeconds = best([&] { text = ReadThrough(exportPath, true, &readRows); });
+    std::printf("text: %.1f MB (%.0f bytes a line), %lld product lines\n", double(text) / 1e6,
+                double(text) / double(rows), static_cast<long long>(readRows));
+    std::printf("inflate only:      %.2f s, %.0f MB/s of text\n", inflateSeconds,
+                double(text) / 1e6 / inflateSeconds);
+    std::printf("inflate and read:  %.2f s, %.0f MB/s of text\n", readSeconds,
+                double(text) / 1e6 / readSeconds);
+
+    SqliteProductIndex index(dir.filePath(QStringLiteral("index.sqlite")));
+    QtInputFiles files;
+    const std::atomic<bool> cancel{false};
+    ImportSummary summary;
+    double processorSeconds = 1e9;
+    const double importSeconds = best([&] {
+        const double before = ProcessorSeconds();
+        summary = ImportExports({exportPath}, files, index, cancel, {});
+        processorSeconds = std::min(processorSeconds, ProcessorSeconds() - before);
+    });
+    if (summary.outcome != ImportSummary::Outcome::Imported) {
+        std::fprintf(stderr, "import failed: %s\n", qPrintable(summary.failure));
+        return 1;
+    }
+    const double megabytesPerSecond = double(summary.textBytes) / 1e6 / importSeconds;
+    std::printf("import:            %.2f s, %.0f MB/s of text, %lld products, index %.1f MB, "
+                "peak %ld MB\n",
+                importSeconds, megabytesPerSecond, static_cast<long long>(summary.rows),
+                double(index.info().fileBytes) / 1e6, PeakMegabytes());
+    // On a shared machine the wall time says as much about the neighbours as about the import;
+    // the processor time, over both threads, says what the work itself costs.
+    std::printf("import processor time: %.2f s over both threads (load average %.1f)\n",
+                processorSeconds, LoadAverage());
+    ReportRow({"inflate an export", qPrintable(rowsText), inflateSeconds});
+    ReportRow({"inflate and read an export", qPrintable(rowsText), readSeconds});
+    ReportRow({"import an export into the index", qPrintable(rowsText), importSeconds,
+               "inflate and read", readSeconds, ">= 100 MB/s, < 300 MB"});
+
+    // Lookups: nine in ten codes are in the index, in their 13-digit form.
+    const qint64 lookups = 100000;
+    std::vector<QString> codes;
+    codes.reserve(std::size_t(lookups));
+    for (qint64 i = 0; i < lookups; ++i)
+        codes.push_back(QString::fromLatin1(
+            ExportMaker::productCode(shape.seed, i % 10 == 9 ? rows + i : (i * 7919) % rows)));
+    index.reopenIfReplaced();
+    qint64 found = 0;
+    const double lookupSeconds = best([&] {
+        found = 0;
+        for (const QString& code : codes)
+            found += index.find(code).has_value();
+    });
+    std::printf("lookups:           %lld codes in %.3f s, %lld found\n",
+                static_cast<long long>(lookups), lookupSeconds, static_cast<long long>(found));
+    ReportRow({"look up codes in the index", "100,000 codes", lookupSeconds, nullptr, 0, "< 2 s"});
+    return 0;
+}

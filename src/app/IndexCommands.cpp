@@ -1,0 +1,104 @@
+#include "IndexCommands.h"
+
+#include "platform/DownloadStore.h"
+
+namespace {
+// Progress on standard error: one line rewritten in place on a terminal, else a line every ten
+// seconds, so that a log stays readable.
+class ProgressLine
+{
+public:
+    explicit ProgressLine(IndexCommandContext& context)
+        : m_context(context)
+    {}
+
+    void show(const QString& text, double seconds)
+    {
+        if (m_context.errorIsTerminal) {
+            // "\x1b[K" clears what a longer earlier line left behind.
+            m_context.writeError(u'\r' + text + QStringLiteral("\x1b[K"));
+            m_open = true;
+        } else if (seconds >= m_nextAt) {
+            m_context.writeError(text + u'\n');
+            m_nextAt = seconds + 10;
+        }
+    }
+
+    void end()
+    {
+        if (m_open)
+            m_context.writeError(QStringLiteral("\n"));
+        m_open = false;
+        m_nextAt = 10;
+    }
+
+private:
+    IndexCommandContext& m_context;
+    bool m_open = false;
+    double m_nextAt = 10;
+};
+
+int Import(const QStringList& files, IndexCommandContext& context, bool ourOwnFiles)
+{
+    ProgressLine line(context);
+    const ImportSummary summary = ImportExports(
+        files, context.files, context.index, context.interrupted,
+        [&](const ImportProgress& at) {
+            QString text = QStringLiteral("Importing ");
+            if (at.fileCount > 1)
+                text += QString::number(at.fileNumber) + QStringLiteral("/") +
+                        QString::number(at.fileCount) + u' ';
+            line.show(text + at.fileName + QStringLiteral(": ") + ProgressText(at), at.seconds);
+        },
+        context.options);
+    line.end();
+    for (const QString& text : SummaryLines(summary))
+        context.writeError(text + u'\n');
+    switch (summary.outcome) {
+    case ImportSummary::Outcome::Imported:
+        return kIndexCommandOk;
+    case ImportSummary::Outcome::Cancelled:
+        return kIndexCommandInterrupted;
+    case ImportSummary::Outcome::CannotOpen:
+        return ourOwnFiles ? kIndexCommandFailed : kIndexCommandBadUsage;
+    case ImportSummary::Outcome::Failed:
+        break;
+    }
+    return kIndexCommandFailed;
+}
+} // namespace
+
+int RunImportIndex(const QStringList& files, IndexCommandContext& context)
+{
+    if (files.isEmpty()) {
+        context.writeError(
+            QStringLiteral("Name the export files to import, for example:\n"
+                           "    quillfen --import-index en.openfoodfacts.org.products.csv.gz\n"));
+        return kIndexCommandBadUsage;
+    }
+    return Import(files, context, false);
+}
+
+int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadStore& store,
+                     const DownloadOptions& options)
+{
+    context.writeError(QStringLiteral("Downloading ") + options.url + u'\n');
+    ProgressLine line(context);
+    const DownloadResult download = DownloadExport(
+        options, fetcher, store, context.interrupted, [&](const DownloadProgress& at) {
+            line.show(QStringLiteral("Downloading: ") + DownloadProgressText(at), at.seconds);
+        });
+    line.end();
+    if (download.path.isEmpty()) {
+        context.writeError(
+            QStringLiteral("Download ") +
+            (download.cancelled ? QStringLiteral("interrupted: ") : QStringLiteral("failed: ")) +
+            download.failure + u'\n');
+        return download.cancelled ? kIndexCommandInterrupted : kIndexCommandFailed;
+    }
+    const int status = Import({download.path}, context, true);
+    // Once imported, the export is only taking space; a failed import keeps it to retry.
+    if (status == kIndexCommandOk)
+        store.removeCompleted(download.path);
+    return status;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "lookup/IndexDownload.h"
+#include "lookup/IndexImport.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <functional>
+
+class DownloadStore;
+class HttpFetcher;
+class InputFiles;
+class ProductIndex;
+
+// What the index commands of the command line work with; main() fills it with the real
+// services (see platform/QtIndexCommands.h), the tests with fakes.
+struct IndexCommandContext
+{
+    InputFiles& files;
+    ProductIndex& index;
+    // Writes text to the standard error stream as it is.
+    std::function<void(const QString& text)> writeError;
+    // On a terminal progress is one line that keeps being rewritten; elsewhere (a log file) a
+    // line every ten seconds.
+    bool errorIsTerminal = false;
+    // Set by Ctrl+C (SIGINT).
+    const std::atomic<bool>& interrupted;
+    ImportOptions options = {};
+};
+
+// Exit statuses of the index commands.
+inline constexpr int kIndexCommandOk = 0;
+inline constexpr int kIndexCommandFailed = 1;
+inline constexpr int kIndexCommandBadUsage = 2;
+inline constexpr int kIndexCommandInterrupted = 130; // as shells report an end by SIGINT
+
+// quillfen --import-index FILE...: imports the exports into a new index with progress on
+// standard error and a summary at the end. 0 on success, 1 when the import failed, 2 for no
+// file or a file that cannot be opened, 130 when interrupted (the index is then as it was).
+int RunImportIndex(const QStringList& files, IndexCommandContext& context);
+
+// quillfen --download-index: fetches the export (resuming a kept part), checks it, imports it
+// and removes the downloaded file. 0 on success, 1 when the download or the import failed,
+// 130 when interrupted (the part is kept for the next run).
+int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadStore& store,
+                     const DownloadOptions& options);

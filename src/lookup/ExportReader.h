@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+// One product line of an export, reduced to what the index keeps. The views point into the
+// reader's buffers and are valid during the sink's call only; the text is UTF-8 as the export
+// has it, untrimmed, except the code.
+struct ExportRow
+{
+    QByteArrayView code; // as given, surrounding spaces dropped
+    QByteArrayView key;  // the code as the index is searched by it: see IndexKey()
+    QByteArrayView productName;
+    QByteArrayView localName; // product_name_<local language>, when asked for and present
+    QByteArrayView englishName;
+    QByteArrayView genericName;
+    QByteArrayView brands;
+    QByteArrayView quantity;
+};
+
+// Lines that were not taken, by reason.
+struct ExportSkips
+{
+    qint64 wrongFieldCount = 0; // more or fewer fields than the header names
+    qint64 emptyCode = 0;       // nothing (or only spaces) in the code column
+
+    qint64 total() const { return wrongFieldCount + emptyCode; }
+    ExportSkips& operator+=(const ExportSkips& other)
+    {
+        wrongFieldCount += other.wrongFieldCount;
+        emptyCode += other.emptyCode;
+        return *this;
+    }
+};
+
+// The form of a code the index is keyed by. The exports write codes as digit strings, some with
+// the leading zeros of their 13-digit form, some without ("0012345678905", "012345678905" and
+// "12345678905" are the same product), so a code of digits is keyed without its leading zeros
+// ("0" for a code of zeros only); any other code (a few stores' own codes have letters) is keyed
+// as given. Spaces around the code are dropped first. Returns a part of the view it is given.
+QByteArrayView IndexKey(QByteArrayView code);
+
+// Reads the text of a product export (tab-separated, one header line naming the columns, lines
+// ending in LF or CR LF) as it is decompressed, in chunks of any size, without a copy of the
+// lines except the one cut by the end of a chunk. Columns are found by their names in the
+// header, in any order, among any others. Fields are not quoted in these exports (they hold no
+// tab and no line break), so quotes are read as part of the text.
+class ExportReader final
+{
+public:
+    using RowSink = std::function<void(const ExportRow& row)>;
+
+    // localLanguage: "de" takes product_name_de as the local name; empty (or "en") takes none.
+    explicit ExportReader(QByteArrayView localLanguage = {});
+
+    // Reads the text, handing every complete product line to the sink. Returns false, and reads
+    // nothing more, once the header turns out not to be an export's (problem() says why).
+    bool feed(QByteArrayView text, const RowSink& sink);
+    // The end of the text: reads a last line that has no line break. Returns false when the
+    // text held no header or not an export's.
+    bool finish(const RowSink& sink);
+
+    // Empty while all is well: "the first line names no \"code\" column".
+    QString problem() const { return m_problem; }
+    qint64 rows() const { return m_rows; }
+    const ExportSkips& skips() const { return m_skips; }
+
+private:
+    enum Slot { Code, ProductName, LocalName, EnglishName, GenericName, Brands, Quantity, Slots };
+
+    void line(QByteArrayView text, const RowSink& sink);
+    void header(QByteArrayView text);
+
+    QByteArray m_localColumn;
+    QByteArray m_carry; // the start of a line that the previous chunk cut
+    // A line longer than any product line is dropped as it comes rather than held in memory.
+    bool m_discardingLine = false;
+    bool m_headerRead = false;
+    QString m_problem;
+    qsizetype m_fieldCount = 0;
+    // For each column of the header, the slot it fills, or -1.
+    std::vector<signed char> m_slotOfColumn;
+    qsizetype m_lastKeptColumn = 0;
+    qint64 m_rows = 0;
+    ExportSkips m_skips;
+};

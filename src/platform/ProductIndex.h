@@ -1,0 +1,91 @@
+#pragma once
+
+#include "lookup/ExportReader.h"
+#include "lookup/ProductName.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <memory>
+#include <optional>
+
+// One export file that went into the index.
+struct IndexedExport
+{
+    QString database;     // "Open Food Facts"
+    QString fileName;     // "en.openfoodfacts.org.products.csv.gz"
+    QDateTime exportDate; // when the file was made (its modification time)
+    qint64 products = 0;  // rows taken from it
+};
+
+// A product as the index holds it.
+struct IndexedProduct
+{
+    QString code; // as the export wrote it
+    ProductFields fields;
+    QString database;
+    QDateTime exportDate;
+};
+
+// What there is to say about the index without reading it all.
+struct IndexInfo
+{
+    bool exists = false;
+    QString path;
+    qint64 products = 0;
+    qint64 fileBytes = 0;
+    QDateTime builtAt;
+    QList<IndexedExport> exports;
+    // Why an index that exists cannot be read ("not an index file"); empty when it can.
+    QString problem;
+
+    QStringList databases() const
+    {
+        QStringList names;
+        for (const IndexedExport& file : exports)
+            if (!names.contains(file.database))
+                names.append(file.database);
+        return names;
+    }
+};
+
+// Writes a new index beside the one in use. Nothing changes for readers until commit() puts the
+// new one in place; a builder destroyed without commit() leaves the index as it was and removes
+// what it wrote. A builder belongs to the thread that started it.
+class ProductIndexBuilder
+{
+public:
+    virtual ~ProductIndexBuilder() = default;
+
+    // The rows added from now on come from this export (its products count is filled in by the
+    // builder). Throws OperationFailed.
+    virtual void beginExport(const IndexedExport& file) = 0;
+    // Several rows of one key: the first one added is the one found.
+    virtual void add(const ExportRow& row) = 0;
+    // Completes the new index and puts it in place of the old one. Throws OperationFailed, and
+    // then the old index stays in use.
+    virtual void commit() = 0;
+};
+
+// The local product index, built from the open databases' exports and read without the network.
+// Reading happens in the thread that made the index object; building may go on in another
+// thread at the same time, and the index in use keeps answering until the new one is in place.
+class ProductIndex
+{
+public:
+    virtual ~ProductIndex() = default;
+
+    // The product of that code (any form of it: with or without leading zeros), or none. An
+    // index that does not exist (or cannot be read) finds nothing.
+    virtual std::optional<IndexedProduct> find(QStringView code) = 0;
+    virtual IndexInfo info() = 0;
+    // Opens the index again when a new one has been put in place since it was opened (by this
+    // process or another). A lookup run calls it once at its start. True when it did.
+    virtual bool reopenIfReplaced() = 0;
+    // Starts a new index. Throws OperationFailed when no index can be built there (the folder
+    // cannot be made, another import is under way). May be called from any thread.
+    virtual std::unique_ptr<ProductIndexBuilder> startBuilding() = 0;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "AnswerStore.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+
+#include <chrono>
+#include <memory>
+
+class QSqlError;
+
+// Remembered answers in an SQLite file, by default lookups.sqlite in the user's cache folder.
+//
+// Several copies of Quillfen may use one file at once: it is kept in WAL mode (readers never wait
+// for a writer), every change is its own short transaction, and a connection that finds the file
+// locked waits up to the busy timeout before it gives up on that one answer.
+//
+// The file is opened at the first find, store, count or forgetAll, not when the store is made:
+// most runs never reach it. Opening checks it; a damaged file (not a database, failing SQLite's
+// quick check, or tables this version cannot read) is moved aside as "<file>.damaged" and a new
+// one started. A file that cannot be opened or written (no permission, a full disk) is reported
+// once, and the store falls silent for the rest of its life: finds find nothing, stores keep
+// nothing. Answers older than the longest time any answer stays fresh are dropped on opening, so
+// the file does not grow without end.
+class SqliteAnswerStore final : public AnswerStore
+{
+public:
+    static constexpr std::chrono::milliseconds kBusyTimeout = std::chrono::seconds(5);
+
+    // ~/.cache/Zandrik/Quillfen/lookups.sqlite (honours XDG_CACHE_HOME).
+    static QString defaultPath();
+
+    explicit SqliteAnswerStore(QString path = defaultPath(),
+                               std::chrono::milliseconds busyTimeout = kBusyTimeout);
+    SqliteAnswerStore(const SqliteAnswerStore&) = delete;
+    SqliteAnswerStore& operator=(const SqliteAnswerStore&) = delete;
+    ~SqliteAnswerStore() override;
+
+    std::optional<StoredAnswer> find(const QString& source, const QString& gtin) override;
+    void store(const QString& source, const QString& gtin, const StoredAnswer& answer) override;
+    void forgetAll() override;
+    qint64 count() override;
+    QString takeProblem() override;
+
+    const QString& path() const { return m_path; }
+
+private:
+    enum class State { Closed, Open, Silent };
+    // What a failed statement means for the store.
+    enum class Trouble { Busy, Damaged, Unusable };
+    struct Statements;
+
+    bool ensureOpen();
+    // Opens and checks the file; on failure says why through `trouble` and `reason`.
+    bool openChecked(Trouble& trouble, QString& reason);
+    void close();
+    void startAfresh(const QString& reason);
+    void fallSilent(const QString& reason);
+    // Deals with a failed statement: gives up on one answer when the file stayed locked, starts a
+    // damaged file afresh, silences an unusable one. True when the file was started afresh and the
+    // operation may be tried again.
+    bool handle(const QSqlError& error);
+
+    static Trouble classify(const QSqlError& error);
+
+    QString m_path;
+    QString m_connection;
+    std::chrono::milliseconds m_busyTimeout;
+    State m_state = State::Closed;
+    bool m_added = false;
+    int m_busyInARow = 0;
+    QSqlDatabase m_db;
+    std::unique_ptr<Statements> m_statements;
+    QStringList m_problems;
+};

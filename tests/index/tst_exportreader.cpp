@@ -1,0 +1,151 @@
+#include "lookup/ExportReader.h"
+
+#include <QTest>
+
+namespace {
+struct ReadResult
+{
+    QStringList rows; // code|key|product|local|english|generic|brands|quantity
+    qint64 wrongFieldCount = 0;
+    qint64 emptyCode = 0;
+    QString problem;
+};
+
+ReadResult Read(const QByteArray& text, qsizetype piece, QByteArrayView language = "de")
+{
+    ReadResult result;
+    ExportReader reader(language);
+    const auto sink = [&](const ExportRow& row) {
+        QStringList fields;
+        for (const QByteArrayView field :
+             {row.code, row.key, row.productName, row.localName, row.englishName, row.genericName,
+              row.brands, row.quantity})
+            fields.append(QString::fromUtf8(field));
+        result.rows.append(fields.join(u'|'));
+    };
+    for (qsizetype at = 0; at < text.size(); at += piece)
+        reader.feed(QByteArrayView(text).sliced(at, std::min(piece, text.size() - at)), sink);
+    reader.finish(sink);
+    result.wrongFieldCount = reader.skips().wrongFieldCount;
+    result.emptyCode = reader.skips().emptyCode;
+    result.problem = reader.problem();
+    if (result.problem.isEmpty() && reader.rows() != result.rows.size())
+        result.problem = QStringLiteral("rows() disagrees");
+    return result;
+}
+} // namespace
+
+class TestExportReader : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void read_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<qint64>("wrongFieldCount");
+        QTest::addColumn<qint64>("emptyCode");
+
+        QTest::newRow("the usual columns")
+            << QByteArray("code\turl\tproduct_name\tgeneric_name\tquantity\tbrands\n"
+                          "3017620422003\thttp://x\tNutella\tPâte\t400 g\tFerrero,Nutella\n")
+            << QStringList{"3017620422003|3017620422003|Nutella|||Pâte|Ferrero,Nutella|400 g"}
+            << qint64(0) << qint64(0);
+        QTest::newRow("shuffled and extra columns, local and English names")
+            << QByteArray("brands\tx_1\tproduct_name_en\tquantity\tproduct_name_fr\tcode\t"
+                          "product_name_de\tproduct_name\tgeneric_name\ty\n"
+                          "Acme\t\tCrisps\t1 kg\tChips\t0012345678905\tKartoffelchips\t\t\tz\n")
+            << QStringList{"0012345678905|12345678905||Kartoffelchips|Crisps||Acme|1 kg"}
+            << qint64(0) << qint64(0);
+        QTest::newRow("CR LF line ends, and no line break at the very end")
+            << QByteArray("code\tproduct_name\r\n123\tOne\r\n0456\tTwo")
+            << QStringList{"123|123|One|||||", "0456|456|Two|||||"} << qint64(0) << qint64(0);
+        QTest::newRow("lines of the wrong width are skipped and counted")
+            << QByteArray("code\tproduct_name\tbrands\n1\ta\tb\n2\ta\n3\ta\tb\tc\n4\t\t\n")
+            << QStringList{"1|1|a||||b|", "4|4||||||"} << qint64(2) << qint64(0);
+        QTest::newRow("empty codes are skipped and counted")
+            << QByteArray("code\tproduct_name\n\tNothing\n   \tSpaces\n 77 \tSeven\n")
+            << QStringList{"77|77|Seven|||||"} << qint64(0) << qint64(2);
+        QTest::newRow("names in any script, quotes kept as text")
+            << QByteArray("code\tproduct_name\n1\tМолоко \"Домик\"\n2\t牛奶 "
+                          "🥛\n3\tحليب\n")
+            << QStringList{"1|1|Молоко \"Домик\"|||||", "2|2|牛奶 🥛|||||", "3|3|حليب|||||"}
+            << qint64(0) << qint64(0);
+        QTest::newRow("blank lines hold nothing")
+            << QByteArray("code\tproduct_name\n\n1\tA\n\r\n\n") << QStringList{"1|1|A|||||"}
+            << qint64(0) << qint64(0);
+        QTest::newRow("byte-order mark before the header")
+            << QByteArray("\xEF\xBB\xBF"
+                          "code\tbrands\n5\tB\n")
+            << QStringList{"5|5|||||B|"} << qint64(0) << qint64(0);
+        QTest::newRow("the first of two columns of one name")
+            << QByteArray("code\tproduct_name\tproduct_name\n9\tfirst\tsecond\n")
+            << QStringList{"9|9|first|||||"} << qint64(0) << qint64(0);
+        QTest::newRow("codes: zeros, letters")
+            << QByteArray("code\n0000\n00A12\n012345678905\n")
+            << QStringList{"0000|0||||||", "00A12|00A12||||||", "012345678905|12345678905||||||"}
+            << qint64(0) << qint64(0);
+        QTest::newRow("header alone")
+            << QByteArray("code\tproduct_name\n") << QStringList{} << qint64(0) << qint64(0);
+    }
+    void read()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QStringList, rows);
+        QFETCH(qint64, wrongFieldCount);
+        QFETCH(qint64, emptyCode);
+        // Every cut of the text into chunks reads the same.
+        for (const qsizetype piece : {qsizetype(1 << 20), qsizetype(7), qsizetype(1)}) {
+            const ReadResult result = Read(text, piece);
+            QCOMPARE(result.problem, QString());
+            QCOMPARE(result.rows, rows);
+            QCOMPARE(result.wrongFieldCount, wrongFieldCount);
+            QCOMPARE(result.emptyCode, emptyCode);
+        }
+    }
+
+    void englishAsLocalLanguage_takesNoLocalName()
+    {
+        const QByteArray text = "code\tproduct_name_en\n1\tMilk\n";
+        QCOMPARE(Read(text, 100, "en").rows, QStringList{"1|1|||Milk|||"});
+        QCOMPARE(Read(text, 100, "").rows, QStringList{"1|1|||Milk|||"});
+    }
+
+    void notAnExport_isRefusedWithAReason_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("problem");
+        const QString noCode =
+            QStringLiteral("the first line names no \"code\" column: not a product export");
+        QTest::newRow("comma-separated") << QByteArray("code,product_name\n1,A\n") << noCode;
+        QTest::newRow("no code column") << QByteArray("ean\tproduct_name\n1\tA\n") << noCode;
+        QTest::newRow("empty") << QByteArray() << QStringLiteral("the export holds no header line");
+    }
+    void notAnExport_isRefusedWithAReason()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, problem);
+        const ReadResult result = Read(text, 3);
+        QCOMPARE(result.problem, problem);
+        QVERIFY(result.rows.isEmpty());
+    }
+
+    void overlongLine_isSkippedWithoutBeingHeld()
+    {
+        ExportReader reader;
+        QStringList codes;
+        const auto sink = [&](const ExportRow& row) { codes.append(QString::fromUtf8(row.code)); };
+        reader.feed("code\tproduct_name\n1\t", sink);
+        const QByteArray megabyte(1024 * 1024, 'y');
+        for (int i = 0; i < 40; ++i)
+            reader.feed(megabyte, sink);
+        reader.feed("\n2\tB\n", sink);
+        QVERIFY(reader.finish(sink));
+        QCOMPARE(codes, QStringList{"2"});
+        QCOMPARE(reader.skips().wrongFieldCount, 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestExportReader)
+#include "tst_exportreader.moc"

@@ -1,0 +1,224 @@
+#include "ExportMaker.h"
+#include "app/IndexCommands.h"
+#include "platform/QtDownloadStore.h"
+#include "platform/QtHttpFetcher.h"
+#include "platform/QtInputFiles.h"
+#include "platform/SqliteProductIndex.h"
+#include "support/GzipBytes.h"
+#include "support/RangeFileServer.h"
+
+#include <QFile>
+#include <QHostAddress>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// The rows of a made-up export, gzip-compressed.
+QByteArray MadeUpExport(qint64 rows, std::uint64_t seed)
+{
+    ExportShape shape;
+    shape.rows = rows;
+    shape.seed = seed;
+    shape.shuffleColumns = true;
+    shape.badLineShare = 0.01;
+    shape.emptyCodeShare = 0.01;
+    shape.crlf = true;
+    QByteArray text;
+    ExportMaker(shape).write([&](QByteArrayView piece) { text += piece; });
+    return GzipBytes(text);
+}
+
+bool IsLoopback(const QUrl& url)
+{
+    const QHostAddress address(url.host());
+    return url.host() == u"localhost" || (!address.isNull() && address.isLoopback());
+}
+
+struct Commands
+{
+    QTemporaryDir dir;
+    QtInputFiles files;
+    SqliteProductIndex index{dir.filePath(QStringLiteral("data/index.sqlite"))};
+    QtDownloadStore store{dir.filePath(QStringLiteral("data"))};
+    QtHttpFetcher fetcher;
+    std::atomic<bool> interrupted{false};
+    QString errors;
+    IndexCommandContext context{files, index, [this](const QString& text) { errors += text; },
+                                false, interrupted};
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly))
+            return {};
+        file.write(bytes);
+        return file.fileName();
+    }
+
+    int download(const QString& url)
+    {
+        DownloadOptions options;
+        options.url = url;
+        options.userAgent = "Quillfen/test (tests@example.invalid)";
+        options.allowed = IsLoopback;
+        return RunDownloadIndex(context, fetcher, store, options);
+    }
+
+    QString nameOf(std::uint64_t seed, qint64 row)
+    {
+        index.reopenIfReplaced();
+        const auto product = index.find(QString::fromLatin1(ExportMaker::productCode(seed, row)));
+        return product ? product->fields.productName : QStringLiteral("(none)");
+    }
+};
+} // namespace
+
+class TestIndexCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void importIndex_exitStatuses()
+    {
+        Commands commands;
+        QCOMPARE(RunImportIndex({}, commands.context), kIndexCommandBadUsage);
+        QCOMPARE(RunImportIndex({commands.dir.filePath("missing.csv.gz")}, commands.context),
+                 kIndexCommandBadUsage);
+        QVERIFY(commands.errors.contains(u"Cannot open "));
+
+        const QByteArray gz = MadeUpExport(3000, 5);
+        const QString good = commands.write("en.openfoodfacts.org.products.csv.gz", gz);
+        commands.errors.clear();
+        QCOMPARE(RunImportIndex({good}, commands.context), kIndexCommandOk);
+        QVERIFY2(commands.errors.contains(u"Imported "), qPrintable(commands.errors));
+        QVERIFY(commands.errors.contains(u" with an empty code."));
+        const ExportShape shape{3000, 5};
+        const ExportMaker maker(shape);
+        qint64 row = 0;
+        while (maker.kindOf(row) != ExportMaker::LineKind::Product)
+            ++row;
+        QCOMPARE(commands.nameOf(5, row), QString::fromUtf8(maker.productName(row)));
+
+        const QString cut = commands.write("cut.csv.gz", gz.first(gz.size() / 2));
+        QCOMPARE(RunImportIndex({good, cut}, commands.context), kIndexCommandFailed);
+        QVERIFY(commands.errors.contains(u"cut.csv.gz: the compressed file ends early, after "));
+        QVERIFY(!commands.index.reopenIfReplaced());
+    }
+
+    void interruptedImport_exits130_andLeavesTheIndexAsItWas()
+    {
+        Commands commands;
+        const QString first = commands.write("first.csv.gz", MadeUpExport(500, 1));
+        QCOMPARE(RunImportIndex({first}, commands.context), kIndexCommandOk);
+        const QString second = commands.write("second.csv.gz", MadeUpExport(20000, 2));
+        // Ctrl+C as soon as progress shows.
+        commands.context.errorIsTerminal = true;
+        commands.context.writeError = [&](const QString& text) {
+            commands.errors += text;
+            if (text.startsWith(u'\r'))
+                commands.interrupted = true;
+        };
+        QCOMPARE(RunImportIndex({second}, commands.context), kIndexCommandInterrupted);
+        QVERIFY(commands.errors.contains(u"Import cancelled after "));
+        QVERIFY(!commands.index.reopenIfReplaced());
+        QCOMPARE(commands.index.info().exports.value(0).fileName, QStringLiteral("first.csv.gz"));
+        QVERIFY(!QFile::exists(commands.index.path() + ".building"));
+    }
+
+    void interruptedDownload_resumesWithARangeRequest()
+    {
+        const QByteArray gz = MadeUpExport(4000, 7);
+        RangeFileServer server(gz);
+        server.dropAfter(gz.size() / 3);
+        Commands commands;
+        QCOMPARE(commands.download(server.url()), kIndexCommandFailed);
+        QVERIFY2(commands.errors.contains(u"the download broke off after "),
+                 qPrintable(commands.errors));
+        QCOMPARE(QFileInfo(commands.store.partPath()).size(), gz.size() / 3);
+        QVERIFY(!commands.index.info().exists);
+
+        QCOMPARE(commands.download(server.url()), kIndexCommandOk);
+        // Qt's HTTP client may send the first request again by itself when the connection
+        // drops; the last request is the resumed one.
+        QVERIFY(!server.requests().front().headers.contains("range"));
+        const RangeFileServer::Request& resumed = server.requests().back();
+        QCOMPARE(resumed.headers.value("range"),
+                 "bytes=" + QByteArray::number(gz.size() / 3) + '-');
+        QCOMPARE(resumed.headers.value("if-range"), QByteArray("\"v1\""));
+        QCOMPARE(resumed.headers.value("user-agent"),
+                 QByteArray("Quillfen/test (tests@example.invalid)"));
+        QCOMPARE(commands.nameOf(7, 1),
+                 QString::fromUtf8(ExportMaker(ExportShape{4000, 7}).productName(1)));
+        QCOMPARE(commands.index.info().exports.value(0).database,
+                 QStringLiteral("Open Food Facts"));
+        // Nothing is left behind but the index.
+        QVERIFY(!QFile::exists(commands.store.partPath()));
+        QVERIFY(!QFile::exists(commands.dir.filePath("data/en.openfoodfacts.org.products.csv.gz")));
+    }
+
+    void fileChangedOnTheServer_downloadStartsOver_data()
+    {
+        QTest::addColumn<bool>("ignoreRanges");
+        QTest::newRow("new ETag") << false;
+        QTest::newRow("server without ranges") << true;
+    }
+    void fileChangedOnTheServer_downloadStartsOver()
+    {
+        QFETCH(bool, ignoreRanges);
+        const QByteArray old = MadeUpExport(3000, 8);
+        RangeFileServer server(old);
+        server.dropAfter(old.size() / 2);
+        Commands commands;
+        QCOMPARE(commands.download(server.url()), kIndexCommandFailed);
+        const QByteArray fresh = MadeUpExport(3000, 9);
+        if (ignoreRanges)
+            server.replace(fresh, "\"v1\"");
+        else
+            server.replace(fresh, "\"v2\"");
+        if (ignoreRanges)
+            server.ignoreRanges();
+        QCOMPARE(commands.download(server.url()), kIndexCommandOk);
+        QVERIFY(server.requests().back().headers.contains("range"));
+        QCOMPARE(commands.nameOf(9, 1),
+                 QString::fromUtf8(ExportMaker(ExportShape{3000, 9}).productName(1)));
+        QCOMPARE(commands.nameOf(8, 1), QStringLiteral("(none)"));
+    }
+
+    void damagedDownload_failsAndIsNotKept()
+    {
+        QByteArray gz = MadeUpExport(2000, 3);
+        for (qsizetype i = gz.size() / 2; i < gz.size() / 2 + 32; ++i)
+            gz[i] = char(gz[i] ^ 0x33);
+        RangeFileServer server(gz);
+        Commands commands;
+        QCOMPARE(commands.download(server.url()), kIndexCommandFailed);
+        QVERIFY2(commands.errors.contains(u"the downloaded file is damaged: "),
+                 qPrintable(commands.errors));
+        QVERIFY(!QFile::exists(commands.store.partPath()));
+        QVERIFY(!commands.index.info().exists);
+    }
+
+    void emptyAnswer_importsNothing()
+    {
+        RangeFileServer server("");
+        Commands commands;
+        // 200 with no body at all: no gzip stream, so nothing is imported.
+        QCOMPARE(commands.download(server.url()), kIndexCommandFailed);
+        QVERIFY(!commands.index.info().exists);
+    }
+
+    // Runs only inside a network namespace of its own (see CMakeLists.txt), where nothing could
+    // leave the machine even if the check failed.
+    void nonLoopbackAddress_isRefusedBeforeAnyLookup()
+    {
+        if (qEnvironmentVariable("QUILLFEN_TEST_NET_NAMESPACE") != u"1")
+            QSKIP("runs in a network namespace only (tst_indexcommands_netns)");
+        Commands commands;
+        QCOMPARE(commands.download(kIndexExportUrl.toString()), kIndexCommandFailed);
+        QVERIFY2(commands.errors.contains(u"not a loopback address"), qPrintable(commands.errors));
+        QVERIFY(!QFile::exists(commands.store.partPath()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIndexCommands)
+#include "tst_indexcommands.moc"

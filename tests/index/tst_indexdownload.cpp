@@ -1,0 +1,106 @@
+#include "lookup/IndexDownload.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(DownloadAnswer)
+
+class TestIndexDownload : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void resumeHeaders_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<QByteArray>("etag");
+        QTest::addColumn<QByteArray>("lastModified");
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<QByteArray>("range");
+        QTest::addColumn<QByteArray>("ifRange");
+        const QString url = QStringLiteral("http://127.0.0.1:1/a.csv.gz");
+        QTest::newRow("ETag first")
+            << qint64(1000) << QByteArray("\"e\"") << QByteArray("Sat, 01 Jun 2024 02:30:00 GMT")
+            << url << QByteArray("bytes=1000-") << QByteArray("\"e\"");
+        QTest::newRow("Last-Modified alone")
+            << qint64(5) << QByteArray() << QByteArray("Sat, 01 Jun 2024 02:30:00 GMT") << url
+            << QByteArray("bytes=5-") << QByteArray("Sat, 01 Jun 2024 02:30:00 GMT");
+        QTest::newRow("no validator: start over")
+            << qint64(1000) << QByteArray() << QByteArray() << url << QByteArray() << QByteArray();
+        QTest::newRow("another address: start over")
+            << qint64(1000) << QByteArray("\"e\"") << QByteArray()
+            << QStringLiteral("http://127.0.0.1:2/a.csv.gz") << QByteArray() << QByteArray();
+        QTest::newRow("empty part") << qint64(0) << QByteArray("\"e\"") << QByteArray() << url
+                                    << QByteArray() << QByteArray();
+    }
+    void resumeHeaders()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(QByteArray, etag);
+        QFETCH(QByteArray, lastModified);
+        QFETCH(QString, url);
+        QFETCH(QByteArray, range);
+        QFETCH(QByteArray, ifRange);
+        const PartialDownload part{QStringLiteral("http://127.0.0.1:1/a.csv.gz"), etag,
+                                   lastModified, 2000, bytes};
+        HttpHead asSent;
+        asSent.headers = ResumeHeaders(part, url);
+        QCOMPARE(asSent.header("Range"), range);
+        QCOMPARE(asSent.header("If-Range"), ifRange);
+        QVERIFY(ResumeHeaders(std::nullopt, url).isEmpty());
+    }
+
+    void readDownloadAnswer_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("contentRange");
+        QTest::addColumn<DownloadAnswer>("answer");
+        QTest::newRow("the rest") << 206 << QByteArray("bytes 1000-1999/2000")
+                                  << DownloadAnswer::Append;
+        QTest::newRow("another piece")
+            << 206 << QByteArray("bytes 0-1999/2000") << DownloadAnswer::Fail;
+        QTest::newRow("no range given") << 206 << QByteArray() << DownloadAnswer::Fail;
+        QTest::newRow("whole file") << 200 << QByteArray() << DownloadAnswer::StartOver;
+        QTest::newRow("nothing past the end")
+            << 416 << QByteArray("bytes */1000") << DownloadAnswer::RangeGone;
+        QTest::newRow("gone") << 404 << QByteArray() << DownloadAnswer::Fail;
+    }
+    void readDownloadAnswer()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, contentRange);
+        QFETCH(DownloadAnswer, answer);
+        HttpHead head;
+        head.status = status;
+        if (!contentRange.isEmpty())
+            head.headers.append({"content-range", contentRange});
+        QCOMPARE(ReadDownloadAnswer(head, 1000), answer);
+    }
+
+    void progressText_data()
+    {
+        QTest::addColumn<qint64>("bytes");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("size unknown")
+            << qint64(2'500'000) << qint64(-1) << 0.5 << "2.5 MB downloaded";
+        QTest::newRow("under way")
+            << qint64(120'000'000) << qint64(950'000'000) << 10.0
+            << "120.0 of 950.0 MB downloaded (12%), 10.0 MB/s, about 1 min 23 s left";
+    }
+    void progressText()
+    {
+        QFETCH(qint64, bytes);
+        QFETCH(qint64, total);
+        QFETCH(double, seconds);
+        QFETCH(QString, text);
+        // A resumed download: the rate counts this run's bytes only.
+        DownloadProgress at{bytes, total, seconds, bytes - 20'000'000};
+        if (bytes < 20'000'000)
+            at.bytesThisRun = bytes;
+        QCOMPARE(DownloadProgressText(at), text);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestIndexDownload)
+#include "tst_indexdownload.moc"

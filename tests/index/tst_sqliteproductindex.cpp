@@ -1,0 +1,176 @@
+#include "IndexRows.h"
+#include "common/OperationFailed.h"
+#include "platform/SqliteProductIndex.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString NameOf(const std::optional<IndexedProduct>& product)
+{
+    return product ? product->fields.productName : QStringLiteral("(none)");
+}
+
+void Build(SqliteProductIndex& index, const QList<QPair<IndexedExport, QList<TestRow>>>& files)
+{
+    const auto builder = index.startBuilding();
+    for (const auto& [file, rows] : files)
+        AddRows(*builder, file, rows);
+    builder->commit();
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class TestSqliteProductIndex : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        m_dir.emplace();
+        QVERIFY(m_dir->isValid());
+        QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("sub")));
+    }
+
+    void built_findsEveryFormOfACode_andSaysWhereFrom()
+    {
+        SqliteProductIndex index(path());
+        Build(index, {{TestExport("Open Food Facts"),
+                       {{"0012345678905", "Crisps", "Acme, Other", "150 g"}, {"42", "Answer"}}},
+                      {TestExport("Open Beauty Facts"), {{"4006381333931", "Creme €"}}}});
+        for (const QString code :
+             {"0012345678905", "012345678905", "12345678905", " 0000012345678905 "}) {
+            const auto product = index.find(code);
+            QVERIFY2(product, qPrintable(code));
+            QCOMPARE(product->code, QStringLiteral("0012345678905"));
+            QCOMPARE(product->fields.productName, QStringLiteral("Crisps"));
+            QCOMPARE(product->fields.brands, QStringLiteral("Acme, Other"));
+            QCOMPARE(product->fields.quantity, QStringLiteral("150 g"));
+            QCOMPARE(product->database, QStringLiteral("Open Food Facts"));
+            QCOMPARE(product->exportDate, TestExport("x").exportDate);
+        }
+        QCOMPARE(NameOf(index.find(u"4006381333931")), QStringLiteral("Creme €"));
+        QCOMPARE(index.find(u"4006381333931")->database, QStringLiteral("Open Beauty Facts"));
+        QCOMPARE(NameOf(index.find(u"1234567890128")), QStringLiteral("(none)"));
+        QCOMPARE(NameOf(index.find(u"")), QStringLiteral("(none)"));
+
+        const IndexInfo info = index.info();
+        QVERIFY(info.exists);
+        QCOMPARE(info.problem, QString());
+        QCOMPARE(info.products, 3);
+        QCOMPARE(info.databases(), (QStringList{"Open Food Facts", "Open Beauty Facts"}));
+        QCOMPARE(info.exports.size(), 2);
+        QCOMPARE(info.exports[0].products, 2);
+        QCOMPARE(info.exports[1].fileName, QStringLiteral("Open Beauty Facts.csv.gz"));
+        QCOMPARE(info.fileBytes, QFileInfo(path()).size());
+        QVERIFY(info.builtAt.isValid());
+        QVERIFY(!QFile::exists(path() + ".building"));
+    }
+
+    void sameCodeTwice_firstAddedIsFound()
+    {
+        SqliteProductIndex index(path());
+        Build(index, {{TestExport("Open Food Facts"), {{"0042", "First"}, {"42", "Second"}}},
+                      {TestExport("Open Pet Food Facts"), {{"00042", "Third"}}}});
+        QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("First"));
+    }
+
+    void noIndexYet_findsNothing()
+    {
+        SqliteProductIndex index(path());
+        QVERIFY(!index.find(u"42"));
+        QVERIFY(!index.info().exists);
+        QVERIFY(!index.reopenIfReplaced());
+    }
+
+    void notAnIndexFile_findsNothingAndSaysWhy()
+    {
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("code\tproduct_name\n42\tnot an index\n");
+        file.close();
+        SqliteProductIndex index(path());
+        QVERIFY(!index.find(u"42"));
+        const IndexInfo info = index.info();
+        QVERIFY(info.exists);
+        QVERIFY(!info.problem.isEmpty());
+    }
+
+    void newIndexPutInPlace_readerKeepsTheOldOneUntilItReopens()
+    {
+        SqliteProductIndex index(path());
+        Build(index, {{TestExport("Open Food Facts"), {{"42", "Old"}}}});
+        QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Old"));
+
+        SqliteProductIndex writer(path()); // another window or the command line
+        Build(writer, {{TestExport("Open Food Facts"), {{"42", "New"}, {"43", "Added"}}}});
+        // The open file is still the old one, whole.
+        QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Old"));
+        QCOMPARE(NameOf(index.find(u"43")), QStringLiteral("(none)"));
+
+        QVERIFY(index.reopenIfReplaced());
+        QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("New"));
+        QCOMPARE(NameOf(index.find(u"43")), QStringLiteral("Added"));
+        QVERIFY(!index.reopenIfReplaced());
+    }
+
+    void buildGivenUp_leavesTheOldIndexAsItWas()
+    {
+        SqliteProductIndex index(path());
+        Build(index, {{TestExport("Open Food Facts"), {{"42", "Old"}}}});
+        const QByteArray before = Contents(path());
+        QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Old"));
+        {
+            const auto builder = index.startBuilding();
+            AddRows(*builder, TestExport("Open Food Facts"), {{"42", "Half-built"}});
+            QVERIFY(QFile::exists(path() + ".building"));
+            QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Old"));
+        }
+        QVERIFY(!QFile::exists(path() + ".building"));
+        QCOMPARE(Contents(path()), before);
+        QVERIFY(!index.reopenIfReplaced());
+        QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Old"));
+    }
+
+    void secondBuildAtOnce_isRefused()
+    {
+        SqliteProductIndex index(path());
+        const auto first = index.startBuilding();
+        QVERIFY_THROWS_EXCEPTION(OperationFailed, index.startBuilding());
+    }
+
+    void staleBuildFile_isReplaced()
+    {
+        QFile stale(path() + ".building");
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("left by a build that was killed");
+        stale.close();
+        SqliteProductIndex index(path());
+        Build(index, {{TestExport("Open Food Facts"), {{"42", "Fresh"}}}});
+        QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Fresh"));
+    }
+
+    void defaultPlace_isUnderTheDataFolder()
+    {
+        // The suite's environment points XDG_DATA_HOME at its own folder.
+        const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+        QVERIFY(!data.isEmpty());
+        QCOMPARE(DefaultProductIndexPath(), data + "/Zandrik/Quillfen/index.sqlite");
+    }
+
+private:
+    QString path() const { return m_dir->filePath(QStringLiteral("sub/index.sqlite")); }
+
+    std::optional<QTemporaryDir> m_dir; // a new one for each case
+};
+
+QTEST_GUILESS_MAIN(TestSqliteProductIndex)
+#include "tst_sqliteproductindex.moc"
