@@ -41,6 +41,7 @@ private:
         c.webSiteUrl = webSite;
         return c;
     }
+
     // Records every operation the start-up makes, in order, across the fakes.
     static void recordCalls(FakePlatform& fake, QStringList& calls)
     {

@@ -51,11 +51,10 @@ void TestSkinLoader::skinFile_backgroundFirstThenLoadOptionsSwitchesApply()
     fake.skin.optionWord = 0x140; // bits of the component's own, kept
     QStringList calls;
     fake.window.hook.beforeCall = [&](QStringView op) { calls << u"window." + op; };
-    fake.skin.hook.beforeCall = [&](QStringView op) {
-        calls << u"skin." + op;
-        if (op == u"loadSkin")
-            QVERIFY(fake.window.backColorIsButtonFace); // changed before the skin loads
-    };
+    fake.skin.hook.beforeCall = [&](QStringView op) { calls << u"skin." + op; };
+    fake.skin.hook.onCall(u"loadSkin", [&](int) {
+        QVERIFY(fake.window.backColorIsButtonFace); // changed before the skin loads
+    });
     fake.applySkin();
     QCOMPARE(calls, (QStringList{"window.setBackColorToButtonFace", "skin.loadSkin", "skin.options",
                                  "skin.setOptions", "skin.setSkinDialogs",

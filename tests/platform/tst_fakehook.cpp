@@ -13,7 +13,7 @@ class TestFakeHook : public QObject
 
 private Q_SLOTS:
     void failures_fireOnTheCallsTheyWereArmedFor();
-    void onCall_countsFromArmingAndBeforeCallSeesEveryCall();
+    void onCall_countsFromArmingBeforeCallAndCallsSeeEveryCall();
     void unknownOperation_stopsTheTestNamingTheRightOnes();
 };
 
@@ -48,7 +48,7 @@ void TestFakeHook::failures_fireOnTheCallsTheyWereArmedFor()
     QCOMPARE(Outcomes(clipboard.hook, u"text", 1), QList<bool>{true});
 }
 
-void TestFakeHook::onCall_countsFromArmingAndBeforeCallSeesEveryCall()
+void TestFakeHook::onCall_countsFromArmingBeforeCallAndCallsSeeEveryCall()
 {
     FakeClipboard clipboard;
     QStringList seen;
@@ -60,6 +60,7 @@ void TestFakeHook::onCall_countsFromArmingAndBeforeCallSeesEveryCall()
     clipboard.setText(QStringLiteral("b"), 13);
     QCOMPARE(calls, (QList<int>{1, 2}));
     QCOMPARE(seen, (QStringList{"setText", "clear", "setText"}));
+    QCOMPARE(clipboard.hook.calls(u"setText"), 2);
 }
 
 void TestFakeHook::unknownOperation_stopsTheTestNamingTheRightOnes()

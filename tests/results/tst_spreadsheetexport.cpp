@@ -7,7 +7,7 @@
 #include "common/PointerCode.h"
 #include "platform/fakes/FakePlatform.h"
 #include "results/SpreadsheetExport.h"
-#include "support/FakeChance.h"
+#include "support/Form1OnFakes.h"
 
 #include <QTest>
 
@@ -16,220 +16,223 @@ class TestSpreadsheetExport : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void export_callsInOrderWithUntickedRowsLeftEmpty()
-    {
-        FakePlatform fake;
-        FillTable(fake.listView2, {"A", "B"}, {"r1|x1", "-r2|x2", "r3|x3"});
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        QCOMPARE(fake.spreadsheet.calls,
-                 (QStringList{"start", "release", // the availability test
-                              "start", "addWorkbook", "setCellText 1 1 A", "fitColumn 1",
-                              "setCellText 1 2 B", "fitColumn 2", "setCellText 2 1 r1",
-                              "setCellText 2 2 x1", "setCellText 4 1 r3", "setCellText 4 2 x3",
-                              "fitAllColumns", "show", "release"}));
-        QVERIFY(fake.messageBox.shown().isEmpty());
-        QCOMPARE(fake.window.pointerHistory, (QList<int>{PointerCode::Hourglass, 0}));
-        // 2 headers, 3 rows, 2 ticked rows of 2 cells
-        QCOMPARE(fake.eventLoop.yields, 2 + 3 + 4);
-    }
+    void export_callsInOrderWithUntickedRowsLeftEmpty();
+    void export_equalsSignsGoFromSubItemsOnly();
+    void export_resultsTableOfOneColumnKeepsCodesAsTheyAre();
+    void emptyTable_onlyTheAvailabilityTestRuns();
+    void noSpreadsheetApplication_twoMessagesInOrderAndNothingElse();
+    void noSpreadsheetApplication_emptyTableStillGetsBothMessages();
+    void availabilityTest_returnsWhetherItStartsAndNeverReports();
+    void applicationFailingToStartForTheExport_oneReportAndThePointerBack();
+    void workbookRefused_oneReportAndTheExportStops();
+    void failingCell_costsOneReportAndTheExportGoesOn();
+    void hourglass_showsWhileTheSheetIsFilled();
+    void rowsRemovedWhileFilling_theRowsLeftAreWrittenWithoutReports();
+    void withoutEqualsSigns_data();
+    void withoutEqualsSigns();
+    void form1_routesTheButtonToTheExport();
 
-    void export_equalsSignsGoFromSubItemsOnly()
+private:
+    // The fakes, the results table filled as FillTable describes it, and the export run on them.
+    struct Exporting : FakePlatform
     {
-        FakePlatform fake;
-        FillTable(fake.listView2, {"=Head", "Formula"},
-                  {"=SUM(A1)|=HYPERLINK(\"x\")", "a=b|==1=="});
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        const auto& cells = fake.spreadsheet.cells;
-        QCOMPARE(cells.value({1, 1}), QStringLiteral("=Head"));
-        QCOMPARE(cells.value({2, 1}), QStringLiteral("=SUM(A1)"));
-        QCOMPARE(cells.value({2, 2}), QStringLiteral("HYPERLINK(\"x\")"));
-        QCOMPARE(cells.value({3, 1}), QStringLiteral("a=b"));
-        QCOMPARE(cells.value({3, 2}), QStringLiteral("1"));
-    }
-
-    void export_resultsTableOfOneColumnKeepsCodesAsTheyAre()
-    {
-        FakePlatform fake;
-        FillTable(fake.listView2, {"Description"}, {"Pen", "0823564706221 - no record found"});
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        QCOMPARE(fake.spreadsheet.cells.value({1, 1}), QStringLiteral("Description"));
-        QCOMPARE(fake.spreadsheet.cells.value({2, 1}), QStringLiteral("Pen"));
-        QCOMPARE(fake.spreadsheet.cells.value({3, 1}),
-                 QStringLiteral("0823564706221 - no record found"));
-        QCOMPARE(fake.spreadsheet.cells.size(), 3);
-    }
-
-    void emptyTable_onlyTheAvailabilityTestRuns()
-    {
-        FakePlatform fake;
-        fake.listView2.addColumnHeader(QStringLiteral("Description"));
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        QCOMPARE(fake.spreadsheet.calls, (QStringList{"start", "release"}));
-        QVERIFY(fake.messageBox.shown().isEmpty());
-        QVERIFY(fake.window.pointerHistory.isEmpty());
-    }
-
-    void noSpreadsheetApplication_twoMessagesInOrderAndNothingElse()
-    {
-        FakePlatform fake;
-        FillTable(fake.listView2, {"Description"}, {"Pen"});
-        fake.spreadsheet.available = false;
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        QCOMPARE(fake.messageBox.texts(),
-                 (QStringList{"Excel is not installed on this computer. You need to have it "
-                              "installed to use this software without error.",
-                              "Excel is not installed on this computer. You need to have it "
-                              "installed to use this feature."}));
-        for (const FakeMessageBox::Shown& box : fake.messageBox.shown()) {
-            QCOMPARE(box.icon, MessageIcon::None);
-            QCOMPARE(box.title, QStringLiteral("Quillfen"));
+        explicit Exporting(const QStringList& headers = {}, const QStringList& rows = {})
+        {
+            FillTable(listView2, headers, rows);
         }
-        QCOMPARE(fake.spreadsheet.calls, QStringList{"start"});
-        QVERIFY(fake.window.pointerHistory.isEmpty());
-        QCOMPARE(fake.listView2.texts(), QStringList{"Pen"});
-    }
-
-    void noSpreadsheetApplication_emptyTableStillGetsBothMessages()
-    {
-        FakePlatform fake;
-        fake.spreadsheet.available = false;
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        QCOMPARE(fake.messageBox.shown().size(), 2);
-    }
-
-    void availabilityTest_returnsWhetherItStartsAndNeverReports()
-    {
-        FakePlatform fake;
-        FakeChance chance;
-        Form1 form(fake.services(), AppConfig{}, chance);
-        QVERIFY(form.SaveResultsAsExcelFileIsExcelInstalled());
-        QVERIFY(fake.messageBox.shown().isEmpty());
-        fake.spreadsheet.available = false;
-        fake.messageBox.hook.beforeCall = [](QStringView) {
-            throw OperationFailed(QStringLiteral("No box"));
-        };
-        QVERIFY(!form.SaveResultsAsExcelFileIsExcelInstalled());
-        QVERIFY(fake.messageBox.shown().isEmpty()); // the failing box was skipped, not reported
-    }
-
-    void applicationFailingToStartForTheExport_oneReportAndThePointerBack()
-    {
-        FakePlatform fake;
-        FillTable(fake.listView2, {"Description"}, {"a", "b"});
-        int starts = 0;
-        fake.spreadsheet.hook.beforeCall = [&](QStringView op) {
-            if (op == u"start" && ++starts == 2)
-                throw OperationFailed(QStringLiteral("Server busy"));
-        };
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        QCOMPARE(fake.messageBox.texts(),
-                 QStringList{BuildErrorReportText(QStringLiteral("Server busy"),
-                                                  Location::PushButton13_Click, 108)});
-        QCOMPARE(fake.spreadsheet.calls, (QStringList{"start", "release", "start"}));
-        QCOMPARE(fake.window.pointerHistory, (QList<int>{PointerCode::Hourglass, 0}));
-    }
-
-    void workbookRefused_oneReportAndTheExportStops()
-    {
-        FakePlatform fake;
-        FillTable(fake.listView2, {"Description"}, {"a", "b"});
-        fake.spreadsheet.hook.beforeCall = [&](QStringView op) {
-            if (op == u"addWorkbook")
-                throw OperationFailed(QStringLiteral("Refused"));
-        };
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        QCOMPARE(fake.messageBox.texts(),
-                 QStringList{BuildErrorReportText(QStringLiteral("Refused"),
-                                                  Location::PushButton13_Click, 110)});
-        QCOMPARE(fake.spreadsheet.calls.constLast(), QStringLiteral("release"));
-        QVERIFY(!fake.spreadsheet.calls.contains(QStringLiteral("show")));
-        QCOMPARE(fake.window.pointer, PointerCode::Default);
-    }
-
-    void failingCell_costsOneReportAndTheExportGoesOn()
-    {
-        FakePlatform fake;
-        FillTable(fake.listView2, {"A", "B"}, {"a|1", "b|2"});
-        fake.spreadsheet.hook.failOnCall(u"setCellText", 3, QStringLiteral("Cell refused"));
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        QCOMPARE(fake.messageBox.texts(),
-                 QStringList{BuildErrorReportText(QStringLiteral("Cell refused"),
-                                                  Location::PushButton13_Click, 134)});
-        // The third cell written, after the two headers, is the one refused.
-        QCOMPARE(fake.spreadsheet.calls.filter(QStringLiteral("setCellText")).value(2),
-                 QStringLiteral("setCellText 2 1 a"));
-        QVERIFY(!fake.spreadsheet.cells.contains({2, 1}));
-        // The next cell still lands in column 2.
-        QCOMPARE(fake.spreadsheet.cells.value({2, 2}), QStringLiteral("1"));
-        QCOMPARE(fake.spreadsheet.cells.value({3, 1}), QStringLiteral("b"));
-        QVERIFY(fake.spreadsheet.calls.contains(QStringLiteral("show")));
-    }
-
-    void hourglass_showsWhileTheSheetIsFilled()
-    {
-        FakePlatform fake;
-        FillTable(fake.listView2, {"Description"}, {"a"});
-        QList<int> pointers;
-        fake.spreadsheet.hook.beforeCall = [&](QStringView) {
-            pointers.append(fake.window.pointer);
-        };
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        // The availability test runs before the hourglass, everything after it under it.
-        QCOMPARE(pointers.constFirst(), PointerCode::Default);
-        QVERIFY(std::all_of(pointers.cbegin() + 1, pointers.cend(),
-                            [](int p) { return p == PointerCode::Hourglass; }));
-        QCOMPARE(fake.window.pointer, PointerCode::Default);
-    }
-
-    void rowsRemovedWhileFilling_theRowsLeftAreWrittenWithoutReports()
-    {
-        FakePlatform fake;
-        FillTable(fake.listView2, {"A", "B"}, {"a|1", "b|2", "c|3"});
-        // 2 header yields, then row 1 and its two cells; row 2 then disappears mid-row.
-        fake.eventLoop.onYield = [&] {
-            if (fake.eventLoop.yields == 2 + 3 + 2)
-                fake.listView2.clear();
-        };
-        SpreadsheetExport(fake.services()).PushButton13_Click();
-        QVERIFY(fake.messageBox.shown().isEmpty());
-        QCOMPARE(fake.spreadsheet.cells.value({2, 2}), QStringLiteral("1"));
-        QVERIFY(!fake.spreadsheet.cells.contains({3, 1}));
-        QVERIFY(fake.spreadsheet.calls.contains(QStringLiteral("show")));
-        QCOMPARE(fake.window.pointer, PointerCode::Default);
-    }
-
-    void withoutEqualsSigns_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("result");
-        QTest::newRow("none") << "abc"
-                              << "abc";
-        QTest::newRow("leading") << "=1+1"
-                                 << "1+1";
-        QTest::newRow("everywhere") << "a=b==c="
-                                    << "abc";
-        QTest::newRow("only signs") << "==="
-                                    << "";
-        QTest::newRow("look-alikes stay") << "≠＝"
-                                          << "≠＝";
-    }
-    void withoutEqualsSigns()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, result);
-        QCOMPARE(WithoutEqualsSigns(text), result);
-    }
-
-    void form1_routesTheButtonToTheExport()
-    {
-        FakePlatform fake;
-        FakeChance chance;
-        Form1 form(fake.services(), AppConfig{}, chance);
-        FillTable(fake.listView2, {"Description"}, {"Pen"});
-        form.PushButton13_Click();
-        QVERIFY(fake.spreadsheet.calls.contains(QStringLiteral("setCellText 2 1 Pen")));
-    }
+        void exportResults() { SpreadsheetExport(services()).PushButton13_Click(); }
+    };
 };
+
+void TestSpreadsheetExport::export_callsInOrderWithUntickedRowsLeftEmpty()
+{
+    Exporting fake({"A", "B"}, {"r1|x1", "-r2|x2", "r3|x3"});
+    fake.exportResults();
+    QCOMPARE(fake.spreadsheet.calls,
+             (QStringList{"start", "release", // the availability test
+                          "start", "addWorkbook", "setCellText 1 1 A", "fitColumn 1",
+                          "setCellText 1 2 B", "fitColumn 2", "setCellText 2 1 r1",
+                          "setCellText 2 2 x1", "setCellText 4 1 r3", "setCellText 4 2 x3",
+                          "fitAllColumns", "show", "release"}));
+    QVERIFY(fake.messageBox.shown().isEmpty());
+    QCOMPARE(fake.window.pointerHistory, (QList<int>{PointerCode::Hourglass, 0}));
+    // 2 headers, 3 rows, 2 ticked rows of 2 cells
+    QCOMPARE(fake.eventLoop.yields, 2 + 3 + 4);
+}
+
+void TestSpreadsheetExport::export_equalsSignsGoFromSubItemsOnly()
+{
+    Exporting fake({"=Head", "Formula"}, {"=SUM(A1)|=HYPERLINK(\"x\")", "a=b|==1=="});
+    fake.exportResults();
+    const auto& cells = fake.spreadsheet.cells;
+    QCOMPARE(cells.value({1, 1}), QStringLiteral("=Head"));
+    QCOMPARE(cells.value({2, 1}), QStringLiteral("=SUM(A1)"));
+    QCOMPARE(cells.value({2, 2}), QStringLiteral("HYPERLINK(\"x\")"));
+    QCOMPARE(cells.value({3, 1}), QStringLiteral("a=b"));
+    QCOMPARE(cells.value({3, 2}), QStringLiteral("1"));
+}
+
+void TestSpreadsheetExport::export_resultsTableOfOneColumnKeepsCodesAsTheyAre()
+{
+    Exporting fake({"Description"}, {"Pen", "0823564706221 - no record found"});
+    fake.exportResults();
+    QCOMPARE(fake.spreadsheet.cells.value({1, 1}), QStringLiteral("Description"));
+    QCOMPARE(fake.spreadsheet.cells.value({2, 1}), QStringLiteral("Pen"));
+    QCOMPARE(fake.spreadsheet.cells.value({3, 1}),
+             QStringLiteral("0823564706221 - no record found"));
+    QCOMPARE(fake.spreadsheet.cells.size(), 3);
+}
+
+void TestSpreadsheetExport::emptyTable_onlyTheAvailabilityTestRuns()
+{
+    Exporting fake;
+    fake.listView2.addColumnHeader(QStringLiteral("Description"));
+    fake.exportResults();
+    QCOMPARE(fake.spreadsheet.calls, (QStringList{"start", "release"}));
+    QVERIFY(fake.messageBox.shown().isEmpty());
+    QVERIFY(fake.window.pointerHistory.isEmpty());
+}
+
+void TestSpreadsheetExport::noSpreadsheetApplication_twoMessagesInOrderAndNothingElse()
+{
+    Exporting fake({"Description"}, {"Pen"});
+    fake.spreadsheet.available = false;
+    fake.exportResults();
+    QCOMPARE(fake.messageBox.texts(),
+             (QStringList{"Excel is not installed on this computer. You need to have it "
+                          "installed to use this software without error.",
+                          "Excel is not installed on this computer. You need to have it "
+                          "installed to use this feature."}));
+    for (const FakeMessageBox::Shown& box : fake.messageBox.shown()) {
+        QCOMPARE(box.icon, MessageIcon::None);
+        QCOMPARE(box.title, QStringLiteral("Quillfen"));
+    }
+    QCOMPARE(fake.spreadsheet.calls, QStringList{"start"});
+    QVERIFY(fake.window.pointerHistory.isEmpty());
+    QCOMPARE(fake.listView2.texts(), QStringList{"Pen"});
+}
+
+void TestSpreadsheetExport::noSpreadsheetApplication_emptyTableStillGetsBothMessages()
+{
+    Exporting fake;
+    fake.spreadsheet.available = false;
+    fake.exportResults();
+    QCOMPARE(fake.messageBox.shown().size(), 2);
+}
+
+void TestSpreadsheetExport::availabilityTest_returnsWhetherItStartsAndNeverReports()
+{
+    Form1OnFakes fake;
+    QVERIFY(fake.form.SaveResultsAsExcelFileIsExcelInstalled());
+    QVERIFY(fake.messageBox.shown().isEmpty());
+    fake.spreadsheet.available = false;
+    fake.messageBox.hook.failAll(QStringLiteral("No box"));
+    QVERIFY(!fake.form.SaveResultsAsExcelFileIsExcelInstalled());
+    QVERIFY(fake.messageBox.shown().isEmpty()); // the failing box was skipped, not reported
+}
+
+void TestSpreadsheetExport::applicationFailingToStartForTheExport_oneReportAndThePointerBack()
+{
+    Exporting fake({"Description"}, {"a", "b"});
+    fake.spreadsheet.hook.failOnCall(u"start", 2, QStringLiteral("Server busy"));
+    fake.exportResults();
+    QCOMPARE(fake.messageBox.texts(),
+             QStringList{BuildErrorReportText(QStringLiteral("Server busy"),
+                                              Location::PushButton13_Click, 108)});
+    QCOMPARE(fake.spreadsheet.calls, (QStringList{"start", "release", "start"}));
+    QCOMPARE(fake.window.pointerHistory, (QList<int>{PointerCode::Hourglass, 0}));
+}
+
+void TestSpreadsheetExport::workbookRefused_oneReportAndTheExportStops()
+{
+    Exporting fake({"Description"}, {"a", "b"});
+    fake.spreadsheet.hook.fail(u"addWorkbook", QStringLiteral("Refused"));
+    fake.exportResults();
+    QCOMPARE(fake.messageBox.texts(),
+             QStringList{BuildErrorReportText(QStringLiteral("Refused"),
+                                              Location::PushButton13_Click, 110)});
+    QCOMPARE(fake.spreadsheet.calls.constLast(), QStringLiteral("release"));
+    QVERIFY(!fake.spreadsheet.calls.contains(QStringLiteral("show")));
+    QCOMPARE(fake.window.pointer, PointerCode::Default);
+}
+
+void TestSpreadsheetExport::failingCell_costsOneReportAndTheExportGoesOn()
+{
+    Exporting fake({"A", "B"}, {"a|1", "b|2"});
+    fake.spreadsheet.hook.failOnCall(u"setCellText", 3, QStringLiteral("Cell refused"));
+    fake.exportResults();
+    QCOMPARE(fake.messageBox.texts(),
+             QStringList{BuildErrorReportText(QStringLiteral("Cell refused"),
+                                              Location::PushButton13_Click, 134)});
+    // The third cell written, after the two headers, is the one refused.
+    QCOMPARE(fake.spreadsheet.calls.filter(QStringLiteral("setCellText")).value(2),
+             QStringLiteral("setCellText 2 1 a"));
+    QVERIFY(!fake.spreadsheet.cells.contains({2, 1}));
+    // The next cell still lands in column 2.
+    QCOMPARE(fake.spreadsheet.cells.value({2, 2}), QStringLiteral("1"));
+    QCOMPARE(fake.spreadsheet.cells.value({3, 1}), QStringLiteral("b"));
+    QVERIFY(fake.spreadsheet.calls.contains(QStringLiteral("show")));
+}
+
+void TestSpreadsheetExport::hourglass_showsWhileTheSheetIsFilled()
+{
+    Exporting fake({"Description"}, {"a"});
+    QList<int> pointers;
+    fake.spreadsheet.hook.beforeCall = [&](QStringView) { pointers.append(fake.window.pointer); };
+    fake.exportResults();
+    // The availability test runs before the hourglass, everything after it under it.
+    QCOMPARE(pointers.constFirst(), PointerCode::Default);
+    QVERIFY(std::all_of(pointers.cbegin() + 1, pointers.cend(),
+                        [](int p) { return p == PointerCode::Hourglass; }));
+    QCOMPARE(fake.window.pointer, PointerCode::Default);
+}
+
+void TestSpreadsheetExport::rowsRemovedWhileFilling_theRowsLeftAreWrittenWithoutReports()
+{
+    Exporting fake({"A", "B"}, {"a|1", "b|2", "c|3"});
+    // 2 header yields, then row 1 and its two cells; row 2 then disappears mid-row.
+    fake.eventLoop.onYield = [&] {
+        if (fake.eventLoop.yields == 2 + 3 + 2)
+            fake.listView2.clear();
+    };
+    fake.exportResults();
+    QVERIFY(fake.messageBox.shown().isEmpty());
+    QCOMPARE(fake.spreadsheet.cells.value({2, 2}), QStringLiteral("1"));
+    QVERIFY(!fake.spreadsheet.cells.contains({3, 1}));
+    QVERIFY(fake.spreadsheet.calls.contains(QStringLiteral("show")));
+    QCOMPARE(fake.window.pointer, PointerCode::Default);
+}
+
+void TestSpreadsheetExport::withoutEqualsSigns_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("none") << "abc"
+                          << "abc";
+    QTest::newRow("leading") << "=1+1"
+                             << "1+1";
+    QTest::newRow("everywhere") << "a=b==c="
+                                << "abc";
+    QTest::newRow("only signs") << "==="
+                                << "";
+    QTest::newRow("look-alikes stay") << "≠＝"
+                                      << "≠＝";
+}
+
+void TestSpreadsheetExport::withoutEqualsSigns()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, result);
+    QCOMPARE(WithoutEqualsSigns(text), result);
+}
+
+void TestSpreadsheetExport::form1_routesTheButtonToTheExport()
+{
+    Form1OnFakes fake;
+    FillTable(fake.listView2, {"Description"}, {"Pen"});
+    fake.form.PushButton13_Click();
+    QVERIFY(fake.spreadsheet.calls.contains(QStringLiteral("setCellText 2 1 Pen")));
+}
 
 QTEST_GUILESS_MAIN(TestSpreadsheetExport)
 #include "tst_spreadsheetexport.moc"

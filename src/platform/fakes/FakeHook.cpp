@@ -55,9 +55,16 @@ void FakeHook::failFirstCalls(QStringView operation, int n, const QString& descr
     });
 }
 
+int FakeHook::calls(QStringView operation) const
+{
+    check(operation);
+    return m_calls.value(operation.toString());
+}
+
 void FakeHook::operator()(QStringView operation) const
 {
     check(operation);
+    ++m_calls[operation.toString()];
     if (beforeCall)
         beforeCall(operation);
     // By index and on a copy: an action may arm another, which moves the list.

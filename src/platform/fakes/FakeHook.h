@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -41,6 +42,8 @@ public:
     void operator()(QStringView operation) const;
 
     const QStringList& operations() const { return m_operations; }
+    // How often the operation was called since the fake was made, failed calls included.
+    int calls(QStringView operation) const;
 
 private:
     struct Armed
@@ -56,4 +59,5 @@ private:
     QStringList m_operations;
     // Mutable: the fakes' const operations (a list's count(), a page's text()) count calls too.
     mutable QList<Armed> m_armed;
+    mutable QHash<QString, int> m_calls;
 };
