@@ -9,6 +9,7 @@
 #include "platform/QtEventLoop.h"
 #include "platform/QtPageLoader.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/PageServiceLookup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -60,7 +61,8 @@ RunFigures lookUp(const QString& base, const QStringList& codes)
     FakePlatform fake;
     QtEventLoop loop;
     QtPageLoader loader;
-    LookupRun run(fake.services(loop, loader), base);
+    PageServiceLookup lookup(fake.services(loop, loader), base);
+    LookupRun& run = lookup.run;
     for (const QString& code : codes)
         fake.listView1.add(code);
     const double cpuBefore = processorSeconds();

@@ -13,13 +13,68 @@ bool IsServiceUrl(const QString& url)
            !address.hasFragment();
 }
 
+QStringList KnownSourceNames()
+{
+    return {SourceName::Index.toString(), SourceName::OpenFoodFacts.toString(),
+            SourceName::OpenLibrary.toString(), SourceName::UpcItemDb.toString(),
+            SourceName::Page.toString()};
+}
+
+SourceListResult ParseSourceList(const QString& list)
+{
+    SourceListResult result;
+    const QStringList known = KnownSourceNames();
+    for (const QString& piece : list.split(u',')) {
+        const QString name = piece.trimmed().toLower();
+        if (name.isEmpty())
+            continue;
+        if (!known.contains(name)) {
+            result.error = QStringLiteral("Unknown lookup source \"%1\": choose from %2.")
+                               .arg(piece.trimmed(), known.join(QStringLiteral(", ")));
+            return result;
+        }
+        if (!result.names.contains(name))
+            result.names.append(name);
+    }
+    if (result.names.isEmpty())
+        result.error = QStringLiteral("No lookup source named: give one or more of %1.")
+                           .arg(known.join(QStringLiteral(", ")));
+    return result;
+}
+
+namespace {
+// Set and not "0": the way QUILLFEN_NO_CACHE=1 and QUILLFEN_LOOPBACK_ONLY=1 read.
+bool FlagSet(const QProcessEnvironment& environment, const QString& name)
+{
+    const QString value = environment.value(name).trimmed();
+    return !value.isEmpty() && value != u"0";
+}
+
+// A contact goes into a request header: printable ASCII only, so that nothing can end the
+// header early or be read as another one.
+bool IsAcceptableContact(const QString& contact)
+{
+    return !contact.isEmpty() && std::all_of(contact.cbegin(), contact.cend(), [](QChar c) {
+        return c.unicode() >= 0x20 && c.unicode() < 0x7F && c != u'(' && c != u')';
+    });
+}
+
+bool IsDownloadUrl(const QString& url)
+{
+    const QUrl address(url, QUrl::StrictMode);
+    return address.isValid() && !address.host().isEmpty() &&
+           (address.scheme() == u"http" || address.scheme() == u"https");
+}
+} // namespace
+
 CommandLineResult ParseCommandLine(const QStringList& arguments,
                                    const QProcessEnvironment& environment,
                                    const QString& applicationFolder)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Looks up EAN product codes in batches with an online lookup service."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Looks up EAN product codes in batches: in its window, or with --batch from files or "
+        "standard input without a display."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption pingHost(
@@ -28,20 +83,70 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                        "QUILLFEN_PING_HOST).")
             .arg(kDefaultPingHost),
         QStringLiteral("host"));
-    parser.addOption(pingHost);
     const QCommandLineOption serviceUrl(
         QStringLiteral("service-url"),
-        QStringLiteral("The lookup service to ask: scheme, host, optional port and path, for "
-                       "example http://127.0.0.1:8080. Overrides QUILLFEN_SERVICE_URL."),
+        QStringLiteral("The page service to ask: scheme, host, optional port and path, for "
+                       "example http://127.0.0.1:8080. Named alone, it is the only source. "
+                       "Overrides QUILLFEN_SERVICE_URL."),
         QStringLiteral("url"));
-    parser.addOption(serviceUrl);
+    const QCommandLineOption sources(
+        QStringLiteral("sources"),
+        QStringLiteral("The lookup sources to ask, in order, comma-separated: index, "
+                       "openfoodfacts, openlibrary, upcitemdb, page (default: "
+                       "index (when imported), openfoodfacts, openlibrary). Overrides "
+                       "QUILLFEN_SOURCES."),
+        QStringLiteral("list"));
+    const QCommandLineOption noCache(
+        QStringLiteral("no-cache"),
+        QStringLiteral("Remember no answers between runs, and use none remembered "
+                       "(environment: QUILLFEN_NO_CACHE=1)."));
+    const QCommandLineOption parallel(
+        QStringLiteral("parallel"),
+        QStringLiteral("Up to N requests to the page service at once, 1 to %1 (default 1; "
+                       "environment: QUILLFEN_PARALLEL). The open databases keep their own "
+                       "pace.")
+            .arg(kMaxParallel),
+        QStringLiteral("N"));
+    const QCommandLineOption batch(
+        QStringLiteral("batch"),
+        QStringLiteral("Look up the codes of the files (standard input without any, or for "
+                       "\"-\") without a window, and write the results."));
+    const QCommandLineOption output(
+        QStringLiteral("output"),
+        QStringLiteral("With --batch: the results file (default: CSV on standard output)."),
+        QStringLiteral("file"));
+    const QCommandLineOption format(
+        QStringLiteral("format"),
+        QStringLiteral("With --batch: csv, tsv, json, jsonl or xlsx (default: from the output "
+                       "file's extension, else csv)."),
+        QStringLiteral("format"));
+    const QCommandLineOption quiet(QStringLiteral("quiet"),
+                                   QStringLiteral("With --batch: no progress on standard error."));
+    const QCommandLineOption importIndex(
+        QStringLiteral("import-index"),
+        QStringLiteral("Import the product database export files given (.csv or .csv.gz) into "
+                       "the offline index, and exit."));
+    const QCommandLineOption downloadIndex(
+        QStringLiteral("download-index"),
+        QStringLiteral("Download the product database export (environment: QUILLFEN_INDEX_URL), "
+                       "import it into the offline index, and exit."));
+    parser.addOptions({pingHost, serviceUrl, sources, noCache, parallel, batch, output, format,
+                       quiet, importIndex, downloadIndex});
+    parser.addPositionalArgument(QStringLiteral("files"),
+                                 QStringLiteral("With --batch: code files. With --import-index: "
+                                                "export files."),
+                                 QStringLiteral("[files...]"));
 
     CommandLineResult result;
-    if (!parser.parse(arguments)) {
-        result.message = parser.errorText() + u"\n\n" + parser.helpText();
+    const auto refuse = [&result, &parser](const QString& message, bool withHelp = false) {
+        result.message = message + u'\n';
+        if (withHelp)
+            result.message += u'\n' + parser.helpText();
         result.exitCode = 2;
         return result;
-    }
+    };
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText(), true);
     if (parser.isSet(help)) {
         result.message = parser.helpText();
         return result;
@@ -50,44 +155,148 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         result.message = kProductName + u' ' + QStringLiteral(QUILLFEN_VERSION) + u'\n';
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        result.message = QStringLiteral("Unexpected argument: ") +
-                         parser.positionalArguments().constFirst() + u"\n\n" + parser.helpText();
-        result.exitCode = 2;
-        return result;
-    }
 
     AppConfig config;
     config.applicationFolder = applicationFolder;
+    const int modes = int(parser.isSet(batch)) + int(parser.isSet(importIndex)) +
+                      int(parser.isSet(downloadIndex));
+    if (modes > 1)
+        return refuse(QStringLiteral("--batch, --import-index and --download-index go alone."));
+    if (parser.isSet(batch))
+        config.mode = RunMode::Batch;
+    else if (parser.isSet(importIndex))
+        config.mode = RunMode::ImportIndex;
+    else if (parser.isSet(downloadIndex))
+        config.mode = RunMode::DownloadIndex;
+
+    const QStringList positional = parser.positionalArguments();
+    if (config.mode == RunMode::Batch) {
+        config.batch.inputs = positional;
+        config.batch.output = parser.value(output);
+        config.batch.format = parser.value(format).toLower();
+        config.batch.quiet = parser.isSet(quiet);
+        const QStringList formats{QStringLiteral("csv"), QStringLiteral("tsv"),
+                                  QStringLiteral("json"), QStringLiteral("jsonl"),
+                                  QStringLiteral("xlsx")};
+        if (parser.isSet(format) && !formats.contains(config.batch.format))
+            return refuse(QStringLiteral("Unknown --format \"%1\": choose from %2.")
+                              .arg(parser.value(format), formats.join(QStringLiteral(", "))));
+        if (parser.isSet(output) && config.batch.output.isEmpty())
+            return refuse(QStringLiteral("--output needs a file name."));
+    } else {
+        for (const QCommandLineOption* batchOnly : {&output, &format, &quiet})
+            if (parser.isSet(*batchOnly))
+                return refuse(
+                    QStringLiteral("--%1 goes with --batch.").arg(batchOnly->names().first()));
+        if (config.mode == RunMode::ImportIndex) {
+            if (positional.isEmpty())
+                return refuse(QStringLiteral("--import-index needs one or more export files."));
+            config.importFiles = positional;
+        } else if (!positional.isEmpty()) {
+            return refuse(QStringLiteral("Unexpected argument: ") + positional.constFirst(), true);
+        }
+    }
+
     if (environment.contains(QStringLiteral("QUILLFEN_WEBSITE_URL")))
         config.webSiteUrl = environment.value(QStringLiteral("QUILLFEN_WEBSITE_URL"));
-    // An empty variable counts as unset, as for the service address: a shell line such as
+    // An empty variable counts as unset, as for every other one: a shell line such as
     // QUILLFEN_PING_HOST= must not stop the program from starting.
-    const QString pingHostFromEnvironment = environment.value(QStringLiteral("QUILLFEN_PING_HOST"));
+    const auto variable = [&environment](const char* name) {
+        return environment.value(QString::fromLatin1(name));
+    };
+    const QString pingHostFromEnvironment = variable("QUILLFEN_PING_HOST");
     if (parser.isSet(pingHost))
         config.pingHost = parser.value(pingHost);
     else if (!pingHostFromEnvironment.isEmpty())
         config.pingHost = pingHostFromEnvironment;
-    if (!IsAcceptablePingHost(config.pingHost)) {
-        result.message = QStringLiteral("Not a host name or address to ping: \"") +
-                         config.pingHost + QStringLiteral("\"\n");
-        result.exitCode = 2;
-        return result;
-    }
-    // An empty variable counts as unset.
-    const QString serviceFromEnvironment =
-        environment.value(QStringLiteral("QUILLFEN_SERVICE_URL"));
-    if (!serviceFromEnvironment.isEmpty())
+    if (!IsAcceptablePingHost(config.pingHost))
+        return refuse(QStringLiteral("Not a host name or address to ping: \"") + config.pingHost +
+                      u'"');
+
+    const QString serviceFromEnvironment = variable("QUILLFEN_SERVICE_URL");
+    if (!serviceFromEnvironment.isEmpty()) {
         config.serviceUrl = serviceFromEnvironment;
-    if (parser.isSet(serviceUrl))
+        config.serviceUrlNamed = true;
+    }
+    if (parser.isSet(serviceUrl)) {
         config.serviceUrl = parser.value(serviceUrl);
-    if (!IsServiceUrl(config.serviceUrl)) {
-        result.message = QStringLiteral("Not a usable lookup service address: \"") +
-                         config.serviceUrl +
-                         QStringLiteral("\"\nGive it as http://host[:port] or https://host[:port] "
-                                        "(--service-url or QUILLFEN_SERVICE_URL).\n");
-        result.exitCode = 2;
-        return result;
+        config.serviceUrlNamed = true;
+    }
+    if (!IsServiceUrl(config.serviceUrl))
+        return refuse(QStringLiteral("Not a usable lookup service address: \"") +
+                      config.serviceUrl +
+                      QStringLiteral("\"\nGive it as http://host[:port] or https://host[:port] "
+                                     "(--service-url or QUILLFEN_SERVICE_URL)."));
+
+    const QString sourcesText =
+        parser.isSet(sources) ? parser.value(sources) : variable("QUILLFEN_SOURCES");
+    if (parser.isSet(sources) || !sourcesText.isEmpty()) {
+        const SourceListResult parsed = ParseSourceList(sourcesText);
+        if (!parsed.error.isEmpty())
+            return refuse(parsed.error + QStringLiteral(" (--sources or QUILLFEN_SOURCES)"));
+        config.sources = parsed.names;
+    }
+
+    const struct
+    {
+        const char* variable;
+        QString* url;
+    } bases[] = {{"QUILLFEN_OPENFOODFACTS_URL", &config.openFoodFactsUrl},
+                 {"QUILLFEN_OPENLIBRARY_URL", &config.openLibraryUrl},
+                 {"QUILLFEN_UPCITEMDB_URL", &config.upcItemDbUrl}};
+    for (const auto& base : bases) {
+        const QString value = variable(base.variable);
+        if (value.isEmpty())
+            continue;
+        if (!IsServiceUrl(value))
+            return refuse(QStringLiteral("Not a usable address in %1: \"%2\"\nGive it as "
+                                         "http://host[:port][/path] or https://....")
+                              .arg(QString::fromLatin1(base.variable), value));
+        *base.url = value;
+    }
+    const QString indexUrl = variable("QUILLFEN_INDEX_URL");
+    if (!indexUrl.isEmpty()) {
+        if (!IsDownloadUrl(indexUrl))
+            return refuse(QStringLiteral("Not a usable address in QUILLFEN_INDEX_URL: \"") +
+                          indexUrl + u'"');
+        config.indexUrl = indexUrl;
+    }
+    for (const QStringView name :
+         {SourceName::OpenFoodFacts, SourceName::OpenLibrary, SourceName::UpcItemDb}) {
+        const QString variableName =
+            QStringLiteral("QUILLFEN_") + name.toString().toUpper() + QStringLiteral("_PER_MINUTE");
+        const QString value = environment.value(variableName);
+        if (value.isEmpty())
+            continue;
+        bool ok = false;
+        const int perMinute = value.toInt(&ok);
+        if (!ok || perMinute < 1)
+            return refuse(QStringLiteral("%1 wants a whole number of requests a minute, 1 or "
+                                         "more, not \"%2\".")
+                              .arg(variableName, value));
+        config.perMinute.insert(name.toString(), perMinute);
+    }
+    const QString contact = variable("QUILLFEN_CONTACT");
+    if (!contact.isEmpty()) {
+        if (!IsAcceptableContact(contact))
+            return refuse(QStringLiteral("QUILLFEN_CONTACT wants an e-mail address or web "
+                                         "address in plain ASCII, without parentheses."));
+        config.contact = contact;
+    }
+    config.noCache =
+        parser.isSet(noCache) || FlagSet(environment, QStringLiteral("QUILLFEN_NO_CACHE"));
+    config.loopbackOnly = FlagSet(environment, QStringLiteral("QUILLFEN_LOOPBACK_ONLY"));
+
+    const QString parallelText =
+        parser.isSet(parallel) ? parser.value(parallel) : variable("QUILLFEN_PARALLEL");
+    if (!parallelText.isEmpty()) {
+        bool ok = false;
+        config.parallel = parallelText.toInt(&ok);
+        if (!ok || config.parallel < 1 || config.parallel > kMaxParallel)
+            return refuse(QStringLiteral("--parallel (or QUILLFEN_PARALLEL) wants a number from "
+                                         "1 to %1, not \"%2\".")
+                              .arg(kMaxParallel)
+                              .arg(parallelText));
     }
     result.config = config;
     return result;

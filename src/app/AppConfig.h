@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -7,10 +8,11 @@
 #include <optional>
 
 inline constexpr QStringView kProductName = u"Quillfen";
-// The maker's web site, opened now and then at start-up.
+// The maker's web site, opened now and then at start-up, and the contact the open databases see
+// in every request's User-Agent.
 inline constexpr QStringView kMakerWebSite = u"https://www.zandrik.example/quillfen/";
-// The lookup service. No public address is built in: this one lies on a reserved domain that
-// never resolves, so every code fails with "host not found" until --service-url or
+// The page service. No public address is built in: this one lies on a reserved domain that never
+// resolves, so every code fails with "host not found" until --service-url or
 // QUILLFEN_SERVICE_URL names the service to ask.
 inline constexpr QStringView kServiceUrlPlaceholder = u"http://ean-lookup.example";
 
@@ -18,10 +20,49 @@ inline constexpr QStringView kServiceUrlPlaceholder = u"http://ean-lookup.exampl
 // are rarely down.
 inline constexpr QStringView kDefaultPingHost = u"dns.google";
 
+// The lookup sources, by the names --sources and the settings use.
+namespace SourceName {
+inline constexpr QStringView Index = u"index";
+inline constexpr QStringView Page = u"page";
+inline constexpr QStringView OpenFoodFacts = u"openfoodfacts";
+inline constexpr QStringView OpenLibrary = u"openlibrary";
+inline constexpr QStringView UpcItemDb = u"upcitemdb";
+} // namespace SourceName
+// Every source there is, in the order the Sources dialog lists them.
+QStringList KnownSourceNames();
+
+// Where the open databases answer unless QUILLFEN_<SOURCE>_URL says otherwise.
+inline constexpr QStringView kOpenFoodFactsBase = u"https://world.openfoodfacts.org";
+inline constexpr QStringView kOpenLibraryBase = u"https://openlibrary.org";
+inline constexpr QStringView kUpcItemDbBase = u"https://api.upcitemdb.com";
+// Where the product database export is published, unless QUILLFEN_INDEX_URL says otherwise.
+inline constexpr QStringView kIndexDownloadUrl =
+    u"https://static.openfoodfacts.org/data/en.openfoodfacts.org.products.csv.gz";
+
+inline constexpr int kMaxParallel = 16;
+
+// What the program was started to do.
+enum class RunMode {
+    Window,        // the desktop window
+    Batch,         // --batch: codes in, a results file out, no display
+    ImportIndex,   // --import-index FILE...
+    DownloadIndex, // --download-index
+};
+
+// What batch mode reads and writes.
+struct BatchOptions
+{
+    QStringList inputs; // files; empty or "-": standard input
+    QString output;     // empty: standard output
+    QString format;     // csv, tsv, json, jsonl, xlsx; empty: from the output's extension
+    bool quiet = false;
+};
+
 // Everything about where the program runs and what it talks to, settled once at start-up.
 // Every outside address can be overridden so that tests never leave the machine.
 struct AppConfig
 {
+    RunMode mode = RunMode::Window;
     QString productName = kProductName.toString();
     // The folder that holds the program file; the optional skin and pointer files lie in it.
     QString applicationFolder;
@@ -29,9 +70,33 @@ struct AppConfig
     QString webSiteUrl = kMakerWebSite.toString();
     // The host the connectivity check pings at start-up.
     QString pingHost = kDefaultPingHost.toString();
-    // Scheme, host, optional port and optional path of the lookup service (an http or https
+    // Scheme, host, optional port and optional path of the page service (an http or https
     // address); the lookup's own path and query go behind it.
     QString serviceUrl = kServiceUrlPlaceholder.toString();
+    // Named on the command line or in the environment: then it is the only source, unless a
+    // source list is named too.
+    bool serviceUrlNamed = false;
+    // The sources named on the command line or in the environment, in order; empty when none
+    // were, and the saved choice or the default order applies.
+    QStringList sources;
+    // The open databases' base addresses.
+    QString openFoodFactsUrl = kOpenFoodFactsBase.toString();
+    QString openLibraryUrl = kOpenLibraryBase.toString();
+    QString upcItemDbUrl = kUpcItemDbBase.toString();
+    // Requests a minute, by source name, where QUILLFEN_<SOURCE>_PER_MINUTE sets one.
+    QHash<QString, int> perMinute;
+    // Who the open databases may write to about our requests.
+    QString contact = kMakerWebSite.toString();
+    // --no-cache, QUILLFEN_NO_CACHE=1: nothing is remembered between runs.
+    bool noCache = false;
+    // QUILLFEN_LOOPBACK_ONLY=1: no request leaves this machine.
+    bool loopbackOnly = false;
+    // How many requests to the page service may be in flight at once.
+    int parallel = 1;
+    QString indexUrl = kIndexDownloadUrl.toString();
+    // --import-index FILE...
+    QStringList importFiles;
+    BatchOptions batch;
 };
 
 struct CommandLineResult
@@ -47,6 +112,14 @@ bool IsAcceptablePingHost(const QString& host);
 
 // True for an address the lookup run can put its path and query behind: http or https, a host.
 bool IsServiceUrl(const QString& url);
+
+// The names of a comma-separated source list, trimmed and lower-cased, or an error message.
+struct SourceListResult
+{
+    QStringList names;
+    QString error;
+};
+SourceListResult ParseSourceList(const QString& list);
 
 // Reads the options and the QUILLFEN_* environment variables; the options win.
 CommandLineResult ParseCommandLine(const QStringList& arguments,

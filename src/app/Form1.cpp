@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "ConnectivityCheck.h"
+#include "LookupSetup.h"
 #include "SkinLoader.h"
 #include "StartupRoutines.h"
 #include "common/ApplicationTitle.h"
@@ -15,9 +16,22 @@
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
+#include "platform/SettingsStore.h"
 #include "platform/SystemPing.h"
 
 #include <QDir>
+#include <QRandomGenerator>
+
+namespace {
+ChainOptions ChainOptionsFor(const AppConfig& config)
+{
+    ChainOptions options;
+    options.agent = OpenDatabaseAgent(config.contact);
+    options.parallel = config.parallel;
+    options.jitter = [] { return QRandomGenerator::global()->generateDouble(); };
+    return options;
+}
+} // namespace
 
 Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& chance)
     : m_platform(platform)
@@ -26,7 +40,10 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_codeList(platform)
     , m_codeFiles(platform)
     , m_savedCodes(platform)
-    , m_lookup(platform, config.serviceUrl)
+    , m_chain(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock,
+                             config.noCache ? nullptr : &platform.answers},
+              {}, ChainOptionsFor(config))
+    , m_lookup(platform, m_chain)
     , m_results(platform)
     , m_sortBy(platform)
     , m_spreadsheet(platform)
@@ -145,9 +162,44 @@ void Form1::PushButton7_Click()
     dispatch(u"PushButton7_Click", [&] { m_codeList.PushButton7_Click(); });
 }
 
+void Form1::ChooseLookupSources()
+{
+    if (m_sourcesChosen || m_lookup.isBusy())
+        return;
+    const auto saved = [this](QStringView name) {
+        return m_platform.settings.getSetting(kSettingsApplication.toString(),
+                                              kSettingsSection.toString(), name.toString(), {});
+    };
+    const SourceChoice choice = ChooseSources(m_config, saved(kSourcesValueName), false);
+    m_chain.setSources(MakeSources(choice.names, m_config,
+                                   ChooseServiceUrl(m_config, saved(kServiceUrlValueName)), nullptr,
+                                   LocaleLanguage()),
+                       choice.defaultOrder);
+    m_chain.onStoreProblem = [this](const QString& problem) {
+        m_platform.messageBox.show(problem, MessageIcon::Warning);
+    };
+    m_sourcesChosen = true;
+}
+
 void Form1::PushButton17_Click()
 {
-    dispatch(u"PushButton17_Click", [&] { m_lookup.PushButton17_Click(); });
+    dispatch(u"PushButton17_Click", [&] {
+        ChooseLookupSources();
+        m_lookup.PushButton17_Click();
+    });
+}
+
+void Form1::StopLookingUp()
+{
+    dispatch(u"StopLookingUp", [&] { m_lookup.requestStop(); });
+}
+
+void Form1::RetryFailedRows()
+{
+    dispatch(u"RetryFailedRows", [&] {
+        ChooseLookupSources();
+        m_lookup.RetryFailedRows();
+    });
 }
 
 void Form1::PushButton4_Click()

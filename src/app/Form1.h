@@ -4,6 +4,7 @@
 #include "SavedCodeList.h"
 #include "codes/CodeFileLoader.h"
 #include "codes/CodeListEditor.h"
+#include "lookup/LookupChain.h"
 #include "lookup/LookupRun.h"
 #include "platform/Platform.h"
 #include "results/ResultsTableActions.h"
@@ -48,6 +49,9 @@ public:
     void PushButton2_Click();  // "Clear Results" -> results/ResultsTableActions
     void PushButton5_Click();  // "Copy Results To Clipboard" -> results/ResultsTableActions
 
+    void StopLookingUp();   // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
+    void RetryFailedRows(); // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
+
     void ListView1_KeyDown(int keyCode, int shift); // "EAN Codes", Delete -> common/RowRemoval
     void ListView1_DblClick();                      // "EAN Codes" -> common/RowRemoval
     void ListView2_KeyDown(int keyCode, int shift); // "Description", Delete -> common/RowRemoval
@@ -74,6 +78,8 @@ private:
     void CheckOnline();
     void RestoreCodeList();
     void SaveCodeList();
+    // Settles the sources the next run asks, once, and again after the Sources dialog.
+    void ChooseLookupSources();
 
     // Runs one event's body so that nothing escapes into the event loop: a closing program
     // unwinds quietly, and a failure of a procedure without a trap is still shown to the user.
@@ -86,6 +92,8 @@ private:
     CodeListEditor m_codeList;
     CodeFileLoader m_codeFiles;
     SavedCodeList m_savedCodes;
+    LookupChain m_chain;
+    bool m_sourcesChosen = false;
     LookupRun m_lookup;
     ResultsTableActions m_results;
     SortBy m_sortBy;

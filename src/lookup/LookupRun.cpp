@@ -1,21 +1,22 @@
 #include "LookupRun.h"
 
-#include "LookupPage.h"
+#include "LookupChain.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
-#include "platform/PageLoader.h"
 #include "platform/ProgressDisplay.h"
 
-#include <memory>
 #include <optional>
 
 namespace {
+inline constexpr QStringView kNoFailedRowsMessage = u"No failed rows to retry.";
+
 // One results row: appended, ticked and, when asked, scrolled into view. A failure abandons the
 // rest, so a row that could not be added is not also reported as not ticked.
 void AppendTickedRow(ListControl& results, const QString& text, bool scrollIntoView)
@@ -25,20 +26,57 @@ void AppendTickedRow(ListControl& results, const QString& text, bool scrollIntoV
     if (scrollIntoView)
         results.ensureVisible(row);
 }
+
+// The texts of the rows after a given one, as the list holds them when asked, for asking the page
+// service ahead. A row that cannot be read is simply not asked ahead; its own turn reports it.
+LookupChain::Ahead RowsAfter(const ListControl& list, int row, int last)
+{
+    return [&list, row, last](int k) -> std::optional<QString> {
+        try {
+            if (row + k > last || row + k > list.count())
+                return std::nullopt;
+            return list.text(row + k);
+        } catch (const OperationFailed&) {
+            return std::nullopt;
+        }
+    };
+}
 } // namespace
 
-QUrl LookupAddress(const QString& serviceBase, const QString& code)
+QString StoppedMessage(int done, int total)
 {
-    QUrl address(serviceBase, QUrl::StrictMode);
-    QString path = address.path(QUrl::FullyEncoded);
-    while (path.endsWith(u'/'))
-        path.chop(1);
-    address.setPath(path + kLookupPath, QUrl::StrictMode);
-    // QUrlQuery would leave "+" alone, which the service reads as a space: encode by hand.
-    address.setQuery(QStringLiteral("q=") + QString::fromLatin1(QUrl::toPercentEncoding(code)),
-                     QUrl::StrictMode);
-    address.setFragment(QString());
-    return address;
+    return QStringLiteral("Stopped after %1 of %2 codes.").arg(done).arg(total);
+}
+
+QString BusyCaption(const QString& code, int secondsLeft)
+{
+    return kProcessingCaption + FileNameFromPath(code) +
+           QStringLiteral(" (service busy, next try in %1 s)").arg(secondsLeft);
+}
+
+std::optional<QString> FailedRowCode(const QString& rowText)
+{
+    // The last one: a code may hold anything, the reasons after it are the program's own words.
+    const qsizetype at = rowText.lastIndexOf(kLookupFailedSuffix);
+    if (at < 0)
+        return std::nullopt;
+    return rowText.left(at);
+}
+
+void LookupRun::wireChain()
+{
+    m_chain.stopRequested = [this] { return m_stopRequested; };
+}
+
+void LookupRun::requestStop()
+{
+    if (m_busy)
+        m_stopRequested = true;
+}
+
+void LookupRun::showBusyCaption(const QString& code, int secondsLeft)
+{
+    m_platform.progressBar1.setText(BusyCaption(code, secondsLeft));
 }
 
 void LookupRun::PushButton17_Click()
@@ -49,7 +87,10 @@ void LookupRun::PushButton17_Click()
 
     if (trap.holdsOrFails(100, [&] { return m_busy; }))
         return;
-    trap(102, [&] { m_busy = true; });
+    trap(102, [&] {
+        m_busy = true;
+        m_stopRequested = false;
+    });
     if (trap.holdsOrFails(104, [&] { return codes.count() == 0; })) {
         trap(106, [&] { m_platform.messageBox.show(kNoItemsMessage.toString()); });
         trap(108, [&] { m_busy = false; });
@@ -60,64 +101,141 @@ void LookupRun::PushButton17_Click()
 
     int n = 0;
     trap(114, [&] { n = codes.count(); });
-    for (int i = 1; i <= n; ++i) {
-        trap(116, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
+    trap(116, [&] { m_chain.startRun(); });
+    int m = n;
+    int done = 0;
+    for (int i = 1; i <= n && !m_stopRequested; ++i) {
+        trap(118, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
         // The list may have been shortened while the run let events through (another long
         // operation can end and hand the pointer back meanwhile): no rows left to visit.
-        int m = 0;
-        if (trap.holdsOrFails(118, [&] {
+        if (trap.holdsOrFails(120, [&] {
                 m = codes.count();
                 return i > m;
             }))
             break;
-        trap(120, [&] { m_platform.progressBar1.setPosition(double(i) / m * 100); });
+        trap(122, [&] { m_platform.progressBar1.setPosition(double(i) / m * 100); });
 
         // A failed step is reported by the trap; the steps that need what it would have given
         // are skipped for this code, so one failure brings one report and no made-up row.
         std::optional<QString> read;
-        trap(122, [&] { read = codes.text(i); });
-        if (!read)
-            continue;
-        const QString code = *read;
-        trap(124,
-             [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
-        trap(126, [&] { m_platform.eventLoop.yield(); });
-
-        std::unique_ptr<PendingPage> page;
-        trap(128, [&] { page = m_platform.pageLoader.start(LookupAddress(m_serviceBase, code)); });
-        if (!page)
-            continue;
-        // Blocks until the page (or its time limit) announces itself: no processor time is
-        // spent while the service thinks, and the window handles its events meanwhile.
-        trap(130, [&] {
-            while (!page->isComplete())
-                m_platform.eventLoop.waitForEvents();
-        });
-
-        QString failure;
-        trap(132, [&] { failure = page->failure(); });
-        if (!failure.isEmpty()) {
-            // Not "no record": there was no page to read. Said in the table rather than in a box
-            // per code, so that a service that is down does not hold up the whole run.
-            trap(134,
-                 [&] { AppendTickedRow(results, code + kLookupFailedSuffix + failure, true); });
+        trap(124, [&] { read = codes.text(i); });
+        if (!read) {
+            done = i;
             continue;
         }
-        std::optional<QString> pageText;
-        trap(136, [&] { pageText = page->text(); });
-        if (!pageText)
-            continue;
-        LookupPageResult parsed;
-        trap(138, [&] { parsed = ParseLookupPage(*pageText, code); });
-        if (trap.holdsOrFails(140, [&] { return parsed.recordFound; }))
-            trap(142, [&] { AppendTickedRow(results, parsed.productName, false); });
-        else
-            trap(144, [&] { AppendTickedRow(results, code + kNoRecordSuffix, true); });
+        const QString code = *read;
+        trap(126,
+             [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
+        trap(128, [&] { m_platform.eventLoop.yield(); });
+
+        m_chain.onBusyWait = [this, &code](int secondsLeft) { showBusyCaption(code, secondsLeft); };
+        std::optional<CodeOutcome> outcome;
+        bool asked = false;
+        trap(130, [&] {
+            outcome = m_chain.lookUp(code, RowsAfter(codes, i, n));
+            asked = true;
+        });
+        m_chain.onBusyWait = nullptr;
+        // Stopped before the code had its answer: it gets no row, and is not counted as done.
+        if (asked && !outcome)
+            break;
+        done = i;
+        if (outcome)
+            trap(132,
+                 [&] { AppendTickedRow(results, outcome->rowText, outcome->scrollIntoView()); });
     }
 
-    trap(146, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
-    trap(148, [&] { m_platform.progressBar1.setPosition(0); });
-    trap(150, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
-    trap(152, [&] { m_platform.messageBox.show(kLookupDoneMessage.toString()); });
-    trap(154, [&] { m_busy = false; });
+    trap(134, [&] { m_chain.endRun(); });
+    trap(136, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
+    trap(138, [&] { m_platform.progressBar1.setPosition(0); });
+    trap(140, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
+    trap(142, [&] {
+        m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
+                                                   : kLookupDoneMessage.toString());
+    });
+    trap(144, [&] {
+        m_busy = false;
+        m_stopRequested = false;
+    });
+}
+
+void LookupRun::RetryFailedRows()
+{
+    ErrorTrap trap(m_platform.messageBox, Location::RetryFailedRows);
+    ListControl& results = m_platform.listView2;
+
+    if (trap.holdsOrFails(100, [&] { return m_busy; }))
+        return;
+    trap(102, [&] {
+        m_busy = true;
+        m_stopRequested = false;
+    });
+    // The failed rows, and what they ask for, taken before the first request.
+    QList<int> rows;
+    QStringList failedCodes;
+    trap(104, [&] {
+        for (int row = 1; row <= results.count(); ++row) {
+            if (const std::optional<QString> code = FailedRowCode(results.text(row))) {
+                rows.append(row);
+                failedCodes.append(*code);
+            }
+        }
+    });
+    if (trap.holdsOrFails(106, [&] { return rows.isEmpty(); })) {
+        trap(108, [&] { m_platform.messageBox.show(kNoFailedRowsMessage.toString()); });
+        trap(110, [&] { m_busy = false; });
+        return;
+    }
+    trap(112, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
+    trap(114, [&] { m_chain.startRun(); });
+
+    const int m = int(rows.size());
+    int done = 0;
+    for (int k = 0; k < m && !m_stopRequested; ++k) {
+        const int row = rows[k];
+        const QString& code = failedCodes[k];
+        trap(116, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
+        trap(118, [&] { m_platform.progressBar1.setPosition(double(k + 1) / m * 100); });
+        trap(120,
+             [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
+        trap(122, [&] { m_platform.eventLoop.yield(); });
+
+        m_chain.onBusyWait = [this, &code](int secondsLeft) { showBusyCaption(code, secondsLeft); };
+        std::optional<CodeOutcome> outcome;
+        bool asked = false;
+        trap(124, [&] {
+            const LookupChain::Ahead ahead = [&failedCodes, k](int after) {
+                return k + after < failedCodes.size() ? std::optional(failedCodes[k + after])
+                                                      : std::nullopt;
+            };
+            outcome = m_chain.lookUp(code, ahead);
+            asked = true;
+        });
+        m_chain.onBusyWait = nullptr;
+        if (asked && !outcome)
+            break;
+        done = k + 1;
+        // In place, tick and all; a row that changed meanwhile is left as it is.
+        if (outcome)
+            trap(126, [&] {
+                if (row <= results.count() && FailedRowCode(results.text(row)) == code) {
+                    results.setText(row, outcome->rowText);
+                    if (outcome->scrollIntoView())
+                        results.ensureVisible(row);
+                }
+            });
+    }
+
+    trap(128, [&] { m_chain.endRun(); });
+    trap(130, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
+    trap(132, [&] { m_platform.progressBar1.setPosition(0); });
+    trap(134, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
+    trap(136, [&] {
+        m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
+                                                   : kLookupDoneMessage.toString());
+    });
+    trap(138, [&] {
+        m_busy = false;
+        m_stopRequested = false;
+    });
 }

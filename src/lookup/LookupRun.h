@@ -6,37 +6,54 @@
 #include <QStringView>
 #include <QUrl>
 
+#include <optional>
+
+class LookupChain;
+struct CodeOutcome;
+
 inline constexpr QStringView kNoItemsMessage = u"No items added to list.";
 inline constexpr QStringView kLookupDoneMessage = u"Done.";
 inline constexpr QStringView kProcessingCaption = u"Processing: ";
-inline constexpr QStringView kNoRecordSuffix = u" - no record found";
-inline constexpr QStringView kLookupFailedSuffix = u" - lookup failed: ";
-inline constexpr QStringView kLookupPath = u"/perl/ean-search.pl";
 
-// The address that asks the service about one code: the service's base address, the lookup
-// path, and the code as the whole value of "q". The code is sent exactly as the list holds it,
-// spaces included, percent-encoded so that "&", "#", "+" and the like arrive as themselves.
-QUrl LookupAddress(const QString& serviceBase, const QString& code);
+// "Stopped after 3 of 10 codes."
+QString StoppedMessage(int done, int total);
+// "Processing: 4006381333931 (service busy, next try in 12 s)"
+QString BusyCaption(const QString& code, int secondsLeft);
+// The code of a results row that reads "<code> - lookup failed: ...", or nothing for any other
+// row.
+std::optional<QString> FailedRowCode(const QString& rowText);
 
-// "Start Looking Up": visits every code of the code list in order, one request at a time, and
-// fills the results table with one ticked row per code.
+// "Start Looking Up": visits every code of the code list in order and fills the results table
+// with one ticked row per code, asking the chain about each. Also stops a run, and looks up again
+// the rows that failed.
 class LookupRun final
 {
 public:
-    LookupRun(const Platform& platform, QString serviceBase)
+    LookupRun(const Platform& platform, LookupChain& chain)
         : m_platform(platform)
-        , m_serviceBase(std::move(serviceBase))
-    {}
+        , m_chain(chain)
+    {
+        wireChain();
+    }
     LookupRun(const LookupRun&) = delete;
     LookupRun& operator=(const LookupRun&) = delete;
 
     void PushButton17_Click();
+    // "Lookup -> Retry Failed Rows": every row that reads "<code> - lookup failed: ..." is looked
+    // up again and replaced in place, keeping its tick.
+    void RetryFailedRows();
+    // Esc, "Lookup -> Stop Looking Up": the run ends after the request under way.
+    void requestStop();
 
     // True exactly while a run is under way; a second start is refused meanwhile.
     bool isBusy() const { return m_busy; }
 
 private:
+    void wireChain();
+    void showBusyCaption(const QString& code, int secondsLeft);
+
     Platform m_platform;
-    QString m_serviceBase;
+    LookupChain& m_chain;
     bool m_busy = false;
+    bool m_stopRequested = false;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProductCode.h"
+#include "platform/PageLoader.h"
 
 #include <QByteArray>
 #include <QList>
@@ -30,26 +31,7 @@ struct SourceRequest
 };
 
 // What came back for a request, as the page loader hands it over.
-struct SourceResponse
-{
-    // Non-empty when no HTTP answer arrived at all, in a few words: "timed out", "connection
-    // refused", "host not found", "page too large", "too many redirects", "not a loopback
-    // address". status, headers and body are then empty.
-    QString failure;
-    int status = 0;
-    QList<std::pair<QByteArray, QByteArray>> headers; // as received, names in any case
-    QByteArray body;
-
-    // The value of the first header of that name (compared without regard to case), or an empty
-    // array.
-    QByteArray header(QByteArrayView name) const
-    {
-        for (const auto& [key, value] : headers)
-            if (key.compare(name, Qt::CaseInsensitive) == 0)
-                return value;
-        return {};
-    }
-};
+using SourceResponse = PageResponse;
 
 // What a source makes of a response.
 struct SourceAnswer
@@ -100,6 +82,7 @@ public:
 
     // A source that answers from this machine (the product index) does so here, and is never
     // sent a request; the others answer nothing.
+    virtual bool isLocal() const { return false; }
     virtual std::optional<SourceAnswer> answerLocally(const CheckedCode& /*checked*/)
     {
         return std::nullopt;

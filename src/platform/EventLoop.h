@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 // The one user-interface event loop, as long operations see it.
 class EventLoop
 {
@@ -14,6 +16,9 @@ public:
     // something that announces itself with an event, so that waiting costs no processor time.
     // Throws ProgramEnding like yield().
     virtual void waitForEvents() = 0;
+    // The same, but returns after the given time at the latest even when nothing happened; used
+    // to wait for a moment (a service's turn) without spending processor time meanwhile.
+    virtual void waitForEvents(std::chrono::milliseconds atMost) = 0;
 
     // Ends the whole program: every window closes and no further handler runs.
     virtual void endProgram() = 0;

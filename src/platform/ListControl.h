@@ -13,6 +13,8 @@ public:
 
     virtual int count() const = 0;
     virtual QString text(int row) const = 0;
+    // Replaces the row's own text, leaving its sub-items and its tick as they are.
+    virtual void setText(int row, const QString& text) = 0;
     // The text of sub-item n (shown in column n + 1); a sub-item never set reads as empty.
     virtual QString subItem(int row, int n) const = 0;
     virtual void setSubItem(int row, int n, const QString& text) = 0;

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "PageRequest.h"
 #include "PendingPage.h"
 
 #include <memory>
-
-class QUrl;
 
 // Fetches web pages by HTTP GET, one request per page. Requests to the same host reuse one
 // connection while it stays open.
@@ -15,6 +14,6 @@ public:
 
     // Starts loading and returns at once. Throws OperationFailed when the address cannot be
     // requested at all (not a web address); everything that goes wrong on the way to the service
-    // is reported by the page's failure() instead.
-    virtual std::unique_ptr<PendingPage> start(const QUrl& address) = 0;
+    // is reported by the response's failure instead.
+    virtual std::unique_ptr<PendingPage> start(const PageRequest& request) = 0;
 };

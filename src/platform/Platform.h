@@ -1,7 +1,9 @@
 #pragma once
 
+class AnswerStore;
 class ApplicationTitle;
 class BrowserOpener;
+class Clock;
 class Clipboard;
 class EventLoop;
 class FileDialog;
@@ -43,4 +45,6 @@ struct Platform
     Clipboard& clipboard;
     TextFileWriter& textFiles;
     SpreadsheetTarget& spreadsheet;
+    Clock& clock;
+    AnswerStore& answers;
 };

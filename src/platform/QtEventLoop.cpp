@@ -3,6 +3,7 @@
 #include "common/ProgramEnding.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -27,6 +28,19 @@ void QtEventLoop::yield()
 void QtEventLoop::waitForEvents()
 {
     throwIfEnding();
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    m_lastPassNs = nowNs();
+    throwIfEnding();
+}
+
+void QtEventLoop::waitForEvents(std::chrono::milliseconds atMost)
+{
+    throwIfEnding();
+    // The timer's event is what ends the wait when nothing else comes.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.start(std::max(atMost, std::chrono::milliseconds(0)));
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     m_lastPassNs = nowNs();
     throwIfEnding();

@@ -26,6 +26,7 @@ public:
 
     void yield() override;
     void waitForEvents() override;
+    void waitForEvents(std::chrono::milliseconds atMost) override;
     void endProgram() override;
     bool isEnding() const override { return m_ending; }
     // Throws ProgramEnding once the program is ending; for dialogs whose own loop just ended.

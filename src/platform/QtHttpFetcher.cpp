@@ -86,7 +86,7 @@ QString QtHttpFetcher::fetch(const QUrl& url, const HttpHeaders& headers, const 
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         // An HTTP error status is the logic's to judge, from the head it was given.
         if (!(headSeen && status >= 400))
-            failure = DescribeFailedReply(reply->error(), status, reply->errorString());
+            failure = DescribeNetworkFailure(reply->error(), status, reply->errorString());
         if (failure.isEmpty() && !headSeen)
             failure = QStringLiteral("no answer");
     }

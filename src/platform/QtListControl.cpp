@@ -98,6 +98,11 @@ QString QtListControl::text(int row) const
     return item(row)->rowText();
 }
 
+void QtListControl::setText(int row, const QString& text)
+{
+    item(row)->setText(0, text);
+}
+
 QString QtListControl::subItem(int row, int n) const
 {
     QTreeWidgetItem* const it = item(row);

@@ -20,6 +20,7 @@ public:
 
     int count() const override;
     QString text(int row) const override;
+    void setText(int row, const QString& text) override;
     QString subItem(int row, int n) const override;
     void setSubItem(int row, int n, const QString& text) override;
     int add(const QString& text) override;

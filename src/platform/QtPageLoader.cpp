@@ -1,30 +1,26 @@
 #include "QtPageLoader.h"
 
+#include "common/Loopback.h"
 #include "common/OperationFailed.h"
 
+#include <QNetworkProxy>
 #include <QNetworkRequest>
 #include <QPointer>
-#include <QStringDecoder>
 #include <QTimer>
 #include <QUrl>
 
 namespace {
-QByteArray CharsetParameter(QByteArrayView contentType)
+// A request refused before anything was sent: complete from the start.
+class RefusedPage final : public PendingPage
 {
-    const QList<QByteArray> parts = contentType.toByteArray().split(';');
-    for (qsizetype i = 1; i < parts.size(); ++i) {
-        const QByteArray parameter = parts[i].trimmed();
-        const qsizetype equals = parameter.indexOf('=');
-        if (equals < 0 || parameter.left(equals).trimmed().toLower() != "charset")
-            continue;
-        QByteArray value = parameter.mid(equals + 1).trimmed();
-        if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-            value.back() == value.front())
-            value = value.mid(1, value.size() - 2).trimmed();
-        return value;
-    }
-    return {};
-}
+public:
+    explicit RefusedPage(QString failure) { m_response.failure = std::move(failure); }
+    bool isComplete() const override { return true; }
+    PageResponse response() const override { return m_response; }
+
+private:
+    PageResponse m_response;
+};
 
 class QtPendingPage final : public PendingPage
 {
@@ -32,11 +28,15 @@ public:
     QtPendingPage(QNetworkReply* reply, const QtPageLoader::Limits& limits)
         : m_reply(reply)
         , m_maxBytes(limits.maxPageBytes)
+        , m_loopbackOnly(limits.loopbackOnly)
+        , m_secure(reply->url().scheme() == u"https")
     {
         m_finished =
             QObject::connect(reply, &QNetworkReply::finished, reply, [this] { onFinished(); });
         m_readyRead =
             QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { onReadyRead(); });
+        m_redirected = QObject::connect(reply, &QNetworkReply::redirected, reply,
+                                        [this](const QUrl& to) { onRedirected(to); });
         m_timer.setSingleShot(true);
         m_timer.callOnTimeout([this] { abort(Abort::TimedOut); });
         m_timer.start(limits.timeLimit);
@@ -47,6 +47,7 @@ public:
         m_timer.stop();
         QObject::disconnect(m_finished);
         QObject::disconnect(m_readyRead);
+        QObject::disconnect(m_redirected);
         if (m_reply) {
             if (!m_reply->isFinished())
                 m_reply->abort();
@@ -57,11 +58,10 @@ public:
     }
 
     bool isComplete() const override { return m_complete; }
-    QString text() const override { return m_text; }
-    QString failure() const override { return m_failure; }
+    PageResponse response() const override { return m_response; }
 
 private:
-    enum class Abort { None, TimedOut, TooLarge };
+    enum class Abort { None, TimedOut, TooLarge, NotLoopback, Insecure };
 
     void abort(Abort why)
     {
@@ -75,69 +75,65 @@ private:
             abort(Abort::TooLarge);
     }
 
+    // Every redirection is looked at before it is followed: it must not lead away from this
+    // machine when only loopback is allowed, nor from https to plain http.
+    void onRedirected(const QUrl& to)
+    {
+        if (m_loopbackOnly && !IsLoopbackUrl(to))
+            abort(Abort::NotLoopback);
+        else if (m_secure && to.scheme() != u"https")
+            abort(Abort::Insecure);
+        else
+            Q_EMIT m_reply->redirectAllowed();
+    }
+
     void onFinished()
     {
         m_timer.stop();
         const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-        if (m_abort == Abort::TimedOut) {
-            m_failure = QStringLiteral("timed out");
-        } else if (m_abort == Abort::TooLarge) {
-            m_failure = QStringLiteral("page too large");
-        } else {
-            m_failure = DescribeFailedReply(m_reply->error(), status, m_reply->errorString());
+        switch (m_abort) {
+        case Abort::TimedOut:
+            m_response.failure = QStringLiteral("timed out");
+            break;
+        case Abort::TooLarge:
+            m_response.failure = QStringLiteral("page too large");
+            break;
+        case Abort::NotLoopback:
+            m_response.failure = kNotLoopbackFailure.toString();
+            break;
+        case Abort::Insecure:
+            m_response.failure = QStringLiteral("insecure redirect");
+            break;
+        case Abort::None:
+            m_response.failure =
+                DescribeNetworkFailure(m_reply->error(), status, m_reply->errorString());
+            break;
         }
-        if (m_failure.isEmpty()) {
-            const QByteArray body = m_reply->readAll();
-            // The service says "no record" with a page that says so. A success with nothing in
-            // it is no answer at all, and reading it as "no record" would pass a failed lookup
-            // off as a definite one.
-            if (body.isEmpty() && status >= 200 && status < 300)
-                m_failure = QStringLiteral("empty page");
-            else
-                m_text = DecodePageBody(body, m_reply->rawHeader("Content-Type"));
+        if (m_response.failure.isEmpty()) {
+            m_response.status = status;
+            m_response.headers = m_reply->rawHeaderPairs();
+            m_response.body = m_reply->readAll();
         }
         m_complete = true;
     }
 
     QPointer<QNetworkReply> m_reply; // the manager deletes it should it go first
     qint64 m_maxBytes;
+    bool m_loopbackOnly;
+    bool m_secure;
     QTimer m_timer;
     QMetaObject::Connection m_finished;
     QMetaObject::Connection m_readyRead;
+    QMetaObject::Connection m_redirected;
     Abort m_abort = Abort::None;
     bool m_complete = false;
-    QString m_text;
-    QString m_failure;
+    PageResponse m_response;
 };
 } // namespace
 
-QString DecodePageBody(QByteArrayView body, QByteArrayView contentType)
+QString DescribeNetworkFailure(QNetworkReply::NetworkError error, int httpStatus,
+                               const QString& errorText)
 {
-    if (const auto marked = QStringConverter::encodingForData(body)) {
-        QStringDecoder decoder(*marked);
-        return decoder(body);
-    }
-    const QByteArray declared = CharsetParameter(contentType);
-    if (!declared.isEmpty()) {
-        QStringDecoder decoder(declared.constData());
-        if (decoder.isValid())
-            return decoder(body);
-    }
-    QStringDecoder fromMeta = QStringDecoder::decoderForHtml(body);
-    if (fromMeta.isValid())
-        return fromMeta(body);
-    return QString::fromUtf8(body);
-}
-
-QString DescribeFailedReply(QNetworkReply::NetworkError error, int httpStatus,
-                            const QString& errorText)
-{
-    // A page that says the record is not there (404, 410) is read like any other page. Every
-    // other refusal (throttled, forbidden, broken) means the service gave no answer about the
-    // code, and must not pass for "no record".
-    if (httpStatus >= 400 && httpStatus != 404 && httpStatus != 410)
-        return QStringLiteral("HTTP ") + QString::number(httpStatus);
-
     switch (error) {
     case QNetworkReply::NoError:
         return {};
@@ -165,20 +161,20 @@ QString DescribeFailedReply(QNetworkReply::NetworkError error, int httpStatus,
     default:
         break;
     }
-    // What is left with a status is a page saying the record is not there; it is read like any
-    // other and holds no record.
+    // An error status comes with an answer of its own (a page, a JSON body): it arrived.
     const bool statusWithPage =
         (error >= QNetworkReply::ContentAccessDenied &&
          error <= QNetworkReply::UnknownContentError) ||
         (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
-    if (statusWithPage && httpStatus > 0)
+    if ((statusWithPage && httpStatus > 0) || httpStatus >= 400)
         return {};
     if (error >= QNetworkReply::ProxyConnectionRefusedError &&
         error <= QNetworkReply::UnknownProxyError)
         return QStringLiteral("proxy error");
-    // A redirection that could not be followed (no address to go to, or one of no known kind).
+    // A redirection that could not be followed (no address to go to, or one of no known kind)
+    // still arrived as an answer with its status.
     if (httpStatus >= 300 && httpStatus < 400)
-        return QStringLiteral("HTTP ") + QString::number(httpStatus);
+        return {};
     return errorText.isEmpty() ? QStringLiteral("network error") : errorText;
 }
 
@@ -191,17 +187,32 @@ QtPageLoader::QtPageLoader(Limits limits)
 {
     // Replies are deleted by their pages as soon as the run is done with them.
     m_manager.setAutoDeleteReplies(false);
+    // A proxy is another host: when only this machine may be reached, nothing goes through one.
+    if (m_limits.loopbackOnly)
+        m_manager.setProxy(QNetworkProxy::NoProxy);
 }
 
 QtPageLoader::~QtPageLoader() = default;
 
-std::unique_ptr<PendingPage> QtPageLoader::start(const QUrl& address)
+std::unique_ptr<PendingPage> QtPageLoader::start(const PageRequest& pageRequest)
 {
+    const QUrl& address = pageRequest.url;
     const QString scheme = address.scheme();
     if (!address.isValid() || address.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
         throw OperationFailed(QStringLiteral("Not a web address: ") + address.toDisplayString());
+    if (m_limits.loopbackOnly && !IsLoopbackUrl(address))
+        return std::make_unique<RefusedPage>(kNotLoopbackFailure.toString());
     QNetworkRequest request(address);
-    request.setHeader(QNetworkRequest::UserAgentHeader,
-                      QStringLiteral("Quillfen/" QUILLFEN_VERSION));
+    request.setRawHeader("User-Agent", pageRequest.userAgent.isEmpty()
+                                           ? QByteArrayLiteral("Quillfen/" QUILLFEN_VERSION)
+                                           : pageRequest.userAgent);
+    if (pageRequest.maxRedirects > 0) {
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::UserVerifiedRedirectPolicy);
+        request.setMaximumRedirectsAllowed(pageRequest.maxRedirects);
+    } else {
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::ManualRedirectPolicy);
+    }
     return std::make_unique<QtPendingPage>(m_manager.get(request), m_limits);
 }

@@ -2,23 +2,16 @@
 
 #include "PageLoader.h"
 
-#include <QByteArrayView>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
 #include <chrono>
 
-// Decodes a page body by the charset it declares: a byte-order mark first, then the charset of
-// the Content-Type header, then a <meta> charset near the top of the page; UTF-8 when none is
-// declared or the declared one is unknown.
-QString DecodePageBody(QByteArrayView body, QByteArrayView contentType);
-
-// The few words a user sees for a page that could not be had, or an empty text when the reply
-// carries a page to read. Every status from 400 up fails the lookup ("HTTP 503"), except 404
-// and 410, which come with a page that simply holds no record; a redirection that could not be
-// followed fails it too ("HTTP 301").
-QString DescribeFailedReply(QNetworkReply::NetworkError error, int httpStatus,
-                            const QString& errorText);
+// The few words a user sees when no HTTP answer came back at all ("connection refused", "timed
+// out"), or an empty text when one did, whatever its status: what a status means is for the one
+// who asked to say.
+QString DescribeNetworkFailure(QNetworkReply::NetworkError error, int httpStatus,
+                               const QString& errorText);
 
 // Pages over Qt's HTTP client. One access manager serves every request, so sequential requests
 // to the service share one keep-alive connection.
@@ -33,13 +26,16 @@ public:
         // A page larger than this fails instead of filling memory; real pages are a few
         // kilobytes.
         qint64 maxPageBytes = 16 * 1024 * 1024;
+        // Only loopback addresses may be asked (QUILLFEN_LOOPBACK_ONLY): any other host, the
+        // first one or one a redirection points to, fails before its name is looked up.
+        bool loopbackOnly = false;
     };
 
     QtPageLoader();
     explicit QtPageLoader(Limits limits);
     ~QtPageLoader() override;
 
-    std::unique_ptr<PendingPage> start(const QUrl& address) override;
+    std::unique_ptr<PendingPage> start(const PageRequest& request) override;
 
 private:
     Limits m_limits;

@@ -42,6 +42,8 @@ Platform QtPlatform::services()
         .clipboard = m_clipboard,
         .textFiles = m_textFiles,
         .spreadsheet = m_spreadsheet,
+        .clock = m_clock,
+        .answers = m_answers,
     };
 }
 

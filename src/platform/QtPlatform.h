@@ -3,6 +3,7 @@
 #include "Platform.h"
 #include "QtBrowserOpener.h"
 #include "QtClipboard.h"
+#include "QtClock.h"
 #include "QtEventLoop.h"
 #include "QtFileDialog.h"
 #include "QtFileSystem.h"
@@ -16,6 +17,7 @@
 #include "QtSettingsStore.h"
 #include "QtSkinComponent.h"
 #include "QtTextFileWriter.h"
+#include "SqliteAnswerStore.h"
 #include "XlsxSpreadsheetTarget.h"
 #include "common/ApplicationTitle.h"
 
@@ -51,6 +53,8 @@ private:
     QtClipboard m_clipboard;
     QtTextFileWriter m_textFiles;
     XlsxSpreadsheetTarget m_spreadsheet;
+    QtClock m_clock;
+    SqliteAnswerStore m_answers;
 };
 
 class Form1;

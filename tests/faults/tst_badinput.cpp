@@ -130,6 +130,8 @@ struct RealFiles
             .clipboard = fake.clipboard,
             .textFiles = textFiles,
             .spreadsheet = fake.spreadsheet,
+            .clock = fake.clock,
+            .answers = fake.answers,
         };
     }
 

@@ -5,6 +5,7 @@
 #include "common/ProgramEnding.h"
 #include "lookup/LookupRun.h"
 #include "support/Form1OnFakes.h"
+#include "support/PageServiceLookup.h"
 
 #include <QHash>
 #include <QTest>
@@ -74,7 +75,8 @@ private:
     // The fakes, with a lookup run asking the service at kBase.
     struct Running : FakePlatform
     {
-        LookupRun run{services(), kBase};
+        PageServiceLookup lookup{services(), kBase};
+        LookupRun& run = lookup.run;
     };
 };
 
@@ -223,7 +225,9 @@ void TestLookupRun::doneBox_isShownWhileStillBusyThenBusyClears()
 void TestLookupRun::waiting_blocksForEventsInsteadOfSpinning()
 {
     Running fake;
-    fake.pageLoader.respond = [](const QUrl&) { return FakeResponse{QString(), {}, 3}; };
+    fake.pageLoader.respond = [](const QUrl&) {
+        return FakeResponse{FakePageLoader::kNoRecordPage.toString(), {}, 3};
+    };
     addCodes(fake, {"1", "2"});
     fake.run.PushButton17_Click();
     // One yield per code before its request; then one wait per event until the page is in.
@@ -234,7 +238,9 @@ void TestLookupRun::waiting_blocksForEventsInsteadOfSpinning()
 void TestLookupRun::pageAlreadyComplete_isNotWaitedFor()
 {
     Running fake;
-    fake.pageLoader.respond = [](const QUrl&) { return FakeResponse{QString(), {}, 0}; };
+    fake.pageLoader.respond = [](const QUrl&) {
+        return FakeResponse{FakePageLoader::kNoRecordPage.toString(), {}, 0};
+    };
     addCodes(fake, {"1"});
     fake.run.PushButton17_Click();
     QCOMPARE(fake.eventLoop.waits, 0);
@@ -267,17 +273,17 @@ void TestLookupRun::failingStep_isReportedWithItsLineAndTheRunGoesOn_data()
         << "listView2"
         << "clear" << 110 << QStringList{"old", "One", "2 - no record found"};
     QTest::newRow("reading the code") << "listView1"
-                                      << "text" << 122 << QStringList{"2 - no record found"};
+                                      << "text" << 124 << QStringList{"2 - no record found"};
     QTest::newRow("the loader refusing the address")
         << "pageLoader"
-        << "start" << 128 << QStringList{"2 - no record found"};
-    QTest::newRow("taking the page text") << "pageLoader"
-                                          << "text" << 136 << QStringList{"2 - no record found"};
+        << "start" << 130 << QStringList{"2 - no record found"};
+    QTest::newRow("taking the answer") << "pageLoader"
+                                       << "response" << 130 << QStringList{"2 - no record found"};
     QTest::newRow("appending a found row") << "listView2"
-                                           << "add" << 142 << QStringList{"2 - no record found"};
+                                           << "add" << 132 << QStringList{"2 - no record found"};
     QTest::newRow("ticking a found row")
         << "listView2"
-        << "setChecked" << 142 << QStringList{"One", "2 - no record found"};
+        << "setChecked" << 132 << QStringList{"One", "2 - no record found"};
 }
 
 void TestLookupRun::failingStep_isReportedWithItsLineAndTheRunGoesOn()
@@ -398,6 +404,7 @@ void TestLookupRun::form1_closingDuringARunSavesAndEndsQuietly()
 {
     AppConfig config;
     config.serviceUrl = kBase;
+    config.serviceUrlNamed = true;
     Form1OnFakes fake(config);
     fake.form.Form_Load();
     fake.form.PushButton7_Click(); // the two sample codes
@@ -419,6 +426,7 @@ void TestLookupRun::form1_startLookingUpRunsTheLookup()
 {
     AppConfig config;
     config.serviceUrl = QStringLiteral("http://lookup.test:81");
+    config.serviceUrlNamed = true;
     Form1OnFakes fake(config);
     fake.form.Form_Load();
     fake.form.PushButton7_Click();

@@ -7,6 +7,7 @@
 #include "platform/QtEventLoop.h"
 #include "platform/QtPageLoader.h"
 #include "platform/fakes/FakePlatform.h"
+#include "support/PageServiceLookup.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -29,6 +30,11 @@ public:
         ++passes;
         m_loop.waitForEvents();
     }
+    void waitForEvents(std::chrono::milliseconds atMost) override
+    {
+        ++passes;
+        m_loop.waitForEvents(atMost);
+    }
     void endProgram() override { m_loop.endProgram(); }
     bool isEnding() const override { return m_loop.isEnding(); }
 
@@ -42,21 +48,21 @@ private:
 struct LiveRun
 {
     explicit LiveRun(const QString& serviceBase)
-        : run(fake.services(loop, loader), serviceBase)
+        : lookup(fake.services(loop, loader), serviceBase)
     {}
 
     QStringList lookUp(const QStringList& codes)
     {
         for (const QString& code : codes)
             fake.listView1.add(code);
-        run.PushButton17_Click();
+        lookup.run.PushButton17_Click();
         return fake.listView2.texts();
     }
 
     FakePlatform fake;
     CountingEventLoop loop;
     QtPageLoader loader;
-    LookupRun run;
+    PageServiceLookup lookup;
 };
 } // namespace
 
@@ -115,12 +121,12 @@ void TestLookupService::slowService_windowHandlesEventsWhileTheRunWaits()
     QTimer window;
     window.setInterval(10);
     QObject::connect(&window, &QTimer::timeout, [&] {
-        if (!live.run.isBusy())
+        if (!live.lookup.run.isBusy())
             return;
         if (++ticksWhileBusy == 1) {
             // A second press of the button, as the user might make it meanwhile; the
             // service's log below shows that it asked for nothing.
-            live.run.PushButton17_Click();
+            live.lookup.run.PushButton17_Click();
             secondStartRefused = live.fake.messageBox.shown().isEmpty();
         }
     });

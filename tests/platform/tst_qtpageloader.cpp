@@ -1,6 +1,7 @@
-// How the Qt page loader reads a reply: the charset a page declares, and what counts as a page
-// that could not be had.
+// How a page service answer is read: the charset a page declares, and what counts as a page that
+// could not be had, between the Qt page loader and the page service.
 #include "common/OperationFailed.h"
+#include "lookup/PageServiceSource.h"
 #include "platform/QtPageLoader.h"
 
 #include <QStringEncoder>
@@ -116,9 +117,15 @@ void TestQtPageLoader::describeFailedReply()
     QFETCH(int, error);
     QFETCH(int, status);
     QFETCH(QString, failure);
-    QCOMPARE(DescribeFailedReply(QNetworkReply::NetworkError(error), status,
-                                 QStringLiteral("Qt's text")),
-             failure);
+    // What the loader says of the reply, then what the page service makes of an answer.
+    SourceResponse response;
+    response.failure = DescribeNetworkFailure(QNetworkReply::NetworkError(error), status,
+                                              QStringLiteral("Qt's text"));
+    if (response.failure.isEmpty()) {
+        response.status = status;
+        response.body = "<p>a page</p>";
+    }
+    QCOMPARE(PageServiceFailure(response), failure);
 }
 
 void TestQtPageLoader::start_refusesWhatIsNotAWebAddress_data()
@@ -134,7 +141,7 @@ void TestQtPageLoader::start_refusesWhatIsNotAWebAddress()
 {
     QFETCH(QString, address);
     QtPageLoader loader;
-    QVERIFY_THROWS_EXCEPTION(OperationFailed, loader.start(QUrl(address)));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, loader.start(PageRequest{QUrl(address), {}, 0}));
 }
 
 QTEST_GUILESS_MAIN(TestQtPageLoader)

@@ -12,6 +12,11 @@ inline AppConfig LoopbackConfig(const QString& applicationFolder = {})
     config.webSiteUrl.clear();
     config.pingHost = QStringLiteral("127.0.0.1");
     config.serviceUrl = QStringLiteral("http://127.0.0.1:9"); // the discard port: refused
+    // The open databases too: nothing a test does may reach them.
+    config.openFoodFactsUrl = config.serviceUrl;
+    config.openLibraryUrl = config.serviceUrl;
+    config.upcItemDbUrl = config.serviceUrl;
+    config.loopbackOnly = true;
     return config;
 }
 
@@ -20,5 +25,6 @@ inline AppConfig LoopbackConfigForService(const QString& serviceBase)
 {
     AppConfig config = LoopbackConfig();
     config.serviceUrl = serviceBase;
+    config.serviceUrlNamed = true;
     return config;
 }

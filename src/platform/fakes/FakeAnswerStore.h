@@ -55,5 +55,5 @@ public:
     bool silent = false;
     int finds = 0;
     int stores = 0;
-    FakeHook hook;
+    FakeHook hook{"FakeAnswerStore", {u"find", u"store", u"forgetAll", u"count", u"takeProblem"}};
 };

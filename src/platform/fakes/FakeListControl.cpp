@@ -35,6 +35,12 @@ QString FakeListControl::text(int row) const
     return rowAt(row).text;
 }
 
+void FakeListControl::setText(int row, const QString& text)
+{
+    hook(u"setText");
+    rowAt(row).text = text;
+}
+
 QString FakeListControl::subItem(int row, int n) const
 {
     hook(u"subItem");

@@ -18,12 +18,13 @@ public:
         : m_loop(loop)
     {}
 
-    std::unique_ptr<PendingPage> start(const QUrl& address) override
+    std::unique_ptr<PendingPage> start(const PageRequest& request) override
     {
         hook(u"start");
-        requested.append(address);
-        return std::make_unique<FakePendingPage>(m_loop, hook,
-                                                 respond ? respond(address) : FakeResponse{});
+        requested.append(request.url);
+        requests.append(request);
+        return std::make_unique<FakePendingPage>(
+            m_loop, hook, respond ? respond(request.url) : FakeResponse{kNoRecordPage.toString()});
     }
 
     // The value of "q" in an address, decoded as a web server decodes it.
@@ -39,11 +40,15 @@ public:
         return {};
     }
 
+    // What a service without the code answers, unless a test says otherwise.
+    static constexpr QStringView kNoRecordPage = u"<p>No product found.</p>";
+
     QList<QUrl> requested;
-    // The service: by default every page is empty (no record).
+    QList<PageRequest> requests;
+    // The service: by default every page holds no record.
     std::function<FakeResponse(const QUrl&)> respond;
-    // Called with "start" before a load begins and "text" when a page's text is taken.
-    FakeHook hook{"FakePageLoader", {u"start", u"text"}};
+    // Called with "start" before a load begins and "response" when a page's answer is taken.
+    FakeHook hook{"FakePageLoader", {u"start", u"response"}};
 
 private:
     const FakeEventLoop& m_loop;

@@ -6,15 +6,26 @@
 
 #include <QString>
 
+#include <optional>
 #include <utility>
 
-// What the fake service answers for one address.
+// What the fake service answers for one request.
 struct FakeResponse
 {
-    QString text;    // the page, when it arrives
-    QString failure; // non-empty: the page cannot be had, for this reason
+    FakeResponse(QString text = {}, QString failure = {}, int waits = 1)
+        : text(std::move(text))
+        , failure(std::move(failure))
+        , waits(waits)
+    {}
+
+    QString text;    // the page, when it arrives: a body in UTF-8 with the status below
+    QString failure; // non-empty: no answer arrives, for this reason
     // How many waits for events the page takes to complete; 0 completes it at once.
-    int waits = 1;
+    int waits;
+    int status = 200;
+    QList<std::pair<QByteArray, QByteArray>> headers;
+    // Bytes that are not text; replaces the text when set.
+    std::optional<QByteArray> body;
 };
 
 // Pages that complete after a number of event-loop waits, so a caller that spins on yield()
@@ -30,12 +41,20 @@ public:
     {}
 
     bool isComplete() const override { return m_loop.waits >= m_completeAtWait; }
-    QString text() const override
+    PageResponse response() const override
     {
-        m_hook(u"text");
-        return isComplete() && m_response.failure.isEmpty() ? m_response.text : QString();
+        m_hook(u"response");
+        PageResponse answer;
+        if (!isComplete())
+            return answer;
+        answer.failure = m_response.failure;
+        if (answer.failure.isEmpty()) {
+            answer.status = m_response.status;
+            answer.headers = m_response.headers;
+            answer.body = m_response.body ? *m_response.body : m_response.text.toUtf8();
+        }
+        return answer;
     }
-    QString failure() const override { return isComplete() ? m_response.failure : QString(); }
 
 private:
     const FakeEventLoop& m_loop;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "FakeAnswerStore.h"
 #include "FakeBrowserOpener.h"
 #include "FakeClipboard.h"
+#include "FakeClock.h"
 #include "FakeEventLoop.h"
 #include "FakeFileDialog.h"
 #include "FakeFileSystem.h"
@@ -22,6 +24,10 @@
 // Every service of the outside world in memory, for the handlers to run against in tests.
 struct FakePlatform
 {
+    FakePlatform() { eventLoop.clock = &clock; }
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
+
     ApplicationTitle title{QStringLiteral("Quillfen")};
     FakeForm1Window window;
     FakeListControl listView1{false};
@@ -40,6 +46,8 @@ struct FakePlatform
     FakeClipboard clipboard;
     FakeTextFileWriter textFiles;
     FakeSpreadsheetTarget spreadsheet;
+    FakeClock clock;
+    FakeAnswerStore answers;
 
     Platform services() { return services(eventLoop, pageLoader); }
 
@@ -65,6 +73,8 @@ struct FakePlatform
             .clipboard = clipboard,
             .textFiles = textFiles,
             .spreadsheet = spreadsheet,
+            .clock = clock,
+            .answers = answers,
         };
     }
 };

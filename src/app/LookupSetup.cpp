@@ -1,0 +1,75 @@
+#include "LookupSetup.h"
+
+#include "lookup/OpenFoodFactsSource.h"
+#include "lookup/OpenLibrarySource.h"
+#include "lookup/PageServiceSource.h"
+#include "lookup/UpcItemDbSource.h"
+
+#include <QLocale>
+
+SourceChoice ChooseSources(const AppConfig& config, const QString& savedSources, bool indexPresent)
+{
+    if (!config.sources.isEmpty())
+        return SourceChoice{config.sources, false};
+    if (config.serviceUrlNamed)
+        return SourceChoice{{SourceName::Page.toString()}, false};
+    if (!savedSources.isEmpty()) {
+        const SourceListResult saved = ParseSourceList(savedSources);
+        if (saved.error.isEmpty())
+            return SourceChoice{saved.names, false};
+    }
+    SourceChoice choice{{SourceName::OpenFoodFacts.toString(), SourceName::OpenLibrary.toString()},
+                        true};
+    if (indexPresent)
+        choice.names.prepend(SourceName::Index.toString());
+    return choice;
+}
+
+QString ChooseServiceUrl(const AppConfig& config, const QString& savedServiceUrl)
+{
+    if (!config.serviceUrlNamed && IsServiceUrl(savedServiceUrl))
+        return savedServiceUrl;
+    return config.serviceUrl;
+}
+
+QByteArray OpenDatabaseAgent(const QString& contact)
+{
+    return QByteArrayLiteral("Quillfen/" QUILLFEN_VERSION " (") + contact.toLatin1() + ')';
+}
+
+QString LocaleLanguage()
+{
+    const QString language = QLocale::system().name().section(u'_', 0, 0).toLower();
+    return language == u"c" || language == u"en" ? QString() : language;
+}
+
+std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
+                                                       const AppConfig& config,
+                                                       const QString& serviceUrl,
+                                                       ProductIndex* index, const QString& language)
+{
+    const auto pace = [&config](QStringView name, int fallback) {
+        return config.perMinute.value(name.toString(), fallback);
+    };
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    for (const QString& name : names) {
+        if (name == SourceName::Page) {
+            sources.push_back(std::make_unique<PageServiceSource>(serviceUrl));
+        } else if (name == SourceName::OpenFoodFacts) {
+            sources.push_back(std::make_unique<OpenFoodFactsSource>(
+                config.openFoodFactsUrl, language,
+                pace(SourceName::OpenFoodFacts, OpenFoodFactsSource::kDefaultPerMinute)));
+        } else if (name == SourceName::OpenLibrary) {
+            sources.push_back(std::make_unique<OpenLibrarySource>(
+                config.openLibraryUrl,
+                pace(SourceName::OpenLibrary, OpenLibrarySource::kDefaultPerMinute)));
+        } else if (name == SourceName::UpcItemDb) {
+            sources.push_back(std::make_unique<UpcItemDbSource>(
+                config.upcItemDbUrl,
+                pace(SourceName::UpcItemDb, UpcItemDbSource::kDefaultPerMinute)));
+        } else if (name == SourceName::Index) {
+            Q_UNUSED(index); // the product index joins here
+        }
+    }
+    return sources;
+}

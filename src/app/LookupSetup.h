@@ -1,0 +1,48 @@
+#pragma once
+
+#include "AppConfig.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class LookupSource;
+class ProductIndex;
+
+// What the user chose in the Sources dialog, as the settings store keeps it beside the code list.
+inline constexpr QStringView kSourcesValueName = u"Sources";
+inline constexpr QStringView kSourceOrderValueName = u"Source Order";
+inline constexpr QStringView kServiceUrlValueName = u"Service URL";
+
+// The sources a run asks, in order.
+struct SourceChoice
+{
+    QStringList names;
+    // The built-in order: books then go to Open Library first.
+    bool defaultOrder = false;
+};
+
+// The command line and the environment win; then what the Sources dialog saved; then the page
+// service alone when its address was named; then the product index (when one was imported), Open
+// Food Facts and Open Library.
+SourceChoice ChooseSources(const AppConfig& config, const QString& savedSources, bool indexPresent);
+
+// The page service's address: named on the command line or in the environment, else saved in the
+// Sources dialog, else the placeholder that never answers.
+QString ChooseServiceUrl(const AppConfig& config, const QString& savedServiceUrl);
+
+// "Quillfen/<version> (<contact>)": who is asking, as the open databases want to be told.
+QByteArray OpenDatabaseAgent(const QString& contact);
+
+// The language of the user's locale for local product names ("fr"), or empty for English and
+// for the C locale.
+QString LocaleLanguage();
+
+// The sources, built from their names with their addresses and paces. The index source needs
+// the index; without one it is left out.
+std::vector<std::unique_ptr<LookupSource>>
+MakeSources(const QStringList& names, const AppConfig& config, const QString& serviceUrl,
+            ProductIndex* index, const QString& language);

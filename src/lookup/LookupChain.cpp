@@ -1,0 +1,322 @@
+#include "LookupChain.h"
+
+#include "AnswerFreshness.h"
+#include "PageServiceSource.h"
+#include "ProductName.h"
+#include "common/OperationFailed.h"
+#include "platform/AnswerStore.h"
+#include "platform/Clock.h"
+#include "platform/EventLoop.h"
+#include "platform/PageLoader.h"
+
+#include <QDateTime>
+
+#include <algorithm>
+
+namespace {
+inline constexpr QStringView kNoSourceTakesIt = u"none of the chosen sources looks up such codes";
+inline constexpr QStringView kBooksSource = u"openlibrary";
+
+// Pacing is per host: the sibling databases of one service share its allowance.
+QString HostKey(const QUrl& url)
+{
+    return url.host() + u':' + QString::number(url.port(url.scheme() == u"https" ? 443 : 80));
+}
+
+// A page service request that could not even be sent: sent again in its own turn, so that the
+// failure is reported for its own code.
+class UnsentPage final : public PendingPage
+{
+public:
+    bool isComplete() const override { return true; }
+    PageResponse response() const override { return {}; }
+};
+} // namespace
+
+LookupChain::LookupChain(LookupServices services,
+                         std::vector<std::unique_ptr<LookupSource>> sources, ChainOptions options)
+    : m_services(services)
+    , m_sources(std::move(sources))
+    , m_options(std::move(options))
+{
+    m_options.parallel = std::max(1, m_options.parallel);
+}
+
+LookupChain::~LookupChain() = default;
+
+void LookupChain::setSources(std::vector<std::unique_ptr<LookupSource>> sources, bool booksFirst)
+{
+    m_ahead.clear();
+    m_sources = std::move(sources);
+    m_options.booksFirst = booksFirst;
+}
+
+bool LookupChain::pageServiceAlone() const
+{
+    return m_sources.size() == 1 && m_sources.front()->name() == kPageServiceName;
+}
+
+void LookupChain::startRun()
+{
+    m_thisRun.clear();
+    m_ahead.clear();
+}
+
+void LookupChain::endRun()
+{
+    m_ahead.clear();
+}
+
+std::vector<LookupSource*> LookupChain::orderFor(const CheckedCode& checked) const
+{
+    std::vector<LookupSource*> order;
+    for (const auto& source : m_sources)
+        order.push_back(source.get());
+    if (m_options.booksFirst && checked.isbn) {
+        // Right after the sources that answer from this machine, which cost nothing to ask.
+        const auto books = std::find_if(order.begin(), order.end(), [](LookupSource* source) {
+            return source->name() == kBooksSource;
+        });
+        if (books != order.end()) {
+            LookupSource* const source = *books;
+            order.erase(books);
+            const auto firstRemote = std::find_if(
+                order.begin(), order.end(), [](LookupSource* other) { return !other->isLocal(); });
+            order.insert(firstRemote, source);
+        }
+    }
+    return order;
+}
+
+std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead& ahead)
+{
+    const CheckedCode checked = CheckCode(typed);
+    const std::vector<LookupSource*> order = orderFor(checked);
+    std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        LookupSource& source = *order[i];
+        if (!source.takes(checked))
+            continue;
+        // A stop asked for between two sources leaves the code without its answer: the next
+        // source might still have found it.
+        if (!answers.empty() && stopping())
+            return std::nullopt;
+        std::optional<SourceAnswer> answer = ask(source, typed, checked, ahead);
+        if (!answer)
+            return std::nullopt;
+        answers.emplace_back(&source, std::move(*answer));
+        if (answers.back().second.kind == SourceAnswer::Kind::Found)
+            break;
+    }
+    return outcome(typed, checked, answers);
+}
+
+CodeOutcome
+LookupChain::outcome(const QString& typed, const CheckedCode& checked,
+                     const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const
+{
+    CodeOutcome result;
+    result.code = typed;
+    result.gtin = checked.gtin;
+    if (answers.empty()) {
+        result.status = CodeOutcome::Status::NotLookedUp;
+        result.detail =
+            checked.isValid() ? kNoSourceTakesIt.toString() : NotLookedUpReason(checked);
+        result.rowText = typed + kNotLookedUpSuffix + result.detail;
+        return result;
+    }
+    const auto& [lastSource, last] = answers.back();
+    if (last.kind == SourceAnswer::Kind::Found) {
+        result.status = CodeOutcome::Status::Found;
+        result.product = last.product;
+        result.source = lastSource->displayName();
+        if (lastSource->name() == kPageServiceName) {
+            // The page service's name is shown as its page gives it, empty or not.
+            result.rowText = last.product.name;
+        } else {
+            const QString shown = DisplayName(last.product);
+            result.rowText = shown.isEmpty() ? typed + kUnnamedProductSuffix : shown;
+        }
+        return result;
+    }
+    const auto failed = std::find_if(answers.begin(), answers.end(), [](const auto& asked) {
+        return asked.second.kind == SourceAnswer::Kind::Failed;
+    });
+    if (failed == answers.end()) {
+        result.status = CodeOutcome::Status::NotFound;
+        result.rowText = typed + kNoRecordSuffix;
+        return result;
+    }
+    result.status = CodeOutcome::Status::Failed;
+    result.source = failed->first->displayName();
+    result.detail = failed->second.reason;
+    result.rowText = typed + kLookupFailedSuffix +
+                     (pageServiceAlone() ? result.detail : result.source + u": " + result.detail);
+    return result;
+}
+
+std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString& typed,
+                                             const CheckedCode& checked, const Ahead& ahead)
+{
+    if (std::optional<SourceAnswer> local = source.answerLocally(checked))
+        return local;
+    if (!source.remembered()) {
+        // The page service: every code is asked, as typed, duplicates included; when it comes
+        // first, the codes that follow are asked ahead.
+        if (m_options.parallel > 1 && &source == m_sources.front().get())
+            return askPageService(source, typed, ahead);
+        return askOverNetwork(source, typed, checked);
+    }
+    const QString key = source.name() + u'\n' + checked.gtin;
+    if (const auto asked = m_thisRun.constFind(key); asked != m_thisRun.constEnd())
+        return *asked;
+    std::optional<SourceAnswer> answer = remembered(source, checked.gtin);
+    if (!answer) {
+        answer = askOverNetwork(source, typed, checked);
+        if (!answer)
+            return std::nullopt;
+        remember(source, checked.gtin, *answer);
+    }
+    m_thisRun.insert(key, *answer);
+    return answer;
+}
+
+std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, const QString& typed,
+                                                        const CheckedCode& checked)
+{
+    if (const auto paused = m_pausedUntil.constFind(source.name());
+        paused != m_pausedUntil.constEnd()) {
+        if (m_services.clock.unixSeconds() < *paused)
+            return SourceAnswer::failed(kDailyLimitReached.toString());
+        m_pausedUntil.remove(source.name());
+    }
+    const SourceRequest request = source.request(typed, checked);
+    const QString host = HostKey(request.url);
+    m_pacer.setPerMinute(host, source.perMinute());
+    for (int retry = 0;; ++retry) {
+        const qint64 now = m_services.clock.steadyMs();
+        if (!waitUntil(now + m_pacer.waitBeforeStart(host, now), false))
+            return std::nullopt;
+        m_pacer.started(host, m_services.clock.steadyMs());
+        const std::unique_ptr<PendingPage> page = send(source, request);
+        waitFor(*page);
+        const PageResponse response = page->response();
+        SourceAnswer answer = source.read(response, typed);
+        if (answer.pausedUntil)
+            m_pausedUntil.insert(source.name(), *answer.pausedUntil);
+        if (!answer.busy || retry == kMaxRetries)
+            return answer;
+        const auto retryAfter =
+            ParseRetryAfter(response.header("Retry-After"),
+                            QDateTime::fromSecsSinceEpoch(m_services.clock.unixSeconds(), Qt::UTC));
+        const double jitter = m_options.jitter ? m_options.jitter() : 0.5;
+        const qint64 delay = RetryWait(retry + 1, retryAfter, jitter).count();
+        if (!waitUntil(m_services.clock.steadyMs() + delay, true))
+            return std::nullopt;
+    }
+}
+
+std::optional<SourceAnswer> LookupChain::askPageService(LookupSource& source, const QString& typed,
+                                                        const Ahead& ahead)
+{
+    const CheckedCode unchecked;
+    // What was asked ahead belongs to this code only if the list still reads as it did then.
+    if (!m_ahead.empty() && m_ahead.front().typed != typed)
+        m_ahead.clear();
+    if (m_ahead.empty())
+        m_ahead.push_back(Asked{typed, send(source, source.request(typed, unchecked))});
+    while (ahead && int(m_ahead.size()) < m_options.parallel) {
+        const std::optional<QString> next = ahead(int(m_ahead.size()));
+        if (!next)
+            break;
+        std::unique_ptr<PendingPage> page;
+        try {
+            page = send(source, source.request(*next, unchecked));
+        } catch (const OperationFailed&) {
+            page = std::make_unique<UnsentPage>();
+        }
+        m_ahead.push_back(Asked{*next, std::move(page)});
+    }
+    Asked current = std::move(m_ahead.front());
+    m_ahead.pop_front();
+    if (dynamic_cast<UnsentPage*>(current.page.get()))
+        current.page = send(source, source.request(typed, unchecked));
+    waitFor(*current.page);
+    return source.read(current.page->response(), typed);
+}
+
+std::unique_ptr<PendingPage> LookupChain::send(const LookupSource& source,
+                                               const SourceRequest& request)
+{
+    // The open databases ask to be told who is asking; the page service gets what it always got.
+    const QByteArray agent = source.remembered() ? m_options.agent : QByteArray();
+    return m_services.pages.start(PageRequest{request.url, agent, request.maxRedirects});
+}
+
+void LookupChain::waitFor(const PendingPage& page)
+{
+    // Blocks until the page (or its time limit) announces itself: no processor time is spent
+    // while the service thinks, and the window handles its events meanwhile.
+    while (!page.isComplete())
+        m_services.eventLoop.waitForEvents();
+}
+
+bool LookupChain::waitUntil(qint64 steadyMs, bool countDown)
+{
+    int shown = -1;
+    for (;;) {
+        if (stopping())
+            return false;
+        const qint64 left = steadyMs - m_services.clock.steadyMs();
+        if (left <= 0)
+            return true;
+        qint64 step = left;
+        if (countDown && onBusyWait) {
+            const int seconds = int((left + 999) / 1000);
+            if (seconds != shown) {
+                onBusyWait(seconds);
+                shown = seconds;
+            }
+            // Wake when the count next changes.
+            step = left - qint64(seconds - 1) * 1000;
+        }
+        m_services.eventLoop.waitForEvents(std::chrono::milliseconds(step));
+    }
+}
+
+std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source, const QString& gtin)
+{
+    if (!m_services.store)
+        return std::nullopt;
+    const std::optional<StoredAnswer> stored = m_services.store->find(source.name(), gtin);
+    reportStoreProblem();
+    if (!stored || !IsFresh(*stored, m_services.clock.unixSeconds()))
+        return std::nullopt;
+    if (!stored->found)
+        return SourceAnswer::notFound();
+    return SourceAnswer::found(
+        ProductAnswer{stored->name, stored->brand, stored->quantity, stored->database});
+}
+
+void LookupChain::remember(const LookupSource& source, const QString& gtin,
+                           const SourceAnswer& answer)
+{
+    if (!m_services.store || answer.kind == SourceAnswer::Kind::Failed)
+        return;
+    StoredAnswer stored;
+    stored.found = answer.kind == SourceAnswer::Kind::Found;
+    stored.name = answer.product.name;
+    stored.brand = answer.product.brand;
+    stored.quantity = answer.product.quantity;
+    stored.database = answer.product.database;
+    stored.storedAt = m_services.clock.unixSeconds();
+    m_services.store->store(source.name(), gtin, stored);
+    reportStoreProblem();
+}
+
+void LookupChain::reportStoreProblem()
+{
+    const QString problem = m_services.store->takeProblem();
+    if (!problem.isEmpty() && onStoreProblem)
+        onStoreProblem(problem);
+}

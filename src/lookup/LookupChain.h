@@ -1,0 +1,144 @@
+#pragma once
+
+#include "LookupSource.h"
+#include "Politeness.h"
+#include "RequestPacer.h"
+
+#include <QHash>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class AnswerStore;
+class Clock;
+class EventLoop;
+class PageLoader;
+class PendingPage;
+
+inline constexpr QStringView kNoRecordSuffix = u" - no record found";
+inline constexpr QStringView kLookupFailedSuffix = u" - lookup failed: ";
+inline constexpr QStringView kNotLookedUpSuffix = u" - not looked up: ";
+inline constexpr QStringView kUnnamedProductSuffix = u" - unnamed product";
+inline constexpr QStringView kDailyLimitReached = u"daily limit reached";
+
+// What became of one code: the results row the window shows, and the parts batch mode writes.
+struct CodeOutcome
+{
+    enum class Status { Found, NotFound, Failed, NotLookedUp };
+    Status status = Status::Failed;
+    QString code; // as the list holds it
+    QString gtin; // the checked code, empty when it did not pass the checks
+    ProductAnswer product;
+    // The display name of the source that found the product, or of the one whose failure is
+    // reported.
+    QString source;
+    // The failure's reason, or why the code was not looked up.
+    QString detail;
+    // What the results row reads.
+    QString rowText;
+
+    // Failures and codes that were not sent are brought into view, like "no record" rows.
+    bool scrollIntoView() const { return status != Status::Found; }
+};
+
+// What the chain reaches of the outside world.
+struct LookupServices
+{
+    PageLoader& pages;
+    EventLoop& eventLoop;
+    Clock& clock;
+    // Null: nothing is remembered between runs.
+    AnswerStore* store = nullptr;
+};
+
+struct ChainOptions
+{
+    // The User-Agent every request to an open database carries: "Quillfen/<version> (<contact>)".
+    QByteArray agent;
+    // How many requests to the page service may be in flight at once.
+    int parallel = 1;
+    // In the default order books go to Open Library before anyone else.
+    bool booksFirst = false;
+    // A random number from 0 to 1 for the jitter of backing off; 0.5 (none) when not given.
+    std::function<double()> jitter;
+};
+
+// Asks the sources about one code after another, in their order, until one finds it: skipping
+// those that do not take the code, waiting its turn on each host, trying a busy service again
+// later, and remembering definite answers. The window's run and batch mode both drive it.
+class LookupChain final
+{
+public:
+    LookupChain(LookupServices services, std::vector<std::unique_ptr<LookupSource>> sources,
+                ChainOptions options);
+    ~LookupChain();
+    LookupChain(const LookupChain&) = delete;
+    LookupChain& operator=(const LookupChain&) = delete;
+
+    // The codes that follow the one being looked up, for asking the page service ahead: the k-th
+    // code after it (k from 1), or nothing past the end.
+    using Ahead = std::function<std::optional<QString>(int k)>;
+
+    // Another choice of sources, from the next run on.
+    void setSources(std::vector<std::unique_ptr<LookupSource>> sources, bool booksFirst);
+
+    // A new run: codes asked in an earlier run are asked again.
+    void startRun();
+    // Looks up one code. Empty when the run was asked to stop before the code had its answer.
+    std::optional<CodeOutcome> lookUp(const QString& typed, const Ahead& ahead = {});
+    // Drops requests asked ahead that the run will not collect (it stopped or ended early).
+    void endRun();
+
+    // Polled while waiting; true stops the run after the request under way.
+    std::function<bool()> stopRequested;
+    // Called about once a second while a busy service is waited for, with the seconds left.
+    std::function<void(int secondsLeft)> onBusyWait;
+    // Called with a problem of the remembered answers the user should hear of once (a damaged
+    // database set aside, one that cannot be written).
+    std::function<void(const QString& message)> onStoreProblem;
+
+    const std::vector<std::unique_ptr<LookupSource>>& sources() const { return m_sources; }
+    // True when the page service is the only source: its rows read exactly as they always have.
+    bool pageServiceAlone() const;
+
+private:
+    struct Asked
+    {
+        QString typed;
+        std::unique_ptr<PendingPage> page;
+    };
+
+    std::optional<SourceAnswer> ask(LookupSource& source, const QString& typed,
+                                    const CheckedCode& checked, const Ahead& ahead);
+    std::optional<SourceAnswer> askOverNetwork(LookupSource& source, const QString& typed,
+                                               const CheckedCode& checked);
+    std::optional<SourceAnswer> askPageService(LookupSource& source, const QString& typed,
+                                               const Ahead& ahead);
+    std::optional<SourceAnswer> remembered(const LookupSource& source, const QString& gtin);
+    void remember(const LookupSource& source, const QString& gtin, const SourceAnswer& answer);
+    void reportStoreProblem();
+    std::unique_ptr<PendingPage> send(const LookupSource& source, const SourceRequest& request);
+    // Waits for the page; false when the program ends meanwhile (ProgramEnding passes through).
+    void waitFor(const PendingPage& page);
+    // Waits until the steady clock reaches the time, handling events; false when asked to stop.
+    bool waitUntil(qint64 steadyMs, bool countDown);
+    bool stopping() const { return stopRequested && stopRequested(); }
+    std::vector<LookupSource*> orderFor(const CheckedCode& checked) const;
+    CodeOutcome outcome(const QString& typed, const CheckedCode& checked,
+                        const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const;
+
+    LookupServices m_services;
+    std::vector<std::unique_ptr<LookupSource>> m_sources;
+    ChainOptions m_options;
+    RequestPacer m_pacer;
+    // This run's answers by source and checked code: the same code is asked once per run.
+    QHash<QString, SourceAnswer> m_thisRun;
+    // Sources that asked to be left alone, until when (unix seconds).
+    QHash<QString, qint64> m_pausedUntil;
+    // Page service requests sent ahead of the code being looked up, in code order.
+    std::deque<Asked> m_ahead;
+};

@@ -1,0 +1,161 @@
+#include "OutcomeWriter.h"
+
+#include "lookup/LookupChain.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace {
+// RFC 4180: a field is quoted when it holds the separator, a quote or a line break, and its
+// quotes are doubled; lines end in CR LF. The tab-separated form follows the same rules.
+class DelimitedWriter final : public OutcomeWriter
+{
+public:
+    explicit DelimitedWriter(char separator)
+        : m_separator(separator)
+    {}
+
+    QByteArray begin() override { return line(OutcomeColumns()); }
+    QByteArray row(const CodeOutcome& outcome) override { return line(OutcomeCells(outcome)); }
+    QByteArray end() override { return {}; }
+
+private:
+    QByteArray line(const QStringList& cells) const
+    {
+        QByteArray out;
+        for (qsizetype i = 0; i < cells.size(); ++i) {
+            if (i > 0)
+                out += m_separator;
+            const QByteArray cell = cells[i].toUtf8();
+            const bool quoted = cell.contains(m_separator) || cell.contains('"') ||
+                                cell.contains('\r') || cell.contains('\n');
+            if (!quoted) {
+                out += cell;
+                continue;
+            }
+            out += '"';
+            for (const char c : cell) {
+                if (c == '"')
+                    out += '"';
+                out += c;
+            }
+            out += '"';
+        }
+        out += "\r\n";
+        return out;
+    }
+
+    char m_separator;
+};
+
+// Keys in column order: QJsonObject sorts them, so each object is written by hand around
+// QJsonDocument's escaping of the values.
+QByteArray JsonLine(const CodeOutcome& outcome)
+{
+    const QStringList columns = OutcomeColumns();
+    const QStringList cells = OutcomeCells(outcome);
+    QByteArray out = "{";
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        QByteArray value = QJsonDocument(QJsonArray{cells[i]}).toJson(QJsonDocument::Compact);
+        value = value.mid(1, value.size() - 2); // the string alone, escaped
+        out += '"' + columns[i].toUtf8() + "\": " + value;
+    }
+    out += '}';
+    return out;
+}
+
+class JsonArrayWriter final : public OutcomeWriter
+{
+public:
+    QByteArray begin() override { return "["; }
+    QByteArray row(const CodeOutcome& outcome) override
+    {
+        const QByteArray separator = m_first ? "\n  " : ",\n  ";
+        m_first = false;
+        return separator + JsonLine(outcome);
+    }
+    QByteArray end() override { return m_first ? "]\n" : "\n]\n"; }
+
+private:
+    bool m_first = true;
+};
+
+class JsonLinesWriter final : public OutcomeWriter
+{
+public:
+    QByteArray begin() override { return {}; }
+    QByteArray row(const CodeOutcome& outcome) override { return JsonLine(outcome) + '\n'; }
+    QByteArray end() override { return {}; }
+};
+} // namespace
+
+std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name)
+{
+    const QString lower = name.toLower();
+    if (lower == u"csv")
+        return OutcomeFormat::Csv;
+    if (lower == u"tsv")
+        return OutcomeFormat::Tsv;
+    if (lower == u"json")
+        return OutcomeFormat::Json;
+    if (lower == u"jsonl")
+        return OutcomeFormat::Jsonl;
+    if (lower == u"xlsx")
+        return OutcomeFormat::Xlsx;
+    return std::nullopt;
+}
+
+std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix();
+    return suffix.isEmpty() ? std::nullopt : OutcomeFormatNamed(suffix);
+}
+
+QStringList OutcomeColumns()
+{
+    return {QStringLiteral("code"),   QStringLiteral("gtin"),  QStringLiteral("status"),
+            QStringLiteral("name"),   QStringLiteral("brand"), QStringLiteral("quantity"),
+            QStringLiteral("source"), QStringLiteral("detail")};
+}
+
+QString OutcomeStatusWord(const CodeOutcome& outcome)
+{
+    switch (outcome.status) {
+    case CodeOutcome::Status::Found:
+        return QStringLiteral("found");
+    case CodeOutcome::Status::NotFound:
+        return QStringLiteral("not found");
+    case CodeOutcome::Status::Failed:
+        return QStringLiteral("failed");
+    case CodeOutcome::Status::NotLookedUp:
+        break;
+    }
+    return QStringLiteral("not looked up");
+}
+
+QStringList OutcomeCells(const CodeOutcome& outcome)
+{
+    return {outcome.code,         outcome.gtin,          OutcomeStatusWord(outcome),
+            outcome.product.name, outcome.product.brand, outcome.product.quantity,
+            outcome.source,       outcome.detail};
+}
+
+std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format)
+{
+    switch (format) {
+    case OutcomeFormat::Csv:
+        return std::make_unique<DelimitedWriter>(',');
+    case OutcomeFormat::Tsv:
+        return std::make_unique<DelimitedWriter>('\t');
+    case OutcomeFormat::Json:
+        return std::make_unique<JsonArrayWriter>();
+    case OutcomeFormat::Jsonl:
+        return std::make_unique<JsonLinesWriter>();
+    case OutcomeFormat::Xlsx:
+        break;
+    }
+    return nullptr;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+struct CodeOutcome;
+
+// The files batch mode writes: each code beside its answer.
+enum class OutcomeFormat { Csv, Tsv, Json, Jsonl, Xlsx };
+
+// "csv", "tsv", "json", "jsonl", "xlsx" (any case), or nothing.
+std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name);
+// By the file name's extension; nothing for an extension of no known format.
+std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName);
+
+// The columns, in their order: code, gtin, status, name, brand, quantity, source, detail.
+QStringList OutcomeColumns();
+// One outcome's cells, in the order of the columns.
+QStringList OutcomeCells(const CodeOutcome& outcome);
+// "found", "not found", "failed", "not looked up".
+QString OutcomeStatusWord(const CodeOutcome& outcome);
+
+// Turns outcomes into the bytes of a text format, one piece at a time, so that a file of a
+// million rows is written as it goes and never held whole.
+class OutcomeWriter
+{
+public:
+    virtual ~OutcomeWriter() = default;
+    // What comes before the first row (a header line, an opening bracket).
+    virtual QByteArray begin() = 0;
+    virtual QByteArray row(const CodeOutcome& outcome) = 0;
+    // What closes the file; written also when the run was stopped, so the file is whole.
+    virtual QByteArray end() = 0;
+};
+
+// A writer for every format but xlsx, which is not text.
+std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format);

@@ -1,0 +1,521 @@
+// The chain's decisions against fakes and a fake clock: which sources are asked and in what order,
+// what the row says, pacing, busy services, remembered answers, stopping and asking ahead.
+#include "lookup/LookupChain.h"
+#include "lookup/PageServiceSource.h"
+#include "platform/fakes/FakeAnswerStore.h"
+#include "platform/fakes/FakePlatform.h"
+
+#include <QLocale>
+#include <QTest>
+
+namespace {
+// A source whose answers the test writes as page bodies: "found:NAME[,BRAND[,QUANTITY]]" is a
+// find, 404 is not found, 429 and 503 are busy, anything else fails with "HTTP n".
+class ScriptedSource final : public LookupSource
+{
+public:
+    ScriptedSource(QString name, QString host, int perMinute = 0, bool booksOnly = false)
+        : m_name(std::move(name))
+        , m_host(std::move(host))
+        , m_perMinute(perMinute)
+        , m_booksOnly(booksOnly)
+    {}
+
+    QString name() const override { return m_name; }
+    QString displayName() const override { return m_name.toUpper(); }
+    bool takes(const CheckedCode& checked) const override
+    {
+        return checked.isValid() && (!m_booksOnly || checked.isbn);
+    }
+    SourceRequest request(const QString&, const CheckedCode& checked) const override
+    {
+        return SourceRequest{QUrl(QStringLiteral("http://") + m_host + u'/' + checked.gtin), 3};
+    }
+    SourceAnswer read(const SourceResponse& response, const QString&) const override
+    {
+        if (!response.failure.isEmpty())
+            return SourceAnswer::failed(response.failure);
+        SourceAnswer answer;
+        if (response.status == 200 && response.body.startsWith("found:")) {
+            const QStringList parts = QString::fromUtf8(response.body.mid(6)).split(u',');
+            answer = SourceAnswer::found(
+                ProductAnswer{parts.value(0), parts.value(1), parts.value(2), {}});
+        } else if (response.status == 404) {
+            answer = SourceAnswer::notFound();
+        } else {
+            answer =
+                SourceAnswer::failed(QStringLiteral("HTTP ") + QString::number(response.status),
+                                     response.status == 429 || response.status == 503);
+        }
+        if (const QByteArray until = response.header("X-Paused-Until"); !until.isEmpty())
+            answer.pausedUntil = until.toLongLong();
+        return answer;
+    }
+    int perMinute() const override { return m_perMinute; }
+    bool remembered() const override { return true; }
+
+private:
+    QString m_name;
+    QString m_host;
+    int m_perMinute;
+    bool m_booksOnly;
+};
+
+// Valid codes to look up.
+const QString kTea = QStringLiteral("4006381333931");
+const QString kBiscuits = QStringLiteral("5449000000996");
+const QString kBook = QStringLiteral("9780306406157");
+
+FakeResponse Found(const QString& what, int waits = 1)
+{
+    return FakeResponse{QStringLiteral("found:") + what, {}, waits};
+}
+FakeResponse Status(int status, QList<std::pair<QByteArray, QByteArray>> headers = {})
+{
+    FakeResponse response{QStringLiteral("{}"), {}, 1};
+    response.status = status;
+    response.headers = std::move(headers);
+    return response;
+}
+
+// The fakes, a chain over them, and a service that answers by "host/path".
+struct Fixture
+{
+    Fixture()
+    {
+        fake.pageLoader.respond = [this](const QUrl& url) { return answer(url); };
+    }
+
+    FakeResponse answer(const QUrl& url)
+    {
+        const QString key = url.host() + url.path();
+        if (auto script = scripts.find(key); script != scripts.end() && !script->isEmpty())
+            return script->size() > 1 ? script->takeFirst() : script->first();
+        return Status(404);
+    }
+    // The answers for one host and code, one per request; the last one repeats.
+    void script(const QString& host, const QString& code, QList<FakeResponse> responses)
+    {
+        scripts.insert(host + u'/' + code, std::move(responses));
+    }
+
+    LookupChain& chainOf(std::vector<std::unique_ptr<LookupSource>> sources,
+                         ChainOptions options = {}, bool remember = false)
+    {
+        options.agent = "Quillfen/test (test@example.invalid)";
+        chain =
+            std::make_unique<LookupChain>(LookupServices{fake.pageLoader, fake.eventLoop,
+                                                         fake.clock, remember ? &store : nullptr},
+                                          std::move(sources), std::move(options));
+        chain->startRun();
+        return *chain;
+    }
+    LookupChain& twoSources(int perMinute = 0, bool remember = false)
+    {
+        std::vector<std::unique_ptr<LookupSource>> sources;
+        sources.push_back(std::make_unique<ScriptedSource>(QStringLiteral("alpha"),
+                                                           QStringLiteral("a.test"), perMinute));
+        sources.push_back(std::make_unique<ScriptedSource>(QStringLiteral("beta"),
+                                                           QStringLiteral("b.test"), perMinute));
+        return chainOf(std::move(sources), {}, remember);
+    }
+    QStringList requestedPaths() const
+    {
+        QStringList paths;
+        for (const QUrl& url : fake.pageLoader.requested)
+            paths.append(url.host() + url.path());
+        return paths;
+    }
+    FakePlatform fake;
+    FakeAnswerStore store;
+    QHash<QString, QList<FakeResponse>> scripts;
+    std::unique_ptr<LookupChain> chain;
+};
+
+CodeOutcome LookUp(LookupChain& chain, const QString& code)
+{
+    const std::optional<CodeOutcome> outcome = chain.lookUp(code);
+    if (!outcome)
+        qFatal("the chain stopped without being asked to");
+    return *outcome;
+}
+} // namespace
+
+class TestLookupChain : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sources_askedInOrderUntilOneFindsIt();
+    void rows_sayWhatBecameOfTheCode_data();
+    void rows_sayWhatBecameOfTheCode();
+    void codesThatFailTheChecks_areNeverSent();
+    void booksGoFirstToTheBooksSourceInTheDefaultOrder();
+    void sameCode_askedOncePerRun();
+    void pacing_spacesRequestsToOneHostFromStartToStart();
+    void busyService_triedAgainAfterRetryAfterOrBackingOff();
+    void busyService_givesUpAfterThreeRetries();
+    void pausedSource_answersNothingUntilItsReset();
+    void remembered_answersCostNoRequestAndExpire();
+    void remembered_failuresAreNeverKept();
+    void storeProblem_reportedOnce();
+    void stop_duringAWaitLeavesTheCodeWithoutAnswer();
+    void agent_goesToOpenDatabasesOnly();
+    void pageService_askedAheadWithinTheParallelLimitAndInOrder();
+    void pageService_askedAheadIsDroppedWhenTheListChanged();
+};
+
+void TestLookupChain::sources_askedInOrderUntilOneFindsIt()
+{
+    Fixture f;
+    f.script(QStringLiteral("b.test"), kTea, {Found(QStringLiteral("Tea"))});
+    LookupChain& chain = f.twoSources();
+    const CodeOutcome outcome = LookUp(chain, kTea);
+    QCOMPARE(f.requestedPaths(), (QStringList{"a.test/" + kTea, "b.test/" + kTea}));
+    QCOMPARE(outcome.status, CodeOutcome::Status::Found);
+    QCOMPARE(outcome.source, QStringLiteral("BETA"));
+    QCOMPARE(outcome.rowText, QStringLiteral("Tea"));
+
+    f.script(QStringLiteral("a.test"), kBiscuits, {Found(QStringLiteral("Biscuits"))});
+    LookUp(chain, kBiscuits);
+    QCOMPARE(f.requestedPaths().size(), 3); // beta was not asked
+}
+
+void TestLookupChain::rows_sayWhatBecameOfTheCode_data()
+{
+    QTest::addColumn<QList<FakeResponse>>("alpha");
+    QTest::addColumn<QList<FakeResponse>>("beta");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("row");
+    using R = QList<FakeResponse>;
+    QTest::newRow("name, brand and quantity")
+        << R{Found(QStringLiteral("Hazelnut Spread,Ferrero,400 g"))} << R{} << 0
+        << "Hazelnut Spread, Ferrero, 400 g";
+    QTest::newRow("a name holding its brand")
+        << R{Found(QStringLiteral("Ferrero Rocher,ferrero"))} << R{} << 0 << "Ferrero Rocher";
+    QTest::newRow("no name, a brand")
+        << R{Found(QStringLiteral(",Ferrero"))} << R{} << 0 << "Ferrero";
+    QTest::newRow("nothing to call it")
+        << R{Found(QString())} << R{} << 0 << "4006381333931 - unnamed product";
+    QTest::newRow("nobody has it")
+        << R{Status(404)} << R{Status(404)} << 1 << "4006381333931 - no record found";
+    QTest::newRow("the first failure is the one told")
+        << R{Status(500)} << R{FakeResponse{{}, QStringLiteral("timed out"), 1}} << 2
+        << "4006381333931 - lookup failed: ALPHA: HTTP 500";
+    QTest::newRow("one failed, the other does not have it")
+        << R{Status(404)} << R{FakeResponse{{}, QStringLiteral("connection refused"), 1}} << 2
+        << "4006381333931 - lookup failed: BETA: connection refused";
+    QTest::newRow("failed, then found")
+        << R{Status(500)} << R{Found(QStringLiteral("Tea"))} << 0 << "Tea";
+}
+
+void TestLookupChain::rows_sayWhatBecameOfTheCode()
+{
+    QFETCH(QList<FakeResponse>, alpha);
+    QFETCH(QList<FakeResponse>, beta);
+    QFETCH(int, status);
+    QFETCH(QString, row);
+    Fixture f;
+    f.script(QStringLiteral("a.test"), kTea, alpha);
+    f.script(QStringLiteral("b.test"), kTea, beta);
+    const CodeOutcome outcome = LookUp(f.twoSources(), kTea);
+    QCOMPARE(int(outcome.status), status);
+    QCOMPARE(outcome.rowText, row);
+    QCOMPARE(outcome.gtin, kTea);
+    QCOMPARE(outcome.scrollIntoView(), status != 0);
+}
+
+void TestLookupChain::codesThatFailTheChecks_areNeverSent()
+{
+    Fixture f;
+    LookupChain& chain = f.twoSources();
+    const CodeOutcome wrongDigit = LookUp(chain, QStringLiteral("4006381333932"));
+    QCOMPARE(wrongDigit.status, CodeOutcome::Status::NotLookedUp);
+    QCOMPARE(wrongDigit.rowText,
+             QStringLiteral("4006381333932 - not looked up: check digit should be 1"));
+    QVERIFY(wrongDigit.gtin.isEmpty());
+    QVERIFY(wrongDigit.scrollIntoView());
+    const CodeOutcome letters = LookUp(chain, QStringLiteral("tea"));
+    QCOMPARE(letters.rowText,
+             QStringLiteral("tea - not looked up: not an EAN (8, 12, 13 or 14 digits expected)"));
+    QVERIFY(f.fake.pageLoader.requested.isEmpty());
+
+    // Spaces and hyphens are dropped before the checks; the row keeps the code as typed.
+    f.script(QStringLiteral("a.test"), kTea, {Found(QStringLiteral("Tea"))});
+    QCOMPARE(LookUp(chain, QStringLiteral("4006-3813 33931")).gtin, kTea);
+    QCOMPARE(f.requestedPaths(), QStringList{"a.test/" + kTea});
+}
+
+void TestLookupChain::booksGoFirstToTheBooksSourceInTheDefaultOrder()
+{
+    for (const bool defaultOrder : {true, false}) {
+        Fixture f;
+        std::vector<std::unique_ptr<LookupSource>> sources;
+        sources.push_back(std::make_unique<ScriptedSource>(QStringLiteral("openfoodfacts"),
+                                                           QStringLiteral("food.test")));
+        sources.push_back(std::make_unique<ScriptedSource>(QStringLiteral("openlibrary"),
+                                                           QStringLiteral("books.test"), 0, true));
+        ChainOptions options;
+        options.booksFirst = defaultOrder;
+        LookupChain& chain = f.chainOf(std::move(sources), options);
+        LookUp(chain, kBook);
+        LookUp(chain, kTea); // not a book: the books source does not take it
+        const QString first = defaultOrder ? "books.test/" : "food.test/";
+        const QString second = defaultOrder ? "food.test/" : "books.test/";
+        QCOMPARE(f.requestedPaths(),
+                 (QStringList{first + kBook, second + kBook, "food.test/" + kTea}));
+    }
+}
+
+void TestLookupChain::sameCode_askedOncePerRun()
+{
+    Fixture f;
+    f.script(QStringLiteral("a.test"), kTea, {Found(QStringLiteral("Tea"))});
+    LookupChain& chain = f.twoSources();
+    LookUp(chain, kTea);
+    LookUp(chain, QStringLiteral("400-6381-333931"));
+    LookUp(chain, kBiscuits); // not found anywhere
+    LookUp(chain, kBiscuits);
+    QCOMPARE(f.requestedPaths(),
+             (QStringList{"a.test/" + kTea, "a.test/" + kBiscuits, "b.test/" + kBiscuits}));
+    chain.startRun();
+    LookUp(chain, kTea);
+    QCOMPARE(f.requestedPaths().size(), 4);
+}
+
+void TestLookupChain::pacing_spacesRequestsToOneHostFromStartToStart()
+{
+    Fixture f;
+    QList<qint64> starts;
+    f.fake.pageLoader.hook.beforeCall = [&](QStringView operation) {
+        if (operation == u"start")
+            starts.append(f.fake.clock.steadyMs());
+    };
+    // 10 a minute: one every 6 s, measured from the start of the last; the first goes at once.
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(
+        std::make_unique<ScriptedSource>(QStringLiteral("alpha"), QStringLiteral("a.test"), 10));
+    LookupChain& chain = f.chainOf(std::move(sources));
+    f.fake.clock.advance(123'456);
+    LookUp(chain, kTea);
+    f.fake.clock.advance(1'000); // the time the row took
+    LookUp(chain, kBiscuits);
+    f.fake.clock.advance(10'000); // longer than the pace: no wait
+    LookUp(chain, kBook);
+    QCOMPARE(starts, (QList<qint64>{123'456, 129'456, 139'456}));
+    QVERIFY(f.fake.eventLoop.timedWaits > 0);
+}
+
+void TestLookupChain::busyService_triedAgainAfterRetryAfterOrBackingOff()
+{
+    Fixture f;
+    QList<qint64> starts;
+    f.fake.pageLoader.hook.beforeCall = [&](QStringView operation) {
+        if (operation == u"start")
+            starts.append(f.fake.clock.steadyMs());
+    };
+    f.script(QStringLiteral("a.test"), kTea,
+             {Status(429, {{"Retry-After", "7"}}), Status(503), Status(429),
+              Found(QStringLiteral("Tea"))});
+    LookupChain& chain = f.twoSources();
+    QList<int> countdown;
+    chain.onBusyWait = [&countdown](int seconds) { countdown.append(seconds); };
+    const CodeOutcome outcome = LookUp(chain, kTea);
+    QCOMPARE(outcome.rowText, QStringLiteral("Tea"));
+    // Retry-After for the first retry; the second and third back off 4 s and 8 s without one.
+    QCOMPARE(starts, (QList<qint64>{0, 7'000, 11'000, 19'000}));
+    QCOMPARE(countdown, (QList<int>{7, 6, 5, 4, 3, 2, 1, 4, 3, 2, 1, 8, 7, 6, 5, 4, 3, 2, 1}));
+}
+
+void TestLookupChain::busyService_givesUpAfterThreeRetries()
+{
+    Fixture f;
+    // An HTTP date 400 s after the fake clock's calendar: the first wait is capped at five
+    // minutes, the second waits for the rest, the third not at all.
+    const QByteArray date =
+        QLocale::c()
+            .toString(QDateTime::fromSecsSinceEpoch(f.fake.clock.unixSeconds() + 400, Qt::UTC),
+                      QStringLiteral("ddd, dd MMM yyyy hh:mm:ss 'GMT'"))
+            .toLatin1();
+    f.script(QStringLiteral("a.test"), kTea, {Status(503, {{"Retry-After", date}})});
+    ChainOptions options;
+    options.jitter = [] { return 1.0; };
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(
+        std::make_unique<ScriptedSource>(QStringLiteral("alpha"), QStringLiteral("a.test")));
+    LookupChain& chain = f.chainOf(std::move(sources), options);
+    const CodeOutcome outcome = LookUp(chain, kTea);
+    QCOMPARE(f.fake.pageLoader.requested.size(), 4);
+    QCOMPARE(outcome.rowText, QStringLiteral("4006381333931 - lookup failed: ALPHA: HTTP 503"));
+    QCOMPARE(f.fake.clock.steadyMs(), 400'000);
+}
+
+void TestLookupChain::pausedSource_answersNothingUntilItsReset()
+{
+    Fixture f;
+    const qint64 reset = f.fake.clock.unixSeconds() + 3600;
+    FakeResponse last = Found(QStringLiteral("Tea"));
+    last.headers = {{"X-Paused-Until", QByteArray::number(reset)}};
+    f.script(QStringLiteral("a.test"), kTea, {last});
+    f.script(QStringLiteral("a.test"), kBiscuits, {Found(QStringLiteral("Biscuits"))});
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(
+        std::make_unique<ScriptedSource>(QStringLiteral("alpha"), QStringLiteral("a.test")));
+    LookupChain& chain = f.chainOf(std::move(sources));
+    QCOMPARE(LookUp(chain, kTea).rowText, QStringLiteral("Tea")); // the last answer still counts
+    QCOMPARE(LookUp(chain, kBiscuits).rowText,
+             QStringLiteral("5449000000996 - lookup failed: ALPHA: daily limit reached"));
+    QCOMPARE(f.fake.pageLoader.requested.size(), 1);
+    f.fake.clock.advance(3'600'000);
+    chain.startRun();
+    QCOMPARE(LookUp(chain, kBiscuits).rowText, QStringLiteral("Biscuits"));
+}
+
+void TestLookupChain::remembered_answersCostNoRequestAndExpire()
+{
+    Fixture f;
+    f.script(QStringLiteral("a.test"), kTea, {Found(QStringLiteral("Tea,Brand,1 kg"))});
+    LookupChain& chain = f.twoSources(1, true); // one a minute: any wait would show
+    LookUp(chain, kTea);
+    LookUp(chain, kBiscuits); // not found by either
+    QCOMPARE(f.fake.pageLoader.requested.size(), 3);
+
+    // A later run: both remembered, no request and no wait.
+    chain.startRun();
+    const qint64 before = f.fake.clock.steadyMs();
+    QCOMPARE(LookUp(chain, kTea).rowText, QStringLiteral("Tea, Brand, 1 kg"));
+    QCOMPARE(LookUp(chain, kBiscuits).status, CodeOutcome::Status::NotFound);
+    QCOMPARE(f.fake.pageLoader.requested.size(), 3);
+    QCOMPARE(f.fake.clock.steadyMs(), before);
+
+    // Eight days on: a "not found" is asked again, a find is still good for 30 days.
+    f.fake.clock.advance(8 * 24 * 3600 * 1000LL);
+    chain.startRun();
+    LookUp(chain, kTea);
+    LookUp(chain, kBiscuits);
+    QCOMPARE(f.requestedPaths().mid(3),
+             (QStringList{"a.test/" + kBiscuits, "b.test/" + kBiscuits}));
+    f.fake.clock.advance(23 * 24 * 3600 * 1000LL);
+    chain.startRun();
+    LookUp(chain, kTea);
+    QCOMPARE(f.requestedPaths().last(), "a.test/" + kTea);
+}
+
+void TestLookupChain::remembered_failuresAreNeverKept()
+{
+    Fixture f;
+    f.script(QStringLiteral("a.test"), kTea, {Status(500), Found(QStringLiteral("Tea"))});
+    LookupChain& chain = f.twoSources(0, true);
+    QCOMPARE(LookUp(chain, kTea).status, CodeOutcome::Status::Failed);
+    QCOMPARE(f.store.count(), 1); // beta's "not found" only
+    chain.startRun();
+    QCOMPARE(LookUp(chain, kTea).rowText, QStringLiteral("Tea"));
+}
+
+void TestLookupChain::storeProblem_reportedOnce()
+{
+    Fixture f;
+    f.store.problems = {QStringLiteral("cannot write")};
+    LookupChain& chain = f.twoSources(0, true);
+    QStringList told;
+    chain.onStoreProblem = [&told](const QString& problem) { told.append(problem); };
+    LookUp(chain, kTea);
+    LookUp(chain, kBiscuits);
+    QCOMPARE(told, QStringList{"cannot write"});
+}
+
+void TestLookupChain::stop_duringAWaitLeavesTheCodeWithoutAnswer()
+{
+    Fixture f;
+    f.script(QStringLiteral("a.test"), kTea, {Status(429, {{"Retry-After", "30"}})});
+    LookupChain& chain = f.twoSources();
+    bool stop = false;
+    chain.stopRequested = [&stop] { return stop; };
+    f.fake.eventLoop.onTimedWait = [&stop](std::chrono::milliseconds) { stop = true; };
+    QVERIFY(!chain.lookUp(kTea).has_value());
+    QCOMPARE(f.fake.pageLoader.requested.size(), 1);
+
+    // Asked to stop while the first source's request was under way: that request is finished,
+    // the next source is not asked.
+    Fixture g;
+    LookupChain& other = g.twoSources();
+    bool stopOther = false;
+    other.stopRequested = [&stopOther] { return stopOther; };
+    g.fake.eventLoop.onWait = [&stopOther] { stopOther = true; };
+    QVERIFY(!other.lookUp(kTea).has_value());
+    QCOMPARE(g.requestedPaths(), QStringList{"a.test/" + kTea});
+}
+
+void TestLookupChain::agent_goesToOpenDatabasesOnly()
+{
+    Fixture f;
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(std::make_unique<PageServiceSource>(QStringLiteral("http://page.test")));
+    sources.push_back(
+        std::make_unique<ScriptedSource>(QStringLiteral("alpha"), QStringLiteral("a.test")));
+    LookupChain& chain = f.chainOf(std::move(sources));
+    LookUp(chain, kTea);
+    QCOMPARE(f.fake.pageLoader.requests.size(), 2);
+    QVERIFY(f.fake.pageLoader.requests[0].userAgent.isEmpty()); // the loader's own
+    QCOMPARE(f.fake.pageLoader.requests[1].userAgent,
+             QByteArray("Quillfen/test (test@example.invalid)"));
+    QCOMPARE(f.fake.pageLoader.requests[1].maxRedirects, 3);
+}
+
+void TestLookupChain::pageService_askedAheadWithinTheParallelLimitAndInOrder()
+{
+    Fixture f;
+    const QStringList codes{"1", "2", "3", "4", "5"};
+    f.fake.pageLoader.respond = [](const QUrl& url) {
+        const QString code = FakePageLoader::queryValue(url);
+        // Later codes answer sooner: the rows must still come in code order.
+        return FakeResponse{QStringLiteral("Product name for EAN ") + code + u':' + u'P' + code +
+                                QStringLiteral("</a>"),
+                            {},
+                            6 - code.toInt()};
+    };
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(std::make_unique<PageServiceSource>(QStringLiteral("http://page.test")));
+    ChainOptions options;
+    options.parallel = 3;
+    LookupChain& chain = f.chainOf(std::move(sources), options);
+    QList<int> inFlightAtStart;
+    QStringList rows;
+    for (int i = 0; i < codes.size(); ++i) {
+        const auto ahead = [&codes, i](int k) -> std::optional<QString> {
+            return i + k < codes.size() ? std::optional(codes[i + k]) : std::nullopt;
+        };
+        rows.append(chain.lookUp(codes[i], ahead)->rowText);
+        inFlightAtStart.append(int(f.fake.pageLoader.requested.size()));
+    }
+    QCOMPARE(rows, (QStringList{"P1", "P2", "P3", "P4", "P5"}));
+    // Three at once, then one more as each row is done, never past the end.
+    QCOMPARE(inFlightAtStart, (QList<int>{3, 4, 5, 5, 5}));
+}
+
+void TestLookupChain::pageService_askedAheadIsDroppedWhenTheListChanged()
+{
+    Fixture f;
+    QStringList codes{"1", "2", "3"};
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(std::make_unique<PageServiceSource>(QStringLiteral("http://page.test")));
+    ChainOptions options;
+    options.parallel = 2;
+    LookupChain& chain = f.chainOf(std::move(sources), options);
+    const auto ahead = [&codes](int from) {
+        return [&codes, from](int k) -> std::optional<QString> {
+            return from + k < codes.size() ? std::optional(codes[from + k]) : std::nullopt;
+        };
+    };
+    chain.lookUp(codes[0], ahead(0)); // asks "1" and "2"
+    codes.removeAt(1);                // the user removed "2" meanwhile
+    const CodeOutcome outcome = *chain.lookUp(codes[1], ahead(1));
+    QCOMPARE(outcome.rowText, QStringLiteral("3 - no record found"));
+    QStringList asked;
+    for (const QUrl& url : f.fake.pageLoader.requested)
+        asked.append(FakePageLoader::queryValue(url));
+    QCOMPARE(asked, (QStringList{"1", "2", "3"}));
+}
+
+QTEST_GUILESS_MAIN(TestLookupChain)
+#include "tst_lookupchain.moc"
