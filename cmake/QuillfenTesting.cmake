@@ -1,3 +1,14 @@
+# Nothing a test does may leave the machine: every outside address of the program points at the
+# discard port of this machine (refused at once), and any request to a host that is not a loopback
+# address fails before its name is looked up. A suite that starts a stand-in sets its own
+# addresses on top.
+set(QUILLFEN_TEST_NETWORK_ENVIRONMENT
+    "QUILLFEN_LOOPBACK_ONLY=1"
+    "QUILLFEN_OPENFOODFACTS_URL=http://127.0.0.1:9"
+    "QUILLFEN_OPENLIBRARY_URL=http://127.0.0.1:9"
+    "QUILLFEN_UPCITEMDB_URL=http://127.0.0.1:9"
+    "QUILLFEN_INDEX_URL=http://127.0.0.1:9/export.csv.gz")
+
 # quillfen_test_home(<name> <variable>)
 # The folder a suite keeps its settings and other files in, under the build tree. Its path is made
 # at least 150 characters long on purpose: libraries below us (fontconfig, for one) have been
@@ -35,7 +46,8 @@ function(quillfen_add_test name)
     # only host a start-up may ping is this machine.
     set(environment "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8" "QUILLFEN_WEBSITE_URL="
         "QUILLFEN_PING_HOST=127.0.0.1" "XDG_CONFIG_HOME=${home}/config"
-        "XDG_CACHE_HOME=${home}/cache" "XDG_DATA_HOME=${home}/data")
+        "XDG_CACHE_HOME=${home}/cache" "XDG_DATA_HOME=${home}/data"
+        ${QUILLFEN_TEST_NETWORK_ENVIRONMENT})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()

@@ -7,6 +7,7 @@
 #include "common/ApplicationTitle.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
+#include "common/Loopback.h"
 #include "common/MainRoutines.h"
 #include "common/PointerHandlers.h"
 #include "common/ProgramEnding.h"
@@ -16,11 +17,13 @@
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
+#include "platform/ProductIndex.h"
 #include "platform/SettingsStore.h"
 #include "platform/SystemPing.h"
 
 #include <QDir>
 #include <QRandomGenerator>
+#include <QUrl>
 
 namespace {
 ChainOptions ChainOptionsFor(const AppConfig& config)
@@ -113,8 +116,12 @@ void Form1::SetShortTitle()
 
 void Form1::OpenWebSiteByChance()
 {
-    if (DrawOneToHundred(m_chance) == kWebSiteDraw && !m_config.webSiteUrl.isEmpty())
-        m_platform.browser.open(m_config.webSiteUrl);
+    if (DrawOneToHundred(m_chance) != kWebSiteDraw || m_config.webSiteUrl.isEmpty())
+        return;
+    // Only this machine may be reached: the browser would carry the request past it.
+    if (m_config.loopbackOnly && !IsLoopbackUrl(QUrl(m_config.webSiteUrl)))
+        return;
+    m_platform.browser.open(m_config.webSiteUrl);
 }
 
 void Form1::ApplySkin()
@@ -124,6 +131,12 @@ void Form1::ApplySkin()
 
 void Form1::CheckOnline()
 {
+    // Only this machine may be reached: a ping elsewhere is not sent, and being online cannot be
+    // confirmed.
+    if (m_config.loopbackOnly && !IsLoopbackHost(m_config.pingHost)) {
+        m_platform.messageBox.show(kOfflineWarning.toString());
+        return;
+    }
     ConnectivityCheck(m_platform, PingCommandLine(m_config.pingHost)).CheckOnline();
 }
 

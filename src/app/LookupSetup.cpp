@@ -1,5 +1,6 @@
 #include "LookupSetup.h"
 
+#include "lookup/IndexSource.h"
 #include "lookup/OpenFoodFactsSource.h"
 #include "lookup/OpenLibrarySource.h"
 #include "lookup/PageServiceSource.h"
@@ -67,8 +68,8 @@ std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
             sources.push_back(std::make_unique<UpcItemDbSource>(
                 config.upcItemDbUrl,
                 pace(SourceName::UpcItemDb, UpcItemDbSource::kDefaultPerMinute)));
-        } else if (name == SourceName::Index) {
-            Q_UNUSED(index); // the product index joins here
+        } else if (name == SourceName::Index && index) {
+            sources.push_back(std::make_unique<IndexSource>(*index));
         }
     }
     return sources;

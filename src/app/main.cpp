@@ -1,7 +1,10 @@
 // The program's entry: settle the configuration, build the window, run start-up, show it.
 #include "app/AppConfig.h"
 #include "app/Form1.h"
+#include "app/LookupSetup.h"
 #include "app/TimeSeededChance.h"
+#include "common/Loopback.h"
+#include "platform/QtIndexCommands.h"
 #include "platform/QtPlatform.h"
 #include "platform/QuitSignalWatcher.h"
 
@@ -72,6 +75,18 @@ int main(int argc, char* argv[])
                    parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
+    const AppConfig& config = *parsed.config;
+    // The index commands need no display: they must not load the window's platform plugin.
+    if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex) {
+        const QCoreApplication application(argc, argv);
+        if (config.mode == RunMode::ImportIndex)
+            return ImportIndexCommand(config.importFiles);
+        const bool loopbackOnly = config.loopbackOnly;
+        return DownloadIndexCommand(
+            OpenDatabaseAgent(config.contact),
+            [loopbackOnly](const QUrl& url) { return !loopbackOnly || IsLoopbackUrl(url); },
+            environment);
+    }
     if (!displayAvailable(environment)) {
         std::fputs("Quillfen needs a graphical display, and none was found (DISPLAY and "
                    "WAYLAND_DISPLAY are empty).\nStart it from a desktop session, or inside a "
@@ -89,9 +104,9 @@ int main(int argc, char* argv[])
     gDefaultMessageHandler = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(gDefaultMessageHandler);
-    QtPlatform platform(parsed.config->productName);
+    QtPlatform platform(config.productName, config.loopbackOnly);
     TimeSeededChance chance;
-    Form1 form(platform.services(), *parsed.config, chance);
+    Form1 form(platform.services(), config, chance);
     ConnectForm1(platform.window(), form);
 
     form.Form_Load();

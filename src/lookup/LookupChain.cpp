@@ -60,6 +60,8 @@ void LookupChain::startRun()
 {
     m_thisRun.clear();
     m_ahead.clear();
+    for (const auto& source : m_sources)
+        source->prepareRun();
 }
 
 void LookupChain::endRun()

@@ -88,6 +88,9 @@ public:
         return std::nullopt;
     }
 
+    // Called as a run starts, before the first code.
+    virtual void prepareRun() {}
+
     // How many requests a minute the source's host accepts from one address; 0: no pacing.
     virtual int perMinute() const = 0;
     // Whether its answers are remembered between runs.

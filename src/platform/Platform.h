@@ -14,6 +14,7 @@ class Form1Window;
 class MessageBox;
 class PageLoader;
 class ProcessCapture;
+class ProductIndex;
 class ProgressDisplay;
 class SettingsStore;
 class SkinComponent;
@@ -47,4 +48,5 @@ struct Platform
     SpreadsheetTarget& spreadsheet;
     Clock& clock;
     AnswerStore& answers;
+    ProductIndex& productIndex;
 };

@@ -185,6 +185,10 @@ QtPageLoader::QtPageLoader()
 QtPageLoader::QtPageLoader(Limits limits)
     : m_limits(limits)
 {
+    // The variable holds for every loader of the process, however it was made: a test or a tool
+    // that forgets to pass the setting on still cannot reach past this machine.
+    if (qEnvironmentVariableIntValue("QUILLFEN_LOOPBACK_ONLY") != 0)
+        m_limits.loopbackOnly = true;
     // Replies are deleted by their pages as soon as the run is done with them.
     m_manager.setAutoDeleteReplies(false);
     // A proxy is another host: when only this machine may be reached, nothing goes through one.

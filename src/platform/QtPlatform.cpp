@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-QtPlatform::QtPlatform(const QString& initialTitle)
+QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     : m_title(initialTitle)
     , m_listView1(*m_window.listView1(), false)
     , m_listView2(*m_window.listView2(), true)
@@ -19,6 +19,7 @@ QtPlatform::QtPlatform(const QString& initialTitle)
     , m_messageBox(m_window, m_title, m_eventLoop)
     , m_inputBox(m_window, m_title, m_eventLoop)
     , m_skin(m_window)
+    , m_pageLoader(QtPageLoader::Limits{.loopbackOnly = loopbackOnly})
 {}
 
 Platform QtPlatform::services()
@@ -44,6 +45,7 @@ Platform QtPlatform::services()
         .spreadsheet = m_spreadsheet,
         .clock = m_clock,
         .answers = m_answers,
+        .productIndex = m_productIndex,
     };
 }
 

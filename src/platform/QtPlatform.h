@@ -18,6 +18,7 @@
 #include "QtSkinComponent.h"
 #include "QtTextFileWriter.h"
 #include "SqliteAnswerStore.h"
+#include "SqliteProductIndex.h"
 #include "XlsxSpreadsheetTarget.h"
 #include "common/ApplicationTitle.h"
 
@@ -26,7 +27,8 @@ class QtPlatform final
 {
     Q_DISABLE_COPY_MOVE(QtPlatform)
 public:
-    explicit QtPlatform(const QString& initialTitle);
+    // loopbackOnly: no request of the page loader leaves this machine (QUILLFEN_LOOPBACK_ONLY).
+    explicit QtPlatform(const QString& initialTitle, bool loopbackOnly = false);
 
     Platform services();
     QtForm1Window& window() { return m_window; }
@@ -55,6 +57,7 @@ private:
     XlsxSpreadsheetTarget m_spreadsheet;
     QtClock m_clock;
     SqliteAnswerStore m_answers;
+    SqliteProductIndex m_productIndex;
 };
 
 class Form1;

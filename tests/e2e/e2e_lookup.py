@@ -213,6 +213,7 @@ class LookupRun:
                 "XDG_CONFIG_HOME": self.config_home,
                 "QUILLFEN_WEBSITE_URL": "",
                 "QUILLFEN_PING_HOST": "127.0.0.1",
+                "QUILLFEN_LOOPBACK_ONLY": "1",
             },
         )
 

@@ -132,6 +132,7 @@ struct RealFiles
             .spreadsheet = fake.spreadsheet,
             .clock = fake.clock,
             .answers = fake.answers,
+            .productIndex = fake.productIndex,
         };
     }
 

@@ -13,6 +13,7 @@
 #include "FakeMessageBox.h"
 #include "FakePageLoader.h"
 #include "FakeProcessCapture.h"
+#include "FakeProductIndex.h"
 #include "FakeProgressDisplay.h"
 #include "FakeSettingsStore.h"
 #include "FakeSkinComponent.h"
@@ -48,6 +49,7 @@ struct FakePlatform
     FakeSpreadsheetTarget spreadsheet;
     FakeClock clock;
     FakeAnswerStore answers;
+    FakeProductIndex productIndex;
 
     Platform services() { return services(eventLoop, pageLoader); }
 
@@ -75,6 +77,7 @@ struct FakePlatform
             .spreadsheet = spreadsheet,
             .clock = clock,
             .answers = answers,
+            .productIndex = productIndex,
         };
     }
 };
