@@ -24,11 +24,11 @@ function(quillfen_test_home name variable)
     set(${variable} "${home}" PARENT_SCOPE)
 endfunction()
 
-# quillfen_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [GUI] [TIMEOUT <s>])
+# quillfen_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [GUI] [NETNS] [TIMEOUT <s>])
 # One QtTest executable per unit, registered with CTest. GUI suites run on the offscreen
 # platform (GUI only documents which suites need widgets). No suite may open the web site.
 function(quillfen_add_test name)
-    cmake_parse_arguments(ARG "GUI" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "GUI;NETNS" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test quillfen_fakes quillfen_flags ${ARG_LIBRARIES})
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
@@ -39,9 +39,17 @@ function(quillfen_add_test name)
     # before every run, so nothing reaches the user's files and no run sees what an earlier run
     # saved.
     quillfen_test_home(${name} home)
-    add_test(NAME ${name}
-        COMMAND sh -c "rm -rf \"$1\" && mkdir -p \"$1/config\" \"$1/cache\" \"$1/data\" && shift && exec \"$@\""
-            sh "${home}" $<TARGET_FILE:${name}>)
+    set(prepare "rm -rf \"$1\" && mkdir -p \"$1/config\" \"$1/cache\" \"$1/data\"")
+    if(ARG_NETNS)
+        # A network namespace of its own with loopback alone: nothing the suite does could leave
+        # the machine even if the code under test were wrong.
+        add_test(NAME ${name}
+            COMMAND unshare --net sh -c "${prepare} && ip link set lo up && shift && exec \"$@\""
+                sh "${home}" $<TARGET_FILE:${name}>)
+    else()
+        add_test(NAME ${name}
+            COMMAND sh -c "${prepare} && shift && exec \"$@\"" sh "${home}" $<TARGET_FILE:${name}>)
+    endif()
     # Logic suites use QTEST_GUILESS_MAIN; the platform setting only matters to GUI suites. The
     # only host a start-up may ping is this machine.
     set(environment "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8" "QUILLFEN_WEBSITE_URL="

@@ -21,6 +21,7 @@
 #include "FakeTextFileWriter.h"
 #include "common/ApplicationTitle.h"
 #include "platform/Platform.h"
+#include "platform/QtClock.h"
 
 // Every service of the outside world in memory, for the handlers to run against in tests.
 struct FakePlatform
@@ -48,13 +49,20 @@ struct FakePlatform
     FakeTextFileWriter textFiles;
     FakeSpreadsheetTarget spreadsheet;
     FakeClock clock;
+    QtClock liveClock;
     FakeAnswerStore answers;
     FakeProductIndex productIndex;
 
-    Platform services() { return services(eventLoop, pageLoader); }
+    Platform services() { return services(eventLoop, pageLoader, clock); }
 
-    // The fakes around a real event loop and page loader, for runs against a live service.
+    // The fakes around a real event loop and page loader, for runs against a live service; time
+    // passes for real then.
     Platform services(EventLoop& loop, PageLoader& loader)
+    {
+        return services(loop, loader, liveClock);
+    }
+
+    Platform services(EventLoop& loop, PageLoader& loader, Clock& time)
     {
         return Platform{
             .window = window,
@@ -75,7 +83,7 @@ struct FakePlatform
             .clipboard = clipboard,
             .textFiles = textFiles,
             .spreadsheet = spreadsheet,
-            .clock = clock,
+            .clock = time,
             .answers = answers,
             .productIndex = productIndex,
         };

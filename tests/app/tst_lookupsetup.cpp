@@ -1,0 +1,200 @@
+// Which sources a run asks and how they are addressed: the options and QUILLFEN_* variables that
+// choose them, what the Sources dialog saved, the built-in order, and the sources built from that.
+#include "app/AppConfig.h"
+#include "app/LookupSetup.h"
+#include "lookup/LookupSource.h"
+
+#include <QTest>
+
+namespace {
+CommandLineResult Parse(const QStringList& options, const QProcessEnvironment& environment = {})
+{
+    return ParseCommandLine(QStringList{QStringLiteral("quillfen")} + options, environment,
+                            QStringLiteral("/opt/quillfen"));
+}
+
+QProcessEnvironment Environment(std::initializer_list<std::pair<const char*, const char*>> pairs)
+{
+    QProcessEnvironment environment;
+    for (const auto& [name, value] : pairs)
+        environment.insert(QString::fromLatin1(name), QString::fromUtf8(value));
+    return environment;
+}
+
+QStringList Names(const std::vector<std::unique_ptr<LookupSource>>& sources)
+{
+    QStringList names;
+    for (const auto& source : sources)
+        names.append(source->name());
+    return names;
+}
+} // namespace
+
+class TestLookupSetup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sourceList_optionWinsAndNamesAreTidied();
+    void badLookupSettings_refuseToStart_data();
+    void badLookupSettings_refuseToStart();
+    void lookupSettings_fromTheEnvironment();
+    void choice_commandLineThenSavedThenServiceThenDefault();
+    void serviceUrl_namedWinsOverSaved();
+    void sources_builtWithTheirAddressesAndPaces();
+    void agent_namesTheVersionAndTheContact();
+};
+
+void TestLookupSetup::sourceList_optionWinsAndNamesAreTidied()
+{
+    const QProcessEnvironment environment = Environment({{"QUILLFEN_SOURCES", "upcitemdb"}});
+    QCOMPARE(Parse({}, environment).config->sources, QStringList{"upcitemdb"});
+    QCOMPARE(Parse({QStringLiteral("--sources"), QStringLiteral(" OpenLibrary , page,,page")},
+                   environment)
+                 .config->sources,
+             (QStringList{"openlibrary", "page"}));
+    QVERIFY(Parse({}).config->sources.isEmpty());
+}
+
+void TestLookupSetup::badLookupSettings_refuseToStart_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("unknown source") << QStringList{"--sources", "openfoodfacts,amazon"} << ""
+                                    << ""
+                                    << "Unknown lookup source \"amazon\"";
+    QTest::newRow("no source") << QStringList{"--sources", " , "} << ""
+                               << ""
+                               << "No lookup source";
+    QTest::newRow("unusable base address") << QStringList{} << "QUILLFEN_OPENLIBRARY_URL"
+                                           << "ftp://books.test"
+                                           << "QUILLFEN_OPENLIBRARY_URL";
+    QTest::newRow("pace of nothing") << QStringList{} << "QUILLFEN_OPENFOODFACTS_PER_MINUTE"
+                                     << "0"
+                                     << "QUILLFEN_OPENFOODFACTS_PER_MINUTE";
+    QTest::newRow("pace that is no number") << QStringList{} << "QUILLFEN_UPCITEMDB_PER_MINUTE"
+                                            << "fast"
+                                            << "QUILLFEN_UPCITEMDB_PER_MINUTE";
+    QTest::newRow("contact that would end the header") << QStringList{} << "QUILLFEN_CONTACT"
+                                                       << "me@example.test\r\nX-Evil: 1"
+                                                       << "QUILLFEN_CONTACT";
+    QTest::newRow("seventeen at once") << QStringList{"--parallel", "17"} << ""
+                                       << ""
+                                       << "--parallel";
+    QTest::newRow("none at once") << QStringList{} << "QUILLFEN_PARALLEL"
+                                  << "0"
+                                  << "--parallel";
+    QTest::newRow("an index address that is no web address")
+        << QStringList{} << "QUILLFEN_INDEX_URL"
+        << "file:///tmp/x.csv.gz"
+        << "QUILLFEN_INDEX_URL";
+}
+
+void TestLookupSetup::badLookupSettings_refuseToStart()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QFETCH(QString, said);
+    QProcessEnvironment environment;
+    if (!variable.isEmpty())
+        environment.insert(variable, value);
+    const CommandLineResult result = Parse(options, environment);
+    QVERIFY(!result.config);
+    QCOMPARE(result.exitCode, 2);
+    QVERIFY2(result.message.contains(said), qPrintable(result.message));
+}
+
+void TestLookupSetup::lookupSettings_fromTheEnvironment()
+{
+    const AppConfig config =
+        *Parse({QStringLiteral("--parallel=8")},
+               Environment({{"QUILLFEN_OPENFOODFACTS_URL", "http://127.0.0.1:8080/off"},
+                            {"QUILLFEN_OPENFOODFACTS_PER_MINUTE", "600"},
+                            {"QUILLFEN_CONTACT", "lookups@example.test"},
+                            {"QUILLFEN_NO_CACHE", "1"},
+                            {"QUILLFEN_LOOPBACK_ONLY", "1"},
+                            {"QUILLFEN_PARALLEL", "2"}}))
+             .config;
+    QCOMPARE(config.openFoodFactsUrl, QStringLiteral("http://127.0.0.1:8080/off"));
+    QCOMPARE(config.openLibraryUrl, kOpenLibraryBase.toString());
+    QCOMPARE(config.perMinute.value(QStringLiteral("openfoodfacts")), 600);
+    QCOMPARE(config.contact, QStringLiteral("lookups@example.test"));
+    QVERIFY(config.noCache);
+    QVERIFY(config.loopbackOnly);
+    QCOMPARE(config.parallel, 8); // the option wins
+    const AppConfig plain = *Parse({}, Environment({{"QUILLFEN_NO_CACHE", "0"}})).config;
+    QVERIFY(!plain.noCache);
+    QVERIFY(!plain.loopbackOnly);
+    QCOMPARE(plain.parallel, 1);
+    QVERIFY(Parse({QStringLiteral("--no-cache")}).config->noCache);
+}
+
+void TestLookupSetup::choice_commandLineThenSavedThenServiceThenDefault()
+{
+    AppConfig config;
+    SourceChoice choice = ChooseSources(config, {}, false);
+    QCOMPARE(choice.names, (QStringList{"openfoodfacts", "openlibrary"}));
+    QVERIFY(choice.defaultOrder);
+    QCOMPARE(ChooseSources(config, {}, true).names,
+             (QStringList{"index", "openfoodfacts", "openlibrary"}));
+    QCOMPARE(ChooseSources(config, QStringLiteral("openlibrary,upcitemdb"), true).names,
+             (QStringList{"openlibrary", "upcitemdb"}));
+    // A saved value that no longer reads as a list is passed over.
+    QCOMPARE(ChooseSources(config, QStringLiteral("nonsense"), false).names.size(), 2);
+
+    config.serviceUrlNamed = true;
+    choice = ChooseSources(config, QStringLiteral("openlibrary"), true);
+    QCOMPARE(choice.names, QStringList{"page"});
+    QVERIFY(!choice.defaultOrder);
+    config.sources = QStringList{QStringLiteral("page"), QStringLiteral("openfoodfacts")};
+    QCOMPARE(ChooseSources(config, QStringLiteral("openlibrary"), true).names, config.sources);
+}
+
+void TestLookupSetup::serviceUrl_namedWinsOverSaved()
+{
+    AppConfig config;
+    QCOMPARE(ChooseServiceUrl(config, QStringLiteral("http://saved.test")),
+             QStringLiteral("http://saved.test"));
+    QCOMPARE(ChooseServiceUrl(config, QStringLiteral("not an address")),
+             kServiceUrlPlaceholder.toString());
+    config.serviceUrl = QStringLiteral("http://named.test");
+    config.serviceUrlNamed = true;
+    QCOMPARE(ChooseServiceUrl(config, QStringLiteral("http://saved.test")),
+             QStringLiteral("http://named.test"));
+}
+
+void TestLookupSetup::sources_builtWithTheirAddressesAndPaces()
+{
+    AppConfig config;
+    config.openFoodFactsUrl = QStringLiteral("http://127.0.0.1:1/off");
+    config.perMinute.insert(QStringLiteral("openlibrary"), 600);
+    const auto sources = MakeSources({QStringLiteral("upcitemdb"), QStringLiteral("openfoodfacts"),
+                                      QStringLiteral("openlibrary"), QStringLiteral("page"),
+                                      QStringLiteral("index")},
+                                     config, QStringLiteral("http://page.test"), nullptr, {});
+    // The index needs an index to join.
+    QCOMPARE(Names(sources), (QStringList{"upcitemdb", "openfoodfacts", "openlibrary", "page"}));
+    QCOMPARE(sources[0]->perMinute(), 60);
+    QCOMPARE(sources[1]->perMinute(), 10);
+    QCOMPARE(sources[2]->perMinute(), 600);
+    QCOMPARE(sources[3]->perMinute(), 0);
+    const CheckedCode tea = CheckCode(u"4006381333931");
+    QVERIFY(sources[1]
+                ->request(QStringLiteral("4006381333931"), tea)
+                .url.toString()
+                .startsWith(QStringLiteral("http://127.0.0.1:1/off/api/v2/product/4006381333931")));
+    QCOMPARE(sources[3]->request(QStringLiteral(" 4006 "), tea).url.toString(QUrl::FullyEncoded),
+             QStringLiteral("http://page.test/perl/ean-search.pl?q=%204006%20"));
+}
+
+void TestLookupSetup::agent_namesTheVersionAndTheContact()
+{
+    QCOMPARE(OpenDatabaseAgent(QStringLiteral("lookups@example.test")),
+             QByteArray("Quillfen/" QUILLFEN_VERSION " (lookups@example.test)"));
+}
+
+QTEST_GUILESS_MAIN(TestLookupSetup)
+#include "tst_lookupsetup.moc"

@@ -1,0 +1,210 @@
+// The open databases as the program asks them: the real chain, event loop, clock and page loader
+// against the stand-ins of the sample service on 127.0.0.1, healthy and misbehaving. What each
+// code's row says, what reached the service and when.
+#include "SampleServiceProcess.h"
+#include "app/LookupSetup.h"
+#include "lookup/LookupChain.h"
+#include "platform/QtClock.h"
+#include "platform/QtEventLoop.h"
+#include "platform/QtPageLoader.h"
+#include "platform/SqliteAnswerStore.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+const QByteArray kAgent = "Quillfen/" QUILLFEN_VERSION " (tests@quillfen.invalid)";
+const QString kSpread = QStringLiteral("3800123400018");  // food
+const QString kShampoo = QStringLiteral("3760145622082"); // beauty: a redirect to the sibling
+const QString kBook = QStringLiteral("9781928374626");
+const QString kBookTen = QStringLiteral("192837462X");
+const QString kBatteries = QStringLiteral("058392017465"); // UPCitemdb only
+const QString kAbsent = QStringLiteral("0823564706221");
+
+// The stand-in and a chain over the real services asking it.
+struct Live
+{
+    // Starts the stand-in with these options; every source of `names` asks it, at a pace fast
+    // enough for a test unless `perMinute` says otherwise.
+    bool start(const QStringList& options, const QStringList& names, int perMinute = 6000,
+               AnswerStore* store = nullptr)
+    {
+        if (!service.start(QStringList{QStringLiteral("--log-queries")} + options))
+            return false;
+        config.openFoodFactsUrl = config.openLibraryUrl = config.upcItemDbUrl = service.baseUrl();
+        for (const QString& name : names)
+            config.perMinute.insert(name, perMinute);
+        ChainOptions options2;
+        options2.agent = kAgent;
+        options2.booksFirst = true;
+        chain =
+            std::make_unique<LookupChain>(LookupServices{loader, loop, clock, store},
+                                          MakeSources(names, config, {}, nullptr, {}), options2);
+        return true;
+    }
+
+    QStringList rows(const QStringList& codes)
+    {
+        chain->startRun();
+        QStringList all;
+        for (const QString& code : codes)
+            all.append(chain->lookUp(code)->rowText);
+        return all;
+    }
+
+    QList<SampleServiceProcess::Arrival> arrivals(const QString& api = {})
+    {
+        QList<SampleServiceProcess::Arrival> picked;
+        for (const auto& arrival : service.arrivals())
+            if (api.isEmpty() || arrival.api == api)
+                picked.append(arrival);
+        return picked;
+    }
+
+    SampleServiceProcess service;
+    AppConfig config;
+    QtEventLoop loop;
+    QtClock clock;
+    QtPageLoader loader{QtPageLoader::Limits{.loopbackOnly = true}};
+    std::unique_ptr<LookupChain> chain;
+};
+
+const QStringList kDefault{QStringLiteral("openfoodfacts"), QStringLiteral("openlibrary")};
+const QStringList kFoodOnly{QStringLiteral("openfoodfacts")};
+} // namespace
+
+class TestSourceFaults : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void defaultOrder_findsFoodSiblingsAndBooks();
+    void everyRequest_carriesTheAgent();
+    void badAnswers_failTheCodeWithTheSourceAndReason_data();
+    void badAnswers_failTheCodeWithTheSourceAndReason();
+    void busy_triedAgainAfterRetryAfter();
+    void pace_keepsRequestsToOneHostApart();
+    void dailyAllowance_usedUpFailsTheRestWithoutAsking();
+    void remembered_secondRunAsksNothing();
+};
+
+void TestSourceFaults::defaultOrder_findsFoodSiblingsAndBooks()
+{
+    Live live;
+    QVERIFY2(live.start({}, kDefault), qPrintable(live.service.errorString()));
+    const QStringList rows =
+        live.rows({kSpread, kShampoo, kBook, kBookTen, kAbsent, QStringLiteral("3800123400019")});
+    QCOMPARE(rows[0], QStringLiteral("Hazelnut Cocoa Spread, Hazel Grove, 400 g"));
+    QCOMPARE(rows[1], QStringLiteral("Sea Kelp Shampoo, Marelle, 250 ml"));
+    QVERIFY2(rows[2].startsWith(QStringLiteral("The Lantern Keeper's Daughter")),
+             qPrintable(rows[2]));
+    QCOMPARE(rows[3], rows[2]); // the ISBN-10 asks for the same book
+    QCOMPARE(rows[4], kAbsent + QStringLiteral(" - no record found"));
+    QCOMPARE(rows[5], QStringLiteral("3800123400019 - not looked up: check digit should be 8"));
+    // Books go to Open Library first; the second book was asked once, as the same code (and the
+    // edition it redirects to fetched once).
+    // Qt now and then sends a redirected request twice when answers come back very fast; that
+    // repeat is its own, not a second lookup.
+    QStringList books;
+    for (const auto& arrival : live.arrivals(QStringLiteral("openlibrary")))
+        if (books.isEmpty() || books.last() != QString::fromLatin1(arrival.target))
+            books.append(QString::fromLatin1(arrival.target));
+    QCOMPARE(books, (QStringList{"/isbn/" + kBook + ".json", "/books/OL31000001M.json"}));
+    QVERIFY(live.arrivals(QStringLiteral("openbeautyfacts")).size() >= 1);
+}
+
+void TestSourceFaults::everyRequest_carriesTheAgent()
+{
+    Live live;
+    QVERIFY2(live.start({}, kDefault), qPrintable(live.service.errorString()));
+    live.rows({kSpread, kBook, kAbsent});
+    const auto arrivals = live.arrivals();
+    QVERIFY(arrivals.size() >= 4);
+    for (const auto& arrival : arrivals)
+        QCOMPARE(QByteArray::fromPercentEncoding(arrival.userAgent), kAgent);
+}
+
+void TestSourceFaults::badAnswers_failTheCodeWithTheSourceAndReason_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("HTML instead of JSON") << "html"
+                                          << "not JSON";
+    QTest::newRow("JSON cut off") << "malformed-json"
+                                  << "malformed JSON";
+    QTest::newRow("forbidden") << "status:403"
+                               << "HTTP 403";
+    QTest::newRow("reset") << "reset"
+                           << "connection closed";
+    QTest::newRow("busy past every retry") << "status:503,retry-after:0"
+                                           << "HTTP 503";
+}
+
+void TestSourceFaults::badAnswers_failTheCodeWithTheSourceAndReason()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    Live live;
+    QVERIFY2(live.start({QStringLiteral("--fault"), kSpread + u'=' + fault}, kFoodOnly),
+             qPrintable(live.service.errorString()));
+    QCOMPARE(live.rows({kSpread, kShampoo}),
+             (QStringList{kSpread + QStringLiteral(" - lookup failed: Open Food Facts: ") + reason,
+                          QStringLiteral("Sea Kelp Shampoo, Marelle, 250 ml")}));
+}
+
+void TestSourceFaults::busy_triedAgainAfterRetryAfter()
+{
+    Live live;
+    QVERIFY2(live.start({QStringLiteral("--fault"),
+                         kSpread + QStringLiteral("=status:429,retry-after:1,first:1")},
+                        kFoodOnly),
+             qPrintable(live.service.errorString()));
+    QCOMPARE(live.rows({kSpread}), QStringList{"Hazelnut Cocoa Spread, Hazel Grove, 400 g"});
+    const auto asked = live.arrivals(QStringLiteral("openfoodfacts"));
+    QCOMPARE(asked.size(), 2);
+    QVERIFY2(asked[1].ms - asked[0].ms >= 1000,
+             qPrintable(QString::number(asked[1].ms - asked[0].ms)));
+}
+
+void TestSourceFaults::pace_keepsRequestsToOneHostApart()
+{
+    Live live;
+    // 300 a minute: one request every 200 ms at most, measured by the service.
+    QVERIFY2(live.start({}, kFoodOnly, 300), qPrintable(live.service.errorString()));
+    live.rows({kSpread, QStringLiteral("4260198705538"), QStringLiteral("5012349876500"), kAbsent});
+    const auto asked = live.arrivals(QStringLiteral("openfoodfacts"));
+    QCOMPARE(asked.size(), 4);
+    for (int i = 1; i < asked.size(); ++i)
+        // The service's clock and ours tick apart by a millisecond or so.
+        QVERIFY2(asked[i].ms - asked[i - 1].ms >= 198,
+                 qPrintable(QString::number(asked[i].ms - asked[i - 1].ms)));
+}
+
+void TestSourceFaults::dailyAllowance_usedUpFailsTheRestWithoutAsking()
+{
+    Live live;
+    QVERIFY2(live.start({QStringLiteral("--upcitemdb-daily"), QStringLiteral("1")},
+                        {QStringLiteral("upcitemdb")}),
+             qPrintable(live.service.errorString()));
+    const QStringList rows = live.rows({kBatteries, QStringLiteral("084729563107")});
+    QCOMPARE(rows[0], QStringLiteral("Voltaro AA Alkaline Batteries 4-Pack"));
+    QCOMPARE(rows[1],
+             QStringLiteral("084729563107 - lookup failed: UPCitemdb: daily limit reached"));
+    QCOMPARE(live.arrivals(QStringLiteral("upcitemdb")).size(), 1);
+}
+
+void TestSourceFaults::remembered_secondRunAsksNothing()
+{
+    QTemporaryDir folder;
+    SqliteAnswerStore store(folder.filePath(QStringLiteral("lookups.sqlite")));
+    Live live;
+    QVERIFY2(live.start({}, kDefault, 6000, &store), qPrintable(live.service.errorString()));
+    const QStringList codes{kSpread, kBook, kAbsent};
+    const QStringList first = live.rows(codes);
+    const qsizetype asked = live.arrivals().size();
+    QCOMPARE(live.rows(codes), first);
+    QCOMPARE(live.arrivals().size(), asked);
+}
+
+QTEST_GUILESS_MAIN(TestSourceFaults)
+#include "tst_sourcefaults.moc"
