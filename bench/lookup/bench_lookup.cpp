@@ -56,12 +56,12 @@ struct RunFigures
 };
 
 // One lookup run as the program makes it, the window's parts replaced by fakes.
-RunFigures lookUp(const QString& base, const QStringList& codes)
+RunFigures lookUp(const QString& base, const QStringList& codes, int parallel = 1)
 {
     FakePlatform fake;
     QtEventLoop loop;
     QtPageLoader loader;
-    PageServiceLookup lookup(fake.services(loop, loader), base);
+    PageServiceLookup lookup(fake.services(loop, loader), base, parallel);
     LookupRun& run = lookup.run;
     for (const QString& code : codes)
         fake.listView1.add(code);
@@ -158,6 +158,29 @@ void processorTimeWhileWaiting(int delayMs, int count)
                figures.wallSeconds, "ratio < 0.05"});
 }
 
+// Up to eight requests in flight against a service that takes its time over each: the rows still
+// come in code order, and the run takes about an eighth of the sequential time.
+void parallelAgainstSlowService(int delayMs, int count, int parallel)
+{
+    SampleServiceProcess service;
+    if (!service.start({QStringLiteral("--delay-ms"), QString::number(delayMs)}))
+        fail(service.errorString());
+    const QStringList codes = benchCodes(count);
+    const RunFigures sequential = lookUp(service.baseUrl(), codes);
+    const RunFigures atOnce = lookUp(service.baseUrl(), codes, parallel);
+    const double limit = 1.3 * count * delayMs / 1000.0 / parallel;
+    std::printf("%d codes, service delay %d ms: sequential %.2f s, --parallel %d %.2f s (target "
+                "<= %.2f s)\n",
+                count, delayMs, sequential.wallSeconds, parallel, atOnce.wallSeconds, limit);
+    std::fflush(stdout);
+    const QByteArray operation =
+        QStringLiteral("lookup --parallel %1, delay %2 ms").arg(parallel).arg(delayMs).toUtf8();
+    const QByteArray size = QStringLiteral("%1 codes").arg(count).toUtf8();
+    const QByteArray goal = QStringLiteral("<= %1 s").arg(limit, 0, 'f', 1).toUtf8();
+    ReportRow({operation.constData(), size.constData(), atOnce.wallSeconds, "sequential",
+               sequential.wallSeconds, goal.constData()});
+}
+
 // A page whose product name runs through `tags` tags, each different, before its closing tag.
 void parseLongName(int tags)
 {
@@ -195,6 +218,7 @@ int main(int argc, char* argv[])
     compareWithCurl(curl, 0, 1000, 3.0);
     compareWithCurl(curl, 5, 1000, 1.10);
     processorTimeWhileWaiting(200, 20);
+    parallelAgainstSlowService(50, 1000, 8);
     parseLongName(10'000);
     parseLongName(200'000);
     return 0;

@@ -3,7 +3,10 @@
 #include "Twips.h"
 #include "common/OperationFailed.h"
 
+#include <QTimer>
 #include <QTreeWidget>
+
+#include <utility>
 
 namespace {
 [[noreturn]] void outOfBounds()
@@ -71,6 +74,11 @@ QtListControl::QtListControl(QTreeWidget& tree, bool checkBoxes)
 {
     // The lists get their columns at start-up, as the window's load step adds them.
     m_tree.setColumnCount(0);
+    m_scrollTimer.setSingleShot(true);
+    m_scrollTimer.callOnTimeout([this] {
+        if (ListRowItem* const scroll = std::exchange(m_pendingScroll, nullptr))
+            m_tree.scrollToItem(scroll);
+    });
 }
 
 QtListControl::~QtListControl() = default;
@@ -135,13 +143,15 @@ int QtListControl::add(const QString& text)
 
 void QtListControl::remove(int row)
 {
-    item(row);
+    if (item(row) == m_pendingScroll)
+        m_pendingScroll = nullptr;
     m_rows.erase(m_rows.begin() + (row - 1));
     delete m_tree.takeTopLevelItem(row - 1);
 }
 
 void QtListControl::clear()
 {
+    m_pendingScroll = nullptr;
     m_rows.clear();
     m_tree.clear();
 }
@@ -164,7 +174,9 @@ void QtListControl::setChecked(int row, bool checked)
 
 void QtListControl::ensureVisible(int row)
 {
-    m_tree.scrollToItem(item(row));
+    m_pendingScroll = item(row);
+    if (!m_scrollTimer.isActive())
+        m_scrollTimer.start(0);
 }
 
 int QtListControl::columnCount() const

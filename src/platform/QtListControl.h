@@ -3,6 +3,7 @@
 #include "ListControl.h"
 
 #include <QStringList>
+#include <QTimer>
 
 #include <vector>
 
@@ -47,4 +48,9 @@ private:
     std::vector<ListRowItem*> m_rows;
     bool m_checkBoxes;
     QStringList m_headers;
+    // The row to bring into view at the next pass of the event loop, the latest asked for only:
+    // scrolling lays out the whole list, and a run that adds thousands of rows to bring into view
+    // would otherwise lay it out again for each.
+    ListRowItem* m_pendingScroll = nullptr;
+    QTimer m_scrollTimer;
 };

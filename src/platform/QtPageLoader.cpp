@@ -25,8 +25,10 @@ private:
 class QtPendingPage final : public PendingPage
 {
 public:
-    QtPendingPage(QNetworkReply* reply, const QtPageLoader::Limits& limits)
-        : m_reply(reply)
+    QtPendingPage(QNetworkReply* reply, const QtPageLoader::Limits& limits,
+                  std::shared_ptr<int> busy)
+        : m_busy(std::move(busy))
+        , m_reply(reply)
         , m_maxBytes(limits.maxPageBytes)
         , m_loopbackOnly(limits.loopbackOnly)
         , m_secure(reply->url().scheme() == u"https")
@@ -44,6 +46,8 @@ public:
 
     ~QtPendingPage() override
     {
+        if (!m_complete)
+            --*m_busy;
         m_timer.stop();
         QObject::disconnect(m_finished);
         QObject::disconnect(m_readyRead);
@@ -89,6 +93,7 @@ private:
 
     void onFinished()
     {
+        --*m_busy;
         m_timer.stop();
         const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         switch (m_abort) {
@@ -117,6 +122,7 @@ private:
         m_complete = true;
     }
 
+    std::shared_ptr<int> m_busy;
     QPointer<QNetworkReply> m_reply; // the manager deletes it should it go first
     qint64 m_maxBytes;
     bool m_loopbackOnly;
@@ -189,11 +195,24 @@ QtPageLoader::QtPageLoader(Limits limits)
     // that forgets to pass the setting on still cannot reach past this machine.
     if (qEnvironmentVariableIntValue("QUILLFEN_LOOPBACK_ONLY") != 0)
         m_limits.loopbackOnly = true;
+}
+
+QtPageLoader::Manager& QtPageLoader::leastBusy()
+{
+    // Qt opens at most six connections to a host for one manager and queues the rest.
+    constexpr int kConnectionsPerManager = 6;
+    for (Manager& manager : m_managers)
+        if (*manager.busy < kConnectionsPerManager)
+            return manager;
+    Manager fresh;
+    fresh.manager = std::make_unique<QNetworkAccessManager>();
     // Replies are deleted by their pages as soon as the run is done with them.
-    m_manager.setAutoDeleteReplies(false);
+    fresh.manager->setAutoDeleteReplies(false);
     // A proxy is another host: when only this machine may be reached, nothing goes through one.
     if (m_limits.loopbackOnly)
-        m_manager.setProxy(QNetworkProxy::NoProxy);
+        fresh.manager->setProxy(QNetworkProxy::NoProxy);
+    m_managers.push_back(std::move(fresh));
+    return m_managers.back();
 }
 
 QtPageLoader::~QtPageLoader() = default;
@@ -218,5 +237,7 @@ std::unique_ptr<PendingPage> QtPageLoader::start(const PageRequest& pageRequest)
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                              QNetworkRequest::ManualRedirectPolicy);
     }
-    return std::make_unique<QtPendingPage>(m_manager.get(request), m_limits);
+    Manager& manager = leastBusy();
+    ++*manager.busy;
+    return std::make_unique<QtPendingPage>(manager.manager->get(request), m_limits, manager.busy);
 }

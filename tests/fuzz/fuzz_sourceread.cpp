@@ -103,7 +103,12 @@ void CheckNameRoundTrip(const LookupSource& source, const QString& text)
     response.status = 200;
     response.body = QJsonDocument(answer).toJson(QJsonDocument::Compact);
     const SourceAnswer read = source.read(response, QString());
-    FUZZ_CHECK(read.kind == SourceAnswer::Kind::Found && read.product.name == text.trimmed(),
+    // Qt's JSON parser drops a byte-order mark at the start of a string, as fromUtf8 does; a
+    // name loses nothing a reader could see by it.
+    QString expected = text;
+    if (expected.startsWith(QChar(0xFEFF)))
+        expected.remove(0, 1);
+    FUZZ_CHECK(read.kind == SourceAnswer::Kind::Found && read.product.name == expected.trimmed(),
                source.name() + QStringLiteral(" name ") + Quoted(text) +
                    QStringLiteral("\nanswer ") + Describe(read));
 }

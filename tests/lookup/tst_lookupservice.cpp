@@ -47,8 +47,8 @@ private:
 // The run with the real event loop and page loader; the window's parts are fakes.
 struct LiveRun
 {
-    explicit LiveRun(const QString& serviceBase)
-        : lookup(fake.services(loop, loader), serviceBase)
+    explicit LiveRun(const QString& serviceBase, int parallel = 1)
+        : lookup(fake.services(loop, loader), serviceBase, parallel)
     {}
 
     QStringList lookUp(const QStringList& codes)
@@ -74,6 +74,7 @@ private Q_SLOTS:
     void sampleCodes_giveTheProductAndTheNotFoundRowInOrder();
     void urlSpecialCodes_reachTheServiceAsTheyAre();
     void slowService_windowHandlesEventsWhileTheRunWaits();
+    void parallel_rowsInCodeOrderWithTheirFailures();
 };
 
 void TestLookupService::sampleCodes_giveTheProductAndTheNotFoundRowInOrder()
@@ -144,6 +145,38 @@ void TestLookupService::slowService_windowHandlesEventsWhileTheRunWaits()
     // network), far fewer than one a millisecond however slow the machine.
     QVERIFY2(live.loop.passes < 100 + elapsedMs,
              qPrintable(QStringLiteral("%1 passes in %2 ms").arg(live.loop.passes).arg(elapsedMs)));
+}
+
+void TestLookupService::parallel_rowsInCodeOrderWithTheirFailures()
+{
+    SampleServiceProcess service;
+    // Every answer takes a while; one code is refused, another's connection is reset.
+    QVERIFY2(service.start({QStringLiteral("--log-queries"), QStringLiteral("--delay-ms"),
+                            QStringLiteral("100"), QStringLiteral("--fault"),
+                            QStringLiteral("111=status:503"), QStringLiteral("--fault"),
+                            QStringLiteral("222=reset")}),
+             qPrintable(service.errorString()));
+    QStringList codes;
+    QStringList expected;
+    for (int i = 0; i < 12; ++i) {
+        const QString code = i == 3   ? QStringLiteral("111")
+                             : i == 7 ? QStringLiteral("222")
+                             : i % 2  ? QStringLiteral("4988112412613")
+                                      : QString::number(900 + i);
+        codes.append(code);
+        expected.append(code == u"111"   ? QStringLiteral("111 - lookup failed: HTTP 503")
+                        : code == u"222" ? QStringLiteral("222 - lookup failed: connection closed")
+                        : code == u"4988112412613" ? kGreenTea
+                                                   : code + QStringLiteral(" - no record found"));
+    }
+    LiveRun live(service.baseUrl(), 4);
+    QCOMPARE(live.lookUp(codes), expected);
+    QCOMPARE(live.fake.listView2.scrolledIntoView().size(), 8);
+    // Each code was asked (Qt sends the reset one again by itself once), several at once.
+    const QStringList asked = service.queries();
+    QCOMPARE(QSet<QString>(asked.cbegin(), asked.cend()),
+             QSet<QString>(codes.cbegin(), codes.cend()));
+    QVERIFY(service.connections() >= 4);
 }
 
 QTEST_GUILESS_MAIN(TestLookupService)

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void eventsWhileTheWindowIsBuilt_reachTheFilterSafely();
     void tabOrder_followsTheTable();
     void listControl_operationsAndBounds();
+    void listControl_bringsTheLatestRowAskedIntoViewAtTheNextPass();
     void sampleButton_clickAddsBothCodes();
     void addButton_typedCodesArriveThroughTheInputBox();
     void addButton_aLongPastedListArrivesWhole();
@@ -277,6 +278,34 @@ void TestQtForm1Window::listControl_operationsAndBounds()
     QVERIFY_THROWS_EXCEPTION(OperationFailed, results.isChecked(1));
     QCOMPARE(results.add(QStringLiteral("c")), 1);
     QCOMPARE(tree->topLevelItem(0)->checkState(0), Qt::Unchecked);
+}
+
+void TestQtForm1Window::listControl_bringsTheLatestRowAskedIntoViewAtTheNextPass()
+{
+    App app;
+    ListControl& results = app.platform.services().listView2;
+    QTreeWidget* const tree = app.window().listView2();
+    for (int row = 1; row <= 500; ++row)
+        results.add(QStringLiteral("row %1").arg(row));
+    const auto inView = [tree](int row) {
+        return tree->viewport()->rect().intersects(
+            tree->visualItemRect(tree->topLevelItem(row - 1)));
+    };
+    results.ensureVisible(250);
+    results.ensureVisible(490);
+    results.setText(490, QStringLiteral("renamed"));
+    QCoreApplication::processEvents();
+    QVERIFY(inView(490));
+    QVERIFY(!inView(250));
+    QCOMPARE(tree->topLevelItem(489)->text(0), QStringLiteral("renamed"));
+    // A row removed before its turn came is simply not scrolled to.
+    results.ensureVisible(10);
+    results.remove(10);
+    QCoreApplication::processEvents();
+    QVERIFY(inView(490));
+    results.ensureVisible(20);
+    results.clear();
+    QCoreApplication::processEvents();
 }
 
 void TestQtForm1Window::sampleButton_clickAddsBothCodes()

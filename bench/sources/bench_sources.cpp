@@ -1,0 +1,237 @@
+// The open databases and the product index as a user meets them:
+//  - 200 codes against a stand-in that allows R requests a minute, paced at R: the rate reached,
+//    and whether the service ever refused one (429);
+//  - the same paced at twice R: every code must still end found, through Retry-After;
+//  - a second run of 10,000 codes whose answers are all remembered, in the real window;
+//  - 100,000 codes looked up from a product index of 1,000,000 products, in the real window.
+// Prints its figures; it asserts nothing. Everything stays on this machine.
+#include "BenchReport.h"
+#include "SampleServiceProcess.h"
+#include "app/Form1.h"
+#include "app/LookupSetup.h"
+#include "lookup/LookupChain.h"
+#include "platform/ListControl.h"
+#include "platform/QtClock.h"
+#include "platform/QtEventLoop.h"
+#include "platform/QtPageLoader.h"
+#include "platform/QtPlatform.h"
+#include "platform/SqliteAnswerStore.h"
+#include "support/FakeChance.h"
+#include "support/ModalDialogs.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// A made-up valid EAN-13 for each number.
+QString Ean(qint64 number)
+{
+    QString digits = QStringLiteral("2%1").arg(number, 11, 10, QLatin1Char('0'));
+    int sum = 0;
+    for (int i = 0; i < 12; ++i)
+        sum += (digits[i].unicode() - u'0') * (i % 2 == 0 ? 1 : 3);
+    return digits + QChar(u'0' + (10 - sum % 10) % 10);
+}
+
+[[noreturn]] void Fail(const QString& why)
+{
+    std::fprintf(stderr, "bench_sources: %s\n", qPrintable(why));
+    std::exit(1);
+}
+
+// The stand-in's Open Food Facts catalog with these codes, all found.
+QString WriteOpenCatalog(const QTemporaryDir& folder, const QStringList& codes)
+{
+    QByteArray json = "{\"openfoodfacts\": [";
+    for (qsizetype i = 0; i < codes.size(); ++i)
+        json += (i ? ",\n" : "") + QByteArray("{\"code\": \"") + codes[i].toLatin1() +
+                "\", \"product_name\": \"Product " + QByteArray::number(i) +
+                "\", \"brands\": \"Maker\", \"quantity\": \"1 kg\"}";
+    json += "], \"openlibrary\": [], \"upcitemdb\": []}";
+    const QString path = folder.filePath(QStringLiteral("open-catalog.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
+        Fail(QStringLiteral("cannot write the catalog"));
+    return path;
+}
+
+struct PacedRun
+{
+    double seconds = 0;
+    double perMinuteReached = 0;
+    int refused = 0; // requests the service turned away with 429
+    int notFound = 0;
+};
+
+// 200 codes asked of Open Food Facts' stand-in, which allows `allowed` requests a second, by a
+// chain paced at `paced` a second.
+PacedRun Paced(const QStringList& codes, const QString& catalog, int allowedPerSecond,
+               int pacedPerSecond)
+{
+    SampleServiceProcess service;
+    if (!service.start({QStringLiteral("--log-queries"), QStringLiteral("--open-catalog"), catalog,
+                        QStringLiteral("--window-ms"), QStringLiteral("1000"),
+                        QStringLiteral("--per-minute"),
+                        QStringLiteral("openfoodfacts=%1").arg(allowedPerSecond)}))
+        Fail(service.errorString());
+    AppConfig config;
+    config.openFoodFactsUrl = service.baseUrl();
+    config.perMinute.insert(QStringLiteral("openfoodfacts"), pacedPerSecond * 60);
+    QtEventLoop loop;
+    QtClock clock;
+    QtPageLoader loader(QtPageLoader::Limits{.loopbackOnly = true});
+    LookupChain chain(LookupServices{loader, loop, clock, nullptr},
+                      MakeSources({QStringLiteral("openfoodfacts")}, config, {}, nullptr, {}),
+                      ChainOptions{"Quillfen/bench (bench@quillfen.invalid)", 1, false, {}});
+    chain.startRun();
+    PacedRun run;
+    QElapsedTimer timer;
+    timer.start();
+    for (const QString& code : codes)
+        if (chain.lookUp(code)->status != CodeOutcome::Status::Found)
+            ++run.notFound;
+    run.seconds = double(timer.nsecsElapsed()) / 1e9;
+    const auto arrivals = service.arrivals();
+    run.refused = int(arrivals.size() - codes.size());
+    // From the first request to the last: n - 1 intervals.
+    const double span = double(arrivals.last().ms - arrivals.first().ms) / 1000.0;
+    run.perMinuteReached = span > 0 ? double(arrivals.size() - 1) / span * 60.0 : 0;
+    return run;
+}
+
+// Form1 on the real window and services, its Done box answered as soon as it shows.
+double LookUpInTheWindow(const AppConfig& config, const QStringList& codes, QStringList* rows)
+{
+    QtPlatform platform(config.productName, true);
+    FakeChance chance;
+    Form1 form(platform.services(), config, chance);
+    ConnectForm1(platform.window(), form);
+    form.Form_Load();
+    platform.window().show();
+    ListControl& list = platform.services().listView1;
+    for (const QString& code : codes)
+        list.add(code);
+    whenDialogOpens([](QWidget* box) { box->close(); });
+    QElapsedTimer timer;
+    timer.start();
+    form.PushButton17_Click();
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    ListControl& results = platform.services().listView2;
+    for (int row = 1; rows && row <= results.count(); ++row)
+        rows->append(results.text(row));
+    return seconds;
+}
+
+AppConfig WindowConfig(const QStringList& sources)
+{
+    AppConfig config;
+    config.webSiteUrl.clear();
+    config.pingHost = QStringLiteral("127.0.0.1");
+    config.openFoodFactsUrl = QStringLiteral("http://127.0.0.1:9");
+    config.loopbackOnly = true;
+    config.sources = sources;
+    return config;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir home;
+    // The window's remembered answers and index live here, not in the user's folders.
+    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+
+    // Pacing: R = 3000 a minute (50 a second), over 200 codes.
+    QStringList codes;
+    for (int i = 0; i < 200; ++i)
+        codes.append(Ean(i));
+    const QString catalog = WriteOpenCatalog(home, codes);
+    const PacedRun atPace = Paced(codes, catalog, 50, 50);
+    std::printf("paced at R = 3000/min:  200 codes in %.2f s, %.0f requests/min reached (%.1f%% "
+                "of R), %d refused, %d not found\n",
+                atPace.seconds, atPace.perMinuteReached, atPace.perMinuteReached / 30.0,
+                atPace.refused, atPace.notFound);
+    // The time from the first request to the last against what exactly R allows for it: a
+    // ratio of 1.053 or less is 95% of R or more.
+    const QByteArray pacedSize = QStringLiteral("200 codes, %1 x 429").arg(atPace.refused).toUtf8();
+    ReportRow({"requests paced at R = 3000/min", pacedSize.constData(),
+               199.0 * 60.0 / atPace.perMinuteReached, "R exactly, 199 gaps", 199.0 / 50.0,
+               "ratio <= 1.053, no 429"});
+    const PacedRun tooFast = Paced(codes, catalog, 50, 100);
+    std::printf("paced at 2R:            200 codes in %.2f s, %d refused and tried again, %d not "
+                "found or failed\n",
+                tooFast.seconds, tooFast.refused, tooFast.notFound);
+    const QByteArray tooFastSize = QStringLiteral("%1 found, %2 x 429")
+                                       .arg(200 - tooFast.notFound)
+                                       .arg(tooFast.refused)
+                                       .toUtf8();
+    ReportRow({"200 codes paced at twice R", tooFastSize.constData(), tooFast.seconds, nullptr, 0,
+               "all 200 found"});
+
+    // A second run of 10,000 codes, every answer remembered.
+    QStringList remembered;
+    {
+        SqliteAnswerStore store; // where the window's store will look
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        for (int i = 0; i < 10'000; ++i) {
+            remembered.append(Ean(1'000'000 + i));
+            store.store(QStringLiteral("openfoodfacts"), remembered.last(),
+                        StoredAnswer{true,
+                                     QStringLiteral("Product %1").arg(i),
+                                     QStringLiteral("Maker"),
+                                     QStringLiteral("1 kg"),
+                                     {},
+                                     now});
+        }
+    }
+    QStringList rows;
+    const double rememberedSeconds =
+        LookUpInTheWindow(WindowConfig({QStringLiteral("openfoodfacts")}), remembered, &rows);
+    std::printf("remembered, window:     10,000 codes in %.3f s (%s the last row: \"%s\")\n",
+                rememberedSeconds, rows.size() == 10'000 ? "all rows," : "ROWS MISSING,",
+                qPrintable(rows.value(rows.size() - 1)));
+    ReportRow({"second run, all remembered, window", "10,000 codes", rememberedSeconds, nullptr, 0,
+               "< 1 s"});
+
+    // The product index: 1,000,000 products, 100,000 codes (a tenth of them absent).
+    const QString maker = QStringLiteral(QUILLFEN_MAKE_EXPORT_PATH);
+    const QString indexPath = home.filePath(QStringLiteral("data/Zandrik/Quillfen/index.sqlite"));
+    const QString codesPath = home.filePath(QStringLiteral("index-codes.txt"));
+    QDir().mkpath(QFileInfo(indexPath).path());
+    QElapsedTimer building;
+    building.start();
+    if (QProcess::execute(maker,
+                          {QStringLiteral("--rows"), QStringLiteral("1000000"),
+                           QStringLiteral("--index"), indexPath, QStringLiteral("--codes"),
+                           codesPath, QStringLiteral("--code-count"), QStringLiteral("100000"),
+                           QStringLiteral("--missing-codes"), QStringLiteral("0.1")}) != 0)
+        Fail(QStringLiteral("the index could not be built"));
+    std::printf("index:                  1,000,000 products built in %.1f s\n",
+                double(building.nsecsElapsed()) / 1e9);
+    QFile codesFile(codesPath);
+    if (!codesFile.open(QIODevice::ReadOnly))
+        Fail(QStringLiteral("no codes"));
+    const QStringList indexCodes =
+        QString::fromUtf8(codesFile.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    rows.clear();
+    const double indexSeconds =
+        LookUpInTheWindow(WindowConfig({QStringLiteral("index")}), indexCodes, &rows);
+    const qsizetype absent = std::count_if(rows.cbegin(), rows.cend(), [](const QString& row) {
+        return row.endsWith(QStringLiteral(" - no record found"));
+    });
+    std::printf("index, window:          %lld codes in %.3f s, %lld rows, %lld not in the index\n",
+                qlonglong(indexCodes.size()), indexSeconds, qlonglong(rows.size()),
+                qlonglong(absent));
+    ReportRow({"look up from a 1,000,000-product index, window", "100,000 codes", indexSeconds,
+               nullptr, 0, "< 2 s"});
+    return 0;
+}
