@@ -24,12 +24,15 @@ struct BenchRow
     double baselineSeconds = 0;
     // The target, as words ("< 1 s", "ratio <= 1.10").
     const char* target = "";
+    // The peak memory of the process that did the work, when it was another one (a program the
+    // benchmark started); otherwise the benchmark's own.
+    long peakMegabytes = -1;
 };
 
 inline void ReportRow(const BenchRow& row)
 {
     std::printf("@row\t%s\t%s\t%.4f\t%s\t%.4f\t%ld\t%s\n", row.operation, row.size, row.seconds,
-                row.baseline ? row.baseline : "-", row.baselineSeconds, PeakMegabytes(),
-                row.target);
+                row.baseline ? row.baseline : "-", row.baselineSeconds,
+                row.peakMegabytes >= 0 ? row.peakMegabytes : PeakMegabytes(), row.target);
     std::fflush(stdout);
 }

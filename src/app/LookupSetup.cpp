@@ -7,6 +7,7 @@
 #include "lookup/UpcItemDbSource.h"
 
 #include <QLocale>
+#include <QRandomGenerator>
 
 SourceChoice ChooseSources(const AppConfig& config, const QString& savedSources, bool indexPresent)
 {
@@ -36,6 +37,15 @@ QString ChooseServiceUrl(const AppConfig& config, const QString& savedServiceUrl
 QByteArray OpenDatabaseAgent(const QString& contact)
 {
     return QByteArrayLiteral("Quillfen/" QUILLFEN_VERSION " (") + contact.toLatin1() + ')';
+}
+
+ChainOptions LookupChainOptions(const AppConfig& config)
+{
+    ChainOptions options;
+    options.agent = OpenDatabaseAgent(config.contact);
+    options.parallel = config.parallel;
+    options.jitter = [] { return QRandomGenerator::global()->generateDouble(); };
+    return options;
 }
 
 QString LocaleLanguage()

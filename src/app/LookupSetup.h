@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppConfig.h"
+#include "lookup/LookupChain.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,6 +37,10 @@ QString ChooseServiceUrl(const AppConfig& config, const QString& savedServiceUrl
 
 // "Quillfen/<version> (<contact>)": who is asking, as the open databases want to be told.
 QByteArray OpenDatabaseAgent(const QString& contact);
+
+// The chain's options as the command line and the environment set them: who is asking, how many
+// page service requests at once, a random jitter for backing off.
+ChainOptions LookupChainOptions(const AppConfig& config);
 
 // The language of the user's locale for local product names ("fr"), or empty for English and
 // for the C locale.

@@ -4,6 +4,7 @@
 #include "app/LookupSetup.h"
 #include "app/TimeSeededChance.h"
 #include "common/Loopback.h"
+#include "platform/QtBatchCommand.h"
 #include "platform/QtIndexCommands.h"
 #include "platform/QtPlatform.h"
 #include "platform/QuitSignalWatcher.h"
@@ -76,7 +77,12 @@ int main(int argc, char* argv[])
         return parsed.exitCode;
     }
     const AppConfig& config = *parsed.config;
-    // The index commands need no display: they must not load the window's platform plugin.
+    // Batch mode and the index commands need no display: they must not load the window's
+    // platform plugin.
+    if (config.mode == RunMode::Batch) {
+        const QCoreApplication application(argc, argv);
+        return BatchCommand(config);
+    }
     if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex) {
         const QCoreApplication application(argc, argv);
         if (config.mode == RunMode::ImportIndex)

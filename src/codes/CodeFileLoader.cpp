@@ -1,5 +1,6 @@
 #include "CodeFileLoader.h"
 
+#include "CodeFileRowReader.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
@@ -31,29 +32,9 @@ QString collapsePairs(QStringView text)
 template <typename RowAction>
 void forEachRow(QStringView text, RowAction&& row)
 {
-    qsizetype start = 0;
-    // Whether a line has begun that no carriage return has ended yet: a lone line feed separates
-    // two rows within one line, so the text after it is a row even when it is empty.
-    bool lineOpen = false;
-    const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
-        const QChar c = text[i];
-        if (c == u'\r') {
-            row(text.sliced(start, i - start));
-            if (i + 1 < size && text[i + 1] == u'\n')
-                ++i;
-            start = i + 1;
-            lineOpen = false;
-        } else if (c == u'\n') {
-            row(text.sliced(start, i - start));
-            start = i + 1;
-            lineOpen = true;
-        } else {
-            lineOpen = true;
-        }
-    }
-    if (lineOpen)
-        row(text.sliced(start));
+    CodeFileRowReader rows(text);
+    while (const std::optional<QStringView> next = rows.next())
+        row(*next);
 }
 
 bool hasNulNearStart(QByteArrayView bytes)

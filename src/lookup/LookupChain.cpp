@@ -113,6 +113,29 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
     return outcome(typed, checked, answers);
 }
 
+qint64 LookupChain::pacedIntervalMs(const QString& typed)
+{
+    const CheckedCode checked = CheckCode(typed);
+    for (LookupSource* source : orderFor(checked)) {
+        if (!source->takes(checked))
+            continue;
+        std::optional<SourceAnswer> known = source->answerLocally(checked);
+        if (!known && source->remembered()) {
+            const auto asked = m_thisRun.constFind(source->name() + u'\n' + checked.gtin);
+            known = asked != m_thisRun.constEnd() ? std::optional(*asked)
+                                                  : remembered(*source, checked.gtin);
+        }
+        if (!known) {
+            const int perMinute = source->perMinute();
+            // As the pacer rounds it.
+            return perMinute > 0 ? (60'000 + perMinute - 1) / perMinute : 0;
+        }
+        if (known->kind == SourceAnswer::Kind::Found)
+            return 0;
+    }
+    return 0;
+}
+
 CodeOutcome
 LookupChain::outcome(const QString& typed, const CheckedCode& checked,
                      const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const

@@ -93,6 +93,12 @@ public:
     // Drops requests asked ahead that the run will not collect (it stopped or ended early).
     void endRun();
 
+    // How long pacing holds up the code when its turn comes: the interval between requests of
+    // the paced source it would be sent to, or 0 when a local source or a remembered answer
+    // settles it first, or when the source it goes to is not paced. Sends nothing; for estimating
+    // the time a run has left, in a run that has started.
+    qint64 pacedIntervalMs(const QString& typed);
+
     // Polled while waiting; true stops the run after the request under way.
     std::function<bool()> stopRequested;
     // Called about once a second while a busy service is waited for, with the seconds left.

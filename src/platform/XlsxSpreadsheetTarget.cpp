@@ -1,5 +1,6 @@
 #include "XlsxSpreadsheetTarget.h"
 
+#include "XlsxWorkbook.h"
 #include "common/OperationFailed.h"
 
 #include <QDesktopServices>
@@ -15,19 +16,10 @@
 
 #include <algorithm>
 #include <optional>
-#include <vector>
-#include <xlsxwriter.h>
 
 namespace {
-// Excel's own limit on a column's width, in characters.
-constexpr double kMaxColumnWidth = 255;
 // How many numbered names are tried when a workbook of the same second already exists.
 constexpr int kNameAttempts = 100;
-
-[[noreturn]] void Fail(const QString& what, lxw_error error)
-{
-    throw OperationFailed(what + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(error)));
-}
 
 class XlsxSpreadsheet final : public Spreadsheet
 {
@@ -40,7 +32,7 @@ public:
     {
         // Never shown: nothing of it stays behind, not even the name it had reserved.
         if (m_workbook) {
-            lxw_workbook_free(m_workbook);
+            m_workbook.reset();
             QFile::remove(m_path);
         }
     }
@@ -51,66 +43,31 @@ public:
             throw OperationFailed(QStringLiteral("A workbook is already open"));
         const QString folder = m_desktop.folder.isEmpty() ? QDir::tempPath() : m_desktop.folder;
         m_path = reserveName(folder);
-        lxw_workbook_options options{};
-        options.constant_memory = LXW_FALSE;
-        options.use_zip64 = LXW_TRUE; // a large table must not fail at the last step
-        m_workbook = workbook_new_opt(QFile::encodeName(m_path).constData(), &options);
-        if (!m_workbook) {
+        try {
+            m_workbook = std::make_unique<XlsxWorkbook>(m_path);
+        } catch (const OperationFailed&) {
             QFile::remove(m_path);
-            throw OperationFailed(QStringLiteral("Cannot create a new workbook"));
+            throw;
         }
-        m_sheet = workbook_add_worksheet(m_workbook, nullptr);
-        if (!m_sheet)
-            throw OperationFailed(QStringLiteral("Cannot create a new workbook"));
     }
 
     void setCellText(int row, int column, const QString& text) override
     {
-        requireWorkbook();
-        checkCell(row, column);
-        const QByteArray utf8 = text.toUtf8();
-        // A string cell and no number format: the text stays text, and what the user's
-        // spreadsheet makes of a text that looks like a number is left to it.
-        const lxw_error error = worksheet_write_string(
-            m_sheet, lxw_row_t(row - 1), lxw_col_t(column - 1), utf8.constData(), nullptr);
-        if (error != LXW_NO_ERROR)
-            Fail(QStringLiteral("Cannot set cell %1, %2").arg(row).arg(column), error);
-        if (std::size_t(column) > m_longest.size()) {
-            m_longest.resize(std::size_t(column), 0);
-            m_widths.resize(std::size_t(column), 0);
-        }
-        m_longest[std::size_t(column) - 1] =
-            std::max(m_longest[std::size_t(column) - 1], text.size());
+        workbook().setCellText(row, column, text);
     }
-
-    void fitColumn(int column) override
-    {
-        requireWorkbook();
-        checkCell(1, column);
-        fit(std::size_t(column) - 1);
-    }
-
-    void fitAllColumns() override
-    {
-        requireWorkbook();
-        for (std::size_t c = 0; c < m_longest.size(); ++c)
-            fit(c);
-    }
+    void fitColumn(int column) override { workbook().fitColumn(column); }
+    void fitAllColumns() override { workbook().fitAllColumns(); }
 
     void show() override
     {
-        requireWorkbook();
-        // Widths go in once, at the end: the library keeps one setting per column.
-        for (std::size_t c = 0; c < m_widths.size(); ++c) {
-            if (m_widths[c] > 0)
-                worksheet_set_column(m_sheet, lxw_col_t(c), lxw_col_t(c), m_widths[c], nullptr);
-        }
-        lxw_workbook* const workbook = std::exchange(m_workbook, nullptr);
-        const lxw_error error = workbook_close(workbook); // frees it, written or not
-        if (error != LXW_NO_ERROR) {
+        const std::unique_ptr<XlsxWorkbook> written = std::move(m_workbook);
+        if (!written)
+            throw OperationFailed(QStringLiteral("No workbook is open"));
+        try {
+            written->close();
+        } catch (const OperationFailed&) {
             QFile::remove(m_path);
-            Fail(QStringLiteral("Cannot write the workbook ") + QDir::toNativeSeparators(m_path),
-                 error);
+            throw;
         }
         if (!m_desktop.open || !m_desktop.open(m_path))
             throw OperationFailed(QStringLiteral("No application could open the workbook ") +
@@ -118,23 +75,11 @@ public:
     }
 
 private:
-    void requireWorkbook() const
+    XlsxWorkbook& workbook()
     {
         if (!m_workbook)
             throw OperationFailed(QStringLiteral("No workbook is open"));
-    }
-
-    static void checkCell(int row, int column)
-    {
-        if (row < 1 || row > LXW_ROW_MAX || column < 1 || column > LXW_COL_MAX)
-            throw OperationFailed(
-                QStringLiteral("There is no cell %1, %2 on a sheet").arg(row).arg(column));
-    }
-
-    void fit(std::size_t c)
-    {
-        if (c < m_longest.size())
-            m_widths[c] = m_longest[c] > 0 ? XlsxSpreadsheetTarget::fittedWidth(m_longest[c]) : 0;
+        return *m_workbook;
     }
 
     // Claims a name no other workbook has, even one written in the same second by a second
@@ -160,10 +105,7 @@ private:
 
     SpreadsheetDesktop m_desktop;
     QString m_path;
-    lxw_workbook* m_workbook = nullptr;
-    lxw_worksheet* m_sheet = nullptr;
-    std::vector<qsizetype> m_longest; // characters, per column
-    std::vector<double> m_widths;     // fitted widths, 0 for the sheet's default
+    std::unique_ptr<XlsxWorkbook> m_workbook;
 };
 
 // The applications an association file names for the type, in a group such as
@@ -251,8 +193,7 @@ QString XlsxSpreadsheetTarget::workbookFileName(const QDateTime& when)
 
 double XlsxSpreadsheetTarget::fittedWidth(qsizetype characters)
 {
-    // One character's room beside the text, as a fitted column has.
-    return std::min(kMaxColumnWidth, double(characters) + 1);
+    return XlsxWorkbook::fittedWidth(characters);
 }
 
 QString QueryDefaultApplication(const QString& program, QStringView mimeType)

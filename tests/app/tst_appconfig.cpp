@@ -19,6 +19,11 @@ private Q_SLOTS:
     void webSite_environmentOverridesAndEmptyTurnsItOff();
     void unknownOption_refusesToStartWithExitCode2();
     void help_printsUsageAndExitsCleanly();
+    void batch_readsItsFilesOutputFormatAndQuiet();
+    void batch_withoutFilesReadsStandardInputAndWritesStandardOutput();
+    void batch_keepsTheSharedOptions();
+    void batch_refusals_data();
+    void batch_refusals();
 
 private:
     static CommandLineResult parse(const QStringList& options, const QProcessEnvironment& env = {})
@@ -150,6 +155,72 @@ void TestAppConfig::help_printsUsageAndExitsCleanly()
     QCOMPARE(r.exitCode, 0);
     QVERIFY(r.message.contains(QStringLiteral("Usage")));
     QVERIFY(r.message.contains(QStringLiteral("--ping-host")));
+}
+
+void TestAppConfig::batch_readsItsFilesOutputFormatAndQuiet()
+{
+    const CommandLineResult r = parse({"--batch", "--output", "out.json", "--format", "JSON",
+                                       "--quiet", "a.txt", "-", "b c.txt"});
+    QVERIFY(r.config);
+    QCOMPARE(r.config->mode, RunMode::Batch);
+    QCOMPARE(r.config->batch.inputs, (QStringList{"a.txt", "-", "b c.txt"}));
+    QCOMPARE(r.config->batch.output, QStringLiteral("out.json"));
+    QCOMPARE(r.config->batch.format, QStringLiteral("json"));
+    QVERIFY(r.config->batch.quiet);
+}
+
+void TestAppConfig::batch_withoutFilesReadsStandardInputAndWritesStandardOutput()
+{
+    const CommandLineResult r = parse({"--batch"});
+    QVERIFY(r.config);
+    QCOMPARE(r.config->mode, RunMode::Batch);
+    QVERIFY(r.config->batch.inputs.isEmpty());
+    QVERIFY(r.config->batch.output.isEmpty());
+    QVERIFY(r.config->batch.format.isEmpty());
+    QVERIFY(!r.config->batch.quiet);
+    QCOMPARE(parse({}).config->mode, RunMode::Window);
+}
+
+void TestAppConfig::batch_keepsTheSharedOptions()
+{
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("QUILLFEN_NO_CACHE"), QStringLiteral("1"));
+    env.insert(QStringLiteral("QUILLFEN_LOOPBACK_ONLY"), QStringLiteral("1"));
+    const CommandLineResult r = parse({"codes.txt", "--sources", "index, page", "--parallel", "4",
+                                       "--batch", "--service-url", "http://127.0.0.1:8080"},
+                                      env);
+    QVERIFY(r.config);
+    QCOMPARE(r.config->batch.inputs, QStringList{"codes.txt"});
+    QCOMPARE(r.config->sources, (QStringList{"index", "page"}));
+    QCOMPARE(r.config->parallel, 4);
+    QCOMPARE(r.config->serviceUrl, QStringLiteral("http://127.0.0.1:8080"));
+    QVERIFY(r.config->noCache);
+    QVERIFY(r.config->loopbackOnly);
+}
+
+void TestAppConfig::batch_refusals_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("unknown format") << QStringList{"--batch", "--format", "xls"} << "xls";
+    QTest::newRow("format without its value") << QStringList{"--batch", "--format"} << "format";
+    QTest::newRow("empty output") << QStringList{"--batch", "--output="} << "--output";
+    QTest::newRow("with the index import")
+        << QStringList{"--batch", "--import-index", "x.csv"} << "go alone";
+    QTest::newRow("output without batch") << QStringList{"--output", "x.csv"} << "--output";
+    QTest::newRow("format without batch") << QStringList{"--format", "csv"} << "--format";
+    QTest::newRow("quiet without batch") << QStringList{"--quiet"} << "--quiet";
+    QTest::newRow("files without batch") << QStringList{"codes.txt"} << "codes.txt";
+}
+
+void TestAppConfig::batch_refusals()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, said);
+    const CommandLineResult r = parse(options);
+    QVERIFY(!r.config);
+    QCOMPARE(r.exitCode, 2);
+    QVERIFY2(r.message.contains(said), qPrintable(r.message));
 }
 
 QTEST_GUILESS_MAIN(TestAppConfig)

@@ -1,4 +1,5 @@
 #include "codes/CodeFileLoader.h"
+#include "codes/CodeFileRowReader.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/OperationFailed.h"
@@ -23,6 +24,7 @@ class TestCodeFileLoader : public QObject
 private Q_SLOTS:
     void rows_data();
     void rows();
+    void rowReader_copyGoesOnFromWhereItStood();
     void collapse_data();
     void collapse();
     void join_data();
@@ -83,6 +85,26 @@ void TestCodeFileLoader::rows()
     QFETCH(QString, text);
     QFETCH(QStringList, rows);
     QCOMPARE(CodeFileRows(text), rows);
+    // Stepping through them one at a time gives the same rows.
+    QStringList stepped;
+    CodeFileRowReader reader(text);
+    while (const std::optional<QStringView> row = reader.next())
+        stepped.append(row->toString());
+    QCOMPARE(stepped, rows);
+    QVERIFY(!reader.next());
+}
+
+void TestCodeFileLoader::rowReader_copyGoesOnFromWhereItStood()
+{
+    const QString text = QStringLiteral("111\r\n222\n333\n");
+    CodeFileRowReader reader(text);
+    QCOMPARE(reader.next(), QStringView(u"111"));
+    CodeFileRowReader ahead = reader;
+    QCOMPARE(ahead.next(), QStringView(u"222"));
+    QCOMPARE(ahead.next(), QStringView(u"333"));
+    QCOMPARE(ahead.next(), QStringView(u""));
+    QVERIFY(!ahead.next());
+    QCOMPARE(reader.next(), QStringView(u"222"));
 }
 
 void TestCodeFileLoader::collapse_data()

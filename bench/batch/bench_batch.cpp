@@ -1,0 +1,274 @@
+// Batch mode as a script runs it, the real program in a process of its own: 100,000 codes whose
+// answers are all remembered written out as CSV, and 1,000,000 codes answered by the product
+// index, with the program's peak memory.
+#include "BenchReport.h"
+#include "ExportMaker.h"
+#include "lookup/ExportReader.h"
+#include "lookup/ProductCode.h"
+#include "platform/SqliteAnswerStore.h"
+#include "platform/SqliteProductIndex.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+struct ChildRun
+{
+    int status = -1;
+    double seconds = 0;
+    long peakMegabytes = 0;
+};
+
+// Runs the program with the environment, its standard output and error into files, and waits
+// for it: its wall time, exit status and its own peak resident memory (from wait4, which
+// reports the child alone).
+ChildRun RunChild(const QStringList& arguments, const QProcessEnvironment& environment,
+                  const QString& outputPath, const QString& errorPath)
+{
+    std::vector<QByteArray> argumentBytes;
+    for (const QString& argument : arguments)
+        argumentBytes.push_back(QFile::encodeName(argument));
+    std::vector<char*> argv;
+    for (QByteArray& argument : argumentBytes)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    std::vector<QByteArray> environmentBytes;
+    for (const QString& entry : environment.toStringList())
+        environmentBytes.push_back(entry.toLocal8Bit());
+    std::vector<char*> envp;
+    for (QByteArray& entry : environmentBytes)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, QFile::encodeName(outputPath).constData(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, QFile::encodeName(errorPath).constData(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ChildRun run;
+    QElapsedTimer clock;
+    clock.start();
+    pid_t pid = 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
+        int status = 0;
+        rusage usage{};
+        if (wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status))
+            run.status = WEXITSTATUS(status);
+        run.peakMegabytes = usage.ru_maxrss / 1024;
+    }
+    run.seconds = double(clock.nsecsElapsed()) / 1e9;
+    posix_spawn_file_actions_destroy(&actions);
+    return run;
+}
+
+// The program's run, best of three: the fastest time, and the largest peak of the three.
+ChildRun BestOfThree(const QStringList& arguments, const QProcessEnvironment& environment,
+                     const QString& outputPath, const QString& errorPath)
+{
+    ChildRun best;
+    best.seconds = 1e9;
+    for (int i = 0; i < 3; ++i) {
+        const ChildRun run = RunChild(arguments, environment, outputPath, errorPath);
+        if (run.status != best.status && best.status != -1)
+            return run;
+        best.status = run.status;
+        best.seconds = std::min(best.seconds, run.seconds);
+        best.peakMegabytes = std::max(best.peakMegabytes, run.peakMegabytes);
+    }
+    return best;
+}
+
+// How many lines of the file say "found" in the status column.
+qint64 FoundRows(const QString& path, qint64* lines)
+{
+    QFile file(path);
+    *lines = 0;
+    qint64 found = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine();
+        ++*lines;
+        found += line.contains(",found,");
+    }
+    return found;
+}
+
+QByteArray WithCheckDigit(QByteArray twelve)
+{
+    int sum = 0;
+    for (int i = 0; i < 12; ++i)
+        sum += (twelve[i] - '0') * (i % 2 == 0 ? 1 : 3);
+    return twelve + char('0' + (10 - sum % 10) % 10);
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+void PrintErrors(const QString& path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        std::fprintf(stderr, "%s", file.readAll().right(2000).constData());
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    const QString program = QStringLiteral(QUILLFEN_PROGRAM);
+    QTemporaryDir home;
+    for (const char* folder : {"config", "cache", "data"})
+        QDir(home.path()).mkpath(QString::fromLatin1(folder));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    for (const char* name : {"QUILLFEN_SOURCES", "QUILLFEN_SERVICE_URL", "QUILLFEN_NO_CACHE"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home.filePath(QStringLiteral("cache")));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    // Nothing leaves the machine, and nothing needs to: every answer is remembered or local, and
+    // the open databases' addresses are the discard port, which refuses at once.
+    environment.insert(QStringLiteral("QUILLFEN_LOOPBACK_ONLY"), QStringLiteral("1"));
+    for (const char* name :
+         {"QUILLFEN_OPENFOODFACTS_URL", "QUILLFEN_OPENLIBRARY_URL", "QUILLFEN_UPCITEMDB_URL"})
+        environment.insert(QString::fromLatin1(name), QStringLiteral("http://127.0.0.1:9"));
+    const QString errors = home.filePath(QStringLiteral("errors.txt"));
+
+    // ---- 100,000 codes, every answer remembered ----
+    const qint64 remembered = argc > 1 ? QByteArray(argv[1]).toLongLong() : 100000;
+    {
+        QElapsedTimer priming;
+        priming.start();
+        // The store the program opens: in the benchmark's own cache folder.
+        const QString storePath =
+            home.filePath(QStringLiteral("cache/Zandrik/Quillfen/lookups.sqlite"));
+        QDir().mkpath(QFileInfo(storePath).absolutePath());
+        SqliteAnswerStore store(storePath);
+        QByteArray codes;
+        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        for (qint64 i = 0; i < remembered; ++i) {
+            const QByteArray code =
+                WithCheckDigit("40" + QByteArray::number(i * 7).rightJustified(10, '0'));
+            codes += code + '\n';
+            StoredAnswer answer;
+            answer.found = i % 10 != 9;
+            if (answer.found) {
+                answer.name = QStringLiteral("Made-up product %1, with a comma").arg(i);
+                answer.brand = QStringLiteral("Brand %1").arg(i % 97);
+                answer.quantity = QStringLiteral("400 g");
+            }
+            answer.storedAt = now;
+            store.store(QStringLiteral("openfoodfacts"), QString::fromLatin1(code), answer);
+        }
+        const QString problem = store.takeProblem();
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "cannot prime the remembered answers: %s\n", qPrintable(problem));
+            return 1;
+        }
+        const QString codesPath = home.filePath(QStringLiteral("remembered.txt"));
+        WriteFile(codesPath, codes);
+        std::printf("primed %lld remembered answers in %.1f s\n",
+                    static_cast<long long>(remembered), double(priming.nsecsElapsed()) / 1e9);
+
+        const QString output = home.filePath(QStringLiteral("remembered.csv"));
+        const ChildRun run = BestOfThree(
+            {program, QStringLiteral("--batch"), QStringLiteral("--sources"),
+             QStringLiteral("openfoodfacts"), QStringLiteral("--output"), output, codesPath},
+            environment, home.filePath(QStringLiteral("stdout.txt")), errors);
+        qint64 lines = 0;
+        const qint64 found = FoundRows(output, &lines);
+        std::printf("batch, %lld remembered codes to CSV: %.3f s (best of 3), exit %d, %lld "
+                    "lines, %lld found, program peak %ld MB\n",
+                    static_cast<long long>(remembered), run.seconds, run.status,
+                    static_cast<long long>(lines), static_cast<long long>(found),
+                    run.peakMegabytes);
+        if (run.status != 0 || lines != remembered + 1 || found != remembered - remembered / 10) {
+            PrintErrors(errors);
+            return 1;
+        }
+        const QByteArray size = QByteArray::number(remembered / 1000) + ",000 codes";
+        ReportRow({"batch: remembered answers to CSV", size.constData(), run.seconds, nullptr, 0,
+                   "< 3 s", run.peakMegabytes});
+    }
+
+    // ---- 1,000,000 codes from the index ----
+    const qint64 indexed = argc > 2 ? QByteArray(argv[2]).toLongLong() : 1000000;
+    {
+        QElapsedTimer building;
+        building.start();
+        ExportShape shape;
+        shape.rows = indexed;
+        shape.seed = 7;
+        // Where the program looks for it: the index of the benchmark's own data folder.
+        SqliteProductIndex index(
+            home.filePath(QStringLiteral("data/Zandrik/Quillfen/index.sqlite")));
+        try {
+            const auto builder = index.startBuilding();
+            builder->beginExport(IndexedExport{QStringLiteral("Open Food Facts"),
+                                               QStringLiteral("generated.csv.gz"),
+                                               QDateTime::currentDateTimeUtc(), 0});
+            ExportReader reader;
+            const auto add = [&](const ExportRow& row) { builder->add(row); };
+            ExportMaker(shape).write([&](QByteArrayView piece) { reader.feed(piece, add); });
+            reader.finish(add);
+            builder->commit();
+        } catch (const std::exception& failure) {
+            std::fprintf(stderr, "cannot build the index: %s\n", failure.what());
+            return 1;
+        }
+        QByteArray codes;
+        codes.reserve(indexed * 14);
+        for (qint64 i = 0; i < indexed; ++i)
+            codes += ExportMaker::productCode(shape.seed, (i * 7919) % indexed) + '\n';
+        const QString codesPath = home.filePath(QStringLiteral("indexed.txt"));
+        WriteFile(codesPath, codes);
+        codes = QByteArray();
+        std::printf("built an index of %lld products and the codes in %.1f s\n",
+                    static_cast<long long>(indexed), double(building.nsecsElapsed()) / 1e9);
+
+        // The sources as they come by default: the index first, the open databases after it.
+        const QString output = home.filePath(QStringLiteral("indexed.csv"));
+        const ChildRun run = RunChild(
+            {program, QStringLiteral("--batch"), QStringLiteral("--output"), output, codesPath},
+            environment, home.filePath(QStringLiteral("stdout.txt")), errors);
+        qint64 lines = 0;
+        const qint64 found = FoundRows(output, &lines);
+        std::printf("batch, %lld codes from the index to CSV: %.2f s, exit %d, %lld lines, "
+                    "%lld found, program peak %ld MB\n",
+                    static_cast<long long>(indexed), run.seconds, run.status,
+                    static_cast<long long>(lines), static_cast<long long>(found),
+                    run.peakMegabytes);
+        if (run.status != 0 || lines != indexed + 1 || found != indexed) {
+            PrintErrors(errors);
+            return 1;
+        }
+        const QByteArray size = QByteArray::number(indexed / 1000) + ",000 codes";
+        ReportRow({"batch: codes from the index to CSV", size.constData(), run.seconds, nullptr, 0,
+                   "peak < 200 MB", run.peakMegabytes});
+    }
+    return 0;
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "codes/CodeFileRowReader.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class BatchConsole;
+class FileSystem;
+
+// What names standard input among the inputs of a batch run.
+inline constexpr QStringView kStandardInputName = u"-";
+
+// The codes of a batch run, from its files and standard input in the order named, read by the
+// rules of the window's code files: one code per line, CR LF, LF or CR, a byte-order mark
+// understood and dropped, a file that is not text or is larger than 100 MB refused. A line of
+// nothing but white space holds no code and is skipped (a file's last line break would otherwise
+// add one). The codes stay in the files' texts, about two bytes a character, and are read from
+// there one at a time: no list of a million strings is ever made.
+class BatchCodes final
+{
+public:
+    // Reads the inputs: paths, and "-" for standard input, which is also what no input at all
+    // means. On failure the codes are empty and `problem` says which input could not be used and
+    // why; nothing after it is read.
+    static BatchCodes read(const QStringList& inputs, const FileSystem& files,
+                           BatchConsole& console, QString& problem);
+
+    qsizetype count() const { return m_count; }
+
+    // Goes through the codes in order. A copy goes on from where the original stood.
+    class Cursor final
+    {
+    public:
+        explicit Cursor(const std::vector<QString>& texts);
+        // The next code as the file has it, or nothing after the last one.
+        std::optional<QStringView> next();
+        // The k-th code after the last one next() gave (k from 1), without moving on.
+        std::optional<QString> ahead(int k) const;
+
+    private:
+        const std::vector<QString>* m_texts;
+        std::size_t m_text = 0;
+        CodeFileRowReader m_rows;
+    };
+    Cursor cursor() const { return Cursor(m_texts); }
+
+private:
+    std::vector<QString> m_texts;
+    qsizetype m_count = 0;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "AppConfig.h"
+
+class AnswerStore;
+class BatchConsole;
+class Clock;
+class EventLoop;
+class FileSystem;
+class OutputFiles;
+class PageLoader;
+class ProductIndex;
+class SettingsStore;
+class StopSignals;
+
+// What a batch run works with; main() fills it with the real services (see
+// platform/QtBatchCommand.h), the tests with fakes.
+struct BatchServices
+{
+    FileSystem& files;
+    BatchConsole& console;
+    OutputFiles& outputs;
+    StopSignals& stopSignals;
+    const SettingsStore& settings;
+    PageLoader& pages;
+    EventLoop& eventLoop;
+    Clock& clock;
+    AnswerStore& answers;
+    ProductIndex& index;
+};
+
+// Exit statuses of a batch run.
+inline constexpr int kBatchAnswered = 0; // every code found, not found, or not looked up
+inline constexpr int kBatchFailed = 1;   // a lookup failed, or the results could not be written
+inline constexpr int kBatchBadUsage = 2; // options that do not go together, an unusable input
+inline constexpr int kBatchInterrupted = 130; // SIGINT, as shells report an end by it
+inline constexpr int kBatchTerminated = 143;  // SIGTERM
+
+// quillfen --batch: looks up the codes of the inputs with the window's sources, checks, pacing
+// and remembered answers, one after another, and writes a row for each, with progress on
+// standard error. A stop signal ends the run after the request under way; the rows done so far
+// are written, whole.
+int RunBatch(const AppConfig& config, const BatchServices& services);

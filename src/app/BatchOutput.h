@@ -1,0 +1,47 @@
+#pragma once
+
+#include "AppConfig.h"
+#include "results/OutcomeWriter.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class BatchConsole;
+class Clock;
+class OutputFiles;
+struct CodeOutcome;
+
+// What names standard output as the --output of a batch run, besides naming none.
+inline constexpr QStringView kStandardOutputName = u"-";
+bool WritesToStandardOutput(const BatchOptions& options);
+
+// The format --format names; else the one the output file's extension names; else CSV. Empty,
+// with the reason, for a choice that cannot be written: a spreadsheet needs a file.
+struct BatchFormatChoice
+{
+    std::optional<OutcomeFormat> format;
+    QString problem;
+};
+BatchFormatChoice ChooseBatchFormat(const BatchOptions& options);
+
+// Where the rows of a batch run go: standard output as each row is done, or a file, which is
+// written whole once the run is over (stopped or not) and replaces whatever was there only then.
+class BatchOutput
+{
+public:
+    virtual ~BatchOutput() = default;
+
+    // Throws OperationFailed when the row cannot be written.
+    virtual void add(const CodeOutcome& outcome) = 0;
+    // Closes the rows (a JSON array gets its bracket) and puts the file in place. Throws
+    // OperationFailed, and the file then stays as it was.
+    virtual void finish() = 0;
+
+    // Opens the output --output names, or standard output. Throws OperationFailed when the file
+    // cannot be created.
+    static std::unique_ptr<BatchOutput> open(const BatchOptions& options, OutcomeFormat format,
+                                             OutputFiles& files, BatchConsole& console,
+                                             const Clock& clock);
+};

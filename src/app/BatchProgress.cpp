@@ -1,0 +1,192 @@
+#include "BatchProgress.h"
+
+#include "lookup/LookupChain.h"
+#include "platform/BatchConsole.h"
+#include "platform/Clock.h"
+
+#include <algorithm>
+
+namespace {
+// Clears what a longer earlier line left behind on a terminal.
+inline constexpr QStringView kClearToEnd = u"\x1b[K";
+
+QString Number(qsizetype n)
+{
+    return QString::number(n);
+}
+} // namespace
+
+void BatchTally::count(const CodeOutcome& outcome)
+{
+    ++done;
+    switch (outcome.status) {
+    case CodeOutcome::Status::Found:
+        ++found;
+        break;
+    case CodeOutcome::Status::NotFound:
+        ++notFound;
+        break;
+    case CodeOutcome::Status::Failed:
+        ++failed;
+        break;
+    case CodeOutcome::Status::NotLookedUp:
+        ++notLookedUp;
+        break;
+    }
+}
+
+QString DurationText(qint64 seconds)
+{
+    seconds = std::max<qint64>(seconds, 0);
+    if (seconds < 60)
+        return QStringLiteral("%1 s").arg(seconds);
+    if (seconds < 3600)
+        return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    if (seconds < 86400)
+        return QStringLiteral("%1 h %2 min")
+            .arg(seconds / 3600)
+            .arg(seconds % 3600 / 60, 2, 10, QLatin1Char('0'));
+    return QStringLiteral("%1 d %2 h").arg(seconds / 86400).arg(seconds % 86400 / 3600);
+}
+
+QString RateText(double codesPerSecond)
+{
+    if (codesPerSecond >= 1)
+        return QString::number(codesPerSecond, 'f', 1) + QStringLiteral(" codes/s");
+    return QString::number(codesPerSecond * 60, 'f', 1) + QStringLiteral(" codes/min");
+}
+
+QString BatchProgressText(const BatchTally& tally, std::optional<double> codesPerSecond,
+                          std::optional<qint64> secondsLeft)
+{
+    QString text = Number(tally.done) + u'/' + Number(tally.total) + QStringLiteral(" codes: ") +
+                   Number(tally.found) + QStringLiteral(" found, ") + Number(tally.notFound) +
+                   QStringLiteral(" not found, ") + Number(tally.failed) +
+                   QStringLiteral(" failed");
+    if (tally.notLookedUp > 0)
+        text += QStringLiteral(", ") + Number(tally.notLookedUp) + QStringLiteral(" not looked up");
+    if (codesPerSecond)
+        text += QStringLiteral(", ") + RateText(*codesPerSecond);
+    if (secondsLeft)
+        text += QStringLiteral(", about ") + DurationText(*secondsLeft) + QStringLiteral(" left");
+    return text;
+}
+
+std::vector<qsizetype> BatchTimeLeft::samplePlaces(qsizetype total, qsizetype size)
+{
+    std::vector<qsizetype> places;
+    if (total <= 0 || size <= 0)
+        return places;
+    const qsizetype taken = std::min(total, size);
+    places.reserve(std::size_t(taken));
+    // The middle of each of `taken` equal stretches.
+    for (qsizetype i = 0; i < taken; ++i)
+        places.push_back(qsizetype((double(i) + 0.5) * double(total) / double(taken)));
+    return places;
+}
+
+std::optional<qint64> BatchTimeLeft::secondsLeft(qsizetype done, qsizetype total,
+                                                 qint64 elapsedMs) const
+{
+    const qsizetype left = std::max<qsizetype>(total - done, 0);
+    if (left == 0)
+        return 0;
+    std::optional<double> seconds;
+    qint64 pacedMs = 0;
+    qsizetype sampled = 0;
+    for (const auto& [place, intervalMs] : m_sample) {
+        if (place < done)
+            continue;
+        pacedMs += intervalMs;
+        ++sampled;
+    }
+    if (sampled > 0 && pacedMs > 0)
+        seconds = double(pacedMs) / double(sampled) * double(left) / 1000;
+    if (done > 0 && elapsedMs > 0)
+        seconds =
+            std::max(seconds.value_or(0), double(elapsedMs) / double(done) * double(left) / 1000);
+    if (!seconds)
+        return std::nullopt;
+    return qint64(*seconds + 0.5);
+}
+
+BatchProgress::BatchProgress(BatchConsole& console, const Clock& clock, bool quiet)
+    : m_console(console)
+    , m_clock(clock)
+    , m_quiet(quiet)
+    , m_terminal(!quiet && console.standardErrorIsTerminal())
+{}
+
+void BatchProgress::start(qsizetype total, BatchTimeLeft estimate)
+{
+    m_tally = BatchTally{};
+    m_tally.total = total;
+    m_estimate = std::move(estimate);
+    m_startedMs = m_clock.steadyMs();
+    m_shownMs = m_startedMs;
+    if (m_terminal)
+        show(m_startedMs);
+}
+
+void BatchProgress::add(const CodeOutcome& outcome)
+{
+    m_tally.count(outcome);
+    if (m_quiet)
+        return;
+    const qint64 now = m_clock.steadyMs();
+    if (now - m_shownMs >= (m_terminal ? kProgressRedrawEveryMs : kProgressLineEveryMs))
+        show(now);
+}
+
+void BatchProgress::note(const QString& message)
+{
+    if (m_lineOpen)
+        m_console.writeStandardError(u'\r' + kClearToEnd);
+    m_console.writeStandardError(message + u'\n');
+    if (m_lineOpen)
+        m_console.writeStandardError(currentText());
+}
+
+void BatchProgress::finish(StopSignal stoppedBy)
+{
+    if (m_quiet)
+        return;
+    if (m_terminal)
+        show(m_clock.steadyMs());
+    if (m_lineOpen)
+        m_console.writeStandardError(QStringLiteral("\n"));
+    m_lineOpen = false;
+    const qint64 seconds = (m_clock.steadyMs() - m_startedMs) / 1000;
+    const QString counts = BatchProgressText(m_tally, std::nullopt, std::nullopt);
+    if (stoppedBy == StopSignal::None) {
+        m_console.writeStandardError(QStringLiteral("Done in ") + DurationText(seconds) +
+                                     QStringLiteral(": ") + counts + u'\n');
+        return;
+    }
+    m_console.writeStandardError(
+        QStringLiteral("Stopped by %1 after %2: %3. Codes not reached: %4.\n")
+            .arg(stoppedBy == StopSignal::Interrupt ? QStringLiteral("SIGINT")
+                                                    : QStringLiteral("SIGTERM"),
+                 DurationText(seconds), counts, Number(m_tally.total - m_tally.done)));
+}
+
+QString BatchProgress::currentText() const
+{
+    const qint64 elapsedMs = m_clock.steadyMs() - m_startedMs;
+    std::optional<double> rate;
+    if (m_tally.done > 0 && elapsedMs > 0)
+        rate = double(m_tally.done) * 1000 / double(elapsedMs);
+    return BatchProgressText(m_tally, rate,
+                             m_estimate.secondsLeft(m_tally.done, m_tally.total, elapsedMs));
+}
+
+void BatchProgress::show(qint64 now)
+{
+    m_shownMs = now;
+    if (m_terminal) {
+        m_console.writeStandardError(u'\r' + currentText() + kClearToEnd);
+        m_lineOpen = true;
+    } else {
+        m_console.writeStandardError(currentText() + u'\n');
+    }
+}

@@ -1,0 +1,25 @@
+#include "CodeFileRowReader.h"
+
+std::optional<QStringView> CodeFileRowReader::next()
+{
+    if (m_done)
+        return std::nullopt;
+    const qsizetype size = m_text.size();
+    for (qsizetype i = m_start; i < size; ++i) {
+        const QChar c = m_text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        const QStringView row = m_text.sliced(m_start, i - m_start);
+        m_afterLineFeed = c == u'\n';
+        if (c == u'\r' && i + 1 < size && m_text[i + 1] == u'\n')
+            ++i;
+        m_start = i + 1;
+        return row;
+    }
+    m_done = true;
+    // The text after the last break is a row when it holds something, or when that break was a
+    // lone line feed; after a carriage return the text simply ends.
+    if (m_start < size || m_afterLineFeed)
+        return m_text.sliced(m_start);
+    return std::nullopt;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "FileSystem.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+// The standard streams of a program run from a shell or a script.
+class BatchConsole
+{
+public:
+    virtual ~BatchConsole() = default;
+
+    // All of standard input, or none of it when it holds more than limit bytes (the result then
+    // says so). Throws OperationFailed when it cannot be read.
+    virtual FileSystem::Contents readStandardInput(qint64 limit) = 0;
+    // Writes the bytes as they are and sends them on at once. Throws OperationFailed when they
+    // cannot be written (a full disk).
+    virtual void writeStandardOutput(QByteArrayView bytes) = 0;
+    // Writes the text, in the system's encoding, and sends it on at once. Never fails: there is
+    // nowhere left to report a failure to.
+    virtual void writeStandardError(const QString& text) = 0;
+    // Whether standard error goes to a terminal, where a line can be rewritten in place.
+    virtual bool standardErrorIsTerminal() const = 0;
+};

@@ -1,0 +1,48 @@
+#include "QtBatchCommand.h"
+
+#include "QtBatchConsole.h"
+#include "QtClock.h"
+#include "QtEventLoop.h"
+#include "QtFileSystem.h"
+#include "QtOutputFiles.h"
+#include "QtPageLoader.h"
+#include "QtSettingsStore.h"
+#include "QtStopSignals.h"
+#include "SqliteAnswerStore.h"
+#include "SqliteProductIndex.h"
+#include "app/BatchCommand.h"
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
+int BatchCommand(const AppConfig& config)
+{
+#ifdef Q_OS_UNIX
+    // Past the file size limit (ulimit -f) the system would end the run without a word; ignored,
+    // the write fails instead and is reported like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    QtStopSignals stopSignals;
+    QtFileSystem files;
+    QtBatchConsole console;
+    QtOutputFiles outputs;
+    QtSettingsStore settings;
+    QtPageLoader pages(QtPageLoader::Limits{.loopbackOnly = config.loopbackOnly});
+    QtEventLoop eventLoop;
+    QtClock clock;
+    SqliteAnswerStore answers;
+    SqliteProductIndex index;
+    return RunBatch(config, BatchServices{
+                                .files = files,
+                                .console = console,
+                                .outputs = outputs,
+                                .stopSignals = stopSignals,
+                                .settings = settings,
+                                .pages = pages,
+                                .eventLoop = eventLoop,
+                                .clock = clock,
+                                .answers = answers,
+                                .index = index,
+                            });
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+struct lxw_workbook;
+struct lxw_worksheet;
+
+// One workbook of one sheet, written to a file with libxlsxwriter. Every cell is stored as text,
+// so codes keep their leading zeros and all their digits. Nothing is written to the path until
+// close(); a workbook destroyed before that leaves no file of its own (the path is left as it
+// was). Rows and columns count from 1. Every operation throws OperationFailed.
+class XlsxWorkbook final
+{
+public:
+    enum class Rows {
+        AnyOrder,
+        // Given in order, each one whole before the next: the library then writes each row out as
+        // the next begins, and a workbook of a million rows needs no more memory than one of ten.
+        // A cell for an earlier row is then refused.
+        InOrder,
+    };
+
+    explicit XlsxWorkbook(const QString& path, Rows rows = Rows::AnyOrder);
+    ~XlsxWorkbook();
+    XlsxWorkbook(const XlsxWorkbook&) = delete;
+    XlsxWorkbook& operator=(const XlsxWorkbook&) = delete;
+
+    void setCellText(int row, int column, const QString& text);
+    // Makes a column as wide as its longest text so far (at most Excel's limit).
+    void fitColumn(int column);
+    void fitAllColumns();
+    // Writes the file. Afterwards the workbook takes nothing more.
+    void close();
+
+    // The width, in the sheet's character units, that shows a text of that many characters.
+    static double fittedWidth(qsizetype characters);
+
+private:
+    void requireOpen() const;
+    void fit(std::size_t column);
+
+    QString m_path;
+    lxw_workbook* m_workbook = nullptr;
+    lxw_worksheet* m_sheet = nullptr;
+    std::vector<qsizetype> m_longest; // characters, per column
+    std::vector<double> m_widths;     // fitted widths, 0 for the sheet's default
+};

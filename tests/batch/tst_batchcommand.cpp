@@ -1,0 +1,516 @@
+// A batch run on fakes: what it reads, asks and writes, the choice of format and sources, its
+// exit statuses, stopping on a signal, and resuming from remembered answers.
+#include "app/BatchCommand.h"
+#include "app/BatchOutput.h"
+#include "app/LookupSetup.h"
+#include "app/SavedCodeList.h"
+#include "platform/fakes/FakeBatchConsole.h"
+#include "platform/fakes/FakeOutputFiles.h"
+#include "platform/fakes/FakePlatform.h"
+#include "platform/fakes/FakeStopSignals.h"
+#include "support/LoopbackConfig.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+// The page service's answer for a code it knows.
+FakeResponse RecordPage(const QString& code, const QString& name)
+{
+    return FakeResponse{QStringLiteral("<p>Product name for EAN ") + code +
+                        QStringLiteral(": <a href=\"/p\">") + name + QStringLiteral("</a></p>")};
+}
+
+// Open Food Facts' answer for a product.
+FakeResponse FoodProduct(const QString& name)
+{
+    return FakeResponse{QStringLiteral(R"({"status":1,"product":{"product_name":"%1",)"
+                                       R"("brands":"Morrow","quantity":"400 g"}})")
+                            .arg(name)};
+}
+
+FakeResponse FoodNotFound()
+{
+    return FakeResponse{QStringLiteral(R"({"status":0,"status_verbose":"product not found"})")};
+}
+
+// The last piece of an address's path: the code an open database is asked about.
+QString AskedCode(const QUrl& address)
+{
+    return address.path().section(u'/', -1);
+}
+
+inline constexpr char kHeader[] = "code,gtin,status,name,brand,quantity,source,detail\r\n";
+} // namespace
+
+class TestBatchCommand : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // ---- Rows and formats ----
+    void csv_aRowPerCodeOnStandardOutputInOrder();
+    void standardInput_whenNoFileIsNamed();
+    void format_chosenByOptionThenExtensionThenCsv_data();
+    void format_chosenByOptionThenExtensionThenCsv();
+    void file_appearsWholeOnlyAtTheEnd();
+    void workbook_columnNamesThenARowPerCode();
+    void parallel_asksAheadAndKeepsTheOrder();
+
+    // ---- Exit statuses ----
+    void allAnswered_zeroAndASummary();
+    void aFailedLookup_one();
+    void badUsage_twoAndNothingAsked_data();
+    void badUsage_twoAndNothingAsked();
+    void writeFailure_oneAndTheFileStaysAsItWas();
+    void refusedRequest_isAFailedRowAndTheRunGoesOn();
+
+    // ---- Stopping ----
+    void signal_stopsAfterTheRequestUnderWayAndWritesTheRowsDone_data();
+    void signal_stopsAfterTheRequestUnderWayAndWritesTheRowsDone();
+    void signalDuringAPacedWait_theWaitingCodeGetsNoRow();
+
+    // ---- Sources and remembered answers ----
+    void sources_savedChoiceWhenNoneIsNamed();
+    void sources_indexFirstByDefaultWhenThereIsOne();
+    void resume_aSecondRunAsksOnlyWhatFailed();
+    void storeProblem_isToldOnStandardError();
+
+private:
+    // The fakes with a batch run on them; codes() names a code file and its text.
+    struct Batching : FakePlatform
+    {
+        Batching()
+        {
+            config.mode = RunMode::Batch;
+            config.batch.quiet = true;
+        }
+
+        int run()
+        {
+            return RunBatch(config, BatchServices{
+                                        .files = files,
+                                        .console = console,
+                                        .outputs = outputs,
+                                        .stopSignals = stopSignals,
+                                        .settings = settings,
+                                        .pages = pageLoader,
+                                        .eventLoop = eventLoop,
+                                        .clock = clock,
+                                        .answers = answers,
+                                        .index = productIndex,
+                                    });
+        }
+
+        void codes(const QByteArray& text)
+        {
+            files.contents.insert(QStringLiteral("codes.txt"), text);
+            config.batch.inputs = QStringList{QStringLiteral("codes.txt")};
+        }
+
+        // The page service alone, as when only its address is named, knowing these products.
+        void pageService(const QHash<QString, QString>& products)
+        {
+            config.serviceUrlNamed = true;
+            pageLoader.respond = [products](const QUrl& address) {
+                const QString code = FakePageLoader::queryValue(address);
+                return products.contains(code)
+                           ? RecordPage(code, products[code])
+                           : FakeResponse{FakePageLoader::kNoRecordPage.toString()};
+            };
+        }
+
+        // Open Food Facts alone, answering from these responses by code.
+        void openFoodFacts(const QHash<QString, FakeResponse>& responses)
+        {
+            config.sources = QStringList{SourceName::OpenFoodFacts.toString()};
+            pageLoader.respond = [responses](const QUrl& address) {
+                return responses.value(AskedCode(address), FoodNotFound());
+            };
+        }
+
+        QStringList askedCodes() const
+        {
+            QStringList asked;
+            for (const QUrl& address : pageLoader.requested)
+                asked.append(address.hasQuery() && address.path().endsWith(u".pl")
+                                 ? FakePageLoader::queryValue(address)
+                                 : AskedCode(address));
+            return asked;
+        }
+
+        AppConfig config = LoopbackConfig();
+        FakeBatchConsole console;
+        FakeOutputFiles outputs;
+        FakeStopSignals stopSignals;
+    };
+};
+
+// ---- Rows and formats ----
+
+void TestBatchCommand::csv_aRowPerCodeOnStandardOutputInOrder()
+{
+    Batching fake;
+    fake.codes("4988112412613\n0823564706221\n\n 12345\n4006381333932\n");
+    fake.pageService({{QStringLiteral("4988112412613"), QStringLiteral("Green Tea, \"20\" bags")}});
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.console.output,
+             QByteArray(kHeader) +
+                 "4988112412613,4988112412613,found,\"Green Tea, \"\"20\"\" bags\",,,"
+                 "Page service,\r\n"
+                 "0823564706221,0823564706221,not found,,,,,\r\n"
+                 " 12345,,not found,,,,,\r\n"
+                 "4006381333932,,not found,,,,,\r\n");
+    // The page service is sent every code as the file has it.
+    QCOMPARE(fake.askedCodes(),
+             (QStringList{"4988112412613", "0823564706221", " 12345", "4006381333932"}));
+    QVERIFY(fake.outputs.texts.isEmpty());
+}
+
+void TestBatchCommand::standardInput_whenNoFileIsNamed()
+{
+    Batching fake;
+    fake.console.input = "\xEF\xBB\xBF"
+                         "96385074\r\n";
+    fake.openFoodFacts({{QStringLiteral("96385074"), FoodProduct(QStringLiteral("Mint"))}});
+    fake.config.batch.format = QStringLiteral("tsv");
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.console.output,
+             QByteArray("code\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\r\n"
+                        "96385074\t96385074\tfound\tMint\tMorrow\t400 g\tOpen Food Facts\t\r\n"));
+}
+
+void TestBatchCommand::format_chosenByOptionThenExtensionThenCsv_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("chosen"); // -1: refused
+    QTest::newRow("nothing named") << ""
+                                   << "" << int(OutcomeFormat::Csv);
+    QTest::newRow("standard output by name") << ""
+                                             << "-" << int(OutcomeFormat::Csv);
+    QTest::newRow("option") << "jsonl"
+                            << "" << int(OutcomeFormat::Jsonl);
+    QTest::newRow("extension") << ""
+                               << "out.JSON" << int(OutcomeFormat::Json);
+    QTest::newRow("option over extension") << "tsv"
+                                           << "out.json" << int(OutcomeFormat::Tsv);
+    QTest::newRow("unknown extension") << ""
+                                       << "out.txt" << int(OutcomeFormat::Csv);
+    QTest::newRow("workbook by extension") << ""
+                                           << "out.xlsx" << int(OutcomeFormat::Xlsx);
+    QTest::newRow("workbook to standard output") << "xlsx"
+                                                 << "" << -1;
+    QTest::newRow("workbook to standard output by name") << "xlsx"
+                                                         << "-" << -1;
+}
+
+void TestBatchCommand::format_chosenByOptionThenExtensionThenCsv()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, output);
+    QFETCH(int, chosen);
+    BatchOptions options;
+    options.format = format;
+    options.output = output;
+    const BatchFormatChoice choice = ChooseBatchFormat(options);
+    QCOMPARE(choice.format ? int(*choice.format) : -1, chosen);
+    QCOMPARE(choice.problem.contains(QStringLiteral("--output")), chosen == -1);
+}
+
+void TestBatchCommand::file_appearsWholeOnlyAtTheEnd()
+{
+    Batching fake;
+    fake.codes("4988112412613\n0823564706221\n");
+    fake.pageService({{QStringLiteral("4988112412613"), QStringLiteral("Tea")}});
+    fake.config.batch.output = QStringLiteral("out.json");
+    fake.pageLoader.hook.onCall(u"start", [&fake](int call) {
+        if (call == 2) {
+            QVERIFY(fake.outputs.texts.isEmpty());
+            QVERIFY(fake.outputs.pending.value(QStringLiteral("out.json")).startsWith("[\n  {"));
+        }
+    });
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QVERIFY(fake.console.output.isEmpty());
+    const QJsonArray rows =
+        QJsonDocument::fromJson(fake.outputs.texts.value(QStringLiteral("out.json"))).array();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].toObject().value(u"name").toString(), QStringLiteral("Tea"));
+    QCOMPARE(rows[1].toObject().value(u"status").toString(), QStringLiteral("not found"));
+}
+
+void TestBatchCommand::workbook_columnNamesThenARowPerCode()
+{
+    Batching fake;
+    fake.codes("4988112412613\n0823564706221\n");
+    fake.pageService({{QStringLiteral("4988112412613"), QStringLiteral("Tea")}});
+    fake.config.batch.output = QStringLiteral("out.xlsx");
+    QCOMPARE(fake.run(), kBatchAnswered);
+    const FakeOutputFiles::Cells cells = fake.outputs.workbooks.value(QStringLiteral("out.xlsx"));
+    QCOMPARE(cells.value({1, 1}), QStringLiteral("code"));
+    QCOMPARE(cells.value({1, 8}), QStringLiteral("detail"));
+    QCOMPARE(cells.value({2, 1}), QStringLiteral("4988112412613"));
+    QCOMPARE(cells.value({2, 4}), QStringLiteral("Tea"));
+    QCOMPARE(cells.value({3, 3}), QStringLiteral("not found"));
+    QCOMPARE(cells.size(), 3 * 8);
+}
+
+void TestBatchCommand::parallel_asksAheadAndKeepsTheOrder()
+{
+    Batching fake;
+    fake.codes("1\n2\n\n3\n4\n5\n");
+    fake.pageService({{QStringLiteral("3"), QStringLiteral("Three")}});
+    fake.config.parallel = 3;
+    QStringList inFlightAtFirstAnswer;
+    fake.pageLoader.hook.onCall(u"response", [&](int call) {
+        if (call == 1)
+            inFlightAtFirstAnswer = fake.askedCodes();
+    });
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(inFlightAtFirstAnswer, (QStringList{"1", "2", "3"}));
+    QCOMPARE(fake.askedCodes(), (QStringList{"1", "2", "3", "4", "5"}));
+    const QList<QByteArray> lines = fake.console.output.split('\n');
+    QCOMPARE(lines.size(), 7);
+    for (int i = 1; i <= 5; ++i)
+        QVERIFY2(lines[i].startsWith(QByteArray::number(i).append(',')), lines[i].constData());
+    QVERIFY(lines[3].contains("Three"));
+}
+
+// ---- Exit statuses ----
+
+void TestBatchCommand::allAnswered_zeroAndASummary()
+{
+    Batching fake;
+    fake.codes("96385074\n12345\n");
+    fake.openFoodFacts({});
+    fake.config.batch.quiet = false;
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.console.errors,
+             QStringLiteral("Done in 0 s: 2/2 codes: 0 found, 1 not found, 0 failed, 1 not "
+                            "looked up\n"));
+    QVERIFY(fake.console.output.endsWith(
+        "12345,,not looked up,,,,,\"not an EAN (8, 12, 13 or 14 digits expected)\"\r\n"));
+}
+
+void TestBatchCommand::aFailedLookup_one()
+{
+    Batching fake;
+    fake.codes("96385074\n4006381333931\n");
+    fake.openFoodFacts({{QStringLiteral("4006381333931"), FakeResponse{{}, "timed out"}}});
+    QCOMPARE(fake.run(), kBatchFailed);
+    QVERIFY(fake.console.output.endsWith(
+        "4006381333931,4006381333931,failed,,,,Open Food Facts,timed out\r\n"));
+}
+
+void TestBatchCommand::badUsage_twoAndNothingAsked_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("workbook to standard output")
+        << "xlsx"
+        << "" << QStringList{"codes.txt"} << "--output FILE";
+    QTest::newRow("unreadable input")
+        << ""
+        << "out.csv" << QStringList{"codes.txt", "locked.txt"} << "Permission denied";
+    QTest::newRow("binary input") << ""
+                                  << "out.csv" << QStringList{"binary.dat"}
+                                  << "binary.dat: not a text file";
+    QTest::newRow("output that cannot be made")
+        << ""
+        << "/read-only/out.csv" << QStringList{"codes.txt"} << "Cannot create the file";
+}
+
+void TestBatchCommand::badUsage_twoAndNothingAsked()
+{
+    QFETCH(QString, format);
+    QFETCH(QString, output);
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, said);
+    Batching fake;
+    fake.codes("96385074\n");
+    fake.files.contents.insert(QStringLiteral("binary.dat"), QByteArray("\x7f"
+                                                                        "ELF\0\0",
+                                                                        6));
+    fake.outputs.unwritable.append(QStringLiteral("/read-only/out.csv"));
+    fake.openFoodFacts({});
+    fake.config.batch.format = format;
+    fake.config.batch.output = output;
+    fake.config.batch.inputs = inputs;
+    QCOMPARE(fake.run(), kBatchBadUsage);
+    QVERIFY2(fake.console.errors.startsWith(QStringLiteral("quillfen: ")),
+             qPrintable(fake.console.errors));
+    QVERIFY2(fake.console.errors.contains(said), qPrintable(fake.console.errors));
+    QVERIFY(fake.pageLoader.requested.isEmpty());
+    QVERIFY(fake.console.output.isEmpty());
+    QVERIFY(fake.outputs.texts.isEmpty());
+}
+
+void TestBatchCommand::writeFailure_oneAndTheFileStaysAsItWas()
+{
+    Batching fake;
+    fake.codes("1\n2\n3\n4\n");
+    fake.pageService({});
+    fake.config.batch.output = QStringLiteral("out.csv");
+    // The header is the first write, the first row the second.
+    fake.outputs.hook.failOnCall(u"write", 3, QStringLiteral("Disk full"));
+    QCOMPARE(fake.run(), kBatchFailed);
+    QVERIFY(fake.outputs.texts.isEmpty());
+    QCOMPARE(fake.outputs.discarded, 1);
+    QCOMPARE(fake.console.errors, QStringLiteral("quillfen: Disk full\n"));
+    QCOMPARE(fake.askedCodes(), (QStringList{"1", "2"})); // no more asked once rows are lost
+}
+
+void TestBatchCommand::refusedRequest_isAFailedRowAndTheRunGoesOn()
+{
+    Batching fake;
+    fake.codes("1\n2\n");
+    fake.pageService({});
+    fake.pageLoader.hook.failOnCall(u"start", 1, QStringLiteral("Not a web address: x"));
+    QCOMPARE(fake.run(), kBatchFailed);
+    QCOMPARE(fake.console.output, QByteArray(kHeader) + "1,,failed,,,,,Not a web address: x\r\n"
+                                                        "2,,not found,,,,,\r\n");
+}
+
+// ---- Stopping ----
+
+void TestBatchCommand::signal_stopsAfterTheRequestUnderWayAndWritesTheRowsDone_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("SIGINT") << int(StopSignal::Interrupt) << kBatchInterrupted
+                            << "Stopped by SIGINT";
+    QTest::newRow("SIGTERM") << int(StopSignal::Terminate) << kBatchTerminated
+                             << "Stopped by SIGTERM";
+}
+
+void TestBatchCommand::signal_stopsAfterTheRequestUnderWayAndWritesTheRowsDone()
+{
+    QFETCH(int, signal);
+    QFETCH(int, status);
+    QFETCH(QString, said);
+    for (const QString& output : {QString(), QStringLiteral("out.json")}) {
+        Batching fake;
+        fake.codes("1\n2\n3\n4\n");
+        fake.pageService({{QStringLiteral("2"), QStringLiteral("Two")}});
+        fake.config.batch.format = QStringLiteral("json");
+        fake.config.batch.output = output;
+        fake.config.batch.quiet = false;
+        fake.pageLoader.hook.onCall(u"start", [&fake, signal](int call) {
+            if (call == 2)
+                fake.stopSignals.signal = StopSignal(signal);
+        });
+        QCOMPARE(fake.run(), status);
+        QCOMPARE(fake.askedCodes(), (QStringList{"1", "2"}));
+        const QByteArray written =
+            output.isEmpty() ? fake.console.output : fake.outputs.texts.value(output);
+        const QJsonArray rows = QJsonDocument::fromJson(written).array();
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(rows[1].toObject().value(u"name").toString(), QStringLiteral("Two"));
+        QVERIFY2(fake.console.errors.contains(said + QStringLiteral(" after 0 s: 2/4 codes")),
+                 qPrintable(fake.console.errors));
+        QVERIFY(fake.console.errors.contains(QStringLiteral("Codes not reached: 2.")));
+    }
+}
+
+void TestBatchCommand::signalDuringAPacedWait_theWaitingCodeGetsNoRow()
+{
+    Batching fake;
+    fake.codes("96385074\n4006381333931\n");
+    fake.openFoodFacts({});
+    fake.eventLoop.onTimedWait = [&fake](std::chrono::milliseconds) {
+        fake.stopSignals.signal = StopSignal::Interrupt;
+    };
+    QCOMPARE(fake.run(), kBatchInterrupted);
+    QCOMPARE(fake.askedCodes(), QStringList{"96385074"});
+    QCOMPARE(fake.console.output, QByteArray(kHeader) + "96385074,96385074,not found,,,,,\r\n");
+}
+
+// ---- Sources and remembered answers ----
+
+void TestBatchCommand::sources_savedChoiceWhenNoneIsNamed()
+{
+    Batching fake;
+    fake.codes("96385074\n");
+    const auto save = [&fake](QStringView name, const QString& value) {
+        fake.settings.values.insert(FakeSettingsStore::key(kSettingsApplication.toString(),
+                                                           kSettingsSection.toString(),
+                                                           name.toString()),
+                                    value);
+    };
+    save(kSourcesValueName, QStringLiteral("page"));
+    save(kServiceUrlValueName, QStringLiteral("http://127.0.0.1:8123"));
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.pageLoader.requested.value(0).toString(),
+             QStringLiteral("http://127.0.0.1:8123/perl/ean-search.pl?q=96385074"));
+
+    // Named on the command line, the sources win over the saved choice.
+    fake.openFoodFacts({});
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QVERIFY(fake.pageLoader.requested.value(1).path().startsWith(u"/api/v2/product/"));
+}
+
+void TestBatchCommand::sources_indexFirstByDefaultWhenThereIsOne()
+{
+    Batching fake;
+    fake.codes("96385074\n4006381333931\n");
+    FakeProductIndex::Table table;
+    table.exports.append(
+        IndexedExport{QStringLiteral("Open Food Facts"), QStringLiteral("export.csv.gz"), {}, 1});
+    table.products.insert(
+        QStringLiteral("96385074"),
+        IndexedProduct{
+            QStringLiteral("96385074"),
+            ProductFields{QStringLiteral("Mint Drops"), {}, {}, {}, QStringLiteral("Polvaro"), {}},
+            QStringLiteral("Open Food Facts"),
+            {}});
+    fake.productIndex.place(table);
+    fake.pageLoader.respond = [](const QUrl&) { return FoodNotFound(); };
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.askedCodes(), QStringList{"4006381333931"});
+    QVERIFY(fake.console.output.contains(
+        "96385074,96385074,found,Mint Drops,Polvaro,,Product index,\r\n"));
+}
+
+void TestBatchCommand::resume_aSecondRunAsksOnlyWhatFailed()
+{
+    Batching fake;
+    fake.codes("96385074\n4006381333931\n5012349876500\n");
+    fake.openFoodFacts({{QStringLiteral("96385074"), FoodProduct(QStringLiteral("Mint"))},
+                        {QStringLiteral("4006381333931"), FakeResponse{{}, "timed out"}}});
+    QCOMPARE(fake.run(), kBatchFailed);
+    QCOMPARE(fake.askedCodes().size(), 3);
+    const QByteArray first = fake.console.output;
+
+    fake.console.output.clear();
+    fake.openFoodFacts({{QStringLiteral("4006381333931"), FoodProduct(QStringLiteral("Tea"))}});
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.askedCodes().mid(3), QStringList{"4006381333931"});
+    QCOMPARE(fake.console.output,
+             QByteArray(first).replace(
+                 "4006381333931,4006381333931,failed,,,,Open Food Facts,timed out",
+                 "4006381333931,4006381333931,found,Tea,Morrow,400 g,Open Food Facts,"));
+
+    // Without remembering, everything is asked again.
+    fake.config.noCache = true;
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.askedCodes().size(), 4 + 3);
+}
+
+void TestBatchCommand::storeProblem_isToldOnStandardError()
+{
+    Batching fake;
+    fake.codes("96385074\n");
+    fake.openFoodFacts({});
+    fake.answers.problems.append(QStringLiteral("The remembered answers were damaged."));
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.console.errors,
+             QStringLiteral("quillfen: The remembered answers were damaged.\n"));
+}
+
+QTEST_GUILESS_MAIN(TestBatchCommand)
+#include "tst_batchcommand.moc"

@@ -1,0 +1,379 @@
+// The real program in batch mode, as a script runs it: against the sample service standing in for
+// the page service and the open databases, with no display, every format read back by another
+// program, its exit statuses, standard input, stop signals, asking in parallel, and a resumed run.
+#include "SampleServiceProcess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+const QStringList kColumns{"code",  "gtin",     "status", "name",
+                           "brand", "quantity", "source", "detail"};
+
+// The codes of the formats' cases and the rows they come to, through Open Food Facts' stand-in.
+const char kCodes[] = "3800123400018\n40172637\n\n0823564706221\r\n4006381333932\n12,345\n";
+const QList<QStringList> kRows{
+    kColumns,
+    {"3800123400018", "3800123400018", "found", "Hazelnut Cocoa Spread", "Hazel Grove", "400 g",
+     "Open Food Facts", ""},
+    {"40172637", "40172637", "found", "Mint Drops", "Polvaro", "40 g", "Open Food Facts", ""},
+    {"0823564706221", "0823564706221", "not found", "", "", "", "", ""},
+    {"4006381333932", "", "not looked up", "", "", "", "", "check digit should be 1"},
+    {"12,345", "", "not looked up", "", "", "", "", "not an EAN (8, 12, 13 or 14 digits expected)"},
+};
+
+struct Finished
+{
+    int status = -1;
+    QByteArray output;
+    QString errors;
+};
+
+// The rows of a results file as Python's readers and openpyxl see them; empty when unreadable.
+QList<QStringList> ReadResults(const QString& format, const QString& path)
+{
+    QProcess python;
+    python.start(
+        QStringLiteral("/usr/bin/python3"),
+        {QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/batch/read_results.py"), format, path});
+    if (!python.waitForFinished(60'000) || python.exitCode() != 0) {
+        qWarning("the results could not be read back: %s",
+                 python.readAllStandardError().constData());
+        return {};
+    }
+    QList<QStringList> rows;
+    const QJsonArray read =
+        QJsonDocument::fromJson(python.readAllStandardOutput()).object().value(u"rows").toArray();
+    for (const QJsonValue& row : read) {
+        QStringList cells;
+        for (const QJsonValue& cell : row.toArray())
+            cells.append(cell.toString());
+        rows.append(cells);
+    }
+    return rows;
+}
+} // namespace
+
+class TestBatchProcess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // ---- Formats ----
+    void format_eachReadBackByAnotherProgram_data();
+    void format_eachReadBackByAnotherProgram();
+    void standardInput_toCsvOnStandardOutput();
+
+    // ---- Exit statuses ----
+    void failedLookup_exitsOne();
+    void badUsage_exitsTwoAndWritesNothing_data();
+    void badUsage_exitsTwoAndWritesNothing();
+    void noDisplay_batchStillRuns();
+
+    // ---- Stopping, asking ahead, resuming ----
+    void signal_writesTheRowsDoneWholeAndExitsWithItsStatus_data();
+    void signal_writesTheRowsDoneWholeAndExitsWithItsStatus();
+    void parallel_rowsInTheCodesOrderWithTheirFailures();
+    void secondRun_asksOnlyWhatFailed();
+
+private:
+    // A home of the run's own (settings, remembered answers, index) and the sample service,
+    // which every source is pointed at; nothing but loopback may be asked.
+    struct RealBatch
+    {
+        // In a home of its own, or in the one given, which a later run can take over.
+        explicit RealBatch(const QStringList& serviceOptions = {}, const QString& sharedHome = {})
+            : homePath(sharedHome.isEmpty() ? ownHome.path() : sharedHome)
+        {
+            started = service.start(serviceOptions);
+            if (!started)
+                qWarning("%s", qPrintable(service.errorString()));
+        }
+
+        QString path(const QString& name) const { return QDir(homePath).filePath(name); }
+        QString write(const QString& name, const QByteArray& bytes) const
+        {
+            QFile file(path(name));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(bytes);
+            return file.fileName();
+        }
+
+        QProcessEnvironment environment() const
+        {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char* name :
+                 {"DISPLAY", "WAYLAND_DISPLAY", "QUILLFEN_SOURCES", "QUILLFEN_SERVICE_URL",
+                  "QUILLFEN_NO_CACHE", "QUILLFEN_PARALLEL"})
+                env.remove(QString::fromLatin1(name));
+            // A platform plugin that does not exist: loading any would end the program.
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
+            env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+            env.insert(QStringLiteral("QUILLFEN_LOOPBACK_ONLY"), QStringLiteral("1"));
+            for (const char* name : {"QUILLFEN_OPENFOODFACTS_URL", "QUILLFEN_OPENLIBRARY_URL",
+                                     "QUILLFEN_UPCITEMDB_URL"})
+                env.insert(QString::fromLatin1(name), service.baseUrl());
+            // The stand-in is ours: no need to keep to the real database's pace.
+            env.insert(QStringLiteral("QUILLFEN_OPENFOODFACTS_PER_MINUTE"),
+                       QStringLiteral("60000"));
+            for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+                env.insert(QString::fromLatin1(name), path(QString::fromLatin1(name)));
+            return env;
+        }
+
+        void start(QProcess& program, const QStringList& arguments) const
+        {
+            program.setProcessEnvironment(environment());
+            program.setWorkingDirectory(homePath);
+            program.start(QStringLiteral(QUILLFEN_PROGRAM),
+                          QStringList{QStringLiteral("--batch")} + arguments);
+        }
+
+        Finished run(const QStringList& arguments, const QByteArray& input = {}) const
+        {
+            QProcess program;
+            start(program, arguments);
+            Finished finished;
+            if (!program.waitForStarted())
+                return finished;
+            program.write(input);
+            program.closeWriteChannel();
+            if (!program.waitForFinished(90'000))
+                program.kill();
+            finished.status =
+                program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+            finished.output = program.readAllStandardOutput();
+            finished.errors = QString::fromUtf8(program.readAllStandardError());
+            return finished;
+        }
+
+        QTemporaryDir ownHome;
+        QString homePath;
+        SampleServiceProcess service;
+        bool started = false;
+    };
+};
+
+// ---- Formats ----
+
+void TestBatchProcess::format_eachReadBackByAnotherProgram_data()
+{
+    QTest::addColumn<QString>("format");
+    for (const char* format : {"csv", "tsv", "json", "jsonl", "xlsx"})
+        QTest::newRow(format) << QString::fromLatin1(format);
+}
+
+void TestBatchProcess::format_eachReadBackByAnotherProgram()
+{
+    QFETCH(QString, format);
+    RealBatch batch;
+    QVERIFY(batch.started);
+    batch.write(QStringLiteral("codes.txt"), kCodes);
+    const QString output = QStringLiteral("results.") + format;
+    batch.write(output, "an older file, replaced");
+    const Finished finished =
+        batch.run({QStringLiteral("--output"), output, QStringLiteral("codes.txt")});
+    QVERIFY2(finished.status == 0, qPrintable(finished.errors));
+    QVERIFY(finished.output.isEmpty());
+    QCOMPARE(ReadResults(format, batch.path(output)), kRows);
+    // Nothing but the codes, the results and the run's own folders is left in the folder.
+    QCOMPARE(QDir(batch.homePath).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"codes.txt", output}));
+    QVERIFY(finished.errors.contains(QStringLiteral("Done in")));
+}
+
+void TestBatchProcess::standardInput_toCsvOnStandardOutput()
+{
+    RealBatch batch;
+    QVERIFY(batch.started);
+    const Finished finished = batch.run({QStringLiteral("--quiet")}, kCodes);
+    QVERIFY2(finished.status == 0, qPrintable(finished.errors));
+    QCOMPARE(finished.errors, QString());
+    batch.write(QStringLiteral("stdout.csv"), finished.output);
+    QCOMPARE(ReadResults(QStringLiteral("csv"), batch.path(QStringLiteral("stdout.csv"))), kRows);
+}
+
+// ---- Exit statuses ----
+
+void TestBatchProcess::failedLookup_exitsOne()
+{
+    RealBatch batch(
+        {QStringLiteral("--fault"), QStringLiteral("openfoodfacts:40172637=status:500")});
+    QVERIFY(batch.started);
+    const Finished finished = batch.run({QStringLiteral("-"), QStringLiteral("--format=json")},
+                                        "3800123400018\n40172637\n");
+    QCOMPARE(finished.status, 1);
+    const QJsonArray rows = QJsonDocument::fromJson(finished.output).array();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].toObject().value(u"status").toString(), QStringLiteral("found"));
+    QCOMPARE(rows[1].toObject().value(u"status").toString(), QStringLiteral("failed"));
+    QCOMPARE(rows[1].toObject().value(u"detail").toString(), QStringLiteral("HTTP 500"));
+}
+
+void TestBatchProcess::badUsage_exitsTwoAndWritesNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("workbook without a file")
+        << QStringList{"--format", "xlsx", "codes.txt"} << "--output FILE";
+    QTest::newRow("unknown format") << QStringList{"--format", "xml", "codes.txt"} << "xml";
+    QTest::newRow("missing file") << QStringList{"--output", "out.csv", "codes.txt", "none.txt"}
+                                  << "none.txt";
+    QTest::newRow("a folder") << QStringList{"--output", "out.csv", "."} << "folder";
+    QTest::newRow("not text") << QStringList{"--output", "out.csv", "binary.dat"}
+                              << "binary.dat: not a text file";
+    QTest::newRow("output in no folder")
+        << QStringList{"--output", "no-such-folder/out.csv", "codes.txt"} << "no-such-folder";
+}
+
+void TestBatchProcess::badUsage_exitsTwoAndWritesNothing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, said);
+    RealBatch batch({QStringLiteral("--log-queries")});
+    QVERIFY(batch.started);
+    batch.write(QStringLiteral("codes.txt"), kCodes);
+    batch.write(QStringLiteral("binary.dat"), QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+    const Finished finished = batch.run(arguments);
+    QCOMPARE(finished.status, 2);
+    QVERIFY2(finished.errors.contains(said), qPrintable(finished.errors));
+    QVERIFY(finished.output.isEmpty());
+    QVERIFY(!QFile::exists(batch.path(QStringLiteral("out.csv"))));
+    QVERIFY(batch.service.arrivals().isEmpty());
+}
+
+void TestBatchProcess::noDisplay_batchStillRuns()
+{
+    RealBatch batch;
+    QVERIFY(batch.started);
+    QVERIFY(!batch.environment().contains(QStringLiteral("DISPLAY")));
+    QCOMPARE(batch.environment().value(QStringLiteral("QT_QPA_PLATFORM")),
+             QStringLiteral("none-such"));
+    const Finished finished =
+        batch.run({QStringLiteral("--format"), QStringLiteral("jsonl")}, "40172637\n");
+    QCOMPARE(finished.status, 0);
+    QVERIFY(finished.output.startsWith("{\"code\": \"40172637\""));
+    QVERIFY2(!finished.errors.contains(QStringLiteral("platform")), qPrintable(finished.errors));
+    QVERIFY(!finished.errors.contains(QStringLiteral("display")));
+}
+
+// ---- Stopping, asking ahead, resuming ----
+
+void TestBatchProcess::signal_writesTheRowsDoneWholeAndExitsWithItsStatus_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("format");
+    QTest::newRow("SIGINT, CSV") << int(SIGINT) << 130 << "csv";
+    QTest::newRow("SIGTERM, JSON") << int(SIGTERM) << 143 << "json";
+    QTest::newRow("SIGINT, workbook") << int(SIGINT) << 130 << "xlsx";
+}
+
+void TestBatchProcess::signal_writesTheRowsDoneWholeAndExitsWithItsStatus()
+{
+    QFETCH(int, signal);
+    QFETCH(int, status);
+    QFETCH(QString, format);
+    // A slow page service: every answer takes a fifth of a second.
+    RealBatch batch(
+        {QStringLiteral("--delay-ms"), QStringLiteral("200"), QStringLiteral("--log-queries")});
+    QVERIFY(batch.started);
+    QByteArray codes;
+    for (int i = 0; i < 40; ++i)
+        codes += QByteArray::number(4000000000000LL + i) + '\n';
+    batch.write(QStringLiteral("codes.txt"), codes);
+    const QString output = QStringLiteral("results.") + format;
+    QProcess program;
+    batch.start(program, {QStringLiteral("--service-url"), batch.service.baseUrl(),
+                          QStringLiteral("--output"), output, QStringLiteral("codes.txt")});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(batch.service.queries().size() >= 3, 30'000);
+    QVERIFY(::kill(pid_t(program.processId()), signal) == 0);
+    QVERIFY(program.waitForFinished(30'000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+
+    const QList<QStringList> rows = ReadResults(format, batch.path(output));
+    const qsizetype asked = batch.service.queries().size();
+    QVERIFY2(rows.size() >= 1 + 3 && rows.size() <= 1 + asked, qPrintable(QString::number(asked)));
+    QCOMPARE(rows.first(), kColumns);
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        QCOMPARE(rows[i].value(0), QString::number(4000000000000LL + i - 1));
+        QCOMPARE(rows[i].size(), kColumns.size());
+    }
+    const QString said = signal == SIGINT ? QStringLiteral("SIGINT") : QStringLiteral("SIGTERM");
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    QVERIFY2(errors.contains(QStringLiteral("Stopped by ") + said), qPrintable(errors));
+    QCOMPARE(QDir(batch.homePath).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"codes.txt", output}));
+}
+
+void TestBatchProcess::parallel_rowsInTheCodesOrderWithTheirFailures()
+{
+    RealBatch batch({QStringLiteral("--delay-ms"), QStringLiteral("50"), QStringLiteral("--fault"),
+                     QStringLiteral("8712601815908=status:500"), QStringLiteral("--fault"),
+                     QStringLiteral("5698301661317=reset"), QStringLiteral("--log-queries")});
+    QVERIFY(batch.started);
+    const QStringList codes{"4988112412613", "8712601815908", "0823564706221",
+                            "5698301661317", "3006091390997", "5900308246283"};
+    const Finished finished = batch.run({QStringLiteral("--parallel"), QStringLiteral("4"),
+                                         QStringLiteral("--service-url"), batch.service.baseUrl(),
+                                         QStringLiteral("--format"), QStringLiteral("jsonl")},
+                                        codes.join(u'\n').toUtf8());
+    QCOMPARE(finished.status, 1);
+    const QList<QByteArray> lines = finished.output.trimmed().split('\n');
+    QCOMPARE(lines.size(), codes.size());
+    QStringList statuses;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QJsonObject row = QJsonDocument::fromJson(lines[i]).object();
+        QCOMPARE(row.value(u"code").toString(), codes[i]);
+        statuses.append(row.value(u"status").toString());
+        if (i == 1)
+            QCOMPARE(row.value(u"detail").toString(), QStringLiteral("HTTP 500"));
+        if (i == 3)
+            QVERIFY(!row.value(u"detail").toString().isEmpty());
+    }
+    QCOMPARE(statuses, (QStringList{"found", "failed", "not found", "failed", "found", "found"}));
+    // Several at once: one connection for each request in flight.
+    QVERIFY2(batch.service.connections() > 1,
+             qPrintable(QString::number(batch.service.connections())));
+}
+
+void TestBatchProcess::secondRun_asksOnlyWhatFailed()
+{
+    // Both runs in one home, each with a service of its own.
+    const QTemporaryDir home;
+    const QByteArray codes = "3800123400018\n40172637\n0823564706221\n";
+    {
+        RealBatch batch(
+            {QStringLiteral("--fault"), QStringLiteral("openfoodfacts:40172637=status:500")},
+            home.path());
+        QVERIFY(batch.started);
+        const Finished finished = batch.run({QStringLiteral("--output=first.csv")}, codes);
+        QCOMPARE(finished.status, 1);
+        const QList<QStringList> first =
+            ReadResults(QStringLiteral("csv"), batch.path(QStringLiteral("first.csv")));
+        QCOMPARE(first.value(2).value(2), QStringLiteral("failed"));
+    }
+    RealBatch batch({QStringLiteral("--log-queries")}, home.path());
+    QVERIFY(batch.started);
+    const Finished finished = batch.run({QStringLiteral("--output=second.csv")}, codes);
+    QCOMPARE(finished.status, 0);
+    QStringList asked;
+    for (const SampleServiceProcess::Arrival& arrival : batch.service.arrivals())
+        asked.append(QString::fromLatin1(arrival.target.split('?').constFirst()));
+    QCOMPARE(asked, QStringList{"/api/v2/product/40172637"});
+    QCOMPARE(ReadResults(QStringLiteral("csv"), batch.path(QStringLiteral("second.csv"))),
+             kRows.mid(0, 4));
+}
+
+QTEST_GUILESS_MAIN(TestBatchProcess)
+#include "tst_batchprocess.moc"

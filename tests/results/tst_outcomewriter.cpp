@@ -1,0 +1,285 @@
+// The batch results formats: their columns, the quoting of CSV and TSV, JSON's escaping and key
+// order, and the choice of a format by name or file name.
+#include "lookup/LookupChain.h"
+#include "results/OutcomeWriter.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+CodeOutcome Found(const QString& code, const QString& name)
+{
+    CodeOutcome outcome;
+    outcome.status = CodeOutcome::Status::Found;
+    outcome.code = code;
+    outcome.gtin = code;
+    outcome.product.name = name;
+    outcome.product.brand = QStringLiteral("Morrow Foods");
+    outcome.product.quantity = QStringLiteral("400 g");
+    outcome.source = QStringLiteral("Open Food Facts");
+    return outcome;
+}
+
+// Every piece a writer gives for the outcomes, in order.
+QByteArray Written(OutcomeFormat format, const QList<CodeOutcome>& outcomes)
+{
+    const std::unique_ptr<OutcomeWriter> writer = MakeOutcomeWriter(format);
+    QByteArray bytes = writer->begin();
+    for (const CodeOutcome& outcome : outcomes)
+        bytes += writer->row(outcome);
+    return bytes + writer->end();
+}
+} // namespace
+
+class TestOutcomeWriter : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // ---- Columns ----
+    void cells_followTheColumnsWithTheStatusInWords_data();
+    void cells_followTheColumnsWithTheStatusInWords();
+
+    // ---- CSV and TSV ----
+    void csv_headerLineThenOneLinePerRowInCrLf();
+    void csv_quotesOnlyWhatNeedsIt_data();
+    void csv_quotesOnlyWhatNeedsIt();
+    void tsv_quotesTabsButNotCommas();
+    void csv_isUtf8WithoutByteOrderMark();
+
+    // ---- JSON ----
+    void json_arrayOfObjectsWithKeysInColumnOrder();
+    void json_noRowsIsAnEmptyArray();
+    void json_escapesEveryText_data();
+    void json_escapesEveryText();
+    void jsonl_oneObjectPerLine();
+
+    // ---- Choosing a format ----
+    void formatNamed_anyCaseOfTheFiveNames_data();
+    void formatNamed_anyCaseOfTheFiveNames();
+    void formatOfFile_followsTheExtension_data();
+    void formatOfFile_followsTheExtension();
+    void xlsx_hasNoTextWriter();
+};
+
+// ---- Columns ----
+
+void TestOutcomeWriter::cells_followTheColumnsWithTheStatusInWords_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("word");
+    QTest::newRow("found") << int(CodeOutcome::Status::Found) << "found";
+    QTest::newRow("not found") << int(CodeOutcome::Status::NotFound) << "not found";
+    QTest::newRow("failed") << int(CodeOutcome::Status::Failed) << "failed";
+    QTest::newRow("not looked up") << int(CodeOutcome::Status::NotLookedUp) << "not looked up";
+}
+
+void TestOutcomeWriter::cells_followTheColumnsWithTheStatusInWords()
+{
+    QFETCH(int, status);
+    QFETCH(QString, word);
+    CodeOutcome outcome = Found(QStringLiteral(" 3800123400018"), QStringLiteral("Spread"));
+    outcome.gtin = QStringLiteral("3800123400018");
+    outcome.status = CodeOutcome::Status(status);
+    outcome.detail = QStringLiteral("why");
+    QCOMPARE(OutcomeColumns(), (QStringList{"code", "gtin", "status", "name", "brand", "quantity",
+                                            "source", "detail"}));
+    QCOMPARE(OutcomeCells(outcome),
+             (QStringList{" 3800123400018", "3800123400018", word, "Spread", "Morrow Foods",
+                          "400 g", "Open Food Facts", "why"}));
+}
+
+// ---- CSV and TSV ----
+
+void TestOutcomeWriter::csv_headerLineThenOneLinePerRowInCrLf()
+{
+    CodeOutcome notLookedUp;
+    notLookedUp.status = CodeOutcome::Status::NotLookedUp;
+    notLookedUp.code = QStringLiteral("12345");
+    notLookedUp.detail = QStringLiteral("not an EAN");
+    QCOMPARE(Written(OutcomeFormat::Csv,
+                     {Found(QStringLiteral("40172637"), QStringLiteral("Mint")), notLookedUp}),
+             QByteArray("code,gtin,status,name,brand,quantity,source,detail\r\n"
+                        "40172637,40172637,found,Mint,Morrow Foods,400 g,Open Food Facts,\r\n"
+                        "12345,,not looked up,,,,,not an EAN\r\n"));
+    QCOMPARE(Written(OutcomeFormat::Csv, {}),
+             QByteArray("code,gtin,status,name,brand,quantity,source,detail\r\n"));
+}
+
+void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("cell");
+    QTest::newRow("plain") << "Mint Drops" << QByteArray("Mint Drops");
+    QTest::newRow("empty") << "" << QByteArray("");
+    QTest::newRow("spaces kept unquoted") << " Mint " << QByteArray(" Mint ");
+    QTest::newRow("comma") << "Oats, rolled" << QByteArray("\"Oats, rolled\"");
+    QTest::newRow("quote doubled") << "The \"best\"" << QByteArray("\"The \"\"best\"\"\"");
+    QTest::newRow("line feed") << "a\nb" << QByteArray("\"a\nb\"");
+    QTest::newRow("carriage return") << "a\rb" << QByteArray("\"a\rb\"");
+    QTest::newRow("only a quote") << "\"" << QByteArray("\"\"\"\"");
+    QTest::newRow("tab needs nothing") << "a\tb" << QByteArray("a\tb");
+}
+
+void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, cell);
+    const QByteArray written = Written(OutcomeFormat::Csv, {Found(QStringLiteral("1"), name)});
+    QCOMPARE(written.sliced(written.indexOf("\r\n") + 2),
+             "1,1,found," + cell + ",Morrow Foods,400 g,Open Food Facts,\r\n");
+}
+
+void TestOutcomeWriter::tsv_quotesTabsButNotCommas()
+{
+    const QByteArray written =
+        Written(OutcomeFormat::Tsv, {Found(QStringLiteral("1"), QStringLiteral("a\tb, c\"d"))});
+    QCOMPARE(written, QByteArray("code\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\r\n"
+                                 "1\t1\tfound\t\"a\tb, c\"\"d\"\tMorrow Foods\t400 g\t"
+                                 "Open Food Facts\t\r\n"));
+}
+
+void TestOutcomeWriter::csv_isUtf8WithoutByteOrderMark()
+{
+    const QByteArray written =
+        Written(OutcomeFormat::Csv, {Found(QStringLiteral("1"), QStringLiteral("抹茶ラテ Pâte"))});
+    QVERIFY(written.startsWith("code,"));
+    QVERIFY(written.contains("1,1,found,\xE6\x8A\xB9\xE8\x8C\xB6\xE3\x83\xA9\xE3\x83\x86 "
+                             "P\xC3\xA2te,"));
+}
+
+// ---- JSON ----
+
+void TestOutcomeWriter::json_arrayOfObjectsWithKeysInColumnOrder()
+{
+    const QByteArray written =
+        Written(OutcomeFormat::Json, {Found(QStringLiteral("40172637"), QStringLiteral("Mint")),
+                                      Found(QStringLiteral("2"), QStringLiteral("Tea"))});
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(written, &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QVERIFY(document.isArray());
+    const QJsonArray rows = document.array();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].toObject().value(u"name").toString(), QStringLiteral("Mint"));
+    QCOMPARE(rows[1].toObject().value(u"code").toString(), QStringLiteral("2"));
+    QCOMPARE(rows[0].toObject().keys().size(), 8);
+    // QJsonObject sorts its keys; the text must keep the columns' order.
+    const QByteArray first = written.split('\n').value(1);
+    qsizetype at = -1;
+    for (const QString& column : OutcomeColumns()) {
+        const QByteArray key = '"' + column.toUtf8() + "\":";
+        const qsizetype next = first.indexOf(key);
+        QVERIFY2(next > at, qPrintable(column));
+        at = next;
+    }
+    QVERIFY(written.endsWith("]\n"));
+}
+
+void TestOutcomeWriter::json_noRowsIsAnEmptyArray()
+{
+    QCOMPARE(Written(OutcomeFormat::Json, {}), QByteArray("[]\n"));
+    QCOMPARE(Written(OutcomeFormat::Jsonl, {}), QByteArray());
+}
+
+void TestOutcomeWriter::json_escapesEveryText_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("quote and backslash") << "a \"b\" \\ c";
+    QTest::newRow("line breaks and tab") << "a\r\nb\tc";
+    QTest::newRow("control characters") << QStringLiteral("a\x01\x1f\x7f b");
+    QTest::newRow("not ascii") << "Pâte 抹茶 🍵";
+    QTest::newRow("line separator") << QStringLiteral("a\u2028b\u2029c");
+    QTest::newRow("empty") << "";
+    QTest::newRow("null") << QString();
+    QTest::newRow("looks like json") << "\"}, {\"code\": \"x";
+}
+
+void TestOutcomeWriter::json_escapesEveryText()
+{
+    QFETCH(QString, name);
+    for (const OutcomeFormat format : {OutcomeFormat::Json, OutcomeFormat::Jsonl}) {
+        const QByteArray written = Written(format, {Found(name, name)});
+        QJsonParseError error;
+        const QByteArray text =
+            format == OutcomeFormat::Json ? written : '[' + written.trimmed() + ']';
+        const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, written.constData());
+        const QJsonObject row = document.array().first().toObject();
+        // A null text reads back as an empty one, which QString holds equal.
+        QCOMPARE(row.value(u"code").toString(), name);
+        QCOMPARE(row.value(u"name").toString(), row.value(u"code").toString());
+        QCOMPARE(row.value(u"detail"), QJsonValue(QStringLiteral("")));
+    }
+}
+
+void TestOutcomeWriter::jsonl_oneObjectPerLine()
+{
+    const QByteArray written =
+        Written(OutcomeFormat::Jsonl, {Found(QStringLiteral("1"), QStringLiteral("a\nb")),
+                                       Found(QStringLiteral("2"), QStringLiteral("c"))});
+    const QList<QByteArray> lines = written.split('\n');
+    QCOMPARE(lines.size(), 3);
+    QVERIFY(lines[2].isEmpty()); // the last line ends like the others
+    for (int i = 0; i < 2; ++i) {
+        const QJsonDocument row = QJsonDocument::fromJson(lines[i]);
+        QVERIFY(row.isObject());
+        QCOMPARE(row.object().value(u"code").toString(), QString::number(i + 1));
+    }
+    QVERIFY(lines[0].startsWith("{\"code\": \"1\", \"gtin\": \"1\", \"status\": \"found\""));
+}
+
+// ---- Choosing a format ----
+
+void TestOutcomeWriter::formatNamed_anyCaseOfTheFiveNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("format"); // -1: none
+    QTest::newRow("csv") << "csv" << int(OutcomeFormat::Csv);
+    QTest::newRow("TSV") << "TSV" << int(OutcomeFormat::Tsv);
+    QTest::newRow("Json") << "Json" << int(OutcomeFormat::Json);
+    QTest::newRow("jsonl") << "jsonl" << int(OutcomeFormat::Jsonl);
+    QTest::newRow("xlsx") << "xlsx" << int(OutcomeFormat::Xlsx);
+    QTest::newRow("xls") << "xls" << -1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("dotted") << ".csv" << -1;
+}
+
+void TestOutcomeWriter::formatNamed_anyCaseOfTheFiveNames()
+{
+    QFETCH(QString, name);
+    QFETCH(int, format);
+    const std::optional<OutcomeFormat> named = OutcomeFormatNamed(name);
+    QCOMPARE(named ? int(*named) : -1, format);
+}
+
+void TestOutcomeWriter::formatOfFile_followsTheExtension_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("format"); // -1: none
+    QTest::newRow("csv") << "out.csv" << int(OutcomeFormat::Csv);
+    QTest::newRow("upper case") << "/tmp/OUT.XLSX" << int(OutcomeFormat::Xlsx);
+    QTest::newRow("last extension") << "codes.txt.jsonl" << int(OutcomeFormat::Jsonl);
+    QTest::newRow("dotted folder") << "/tmp/a.json/out" << -1;
+    QTest::newRow("no extension") << "results" << -1;
+    QTest::newRow("unknown") << "results.txt" << -1;
+    QTest::newRow("trailing dot") << "results." << -1;
+}
+
+void TestOutcomeWriter::formatOfFile_followsTheExtension()
+{
+    QFETCH(QString, fileName);
+    QFETCH(int, format);
+    const std::optional<OutcomeFormat> chosen = OutcomeFormatOfFile(fileName);
+    QCOMPARE(chosen ? int(*chosen) : -1, format);
+}
+
+void TestOutcomeWriter::xlsx_hasNoTextWriter()
+{
+    QVERIFY(!MakeOutcomeWriter(OutcomeFormat::Xlsx));
+}
+
+QTEST_GUILESS_MAIN(TestOutcomeWriter)
+#include "tst_outcomewriter.moc"
