@@ -10,6 +10,8 @@
 #include "platform/QuitSignalWatcher.h"
 
 #include <QApplication>
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
 #include <QProcessEnvironment>
 
 #include <cstdio>
@@ -55,6 +57,15 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
                  display.constData(), wayland.constData(), qPrintable(message));
     std::_Exit(1);
 }
+// The proxy the user's environment names (http_proxy, https_proxy, no_proxy, or the desktop's
+// setting) carries the requests to the open databases. When only this machine may be reached,
+// no proxy at all: the proxy itself would be another machine.
+void ChooseProxies(bool loopbackOnly)
+{
+    QNetworkProxyFactory::setUseSystemConfiguration(!loopbackOnly);
+    if (loopbackOnly)
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -77,6 +88,7 @@ int main(int argc, char* argv[])
         return parsed.exitCode;
     }
     const AppConfig& config = *parsed.config;
+    ChooseProxies(config.loopbackOnly);
     // Batch mode and the index commands need no display: they must not load the window's
     // platform plugin.
     if (config.mode == RunMode::Batch) {

@@ -1,5 +1,6 @@
 #include "OpenLibrarySource.h"
 
+#include "ProductName.h"
 #include "SourceSupport.h"
 
 #include <QJsonValue>
@@ -37,8 +38,8 @@ SourceAnswer OpenLibrarySource::read(const SourceResponse& response, const QStri
         return SourceAnswer::failed(QStringLiteral("no title in answer"));
 
     ProductAnswer book;
-    book.name = title.toString().trimmed();
-    const QString subtitle = edition.value(QLatin1String("subtitle")).toString().trimmed();
+    book.name = CleanField(title.toString());
+    const QString subtitle = CleanField(edition.value(QLatin1String("subtitle")).toString());
     if (!subtitle.isEmpty())
         book.name = book.name.isEmpty() ? subtitle : book.name + QStringLiteral(": ") + subtitle;
     return SourceAnswer::found(std::move(book));

@@ -7,26 +7,34 @@ namespace {
 QString FirstBrand(const QString& brands)
 {
     for (const QStringView piece : QStringView(brands).split(u',')) {
-        const QStringView brand = piece.trimmed();
+        const QString brand = CleanField(piece.toString());
         if (!brand.isEmpty())
-            return brand.toString();
+            return brand;
     }
     return {};
 }
 
 } // namespace
 
+QString CleanField(const QString& text)
+{
+    QStringView view(text);
+    while (!view.isEmpty() && (view.front().isSpace() || view.front() == QChar(0xFEFF)))
+        view = view.sliced(1);
+    return view.trimmed().toString();
+}
+
 ProductAnswer AnswerFromFields(const ProductFields& fields)
 {
     ProductAnswer product;
     for (const QString* candidate :
          {&fields.productName, &fields.localName, &fields.englishName, &fields.genericName}) {
-        product.name = candidate->trimmed();
+        product.name = CleanField(*candidate);
         if (!product.name.isEmpty())
             break;
     }
     product.brand = FirstBrand(fields.brands);
-    product.quantity = fields.quantity.trimmed();
+    product.quantity = CleanField(fields.quantity);
     return product;
 }
 

@@ -16,9 +16,14 @@ struct ProductFields
     QString quantity;    // quantity: "400 g"
 };
 
+// A field as a name is shown: without white space or byte-order marks before it and without white
+// space after it. A leading byte-order mark is a leftover of how the text was stored, invisible,
+// and Qt's JSON reader drops it from some strings and keeps it in others.
+QString CleanField(const QString& text);
+
 // The product as shown and written out: the first non-empty of the product name, the local name,
 // the English name and the generic name; the first brand of the list; the quantity. Each is
-// trimmed.
+// cleaned (CleanField).
 ProductAnswer AnswerFromFields(const ProductFields& fields);
 
 // What a results row shows for a found product: the name, then the brand unless the name already

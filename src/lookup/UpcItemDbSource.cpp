@@ -1,6 +1,7 @@
 #include "UpcItemDbSource.h"
 
 #include "Politeness.h"
+#include "ProductName.h"
 #include "SourceSupport.h"
 
 #include <QJsonArray>
@@ -39,8 +40,8 @@ SourceAnswer ReadItems(const QJsonObject& answer)
     if (!first.isObject())
         return SourceAnswer::failed(QStringLiteral("unexpected answer"));
     ProductAnswer item;
-    item.name = first.toObject().value(QLatin1String("title")).toString().trimmed();
-    item.brand = first.toObject().value(QLatin1String("brand")).toString().trimmed();
+    item.name = CleanField(first.toObject().value(QLatin1String("title")).toString());
+    item.brand = CleanField(first.toObject().value(QLatin1String("brand")).toString());
     return SourceAnswer::found(std::move(item));
 }
 
