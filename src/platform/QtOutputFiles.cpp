@@ -1,5 +1,6 @@
 #include "QtOutputFiles.h"
 
+#include "BlockSaveFile.h"
 #include "XlsxWorkbook.h"
 #include "common/OperationFailed.h"
 
@@ -15,10 +16,6 @@
 #include <system_error>
 
 namespace {
-// Bytes are gathered and handed to the file in blocks of about this size: a write per row would
-// cost a system call per row.
-constexpr qsizetype kBlockBytes = 64 * 1024;
-
 QString Native(const QString& path)
 {
     return QDir::toNativeSeparators(path);
@@ -29,52 +26,13 @@ class QtOutputFile final : public OutputFile
 public:
     explicit QtOutputFile(const QString& path)
         : m_file(path)
-    {
-        // Unbuffered: the blocks are gathered here, and a block the system refuses (a full disk)
-        // must fail its own write rather than the commit, where QSaveFile would miss it.
-        if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
-                                  QStringLiteral(": ") + m_file.errorString());
-        m_block.reserve(2 * kBlockBytes);
-    }
+    {}
 
-    void write(QByteArrayView bytes) override
-    {
-        m_block.append(bytes);
-        if (m_block.size() >= kBlockBytes)
-            flush();
-    }
-
-    void commit() override
-    {
-        flush();
-        if (!m_file.commit())
-            fail();
-    }
+    void write(QByteArrayView bytes) override { m_file.append(bytes); }
+    void commit() override { m_file.commit(); }
 
 private:
-    void flush()
-    {
-        if (m_block.isEmpty())
-            return;
-        errno = 0;
-        if (m_file.write(m_block) != m_block.size())
-            fail(errno);
-        m_block.resize(0); // keeps the block's memory for the next one
-    }
-
-    [[noreturn]] void fail(int systemError = 0)
-    {
-        const QString reason = m_file.error() == QFileDevice::NoError && systemError != 0
-                                   ? qt_error_string(systemError)
-                                   : m_file.errorString();
-        m_file.cancelWriting();
-        throw OperationFailed(QStringLiteral("Cannot write the file ") + Native(m_file.fileName()) +
-                              QStringLiteral(": ") + reason);
-    }
-
-    QSaveFile m_file;
-    QByteArray m_block;
+    BlockSaveFile m_file;
 };
 
 // The library writes a workbook by its name when it is closed, so it is written under a name of

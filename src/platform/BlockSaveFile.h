@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSaveFile>
+
+// A file written whole or not at all, its bytes gathered into blocks: a write per row or line
+// would cost a system call each. Failures throw OperationFailed naming the file; a file not
+// committed is thrown away, and a file of that name stays as it was.
+class BlockSaveFile final
+{
+public:
+    // Throws OperationFailed ("Cannot create the file ...") when the file cannot be started.
+    explicit BlockSaveFile(const QString& path);
+
+    // The block being gathered, for callers that encode straight into it; flushIfFull() after.
+    QByteArray& block() { return m_block; }
+    void append(QByteArrayView bytes)
+    {
+        m_block.append(bytes);
+        flushIfFull();
+    }
+    void flushIfFull()
+    {
+        if (m_block.size() >= kBlockBytes)
+            flush();
+    }
+    // Writes what is left and puts the file in place.
+    void commit();
+
+private:
+    static constexpr qsizetype kBlockBytes = 64 * 1024;
+
+    void flush();
+    [[noreturn]] void fail(int systemError = 0);
+
+    QSaveFile m_file;
+    QByteArray m_block;
+};
