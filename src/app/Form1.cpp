@@ -194,11 +194,33 @@ void Form1::ChooseLookupSources()
     m_sourcesChosen = true;
 }
 
+template <typename Run>
+void Form1::RunLookup(Run&& run)
+{
+    // However the run ends (a second start refused while the first goes on included), the
+    // window ends up showing whether one is still under way.
+    struct Ended
+    {
+        Form1& form;
+        ~Ended()
+        {
+            try {
+                form.m_platform.window.setLookupUnderWay(form.m_lookup.isBusy());
+            } catch (...) {
+                // The window has gone; there is nothing left to show it on.
+            }
+        }
+    };
+    m_platform.window.setLookupUnderWay(true);
+    const Ended ended{*this};
+    run();
+}
+
 void Form1::PushButton17_Click()
 {
     dispatch(u"PushButton17_Click", [&] {
         ChooseLookupSources();
-        m_lookup.PushButton17_Click();
+        RunLookup([&] { m_lookup.PushButton17_Click(); });
     });
 }
 
@@ -211,7 +233,7 @@ void Form1::RetryFailedRows()
 {
     dispatch(u"RetryFailedRows", [&] {
         ChooseLookupSources();
-        m_lookup.RetryFailedRows();
+        RunLookup([&] { m_lookup.RetryFailedRows(); });
     });
 }
 

@@ -80,6 +80,9 @@ private:
     void SaveCodeList();
     // Settles the sources the next run asks, once, and again after the Sources dialog.
     void ChooseLookupSources();
+    // Runs a lookup run, telling the window while it is under way.
+    template <typename Run>
+    void RunLookup(Run&& run);
 
     // Runs one event's body so that nothing escapes into the event loop: a closing program
     // unwinds quietly, and a failure of a procedure without a trap is still shown to the user.

@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
@@ -64,6 +65,14 @@ void ConnectForm1(QtForm1Window& window, Form1& form)
     };
     for (const auto& [button, handler] : clicks)
         QObject::connect(button, &QPushButton::clicked, &window,
+                         [&form, handler = handler] { (form.*handler)(); });
+
+    const std::pair<QAction*, void (Form1::*)()> items[] = {
+        {window.stopLookingUpAction(), &Form1::StopLookingUp},
+        {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
+    };
+    for (const auto& [action, handler] : items)
+        QObject::connect(action, &QAction::triggered, &window,
                          [&form, handler = handler] { (form.*handler)(); });
 
     QObject::connect(&window, &QtForm1Window::closeRequested, &window, [&form] {
