@@ -49,8 +49,11 @@ public:
     void PushButton2_Click();  // "Clear Results" -> results/ResultsTableActions
     void PushButton5_Click();  // "Copy Results To Clipboard" -> results/ResultsTableActions
 
-    void StopLookingUp();   // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
-    void RetryFailedRows(); // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
+    void EditSources();             // "Lookup -> Sources..." -> app/SourcesSetting
+    void ForgetRememberedAnswers(); // "Lookup -> Forget Remembered Answers" -> platform/AnswerStore
+    void StopLookingUp();           // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
+    void RetryFailedRows();         // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
+    void ShowAbout();               // "Help -> About Quillfen" -> app/AboutText
 
     void ListView1_KeyDown(int keyCode, int shift); // "EAN Codes", Delete -> common/RowRemoval
     void ListView1_DblClick();                      // "EAN Codes" -> common/RowRemoval
@@ -83,6 +86,8 @@ private:
     // Runs a lookup run, telling the window while it is under way.
     template <typename Run>
     void RunLookup(Run&& run);
+    // A link the user followed in the About box.
+    void OpenLink(const QString& url);
 
     // Runs one event's body so that nothing escapes into the event loop: a closing program
     // unwinds quietly, and a failure of a procedure without a trap is still shown to the user.

@@ -1,5 +1,6 @@
 #pragma once
 
+class AboutBox;
 class AnswerStore;
 class ApplicationTitle;
 class BrowserOpener;
@@ -16,8 +17,10 @@ class PageLoader;
 class ProcessCapture;
 class ProductIndex;
 class ProgressDisplay;
+class QuestionBox;
 class SettingsStore;
 class SkinComponent;
+class SourcesDialog;
 class SpreadsheetTarget;
 class TextFileWriter;
 
@@ -49,4 +52,8 @@ struct Platform
     Clock& clock;
     AnswerStore& answers;
     ProductIndex& productIndex;
+    // The menus' dialogs.
+    SourcesDialog& sourcesDialog;
+    QuestionBox& questionBox;
+    AboutBox& aboutBox;
 };

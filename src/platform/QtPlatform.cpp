@@ -21,6 +21,9 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_inputBox(m_window, m_title, m_eventLoop)
     , m_skin(m_window)
     , m_pageLoader(QtPageLoader::Limits{.loopbackOnly = loopbackOnly})
+    , m_sourcesDialog(m_window, m_eventLoop)
+    , m_questionBox(m_window, m_title, m_eventLoop)
+    , m_aboutBox(m_window, m_eventLoop)
 {}
 
 Platform QtPlatform::services()
@@ -47,6 +50,9 @@ Platform QtPlatform::services()
         .clock = m_clock,
         .answers = m_answers,
         .productIndex = m_productIndex,
+        .sourcesDialog = m_sourcesDialog,
+        .questionBox = m_questionBox,
+        .aboutBox = m_aboutBox,
     };
 }
 
@@ -68,8 +74,11 @@ void ConnectForm1(QtForm1Window& window, Form1& form)
                          [&form, handler = handler] { (form.*handler)(); });
 
     const std::pair<QAction*, void (Form1::*)()> items[] = {
+        {window.sourcesAction(), &Form1::EditSources},
+        {window.forgetAnswersAction(), &Form1::ForgetRememberedAnswers},
         {window.stopLookingUpAction(), &Form1::StopLookingUp},
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
+        {window.aboutAction(), &Form1::ShowAbout},
     };
     for (const auto& [action, handler] : items)
         QObject::connect(action, &QAction::triggered, &window,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform.h"
+#include "QtAboutBox.h"
 #include "QtBrowserOpener.h"
 #include "QtClipboard.h"
 #include "QtClock.h"
@@ -14,8 +15,10 @@
 #include "QtPageLoader.h"
 #include "QtProcessCapture.h"
 #include "QtProgressDisplay.h"
+#include "QtQuestionBox.h"
 #include "QtSettingsStore.h"
 #include "QtSkinComponent.h"
+#include "QtSourcesDialog.h"
 #include "QtTextFileWriter.h"
 #include "SqliteAnswerStore.h"
 #include "SqliteProductIndex.h"
@@ -58,6 +61,9 @@ private:
     QtClock m_clock;
     SqliteAnswerStore m_answers;
     SqliteProductIndex m_productIndex;
+    QtSourcesDialog m_sourcesDialog;
+    QtQuestionBox m_questionBox;
+    QtAboutBox m_aboutBox;
 };
 
 class Form1;

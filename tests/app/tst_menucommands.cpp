@@ -1,4 +1,6 @@
-// The menus' commands on the fakes: stopping a run, and retrying its failed rows.
+// The menus' commands on the fakes: the Sources dialog, forgetting answers, the About box, and
+// stopping a run.
+#include "app/AboutText.h"
 #include "support/Form1OnFakes.h"
 #include "support/LoopbackConfig.h"
 
@@ -6,6 +8,30 @@
 
 namespace {
 const QString kCode = QStringLiteral("4006381333931");
+const QString kSettings = QStringLiteral("Zandrik/Quillfen/");
+
+// An index already in use, of one product, from one export.
+FakeProductIndex::Table OldIndex()
+{
+    FakeProductIndex::Table table;
+    table.exports.append(IndexedExport{QStringLiteral("Open Food Facts"),
+                                       QStringLiteral("en.openfoodfacts.org.products.csv.gz"),
+                                       QDateTime(QDate(2024, 6, 1), QTime(2, 30), Qt::UTC), 1200});
+    table.exports.append(IndexedExport{QStringLiteral("Open Beauty Facts"),
+                                       QStringLiteral("en.openbeautyfacts.org.products.csv.gz"),
+                                       QDateTime(QDate(2024, 5, 17), QTime(3, 4), Qt::UTC), 34});
+    ProductFields fields;
+    fields.productName = QStringLiteral("Old Tea");
+    table.products.insert(kCode,
+                          IndexedProduct{kCode, fields, QStringLiteral("Open Food Facts"), {}});
+    return table;
+}
+
+void TickOnly(SourcesDialogState& state, const QStringList& names)
+{
+    for (SourceRow& row : state.rows)
+        row.ticked = names.contains(row.name);
+}
 } // namespace
 
 class TestMenuCommands : public QObject
@@ -13,10 +39,214 @@ class TestMenuCommands : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // ---- Sources ----
+    void sources_okSavesTheChoiceAndTheNextRunAsksIt();
+    void sources_refusedTriesStayInTheDialogUntilOneWillDo();
+    void sources_cancelSavesNothing();
+    void sources_commandLineWinsAndTheDialogSaysSo();
+    // ---- Forget Remembered Answers ----
+    void forget_asksThenForgets();
+    void forget_noForgetsNothing();
+    void forget_nothingRemembered_asksNothing();
+    // ---- About ----
+    void about_listsSourcesInUseLicencesIndexAndAnswers();
+    void about_withoutAnIndex_saysNoneImported();
+    void about_linksOpenOnlyWhenFollowedAndStayOnThisMachine();
     // ---- Runs ----
     void run_theWindowKnowsWhileOneIsUnderWay();
     void stop_endsTheRunAfterTheCodeUnderWay();
+    void importedIndex_answersFirstWithoutAskingAnyone();
 };
+
+// ---- Sources ----
+
+void TestMenuCommands::sources_okSavesTheChoiceAndTheNextRunAsksIt()
+{
+    Form1OnFakes fake(LoopbackConfig());
+    fake.listView1.add(kCode);
+    fake.form.PushButton17_Click(); // settles the built-in sources
+    QCOMPARE(fake.pageLoader.requested.size(), 1);
+    QCOMPARE(fake.pageLoader.requested[0].path(), QStringLiteral("/api/v2/product/4006381333931"));
+
+    fake.sourcesDialog.tries = {[](SourcesDialogState& state) {
+        TickOnly(state, {"page"});
+        state.serviceUrl = QStringLiteral("http://127.0.0.1:7/svc");
+    }};
+    fake.form.EditSources();
+    QCOMPARE(fake.settings.values.value(kSettings + "Sources"), QStringLiteral("page"));
+    QCOMPARE(fake.settings.values.value(kSettings + "Service URL"),
+             QStringLiteral("http://127.0.0.1:7/svc"));
+    QVERIFY(fake.settings.values.value(kSettings + "Source Order").startsWith(u"openfoodfacts,"));
+
+    fake.form.PushButton17_Click();
+    QCOMPARE(fake.pageLoader.requested.size(), 2);
+    QCOMPARE(fake.pageLoader.requested[1],
+             QUrl(QStringLiteral("http://127.0.0.1:7/svc/perl/ean-search.pl?q=4006381333931")));
+
+    // Opened again, the dialog shows what was saved.
+    fake.form.EditSources();
+    const SourcesDialogState shown = fake.sourcesDialog.asked()[1].initial;
+    QCOMPARE(shown.rows[0].name, QStringLiteral("openfoodfacts"));
+    QVERIFY(!shown.rows[0].ticked);
+    QCOMPARE(shown.serviceUrl, QStringLiteral("http://127.0.0.1:7/svc"));
+    QCOMPARE(fake.sourcesDialog.asked()[1].note, QString());
+}
+
+void TestMenuCommands::sources_refusedTriesStayInTheDialogUntilOneWillDo()
+{
+    Form1OnFakes fake(LoopbackConfig());
+    fake.sourcesDialog.tries = {
+        [](SourcesDialogState& state) { TickOnly(state, {}); },
+        [](SourcesDialogState& state) {
+            TickOnly(state, {"page"});
+            state.serviceUrl = QStringLiteral("ftp://127.0.0.1/");
+        },
+        [](SourcesDialogState& state) { state.serviceUrl = QStringLiteral("http://127.0.0.1:7"); },
+    };
+    fake.form.EditSources();
+    QCOMPARE(fake.sourcesDialog.problems.size(), 2);
+    QCOMPARE(fake.sourcesDialog.problems[0], QStringLiteral("Tick at least one source."));
+    QVERIFY(fake.sourcesDialog.problems[1].contains(u"\"ftp://127.0.0.1/\" cannot be used"));
+    QCOMPARE(fake.settings.values.value(kSettings + "Sources"), QStringLiteral("page"));
+    QCOMPARE(fake.settings.values.value(kSettings + "Service URL"),
+             QStringLiteral("http://127.0.0.1:7"));
+    QVERIFY(fake.messageBox.shown().isEmpty());
+}
+
+void TestMenuCommands::sources_cancelSavesNothing()
+{
+    Form1OnFakes fake(LoopbackConfig());
+    // The user unticks everything, is told why that cannot be, and cancels.
+    fake.sourcesDialog.tries = {[](SourcesDialogState& state) { TickOnly(state, {}); }};
+    fake.form.EditSources();
+    QCOMPARE(fake.sourcesDialog.asked().size(), 1);
+    QCOMPARE(fake.sourcesDialog.problems.size(), 1);
+    QCOMPARE(fake.settings.saves, 0);
+}
+
+void TestMenuCommands::sources_commandLineWinsAndTheDialogSaysSo()
+{
+    Form1OnFakes fake(LoopbackConfigForService(QStringLiteral("http://127.0.0.1:5")));
+    fake.sourcesDialog.tries = {[](SourcesDialogState& state) { TickOnly(state, {"upcitemdb"}); }};
+    fake.form.EditSources();
+    QVERIFY(fake.sourcesDialog.asked()[0].note.contains(u"page service alone, at "
+                                                        u"http://127.0.0.1:5"));
+    QCOMPARE(fake.settings.values.value(kSettings + "Sources"), QStringLiteral("upcitemdb"));
+
+    fake.listView1.add(kCode);
+    fake.form.PushButton17_Click();
+    QCOMPARE(fake.pageLoader.requested,
+             QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.1:5/perl/ean-search.pl?q=") + kCode)});
+}
+
+// ---- Forget Remembered Answers ----
+
+void TestMenuCommands::forget_asksThenForgets()
+{
+    Form1OnFakes fake(LoopbackConfig());
+    for (const QString& code : QStringList{"1", "2", "3"})
+        fake.answers.answers.insert({QStringLiteral("openfoodfacts"), code}, StoredAnswer{});
+    fake.questionBox.answers = {true};
+    fake.form.ForgetRememberedAnswers();
+    QCOMPARE(fake.questionBox.questions(),
+             QStringList{"Forget the 3 remembered answers? The open databases will be asked "
+                         "again about every code."});
+    QCOMPARE(fake.questionBox.asked()[0].title, QStringLiteral("Quillfen"));
+    QVERIFY(fake.answers.answers.isEmpty());
+}
+
+void TestMenuCommands::forget_noForgetsNothing()
+{
+    Form1OnFakes fake(LoopbackConfig());
+    fake.answers.answers.insert({QStringLiteral("openlibrary"), QStringLiteral("1")}, {});
+    fake.questionBox.answers = {false};
+    fake.form.ForgetRememberedAnswers();
+    QCOMPARE(fake.questionBox.questions().size(), 1);
+    QVERIFY(fake.questionBox.questions()[0].startsWith(u"Forget the remembered answer?"));
+    QCOMPARE(fake.answers.hook.calls(u"forgetAll"), 0);
+    QCOMPARE(fake.answers.answers.size(), 1);
+}
+
+void TestMenuCommands::forget_nothingRemembered_asksNothing()
+{
+    Form1OnFakes fake(LoopbackConfig());
+    fake.form.ForgetRememberedAnswers();
+    QVERIFY(fake.questionBox.asked().isEmpty());
+    QCOMPARE(fake.messageBox.texts(), QStringList{"No answers are remembered."});
+}
+
+// ---- About ----
+
+void TestMenuCommands::about_listsSourcesInUseLicencesIndexAndAnswers()
+{
+    Form1OnFakes fake(LoopbackConfig());
+    fake.productIndex.place(OldIndex());
+    fake.answers.answers.insert({QStringLiteral("openfoodfacts"), QStringLiteral("1")}, {});
+    fake.answers.answers.insert({QStringLiteral("openlibrary"), QStringLiteral("2")}, {});
+    fake.form.ShowAbout();
+
+    QCOMPARE(fake.aboutBox.titles, QStringList{"About Quillfen"});
+    const QString html = fake.aboutBox.shown.value(0);
+    const QStringList expected{
+        "Quillfen " QUILLFEN_VERSION,
+        // the built-in order with an index
+        "<li>Product index</li><li>Open Food Facts</li><li>Open Library</li></ol>",
+        "Open Food Facts, Open Beauty Facts, Open Pet Food Facts and Open Products Facts",
+        "Open Food Facts contributors",
+        "<a href=\"https://world.openfoodfacts.org\">",
+        "Open Database Licence",
+        "<a href=\"https://opendatacommons.org/licenses/odbl/1-0/\">ODbL 1.0</a>",
+        "<a href=\"https://openlibrary.org\">",
+        "public domain",
+        "<a href=\"https://www.upcitemdb.com\">",
+        "subject to its terms of service",
+        "1,234 products",
+        "Databases: Open Food Facts, Open Beauty Facts.",
+        "en.openfoodfacts.org.products.csv.gz, exported 1 June 2024, 1,200 products",
+        "en.openbeautyfacts.org.products.csv.gz, exported 17 May 2024, 34 products",
+        "2 answers of the open databases remembered in /fake/cache/lookups.sqlite",
+    };
+    for (const QString& piece : expected)
+        QVERIFY2(html.contains(piece), qPrintable(piece));
+    QVERIFY(fake.browser.opened.isEmpty()); // nothing opens by itself
+}
+
+void TestMenuCommands::about_withoutAnIndex_saysNoneImported()
+{
+    AppConfig config = LoopbackConfig();
+    config.noCache = true;
+    config.sources = QStringList{"upcitemdb", "page"};
+    Form1OnFakes fake(config);
+    fake.form.ShowAbout();
+    const QString html = fake.aboutBox.shown.value(0);
+    QVERIFY(html.contains(u"<li>UPCitemdb</li><li>Page service</li></ol>"));
+    QVERIFY(html.contains(u"No product index imported."));
+    QVERIFY(html.contains(u"neither uses nor keeps remembered answers (--no-cache). 0 answers"));
+}
+
+void TestMenuCommands::about_linksOpenOnlyWhenFollowedAndStayOnThisMachine()
+{
+    {
+        Form1OnFakes fake(LoopbackConfig());
+        fake.aboutBox.linksToFollow = {QStringLiteral("http://127.0.0.1:8/terms"),
+                                       kOdblUrl.toString()};
+        fake.form.ShowAbout();
+        QCOMPARE(fake.browser.opened, QStringList{"http://127.0.0.1:8/terms"});
+        QCOMPARE(fake.messageBox.texts(),
+                 QStringList{kOdblUrl + QStringLiteral(" was not opened: only this machine may be "
+                                                       "reached (QUILLFEN_LOOPBACK_ONLY).")});
+    }
+    AppConfig config = LoopbackConfig();
+    config.loopbackOnly = false;
+    Form1OnFakes fake(config);
+    fake.browser.hook.failOnCall(u"open", 1, QStringLiteral("No browser"));
+    fake.aboutBox.linksToFollow = {kOdblUrl.toString(), kOpenLibrarySite.toString()};
+    fake.form.ShowAbout();
+    // The fake only records: nothing is opened for real.
+    QCOMPARE(fake.browser.opened, QStringList{"https://openlibrary.org"});
+    QCOMPARE(fake.messageBox.texts(), QStringList{"No browser"});
+    QCOMPARE(fake.messageBox.shown()[0].icon, MessageIcon::Warning);
+}
 
 // ---- Runs ----
 
@@ -60,6 +290,17 @@ void TestMenuCommands::stop_endsTheRunAfterTheCodeUnderWay()
     fake.form.PushButton17_Click();
     QCOMPARE(fake.listView2.count(), 3);
     QCOMPARE(fake.messageBox.texts().last(), QStringLiteral("Done."));
+}
+
+void TestMenuCommands::importedIndex_answersFirstWithoutAskingAnyone()
+{
+    Form1OnFakes fake(LoopbackConfig());
+    fake.productIndex.place(OldIndex());
+    fake.listView1.add(kCode);
+    fake.form.PushButton17_Click();
+    QVERIFY(fake.pageLoader.requested.isEmpty());
+    QCOMPARE(fake.listView2.count(), 1);
+    QVERIFY2(fake.listView2.text(1).contains(u"Old Tea"), qPrintable(fake.listView2.text(1)));
 }
 
 QTEST_GUILESS_MAIN(TestMenuCommands)

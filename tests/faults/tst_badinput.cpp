@@ -133,6 +133,9 @@ struct RealFiles
             .clock = fake.clock,
             .answers = fake.answers,
             .productIndex = fake.productIndex,
+            .sourcesDialog = fake.sourcesDialog,
+            .questionBox = fake.questionBox,
+            .aboutBox = fake.aboutBox,
         };
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeAboutBox.h"
 #include "FakeAnswerStore.h"
 #include "FakeBrowserOpener.h"
 #include "FakeClipboard.h"
@@ -15,8 +16,10 @@
 #include "FakeProcessCapture.h"
 #include "FakeProductIndex.h"
 #include "FakeProgressDisplay.h"
+#include "FakeQuestionBox.h"
 #include "FakeSettingsStore.h"
 #include "FakeSkinComponent.h"
+#include "FakeSourcesDialog.h"
 #include "FakeSpreadsheetTarget.h"
 #include "FakeTextFileWriter.h"
 #include "common/ApplicationTitle.h"
@@ -50,6 +53,9 @@ struct FakePlatform
     FakeClock clock;
     FakeAnswerStore answers;
     FakeProductIndex productIndex;
+    FakeSourcesDialog sourcesDialog;
+    FakeQuestionBox questionBox{title};
+    FakeAboutBox aboutBox;
 
     Platform services() { return services(eventLoop, pageLoader); }
 
@@ -78,6 +84,9 @@ struct FakePlatform
             .clock = clock,
             .answers = answers,
             .productIndex = productIndex,
+            .sourcesDialog = sourcesDialog,
+            .questionBox = questionBox,
+            .aboutBox = aboutBox,
         };
     }
 };
