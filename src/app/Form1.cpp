@@ -57,6 +57,13 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_results(platform)
     , m_sortBy(platform)
     , m_spreadsheet(platform)
+    , m_database(
+          platform, m_config,
+          [this](QStringView procedure, const std::function<void()>& body) {
+              dispatch(procedure, body);
+          },
+          // The next run asks the new index too, when the built-in choice now includes it.
+          [this] { m_sourcesChosen = false; })
 {}
 
 template <typename Body>
@@ -277,6 +284,16 @@ void Form1::ForgetRememberedAnswers()
                                           "code.")))
             m_platform.answers.forgetAll();
     });
+}
+
+void Form1::ImportProductDatabase()
+{
+    dispatch(u"ImportProductDatabase", [&] { m_database.ImportProductDatabase(); });
+}
+
+void Form1::DownloadProductDatabase()
+{
+    dispatch(u"DownloadProductDatabase", [&] { m_database.DownloadProductDatabase(); });
 }
 
 void Form1::ShowAbout()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppConfig.h"
+#include "ProductDatabaseMenu.h"
 #include "SavedCodeList.h"
 #include "codes/CodeFileLoader.h"
 #include "codes/CodeListEditor.h"
@@ -51,9 +52,13 @@ public:
 
     void EditSources();             // "Lookup -> Sources..." -> app/SourcesSetting
     void ForgetRememberedAnswers(); // "Lookup -> Forget Remembered Answers" -> platform/AnswerStore
-    void StopLookingUp();           // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
-    void RetryFailedRows();         // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
-    void ShowAbout();               // "Help -> About Quillfen" -> app/AboutText
+    void
+    ImportProductDatabase(); // "Lookup -> Import Product Database..." -> app/ProductDatabaseMenu
+    void
+    DownloadProductDatabase(); // "Lookup -> Download Product Database" -> app/ProductDatabaseMenu
+    void StopLookingUp();      // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
+    void RetryFailedRows();    // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
+    void ShowAbout();          // "Help -> About Quillfen" -> app/AboutText
 
     void ListView1_KeyDown(int keyCode, int shift); // "EAN Codes", Delete -> common/RowRemoval
     void ListView1_DblClick();                      // "EAN Codes" -> common/RowRemoval
@@ -106,4 +111,6 @@ private:
     ResultsTableActions m_results;
     SortBy m_sortBy;
     SpreadsheetExport m_spreadsheet;
+    // Last, so that an import or download still under way ends before anything it uses.
+    ProductDatabaseMenu m_database;
 };

@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -24,6 +25,8 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_sourcesDialog(m_window, m_eventLoop)
     , m_questionBox(m_window, m_title, m_eventLoop)
     , m_aboutBox(m_window, m_eventLoop)
+    , m_progressDialog(m_window)
+    , m_downloadStore(QFileInfo(m_productIndex.path()).absolutePath())
 {}
 
 Platform QtPlatform::services()
@@ -53,6 +56,10 @@ Platform QtPlatform::services()
         .sourcesDialog = m_sourcesDialog,
         .questionBox = m_questionBox,
         .aboutBox = m_aboutBox,
+        .progressDialog = m_progressDialog,
+        .inputFiles = m_inputFiles,
+        .httpFetcher = m_httpFetcher,
+        .downloadStore = m_downloadStore,
     };
 }
 
@@ -76,6 +83,8 @@ void ConnectForm1(QtForm1Window& window, Form1& form)
     const std::pair<QAction*, void (Form1::*)()> items[] = {
         {window.sourcesAction(), &Form1::EditSources},
         {window.forgetAnswersAction(), &Form1::ForgetRememberedAnswers},
+        {window.importDatabaseAction(), &Form1::ImportProductDatabase},
+        {window.downloadDatabaseAction(), &Form1::DownloadProductDatabase},
         {window.stopLookingUpAction(), &Form1::StopLookingUp},
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
         {window.aboutAction(), &Form1::ShowAbout},

@@ -5,15 +5,19 @@
 #include "QtBrowserOpener.h"
 #include "QtClipboard.h"
 #include "QtClock.h"
+#include "QtDownloadStore.h"
 #include "QtEventLoop.h"
 #include "QtFileDialog.h"
 #include "QtFileSystem.h"
 #include "QtForm1Window.h"
+#include "QtHttpFetcher.h"
 #include "QtInputBox.h"
+#include "QtInputFiles.h"
 #include "QtListControl.h"
 #include "QtMessageBox.h"
 #include "QtPageLoader.h"
 #include "QtProcessCapture.h"
+#include "QtProgressDialog.h"
 #include "QtProgressDisplay.h"
 #include "QtQuestionBox.h"
 #include "QtSettingsStore.h"
@@ -64,6 +68,10 @@ private:
     QtSourcesDialog m_sourcesDialog;
     QtQuestionBox m_questionBox;
     QtAboutBox m_aboutBox;
+    QtProgressDialog m_progressDialog;
+    QtInputFiles m_inputFiles;
+    QtHttpFetcher m_httpFetcher;
+    QtDownloadStore m_downloadStore;
 };
 
 class Form1;

@@ -1,9 +1,11 @@
-// The menus' commands on the fakes: the Sources dialog, forgetting answers, the About box, and
-// stopping a run.
+// The menus' commands on the fakes: the Sources dialog, forgetting answers, the About box,
+// importing and downloading the product database, and stopping a run.
 #include "app/AboutText.h"
 #include "support/Form1OnFakes.h"
+#include "support/GzipBytes.h"
 #include "support/LoopbackConfig.h"
 
+#include <QSemaphore>
 #include <QTest>
 
 namespace {
@@ -26,6 +28,37 @@ FakeProductIndex::Table OldIndex()
                           IndexedProduct{kCode, fields, QStringLiteral("Open Food Facts"), {}});
     return table;
 }
+
+// A small export: the code of the old index with a new name, and a line without a code.
+QByteArray NewExport()
+{
+    const QByteArray text =
+        "code\tproduct_name\n" + kCode.toLatin1() + "\tNew Tea\n\tNo Code\n5000112637922\tCola\n";
+    return GzipBytes(text);
+}
+
+// As a lookup run asks: the index put in place last.
+QString NameOf(FakeProductIndex& index, const QString& code)
+{
+    index.reopenIfReplaced();
+    const std::optional<IndexedProduct> found = index.find(code);
+    return found ? found->fields.productName : QStringLiteral("(none)");
+}
+
+// Form1 on the fakes with the old index in place and a new export to import.
+struct Importing : Form1OnFakes
+{
+    explicit Importing(const AppConfig& config = LoopbackConfig())
+        : Form1OnFakes(config)
+    {
+        productIndex.place(OldIndex());
+        inputFiles.files.insert(kExportPath, NewExport());
+    }
+    // Lets the import's thread finish and its end reach the window.
+    void waitForTheEnd() { QTRY_VERIFY_WITH_TIMEOUT(!progressDialog.isOpen, 20000); }
+
+    const QString kExportPath = QStringLiteral("/in/en.openfoodfacts.org.products.csv.gz");
+};
 
 void TickOnly(SourcesDialogState& state, const QStringList& names)
 {
@@ -52,6 +85,11 @@ private Q_SLOTS:
     void about_listsSourcesInUseLicencesIndexAndAnswers();
     void about_withoutAnIndex_saysNoneImported();
     void about_linksOpenOnlyWhenFollowedAndStayOnThisMachine();
+    // ---- Product database ----
+    void import_chosenFilesReplaceTheIndexAndTheSummaryTellsTheSkips();
+    void import_cancelled_leavesTheOldIndex();
+    void download_fetchesTheExportImportsItThenRemovesIt();
+    void download_refusedAddress_saysWhyAndKeepsTheIndex();
     // ---- Runs ----
     void run_theWindowKnowsWhileOneIsUnderWay();
     void stop_endsTheRunAfterTheCodeUnderWay();
@@ -246,6 +284,94 @@ void TestMenuCommands::about_linksOpenOnlyWhenFollowedAndStayOnThisMachine()
     QCOMPARE(fake.browser.opened, QStringList{"https://openlibrary.org"});
     QCOMPARE(fake.messageBox.texts(), QStringList{"No browser"});
     QCOMPARE(fake.messageBox.shown()[0].icon, MessageIcon::Warning);
+}
+
+// ---- Product database ----
+
+void TestMenuCommands::import_chosenFilesReplaceTheIndexAndTheSummaryTellsTheSkips()
+{
+    Importing fake;
+    // Several files come back as the folder, then the names.
+    fake.commonDialog1.choices = {QStringLiteral("/in") + QChar(u'\0') +
+                                  QStringLiteral("en.openfoodfacts.org.products.csv.gz")};
+    fake.form.ImportProductDatabase();
+    QCOMPARE(fake.commonDialog1.showings().value(0).title,
+             QStringLiteral("Import Product Database"));
+    QVERIFY(fake.commonDialog1.showings().value(0).filter.startsWith(u"Product database exports"));
+    QVERIFY(fake.progressDialog.isOpen);
+    // Meanwhile the old index answers, and a second import is refused.
+    QCOMPARE(NameOf(fake.productIndex, kCode), QStringLiteral("Old Tea"));
+    fake.form.ImportProductDatabase();
+    QCOMPARE(fake.commonDialog1.showings().size(), 1);
+
+    fake.waitForTheEnd();
+    QCOMPARE(fake.progressDialog.titles, QStringList{"Import Product Database"});
+    QCOMPARE(NameOf(fake.productIndex, kCode), QStringLiteral("New Tea"));
+    QCOMPARE(NameOf(fake.productIndex, QStringLiteral("5000112637922")), QStringLiteral("Cola"));
+    const QStringList texts = fake.messageBox.texts();
+    QCOMPARE(texts.size(), 2);
+    QVERIFY(texts[0].startsWith(u"The product database is being imported"));
+    QVERIFY2(texts[1].startsWith(u"Imported 2 products from 1 file in "), qPrintable(texts[1]));
+    QVERIFY2(texts[1].contains(u"Skipped 1 lines: 0 with a wrong number of fields, 1 with an "
+                               u"empty code."),
+             qPrintable(texts[1]));
+}
+
+void TestMenuCommands::import_cancelled_leavesTheOldIndex()
+{
+    Importing fake;
+    QSemaphore reading;
+    QSemaphore goOn;
+    fake.inputFiles.readPiece = 16;
+    fake.inputFiles.beforeRead = [&](const QString&, qint64 offset) {
+        if (offset == 16) {
+            reading.release();
+            goOn.acquire();
+        }
+    };
+    fake.commonDialog1.choices = {fake.kExportPath};
+    fake.form.ImportProductDatabase();
+    reading.acquire();
+    fake.progressDialog.pressCancel();
+    QCOMPARE(fake.progressDialog.texts.last(), QStringLiteral("Cancelling\u2026"));
+    goOn.release();
+    fake.waitForTheEnd();
+    QCOMPARE(NameOf(fake.productIndex, kCode), QStringLiteral("Old Tea"));
+    QVERIFY2(fake.messageBox.texts().value(0).startsWith(u"Import cancelled after "),
+             qPrintable(fake.messageBox.texts().value(0)));
+}
+
+void TestMenuCommands::download_fetchesTheExportImportsItThenRemovesIt()
+{
+    AppConfig config = LoopbackConfig();
+    config.indexUrl =
+        QStringLiteral("http://127.0.0.1:9/data/en.openfoodfacts.org.products.csv.gz");
+    Importing fake(config);
+    fake.httpFetcher.body = NewExport();
+    fake.httpFetcher.head.headers = {{"Content-Length", QByteArray::number(NewExport().size())}};
+    fake.form.DownloadProductDatabase();
+    QCOMPARE(fake.progressDialog.titles, QStringList{"Download Product Database"});
+    fake.waitForTheEnd();
+    QCOMPARE(fake.httpFetcher.requested, QList<QUrl>{QUrl(config.indexUrl)});
+    QCOMPARE(NameOf(fake.productIndex, kCode), QStringLiteral("New Tea"));
+    QCOMPARE(fake.downloadStore.removed,
+             QStringList{"/fake/index/en.openfoodfacts.org.products.csv.gz"});
+    QVERIFY2(fake.messageBox.texts().value(0).startsWith(u"Imported 2 products"),
+             qPrintable(fake.messageBox.texts().value(0)));
+}
+
+void TestMenuCommands::download_refusedAddress_saysWhyAndKeepsTheIndex()
+{
+    const AppConfig config = LoopbackConfig(); // loopback only, and the export's public address
+    Importing fake(config);
+    fake.form.DownloadProductDatabase();
+    fake.waitForTheEnd();
+    QVERIFY(fake.httpFetcher.requested.isEmpty());
+    QCOMPARE(fake.messageBox.texts(),
+             QStringList{"The download failed: " + config.indexUrl +
+                         ": not a loopback address.\nThe product index is as it was."});
+    QCOMPARE(fake.messageBox.shown()[0].icon, MessageIcon::Warning);
+    QCOMPARE(NameOf(fake.productIndex, kCode), QStringLiteral("Old Tea"));
 }
 
 // ---- Runs ----

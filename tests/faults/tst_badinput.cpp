@@ -136,6 +136,10 @@ struct RealFiles
             .sourcesDialog = fake.sourcesDialog,
             .questionBox = fake.questionBox,
             .aboutBox = fake.aboutBox,
+            .progressDialog = fake.progressDialog,
+            .inputFiles = fake.inputFiles,
+            .httpFetcher = fake.httpFetcher,
+            .downloadStore = fake.downloadStore,
         };
     }
 

@@ -5,16 +5,19 @@
 #include "FakeBrowserOpener.h"
 #include "FakeClipboard.h"
 #include "FakeClock.h"
+#include "FakeDownloadStore.h"
 #include "FakeEventLoop.h"
 #include "FakeFileDialog.h"
 #include "FakeFileSystem.h"
 #include "FakeForm1Window.h"
+#include "FakeHttpFetcher.h"
 #include "FakeInputBox.h"
 #include "FakeListControl.h"
 #include "FakeMessageBox.h"
 #include "FakePageLoader.h"
 #include "FakeProcessCapture.h"
 #include "FakeProductIndex.h"
+#include "FakeProgressDialog.h"
 #include "FakeProgressDisplay.h"
 #include "FakeQuestionBox.h"
 #include "FakeSettingsStore.h"
@@ -56,6 +59,10 @@ struct FakePlatform
     FakeSourcesDialog sourcesDialog;
     FakeQuestionBox questionBox{title};
     FakeAboutBox aboutBox;
+    FakeProgressDialog progressDialog;
+    FakeInputFiles inputFiles;
+    FakeHttpFetcher httpFetcher;
+    FakeDownloadStore downloadStore{inputFiles};
 
     Platform services() { return services(eventLoop, pageLoader); }
 
@@ -87,6 +94,10 @@ struct FakePlatform
             .sourcesDialog = sourcesDialog,
             .questionBox = questionBox,
             .aboutBox = aboutBox,
+            .progressDialog = progressDialog,
+            .inputFiles = inputFiles,
+            .httpFetcher = httpFetcher,
+            .downloadStore = downloadStore,
         };
     }
 };
