@@ -40,6 +40,7 @@ public:
     Platform services();
     QtForm1Window& window() { return m_window; }
     QtEventLoop& eventLoop() { return m_eventLoop; }
+    QtProgressDialog& progressDialog() { return m_progressDialog; }
     // Tests and benchmarks point it at a folder and an opener of their own.
     XlsxSpreadsheetTarget& spreadsheetTarget() { return m_spreadsheet; }
 
