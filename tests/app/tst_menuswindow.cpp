@@ -2,15 +2,21 @@
 // sample service, and importing the product database while the window goes on answering.
 #include "ExportMaker.h"
 #include "SampleServiceProcess.h"
+#include "support/GzipBytes.h"
 #include "support/ModalDialogs.h"
+#include "support/RangeFileServer.h"
 #include "support/RealWindow.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -90,6 +96,21 @@ QString MessageAfter(const std::function<void()>& action)
     return said;
 }
 
+// Waits for the message that ends an import or a download and answers it; empty if none came.
+QString MessageAtTheEnd()
+{
+    QString said;
+    whenDialogOpens([&](QWidget* dialog) {
+        if (auto* const box = qobject_cast<QMessageBox*>(dialog)) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    if (!QTest::qWaitFor([&] { return !said.isEmpty(); }, 60000))
+        return QStringLiteral("(no message)");
+    return said;
+}
+
 QString AccessibleName(QObject* object, int child)
 {
     QAccessibleInterface* const item = QAccessible::queryAccessibleInterface(object)->child(child);
@@ -109,7 +130,9 @@ private Q_SLOTS:
     void keyboard_altOpensTheMenusAndEveryItemHasItsKey();
     void escape_stopsARealRunAfterTheRequestUnderWay();
     void retryFailedRows_replacesThemInPlaceKeepingTheirTicks();
+    void sources_refusesAnUnusableAddressInTheDialogThenSaves();
     void import_fromTheMenu_thenACancelLeavesTheIndexAsItWas();
+    void download_brokenOff_keepsItsPartAndTheNextOneResumes();
 
 private:
     // The settings, the index and the remembered answers, away from the user's own.
@@ -282,13 +305,7 @@ void TestMenusWindow::import_fromTheMenu_thenACancelLeavesTheIndexAsItWas()
         // The handler has returned: the window is the application's loop's again.
         QVERIFY(app.platform.progressDialog().dialog());
         meanwhile();
-        whenDialogOpens([&](QWidget* dialog) {
-            if (auto* const box = qobject_cast<QMessageBox*>(dialog)) {
-                said = box->text();
-                box->accept();
-            }
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(!said.isEmpty(), 60000);
+        said = MessageAtTheEnd();
         QVERIFY(!app.platform.progressDialog().dialog());
     };
 
@@ -314,6 +331,74 @@ QVERIFY(index.find(firstCode).has_value());
     QCOMPARE(after.databases(), QStringList{"Open Food Facts"});
     QCOMPARE(after.products, before.products);
     QVERIFY(index.find(firstCode).has_value());
+    }
+
+    void TestMenusWindow::sources_refusesAnUnusableAddressInTheDialogThenSaves()
+    {
+        Window app;
+        QStringList problems;
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* const list = dialog->findChild<QListWidget*>(QStringLiteral("SourceList"));
+            auto* const address = dialog->findChild<QLineEdit*>(QStringLiteral("ServiceUrl"));
+            auto* const problem = dialog->findChild<QLabel*>(QStringLiteral("Problem"));
+            QPushButton* const ok =
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            QCOMPARE(list->count(), 5);
+            // The page service alone, moved to the top with the keyboard.
+            for (int i = 0; i < list->count(); ++i)
+                list->item(i)->setCheckState(
+                    list->item(i)->text() == u"Page service" ? Qt::Checked : Qt::Unchecked);
+            list->setCurrentRow(list->count() - 1);
+            QCOMPARE(list->currentItem()->text(), QStringLiteral("Page service"));
+            for (int i = 0; i < 4; ++i)
+                QTest::keyClick(list, Qt::Key_Up, Qt::ControlModifier);
+            address->setText(QStringLiteral("127.0.0.1:8080"));
+            ok->click();
+            problems << (problem->isVisible() ? problem->text() : QString());
+            QVERIFY(dialog->isVisible()); // refused: the dialog stays open
+            address->setText(QStringLiteral("http://127.0.0.1:8080"));
+            ok->click();
+        });
+        app.window().sourcesAction()->trigger();
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].contains(u"\"127.0.0.1:8080\" cannot be used"),
+                 qPrintable(problems[0]));
+        const auto saved = [&](const char* name) {
+            return app.platform.services().settings.getSetting(QStringLiteral("Zandrik"),
+                                                               QStringLiteral("Quillfen"),
+                                                               QString::fromLatin1(name), {});
+        };
+        QCOMPARE(saved("Sources"), QStringLiteral("page"));
+        QCOMPARE(saved("Source Order").section(u',', 0, 0), QStringLiteral("page"));
+        QCOMPARE(saved("Service URL"), QStringLiteral("http://127.0.0.1:8080"));
+    }
+
+    void TestMenusWindow::download_brokenOff_keepsItsPartAndTheNextOneResumes()
+    {
+        QByteArray text;
+        ExportMaker(ExportShape{.rows = 300}).write([&](QByteArrayView piece) { text += piece; });
+        RangeFileServer server(GzipBytes(text));
+        server.dropAfter(20000);
+        AppConfig config = LoopbackConfig();
+        config.indexUrl = server.url();
+        Window app(config);
+        const QDir indexFolder(QFileInfo(app.platform.services().productIndex.info().path).path());
+
+        app.window().downloadDatabaseAction()->trigger();
+        QVERIFY(app.platform.progressDialog().dialog());
+        const QString failed = MessageAtTheEnd();
+        QVERIFY2(failed.startsWith(u"The download failed: "), qPrintable(failed));
+        QVERIFY(indexFolder.exists(QStringLiteral("index-download.csv.gz.part")));
+
+        app.window().downloadDatabaseAction()->trigger();
+        const QString imported = MessageAtTheEnd();
+        QVERIFY2(imported.startsWith(u"Imported 300 products from 1 file"), qPrintable(imported));
+        QCOMPARE(server.requests().size(), 2);
+        QCOMPARE(server.requests()[1].headers.value("range"), QByteArray("bytes=20000-"));
+        QCOMPARE(server.requests()[1].headers.value("user-agent").left(9), QByteArray("Quillfen/"));
+        // Imported, the export is gone; only the index is left.
+        QCOMPARE(indexFolder.entryList({QStringLiteral("*.gz*")}, QDir::Files), QStringList());
+        QCOMPARE(app.platform.services().productIndex.info().products, 300);
     }
 
     QTEST_MAIN(TestMenusWindow)
