@@ -74,7 +74,6 @@ class TestMenuCommands : public QObject
 private Q_SLOTS:
     // ---- Sources ----
     void sources_okSavesTheChoiceAndTheNextRunAsksIt();
-    void sources_refusedTriesStayInTheDialogUntilOneWillDo();
     void sources_cancelSavesNothing();
     void sources_commandLineWinsAndTheDialogSaysSo();
     // ---- Forget Remembered Answers ----
@@ -128,27 +127,6 @@ void TestMenuCommands::sources_okSavesTheChoiceAndTheNextRunAsksIt()
     QVERIFY(!shown.rows[0].ticked);
     QCOMPARE(shown.serviceUrl, QStringLiteral("http://127.0.0.1:7/svc"));
     QCOMPARE(fake.sourcesDialog.asked()[1].note, QString());
-}
-
-void TestMenuCommands::sources_refusedTriesStayInTheDialogUntilOneWillDo()
-{
-    Form1OnFakes fake(LoopbackConfig());
-    fake.sourcesDialog.tries = {
-        [](SourcesDialogState& state) { TickOnly(state, {}); },
-        [](SourcesDialogState& state) {
-            TickOnly(state, {"page"});
-            state.serviceUrl = QStringLiteral("ftp://127.0.0.1/");
-        },
-        [](SourcesDialogState& state) { state.serviceUrl = QStringLiteral("http://127.0.0.1:7"); },
-    };
-    fake.form.EditSources();
-    QCOMPARE(fake.sourcesDialog.problems.size(), 2);
-    QCOMPARE(fake.sourcesDialog.problems[0], QStringLiteral("Tick at least one source."));
-    QVERIFY(fake.sourcesDialog.problems[1].contains(u"\"ftp://127.0.0.1/\" cannot be used"));
-    QCOMPARE(fake.settings.values.value(kSettings + "Sources"), QStringLiteral("page"));
-    QCOMPARE(fake.settings.values.value(kSettings + "Service URL"),
-             QStringLiteral("http://127.0.0.1:7"));
-    QVERIFY(fake.messageBox.shown().isEmpty());
 }
 
 void TestMenuCommands::sources_cancelSavesNothing()

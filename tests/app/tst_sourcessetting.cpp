@@ -151,12 +151,6 @@ void TestSourcesSetting::problem_data()
     QTest::newRow("no address, page service unticked: fine") << pageOff << QString() << QString();
     QTest::newRow("another scheme") << pageAlone << QStringLiteral("ftp://127.0.0.1/")
                                     << QStringLiteral("\"ftp://127.0.0.1/\" cannot be used");
-    QTest::newRow("no host") << pageAlone << QStringLiteral("http://")
-                             << QStringLiteral("must start with http:// or https://");
-    QTest::newRow("words") << pageAlone << QStringLiteral("my service")
-                           << QStringLiteral("cannot be used");
-    QTest::newRow("a query") << pageAlone << QStringLiteral("http://127.0.0.1/?q=1")
-                             << QStringLiteral("cannot be used");
     QTest::newRow("unusable even while unticked")
         << pageOff << QStringLiteral("lookup.example.net") << QStringLiteral("cannot be used");
     QTest::newRow("http with a port and a path")
