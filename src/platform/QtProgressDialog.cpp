@@ -31,10 +31,13 @@ void QtProgressDialog::open(const QString& title, const QString& text,
     dialog->setMinimumDuration(0);
     dialog->setRange(0, 0);
     dialog->setMinimumWidth(460);
-    QObject::connect(dialog, &QProgressDialog::canceled, dialog, [onCancel] {
+    // Cancel, the window's close button, and Esc (which only rejects) all ask the task to stop.
+    const auto cancel = [onCancel] {
         if (onCancel)
             onCancel();
-    });
+    };
+    QObject::connect(dialog, &QProgressDialog::canceled, dialog, cancel);
+    QObject::connect(dialog, &QDialog::rejected, dialog, cancel);
     m_dialog = dialog;
     dialog->show();
 }
@@ -57,7 +60,7 @@ void QtProgressDialog::close()
     if (!m_dialog)
         return;
     // Closed by the task, not by the user: no cancel follows.
-    QObject::disconnect(m_dialog, &QProgressDialog::canceled, nullptr, nullptr);
+    QObject::disconnect(m_dialog, nullptr, nullptr, nullptr);
     m_dialog->close();
     m_dialog = nullptr;
 }
