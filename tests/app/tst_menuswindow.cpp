@@ -322,9 +322,8 @@ QVERIFY(before.products > 150);
 QCOMPARE(before.databases(), QStringList{"Open Food Facts"});
 QVERIFY(index.find(firstCode).has_value());
 
-    import(large, [&] {
-        QTest::mouseClick(app.platform.progressDialog().dialog()->findChild<QPushButton*>(),
-                          Qt::LeftButton);
+// Esc in the progress dialog: it cancels as the button does (Qt's dialog only rejects).
+    import(large, [&] { QTest::keyClick(app.platform.progressDialog().dialog(), Qt::Key_Escape);
     });
     QVERIFY2(said.startsWith(u"Import cancelled after "), qPrintable(said));
     const IndexInfo after = index.info();
