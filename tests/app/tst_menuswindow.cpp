@@ -2,6 +2,7 @@
 // sample service, and importing the product database while the window goes on answering.
 #include "ExportMaker.h"
 #include "SampleServiceProcess.h"
+#include "platform/AnswerStore.h"
 #include "support/GzipBytes.h"
 #include "support/ModalDialogs.h"
 #include "support/RangeFileServer.h"
@@ -131,6 +132,7 @@ private Q_SLOTS:
     void escape_stopsARealRunAfterTheRequestUnderWay();
     void retryFailedRows_replacesThemInPlaceKeepingTheirTicks();
     void sources_refusesAnUnusableAddressInTheDialogThenSaves();
+    void forget_enterSaysNoAndYesForgets();
     void import_fromTheMenu_thenACancelLeavesTheIndexAsItWas();
     void download_brokenOff_keepsItsPartAndTheNextOneResumes();
 
@@ -370,6 +372,35 @@ QVERIFY(index.find(firstCode).has_value());
         QCOMPARE(saved("Sources"), QStringLiteral("page"));
         QCOMPARE(saved("Source Order").section(u',', 0, 0), QStringLiteral("page"));
         QCOMPARE(saved("Service URL"), QStringLiteral("http://127.0.0.1:8080"));
+    }
+
+    void TestMenusWindow::forget_enterSaysNoAndYesForgets()
+    {
+        Window app;
+        AnswerStore& answers = app.platform.services().answers;
+        answers.forgetAll();
+        answers.store(QStringLiteral("openfoodfacts"), QStringLiteral("4006381333931"), {});
+        answers.store(QStringLiteral("openlibrary"), QStringLiteral("9780140449136"), {});
+
+        // Enter takes the default, which is No: nothing is forgotten by accident.
+        QString asked;
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* const box = qobject_cast<QMessageBox*>(dialog);
+            QVERIFY(box);
+            asked = box->text();
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        app.window().forgetAnswersAction()->trigger();
+        QVERIFY2(asked.startsWith(u"Forget the 2 remembered answers?"), qPrintable(asked));
+        QCOMPARE(answers.count(), 2);
+
+        whenDialogOpens([](QWidget* dialog) {
+            auto* const box = qobject_cast<QMessageBox*>(dialog);
+            QVERIFY(box);
+            box->button(QMessageBox::Yes)->click();
+        });
+        app.window().forgetAnswersAction()->trigger();
+        QCOMPARE(answers.count(), 0);
     }
 
     void TestMenusWindow::download_brokenOff_keepsItsPartAndTheNextOneResumes()
