@@ -1,24 +1,31 @@
 #include "Form1.h"
 
+#include "AboutText.h"
 #include "ConnectivityCheck.h"
 #include "LookupSetup.h"
 #include "SkinLoader.h"
+#include "SourcesSetting.h"
 #include "StartupRoutines.h"
 #include "common/ApplicationTitle.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
 #include "common/Loopback.h"
 #include "common/MainRoutines.h"
+#include "common/OperationFailed.h"
 #include "common/PointerHandlers.h"
 #include "common/ProgramEnding.h"
 #include "common/RowRemoval.h"
+#include "platform/AboutBox.h"
+#include "platform/AnswerStore.h"
 #include "platform/BrowserOpener.h"
 #include "platform/EventLoop.h"
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "platform/ProductIndex.h"
+#include "platform/QuestionBox.h"
 #include "platform/SettingsStore.h"
+#include "platform/SourcesDialog.h"
 #include "platform/SystemPing.h"
 
 #include <QDir>
@@ -50,6 +57,13 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_results(platform)
     , m_sortBy(platform)
     , m_spreadsheet(platform)
+    , m_database(
+          platform, m_config,
+          [this](QStringView procedure, const std::function<void()>& body) {
+              dispatch(procedure, body);
+          },
+          // The next run asks the new index too, when the built-in choice now includes it.
+          [this] { m_sourcesChosen = false; })
 {}
 
 template <typename Body>
@@ -183,9 +197,11 @@ void Form1::ChooseLookupSources()
         return m_platform.settings.getSetting(kSettingsApplication.toString(),
                                               kSettingsSection.toString(), name.toString(), {});
     };
-    const SourceChoice choice = ChooseSources(m_config, saved(kSourcesValueName), false);
+    ProductIndex& index = m_platform.productIndex;
+    const SourceChoice choice =
+        ChooseSources(m_config, saved(kSourcesValueName), index.info().exists);
     m_chain.setSources(MakeSources(choice.names, m_config,
-                                   ChooseServiceUrl(m_config, saved(kServiceUrlValueName)), nullptr,
+                                   ChooseServiceUrl(m_config, saved(kServiceUrlValueName)), &index,
                                    LocaleLanguage()),
                        choice.defaultOrder);
     m_chain.onStoreProblem = [this](const QString& problem) {
@@ -194,11 +210,33 @@ void Form1::ChooseLookupSources()
     m_sourcesChosen = true;
 }
 
+template <typename Run>
+void Form1::RunLookup(Run&& run)
+{
+    // However the run ends (a second start refused while the first goes on included), the
+    // window ends up showing whether one is still under way.
+    struct Ended
+    {
+        Form1& form;
+        ~Ended()
+        {
+            try {
+                form.m_platform.window.setLookupUnderWay(form.m_lookup.isBusy());
+            } catch (...) {
+                // The window has gone; there is nothing left to show it on.
+            }
+        }
+    };
+    m_platform.window.setLookupUnderWay(true);
+    const Ended ended{*this};
+    run();
+}
+
 void Form1::PushButton17_Click()
 {
     dispatch(u"PushButton17_Click", [&] {
         ChooseLookupSources();
-        m_lookup.PushButton17_Click();
+        RunLookup([&] { m_lookup.PushButton17_Click(); });
     });
 }
 
@@ -211,8 +249,84 @@ void Form1::RetryFailedRows()
 {
     dispatch(u"RetryFailedRows", [&] {
         ChooseLookupSources();
-        m_lookup.RetryFailedRows();
+        RunLookup([&] { m_lookup.RetryFailedRows(); });
     });
+}
+
+void Form1::EditSources()
+{
+    dispatch(u"EditSources", [&] {
+        const SourcesDialogState initial = SourcesDialogStateFor(
+            m_config, ReadSavedSources(m_platform.settings), m_platform.productIndex.info().exists);
+        const std::optional<SourcesDialogState> chosen =
+            m_platform.sourcesDialog.ask(initial, SourcesOverrideNote(m_config), SourcesProblem);
+        if (!chosen)
+            return;
+        SaveSources(m_platform.settings, *chosen);
+        // The next run (not one under way) asks what was chosen.
+        m_sourcesChosen = false;
+    });
+}
+
+void Form1::ForgetRememberedAnswers()
+{
+    dispatch(u"ForgetRememberedAnswers", [&] {
+        const qint64 count = m_platform.answers.count();
+        if (count == 0) {
+            m_platform.messageBox.show(QStringLiteral("No answers are remembered."));
+            return;
+        }
+        const QString question =
+            count == 1 ? QStringLiteral("Forget the remembered answer?")
+                       : QStringLiteral("Forget the %1 remembered answers?").arg(count);
+        if (m_platform.questionBox.ask(
+                question + QStringLiteral(" The open databases will be asked again about every "
+                                          "code.")))
+            m_platform.answers.forgetAll();
+    });
+}
+
+void Form1::ImportProductDatabase()
+{
+    dispatch(u"ImportProductDatabase", [&] { m_database.ImportProductDatabase(); });
+}
+
+void Form1::DownloadProductDatabase()
+{
+    dispatch(u"DownloadProductDatabase", [&] { m_database.DownloadProductDatabase(); });
+}
+
+void Form1::ShowAbout()
+{
+    dispatch(u"ShowAbout", [&] {
+        ChooseLookupSources();
+        AboutFacts facts;
+        facts.version = QStringLiteral(QUILLFEN_VERSION);
+        for (const auto& source : m_chain.sources())
+            facts.sourcesInUse.append(source->displayName());
+        facts.index = m_platform.productIndex.info();
+        facts.answersLocation = m_platform.answers.location();
+        facts.answersCount = m_platform.answers.count();
+        facts.answersRemembered = !m_config.noCache;
+        m_platform.aboutBox.show(
+            AboutText(facts), kAboutTitle.toString(),
+            [this](const QString& url) { dispatch(u"ShowAbout", [&] { OpenLink(url); }); });
+    });
+}
+
+void Form1::OpenLink(const QString& url)
+{
+    // Only this machine may be reached: the browser would carry the request past it.
+    if (m_config.loopbackOnly && !IsLoopbackUrl(QUrl(url))) {
+        m_platform.messageBox.show(url + QStringLiteral(" was not opened: only this machine may "
+                                                        "be reached (QUILLFEN_LOOPBACK_ONLY)."));
+        return;
+    }
+    try {
+        m_platform.browser.open(url);
+    } catch (const OperationFailed& failed) {
+        m_platform.messageBox.show(failed.description(), MessageIcon::Warning);
+    }
 }
 
 void Form1::PushButton4_Click()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppConfig.h"
+#include "ProductDatabaseMenu.h"
 #include "SavedCodeList.h"
 #include "codes/CodeFileLoader.h"
 #include "codes/CodeListEditor.h"
@@ -49,8 +50,15 @@ public:
     void PushButton2_Click();  // "Clear Results" -> results/ResultsTableActions
     void PushButton5_Click();  // "Copy Results To Clipboard" -> results/ResultsTableActions
 
-    void StopLookingUp();   // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
-    void RetryFailedRows(); // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
+    void EditSources();             // "Lookup -> Sources..." -> app/SourcesSetting
+    void ForgetRememberedAnswers(); // "Lookup -> Forget Remembered Answers" -> platform/AnswerStore
+    void
+    ImportProductDatabase(); // "Lookup -> Import Product Database..." -> app/ProductDatabaseMenu
+    void
+    DownloadProductDatabase(); // "Lookup -> Download Product Database" -> app/ProductDatabaseMenu
+    void StopLookingUp();      // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
+    void RetryFailedRows();    // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
+    void ShowAbout();          // "Help -> About Quillfen" -> app/AboutText
 
     void ListView1_KeyDown(int keyCode, int shift); // "EAN Codes", Delete -> common/RowRemoval
     void ListView1_DblClick();                      // "EAN Codes" -> common/RowRemoval
@@ -80,6 +88,11 @@ private:
     void SaveCodeList();
     // Settles the sources the next run asks, once, and again after the Sources dialog.
     void ChooseLookupSources();
+    // Runs a lookup run, telling the window while it is under way.
+    template <typename Run>
+    void RunLookup(Run&& run);
+    // A link the user followed in the About box.
+    void OpenLink(const QString& url);
 
     // Runs one event's body so that nothing escapes into the event loop: a closing program
     // unwinds quietly, and a failure of a procedure without a trap is still shown to the user.
@@ -98,4 +111,6 @@ private:
     ResultsTableActions m_results;
     SortBy m_sortBy;
     SpreadsheetExport m_spreadsheet;
+    // Last, so that an import or download still under way ends before anything it uses.
+    ProductDatabaseMenu m_database;
 };

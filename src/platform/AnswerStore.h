@@ -34,6 +34,8 @@ public:
     virtual void forgetAll() = 0;
     // How many answers are remembered, fresh or not (for the About box).
     virtual qint64 count() = 0;
+    // Where the answers are kept, as the user can find it (for the About box).
+    virtual QString location() const = 0;
     // A message for the user about a problem met so far, each problem once, then an empty text:
     // a damaged store that was moved aside and started afresh, or a store that cannot be written.
     virtual QString takeProblem() = 0;

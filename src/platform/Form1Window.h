@@ -22,4 +22,8 @@ public:
     // The pointer code: 0 arrow, 11 hourglass, 99 the custom picture (see PointerCode).
     virtual int mousePointer() const = 0;
     virtual void setMousePointer(int code) = 0;
+
+    // A lookup run is under way (or is over): what only makes sense during one, such as stopping
+    // it, is offered only then.
+    virtual void setLookupUnderWay(bool underWay) = 0;
 };

@@ -1,23 +1,30 @@
 #pragma once
 
+class AboutBox;
 class AnswerStore;
 class ApplicationTitle;
 class BrowserOpener;
 class Clock;
+class DownloadStore;
 class Clipboard;
 class EventLoop;
 class FileDialog;
 class FileSystem;
+class HttpFetcher;
 class InputBox;
+class InputFiles;
 class ListControl;
 class Form1Window;
 class MessageBox;
 class PageLoader;
 class ProcessCapture;
 class ProductIndex;
+class ProgressDialog;
 class ProgressDisplay;
+class QuestionBox;
 class SettingsStore;
 class SkinComponent;
+class SourcesDialog;
 class SpreadsheetTarget;
 class TextFileWriter;
 
@@ -49,4 +56,13 @@ struct Platform
     Clock& clock;
     AnswerStore& answers;
     ProductIndex& productIndex;
+    // The menus' dialogs.
+    SourcesDialog& sourcesDialog;
+    QuestionBox& questionBox;
+    AboutBox& aboutBox;
+    // The product database's import and download, in threads of their own.
+    ProgressDialog& progressDialog;
+    InputFiles& inputFiles;
+    HttpFetcher& httpFetcher;
+    DownloadStore& downloadStore;
 };

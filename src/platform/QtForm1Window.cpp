@@ -7,16 +7,20 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHeaderView>
 #include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace {
 constexpr int kClientWidthTwips = 8040;
@@ -72,12 +76,25 @@ QtForm1Window::QtForm1Window(QWidget* parent)
     // A placeholder until start-up sets the product name.
     setWindowTitle(QStringLiteral("Form1"));
     setFont(boldArial(9));
-    setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
     setAutoFillBackground(true);
     setMouseTracking(true);
+
+    // The menu bar goes on top and the window grows by its height: the client area below keeps
+    // the size and every control the place they have always had.
+    auto* const layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    buildMenus();
+    layout->setMenuBar(m_menuBar);
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("Form1Client"));
+    m_client->setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
+    m_client->setMouseTracking(true);
+    layout->addWidget(m_client);
 
     m_listView1 = makeList(QStringLiteral("ListView1"), QStringLiteral("EAN Codes"),
                            TwipsRect(120, 120, 7800, 2535));
@@ -108,7 +125,7 @@ QtForm1Window::QtForm1Window(QWidget* parent)
     m_pushButton2 = makeButton(QStringLiteral("PushButton2"), QStringLiteral("Clear Results"),
                                TwipsRect(4080, 7410, 3840, 405));
 
-    m_progressBar1 = new CaptionProgressBar(this);
+    m_progressBar1 = new CaptionProgressBar(m_client);
     m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     m_progressBar1->setAccessibleName(kIdleProgressCaption.toString());
     m_progressBar1->setGeometry(TwipsRect(120, 7935, 7800, 405));
@@ -120,12 +137,62 @@ QtForm1Window::QtForm1Window(QWidget* parent)
                                    m_pushButton2, m_pushButton5,  m_pushButton7, m_progressBar1};
     for (qsizetype i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    // The window's size is settled now, while it is only a widget: a size fixed once it is on
+    // the screen is a request to the window system, which some platforms decline with a warning.
+    ensurePolished();
+    layout->activate();
+}
+
+void QtForm1Window::buildMenus()
+{
+    m_menuBar = new QMenuBar(this);
+    m_menuBar->setObjectName(QStringLiteral("MenuBar"));
+    m_menuBar->setAccessibleName(QStringLiteral("Menu bar"));
+    // The controls' bold Arial is theirs; the menus read like every other program's.
+    m_menuBar->setFont(QFont());
+
+    m_lookupMenu = m_menuBar->addMenu(QStringLiteral("&Lookup"));
+    m_lookupMenu->setObjectName(QStringLiteral("LookupMenu"));
+    m_lookupMenu->setAccessibleName(QStringLiteral("Lookup"));
+    m_sourcesAction =
+        addItem(m_lookupMenu, QStringLiteral("Sources"), QStringLiteral("&Sources\u2026"));
+    m_forgetAnswersAction = addItem(m_lookupMenu, QStringLiteral("ForgetRememberedAnswers"),
+                                    QStringLiteral("&Forget Remembered Answers"));
+    m_lookupMenu->addSeparator();
+    m_importDatabaseAction = addItem(m_lookupMenu, QStringLiteral("ImportProductDatabase"),
+                                     QStringLiteral("&Import Product Database\u2026"));
+    m_downloadDatabaseAction = addItem(m_lookupMenu, QStringLiteral("DownloadProductDatabase"),
+                                       QStringLiteral("&Download Product Database"));
+    m_lookupMenu->addSeparator();
+    m_stopLookingUpAction =
+        addItem(m_lookupMenu, QStringLiteral("StopLookingUp"), QStringLiteral("S&top Looking Up"));
+    // Esc works wherever the focus is in the window (a list, a button) but not in a dialog, which
+    // is a window of its own and takes Esc for itself.
+    m_stopLookingUpAction->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_stopLookingUpAction->setShortcutContext(Qt::WindowShortcut);
+    m_stopLookingUpAction->setEnabled(false);
+    m_retryFailedRowsAction = addItem(m_lookupMenu, QStringLiteral("RetryFailedRows"),
+                                      QStringLiteral("&Retry Failed Rows"));
+
+    m_helpMenu = m_menuBar->addMenu(QStringLiteral("&Help"));
+    m_helpMenu->setObjectName(QStringLiteral("HelpMenu"));
+    m_helpMenu->setAccessibleName(QStringLiteral("Help"));
+    m_aboutAction =
+        addItem(m_helpMenu, QStringLiteral("AboutQuillfen"), QStringLiteral("&About Quillfen"));
+}
+
+QAction* QtForm1Window::addItem(QMenu* menu, const QString& name, const QString& caption)
+{
+    QAction* const action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
 }
 
 QTreeWidget* QtForm1Window::makeList(const QString& name, const QString& accessibleName,
                                      const QRect& place)
 {
-    auto* const list = new QTreeWidget(this);
+    auto* const list = new QTreeWidget(m_client);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
     list->setGeometry(place);
@@ -147,7 +214,7 @@ QTreeWidget* QtForm1Window::makeList(const QString& name, const QString& accessi
 QPushButton* QtForm1Window::makeButton(const QString& name, const QString& caption,
                                        const QRect& place)
 {
-    auto* const button = new QPushButton(caption, this);
+    auto* const button = new QPushButton(caption, m_client);
     button->setObjectName(name);
     button->setAccessibleName(caption);
     button->setGeometry(place);
@@ -210,6 +277,12 @@ void QtForm1Window::setMousePointer(int code)
 {
     m_pointer = code;
     applyPointer();
+}
+
+void QtForm1Window::setLookupUnderWay(bool underWay)
+{
+    m_stopLookingUpAction->setEnabled(underWay);
+    m_retryFailedRowsAction->setEnabled(!underWay);
 }
 
 void QtForm1Window::applyPointer()
@@ -341,7 +414,8 @@ void QtForm1Window::mouseMoveEvent(QMouseEvent* event)
 {
     // A control that leaves a move unhandled (a button, the progress bar) passes it up to the
     // window; only a move over no control at all is a move over the background.
-    if (!childAt(event->position().toPoint()))
+    const QWidget* const under = childAt(event->position().toPoint());
+    if (!under || under == m_client)
         Q_EMIT backgroundMouseMoved();
     QWidget::mouseMoveEvent(event);
 }

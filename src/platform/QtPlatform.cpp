@@ -3,7 +3,9 @@
 #include "app/Form1.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -20,6 +22,11 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_inputBox(m_window, m_title, m_eventLoop)
     , m_skin(m_window)
     , m_pageLoader(QtPageLoader::Limits{.loopbackOnly = loopbackOnly})
+    , m_sourcesDialog(m_window, m_eventLoop)
+    , m_questionBox(m_window, m_title, m_eventLoop)
+    , m_aboutBox(m_window, m_eventLoop)
+    , m_progressDialog(m_window)
+    , m_downloadStore(QFileInfo(m_productIndex.path()).absolutePath())
 {}
 
 Platform QtPlatform::services()
@@ -46,6 +53,13 @@ Platform QtPlatform::services()
         .clock = m_clock,
         .answers = m_answers,
         .productIndex = m_productIndex,
+        .sourcesDialog = m_sourcesDialog,
+        .questionBox = m_questionBox,
+        .aboutBox = m_aboutBox,
+        .progressDialog = m_progressDialog,
+        .inputFiles = m_inputFiles,
+        .httpFetcher = m_httpFetcher,
+        .downloadStore = m_downloadStore,
     };
 }
 
@@ -64,6 +78,19 @@ void ConnectForm1(QtForm1Window& window, Form1& form)
     };
     for (const auto& [button, handler] : clicks)
         QObject::connect(button, &QPushButton::clicked, &window,
+                         [&form, handler = handler] { (form.*handler)(); });
+
+    const std::pair<QAction*, void (Form1::*)()> items[] = {
+        {window.sourcesAction(), &Form1::EditSources},
+        {window.forgetAnswersAction(), &Form1::ForgetRememberedAnswers},
+        {window.importDatabaseAction(), &Form1::ImportProductDatabase},
+        {window.downloadDatabaseAction(), &Form1::DownloadProductDatabase},
+        {window.stopLookingUpAction(), &Form1::StopLookingUp},
+        {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
+        {window.aboutAction(), &Form1::ShowAbout},
+    };
+    for (const auto& [action, handler] : items)
+        QObject::connect(action, &QAction::triggered, &window,
                          [&form, handler = handler] { (form.*handler)(); });
 
     QObject::connect(&window, &QtForm1Window::closeRequested, &window, [&form] {

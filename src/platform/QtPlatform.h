@@ -1,21 +1,28 @@
 #pragma once
 
 #include "Platform.h"
+#include "QtAboutBox.h"
 #include "QtBrowserOpener.h"
 #include "QtClipboard.h"
 #include "QtClock.h"
+#include "QtDownloadStore.h"
 #include "QtEventLoop.h"
 #include "QtFileDialog.h"
 #include "QtFileSystem.h"
 #include "QtForm1Window.h"
+#include "QtHttpFetcher.h"
 #include "QtInputBox.h"
+#include "QtInputFiles.h"
 #include "QtListControl.h"
 #include "QtMessageBox.h"
 #include "QtPageLoader.h"
 #include "QtProcessCapture.h"
+#include "QtProgressDialog.h"
 #include "QtProgressDisplay.h"
+#include "QtQuestionBox.h"
 #include "QtSettingsStore.h"
 #include "QtSkinComponent.h"
+#include "QtSourcesDialog.h"
 #include "QtTextFileWriter.h"
 #include "SqliteAnswerStore.h"
 #include "SqliteProductIndex.h"
@@ -33,6 +40,7 @@ public:
     Platform services();
     QtForm1Window& window() { return m_window; }
     QtEventLoop& eventLoop() { return m_eventLoop; }
+    QtProgressDialog& progressDialog() { return m_progressDialog; }
     // Tests and benchmarks point it at a folder and an opener of their own.
     XlsxSpreadsheetTarget& spreadsheetTarget() { return m_spreadsheet; }
 
@@ -58,6 +66,13 @@ private:
     QtClock m_clock;
     SqliteAnswerStore m_answers;
     SqliteProductIndex m_productIndex;
+    QtSourcesDialog m_sourcesDialog;
+    QtQuestionBox m_questionBox;
+    QtAboutBox m_aboutBox;
+    QtProgressDialog m_progressDialog;
+    QtInputFiles m_inputFiles;
+    QtHttpFetcher m_httpFetcher;
+    QtDownloadStore m_downloadStore;
 };
 
 class Form1;

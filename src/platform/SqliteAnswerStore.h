@@ -41,6 +41,7 @@ public:
     void store(const QString& source, const QString& gtin, const StoredAnswer& answer) override;
     void forgetAll() override;
     qint64 count() override;
+    QString location() const override { return m_path; }
     QString takeProblem() override;
 
     const QString& path() const { return m_path; }

@@ -291,6 +291,17 @@ class LookupRun:
         if got != expected:
             raise StepFailed(f"{path} holds {got!r}, expected {expected!r}")
 
+    def about_by_keyboard(self):
+        # Alt+H opens the Help menu, A its About item; Esc closes the box again. The keys go to
+        # the window that has the focus: the results table's, as a user left it.
+        self.desktop.click(self.cells("Description")[UNTICKED_ROW])
+        self.desktop.press("alt+h")
+        self.desktop.press("a")
+        self.wait('the "About Quillfen" box', lambda: self.dialog("About Quillfen"))
+        self.desktop.press("Escape")
+        self.wait('the "About Quillfen" box to close',
+                  lambda: self.dialog("About Quillfen") is None)
+
     def close_window(self):
         expected = ";".join(self.codes)
         # The list is also saved about a second after every change. Wait for that copy and
@@ -323,6 +334,7 @@ class LookupRun:
             ("untick the first row", self.untick_one_row),
             ("copy the results and read the clipboard", self.copy_to_clipboard),
             ("save the results as a text file", self.save_text_file),
+            ("open the About box by keyboard and close it", self.about_by_keyboard),
             ("close the window", self.close_window),
         ]:
             print(f"e2e: {name}", flush=True)

@@ -133,6 +133,13 @@ struct RealFiles
             .clock = fake.clock,
             .answers = fake.answers,
             .productIndex = fake.productIndex,
+            .sourcesDialog = fake.sourcesDialog,
+            .questionBox = fake.questionBox,
+            .aboutBox = fake.aboutBox,
+            .progressDialog = fake.progressDialog,
+            .inputFiles = fake.inputFiles,
+            .httpFetcher = fake.httpFetcher,
+            .downloadStore = fake.downloadStore,
         };
     }
 

@@ -18,6 +18,7 @@
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -115,7 +116,13 @@ void TestQtForm1Window::layout_matchesTheControlTable()
     App app;
     QtForm1Window& w = app.window();
     QCOMPARE(w.windowTitle(), QStringLiteral("Quillfen"));
-    QCOMPARE(w.size(), QSize(536, 564));
+    // The client area under the menu bar is the window as it always was; the window grows by the
+    // menu bar's height.
+    QCOMPARE(w.clientArea()->size(), QSize(536, 564));
+    QCOMPARE(w.menuBar()->geometry().topLeft(), QPoint(0, 0));
+    QVERIFY(w.menuBar()->height() > 0);
+    QCOMPARE(w.clientArea()->geometry().topLeft(), QPoint(0, w.menuBar()->height()));
+    QCOMPARE(w.size(), QSize(536, 564 + w.menuBar()->height()));
     QCOMPARE(w.listView1()->geometry(), twips(120, 120, 7800, 2535));
     QCOMPARE(w.pushButton6()->geometry(), twips(120, 2745, 3840, 405));
     QCOMPARE(w.pushButton3()->geometry(), twips(4080, 2745, 3840, 405));
@@ -196,14 +203,14 @@ void TestQtForm1Window::window_isAFrameNamedAfterTheProduct()
 // Each control gets the window's event filter as it is built, and the filter looks at the
 // other controls, some of which do not exist yet. The window is built in memory filled with
 // a pattern, so that a control pointer nobody set points nowhere, and every control built so
-// far is sent an event each time the window gets another.
+// far is sent an event each time the client area gets another.
 void TestQtForm1Window::eventsWhileTheWindowIsBuilt_reachTheFilterSafely()
 {
     struct Prodder final : QObject
     {
         bool eventFilter(QObject* watched, QEvent* event) override
         {
-            if (event->type() != QEvent::ChildAdded || watched->objectName() != u"Form1")
+            if (event->type() != QEvent::ChildAdded || watched->objectName() != u"Form1Client")
                 return false;
             const auto controls = watched->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
             for (QWidget* const control : controls) {
@@ -504,7 +511,7 @@ void TestQtForm1Window::pointer_overAButtonStaysTheHandAsTheMouseMoves()
     QCOMPARE(w.mousePointer(), PointerCode::Default);
     QTest::mouseMove(button, button->rect().center());
     QCOMPARE(w.mousePointer(), PointerCode::Custom);
-    QTest::mouseMove(&w, QPoint(3, 3)); // the margin: the window's own background
+    QTest::mouseMove(w.clientArea(), QPoint(3, 3)); // the margin: the window's own background
     QCOMPARE(w.mousePointer(), PointerCode::Default);
 }
 
@@ -541,7 +548,7 @@ void TestQtForm1Window::pointer_hoverDuringARunKeepsTheHourglass()
     w.setMousePointer(PointerCode::Hourglass);
     QTest::mouseMove(w.pushButton3(), w.pushButton3()->rect().center());
     QTest::mouseMove(w.listView2()->viewport(), QPoint(20, 20));
-    QTest::mouseMove(&w, QPoint(3, 3));
+    QTest::mouseMove(w.clientArea(), QPoint(3, 3));
     QCOMPARE(w.mousePointer(), PointerCode::Hourglass);
     QCOMPARE(w.pushButton3()->cursor().shape(), Qt::WaitCursor);
 }

@@ -44,6 +44,7 @@ public:
         hook(u"count");
         return answers.size();
     }
+    QString location() const override { return QStringLiteral("/fake/cache/lookups.sqlite"); }
     QString takeProblem() override
     {
         hook(u"takeProblem");

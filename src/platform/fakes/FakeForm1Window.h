@@ -38,13 +38,22 @@ public:
         pointerHistory.append(code);
     }
 
+    void setLookupUnderWay(bool underWay) override
+    {
+        hook(u"setLookupUnderWay");
+        lookupUnderWay = underWay;
+        lookupUnderWayHistory.append(underWay);
+    }
+
     QString caption;
     bool iconSet = false;
     bool backColorIsButtonFace = false;
     QString mouseIconPath;
     int pointer = 0;
     QList<int> pointerHistory;
+    bool lookupUnderWay = false;
+    QList<bool> lookupUnderWayHistory;
     FakeHook hook{"FakeForm1Window",
                   {u"setCaption", u"setApplicationIcon", u"setBackColorToButtonFace",
-                   u"loadMouseIcon", u"setMousePointer"}};
+                   u"loadMouseIcon", u"setMousePointer", u"setLookupUnderWay"}};
 };

@@ -44,9 +44,9 @@ public:
     QStringList texts() const;
     const QList<int>& scrolledIntoView() const { return m_scrolled; }
     FakeHook hook{"FakeListControl",
-                  {u"count", u"text", u"subItem", u"setSubItem", u"add", u"remove", u"clear",
-                   u"selectedIndex", u"isChecked", u"setChecked", u"ensureVisible", u"columnCount",
-                   u"columnHeader", u"addColumnHeader", u"setColumnWidth"}};
+                  {u"count", u"text", u"setText", u"subItem", u"setSubItem", u"add", u"remove",
+                   u"clear", u"selectedIndex", u"isChecked", u"setChecked", u"ensureVisible",
+                   u"columnCount", u"columnHeader", u"addColumnHeader", u"setColumnWidth"}};
 
 private:
     const Row& rowAt(int row) const;

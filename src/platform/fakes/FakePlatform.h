@@ -1,22 +1,28 @@
 #pragma once
 
+#include "FakeAboutBox.h"
 #include "FakeAnswerStore.h"
 #include "FakeBrowserOpener.h"
 #include "FakeClipboard.h"
 #include "FakeClock.h"
+#include "FakeDownloadStore.h"
 #include "FakeEventLoop.h"
 #include "FakeFileDialog.h"
 #include "FakeFileSystem.h"
 #include "FakeForm1Window.h"
+#include "FakeHttpFetcher.h"
 #include "FakeInputBox.h"
 #include "FakeListControl.h"
 #include "FakeMessageBox.h"
 #include "FakePageLoader.h"
 #include "FakeProcessCapture.h"
 #include "FakeProductIndex.h"
+#include "FakeProgressDialog.h"
 #include "FakeProgressDisplay.h"
+#include "FakeQuestionBox.h"
 #include "FakeSettingsStore.h"
 #include "FakeSkinComponent.h"
+#include "FakeSourcesDialog.h"
 #include "FakeSpreadsheetTarget.h"
 #include "FakeTextFileWriter.h"
 #include "common/ApplicationTitle.h"
@@ -52,6 +58,13 @@ struct FakePlatform
     QtClock liveClock;
     FakeAnswerStore answers;
     FakeProductIndex productIndex;
+    FakeSourcesDialog sourcesDialog;
+    FakeQuestionBox questionBox{title};
+    FakeAboutBox aboutBox;
+    FakeProgressDialog progressDialog;
+    FakeInputFiles inputFiles;
+    FakeHttpFetcher httpFetcher;
+    FakeDownloadStore downloadStore{inputFiles};
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -86,6 +99,13 @@ struct FakePlatform
             .clock = time,
             .answers = answers,
             .productIndex = productIndex,
+            .sourcesDialog = sourcesDialog,
+            .questionBox = questionBox,
+            .aboutBox = aboutBox,
+            .progressDialog = progressDialog,
+            .inputFiles = inputFiles,
+            .httpFetcher = httpFetcher,
+            .downloadStore = downloadStore,
         };
     }
 };

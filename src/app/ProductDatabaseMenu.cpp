@@ -1,0 +1,221 @@
+#include "ProductDatabaseMenu.h"
+
+#include "LookupSetup.h"
+#include "common/Loopback.h"
+#include "lookup/ImportText.h"
+#include "platform/DownloadStore.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "platform/ProgressDialog.h"
+
+#include <QDir>
+
+namespace {
+constexpr int kImportFileFlags = FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly |
+                                 FileDialogFlag::Explorer | FileDialogFlag::LongNames;
+
+// Counts the ends being told, for as long as a message about one may be open.
+struct EndingJob
+{
+    explicit EndingJob(int& depth)
+        : m_depth(depth)
+    {
+        ++m_depth;
+    }
+    ~EndingJob() { --m_depth; }
+    EndingJob(const EndingJob&) = delete;
+    EndingJob& operator=(const EndingJob&) = delete;
+
+private:
+    int& m_depth;
+};
+
+int Permille(qint64 part, qint64 whole)
+{
+    return whole > 0 ? int(std::clamp<qint64>(part * 1000 / whole, 0, 1000)) : -1;
+}
+} // namespace
+
+QString ImportProgressLine(const ImportProgress& progress)
+{
+    QString text = QStringLiteral("Importing ");
+    if (progress.fileCount > 1)
+        text += QString::number(progress.fileNumber) + u'/' + QString::number(progress.fileCount) +
+                u' ';
+    return text + progress.fileName + QStringLiteral(":\n") + ProgressText(progress);
+}
+
+int ImportProgressPermille(const ImportProgress& progress)
+{
+    if (progress.fileCount <= 0 || progress.totalBytes <= 0)
+        return -1;
+    // Each file counts alike: their sizes are not all known before they are opened.
+    const int perFile = 1000 / progress.fileCount;
+    return (progress.fileNumber - 1) * perFile +
+           Permille(progress.bytesRead, progress.totalBytes) * perFile / 1000;
+}
+
+QStringList ChosenFiles(const QString& fileName)
+{
+    QStringList parts = fileName.split(QChar(u'\0'), Qt::SkipEmptyParts);
+    if (parts.size() <= 1)
+        return parts;
+    const QDir folder(parts.takeFirst());
+    for (QString& name : parts)
+        name = folder.filePath(name);
+    return parts;
+}
+
+ProductDatabaseMenu::ProductDatabaseMenu(const Platform& platform, const AppConfig& config,
+                                         Dispatch dispatch, std::function<void()> indexReplaced)
+    : m_platform(platform)
+    , m_config(config)
+    , m_dispatch(std::move(dispatch))
+    , m_indexReplaced(std::move(indexReplaced))
+{}
+
+ProductDatabaseMenu::~ProductDatabaseMenu()
+{
+    cancel();
+}
+
+bool ProductDatabaseMenu::isBusy() const
+{
+    return m_import || m_download;
+}
+
+bool ProductDatabaseMenu::refuseWhileBusy()
+{
+    if (!isBusy())
+        return false;
+    m_platform.messageBox.show(
+        QStringLiteral("The product database is being %1; wait for it to end, or cancel it.")
+            .arg(m_download ? QStringLiteral("downloaded") : QStringLiteral("imported")));
+    return true;
+}
+
+void ProductDatabaseMenu::ImportProductDatabase()
+{
+    if (refuseWhileBusy())
+        return;
+    FileDialog& dialog = m_platform.commonDialog1;
+    dialog.setFileName(QString());
+    dialog.setFlags(kImportFileFlags);
+    dialog.setDialogTitle(kImportDatabaseTitle.toString());
+    dialog.setFilter(kImportDatabaseFilter.toString());
+    dialog.showOpen();
+    const QStringList files = ChosenFiles(dialog.fileName());
+    if (files.isEmpty())
+        return;
+    forgetEndedJobs();
+    m_title = kImportDatabaseTitle.toString();
+    m_platform.progressDialog.open(m_title, QStringLiteral("Opening ") + files.constFirst(),
+                                   [this] { cancel(); });
+    startImport(files, {});
+}
+
+void ProductDatabaseMenu::DownloadProductDatabase()
+{
+    if (refuseWhileBusy())
+        return;
+    DownloadOptions options;
+    options.url = m_config.indexUrl;
+    options.userAgent = OpenDatabaseAgent(m_config.contact);
+    options.allowed = [loopbackOnly = m_config.loopbackOnly](const QUrl& url) {
+        return !loopbackOnly || IsLoopbackUrl(url);
+    };
+    const QString url = options.url;
+    m_title = kDownloadDatabaseTitle.toString();
+    m_platform.progressDialog.open(m_title, QStringLiteral("Downloading ") + url,
+                                   [this] { cancel(); });
+    forgetEndedJobs();
+    m_download = std::make_unique<IndexDownloadJob>(std::move(options), m_platform.httpFetcher,
+                                                    m_platform.downloadStore);
+    QObject::connect(m_download.get(), &IndexDownloadJob::progressed, m_download.get(),
+                     [this, url](const DownloadProgress& at) {
+                         m_platform.progressDialog.setProgress(QStringLiteral("Downloading ") +
+                                                                   url + QStringLiteral(":\n") +
+                                                                   DownloadProgressText(at),
+                                                               Permille(at.bytes, at.totalBytes));
+                     });
+    QObject::connect(m_download.get(), &IndexDownloadJob::finished, m_download.get(),
+                     [this](const DownloadResult& result) { downloadFinished(result); });
+    m_download->start();
+}
+
+void ProductDatabaseMenu::startImport(const QStringList& paths, const QString& downloaded)
+{
+    m_import = std::make_unique<IndexImportJob>(
+        paths, m_platform.inputFiles, m_platform.productIndex, ImportOptions{LocaleLanguage()});
+    QObject::connect(m_import.get(), &IndexImportJob::progressed, m_import.get(),
+                     [this](const ImportProgress& at) {
+                         m_platform.progressDialog.setProgress(ImportProgressLine(at),
+                                                               ImportProgressPermille(at));
+                     });
+    QObject::connect(
+        m_import.get(), &IndexImportJob::finished, m_import.get(),
+        [this, downloaded](const ImportSummary& summary) { importFinished(summary, downloaded); });
+    m_import->start();
+}
+
+void ProductDatabaseMenu::forgetEndedJobs()
+{
+    // A message about an ended job may still be open, shown from inside the job's signal: the
+    // job is deleted only once nothing of it is on the stack.
+    if (m_endingDepth == 0)
+        m_ended.clear();
+}
+
+void ProductDatabaseMenu::cancel()
+{
+    // The jobs see the request between pieces; their finished signal tells how it ended.
+    if (m_import)
+        m_import->cancel();
+    if (m_download)
+        m_download->cancel();
+    if (isBusy())
+        m_platform.progressDialog.setProgress(QStringLiteral("Cancelling\u2026"), -1);
+}
+
+void ProductDatabaseMenu::downloadFinished(const DownloadResult& result)
+{
+    m_ended.push_back(std::move(m_download));
+    const EndingJob ending(m_endingDepth);
+    m_dispatch(u"DownloadProductDatabase", [&] {
+        if (!result.path.isEmpty()) {
+            startImport({result.path}, result.path);
+            return;
+        }
+        m_platform.progressDialog.close();
+        if (result.cancelled)
+            m_platform.messageBox.show(
+                QStringLiteral("Download cancelled. What has arrived is kept, and the next "
+                               "download goes on from there. The product index is as it was."),
+                MessageIcon::None, m_title);
+        else
+            m_platform.messageBox.show(QStringLiteral("The download failed: ") + result.failure +
+                                           QStringLiteral(".\nThe product index is as it was."),
+                                       MessageIcon::Warning, m_title);
+    });
+}
+
+void ProductDatabaseMenu::importFinished(const ImportSummary& summary, const QString& downloaded)
+{
+    m_ended.push_back(std::move(m_import));
+    const EndingJob ending(m_endingDepth);
+    m_dispatch(downloaded.isEmpty() ? u"ImportProductDatabase" : u"DownloadProductDatabase", [&] {
+        m_platform.progressDialog.close();
+        const bool imported = summary.outcome == ImportSummary::Outcome::Imported;
+        if (imported) {
+            if (m_indexReplaced)
+                m_indexReplaced();
+            // Once imported, the downloaded export only takes space; a failed import keeps it.
+            if (!downloaded.isEmpty())
+                m_platform.downloadStore.removeCompleted(downloaded);
+        }
+        const bool wentWrong = summary.outcome == ImportSummary::Outcome::Failed ||
+                               summary.outcome == ImportSummary::Outcome::CannotOpen;
+        m_platform.messageBox.show(SummaryLines(summary).join(u'\n'),
+                                   wentWrong ? MessageIcon::Warning : MessageIcon::None, m_title);
+    });
+}

@@ -1,0 +1,139 @@
+#include "SourcesSetting.h"
+
+#include "LookupSetup.h"
+#include "SavedCodeList.h"
+#include "platform/SettingsStore.h"
+
+namespace {
+QString Saved(const SettingsStore& settings, QStringView name)
+{
+    return settings.getSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
+                               name.toString(), {});
+}
+
+// The names of a saved list, or none when it cannot be read.
+QStringList SavedNames(const QString& list)
+{
+    if (list.trimmed().isEmpty())
+        return {};
+    const SourceListResult parsed = ParseSourceList(list);
+    return parsed.error.isEmpty() ? parsed.names : QStringList();
+}
+} // namespace
+
+SavedSources ReadSavedSources(const SettingsStore& settings)
+{
+    return SavedSources{Saved(settings, kSourcesValueName), Saved(settings, kSourceOrderValueName),
+                        Saved(settings, kServiceUrlValueName)};
+}
+
+void SaveSources(SettingsStore& settings, const SourcesDialogState& state)
+{
+    QStringList ticked;
+    QStringList order;
+    for (const SourceRow& row : state.rows) {
+        order.append(row.name);
+        if (row.ticked)
+            ticked.append(row.name);
+    }
+    const auto save = [&settings](QStringView name, const QString& value) {
+        settings.saveSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
+                             name.toString(), value);
+    };
+    save(kSourcesValueName, ticked.join(u','));
+    save(kSourceOrderValueName, order.join(u','));
+    save(kServiceUrlValueName, state.serviceUrl.trimmed());
+}
+
+QString SourceDisplayName(const QString& name)
+{
+    if (name == SourceName::Index)
+        return QStringLiteral("Product index");
+    if (name == SourceName::OpenFoodFacts)
+        return QStringLiteral("Open Food Facts");
+    if (name == SourceName::OpenLibrary)
+        return QStringLiteral("Open Library");
+    if (name == SourceName::UpcItemDb)
+        return QStringLiteral("UPCitemdb");
+    if (name == SourceName::Page)
+        return QStringLiteral("Page service");
+    return name;
+}
+
+SourcesDialogState SourcesDialogStateFor(const AppConfig& config, const SavedSources& saved,
+                                         bool indexPresent)
+{
+    QStringList ticked = SavedNames(saved.sources);
+    if (ticked.isEmpty())
+        ticked = ChooseSources(config, {}, indexPresent).names;
+
+    // The places: the saved order, else the ticked sources first; every source has one.
+    QStringList places = SavedNames(saved.order);
+    if (places.isEmpty())
+        places = ticked;
+    for (const QString& name : KnownSourceNames())
+        if (!places.contains(name))
+            places.append(name);
+
+    // The ticked sources take the places of ticked ones in the order they are asked, so that the
+    // list from the top down is the order of the run even if the two values disagree.
+    SourcesDialogState state;
+    qsizetype nextTicked = 0;
+    for (const QString& place : std::as_const(places)) {
+        const bool isTicked = ticked.contains(place);
+        const QString name = isTicked ? ticked[nextTicked++] : place;
+        state.rows.append(SourceRow{name, SourceDisplayName(name), isTicked});
+    }
+
+    if (!saved.serviceUrl.isEmpty())
+        state.serviceUrl = saved.serviceUrl;
+    else if (config.serviceUrl != kServiceUrlPlaceholder)
+        state.serviceUrl = config.serviceUrl; // the placeholder never answers: not worth showing
+    return state;
+}
+
+QString SourcesProblem(const SourcesDialogState& state)
+{
+    bool anyTicked = false;
+    bool pageTicked = false;
+    for (const SourceRow& row : state.rows) {
+        anyTicked = anyTicked || row.ticked;
+        pageTicked = pageTicked || (row.ticked && row.name == SourceName::Page);
+    }
+    if (!anyTicked)
+        return QStringLiteral("Tick at least one source.");
+    const QString url = state.serviceUrl.trimmed();
+    if (url.isEmpty()) {
+        if (pageTicked)
+            return QStringLiteral("The page service needs an address, such as "
+                                  "http://lookup.example.net:8080. Type one, or untick it.");
+        return {};
+    }
+    if (!IsServiceUrl(url))
+        return QStringLiteral("\"%1\" cannot be used as the page service's address: it must start "
+                              "with http:// or https:// and name a host, as in "
+                              "http://lookup.example.net:8080.")
+            .arg(url);
+    return {};
+}
+
+QString SourcesOverrideNote(const AppConfig& config)
+{
+    if (!config.sources.isEmpty()) {
+        QStringList names;
+        for (const QString& name : config.sources)
+            names.append(SourceDisplayName(name));
+        QString note = QStringLiteral("This session asks the sources named on the command line or "
+                                      "in the environment (") +
+                       names.join(QStringLiteral(", ")) + u')';
+        if (config.serviceUrlNamed)
+            note += QStringLiteral(", and the page service at ") + config.serviceUrl;
+        return note + QStringLiteral(". What you choose here is saved for later sessions "
+                                     "started without them.");
+    }
+    if (config.serviceUrlNamed)
+        return QStringLiteral("This session asks the page service alone, at ") + config.serviceUrl +
+               QStringLiteral(", as named on the command line or in the environment. What you "
+                              "choose here is saved for later sessions started without it.");
+    return {};
+}

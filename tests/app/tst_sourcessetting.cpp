@@ -1,0 +1,208 @@
+// The Sources dialog's choice: what it opens with, what it refuses, and what it saves.
+#include "app/LookupSetup.h"
+#include "app/SourcesSetting.h"
+#include "lookup/LookupSource.h"
+#include "platform/fakes/FakeProductIndex.h"
+#include "platform/fakes/FakeSettingsStore.h"
+
+#include <QTest>
+
+namespace {
+// The rows as "name" for a ticked source and "-name" for an unticked one, top down.
+QStringList Rows(const SourcesDialogState& state)
+{
+    QStringList rows;
+    for (const SourceRow& row : state.rows)
+        rows.append((row.ticked ? QString() : QStringLiteral("-")) + row.name);
+    return rows;
+}
+
+SourcesDialogState StateOf(const QStringList& rows, const QString& serviceUrl)
+{
+    SourcesDialogState state;
+    for (const QString& row : rows) {
+        const bool ticked = !row.startsWith(u'-');
+        const QString name = ticked ? row : row.mid(1);
+        state.rows.append(SourceRow{name, SourceDisplayName(name), ticked});
+    }
+    state.serviceUrl = serviceUrl;
+    return state;
+}
+
+QString Saved(const FakeSettingsStore& settings, const QString& name)
+{
+    return settings.values.value(QStringLiteral("Zandrik/Quillfen/") + name, QStringLiteral("?"));
+}
+} // namespace
+
+class TestSourcesSetting : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void saveThenRead_roundTripsTicksOrderAndAddress();
+    void opening_data();
+    void opening();
+    void savedValuesThatDisagree_tickedSourcesKeepTheirRunOrder();
+    void problem_data();
+    void problem();
+    void overrideNote_saysWhatTheCommandLineDecides();
+    void displayNames_areTheSourcesOwn();
+};
+
+void TestSourcesSetting::saveThenRead_roundTripsTicksOrderAndAddress()
+{
+    FakeSettingsStore settings;
+    const SourcesDialogState chosen =
+        StateOf({"upcitemdb", "-index", "page", "-openlibrary", "openfoodfacts"},
+                QStringLiteral("http://127.0.0.1:8080/lookup"));
+    SaveSources(settings, chosen);
+
+    QCOMPARE(Saved(settings, "Sources"), QStringLiteral("upcitemdb,page,openfoodfacts"));
+    QCOMPARE(Saved(settings, "Source Order"),
+             QStringLiteral("upcitemdb,index,page,openlibrary,openfoodfacts"));
+    QCOMPARE(Saved(settings, "Service URL"), QStringLiteral("http://127.0.0.1:8080/lookup"));
+    QCOMPARE(SourcesDialogStateFor(AppConfig{}, ReadSavedSources(settings), false), chosen);
+    // What a run then asks: the ticked ones in the saved order, at the saved address.
+    const SourceChoice run = ChooseSources(AppConfig{}, Saved(settings, "Sources"), false);
+    QCOMPARE(run.names, (QStringList{"upcitemdb", "page", "openfoodfacts"}));
+    QVERIFY(!run.defaultOrder);
+    QCOMPARE(ChooseServiceUrl(AppConfig{}, Saved(settings, "Service URL")),
+             QStringLiteral("http://127.0.0.1:8080/lookup"));
+}
+
+void TestSourcesSetting::opening_data()
+{
+    QTest::addColumn<QStringList>("configSources");
+    QTest::addColumn<QString>("configServiceUrl");
+    QTest::addColumn<QString>("savedSources");
+    QTest::addColumn<bool>("indexPresent");
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("serviceUrl");
+
+    const QString none;
+    QTest::newRow("nothing saved, no index: the built-in choice")
+        << QStringList{} << none << none << false
+        << QStringList{"openfoodfacts", "openlibrary", "-index", "-upcitemdb", "-page"} << none;
+    QTest::newRow("nothing saved, an index: it comes first")
+        << QStringList{} << none << none << true
+        << QStringList{"index", "openfoodfacts", "openlibrary", "-upcitemdb", "-page"} << none;
+    QTest::newRow("nothing saved, sources named: those")
+        << QStringList{"upcitemdb", "openlibrary"} << none << none << false
+        << QStringList{"upcitemdb", "openlibrary", "-index", "-openfoodfacts", "-page"} << none;
+    QTest::newRow("nothing saved, service named: the page service alone at its address")
+        << QStringList{} << QStringLiteral("http://127.0.0.1:5") << none << false
+        << QStringList{"page", "-index", "-openfoodfacts", "-openlibrary", "-upcitemdb"}
+        << QStringLiteral("http://127.0.0.1:5");
+    QTest::newRow("saved: the saved choice, even with sources named")
+        << QStringList{"upcitemdb"} << none << QStringLiteral("openlibrary") << true
+        << QStringList{"openlibrary", "-index", "-openfoodfacts", "-upcitemdb", "-page"} << none;
+    QTest::newRow("saved list unreadable: the choice in effect")
+        << QStringList{} << none << QStringLiteral("openlibrary,nonsense") << false
+        << QStringList{"openfoodfacts", "openlibrary", "-index", "-upcitemdb", "-page"} << none;
+}
+
+void TestSourcesSetting::opening()
+{
+    QFETCH(QStringList, configSources);
+    QFETCH(QString, configServiceUrl);
+    QFETCH(QString, savedSources);
+    QFETCH(bool, indexPresent);
+    QFETCH(QStringList, rows);
+    QFETCH(QString, serviceUrl);
+    AppConfig config;
+    config.sources = configSources;
+    if (!configServiceUrl.isEmpty()) {
+        config.serviceUrl = configServiceUrl;
+        config.serviceUrlNamed = true;
+    }
+    const SourcesDialogState state =
+        SourcesDialogStateFor(config, SavedSources{savedSources, {}, {}}, indexPresent);
+    QCOMPARE(Rows(state), rows);
+    QCOMPARE(state.serviceUrl, serviceUrl);
+    for (const SourceRow& row : state.rows)
+        QCOMPARE(row.displayName, SourceDisplayName(row.name));
+}
+
+// Someone edited the settings file by hand: "Sources" lists the ticked ones in another order than
+// "Source Order". The run asks them as "Sources" says, so the list shows them in that order, and
+// the unticked ones keep their places.
+void TestSourcesSetting::savedValuesThatDisagree_tickedSourcesKeepTheirRunOrder()
+{
+    const SavedSources saved{
+        QStringLiteral("page,index"), QStringLiteral("index,openfoodfacts,page,upcitemdb"), {}};
+    QCOMPARE(Rows(SourcesDialogStateFor(AppConfig{}, saved, false)),
+             (QStringList{"page", "-openfoodfacts", "index", "-upcitemdb", "-openlibrary"}));
+}
+
+void TestSourcesSetting::problem_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("serviceUrl");
+    QTest::addColumn<QString>("problem"); // a piece of it; empty: none
+
+    const QStringList pageAlone{"page", "-index", "-openfoodfacts", "-openlibrary", "-upcitemdb"};
+    const QStringList pageOff{"-page", "index", "-openfoodfacts", "-openlibrary", "-upcitemdb"};
+    QTest::newRow("nothing ticked")
+        << QStringList{"-page", "-index", "-openfoodfacts", "-openlibrary", "-upcitemdb"}
+        << QStringLiteral("http://127.0.0.1:1") << QStringLiteral("Tick at least one source.");
+    QTest::newRow("page service without an address")
+        << pageAlone << QString() << QStringLiteral("needs an address");
+    QTest::newRow("no address, page service unticked: fine") << pageOff << QString() << QString();
+    QTest::newRow("another scheme") << pageAlone << QStringLiteral("ftp://127.0.0.1/")
+                                    << QStringLiteral("\"ftp://127.0.0.1/\" cannot be used");
+    QTest::newRow("unusable even while unticked")
+        << pageOff << QStringLiteral("lookup.example.net") << QStringLiteral("cannot be used");
+    QTest::newRow("http with a port and a path")
+        << pageAlone << QStringLiteral("http://127.0.0.1:8080/svc") << QString();
+    QTest::newRow("https, spaces around")
+        << pageAlone << QStringLiteral(" https://lookup.example.net ") << QString();
+}
+
+void TestSourcesSetting::problem()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QString, serviceUrl);
+    QFETCH(QString, problem);
+    const QString found = SourcesProblem(StateOf(rows, serviceUrl));
+    if (problem.isEmpty())
+        QCOMPARE(found, QString());
+    else
+        QVERIFY2(found.contains(problem), qPrintable(found));
+}
+
+void TestSourcesSetting::overrideNote_saysWhatTheCommandLineDecides()
+{
+    AppConfig config;
+    QCOMPARE(SourcesOverrideNote(config), QString());
+
+    config.serviceUrl = QStringLiteral("http://127.0.0.1:5");
+    config.serviceUrlNamed = true;
+    const QString service = SourcesOverrideNote(config);
+    QVERIFY2(service.contains(u"page service alone, at http://127.0.0.1:5") &&
+                 service.contains(u"saved for later sessions started without it"),
+             qPrintable(service));
+
+    config.sources = QStringList{"upcitemdb", "index"};
+    const QString both = SourcesOverrideNote(config);
+    QVERIFY2(both.contains(u"(UPCitemdb, Product index), and the page service at "
+                           u"http://127.0.0.1:5") &&
+                 both.contains(u"saved for later sessions"),
+             qPrintable(both));
+}
+
+// The dialog names the sources as the rows of a run name them.
+void TestSourcesSetting::displayNames_areTheSourcesOwn()
+{
+    FakeProductIndex index;
+    const QStringList names = KnownSourceNames();
+    const auto sources =
+        MakeSources(names, AppConfig{}, QStringLiteral("http://127.0.0.1:1"), &index, {});
+    QCOMPARE(qsizetype(sources.size()), names.size());
+    for (const auto& source : sources)
+        QCOMPARE(SourceDisplayName(source->name()), source->displayName());
+    QCOMPARE(SourceDisplayName(QStringLiteral("index")), QStringLiteral("Product index"));
+}
+
+QTEST_GUILESS_MAIN(TestSourcesSetting)
+#include "tst_sourcessetting.moc"
