@@ -98,10 +98,10 @@ int main(int argc, char* argv[])
     if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex) {
         const QCoreApplication application(argc, argv);
         if (config.mode == RunMode::ImportIndex)
-            return ImportIndexCommand(config.importFiles);
+            return ImportIndexCommand(config.importFiles, LocaleLanguage());
         const bool loopbackOnly = config.loopbackOnly;
         return DownloadIndexCommand(
-            OpenDatabaseAgent(config.contact),
+            LocaleLanguage(), OpenDatabaseAgent(config.contact),
             [loopbackOnly](const QUrl& url) { return !loopbackOnly || IsLoopbackUrl(url); },
             environment);
     }

@@ -64,16 +64,21 @@ void WriteError(const QString& text)
 }
 } // namespace
 
-int ImportIndexCommand(const QStringList& files)
+int ImportIndexCommand(const QStringList& files, const QString& localLanguage)
 {
     const InterruptFlag interrupt;
     QtInputFiles inputs;
     SqliteProductIndex index;
-    IndexCommandContext context{inputs, index, WriteError, StandardErrorIsTerminal(), gInterrupted};
+    IndexCommandContext context{.files = inputs,
+                                .index = index,
+                                .writeError = WriteError,
+                                .errorIsTerminal = StandardErrorIsTerminal(),
+                                .interrupted = gInterrupted,
+                                .options = ImportOptions{localLanguage}};
     return RunImportIndex(files, context);
 }
 
-int DownloadIndexCommand(const QByteArray& userAgent,
+int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAgent,
                          const std::function<bool(const QUrl&)>& allowed,
                          const QProcessEnvironment& environment)
 {
@@ -88,6 +93,11 @@ int DownloadIndexCommand(const QByteArray& userAgent,
         options.url = url;
     options.userAgent = userAgent;
     options.allowed = allowed;
-    IndexCommandContext context{inputs, index, WriteError, StandardErrorIsTerminal(), gInterrupted};
+    IndexCommandContext context{.files = inputs,
+                                .index = index,
+                                .writeError = WriteError,
+                                .errorIsTerminal = StandardErrorIsTerminal(),
+                                .interrupted = gInterrupted,
+                                .options = ImportOptions{localLanguage}};
     return RunDownloadIndex(context, fetcher, store, options);
 }

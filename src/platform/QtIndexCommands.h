@@ -10,12 +10,13 @@
 // The index commands with the real services: files on disk, the index in the user's data
 // folder, standard error, Ctrl+C. For main(): these need a QCoreApplication, no display.
 
-// quillfen --import-index FILE...
-int ImportIndexCommand(const QStringList& files);
+// quillfen --import-index FILE...; localLanguage: whose product names to keep beside the others
+// ("de"), as the window's import does.
+int ImportIndexCommand(const QStringList& files, const QString& localLanguage);
 
 // quillfen --download-index: the export from QUILLFEN_INDEX_URL, or the Open Food Facts one.
 // userAgent: "Quillfen/<version> (<contact>)"; allowed: whether an address may be asked (the
 // loopback-only setting), checked before any name lookup.
-int DownloadIndexCommand(const QByteArray& userAgent,
+int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAgent,
                          const std::function<bool(const QUrl&)>& allowed,
                          const QProcessEnvironment& environment);
