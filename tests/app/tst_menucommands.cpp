@@ -89,6 +89,7 @@ private Q_SLOTS:
     void import_cancelled_leavesTheOldIndex();
     void download_fetchesTheExportImportsItThenRemovesIt();
     void download_refusedAddress_saysWhyAndKeepsTheIndex();
+    void download_cancelled_keepsWhatArrivedAndTheIndex();
     // ---- Runs ----
     void run_theWindowKnowsWhileOneIsUnderWay();
     void stop_endsTheRunAfterTheCodeUnderWay();
@@ -349,6 +350,32 @@ void TestMenuCommands::download_refusedAddress_saysWhyAndKeepsTheIndex()
              QStringList{"The download failed: " + config.indexUrl +
                          ": not a loopback address.\nThe product index is as it was."});
     QCOMPARE(fake.messageBox.shown()[0].icon, MessageIcon::Warning);
+    QCOMPARE(NameOf(fake.productIndex, kCode), QStringLiteral("Old Tea"));
+}
+
+void TestMenuCommands::download_cancelled_keepsWhatArrivedAndTheIndex()
+{
+    AppConfig config = LoopbackConfig();
+    config.indexUrl =
+        QStringLiteral("http://127.0.0.1:9/data/en.openfoodfacts.org.products.csv.gz");
+    Importing fake(config);
+    fake.httpFetcher.body = NewExport();
+    fake.httpFetcher.piece = 8;
+    QSemaphore fetching;
+    QSemaphore goOn;
+    fake.httpFetcher.hook.onCall(u"fetch", [&](int) {
+        fetching.release();
+        goOn.acquire();
+    });
+    fake.form.DownloadProductDatabase();
+    fetching.acquire();
+    fake.progressDialog.pressCancel();
+    goOn.release();
+    fake.waitForTheEnd();
+    QCOMPARE(fake.messageBox.texts(),
+             QStringList{"Download cancelled. What has arrived is kept, and the next download "
+                         "goes on from there. The product index is as it was."});
+    QVERIFY(fake.downloadStore.removed.isEmpty());
     QCOMPARE(NameOf(fake.productIndex, kCode), QStringLiteral("Old Tea"));
 }
 
