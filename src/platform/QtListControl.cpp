@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -76,8 +77,10 @@ QtListControl::QtListControl(QTreeWidget& tree, bool checkBoxes)
     m_tree.setColumnCount(0);
     m_scrollTimer.setSingleShot(true);
     m_scrollTimer.callOnTimeout([this] {
-        if (ListRowItem* const scroll = std::exchange(m_pendingScroll, nullptr))
+        if (ListRowItem* const scroll = std::exchange(m_pendingScroll, nullptr)) {
             m_tree.scrollToItem(scroll);
+            m_sinceScroll.start();
+        }
     });
 }
 
@@ -175,8 +178,11 @@ void QtListControl::setChecked(int row, bool checked)
 void QtListControl::ensureVisible(int row)
 {
     m_pendingScroll = item(row);
-    if (!m_scrollTimer.isActive())
-        m_scrollTimer.start(0);
+    if (m_scrollTimer.isActive())
+        return;
+    // At the next pass, unless the list scrolled a moment ago: then when the moment is over.
+    const qint64 since = m_sinceScroll.isValid() ? m_sinceScroll.elapsed() : kScrollInterval;
+    m_scrollTimer.start(int(std::max<qint64>(0, kScrollInterval - since)));
 }
 
 int QtListControl::columnCount() const

@@ -2,6 +2,7 @@
 
 #include "ListControl.h"
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QTimer>
 
@@ -51,6 +52,10 @@ private:
     // The row to bring into view at the next pass of the event loop, the latest asked for only:
     // scrolling lays out the whole list, and a run that adds thousands of rows to bring into view
     // would otherwise lay it out again for each.
+    // A run passes through the event loop after every code, so the list scrolls at most this
+    // often (ms): every scroll lays the whole list out again.
+    static constexpr qint64 kScrollInterval = 50;
     ListRowItem* m_pendingScroll = nullptr;
     QTimer m_scrollTimer;
+    QElapsedTimer m_sinceScroll;
 };

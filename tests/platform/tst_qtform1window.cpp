@@ -56,7 +56,7 @@ private Q_SLOTS:
     void eventsWhileTheWindowIsBuilt_reachTheFilterSafely();
     void tabOrder_followsTheTable();
     void listControl_operationsAndBounds();
-    void listControl_bringsTheLatestRowAskedIntoViewAtTheNextPass();
+    void listControl_bringsTheLatestRowAskedIntoViewSoonAfter();
     void sampleButton_clickAddsBothCodes();
     void addButton_typedCodesArriveThroughTheInputBox();
     void addButton_aLongPastedListArrivesWhole();
@@ -287,7 +287,7 @@ void TestQtForm1Window::listControl_operationsAndBounds()
     QCOMPARE(tree->topLevelItem(0)->checkState(0), Qt::Unchecked);
 }
 
-void TestQtForm1Window::listControl_bringsTheLatestRowAskedIntoViewAtTheNextPass()
+void TestQtForm1Window::listControl_bringsTheLatestRowAskedIntoViewSoonAfter()
 {
     App app;
     ListControl& results = app.platform.services().listView2;
@@ -305,11 +305,14 @@ void TestQtForm1Window::listControl_bringsTheLatestRowAskedIntoViewAtTheNextPass
     QVERIFY(inView(490));
     QVERIFY(!inView(250));
     QCOMPARE(tree->topLevelItem(489)->text(0), QStringLiteral("renamed"));
+    // Asked again right after a scroll, the row still comes into view a moment later.
+    results.ensureVisible(100);
+    QTRY_VERIFY(inView(100));
     // A row removed before its turn came is simply not scrolled to.
-    results.ensureVisible(10);
-    results.remove(10);
-    QCoreApplication::processEvents();
-    QVERIFY(inView(490));
+    results.ensureVisible(450);
+    results.remove(450);
+    QTest::qWait(100);
+    QVERIFY(inView(100));
     results.ensureVisible(20);
     results.clear();
     QCoreApplication::processEvents();
