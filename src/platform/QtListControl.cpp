@@ -133,11 +133,14 @@ void QtListControl::setSubItem(int row, int n, const QString& text)
 int QtListControl::add(const QString& text)
 {
     auto* const it = new ListRowItem(text);
+    // A row never has rows under it; said so, the view skips asking each row about children
+    // whenever it lays the list out, which it does after every row added.
+    const Qt::ItemFlags flags = it->flags() | Qt::ItemNeverHasChildren;
     if (m_checkBoxes) {
-        it->setFlags(it->flags() | Qt::ItemIsUserCheckable);
+        it->setFlags(flags | Qt::ItemIsUserCheckable);
         it->setCheckState(0, Qt::Unchecked);
     } else {
-        it->setFlags(it->flags() & ~Qt::ItemIsUserCheckable);
+        it->setFlags(flags & ~Qt::ItemIsUserCheckable);
     }
     m_tree.addTopLevelItem(it);
     m_rows.push_back(it);
