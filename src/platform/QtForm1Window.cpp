@@ -275,6 +275,10 @@ void QtForm1Window::loadMouseIcon(const QString& path)
 
 void QtForm1Window::setMousePointer(int code)
 {
+    // A run sets the hourglass again for every code; the window's and every button's pointer
+    // only change when the code does.
+    if (code == m_pointer)
+        return;
     m_pointer = code;
     applyPointer();
 }
