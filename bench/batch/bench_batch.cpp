@@ -3,10 +3,9 @@
 // index, with the program's peak memory.
 #include "BenchReport.h"
 #include "ExportMaker.h"
-#include "lookup/ExportReader.h"
+#include "GeneratedIndex.h"
 #include "lookup/ProductCode.h"
 #include "platform/SqliteAnswerStore.h"
-#include "platform/SqliteProductIndex.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -224,18 +223,9 @@ int main(int argc, char* argv[])
         shape.rows = indexed;
         shape.seed = 7;
         // Where the program looks for it: the index of the benchmark's own data folder.
-        SqliteProductIndex index(
-            home.filePath(QStringLiteral("data/Zandrik/Quillfen/index.sqlite")));
         try {
-            const auto builder = index.startBuilding();
-            builder->beginExport(IndexedExport{QStringLiteral("Open Food Facts"),
-                                               QStringLiteral("generated.csv.gz"),
-                                               QDateTime::currentDateTimeUtc(), 0});
-            ExportReader reader;
-            const auto add = [&](const ExportRow& row) { builder->add(row); };
-            ExportMaker(shape).write([&](QByteArrayView piece) { reader.feed(piece, add); });
-            reader.finish(add);
-            builder->commit();
+            BuildGeneratedIndex(
+                shape, home.filePath(QStringLiteral("data/Zandrik/Quillfen/index.sqlite")));
         } catch (const std::exception& failure) {
             std::fprintf(stderr, "cannot build the index: %s\n", failure.what());
             return 1;

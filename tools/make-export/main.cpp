@@ -1,9 +1,8 @@
 // Writes a made-up product export of any size, or builds a product index from one directly,
 // and writes codes to look up in it: for tests, benchmarks and trying the import offline.
 #include "ExportMaker.h"
+#include "GeneratedIndex.h"
 #include "common/OperationFailed.h"
-#include "lookup/ExportReader.h"
-#include "platform/SqliteProductIndex.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,22 +18,11 @@ int Fail(const QString& message)
     return 1;
 }
 
-// Feeds the made-up text through the reader an import uses, straight into a new index: no
-// compression in between, so a million products take seconds.
 int BuildIndex(const ExportShape& shape, const QString& path)
 {
-    SqliteProductIndex index(path);
     try {
-        const auto builder = index.startBuilding();
-        builder->beginExport(IndexedExport{QStringLiteral("Open Food Facts"),
-                                           QStringLiteral("generated.csv.gz"),
-                                           QDateTime::currentDateTimeUtc(), 0});
-        ExportReader reader;
-        const auto add = [&](const ExportRow& row) { builder->add(row); };
-        ExportMaker(shape).write([&](QByteArrayView piece) { reader.feed(piece, add); });
-        reader.finish(add);
-        builder->commit();
-        std::fprintf(stderr, "%lld products in %s\n", static_cast<long long>(reader.rows()),
+        const qint64 rows = BuildGeneratedIndex(shape, path);
+        std::fprintf(stderr, "%lld products in %s\n", static_cast<long long>(rows),
                      qPrintable(path));
     } catch (const OperationFailed& failure) {
         return Fail(failure.description());
