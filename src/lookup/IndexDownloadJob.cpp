@@ -1,8 +1,5 @@
 #include "IndexDownloadJob.h"
 
-#include <QElapsedTimer>
-#include <QMetaObject>
-
 IndexDownloadJob::IndexDownloadJob(DownloadOptions options, HttpFetcher& fetcher,
                                    DownloadStore& store, QObject* parent)
     : QObject(parent)
@@ -14,40 +11,21 @@ IndexDownloadJob::IndexDownloadJob(DownloadOptions options, HttpFetcher& fetcher
 IndexDownloadJob::~IndexDownloadJob()
 {
     cancel();
-    if (m_thread)
-        m_thread->wait();
+    m_worker.wait();
 }
 
 void IndexDownloadJob::start()
 {
-    if (m_thread)
+    if (m_worker.hasTask())
         return;
     m_cancel = false;
-    m_thread.reset(QThread::create([this] {
-        QElapsedTimer sinceLast;
-        sinceLast.start();
-        const auto progress = [this, &sinceLast](const DownloadProgress& at) {
-            if (sinceLast.elapsed() < 100)
-                return;
-            sinceLast.restart();
-            QMetaObject::invokeMethod(
-                this, [this, at] { Q_EMIT progressed(at); }, Qt::QueuedConnection);
-        };
-        const DownloadResult result =
-            DownloadExport(m_options, m_fetcher, m_store, m_cancel, progress);
-        QMetaObject::invokeMethod(
-            this,
-            [this, result] {
-                // As in IndexImportJob: the thread has ended before anyone hears the result.
-                if (m_thread) {
-                    m_thread->wait();
-                    m_thread.reset();
-                }
-                Q_EMIT finished(result);
-            },
-            Qt::QueuedConnection);
-    }));
-    m_thread->start();
+    m_worker.start<DownloadProgress, DownloadResult>(
+        this,
+        [this](const std::function<void(const DownloadProgress&)>& report) {
+            return DownloadExport(m_options, m_fetcher, m_store, m_cancel, report);
+        },
+        [this](const DownloadProgress& at) { Q_EMIT progressed(at); },
+        [this](const DownloadResult& result) { Q_EMIT finished(result); });
 }
 
 void IndexDownloadJob::cancel()
@@ -57,5 +35,5 @@ void IndexDownloadJob::cancel()
 
 bool IndexDownloadJob::isRunning() const
 {
-    return m_thread && m_thread->isRunning();
+    return m_worker.isRunning();
 }

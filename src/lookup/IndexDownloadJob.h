@@ -1,12 +1,11 @@
 #pragma once
 
 #include "IndexDownload.h"
+#include "WorkerThread.h"
 
 #include <QObject>
-#include <QThread>
 
 #include <atomic>
-#include <memory>
 
 // The export's download in a thread of its own, so that the window stays responsive. Progress
 // and the result arrive as signals in the thread that owns the job (at most about ten progress
@@ -36,5 +35,6 @@ private:
     HttpFetcher& m_fetcher;
     DownloadStore& m_store;
     std::atomic<bool> m_cancel{false};
-    std::unique_ptr<QThread> m_thread;
+    // Last: it waits for the task, which uses everything above.
+    WorkerThread m_worker;
 };

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "IndexImport.h"
+#include "WorkerThread.h"
 
 #include <QObject>
-#include <QThread>
 
 #include <atomic>
-#include <memory>
 
 // An import in a thread of its own, so that the window stays responsive and lookups go on
 // against the index in use while the new one is built. Progress and the summary arrive as
@@ -39,5 +38,6 @@ private:
     ProductIndex& m_index;
     ImportOptions m_options;
     std::atomic<bool> m_cancel{false};
-    std::unique_ptr<QThread> m_thread;
+    // Last: it waits for the task, which uses everything above.
+    WorkerThread m_worker;
 };
