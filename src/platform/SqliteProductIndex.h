@@ -4,13 +4,16 @@
 
 #include <QDateTime>
 #include <QHash>
-#include <QSqlQuery>
+
+struct sqlite3;
+struct sqlite3_stmt;
 
 // Where the index lives unless told otherwise: index.sqlite under the user's data folder
 // (~/.local/share/Zandrik/Quillfen/, or $XDG_DATA_HOME/Zandrik/Quillfen/).
 QString DefaultProductIndexPath();
 
-// The product index in an SQLite file, through Qt's SQL module. The file is never changed once
+// The product index in an SQLite file: built through Qt's SQL module, read through SQLite's own
+// interface, which spares every lookup the driver's variants. The file is never changed once
 // built: a new index is written to a file of its own beside it and renamed over it when
 // complete, so a reader that still has the old file open keeps reading the old one, whole.
 class SqliteProductIndex final : public ProductIndex
@@ -42,10 +45,10 @@ private:
     void close();
 
     QString m_path;
-    QString m_connection; // this object's connection name; empty while closed
+    sqlite3* m_db = nullptr; // null while closed
     FileStamp m_openedStamp;
     bool m_triedOpening = false;
-    std::optional<QSqlQuery> m_findQuery;
+    sqlite3_stmt* m_find = nullptr;
     QHash<qint64, IndexedExport> m_exports; // by their id in the file
     IndexInfo m_info;
 };

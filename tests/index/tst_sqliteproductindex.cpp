@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,6 +75,7 @@ private Q_SLOTS:
         QCOMPARE(info.fileBytes, QFileInfo(path()).size());
         QVERIFY(info.builtAt.isValid());
         QVERIFY(!QFile::exists(path() + ".building"));
+        QVERIFY(!QFile::exists(path() + ".staging"));
     }
 
     void sameCodeTwice_firstAddedIsFound()
@@ -104,6 +107,26 @@ private Q_SLOTS:
         QVERIFY(!info.problem.isEmpty());
     }
 
+    void indexOfAnotherVersion_findsNothingAndAsksForANewImport()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
+            db.setDatabaseName(path());
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            QVERIFY(query.exec("CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT)"));
+            QVERIFY(query.exec("INSERT INTO meta VALUES ('format', 'quillfen-product-index-1')"));
+            QVERIFY(query.exec("CREATE TABLE products(key TEXT, fields TEXT, export INTEGER)"));
+            QVERIFY(query.exec("INSERT INTO products VALUES ('42', '42\x1FOld', 1)"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        SqliteProductIndex index(path());
+        QVERIFY(!index.find(u"42"));
+        QCOMPARE(index.info().problem,
+                 QStringLiteral("it was made by another version of Quillfen; import the database "
+                                "again"));
+    }
+
     void newIndexPutInPlace_readerKeepsTheOldOneUntilItReopens()
     {
         SqliteProductIndex index(path());
@@ -132,9 +155,11 @@ private Q_SLOTS:
             const auto builder = index.startBuilding();
             AddRows(*builder, TestExport("Open Food Facts"), {{"42", "Half-built"}});
             QVERIFY(QFile::exists(path() + ".building"));
+            QVERIFY(QFile::exists(path() + ".staging"));
             QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Old"));
         }
         QVERIFY(!QFile::exists(path() + ".building"));
+        QVERIFY(!QFile::exists(path() + ".staging"));
         QCOMPARE(Contents(path()), before);
         QVERIFY(!index.reopenIfReplaced());
         QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Old"));
@@ -149,10 +174,11 @@ private Q_SLOTS:
 
     void staleBuildFile_isReplaced()
     {
-        QFile stale(path() + ".building");
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write("left by a build that was killed");
-        stale.close();
+        for (const char* left : {".building", ".staging"}) {
+            QFile stale(path() + left);
+            QVERIFY(stale.open(QIODevice::WriteOnly));
+            stale.write("left by a build that was killed");
+        }
         SqliteProductIndex index(path());
         Build(index, {{TestExport("Open Food Facts"), {{"42", "Fresh"}}}});
         QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Fresh"));
