@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
@@ -209,7 +210,8 @@ int main(int argc, char* argv[])
             PrintErrors(errors);
             return 1;
         }
-        const QByteArray size = QByteArray::number(remembered / 1000) + ",000 codes";
+        const QByteArray size =
+            QLocale(QLocale::English).toString(remembered).toLatin1() + " codes";
         ReportRow({"batch: remembered answers to CSV", size.constData(), run.seconds, nullptr, 0,
                    "< 3 s", run.peakMegabytes});
     }
@@ -256,7 +258,7 @@ int main(int argc, char* argv[])
             PrintErrors(errors);
             return 1;
         }
-        const QByteArray size = QByteArray::number(indexed / 1000) + ",000 codes";
+        const QByteArray size = QLocale(QLocale::English).toString(indexed).toLatin1() + " codes";
         ReportRow({"batch: codes from the index to CSV", size.constData(), run.seconds, nullptr, 0,
                    "peak < 200 MB", run.peakMegabytes});
     }
