@@ -47,7 +47,8 @@ QString ImportProgressLine(const ImportProgress& progress)
 
 int ImportProgressPermille(const ImportProgress& progress)
 {
-    if (progress.fileCount <= 0 || progress.totalBytes <= 0)
+    // Sorting the rows in has no measure of its own: the bar shows the task busy instead.
+    if (progress.fileCount <= 0 || progress.totalBytes <= 0 || progress.completing)
         return -1;
     // Each file counts alike: their sizes are not all known before they are opened.
     const int perFile = 1000 / progress.fileCount;

@@ -225,6 +225,8 @@ QString ProgressText(const ImportProgress& progress)
                 QString::number(progress.bytesRead * 100 / progress.totalBytes) +
                 QStringLiteral("%)");
     text += QStringLiteral(", ") + GroupedNumber(progress.rows) + QStringLiteral(" rows");
+    if (progress.completing)
+        return text + QStringLiteral(", sorting them into the index");
     if (progress.seconds >= 1)
         text += QStringLiteral(", ") + MegabytesText(qint64(progress.bytesPerSecond())) +
                 QStringLiteral("/s");
@@ -323,6 +325,7 @@ ImportSummary ImportExports(const QStringList& paths, InputFiles& files, Product
     QString fileName;
     try {
         const std::unique_ptr<ProductIndexBuilder> builder = index.startBuilding();
+        builder->giveUpWhen(cancel);
         for (std::size_t i = 0; i < opened.size(); ++i) {
             InputFile& input = *opened[i];
             fileName = QFileInfo(paths[qsizetype(i)]).fileName();
@@ -371,10 +374,20 @@ ImportSummary ImportExports(const QStringList& paths, InputFiles& files, Product
         if (cancel.load())
             throw Cancelled{};
         fileName.clear(); // what fails from here on is the index's, not a file's
+        // Every row is in; what is left is sorting them into the index, seconds for a whole
+        // database, and the progress line says so rather than stand still at 100%.
+        at.completing = true;
+        if (progress) {
+            at.seconds = double(clock.nsecsElapsed()) / 1e9;
+            progress(at);
+        }
         builder->commit();
     } catch (const Cancelled&) {
         return finish(ImportSummary::Outcome::Cancelled);
     } catch (const OperationFailed& failure) {
+        // A cancel during the last step stops the builder, which can only say it failed.
+        if (cancel.load())
+            return finish(ImportSummary::Outcome::Cancelled);
         return finish(ImportSummary::Outcome::Failed,
                       fileName.isEmpty() ? failure.description()
                                          : fileName + QStringLiteral(": ") + failure.description());

@@ -22,6 +22,8 @@ struct ImportProgress
     qint64 totalBytes = 0;
     qint64 rows = 0;
     double seconds = 0;
+    // Every file is read; the rows are being sorted into the new index.
+    bool completing = false;
 
     // Compressed bytes a second so far; 0 before there is anything to go by.
     double bytesPerSecond() const;

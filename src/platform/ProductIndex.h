@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -68,6 +69,10 @@ public:
     // Completes the new index and puts it in place of the old one. Throws OperationFailed, and
     // then the old index stays in use.
     virtual void commit() = 0;
+    // Once the flag is raised, a commit() still under way stops as soon as it can and throws
+    // OperationFailed, leaving the old index in use: completing a large index takes a while.
+    // The flag must outlive the builder.
+    virtual void giveUpWhen(const std::atomic<bool>& flag) = 0;
 };
 
 // The local product index, built from the open databases' exports and read without the network.

@@ -6,15 +6,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QUrl>
 
 #include <atomic>
 #include <cstdio>
-#include <optional>
 #include <sqlite3.h>
 #include <utility>
 
@@ -24,35 +20,38 @@
 #endif
 
 namespace {
-const QString kDriver = QStringLiteral("QSQLITE");
 // Written into every index; a file of another format is not read.
 // Format 2 keeps one row per key in a table ordered by the key itself, so a code is found in one
 // search of one tree; format 1 searched an index of keys and then the table of rows.
-const QString kFormat = QStringLiteral("quillfen-product-index-2");
+constexpr char kFormat[] = "quillfen-product-index-2";
 // A row's text fields share one column, in the order of IndexedProduct (the code first), joined by
-// the ASCII unit separator. Qt's SQLite driver spends about a microsecond on every value bound to a
-// statement, far more than SQLite itself: nine columns a row held an import to about 60 MB/s of
-// export text, three take it past 100 MB/s.
+// the ASCII unit separator: nothing searches them, and one value a row is the least there is to
+// write and to read back.
 constexpr char kFieldSeparator = '\x1F';
+// How many of SQLite's steps go by between two looks at whether the import was cancelled: a few
+// milliseconds' worth.
+constexpr int kStepsBetweenCancelChecks = 100'000;
 
-QString NewConnectionName(QStringView purpose)
+QString Text(QByteArrayView utf8)
 {
-    static std::atomic<int> counter{0};
-    return QStringLiteral("quillfen-index-") + purpose + u'-' + QString::number(++counter);
+    return QString::fromUtf8(utf8);
 }
 
-QString SqlProblem(const QSqlError& error)
+QString Problem(sqlite3* db)
 {
-    const QString text = error.text().trimmed();
+    const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)).trimmed() : QString();
     return text.isEmpty() ? QStringLiteral("unknown database error") : text;
 }
 
-void Exec(QSqlDatabase& db, const QString& statement)
+[[noreturn]] void WriteFailed(sqlite3* db)
 {
-    QSqlQuery query(db);
-    if (!query.exec(statement))
-        throw OperationFailed(QStringLiteral("Could not write the product index: ") +
-                              SqlProblem(query.lastError()));
+    throw OperationFailed(QStringLiteral("Could not write the product index: ") + Problem(db));
+}
+
+void Exec(sqlite3* db, const char* statement)
+{
+    if (sqlite3_exec(db, statement, nullptr, nullptr, nullptr) != SQLITE_OK)
+        WriteFailed(db);
 }
 
 void SyncToDisk(const QString& path)
@@ -70,12 +69,7 @@ void SyncToDisk(const QString& path)
 #endif
 }
 
-QString Text(QByteArrayView utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-// A statement for one query, finalised when it goes; false when it could not be prepared.
+// A statement, finalised when it goes; false when it could not be prepared.
 class Statement
 {
     Q_DISABLE_COPY_MOVE(Statement)
@@ -102,6 +96,21 @@ QString ColumnText(sqlite3_stmt* statement, int column)
                        sqlite3_column_bytes(statement, column)));
 }
 
+// Binds UTF-8 text that outlives the statement's next step.
+void BindText(sqlite3_stmt* statement, int parameter, QByteArrayView utf8)
+{
+    sqlite3_bind_text(statement, parameter, utf8.data(), int(utf8.size()), SQLITE_STATIC);
+}
+
+// Runs a statement that returns no rows, then makes it ready for the next values.
+void Run(sqlite3* db, sqlite3_stmt* statement)
+{
+    const int step = sqlite3_step(statement);
+    sqlite3_reset(statement);
+    if (step != SQLITE_DONE)
+        WriteFailed(db);
+}
+
 class SqliteIndexBuilder final : public ProductIndexBuilder
 {
 public:
@@ -123,53 +132,46 @@ public:
         // What a build that was stopped short left behind.
         QFile::remove(m_buildPath);
         QFile::remove(m_stagingPath);
-        if (!QSqlDatabase::isDriverAvailable(kDriver))
-            throw OperationFailed(QStringLiteral("Qt's SQLite driver is not installed"));
-        m_connection = NewConnectionName(u"build");
-        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, m_connection);
-        db.setDatabaseName(m_buildPath);
-        if (!db.open())
-            throw OperationFailed(QStringLiteral("Could not write the product index: ") +
-                                  SqlProblem(db.lastError()));
+        // The builder belongs to one thread: no locking inside SQLite.
+        if (sqlite3_open_v2(QFile::encodeName(m_buildPath).constData(), &m_db,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                            nullptr) != SQLITE_OK)
+            WriteFailed(m_db);
         // A throw-away file until it is complete: no journal, no syncing, one writer, and a
         // page cache big enough that the rows go out in large writes.
-        for (const char* pragma :
-             {"PRAGMA page_size = 16384", "PRAGMA journal_mode = OFF", "PRAGMA synchronous = OFF",
-              "PRAGMA locking_mode = EXCLUSIVE", "PRAGMA cache_size = -65536"})
-            Exec(db, QString::fromLatin1(pragma));
-        Exec(db, QStringLiteral("CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT)"));
-        Exec(db, QStringLiteral("CREATE TABLE exports(id INTEGER PRIMARY KEY, database TEXT, "
-                                "file TEXT, export_date TEXT, products INTEGER)"));
-        Exec(db, QStringLiteral("CREATE TABLE products(key TEXT PRIMARY KEY, fields TEXT, "
-                                "export INTEGER) WITHOUT ROWID"));
+        Exec(m_db, "PRAGMA page_size = 16384; PRAGMA journal_mode = OFF; "
+                   "PRAGMA synchronous = OFF; PRAGMA locking_mode = EXCLUSIVE; "
+                   "PRAGMA cache_size = -65536");
+        Exec(m_db, "CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT); "
+                   "CREATE TABLE exports(id INTEGER PRIMARY KEY, database TEXT, file TEXT, "
+                   "export_date TEXT, products INTEGER); "
+                   "CREATE TABLE products(key TEXT PRIMARY KEY, fields TEXT, export INTEGER) "
+                   "WITHOUT ROWID");
         // Rows arrive in the export's order; they wait in a file of their own and go into the
         // table sorted by key at the end, so that the table is written front to back, full pages
         // and all, instead of being split at random places row after row.
         {
-            QSqlQuery attach(db);
-            attach.prepare(QStringLiteral("ATTACH DATABASE ? AS staging"));
-            attach.addBindValue(m_stagingPath);
-            if (!attach.exec())
-                throw OperationFailed(QStringLiteral("Could not write the product index: ") +
-                                      SqlProblem(attach.lastError()));
+            const Statement attach(m_db, "ATTACH DATABASE ?1 AS staging");
+            if (!attach)
+                WriteFailed(m_db);
+            const QByteArray staging = m_stagingPath.toUtf8();
+            BindText(attach, 1, staging);
+            Run(m_db, attach);
         }
-        for (const char* pragma :
-             {"PRAGMA staging.page_size = 16384", "PRAGMA staging.journal_mode = OFF",
-              "PRAGMA staging.synchronous = OFF"})
-            Exec(db, QString::fromLatin1(pragma));
-        Exec(db, QStringLiteral("CREATE TABLE staging.arrived(key TEXT, fields TEXT, "
-                                "export INTEGER)"));
-        Exec(db, QStringLiteral("BEGIN"));
-        m_insert.emplace(db);
-        if (!m_insert->prepare(QStringLiteral(
-                "INSERT INTO staging.arrived(key, fields, export) VALUES (?, ?, ?)")))
-            throw OperationFailed(QStringLiteral("Could not write the product index: ") +
-                                  SqlProblem(m_insert->lastError()));
+        Exec(m_db, "PRAGMA staging.page_size = 16384; PRAGMA staging.journal_mode = OFF; "
+                   "PRAGMA staging.synchronous = OFF; "
+                   "CREATE TABLE staging.arrived(key TEXT, fields TEXT, export INTEGER); "
+                   "BEGIN");
+        if (sqlite3_prepare_v3(m_db,
+                               "INSERT INTO staging.arrived(key, fields, export) "
+                               "VALUES (?1, ?2, ?3)",
+                               -1, SQLITE_PREPARE_PERSISTENT, &m_insert, nullptr) != SQLITE_OK)
+            WriteFailed(m_db);
     }
 
     ~SqliteIndexBuilder() override
     {
-        closeConnection();
+        closeDatabase();
         QFile::remove(m_stagingPath);
         if (!m_committed)
             QFile::remove(m_buildPath);
@@ -201,57 +203,80 @@ public:
                 m_packed.replace(start, field.size(),
                                  field.toByteArray().replace(kFieldSeparator, ' '));
         }
-        QSqlQuery& insert = *m_insert;
-        insert.bindValue(0, Text(row.key));
-        insert.bindValue(1, Text(m_packed));
-        insert.bindValue(2, m_exportId);
-        if (!insert.exec())
-            throw OperationFailed(QStringLiteral("Could not write the product index: ") +
-                                  SqlProblem(insert.lastError()));
+        // Text as the export gave it: a byte that is not UTF-8 reads back as U+FFFD, as
+        // QString::fromUtf8 makes of it anywhere else.
+        BindText(m_insert, 1, row.key);
+        BindText(m_insert, 2, m_packed);
+        sqlite3_bind_int64(m_insert, 3, m_exportId);
+        Run(m_db, m_insert);
         ++m_exports.back().products;
     }
 
+    void giveUpWhen(const std::atomic<bool>& flag) override { m_giveUp = &flag; }
+
     void commit() override
     {
-        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-        m_insert.reset();
+        sqlite3_finalize(std::exchange(m_insert, nullptr));
         {
-            QSqlQuery query(db);
-            query.prepare(QStringLiteral("INSERT INTO exports(id, database, file, export_date, "
-                                         "products) VALUES (?, ?, ?, ?, ?)"));
+            const Statement insert(m_db, "INSERT INTO exports(id, database, file, export_date, "
+                                         "products) VALUES (?1, ?2, ?3, ?4, ?5)");
+            if (!insert)
+                WriteFailed(m_db);
             for (qsizetype i = 0; i < m_exports.size(); ++i) {
                 const IndexedExport& file = m_exports[i];
-                query.bindValue(0, i + 1);
-                query.bindValue(1, file.database);
-                query.bindValue(2, file.fileName);
-                query.bindValue(3, file.exportDate.toUTC().toString(Qt::ISODateWithMs));
-                query.bindValue(4, file.products);
-                if (!query.exec())
-                    throw OperationFailed(QStringLiteral("Could not write the product index: ") +
-                                          SqlProblem(query.lastError()));
-            }
-            query.prepare(QStringLiteral("INSERT INTO meta(name, value) VALUES (?, ?)"));
-            for (const auto& [name, value] :
-                 {std::pair{QStringLiteral("format"), kFormat},
-                  std::pair{QStringLiteral("built"),
-                            QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)}}) {
-                query.bindValue(0, name);
-                query.bindValue(1, value);
-                if (!query.exec())
-                    throw OperationFailed(QStringLiteral("Could not write the product index: ") +
-                                          SqlProblem(query.lastError()));
+                const QByteArray database = file.database.toUtf8();
+                const QByteArray fileName = file.fileName.toUtf8();
+                const QByteArray date =
+                    file.exportDate.toUTC().toString(Qt::ISODateWithMs).toUtf8();
+                sqlite3_bind_int64(insert, 1, i + 1);
+                BindText(insert, 2, database);
+                BindText(insert, 3, fileName);
+                BindText(insert, 4, date);
+                sqlite3_bind_int64(insert, 5, file.products);
+                Run(m_db, insert);
             }
         }
+        {
+            const Statement insert(m_db, "INSERT INTO meta(name, value) VALUES (?1, ?2)");
+            if (!insert)
+                WriteFailed(m_db);
+            const QByteArray built =
+                QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toUtf8();
+            for (const auto& [name, value] :
+                 {std::pair{QByteArrayView("format"), QByteArrayView(kFormat)},
+                  std::pair{QByteArrayView("built"), QByteArrayView(built)}}) {
+                BindText(insert, 1, name);
+                BindText(insert, 2, value);
+                Run(m_db, insert);
+            }
+        }
+        // The sort takes seconds for a whole database; a cancel meanwhile interrupts it, and
+        // the build is given up as if it had failed. One too short to be interrupted is given
+        // up right after.
+        if (m_giveUp)
+            sqlite3_progress_handler(
+                m_db, kStepsBetweenCancelChecks,
+                [](void* flag) {
+                    return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0;
+                },
+                const_cast<std::atomic<bool>*>(m_giveUp));
         // In key order, and among rows of one key in the order they came: the first one added
         // is the one kept.
-        Exec(db, QStringLiteral("INSERT OR IGNORE INTO products(key, fields, export) "
-                                "SELECT key, fields, export FROM staging.arrived "
-                                "ORDER BY key, rowid"));
-        Exec(db, QStringLiteral("COMMIT"));
-        Exec(db, QStringLiteral("DETACH DATABASE staging"));
+        const int sorted = sqlite3_exec(m_db,
+                                        "INSERT OR IGNORE INTO products(key, fields, export) "
+                                        "SELECT key, fields, export FROM staging.arrived "
+                                        "ORDER BY key, rowid",
+                                        nullptr, nullptr, nullptr);
+        sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
+        checkGivenUp();
+        if (sorted != SQLITE_OK)
+            WriteFailed(m_db);
+        Exec(m_db, "COMMIT");
+        Exec(m_db, "DETACH DATABASE staging");
         QFile::remove(m_stagingPath);
-        db = QSqlDatabase();
-        closeConnection();
+        if (sqlite3_close(m_db) != SQLITE_OK)
+            WriteFailed(m_db);
+        m_db = nullptr;
         SyncToDisk(m_buildPath);
 #ifdef Q_OS_WIN
         // Windows renames over an existing file only when nobody has it open.
@@ -269,29 +294,26 @@ public:
     }
 
 private:
-    void closeConnection()
+    void checkGivenUp() const
     {
-        if (m_connection.isEmpty())
-            return;
-        m_insert.reset();
-        {
-            QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-            if (db.isOpen()) {
-                if (!m_committed)
-                    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-                db.close();
-            }
-        }
-        QSqlDatabase::removeDatabase(m_connection);
-        m_connection.clear();
+        if (m_giveUp && m_giveUp->load())
+            throw OperationFailed(QStringLiteral("The product index was not finished: cancelled"));
+    }
+
+    void closeDatabase()
+    {
+        sqlite3_finalize(std::exchange(m_insert, nullptr));
+        // Whatever is left unwritten goes with the file.
+        sqlite3_close_v2(std::exchange(m_db, nullptr));
     }
 
     QString m_target;
     QString m_buildPath;
     QString m_stagingPath;
     QLockFile m_lock;
-    QString m_connection;
-    std::optional<QSqlQuery> m_insert;
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_insert = nullptr;
+    const std::atomic<bool>* m_giveUp = nullptr;
     QList<IndexedExport> m_exports;
     qint64 m_exportId = 0; // 0 until the first export begins
     QByteArray m_packed;
@@ -373,7 +395,7 @@ bool SqliteProductIndex::ensureOpen()
                 m_info.builtAt = QDateTime::fromString(ColumnText(meta, 1), Qt::ISODateWithMs);
         }
     }
-    if (format != kFormat) {
+    if (format != QLatin1StringView(kFormat)) {
         return fail(format.startsWith(QStringLiteral("quillfen-product-index-"))
                         ? QStringLiteral("it was made by another version of Quillfen; import "
                                          "the database again")

@@ -94,8 +94,12 @@ private Q_SLOTS:
         QCOMPARE(fixture.progress.front().fileNumber, 1);
         QCOMPARE(fixture.progress.back().fileNumber, 2);
         QCOMPARE(fixture.progress.back().bytesRead, fixture.progress.back().totalBytes);
-        for (qsizetype i = 1; i < fixture.progress.size(); ++i)
+        // Then one more, once every row is in, as they are sorted into the index.
+        QVERIFY(fixture.progress.back().completing);
+        for (qsizetype i = 1; i < fixture.progress.size() - 1; ++i) {
+            QVERIFY(!fixture.progress[i].completing);
             QVERIFY(fixture.progress[i].bytesRead > fixture.progress[i - 1].bytesRead);
+        }
         QCOMPARE(fixture.progress.back().rows, 4);
     }
 
@@ -149,6 +153,24 @@ private Q_SLOTS:
         QVERIFY(!fixture.index.reopenIfReplaced());
         QCOMPARE(fixture.name("1"), QStringLiteral("Old product/Open Food Facts"));
         QCOMPARE(fixture.name("3017620422003"), QStringLiteral("(none)"));
+    }
+
+    void cancelledWhileCompleting_isACancelAndTheOldIndexStays()
+    {
+        Fixture fixture;
+        fixture.index.duringCommit = [&] { fixture.cancel = true; };
+        const ImportSummary summary = fixture.import(kBoth);
+        QCOMPARE(summary.outcome, Outcome::Cancelled);
+        QCOMPARE(summary.failure, QString());
+        QCOMPARE(fixture.index.commits, 0);
+        QCOMPARE(fixture.name("1"), QStringLiteral("Old product/Open Food Facts"));
+        // The last word before completing says every row is in and what is going on.
+        QVERIFY(!fixture.progress.isEmpty());
+        const ImportProgress last = fixture.progress.last();
+        QVERIFY(last.completing);
+        QCOMPARE(last.bytesRead, last.totalBytes);
+        QVERIFY2(ProgressText(last).endsWith(u", sorting them into the index"),
+                 qPrintable(ProgressText(last)));
     }
 
     void fileThatCannotBeOpened_startsNothing()

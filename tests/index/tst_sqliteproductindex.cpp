@@ -165,6 +165,37 @@ private Q_SLOTS:
         QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Old"));
     }
 
+    void givenUpWhileCompleting_leavesTheOldIndexAndNoFiles()
+    {
+        SqliteProductIndex index(path());
+        Build(index, {{TestExport("Open Food Facts"), {{"42", "Old"}}}});
+        const QByteArray before = Contents(path());
+        std::atomic<bool> giveUp{false};
+        {
+            const auto builder = index.startBuilding();
+            builder->giveUpWhen(giveUp);
+            // Enough rows that the sort is stopped part-way, not after it.
+            QList<TestRow> rows{{"42", "New"}};
+            for (int i = 0; i < 20'000; ++i)
+                rows.append({QByteArray::number(1'000'000 + i), "Added"});
+            AddRows(*builder, TestExport("Open Food Facts"), rows);
+            giveUp = true;
+            try {
+                builder->commit();
+                QFAIL("completed although given up");
+            } catch (const OperationFailed& failure) {
+                QCOMPARE(failure.description(),
+                         QStringLiteral("The product index was not finished: cancelled"));
+            }
+        }
+        QCOMPARE(Contents(path()), before);
+        for (const char* left : {".building", ".staging"})
+            QVERIFY2(!QFile::exists(path() + left), left);
+        QVERIFY(!index.reopenIfReplaced());
+        QCOMPARE(NameOf(index.find(u"42")), QStringLiteral("Old"));
+        QCOMPARE(NameOf(index.find(u"1000000")), QStringLiteral("(none)"));
+    }
+
     void secondBuildAtOnce_isRefused()
     {
         SqliteProductIndex index(path());

@@ -74,6 +74,8 @@ public:
     std::function<void(const ExportRow&)> beforeAdd;
     QString failStart;  // non-empty: startBuilding() throws this
     QString failCommit; // non-empty: commit() throws this
+    // Called as commit() begins (from the building thread), before it looks at the give-up flag.
+    std::function<void()> duringCommit;
     int commits = 0;
     int abandonedBuilds = 0;
     int finds = 0;
@@ -114,8 +116,13 @@ private:
             }
             ++m_table.exports.back().products;
         }
+        void giveUpWhen(const std::atomic<bool>& flag) override { m_giveUp = &flag; }
         void commit() override
         {
+            if (m_index.duringCommit)
+                m_index.duringCommit();
+            if (m_giveUp && m_giveUp->load())
+                throw OperationFailed(QStringLiteral("cancelled while completing"));
             if (!m_index.failCommit.isEmpty())
                 throw OperationFailed(m_index.failCommit);
             m_committed = true;
@@ -126,6 +133,7 @@ private:
     private:
         FakeProductIndex& m_index;
         Table m_table;
+        const std::atomic<bool>* m_giveUp = nullptr;
         bool m_committed = false;
     };
 
