@@ -374,8 +374,8 @@ ImportSummary ImportExports(const QStringList& paths, InputFiles& files, Product
         if (cancel.load())
             throw Cancelled{};
         fileName.clear(); // what fails from here on is the index's, not a file's
-        // Every row is in; what is left is sorting them into the index, seconds for a whole
-        // database, and the progress line says so rather than stand still at 100%.
+        // Every row is in; what is left is sorting them into the index, which has no bytes to
+        // count, and the progress line says so rather than stand still at 100%.
         at.completing = true;
         if (progress) {
             at.seconds = double(clock.nsecsElapsed()) / 1e9;

@@ -250,9 +250,9 @@ public:
                 Run(m_db, insert);
             }
         }
-        // The sort takes seconds for a whole database; a cancel meanwhile interrupts it, and
-        // the build is given up as if it had failed. One too short to be interrupted is given
-        // up right after.
+        // The sort goes over every row of every export in one statement; a cancel meanwhile
+        // interrupts it, and the build is given up as if it had failed. One too short to be
+        // interrupted is given up right after.
         if (m_giveUp)
             sqlite3_progress_handler(
                 m_db, kStepsBetweenCancelChecks,
