@@ -9,12 +9,17 @@ void IndexSource::prepareRun()
     m_index.reopenIfReplaced();
     const IndexInfo info = m_index.info();
     m_present = info.exists && info.problem.isEmpty();
+    // An index that is there but cannot be read says why: "import one first" would send the
+    // user looking for an index that exists.
+    m_absence = !info.exists
+                    ? kNoProductIndex.toString()
+                    : QStringLiteral("product index cannot be read (") + info.problem + u')';
 }
 
 std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checked)
 {
     if (!m_present)
-        return SourceAnswer::failed(kNoProductIndex.toString());
+        return SourceAnswer::failed(m_absence);
     const std::optional<IndexedProduct> product = m_index.find(checked.gtin);
     if (!product)
         return SourceAnswer::notFound();

@@ -33,4 +33,5 @@ public:
 private:
     ProductIndex& m_index;
     bool m_present = false;
+    QString m_absence = kNoProductIndex.toString(); // the reason a lookup fails without one
 };

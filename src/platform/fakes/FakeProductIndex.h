@@ -38,6 +38,7 @@ public:
             info.exists = m_exists;
         }
         info.path = QStringLiteral("/fake/index.sqlite");
+        info.problem = problem;
         info.exports = m_reading.exports;
         for (const IndexedExport& file : m_reading.exports)
             info.products += file.products;
@@ -72,6 +73,7 @@ public:
 
     // Called before each row is added (from the building thread); may throw.
     std::function<void(const ExportRow&)> beforeAdd;
+    QString problem;    // non-empty: the index is there but cannot be read, for this reason
     QString failStart;  // non-empty: startBuilding() throws this
     QString failCommit; // non-empty: commit() throws this
     // Called as commit() begins (from the building thread), before it looks at the give-up flag.

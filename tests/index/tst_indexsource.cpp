@@ -1,0 +1,85 @@
+#include "lookup/IndexSource.h"
+#include "lookup/ProductCode.h"
+#include "platform/fakes/FakeProductIndex.h"
+
+#include <QTest>
+
+// What a lookup run hears from the product index: an answer, an absence, or why there is none.
+class TestIndexSource : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void indexInUse_answersWithTheProductsDatabase_andMissesGoOn();
+    void noIndex_orOneThatCannotBeRead_failsSayingWhich();
+    void indexImportedBetweenRuns_answersTheNextRun();
+
+private:
+    static FakeProductIndex::Table OneProduct(const QString& name)
+    {
+        FakeProductIndex::Table table;
+        table.exports.append(IndexedExport{"Open Beauty Facts", "beauty.csv.gz", {}, 1});
+        IndexedProduct product;
+        product.code = "4006381333931";
+        product.fields.productName = name;
+        product.fields.brands = "Stabilo, Schwan";
+        product.fields.quantity = "1 pc";
+        product.database = "Open Beauty Facts";
+        table.products.insert("4006381333931", product);
+        return table;
+    }
+
+    static SourceAnswer Ask(IndexSource& source, QStringView code)
+    {
+        const std::optional<SourceAnswer> answer = source.answerLocally(CheckCode(code));
+        return answer.value_or(SourceAnswer::failed("asked over the network"));
+    }
+};
+
+void TestIndexSource::indexInUse_answersWithTheProductsDatabase_andMissesGoOn()
+{
+    FakeProductIndex index;
+    index.place(OneProduct("Point 88"));
+    IndexSource source(index);
+    source.prepareRun();
+    const SourceAnswer found = Ask(source, u"4006381333931");
+    QCOMPARE(found.kind, SourceAnswer::Kind::Found);
+    QCOMPARE(found.product.name, QStringLiteral("Point 88"));
+    QCOMPARE(found.product.brand, QStringLiteral("Stabilo"));
+    QCOMPARE(found.product.database, QStringLiteral("Open Beauty Facts"));
+    // Not in the index: the next source is asked, so it is "not found", never a failure.
+    QCOMPARE(Ask(source, u"96385074").kind, SourceAnswer::Kind::NotFound);
+}
+
+void TestIndexSource::noIndex_orOneThatCannotBeRead_failsSayingWhich()
+{
+    FakeProductIndex index;
+    IndexSource source(index);
+    source.prepareRun();
+    SourceAnswer answer = Ask(source, u"4006381333931");
+    QCOMPARE(answer.kind, SourceAnswer::Kind::Failed);
+    QCOMPARE(answer.reason, kNoProductIndex.toString());
+
+    index.place(OneProduct("Point 88"));
+    index.problem = "it was made by another version of Quillfen; import the database again";
+    source.prepareRun();
+    answer = Ask(source, u"4006381333931");
+    QCOMPARE(answer.kind, SourceAnswer::Kind::Failed);
+    QCOMPARE(answer.reason, QStringLiteral("product index cannot be read (it was made by another "
+                                           "version of Quillfen; import the database again)"));
+}
+
+void TestIndexSource::indexImportedBetweenRuns_answersTheNextRun()
+{
+    FakeProductIndex index;
+    index.place(OneProduct("Old name"));
+    IndexSource source(index);
+    source.prepareRun();
+    QCOMPARE(Ask(source, u"4006381333931").product.name, QStringLiteral("Old name"));
+    index.place(OneProduct("New name"));
+    source.prepareRun();
+    QCOMPARE(Ask(source, u"4006381333931").product.name, QStringLiteral("New name"));
+}
+
+QTEST_GUILESS_MAIN(TestIndexSource)
+#include "tst_indexsource.moc"
