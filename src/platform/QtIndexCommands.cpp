@@ -62,6 +62,17 @@ void WriteError(const QString& text)
     std::fputs(text.toLocal8Bit().constData(), stderr);
     std::fflush(stderr);
 }
+// Both commands read files and write the index alike, and report to the standard error stream.
+IndexCommandContext CommandContext(InputFiles& inputs, ProductIndex& index,
+                                   const QString& localLanguage)
+{
+    return IndexCommandContext{.files = inputs,
+                               .index = index,
+                               .writeError = WriteError,
+                               .errorIsTerminal = StandardErrorIsTerminal(),
+                               .interrupted = gInterrupted,
+                               .options = ImportOptions{localLanguage}};
+}
 } // namespace
 
 int ImportIndexCommand(const QStringList& files, const QString& localLanguage)
@@ -69,12 +80,7 @@ int ImportIndexCommand(const QStringList& files, const QString& localLanguage)
     const InterruptFlag interrupt;
     QtInputFiles inputs;
     SqliteProductIndex index;
-    IndexCommandContext context{.files = inputs,
-                                .index = index,
-                                .writeError = WriteError,
-                                .errorIsTerminal = StandardErrorIsTerminal(),
-                                .interrupted = gInterrupted,
-                                .options = ImportOptions{localLanguage}};
+    IndexCommandContext context = CommandContext(inputs, index, localLanguage);
     return RunImportIndex(files, context);
 }
 
@@ -93,11 +99,6 @@ int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAge
         options.url = url;
     options.userAgent = userAgent;
     options.allowed = allowed;
-    IndexCommandContext context{.files = inputs,
-                                .index = index,
-                                .writeError = WriteError,
-                                .errorIsTerminal = StandardErrorIsTerminal(),
-                                .interrupted = gInterrupted,
-                                .options = ImportOptions{localLanguage}};
+    IndexCommandContext context = CommandContext(inputs, index, localLanguage);
     return RunDownloadIndex(context, fetcher, store, options);
 }

@@ -371,11 +371,9 @@ bool SqliteProductIndex::ensureOpen()
         m_info.path = m_path;
         m_info.exists = true;
         m_info.fileBytes = m_openedStamp.size;
-        m_info.problem = problem.trimmed().isEmpty() ? QStringLiteral("unknown database error")
-                                                     : problem.trimmed();
+        m_info.problem = problem;
         return false;
     };
-    const auto problem = [this] { return QString::fromUtf8(sqlite3_errmsg(m_db)); };
     // Never written after it is built: immutable spares every read the file locks, and the
     // file a reader opened stays its own even after a new one is renamed over its name.
     const QByteArray uri = QUrl::fromLocalFile(m_path).toEncoded(QUrl::FullyEncoded) +
@@ -384,7 +382,7 @@ bool SqliteProductIndex::ensureOpen()
     if (sqlite3_open_v2(uri.constData(), &m_db,
                         SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK)
-        return fail(m_db ? problem() : QStringLiteral("out of memory"));
+        return fail(m_db ? Problem(m_db) : QStringLiteral("out of memory"));
     QString format;
     if (Statement meta(m_db, "SELECT name, value FROM meta"); meta) {
         while (sqlite3_step(meta) == SQLITE_ROW) {
@@ -404,7 +402,7 @@ bool SqliteProductIndex::ensureOpen()
     Statement exports(m_db, "SELECT id, database, file, export_date, products FROM exports "
                             "ORDER BY id");
     if (!exports)
-        return fail(problem());
+        return fail(Problem(m_db));
     int step;
     while ((step = sqlite3_step(exports)) == SQLITE_ROW) {
         IndexedExport file{ColumnText(exports, 1), ColumnText(exports, 2),
@@ -415,12 +413,12 @@ bool SqliteProductIndex::ensureOpen()
         m_info.products += file.products;
     }
     if (step != SQLITE_DONE)
-        return fail(problem());
+        return fail(Problem(m_db));
     // Lookups touch pages all over the file; mapped, they are read without a copy each.
     sqlite3_exec(m_db, "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
     if (sqlite3_prepare_v3(m_db, "SELECT fields, export FROM products WHERE key = ?1", -1,
                            SQLITE_PREPARE_PERSISTENT, &m_find, nullptr) != SQLITE_OK)
-        return fail(problem());
+        return fail(Problem(m_db));
     return true;
 }
 
