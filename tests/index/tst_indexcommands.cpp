@@ -12,8 +12,13 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QHostAddress>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -259,6 +264,50 @@ private Q_SLOTS:
         QCOMPARE(commands.download(server.url(), impatient, commands.store), kIndexCommandFailed);
         QVERIFY2(commands.errors.contains(u" (no data for 0.3 s); run again to go on from there"),
                  qPrintable(commands.errors));
+    }
+
+    void redirectFromHttpsToHttp_isRefused()
+    {
+        // A certificate for 127.0.0.1 of this run's own, trusted by this process alone.
+        QTemporaryDir dir;
+        const QString cert = dir.filePath(QStringLiteral("cert.pem"));
+        const QString key = dir.filePath(QStringLiteral("key.pem"));
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj",
+                       "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key,
+                       "-out", cert});
+        if (!openssl.waitForFinished() || openssl.exitCode() != 0)
+            QSKIP("openssl cannot make a certificate here");
+        const QList<QSslCertificate> certificates = QSslCertificate::fromPath(cert);
+        QFile keyFile(key);
+        QVERIFY(!certificates.isEmpty() && keyFile.open(QIODevice::ReadOnly));
+        const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
+        const auto restore =
+            qScopeGuard([&] { QSslConfiguration::setDefaultConfiguration(before); });
+        QSslConfiguration trusting = before;
+        trusting.addCaCertificate(certificates.front());
+        QSslConfiguration::setDefaultConfiguration(trusting);
+
+        // It answers every request with a redirection to the same place in plain http.
+        QSslServer server;
+        QSslConfiguration serving = QSslConfiguration::defaultConfiguration();
+        serving.setLocalCertificate(certificates.front());
+        serving.setPrivateKey(QSslKey(&keyFile, QSsl::Rsa));
+        server.setSslConfiguration(serving);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        const QByteArray plain = "http://127.0.0.1:" + QByteArray::number(server.serverPort());
+        QObject::connect(&server, &QTcpServer::pendingConnectionAvailable, &server, [&] {
+            while (QTcpSocket* socket = server.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, plain] {
+                    if (socket->readAll().contains("\r\n\r\n"))
+                        socket->write("HTTP/1.1 302 Found\r\nLocation: " + plain +
+                                      "/x.csv.gz\r\nContent-Length: 0\r\n\r\n");
+                });
+        });
+        QtHttpFetcher fetcher;
+        const QUrl secure(QStringLiteral("https://127.0.0.1:%1/x.csv.gz").arg(server.serverPort()));
+        QCOMPARE(fetcher.fetch(secure, {}, {}), QStringLiteral("insecure redirect"));
     }
 
     void damagedDownload_failsAndIsNotKept()
