@@ -38,6 +38,12 @@ private:
     double m_nextAt = 10;
 };
 
+int InterruptedStatus(const IndexCommandContext& context)
+{
+    return context.terminated && context.terminated() ? kIndexCommandTerminated
+                                                      : kIndexCommandInterrupted;
+}
+
 int Import(const QStringList& files, IndexCommandContext& context, bool ourOwnFiles)
 {
     ProgressLine line(context);
@@ -58,7 +64,7 @@ int Import(const QStringList& files, IndexCommandContext& context, bool ourOwnFi
     case ImportSummary::Outcome::Imported:
         return kIndexCommandOk;
     case ImportSummary::Outcome::Cancelled:
-        return kIndexCommandInterrupted;
+        return InterruptedStatus(context);
     case ImportSummary::Outcome::CannotOpen:
         return ourOwnFiles ? kIndexCommandFailed : kIndexCommandBadUsage;
     case ImportSummary::Outcome::Failed:
@@ -84,8 +90,14 @@ int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, Downloa
 {
     context.writeError(QStringLiteral("Downloading ") + options.url + u'\n');
     ProgressLine line(context);
+    QString noticeShown;
     const DownloadResult download = DownloadExport(
         options, fetcher, store, context.interrupted, [&](const DownloadProgress& at) {
+            if (at.notice != noticeShown) {
+                line.end();
+                context.writeError(at.notice + u'\n');
+                noticeShown = at.notice;
+            }
             line.show(QStringLiteral("Downloading: ") + DownloadProgressText(at), at.seconds);
         });
     line.end();
@@ -94,7 +106,7 @@ int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, Downloa
             QStringLiteral("Download ") +
             (download.cancelled ? QStringLiteral("interrupted: ") : QStringLiteral("failed: ")) +
             download.failure + u'\n');
-        return download.cancelled ? kIndexCommandInterrupted : kIndexCommandFailed;
+        return download.cancelled ? InterruptedStatus(context) : kIndexCommandFailed;
     }
     const int status = Import({download.path}, context, true);
     // Once imported, the export is only taking space; a failed import keeps it to retry.

@@ -25,9 +25,11 @@ struct IndexCommandContext
     // On a terminal progress is one line that keeps being rewritten; elsewhere (a log file) a
     // line every ten seconds.
     bool errorIsTerminal = false;
-    // Set by Ctrl+C (SIGINT).
+    // Set by Ctrl+C (SIGINT) or SIGTERM.
     const std::atomic<bool>& interrupted;
     ImportOptions options = {};
+    // Once `interrupted` is set: whether SIGTERM set it, which ends with a status of its own.
+    std::function<bool()> terminated = {};
 };
 
 // Exit statuses of the index commands.
@@ -35,14 +37,16 @@ inline constexpr int kIndexCommandOk = 0;
 inline constexpr int kIndexCommandFailed = 1;
 inline constexpr int kIndexCommandBadUsage = 2;
 inline constexpr int kIndexCommandInterrupted = 130; // as shells report an end by SIGINT
+inline constexpr int kIndexCommandTerminated = 143;  // SIGTERM
 
 // quillfen --import-index FILE...: imports the exports into a new index with progress on
 // standard error and a summary at the end. 0 on success, 1 when the import failed, 2 for no
-// file or a file that cannot be opened, 130 when interrupted (the index is then as it was).
+// file or a file that cannot be opened, 130 when interrupted (143 for SIGTERM; the index is then
+// as it was).
 int RunImportIndex(const QStringList& files, IndexCommandContext& context);
 
 // quillfen --download-index: fetches the export (resuming a kept part), checks it, imports it
 // and removes the downloaded file. 0 on success, 1 when the download or the import failed,
-// 130 when interrupted (the part is kept for the next run).
+// 130 when interrupted, 143 for SIGTERM (the part is kept for the next run).
 int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadStore& store,
                      const DownloadOptions& options);

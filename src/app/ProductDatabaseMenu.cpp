@@ -134,9 +134,11 @@ void ProductDatabaseMenu::DownloadProductDatabase()
                                                     m_platform.downloadStore);
     QObject::connect(m_download.get(), &IndexDownloadJob::progressed, m_download.get(),
                      [this, url](const DownloadProgress& at) {
-                         m_platform.progressDialog.setProgress(QStringLiteral("Downloading ") +
-                                                                   url + QStringLiteral(":\n") +
-                                                                   DownloadProgressText(at),
+                         QString text =
+                             QStringLiteral("Downloading ") + url + QStringLiteral(":\n");
+                         if (!at.notice.isEmpty())
+                             text += at.notice + u'\n';
+                         m_platform.progressDialog.setProgress(text + DownloadProgressText(at),
                                                                Permille(at.bytes, at.totalBytes));
                      });
     QObject::connect(m_download.get(), &IndexDownloadJob::finished, m_download.get(),

@@ -8,6 +8,9 @@ namespace {
 // A real product line is a few kilobytes; a "line" this long is damage (or not an export), and
 // is skipped instead of held.
 constexpr qsizetype kLongestLine = 16 * 1024 * 1024;
+// The line cut by a chunk's end is kept in a buffer that is reused; after a very long one, the
+// buffer is given back rather than kept that large for the rest of the import.
+constexpr qsizetype kLargestKeptCarry = 1024 * 1024;
 
 bool IsSpace(char c)
 {
@@ -46,6 +49,29 @@ qsizetype CountTabs(const char* p, const char* end)
     for (; p < end; ++p)
         count += *p == '\t';
     return count;
+}
+
+// How many characters of UTF-8 text: the bytes that do not continue a sequence.
+qsizetype Utf8Length(QByteArrayView text)
+{
+    qsizetype count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+// The first `limit` characters of UTF-8 text, never ending inside a character.
+QByteArrayView Utf8Prefix(QByteArrayView text, qsizetype limit)
+{
+    // No more bytes than characters allowed: nothing to count.
+    if (text.size() <= limit)
+        return text;
+    qsizetype count = 0;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && count++ == limit)
+            return text.first(at);
+    }
+    return text;
 }
 } // namespace
 
@@ -95,7 +121,10 @@ bool ExportReader::feed(QByteArrayView text, const RowSink& sink)
             ++m_skips.wrongFieldCount;
         } else {
             line(m_carry, sink);
-            m_carry.resize(0);
+            if (m_carry.capacity() > kLargestKeptCarry)
+                m_carry = QByteArray();
+            else
+                m_carry.resize(0);
         }
         p = newline + 1;
     }
@@ -212,13 +241,23 @@ void ExportReader::line(QByteArrayView text, const RowSink& sink)
         ++m_skips.emptyCode;
         return;
     }
+    if (row.code.size() > kLongestCode && Utf8Length(row.code) > kLongestCode) {
+        ++m_skips.longCode;
+        return;
+    }
     row.key = IndexKey(row.code);
-    row.productName = fields[ProductName];
-    row.localName = fields[LocalName];
-    row.englishName = fields[EnglishName];
-    row.genericName = fields[GenericName];
-    row.brands = fields[Brands];
-    row.quantity = fields[Quantity];
+    const auto kept = [&](Slot slot) {
+        const QByteArrayView whole = fields[slot];
+        const QByteArrayView cut = Utf8Prefix(whole, kLongestIndexedText);
+        m_fieldsCut += cut.size() != whole.size();
+        return cut;
+    };
+    row.productName = kept(ProductName);
+    row.localName = kept(LocalName);
+    row.englishName = kept(EnglishName);
+    row.genericName = kept(GenericName);
+    row.brands = kept(Brands);
+    row.quantity = kept(Quantity);
     ++m_rows;
     sink(row);
 }

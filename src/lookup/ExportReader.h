@@ -9,7 +9,7 @@
 
 // One product line of an export, reduced to what the index keeps. The views point into the
 // reader's buffers and are valid during the sink's call only; the text is UTF-8 as the export
-// has it, untrimmed, except the code.
+// has it, untrimmed, except the code, and no text field is longer than kLongestIndexedText.
 struct ExportRow
 {
     QByteArrayView code; // as given, surrounding spaces dropped
@@ -22,17 +22,27 @@ struct ExportRow
     QByteArrayView quantity;
 };
 
+// A name, brand or quantity is kept up to this many characters. Real ones are a few dozen; a
+// longer one is damage or a paste gone wrong, and kept whole it would make the index (and the
+// import's memory) as large as the export's text.
+inline constexpr qsizetype kLongestIndexedText = 1000;
+// A line whose code is longer than this holds no product code: codes are at most 14 digits, and
+// stores' own codes a few more characters.
+inline constexpr qsizetype kLongestCode = 100;
+
 // Lines that were not taken, by reason.
 struct ExportSkips
 {
     qint64 wrongFieldCount = 0; // more or fewer fields than the header names
     qint64 emptyCode = 0;       // nothing (or only spaces) in the code column
+    qint64 longCode = 0;        // more than kLongestCode characters in the code column
 
-    qint64 total() const { return wrongFieldCount + emptyCode; }
+    qint64 total() const { return wrongFieldCount + emptyCode + longCode; }
     ExportSkips& operator+=(const ExportSkips& other)
     {
         wrongFieldCount += other.wrongFieldCount;
         emptyCode += other.emptyCode;
+        longCode += other.longCode;
         return *this;
     }
 };
@@ -68,6 +78,8 @@ public:
     QString problem() const { return m_problem; }
     qint64 rows() const { return m_rows; }
     const ExportSkips& skips() const { return m_skips; }
+    // Text fields of the rows taken that were cut to kLongestIndexedText characters.
+    qint64 fieldsCut() const { return m_fieldsCut; }
 
 private:
     enum Slot { Code, ProductName, LocalName, EnglishName, GenericName, Brands, Quantity, Slots };
@@ -87,4 +99,5 @@ private:
     qsizetype m_lastKeptColumn = 0;
     qint64 m_rows = 0;
     ExportSkips m_skips;
+    qint64 m_fieldsCut = 0;
 };

@@ -82,9 +82,10 @@ QString FileNameOf(const QString& url)
 }
 } // namespace
 
-DownloadResult DownloadExport(const DownloadOptions& options, HttpFetcher& fetcher,
-                              DownloadStore& store, const std::atomic<bool>& cancel,
-                              const std::function<void(const DownloadProgress&)>& progress)
+namespace {
+DownloadResult Download(const DownloadOptions& options, HttpFetcher& fetcher, DownloadStore& store,
+                        const std::atomic<bool>& cancel,
+                        const std::function<void(const DownloadProgress&)>& progress)
 {
     DownloadResult result;
     QElapsedTimer clock;
@@ -97,12 +98,14 @@ DownloadResult DownloadExport(const DownloadOptions& options, HttpFetcher& fetch
 
     // Two rounds at most: a part the server cannot continue is dropped once, and the file is
     // asked for whole.
+    QString notice;
     for (int round = 0; round < 2; ++round) {
         std::optional<PartialDownload> part = store.part();
         HttpHeaders headers = ResumeHeaders(part, options.url);
         std::optional<GzipInflater> inflater{std::in_place};
         const auto discardText = [](QByteArrayView) {};
         DownloadProgress at;
+        at.notice = notice;
         if (!headers.isEmpty()) {
             // The kept bytes are checked again: a damaged part is not worth continuing.
             store.readPart([&](QByteArrayView bytes) { inflater->feed(bytes, discardText); });
@@ -121,60 +124,78 @@ DownloadResult DownloadExport(const DownloadOptions& options, HttpFetcher& fetch
 
         DownloadAnswer answer = DownloadAnswer::Fail;
         QString problem;
+        // What the store refused (a full disk). It is kept here rather than thrown: the fetcher
+        // calls back from inside its event loop, which no exception may cross.
+        QString storeFailure;
+        const auto guarded = [&](const auto& body) {
+            try {
+                return body();
+            } catch (const OperationFailed& failure) {
+                storeFailure = failure.description();
+            } catch (const std::exception& failure) {
+                storeFailure = QString::fromLocal8Bit(failure.what());
+            }
+            return false;
+        };
         const qint64 startedAt = clock.elapsed();
         HttpFetcher::Calls calls;
         calls.allowed = options.allowed;
         calls.keepGoing = [&] { return !cancel.load(); };
         calls.onHead = [&](const HttpHead& head) {
-            answer = resumeFrom > 0
-                         ? ReadDownloadAnswer(head, resumeFrom)
-                         : (head.status == 200 ? DownloadAnswer::StartOver : DownloadAnswer::Fail);
-            if (answer == DownloadAnswer::Fail) {
-                problem = QStringLiteral("HTTP ") + QString::number(head.status);
-                return false;
-            }
-            if (answer == DownloadAnswer::RangeGone)
-                return false;
-            at.totalBytes = TotalFromHead(head, resumeFrom);
-            if (answer == DownloadAnswer::StartOver) {
-                PartialDownload fresh;
-                fresh.url = options.url;
-                fresh.etag = head.header("ETag");
-                fresh.lastModified = head.header("Last-Modified");
-                fresh.totalBytes = at.totalBytes;
-                store.startPart(fresh);
-                inflater.emplace();
-                at.bytes = 0;
-            }
-            return true;
+            return guarded([&] {
+                answer = resumeFrom > 0 ? ReadDownloadAnswer(head, resumeFrom)
+                                        : (head.status == 200 ? DownloadAnswer::StartOver
+                                                              : DownloadAnswer::Fail);
+                if (answer == DownloadAnswer::Fail) {
+                    problem = QStringLiteral("HTTP ") + QString::number(head.status);
+                    return false;
+                }
+                if (answer == DownloadAnswer::RangeGone)
+                    return false;
+                at.totalBytes = TotalFromHead(head, resumeFrom);
+                if (answer == DownloadAnswer::StartOver) {
+                    PartialDownload fresh;
+                    fresh.url = options.url;
+                    fresh.etag = head.header("ETag");
+                    fresh.lastModified = head.header("Last-Modified");
+                    fresh.totalBytes = at.totalBytes;
+                    if (resumeFrom > 0)
+                        at.notice = notice = StartOverNotice(*part, fresh);
+                    store.startPart(fresh);
+                    inflater.emplace();
+                    at.bytes = 0;
+                }
+                return true;
+            });
         };
         calls.onData = [&](QByteArrayView bytes) {
-            if (cancel.load())
-                return false;
-            store.append(bytes);
-            inflater->feed(bytes, discardText);
-            if (inflater->state() == GzipInflater::State::Corrupt) {
-                problem = inflater->problem();
-                return false;
-            }
-            at.bytes += bytes.size();
-            at.bytesThisRun += bytes.size();
-            at.seconds = double(clock.elapsed() - startedAt) / 1000;
-            if (progress)
-                progress(at);
-            return true;
+            return guarded([&] {
+                if (cancel.load())
+                    return false;
+                store.append(bytes);
+                inflater->feed(bytes, discardText);
+                if (inflater->state() == GzipInflater::State::Corrupt) {
+                    problem = inflater->problem();
+                    return false;
+                }
+                at.bytes += bytes.size();
+                at.bytesThisRun += bytes.size();
+                at.seconds = double(clock.elapsed() - startedAt) / 1000;
+                if (progress)
+                    progress(at);
+                return true;
+            });
         };
-        QString failure;
-        try {
-            failure = fetcher.fetch(url, headers, calls);
-        } catch (const OperationFailed& writing) {
-            result.failure = writing.description();
+        const QString failure = fetcher.fetch(url, headers, calls);
+        if (!storeFailure.isEmpty()) {
+            result.failure = storeFailure;
             return result;
         }
         if (cancel.load()) {
             result.cancelled = true;
-            result.failure =
-                QStringLiteral("cancelled; run again to go on from ") + MegabytesText(at.bytes);
+            result.failure = at.bytes > 0 ? QStringLiteral("cancelled; run again to go on from ") +
+                                                MegabytesText(at.bytes)
+                                          : QStringLiteral("cancelled");
             return result;
         }
         if (answer == DownloadAnswer::RangeGone) {
@@ -184,6 +205,7 @@ DownloadResult DownloadExport(const DownloadOptions& options, HttpFetcher& fetch
                 return result;
             }
             store.discard();
+            notice = kCannotResumeNotice.toString();
             continue;
         }
         if (inflater->state() == GzipInflater::State::Corrupt) {
@@ -196,19 +218,47 @@ DownloadResult DownloadExport(const DownloadOptions& options, HttpFetcher& fetch
             return result;
         }
         if (!failure.isEmpty() || !inflater->complete()) {
-            result.failure =
-                QStringLiteral("the download broke off after ") + MegabytesText(at.bytes) +
-                (failure.isEmpty() ? QString() : QStringLiteral(" (") + failure + u')') +
-                QStringLiteral("; run again to go on from there");
+            // With nothing kept there is nowhere to go on from: say only what happened.
+            if (at.bytes == 0)
+                result.failure = options.url + QStringLiteral(": ") +
+                                 (failure.isEmpty() ? QStringLiteral("no data") : failure);
+            else
+                result.failure =
+                    QStringLiteral("the download broke off after ") + MegabytesText(at.bytes) +
+                    (failure.isEmpty() ? QString() : QStringLiteral(" (") + failure + u')') +
+                    QStringLiteral("; run again to go on from there");
             return result;
         }
-        try {
-            result.path = store.complete(FileNameOf(options.url));
-        } catch (const OperationFailed& failed) {
-            result.failure = failed.description();
-        }
+        result.path = store.complete(FileNameOf(options.url));
         return result;
     }
     result.failure = options.url + QStringLiteral(": the server cannot resume the download");
     return result;
+}
+} // namespace
+
+QString StartOverNotice(const PartialDownload& kept, const PartialDownload& fresh)
+{
+    // The whole file under another validator is another file; under the same one, the server
+    // just does not serve pieces.
+    const bool changed = (!kept.etag.isEmpty() && kept.etag != fresh.etag) ||
+                         (kept.etag.isEmpty() && kept.lastModified != fresh.lastModified);
+    return changed ? QStringLiteral("the file changed on the server; starting again from the "
+                                    "beginning")
+                   : kCannotResumeNotice.toString();
+}
+
+DownloadResult DownloadExport(const DownloadOptions& options, HttpFetcher& fetcher,
+                              DownloadStore& store, const std::atomic<bool>& cancel,
+                              const std::function<void(const DownloadProgress&)>& progress)
+{
+    // This runs in a worker thread: whatever goes wrong becomes the download's failure, since
+    // an exception leaving the thread would end the program.
+    try {
+        return Download(options, fetcher, store, cancel, progress);
+    } catch (const OperationFailed& failure) {
+        return DownloadResult{{}, failure.description(), false};
+    } catch (const std::exception& failure) {
+        return DownloadResult{{}, QString::fromLocal8Bit(failure.what()), false};
+    }
 }

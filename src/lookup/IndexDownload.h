@@ -35,7 +35,16 @@ struct DownloadProgress
     qint64 totalBytes = -1; // -1 while unknown
     double seconds = 0;
     qint64 bytesThisRun = 0; // what the rate is taken from
+    // Why a kept part was not continued, for the rest of the run; empty when it was, or when
+    // there was none.
+    QString notice;
 };
+
+inline constexpr QStringView kCannotResumeNotice =
+    u"the server cannot resume; starting again from the beginning";
+// What to say when a request for the rest of `kept` brought the whole file, described by
+// `fresh`: that the server cannot resume, or that the file changed.
+QString StartOverNotice(const PartialDownload& kept, const PartialDownload& fresh);
 // "120.5 of 950.0 MB downloaded (12%), 4.1 MB/s, about 3 min 22 s left"
 QString DownloadProgressText(const DownloadProgress& progress);
 
@@ -57,7 +66,8 @@ struct DownloadResult
 
 // Fetches the export into the store, resuming a kept part when the server allows it, and
 // checks as the bytes arrive that they make a complete gzip stream (a kept part is inflated
-// once more first). A transfer that breaks off keeps its part for the next run.
+// once more first). A transfer that breaks off keeps its part for the next run. Throws nothing:
+// what the store or the network refuses is the result's failure.
 DownloadResult DownloadExport(const DownloadOptions& options, HttpFetcher& fetcher,
                               DownloadStore& store, const std::atomic<bool>& cancel,
                               const std::function<void(const DownloadProgress&)>& progress);

@@ -1,6 +1,6 @@
 #include "IndexImport.h"
 
-#include "GzipInflater.h"
+#include "ExportDecoder.h"
 #include "ImportText.h"
 #include "common/OperationFailed.h"
 #include "platform/InputFiles.h"
@@ -23,9 +23,14 @@ namespace {
 constexpr qint64 kReadPiece = 1024 * 1024;
 // Rows travel from the reading thread to the writing one in batches: large enough that the
 // hand-over costs nothing, few enough in flight that memory stays small (a batch holds only
-// the fields the index keeps, about a tenth of the text).
+// the fields the index keeps, about a tenth of the text). A batch is handed over at whichever
+// bound it reaches first: rows of long names fill the bytes long before the rows.
 constexpr std::size_t kBatchRows = 8192;
+constexpr qsizetype kBatchBytes = 1024 * 1024;
 constexpr std::size_t kBatchesInFlight = 4;
+// A spare batch whose buffer grew past this (one row of the longest fields can push it over its
+// bound) gives the memory back instead of keeping it for the rest of the import.
+constexpr qsizetype kLargestSpareBytes = 2 * kBatchBytes;
 
 struct Cancelled
 {
@@ -60,9 +65,14 @@ struct RowBatch
         return ExportRow{view(0), view(1), view(2), view(3), view(4), view(5), view(6), view(7)};
     }
 
+    bool full() const { return rows.size() >= kBatchRows || bytes.size() >= kBatchBytes; }
+
     void clear()
     {
-        bytes.resize(0);
+        if (bytes.capacity() > kLargestSpareBytes)
+            bytes = QByteArray();
+        else
+            bytes.resize(0);
         rows.clear();
     }
 };
@@ -137,6 +147,7 @@ struct FileRead
     QString failure; // empty when the file was read whole
     qint64 rows = 0;
     ExportSkips skips;
+    qint64 fieldsCut = 0;
     qint64 textBytes = 0;
 };
 
@@ -149,7 +160,7 @@ void ReadExport(InputFile& input, const QByteArray& language, qint64 bytesBefore
                 const std::atomic<bool>& cancel, FileRead& result)
 {
     try {
-        GzipInflater inflater;
+        ExportDecoder decoder;
         ExportReader reader(language);
         std::vector<char> buffer(static_cast<std::size_t>(kReadPiece));
         std::unique_ptr<RowBatch> batch = queue.spare();
@@ -162,7 +173,7 @@ void ReadExport(InputFile& input, const QByteArray& language, qint64 bytesBefore
         };
         const auto addRow = [&](const ExportRow& row) {
             batch->add(row);
-            if (batch->rows.size() >= kBatchRows)
+            if (batch->full())
                 handOver();
         };
         const auto readText = [&](QByteArrayView text) {
@@ -177,27 +188,32 @@ void ReadExport(InputFile& input, const QByteArray& language, qint64 bytesBefore
             if (got == 0)
                 break;
             bytesRead += got;
-            inflater.feed(QByteArrayView(buffer.data(), got), readText);
-            if (inflater.state() == GzipInflater::State::Corrupt)
-                throw OperationFailed(inflater.problem());
+            if (!decoder.feed(QByteArrayView(buffer.data(), got), readText))
+                throw OperationFailed(decoder.problem());
             if (!reader.problem().isEmpty())
                 throw OperationFailed(reader.problem());
             // Each piece read is reported, even when it gave no whole batch.
             handOver();
         }
-        if (!inflater.complete())
-            throw OperationFailed(inflater.problem());
+        if (!decoder.finish(readText))
+            throw OperationFailed(decoder.problem());
+        if (!reader.problem().isEmpty())
+            throw OperationFailed(reader.problem());
         if (!reader.finish(addRow))
             throw OperationFailed(reader.problem());
         handOver();
         result.rows = reader.rows();
         result.skips = reader.skips();
-        result.textBytes = inflater.uncompressedBytes();
+        result.fieldsCut = reader.fieldsCut();
+        result.textBytes = decoder.textBytes();
     } catch (const OperationFailed& failure) {
         result.failure = failure.description();
     } catch (const Stopped&) {
     } catch (const std::exception& failure) {
         result.failure = QString::fromLocal8Bit(failure.what());
+    } catch (...) {
+        // Nothing may leave a thread: it would end the program.
+        result.failure = QStringLiteral("unexpected error while reading");
     }
     queue.close();
 }
@@ -261,14 +277,44 @@ QStringList SummaryLines(const ImportSummary& summary)
         if (summary.skipped.total() == 0) {
             lines.append(QStringLiteral("No line was skipped."));
         } else {
-            lines.append(
+            QString line =
                 QStringLiteral("Skipped ") + GroupedNumber(summary.skipped.total()) +
                 QStringLiteral(" lines: ") + GroupedNumber(summary.skipped.wrongFieldCount) +
                 QStringLiteral(" with a wrong number of fields, ") +
-                GroupedNumber(summary.skipped.emptyCode) + QStringLiteral(" with an empty code."));
+                GroupedNumber(summary.skipped.emptyCode) + QStringLiteral(" with an empty code");
+            // Rare enough to be named only when it happened.
+            if (summary.skipped.longCode > 0)
+                line += QStringLiteral(", ") + GroupedNumber(summary.skipped.longCode) +
+                        QStringLiteral(" with a code longer than ") + GroupedNumber(kLongestCode) +
+                        QStringLiteral(" characters");
+            lines.append(line + u'.');
         }
     }
+    if (summary.fieldsCut > 0)
+        lines.append(QStringLiteral("Cut ") + GroupedNumber(summary.fieldsCut) +
+                     QStringLiteral(" names, brands or quantities at ") +
+                     GroupedNumber(kLongestIndexedText) + QStringLiteral(" characters."));
     return lines;
+}
+
+QString NoProductsFailure(const QString& fileName, const ExportSkips& skips)
+{
+    QStringList why;
+    if (skips.wrongFieldCount > 0)
+        why.append(GroupedNumber(skips.wrongFieldCount) +
+                   QStringLiteral(" with a wrong number of fields"));
+    if (skips.emptyCode > 0)
+        why.append(GroupedNumber(skips.emptyCode) + QStringLiteral(" with an empty code"));
+    if (skips.longCode > 0)
+        why.append(GroupedNumber(skips.longCode) + QStringLiteral(" with a code longer than ") +
+                   GroupedNumber(kLongestCode) + QStringLiteral(" characters"));
+    if (why.isEmpty())
+        why.append(QStringLiteral("the file holds a header line only"));
+    return QStringLiteral("no products in ") + fileName + QStringLiteral(" (") +
+           GroupedNumber(skips.total()) +
+           (skips.total() == 1 ? QStringLiteral(" line skipped: ")
+                               : QStringLiteral(" lines skipped: ")) +
+           why.join(QStringLiteral(", ")) + u')';
 }
 
 QString DatabaseForExportFile(const QString& path)
@@ -365,8 +411,14 @@ ImportSummary ImportExports(const QStringList& paths, InputFiles& files, Product
                 return finish(ImportSummary::Outcome::Failed,
                               fileName + QStringLiteral(": ") + read.failure);
             Q_ASSERT(at.rows - rowsBefore == read.rows);
+            // An export that gave nothing is the wrong file or a broken one; imported, it would
+            // leave an index that finds nothing in place of one that answered.
+            if (read.rows == 0)
+                return finish(ImportSummary::Outcome::Failed,
+                              NoProductsFailure(fileName, read.skips));
             summary.rows += read.rows;
             summary.skipped += read.skips;
+            summary.fieldsCut += read.fieldsCut;
             summary.textBytes += read.textBytes;
             file.products = read.rows;
             summary.exports.append(file);
@@ -391,6 +443,11 @@ ImportSummary ImportExports(const QStringList& paths, InputFiles& files, Product
         return finish(ImportSummary::Outcome::Failed,
                       fileName.isEmpty() ? failure.description()
                                          : fileName + QStringLiteral(": ") + failure.description());
+    } catch (const std::exception& failure) {
+        // This runs in a worker thread, where nothing may be thrown out (out of memory, say).
+        if (cancel.load())
+            return finish(ImportSummary::Outcome::Cancelled);
+        return finish(ImportSummary::Outcome::Failed, QString::fromLocal8Bit(failure.what()));
     }
     return finish(ImportSummary::Outcome::Imported);
 }

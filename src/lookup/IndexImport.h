@@ -48,6 +48,7 @@ struct ImportSummary
     QString failure;
     qint64 rows = 0;
     ExportSkips skipped;
+    qint64 fieldsCut = 0; // names, brands and quantities cut to kLongestIndexedText
     qint64 textBytes = 0; // decompressed
     double seconds = 0;
     QList<IndexedExport> exports;
@@ -56,6 +57,10 @@ struct ImportSummary
 // The lines that end an import: "Imported 1,234,567 products from 1 file in 1 min 05 s.",
 // then the lines skipped and why, or what went wrong.
 QStringList SummaryLines(const ImportSummary& summary);
+
+// Why an export that gave no product is refused: "no products in x.csv.gz (3 lines skipped: 3
+// with a wrong number of fields)".
+QString NoProductsFailure(const QString& fileName, const ExportSkips& skips);
 
 // The database an export comes from, by its file name: "Open Beauty Facts" for
 // "en.openbeautyfacts.org.products.csv.gz"; for a name of no known database, the name without
@@ -70,8 +75,9 @@ struct ImportOptions
 
 using ImportProgressSink = std::function<void(const ImportProgress&)>;
 
-// Reads the gzip-compressed exports, one after the other, into a new index that takes the old
-// one's place only when all of them have been read whole. Checks `cancel` between pieces of a few
+// Reads the exports (gzip-compressed or plain text), one after the other, into a new index that
+// takes the old one's place only when all of them have been read whole, each with at least one
+// product. Checks `cancel` between pieces of a few
 // hundred kilobytes of text; once it is set, stops and leaves the old index as it was. Calls
 // `progress` after every piece read from a file. Runs in the calling thread; see IndexImportJob
 // for running it in a thread of its own.

@@ -48,7 +48,8 @@ public:
 
     // Sends a GET and blocks (running an event loop) until the transfer ends. Returns an empty
     // text when the whole body arrived, else a few words: "not a loopback address" (for an
-    // address `allowed` refused), "connection closed", "timed out", "stopped" (a call returned
-    // false), "host not found".
+    // address `allowed` refused), "connection closed", "no data for 60 s" (a stall), "insecure
+    // redirect" (from https to http), "stopped" (a call returned false), "host not found". What
+    // a call throws is thrown on once the transfer has ended.
     virtual QString fetch(const QUrl& url, const HttpHeaders& headers, const Calls& calls) = 0;
 };

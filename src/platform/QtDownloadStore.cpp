@@ -73,7 +73,10 @@ void QtDownloadStore::append(QByteArrayView bytes)
 
 void QtDownloadStore::readPart(const std::function<void(QByteArrayView)>& sink)
 {
-    m_writing.flush();
+    // What was appended must be on the disk before it is read back; a part kept from another
+    // run has no file open here.
+    if (m_writing.isOpen() && !m_writing.flush())
+        throw OperationFailed(Describe(m_writing));
     QFile file(partPath());
     if (!file.open(QIODevice::ReadOnly))
         throw OperationFailed(Describe(file));

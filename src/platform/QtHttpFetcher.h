@@ -9,7 +9,7 @@
 class QtHttpFetcher final : public HttpFetcher
 {
 public:
-    // A transfer during which nothing arrives for that long fails with "timed out".
+    // A transfer during which nothing arrives for that long fails with "no data for 60 s".
     explicit QtHttpFetcher(std::chrono::milliseconds stallLimit = std::chrono::seconds(60));
 
     QString fetch(const QUrl& url, const HttpHeaders& headers, const Calls& calls) override;

@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <cstdio>
+#include <iterator>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -18,25 +19,38 @@
 
 namespace {
 std::atomic<bool> gInterrupted{false};
+std::atomic<bool> gTerminated{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 
-// Ctrl+C sets a flag the import checks between pieces; the previous handler comes back after.
+// Ctrl+C and SIGTERM set a flag the import and the download check between pieces, so that they
+// stop the way a cancel does: the new index's files are removed, a download's part is kept.
+// The previous handlers come back after.
 class InterruptFlag
 {
 public:
     InterruptFlag()
     {
         gInterrupted = false;
+        gTerminated = false;
 #ifdef Q_OS_UNIX
         struct sigaction action = {};
-        action.sa_handler = [](int) { gInterrupted = true; };
+        action.sa_handler = [](int signal) {
+            if (signal == SIGTERM)
+                gTerminated = true;
+            gInterrupted = true;
+        };
         sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &m_previous);
+        // The reading thread may be inside a read when the signal comes.
+        action.sa_flags = SA_RESTART;
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &action, &m_previous[i]);
 #endif
     }
     ~InterruptFlag()
     {
 #ifdef Q_OS_UNIX
-        sigaction(SIGINT, &m_previous, nullptr);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &m_previous[i], nullptr);
 #endif
     }
     InterruptFlag(const InterruptFlag&) = delete;
@@ -44,9 +58,19 @@ public:
 
 private:
 #ifdef Q_OS_UNIX
-    struct sigaction m_previous = {};
+    static constexpr int kSignals[] = {SIGINT, SIGTERM};
+    struct sigaction m_previous[std::size(kSignals)] = {};
 #endif
 };
+
+void IgnoreFileSizeLimit()
+{
+#ifdef Q_OS_UNIX
+    // Past the file size limit (ulimit -f) the system would end the program and leave the new
+    // index's files behind; ignored, the write fails and the import says so like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
 
 bool StandardErrorIsTerminal()
 {
@@ -71,12 +95,14 @@ IndexCommandContext CommandContext(InputFiles& inputs, ProductIndex& index,
                                .writeError = WriteError,
                                .errorIsTerminal = StandardErrorIsTerminal(),
                                .interrupted = gInterrupted,
-                               .options = ImportOptions{localLanguage}};
+                               .options = ImportOptions{localLanguage},
+                               .terminated = [] { return gTerminated.load(); }};
 }
 } // namespace
 
 int ImportIndexCommand(const QStringList& files, const QString& localLanguage)
 {
+    IgnoreFileSizeLimit();
     const InterruptFlag interrupt;
     QtInputFiles inputs;
     SqliteProductIndex index;
@@ -88,6 +114,7 @@ int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAge
                          const std::function<bool(const QUrl&)>& allowed,
                          const QProcessEnvironment& environment)
 {
+    IgnoreFileSizeLimit();
     const InterruptFlag interrupt;
     QtInputFiles inputs;
     SqliteProductIndex index;

@@ -8,7 +8,8 @@
 #include <functional>
 
 // The index commands with the real services: files on disk, the index in the user's data
-// folder, standard error, Ctrl+C. For main(): these need a QCoreApplication, no display.
+// folder, standard error, Ctrl+C and SIGTERM. For main(): these need a QCoreApplication, no
+// display.
 
 // quillfen --import-index FILE...; localLanguage: whose product names to keep beside the others
 // ("de"), as the window's import does.

@@ -131,6 +131,28 @@ private Q_SLOTS:
         QVERIFY(result.rows.isEmpty());
     }
 
+    void longFields_areCutOnACharacterAndCounted_longCodesSkipped()
+    {
+        // Two-byte characters, so that a cut by bytes would show (and could split one).
+        const QByteArray name = QString(1500, u'é').toUtf8();
+        const QByteArray brand = QByteArray(kLongestIndexedText, 'b'); // at the limit: kept whole
+        const QByteArray text = "code\tproduct_name\tbrands\n1\t" + name + '\t' + brand + "\n" +
+                                QByteArray(kLongestCode + 1, '7') + "\tA\tB\n" +
+                                QByteArray(kLongestCode, '8') + "\tA\tB\n";
+        ExportReader reader;
+        QStringList rows;
+        const auto sink = [&](const ExportRow& row) {
+            rows.append(QString::fromUtf8(row.productName) + u'|' + QString::fromUtf8(row.brands));
+        };
+        for (qsizetype at = 0; at < text.size(); at += 333)
+            reader.feed(QByteArrayView(text).sliced(at, std::min<qsizetype>(333, text.size() - at)),
+                        sink);
+        QVERIFY(reader.finish(sink));
+        QCOMPARE(rows, (QStringList{QString(1000, u'é') + u'|' + QString::fromUtf8(brand), "A|B"}));
+        QCOMPARE(reader.fieldsCut(), 1);
+        QCOMPARE(reader.skips().longCode, 1);
+    }
+
     void overlongLine_isSkippedWithoutBeingHeld()
     {
         ExportReader reader;

@@ -2,15 +2,31 @@
 #include "app/IndexCommands.h"
 #include "platform/QtDownloadStore.h"
 #include "platform/QtHttpFetcher.h"
+#include "platform/QtIndexCommands.h"
 #include "platform/QtInputFiles.h"
 #include "platform/SqliteProductIndex.h"
+#include "platform/fakes/FakeDownloadStore.h"
 #include "support/GzipBytes.h"
 #include "support/RangeFileServer.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QHostAddress>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
+#include <QSet>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 // The rows of a made-up export, gzip-compressed.
@@ -55,13 +71,14 @@ struct Commands
         return file.fileName();
     }
 
-    int download(const QString& url)
+    int download(const QString& url) { return download(url, fetcher, store); }
+    int download(const QString& url, HttpFetcher& through, DownloadStore& into)
     {
         DownloadOptions options;
         options.url = url;
         options.userAgent = "Quillfen/test (tests@example.invalid)";
         options.allowed = IsLoopback;
-        return RunDownloadIndex(context, fetcher, store, options);
+        return RunDownloadIndex(context, through, into, options);
     }
 
     QString nameOf(std::uint64_t seed, qint64 row)
@@ -78,6 +95,13 @@ class TestIndexCommands : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init()
+    {
+        // A warning is a fault here: Qt's about an exception crossing its event loop, or a
+        // flush of a file that is not open.
+        QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    }
+
     void importIndex_exitStatuses()
     {
         Commands commands;
@@ -137,7 +161,9 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo(commands.store.partPath()).size(), gz.size() / 3);
         QVERIFY(!commands.index.info().exists);
 
-        QCOMPARE(commands.download(server.url()), kIndexCommandOk);
+        // The next run is another process, with a store that has written nothing yet.
+        QtDownloadStore nextRun(commands.dir.filePath(QStringLiteral("data")));
+        QCOMPARE(commands.download(server.url(), commands.fetcher, nextRun), kIndexCommandOk);
         // Qt's HTTP client may send the first request again by itself when the connection
         // drops; the last request is the resumed one.
         QVERIFY(!server.requests().front().headers.contains("range"));
@@ -184,6 +210,106 @@ private Q_SLOTS:
         QCOMPARE(commands.nameOf(8, 1), QStringLiteral("(none)"));
     }
 
+    void sigterm_stopsTheImportAsCtrlCDoes_andRemovesItsFiles()
+    {
+        // The export comes through a pipe, so that the signal surely arrives while the import
+        // is under way: the rest is written only after it.
+        QTemporaryDir dir;
+        const QString pipePath =
+            dir.filePath(QStringLiteral("en.openfoodfacts.org.products.csv.gz"));
+        QCOMPARE(::mkfifo(QFile::encodeName(pipePath).constData(), 0600), 0);
+        const QByteArray gz = MadeUpExport(20000, 4);
+        const QString index = DefaultProductIndexPath();
+        // Once the import has stopped reading, the rest of the export has nowhere to go.
+        std::signal(SIGPIPE, SIG_IGN);
+        std::thread writer([&] {
+            QFile pipe(pipePath);
+            if (!pipe.open(QIODevice::WriteOnly))
+                return;
+            pipe.write(gz.first(gz.size() / 2));
+            pipe.flush();
+            QDeadlineTimer patience(std::chrono::seconds(60));
+            while (!QFile::exists(index + QStringLiteral(".staging")) && !patience.hasExpired())
+                QThread::msleep(10);
+            ::kill(::getpid(), SIGTERM);
+            pipe.write(gz.sliced(gz.size() / 2));
+        });
+        const int status = ImportIndexCommand({pipePath}, {});
+        writer.join();
+        QCOMPARE(status, kIndexCommandTerminated);
+        for (const char* left : {".staging", ".building", ".lock", ""})
+            QVERIFY2(!QFile::exists(index + QLatin1StringView(left)), left);
+    }
+
+    void storeFailureDuringTheTransfer_isTheDownloadsFailure()
+    {
+        const QByteArray gz = MadeUpExport(2000, 6);
+        RangeFileServer server(gz);
+        Commands commands;
+        FakeInputFiles files;
+        FakeDownloadStore full(files);
+        full.hook.fail(u"append", QStringLiteral("No space left on device"));
+        QCOMPARE(commands.download(server.url(), commands.fetcher, full), kIndexCommandFailed);
+        QVERIFY2(commands.errors.contains(u"Download failed: No space left on device\n"),
+                 qPrintable(commands.errors));
+    }
+
+    void stalledConnection_saysNothingArrived()
+    {
+        const QByteArray gz = MadeUpExport(2000, 6);
+        RangeFileServer server(gz);
+        server.stallAfter(gz.size() / 2);
+        Commands commands;
+        QtHttpFetcher impatient(std::chrono::milliseconds(300));
+        QCOMPARE(commands.download(server.url(), impatient, commands.store), kIndexCommandFailed);
+        QVERIFY2(commands.errors.contains(u" (no data for 0.3 s); run again to go on from there"),
+                 qPrintable(commands.errors));
+    }
+
+    void redirectFromHttpsToHttp_isRefused()
+    {
+        // A certificate for 127.0.0.1 of this run's own, trusted by this process alone.
+        QTemporaryDir dir;
+        const QString cert = dir.filePath(QStringLiteral("cert.pem"));
+        const QString key = dir.filePath(QStringLiteral("key.pem"));
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1", "-subj",
+                       "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", key,
+                       "-out", cert});
+        if (!openssl.waitForFinished() || openssl.exitCode() != 0)
+            QSKIP("openssl cannot make a certificate here");
+        const QList<QSslCertificate> certificates = QSslCertificate::fromPath(cert);
+        QFile keyFile(key);
+        QVERIFY(!certificates.isEmpty() && keyFile.open(QIODevice::ReadOnly));
+        const QSslConfiguration before = QSslConfiguration::defaultConfiguration();
+        const auto restore =
+            qScopeGuard([&] { QSslConfiguration::setDefaultConfiguration(before); });
+        QSslConfiguration trusting = before;
+        trusting.addCaCertificate(certificates.front());
+        QSslConfiguration::setDefaultConfiguration(trusting);
+
+        // It answers every request with a redirection to the same place in plain http.
+        QSslServer server;
+        QSslConfiguration serving = QSslConfiguration::defaultConfiguration();
+        serving.setLocalCertificate(certificates.front());
+        serving.setPrivateKey(QSslKey(&keyFile, QSsl::Rsa));
+        server.setSslConfiguration(serving);
+        QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+        const QByteArray plain = "http://127.0.0.1:" + QByteArray::number(server.serverPort());
+        QObject::connect(&server, &QTcpServer::pendingConnectionAvailable, &server, [&] {
+            while (QTcpSocket* socket = server.nextPendingConnection())
+                QObject::connect(socket, &QTcpSocket::readyRead, socket, [socket, plain] {
+                    if (socket->readAll().contains("\r\n\r\n"))
+                        socket->write("HTTP/1.1 302 Found\r\nLocation: " + plain +
+                                      "/x.csv.gz\r\nContent-Length: 0\r\n\r\n");
+                });
+        });
+        QtHttpFetcher fetcher;
+        const QUrl secure(QStringLiteral("https://127.0.0.1:%1/x.csv.gz").arg(server.serverPort()));
+        QCOMPARE(fetcher.fetch(secure, {}, {}), QStringLiteral("insecure redirect"));
+    }
+
     void damagedDownload_failsAndIsNotKept()
     {
         QByteArray gz = MadeUpExport(2000, 3);
@@ -205,6 +331,31 @@ private Q_SLOTS:
         // 200 with no body at all: no gzip stream, so nothing is imported.
         QCOMPARE(commands.download(server.url()), kIndexCommandFailed);
         QVERIFY(!commands.index.info().exists);
+    }
+
+    void madeUpCodes_spreadTheMissingOnesEvenly_data()
+    {
+        QTest::addColumn<qint64>("count");
+        QTest::addColumn<double>("share");
+        QTest::addColumn<qint64>("missing");
+        QTest::newRow("a hundred") << qint64(100) << 0.1 << qint64(10);
+        QTest::newRow("ten") << qint64(10) << 0.1 << qint64(1);
+        QTest::newRow("a quarter of 1,000") << qint64(1000) << 0.25 << qint64(250);
+        QTest::newRow("none") << qint64(50) << 0.0 << qint64(0);
+    }
+    void madeUpCodes_spreadTheMissingOnesEvenly()
+    {
+        QFETCH(qint64, count);
+        QFETCH(double, share);
+        QFETCH(qint64, missing);
+        const ExportShape shape{3000, 5};
+        QSet<QByteArray> inExport;
+        for (qint64 row = 0; row < shape.rows; ++row)
+            inExport.insert(ExportMaker::productCode(shape.seed, row));
+        qint64 notFound = 0;
+        for (qint64 i = 0; i < count; ++i)
+            notFound += !inExport.contains(ExportMaker::codeToLookUp(shape, i, share));
+        QCOMPARE(notFound, missing);
     }
 
     // Runs only inside a network namespace of its own (see CMakeLists.txt), where nothing could

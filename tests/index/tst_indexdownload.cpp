@@ -1,14 +1,106 @@
 #include "lookup/IndexDownload.h"
+#include "platform/fakes/FakeDownloadStore.h"
+#include "platform/fakes/FakeHttpFetcher.h"
+#include "support/GzipBytes.h"
 
 #include <QTest>
 
 Q_DECLARE_METATYPE(DownloadAnswer)
+
+namespace {
+const QString kUrl = QStringLiteral("http://127.0.0.1:1/en.openfoodfacts.org.products.csv.gz");
+
+struct Downloading
+{
+    FakeInputFiles files;
+    FakeDownloadStore store{files};
+    FakeHttpFetcher fetcher;
+    std::atomic<bool> cancel{false};
+    QStringList notices;
+
+    // A part of the export kept from an earlier run, under the ETag "v1".
+    void keepPart(const QByteArray& bytes)
+    {
+        store.startPart(PartialDownload{kUrl, "\"v1\"", {}, -1, 0});
+        store.append(bytes);
+    }
+
+    DownloadResult run()
+    {
+        DownloadOptions options;
+        options.url = kUrl;
+        return DownloadExport(options, fetcher, store, cancel, [&](const DownloadProgress& at) {
+            if (!at.notice.isEmpty() && !notices.contains(at.notice))
+                notices.append(at.notice);
+        });
+    }
+};
+} // namespace
 
 class TestIndexDownload : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    // The download runs in a worker thread: a failure thrown out of it would end the program.
+    void failures_areReportedSayingWhatHappened_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("nothing arrived: nowhere to go on from")
+            << "refused" << kUrl + QStringLiteral(": connection refused");
+        QTest::newRow("the kept part cannot be read") << "unreadable part"
+                                                      << "Cannot read the part";
+        QTest::newRow("the part is the file, and cannot be put in place") << "range gone"
+                                                                          << "Cannot rename";
+    }
+    void failures_areReportedSayingWhatHappened()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QString, failure);
+        Downloading fake;
+        const QByteArray gz = GzipBytes("code\tproduct_name\n1\tA\n");
+        fake.fetcher.body = gz;
+        if (situation == u"refused") {
+            fake.fetcher.failure = QStringLiteral("connection refused");
+        } else if (situation == u"unreadable part") {
+            fake.keepPart(gz.first(10));
+            fake.store.hook.fail(u"readPart", QStringLiteral("Cannot read the part"));
+        } else {
+            fake.keepPart(gz);
+            fake.fetcher.head = HttpHead{416, {{"Content-Range", "bytes */20"}}};
+            fake.store.hook.fail(u"complete", QStringLiteral("Cannot rename"));
+        }
+        const DownloadResult result = fake.run();
+        QCOMPARE(result.failure, failure);
+        QVERIFY(result.path.isEmpty());
+        QVERIFY(!result.cancelled);
+    }
+
+    void wholeFileInsteadOfTheRest_saysWhyItStartsOver_data()
+    {
+        QTest::addColumn<QByteArray>("etag");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("same file") << QByteArray("\"v1\"") << kCannotResumeNotice.toString();
+        QTest::newRow("changed file")
+            << QByteArray("\"v2\"")
+            << "the file changed on the server; starting again from the beginning";
+    }
+    void wholeFileInsteadOfTheRest_saysWhyItStartsOver()
+    {
+        QFETCH(QByteArray, etag);
+        QFETCH(QString, notice);
+        Downloading fake;
+        const QByteArray gz = GzipBytes("code\tproduct_name\n1\tA\n");
+        fake.keepPart(gz.first(10));
+        fake.fetcher.head = HttpHead{200, {{"ETag", etag}}};
+        fake.fetcher.body = gz;
+        const DownloadResult result = fake.run();
+        QCOMPARE(result.failure, QString());
+        QCOMPARE(fake.notices, QStringList{notice});
+        QCOMPARE(fake.files.files.value(result.path), gz);
+    }
+
     void resumeHeaders_data()
     {
         QTest::addColumn<qint64>("bytes");
@@ -95,7 +187,7 @@ private Q_SLOTS:
         QFETCH(double, seconds);
         QFETCH(QString, text);
         // A resumed download: the rate counts this run's bytes only.
-        DownloadProgress at{bytes, total, seconds, bytes - 20'000'000};
+        DownloadProgress at{bytes, total, seconds, bytes - 20'000'000, {}};
         if (bytes < 20'000'000)
             at.bytesThisRun = bytes;
         QCOMPARE(DownloadProgressText(at), text);

@@ -118,7 +118,19 @@ private Q_SLOTS:
         QTest::newRow("damaged")
             << damaged << "en.openfoodfacts.org.products.csv.gz: the compressed file is damaged (";
         QTest::newRow("empty file")
-            << QByteArray() << "en.openfoodfacts.org.products.csv.gz: the compressed file is empty";
+            << QByteArray() << "en.openfoodfacts.org.products.csv.gz: the file is empty";
+        QTest::newRow("neither gzip nor text")
+            << QByteArray("PK\x03\x04\x14\0\0\0\x08\0", 10)
+            << "en.openfoodfacts.org.products.csv.gz: not a gzip file or a text export";
+        // An import that takes no product would put an index that finds nothing in place.
+        QTest::newRow("every line of the wrong width")
+            << GzipBytes("code\tproduct_name\n1\n2\ta\tb\n")
+            << "no products in en.openfoodfacts.org.products.csv.gz (2 lines skipped: 2 with a "
+               "wrong number of fields)";
+        QTest::newRow("a header line only, as plain text")
+            << QByteArray("code\tproduct_name\r\n")
+            << "no products in en.openfoodfacts.org.products.csv.gz (0 lines skipped: the file "
+               "holds a header line only)";
         QTest::newRow("not an export")
             << GzipBytes("<html>Not found</html>\n")
             << "en.openfoodfacts.org.products.csv.gz: the first line names no \"code\" column";
@@ -137,6 +149,19 @@ private Q_SLOTS:
         QVERIFY(!fixture.index.reopenIfReplaced());
         QCOMPARE(fixture.name("1"), QStringLiteral("Old product/Open Food Facts"));
         QCOMPARE(SummaryLines(summary).value(1), QStringLiteral("The product index is as it was."));
+    }
+
+    void plainTextExport_readsLikeACompressedOne()
+    {
+        Fixture fixture;
+        // Unpacked, under a name that still says .gz: the first bytes tell.
+        fixture.files.files["/x/en.openfoodfacts.org.products.csv.gz"] = kFoodText;
+        const ImportSummary summary = fixture.import(kBoth);
+        QCOMPARE(summary.outcome, Outcome::Imported);
+        QCOMPARE(summary.rows, 4);
+        QCOMPARE(summary.textBytes, kFoodText.size() + kBeautyText.size());
+        QVERIFY(fixture.index.reopenIfReplaced());
+        QCOMPARE(fixture.name("42"), QStringLiteral("Картофель/Open Food Facts"));
     }
 
     void cancelledPartWay_leavesTheOldIndexAnswering()
@@ -270,8 +295,15 @@ private Q_SLOTS:
                               "of text).",
                               "Skipped 1,013 lines: 12 with a wrong number of fields, 1,001 with "
                               "an empty code."}));
+        summary.skipped.longCode = 2;
+        summary.fieldsCut = 1'500;
+        QCOMPARE(SummaryLines(summary).mid(1),
+                 (QStringList{"Skipped 1,015 lines: 12 with a wrong number of fields, 1,001 with "
+                              "an empty code, 2 with a code longer than 100 characters.",
+                              "Cut 1,500 names, brands or quantities at 1,000 characters."}));
         summary.outcome = Outcome::Cancelled;
         summary.skipped = {};
+        summary.fieldsCut = 0;
         QCOMPARE(SummaryLines(summary),
                  QStringList{"Import cancelled after 1 min 35 s: the product index is as it was."});
     }

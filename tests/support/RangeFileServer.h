@@ -1,8 +1,9 @@
 #pragma once
 
 // A tiny HTTP server on 127.0.0.1 that serves one file at any path, with Range requests
-// (206), If-Range checked against its ETag, and a fault: the connection dropped after some
-// bytes of the body. For tests of downloads that resume; it runs on the test's event loop.
+// (206), If-Range checked against its ETag, and two faults: the connection dropped after some
+// bytes of the body, or kept open with nothing more sent. For tests of downloads that resume; it
+// runs on the test's event loop.
 
 #include <QByteArray>
 #include <QHash>
@@ -11,6 +12,7 @@
 #include <QTcpSocket>
 
 #include <memory>
+#include <utility>
 
 class RangeFileServer final
 {
@@ -50,6 +52,12 @@ public:
     {
         m_dropAfter = bytes;
         m_dropsLeft = times;
+    }
+    // The next answer sends this many bytes of its body, then nothing, and keeps the connection.
+    void stallAfter(qint64 bytes)
+    {
+        dropAfter(bytes);
+        m_stall = true;
     }
     // The file changes: another body under another ETag.
     void replace(QByteArray body, QByteArray etag)
@@ -111,6 +119,8 @@ private:
             sending = std::min(sending, m_dropAfter);
         }
         socket->write(m_body.constData() + from, sending);
+        if (std::exchange(m_stall, false))
+            return;
         socket->disconnectFromHost();
     }
 
@@ -120,5 +130,6 @@ private:
     qint64 m_dropAfter = 0;
     int m_dropsLeft = 0;
     bool m_ignoreRanges = false;
+    bool m_stall = false;
     QList<Request> m_requests;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <zlib.h>
 
@@ -356,6 +357,17 @@ ExportMaker::ExportMaker(const ExportShape& shape)
 QByteArray ExportMaker::header() const
 {
     return m_columns.join('\t') + (m_shape.crlf ? "\r\n" : "\n");
+}
+
+QByteArray ExportMaker::codeToLookUp(const ExportShape& shape, qint64 i, double missingShare)
+{
+    // Code i is missing when the running count of missing codes, i times the share, passes a
+    // whole number there: spread evenly, and exactly the share of any number of codes.
+    const double share = std::clamp(missingShare, 0.0, 1.0);
+    const bool missing = std::floor(double(i + 1) * share) > std::floor(double(i) * share);
+    // Products past the last row are not in the export: those codes are found nowhere.
+    const qint64 row = missing ? shape.rows + i : (i * 7919) % std::max<qint64>(1, shape.rows);
+    return productCode(shape.seed, row);
 }
 
 QByteArray ExportMaker::productCode(std::uint64_t seed, qint64 row)

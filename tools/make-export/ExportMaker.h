@@ -40,6 +40,9 @@ public:
     // The 13-digit code of product `row`, the same whatever else the shape says. The export
     // writes some of those that start with zeros without them, as the real ones do.
     static QByteArray productCode(std::uint64_t seed, qint64 row);
+    // Code `i` of a list to look up in the export, of which `missingShare` are in no product,
+    // spread evenly over the list (of 100 codes with a share of 0.1, every tenth one).
+    static QByteArray codeToLookUp(const ExportShape& shape, qint64 i, double missingShare);
     // The product name line `row` gets (for product lines).
     QByteArray productName(qint64 row) const;
 

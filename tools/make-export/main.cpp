@@ -35,13 +35,9 @@ int WriteCodes(const ExportShape& shape, const QString& path, qint64 count, doub
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Fail(path + QStringLiteral(": ") + file.errorString());
-    // Products past the last row are not in the export: those codes are found nowhere.
     QByteArray text;
-    for (qint64 i = 0; i < count; ++i) {
-        const bool missing = missingShare > 0 && double(i % 1000) < missingShare * 1000;
-        const qint64 row = missing ? shape.rows + i : (i * 7919) % std::max<qint64>(1, shape.rows);
-        text += ExportMaker::productCode(shape.seed, row) + '\n';
-    }
+    for (qint64 i = 0; i < count; ++i)
+        text += ExportMaker::codeToLookUp(shape, i, missingShare) + '\n';
     if (file.write(text) != text.size())
         return Fail(path + QStringLiteral(": ") + file.errorString());
     return 0;
