@@ -85,7 +85,7 @@ PacedRun Paced(const QStringList& codes, const QString& catalog, int allowedPerS
     QtEventLoop loop;
     QtClock clock;
     QtPageLoader loader(QtPageLoader::Limits{.loopbackOnly = true});
-    LookupChain chain(LookupServices{loader, loop, clock, nullptr},
+    LookupChain chain(LookupServices{loader, loop, clock, nullptr, nullptr},
                       MakeSources({QStringLiteral("openfoodfacts")}, config, {}, nullptr, {}),
                       ChainOptions{"Quillfen/bench (bench@quillfen.invalid)", 1, false, {}});
     chain.startRun();

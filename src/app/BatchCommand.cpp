@@ -103,7 +103,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     ChainOptions chainOptions = LookupChainOptions(config);
     chainOptions.booksFirst = defaultOrder;
     LookupChain chain(LookupServices{services.pages, services.eventLoop, services.clock,
-                                     config.noCache ? nullptr : &services.answers},
+                                     config.noCache ? nullptr : &services.answers, services.pacing},
                       std::move(sources), std::move(chainOptions));
     BatchProgress progress(console, services.clock, options.quiet);
     const auto stopped = [&services] {

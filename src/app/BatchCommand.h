@@ -8,6 +8,7 @@ class Clock;
 class EventLoop;
 class FileSystem;
 class OutputFiles;
+class PacingStore;
 class PageLoader;
 class ProductIndex;
 class SettingsStore;
@@ -27,6 +28,8 @@ struct BatchServices
     Clock& clock;
     AnswerStore& answers;
     ProductIndex& index;
+    // Shared with every other Quillfen of the user; null: the run keeps its own pace alone.
+    PacingStore* pacing = nullptr;
 };
 
 // Exit statuses of a batch run.

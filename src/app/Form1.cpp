@@ -51,7 +51,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_codeFiles(platform)
     , m_savedCodes(platform)
     , m_chain(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock,
-                             config.noCache ? nullptr : &platform.answers},
+                             config.noCache ? nullptr : &platform.answers, &platform.pacing},
               {}, ChainOptionsFor(config))
     , m_lookup(platform, m_chain)
     , m_results(platform)

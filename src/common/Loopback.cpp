@@ -17,3 +17,9 @@ bool IsLoopbackUrl(const QUrl& url)
 {
     return IsLoopbackHost(url.host());
 }
+
+QString NotLoopbackFailure(const QString& host)
+{
+    return kNotLoopbackFailure + QStringLiteral(": ") + host +
+           QStringLiteral(" (QUILLFEN_LOOPBACK_ONLY is set)");
+}

@@ -13,4 +13,7 @@ inline constexpr QStringView kNotLoopbackFailure = u"not a loopback address";
 // IPv6). Names are never looked up to decide, so "localhost" is not one: the point is that
 // nothing, not even a name lookup, leaves the machine.
 bool IsLoopbackHost(const QString& host);
+// The failure of a request refused for that reason, naming the host and why:
+// "not a loopback address: world.openfoodfacts.org (QUILLFEN_LOOPBACK_ONLY is set)".
+QString NotLoopbackFailure(const QString& host);
 bool IsLoopbackUrl(const QUrl& url);

@@ -7,6 +7,7 @@
 #include "platform/AnswerStore.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
+#include "platform/PacingStore.h"
 #include "platform/PageLoader.h"
 
 #include <QDateTime>
@@ -21,6 +22,24 @@ inline constexpr QStringView kBooksSource = u"openlibrary";
 QString HostKey(const QUrl& url)
 {
     return url.host() + u':' + QString::number(url.port(url.scheme() == u"https" ? 443 : 80));
+}
+
+qint64 IntervalMs(int perMinute)
+{
+    // Rounded up as the pacer rounds it, so that whole milliseconds never let one too many by.
+    return perMinute > 0 ? (60'000 + perMinute - 1) / perMinute : 0;
+}
+
+bool IsRedirection(int status)
+{
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+}
+
+PageResponse FailedResponse(QString failure)
+{
+    PageResponse response;
+    response.failure = std::move(failure);
+    return response;
 }
 
 // A page service request that could not even be sent: sent again in its own turn, so that the
@@ -122,14 +141,13 @@ qint64 LookupChain::pacedIntervalMs(const QString& typed)
         std::optional<SourceAnswer> known = source->answerLocally(checked);
         if (!known && source->remembered()) {
             const auto asked = m_thisRun.constFind(source->name() + u'\n' + checked.gtin);
-            known = asked != m_thisRun.constEnd() ? std::optional(*asked)
-                                                  : remembered(*source, checked.gtin);
+            known = asked != m_thisRun.constEnd()
+                        ? std::optional(*asked)
+                        : remembered(*source, AnswerAddressOf(source->request(typed, checked).url),
+                                     checked.gtin);
         }
-        if (!known) {
-            const int perMinute = source->perMinute();
-            // As the pacer rounds it.
-            return perMinute > 0 ? (60'000 + perMinute - 1) / perMinute : 0;
-        }
+        if (!known)
+            return IntervalMs(source->perMinute());
         if (known->kind == SourceAnswer::Kind::Found)
             return 0;
     }
@@ -195,12 +213,15 @@ std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString
     const QString key = source.name() + u'\n' + checked.gtin;
     if (const auto asked = m_thisRun.constFind(key); asked != m_thisRun.constEnd())
         return *asked;
-    std::optional<SourceAnswer> answer = remembered(source, checked.gtin);
+    // Answers belong to the address they came from: those of a mirror or a stand-in named in
+    // QUILLFEN_*_URL are never served as the real database's.
+    const QString address = AnswerAddressOf(source.request(typed, checked).url);
+    std::optional<SourceAnswer> answer = remembered(source, address, checked.gtin);
     if (!answer) {
         answer = askOverNetwork(source, typed, checked);
         if (!answer)
             return std::nullopt;
-        remember(source, checked.gtin, *answer);
+        remember(source, address, checked.gtin, *answer);
     }
     m_thisRun.insert(key, *answer);
     return answer;
@@ -216,28 +237,94 @@ std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, co
         m_pausedUntil.remove(source.name());
     }
     const SourceRequest request = source.request(typed, checked);
-    const QString host = HostKey(request.url);
-    m_pacer.setPerMinute(host, source.perMinute());
     for (int retry = 0;; ++retry) {
-        const qint64 now = m_services.clock.steadyMs();
-        if (!waitUntil(now + m_pacer.waitBeforeStart(host, now), false))
+        const std::optional<Fetched> fetched = fetch(source, request);
+        if (!fetched)
             return std::nullopt;
-        m_pacer.started(host, m_services.clock.steadyMs());
-        const std::unique_ptr<PendingPage> page = send(source, request);
-        waitFor(*page);
-        const PageResponse response = page->response();
+        const PageResponse& response = fetched->response;
         SourceAnswer answer = source.read(response, typed);
         if (answer.pausedUntil)
             m_pausedUntil.insert(source.name(), *answer.pausedUntil);
-        if (!answer.busy || retry == kMaxRetries)
+        if (!answer.busy)
             return answer;
         const auto retryAfter =
             ParseRetryAfter(response.header("Retry-After"),
                             QDateTime::fromSecsSinceEpoch(m_services.clock.unixSeconds(), Qt::UTC));
         const double jitter = m_options.jitter ? m_options.jitter() : 0.5;
-        const qint64 delay = RetryWait(retry + 1, retryAfter, jitter).count();
-        if (!waitUntil(m_services.clock.steadyMs() + delay, true))
+        const std::chrono::milliseconds delay = RetryWait(retry + 1, retryAfter, jitter);
+        // The host's own deadline holds for every later request to it, from this code or the
+        // next, in this process or another; a wait of our own choosing only for this code.
+        if (retryAfter)
+            hold(fetched->host, delay);
+        if (retry == kMaxRetries)
+            return answer;
+        if (!waitUntil(m_services.clock.steadyMs() + delay.count(), true))
             return std::nullopt;
+    }
+}
+
+std::optional<LookupChain::Fetched> LookupChain::fetch(const LookupSource& source,
+                                                       const SourceRequest& request)
+{
+    const QByteArray agent = source.remembered() ? m_options.agent : QByteArray();
+    QUrl url = request.url;
+    for (int redirections = 0;; ++redirections) {
+        const QString host = HostKey(url);
+        // A request refused on this machine never reaches the host, so it takes no turn.
+        if (QString refused = m_services.pages.refusal(url); !refused.isEmpty())
+            return Fetched{FailedResponse(std::move(refused)), host};
+        if (!takeTurn(host, source.perMinute()))
+            return std::nullopt;
+        // Redirections are followed here rather than by the loader, so that each one waits for
+        // its own turn: the host counts it as a request like any other.
+        const std::unique_ptr<PendingPage> page =
+            m_services.pages.start(PageRequest{url, agent, 0});
+        waitFor(*page);
+        PageResponse response = page->response();
+        const QByteArray location = response.header("Location");
+        if (!response.failure.isEmpty() || !IsRedirection(response.status) || location.isEmpty() ||
+            request.maxRedirects == 0)
+            return Fetched{std::move(response), host};
+        if (redirections == request.maxRedirects)
+            return Fetched{FailedResponse(QStringLiteral("too many redirects")), host};
+        const QUrl next = url.resolved(QUrl::fromEncoded(location));
+        if (url.scheme() == u"https" && next.scheme() != u"https")
+            return Fetched{FailedResponse(QStringLiteral("insecure redirect")), host};
+        url = next;
+    }
+}
+
+bool LookupChain::takeTurn(const QString& host, int perMinute)
+{
+    m_pacer.setPerMinute(host, perMinute);
+    const qint64 interval = IntervalMs(perMinute);
+    for (;;) {
+        const qint64 now = m_services.clock.steadyMs();
+        qint64 wait = m_pacer.waitBeforeStart(host, now);
+        // Another Quillfen may have taken the turn meanwhile; asked only once this process
+        // would go, so that a turn taken there is one this process uses at once.
+        if (wait <= 0 && m_services.pacing) {
+            const std::optional<qint64> shared =
+                m_services.pacing->takeTurn(host, m_services.clock.unixMs(), interval);
+            reportPacingProblem();
+            wait = shared.value_or(0);
+        }
+        if (wait <= 0) {
+            m_pacer.started(host, now);
+            return true;
+        }
+        // A wait longer than the pace is a busy host's own: counted down for the user.
+        if (!waitUntil(now + wait, wait > interval))
+            return false;
+    }
+}
+
+void LookupChain::hold(const QString& host, std::chrono::milliseconds wait)
+{
+    m_pacer.holdUntil(host, m_services.clock.steadyMs() + wait.count());
+    if (m_services.pacing) {
+        m_services.pacing->holdUntil(host, m_services.clock.unixMs() + wait.count());
+        reportPacingProblem();
     }
 }
 
@@ -309,11 +396,12 @@ bool LookupChain::waitUntil(qint64 steadyMs, bool countDown)
     }
 }
 
-std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source, const QString& gtin)
+std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source,
+                                                    const QString& address, const QString& gtin)
 {
     if (!m_services.store)
         return std::nullopt;
-    const std::optional<StoredAnswer> stored = m_services.store->find(source.name(), gtin);
+    const std::optional<StoredAnswer> stored = m_services.store->find(source.name(), address, gtin);
     reportStoreProblem();
     if (!stored || !IsFresh(*stored, m_services.clock.unixSeconds()))
         return std::nullopt;
@@ -323,7 +411,7 @@ std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source, 
         ProductAnswer{stored->name, stored->brand, stored->quantity, stored->database});
 }
 
-void LookupChain::remember(const LookupSource& source, const QString& gtin,
+void LookupChain::remember(const LookupSource& source, const QString& address, const QString& gtin,
                            const SourceAnswer& answer)
 {
     if (!m_services.store || answer.kind == SourceAnswer::Kind::Failed)
@@ -335,13 +423,20 @@ void LookupChain::remember(const LookupSource& source, const QString& gtin,
     stored.quantity = answer.product.quantity;
     stored.database = answer.product.database;
     stored.storedAt = m_services.clock.unixSeconds();
-    m_services.store->store(source.name(), gtin, stored);
+    m_services.store->store(source.name(), address, gtin, stored);
     reportStoreProblem();
 }
 
 void LookupChain::reportStoreProblem()
 {
     const QString problem = m_services.store->takeProblem();
+    if (!problem.isEmpty() && onStoreProblem)
+        onStoreProblem(problem);
+}
+
+void LookupChain::reportPacingProblem()
+{
+    const QString problem = m_services.pacing->takeProblem();
     if (!problem.isEmpty() && onStoreProblem)
         onStoreProblem(problem);
 }

@@ -16,6 +16,7 @@
 class AnswerStore;
 class Clock;
 class EventLoop;
+class PacingStore;
 class PageLoader;
 class PendingPage;
 
@@ -53,6 +54,8 @@ struct LookupServices
     Clock& clock;
     // Null: nothing is remembered between runs.
     AnswerStore* store = nullptr;
+    // The pacing every Quillfen of the user shares; null: this chain keeps its own pace alone.
+    PacingStore* pacing = nullptr;
 };
 
 struct ChainOptions
@@ -103,8 +106,8 @@ public:
     std::function<bool()> stopRequested;
     // Called about once a second while a busy service is waited for, with the seconds left.
     std::function<void(int secondsLeft)> onBusyWait;
-    // Called with a problem of the remembered answers the user should hear of once (a damaged
-    // database set aside, one that cannot be written).
+    // Called with a problem of the remembered answers or the shared pacing the user should hear
+    // of once (a damaged database set aside, one that cannot be written).
     std::function<void(const QString& message)> onStoreProblem;
 
     const std::vector<std::unique_ptr<LookupSource>>& sources() const { return m_sources; }
@@ -117,6 +120,12 @@ private:
         QString typed;
         std::unique_ptr<PendingPage> page;
     };
+    // What came back for a request after its redirections, and from which host.
+    struct Fetched
+    {
+        PageResponse response;
+        QString host;
+    };
 
     std::optional<SourceAnswer> ask(LookupSource& source, const QString& typed,
                                     const CheckedCode& checked, const Ahead& ahead);
@@ -124,9 +133,20 @@ private:
                                                const CheckedCode& checked);
     std::optional<SourceAnswer> askPageService(LookupSource& source, const QString& typed,
                                                const Ahead& ahead);
-    std::optional<SourceAnswer> remembered(const LookupSource& source, const QString& gtin);
-    void remember(const LookupSource& source, const QString& gtin, const SourceAnswer& answer);
+    // Sends the request and follows its redirections, each in its own turn on its host. Empty when
+    // asked to stop while waiting for a turn.
+    std::optional<Fetched> fetch(const LookupSource& source, const SourceRequest& request);
+    // Waits for the host's turn, in this process and every other, and takes it; false when asked
+    // to stop meanwhile.
+    bool takeTurn(const QString& host, int perMinute);
+    // Keeps every request to the host back for the wait a busy answer asked for.
+    void hold(const QString& host, std::chrono::milliseconds wait);
+    std::optional<SourceAnswer> remembered(const LookupSource& source, const QString& address,
+                                           const QString& gtin);
+    void remember(const LookupSource& source, const QString& address, const QString& gtin,
+                  const SourceAnswer& answer);
     void reportStoreProblem();
+    void reportPacingProblem();
     std::unique_ptr<PendingPage> send(const LookupSource& source, const SourceRequest& request);
     // Waits for the page; false when the program ends meanwhile (ProgramEnding passes through).
     void waitFor(const PendingPage& page);

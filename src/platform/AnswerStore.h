@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QtGlobal>
 
 #include <optional>
@@ -21,15 +22,29 @@ struct StoredAnswer
 // Nothing here throws: remembering is a convenience, and a store that cannot do its work says so
 // once through takeProblem() and from then on finds nothing and keeps nothing, so a run goes on
 // without it.
+// The address an answer is kept under: the scheme, host and port the database was asked at
+// ("https://world.openfoodfacts.org", "http://127.0.0.1:8080").
+inline QString AnswerAddressOf(const QUrl& url)
+{
+    return url
+        .adjusted(QUrl::RemovePath | QUrl::RemoveQuery | QUrl::RemoveFragment |
+                  QUrl::RemoveUserInfo)
+        .toString(QUrl::FullyEncoded);
+}
+
 class AnswerStore
 {
 public:
     virtual ~AnswerStore() = default;
 
-    // Answers are keyed by the source's name ("openfoodfacts") and the normalised code (digits).
-    virtual std::optional<StoredAnswer> find(const QString& source, const QString& gtin) = 0;
-    // Replaces whatever was remembered for that source and code.
-    virtual void store(const QString& source, const QString& gtin, const StoredAnswer& answer) = 0;
+    // Answers are keyed by the source's name ("openfoodfacts"), the address it was asked at
+    // (AnswerAddressOf), so that a mirror's answers are never taken for the real database's, and
+    // the normalised code (digits).
+    virtual std::optional<StoredAnswer> find(const QString& source, const QString& address,
+                                             const QString& gtin) = 0;
+    // Replaces whatever was remembered for that source, address and code.
+    virtual void store(const QString& source, const QString& address, const QString& gtin,
+                       const StoredAnswer& answer) = 0;
     // Forgets every remembered answer ("Lookup -> Forget Remembered Answers").
     virtual void forgetAll() = 0;
     // How many answers are remembered, fresh or not (for the About box).
@@ -37,6 +52,7 @@ public:
     // Where the answers are kept, as the user can find it (for the About box).
     virtual QString location() const = 0;
     // A message for the user about a problem met so far, each problem once, then an empty text:
-    // a damaged store that was moved aside and started afresh, or a store that cannot be written.
+    // a damaged store that was moved aside and started afresh, a store that cannot be written, or
+    // one a newer Quillfen wrote.
     virtual QString takeProblem() = 0;
 };

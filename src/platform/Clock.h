@@ -13,4 +13,6 @@ public:
     virtual qint64 steadyMs() const = 0;
     // Seconds since 1970-01-01 00:00 UTC.
     virtual qint64 unixSeconds() const = 0;
+    // Milliseconds since 1970-01-01 00:00 UTC: the one clock every process of the user shares.
+    virtual qint64 unixMs() const = 0;
 };

@@ -16,4 +16,9 @@ public:
     // requested at all (not a web address); everything that goes wrong on the way to the service
     // is reported by the response's failure instead.
     virtual std::unique_ptr<PendingPage> start(const PageRequest& request) = 0;
+
+    // Why a request to the address would fail without anything leaving the machine, or an empty
+    // text when it would be sent. A caller that paces its requests asks first, so that a request
+    // that is never sent does not take a turn.
+    virtual QString refusal(const QUrl& /*url*/) const { return {}; }
 };

@@ -13,6 +13,7 @@ class FileSystem;
 class HttpFetcher;
 class InputBox;
 class InputFiles;
+class PacingStore;
 class ListControl;
 class Form1Window;
 class MessageBox;
@@ -55,6 +56,8 @@ struct Platform
     SpreadsheetTarget& spreadsheet;
     Clock& clock;
     AnswerStore& answers;
+    // When each host may next be asked, shared with every other Quillfen of the user.
+    PacingStore& pacing;
     ProductIndex& productIndex;
     // The menus' dialogs.
     SourcesDialog& sourcesDialog;

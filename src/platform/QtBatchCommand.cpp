@@ -9,6 +9,7 @@
 #include "QtSettingsStore.h"
 #include "QtStopSignals.h"
 #include "SqliteAnswerStore.h"
+#include "SqlitePacingStore.h"
 #include "SqliteProductIndex.h"
 #include "app/BatchCommand.h"
 
@@ -32,6 +33,7 @@ int BatchCommand(const AppConfig& config)
     QtEventLoop eventLoop;
     QtClock clock;
     SqliteAnswerStore answers;
+    SqlitePacingStore pacing;
     SqliteProductIndex index;
     return RunBatch(config, BatchServices{
                                 .files = files,
@@ -44,5 +46,6 @@ int BatchCommand(const AppConfig& config)
                                 .clock = clock,
                                 .answers = answers,
                                 .index = index,
+                                .pacing = &pacing,
                             });
 }

@@ -12,6 +12,7 @@ public:
 
     qint64 steadyMs() const override { return m_started.elapsed(); }
     qint64 unixSeconds() const override { return QDateTime::currentSecsSinceEpoch(); }
+    qint64 unixMs() const override { return QDateTime::currentMSecsSinceEpoch(); }
 
 private:
     QElapsedTimer m_started;

@@ -83,9 +83,10 @@ private:
     // machine when only loopback is allowed, nor from https to plain http.
     void onRedirected(const QUrl& to)
     {
-        if (m_loopbackOnly && !IsLoopbackUrl(to))
+        if (m_loopbackOnly && !IsLoopbackUrl(to)) {
+            m_refusedHost = to.host();
             abort(Abort::NotLoopback);
-        else if (m_secure && to.scheme() != u"https")
+        } else if (m_secure && to.scheme() != u"https")
             abort(Abort::Insecure);
         else
             Q_EMIT m_reply->redirectAllowed();
@@ -104,7 +105,7 @@ private:
             m_response.failure = QStringLiteral("page too large");
             break;
         case Abort::NotLoopback:
-            m_response.failure = kNotLoopbackFailure.toString();
+            m_response.failure = NotLoopbackFailure(m_refusedHost);
             break;
         case Abort::Insecure:
             m_response.failure = QStringLiteral("insecure redirect");
@@ -132,6 +133,7 @@ private:
     QMetaObject::Connection m_readyRead;
     QMetaObject::Connection m_redirected;
     Abort m_abort = Abort::None;
+    QString m_refusedHost;
     bool m_complete = false;
     PageResponse m_response;
 };
@@ -217,14 +219,21 @@ QtPageLoader::Manager& QtPageLoader::leastBusy()
 
 QtPageLoader::~QtPageLoader() = default;
 
+QString QtPageLoader::refusal(const QUrl& url) const
+{
+    if (m_limits.loopbackOnly && !IsLoopbackUrl(url))
+        return NotLoopbackFailure(url.host());
+    return {};
+}
+
 std::unique_ptr<PendingPage> QtPageLoader::start(const PageRequest& pageRequest)
 {
     const QUrl& address = pageRequest.url;
     const QString scheme = address.scheme();
     if (!address.isValid() || address.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
         throw OperationFailed(QStringLiteral("Not a web address: ") + address.toDisplayString());
-    if (m_limits.loopbackOnly && !IsLoopbackUrl(address))
-        return std::make_unique<RefusedPage>(kNotLoopbackFailure.toString());
+    if (QString refused = refusal(address); !refused.isEmpty())
+        return std::make_unique<RefusedPage>(std::move(refused));
     QNetworkRequest request(address);
     request.setRawHeader("User-Agent", pageRequest.userAgent.isEmpty()
                                            ? QByteArrayLiteral("Quillfen/" QUILLFEN_VERSION)

@@ -39,6 +39,7 @@ public:
     ~QtPageLoader() override;
 
     std::unique_ptr<PendingPage> start(const PageRequest& request) override;
+    QString refusal(const QUrl& url) const override;
 
 private:
     struct Manager

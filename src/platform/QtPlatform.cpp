@@ -52,6 +52,7 @@ Platform QtPlatform::services()
         .spreadsheet = m_spreadsheet,
         .clock = m_clock,
         .answers = m_answers,
+        .pacing = m_pacing,
         .productIndex = m_productIndex,
         .sourcesDialog = m_sourcesDialog,
         .questionBox = m_questionBox,

@@ -25,6 +25,7 @@
 #include "QtSourcesDialog.h"
 #include "QtTextFileWriter.h"
 #include "SqliteAnswerStore.h"
+#include "SqlitePacingStore.h"
 #include "SqliteProductIndex.h"
 #include "XlsxSpreadsheetTarget.h"
 #include "common/ApplicationTitle.h"
@@ -65,6 +66,7 @@ private:
     XlsxSpreadsheetTarget m_spreadsheet;
     QtClock m_clock;
     SqliteAnswerStore m_answers;
+    SqlitePacingStore m_pacing;
     SqliteProductIndex m_productIndex;
     QtSourcesDialog m_sourcesDialog;
     QtQuestionBox m_questionBox;

@@ -1,5 +1,6 @@
 #include "SqliteAnswerStore.h"
 
+#include "app/AppConfig.h"
 #include "lookup/AnswerFreshness.h"
 
 #include <QDateTime>
@@ -17,9 +18,11 @@
 #include <system_error>
 
 namespace {
-// Stored in the file's user_version; a file with another number was written by a version whose
-// tables this one cannot be sure to read.
-constexpr int kSchemaVersion = 1;
+// Stored in the file's user_version. 1 kept answers by source and code; 2 by source, address and
+// code, and files of 1 are brought up to it on opening. A higher number was written by a newer
+// Quillfen, whose tables this one leaves alone.
+constexpr int kSchemaVersion = 2;
+constexpr int kSchemaWithoutAddress = 1;
 // The columns of an answer, in the order find() reads them.
 constexpr QStringView kColumns = u"found, name, brand, quantity, database_name, stored_at";
 
@@ -28,13 +31,25 @@ constexpr QStringView kColumns = u"found, name, brand, quantity, database_name, 
 constexpr int kBusyLimit = 3;
 
 // SQLite's primary result codes, as Qt's driver reports them in nativeErrorCode().
-constexpr int kSqliteError = 1;
 constexpr int kSqliteBusy = 5;
 constexpr int kSqliteLocked = 6;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteNotADatabase = 26;
 
 std::atomic<int> g_nextConnection{0};
+
+// The answers of files from before they were kept by address were all the real databases': each
+// is given its source's built-in address.
+QString AddressesOfOldAnswers()
+{
+    QString cases;
+    for (const auto& [source, base] : {std::pair{SourceName::OpenFoodFacts, kOpenFoodFactsBase},
+                                       std::pair{SourceName::OpenLibrary, kOpenLibraryBase},
+                                       std::pair{SourceName::UpcItemDb, kUpcItemDbBase}})
+        cases += QStringLiteral(" WHEN '%1' THEN '%2'")
+                     .arg(source, AnswerAddressOf(QUrl(base.toString())));
+    return QStringLiteral("CASE source") + cases + QStringLiteral(" ELSE '' END");
+}
 
 QString Describe(const QSqlError& error)
 {
@@ -82,12 +97,14 @@ SqliteAnswerStore::~SqliteAnswerStore()
         QSqlDatabase::removeDatabase(m_connection);
 }
 
-std::optional<StoredAnswer> SqliteAnswerStore::find(const QString& source, const QString& gtin)
+std::optional<StoredAnswer> SqliteAnswerStore::find(const QString& source, const QString& address,
+                                                    const QString& gtin)
 {
     for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
         QSqlQuery& query = m_statements->find;
         query.bindValue(0, Text(source));
-        query.bindValue(1, Text(gtin));
+        query.bindValue(1, Text(address));
+        query.bindValue(2, Text(gtin));
         if (!query.exec()) {
             if (handle(query.lastError()))
                 continue;
@@ -112,19 +129,20 @@ std::optional<StoredAnswer> SqliteAnswerStore::find(const QString& source, const
     return std::nullopt;
 }
 
-void SqliteAnswerStore::store(const QString& source, const QString& gtin,
+void SqliteAnswerStore::store(const QString& source, const QString& address, const QString& gtin,
                               const StoredAnswer& answer)
 {
     for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
         QSqlQuery& query = m_statements->store;
         query.bindValue(0, Text(source));
-        query.bindValue(1, Text(gtin));
-        query.bindValue(2, answer.found ? 1 : 0);
-        query.bindValue(3, Text(answer.name));
-        query.bindValue(4, Text(answer.brand));
-        query.bindValue(5, Text(answer.quantity));
-        query.bindValue(6, Text(answer.database));
-        query.bindValue(7, answer.storedAt);
+        query.bindValue(1, Text(address));
+        query.bindValue(2, Text(gtin));
+        query.bindValue(3, answer.found ? 1 : 0);
+        query.bindValue(4, Text(answer.name));
+        query.bindValue(5, Text(answer.brand));
+        query.bindValue(6, Text(answer.quantity));
+        query.bindValue(7, Text(answer.database));
+        query.bindValue(8, answer.storedAt);
         if (query.exec()) {
             m_busyInARow = 0;
             return;
@@ -184,6 +202,10 @@ bool SqliteAnswerStore::ensureOpen()
     case Trouble::Damaged:
         startAfresh(reason);
         return m_state == State::Open;
+    case Trouble::Newer:
+        m_state = State::Silent;
+        m_problems.append(kNewerStoreMessage.toString());
+        return false;
     case Trouble::Unusable:
         fallSilent(reason);
         return false;
@@ -241,21 +263,19 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
     query.finish();
     if (findings != QStringList{QStringLiteral("ok")})
         return fail(Trouble::Damaged, findings.value(0, QStringLiteral("the check found nothing")));
-    if (!run(QStringLiteral("PRAGMA user_version")))
+    const auto readVersion = [&](int& version) {
+        if (!run(QStringLiteral("PRAGMA user_version")))
+            return false;
+        version = query.next() ? query.value(0).toInt() : -1;
+        query.finish();
+        if (version > kSchemaVersion)
+            return fail(Trouble::Newer, QString());
+        return true;
+    };
+    // A newer Quillfen's file is read no further, and nothing is written to it.
+    int version = 0;
+    if (!readVersion(version))
         return false;
-    const int version = query.next() ? query.value(0).toInt() : -1;
-    query.finish();
-    if (version != 0 && version != kSchemaVersion)
-        return fail(Trouble::Damaged,
-                    QStringLiteral("a layout this version does not know (%1)").arg(version));
-    if (!run(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'answers'")))
-        return false;
-    const bool existing = query.next() && query.value(0).toInt() > 0;
-    query.finish();
-    if (existing &&
-        !run(QStringLiteral("SELECT ") + kColumns + QStringLiteral(" FROM answers LIMIT 0")))
-        return false; // the table is there, but not as this version makes it
-    query.finish();
 
     // WAL lets other copies read while one writes. A file that cannot be written stays in its
     // old journal mode, which is how a read-only file shows up here.
@@ -276,14 +296,42 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
                           std::max(kFoundAnswerLifetime, kNotFoundAnswerLifetime);
     if (!run(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
-    if (!run(QStringLiteral("CREATE TABLE IF NOT EXISTS answers ("
-                            "source TEXT NOT NULL, code TEXT NOT NULL, found INTEGER NOT NULL, "
-                            "name TEXT, brand TEXT, quantity TEXT, database_name TEXT, "
-                            "stored_at INTEGER NOT NULL, PRIMARY KEY (source, code)) "
-                            "WITHOUT ROWID")) ||
-        !run(QStringLiteral("PRAGMA user_version = ") + QString::number(kSchemaVersion)) ||
-        !run(QStringLiteral("DELETE FROM answers WHERE stored_at < ") + QString::number(oldest)) ||
-        !run(QStringLiteral("COMMIT"))) {
+    const auto inTransaction = [&] {
+        // Read again now that no other copy can change it: one may have brought the file up to
+        // date, or a newer Quillfen may have, since the first look.
+        if (!readVersion(version) ||
+            !run(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'answers'")))
+            return false;
+        const bool existing = query.next() && query.value(0).toInt() > 0;
+        query.finish();
+        if (existing && version <= kSchemaWithoutAddress &&
+            (!run(QStringLiteral("CREATE TABLE answers_by_address AS SELECT source, ") +
+                  AddressesOfOldAnswers() + QStringLiteral(" AS address, code, ") + kColumns +
+                  QStringLiteral(" FROM answers")) ||
+             !run(QStringLiteral("DROP TABLE answers"))))
+            return false;
+        if (!run(QStringLiteral("CREATE TABLE IF NOT EXISTS answers ("
+                                "source TEXT NOT NULL, address TEXT NOT NULL, code TEXT NOT NULL, "
+                                "found INTEGER NOT NULL, name TEXT, brand TEXT, quantity TEXT, "
+                                "database_name TEXT, stored_at INTEGER NOT NULL, "
+                                "PRIMARY KEY (source, address, code)) WITHOUT ROWID")))
+            return false;
+        if (existing && version <= kSchemaWithoutAddress &&
+            (!run(QStringLiteral("INSERT OR REPLACE INTO answers SELECT * FROM "
+                                 "answers_by_address")) ||
+             !run(QStringLiteral("DROP TABLE answers_by_address"))))
+            return false;
+        // The table is there, but perhaps not as this version makes it.
+        if (!run(QStringLiteral("SELECT address, ") + kColumns +
+                 QStringLiteral(" FROM answers LIMIT 0")))
+            return false;
+        query.finish();
+        return run(QStringLiteral("PRAGMA user_version = ") + QString::number(kSchemaVersion)) &&
+               run(QStringLiteral("DELETE FROM answers WHERE stored_at < ") +
+                   QString::number(oldest)) &&
+               run(QStringLiteral("COMMIT"));
+    };
+    if (!inTransaction()) {
         QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
         return false;
     }
@@ -291,10 +339,10 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
     m_statements = std::make_unique<Statements>(m_db);
     if (!m_statements->find.prepare(
             QStringLiteral("SELECT ") + kColumns +
-            QStringLiteral(" FROM answers WHERE source = ? AND code = ?")) ||
+            QStringLiteral(" FROM answers WHERE source = ? AND address = ? AND code = ?")) ||
         !m_statements->store.prepare(
-            QStringLiteral("INSERT OR REPLACE INTO answers (source, code, ") + kColumns +
-            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?)"))) {
+            QStringLiteral("INSERT OR REPLACE INTO answers (source, address, code, ") + kColumns +
+            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
         // Checked above; another copy would have to have changed the table since.
         const QSqlError error = m_statements->find.lastError().isValid()
                                     ? m_statements->find.lastError()
@@ -362,6 +410,7 @@ bool SqliteAnswerStore::handle(const QSqlError& error)
     case Trouble::Damaged:
         startAfresh(Describe(error));
         return m_state == State::Open;
+    case Trouble::Newer: // only found on opening
     case Trouble::Unusable:
         fallSilent(Describe(error));
         return false;
@@ -376,8 +425,8 @@ SqliteAnswerStore::Trouble SqliteAnswerStore::classify(const QSqlError& error)
     case kSqliteBusy:
     case kSqliteLocked:
         return Trouble::Busy;
-    // Our statements are fixed, so a plain error means the tables are not what they should be.
-    case kSqliteError:
+    // Only what SQLite itself calls damage is moved aside. A plain error means the tables are not
+    // what this version makes, which is as likely a newer Quillfen's doing as damage: left alone.
     case kSqliteCorrupt:
     case kSqliteNotADatabase:
         return Trouble::Damaged;

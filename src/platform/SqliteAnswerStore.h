@@ -4,11 +4,16 @@
 
 #include <QSqlDatabase>
 #include <QStringList>
+#include <QStringView>
 
 #include <chrono>
 #include <memory>
 
 class QSqlError;
+
+// Said once when the file was written by a newer Quillfen: it is left as it is.
+inline constexpr QStringView kNewerStoreMessage =
+    u"the remembered answers were written by a newer Quillfen; this run does not use them";
 
 // Remembered answers in an SQLite file, by default lookups.sqlite in the user's cache folder.
 //
@@ -17,11 +22,14 @@ class QSqlError;
 // locked waits up to the busy timeout before it gives up on that one answer.
 //
 // The file is opened at the first find, store, count or forgetAll, not when the store is made:
-// most runs never reach it. Opening checks it; a damaged file (not a database, failing SQLite's
-// quick check, or tables this version cannot read) is moved aside as "<file>.damaged" and a new
-// one started. A file that cannot be opened or written (no permission, a full disk) is reported
-// once, and the store falls silent for the rest of its life: finds find nothing, stores keep
-// nothing. Answers older than the longest time any answer stays fresh are dropped on opening, so
+// most runs never reach it. Opening checks it; a file SQLite reports as damaged (not a database,
+// or failing its quick check) is moved aside as "<file>.damaged" and a new one started. A file of
+// a newer Quillfen, one locked by another program for good, one whose tables this version cannot
+// read, and one that cannot be opened or written (no permission, a full disk) are left exactly as
+// they are: the problem is reported once, and the store falls silent for the rest of its life:
+// finds find nothing, stores keep nothing. A file from before answers were kept by address is
+// brought up to date on opening, its answers keyed to their databases' built-in addresses.
+// Answers older than the longest time any answer stays fresh are dropped on opening, so
 // the file does not grow without end.
 class SqliteAnswerStore final : public AnswerStore
 {
@@ -37,8 +45,10 @@ public:
     SqliteAnswerStore& operator=(const SqliteAnswerStore&) = delete;
     ~SqliteAnswerStore() override;
 
-    std::optional<StoredAnswer> find(const QString& source, const QString& gtin) override;
-    void store(const QString& source, const QString& gtin, const StoredAnswer& answer) override;
+    std::optional<StoredAnswer> find(const QString& source, const QString& address,
+                                     const QString& gtin) override;
+    void store(const QString& source, const QString& address, const QString& gtin,
+               const StoredAnswer& answer) override;
     void forgetAll() override;
     qint64 count() override;
     QString location() const override { return m_path; }
@@ -49,7 +59,7 @@ public:
 private:
     enum class State { Closed, Open, Silent };
     // What a failed statement means for the store.
-    enum class Trouble { Busy, Damaged, Unusable };
+    enum class Trouble { Busy, Damaged, Newer, Unusable };
     struct Statements;
 
     bool ensureOpen();

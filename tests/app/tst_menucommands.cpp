@@ -162,7 +162,8 @@ void TestMenuCommands::forget_asksThenForgets()
 {
     Form1OnFakes fake(LoopbackConfig());
     for (const QString& code : QStringList{"1", "2", "3"})
-        fake.answers.answers.insert({QStringLiteral("openfoodfacts"), code}, StoredAnswer{});
+        fake.answers.answers.insert({QStringLiteral("openfoodfacts"), QString(), code},
+                                    StoredAnswer{});
     fake.questionBox.answers = {true};
     fake.form.ForgetRememberedAnswers();
     QCOMPARE(fake.questionBox.questions(),
@@ -175,7 +176,8 @@ void TestMenuCommands::forget_asksThenForgets()
 void TestMenuCommands::forget_noForgetsNothing()
 {
     Form1OnFakes fake(LoopbackConfig());
-    fake.answers.answers.insert({QStringLiteral("openlibrary"), QStringLiteral("1")}, {});
+    fake.answers.answers.insert({QStringLiteral("openlibrary"), QString(), QStringLiteral("1")},
+                                {});
     fake.questionBox.answers = {false};
     fake.form.ForgetRememberedAnswers();
     QCOMPARE(fake.questionBox.questions().size(), 1);
@@ -198,8 +200,10 @@ void TestMenuCommands::about_listsSourcesInUseLicencesIndexAndAnswers()
 {
     Form1OnFakes fake(LoopbackConfig());
     fake.productIndex.place(OldIndex());
-    fake.answers.answers.insert({QStringLiteral("openfoodfacts"), QStringLiteral("1")}, {});
-    fake.answers.answers.insert({QStringLiteral("openlibrary"), QStringLiteral("2")}, {});
+    fake.answers.answers.insert({QStringLiteral("openfoodfacts"), QString(), QStringLiteral("1")},
+                                {});
+    fake.answers.answers.insert({QStringLiteral("openlibrary"), QString(), QStringLiteral("2")},
+                                {});
     fake.form.ShowAbout();
 
     QCOMPARE(fake.aboutBox.titles, QStringList{"About Quillfen"});

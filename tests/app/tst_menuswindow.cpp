@@ -379,8 +379,12 @@ QVERIFY(index.find(firstCode).has_value());
         Window app;
         AnswerStore& answers = app.platform.services().answers;
         answers.forgetAll();
-        answers.store(QStringLiteral("openfoodfacts"), QStringLiteral("4006381333931"), {});
-        answers.store(QStringLiteral("openlibrary"), QStringLiteral("9780140449136"), {});
+        answers.store(QStringLiteral("openfoodfacts"),
+                      QStringLiteral("https://world.openfoodfacts.org"),
+                      QStringLiteral("4006381333931"), {});
+        answers.store(QStringLiteral("openlibrary"),
+                      QStringLiteral("https://world.openfoodfacts.org"),
+                      QStringLiteral("9780140449136"), {});
 
         // Enter takes the default, which is No: nothing is forgotten by accident.
         QString asked;

@@ -84,6 +84,10 @@ struct Fixture
     Fixture()
     {
         fake.pageLoader.respond = [this](const QUrl& url) { return answer(url); };
+        fake.pageLoader.hook.beforeCall = [this](QStringView operation) {
+            if (operation == u"start")
+                starts.append(fake.clock.steadyMs());
+        };
     }
 
     FakeResponse answer(const QUrl& url)
@@ -103,12 +107,19 @@ struct Fixture
                          ChainOptions options = {}, bool remember = false)
     {
         options.agent = "Quillfen/test (test@example.invalid)";
-        chain =
-            std::make_unique<LookupChain>(LookupServices{fake.pageLoader, fake.eventLoop,
-                                                         fake.clock, remember ? &store : nullptr},
-                                          std::move(sources), std::move(options));
+        chain = std::make_unique<LookupChain>(
+            LookupServices{fake.pageLoader, fake.eventLoop, fake.clock, remember ? &store : nullptr,
+                           &fake.pacing},
+            std::move(sources), std::move(options));
         chain->startRun();
         return *chain;
+    }
+    LookupChain& oneSource(const QString& host, int perMinute)
+    {
+        std::vector<std::unique_ptr<LookupSource>> sources;
+        sources.push_back(
+            std::make_unique<ScriptedSource>(QStringLiteral("alpha"), host, perMinute));
+        return chainOf(std::move(sources), {}, true);
     }
     LookupChain& twoSources(int perMinute = 0, bool remember = false)
     {
@@ -130,6 +141,8 @@ struct Fixture
     FakeAnswerStore store;
     QHash<QString, QList<FakeResponse>> scripts;
     std::unique_ptr<LookupChain> chain;
+    // When each request was sent, on the fake clock.
+    QList<qint64> starts;
 };
 
 CodeOutcome LookUp(LookupChain& chain, const QString& code)
@@ -155,6 +168,11 @@ private Q_SLOTS:
     void pacing_spacesRequestsToOneHostFromStartToStart();
     void busyService_triedAgainAfterRetryAfterOrBackingOff();
     void busyService_givesUpAfterThreeRetries();
+    void pacing_sharedWithEveryOtherQuillfen();
+    void busyService_deadlineHoldsTheNextCodeToo();
+    void redirection_takesATurnOfItsOwn();
+    void refusedOnThisMachine_takesNoTurn();
+    void remembered_keptApartByAddress();
     void pausedSource_answersNothingUntilItsReset();
     void remembered_answersCostNoRequestAndExpire();
     void remembered_failuresAreNeverKept();
@@ -350,6 +368,75 @@ void TestLookupChain::busyService_givesUpAfterThreeRetries()
     QCOMPARE(f.fake.clock.steadyMs(), 400'000);
 }
 
+void TestLookupChain::pacing_sharedWithEveryOtherQuillfen()
+{
+    Fixture f;
+    LookupChain& chain = f.oneSource(QStringLiteral("a.test"), 10);
+    // Another Quillfen took the host's turn 2 s ago: this one waits out the rest of its 6 s.
+    f.fake.pacing.nextStart.insert(QStringLiteral("a.test:80"), f.fake.clock.unixMs() + 4'000);
+    LookUp(chain, kTea);
+    // Its own turn is taken where the others see it; with the shared store silent, the
+    // process still keeps its own pace.
+    f.fake.pacing.silent = true;
+    LookUp(chain, kBiscuits);
+    QCOMPARE(f.starts, (QList<qint64>{4'000, 10'000}));
+    QCOMPARE(f.fake.pacing.turns, QStringList{"a.test:80"});
+}
+
+void TestLookupChain::busyService_deadlineHoldsTheNextCodeToo()
+{
+    Fixture f;
+    f.script(QStringLiteral("a.test"), kTea, {Status(429, {{"Retry-After", "30"}})});
+    f.script(QStringLiteral("a.test"), kBiscuits, {Found(QStringLiteral("Biscuits"))});
+    LookupChain& chain = f.oneSource(QStringLiteral("a.test"), 0);
+    QCOMPARE(LookUp(chain, kTea).status, CodeOutcome::Status::Failed);
+    LookUp(chain, kBiscuits);
+    // The last busy answer's deadline still holds when the code gives up, and other copies of
+    // the program are told of it.
+    QCOMPARE(f.starts, (QList<qint64>{0, 30'000, 60'000, 90'000, 120'000}));
+    QCOMPARE(f.fake.pacing.heldUntil.value(QStringLiteral("a.test:80")),
+             f.fake.clock.unix * 1000 + 120'000);
+}
+
+void TestLookupChain::redirection_takesATurnOfItsOwn()
+{
+    Fixture f;
+    FakeResponse moved = Status(302, {{"Location", "/books/OL1M.json"}});
+    f.script(QStringLiteral("a.test"), kBook, {moved});
+    f.script(QStringLiteral("a.test"), QStringLiteral("books/OL1M.json"),
+             {Found(QStringLiteral("A Book"))});
+    LookupChain& chain = f.oneSource(QStringLiteral("a.test"), 60);
+    QCOMPARE(LookUp(chain, kBook).rowText, QStringLiteral("A Book"));
+    QCOMPARE(f.requestedPaths(), (QStringList{"a.test/" + kBook, "a.test/books/OL1M.json"}));
+    QCOMPARE(f.starts, (QList<qint64>{0, 1'000}));
+}
+
+void TestLookupChain::refusedOnThisMachine_takesNoTurn()
+{
+    Fixture f;
+    f.fake.pageLoader.loopbackOnly = true;
+    LookupChain& chain = f.oneSource(QStringLiteral("world.openfoodfacts.org"), 1);
+    for (const QString& code : {kTea, kBiscuits, kBook})
+        QCOMPARE(LookUp(chain, code).detail,
+                 QStringLiteral("not a loopback address: world.openfoodfacts.org "
+                                "(QUILLFEN_LOOPBACK_ONLY is set)"));
+    QCOMPARE(f.fake.clock.steadyMs(), 0);
+    QVERIFY(f.fake.pacing.turns.isEmpty());
+}
+
+void TestLookupChain::remembered_keptApartByAddress()
+{
+    Fixture f;
+    f.script(QStringLiteral("mirror.test"), kTea, {Found(QStringLiteral("Mirror Tea"))});
+    f.script(QStringLiteral("a.test"), kTea, {Found(QStringLiteral("Tea"))});
+    LookUp(f.oneSource(QStringLiteral("mirror.test"), 0), kTea);
+    QCOMPARE(LookUp(f.oneSource(QStringLiteral("a.test"), 0), kTea).rowText, QStringLiteral("Tea"));
+    QCOMPARE(f.fake.pageLoader.requested.size(), 2);
+    QCOMPARE(LookUp(f.oneSource(QStringLiteral("mirror.test"), 0), kTea).rowText,
+             QStringLiteral("Mirror Tea"));
+    QCOMPARE(f.fake.pageLoader.requested.size(), 2);
+}
+
 void TestLookupChain::pausedSource_answersNothingUntilItsReset()
 {
     Fixture f;
@@ -459,7 +546,8 @@ void TestLookupChain::agent_goesToOpenDatabasesOnly()
     QVERIFY(f.fake.pageLoader.requests[0].userAgent.isEmpty()); // the loader's own
     QCOMPARE(f.fake.pageLoader.requests[1].userAgent,
              QByteArray("Quillfen/test (test@example.invalid)"));
-    QCOMPARE(f.fake.pageLoader.requests[1].maxRedirects, 3);
+    // Redirections are followed by the chain, each in its own turn.
+    QCOMPARE(f.fake.pageLoader.requests[1].maxRedirects, 0);
 }
 
 void TestLookupChain::pageService_askedAheadWithinTheParallelLimitAndInOrder()

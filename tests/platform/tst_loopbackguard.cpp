@@ -103,7 +103,10 @@ void TestLoopbackGuard::otherHosts_failAtOnceWithoutAName()
     QtPageLoader loader(QtPageLoader::Limits{.loopbackOnly = true});
     const auto page = loader.start(PageRequest{QUrl(url), {}, 3});
     QVERIFY(page->isComplete()); // refused before anything was sent
-    QCOMPARE(page->response().failure, QStringLiteral("not a loopback address"));
+    QCOMPARE(page->response().failure, QStringLiteral("not a loopback address: ") +
+                                           QUrl(url).host() +
+                                           QStringLiteral(" (QUILLFEN_LOOPBACK_ONLY is set)"));
+    QCOMPARE(loader.refusal(QUrl(url)), page->response().failure);
 }
 
 void TestLoopbackGuard::theVariableAlone_guardsEveryLoader()
@@ -111,14 +114,15 @@ void TestLoopbackGuard::theVariableAlone_guardsEveryLoader()
     qputenv("QUILLFEN_LOOPBACK_ONLY", "1");
     QtPageLoader loader; // made without the setting
     QCOMPARE(Fetch(loader, QUrl(QStringLiteral("http://192.0.2.1/"))).failure,
-             QStringLiteral("not a loopback address"));
+             QStringLiteral("not a loopback address: 192.0.2.1 (QUILLFEN_LOOPBACK_ONLY is set)"));
 }
 
 void TestLoopbackGuard::redirectionElsewhere_isRefused()
 {
     Redirector redirector("http://192.0.2.1/elsewhere");
     QtPageLoader loader(QtPageLoader::Limits{.loopbackOnly = true});
-    QCOMPARE(Fetch(loader, redirector.url()).failure, QStringLiteral("not a loopback address"));
+    QCOMPARE(Fetch(loader, redirector.url()).failure,
+             QStringLiteral("not a loopback address: 192.0.2.1 (QUILLFEN_LOOPBACK_ONLY is set)"));
 }
 
 void TestLoopbackGuard::openDatabaseElsewhere_failsItsRow()
@@ -127,12 +131,12 @@ void TestLoopbackGuard::openDatabaseElsewhere_failsItsRow()
     QtEventLoop loop;
     QtClock clock;
     QtPageLoader loader(QtPageLoader::Limits{.loopbackOnly = true});
-    LookupChain chain(LookupServices{loader, loop, clock, nullptr},
+    LookupChain chain(LookupServices{loader, loop, clock, nullptr, nullptr},
                       MakeSources({QStringLiteral("openfoodfacts")}, config, {}, nullptr, {}), {});
     chain.startRun();
     QCOMPARE(chain.lookUp(QStringLiteral("4006381333931"))->rowText,
              QStringLiteral("4006381333931 - lookup failed: Open Food Facts: not a loopback "
-                            "address"));
+                            "address: world.openfoodfacts.org (QUILLFEN_LOOPBACK_ONLY is set)"));
 }
 
 void TestLoopbackGuard::startUp_pingsAndOpensNothingElsewhere()

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +17,8 @@
 #include <unistd.h>
 
 namespace {
+const QString kAddress = QStringLiteral("https://world.openfoodfacts.org");
+
 StoredAnswer Found(const QString& name, qint64 storedAt = QDateTime::currentSecsSinceEpoch())
 {
     return StoredAnswer{true, name, QStringLiteral("Brand"), QStringLiteral("400 g"), {}, storedAt};
@@ -32,8 +35,8 @@ int RunWriter(const QString& path, const QString& source, int count)
 {
     SqliteAnswerStore store(path);
     for (int i = 0; i < count; ++i) {
-        store.store(source, Code(i), Found(source + QString::number(i)));
-        const auto back = store.find(source, Code(i));
+        store.store(source, kAddress, Code(i), Found(source + QString::number(i)));
+        const auto back = store.find(source, kAddress, Code(i));
         if (!back || back->name != source + QString::number(i)) {
             std::fprintf(stderr, "%s: answer %d not read back\n", qPrintable(source), i);
             return 1;
@@ -50,10 +53,10 @@ int RunWriter(const QString& path, const QString& source, int count)
 int RunProbe(const QString& path)
 {
     SqliteAnswerStore store(path);
-    store.find(QStringLiteral("openfoodfacts"), Code(1));
+    store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1));
     const QString problem = store.takeProblem();
-    store.store(QStringLiteral("openfoodfacts"), Code(1), Found(QStringLiteral("x")));
-    const bool kept = store.find(QStringLiteral("openfoodfacts"), Code(1)).has_value();
+    store.store(QStringLiteral("openfoodfacts"), kAddress, Code(1), Found(QStringLiteral("x")));
+    const bool kept = store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1)).has_value();
     std::printf("%s", qPrintable(problem));
     return kept || !store.takeProblem().isEmpty() ? 1 : 0;
 }
@@ -71,7 +74,8 @@ class TestSqliteAnswerStore : public QObject
     {
         SqliteAnswerStore store(path());
         for (int i = 0; i < count; ++i)
-            store.store(QStringLiteral("openfoodfacts"), Code(i), Found(QStringLiteral("x")));
+            store.store(QStringLiteral("openfoodfacts"), kAddress, Code(i),
+                        Found(QStringLiteral("x")));
         QCOMPARE(store.count(), count);
     }
 
@@ -93,7 +97,7 @@ private Q_SLOTS:
     {
         SqliteAnswerStore store(path());
         QVERIFY(!QFile::exists(path()));
-        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), Code(1)));
+        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1)));
         QVERIFY(QFile::exists(path()));
         QCOMPARE(store.takeProblem(), QString());
     }
@@ -103,19 +107,20 @@ private Q_SLOTS:
         const qint64 now = QDateTime::currentSecsSinceEpoch();
         {
             SqliteAnswerStore store(path());
-            store.store(QStringLiteral("openfoodfacts"), Code(1), Found(QStringLiteral("old")));
-            store.store(QStringLiteral("openfoodfacts"), Code(1),
+            store.store(QStringLiteral("openfoodfacts"), kAddress, Code(1),
+                        Found(QStringLiteral("old")));
+            store.store(QStringLiteral("openfoodfacts"), kAddress, Code(1),
                         StoredAnswer{true,
                                      QStringLiteral("Crème brûlée 🍮"),
                                      {},
                                      QStringLiteral("2 × 100 g"),
                                      QStringLiteral("Open Beauty Facts"),
                                      now - 5});
-            store.store(QStringLiteral("upcitemdb"), Code(1),
+            store.store(QStringLiteral("upcitemdb"), kAddress, Code(1),
                         StoredAnswer{false, {}, {}, {}, {}, now});
         }
         SqliteAnswerStore store(path());
-        const auto found = store.find(QStringLiteral("openfoodfacts"), Code(1));
+        const auto found = store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1));
         QVERIFY(found);
         QVERIFY(found->found);
         QCOMPARE(found->name, QStringLiteral("Crème brûlée 🍮"));
@@ -123,15 +128,15 @@ private Q_SLOTS:
         QCOMPARE(found->quantity, QStringLiteral("2 × 100 g"));
         QCOMPARE(found->database, QStringLiteral("Open Beauty Facts"));
         QCOMPARE(found->storedAt, now - 5);
-        const auto notFound = store.find(QStringLiteral("upcitemdb"), Code(1));
+        const auto notFound = store.find(QStringLiteral("upcitemdb"), kAddress, Code(1));
         QVERIFY(notFound && !notFound->found);
-        QVERIFY(!store.find(QStringLiteral("openlibrary"), Code(1)));
-        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), Code(2)));
+        QVERIFY(!store.find(QStringLiteral("openlibrary"), kAddress, Code(1)));
+        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), kAddress, Code(2)));
         QCOMPARE(store.count(), 2);
 
         store.forgetAll();
         QCOMPARE(store.count(), 0);
-        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), Code(1)));
+        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1)));
     }
 
     void answersOlderThanAnyLifetime_droppedOnOpening()
@@ -139,14 +144,14 @@ private Q_SLOTS:
         const qint64 now = QDateTime::currentSecsSinceEpoch();
         {
             SqliteAnswerStore store(path());
-            store.store(QStringLiteral("a"), Code(1),
+            store.store(QStringLiteral("a"), kAddress, Code(1),
                         Found(QStringLiteral("29 days"), now - 29 * 86'400));
-            store.store(QStringLiteral("a"), Code(2),
+            store.store(QStringLiteral("a"), kAddress, Code(2),
                         Found(QStringLiteral("31 days"), now - 31 * 86'400));
         }
         SqliteAnswerStore store(path());
-        QVERIFY(store.find(QStringLiteral("a"), Code(1)));
-        QVERIFY(!store.find(QStringLiteral("a"), Code(2)));
+        QVERIFY(store.find(QStringLiteral("a"), kAddress, Code(1)));
+        QVERIFY(!store.find(QStringLiteral("a"), kAddress, Code(2)));
     }
 
     void twoStoresOnOneFile_eachHaveAConnectionRemovedAfterwards()
@@ -155,8 +160,9 @@ private Q_SLOTS:
         {
             SqliteAnswerStore first(path());
             SqliteAnswerStore second(path());
-            first.store(QStringLiteral("a"), Code(1), Found(QStringLiteral("one")));
-            QCOMPARE(second.find(QStringLiteral("a"), Code(1))->name, QStringLiteral("one"));
+            first.store(QStringLiteral("a"), kAddress, Code(1), Found(QStringLiteral("one")));
+            QCOMPARE(second.find(QStringLiteral("a"), kAddress, Code(1))->name,
+                     QStringLiteral("one"));
             QCOMPARE(QSqlDatabase::connectionNames().size(), before.size() + 2);
         }
         QCOMPARE(QSqlDatabase::connectionNames(), before);
@@ -202,19 +208,19 @@ private Q_SLOTS:
         QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
 
         SqliteAnswerStore store(path(), std::chrono::milliseconds(50));
-        store.store(QStringLiteral("a"), Code(1), Found(QStringLiteral("one")));
+        store.store(QStringLiteral("a"), kAddress, Code(1), Found(QStringLiteral("one")));
         QCOMPARE(store.takeProblem(), QString());
         QVERIFY(hold.exec(QStringLiteral("COMMIT")));
-        store.store(QStringLiteral("a"), Code(1), Found(QStringLiteral("one")));
-        QVERIFY(store.find(QStringLiteral("a"), Code(1)));
+        store.store(QStringLiteral("a"), kAddress, Code(1), Found(QStringLiteral("one")));
+        QVERIFY(store.find(QStringLiteral("a"), kAddress, Code(1)));
 
         QVERIFY(hold.exec(QStringLiteral("BEGIN IMMEDIATE")));
         for (int i = 2; i < 6; ++i)
-            store.store(QStringLiteral("a"), Code(i), Found(QStringLiteral("more")));
+            store.store(QStringLiteral("a"), kAddress, Code(i), Found(QStringLiteral("more")));
         QVERIFY(store.takeProblem().contains(path()));
         QCOMPARE(store.takeProblem(), QString());
         QVERIFY(hold.exec(QStringLiteral("COMMIT")));
-        QVERIFY(!store.find(QStringLiteral("a"), Code(1))); // silent from now on
+        QVERIFY(!store.find(QStringLiteral("a"), kAddress, Code(1))); // silent from now on
 
         hold = QSqlQuery();
         other = QSqlDatabase();
@@ -227,8 +233,6 @@ private Q_SLOTS:
         QTest::newRow("garbage") << "garbage";
         QTest::newRow("truncated to half") << "half";
         QTest::newRow("truncated inside the header") << "header";
-        QTest::newRow("table of another layout") << "columns";
-        QTest::newRow("layout of an unknown version") << "version";
     }
     void damagedFile_movedAsideAndStartedAfresh()
     {
@@ -249,18 +253,6 @@ private Q_SLOTS:
             QFile file(path());
             QVERIFY(file.size() > 100'000);
             QVERIFY(file.resize(damage == u"half" ? file.size() / 2 : 60));
-        } else {
-            {
-                QSqlDatabase db =
-                    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("maker"));
-                db.setDatabaseName(path());
-                QVERIFY(db.open());
-                QSqlQuery query(db);
-                QVERIFY(query.exec(damage == u"columns"
-                                       ? QStringLiteral("CREATE TABLE answers (ean, title)")
-                                       : QStringLiteral("PRAGMA user_version = 99")));
-            }
-            QSqlDatabase::removeDatabase(QStringLiteral("maker"));
         }
         QFile original(path());
         QVERIFY(original.open(QIODevice::ReadOnly));
@@ -268,7 +260,7 @@ private Q_SLOTS:
         original.close();
 
         SqliteAnswerStore store(path());
-        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), Code(1)));
+        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1)));
         const QString problem = store.takeProblem();
         QVERIFY2(problem.contains(path()) && problem.contains(aside), qPrintable(problem));
         QCOMPARE(store.takeProblem(), QString());
@@ -276,8 +268,92 @@ private Q_SLOTS:
         QVERIFY(moved.open(QIODevice::ReadOnly));
         QCOMPARE(moved.readAll(), damagedBytes);
 
-        store.store(QStringLiteral("openfoodfacts"), Code(1), Found(QStringLiteral("new")));
+        store.store(QStringLiteral("openfoodfacts"), kAddress, Code(1),
+                    Found(QStringLiteral("new")));
         QCOMPARE(store.count(), 1);
+        QCOMPARE(store.takeProblem(), QString());
+    }
+
+    // Only what SQLite calls damage is moved aside: a newer Quillfen's file, one whose tables this
+    // version does not know, or one another program keeps locked stays as it is, journal and all.
+    void notDamage_leftAsItIsAndNotUsed_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("written by a newer version") << "newer";
+        QTest::newRow("table of another layout") << "columns";
+        QTest::newRow("locked by another program") << "locked";
+    }
+    void notDamage_leftAsItIsAndNotUsed()
+    {
+        QFETCH(QString, kind);
+        writeAnswers(1);
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        other.setDatabaseName(path());
+        QVERIFY(other.open());
+        {
+            QSqlQuery query(other);
+            QVERIFY(query.exec(kind == u"newer"     ? QStringLiteral("PRAGMA user_version = 3")
+                               : kind == u"columns" ? QStringLiteral("ALTER TABLE answers "
+                                                                     "RENAME COLUMN found TO hit")
+                                                    : QStringLiteral("BEGIN IMMEDIATE")));
+            QVERIFY(QFile::exists(path() + QStringLiteral("-wal")));
+            QFile file(path());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray before = file.readAll();
+
+            SqliteAnswerStore store(path(), std::chrono::milliseconds(50));
+            for (int i = 0; i < 3; ++i)
+                QVERIFY(!store.find(QStringLiteral("openfoodfacts"), kAddress, Code(0)));
+            const QString problem = store.takeProblem();
+            if (kind == u"newer")
+                QCOMPARE(problem, kNewerStoreMessage.toString());
+            else
+                QVERIFY2(problem.contains(path()), qPrintable(problem));
+            QCOMPARE(store.takeProblem(), QString());
+            QVERIFY(!QFile::exists(path() + QStringLiteral(".damaged")));
+            QVERIFY(QFile::exists(path() + QStringLiteral("-wal")));
+            QVERIFY(file.seek(0));
+            QCOMPARE(file.readAll(), before);
+            query.exec(QStringLiteral("ROLLBACK"));
+        }
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    }
+
+    void fileWithoutAddresses_answersKeptUnderTheBuiltInAddresses()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(path()).absolutePath()));
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("maker"));
+            db.setDatabaseName(path());
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            const QString now = QString::number(QDateTime::currentSecsSinceEpoch());
+            for (const QString& sql :
+                 QStringList{QStringLiteral(
+                                 "CREATE TABLE answers (source TEXT NOT NULL, code TEXT NOT NULL, "
+                                 "found INTEGER NOT NULL, name TEXT, brand TEXT, quantity TEXT, "
+                                 "database_name TEXT, stored_at INTEGER NOT NULL, "
+                                 "PRIMARY KEY (source, code)) WITHOUT ROWID"),
+                             "INSERT INTO answers VALUES ('openfoodfacts', '" + Code(1) +
+                                 "', 1, 'Spread', '', '', '', " + now + ")",
+                             "INSERT INTO answers VALUES ('openlibrary', '" + Code(2) +
+                                 "', 0, '', '', '', '', " + now + ")",
+                             QStringLiteral("PRAGMA user_version = 1")})
+                QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("maker"));
+
+        SqliteAnswerStore store(path());
+        QCOMPARE(store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1))->name,
+                 QStringLiteral("Spread"));
+        QVERIFY(store.find(QStringLiteral("openlibrary"), QStringLiteral("https://openlibrary.org"),
+                           Code(2)));
+        // A stand-in's answers are its own.
+        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), QStringLiteral("http://127.0.0.1:9"),
+                            Code(1)));
         QCOMPARE(store.takeProblem(), QString());
     }
 
@@ -304,12 +380,12 @@ private Q_SLOTS:
         }
 
         SqliteAnswerStore store(file);
-        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), Code(1)));
+        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1)));
         const QString problem = store.takeProblem();
         QVERIFY2(problem.contains(file), qPrintable(problem));
         QCOMPARE(store.takeProblem(), QString());
-        store.store(QStringLiteral("openfoodfacts"), Code(1), Found(QStringLiteral("x")));
-        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), Code(1)));
+        store.store(QStringLiteral("openfoodfacts"), kAddress, Code(1), Found(QStringLiteral("x")));
+        QVERIFY(!store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1)));
         QCOMPARE(store.count(), 0);
         QCOMPARE(store.takeProblem(), QString());
     }

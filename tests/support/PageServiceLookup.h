@@ -9,7 +9,8 @@
 struct PageServiceLookup
 {
     PageServiceLookup(const Platform& platform, const QString& serviceBase, int parallel = 1)
-        : chain(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock, nullptr},
+        : chain(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock, nullptr,
+                               nullptr},
                 sources(serviceBase), options(parallel))
         , run(platform, chain)
     {}

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QStringList>
 
+#include <tuple>
 #include <utility>
 
 // Remembered answers in memory. A test puts answers in `answers` (or lets the code under test
@@ -14,25 +15,27 @@
 class FakeAnswerStore final : public AnswerStore
 {
 public:
-    using Key = std::pair<QString, QString>; // source, code
+    using Key = std::tuple<QString, QString, QString>; // source, address, code
 
-    std::optional<StoredAnswer> find(const QString& source, const QString& gtin) override
+    std::optional<StoredAnswer> find(const QString& source, const QString& address,
+                                     const QString& gtin) override
     {
         hook(u"find");
         ++finds;
         if (silent)
             return std::nullopt;
-        const auto it = answers.constFind(Key{source, gtin});
+        const auto it = answers.constFind(Key{source, address, gtin});
         if (it == answers.cend())
             return std::nullopt;
         return *it;
     }
-    void store(const QString& source, const QString& gtin, const StoredAnswer& answer) override
+    void store(const QString& source, const QString& address, const QString& gtin,
+               const StoredAnswer& answer) override
     {
         hook(u"store");
         ++stores;
         if (!silent)
-            answers.insert(Key{source, gtin}, answer);
+            answers.insert(Key{source, address, gtin}, answer);
     }
     void forgetAll() override
     {

@@ -3,6 +3,7 @@
 #include "FakeEventLoop.h"
 #include "FakeHook.h"
 #include "FakePendingPage.h"
+#include "common/Loopback.h"
 #include "platform/PageLoader.h"
 
 #include <QList>
@@ -23,8 +24,18 @@ public:
         hook(u"start");
         requested.append(request.url);
         requests.append(request);
+        if (const QString refused = refusal(request.url); !refused.isEmpty()) {
+            FakeResponse failed{{}, refused, 0};
+            return std::make_unique<FakePendingPage>(m_loop, hook, failed);
+        }
         return std::make_unique<FakePendingPage>(
             m_loop, hook, respond ? respond(request.url) : FakeResponse{kNoRecordPage.toString()});
+    }
+
+    QString refusal(const QUrl& url) const override
+    {
+        hook(u"refusal");
+        return loopbackOnly && !IsLoopbackUrl(url) ? NotLoopbackFailure(url.host()) : QString();
     }
 
     // The value of "q" in an address, decoded as a web server decodes it.
@@ -47,8 +58,11 @@ public:
     QList<PageRequest> requests;
     // The service: by default every page holds no record.
     std::function<FakeResponse(const QUrl&)> respond;
-    // Called with "start" before a load begins and "response" when a page's answer is taken.
-    FakeHook hook{"FakePageLoader", {u"start", u"response"}};
+    // Refuses every address but loopback ones, as QUILLFEN_LOOPBACK_ONLY makes the real loader.
+    bool loopbackOnly = false;
+    // Called with "start" before a load begins, "refusal" when asked whether an address would be
+    // refused, and "response" when a page's answer is taken.
+    FakeHook hook{"FakePageLoader", {u"start", u"refusal", u"response"}};
 
 private:
     const FakeEventLoop& m_loop;

@@ -14,6 +14,7 @@
 #include "FakeInputBox.h"
 #include "FakeListControl.h"
 #include "FakeMessageBox.h"
+#include "FakePacingStore.h"
 #include "FakePageLoader.h"
 #include "FakeProcessCapture.h"
 #include "FakeProductIndex.h"
@@ -57,6 +58,7 @@ struct FakePlatform
     FakeClock clock;
     QtClock liveClock;
     FakeAnswerStore answers;
+    FakePacingStore pacing;
     FakeProductIndex productIndex;
     FakeSourcesDialog sourcesDialog;
     FakeQuestionBox questionBox{title};
@@ -98,6 +100,7 @@ struct FakePlatform
             .spreadsheet = spreadsheet,
             .clock = time,
             .answers = answers,
+            .pacing = pacing,
             .productIndex = productIndex,
             .sourcesDialog = sourcesDialog,
             .questionBox = questionBox,
