@@ -27,7 +27,8 @@ const QList<QStringList> kRows{
     {"40172637", "40172637", "found", "Mint Drops", "Polvaro", "40 g", "Open Food Facts", ""},
     {"0823564706221", "0823564706221", "not found", "", "", "", "", ""},
     {"4006381333932", "", "not looked up", "", "", "", "", "check digit should be 1"},
-    {"12,345", "", "not looked up", "", "", "", "", "not an EAN (8, 12, 13 or 14 digits expected)"},
+    {"12,345", "", "not looked up", "", "", "", "",
+     "not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10"},
 };
 
 struct Finished
