@@ -8,6 +8,7 @@
 #include "common/OperationFailed.h"
 #include "lookup/LookupChain.h"
 #include "platform/BatchConsole.h"
+#include "platform/FileSystem.h"
 #include "platform/ProductIndex.h"
 #include "platform/SettingsStore.h"
 #include "platform/StopSignals.h"
@@ -59,6 +60,28 @@ BatchTimeLeft EstimateFor(const BatchCodes& codes, LookupChain& chain)
     return estimate;
 }
 
+// The input that --output also names, compared as files rather than as paths; empty when none is.
+QString InputAlsoOutput(const BatchOptions& options, const FileSystem& files)
+{
+    if (WritesToStandardOutput(options))
+        return {};
+    for (const QString& input : options.inputs) {
+        if (input != kStandardInputName && files.sameFile(input, options.output))
+            return input;
+    }
+    return {};
+}
+
+int StoppedStatus(StopSignal stop)
+{
+    return stop == StopSignal::Interrupt ? kBatchInterrupted : kBatchTerminated;
+}
+
+QString SignalName(StopSignal stop)
+{
+    return stop == StopSignal::Interrupt ? QStringLiteral("SIGINT") : QStringLiteral("SIGTERM");
+}
+
 CodeOutcome FailedOutcome(const QString& code, const QString& reason)
 {
     CodeOutcome outcome;
@@ -80,8 +103,28 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         console.writeStandardError(Problem(format.problem));
         return kBatchBadUsage;
     }
+    // Checked before anything is read: the results file replaces its path when the run ends, and
+    // would take the codes with it.
+    if (const QString both = InputAlsoOutput(options, services.files); !both.isEmpty()) {
+        console.writeStandardError(
+            Problem(both + QStringLiteral(" is both an input and the output: name another file "
+                                          "with --output")) +
+            QStringLiteral("quillfen: no code was looked up.\n"));
+        return kBatchBadUsage;
+    }
+    if (options.inputs.isEmpty() && !options.quiet && console.standardInputIsTerminal())
+        console.writeStandardError(
+            QStringLiteral("Reading codes from standard input; end with Ctrl+D.\n"));
     QString problem;
     const BatchCodes codes = BatchCodes::read(options.inputs, services.files, console, problem);
+    // Stopped while standard input was still open: nothing is looked up, nothing written.
+    if (const StopSignal stop = services.stopSignals.received(); stop != StopSignal::None) {
+        if (!options.quiet)
+            console.writeStandardError(QStringLiteral("Stopped by ") + SignalName(stop) +
+                                       QStringLiteral(" while reading the codes; no code was "
+                                                      "looked up.\n"));
+        return StoppedStatus(stop);
+    }
     if (!problem.isEmpty()) {
         console.writeStandardError(Problem(problem) +
                                    QStringLiteral("quillfen: no code was looked up.\n"));
@@ -150,10 +193,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         }
     }
     const StopSignal stop = services.stopSignals.received();
-    progress.finish(stop);
-    if (stop == StopSignal::Interrupt)
-        return kBatchInterrupted;
-    if (stop == StopSignal::Terminate)
-        return kBatchTerminated;
+    progress.finish(stop, written);
+    if (stop != StopSignal::None)
+        return StoppedStatus(stop);
     return written && progress.tally().failed == 0 ? kBatchAnswered : kBatchFailed;
 }

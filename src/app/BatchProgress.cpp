@@ -147,7 +147,7 @@ void BatchProgress::note(const QString& message)
         m_console.writeStandardError(currentText());
 }
 
-void BatchProgress::finish(StopSignal stoppedBy)
+void BatchProgress::finish(StopSignal stoppedBy, bool resultsWritten)
 {
     if (m_quiet)
         return;
@@ -159,15 +159,18 @@ void BatchProgress::finish(StopSignal stoppedBy)
     const qint64 seconds = (m_clock.steadyMs() - m_startedMs) / 1000;
     const QString counts = BatchProgressText(m_tally, std::nullopt, std::nullopt);
     if (stoppedBy == StopSignal::None) {
-        m_console.writeStandardError(QStringLiteral("Done in ") + DurationText(seconds) +
-                                     QStringLiteral(": ") + counts + u'\n');
+        m_console.writeStandardError((resultsWritten
+                                          ? QStringLiteral("Done in ")
+                                          : QStringLiteral("Results not written; looked up in ")) +
+                                     DurationText(seconds) + QStringLiteral(": ") + counts + u'\n');
         return;
     }
     m_console.writeStandardError(
-        QStringLiteral("Stopped by %1 after %2: %3. Codes not reached: %4.\n")
+        QStringLiteral("Stopped by %1 after %2: %3. Codes not reached: %4.%5\n")
             .arg(stoppedBy == StopSignal::Interrupt ? QStringLiteral("SIGINT")
                                                     : QStringLiteral("SIGTERM"),
-                 DurationText(seconds), counts, Number(m_tally.total - m_tally.done)));
+                 DurationText(seconds), counts, Number(m_tally.total - m_tally.done),
+                 resultsWritten ? QString() : QStringLiteral(" Results not written.")));
 }
 
 QString BatchProgress::currentText() const

@@ -69,8 +69,9 @@ public:
     void add(const CodeOutcome& outcome);
     // A message on a line of its own, which the progress line does not overwrite.
     void note(const QString& message);
-    // The summary: every code done, or where the run stopped and why.
-    void finish(StopSignal stoppedBy);
+    // The summary: every code done, or where the run stopped and why; never "Done" when the
+    // results could not be written.
+    void finish(StopSignal stoppedBy, bool resultsWritten);
 
     const BatchTally& tally() const { return m_tally; }
 

@@ -122,5 +122,5 @@ QString NotLookedUpReason(const CheckedCode& checked)
     case CheckedCode::Kind::NotACode:
         break;
     }
-    return QStringLiteral("not an EAN (8, 12, 13 or 14 digits expected)");
+    return QStringLiteral("not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10");
 }

@@ -28,5 +28,5 @@ struct CheckedCode
 CheckedCode CheckCode(QStringView typed);
 
 // Why a code that did not pass is not sent: "check digit should be 7", "not an EAN (8, 12, 13 or
-// 14 digits expected)". Empty for a valid code.
+// 14 digits expected) or an ISBN-10". Empty for a valid code.
 QString NotLookedUpReason(const CheckedCode& checked);

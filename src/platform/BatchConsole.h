@@ -12,8 +12,12 @@ public:
     virtual ~BatchConsole() = default;
 
     // All of standard input, or none of it when it holds more than limit bytes (the result then
-    // says so). Throws OperationFailed when it cannot be read.
+    // says so). A stop signal (see StopSignals) ends the wait for more at once, with what was read
+    // so far: the caller asks StopSignals whether that happened. Throws OperationFailed when it
+    // cannot be read.
     virtual FileSystem::Contents readStandardInput(qint64 limit) = 0;
+    // Whether standard input is a terminal, where a person types the codes.
+    virtual bool standardInputIsTerminal() const = 0;
     // Writes the bytes as they are and sends them on at once. Throws OperationFailed when they
     // cannot be written (a full disk).
     virtual void writeStandardOutput(QByteArrayView bytes) = 0;

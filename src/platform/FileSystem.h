@@ -26,4 +26,8 @@ public:
     // the result says so instead. Throws OperationFailed when the file cannot be opened or read
     // (a folder, no permission, a read error).
     virtual Contents readFile(const QString& path, qint64 limit) const = 0;
+
+    // True when both paths name one existing file, however each is spelt: "./a.txt" and
+    // "a.txt", a symbolic or a hard link. False when either does not exist.
+    virtual bool sameFile(const QString& first, const QString& second) const = 0;
 };

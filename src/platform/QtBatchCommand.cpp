@@ -26,7 +26,7 @@ int BatchCommand(const AppConfig& config)
 #endif
     QtStopSignals stopSignals;
     QtFileSystem files;
-    QtBatchConsole console;
+    QtBatchConsole console(stopSignals);
     QtOutputFiles outputs;
     QtSettingsStore settings;
     QtPageLoader pages(QtPageLoader::Limits{.loopbackOnly = config.loopbackOnly});

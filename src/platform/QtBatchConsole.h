@@ -2,14 +2,21 @@
 
 #include "BatchConsole.h"
 
-// The process's own standard input, output and error.
+class QtStopSignals;
+
+// The process's own standard input, output and error. Reading standard input stops waiting when
+// one of the stop signals arrives.
 class QtBatchConsole final : public BatchConsole
 {
 public:
-    QtBatchConsole();
+    explicit QtBatchConsole(const QtStopSignals& stopSignals);
 
     FileSystem::Contents readStandardInput(qint64 limit) override;
+    bool standardInputIsTerminal() const override;
     void writeStandardOutput(QByteArrayView bytes) override;
     void writeStandardError(const QString& text) override;
     bool standardErrorIsTerminal() const override;
+
+private:
+    const QtStopSignals& m_stopSignals;
 };

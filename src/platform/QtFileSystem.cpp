@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <filesystem>
+#include <system_error>
+
 bool QtFileSystem::modificationTimeReadable(const QString& path) const
 {
     if (path.isEmpty())
@@ -51,4 +54,16 @@ FileSystem::Contents QtFileSystem::readFile(const QString& path, qint64 limit) c
         contents.overLimit = true;
     }
     return contents;
+}
+
+bool QtFileSystem::sameFile(const QString& first, const QString& second) const
+{
+    if (first.isEmpty() || second.isEmpty())
+        return false;
+    // The device and the file number, not the paths: a hard link has no path in common.
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(
+        std::filesystem::path(QFile::encodeName(first).toStdString()),
+        std::filesystem::path(QFile::encodeName(second).toStdString()), error);
+    return !error && same;
 }

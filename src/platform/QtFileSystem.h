@@ -9,4 +9,5 @@ public:
     bool modificationTimeReadable(const QString& path) const override;
     bool fileFound(const QString& path) const override;
     Contents readFile(const QString& path, qint64 limit) const override;
+    bool sameFile(const QString& first, const QString& second) const override;
 };

@@ -46,7 +46,7 @@ public:
         , m_partPath(reservePartName(path))
     {
         try {
-            m_workbook.emplace(m_partPath, XlsxWorkbook::Rows::InOrder);
+            m_workbook.emplace(m_partPath, XlsxWorkbook::Rows::InOrder, m_path);
         } catch (const OperationFailed&) {
             QFile::remove(m_partPath);
             throw;

@@ -8,6 +8,7 @@
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #endif
@@ -104,4 +105,25 @@ StopSignal QtStopSignals::received() const
         break;
     }
     return StopSignal::Interrupt;
+}
+
+bool QtStopSignals::waitUntilReadable(int descriptor) const
+{
+#ifdef Q_OS_UNIX
+    for (;;) {
+        if (g_received.load() != 0)
+            return false;
+        // The handler writes into the wake socket, so a signal that comes between the check above
+        // and the wait still ends it; a wait that a signal interrupts is never restarted.
+        pollfd watched[2] = {{descriptor, POLLIN, 0}, {g_wake[1], POLLIN, 0}};
+        const int ready = ::poll(watched, 2, -1);
+        if (ready < 0 && errno != EINTR)
+            return g_received.load() == 0; // the read reports what is wrong
+        if (ready > 0 && watched[0].revents != 0)
+            return g_received.load() == 0;
+    }
+#else
+    Q_UNUSED(descriptor);
+    return received() == StopSignal::None;
+#endif
 }

@@ -20,6 +20,10 @@ public:
     ~QtStopSignals() override;
 
     StopSignal received() const override;
+    // Waits until the descriptor has something to read (or its end, or an error) and says true,
+    // or until a stop signal arrives, and says false. Without an event loop, for a read that
+    // would otherwise block through the signal.
+    bool waitUntilReadable(int descriptor) const;
 
 private:
     std::unique_ptr<QSocketNotifier> m_notifier;

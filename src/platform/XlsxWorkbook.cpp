@@ -1,11 +1,13 @@
 #include "XlsxWorkbook.h"
 
+#include "StandardErrorCapture.h"
 #include "common/OperationFailed.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <algorithm>
+#include <cstdio>
 #include <utility>
 #include <xlsxwriter.h>
 
@@ -13,25 +15,54 @@ namespace {
 // Excel's own limit on a column's width, in characters.
 constexpr double kMaxColumnWidth = 255;
 
-[[noreturn]] void Fail(const QString& what, lxw_error error)
+// The library prints its own error lines to standard error, naming the file it was given (for a
+// batch run a hidden temporary one) and its source lines. They are kept off the terminal; the
+// system's reason they carry ("System error = No space left on device") goes into the failure
+// instead. Whatever else was written meanwhile goes on to standard error.
+template <typename Call>
+auto Quietly(QString& systemError, Call call)
 {
-    throw OperationFailed(what + QStringLiteral(": ") + QString::fromUtf8(lxw_strerror(error)));
+    StandardErrorCapture capture;
+    auto result = call();
+    const QString captured = capture.finish();
+    static constexpr QStringView kSystemError = u"System error = ";
+    for (const QString& line : captured.split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u"[ERROR]") || line.startsWith(u"[WARNING]")) {
+            const qsizetype at = line.indexOf(kSystemError);
+            if (at >= 0)
+                systemError = line.mid(at + kSystemError.size()).trimmed();
+        } else {
+            std::fputs(qPrintable(line + u'\n'), stderr);
+        }
+    }
+    return result;
+}
+
+[[noreturn]] void Fail(const QString& what, lxw_error error, const QString& systemError = {})
+{
+    throw OperationFailed(
+        what + QStringLiteral(": ") +
+        (systemError.isEmpty() ? QString::fromUtf8(lxw_strerror(error)) : systemError));
 }
 } // namespace
 
-XlsxWorkbook::XlsxWorkbook(const QString& path, Rows rows)
-    : m_path(path)
+XlsxWorkbook::XlsxWorkbook(const QString& path, Rows rows, const QString& shownPath)
+    : m_shownPath(shownPath.isEmpty() ? path : shownPath)
 {
     lxw_workbook_options settings{};
     settings.constant_memory = rows == Rows::InOrder ? LXW_TRUE : LXW_FALSE;
     settings.use_zip64 = LXW_TRUE; // a large table must not fail at the last step
-    m_workbook = workbook_new_opt(QFile::encodeName(path).constData(), &settings);
-    if (!m_workbook)
-        throw OperationFailed(QStringLiteral("Cannot create a new workbook"));
-    m_sheet = workbook_add_worksheet(m_workbook, nullptr);
+    QString systemError;
+    const QByteArray encoded = QFile::encodeName(path);
+    m_workbook =
+        Quietly(systemError, [&] { return workbook_new_opt(encoded.constData(), &settings); });
+    if (m_workbook)
+        m_sheet = Quietly(systemError, [&] { return workbook_add_worksheet(m_workbook, nullptr); });
     if (!m_sheet) {
-        lxw_workbook_free(std::exchange(m_workbook, nullptr));
-        throw OperationFailed(QStringLiteral("Cannot create a new workbook"));
+        if (m_workbook)
+            lxw_workbook_free(std::exchange(m_workbook, nullptr));
+        throw OperationFailed(QStringLiteral("Cannot create a new workbook") +
+                              (systemError.isEmpty() ? QString() : u": " + systemError));
     }
 }
 
@@ -84,10 +115,13 @@ void XlsxWorkbook::close()
         if (m_widths[c] > 0)
             worksheet_set_column(m_sheet, lxw_col_t(c), lxw_col_t(c), m_widths[c], nullptr);
     }
-    const lxw_error error = workbook_close(std::exchange(m_workbook, nullptr)); // frees it
+    QString systemError;
+    const lxw_error error = Quietly(systemError, [this] {
+        return workbook_close(std::exchange(m_workbook, nullptr)); // frees it
+    });
     if (error != LXW_NO_ERROR)
-        Fail(QStringLiteral("Cannot write the workbook ") + QDir::toNativeSeparators(m_path),
-             error);
+        Fail(QStringLiteral("Cannot write the workbook ") + QDir::toNativeSeparators(m_shownPath),
+             error, systemError);
 }
 
 double XlsxWorkbook::fittedWidth(qsizetype characters)

@@ -22,7 +22,9 @@ public:
         InOrder,
     };
 
-    explicit XlsxWorkbook(const QString& path, Rows rows = Rows::AnyOrder);
+    // Failures name shownPath, when given, rather than the path written to (a temporary name).
+    explicit XlsxWorkbook(const QString& path, Rows rows = Rows::AnyOrder,
+                          const QString& shownPath = {});
     ~XlsxWorkbook();
     XlsxWorkbook(const XlsxWorkbook&) = delete;
     XlsxWorkbook& operator=(const XlsxWorkbook&) = delete;
@@ -41,7 +43,7 @@ private:
     void requireOpen() const;
     void fit(std::size_t column);
 
-    QString m_path;
+    QString m_shownPath; // the path failures name
     lxw_workbook* m_workbook = nullptr;
     lxw_worksheet* m_sheet = nullptr;
     std::vector<qsizetype> m_longest; // characters, per column

@@ -53,6 +53,8 @@ private Q_SLOTS:
     // ---- Rows and formats ----
     void csv_aRowPerCodeOnStandardOutputInOrder();
     void standardInput_whenNoFileIsNamed();
+    void standardInputOnATerminal_saysHowToEndIt_data();
+    void standardInputOnATerminal_saysHowToEndIt();
     void format_chosenByOptionThenExtensionThenCsv_data();
     void format_chosenByOptionThenExtensionThenCsv();
     void file_appearsWholeOnlyAtTheEnd();
@@ -182,6 +184,36 @@ void TestBatchCommand::standardInput_whenNoFileIsNamed()
                         "96385074\t96385074\tfound\tMint\tMorrow\t400 g\tOpen Food Facts\t\r\n"));
 }
 
+void TestBatchCommand::standardInputOnATerminal_saysHowToEndIt_data()
+{
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<bool>("quiet");
+    QTest::addColumn<bool>("said");
+    QTest::newRow("terminal, nothing named") << true << QStringList() << false << true;
+    QTest::newRow("pipe") << false << QStringList() << false << false;
+    QTest::newRow("terminal, quiet") << true << QStringList() << true << false;
+    QTest::newRow("terminal, a file named") << true << QStringList{"codes.txt"} << false << false;
+}
+
+void TestBatchCommand::standardInputOnATerminal_saysHowToEndIt()
+{
+    QFETCH(bool, terminal);
+    QFETCH(QStringList, inputs);
+    QFETCH(bool, quiet);
+    QFETCH(bool, said);
+    Batching fake;
+    fake.codes("96385074\n");
+    fake.config.batch.inputs = inputs;
+    fake.config.batch.quiet = quiet;
+    fake.console.inputTerminal = terminal;
+    fake.openFoodFacts({});
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.console.errors.startsWith(
+                 QStringLiteral("Reading codes from standard input; end with Ctrl+D.\n")),
+             said);
+}
+
 void TestBatchCommand::format_chosenByOptionThenExtensionThenCsv_data()
 {
     QTest::addColumn<QString>("format");
@@ -290,8 +322,8 @@ void TestBatchCommand::allAnswered_zeroAndASummary()
     QCOMPARE(fake.console.errors,
              QStringLiteral("Done in 0 s: 2/2 codes: 0 found, 1 not found, 0 failed, 1 not "
                             "looked up\n"));
-    QVERIFY(fake.console.output.endsWith(
-        "12345,,not looked up,,,,,\"not an EAN (8, 12, 13 or 14 digits expected)\"\r\n"));
+    QVERIFY(fake.console.output.endsWith("12345,,not looked up,,,,,\"not an EAN (8, 12, 13 or 14 "
+                                         "digits expected) or an ISBN-10\"\r\n"));
 }
 
 void TestBatchCommand::aFailedLookup_one()

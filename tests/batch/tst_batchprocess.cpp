@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <csignal>
+#include <sys/resource.h>
 
 namespace {
 const QStringList kColumns{"code",  "gtin",     "status", "name",
@@ -27,8 +28,23 @@ const QList<QStringList> kRows{
     {"40172637", "40172637", "found", "Mint Drops", "Polvaro", "40 g", "Open Food Facts", ""},
     {"0823564706221", "0823564706221", "not found", "", "", "", "", ""},
     {"4006381333932", "", "not looked up", "", "", "", "", "check digit should be 1"},
-    {"12,345", "", "not looked up", "", "", "", "", "not an EAN (8, 12, 13 or 14 digits expected)"},
+    {"12,345", "", "not looked up", "", "", "", "",
+     "not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10"},
 };
+
+// Whether the process has a handler of its own for the signal (its SigCgt mask on Linux), so that
+// a signal sent now is caught rather than ending it the default way.
+bool Catches(qint64 pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    }
+    return false;
+}
 
 struct Finished
 {
@@ -77,10 +93,15 @@ private Q_SLOTS:
     void badUsage_exitsTwoAndWritesNothing_data();
     void badUsage_exitsTwoAndWritesNothing();
     void noDisplay_batchStillRuns();
+    void outputNamingAnInput_refusedBeforeAnythingIsRead_data();
+    void outputNamingAnInput_refusedBeforeAnythingIsRead();
+    void unwritableWorkbook_namesTheFileAskedForAndNoLibraryLines();
 
     // ---- Stopping, asking ahead, resuming ----
     void signal_writesTheRowsDoneWholeAndExitsWithItsStatus_data();
     void signal_writesTheRowsDoneWholeAndExitsWithItsStatus();
+    void signalWhileReadingStandardInput_stopsAtOnce_data();
+    void signalWhileReadingStandardInput_stopsAtOnce();
     void parallel_rowsInTheCodesOrderWithTheirFailures();
     void secondRun_asksOnlyWhatFailed();
 
@@ -265,6 +286,62 @@ void TestBatchProcess::noDisplay_batchStillRuns()
     QVERIFY(!finished.errors.contains(QStringLiteral("display")));
 }
 
+void TestBatchProcess::outputNamingAnInput_refusedBeforeAnythingIsRead_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::newRow("the same name") << "codes.txt";
+    QTest::newRow("another spelling") << "./codes.txt";
+    QTest::newRow("a symbolic link") << "link.txt";
+}
+
+void TestBatchProcess::outputNamingAnInput_refusedBeforeAnythingIsRead()
+{
+    QFETCH(QString, output);
+    RealBatch batch({QStringLiteral("--log-queries")});
+    QVERIFY(batch.started);
+    batch.write(QStringLiteral("more.txt"), "40172637\n");
+    batch.write(QStringLiteral("codes.txt"), kCodes);
+    QVERIFY(QFile::link(QStringLiteral("codes.txt"), batch.path(QStringLiteral("link.txt"))));
+    const Finished finished = batch.run({QStringLiteral("--output"), output,
+                                         QStringLiteral("more.txt"), QStringLiteral("codes.txt")});
+    QCOMPARE(finished.status, 2);
+    QVERIFY2(finished.errors.contains(QStringLiteral("codes.txt is both an input and the output")),
+             qPrintable(finished.errors));
+    QFile codes(batch.path(QStringLiteral("codes.txt")));
+    QVERIFY(codes.open(QIODevice::ReadOnly));
+    QCOMPARE(codes.readAll(), QByteArray(kCodes));
+    QVERIFY(batch.service.arrivals().isEmpty());
+}
+
+void TestBatchProcess::unwritableWorkbook_namesTheFileAskedForAndNoLibraryLines()
+{
+    RealBatch batch;
+    QVERIFY(batch.started);
+    batch.write(QStringLiteral("codes.txt"), "40172637\n");
+    batch.write(QStringLiteral("results.xlsx"), "an older file, kept");
+    QProcess program;
+    // No file may grow past 4 KB: the workbook, a zip of several parts, cannot be written whole.
+    program.setChildProcessModifier([] {
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    batch.start(program, {QStringLiteral("--no-cache"), QStringLiteral("--output"),
+                          QStringLiteral("results.xlsx"), QStringLiteral("codes.txt")});
+    QVERIFY(program.waitForFinished(60'000));
+    const QString errors = QString::fromUtf8(program.readAllStandardError());
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY2(errors.contains(QStringLiteral("Cannot write the workbook results.xlsx: ")),
+             qPrintable(errors));
+    QVERIFY2(!errors.contains(QStringLiteral(".part")) && !errors.contains(u'['),
+             qPrintable(errors));
+    QVERIFY2(!errors.contains(QStringLiteral("Done")), qPrintable(errors));
+    QFile kept(batch.path(QStringLiteral("results.xlsx")));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("an older file, kept"));
+    QCOMPARE(QDir(batch.homePath).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"codes.txt", "results.xlsx"}));
+}
+
 // ---- Stopping, asking ahead, resuming ----
 
 void TestBatchProcess::signal_writesTheRowsDoneWholeAndExitsWithItsStatus_data()
@@ -314,6 +391,35 @@ void TestBatchProcess::signal_writesTheRowsDoneWholeAndExitsWithItsStatus()
     QVERIFY2(errors.contains(QStringLiteral("Stopped by ") + said), qPrintable(errors));
     QCOMPARE(QDir(batch.homePath).entryList(QDir::Files | QDir::Hidden),
              (QStringList{"codes.txt", output}));
+}
+
+void TestBatchProcess::signalWhileReadingStandardInput_stopsAtOnce_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<int>("status");
+    QTest::newRow("SIGINT") << int(SIGINT) << 130;
+    QTest::newRow("SIGTERM") << int(SIGTERM) << 143;
+}
+
+void TestBatchProcess::signalWhileReadingStandardInput_stopsAtOnce()
+{
+    QFETCH(int, signal);
+    QFETCH(int, status);
+    RealBatch batch({QStringLiteral("--log-queries")});
+    QVERIFY(batch.started);
+    QProcess program;
+    batch.start(program, {QStringLiteral("--format"), QStringLiteral("json")});
+    QVERIFY(program.waitForStarted());
+    // A code typed and standard input left open, as at a terminal.
+    program.write("40172637\n");
+    QTRY_VERIFY_WITH_TIMEOUT(Catches(program.processId(), signal), 30'000);
+    QVERIFY(::kill(pid_t(program.processId()), signal) == 0);
+    // Not only once standard input closes.
+    QVERIFY(program.waitForFinished(10'000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), status);
+    QCOMPARE(program.readAllStandardOutput(), QByteArray());
+    QVERIFY(batch.service.arrivals().isEmpty());
 }
 
 void TestBatchProcess::parallel_rowsInTheCodesOrderWithTheirFailures()

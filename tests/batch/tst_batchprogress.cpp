@@ -211,7 +211,7 @@ void TestBatchProgress::finish_saysHowTheRunEnded()
     done.add(CodeOutcome::Status::Found, 1000);
     done.add(CodeOutcome::Status::NotFound, 1500);
     done.console.errors.clear();
-    done.progress->finish(StopSignal::None);
+    done.progress->finish(StopSignal::None, true);
     QCOMPARE(done.console.errors,
              QStringLiteral("\r2/2 codes: 1 found, 1 not found, 0 failed, 48.0 codes/min, about "
                             "0 s left\x1b[K\nDone in 2 s: 2/2 codes: 1 found, 1 not found, 0 "
@@ -221,10 +221,22 @@ void TestBatchProgress::finish_saysHowTheRunEnded()
     stopped.progress->start(10, BatchTimeLeft());
     stopped.add(CodeOutcome::Status::Failed, 61'000);
     stopped.console.errors.clear();
-    stopped.progress->finish(StopSignal::Terminate);
+    stopped.progress->finish(StopSignal::Terminate, true);
     QCOMPARE(stopped.console.errors,
              QStringLiteral("Stopped by SIGTERM after 1 min 1 s: 1/10 codes: 0 found, 0 not "
                             "found, 1 failed. Codes not reached: 9.\n"));
+
+    // A run whose results could not be written is never "Done".
+    for (const StopSignal stop : {StopSignal::None, StopSignal::Interrupt}) {
+        Showing unwritten(false);
+        unwritten.progress->start(1, BatchTimeLeft());
+        unwritten.add(CodeOutcome::Status::Found, 1000);
+        unwritten.console.errors.clear();
+        unwritten.progress->finish(stop, false);
+        QVERIFY2(!unwritten.console.errors.contains(u"Done"), qPrintable(unwritten.console.errors));
+        QVERIFY2(unwritten.console.errors.contains(u"Results not written"),
+                 qPrintable(unwritten.console.errors));
+    }
 }
 
 void TestBatchProgress::quiet_writesNothing()
@@ -233,7 +245,7 @@ void TestBatchProgress::quiet_writesNothing()
     fake.progress->start(2, BatchTimeLeft());
     fake.add(CodeOutcome::Status::Found, 20'000);
     fake.add(CodeOutcome::Status::Failed, 20'000);
-    fake.progress->finish(StopSignal::Interrupt);
+    fake.progress->finish(StopSignal::Interrupt, true);
     QVERIFY(fake.console.errors.isEmpty());
     QCOMPARE(fake.progress->tally().failed, 1);
     QCOMPARE(fake.progress->tally().done, 2);

@@ -14,7 +14,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("isbn");      // when valid
         QTest::addColumn<QString>("reason"); // after "not looked up: ", empty when valid
 
-        const QString notAnEan = QStringLiteral("not an EAN (8, 12, 13 or 14 digits expected)");
+        const QString notAnEan =
+            QStringLiteral("not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10");
         QTest::newRow("EAN-8") << "96385074"
                                << "96385074" << false << "";
         QTest::newRow("EAN-8 wrong") << "96385075"

@@ -147,9 +147,9 @@ void TestLoopbackGuard::startUp_pingsAndOpensNothingElsewhere()
     fake.form.Form_Load();
     QVERIFY(fake.capture.started.isEmpty());
     QVERIFY(fake.browser.opened.isEmpty());
-    // Being online cannot be confirmed, and the user hears so as usual.
-    QCOMPARE(fake.messageBox.texts(),
-             QStringList{"You must be online to use this software accurately."});
+    // Offline is what was asked for: no box holds the start-up (under a virtual X server, nobody
+    // would see it to close it).
+    QVERIFY(fake.messageBox.texts().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestLoopbackGuard)

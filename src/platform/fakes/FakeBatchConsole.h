@@ -33,12 +33,14 @@ public:
         hook(u"writeStandardError");
         errors += text;
     }
+    bool standardInputIsTerminal() const override { return inputTerminal; }
     bool standardErrorIsTerminal() const override { return terminal; }
 
     QByteArray input;
     QByteArray output;
     QString errors;
-    bool terminal = false;
+    bool terminal = false;      // standard error
+    bool inputTerminal = false; // standard input
     int inputReads = 0;
     int outputWrites = 0;
     FakeHook hook{"FakeBatchConsole",

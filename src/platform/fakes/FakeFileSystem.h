@@ -4,6 +4,7 @@
 #include "common/OperationFailed.h"
 #include "platform/FileSystem.h"
 
+#include <QDir>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -33,6 +34,14 @@ public:
         return Contents{bytes, false};
     }
 
+    bool sameFile(const QString& first, const QString& second) const override
+    {
+        hook(u"sameFile");
+        const QString path = QDir::cleanPath(first);
+        return path == QDir::cleanPath(second) &&
+               (existing.contains(path) || contents.contains(path));
+    }
+
     // Paths whose date can be read; a path here but not in contents cannot be opened.
     QSet<QString> existing;
     // Readable files and their bytes.
@@ -40,5 +49,6 @@ public:
     // Readable files that report a size over any limit.
     QSet<QString> oversized;
     mutable QStringList reads;
-    FakeHook hook{"FakeFileSystem", {u"modificationTimeReadable", u"fileFound", u"readFile"}};
+    FakeHook hook{"FakeFileSystem",
+                  {u"modificationTimeReadable", u"fileFound", u"readFile", u"sameFile"}};
 };
