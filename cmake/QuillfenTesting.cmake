@@ -30,11 +30,8 @@ endfunction()
 function(quillfen_add_test name)
     cmake_parse_arguments(ARG "GUI;NETNS" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE Qt6::Test quillfen_fakes quillfen_flags ${ARG_LIBRARIES})
-    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_compile_definitions(${name} PRIVATE
-        QUILLFEN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
-        QUILLFEN_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    target_link_libraries(${name} PRIVATE quillfen_fakes quillfen_flags ${ARG_LIBRARIES})
+    quillfen_use_test_pch(${name})
     # Each suite gets a home of its own (settings, remembered answers, product index), emptied
     # before every run, so nothing reaches the user's files and no run sees what an earlier run
     # saved.

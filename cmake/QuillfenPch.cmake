@@ -1,0 +1,68 @@
+# Qt's headers are most of what a file of ours costs to compile: a two-line class that includes
+# <QWidget> parses several hundred thousand lines. Each library precompiles the headers its files
+# use most once, and every test shares one precompiled set, so those lines are parsed a handful of
+# times per build instead of once per file.
+
+set(QUILLFEN_PCH_CORE_HEADERS
+    <algorithm> <chrono> <functional> <memory> <optional> <utility> <vector>
+    <QByteArray> <QDateTime> <QDir> <QFile> <QFileInfo> <QHash> <QJsonArray> <QJsonDocument>
+    <QJsonObject> <QList> <QObject> <QString> <QStringList> <QTimer> <QUrl>)
+set(QUILLFEN_PCH_NETWORK_HEADERS <QNetworkAccessManager> <QNetworkReply> <QNetworkRequest>)
+set(QUILLFEN_PCH_WIDGETS_HEADERS <QApplication> <QLabel> <QMessageBox> <QPushButton>
+    <QTreeWidget> <QVBoxLayout> <QWidget>)
+
+# quillfen_precompile(<target> <header list names...>)
+function(quillfen_precompile target)
+    if(NOT QUILLFEN_PCH)
+        return()
+    endif()
+    set(headers)
+    foreach(list IN LISTS ARGN)
+        list(APPEND headers ${${list}})
+    endforeach()
+    target_precompile_headers(${target} PRIVATE ${headers})
+endfunction()
+
+# One precompiled set for every test executable. A precompiled header can only be shared between
+# files compiled with the same macros, and <QTest> itself changes with QT_WIDGETS_LIB, so every
+# test links the same Qt modules (quillfen_add_test) and this target does too.
+set(QUILLFEN_TEST_QT_LIBRARIES Qt6::Test Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Network Qt6::Sql)
+
+function(quillfen_test_pch_target)
+    if(NOT QUILLFEN_PCH OR TARGET quillfen_test_pch)
+        return()
+    endif()
+    set(stub ${PROJECT_BINARY_DIR}/quillfen_test_pch.cpp)
+    file(WRITE ${stub} "// The precompiled headers every test shares are built with this file.\n")
+    add_library(quillfen_test_pch OBJECT ${stub})
+    set_target_properties(quillfen_test_pch PROPERTIES AUTOMOC OFF)
+    target_link_libraries(quillfen_test_pch PRIVATE ${QUILLFEN_TEST_QT_LIBRARIES} quillfen_fakes
+        quillfen_flags)
+    quillfen_test_definitions(quillfen_test_pch)
+    target_precompile_headers(quillfen_test_pch PRIVATE
+        ${QUILLFEN_PCH_CORE_HEADERS} ${QUILLFEN_PCH_NETWORK_HEADERS}
+        ${QUILLFEN_PCH_WIDGETS_HEADERS}
+        <QSignalSpy> <QTemporaryDir> <QTest> <QElapsedTimer> <QProcess>)
+endfunction()
+
+# The macros every test is compiled with (and so the shared precompiled headers too). Qt Test
+# defines two of its own from each target's folders; no test of ours finds files through them
+# (QFINDTESTDATA), so they are made the same for every test: one build folder, no source folder.
+function(quillfen_test_definitions target)
+    target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_definitions(${target} PRIVATE
+        QUILLFEN_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
+        QUILLFEN_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    set_target_properties(${target} PROPERTIES QT_TESTCASE_BUILDDIR ${PROJECT_BINARY_DIR}/tests)
+    target_compile_options(${target} PRIVATE -UQT_TESTCASE_SOURCEDIR)
+endfunction()
+
+# quillfen_use_test_pch(<target>): a test-like executable compiles with the shared set.
+function(quillfen_use_test_pch target)
+    target_link_libraries(${target} PRIVATE ${QUILLFEN_TEST_QT_LIBRARIES})
+    quillfen_test_definitions(${target})
+    if(QUILLFEN_PCH)
+        quillfen_test_pch_target()
+        target_precompile_headers(${target} REUSE_FROM quillfen_test_pch)
+    endif()
+endfunction()
