@@ -4,8 +4,8 @@
 #include "BenchReport.h"
 #include "ExportMaker.h"
 #include "GeneratedIndex.h"
+#include "desktop/storage/SqliteAnswerStore.h"
 #include "lookup/ProductCode.h"
-#include "platform/SqliteAnswerStore.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -182,7 +182,8 @@ int main(int argc, char* argv[])
                 answer.quantity = QStringLiteral("400 g");
             }
             answer.storedAt = now;
-            store.store(QStringLiteral("openfoodfacts"), QString::fromLatin1(code), answer);
+            store.store(QStringLiteral("openfoodfacts"), QStringLiteral("http://127.0.0.1:9"),
+                        QString::fromLatin1(code), answer);
         }
         const QString problem = store.takeProblem();
         if (!problem.isEmpty()) {

@@ -4,7 +4,7 @@
 // of remembered codes makes them (target under three seconds for the whole batch).
 // "--codes N" measures another size.
 #include "BenchReport.h"
-#include "platform/SqliteAnswerStore.h"
+#include "desktop/storage/SqliteAnswerStore.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,6 +23,7 @@ int kCodes = 100'000;
 constexpr int kSecondRunCodes = 10'000;
 constexpr int kRounds = 3;
 const QString kSource = QStringLiteral("openfoodfacts");
+const QString kAddress = QStringLiteral("https://world.openfoodfacts.org");
 
 QString Code(int i)
 {
@@ -85,7 +86,7 @@ int main(int argc, char* argv[])
     Measure("remember answers one by one", SizeLabel(kCodes, "answers"), "", removeFile, [&] {
         SqliteAnswerStore store(path);
         for (int i = 0; i < kCodes; ++i)
-            store.store(kSource, Code(i), answer(i));
+            store.store(kSource, kAddress, Code(i), answer(i));
     });
 
     Measure("open and check the remembered answers", SizeLabel(kCodes, "answers"), "",
@@ -99,7 +100,7 @@ int main(int argc, char* argv[])
             noPreparation, [&] {
                 SqliteAnswerStore store(path);
                 for (int i = 0; i < kSecondRunCodes; ++i)
-                    if (!store.find(kSource, Code(i * (kCodes / kSecondRunCodes))))
+                    if (!store.find(kSource, kAddress, Code(i * (kCodes / kSecondRunCodes))))
                         ++misses;
             });
 
@@ -108,7 +109,7 @@ int main(int argc, char* argv[])
         store.count(); // opened and checked before the clock starts
         Measure("find remembered answers", SizeLabel(kCodes, "codes"), "< 3 s", noPreparation, [&] {
             for (int i = 0; i < kCodes; ++i)
-                if (!store.find(kSource, Code(i)))
+                if (!store.find(kSource, kAddress, Code(i)))
                     ++misses;
         });
     }

@@ -4,9 +4,9 @@
 #include "BenchReport.h"
 #include "app/SavedCodeList.h"
 #include "codes/CodeFileLoader.h"
+#include "desktop/storage/QtSettingsStore.h"
 #include "platform/ListControl.h"
-#include "platform/QtPlatform.h"
-#include "platform/QtSettingsStore.h"
+#include "program/QtPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,11 +2,11 @@
 // index, where the time goes (inflating, reading, inserting), and how fast codes are found.
 #include "BenchReport.h"
 #include "ExportMaker.h"
-#include "lookup/ExportReader.h"
-#include "lookup/GzipInflater.h"
-#include "lookup/IndexImport.h"
-#include "platform/QtInputFiles.h"
-#include "platform/SqliteProductIndex.h"
+#include "desktop/files/QtInputFiles.h"
+#include "desktop/storage/SqliteProductIndex.h"
+#include "index/ExportReader.h"
+#include "index/GzipInflater.h"
+#include "index/IndexImport.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -4,11 +4,11 @@
 // name on a page runs on through a great many tags. Prints figures; asserts nothing.
 #include "BenchReport.h"
 #include "SampleServiceProcess.h"
+#include "desktop/network/QtPageLoader.h"
+#include "desktop/system/QtEventLoop.h"
+#include "fakes/FakePlatform.h"
 #include "lookup/LookupPage.h"
 #include "lookup/LookupRun.h"
-#include "platform/QtEventLoop.h"
-#include "platform/QtPageLoader.h"
-#include "platform/fakes/FakePlatform.h"
 #include "support/PageServiceLookup.h"
 
 #include <QCoreApplication>

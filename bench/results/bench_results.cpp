@@ -5,7 +5,7 @@
 // temporary folder.
 #include "BenchReport.h"
 #include "platform/ListControl.h"
-#include "platform/QtPlatform.h"
+#include "program/QtPlatform.h"
 #include "results/ClipboardRoutines.h"
 #include "results/SortBy.h"
 #include "results/SpreadsheetExport.h"

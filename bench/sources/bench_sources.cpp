@@ -9,13 +9,13 @@
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "app/LookupSetup.h"
+#include "desktop/network/QtPageLoader.h"
+#include "desktop/storage/SqliteAnswerStore.h"
+#include "desktop/system/QtClock.h"
+#include "desktop/system/QtEventLoop.h"
 #include "lookup/LookupChain.h"
 #include "platform/ListControl.h"
-#include "platform/QtClock.h"
-#include "platform/QtEventLoop.h"
-#include "platform/QtPageLoader.h"
-#include "platform/QtPlatform.h"
-#include "platform/SqliteAnswerStore.h"
+#include "program/QtPlatform.h"
 #include "support/FakeChance.h"
 #include "support/ModalDialogs.h"
 
@@ -184,7 +184,8 @@ int main(int argc, char* argv[])
         const qint64 now = QDateTime::currentSecsSinceEpoch();
         for (int i = 0; i < 10'000; ++i) {
             remembered.append(Ean(1'000'000 + i));
-            store.store(QStringLiteral("openfoodfacts"), remembered.last(),
+            store.store(QStringLiteral("openfoodfacts"), QStringLiteral("http://127.0.0.1:9"),
+                        remembered.last(),
                         StoredAnswer{true,
                                      QStringLiteral("Product %1").arg(i),
                                      QStringLiteral("Maker"),

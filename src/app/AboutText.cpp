@@ -1,6 +1,6 @@
-#include "AboutText.h"
+#include "app/AboutText.h"
 
-#include "lookup/ImportText.h"
+#include "index/ImportText.h"
 
 namespace {
 QString Escaped(const QString& text)

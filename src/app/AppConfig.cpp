@@ -1,4 +1,4 @@
-#include "AppConfig.h"
+#include "app/AppConfig.h"
 
 #include <QCommandLineParser>
 #include <QUrl>

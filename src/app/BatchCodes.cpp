@@ -1,4 +1,4 @@
-#include "BatchCodes.h"
+#include "app/BatchCodes.h"
 
 #include "codes/CodeFileLoader.h"
 #include "common/OperationFailed.h"

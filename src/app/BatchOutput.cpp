@@ -1,4 +1,4 @@
-#include "BatchOutput.h"
+#include "app/BatchOutput.h"
 
 #include "platform/BatchConsole.h"
 #include "platform/Clock.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppConfig.h"
+#include "app/AppConfig.h"
 #include "results/OutcomeWriter.h"
 
 #include <QString>

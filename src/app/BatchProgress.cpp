@@ -1,4 +1,4 @@
-#include "BatchProgress.h"
+#include "app/BatchProgress.h"
 
 #include "lookup/LookupChain.h"
 #include "platform/BatchConsole.h"

@@ -1,4 +1,4 @@
-#include "CmdOutput.h"
+#include "app/CmdOutput.h"
 
 #include "common/OperationFailed.h"
 #include "platform/EventLoop.h"

@@ -1,4 +1,4 @@
-#include "ConnectivityCheck.h"
+#include "app/ConnectivityCheck.h"
 
 #include "platform/MessageBox.h"
 #include "platform/SystemPing.h"

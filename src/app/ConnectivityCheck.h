@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CmdOutput.h"
+#include "app/CmdOutput.h"
 #include "platform/Platform.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AppConfig.h"
-#include "ProductDatabaseMenu.h"
-#include "SavedCodeList.h"
+#include "app/AppConfig.h"
+#include "app/ProductDatabaseMenu.h"
+#include "app/SavedCodeList.h"
 #include "codes/CodeFileLoader.h"
 #include "codes/CodeListEditor.h"
 #include "lookup/LookupChain.h"

@@ -1,4 +1,4 @@
-#include "IndexCommands.h"
+#include "app/IndexCommands.h"
 
 #include "platform/DownloadStore.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lookup/IndexDownload.h"
-#include "lookup/IndexImport.h"
+#include "index/IndexDownload.h"
+#include "index/IndexImport.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
-#include "LookupSetup.h"
+#include "app/LookupSetup.h"
 
-#include "lookup/IndexSource.h"
+#include "index/IndexSource.h"
 #include "lookup/OpenFoodFactsSource.h"
 #include "lookup/OpenLibrarySource.h"
 #include "lookup/PageServiceSource.h"

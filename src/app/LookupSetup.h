@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppConfig.h"
+#include "app/AppConfig.h"
 #include "lookup/LookupChain.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
-#include "ProductDatabaseMenu.h"
+#include "app/ProductDatabaseMenu.h"
 
-#include "LookupSetup.h"
+#include "app/LookupSetup.h"
 #include "common/Loopback.h"
-#include "lookup/ImportText.h"
+#include "index/ImportText.h"
 #include "platform/DownloadStore.h"
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "AppConfig.h"
-#include "lookup/IndexDownloadJob.h"
-#include "lookup/IndexImportJob.h"
+#include "app/AppConfig.h"
+#include "index/IndexDownloadJob.h"
+#include "index/IndexImportJob.h"
 #include "platform/Platform.h"
 
 #include <QStringList>

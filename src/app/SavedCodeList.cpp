@@ -1,4 +1,4 @@
-#include "SavedCodeList.h"
+#include "app/SavedCodeList.h"
 
 #include "common/OperationFailed.h"
 #include "platform/EventLoop.h"

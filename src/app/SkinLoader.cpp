@@ -1,4 +1,4 @@
-#include "SkinLoader.h"
+#include "app/SkinLoader.h"
 
 #include "platform/FileSystem.h"
 #include "platform/Form1Window.h"

@@ -1,7 +1,7 @@
-#include "SourcesSetting.h"
+#include "app/SourcesSetting.h"
 
-#include "LookupSetup.h"
-#include "SavedCodeList.h"
+#include "app/LookupSetup.h"
+#include "app/SavedCodeList.h"
 #include "platform/SettingsStore.h"
 
 namespace {

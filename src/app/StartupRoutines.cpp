@@ -1,6 +1,6 @@
-#include "StartupRoutines.h"
+#include "app/StartupRoutines.h"
 
-#include "ChanceSource.h"
+#include "app/ChanceSource.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "TimeSeededChance.h"
+#include "app/TimeSeededChance.h"
 
 #include <QTime>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ChanceSource.h"
+#include "app/ChanceSource.h"
 
 #include <random>
 

@@ -1,6 +1,6 @@
-#include "CodeFileLoader.h"
+#include "codes/CodeFileLoader.h"
 
-#include "CodeFileRowReader.h"
+#include "codes/CodeFileRowReader.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"

@@ -1,4 +1,4 @@
-#include "CodeFileRowReader.h"
+#include "codes/CodeFileRowReader.h"
 
 std::optional<QStringView> CodeFileRowReader::next()
 {

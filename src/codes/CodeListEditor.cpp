@@ -1,4 +1,4 @@
-#include "CodeListEditor.h"
+#include "codes/CodeListEditor.h"
 
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"

@@ -1,6 +1,6 @@
-#include "ErrorReport.h"
+#include "common/ErrorReport.h"
 
-#include "OperationFailed.h"
+#include "common/OperationFailed.h"
 #include "platform/MessageBox.h"
 
 #include <exception>

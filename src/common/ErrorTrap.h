@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ErrorReport.h"
-#include "ProgramEnding.h"
+#include "common/ErrorReport.h"
+#include "common/ProgramEnding.h"
 
 #include <QStringView>
 

@@ -1,4 +1,4 @@
-#include "Loopback.h"
+#include "common/Loopback.h"
 
 #include <QHostAddress>
 #include <QUrl>

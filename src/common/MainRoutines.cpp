@@ -1,6 +1,6 @@
-#include "MainRoutines.h"
+#include "common/MainRoutines.h"
 
-#include "ProgramEnding.h"
+#include "common/ProgramEnding.h"
 #include "platform/FileSystem.h"
 
 QString FileNameFromPath(const QString& text)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PointerCode.h"
+#include "common/PointerCode.h"
 #include "platform/Form1Window.h"
 
 // The hourglass shows while a long operation is under way.

@@ -1,6 +1,6 @@
-#include "RowRemoval.h"
+#include "common/RowRemoval.h"
 
-#include "PointerHandlers.h"
+#include "common/PointerHandlers.h"
 #include "platform/ListControl.h"
 
 void RemoveSelectedRowUnlessBusy(ListControl& list, const Form1Window& window)

@@ -1,4 +1,4 @@
-#include "AnswerFreshness.h"
+#include "lookup/AnswerFreshness.h"
 
 bool IsFresh(const StoredAnswer& answer, qint64 nowUnixSeconds)
 {

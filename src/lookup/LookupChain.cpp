@@ -1,9 +1,9 @@
-#include "LookupChain.h"
+#include "lookup/LookupChain.h"
 
-#include "AnswerFreshness.h"
-#include "PageServiceSource.h"
-#include "ProductName.h"
 #include "common/OperationFailed.h"
+#include "lookup/AnswerFreshness.h"
+#include "lookup/PageServiceSource.h"
+#include "lookup/ProductName.h"
 #include "platform/AnswerStore.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"

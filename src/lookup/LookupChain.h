@@ -1,8 +1,8 @@
 #pragma once
 
-#include "LookupSource.h"
-#include "Politeness.h"
-#include "RequestPacer.h"
+#include "lookup/LookupSource.h"
+#include "lookup/Politeness.h"
+#include "lookup/RequestPacer.h"
 
 #include <QHash>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "LookupPage.h"
+#include "lookup/LookupPage.h"
 
 #include "common/MainRoutines.h"
 

@@ -1,11 +1,11 @@
-#include "LookupRun.h"
+#include "lookup/LookupRun.h"
 
-#include "LookupChain.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
+#include "lookup/LookupChain.h"
 #include "platform/EventLoop.h"
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ProductCode.h"
+#include "lookup/ProductCode.h"
 #include "platform/PageLoader.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
-#include "OpenFoodFactsSource.h"
+#include "lookup/OpenFoodFactsSource.h"
 
-#include "ProductName.h"
-#include "SourceSupport.h"
+#include "lookup/ProductName.h"
+#include "lookup/SourceSupport.h"
 
 #include <QJsonValue>
 

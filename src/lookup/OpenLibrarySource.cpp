@@ -1,7 +1,7 @@
-#include "OpenLibrarySource.h"
+#include "lookup/OpenLibrarySource.h"
 
-#include "ProductName.h"
-#include "SourceSupport.h"
+#include "lookup/ProductName.h"
+#include "lookup/SourceSupport.h"
 
 #include <QJsonValue>
 

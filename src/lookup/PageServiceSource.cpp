@@ -1,6 +1,6 @@
-#include "PageServiceSource.h"
+#include "lookup/PageServiceSource.h"
 
-#include "LookupPage.h"
+#include "lookup/LookupPage.h"
 
 #include <QStringDecoder>
 

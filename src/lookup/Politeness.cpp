@@ -1,4 +1,4 @@
-#include "Politeness.h"
+#include "lookup/Politeness.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/PacingStore.h"
+
 #include <QByteArrayView>
 #include <QDateTime>
 
@@ -11,8 +13,6 @@
 
 // A busy answer is asked again at most this many times for one code.
 inline constexpr int kMaxRetries = 3;
-// However long a service asks for, one code waits no longer than this before its next try.
-inline constexpr std::chrono::seconds kLongestRetryAfter{300};
 // The wait before the first retry when the service does not say, doubled for every later one.
 inline constexpr std::chrono::seconds kFirstBackoff{2};
 inline constexpr std::chrono::seconds kLongestBackoff{120};

@@ -1,4 +1,4 @@
-#include "ProductCode.h"
+#include "lookup/ProductCode.h"
 
 namespace {
 

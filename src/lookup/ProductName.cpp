@@ -1,4 +1,4 @@
-#include "ProductName.h"
+#include "lookup/ProductName.h"
 
 #include <QStringList>
 

@@ -1,20 +1,9 @@
 #pragma once
 
-#include "LookupSource.h"
+#include "lookup/LookupSource.h"
+#include "platform/ProductFields.h"
 
 #include <QString>
-
-// The name fields Open Food Facts and its sibling databases keep for a product, in their API
-// answers and in their exports alike.
-struct ProductFields
-{
-    QString productName; // product_name
-    QString localName;   // product_name_<language of the user's locale>; empty for English
-    QString englishName; // product_name_en
-    QString genericName; // generic_name
-    QString brands;      // brands, as stored: "Ferrero, Nutella"
-    QString quantity;    // quantity: "400 g"
-};
 
 // A field as a name is shown: without white space or byte-order marks before it and without white
 // space after it. A leading byte-order mark is a leftover of how the text was stored, invisible,

@@ -1,4 +1,4 @@
-#include "RequestPacer.h"
+#include "lookup/RequestPacer.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "SourceSupport.h"
+#include "lookup/SourceSupport.h"
 
 #include <QJsonDocument>
 #include <QJsonParseError>

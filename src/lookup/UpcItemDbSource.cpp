@@ -1,8 +1,8 @@
-#include "UpcItemDbSource.h"
+#include "lookup/UpcItemDbSource.h"
 
-#include "Politeness.h"
-#include "ProductName.h"
-#include "SourceSupport.h"
+#include "lookup/Politeness.h"
+#include "lookup/ProductName.h"
+#include "lookup/SourceSupport.h"
 
 #include <QJsonArray>
 #include <QJsonValue>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LookupSource.h"
+#include "lookup/LookupSource.h"
 
 #include <QString>
 

@@ -15,13 +15,6 @@ struct StoredAnswer
     qint64 storedAt = 0; // unix seconds
 };
 
-// The answers of the open databases, remembered between runs so that none is asked the same
-// thing twice within a month. The store only keeps answers; whether one is still fresh enough to
-// use is decided by IsFresh (lookup/AnswerFreshness.h).
-//
-// Nothing here throws: remembering is a convenience, and a store that cannot do its work says so
-// once through takeProblem() and from then on finds nothing and keeps nothing, so a run goes on
-// without it.
 // The address an answer is kept under: the scheme, host and port the database was asked at
 // ("https://world.openfoodfacts.org", "http://127.0.0.1:8080").
 inline QString AnswerAddressOf(const QUrl& url)
@@ -32,6 +25,20 @@ inline QString AnswerAddressOf(const QUrl& url)
         .toString(QUrl::FullyEncoded);
 }
 
+// How long a remembered answer may be used instead of asking its database again. A product that
+// was found rarely changes; one that was not found may be added any day, so it is asked about
+// again sooner. Failures are never remembered. A store drops what is older than both.
+inline constexpr qint64 kSecondsPerDay = 24 * 60 * 60;
+inline constexpr qint64 kFoundAnswerLifetime = 30 * kSecondsPerDay;
+inline constexpr qint64 kNotFoundAnswerLifetime = 7 * kSecondsPerDay;
+
+// The answers of the open databases, remembered between runs so that none is asked the same
+// thing twice within a month. The store only keeps answers; whether one is still fresh enough to
+// use is decided by IsFresh (lookup/AnswerFreshness.h).
+//
+// Nothing here throws: remembering is a convenience, and a store that cannot do its work says so
+// once through takeProblem() and from then on finds nothing and keeps nothing, so a run goes on
+// without it.
 class AnswerStore
 {
 public:

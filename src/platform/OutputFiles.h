@@ -1,7 +1,7 @@
 #pragma once
 
-#include "OutputFile.h"
-#include "WorkbookFile.h"
+#include "platform/OutputFile.h"
+#include "platform/WorkbookFile.h"
 
 #include <QString>
 

@@ -3,7 +3,12 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <chrono>
 #include <optional>
+
+// However long a service asks for, one code waits no longer than this before its next try, and
+// no hold a store keeps lasts longer.
+inline constexpr std::chrono::seconds kLongestRetryAfter{300};
 
 // When each host may next be asked, shared by every Quillfen of the user (the window and any
 // number of batch runs), so that all of them together keep a host's published pace rather than

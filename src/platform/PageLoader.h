@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PageRequest.h"
-#include "PendingPage.h"
+#include "platform/PageRequest.h"
+#include "platform/PendingPage.h"
 
 #include <memory>
 

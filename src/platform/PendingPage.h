@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PageResponse.h"
+#include "platform/PageResponse.h"
 
 // A page on its way from a web service. It completes exactly once, either with an HTTP answer
 // (whatever its status) or with a short reason why none came.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lookup/ExportReader.h"
-#include "lookup/ProductName.h"
+#include "platform/ExportRow.h"
+#include "platform/ProductFields.h"
 
 #include <QDateTime>
 #include <QList>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Spreadsheet.h"
+#include "platform/Spreadsheet.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextFile.h"
+#include "platform/TextFile.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "ClipboardRoutines.h"
+#include "results/ClipboardRoutines.h"
 
-#include "AlignedCells.h"
 #include "common/ProgramEnding.h"
 #include "platform/Clipboard.h"
 #include "platform/EventLoop.h"
 #include "platform/ListControl.h"
+#include "results/AlignedCells.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "OutcomeWriter.h"
+#include "results/OutcomeWriter.h"
 
 #include "lookup/LookupChain.h"
 

@@ -1,10 +1,10 @@
-#include "ResultsTableActions.h"
+#include "results/ResultsTableActions.h"
 
-#include "ClipboardRoutines.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
+#include "results/ClipboardRoutines.h"
 
 void ResultsTableActions::PushButton2_Click()
 {

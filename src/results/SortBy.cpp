@@ -1,6 +1,5 @@
-#include "SortBy.h"
+#include "results/SortBy.h"
 
-#include "AlignedCells.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
@@ -12,6 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgressDisplay.h"
 #include "platform/TextFileWriter.h"
+#include "results/AlignedCells.h"
 
 #include <QDir>
 

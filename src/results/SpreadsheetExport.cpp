@@ -1,4 +1,4 @@
-#include "SpreadsheetExport.h"
+#include "results/SpreadsheetExport.h"
 
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"

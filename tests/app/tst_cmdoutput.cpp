@@ -2,8 +2,8 @@
 #include "app/ConnectivityCheck.h"
 #include "common/OperationFailed.h"
 #include "common/ProgramEnding.h"
+#include "fakes/FakePlatform.h"
 #include "platform/SystemPing.h"
-#include "platform/fakes/FakePlatform.h"
 
 #include <QTest>
 

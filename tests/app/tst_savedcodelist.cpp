@@ -1,6 +1,6 @@
 #include "app/SavedCodeList.h"
 #include "common/OperationFailed.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QTest>
 

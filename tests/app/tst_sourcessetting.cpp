@@ -1,9 +1,9 @@
 // The Sources dialog's choice: what it opens with, what it refuses, and what it saves.
 #include "app/LookupSetup.h"
 #include "app/SourcesSetting.h"
+#include "fakes/FakeProductIndex.h"
+#include "fakes/FakeSettingsStore.h"
 #include "lookup/LookupSource.h"
-#include "platform/fakes/FakeProductIndex.h"
-#include "platform/fakes/FakeSettingsStore.h"
 
 #include <QTest>
 

@@ -2,8 +2,8 @@
 // decoding and line rules, refusals, and walking the codes with a look ahead.
 #include "app/BatchCodes.h"
 #include "codes/CodeFileLoader.h"
-#include "platform/fakes/FakeBatchConsole.h"
-#include "platform/fakes/FakeFileSystem.h"
+#include "fakes/FakeBatchConsole.h"
+#include "fakes/FakeFileSystem.h"
 #include "support/Utf16Bytes.h"
 
 #include <QTest>

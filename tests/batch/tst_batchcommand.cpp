@@ -4,10 +4,10 @@
 #include "app/BatchOutput.h"
 #include "app/LookupSetup.h"
 #include "app/SavedCodeList.h"
-#include "platform/fakes/FakeBatchConsole.h"
-#include "platform/fakes/FakeOutputFiles.h"
-#include "platform/fakes/FakePlatform.h"
-#include "platform/fakes/FakeStopSignals.h"
+#include "fakes/FakeBatchConsole.h"
+#include "fakes/FakeOutputFiles.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeStopSignals.h"
 #include "support/LoopbackConfig.h"
 
 #include <QJsonArray>

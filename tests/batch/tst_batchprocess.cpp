@@ -455,9 +455,11 @@ void TestBatchProcess::parallel_rowsInTheCodesOrderWithTheirFailures()
 
 void TestBatchProcess::secondRun_asksOnlyWhatFailed()
 {
-    // Both runs in one home, each with a service of its own.
+    // Both runs in one home, each with a service of its own at the same address: answers are
+    // remembered by the address they came from.
     const QTemporaryDir home;
     const QByteArray codes = "3800123400018\n40172637\n0823564706221\n";
+    quint16 port = 0;
     {
         RealBatch batch(
             {QStringLiteral("--fault"), QStringLiteral("openfoodfacts:40172637=status:500")},
@@ -468,8 +470,11 @@ void TestBatchProcess::secondRun_asksOnlyWhatFailed()
         const QList<QStringList> first =
             ReadResults(QStringLiteral("csv"), batch.path(QStringLiteral("first.csv")));
         QCOMPARE(first.value(2).value(2), QStringLiteral("failed"));
+        port = batch.service.port();
     }
-    RealBatch batch({QStringLiteral("--log-queries")}, home.path());
+    RealBatch batch(
+        {QStringLiteral("--log-queries"), QStringLiteral("--port"), QString::number(port)},
+        home.path());
     QVERIFY(batch.started);
     const Finished finished = batch.run({QStringLiteral("--output=second.csv")}, codes);
     QCOMPARE(finished.status, 0);

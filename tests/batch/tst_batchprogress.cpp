@@ -1,9 +1,9 @@
 // The progress of a batch run on standard error: its texts, the estimate of the time left, and
 // when lines are written on a terminal and elsewhere.
 #include "app/BatchProgress.h"
+#include "fakes/FakeBatchConsole.h"
+#include "fakes/FakeClock.h"
 #include "lookup/LookupChain.h"
-#include "platform/fakes/FakeBatchConsole.h"
-#include "platform/fakes/FakeClock.h"
 
 #include <QTest>
 

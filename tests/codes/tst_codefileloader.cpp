@@ -5,7 +5,7 @@
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "common/ProgramEnding.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 #include "support/Utf16Bytes.h"
 
 #include <QTest>

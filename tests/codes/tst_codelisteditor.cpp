@@ -3,7 +3,7 @@
 #include "common/Locations.h"
 #include "common/PointerCode.h"
 #include "common/RowRemoval.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QTest>
 

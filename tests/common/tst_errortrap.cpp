@@ -3,7 +3,7 @@
 #include "common/Locations.h"
 #include "common/OperationFailed.h"
 #include "common/ProgramEnding.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QTest>
 

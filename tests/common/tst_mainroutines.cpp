@@ -1,5 +1,5 @@
 #include "common/MainRoutines.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
 
 #include <QTest>
 

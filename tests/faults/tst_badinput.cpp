@@ -9,10 +9,10 @@
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/PointerCode.h"
-#include "platform/QtFileSystem.h"
-#include "platform/QtSettingsStore.h"
-#include "platform/QtTextFileWriter.h"
-#include "platform/fakes/FakePlatform.h"
+#include "desktop/files/QtFileSystem.h"
+#include "desktop/files/QtTextFileWriter.h"
+#include "desktop/storage/QtSettingsStore.h"
+#include "fakes/FakePlatform.h"
 #include "support/FakeChance.h"
 #include "support/LoopbackConfig.h"
 #include "support/Utf16Bytes.h"
@@ -132,6 +132,7 @@ struct RealFiles
             .spreadsheet = fake.spreadsheet,
             .clock = fake.clock,
             .answers = fake.answers,
+            .pacing = fake.pacing,
             .productIndex = fake.productIndex,
             .sourcesDialog = fake.sourcesDialog,
             .questionBox = fake.questionBox,

@@ -5,9 +5,9 @@
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "common/PointerCode.h"
-#include "platform/QtEventLoop.h"
-#include "platform/QtPageLoader.h"
-#include "platform/fakes/FakePlatform.h"
+#include "desktop/network/QtPageLoader.h"
+#include "desktop/system/QtEventLoop.h"
+#include "fakes/FakePlatform.h"
 #include "support/FakeChance.h"
 #include "support/LoopbackConfig.h"
 

@@ -3,11 +3,11 @@
 // code's row says, what reached the service and when.
 #include "SampleServiceProcess.h"
 #include "app/LookupSetup.h"
+#include "desktop/network/QtPageLoader.h"
+#include "desktop/storage/SqliteAnswerStore.h"
+#include "desktop/system/QtClock.h"
+#include "desktop/system/QtEventLoop.h"
 #include "lookup/LookupChain.h"
-#include "platform/QtClock.h"
-#include "platform/QtEventLoop.h"
-#include "platform/QtPageLoader.h"
-#include "platform/SqliteAnswerStore.h"
 
 #include <QTemporaryDir>
 #include <QTest>

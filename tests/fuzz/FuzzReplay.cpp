@@ -2,7 +2,7 @@
 // every input that once found a fault are checked by the ordinary test suites, with any compiler.
 // Arguments are files or folders (every file inside, in name order); arguments that start with
 // "-" are libFuzzer options and are ignored, so one command line serves both kinds of build.
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Repairing joined paths: CollapseDoubleBackslashes on any text, and JoinSelectedFile with the
 // input's first line as the folder and the rest as the file name.
-#include "FuzzSupport.h"
 #include "codes/CodeFileLoader.h"
+#include "fuzz/FuzzSupport.h"
 
 namespace {
 using fuzz::Quoted;

@@ -1,6 +1,6 @@
 // The code checks on any text: what passes is a GTIN of a valid length with a right check digit,
 // checks the same again, and spaces or hyphens anywhere change nothing.
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
 #include "lookup/ProductCode.h"
 
 namespace {

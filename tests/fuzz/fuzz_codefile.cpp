@@ -1,9 +1,9 @@
 // Code files: how their bytes become text and how the text becomes rows, down to the rows that
 // loading the file adds to the list. The input is the file; its bytes read as UTF-8 and as
 // UTF-16 also go through the row splitting directly.
-#include "FuzzSupport.h"
 #include "codes/CodeFileLoader.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
+#include "fuzz/FuzzSupport.h"
 
 #include <algorithm>
 

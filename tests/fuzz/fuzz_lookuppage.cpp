@@ -1,7 +1,7 @@
 // The page parser and the markup stripper on any text. The input's first line is the code, the
 // rest the page; its pieces between U+0001 characters also build a page whose answer is known.
-#include "FuzzSupport.h"
 #include "common/MainRoutines.h"
+#include "fuzz/FuzzSupport.h"
 #include "lookup/LookupPage.h"
 
 namespace {

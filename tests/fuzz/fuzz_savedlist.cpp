@@ -1,8 +1,8 @@
 // The saved code list: splitting a stored text, joining a list, and a restore followed by saves,
 // through the fake settings store. The input is the stored text; its lines are also a list.
-#include "FuzzSupport.h"
 #include "app/SavedCodeList.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
+#include "fuzz/FuzzSupport.h"
 
 namespace {
 using fuzz::Quoted;

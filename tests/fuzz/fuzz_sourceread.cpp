@@ -1,7 +1,7 @@
 // The open databases' sources reading any bytes as a body. The first byte picks the status, the
 // second the headers (or no HTTP answer at all); the rest is the body. The body's text is also
 // put, as a name, into an answer of each source's own shape, and must come back as that name.
-#include "FuzzSupport.h"
+#include "fuzz/FuzzSupport.h"
 #include "lookup/OpenFoodFactsSource.h"
 #include "lookup/OpenLibrarySource.h"
 #include "lookup/UpcItemDbSource.h"

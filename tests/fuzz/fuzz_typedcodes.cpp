@@ -1,7 +1,7 @@
 // Typed codes: SplitTypedCodes on any answer, and the answer given to the "add codes" box.
-#include "FuzzSupport.h"
 #include "codes/CodeListEditor.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
+#include "fuzz/FuzzSupport.h"
 
 namespace {
 using fuzz::Quoted;

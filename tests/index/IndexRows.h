@@ -2,7 +2,7 @@
 
 // Rows to build test indexes from, without an export file in between.
 
-#include "lookup/ExportReader.h"
+#include "index/ExportReader.h"
 #include "platform/ProductIndex.h"
 
 #include <QByteArray>

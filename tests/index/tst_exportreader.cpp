@@ -1,4 +1,4 @@
-#include "lookup/ExportReader.h"
+#include "index/ExportReader.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "lookup/GzipInflater.h"
+#include "index/GzipInflater.h"
 #include "support/GzipBytes.h"
 
 #include <QRandomGenerator>

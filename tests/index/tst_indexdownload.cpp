@@ -1,6 +1,6 @@
-#include "lookup/IndexDownload.h"
-#include "platform/fakes/FakeDownloadStore.h"
-#include "platform/fakes/FakeHttpFetcher.h"
+#include "fakes/FakeDownloadStore.h"
+#include "fakes/FakeHttpFetcher.h"
+#include "index/IndexDownload.h"
 #include "support/GzipBytes.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "IndexRows.h"
-#include "lookup/IndexImport.h"
-#include "platform/fakes/FakeInputFiles.h"
-#include "platform/fakes/FakeProductIndex.h"
+#include "fakes/FakeInputFiles.h"
+#include "fakes/FakeProductIndex.h"
+#include "index/IndexImport.h"
+#include "index/IndexRows.h"
 #include "support/GzipBytes.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
-#include "IndexRows.h"
-#include "lookup/IndexImportJob.h"
-#include "platform/SqliteProductIndex.h"
-#include "platform/fakes/FakeInputFiles.h"
+#include "desktop/storage/SqliteProductIndex.h"
+#include "fakes/FakeInputFiles.h"
+#include "index/IndexImportJob.h"
+#include "index/IndexRows.h"
 #include "support/GzipBytes.h"
 
 #include <QSemaphore>

@@ -1,6 +1,6 @@
-#include "lookup/IndexSource.h"
+#include "fakes/FakeProductIndex.h"
+#include "index/IndexSource.h"
 #include "lookup/ProductCode.h"
-#include "platform/fakes/FakeProductIndex.h"
 
 #include <QTest>
 

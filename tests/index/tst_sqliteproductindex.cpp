@@ -1,6 +1,6 @@
-#include "IndexRows.h"
 #include "common/OperationFailed.h"
-#include "platform/SqliteProductIndex.h"
+#include "desktop/storage/SqliteProductIndex.h"
+#include "index/IndexRows.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // The chain's decisions against fakes and a fake clock: which sources are asked and in what order,
 // what the row says, pacing, busy services, remembered answers, stopping and asking ahead.
+#include "fakes/FakeAnswerStore.h"
+#include "fakes/FakePlatform.h"
 #include "lookup/LookupChain.h"
 #include "lookup/PageServiceSource.h"
-#include "platform/fakes/FakeAnswerStore.h"
-#include "platform/fakes/FakePlatform.h"
 
 #include <QLocale>
 #include <QTest>

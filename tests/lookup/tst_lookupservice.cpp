@@ -3,10 +3,10 @@
 // tests/faults/tst_servicefaults.cpp.
 #include "SampleServiceProcess.h"
 #include "common/PointerCode.h"
+#include "desktop/network/QtPageLoader.h"
+#include "desktop/system/QtEventLoop.h"
+#include "fakes/FakePlatform.h"
 #include "lookup/LookupRun.h"
-#include "platform/QtEventLoop.h"
-#include "platform/QtPageLoader.h"
-#include "platform/fakes/FakePlatform.h"
 #include "support/PageServiceLookup.h"
 
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // "Start Looking Up" in the real window, against the sample service started here.
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
-#include "platform/QtPlatform.h"
+#include "program/QtPlatform.h"
 #include "support/LoopbackConfig.h"
 #include "support/ModalDialogs.h"
 #include "support/RealWindow.h"

@@ -1,10 +1,10 @@
 // The clipboard copy of the results table, "Clear Results" and the removal of single rows, run
 // against in-memory fakes.
-#include "ResultsTable.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/PointerCode.h"
 #include "results/ClipboardRoutines.h"
+#include "results/ResultsTable.h"
 #include "results/ResultsTableActions.h"
 #include "support/Form1OnFakes.h"
 

@@ -1,17 +1,17 @@
 // The results' ways out on the real platform: the desktop clipboard (offscreen), text files on
 // disk, and .xlsx workbooks read back by an independent reader. Nothing is ever opened in a
 // desktop application: the spreadsheet target's opener is replaced in every case.
-#include "ResultsTable.h"
 #include "app/Form1.h"
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
+#include "desktop/files/XlsxSpreadsheetTarget.h"
+#include "desktop/window/QtClipboard.h"
+#include "fakes/FakeEventLoop.h"
+#include "fakes/FakeListControl.h"
 #include "platform/ProgressDisplay.h"
-#include "platform/QtClipboard.h"
-#include "platform/QtPlatform.h"
-#include "platform/XlsxSpreadsheetTarget.h"
-#include "platform/fakes/FakeEventLoop.h"
-#include "platform/fakes/FakeListControl.h"
+#include "program/QtPlatform.h"
 #include "results/ClipboardRoutines.h"
+#include "results/ResultsTable.h"
 #include "support/LoopbackConfig.h"
 #include "support/ModalDialogs.h"
 #include "support/RealWindow.h"

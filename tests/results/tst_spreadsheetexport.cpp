@@ -1,11 +1,11 @@
 // The spreadsheet export against a spreadsheet application that writes down every call.
-#include "ResultsTable.h"
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
+#include "results/ResultsTable.h"
 #include "results/SpreadsheetExport.h"
 #include "support/Form1OnFakes.h"
 

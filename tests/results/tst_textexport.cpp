@@ -1,11 +1,11 @@
 // The column-aligned text export: the file's bytes, the progress it shows, the save prompt, and
 // what happens when the file cannot be written or the table changes under the export.
-#include "ResultsTable.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/PointerCode.h"
-#include "platform/QtTextFileWriter.h"
-#include "platform/fakes/FakePlatform.h"
+#include "desktop/files/QtTextFileWriter.h"
+#include "fakes/FakePlatform.h"
+#include "results/ResultsTable.h"
 #include "results/SortBy.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "FakeChance.h"
 #include "app/Form1.h"
-#include "platform/fakes/FakePlatform.h"
+#include "fakes/FakePlatform.h"
+#include "support/FakeChance.h"
 
 // Form1 on the fakes, the way the logic suites drive the handlers: a case reaches the fakes as
 // fake.listView1, the handlers as fake.form.PushButton7_Click(), and the start-up's draw as

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "FakeChance.h"
-#include "LoopbackConfig.h"
 #include "app/Form1.h"
-#include "platform/QtPlatform.h"
+#include "program/QtPlatform.h"
+#include "support/FakeChance.h"
+#include "support/LoopbackConfig.h"
 
 // The real main window with its behaviour behind it, started the way the program starts it:
 // events connected, the load handler run, the window shown. Needs a QApplication.

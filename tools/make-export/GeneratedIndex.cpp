@@ -1,7 +1,7 @@
 #include "GeneratedIndex.h"
 
-#include "lookup/ExportReader.h"
-#include "platform/SqliteProductIndex.h"
+#include "desktop/storage/SqliteProductIndex.h"
+#include "index/ExportReader.h"
 
 #include <QDateTime>
 

@@ -1,0 +1,69 @@
+#include "desktop/files/QtFileSystem.h"
+
+#include "common/OperationFailed.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <filesystem>
+#include <system_error>
+
+bool QtFileSystem::modificationTimeReadable(const QString& path) const
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && info.lastModified().isValid();
+}
+
+bool QtFileSystem::fileFound(const QString& path) const
+{
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+FileSystem::Contents QtFileSystem::readFile(const QString& path, qint64 limit) const
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        throw OperationFailed(path + QStringLiteral(" is a folder, not a file"));
+    // A pipe or a device picked by mistake would block the window on opening or never end;
+    // only files are read.
+    if (info.exists() && !info.isFile())
+        throw OperationFailed(path + QStringLiteral(" is not a file"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw OperationFailed(QStringLiteral("Could not open ") + path + QStringLiteral(": ") +
+                              file.errorString());
+    Contents contents;
+    if (file.size() > limit) {
+        contents.overLimit = true;
+        return contents;
+    }
+    // What the file holds and one byte more, which tells a file that grew after its size was
+    // read; the rest of such a file is read up to one byte past the limit. Asking for the whole
+    // limit at once would reserve that much memory for every small file.
+    const qint64 size = file.size();
+    contents.bytes = file.read(size + 1);
+    if (contents.bytes.size() > size)
+        contents.bytes += file.read(limit + 1 - contents.bytes.size());
+    if (file.error() != QFileDevice::NoError)
+        throw OperationFailed(QStringLiteral("Could not read ") + path + QStringLiteral(": ") +
+                              file.errorString());
+    if (contents.bytes.size() > limit) {
+        contents.bytes = QByteArray();
+        contents.overLimit = true;
+    }
+    return contents;
+}
+
+bool QtFileSystem::sameFile(const QString& first, const QString& second) const
+{
+    if (first.isEmpty() || second.isEmpty())
+        return false;
+    // The device and the file number, not the paths: a hard link has no path in common.
+    std::error_code error;
+    const bool same = std::filesystem::equivalent(
+        std::filesystem::path(QFile::encodeName(first).toStdString()),
+        std::filesystem::path(QFile::encodeName(second).toStdString()), error);
+    return !error && same;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/FileSystem.h"
+
+// The local file system, through QFile and QFileInfo.
+class QtFileSystem final : public FileSystem
+{
+public:
+    bool modificationTimeReadable(const QString& path) const override;
+    bool fileFound(const QString& path) const override;
+    Contents readFile(const QString& path, qint64 limit) const override;
+    bool sameFile(const QString& first, const QString& second) const override;
+};

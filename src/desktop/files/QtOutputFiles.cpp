@@ -1,0 +1,132 @@
+#include "desktop/files/QtOutputFiles.h"
+
+#include "common/OperationFailed.h"
+#include "desktop/files/BlockSaveFile.h"
+#include "desktop/files/XlsxWorkbook.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+namespace {
+QString Native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+class QtOutputFile final : public OutputFile
+{
+public:
+    explicit QtOutputFile(const QString& path)
+        : m_file(path)
+    {}
+
+    void write(QByteArrayView bytes) override { m_file.append(bytes); }
+    void commit() override { m_file.commit(); }
+
+private:
+    BlockSaveFile m_file;
+};
+
+// The library writes a workbook by its name when it is closed, so it is written under a name of
+// its own beside the path and renamed over it: a run stopped or failed halfway leaves the path as
+// it was.
+class QtWorkbookFile final : public WorkbookFile
+{
+public:
+    explicit QtWorkbookFile(const QString& path)
+        : m_path(path)
+        , m_partPath(reservePartName(path))
+    {
+        try {
+            m_workbook.emplace(m_partPath, XlsxWorkbook::Rows::InOrder, m_path);
+        } catch (const OperationFailed&) {
+            QFile::remove(m_partPath);
+            throw;
+        }
+    }
+
+    ~QtWorkbookFile() override
+    {
+        if (!m_committed) {
+            m_workbook.reset();
+            QFile::remove(m_partPath);
+        }
+    }
+
+    void setCellText(int row, int column, const QString& text) override
+    {
+        workbook().setCellText(row, column, text);
+    }
+
+    void commit() override
+    {
+        XlsxWorkbook& written = workbook();
+        written.fitAllColumns();
+        written.close();
+        std::error_code error;
+        std::filesystem::rename(QFile::encodeName(m_partPath).toStdString(),
+                                QFile::encodeName(m_path).toStdString(), error);
+        if (error)
+            throw OperationFailed(QStringLiteral("Cannot write the file ") + Native(m_path) +
+                                  QStringLiteral(": ") +
+                                  QString::fromLocal8Bit(error.message().c_str()));
+        m_committed = true;
+    }
+
+private:
+    XlsxWorkbook& workbook()
+    {
+        if (!m_workbook || m_committed)
+            throw OperationFailed(QStringLiteral("The workbook ") + Native(m_path) +
+                                  QStringLiteral(" is already written"));
+        return *m_workbook;
+    }
+
+    // Creates the file the workbook is written to, with the permissions a new file gets, so
+    // that a folder that cannot be written to is known before any lookup.
+    static QString reservePartName(const QString& path)
+    {
+        const QFileInfo target(path);
+        if (target.isDir())
+            throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
+                                  QStringLiteral(": it is a folder"));
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QString candidate = target.absoluteDir().filePath(
+                QStringLiteral(".%1.%2.part")
+                    .arg(target.fileName())
+                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+            QFile part(candidate);
+            if (part.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+                return candidate;
+            if (!QFileInfo::exists(candidate))
+                throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
+                                      QStringLiteral(": ") + part.errorString());
+        }
+        throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
+                              QStringLiteral(": no free temporary name beside it"));
+    }
+
+    QString m_path;
+    QString m_partPath;
+    std::optional<XlsxWorkbook> m_workbook;
+    bool m_committed = false;
+};
+} // namespace
+
+std::unique_ptr<OutputFile> QtOutputFiles::createText(const QString& path)
+{
+    return std::make_unique<QtOutputFile>(path);
+}
+
+std::unique_ptr<WorkbookFile> QtOutputFiles::createWorkbook(const QString& path)
+{
+    return std::make_unique<QtWorkbookFile>(path);
+}

@@ -1,0 +1,252 @@
+#include "desktop/network/QtPageLoader.h"
+
+#include "common/Loopback.h"
+#include "common/OperationFailed.h"
+
+#include <QNetworkProxy>
+#include <QNetworkRequest>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+// A request refused before anything was sent: complete from the start.
+class RefusedPage final : public PendingPage
+{
+public:
+    explicit RefusedPage(QString failure) { m_response.failure = std::move(failure); }
+    bool isComplete() const override { return true; }
+    PageResponse response() const override { return m_response; }
+
+private:
+    PageResponse m_response;
+};
+
+class QtPendingPage final : public PendingPage
+{
+public:
+    QtPendingPage(QNetworkReply* reply, const QtPageLoader::Limits& limits,
+                  std::shared_ptr<int> busy)
+        : m_busy(std::move(busy))
+        , m_reply(reply)
+        , m_maxBytes(limits.maxPageBytes)
+        , m_loopbackOnly(limits.loopbackOnly)
+        , m_secure(reply->url().scheme() == u"https")
+    {
+        m_finished =
+            QObject::connect(reply, &QNetworkReply::finished, reply, [this] { onFinished(); });
+        m_readyRead =
+            QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { onReadyRead(); });
+        m_redirected = QObject::connect(reply, &QNetworkReply::redirected, reply,
+                                        [this](const QUrl& to) { onRedirected(to); });
+        m_timer.setSingleShot(true);
+        m_timer.callOnTimeout([this] { abort(Abort::TimedOut); });
+        m_timer.start(limits.timeLimit);
+    }
+
+    ~QtPendingPage() override
+    {
+        if (!m_complete)
+            --*m_busy;
+        m_timer.stop();
+        QObject::disconnect(m_finished);
+        QObject::disconnect(m_readyRead);
+        QObject::disconnect(m_redirected);
+        if (m_reply) {
+            if (!m_reply->isFinished())
+                m_reply->abort();
+            // Deleted now rather than later: a run visits thousands of codes before control
+            // gets back to the main loop, and deferred deletions would pile up until then.
+            delete m_reply.data();
+        }
+    }
+
+    bool isComplete() const override { return m_complete; }
+    PageResponse response() const override { return m_response; }
+
+private:
+    enum class Abort { None, TimedOut, TooLarge, NotLoopback, Insecure };
+
+    void abort(Abort why)
+    {
+        m_abort = why;
+        m_reply->abort(); // finishes the reply at once
+    }
+
+    void onReadyRead()
+    {
+        if (m_reply->bytesAvailable() > m_maxBytes)
+            abort(Abort::TooLarge);
+    }
+
+    // Every redirection is looked at before it is followed: it must not lead away from this
+    // machine when only loopback is allowed, nor from https to plain http.
+    void onRedirected(const QUrl& to)
+    {
+        if (m_loopbackOnly && !IsLoopbackUrl(to)) {
+            m_refusedHost = to.host();
+            abort(Abort::NotLoopback);
+        } else if (m_secure && to.scheme() != u"https")
+            abort(Abort::Insecure);
+        else
+            Q_EMIT m_reply->redirectAllowed();
+    }
+
+    void onFinished()
+    {
+        --*m_busy;
+        m_timer.stop();
+        const int status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        switch (m_abort) {
+        case Abort::TimedOut:
+            m_response.failure = QStringLiteral("timed out");
+            break;
+        case Abort::TooLarge:
+            m_response.failure = QStringLiteral("page too large");
+            break;
+        case Abort::NotLoopback:
+            m_response.failure = NotLoopbackFailure(m_refusedHost);
+            break;
+        case Abort::Insecure:
+            m_response.failure = QStringLiteral("insecure redirect");
+            break;
+        case Abort::None:
+            m_response.failure =
+                DescribeNetworkFailure(m_reply->error(), status, m_reply->errorString());
+            break;
+        }
+        if (m_response.failure.isEmpty()) {
+            m_response.status = status;
+            m_response.headers = m_reply->rawHeaderPairs();
+            m_response.body = m_reply->readAll();
+        }
+        m_complete = true;
+    }
+
+    std::shared_ptr<int> m_busy;
+    QPointer<QNetworkReply> m_reply; // the manager deletes it should it go first
+    qint64 m_maxBytes;
+    bool m_loopbackOnly;
+    bool m_secure;
+    QTimer m_timer;
+    QMetaObject::Connection m_finished;
+    QMetaObject::Connection m_readyRead;
+    QMetaObject::Connection m_redirected;
+    Abort m_abort = Abort::None;
+    QString m_refusedHost;
+    bool m_complete = false;
+    PageResponse m_response;
+};
+} // namespace
+
+QString DescribeNetworkFailure(QNetworkReply::NetworkError error, int httpStatus,
+                               const QString& errorText)
+{
+    switch (error) {
+    case QNetworkReply::NoError:
+        return {};
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("connection refused");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("connection closed");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("host not found");
+    case QNetworkReply::TimeoutError:
+        return QStringLiteral("timed out");
+    case QNetworkReply::OperationCanceledError:
+        return QStringLiteral("cancelled");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("secure connection failed");
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+        return QStringLiteral("network unavailable");
+    case QNetworkReply::TooManyRedirectsError:
+        return QStringLiteral("too many redirects");
+    case QNetworkReply::InsecureRedirectError:
+        return QStringLiteral("insecure redirect");
+    case QNetworkReply::ProtocolFailure:
+        return QStringLiteral("malformed answer");
+    default:
+        break;
+    }
+    // An error status comes with an answer of its own (a page, a JSON body): it arrived.
+    const bool statusWithPage =
+        (error >= QNetworkReply::ContentAccessDenied &&
+         error <= QNetworkReply::UnknownContentError) ||
+        (error >= QNetworkReply::InternalServerError && error <= QNetworkReply::UnknownServerError);
+    if ((statusWithPage && httpStatus > 0) || httpStatus >= 400)
+        return {};
+    if (error >= QNetworkReply::ProxyConnectionRefusedError &&
+        error <= QNetworkReply::UnknownProxyError)
+        return QStringLiteral("proxy error");
+    // A redirection that could not be followed (no address to go to, or one of no known kind)
+    // still arrived as an answer with its status.
+    if (httpStatus >= 300 && httpStatus < 400)
+        return {};
+    return errorText.isEmpty() ? QStringLiteral("network error") : errorText;
+}
+
+QtPageLoader::QtPageLoader()
+    : QtPageLoader(Limits{})
+{}
+
+QtPageLoader::QtPageLoader(Limits limits)
+    : m_limits(limits)
+{
+    // The variable holds for every loader of the process, however it was made: a test or a tool
+    // that forgets to pass the setting on still cannot reach past this machine.
+    if (qEnvironmentVariableIntValue("QUILLFEN_LOOPBACK_ONLY") != 0)
+        m_limits.loopbackOnly = true;
+}
+
+QtPageLoader::Manager& QtPageLoader::leastBusy()
+{
+    // Qt opens at most six connections to a host for one manager and queues the rest.
+    constexpr int kConnectionsPerManager = 6;
+    for (Manager& manager : m_managers)
+        if (*manager.busy < kConnectionsPerManager)
+            return manager;
+    Manager fresh;
+    fresh.manager = std::make_unique<QNetworkAccessManager>();
+    // Replies are deleted by their pages as soon as the run is done with them.
+    fresh.manager->setAutoDeleteReplies(false);
+    // A proxy is another host: when only this machine may be reached, nothing goes through one.
+    if (m_limits.loopbackOnly)
+        fresh.manager->setProxy(QNetworkProxy::NoProxy);
+    m_managers.push_back(std::move(fresh));
+    return m_managers.back();
+}
+
+QtPageLoader::~QtPageLoader() = default;
+
+QString QtPageLoader::refusal(const QUrl& url) const
+{
+    if (m_limits.loopbackOnly && !IsLoopbackUrl(url))
+        return NotLoopbackFailure(url.host());
+    return {};
+}
+
+std::unique_ptr<PendingPage> QtPageLoader::start(const PageRequest& pageRequest)
+{
+    const QUrl& address = pageRequest.url;
+    const QString scheme = address.scheme();
+    if (!address.isValid() || address.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
+        throw OperationFailed(QStringLiteral("Not a web address: ") + address.toDisplayString());
+    if (QString refused = refusal(address); !refused.isEmpty())
+        return std::make_unique<RefusedPage>(std::move(refused));
+    QNetworkRequest request(address);
+    request.setRawHeader("User-Agent", pageRequest.userAgent.isEmpty()
+                                           ? QByteArrayLiteral("Quillfen/" QUILLFEN_VERSION)
+                                           : pageRequest.userAgent);
+    if (pageRequest.maxRedirects > 0) {
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::UserVerifiedRedirectPolicy);
+        request.setMaximumRedirectsAllowed(pageRequest.maxRedirects);
+    } else {
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                             QNetworkRequest::ManualRedirectPolicy);
+    }
+    Manager& manager = leastBusy();
+    ++*manager.busy;
+    return std::make_unique<QtPendingPage>(manager.manager->get(request), m_limits, manager.busy);
+}

@@ -1,0 +1,442 @@
+#include "desktop/storage/SqliteAnswerStore.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+// Stored in the file's user_version. 1 kept answers by source and code; 2 by source, address and
+// code, and files of 1 are brought up to it on opening. A higher number was written by a newer
+// Quillfen, whose tables this one leaves alone.
+constexpr int kSchemaVersion = 2;
+constexpr int kSchemaWithoutAddress = 1;
+// The columns of an answer, in the order find() reads them.
+constexpr QStringView kColumns = u"found, name, brand, quantity, database_name, stored_at";
+
+// After this many lookups in a row that found the file locked for the whole busy timeout, another
+// program is holding it for good, and waiting once more per code would stall the run.
+constexpr int kBusyLimit = 3;
+
+// SQLite's primary result codes, as Qt's driver reports them in nativeErrorCode().
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteNotADatabase = 26;
+
+std::atomic<int> g_nextConnection{0};
+
+// The answers of files from before they were kept by address were all the real databases': each
+// is given the address its source had then. These are facts about files already written, so they
+// stay as they are here whatever the program's own defaults become.
+struct OldAddress
+{
+    QStringView source, base;
+};
+constexpr OldAddress kOldAddresses[] = {
+    {u"openfoodfacts", u"https://world.openfoodfacts.org"},
+    {u"openlibrary", u"https://openlibrary.org"},
+    {u"upcitemdb", u"https://api.upcitemdb.com"},
+};
+
+QString AddressesOfOldAnswers()
+{
+    QString cases;
+    for (const OldAddress& old : kOldAddresses)
+        cases += QStringLiteral(" WHEN '%1' THEN '%2'")
+                     .arg(old.source, AnswerAddressOf(QUrl(old.base.toString())));
+    return QStringLiteral("CASE source") + cases + QStringLiteral(" ELSE '' END");
+}
+
+QString Describe(const QSqlError& error)
+{
+    return error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+}
+
+// Qt binds a null QString as SQL NULL; a key must be text even when empty.
+QString Text(const QString& text)
+{
+    return text.isNull() ? QStringLiteral("") : text;
+}
+} // namespace
+
+struct SqliteAnswerStore::Statements
+{
+    explicit Statements(const QSqlDatabase& db)
+        : find(db)
+        , store(db)
+    {
+        find.setForwardOnly(true);
+    }
+
+    QSqlQuery find;
+    QSqlQuery store;
+};
+
+QString SqliteAnswerStore::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/Zandrik/Quillfen/lookups.sqlite");
+}
+
+SqliteAnswerStore::SqliteAnswerStore(QString path, std::chrono::milliseconds busyTimeout)
+    : m_path(std::move(path))
+    , m_connection(QStringLiteral("quillfen-answers-") + QString::number(g_nextConnection++))
+    , m_busyTimeout(busyTimeout)
+{}
+
+SqliteAnswerStore::~SqliteAnswerStore()
+{
+    close();
+    // No handle on the connection may outlive its removal.
+    m_db = QSqlDatabase();
+    if (m_added)
+        QSqlDatabase::removeDatabase(m_connection);
+}
+
+std::optional<StoredAnswer> SqliteAnswerStore::find(const QString& source, const QString& address,
+                                                    const QString& gtin)
+{
+    for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
+        QSqlQuery& query = m_statements->find;
+        query.bindValue(0, Text(source));
+        query.bindValue(1, Text(address));
+        query.bindValue(2, Text(gtin));
+        if (!query.exec()) {
+            if (handle(query.lastError()))
+                continue;
+            return std::nullopt;
+        }
+        m_busyInARow = 0;
+        std::optional<StoredAnswer> answer;
+        if (query.next()) {
+            answer.emplace();
+            answer->found = query.value(0).toBool();
+            answer->name = query.value(1).toString();
+            answer->brand = query.value(2).toString();
+            answer->quantity = query.value(3).toString();
+            answer->database = query.value(4).toString();
+            answer->storedAt = query.value(5).toLongLong();
+        }
+        // Ends the statement's read of the file; a read left open would keep every other copy's
+        // changes from being folded back into the file.
+        query.finish();
+        return answer;
+    }
+    return std::nullopt;
+}
+
+void SqliteAnswerStore::store(const QString& source, const QString& address, const QString& gtin,
+                              const StoredAnswer& answer)
+{
+    for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
+        QSqlQuery& query = m_statements->store;
+        query.bindValue(0, Text(source));
+        query.bindValue(1, Text(address));
+        query.bindValue(2, Text(gtin));
+        query.bindValue(3, answer.found ? 1 : 0);
+        query.bindValue(4, Text(answer.name));
+        query.bindValue(5, Text(answer.brand));
+        query.bindValue(6, Text(answer.quantity));
+        query.bindValue(7, Text(answer.database));
+        query.bindValue(8, answer.storedAt);
+        if (query.exec()) {
+            m_busyInARow = 0;
+            return;
+        }
+        if (!handle(query.lastError()))
+            return;
+    }
+}
+
+void SqliteAnswerStore::forgetAll()
+{
+    for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
+        QSqlQuery query(m_db);
+        if (query.exec(QStringLiteral("DELETE FROM answers")))
+            return;
+        if (!handle(query.lastError()))
+            return;
+    }
+}
+
+qint64 SqliteAnswerStore::count()
+{
+    for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
+        QSqlQuery query(m_db);
+        if (query.exec(QStringLiteral("SELECT COUNT(*) FROM answers")) && query.next())
+            return query.value(0).toLongLong();
+        if (!handle(query.lastError()))
+            return 0;
+    }
+    return 0;
+}
+
+QString SqliteAnswerStore::takeProblem()
+{
+    return m_problems.isEmpty() ? QString() : m_problems.takeFirst();
+}
+
+bool SqliteAnswerStore::ensureOpen()
+{
+    if (m_state == State::Open)
+        return true;
+    if (m_state == State::Silent)
+        return false;
+    Trouble trouble = Trouble::Unusable;
+    QString reason;
+    if (openChecked(trouble, reason)) {
+        m_state = State::Open;
+        return true;
+    }
+    close();
+    switch (trouble) {
+    case Trouble::Busy:
+        // Tried again at the next use.
+        if (++m_busyInARow >= kBusyLimit)
+            fallSilent(reason);
+        return false;
+    case Trouble::Damaged:
+        startAfresh(reason);
+        return m_state == State::Open;
+    case Trouble::Newer:
+        m_state = State::Silent;
+        m_problems.append(kNewerStoreMessage.toString());
+        return false;
+    case Trouble::Unusable:
+        fallSilent(reason);
+        return false;
+    }
+    return false;
+}
+
+bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
+{
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
+        trouble = Trouble::Unusable;
+        reason = QStringLiteral("its folder cannot be made");
+        return false;
+    }
+    if (!m_added) {
+        m_db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+        m_added = true;
+    }
+    if (!m_db.isValid()) {
+        trouble = Trouble::Unusable;
+        reason = QStringLiteral("Qt's SQLite driver is not installed");
+        return false;
+    }
+    m_db.setDatabaseName(m_path);
+    m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=") +
+                           QString::number(m_busyTimeout.count()));
+    if (!m_db.open()) {
+        trouble = classify(m_db.lastError());
+        reason = Describe(m_db.lastError());
+        return false;
+    }
+
+    QSqlQuery query(m_db);
+    const auto run = [&](const QString& sql) {
+        if (query.exec(sql))
+            return true;
+        trouble = classify(query.lastError());
+        reason = Describe(query.lastError());
+        return false;
+    };
+    const auto fail = [&](Trouble kind, QString why) {
+        trouble = kind;
+        reason = std::move(why);
+        return false;
+    };
+
+    // Everything that can show damage is read before anything is written, so a file moved aside
+    // is exactly the file that was found. The quick check reads every page, which also catches a
+    // file cut short: SQLite reads the missing pages as zeros and finds them malformed.
+    if (!run(QStringLiteral("PRAGMA quick_check")))
+        return false;
+    QStringList findings;
+    while (query.next())
+        findings.append(query.value(0).toString());
+    query.finish();
+    if (findings != QStringList{QStringLiteral("ok")})
+        return fail(Trouble::Damaged, findings.value(0, QStringLiteral("the check found nothing")));
+    const auto readVersion = [&](int& version) {
+        if (!run(QStringLiteral("PRAGMA user_version")))
+            return false;
+        version = query.next() ? query.value(0).toInt() : -1;
+        query.finish();
+        if (version > kSchemaVersion)
+            return fail(Trouble::Newer, QString());
+        return true;
+    };
+    // A newer Quillfen's file is read no further, and nothing is written to it.
+    int version = 0;
+    if (!readVersion(version))
+        return false;
+
+    // WAL lets other copies read while one writes. A file that cannot be written stays in its
+    // old journal mode, which is how a read-only file shows up here.
+    if (!run(QStringLiteral("PRAGMA journal_mode=WAL")))
+        return false;
+    const QString mode = query.next() ? query.value(0).toString() : QString();
+    query.finish();
+    if (mode.compare(u"wal", Qt::CaseInsensitive) != 0)
+        return fail(Trouble::Unusable, QStringLiteral("it cannot be opened for writing"));
+    // In WAL mode this keeps every commit whole; only the last few before a power cut can be
+    // lost, which costs a remembered answer at most.
+    if (!run(QStringLiteral("PRAGMA synchronous=NORMAL")))
+        return false;
+
+    // IMMEDIATE: two copies starting at once take turns here instead of both finding no table and
+    // both making one. The write also shows at once whether the file can be written.
+    const qint64 oldest = QDateTime::currentSecsSinceEpoch() -
+                          std::max(kFoundAnswerLifetime, kNotFoundAnswerLifetime);
+    if (!run(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    const auto inTransaction = [&] {
+        // Read again now that no other copy can change it: one may have brought the file up to
+        // date, or a newer Quillfen may have, since the first look.
+        if (!readVersion(version) ||
+            !run(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name = 'answers'")))
+            return false;
+        const bool existing = query.next() && query.value(0).toInt() > 0;
+        query.finish();
+        if (existing && version <= kSchemaWithoutAddress &&
+            (!run(QStringLiteral("CREATE TABLE answers_by_address AS SELECT source, ") +
+                  AddressesOfOldAnswers() + QStringLiteral(" AS address, code, ") + kColumns +
+                  QStringLiteral(" FROM answers")) ||
+             !run(QStringLiteral("DROP TABLE answers"))))
+            return false;
+        if (!run(QStringLiteral("CREATE TABLE IF NOT EXISTS answers ("
+                                "source TEXT NOT NULL, address TEXT NOT NULL, code TEXT NOT NULL, "
+                                "found INTEGER NOT NULL, name TEXT, brand TEXT, quantity TEXT, "
+                                "database_name TEXT, stored_at INTEGER NOT NULL, "
+                                "PRIMARY KEY (source, address, code)) WITHOUT ROWID")))
+            return false;
+        if (existing && version <= kSchemaWithoutAddress &&
+            (!run(QStringLiteral("INSERT OR REPLACE INTO answers SELECT * FROM "
+                                 "answers_by_address")) ||
+             !run(QStringLiteral("DROP TABLE answers_by_address"))))
+            return false;
+        // The table is there, but perhaps not as this version makes it.
+        if (!run(QStringLiteral("SELECT address, ") + kColumns +
+                 QStringLiteral(" FROM answers LIMIT 0")))
+            return false;
+        query.finish();
+        return run(QStringLiteral("PRAGMA user_version = ") + QString::number(kSchemaVersion)) &&
+               run(QStringLiteral("DELETE FROM answers WHERE stored_at < ") +
+                   QString::number(oldest)) &&
+               run(QStringLiteral("COMMIT"));
+    };
+    if (!inTransaction()) {
+        QSqlQuery(m_db).exec(QStringLiteral("ROLLBACK"));
+        return false;
+    }
+
+    m_statements = std::make_unique<Statements>(m_db);
+    if (!m_statements->find.prepare(
+            QStringLiteral("SELECT ") + kColumns +
+            QStringLiteral(" FROM answers WHERE source = ? AND address = ? AND code = ?")) ||
+        !m_statements->store.prepare(
+            QStringLiteral("INSERT OR REPLACE INTO answers (source, address, code, ") + kColumns +
+            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+        // Checked above; another copy would have to have changed the table since.
+        const QSqlError error = m_statements->find.lastError().isValid()
+                                    ? m_statements->find.lastError()
+                                    : m_statements->store.lastError();
+        return fail(Trouble::Damaged, Describe(error));
+    }
+    return true;
+}
+
+void SqliteAnswerStore::close()
+{
+    m_statements.reset();
+    if (m_db.isOpen())
+        m_db.close();
+    if (m_state == State::Open)
+        m_state = State::Closed;
+}
+
+void SqliteAnswerStore::startAfresh(const QString& reason)
+{
+    close();
+    const QString damaged = m_path + QStringLiteral(".damaged");
+    // The journal beside a damaged file is no better than the file, and must not be played into
+    // the new one.
+    QFile::remove(m_path + QStringLiteral("-wal"));
+    QFile::remove(m_path + QStringLiteral("-shm"));
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(m_path).toStdString(),
+                            QFile::encodeName(damaged).toStdString(), error);
+    if (error) {
+        fallSilent(reason + QStringLiteral("; it cannot be moved aside: ") +
+                   QString::fromStdString(error.message()));
+        return;
+    }
+    Trouble trouble = Trouble::Unusable;
+    QString again;
+    if (!openChecked(trouble, again)) {
+        close();
+        fallSilent(again);
+        return;
+    }
+    m_state = State::Open;
+    m_problems.append(
+        QStringLiteral("The file of remembered answers %1 was damaged (%2). It was "
+                       "moved aside as %3, and a new one was started.")
+            .arg(QDir::toNativeSeparators(m_path), reason, QDir::toNativeSeparators(damaged)));
+}
+
+void SqliteAnswerStore::fallSilent(const QString& reason)
+{
+    close();
+    m_state = State::Silent;
+    m_problems.append(QStringLiteral("Answers cannot be remembered in %1 (%2). Lookups go on "
+                                     "without remembering them.")
+                          .arg(QDir::toNativeSeparators(m_path), reason));
+}
+
+bool SqliteAnswerStore::handle(const QSqlError& error)
+{
+    switch (classify(error)) {
+    case Trouble::Busy:
+        if (++m_busyInARow >= kBusyLimit)
+            fallSilent(Describe(error));
+        return false;
+    case Trouble::Damaged:
+        startAfresh(Describe(error));
+        return m_state == State::Open;
+    case Trouble::Newer: // only found on opening
+    case Trouble::Unusable:
+        fallSilent(Describe(error));
+        return false;
+    }
+    return false;
+}
+
+SqliteAnswerStore::Trouble SqliteAnswerStore::classify(const QSqlError& error)
+{
+    // Extended codes carry the primary one in their low byte.
+    switch (error.nativeErrorCode().toInt() & 0xff) {
+    case kSqliteBusy:
+    case kSqliteLocked:
+        return Trouble::Busy;
+    // Only what SQLite itself calls damage is moved aside. A plain error means the tables are not
+    // what this version makes, which is as likely a newer Quillfen's doing as damage: left alone.
+    case kSqliteCorrupt:
+    case kSqliteNotADatabase:
+        return Trouble::Damaged;
+    default:
+        return Trouble::Unusable;
+    }
+}

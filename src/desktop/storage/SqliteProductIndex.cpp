@@ -1,0 +1,489 @@
+#include "desktop/storage/SqliteProductIndex.h"
+
+#include "common/OperationFailed.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QUrl>
+
+#include <atomic>
+#include <cstdio>
+#include <sqlite3.h>
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+// Written into every index; a file of another format is not read.
+// Format 2 keeps one row per key in a table ordered by the key itself, so a code is found in one
+// search of one tree; format 1 searched an index of keys and then the table of rows.
+constexpr char kFormat[] = "quillfen-product-index-2";
+// A row's text fields share one column, in the order of IndexedProduct (the code first), joined by
+// the ASCII unit separator: nothing searches them, and one value a row is the least there is to
+// write and to read back.
+constexpr char kFieldSeparator = '\x1F';
+// How many of SQLite's steps go by between two looks at whether the import was cancelled: a few
+// milliseconds' worth.
+constexpr int kStepsBetweenCancelChecks = 100'000;
+
+QString Text(QByteArrayView utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+QString Problem(sqlite3* db)
+{
+    const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)).trimmed() : QString();
+    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+}
+
+[[noreturn]] void WriteFailed(sqlite3* db)
+{
+    throw OperationFailed(QStringLiteral("Could not write the product index: ") + Problem(db));
+}
+
+void Exec(sqlite3* db, const char* statement)
+{
+    if (sqlite3_exec(db, statement, nullptr, nullptr, nullptr) != SQLITE_OK)
+        WriteFailed(db);
+}
+
+void SyncToDisk(const QString& path)
+{
+#ifdef Q_OS_UNIX
+    // Journaling is off while building, so the pages must be on the disk before the new file
+    // takes the old one's name: a crash right after the rename must not leave a broken index.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(path);
+#endif
+}
+
+// A statement, finalised when it goes; false when it could not be prepared.
+class Statement
+{
+    Q_DISABLE_COPY_MOVE(Statement)
+public:
+    Statement(sqlite3* db, const char* sql)
+    {
+        if (sqlite3_prepare_v2(db, sql, -1, &m_statement, nullptr) != SQLITE_OK) {
+            sqlite3_finalize(m_statement);
+            m_statement = nullptr;
+        }
+    }
+    ~Statement() { sqlite3_finalize(m_statement); }
+    explicit operator bool() const { return m_statement != nullptr; }
+    operator sqlite3_stmt*() const { return m_statement; }
+
+private:
+    sqlite3_stmt* m_statement = nullptr;
+};
+
+QString ColumnText(sqlite3_stmt* statement, int column)
+{
+    return Text(
+        QByteArrayView(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                       sqlite3_column_bytes(statement, column)));
+}
+
+// Binds UTF-8 text that outlives the statement's next step.
+void BindText(sqlite3_stmt* statement, int parameter, QByteArrayView utf8)
+{
+    sqlite3_bind_text(statement, parameter, utf8.data(), int(utf8.size()), SQLITE_STATIC);
+}
+
+// Runs a statement that returns no rows, then makes it ready for the next values.
+void Run(sqlite3* db, sqlite3_stmt* statement)
+{
+    const int step = sqlite3_step(statement);
+    sqlite3_reset(statement);
+    if (step != SQLITE_DONE)
+        WriteFailed(db);
+}
+
+class SqliteIndexBuilder final : public ProductIndexBuilder
+{
+public:
+    explicit SqliteIndexBuilder(const QString& target)
+        : m_target(target)
+        , m_buildPath(target + QStringLiteral(".building"))
+        , m_stagingPath(target + QStringLiteral(".staging"))
+        , m_lock(target + QStringLiteral(".lock"))
+    {
+        const QString folder = QFileInfo(target).absolutePath();
+        if (!QDir().mkpath(folder))
+            throw OperationFailed(QStringLiteral("Could not make the folder ") + folder);
+        // A lock left by a process that died is taken over; one held by a live one is not.
+        m_lock.setStaleLockTime(0);
+        if (!m_lock.tryLock(0))
+            throw OperationFailed(
+                QStringLiteral("Another import of the product index is under way (") +
+                m_lock.fileName() + u')');
+        // What a build that was stopped short left behind.
+        QFile::remove(m_buildPath);
+        QFile::remove(m_stagingPath);
+        // The builder belongs to one thread: no locking inside SQLite.
+        if (sqlite3_open_v2(QFile::encodeName(m_buildPath).constData(), &m_db,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
+                            nullptr) != SQLITE_OK)
+            WriteFailed(m_db);
+        // A throw-away file until it is complete: no journal, no syncing, one writer, and a
+        // page cache big enough that the rows go out in large writes.
+        Exec(m_db, "PRAGMA page_size = 16384; PRAGMA journal_mode = OFF; "
+                   "PRAGMA synchronous = OFF; PRAGMA locking_mode = EXCLUSIVE; "
+                   "PRAGMA cache_size = -65536");
+        Exec(m_db, "CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT); "
+                   "CREATE TABLE exports(id INTEGER PRIMARY KEY, database TEXT, file TEXT, "
+                   "export_date TEXT, products INTEGER); "
+                   "CREATE TABLE products(key TEXT PRIMARY KEY, fields TEXT, export INTEGER) "
+                   "WITHOUT ROWID");
+        // Rows arrive in the export's order; they wait in a file of their own and go into the
+        // table sorted by key at the end, so that the table is written front to back, full pages
+        // and all, instead of being split at random places row after row.
+        {
+            const Statement attach(m_db, "ATTACH DATABASE ?1 AS staging");
+            if (!attach)
+                WriteFailed(m_db);
+            const QByteArray staging = m_stagingPath.toUtf8();
+            BindText(attach, 1, staging);
+            Run(m_db, attach);
+        }
+        Exec(m_db, "PRAGMA staging.page_size = 16384; PRAGMA staging.journal_mode = OFF; "
+                   "PRAGMA staging.synchronous = OFF; "
+                   "CREATE TABLE staging.arrived(key TEXT, fields TEXT, export INTEGER); "
+                   "BEGIN");
+        if (sqlite3_prepare_v3(m_db,
+                               "INSERT INTO staging.arrived(key, fields, export) "
+                               "VALUES (?1, ?2, ?3)",
+                               -1, SQLITE_PREPARE_PERSISTENT, &m_insert, nullptr) != SQLITE_OK)
+            WriteFailed(m_db);
+    }
+
+    ~SqliteIndexBuilder() override
+    {
+        closeDatabase();
+        QFile::remove(m_stagingPath);
+        if (!m_committed)
+            QFile::remove(m_buildPath);
+    }
+
+    void beginExport(const IndexedExport& file) override
+    {
+        m_exports.append(file);
+        m_exports.back().products = 0;
+        m_exportId = m_exports.size();
+    }
+
+    void add(const ExportRow& row) override
+    {
+        if (m_exportId == 0)
+            throw OperationFailed(QStringLiteral("A row came before its export"));
+        m_packed.resize(0);
+        bool first = true;
+        for (const QByteArrayView field :
+             {row.code, row.productName, row.localName, row.englishName, row.genericName,
+              row.brands, row.quantity}) {
+            if (!first)
+                m_packed += kFieldSeparator;
+            first = false;
+            const qsizetype start = m_packed.size();
+            m_packed += field;
+            // The separator cannot be part of a field; a stray one becomes a space.
+            if (field.contains(kFieldSeparator))
+                m_packed.replace(start, field.size(),
+                                 field.toByteArray().replace(kFieldSeparator, ' '));
+        }
+        // Text as the export gave it: a byte that is not UTF-8 reads back as U+FFFD, as
+        // QString::fromUtf8 makes of it anywhere else.
+        BindText(m_insert, 1, row.key);
+        BindText(m_insert, 2, m_packed);
+        sqlite3_bind_int64(m_insert, 3, m_exportId);
+        Run(m_db, m_insert);
+        ++m_exports.back().products;
+    }
+
+    void giveUpWhen(const std::atomic<bool>& flag) override { m_giveUp = &flag; }
+
+    void commit() override
+    {
+        sqlite3_finalize(std::exchange(m_insert, nullptr));
+        {
+            const Statement insert(m_db, "INSERT INTO exports(id, database, file, export_date, "
+                                         "products) VALUES (?1, ?2, ?3, ?4, ?5)");
+            if (!insert)
+                WriteFailed(m_db);
+            for (qsizetype i = 0; i < m_exports.size(); ++i) {
+                const IndexedExport& file = m_exports[i];
+                const QByteArray database = file.database.toUtf8();
+                const QByteArray fileName = file.fileName.toUtf8();
+                const QByteArray date =
+                    file.exportDate.toUTC().toString(Qt::ISODateWithMs).toUtf8();
+                sqlite3_bind_int64(insert, 1, i + 1);
+                BindText(insert, 2, database);
+                BindText(insert, 3, fileName);
+                BindText(insert, 4, date);
+                sqlite3_bind_int64(insert, 5, file.products);
+                Run(m_db, insert);
+            }
+        }
+        {
+            const Statement insert(m_db, "INSERT INTO meta(name, value) VALUES (?1, ?2)");
+            if (!insert)
+                WriteFailed(m_db);
+            const QByteArray built =
+                QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toUtf8();
+            for (const auto& [name, value] :
+                 {std::pair{QByteArrayView("format"), QByteArrayView(kFormat)},
+                  std::pair{QByteArrayView("built"), QByteArrayView(built)}}) {
+                BindText(insert, 1, name);
+                BindText(insert, 2, value);
+                Run(m_db, insert);
+            }
+        }
+        // The sort goes over every row of every export in one statement; a cancel meanwhile
+        // interrupts it, and the build is given up as if it had failed. One too short to be
+        // interrupted is given up right after.
+        if (m_giveUp)
+            sqlite3_progress_handler(
+                m_db, kStepsBetweenCancelChecks,
+                [](void* flag) {
+                    return static_cast<const std::atomic<bool>*>(flag)->load() ? 1 : 0;
+                },
+                const_cast<std::atomic<bool>*>(m_giveUp));
+        // In key order, and among rows of one key in the order they came: the first one added
+        // is the one kept.
+        const int sorted = sqlite3_exec(m_db,
+                                        "INSERT OR IGNORE INTO products(key, fields, export) "
+                                        "SELECT key, fields, export FROM staging.arrived "
+                                        "ORDER BY key, rowid",
+                                        nullptr, nullptr, nullptr);
+        sqlite3_progress_handler(m_db, 0, nullptr, nullptr);
+        checkGivenUp();
+        if (sorted != SQLITE_OK)
+            WriteFailed(m_db);
+        Exec(m_db, "COMMIT");
+        Exec(m_db, "DETACH DATABASE staging");
+        QFile::remove(m_stagingPath);
+        if (sqlite3_close(m_db) != SQLITE_OK)
+            WriteFailed(m_db);
+        m_db = nullptr;
+        SyncToDisk(m_buildPath);
+#ifdef Q_OS_WIN
+        // Windows renames over an existing file only when nobody has it open.
+        QFile::remove(m_target);
+        const bool renamed = QFile::rename(m_buildPath, m_target);
+#else
+        const bool renamed = std::rename(QFile::encodeName(m_buildPath).constData(),
+                                         QFile::encodeName(m_target).constData()) == 0;
+#endif
+        if (!renamed)
+            throw OperationFailed(
+                QStringLiteral("Could not put the new product index in place at ") + m_target);
+        m_committed = true;
+        SyncToDisk(QFileInfo(m_target).absolutePath());
+    }
+
+private:
+    void checkGivenUp() const
+    {
+        if (m_giveUp && m_giveUp->load())
+            throw OperationFailed(QStringLiteral("The product index was not finished: cancelled"));
+    }
+
+    void closeDatabase()
+    {
+        sqlite3_finalize(std::exchange(m_insert, nullptr));
+        // Whatever is left unwritten goes with the file.
+        sqlite3_close_v2(std::exchange(m_db, nullptr));
+    }
+
+    QString m_target;
+    QString m_buildPath;
+    QString m_stagingPath;
+    QLockFile m_lock;
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_insert = nullptr;
+    const std::atomic<bool>* m_giveUp = nullptr;
+    QList<IndexedExport> m_exports;
+    qint64 m_exportId = 0; // 0 until the first export begins
+    QByteArray m_packed;
+    bool m_committed = false;
+};
+} // namespace
+
+QString DefaultProductIndexPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Zandrik/Quillfen/index.sqlite");
+}
+
+SqliteProductIndex::SqliteProductIndex(QString path)
+    : m_path(std::move(path))
+{}
+
+SqliteProductIndex::~SqliteProductIndex()
+{
+    close();
+}
+
+SqliteProductIndex::FileStamp SqliteProductIndex::stampOf(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return {};
+    return FileStamp{true, file.size(), file.lastModified(), file.metadataChangeTime()};
+}
+
+void SqliteProductIndex::close()
+{
+    sqlite3_finalize(std::exchange(m_find, nullptr));
+    sqlite3_close(std::exchange(m_db, nullptr));
+    m_exports.clear();
+    m_info = IndexInfo{};
+}
+
+bool SqliteProductIndex::ensureOpen()
+{
+    if (m_find)
+        return true;
+    if (m_triedOpening)
+        return false; // until reopenIfReplaced() sees another file
+    m_triedOpening = true;
+    m_openedStamp = stampOf(m_path);
+    m_info = IndexInfo{};
+    m_info.path = m_path;
+    m_info.exists = m_openedStamp.exists;
+    m_info.fileBytes = m_openedStamp.size;
+    if (!m_openedStamp.exists)
+        return false;
+    const auto fail = [&](const QString& problem) {
+        close();
+        m_info.path = m_path;
+        m_info.exists = true;
+        m_info.fileBytes = m_openedStamp.size;
+        m_info.problem = problem;
+        return false;
+    };
+    // Never written after it is built: immutable spares every read the file locks, and the
+    // file a reader opened stays its own even after a new one is renamed over its name.
+    const QByteArray uri = QUrl::fromLocalFile(m_path).toEncoded(QUrl::FullyEncoded) +
+                           QByteArrayLiteral("?mode=ro&immutable=1");
+    // The index is read only from the thread that opened it.
+    if (sqlite3_open_v2(uri.constData(), &m_db,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                        nullptr) != SQLITE_OK)
+        return fail(m_db ? Problem(m_db) : QStringLiteral("out of memory"));
+    QString format;
+    if (Statement meta(m_db, "SELECT name, value FROM meta"); meta) {
+        while (sqlite3_step(meta) == SQLITE_ROW) {
+            const QString name = ColumnText(meta, 0);
+            if (name == u"format")
+                format = ColumnText(meta, 1);
+            else if (name == u"built")
+                m_info.builtAt = QDateTime::fromString(ColumnText(meta, 1), Qt::ISODateWithMs);
+        }
+    }
+    if (format != QLatin1StringView(kFormat)) {
+        return fail(format.startsWith(QStringLiteral("quillfen-product-index-"))
+                        ? QStringLiteral("it was made by another version of Quillfen; import "
+                                         "the database again")
+                        : QStringLiteral("not a product index of this version of Quillfen"));
+    }
+    Statement exports(m_db, "SELECT id, database, file, export_date, products FROM exports "
+                            "ORDER BY id");
+    if (!exports)
+        return fail(Problem(m_db));
+    int step;
+    while ((step = sqlite3_step(exports)) == SQLITE_ROW) {
+        IndexedExport file{ColumnText(exports, 1), ColumnText(exports, 2),
+                           QDateTime::fromString(ColumnText(exports, 3), Qt::ISODateWithMs),
+                           sqlite3_column_int64(exports, 4)};
+        m_exports.insert(sqlite3_column_int64(exports, 0), file);
+        m_info.exports.append(file);
+        m_info.products += file.products;
+    }
+    if (step != SQLITE_DONE)
+        return fail(Problem(m_db));
+    // Lookups touch pages all over the file; mapped, they are read without a copy each.
+    sqlite3_exec(m_db, "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
+    if (sqlite3_prepare_v3(m_db, "SELECT fields, export FROM products WHERE key = ?1", -1,
+                           SQLITE_PREPARE_PERSISTENT, &m_find, nullptr) != SQLITE_OK)
+        return fail(Problem(m_db));
+    return true;
+}
+
+std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
+{
+    if (!ensureOpen())
+        return std::nullopt;
+    const QByteArray utf8 = code.toUtf8();
+    const QByteArrayView key = IndexKey(utf8);
+    if (key.isEmpty())
+        return std::nullopt;
+    // Taken straight from SQLite: through Qt's driver, binding the key and reading the row back
+    // as variants cost more than the search itself.
+    sqlite3_bind_text(m_find, 1, key.data(), int(key.size()), SQLITE_STATIC);
+    std::optional<IndexedProduct> found;
+    if (sqlite3_step(m_find) == SQLITE_ROW) {
+        const auto* const data = reinterpret_cast<const char*>(sqlite3_column_text(m_find, 0));
+        const QByteArrayView packed(data, sqlite3_column_bytes(m_find, 0));
+        IndexedProduct& product = found.emplace();
+        QString* const fields[] = {&product.code,
+                                   &product.fields.productName,
+                                   &product.fields.localName,
+                                   &product.fields.englishName,
+                                   &product.fields.genericName,
+                                   &product.fields.brands,
+                                   &product.fields.quantity};
+        qsizetype field = 0;
+        qsizetype start = 0;
+        while (field < qsizetype(std::size(fields)) && start <= packed.size()) {
+            qsizetype end = packed.indexOf(kFieldSeparator, start);
+            if (end < 0)
+                end = packed.size();
+            *fields[field++] = Text(packed.sliced(start, end - start));
+            start = end + 1;
+        }
+        const IndexedExport file = m_exports.value(sqlite3_column_int64(m_find, 1));
+        product.database = file.database;
+        product.exportDate = file.exportDate;
+    }
+    sqlite3_reset(m_find);
+    return found;
+}
+
+IndexInfo SqliteProductIndex::info()
+{
+    reopenIfReplaced();
+    ensureOpen();
+    return m_info;
+}
+
+bool SqliteProductIndex::reopenIfReplaced()
+{
+    if (!m_triedOpening) {
+        ensureOpen();
+        return false;
+    }
+    if (stampOf(m_path) == m_openedStamp)
+        return false;
+    close();
+    m_triedOpening = false;
+    ensureOpen();
+    return true;
+}
+
+std::unique_ptr<ProductIndexBuilder> SqliteProductIndex::startBuilding()
+{
+    return std::make_unique<SqliteIndexBuilder>(m_path);
+}

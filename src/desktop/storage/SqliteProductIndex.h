@@ -1,0 +1,54 @@
+#pragma once
+
+#include "platform/ProductIndex.h"
+
+#include <QDateTime>
+#include <QHash>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Where the index lives unless told otherwise: index.sqlite under the user's data folder
+// (~/.local/share/Zandrik/Quillfen/, or $XDG_DATA_HOME/Zandrik/Quillfen/).
+QString DefaultProductIndexPath();
+
+// The product index in an SQLite file, through SQLite's own interface rather than Qt's driver,
+// whose variants cost more than a lookup's search or an imported row's insert. The file is never
+// changed once built: a new index is written to a file of its own beside it and renamed over it
+// when complete, so a reader that still has the old file open keeps reading the old one, whole.
+class SqliteProductIndex final : public ProductIndex
+{
+    Q_DISABLE_COPY_MOVE(SqliteProductIndex)
+public:
+    explicit SqliteProductIndex(QString path = DefaultProductIndexPath());
+    ~SqliteProductIndex() override;
+
+    std::optional<IndexedProduct> find(QStringView code) override;
+    IndexInfo info() override;
+    bool reopenIfReplaced() override;
+    std::unique_ptr<ProductIndexBuilder> startBuilding() override;
+
+    QString path() const { return m_path; }
+
+private:
+    // What tells one file at the path from the next one put there.
+    struct FileStamp
+    {
+        bool exists = false;
+        qint64 size = 0;
+        QDateTime modified;
+        QDateTime changed;
+        bool operator==(const FileStamp&) const = default;
+    };
+    static FileStamp stampOf(const QString& path);
+    bool ensureOpen();
+    void close();
+
+    QString m_path;
+    sqlite3* m_db = nullptr; // null while closed
+    FileStamp m_openedStamp;
+    bool m_triedOpening = false;
+    sqlite3_stmt* m_find = nullptr;
+    QHash<qint64, IndexedExport> m_exports; // by their id in the file
+    IndexInfo m_info;
+};

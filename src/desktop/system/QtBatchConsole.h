@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/BatchConsole.h"
+
+class QtStopSignals;
+
+// The process's own standard input, output and error. Reading standard input stops waiting when
+// one of the stop signals arrives.
+class QtBatchConsole final : public BatchConsole
+{
+public:
+    explicit QtBatchConsole(const QtStopSignals& stopSignals);
+
+    FileSystem::Contents readStandardInput(qint64 limit) override;
+    bool standardInputIsTerminal() const override;
+    void writeStandardOutput(QByteArrayView bytes) override;
+    void writeStandardError(const QString& text) override;
+    bool standardErrorIsTerminal() const override;
+
+private:
+    const QtStopSignals& m_stopSignals;
+};

@@ -1,0 +1,61 @@
+#include "desktop/system/QtEventLoop.h"
+
+#include "common/ProgramEnding.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <algorithm>
+
+qint64 QtEventLoop::nowNs() const
+{
+    return m_coarse ? m_coarse->nowNs() : m_precise.nsecsElapsed();
+}
+
+void QtEventLoop::yield()
+{
+    throwIfEnding();
+    const qint64 now = nowNs();
+    if (!m_lastPassNs || now - *m_lastPassNs >= m_nextPassAfterNs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        m_lastPassNs = nowNs();
+        m_nextPassAfterNs =
+            std::clamp(*m_lastPassNs - now, kYieldIntervalNs, kLongestYieldIntervalNs);
+    }
+    throwIfEnding();
+}
+
+void QtEventLoop::waitForEvents()
+{
+    throwIfEnding();
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    m_lastPassNs = nowNs();
+    throwIfEnding();
+}
+
+void QtEventLoop::waitForEvents(std::chrono::milliseconds atMost)
+{
+    throwIfEnding();
+    // The timer's event is what ends the wait when nothing else comes.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.setTimerType(Qt::PreciseTimer);
+    wake.start(std::max(atMost, std::chrono::milliseconds(0)));
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    m_lastPassNs = nowNs();
+    throwIfEnding();
+}
+
+void QtEventLoop::endProgram()
+{
+    m_ending = true;
+    // Leaves every running loop, the main one included once control returns to it; loops
+    // started later return at once.
+    QCoreApplication::exit(0);
+}
+
+void QtEventLoop::throwIfEnding() const
+{
+    if (m_ending)
+        throw ProgramEnding{};
+}

@@ -1,0 +1,220 @@
+#include "desktop/window/QtListControl.h"
+
+#include "common/OperationFailed.h"
+#include "desktop/window/Twips.h"
+
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+[[noreturn]] void outOfBounds()
+{
+    throw OperationFailed(QStringLiteral("Index out of bounds"));
+}
+} // namespace
+
+// A row whose own text and tick are kept as plain values. The copy and the exports read every
+// row's text once or twice and its tick once, and the tree's generic storage turns each read
+// into a variant round trip that costs several times the rest of the row's work.
+class ListRowItem final : public QTreeWidgetItem
+{
+public:
+    static constexpr int Type = QTreeWidgetItem::UserType + 1;
+
+    explicit ListRowItem(const QString& text)
+        : QTreeWidgetItem(Type)
+        , m_text(text)
+    {}
+
+    const QString& rowText() const { return m_text; }
+    bool isTicked() const { return m_check == Qt::Checked; }
+
+    QVariant data(int column, int role) const override
+    {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+            return m_text;
+        // A row without a check box has no state at all, so that none is drawn; a state is
+        // handed out as the enumeration, as the tree itself would.
+        if (column == 0 && role == Qt::CheckStateRole)
+            return m_check == kNoCheckBox ? QVariant()
+                                          : QVariant::fromValue(Qt::CheckState(m_check));
+        return QTreeWidgetItem::data(column, role);
+    }
+
+    void setData(int column, int role, const QVariant& value) override
+    {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole)) {
+            m_text = value.toString();
+            emitDataChanged();
+            return;
+        }
+        if (column == 0 && role == Qt::CheckStateRole) {
+            const int check = value.isValid() ? value.toInt() : kNoCheckBox;
+            if (check != m_check) {
+                m_check = check;
+                emitDataChanged();
+            }
+            return;
+        }
+        QTreeWidgetItem::setData(column, role, value);
+    }
+
+private:
+    static constexpr int kNoCheckBox = -1;
+
+    QString m_text;
+    int m_check = kNoCheckBox;
+};
+
+QtListControl::QtListControl(QTreeWidget& tree, bool checkBoxes)
+    : m_tree(tree)
+    , m_checkBoxes(checkBoxes)
+{
+    // The lists get their columns at start-up, as the window's load step adds them.
+    m_tree.setColumnCount(0);
+    m_scrollTimer.setSingleShot(true);
+    m_scrollTimer.callOnTimeout([this] {
+        if (ListRowItem* const scroll = std::exchange(m_pendingScroll, nullptr)) {
+            m_tree.scrollToItem(scroll);
+            m_sinceScroll.start();
+        }
+    });
+}
+
+QtListControl::~QtListControl() = default;
+
+ListRowItem* QtListControl::item(int row) const
+{
+    if (row < 1 || row > int(m_rows.size()))
+        outOfBounds();
+    return m_rows[row - 1];
+}
+
+void QtListControl::checkColumn(int column) const
+{
+    if (column < 1 || column > m_headers.size())
+        outOfBounds();
+}
+
+int QtListControl::count() const
+{
+    return int(m_rows.size());
+}
+
+QString QtListControl::text(int row) const
+{
+    return item(row)->rowText();
+}
+
+void QtListControl::setText(int row, const QString& text)
+{
+    item(row)->setText(0, text);
+}
+
+QString QtListControl::subItem(int row, int n) const
+{
+    QTreeWidgetItem* const it = item(row);
+    if (n < 1)
+        outOfBounds();
+    return it->text(n);
+}
+
+void QtListControl::setSubItem(int row, int n, const QString& text)
+{
+    QTreeWidgetItem* const it = item(row);
+    if (n < 1)
+        outOfBounds();
+    it->setText(n, text);
+}
+
+int QtListControl::add(const QString& text)
+{
+    auto* const it = new ListRowItem(text);
+    // A row never has rows under it; said so, the view skips asking each row about children
+    // whenever it lays the list out, which it does after every row added.
+    const Qt::ItemFlags flags = it->flags() | Qt::ItemNeverHasChildren;
+    if (m_checkBoxes) {
+        it->setFlags(flags | Qt::ItemIsUserCheckable);
+        it->setCheckState(0, Qt::Unchecked);
+    } else {
+        it->setFlags(flags & ~Qt::ItemIsUserCheckable);
+    }
+    m_tree.addTopLevelItem(it);
+    m_rows.push_back(it);
+    return count();
+}
+
+void QtListControl::remove(int row)
+{
+    if (item(row) == m_pendingScroll)
+        m_pendingScroll = nullptr;
+    m_rows.erase(m_rows.begin() + (row - 1));
+    delete m_tree.takeTopLevelItem(row - 1);
+}
+
+void QtListControl::clear()
+{
+    m_pendingScroll = nullptr;
+    m_rows.clear();
+    m_tree.clear();
+}
+
+int QtListControl::selectedIndex() const
+{
+    QTreeWidgetItem* const current = m_tree.currentItem();
+    return current ? m_tree.indexOfTopLevelItem(current) + 1 : 0;
+}
+
+bool QtListControl::isChecked(int row) const
+{
+    return item(row)->isTicked();
+}
+
+void QtListControl::setChecked(int row, bool checked)
+{
+    item(row)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+}
+
+void QtListControl::ensureVisible(int row)
+{
+    m_pendingScroll = item(row);
+    if (m_scrollTimer.isActive())
+        return;
+    // At the next pass, unless the list scrolled a moment ago: then when the moment is over.
+    const qint64 since = m_sinceScroll.isValid() ? m_sinceScroll.elapsed() : kScrollInterval;
+    m_scrollTimer.start(int(std::max<qint64>(0, kScrollInterval - since)));
+}
+
+int QtListControl::columnCount() const
+{
+    return int(m_headers.size());
+}
+
+QString QtListControl::columnHeader(int column) const
+{
+    checkColumn(column);
+    return m_headers[column - 1];
+}
+
+int QtListControl::addColumnHeader(const QString& text)
+{
+    m_headers.append(text);
+    m_tree.setColumnCount(int(m_headers.size()));
+    m_tree.setHeaderLabels(m_headers);
+    return int(m_headers.size());
+}
+
+int QtListControl::columnWidth(int column) const
+{
+    checkColumn(column);
+    return PixelsToTwips(m_tree.columnWidth(column - 1));
+}
+
+void QtListControl::setColumnWidth(int column, int twips)
+{
+    checkColumn(column);
+    m_tree.setColumnWidth(column - 1, TwipsToPixels(twips));
+}

@@ -1,0 +1,250 @@
+#include "index/ExportReader.h"
+
+#include <bit>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+// A real product line is a few kilobytes; a "line" this long is damage (or not an export), and
+// is skipped instead of held.
+constexpr qsizetype kLongestLine = 16 * 1024 * 1024;
+// The line cut by a chunk's end is kept in a buffer that is reused; after a very long one, the
+// buffer is given back rather than kept that large for the rest of the import.
+constexpr qsizetype kLargestKeptCarry = 1024 * 1024;
+
+bool IsSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
+
+QByteArrayView Trimmed(QByteArrayView text)
+{
+    qsizetype from = 0;
+    qsizetype to = text.size();
+    while (from < to && IsSpace(text[from]))
+        ++from;
+    while (to > from && IsSpace(text[to - 1]))
+        --to;
+    return text.sliced(from, to - from);
+}
+
+// Tabs in [p, end), eight bytes at a time: most of a line lies past the last column the index
+// keeps, and only its field count matters there.
+qsizetype CountTabs(const char* p, const char* end)
+{
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kTabs = kOnes * '\t';
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+    qsizetype count = 0;
+    while (end - p >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        const std::uint64_t x = word ^ kTabs; // a zero byte where there is a tab
+        // The high bit of each byte is set unless the byte is zero; no carry crosses bytes.
+        const std::uint64_t nonZero = ((x & kLow7) + kLow7) | x;
+        count += std::popcount(~nonZero & kHigh);
+        p += 8;
+    }
+    for (; p < end; ++p)
+        count += *p == '\t';
+    return count;
+}
+
+// How many characters of UTF-8 text: the bytes that do not continue a sequence.
+qsizetype Utf8Length(QByteArrayView text)
+{
+    qsizetype count = 0;
+    for (const char c : text)
+        count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+// The first `limit` characters of UTF-8 text, never ending inside a character.
+QByteArrayView Utf8Prefix(QByteArrayView text, qsizetype limit)
+{
+    // No more bytes than characters allowed: nothing to count.
+    if (text.size() <= limit)
+        return text;
+    qsizetype count = 0;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        if ((static_cast<unsigned char>(text[at]) & 0xC0) != 0x80 && count++ == limit)
+            return text.first(at);
+    }
+    return text;
+}
+} // namespace
+
+ExportReader::ExportReader(QByteArrayView localLanguage)
+{
+    if (!localLanguage.isEmpty() && localLanguage != "en")
+        m_localColumn = "product_name_" + localLanguage.toByteArray();
+}
+
+bool ExportReader::feed(QByteArrayView text, const RowSink& sink)
+{
+    if (!m_problem.isEmpty())
+        return false;
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    if (!m_carry.isEmpty() || m_discardingLine) {
+        const auto* newline = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+        const char* lineEnd = newline ? newline : end;
+        if (!m_discardingLine) {
+            m_carry.append(p, lineEnd - p);
+            if (m_carry.size() > kLongestLine) {
+                m_carry = QByteArray();
+                m_discardingLine = true;
+            }
+        }
+        if (!newline)
+            return true;
+        if (m_discardingLine) {
+            m_discardingLine = false;
+            if (!m_headerRead) {
+                m_problem = QStringLiteral("the first line is not a header line");
+                return false;
+            }
+            ++m_skips.wrongFieldCount;
+        } else {
+            line(m_carry, sink);
+            if (m_carry.capacity() > kLargestKeptCarry)
+                m_carry = QByteArray();
+            else
+                m_carry.resize(0);
+        }
+        p = newline + 1;
+    }
+    while (p < end && m_problem.isEmpty()) {
+        const auto* newline = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
+        if (!newline) {
+            m_carry.append(p, end - p);
+            break;
+        }
+        line(QByteArrayView(p, newline - p), sink);
+        p = newline + 1;
+    }
+    return m_problem.isEmpty();
+}
+
+bool ExportReader::finish(const RowSink& sink)
+{
+    if (!m_problem.isEmpty())
+        return false;
+    if (m_discardingLine) {
+        m_discardingLine = false;
+        ++m_skips.wrongFieldCount;
+    } else if (!m_carry.isEmpty()) {
+        line(m_carry, sink);
+        m_carry = QByteArray();
+    }
+    if (!m_headerRead && m_problem.isEmpty())
+        m_problem = QStringLiteral("the export holds no header line");
+    return m_problem.isEmpty();
+}
+
+void ExportReader::header(QByteArrayView text)
+{
+    if (text.startsWith("\xEF\xBB\xBF"))
+        text = text.sliced(3);
+    m_headerRead = true;
+    bool haveCode = false;
+    qsizetype column = 0;
+    for (qsizetype from = 0;; ++column) {
+        const qsizetype tab = text.indexOf('\t', from);
+        const QByteArrayView name =
+            Trimmed(text.sliced(from, (tab < 0 ? text.size() : tab) - from));
+        signed char slot = -1;
+        if (name == "code")
+            slot = Code;
+        else if (name == "product_name")
+            slot = ProductName;
+        else if (!m_localColumn.isEmpty() && name == m_localColumn)
+            slot = LocalName;
+        else if (name == "product_name_en")
+            slot = EnglishName;
+        else if (name == "generic_name")
+            slot = GenericName;
+        else if (name == "brands")
+            slot = Brands;
+        else if (name == "quantity")
+            slot = Quantity;
+        // A name given twice: the first column of that name is the one read.
+        for (const signed char taken : m_slotOfColumn)
+            if (slot >= 0 && taken == slot)
+                slot = -1;
+        m_slotOfColumn.push_back(slot);
+        if (slot >= 0)
+            m_lastKeptColumn = column;
+        haveCode = haveCode || slot == Code;
+        if (tab < 0)
+            break;
+        from = tab + 1;
+    }
+    m_fieldCount = column + 1;
+    if (!haveCode)
+        m_problem = QStringLiteral("the first line names no \"code\" column: not a product export");
+}
+
+void ExportReader::line(QByteArrayView text, const RowSink& sink)
+{
+    if (text.endsWith('\r'))
+        text.chop(1);
+    if (!m_headerRead) {
+        header(text);
+        return;
+    }
+    if (text.isEmpty())
+        return; // a blank line holds no product and is no damage either
+
+    QByteArrayView fields[Slots];
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    qsizetype fieldCount = 0;
+    for (;;) {
+        const auto* tab = static_cast<const char*>(std::memchr(p, '\t', std::size_t(end - p)));
+        const char* fieldEnd = tab ? tab : end;
+        if (fieldCount < m_fieldCount) {
+            const signed char slot = m_slotOfColumn[std::size_t(fieldCount)];
+            if (slot >= 0)
+                fields[slot] = QByteArrayView(p, fieldEnd - p);
+        }
+        ++fieldCount;
+        if (!tab)
+            break;
+        p = tab + 1;
+        if (fieldCount > m_lastKeptColumn) {
+            fieldCount += 1 + CountTabs(p, end);
+            break;
+        }
+    }
+    if (fieldCount != m_fieldCount) {
+        ++m_skips.wrongFieldCount;
+        return;
+    }
+    ExportRow row;
+    row.code = Trimmed(fields[Code]);
+    if (row.code.isEmpty()) {
+        ++m_skips.emptyCode;
+        return;
+    }
+    if (row.code.size() > kLongestCode && Utf8Length(row.code) > kLongestCode) {
+        ++m_skips.longCode;
+        return;
+    }
+    row.key = IndexKey(row.code);
+    const auto kept = [&](Slot slot) {
+        const QByteArrayView whole = fields[slot];
+        const QByteArrayView cut = Utf8Prefix(whole, kLongestIndexedText);
+        m_fieldsCut += cut.size() != whole.size();
+        return cut;
+    };
+    row.productName = kept(ProductName);
+    row.localName = kept(LocalName);
+    row.englishName = kept(EnglishName);
+    row.genericName = kept(GenericName);
+    row.brands = kept(Brands);
+    row.quantity = kept(Quantity);
+    ++m_rows;
+    sink(row);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "lookup/LookupSource.h"
+
+class ProductIndex;
+
+inline constexpr QStringView kNoProductIndex = u"no product index (import one first)";
+
+// The product index imported from the open databases' exports: answers from this machine, at
+// once, with no request and no pacing. A code it lacks goes on to the next source, since the
+// export is a snapshot and the product may be newer.
+class IndexSource final : public LookupSource
+{
+public:
+    explicit IndexSource(ProductIndex& index)
+        : m_index(index)
+    {}
+
+    QString name() const override { return QStringLiteral("index"); }
+    QString displayName() const override { return QStringLiteral("Product index"); }
+    bool takes(const CheckedCode& checked) const override { return checked.isValid(); }
+    SourceRequest request(const QString&, const CheckedCode&) const override { return {}; }
+    SourceAnswer read(const SourceResponse&, const QString&) const override
+    {
+        return SourceAnswer::failed(QStringLiteral("not asked over the network"));
+    }
+    bool isLocal() const override { return true; }
+    std::optional<SourceAnswer> answerLocally(const CheckedCode& checked) override;
+    void prepareRun() override;
+    int perMinute() const override { return 0; }
+    bool remembered() const override { return false; }
+
+private:
+    ProductIndex& m_index;
+    bool m_present = false;
+    QString m_absence = kNoProductIndex.toString(); // the reason a lookup fails without one
+};

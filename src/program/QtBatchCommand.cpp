@@ -1,0 +1,51 @@
+#include "program/QtBatchCommand.h"
+
+#include "app/BatchCommand.h"
+#include "desktop/files/QtFileSystem.h"
+#include "desktop/files/QtOutputFiles.h"
+#include "desktop/network/QtPageLoader.h"
+#include "desktop/storage/QtSettingsStore.h"
+#include "desktop/storage/SqliteAnswerStore.h"
+#include "desktop/storage/SqlitePacingStore.h"
+#include "desktop/storage/SqliteProductIndex.h"
+#include "desktop/system/QtBatchConsole.h"
+#include "desktop/system/QtClock.h"
+#include "desktop/system/QtEventLoop.h"
+#include "desktop/system/QtStopSignals.h"
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
+int BatchCommand(const AppConfig& config)
+{
+#ifdef Q_OS_UNIX
+    // Past the file size limit (ulimit -f) the system would end the run without a word; ignored,
+    // the write fails instead and is reported like a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    QtStopSignals stopSignals;
+    QtFileSystem files;
+    QtBatchConsole console(stopSignals);
+    QtOutputFiles outputs;
+    QtSettingsStore settings;
+    QtPageLoader pages(QtPageLoader::Limits{.loopbackOnly = config.loopbackOnly});
+    QtEventLoop eventLoop;
+    QtClock clock;
+    SqliteAnswerStore answers;
+    SqlitePacingStore pacing;
+    SqliteProductIndex index;
+    return RunBatch(config, BatchServices{
+                                .files = files,
+                                .console = console,
+                                .outputs = outputs,
+                                .stopSignals = stopSignals,
+                                .settings = settings,
+                                .pages = pages,
+                                .eventLoop = eventLoop,
+                                .clock = clock,
+                                .answers = answers,
+                                .index = index,
+                                .pacing = &pacing,
+                            });
+}

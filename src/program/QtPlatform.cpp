@@ -1,0 +1,148 @@
+#include "program/QtPlatform.h"
+
+#include "app/Form1.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <algorithm>
+
+QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
+    : m_title(initialTitle)
+    , m_listView1(*m_window.listView1(), false)
+    , m_listView2(*m_window.listView2(), true)
+    , m_progressBar1(*m_window.progressBar1())
+    , m_commonDialog1(m_window, m_eventLoop)
+    , m_messageBox(m_window, m_title, m_eventLoop)
+    , m_inputBox(m_window, m_title, m_eventLoop)
+    , m_skin(m_window)
+    , m_pageLoader(QtPageLoader::Limits{.loopbackOnly = loopbackOnly})
+    , m_sourcesDialog(m_window, m_eventLoop)
+    , m_questionBox(m_window, m_title, m_eventLoop)
+    , m_aboutBox(m_window, m_eventLoop)
+    , m_progressDialog(m_window)
+    , m_downloadStore(QFileInfo(m_productIndex.path()).absolutePath())
+{}
+
+Platform QtPlatform::services()
+{
+    return Platform{
+        .window = m_window,
+        .listView1 = m_listView1,
+        .listView2 = m_listView2,
+        .progressBar1 = m_progressBar1,
+        .commonDialog1 = m_commonDialog1,
+        .messageBox = m_messageBox,
+        .inputBox = m_inputBox,
+        .eventLoop = m_eventLoop,
+        .title = m_title,
+        .browser = m_browser,
+        .files = m_files,
+        .settings = m_settings,
+        .capture = m_capture,
+        .skin = m_skin,
+        .pageLoader = m_pageLoader,
+        .clipboard = m_clipboard,
+        .textFiles = m_textFiles,
+        .spreadsheet = m_spreadsheet,
+        .clock = m_clock,
+        .answers = m_answers,
+        .pacing = m_pacing,
+        .productIndex = m_productIndex,
+        .sourcesDialog = m_sourcesDialog,
+        .questionBox = m_questionBox,
+        .aboutBox = m_aboutBox,
+        .progressDialog = m_progressDialog,
+        .inputFiles = m_inputFiles,
+        .httpFetcher = m_httpFetcher,
+        .downloadStore = m_downloadStore,
+    };
+}
+
+void ConnectForm1(QtForm1Window& window, Form1& form)
+{
+    const std::pair<QPushButton*, void (Form1::*)()> clicks[] = {
+        {window.pushButton6(), &Form1::PushButton6_Click},
+        {window.pushButton3(), &Form1::PushButton3_Click},
+        {window.pushButton1(), &Form1::PushButton1_Click},
+        {window.pushButton7(), &Form1::PushButton7_Click},
+        {window.pushButton17(), &Form1::PushButton17_Click},
+        {window.pushButton4(), &Form1::PushButton4_Click},
+        {window.pushButton13(), &Form1::PushButton13_Click},
+        {window.pushButton2(), &Form1::PushButton2_Click},
+        {window.pushButton5(), &Form1::PushButton5_Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        QObject::connect(button, &QPushButton::clicked, &window,
+                         [&form, handler = handler] { (form.*handler)(); });
+
+    const std::pair<QAction*, void (Form1::*)()> items[] = {
+        {window.sourcesAction(), &Form1::EditSources},
+        {window.forgetAnswersAction(), &Form1::ForgetRememberedAnswers},
+        {window.importDatabaseAction(), &Form1::ImportProductDatabase},
+        {window.downloadDatabaseAction(), &Form1::DownloadProductDatabase},
+        {window.stopLookingUpAction(), &Form1::StopLookingUp},
+        {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
+        {window.aboutAction(), &Form1::ShowAbout},
+    };
+    for (const auto& [action, handler] : items)
+        QObject::connect(action, &QAction::triggered, &window,
+                         [&form, handler = handler] { (form.*handler)(); });
+
+    QObject::connect(&window, &QtForm1Window::closeRequested, &window, [&form] {
+        form.Form_QueryUnload();
+        form.Form_Unload();
+    });
+    QObject::connect(&window, &QtForm1Window::backgroundMouseMoved, &window,
+                     [&form] { form.Form_MouseMove(); });
+    QObject::connect(&window, &QtForm1Window::buttonMouseMoved, &window,
+                     [&form] { form.PushButton_MouseMove(); });
+    QObject::connect(&window, &QtForm1Window::listKeyDown, &window,
+                     [&form](int list, int keyCode, int shift) {
+                         if (list == 1)
+                             form.ListView1_KeyDown(keyCode, shift);
+                         else
+                             form.ListView2_KeyDown(keyCode, shift);
+                     });
+    QObject::connect(&window, &QtForm1Window::listDoubleClicked, &window, [&form](int list) {
+        if (list == 1)
+            form.ListView1_DblClick();
+        else
+            form.ListView2_DblClick();
+    });
+    QObject::connect(&window, &QtForm1Window::listMouseMoved, &window, [&form](int list) {
+        if (list == 1)
+            form.ListView1_MouseMove();
+        else
+            form.ListView2_MouseMove();
+    });
+
+    // The first change starts the clock and later ones ride along, so edits that never pause (a
+    // long file load) are still saved about once a second.
+    auto* const autoSave = new QTimer(&window);
+    autoSave->setSingleShot(true);
+    autoSave->setInterval(kCodeListAutoSaveDelayMs);
+    const auto changed = [autoSave] {
+        if (!autoSave->isActive())
+            autoSave->start();
+    };
+    const QAbstractItemModel* const codes = window.listView1()->model();
+    QObject::connect(codes, &QAbstractItemModel::rowsInserted, autoSave, changed);
+    QObject::connect(codes, &QAbstractItemModel::rowsRemoved, autoSave, changed);
+    QObject::connect(codes, &QAbstractItemModel::modelReset, autoSave, changed);
+    QObject::connect(codes, &QAbstractItemModel::dataChanged, autoSave, changed);
+    QObject::connect(autoSave, &QTimer::timeout, &window, [&form, autoSave] {
+        QElapsedTimer took;
+        took.start();
+        form.AutoSaveCodeList();
+        // A list of a million codes takes a good part of a second to save, and the window waits
+        // meanwhile: the next save comes no sooner than ten times that, so that saving never
+        // takes more than a tenth of the time of a long load.
+        autoSave->setInterval(int(std::max<qint64>(kCodeListAutoSaveDelayMs, 10 * took.elapsed())));
+    });
+}

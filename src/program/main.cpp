@@ -1,0 +1,137 @@
+// The program's entry: settle the configuration, build the window, run start-up, show it.
+#include "app/AppConfig.h"
+#include "app/Form1.h"
+#include "app/LookupSetup.h"
+#include "app/TimeSeededChance.h"
+#include "common/Loopback.h"
+#include "desktop/system/QuitSignalWatcher.h"
+#include "program/QtBatchCommand.h"
+#include "program/QtIndexCommands.h"
+#include "program/QtPlatform.h"
+
+#include <QApplication>
+#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
+#include <QProcessEnvironment>
+
+#include <cstdio>
+#include <cstdlib>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
+namespace {
+// Without a display Qt aborts with a message few people can act on; say what to do instead.
+bool displayAvailable(const QProcessEnvironment& environment)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    return !environment.value(QStringLiteral("DISPLAY")).isEmpty() ||
+           !environment.value(QStringLiteral("WAYLAND_DISPLAY")).isEmpty() ||
+           !environment.value(QStringLiteral("QT_QPA_PLATFORM")).isEmpty();
+#else
+    Q_UNUSED(environment);
+    return true;
+#endif
+}
+
+// Qt ends the program when the display the environment names cannot be reached (no server at
+// DISPLAY, a Wayland socket that is gone), with advice about reinstalling. While the
+// application starts, such an end says what is wrong instead, and exits like the check above.
+QtMessageHandler gDefaultMessageHandler = nullptr;
+
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message)
+{
+    if (type != QtFatalMsg) {
+        if (gDefaultMessageHandler)
+            gDefaultMessageHandler(type, context, message);
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    std::fprintf(stderr,
+                 "Quillfen could not open a window: the display (DISPLAY=%s, WAYLAND_DISPLAY=%s) "
+                 "cannot be reached.\nStart it from a desktop session, or inside a virtual X "
+                 "server:\n    xvfb-run -a quillfen\n(Qt said: %s)\n",
+                 display.constData(), wayland.constData(), qPrintable(message));
+    std::_Exit(1);
+}
+// The proxy the user's environment names (http_proxy, https_proxy, no_proxy, or the desktop's
+// setting) carries the requests to the open databases. When only this machine may be reached,
+// no proxy at all: the proxy itself would be another machine.
+void ChooseProxies(bool loopbackOnly)
+{
+    QNetworkProxyFactory::setUseSystemConfiguration(!loopbackOnly);
+    if (loopbackOnly)
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Zandrik"));
+    QCoreApplication::setApplicationName(kProductName.toString());
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLFEN_VERSION));
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+
+    // The options first: --help, --version and a mistyped option need no display.
+    CommandLineResult parsed;
+    {
+        const QCoreApplication options(argc, argv);
+        parsed = ParseCommandLine(QCoreApplication::arguments(), environment,
+                                  QCoreApplication::applicationDirPath());
+    }
+    if (!parsed.config) {
+        std::fputs(parsed.message.toLocal8Bit().constData(),
+                   parsed.exitCode == 0 ? stdout : stderr);
+        return parsed.exitCode;
+    }
+    const AppConfig& config = *parsed.config;
+    ChooseProxies(config.loopbackOnly);
+    // Batch mode and the index commands need no display: they must not load the window's
+    // platform plugin.
+    if (config.mode == RunMode::Batch) {
+        const QCoreApplication application(argc, argv);
+        return BatchCommand(config);
+    }
+    if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex) {
+        const QCoreApplication application(argc, argv);
+        if (config.mode == RunMode::ImportIndex)
+            return ImportIndexCommand(config.importFiles, LocaleLanguage());
+        const bool loopbackOnly = config.loopbackOnly;
+        return DownloadIndexCommand(
+            LocaleLanguage(), OpenDatabaseAgent(config.contact),
+            [loopbackOnly](const QUrl& url) { return !loopbackOnly || IsLoopbackUrl(url); },
+            environment);
+    }
+    if (!displayAvailable(environment)) {
+        std::fputs("Quillfen needs a graphical display, and none was found (DISPLAY and "
+                   "WAYLAND_DISPLAY are empty).\nStart it from a desktop session, or inside a "
+                   "virtual X server:\n    xvfb-run -a quillfen\n",
+                   stderr);
+        return 1;
+    }
+
+#ifdef Q_OS_UNIX
+    // Past the file size limit (ulimit -f) the system would end the program, session and all;
+    // ignored, the write fails instead and the export reports it like any other failed write.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+
+    gDefaultMessageHandler = qInstallMessageHandler(StartupMessageHandler);
+    QApplication application(argc, argv);
+    qInstallMessageHandler(gDefaultMessageHandler);
+    QtPlatform platform(config.productName, config.loopbackOnly);
+    TimeSeededChance chance;
+    Form1 form(platform.services(), config, chance);
+    ConnectForm1(platform.window(), form);
+
+    form.Form_Load();
+    // Only now: a quit signal during start-up ends the program the ordinary way, before the code
+    // list is restored, when a close would save a list that is not all there yet.
+    QuitSignalWatcher quitSignals(platform.window());
+    quitSignals.install();
+    platform.window().showCentred();
+    return QApplication::exec();
+}

@@ -1,0 +1,127 @@
+// Result files on disk: whole or not at all, nothing left behind, refusals before any write, and
+// a workbook of rows in order read back by another reader.
+#include "common/OperationFailed.h"
+#include "desktop/files/QtOutputFiles.h"
+#include "support/WorkbookCells.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestQtOutputFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void text_replacesTheFileOnlyOnCommit();
+    void text_notCommittedLeavesTheOldFileAndNothingElse();
+    void workbook_rowsInOrderReadBackAsTextWithFittedColumns();
+    void workbook_notCommittedLeavesTheOldFileAndNothingElse();
+    void creation_refusedWhereNothingCanBeWritten();
+
+private:
+    static QByteArray contents(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+    }
+    static QStringList entries(const QTemporaryDir& dir)
+    {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+    static void put(const QString& path, const QByteArray& bytes)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+};
+
+void TestQtOutputFiles::text_replacesTheFileOnlyOnCommit()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.csv"));
+    put(path, "old");
+    QtOutputFiles files;
+    const std::unique_ptr<OutputFile> file = files.createText(path);
+    // More than one block, so that blocks reach the disk before the commit.
+    const QByteArray row = QByteArray(999, 'x') + '\n';
+    for (int i = 0; i < 200; ++i)
+        file->write(row);
+    QCOMPARE(contents(path), QByteArray("old"));
+    file->commit();
+    QCOMPARE(contents(path), row.repeated(200));
+    QCOMPARE(entries(dir), QStringList{"out.csv"});
+}
+
+void TestQtOutputFiles::text_notCommittedLeavesTheOldFileAndNothingElse()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.csv"));
+    put(path, "old");
+    {
+        QtOutputFiles files;
+        const std::unique_ptr<OutputFile> file = files.createText(path);
+        file->write(QByteArray(200'000, 'y'));
+    }
+    QCOMPARE(contents(path), QByteArray("old"));
+    QCOMPARE(entries(dir), QStringList{"out.csv"});
+}
+
+void TestQtOutputFiles::workbook_rowsInOrderReadBackAsTextWithFittedColumns()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.xlsx"));
+    put(path, "old");
+    QtOutputFiles files;
+    const std::unique_ptr<WorkbookFile> workbook = files.createWorkbook(path);
+    workbook->setCellText(1, 1, QStringLiteral("code"));
+    workbook->setCellText(1, 2, QStringLiteral("name"));
+    workbook->setCellText(2, 1, QStringLiteral("0012345678905"));
+    workbook->setCellText(2, 2, QStringLiteral("Pâte à tartiner, 400 g"));
+    workbook->setCellText(3, 1, QStringLiteral("=1+1"));
+    // In order means in order: a row already written out cannot change any more.
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, workbook->setCellText(2, 3, QStringLiteral("x")));
+    QCOMPARE(contents(path), QByteArray("old"));
+    workbook->commit();
+    QCOMPARE(entries(dir), QStringList{"out.xlsx"});
+
+    const QJsonObject read = WorkbookCells(path);
+    QCOMPARE(read.value(u"rows").toArray(),
+             (QJsonArray{QJsonArray{"code", "name"},
+                         QJsonArray{"0012345678905", "Pâte à tartiner, 400 g"},
+                         QJsonArray{"=1+1", QJsonValue::Null}}));
+    QCOMPARE(read.value(u"types").toArray(), QJsonArray{"s"});
+    QCOMPARE(read.value(u"widths").toObject().value(u"B").toDouble(), 23.0 + 0.7109375);
+}
+
+void TestQtOutputFiles::workbook_notCommittedLeavesTheOldFileAndNothingElse()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("out.xlsx"));
+    put(path, "old");
+    {
+        QtOutputFiles files;
+        const std::unique_ptr<WorkbookFile> workbook = files.createWorkbook(path);
+        for (int row = 1; row <= 100; ++row)
+            workbook->setCellText(row, 1, QString::number(row));
+    }
+    QCOMPARE(contents(path), QByteArray("old"));
+    QCOMPARE(entries(dir), QStringList{"out.xlsx"});
+}
+
+void TestQtOutputFiles::creation_refusedWhereNothingCanBeWritten()
+{
+    QTemporaryDir dir;
+    QtOutputFiles files;
+    const QString missing = dir.filePath(QStringLiteral("no-such-folder/out"));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, files.createText(missing + u".csv"));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, files.createWorkbook(missing + u".xlsx"));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, files.createText(dir.path()));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, files.createWorkbook(dir.path()));
+    QVERIFY(entries(dir).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestQtOutputFiles)
+#include "tst_qtoutputfiles.moc"

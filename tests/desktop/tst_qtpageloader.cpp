@@ -1,0 +1,148 @@
+// How a page service answer is read: the charset a page declares, and what counts as a page that
+// could not be had, between the Qt page loader and the page service.
+#include "common/OperationFailed.h"
+#include "desktop/network/QtPageLoader.h"
+#include "lookup/PageServiceSource.h"
+
+#include <QStringEncoder>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+QByteArray encoded(const char* charset, const QString& text)
+{
+    QStringEncoder encoder(charset);
+    return encoder(text);
+}
+} // namespace
+
+class TestQtPageLoader : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void decodePageBody_data();
+    void decodePageBody();
+    void describeFailedReply_data();
+    void describeFailedReply();
+    void start_refusesWhatIsNotAWebAddress_data();
+    void start_refusesWhatIsNotAWebAddress();
+};
+
+void TestQtPageLoader::decodePageBody_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::addColumn<QString>("text");
+    const QString russian = QStringLiteral("<p>Чай «Лес»</p>");
+    const QString german = QStringLiteral("<p>Kräuter für Groß</p>");
+
+    QTest::newRow("no declaration: UTF-8")
+        << russian.toUtf8() << QByteArray("text/html") << russian;
+    QTest::newRow("no header at all: UTF-8") << russian.toUtf8() << QByteArray() << russian;
+    QTest::newRow("header charset") << encoded("windows-1251", russian)
+                                    << QByteArray("text/html; charset=windows-1251") << russian;
+    QTest::newRow("header charset quoted, odd case and spacing")
+        << encoded("windows-1251", russian) << QByteArray("text/html ;  Charset = \"Windows-1251\"")
+        << russian;
+    QTest::newRow("header charset after another parameter")
+        << encoded("ISO-8859-1", german) << QByteArray("text/html; q=1; charset=iso-8859-1")
+        << german;
+    const QString metaPage = QStringLiteral("<html><head><meta charset=\"windows-1251\">"
+                                            "</head><body>") +
+                             russian + QStringLiteral("</body></html>");
+    QTest::newRow("meta charset") << encoded("windows-1251", metaPage) << QByteArray("text/html")
+                                  << metaPage;
+    const QString httpEquiv = QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" "
+                                             "content=\"text/html; charset=ISO-8859-1\"></head>") +
+                              german;
+    QTest::newRow("meta http-equiv")
+        << encoded("ISO-8859-1", httpEquiv) << QByteArray("text/html") << httpEquiv;
+    const QString metaSaysUtf8 = QStringLiteral("<meta charset=\"utf-8\">") + russian;
+    QTest::newRow("header wins over meta")
+        << encoded("windows-1251", metaSaysUtf8) << QByteArray("text/html; charset=windows-1251")
+        << metaSaysUtf8;
+    QTest::newRow("byte-order mark wins over the header")
+        << QByteArray("\xEF\xBB\xBF") + russian.toUtf8()
+        << QByteArray("text/html; charset=windows-1251") << russian;
+    QTest::newRow("unknown header charset falls back to meta, then UTF-8")
+        << russian.toUtf8() << QByteArray("text/html; charset=x-no-such-charset") << russian;
+    QTest::newRow("empty body") << QByteArray() << QByteArray("text/html") << QString();
+}
+
+void TestQtPageLoader::decodePageBody()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(QByteArray, contentType);
+    QFETCH(QString, text);
+    QCOMPARE(DecodePageBody(body, contentType), text);
+}
+
+void TestQtPageLoader::describeFailedReply_data()
+{
+    QTest::addColumn<int>("error");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("page") << int(QNetworkReply::NoError) << 200 << "";
+    QTest::newRow("404 page is a page") << int(QNetworkReply::ContentNotFoundError) << 404 << "";
+    QTest::newRow("410 page is a page") << int(QNetworkReply::ContentGoneError) << 410 << "";
+    QTest::newRow("403 is a refusal, not an answer")
+        << int(QNetworkReply::ContentAccessDenied) << 403 << "HTTP 403";
+    QTest::newRow("401 is a refusal, not an answer")
+        << int(QNetworkReply::AuthenticationRequiredError) << 401 << "HTTP 401";
+    QTest::newRow("400") << int(QNetworkReply::ProtocolInvalidOperationError) << 400 << "HTTP 400";
+    QTest::newRow("301 that cannot be followed")
+        << int(QNetworkReply::ProtocolUnknownError) << 301 << "HTTP 301";
+    QTest::newRow("429") << int(QNetworkReply::UnknownContentError) << 429 << "HTTP 429";
+    QTest::newRow("500") << int(QNetworkReply::InternalServerError) << 500 << "HTTP 500";
+    QTest::newRow("503") << int(QNetworkReply::ServiceUnavailableError) << 503 << "HTTP 503";
+    QTest::newRow("599") << int(QNetworkReply::UnknownServerError) << 599 << "HTTP 599";
+    QTest::newRow("refused") << int(QNetworkReply::ConnectionRefusedError) << 0
+                             << "connection refused";
+    QTest::newRow("closed or reset")
+        << int(QNetworkReply::RemoteHostClosedError) << 0 << "connection closed";
+    QTest::newRow("closed in the middle of a 200 page")
+        << int(QNetworkReply::RemoteHostClosedError) << 200 << "connection closed";
+    QTest::newRow("name lookup") << int(QNetworkReply::HostNotFoundError) << 0 << "host not found";
+    QTest::newRow("network timeout") << int(QNetworkReply::TimeoutError) << 0 << "timed out";
+    QTest::newRow("TLS") << int(QNetworkReply::SslHandshakeFailedError) << 0
+                         << "secure connection failed";
+    QTest::newRow("proxy") << int(QNetworkReply::ProxyNotFoundError) << 0 << "proxy error";
+    QTest::newRow("content error without a status uses Qt's text")
+        << int(QNetworkReply::UnknownContentError) << 0 << "Qt's text";
+}
+
+void TestQtPageLoader::describeFailedReply()
+{
+    QFETCH(int, error);
+    QFETCH(int, status);
+    QFETCH(QString, failure);
+    // What the loader says of the reply, then what the page service makes of an answer.
+    SourceResponse response;
+    response.failure = DescribeNetworkFailure(QNetworkReply::NetworkError(error), status,
+                                              QStringLiteral("Qt's text"));
+    if (response.failure.isEmpty()) {
+        response.status = status;
+        response.body = "<p>a page</p>";
+    }
+    QCOMPARE(PageServiceFailure(response), failure);
+}
+
+void TestQtPageLoader::start_refusesWhatIsNotAWebAddress_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("file") << "file:///etc/passwd";
+    QTest::newRow("no host") << "http:///perl/ean-search.pl?q=1";
+    QTest::newRow("no scheme") << "127.0.0.1/perl/ean-search.pl?q=1";
+    QTest::newRow("empty") << "";
+}
+
+void TestQtPageLoader::start_refusesWhatIsNotAWebAddress()
+{
+    QFETCH(QString, address);
+    QtPageLoader loader;
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, loader.start(PageRequest{QUrl(address), {}, 0}));
+}
+
+QTEST_GUILESS_MAIN(TestQtPageLoader)
+#include "tst_qtpageloader.moc"

@@ -1,0 +1,54 @@
+#!/usr/bin/python3
+"""Holds every room of src/ to the rooms it may include (CONTRIBUTING.md, "Rooms by concern"), so
+that an interface cannot come to depend on an implementation, nor the logic on Qt Widgets, without
+a test failing. Reads the sources as text; prints each include that breaks the rule."""
+import pathlib
+import re
+import sys
+
+# The rooms each room may include besides itself.
+ALLOWED = {
+    "platform": set(),
+    "common": {"platform"},
+    "codes": {"platform", "common"},
+    "lookup": {"platform", "common"},
+    "index": {"platform", "common", "lookup"},
+    "results": {"platform", "common", "lookup"},
+    "app": {"platform", "common", "codes", "lookup", "index", "results"},
+    "desktop": {"platform", "common"},
+    "program": {"platform", "common", "codes", "lookup", "index", "results", "app", "desktop"},
+}
+# Qt modules the logic may not include (it runs headless and on fakes).
+WIDGET_HEADERS = re.compile(r"#\s*include\s*<(QtWidgets/|QtGui/|QtSql/|Q(Widget|Application|Dialog|"
+                            r"MessageBox|PushButton|Label|TreeWidget|Sql\w*|Clipboard|Image|Pixmap)\b)")
+INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+LOGIC = {"platform", "common", "codes", "lookup", "index", "results", "app"}
+
+
+def main(source_dir):
+    src = pathlib.Path(source_dir) / "src"
+    faults = []
+    for path in sorted(src.rglob("*")):
+        if path.suffix not in (".cpp", ".h"):
+            continue
+        room = path.relative_to(src).parts[0]
+        if room not in ALLOWED:
+            faults.append(f"{path.relative_to(src)}: in no known room; add it to {__file__}")
+            continue
+        text = path.read_text(encoding="utf-8")
+        for name in INCLUDE.findall(text):
+            target = name.split("/")[0] if "/" in name else room
+            if target != room and target not in ALLOWED[room]:
+                faults.append(f"{path.relative_to(src)}: includes {name}, but {room}/ may include "
+                              f"only {', '.join(sorted(ALLOWED[room])) or 'nothing of ours'}")
+        if room in LOGIC:
+            for match in WIDGET_HEADERS.finditer(text):
+                faults.append(f"{path.relative_to(src)}: the logic includes <{match.group(1)}...>")
+    for fault in faults:
+        print(fault)
+    print(f"rooms: {len(faults)} includes out of place")
+    return 1 if faults else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1]))
