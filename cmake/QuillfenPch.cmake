@@ -64,5 +64,9 @@ function(quillfen_use_test_pch target)
     if(QUILLFEN_PCH)
         quillfen_test_pch_target()
         target_precompile_headers(${target} REUSE_FROM quillfen_test_pch)
+        # A test's moc output is included by the test itself, which leaves the generated
+        # collection empty; loading the precompiled headers for it would cost seconds for nothing.
+        set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/mocs_compilation.cpp
+            PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
     endif()
 endfunction()
