@@ -1,8 +1,10 @@
 #include "app/BatchOutput.h"
 
+#include "common/OperationFailed.h"
 #include "platform/BatchConsole.h"
 #include "platform/Clock.h"
 #include "platform/OutputFiles.h"
+#include "results/EnrichedSheet.h"
 
 namespace {
 // Standard output takes rows in blocks of about this size, or whatever a slow run has done
@@ -100,6 +102,95 @@ private:
     std::unique_ptr<WorkbookFile> m_workbook;
     int m_row = 0;
 };
+// The enriched rows as lines of CSV or TSV, each cell by its text.
+class EnrichedTextRows final : public BatchOutput
+{
+public:
+    EnrichedTextRows(const Sheet& sheet, const CodeColumnChoice& choice, char separator,
+                     std::function<void(QByteArrayView)> write, std::function<void()> done)
+        : m_rows(sheet, choice)
+        , m_separator(separator)
+        , m_write(std::move(write))
+        , m_done(std::move(done))
+    {}
+
+    void add(const CodeOutcome& outcome) override
+    {
+        m_rows.through(outcome, [this](const EnrichedSheet::Row& row) { line(row); });
+    }
+
+    void finish() override
+    {
+        m_rows.rest([this](const EnrichedSheet::Row& row) { line(row); });
+        m_done();
+    }
+
+private:
+    void line(const EnrichedSheet::Row& row)
+    {
+        QStringList cells;
+        cells.reserve(qsizetype(row.size()));
+        for (const SheetCell& cell : row)
+            cells.append(cell.text);
+        m_write(DelimitedLine(cells, m_separator));
+    }
+
+    EnrichedSheet m_rows;
+    char m_separator;
+    std::function<void(QByteArrayView)> m_write;
+    std::function<void()> m_done;
+};
+
+// The enriched rows as a workbook: text stays text, numbers, dates and booleans keep their kind
+// and number format.
+class EnrichedWorkbookRows final : public BatchOutput
+{
+public:
+    EnrichedWorkbookRows(const Sheet& sheet, const CodeColumnChoice& choice,
+                         std::unique_ptr<WorkbookFile> workbook)
+        : m_rows(sheet, choice)
+        , m_workbook(std::move(workbook))
+    {}
+
+    void add(const CodeOutcome& outcome) override
+    {
+        m_rows.through(outcome, [this](const EnrichedSheet::Row& row) { addRow(row); });
+    }
+
+    void finish() override
+    {
+        m_rows.rest([this](const EnrichedSheet::Row& row) { addRow(row); });
+        m_workbook->commit();
+    }
+
+private:
+    void addRow(const EnrichedSheet::Row& row)
+    {
+        ++m_row;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const SheetCell& cell = row[c];
+            const int column = int(c) + 1;
+            switch (cell.kind) {
+            case SheetCell::Kind::Empty:
+                break;
+            case SheetCell::Kind::Text:
+                m_workbook->setCellText(m_row, column, cell.text);
+                break;
+            case SheetCell::Kind::Number:
+            case SheetCell::Kind::Date:
+                m_workbook->setCellNumber(m_row, column, cell.number, cell.format);
+                break;
+            case SheetCell::Kind::Boolean:
+                m_workbook->setCellBoolean(m_row, column, cell.text == u"TRUE");
+                break;
+            }
+        }
+    }
+
+    EnrichedSheet m_rows;
+    std::unique_ptr<WorkbookFile> m_workbook;
+    int m_row = 0;
+};
 } // namespace
 
 bool WritesToStandardOutput(const BatchOptions& options)
@@ -129,4 +220,27 @@ std::unique_ptr<BatchOutput> BatchOutput::open(const BatchOptions& options, Outc
     if (format == OutcomeFormat::Xlsx)
         return std::make_unique<WorkbookRows>(files.createWorkbook(options.output));
     return std::make_unique<TextFileRows>(format, files.createText(options.output));
+}
+
+std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& options,
+                                                       OutcomeFormat format, const Sheet& sheet,
+                                                       const CodeColumnChoice& choice,
+                                                       OutputFiles& files, BatchConsole* console)
+{
+    if (format != OutcomeFormat::Csv && format != OutcomeFormat::Tsv &&
+        format != OutcomeFormat::Xlsx)
+        throw OperationFailed(
+            QStringLiteral("--keep-columns writes csv, tsv or xlsx, not json or jsonl"));
+    if (format == OutcomeFormat::Xlsx)
+        return std::make_unique<EnrichedWorkbookRows>(sheet, choice,
+                                                      files.createWorkbook(options.output));
+    const char separator = format == OutcomeFormat::Tsv ? '\t' : ',';
+    if (WritesToStandardOutput(options) && console)
+        return std::make_unique<EnrichedTextRows>(
+            sheet, choice, separator,
+            [console](QByteArrayView bytes) { console->writeStandardOutput(bytes); }, [] {});
+    std::shared_ptr<OutputFile> file = files.createText(options.output);
+    return std::make_unique<EnrichedTextRows>(
+        sheet, choice, separator, [file](QByteArrayView bytes) { file->write(bytes); },
+        [file] { file->commit(); });
 }

@@ -1,5 +1,7 @@
 #include "lookup/ProductCode.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 bool IsAsciiDigit(QChar c)
@@ -93,12 +95,26 @@ CheckedCode CheckIsbn10(const QString& code)
     return Valid(body + Gs1CheckDigit(body), true);
 }
 
+// A spreadsheet shows a number of more than 11 digits as "4.00638E+12" and saves it so in a CSV
+// file: one digit, a point and a few more, E, an exponent.
+bool IsENotation(const QString& code)
+{
+    static const QRegularExpression number(QStringLiteral("^[0-9](\\.[0-9]+)?[eE]\\+?[0-9]+$"));
+    return number.match(code).hasMatch();
+}
+
 } // namespace
 
 CheckedCode CheckCode(QStringView typed)
 {
     const QString code = Normalised(typed);
     const qsizetype length = code.size();
+    if (IsENotation(code)) {
+        CheckedCode checked;
+        checked.kind = CheckedCode::Kind::LostDigits;
+        checked.lostDigitsNumber = code;
+        return checked;
+    }
     if (length == 10)
         return CheckIsbn10(code);
     if ((length != 8 && length != 12 && length != 13 && length != 14) || !AllDigits(code))
@@ -119,6 +135,10 @@ QString NotLookedUpReason(const CheckedCode& checked)
         return {};
     case CheckedCode::Kind::WrongCheckDigit:
         return QStringLiteral("check digit should be ") + checked.expectedCheckDigit;
+    case CheckedCode::Kind::LostDigits:
+        return QStringLiteral("the spreadsheet turned this code into the number ") +
+               checked.lostDigitsNumber +
+               QStringLiteral(" and lost its digits; format the column as text");
     case CheckedCode::Kind::NotACode:
         break;
     }

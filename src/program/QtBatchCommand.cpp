@@ -3,6 +3,7 @@
 #include "app/BatchCommand.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
+#include "desktop/files/QuaZipArchives.h"
 #include "desktop/network/QtPageLoader.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
@@ -35,6 +36,7 @@ int BatchCommand(const AppConfig& config)
     SqliteAnswerStore answers;
     SqlitePacingStore pacing;
     SqliteProductIndex index;
+    QuaZipArchives zips;
     return RunBatch(config, BatchServices{
                                 .files = files,
                                 .console = console,
@@ -47,5 +49,6 @@ int BatchCommand(const AppConfig& config)
                                 .answers = answers,
                                 .index = index,
                                 .pacing = &pacing,
+                                .zips = &zips,
                             });
 }

@@ -37,5 +37,8 @@ public:
     virtual QByteArray end() = 0;
 };
 
+// One line of CSV (separator ',') or TSV ('\t') by RFC 4180, ending in CR LF.
+QByteArray DelimitedLine(const QStringList& cells, char separator);
+
 // A writer for every format but xlsx, which is not text.
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format);

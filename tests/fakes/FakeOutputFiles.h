@@ -37,7 +37,8 @@ public:
     QStringList unwritable;
     int discarded = 0;
     FakeHook hook{"FakeOutputFiles",
-                  {u"createText", u"write", u"createWorkbook", u"setCellText", u"commit"}};
+                  {u"createText", u"write", u"createWorkbook", u"setCellText", u"setCellNumber",
+                   u"setCellBoolean", u"commit"}};
 
 private:
     void refuseUnwritable(const QString& path) const
@@ -95,6 +96,21 @@ private:
         {
             m_owner.hook(u"setCellText");
             m_cells.insert({row, column}, text);
+        }
+        // Other kinds than text read "number 1.5 0.00" (with the format, if any) and
+        // "boolean TRUE".
+        void setCellNumber(int row, int column, double value, const QString& format) override
+        {
+            m_owner.hook(u"setCellNumber");
+            const QString number =
+                QStringLiteral("number ") + QString::number(value, 'g', 17) + u' ' + format;
+            m_cells.insert({row, column}, number.trimmed());
+        }
+        void setCellBoolean(int row, int column, bool value) override
+        {
+            m_owner.hook(u"setCellBoolean");
+            m_cells.insert({row, column}, value ? QStringLiteral("boolean TRUE")
+                                                : QStringLiteral("boolean FALSE"));
         }
         void commit() override
         {

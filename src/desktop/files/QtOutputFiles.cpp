@@ -66,6 +66,16 @@ public:
         workbook().setCellText(row, column, text);
     }
 
+    void setCellNumber(int row, int column, double value, const QString& numberFormat) override
+    {
+        workbook().setCellNumber(row, column, value, numberFormat);
+    }
+
+    void setCellBoolean(int row, int column, bool value) override
+    {
+        workbook().setCellBoolean(row, column, value);
+    }
+
     void commit() override
     {
         XlsxWorkbook& written = workbook();

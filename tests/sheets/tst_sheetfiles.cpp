@@ -1,0 +1,122 @@
+// Spreadsheet files as Excel, LibreOffice and openpyxl write them (tests/sheets/data), read
+// through QuaZip: the codes come out exact, and a file that inflates past its limit is refused.
+#include "common/OperationFailed.h"
+#include "desktop/files/QtFileSystem.h"
+#include "desktop/files/QuaZipArchives.h"
+#include "sheets/CodeColumn.h"
+#include "sheets/SheetCodes.h"
+#include "sheets/SheetFile.h"
+
+#include <QTest>
+
+namespace {
+QString DataFile(const char* name)
+{
+    return QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/sheets/data/") + QString::fromUtf8(name);
+}
+} // namespace
+
+class TestSheetFiles : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void codes_data();
+    void codes();
+    void cellKinds_keptFromBothWriters_data();
+    void cellKinds_keptFromBothWriters();
+    void bomb_isRefusedNamingTheLimit();
+    void damaged_isRefused();
+
+private:
+    QtFileSystem m_files;
+    QuaZipArchives m_zips;
+
+    QStringList codesOf(const QString& path)
+    {
+        const Sheet sheet = ReadSheetFile(path, *SheetFormatOfFile(path), QString(),
+                                          SheetServices{m_files, m_zips});
+        const CodeColumnChoice choice = ChooseCodeColumn(sheet);
+        QStringList codes;
+        for (const SheetCode& code : CodesOfColumn(sheet, choice.column, choice.firstRow))
+            codes.append(code.code);
+        return codes;
+    }
+};
+
+void TestSheetFiles::codes_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("codes");
+    const QStringList prices{"4006381333931", "0012345678905", "012345678905"};
+    QTest::newRow("Excel's shape") << "excel-shaped.xlsx" << prices;
+    QTest::newRow("LibreOffice .ods") << "libreoffice.ods" << prices;
+    QTest::newRow("LibreOffice .xlsx") << "libreoffice.xlsx" << prices;
+    QTest::newRow("Excel's CSV on Windows")
+        << "windows-1252.csv" << QStringList{"4006381333931", "96385074"};
+    QTest::newRow("E notation") << "e-notation.csv"
+                                << QStringList{"4.00638E+12", "4006381333931", "96385074",
+                                               "036000291452"};
+}
+
+void TestSheetFiles::codes()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, codes);
+    QCOMPARE(codesOf(DataFile(file.toUtf8().constData())), codes);
+}
+
+void TestSheetFiles::cellKinds_keptFromBothWriters_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("Excel's shape") << "excel-shaped.xlsx";
+    QTest::newRow("LibreOffice .ods") << "libreoffice.ods";
+}
+
+void TestSheetFiles::cellKinds_keptFromBothWriters()
+{
+    QFETCH(QString, file);
+    const QString path = DataFile(file.toUtf8().constData());
+    const Sheet sheet =
+        ReadSheetFile(path, *SheetFormatOfFile(path), QString(), SheetServices{m_files, m_zips});
+    QCOMPARE(sheet.name, QStringLiteral("Prices"));
+    QCOMPARE(sheet.sheetNames, (QStringList{"Notes", "Prices"}));
+    const SheetCell& price = sheet.cell(1, 2);
+    QCOMPARE(int(price.kind), int(SheetCell::Kind::Number));
+    QCOMPARE(price.text, QStringLiteral("1.5"));
+    const SheetCell& added = sheet.cell(1, 3);
+    QCOMPARE(int(added.kind), int(SheetCell::Kind::Date));
+    QCOMPARE(added.text, QStringLiteral("2024-03-01"));
+    QCOMPARE(added.number, 45352.0);
+}
+
+void TestSheetFiles::bomb_isRefusedNamingTheLimit()
+{
+    const QString path = DataFile("bomb.xlsx");
+    try {
+        ReadSheetFile(path, SheetFormat::Xlsx, QString(), SheetServices{m_files, m_zips});
+        QFAIL("read");
+    } catch (const OperationFailed& failure) {
+        QCOMPARE(failure.description(),
+                 QStringLiteral("its part xl/worksheets/sheet2.xml inflates past the limit of "
+                                "100 times its packed size"));
+    }
+}
+
+void TestSheetFiles::damaged_isRefused()
+{
+    QTemporaryDir folder;
+    QFile whole(DataFile("excel-shaped.xlsx"));
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    QFile cut(folder.filePath(QStringLiteral("cut.xlsx")));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write(bytes.first(bytes.size() / 2));
+    cut.close();
+    QVERIFY_THROWS_EXCEPTION(OperationFailed,
+                             ReadSheetFile(cut.fileName(), SheetFormat::Xlsx, QString(),
+                                           SheetServices{m_files, m_zips}));
+}
+
+QTEST_GUILESS_MAIN(TestSheetFiles)
+#include "tst_sheetfiles.moc"
