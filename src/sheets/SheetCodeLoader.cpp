@@ -12,7 +12,9 @@
 
 QString SheetUnreadableMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("The file ") + path + QStringLiteral(" cannot be read: ") + reason +
+    // Reasons from below (the XML reader's) may end in a full stop of their own.
+    const QString said = reason.endsWith(u'.') ? reason.chopped(1) : reason;
+    return QStringLiteral("The file ") + path + QStringLiteral(" cannot be read: ") + said +
            QStringLiteral(". No codes were loaded from it.");
 }
 

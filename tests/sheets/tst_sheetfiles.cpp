@@ -25,6 +25,7 @@ private Q_SLOTS:
     void codes();
     void cellKinds_keptFromBothWriters_data();
     void cellKinds_keptFromBothWriters();
+    void sheet_byNameOrNumber();
     void bomb_isRefusedNamingTheLimit();
     void damaged_isRefused();
 
@@ -88,6 +89,23 @@ void TestSheetFiles::cellKinds_keptFromBothWriters()
     QCOMPARE(int(added.kind), int(SheetCell::Kind::Date));
     QCOMPARE(added.text, QStringLiteral("2024-03-01"));
     QCOMPARE(added.number, 45352.0);
+}
+
+void TestSheetFiles::sheet_byNameOrNumber()
+{
+    const QString path = DataFile("libreoffice.ods");
+    const SheetServices services{m_files, m_zips};
+    QCOMPARE(ReadSheetFile(path, SheetFormat::Ods, QStringLiteral("1"), services).name,
+             QStringLiteral("Notes"));
+    QCOMPARE(ReadSheetFile(path, SheetFormat::Ods, QStringLiteral("Prices"), services).rows.size(),
+             std::size_t(5));
+    try {
+        ReadSheetFile(path, SheetFormat::Ods, QStringLiteral("3"), services);
+        QFAIL("read");
+    } catch (const OperationFailed& failure) {
+        QCOMPARE(failure.description(),
+                 QStringLiteral("it has no sheet \"3\"; its sheets are \"Notes\", \"Prices\""));
+    }
 }
 
 void TestSheetFiles::bomb_isRefusedNamingTheLimit()
