@@ -148,8 +148,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     parser.addOptions({pingHost, serviceUrl, sources, noCache, parallel, batch, output, format,
                        quiet, sheet, column, keepColumns, importIndex, downloadIndex});
     parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("With --batch: code files. With --import-index: "
-                                                "export files."),
+                                 QStringLiteral("Code files to add to the list at start-up. With "
+                                                "--batch: code files to look up. With "
+                                                "--import-index: export files."),
                                  QStringLiteral("[files...]"));
 
     CommandLineResult result;
@@ -211,6 +212,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
             if (positional.isEmpty())
                 return refuse(QStringLiteral("--import-index needs one or more export files."));
             config.importFiles = positional;
+        } else if (config.mode == RunMode::Window) {
+            config.openFiles = positional;
         } else if (!positional.isEmpty()) {
             return refuse(QStringLiteral("Unexpected argument: ") + positional.constFirst(), true);
         }

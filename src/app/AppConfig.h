@@ -70,8 +70,12 @@ struct AppConfig
 {
     RunMode mode = RunMode::Window;
     QString productName = kProductName.toString();
-    // The folder that holds the program file; the optional skin and pointer files lie in it.
+    // The folder the optional skin and pointer files lie in: beside the program in a build tree,
+    // the program's data folder under the prefix once installed.
     QString applicationFolder;
+    // Code files named on the command line for the window, loaded into the list at start-up (the
+    // menu entry's %F, the file manager's Open With).
+    QStringList openFiles;
     // Empty: the web site is never opened.
     QString webSiteUrl = kMakerWebSite.toString();
     // The host the connectivity check pings at start-up.

@@ -112,6 +112,10 @@ void Form1::Form_Load()
         trap(120, [&] { m_platform.listView2.addColumnHeader(kResultsHeader.toString()); });
         trap(122, [&] { m_platform.listView2.setColumnWidth(1, kListColumnWidthTwips); });
         trap(124, [&] { RestoreCodeList(); });
+        // After the saved list, as if chosen with Load EAN Numbers From File; one that cannot be
+        // read is reported and the others still load.
+        for (const QString& path : m_config.openFiles)
+            trap(126, [&] { m_codeFiles.LoadListFile(m_platform.listView1, path); });
     });
 }
 

@@ -37,7 +37,8 @@ public:
     // The handlers: the caption or event, then the module that does the work.
     // start-up, here, step by step: skin -> app/SkinLoader, online check ->
     // app/ConnectivityCheck, title and web site -> app/StartupRoutines, the code list kept from
-    // last time -> app/SavedCodeList
+    // last time -> app/SavedCodeList, code files named on the command line ->
+    // codes/CodeFileLoader
     void Form_Load();
     void Form_QueryUnload(); // closing: keep the code list -> app/SavedCodeList
     void Form_Unload();      // closed: end the program -> platform/EventLoop

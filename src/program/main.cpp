@@ -10,6 +10,8 @@
 #include "program/QtPlatform.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QProcessEnvironment>
@@ -33,6 +35,16 @@ bool displayAvailable(const QProcessEnvironment& environment)
     Q_UNUSED(environment);
     return true;
 #endif
+}
+
+// Where the skin and the hand pointer lie: the data folder under the install prefix once
+// installed, beside the program in a build tree.
+QString ProgramFilesFolder()
+{
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const QString installed =
+        QDir::cleanPath(programFolder.filePath(QStringLiteral(QUILLFEN_DATA_FROM_PROGRAM)));
+    return QFileInfo(installed).isDir() ? installed : programFolder.path();
 }
 
 // Qt ends the program when the display the environment names cannot be reached (no server at
@@ -79,8 +91,7 @@ int main(int argc, char* argv[])
     CommandLineResult parsed;
     {
         const QCoreApplication options(argc, argv);
-        parsed = ParseCommandLine(QCoreApplication::arguments(), environment,
-                                  QCoreApplication::applicationDirPath());
+        parsed = ParseCommandLine(QCoreApplication::arguments(), environment, ProgramFilesFolder());
     }
     if (!parsed.config) {
         std::fputs(parsed.message.toLocal8Bit().constData(),

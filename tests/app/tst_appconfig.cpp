@@ -24,6 +24,7 @@ private Q_SLOTS:
     void batch_keepsTheSharedOptions();
     void batch_refusals_data();
     void batch_refusals();
+    void windowFiles_areKeptForStartup();
 
 private:
     static CommandLineResult parse(const QStringList& options, const QProcessEnvironment& env = {})
@@ -210,7 +211,8 @@ void TestAppConfig::batch_refusals_data()
     QTest::newRow("output without batch") << QStringList{"--output", "x.csv"} << "--output";
     QTest::newRow("format without batch") << QStringList{"--format", "csv"} << "--format";
     QTest::newRow("quiet without batch") << QStringList{"--quiet"} << "--quiet";
-    QTest::newRow("files without batch") << QStringList{"codes.txt"} << "codes.txt";
+    QTest::newRow("files with the index download")
+        << QStringList{"--download-index", "codes.txt"} << "codes.txt";
 }
 
 void TestAppConfig::batch_refusals()
@@ -221,6 +223,15 @@ void TestAppConfig::batch_refusals()
     QVERIFY(!r.config);
     QCOMPARE(r.exitCode, 2);
     QVERIFY2(r.message.contains(said), qPrintable(r.message));
+}
+
+void TestAppConfig::windowFiles_areKeptForStartup()
+{
+    const CommandLineResult r = parse({"codes.txt", "/home/a/more codes.txt"});
+    QVERIFY(r.config);
+    QCOMPARE(r.config->mode, RunMode::Window);
+    QCOMPARE(r.config->openFiles, (QStringList{"codes.txt", "/home/a/more codes.txt"}));
+    QVERIFY(r.config->batch.inputs.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestAppConfig)

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void formLoad_unreadableSkinIsReportedAtLine100AndStartupGoesOn();
     void formLoad_withoutPointerFileLeavesPointerPictureUnset();
     void formLoad_failingStepIsReportedAndStartupGoesOn();
+    void formLoad_filesNamedAtStartupFollowTheSavedList();
     void openWebSite_onlyOnDrawSeven_data();
     void openWebSite_onlyOnDrawSeven();
     void drawOneToHundred_staysInRange();
@@ -167,6 +168,24 @@ void TestForm1Startup::formLoad_failingStepIsReportedAndStartupGoesOn()
                                       122)}));
     QCOMPARE(fake.window.caption, QStringLiteral("Quillfen"));
     QCOMPARE(fake.listView2.columnHeader(1), QStringLiteral("Description"));
+}
+
+void TestForm1Startup::formLoad_filesNamedAtStartupFollowTheSavedList()
+{
+    AppConfig c = config();
+    c.openFiles = QStringList{"/l/a.txt", "/l/gone.txt", "/l/locked.txt", "/l/b.txt"};
+    Form1OnFakes fake(c);
+    fake.settings.values.insert(QStringLiteral("Zandrik/Quillfen/Zip Codes"),
+                                QStringLiteral("111"));
+    fake.files.contents.insert(QStringLiteral("/l/a.txt"), "222\r\n333\r\n");
+    fake.files.existing.insert(QStringLiteral("/l/locked.txt")); // there, but cannot be read
+    fake.files.contents.insert(QStringLiteral("/l/b.txt"), "444");
+    fake.form.Form_Load();
+    QCOMPARE(fake.listView1.texts(), (QStringList{"111", "222", "333", "444"}));
+    QCOMPARE(
+        fake.messageBox.texts(),
+        (QStringList{"File not found", BuildErrorReportText(QStringLiteral("Permission denied"),
+                                                            Location::Form_Load, 126)}));
 }
 
 void TestForm1Startup::openWebSite_onlyOnDrawSeven_data()

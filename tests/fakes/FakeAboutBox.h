@@ -10,6 +10,7 @@
 class FakeAboutBox final : public AboutBox
 {
 public:
+    ~FakeAboutBox() override;
     void show(const QString& html, const QString& title, const LinkHandler& openLink) override
     {
         hook(u"show");

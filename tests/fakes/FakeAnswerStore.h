@@ -15,6 +15,7 @@
 class FakeAnswerStore final : public AnswerStore
 {
 public:
+    ~FakeAnswerStore() override;
     using Key = std::tuple<QString, QString, QString>; // source, address, code
 
     std::optional<StoredAnswer> find(const QString& source, const QString& address,

@@ -13,6 +13,7 @@
 class FakeBatchConsole final : public BatchConsole
 {
 public:
+    ~FakeBatchConsole() override;
     FileSystem::Contents readStandardInput(qint64 limit) override
     {
         hook(u"readStandardInput");

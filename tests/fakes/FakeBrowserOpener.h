@@ -8,6 +8,7 @@
 class FakeBrowserOpener final : public BrowserOpener
 {
 public:
+    ~FakeBrowserOpener() override;
     void open(const QString& url) override
     {
         hook(u"open");

@@ -8,6 +8,7 @@
 class FakeClipboard final : public Clipboard
 {
 public:
+    ~FakeClipboard() override;
     void clear() override
     {
         hook(u"clear");

@@ -6,6 +6,7 @@
 class FakeClock final : public Clock
 {
 public:
+    ~FakeClock() override;
     qint64 steadyMs() const override { return steady; }
     qint64 unixSeconds() const override { return unix + steady / 1000; }
     qint64 unixMs() const override { return unix * 1000 + steady; }

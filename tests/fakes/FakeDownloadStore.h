@@ -12,6 +12,7 @@
 class FakeDownloadStore final : public DownloadStore
 {
 public:
+    ~FakeDownloadStore() override;
     explicit FakeDownloadStore(FakeInputFiles& files)
         : m_files(files)
     {}

@@ -9,6 +9,7 @@
 class FakeEventLoop final : public EventLoop
 {
 public:
+    ~FakeEventLoop() override;
     void yield() override
     {
         ++yields;

@@ -9,6 +9,7 @@
 class FakeFileDialog final : public FileDialog
 {
 public:
+    ~FakeFileDialog() override;
     struct Showing
     {
         bool save;

@@ -12,6 +12,7 @@
 class FakeFileSystem final : public FileSystem
 {
 public:
+    ~FakeFileSystem() override;
     bool modificationTimeReadable(const QString& path) const override
     {
         hook(u"modificationTimeReadable");

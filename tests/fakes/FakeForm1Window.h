@@ -9,6 +9,7 @@
 class FakeForm1Window final : public Form1Window
 {
 public:
+    ~FakeForm1Window() override;
     void setCaption(const QString& caption) override
     {
         hook(u"setCaption");

@@ -9,6 +9,7 @@
 class FakeHttpFetcher final : public HttpFetcher
 {
 public:
+    ~FakeHttpFetcher() override;
     QString fetch(const QUrl& url, const HttpHeaders& headers, const Calls& calls) override
     {
         hook(u"fetch");

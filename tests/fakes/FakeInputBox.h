@@ -10,6 +10,7 @@
 class FakeInputBox final : public InputBox
 {
 public:
+    ~FakeInputBox() override;
     struct Asked
     {
         QString prompt;

@@ -12,6 +12,7 @@
 class FakeInputFiles final : public InputFiles
 {
 public:
+    ~FakeInputFiles() override;
     std::unique_ptr<InputFile> open(const QString& path) override
     {
         const auto found = files.constFind(path);
@@ -32,6 +33,7 @@ private:
     class File final : public InputFile
     {
     public:
+        ~File() override;
         File(FakeInputFiles& owner, QString path, QByteArray bytes)
             : m_owner(owner)
             , m_path(std::move(path))

@@ -9,6 +9,7 @@
 class FakeListControl final : public ListControl
 {
 public:
+    ~FakeListControl() override;
     struct Row
     {
         QString text;

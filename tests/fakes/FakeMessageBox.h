@@ -12,6 +12,7 @@
 class FakeMessageBox final : public MessageBox
 {
 public:
+    ~FakeMessageBox() override;
     struct Shown
     {
         QString text;

@@ -16,6 +16,7 @@
 class FakeOutputFiles final : public OutputFiles
 {
 public:
+    ~FakeOutputFiles() override;
     using Cells = QMap<QPair<int, int>, QString>; // by (row, column)
 
     std::unique_ptr<OutputFile> createText(const QString& path) override

@@ -14,6 +14,7 @@
 class FakePacingStore final : public PacingStore
 {
 public:
+    ~FakePacingStore() override;
     std::optional<qint64> takeTurn(const QString& host, qint64 nowMs, qint64 intervalMs) override
     {
         hook(u"takeTurn");

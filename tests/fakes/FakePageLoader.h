@@ -15,6 +15,7 @@
 class FakePageLoader final : public PageLoader
 {
 public:
+    ~FakePageLoader() override;
     explicit FakePageLoader(const FakeEventLoop& loop)
         : m_loop(loop)
     {}

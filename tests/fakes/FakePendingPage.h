@@ -33,6 +33,7 @@ struct FakeResponse
 class FakePendingPage final : public PendingPage
 {
 public:
+    ~FakePendingPage() override;
     FakePendingPage(const FakeEventLoop& loop, const FakeHook& hook, FakeResponse response)
         : m_loop(loop)
         , m_hook(hook)

@@ -12,6 +12,7 @@
 class FakeProcessCapture final : public ProcessCapture
 {
 public:
+    ~FakeProcessCapture() override;
     struct Started
     {
         QString commandLine;

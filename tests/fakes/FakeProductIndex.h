@@ -13,6 +13,7 @@
 class FakeProductIndex final : public ProductIndex
 {
 public:
+    ~FakeProductIndex() override;
     struct Table
     {
         QHash<QString, IndexedProduct> products; // by key

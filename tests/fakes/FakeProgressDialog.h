@@ -8,6 +8,7 @@
 class FakeProgressDialog final : public ProgressDialog
 {
 public:
+    ~FakeProgressDialog() override;
     void open(const QString& title, const QString& text,
               const std::function<void()>& onCancel) override
     {

@@ -8,6 +8,7 @@
 class FakeProgressDisplay final : public ProgressDisplay
 {
 public:
+    ~FakeProgressDisplay() override;
     void setPosition(double position) override
     {
         m_position = position;

@@ -10,6 +10,7 @@
 class FakeQuestionBox final : public QuestionBox
 {
 public:
+    ~FakeQuestionBox() override;
     struct Asked
     {
         QString question;

@@ -8,6 +8,7 @@
 class FakeSettingsStore final : public SettingsStore
 {
 public:
+    ~FakeSettingsStore() override;
     QString getSetting(const QString& application, const QString& section, const QString& name,
                        const QString& defaultValue) const override
     {

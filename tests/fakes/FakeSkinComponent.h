@@ -6,6 +6,7 @@
 class FakeSkinComponent final : public SkinComponent
 {
 public:
+    ~FakeSkinComponent() override;
     void loadSkin(const QString& path) override
     {
         hook(u"loadSkin");

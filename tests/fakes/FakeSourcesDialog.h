@@ -11,6 +11,7 @@
 class FakeSourcesDialog final : public SourcesDialog
 {
 public:
+    ~FakeSourcesDialog() override;
     struct Asked
     {
         SourcesDialogState initial;

@@ -15,6 +15,7 @@
 class FakeSpreadsheetTarget final : public SpreadsheetTarget
 {
 public:
+    ~FakeSpreadsheetTarget() override;
     std::unique_ptr<Spreadsheet> start() override
     {
         calls.append(QStringLiteral("start"));

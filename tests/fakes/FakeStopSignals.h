@@ -7,6 +7,7 @@
 class FakeStopSignals final : public StopSignals
 {
 public:
+    ~FakeStopSignals() override;
     StopSignal received() const override { return signal; }
 
     StopSignal signal = StopSignal::None;

@@ -13,6 +13,7 @@
 class FakeTextFileWriter final : public TextFileWriter
 {
 public:
+    ~FakeTextFileWriter() override;
     std::unique_ptr<TextFile> create(const QString& path) override
     {
         hook(u"create");

@@ -56,7 +56,7 @@ int main(int argc, char* argv[])
 {
     QGuiApplication app(argc, argv);
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("assets/icons"));
-    for (const int size : {32, 48, 128, 256}) {
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         const QString path = out.filePath(QStringLiteral("quillfen-%1.png").arg(size));
         if (!drawIcon(size).save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));

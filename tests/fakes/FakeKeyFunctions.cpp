@@ -1,0 +1,67 @@
+// Every fake's destructor is defined here, out of line, so that each fake's virtual functions and
+// table are compiled once, in this library, rather than in every test that includes the fakes:
+// a test file compiled them all again, which was half of its object code and of its build time.
+#include "fakes/FakeAboutBox.h"
+#include "fakes/FakeAnswerStore.h"
+#include "fakes/FakeBatchConsole.h"
+#include "fakes/FakeBrowserOpener.h"
+#include "fakes/FakeClipboard.h"
+#include "fakes/FakeClock.h"
+#include "fakes/FakeDownloadStore.h"
+#include "fakes/FakeEventLoop.h"
+#include "fakes/FakeFileDialog.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeForm1Window.h"
+#include "fakes/FakeHttpFetcher.h"
+#include "fakes/FakeInputBox.h"
+#include "fakes/FakeInputFiles.h"
+#include "fakes/FakeListControl.h"
+#include "fakes/FakeMessageBox.h"
+#include "fakes/FakeOutputFiles.h"
+#include "fakes/FakePacingStore.h"
+#include "fakes/FakePageLoader.h"
+#include "fakes/FakePendingPage.h"
+#include "fakes/FakeProcessCapture.h"
+#include "fakes/FakeProductIndex.h"
+#include "fakes/FakeProgressDialog.h"
+#include "fakes/FakeProgressDisplay.h"
+#include "fakes/FakeQuestionBox.h"
+#include "fakes/FakeSettingsStore.h"
+#include "fakes/FakeSkinComponent.h"
+#include "fakes/FakeSourcesDialog.h"
+#include "fakes/FakeSpreadsheetTarget.h"
+#include "fakes/FakeStopSignals.h"
+#include "fakes/FakeTextFileWriter.h"
+
+FakeAboutBox::~FakeAboutBox() = default;
+FakeAnswerStore::~FakeAnswerStore() = default;
+FakeBatchConsole::~FakeBatchConsole() = default;
+FakeBrowserOpener::~FakeBrowserOpener() = default;
+FakeClipboard::~FakeClipboard() = default;
+FakeClock::~FakeClock() = default;
+FakeDownloadStore::~FakeDownloadStore() = default;
+FakeEventLoop::~FakeEventLoop() = default;
+FakeFileDialog::~FakeFileDialog() = default;
+FakeFileSystem::~FakeFileSystem() = default;
+FakeForm1Window::~FakeForm1Window() = default;
+FakeHttpFetcher::~FakeHttpFetcher() = default;
+FakeInputBox::~FakeInputBox() = default;
+FakeInputFiles::~FakeInputFiles() = default;
+FakeInputFiles::File::~File() = default;
+FakeListControl::~FakeListControl() = default;
+FakeMessageBox::~FakeMessageBox() = default;
+FakeOutputFiles::~FakeOutputFiles() = default;
+FakePacingStore::~FakePacingStore() = default;
+FakePageLoader::~FakePageLoader() = default;
+FakePendingPage::~FakePendingPage() = default;
+FakeProcessCapture::~FakeProcessCapture() = default;
+FakeProductIndex::~FakeProductIndex() = default;
+FakeProgressDialog::~FakeProgressDialog() = default;
+FakeProgressDisplay::~FakeProgressDisplay() = default;
+FakeQuestionBox::~FakeQuestionBox() = default;
+FakeSettingsStore::~FakeSettingsStore() = default;
+FakeSkinComponent::~FakeSkinComponent() = default;
+FakeSourcesDialog::~FakeSourcesDialog() = default;
+FakeSpreadsheetTarget::~FakeSpreadsheetTarget() = default;
+FakeStopSignals::~FakeStopSignals() = default;
+FakeTextFileWriter::~FakeTextFileWriter() = default;

@@ -1,0 +1,97 @@
+#!/bin/sh
+# Installs the package into a scratch root as dpkg would unpack it, and uses it there as a user
+# would: the version, a batch run against the sample service, the window (offscreen) with its skin
+# and hand pointer and a code file named on the command line. Then removes what dpkg would remove
+# and checks that nothing is left behind.
+#
+# install_test.sh DEB SAMPLE_SERVICE
+set -eu
+deb=$1
+service=$2
+scratch=$(mktemp -d)
+service_pid=
+cleanup()
+{
+    if [ -n "$service_pid" ]; then
+        kill "$service_pid" 2>/dev/null || true
+        wait "$service_pid" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+fail()
+{
+    echo "install test: $*" >&2
+    exit 1
+}
+
+root=$scratch/root
+dpkg -x "$deb" "$root"
+quillfen=$root/usr/bin/quillfen
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/config"
+export XDG_CACHE_HOME="$scratch/home/cache" XDG_DATA_HOME="$scratch/home/data"
+export QUILLFEN_LOOPBACK_ONLY=1 QUILLFEN_WEBSITE_URL= LC_ALL=C.UTF-8
+unset DISPLAY WAYLAND_DISPLAY
+mkdir -p "$HOME"
+
+# The version the package says is the one the program says.
+version=$(dpkg-deb -f "$deb" Version)
+said=$("$quillfen" --version)
+[ "$said" = "Quillfen $version" ] || fail "--version says \"$said\", the package is $version"
+
+# Batch mode against the sample service, on a free port of this machine.
+"$service" --port 0 >"$scratch/service.log" 2>&1 &
+service_pid=$!
+port=
+for _ in $(seq 100); do
+    port=$(sed -n 's|^listening on http://127\.0\.0\.1:\([0-9]*\)$|\1|p' "$scratch/service.log")
+    [ -n "$port" ] && break
+    sleep 0.1
+done
+[ -n "$port" ] || fail "the sample service did not start: $(cat "$scratch/service.log")"
+printf '4988112412613\n0823564706221\n' >"$scratch/codes.txt"
+"$quillfen" --batch "$scratch/codes.txt" --service-url "http://127.0.0.1:$port" --quiet \
+    >"$scratch/results.csv" || fail "the batch run failed: $(cat "$scratch/results.csv")"
+grep -q '^4988112412613,.*,found,' "$scratch/results.csv" &&
+    grep -q '^0823564706221,.*,not found,' "$scratch/results.csv" ||
+    fail "unexpected batch results: $(cat "$scratch/results.csv")"
+
+# The window, offscreen, with a code file named as the menu entry's %F names it. The trace of the
+# files it opens shows the skin and the pointer found in the installed tree. Once the program
+# catches SIGTERM it is past start-up; SIGTERM then closes it like its window, status 0.
+QT_QPA_PLATFORM=offscreen strace -f -qq -e trace=openat -e status=successful \
+    -o "$scratch/opened" "$quillfen" "$scratch/codes.txt" &
+tracer=$!
+program=
+for _ in $(seq 300); do
+    program=${program:-$(ps -o pid= --ppid "$tracer" | tr -d ' ')}
+    if [ -n "$program" ] && [ -r "/proc/$program/status" ]; then
+        caught=$(sed -n 's/^SigCgt:\t*//p' "/proc/$program/status")
+        [ $((0x$caught >> 14 & 1)) -eq 1 ] && break
+    fi
+    kill -0 "$tracer" 2>/dev/null || break
+    sleep 0.1
+done
+[ -n "$program" ] && kill -TERM "$program" 2>/dev/null || fail "the window did not start"
+status=0
+wait "$tracer" || status=$?
+[ "$status" -eq 0 ] || fail "the window exited with status $status on SIGTERM"
+for opened in "$root/usr/share/quillfen/x/o.cjs" "$root/usr/share/quillfen/HAND-M.CUR" \
+    "$scratch/codes.txt"; do
+    grep -qF "\"$opened\"" "$scratch/opened" || fail "the window did not open $opened"
+done
+grep -qF '4988112412613' "$XDG_CONFIG_HOME/Zandrik/Quillfen.conf" ||
+    fail "the code file named on the command line did not reach the list"
+
+# Removing: dpkg deletes the files the package lists, then the folders that are left empty. What
+# the program did meanwhile must not have left anything in the tree.
+dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||; s|/$||' | grep . | sort -r >"$scratch/listed"
+while read -r entry; do
+    if [ -d "$root/$entry" ] && [ ! -L "$root/$entry" ]; then
+        rmdir "$root/$entry" 2>/dev/null || true
+    else
+        rm -f "$root/$entry"
+    fi
+done <"$scratch/listed"
+rmdir "$root" 2>/dev/null || fail "left behind after removal: $(find "$root" -mindepth 1)"
+echo "install test: installed, used and removed without a trace"
