@@ -12,6 +12,7 @@ public:
         QList<SheetColumnSummary> columns;
     };
 
+    ~FakeColumnChoiceDialog() override;
     std::optional<qsizetype> choose(const QString& fileName,
                                     const QList<SheetColumnSummary>& columns) override
     {

@@ -21,6 +21,8 @@ class FakeZipArchives final : public ZipArchives
 public:
     using Entries = QMap<QString, FakeZipEntry>;
 
+    ~FakeZipArchives() override;
+
     std::unique_ptr<ZipArchive> open(const QString& path) override
     {
         hook(u"open");
@@ -40,6 +42,7 @@ private:
             : m_entries(entries)
             , m_hook(hook)
         {}
+        ~Archive() override;
 
         QStringList entryNames() const override { return m_entries.keys(); }
 
