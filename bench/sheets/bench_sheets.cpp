@@ -4,9 +4,9 @@
 // workbook; says so and stops without it.
 #include "BenchReport.h"
 #include "app/BatchOutput.h"
+#include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
-#include "desktop/files/QuaZipArchives.h"
 #include "lookup/LookupChain.h"
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetCodes.h"
@@ -79,7 +79,7 @@ int main(int argc, char** argv)
                 qlonglong(QFileInfo(workbook).size()));
 
     QtFileSystem files;
-    QuaZipArchives zips;
+    LibzipArchives zips;
     QElapsedTimer clock;
     clock.start();
     const Sheet sheet =

@@ -1,9 +1,9 @@
 #include "program/QtBatchCommand.h"
 
 #include "app/BatchCommand.h"
+#include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
-#include "desktop/files/QuaZipArchives.h"
 #include "desktop/network/QtPageLoader.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
@@ -36,7 +36,7 @@ int BatchCommand(const AppConfig& config)
     SqliteAnswerStore answers;
     SqlitePacingStore pacing;
     SqliteProductIndex index;
-    QuaZipArchives zips;
+    LibzipArchives zips;
     return RunBatch(config, BatchServices{
                                 .files = files,
                                 .console = console,

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "common/ApplicationTitle.h"
+#include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtDownloadStore.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtInputFiles.h"
 #include "desktop/files/QtOutputFiles.h"
 #include "desktop/files/QtTextFileWriter.h"
-#include "desktop/files/QuaZipArchives.h"
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPageLoader.h"
@@ -78,7 +78,7 @@ private:
     QtInputFiles m_inputFiles;
     QtHttpFetcher m_httpFetcher;
     QtDownloadStore m_downloadStore;
-    QuaZipArchives m_zips;
+    LibzipArchives m_zips;
     QtColumnChoiceDialog m_columnChoice;
     QtOutputFiles m_outputFiles;
 };

@@ -1,8 +1,8 @@
 // Spreadsheet files as Excel, LibreOffice and openpyxl write them (tests/sheets/data), read
-// through QuaZip: the codes come out exact, and a file that inflates past its limit is refused.
+// through libzip: the codes come out exact, and a file that inflates past its limit is refused.
 #include "common/OperationFailed.h"
+#include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
-#include "desktop/files/QuaZipArchives.h"
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetCodes.h"
 #include "sheets/SheetFile.h"
@@ -13,6 +13,20 @@ namespace {
 QString DataFile(const char* name)
 {
     return QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/sheets/data/") + QString::fromUtf8(name);
+}
+
+// The container's bytes with every header of the entry declaring that it inflates to no more than
+// its packed size.
+QByteArray WithLyingSizes(QByteArray zip, const QByteArray& entry)
+{
+    const auto field = [&zip](qsizetype at) { return zip.mid(at, 4); };
+    for (qsizetype at = zip.indexOf(entry); at >= 0; at = zip.indexOf(entry, at + 1)) {
+        if (at >= 30 && zip.mid(at - 30, 4) == QByteArray("PK\3\4", 4))
+            zip.replace(at - 30 + 22, 4, field(at - 30 + 18)); // local header
+        else if (at >= 46 && zip.mid(at - 46, 4) == QByteArray("PK\1\2", 4))
+            zip.replace(at - 46 + 24, 4, field(at - 46 + 20)); // central directory
+    }
+    return zip;
 }
 } // namespace
 
@@ -26,12 +40,13 @@ private Q_SLOTS:
     void cellKinds_keptFromBothWriters_data();
     void cellKinds_keptFromBothWriters();
     void sheet_byNameOrNumber();
+    void bomb_isRefusedNamingTheLimit_data();
     void bomb_isRefusedNamingTheLimit();
     void damaged_isRefused();
 
 private:
     QtFileSystem m_files;
-    QuaZipArchives m_zips;
+    LibzipArchives m_zips;
 
     QStringList codesOf(const QString& path)
     {
@@ -108,9 +123,30 @@ void TestSheetFiles::sheet_byNameOrNumber()
     }
 }
 
+void TestSheetFiles::bomb_isRefusedNamingTheLimit_data()
+{
+    QTest::addColumn<bool>("sizesLie");
+    QTest::newRow("sizes declared") << false;
+    // A reader that trusted the headers would inflate it all.
+    QTest::newRow("sizes that lie") << true;
+}
+
 void TestSheetFiles::bomb_isRefusedNamingTheLimit()
 {
-    const QString path = DataFile("bomb.xlsx");
+    QFETCH(bool, sizesLie);
+    QString path = DataFile("bomb.xlsx");
+    QTemporaryDir folder;
+    if (sizesLie) {
+        QFile honest(path);
+        QVERIFY(honest.open(QIODevice::ReadOnly));
+        path = folder.filePath(QStringLiteral("lying.xlsx"));
+        QFile lying(path);
+        QVERIFY(lying.open(QIODevice::WriteOnly));
+        const QByteArray bytes = honest.readAll();
+        const QByteArray patched = WithLyingSizes(bytes, "xl/worksheets/sheet2.xml");
+        QVERIFY(patched != bytes);
+        lying.write(patched);
+    }
     try {
         ReadSheetFile(path, SheetFormat::Xlsx, QString(), SheetServices{m_files, m_zips});
         QFAIL("read");
