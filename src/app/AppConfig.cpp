@@ -117,7 +117,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("file"));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        QStringLiteral("With --batch: csv, tsv, json, jsonl or xlsx (default: from the output "
+        QStringLiteral("With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output "
                        "file's extension, else csv)."),
         QStringLiteral("format"));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
@@ -136,7 +136,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     const QCommandLineOption keepColumns(
         QStringLiteral("keep-columns"),
         QStringLiteral("With --batch and one spreadsheet input: each output row is the input row, "
-                       "every column, followed by the answers (csv, tsv or xlsx)."));
+                       "every column, followed by the answers (csv, tsv, xlsx or ods)."));
     const QCommandLineOption importIndex(
         QStringLiteral("import-index"),
         QStringLiteral("Import the product database export files given (.csv or .csv.gz) into "
@@ -194,9 +194,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         config.batch.sheet = parser.value(sheet);
         config.batch.column = parser.value(column);
         config.batch.keepColumns = parser.isSet(keepColumns);
-        const QStringList formats{QStringLiteral("csv"), QStringLiteral("tsv"),
+        const QStringList formats{QStringLiteral("csv"),  QStringLiteral("tsv"),
                                   QStringLiteral("json"), QStringLiteral("jsonl"),
-                                  QStringLiteral("xlsx")};
+                                  QStringLiteral("xlsx"), QStringLiteral("ods")};
         if (parser.isSet(format) && !formats.contains(config.batch.format))
             return refuse(QStringLiteral("Unknown --format \"%1\": choose from %2.")
                               .arg(parser.value(format), formats.join(QStringLiteral(", "))));

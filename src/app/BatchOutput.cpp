@@ -177,8 +177,10 @@ private:
                 m_workbook->setCellText(m_row, column, cell.text);
                 break;
             case SheetCell::Kind::Number:
-            case SheetCell::Kind::Date:
                 m_workbook->setCellNumber(m_row, column, cell.number, cell.format);
+                break;
+            case SheetCell::Kind::Date:
+                m_workbook->setCellDate(m_row, column, cell.number, cell.format);
                 break;
             case SheetCell::Kind::Boolean:
                 m_workbook->setCellBoolean(m_row, column, cell.text == u"TRUE");
@@ -191,6 +193,21 @@ private:
     std::unique_ptr<WorkbookFile> m_workbook;
     int m_row = 0;
 };
+std::optional<WorkbookFormat> WorkbookFormatOf(OutcomeFormat format)
+{
+    switch (format) {
+    case OutcomeFormat::Xlsx:
+        return WorkbookFormat::Xlsx;
+    case OutcomeFormat::Ods:
+        return WorkbookFormat::Ods;
+    case OutcomeFormat::Csv:
+    case OutcomeFormat::Tsv:
+    case OutcomeFormat::Json:
+    case OutcomeFormat::Jsonl:
+        break;
+    }
+    return std::nullopt;
+}
 } // namespace
 
 bool WritesToStandardOutput(const BatchOptions& options)
@@ -205,9 +222,11 @@ BatchFormatChoice ChooseBatchFormat(const BatchOptions& options)
         format = OutcomeFormatOfFile(options.output);
     if (!format)
         format = OutcomeFormat::Csv;
-    if (*format == OutcomeFormat::Xlsx && WritesToStandardOutput(options))
-        return {std::nullopt, QStringLiteral("a spreadsheet (xlsx) is written to a file: name "
-                                             "it with --output FILE")};
+    if (WorkbookFormatOf(*format) && WritesToStandardOutput(options))
+        return {std::nullopt, QStringLiteral("a spreadsheet (%1) is written to a file: name "
+                                             "it with --output FILE")
+                                  .arg(*format == OutcomeFormat::Ods ? QStringLiteral("ods")
+                                                                     : QStringLiteral("xlsx"))};
     return {format, {}};
 }
 
@@ -217,8 +236,8 @@ std::unique_ptr<BatchOutput> BatchOutput::open(const BatchOptions& options, Outc
 {
     if (WritesToStandardOutput(options))
         return std::make_unique<StandardOutputRows>(format, console, clock);
-    if (format == OutcomeFormat::Xlsx)
-        return std::make_unique<WorkbookRows>(files.createWorkbook(options.output));
+    if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
+        return std::make_unique<WorkbookRows>(files.createWorkbook(options.output, *workbook));
     return std::make_unique<TextFileRows>(format, files.createText(options.output));
 }
 
@@ -227,13 +246,12 @@ std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& optio
                                                        const CodeColumnChoice& choice,
                                                        OutputFiles& files, BatchConsole* console)
 {
-    if (format != OutcomeFormat::Csv && format != OutcomeFormat::Tsv &&
-        format != OutcomeFormat::Xlsx)
+    if (format == OutcomeFormat::Json || format == OutcomeFormat::Jsonl)
         throw OperationFailed(
-            QStringLiteral("--keep-columns writes csv, tsv or xlsx, not json or jsonl"));
-    if (format == OutcomeFormat::Xlsx)
-        return std::make_unique<EnrichedWorkbookRows>(sheet, choice,
-                                                      files.createWorkbook(options.output));
+            QStringLiteral("--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl"));
+    if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
+        return std::make_unique<EnrichedWorkbookRows>(
+            sheet, choice, files.createWorkbook(options.output, *workbook));
     const char separator = format == OutcomeFormat::Tsv ? '\t' : ',';
     if (WritesToStandardOutput(options) && console)
         return std::make_unique<EnrichedTextRows>(

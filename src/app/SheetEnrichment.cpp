@@ -18,26 +18,28 @@ namespace {
 QString SaveFilter(SheetFormat source)
 {
     const QString workbook = QStringLiteral("Excel Workbook (*.xlsx)|*.xlsx|");
+    const QString openDocument = QStringLiteral("OpenDocument Spreadsheet (*.ods)|*.ods|");
     const QString csv = QStringLiteral("CSV (*.csv)|*.csv|");
     const QString tsv = QStringLiteral("Tab-Separated Text (*.tsv)|*.tsv|");
     switch (source) {
     case SheetFormat::Csv:
-        return csv + workbook + tsv;
+        return csv + workbook + openDocument + tsv;
     case SheetFormat::Tsv:
-        return tsv + workbook + csv;
-    case SheetFormat::Xlsx:
+        return tsv + workbook + openDocument + csv;
     case SheetFormat::Ods:
+        return openDocument + workbook + csv + tsv;
+    case SheetFormat::Xlsx:
         break;
     }
-    return workbook + csv + tsv;
+    return workbook + openDocument + csv + tsv;
 }
 
-// "supplier.xlsx" gives "supplier with names.xlsx" beside it; an .ods source, an .xlsx.
-QString SuggestedName(const QString& source, SheetFormat format)
+// "supplier.xlsx" gives "supplier with names.xlsx" beside it.
+QString SuggestedName(const QString& source)
 {
     const QFileInfo info(source);
-    const QString suffix = format == SheetFormat::Ods ? QStringLiteral("xlsx") : info.suffix();
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral(" with names.") + suffix);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(" with names.") +
+                               info.suffix());
 }
 } // namespace
 
@@ -67,7 +69,7 @@ void SheetEnrichment::EnrichSpreadsheet()
     if (!m_run.LookUpCodes(codes, [&](const CodeOutcome& outcome) { outcomes.push_back(outcome); }))
         return;
 
-    dialog.setFileName(SuggestedName(source, *format));
+    dialog.setFileName(SuggestedName(source));
     dialog.setDialogTitle(kEnrichSaveTitle.toString());
     dialog.setFilter(SaveFilter(*format));
     dialog.showSave();

@@ -15,8 +15,7 @@ inline constexpr QStringView kEnrichSameFileMessage =
 
 // "Lookup -> Enrich a Spreadsheet...": one spreadsheet is picked, its code column chosen, its
 // codes looked up as in any run, and the sheet saved under a new name with the answers beside
-// every row, in the source's format by default (an .ods source: a workbook, .xlsx). The source
-// file is never written.
+// every row, in the source's format by default. The source file is never written.
 class SheetEnrichment final
 {
 public:

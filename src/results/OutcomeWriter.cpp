@@ -83,6 +83,8 @@ std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name)
         return OutcomeFormat::Jsonl;
     if (lower == u"xlsx")
         return OutcomeFormat::Xlsx;
+    if (lower == u"ods")
+        return OutcomeFormat::Ods;
     return std::nullopt;
 }
 
@@ -158,6 +160,7 @@ std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format)
     case OutcomeFormat::Jsonl:
         return std::make_unique<JsonLinesWriter>();
     case OutcomeFormat::Xlsx:
+    case OutcomeFormat::Ods:
         break;
     }
     return nullptr;

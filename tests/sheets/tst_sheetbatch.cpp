@@ -34,6 +34,7 @@ private Q_SLOTS:
     void codeColumn_chosenOrNamed_data();
     void codeColumn_chosenOrNamed();
     void keepColumns_csvInCsvOut_keepsEveryRowAndColumn();
+    void keepColumns_workbookInWorkbookOut_keepsCellKinds_data();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds();
     void keepColumns_needsOneSpreadsheet();
     void enrich_savesACopyBesideTheSourceNeverOverIt();
@@ -141,8 +142,18 @@ void TestSheetBatch::keepColumns_csvInCsvOut_keepsEveryRowAndColumn()
                    "as text\r\n"));
 }
 
+void TestSheetBatch::keepColumns_workbookInWorkbookOut_keepsCellKinds_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("format");
+    QTest::newRow("xlsx") << "out.xlsx" << int(WorkbookFormat::Xlsx);
+    QTest::newRow("ods") << "out.ods" << int(WorkbookFormat::Ods);
+}
+
 void TestSheetBatch::keepColumns_workbookInWorkbookOut_keepsCellKinds()
 {
+    QFETCH(QString, output);
+    QFETCH(int, format);
     const QByteArray ns = " xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
     Batching fake;
     FakeZipArchives::Entries& parts = fake.zips.archives[QStringLiteral("in.xlsx")];
@@ -162,10 +173,11 @@ void TestSheetBatch::keepColumns_workbookInWorkbookOut_keepsCellKinds()
         "</row><row><c><v>4006381333931</v></c><c s=\"1\"><v>1.5</v></c><c t=\"b\"><v>1</v></c>"
         "</row></sheetData></worksheet>";
     fake.config.batch.inputs = QStringList{QStringLiteral("in.xlsx")};
-    fake.config.batch.output = QStringLiteral("out.xlsx");
+    fake.config.batch.output = output;
     fake.config.batch.keepColumns = true;
     QCOMPARE(fake.run(), kBatchAnswered);
-    const FakeOutputFiles::Cells cells = fake.outputs.workbooks.value(QStringLiteral("out.xlsx"));
+    QCOMPARE(int(fake.outputs.workbookFormats.value(output)), format);
+    const FakeOutputFiles::Cells cells = fake.outputs.workbooks.value(output);
     QCOMPARE(cells.value({1, 4}), QStringLiteral("gtin"));
     QCOMPARE(cells.value({2, 1}), QStringLiteral("4006381333931")); // the code as text
     QCOMPARE(cells.value({2, 2}), QStringLiteral("number 1.5 0.00"));

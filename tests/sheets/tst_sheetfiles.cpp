@@ -1,12 +1,18 @@
 // Spreadsheet files as Excel, LibreOffice and openpyxl write them (tests/sheets/data), read
 // through libzip: the codes come out exact, and a file that inflates past its limit is refused.
+// An enriched .ods of ours reads back, through our reader and through LibreOffice, as written.
+#include "app/BatchOutput.h"
 #include "common/OperationFailed.h"
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
+#include "desktop/files/QtOutputFiles.h"
+#include "lookup/LookupChain.h"
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetCodes.h"
 #include "sheets/SheetFile.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -43,6 +49,8 @@ private Q_SLOTS:
     void bomb_isRefusedNamingTheLimit_data();
     void bomb_isRefusedNamingTheLimit();
     void damaged_isRefused();
+    void enrichedOds_readsBackAsWritten_data();
+    void enrichedOds_readsBackAsWritten();
 
 private:
     QtFileSystem m_files;
@@ -170,6 +178,82 @@ void TestSheetFiles::damaged_isRefused()
     QVERIFY_THROWS_EXCEPTION(OperationFailed,
                              ReadSheetFile(cut.fileName(), SheetFormat::Xlsx, QString(),
                                            SheetServices{m_files, m_zips}));
+}
+
+void TestSheetFiles::enrichedOds_readsBackAsWritten_data()
+{
+    QTest::addColumn<bool>("throughLibreOffice");
+    QTest::newRow("our reader") << false;
+    QTest::newRow("LibreOffice") << true;
+}
+
+void TestSheetFiles::enrichedOds_readsBackAsWritten()
+{
+    QFETCH(bool, throughLibreOffice);
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (throughLibreOffice && soffice.isEmpty())
+        QSKIP("soffice is not installed (libreoffice-calc-nogui)");
+    const SheetServices services{m_files, m_zips};
+    const Sheet source =
+        ReadSheetFile(DataFile("libreoffice.ods"), SheetFormat::Ods, QString(), services);
+    const CodeColumnChoice choice = ChooseCodeColumn(source);
+    QTemporaryDir folder;
+    QtOutputFiles outputs;
+    // The same enrichment as CSV, every cell by its text, is what both readers must see.
+    const auto enrich = [&](const QString& name, OutcomeFormat format) {
+        BatchOptions options;
+        options.output = folder.filePath(name);
+        const std::unique_ptr<BatchOutput> output =
+            BatchOutput::openEnriched(options, format, source, choice, outputs, nullptr);
+        for (const SheetCode& code : CodesOfColumn(source, choice.column, choice.firstRow)) {
+            CodeOutcome outcome;
+            outcome.status = CodeOutcome::Status::Found;
+            outcome.code = code.code;
+            // Spaces XML would collapse, a tab and a line break; LibreOffice's CSV export drops
+            // tabs, even those of its own files.
+            outcome.product.name = throughLibreOffice ? QStringLiteral("  Pen  blue ink\nrefill ")
+                                                      : QStringLiteral("  Pen  blue\tink\nrefill ");
+            output->add(outcome);
+        }
+        output->finish();
+        return options.output;
+    };
+    const Sheet expected = ReadSheetFile(enrich(QStringLiteral("enriched.csv"), OutcomeFormat::Csv),
+                                         SheetFormat::Csv, QString(), services);
+    QString written = enrich(QStringLiteral("enriched.ods"), OutcomeFormat::Ods);
+    QFile container(written);
+    QVERIFY(container.open(QIODevice::ReadOnly));
+    // OpenDocument's signature: the media type first, stored, at a fixed place.
+    QCOMPARE(container.read(84).mid(30),
+             QByteArray("mimetypeapplication/vnd.oasis.opendocument.spreadsheet"));
+    if (throughLibreOffice) {
+        QProcess convert;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), folder.path());
+        convert.setProcessEnvironment(environment);
+        const QString out = folder.filePath(QStringLiteral("libreoffice"));
+        convert.start(soffice, {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                                QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
+                                QStringLiteral("--outdir"), out, written});
+        QVERIFY(convert.waitForFinished(300000));
+        QCOMPARE(convert.exitCode(), 0);
+        written = out + QStringLiteral("/enriched.csv");
+    }
+    const Sheet back = ReadSheetFile(written, *SheetFormatOfFile(written), QString(), services);
+    QCOMPARE(back.rows.size(), expected.rows.size());
+    for (std::size_t r = 0; r < expected.rows.size(); ++r) {
+        for (std::size_t c = 0; c < expected.rows[r].size(); ++c)
+            QCOMPARE(back.cell(r, c).text, expected.cell(r, c).text);
+    }
+    if (throughLibreOffice)
+        return;
+    // Kinds: the code column text, the price a number by its digits, the date a date.
+    QCOMPARE(int(back.cell(1, 1).kind), int(SheetCell::Kind::Text));
+    QCOMPARE(back.cell(1, 1).text, QStringLiteral("4006381333931"));
+    QCOMPARE(int(back.cell(1, 2).kind), int(SheetCell::Kind::Number));
+    QCOMPARE(back.cell(1, 2).text, QStringLiteral("1.5"));
+    QCOMPARE(int(back.cell(1, 3).kind), int(SheetCell::Kind::Date));
+    QCOMPARE(back.cell(1, 3).number, 45352.0);
 }
 
 QTEST_GUILESS_MAIN(TestSheetFiles)
