@@ -1,7 +1,5 @@
 #include "lookup/ProductCode.h"
 
-#include <QRegularExpression>
-
 namespace {
 
 bool IsAsciiDigit(QChar c)
@@ -97,10 +95,31 @@ CheckedCode CheckIsbn10(const QString& code)
 
 // A spreadsheet shows a number of more than 11 digits as "4.00638E+12" and saves it so in a CSV
 // file: one digit, a point and a few more, E, an exponent.
-bool IsENotation(const QString& code)
+// "4.00638E+12": one digit, perhaps a fraction, an exponent. By hand, not by a regular
+// expression: every cell of a spreadsheet's columns comes through here.
+bool IsENotation(QStringView code)
 {
-    static const QRegularExpression number(QStringLiteral("^[0-9](\\.[0-9]+)?[eE]\\+?[0-9]+$"));
-    return number.match(code).hasMatch();
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < code.size() && IsAsciiDigit(code[i]))
+            ++i;
+        return i - from;
+    };
+    if (code.isEmpty() || !IsAsciiDigit(code[0]))
+        return false;
+    ++i;
+    if (i < code.size() && code[i] == u'.') {
+        ++i;
+        if (digits() == 0)
+            return false;
+    }
+    if (i == code.size() || (code[i] != u'e' && code[i] != u'E'))
+        return false;
+    ++i;
+    if (i < code.size() && code[i] == u'+')
+        ++i;
+    return digits() > 0 && i == code.size();
 }
 
 } // namespace

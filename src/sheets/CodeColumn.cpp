@@ -97,10 +97,16 @@ CodeColumnChoice ChooseCodeColumn(const Sheet& sheet)
             continue;
         if (header.kind == SheetCell::Kind::Text && IsCodeHeader(header.text))
             named.append(column);
-        if (MostlyCodes(sheet, column, choice.headerRow))
-            mostlyCodes.append(column);
         choice.columns.append(summary);
         choice.columnNumbers.append(column);
+    }
+    // Checking every cell is what a large sheet costs; one column headed as codes needs none of
+    // it, and several only among themselves.
+    if (named.size() != 1) {
+        for (const qsizetype column : named.isEmpty() ? choice.columnNumbers : named) {
+            if (MostlyCodes(sheet, column, choice.headerRow))
+                mostlyCodes.append(column);
+        }
     }
     if (named.size() > 1) {
         QList<qsizetype> both;

@@ -5,6 +5,7 @@
 #include "sheets/SheetNumbers.h"
 #include "sheets/WorkbookPart.h"
 
+#include <QBuffer>
 #include <QXmlStreamReader>
 
 namespace {
@@ -155,7 +156,11 @@ OdsReader::OdsReader(ZipArchive& archive, const SheetLimits& limits)
 
 Sheet OdsReader::read(qsizetype index) const
 {
-    QXmlStreamReader xml(m_content);
+    // Decoded a block at a time, not all at once (see XlsxReader::read).
+    QBuffer device;
+    device.setData(m_content); // shared, not copied
+    device.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&device);
     QStringList names;
     Sheet chosen;
     while (!xml.atEnd()) {

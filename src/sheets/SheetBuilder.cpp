@@ -34,6 +34,10 @@ void SheetBuilder::set(qsizetype row, qsizetype column, SheetCell cell)
     if (std::size_t(row) >= rows.size())
         rows.resize(std::size_t(row) + 1);
     std::vector<SheetCell>& cells = rows[std::size_t(row)];
+    // A new row is mostly as wide as the one before: room for that many at once, rather than
+    // growing by doubling (a row of ten cells would hold room for sixteen).
+    if (cells.empty() && row > 0)
+        cells.reserve(rows[std::size_t(row) - 1].size());
     if (std::size_t(column) >= cells.size())
         cells.resize(std::size_t(column) + 1);
     if (cells[std::size_t(column)].isEmpty() && ++m_cells > m_limits.maxCells)

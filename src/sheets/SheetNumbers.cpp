@@ -16,11 +16,41 @@ constexpr int kMaxExponent = 400;
 
 const QDate kEpoch1900(1899, 12, 30);
 const QDate kEpoch1904(1904, 1, 1);
+
+// Already the shortest exact form: no sign but a minus, no leading zero, no point without a
+// fraction, no trailing zero after it, no exponent.
+bool IsExactForm(QStringView text)
+{
+    qsizetype i = text.startsWith(u'-') ? 1 : 0;
+    const qsizetype whole = i;
+    while (i < text.size() && IsDigit(text[i]))
+        ++i;
+    if (i == whole || (text[whole] == u'0' && i - whole > 1))
+        return false;
+    if (i == text.size())
+        return text != u"-0";
+    if (text[i] != u'.' || i + 1 == text.size() || text.back() == u'0')
+        return false;
+    for (++i; i < text.size(); ++i) {
+        if (!IsDigit(text[i]))
+            return false;
+    }
+    return true;
+}
 } // namespace
+
+std::optional<QString> ExactDigits(const QString& stored)
+{
+    if (IsExactForm(stored))
+        return stored;
+    return ExactDigits(QStringView(stored));
+}
 
 std::optional<QString> ExactDigits(QStringView stored)
 {
     const QStringView text = stored.trimmed();
+    if (IsExactForm(text))
+        return text.toString();
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))

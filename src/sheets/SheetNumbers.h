@@ -10,6 +10,9 @@
 // a number's shortest exact text, so its digits are read from that text, never through a double
 // that would print a code as 4.00638e+12.
 std::optional<QString> ExactDigits(QStringView stored);
+// The same, giving back the stored text itself, uncopied, when it is already in that form (as
+// nearly every number a workbook stores is).
+std::optional<QString> ExactDigits(const QString& stored);
 
 // A date as workbooks store it, days from 1899-12-30 (from 1904-01-01 in the 1904 system), as
 // ISO 8601 text: "2024-03-01", with " 08:30:00" when there is a time of day.

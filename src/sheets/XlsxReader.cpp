@@ -6,6 +6,7 @@
 #include "sheets/SheetNumbers.h"
 #include "sheets/WorkbookPart.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -212,7 +213,10 @@ void XlsxReader::readSharedStrings(const QString& path)
     const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits, false);
     if (bytes.isEmpty())
         return;
-    QXmlStreamReader xml(bytes);
+    QBuffer device; // a block at a time (see read())
+    device.setData(bytes);
+    device.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&device);
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
             m_strings.push_back(StringItemText(xml));
@@ -260,7 +264,12 @@ Sheet XlsxReader::read(qsizetype index)
                                   .arg(m_names.value(index)));
     const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits);
     SheetBuilder sheet(m_limits);
-    QXmlStreamReader xml(bytes);
+    // Through a device the reader decodes the part a block at a time; given the bytes themselves
+    // it would first decode them all, twice their size again.
+    QBuffer device;
+    device.setData(bytes); // shared, not copied
+    device.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&device);
     qsizetype row = -1;
     qsizetype column = -1;
     while (!xml.atEnd()) {
@@ -340,9 +349,10 @@ Sheet XlsxReader::read(qsizetype index)
                     QStringLiteral("it is damaged: the cell %1 of %2 holds no "
                                    "number")
                         .arg(WorkbookPart::attribute(attributes, QLatin1String("r")), path));
-            const Style style = styleIndex > 0 && std::size_t(styleIndex) < m_styles.size()
-                                    ? m_styles[std::size_t(styleIndex)]
-                                    : Style{};
+            static const Style kGeneral;
+            const Style& style = styleIndex > 0 && std::size_t(styleIndex) < m_styles.size()
+                                     ? m_styles[std::size_t(styleIndex)]
+                                     : kGeneral;
             // Dates go on in the 1900 system every new workbook uses.
             cell.number = value.toDouble() + (style.date && m_1904 ? kDays1900To1904 : 0);
             cell.format = style.format;

@@ -139,6 +139,8 @@ void TestSheetReading::exactDigits_data()
                            << "0.0015";
     QTest::newRow("trailing zeros") << "-0.50"
                                     << "-0.5";
+    QTest::newRow("leading zeros") << "0012.25"
+                                   << "12.25";
     QTest::newRow("not a number") << "4.0x"
                                   << "";
 }
