@@ -66,6 +66,41 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
             set(row + k, qsizetype(c), cells[c]);
 }
 
+void SheetBuilder::absorb(SheetBuilder&& later)
+{
+    auto& rows = m_sheet.rows;
+    auto& laterRows = later.m_sheet.rows;
+    if (m_cells > m_limits.maxCells - later.m_cells) {
+        // One too many somewhere: cell by cell, to fail where set() fails.
+        for (std::size_t r = 0; r < laterRows.size(); ++r)
+            for (std::size_t c = 0; c < laterRows[r].size(); ++c)
+                set(qsizetype(r), qsizetype(c), std::move(laterRows[r][c]));
+        later.reset();
+        return;
+    }
+    if (laterRows.size() > rows.size())
+        rows.resize(laterRows.size());
+    for (std::size_t r = 0; r < laterRows.size(); ++r) {
+        std::vector<SheetCell>& cells = laterRows[r];
+        if (rows[r].empty()) {
+            // A row only the later part holds, as it mostly is: moved whole.
+            for (const SheetCell& cell : cells)
+                m_cells += cell.isEmpty() ? 0 : 1;
+            rows[r] = std::move(cells);
+        } else {
+            for (std::size_t c = 0; c < cells.size(); ++c)
+                set(qsizetype(r), qsizetype(c), std::move(cells[c]));
+        }
+    }
+    later.reset();
+}
+
+void SheetBuilder::reset()
+{
+    m_sheet = Sheet();
+    m_cells = 0;
+}
+
 Sheet SheetBuilder::take()
 {
     // Rows emptied by a later cell are not kept at the end either.

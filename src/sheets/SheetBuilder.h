@@ -18,6 +18,12 @@ public:
     // The cells of the row, from column 0, again in each of the next `times` rows.
     void repeatRow(qsizetype row, qsizetype times);
 
+    // Takes the cells of a builder that read a later part of the same sheet; its cells go after
+    // or over this one's, as if this builder had read them itself.
+    void absorb(SheetBuilder&& later);
+    // Back to no cells.
+    void reset();
+
     const SheetLimits& limits() const { return m_limits; }
     Sheet take();
 

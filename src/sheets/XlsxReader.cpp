@@ -10,7 +10,10 @@
 #include <QHash>
 #include <QXmlStreamReader>
 
+#include <cctype>
 #include <charconv>
+#include <exception>
+#include <thread>
 
 namespace {
 constexpr double kDays1900To1904 = 1462;
@@ -178,6 +181,52 @@ QString StringItemText(QXmlStreamReader& xml)
     }
     return text;
 }
+
+// Where a large sheet can be cut in two between rows, so that two cores each read half: the
+// first half is the part up to the end of a row near the middle; the second is the part's head
+// up to and including the <sheetData> tag, then the rest. Both are read by the same XML reader
+// as a whole part is. Small sheets, and parts where no cut is found, are read whole.
+std::optional<SheetHalves> SplitAtRow(const QByteArray& bytes)
+{
+    constexpr qsizetype kWorthSplitting = 4 * 1024 * 1024;
+    if (bytes.size() < kWorthSplitting)
+        return std::nullopt;
+    const QByteArrayView all(bytes);
+    qsizetype open = -1;
+    for (qsizetype at = bytes.indexOf("sheetData"); at > 0;
+         at = bytes.indexOf("sheetData", at + 1)) {
+        const char before = all[at - 1];
+        if (before == '<' || before == ':') {
+            open = at;
+            break;
+        }
+    }
+    if (open < 0)
+        return std::nullopt;
+    const qsizetype headEnd = bytes.indexOf('>', open);
+    if (headEnd < 0 || all[headEnd - 1] == '/')
+        return std::nullopt;
+    // The end of a row at or after the middle: "</row>" or "</x:row>".
+    for (qsizetype at = bytes.indexOf("row>", bytes.size() / 2); at > 0;
+         at = bytes.indexOf("row>", at + 1)) {
+        qsizetype from = at - 1;
+        if (all[from] == ':') {
+            while (from > 0 && std::isalnum(static_cast<unsigned char>(all[from - 1])))
+                --from;
+            --from;
+        }
+        if (from > headEnd && all[from] == '/' && all[from - 1] == '<') {
+            const qsizetype cut = at + 4;
+            SheetHalves halves;
+            halves.first = QByteArray::fromRawData(bytes.constData(), cut);
+            halves.second.reserve(headEnd + 1 + bytes.size() - cut);
+            halves.second.append(all.first(headEnd + 1));
+            halves.second.append(all.sliced(cut));
+            return halves;
+        }
+    }
+    return std::nullopt;
+}
 } // namespace
 
 XlsxReader::XlsxReader(ZipArchive& archive, const SheetLimits& limits)
@@ -281,6 +330,52 @@ Sheet XlsxReader::read(qsizetype index)
                                   .arg(m_names.value(index)));
     const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits);
     SheetBuilder sheet(m_limits);
+    if (!readInHalves(bytes, path, sheet))
+        readCells(bytes, path, sheet, Piece::Whole);
+    Sheet taken = sheet.take();
+    taken.name = m_names.value(index);
+    taken.sheetNames = m_names;
+    return taken;
+}
+
+bool XlsxReader::readInHalves(const QByteArray& bytes, const QString& path,
+                              SheetBuilder& sheet) const
+{
+    const std::optional<SheetHalves> halves = SplitAtRow(bytes);
+    if (!halves)
+        return false;
+    SheetBuilder later(m_limits);
+    std::exception_ptr laterFailed;
+    std::thread worker([&] {
+        try {
+            readCells(halves->second, path, later, Piece::Second);
+        } catch (...) {
+            laterFailed = std::current_exception();
+        }
+    });
+    bool firstRead = true;
+    try {
+        readCells(halves->first, path, sheet, Piece::First);
+    } catch (...) {
+        firstRead = false;
+    }
+    worker.join();
+    // Anything amiss in either half (a damaged file, a row without its number, a split inside
+    // a comment) is read again whole, so that it fails or reads exactly as it always did.
+    if (!firstRead || laterFailed) {
+        sheet.reset();
+        return false;
+    }
+    sheet.absorb(std::move(later));
+    return true;
+}
+
+void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
+                           Piece piece) const
+{
+    const std::vector<QString>& strings = m_strings;
+    const std::vector<Style>& styles = m_styles;
+    const bool date1904 = m_1904;
     // Through a device the reader decodes the part a block at a time; given the bytes themselves
     // it would first decode them all, twice their size again.
     QBuffer device;
@@ -299,6 +394,9 @@ Sheet XlsxReader::read(qsizetype index)
             bool ok = false;
             const qsizetype numbered =
                 WorkbookPart::attribute(xml.attributes(), QLatin1String("r")).toLongLong(&ok);
+            // The second half cannot count rows it did not see.
+            if (!ok && piece == Piece::Second)
+                throw OperationFailed(QStringLiteral("a row without its number"));
             row = ok && numbered >= 1 ? numbered - 1 : row + 1;
             column = -1;
             continue;
@@ -336,13 +434,13 @@ Sheet XlsxReader::read(qsizetype index)
         if (type == u"s") {
             bool ok = false;
             const qsizetype at = value.toLongLong(&ok);
-            if (!ok || at < 0 || std::size_t(at) >= m_strings.size())
+            if (!ok || at < 0 || std::size_t(at) >= strings.size())
                 throw OperationFailed(
                     QStringLiteral("it is damaged: the cell %1 of %2 names no "
                                    "shared string")
                         .arg(WorkbookPart::attribute(attributes, QLatin1String("r")), path));
             cell.kind = SheetCell::Kind::Text;
-            cell.text = m_strings[std::size_t(at)];
+            cell.text = strings[std::size_t(at)];
         } else if (type == u"inlineStr") {
             cell.kind = SheetCell::Kind::Text;
             cell.text = hasInline ? inlineText : value;
@@ -370,11 +468,11 @@ Sheet XlsxReader::read(qsizetype index)
                                    "number")
                         .arg(WorkbookPart::attribute(attributes, QLatin1String("r")), path));
             static const Style kGeneral;
-            const Style& style = styleIndex > 0 && std::size_t(styleIndex) < m_styles.size()
-                                     ? m_styles[std::size_t(styleIndex)]
+            const Style& style = styleIndex > 0 && std::size_t(styleIndex) < styles.size()
+                                     ? styles[std::size_t(styleIndex)]
                                      : kGeneral;
             // Dates go on in the 1900 system every new workbook uses.
-            cell.number = NumberOf(value) + (style.date && m_1904 ? kDays1900To1904 : 0);
+            cell.number = NumberOf(value) + (style.date && date1904 ? kDays1900To1904 : 0);
             cell.format = style.format;
             if (style.date) {
                 cell.kind = SheetCell::Kind::Date;
@@ -386,9 +484,8 @@ Sheet XlsxReader::read(qsizetype index)
         }
         sheet.set(row, column, std::move(cell));
     }
+    // The first half ends inside the sheet on purpose.
+    if (piece == Piece::First && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+        return;
     WorkbookPart::checkEnd(xml, path);
-    Sheet taken = sheet.take();
-    taken.name = m_names.value(index);
-    taken.sheetNames = m_names;
-    return taken;
 }

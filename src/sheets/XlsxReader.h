@@ -5,9 +5,18 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
+class SheetBuilder;
 class ZipArchive;
+
+// A sheet's part cut in two between rows, each half a part of its own.
+struct SheetHalves
+{
+    QByteArray first;
+    QByteArray second;
+};
 
 // Reads the sheets of an Office Open XML workbook (.xlsx, as Excel, LibreOffice and online
 // spreadsheets write it) from its container: shared and inline strings, numbers by their exact
@@ -30,6 +39,13 @@ private:
         bool date = false;
     };
 
+    enum class Piece { Whole, First, Second };
+
+    // Reads a large sheet's halves at once on two threads; false when the part is small, cannot
+    // be cut, or a half did not read cleanly, and `sheet` is then as it was.
+    bool readInHalves(const QByteArray& bytes, const QString& path, SheetBuilder& sheet) const;
+    void readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
+                   Piece piece) const;
     void readWorkbook(const QString& path);
     void readSharedStrings(const QString& path);
     void readStyles(const QString& path);

@@ -86,6 +86,8 @@ private Q_SLOTS:
     void codeColumn_data();
     void codeColumn();
     void excelParts_giveExactCodesFromTheFirstSheetWithData();
+    void largeSheet_readsEveryRowOnceInOrder_data();
+    void largeSheet_readsEveryRowOnceInOrder();
     void odsRepeats_spellOutFilledCellsOnly();
     void refused_data();
     void refused();
@@ -202,6 +204,35 @@ void TestSheetReading::excelParts_giveExactCodesFromTheFirstSheetWithData()
     QCOMPARE(fake.listView1.texts(),
              (QStringList{"kept", "4006381333931", "0012345678905", "012345678905"}));
     QVERIFY(!fake.loader.load(fake.listView1, QStringLiteral("codes.txt")));
+}
+
+// Large sheets are read in two halves at once; a row numbered or not, none is lost, doubled or
+// moved at the cut.
+void TestSheetReading::largeSheet_readsEveryRowOnceInOrder_data()
+{
+    QTest::addColumn<bool>("numbered");
+    QTest::newRow("numbered rows, read in halves") << true;
+    QTest::newRow("rows without numbers, read whole") << false;
+}
+
+void TestSheetReading::largeSheet_readsEveryRowOnceInOrder()
+{
+    QFETCH(bool, numbered);
+    QByteArray rows = "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c></row>";
+    QStringList codes;
+    for (int r = 2; codes.size() < 60000; ++r) {
+        const QByteArray n = QByteArray::number(r);
+        const QByteArray code = QByteArray::number(4000000000000LL + r);
+        rows += (numbered ? "<row r=\"" + n + "\">" : QByteArray("<row>")) +
+                "<c t=\"inlineStr\"><is><t>" + code + "</t></is></c><c><v>" + n + "</v></c></row>";
+        codes.append(QString::fromLatin1(code));
+    }
+    QVERIFY(rows.size() > 4 * 1024 * 1024);
+    Loading fake;
+    fake.zips.archives[QStringLiteral("in.xlsx")] = ExcelParts(rows, kExcelStrings);
+    QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("in.xlsx")));
+    QCOMPARE(fake.messageBox.texts(), QStringList{});
+    QCOMPARE(fake.listView1.texts(), codes);
 }
 
 void TestSheetReading::odsRepeats_spellOutFilledCellsOnly()
