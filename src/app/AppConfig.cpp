@@ -117,11 +117,26 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("file"));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        QStringLiteral("With --batch: csv, tsv, json, jsonl or xlsx (default: from the output "
+        QStringLiteral("With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output "
                        "file's extension, else csv)."),
         QStringLiteral("format"));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
                                    QStringLiteral("With --batch: no progress on standard error."));
+    const QCommandLineOption sheet(
+        QStringLiteral("sheet"),
+        QStringLiteral("With --batch: the sheet of an .xlsx or .ods input to read, by its name or "
+                       "number (default: the first that holds data)."),
+        QStringLiteral("sheet"));
+    const QCommandLineOption column(
+        QStringLiteral("column"),
+        QStringLiteral("With --batch: the column of a spreadsheet input that holds the codes, by "
+                       "its header, letter (C, AB) or number (1 is the first) (default: the one "
+                       "headed like a code column, else the one that is mostly codes)."),
+        QStringLiteral("column"));
+    const QCommandLineOption keepColumns(
+        QStringLiteral("keep-columns"),
+        QStringLiteral("With --batch and one spreadsheet input: each output row is the input row, "
+                       "every column, followed by the answers (csv, tsv, xlsx or ods)."));
     const QCommandLineOption importIndex(
         QStringLiteral("import-index"),
         QStringLiteral("Import the product database export files given (.csv or .csv.gz) into "
@@ -131,7 +146,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("Download the product database export (environment: QUILLFEN_INDEX_URL), "
                        "import it into the offline index, and exit."));
     parser.addOptions({pingHost, serviceUrl, sources, noCache, parallel, batch, output, format,
-                       quiet, importIndex, downloadIndex});
+                       quiet, sheet, column, keepColumns, importIndex, downloadIndex});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Code files to add to the list at start-up. With "
                                                 "--batch: code files to look up. With "
@@ -176,16 +191,20 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         config.batch.output = parser.value(output);
         config.batch.format = parser.value(format).toLower();
         config.batch.quiet = parser.isSet(quiet);
-        const QStringList formats{QStringLiteral("csv"), QStringLiteral("tsv"),
+        config.batch.sheet = parser.value(sheet);
+        config.batch.column = parser.value(column);
+        config.batch.keepColumns = parser.isSet(keepColumns);
+        const QStringList formats{QStringLiteral("csv"),  QStringLiteral("tsv"),
                                   QStringLiteral("json"), QStringLiteral("jsonl"),
-                                  QStringLiteral("xlsx")};
+                                  QStringLiteral("xlsx"), QStringLiteral("ods")};
         if (parser.isSet(format) && !formats.contains(config.batch.format))
             return refuse(QStringLiteral("Unknown --format \"%1\": choose from %2.")
                               .arg(parser.value(format), formats.join(QStringLiteral(", "))));
         if (parser.isSet(output) && config.batch.output.isEmpty())
             return refuse(QStringLiteral("--output needs a file name."));
     } else {
-        for (const QCommandLineOption* batchOnly : {&output, &format, &quiet})
+        for (const QCommandLineOption* batchOnly :
+             {&output, &format, &quiet, &sheet, &column, &keepColumns})
             if (parser.isSet(*batchOnly))
                 return refuse(
                     QStringLiteral("--%1 goes with --batch.").arg(batchOnly->names().first()));

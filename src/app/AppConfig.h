@@ -56,6 +56,12 @@ struct BatchOptions
     QString output;     // empty: standard output
     QString format;     // csv, tsv, json, jsonl, xlsx; empty: from the output's extension
     bool quiet = false;
+    // Spreadsheet inputs: the sheet (a name, or a number from 1) and the code column (a header,
+    // a letter or a number from 1); empty for the ones Quillfen chooses.
+    QString sheet;
+    QString column;
+    // Each output row is the input row followed by the answers.
+    bool keepColumns = false;
 };
 
 // Everything about where the program runs and what it talks to, settled once at start-up.

@@ -4,16 +4,77 @@
 #include "common/OperationFailed.h"
 #include "platform/BatchConsole.h"
 #include "platform/FileSystem.h"
+#include "sheets/CodeColumn.h"
+#include "sheets/SheetCodes.h"
+#include "sheets/SheetFile.h"
 
 namespace {
 QString Refused(const QString& name, const QString& why)
 {
     return name + QStringLiteral(": ") + why;
 }
+
+QString ColumnList(const CodeColumnChoice& choice)
+{
+    QString list;
+    for (const SheetColumnSummary& column : choice.columns) {
+        list += QStringLiteral("\n  ") + column.letter;
+        if (!column.header.isEmpty())
+            list += QStringLiteral("  \"") + column.header + u'"';
+        if (!column.firstValues.isEmpty())
+            list += QStringLiteral("  ") + column.firstValues.join(QStringLiteral(", "));
+    }
+    return list;
+}
+
+// The codes of a spreadsheet's code column as a text of lines, one code each; empty with the
+// problem set when they cannot be read.
+QString SheetCodesText(const QString& path, SheetFormat format, const FileSystem& files,
+                       const BatchSheetReading& reading, QString& problem,
+                       std::shared_ptr<const SheetAndColumn>& kept)
+{
+    Sheet sheet;
+    try {
+        sheet = ReadSheetFile(path, format, reading.sheet, SheetServices{files, reading.zips});
+    } catch (const OperationFailed& failure) {
+        problem = Refused(path, failure.description());
+        return {};
+    }
+    CodeColumnChoice choice = ChooseCodeColumn(sheet);
+    if (!reading.column.isEmpty()) {
+        const qsizetype named = ColumnNamed(choice, reading.column);
+        if (named < 0) {
+            problem = Refused(path, QStringLiteral("no column \"%1\"; name one of these with "
+                                                   "--column by its header, letter or number:")
+                                            .arg(reading.column) +
+                                        ColumnList(choice));
+            return {};
+        }
+        choice = WithColumn(sheet, choice, named);
+    } else if (choice.column < 0 && !choice.columns.isEmpty()) {
+        problem =
+            Refused(path, QStringLiteral("which column holds the codes? Name it with --column "
+                                         "by its header, letter or number:") +
+                              ColumnList(choice));
+        return {};
+    }
+    QString text;
+    if (choice.column >= 0) {
+        for (const SheetCode& code : CodesOfColumn(sheet, choice.column, choice.firstRow)) {
+            QString line = code.code;
+            line.replace(u'\r', u' ').replace(u'\n', u' ');
+            text += line + u'\n';
+        }
+    }
+    if (reading.keepSheet)
+        kept = std::make_shared<const SheetAndColumn>(SheetAndColumn{std::move(sheet), choice});
+    return text;
+}
 } // namespace
 
 BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
-                            BatchConsole& console, QString& problem)
+                            BatchConsole& console, QString& problem,
+                            const BatchSheetReading* sheets)
 {
     BatchCodes codes;
     const QStringList named =
@@ -21,6 +82,15 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
     for (const QString& input : named) {
         const bool standardInput = input == kStandardInputName;
         const QString name = standardInput ? QStringLiteral("standard input") : input;
+        const std::optional<SheetFormat> format =
+            standardInput || !sheets ? std::nullopt : SheetFormatOfFile(input);
+        if (format) {
+            QString text = SheetCodesText(input, *format, files, *sheets, problem, codes.m_sheet);
+            if (!problem.isEmpty())
+                return {};
+            codes.m_texts.push_back(std::move(text));
+            continue;
+        }
         FileSystem::Contents contents;
         try {
             contents = standardInput ? console.readStandardInput(kMaxCodeFileBytes)

@@ -1,18 +1,33 @@
 #pragma once
 
 #include "codes/CodeFileRowReader.h"
+#include "sheets/CodeColumn.h"
+#include "sheets/Sheet.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 class BatchConsole;
 class FileSystem;
+class ZipArchives;
 
 // What names standard input among the inputs of a batch run.
 inline constexpr QStringView kStandardInputName = u"-";
+
+// How a batch run reads spreadsheet inputs (.xlsx, .ods, .csv, .tsv): the sheet --sheet names and
+// the column --column names, each empty for the one Quillfen chooses.
+struct BatchSheetReading
+{
+    ZipArchives& zips;
+    QString sheet;
+    QString column;
+    // Keep the sheet and its code column after reading (--keep-columns).
+    bool keepSheet = false;
+};
 
 // The codes of a batch run, from its files and standard input in the order named, read by the
 // rules of the window's code files: one code per line, CR LF, LF or CR, a byte-order mark
@@ -26,10 +41,16 @@ public:
     // Reads the inputs: paths, and "-" for standard input, which is also what no input at all
     // means. On failure the codes are empty and `problem` says which input could not be used and
     // why; nothing after it is read.
+    // Without `sheets`, every file is a text file of one code a line, whatever its extension;
+    // with it, a spreadsheet gives the codes of its code column, in sheet order, empty cells
+    // skipped. When the column cannot be told, the problem lists the columns to name.
     static BatchCodes read(const QStringList& inputs, const FileSystem& files,
-                           BatchConsole& console, QString& problem);
+                           BatchConsole& console, QString& problem,
+                           const BatchSheetReading* sheets = nullptr);
 
     qsizetype count() const { return m_count; }
+    // The last spreadsheet input, when its sheet was to be kept; else null.
+    const SheetAndColumn* sheet() const { return m_sheet.get(); }
 
     // Goes through the codes in order. A copy goes on from where the original stood.
     class Cursor final
@@ -49,6 +70,9 @@ public:
     Cursor cursor() const { return Cursor(m_texts); }
 
 private:
+    // Each input's text; a spreadsheet's codes are kept as one text of lines, one code each,
+    // with the line breaks inside its codes (a cell of several lines) made spaces.
     std::vector<QString> m_texts;
     qsizetype m_count = 0;
+    std::shared_ptr<const SheetAndColumn> m_sheet;
 };

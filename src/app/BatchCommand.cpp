@@ -12,6 +12,7 @@
 #include "platform/ProductIndex.h"
 #include "platform/SettingsStore.h"
 #include "platform/StopSignals.h"
+#include "sheets/SheetFile.h"
 
 namespace {
 // Enough codes to tell how many of the rest will wait for a paced source within a few per cent,
@@ -112,11 +113,24 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
             QStringLiteral("quillfen: no code was looked up.\n"));
         return kBatchBadUsage;
     }
+    if (options.keepColumns && (options.inputs.size() != 1 || !services.zips ||
+                                !SheetFormatOfFile(options.inputs.front()))) {
+        console.writeStandardError(
+            Problem(QStringLiteral("--keep-columns needs one spreadsheet input (.xlsx, .ods, .csv "
+                                   "or .tsv)")) +
+            QStringLiteral("quillfen: no code was looked up.\n"));
+        return kBatchBadUsage;
+    }
     if (options.inputs.isEmpty() && !options.quiet && console.standardInputIsTerminal())
         console.writeStandardError(
             QStringLiteral("Reading codes from standard input; end with Ctrl+D.\n"));
     QString problem;
-    const BatchCodes codes = BatchCodes::read(options.inputs, services.files, console, problem);
+    std::optional<BatchSheetReading> sheets;
+    if (services.zips)
+        sheets.emplace(
+            BatchSheetReading{*services.zips, options.sheet, options.column, options.keepColumns});
+    const BatchCodes codes = BatchCodes::read(options.inputs, services.files, console, problem,
+                                              sheets ? &*sheets : nullptr);
     // Stopped while standard input was still open: nothing is looked up, nothing written.
     if (const StopSignal stop = services.stopSignals.received(); stop != StopSignal::None) {
         if (!options.quiet)
@@ -132,8 +146,12 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     }
     std::unique_ptr<BatchOutput> output;
     try {
-        output =
-            BatchOutput::open(options, *format.format, services.outputs, console, services.clock);
+        if (const SheetAndColumn* kept = codes.sheet(); kept && options.keepColumns)
+            output = BatchOutput::openEnriched(options, *format.format, kept->sheet, kept->choice,
+                                               services.outputs, &console);
+        else
+            output = BatchOutput::open(options, *format.format, services.outputs, console,
+                                       services.clock);
     } catch (const OperationFailed& failure) {
         console.writeStandardError(Problem(failure.description()) +
                                    QStringLiteral("quillfen: no code was looked up.\n"));

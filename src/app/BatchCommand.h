@@ -13,6 +13,7 @@ class PageLoader;
 class ProductIndex;
 class SettingsStore;
 class StopSignals;
+class ZipArchives;
 
 // What a batch run works with; main() fills it with the real services (see
 // platform/QtBatchCommand.h), the tests with fakes.
@@ -29,7 +30,9 @@ struct BatchServices
     AnswerStore& answers;
     ProductIndex& index;
     // Shared with every other Quillfen of the user; null: the run keeps its own pace alone.
-    PacingStore* pacing = nullptr;
+    PacingStore* pacing = nullptr; // Opens the containers of .xlsx and .ods inputs; null: every
+                                   // input is a text file of codes.
+    ZipArchives* zips = nullptr;
 };
 
 // Exit statuses of a batch run.

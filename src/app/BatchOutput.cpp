@@ -1,8 +1,10 @@
 #include "app/BatchOutput.h"
 
+#include "common/OperationFailed.h"
 #include "platform/BatchConsole.h"
 #include "platform/Clock.h"
 #include "platform/OutputFiles.h"
+#include "results/EnrichedSheet.h"
 
 namespace {
 // Standard output takes rows in blocks of about this size, or whatever a slow run has done
@@ -100,6 +102,112 @@ private:
     std::unique_ptr<WorkbookFile> m_workbook;
     int m_row = 0;
 };
+// The enriched rows as lines of CSV or TSV, each cell by its text.
+class EnrichedTextRows final : public BatchOutput
+{
+public:
+    EnrichedTextRows(const Sheet& sheet, const CodeColumnChoice& choice, char separator,
+                     std::function<void(QByteArrayView)> write, std::function<void()> done)
+        : m_rows(sheet, choice)
+        , m_separator(separator)
+        , m_write(std::move(write))
+        , m_done(std::move(done))
+    {}
+
+    void add(const CodeOutcome& outcome) override
+    {
+        m_rows.through(outcome, [this](const EnrichedSheet::Row& row) { line(row); });
+    }
+
+    void finish() override
+    {
+        m_rows.rest([this](const EnrichedSheet::Row& row) { line(row); });
+        m_done();
+    }
+
+private:
+    void line(const EnrichedSheet::Row& row)
+    {
+        QStringList cells;
+        cells.reserve(qsizetype(row.size()));
+        for (const SheetCell& cell : row)
+            cells.append(cell.text);
+        m_write(DelimitedLine(cells, m_separator));
+    }
+
+    EnrichedSheet m_rows;
+    char m_separator;
+    std::function<void(QByteArrayView)> m_write;
+    std::function<void()> m_done;
+};
+
+// The enriched rows as a workbook: text stays text, numbers, dates and booleans keep their kind
+// and number format.
+class EnrichedWorkbookRows final : public BatchOutput
+{
+public:
+    EnrichedWorkbookRows(const Sheet& sheet, const CodeColumnChoice& choice,
+                         std::unique_ptr<WorkbookFile> workbook)
+        : m_rows(sheet, choice)
+        , m_workbook(std::move(workbook))
+    {}
+
+    void add(const CodeOutcome& outcome) override
+    {
+        m_rows.through(outcome, [this](const EnrichedSheet::Row& row) { addRow(row); });
+    }
+
+    void finish() override
+    {
+        m_rows.rest([this](const EnrichedSheet::Row& row) { addRow(row); });
+        m_workbook->commit();
+    }
+
+private:
+    void addRow(const EnrichedSheet::Row& row)
+    {
+        ++m_row;
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            const SheetCell& cell = row[c];
+            const int column = int(c) + 1;
+            switch (cell.kind) {
+            case SheetCell::Kind::Empty:
+                break;
+            case SheetCell::Kind::Text:
+                m_workbook->setCellText(m_row, column, cell.text);
+                break;
+            case SheetCell::Kind::Number:
+                m_workbook->setCellNumber(m_row, column, cell.number, cell.format);
+                break;
+            case SheetCell::Kind::Date:
+                m_workbook->setCellDate(m_row, column, cell.number, cell.format);
+                break;
+            case SheetCell::Kind::Boolean:
+                m_workbook->setCellBoolean(m_row, column, cell.text == u"TRUE");
+                break;
+            }
+        }
+    }
+
+    EnrichedSheet m_rows;
+    std::unique_ptr<WorkbookFile> m_workbook;
+    int m_row = 0;
+};
+std::optional<WorkbookFormat> WorkbookFormatOf(OutcomeFormat format)
+{
+    switch (format) {
+    case OutcomeFormat::Xlsx:
+        return WorkbookFormat::Xlsx;
+    case OutcomeFormat::Ods:
+        return WorkbookFormat::Ods;
+    case OutcomeFormat::Csv:
+    case OutcomeFormat::Tsv:
+    case OutcomeFormat::Json:
+    case OutcomeFormat::Jsonl:
+        break;
+    }
+    return std::nullopt;
+}
 } // namespace
 
 bool WritesToStandardOutput(const BatchOptions& options)
@@ -114,9 +222,11 @@ BatchFormatChoice ChooseBatchFormat(const BatchOptions& options)
         format = OutcomeFormatOfFile(options.output);
     if (!format)
         format = OutcomeFormat::Csv;
-    if (*format == OutcomeFormat::Xlsx && WritesToStandardOutput(options))
-        return {std::nullopt, QStringLiteral("a spreadsheet (xlsx) is written to a file: name "
-                                             "it with --output FILE")};
+    if (WorkbookFormatOf(*format) && WritesToStandardOutput(options))
+        return {std::nullopt, QStringLiteral("a spreadsheet (%1) is written to a file: name "
+                                             "it with --output FILE")
+                                  .arg(*format == OutcomeFormat::Ods ? QStringLiteral("ods")
+                                                                     : QStringLiteral("xlsx"))};
     return {format, {}};
 }
 
@@ -126,7 +236,29 @@ std::unique_ptr<BatchOutput> BatchOutput::open(const BatchOptions& options, Outc
 {
     if (WritesToStandardOutput(options))
         return std::make_unique<StandardOutputRows>(format, console, clock);
-    if (format == OutcomeFormat::Xlsx)
-        return std::make_unique<WorkbookRows>(files.createWorkbook(options.output));
+    if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
+        return std::make_unique<WorkbookRows>(files.createWorkbook(options.output, *workbook));
     return std::make_unique<TextFileRows>(format, files.createText(options.output));
+}
+
+std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& options,
+                                                       OutcomeFormat format, const Sheet& sheet,
+                                                       const CodeColumnChoice& choice,
+                                                       OutputFiles& files, BatchConsole* console)
+{
+    if (format == OutcomeFormat::Json || format == OutcomeFormat::Jsonl)
+        throw OperationFailed(
+            QStringLiteral("--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl"));
+    if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
+        return std::make_unique<EnrichedWorkbookRows>(
+            sheet, choice, files.createWorkbook(options.output, *workbook));
+    const char separator = format == OutcomeFormat::Tsv ? '\t' : ',';
+    if (WritesToStandardOutput(options) && console)
+        return std::make_unique<EnrichedTextRows>(
+            sheet, choice, separator,
+            [console](QByteArrayView bytes) { console->writeStandardOutput(bytes); }, [] {});
+    std::shared_ptr<OutputFile> file = files.createText(options.output);
+    return std::make_unique<EnrichedTextRows>(
+        sheet, choice, separator, [file](QByteArrayView bytes) { file->write(bytes); },
+        [file] { file->commit(); });
 }

@@ -12,6 +12,8 @@ class BatchConsole;
 class Clock;
 class OutputFiles;
 struct CodeOutcome;
+struct CodeColumnChoice;
+struct Sheet;
 
 // What names standard output as the --output of a batch run, besides naming none.
 inline constexpr QStringView kStandardOutputName = u"-";
@@ -44,4 +46,13 @@ public:
     static std::unique_ptr<BatchOutput> open(const BatchOptions& options, OutcomeFormat format,
                                              OutputFiles& files, BatchConsole& console,
                                              const Clock& clock);
+
+    // The sheet given back with the answers beside its rows (--keep-columns), as CSV, TSV or a
+    // workbook that keeps each cell's kind. The outcomes come in the order of the sheet's codes.
+    // Standard output, through the console, only when there is one.
+    // Throws OperationFailed when the file cannot be created or the format holds no sheet.
+    static std::unique_ptr<BatchOutput> openEnriched(const BatchOptions& options,
+                                                     OutcomeFormat format, const Sheet& sheet,
+                                                     const CodeColumnChoice& choice,
+                                                     OutputFiles& files, BatchConsole* console);
 };

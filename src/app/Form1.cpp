@@ -49,11 +49,13 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_chance(chance)
     , m_codeList(platform)
     , m_codeFiles(platform)
+    , m_sheetCodes(platform)
     , m_savedCodes(platform)
     , m_chain(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock,
                              config.noCache ? nullptr : &platform.answers, &platform.pacing},
               {}, ChainOptionsFor(config))
     , m_lookup(platform, m_chain)
+    , m_enrichment(platform, m_lookup)
     , m_results(platform)
     , m_sortBy(platform)
     , m_spreadsheet(platform)
@@ -64,7 +66,10 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
           },
           // The next run asks the new index too, when the built-in choice now includes it.
           [this] { m_sourcesChosen = false; })
-{}
+{
+    m_codeFiles.loadOtherFilesWith(
+        [this](ListControl& list, const QString& path) { return m_sheetCodes.load(list, path); });
+}
 
 template <typename Body>
 void Form1::dispatch(QStringView procedure, Body&& body) noexcept
@@ -253,6 +258,14 @@ void Form1::RetryFailedRows()
     dispatch(u"RetryFailedRows", [&] {
         ChooseLookupSources();
         RunLookup([&] { m_lookup.RetryFailedRows(); });
+    });
+}
+
+void Form1::EnrichSpreadsheet()
+{
+    dispatch(u"EnrichSpreadsheet", [&] {
+        ChooseLookupSources();
+        RunLookup([&] { m_enrichment.EnrichSpreadsheet(); });
     });
 }
 

@@ -3,6 +3,7 @@
 #include "app/AppConfig.h"
 #include "app/ProductDatabaseMenu.h"
 #include "app/SavedCodeList.h"
+#include "app/SheetEnrichment.h"
 #include "codes/CodeFileLoader.h"
 #include "codes/CodeListEditor.h"
 #include "lookup/LookupChain.h"
@@ -11,6 +12,7 @@
 #include "results/ResultsTableActions.h"
 #include "results/SortBy.h"
 #include "results/SpreadsheetExport.h"
+#include "sheets/SheetCodeLoader.h"
 
 #include <QStringView>
 
@@ -59,7 +61,9 @@ public:
     DownloadProductDatabase(); // "Lookup -> Download Product Database" -> app/ProductDatabaseMenu
     void StopLookingUp();      // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
     void RetryFailedRows();    // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
-    void ShowAbout();          // "Help -> About Quillfen" -> app/AboutText
+    // "Lookup -> Enrich a Spreadsheet..." -> app/SheetEnrichment
+    void EnrichSpreadsheet();
+    void ShowAbout(); // "Help -> About Quillfen" -> app/AboutText
 
     void ListView1_KeyDown(int keyCode, int shift); // "EAN Codes", Delete -> common/RowRemoval
     void ListView1_DblClick();                      // "EAN Codes" -> common/RowRemoval
@@ -105,10 +109,12 @@ private:
     ChanceSource& m_chance;
     CodeListEditor m_codeList;
     CodeFileLoader m_codeFiles;
+    SheetCodeLoader m_sheetCodes;
     SavedCodeList m_savedCodes;
     LookupChain m_chain;
     bool m_sourcesChosen = false;
     LookupRun m_lookup;
+    SheetEnrichment m_enrichment;
     ResultsTableActions m_results;
     SortBy m_sortBy;
     SpreadsheetExport m_spreadsheet;

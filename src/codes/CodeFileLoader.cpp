@@ -152,6 +152,8 @@ void CodeFileLoader::LoadListFile(ListControl& list, const QString& path)
         m_platform.messageBox.show(kFileNotFound.toString());
         return;
     }
+    if (m_otherFiles && m_otherFiles(list, path))
+        return;
     FileSystem::Contents contents = m_platform.files.readFile(path, kMaxCodeFileBytes);
     if (contents.overLimit) {
         m_platform.messageBox.show(FileTooLargeMessage(path));

@@ -7,13 +7,17 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
 #include <optional>
 
 class ListControl;
 
 inline constexpr QStringView kLoadListsTitle =
     u"Load List(s) - Hold Ctrl to select multiple list files";
-inline constexpr QStringView kLoadListsFilter = u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*|";
+inline constexpr QStringView kLoadListsFilter =
+    u"Code Lists and Spreadsheets (*.txt *.xlsx *.ods *.csv *.tsv)|*.txt;*.xlsx;*.ods;*.csv;*.tsv|"
+    u"Text Files (*.txt)|*.txt|Spreadsheets (*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|"
+    u"All Files (*.*)|*.*|";
 // Long names, Explorer style, several files at once, the read-only box shown and ticked: 2621953.
 inline constexpr int kLoadListsFlags = FileDialogFlag::LongNames | FileDialogFlag::Explorer |
                                        FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly;
@@ -60,9 +64,15 @@ public:
 
     // Appends every row of the file to the list. A missing file, a file that is not text and one
     // that is too large are each reported in a message box and add nothing; a file that cannot
-    // be read throws OperationFailed.
+    // be read throws OperationFailed. A file the other-files loader takes is its alone.
     void LoadListFile(ListControl& list, const QString& path);
+
+    // Loads a file of another kind than a text file of codes (a spreadsheet) into the list, and
+    // says whether it took the file; set by the window, as the code files know nothing of them.
+    using OtherFiles = std::function<bool(ListControl& list, const QString& path)>;
+    void loadOtherFilesWith(OtherFiles loader) { m_otherFiles = std::move(loader); }
 
 private:
     Platform m_platform;
+    OtherFiles m_otherFiles;
 };

@@ -23,6 +23,7 @@ inline constexpr QStringView PushButton13_Click =
     u"in Caskwillo2021/08/31.Form1.PushButton13_Click ";
 // Added with the Lookup menu; written the way the others always have been.
 inline constexpr QStringView RetryFailedRows = u"in Caskwillo2021/08/31.Form1.RetryFailedRows ";
+inline constexpr QStringView EnrichSpreadsheet = u"in Caskwillo2021/08/31.Form1.EnrichSpreadsheet ";
 } // namespace Location
 
 // The location of a main-window procedure without a trap of its own, for the rare failure that

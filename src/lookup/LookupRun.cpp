@@ -159,6 +159,68 @@ void LookupRun::PushButton17_Click()
     });
 }
 
+bool LookupRun::LookUpCodes(const QStringList& codes,
+                            const std::function<void(const CodeOutcome&)>& each)
+{
+    ErrorTrap trap(m_platform.messageBox, Location::EnrichSpreadsheet);
+    ListControl& results = m_platform.listView2;
+
+    if (trap.holdsOrFails(100, [&] { return m_busy; }))
+        return false;
+    trap(102, [&] {
+        m_busy = true;
+        m_stopRequested = false;
+    });
+    trap(104, [&] { results.clear(); });
+    trap(106, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
+    trap(108, [&] { m_chain.startRun(); });
+
+    const int m = int(codes.size());
+    int done = 0;
+    for (int k = 0; k < m && !m_stopRequested; ++k) {
+        const QString& code = codes[k];
+        trap(110, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
+        trap(112, [&] { m_platform.progressBar1.setPosition(double(k + 1) / m * 100); });
+        trap(114,
+             [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
+        trap(116, [&] { m_platform.eventLoop.yield(); });
+
+        m_chain.onBusyWait = [this, &code](int secondsLeft) { showBusyCaption(code, secondsLeft); };
+        std::optional<CodeOutcome> outcome;
+        bool asked = false;
+        trap(118, [&] {
+            const LookupChain::Ahead ahead = [&codes, k](int after) {
+                return k + after < codes.size() ? std::optional(codes[k + after]) : std::nullopt;
+            };
+            outcome = m_chain.lookUp(code, ahead);
+            asked = true;
+        });
+        m_chain.onBusyWait = nullptr;
+        if (asked && !outcome)
+            break;
+        done = k + 1;
+        if (outcome) {
+            trap(120,
+                 [&] { AppendTickedRow(results, outcome->rowText, outcome->scrollIntoView()); });
+            trap(122, [&] { each(*outcome); });
+        }
+    }
+
+    trap(124, [&] { m_chain.endRun(); });
+    trap(126, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
+    trap(128, [&] { m_platform.progressBar1.setPosition(0); });
+    trap(130, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
+    trap(132, [&] {
+        m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
+                                                   : kLookupDoneMessage.toString());
+    });
+    trap(134, [&] {
+        m_busy = false;
+        m_stopRequested = false;
+    });
+    return true;
+}
+
 void LookupRun::RetryFailedRows()
 {
     ErrorTrap trap(m_platform.messageBox, Location::RetryFailedRows);

@@ -3,9 +3,11 @@
 #include "platform/Platform.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 
 class LookupChain;
@@ -42,6 +44,11 @@ public:
     // "Lookup -> Retry Failed Rows": every row that reads "<code> - lookup failed: ..." is looked
     // up again and replaced in place, keeping its tick.
     void RetryFailedRows();
+    // A run over the codes given rather than the code list's (the codes of a spreadsheet): the
+    // results table filled afresh with a ticked row per code, stop, pacing and remembered answers
+    // as in any run. Each outcome goes to `each`, in order. False, with nothing done, while
+    // another run is under way.
+    bool LookUpCodes(const QStringList& codes, const std::function<void(const CodeOutcome&)>& each);
     // Esc, "Lookup -> Stop Looking Up": the run ends after the request under way.
     void requestStop();
 

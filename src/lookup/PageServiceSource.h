@@ -35,7 +35,11 @@ public:
 
     QString name() const override { return kPageServiceName.toString(); }
     QString displayName() const override { return QStringLiteral("Page service"); }
-    bool takes(const CheckedCode&) const override { return true; }
+    // Every code, checked or not, but a number a spreadsheet cut short: its digits are gone.
+    bool takes(const CheckedCode& checked) const override
+    {
+        return checked.kind != CheckedCode::Kind::LostDigits;
+    }
     SourceRequest request(const QString& typed, const CheckedCode& checked) const override;
     SourceAnswer read(const SourceResponse& response, const QString& typed) const override;
     int perMinute() const override { return 0; }

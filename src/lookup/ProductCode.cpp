@@ -93,12 +93,47 @@ CheckedCode CheckIsbn10(const QString& code)
     return Valid(body + Gs1CheckDigit(body), true);
 }
 
+// A spreadsheet shows a number of more than 11 digits as "4.00638E+12" and saves it so in a CSV
+// file: one digit, a point and a few more, E, an exponent.
+// "4.00638E+12": one digit, perhaps a fraction, an exponent. By hand, not by a regular
+// expression: every cell of a spreadsheet's columns comes through here.
+bool IsENotation(QStringView code)
+{
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < code.size() && IsAsciiDigit(code[i]))
+            ++i;
+        return i - from;
+    };
+    if (code.isEmpty() || !IsAsciiDigit(code[0]))
+        return false;
+    ++i;
+    if (i < code.size() && code[i] == u'.') {
+        ++i;
+        if (digits() == 0)
+            return false;
+    }
+    if (i == code.size() || (code[i] != u'e' && code[i] != u'E'))
+        return false;
+    ++i;
+    if (i < code.size() && code[i] == u'+')
+        ++i;
+    return digits() > 0 && i == code.size();
+}
+
 } // namespace
 
 CheckedCode CheckCode(QStringView typed)
 {
     const QString code = Normalised(typed);
     const qsizetype length = code.size();
+    if (IsENotation(code)) {
+        CheckedCode checked;
+        checked.kind = CheckedCode::Kind::LostDigits;
+        checked.lostDigitsNumber = code;
+        return checked;
+    }
     if (length == 10)
         return CheckIsbn10(code);
     if ((length != 8 && length != 12 && length != 13 && length != 14) || !AllDigits(code))
@@ -119,6 +154,10 @@ QString NotLookedUpReason(const CheckedCode& checked)
         return {};
     case CheckedCode::Kind::WrongCheckDigit:
         return QStringLiteral("check digit should be ") + checked.expectedCheckDigit;
+    case CheckedCode::Kind::LostDigits:
+        return QStringLiteral("the spreadsheet turned this code into the number ") +
+               checked.lostDigitsNumber +
+               QStringLiteral(" and lost its digits; format the column as text");
     case CheckedCode::Kind::NotACode:
         break;
     }

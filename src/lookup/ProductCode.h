@@ -10,7 +10,10 @@ struct CheckedCode
     enum class Kind {
         Valid,           // 8, 12, 13 or 14 digits with a right GS1 check digit, or an ISBN-10
         WrongCheckDigit, // the right number of digits, but the last one is not the check digit
-        NotACode,        // anything else
+        // A number in E notation (4.00638E+12): a spreadsheet turned the code into a number and
+        // kept only its first digits.
+        LostDigits,
+        NotACode, // anything else
     };
     Kind kind = Kind::NotACode;
     // Valid: the digits alone, spaces and hyphens dropped; an ISBN-10 in its 978 form (13
@@ -20,6 +23,8 @@ struct CheckedCode
     QChar expectedCheckDigit;
     // Valid and a book: 13 digits starting with 978 or 979, or an ISBN-10.
     bool isbn = false;
+    // LostDigits: the number as the spreadsheet wrote it, spaces and hyphens dropped.
+    QString lostDigitsNumber;
 
     bool isValid() const { return kind == Kind::Valid; }
 };
@@ -28,5 +33,6 @@ struct CheckedCode
 CheckedCode CheckCode(QStringView typed);
 
 // Why a code that did not pass is not sent: "check digit should be 7", "not an EAN (8, 12, 13 or
-// 14 digits expected) or an ISBN-10". Empty for a valid code.
+// 14 digits expected) or an ISBN-10", "the spreadsheet turned this code into the number
+// 4.00638E+12 and lost its digits; format the column as text". Empty for a valid code.
 QString NotLookedUpReason(const CheckedCode& checked);

@@ -16,5 +16,6 @@ public:
     // Both throw OperationFailed when nothing can be written there (no such folder, no
     // permission), before anything is written.
     virtual std::unique_ptr<OutputFile> createText(const QString& path) = 0;
-    virtual std::unique_ptr<WorkbookFile> createWorkbook(const QString& path) = 0;
+    virtual std::unique_ptr<WorkbookFile> createWorkbook(const QString& path,
+                                                         WorkbookFormat format) = 0;
 };

@@ -5,6 +5,7 @@ class AnswerStore;
 class ApplicationTitle;
 class BrowserOpener;
 class Clock;
+class ColumnChoiceDialog;
 class DownloadStore;
 class Clipboard;
 class EventLoop;
@@ -17,6 +18,7 @@ class PacingStore;
 class ListControl;
 class Form1Window;
 class MessageBox;
+class OutputFiles;
 class PageLoader;
 class ProcessCapture;
 class ProductIndex;
@@ -28,6 +30,7 @@ class SkinComponent;
 class SourcesDialog;
 class SpreadsheetTarget;
 class TextFileWriter;
+class ZipArchives;
 
 // Everything of the outside world that the handlers reach, one reference per service. The real
 // program fills it with the Qt implementations (QtPlatform), the tests with in-memory fakes
@@ -68,4 +71,10 @@ struct Platform
     InputFiles& inputFiles;
     HttpFetcher& httpFetcher;
     DownloadStore& downloadStore;
+    // Spreadsheets: the containers of .xlsx and .ods files, and the question which column holds
+    // the codes.
+    ZipArchives& zips;
+    ColumnChoiceDialog& columnChoice;
+    // Where enriched copies of spreadsheets are written.
+    OutputFiles& outputFiles;
 };

@@ -1,6 +1,7 @@
 #include "program/QtBatchCommand.h"
 
 #include "app/BatchCommand.h"
+#include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
 #include "desktop/network/QtPageLoader.h"
@@ -35,6 +36,7 @@ int BatchCommand(const AppConfig& config)
     SqliteAnswerStore answers;
     SqlitePacingStore pacing;
     SqliteProductIndex index;
+    LibzipArchives zips;
     return RunBatch(config, BatchServices{
                                 .files = files,
                                 .console = console,
@@ -47,5 +49,6 @@ int BatchCommand(const AppConfig& config)
                                 .answers = answers,
                                 .index = index,
                                 .pacing = &pacing,
+                                .zips = &zips,
                             });
 }

@@ -27,6 +27,7 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_aboutBox(m_window, m_eventLoop)
     , m_progressDialog(m_window)
     , m_downloadStore(QFileInfo(m_productIndex.path()).absolutePath())
+    , m_columnChoice(m_window, m_eventLoop)
 {}
 
 Platform QtPlatform::services()
@@ -61,6 +62,9 @@ Platform QtPlatform::services()
         .inputFiles = m_inputFiles,
         .httpFetcher = m_httpFetcher,
         .downloadStore = m_downloadStore,
+        .zips = m_zips,
+        .columnChoice = m_columnChoice,
+        .outputFiles = m_outputFiles,
     };
 }
 
@@ -88,6 +92,7 @@ void ConnectForm1(QtForm1Window& window, Form1& form)
         {window.downloadDatabaseAction(), &Form1::DownloadProductDatabase},
         {window.stopLookingUpAction(), &Form1::StopLookingUp},
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
+        {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.aboutAction(), &Form1::ShowAbout},
     };
     for (const auto& [action, handler] : items)

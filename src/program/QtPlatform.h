@@ -1,9 +1,11 @@
 #pragma once
 
 #include "common/ApplicationTitle.h"
+#include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtDownloadStore.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtInputFiles.h"
+#include "desktop/files/QtOutputFiles.h"
 #include "desktop/files/QtTextFileWriter.h"
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/network/QtHttpFetcher.h"
@@ -18,6 +20,7 @@
 #include "desktop/system/QtProcessCapture.h"
 #include "desktop/window/QtAboutBox.h"
 #include "desktop/window/QtClipboard.h"
+#include "desktop/window/QtColumnChoiceDialog.h"
 #include "desktop/window/QtFileDialog.h"
 #include "desktop/window/QtForm1Window.h"
 #include "desktop/window/QtInputBox.h"
@@ -75,6 +78,9 @@ private:
     QtInputFiles m_inputFiles;
     QtHttpFetcher m_httpFetcher;
     QtDownloadStore m_downloadStore;
+    LibzipArchives m_zips;
+    QtColumnChoiceDialog m_columnChoice;
+    QtOutputFiles m_outputFiles;
 };
 
 class Form1;

@@ -16,36 +16,14 @@ public:
         : m_separator(separator)
     {}
 
-    QByteArray begin() override { return line(OutcomeColumns()); }
-    QByteArray row(const CodeOutcome& outcome) override { return line(OutcomeCells(outcome)); }
+    QByteArray begin() override { return DelimitedLine(OutcomeColumns(), m_separator); }
+    QByteArray row(const CodeOutcome& outcome) override
+    {
+        return DelimitedLine(OutcomeCells(outcome), m_separator);
+    }
     QByteArray end() override { return {}; }
 
 private:
-    QByteArray line(const QStringList& cells) const
-    {
-        QByteArray out;
-        for (qsizetype i = 0; i < cells.size(); ++i) {
-            if (i > 0)
-                out += m_separator;
-            const QByteArray cell = cells[i].toUtf8();
-            const bool quoted = cell.contains(m_separator) || cell.contains('"') ||
-                                cell.contains('\r') || cell.contains('\n');
-            if (!quoted) {
-                out += cell;
-                continue;
-            }
-            out += '"';
-            for (const char c : cell) {
-                if (c == '"')
-                    out += '"';
-                out += c;
-            }
-            out += '"';
-        }
-        out += "\r\n";
-        return out;
-    }
-
     char m_separator;
 };
 
@@ -105,6 +83,8 @@ std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name)
         return OutcomeFormat::Jsonl;
     if (lower == u"xlsx")
         return OutcomeFormat::Xlsx;
+    if (lower == u"ods")
+        return OutcomeFormat::Ods;
     return std::nullopt;
 }
 
@@ -143,6 +123,31 @@ QStringList OutcomeCells(const CodeOutcome& outcome)
             outcome.source,       outcome.detail};
 }
 
+QByteArray DelimitedLine(const QStringList& cells, char separator)
+{
+    QByteArray out;
+    for (qsizetype i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        const QByteArray cell = cells[i].toUtf8();
+        const bool quoted = cell.contains(separator) || cell.contains('"') || cell.contains('\r') ||
+                            cell.contains('\n');
+        if (!quoted) {
+            out += cell;
+            continue;
+        }
+        out += '"';
+        for (const char c : cell) {
+            if (c == '"')
+                out += '"';
+            out += c;
+        }
+        out += '"';
+    }
+    out += "\r\n";
+    return out;
+}
+
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format)
 {
     switch (format) {
@@ -155,6 +160,7 @@ std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format)
     case OutcomeFormat::Jsonl:
         return std::make_unique<JsonLinesWriter>();
     case OutcomeFormat::Xlsx:
+    case OutcomeFormat::Ods:
         break;
     }
     return nullptr;

@@ -10,9 +10,9 @@
 struct CodeOutcome;
 
 // The files batch mode writes: each code beside its answer.
-enum class OutcomeFormat { Csv, Tsv, Json, Jsonl, Xlsx };
+enum class OutcomeFormat { Csv, Tsv, Json, Jsonl, Xlsx, Ods };
 
-// "csv", "tsv", "json", "jsonl", "xlsx" (any case), or nothing.
+// "csv", "tsv", "json", "jsonl", "xlsx", "ods" (any case), or nothing.
 std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name);
 // By the file name's extension; nothing for an extension of no known format.
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName);
@@ -37,5 +37,8 @@ public:
     virtual QByteArray end() = 0;
 };
 
-// A writer for every format but xlsx, which is not text.
+// One line of CSV (separator ',') or TSV ('\t') by RFC 4180, ending in CR LF.
+QByteArray DelimitedLine(const QStringList& cells, char separator);
+
+// A writer for every format but the workbooks (xlsx, ods), which are not text.
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format);

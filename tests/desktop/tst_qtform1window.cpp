@@ -618,7 +618,9 @@ void TestQtForm1Window::loadButton_picksSeveralFilesAndAppendsThemInOrder()
     });
     QTest::mouseClick(app.window().pushButton3(), Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("Load List(s) - Hold Ctrl to select multiple list files"));
-    QCOMPARE(filters, (QStringList{"Text Files (*.txt)", "All Files (*)"}));
+    QCOMPARE(filters, (QStringList{"Code Lists and Spreadsheets (*.txt *.xlsx *.ods *.csv *.tsv)",
+                                   "Text Files (*.txt)", "Spreadsheets (*.xlsx *.ods *.csv *.tsv)",
+                                   "All Files (*)"}));
     QCOMPARE(mode, QFileDialog::ExistingFiles);
     QCOMPARE(pointerWhileOpen, PointerCode::Default); // the hourglass comes after the dialog
     QTreeWidget* list = app.window().listView1();

@@ -75,7 +75,7 @@ void TestQtOutputFiles::workbook_rowsInOrderReadBackAsTextWithFittedColumns()
     const QString path = dir.filePath(QStringLiteral("out.xlsx"));
     put(path, "old");
     QtOutputFiles files;
-    const std::unique_ptr<WorkbookFile> workbook = files.createWorkbook(path);
+    const std::unique_ptr<WorkbookFile> workbook = files.createWorkbook(path, WorkbookFormat::Xlsx);
     workbook->setCellText(1, 1, QStringLiteral("code"));
     workbook->setCellText(1, 2, QStringLiteral("name"));
     workbook->setCellText(2, 1, QStringLiteral("0012345678905"));
@@ -103,7 +103,8 @@ void TestQtOutputFiles::workbook_notCommittedLeavesTheOldFileAndNothingElse()
     put(path, "old");
     {
         QtOutputFiles files;
-        const std::unique_ptr<WorkbookFile> workbook = files.createWorkbook(path);
+        const std::unique_ptr<WorkbookFile> workbook =
+            files.createWorkbook(path, WorkbookFormat::Xlsx);
         for (int row = 1; row <= 100; ++row)
             workbook->setCellText(row, 1, QString::number(row));
     }
@@ -117,9 +118,11 @@ void TestQtOutputFiles::creation_refusedWhereNothingCanBeWritten()
     QtOutputFiles files;
     const QString missing = dir.filePath(QStringLiteral("no-such-folder/out"));
     QVERIFY_THROWS_EXCEPTION(OperationFailed, files.createText(missing + u".csv"));
-    QVERIFY_THROWS_EXCEPTION(OperationFailed, files.createWorkbook(missing + u".xlsx"));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed,
+                             files.createWorkbook(missing + u".xlsx", WorkbookFormat::Xlsx));
     QVERIFY_THROWS_EXCEPTION(OperationFailed, files.createText(dir.path()));
-    QVERIFY_THROWS_EXCEPTION(OperationFailed, files.createWorkbook(dir.path()));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed,
+                             files.createWorkbook(dir.path(), WorkbookFormat::Xlsx));
     QVERIFY(entries(dir).isEmpty());
 }
 

@@ -7,6 +7,7 @@
 #include "fakes/FakeBrowserOpener.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeColumnChoiceDialog.h"
 #include "fakes/FakeDownloadStore.h"
 #include "fakes/FakeEventLoop.h"
 #include "fakes/FakeFileDialog.h"
@@ -32,6 +33,7 @@
 #include "fakes/FakeSpreadsheetTarget.h"
 #include "fakes/FakeStopSignals.h"
 #include "fakes/FakeTextFileWriter.h"
+#include "fakes/FakeZipArchives.h"
 
 FakeAboutBox::~FakeAboutBox() = default;
 FakeAnswerStore::~FakeAnswerStore() = default;
@@ -39,6 +41,7 @@ FakeBatchConsole::~FakeBatchConsole() = default;
 FakeBrowserOpener::~FakeBrowserOpener() = default;
 FakeClipboard::~FakeClipboard() = default;
 FakeClock::~FakeClock() = default;
+FakeColumnChoiceDialog::~FakeColumnChoiceDialog() = default;
 FakeDownloadStore::~FakeDownloadStore() = default;
 FakeEventLoop::~FakeEventLoop() = default;
 FakeFileDialog::~FakeFileDialog() = default;
@@ -65,3 +68,5 @@ FakeSourcesDialog::~FakeSourcesDialog() = default;
 FakeSpreadsheetTarget::~FakeSpreadsheetTarget() = default;
 FakeStopSignals::~FakeStopSignals() = default;
 FakeTextFileWriter::~FakeTextFileWriter() = default;
+FakeZipArchives::~FakeZipArchives() = default;
+FakeZipArchives::Archive::~Archive() = default;

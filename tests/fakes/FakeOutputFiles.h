@@ -25,8 +25,10 @@ public:
         refuseUnwritable(path);
         return std::make_unique<Text>(*this, path);
     }
-    std::unique_ptr<WorkbookFile> createWorkbook(const QString& path) override
+    std::unique_ptr<WorkbookFile> createWorkbook(const QString& path,
+                                                 WorkbookFormat format) override
     {
+        workbookFormats.insert(path, format);
         hook(u"createWorkbook");
         refuseUnwritable(path);
         return std::make_unique<Workbook>(*this, path);
@@ -34,11 +36,13 @@ public:
 
     QHash<QString, QByteArray> texts;
     QHash<QString, Cells> workbooks;
+    QHash<QString, WorkbookFormat> workbookFormats; // as each workbook was created
     QHash<QString, QByteArray> pending;
     QStringList unwritable;
     int discarded = 0;
     FakeHook hook{"FakeOutputFiles",
-                  {u"createText", u"write", u"createWorkbook", u"setCellText", u"commit"}};
+                  {u"createText", u"write", u"createWorkbook", u"setCellText", u"setCellNumber",
+                   u"setCellBoolean", u"setCellDate", u"commit"}};
 
 private:
     void refuseUnwritable(const QString& path) const
@@ -96,6 +100,28 @@ private:
         {
             m_owner.hook(u"setCellText");
             m_cells.insert({row, column}, text);
+        }
+        // Other kinds than text read "number 1.5 0.00" (with the format, if any),
+        // "date 45352 yyyy-mm-dd" and "boolean TRUE".
+        void setCellNumber(int row, int column, double value, const QString& format) override
+        {
+            m_owner.hook(u"setCellNumber");
+            const QString number =
+                QStringLiteral("number ") + QString::number(value, 'g', 17) + u' ' + format;
+            m_cells.insert({row, column}, number.trimmed());
+        }
+        void setCellDate(int row, int column, double serial, const QString& format) override
+        {
+            m_owner.hook(u"setCellDate");
+            const QString date =
+                QStringLiteral("date ") + QString::number(serial, 'g', 17) + u' ' + format;
+            m_cells.insert({row, column}, date.trimmed());
+        }
+        void setCellBoolean(int row, int column, bool value) override
+        {
+            m_owner.hook(u"setCellBoolean");
+            m_cells.insert({row, column}, value ? QStringLiteral("boolean TRUE")
+                                                : QStringLiteral("boolean FALSE"));
         }
         void commit() override
         {

@@ -7,6 +7,7 @@
 #include "fakes/FakeBrowserOpener.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
+#include "fakes/FakeColumnChoiceDialog.h"
 #include "fakes/FakeDownloadStore.h"
 #include "fakes/FakeEventLoop.h"
 #include "fakes/FakeFileDialog.h"
@@ -16,6 +17,7 @@
 #include "fakes/FakeInputBox.h"
 #include "fakes/FakeListControl.h"
 #include "fakes/FakeMessageBox.h"
+#include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePacingStore.h"
 #include "fakes/FakePageLoader.h"
 #include "fakes/FakeProcessCapture.h"
@@ -28,6 +30,7 @@
 #include "fakes/FakeSourcesDialog.h"
 #include "fakes/FakeSpreadsheetTarget.h"
 #include "fakes/FakeTextFileWriter.h"
+#include "fakes/FakeZipArchives.h"
 #include "platform/Platform.h"
 
 // Every service of the outside world in memory, for the handlers to run against in tests.
@@ -67,6 +70,9 @@ struct FakePlatform
     FakeInputFiles inputFiles;
     FakeHttpFetcher httpFetcher;
     FakeDownloadStore downloadStore{inputFiles};
+    FakeZipArchives zips;
+    FakeColumnChoiceDialog columnChoice;
+    FakeOutputFiles outputFiles;
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -109,6 +115,9 @@ struct FakePlatform
             .inputFiles = inputFiles,
             .httpFetcher = httpFetcher,
             .downloadStore = downloadStore,
+            .zips = zips,
+            .columnChoice = columnChoice,
+            .outputFiles = outputFiles,
         };
     }
 };

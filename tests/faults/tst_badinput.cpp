@@ -141,6 +141,9 @@ struct RealFiles
             .inputFiles = fake.inputFiles,
             .httpFetcher = fake.httpFetcher,
             .downloadStore = fake.downloadStore,
+            .zips = fake.zips,
+            .columnChoice = fake.columnChoice,
+            .outputFiles = fake.outputFiles,
         };
     }
 

@@ -70,6 +70,19 @@ private Q_SLOTS:
         QTest::newRow("fullwidth digits") << QStringLiteral("\uFF19\uFF16\uFF13\uFF18\uFF15\uFF10"
                                                             "\uFF17\uFF14")
                                           << "" << false << notAnEan;
+        const auto lost = [](const char* number) -> QString {
+            return QStringLiteral("the spreadsheet turned this code into the number ") +
+                   QLatin1String(number) +
+                   QStringLiteral(" and lost its digits; format the column as text");
+        };
+        QTest::newRow("E notation") << "4.00638E+12"
+                                    << "" << false << lost("4.00638E+12");
+        QTest::newRow("E notation, bare") << "4e12"
+                                          << "" << false << lost("4e12");
+        QTest::newRow("E notation, point without digits") << "4.E+12"
+                                                          << "" << false << notAnEan;
+        QTest::newRow("E notation, no exponent") << "4.00638E+"
+                                                 << "" << false << notAnEan;
         QTest::newRow("Arabic-Indic digits") << QStringLiteral("\u0669\u0666\u0663\u0668\u0665"
                                                                "\u0660\u0667\u0664")
                                              << "" << false << notAnEan;

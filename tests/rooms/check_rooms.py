@@ -13,16 +13,18 @@ ALLOWED = {
     "codes": {"platform", "common"},
     "lookup": {"platform", "common"},
     "index": {"platform", "common", "lookup"},
-    "results": {"platform", "common", "lookup"},
-    "app": {"platform", "common", "codes", "lookup", "index", "results"},
+    "sheets": {"platform", "common", "lookup"},
+    "results": {"platform", "common", "lookup", "sheets"},
+    "app": {"platform", "common", "codes", "lookup", "index", "sheets", "results"},
     "desktop": {"platform", "common"},
-    "program": {"platform", "common", "codes", "lookup", "index", "results", "app", "desktop"},
+    "program": {"platform", "common", "codes", "lookup", "index", "sheets", "results", "app",
+                "desktop"},
 }
 # Qt modules the logic may not include (it runs headless and on fakes).
 WIDGET_HEADERS = re.compile(r"#\s*include\s*<(QtWidgets/|QtGui/|QtSql/|Q(Widget|Application|Dialog|"
                             r"MessageBox|PushButton|Label|TreeWidget|Sql\w*|Clipboard|Image|Pixmap)\b)")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
-LOGIC = {"platform", "common", "codes", "lookup", "index", "results", "app"}
+LOGIC = {"platform", "common", "codes", "lookup", "index", "sheets", "results", "app"}
 
 
 def main(source_dir):

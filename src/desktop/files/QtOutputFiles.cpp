@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 #include "desktop/files/BlockSaveFile.h"
+#include "desktop/files/OdsWorkbook.h"
 #include "desktop/files/XlsxWorkbook.h"
 
 #include <QDir>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <optional>
 #include <system_error>
+#include <type_traits>
 
 namespace {
 QString Native(const QString& path)
@@ -35,18 +37,24 @@ private:
     BlockSaveFile m_file;
 };
 
-// The library writes a workbook by its name when it is closed, so it is written under a name of
+// Both libraries write a workbook by its name when it is closed, so it is written under a name of
 // its own beside the path and renamed over it: a run stopped or failed halfway leaves the path as
-// it was.
+// it was. Book is XlsxWorkbook or OdsWorkbook.
+template <typename Book>
 class QtWorkbookFile final : public WorkbookFile
 {
+    static constexpr bool kXlsx = std::is_same_v<Book, XlsxWorkbook>;
+
 public:
     explicit QtWorkbookFile(const QString& path)
         : m_path(path)
         , m_partPath(reservePartName(path))
     {
         try {
-            m_workbook.emplace(m_partPath, XlsxWorkbook::Rows::InOrder, m_path);
+            if constexpr (kXlsx)
+                m_workbook.emplace(m_partPath, XlsxWorkbook::Rows::InOrder, m_path);
+            else
+                m_workbook.emplace(m_partPath, m_path);
         } catch (const OperationFailed&) {
             QFile::remove(m_partPath);
             throw;
@@ -66,10 +74,32 @@ public:
         workbook().setCellText(row, column, text);
     }
 
+    void setCellNumber(int row, int column, double value, const QString& numberFormat) override
+    {
+        if constexpr (kXlsx)
+            workbook().setCellNumber(row, column, value, numberFormat);
+        else
+            workbook().setCellNumber(row, column, value); // shown by its digits
+    }
+
+    void setCellDate(int row, int column, double serial, const QString& numberFormat) override
+    {
+        if constexpr (kXlsx)
+            workbook().setCellNumber(row, column, serial, numberFormat);
+        else
+            workbook().setCellDate(row, column, serial); // shown as an ISO date
+    }
+
+    void setCellBoolean(int row, int column, bool value) override
+    {
+        workbook().setCellBoolean(row, column, value);
+    }
+
     void commit() override
     {
-        XlsxWorkbook& written = workbook();
-        written.fitAllColumns();
+        Book& written = workbook();
+        if constexpr (kXlsx)
+            written.fitAllColumns();
         written.close();
         std::error_code error;
         std::filesystem::rename(QFile::encodeName(m_partPath).toStdString(),
@@ -82,7 +112,7 @@ public:
     }
 
 private:
-    XlsxWorkbook& workbook()
+    Book& workbook()
     {
         if (!m_workbook || m_committed)
             throw OperationFailed(QStringLiteral("The workbook ") + Native(m_path) +
@@ -116,7 +146,7 @@ private:
 
     QString m_path;
     QString m_partPath;
-    std::optional<XlsxWorkbook> m_workbook;
+    std::optional<Book> m_workbook;
     bool m_committed = false;
 };
 } // namespace
@@ -126,7 +156,10 @@ std::unique_ptr<OutputFile> QtOutputFiles::createText(const QString& path)
     return std::make_unique<QtOutputFile>(path);
 }
 
-std::unique_ptr<WorkbookFile> QtOutputFiles::createWorkbook(const QString& path)
+std::unique_ptr<WorkbookFile> QtOutputFiles::createWorkbook(const QString& path,
+                                                            WorkbookFormat format)
 {
-    return std::make_unique<QtWorkbookFile>(path);
+    if (format == WorkbookFormat::Ods)
+        return std::make_unique<QtWorkbookFile<OdsWorkbook>>(path);
+    return std::make_unique<QtWorkbookFile<XlsxWorkbook>>(path);
 }

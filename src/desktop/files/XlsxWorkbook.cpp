@@ -92,6 +92,46 @@ void XlsxWorkbook::setCellText(int row, int column, const QString& text)
     m_longest[std::size_t(column) - 1] = std::max(m_longest[std::size_t(column) - 1], text.size());
 }
 
+void XlsxWorkbook::setCellNumber(int row, int column, double value, const QString& format)
+{
+    requireCell(row, column);
+    const lxw_error error = worksheet_write_number(
+        m_sheet, lxw_row_t(row - 1), lxw_col_t(column - 1), value, numberFormat(format));
+    if (error != LXW_NO_ERROR)
+        Fail(QStringLiteral("Cannot set cell %1, %2").arg(row).arg(column), error);
+}
+
+void XlsxWorkbook::setCellBoolean(int row, int column, bool value)
+{
+    requireCell(row, column);
+    const lxw_error error = worksheet_write_boolean(m_sheet, lxw_row_t(row - 1),
+                                                    lxw_col_t(column - 1), value ? 1 : 0, nullptr);
+    if (error != LXW_NO_ERROR)
+        Fail(QStringLiteral("Cannot set cell %1, %2").arg(row).arg(column), error);
+}
+
+lxw_format* XlsxWorkbook::numberFormat(const QString& format)
+{
+    if (format.isEmpty())
+        return nullptr;
+    lxw_format*& made = m_formats[format];
+    if (!made) {
+        made = workbook_add_format(m_workbook);
+        if (!made)
+            throw OperationFailed(QStringLiteral("Cannot add the number format ") + format);
+        format_set_num_format(made, format.toUtf8().constData());
+    }
+    return made;
+}
+
+void XlsxWorkbook::requireCell(int row, int column) const
+{
+    requireOpen();
+    if (row < 1 || row > LXW_ROW_MAX || column < 1 || column > LXW_COL_MAX)
+        throw OperationFailed(
+            QStringLiteral("There is no cell %1, %2 on a sheet").arg(row).arg(column));
+}
+
 void XlsxWorkbook::fitColumn(int column)
 {
     requireOpen();

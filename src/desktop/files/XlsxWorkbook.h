@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <vector>
 
+struct lxw_format;
 struct lxw_workbook;
 struct lxw_worksheet;
 
-// One workbook of one sheet, written to a file with libxlsxwriter. Every cell is stored as text,
-// so codes keep their leading zeros and all their digits. Nothing is written to the path until
+// One workbook of one sheet, written to a file with libxlsxwriter. Text cells stay text, so codes
+// keep their leading zeros and all their digits. Nothing is written to the path until
 // close(); a workbook destroyed before that leaves no file of its own (the path is left as it
 // was). Rows and columns count from 1. Every operation throws OperationFailed.
 class XlsxWorkbook final
@@ -30,6 +32,8 @@ public:
     XlsxWorkbook& operator=(const XlsxWorkbook&) = delete;
 
     void setCellText(int row, int column, const QString& text);
+    void setCellNumber(int row, int column, double value, const QString& numberFormat);
+    void setCellBoolean(int row, int column, bool value);
     // Makes a column as wide as its longest text so far (at most Excel's limit).
     void fitColumn(int column);
     void fitAllColumns();
@@ -41,11 +45,14 @@ public:
 
 private:
     void requireOpen() const;
+    void requireCell(int row, int column) const;
+    lxw_format* numberFormat(const QString& format);
     void fit(std::size_t column);
 
     QString m_shownPath; // the path failures name
     lxw_workbook* m_workbook = nullptr;
     lxw_worksheet* m_sheet = nullptr;
-    std::vector<qsizetype> m_longest; // characters, per column
-    std::vector<double> m_widths;     // fitted widths, 0 for the sheet's default
+    std::vector<qsizetype> m_longest;      // characters, per column
+    std::vector<double> m_widths;          // fitted widths, 0 for the sheet's default
+    QHash<QString, lxw_format*> m_formats; // by number format, owned by the workbook
 };

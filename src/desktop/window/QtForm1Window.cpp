@@ -174,6 +174,9 @@ void QtForm1Window::buildMenus()
     m_stopLookingUpAction->setEnabled(false);
     m_retryFailedRowsAction = addItem(m_lookupMenu, QStringLiteral("RetryFailedRows"),
                                       QStringLiteral("&Retry Failed Rows"));
+    m_lookupMenu->addSeparator();
+    m_enrichSpreadsheetAction = addItem(m_lookupMenu, QStringLiteral("EnrichSpreadsheet"),
+                                        QStringLiteral("&Enrich a Spreadsheet\u2026"));
 
     m_helpMenu = m_menuBar->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("HelpMenu"));
@@ -287,6 +290,7 @@ void QtForm1Window::setLookupUnderWay(bool underWay)
 {
     m_stopLookingUpAction->setEnabled(underWay);
     m_retryFailedRowsAction->setEnabled(!underWay);
+    m_enrichSpreadsheetAction->setEnabled(!underWay);
 }
 
 void QtForm1Window::applyPointer()

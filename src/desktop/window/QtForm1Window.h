@@ -63,6 +63,7 @@ public:
     QAction* downloadDatabaseAction() const { return m_downloadDatabaseAction; }
     QAction* stopLookingUpAction() const { return m_stopLookingUpAction; }
     QAction* retryFailedRowsAction() const { return m_retryFailedRowsAction; }
+    QAction* enrichSpreadsheetAction() const { return m_enrichSpreadsheetAction; }
     QAction* aboutAction() const { return m_aboutAction; }
 
     // Windows' key codes for the keys a list reports (Delete is 46); 0 for keys without one.
@@ -99,6 +100,7 @@ private:
     QAction* m_downloadDatabaseAction = nullptr;
     QAction* m_stopLookingUpAction = nullptr;
     QAction* m_retryFailedRowsAction = nullptr;
+    QAction* m_enrichSpreadsheetAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QWidget* m_client = nullptr;
     // Set one by one as the controls are built, while the event filter already runs for the

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QStringView>
+
+class LookupRun;
+
+inline constexpr QStringView kEnrichOpenTitle = u"Enrich a Spreadsheet";
+inline constexpr QStringView kEnrichSaveTitle = u"Save the Enriched Spreadsheet";
+inline constexpr QStringView kEnrichOpenFilter =
+    u"Spreadsheets (*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|";
+inline constexpr QStringView kEnrichSameFileMessage =
+    u"The enriched copy cannot replace the spreadsheet it comes from. Nothing was saved.";
+
+// "Lookup -> Enrich a Spreadsheet...": one spreadsheet is picked, its code column chosen, its
+// codes looked up as in any run, and the sheet saved under a new name with the answers beside
+// every row, in the source's format by default. The source file is never written.
+class SheetEnrichment final
+{
+public:
+    SheetEnrichment(const Platform& platform, LookupRun& run)
+        : m_platform(platform)
+        , m_run(run)
+    {}
+
+    void EnrichSpreadsheet();
+
+private:
+    Platform m_platform;
+    LookupRun& m_run;
+};

@@ -1,0 +1,61 @@
+#include "desktop/window/QtColumnChoiceDialog.h"
+
+#include "desktop/system/QtEventLoop.h"
+#include "desktop/window/DialogParent.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+QtColumnChoiceDialog::QtColumnChoiceDialog(QWidget& window, QtEventLoop& loop)
+    : m_window(window)
+    , m_loop(loop)
+{}
+
+std::optional<qsizetype> QtColumnChoiceDialog::choose(const QString& fileName,
+                                                      const QList<SheetColumnSummary>& columns)
+{
+    m_loop.throwIfEnding();
+    QDialog dialog(DialogParent(m_window));
+    dialog.setObjectName(QStringLiteral("ColumnChoiceDialog"));
+    dialog.setWindowTitle(QStringLiteral("Code Column"));
+
+    auto* const question =
+        new QLabel(QStringLiteral("Which column of %1 holds the codes?").arg(fileName), &dialog);
+    question->setWordWrap(true);
+    auto* const list = new QTreeWidget(&dialog);
+    list->setObjectName(QStringLiteral("ColumnList"));
+    list->setAccessibleName(QStringLiteral("Columns"));
+    list->setRootIsDecorated(false);
+    list->setHeaderLabels(
+        {QStringLiteral("Column"), QStringLiteral("Header"), QStringLiteral("First values")});
+    for (const SheetColumnSummary& column : columns)
+        new QTreeWidgetItem(
+            list, {column.letter, column.header, column.firstValues.join(QStringLiteral(", "))});
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    list->setCurrentItem(list->topLevelItem(0));
+    question->setBuddy(list);
+
+    auto* const buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QTreeWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+
+    auto* const layout = new QVBoxLayout(&dialog);
+    layout->addWidget(question);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    dialog.resize(520, 320);
+    list->setFocus();
+
+    const int result = dialog.exec();
+    m_loop.throwIfEnding();
+    const int chosen = list->indexOfTopLevelItem(list->currentItem());
+    if (result != QDialog::Accepted || chosen < 0)
+        return std::nullopt;
+    return chosen;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/ColumnChoiceDialog.h"
+
+class QtEventLoop;
+class QWidget;
+
+// Asks over the main window which column holds the codes: one line per column with its letter,
+// header and first values; OK or a double-click takes the current line.
+class QtColumnChoiceDialog final : public ColumnChoiceDialog
+{
+public:
+    QtColumnChoiceDialog(QWidget& window, QtEventLoop& loop);
+    std::optional<qsizetype> choose(const QString& fileName,
+                                    const QList<SheetColumnSummary>& columns) override;
+
+private:
+    QWidget& m_window;
+    QtEventLoop& m_loop;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "sheets/Sheet.h"
+
+// Gathers the cells a reader finds into a Sheet, holding the file to its limits: a cell past the
+// last row or column, or one cell too many, ends the reading with OperationFailed. Empty cells
+// cost nothing, however many a file declares.
+class SheetBuilder final
+{
+public:
+    explicit SheetBuilder(const SheetLimits& limits)
+        : m_limits(limits)
+    {}
+
+    // Puts the cell at (row, column), both from 0, in any order; a later cell at the same place
+    // replaces the earlier one.
+    void set(qsizetype row, qsizetype column, SheetCell cell);
+    // The cells of the row, from column 0, again in each of the next `times` rows.
+    void repeatRow(qsizetype row, qsizetype times);
+
+    // Takes the cells of a builder that read a later part of the same sheet; its cells go after
+    // or over this one's, as if this builder had read them itself.
+    void absorb(SheetBuilder&& later);
+    // Back to no cells.
+    void reset();
+
+    const SheetLimits& limits() const { return m_limits; }
+    Sheet take();
+
+private:
+    void checkPlace(qsizetype row, qsizetype column) const;
+
+    const SheetLimits& m_limits;
+    Sheet m_sheet;
+    qsizetype m_cells = 0;
+};

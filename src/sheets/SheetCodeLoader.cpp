@@ -1,0 +1,68 @@
+#include "sheets/SheetCodeLoader.h"
+
+#include "common/OperationFailed.h"
+#include "platform/ColumnChoiceDialog.h"
+#include "platform/EventLoop.h"
+#include "platform/ListControl.h"
+#include "platform/MessageBox.h"
+#include "sheets/CodeColumn.h"
+#include "sheets/SheetCodes.h"
+
+#include <QFileInfo>
+
+QString SheetUnreadableMessage(const QString& path, const QString& reason)
+{
+    // Reasons from below (the XML reader's) may end in a full stop of their own.
+    const QString said = reason.endsWith(u'.') ? reason.chopped(1) : reason;
+    return QStringLiteral("The file ") + path + QStringLiteral(" cannot be read: ") + said +
+           QStringLiteral(". No codes were loaded from it.");
+}
+
+QString SheetWithoutDataMessage(const QString& path)
+{
+    return QStringLiteral("The file ") + path +
+           QStringLiteral(" holds no codes. No codes were loaded from it.");
+}
+
+bool SheetCodeLoader::load(ListControl& list, const QString& path)
+{
+    const std::optional<SheetFormat> format = SheetFormatOfFile(path);
+    if (!format)
+        return false;
+    std::optional<SheetAndColumn> read = this->read(path, *format);
+    if (!read)
+        return true;
+    const std::vector<SheetCode> codes =
+        CodesOfColumn(read->sheet, read->choice.column, read->choice.firstRow);
+    read.reset(); // the rows need not be held while the codes go in
+    for (const SheetCode& code : codes) {
+        list.add(code.code);
+        m_platform.eventLoop.yield();
+    }
+    return true;
+}
+
+std::optional<SheetAndColumn> SheetCodeLoader::read(const QString& path, SheetFormat format)
+{
+    SheetAndColumn read;
+    try {
+        read.sheet = ReadSheetFile(path, format, QString(),
+                                   SheetServices{m_platform.files, m_platform.zips});
+    } catch (const OperationFailed& failure) {
+        m_platform.messageBox.show(SheetUnreadableMessage(path, failure.description()));
+        return std::nullopt;
+    }
+    read.choice = ChooseCodeColumn(read.sheet);
+    if (read.choice.columns.isEmpty()) {
+        m_platform.messageBox.show(SheetWithoutDataMessage(path));
+        return std::nullopt;
+    }
+    if (read.choice.column < 0) {
+        const std::optional<qsizetype> chosen =
+            m_platform.columnChoice.choose(QFileInfo(path).fileName(), read.choice.columns);
+        if (!chosen || *chosen < 0 || *chosen >= read.choice.columnNumbers.size())
+            return std::nullopt;
+        read.choice = WithColumn(read.sheet, read.choice, read.choice.columnNumbers[*chosen]);
+    }
+    return read;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "sheets/Sheet.h"
+
+#include <QString>
+
+#include <optional>
+
+class FileSystem;
+class ZipArchives;
+
+// The spreadsheet files codes are read from, by their extensions. A file of any other extension
+// is a text file of one code a line.
+enum class SheetFormat { Csv, Tsv, Xlsx, Ods };
+std::optional<SheetFormat> SheetFormatOfFile(const QString& path);
+
+// What reads a spreadsheet file.
+struct SheetServices
+{
+    const FileSystem& files;
+    ZipArchives& zips;
+    SheetLimits limits = {};
+};
+
+// Reads one sheet of the file: the one named `sheet` (a name, or a number from 1 when no sheet
+// is named so), or, when `sheet` is empty, the first that holds data (else the first). Throws
+// OperationFailed with the reason, which does not name the file: it is damaged, too large, or
+// has no such sheet.
+Sheet ReadSheetFile(const QString& path, SheetFormat format, const QString& sheet,
+                    const SheetServices& services);

@@ -1,0 +1,491 @@
+#include "sheets/XlsxReader.h"
+
+#include "common/OperationFailed.h"
+#include "platform/ZipArchive.h"
+#include "sheets/SheetBuilder.h"
+#include "sheets/SheetNumbers.h"
+#include "sheets/WorkbookPart.h"
+
+#include <QBuffer>
+#include <QHash>
+#include <QXmlStreamReader>
+
+#include <cctype>
+#include <charconv>
+#include <exception>
+#include <thread>
+
+namespace {
+constexpr double kDays1900To1904 = 1462;
+
+// The formats Excel numbers without writing them down.
+QString BuiltInFormat(int id)
+{
+    static const QHash<int, QString> formats{
+        {1, QStringLiteral("0")},
+        {2, QStringLiteral("0.00")},
+        {3, QStringLiteral("#,##0")},
+        {4, QStringLiteral("#,##0.00")},
+        {9, QStringLiteral("0%")},
+        {10, QStringLiteral("0.00%")},
+        {11, QStringLiteral("0.00E+00")},
+        {12, QStringLiteral("# ?/?")},
+        {13, QStringLiteral("# ?\?/?\?")},
+        {14, QStringLiteral("yyyy-mm-dd")},
+        {15, QStringLiteral("d-mmm-yy")},
+        {16, QStringLiteral("d-mmm")},
+        {17, QStringLiteral("mmm-yy")},
+        {18, QStringLiteral("h:mm AM/PM")},
+        {19, QStringLiteral("h:mm:ss AM/PM")},
+        {20, QStringLiteral("h:mm")},
+        {21, QStringLiteral("h:mm:ss")},
+        {22, QStringLiteral("yyyy-mm-dd h:mm")},
+        {37, QStringLiteral("#,##0 ;(#,##0)")},
+        {38, QStringLiteral("#,##0 ;[Red](#,##0)")},
+        {39, QStringLiteral("#,##0.00;(#,##0.00)")},
+        {40, QStringLiteral("#,##0.00;[Red](#,##0.00)")},
+        {45, QStringLiteral("mm:ss")},
+        {46, QStringLiteral("[h]:mm:ss")},
+        {47, QStringLiteral("mmss.0")},
+        {48, QStringLiteral("##0.0E+0")},
+        {49, QStringLiteral("@")},
+    };
+    return formats.value(id);
+}
+
+// A part's path from the folder of the part that names it: "worksheets/sheet1.xml" beside
+// "xl/workbook.xml" is "xl/worksheets/sheet1.xml"; "/xl/..." is from the top.
+QString Resolve(const QString& from, const QString& target)
+{
+    if (target.startsWith(u'/'))
+        return target.mid(1);
+    QStringList parts = from.split(u'/');
+    parts.removeLast();
+    for (const QString& piece : target.split(u'/')) {
+        if (piece == u"..") {
+            if (!parts.isEmpty())
+                parts.removeLast();
+        } else if (!piece.isEmpty() && piece != u".") {
+            parts.append(piece);
+        }
+    }
+    return parts.join(u'/');
+}
+
+QString RelsOf(const QString& part)
+{
+    const qsizetype slash = part.lastIndexOf(u'/');
+    return part.left(slash + 1) + QStringLiteral("_rels/") + part.mid(slash + 1) +
+           QStringLiteral(".rels");
+}
+
+// The relationships of a part ("" for the package itself), by id, their targets resolved; a
+// missing list is none.
+QHash<QString, QString> ReadRelationships(ZipArchive& archive, const QString& part,
+                                          const SheetLimits& limits,
+                                          QString* officeDocument = nullptr)
+{
+    const QString name = RelsOf(part);
+    const QByteArray bytes = WorkbookPart::read(archive, name, limits, false);
+    QHash<QString, QString> targets;
+    if (bytes.isEmpty())
+        return targets;
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Relationship")
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        const QString target =
+            Resolve(part, WorkbookPart::attribute(attributes, QLatin1String("Target")).toString());
+        targets.insert(WorkbookPart::attribute(attributes, QLatin1String("Id")).toString(), target);
+        if (officeDocument &&
+            WorkbookPart::attribute(attributes, QLatin1String("Type")).endsWith(u"/officeDocument"))
+            *officeDocument = target;
+    }
+    WorkbookPart::checkEnd(xml, name);
+    return targets;
+}
+
+// The r:id of a sheet, whatever prefix the relationships namespace has.
+QString RelationshipId(const QXmlStreamAttributes& attributes)
+{
+    for (const QXmlStreamAttribute& attribute : attributes) {
+        if (attribute.name() == u"id" && !attribute.namespaceUri().isEmpty())
+            return attribute.value().toString();
+    }
+    return {};
+}
+
+// "AB12": column 27, row 11, both from 0. False when the reference is not one.
+bool ParseReference(QStringView reference, qsizetype& row, qsizetype& column)
+{
+    qsizetype i = 0;
+    qint64 c = 0;
+    for (; i < reference.size() && reference[i].isLetter() && reference[i].unicode() < 128; ++i) {
+        c = c * 26 + (reference[i].toUpper().unicode() - u'A' + 1);
+        if (c > (qint64(1) << 30))
+            return false;
+    }
+    if (i == 0)
+        return false;
+    qint64 r = 0;
+    const qsizetype digitsFrom = i;
+    for (; i < reference.size() && reference[i] >= u'0' && reference[i] <= u'9'; ++i) {
+        r = r * 10 + (reference[i].unicode() - u'0');
+        if (r > (qint64(1) << 30))
+            return false;
+    }
+    if (i == digitsFrom || i != reference.size() || r < 1)
+        return false;
+    row = qsizetype(r - 1);
+    column = qsizetype(c - 1);
+    return true;
+}
+
+// A number ExactDigits has passed: ASCII, so read without the locale-aware conversion.
+double NumberOf(QStringView stored)
+{
+    char ascii[64];
+    const QStringView text = stored.trimmed();
+    if (text.size() >= qsizetype(sizeof ascii))
+        return text.toDouble();
+    for (qsizetype i = 0; i < text.size(); ++i)
+        ascii[i] = char(text[i].unicode());
+    double value = 0;
+    const char* from = ascii + (text.startsWith(u'+') ? 1 : 0);
+    std::from_chars(from, ascii + text.size(), value);
+    return value;
+}
+
+// The text of a string item: its own <t>, or the <t> of each run; phonetic hints are left out.
+QString StringItemText(QXmlStreamReader& xml)
+{
+    QString text;
+    int depth = 1;
+    bool phonetic = false;
+    while (depth > 0 && !xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            ++depth;
+            if (xml.name() == u"rPh")
+                phonetic = true;
+            else if (xml.name() == u"t" && !phonetic) {
+                text += xml.readElementText(QXmlStreamReader::IncludeChildElements);
+                --depth;
+            }
+        } else if (xml.isEndElement()) {
+            --depth;
+            if (xml.name() == u"rPh")
+                phonetic = false;
+        }
+    }
+    return text;
+}
+
+// Where a large sheet can be cut in two between rows, so that two cores each read half: the
+// first half is the part up to the end of a row near the middle; the second is the part's head
+// up to and including the <sheetData> tag, then the rest. Both are read by the same XML reader
+// as a whole part is. Small sheets, and parts where no cut is found, are read whole.
+std::optional<SheetHalves> SplitAtRow(const QByteArray& bytes)
+{
+    constexpr qsizetype kWorthSplitting = 4 * 1024 * 1024;
+    if (bytes.size() < kWorthSplitting)
+        return std::nullopt;
+    const QByteArrayView all(bytes);
+    qsizetype open = -1;
+    for (qsizetype at = bytes.indexOf("sheetData"); at > 0;
+         at = bytes.indexOf("sheetData", at + 1)) {
+        const char before = all[at - 1];
+        if (before == '<' || before == ':') {
+            open = at;
+            break;
+        }
+    }
+    if (open < 0)
+        return std::nullopt;
+    const qsizetype headEnd = bytes.indexOf('>', open);
+    if (headEnd < 0 || all[headEnd - 1] == '/')
+        return std::nullopt;
+    // The end of a row at or after the middle: "</row>" or "</x:row>".
+    for (qsizetype at = bytes.indexOf("row>", bytes.size() / 2); at > 0;
+         at = bytes.indexOf("row>", at + 1)) {
+        qsizetype from = at - 1;
+        if (all[from] == ':') {
+            while (from > 0 && std::isalnum(static_cast<unsigned char>(all[from - 1])))
+                --from;
+            --from;
+        }
+        if (from > headEnd && all[from] == '/' && all[from - 1] == '<') {
+            const qsizetype cut = at + 4;
+            SheetHalves halves;
+            halves.first = QByteArray::fromRawData(bytes.constData(), cut);
+            halves.second.reserve(headEnd + 1 + bytes.size() - cut);
+            halves.second.append(all.first(headEnd + 1));
+            halves.second.append(all.sliced(cut));
+            return halves;
+        }
+    }
+    return std::nullopt;
+}
+} // namespace
+
+XlsxReader::XlsxReader(ZipArchive& archive, const SheetLimits& limits)
+    : m_archive(archive)
+    , m_limits(limits)
+{
+    // The package's own relationships name the workbook part; every writer calls it the same.
+    QString workbook = QStringLiteral("xl/workbook.xml");
+    ReadRelationships(archive, QString(), limits, &workbook);
+    readWorkbook(workbook);
+    const QHash<QString, QString> related = ReadRelationships(archive, workbook, limits);
+    QString strings = Resolve(workbook, QStringLiteral("sharedStrings.xml"));
+    QString styles = Resolve(workbook, QStringLiteral("styles.xml"));
+    for (auto it = related.cbegin(); it != related.cend(); ++it) {
+        if (it.value().endsWith(u"sharedStrings.xml"))
+            strings = it.value();
+        else if (it.value().endsWith(u"styles.xml"))
+            styles = it.value();
+    }
+    for (QString& part : m_sheetParts)
+        part = related.value(part);
+    readSharedStrings(strings);
+    readStyles(styles);
+}
+
+void XlsxReader::readWorkbook(const QString& path)
+{
+    const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits);
+    QXmlStreamReader xml(bytes);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"workbookPr") {
+            const QStringView date1904 =
+                WorkbookPart::attribute(xml.attributes(), QLatin1String("date1904"));
+            m_1904 = date1904 == u"1" || date1904 == u"true";
+        } else if (xml.name() == u"sheet") {
+            m_names.append(
+                WorkbookPart::attribute(xml.attributes(), QLatin1String("name")).toString());
+            m_sheetParts.append(RelationshipId(xml.attributes()));
+        }
+    }
+    WorkbookPart::checkEnd(xml, path);
+    if (m_names.isEmpty())
+        throw OperationFailed(QStringLiteral("it is damaged: the workbook lists no sheet"));
+}
+
+void XlsxReader::readSharedStrings(const QString& path)
+{
+    const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits, false);
+    if (bytes.isEmpty())
+        return;
+    QBuffer device; // a block at a time (see read())
+    device.setData(bytes);
+    device.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&device);
+    while (!xml.atEnd()) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
+            m_strings.push_back(StringItemText(xml));
+    }
+    WorkbookPart::checkEnd(xml, path);
+}
+
+void XlsxReader::readStyles(const QString& path)
+{
+    const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits, false);
+    if (bytes.isEmpty())
+        return;
+    QXmlStreamReader xml(bytes);
+    QHash<int, QString> custom;
+    bool inCellFormats = false;
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && xml.name() == u"cellXfs")
+            inCellFormats = false;
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (xml.name() == u"numFmt") {
+            custom.insert(
+                WorkbookPart::attribute(attributes, QLatin1String("numFmtId")).toInt(),
+                WorkbookPart::attribute(attributes, QLatin1String("formatCode")).toString());
+        } else if (xml.name() == u"cellXfs") {
+            inCellFormats = true;
+        } else if (inCellFormats && xml.name() == u"xf") {
+            const int id = WorkbookPart::attribute(attributes, QLatin1String("numFmtId")).toInt();
+            Style style;
+            style.format = custom.contains(id) ? custom.value(id) : BuiltInFormat(id);
+            style.date = IsDateFormat(style.format);
+            m_styles.push_back(style);
+        }
+    }
+    WorkbookPart::checkEnd(xml, path);
+}
+
+Sheet XlsxReader::read(qsizetype index)
+{
+    const QString path = m_sheetParts.value(index);
+    if (path.isEmpty())
+        throw OperationFailed(QStringLiteral("it is damaged: the sheet \"%1\" has no part")
+                                  .arg(m_names.value(index)));
+    const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits);
+    SheetBuilder sheet(m_limits);
+    if (!readInHalves(bytes, path, sheet))
+        readCells(bytes, path, sheet, Piece::Whole);
+    Sheet taken = sheet.take();
+    taken.name = m_names.value(index);
+    taken.sheetNames = m_names;
+    return taken;
+}
+
+bool XlsxReader::readInHalves(const QByteArray& bytes, const QString& path,
+                              SheetBuilder& sheet) const
+{
+    const std::optional<SheetHalves> halves = SplitAtRow(bytes);
+    if (!halves)
+        return false;
+    SheetBuilder later(m_limits);
+    std::exception_ptr laterFailed;
+    std::thread worker([&] {
+        try {
+            readCells(halves->second, path, later, Piece::Second);
+        } catch (...) {
+            laterFailed = std::current_exception();
+        }
+    });
+    bool firstRead = true;
+    try {
+        readCells(halves->first, path, sheet, Piece::First);
+    } catch (...) {
+        firstRead = false;
+    }
+    worker.join();
+    // Anything amiss in either half (a damaged file, a row without its number, a split inside
+    // a comment) is read again whole, so that it fails or reads exactly as it always did.
+    if (!firstRead || laterFailed) {
+        sheet.reset();
+        return false;
+    }
+    sheet.absorb(std::move(later));
+    return true;
+}
+
+void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
+                           Piece piece) const
+{
+    const std::vector<QString>& strings = m_strings;
+    const std::vector<Style>& styles = m_styles;
+    const bool date1904 = m_1904;
+    // Through a device the reader decodes the part a block at a time; given the bytes themselves
+    // it would first decode them all, twice their size again.
+    QBuffer device;
+    device.setData(bytes); // shared, not copied
+    device.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&device);
+    // Cells are known by their local names; resolving every element's namespace was a tenth of
+    // the time a large sheet takes.
+    xml.setNamespaceProcessing(false);
+    qsizetype row = -1;
+    qsizetype column = -1;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"row") {
+            bool ok = false;
+            const qsizetype numbered =
+                WorkbookPart::attribute(xml.attributes(), QLatin1String("r")).toLongLong(&ok);
+            // The second half cannot count rows it did not see.
+            if (!ok && piece == Piece::Second)
+                throw OperationFailed(QStringLiteral("a row without its number"));
+            row = ok && numbered >= 1 ? numbered - 1 : row + 1;
+            column = -1;
+            continue;
+        }
+        if (xml.name() != u"c")
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        qsizetype cellRow = 0;
+        qsizetype cellColumn = 0;
+        if (ParseReference(WorkbookPart::attribute(attributes, QLatin1String("r")), cellRow,
+                           cellColumn)) {
+            row = cellRow;
+            column = cellColumn;
+        } else {
+            row = std::max<qsizetype>(row, 0);
+            ++column;
+        }
+        const QStringView type = WorkbookPart::attribute(attributes, QLatin1String("t"));
+        const qsizetype styleIndex =
+            WorkbookPart::attribute(attributes, QLatin1String("s")).toLongLong();
+        QString value;
+        QString inlineText;
+        bool hasInline = false;
+        while (xml.readNextStartElement()) {
+            if (xml.name() == u"v") {
+                value = xml.readElementText();
+            } else if (xml.name() == u"is") {
+                inlineText = StringItemText(xml);
+                hasInline = true;
+            } else {
+                xml.skipCurrentElement();
+            }
+        }
+        SheetCell cell;
+        if (type == u"s") {
+            bool ok = false;
+            const qsizetype at = value.toLongLong(&ok);
+            if (!ok || at < 0 || std::size_t(at) >= strings.size())
+                throw OperationFailed(
+                    QStringLiteral("it is damaged: the cell %1 of %2 names no "
+                                   "shared string")
+                        .arg(WorkbookPart::attribute(attributes, QLatin1String("r")), path));
+            cell.kind = SheetCell::Kind::Text;
+            cell.text = strings[std::size_t(at)];
+        } else if (type == u"inlineStr") {
+            cell.kind = SheetCell::Kind::Text;
+            cell.text = hasInline ? inlineText : value;
+        } else if (type == u"str" || type == u"e") {
+            cell.kind = SheetCell::Kind::Text;
+            cell.text = value;
+        } else if (type == u"b") {
+            if (!value.isEmpty()) {
+                cell.kind = SheetCell::Kind::Boolean;
+                cell.text =
+                    value.trimmed() == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+            }
+        } else if (type == u"d") {
+            if (const std::optional<double> serial = SerialOfIsoDate(value)) {
+                cell.kind = SheetCell::Kind::Date;
+                cell.number = *serial;
+                cell.text = DateTextOfSerial(*serial, false);
+                cell.format = QStringLiteral("yyyy-mm-dd");
+            }
+        } else if (!value.isEmpty()) {
+            const std::optional<QString> digits = ExactDigits(value);
+            if (!digits)
+                throw OperationFailed(
+                    QStringLiteral("it is damaged: the cell %1 of %2 holds no "
+                                   "number")
+                        .arg(WorkbookPart::attribute(attributes, QLatin1String("r")), path));
+            static const Style kGeneral;
+            const Style& style = styleIndex > 0 && std::size_t(styleIndex) < styles.size()
+                                     ? styles[std::size_t(styleIndex)]
+                                     : kGeneral;
+            // Dates go on in the 1900 system every new workbook uses.
+            cell.number = NumberOf(value) + (style.date && date1904 ? kDays1900To1904 : 0);
+            cell.format = style.format;
+            if (style.date) {
+                cell.kind = SheetCell::Kind::Date;
+                cell.text = DateTextOfSerial(cell.number, false);
+            } else {
+                cell.kind = SheetCell::Kind::Number;
+                cell.text = *digits;
+            }
+        }
+        sheet.set(row, column, std::move(cell));
+    }
+    // The first half ends inside the sheet on purpose.
+    if (piece == Piece::First && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+        return;
+    WorkbookPart::checkEnd(xml, path);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "sheets/Sheet.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+class SheetBuilder;
+class ZipArchive;
+
+// A sheet's part cut in two between rows, each half a part of its own.
+struct SheetHalves
+{
+    QByteArray first;
+    QByteArray second;
+};
+
+// Reads the sheets of an Office Open XML workbook (.xlsx, as Excel, LibreOffice and online
+// spreadsheets write it) from its container: shared and inline strings, numbers by their exact
+// digits, booleans, errors as their text, dates by their number formats.
+class XlsxReader final
+{
+public:
+    // Reads the list of sheets, the shared strings and the number formats. Throws
+    // OperationFailed for a damaged or oversized workbook.
+    XlsxReader(ZipArchive& archive, const SheetLimits& limits);
+
+    const QStringList& sheetNames() const { return m_names; }
+    // The sheet at the index of sheetNames(). Throws OperationFailed.
+    Sheet read(qsizetype index);
+
+private:
+    struct Style
+    {
+        QString format;
+        bool date = false;
+    };
+
+    enum class Piece { Whole, First, Second };
+
+    // Reads a large sheet's halves at once on two threads; false when the part is small, cannot
+    // be cut, or a half did not read cleanly, and `sheet` is then as it was.
+    bool readInHalves(const QByteArray& bytes, const QString& path, SheetBuilder& sheet) const;
+    void readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
+                   Piece piece) const;
+    void readWorkbook(const QString& path);
+    void readSharedStrings(const QString& path);
+    void readStyles(const QString& path);
+
+    ZipArchive& m_archive;
+    const SheetLimits& m_limits;
+    QStringList m_names;
+    QStringList m_sheetParts;
+    std::vector<QString> m_strings;
+    std::vector<Style> m_styles;
+    bool m_1904 = false;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "fakes/FakeHook.h"
+#include "platform/ColumnChoiceDialog.h"
+
+class FakeColumnChoiceDialog final : public ColumnChoiceDialog
+{
+public:
+    struct Asked
+    {
+        QString fileName;
+        QList<SheetColumnSummary> columns;
+    };
+
+    ~FakeColumnChoiceDialog() override;
+    std::optional<qsizetype> choose(const QString& fileName,
+                                    const QList<SheetColumnSummary>& columns) override
+    {
+        hook(u"choose");
+        asked.append(Asked{fileName, columns});
+        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
+    }
+
+    // The user's answers in turn: an index into the columns shown, or nothing for Cancel; with
+    // none left the user cancels.
+    QList<std::optional<qsizetype>> answers;
+    QList<Asked> asked;
+    FakeHook hook{"FakeColumnChoiceDialog", {u"choose"}};
+};

@@ -1,0 +1,95 @@
+// The spreadsheet readers: the bytes as a CSV file, as the sheet part of an .xlsx workbook and as
+// the content part of an .ods document, read with small limits. Properties: a sheet that is read
+// stays within every limit (rows, columns, cells that hold something), keeps no empty row at its
+// end and no empty text cell; every cell of a number holds plain digits; a file past a limit is
+// refused with a reason, never cut short or read without end.
+#include "FuzzSupport.h"
+#include "common/OperationFailed.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeZipArchives.h"
+#include "sheets/SheetFile.h"
+
+namespace {
+using fuzz::Quoted;
+
+SheetLimits SmallLimits()
+{
+    SheetLimits limits;
+    limits.maxEntryBytes = 64 * 1024;
+    limits.maxTextBytes = 64 * 1024;
+    limits.maxRows = 50;
+    limits.maxColumns = 20;
+    limits.maxCells = 300;
+    return limits;
+}
+
+bool PlainNumber(const QString& text)
+{
+    qsizetype i = text.startsWith(u'-') ? 1 : 0;
+    bool digits = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        if (text[i] >= u'0' && text[i] <= u'9')
+            digits = true;
+        else if (text[i] == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digits;
+}
+
+void CheckSheet(const Sheet& sheet, const SheetLimits& limits, const QString& context)
+{
+    FUZZ_CHECK(qsizetype(sheet.rows.size()) <= limits.maxRows, context);
+    FUZZ_CHECK(sheet.rows.empty() || !sheet.rows.back().empty(), context);
+    qsizetype cells = 0;
+    for (const std::vector<SheetCell>& row : sheet.rows) {
+        FUZZ_CHECK(qsizetype(row.size()) <= limits.maxColumns, context);
+        FUZZ_CHECK(row.empty() || !row.back().isEmpty(), context);
+        for (const SheetCell& cell : row) {
+            cells += cell.isEmpty() ? 0 : 1;
+            if (cell.kind == SheetCell::Kind::Text)
+                FUZZ_CHECK(!cell.text.isEmpty(), context);
+            if (cell.kind == SheetCell::Kind::Number)
+                FUZZ_CHECK(PlainNumber(cell.text),
+                           context + QStringLiteral("\nnumber ") + Quoted(cell.text));
+        }
+    }
+    FUZZ_CHECK(cells <= limits.maxCells, context);
+}
+
+void Read(const QString& path, SheetFormat format, FakeFileSystem& files, FakeZipArchives& zips,
+          const QString& context)
+{
+    const SheetLimits limits = SmallLimits();
+    try {
+        CheckSheet(ReadSheetFile(path, format, QString(), SheetServices{files, zips, limits}),
+                   limits, context);
+    } catch (const OperationFailed& failure) {
+        FUZZ_CHECK(!failure.description().isEmpty(), context);
+    }
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    FakeFileSystem files;
+    FakeZipArchives zips;
+    files.contents[QStringLiteral("in.csv")] = bytes;
+    Read(QStringLiteral("in.csv"), SheetFormat::Csv, files, zips, QStringLiteral("csv"));
+
+    FakeZipArchives::Entries& xlsx = zips.archives[QStringLiteral("in.xlsx")];
+    xlsx[QStringLiteral("xl/workbook.xml")].bytes =
+        "<workbook xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/></sheets></workbook>";
+    xlsx[QStringLiteral("xl/_rels/workbook.xml.rels")].bytes =
+        "<Relationships><Relationship Id=\"1\" Target=\"s.xml\"/></Relationships>";
+    xlsx[QStringLiteral("xl/sharedStrings.xml")].bytes = "<sst><si><t>a</t></si></sst>";
+    xlsx[QStringLiteral("xl/s.xml")].bytes = bytes;
+    Read(QStringLiteral("in.xlsx"), SheetFormat::Xlsx, files, zips, QStringLiteral("xlsx"));
+
+    zips.archives[QStringLiteral("in.ods")][QStringLiteral("content.xml")].bytes = bytes;
+    Read(QStringLiteral("in.ods"), SheetFormat::Ods, files, zips, QStringLiteral("ods"));
+    return 0;
+}

@@ -1,0 +1,233 @@
+// Batch runs on spreadsheet inputs, on fakes: --column, the columns listed when the code column
+// cannot be told, the codes a spreadsheet damaged, and --keep-columns in every mix of input and
+// output formats; and the window's Enrich a Spreadsheet, which writes the same rows.
+#include "app/BatchCommand.h"
+#include "fakes/FakeBatchConsole.h"
+#include "fakes/FakeOutputFiles.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeStopSignals.h"
+#include "fakes/FakeZipArchives.h"
+#include "support/Form1OnFakes.h"
+#include "support/LoopbackConfig.h"
+
+#include <QTest>
+
+namespace {
+// The page service alone, knowing one product.
+FakeResponse Page(const QUrl& address)
+{
+    if (FakePageLoader::queryValue(address) == u"4006381333931")
+        return FakeResponse{
+            QStringLiteral("<p>Product name for EAN 4006381333931: <a href=\"/p\">Pen</a></p>")};
+    return FakeResponse{FakePageLoader::kNoRecordPage.toString()};
+}
+
+const QByteArray kPrices =
+    "Product;EAN;Price\r\nPen;4006381333931;1,5\r\n;;\r\nInk;4.00638E+12;2\r\n";
+} // namespace
+
+class TestSheetBatch : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void codeColumn_chosenOrNamed_data();
+    void codeColumn_chosenOrNamed();
+    void keepColumns_csvInCsvOut_keepsEveryRowAndColumn();
+    void keepColumns_workbookInWorkbookOut_keepsCellKinds_data();
+    void keepColumns_workbookInWorkbookOut_keepsCellKinds();
+    void keepColumns_needsOneSpreadsheet();
+    void enrich_savesACopyBesideTheSourceNeverOverIt();
+
+private:
+    struct Batching : FakePlatform
+    {
+        Batching()
+        {
+            config.mode = RunMode::Batch;
+            config.batch.quiet = true;
+            config.serviceUrlNamed = true;
+            pageLoader.respond = Page;
+        }
+
+        int run()
+        {
+            return RunBatch(config, BatchServices{
+                                        .files = files,
+                                        .console = console,
+                                        .outputs = outputs,
+                                        .stopSignals = stopSignals,
+                                        .settings = settings,
+                                        .pages = pageLoader,
+                                        .eventLoop = eventLoop,
+                                        .clock = clock,
+                                        .answers = answers,
+                                        .index = productIndex,
+                                        .zips = &zips,
+                                    });
+        }
+
+        AppConfig config = LoopbackConfig();
+        FakeBatchConsole console;
+        FakeOutputFiles outputs;
+        FakeStopSignals stopSignals;
+    };
+};
+
+void TestSheetBatch::codeColumn_chosenOrNamed_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("output");
+    QTest::addColumn<QString>("errors");
+    QTest::newRow("the code column, a damaged code named")
+        << kPrices << "" << kBatchAnswered
+        << QByteArray("code,gtin,status,name,brand,quantity,source,detail\r\n"
+                      "4006381333931,4006381333931,found,Pen,,,Page service,\r\n"
+                      "4.00638E+12,,not looked up,,,,,the spreadsheet turned this code into the "
+                      "number 4.00638E+12 and lost its digits; format the column as text\r\n")
+        << "";
+    QTest::newRow("named by letter")
+        << QByteArray("A,B\nx,4006381333931\n") << "b" << kBatchAnswered
+        << QByteArray("code,gtin,status,name,brand,quantity,source,"
+                      "detail\r\n4006381333931,4006381333931,found,"
+                      "Pen,,,Page service,\r\n")
+        << "";
+    const QString listed = QStringLiteral("\n  A  \"A\"  1, 2\n  B  \"B\"  x\n"
+                                          "quillfen: no code was looked up.\n");
+    QTest::newRow("not clear: the columns listed")
+        << QByteArray("A,B\n1,x\n2\n") << "" << kBatchBadUsage << QByteArray()
+        << QStringLiteral("quillfen: in.csv: which column holds the codes? Name it with --column "
+                          "by its header, letter or number:") +
+               listed;
+    QTest::newRow("no such column")
+        << QByteArray("A,B\n1,x\n2\n") << "Price" << kBatchBadUsage << QByteArray()
+        << QStringLiteral("quillfen: in.csv: no column \"Price\"; name one of these with --column "
+                          "by its header, letter or number:") +
+               listed;
+}
+
+void TestSheetBatch::codeColumn_chosenOrNamed()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, column);
+    QFETCH(int, status);
+    QFETCH(QByteArray, output);
+    QFETCH(QString, errors);
+    Batching fake;
+    fake.files.contents.insert(QStringLiteral("in.csv"), csv);
+    fake.config.batch.inputs = QStringList{QStringLiteral("in.csv")};
+    fake.config.batch.column = column;
+    QCOMPARE(fake.run(), status);
+    QCOMPARE(fake.console.errors, errors);
+    QCOMPARE(fake.console.output, output);
+}
+
+void TestSheetBatch::keepColumns_csvInCsvOut_keepsEveryRowAndColumn()
+{
+    Batching fake;
+    fake.files.contents.insert(QStringLiteral("in.csv"), kPrices);
+    fake.config.batch.inputs = QStringList{QStringLiteral("in.csv")};
+    fake.config.batch.output = QStringLiteral("out.tsv");
+    fake.config.batch.keepColumns = true;
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(
+        fake.outputs.texts.value(QStringLiteral("out.tsv")),
+        QByteArray("Product\tEAN\tPrice\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\r\n"
+                   "Pen\t4006381333931\t1,5\t4006381333931\tfound\tPen\t\t\tPage service\t\r\n"
+                   "\t\t\r\n"
+                   "Ink\t4.00638E+12\t2\t\tnot looked up\t\t\t\t\tthe spreadsheet turned this "
+                   "code into the number 4.00638E+12 and lost its digits; format the column "
+                   "as text\r\n"));
+}
+
+void TestSheetBatch::keepColumns_workbookInWorkbookOut_keepsCellKinds_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("format");
+    QTest::newRow("xlsx") << "out.xlsx" << int(WorkbookFormat::Xlsx);
+    QTest::newRow("ods") << "out.ods" << int(WorkbookFormat::Ods);
+}
+
+void TestSheetBatch::keepColumns_workbookInWorkbookOut_keepsCellKinds()
+{
+    QFETCH(QString, output);
+    QFETCH(int, format);
+    const QByteArray ns = " xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\"";
+    Batching fake;
+    FakeZipArchives::Entries& parts = fake.zips.archives[QStringLiteral("in.xlsx")];
+    parts["xl/workbook.xml"].bytes =
+        "<workbook" + ns +
+        " xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/></sheets>"
+        "</workbook>";
+    parts["xl/_rels/workbook.xml.rels"].bytes =
+        "<Relationships><Relationship Id=\"1\" Target=\"worksheets/s.xml\"/></Relationships>";
+    parts["xl/styles.xml"].bytes = "<styleSheet><numFmts><numFmt numFmtId=\"164\" "
+                                   "formatCode=\"0.00\"/></numFmts><cellXfs><xf numFmtId=\"0\"/>"
+                                   "<xf numFmtId=\"164\"/></cellXfs></styleSheet>";
+    parts["xl/worksheets/s.xml"].bytes =
+        "<worksheet" + ns +
+        "><sheetData><row><c t=\"inlineStr\"><is><t>GTIN</t></is></c>"
+        "<c t=\"inlineStr\"><is><t>Price</t></is></c><c t=\"inlineStr\"><is><t>OK</t></is></c>"
+        "</row><row><c><v>4006381333931</v></c><c s=\"1\"><v>1.5</v></c><c t=\"b\"><v>1</v></c>"
+        "</row></sheetData></worksheet>";
+    fake.config.batch.inputs = QStringList{QStringLiteral("in.xlsx")};
+    fake.config.batch.output = output;
+    fake.config.batch.keepColumns = true;
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(int(fake.outputs.workbookFormats.value(output)), format);
+    const FakeOutputFiles::Cells cells = fake.outputs.workbooks.value(output);
+    QCOMPARE(cells.value({1, 4}), QStringLiteral("gtin"));
+    QCOMPARE(cells.value({2, 1}), QStringLiteral("4006381333931")); // the code as text
+    QCOMPARE(cells.value({2, 2}), QStringLiteral("number 1.5 0.00"));
+    QCOMPARE(cells.value({2, 3}), QStringLiteral("boolean TRUE"));
+    QCOMPARE(cells.value({2, 6}), QStringLiteral("Pen"));
+    QCOMPARE(cells.value({2, 9}), QStringLiteral("Page service"));
+}
+
+void TestSheetBatch::keepColumns_needsOneSpreadsheet()
+{
+    Batching fake;
+    fake.files.contents.insert(QStringLiteral("codes.txt"), "4006381333931\n");
+    fake.config.batch.inputs = QStringList{QStringLiteral("codes.txt")};
+    fake.config.batch.keepColumns = true;
+    QCOMPARE(fake.run(), kBatchBadUsage);
+    QCOMPARE(fake.console.errors,
+             QStringLiteral("quillfen: --keep-columns needs one spreadsheet input (.xlsx, .ods, "
+                            ".csv or .tsv)\nquillfen: no code was looked up.\n"));
+}
+
+void TestSheetBatch::enrich_savesACopyBesideTheSourceNeverOverIt()
+{
+    AppConfig config = LoopbackConfig();
+    config.serviceUrlNamed = true;
+    Form1OnFakes fake(config);
+    fake.pageLoader.respond = Page;
+    fake.files.contents.insert(QStringLiteral("/d/in.csv"), kPrices);
+    fake.commonDialog1.choices = {QStringLiteral("/d/in.csv"), QStringLiteral("/d/out.csv"),
+                                  QStringLiteral("/d/in.csv"), QStringLiteral("/d/in.csv")};
+    fake.form.EnrichSpreadsheet();
+    QCOMPARE(fake.listView2.texts(),
+             (QStringList{"Pen", "4.00638E+12 - not looked up: the spreadsheet turned this code "
+                                 "into the number 4.00638E+12 and lost its digits; format the "
+                                 "column as text"}));
+    QCOMPARE(fake.commonDialog1.showings()[1].fileNameShown,
+             QStringLiteral("/d/in with names.csv"));
+    QVERIFY(fake.commonDialog1.showings()[1].filter.startsWith(u"CSV (*.csv)"));
+    QCOMPARE(
+        fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")),
+        QByteArray("Product,EAN,Price,gtin,status,name,brand,quantity,source,detail\r\n"
+                   "Pen,4006381333931,\"1,5\",4006381333931,found,Pen,,,Page service,\r\n"
+                   ",,\r\n"
+                   "Ink,4.00638E+12,2,,not looked up,,,,,the spreadsheet turned this code into "
+                   "the number 4.00638E+12 and lost its digits; format the column as "
+                   "text\r\n"));
+    fake.messageBox.forget();
+    fake.form.EnrichSpreadsheet(); // saved over the source: refused
+    QCOMPARE(fake.messageBox.texts(), (QStringList{"Done.", kEnrichSameFileMessage.toString()}));
+    QCOMPARE(fake.outputFiles.texts.size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestSheetBatch)
+#include "tst_sheetbatch.moc"

@@ -1,0 +1,313 @@
+// Reading codes from spreadsheets on fakes: CSV dialects and encodings, exact digits, the choice
+// of the code column, workbook parts as Excel and LibreOffice write them, and the limits.
+#include "fakes/FakeColumnChoiceDialog.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeZipArchives.h"
+#include "sheets/CodeColumn.h"
+#include "sheets/DelimitedTextReader.h"
+#include "sheets/SheetCodeLoader.h"
+#include "sheets/SheetCodes.h"
+#include "sheets/SheetNumbers.h"
+
+#include <QTest>
+
+namespace {
+// The rows of a sheet as "a|b" lines, empty cells as nothing between bars.
+QStringList Rows(const Sheet& sheet)
+{
+    QStringList rows;
+    for (const std::vector<SheetCell>& row : sheet.rows) {
+        QStringList cells;
+        for (const SheetCell& cell : row)
+            cells.append(cell.text);
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+Sheet FromCsv(const QByteArray& bytes)
+{
+    const QString text = DelimitedTextReader::decode(bytes);
+    return DelimitedTextReader::read(text, DelimitedTextReader::guessSeparator(text),
+                                     SheetLimits{});
+}
+
+// The parts of a workbook as Excel writes them, around the given sheet data.
+FakeZipArchives::Entries ExcelParts(const QByteArray& sheetData, const QByteArray& strings)
+{
+    const QByteArray ns = " xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\""
+                          " xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/"
+                          "relationships\"";
+    FakeZipArchives::Entries parts;
+    parts["xl/workbook.xml"].bytes =
+        "<workbook" + ns +
+        "><sheets><sheet name=\"Notes\" sheetId=\"1\" r:id=\"rId1\"/>"
+        "<sheet name=\"Prices\" sheetId=\"2\" r:id=\"rId2\"/></sheets></workbook>";
+    parts["xl/_rels/workbook.xml.rels"].bytes =
+        "<Relationships><Relationship Id=\"rId1\" Target=\"worksheets/sheet1.xml\"/>"
+        "<Relationship Id=\"rId2\" Target=\"/xl/worksheets/sheet2.xml\"/></Relationships>";
+    parts["xl/worksheets/sheet1.xml"].bytes = "<worksheet" + ns + "><sheetData/></worksheet>";
+    parts["xl/worksheets/sheet2.xml"].bytes =
+        "<worksheet" + ns + "><sheetData>" + sheetData + "</sheetData></worksheet>";
+    parts["xl/sharedStrings.xml"].bytes = "<sst" + ns + ">" + strings + "</sst>";
+    parts["xl/styles.xml"].bytes = "<styleSheet" + ns +
+                                   "><cellXfs><xf numFmtId=\"0\"/>"
+                                   "<xf numFmtId=\"14\"/></cellXfs></styleSheet>";
+    return parts;
+}
+
+const QByteArray kExcelRows =
+    "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>0</v></c><c r=\"B1\" t=\"s\"><v>1</v></c></row>"
+    "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>2</v></c><c r=\"B2\"><v>4.006381333931E+12</v></c>"
+    "<c r=\"C2\" s=\"1\"><v>45352</v></c></row>"
+    "<row r=\"4\"><c r=\"B4\" t=\"inlineStr\"><is><t>0012345678905</t></is></c></row>"
+    "<row r=\"5\"><c r=\"B5\"><v>12345678905</v></c></row>";
+const QByteArray kExcelStrings = "<si><t>Product</t></si><si><r><t>EAN</t></r><r><t> code</t></r>"
+                                 "<rPh><t>x</t></rPh></si><si><t>Pen</t></si>";
+
+const QByteArray kOdsHead =
+    "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\" "
+    "xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\" "
+    "xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
+    "<office:spreadsheet><table:table table:name=\"Stock\">";
+const QByteArray kOdsTail = "</table:table></office:spreadsheet></office:body>"
+                            "</office:document-content>";
+} // namespace
+
+class TestSheetReading : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void delimited_data();
+    void delimited();
+    void exactDigits_data();
+    void exactDigits();
+    void codeColumn_data();
+    void codeColumn();
+    void excelParts_giveExactCodesFromTheFirstSheetWithData();
+    void largeSheet_readsEveryRowOnceInOrder_data();
+    void largeSheet_readsEveryRowOnceInOrder();
+    void odsRepeats_spellOutFilledCellsOnly();
+    void refused_data();
+    void refused();
+    void unclearColumn_asksAndAddsTheChosenOne();
+
+private:
+    struct Loading : FakePlatform
+    {
+        SheetCodeLoader loader{services()};
+    };
+};
+
+void TestSheetReading::delimited_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("rows");
+    QTest::newRow("commas") << QByteArray("a,b\r\n1,2\r\n") << QStringList{"a|b", "1|2"};
+    QTest::newRow("semicolons beside decimal commas")
+        << QByteArray("EAN;Price\n400;1,5\n") << QStringList{"EAN|Price", "400|1,5"};
+    QTest::newRow("tabs") << QByteArray("a\tb,c\nd\te,f,g\n") << QStringList{"a|b,c", "d|e,f,g"};
+    QTest::newRow("quoted separator, line break and quote")
+        << QByteArray("\"x,y\",\"two\nlines\",\"say \"\"hi\"\"\"\n")
+        << QStringList{"x,y|two\nlines|say \"hi\""};
+    QTest::newRow("UTF-8 mark") << QByteArray("\xEF\xBB\xBF"
+                                              "Caf\xC3\xA9")
+                                << QStringList{"Café"};
+    QTest::newRow("Windows-1252") << QByteArray("Caf\xE9 \x80"
+                                                "5")
+                                  << QStringList{"Café €5"};
+    QTest::newRow("empty rows between kept") << QByteArray("a\n\nb") << QStringList{"a", "", "b"};
+}
+
+void TestSheetReading::delimited()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, rows);
+    QCOMPARE(Rows(FromCsv(bytes)), rows);
+}
+
+void TestSheetReading::exactDigits_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("digits");
+    QTest::newRow("E notation of a code") << "4.006381333931E+12"
+                                          << "4006381333931";
+    QTest::newRow("plain") << "4006381333931"
+                           << "4006381333931";
+    QTest::newRow("past a double's digits") << "12345678901234567890"
+                                            << "12345678901234567890";
+    QTest::newRow("small") << "1.5E-3"
+                           << "0.0015";
+    QTest::newRow("trailing zeros") << "-0.50"
+                                    << "-0.5";
+    QTest::newRow("leading zeros") << "0012.25"
+                                   << "12.25";
+    QTest::newRow("not a number") << "4.0x"
+                                  << "";
+}
+
+void TestSheetReading::exactDigits()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, digits);
+    QCOMPARE(ExactDigits(stored).value_or(QString()), digits);
+}
+
+void TestSheetReading::codeColumn_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<QString>("column"); // empty: the user is asked
+    QTest::addColumn<QStringList>("codes");
+    QTest::newRow("a header named like a code column wins over content")
+        << QByteArray("Name,Barcode (GTIN),Other\nPen,x,4006381333931\nInk,y,4006381333931\n"
+                      "Cap,z,4006381333931\n")
+        << "B" << QStringList{"x", "y", "z"};
+    QTest::newRow("80% of the cells pass, leading zeros put back")
+        << QByteArray("Item,Number\nPen,4006381333931\nInk,12345678905\nCap,96385074\nBox,bad\n"
+                      "Jar,4006381333931\n")
+        << "B" << QStringList{"4006381333931", "012345678905", "96385074", "bad", "4006381333931"};
+    QTest::newRow("no header: the first row is a code")
+        << QByteArray("4006381333931;1\n96385074;2\n012345678905;3\n") << "A"
+        << QStringList{"4006381333931", "96385074", "012345678905"};
+    QTest::newRow("two code columns: asked")
+        << QByteArray("EAN,UPC\n4006381333931,036000291452\n96385074,036000291452\n"
+                      "4006381333931,036000291452\n")
+        << "" << QStringList{};
+    QTest::newRow("only two codes: asked")
+        << QByteArray("A,B\n4006381333931,x\n96385074,y\n") << "" << QStringList{};
+}
+
+void TestSheetReading::codeColumn()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(QString, column);
+    QFETCH(QStringList, codes);
+    const Sheet sheet = FromCsv(csv);
+    const CodeColumnChoice choice = ChooseCodeColumn(sheet);
+    QCOMPARE(choice.column < 0 ? QString() : ColumnLetter(choice.column), column);
+    QStringList read;
+    if (choice.column >= 0) {
+        for (const SheetCode& code : CodesOfColumn(sheet, choice.column, choice.firstRow))
+            read.append(code.code);
+    }
+    QCOMPARE(read, codes);
+}
+
+void TestSheetReading::excelParts_giveExactCodesFromTheFirstSheetWithData()
+{
+    Loading fake;
+    fake.zips.archives[QStringLiteral("in.xlsx")] = ExcelParts(kExcelRows, kExcelStrings);
+    fake.listView1.add(QStringLiteral("kept"));
+    QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("in.xlsx")));
+    QCOMPARE(fake.messageBox.texts(), QStringList{});
+    QCOMPARE(fake.listView1.texts(),
+             (QStringList{"kept", "4006381333931", "0012345678905", "012345678905"}));
+    QVERIFY(!fake.loader.load(fake.listView1, QStringLiteral("codes.txt")));
+}
+
+// Large sheets are read in two halves at once; a row numbered or not, none is lost, doubled or
+// moved at the cut.
+void TestSheetReading::largeSheet_readsEveryRowOnceInOrder_data()
+{
+    QTest::addColumn<bool>("numbered");
+    QTest::newRow("numbered rows, read in halves") << true;
+    QTest::newRow("rows without numbers, read whole") << false;
+}
+
+void TestSheetReading::largeSheet_readsEveryRowOnceInOrder()
+{
+    QFETCH(bool, numbered);
+    QByteArray rows = "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c></row>";
+    QStringList codes;
+    for (int r = 2; codes.size() < 60000; ++r) {
+        const QByteArray n = QByteArray::number(r);
+        const QByteArray code = QByteArray::number(4000000000000LL + r);
+        rows += (numbered ? "<row r=\"" + n + "\">" : QByteArray("<row>")) +
+                "<c t=\"inlineStr\"><is><t>" + code + "</t></is></c><c><v>" + n + "</v></c></row>";
+        codes.append(QString::fromLatin1(code));
+    }
+    QVERIFY(rows.size() > 4 * 1024 * 1024);
+    Loading fake;
+    fake.zips.archives[QStringLiteral("in.xlsx")] = ExcelParts(rows, kExcelStrings);
+    QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("in.xlsx")));
+    QCOMPARE(fake.messageBox.texts(), QStringList{});
+    QCOMPARE(fake.listView1.texts(), codes);
+}
+
+void TestSheetReading::odsRepeats_spellOutFilledCellsOnly()
+{
+    Loading fake;
+    fake.zips.archives[QStringLiteral("in.ods")]["content.xml"].bytes =
+        kOdsHead +
+        "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>GTIN</text:p>"
+        "</table:table-cell></table:table-row>"
+        "<table:table-row table:number-rows-repeated=\"2\"><table:table-cell "
+        "office:value-type=\"float\" office:value=\"4006381333931\"><text:p>4.00638E+12</text:p>"
+        "</table:table-cell><table:table-cell table:number-columns-repeated=\"16000\"/>"
+        "</table:table-row><table:table-row table:number-rows-repeated=\"1048570\">"
+        "<table:table-cell table:number-columns-repeated=\"1024\"/></table:table-row>" +
+        kOdsTail;
+    QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("in.ods")));
+    QCOMPARE(fake.messageBox.texts(), QStringList{});
+    QCOMPARE(fake.listView1.texts(), (QStringList{"4006381333931", "4006381333931"}));
+}
+
+void TestSheetReading::refused_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<FakeZipArchives::Entries>("parts");
+    QTest::addColumn<QString>("reason");
+    FakeZipArchives::Entries large = ExcelParts(kExcelRows, kExcelStrings);
+    large["xl/worksheets/sheet2.xml"].packedSize = 0;
+    QTest::newRow("inflates past 100 times")
+        << "big.xlsx" << large
+        << "its part xl/worksheets/sheet2.xml inflates past the limit of 100 times its packed size";
+    FakeZipArchives::Entries broken = ExcelParts("<row><c><v>1</v></row>", kExcelStrings);
+    QTest::newRow("damaged XML") << "bad.xlsx" << broken
+                                 << "it is damaged: the part xl/worksheets/sheet2.xml, line 1: "
+                                    "Opening and ending tag mismatch.";
+    QTest::newRow("not a zip") << "none.xlsx" << FakeZipArchives::Entries{}
+                               << "it is not a zip container";
+    FakeZipArchives::Entries repeated;
+    repeated["content.xml"].bytes =
+        kOdsHead +
+        "<table:table-row table:number-rows-repeated=\"2000000000\"><table:table-cell "
+        "office:value-type=\"string\"><text:p>x</text:p></table:table-cell>"
+        "</table:table-row>" +
+        kOdsTail;
+    QTest::newRow("a row repeated past the last row")
+        << "rows.ods" << repeated << "it has more than 1,048,576 rows";
+}
+
+void TestSheetReading::refused()
+{
+    QFETCH(QString, path);
+    QFETCH(FakeZipArchives::Entries, parts);
+    QFETCH(QString, reason);
+    Loading fake;
+    if (!parts.isEmpty())
+        fake.zips.archives[path] = parts;
+    fake.listView1.add(QStringLiteral("kept"));
+    QVERIFY(fake.loader.load(fake.listView1, path));
+    QCOMPARE(fake.messageBox.texts(), QStringList{SheetUnreadableMessage(path, reason)});
+    QCOMPARE(fake.listView1.texts(), QStringList{"kept"});
+}
+
+void TestSheetReading::unclearColumn_asksAndAddsTheChosenOne()
+{
+    Loading fake;
+    fake.files.contents[QStringLiteral("/d/two.csv")] = "A,B\n1,x\n2,y\n3\n";
+    fake.columnChoice.answers = {1, std::nullopt};
+    QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("/d/two.csv")));
+    QCOMPARE(fake.columnChoice.asked.size(), 1);
+    QCOMPARE(fake.columnChoice.asked[0].fileName, QStringLiteral("two.csv"));
+    QCOMPARE(fake.columnChoice.asked[0].columns,
+             (QList<SheetColumnSummary>{{"A", "A", {"1", "2", "3"}}, {"B", "B", {"x", "y"}}}));
+    QCOMPARE(fake.listView1.texts(), (QStringList{"x", "y"}));
+    QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("/d/two.csv"))); // cancelled
+    QCOMPARE(fake.listView1.texts(), (QStringList{"x", "y"}));
+}
+
+QTEST_GUILESS_MAIN(TestSheetReading)
+#include "tst_sheetreading.moc"
