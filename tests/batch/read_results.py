@@ -6,7 +6,8 @@ import csv
 import json
 import sys
 
-COLUMNS = ["code", "gtin", "status", "name", "brand", "quantity", "source", "detail"]
+COLUMNS = ["code", "gtin", "status", "name", "brand", "quantity", "source", "detail", "kind",
+           "gs1_office"]
 
 
 def objects_to_rows(objects):

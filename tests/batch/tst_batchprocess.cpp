@@ -16,20 +16,21 @@
 #include <sys/resource.h>
 
 namespace {
-const QStringList kColumns{"code",  "gtin",     "status", "name",
-                           "brand", "quantity", "source", "detail"};
+const QStringList kColumns{"code",     "gtin",   "status", "name", "brand",
+                           "quantity", "source", "detail", "kind", "gs1_office"};
 
 // The codes of the formats' cases and the rows they come to, through Open Food Facts' stand-in.
 const char kCodes[] = "3800123400018\n40172637\n\n0823564706221\r\n4006381333932\n12,345\n";
 const QList<QStringList> kRows{
     kColumns,
     {"3800123400018", "3800123400018", "found", "Hazelnut Cocoa Spread", "Hazel Grove", "400 g",
-     "Open Food Facts", ""},
-    {"40172637", "40172637", "found", "Mint Drops", "Polvaro", "40 g", "Open Food Facts", ""},
-    {"0823564706221", "0823564706221", "not found", "", "", "", "", ""},
-    {"4006381333932", "", "not looked up", "", "", "", "", "check digit should be 1"},
+     "Open Food Facts", "", "EAN-13", "GS1 Bulgaria"},
+    {"40172637", "40172637", "found", "Mint Drops", "Polvaro", "40 g", "Open Food Facts", "",
+     "EAN-8", "GS1 Germany"},
+    {"0823564706221", "0823564706221", "not found", "", "", "", "", "", "EAN-13", "GS1 US"},
+    {"4006381333932", "", "not looked up", "", "", "", "", "check digit should be 1", "", ""},
     {"12,345", "", "not looked up", "", "", "", "",
-     "not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10"},
+     "not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10", "", ""},
 };
 
 // Whether the process has a handler of its own for the signal (its SigCgt mask on Linux), so that
