@@ -42,7 +42,10 @@ function(quillfen_test_pch_target)
     target_precompile_headers(quillfen_test_pch PRIVATE
         ${QUILLFEN_PCH_CORE_HEADERS} ${QUILLFEN_PCH_NETWORK_HEADERS}
         ${QUILLFEN_PCH_WIDGETS_HEADERS}
-        <QSignalSpy> <QTemporaryDir> <QTest> <QElapsedTimer> <QProcess>)
+        <QSignalSpy> <QTemporaryDir> <QTest> <QElapsedTimer> <QProcess>
+        # Most suites run on the fakes, whose headers are mostly inline code: parsing them was a
+        # third of such a suite's compile time.
+        ${PROJECT_SOURCE_DIR}/tests/fakes/FakePlatform.h)
 endfunction()
 
 # The macros every test is compiled with (and so the shared precompiled headers too). Qt Test
