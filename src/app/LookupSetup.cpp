@@ -73,7 +73,8 @@ std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
         } else if (name == SourceName::OpenLibrary) {
             sources.push_back(std::make_unique<OpenLibrarySource>(
                 config.openLibraryUrl,
-                pace(SourceName::OpenLibrary, OpenLibrarySource::kDefaultPerMinute)));
+                pace(SourceName::OpenLibrary, OpenLibrarySource::kDefaultPerMinute),
+                config.coversUrl));
         } else if (name == SourceName::UpcItemDb) {
             sources.push_back(std::make_unique<UpcItemDbSource>(
                 config.upcItemDbUrl,

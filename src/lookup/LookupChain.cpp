@@ -407,8 +407,8 @@ std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source,
         return std::nullopt;
     if (!stored->found)
         return SourceAnswer::notFound();
-    return SourceAnswer::found(
-        ProductAnswer{stored->name, stored->brand, stored->quantity, stored->database});
+    return SourceAnswer::found(ProductAnswer{stored->name, stored->brand, stored->quantity,
+                                             stored->database, stored->details});
 }
 
 void LookupChain::remember(const LookupSource& source, const QString& address, const QString& gtin,
@@ -422,6 +422,7 @@ void LookupChain::remember(const LookupSource& source, const QString& address, c
     stored.brand = answer.product.brand;
     stored.quantity = answer.product.quantity;
     stored.database = answer.product.database;
+    stored.details = answer.product.details;
     stored.storedAt = m_services.clock.unixSeconds();
     m_services.store->store(source.name(), address, gtin, stored);
     reportStoreProblem();

@@ -1,5 +1,8 @@
 #include "lookup/SourceSupport.h"
 
+#include "lookup/ProductName.h"
+
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
@@ -22,6 +25,28 @@ QUrl SourceAddress(const QString& base, const QString& path, const QString& quer
     url.setQuery(query);
     url.setFragment({});
     return url;
+}
+
+QString LastListPieces(const QString& list, QChar separator, int count)
+{
+    QStringList pieces;
+    for (const QStringView piece : QStringView(list).split(separator)) {
+        QString cleaned = CleanField(piece.toString());
+        if (!cleaned.isEmpty())
+            pieces.append(std::move(cleaned));
+    }
+    return pieces.mid(std::max<qsizetype>(0, pieces.size() - count)).join(QStringLiteral(", "));
+}
+
+QStringList JsonTexts(const QJsonValue& array)
+{
+    QStringList texts;
+    for (const QJsonValue& value : array.toArray()) {
+        QString cleaned = CleanField(value.toString());
+        if (!cleaned.isEmpty())
+            texts.append(std::move(cleaned));
+    }
+    return texts;
 }
 
 SourceAnswer StatusFailure(int status)
