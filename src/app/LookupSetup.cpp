@@ -80,7 +80,8 @@ std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
                 config.upcItemDbUrl,
                 pace(SourceName::UpcItemDb, UpcItemDbSource::kDefaultPerMinute)));
         } else if (name == SourceName::Index && index) {
-            sources.push_back(std::make_unique<IndexSource>(*index));
+            sources.push_back(
+                std::make_unique<IndexSource>(*index, config.imagesUrl, config.openFoodFactsUrl));
         }
     }
     return sources;

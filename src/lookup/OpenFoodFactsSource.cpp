@@ -44,29 +44,6 @@ QString DatabaseOf(const QJsonObject& product)
     return {};
 }
 
-// The product's page on the site of the database that holds it. The sibling databases live on
-// hosts named like the main one ("world.openbeautyfacts.org"); a base that is not the real
-// service (a mirror, a test server) is taken to hold the pages of every database.
-QString PageAddress(const QString& base, const QString& database, const QString& gtin)
-{
-    QUrl url = SourceAddress(base, QStringLiteral("/product/") + gtin);
-    const QString host = url.host();
-    static const struct
-    {
-        QStringView database, site;
-    } kSites[] = {{u"Open Beauty Facts", u"openbeautyfacts"},
-                  {u"Open Pet Food Facts", u"openpetfoodfacts"},
-                  {u"Open Products Facts", u"openproductsfacts"}};
-    for (const auto& site : kSites) {
-        if (database == site.database && host.endsWith(QLatin1String("openfoodfacts.org"))) {
-            url.setHost(
-                QString(host).replace(QLatin1String("openfoodfacts"), site.site.toString()));
-            break;
-        }
-    }
-    return url.toString(QUrl::FullyEncoded);
-}
-
 } // namespace
 
 OpenFoodFactsSource::OpenFoodFactsSource(QString base, QString language, int perMinute)
@@ -133,6 +110,6 @@ SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response, const QSt
         details.imageUrl = CleanField(text(QStringLiteral("image_url")));
     const CheckedCode asked = CheckCode(typed);
     if (asked.isValid())
-        details.pageUrl = PageAddress(m_base, found.database, asked.gtin);
+        details.pageUrl = OpenFoodFactsPage(m_base, found.database, asked.gtin);
     return SourceAnswer::found(std::move(found));
 }

@@ -49,6 +49,26 @@ QStringList JsonTexts(const QJsonValue& array)
     return texts;
 }
 
+QString OpenFoodFactsPage(const QString& base, const QString& database, const QString& gtin)
+{
+    QUrl url = SourceAddress(base, QStringLiteral("/product/") + gtin);
+    const QString host = url.host();
+    static const struct
+    {
+        QStringView database, site;
+    } kSites[] = {{u"Open Beauty Facts", u"openbeautyfacts"},
+                  {u"Open Pet Food Facts", u"openpetfoodfacts"},
+                  {u"Open Products Facts", u"openproductsfacts"}};
+    for (const auto& site : kSites) {
+        if (database == site.database && host.endsWith(QLatin1String("openfoodfacts.org"))) {
+            url.setHost(
+                QString(host).replace(QLatin1String("openfoodfacts"), site.site.toString()));
+            break;
+        }
+    }
+    return url.toString(QUrl::FullyEncoded);
+}
+
 SourceAnswer StatusFailure(int status)
 {
     if (status <= 0)

@@ -24,6 +24,12 @@ QString LastListPieces(const QString& list, QChar separator, int count);
 // The strings of a JSON array, cleaned, the empty ones left out.
 QStringList JsonTexts(const QJsonValue& array);
 
+// The product's page on the site of the Open Food Facts database that holds it ("Open Beauty
+// Facts", or empty for the food database itself). The sibling databases live on hosts named like
+// the main one ("world.openbeautyfacts.org"); a base that is not the real service (a mirror, a
+// test server) is taken to hold the pages of every database.
+QString OpenFoodFactsPage(const QString& base, const QString& database, const QString& gtin);
+
 // A status the source has no other use for as a failed answer: "HTTP 503", busy for 429 and 503.
 SourceAnswer StatusFailure(int status);
 
