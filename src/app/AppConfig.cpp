@@ -1,5 +1,7 @@
 #include "app/AppConfig.h"
 
+#include "results/OutcomeWriter.h"
+
 #include <QCommandLineParser>
 #include <QUrl>
 
@@ -120,6 +122,12 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output "
                        "file's extension, else csv)."),
         QStringLiteral("format"));
+    const QCommandLineOption columns(
+        QStringLiteral("columns"),
+        QStringLiteral("With --batch: the columns to write, comma-separated, in that order: %1 "
+                       "(default: all).")
+            .arg(OutcomeColumns().join(QStringLiteral(", "))),
+        QStringLiteral("list"));
     const QCommandLineOption quiet(QStringLiteral("quiet"),
                                    QStringLiteral("With --batch: no progress on standard error."));
     const QCommandLineOption sheet(
@@ -146,7 +154,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("Download the product database export (environment: QUILLFEN_INDEX_URL), "
                        "import it into the offline index, and exit."));
     parser.addOptions({pingHost, serviceUrl, sources, noCache, parallel, batch, output, format,
-                       quiet, sheet, column, keepColumns, importIndex, downloadIndex});
+                       columns, quiet, sheet, column, keepColumns, importIndex, downloadIndex});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Code files to add to the list at start-up. With "
                                                 "--batch: code files to look up. With "
@@ -200,11 +208,20 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         if (parser.isSet(format) && !formats.contains(config.batch.format))
             return refuse(QStringLiteral("Unknown --format \"%1\": choose from %2.")
                               .arg(parser.value(format), formats.join(QStringLiteral(", "))));
+        if (parser.isSet(columns)) {
+            config.batch.columns = parser.value(columns);
+            if (const OutcomeColumnChoice choice = ChooseOutcomeColumns(config.batch.columns);
+                choice.places.isEmpty())
+                return refuse(
+                    QStringLiteral("Unknown column \"%1\" in --columns: choose from %2, "
+                                   "or all.")
+                        .arg(choice.unknown, OutcomeColumns().join(QStringLiteral(", "))));
+        }
         if (parser.isSet(output) && config.batch.output.isEmpty())
             return refuse(QStringLiteral("--output needs a file name."));
     } else {
         for (const QCommandLineOption* batchOnly :
-             {&output, &format, &quiet, &sheet, &column, &keepColumns})
+             {&output, &format, &columns, &quiet, &sheet, &column, &keepColumns})
             if (parser.isSet(*batchOnly))
                 return refuse(
                     QStringLiteral("--%1 goes with --batch.").arg(batchOnly->names().first()));

@@ -59,6 +59,8 @@ struct BatchOptions
     QStringList inputs; // files; empty or "-": standard input
     QString output;     // empty: standard output
     QString format;     // csv, tsv, json, jsonl, xlsx; empty: from the output's extension
+    // The columns, comma-separated names in their order ("all": every column), already checked.
+    QString columns = QStringLiteral("all");
     bool quiet = false;
     // Spreadsheet inputs: the sheet (a name, or a number from 1) and the code column (a header,
     // a letter or a number from 1); empty for the ones Quillfen chooses.

@@ -16,8 +16,9 @@ constexpr qint64 kOutputEveryMs = 500;
 class StandardOutputRows final : public BatchOutput
 {
 public:
-    StandardOutputRows(OutcomeFormat format, BatchConsole& console, const Clock& clock)
-        : m_writer(MakeOutcomeWriter(format))
+    StandardOutputRows(OutcomeFormat format, OutcomeColumnPlaces columns, BatchConsole& console,
+                       const Clock& clock)
+        : m_writer(MakeOutcomeWriter(format, std::move(columns)))
         , m_console(console)
         , m_clock(clock)
         , m_sentAt(clock.steadyMs())
@@ -58,8 +59,9 @@ private:
 class TextFileRows final : public BatchOutput
 {
 public:
-    TextFileRows(OutcomeFormat format, std::unique_ptr<OutputFile> file)
-        : m_writer(MakeOutcomeWriter(format))
+    TextFileRows(OutcomeFormat format, OutcomeColumnPlaces columns,
+                 std::unique_ptr<OutputFile> file)
+        : m_writer(MakeOutcomeWriter(format, std::move(columns)))
         , m_file(std::move(file))
     {
         m_file->write(m_writer->begin());
@@ -82,13 +84,17 @@ private:
 class WorkbookRows final : public BatchOutput
 {
 public:
-    explicit WorkbookRows(std::unique_ptr<WorkbookFile> workbook)
-        : m_workbook(std::move(workbook))
+    WorkbookRows(OutcomeColumnPlaces columns, std::unique_ptr<WorkbookFile> workbook)
+        : m_columns(std::move(columns))
+        , m_workbook(std::move(workbook))
     {
-        addRow(OutcomeColumns());
+        addRow(PickCells(OutcomeColumns(), m_columns));
     }
 
-    void add(const CodeOutcome& outcome) override { addRow(OutcomeCells(outcome)); }
+    void add(const CodeOutcome& outcome) override
+    {
+        addRow(PickCells(OutcomeCells(outcome), m_columns));
+    }
     void finish() override { m_workbook->commit(); }
 
 private:
@@ -99,9 +105,11 @@ private:
             m_workbook->setCellText(m_row, int(c) + 1, cells[c]);
     }
 
+    OutcomeColumnPlaces m_columns;
     std::unique_ptr<WorkbookFile> m_workbook;
     int m_row = 0;
 };
+
 // The enriched rows as lines of CSV or TSV, each cell by its text.
 class EnrichedTextRows final : public BatchOutput
 {
@@ -234,11 +242,15 @@ std::unique_ptr<BatchOutput> BatchOutput::open(const BatchOptions& options, Outc
                                                OutputFiles& files, BatchConsole& console,
                                                const Clock& clock)
 {
+    // The names were checked when the command line was read.
+    OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
     if (WritesToStandardOutput(options))
-        return std::make_unique<StandardOutputRows>(format, console, clock);
+        return std::make_unique<StandardOutputRows>(format, std::move(columns), console, clock);
     if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
-        return std::make_unique<WorkbookRows>(files.createWorkbook(options.output, *workbook));
-    return std::make_unique<TextFileRows>(format, files.createText(options.output));
+        return std::make_unique<WorkbookRows>(std::move(columns),
+                                              files.createWorkbook(options.output, *workbook));
+    return std::make_unique<TextFileRows>(format, std::move(columns),
+                                          files.createText(options.output));
 }
 
 std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& options,

@@ -1,6 +1,7 @@
 #include "lookup/LookupChain.h"
 
 #include "common/OperationFailed.h"
+#include "gs1/CodeFacts.h"
 #include "lookup/AnswerFreshness.h"
 #include "lookup/PageServiceSource.h"
 #include "lookup/ProductName.h"
@@ -17,6 +18,8 @@
 namespace {
 inline constexpr QStringView kNoSourceTakesIt = u"none of the chosen sources looks up such codes";
 inline constexpr QStringView kBooksSource = u"openlibrary";
+inline constexpr QStringView kCouponNotAProduct = u"a coupon code, not a product";
+inline constexpr QStringView kRefundReceipt = u"a refund receipt";
 
 // Pacing is per host: the sibling databases of one service share its allowance.
 QString HostKey(const QUrl& url)
@@ -109,9 +112,17 @@ std::vector<LookupSource*> LookupChain::orderFor(const CheckedCode& checked) con
     return order;
 }
 
+bool LookupChain::sentNowhere(const CheckedCode& checked) const
+{
+    // The page service alone is asked about every code as typed, as it always has been.
+    return checked.isValid() && !pageServiceAlone() && DescribeCode(checked.gtin).isNoProduct();
+}
+
 std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead& ahead)
 {
     const CheckedCode checked = CheckCode(typed);
+    if (sentNowhere(checked))
+        return outcome(typed, checked, {});
     const std::vector<LookupSource*> order = orderFor(checked);
     std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -135,6 +146,8 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
 qint64 LookupChain::pacedIntervalMs(const QString& typed)
 {
     const CheckedCode checked = CheckCode(typed);
+    if (sentNowhere(checked))
+        return 0;
     for (LookupSource* source : orderFor(checked)) {
         if (!source->takes(checked))
             continue;
@@ -163,8 +176,14 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
     result.gtin = checked.gtin;
     if (answers.empty()) {
         result.status = CodeOutcome::Status::NotLookedUp;
-        result.detail =
-            checked.isValid() ? kNoSourceTakesIt.toString() : NotLookedUpReason(checked);
+        if (!checked.isValid())
+            result.detail = NotLookedUpReason(checked);
+        else if (sentNowhere(checked))
+            result.detail = DescribeCode(checked.gtin).kind == CodeKind::Coupon
+                                ? kCouponNotAProduct.toString()
+                                : kRefundReceipt.toString();
+        else
+            result.detail = kNoSourceTakesIt.toString();
         result.rowText = typed + kNotLookedUpSuffix + result.detail;
         return result;
     }
@@ -339,7 +358,9 @@ std::optional<SourceAnswer> LookupChain::askPageService(LookupSource& source, co
         m_ahead.push_back(Asked{typed, send(source, source.request(typed, unchecked))});
     while (ahead && int(m_ahead.size()) < m_options.parallel) {
         const std::optional<QString> next = ahead(int(m_ahead.size()));
-        if (!next)
+        // Asking ahead stops short of a code that goes nowhere, so that what is asked ahead stays
+        // the codes right after this one.
+        if (!next || sentNowhere(CheckCode(*next)))
             break;
         std::unique_ptr<PendingPage> page;
         try {

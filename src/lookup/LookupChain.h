@@ -92,6 +92,7 @@ public:
     // A new run: codes asked in an earlier run are asked again.
     void startRun();
     // Looks up one code. Empty when the run was asked to stop before the code had its answer.
+    // Coupons and refund receipts are sent nowhere, unless the page service is the only source.
     std::optional<CodeOutcome> lookUp(const QString& typed, const Ahead& ahead = {});
     // Drops requests asked ahead that the run will not collect (it stopped or ended early).
     void endRun();
@@ -153,6 +154,8 @@ private:
     // Waits until the steady clock reaches the time, handling events; false when asked to stop.
     bool waitUntil(qint64 steadyMs, bool countDown);
     bool stopping() const { return stopRequested && stopRequested(); }
+    // Coupons and refund receipts: no product is behind them, so no source is asked.
+    bool sentNowhere(const CheckedCode& checked) const;
     std::vector<LookupSource*> orderFor(const CheckedCode& checked) const;
     CodeOutcome outcome(const QString& typed, const CheckedCode& checked,
                         const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const;

@@ -1,5 +1,7 @@
 #include "lookup/ProductCode.h"
 
+#include "gs1/CodeFacts.h"
+
 namespace {
 
 bool IsAsciiDigit(QChar c)
@@ -140,7 +142,9 @@ CheckedCode CheckCode(QStringView typed)
         return {};
 
     const QChar expected = Gs1CheckDigit(QStringView(code).first(length - 1));
-    if (code.back() != expected)
+    // A UPC-E code's check digit is that of the UPC-A code it stands for; the EAN-8 one is what
+    // a mistyped 8-digit code is told, as most of them are EAN-8.
+    if (code.back() != expected && !(length == 8 && IsUpcE(code)))
         return WrongCheckDigit(expected);
     const bool book = length == 13 && (code.startsWith(QLatin1String("978")) ||
                                        code.startsWith(QLatin1String("979")));

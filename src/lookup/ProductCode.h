@@ -8,7 +8,8 @@
 struct CheckedCode
 {
     enum class Kind {
-        Valid,           // 8, 12, 13 or 14 digits with a right GS1 check digit, or an ISBN-10
+        Valid,           // 8, 12, 13 or 14 digits with a right GS1 check digit, a UPC-E code, or an
+                         // ISBN-10
         WrongCheckDigit, // the right number of digits, but the last one is not the check digit
         // A number in E notation (4.00638E+12): a spreadsheet turned the code into a number and
         // kept only its first digits.

@@ -1,5 +1,6 @@
 #include "results/OutcomeWriter.h"
 
+#include "gs1/CodeFacts.h"
 #include "lookup/LookupChain.h"
 
 #include <QFileInfo>
@@ -12,27 +13,32 @@ namespace {
 class DelimitedWriter final : public OutcomeWriter
 {
 public:
-    explicit DelimitedWriter(char separator)
+    DelimitedWriter(char separator, OutcomeColumnPlaces places)
         : m_separator(separator)
+        , m_places(std::move(places))
     {}
 
-    QByteArray begin() override { return DelimitedLine(OutcomeColumns(), m_separator); }
+    QByteArray begin() override
+    {
+        return DelimitedLine(PickCells(OutcomeColumns(), m_places), m_separator);
+    }
     QByteArray row(const CodeOutcome& outcome) override
     {
-        return DelimitedLine(OutcomeCells(outcome), m_separator);
+        return DelimitedLine(PickCells(OutcomeCells(outcome), m_places), m_separator);
     }
     QByteArray end() override { return {}; }
 
 private:
     char m_separator;
+    OutcomeColumnPlaces m_places;
 };
 
 // Keys in column order: QJsonObject sorts them, so each object is written by hand around
 // QJsonDocument's escaping of the values.
-QByteArray JsonLine(const CodeOutcome& outcome)
+QByteArray JsonLine(const CodeOutcome& outcome, const OutcomeColumnPlaces& places)
 {
-    const QStringList columns = OutcomeColumns();
-    const QStringList cells = OutcomeCells(outcome);
+    const QStringList columns = PickCells(OutcomeColumns(), places);
+    const QStringList cells = PickCells(OutcomeCells(outcome), places);
     QByteArray out = "{";
     for (qsizetype i = 0; i < columns.size(); ++i) {
         if (i > 0)
@@ -48,25 +54,40 @@ QByteArray JsonLine(const CodeOutcome& outcome)
 class JsonArrayWriter final : public OutcomeWriter
 {
 public:
+    explicit JsonArrayWriter(OutcomeColumnPlaces places)
+        : m_places(std::move(places))
+    {}
+
     QByteArray begin() override { return "["; }
     QByteArray row(const CodeOutcome& outcome) override
     {
         const QByteArray separator = m_first ? "\n  " : ",\n  ";
         m_first = false;
-        return separator + JsonLine(outcome);
+        return separator + JsonLine(outcome, m_places);
     }
     QByteArray end() override { return m_first ? "]\n" : "\n]\n"; }
 
 private:
+    OutcomeColumnPlaces m_places;
     bool m_first = true;
 };
 
 class JsonLinesWriter final : public OutcomeWriter
 {
 public:
+    explicit JsonLinesWriter(OutcomeColumnPlaces places)
+        : m_places(std::move(places))
+    {}
+
     QByteArray begin() override { return {}; }
-    QByteArray row(const CodeOutcome& outcome) override { return JsonLine(outcome) + '\n'; }
+    QByteArray row(const CodeOutcome& outcome) override
+    {
+        return JsonLine(outcome, m_places) + '\n';
+    }
     QByteArray end() override { return {}; }
+
+private:
+    OutcomeColumnPlaces m_places;
 };
 } // namespace
 
@@ -96,9 +117,46 @@ std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
 
 QStringList OutcomeColumns()
 {
-    return {QStringLiteral("code"),   QStringLiteral("gtin"),  QStringLiteral("status"),
-            QStringLiteral("name"),   QStringLiteral("brand"), QStringLiteral("quantity"),
-            QStringLiteral("source"), QStringLiteral("detail")};
+    return {QStringLiteral("code"),   QStringLiteral("gtin"),       QStringLiteral("status"),
+            QStringLiteral("name"),   QStringLiteral("brand"),      QStringLiteral("quantity"),
+            QStringLiteral("source"), QStringLiteral("detail"),     QStringLiteral("categories"),
+            QStringLiteral("kind"),   QStringLiteral("gs1_office"), QStringLiteral("image_url"),
+            QStringLiteral("url")};
+}
+
+OutcomeColumnPlaces AllOutcomeColumns()
+{
+    OutcomeColumnPlaces places;
+    for (qsizetype i = 0; i < OutcomeColumns().size(); ++i)
+        places.append(i);
+    return places;
+}
+
+OutcomeColumnChoice ChooseOutcomeColumns(QStringView list)
+{
+    const QStringList columns = OutcomeColumns();
+    OutcomeColumnChoice choice;
+    for (const QStringView name : list.split(u',')) {
+        const QString wanted = name.trimmed().toString().toLower();
+        if (wanted == u"all") {
+            choice.places += AllOutcomeColumns();
+            continue;
+        }
+        const qsizetype place = columns.indexOf(wanted);
+        if (place < 0)
+            return OutcomeColumnChoice{{}, name.trimmed().toString()};
+        choice.places.append(place);
+    }
+    return choice;
+}
+
+QStringList PickCells(const QStringList& cells, const OutcomeColumnPlaces& places)
+{
+    QStringList picked;
+    picked.reserve(places.size());
+    for (const qsizetype place : places)
+        picked.append(cells[place]);
+    return picked;
 }
 
 QString OutcomeStatusWord(const CodeOutcome& outcome)
@@ -118,9 +176,22 @@ QString OutcomeStatusWord(const CodeOutcome& outcome)
 
 QStringList OutcomeCells(const CodeOutcome& outcome)
 {
-    return {outcome.code,         outcome.gtin,          OutcomeStatusWord(outcome),
-            outcome.product.name, outcome.product.brand, outcome.product.quantity,
-            outcome.source,       outcome.detail};
+    // What the code says by itself holds whatever became of the lookup, for every checked code.
+    const CodeFacts facts = DescribeCode(outcome.gtin);
+    const ProductDetails& details = outcome.product.details;
+    return {outcome.code,
+            outcome.gtin,
+            OutcomeStatusWord(outcome),
+            outcome.product.name,
+            outcome.product.brand,
+            outcome.product.quantity,
+            outcome.source,
+            outcome.detail,
+            details.categories,
+            CodeKindText(facts.kind),
+            facts.gs1Office,
+            details.imageUrl,
+            details.pageUrl};
 }
 
 QByteArray DelimitedLine(const QStringList& cells, char separator)
@@ -148,17 +219,17 @@ QByteArray DelimitedLine(const QStringList& cells, char separator)
     return out;
 }
 
-std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format)
+std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format, OutcomeColumnPlaces places)
 {
     switch (format) {
     case OutcomeFormat::Csv:
-        return std::make_unique<DelimitedWriter>(',');
+        return std::make_unique<DelimitedWriter>(',', std::move(places));
     case OutcomeFormat::Tsv:
-        return std::make_unique<DelimitedWriter>('\t');
+        return std::make_unique<DelimitedWriter>('\t', std::move(places));
     case OutcomeFormat::Json:
-        return std::make_unique<JsonArrayWriter>();
+        return std::make_unique<JsonArrayWriter>(std::move(places));
     case OutcomeFormat::Jsonl:
-        return std::make_unique<JsonLinesWriter>();
+        return std::make_unique<JsonLinesWriter>(std::move(places));
     case OutcomeFormat::Xlsx:
     case OutcomeFormat::Ods:
         break;

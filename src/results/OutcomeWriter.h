@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <memory>
 #include <optional>
@@ -17,10 +18,28 @@ std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name);
 // By the file name's extension; nothing for an extension of no known format.
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName);
 
-// The columns, in their order: code, gtin, status, name, brand, quantity, source, detail.
+// Every column, in its order: code, gtin, status, name, brand, quantity, source, detail,
+// categories, kind, gs1_office, image_url (the picture the details window shows), url (the
+// product's page). The first eight keep their places, and later ones come after them, so that
+// scripts that read the first eight by place keep working.
 QStringList OutcomeColumns();
 // One outcome's cells, in the order of the columns.
 QStringList OutcomeCells(const CodeOutcome& outcome);
+
+// The columns a file is written with, as places in OutcomeColumns(), in the file's order.
+using OutcomeColumnPlaces = QList<qsizetype>;
+OutcomeColumnPlaces AllOutcomeColumns();
+// The places of a comma-separated list of column names (any case, spaces around them ignored);
+// "all" stands for every column. No places, with the name in `unknown`, when a name (an empty
+// one too) is no column.
+struct OutcomeColumnChoice
+{
+    OutcomeColumnPlaces places;
+    QString unknown;
+};
+OutcomeColumnChoice ChooseOutcomeColumns(QStringView list);
+// The cells at those places.
+QStringList PickCells(const QStringList& cells, const OutcomeColumnPlaces& places);
 // "found", "not found", "failed", "not looked up".
 QString OutcomeStatusWord(const CodeOutcome& outcome);
 
@@ -40,5 +59,7 @@ public:
 // One line of CSV (separator ',') or TSV ('\t') by RFC 4180, ending in CR LF.
 QByteArray DelimitedLine(const QStringList& cells, char separator);
 
-// A writer for every format but the workbooks (xlsx, ods), which are not text.
-std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format);
+// A writer for every format but the workbooks (xlsx, ods), which are not text, of the columns at
+// those places.
+std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format,
+                                                 OutcomeColumnPlaces places = AllOutcomeColumns());

@@ -211,6 +211,12 @@ void TestAppConfig::batch_refusals_data()
     QTest::newRow("output without batch") << QStringList{"--output", "x.csv"} << "--output";
     QTest::newRow("format without batch") << QStringList{"--format", "csv"} << "--format";
     QTest::newRow("quiet without batch") << QStringList{"--quiet"} << "--quiet";
+    QTest::newRow("unknown column, and the right ones")
+        << QStringList{"--batch", "--columns", "code,office"}
+        << "Unknown column \"office\" in --columns: choose from code, gtin, status, name, brand, "
+           "quantity, source, detail, categories, kind, gs1_office, image_url, url, or all.";
+    QTest::newRow("no column at all") << QStringList{"--batch", "--columns="} << "column \"\"";
+    QTest::newRow("columns without batch") << QStringList{"--columns", "all"} << "--columns";
     QTest::newRow("files with the index download")
         << QStringList{"--download-index", "codes.txt"} << "codes.txt";
 }

@@ -6,7 +6,8 @@ import csv
 import json
 import sys
 
-COLUMNS = ["code", "gtin", "status", "name", "brand", "quantity", "source", "detail"]
+COLUMNS = ["code", "gtin", "status", "name", "brand", "quantity", "source", "detail", "categories",
+           "kind", "gs1_office", "image_url", "url"]
 
 
 def objects_to_rows(objects):

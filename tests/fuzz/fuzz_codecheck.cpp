@@ -1,6 +1,8 @@
-// The code checks on any text: what passes is a GTIN of a valid length with a right check digit,
+// The code checks on any text: what passes is a GTIN of a valid length with a right check digit
+// (for a UPC-E code, that of the UPC-A code it stands for),
 // checks the same again, and spaces or hyphens anywhere change nothing.
 #include "fuzz/FuzzSupport.h"
+#include "gs1/CodeFacts.h"
 #include "lookup/ProductCode.h"
 
 namespace {
@@ -53,7 +55,7 @@ void Check(const QString& typed)
     if (checked.isValid()) {
         const qsizetype n = checked.gtin.size();
         FUZZ_CHECK(Digits(checked.gtin) && (n == 8 || n == 12 || n == 13 || n == 14), context);
-        FUZZ_CHECK(Gs1Valid(checked.gtin), context);
+        FUZZ_CHECK(Gs1Valid(checked.gtin) || (n == 8 && IsUpcE(checked.gtin)), context);
         FUZZ_CHECK(checked.isbn == (n == 13 && (checked.gtin.startsWith(QLatin1String("978")) ||
                                                 checked.gtin.startsWith(QLatin1String("979")))),
                    context);

@@ -163,6 +163,8 @@ private Q_SLOTS:
     void rows_sayWhatBecameOfTheCode_data();
     void rows_sayWhatBecameOfTheCode();
     void codesThatFailTheChecks_areNeverSent();
+    void couponsAndRefundReceipts_areSentNowhere_data();
+    void couponsAndRefundReceipts_areSentNowhere();
     void booksGoFirstToTheBooksSourceInTheDefaultOrder();
     void sameCode_askedOncePerRun();
     void pacing_spacesRequestsToOneHostFromStartToStart();
@@ -264,6 +266,43 @@ void TestLookupChain::codesThatFailTheChecks_areNeverSent()
     f.script(QStringLiteral("a.test"), kTea, {Found(QStringLiteral("Tea"))});
     QCOMPARE(LookUp(chain, QStringLiteral("4006-3813 33931")).gtin, kTea);
     QCOMPARE(f.requestedPaths(), QStringList{"a.test/" + kTea});
+}
+
+void TestLookupChain::couponsAndRefundReceipts_areSentNowhere_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<bool>("pageServiceAlone");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<int>("requests");
+    QTest::newRow("coupon 981-984")
+        << "9810123456780" << false << "9810123456780 - not looked up: a coupon code, not a product"
+        << 0;
+    QTest::newRow("coupon 99") << "9900123456788" << false
+                               << "9900123456788 - not looked up: a coupon code, not a product"
+                               << 0;
+    QTest::newRow("refund receipt")
+        << "9800123456781" << false << "9800123456781 - not looked up: a refund receipt" << 0;
+    // Shops' own brands are in the databases under their in-store codes.
+    QTest::newRow("restricted circulation is asked")
+        << "2000123456782" << false << "2000123456782 - no record found" << 2;
+    QTest::newRow("the page service alone is asked about every code")
+        << "9810123456780" << true << "9810123456780 - no record found" << 1;
+}
+
+void TestLookupChain::couponsAndRefundReceipts_areSentNowhere()
+{
+    QFETCH(QString, code);
+    QFETCH(bool, pageServiceAlone);
+    QFETCH(QString, row);
+    QFETCH(int, requests);
+    Fixture f;
+    std::vector<std::unique_ptr<LookupSource>> page;
+    page.push_back(std::make_unique<PageServiceSource>(QStringLiteral("http://page.test")));
+    LookupChain& chain = pageServiceAlone ? f.chainOf(std::move(page)) : f.twoSources(10);
+    QCOMPARE(LookUp(chain, code).rowText, row);
+    QCOMPARE(f.fake.pageLoader.requested.size(), requests);
+    if (requests == 0)
+        QCOMPARE(chain.pacedIntervalMs(code), 0);
 }
 
 void TestLookupChain::booksGoFirstToTheBooksSourceInTheDefaultOrder()

@@ -32,6 +32,9 @@ private Q_SLOTS:
                                  << "10036000291459" << false << "";
         QTest::newRow("GTIN-14 wrong") << "10036000291452"
                                        << "" << false << "check digit should be 9";
+        // Its check digit is the UPC-A code's it stands for, here not the EAN-8 one (0).
+        QTest::newRow("UPC-E") << "04252614"
+                               << "04252614" << false << "";
         QTest::newRow("check digit 0") << "12345670"
                                        << "12345670" << false << "";
 

@@ -1,6 +1,6 @@
 #!/bin/bash
 # The manual page and the bash completion keep up with the program: every option `quillfen --help`
-# lists is in both, the completion offers the formats and source names --help gives, and the
+# lists is in both, the completion offers the formats, source and column names --help gives, and the
 # manual's ENVIRONMENT section names every QUILLFEN_ variable the sources read.
 #
 # in_step.sh QUILLFEN MANUAL_GZ COMPLETION SOURCE_DIR
@@ -39,6 +39,11 @@ names=$(grep -A3 -- '--sources' <<<"$help" | tr -s ' \n' ' ' | grep -oE 'comma-s
     problems+=("--sources completes to $(offered --sources '' | xargs), --help says $(xargs <<<"$names")")
 [ "$(offered --sources index,open)" = "$(printf 'index,openfoodfacts\nindex,openlibrary')" ] ||
     problems+=("--sources does not complete the name after a comma")
+columns=$( (grep -A4 -- '--columns' <<<"$help" | tr -s ' \n' ' ' |
+    grep -oE 'in that order: [a-z0-9_, ]+' | sed 's/in that order: //' | tr -s ', ' '\n' | grep .
+    echo all) | sort -u)
+[ "$(offered --columns code,gtin,)" = "$(sed 's/^/code,gtin,/' <<<"$columns")" ] ||
+    problems+=("--columns completes to $(offered --columns code,gtin, | xargs), --help says $(xargs <<<"$columns")")
 
 environment=$(sed -n '/^\.SH ENVIRONMENT/,/^\.SH /p' <<<"$manual")
 for variable in $(grep -rhoE '"QUILLFEN_[A-Z_]+"' "$sources" | tr -d '"' | sort -u); do

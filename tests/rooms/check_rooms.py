@@ -10,21 +10,22 @@ import sys
 ALLOWED = {
     "platform": set(),
     "common": {"platform"},
-    "codes": {"platform", "common"},
-    "lookup": {"platform", "common"},
-    "index": {"platform", "common", "lookup"},
-    "sheets": {"platform", "common", "lookup"},
-    "results": {"platform", "common", "lookup", "sheets"},
-    "app": {"platform", "common", "codes", "lookup", "index", "sheets", "results"},
+    "gs1": {"platform", "common"},
+    "codes": {"platform", "common", "gs1"},
+    "lookup": {"platform", "common", "gs1"},
+    "index": {"platform", "common", "gs1", "lookup"},
+    "sheets": {"platform", "common", "gs1", "lookup"},
+    "results": {"platform", "common", "gs1", "lookup", "sheets"},
+    "app": {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "results"},
     "desktop": {"platform", "common"},
-    "program": {"platform", "common", "codes", "lookup", "index", "sheets", "results", "app",
+    "program": {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "results", "app",
                 "desktop"},
 }
 # Qt modules the logic may not include (it runs headless and on fakes).
 WIDGET_HEADERS = re.compile(r"#\s*include\s*<(QtWidgets/|QtGui/|QtSql/|Q(Widget|Application|Dialog|"
                             r"MessageBox|PushButton|Label|TreeWidget|Sql\w*|Clipboard|Image|Pixmap)\b)")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
-LOGIC = {"platform", "common", "codes", "lookup", "index", "sheets", "results", "app"}
+LOGIC = {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "results", "app"}
 
 
 def main(source_dir):

@@ -1,0 +1,151 @@
+#include "gs1/CodeFacts.h"
+
+#include "gs1/Gs1PrefixTable.h"
+
+#include <algorithm>
+
+namespace {
+bool AllDigits(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; });
+}
+
+int DigitsValue(QStringView digits)
+{
+    int value = 0;
+    for (const QChar c : digits)
+        value = value * 10 + (c.unicode() - u'0');
+    return value;
+}
+
+const Gs1PrefixRange* RangeOf(std::span<const Gs1PrefixRange> table, int prefix)
+{
+    const auto after = std::upper_bound(
+        table.begin(), table.end(), prefix,
+        [](int value, const Gs1PrefixRange& range) { return value < range.first; });
+    if (after == table.begin())
+        return nullptr;
+    const Gs1PrefixRange& range = *(after - 1);
+    return prefix <= range.last ? &range : nullptr;
+}
+
+CodeFacts FactsOf(std::span<const Gs1PrefixRange> table, QStringView prefixDigits, CodeKind form)
+{
+    CodeFacts facts;
+    facts.kind = form;
+    const Gs1PrefixRange* range = RangeOf(table, DigitsValue(prefixDigits.first(3)));
+    if (!range)
+        return facts;
+    if (range->special != CodeKind::Unknown) {
+        facts.kind = range->special;
+        if (facts.kind == CodeKind::Isbn && prefixDigits.startsWith(u"9790"))
+            facts.kind = CodeKind::Ismn;
+    } else {
+        facts.gs1Office = QString::fromUtf16(range->office);
+    }
+    return facts;
+}
+
+// The UPC-A code a UPC-E code stands for, without its check digit: the zeros the short form
+// leaves out put back where its last digit says.
+QString UpcEExpanded(QStringView upcE)
+{
+    const QStringView d = upcE.mid(1, 6);
+    const QChar last = d[5];
+    QString body;
+    body.reserve(11);
+    body.append(upcE[0]);
+    if (last <= u'2') {
+        body.append(d.first(2)).append(last).append(u"0000").append(d.mid(2, 3));
+    } else if (last == u'3') {
+        body.append(d.first(3)).append(u"00000").append(d.mid(3, 2));
+    } else if (last == u'4') {
+        body.append(d.first(4)).append(u"00000").append(d[4]);
+    } else {
+        body.append(d.first(5)).append(u"0000").append(last);
+    }
+    return body;
+}
+
+QString WithLeadingZero(QStringView digits)
+{
+    QString zeroed;
+    zeroed.reserve(digits.size() + 1);
+    zeroed.append(u'0').append(digits);
+    return zeroed;
+}
+
+QChar Gs1CheckDigit(QStringView digits)
+{
+    int sum = 0;
+    bool three = true;
+    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
+        sum += (digits[i].unicode() - u'0') * (three ? 3 : 1);
+        three = !three;
+    }
+    return QChar(u'0' + (10 - sum % 10) % 10);
+}
+} // namespace
+
+bool IsUpcE(QStringView eightDigits)
+{
+    if (eightDigits.size() != 8 || !AllDigits(eightDigits) ||
+        (eightDigits[0] != u'0' && eightDigits[0] != u'1'))
+        return false;
+    return Gs1CheckDigit(UpcEExpanded(eightDigits)) == eightDigits[7];
+}
+
+CodeFacts DescribeCode(QStringView gtin)
+{
+    if (!AllDigits(gtin))
+        return {};
+    switch (gtin.size()) {
+    case 8:
+        // A UPC-E code is classed by the UPC-A code it stands for. EAN-8 codes that could also
+        // be read as UPC-E are taken for UPC-E: EAN-8 codes starting with 0 are in-store velocity
+        // codes and 1 is GS1 US's, while UPC-E codes are on shelves everywhere in North America.
+        if (IsUpcE(gtin))
+            return FactsOf(Gs1Prefixes(), WithLeadingZero(UpcEExpanded(gtin)), CodeKind::UpcE);
+        return FactsOf(Gs1EightDigitPrefixes(), gtin, CodeKind::Ean8);
+    case 12:
+        return FactsOf(Gs1Prefixes(), WithLeadingZero(gtin), CodeKind::UpcA);
+    case 13:
+        return FactsOf(Gs1Prefixes(), gtin, CodeKind::Ean13);
+    case 14:
+        // The indicator digit (packaging level) goes; the company prefix follows it.
+        return FactsOf(Gs1Prefixes(), gtin.mid(1), CodeKind::Gtin14);
+    }
+    return {};
+}
+
+QString CodeKindText(CodeKind kind)
+{
+    switch (kind) {
+    case CodeKind::Unknown:
+        break;
+    case CodeKind::Ean13:
+        return QStringLiteral("EAN-13");
+    case CodeKind::Ean8:
+        return QStringLiteral("EAN-8");
+    case CodeKind::UpcA:
+        return QStringLiteral("UPC-A");
+    case CodeKind::UpcE:
+        return QStringLiteral("UPC-E");
+    case CodeKind::Gtin14:
+        return QStringLiteral("GTIN-14");
+    case CodeKind::Isbn:
+        return QStringLiteral("ISBN");
+    case CodeKind::Issn:
+        return QStringLiteral("ISSN");
+    case CodeKind::Ismn:
+        return QStringLiteral("ISMN");
+    case CodeKind::RestrictedCirculation:
+        return QStringLiteral("restricted circulation");
+    case CodeKind::Coupon:
+        return QStringLiteral("coupon");
+    case CodeKind::RefundReceipt:
+        return QStringLiteral("refund receipt");
+    }
+    return {};
+}
