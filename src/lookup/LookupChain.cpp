@@ -121,8 +121,13 @@ bool LookupChain::sentNowhere(const CheckedCode& checked) const
 std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead& ahead)
 {
     const CheckedCode checked = CheckCode(typed);
+    const auto given = [this](CodeOutcome done) {
+        if (onOutcome)
+            onOutcome(done);
+        return done;
+    };
     if (sentNowhere(checked))
-        return outcome(typed, checked, {});
+        return given(outcome(typed, checked, {}));
     const std::vector<LookupSource*> order = orderFor(checked);
     std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -140,7 +145,7 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
         if (answers.back().second.kind == SourceAnswer::Kind::Found)
             break;
     }
-    return outcome(typed, checked, answers);
+    return given(outcome(typed, checked, answers));
 }
 
 qint64 LookupChain::pacedIntervalMs(const QString& typed)

@@ -182,6 +182,7 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
                                "",
                                "Stop Looking Up",
                                "Retry Failed Rows",
+                               "Product Details\u2026",
                                "",
                                "Enrich a Spreadsheet\u2026"};
     QStringList names;

@@ -1,0 +1,63 @@
+#include "desktop/storage/QtPictureStore.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+QtPictureStore::QtPictureStore(QString folder, qint64 capBytes)
+    : m_folder(std::move(folder))
+    , m_capBytes(capBytes)
+{}
+
+QString QtPictureStore::defaultFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/Zandrik/Quillfen/pictures");
+}
+
+QString QtPictureStore::pathOf(const QString& url) const
+{
+    return m_folder + u'/' +
+           QString::fromLatin1(
+               QCryptographicHash::hash(url.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+
+std::optional<QByteArray> QtPictureStore::find(const QString& url)
+{
+    QFile file(pathOf(url));
+    if (!file.open(QIODevice::ReadWrite))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    // Used now: the last to go when room is needed.
+    file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+    return bytes;
+}
+
+void QtPictureStore::store(const QString& url, const QByteArray& bytes)
+{
+    if (bytes.size() > m_capBytes || !QDir().mkpath(m_folder))
+        return;
+    QSaveFile file(pathOf(url));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return;
+    makeRoom();
+}
+
+void QtPictureStore::makeRoom()
+{
+    QFileInfoList pictures =
+        QDir(m_folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Time);
+    qint64 total = 0;
+    for (const QFileInfo& picture : pictures)
+        total += picture.size();
+    // Newest first: the oldest are at the end.
+    while (total > m_capBytes && !pictures.isEmpty()) {
+        const QFileInfo oldest = pictures.takeLast();
+        if (QFile::remove(oldest.filePath()))
+            total -= oldest.size();
+    }
+}
