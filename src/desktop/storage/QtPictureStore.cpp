@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 QtPictureStore::QtPictureStore(QString folder, qint64 capBytes)
     : m_folder(std::move(folder))
     , m_capBytes(capBytes)
@@ -29,7 +31,7 @@ QString QtPictureStore::pathOf(const QString& url) const
 std::optional<QByteArray> QtPictureStore::find(const QString& url)
 {
     QFile file(pathOf(url));
-    if (!file.open(QIODevice::ReadWrite))
+    if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         return std::nullopt;
     QByteArray bytes = file.readAll();
     // Used now: the last to go when room is needed.
@@ -49,14 +51,17 @@ void QtPictureStore::store(const QString& url, const QByteArray& bytes)
 
 void QtPictureStore::makeRoom()
 {
-    QFileInfoList pictures =
-        QDir(m_folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot, QDir::Time);
+    QFileInfoList pictures = QDir(m_folder).entryInfoList(QDir::Files | QDir::NoDotAndDotDot);
     qint64 total = 0;
     for (const QFileInfo& picture : pictures)
         total += picture.size();
-    // Newest first: the oldest are at the end.
+    if (total <= m_capBytes)
+        return;
+    std::sort(pictures.begin(), pictures.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.lastModified() < b.lastModified();
+    });
     while (total > m_capBytes && !pictures.isEmpty()) {
-        const QFileInfo oldest = pictures.takeLast();
+        const QFileInfo oldest = pictures.takeFirst();
         if (QFile::remove(oldest.filePath()))
             total -= oldest.size();
     }
