@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
                 "%.1f ms, %s\n",
                 kOpenings, median * 1000, times.back() * 1000,
                 platform.detailsWindow().picture()->pixmap().isNull() ? "without picture"
-                                                                        : "with picture");
+                                                                      : "with picture");
     ReportRow({"open the details window, picture remembered", "400x400 JPEG", median, nullptr, 0,
                "< 100 ms"});
     return 0;
