@@ -7,6 +7,8 @@ set(QUILLFEN_TEST_NETWORK_ENVIRONMENT
     "QUILLFEN_OPENFOODFACTS_URL=http://127.0.0.1:9"
     "QUILLFEN_OPENLIBRARY_URL=http://127.0.0.1:9"
     "QUILLFEN_UPCITEMDB_URL=http://127.0.0.1:9"
+    "QUILLFEN_COVERS_URL=http://127.0.0.1:9"
+    "QUILLFEN_IMAGES_URL=http://127.0.0.1:9"
     "QUILLFEN_INDEX_URL=http://127.0.0.1:9/export.csv.gz")
 
 # quillfen_test_home(<name> <variable>)

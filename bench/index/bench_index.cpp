@@ -177,6 +177,10 @@ int main(int argc, char* argv[])
                 "peak %ld MB\n",
                 importSeconds, megabytesPerSecond, static_cast<long long>(summary.rows),
                 double(index.info().fileBytes) / 1e6, PeakMegabytes());
+    // What the index costs on disk for each product it holds: the categories, countries and
+    // picture addresses it keeps may make it at most half as large again.
+    std::printf("index per product: %.0f bytes\n",
+                double(index.info().fileBytes) / double(std::max<qint64>(1, summary.rows)));
     // On a shared machine the wall time says as much about the neighbours as about the import;
     // the processor time, over both threads, says what the work itself costs.
     std::printf("import processor time: %.2f s over both threads (load average %.1f)\n",

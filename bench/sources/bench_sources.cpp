@@ -110,7 +110,7 @@ double LookUpInTheWindow(const AppConfig& config, const QStringList& codes, QStr
     QtPlatform platform(config.productName, true);
     FakeChance chance;
     Form1 form(platform.services(), config, chance);
-    ConnectForm1(platform.window(), form);
+    ConnectForm1(platform, form);
     form.Form_Load();
     platform.window().show();
     ListControl& list = platform.services().listView1;

@@ -282,7 +282,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QString* url;
     } bases[] = {{"QUILLFEN_OPENFOODFACTS_URL", &config.openFoodFactsUrl},
                  {"QUILLFEN_OPENLIBRARY_URL", &config.openLibraryUrl},
-                 {"QUILLFEN_UPCITEMDB_URL", &config.upcItemDbUrl}};
+                 {"QUILLFEN_UPCITEMDB_URL", &config.upcItemDbUrl},
+                 {"QUILLFEN_COVERS_URL", &config.coversUrl},
+                 {"QUILLFEN_IMAGES_URL", &config.imagesUrl}};
     for (const auto& base : bases) {
         const QString value = variable(base.variable);
         if (value.isEmpty())

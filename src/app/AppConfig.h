@@ -35,6 +35,10 @@ QStringList KnownSourceNames();
 inline constexpr QStringView kOpenFoodFactsBase = u"https://world.openfoodfacts.org";
 inline constexpr QStringView kOpenLibraryBase = u"https://openlibrary.org";
 inline constexpr QStringView kUpcItemDbBase = u"https://api.upcitemdb.com";
+// Where Open Library's covers and Open Food Facts' product pictures are (QUILLFEN_COVERS_URL,
+// QUILLFEN_IMAGES_URL): the index keeps a picture's address as a short part of it.
+inline constexpr QStringView kOpenLibraryCoversBase = u"https://covers.openlibrary.org";
+inline constexpr QStringView kOpenFoodFactsImagesBase = u"https://images.openfoodfacts.org";
 // Where the product database export is published, unless QUILLFEN_INDEX_URL says otherwise.
 inline constexpr QStringView kIndexDownloadUrl =
     u"https://static.openfoodfacts.org/data/en.openfoodfacts.org.products.csv.gz";
@@ -95,6 +99,8 @@ struct AppConfig
     QString openFoodFactsUrl = kOpenFoodFactsBase.toString();
     QString openLibraryUrl = kOpenLibraryBase.toString();
     QString upcItemDbUrl = kUpcItemDbBase.toString();
+    QString coversUrl = kOpenLibraryCoversBase.toString();
+    QString imagesUrl = kOpenFoodFactsImagesBase.toString();
     // Requests a minute, by source name, where QUILLFEN_<SOURCE>_PER_MINUTE sets one.
     QHash<QString, int> perMinute;
     // Who the open databases may write to about our requests.

@@ -109,6 +109,7 @@ private:
     std::unique_ptr<WorkbookFile> m_workbook;
     int m_row = 0;
 };
+
 // The enriched rows as lines of CSV or TSV, each cell by its text.
 class EnrichedTextRows final : public BatchOutput
 {

@@ -59,6 +59,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_results(platform)
     , m_sortBy(platform)
     , m_spreadsheet(platform)
+    , m_details(platform)
     , m_database(
           platform, m_config,
           [this](QStringView procedure, const std::function<void()>& body) {
@@ -69,6 +70,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
 {
     m_codeFiles.loadOtherFilesWith(
         [this](ListControl& list, const QString& path) { return m_sheetCodes.load(list, path); });
+    m_chain.onOutcome = [this](const CodeOutcome& outcome) { m_details.remember(outcome); };
 }
 
 template <typename Body>
@@ -312,6 +314,29 @@ void Form1::DownloadProductDatabase()
     dispatch(u"DownloadProductDatabase", [&] { m_database.DownloadProductDatabase(); });
 }
 
+void Form1::ShowProductDetails()
+{
+    dispatch(u"ShowProductDetails", [&] { m_details.ShowProductDetails(); });
+}
+
+void Form1::DetailsWindow_KeyDown(int keyCode)
+{
+    dispatch(u"DetailsWindow_KeyDown", [&] { m_details.DetailsWindow_KeyDown(keyCode); });
+}
+
+void Form1::DetailsWindow_LinkClick()
+{
+    dispatch(u"DetailsWindow_LinkClick", [&] {
+        if (!m_details.pageUrl().isEmpty())
+            OpenLink(m_details.pageUrl());
+    });
+}
+
+void Form1::DetailsWindow_Unload()
+{
+    dispatch(u"DetailsWindow_Unload", [&] { m_details.DetailsWindow_Unload(); });
+}
+
 void Form1::ShowAbout()
 {
     dispatch(u"ShowAbout", [&] {
@@ -385,8 +410,12 @@ void Form1::ListView1_DblClick()
 
 void Form1::ListView2_KeyDown(int keyCode, int /*shift*/)
 {
-    dispatch(u"ListView2_KeyDown",
-             [&] { RemoveSelectedRowOnKey(m_platform.listView2, m_platform.window, keyCode); });
+    dispatch(u"ListView2_KeyDown", [&] {
+        if (keyCode == kKeyCodeEnter)
+            m_details.ShowProductDetails();
+        else
+            RemoveSelectedRowOnKey(m_platform.listView2, m_platform.window, keyCode);
+    });
 }
 
 void Form1::ListView2_DblClick()

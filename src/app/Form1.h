@@ -2,6 +2,7 @@
 
 #include "app/AppConfig.h"
 #include "app/ProductDatabaseMenu.h"
+#include "app/ProductDetailsView.h"
 #include "app/SavedCodeList.h"
 #include "app/SheetEnrichment.h"
 #include "codes/CodeFileLoader.h"
@@ -64,11 +65,19 @@ public:
     // "Lookup -> Enrich a Spreadsheet..." -> app/SheetEnrichment
     void EnrichSpreadsheet();
     void ShowAbout(); // "Help -> About Quillfen" -> app/AboutText
+    // "Lookup -> Product Details...", Enter on a results row -> app/ProductDetailsView
+    void ShowProductDetails();
+    // The details window: Esc, Up and Down; its link to the product's page; its closing
+    // -> app/ProductDetailsView
+    void DetailsWindow_KeyDown(int keyCode);
+    void DetailsWindow_LinkClick();
+    void DetailsWindow_Unload();
 
     void ListView1_KeyDown(int keyCode, int shift); // "EAN Codes", Delete -> common/RowRemoval
     void ListView1_DblClick();                      // "EAN Codes" -> common/RowRemoval
-    void ListView2_KeyDown(int keyCode, int shift); // "Description", Delete -> common/RowRemoval
-    void ListView2_DblClick();                      // "Description" -> common/RowRemoval
+    // "Description", Delete -> common/RowRemoval, Enter -> app/ProductDetailsView
+    void ListView2_KeyDown(int keyCode, int shift);
+    void ListView2_DblClick(); // "Description" -> common/RowRemoval
 
     // Pointer movement over a push button, the window's background, and the two lists
     // -> common/PointerHandlers.
@@ -118,6 +127,7 @@ private:
     ResultsTableActions m_results;
     SortBy m_sortBy;
     SpreadsheetExport m_spreadsheet;
+    ProductDetailsView m_details;
     // Last, so that an import or download still under way ends before anything it uses.
     ProductDatabaseMenu m_database;
 };

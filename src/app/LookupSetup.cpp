@@ -73,13 +73,15 @@ std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
         } else if (name == SourceName::OpenLibrary) {
             sources.push_back(std::make_unique<OpenLibrarySource>(
                 config.openLibraryUrl,
-                pace(SourceName::OpenLibrary, OpenLibrarySource::kDefaultPerMinute)));
+                pace(SourceName::OpenLibrary, OpenLibrarySource::kDefaultPerMinute),
+                config.coversUrl));
         } else if (name == SourceName::UpcItemDb) {
             sources.push_back(std::make_unique<UpcItemDbSource>(
                 config.upcItemDbUrl,
                 pace(SourceName::UpcItemDb, UpcItemDbSource::kDefaultPerMinute)));
         } else if (name == SourceName::Index && index) {
-            sources.push_back(std::make_unique<IndexSource>(*index));
+            sources.push_back(
+                std::make_unique<IndexSource>(*index, config.imagesUrl, config.openFoodFactsUrl));
         }
     }
     return sources;

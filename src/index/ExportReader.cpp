@@ -169,6 +169,12 @@ void ExportReader::header(QByteArrayView text)
             slot = Brands;
         else if (name == "quantity")
             slot = Quantity;
+        else if (name == "main_category_en")
+            slot = MainCategory;
+        else if (name == "countries_en")
+            slot = Countries;
+        else if (name == "image_url")
+            slot = Image;
         // A name given twice: the first column of that name is the one read.
         for (const signed char taken : m_slotOfColumn)
             if (slot >= 0 && taken == slot)
@@ -245,6 +251,9 @@ void ExportReader::line(QByteArrayView text, const RowSink& sink)
     row.genericName = kept(GenericName);
     row.brands = kept(Brands);
     row.quantity = kept(Quantity);
+    row.mainCategory = kept(MainCategory);
+    row.countries = kept(Countries);
+    row.image = OpenFoodFactsImageName(kept(Image), row.code);
     ++m_rows;
     sink(row);
 }

@@ -62,7 +62,19 @@ public:
     qint64 fieldsCut() const { return m_fieldsCut; }
 
 private:
-    enum Slot { Code, ProductName, LocalName, EnglishName, GenericName, Brands, Quantity, Slots };
+    enum Slot {
+        Code,
+        ProductName,
+        LocalName,
+        EnglishName,
+        GenericName,
+        Brands,
+        Quantity,
+        MainCategory,
+        Countries,
+        Image,
+        Slots
+    };
 
     void line(QByteArrayView text, const RowSink& sink);
     void header(QByteArrayView text);

@@ -39,7 +39,7 @@ struct Cancelled
 // Rows copied out of the text, so that the reader can go on while they are written.
 struct RowBatch
 {
-    static constexpr int kFields = 8;
+    static constexpr int kFields = 11;
     QByteArray bytes;
     std::vector<std::array<std::pair<qsizetype, qsizetype>, kFields>> rows;
     qint64 bytesReadAfter = 0; // compressed bytes read once this batch was complete
@@ -49,7 +49,8 @@ struct RowBatch
         auto& spans = rows.emplace_back();
         const QByteArrayView fields[kFields] = {row.code,      row.key,         row.productName,
                                                 row.localName, row.englishName, row.genericName,
-                                                row.brands,    row.quantity};
+                                                row.brands,    row.quantity,    row.mainCategory,
+                                                row.countries, row.image};
         for (int i = 0; i < kFields; ++i) {
             spans[std::size_t(i)] = {bytes.size(), fields[i].size()};
             bytes += fields[i];
@@ -62,7 +63,8 @@ struct RowBatch
             const auto [at, size] = rows[i][std::size_t(field)];
             return QByteArrayView(bytes.constData() + at, size);
         };
-        return ExportRow{view(0), view(1), view(2), view(3), view(4), view(5), view(6), view(7)};
+        return ExportRow{view(0), view(1), view(2), view(3), view(4), view(5),
+                         view(6), view(7), view(8), view(9), view(10)};
     }
 
     bool full() const { return rows.size() >= kBatchRows || bytes.size() >= kBatchBytes; }

@@ -1,6 +1,7 @@
 #include "index/IndexSource.h"
 
 #include "lookup/ProductName.h"
+#include "lookup/SourceSupport.h"
 #include "platform/ProductIndex.h"
 
 void IndexSource::prepareRun()
@@ -25,5 +26,21 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
         return SourceAnswer::notFound();
     ProductAnswer answer = AnswerFromFields(product->fields);
     answer.database = product->database;
+    ProductDetails& details = answer.details;
+    details.categories = CleanField(product->mainCategory);
+    details.countries = LastListPieces(product->countries, u',', 1000);
+    if (product->image.contains(u':')) {
+        details.imageUrl = product->image; // kept whole: not of the usual shape
+    } else if (!product->image.isEmpty() && !m_imagesBase.isEmpty()) {
+        const QString folder =
+            QString::fromLatin1(OpenFoodFactsImageFolder(product->code.toLatin1()));
+        const QString path = QStringLiteral("/images/products/") + folder + u'/' + product->image;
+        details.imageUrl = SourceAddress(m_imagesBase, path + QStringLiteral(".400.jpg"))
+                               .toString(QUrl::FullyEncoded);
+        details.thumbnailUrl = SourceAddress(m_imagesBase, path + QStringLiteral(".200.jpg"))
+                                   .toString(QUrl::FullyEncoded);
+    }
+    if (!m_pagesBase.isEmpty())
+        details.pageUrl = OpenFoodFactsPage(m_pagesBase, product->database, checked.gtin);
     return SourceAnswer::found(std::move(answer));
 }

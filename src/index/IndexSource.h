@@ -12,8 +12,13 @@ inline constexpr QStringView kNoProductIndex = u"no product index (import one fi
 class IndexSource final : public LookupSource
 {
 public:
-    explicit IndexSource(ProductIndex& index)
+    // `imagesBase` and `pagesBase` are where Open Food Facts' pictures and product pages are
+    // ("https://images.openfoodfacts.org", "https://world.openfoodfacts.org"); empty: no
+    // addresses.
+    explicit IndexSource(ProductIndex& index, QString imagesBase = {}, QString pagesBase = {})
         : m_index(index)
+        , m_imagesBase(std::move(imagesBase))
+        , m_pagesBase(std::move(pagesBase))
     {}
 
     QString name() const override { return QStringLiteral("index"); }
@@ -32,6 +37,7 @@ public:
 
 private:
     ProductIndex& m_index;
+    QString m_imagesBase, m_pagesBase;
     bool m_present = false;
     QString m_absence = kNoProductIndex.toString(); // the reason a lookup fails without one
 };

@@ -121,8 +121,13 @@ bool LookupChain::sentNowhere(const CheckedCode& checked) const
 std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead& ahead)
 {
     const CheckedCode checked = CheckCode(typed);
+    const auto given = [this](CodeOutcome done) {
+        if (onOutcome)
+            onOutcome(done);
+        return done;
+    };
     if (sentNowhere(checked))
-        return outcome(typed, checked, {});
+        return given(outcome(typed, checked, {}));
     const std::vector<LookupSource*> order = orderFor(checked);
     std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
     for (std::size_t i = 0; i < order.size(); ++i) {
@@ -140,7 +145,7 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
         if (answers.back().second.kind == SourceAnswer::Kind::Found)
             break;
     }
-    return outcome(typed, checked, answers);
+    return given(outcome(typed, checked, answers));
 }
 
 qint64 LookupChain::pacedIntervalMs(const QString& typed)
@@ -428,8 +433,8 @@ std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source,
         return std::nullopt;
     if (!stored->found)
         return SourceAnswer::notFound();
-    return SourceAnswer::found(
-        ProductAnswer{stored->name, stored->brand, stored->quantity, stored->database});
+    return SourceAnswer::found(ProductAnswer{stored->name, stored->brand, stored->quantity,
+                                             stored->database, stored->details});
 }
 
 void LookupChain::remember(const LookupSource& source, const QString& address, const QString& gtin,
@@ -443,6 +448,7 @@ void LookupChain::remember(const LookupSource& source, const QString& address, c
     stored.brand = answer.product.brand;
     stored.quantity = answer.product.quantity;
     stored.database = answer.product.database;
+    stored.details = answer.product.details;
     stored.storedAt = m_services.clock.unixSeconds();
     m_services.store->store(source.name(), address, gtin, stored);
     reportStoreProblem();

@@ -110,6 +110,9 @@ public:
     // Called with a problem of the remembered answers or the shared pacing the user should hear
     // of once (a damaged database set aside, one that cannot be written).
     std::function<void(const QString& message)> onStoreProblem;
+    // Every outcome lookUp() gives, as it gives it: what the window keeps of a row beyond its
+    // text, for the details window.
+    std::function<void(const CodeOutcome&)> onOutcome;
 
     const std::vector<std::unique_ptr<LookupSource>>& sources() const { return m_sources; }
     // True when the page service is the only source: its rows read exactly as they always have.

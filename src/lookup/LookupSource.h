@@ -2,6 +2,7 @@
 
 #include "lookup/ProductCode.h"
 #include "platform/PageLoader.h"
+#include "platform/ProductDetails.h"
 
 #include <QByteArray>
 #include <QList>
@@ -20,6 +21,7 @@ struct ProductAnswer
     // Where it came from when a source speaks for several databases ("Open Beauty Facts"); empty
     // otherwise.
     QString database;
+    ProductDetails details;
 };
 
 // One request a source wants sent. Always a GET.

@@ -60,7 +60,8 @@ SourceRequest OpenFoodFactsSource::request(const QString& /*typed*/,
     QString fields = QStringLiteral("code,product_name");
     if (!m_language.isEmpty())
         fields += QStringLiteral(",product_name_") + m_language;
-    fields += QStringLiteral(",product_name_en,generic_name,brands,quantity");
+    fields += QStringLiteral(",product_name_en,generic_name,brands,quantity,categories,countries,"
+                             "image_front_small_url,image_front_url,image_url");
     // Without product_type=all a code of a sibling database reads as not found.
     return SourceRequest{
         SourceAddress(m_base, QStringLiteral("/api/v2/product/") + checked.gtin,
@@ -68,8 +69,7 @@ SourceRequest OpenFoodFactsSource::request(const QString& /*typed*/,
         3};
 }
 
-SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response,
-                                       const QString& /*typed*/) const
+SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response, const QString& typed) const
 {
     if (!response.failure.isEmpty())
         return SourceAnswer::failed(response.failure);
@@ -99,5 +99,17 @@ SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response,
         text(QStringLiteral("product_name_en")), text(QStringLiteral("generic_name")),
         text(QStringLiteral("brands")), text(QStringLiteral("quantity"))});
     found.database = DatabaseOf(fields);
+    ProductDetails& details = found.details;
+    // Listed from the most general to the most specific, in the language the product was
+    // entered in, which is the language of the shops that sell it.
+    details.categories = LastListPieces(text(QStringLiteral("categories")), u',', 2);
+    details.countries = LastListPieces(text(QStringLiteral("countries")), u',', 1000);
+    details.thumbnailUrl = CleanField(text(QStringLiteral("image_front_small_url")));
+    details.imageUrl = CleanField(text(QStringLiteral("image_front_url")));
+    if (details.imageUrl.isEmpty())
+        details.imageUrl = CleanField(text(QStringLiteral("image_url")));
+    const CheckedCode asked = CheckCode(typed);
+    if (asked.isValid())
+        details.pageUrl = OpenFoodFactsPage(m_base, found.database, asked.gtin);
     return SourceAnswer::found(std::move(found));
 }

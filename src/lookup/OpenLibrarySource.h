@@ -10,8 +10,10 @@ class OpenLibrarySource final : public LookupSource
 public:
     static constexpr int kDefaultPerMinute = 60;
 
-    // `base` is the service's address ("https://openlibrary.org").
-    explicit OpenLibrarySource(QString base, int perMinute = kDefaultPerMinute);
+    // `base` is the service's address ("https://openlibrary.org"), `coversBase` that of its
+    // covers ("https://covers.openlibrary.org"; empty: no cover addresses).
+    explicit OpenLibrarySource(QString base, int perMinute = kDefaultPerMinute,
+                               QString coversBase = {});
 
     QString name() const override { return QStringLiteral("openlibrary"); }
     QString displayName() const override { return QStringLiteral("Open Library"); }
@@ -21,7 +23,8 @@ public:
     }
     // Nothing to send (an empty address) for a code it does not take.
     SourceRequest request(const QString& typed, const CheckedCode& checked) const override;
-    // The edition's title, and its subtitle after ": "; no brand or quantity.
+    // The edition's title, and its subtitle after ": "; no brand or quantity. Its publishers,
+    // publish date, cover and page as details.
     SourceAnswer read(const SourceResponse& response, const QString& typed) const override;
     int perMinute() const override { return m_perMinute; }
     bool remembered() const override { return true; }
@@ -29,4 +32,5 @@ public:
 private:
     QString m_base;
     int m_perMinute;
+    QString m_coversBase;
 };

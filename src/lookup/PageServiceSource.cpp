@@ -82,5 +82,5 @@ SourceAnswer PageServiceSource::read(const SourceResponse& response, const QStri
         ParseLookupPage(DecodePageBody(response.body, response.header("Content-Type")), typed);
     if (!parsed.recordFound)
         return SourceAnswer::notFound();
-    return SourceAnswer::found(ProductAnswer{parsed.productName, {}, {}, {}});
+    return SourceAnswer::found(ProductAnswer{parsed.productName, {}, {}, {}, {}});
 }

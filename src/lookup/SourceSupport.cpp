@@ -1,5 +1,8 @@
 #include "lookup/SourceSupport.h"
 
+#include "lookup/ProductName.h"
+
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
 
@@ -22,6 +25,48 @@ QUrl SourceAddress(const QString& base, const QString& path, const QString& quer
     url.setQuery(query);
     url.setFragment({});
     return url;
+}
+
+QString LastListPieces(const QString& list, QChar separator, int count)
+{
+    QStringList pieces;
+    for (const QStringView piece : QStringView(list).split(separator)) {
+        QString cleaned = CleanField(piece.toString());
+        if (!cleaned.isEmpty())
+            pieces.append(std::move(cleaned));
+    }
+    return pieces.mid(std::max<qsizetype>(0, pieces.size() - count)).join(QStringLiteral(", "));
+}
+
+QStringList JsonTexts(const QJsonValue& array)
+{
+    QStringList texts;
+    for (const QJsonValue& value : array.toArray()) {
+        QString cleaned = CleanField(value.toString());
+        if (!cleaned.isEmpty())
+            texts.append(std::move(cleaned));
+    }
+    return texts;
+}
+
+QString OpenFoodFactsPage(const QString& base, const QString& database, const QString& gtin)
+{
+    QUrl url = SourceAddress(base, QStringLiteral("/product/") + gtin);
+    const QString host = url.host();
+    static const struct
+    {
+        QStringView database, site;
+    } kSites[] = {{u"Open Beauty Facts", u"openbeautyfacts"},
+                  {u"Open Pet Food Facts", u"openpetfoodfacts"},
+                  {u"Open Products Facts", u"openproductsfacts"}};
+    for (const auto& site : kSites) {
+        if (database == site.database && host.endsWith(QLatin1String("openfoodfacts.org"))) {
+            url.setHost(
+                QString(host).replace(QLatin1String("openfoodfacts"), site.site.toString()));
+            break;
+        }
+    }
+    return url.toString(QUrl::FullyEncoded);
 }
 
 SourceAnswer StatusFailure(int status)

@@ -3,7 +3,9 @@
 #include "lookup/LookupSource.h"
 
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -14,6 +16,19 @@
 // The base address with the path appended, however many slashes the base ends with, and the
 // query (already encoded) in place of any the base had.
 QUrl SourceAddress(const QString& base, const QString& path, const QString& query = {});
+
+// The last `count` non-empty pieces of a list with that separator, cleaned, joined with ", ": the
+// databases list categories from the most general to the most specific.
+QString LastListPieces(const QString& list, QChar separator, int count);
+
+// The strings of a JSON array, cleaned, the empty ones left out.
+QStringList JsonTexts(const QJsonValue& array);
+
+// The product's page on the site of the Open Food Facts database that holds it ("Open Beauty
+// Facts", or empty for the food database itself). The sibling databases live on hosts named like
+// the main one ("world.openbeautyfacts.org"); a base that is not the real service (a mirror, a
+// test server) is taken to hold the pages of every database.
+QString OpenFoodFactsPage(const QString& base, const QString& database, const QString& gtin);
 
 // A status the source has no other use for as a failed answer: "HTTP 503", busy for 429 and 503.
 SourceAnswer StatusFailure(int status);

@@ -39,9 +39,15 @@ SourceAnswer ReadItems(const QJsonObject& answer)
     const QJsonValue first = items.toArray().first();
     if (!first.isObject())
         return SourceAnswer::failed(QStringLiteral("unexpected answer"));
+    const QJsonObject fields = first.toObject();
     ProductAnswer item;
-    item.name = CleanField(first.toObject().value(QLatin1String("title")).toString());
-    item.brand = CleanField(first.toObject().value(QLatin1String("brand")).toString());
+    item.name = CleanField(fields.value(QLatin1String("title")).toString());
+    item.brand = CleanField(fields.value(QLatin1String("brand")).toString());
+    // "Health & Beauty > Personal Care > Cosmetics": the most specific two.
+    item.details.categories =
+        LastListPieces(fields.value(QLatin1String("category")).toString(), u'>', 2);
+    item.details.imageUrl = JsonTexts(fields.value(QLatin1String("images"))).value(0);
+    item.details.thumbnailUrl = item.details.imageUrl;
     return SourceAnswer::found(std::move(item));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProductDetails.h"
+
 #include <QString>
 #include <QUrl>
 #include <QtGlobal>
@@ -12,7 +14,8 @@ struct StoredAnswer
     bool found = false;
     // The product, when found; the same fields as a fresh answer (ProductAnswer).
     QString name, brand, quantity, database;
-    qint64 storedAt = 0; // unix seconds
+    qint64 storedAt = 0;         // unix seconds
+    ProductDetails details = {}; // answers remembered before details were kept have none
 };
 
 // The address an answer is kept under: the scheme, host and port the database was asked at

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QByteArrayView>
 
 // One product line of an export, reduced to what the index keeps. The views point into the
@@ -15,7 +16,48 @@ struct ExportRow
     QByteArrayView genericName;
     QByteArrayView brands;
     QByteArrayView quantity;
+    QByteArrayView mainCategory; // main_category_en: "Hazelnut spreads"
+    QByteArrayView countries;    // countries_en: "France,Germany"
+    // The front picture's address (image_url) in the short form of OpenFoodFactsImageName, or
+    // whole when it is not of the usual shape.
+    QByteArrayView image;
 };
+
+// The folder of a product's pictures on Open Food Facts' picture host: a code longer than eight
+// digits is cut into three groups of three and the rest ("380/012/340/0018"), a shorter one is
+// its own folder.
+inline QByteArray OpenFoodFactsImageFolder(QByteArrayView code)
+{
+    if (code.size() <= 8)
+        return code.toByteArray();
+    return code.first(3).toByteArray() + '/' + code.sliced(3, 3) + '/' + code.sliced(6, 3) + '/' +
+           code.sliced(9);
+}
+
+// The usual address of a front picture is its host, /images/products/, the code's folder, then
+// "front_en.3" (the language and revision of the picture) and ".400.jpg". The index keeps only
+// that name, which is all that is not derived from the code, and makes the address again from it.
+inline constexpr QByteArrayView kOpenFoodFactsImageStart =
+    "https://images.openfoodfacts.org/images/products/";
+inline constexpr QByteArrayView kOpenFoodFactsImageEnd = ".400.jpg";
+
+// The short form of a picture's address: the name alone when the address is of the usual shape
+// for this code, else the address as given. A part of the view it is given.
+inline QByteArrayView OpenFoodFactsImageName(QByteArrayView url, QByteArrayView code)
+{
+    if (!url.startsWith(kOpenFoodFactsImageStart) || !url.endsWith(kOpenFoodFactsImageEnd))
+        return url;
+    const QByteArray folder = OpenFoodFactsImageFolder(code) + '/';
+    const QByteArrayView rest = url.sliced(kOpenFoodFactsImageStart.size());
+    if (!rest.startsWith(folder))
+        return url;
+    const QByteArrayView name =
+        rest.sliced(folder.size(), rest.size() - folder.size() - kOpenFoodFactsImageEnd.size());
+    // A name with a slash or a colon would be read back as something else.
+    if (name.isEmpty() || name.contains('/') || name.contains(':'))
+        return url;
+    return name;
+}
 
 // The form of a code the index is keyed by. The exports write codes as digit strings, some with
 // the leading zeros of their 13-digit form, some without ("0012345678905", "012345678905" and

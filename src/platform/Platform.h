@@ -8,6 +8,7 @@ class Clock;
 class ColumnChoiceDialog;
 class DownloadStore;
 class Clipboard;
+class DetailsWindow;
 class EventLoop;
 class FileDialog;
 class FileSystem;
@@ -15,6 +16,7 @@ class HttpFetcher;
 class InputBox;
 class InputFiles;
 class PacingStore;
+class PictureStore;
 class ListControl;
 class Form1Window;
 class MessageBox;
@@ -77,4 +79,9 @@ struct Platform
     ColumnChoiceDialog& columnChoice;
     // Where enriched copies of spreadsheets are written.
     OutputFiles& outputFiles;
+    // The product details window, the loader of its pictures (which refuses any larger than a
+    // picture should be) and the pictures remembered on disk.
+    DetailsWindow& detailsWindow;
+    PageLoader& pictureLoader;
+    PictureStore& pictures;
 };

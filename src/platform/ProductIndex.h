@@ -29,6 +29,9 @@ struct IndexedProduct
     ProductFields fields;
     QString database;
     QDateTime exportDate;
+    QString mainCategory = {}; // "Hazelnut spreads"
+    QString countries = {};    // as the export lists them: "France,Germany"
+    QString image = {};        // the front picture, in the short form of OpenFoodFactsImageName
 };
 
 // What there is to say about the index without reading it all.

@@ -1,6 +1,7 @@
 #include "program/QtPlatform.h"
 
 #include "app/Form1.h"
+#include "app/ProductDetailsView.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -28,6 +29,10 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_progressDialog(m_window)
     , m_downloadStore(QFileInfo(m_productIndex.path()).absolutePath())
     , m_columnChoice(m_window, m_eventLoop)
+    , m_detailsWindow(&m_window)
+    , m_pictureLoader(
+          QtPageLoader::Limits{.maxPageBytes = kLargestPictureBytes, .loopbackOnly = loopbackOnly})
+    , m_pictures(QtPictureStore::defaultFolder())
 {}
 
 Platform QtPlatform::services()
@@ -65,11 +70,15 @@ Platform QtPlatform::services()
         .zips = m_zips,
         .columnChoice = m_columnChoice,
         .outputFiles = m_outputFiles,
+        .detailsWindow = m_detailsWindow,
+        .pictureLoader = m_pictureLoader,
+        .pictures = m_pictures,
     };
 }
 
-void ConnectForm1(QtForm1Window& window, Form1& form)
+void ConnectForm1(QtPlatform& platform, Form1& form)
 {
+    QtForm1Window& window = platform.window();
     const std::pair<QPushButton*, void (Form1::*)()> clicks[] = {
         {window.pushButton6(), &Form1::PushButton6_Click},
         {window.pushButton3(), &Form1::PushButton3_Click},
@@ -92,12 +101,21 @@ void ConnectForm1(QtForm1Window& window, Form1& form)
         {window.downloadDatabaseAction(), &Form1::DownloadProductDatabase},
         {window.stopLookingUpAction(), &Form1::StopLookingUp},
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
+        {window.productDetailsAction(), &Form1::ShowProductDetails},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.aboutAction(), &Form1::ShowAbout},
     };
     for (const auto& [action, handler] : items)
         QObject::connect(action, &QAction::triggered, &window,
                          [&form, handler = handler] { (form.*handler)(); });
+
+    QtDetailsWindow& details = platform.detailsWindow();
+    QObject::connect(&details, &QtDetailsWindow::keyDown, &window,
+                     [&form](int keyCode) { form.DetailsWindow_KeyDown(keyCode); });
+    QObject::connect(&details, &QtDetailsWindow::linkClicked, &window,
+                     [&form] { form.DetailsWindow_LinkClick(); });
+    QObject::connect(&details, &QtDetailsWindow::closed, &window,
+                     [&form] { form.DetailsWindow_Unload(); });
 
     QObject::connect(&window, &QtForm1Window::closeRequested, &window, [&form] {
         form.Form_QueryUnload();

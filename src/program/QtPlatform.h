@@ -10,6 +10,7 @@
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPageLoader.h"
+#include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/storage/SqlitePacingStore.h"
@@ -21,6 +22,7 @@
 #include "desktop/window/QtAboutBox.h"
 #include "desktop/window/QtClipboard.h"
 #include "desktop/window/QtColumnChoiceDialog.h"
+#include "desktop/window/QtDetailsWindow.h"
 #include "desktop/window/QtFileDialog.h"
 #include "desktop/window/QtForm1Window.h"
 #include "desktop/window/QtInputBox.h"
@@ -43,6 +45,7 @@ public:
 
     Platform services();
     QtForm1Window& window() { return m_window; }
+    QtDetailsWindow& detailsWindow() { return m_detailsWindow; }
     QtEventLoop& eventLoop() { return m_eventLoop; }
     QtProgressDialog& progressDialog() { return m_progressDialog; }
     // Tests and benchmarks point it at a folder and an opener of their own.
@@ -81,6 +84,9 @@ private:
     LibzipArchives m_zips;
     QtColumnChoiceDialog m_columnChoice;
     QtOutputFiles m_outputFiles;
+    QtDetailsWindow m_detailsWindow;
+    QtPageLoader m_pictureLoader;
+    QtPictureStore m_pictures;
 };
 
 class Form1;
@@ -89,6 +95,6 @@ class Form1;
 // loses at most about this much of the user's edits.
 inline constexpr int kCodeListAutoSaveDelayMs = 1000;
 
-// Routes the window's events to the handlers of Form1, and saves the code list shortly after it
-// changes.
-void ConnectForm1(QtForm1Window& window, Form1& form);
+// Routes the window's events, and the details window's, to the handlers of Form1, and saves the
+// code list shortly after it changes.
+void ConnectForm1(QtPlatform& platform, Form1& form);

@@ -136,7 +136,7 @@ int main(int argc, char* argv[])
     QtPlatform platform(config.productName, config.loopbackOnly);
     TimeSeededChance chance;
     Form1 form(platform.services(), config, chance);
-    ConnectForm1(platform.window(), form);
+    ConnectForm1(platform, form);
 
     form.Form_Load();
     // Only now: a quit signal during start-up ends the program the ordinary way, before the code

@@ -117,10 +117,11 @@ std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
 
 QStringList OutcomeColumns()
 {
-    return {QStringLiteral("code"),      QStringLiteral("gtin"),   QStringLiteral("status"),
-            QStringLiteral("name"),      QStringLiteral("brand"),  QStringLiteral("quantity"),
-            QStringLiteral("source"),    QStringLiteral("detail"), QStringLiteral("kind"),
-            QStringLiteral("gs1_office")};
+    return {QStringLiteral("code"),   QStringLiteral("gtin"),       QStringLiteral("status"),
+            QStringLiteral("name"),   QStringLiteral("brand"),      QStringLiteral("quantity"),
+            QStringLiteral("source"), QStringLiteral("detail"),     QStringLiteral("categories"),
+            QStringLiteral("kind"),   QStringLiteral("gs1_office"), QStringLiteral("image_url"),
+            QStringLiteral("url")};
 }
 
 OutcomeColumnPlaces AllOutcomeColumns()
@@ -177,10 +178,20 @@ QStringList OutcomeCells(const CodeOutcome& outcome)
 {
     // What the code says by itself holds whatever became of the lookup, for every checked code.
     const CodeFacts facts = DescribeCode(outcome.gtin);
-    return {outcome.code,         outcome.gtin,          OutcomeStatusWord(outcome),
-            outcome.product.name, outcome.product.brand, outcome.product.quantity,
-            outcome.source,       outcome.detail,        CodeKindText(facts.kind),
-            facts.gs1Office};
+    const ProductDetails& details = outcome.product.details;
+    return {outcome.code,
+            outcome.gtin,
+            OutcomeStatusWord(outcome),
+            outcome.product.name,
+            outcome.product.brand,
+            outcome.product.quantity,
+            outcome.source,
+            outcome.detail,
+            details.categories,
+            CodeKindText(facts.kind),
+            facts.gs1Office,
+            details.imageUrl,
+            details.pageUrl};
 }
 
 QByteArray DelimitedLine(const QStringList& cells, char separator)

@@ -18,9 +18,10 @@ std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name);
 // By the file name's extension; nothing for an extension of no known format.
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName);
 
-// Every column, in its order: code, gtin, status, name, brand, quantity, source, detail, kind,
-// gs1_office. Columns are only ever added at the end, so that scripts that read them by place
-// keep working.
+// Every column, in its order: code, gtin, status, name, brand, quantity, source, detail,
+// categories, kind, gs1_office, image_url (the picture the details window shows), url (the
+// product's page). The first eight keep their places, and later ones come after them, so that
+// scripts that read the first eight by place keep working.
 QStringList OutcomeColumns();
 // One outcome's cells, in the order of the columns.
 QStringList OutcomeCells(const CodeOutcome& outcome);

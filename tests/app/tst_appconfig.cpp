@@ -214,7 +214,7 @@ void TestAppConfig::batch_refusals_data()
     QTest::newRow("unknown column, and the right ones")
         << QStringList{"--batch", "--columns", "code,office"}
         << "Unknown column \"office\" in --columns: choose from code, gtin, status, name, brand, "
-           "quantity, source, detail, kind, gs1_office, or all.";
+           "quantity, source, detail, categories, kind, gs1_office, image_url, url, or all.";
     QTest::newRow("no column at all") << QStringList{"--batch", "--columns="} << "column \"\"";
     QTest::newRow("columns without batch") << QStringList{"--columns", "all"} << "--columns";
     QTest::newRow("files with the index download")

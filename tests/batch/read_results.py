@@ -6,8 +6,8 @@ import csv
 import json
 import sys
 
-COLUMNS = ["code", "gtin", "status", "name", "brand", "quantity", "source", "detail", "kind",
-           "gs1_office"]
+COLUMNS = ["code", "gtin", "status", "name", "brand", "quantity", "source", "detail", "categories",
+           "kind", "gs1_office", "image_url", "url"]
 
 
 def objects_to_rows(objects):

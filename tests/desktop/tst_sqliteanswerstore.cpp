@@ -293,7 +293,7 @@ private Q_SLOTS:
         QVERIFY(other.open());
         {
             QSqlQuery query(other);
-            QVERIFY(query.exec(kind == u"newer"     ? QStringLiteral("PRAGMA user_version = 3")
+            QVERIFY(query.exec(kind == u"newer"     ? QStringLiteral("PRAGMA user_version = 4")
                                : kind == u"columns" ? QStringLiteral("ALTER TABLE answers "
                                                                      "RENAME COLUMN found TO hit")
                                                     : QStringLiteral("BEGIN IMMEDIATE")));
@@ -355,6 +355,53 @@ private Q_SLOTS:
         QVERIFY(!store.find(QStringLiteral("openfoodfacts"), QStringLiteral("http://127.0.0.1:9"),
                             Code(1)));
         QCOMPARE(store.takeProblem(), QString());
+    }
+
+    // A file of the version before details: its answers stay, without details, and new ones
+    // keep theirs.
+    void fileWithoutDetails_answersKept_newOnesWithDetails()
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(path()).absolutePath()));
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("maker"));
+            db.setDatabaseName(path());
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            const QString now = QString::number(QDateTime::currentSecsSinceEpoch());
+            for (const QString& sql : QStringList{
+                     QStringLiteral("CREATE TABLE answers (source TEXT NOT NULL, address TEXT NOT "
+                                    "NULL, code TEXT NOT NULL, found INTEGER NOT NULL, name TEXT, "
+                                    "brand TEXT, quantity TEXT, database_name TEXT, stored_at "
+                                    "INTEGER NOT NULL, PRIMARY KEY (source, address, code)) "
+                                    "WITHOUT ROWID"),
+                     "INSERT INTO answers VALUES ('openfoodfacts', '" + kAddress + "', '" +
+                         Code(1) + "', 1, 'Spread', '', '', '', " + now + ")",
+                     QStringLiteral("PRAGMA user_version = 2")})
+                QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("maker"));
+
+        StoredAnswer book = Found(QStringLiteral("Book"), QDateTime::currentSecsSinceEpoch());
+        book.details = {QStringLiteral("Novels"),
+                        {},
+                        QStringLiteral("http://127.0.0.1:9/b.jpg"),
+                        {},
+                        QStringLiteral("http://127.0.0.1:9/books/OL1M"),
+                        QStringLiteral("Puffin"),
+                        QStringLiteral("2016")};
+        {
+            SqliteAnswerStore store(path());
+            const auto old = store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1));
+            QVERIFY(old);
+            QCOMPARE(old->name, QStringLiteral("Spread"));
+            QVERIFY(old->details.isEmpty());
+            store.store(QStringLiteral("openlibrary"), kAddress, Code(2), book);
+            QCOMPARE(store.takeProblem(), QString());
+        }
+        SqliteAnswerStore again(path());
+        QCOMPARE(again.find(QStringLiteral("openlibrary"), kAddress, Code(2))->details,
+                 book.details);
     }
 
     void unwritableFile_oneMessageThenNothingFoundOrKept_data()

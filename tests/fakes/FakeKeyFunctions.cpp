@@ -8,6 +8,7 @@
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeColumnChoiceDialog.h"
+#include "fakes/FakeDetailsWindow.h"
 #include "fakes/FakeDownloadStore.h"
 #include "fakes/FakeEventLoop.h"
 #include "fakes/FakeFileDialog.h"
@@ -22,6 +23,7 @@
 #include "fakes/FakePacingStore.h"
 #include "fakes/FakePageLoader.h"
 #include "fakes/FakePendingPage.h"
+#include "fakes/FakePictureStore.h"
 #include "fakes/FakeProcessCapture.h"
 #include "fakes/FakeProductIndex.h"
 #include "fakes/FakeProgressDialog.h"
@@ -70,3 +72,5 @@ FakeStopSignals::~FakeStopSignals() = default;
 FakeTextFileWriter::~FakeTextFileWriter() = default;
 FakeZipArchives::~FakeZipArchives() = default;
 FakeZipArchives::Archive::~Archive() = default;
+FakeDetailsWindow::~FakeDetailsWindow() = default;
+FakePictureStore::~FakePictureStore() = default;

@@ -8,6 +8,7 @@
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeColumnChoiceDialog.h"
+#include "fakes/FakeDetailsWindow.h"
 #include "fakes/FakeDownloadStore.h"
 #include "fakes/FakeEventLoop.h"
 #include "fakes/FakeFileDialog.h"
@@ -20,6 +21,7 @@
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePacingStore.h"
 #include "fakes/FakePageLoader.h"
+#include "fakes/FakePictureStore.h"
 #include "fakes/FakeProcessCapture.h"
 #include "fakes/FakeProductIndex.h"
 #include "fakes/FakeProgressDialog.h"
@@ -73,6 +75,9 @@ struct FakePlatform
     FakeZipArchives zips;
     FakeColumnChoiceDialog columnChoice;
     FakeOutputFiles outputFiles;
+    FakeDetailsWindow detailsWindow;
+    FakePageLoader pictureLoader{eventLoop};
+    FakePictureStore pictures;
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -118,6 +123,9 @@ struct FakePlatform
             .zips = zips,
             .columnChoice = columnChoice,
             .outputFiles = outputFiles,
+            .detailsWindow = detailsWindow,
+            .pictureLoader = pictureLoader,
+            .pictures = pictures,
         };
     }
 };

@@ -108,14 +108,15 @@ private:
             const QString key = QString::fromUtf8(row.key);
             if (!m_table.products.contains(key)) {
                 m_table.products.insert(
-                    key, IndexedProduct{QString::fromUtf8(row.code),
-                                        ProductFields{QString::fromUtf8(row.productName),
-                                                      QString::fromUtf8(row.localName),
-                                                      QString::fromUtf8(row.englishName),
-                                                      QString::fromUtf8(row.genericName),
-                                                      QString::fromUtf8(row.brands),
-                                                      QString::fromUtf8(row.quantity)},
-                                        file.database, file.exportDate});
+                    key,
+                    IndexedProduct{
+                        QString::fromUtf8(row.code),
+                        ProductFields{
+                            QString::fromUtf8(row.productName), QString::fromUtf8(row.localName),
+                            QString::fromUtf8(row.englishName), QString::fromUtf8(row.genericName),
+                            QString::fromUtf8(row.brands), QString::fromUtf8(row.quantity)},
+                        file.database, file.exportDate, QString::fromUtf8(row.mainCategory),
+                        QString::fromUtf8(row.countries), QString::fromUtf8(row.image)});
             }
             ++m_table.exports.back().products;
         }

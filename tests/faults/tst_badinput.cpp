@@ -144,6 +144,9 @@ struct RealFiles
             .zips = fake.zips,
             .columnChoice = fake.columnChoice,
             .outputFiles = fake.outputFiles,
+            .detailsWindow = fake.detailsWindow,
+            .pictureLoader = fake.pictureLoader,
+            .pictures = fake.pictures,
         };
     }
 

@@ -55,7 +55,8 @@ struct Live
     {
         if (!service.start(QStringList{QStringLiteral("--log-queries")} + options))
             return false;
-        config.openFoodFactsUrl = config.openLibraryUrl = config.upcItemDbUrl = service.baseUrl();
+        config.openFoodFactsUrl = config.openLibraryUrl = config.upcItemDbUrl = config.coversUrl =
+            service.baseUrl();
         for (const QString& name : names)
             config.perMinute.insert(name, perMinute);
         ChainOptions options2;
@@ -112,6 +113,8 @@ private Q_SLOTS:
     void pace_keepsRequestsToOneHostApart();
     void dailyAllowance_usedUpFailsTheRestWithoutAsking();
     void remembered_secondRunAsksNothing();
+    void details_eachSourceKeepsItsOwn_data();
+    void details_eachSourceKeepsItsOwn();
 };
 
 void TestSourceFaults::defaultOrder_findsFoodSiblingsAndBooks()
@@ -228,6 +231,59 @@ void TestSourceFaults::remembered_secondRunAsksNothing()
     const qsizetype asked = live.arrivals().size();
     QCOMPARE(live.rows(codes), first);
     QCOMPARE(live.arrivals().size(), asked);
+}
+
+// The details written "brand | categories | countries | image | thumbnail | page | publishers
+// | published",
+// with the stand-in's own address as "@".
+void TestSourceFaults::details_eachSourceKeepsItsOwn_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("details");
+    const QString spread = QStringLiteral("@/images/products/380/012/340/0018/front_en.3");
+    QTest::newRow("food: the last two categories, the front pictures, the page")
+        << "openfoodfacts" << kSpread
+        << "Hazel Grove | Hazelnut spreads, Cocoa and hazelnuts spreads | Bulgaria, France | " +
+               spread + ".400.jpg | " + spread + ".200.jpg | @/product/" + kSpread + " |  | ";
+    QTest::newRow("beauty: image_url when there is no front picture, the same site's page")
+        << "openfoodfacts" << kShampoo
+        << "Marelle | Hair care, Shampoos | France | "
+           "@/images/products/376/014/562/2082/front_fr.4.400.jpg |  | @/product/" +
+               kShampoo + " |  | ";
+    QTest::newRow("book: publishers, the cover by id, the edition's page")
+        << "openlibrary" << kBook
+        << " |  |  | @/b/id/1001-M.jpg?default=false | @/b/id/1001-M.jpg?default=false | "
+           "@/books/OL31000001M | Gullwing Press | 2016";
+    QTest::newRow("UPCitemdb: the last two steps of the category, the first image")
+        << "upcitemdb" << kBatteries
+        << "Voltaro | Power, Batteries |  | @/images/products/058392017465/front_en.1.400.jpg | "
+           "@/images/products/058392017465/front_en.1.400.jpg |  |  | ";
+}
+
+void TestSourceFaults::details_eachSourceKeepsItsOwn()
+{
+    QFETCH(QString, source);
+    QFETCH(QString, code);
+    QFETCH(QString, details);
+    QTemporaryDir folder;
+    SqliteAnswerStore store(folder.filePath(QStringLiteral("lookups.sqlite")));
+    Live live;
+    QVERIFY2(live.start({}, {source}, 6000, &store), qPrintable(live.service.errorString()));
+    const auto text = [&live](const ProductAnswer& p) {
+        const ProductDetails& d = p.details;
+        return QStringList{p.brand,        d.categories, d.countries,  d.imageUrl,
+                           d.thumbnailUrl, d.pageUrl,    d.publishers, d.published}
+            .join(QStringLiteral(" | "))
+            .replace(live.service.baseUrl(), QStringLiteral("@"));
+    };
+    // Asked, then remembered.
+    for (int run = 0; run < 2; ++run) {
+        live.chain->startRun();
+        const std::optional<CodeOutcome> outcome = live.chain->lookUp(code);
+        QVERIFY(outcome && outcome->status == CodeOutcome::Status::Found);
+        QCOMPARE(text(outcome->product), details);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSourceFaults)

@@ -14,6 +14,9 @@ struct TestRow
     QByteArray productName;
     QByteArray brands = {};
     QByteArray quantity = {};
+    QByteArray mainCategory = {};
+    QByteArray countries = {};
+    QByteArray image = {};
 };
 
 inline void AddRows(ProductIndexBuilder& builder, const IndexedExport& file,
@@ -27,6 +30,9 @@ inline void AddRows(ProductIndexBuilder& builder, const IndexedExport& file,
         row.productName = test.productName;
         row.brands = test.brands;
         row.quantity = test.quantity;
+        row.mainCategory = test.mainCategory;
+        row.countries = test.countries;
+        row.image = test.image;
         builder.add(row);
     }
 }

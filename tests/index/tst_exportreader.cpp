@@ -167,6 +167,48 @@ private Q_SLOTS:
         QCOMPARE(codes, QStringList{"2"});
         QCOMPARE(reader.skips().wrongFieldCount, 1);
     }
+
+    // The picture's address is kept as the part the code does not give, when it has the usual
+    // shape for that very code, and whole otherwise.
+    void details_pictureShortenedOnlyWhenItsPathIsTheCodes_data()
+    {
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<QByteArray>("image");
+        QTest::addColumn<QString>("kept");
+        const QByteArray host = "https://images.openfoodfacts.org/images/products/";
+        QTest::newRow("13 digits")
+            << QByteArray("3800123400018") << host + "380/012/340/0018/front_en.3.400.jpg"
+            << "front_en.3";
+        QTest::newRow("8 digits") << QByteArray("40172637") << host + "40172637/front_fr.12.400.jpg"
+                                  << "front_fr.12";
+        QTest::newRow("another code's folder")
+            << QByteArray("3800123400018") << host + "380/012/340/0019/front_en.3.400.jpg"
+            << QString(host + "380/012/340/0019/front_en.3.400.jpg");
+        QTest::newRow("another size")
+            << QByteArray("40172637") << host + "40172637/front_fr.12.200.jpg"
+            << QString(host + "40172637/front_fr.12.200.jpg");
+        QTest::newRow("another host")
+            << QByteArray("40172637") << QByteArray("https://x.test/40172637/front.400.jpg")
+            << "https://x.test/40172637/front.400.jpg";
+        QTest::newRow("none") << QByteArray("40172637") << QByteArray() << "";
+    }
+    void details_pictureShortenedOnlyWhenItsPathIsTheCodes()
+    {
+        QFETCH(QByteArray, code);
+        QFETCH(QByteArray, image);
+        QFETCH(QString, kept);
+        QStringList rows;
+        ExportReader reader;
+        const auto sink = [&](const ExportRow& row) {
+            rows.append(QString::fromUtf8(row.mainCategory) + u'|' +
+                        QString::fromUtf8(row.countries) + u'|' + QString::fromUtf8(row.image));
+        };
+        reader.feed(QByteArray("code\tmain_category_en\timage_url\tcountries_en\tmain_category\n" +
+                               code + "\tSpreads\t" + image + "\tFrance,Germany\ten:spreads\n"),
+                    sink);
+        QVERIFY(reader.finish(sink));
+        QCOMPARE(rows, QStringList{"Spreads|France,Germany|" + kept});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestExportReader)

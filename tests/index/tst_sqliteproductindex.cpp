@@ -1,6 +1,7 @@
 #include "common/OperationFailed.h"
 #include "desktop/storage/SqliteProductIndex.h"
 #include "index/IndexRows.h"
+#include "index/IndexSource.h"
 
 #include <QDir>
 #include <QFile>
@@ -107,15 +108,22 @@ private Q_SLOTS:
         QVERIFY(!info.problem.isEmpty());
     }
 
+    void indexOfAnotherVersion_findsNothingAndAsksForANewImport_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::newRow("first") << "quillfen-product-index-1";
+        QTest::newRow("without details") << "quillfen-product-index-2";
+    }
     void indexOfAnotherVersion_findsNothingAndAsksForANewImport()
     {
+        QFETCH(QString, format);
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
             db.setDatabaseName(path());
             QVERIFY(db.open());
             QSqlQuery query(db);
             QVERIFY(query.exec("CREATE TABLE meta(name TEXT PRIMARY KEY, value TEXT)"));
-            QVERIFY(query.exec("INSERT INTO meta VALUES ('format', 'quillfen-product-index-1')"));
+            QVERIFY(query.exec("INSERT INTO meta VALUES ('format', '" + format + "')"));
             QVERIFY(query.exec("CREATE TABLE products(key TEXT, fields TEXT, export INTEGER)"));
             QVERIFY(query.exec("INSERT INTO products VALUES ('42', '42\x1FOld', 1)"));
         }
@@ -125,6 +133,34 @@ private Q_SLOTS:
         QCOMPARE(index.info().problem,
                  QStringLiteral("it was made by another version of Quillfen; import the database "
                                 "again"));
+    }
+
+    // What the index keeps beyond the name reaches the lookup, with the picture's address made
+    // again from its short form and the code.
+    void details_keptAndAddressesMadeAgain()
+    {
+        SqliteProductIndex index(path());
+        Build(index,
+              {{TestExport("Open Food Facts"),
+                {{"3800123400018", "Spread", {}, {}, "Spreads", "France,Germany", "front_en.3"},
+                 {"48", "Whole", {}, {}, {}, {}, "https://x.test/48.jpg"},
+                 {"55", "Plain"}}}});
+        IndexSource source(index, QStringLiteral("http://127.0.0.1:9/"),
+                           QStringLiteral("http://127.0.0.1:8"));
+        source.prepareRun();
+        const auto details = [&source](const QString& code) {
+            const ProductDetails d = source.answerLocally(CheckCode(code))->product.details;
+            return QStringList{d.categories, d.countries, d.imageUrl, d.thumbnailUrl, d.pageUrl};
+        };
+        const QString pictures =
+            QStringLiteral("http://127.0.0.1:9/images/products/380/012/340/0018/");
+        QCOMPARE(details(QStringLiteral("3800123400018")),
+                 (QStringList{"Spreads", "France, Germany", pictures + "front_en.3.400.jpg",
+                              pictures + "front_en.3.200.jpg",
+                              "http://127.0.0.1:8/product/3800123400018"}));
+        QCOMPARE(details(QStringLiteral("00000048"))[2], QStringLiteral("https://x.test/48.jpg"));
+        QCOMPARE(details(QStringLiteral("00000055")),
+                 (QStringList{"", "", "", "", "http://127.0.0.1:8/product/00000055"}));
     }
 
     void newIndexPutInPlace_readerKeepsTheOldOneUntilItReopens()

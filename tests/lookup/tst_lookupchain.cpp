@@ -39,7 +39,7 @@ public:
         if (response.status == 200 && response.body.startsWith("found:")) {
             const QStringList parts = QString::fromUtf8(response.body.mid(6)).split(u',');
             answer = SourceAnswer::found(
-                ProductAnswer{parts.value(0), parts.value(1), parts.value(2), {}});
+                ProductAnswer{parts.value(0), parts.value(1), parts.value(2), {}, {}});
         } else if (response.status == 404) {
             answer = SourceAnswer::notFound();
         } else {

@@ -15,8 +15,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("url");
 
-        const QString fields = QStringLiteral("?fields=code,product_name,product_name_en,generic_"
-                                              "name,brands,quantity&product_type=all");
+        const QString fields = QStringLiteral(
+            "?fields=code,product_name,product_name_en,generic_name,brands,quantity,categories,"
+            "countries,image_front_small_url,image_front_url,image_url&product_type=all");
         QTest::newRow("English") << "http://127.0.0.1:8080"
                                  << "en"
                                  << "4006381333931"
@@ -31,7 +32,8 @@ private Q_SLOTS:
             << "fr"
             << "96385074"
             << "https://off.test/mirror/api/v2/product/96385074?fields=code,product_name,"
-               "product_name_fr,product_name_en,generic_name,brands,quantity&product_type=all";
+               "product_name_fr,product_name_en,generic_name,brands,quantity,categories,countries,"
+               "image_front_small_url,image_front_url,image_url&product_type=all";
         QTest::newRow("a language that is no code is left out")
             << "http://127.0.0.1:1"
             << "fr&x=1"

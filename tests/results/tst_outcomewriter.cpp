@@ -84,11 +84,18 @@ void TestOutcomeWriter::cells_followTheColumnsWithTheStatusInWords()
     outcome.gtin = QStringLiteral("3800123400018");
     outcome.status = CodeOutcome::Status(status);
     outcome.detail = QStringLiteral("why");
-    QCOMPARE(OutcomeColumns(), (QStringList{"code", "gtin", "status", "name", "brand", "quantity",
-                                            "source", "detail", "kind", "gs1_office"}));
+    outcome.product.details.categories = QStringLiteral("Spreads");
+    outcome.product.details.imageUrl = QStringLiteral("http://127.0.0.1:9/front.400.jpg");
+    outcome.product.details.thumbnailUrl = QStringLiteral("http://127.0.0.1:9/front.200.jpg");
+    outcome.product.details.pageUrl = QStringLiteral("http://127.0.0.1:9/product/3800123400018");
+    QCOMPARE(OutcomeColumns(),
+             (QStringList{"code", "gtin", "status", "name", "brand", "quantity", "source", "detail",
+                          "categories", "kind", "gs1_office", "image_url", "url"}));
     QCOMPARE(OutcomeCells(outcome),
              (QStringList{" 3800123400018", "3800123400018", word, "Spread", "Morrow Foods",
-                          "400 g", "Open Food Facts", "why", "EAN-13", "GS1 Bulgaria"}));
+                          "400 g", "Open Food Facts", "why", "Spreads", "EAN-13", "GS1 Bulgaria",
+                          "http://127.0.0.1:9/front.400.jpg",
+                          "http://127.0.0.1:9/product/3800123400018"}));
 }
 
 // ---- CSV and TSV ----
@@ -101,12 +108,14 @@ void TestOutcomeWriter::csv_headerLineThenOneLinePerRowInCrLf()
     notLookedUp.detail = QStringLiteral("not an EAN");
     QCOMPARE(Written(OutcomeFormat::Csv,
                      {Found(QStringLiteral("40172637"), QStringLiteral("Mint")), notLookedUp}),
-             QByteArray("code,gtin,status,name,brand,quantity,source,detail,kind,gs1_office\r\n"
-                        "40172637,40172637,found,Mint,Morrow Foods,400 g,Open Food Facts,,EAN-8,"
-                        "GS1 Germany\r\n"
-                        "12345,,not looked up,,,,,not an EAN,,\r\n"));
+             QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
+                        "gs1_office,image_url,url\r\n"
+                        "40172637,40172637,found,Mint,Morrow Foods,400 g,Open Food Facts,,,EAN-8,"
+                        "GS1 Germany,,\r\n"
+                        "12345,,not looked up,,,,,not an EAN,,,,,\r\n"));
     QCOMPARE(Written(OutcomeFormat::Csv, {}),
-             QByteArray("code,gtin,status,name,brand,quantity,source,detail,kind,gs1_office\r\n"));
+             QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
+                        "gs1_office,image_url,url\r\n"));
 }
 
 void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt_data()
@@ -130,7 +139,7 @@ void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt()
     QFETCH(QByteArray, cell);
     const QByteArray written = Written(OutcomeFormat::Csv, {Found(QStringLiteral("1"), name)});
     QCOMPARE(written.sliced(written.indexOf("\r\n") + 2),
-             "1,1,found," + cell + ",Morrow Foods,400 g,Open Food Facts,,,\r\n");
+             "1,1,found," + cell + ",Morrow Foods,400 g,Open Food Facts,,,,,,\r\n");
 }
 
 void TestOutcomeWriter::tsv_quotesTabsButNotCommas()
@@ -138,9 +147,9 @@ void TestOutcomeWriter::tsv_quotesTabsButNotCommas()
     const QByteArray written =
         Written(OutcomeFormat::Tsv, {Found(QStringLiteral("1"), QStringLiteral("a\tb, c\"d"))});
     QCOMPARE(written, QByteArray("code\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\t"
-                                 "kind\tgs1_office\r\n"
+                                 "categories\tkind\tgs1_office\timage_url\turl\r\n"
                                  "1\t1\tfound\t\"a\tb, c\"\"d\"\tMorrow Foods\t400 g\t"
-                                 "Open Food Facts\t\t\t\r\n"));
+                                 "Open Food Facts\t\t\t\t\t\t\r\n"));
 }
 
 void TestOutcomeWriter::csv_isUtf8WithoutByteOrderMark()
@@ -167,7 +176,7 @@ void TestOutcomeWriter::json_arrayOfObjectsWithKeysInColumnOrder()
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[0].toObject().value(u"name").toString(), QStringLiteral("Mint"));
     QCOMPARE(rows[1].toObject().value(u"code").toString(), QStringLiteral("2"));
-    QCOMPARE(rows[0].toObject().keys().size(), 10);
+    QCOMPARE(rows[0].toObject().keys().size(), 13);
     // QJsonObject sorts its keys; the text must keep the columns' order.
     const QByteArray first = written.split('\n').value(1);
     qsizetype at = -1;

@@ -165,12 +165,12 @@ private Q_SLOTS:
                  "subtitle":"A Coastal Cookbook","isbn_13":["9781854627315"],
                  "isbn_10":["1854627317"],"publishers":["Saltmarsh Books"],
                  "publish_date":"March 2019","number_of_pages":240,
-                 "type":{"key":"/type/edition"}})");
+                 "type":{"key":"/type/edition"},"covers":[1002]})");
         QTest::newRow("UPCitemdb: found")
             << QStringList{} << "/prod/trial/lookup?upc=084729563107" << 200
             << QByteArray(R"({"code":"OK","total":1,"offset":0,"items":[{"ean":"0084729563107",
                  "upc":"084729563107","title":"Brightline LED Desk Lamp with USB Port",
-                 "brand":"Brightline","category":"Home & Garden > Lighting"}]})");
+                 "brand":"Brightline","category":"Home & Garden > Lighting","images":[]}]})");
         QTest::newRow("UPCitemdb: not found")
             << QStringList{} << "/prod/trial/lookup?upc=0823564706221" << 200
             << QByteArray(R"({"code":"OK","total":0,"offset":0,"items":[]})");

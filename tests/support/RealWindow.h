@@ -13,7 +13,7 @@ struct RealWindow
         : config(configuration)
         , form(platform.services(), config, chance)
     {
-        ConnectForm1(platform.window(), form);
+        ConnectForm1(platform, form);
         form.Form_Load();
         platform.window().show();
     }

@@ -1,6 +1,7 @@
 #include "SampleService.h"
 
 #include "OpenDatabases.h"
+#include "SamplePictures.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -124,6 +125,7 @@ HttpReply OpenReply(const OpenRoute& route, const HttpRequest& request, const Op
         style.padTo = kind == Fault::Kind::Large ? fault->size : 0;
     }
     HttpReply reply = AnswerOpenRoute(route, request, catalog, style);
+    reply.body.replace(kOwnAddressMark, QByteArray("http://" + request.header("host")));
     if (fault && kind == Fault::Kind::InvalidUtf8)
         reply.body.replace(kInvalidUtf8Mark.toUtf8(), kInvalidUtf8Tail.toByteArray());
     if (fault && kind == Fault::Kind::MalformedJson &&
@@ -328,6 +330,12 @@ void SampleService::accept()
 // then the API's answer, which the remaining faults change or cut short.
 HttpAnswer SampleService::respond(const HttpRequest& request)
 {
+    if (std::optional<HttpReply> picture = SamplePicture(request.path)) {
+        if (m_settings.onRequest)
+            m_settings.onRequest({request.arrivalMs, QStringLiteral("pictures"), request.target,
+                                  request.header("user-agent")});
+        return {*picture};
+    }
     std::optional<QString> pageValue;
     if (request.path == kLookupPath && request.hasQuery)
         pageValue = QueryValue(request.query);

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -16,12 +18,52 @@
 
 namespace {
 // Stored in the file's user_version. 1 kept answers by source and code; 2 by source, address and
-// code, and files of 1 are brought up to it on opening. A higher number was written by a newer
-// Quillfen, whose tables this one leaves alone.
-constexpr int kSchemaVersion = 2;
+// code; 3 added the details. Files of 1 and 2 are brought up to it on opening, their answers
+// without details. A higher number was written by a newer Quillfen, whose tables this one leaves
+// alone.
+constexpr int kSchemaVersion = 3;
 constexpr int kSchemaWithoutAddress = 1;
+constexpr int kSchemaWithoutDetails = 2;
+// The columns of an answer as the first two versions made them.
+constexpr QStringView kOldColumns = u"found, name, brand, quantity, database_name, stored_at";
 // The columns of an answer, in the order find() reads them.
-constexpr QStringView kColumns = u"found, name, brand, quantity, database_name, stored_at";
+constexpr QStringView kColumns = u"found, name, brand, quantity, database_name, stored_at, details";
+
+// The details as one JSON object of their non-empty fields, so that a field added later needs no
+// change of the table; NULL when there are none.
+const struct
+{
+    QLatin1StringView key;
+    QString ProductDetails::*field;
+} kDetailKeys[] = {{QLatin1StringView("categories"), &ProductDetails::categories},
+                   {QLatin1StringView("countries"), &ProductDetails::countries},
+                   {QLatin1StringView("image"), &ProductDetails::imageUrl},
+                   {QLatin1StringView("thumbnail"), &ProductDetails::thumbnailUrl},
+                   {QLatin1StringView("page"), &ProductDetails::pageUrl},
+                   {QLatin1StringView("publishers"), &ProductDetails::publishers},
+                   {QLatin1StringView("published"), &ProductDetails::published}};
+
+QVariant DetailsColumn(const ProductDetails& details)
+{
+    if (details.isEmpty())
+        return QVariant(QMetaType::fromType<QString>());
+    QJsonObject object;
+    for (const auto& key : kDetailKeys)
+        if (!(details.*key.field).isEmpty())
+            object.insert(key.key, details.*key.field);
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+}
+
+ProductDetails DetailsFromColumn(const QVariant& column)
+{
+    ProductDetails details;
+    if (column.isNull())
+        return details;
+    const QJsonObject object = QJsonDocument::fromJson(column.toString().toUtf8()).object();
+    for (const auto& key : kDetailKeys)
+        details.*key.field = object.value(key.key).toString();
+    return details;
+}
 
 // After this many lookups in a row that found the file locked for the whole busy timeout, another
 // program is holding it for good, and waiting once more per code would stall the run.
@@ -126,6 +168,7 @@ std::optional<StoredAnswer> SqliteAnswerStore::find(const QString& source, const
             answer->quantity = query.value(3).toString();
             answer->database = query.value(4).toString();
             answer->storedAt = query.value(5).toLongLong();
+            answer->details = DetailsFromColumn(query.value(6));
         }
         // Ends the statement's read of the file; a read left open would keep every other copy's
         // changes from being folded back into the file.
@@ -149,6 +192,7 @@ void SqliteAnswerStore::store(const QString& source, const QString& address, con
         query.bindValue(6, Text(answer.quantity));
         query.bindValue(7, Text(answer.database));
         query.bindValue(8, answer.storedAt);
+        query.bindValue(9, DetailsColumn(answer.details));
         if (query.exec()) {
             m_busyInARow = 0;
             return;
@@ -312,20 +356,23 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
         query.finish();
         if (existing && version <= kSchemaWithoutAddress &&
             (!run(QStringLiteral("CREATE TABLE answers_by_address AS SELECT source, ") +
-                  AddressesOfOldAnswers() + QStringLiteral(" AS address, code, ") + kColumns +
+                  AddressesOfOldAnswers() + QStringLiteral(" AS address, code, ") + kOldColumns +
                   QStringLiteral(" FROM answers")) ||
              !run(QStringLiteral("DROP TABLE answers"))))
             return false;
         if (!run(QStringLiteral("CREATE TABLE IF NOT EXISTS answers ("
                                 "source TEXT NOT NULL, address TEXT NOT NULL, code TEXT NOT NULL, "
                                 "found INTEGER NOT NULL, name TEXT, brand TEXT, quantity TEXT, "
-                                "database_name TEXT, stored_at INTEGER NOT NULL, "
+                                "database_name TEXT, stored_at INTEGER NOT NULL, details TEXT, "
                                 "PRIMARY KEY (source, address, code)) WITHOUT ROWID")))
             return false;
         if (existing && version <= kSchemaWithoutAddress &&
-            (!run(QStringLiteral("INSERT OR REPLACE INTO answers SELECT * FROM "
-                                 "answers_by_address")) ||
+            (!run(QStringLiteral("INSERT OR REPLACE INTO answers (source, address, code, ") +
+                  kOldColumns + QStringLiteral(") SELECT * FROM answers_by_address")) ||
              !run(QStringLiteral("DROP TABLE answers_by_address"))))
+            return false;
+        if (existing && version == kSchemaWithoutDetails &&
+            !run(QStringLiteral("ALTER TABLE answers ADD COLUMN details TEXT")))
             return false;
         // The table is there, but perhaps not as this version makes it.
         if (!run(QStringLiteral("SELECT address, ") + kColumns +
@@ -348,7 +395,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
             QStringLiteral(" FROM answers WHERE source = ? AND address = ? AND code = ?")) ||
         !m_statements->store.prepare(
             QStringLiteral("INSERT OR REPLACE INTO answers (source, address, code, ") + kColumns +
-            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
         // Checked above; another copy would have to have changed the table since.
         const QSqlError error = m_statements->find.lastError().isValid()
                                     ? m_statements->find.lastError()

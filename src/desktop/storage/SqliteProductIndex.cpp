@@ -22,8 +22,9 @@
 namespace {
 // Written into every index; a file of another format is not read.
 // Format 2 keeps one row per key in a table ordered by the key itself, so a code is found in one
-// search of one tree; format 1 searched an index of keys and then the table of rows.
-constexpr char kFormat[] = "quillfen-product-index-2";
+// search of one tree; format 1 searched an index of keys and then the table of rows. Format 3
+// added the main category, the countries and the front picture.
+constexpr char kFormat[] = "quillfen-product-index-3";
 // A row's text fields share one column, in the order of IndexedProduct (the code first), joined by
 // the ASCII unit separator: nothing searches them, and one value a row is the least there is to
 // write and to read back.
@@ -192,7 +193,7 @@ public:
         bool first = true;
         for (const QByteArrayView field :
              {row.code, row.productName, row.localName, row.englishName, row.genericName,
-              row.brands, row.quantity}) {
+              row.brands, row.quantity, row.mainCategory, row.countries, row.image}) {
             if (!first)
                 m_packed += kFieldSeparator;
             first = false;
@@ -203,6 +204,9 @@ public:
                 m_packed.replace(start, field.size(),
                                  field.toByteArray().replace(kFieldSeparator, ' '));
         }
+        // Most products lack the last fields: their separators are left off, and read as empty.
+        while (m_packed.endsWith(kFieldSeparator))
+            m_packed.chop(1);
         // Text as the export gave it: a byte that is not UTF-8 reads back as U+FFFD, as
         // QString::fromUtf8 makes of it anywhere else.
         BindText(m_insert, 1, row.key);
@@ -444,7 +448,10 @@ std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
                                    &product.fields.englishName,
                                    &product.fields.genericName,
                                    &product.fields.brands,
-                                   &product.fields.quantity};
+                                   &product.fields.quantity,
+                                   &product.mainCategory,
+                                   &product.countries,
+                                   &product.image};
         qsizetype field = 0;
         qsizetype start = 0;
         while (field < qsizetype(std::size(fields)) && start <= packed.size()) {

@@ -174,6 +174,8 @@ void QtForm1Window::buildMenus()
     m_stopLookingUpAction->setEnabled(false);
     m_retryFailedRowsAction = addItem(m_lookupMenu, QStringLiteral("RetryFailedRows"),
                                       QStringLiteral("&Retry Failed Rows"));
+    m_productDetailsAction = addItem(m_lookupMenu, QStringLiteral("ProductDetails"),
+                                     QStringLiteral("&Product Details\u2026"));
     m_lookupMenu->addSeparator();
     m_enrichSpreadsheetAction = addItem(m_lookupMenu, QStringLiteral("EnrichSpreadsheet"),
                                         QStringLiteral("&Enrich a Spreadsheet\u2026"));

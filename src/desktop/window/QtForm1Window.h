@@ -63,6 +63,7 @@ public:
     QAction* downloadDatabaseAction() const { return m_downloadDatabaseAction; }
     QAction* stopLookingUpAction() const { return m_stopLookingUpAction; }
     QAction* retryFailedRowsAction() const { return m_retryFailedRowsAction; }
+    QAction* productDetailsAction() const { return m_productDetailsAction; }
     QAction* enrichSpreadsheetAction() const { return m_enrichSpreadsheetAction; }
     QAction* aboutAction() const { return m_aboutAction; }
 
@@ -100,6 +101,7 @@ private:
     QAction* m_downloadDatabaseAction = nullptr;
     QAction* m_stopLookingUpAction = nullptr;
     QAction* m_retryFailedRowsAction = nullptr;
+    QAction* m_productDetailsAction = nullptr;
     QAction* m_enrichSpreadsheetAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QWidget* m_client = nullptr;

@@ -1,0 +1,173 @@
+#include "app/ProductDetailsView.h"
+
+#include "common/OperationFailed.h"
+#include "gs1/CodeFacts.h"
+#include "lookup/ProductCode.h"
+#include "platform/Clock.h"
+#include "platform/EventLoop.h"
+#include "platform/ListControl.h"
+#include "platform/PageLoader.h"
+#include "platform/PictureStore.h"
+
+#include <QUrl>
+
+#include <chrono>
+
+namespace {
+
+QString LicenceOf(const QString& database)
+{
+    if (database.startsWith(QLatin1String("Open")) && database.endsWith(QLatin1String("Facts")))
+        return kLicenceOpenFoodFacts.toString();
+    if (database == u"Open Library")
+        return kLicenceOpenLibrary.toString();
+    if (database == u"UPCitemdb")
+        return kLicenceUpcItemDb.toString();
+    return {};
+}
+
+void AddFact(ProductSheet& sheet, const char* label, const QString& value)
+{
+    if (!value.isEmpty())
+        sheet.facts.append({QString::fromUtf8(label), value});
+}
+
+} // namespace
+
+ProductDetailsView::ProductDetailsView(const Platform& platform)
+    : m_platform(platform)
+{}
+
+void ProductDetailsView::remember(const CodeOutcome& outcome)
+{
+    m_outcomes.insert(outcome.rowText, outcome);
+}
+
+ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictureUrl) const
+{
+    ProductSheet sheet;
+    const auto known = m_outcomes.constFind(rowText);
+    // A row the lookup did not give (or one since edited) still says what its code says: the
+    // code is its text up to the first space.
+    const QString code = known != m_outcomes.constEnd() ? known->code : rowText.section(u' ', 0, 0);
+    const QString gtin = known != m_outcomes.constEnd() ? known->gtin : CheckCode(code).gtin;
+    const bool found =
+        known != m_outcomes.constEnd() && known->status == CodeOutcome::Status::Found;
+    sheet.title = found && !known->product.name.isEmpty() ? known->product.name : rowText;
+    if (found) {
+        const ProductAnswer& product = known->product;
+        const ProductDetails& details = product.details;
+        AddFact(sheet, "Brand", product.brand);
+        AddFact(sheet, "Quantity", product.quantity);
+        AddFact(sheet, "Categories", details.categories);
+        AddFact(sheet, "Countries", details.countries);
+        AddFact(sheet, "Publishers", details.publishers);
+        AddFact(sheet, "Published", details.published);
+        sheet.pageUrl = details.pageUrl;
+        if (pictureUrl)
+            *pictureUrl = details.imageUrl.isEmpty() ? details.thumbnailUrl : details.imageUrl;
+    }
+    AddFact(sheet, "Code", gtin.isEmpty() ? code : gtin);
+    const CodeFacts facts = DescribeCode(gtin);
+    AddFact(sheet, "Kind of code", CodeKindText(facts.kind));
+    AddFact(sheet, "GS1 office", facts.gs1Office);
+    if (found) {
+        const QString database =
+            known->product.database.isEmpty() ? known->source : known->product.database;
+        const QString licence = LicenceOf(database);
+        AddFact(sheet, "Source",
+                licence.isEmpty() ? database : database + QStringLiteral(", ") + licence);
+    }
+    return sheet;
+}
+
+void ProductDetailsView::ShowProductDetails()
+{
+    const int row = m_platform.listView2.selectedIndex();
+    if (row > 0 && row <= m_platform.listView2.count())
+        showRow(row);
+}
+
+void ProductDetailsView::DetailsWindow_KeyDown(int keyCode)
+{
+    if (keyCode == kKeyCodeEscape) {
+        m_platform.detailsWindow.close();
+        DetailsWindow_Unload();
+        return;
+    }
+    const int step = keyCode == kKeyCodeUp ? -1 : keyCode == kKeyCodeDown ? 1 : 0;
+    const int row = m_row + step;
+    if (step != 0 && row >= 1 && row <= m_platform.listView2.count())
+        showRow(row);
+}
+
+void ProductDetailsView::DetailsWindow_Unload()
+{
+    ++m_generation;
+    m_row = 0;
+}
+
+void ProductDetailsView::showRow(int row)
+{
+    m_row = row;
+    const int generation = ++m_generation;
+    QString picture;
+    m_sheet = sheetFor(m_platform.listView2.text(row), &picture);
+    m_platform.detailsWindow.show(m_sheet);
+    fetchPicture(picture, generation);
+}
+
+void ProductDetailsView::fetchPicture(const QString& url, int generation)
+{
+    DetailsWindow& window = m_platform.detailsWindow;
+    if (url.isEmpty()) {
+        window.showNoPicture();
+        return;
+    }
+    if (const std::optional<QByteArray> remembered = m_platform.pictures.find(url)) {
+        window.showPicture(*remembered);
+        return;
+    }
+    const QUrl address(url);
+    // Refused at once (not a web address, or past this machine when only it may be reached):
+    // nothing to wait for, and no turn of the host taken.
+    if (!address.isValid() || !m_platform.pictureLoader.refusal(address).isEmpty()) {
+        window.showNoPicture();
+        return;
+    }
+    // Pictures are fetched one after the other as rows are shown; the wait for a host's turn, and
+    // for the picture, lets the window go on meanwhile, and another row or a closing ends it.
+    const QString host = address.host();
+    m_pacer.setPerMinute(host, kPicturesPerMinute);
+    Clock& clock = m_platform.clock;
+    while (const qint64 wait = m_pacer.waitBeforeStart(host, clock.steadyMs())) {
+        m_platform.eventLoop.waitForEvents(std::chrono::milliseconds(std::min<qint64>(wait, 100)));
+        if (generation != m_generation)
+            return;
+    }
+    std::unique_ptr<PendingPage> page;
+    try {
+        page = m_platform.pictureLoader.start(PageRequest{address, {}, 5});
+    } catch (const OperationFailed&) {
+        window.showNoPicture();
+        return;
+    }
+    m_pacer.started(host, clock.steadyMs());
+    while (!page->isComplete()) {
+        m_platform.eventLoop.waitForEvents();
+        if (generation != m_generation) {
+            m_pacer.finished(host);
+            return; // the page goes, and with it the request
+        }
+    }
+    m_pacer.finished(host);
+    const PageResponse response = page->response();
+    // Whatever went wrong, the window says "no picture" and nothing more: a picture is a nicety.
+    if (!response.failure.isEmpty() || response.status != 200 || response.body.isEmpty() ||
+        response.body.size() > kLargestPictureBytes) {
+        window.showNoPicture();
+        return;
+    }
+    if (window.showPicture(response.body))
+        m_platform.pictures.store(url, response.body);
+}

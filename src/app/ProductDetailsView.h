@@ -1,0 +1,62 @@
+#pragma once
+
+#include "lookup/LookupChain.h"
+#include "lookup/RequestPacer.h"
+#include "platform/DetailsWindow.h"
+#include "platform/Platform.h"
+
+#include <QHash>
+#include <QString>
+
+// Key codes as the details window's key events carry them.
+inline constexpr int kKeyCodeEnter = 13;
+inline constexpr int kKeyCodeEscape = 27;
+inline constexpr int kKeyCodeUp = 38;
+inline constexpr int kKeyCodeDown = 40;
+
+// A picture larger than this is not shown: the loader gives up on it ("page too large").
+inline constexpr qint64 kLargestPictureBytes = 10 * 1024 * 1024;
+// Picture hosts publish no limit; one picture a second stays polite.
+inline constexpr int kPicturesPerMinute = 60;
+
+inline constexpr QStringView kLicenceOpenFoodFacts = u"Open Database License (ODbL)";
+inline constexpr QStringView kLicenceOpenLibrary = u"public domain (CC0)";
+inline constexpr QStringView kLicenceUpcItemDb = u"UPCitemdb's terms of use";
+
+// The product details window's behaviour: what it shows of a results row, the picture it fetches
+// for it, and its keys. It keeps what became of each row as the lookup gave it, since the results
+// list holds only the rows' texts.
+class ProductDetailsView final
+{
+public:
+    explicit ProductDetailsView(const Platform& platform);
+
+    // What became of a row, as the chain gave it; a row of the same text later replaces it.
+    void remember(const CodeOutcome& outcome);
+
+    // "Lookup -> Product Details...", Enter on a results row: the selected row's details.
+    void ShowProductDetails();
+    // Esc closes the window, Up and Down show the previous and the next row.
+    void DetailsWindow_KeyDown(int keyCode);
+    // The window was closed: a picture on its way is no longer waited for.
+    void DetailsWindow_Unload();
+    // The product's page of the row shown; empty when it has none.
+    QString pageUrl() const { return m_sheet.pageUrl; }
+
+    // What the window shows for a row of that text: the product when it was found, and always
+    // what the code says by itself. The picture's address goes to `pictureUrl`.
+    ProductSheet sheetFor(const QString& rowText, QString* pictureUrl) const;
+
+private:
+    void showRow(int row);
+    void fetchPicture(const QString& url, int generation);
+
+    Platform m_platform;
+    QHash<QString, CodeOutcome> m_outcomes;
+    RequestPacer m_pacer;
+    ProductSheet m_sheet;
+    int m_row = 0;
+    // Goes up with every row shown and with every closing: a fetch started for an older one is
+    // dropped.
+    int m_generation = 0;
+};

@@ -1,0 +1,121 @@
+#include "desktop/window/QtDetailsWindow.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kPictureSide = 240;
+const QString kLoadingPicture = QStringLiteral("Loading picture\u2026");
+const QString kNoPicture = QStringLiteral("no picture");
+} // namespace
+
+QtDetailsWindow::QtDetailsWindow(QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window)
+    , m_picture(new QLabel(this))
+    , m_title(new QLabel(this))
+    , m_facts(new QFormLayout)
+    , m_link(new QLabel(this))
+{
+    setObjectName(QStringLiteral("DetailsWindow"));
+    setWindowTitle(QStringLiteral("Product Details"));
+    setAccessibleName(QStringLiteral("Product Details"));
+    m_picture->setObjectName(QStringLiteral("Picture"));
+    m_picture->setAccessibleName(QStringLiteral("Picture"));
+    m_picture->setFixedSize(kPictureSide, kPictureSide);
+    m_picture->setAlignment(Qt::AlignCenter);
+    m_picture->setFrameShape(QFrame::StyledPanel);
+    m_title->setObjectName(QStringLiteral("ProductName"));
+    m_title->setWordWrap(true);
+    m_title->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.3);
+    m_title->setFont(bold);
+    m_link->setObjectName(QStringLiteral("ProductPage"));
+    m_link->setTextFormat(Qt::RichText);
+    m_link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    // The program opens it, so that the loopback guard and its messages apply.
+    m_link->setOpenExternalLinks(false);
+    connect(m_link, &QLabel::linkActivated, this, [this] { Q_EMIT linkClicked(); });
+
+    auto* const text = new QVBoxLayout;
+    text->addWidget(m_title);
+    text->addLayout(m_facts);
+    text->addStretch(1);
+    text->addWidget(m_link);
+    auto* const layout = new QHBoxLayout(this);
+    layout->addWidget(m_picture, 0, Qt::AlignTop);
+    layout->addLayout(text, 1);
+    resize(640, 300);
+}
+
+QtDetailsWindow::~QtDetailsWindow() = default;
+
+void QtDetailsWindow::show(const ProductSheet& sheet)
+{
+    m_title->setText(sheet.title);
+    while (m_facts->rowCount() > 0)
+        m_facts->removeRow(0);
+    for (const auto& [label, value] : sheet.facts) {
+        auto* const shown = new QLabel(value);
+        shown->setWordWrap(true);
+        shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_facts->addRow(label + u':', shown);
+    }
+    m_link->setVisible(!sheet.pageUrl.isEmpty());
+    m_link->setText(QStringLiteral("<a href=\"%1\">Open the product's page</a>")
+                        .arg(sheet.pageUrl.toHtmlEscaped()));
+    m_link->setToolTip(sheet.pageUrl);
+    m_picture->setPixmap({});
+    m_picture->setText(kLoadingPicture);
+    if (!isVisible())
+        QWidget::show();
+    raise();
+    activateWindow();
+}
+
+bool QtDetailsWindow::showPicture(const QByteArray& bytes)
+{
+    QPixmap pixmap;
+    if (!pixmap.loadFromData(bytes)) {
+        showNoPicture();
+        return false;
+    }
+    m_picture->setPixmap(
+        pixmap.scaled(m_picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    return true;
+}
+
+void QtDetailsWindow::showNoPicture()
+{
+    m_picture->setPixmap({});
+    m_picture->setText(kNoPicture);
+}
+
+void QtDetailsWindow::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        Q_EMIT keyDown(27);
+        return;
+    case Qt::Key_Up:
+        Q_EMIT keyDown(38);
+        return;
+    case Qt::Key_Down:
+        Q_EMIT keyDown(40);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void QtDetailsWindow::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    Q_EMIT closed();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+// What a database says about a product beyond its name, brand and quantity: shown in the details
+// window and written to the batch columns after the first eight. Every field may be empty.
+struct ProductDetails
+{
+    QString categories; // the most specific one or two, ", " between them: "Spreads, Cocoa spreads"
+    QString countries;  // where it is sold: "France, Germany"
+    QString imageUrl;   // the picture for the details window
+    QString thumbnailUrl; // the small picture for lists; may be the same as imageUrl
+    QString pageUrl;      // the product's page on its database's site
+    QString publishers;   // books: "Gullwing Press, Puffin"
+    QString published;    // books: the edition's publish date, as the database writes it
+
+    bool isEmpty() const
+    {
+        return categories.isEmpty() && countries.isEmpty() && imageUrl.isEmpty() &&
+               thumbnailUrl.isEmpty() && pageUrl.isEmpty() && publishers.isEmpty() &&
+               published.isEmpty();
+    }
+    friend bool operator==(const ProductDetails&, const ProductDetails&) = default;
+};

@@ -1,0 +1,177 @@
+// The product details window on the fakes: what it shows of a found row and of a row that found
+// nothing, its picture whatever comes back, its keys, and its closing while a picture loads.
+#include "support/Form1OnFakes.h"
+
+#include <QTest>
+
+namespace {
+const QString kBase = QStringLiteral("http://127.0.0.1:9");
+const QString kPicture = QStringLiteral("http://127.0.0.1:9/images/front.400.jpg");
+
+AppConfig OpenFoodFactsOnly()
+{
+    AppConfig config;
+    config.sources = QStringList{QStringLiteral("openfoodfacts")};
+    config.openFoodFactsUrl = kBase;
+    return config;
+}
+
+// Form1 on the fakes after a run over a found code, a code no database holds and a coupon.
+struct Details : Form1OnFakes
+{
+    Details()
+        : Form1OnFakes(OpenFoodFactsOnly())
+    {
+        pageLoader.respond = [](const QUrl& url) {
+            if (!url.path().endsWith(u"3800123400018"))
+                return FakeResponse(QStringLiteral("{\"status\":0}"));
+            return FakeResponse(QString::fromLatin1(
+                "{\"status\":1,\"product\":{\"product_name\":\"Spread\",\"brands\":\"Hazel Grove\","
+                "\"categories\":\"Spreads, Sweet spreads, Hazelnut spreads\",\"countries\":"
+                "\"France\",\"image_front_url\":\"http://127.0.0.1:9/images/front.400.jpg\"}}"));
+        };
+        pictureLoader.respond = [this](const QUrl&) { return picture; };
+        for (const char* code : {"3800123400018", "0823564706221", "9812345678902"})
+            listView1.add(QString::fromLatin1(code));
+        form.PushButton17_Click();
+        messageBox.forget();
+    }
+    void open(int row)
+    {
+        listView2.select(row);
+        form.ShowProductDetails();
+    }
+
+    FakeResponse picture{{}, {}, 1};
+};
+} // namespace
+
+class TestProductDetails : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void eachRow_showsWhatIsKnownAndWhatTheCodeSays_data();
+    void eachRow_showsWhatIsKnownAndWhatTheCodeSays();
+    void picture_onlyAPictureIsShownAndRemembered_data();
+    void picture_onlyAPictureIsShownAndRemembered();
+    void keys_moveAndClose_theListKeepsItsOwn();
+    void closedWhileThePictureLoads_itIsDropped();
+};
+
+void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("picture");
+    QTest::newRow("found") << 1
+                           << "Spread | Brand: Hazel Grove | Categories: Sweet spreads, Hazelnut "
+                              "spreads | Countries: France | Code: 3800123400018 | Kind of code: "
+                              "EAN-13 | GS1 office: GS1 Bulgaria | Source: Open Food Facts, Open "
+                              "Database License (ODbL) | http://127.0.0.1:9/product/3800123400018"
+                           << "PNG";
+    QTest::newRow("no record: what the code says")
+        << 2
+        << "0823564706221 - no record found | Code: 0823564706221 | Kind of code: EAN-13 | "
+           "GS1 office: GS1 US"
+        << "no picture";
+    QTest::newRow("coupon, never looked up")
+        << 3
+        << "9812345678902 - not looked up: a coupon code, not a product | Code: 9812345678902 | "
+           "Kind of code: coupon"
+        << "no picture";
+}
+
+void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays()
+{
+    QFETCH(int, row);
+    QFETCH(QString, shown);
+    QFETCH(QString, picture);
+    Details fake;
+    fake.picture.body = "PNG";
+    fake.open(row);
+    QVERIFY(fake.detailsWindow.isOpen());
+    QCOMPARE(fake.detailsWindow.text(), shown);
+    QCOMPARE(fake.detailsWindow.picture, picture);
+    QCOMPARE(fake.pictureLoader.requested.size(), row == 1 ? 1 : 0);
+}
+
+void TestProductDetails::picture_onlyAPictureIsShownAndRemembered_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("a picture") << 200 << QByteArray("JPEG") << ""
+                               << "JPEG";
+    QTest::newRow("not a picture") << 200 << QByteArray("<html>") << ""
+                                   << "no picture";
+    QTest::newRow("missing cover") << 404 << QByteArray("JPEG") << ""
+                                   << "no picture";
+    QTest::newRow("too large") << 0 << QByteArray() << "page too large"
+                               << "no picture";
+}
+
+void TestProductDetails::picture_onlyAPictureIsShownAndRemembered()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(QString, failure);
+    QFETCH(QString, shown);
+    Details fake;
+    fake.picture = FakeResponse({}, failure, 1);
+    fake.picture.status = status;
+    fake.picture.body = body;
+    fake.open(1);
+    QCOMPARE(fake.detailsWindow.picture, shown);
+    QCOMPARE(fake.messageBox.texts(), QStringList());
+    const bool kept = shown != u"no picture";
+    QCOMPARE(fake.pictures.kept.contains(kPicture), kept);
+    // Opened again: a remembered picture is not fetched again, any other is.
+    fake.open(1);
+    QCOMPARE(fake.detailsWindow.picture, shown);
+    QCOMPARE(fake.pictureLoader.requested.size(), kept ? 1 : 2);
+}
+
+void TestProductDetails::keys_moveAndClose_theListKeepsItsOwn()
+{
+    Details fake;
+    fake.listView2.select(1);
+    fake.form.ListView2_KeyDown(kKeyCodeEnter, 0);
+    QCOMPARE(fake.detailsWindow.sheet.title, QStringLiteral("Spread"));
+    fake.form.DetailsWindow_KeyDown(kKeyCodeUp); // the first row stays
+    QCOMPARE(fake.detailsWindow.showings, 1);
+    fake.form.DetailsWindow_KeyDown(kKeyCodeDown);
+    fake.form.DetailsWindow_KeyDown(kKeyCodeDown);
+    fake.form.DetailsWindow_KeyDown(kKeyCodeDown); // the last row stays
+    QCOMPARE(fake.detailsWindow.showings, 3);
+    QVERIFY(fake.detailsWindow.sheet.title.startsWith(u"9812345678902"));
+    fake.form.DetailsWindow_LinkClick(); // no page for a coupon
+    fake.form.DetailsWindow_KeyDown(kKeyCodeUp);
+    fake.form.DetailsWindow_KeyDown(kKeyCodeUp);
+    fake.form.DetailsWindow_LinkClick();
+    QCOMPARE(fake.browser.opened, QStringList{"http://127.0.0.1:9/product/3800123400018"});
+    fake.form.DetailsWindow_KeyDown(kKeyCodeEscape);
+    QVERIFY(!fake.detailsWindow.isOpen());
+    // Delete and double-click still remove rows.
+    fake.form.ListView2_KeyDown(46, 0);
+    fake.form.ListView2_DblClick();
+    QCOMPARE(fake.listView2.count(), 1);
+    QCOMPARE(fake.detailsWindow.showings, 5);
+}
+
+void TestProductDetails::closedWhileThePictureLoads_itIsDropped()
+{
+    Details fake;
+    fake.picture = FakeResponse({}, {}, 3);
+    fake.picture.body = "PNG";
+    fake.eventLoop.onWait = [&fake] { fake.form.DetailsWindow_KeyDown(kKeyCodeEscape); };
+    fake.open(1);
+    fake.eventLoop.onWait = nullptr;
+    QVERIFY(!fake.detailsWindow.isOpen());
+    QCOMPARE(fake.detailsWindow.picture, QStringLiteral("loading"));
+    QVERIFY(fake.pictures.kept.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestProductDetails)
+#include "tst_productdetails.moc"
