@@ -2,6 +2,7 @@
 
 class AboutBox;
 class AnswerStore;
+class BarcodeScanner;
 class ApplicationTitle;
 class BrowserOpener;
 class Clock;
@@ -15,6 +16,8 @@ class HttpFetcher;
 class InputBox;
 class InputFiles;
 class PacingStore;
+class PdfDocument;
+class PictureFiles;
 class ListControl;
 class Form1Window;
 class MessageBox;
@@ -77,4 +80,8 @@ struct Platform
     ColumnChoiceDialog& columnChoice;
     // Where enriched copies of spreadsheets are written.
     OutputFiles& outputFiles;
+    // Barcodes in pictures and PDF pages, read on a worker thread.
+    PictureFiles& pictures;
+    PdfDocument& pdfDocument;
+    BarcodeScanner& barcodeScanner;
 };

@@ -65,6 +65,9 @@ Platform QtPlatform::services()
         .zips = m_zips,
         .columnChoice = m_columnChoice,
         .outputFiles = m_outputFiles,
+        .pictures = m_pictures,
+        .pdfDocument = m_pdfDocument,
+        .barcodeScanner = m_barcodeScanner,
     };
 }
 

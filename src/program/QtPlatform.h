@@ -1,6 +1,9 @@
 #pragma once
 
 #include "common/ApplicationTitle.h"
+#include "desktop/barcodes/PopplerPdfDocument.h"
+#include "desktop/barcodes/QtPictureFiles.h"
+#include "desktop/barcodes/ZbarBarcodeScanner.h"
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtDownloadStore.h"
 #include "desktop/files/QtFileSystem.h"
@@ -81,6 +84,9 @@ private:
     LibzipArchives m_zips;
     QtColumnChoiceDialog m_columnChoice;
     QtOutputFiles m_outputFiles;
+    QtPictureFiles m_pictures;
+    PopplerPdfDocument m_pdfDocument;
+    ZbarBarcodeScanner m_barcodeScanner;
 };
 
 class Form1;

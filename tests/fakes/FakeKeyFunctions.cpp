@@ -3,6 +3,7 @@
 // a test file compiled them all again, which was half of its object code and of its build time.
 #include "fakes/FakeAboutBox.h"
 #include "fakes/FakeAnswerStore.h"
+#include "fakes/FakeBarcodeScanner.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeBrowserOpener.h"
 #include "fakes/FakeClipboard.h"
@@ -21,7 +22,9 @@
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePacingStore.h"
 #include "fakes/FakePageLoader.h"
+#include "fakes/FakePdfDocument.h"
 #include "fakes/FakePendingPage.h"
+#include "fakes/FakePictureFiles.h"
 #include "fakes/FakeProcessCapture.h"
 #include "fakes/FakeProductIndex.h"
 #include "fakes/FakeProgressDialog.h"
@@ -37,6 +40,7 @@
 
 FakeAboutBox::~FakeAboutBox() = default;
 FakeAnswerStore::~FakeAnswerStore() = default;
+FakeBarcodeScanner::~FakeBarcodeScanner() = default;
 FakeBatchConsole::~FakeBatchConsole() = default;
 FakeBrowserOpener::~FakeBrowserOpener() = default;
 FakeClipboard::~FakeClipboard() = default;
@@ -56,7 +60,9 @@ FakeMessageBox::~FakeMessageBox() = default;
 FakeOutputFiles::~FakeOutputFiles() = default;
 FakePacingStore::~FakePacingStore() = default;
 FakePageLoader::~FakePageLoader() = default;
+FakePdfDocument::~FakePdfDocument() = default;
 FakePendingPage::~FakePendingPage() = default;
+FakePictureFiles::~FakePictureFiles() = default;
 FakeProcessCapture::~FakeProcessCapture() = default;
 FakeProductIndex::~FakeProductIndex() = default;
 FakeProgressDialog::~FakeProgressDialog() = default;

@@ -4,6 +4,7 @@
 #include "desktop/system/QtClock.h"
 #include "fakes/FakeAboutBox.h"
 #include "fakes/FakeAnswerStore.h"
+#include "fakes/FakeBarcodeScanner.h"
 #include "fakes/FakeBrowserOpener.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
@@ -20,6 +21,8 @@
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePacingStore.h"
 #include "fakes/FakePageLoader.h"
+#include "fakes/FakePdfDocument.h"
+#include "fakes/FakePictureFiles.h"
 #include "fakes/FakeProcessCapture.h"
 #include "fakes/FakeProductIndex.h"
 #include "fakes/FakeProgressDialog.h"
@@ -73,6 +76,9 @@ struct FakePlatform
     FakeZipArchives zips;
     FakeColumnChoiceDialog columnChoice;
     FakeOutputFiles outputFiles;
+    FakePictureFiles pictures;
+    FakePdfDocument pdfDocument;
+    FakeBarcodeScanner barcodeScanner;
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -118,6 +124,9 @@ struct FakePlatform
             .zips = zips,
             .columnChoice = columnChoice,
             .outputFiles = outputFiles,
+            .pictures = pictures,
+            .pdfDocument = pdfDocument,
+            .barcodeScanner = barcodeScanner,
         };
     }
 };

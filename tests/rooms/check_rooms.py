@@ -14,17 +14,18 @@ ALLOWED = {
     "lookup": {"platform", "common"},
     "index": {"platform", "common", "lookup"},
     "sheets": {"platform", "common", "lookup"},
+    "barcodes": {"platform", "common", "lookup"},
     "results": {"platform", "common", "lookup", "sheets"},
-    "app": {"platform", "common", "codes", "lookup", "index", "sheets", "results"},
+    "app": {"platform", "common", "codes", "lookup", "index", "sheets", "barcodes", "results"},
     "desktop": {"platform", "common"},
-    "program": {"platform", "common", "codes", "lookup", "index", "sheets", "results", "app",
-                "desktop"},
+    "program": {"platform", "common", "codes", "lookup", "index", "sheets", "barcodes", "results",
+                "app", "desktop"},
 }
 # Qt modules the logic may not include (it runs headless and on fakes).
 WIDGET_HEADERS = re.compile(r"#\s*include\s*<(QtWidgets/|QtGui/|QtSql/|Q(Widget|Application|Dialog|"
                             r"MessageBox|PushButton|Label|TreeWidget|Sql\w*|Clipboard|Image|Pixmap)\b)")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
-LOGIC = {"platform", "common", "codes", "lookup", "index", "sheets", "results", "app"}
+LOGIC = {"platform", "common", "codes", "lookup", "index", "sheets", "barcodes", "results", "app"}
 
 
 def main(source_dir):
