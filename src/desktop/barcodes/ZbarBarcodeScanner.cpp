@@ -5,6 +5,8 @@
 #include <zbar.h>
 
 namespace {
+constexpr int kScanLineSpacing = 2;
+
 SymbolKind kindOf(zbar::zbar_symbol_type_t type)
 {
     switch (type) {
@@ -63,6 +65,10 @@ QList<ScannedSymbol> ZbarBarcodeScanner::scan(const GreyImage& image)
     scanner.set_config(zbar::ZBAR_ISBN13, zbar::ZBAR_CFG_ENABLE, 1);
     scanner.set_config(zbar::ZBAR_EAN2, zbar::ZBAR_CFG_ENABLE, 0);
     scanner.set_config(zbar::ZBAR_EAN5, zbar::ZBAR_CFG_ENABLE, 0);
+    // Every second row and column: a barcode is crossed by dozens of scan lines either way, and
+    // scanning takes half the time.
+    scanner.set_config(zbar::ZBAR_NONE, zbar::ZBAR_CFG_X_DENSITY, kScanLineSpacing);
+    scanner.set_config(zbar::ZBAR_NONE, zbar::ZBAR_CFG_Y_DENSITY, kScanLineSpacing);
     zbar::Image zimage(unsigned(image.width), unsigned(image.height), "Y800",
                        image.pixels.constData(), unsigned(image.pixels.size()));
     if (scanner.scan(zimage) <= 0)
