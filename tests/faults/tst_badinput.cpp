@@ -144,6 +144,9 @@ struct RealFiles
             .zips = fake.zips,
             .columnChoice = fake.columnChoice,
             .outputFiles = fake.outputFiles,
+            .pictures = fake.pictures,
+            .pdfDocument = fake.pdfDocument,
+            .barcodeScanner = fake.barcodeScanner,
         };
     }
 
