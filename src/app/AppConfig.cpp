@@ -112,7 +112,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     const QCommandLineOption batch(
         QStringLiteral("batch"),
         QStringLiteral("Look up the codes of the files (standard input without any, or for "
-                       "\"-\") without a window, and write the results."));
+                       "\"-\") without a window, and write the results. Pictures and PDFs give "
+                       "the codes of their barcodes."));
     const QCommandLineOption output(
         QStringLiteral("output"),
         QStringLiteral("With --batch: the results file (default: CSV on standard output)."),
@@ -156,9 +157,10 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     parser.addOptions({pingHost, serviceUrl, sources, noCache, parallel, batch, output, format,
                        columns, quiet, sheet, column, keepColumns, importIndex, downloadIndex});
     parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("Code files to add to the list at start-up. With "
-                                                "--batch: code files to look up. With "
-                                                "--import-index: export files."),
+                                 QStringLiteral("Code files, spreadsheets, pictures or PDFs to "
+                                                "add to the list at start-up. With --batch: "
+                                                "the same, to look up. With --import-index: "
+                                                "export files."),
                                  QStringLiteral("[files...]"));
 
     CommandLineResult result;

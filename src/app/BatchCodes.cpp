@@ -1,5 +1,7 @@
 #include "app/BatchCodes.h"
 
+#include "barcodes/BarcodeReader.h"
+#include "barcodes/ProductBarcodes.h"
 #include "codes/CodeFileLoader.h"
 #include "common/OperationFailed.h"
 #include "platform/BatchConsole.h"
@@ -7,6 +9,8 @@
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetCodes.h"
 #include "sheets/SheetFile.h"
+
+#include <atomic>
 
 namespace {
 QString Refused(const QString& name, const QString& why)
@@ -74,7 +78,7 @@ QString SheetCodesText(const QString& path, SheetFormat format, const FileSystem
 
 BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
                             BatchConsole& console, QString& problem,
-                            const BatchSheetReading* sheets)
+                            const BatchSheetReading* sheets, const BarcodeServices* barcodes)
 {
     BatchCodes codes;
     const QStringList named =
@@ -89,6 +93,28 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
             if (!problem.isEmpty())
                 return {};
             codes.m_texts.push_back(std::move(text));
+            codes.m_origins.emplace_back();
+            continue;
+        }
+        // A missing picture goes the way of a missing text file, to be reported the same.
+        if (barcodes && !standardInput && IsBarcodeFile(input) && files.fileFound(input)) {
+            const std::atomic<bool> never{false};
+            const BarcodeFileResult read = BarcodeReader(*barcodes).read(input, never, {});
+            if (!read.problem.isEmpty()) {
+                problem = Refused(name, read.problem);
+                return {};
+            }
+            if (read.codes.isEmpty())
+                console.writeStandardError(QStringLiteral("quillfen: no barcodes found in ") +
+                                           name + u'\n');
+            QString text;
+            QStringList origins;
+            for (const FoundCode& code : read.codes) {
+                text += code.code + u'\n';
+                origins.append(BarcodeOrigin(input, code.page));
+            }
+            codes.m_texts.push_back(std::move(text));
+            codes.m_origins.push_back(std::move(origins));
             continue;
         }
         FileSystem::Contents contents;
@@ -111,6 +137,7 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
             return {};
         }
         codes.m_texts.push_back(std::move(*text));
+        codes.m_origins.emplace_back();
     }
     Cursor counting = codes.cursor();
     while (counting.next())
@@ -118,8 +145,10 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
     return codes;
 }
 
-BatchCodes::Cursor::Cursor(const std::vector<QString>& texts)
+BatchCodes::Cursor::Cursor(const std::vector<QString>& texts,
+                           const std::vector<QStringList>& origins)
     : m_texts(&texts)
+    , m_origins(&origins)
     , m_rows(texts.empty() ? QStringView() : QStringView(texts.front()))
 {}
 
@@ -127,13 +156,16 @@ std::optional<QStringView> BatchCodes::Cursor::next()
 {
     for (;;) {
         if (const std::optional<QStringView> row = m_rows.next()) {
-            if (!row->trimmed().isEmpty())
+            if (!row->trimmed().isEmpty()) {
+                ++m_row;
                 return row;
+            }
             continue;
         }
         if (m_text + 1 >= m_texts->size())
             return std::nullopt;
         ++m_text;
+        m_row = -1;
         m_rows = CodeFileRowReader((*m_texts)[m_text]);
     }
 }
@@ -148,4 +180,11 @@ std::optional<QString> BatchCodes::Cursor::ahead(int k) const
             return std::nullopt;
     }
     return code->toString();
+}
+
+QString BatchCodes::Cursor::origin() const
+{
+    if (m_text >= m_origins->size())
+        return {};
+    return (*m_origins)[m_text].value(m_row);
 }

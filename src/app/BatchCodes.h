@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+struct BarcodeServices;
 class BatchConsole;
 class FileSystem;
 class ZipArchives;
@@ -44,9 +45,13 @@ public:
     // Without `sheets`, every file is a text file of one code a line, whatever its extension;
     // with it, a spreadsheet gives the codes of its code column, in sheet order, empty cells
     // skipped. When the column cannot be told, the problem lists the columns to name.
+    // With `barcodes`, a picture or PDF gives the product codes of its barcodes in reading
+    // order, each with where it came from; one that cannot be read is a problem like any other
+    // input. Without it, they are text files like the rest.
     static BatchCodes read(const QStringList& inputs, const FileSystem& files,
                            BatchConsole& console, QString& problem,
-                           const BatchSheetReading* sheets = nullptr);
+                           const BatchSheetReading* sheets = nullptr,
+                           const BarcodeServices* barcodes = nullptr);
 
     qsizetype count() const { return m_count; }
     // The last spreadsheet input, when its sheet was to be kept; else null.
@@ -56,23 +61,30 @@ public:
     class Cursor final
     {
     public:
-        explicit Cursor(const std::vector<QString>& texts);
+        Cursor(const std::vector<QString>& texts, const std::vector<QStringList>& origins);
         // The next code as the file has it, or nothing after the last one.
         std::optional<QStringView> next();
         // The k-th code after the last one next() gave (k from 1), without moving on.
         std::optional<QString> ahead(int k) const;
+        // Where the code next() gave last came from ("shelf.jpg", "delivery-note.pdf, page 2");
+        // empty for a code of a text file or spreadsheet.
+        QString origin() const;
 
     private:
         const std::vector<QString>* m_texts;
+        const std::vector<QStringList>* m_origins;
         std::size_t m_text = 0;
+        qsizetype m_row = -1; // of the current text, counted over the codes it gave
         CodeFileRowReader m_rows;
     };
-    Cursor cursor() const { return Cursor(m_texts); }
+    Cursor cursor() const { return Cursor(m_texts, m_origins); }
 
 private:
     // Each input's text; a spreadsheet's codes are kept as one text of lines, one code each,
     // with the line breaks inside its codes (a cell of several lines) made spaces.
     std::vector<QString> m_texts;
+    // Beside each text, for the codes read from barcodes, where each came from; empty otherwise.
+    std::vector<QStringList> m_origins;
     qsizetype m_count = 0;
     std::shared_ptr<const SheetAndColumn> m_sheet;
 };

@@ -130,7 +130,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         sheets.emplace(
             BatchSheetReading{*services.zips, options.sheet, options.column, options.keepColumns});
     const BatchCodes codes = BatchCodes::read(options.inputs, services.files, console, problem,
-                                              sheets ? &*sheets : nullptr);
+                                              sheets ? &*sheets : nullptr, services.barcodes);
     // Stopped while standard input was still open: nothing is looked up, nothing written.
     if (const StopSignal stop = services.stopSignals.received(); stop != StopSignal::None) {
         if (!options.quiet)
@@ -192,6 +192,10 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         }
         if (!outcome)
             break; // stopped before the code had its answer: no row, and not counted as done
+        if (const QString origin = cursor.origin(); !origin.isEmpty())
+            outcome->detail = outcome->detail.isEmpty()
+                                  ? origin
+                                  : origin + QStringLiteral("; ") + outcome->detail;
         try {
             output->add(*outcome);
         } catch (const OperationFailed& failure) {

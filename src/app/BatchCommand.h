@@ -3,6 +3,7 @@
 #include "app/AppConfig.h"
 
 class AnswerStore;
+struct BarcodeServices;
 class BatchConsole;
 class Clock;
 class EventLoop;
@@ -30,9 +31,11 @@ struct BatchServices
     AnswerStore& answers;
     ProductIndex& index;
     // Shared with every other Quillfen of the user; null: the run keeps its own pace alone.
-    PacingStore* pacing = nullptr; // Opens the containers of .xlsx and .ods inputs; null: every
-                                   // input is a text file of codes.
+    PacingStore* pacing = nullptr;
+    // Opens the containers of .xlsx and .ods inputs; null: every input is a text file of codes.
     ZipArchives* zips = nullptr;
+    // Reads the barcodes of picture and PDF inputs; null: they are text files of codes.
+    const BarcodeServices* barcodes = nullptr;
 };
 
 // Exit statuses of a batch run.

@@ -6,6 +6,7 @@
 #include "app/SkinLoader.h"
 #include "app/SourcesSetting.h"
 #include "app/StartupRoutines.h"
+#include "barcodes/ProductBarcodes.h"
 #include "common/ApplicationTitle.h"
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
@@ -50,6 +51,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_codeList(platform)
     , m_codeFiles(platform)
     , m_sheetCodes(platform)
+    , m_barcodeCodes(platform)
     , m_savedCodes(platform)
     , m_chain(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock,
                              config.noCache ? nullptr : &platform.answers, &platform.pacing},
@@ -71,6 +73,10 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     m_codeFiles.loadOtherFilesWith(
         [this](ListControl& list, const QString& path) { return m_sheetCodes.load(list, path); });
     m_chain.onOutcome = [this](const CodeOutcome& outcome) { m_details.remember(outcome); };
+    m_codeFiles.loadGroupedFilesWith(
+        {.takes = [](const QString& path) { return IsBarcodeFile(path); },
+         .load = [this](ListControl& list,
+                        const QStringList& paths) { m_barcodeCodes.load(list, paths); }});
 }
 
 template <typename Body>

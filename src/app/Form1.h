@@ -5,6 +5,7 @@
 #include "app/ProductDetailsView.h"
 #include "app/SavedCodeList.h"
 #include "app/SheetEnrichment.h"
+#include "barcodes/BarcodeCodeLoader.h"
 #include "codes/CodeFileLoader.h"
 #include "codes/CodeListEditor.h"
 #include "lookup/LookupChain.h"
@@ -119,6 +120,7 @@ private:
     CodeListEditor m_codeList;
     CodeFileLoader m_codeFiles;
     SheetCodeLoader m_sheetCodes;
+    BarcodeCodeLoader m_barcodeCodes;
     SavedCodeList m_savedCodes;
     LookupChain m_chain;
     bool m_sourcesChosen = false;

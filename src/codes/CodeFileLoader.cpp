@@ -125,6 +125,13 @@ void CodeFileLoader::PushButton3_Click()
     ErrorTrap trap(m_platform.messageBox, Location::PushButton3_Click);
     FileDialog& dialog = m_platform.commonDialog1;
     QStringList parts;
+    QStringList grouped;
+    const auto loadOne = [&](const QString& path) {
+        if (this->grouped(path))
+            grouped.append(path);
+        else
+            LoadListFile(m_platform.listView1, path);
+    };
     trap(100, [&] { dialog.setFileName(QString()); });
     trap(102, [&] { dialog.setFlags(kLoadListsFlags); });
     trap(104, [&] { dialog.setDialogTitle(kLoadListsTitle.toString()); });
@@ -135,21 +142,31 @@ void CodeFileLoader::PushButton3_Click()
     trap(112, [&] { parts = dialog.fileName().split(QChar(u'\0')); });
     trap(114, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
     if (trap.holdsOrFails(116, [&] { return parts.size() == 1; })) {
-        trap(118, [&] { LoadListFile(m_platform.listView1, parts.value(0)); });
+        trap(118, [&] { loadOne(parts.value(0)); });
     } else {
         for (qsizetype i = 1; i < parts.size(); ++i)
-            trap(120, [&] {
-                LoadListFile(m_platform.listView1,
-                             JoinSelectedFile(parts[0], parts[i], QDir::separator()));
-            });
+            trap(120, [&] { loadOne(JoinSelectedFile(parts[0], parts[i], QDir::separator())); });
     }
-    trap(122, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
+    if (trap.holdsOrFails(122, [&] { return !grouped.isEmpty(); }))
+        trap(124, [&] { m_groupedFiles.load(m_platform.listView1, grouped); });
+    trap(126, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
+}
+
+bool CodeFileLoader::grouped(const QString& path) const
+{
+    // A missing file goes the usual way, to be reported as such.
+    return m_groupedFiles.takes && m_groupedFiles.load && m_groupedFiles.takes(path) &&
+           FileExists(m_platform.files, path);
 }
 
 void CodeFileLoader::LoadListFile(ListControl& list, const QString& path)
 {
     if (!FileExists(m_platform.files, path)) {
         m_platform.messageBox.show(kFileNotFound.toString());
+        return;
+    }
+    if (grouped(path)) {
+        m_groupedFiles.load(list, {path});
         return;
     }
     if (m_otherFiles && m_otherFiles(list, path))

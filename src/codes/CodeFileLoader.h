@@ -15,8 +15,12 @@ class ListControl;
 inline constexpr QStringView kLoadListsTitle =
     u"Load List(s) - Hold Ctrl to select multiple list files";
 inline constexpr QStringView kLoadListsFilter =
-    u"Code Lists and Spreadsheets (*.txt *.xlsx *.ods *.csv *.tsv)|*.txt;*.xlsx;*.ods;*.csv;*.tsv|"
+    u"Code Lists, Spreadsheets, Pictures and PDFs (*.txt *.xlsx *.ods *.csv *.tsv *.png *.jpg "
+    u"*.jpeg *.bmp *.tif *.tiff *.webp *.pdf)|*.txt;*.xlsx;*.ods;*.csv;*.tsv;*.png;*.jpg;*.jpeg;"
+    u"*.bmp;*.tif;*.tiff;*.webp;*.pdf|"
     u"Text Files (*.txt)|*.txt|Spreadsheets (*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|"
+    u"Pictures and PDFs (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.webp *.pdf)|*.png;*.jpg;*.jpeg;"
+    u"*.bmp;*.tif;*.tiff;*.webp;*.pdf|"
     u"All Files (*.*)|*.*|";
 // Long names, Explorer style, several files at once, the read-only box shown and ticked: 2621953.
 inline constexpr int kLoadListsFlags = FileDialogFlag::LongNames | FileDialogFlag::Explorer |
@@ -72,7 +76,19 @@ public:
     using OtherFiles = std::function<bool(ListControl& list, const QString& path)>;
     void loadOtherFilesWith(OtherFiles loader) { m_otherFiles = std::move(loader); }
 
+    // Files read together, all those of one selection in one go with one message at the end
+    // (pictures and PDFs, whose barcodes are read); set by the window like the other files.
+    struct GroupedFiles
+    {
+        std::function<bool(const QString& path)> takes;
+        std::function<void(ListControl& list, const QStringList& paths)> load;
+    };
+    void loadGroupedFilesWith(GroupedFiles loader) { m_groupedFiles = std::move(loader); }
+
 private:
+    bool grouped(const QString& path) const;
+
     Platform m_platform;
     OtherFiles m_otherFiles;
+    GroupedFiles m_groupedFiles;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/WorkerThread.h"
 #include "index/IndexDownload.h"
-#include "index/WorkerThread.h"
 
 #include <QObject>
 

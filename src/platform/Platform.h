@@ -2,6 +2,7 @@
 
 class AboutBox;
 class AnswerStore;
+class BarcodeScanner;
 class ApplicationTitle;
 class BrowserOpener;
 class Clock;
@@ -17,6 +18,8 @@ class InputBox;
 class InputFiles;
 class PacingStore;
 class PictureStore;
+class PdfDocument;
+class PictureFiles;
 class ListControl;
 class Form1Window;
 class MessageBox;
@@ -84,4 +87,8 @@ struct Platform
     DetailsWindow& detailsWindow;
     PageLoader& pictureLoader;
     PictureStore& pictures;
+    // Barcodes in pictures and PDF pages, read on a worker thread.
+    PictureFiles& pictureFiles;
+    PdfDocument& pdfDocument;
+    BarcodeScanner& barcodeScanner;
 };

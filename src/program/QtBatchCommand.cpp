@@ -1,6 +1,10 @@
 #include "program/QtBatchCommand.h"
 
 #include "app/BatchCommand.h"
+#include "barcodes/BarcodeReader.h"
+#include "desktop/barcodes/PopplerPdfDocument.h"
+#include "desktop/barcodes/QtPictureFiles.h"
+#include "desktop/barcodes/ZbarBarcodeScanner.h"
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
@@ -37,6 +41,10 @@ int BatchCommand(const AppConfig& config)
     SqlitePacingStore pacing;
     SqliteProductIndex index;
     LibzipArchives zips;
+    QtPictureFiles pictures;
+    PopplerPdfDocument pdf;
+    ZbarBarcodeScanner scanner;
+    const BarcodeServices barcodes{pictures, pdf, scanner};
     return RunBatch(config, BatchServices{
                                 .files = files,
                                 .console = console,
@@ -50,5 +58,6 @@ int BatchCommand(const AppConfig& config)
                                 .index = index,
                                 .pacing = &pacing,
                                 .zips = &zips,
+                                .barcodes = &barcodes,
                             });
 }

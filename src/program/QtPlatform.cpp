@@ -73,6 +73,9 @@ Platform QtPlatform::services()
         .detailsWindow = m_detailsWindow,
         .pictureLoader = m_pictureLoader,
         .pictures = m_pictures,
+        .pictureFiles = m_pictureFiles,
+        .pdfDocument = m_pdfDocument,
+        .barcodeScanner = m_barcodeScanner,
     };
 }
 

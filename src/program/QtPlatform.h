@@ -1,6 +1,9 @@
 #pragma once
 
 #include "common/ApplicationTitle.h"
+#include "desktop/barcodes/PopplerPdfDocument.h"
+#include "desktop/barcodes/QtPictureFiles.h"
+#include "desktop/barcodes/ZbarBarcodeScanner.h"
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtDownloadStore.h"
 #include "desktop/files/QtFileSystem.h"
@@ -87,6 +90,9 @@ private:
     QtDetailsWindow m_detailsWindow;
     QtPageLoader m_pictureLoader;
     QtPictureStore m_pictures;
+    QtPictureFiles m_pictureFiles;
+    PopplerPdfDocument m_pdfDocument;
+    ZbarBarcodeScanner m_barcodeScanner;
 };
 
 class Form1;

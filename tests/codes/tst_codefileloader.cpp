@@ -280,11 +280,15 @@ void TestCodeFileLoader::click_setsUpTheDialogAndEmptiesItsFileName()
     QVERIFY(!shown.save);
     QCOMPARE(shown.flags, 2621953);
     QCOMPARE(shown.title, QStringLiteral("Load List(s) - Hold Ctrl to select multiple list files"));
-    QCOMPARE(shown.filter,
-             QStringLiteral("Code Lists and Spreadsheets (*.txt *.xlsx *.ods *.csv *.tsv)|*.txt;"
-                            "*.xlsx;*.ods;*.csv;*.tsv|Text Files (*.txt)|*.txt|Spreadsheets "
-                            "(*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|All Files (*.*)|"
-                            "*.*|"));
+    QCOMPARE(
+        shown.filter,
+        QStringLiteral("Code Lists, Spreadsheets, Pictures and PDFs (*.txt *.xlsx *.ods *.csv "
+                       "*.tsv *.png *.jpg *.jpeg *.bmp *.tif *.tiff *.webp *.pdf)|*.txt;*.xlsx;"
+                       "*.ods;*.csv;*.tsv;*.png;*.jpg;*.jpeg;*.bmp;*.tif;*.tiff;*.webp;*.pdf|"
+                       "Text Files (*.txt)|*.txt|Spreadsheets (*.xlsx *.ods *.csv *.tsv)|"
+                       "*.xlsx;*.ods;*.csv;*.tsv|Pictures and PDFs (*.png *.jpg *.jpeg *.bmp "
+                       "*.tif *.tiff *.webp *.pdf)|*.png;*.jpg;*.jpeg;*.bmp;*.tif;*.tiff;"
+                       "*.webp;*.pdf|All Files (*.*)|*.*|"));
     QCOMPARE(shown.fileNameShown, QString());
 }
 

@@ -618,8 +618,12 @@ void TestQtForm1Window::loadButton_picksSeveralFilesAndAppendsThemInOrder()
     });
     QTest::mouseClick(app.window().pushButton3(), Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("Load List(s) - Hold Ctrl to select multiple list files"));
-    QCOMPARE(filters, (QStringList{"Code Lists and Spreadsheets (*.txt *.xlsx *.ods *.csv *.tsv)",
+    QCOMPARE(filters, (QStringList{"Code Lists, Spreadsheets, Pictures and PDFs (*.txt *.xlsx "
+                                   "*.ods *.csv *.tsv *.png *.jpg *.jpeg *.bmp *.tif *.tiff "
+                                   "*.webp *.pdf)",
                                    "Text Files (*.txt)", "Spreadsheets (*.xlsx *.ods *.csv *.tsv)",
+                                   "Pictures and PDFs (*.png *.jpg *.jpeg *.bmp *.tif *.tiff "
+                                   "*.webp *.pdf)",
                                    "All Files (*)"}));
     QCOMPARE(mode, QFileDialog::ExistingFiles);
     QCOMPARE(pointerWhileOpen, PointerCode::Default); // the hourglass comes after the dialog

@@ -3,6 +3,7 @@
 // a test file compiled them all again, which was half of its object code and of its build time.
 #include "fakes/FakeAboutBox.h"
 #include "fakes/FakeAnswerStore.h"
+#include "fakes/FakeBarcodeScanner.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeBrowserOpener.h"
 #include "fakes/FakeClipboard.h"
@@ -22,7 +23,9 @@
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePacingStore.h"
 #include "fakes/FakePageLoader.h"
+#include "fakes/FakePdfDocument.h"
 #include "fakes/FakePendingPage.h"
+#include "fakes/FakePictureFiles.h"
 #include "fakes/FakePictureStore.h"
 #include "fakes/FakeProcessCapture.h"
 #include "fakes/FakeProductIndex.h"
@@ -39,6 +42,7 @@
 
 FakeAboutBox::~FakeAboutBox() = default;
 FakeAnswerStore::~FakeAnswerStore() = default;
+FakeBarcodeScanner::~FakeBarcodeScanner() = default;
 FakeBatchConsole::~FakeBatchConsole() = default;
 FakeBrowserOpener::~FakeBrowserOpener() = default;
 FakeClipboard::~FakeClipboard() = default;
@@ -58,7 +62,9 @@ FakeMessageBox::~FakeMessageBox() = default;
 FakeOutputFiles::~FakeOutputFiles() = default;
 FakePacingStore::~FakePacingStore() = default;
 FakePageLoader::~FakePageLoader() = default;
+FakePdfDocument::~FakePdfDocument() = default;
 FakePendingPage::~FakePendingPage() = default;
+FakePictureFiles::~FakePictureFiles() = default;
 FakeProcessCapture::~FakeProcessCapture() = default;
 FakeProductIndex::~FakeProductIndex() = default;
 FakeProgressDialog::~FakeProgressDialog() = default;

@@ -4,6 +4,7 @@
 #include "desktop/system/QtClock.h"
 #include "fakes/FakeAboutBox.h"
 #include "fakes/FakeAnswerStore.h"
+#include "fakes/FakeBarcodeScanner.h"
 #include "fakes/FakeBrowserOpener.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
@@ -21,6 +22,8 @@
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePacingStore.h"
 #include "fakes/FakePageLoader.h"
+#include "fakes/FakePdfDocument.h"
+#include "fakes/FakePictureFiles.h"
 #include "fakes/FakePictureStore.h"
 #include "fakes/FakeProcessCapture.h"
 #include "fakes/FakeProductIndex.h"
@@ -78,6 +81,9 @@ struct FakePlatform
     FakeDetailsWindow detailsWindow;
     FakePageLoader pictureLoader{eventLoop};
     FakePictureStore pictures;
+    FakePictureFiles pictureFiles;
+    FakePdfDocument pdfDocument;
+    FakeBarcodeScanner barcodeScanner;
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -126,6 +132,9 @@ struct FakePlatform
             .detailsWindow = detailsWindow,
             .pictureLoader = pictureLoader,
             .pictures = pictures,
+            .pictureFiles = pictureFiles,
+            .pdfDocument = pdfDocument,
+            .barcodeScanner = barcodeScanner,
         };
     }
 };

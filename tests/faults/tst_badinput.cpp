@@ -147,6 +147,9 @@ struct RealFiles
             .detailsWindow = fake.detailsWindow,
             .pictureLoader = fake.pictureLoader,
             .pictures = fake.pictures,
+            .pictureFiles = fake.pictureFiles,
+            .pdfDocument = fake.pdfDocument,
+            .barcodeScanner = fake.barcodeScanner,
         };
     }
 

@@ -39,6 +39,15 @@ version=$(dpkg-deb -f "$deb" Version)
 said=$("$quillfen" --version)
 [ "$said" = "Quillfen $version" ] || fail "--version says \"$said\", the package is $version"
 
+# Barcodes are read by ZBar and PDF pages drawn by Poppler: the package must bring both.
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libzbar0 libpoppler-qt6-3; do
+    case ", $depends," in
+    *", $library "* | *", $library,"*) ;;
+    *) fail "the package does not depend on $library: $depends" ;;
+    esac
+done
+
 # Batch mode against the sample service, on a free port of this machine.
 "$service" --port 0 >"$scratch/service.log" 2>&1 &
 service_pid=$!

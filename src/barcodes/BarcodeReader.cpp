@@ -1,0 +1,177 @@
+#include "barcodes/BarcodeReader.h"
+
+#include "barcodes/ProductBarcodes.h"
+#include "common/OperationFailed.h"
+#include "platform/BarcodeScanner.h"
+#include "platform/PdfDocument.h"
+#include "platform/PictureFiles.h"
+
+#include <QFileInfo>
+#include <QLocale>
+#include <QSet>
+
+#include <cmath>
+
+namespace {
+QString number(qint64 n)
+{
+    return QLocale(QLocale::English).toString(n);
+}
+
+// Closes the document however reading it ends, so that the file is not held open.
+struct ClosePdf
+{
+    PdfDocument& pdf;
+    ~ClosePdf()
+    {
+        try {
+            pdf.close();
+        } catch (...) {
+            // Nothing to do about a file that will not close.
+        }
+    }
+};
+} // namespace
+
+QString BarcodeProgressText(const BarcodeProgress& progress)
+{
+    return QStringLiteral("Reading barcodes: %1 (page %2 of %3)")
+        .arg(progress.fileName)
+        .arg(progress.page)
+        .arg(progress.pageCount);
+}
+
+int BarcodeProgressPermille(const BarcodeProgress& progress)
+{
+    if (progress.fileCount <= 0 || progress.pageCount <= 0)
+        return -1;
+    const double done = (progress.fileNumber - 1 + double(progress.page - 1) / progress.pageCount) /
+                        progress.fileCount;
+    return int(std::lround(done * 1000));
+}
+
+QString BarcodeOrigin(const QString& path, int page)
+{
+    const QString name = QFileInfo(path).fileName();
+    return page > 0 ? name + QStringLiteral(", page ") + QString::number(page) : name;
+}
+
+GreyImage HalfSize(const GreyImage& image)
+{
+    GreyImage half;
+    half.width = image.width / 2;
+    half.height = image.height / 2;
+    half.pixels.resize(qsizetype(half.width) * half.height);
+    const auto* in = reinterpret_cast<const uchar*>(image.pixels.constData());
+    auto* out = reinterpret_cast<uchar*>(half.pixels.data());
+    for (int y = 0; y < half.height; ++y) {
+        const uchar* top = in + qsizetype(2 * y) * image.width;
+        const uchar* below = top + image.width;
+        for (int x = 0; x < half.width; ++x)
+            *out++ = uchar((top[2 * x] + top[2 * x + 1] + below[2 * x] + below[2 * x + 1] + 2) / 4);
+    }
+    return half;
+}
+
+QStringList BarcodeReader::codesOfImage(const GreyImage& image, int& others)
+{
+    QList<ScannedSymbol> symbols = m_services.scanner.scan(image);
+    SortInReadingOrder(symbols);
+    QStringList codes;
+    QSet<QString> seen;
+    for (const ScannedSymbol& symbol : std::as_const(symbols)) {
+        const std::optional<QString> code = GtinOfSymbol(symbol);
+        if (!code) {
+            if (symbol.kind != SymbolKind::Ean2 && symbol.kind != SymbolKind::Ean5)
+                ++others;
+            continue;
+        }
+        if (!seen.contains(*code)) {
+            seen.insert(*code);
+            codes.append(*code);
+        }
+    }
+    return codes;
+}
+
+BarcodeFileResult BarcodeReader::read(const QString& path, const std::atomic<bool>& cancel,
+                                      const ProgressSink& progress, BarcodeProgress at)
+{
+    BarcodeFileResult result;
+    result.path = path;
+    at.fileName = QFileInfo(path).fileName();
+    at.page = 1;
+    at.pageCount = 1;
+    if (cancel) {
+        result.cancelled = true;
+        return result;
+    }
+    try {
+        if (IsPdfFile(path)) {
+            readPdf(result, cancel, progress, at);
+        } else {
+            if (progress)
+                progress(at);
+            readPicture(result);
+        }
+    } catch (const OperationFailed& failure) {
+        result.codes.clear();
+        result.problem = failure.description();
+    }
+    return result;
+}
+
+void BarcodeReader::readPicture(BarcodeFileResult& result)
+{
+    const std::optional<QSize> size = m_services.pictures.imageSize(result.path);
+    if (!size || size->isEmpty()) {
+        result.problem = QStringLiteral("not a picture that can be read");
+        return;
+    }
+    const qint64 pixels = qint64(size->width()) * size->height();
+    if (pixels > kMaxPicturePixels) {
+        result.problem = QStringLiteral("larger than 100 megapixels (%1 x %2 pixels)")
+                             .arg(number(size->width()), number(size->height()));
+        return;
+    }
+    GreyImage image = m_services.pictures.readGrey(result.path);
+    QStringList codes = codesOfImage(image, result.otherSymbols);
+    if (codes.isEmpty() && pixels >= kRetryHalfSizePixels) {
+        image = HalfSize(image);
+        int othersAtHalf = 0;
+        codes = codesOfImage(image, othersAtHalf);
+        result.otherSymbols = std::max(result.otherSymbols, othersAtHalf);
+    }
+    for (const QString& code : std::as_const(codes))
+        result.codes.append(FoundCode{code, 0});
+}
+
+void BarcodeReader::readPdf(BarcodeFileResult& result, const std::atomic<bool>& cancel,
+                            const ProgressSink& progress, BarcodeProgress at)
+{
+    PdfDocument& pdf = m_services.pdf;
+    const int pages = pdf.open(result.path);
+    const ClosePdf closing{pdf};
+    if (pages > kMaxPdfPages) {
+        result.problem = QStringLiteral("more than 500 pages (%1)").arg(number(pages));
+        return;
+    }
+    at.pageCount = pages;
+    for (int page = 0; page < pages; ++page) {
+        if (cancel) {
+            result.cancelled = true;
+            return;
+        }
+        at.page = page + 1;
+        if (progress)
+            progress(at);
+        const QSizeF points = pdf.pageSize(page);
+        double dpi = kPdfPageDpi;
+        const double pixels = points.width() * points.height() * (dpi / 72) * (dpi / 72);
+        if (pixels > double(kMaxRenderedPagePixels))
+            dpi *= std::sqrt(double(kMaxRenderedPagePixels) / pixels);
+        const GreyImage image = pdf.renderPage(page, dpi);
+        for (const QString& code : codesOfImage(image, result.otherSymbols))
+            result.codes.append(FoundCode{code, page + 1});
+    }
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/PdfDocument.h"
+
+#include <memory>
+
+namespace Poppler {
+class Document;
+}
+
+// PDF pages rendered by Poppler's Qt 6 binding.
+class PopplerPdfDocument final : public PdfDocument
+{
+public:
+    PopplerPdfDocument();
+    ~PopplerPdfDocument() override;
+
+    int open(const QString& path) override;
+    QSizeF pageSize(int page) override;
+    GreyImage renderPage(int page, double dpi) override;
+    void close() override;
+
+private:
+    std::unique_ptr<Poppler::Document> m_document;
+};

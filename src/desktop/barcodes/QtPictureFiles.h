@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/PictureFiles.h"
+
+// Pictures through Qt's image plugins. A large picture is decoded a band at a time where its
+// plugin can, so that only its grey copy is held whole.
+class QtPictureFiles final : public PictureFiles
+{
+public:
+    std::optional<QSize> imageSize(const QString& path) override;
+    GreyImage readGrey(const QString& path) override;
+};

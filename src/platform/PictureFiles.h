@@ -1,0 +1,22 @@
+#pragma once
+
+#include "platform/GreyImage.h"
+
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+// Image files (PNG, JPEG, BMP, TIFF, WebP, whatever the image plugins read). Used from a worker
+// thread.
+class PictureFiles
+{
+public:
+    virtual ~PictureFiles() = default;
+    // The size the file declares, read without decoding the pixels, turned as its EXIF
+    // orientation says; nothing when no image plugin recognises the file.
+    virtual std::optional<QSize> imageSize(const QString& path) = 0;
+    // The whole picture in grey at full resolution, turned as its EXIF orientation says. Throws
+    // OperationFailed when it cannot be decoded.
+    virtual GreyImage readGrey(const QString& path) = 0;
+};

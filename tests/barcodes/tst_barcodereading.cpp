@@ -1,0 +1,76 @@
+// The generated pictures and PDFs in data/ (make-fixtures.sh) read through the real image
+// plugins, Poppler and ZBar: each gives back exactly the codes drawn in it, in reading order, or
+// says why it cannot be read.
+#include "barcodes/BarcodeReader.h"
+#include "desktop/barcodes/PopplerPdfDocument.h"
+#include "desktop/barcodes/QtPictureFiles.h"
+#include "desktop/barcodes/ZbarBarcodeScanner.h"
+
+#include <QTest>
+
+class TestBarcodeReading : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void generatedFile_readsBackItsCodes_data();
+    void generatedFile_readsBackItsCodes();
+};
+
+void TestBarcodeReading::generatedFile_readsBackItsCodes_data()
+{
+    QTest::addColumn<QString>("file");
+    // Each code as "digits" from a picture, "digits@page" from a PDF.
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<int>("others");
+    QTest::addColumn<QString>("problem");
+
+    const auto row = [](const char* file, QStringList codes, int others = 0,
+                        const QString& problem = {}) {
+        QTest::newRow(file) << QString::fromLatin1(file) << codes << others << problem;
+    };
+    row("ean13.png", {"4006381333931"});
+    row("ean8.png", {"96385074"});
+    row("upca.png", {"036000291452"});
+    // Read as a UPC-E rather than as the EAN-13 ZBar would make of it, then expanded.
+    row("upce.png", {"042100005264"});
+    row("isbn.png", {"9783161484100"});
+    // (01) taken from the elements; the batch number after it left out.
+    row("gs1-128.png", {"4006381333931"});
+    row("qr-url.png", {}, 1);
+    row("none.png", {});
+    row("rotated-noisy.jpg", {"4006381333931"});
+    // The right one stands higher, yet the row reads left to right.
+    row("side-by-side.png", {"5901234123457", "8712345678906"});
+    row("twice.png", {"4006381333931"});
+    row("two-pages.pdf", {"4006381333931@1", "036000291452@2"});
+    row("not-an-image.png", {}, 0, "not a picture that can be read");
+    row("huge.png", {}, 0, "larger than 100 megapixels (12,000 x 9,000 pixels)");
+    row("password.pdf", {}, 0, "the PDF is protected by a password");
+}
+
+void TestBarcodeReading::generatedFile_readsBackItsCodes()
+{
+    QFETCH(QString, file);
+    QFETCH(QStringList, codes);
+    QFETCH(int, others);
+    QFETCH(QString, problem);
+
+    QtPictureFiles pictures;
+    PopplerPdfDocument pdf;
+    ZbarBarcodeScanner scanner;
+    BarcodeReader reader(BarcodeServices{pictures, pdf, scanner});
+    const std::atomic<bool> never{false};
+    const BarcodeFileResult read =
+        reader.read(QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/barcodes/data/") + file, never, {});
+
+    QStringList found;
+    for (const FoundCode& code : read.codes)
+        found.append(code.page > 0 ? code.code + u'@' + QString::number(code.page) : code.code);
+    QCOMPARE(read.problem, problem);
+    QCOMPARE(found, codes);
+    QCOMPARE(read.otherSymbols, others);
+}
+
+QTEST_GUILESS_MAIN(TestBarcodeReading)
+#include "tst_barcodereading.moc"

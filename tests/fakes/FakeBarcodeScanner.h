@@ -1,0 +1,22 @@
+#pragma once
+
+#include "fakes/FakeHook.h"
+#include "platform/BarcodeScanner.h"
+
+#include <QHash>
+
+// The symbols "in" a picture, looked up by its pixels: a test gives each picture a few bytes of
+// its own.
+class FakeBarcodeScanner final : public BarcodeScanner
+{
+public:
+    ~FakeBarcodeScanner() override;
+    QList<ScannedSymbol> scan(const GreyImage& image) override
+    {
+        hook(u"scan");
+        return symbols.value(image.pixels);
+    }
+
+    QHash<QByteArray, QList<ScannedSymbol>> symbols;
+    FakeHook hook{"FakeBarcodeScanner", {u"scan"}};
+};

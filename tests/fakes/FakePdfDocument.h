@@ -1,0 +1,46 @@
+#pragma once
+
+#include "common/OperationFailed.h"
+#include "fakes/FakeHook.h"
+#include "platform/PdfDocument.h"
+
+#include <QHash>
+#include <QList>
+
+// PDFs in memory: each path's pages as pictures; any other path is damaged.
+class FakePdfDocument final : public PdfDocument
+{
+public:
+    ~FakePdfDocument() override;
+    int open(const QString& path) override
+    {
+        hook(u"open");
+        if (!documents.contains(path))
+            throw OperationFailed(QStringLiteral("the PDF is damaged or is no PDF"));
+        m_open = documents.value(path);
+        return int(m_open.size());
+    }
+    QSizeF pageSize(int page) override
+    {
+        hook(u"pageSize");
+        return QSizeF(m_open.value(page).width, m_open.value(page).height);
+    }
+    GreyImage renderPage(int page, double dpi) override
+    {
+        hook(u"renderPage");
+        dpis.append(dpi);
+        return m_open.value(page);
+    }
+    void close() override
+    {
+        hook(u"close");
+        m_open.clear();
+    }
+
+    QHash<QString, QList<GreyImage>> documents;
+    QList<double> dpis;
+    FakeHook hook{"FakePdfDocument", {u"open", u"pageSize", u"renderPage", u"close"}};
+
+private:
+    QList<GreyImage> m_open;
+};

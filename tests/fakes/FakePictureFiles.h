@@ -1,0 +1,36 @@
+#pragma once
+
+#include "common/OperationFailed.h"
+#include "fakes/FakeHook.h"
+#include "platform/PictureFiles.h"
+
+#include <QHash>
+
+// Pictures in memory, by path; any other path is no picture.
+class FakePictureFiles final : public PictureFiles
+{
+public:
+    ~FakePictureFiles() override;
+    std::optional<QSize> imageSize(const QString& path) override
+    {
+        hook(u"imageSize");
+        if (declaredSizes.contains(path))
+            return declaredSizes.value(path);
+        if (!images.contains(path))
+            return std::nullopt;
+        const GreyImage& image = images[path];
+        return QSize(image.width, image.height);
+    }
+    GreyImage readGrey(const QString& path) override
+    {
+        hook(u"readGrey");
+        if (!images.contains(path))
+            throw OperationFailed(QStringLiteral("the picture cannot be decoded"));
+        return images.value(path);
+    }
+
+    QHash<QString, GreyImage> images;
+    // A size the file claims without the pixels to go with it.
+    QHash<QString, QSize> declaredSizes;
+    FakeHook hook{"FakePictureFiles", {u"imageSize", u"readGrey"}};
+};
