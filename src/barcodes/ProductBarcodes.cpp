@@ -15,7 +15,7 @@ bool allDigits(QStringView text)
 }
 
 // The whole length, identifier included, of elements whose identifier starts with these two
-// digits; the GS1 General Specifications fix them so that no separator follows. 0: variable.
+// digits; GS1 fixes their lengths, so that no separator follows them. 0: variable.
 int predefinedLength(QByteArrayView twoDigits)
 {
     const int prefix = (twoDigits[0] - '0') * 10 + (twoDigits[1] - '0');

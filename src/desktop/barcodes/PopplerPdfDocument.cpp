@@ -1,10 +1,10 @@
 #include "desktop/barcodes/PopplerPdfDocument.h"
 
 #include "common/OperationFailed.h"
+#include "desktop/barcodes/GreyImageOf.h"
 
 #include <QImage>
 
-#include <cstring>
 #include <poppler-qt6.h>
 
 namespace {
@@ -53,14 +53,7 @@ GreyImage PopplerPdfDocument::renderPage(int page, double dpi)
     if (image.isNull())
         throw OperationFailed(QStringLiteral("page %1 of the PDF cannot be drawn").arg(page + 1));
     image.convertTo(QImage::Format_Grayscale8);
-    GreyImage grey;
-    grey.width = image.width();
-    grey.height = image.height();
-    grey.pixels.resize(qsizetype(grey.width) * grey.height);
-    for (int y = 0; y < grey.height; ++y)
-        std::memcpy(grey.pixels.data() + qsizetype(y) * grey.width, image.constScanLine(y),
-                    size_t(grey.width));
-    return grey;
+    return GreyImageOf(image);
 }
 
 void PopplerPdfDocument::close()

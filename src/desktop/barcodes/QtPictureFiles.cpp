@@ -1,6 +1,7 @@
 #include "desktop/barcodes/QtPictureFiles.h"
 
 #include "common/OperationFailed.h"
+#include "desktop/barcodes/GreyImageOf.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -32,18 +33,6 @@ QImage turned(const QImage& image, QImageIOHandler::Transformations turn)
     if (turn.testFlag(QImageIOHandler::TransformationRotate90))
         out = out.transformed(QTransform().rotate(90));
     return out;
-}
-
-GreyImage toGrey(const QImage& grey)
-{
-    GreyImage image;
-    image.width = grey.width();
-    image.height = grey.height();
-    image.pixels.resize(qsizetype(image.width) * image.height);
-    for (int y = 0; y < image.height; ++y)
-        std::memcpy(image.pixels.data() + qsizetype(y) * image.width, grey.constScanLine(y),
-                    size_t(image.width));
-    return image;
 }
 
 [[noreturn]] void cannotDecode(const QImageReader& reader)
@@ -79,7 +68,7 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
         if (image.isNull())
             cannotDecode(reader);
         image.convertTo(QImage::Format_Grayscale8);
-        return toGrey(turned(image, turn));
+        return GreyImageOf(turned(image, turn));
     }
     if (!probe.supportsOption(QImageIOHandler::ClipRect))
         throw OperationFailed(
@@ -100,5 +89,5 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
         for (int y = 0; y < part.height(); ++y)
             std::memcpy(grey.scanLine(top + y), part.constScanLine(y), size_t(size.width()));
     }
-    return toGrey(turned(grey, turn));
+    return GreyImageOf(turned(grey, turn));
 }
