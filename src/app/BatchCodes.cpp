@@ -83,11 +83,32 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
     BatchCodes codes;
     const QStringList named =
         inputs.isEmpty() ? QStringList{kStandardInputName.toString()} : inputs;
+    const auto formatOf = [sheets](const QString& input) -> std::optional<SheetFormat> {
+        if (input == kStandardInputName || !sheets)
+            return std::nullopt;
+        return SheetFormatOfFile(input);
+    };
+    // Every picture and PDF read first, several at once, and taken in their turn below. A
+    // missing picture goes the way of a missing text file, to be reported the same.
+    QStringList barcodeInputs;
+    std::vector<bool> fromBarcodes;
     for (const QString& input : named) {
+        fromBarcodes.push_back(barcodes && input != kStandardInputName && !formatOf(input) &&
+                               IsBarcodeFile(input) && files.fileFound(input));
+        if (fromBarcodes.back())
+            barcodeInputs.append(input);
+    }
+    std::vector<BarcodeFileResult> barcodeReads;
+    if (!barcodeInputs.isEmpty()) {
+        const std::atomic<bool> never{false};
+        barcodeReads = BarcodeReader(*barcodes).readFiles(barcodeInputs, never, {});
+    }
+    auto nextBarcodeRead = barcodeReads.cbegin();
+    for (qsizetype i = 0; i < named.size(); ++i) {
+        const QString& input = named[i];
         const bool standardInput = input == kStandardInputName;
         const QString name = standardInput ? QStringLiteral("standard input") : input;
-        const std::optional<SheetFormat> format =
-            standardInput || !sheets ? std::nullopt : SheetFormatOfFile(input);
+        const std::optional<SheetFormat> format = formatOf(input);
         if (format) {
             QString text = SheetCodesText(input, *format, files, *sheets, problem, codes.m_sheet);
             if (!problem.isEmpty())
@@ -96,10 +117,8 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
             codes.m_origins.emplace_back();
             continue;
         }
-        // A missing picture goes the way of a missing text file, to be reported the same.
-        if (barcodes && !standardInput && IsBarcodeFile(input) && files.fileFound(input)) {
-            const std::atomic<bool> never{false};
-            const BarcodeFileResult read = BarcodeReader(*barcodes).read(input, never, {});
+        if (fromBarcodes[size_t(i)]) {
+            const BarcodeFileResult& read = *nextBarcodeRead++;
             if (!read.problem.isEmpty()) {
                 problem = Refused(name, read.problem);
                 return {};

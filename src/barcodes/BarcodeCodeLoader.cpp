@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QObject>
 
+#include <algorithm>
 #include <atomic>
 
 namespace {
@@ -76,7 +77,7 @@ void BarcodeCodeLoader::load(ListControl& list, const QStringList& paths)
     WorkerThread worker;
     const StopOnLeaving stopping{cancel};
     const BarcodeServices services{m_platform.pictureFiles, m_platform.pdfDocument,
-                                   m_platform.barcodeScanner};
+                                   m_platform.barcodeScanner, m_platform.barcodeFilesAtOnce};
     ProgressDialog& dialog = m_platform.progressDialog;
     BarcodeProgress first;
     first.fileName = QFileInfo(paths.constFirst()).fileName();
@@ -90,16 +91,9 @@ void BarcodeCodeLoader::load(ListControl& list, const QStringList& paths)
         [services, paths, &cancel](const std::function<void(const BarcodeProgress&)>& report) {
             BarcodeReader reader(services);
             ReadOutcome read;
-            BarcodeProgress at;
-            at.fileCount = int(paths.size());
-            for (const QString& path : paths) {
-                BarcodeFileResult result = reader.read(path, cancel, report, at);
-                ++at.fileNumber;
-                read.cancelled = result.cancelled;
-                if (read.cancelled)
-                    break;
-                read.results.push_back(std::move(result));
-            }
+            read.results = reader.readFiles(paths, cancel, report);
+            read.cancelled = std::any_of(read.results.begin(), read.results.end(),
+                                         [](const BarcodeFileResult& r) { return r.cancelled; });
             return read;
         },
         [&dialog, &cancel](const BarcodeProgress& at) {

@@ -9,8 +9,14 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QSet>
+#include <QThread>
 
+#include <algorithm>
 #include <cmath>
+#include <exception>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 namespace {
 QString number(qint64 n)
@@ -32,6 +38,11 @@ struct ClosePdf
     }
 };
 } // namespace
+
+int BarcodeFilesAtOnceOnThisMachine()
+{
+    return std::clamp(QThread::idealThreadCount(), 1, 4);
+}
 
 QString BarcodeProgressText(const BarcodeProgress& progress)
 {
@@ -121,6 +132,58 @@ BarcodeFileResult BarcodeReader::read(const QString& path, const std::atomic<boo
     return result;
 }
 
+std::vector<BarcodeFileResult> BarcodeReader::readFiles(const QStringList& paths,
+                                                        const std::atomic<bool>& cancel,
+                                                        const ProgressSink& progress)
+{
+    std::vector<BarcodeFileResult> results(size_t(paths.size()));
+    std::atomic<qsizetype> next{0};
+    std::atomic<int> finished{0};
+    std::mutex reporting;
+    std::exception_ptr failure;
+    const ProgressSink report = [&](const BarcodeProgress& at) {
+        if (!progress)
+            return;
+        // Counted by the files finished, so that the bar never goes back when a later file
+        // reports before an earlier one.
+        BarcodeProgress shown = at;
+        shown.fileNumber = finished + 1;
+        const std::lock_guard lock(reporting);
+        progress(shown);
+    };
+    const auto work = [&] {
+        for (qsizetype i = next++; i < paths.size(); i = next++) {
+            BarcodeProgress at;
+            at.fileCount = int(paths.size());
+            try {
+                results[size_t(i)] = read(paths[i], cancel, report, at);
+            } catch (...) {
+                // Out of memory, most likely: no file is begun after it, and it is handed to the
+                // caller once every thread is done.
+                next = paths.size();
+                const std::lock_guard lock(reporting);
+                if (!failure)
+                    failure = std::current_exception();
+            }
+            ++finished;
+        }
+    };
+    const qsizetype threads = std::min<qsizetype>(m_services.filesAtOnce, paths.size());
+    std::vector<std::thread> helpers;
+    try {
+        for (qsizetype t = 1; t < threads; ++t)
+            helpers.emplace_back(work);
+    } catch (const std::system_error&) {
+        // No thread to be had: the ones that started, and this one, read every file anyway.
+    }
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
+    if (failure)
+        std::rethrow_exception(failure);
+    return results;
+}
+
 void BarcodeReader::readPicture(BarcodeFileResult& result)
 {
     const std::optional<QSize> size = m_services.pictures.imageSize(result.path);
@@ -134,6 +197,12 @@ void BarcodeReader::readPicture(BarcodeFileResult& result)
                              .arg(number(size->width()), number(size->height()));
         return;
     }
+    std::shared_lock alongside(m_memory, std::defer_lock);
+    std::unique_lock alone(m_memory, std::defer_lock);
+    if (pixels <= kPicturePixelsReadAlongside)
+        alongside.lock();
+    else
+        alone.lock();
     GreyImage image = m_services.pictures.readGrey(result.path);
     QStringList codes = codesOfImage(image, result.otherSymbols);
     if (codes.isEmpty() && pixels >= kRetryHalfSizePixels) {
@@ -149,6 +218,8 @@ void BarcodeReader::readPicture(BarcodeFileResult& result)
 void BarcodeReader::readPdf(BarcodeFileResult& result, const std::atomic<bool>& cancel,
                             const ProgressSink& progress, BarcodeProgress at)
 {
+    // One document open at a time, and its pages may be rendered large.
+    const std::unique_lock alone(m_memory);
     PdfDocument& pdf = m_services.pdf;
     const int pages = pdf.open(result.path);
     const ClosePdf closing{pdf};

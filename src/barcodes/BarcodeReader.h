@@ -7,6 +7,8 @@
 
 #include <atomic>
 #include <functional>
+#include <shared_mutex>
+#include <vector>
 
 class BarcodeScanner;
 class PdfDocument;
@@ -22,13 +24,23 @@ inline constexpr qint64 kMaxRenderedPagePixels = 40'000'000;
 // A photo this large that shows no barcode is read again at half size, where the bars of a
 // picture taken too close, or out of focus, come out sharper.
 inline constexpr qint64 kRetryHalfSizePixels = 6'000'000;
+// Pictures up to this size are read beside others; a larger one, and a PDF, alone: two pictures
+// of 100 megapixels at once would pass the program's memory bound.
+inline constexpr qint64 kPicturePixelsReadAlongside = 16'000'000;
 
 struct BarcodeServices
 {
     PictureFiles& pictures;
     PdfDocument& pdf;
     BarcodeScanner& scanner;
+    // How many files readFiles reads at once, one thread each; above 1, `pictures` and `scanner`
+    // are called from that many threads together (the PDF document from one at a time).
+    int filesAtOnce = 1;
 };
+
+// As many files at once as there are cores, up to four: reading a photo is mostly decoding and
+// scanning, which keep a core busy each.
+int BarcodeFilesAtOnceOnThisMachine();
 
 // One code found, and on which page (from 1; 0 in an image).
 struct FoundCode
@@ -72,12 +84,20 @@ public:
     explicit BarcodeReader(BarcodeServices services)
         : m_services(services)
     {}
+    BarcodeReader(const BarcodeReader&) = delete;
+    BarcodeReader& operator=(const BarcodeReader&) = delete;
 
     using ProgressSink = std::function<void(const BarcodeProgress&)>;
     // Reads one file; `cancel` is looked at before every page. Never throws for a file it cannot
     // read: the result says why.
     BarcodeFileResult read(const QString& path, const std::atomic<bool>& cancel,
                            const ProgressSink& progress, BarcodeProgress at = {});
+    // Reads every file, filesAtOnce at a time, and gives the results in the order of `paths`;
+    // after `cancel`, the files not yet begun come back cancelled. `progress` is called from one
+    // thread at a time.
+    std::vector<BarcodeFileResult> readFiles(const QStringList& paths,
+                                             const std::atomic<bool>& cancel,
+                                             const ProgressSink& progress);
 
     // The codes of one image in reading order, each once; `others` counts the symbols that hold
     // none.
@@ -89,6 +109,8 @@ private:
                  const ProgressSink& progress, BarcodeProgress at);
 
     BarcodeServices m_services;
+    // Shared by the pictures read alongside each other, held alone by a large one or a PDF.
+    std::shared_mutex m_memory;
 };
 
 // Half the width and height, each pixel the mean of four.

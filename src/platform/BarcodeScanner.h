@@ -17,7 +17,8 @@ struct ScannedSymbol
     QRect bounds;     // where it lies in the image, in pixels
 };
 
-// Finds the barcodes in a grey image. Called from a worker thread, one image at a time.
+// Finds the barcodes in a grey image. Called from worker threads: from several at once where the
+// platform reads more than one barcode file at a time.
 class BarcodeScanner
 {
 public:

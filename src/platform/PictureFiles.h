@@ -7,8 +7,8 @@
 
 #include <optional>
 
-// Image files (PNG, JPEG, BMP, TIFF, WebP, whatever the image plugins read). Used from a worker
-// thread.
+// Image files (PNG, JPEG, BMP, TIFF, WebP, whatever the image plugins read). Used from worker
+// threads, several at once where the platform reads more than one barcode file at a time.
 class PictureFiles
 {
 public:

@@ -87,8 +87,11 @@ struct Platform
     DetailsWindow& detailsWindow;
     PageLoader& pictureLoader;
     PictureStore& pictures;
-    // Barcodes in pictures and PDF pages, read on a worker thread.
+    // Barcodes in pictures and PDF pages, read on worker threads: as many files at once as
+    // barcodeFilesAtOnce says, for picture files and a scanner that may be called from that many
+    // threads together.
     PictureFiles& pictureFiles;
     PdfDocument& pdfDocument;
     BarcodeScanner& barcodeScanner;
+    int barcodeFilesAtOnce = 1;
 };

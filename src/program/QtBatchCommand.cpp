@@ -44,7 +44,7 @@ int BatchCommand(const AppConfig& config)
     QtPictureFiles pictures;
     PopplerPdfDocument pdf;
     ZbarBarcodeScanner scanner;
-    const BarcodeServices barcodes{pictures, pdf, scanner};
+    const BarcodeServices barcodes{pictures, pdf, scanner, BarcodeFilesAtOnceOnThisMachine()};
     return RunBatch(config, BatchServices{
                                 .files = files,
                                 .console = console,

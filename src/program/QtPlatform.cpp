@@ -76,6 +76,7 @@ Platform QtPlatform::services()
         .pictureFiles = m_pictureFiles,
         .pdfDocument = m_pdfDocument,
         .barcodeScanner = m_barcodeScanner,
+        .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
     };
 }
 

@@ -6,6 +6,7 @@
 #include "desktop/barcodes/QtPictureFiles.h"
 #include "desktop/barcodes/ZbarBarcodeScanner.h"
 
+#include <QDir>
 #include <QTest>
 
 class TestBarcodeReading : public QObject
@@ -15,7 +16,26 @@ class TestBarcodeReading : public QObject
 private Q_SLOTS:
     void generatedFile_readsBackItsCodes_data();
     void generatedFile_readsBackItsCodes();
+    void severalFilesAtOnce_sameResultsInTheSameOrder();
 };
+
+namespace {
+QString DataFile(const QString& name)
+{
+    return QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/barcodes/data/") + name;
+}
+
+// "digits" from a picture, "digits@page" from a PDF, or "problem: why".
+QStringList Found(const BarcodeFileResult& read)
+{
+    if (!read.problem.isEmpty())
+        return {QStringLiteral("problem: ") + read.problem};
+    QStringList found;
+    for (const FoundCode& code : read.codes)
+        found.append(code.page > 0 ? code.code + u'@' + QString::number(code.page) : code.code);
+    return found;
+}
+} // namespace
 
 void TestBarcodeReading::generatedFile_readsBackItsCodes_data()
 {
@@ -40,6 +60,8 @@ void TestBarcodeReading::generatedFile_readsBackItsCodes_data()
     row("qr-url.png", {}, 1);
     row("none.png", {});
     row("rotated-noisy.jpg", {"4006381333931"});
+    // Stored as side-by-side.png, shown turned a quarter anticlockwise: the right one on top.
+    row("exif-turned.jpg", {"8712345678906", "5901234123457"});
     // The right one stands higher, yet the row reads left to right.
     row("side-by-side.png", {"5901234123457", "8712345678906"});
     row("twice.png", {"4006381333931"});
@@ -61,8 +83,7 @@ void TestBarcodeReading::generatedFile_readsBackItsCodes()
     ZbarBarcodeScanner scanner;
     BarcodeReader reader(BarcodeServices{pictures, pdf, scanner});
     const std::atomic<bool> never{false};
-    const BarcodeFileResult read =
-        reader.read(QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/barcodes/data/") + file, never, {});
+    const BarcodeFileResult read = reader.read(DataFile(file), never, {});
 
     QStringList found;
     for (const FoundCode& code : read.codes)
@@ -70,6 +91,36 @@ void TestBarcodeReading::generatedFile_readsBackItsCodes()
     QCOMPARE(read.problem, problem);
     QCOMPARE(found, codes);
     QCOMPARE(read.otherSymbols, others);
+}
+
+// Three at a time, the PDFs among the pictures: each file's result lands in its own place, and
+// none differs from reading the files one by one.
+void TestBarcodeReading::severalFilesAtOnce_sameResultsInTheSameOrder()
+{
+    QStringList paths;
+    for (int i = 0; i < 3; ++i) {
+        for (const QString& name :
+             QDir(DataFile({})).entryList({"*.png", "*.jpg", "*.pdf"}, QDir::Files, QDir::Name))
+            paths.append(DataFile(name));
+    }
+    QtPictureFiles pictures;
+    PopplerPdfDocument pdf;
+    ZbarBarcodeScanner scanner;
+    const std::atomic<bool> never{false};
+    QList<QStringList> oneByOne;
+    BarcodeReader alone(BarcodeServices{pictures, pdf, scanner});
+    for (const QString& path : std::as_const(paths))
+        oneByOne.append(Found(alone.read(path, never, {})));
+
+    BarcodeReader together(BarcodeServices{pictures, pdf, scanner, 3});
+    QList<QStringList> atOnce;
+    int reports = 0;
+    for (const BarcodeFileResult& read :
+         together.readFiles(paths, never, [&reports](const BarcodeProgress&) { ++reports; }))
+        atOnce.append(Found(read));
+
+    QCOMPARE(atOnce, oneByOne);
+    QVERIFY(reports >= paths.size());
 }
 
 QTEST_GUILESS_MAIN(TestBarcodeReading)

@@ -12,6 +12,8 @@
 # side-by-side.png   two EAN-13s in one row, the right one a little higher
 # twice.png          one EAN-13 drawn twice, one above the other
 # rotated-noisy.jpg  an EAN-13 turned 8 degrees, blurred, with noise, saved as JPEG
+# exif-turned.jpg    side-by-side.png stored as is, with an EXIF orientation (8) that says to
+#                    show it turned a quarter anticlockwise: the right-hand code reads first
 # two-pages.pdf      an EAN-13 on page 1, a UPC-A on page 2
 # password.pdf       two-pages.pdf locked with the password "secret"
 set -euo pipefail
@@ -52,6 +54,17 @@ $im ean13.png ean13.png -background white -splice 0x80 -append -bordercolor whit
     twice.png
 $im ean13.png -bordercolor white -border 60 -background white -rotate 8 -blur 0x0.6 \
     -attenuate 0.4 +noise Gaussian -quality 85 rotated-noisy.jpg
+$im side-by-side.png -quality 90 "$scratch/side-by-side.jpg"
+/usr/bin/python3 - "$scratch/side-by-side.jpg" <<'PY'
+import struct, sys
+jpeg = open(sys.argv[1], "rb").read()
+# An APP1 segment holding one big-endian TIFF directory with the Orientation tag (0x0112) set to 8.
+tiff = b"MM\0*" + struct.pack(">I", 8) + struct.pack(">H", 1) + \
+    struct.pack(">HHIHH", 0x0112, 3, 1, 8, 0) + struct.pack(">I", 0)
+exif = b"Exif\0\0" + tiff
+with open("exif-turned.jpg", "wb") as f:
+    f.write(jpeg[:2] + b"\xff\xe1" + struct.pack(">H", len(exif) + 2) + exif + jpeg[2:])
+PY
 
 img2pdf --pagesize A5 ean13.png upca.png -o two-pages.pdf
 qpdf --encrypt secret secret 256 -- two-pages.pdf password.pdf
