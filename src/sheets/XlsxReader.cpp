@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 #include "platform/ZipArchive.h"
+#include "sheets/CodeColumn.h"
 #include "sheets/SheetBuilder.h"
 #include "sheets/SheetNumbers.h"
 #include "sheets/WorkbookPart.h"
@@ -13,7 +14,9 @@
 #include <cctype>
 #include <charconv>
 #include <exception>
+#include <system_error>
 #include <thread>
+#include <utility>
 
 namespace {
 constexpr double kDays1900To1904 = 1462;
@@ -142,6 +145,40 @@ bool ParseReference(QStringView reference, qsizetype& row, qsizetype& column)
     return true;
 }
 
+// What a cell's t attribute says it holds; a number when it says nothing, or what no reader knows.
+enum class CellType { Number, SharedString, InlineString, Text, Boolean, Date };
+
+CellType TypeOf(QStringView type)
+{
+    if (type.isEmpty())
+        return CellType::Number;
+    if (type == u"s")
+        return CellType::SharedString;
+    if (type == u"inlineStr")
+        return CellType::InlineString;
+    if (type == u"str" || type == u"e")
+        return CellType::Text;
+    if (type == u"b")
+        return CellType::Boolean;
+    if (type == u"d")
+        return CellType::Date;
+    return CellType::Number;
+}
+
+// The format of a cell that names a shared string not yet read, its number in the cell's
+// number; no text cell has a format otherwise.
+const QString& PendingSharedString()
+{
+    static const QString pending = QStringLiteral("shared string");
+    return pending;
+}
+
+QString NoSharedString(qsizetype row, qsizetype column, const QString& path)
+{
+    return QStringLiteral("it is damaged: the cell %1 of %2 names no shared string")
+        .arg(ColumnLetter(column) + QString::number(row + 1), path);
+}
+
 // A number ExactDigits has passed: ASCII, so read without the locale-aware conversion.
 double NumberOf(QStringView stored)
 {
@@ -248,7 +285,8 @@ XlsxReader::XlsxReader(ZipArchive& archive, const SheetLimits& limits)
     }
     for (QString& part : m_sheetParts)
         part = related.value(part);
-    readSharedStrings(strings);
+    m_stringBytes = WorkbookPart::read(archive, strings, limits, false);
+    m_stringsPath = strings;
     readStyles(styles);
 }
 
@@ -274,12 +312,12 @@ void XlsxReader::readWorkbook(const QString& path)
         throw OperationFailed(QStringLiteral("it is damaged: the workbook lists no sheet"));
 }
 
-void XlsxReader::readSharedStrings(const QString& path)
+void XlsxReader::readSharedStrings()
 {
-    const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits, false);
+    const QByteArray bytes = std::exchange(m_stringBytes, QByteArray());
     if (bytes.isEmpty())
         return;
-    QBuffer device; // a block at a time (see read())
+    QBuffer device; // a block at a time (see readCells())
     device.setData(bytes);
     device.open(QIODevice::ReadOnly);
     QXmlStreamReader xml(&device);
@@ -287,7 +325,7 @@ void XlsxReader::readSharedStrings(const QString& path)
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
             m_strings.push_back(StringItemText(xml));
     }
-    WorkbookPart::checkEnd(xml, path);
+    WorkbookPart::checkEnd(xml, m_stringsPath);
 }
 
 void XlsxReader::readStyles(const QString& path)
@@ -328,11 +366,43 @@ Sheet XlsxReader::read(qsizetype index)
     if (path.isEmpty())
         throw OperationFailed(QStringLiteral("it is damaged: the sheet \"%1\" has no part")
                                   .arg(m_names.value(index)));
-    const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits);
+    // The shared strings are read beside the sheet, which names them by number until both are
+    // done: in a large workbook they are a fifth of the work.
+    std::exception_ptr stringsFailed;
+    std::thread strings;
+    if (!m_stringsRead) {
+        m_stringsRead = true;
+        const auto readStrings = [this, &stringsFailed] {
+            try {
+                readSharedStrings();
+            } catch (...) {
+                stringsFailed = std::current_exception();
+            }
+        };
+        try {
+            strings = std::thread(readStrings);
+        } catch (const std::system_error&) {
+            readStrings(); // no thread to be had: first, then
+        }
+    }
     SheetBuilder sheet(m_limits);
-    if (!readInHalves(bytes, path, sheet))
-        readCells(bytes, path, sheet, Piece::Whole);
+    std::exception_ptr sheetFailed;
+    try {
+        const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits);
+        if (!readInHalves(bytes, path, sheet))
+            readCells(bytes, path, sheet, Piece::Whole);
+    } catch (...) {
+        sheetFailed = std::current_exception();
+    }
+    if (strings.joinable())
+        strings.join();
+    // A damaged list of strings is the workbook's fault, whichever sheet is read.
+    if (stringsFailed)
+        std::rethrow_exception(stringsFailed);
+    if (sheetFailed)
+        std::rethrow_exception(sheetFailed);
     Sheet taken = sheet.take();
+    resolveSharedStrings(taken, path);
     taken.name = m_names.value(index);
     taken.sheetNames = m_names;
     return taken;
@@ -370,10 +440,28 @@ bool XlsxReader::readInHalves(const QByteArray& bytes, const QString& path,
     return true;
 }
 
+void XlsxReader::resolveSharedStrings(Sheet& sheet, const QString& path) const
+{
+    const QString& pending = PendingSharedString();
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
+        for (std::size_t c = 0; c < sheet.rows[r].size(); ++c) {
+            SheetCell& cell = sheet.rows[r][c];
+            if (cell.kind != SheetCell::Kind::Text || cell.format.isEmpty() ||
+                cell.format != pending)
+                continue;
+            const auto at = std::size_t(cell.number);
+            if (at >= m_strings.size())
+                throw OperationFailed(NoSharedString(qsizetype(r), qsizetype(c), path));
+            cell.text = m_strings[at];
+            cell.format.clear();
+            cell.number = 0;
+        }
+    }
+}
+
 void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
                            Piece piece) const
 {
-    const std::vector<QString>& strings = m_strings;
     const std::vector<Style>& styles = m_styles;
     const bool date1904 = m_1904;
     // Through a device the reader decodes the part a block at a time; given the bytes themselves
@@ -403,20 +491,25 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
         }
         if (xml.name() != u"c")
             continue;
-        const QXmlStreamAttributes attributes = xml.attributes();
-        qsizetype cellRow = 0;
-        qsizetype cellColumn = 0;
-        if (ParseReference(WorkbookPart::attribute(attributes, QLatin1String("r")), cellRow,
-                           cellColumn)) {
-            row = cellRow;
-            column = cellColumn;
-        } else {
-            row = std::max<qsizetype>(row, 0);
-            ++column;
+        CellType type = CellType::Number;
+        qsizetype styleIndex = 0;
+        {
+            // Let go of before the cell's children are read: held on to, the attributes would
+            // be copied whole when the reader moves on, once for every cell.
+            const QXmlStreamAttributes attributes = xml.attributes();
+            qsizetype cellRow = 0;
+            qsizetype cellColumn = 0;
+            if (ParseReference(WorkbookPart::attribute(attributes, QLatin1String("r")), cellRow,
+                               cellColumn)) {
+                row = cellRow;
+                column = cellColumn;
+            } else {
+                row = std::max<qsizetype>(row, 0);
+                ++column;
+            }
+            type = TypeOf(WorkbookPart::attribute(attributes, QLatin1String("t")));
+            styleIndex = WorkbookPart::attribute(attributes, QLatin1String("s")).toLongLong();
         }
-        const QStringView type = WorkbookPart::attribute(attributes, QLatin1String("t"));
-        const qsizetype styleIndex =
-            WorkbookPart::attribute(attributes, QLatin1String("s")).toLongLong();
         QString value;
         QString inlineText;
         bool hasInline = false;
@@ -431,29 +524,27 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
             }
         }
         SheetCell cell;
-        if (type == u"s") {
+        if (type == CellType::SharedString) {
             bool ok = false;
             const qsizetype at = value.toLongLong(&ok);
-            if (!ok || at < 0 || std::size_t(at) >= strings.size())
-                throw OperationFailed(
-                    QStringLiteral("it is damaged: the cell %1 of %2 names no "
-                                   "shared string")
-                        .arg(WorkbookPart::attribute(attributes, QLatin1String("r")), path));
+            if (!ok || at < 0)
+                throw OperationFailed(NoSharedString(row, column, path));
             cell.kind = SheetCell::Kind::Text;
-            cell.text = strings[std::size_t(at)];
-        } else if (type == u"inlineStr") {
+            cell.number = double(at);
+            cell.format = PendingSharedString();
+        } else if (type == CellType::InlineString) {
             cell.kind = SheetCell::Kind::Text;
             cell.text = hasInline ? inlineText : value;
-        } else if (type == u"str" || type == u"e") {
+        } else if (type == CellType::Text) {
             cell.kind = SheetCell::Kind::Text;
             cell.text = value;
-        } else if (type == u"b") {
+        } else if (type == CellType::Boolean) {
             if (!value.isEmpty()) {
                 cell.kind = SheetCell::Kind::Boolean;
                 cell.text =
                     value.trimmed() == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
             }
-        } else if (type == u"d") {
+        } else if (type == CellType::Date) {
             if (const std::optional<double> serial = SerialOfIsoDate(value)) {
                 cell.kind = SheetCell::Kind::Date;
                 cell.number = *serial;
@@ -466,7 +557,7 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
                 throw OperationFailed(
                     QStringLiteral("it is damaged: the cell %1 of %2 holds no "
                                    "number")
-                        .arg(WorkbookPart::attribute(attributes, QLatin1String("r")), path));
+                        .arg(ColumnLetter(column) + QString::number(row + 1), path));
             static const Style kGeneral;
             const Style& style = styleIndex > 0 && std::size_t(styleIndex) < styles.size()
                                      ? styles[std::size_t(styleIndex)]

@@ -47,13 +47,20 @@ private:
     void readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
                    Piece piece) const;
     void readWorkbook(const QString& path);
-    void readSharedStrings(const QString& path);
+    // Reads the shared strings inflated by the constructor; on a thread of its own, beside the
+    // first sheet read.
+    void readSharedStrings();
+    // Puts the shared strings in the cells that name them by number.
+    void resolveSharedStrings(Sheet& sheet, const QString& path) const;
     void readStyles(const QString& path);
 
     ZipArchive& m_archive;
     const SheetLimits& m_limits;
     QStringList m_names;
     QStringList m_sheetParts;
+    QString m_stringsPath;
+    QByteArray m_stringBytes;
+    bool m_stringsRead = false;
     std::vector<QString> m_strings;
     std::vector<Style> m_styles;
     bool m_1904 = false;

@@ -267,6 +267,15 @@ void TestSheetReading::refused_data()
     QTest::newRow("damaged XML") << "bad.xlsx" << broken
                                  << "it is damaged: the part xl/worksheets/sheet2.xml, line 1: "
                                     "Opening and ending tag mismatch.";
+    // Shared strings are read beside the sheet and put in afterwards: both faults still named.
+    QTest::newRow("a shared string that is not there")
+        << "gap.xlsx"
+        << ExcelParts("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>3</v></c></row>", kExcelStrings)
+        << "it is damaged: the cell A1 of xl/worksheets/sheet2.xml names no shared string";
+    QTest::newRow("damaged shared strings")
+        << "strings.xlsx" << ExcelParts(kExcelRows, "<si><t>EAN</si>")
+        << "it is damaged: the part xl/sharedStrings.xml, line 1: Opening and ending tag "
+           "mismatch.";
     QTest::newRow("not a zip") << "none.xlsx" << FakeZipArchives::Entries{}
                                << "it is not a zip container";
     FakeZipArchives::Entries repeated;
