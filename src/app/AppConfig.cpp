@@ -145,7 +145,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     const QCommandLineOption keepColumns(
         QStringLiteral("keep-columns"),
         QStringLiteral("With --batch and one spreadsheet input: each output row is the input row, "
-                       "every column, followed by the answers (csv, tsv, xlsx or ods)."));
+                       "every column, followed by the answers in the --columns chosen (csv, "
+                       "tsv, xlsx or ods)."));
     const QCommandLineOption importIndex(
         QStringLiteral("import-index"),
         QStringLiteral("Import the product database export files given (.csv or .csv.gz) into "

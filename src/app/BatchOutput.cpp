@@ -114,9 +114,10 @@ private:
 class EnrichedTextRows final : public BatchOutput
 {
 public:
-    EnrichedTextRows(const Sheet& sheet, const CodeColumnChoice& choice, char separator,
+    EnrichedTextRows(const Sheet& sheet, const CodeColumnChoice& choice,
+                     const OutcomeColumnPlaces& columns, char separator,
                      std::function<void(QByteArrayView)> write, std::function<void()> done)
-        : m_rows(sheet, choice)
+        : m_rows(sheet, choice, columns)
         , m_separator(separator)
         , m_write(std::move(write))
         , m_done(std::move(done))
@@ -155,8 +156,8 @@ class EnrichedWorkbookRows final : public BatchOutput
 {
 public:
     EnrichedWorkbookRows(const Sheet& sheet, const CodeColumnChoice& choice,
-                         std::unique_ptr<WorkbookFile> workbook)
-        : m_rows(sheet, choice)
+                         const OutcomeColumnPlaces& columns, std::unique_ptr<WorkbookFile> workbook)
+        : m_rows(sheet, choice, columns)
         , m_workbook(std::move(workbook))
     {}
 
@@ -261,16 +262,17 @@ std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& optio
     if (format == OutcomeFormat::Json || format == OutcomeFormat::Jsonl)
         throw OperationFailed(
             QStringLiteral("--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl"));
+    const OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
     if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
         return std::make_unique<EnrichedWorkbookRows>(
-            sheet, choice, files.createWorkbook(options.output, *workbook));
+            sheet, choice, columns, files.createWorkbook(options.output, *workbook));
     const char separator = format == OutcomeFormat::Tsv ? '\t' : ',';
     if (WritesToStandardOutput(options) && console)
         return std::make_unique<EnrichedTextRows>(
-            sheet, choice, separator,
+            sheet, choice, columns, separator,
             [console](QByteArrayView bytes) { console->writeStandardOutput(bytes); }, [] {});
     std::shared_ptr<OutputFile> file = files.createText(options.output);
     return std::make_unique<EnrichedTextRows>(
-        sheet, choice, separator, [file](QByteArrayView bytes) { file->write(bytes); },
+        sheet, choice, columns, separator, [file](QByteArrayView bytes) { file->write(bytes); },
         [file] { file->commit(); });
 }

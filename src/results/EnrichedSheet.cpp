@@ -16,10 +16,16 @@ SheetCell TextCell(const QString& text)
 }
 } // namespace
 
-EnrichedSheet::EnrichedSheet(const Sheet& sheet, const CodeColumnChoice& choice)
+EnrichedSheet::EnrichedSheet(const Sheet& sheet, const CodeColumnChoice& choice,
+                             const OutcomeColumnPlaces& columns)
     : m_sheet(sheet)
     , m_choice(choice)
 {
+    const qsizetype code = OutcomeColumns().indexOf(QStringLiteral("code"));
+    for (const qsizetype place : columns) {
+        if (place != code)
+            m_columns.append(place);
+    }
     for (const std::vector<SheetCell>& row : sheet.rows)
         m_width = std::max(m_width, row.size());
     if (choice.column >= 0)
@@ -41,7 +47,7 @@ EnrichedSheet::Row EnrichedSheet::inputRow(std::size_t row) const
         cells[std::size_t(m_choice.column)] =
             TextCell(CodeOfCell(m_sheet.cell(row, std::size_t(m_choice.column))));
     if (qsizetype(row) == m_choice.headerRow && m_choice.firstRow > m_choice.headerRow) {
-        for (const QString& name : OutcomeColumns().mid(1))
+        for (const QString& name : PickCells(OutcomeColumns(), m_columns))
             cells.push_back(TextCell(name));
     }
     return cells;
@@ -55,7 +61,7 @@ void EnrichedSheet::through(const CodeOutcome& outcome, const RowSink& sink)
             sink(cells);
             continue;
         }
-        for (const QString& answer : OutcomeCells(outcome).mid(1))
+        for (const QString& answer : PickCells(OutcomeCells(outcome), m_columns))
             cells.push_back(TextCell(answer));
         sink(cells);
         ++m_next;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/OutcomeWriter.h"
 #include "sheets/CodeColumn.h"
 #include "sheets/Sheet.h"
 
@@ -10,7 +11,8 @@ struct CodeOutcome;
 
 // The rows of a sheet given back with the answers beside them (--keep-columns, Enrich a
 // Spreadsheet): every row of the sheet in its order, every column, the header kept, then
-// Quillfen's columns (OutcomeColumns() after "code"). The code column is written as text, by the
+// Quillfen's chosen columns in their order, but for "code", which the sheet holds already. The
+// code column is written as text, by the
 // code as it was looked up; rows without a code keep empty answers.
 class EnrichedSheet final
 {
@@ -18,7 +20,8 @@ public:
     using Row = std::vector<SheetCell>;
     using RowSink = std::function<void(const Row&)>;
 
-    EnrichedSheet(const Sheet& sheet, const CodeColumnChoice& choice);
+    EnrichedSheet(const Sheet& sheet, const CodeColumnChoice& choice,
+                  const OutcomeColumnPlaces& columns = AllOutcomeColumns());
 
     // Gives the rows up to the next row that holds a code, and that row with the outcome.
     void through(const CodeOutcome& outcome, const RowSink& sink);
@@ -31,6 +34,7 @@ private:
 
     const Sheet& m_sheet;
     CodeColumnChoice m_choice;
+    OutcomeColumnPlaces m_columns;
     std::size_t m_width = 0;
     std::size_t m_next = 0;
 };

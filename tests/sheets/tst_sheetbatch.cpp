@@ -143,6 +143,15 @@ void TestSheetBatch::keepColumns_csvInCsvOut_keepsEveryRowAndColumn()
                         "Ink\t4.00638E+12\t2\t\tnot looked up\t\t\t\t\tthe spreadsheet turned this "
                         "code into the number 4.00638E+12 and lost its digits; format the column "
                         "as text\t\t\t\t\t\r\n"));
+
+    // --columns chooses and orders the answers too; the sheet already holds the code.
+    fake.config.batch.columns = QStringLiteral("name,code,status");
+    QCOMPARE(fake.run(), kBatchAnswered);
+    QCOMPARE(fake.outputs.texts.value(QStringLiteral("out.tsv")),
+             QByteArray("Product\tEAN\tPrice\tname\tstatus\r\n"
+                        "Pen\t4006381333931\t1,5\tPen\tfound\r\n"
+                        "\t\t\r\n"
+                        "Ink\t4.00638E+12\t2\t\tnot looked up\r\n"));
 }
 
 void TestSheetBatch::keepColumns_workbookInWorkbookOut_keepsCellKinds_data()
