@@ -10,8 +10,14 @@ deb=$1
 service=$2
 scratch=$(mktemp -d)
 service_pid=
+tracer=
+program=
 cleanup()
 {
+    # A window left running by a failure would hold the test open until its timeout.
+    for running in "$program" "$tracer"; do
+        [ -n "$running" ] && kill -KILL "$running" 2>/dev/null || true
+    done
     if [ -n "$service_pid" ]; then
         kill "$service_pid" 2>/dev/null || true
         wait "$service_pid" 2>/dev/null || true
@@ -71,7 +77,6 @@ grep -q '^4988112412613,.*,found,' "$scratch/results.csv" &&
 QT_QPA_PLATFORM=offscreen strace -f -qq -e trace=openat -e status=successful \
     -o "$scratch/opened" "$quillfen" "$scratch/codes.txt" &
 tracer=$!
-program=
 for _ in $(seq 300); do
     program=${program:-$(ps -o pid= --ppid "$tracer" | tr -d ' ')}
     if [ -n "$program" ] && [ -r "/proc/$program/status" ]; then
@@ -82,8 +87,14 @@ for _ in $(seq 300); do
     sleep 0.1
 done
 [ -n "$program" ] && kill -TERM "$program" 2>/dev/null || fail "the window did not start"
+for _ in $(seq 200); do
+    kill -0 "$tracer" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$tracer" 2>/dev/null && fail "the window was still open 20 s after SIGTERM"
 status=0
 wait "$tracer" || status=$?
+tracer= program=
 [ "$status" -eq 0 ] || fail "the window exited with status $status on SIGTERM"
 for opened in "$root/usr/share/quillfen/x/o.cjs" "$root/usr/share/quillfen/HAND-M.CUR" \
     "$scratch/codes.txt"; do
