@@ -28,14 +28,20 @@ endfunction()
 # test links the same Qt modules (quillfen_add_test) and this target does too.
 set(QUILLFEN_TEST_QT_LIBRARIES Qt6::Test Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Network Qt6::Sql)
 
+# quillfen_shared_pch_target(<name> <who>): an empty file whose only work is to build a set of
+# precompiled headers that others reuse; <who> says whose they are, in the file's comment.
+function(quillfen_shared_pch_target name who)
+    set(stub ${PROJECT_BINARY_DIR}/${name}.cpp)
+    file(WRITE ${stub} "// The precompiled headers of ${who} are built with this file.\n")
+    add_library(${name} OBJECT ${stub})
+    set_target_properties(${name} PROPERTIES AUTOMOC OFF)
+endfunction()
+
 function(quillfen_test_pch_target)
     if(NOT QUILLFEN_PCH OR TARGET quillfen_test_pch)
         return()
     endif()
-    set(stub ${PROJECT_BINARY_DIR}/quillfen_test_pch.cpp)
-    file(WRITE ${stub} "// The precompiled headers every test shares are built with this file.\n")
-    add_library(quillfen_test_pch OBJECT ${stub})
-    set_target_properties(quillfen_test_pch PROPERTIES AUTOMOC OFF)
+    quillfen_shared_pch_target(quillfen_test_pch "every test")
     target_link_libraries(quillfen_test_pch PRIVATE ${QUILLFEN_TEST_QT_LIBRARIES} quillfen_fakes
         quillfen_flags)
     quillfen_test_definitions(quillfen_test_pch)
@@ -98,10 +104,7 @@ function(quillfen_tool_pch_target)
     if(NOT QUILLFEN_PCH OR TARGET quillfen_tool_pch)
         return()
     endif()
-    set(stub ${PROJECT_BINARY_DIR}/quillfen_tool_pch.cpp)
-    file(WRITE ${stub} "// The precompiled headers the tools and benchmarks share are built with this file.\n")
-    add_library(quillfen_tool_pch OBJECT ${stub})
-    set_target_properties(quillfen_tool_pch PROPERTIES AUTOMOC OFF)
+    quillfen_shared_pch_target(quillfen_tool_pch "the tools and benchmarks")
     target_link_libraries(quillfen_tool_pch PRIVATE Qt6::Core Qt6::Network Qt6::Gui Qt6::Widgets
         quillfen_flags)
     target_precompile_headers(quillfen_tool_pch PRIVATE
