@@ -12,8 +12,8 @@ struct CodeOutcome;
 // The rows of a sheet given back with the answers beside them (--keep-columns, Enrich a
 // Spreadsheet): every row of the sheet in its order, every column, the header kept, then
 // Quillfen's chosen columns in their order, but for "code", which the sheet holds already. The
-// code column is written as text, by the
-// code as it was looked up; rows without a code keep empty answers.
+// code column is written as text, by the code as it was looked up; rows without a code keep empty
+// answers.
 class EnrichedSheet final
 {
 public:
