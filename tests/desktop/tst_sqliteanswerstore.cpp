@@ -79,6 +79,22 @@ class TestSqliteAnswerStore : public QObject
         QCOMPARE(store.count(), count);
     }
 
+    // A file as an earlier Quillfen left it, made by these statements.
+    void writeOldFile(const QStringList& statements)
+    {
+        QVERIFY(QDir().mkpath(QFileInfo(path()).absolutePath()));
+        {
+            QSqlDatabase db =
+                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("maker"));
+            db.setDatabaseName(path());
+            QVERIFY(db.open());
+            QSqlQuery query(db);
+            for (const QString& sql : statements)
+                QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("maker"));
+    }
+
 private Q_SLOTS:
     void init()
     {
@@ -323,28 +339,18 @@ private Q_SLOTS:
 
     void fileWithoutAddresses_answersKeptUnderTheBuiltInAddresses()
     {
-        QVERIFY(QDir().mkpath(QFileInfo(path()).absolutePath()));
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("maker"));
-            db.setDatabaseName(path());
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            const QString now = QString::number(QDateTime::currentSecsSinceEpoch());
-            for (const QString& sql :
-                 QStringList{QStringLiteral(
-                                 "CREATE TABLE answers (source TEXT NOT NULL, code TEXT NOT NULL, "
-                                 "found INTEGER NOT NULL, name TEXT, brand TEXT, quantity TEXT, "
-                                 "database_name TEXT, stored_at INTEGER NOT NULL, "
-                                 "PRIMARY KEY (source, code)) WITHOUT ROWID"),
-                             "INSERT INTO answers VALUES ('openfoodfacts', '" + Code(1) +
-                                 "', 1, 'Spread', '', '', '', " + now + ")",
-                             "INSERT INTO answers VALUES ('openlibrary', '" + Code(2) +
-                                 "', 0, '', '', '', '', " + now + ")",
-                             QStringLiteral("PRAGMA user_version = 1")})
-                QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("maker"));
+        const QString now = QString::number(QDateTime::currentSecsSinceEpoch());
+        writeOldFile({QStringLiteral("CREATE TABLE answers (source TEXT NOT NULL, code TEXT NOT "
+                                     "NULL, found INTEGER NOT NULL, name TEXT, brand TEXT, "
+                                     "quantity TEXT, database_name TEXT, stored_at INTEGER NOT "
+                                     "NULL, PRIMARY KEY (source, code)) WITHOUT ROWID"),
+                      "INSERT INTO answers VALUES ('openfoodfacts', '" + Code(1) +
+                          "', 1, 'Spread', '', '', '', " + now + ")",
+                      "INSERT INTO answers VALUES ('openlibrary', '" + Code(2) +
+                          "', 0, '', '', '', '', " + now + ")",
+                      QStringLiteral("PRAGMA user_version = 1")});
+        if (QTest::currentTestFailed())
+            return;
 
         SqliteAnswerStore store(path());
         QCOMPARE(store.find(QStringLiteral("openfoodfacts"), kAddress, Code(1))->name,
@@ -361,26 +367,17 @@ private Q_SLOTS:
     // keep theirs.
     void fileWithoutDetails_answersKept_newOnesWithDetails()
     {
-        QVERIFY(QDir().mkpath(QFileInfo(path()).absolutePath()));
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("maker"));
-            db.setDatabaseName(path());
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            const QString now = QString::number(QDateTime::currentSecsSinceEpoch());
-            for (const QString& sql : QStringList{
-                     QStringLiteral("CREATE TABLE answers (source TEXT NOT NULL, address TEXT NOT "
-                                    "NULL, code TEXT NOT NULL, found INTEGER NOT NULL, name TEXT, "
-                                    "brand TEXT, quantity TEXT, database_name TEXT, stored_at "
-                                    "INTEGER NOT NULL, PRIMARY KEY (source, address, code)) "
-                                    "WITHOUT ROWID"),
-                     "INSERT INTO answers VALUES ('openfoodfacts', '" + kAddress + "', '" +
-                         Code(1) + "', 1, 'Spread', '', '', '', " + now + ")",
-                     QStringLiteral("PRAGMA user_version = 2")})
-                QVERIFY2(query.exec(sql), qPrintable(query.lastError().text()));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("maker"));
+        const QString now = QString::number(QDateTime::currentSecsSinceEpoch());
+        writeOldFile({QStringLiteral("CREATE TABLE answers (source TEXT NOT NULL, address TEXT NOT "
+                                     "NULL, code TEXT NOT NULL, found INTEGER NOT NULL, name TEXT, "
+                                     "brand TEXT, quantity TEXT, database_name TEXT, stored_at "
+                                     "INTEGER NOT NULL, PRIMARY KEY (source, address, code)) "
+                                     "WITHOUT ROWID"),
+                      "INSERT INTO answers VALUES ('openfoodfacts', '" + kAddress + "', '" +
+                          Code(1) + "', 1, 'Spread', '', '', '', " + now + ")",
+                      QStringLiteral("PRAGMA user_version = 2")});
+        if (QTest::currentTestFailed())
+            return;
 
         StoredAnswer book = Found(QStringLiteral("Book"), QDateTime::currentSecsSinceEpoch());
         book.details = {QStringLiteral("Novels"),
