@@ -1,13 +1,13 @@
 #include "barcodes/BarcodeReader.h"
 
 #include "barcodes/ProductBarcodes.h"
+#include "common/NumberText.h"
 #include "common/OperationFailed.h"
 #include "platform/BarcodeScanner.h"
 #include "platform/PdfDocument.h"
 #include "platform/PictureFiles.h"
 
 #include <QFileInfo>
-#include <QLocale>
 #include <QSet>
 #include <QThread>
 
@@ -19,11 +19,6 @@
 #include <thread>
 
 namespace {
-QString number(qint64 n)
-{
-    return QLocale(QLocale::English).toString(n);
-}
-
 // Closes the document however reading it ends, so that the file is not held open.
 struct ClosePdf
 {
@@ -194,7 +189,7 @@ void BarcodeReader::readPicture(BarcodeFileResult& result)
     const qint64 pixels = qint64(size->width()) * size->height();
     if (pixels > kMaxPicturePixels) {
         result.problem = QStringLiteral("larger than 100 megapixels (%1 x %2 pixels)")
-                             .arg(number(size->width()), number(size->height()));
+                             .arg(GroupedNumber(size->width()), GroupedNumber(size->height()));
         return;
     }
     std::shared_lock alongside(m_memory, std::defer_lock);
@@ -224,7 +219,7 @@ void BarcodeReader::readPdf(BarcodeFileResult& result, const std::atomic<bool>& 
     const int pages = pdf.open(result.path);
     const ClosePdf closing{pdf};
     if (pages > kMaxPdfPages) {
-        result.problem = QStringLiteral("more than 500 pages (%1)").arg(number(pages));
+        result.problem = QStringLiteral("more than 500 pages (%1)").arg(GroupedNumber(pages));
         return;
     }
     at.pageCount = pages;

@@ -3,15 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-QString GroupedNumber(qint64 value)
-{
-    const bool negative = value < 0;
-    QString digits = QString::number(negative ? -value : value);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, u',');
-    return negative ? u'-' + digits : digits;
-}
-
 QString MegabytesText(qint64 bytes)
 {
     return QString::number(double(bytes) / 1e6, 'f', 1) + QStringLiteral(" MB");

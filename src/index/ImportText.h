@@ -1,12 +1,11 @@
 #pragma once
 
+#include "common/NumberText.h"
+
 #include <QString>
 
 // The pieces the import's progress and summary are written with, in one form for the command
 // line and the window.
-
-// 1234567 -> "1,234,567".
-QString GroupedNumber(qint64 value);
 
 // Bytes as megabytes with one decimal: "512.0 MB".
 QString MegabytesText(qint64 bytes);

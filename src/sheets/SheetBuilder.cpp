@@ -1,28 +1,18 @@
 #include "sheets/SheetBuilder.h"
 
+#include "common/NumberText.h"
 #include "common/OperationFailed.h"
 
 #include <utility>
-
-namespace {
-// "1,048,576", whatever the user's locale: the limits read the same in every message.
-QString Counted(qsizetype n)
-{
-    QString digits = QString::number(n);
-    for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, u',');
-    return digits;
-}
-} // namespace
 
 void SheetBuilder::checkPlace(qsizetype row, qsizetype column) const
 {
     if (row < 0 || row >= m_limits.maxRows)
         throw OperationFailed(
-            QStringLiteral("it has more than %1 rows").arg(Counted(m_limits.maxRows)));
+            QStringLiteral("it has more than %1 rows").arg(GroupedNumber(m_limits.maxRows)));
     if (column < 0 || column >= m_limits.maxColumns)
         throw OperationFailed(
-            QStringLiteral("it has more than %1 columns").arg(Counted(m_limits.maxColumns)));
+            QStringLiteral("it has more than %1 columns").arg(GroupedNumber(m_limits.maxColumns)));
 }
 
 void SheetBuilder::set(qsizetype row, qsizetype column, SheetCell cell)
@@ -42,7 +32,7 @@ void SheetBuilder::set(qsizetype row, qsizetype column, SheetCell cell)
         cells.resize(std::size_t(column) + 1);
     if (cells[std::size_t(column)].isEmpty() && ++m_cells > m_limits.maxCells)
         throw OperationFailed(QStringLiteral("it has more than %1 cells that hold something")
-                                  .arg(Counted(m_limits.maxCells)));
+                                  .arg(GroupedNumber(m_limits.maxCells)));
     cells[std::size_t(column)] = std::move(cell);
 }
 
@@ -60,7 +50,7 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
     checkPlace(row + times, 0);
     if (filled > (m_limits.maxCells - m_cells) / times)
         throw OperationFailed(QStringLiteral("it has more than %1 cells that hold something")
-                                  .arg(Counted(m_limits.maxCells)));
+                                  .arg(GroupedNumber(m_limits.maxCells)));
     for (qsizetype k = 1; k <= times; ++k)
         for (std::size_t c = 0; c < cells.size(); ++c)
             set(row + k, qsizetype(c), cells[c]);
