@@ -76,6 +76,8 @@ QString WithLeadingZero(QStringView digits)
     return zeroed;
 }
 
+} // namespace
+
 QChar Gs1CheckDigit(QStringView digits)
 {
     int sum = 0;
@@ -86,7 +88,6 @@ QChar Gs1CheckDigit(QStringView digits)
     }
     return QChar(u'0' + (10 - sum % 10) % 10);
 }
-} // namespace
 
 bool IsUpcE(QStringView eightDigits)
 {

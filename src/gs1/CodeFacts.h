@@ -40,6 +40,10 @@ CodeFacts DescribeCode(QStringView gtin);
 // "EAN-13", "UPC-E", "restricted circulation", ...; empty for Unknown.
 QString CodeKindText(CodeKind kind);
 
+// The GS1 check digit (EAN, UPC, GTIN) for the ASCII digits before it: weights 3 and 1
+// alternate from the right.
+QChar Gs1CheckDigit(QStringView digits);
+
 // Whether 8 digits are a UPC-E code: number system 0 or 1, and a last digit that is the check
 // digit of the UPC-A code they stand for (which differs from the EAN-8 check digit).
 bool IsUpcE(QStringView eightDigits);

@@ -34,18 +34,6 @@ QString Normalised(QStringView typed)
     return kept;
 }
 
-// The GS1 check digit for the digits before it: weights 3 and 1 alternate from the right.
-QChar Gs1CheckDigit(QStringView digits)
-{
-    int sum = 0;
-    bool three = true;
-    for (qsizetype i = digits.size() - 1; i >= 0; --i) {
-        sum += DigitValue(digits[i]) * (three ? 3 : 1);
-        three = !three;
-    }
-    return QChar(u'0' + (10 - sum % 10) % 10);
-}
-
 // The ISBN-10 check character for its first nine digits: weights 10 down to 2, mod 11.
 QChar Isbn10CheckCharacter(QStringView nine)
 {
