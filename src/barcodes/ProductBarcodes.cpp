@@ -1,5 +1,6 @@
 #include "barcodes/ProductBarcodes.h"
 
+#include "gs1/CodeFacts.h"
 #include "lookup/ProductCode.h"
 
 #include <QFileInfo>
@@ -59,25 +60,7 @@ std::optional<QString> ExpandUpcE(QStringView upcE)
 {
     if (upcE.size() != 8 || !allDigits(upcE) || (upcE[0] != u'0' && upcE[0] != u'1'))
         return std::nullopt;
-    const QString d = upcE.sliced(1, 6).toString();
-    QString body;
-    switch (d[5].digitValue()) {
-    case 0:
-    case 1:
-    case 2:
-        body = d.first(2) + d[5] + QStringLiteral("0000") + d.sliced(2, 3);
-        break;
-    case 3:
-        body = d.first(3) + QStringLiteral("00000") + d.sliced(3, 2);
-        break;
-    case 4:
-        body = d.first(4) + QStringLiteral("00000") + d[4];
-        break;
-    default:
-        body = d.first(5) + QStringLiteral("0000") + d[5];
-        break;
-    }
-    return upcE[0] + body + upcE[7];
+    return UpcEExpanded(upcE) + upcE[7];
 }
 
 std::optional<QString> GtinOfGs1Elements(QByteArrayView elements)

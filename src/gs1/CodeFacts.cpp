@@ -47,8 +47,16 @@ CodeFacts FactsOf(std::span<const Gs1PrefixRange> table, QStringView prefixDigit
     return facts;
 }
 
-// The UPC-A code a UPC-E code stands for, without its check digit: the zeros the short form
-// leaves out put back where its last digit says.
+QString WithLeadingZero(QStringView digits)
+{
+    QString zeroed;
+    zeroed.reserve(digits.size() + 1);
+    zeroed.append(u'0').append(digits);
+    return zeroed;
+}
+
+} // namespace
+
 QString UpcEExpanded(QStringView upcE)
 {
     const QStringView d = upcE.mid(1, 6);
@@ -67,16 +75,6 @@ QString UpcEExpanded(QStringView upcE)
     }
     return body;
 }
-
-QString WithLeadingZero(QStringView digits)
-{
-    QString zeroed;
-    zeroed.reserve(digits.size() + 1);
-    zeroed.append(u'0').append(digits);
-    return zeroed;
-}
-
-} // namespace
 
 QChar Gs1CheckDigit(QStringView digits)
 {

@@ -40,6 +40,10 @@ CodeFacts DescribeCode(QStringView gtin);
 // "EAN-13", "UPC-E", "restricted circulation", ...; empty for Unknown.
 QString CodeKindText(CodeKind kind);
 
+// The UPC-A code a UPC-E code (8 ASCII digits, number system 0 or 1) stands for, without its
+// check digit: the zeros the short form leaves out put back where its last digit says.
+QString UpcEExpanded(QStringView upcE);
+
 // The GS1 check digit (EAN, UPC, GTIN) for the ASCII digits before it: weights 3 and 1
 // alternate from the right.
 QChar Gs1CheckDigit(QStringView digits);
