@@ -14,10 +14,9 @@ tracer=
 program=
 cleanup()
 {
-    # A window left running by a failure would hold the test open until its timeout.
-    for running in "$program" "$tracer"; do
-        [ -n "$running" ] && kill -KILL "$running" 2>/dev/null || true
-    done
+    # A window left running by a failure, or anything it started, would hold the test's output
+    # open until its timeout: the tracer leads a session of its own, and the whole of it ends.
+    [ -n "$tracer" ] && kill -KILL "-$tracer" 2>/dev/null || true
     if [ -n "$service_pid" ]; then
         kill "$service_pid" 2>/dev/null || true
         wait "$service_pid" 2>/dev/null || true
@@ -73,20 +72,27 @@ grep -q '^4988112412613,.*,found,' "$scratch/results.csv" &&
 
 # The window, offscreen, with a code file named as the menu entry's %F names it. The trace of the
 # files it opens shows the skin and the pointer found in the installed tree. Once the program
-# catches SIGTERM it is past start-up; SIGTERM then closes it like its window, status 0.
-QT_QPA_PLATFORM=offscreen strace -f -qq -e trace=openat -e status=successful \
-    -o "$scratch/opened" "$quillfen" "$scratch/codes.txt" &
+# catches SIGTERM it is past start-up; SIGTERM then closes it like its window, status 0. Until the
+# traced child has become the program it still holds the tracer's own handlers, so the check waits
+# for the exec. A loaded machine may take its time: two minutes before the start counts as failed.
+QT_QPA_PLATFORM=offscreen setsid strace -f --seccomp-bpf -qq -e trace=openat \
+    -e status=successful -o "$scratch/opened" "$quillfen" "$scratch/codes.txt" &
 tracer=$!
-for _ in $(seq 300); do
+started=
+for _ in $(seq 1200); do
     program=${program:-$(ps -o pid= --ppid "$tracer" | tr -d ' ')}
-    if [ -n "$program" ] && [ -r "/proc/$program/status" ]; then
+    if [ -n "$program" ] && [ "$(readlink "/proc/$program/exe")" = "$(readlink -f "$quillfen")" ]; then
         caught=$(sed -n 's/^SigCgt:\t*//p' "/proc/$program/status")
-        [ $((0x$caught >> 14 & 1)) -eq 1 ] && break
+        [ $((0x${caught:-0} >> 14 & 1)) -eq 1 ] && started=1 && break
     fi
     kill -0 "$tracer" 2>/dev/null || break
     sleep 0.1
 done
-[ -n "$program" ] && kill -TERM "$program" 2>/dev/null || fail "the window did not start"
+if [ -z "$started" ] || ! kill -TERM "$program" 2>/dev/null; then
+    state=$(sed -n 's/^State:\t*//p' "/proc/${program:-none}/status" 2>/dev/null || true)
+    fail "the window did not start (program ${program:-not found}, ${state:-not running}); the" \
+        "last files it opened: $(tail -n 5 "$scratch/opened" 2>/dev/null)"
+fi
 for _ in $(seq 200); do
     kill -0 "$tracer" 2>/dev/null || break
     sleep 0.1
