@@ -78,10 +78,11 @@ grep -q '^4988112412613,.*,found,' "$scratch/results.csv" &&
 QT_QPA_PLATFORM=offscreen setsid strace -f --seccomp-bpf -qq -e trace=openat \
     -e status=successful -o "$scratch/opened" "$quillfen" "$scratch/codes.txt" &
 tracer=$!
+installed=$(readlink -f "$quillfen")
 started=
 for _ in $(seq 1200); do
     program=${program:-$(ps -o pid= --ppid "$tracer" | tr -d ' ')}
-    if [ -n "$program" ] && [ "$(readlink "/proc/$program/exe")" = "$(readlink -f "$quillfen")" ]; then
+    if [ -n "$program" ] && [ "$(readlink "/proc/$program/exe")" = "$installed" ]; then
         caught=$(sed -n 's/^SigCgt:\t*//p' "/proc/$program/status")
         [ $((0x${caught:-0} >> 14 & 1)) -eq 1 ] && started=1 && break
     fi
