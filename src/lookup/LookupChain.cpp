@@ -279,7 +279,7 @@ std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, co
         // The host's own deadline holds for every later request to it, from this code or the
         // next, in this process or another; a wait of our own choosing only for this code.
         if (retryAfter)
-            hold(fetched->host, delay);
+            hold(fetched->host, delay, source.perMinute() > 0);
         if (retry == kMaxRetries)
             return answer;
         if (!waitUntil(m_services.clock.steadyMs() + delay.count(), true))
@@ -326,8 +326,10 @@ bool LookupChain::takeTurn(const QString& host, int perMinute)
         const qint64 now = m_services.clock.steadyMs();
         qint64 wait = m_pacer.waitBeforeStart(host, now);
         // Another Quillfen may have taken the turn meanwhile; asked only once this process
-        // would go, so that a turn taken there is one this process uses at once.
-        if (wait <= 0 && m_services.pacing) {
+        // would go, so that a turn taken there is one this process uses at once. A source
+        // without a pace (the page service) has no turns to share, and a write to the shared
+        // file before each of its requests cost a fifth of a fast service's time.
+        if (wait <= 0 && m_services.pacing && perMinute > 0) {
             const std::optional<qint64> shared =
                 m_services.pacing->takeTurn(host, m_services.clock.unixMs(), interval);
             reportPacingProblem();
@@ -343,10 +345,11 @@ bool LookupChain::takeTurn(const QString& host, int perMinute)
     }
 }
 
-void LookupChain::hold(const QString& host, std::chrono::milliseconds wait)
+void LookupChain::hold(const QString& host, std::chrono::milliseconds wait, bool shared)
 {
     m_pacer.holdUntil(host, m_services.clock.steadyMs() + wait.count());
-    if (m_services.pacing) {
+    // Only paced hosts read the shared file before a request, so only theirs are written there.
+    if (shared && m_services.pacing) {
         m_services.pacing->holdUntil(host, m_services.clock.unixMs() + wait.count());
         reportPacingProblem();
     }

@@ -144,7 +144,7 @@ private:
     // to stop meanwhile.
     bool takeTurn(const QString& host, int perMinute);
     // Keeps every request to the host back for the wait a busy answer asked for.
-    void hold(const QString& host, std::chrono::milliseconds wait);
+    void hold(const QString& host, std::chrono::milliseconds wait, bool shared);
     std::optional<SourceAnswer> remembered(const LookupSource& source, const QString& address,
                                            const QString& gtin);
     void remember(const LookupSource& source, const QString& address, const QString& gtin,

@@ -172,6 +172,7 @@ private Q_SLOTS:
     void busyService_givesUpAfterThreeRetries();
     void pacing_sharedWithEveryOtherQuillfen();
     void busyService_deadlineHoldsTheNextCodeToo();
+    void unpacedSource_leavesTheSharedPacingAlone();
     void redirection_takesATurnOfItsOwn();
     void refusedOnThisMachine_takesNoTurn();
     void remembered_keptApartByAddress();
@@ -429,7 +430,7 @@ void TestLookupChain::busyService_deadlineHoldsTheNextCodeToo()
     Fixture f;
     f.script(QStringLiteral("a.test"), kTea, {Status(429, {{"Retry-After", "30"}})});
     f.script(QStringLiteral("a.test"), kBiscuits, {Found(QStringLiteral("Biscuits"))});
-    LookupChain& chain = f.oneSource(QStringLiteral("a.test"), 0);
+    LookupChain& chain = f.oneSource(QStringLiteral("a.test"), 60);
     QCOMPARE(LookUp(chain, kTea).status, CodeOutcome::Status::Failed);
     LookUp(chain, kBiscuits);
     // The last busy answer's deadline still holds when the code gives up, and other copies of
@@ -437,6 +438,20 @@ void TestLookupChain::busyService_deadlineHoldsTheNextCodeToo()
     QCOMPARE(f.starts, (QList<qint64>{0, 30'000, 60'000, 90'000, 120'000}));
     QCOMPARE(f.fake.pacing.heldUntil.value(QStringLiteral("a.test:80")),
              f.fake.clock.unix * 1000 + 120'000);
+}
+
+void TestLookupChain::unpacedSource_leavesTheSharedPacingAlone()
+{
+    Fixture f;
+    f.script(QStringLiteral("a.test"), kTea, {Status(429, {{"Retry-After", "5"}})});
+    f.script(QStringLiteral("a.test"), kBiscuits, {Found(QStringLiteral("Biscuits"))});
+    LookupChain& chain = f.oneSource(QStringLiteral("a.test"), 0);
+    LookUp(chain, kTea);
+    QCOMPARE(LookUp(chain, kBiscuits).rowText, QStringLiteral("Biscuits"));
+    // Its own busy deadline still holds in this process.
+    QCOMPARE(f.starts, (QList<qint64>{0, 5'000, 10'000, 15'000, 20'000}));
+    QCOMPARE(f.fake.pacing.hook.calls(u"takeTurn"), 0);
+    QCOMPARE(f.fake.pacing.hook.calls(u"holdUntil"), 0);
 }
 
 void TestLookupChain::redirection_takesATurnOfItsOwn()
