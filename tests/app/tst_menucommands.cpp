@@ -104,7 +104,7 @@ void TestMenuCommands::sources_okSavesTheChoiceAndTheNextRunAsksIt()
     fake.listView1.add(kCode);
     fake.form.PushButton17_Click(); // settles the built-in sources
     QCOMPARE(fake.pageLoader.requested.size(), 1);
-    QCOMPARE(fake.pageLoader.requested[0].path(), QStringLiteral("/api/v2/product/4006381333931"));
+    QCOMPARE(fake.pageLoader.requested[0].path(), QStringLiteral("/api/v3/product/4006381333931"));
 
     fake.sourcesDialog.tries = {[](SourcesDialogState& state) {
         TickOnly(state, {"page"});

@@ -12,7 +12,7 @@ const QByteArray kJson = "application/json; charset=utf-8";
 
 struct Sibling
 {
-    const char* prefix; // the path before /api/v2/..., standing in for the database's host
+    const char* prefix; // the path before /api/..., standing in for the database's host
     const char* type;
     const char* api;
 };
@@ -136,10 +136,23 @@ HttpReply Redirect(const QByteArray& location)
     return HttpReply{302, {}, {{"Location", location}}, {}};
 }
 
+HttpReply AnswerProductShaped(const OpenRoute& route, const HttpRequest& request,
+                              const OpenCatalog& catalog, const OpenAnswerStyle& style);
+
 // Open Food Facts: a product of another database is found there, through a redirection, when the
 // request allows that database's type ("all" allows every one); otherwise it is not found.
 HttpReply AnswerProduct(const OpenRoute& route, const HttpRequest& request,
                         const OpenCatalog& catalog, const OpenAnswerStyle& style)
+{
+    OpenAnswerStyle shaped = style;
+    // The current API (v3) always answers in the shape with "result"; the older one only as a
+    // fault, for the clients that met it in the middle.
+    shaped.resultShape = style.resultShape || route.apiVersion == 3;
+    return AnswerProductShaped(route, request, catalog, shaped);
+}
+
+HttpReply AnswerProductShaped(const OpenRoute& route, const HttpRequest& request,
+                              const OpenCatalog& catalog, const OpenAnswerStyle& style)
 {
     const OpenCatalog::Product* product = catalog.product(route.argument);
     QString requested = QueryItem(request, QStringLiteral("product_type"));
@@ -153,7 +166,8 @@ HttpReply AnswerProduct(const OpenRoute& route, const HttpRequest& request,
     const Sibling* sibling = SiblingOfType(product->type);
     const QByteArray host = request.header("host");
     QByteArray location = (host.isEmpty() ? QByteArray() : "http://" + host) + sibling->prefix +
-                          "/api/v2/product/" + request.path.mid(request.path.lastIndexOf('/') + 1);
+                          "/api/v" + QByteArray::number(route.apiVersion) + "/product/" +
+                          request.path.mid(request.path.lastIndexOf('/') + 1);
     if (request.hasQuery)
         location += '?' + request.query;
     return Redirect(location);
@@ -207,8 +221,8 @@ QString EditionIsbn(const QJsonObject& edition)
 
 std::optional<OpenRoute> MatchOpenRoute(const HttpRequest& request, const OpenCatalog& catalog)
 {
-    static const QRegularExpression product(
-        QStringLiteral(R"(^(|/beauty|/petfood|/products)/api/v2/product/([^/]+?)(?:\.json)?$)"));
+    static const QRegularExpression product(QStringLiteral(
+        R"(^(|/beauty|/petfood|/products)/api/v([23])/product/([^/]+?)(?:\.json)?$)"));
     static const QRegularExpression isbn(QStringLiteral(R"(^/isbn/([^/]+)\.json$)"));
     static const QRegularExpression edition(QStringLiteral(R"(^/books/(OL\d+M)\.json$)"));
 
@@ -221,7 +235,8 @@ std::optional<OpenRoute> MatchOpenRoute(const HttpRequest& request, const OpenCa
                 route.productType = QLatin1String(sibling.type);
             }
         route.kind = OpenRoute::Kind::Product;
-        route.argument = Decoded(match.captured(2).toUtf8());
+        route.apiVersion = match.captured(2).toInt();
+        route.argument = Decoded(match.captured(3).toUtf8());
         route.code = route.argument;
         return route;
     }
