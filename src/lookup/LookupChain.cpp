@@ -80,6 +80,7 @@ bool LookupChain::pageServiceAlone() const
 
 void LookupChain::startRun()
 {
+    m_busyForEveryone = 0;
     m_thisRun.clear();
     m_ahead.clear();
     for (const auto& source : m_sources)
@@ -275,11 +276,17 @@ std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, co
             ParseRetryAfter(response.header("Retry-After"),
                             QDateTime::fromSecsSinceEpoch(m_services.clock.unixSeconds(), Qt::UTC));
         const double jitter = m_options.jitter ? m_options.jitter() : 0.5;
-        const std::chrono::milliseconds delay = RetryWait(retry + 1, retryAfter, jitter);
+        const std::chrono::milliseconds delay = answer.busyForEveryone && !retryAfter
+                                                    ? BusyForEveryoneWait(retry + 1)
+                                                    : RetryWait(retry + 1, retryAfter, jitter);
         // The host's own deadline holds for every later request to it, from this code or the
-        // next, in this process or another; a wait of our own choosing only for this code.
-        if (retryAfter)
+        // next, in this process or another; so does a wait for a host busy for everyone; a wait
+        // of our own choosing only for this code.
+        if (retryAfter || answer.busyForEveryone)
             hold(fetched->host, delay, source.perMinute() > 0);
+        if (answer.busyForEveryone && ++m_busyForEveryone == kBusyForEveryoneAdviceAfter &&
+            onStoreProblem)
+            onStoreProblem(kUseTheExportAdvice.toString());
         if (retry == kMaxRetries)
             return answer;
         if (!waitUntil(m_services.clock.steadyMs() + delay.count(), true))

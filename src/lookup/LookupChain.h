@@ -107,8 +107,9 @@ public:
     std::function<bool()> stopRequested;
     // Called about once a second while a busy service is waited for, with the seconds left.
     std::function<void(int secondsLeft)> onBusyWait;
-    // Called with a problem of the remembered answers or the shared pacing the user should hear
-    // of once (a damaged database set aside, one that cannot be written).
+    // Called with what the user should hear of once in a run: a problem of the remembered
+    // answers or the shared pacing (a damaged database set aside, one that cannot be written),
+    // or a database's advice to use its export.
     std::function<void(const QString& message)> onStoreProblem;
     // Every outcome lookUp() gives, as it gives it: what the window keeps of a row beyond its
     // text, for the details window.
@@ -171,6 +172,8 @@ private:
     QHash<QString, SourceAnswer> m_thisRun;
     // Sources that asked to be left alone, until when (unix seconds).
     QHash<QString, qint64> m_pausedUntil;
+    // Answers of this run that said a host is busy for everyone.
+    int m_busyForEveryone = 0;
     // Page service requests sent ahead of the code being looked up, in code order.
     std::deque<Asked> m_ahead;
 };

@@ -46,18 +46,24 @@ struct SourceAnswer
     // Failed with 429 or 503: the service is busy, and the same request is worth another try
     // after a wait (the Retry-After header of the response says how long, when it does).
     bool busy = false;
+    // Busy for every client, not only for this one (a global limit): the host is left alone
+    // longer, and by every Quillfen on the machine.
+    bool busyForEveryone = false;
     // The source asks to be left alone until this unix time (seconds), for every code: a daily
     // allowance used up.
     std::optional<qint64> pausedUntil;
 
     static SourceAnswer found(ProductAnswer product)
     {
-        return SourceAnswer{Kind::Found, std::move(product), {}, false, std::nullopt};
+        return SourceAnswer{Kind::Found, std::move(product), {}, false, false, std::nullopt};
     }
-    static SourceAnswer notFound() { return SourceAnswer{Kind::NotFound, {}, {}, false, {}}; }
+    static SourceAnswer notFound()
+    {
+        return SourceAnswer{Kind::NotFound, {}, {}, false, false, {}};
+    }
     static SourceAnswer failed(QString reason, bool busy = false)
     {
-        return SourceAnswer{Kind::Failed, {}, std::move(reason), busy, std::nullopt};
+        return SourceAnswer{Kind::Failed, {}, std::move(reason), busy, false, std::nullopt};
     }
 };
 

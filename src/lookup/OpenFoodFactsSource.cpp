@@ -103,8 +103,12 @@ SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response, const QSt
         return SourceAnswer::failed(response.failure);
     // The current API says "not found" with a 404, the older one with a 200; both carry JSON.
     const int status = response.status;
-    if (status != 200 && status != 404)
-        return StatusFailure(status);
+    if (status != 200 && status != 404) {
+        SourceAnswer failed = StatusFailure(status);
+        // Since April 2026 its global limits answer 503 for everyone at once.
+        failed.busyForEveryone = status == 503;
+        return failed;
+    }
 
     const auto body = JsonObjectBody(response.body);
     if (const QString* reason = std::get_if<QString>(&body))

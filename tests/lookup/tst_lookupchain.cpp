@@ -3,7 +3,9 @@
 #include "fakes/FakeAnswerStore.h"
 #include "fakes/FakePlatform.h"
 #include "lookup/LookupChain.h"
+#include "lookup/OpenFoodFactsSource.h"
 #include "lookup/PageServiceSource.h"
+#include "lookup/Politeness.h"
 
 #include <QLocale>
 #include <QTest>
@@ -173,6 +175,7 @@ private Q_SLOTS:
     void pacing_sharedWithEveryOtherQuillfen();
     void busyService_deadlineHoldsTheNextCodeToo();
     void unpacedSource_leavesTheSharedPacingAlone();
+    void busyForEveryone_waitsLongerForEveryProcessAndAdvisesTheExportOnce();
     void redirection_takesATurnOfItsOwn();
     void refusedOnThisMachine_takesNoTurn();
     void remembered_keptApartByAddress();
@@ -452,6 +455,27 @@ void TestLookupChain::unpacedSource_leavesTheSharedPacingAlone()
     QCOMPARE(f.starts, (QList<qint64>{0, 5'000, 10'000, 15'000, 20'000}));
     QCOMPARE(f.fake.pacing.hook.calls(u"takeTurn"), 0);
     QCOMPARE(f.fake.pacing.hook.calls(u"holdUntil"), 0);
+}
+
+void TestLookupChain::busyForEveryone_waitsLongerForEveryProcessAndAdvisesTheExportOnce()
+{
+    Fixture f;
+    for (const QString& code : {kTea, kBiscuits})
+        f.scripts.insert(QStringLiteral("off.test/api/v3/product/") + code, {Status(503)});
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(
+        std::make_unique<OpenFoodFactsSource>(QStringLiteral("http://off.test"), QString(), 600));
+    LookupChain& chain = f.chainOf(std::move(sources));
+    QStringList told;
+    chain.onStoreProblem = [&told](const QString& message) { told.append(message); };
+    QCOMPARE(LookUp(chain, kTea).status, CodeOutcome::Status::Failed);
+    // 30, 60 and 120 s apart, and each wait is the host's for every Quillfen on the machine.
+    QCOMPARE(f.starts, (QList<qint64>{0, 30'000, 90'000, 210'000}));
+    QCOMPARE(f.fake.pacing.heldUntil.value(QStringLiteral("off.test:80")),
+             f.fake.clock.unix * 1000 + 450'000);
+    LookUp(chain, kBiscuits);
+    QCOMPARE(f.starts.value(4), 450'000);
+    QCOMPARE(told, QStringList{kUseTheExportAdvice.toString()});
 }
 
 void TestLookupChain::redirection_takesATurnOfItsOwn()
