@@ -12,6 +12,7 @@
 #include "platform/PageLoader.h"
 
 #include <QDateTime>
+#include <QSet>
 
 #include <algorithm>
 
@@ -243,7 +244,8 @@ std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString
     const QString address = AnswerAddressOf(source.request(typed, checked).url);
     std::optional<SourceAnswer> answer = remembered(source, address, checked.gtin);
     if (!answer) {
-        answer = askOverNetwork(source, typed, checked);
+        answer = source.batchSize() > 1 ? askInBatch(source, address, checked, ahead)
+                                        : askOverNetwork(source, typed, checked);
         if (!answer)
             return std::nullopt;
         remember(source, address, checked.gtin, *answer);
@@ -255,19 +257,66 @@ std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString
 std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, const QString& typed,
                                                         const CheckedCode& checked)
 {
+    return askWith(source, source.request(typed, checked),
+                   [&](const SourceResponse& response) { return source.read(response, typed); });
+}
+
+std::optional<SourceAnswer> LookupChain::askInBatch(LookupSource& source, const QString& address,
+                                                    const CheckedCode& checked, const Ahead& ahead)
+{
+    // The codes that follow and would be asked of this source as well, up to its batch: those
+    // this run has not answered and none is remembered for. A list of other codes is looked
+    // through only so far, so that a batch never costs more than it saves.
+    QList<CheckedCode> batch{checked};
+    QSet<QString> inBatch{checked.gtin};
+    const int lookAhead = source.batchSize() * 4;
+    for (int k = 1; ahead && k <= lookAhead && batch.size() < source.batchSize(); ++k) {
+        const std::optional<QString> next = ahead(k);
+        if (!next)
+            break;
+        CheckedCode code = CheckCode(*next);
+        if (!source.takes(code) || inBatch.contains(code.gtin) ||
+            m_thisRun.contains(source.name() + u'\n' + code.gtin) ||
+            remembered(source, address, code.gtin))
+            continue;
+        inBatch.insert(code.gtin);
+        batch.append(std::move(code));
+    }
+    QList<SourceAnswer> answers;
+    std::optional<SourceAnswer> answer =
+        askWith(source, source.batchRequest(batch), [&](const SourceResponse& response) {
+            answers = source.readBatch(response, batch);
+            return answers.value(0, SourceAnswer::failed(QStringLiteral("unexpected answer")));
+        });
+    // The others' answers wait for their turn in this run, and are remembered as if asked alone;
+    // after a failure each is asked again when its turn comes.
+    if (answer && answer->kind != SourceAnswer::Kind::Failed && answers.size() == batch.size()) {
+        for (qsizetype i = 1; i < batch.size(); ++i) {
+            if (answers[i].kind == SourceAnswer::Kind::Failed)
+                continue;
+            m_thisRun.insert(source.name() + u'\n' + batch[i].gtin, answers[i]);
+            remember(source, address, batch[i].gtin, answers[i]);
+        }
+    }
+    return answer;
+}
+
+std::optional<SourceAnswer>
+LookupChain::askWith(LookupSource& source, const SourceRequest& request,
+                     const std::function<SourceAnswer(const SourceResponse&)>& read)
+{
     if (const auto paused = m_pausedUntil.constFind(source.name());
         paused != m_pausedUntil.constEnd()) {
         if (m_services.clock.unixSeconds() < *paused)
             return SourceAnswer::failed(kDailyLimitReached.toString());
         m_pausedUntil.remove(source.name());
     }
-    const SourceRequest request = source.request(typed, checked);
     for (int retry = 0;; ++retry) {
         const std::optional<Fetched> fetched = fetch(source, request);
         if (!fetched)
             return std::nullopt;
         const PageResponse& response = fetched->response;
-        SourceAnswer answer = source.read(response, typed);
+        SourceAnswer answer = read(response);
         if (answer.pausedUntil)
             m_pausedUntil.insert(source.name(), *answer.pausedUntil);
         if (!answer.busy)

@@ -136,6 +136,13 @@ private:
                                     const CheckedCode& checked, const Ahead& ahead);
     std::optional<SourceAnswer> askOverNetwork(LookupSource& source, const QString& typed,
                                                const CheckedCode& checked);
+    // Asks a source that takes many codes a request about this code and the ones that follow.
+    std::optional<SourceAnswer> askInBatch(LookupSource& source, const QString& address,
+                                           const CheckedCode& checked, const Ahead& ahead);
+    // Sends the request in the host's turn and reads the answer, again after a busy one.
+    std::optional<SourceAnswer>
+    askWith(LookupSource& source, const SourceRequest& request,
+            const std::function<SourceAnswer(const SourceResponse&)>& read);
     std::optional<SourceAnswer> askPageService(LookupSource& source, const QString& typed,
                                                const Ahead& ahead);
     // Sends the request and follows its redirections, each in its own turn on its host. Empty when

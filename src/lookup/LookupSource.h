@@ -96,6 +96,20 @@ public:
         return std::nullopt;
     }
 
+    // A source that answers many codes in one request (Open Library's /api/books) takes up to
+    // this many at once, and the chain asks about the codes that follow together with the one
+    // whose turn it is. 1: one code a request, through request() and read().
+    virtual int batchSize() const { return 1; }
+    // The request for several codes at once, each one the source takes; the first is the code
+    // whose turn it is.
+    virtual SourceRequest batchRequest(const QList<CheckedCode>& /*codes*/) const { return {}; }
+    // What the answer says of each code of the batch, in its order.
+    virtual QList<SourceAnswer> readBatch(const SourceResponse& /*response*/,
+                                          const QList<CheckedCode>& /*codes*/) const
+    {
+        return {};
+    }
+
     // Called as a run starts, before the first code.
     virtual void prepareRun() {}
 

@@ -1,5 +1,7 @@
 #include "OpenDatabases.h"
 
+#include "SamplePictures.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -209,6 +211,48 @@ HttpReply AnswerLookup(const OpenRoute& route, const OpenCatalog& catalog,
                      style);
 }
 
+// Open Library's data view of the editions asked for by "ISBN:..." keys; an unknown one is left
+// out, as the service does.
+HttpReply AnswerBooks(const OpenRoute& route, const OpenCatalog& catalog,
+                      const OpenAnswerStyle& style)
+{
+    QJsonObject books;
+    for (const QString& bibkey : route.argument.split(u',', Qt::SkipEmptyParts)) {
+        if (!bibkey.startsWith(u"ISBN:"))
+            continue;
+        const QJsonObject* edition = catalog.editionByIsbn(QStringView(bibkey).sliced(5));
+        if (!edition)
+            continue;
+        const QString key = edition->value(u"key").toString();
+        const QString self = QString::fromLatin1(kOwnAddressMark);
+        QJsonObject book{{QStringLiteral("key"), key},
+                         {QStringLiteral("url"), QString(self + key)},
+                         {QStringLiteral("title"), edition->value(u"title")}};
+        for (const char* field : {"subtitle", "publish_date"}) {
+            if (edition->contains(QLatin1String(field)))
+                book.insert(QLatin1String(field), edition->value(QLatin1String(field)));
+        }
+        QJsonArray publishers;
+        for (const QJsonValue& name : edition->value(u"publishers").toArray())
+            publishers.append(QJsonObject{{QStringLiteral("name"), name}});
+        if (!publishers.isEmpty())
+            book.insert(QStringLiteral("publishers"), publishers);
+        const QJsonValue cover = edition->value(u"covers").toArray().at(0);
+        if (cover.isDouble()) {
+            const QString id = QString::number(cover.toInteger());
+            QJsonObject sizes;
+            for (const char* size : {"small", "medium", "large"})
+                sizes.insert(QLatin1String(size),
+                             QString(self + QStringLiteral("/b/id/") + id + u'-' +
+                                     QChar(size[0]).toUpper() + QStringLiteral(".jpg")));
+            book.insert(QStringLiteral("cover"), sizes);
+        }
+        AppendToNames(book, style.afterName, {QStringLiteral("title")});
+        books.insert(bibkey, book);
+    }
+    return JsonReply(200, books, style);
+}
+
 // The ISBN-13 an edition is known by, for faults: its first, else its first ISBN-10's.
 QString EditionIsbn(const QJsonObject& edition)
 {
@@ -258,6 +302,16 @@ std::optional<OpenRoute> MatchOpenRoute(const HttpRequest& request, const OpenCa
         route.code = record ? EditionIsbn(*record) : route.argument;
         return route;
     }
+    if (request.path == "/api/books") {
+        route.kind = OpenRoute::Kind::Books;
+        route.api = QStringLiteral("openlibrary");
+        route.argument = QueryItem(request, QStringLiteral("bibkeys"));
+        // Faults name a batch by its first book.
+        const QString first = route.argument.section(u',', 0, 0).section(u':', 1);
+        const QString isbn13 = first.size() == 10 ? Isbn13FromIsbn10(first) : QString();
+        route.code = isbn13.isEmpty() ? first : isbn13;
+        return route;
+    }
     if (request.path == "/prod/trial/lookup") {
         route.kind = OpenRoute::Kind::Lookup;
         route.api = QStringLiteral("upcitemdb");
@@ -288,6 +342,8 @@ HttpReply AnswerOpenRoute(const OpenRoute& route, const HttpRequest& request,
         AppendToNames(record, style.afterName, {QStringLiteral("title")});
         return JsonReply(200, record, style);
     }
+    case OpenRoute::Kind::Books:
+        return AnswerBooks(route, catalog, style);
     case OpenRoute::Kind::Lookup:
         return AnswerLookup(route, catalog, style);
     }

@@ -14,6 +14,7 @@ struct OpenRoute
         Product, // Open Food Facts or a sibling: /api/v3/product/CODE (or v2), behind /beauty, ...
         Isbn,    // Open Library: /isbn/ISBN.json, which redirects to the edition
         Edition, // Open Library: /books/OLnM.json
+        Books,   // Open Library: /api/books?bibkeys=ISBN:a,ISBN:b&jscmd=data&format=json
         Lookup,  // UPCitemdb: /prod/trial/lookup?upc=CODE
     };
     Kind kind = Kind::Product;

@@ -74,8 +74,10 @@ int main(int argc, char* argv[])
             "stands in for the open product databases from another: Open Food Facts "
             "(/api/v3/product/CODE?fields=...&product_type=all, and the older /api/v2/; its "
             "siblings behind /beauty, "
-            "/petfood and /products, which it redirects to), Open Library (/isbn/ISBN.json, "
-            "redirecting to /books/OLnM.json) and UPCitemdb (/prod/trial/lookup?upc=CODE, with its "
+            "/petfood and /products, which it redirects to), Open Library "
+            "(/api/books?bibkeys=ISBN:a,ISBN:b&jscmd=data, and "
+            "/isbn/ISBN.json redirecting to /books/OLnM.json) and UPCitemdb "
+            "(/prod/trial/lookup?upc=CODE, with its "
             "daily allowance in X-RateLimit headers). One address serves them all.\n"
             "Prints \"listening on http://127.0.0.1:PORT\" once it accepts connections.\n"
             "API names, for --fault, --per-minute and the log: ") +
