@@ -6,18 +6,29 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kPictureSide = 240;
 const QString kLoadingPicture = QStringLiteral("Loading picture\u2026");
 const QString kNoPicture = QStringLiteral("no picture");
+
+// Every text here but the link's comes from a database or a file, and a label left to guess would
+// take one that looks like HTML for HTML (and load the pictures it names).
+QLabel* PlainLabel(const QString& text, QWidget* parent = nullptr)
+{
+    auto* const label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
 } // namespace
 
 QtDetailsWindow::QtDetailsWindow(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window)
-    , m_picture(new QLabel(this))
-    , m_title(new QLabel(this))
+    , m_picture(PlainLabel({}, this))
+    , m_title(PlainLabel({}, this))
     , m_facts(new QFormLayout)
     , m_link(new QLabel(this))
 {
@@ -62,15 +73,20 @@ void QtDetailsWindow::show(const ProductSheet& sheet)
     while (m_facts->rowCount() > 0)
         m_facts->removeRow(0);
     for (const auto& [label, value] : sheet.facts) {
-        auto* const shown = new QLabel(value);
+        auto* const shown = PlainLabel(value);
         shown->setWordWrap(true);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        m_facts->addRow(label + u':', shown);
+        m_facts->addRow(PlainLabel(label + u':'), shown);
     }
-    m_link->setVisible(!sheet.pageUrl.isEmpty());
-    m_link->setText(QStringLiteral("<a href=\"%1\">Open the product's page</a>")
-                        .arg(sheet.pageUrl.toHtmlEscaped()));
-    m_link->setToolTip(sheet.pageUrl);
+    // The link is the one rich text here, and only for an address the program checked; the
+    // address goes into it escaped, and into the tooltip (which guesses too) as plain text made
+    // HTML.
+    const bool hasPage = !sheet.pageUrl.isEmpty();
+    m_link->setVisible(hasPage);
+    m_link->setText(hasPage ? QStringLiteral("<a href=\"%1\">Open the product's page</a>")
+                                  .arg(sheet.pageUrl.toHtmlEscaped())
+                            : QString());
+    m_link->setToolTip(hasPage ? Qt::convertFromPlainText(sheet.pageUrl) : QString());
     m_picture->setPixmap({});
     m_picture->setText(kLoadingPicture);
     if (!isVisible())
