@@ -36,7 +36,7 @@ QtDetailsWindow::QtDetailsWindow(QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Product Details"));
     setAccessibleName(QStringLiteral("Product Details"));
     m_picture->setObjectName(QStringLiteral("Picture"));
-    m_picture->setAccessibleName(QStringLiteral("Picture"));
+    m_picture->setAccessibleName(kNoPicture);
     m_picture->setFixedSize(kPictureSide, kPictureSide);
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->setFrameShape(QFrame::StyledPanel);
@@ -70,6 +70,7 @@ QtDetailsWindow::~QtDetailsWindow() = default;
 void QtDetailsWindow::show(const ProductSheet& sheet)
 {
     m_title->setText(sheet.title);
+    m_name = sheet.title;
     while (m_facts->rowCount() > 0)
         m_facts->removeRow(0);
     for (const auto& [label, value] : sheet.facts) {
@@ -89,6 +90,7 @@ void QtDetailsWindow::show(const ProductSheet& sheet)
     m_link->setToolTip(hasPage ? Qt::convertFromPlainText(sheet.pageUrl) : QString());
     m_picture->setPixmap({});
     m_picture->setText(kLoadingPicture);
+    m_picture->setAccessibleName(kLoadingPicture);
     if (!isVisible())
         QWidget::show();
     raise();
@@ -104,6 +106,8 @@ bool QtDetailsWindow::showPicture(const QByteArray& bytes)
     }
     m_picture->setPixmap(
         pixmap.scaled(m_picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // A label showing a picture has no text for a screen reader to read.
+    m_picture->setAccessibleName(QStringLiteral("Picture of ") + m_name);
     return true;
 }
 
@@ -111,6 +115,7 @@ void QtDetailsWindow::showNoPicture()
 {
     m_picture->setPixmap({});
     m_picture->setText(kNoPicture);
+    m_picture->setAccessibleName(kNoPicture);
 }
 
 void QtDetailsWindow::keyPressEvent(QKeyEvent* event)
