@@ -167,6 +167,10 @@ void TestProductDetails::keys_moveAndClose_theListKeepsItsOwn()
     fake.form.DetailsWindow_KeyDown(kKeyCodeUp);
     fake.form.DetailsWindow_LinkClick();
     QCOMPARE(fake.browser.opened, QStringList{"http://127.0.0.1:9/product/3800123400018"});
+    // A browser that cannot be started says so.
+    fake.browser.hook.failOnCall(u"open", 1, QStringLiteral("No browser"));
+    fake.form.DetailsWindow_LinkClick();
+    QCOMPARE(fake.messageBox.texts(), QStringList{"No browser"});
     fake.form.DetailsWindow_KeyDown(kKeyCodeEscape);
     QVERIFY(!fake.detailsWindow.isOpen());
     // Delete and double-click still remove rows.
