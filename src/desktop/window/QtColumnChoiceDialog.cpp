@@ -26,8 +26,6 @@ std::optional<qsizetype> QtColumnChoiceDialog::choose(const QString& fileName,
 
     auto* const question =
         new QLabel(QStringLiteral("Which column of %1 holds the codes?").arg(fileName), &dialog);
-    // A file's name is whatever its maker chose: never read as rich text.
-    question->setTextFormat(Qt::PlainText);
     question->setWordWrap(true);
     auto* const list = new QTreeWidget(&dialog);
     list->setObjectName(QStringLiteral("ColumnList"));
