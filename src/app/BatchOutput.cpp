@@ -110,7 +110,8 @@ private:
     int m_row = 0;
 };
 
-// The enriched rows as lines of CSV or TSV, each cell by its text.
+// The enriched rows as lines of CSV or TSV, each cell by its text: the sheet's own as they were,
+// the answers made safe from being taken for formulas.
 class EnrichedTextRows final : public BatchOutput
 {
 public:
@@ -139,8 +140,8 @@ private:
     {
         QStringList cells;
         cells.reserve(qsizetype(row.size()));
-        for (const SheetCell& cell : row)
-            cells.append(cell.text);
+        for (std::size_t c = 0; c < row.size(); ++c)
+            cells.append(c < m_rows.sheetWidth() ? row[c].text : SpreadsheetSafe(row[c].text));
         m_write(DelimitedLine(cells, m_separator));
     }
 
@@ -247,11 +248,16 @@ std::unique_ptr<BatchOutput> BatchOutput::open(const BatchOptions& options, Outc
     OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
     if (WritesToStandardOutput(options))
         return std::make_unique<StandardOutputRows>(format, std::move(columns), console, clock);
+    return openFile(options.output, format, std::move(columns), files);
+}
+
+std::unique_ptr<BatchOutput> BatchOutput::openFile(const QString& path, OutcomeFormat format,
+                                                   OutcomeColumnPlaces columns, OutputFiles& files)
+{
     if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
         return std::make_unique<WorkbookRows>(std::move(columns),
-                                              files.createWorkbook(options.output, *workbook));
-    return std::make_unique<TextFileRows>(format, std::move(columns),
-                                          files.createText(options.output));
+                                              files.createWorkbook(path, *workbook));
+    return std::make_unique<TextFileRows>(format, std::move(columns), files.createText(path));
 }
 
 std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& options,

@@ -47,6 +47,12 @@ public:
                                              OutputFiles& files, BatchConsole& console,
                                              const Clock& clock);
 
+    // The rows, of the columns at those places, to the file at `path` in the format, as batch
+    // mode writes them (the window's Save Results As too). Throws OperationFailed when the file
+    // cannot be created.
+    static std::unique_ptr<BatchOutput> openFile(const QString& path, OutcomeFormat format,
+                                                 OutcomeColumnPlaces columns, OutputFiles& files);
+
     // The sheet given back with the answers beside its rows (--keep-columns), as CSV, TSV or a
     // workbook that keeps each cell's kind. The outcomes come in the order of the sheet's codes.
     // Standard output, through the console, only when there is one.

@@ -61,6 +61,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_results(platform)
     , m_sortBy(platform)
     , m_spreadsheet(platform)
+    , m_resultsFile(platform, m_runOutcomes)
     , m_details(platform)
     , m_database(
           platform, m_config,
@@ -72,7 +73,10 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
 {
     m_codeFiles.loadOtherFilesWith(
         [this](ListControl& list, const QString& path) { return m_sheetCodes.load(list, path); });
-    m_chain.onOutcome = [this](const CodeOutcome& outcome) { m_details.remember(outcome); };
+    m_chain.onOutcome = [this](const CodeOutcome& outcome) {
+        m_details.remember(outcome);
+        m_runOutcomes.add(outcome);
+    };
     m_codeFiles.loadGroupedFilesWith(
         {.takes = [](const QString& path) { return IsBarcodeFile(path); },
          .load = [this](ListControl& list,
@@ -251,6 +255,8 @@ void Form1::PushButton17_Click()
 {
     dispatch(u"PushButton17_Click", [&] {
         ChooseLookupSources();
+        if (!m_lookup.isBusy())
+            m_runOutcomes.beginRun();
         RunLookup([&] { m_lookup.PushButton17_Click(); });
     });
 }
@@ -264,6 +270,8 @@ void Form1::RetryFailedRows()
 {
     dispatch(u"RetryFailedRows", [&] {
         ChooseLookupSources();
+        if (!m_lookup.isBusy())
+            m_runOutcomes.beginRetry();
         RunLookup([&] { m_lookup.RetryFailedRows(); });
     });
 }
@@ -272,8 +280,15 @@ void Form1::EnrichSpreadsheet()
 {
     dispatch(u"EnrichSpreadsheet", [&] {
         ChooseLookupSources();
+        if (!m_lookup.isBusy())
+            m_runOutcomes.beginRun();
         RunLookup([&] { m_enrichment.EnrichSpreadsheet(); });
     });
+}
+
+void Form1::SaveResultsAs()
+{
+    dispatch(u"SaveResultsAs", [&] { m_resultsFile.SaveResultsAs(); });
 }
 
 void Form1::EditSources()

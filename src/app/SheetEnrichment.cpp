@@ -1,12 +1,12 @@
 #include "app/SheetEnrichment.h"
 
 #include "app/BatchOutput.h"
+#include "app/SaveUntilSaved.h"
 #include "common/OperationFailed.h"
 #include "lookup/LookupChain.h"
 #include "lookup/LookupRun.h"
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
 #include "results/OutcomeWriter.h"
 #include "sheets/SheetCodeLoader.h"
 #include "sheets/SheetCodes.h"
@@ -72,24 +72,17 @@ void SheetEnrichment::EnrichSpreadsheet()
     dialog.setFileName(SuggestedName(source));
     dialog.setDialogTitle(kEnrichSaveTitle.toString());
     dialog.setFilter(SaveFilter(*format));
-    dialog.showSave();
-    const QString target = dialog.fileName();
-    if (target.isEmpty())
-        return;
-    if (m_platform.files.sameFile(source, target)) {
-        m_platform.messageBox.show(kEnrichSameFileMessage.toString());
-        return;
-    }
-    const OutcomeFormat written = OutcomeFormatOfFile(target).value_or(OutcomeFormat::Xlsx);
-    BatchOptions options;
-    options.output = target;
-    try {
+    // A name that cannot be written to is offered again: the lookup is not run again.
+    SaveUntilSaved(dialog, m_platform.messageBox, {}, [&](const QString& target) {
+        if (m_platform.files.sameFile(source, target))
+            throw OperationFailed(kEnrichSameFileReason.toString());
+        const OutcomeFormat written = OutcomeFormatOfFile(target).value_or(OutcomeFormat::Xlsx);
+        BatchOptions options;
+        options.output = target;
         const std::unique_ptr<BatchOutput> output = BatchOutput::openEnriched(
             options, written, read->sheet, read->choice, m_platform.outputFiles, nullptr);
         for (const CodeOutcome& outcome : outcomes)
             output->add(outcome);
         output->finish();
-    } catch (const OperationFailed& failure) {
-        m_platform.messageBox.show(failure.description() + QStringLiteral(". Nothing was saved."));
-    }
+    });
 }

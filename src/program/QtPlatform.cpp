@@ -106,6 +106,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.stopLookingUpAction(), &Form1::StopLookingUp},
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
         {window.productDetailsAction(), &Form1::ShowProductDetails},
+        {window.saveResultsAsAction(), &Form1::SaveResultsAs},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.aboutAction(), &Form1::ShowAbout},
     };

@@ -38,6 +38,7 @@ private Q_SLOTS:
     void keepColumns_workbookInWorkbookOut_keepsCellKinds();
     void keepColumns_needsOneSpreadsheet();
     void enrich_savesACopyBesideTheSourceNeverOverIt();
+    void enrich_failedSaveOffersTheDialogAgainWithoutLookingUpAgain();
 
 private:
     struct Batching : FakePlatform
@@ -239,8 +240,31 @@ void TestSheetBatch::enrich_savesACopyBesideTheSourceNeverOverIt()
                    "text,,,,,\r\n"));
     fake.messageBox.forget();
     fake.form.EnrichSpreadsheet(); // saved over the source: refused
-    QCOMPARE(fake.messageBox.texts(), (QStringList{"Done.", kEnrichSameFileMessage.toString()}));
+    QCOMPARE(
+        fake.messageBox.texts(),
+        (QStringList{"Done.", kEnrichSameFileReason + QStringLiteral(". Nothing was saved.")}));
     QCOMPARE(fake.outputFiles.texts.size(), 1);
+}
+
+void TestSheetBatch::enrich_failedSaveOffersTheDialogAgainWithoutLookingUpAgain()
+{
+    AppConfig config = LoopbackConfig();
+    config.serviceUrlNamed = true;
+    Form1OnFakes fake(config);
+    fake.pageLoader.respond = Page;
+    fake.files.contents.insert(QStringLiteral("/d/in.csv"), kPrices);
+    fake.outputFiles.unwritable = QStringList{QStringLiteral("/ro/out.csv")};
+    fake.commonDialog1.choices = {QStringLiteral("/d/in.csv"), QStringLiteral("/ro/out.csv"),
+                                  QStringLiteral("/d/out.csv")};
+    fake.form.EnrichSpreadsheet();
+    QCOMPARE(fake.messageBox.texts(),
+             (QStringList{"Done.", "Cannot create the file /ro/out.csv: Permission denied. "
+                                   "Nothing was saved."}));
+    QCOMPARE(fake.commonDialog1.showings().size(), 3);
+    QCOMPARE(fake.commonDialog1.showings()[2].fileNameShown, QStringLiteral("/ro/out.csv"));
+    QVERIFY(fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")).contains(",Pen,"));
+    // The one code that could be asked was asked once, for both saves.
+    QCOMPARE(fake.pageLoader.hook.calls(u"start"), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSheetBatch)

@@ -1,6 +1,7 @@
 // Spreadsheet files as Excel, LibreOffice and openpyxl write them (tests/sheets/data), read
 // through libzip: the codes come out exact, and a file that inflates past its limit is refused.
-// An enriched .ods of ours reads back, through our reader and through LibreOffice, as written.
+// An enriched .ods of ours reads back, through our reader and through LibreOffice, as written, and
+// no database answer in our CSV or TSV becomes a formula when LibreOffice opens it.
 #include "app/BatchOutput.h"
 #include "common/OperationFailed.h"
 #include "desktop/files/LibzipArchives.h"
@@ -11,6 +12,8 @@
 #include "sheets/SheetCodes.h"
 #include "sheets/SheetFile.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -51,6 +54,7 @@ private Q_SLOTS:
     void damaged_isRefused();
     void enrichedOds_readsBackAsWritten_data();
     void enrichedOds_readsBackAsWritten();
+    void databaseAnswers_neverFormulasInLibreOffice();
 
 private:
     QtFileSystem m_files;
@@ -254,6 +258,98 @@ void TestSheetFiles::enrichedOds_readsBackAsWritten()
     QCOMPARE(back.cell(1, 2).text, QStringLiteral("1.5"));
     QCOMPARE(int(back.cell(1, 3).kind), int(SheetCell::Kind::Date));
     QCOMPARE(back.cell(1, 3).number, 45352.0);
+}
+
+void TestSheetFiles::databaseAnswers_neverFormulasInLibreOffice()
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        QSKIP("soffice is not installed (libreoffice-calc-nogui)");
+    // What a database could answer, and one that is no formula. No tabs and no commas: both
+    // files are read with both separators, in one conversion.
+    const QStringList hostile{QStringLiteral("=1+1"), QStringLiteral("+2+3"),
+                              QStringLiteral("-20% off"), QStringLiteral("@SUM(1)"),
+                              QStringLiteral("\r=4+4")};
+    std::vector<CodeOutcome> outcomes;
+    for (const QString& answer : hostile) {
+        CodeOutcome outcome;
+        outcome.status = CodeOutcome::Status::Found;
+        outcome.code = outcome.gtin = QStringLiteral("4006381333931");
+        outcome.product.name = answer;
+        outcome.product.brand = QStringLiteral("a=b");
+        outcomes.push_back(outcome);
+    }
+    // The user's own cell, which is theirs to keep as it was.
+    const auto text = [](const char* value) {
+        SheetCell cell;
+        cell.kind = SheetCell::Kind::Text;
+        cell.text = QString::fromUtf8(value);
+        return cell;
+    };
+    Sheet sheet;
+    sheet.rows = {{text("EAN"), text("Note")}};
+    for (std::size_t i = 0; i < outcomes.size(); ++i)
+        sheet.rows.push_back({text("4006381333931"), text("-5 kept")});
+    const CodeColumnChoice choice = ChooseCodeColumn(sheet);
+
+    QTemporaryDir folder;
+    QtOutputFiles outputs;
+    const QString csv = folder.filePath(QStringLiteral("results.csv"));
+    std::unique_ptr<BatchOutput> output =
+        BatchOutput::openFile(csv, OutcomeFormat::Csv, AllOutcomeColumns(), outputs);
+    for (const CodeOutcome& outcome : outcomes)
+        output->add(outcome);
+    output->finish();
+    BatchOptions options;
+    options.output = folder.filePath(QStringLiteral("enriched.tsv"));
+    output =
+        BatchOutput::openEnriched(options, OutcomeFormat::Tsv, sheet, choice, outputs, nullptr);
+    for (const CodeOutcome& outcome : outcomes)
+        output->add(outcome);
+    output->finish();
+
+    QProcess convert;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), folder.path());
+    convert.setProcessEnvironment(environment);
+    const QString out = folder.filePath(QStringLiteral("libreoffice"));
+    // Comma and tab, double quotes, UTF-8, from line 1, formulas evaluated.
+    convert.start(soffice, {QStringLiteral("--headless"),
+                            QStringLiteral("--infilter=CSV:44/9,34,76,1,,0,false,false,false,"
+                                           "false,false,-1,true"),
+                            QStringLiteral("--convert-to"), QStringLiteral("xlsx"),
+                            QStringLiteral("--outdir"), out, csv, options.output});
+    QVERIFY(convert.waitForFinished(300000));
+    QCOMPARE(convert.exitCode(), 0);
+
+    // openpyxl gives every cell's text and whether it holds a formula.
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"), QStringLiteral(R"(
+import json, openpyxl, sys
+print(json.dumps([[[c.value or "", c.data_type] for r in openpyxl.load_workbook(p).active.iter_rows()
+                   for c in r] for p in sys.argv[1:]]))
+)"),
+                  out + QStringLiteral("/results.xlsx"), out + QStringLiteral("/enriched.xlsx")});
+    QVERIFY(python.waitForFinished(60000));
+    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+    const QJsonArray books = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    QCOMPARE(books.size(), 2);
+    // A line break within a cell may come back as either.
+    const auto unbroken = [](QString text) { return text.remove(u'\r').remove(u'\n'); };
+    for (qsizetype b = 0; b < books.size(); ++b) {
+        QStringList texts;
+        for (const QJsonValue& cell : books[b].toArray()) {
+            const QJsonArray pair = cell.toArray();
+            QVERIFY2(pair[1].toString() != u"f", qPrintable(pair[0].toString()));
+            texts.append(unbroken(pair[0].toString()));
+        }
+        for (const QString& answer : hostile)
+            QVERIFY2(texts.contains(u'\'' + unbroken(answer)), qPrintable(answer));
+        QVERIFY(texts.contains(QStringLiteral("a=b")));
+        if (b == 1)
+            QVERIFY(texts.contains(QStringLiteral("-5 kept")));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSheetFiles)
