@@ -444,14 +444,15 @@ void XlsxReader::resolveSharedStrings(Sheet& sheet, const QString& path) const
 {
     const QString& pending = PendingSharedString();
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-        for (std::size_t c = 0; c < sheet.rows[r].size(); ++c) {
-            SheetCell& cell = sheet.rows[r][c];
+        for (SheetRow::Filled& one : sheet.rows[r].filled()) {
+            SheetCell& cell = one.cell;
+            const qsizetype c = one.column;
             if (cell.kind != SheetCell::Kind::Text || cell.format.isEmpty() ||
                 cell.format != pending)
                 continue;
             const auto at = std::size_t(cell.number);
             if (at >= m_strings.size())
-                throw OperationFailed(NoSharedString(qsizetype(r), qsizetype(c), path));
+                throw OperationFailed(NoSharedString(qsizetype(r), c, path));
             cell.text = m_strings[at];
             cell.format.clear();
             cell.number = 0;

@@ -16,7 +16,7 @@ namespace {
 QStringList Rows(const Sheet& sheet)
 {
     QStringList rows;
-    for (const std::vector<SheetCell>& row : sheet.rows) {
+    for (const SheetRow& row : sheet.rows) {
         QStringList cells;
         for (const SheetCell& cell : row)
             cells.append(cell.text);
