@@ -112,4 +112,7 @@ struct SheetLimits
     // Cells that hold something, over the sheet: a few repeated cells of an .ods could
     // otherwise stand for billions.
     qsizetype maxCells = 20'000'000;
+    // Spaces that an .ods writes as a count (<text:s text:c="16384"/>), over the sheet: each
+    // such tag of a few bytes could otherwise stand for thousands of characters.
+    qsizetype maxCountedSpaces = 16 * 1024 * 1024;
 };

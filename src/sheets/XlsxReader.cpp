@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <exception>
@@ -322,8 +323,14 @@ void XlsxReader::readSharedStrings()
     device.open(QIODevice::ReadOnly);
     QXmlStreamReader xml(&device);
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
-            m_strings.push_back(StringItemText(xml));
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si") {
+            // Only the strings that hold something are kept: twenty million empty ones are
+            // five bytes each in the file, and would be many times that held.
+            QString text = StringItemText(xml);
+            if (!text.isEmpty())
+                m_strings.emplace_back(m_stringCount, std::move(text));
+            ++m_stringCount;
+        }
     }
     WorkbookPart::checkEnd(xml, m_stringsPath);
 }
@@ -444,20 +451,36 @@ void XlsxReader::resolveSharedStrings(Sheet& sheet, const QString& path) const
 {
     const QString& pending = PendingSharedString();
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
+        bool emptied = false;
         for (SheetRow::Filled& one : sheet.rows[r].filled()) {
             SheetCell& cell = one.cell;
-            const qsizetype c = one.column;
             if (cell.kind != SheetCell::Kind::Text || cell.format.isEmpty() ||
                 cell.format != pending)
                 continue;
-            const auto at = std::size_t(cell.number);
-            if (at >= m_strings.size())
-                throw OperationFailed(NoSharedString(qsizetype(r), c, path));
-            cell.text = m_strings[at];
+            const auto at = qsizetype(cell.number);
+            if (at >= m_stringCount)
+                throw OperationFailed(NoSharedString(qsizetype(r), one.column, path));
+            const auto found =
+                std::lower_bound(m_strings.cbegin(), m_strings.cend(), at,
+                                 [](const std::pair<qsizetype, QString>& string, qsizetype wanted) {
+                                     return string.first < wanted;
+                                 });
             cell.format.clear();
             cell.number = 0;
+            if (found != m_strings.cend() && found->first == at) {
+                cell.text = found->second;
+            } else {
+                cell.kind = SheetCell::Kind::Empty;
+                emptied = true;
+            }
         }
+        // A cell that names an empty string holds nothing.
+        if (emptied)
+            sheet.rows[r].filled().removeIf(
+                [](const SheetRow::Filled& one) { return one.cell.isEmpty(); });
     }
+    while (!sheet.rows.empty() && sheet.rows.back().empty())
+        sheet.rows.pop_back();
 }
 
 void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class SheetBuilder;
@@ -61,7 +62,9 @@ private:
     QString m_stringsPath;
     QByteArray m_stringBytes;
     bool m_stringsRead = false;
-    std::vector<QString> m_strings;
+    // The shared strings that hold something, by their number; the others are empty.
+    std::vector<std::pair<qsizetype, QString>> m_strings;
+    qsizetype m_stringCount = 0;
     std::vector<Style> m_styles;
     bool m_1904 = false;
 };
