@@ -220,10 +220,25 @@ QString StringItemText(QXmlStreamReader& xml)
     return text;
 }
 
+// The characters the XML reader counts in UTF-8 bytes: one for each character, two for one
+// outside the Basic Multilingual Plane, none for a byte-order mark.
+qint64 CharactersOf(QByteArrayView bytes)
+{
+    qint64 characters = bytes.startsWith("\xEF\xBB\xBF") ? -1 : 0;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        characters += (byte & 0xC0) != 0x80 ? 1 : 0;
+        characters += byte >= 0xF0 ? 1 : 0;
+    }
+    return characters;
+}
+
 // Where a large sheet can be cut in two between rows, so that two cores each read half: the
 // first half is the part up to the end of a row near the middle; the second is the part's head
 // up to and including the <sheetData> tag, then the rest. Both are read by the same XML reader
-// as a whole part is. Small sheets, and parts where no cut is found, are read whole.
+// as a whole part is. Small sheets, and parts where no cut is found, are read whole. The bytes
+// searched for may stand inside a comment, a CDATA section or a processing instruction; the
+// readers of the halves check that each cut falls where the XML itself has that tag.
 std::optional<SheetHalves> SplitAtRow(const QByteArray& bytes)
 {
     constexpr qsizetype kWorthSplitting = 4 * 1024 * 1024;
@@ -257,6 +272,8 @@ std::optional<SheetHalves> SplitAtRow(const QByteArray& bytes)
             const qsizetype cut = at + 4;
             SheetHalves halves;
             halves.first = QByteArray::fromRawData(bytes.constData(), cut);
+            halves.firstEnd = CharactersOf(halves.first);
+            halves.headEnd = CharactersOf(all.first(headEnd + 1));
             halves.second.reserve(headEnd + 1 + bytes.size() - cut);
             halves.second.append(all.first(headEnd + 1));
             halves.second.append(all.sliced(cut));
@@ -425,14 +442,14 @@ bool XlsxReader::readInHalves(const QByteArray& bytes, const QString& path,
     std::exception_ptr laterFailed;
     std::thread worker([&] {
         try {
-            readCells(halves->second, path, later, Piece::Second);
+            readCells(halves->second, path, later, Piece::Second, halves->headEnd);
         } catch (...) {
             laterFailed = std::current_exception();
         }
     });
     bool firstRead = true;
     try {
-        readCells(halves->first, path, sheet, Piece::First);
+        readCells(halves->first, path, sheet, Piece::First, halves->firstEnd);
     } catch (...) {
         firstRead = false;
     }
@@ -484,7 +501,7 @@ void XlsxReader::resolveSharedStrings(Sheet& sheet, const QString& path) const
 }
 
 void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
-                           Piece piece) const
+                           Piece piece, qint64 cutAt) const
 {
     const std::vector<Style>& styles = m_styles;
     const bool date1904 = m_1904;
@@ -499,9 +516,23 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
     xml.setNamespaceProcessing(false);
     qsizetype row = -1;
     qsizetype column = -1;
+    // Where the last row of the first half ended, and whether the second half's head ends on
+    // the <sheetData> tag itself: a cut anywhere else is not clean, and the part is read whole.
+    qint64 lastRowEnd = -1;
+    bool headClean = piece != Piece::Second;
+    const auto unclean = [] { return OperationFailed(QStringLiteral("a cut that is not clean")); };
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && piece == Piece::First && xml.name() == u"row")
+            lastRowEnd = xml.characterOffset();
+        if (token != QXmlStreamReader::StartElement)
             continue;
+        if (piece == Piece::Second && xml.name() == u"sheetData") {
+            headClean = xml.characterOffset() == cutAt;
+            continue;
+        }
+        if (!headClean && (xml.name() == u"row" || xml.name() == u"c"))
+            throw unclean();
         if (xml.name() == u"row") {
             bool ok = false;
             const qsizetype numbered =
@@ -599,8 +630,11 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
         }
         sheet.set(row, column, std::move(cell));
     }
-    // The first half ends inside the sheet on purpose.
-    if (piece == Piece::First && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+    // The first half ends inside the sheet on purpose, right after a row.
+    if (piece == Piece::First && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
+        if (lastRowEnd != cutAt)
+            throw unclean();
         return;
+    }
     WorkbookPart::checkEnd(xml, path);
 }

@@ -207,17 +207,34 @@ void TestSheetReading::excelParts_giveExactCodesFromTheFirstSheetWithData()
 }
 
 // Large sheets are read in two halves at once; a row numbered or not, none is lost, doubled or
-// moved at the cut.
+// moved at the cut. A cut that falls inside a comment, a CDATA section or a processing
+// instruction, rather than after a row, reads none of what they hold.
 void TestSheetReading::largeSheet_readsEveryRowOnceInOrder_data()
 {
     QTest::addColumn<bool>("numbered");
-    QTest::newRow("numbered rows, read in halves") << true;
-    QTest::newRow("rows without numbers, read whole") << false;
+    QTest::addColumn<QByteArray>("middle"); // between the two halves of the rows
+    QTest::addColumn<QByteArray>("head");   // before the <sheetData> tag
+    // Long enough that the part's middle falls inside it, where a row seems to end.
+    const QByteArray pad(256 * 1024, 'p');
+    const QByteArray row = "</row><row r=\"99999\"><c t=\"inlineStr\"><is><t>9780000000002</t>"
+                           "</is></c></row>";
+    QTest::newRow("numbered rows, read in halves") << true << QByteArray() << QByteArray();
+    QTest::newRow("rows without numbers, read whole") << false << QByteArray() << QByteArray();
+    QTest::newRow("a row in a comment at the cut")
+        << true << "<!--" + pad + row + "-->" << QByteArray();
+    QTest::newRow("a row in a CDATA section at the cut")
+        << true << "<![CDATA[" + pad + row + "]]>" << QByteArray();
+    QTest::newRow("a row in a processing instruction at the cut")
+        << true << "<?pad " + pad + row + "?>" << QByteArray();
+    QTest::newRow("a sheetData tag in a comment before the sheet")
+        << true << "<!--" + pad + "-->" << QByteArray("<!--<sheetData>-->");
 }
 
 void TestSheetReading::largeSheet_readsEveryRowOnceInOrder()
 {
     QFETCH(bool, numbered);
+    QFETCH(QByteArray, middle);
+    QFETCH(QByteArray, head);
     QByteArray rows = "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c></row>";
     QStringList codes;
     for (int r = 2; codes.size() < 60000; ++r) {
@@ -226,10 +243,15 @@ void TestSheetReading::largeSheet_readsEveryRowOnceInOrder()
         rows += (numbered ? "<row r=\"" + n + "\">" : QByteArray("<row>")) +
                 "<c t=\"inlineStr\"><is><t>" + code + "</t></is></c><c><v>" + n + "</v></c></row>";
         codes.append(QString::fromLatin1(code));
+        if (codes.size() == 30000)
+            rows += middle;
     }
     QVERIFY(rows.size() > 4 * 1024 * 1024);
     Loading fake;
-    fake.zips.archives[QStringLiteral("in.xlsx")] = ExcelParts(rows, kExcelStrings);
+    FakeZipArchives::Entries parts = ExcelParts(rows, kExcelStrings);
+    QByteArray& sheet = parts["xl/worksheets/sheet2.xml"].bytes;
+    sheet.insert(sheet.indexOf("<sheetData>"), head);
+    fake.zips.archives[QStringLiteral("in.xlsx")] = parts;
     QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("in.xlsx")));
     QCOMPARE(fake.messageBox.texts(), QStringList{});
     QCOMPARE(fake.listView1.texts(), codes);
