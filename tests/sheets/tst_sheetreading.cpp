@@ -91,6 +91,8 @@ private Q_SLOTS:
     void odsRepeats_spellOutFilledCellsOnly();
     void refused_data();
     void refused();
+    void misnamedFile_isToldByContent_data();
+    void misnamedFile_isToldByContent();
     void unclearColumn_asksAndAddsTheChosenOne();
 
 private:
@@ -323,6 +325,60 @@ void TestSheetReading::refused()
     QVERIFY(fake.loader.load(fake.listView1, path));
     QCOMPARE(fake.messageBox.texts(), QStringList{SheetUnreadableMessage(path, reason)});
     QCOMPARE(fake.listView1.texts(), QStringList{"kept"});
+}
+
+// A file whose name lies about its kind is read as what it holds, or refused saying what that is.
+void TestSheetReading::misnamedFile_isToldByContent_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("bytes");               // the file, when not a container
+    QTest::addColumn<FakeZipArchives::Entries>("parts"); // the container, when one
+    QTest::addColumn<QString>("said");                   // the codes, or the message
+    const QString codes = QStringLiteral("4006381333931 0012345678905 012345678905");
+    const QByteArray zip("PK\x03\x04", 4);
+    const QByteArray compound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0", 11);
+    FakeZipArchives::Entries ods;
+    ods["content.xml"].bytes =
+        kOdsHead +
+        "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>"
+        "EAN</text:p></table:table-cell></table:table-row><table:table-row>"
+        "<table:table-cell office:value-type=\"string\"><text:p>4006381333931"
+        "</text:p></table:table-cell></table:table-row>" +
+        kOdsTail;
+    const FakeZipArchives::Entries none;
+    QTest::newRow("an .xlsx named .ods")
+        << "in.ods" << QByteArray() << ExcelParts(kExcelRows, kExcelStrings) << codes;
+    QTest::newRow("an .ods named .xlsx") << "in.xlsx" << QByteArray() << ods << "4006381333931";
+    QTest::newRow("an .xlsx named .csv")
+        << "in.csv" << zip << ExcelParts(kExcelRows, kExcelStrings) << codes;
+    QTest::newRow("a CSV named .xlsx")
+        << "in.xlsx" << QByteArray("Name;EAN\nPen;4006381333931\n") << none << "4006381333931";
+    const QString old =
+        SheetUnreadableMessage(QStringLiteral("%1"), QStringLiteral("it is an Excel 97-2003 "
+                                                                    "workbook: save it as .xlsx "
+                                                                    "first"));
+    QTest::newRow("an .xls") << "in.xls" << compound << none << old.arg(u"in.xls");
+    QTest::newRow("an .xls named .xlsx") << "in.xlsx" << compound << none << old.arg(u"in.xlsx");
+    QTest::newRow("an .xls named .csv") << "in.csv" << compound << none << old.arg(u"in.csv");
+    QTest::newRow("neither a container nor text")
+        << "in.xlsx" << compound.sliced(8) << none
+        << SheetUnreadableMessage(QStringLiteral("in.xlsx"),
+                                  QStringLiteral("it is not a zip container"));
+}
+
+void TestSheetReading::misnamedFile_isToldByContent()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, bytes);
+    QFETCH(FakeZipArchives::Entries, parts);
+    QFETCH(QString, said);
+    Loading fake;
+    if (!bytes.isEmpty())
+        fake.files.contents[path] = bytes;
+    if (!parts.isEmpty())
+        fake.zips.archives[path] = parts;
+    QVERIFY(fake.loader.load(fake.listView1, path));
+    QCOMPARE(fake.messageBox.texts().join(u' ') + fake.listView1.texts().join(u' '), said);
 }
 
 void TestSheetReading::unclearColumn_asksAndAddsTheChosenOne()
