@@ -221,7 +221,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         }
     }
     const StopSignal stop = services.stopSignals.received();
-    progress.finish(stop, written);
+    progress.finish(stop, written, output->cutCells());
     if (stop != StopSignal::None)
         return StoppedStatus(stop);
     return written && progress.tally().failed == 0 ? kBatchAnswered : kBatchFailed;

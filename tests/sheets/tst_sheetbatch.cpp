@@ -2,6 +2,7 @@
 // cannot be told, the codes a spreadsheet damaged, and --keep-columns in every mix of input and
 // output formats; and the window's Enrich a Spreadsheet, which writes the same rows.
 #include "app/BatchCommand.h"
+#include "common/CellText.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePlatform.h"
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void keepColumns_workbookInWorkbookOut_keepsCellKinds_data();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds();
     void keepColumns_needsOneSpreadsheet();
+    void keepColumns_cellPastExcelsLimit_cutInXlsxOnly_data();
+    void keepColumns_cellPastExcelsLimit_cutInXlsxOnly();
     void enrich_savesACopyBesideTheSourceNeverOverIt();
 
 private:
@@ -208,6 +211,37 @@ void TestSheetBatch::keepColumns_needsOneSpreadsheet()
     QCOMPARE(fake.console.errors,
              QStringLiteral("quillfen: --keep-columns needs one spreadsheet input (.xlsx, .ods, "
                             ".csv or .tsv)\nquillfen: no code was looked up.\n"));
+}
+
+// One cell longer than an .xlsx may hold no longer costs the whole workbook.
+void TestSheetBatch::keepColumns_cellPastExcelsLimit_cutInXlsxOnly_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<qsizetype>("kept");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("xlsx") << "out.xlsx" << kMostCellCharacters
+                          << "; 1 cell cut to Excel's limit of 32,767 characters\n";
+    QTest::newRow("ods") << "out.ods" << qsizetype(40000) << "1 found, 0 not found, 0 failed\n";
+}
+
+void TestSheetBatch::keepColumns_cellPastExcelsLimit_cutInXlsxOnly()
+{
+    QFETCH(QString, output);
+    QFETCH(qsizetype, kept);
+    QFETCH(QString, summary);
+    Batching fake;
+    const QByteArray longText(40000, 'a');
+    fake.files.contents.insert(QStringLiteral("in.csv"),
+                               "Note;EAN\r\n" + longText + ";4006381333931\r\n");
+    fake.config.batch.inputs = QStringList{QStringLiteral("in.csv")};
+    fake.config.batch.output = output;
+    fake.config.batch.keepColumns = true;
+    fake.config.batch.quiet = false;
+    QCOMPARE(fake.run(), kBatchAnswered);
+    const QString cell = fake.outputs.workbooks.value(output).value({2, 1});
+    QCOMPARE(cell.size(), kept);
+    QCOMPARE(cell.back(), kept == 40000 ? QChar(u'a') : QChar(0x2026));
+    QVERIFY2(fake.console.errors.endsWith(summary), qPrintable(fake.console.errors));
 }
 
 void TestSheetBatch::enrich_savesACopyBesideTheSourceNeverOverIt()
