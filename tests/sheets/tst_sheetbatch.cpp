@@ -34,6 +34,8 @@ class TestSheetBatch : public QObject
 private Q_SLOTS:
     void codeColumn_chosenOrNamed_data();
     void codeColumn_chosenOrNamed();
+    void wideSheet_choiceStopsOnASignal_namedColumnReadAlone_data();
+    void wideSheet_choiceStopsOnASignal_namedColumnReadAlone();
     void keepColumns_csvInCsvOut_keepsEveryRowAndColumn();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds_data();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds();
@@ -127,6 +129,52 @@ void TestSheetBatch::codeColumn_chosenOrNamed()
     QCOMPARE(fake.run(), status);
     QCOMPARE(fake.console.errors, errors);
     QCOMPARE(fake.console.output, output);
+}
+
+// A sheet of 16,384 columns: choosing its code column lets signals in, and a column named by
+// --column is taken without going through the others.
+void TestSheetBatch::wideSheet_choiceStopsOnASignal_namedColumnReadAlone_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("errors");
+    QTest::newRow("chosen, SIGINT meanwhile")
+        << QString() << kBatchInterrupted
+        << "Stopped by SIGINT while reading the codes; no code was looked up.\n";
+    QTest::newRow("named") << "XFD" << kBatchAnswered << QString();
+}
+
+void TestSheetBatch::wideSheet_choiceStopsOnASignal_namedColumnReadAlone()
+{
+    QFETCH(QString, column);
+    QFETCH(int, status);
+    QFETCH(QString, errors);
+    Batching fake;
+    const QByteArray others = QByteArray("x;").repeated(16383);
+    fake.files.contents.insert(QStringLiteral("in.csv"),
+                               others + "EAN\n" +
+                                   QByteArray(others + "4006381333931\n").repeated(3));
+    fake.config.batch.inputs = QStringList{QStringLiteral("in.csv")};
+    fake.config.batch.column = column;
+    fake.config.batch.output = QStringLiteral("out.csv");
+    int yieldsBeforeLookups = -1;
+    fake.pageLoader.respond = [&](const QUrl& address) {
+        if (yieldsBeforeLookups < 0)
+            yieldsBeforeLookups = fake.eventLoop.yields;
+        return Page(address);
+    };
+    fake.eventLoop.onYield = [&] { fake.stopSignals.signal = StopSignal::Interrupt; };
+    if (!column.isEmpty())
+        fake.eventLoop.onYield = nullptr;
+    fake.config.batch.quiet = false;
+    QCOMPARE(fake.run(), status);
+    if (status == kBatchInterrupted) {
+        QCOMPARE(fake.console.errors, errors);
+        QCOMPARE(yieldsBeforeLookups, -1);
+    } else {
+        QCOMPARE(yieldsBeforeLookups, 0);
+        QVERIFY(fake.outputs.texts.value(QStringLiteral("out.csv")).contains("4006381333931"));
+    }
 }
 
 void TestSheetBatch::keepColumns_csvInCsvOut_keepsEveryRowAndColumn()

@@ -94,6 +94,7 @@ private Q_SLOTS:
     void misnamedFile_isToldByContent_data();
     void misnamedFile_isToldByContent();
     void unclearColumn_asksAndAddsTheChosenOne();
+    void wideSheet_windowClosedWhileChoosing_addsNothing();
 
 private:
     struct Loading : FakePlatform
@@ -394,6 +395,19 @@ void TestSheetReading::unclearColumn_asksAndAddsTheChosenOne()
     QCOMPARE(fake.listView1.texts(), (QStringList{"x", "y"}));
     QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("/d/two.csv"))); // cancelled
     QCOMPARE(fake.listView1.texts(), (QStringList{"x", "y"}));
+}
+
+// Choosing among 16,384 columns lets the window's events run, and stops when it closes.
+void TestSheetReading::wideSheet_windowClosedWhileChoosing_addsNothing()
+{
+    Loading fake;
+    const QByteArray others = QByteArray("x,").repeated(16383);
+    fake.files.contents[QStringLiteral("wide.csv")] =
+        QByteArray(others + "4006381333931\n").repeated(4);
+    fake.eventLoop.onYield = [&fake] { fake.eventLoop.endProgram(); };
+    QVERIFY_THROWS_EXCEPTION(ProgramEnding,
+                             fake.loader.load(fake.listView1, QStringLiteral("wide.csv")));
+    QCOMPARE(fake.listView1.texts(), QStringList{});
 }
 
 QTEST_GUILESS_MAIN(TestSheetReading)
