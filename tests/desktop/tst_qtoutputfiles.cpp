@@ -81,20 +81,17 @@ void TestQtOutputFiles::workbook_rowsInOrderReadBackAsTextWithFittedColumns()
     workbook->setCellText(2, 1, QStringLiteral("0012345678905"));
     workbook->setCellText(2, 2, QStringLiteral("Pâte à tartiner, 400 g"));
     workbook->setCellText(3, 1, QStringLiteral("=1+1"));
-    // Past Excel's limit the library would refuse the whole workbook; the cell is cut instead.
-    workbook->setCellText(4, 1, QString(40000, u'x'));
     // In order means in order: a row already written out cannot change any more.
-    QVERIFY_THROWS_EXCEPTION(OperationFailed, workbook->setCellText(3, 3, QStringLiteral("x")));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, workbook->setCellText(2, 3, QStringLiteral("x")));
     QCOMPARE(contents(path), QByteArray("old"));
     workbook->commit();
     QCOMPARE(entries(dir), QStringList{"out.xlsx"});
 
     const QJsonObject read = WorkbookCells(path);
     QCOMPARE(read.value(u"rows").toArray(),
-             (QJsonArray{
-                 QJsonArray{"code", "name"}, QJsonArray{"0012345678905", "Pâte à tartiner, 400 g"},
-                 QJsonArray{"=1+1", QJsonValue::Null},
-                 QJsonArray{QString(QString(32766, u'x') + QChar(0x2026)), QJsonValue::Null}}));
+             (QJsonArray{QJsonArray{"code", "name"},
+                         QJsonArray{"0012345678905", "Pâte à tartiner, 400 g"},
+                         QJsonArray{"=1+1", QJsonValue::Null}}));
     QCOMPARE(read.value(u"types").toArray(), QJsonArray{"s"});
     QCOMPARE(read.value(u"widths").toObject().value(u"B").toDouble(), 23.0 + 0.7109375);
 }

@@ -90,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         "<workbook xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/></sheets></workbook>";
     xlsx[QStringLiteral("xl/_rels/workbook.xml.rels")].bytes =
         "<Relationships><Relationship Id=\"1\" Target=\"s.xml\"/></Relationships>";
-    xlsx[QStringLiteral("xl/sharedStrings.xml")].bytes = "<sst><si><t>a</t></si></sst>";
+    // The first string is empty: a cell naming it holds nothing.
+    xlsx[QStringLiteral("xl/sharedStrings.xml")].bytes = "<sst><si/><si><t>a</t></si></sst>";
     xlsx[QStringLiteral("xl/s.xml")].bytes = bytes;
     Read(QStringLiteral("in.xlsx"), SheetFormat::Xlsx, files, zips, QStringLiteral("xlsx"));
 

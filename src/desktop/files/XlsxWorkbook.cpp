@@ -1,6 +1,5 @@
 #include "desktop/files/XlsxWorkbook.h"
 
-#include "common/CellText.h"
 #include "common/OperationFailed.h"
 #include "desktop/files/StandardErrorCapture.h"
 
@@ -79,9 +78,7 @@ void XlsxWorkbook::setCellText(int row, int column, const QString& text)
     if (row < 1 || row > LXW_ROW_MAX || column < 1 || column > LXW_COL_MAX)
         throw OperationFailed(
             QStringLiteral("There is no cell %1, %2 on a sheet").arg(row).arg(column));
-    // The library refuses a longer text, and the whole workbook with it; what writes the
-    // workbook cuts and counts such cells first, so this only keeps any other writer whole.
-    const QByteArray utf8 = WithinCellLimit(text).toUtf8();
+    const QByteArray utf8 = text.toUtf8();
     // A string cell and no number format: the text stays text, and what the user's spreadsheet
     // makes of a text that looks like a number is left to it.
     const lxw_error error = worksheet_write_string(
