@@ -30,9 +30,14 @@ void SheetBuilder::set(qsizetype row, qsizetype column, SheetCell cell)
     auto& rows = m_sheet.rows;
     if (std::size_t(row) >= rows.size())
         rows.resize(std::size_t(row) + 1);
+    SheetRow& cells = rows[std::size_t(row)];
+    // A new row mostly holds as many cells as the one before: room for that many at once,
+    // rather than growing by doubling (a row of ten cells would hold room for sixteen).
+    if (cells.empty() && row > 0)
+        cells.filled().reserve(rows[std::size_t(row) - 1].filled().size());
     // A place given twice out of order counts twice until take() settles the row: no file
     // writes one cell twice but to mislead.
-    if (rows[std::size_t(row)].set(column, std::move(cell)))
+    if (cells.set(column, std::move(cell)))
         countOne();
 }
 
