@@ -40,6 +40,8 @@ public:
     // Closes the rows (a JSON array gets its bracket) and puts the file in place. Throws
     // OperationFailed, and the file then stays as it was.
     virtual void finish() = 0;
+    // The cells cut to Excel's limit of characters so far (an .xlsx only).
+    virtual qsizetype cutCells() const { return 0; }
 
     // Opens the output --output names, or standard output. Throws OperationFailed when the file
     // cannot be created.

@@ -2,6 +2,8 @@
 
 #include "app/BatchOutput.h"
 #include "app/SaveUntilSaved.h"
+#include "common/CellText.h"
+#include "common/NumberText.h"
 #include "common/OperationFailed.h"
 #include "lookup/LookupChain.h"
 #include "lookup/LookupRun.h"
@@ -42,6 +44,15 @@ QString SuggestedName(const QString& source)
                                info.suffix());
 }
 } // namespace
+
+QString EnrichCutCellsMessage(qsizetype cut)
+{
+    return QStringLiteral("The enriched spreadsheet was saved. %1 longer than Excel's limit of "
+                          "%2 characters %3 cut, ending in \u2026.")
+        .arg(cut == 1 ? QStringLiteral("One cell") : GroupedNumber(cut) + QStringLiteral(" cells"),
+             GroupedNumber(kMostCellCharacters),
+             cut == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+}
 
 void SheetEnrichment::EnrichSpreadsheet()
 {
@@ -84,5 +95,7 @@ void SheetEnrichment::EnrichSpreadsheet()
         for (const CodeOutcome& outcome : outcomes)
             output->add(outcome);
         output->finish();
+        if (const qsizetype cut = output->cutCells(); cut > 0)
+            m_platform.messageBox.show(EnrichCutCellsMessage(cut));
     });
 }

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QString>
 #include <QStringView>
 
 class LookupRun;
@@ -12,6 +13,9 @@ inline constexpr QStringView kEnrichOpenFilter =
     u"Spreadsheets (*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|";
 inline constexpr QStringView kEnrichSameFileReason =
     u"The enriched copy cannot replace the spreadsheet it comes from";
+
+// Said after saving when cells of an .xlsx were cut to Excel's limit (kMostCellCharacters).
+QString EnrichCutCellsMessage(qsizetype cut);
 
 // "Lookup -> Enrich a Spreadsheet...": one spreadsheet is picked, its code column chosen, its
 // codes looked up as in any run, and the sheet saved under a new name with the answers beside

@@ -52,7 +52,7 @@ std::optional<SheetAndColumn> SheetCodeLoader::read(const QString& path, SheetFo
         m_platform.messageBox.show(SheetUnreadableMessage(path, failure.description()));
         return std::nullopt;
     }
-    read.choice = ChooseCodeColumn(read.sheet);
+    read.choice = ChooseCodeColumn(read.sheet, [this] { m_platform.eventLoop.yield(); });
     if (read.choice.columns.isEmpty()) {
         m_platform.messageBox.show(SheetWithoutDataMessage(path));
         return std::nullopt;
