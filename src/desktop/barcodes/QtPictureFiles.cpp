@@ -7,17 +7,76 @@
 #include <QImageReader>
 #include <QTransform>
 
+#include <algorithm>
 #include <cstring>
+#include <mutex>
+#include <optional>
+#include <set>
 
 namespace {
-// Qt refuses to decode more than this many megabytes at once; the largest picture taken whole.
-constexpr int kWholeImageMegabytes = 256;
-constexpr int kBandRows = 1024;
+// The most one decode may take: a picture of 100 megapixels in colour, four bytes a pixel. Its
+// grey copy comes on top, so a read stays under 500 MB.
+constexpr qint64 kLargestDecodeBytes = 400LL * 1024 * 1024;
+// A band read where the plugin can clip stays this small, well under Qt's own limit.
+constexpr qint64 kBandBytes = 64LL * 1024 * 1024;
+// Rows turned grey at a time from a colour picture held whole.
+constexpr int kGreyBandRows = 256;
 
 bool turnsSideways(QImageIOHandler::Transformations turn)
 {
     return turn.testFlag(QImageIOHandler::TransformationRotate90);
 }
+
+// What decoding the picture whole takes, from what its header says; -1 when it says nothing.
+qint64 decodeBytes(const QSize& size, QImage::Format format)
+{
+    if (!size.isValid())
+        return -1;
+    // A plugin that does not say what it decodes to may well give four bytes a pixel.
+    const int bits = format == QImage::Format_Invalid
+                         ? 32
+                         : std::max(8, int(QImage::toPixelFormat(format).bitsPerPixel()));
+    return qint64(size.width()) * size.height() * bits / 8;
+}
+
+// Qt's image plugins refuse any decode over QImageReader::allocationLimit(), one figure for the
+// whole process (128 MB unless raised) read by every decode on every thread. A large picture
+// raises it for as long as its own decode runs; while several do, the limit is the largest any
+// of them asked for, and it goes back to what it was when the last one ends.
+class DecodeAllowance final
+{
+public:
+    explicit DecodeAllowance(qint64 bytes)
+        : m_megabytes(int((bytes + (1 << 20) - 1) >> 20) + 1)
+    {
+        const std::lock_guard lock(s_mutex);
+        if (s_asked.empty())
+            s_before = QImageReader::allocationLimit();
+        s_asked.insert(m_megabytes);
+        apply();
+    }
+    ~DecodeAllowance()
+    {
+        const std::lock_guard lock(s_mutex);
+        s_asked.erase(s_asked.find(m_megabytes));
+        apply();
+    }
+    DecodeAllowance(const DecodeAllowance&) = delete;
+    DecodeAllowance& operator=(const DecodeAllowance&) = delete;
+
+private:
+    static void apply()
+    {
+        // A limit of 0 is none at all: nothing asked for is larger.
+        const int largest = s_asked.empty() ? 0 : *s_asked.rbegin();
+        QImageReader::setAllocationLimit(s_before == 0 ? 0 : std::max(s_before, largest));
+    }
+
+    int m_megabytes;
+    static inline std::mutex s_mutex;
+    static inline std::multiset<int> s_asked;
+    static inline int s_before = 0;
+};
 
 // What an EXIF orientation asks for, done on the grey picture; QImageReader's own would need the
 // picture whole in colour first.
@@ -33,6 +92,27 @@ QImage turned(const QImage& image, QImageIOHandler::Transformations turn)
     if (turn.testFlag(QImageIOHandler::TransformationRotate90))
         out = out.transformed(QTransform().rotate(90));
     return out;
+}
+
+// The picture in grey, a few rows at a time, so that beside the colour picture only its grey copy
+// is held whole; the colour picture is let go at once.
+QImage greyOf(QImage image)
+{
+    if (image.format() == QImage::Format_Grayscale8)
+        return image;
+    QImage grey(image.size(), QImage::Format_Grayscale8);
+    if (grey.isNull())
+        throw OperationFailed(QStringLiteral("not enough memory for the picture"));
+    for (int top = 0; top < image.height(); top += kGreyBandRows) {
+        const int rows = std::min(kGreyBandRows, image.height() - top);
+        QImage band(image.constScanLine(top), image.width(), rows, image.bytesPerLine(),
+                    image.format());
+        band.setColorTable(image.colorTable());
+        band.convertTo(QImage::Format_Grayscale8);
+        for (int y = 0; y < rows; ++y)
+            std::memcpy(grey.scanLine(top + y), band.constScanLine(y), size_t(image.width()));
+    }
+    return grey;
 }
 
 [[noreturn]] void cannotDecode(const QImageReader& reader)
@@ -59,35 +139,43 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
     probe.setAutoTransform(false);
     const QSize size = probe.size();
     const QImageIOHandler::Transformations turn = probe.transformation();
-    const qint64 pixels = qint64(size.width()) * size.height();
-    const int depth = std::max(8, int(QImage::toPixelFormat(probe.imageFormat()).bitsPerPixel()));
-    if (!size.isValid() || pixels * depth / 8 <= qint64(kWholeImageMegabytes) * 1024 * 1024) {
-        QImageReader reader(path);
-        reader.setAutoTransform(false);
-        QImage image = reader.read();
-        if (image.isNull())
-            cannotDecode(reader);
-        image.convertTo(QImage::Format_Grayscale8);
-        return GreyImageOf(turned(image, turn));
+    const qint64 bytes = decodeBytes(size, probe.imageFormat());
+    const qint64 bandRows =
+        bytes > 0 ? std::max<qint64>(1, kBandBytes * size.height() / bytes) : size.height();
+    // A plugin that can clip (JPEG) decodes a band at a time, within Qt's own limit.
+    if (bytes > kBandBytes && probe.supportsOption(QImageIOHandler::ClipRect)) {
+        QImage grey(size, QImage::Format_Grayscale8);
+        if (grey.isNull())
+            throw OperationFailed(QStringLiteral("not enough memory for the picture"));
+        for (int top = 0; top < size.height(); top += int(bandRows)) {
+            QImageReader reader(path);
+            reader.setAutoTransform(false);
+            const QRect band(0, top, size.width(),
+                             int(std::min<qint64>(bandRows, size.height() - top)));
+            reader.setClipRect(band);
+            QImage part = reader.read();
+            if (part.isNull() || part.size() != band.size())
+                cannotDecode(reader);
+            part.convertTo(QImage::Format_Grayscale8);
+            for (int y = 0; y < part.height(); ++y)
+                std::memcpy(grey.scanLine(top + y), part.constScanLine(y), size_t(size.width()));
+        }
+        return GreyImageOf(turned(grey, turn));
     }
-    if (!probe.supportsOption(QImageIOHandler::ClipRect))
+    if (bytes > kLargestDecodeBytes)
         throw OperationFailed(
             QStringLiteral("the picture is too large to decode in colour; save it in grey or as "
                            "JPEG"));
-    QImage grey(size, QImage::Format_Grayscale8);
-    if (grey.isNull())
-        throw OperationFailed(QStringLiteral("not enough memory for the picture"));
-    for (int top = 0; top < size.height(); top += kBandRows) {
-        QImageReader reader(path);
-        reader.setAutoTransform(false);
-        const QRect band(0, top, size.width(), std::min(kBandRows, size.height() - top));
-        reader.setClipRect(band);
-        QImage part = reader.read();
-        if (part.isNull() || part.size() != band.size())
-            cannotDecode(reader);
-        part.convertTo(QImage::Format_Grayscale8);
-        for (int y = 0; y < part.height(); ++y)
-            std::memcpy(grey.scanLine(top + y), part.constScanLine(y), size_t(size.width()));
+    QImageReader reader(path);
+    reader.setAutoTransform(false);
+    QImage image;
+    {
+        std::optional<DecodeAllowance> allowance;
+        if (bytes > 0)
+            allowance.emplace(bytes);
+        image = reader.read();
     }
-    return GreyImageOf(turned(grey, turn));
+    if (image.isNull())
+        cannotDecode(reader);
+    return GreyImageOf(turned(greyOf(std::move(image)), turn));
 }
