@@ -63,3 +63,8 @@ SourceAnswer OpenLibrarySource::read(const SourceResponse& response, const QStri
         book.details.pageUrl = SourceAddress(m_base, key).toString(QUrl::FullyEncoded);
     return SourceAnswer::found(std::move(book));
 }
+
+QStringList OpenLibrarySource::ownHosts() const
+{
+    return HostsOf({m_base, m_coversBase});
+}

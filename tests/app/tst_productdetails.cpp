@@ -19,16 +19,20 @@ AppConfig OpenFoodFactsOnly()
 // Form1 on the fakes after a run over a found code, a code no database holds and a coupon.
 struct Details : Form1OnFakes
 {
-    Details()
+    // `image` is the picture's address the answer gives.
+    explicit Details(const QString& image = kPicture)
         : Form1OnFakes(OpenFoodFactsOnly())
     {
-        pageLoader.respond = [](const QUrl& url) {
+        pageLoader.respond = [image](const QUrl& url) {
             if (!url.path().endsWith(u"3800123400018"))
                 return FakeResponse(QStringLiteral("{\"status\":0}"));
-            return FakeResponse(QString::fromLatin1(
-                "{\"status\":1,\"product\":{\"product_name\":\"Spread\",\"brands\":\"Hazel Grove\","
-                "\"categories\":\"Spreads, Sweet spreads, Hazelnut spreads\",\"countries\":"
-                "\"France\",\"image_front_url\":\"http://127.0.0.1:9/images/front.400.jpg\"}}"));
+            return FakeResponse(
+                QString::fromLatin1(
+                    "{\"status\":1,\"product\":{\"product_name\":\"Spread\",\"brands\":\"Hazel "
+                    "Grove\","
+                    "\"categories\":\"Spreads, Sweet spreads, Hazelnut spreads\",\"countries\":"
+                    "\"France\",\"image_front_url\":\"") +
+                image + QStringLiteral("\"}}"));
         };
         pictureLoader.respond = [this](const QUrl&) { return picture; };
         for (const char* code : {"3800123400018", "0823564706221", "9812345678902"})
@@ -57,6 +61,8 @@ private Q_SLOTS:
     void picture_onlyAPictureIsShownAndRemembered();
     void keys_moveAndClose_theListKeepsItsOwn();
     void closedWhileThePictureLoads_itIsDropped();
+    void pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn_data();
+    void pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn();
 };
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
@@ -171,6 +177,39 @@ void TestProductDetails::closedWhileThePictureLoads_itIsDropped()
     QVERIFY(!fake.detailsWindow.isOpen());
     QCOMPARE(fake.detailsWindow.picture, QStringLiteral("loading"));
     QVERIFY(fake.pictures.kept.isEmpty());
+}
+
+void TestProductDetails::pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn_data()
+{
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("the source's own host, on loopback") << kPicture << true;
+    QTest::newRow("a name: judged by the loader once looked up")
+        << "https://images.example.org/front.jpg" << true;
+    QTest::newRow("loopback, another host") << "http://127.0.0.2:9/front.jpg" << false;
+    QTest::newRow("private") << "http://192.168.1.1/front.jpg" << false;
+    QTest::newRow("private IPv6") << "http://[fd12::1]/front.jpg" << false;
+    QTest::newRow("private inside IPv6") << "http://[::ffff:10.0.0.1]/front.jpg" << false;
+    QTest::newRow("link-local") << "http://169.254.169.254/latest/meta-data" << false;
+    QTest::newRow("unspecified") << "http://0.0.0.0:9/front.jpg" << false;
+    QTest::newRow("not the web") << "file:///etc/passwd" << false;
+}
+
+void TestProductDetails::pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn()
+{
+    QFETCH(QString, image);
+    QFETCH(bool, asked);
+    Details fake(image);
+    fake.picture.body = "PNG";
+    fake.open(1);
+    QCOMPARE(fake.pictureLoader.requests.size(), asked ? 1 : 0);
+    QCOMPARE(fake.detailsWindow.picture,
+             asked ? QStringLiteral("PNG") : QStringLiteral("no picture"));
+    if (asked) {
+        // The loader is told the address came in an answer, and which hosts are the source's.
+        QVERIFY(fake.pictureLoader.requests.constFirst().publicOnly);
+        QCOMPARE(fake.pictureLoader.requests.constFirst().ownHosts, QStringList{"127.0.0.1"});
+    }
 }
 
 QTEST_GUILESS_MAIN(TestProductDetails)
