@@ -94,8 +94,20 @@ QImage turned(const QImage& image, QImageIOHandler::Transformations turn)
     return out;
 }
 
+// Turns `rows` rows of a colour picture grey, into `out` (which may be where those rows start:
+// they are read before anything is written).
+void greyRows(const QImage& image, int top, int rows, uchar* out, qsizetype outStride)
+{
+    QImage band(image.constScanLine(top), image.width(), rows, image.bytesPerLine(),
+                image.format());
+    band.setColorTable(image.colorTable());
+    band.convertTo(QImage::Format_Grayscale8);
+    for (int y = 0; y < rows; ++y)
+        std::memcpy(out + y * outStride, band.constScanLine(y), size_t(image.width()));
+}
+
 // The picture in grey, a few rows at a time, so that beside the colour picture only its grey copy
-// is held whole; the colour picture is let go at once.
+// is held whole; the colour picture is let go as soon as it is done with.
 QImage greyOf(QImage image)
 {
     if (image.format() == QImage::Format_Grayscale8)
@@ -105,13 +117,9 @@ QImage greyOf(QImage image)
         throw OperationFailed(QStringLiteral("not enough memory for the picture"));
     for (int top = 0; top < image.height(); top += kGreyBandRows) {
         const int rows = std::min(kGreyBandRows, image.height() - top);
-        QImage band(image.constScanLine(top), image.width(), rows, image.bytesPerLine(),
-                    image.format());
-        band.setColorTable(image.colorTable());
-        band.convertTo(QImage::Format_Grayscale8);
-        for (int y = 0; y < rows; ++y)
-            std::memcpy(grey.scanLine(top + y), band.constScanLine(y), size_t(image.width()));
+        greyRows(image, top, rows, grey.scanLine(top), grey.bytesPerLine());
     }
+    image = QImage();
     return grey;
 }
 
@@ -168,14 +176,43 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
                            "JPEG"));
     QImageReader reader(path);
     reader.setAutoTransform(false);
+    GreyImage grey;
     QImage image;
+    const QImage::Format format = probe.imageFormat();
+    // A colour picture of four bytes a pixel is decoded straight into the bytes that become its
+    // grey copy (Qt's plugins reuse a picture of the size and format they decode to), turned grey
+    // in place and cut down: the colour and the grey picture are never held side by side.
+    const bool inPlace =
+        bytes > 0 && QImage::toPixelFormat(format).bitsPerPixel() == 32 && !turnsSideways(turn);
+    if (inPlace) {
+        grey.pixels = QByteArray(bytes, Qt::Uninitialized);
+        image = QImage(reinterpret_cast<uchar*>(grey.pixels.data()), size.width(), size.height(),
+                       qsizetype(size.width()) * 4, format);
+    }
     {
         std::optional<DecodeAllowance> allowance;
         if (bytes > 0)
             allowance.emplace(bytes);
-        image = reader.read();
+        if (!reader.read(&image))
+            cannotDecode(reader);
     }
-    if (image.isNull())
-        cannotDecode(reader);
+    if (inPlace && image.constBits() == reinterpret_cast<const uchar*>(grey.pixels.constData())) {
+        auto* const out = reinterpret_cast<uchar*>(grey.pixels.data());
+        for (int top = 0; top < size.height(); top += kGreyBandRows) {
+            const int rows = std::min(kGreyBandRows, size.height() - top);
+            greyRows(image, top, rows, out + qsizetype(top) * size.width(), size.width());
+        }
+        image = QImage();
+        grey.pixels.resize(qsizetype(size.width()) * size.height());
+        grey.pixels.squeeze();
+        grey.width = size.width();
+        grey.height = size.height();
+        if (turn == QImageIOHandler::TransformationNone)
+            return grey;
+        const QImage view(reinterpret_cast<const uchar*>(grey.pixels.constData()), grey.width,
+                          grey.height, grey.width, QImage::Format_Grayscale8);
+        return GreyImageOf(turned(view, turn));
+    }
+    grey = GreyImage(); // the plugin decoded into a picture of its own
     return GreyImageOf(turned(greyOf(std::move(image)), turn));
 }

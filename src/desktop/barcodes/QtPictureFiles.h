@@ -4,7 +4,7 @@
 
 // Pictures through Qt's image plugins. A large picture is decoded a band at a time where its
 // plugin can (JPEG), so that only its grey copy is held whole; elsewhere whole, up to 100
-// megapixels in colour, and turned grey a few rows at a time.
+// megapixels in colour, into the memory its grey copy then takes over.
 class QtPictureFiles final : public PictureFiles
 {
 public:
