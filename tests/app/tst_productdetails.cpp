@@ -63,6 +63,8 @@ private Q_SLOTS:
     void closedWhileThePictureLoads_itIsDropped();
     void pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn_data();
     void pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn();
+    void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb_data();
+    void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb();
 };
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
@@ -210,6 +212,42 @@ void TestProductDetails::pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn()
         QVERIFY(fake.pictureLoader.requests.constFirst().publicOnly);
         QCOMPARE(fake.pictureLoader.requests.constFirst().ownHosts, QStringList{"127.0.0.1"});
     }
+}
+
+void TestProductDetails::pageLinkFromTheAnswer_openedOnlyOnThePublicWeb_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("message"); // empty: the browser opens it
+    QTest::newRow("the source's own host") << kBase + "/product/3800123400018"
+                                           << "";
+    QTest::newRow("a public name") << "https://world.openbeautyfacts.org/product/1"
+                                   << "";
+    QTest::newRow("private") << "http://192.168.1.1/admin"
+                             << "http://192.168.1.1/admin was not opened: not a public address: "
+                                "192.168.1.1 (a private address).";
+    QTest::newRow("a local file") << "file:///etc/passwd"
+                                  << "file:///etc/passwd was not opened: not a web address.";
+}
+
+// The link comes from a remembered answer here (whatever a database once said, or whatever the
+// file now holds).
+void TestProductDetails::pageLinkFromTheAnswer_openedOnlyOnThePublicWeb()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, message);
+    Form1OnFakes fake(OpenFoodFactsOnly());
+    StoredAnswer remembered{true, "Spread", {}, {}, {}, fake.clock.unixSeconds(), {}};
+    remembered.details.pageUrl = page;
+    fake.answers.answers.insert({"openfoodfacts", kBase, "3800123400018"}, remembered);
+    fake.listView1.add(QStringLiteral("3800123400018"));
+    fake.form.PushButton17_Click();
+    fake.messageBox.forget();
+    fake.listView2.select(1);
+    fake.form.ShowProductDetails();
+    fake.form.DetailsWindow_LinkClick();
+    QCOMPARE(fake.messageBox.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(fake.browser.opened, message.isEmpty() ? QStringList{page} : QStringList());
+    QVERIFY(fake.pageLoader.requested.isEmpty()); // answered from memory
 }
 
 QTEST_GUILESS_MAIN(TestProductDetails)
