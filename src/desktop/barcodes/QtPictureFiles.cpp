@@ -3,6 +3,7 @@
 #include "common/OperationFailed.h"
 #include "desktop/barcodes/GreyImageOf.h"
 
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QTransform>
@@ -12,6 +13,7 @@
 #include <mutex>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace {
 // The most one decode may take: a picture of 100 megapixels in colour, four bytes a pixel. Its
@@ -123,6 +125,92 @@ QImage greyOf(QImage image)
     return grey;
 }
 
+// The bytes of a file one at a time, read a piece at a time.
+class ByteStream final
+{
+public:
+    explicit ByteStream(QIODevice& device)
+        : m_device(device)
+    {}
+    // The next byte, or -1 at the end of the file.
+    int next()
+    {
+        if (m_at == m_piece.size()) {
+            m_piece = m_device.read(64 * 1024);
+            m_at = 0;
+            if (m_piece.isEmpty())
+                return -1;
+        }
+        return uchar(m_piece[m_at++]);
+    }
+    bool skip(int count)
+    {
+        for (; count > 0; --count)
+            if (next() < 0)
+                return false;
+        return true;
+    }
+
+private:
+    QIODevice& m_device;
+    QByteArray m_piece;
+    qsizetype m_at = 0;
+};
+
+// Whether a JPEG goes on to its end-of-image marker. The JPEG plugin decodes a file cut short as
+// far as it goes and fills the rest grey without a word; the file is walked from marker to
+// marker (and through the coded data, where a marker byte is always escaped) to see that it does
+// not stop first. Whatever comes after the end marker (some phones keep more there) is not read.
+bool jpegReachesItsEnd(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // the plugin says what is wrong with a file it cannot open
+    ByteStream bytes(file);
+    if (bytes.next() != 0xFF || bytes.next() != 0xD8)
+        return true; // not a JPEG after all: its plugin judges it
+    int marker = -1;
+    for (;;) {
+        if (marker < 0) {
+            int byte = bytes.next();
+            while (byte >= 0 && byte != 0xFF)
+                byte = bytes.next(); // stray bytes between segments, as decoders allow
+            while (byte == 0xFF)
+                byte = bytes.next();
+            if (byte < 0)
+                return false;
+            marker = byte;
+        }
+        const int code = std::exchange(marker, -1);
+        if (code == 0xD9)
+            return true;
+        if (code == 0x01 || (code >= 0xD0 && code <= 0xD7))
+            continue; // no length follows
+        const int high = bytes.next();
+        const int low = bytes.next();
+        if (low < 0 || !bytes.skip(((high << 8) | low) - 2))
+            return false;
+        if (code != 0xDA)
+            continue;
+        // Coded data up to the next marker that is neither an escaped 0xFF nor a restart.
+        for (;;) {
+            int byte = bytes.next();
+            if (byte < 0)
+                return false;
+            if (byte != 0xFF)
+                continue;
+            while (byte == 0xFF)
+                byte = bytes.next();
+            if (byte < 0)
+                return false;
+            if (byte != 0x00 && !(byte >= 0xD0 && byte <= 0xD7)) {
+                marker = byte;
+                break;
+            }
+        }
+    }
+}
+
 [[noreturn]] void cannotDecode(const QImageReader& reader)
 {
     throw OperationFailed(QStringLiteral("the picture cannot be decoded (") + reader.errorString() +
@@ -147,6 +235,8 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
     probe.setAutoTransform(false);
     const QSize size = probe.size();
     const QImageIOHandler::Transformations turn = probe.transformation();
+    if (probe.format() == "jpeg" && !jpegReachesItsEnd(path))
+        throw OperationFailed(QStringLiteral("the picture is damaged (it is cut short)"));
     const qint64 bytes = decodeBytes(size, probe.imageFormat());
     const qint64 bandRows =
         bytes > 0 ? std::max<qint64>(1, kBandBytes * size.height() / bytes) : size.height();

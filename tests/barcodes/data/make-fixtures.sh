@@ -18,6 +18,7 @@
 # password.pdf       two-pages.pdf locked with the password "secret"
 # truncated.pdf      the first half of two-pages.pdf
 # truncated.png      the first half of side-by-side.png
+# truncated.jpg      the first half of rotated-noisy.jpg
 # no-pages.pdf       a well-formed PDF whose page tree holds no page
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -73,6 +74,7 @@ img2pdf --pagesize A5 ean13.png upca.png -o two-pages.pdf
 qpdf --encrypt secret secret 256 -- two-pages.pdf password.pdf
 head -c $(($(stat -c %s two-pages.pdf) / 2)) two-pages.pdf > truncated.pdf
 head -c $(($(stat -c %s side-by-side.png) / 2)) side-by-side.png > truncated.png
+head -c $(($(stat -c %s rotated-noisy.jpg) / 2)) rotated-noisy.jpg > truncated.jpg
 /usr/bin/python3 - <<'PY'
 objects = [b"<< /Type /Catalog /Pages 2 0 R >>", b"<< /Type /Pages /Kids [] /Count 0 >>"]
 out = b"%PDF-1.4\n"
