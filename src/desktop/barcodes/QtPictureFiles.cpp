@@ -286,7 +286,10 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
         if (!reader.read(&image))
             cannotDecode(reader);
     }
-    if (inPlace && image.constBits() == reinterpret_cast<const uchar*>(grey.pixels.constData())) {
+    // Grey rows are written over the colour rows already read, never ahead of them, while a
+    // colour row takes at least as many bytes as a grey one.
+    if (inPlace && image.constBits() == reinterpret_cast<const uchar*>(grey.pixels.constData()) &&
+        image.size() == size && image.depth() >= 8) {
         auto* const out = reinterpret_cast<uchar*>(grey.pixels.data());
         for (int top = 0; top < size.height(); top += kGreyBandRows) {
             const int rows = std::min(kGreyBandRows, size.height() - top);
