@@ -216,9 +216,8 @@ void Form1::ChooseLookupSources()
     ProductIndex& index = m_platform.productIndex;
     const SourceChoice choice =
         ChooseSources(m_config, saved(kSourcesValueName), index.info().exists);
-    m_chain.setSources(MakeSources(choice.names, m_config,
-                                   ChooseServiceUrl(m_config, saved(kServiceUrlValueName)), &index,
-                                   LocaleLanguage()),
+    m_serviceUrl = ChooseServiceUrl(m_config, saved(kServiceUrlValueName));
+    m_chain.setSources(MakeSources(choice.names, m_config, m_serviceUrl, &index, LocaleLanguage()),
                        choice.defaultOrder);
     m_chain.onStoreProblem = [this](const QString& problem) {
         m_platform.messageBox.show(problem, MessageIcon::Warning);
@@ -358,8 +357,10 @@ void Form1::ShowAbout()
         AboutFacts facts;
         facts.version = QStringLiteral(QUILLFEN_VERSION);
         for (const auto& source : m_chain.sources())
-            facts.sourcesInUse.append(source->displayName());
+            facts.sourcesInUse.append(
+                {source->displayName(), SourceAddresses(source->name(), m_config, m_serviceUrl)});
         facts.index = m_platform.productIndex.info();
+        facts.indexDownloadUrl = m_config.indexUrl;
         facts.answersLocation = m_platform.answers.location();
         facts.answersCount = m_platform.answers.count();
         facts.answersRemembered = !m_config.noCache;

@@ -124,6 +124,8 @@ private:
     SavedCodeList m_savedCodes;
     LookupChain m_chain;
     bool m_sourcesChosen = false;
+    // The page service's address the chosen sources ask.
+    QString m_serviceUrl;
     LookupRun m_lookup;
     SheetEnrichment m_enrichment;
     ResultsTableActions m_results;

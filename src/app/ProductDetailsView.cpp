@@ -27,6 +27,16 @@ QString LicenceOf(const QString& database)
     return {};
 }
 
+// The answer names the page, and the browser would open whatever it names: a file of the user's,
+// another program's scheme. Only a web page gets a link.
+QString WebPageOrNothing(const QString& url)
+{
+    const QUrl address(url, QUrl::StrictMode);
+    const bool web = address.isValid() && !address.host().isEmpty() &&
+                     (address.scheme() == u"http" || address.scheme() == u"https");
+    return web ? url : QString();
+}
+
 void AddFact(ProductSheet& sheet, const char* label, const QString& value)
 {
     if (!value.isEmpty())
@@ -64,7 +74,7 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
         AddFact(sheet, "Countries", details.countries);
         AddFact(sheet, "Publishers", details.publishers);
         AddFact(sheet, "Published", details.published);
-        sheet.pageUrl = details.pageUrl;
+        sheet.pageUrl = WebPageOrNothing(details.pageUrl);
         if (pictureUrl)
             *pictureUrl = details.imageUrl.isEmpty() ? details.thumbnailUrl : details.imageUrl;
     }

@@ -47,18 +47,24 @@ struct SourceAnswer
     // Failed with 429 or 503: the service is busy, and the same request is worth another try
     // after a wait (the Retry-After header of the response says how long, when it does).
     bool busy = false;
+    // Busy for every client, not only for this one (a global limit): the host is left alone
+    // longer, and by every Quillfen on the machine.
+    bool busyForEveryone = false;
     // The source asks to be left alone until this unix time (seconds), for every code: a daily
     // allowance used up.
     std::optional<qint64> pausedUntil;
 
     static SourceAnswer found(ProductAnswer product)
     {
-        return SourceAnswer{Kind::Found, std::move(product), {}, false, std::nullopt};
+        return SourceAnswer{Kind::Found, std::move(product), {}, false, false, std::nullopt};
     }
-    static SourceAnswer notFound() { return SourceAnswer{Kind::NotFound, {}, {}, false, {}}; }
+    static SourceAnswer notFound()
+    {
+        return SourceAnswer{Kind::NotFound, {}, {}, false, false, {}};
+    }
     static SourceAnswer failed(QString reason, bool busy = false)
     {
-        return SourceAnswer{Kind::Failed, {}, std::move(reason), busy, std::nullopt};
+        return SourceAnswer{Kind::Failed, {}, std::move(reason), busy, false, std::nullopt};
     }
 };
 
@@ -94,6 +100,20 @@ public:
     virtual std::optional<SourceAnswer> answerLocally(const CheckedCode& /*checked*/)
     {
         return std::nullopt;
+    }
+
+    // A source that answers many codes in one request (Open Library's /api/books) takes up to
+    // this many at once, and the chain asks about the codes that follow together with the one
+    // whose turn it is. 1: one code a request, through request() and read().
+    virtual int batchSize() const { return 1; }
+    // The request for several codes at once, each one the source takes; the first is the code
+    // whose turn it is.
+    virtual SourceRequest batchRequest(const QList<CheckedCode>& /*codes*/) const { return {}; }
+    // What the answer says of each code of the batch, in its order.
+    virtual QList<SourceAnswer> readBatch(const SourceResponse& /*response*/,
+                                          const QList<CheckedCode>& /*codes*/) const
+    {
+        return {};
     }
 
     // Called as a run starts, before the first code.

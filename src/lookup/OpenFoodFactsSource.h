@@ -9,7 +9,8 @@
 class OpenFoodFactsSource final : public LookupSource
 {
 public:
-    // Its published limit is 15 product reads a minute per address; this stays well under.
+    // Its published limit is 100 product reads a minute per address, and global limits answer
+    // 503 for everyone when the service is busy; this stays well under both.
     static constexpr int kDefaultPerMinute = 10;
 
     // `base` is the service's address ("https://world.openfoodfacts.org"), `language` the

@@ -82,7 +82,7 @@ private Q_SLOTS:
     void forget_nothingRemembered_asksNothing();
     // ---- About ----
     void about_listsSourcesInUseLicencesIndexAndAnswers();
-    void about_withoutAnIndex_saysNoneImported();
+    void about_withoutAnIndex_saysNoneImportedAndNamesTheAddressesInEffect();
     void about_linksOpenOnlyWhenFollowedAndStayOnThisMachine();
     // ---- Product database ----
     void import_chosenFilesReplaceTheIndexAndTheSummaryTellsTheSkips();
@@ -104,7 +104,7 @@ void TestMenuCommands::sources_okSavesTheChoiceAndTheNextRunAsksIt()
     fake.listView1.add(kCode);
     fake.form.PushButton17_Click(); // settles the built-in sources
     QCOMPARE(fake.pageLoader.requested.size(), 1);
-    QCOMPARE(fake.pageLoader.requested[0].path(), QStringLiteral("/api/v2/product/4006381333931"));
+    QCOMPARE(fake.pageLoader.requested[0].path(), QStringLiteral("/api/v3/product/4006381333931"));
 
     fake.sourcesDialog.tries = {[](SourcesDialogState& state) {
         TickOnly(state, {"page"});
@@ -210,8 +210,10 @@ void TestMenuCommands::about_listsSourcesInUseLicencesIndexAndAnswers()
     const QString html = fake.aboutBox.shown.value(0);
     const QStringList expected{
         "Quillfen " QUILLFEN_VERSION,
-        // the built-in order with an index
-        "<li>Product index</li><li>Open Food Facts</li><li>Open Library</li></ol>",
+        // the built-in order with an index, each with the addresses it asks
+        "<li>Product index<br>pictures: https://images.openfoodfacts.org<br>product pages: "
+        "http://127.0.0.1:9</li><li>Open Food Facts<br>http://127.0.0.1:9</li><li>Open "
+        "Library<br>http://127.0.0.1:9<br>covers: https://covers.openlibrary.org</li></ol>",
         "Open Food Facts, Open Beauty Facts, Open Pet Food Facts and Open Products Facts",
         "Open Food Facts contributors",
         "<a href=\"https://world.openfoodfacts.org\">",
@@ -232,15 +234,23 @@ void TestMenuCommands::about_listsSourcesInUseLicencesIndexAndAnswers()
     QVERIFY(fake.browser.opened.isEmpty()); // nothing opens by itself
 }
 
-void TestMenuCommands::about_withoutAnIndex_saysNoneImported()
+void TestMenuCommands::about_withoutAnIndex_saysNoneImportedAndNamesTheAddressesInEffect()
 {
     AppConfig config = LoopbackConfig();
     config.noCache = true;
     config.sources = QStringList{"upcitemdb", "page"};
+    config.upcItemDbUrl = QStringLiteral("http://127.0.0.1:8");
+    config.indexUrl = QStringLiteral("http://127.0.0.1:6/export.csv.gz");
     Form1OnFakes fake(config);
+    // The page service's address in effect is the one the Sources dialog saved.
+    fake.settings.values.insert(kSettings + "Service URL",
+                                QStringLiteral("http://127.0.0.1:7/ean"));
     fake.form.ShowAbout();
     const QString html = fake.aboutBox.shown.value(0);
-    QVERIFY(html.contains(u"<li>UPCitemdb</li><li>Page service</li></ol>"));
+    QVERIFY2(html.contains(u"<li>UPCitemdb<br>http://127.0.0.1:8</li><li>Page service<br>"
+                           u"http://127.0.0.1:7/ean</li></ol>"),
+             qPrintable(html));
+    QVERIFY(html.contains(u"fetches the export from http://127.0.0.1:6/export.csv.gz."));
     QVERIFY(html.contains(u"No product index imported."));
     QVERIFY(html.contains(u"neither uses nor keeps remembered answers (--no-cache). 0 answers"));
 }

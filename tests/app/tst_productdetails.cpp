@@ -19,10 +19,17 @@ AppConfig OpenFoodFactsOnly()
 // Form1 on the fakes after a run over a found code, a code no database holds and a coupon.
 struct Details : Form1OnFakes
 {
-    // `image` is the picture's address the answer gives.
-    explicit Details(const QString& image = kPicture)
+    // rememberedPage: the found code's answer comes from the store, naming this page; `image` is
+    // the picture's address a fresh answer gives.
+    explicit Details(const QString& rememberedPage = {}, const QString& image = kPicture)
         : Form1OnFakes(OpenFoodFactsOnly())
     {
+        if (!rememberedPage.isEmpty()) {
+            StoredAnswer answer{true, QStringLiteral("Spread"), {}, {}, {}, clock.unixSeconds()};
+            answer.details.pageUrl = rememberedPage;
+            answers.answers.insert(
+                {QStringLiteral("openfoodfacts"), kBase, QStringLiteral("3800123400018")}, answer);
+        }
         pageLoader.respond = [image](const QUrl& url) {
             if (!url.path().endsWith(u"3800123400018"))
                 return FakeResponse(QStringLiteral("{\"status\":0}"));
@@ -69,22 +76,30 @@ private Q_SLOTS:
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
 {
+    QTest::addColumn<QString>("rememberedPage");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("found") << 1
+    QTest::newRow("found") << "" << 1
                            << "Spread | Brand: Hazel Grove | Categories: Sweet spreads, Hazelnut "
                               "spreads | Countries: France | Code: 3800123400018 | Kind of code: "
                               "EAN-13 | GS1 office: GS1 Bulgaria | Source: Open Food Facts, Open "
                               "Database License (ODbL) | http://127.0.0.1:9/product/3800123400018"
                            << "PNG";
+    // The browser would open whatever the answer named: only a web page gets a link.
+    for (const char* page : {"file:///etc/passwd", "javascript:alert(1)", "http://"})
+        QTest::newRow(page)
+            << page << 1
+            << "Spread | Code: 3800123400018 | Kind of code: EAN-13 | GS1 office: "
+               "GS1 Bulgaria | Source: Open Food Facts, Open Database License (ODbL)"
+            << "no picture";
     QTest::newRow("no record: what the code says")
-        << 2
+        << "" << 2
         << "0823564706221 - no record found | Code: 0823564706221 | Kind of code: EAN-13 | "
            "GS1 office: GS1 US"
         << "no picture";
     QTest::newRow("coupon, never looked up")
-        << 3
+        << "" << 3
         << "9812345678902 - not looked up: a coupon code, not a product | Code: 9812345678902 | "
            "Kind of code: coupon"
         << "no picture";
@@ -92,16 +107,17 @@ void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays()
 {
+    QFETCH(QString, rememberedPage);
     QFETCH(int, row);
     QFETCH(QString, shown);
     QFETCH(QString, picture);
-    Details fake;
+    Details fake(rememberedPage);
     fake.picture.body = "PNG";
     fake.open(row);
     QVERIFY(fake.detailsWindow.isOpen());
     QCOMPARE(fake.detailsWindow.text(), shown);
     QCOMPARE(fake.detailsWindow.picture, picture);
-    QCOMPARE(fake.pictureLoader.requested.size(), row == 1 ? 1 : 0);
+    QCOMPARE(fake.pictureLoader.requested.size(), row == 1 && rememberedPage.isEmpty() ? 1 : 0);
 }
 
 void TestProductDetails::picture_onlyAPictureIsShownAndRemembered_data()
@@ -159,6 +175,10 @@ void TestProductDetails::keys_moveAndClose_theListKeepsItsOwn()
     fake.form.DetailsWindow_KeyDown(kKeyCodeUp);
     fake.form.DetailsWindow_LinkClick();
     QCOMPARE(fake.browser.opened, QStringList{"http://127.0.0.1:9/product/3800123400018"});
+    // A browser that cannot be started says so.
+    fake.browser.hook.failOnCall(u"open", 1, QStringLiteral("No browser"));
+    fake.form.DetailsWindow_LinkClick();
+    QCOMPARE(fake.messageBox.texts(), QStringList{"No browser"});
     fake.form.DetailsWindow_KeyDown(kKeyCodeEscape);
     QVERIFY(!fake.detailsWindow.isOpen());
     // Delete and double-click still remove rows.
@@ -201,7 +221,7 @@ void TestProductDetails::pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn()
 {
     QFETCH(QString, image);
     QFETCH(bool, asked);
-    Details fake(image);
+    Details fake({}, image);
     fake.picture.body = "PNG";
     fake.open(1);
     QCOMPARE(fake.pictureLoader.requests.size(), asked ? 1 : 0);
@@ -225,8 +245,9 @@ void TestProductDetails::pageLinkFromTheAnswer_openedOnlyOnThePublicWeb_data()
     QTest::newRow("private") << "http://192.168.1.1/admin"
                              << "http://192.168.1.1/admin was not opened: not a public address: "
                                 "192.168.1.1 (a private address).";
-    QTest::newRow("a local file") << "file:///etc/passwd"
-                                  << "file:///etc/passwd was not opened: not a web address.";
+    QTest::newRow("link-local") << "http://[fe80::1]/"
+                                << "http://[fe80::1]/ was not opened: not a public address: "
+                                   "fe80::1 (a link-local address).";
 }
 
 // The link comes from a remembered answer here (whatever a database once said, or whatever the
@@ -235,19 +256,11 @@ void TestProductDetails::pageLinkFromTheAnswer_openedOnlyOnThePublicWeb()
 {
     QFETCH(QString, page);
     QFETCH(QString, message);
-    Form1OnFakes fake(OpenFoodFactsOnly());
-    StoredAnswer remembered{true, "Spread", {}, {}, {}, fake.clock.unixSeconds(), {}};
-    remembered.details.pageUrl = page;
-    fake.answers.answers.insert({"openfoodfacts", kBase, "3800123400018"}, remembered);
-    fake.listView1.add(QStringLiteral("3800123400018"));
-    fake.form.PushButton17_Click();
-    fake.messageBox.forget();
-    fake.listView2.select(1);
-    fake.form.ShowProductDetails();
+    Details fake(page);
+    fake.open(1);
     fake.form.DetailsWindow_LinkClick();
     QCOMPARE(fake.messageBox.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(fake.browser.opened, message.isEmpty() ? QStringList{page} : QStringList());
-    QVERIFY(fake.pageLoader.requested.isEmpty()); // answered from memory
 }
 
 QTEST_GUILESS_MAIN(TestProductDetails)

@@ -63,6 +63,9 @@ void TestQtPictures::standInPictures_onlyRealOnesShown()
     QCOMPARE(window.picture()->text(), QStringLiteral("Loading picture\u2026"));
     QCOMPARE(window.showPicture(response.body), shown);
     QCOMPARE(window.picture()->text(), shown ? QString() : QStringLiteral("no picture"));
+    // A screen reader hears whether there is a picture, and of what.
+    QCOMPARE(window.picture()->accessibleName(),
+             shown ? QStringLiteral("Picture of Spread") : QStringLiteral("no picture"));
 }
 
 void TestQtPictures::store_overItsCap_leastRecentlyUsedGoFirst()

@@ -23,8 +23,10 @@ std::optional<qsizetype> QtColumnChoiceDialog::choose(const QString& fileName,
     dialog.setObjectName(QStringLiteral("ColumnChoiceDialog"));
     dialog.setWindowTitle(QStringLiteral("Code Column"));
 
-    auto* const question =
-        new QLabel(QStringLiteral("Which column of %1 holds the codes?").arg(fileName), &dialog);
+    auto* const question = new QLabel(&dialog);
+    // The file's name is the user's, the sheet's the file's: plain, never taken for HTML.
+    question->setTextFormat(Qt::PlainText);
+    question->setText(QStringLiteral("Which column of %1 holds the codes?").arg(fileName));
     question->setWordWrap(true);
     auto* const list = new QTreeWidget(&dialog);
     list->setObjectName(QStringLiteral("ColumnList"));
