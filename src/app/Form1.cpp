@@ -347,8 +347,16 @@ void Form1::DetailsWindow_KeyDown(int keyCode)
 void Form1::DetailsWindow_LinkClick()
 {
     dispatch(u"DetailsWindow_LinkClick", [&] {
-        if (!m_details.pageUrl().isEmpty())
-            OpenLink(m_details.pageUrl());
+        const QString url = m_details.pageUrl();
+        if (url.isEmpty())
+            return;
+        // The address came in a database's answer: the browser would go wherever it says.
+        if (const QString refused = m_details.pageRefusal(); !refused.isEmpty()) {
+            m_platform.messageBox.show(url + QStringLiteral(" was not opened: ") + refused + u'.',
+                                       MessageIcon::Warning);
+            return;
+        }
+        OpenLink(url);
     });
 }
 

@@ -49,3 +49,8 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
         details.pageUrl = OpenFoodFactsPage(m_pagesBase, product->database, gtin);
     return SourceAnswer::found(std::move(answer));
 }
+
+QStringList IndexSource::ownHosts() const
+{
+    return HostsOf({m_imagesBase, m_pagesBase});
+}

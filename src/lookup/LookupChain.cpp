@@ -199,6 +199,7 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.status = CodeOutcome::Status::Found;
         result.product = last.product;
         result.source = lastSource->displayName();
+        result.sourceHosts = lastSource->ownHosts();
         if (lastSource->name() == kPageServiceName) {
             // The page service's name is shown as its page gives it, empty or not.
             result.rowText = last.product.name;

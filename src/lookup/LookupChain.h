@@ -37,6 +37,8 @@ struct CodeOutcome
     // The display name of the source that found the product, or of the one whose failure is
     // reported.
     QString source;
+    // The hosts the source that found the product was set up on (LookupSource::ownHosts).
+    QStringList sourceHosts;
     // The failure's reason, or why the code was not looked up.
     QString detail;
     // What the results row reads.

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -78,6 +79,11 @@ public:
     virtual QString name() const = 0;
     // The name users see in rows and boxes ("Open Food Facts").
     virtual QString displayName() const = 0;
+    // The hosts of the addresses the source was set up with (built in, or the user's own server
+    // named in the settings or the environment). What its answers point to there, a product's
+    // picture or page, is the source's own and is fetched wherever the host is; anywhere else it
+    // must be a public host.
+    virtual QStringList ownHosts() const { return {}; }
 
     // Whether the source is asked about this code at all (Open Library takes ISBNs only). The
     // page service takes every code, checked or not.

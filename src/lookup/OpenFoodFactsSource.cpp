@@ -148,3 +148,8 @@ SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response, const QSt
         details.pageUrl = OpenFoodFactsPage(m_base, found.database, asked.gtin);
     return SourceAnswer::found(std::move(found));
 }
+
+QStringList OpenFoodFactsSource::ownHosts() const
+{
+    return HostsOf({m_base});
+}

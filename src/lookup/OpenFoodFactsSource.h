@@ -19,6 +19,7 @@ public:
 
     QString name() const override { return QStringLiteral("openfoodfacts"); }
     QString displayName() const override { return QStringLiteral("Open Food Facts"); }
+    QStringList ownHosts() const override;
     bool takes(const CheckedCode& checked) const override { return checked.isValid(); }
     // Nothing to send (an empty address) for a code that did not pass its checks.
     SourceRequest request(const QString& typed, const CheckedCode& checked) const override;

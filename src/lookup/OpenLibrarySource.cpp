@@ -126,3 +126,8 @@ SourceAnswer OpenLibrarySource::readBook(const QJsonObject& edition) const
         book.details.pageUrl = SourceAddress(m_base, key).toString(QUrl::FullyEncoded);
     return SourceAnswer::found(std::move(book));
 }
+
+QStringList OpenLibrarySource::ownHosts() const
+{
+    return HostsOf({m_base, m_coversBase});
+}

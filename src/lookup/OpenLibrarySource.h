@@ -21,6 +21,7 @@ public:
 
     QString name() const override { return QStringLiteral("openlibrary"); }
     QString displayName() const override { return QStringLiteral("Open Library"); }
+    QStringList ownHosts() const override;
     bool takes(const CheckedCode& checked) const override
     {
         return checked.isValid() && checked.isbn;

@@ -32,7 +32,8 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_detailsWindow(&m_window)
     , m_pictureLoader(
           QtPageLoader::Limits{.maxPageBytes = kLargestPictureBytes, .loopbackOnly = loopbackOnly})
-    , m_pictures(QtPictureStore::defaultFolder())
+    , m_pictures(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
+                 kLargestPictureBytes)
 {}
 
 Platform QtPlatform::services()

@@ -19,8 +19,9 @@ AppConfig OpenFoodFactsOnly()
 // Form1 on the fakes after a run over a found code, a code no database holds and a coupon.
 struct Details : Form1OnFakes
 {
-    // rememberedPage: the found code's answer comes from the store, naming this page.
-    explicit Details(const QString& rememberedPage = {})
+    // rememberedPage: the found code's answer comes from the store, naming this page; `image` is
+    // the picture's address a fresh answer gives.
+    explicit Details(const QString& rememberedPage = {}, const QString& image = kPicture)
         : Form1OnFakes(OpenFoodFactsOnly())
     {
         if (!rememberedPage.isEmpty()) {
@@ -29,13 +30,16 @@ struct Details : Form1OnFakes
             answers.answers.insert(
                 {QStringLiteral("openfoodfacts"), kBase, QStringLiteral("3800123400018")}, answer);
         }
-        pageLoader.respond = [](const QUrl& url) {
+        pageLoader.respond = [image](const QUrl& url) {
             if (!url.path().endsWith(u"3800123400018"))
                 return FakeResponse(QStringLiteral("{\"status\":0}"));
-            return FakeResponse(QString::fromLatin1(
-                "{\"status\":1,\"product\":{\"product_name\":\"Spread\",\"brands\":\"Hazel Grove\","
-                "\"categories\":\"Spreads, Sweet spreads, Hazelnut spreads\",\"countries\":"
-                "\"France\",\"image_front_url\":\"http://127.0.0.1:9/images/front.400.jpg\"}}"));
+            return FakeResponse(
+                QString::fromLatin1(
+                    "{\"status\":1,\"product\":{\"product_name\":\"Spread\",\"brands\":\"Hazel "
+                    "Grove\","
+                    "\"categories\":\"Spreads, Sweet spreads, Hazelnut spreads\",\"countries\":"
+                    "\"France\",\"image_front_url\":\"") +
+                image + QStringLiteral("\"}}"));
         };
         pictureLoader.respond = [this](const QUrl&) { return picture; };
         for (const char* code : {"3800123400018", "0823564706221", "9812345678902"})
@@ -64,6 +68,10 @@ private Q_SLOTS:
     void picture_onlyAPictureIsShownAndRemembered();
     void keys_moveAndClose_theListKeepsItsOwn();
     void closedWhileThePictureLoads_itIsDropped();
+    void pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn_data();
+    void pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn();
+    void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb_data();
+    void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb();
 };
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
@@ -191,6 +199,68 @@ void TestProductDetails::closedWhileThePictureLoads_itIsDropped()
     QVERIFY(!fake.detailsWindow.isOpen());
     QCOMPARE(fake.detailsWindow.picture, QStringLiteral("loading"));
     QVERIFY(fake.pictures.kept.isEmpty());
+}
+
+void TestProductDetails::pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn_data()
+{
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("the source's own host, on loopback") << kPicture << true;
+    QTest::newRow("a name: judged by the loader once looked up")
+        << "https://images.example.org/front.jpg" << true;
+    QTest::newRow("loopback, another host") << "http://127.0.0.2:9/front.jpg" << false;
+    QTest::newRow("private") << "http://192.168.1.1/front.jpg" << false;
+    QTest::newRow("private IPv6") << "http://[fd12::1]/front.jpg" << false;
+    QTest::newRow("private inside IPv6") << "http://[::ffff:10.0.0.1]/front.jpg" << false;
+    QTest::newRow("link-local") << "http://169.254.169.254/latest/meta-data" << false;
+    QTest::newRow("unspecified") << "http://0.0.0.0:9/front.jpg" << false;
+    QTest::newRow("not the web") << "file:///etc/passwd" << false;
+}
+
+void TestProductDetails::pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn()
+{
+    QFETCH(QString, image);
+    QFETCH(bool, asked);
+    Details fake({}, image);
+    fake.picture.body = "PNG";
+    fake.open(1);
+    QCOMPARE(fake.pictureLoader.requests.size(), asked ? 1 : 0);
+    QCOMPARE(fake.detailsWindow.picture,
+             asked ? QStringLiteral("PNG") : QStringLiteral("no picture"));
+    if (asked) {
+        // The loader is told the address came in an answer, and which hosts are the source's.
+        QVERIFY(fake.pictureLoader.requests.constFirst().publicOnly);
+        QCOMPARE(fake.pictureLoader.requests.constFirst().ownHosts, QStringList{"127.0.0.1"});
+    }
+}
+
+void TestProductDetails::pageLinkFromTheAnswer_openedOnlyOnThePublicWeb_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("message"); // empty: the browser opens it
+    QTest::newRow("the source's own host") << kBase + "/product/3800123400018"
+                                           << "";
+    QTest::newRow("a public name") << "https://world.openbeautyfacts.org/product/1"
+                                   << "";
+    QTest::newRow("private") << "http://192.168.1.1/admin"
+                             << "http://192.168.1.1/admin was not opened: not a public address: "
+                                "192.168.1.1 (a private address).";
+    QTest::newRow("link-local") << "http://[fe80::1]/"
+                                << "http://[fe80::1]/ was not opened: not a public address: "
+                                   "fe80::1 (a link-local address).";
+}
+
+// The link comes from a remembered answer here (whatever a database once said, or whatever the
+// file now holds).
+void TestProductDetails::pageLinkFromTheAnswer_openedOnlyOnThePublicWeb()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, message);
+    Details fake(page);
+    fake.open(1);
+    fake.form.DetailsWindow_LinkClick();
+    QCOMPARE(fake.messageBox.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(fake.browser.opened, message.isEmpty() ? QStringList{page} : QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestProductDetails)
