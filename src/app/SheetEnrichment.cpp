@@ -7,6 +7,7 @@
 #include "common/OperationFailed.h"
 #include "lookup/LookupChain.h"
 #include "lookup/LookupRun.h"
+#include "platform/MessageBox.h"
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "results/OutcomeWriter.h"

@@ -482,10 +482,16 @@ void TestSheetFiles::databaseAnswers_neverFormulasInLibreOffice()
         cell.text = QString::fromUtf8(value);
         return cell;
     };
+    const auto row = [&text](const char* code, const char* note) {
+        SheetRow cells;
+        cells.set(0, text(code));
+        cells.set(1, text(note));
+        return cells;
+    };
     Sheet sheet;
-    sheet.rows = {{text("EAN"), text("Note")}};
+    sheet.rows = {row("EAN", "Note")};
     for (std::size_t i = 0; i < outcomes.size(); ++i)
-        sheet.rows.push_back({text("4006381333931"), text("-5 kept")});
+        sheet.rows.push_back(row("4006381333931", "-5 kept"));
     const CodeColumnChoice choice = ChooseCodeColumn(sheet);
 
     QTemporaryDir folder;
