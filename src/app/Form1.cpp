@@ -135,6 +135,20 @@ void Form1::Form_QueryUnload()
     });
 }
 
+void Form1::QuitOnSignal(MessageBox& reports)
+{
+    dispatch(u"QuitOnSignal", [&] {
+        // A second signal while the first one's save waits changes nothing.
+        if (m_platform.eventLoop.isEnding() || m_quitting)
+            return;
+        m_quitting = true;
+        ErrorTrap trap(reports, Location::Form_QueryUnload);
+        trap(100, [&] { SaveCodeList(); });
+        // Leaves every loop, that of a box still open included: its handler unwinds.
+        trap(102, [&] { m_platform.eventLoop.endProgram(); });
+    });
+}
+
 void Form1::Form_Unload()
 {
     dispatch(u"Form_Unload", [&] { m_platform.eventLoop.endProgram(); });

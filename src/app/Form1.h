@@ -44,6 +44,10 @@ public:
     void Form_Load();
     void Form_QueryUnload(); // closing: keep the code list -> app/SavedCodeList
     void Form_Unload();      // closed: end the program -> platform/EventLoop
+    // SIGTERM, SIGINT, SIGHUP: keep the code list as a close does and end the program, even
+    // with a box open; whatever fails goes to `reports`, which asks nobody to close anything
+    // -> app/SavedCodeList, platform/EventLoop
+    void QuitOnSignal(MessageBox& reports);
 
     void PushButton6_Click();  // "Add EAN Number or Numbers" -> codes/CodeListEditor
     void PushButton3_Click();  // "Load EAN Numbers From File" -> codes/CodeFileLoader
@@ -124,6 +128,7 @@ private:
     SavedCodeList m_savedCodes;
     LookupChain m_chain;
     bool m_sourcesChosen = false;
+    bool m_quitting = false;
     LookupRun m_lookup;
     SheetEnrichment m_enrichment;
     ResultsTableActions m_results;
