@@ -142,7 +142,7 @@ void Form1::QuitOnSignal(MessageBox& reports)
         if (m_platform.eventLoop.isEnding() || m_quitting)
             return;
         m_quitting = true;
-        ErrorTrap trap(reports, Location::Form_QueryUnload);
+        ErrorTrap trap(reports, Location::QuitOnSignal);
         trap(100, [&] { SaveCodeList(); });
         // Leaves every loop, that of a box still open included: its handler unwinds.
         trap(102, [&] { m_platform.eventLoop.endProgram(); });
