@@ -71,7 +71,9 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
           [this] { m_sourcesChosen = false; })
 {
     m_codeFiles.loadOtherFilesWith(
-        [this](ListControl& list, const QString& path) { return m_sheetCodes.load(list, path); });
+        [this](ListControl& list, const QString& path, MessageBox& tell) {
+            return m_sheetCodes.load(list, path, &tell);
+        });
     m_chain.onOutcome = [this](const CodeOutcome& outcome) { m_details.remember(outcome); };
     m_codeFiles.loadGroupedFilesWith(
         {.takes = [](const QString& path) { return IsBarcodeFile(path); },
@@ -120,10 +122,9 @@ void Form1::Form_Load()
         trap(120, [&] { m_platform.listView2.addColumnHeader(kResultsHeader.toString()); });
         trap(122, [&] { m_platform.listView2.setColumnWidth(1, kListColumnWidthTwips); });
         trap(124, [&] { RestoreCodeList(); });
-        // After the saved list, as if chosen with Load EAN Numbers From File; one that cannot be
-        // read is reported and the others still load.
-        for (const QString& path : m_config.openFiles)
-            trap(126, [&] { m_codeFiles.LoadListFile(m_platform.listView1, path); });
+        // After the saved list, as if chosen with Load EAN Numbers From File; those that cannot
+        // be read are listed in one message at the end, and the others still load.
+        trap(126, [&] { m_codeFiles.LoadNamedFiles(m_platform.listView1, m_config.openFiles); });
     });
 }
 

@@ -4,6 +4,7 @@
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
@@ -41,6 +42,19 @@ bool hasNulNearStart(QByteArrayView bytes)
 {
     return bytes.first(std::min(bytes.size(), kTextSniffBytes)).contains('\0');
 }
+
+// The messages of files loaded together, kept for one message at the end.
+class CollectedMessages final : public MessageBox
+{
+public:
+    void show(const QString& text, MessageIcon /*icon*/ = MessageIcon::None,
+              const QString& /*title*/ = {}) override
+    {
+        texts.append(text);
+    }
+
+    QStringList texts;
+};
 
 QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes)
 {
@@ -114,6 +128,27 @@ QString NotATextFileMessage(const QString& path)
            QStringLiteral(" is not a text file. No codes were loaded from it.");
 }
 
+QString FileNotFoundMessage(const QString& path)
+{
+    return QStringLiteral("The file ") + path + QStringLiteral(" was not found.");
+}
+
+QString FileUnreadableMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The file ") + path + QStringLiteral(" cannot be read: ") + reason +
+           QStringLiteral(". No codes were loaded from it.");
+}
+
+QString NamedFilesNotLoadedMessage(const QStringList& problems, int named)
+{
+    const QString head =
+        named == 1 ? QStringLiteral("The file named on the command line was not loaded:")
+                   : QStringLiteral("%1 of the %2 files named on the command line were not loaded:")
+                         .arg(problems.size())
+                         .arg(named);
+    return head + u'\n' + problems.join(u'\n');
+}
+
 QString FileTooLargeMessage(const QString& path)
 {
     return QStringLiteral("The file ") + path +
@@ -161,25 +196,54 @@ bool CodeFileLoader::grouped(const QString& path) const
 
 void CodeFileLoader::LoadListFile(ListControl& list, const QString& path)
 {
+    loadListFile(list, path, m_platform.messageBox);
+}
+
+void CodeFileLoader::LoadNamedFiles(ListControl& list, const QStringList& paths)
+{
+    CollectedMessages problems;
+    QStringList grouped;
+    for (const QString& path : paths) {
+        if (!FileExists(m_platform.files, path)) {
+            problems.show(FileNotFoundMessage(path));
+        } else if (this->grouped(path)) {
+            grouped.append(path);
+        } else {
+            try {
+                loadListFile(list, path, problems);
+            } catch (const OperationFailed& failure) {
+                problems.show(FileUnreadableMessage(path, failure.description()));
+            }
+        }
+    }
+    if (!grouped.isEmpty())
+        m_groupedFiles.load(list, grouped);
+    if (!problems.texts.isEmpty())
+        m_platform.messageBox.show(NamedFilesNotLoadedMessage(problems.texts, int(paths.size())),
+                                   MessageIcon::Warning);
+}
+
+void CodeFileLoader::loadListFile(ListControl& list, const QString& path, MessageBox& tell)
+{
     if (!FileExists(m_platform.files, path)) {
-        m_platform.messageBox.show(kFileNotFound.toString());
+        tell.show(kFileNotFound.toString());
         return;
     }
     if (grouped(path)) {
         m_groupedFiles.load(list, {path});
         return;
     }
-    if (m_otherFiles && m_otherFiles(list, path))
+    if (m_otherFiles && m_otherFiles(list, path, tell))
         return;
     FileSystem::Contents contents = m_platform.files.readFile(path, kMaxCodeFileBytes);
     if (contents.overLimit) {
-        m_platform.messageBox.show(FileTooLargeMessage(path));
+        tell.show(FileTooLargeMessage(path));
         return;
     }
     const std::optional<QString> text = CodeFileText(contents.bytes);
     contents.bytes = QByteArray(); // a large file need not be held twice while its rows go in
     if (!text) {
-        m_platform.messageBox.show(NotATextFileMessage(path));
+        tell.show(NotATextFileMessage(path));
         return;
     }
     forEachRow(*text, [&](QStringView row) {

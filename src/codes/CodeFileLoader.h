@@ -55,6 +55,10 @@ QStringList CodeFileRows(QStringView text);
 
 QString NotATextFileMessage(const QString& path);
 QString FileTooLargeMessage(const QString& path);
+QString FileNotFoundMessage(const QString& path);
+QString FileUnreadableMessage(const QString& path, const QString& reason);
+// "2 of the 3 files named on the command line were not loaded:" and a line for each.
+QString NamedFilesNotLoadedMessage(const QStringList& problems, int named);
 
 // Loading codes from text files picked in the shared file dialog.
 class CodeFileLoader final
@@ -70,10 +74,16 @@ public:
     // that is too large are each reported in a message box and add nothing; a file that cannot
     // be read throws OperationFailed. A file the other-files loader takes is its alone.
     void LoadListFile(ListControl& list, const QString& path);
+    // The files named on the command line, at start-up: each loaded as LoadListFile would,
+    // pictures and PDFs together, and those that could not be loaded listed in one message at
+    // the end rather than a box each, which would hold the window back box after box.
+    void LoadNamedFiles(ListControl& list, const QStringList& paths);
 
     // Loads a file of another kind than a text file of codes (a spreadsheet) into the list, and
     // says whether it took the file; set by the window, as the code files know nothing of them.
-    using OtherFiles = std::function<bool(ListControl& list, const QString& path)>;
+    // Its problems go to `tell`.
+    using OtherFiles =
+        std::function<bool(ListControl& list, const QString& path, MessageBox& tell)>;
     void loadOtherFilesWith(OtherFiles loader) { m_otherFiles = std::move(loader); }
 
     // Files read together, all those of one selection in one go with one message at the end
@@ -87,6 +97,8 @@ public:
 
 private:
     bool grouped(const QString& path) const;
+    // LoadListFile, telling its problems to `tell`.
+    void loadListFile(ListControl& list, const QString& path, MessageBox& tell);
 
     Platform m_platform;
     OtherFiles m_otherFiles;
