@@ -23,6 +23,7 @@
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureFiles.h"
 #include "platform/ProductIndex.h"
 #include "platform/QuestionBox.h"
 #include "platform/SettingsStore.h"
@@ -30,6 +31,7 @@
 #include "platform/SystemPing.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QUrl>
 
@@ -76,7 +78,12 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
         });
     m_chain.onOutcome = [this](const CodeOutcome& outcome) { m_details.remember(outcome); };
     m_codeFiles.loadGroupedFilesWith(
-        {.takes = [](const QString& path) { return IsBarcodeFile(path); },
+        {.takes =
+             [this](const QString& path) {
+                 // The pictures the dialog offers, whatever the image plugins installed read.
+                 return IsPdfFile(path) || m_platform.pictureFiles.readableExtensions().contains(
+                                               QFileInfo(path).suffix().toLower());
+             },
          .load = [this](ListControl& list,
                         const QStringList& paths) { m_barcodeCodes.load(list, paths); }});
 }

@@ -11,6 +11,7 @@
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureFiles.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -128,6 +129,27 @@ QString NotATextFileMessage(const QString& path)
            QStringLiteral(" is not a text file. No codes were loaded from it.");
 }
 
+QString LoadListsFilter(const QStringList& pictureExtensions)
+{
+    const QStringList texts{QStringLiteral("*.txt")};
+    const QStringList sheets{QStringLiteral("*.xlsx"), QStringLiteral("*.ods"),
+                             QStringLiteral("*.csv"), QStringLiteral("*.tsv")};
+    QStringList pictures;
+    for (const QString& extension : pictureExtensions)
+        pictures.append(QStringLiteral("*.") + extension);
+    pictures.append(QStringLiteral("*.pdf"));
+    const auto entry = [](const QString& description, const QStringList& patterns) -> QString {
+        return description + QStringLiteral(" (") + patterns.join(u' ') + QStringLiteral(")|") +
+               patterns.join(u';') + u'|';
+    };
+    return entry(QStringLiteral("Code Lists, Spreadsheets, Pictures and PDFs"),
+                 texts + sheets + pictures) +
+           entry(QStringLiteral("Text Files"), texts) +
+           entry(QStringLiteral("Spreadsheets"), sheets) +
+           entry(QStringLiteral("Pictures and PDFs"), pictures) +
+           entry(QStringLiteral("All Files"), {QStringLiteral("*.*")});
+}
+
 QString FileNotFoundMessage(const QString& path)
 {
     return QStringLiteral("The file ") + path + QStringLiteral(" was not found.");
@@ -170,7 +192,8 @@ void CodeFileLoader::PushButton3_Click()
     trap(100, [&] { dialog.setFileName(QString()); });
     trap(102, [&] { dialog.setFlags(kLoadListsFlags); });
     trap(104, [&] { dialog.setDialogTitle(kLoadListsTitle.toString()); });
-    trap(106, [&] { dialog.setFilter(kLoadListsFilter.toString()); });
+    trap(106,
+         [&] { dialog.setFilter(LoadListsFilter(m_platform.pictureFiles.readableExtensions())); });
     trap(108, [&] { dialog.showOpen(); });
     if (trap.holdsOrFails(110, [&] { return dialog.fileName().isEmpty(); }))
         return;

@@ -14,14 +14,9 @@ class ListControl;
 
 inline constexpr QStringView kLoadListsTitle =
     u"Load List(s) - Hold Ctrl to select multiple list files";
-inline constexpr QStringView kLoadListsFilter =
-    u"Code Lists, Spreadsheets, Pictures and PDFs (*.txt *.xlsx *.ods *.csv *.tsv *.png *.jpg "
-    u"*.jpeg *.bmp *.tif *.tiff *.webp *.pdf)|*.txt;*.xlsx;*.ods;*.csv;*.tsv;*.png;*.jpg;*.jpeg;"
-    u"*.bmp;*.tif;*.tiff;*.webp;*.pdf|"
-    u"Text Files (*.txt)|*.txt|Spreadsheets (*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|"
-    u"Pictures and PDFs (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.webp *.pdf)|*.png;*.jpg;*.jpeg;"
-    u"*.bmp;*.tif;*.tiff;*.webp;*.pdf|"
-    u"All Files (*.*)|*.*|";
+// The filter of Load EAN Numbers From File: code lists, spreadsheets, and the pictures this
+// machine can read (their extensions, lower case, as the picture files say) with PDFs.
+QString LoadListsFilter(const QStringList& pictureExtensions);
 // Long names, Explorer style, several files at once, the read-only box shown and ticked: 2621953.
 inline constexpr int kLoadListsFlags = FileDialogFlag::LongNames | FileDialogFlag::Explorer |
                                        FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly;

@@ -91,3 +91,12 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
     }
     return GreyImageOf(turned(grey, turn));
 }
+
+QStringList QtPictureFiles::readableExtensions()
+{
+    QStringList extensions;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        extensions.append(QString::fromLatin1(format).toLower());
+    extensions.removeDuplicates();
+    return extensions;
+}
