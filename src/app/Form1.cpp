@@ -306,9 +306,10 @@ void Form1::EditSources()
             m_config, ReadSavedSources(m_platform.settings), m_platform.productIndex.info().exists);
         const std::optional<SourcesDialogState> chosen =
             m_platform.sourcesDialog.ask(initial, SourcesOverrideNote(m_config), SourcesProblem);
-        if (!chosen)
+        // OK with nothing changed saves nothing: a choice made for this session alone (on the
+        // command line, in the environment) stays this session's.
+        if (!chosen || !SaveSourceChanges(m_platform.settings, initial, *chosen))
             return;
-        SaveSources(m_platform.settings, *chosen);
         // The next run (not one under way) asks what was chosen.
         m_sourcesChosen = false;
     });
