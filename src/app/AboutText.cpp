@@ -31,13 +31,19 @@ QString DateText(const QDateTime& when)
                           : QStringLiteral("an unknown date");
 }
 
-QString SourcesPart(const QStringList& inUse)
+QString SourcesPart(const QList<AboutFacts::Source>& inUse)
 {
     if (inUse.isEmpty())
         return Paragraph(QStringLiteral("None: no source can be asked as things are set."));
     QString list = QStringLiteral("<ol>");
-    for (const QString& name : inUse)
-        list += QStringLiteral("<li>") + Escaped(name) + QStringLiteral("</li>");
+    for (const AboutFacts::Source& source : inUse) {
+        list += QStringLiteral("<li>") + Escaped(source.displayName);
+        for (const AddressInUse& address : source.addresses)
+            list += QStringLiteral("<br>") + Escaped(address.purpose.isEmpty()
+                                                         ? address.url
+                                                         : address.purpose + u": " + address.url);
+        list += QStringLiteral("</li>");
+    }
     return Paragraph(QStringLiteral("Asked in this order until one knows the code:")) + list +
            QStringLiteral("</ol>");
 }
@@ -119,5 +125,7 @@ QString AboutText(const AboutFacts& facts)
            Section(QStringLiteral("Sources in use")) + SourcesPart(facts.sourcesInUse) +
            Section(QStringLiteral("Where the data comes from")) + CreditsPart() +
            Section(QStringLiteral("Product index")) + IndexPart(facts.index) +
+           Paragraph(QStringLiteral("Download Product Database fetches the export from ") +
+                     Escaped(facts.indexDownloadUrl) + u'.') +
            Section(QStringLiteral("Remembered answers")) + AnswersPart(facts);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LookupSetup.h"
 #include "platform/ProductIndex.h"
 
 #include <QString>
@@ -8,9 +9,18 @@
 // Everything the About box tells, gathered by Form1 from the chain, the index and the store.
 struct AboutFacts
 {
+    // A source asked, by the name users see, with the addresses it asks.
+    struct Source
+    {
+        QString displayName;
+        QList<AddressInUse> addresses;
+    };
+
     QString version;
-    QStringList sourcesInUse; // display names, in the order they are asked
+    QList<Source> sourcesInUse; // in the order they are asked
     IndexInfo index;
+    // Where Download Product Database fetches the export from.
+    QString indexDownloadUrl;
     QString answersLocation;
     qint64 answersCount = 0;
     // False under --no-cache: this session neither reads nor keeps answers.
@@ -26,7 +36,8 @@ inline constexpr QStringView kOpenLibrarySite = u"https://openlibrary.org";
 inline constexpr QStringView kOpenLibraryDataTerms = u"https://openlibrary.org/help/faq/using";
 inline constexpr QStringView kUpcItemDbSite = u"https://www.upcitemdb.com";
 
-// The About box's text, as HTML: the version, the sources in use, each database's credit and
+// The About box's text, as HTML: the version, the sources in use with their addresses (as plain
+// text, never links: they come from the environment and the settings), each database's credit and
 // licence, the product index (its exports' dates, its size, its databases) and the remembered
 // answers (where, how many). Every text from outside is escaped.
 QString AboutText(const AboutFacts& facts);

@@ -44,22 +44,31 @@ QString SheetCodesText(const QString& path, SheetFormat format, const FileSystem
         problem = Refused(path, failure.description());
         return {};
     }
-    CodeColumnChoice choice = ChooseCodeColumn(sheet);
-    if (!reading.column.isEmpty()) {
-        const qsizetype named = ColumnNamed(choice, reading.column);
-        if (named < 0) {
-            problem = Refused(path, QStringLiteral("no column \"%1\"; name one of these with "
-                                                   "--column by its header, letter or number:")
-                                            .arg(reading.column) +
-                                        ColumnList(choice));
-            return {};
+    CodeColumnChoice choice;
+    try {
+        if (!reading.column.isEmpty()) {
+            if (const std::optional<CodeColumnChoice> named =
+                    NamedCodeColumn(sheet, reading.column)) {
+                choice = *named;
+            } else {
+                problem = Refused(path, QStringLiteral("no column \"%1\"; name one of these with "
+                                                       "--column by its header, letter or number:")
+                                                .arg(reading.column) +
+                                            ColumnList(ChooseCodeColumn(sheet, reading.pace)));
+                return {};
+            }
+        } else {
+            choice = ChooseCodeColumn(sheet, reading.pace);
+            if (choice.column < 0 && !choice.columns.isEmpty()) {
+                problem =
+                    Refused(path, QStringLiteral("which column holds the codes? Name it with "
+                                                 "--column by its header, letter or number:") +
+                                      ColumnList(choice));
+                return {};
+            }
         }
-        choice = WithColumn(sheet, choice, named);
-    } else if (choice.column < 0 && !choice.columns.isEmpty()) {
-        problem =
-            Refused(path, QStringLiteral("which column holds the codes? Name it with --column "
-                                         "by its header, letter or number:") +
-                              ColumnList(choice));
+    } catch (const OperationFailed& failure) {
+        problem = Refused(path, failure.description());
         return {};
     }
     QString text;

@@ -28,6 +28,8 @@ struct BatchSheetReading
     QString column;
     // Keep the sheet and its code column after reading (--keep-columns).
     bool keepSheet = false;
+    // Called through the choice of the code column; throws OperationFailed to stop it.
+    SheetPace pace = {};
 };
 
 // The codes of a batch run, from its files and standard input in the order named, read by the

@@ -8,6 +8,7 @@
 #include "common/OperationFailed.h"
 #include "lookup/LookupChain.h"
 #include "platform/BatchConsole.h"
+#include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
 #include "platform/ProductIndex.h"
 #include "platform/SettingsStore.h"
@@ -38,7 +39,7 @@ ChooseBatchSources(const AppConfig& config, const BatchServices& services, bool&
         ChooseSources(config, saved(kSourcesValueName), index.exists && index.problem.isEmpty());
     defaultOrder = choice.defaultOrder;
     return MakeSources(choice.names, config, ChooseServiceUrl(config, saved(kServiceUrlValueName)),
-                       &services.index, LocaleLanguage());
+                       &services.index, ContentLanguage(config));
 }
 
 BatchTimeLeft EstimateFor(const BatchCodes& codes, LookupChain& chain)
@@ -127,8 +128,13 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     QString problem;
     std::optional<BatchSheetReading> sheets;
     if (services.zips)
-        sheets.emplace(
-            BatchSheetReading{*services.zips, options.sheet, options.column, options.keepColumns});
+        sheets.emplace(BatchSheetReading{
+            *services.zips, options.sheet, options.column, options.keepColumns, [&services] {
+                // A signal stops the choice at once; it is told below.
+                services.eventLoop.yield();
+                if (services.stopSignals.received() != StopSignal::None)
+                    throw OperationFailed(QStringLiteral("stopped"));
+            }});
     const BatchCodes codes = BatchCodes::read(options.inputs, services.files, console, problem,
                                               sheets ? &*sheets : nullptr, services.barcodes);
     // Stopped while standard input was still open: nothing is looked up, nothing written.
@@ -215,7 +221,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         }
     }
     const StopSignal stop = services.stopSignals.received();
-    progress.finish(stop, written);
+    progress.finish(stop, written, output->cutCells());
     if (stop != StopSignal::None)
         return StoppedStatus(stop);
     return written && progress.tally().failed == 0 ? kBatchAnswered : kBatchFailed;

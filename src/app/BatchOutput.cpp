@@ -1,5 +1,6 @@
 #include "app/BatchOutput.h"
 
+#include "common/CellText.h"
 #include "common/OperationFailed.h"
 #include "platform/BatchConsole.h"
 #include "platform/Clock.h"
@@ -80,13 +81,34 @@ private:
     std::unique_ptr<OutputFile> m_file;
 };
 
+// The texts as a workbook takes them: an .xlsx holds no cell over Excel's limit, and the
+// library would refuse the whole workbook for one; such a cell is cut, and counted.
+struct CellTexts
+{
+    explicit CellTexts(bool cutToLimit)
+        : cutToLimit(cutToLimit)
+    {}
+    QString text(const QString& text)
+    {
+        if (!cutToLimit || text.size() <= kMostCellCharacters)
+            return text;
+        ++cut;
+        return WithinCellLimit(text);
+    }
+
+    bool cutToLimit;
+    qsizetype cut = 0;
+};
+
 // The column names in the first row, each outcome in the row after the one before.
 class WorkbookRows final : public BatchOutput
 {
 public:
-    WorkbookRows(OutcomeColumnPlaces columns, std::unique_ptr<WorkbookFile> workbook)
+    WorkbookRows(OutcomeColumnPlaces columns, std::unique_ptr<WorkbookFile> workbook,
+                 bool cutToLimit)
         : m_columns(std::move(columns))
         , m_workbook(std::move(workbook))
+        , m_cells(cutToLimit)
     {
         addRow(PickCells(OutcomeColumns(), m_columns));
     }
@@ -96,21 +118,24 @@ public:
         addRow(PickCells(OutcomeCells(outcome), m_columns));
     }
     void finish() override { m_workbook->commit(); }
+    qsizetype cutCells() const override { return m_cells.cut; }
 
 private:
     void addRow(const QStringList& cells)
     {
         ++m_row;
         for (qsizetype c = 0; c < cells.size(); ++c)
-            m_workbook->setCellText(m_row, int(c) + 1, cells[c]);
+            m_workbook->setCellText(m_row, int(c) + 1, m_cells.text(cells[c]));
     }
 
     OutcomeColumnPlaces m_columns;
     std::unique_ptr<WorkbookFile> m_workbook;
+    CellTexts m_cells;
     int m_row = 0;
 };
 
-// The enriched rows as lines of CSV or TSV, each cell by its text.
+// The enriched rows as lines of CSV or TSV, each cell by its text: the sheet's own as they were,
+// the answers made safe from being taken for formulas.
 class EnrichedTextRows final : public BatchOutput
 {
 public:
@@ -139,8 +164,8 @@ private:
     {
         QStringList cells;
         cells.reserve(qsizetype(row.size()));
-        for (const SheetCell& cell : row)
-            cells.append(cell.text);
+        for (std::size_t c = 0; c < row.size(); ++c)
+            cells.append(c < m_rows.sheetWidth() ? row[c].text : SpreadsheetSafe(row[c].text));
         m_write(DelimitedLine(cells, m_separator));
     }
 
@@ -156,9 +181,11 @@ class EnrichedWorkbookRows final : public BatchOutput
 {
 public:
     EnrichedWorkbookRows(const Sheet& sheet, const CodeColumnChoice& choice,
-                         const OutcomeColumnPlaces& columns, std::unique_ptr<WorkbookFile> workbook)
+                         const OutcomeColumnPlaces& columns, std::unique_ptr<WorkbookFile> workbook,
+                         bool cutToLimit)
         : m_rows(sheet, choice, columns)
         , m_workbook(std::move(workbook))
+        , m_cells(cutToLimit)
     {}
 
     void add(const CodeOutcome& outcome) override
@@ -171,6 +198,7 @@ public:
         m_rows.rest([this](const EnrichedSheet::Row& row) { addRow(row); });
         m_workbook->commit();
     }
+    qsizetype cutCells() const override { return m_cells.cut; }
 
 private:
     void addRow(const EnrichedSheet::Row& row)
@@ -183,7 +211,7 @@ private:
             case SheetCell::Kind::Empty:
                 break;
             case SheetCell::Kind::Text:
-                m_workbook->setCellText(m_row, column, cell.text);
+                m_workbook->setCellText(m_row, column, m_cells.text(cell.text));
                 break;
             case SheetCell::Kind::Number:
                 m_workbook->setCellNumber(m_row, column, cell.number, cell.format);
@@ -200,6 +228,7 @@ private:
 
     EnrichedSheet m_rows;
     std::unique_ptr<WorkbookFile> m_workbook;
+    CellTexts m_cells;
     int m_row = 0;
 };
 std::optional<WorkbookFormat> WorkbookFormatOf(OutcomeFormat format)
@@ -247,11 +276,17 @@ std::unique_ptr<BatchOutput> BatchOutput::open(const BatchOptions& options, Outc
     OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
     if (WritesToStandardOutput(options))
         return std::make_unique<StandardOutputRows>(format, std::move(columns), console, clock);
+    return openFile(options.output, format, std::move(columns), files);
+}
+
+std::unique_ptr<BatchOutput> BatchOutput::openFile(const QString& path, OutcomeFormat format,
+                                                   OutcomeColumnPlaces columns, OutputFiles& files)
+{
     if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
         return std::make_unique<WorkbookRows>(std::move(columns),
-                                              files.createWorkbook(options.output, *workbook));
-    return std::make_unique<TextFileRows>(format, std::move(columns),
-                                          files.createText(options.output));
+                                              files.createWorkbook(path, *workbook),
+                                              *workbook == WorkbookFormat::Xlsx);
+    return std::make_unique<TextFileRows>(format, std::move(columns), files.createText(path));
 }
 
 std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& options,
@@ -265,7 +300,8 @@ std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& optio
     const OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
     if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
         return std::make_unique<EnrichedWorkbookRows>(
-            sheet, choice, columns, files.createWorkbook(options.output, *workbook));
+            sheet, choice, columns, files.createWorkbook(options.output, *workbook),
+            *workbook == WorkbookFormat::Xlsx);
     const char separator = format == OutcomeFormat::Tsv ? '\t' : ',';
     if (WritesToStandardOutput(options) && console)
         return std::make_unique<EnrichedTextRows>(

@@ -40,12 +40,20 @@ public:
     // Closes the rows (a JSON array gets its bracket) and puts the file in place. Throws
     // OperationFailed, and the file then stays as it was.
     virtual void finish() = 0;
+    // The cells cut to Excel's limit of characters so far (an .xlsx only).
+    virtual qsizetype cutCells() const { return 0; }
 
     // Opens the output --output names, or standard output. Throws OperationFailed when the file
     // cannot be created.
     static std::unique_ptr<BatchOutput> open(const BatchOptions& options, OutcomeFormat format,
                                              OutputFiles& files, BatchConsole& console,
                                              const Clock& clock);
+
+    // The rows, of the columns at those places, to the file at `path` in the format, as batch
+    // mode writes them (the window's Save Results As too). Throws OperationFailed when the file
+    // cannot be created.
+    static std::unique_ptr<BatchOutput> openFile(const QString& path, OutcomeFormat format,
+                                                 OutcomeColumnPlaces columns, OutputFiles& files);
 
     // The sheet given back with the answers beside its rows (--keep-columns), as CSV, TSV or a
     // workbook that keeps each cell's kind. The outcomes come in the order of the sheet's codes.

@@ -1,5 +1,7 @@
 #include "app/BatchProgress.h"
 
+#include "common/CellText.h"
+#include "common/NumberText.h"
 #include "lookup/LookupChain.h"
 #include "platform/BatchConsole.h"
 #include "platform/Clock.h"
@@ -147,7 +149,7 @@ void BatchProgress::note(const QString& message)
         m_console.writeStandardError(currentText());
 }
 
-void BatchProgress::finish(StopSignal stoppedBy, bool resultsWritten)
+void BatchProgress::finish(StopSignal stoppedBy, bool resultsWritten, qsizetype cutCells)
 {
     if (m_quiet)
         return;
@@ -157,7 +159,12 @@ void BatchProgress::finish(StopSignal stoppedBy, bool resultsWritten)
         m_console.writeStandardError(QStringLiteral("\n"));
     m_lineOpen = false;
     const qint64 seconds = (m_clock.steadyMs() - m_startedMs) / 1000;
-    const QString counts = BatchProgressText(m_tally, std::nullopt, std::nullopt);
+    QString counts = BatchProgressText(m_tally, std::nullopt, std::nullopt);
+    if (cutCells > 0)
+        counts += QStringLiteral("; %1 %2 cut to Excel's limit of %3 characters")
+                      .arg(Number(cutCells),
+                           cutCells == 1 ? QStringLiteral("cell") : QStringLiteral("cells"),
+                           GroupedNumber(kMostCellCharacters));
     if (stoppedBy == StopSignal::None) {
         m_console.writeStandardError((resultsWritten
                                           ? QStringLiteral("Done in ")

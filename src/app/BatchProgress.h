@@ -70,8 +70,8 @@ public:
     // A message on a line of its own, which the progress line does not overwrite.
     void note(const QString& message);
     // The summary: every code done, or where the run stopped and why; never "Done" when the
-    // results could not be written.
-    void finish(StopSignal stoppedBy, bool resultsWritten);
+    // results could not be written. It counts the cells cut to Excel's limit, when there were.
+    void finish(StopSignal stoppedBy, bool resultsWritten, qsizetype cutCells = 0);
 
     const BatchTally& tally() const { return m_tally; }
 

@@ -63,6 +63,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_results(platform)
     , m_sortBy(platform)
     , m_spreadsheet(platform)
+    , m_resultsFile(platform, m_runOutcomes)
     , m_details(platform)
     , m_database(
           platform, m_config,
@@ -76,7 +77,10 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
         [this](ListControl& list, const QString& path, MessageBox& tell) {
             return m_sheetCodes.load(list, path, &tell);
         });
-    m_chain.onOutcome = [this](const CodeOutcome& outcome) { m_details.remember(outcome); };
+    m_chain.onOutcome = [this](const CodeOutcome& outcome) {
+        m_details.remember(outcome);
+        m_runOutcomes.add(outcome);
+    };
     m_codeFiles.loadGroupedFilesWith(
         {.takes =
              [this](const QString& path) {
@@ -238,10 +242,10 @@ void Form1::ChooseLookupSources()
     ProductIndex& index = m_platform.productIndex;
     const SourceChoice choice =
         ChooseSources(m_config, saved(kSourcesValueName), index.info().exists);
-    m_chain.setSources(MakeSources(choice.names, m_config,
-                                   ChooseServiceUrl(m_config, saved(kServiceUrlValueName)), &index,
-                                   LocaleLanguage()),
-                       choice.defaultOrder);
+    m_serviceUrl = ChooseServiceUrl(m_config, saved(kServiceUrlValueName));
+    m_chain.setSources(
+        MakeSources(choice.names, m_config, m_serviceUrl, &index, ContentLanguage(m_config)),
+        choice.defaultOrder);
     m_chain.onStoreProblem = [this](const QString& problem) {
         m_platform.messageBox.show(problem, MessageIcon::Warning);
     };
@@ -274,6 +278,8 @@ void Form1::PushButton17_Click()
 {
     dispatch(u"PushButton17_Click", [&] {
         ChooseLookupSources();
+        if (!m_lookup.isBusy())
+            m_runOutcomes.beginRun();
         RunLookup([&] { m_lookup.PushButton17_Click(); });
     });
 }
@@ -287,6 +293,8 @@ void Form1::RetryFailedRows()
 {
     dispatch(u"RetryFailedRows", [&] {
         ChooseLookupSources();
+        if (!m_lookup.isBusy())
+            m_runOutcomes.beginRetry();
         RunLookup([&] { m_lookup.RetryFailedRows(); });
     });
 }
@@ -295,8 +303,15 @@ void Form1::EnrichSpreadsheet()
 {
     dispatch(u"EnrichSpreadsheet", [&] {
         ChooseLookupSources();
+        if (!m_lookup.isBusy())
+            m_runOutcomes.beginRun();
         RunLookup([&] { m_enrichment.EnrichSpreadsheet(); });
     });
+}
+
+void Form1::SaveResultsAs()
+{
+    dispatch(u"SaveResultsAs", [&] { m_resultsFile.SaveResultsAs(); });
 }
 
 void Form1::EditSources()
@@ -356,8 +371,16 @@ void Form1::DetailsWindow_KeyDown(int keyCode)
 void Form1::DetailsWindow_LinkClick()
 {
     dispatch(u"DetailsWindow_LinkClick", [&] {
-        if (!m_details.pageUrl().isEmpty())
-            OpenLink(m_details.pageUrl());
+        const QString url = m_details.pageUrl();
+        if (url.isEmpty())
+            return;
+        // The address came in a database's answer: the browser would go wherever it says.
+        if (const QString refused = m_details.pageRefusal(); !refused.isEmpty()) {
+            m_platform.messageBox.show(url + QStringLiteral(" was not opened: ") + refused + u'.',
+                                       MessageIcon::Warning);
+            return;
+        }
+        OpenLink(url);
     });
 }
 
@@ -373,8 +396,10 @@ void Form1::ShowAbout()
         AboutFacts facts;
         facts.version = QStringLiteral(QUILLFEN_VERSION);
         for (const auto& source : m_chain.sources())
-            facts.sourcesInUse.append(source->displayName());
+            facts.sourcesInUse.append(
+                {source->displayName(), SourceAddresses(source->name(), m_config, m_serviceUrl)});
         facts.index = m_platform.productIndex.info();
+        facts.indexDownloadUrl = m_config.indexUrl;
         facts.answersLocation = m_platform.answers.location();
         facts.answersCount = m_platform.answers.count();
         facts.answersRemembered = !m_config.noCache;

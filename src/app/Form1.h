@@ -3,6 +3,7 @@
 #include "app/AppConfig.h"
 #include "app/ProductDatabaseMenu.h"
 #include "app/ProductDetailsView.h"
+#include "app/ResultsFileSave.h"
 #include "app/SavedCodeList.h"
 #include "app/SheetEnrichment.h"
 #include "barcodes/BarcodeCodeLoader.h"
@@ -12,6 +13,7 @@
 #include "lookup/LookupRun.h"
 #include "platform/Platform.h"
 #include "results/ResultsTableActions.h"
+#include "results/RunOutcomes.h"
 #include "results/SortBy.h"
 #include "results/SpreadsheetExport.h"
 #include "sheets/SheetCodeLoader.h"
@@ -69,6 +71,8 @@ public:
     void RetryFailedRows();    // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
     // "Lookup -> Enrich a Spreadsheet..." -> app/SheetEnrichment
     void EnrichSpreadsheet();
+    // "Lookup -> Save Results As..." -> app/ResultsFileSave
+    void SaveResultsAs();
     void ShowAbout(); // "Help -> About Quillfen" -> app/AboutText
     // "Lookup -> Product Details...", Enter on a results row -> app/ProductDetailsView
     void ShowProductDetails();
@@ -129,11 +133,16 @@ private:
     LookupChain m_chain;
     bool m_sourcesChosen = false;
     bool m_quitting = false;
+    // The page service's address the chosen sources ask.
+    QString m_serviceUrl;
     LookupRun m_lookup;
+    // What each row of the last run holds beyond its text, for Save Results As.
+    RunOutcomes m_runOutcomes;
     SheetEnrichment m_enrichment;
     ResultsTableActions m_results;
     SortBy m_sortBy;
     SpreadsheetExport m_spreadsheet;
+    ResultsFileSave m_resultsFile;
     ProductDetailsView m_details;
     // Last, so that an import or download still under way ends before anything it uses.
     ProductDatabaseMenu m_database;

@@ -34,6 +34,23 @@ QString ChooseServiceUrl(const AppConfig& config, const QString& savedServiceUrl
     return config.serviceUrl;
 }
 
+QList<AddressInUse> SourceAddresses(const QString& name, const AppConfig& config,
+                                    const QString& serviceUrl)
+{
+    if (name == SourceName::Page)
+        return {{{}, serviceUrl}};
+    if (name == SourceName::OpenFoodFacts)
+        return {{{}, config.openFoodFactsUrl}};
+    if (name == SourceName::OpenLibrary)
+        return {{{}, config.openLibraryUrl}, {QStringLiteral("covers"), config.coversUrl}};
+    if (name == SourceName::UpcItemDb)
+        return {{{}, config.upcItemDbUrl}};
+    if (name == SourceName::Index)
+        return {{QStringLiteral("pictures"), config.imagesUrl},
+                {QStringLiteral("product pages"), config.openFoodFactsUrl}};
+    return {};
+}
+
 QByteArray OpenDatabaseAgent(const QString& contact)
 {
     return QByteArrayLiteral("Quillfen/" QUILLFEN_VERSION " (") + contact.toLatin1() + ')';
@@ -52,6 +69,14 @@ QString LocaleLanguage()
 {
     const QString language = QLocale::system().name().section(u'_', 0, 0).toLower();
     return language == u"c" || language == u"en" ? QString() : language;
+}
+
+QString ContentLanguage(const AppConfig& config)
+{
+    if (config.language.isEmpty())
+        return LocaleLanguage();
+    const QString language = config.language.section(u'_', 0, 0).section(u'-', 0, 0).toLower();
+    return language == u"en" ? QString() : language;
 }
 
 std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,

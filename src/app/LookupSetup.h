@@ -35,6 +35,20 @@ SourceChoice ChooseSources(const AppConfig& config, const QString& savedSources,
 // Sources dialog, else the placeholder that never answers.
 QString ChooseServiceUrl(const AppConfig& config, const QString& savedServiceUrl);
 
+// One address a source asks, as the About box names it: what it is for ("covers"; empty for the
+// source's own answers) and the address in effect, overrides and all.
+struct AddressInUse
+{
+    QString purpose;
+    QString url;
+
+    bool operator==(const AddressInUse&) const = default;
+};
+
+// The addresses the source of that name asks, as MakeSources builds it.
+QList<AddressInUse> SourceAddresses(const QString& name, const AppConfig& config,
+                                    const QString& serviceUrl);
+
 // "Quillfen/<version> (<contact>)": who is asking, as the open databases want to be told.
 QByteArray OpenDatabaseAgent(const QString& contact);
 
@@ -45,6 +59,9 @@ ChainOptions LookupChainOptions(const AppConfig& config);
 // The language of the user's locale for local product names ("fr"), or empty for English and
 // for the C locale.
 QString LocaleLanguage();
+// The language product names are asked in: --language or QUILLFEN_LANGUAGE, else the desktop's;
+// empty for English.
+QString ContentLanguage(const AppConfig& config);
 
 // The sources, built from their names with their addresses and paces. The index source needs
 // the index; without one it is left out.

@@ -1,6 +1,7 @@
 #include "app/ProductDetailsView.h"
 
 #include "common/OperationFailed.h"
+#include "common/PublicAddress.h"
 #include "gs1/CodeFacts.h"
 #include "lookup/ProductCode.h"
 #include "platform/Clock.h"
@@ -24,6 +25,16 @@ QString LicenceOf(const QString& database)
     if (database == u"UPCitemdb")
         return kLicenceUpcItemDb.toString();
     return {};
+}
+
+// The answer names the page, and the browser would open whatever it names: a file of the user's,
+// another program's scheme. Only a web page gets a link.
+QString WebPageOrNothing(const QString& url)
+{
+    const QUrl address(url, QUrl::StrictMode);
+    const bool web = address.isValid() && !address.host().isEmpty() &&
+                     (address.scheme() == u"http" || address.scheme() == u"https");
+    return web ? url : QString();
 }
 
 void AddFact(ProductSheet& sheet, const char* label, const QString& value)
@@ -63,7 +74,7 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
         AddFact(sheet, "Countries", details.countries);
         AddFact(sheet, "Publishers", details.publishers);
         AddFact(sheet, "Published", details.published);
-        sheet.pageUrl = details.pageUrl;
+        sheet.pageUrl = WebPageOrNothing(details.pageUrl);
         if (pictureUrl)
             *pictureUrl = details.imageUrl.isEmpty() ? details.thumbnailUrl : details.imageUrl;
     }
@@ -112,12 +123,21 @@ void ProductDetailsView::showRow(int row)
     m_row = row;
     const int generation = ++m_generation;
     QString picture;
-    m_sheet = sheetFor(m_platform.listView2.text(row), &picture);
+    const QString rowText = m_platform.listView2.text(row);
+    m_sheet = sheetFor(rowText, &picture);
+    const auto known = m_outcomes.constFind(rowText);
+    m_sheetHosts = known != m_outcomes.constEnd() ? known->sourceHosts : QStringList();
     m_platform.detailsWindow.show(m_sheet);
-    fetchPicture(picture, generation);
+    fetchPicture(picture, m_sheetHosts, generation);
 }
 
-void ProductDetailsView::fetchPicture(const QString& url, int generation)
+QString ProductDetailsView::pageRefusal() const
+{
+    return AnswerAddressRefusal(QUrl(m_sheet.pageUrl), m_sheetHosts);
+}
+
+void ProductDetailsView::fetchPicture(const QString& url, const QStringList& ownHosts,
+                                      int generation)
 {
     DetailsWindow& window = m_platform.detailsWindow;
     if (url.isEmpty()) {
@@ -129,9 +149,11 @@ void ProductDetailsView::fetchPicture(const QString& url, int generation)
         return;
     }
     const QUrl address(url);
-    // Refused at once (not a web address, or past this machine when only it may be reached):
-    // nothing to wait for, and no turn of the host taken.
-    if (!address.isValid() || !m_platform.pictureLoader.refusal(address).isEmpty()) {
+    // Refused at once (not a web address, a written-out address that is not public, or past
+    // this machine when only it may be reached): nothing to wait for, and no turn of the host
+    // taken. A name is judged by the loader once it is looked up.
+    if (!AnswerAddressRefusal(address, ownHosts).isEmpty() ||
+        !m_platform.pictureLoader.refusal(address).isEmpty()) {
         window.showNoPicture();
         return;
     }
@@ -147,7 +169,7 @@ void ProductDetailsView::fetchPicture(const QString& url, int generation)
     }
     std::unique_ptr<PendingPage> page;
     try {
-        page = m_platform.pictureLoader.start(PageRequest{address, {}, 5});
+        page = m_platform.pictureLoader.start(PageRequest{address, {}, 5, true, ownHosts});
     } catch (const OperationFailed&) {
         window.showNoPicture();
         return;

@@ -42,6 +42,10 @@ public:
     void DetailsWindow_Unload();
     // The product's page of the row shown; empty when it has none.
     QString pageUrl() const { return m_sheet.pageUrl; }
+    // Why that page is not to be opened, or empty when it may be: it came in an answer, so it
+    // must be a web address, and not a written-out address of this machine or the user's
+    // network unless the answering source was set up on that host.
+    QString pageRefusal() const;
 
     // What the window shows for a row of that text: the product when it was found, and always
     // what the code says by itself. The picture's address goes to `pictureUrl`.
@@ -49,12 +53,13 @@ public:
 
 private:
     void showRow(int row);
-    void fetchPicture(const QString& url, int generation);
+    void fetchPicture(const QString& url, const QStringList& ownHosts, int generation);
 
     Platform m_platform;
     QHash<QString, CodeOutcome> m_outcomes;
     RequestPacer m_pacer;
     ProductSheet m_sheet;
+    QStringList m_sheetHosts; // the hosts of the source that gave the row shown
     int m_row = 0;
     // Goes up with every row shown and with every closing: a fetch started for an older one is
     // dropped.

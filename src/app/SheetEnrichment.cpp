@@ -1,6 +1,9 @@
 #include "app/SheetEnrichment.h"
 
 #include "app/BatchOutput.h"
+#include "app/SaveUntilSaved.h"
+#include "common/CellText.h"
+#include "common/NumberText.h"
 #include "common/OperationFailed.h"
 #include "lookup/LookupChain.h"
 #include "lookup/LookupRun.h"
@@ -43,6 +46,15 @@ QString SuggestedName(const QString& source)
 }
 } // namespace
 
+QString EnrichCutCellsMessage(qsizetype cut)
+{
+    return QStringLiteral("The enriched spreadsheet was saved. %1 longer than Excel's limit of "
+                          "%2 characters %3 cut, ending in \u2026.")
+        .arg(cut == 1 ? QStringLiteral("One cell") : GroupedNumber(cut) + QStringLiteral(" cells"),
+             GroupedNumber(kMostCellCharacters),
+             cut == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+}
+
 void SheetEnrichment::EnrichSpreadsheet()
 {
     if (m_run.isBusy())
@@ -72,24 +84,19 @@ void SheetEnrichment::EnrichSpreadsheet()
     dialog.setFileName(SuggestedName(source));
     dialog.setDialogTitle(kEnrichSaveTitle.toString());
     dialog.setFilter(SaveFilter(*format));
-    dialog.showSave();
-    const QString target = dialog.fileName();
-    if (target.isEmpty())
-        return;
-    if (m_platform.files.sameFile(source, target)) {
-        m_platform.messageBox.show(kEnrichSameFileMessage.toString());
-        return;
-    }
-    const OutcomeFormat written = OutcomeFormatOfFile(target).value_or(OutcomeFormat::Xlsx);
-    BatchOptions options;
-    options.output = target;
-    try {
+    // A name that cannot be written to is offered again: the lookup is not run again.
+    SaveUntilSaved(dialog, m_platform.messageBox, {}, [&](const QString& target) {
+        if (m_platform.files.sameFile(source, target))
+            throw OperationFailed(kEnrichSameFileReason.toString());
+        const OutcomeFormat written = OutcomeFormatOfFile(target).value_or(OutcomeFormat::Xlsx);
+        BatchOptions options;
+        options.output = target;
         const std::unique_ptr<BatchOutput> output = BatchOutput::openEnriched(
             options, written, read->sheet, read->choice, m_platform.outputFiles, nullptr);
         for (const CodeOutcome& outcome : outcomes)
             output->add(outcome);
         output->finish();
-    } catch (const OperationFailed& failure) {
-        m_platform.messageBox.show(failure.description() + QStringLiteral(". Nothing was saved."));
-    }
+        if (const qsizetype cut = output->cutCells(); cut > 0)
+            m_platform.messageBox.show(EnrichCutCellsMessage(cut));
+    });
 }

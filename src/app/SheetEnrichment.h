@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QString>
 #include <QStringView>
 
 class LookupRun;
@@ -10,12 +11,16 @@ inline constexpr QStringView kEnrichOpenTitle = u"Enrich a Spreadsheet";
 inline constexpr QStringView kEnrichSaveTitle = u"Save the Enriched Spreadsheet";
 inline constexpr QStringView kEnrichOpenFilter =
     u"Spreadsheets (*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|";
-inline constexpr QStringView kEnrichSameFileMessage =
-    u"The enriched copy cannot replace the spreadsheet it comes from. Nothing was saved.";
+inline constexpr QStringView kEnrichSameFileReason =
+    u"The enriched copy cannot replace the spreadsheet it comes from";
+
+// Said after saving when cells of an .xlsx were cut to Excel's limit (kMostCellCharacters).
+QString EnrichCutCellsMessage(qsizetype cut);
 
 // "Lookup -> Enrich a Spreadsheet...": one spreadsheet is picked, its code column chosen, its
 // codes looked up as in any run, and the sheet saved under a new name with the answers beside
-// every row, in the source's format by default. The source file is never written.
+// every row, in the source's format by default. The source file is never written; a copy that
+// cannot be saved is offered another name, without looking the codes up again.
 class SheetEnrichment final
 {
 public:

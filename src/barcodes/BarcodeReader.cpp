@@ -218,6 +218,12 @@ void BarcodeReader::readPdf(BarcodeFileResult& result, const std::atomic<bool>& 
     PdfDocument& pdf = m_services.pdf;
     const int pages = pdf.open(result.path);
     const ClosePdf closing{pdf};
+    // Every PDF a program writes has a page; one without could only come out "no barcodes
+    // found", which it is not.
+    if (pages <= 0) {
+        result.problem = QStringLiteral("the PDF is damaged (it has no pages)");
+        return;
+    }
     if (pages > kMaxPdfPages) {
         result.problem = QStringLiteral("more than 500 pages (%1)").arg(GroupedNumber(pages));
         return;

@@ -43,9 +43,8 @@ QString JoinSelectedFile(const QString& folder, const QString& name, QChar separ
 std::optional<QString> CodeFileText(const QByteArray& bytes);
 
 // The rows of a code file's text: carriage return, carriage return and line feed, and a lone
-// line feed each end a row. A break at the very end adds no empty row when it is a carriage
-// return (with or without its line feed), but does when it is a lone line feed. Nothing is
-// trimmed.
+// line feed each end a row. A break at the very end adds no empty row, whichever it is. Nothing
+// is trimmed.
 QStringList CodeFileRows(QStringView text);
 
 QString NotATextFileMessage(const QString& path);

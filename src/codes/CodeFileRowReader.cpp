@@ -10,16 +10,16 @@ std::optional<QStringView> CodeFileRowReader::next()
         if (c != u'\r' && c != u'\n')
             continue;
         const QStringView row = m_text.sliced(m_start, i - m_start);
-        m_afterLineFeed = c == u'\n';
         if (c == u'\r' && i + 1 < size && m_text[i + 1] == u'\n')
             ++i;
         m_start = i + 1;
         return row;
     }
     m_done = true;
-    // The text after the last break is a row when it holds something, or when that break was a
-    // lone line feed; after a carriage return the text simply ends.
-    if (m_start < size || m_afterLineFeed)
+    // The text after the last break is a row only when it holds something: a break at the very
+    // end, whichever kind, closes the last line rather than opening an empty one, as every Unix
+    // text file ends with a line feed.
+    if (m_start < size)
         return m_text.sliced(m_start);
     return std::nullopt;
 }

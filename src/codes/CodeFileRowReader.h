@@ -21,7 +21,5 @@ public:
 private:
     QStringView m_text;
     qsizetype m_start = 0;
-    // A lone line feed ended the last row: the text after it is a row even when it is empty.
-    bool m_afterLineFeed = false;
     bool m_done = false;
 };

@@ -11,9 +11,24 @@
 
 QStringList SplitTypedCodes(const QString& answer)
 {
-    QStringList pieces = answer.split(u',', Qt::KeepEmptyParts);
-    for (QString& piece : pieces)
-        piece = TrimSpaces(piece);
+    // A column copied from a spreadsheet arrives with a line break after its last cell, as a
+    // code file's last line does, and that break closes the last piece rather than opening one.
+    QStringView text = answer;
+    if (text.endsWith(u"\r\n"))
+        text.chop(2);
+    else if (text.endsWith(u'\n') || text.endsWith(u'\r'))
+        text.chop(1);
+    QStringList pieces;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !IsTypedCodeSeparator(text[i]))
+            continue;
+        pieces.append(TrimSpaces(text.sliced(start, i - start)));
+        // A carriage return and its line feed end one piece together.
+        if (i + 1 < text.size() && text[i] == u'\r' && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
     return pieces;
 }
 

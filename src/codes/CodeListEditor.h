@@ -9,8 +9,16 @@ inline constexpr QStringView kAddCodesPrompt = u"Enter EAN number or numbers (us
 inline constexpr QStringView kSampleCode1 = u"4988112412613";
 inline constexpr QStringView kSampleCode2 = u"0823564706221";
 
-// Splits a typed answer at every comma and trims spaces off each piece. Empty pieces stay: the
-// user typed them, and the list takes any text.
+// What ends one typed code: a comma, and the tab and line breaks between the cells of a pasted
+// spreadsheet row or column.
+constexpr bool IsTypedCodeSeparator(QChar c)
+{
+    return c == u',' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+// Splits a typed answer at every separator (a carriage return with its line feed is one) and
+// trims spaces off each piece; one line break at the very end adds no piece. Empty pieces stay:
+// the user typed them, and the list takes any text.
 QStringList SplitTypedCodes(const QString& answer);
 
 // Filling and trimming the code list by hand.

@@ -47,6 +47,21 @@ CodeFacts FactsOf(std::span<const Gs1PrefixRange> table, QStringView prefixDigit
     return facts;
 }
 
+// The facts of a code in its 13-digit form. GS1 keeps the lowest prefixes apart: seven zeros
+// start the numbers a company issues for its own use, and five zeros (other than seven) pad an
+// EAN-8 to 13 digits, so such a code belongs to whoever issued that EAN-8.
+CodeFacts FactsOfThirteenDigits(QStringView digits13, CodeKind form)
+{
+    if (digits13.startsWith(u"0000000")) {
+        CodeFacts facts;
+        facts.kind = CodeKind::RestrictedCirculation;
+        return facts;
+    }
+    if (digits13.startsWith(u"00000"))
+        return FactsOf(Gs1EightDigitPrefixes(), digits13.sliced(5), form);
+    return FactsOf(Gs1Prefixes(), digits13, form);
+}
+
 QString WithLeadingZero(QStringView digits)
 {
     QString zeroed;
@@ -105,15 +120,15 @@ CodeFacts DescribeCode(QStringView gtin)
         // be read as UPC-E are taken for UPC-E: EAN-8 codes starting with 0 are in-store velocity
         // codes and 1 is GS1 US's, while UPC-E codes are on shelves everywhere in North America.
         if (IsUpcE(gtin))
-            return FactsOf(Gs1Prefixes(), WithLeadingZero(UpcEExpanded(gtin)), CodeKind::UpcE);
+            return FactsOfThirteenDigits(WithLeadingZero(UpcEExpanded(gtin)), CodeKind::UpcE);
         return FactsOf(Gs1EightDigitPrefixes(), gtin, CodeKind::Ean8);
     case 12:
-        return FactsOf(Gs1Prefixes(), WithLeadingZero(gtin), CodeKind::UpcA);
+        return FactsOfThirteenDigits(WithLeadingZero(gtin), CodeKind::UpcA);
     case 13:
-        return FactsOf(Gs1Prefixes(), gtin, CodeKind::Ean13);
+        return FactsOfThirteenDigits(gtin, CodeKind::Ean13);
     case 14:
         // The indicator digit (packaging level) goes; the company prefix follows it.
-        return FactsOf(Gs1Prefixes(), gtin.mid(1), CodeKind::Gtin14);
+        return FactsOfThirteenDigits(gtin.mid(1), CodeKind::Gtin14);
     }
     return {};
 }

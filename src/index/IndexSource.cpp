@@ -21,7 +21,12 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
 {
     if (!m_present)
         return SourceAnswer::failed(m_absence);
-    const std::optional<IndexedProduct> product = m_index.find(checked.gtin);
+    QString gtin = checked.gtin;
+    std::optional<IndexedProduct> product = m_index.find(gtin);
+    if (!product && !checked.paddedGtin.isEmpty()) {
+        gtin = checked.paddedGtin;
+        product = m_index.find(gtin);
+    }
     if (!product)
         return SourceAnswer::notFound();
     ProductAnswer answer = AnswerFromFields(product->fields);
@@ -41,6 +46,11 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
                                    .toString(QUrl::FullyEncoded);
     }
     if (!m_pagesBase.isEmpty())
-        details.pageUrl = OpenFoodFactsPage(m_pagesBase, product->database, checked.gtin);
+        details.pageUrl = OpenFoodFactsPage(m_pagesBase, product->database, gtin);
     return SourceAnswer::found(std::move(answer));
+}
+
+QStringList IndexSource::ownHosts() const
+{
+    return HostsOf({m_imagesBase, m_pagesBase});
 }

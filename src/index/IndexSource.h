@@ -23,6 +23,7 @@ public:
 
     QString name() const override { return QStringLiteral("index"); }
     QString displayName() const override { return QStringLiteral("Product index"); }
+    QStringList ownHosts() const override;
     bool takes(const CheckedCode& checked) const override { return checked.isValid(); }
     SourceRequest request(const QString&, const CheckedCode&) const override { return {}; }
     SourceAnswer read(const SourceResponse&, const QString&) const override

@@ -12,6 +12,7 @@
 #include "platform/PageLoader.h"
 
 #include <QDateTime>
+#include <QSet>
 
 #include <algorithm>
 
@@ -80,6 +81,7 @@ bool LookupChain::pageServiceAlone() const
 
 void LookupChain::startRun()
 {
+    m_busyForEveryone = 0;
     m_thisRun.clear();
     m_ahead.clear();
     for (const auto& source : m_sources)
@@ -159,10 +161,10 @@ qint64 LookupChain::pacedIntervalMs(const QString& typed)
         std::optional<SourceAnswer> known = source->answerLocally(checked);
         if (!known && source->remembered()) {
             const auto asked = m_thisRun.constFind(source->name() + u'\n' + checked.gtin);
-            known = asked != m_thisRun.constEnd()
-                        ? std::optional(*asked)
-                        : remembered(*source, AnswerAddressOf(source->request(typed, checked).url),
-                                     checked.gtin);
+            known =
+                asked != m_thisRun.constEnd()
+                    ? std::optional(*asked)
+                    : remembered(*source, rememberedAddress(*source, typed, checked), checked.gtin);
         }
         if (!known)
             return IntervalMs(source->perMinute());
@@ -197,6 +199,7 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.status = CodeOutcome::Status::Found;
         result.product = last.product;
         result.source = lastSource->displayName();
+        result.sourceHosts = lastSource->ownHosts();
         if (lastSource->name() == kPageServiceName) {
             // The page service's name is shown as its page gives it, empty or not.
             result.rowText = last.product.name;
@@ -239,10 +242,11 @@ std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString
         return *asked;
     // Answers belong to the address they came from: those of a mirror or a stand-in named in
     // QUILLFEN_*_URL are never served as the real database's.
-    const QString address = AnswerAddressOf(source.request(typed, checked).url);
+    const QString address = rememberedAddress(source, typed, checked);
     std::optional<SourceAnswer> answer = remembered(source, address, checked.gtin);
     if (!answer) {
-        answer = askOverNetwork(source, typed, checked);
+        answer = source.batchSize() > 1 ? askInBatch(source, address, checked, ahead)
+                                        : askOverNetwork(source, typed, checked);
         if (!answer)
             return std::nullopt;
         remember(source, address, checked.gtin, *answer);
@@ -254,19 +258,66 @@ std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString
 std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, const QString& typed,
                                                         const CheckedCode& checked)
 {
+    return askWith(source, source.request(typed, checked),
+                   [&](const SourceResponse& response) { return source.read(response, typed); });
+}
+
+std::optional<SourceAnswer> LookupChain::askInBatch(LookupSource& source, const QString& address,
+                                                    const CheckedCode& checked, const Ahead& ahead)
+{
+    // The codes that follow and would be asked of this source as well, up to its batch: those
+    // this run has not answered and none is remembered for. A list of other codes is looked
+    // through only so far, so that a batch never costs more than it saves.
+    QList<CheckedCode> batch{checked};
+    QSet<QString> inBatch{checked.gtin};
+    const int lookAhead = source.batchSize() * 4;
+    for (int k = 1; ahead && k <= lookAhead && batch.size() < source.batchSize(); ++k) {
+        const std::optional<QString> next = ahead(k);
+        if (!next)
+            break;
+        CheckedCode code = CheckCode(*next);
+        if (!source.takes(code) || inBatch.contains(code.gtin) ||
+            m_thisRun.contains(source.name() + u'\n' + code.gtin) ||
+            remembered(source, address, code.gtin))
+            continue;
+        inBatch.insert(code.gtin);
+        batch.append(std::move(code));
+    }
+    QList<SourceAnswer> answers;
+    std::optional<SourceAnswer> answer =
+        askWith(source, source.batchRequest(batch), [&](const SourceResponse& response) {
+            answers = source.readBatch(response, batch);
+            return answers.value(0, SourceAnswer::failed(QStringLiteral("unexpected answer")));
+        });
+    // The others' answers wait for their turn in this run, and are remembered as if asked alone;
+    // after a failure each is asked again when its turn comes.
+    if (answer && answer->kind != SourceAnswer::Kind::Failed && answers.size() == batch.size()) {
+        for (qsizetype i = 1; i < batch.size(); ++i) {
+            if (answers[i].kind == SourceAnswer::Kind::Failed)
+                continue;
+            m_thisRun.insert(source.name() + u'\n' + batch[i].gtin, answers[i]);
+            remember(source, address, batch[i].gtin, answers[i]);
+        }
+    }
+    return answer;
+}
+
+std::optional<SourceAnswer>
+LookupChain::askWith(LookupSource& source, const SourceRequest& request,
+                     const std::function<SourceAnswer(const SourceResponse&)>& read)
+{
     if (const auto paused = m_pausedUntil.constFind(source.name());
         paused != m_pausedUntil.constEnd()) {
         if (m_services.clock.unixSeconds() < *paused)
             return SourceAnswer::failed(kDailyLimitReached.toString());
         m_pausedUntil.remove(source.name());
     }
-    const SourceRequest request = source.request(typed, checked);
     for (int retry = 0;; ++retry) {
         const std::optional<Fetched> fetched = fetch(source, request);
         if (!fetched)
             return std::nullopt;
         const PageResponse& response = fetched->response;
-        SourceAnswer answer = source.read(response, typed);
+        SourceAnswer answer = read(response);
         if (answer.pausedUntil)
             m_pausedUntil.insert(source.name(), *answer.pausedUntil);
         if (!answer.busy)
@@ -275,11 +326,17 @@ std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, co
             ParseRetryAfter(response.header("Retry-After"),
                             QDateTime::fromSecsSinceEpoch(m_services.clock.unixSeconds(), Qt::UTC));
         const double jitter = m_options.jitter ? m_options.jitter() : 0.5;
-        const std::chrono::milliseconds delay = RetryWait(retry + 1, retryAfter, jitter);
+        const std::chrono::milliseconds delay = answer.busyForEveryone && !retryAfter
+                                                    ? BusyForEveryoneWait(retry + 1)
+                                                    : RetryWait(retry + 1, retryAfter, jitter);
         // The host's own deadline holds for every later request to it, from this code or the
-        // next, in this process or another; a wait of our own choosing only for this code.
-        if (retryAfter)
-            hold(fetched->host, delay);
+        // next, in this process or another; so does a wait for a host busy for everyone; a wait
+        // of our own choosing only for this code.
+        if (retryAfter || answer.busyForEveryone)
+            hold(fetched->host, delay, source.perMinute() > 0);
+        if (answer.busyForEveryone && ++m_busyForEveryone == kBusyForEveryoneAdviceAfter &&
+            onStoreProblem)
+            onStoreProblem(kUseTheExportAdvice.toString());
         if (retry == kMaxRetries)
             return answer;
         if (!waitUntil(m_services.clock.steadyMs() + delay.count(), onBusyWait))
@@ -331,8 +388,10 @@ bool LookupChain::takeTurn(const LookupSource& source, const QString& host)
         const qint64 now = m_services.clock.steadyMs();
         qint64 wait = m_pacer.waitBeforeStart(host, now);
         // Another Quillfen may have taken the turn meanwhile; asked only once this process
-        // would go, so that a turn taken there is one this process uses at once.
-        if (wait <= 0 && m_services.pacing) {
+        // would go, so that a turn taken there is one this process uses at once. A source
+        // without a pace (the page service) has no turns to share, and a write to the shared
+        // file before each of its requests cost a fifth of a fast service's time.
+        if (wait <= 0 && m_services.pacing && perMinute > 0) {
             const std::optional<qint64> shared =
                 m_services.pacing->takeTurn(host, m_services.clock.unixMs(), interval);
             reportPacingProblem();
@@ -355,10 +414,11 @@ bool LookupChain::takeTurn(const LookupSource& source, const QString& host)
     }
 }
 
-void LookupChain::hold(const QString& host, std::chrono::milliseconds wait)
+void LookupChain::hold(const QString& host, std::chrono::milliseconds wait, bool shared)
 {
     m_pacer.holdUntil(host, m_services.clock.steadyMs() + wait.count());
-    if (m_services.pacing) {
+    // Only paced hosts read the shared file before a request, so only theirs are written there.
+    if (shared && m_services.pacing) {
         m_services.pacing->holdUntil(host, m_services.clock.unixMs() + wait.count());
         reportPacingProblem();
     }
@@ -432,6 +492,16 @@ bool LookupChain::waitUntil(qint64 steadyMs, const std::function<void(int)>& cou
         }
         m_services.eventLoop.waitForEvents(std::chrono::milliseconds(step));
     }
+}
+
+QString LookupChain::rememberedAddress(const LookupSource& source, const QString& typed,
+                                       const CheckedCode& checked) const
+{
+    // A name asked for in German is no answer for a French user: the language goes with the
+    // address, after a mark no address holds.
+    const QString address = AnswerAddressOf(source.request(typed, checked).url);
+    const QString variant = source.answerVariant();
+    return variant.isEmpty() ? address : address + QStringLiteral(" lang=") + variant;
 }
 
 std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source,

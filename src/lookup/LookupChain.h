@@ -37,6 +37,8 @@ struct CodeOutcome
     // The display name of the source that found the product, or of the one whose failure is
     // reported.
     QString source;
+    // The hosts the source that found the product was set up on (LookupSource::ownHosts).
+    QStringList sourceHosts;
     // The failure's reason, or why the code was not looked up.
     QString detail;
     // What the results row reads.
@@ -111,8 +113,9 @@ public:
     // display name and the seconds left, and once more with 0 when the turn has come. A run can
     // hold up for many seconds between two codes: without it the window would look stuck.
     std::function<void(const QString& source, int secondsLeft)> onTurnWait;
-    // Called with a problem of the remembered answers or the shared pacing the user should hear
-    // of once (a damaged database set aside, one that cannot be written).
+    // Called with what the user should hear of once in a run: a problem of the remembered
+    // answers or the shared pacing (a damaged database set aside, one that cannot be written),
+    // or a database's advice to use its export.
     std::function<void(const QString& message)> onStoreProblem;
     // Every outcome lookUp() gives, as it gives it: what the window keeps of a row beyond its
     // text, for the details window.
@@ -139,6 +142,13 @@ private:
                                     const CheckedCode& checked, const Ahead& ahead);
     std::optional<SourceAnswer> askOverNetwork(LookupSource& source, const QString& typed,
                                                const CheckedCode& checked);
+    // Asks a source that takes many codes a request about this code and the ones that follow.
+    std::optional<SourceAnswer> askInBatch(LookupSource& source, const QString& address,
+                                           const CheckedCode& checked, const Ahead& ahead);
+    // Sends the request in the host's turn and reads the answer, again after a busy one.
+    std::optional<SourceAnswer>
+    askWith(LookupSource& source, const SourceRequest& request,
+            const std::function<SourceAnswer(const SourceResponse&)>& read);
     std::optional<SourceAnswer> askPageService(LookupSource& source, const QString& typed,
                                                const Ahead& ahead);
     // Sends the request and follows its redirections, each in its own turn on its host. Empty when
@@ -148,7 +158,11 @@ private:
     // to stop meanwhile.
     bool takeTurn(const LookupSource& source, const QString& host);
     // Keeps every request to the host back for the wait a busy answer asked for.
-    void hold(const QString& host, std::chrono::milliseconds wait);
+    void hold(const QString& host, std::chrono::milliseconds wait, bool shared);
+    // The address an answer is remembered under: the one it was asked at, and what else it
+    // depends on.
+    QString rememberedAddress(const LookupSource& source, const QString& typed,
+                              const CheckedCode& checked) const;
     std::optional<SourceAnswer> remembered(const LookupSource& source, const QString& address,
                                            const QString& gtin);
     void remember(const LookupSource& source, const QString& address, const QString& gtin,
@@ -176,6 +190,8 @@ private:
     QHash<QString, SourceAnswer> m_thisRun;
     // Sources that asked to be left alone, until when (unix seconds).
     QHash<QString, qint64> m_pausedUntil;
+    // Answers of this run that said a host is busy for everyone.
+    int m_busyForEveryone = 0;
     // Page service requests sent ahead of the code being looked up, in code order.
     std::deque<Asked> m_ahead;
 };

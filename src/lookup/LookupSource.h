@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <optional>
@@ -46,18 +47,24 @@ struct SourceAnswer
     // Failed with 429 or 503: the service is busy, and the same request is worth another try
     // after a wait (the Retry-After header of the response says how long, when it does).
     bool busy = false;
+    // Busy for every client, not only for this one (a global limit): the host is left alone
+    // longer, and by every Quillfen on the machine.
+    bool busyForEveryone = false;
     // The source asks to be left alone until this unix time (seconds), for every code: a daily
     // allowance used up.
     std::optional<qint64> pausedUntil;
 
     static SourceAnswer found(ProductAnswer product)
     {
-        return SourceAnswer{Kind::Found, std::move(product), {}, false, std::nullopt};
+        return SourceAnswer{Kind::Found, std::move(product), {}, false, false, std::nullopt};
     }
-    static SourceAnswer notFound() { return SourceAnswer{Kind::NotFound, {}, {}, false, {}}; }
+    static SourceAnswer notFound()
+    {
+        return SourceAnswer{Kind::NotFound, {}, {}, false, false, {}};
+    }
     static SourceAnswer failed(QString reason, bool busy = false)
     {
-        return SourceAnswer{Kind::Failed, {}, std::move(reason), busy, std::nullopt};
+        return SourceAnswer{Kind::Failed, {}, std::move(reason), busy, false, std::nullopt};
     }
 };
 
@@ -72,6 +79,11 @@ public:
     virtual QString name() const = 0;
     // The name users see in rows and boxes ("Open Food Facts").
     virtual QString displayName() const = 0;
+    // The hosts of the addresses the source was set up with (built in, or the user's own server
+    // named in the settings or the environment). What its answers point to there, a product's
+    // picture or page, is the source's own and is fetched wherever the host is; anywhere else it
+    // must be a public host.
+    virtual QStringList ownHosts() const { return {}; }
 
     // Whether the source is asked about this code at all (Open Library takes ISBNs only). The
     // page service takes every code, checked or not.
@@ -90,6 +102,20 @@ public:
         return std::nullopt;
     }
 
+    // A source that answers many codes in one request (Open Library's /api/books) takes up to
+    // this many at once, and the chain asks about the codes that follow together with the one
+    // whose turn it is. 1: one code a request, through request() and read().
+    virtual int batchSize() const { return 1; }
+    // The request for several codes at once, each one the source takes; the first is the code
+    // whose turn it is.
+    virtual SourceRequest batchRequest(const QList<CheckedCode>& /*codes*/) const { return {}; }
+    // What the answer says of each code of the batch, in its order.
+    virtual QList<SourceAnswer> readBatch(const SourceResponse& /*response*/,
+                                          const QList<CheckedCode>& /*codes*/) const
+    {
+        return {};
+    }
+
     // Called as a run starts, before the first code.
     virtual void prepareRun() {}
 
@@ -97,4 +123,7 @@ public:
     virtual int perMinute() const = 0;
     // Whether its answers are remembered between runs.
     virtual bool remembered() const = 0;
+    // What its answers depend on besides the address asked, such as the language names are
+    // asked in ("de"): answers are remembered apart for each. Empty: nothing.
+    virtual QString answerVariant() const { return {}; }
 };

@@ -3,6 +3,7 @@
 #include "lookup/ProductName.h"
 #include "lookup/SourceSupport.h"
 
+#include <QJsonArray>
 #include <QJsonValue>
 
 namespace {
@@ -21,13 +22,36 @@ QString LanguageCode(const QString& language)
     return code;
 }
 
+QString ResultId(const QJsonObject& answer)
+{
+    return answer.value(QLatin1String("result")).toObject().value(QLatin1String("id")).toString();
+}
+
 bool SaysNotFound(const QJsonObject& answer)
 {
+    // The older shape said so with a status of 0; the current one names its result.
     const QJsonValue status = answer.value(QLatin1String("status"));
     if (status.isDouble() && status.toDouble() == 0)
         return true;
-    return answer.value(QLatin1String("result")).toObject().value(QLatin1String("id")).toString() ==
-           QLatin1String("product_not_found");
+    return ResultId(answer) == QLatin1String("product_not_found");
+}
+
+// Whether the answer says it holds the product: "success", "success_with_warnings" or
+// "success_with_errors" in the current shape (an error there concerns a field, not the product),
+// 1 in the older one.
+bool SaysFound(const QJsonObject& answer)
+{
+    const QJsonValue status = answer.value(QLatin1String("status"));
+    if (status.isDouble())
+        return status.toDouble() == 1;
+    return status.toString().startsWith(QLatin1String("success"));
+}
+
+// The first error's own id ("invalid_code"), for a failure the answer explains.
+QString FirstErrorId(const QJsonObject& answer)
+{
+    const QJsonObject error = answer.value(QLatin1String("errors")).toArray().at(0).toObject();
+    return error.value(QLatin1String("message")).toObject().value(QLatin1String("id")).toString();
 }
 
 // The product's own product_type, when the answer carries it, names the sibling database that
@@ -57,26 +81,34 @@ SourceRequest OpenFoodFactsSource::request(const QString& /*typed*/,
 {
     if (!checked.isValid())
         return {};
+    // Only the fields read below: a whole product is tens of kilobytes, these a few hundred bytes.
     QString fields = QStringLiteral("code,product_name");
     if (!m_language.isEmpty())
         fields += QStringLiteral(",product_name_") + m_language;
     fields += QStringLiteral(",product_name_en,generic_name,brands,quantity,categories,countries,"
                              "image_front_small_url,image_front_url,image_url");
-    // Without product_type=all a code of a sibling database reads as not found.
+    // Without product_type=all a code of a sibling database reads as not found. lc and tags_lc
+    // ask for what the service translates itself (its messages and taxonomy names) in the
+    // user's language.
+    QString query = QStringLiteral("fields=") + fields + QStringLiteral("&product_type=all");
+    if (!m_language.isEmpty())
+        query += QStringLiteral("&lc=") + m_language + QStringLiteral("&tags_lc=") + m_language;
     return SourceRequest{
-        SourceAddress(m_base, QStringLiteral("/api/v2/product/") + checked.gtin,
-                      QStringLiteral("fields=") + fields + QStringLiteral("&product_type=all")),
-        3};
+        SourceAddress(m_base, QStringLiteral("/api/v3/product/") + checked.gtin, query), 3};
 }
 
 SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response, const QString& typed) const
 {
     if (!response.failure.isEmpty())
         return SourceAnswer::failed(response.failure);
-    // Older answers say "not found" with a 200, newer ones with a 404; both carry JSON.
+    // The current API says "not found" with a 404, the older one with a 200; both carry JSON.
     const int status = response.status;
-    if (status != 200 && status != 404)
-        return StatusFailure(status);
+    if (status != 200 && status != 404) {
+        SourceAnswer failed = StatusFailure(status);
+        // Since April 2026 its global limits answer 503 for everyone at once.
+        failed.busyForEveryone = status == 503;
+        return failed;
+    }
 
     const auto body = JsonObjectBody(response.body);
     if (const QString* reason = std::get_if<QString>(&body))
@@ -86,10 +118,13 @@ SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response, const QSt
         return SourceAnswer::notFound();
 
     const QJsonValue product = answer.value(QLatin1String("product"));
-    if (status != 200 || answer.value(QLatin1String("status")).toDouble() != 1 ||
-        !product.isObject())
-        return status == 404 ? StatusFailure(status)
-                             : SourceAnswer::failed(QStringLiteral("unexpected answer"));
+    if (status != 200 || !SaysFound(answer) || !product.isObject()) {
+        if (status == 404)
+            return StatusFailure(status);
+        // A failure the service explains is told in its words, cleaned as any outside text is.
+        const QString error = CleanField(FirstErrorId(answer).left(100));
+        return SourceAnswer::failed(error.isEmpty() ? QStringLiteral("unexpected answer") : error);
+    }
 
     const QJsonObject fields = product.toObject();
     const auto text = [&fields](const QString& key) { return fields.value(key).toString(); };
@@ -112,4 +147,9 @@ SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response, const QSt
     if (asked.isValid())
         details.pageUrl = OpenFoodFactsPage(m_base, found.database, asked.gtin);
     return SourceAnswer::found(std::move(found));
+}
+
+QStringList OpenFoodFactsSource::ownHosts() const
+{
+    return HostsOf({m_base});
 }

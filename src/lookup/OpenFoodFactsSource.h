@@ -9,7 +9,8 @@
 class OpenFoodFactsSource final : public LookupSource
 {
 public:
-    // Its published limit is 15 product reads a minute per address; this stays well under.
+    // Its published limit is 100 product reads a minute per address, and global limits answer
+    // 503 for everyone when the service is busy; this stays well under both.
     static constexpr int kDefaultPerMinute = 10;
 
     // `base` is the service's address ("https://world.openfoodfacts.org"), `language` the
@@ -18,12 +19,14 @@ public:
 
     QString name() const override { return QStringLiteral("openfoodfacts"); }
     QString displayName() const override { return QStringLiteral("Open Food Facts"); }
+    QStringList ownHosts() const override;
     bool takes(const CheckedCode& checked) const override { return checked.isValid(); }
     // Nothing to send (an empty address) for a code that did not pass its checks.
     SourceRequest request(const QString& typed, const CheckedCode& checked) const override;
     SourceAnswer read(const SourceResponse& response, const QString& typed) const override;
     int perMinute() const override { return m_perMinute; }
     bool remembered() const override { return true; }
+    QString answerVariant() const override { return m_language; }
 
 private:
     QString m_base;

@@ -1,6 +1,7 @@
 #include "lookup/PageServiceSource.h"
 
 #include "lookup/LookupPage.h"
+#include "lookup/SourceSupport.h"
 
 #include <QStringDecoder>
 
@@ -83,4 +84,9 @@ SourceAnswer PageServiceSource::read(const SourceResponse& response, const QStri
     if (!parsed.recordFound)
         return SourceAnswer::notFound();
     return SourceAnswer::found(ProductAnswer{parsed.productName, {}, {}, {}, {}});
+}
+
+QStringList PageServiceSource::ownHosts() const
+{
+    return HostsOf({m_serviceBase});
 }

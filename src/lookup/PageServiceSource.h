@@ -35,6 +35,7 @@ public:
 
     QString name() const override { return kPageServiceName.toString(); }
     QString displayName() const override { return QStringLiteral("Page service"); }
+    QStringList ownHosts() const override;
     // Every code, checked or not, but a number a spreadsheet cut short: its digits are gone.
     bool takes(const CheckedCode& checked) const override
     {

@@ -220,3 +220,9 @@ std::chrono::milliseconds RetryWait(int retry, std::optional<std::chrono::second
     const auto spread = milliseconds(std::llround(double(plain.count()) * (0.9 + 0.2 * unit)));
     return std::min<milliseconds>(spread, kLongestBackoff);
 }
+
+std::chrono::milliseconds BusyForEveryoneWait(int retry)
+{
+    const int doublings = std::clamp(retry, 1, 8) - 1;
+    return kFirstBusyForEveryoneWait * (1 << doublings);
+}

@@ -4,6 +4,7 @@
 
 #include <QByteArrayView>
 #include <QDateTime>
+#include <QStringView>
 
 #include <chrono>
 #include <optional>
@@ -16,6 +17,16 @@ inline constexpr int kMaxRetries = 3;
 // The wait before the first retry when the service does not say, doubled for every later one.
 inline constexpr std::chrono::seconds kFirstBackoff{2};
 inline constexpr std::chrono::seconds kLongestBackoff{120};
+// A service that is busy for everyone (Open Food Facts' global limits answer 503) is left alone
+// longer than one busy for us: this long first, doubled for every later retry.
+inline constexpr std::chrono::seconds kFirstBusyForEveryoneWait{30};
+// After this many such answers in one run, the user is told once that large lists belong to the
+// database's export.
+inline constexpr int kBusyForEveryoneAdviceAfter = 3;
+inline constexpr QStringView kUseTheExportAdvice =
+    u"Open Food Facts is busy for everyone and asks that large lists be looked up in its export "
+    u"instead: Lookup \u2192 Download Product Database (quillfen --download-index) imports it once "
+    u"for answers offline.";
 
 // An HTTP date in any of its three forms ("Sun, 06 Nov 1994 08:49:37 GMT", "Sunday, 06-Nov-94
 // 08:49:37 GMT", "Sun Nov  6 08:49:37 1994"), in UTC. A two-digit year is placed in the century
@@ -34,3 +45,5 @@ std::optional<std::chrono::seconds> ParseRetryAfter(QByteArrayView value, const 
 // together. `jitter` is a random number from 0 (10% shorter) to 1 (10% longer).
 std::chrono::milliseconds RetryWait(int retry, std::optional<std::chrono::seconds> retryAfter,
                                     double jitter);
+// The same for a service busy for everyone that gives no Retry-After: 30, 60, 120 s, ...
+std::chrono::milliseconds BusyForEveryoneWait(int retry);

@@ -80,7 +80,11 @@ CheckedCode CheckIsbn10(const QString& code)
     if (last != expected)
         return WrongCheckDigit(expected);
     const QString body = QStringLiteral("978") + nine;
-    return Valid(body + Gs1CheckDigit(body), true);
+    CheckedCode checked = Valid(body + Gs1CheckDigit(body), true);
+    const QString padded = QStringLiteral("000") + code;
+    if (IsAsciiDigit(last) && Gs1CheckDigit(QStringView(padded).first(12)) == last)
+        checked.paddedGtin = padded;
+    return checked;
 }
 
 // A spreadsheet shows a number of more than 11 digits as "4.00638E+12" and saves it so in a CSV

@@ -26,6 +26,10 @@ struct CheckedCode
     bool isbn = false;
     // LostDigits: the number as the spreadsheet wrote it, spaces and hyphens dropped.
     QString lostDigitsNumber;
+    // An ISBN-10 whose ten digits, with the three leading zeros of a GTIN-13, also make a right
+    // GTIN-13: that form. A spreadsheet that dropped an EAN's leading zeros leaves just such ten
+    // digits, so the product index is asked for this form too. Empty otherwise.
+    QString paddedGtin;
 
     bool isValid() const { return kind == Kind::Valid; }
 };

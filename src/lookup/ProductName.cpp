@@ -28,7 +28,7 @@ ProductAnswer AnswerFromFields(const ProductFields& fields)
 {
     ProductAnswer product;
     for (const QString* candidate :
-         {&fields.productName, &fields.localName, &fields.englishName, &fields.genericName}) {
+         {&fields.localName, &fields.productName, &fields.englishName, &fields.genericName}) {
         product.name = CleanField(*candidate);
         if (!product.name.isEmpty())
             break;

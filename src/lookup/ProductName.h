@@ -10,9 +10,9 @@
 // and Qt's JSON reader drops it from some strings and keeps it in others.
 QString CleanField(const QString& text);
 
-// The product as shown and written out: the first non-empty of the product name, the local name,
-// the English name and the generic name; the first brand of the list; the quantity. Each is
-// cleaned (CleanField).
+// The product as shown and written out: the first non-empty of the name in the user's language,
+// the product's own name (in its main language), the English name and the generic name; the
+// first brand of the list; the quantity. Each is cleaned (CleanField).
 ProductAnswer AnswerFromFields(const ProductFields& fields);
 
 // What a results row shows for a found product: the name, then the brand unless the name already

@@ -115,3 +115,14 @@ std::optional<qint64> HeaderInteger(QByteArrayView value)
     }
     return number;
 }
+
+QStringList HostsOf(const QStringList& bases)
+{
+    QStringList hosts;
+    for (const QString& base : bases) {
+        const QString host = QUrl(base).host();
+        if (!host.isEmpty() && !hosts.contains(host, Qt::CaseInsensitive))
+            hosts.append(host);
+    }
+    return hosts;
+}

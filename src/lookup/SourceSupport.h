@@ -16,6 +16,8 @@
 // The base address with the path appended, however many slashes the base ends with, and the
 // query (already encoded) in place of any the base had.
 QUrl SourceAddress(const QString& base, const QString& path, const QString& query = {});
+// The hosts of these base addresses, each once, leaving out those without one.
+QStringList HostsOf(const QStringList& bases);
 
 // The last `count` non-empty pieces of a list with that separator, cleaned, joined with ", ": the
 // databases list categories from the most general to the most specific.

@@ -100,3 +100,8 @@ SourceAnswer UpcItemDbSource::read(const SourceResponse& response, const QString
         answer.pausedUntil = HeaderInteger(response.header("X-RateLimit-Reset"));
     return answer;
 }
+
+QStringList UpcItemDbSource::ownHosts() const
+{
+    return HostsOf({m_base});
+}

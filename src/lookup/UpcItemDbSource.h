@@ -16,6 +16,7 @@ public:
 
     QString name() const override { return QStringLiteral("upcitemdb"); }
     QString displayName() const override { return QStringLiteral("UPCitemdb"); }
+    QStringList ownHosts() const override;
     bool takes(const CheckedCode& checked) const override { return checked.isValid(); }
     // Nothing to send (an empty address) for a code that did not pass its checks.
     SourceRequest request(const QString& typed, const CheckedCode& checked) const override;

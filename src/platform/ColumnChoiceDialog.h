@@ -17,7 +17,8 @@ struct SheetColumnSummary
 };
 
 // The small modal dialog that asks which column of a spreadsheet holds the codes, when no column
-// is named like a code column and no single column is mostly codes.
+// is named like a code column and no single column is mostly codes; and which columns go into a
+// file of results.
 class ColumnChoiceDialog
 {
 public:
@@ -27,4 +28,12 @@ public:
     // the file the codes come from, as the dialog names it.
     virtual std::optional<qsizetype> choose(const QString& fileName,
                                             const QList<SheetColumnSummary>& columns) = 0;
+
+    // The columns, by name, each with a tick box, those at the places `ticked` ticked. The places
+    // ticked when the user says OK, in the columns' order (never none), or nothing when the user
+    // cancels.
+    virtual std::optional<QList<qsizetype>> chooseSeveral(const QString& title,
+                                                          const QString& question,
+                                                          const QStringList& columns,
+                                                          const QList<qsizetype>& ticked) = 0;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringList>
 #include <QUrl>
 
 // One GET to send.
@@ -12,4 +13,10 @@ struct PageRequest
     // How many redirections the loader follows on the way to the answer; a redirection past that
     // arrives as the answer itself (status 3xx), or fails with "too many redirects".
     int maxRedirects = 50;
+    // The address came in an answer (a product's picture): it is asked only of a public host,
+    // judged by every address its name gives and again at every redirection ("not a public
+    // address: ..."), unless the host is one of `ownHosts`, those the user configured the
+    // answering source on.
+    bool publicOnly = false;
+    QStringList ownHosts = {};
 };

@@ -12,7 +12,8 @@ struct PageResponse
 {
     // Non-empty when no HTTP answer arrived at all, in a few words for the user: "timed out",
     // "connection refused", "host not found", "page too large", "too many redirects", "not a
-    // loopback address". status, headers and body are then empty.
+    // loopback address", "not a public address: 10.0.0.1 (a private address)". status, headers
+    // and body are then empty.
     QString failure;
     int status = 0;
     QList<std::pair<QByteArray, QByteArray>> headers; // as received, names in any case

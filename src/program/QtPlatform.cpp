@@ -32,7 +32,8 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_detailsWindow(&m_window)
     , m_pictureLoader(
           QtPageLoader::Limits{.maxPageBytes = kLargestPictureBytes, .loopbackOnly = loopbackOnly})
-    , m_pictures(QtPictureStore::defaultFolder())
+    , m_pictures(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
+                 kLargestPictureBytes)
 {}
 
 Platform QtPlatform::services()
@@ -106,6 +107,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.stopLookingUpAction(), &Form1::StopLookingUp},
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
         {window.productDetailsAction(), &Form1::ShowProductDetails},
+        {window.saveResultsAsAction(), &Form1::SaveResultsAs},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.aboutAction(), &Form1::ShowAbout},
     };

@@ -11,6 +11,7 @@
 #include "program/QtPlatform.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QNetworkProxy>
@@ -138,6 +139,9 @@ int main(int argc, char* argv[])
     TimeSeededChance chance;
     Form1 form(platform.services(), config, chance);
     ConnectForm1(platform, form);
+    // Workbooks earlier sessions wrote for the spreadsheet application stay while it may still
+    // show them, which the program cannot know; a week on they go.
+    platform.spreadsheetTarget().removeLeftWorkbooks(QDateTime::currentDateTime());
 
     form.Form_Load();
     // Only now: a quit signal during start-up ends the program the ordinary way, before the code

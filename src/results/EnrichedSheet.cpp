@@ -26,7 +26,7 @@ EnrichedSheet::EnrichedSheet(const Sheet& sheet, const CodeColumnChoice& choice,
         if (place != code)
             m_columns.append(place);
     }
-    for (const std::vector<SheetCell>& row : sheet.rows)
+    for (const SheetRow& row : sheet.rows)
         m_width = std::max(m_width, row.size());
     if (choice.column >= 0)
         m_width = std::max(m_width, std::size_t(choice.column) + 1);
@@ -41,8 +41,10 @@ bool EnrichedSheet::holdsCode(std::size_t row) const
 EnrichedSheet::Row EnrichedSheet::inputRow(std::size_t row) const
 {
     Row cells(m_width);
-    if (row < m_sheet.rows.size())
-        std::copy(m_sheet.rows[row].cbegin(), m_sheet.rows[row].cend(), cells.begin());
+    if (row < m_sheet.rows.size()) {
+        for (const SheetRow::Filled& one : m_sheet.rows[row].filled())
+            cells[std::size_t(one.column)] = one.cell;
+    }
     if (m_choice.column >= 0 && qsizetype(row) >= m_choice.firstRow)
         cells[std::size_t(m_choice.column)] =
             TextCell(CodeOfCell(m_sheet.cell(row, std::size_t(m_choice.column))));

@@ -23,6 +23,9 @@ public:
     EnrichedSheet(const Sheet& sheet, const CodeColumnChoice& choice,
                   const OutcomeColumnPlaces& columns = AllOutcomeColumns());
 
+    // The sheet's own columns, as many in every row; the answers come after them.
+    std::size_t sheetWidth() const { return m_width; }
+
     // Gives the rows up to the next row that holds a code, and that row with the outcome.
     void through(const CodeOutcome& outcome, const RowSink& sink);
     // Gives the rows after the last one answered, without answers.

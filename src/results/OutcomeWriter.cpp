@@ -24,7 +24,12 @@ public:
     }
     QByteArray row(const CodeOutcome& outcome) override
     {
-        return DelimitedLine(PickCells(OutcomeCells(outcome), m_places), m_separator);
+        // The code too: it is whatever a line of the user's list held, which may come from
+        // anywhere.
+        QStringList cells = PickCells(OutcomeCells(outcome), m_places);
+        for (QString& cell : cells)
+            cell = SpreadsheetSafe(cell);
+        return DelimitedLine(cells, m_separator);
     }
     QByteArray end() override { return {}; }
 
@@ -192,6 +197,14 @@ QStringList OutcomeCells(const CodeOutcome& outcome)
             facts.gs1Office,
             details.imageUrl,
             details.pageUrl};
+}
+
+QString SpreadsheetSafe(const QString& value)
+{
+    static constexpr QStringView kFormulaStarts = u"=+-@\t\r";
+    if (value.isEmpty() || !kFormulaStarts.contains(value.front()))
+        return value;
+    return u'\'' + value;
 }
 
 QByteArray DelimitedLine(const QStringList& cells, char separator)

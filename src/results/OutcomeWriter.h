@@ -56,10 +56,15 @@ public:
     virtual QByteArray end() = 0;
 };
 
+// A value from outside (a database's answer) as a cell of CSV or TSV: one that begins with "=",
+// "+", "-", "@", a tab or a carriage return gets a leading "'", so that a spreadsheet opening the
+// file takes it as text and never as a formula. Workbooks store text as text and need none.
+QString SpreadsheetSafe(const QString& value);
+
 // One line of CSV (separator ',') or TSV ('\t') by RFC 4180, ending in CR LF.
 QByteArray DelimitedLine(const QStringList& cells, char separator);
 
 // A writer for every format but the workbooks (xlsx, ods), which are not text, of the columns at
-// those places.
+// those places. Every cell of a CSV or TSV row is SpreadsheetSafe.
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format,
                                                  OutcomeColumnPlaces places = AllOutcomeColumns());

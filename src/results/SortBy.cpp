@@ -58,7 +58,8 @@ void SortBy::PushButton4_Click()
     // use, and saving there would overwrite a file the user never chose.
     trap(106, [&] {
         dialog.showSave();
-        fileName = dialog.fileName();
+        // A name typed without an extension would leave a file that nothing opens as text.
+        fileName = WithDefaultExtension(dialog.fileName(), u"txt");
     });
     if (trap.holdsOrFails(108, [&] { return fileName.isEmpty(); }))
         return;

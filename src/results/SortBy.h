@@ -33,7 +33,8 @@ public:
         : m_platform(platform)
     {}
 
-    // "Save Results As Text File": asks for a file name, then writes the results table there.
+    // "Save Results As Text File": asks for a file name, then writes the results table there
+    // (".txt" added to a name typed without an extension).
     void PushButton4_Click();
 
     // Writes the header line and every ticked row of the list to the file, each cell padded with

@@ -2,10 +2,12 @@
 
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
+#include "common/MainRoutines.h"
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "common/ProgramEnding.h"
 #include "platform/EventLoop.h"
+#include "platform/FileDialog.h"
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
@@ -30,16 +32,21 @@ QString WithoutEqualsSigns(QString text)
     return text;
 }
 
-bool SpreadsheetExport::SaveResultsAsExcelFileIsExcelInstalled()
+bool SpreadsheetExport::SpreadsheetApplicationStarts()
 {
-    bool started = false;
     try {
         // Only to see that it starts; it goes again at once.
         StartSpreadsheet(m_platform.spreadsheet);
-        started = true;
+        return true;
     } catch (const ProgramEnding&) {
         throw;
     } catch (...) {}
+    return false;
+}
+
+bool SpreadsheetExport::SaveResultsAsExcelFileIsExcelInstalled()
+{
+    const bool started = SpreadsheetApplicationStarts();
     if (!started) {
         try {
             m_platform.messageBox.show(kSpreadsheetMissingMessage.toString());
@@ -62,15 +69,21 @@ void SpreadsheetExport::PushButton13_Click()
     int sheetColumn = 0;
     int sheetRow = 0;
 
-    if (trap.holdsOrFails(100, [&] { return !SaveResultsAsExcelFileIsExcelInstalled(); })) {
-        trap(102,
-             [&] { m_platform.messageBox.show(kSpreadsheetMissingForFeatureMessage.toString()); });
-        return;
+    QString savePath;
+    if (trap.holdsOrFails(100, [&] { return !SpreadsheetApplicationStarts(); })) {
+        // Telling the user that no application is installed would leave them nothing: the
+        // workbook is saved where they say instead.
+        trap(102, [&] { savePath = AskWhereToSaveWorkbook(); });
+        if (savePath.isEmpty())
+            return;
     }
     if (trap.holdsOrFails(104, [&] { return list.count() == 0; }))
         return;
     trap(106, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
-    trap(108, [&] { sheet = StartSpreadsheet(m_platform.spreadsheet); });
+    trap(108, [&] {
+        sheet = savePath.isEmpty() ? StartSpreadsheet(m_platform.spreadsheet)
+                                   : m_platform.spreadsheet.startSaving(savePath);
+    });
     // Without an application or a workbook every cell would fail on its own; one report is
     // enough, and the export stops there.
     if (sheet)
@@ -124,4 +137,18 @@ void SpreadsheetExport::PushButton13_Click()
         trap(138, [&] { sheet->show(); });
     }
     trap(140, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
+}
+
+QString SpreadsheetExport::AskWhereToSaveWorkbook()
+{
+    if (m_platform.listView2.count() == 0)
+        return {};
+    FileDialog& dialog = m_platform.commonDialog1;
+    // Not the dialog's last name, which may be a code list the user loaded.
+    dialog.setFileName(kWorkbookSuggestedName.toString());
+    dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
+    dialog.setDialogTitle(kWorkbookSaveTitle.toString());
+    dialog.setFilter(kWorkbookSaveFilter.toString());
+    dialog.showSave();
+    return WithDefaultExtension(dialog.fileName(), u"xlsx");
 }

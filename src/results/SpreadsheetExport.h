@@ -5,19 +5,22 @@
 #include <QString>
 #include <QStringView>
 
-// Shown by the availability test, then by the button, when no spreadsheet application starts.
+// Shown by the availability test when no spreadsheet application starts.
 inline constexpr QStringView kSpreadsheetMissingMessage =
     u"Excel is not installed on this computer. You need to have it installed to use this "
     u"software without error.";
-inline constexpr QStringView kSpreadsheetMissingForFeatureMessage =
-    u"Excel is not installed on this computer. You need to have it installed to use this "
-    u"feature.";
+
+// Without a spreadsheet application the button offers to save the workbook instead.
+inline constexpr QStringView kWorkbookSaveTitle = u"Save the Workbook";
+inline constexpr QStringView kWorkbookSaveFilter = u"Excel Workbook (*.xlsx)|*.xlsx|";
+inline constexpr QStringView kWorkbookSuggestedName = u"results.xlsx";
 
 // Every "=" taken out, so that a sub-item cannot arrive in the sheet as a formula.
 QString WithoutEqualsSigns(QString text);
 
 // "Save Results As Excel File": the results table in a new workbook of the user's spreadsheet
-// application, left open and unsaved for the user.
+// application, left open and unsaved for the user. Where no application opens workbooks, the same
+// workbook is saved to a file the user names (".xlsx" added to a name without an extension).
 class SpreadsheetExport final
 {
 public:
@@ -32,5 +35,11 @@ public:
     void PushButton13_Click();
 
 private:
+    // Whether a spreadsheet application starts, without a word either way.
+    bool SpreadsheetApplicationStarts();
+    // The file the user names for the workbook; empty when there is nothing to save or the user
+    // cancels.
+    QString AskWhereToSaveWorkbook();
+
     Platform m_platform;
 };

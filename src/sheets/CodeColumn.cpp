@@ -3,7 +3,10 @@
 #include "lookup/ProductCode.h"
 #include "sheets/SheetCodes.h"
 
+#include <QHash>
 #include <QRegularExpression>
+
+#include <map>
 
 namespace {
 constexpr int kValuesShown = 3;
@@ -11,32 +14,72 @@ constexpr int kValuesShown = 3;
 constexpr int kCodePercent = 80;
 constexpr int kFewestCodes = 3;
 
-// The header row's cell counts when it is a code (a sheet without a header), and is left out
-// when it is not.
-bool MostlyCodes(const Sheet& sheet, qsizetype column, qsizetype headerRow)
+// Calls the pace every so many cells gone through.
+class Pacer
 {
-    qsizetype filled = 0;
-    qsizetype codes = 0;
-    for (std::size_t row = std::size_t(headerRow); row < sheet.rows.size(); ++row) {
-        const SheetCell& cell = sheet.cell(row, std::size_t(column));
-        if (cell.isEmpty())
-            continue;
-        const bool code = CheckCode(CodeOfCell(cell)).isValid();
-        if (!code && qsizetype(row) == headerRow)
-            continue;
-        ++filled;
-        codes += code ? 1 : 0;
+public:
+    explicit Pacer(const SheetPace& pace)
+        : m_pace(pace)
+    {}
+    void went(qsizetype cells)
+    {
+        constexpr qsizetype kStride = 16 * 1024;
+        m_cells += cells + 1;
+        if (m_cells >= kStride) {
+            m_cells = 0;
+            if (m_pace)
+                m_pace();
+        }
     }
-    return codes >= kFewestCodes && codes * 100 >= filled * kCodePercent;
+
+private:
+    const SheetPace& m_pace;
+    qsizetype m_cells = 0;
+};
+
+// Which of the columns are mostly codes, in one pass over the cells that hold something (a
+// pass per column would go through every row sixteen thousand times on the widest sheet). The
+// header row's cell counts when it is a code (a sheet without a header), and is left out when
+// it is not.
+QList<qsizetype> MostlyCodes(const Sheet& sheet, const QList<qsizetype>& columns,
+                             qsizetype headerRow, Pacer& pacer)
+{
+    struct Count
+    {
+        qsizetype filled = 0;
+        qsizetype codes = 0;
+    };
+    QHash<qsizetype, Count> counts;
+    for (const qsizetype column : columns)
+        counts.insert(column, Count{});
+    for (std::size_t row = std::size_t(headerRow); row < sheet.rows.size(); ++row) {
+        const auto& cells = sheet.rows[row].filled();
+        pacer.went(cells.size());
+        for (const SheetRow::Filled& one : cells) {
+            const auto count = counts.find(one.column);
+            if (count == counts.end())
+                continue;
+            const bool code = CheckCode(CodeOfCell(one.cell)).isValid();
+            if (!code && qsizetype(row) == headerRow)
+                continue;
+            ++count->filled;
+            count->codes += code ? 1 : 0;
+        }
+    }
+    QList<qsizetype> mostly;
+    for (const qsizetype column : columns) {
+        const Count count = counts.value(column);
+        if (count.codes >= kFewestCodes && count.codes * 100 >= count.filled * kCodePercent)
+            mostly.append(column);
+    }
+    return mostly;
 }
 
 qsizetype FirstFilledRow(const Sheet& sheet)
 {
     for (std::size_t row = 0; row < sheet.rows.size(); ++row) {
-        for (const SheetCell& cell : sheet.rows[row]) {
-            if (!cell.isEmpty())
-                return qsizetype(row);
-        }
+        if (!sheet.rows[row].empty())
+            return qsizetype(row);
     }
     return -1;
 }
@@ -69,32 +112,33 @@ CodeColumnChoice WithColumn(const Sheet& sheet, CodeColumnChoice choice, qsizety
     return choice;
 }
 
-CodeColumnChoice ChooseCodeColumn(const Sheet& sheet)
+CodeColumnChoice ChooseCodeColumn(const Sheet& sheet, const SheetPace& pace)
 {
     CodeColumnChoice choice;
     choice.headerRow = FirstFilledRow(sheet);
     choice.firstRow = choice.headerRow + 1;
     if (choice.headerRow < 0)
         return choice;
-    qsizetype width = 0;
-    for (const std::vector<SheetCell>& row : sheet.rows)
-        width = std::max(width, qsizetype(row.size()));
+    Pacer pacer(pace);
+    // Each column's first values, from the cells that hold something: the empty places between
+    // them cost nothing.
+    std::map<qsizetype, SheetColumnSummary> summaries;
+    for (const SheetRow::Filled& one : sheet.rows[std::size_t(choice.headerRow)].filled())
+        summaries[one.column].header = one.cell.text;
+    for (std::size_t row = std::size_t(choice.headerRow) + 1; row < sheet.rows.size(); ++row) {
+        const auto& cells = sheet.rows[row].filled();
+        pacer.went(cells.size());
+        for (const SheetRow::Filled& one : cells) {
+            SheetColumnSummary& summary = summaries[one.column];
+            if (summary.firstValues.size() < kValuesShown)
+                summary.firstValues.append(one.cell.text);
+        }
+    }
 
     QList<qsizetype> named;
-    QList<qsizetype> mostlyCodes;
-    for (qsizetype column = 0; column < width; ++column) {
-        SheetColumnSummary summary;
+    for (auto& [column, summary] : summaries) {
         summary.letter = ColumnLetter(column);
         const SheetCell& header = sheet.cell(std::size_t(choice.headerRow), std::size_t(column));
-        summary.header = header.text;
-        for (std::size_t row = std::size_t(choice.headerRow) + 1;
-             row < sheet.rows.size() && summary.firstValues.size() < kValuesShown; ++row) {
-            const SheetCell& cell = sheet.cell(row, std::size_t(column));
-            if (!cell.isEmpty())
-                summary.firstValues.append(cell.text);
-        }
-        if (summary.header.isEmpty() && summary.firstValues.isEmpty())
-            continue;
         if (header.kind == SheetCell::Kind::Text && IsCodeHeader(header.text))
             named.append(column);
         choice.columns.append(summary);
@@ -102,12 +146,10 @@ CodeColumnChoice ChooseCodeColumn(const Sheet& sheet)
     }
     // Checking every cell is what a large sheet costs; one column headed as codes needs none of
     // it, and several only among themselves.
-    if (named.size() != 1) {
-        for (const qsizetype column : named.isEmpty() ? choice.columnNumbers : named) {
-            if (MostlyCodes(sheet, column, choice.headerRow))
-                mostlyCodes.append(column);
-        }
-    }
+    QList<qsizetype> mostlyCodes;
+    if (named.size() != 1)
+        mostlyCodes = MostlyCodes(sheet, named.isEmpty() ? choice.columnNumbers : named,
+                                  choice.headerRow, pacer);
     if (named.size() > 1) {
         QList<qsizetype> both;
         for (const qsizetype column : named) {
@@ -121,6 +163,29 @@ CodeColumnChoice ChooseCodeColumn(const Sheet& sheet)
     if (named.size() == 1)
         return WithColumn(sheet, choice, named.front());
     return choice;
+}
+
+std::optional<CodeColumnChoice> NamedCodeColumn(const Sheet& sheet, const QString& named)
+{
+    // Only the header row is looked at: the column named is taken as it is, and the others are
+    // never gone through.
+    CodeColumnChoice headers;
+    headers.headerRow = FirstFilledRow(sheet);
+    headers.firstRow = headers.headerRow + 1;
+    if (headers.headerRow >= 0) {
+        for (const SheetRow::Filled& one : sheet.rows[std::size_t(headers.headerRow)].filled()) {
+            SheetColumnSummary summary;
+            summary.header = one.cell.text;
+            headers.columns.append(summary);
+            headers.columnNumbers.append(one.column);
+        }
+    }
+    const qsizetype column = ColumnNamed(headers, named);
+    if (column < 0)
+        return std::nullopt;
+    headers.columns.clear();
+    headers.columnNumbers.clear();
+    return WithColumn(sheet, headers, column);
 }
 
 qsizetype ColumnNamed(const CodeColumnChoice& choice, const QString& named)

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+#include <optional>
+
 // Which column of a sheet holds the codes, and where they start.
 struct CodeColumnChoice
 {
@@ -22,6 +25,10 @@ struct CodeColumnChoice
     QList<qsizetype> columnNumbers;
 };
 
+// Called now and then through long work on a sheet: lets the window's events run, and may throw
+// to stop the work.
+using SheetPace = std::function<void()>;
+
 // A sheet read for its codes, with the column that holds them.
 struct SheetAndColumn
 {
@@ -33,7 +40,12 @@ struct SheetAndColumn
 // GTIN, UPC, barcode, code, ISBN, in any case, alone or among other words); else the one where
 // at least 80% of the cells that hold something, and at least three, pass the code checks. Among
 // several named like a code column, the one that passes that test alone.
-CodeColumnChoice ChooseCodeColumn(const Sheet& sheet);
+// The pace is called every so many cells: a sheet may hold twenty million.
+CodeColumnChoice ChooseCodeColumn(const Sheet& sheet, const SheetPace& pace = {});
+
+// The column --column names, settled as WithColumn settles it, from the header row alone;
+// nothing when none matches. The columns to choose from are left empty: none is gone through.
+std::optional<CodeColumnChoice> NamedCodeColumn(const Sheet& sheet, const QString& named);
 
 // The choice with the column set (from 0), the first row settled for it.
 CodeColumnChoice WithColumn(const Sheet& sheet, CodeColumnChoice choice, qsizetype column);

@@ -1,5 +1,6 @@
 #include "sheets/OdsReader.h"
 
+#include "common/NumberText.h"
 #include "common/OperationFailed.h"
 #include "sheets/SheetBuilder.h"
 #include "sheets/SheetNumbers.h"
@@ -22,9 +23,32 @@ qsizetype Repeated(const QXmlStreamAttributes& attributes, const char* name, qsi
     return qsizetype(std::min<qlonglong>(times, most));
 }
 
+// Counts the spaces <text:s/> stands for against the sheet's limit.
+class SpaceBudget
+{
+public:
+    explicit SpaceBudget(qsizetype most)
+        : m_left(most)
+        , m_most(most)
+    {}
+    qsizetype take(const QXmlStreamAttributes& attributes)
+    {
+        const qsizetype spaces = Repeated(attributes, "c", m_most + 1);
+        if (spaces > m_left)
+            throw OperationFailed(QStringLiteral("its cells' text stands for more than %1 spaces")
+                                      .arg(GroupedNumber(m_most)));
+        m_left -= spaces;
+        return spaces;
+    }
+
+private:
+    qsizetype m_left;
+    qsizetype m_most;
+};
+
 // The text inside a paragraph: spans and links are read through, <text:s/> stands for its
 // count of spaces, tabs and line breaks for themselves; notes are left out.
-void AppendParagraph(QXmlStreamReader& xml, QString& text, qsizetype most)
+void AppendParagraph(QXmlStreamReader& xml, QString& text, SpaceBudget& spaces)
 {
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
@@ -32,7 +56,7 @@ void AppendParagraph(QXmlStreamReader& xml, QString& text, qsizetype most)
             text += xml.text();
         } else if (token == QXmlStreamReader::StartElement) {
             if (xml.name() == u"s") {
-                text += QString(Repeated(xml.attributes(), "c", most), u' ');
+                text += QString(spaces.take(xml.attributes()), u' ');
                 xml.skipCurrentElement();
             } else if (xml.name() == u"tab") {
                 text += u'\t';
@@ -43,7 +67,7 @@ void AppendParagraph(QXmlStreamReader& xml, QString& text, qsizetype most)
             } else if (xml.name() == u"note" || xml.name() == u"annotation") {
                 xml.skipCurrentElement();
             } else {
-                AppendParagraph(xml, text, most);
+                AppendParagraph(xml, text, spaces);
             }
         } else if (token == QXmlStreamReader::EndElement) {
             return;
@@ -51,7 +75,7 @@ void AppendParagraph(QXmlStreamReader& xml, QString& text, qsizetype most)
     }
 }
 
-SheetCell ReadCell(QXmlStreamReader& xml, const SheetLimits& limits)
+SheetCell ReadCell(QXmlStreamReader& xml, SpaceBudget& spaces)
 {
     const QXmlStreamAttributes attributes = xml.attributes();
     const QStringView type = WorkbookPart::attribute(attributes, QLatin1String("value-type"));
@@ -62,7 +86,7 @@ SheetCell ReadCell(QXmlStreamReader& xml, const SheetLimits& limits)
             if (paragraphs)
                 text += u'\n';
             paragraphs = true;
-            AppendParagraph(xml, text, limits.maxColumns);
+            AppendParagraph(xml, text, spaces);
         } else {
             xml.skipCurrentElement(); // annotations, drawings
         }
@@ -104,6 +128,7 @@ SheetCell ReadCell(QXmlStreamReader& xml, const SheetLimits& limits)
 void ReadTable(QXmlStreamReader& xml, SheetBuilder& sheet)
 {
     const SheetLimits& limits = sheet.limits();
+    SpaceBudget spaces(limits.maxCountedSpaces);
     qsizetype row = 0;
     int depth = 1;
     while (depth > 0 && !xml.atEnd()) {
@@ -134,7 +159,7 @@ void ReadTable(QXmlStreamReader& xml, SheetBuilder& sheet)
             }
             const qsizetype columns =
                 Repeated(xml.attributes(), "number-columns-repeated", limits.maxColumns + 1);
-            const SheetCell cell = ReadCell(xml, limits);
+            const SheetCell cell = ReadCell(xml, spaces);
             if (!cell.isEmpty()) {
                 filled = true;
                 for (qsizetype k = 0; k < columns; ++k)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -23,14 +24,73 @@ struct SheetCell
     bool isEmpty() const { return kind == Kind::Empty; }
 };
 
-// One sheet of a spreadsheet file: rows from the top, each from column A. Trailing empty cells
-// and rows are not kept; a short row simply ends early.
+// One row of a sheet: only the cells that hold something, by column, so that a row whose one
+// cell stands in the last column costs one cell and not sixteen thousand. Rows are shared when
+// copied, so a row a file repeats a thousand times is held once.
+class SheetRow
+{
+public:
+    struct Filled
+    {
+        qsizetype column = 0;
+        SheetCell cell;
+    };
+
+    // The columns up to the last that holds something.
+    std::size_t size() const
+    {
+        return m_cells.isEmpty() ? 0 : std::size_t(m_cells.back().column) + 1;
+    }
+    bool empty() const { return m_cells.isEmpty(); }
+    // The cell, or an empty one.
+    const SheetCell& operator[](std::size_t column) const;
+    // The cells that hold something, by column.
+    const QList<Filled>& filled() const { return m_cells; }
+    QList<Filled>& filled() { return m_cells; }
+
+    // Puts a cell that holds something at the column; true when the place was empty. Cells set
+    // out of order are put in order by settle(), which must come before the row is read.
+    bool set(qsizetype column, SheetCell cell);
+    // Puts the cells in column order; of two at one place, the later stays. Gives how many
+    // places were given twice.
+    qsizetype settle();
+
+    // Every column from A to the last that holds something, empty ones included.
+    class const_iterator
+    {
+    public:
+        const_iterator(const SheetRow& row, std::size_t column)
+            : m_row(&row)
+            , m_column(column)
+        {}
+        const SheetCell& operator*() const { return (*m_row)[m_column]; }
+        const_iterator& operator++()
+        {
+            ++m_column;
+            return *this;
+        }
+        bool operator!=(const const_iterator& other) const { return m_column != other.m_column; }
+
+    private:
+        const SheetRow* m_row;
+        std::size_t m_column;
+    };
+    const_iterator begin() const { return {*this, 0}; }
+    const_iterator end() const { return {*this, size()}; }
+
+private:
+    QList<Filled> m_cells;
+    bool m_inOrder = true;
+};
+
+// One sheet of a spreadsheet file: rows from the top, each from column A. Trailing empty rows
+// are not kept.
 struct Sheet
 {
     QString name;
     // Every sheet of the file, in order, this one among them.
     QStringList sheetNames;
-    std::vector<std::vector<SheetCell>> rows;
+    std::vector<SheetRow> rows;
 
     bool hasData() const { return !rows.empty(); }
     // The cell, or an empty one past the end of its row or of the sheet.
@@ -52,4 +112,7 @@ struct SheetLimits
     // Cells that hold something, over the sheet: a few repeated cells of an .ods could
     // otherwise stand for billions.
     qsizetype maxCells = 20'000'000;
+    // Spaces that an .ods writes as a count (<text:s text:c="16384"/>), over the sheet: each
+    // such tag of a few bytes could otherwise stand for thousands of characters.
+    qsizetype maxCountedSpaces = 16 * 1024 * 1024;
 };

@@ -15,6 +15,13 @@ void SheetBuilder::checkPlace(qsizetype row, qsizetype column) const
             QStringLiteral("it has more than %1 columns").arg(GroupedNumber(m_limits.maxColumns)));
 }
 
+void SheetBuilder::countOne()
+{
+    if (++m_cells > m_limits.maxCells)
+        throw OperationFailed(QStringLiteral("it has more than %1 cells that hold something")
+                                  .arg(GroupedNumber(m_limits.maxCells)));
+}
+
 void SheetBuilder::set(qsizetype row, qsizetype column, SheetCell cell)
 {
     if (cell.isEmpty())
@@ -23,27 +30,25 @@ void SheetBuilder::set(qsizetype row, qsizetype column, SheetCell cell)
     auto& rows = m_sheet.rows;
     if (std::size_t(row) >= rows.size())
         rows.resize(std::size_t(row) + 1);
-    std::vector<SheetCell>& cells = rows[std::size_t(row)];
-    // A new row is mostly as wide as the one before: room for that many at once, rather than
-    // growing by doubling (a row of ten cells would hold room for sixteen).
+    SheetRow& cells = rows[std::size_t(row)];
+    // A new row mostly holds as many cells as the one before: room for that many at once,
+    // rather than growing by doubling (a row of ten cells would hold room for sixteen).
     if (cells.empty() && row > 0)
-        cells.reserve(rows[std::size_t(row) - 1].size());
-    if (std::size_t(column) >= cells.size())
-        cells.resize(std::size_t(column) + 1);
-    if (cells[std::size_t(column)].isEmpty() && ++m_cells > m_limits.maxCells)
-        throw OperationFailed(QStringLiteral("it has more than %1 cells that hold something")
-                                  .arg(GroupedNumber(m_limits.maxCells)));
-    cells[std::size_t(column)] = std::move(cell);
+        cells.filled().reserve(rows[std::size_t(row) - 1].filled().size());
+    // A place given twice out of order counts twice until take() settles the row: no file
+    // writes one cell twice but to mislead.
+    if (cells.set(column, std::move(cell)))
+        countOne();
 }
 
 void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
 {
     if (row < 0 || std::size_t(row) >= m_sheet.rows.size() || times <= 0)
         return;
-    const std::vector<SheetCell> cells = m_sheet.rows[std::size_t(row)];
-    qsizetype filled = 0;
-    for (const SheetCell& cell : cells)
-        filled += cell.isEmpty() ? 0 : 1;
+    auto& rows = m_sheet.rows;
+    rows[std::size_t(row)].settle();
+    const SheetRow cells = rows[std::size_t(row)];
+    const qsizetype filled = cells.filled().size();
     if (filled == 0)
         return;
     // Checked before anything is copied: a row repeated a billion times is refused at once.
@@ -51,35 +56,38 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
     if (filled > (m_limits.maxCells - m_cells) / times)
         throw OperationFailed(QStringLiteral("it has more than %1 cells that hold something")
                                   .arg(GroupedNumber(m_limits.maxCells)));
-    for (qsizetype k = 1; k <= times; ++k)
-        for (std::size_t c = 0; c < cells.size(); ++c)
-            set(row + k, qsizetype(c), cells[c]);
+    if (std::size_t(row + times) >= rows.size())
+        rows.resize(std::size_t(row + times) + 1);
+    for (qsizetype k = 1; k <= times; ++k) {
+        SheetRow& into = rows[std::size_t(row + k)];
+        if (into.empty()) {
+            // Shared, not copied: the repeats cost a row each, whatever their width.
+            into = cells;
+            m_cells += filled;
+        } else {
+            for (const SheetRow::Filled& one : cells.filled())
+                set(row + k, one.column, one.cell);
+        }
+    }
 }
 
 void SheetBuilder::absorb(SheetBuilder&& later)
 {
     auto& rows = m_sheet.rows;
     auto& laterRows = later.m_sheet.rows;
-    if (m_cells > m_limits.maxCells - later.m_cells) {
-        // One too many somewhere: cell by cell, to fail where set() fails.
-        for (std::size_t r = 0; r < laterRows.size(); ++r)
-            for (std::size_t c = 0; c < laterRows[r].size(); ++c)
-                set(qsizetype(r), qsizetype(c), std::move(laterRows[r][c]));
-        later.reset();
-        return;
-    }
     if (laterRows.size() > rows.size())
         rows.resize(laterRows.size());
     for (std::size_t r = 0; r < laterRows.size(); ++r) {
-        std::vector<SheetCell>& cells = laterRows[r];
-        if (rows[r].empty()) {
+        SheetRow& cells = laterRows[r];
+        if (rows[r].empty() && m_cells <= m_limits.maxCells - cells.filled().size()) {
             // A row only the later part holds, as it mostly is: moved whole.
-            for (const SheetCell& cell : cells)
-                m_cells += cell.isEmpty() ? 0 : 1;
+            m_cells += cells.filled().size();
             rows[r] = std::move(cells);
         } else {
-            for (std::size_t c = 0; c < cells.size(); ++c)
-                set(qsizetype(r), qsizetype(c), std::move(cells[c]));
+            // Cell by cell, to fail where set() fails.
+            cells.settle();
+            for (SheetRow::Filled& one : cells.filled())
+                set(qsizetype(r), one.column, std::move(one.cell));
         }
     }
     later.reset();
@@ -93,7 +101,8 @@ void SheetBuilder::reset()
 
 Sheet SheetBuilder::take()
 {
-    // Rows emptied by a later cell are not kept at the end either.
+    for (SheetRow& row : m_sheet.rows)
+        row.settle();
     while (!m_sheet.rows.empty() && m_sheet.rows.back().empty())
         m_sheet.rows.pop_back();
     m_cells = 0;

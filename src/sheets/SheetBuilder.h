@@ -4,7 +4,7 @@
 
 // Gathers the cells a reader finds into a Sheet, holding the file to its limits: a cell past the
 // last row or column, or one cell too many, ends the reading with OperationFailed. Empty cells
-// cost nothing, however many a file declares.
+// cost nothing, however many a file declares, and neither do the places before a far column.
 class SheetBuilder final
 {
 public:
@@ -29,6 +29,8 @@ public:
 
 private:
     void checkPlace(qsizetype row, qsizetype column) const;
+    // One more cell that holds something; throws past the limit.
+    void countOne();
 
     const SheetLimits& m_limits;
     Sheet m_sheet;

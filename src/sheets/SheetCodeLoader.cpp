@@ -54,7 +54,7 @@ std::optional<SheetAndColumn> SheetCodeLoader::read(const QString& path, SheetFo
         box.show(SheetUnreadableMessage(path, failure.description()));
         return std::nullopt;
     }
-    read.choice = ChooseCodeColumn(read.sheet);
+    read.choice = ChooseCodeColumn(read.sheet, [this] { m_platform.eventLoop.yield(); });
     if (read.choice.columns.isEmpty()) {
         box.show(SheetWithoutDataMessage(path));
         return std::nullopt;

@@ -10,6 +10,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 // The index of the sheet asked for among the names; throws when there is none such.
 qsizetype SheetIndex(const QStringList& names, const QString& sheet)
@@ -52,40 +54,113 @@ std::optional<SheetFormat> SheetFormatOfFile(const QString& path)
         return SheetFormat::Csv;
     if (suffix == u"tsv")
         return SheetFormat::Tsv;
-    if (suffix == u"xlsx")
+    // An old .xls is taken for a workbook, so that it is refused saying what it is rather than
+    // read as a text of codes.
+    if (suffix == u"xlsx" || suffix == u"xls")
         return SheetFormat::Xlsx;
     if (suffix == u"ods")
         return SheetFormat::Ods;
     return std::nullopt;
 }
 
+namespace {
+constexpr QByteArrayView kZipMagic("PK\x03\x04", 4);
+// An OLE2 compound file: what Excel 97-2003 saved.
+constexpr QByteArrayView kCompoundFileMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
+
+void RefuseOldWorkbook(QByteArrayView bytes)
+{
+    if (bytes.startsWith(kCompoundFileMagic))
+        throw OperationFailed(
+            QStringLiteral("it is an Excel 97-2003 workbook: save it as .xlsx first"));
+}
+
+// Whether the bytes read as text: no control characters but tabs and line breaks near the
+// start, or a UTF-16 byte-order mark.
+bool LooksLikeText(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return true;
+    for (const char c : bytes.first(std::min<qsizetype>(bytes.size(), 64 * 1024))) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f')
+            return false;
+    }
+    return true;
+}
+
+Sheet ReadText(const QString& path, QByteArray bytes, SheetFormat format, const QString& sheet,
+               const SheetLimits& limits)
+{
+    const QString text = DelimitedTextReader::decode(bytes);
+    bytes = QByteArray();
+    const QChar separator =
+        format == SheetFormat::Tsv ? QChar(u'\t') : DelimitedTextReader::guessSeparator(text);
+    Sheet read = DelimitedTextReader::read(text, separator, limits);
+    read.name = QFileInfo(path).completeBaseName();
+    read.sheetNames = QStringList{read.name};
+    if (!sheet.isEmpty())
+        SheetIndex(read.sheetNames, sheet);
+    return read;
+}
+
+// A workbook is told by what its container holds, whatever its name says: an .xlsx renamed
+// .ods reads as the .xlsx it is.
+Sheet ReadWorkbook(ZipArchive& archive, SheetFormat format, const QString& sheet,
+                   const SheetLimits& limits)
+{
+    const QStringList entries = archive.entryNames();
+    if (entries.contains(QStringLiteral("content.xml")))
+        format = SheetFormat::Ods;
+    else if (entries.contains(QStringLiteral("xl/workbook.xml")) ||
+             entries.contains(QStringLiteral("[Content_Types].xml")))
+        format = SheetFormat::Xlsx;
+    if (format == SheetFormat::Xlsx) {
+        XlsxReader reader(archive, limits);
+        return Choose(reader.sheetNames(), sheet, [&](qsizetype i) { return reader.read(i); });
+    }
+    const OdsReader reader(archive, limits);
+    const Sheet first = reader.read(0);
+    return Choose(first.sheetNames, sheet,
+                  [&](qsizetype i) { return i == 0 ? first : reader.read(i); });
+}
+} // namespace
+
 Sheet ReadSheetFile(const QString& path, SheetFormat format, const QString& sheet,
                     const SheetServices& services)
 {
     const SheetLimits& limits = services.limits;
-    if (format == SheetFormat::Csv || format == SheetFormat::Tsv) {
+    const auto readAll = [&] {
         FileSystem::Contents contents = services.files.readFile(path, limits.maxTextBytes);
         if (contents.overLimit)
             throw OperationFailed(QStringLiteral("it is larger than the limit of ") +
                                   SizeText(limits.maxTextBytes));
-        const QString text = DelimitedTextReader::decode(contents.bytes);
-        contents.bytes = QByteArray();
-        const QChar separator =
-            format == SheetFormat::Tsv ? QChar(u'\t') : DelimitedTextReader::guessSeparator(text);
-        Sheet read = DelimitedTextReader::read(text, separator, limits);
-        read.name = QFileInfo(path).completeBaseName();
-        read.sheetNames = QStringList{read.name};
-        if (!sheet.isEmpty())
-            SheetIndex(read.sheetNames, sheet);
-        return read;
+        return std::move(contents.bytes);
+    };
+    if (format == SheetFormat::Csv || format == SheetFormat::Tsv) {
+        QByteArray bytes = readAll();
+        RefuseOldWorkbook(bytes);
+        if (!bytes.startsWith(kZipMagic))
+            return ReadText(path, std::move(bytes), format, sheet, limits);
+        // A workbook saved under a text file's name.
+        format = SheetFormat::Xlsx;
     }
-    const std::unique_ptr<ZipArchive> archive = services.zips.open(path);
-    if (format == SheetFormat::Xlsx) {
-        XlsxReader reader(*archive, limits);
-        return Choose(reader.sheetNames(), sheet, [&](qsizetype i) { return reader.read(i); });
+    std::unique_ptr<ZipArchive> archive;
+    try {
+        archive = services.zips.open(path);
+    } catch (const OperationFailed& notZip) {
+        // No container: what the file is, read by its content.
+        QByteArray bytes;
+        try {
+            bytes = readAll();
+        } catch (const OperationFailed&) {
+            throw notZip;
+        }
+        RefuseOldWorkbook(bytes);
+        if (bytes.isEmpty() || !LooksLikeText(bytes))
+            throw;
+        // A text file under a workbook's name, as "CSV" exports often are.
+        return ReadText(path, std::move(bytes), SheetFormat::Csv, sheet, limits);
     }
-    const OdsReader reader(*archive, limits);
-    const Sheet first = reader.read(0);
-    return Choose(first.sheetNames, sheet,
-                  [&](qsizetype i) { return i == 0 ? first : reader.read(i); });
+    return ReadWorkbook(*archive, format, sheet, limits);
 }

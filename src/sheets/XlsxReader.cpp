@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <exception>
@@ -219,10 +220,25 @@ QString StringItemText(QXmlStreamReader& xml)
     return text;
 }
 
+// The characters the XML reader counts in UTF-8 bytes: one for each character, two for one
+// outside the Basic Multilingual Plane, none for a byte-order mark.
+qint64 CharactersOf(QByteArrayView bytes)
+{
+    qint64 characters = bytes.startsWith("\xEF\xBB\xBF") ? -1 : 0;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        characters += (byte & 0xC0) != 0x80 ? 1 : 0;
+        characters += byte >= 0xF0 ? 1 : 0;
+    }
+    return characters;
+}
+
 // Where a large sheet can be cut in two between rows, so that two cores each read half: the
 // first half is the part up to the end of a row near the middle; the second is the part's head
 // up to and including the <sheetData> tag, then the rest. Both are read by the same XML reader
-// as a whole part is. Small sheets, and parts where no cut is found, are read whole.
+// as a whole part is. Small sheets, and parts where no cut is found, are read whole. The bytes
+// searched for may stand inside a comment, a CDATA section or a processing instruction; the
+// readers of the halves check that each cut falls where the XML itself has that tag.
 std::optional<SheetHalves> SplitAtRow(const QByteArray& bytes)
 {
     constexpr qsizetype kWorthSplitting = 4 * 1024 * 1024;
@@ -256,6 +272,8 @@ std::optional<SheetHalves> SplitAtRow(const QByteArray& bytes)
             const qsizetype cut = at + 4;
             SheetHalves halves;
             halves.first = QByteArray::fromRawData(bytes.constData(), cut);
+            halves.firstEnd = CharactersOf(halves.first);
+            halves.headEnd = CharactersOf(all.first(headEnd + 1));
             halves.second.reserve(headEnd + 1 + bytes.size() - cut);
             halves.second.append(all.first(headEnd + 1));
             halves.second.append(all.sliced(cut));
@@ -322,8 +340,14 @@ void XlsxReader::readSharedStrings()
     device.open(QIODevice::ReadOnly);
     QXmlStreamReader xml(&device);
     while (!xml.atEnd()) {
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si")
-            m_strings.push_back(StringItemText(xml));
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si") {
+            // Only the strings that hold something are kept: twenty million empty ones are
+            // five bytes each in the file, and would be many times that held.
+            QString text = StringItemText(xml);
+            if (!text.isEmpty())
+                m_strings.emplace_back(m_stringCount, std::move(text));
+            ++m_stringCount;
+        }
     }
     WorkbookPart::checkEnd(xml, m_stringsPath);
 }
@@ -418,14 +442,14 @@ bool XlsxReader::readInHalves(const QByteArray& bytes, const QString& path,
     std::exception_ptr laterFailed;
     std::thread worker([&] {
         try {
-            readCells(halves->second, path, later, Piece::Second);
+            readCells(halves->second, path, later, Piece::Second, halves->headEnd);
         } catch (...) {
             laterFailed = std::current_exception();
         }
     });
     bool firstRead = true;
     try {
-        readCells(halves->first, path, sheet, Piece::First);
+        readCells(halves->first, path, sheet, Piece::First, halves->firstEnd);
     } catch (...) {
         firstRead = false;
     }
@@ -444,23 +468,40 @@ void XlsxReader::resolveSharedStrings(Sheet& sheet, const QString& path) const
 {
     const QString& pending = PendingSharedString();
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-        for (std::size_t c = 0; c < sheet.rows[r].size(); ++c) {
-            SheetCell& cell = sheet.rows[r][c];
+        bool emptied = false;
+        for (SheetRow::Filled& one : sheet.rows[r].filled()) {
+            SheetCell& cell = one.cell;
             if (cell.kind != SheetCell::Kind::Text || cell.format.isEmpty() ||
                 cell.format != pending)
                 continue;
-            const auto at = std::size_t(cell.number);
-            if (at >= m_strings.size())
-                throw OperationFailed(NoSharedString(qsizetype(r), qsizetype(c), path));
-            cell.text = m_strings[at];
+            const auto at = qsizetype(cell.number);
+            if (at >= m_stringCount)
+                throw OperationFailed(NoSharedString(qsizetype(r), one.column, path));
+            const auto found =
+                std::lower_bound(m_strings.cbegin(), m_strings.cend(), at,
+                                 [](const std::pair<qsizetype, QString>& string, qsizetype wanted) {
+                                     return string.first < wanted;
+                                 });
             cell.format.clear();
             cell.number = 0;
+            if (found != m_strings.cend() && found->first == at) {
+                cell.text = found->second;
+            } else {
+                cell.kind = SheetCell::Kind::Empty;
+                emptied = true;
+            }
         }
+        // A cell that names an empty string holds nothing.
+        if (emptied)
+            sheet.rows[r].filled().removeIf(
+                [](const SheetRow::Filled& one) { return one.cell.isEmpty(); });
     }
+    while (!sheet.rows.empty() && sheet.rows.back().empty())
+        sheet.rows.pop_back();
 }
 
 void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
-                           Piece piece) const
+                           Piece piece, qint64 cutAt) const
 {
     const std::vector<Style>& styles = m_styles;
     const bool date1904 = m_1904;
@@ -475,9 +516,23 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
     xml.setNamespaceProcessing(false);
     qsizetype row = -1;
     qsizetype column = -1;
+    // Where the last row of the first half ended, and whether the second half's head ends on
+    // the <sheetData> tag itself: a cut anywhere else is not clean, and the part is read whole.
+    qint64 lastRowEnd = -1;
+    bool headClean = piece != Piece::Second;
+    const auto unclean = [] { return OperationFailed(QStringLiteral("a cut that is not clean")); };
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement && piece == Piece::First && xml.name() == u"row")
+            lastRowEnd = xml.characterOffset();
+        if (token != QXmlStreamReader::StartElement)
             continue;
+        if (piece == Piece::Second && xml.name() == u"sheetData") {
+            headClean = xml.characterOffset() == cutAt;
+            continue;
+        }
+        if (!headClean && (xml.name() == u"row" || xml.name() == u"c"))
+            throw unclean();
         if (xml.name() == u"row") {
             bool ok = false;
             const qsizetype numbered =
@@ -575,8 +630,11 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
         }
         sheet.set(row, column, std::move(cell));
     }
-    // The first half ends inside the sheet on purpose.
-    if (piece == Piece::First && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError)
+    // The first half ends inside the sheet on purpose, right after a row.
+    if (piece == Piece::First && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
+        if (lastRowEnd != cutAt)
+            throw unclean();
         return;
+    }
     WorkbookPart::checkEnd(xml, path);
 }

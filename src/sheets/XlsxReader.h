@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 class SheetBuilder;
@@ -16,6 +17,10 @@ struct SheetHalves
 {
     QByteArray first;
     QByteArray second;
+    // Where the XML reader must find the cut, in its characters: the first half's end, and the
+    // end of the second half's head.
+    qint64 firstEnd = 0;
+    qint64 headEnd = 0;
 };
 
 // Reads the sheets of an Office Open XML workbook (.xlsx, as Excel, LibreOffice and online
@@ -44,8 +49,9 @@ private:
     // Reads a large sheet's halves at once on two threads; false when the part is small, cannot
     // be cut, or a half did not read cleanly, and `sheet` is then as it was.
     bool readInHalves(const QByteArray& bytes, const QString& path, SheetBuilder& sheet) const;
-    void readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
-                   Piece piece) const;
+    // A half whose cut the reader does not find where it was made throws.
+    void readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet, Piece piece,
+                   qint64 cutAt = -1) const;
     void readWorkbook(const QString& path);
     // Reads the shared strings inflated by the constructor; on a thread of its own, beside the
     // first sheet read.
@@ -61,7 +67,9 @@ private:
     QString m_stringsPath;
     QByteArray m_stringBytes;
     bool m_stringsRead = false;
-    std::vector<QString> m_strings;
+    // The shared strings that hold something, by their number; the others are empty.
+    std::vector<std::pair<qsizetype, QString>> m_strings;
+    qsizetype m_stringCount = 0;
     std::vector<Style> m_styles;
     bool m_1904 = false;
 };

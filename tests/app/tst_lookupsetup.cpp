@@ -185,7 +185,7 @@ void TestLookupSetup::sources_builtWithTheirAddressesAndPaces()
     QVERIFY(sources[1]
                 ->request(QStringLiteral("4006381333931"), tea)
                 .url.toString()
-                .startsWith(QStringLiteral("http://127.0.0.1:1/off/api/v2/product/4006381333931")));
+                .startsWith(QStringLiteral("http://127.0.0.1:1/off/api/v3/product/4006381333931")));
     QCOMPARE(sources[3]->request(QStringLiteral(" 4006 "), tea).url.toString(QUrl::FullyEncoded),
              QStringLiteral("http://page.test/perl/ean-search.pl?q=%204006%20"));
 }

@@ -1,6 +1,8 @@
 // The menus' commands on the fakes: the Sources dialog, forgetting answers, the About box,
-// importing and downloading the product database, and stopping a run.
+// importing and downloading the product database, stopping a run, and saving the results with
+// every column.
 #include "app/AboutText.h"
+#include "app/ResultsFileSave.h"
 #include "support/Form1OnFakes.h"
 #include "support/GzipBytes.h"
 #include "support/LoopbackConfig.h"
@@ -82,7 +84,7 @@ private Q_SLOTS:
     void forget_nothingRemembered_asksNothing();
     // ---- About ----
     void about_listsSourcesInUseLicencesIndexAndAnswers();
-    void about_withoutAnIndex_saysNoneImported();
+    void about_withoutAnIndex_saysNoneImportedAndNamesTheAddressesInEffect();
     void about_linksOpenOnlyWhenFollowedAndStayOnThisMachine();
     // ---- Product database ----
     void import_chosenFilesReplaceTheIndexAndTheSummaryTellsTheSkips();
@@ -94,6 +96,8 @@ private Q_SLOTS:
     void run_theWindowKnowsWhileOneIsUnderWay();
     void stop_endsTheRunAfterTheCodeUnderWay();
     void importedIndex_answersFirstWithoutAskingAnyone();
+
+    void saveResultsAs_tickedRowsWithTheChosenColumnsInTheFormatNamed();
 };
 
 // ---- Sources ----
@@ -104,7 +108,7 @@ void TestMenuCommands::sources_okSavesTheChoiceAndTheNextRunAsksIt()
     fake.listView1.add(kCode);
     fake.form.PushButton17_Click(); // settles the built-in sources
     QCOMPARE(fake.pageLoader.requested.size(), 1);
-    QCOMPARE(fake.pageLoader.requested[0].path(), QStringLiteral("/api/v2/product/4006381333931"));
+    QCOMPARE(fake.pageLoader.requested[0].path(), QStringLiteral("/api/v3/product/4006381333931"));
 
     fake.sourcesDialog.tries = {[](SourcesDialogState& state) {
         TickOnly(state, {"page"});
@@ -210,8 +214,10 @@ void TestMenuCommands::about_listsSourcesInUseLicencesIndexAndAnswers()
     const QString html = fake.aboutBox.shown.value(0);
     const QStringList expected{
         "Quillfen " QUILLFEN_VERSION,
-        // the built-in order with an index
-        "<li>Product index</li><li>Open Food Facts</li><li>Open Library</li></ol>",
+        // the built-in order with an index, each with the addresses it asks
+        "<li>Product index<br>pictures: https://images.openfoodfacts.org<br>product pages: "
+        "http://127.0.0.1:9</li><li>Open Food Facts<br>http://127.0.0.1:9</li><li>Open "
+        "Library<br>http://127.0.0.1:9<br>covers: https://covers.openlibrary.org</li></ol>",
         "Open Food Facts, Open Beauty Facts, Open Pet Food Facts and Open Products Facts",
         "Open Food Facts contributors",
         "<a href=\"https://world.openfoodfacts.org\">",
@@ -232,15 +238,23 @@ void TestMenuCommands::about_listsSourcesInUseLicencesIndexAndAnswers()
     QVERIFY(fake.browser.opened.isEmpty()); // nothing opens by itself
 }
 
-void TestMenuCommands::about_withoutAnIndex_saysNoneImported()
+void TestMenuCommands::about_withoutAnIndex_saysNoneImportedAndNamesTheAddressesInEffect()
 {
     AppConfig config = LoopbackConfig();
     config.noCache = true;
     config.sources = QStringList{"upcitemdb", "page"};
+    config.upcItemDbUrl = QStringLiteral("http://127.0.0.1:8");
+    config.indexUrl = QStringLiteral("http://127.0.0.1:6/export.csv.gz");
     Form1OnFakes fake(config);
+    // The page service's address in effect is the one the Sources dialog saved.
+    fake.settings.values.insert(kSettings + "Service URL",
+                                QStringLiteral("http://127.0.0.1:7/ean"));
     fake.form.ShowAbout();
     const QString html = fake.aboutBox.shown.value(0);
-    QVERIFY(html.contains(u"<li>UPCitemdb</li><li>Page service</li></ol>"));
+    QVERIFY2(html.contains(u"<li>UPCitemdb<br>http://127.0.0.1:8</li><li>Page service<br>"
+                           u"http://127.0.0.1:7/ean</li></ol>"),
+             qPrintable(html));
+    QVERIFY(html.contains(u"fetches the export from http://127.0.0.1:6/export.csv.gz."));
     QVERIFY(html.contains(u"No product index imported."));
     QVERIFY(html.contains(u"neither uses nor keeps remembered answers (--no-cache). 0 answers"));
 }
@@ -436,6 +450,59 @@ void TestMenuCommands::importedIndex_answersFirstWithoutAskingAnyone()
     QVERIFY(fake.pageLoader.requested.isEmpty());
     QCOMPARE(fake.listView2.count(), 1);
     QVERIFY2(fake.listView2.text(1).contains(u"Old Tea"), qPrintable(fake.listView2.text(1)));
+}
+
+void TestMenuCommands::saveResultsAs_tickedRowsWithTheChosenColumnsInTheFormatNamed()
+{
+    AppConfig config = LoopbackConfig();
+    config.serviceUrlNamed = true;
+    Form1OnFakes fake(config);
+    // Two codes under one name: each row keeps its own code. The second fails at first, and
+    // its retried row is what is saved.
+    int secondAsked = 0;
+    fake.pageLoader.respond = [&secondAsked](const QUrl& address) {
+        const QString code = FakePageLoader::queryValue(address);
+        if (code == u"40172637" && ++secondAsked == 1)
+            return FakeResponse{QString(), QStringLiteral("HTTP 503")};
+        if (code == kCode || code == u"40172637")
+            return FakeResponse{QStringLiteral("<p>Product name for EAN ") + code +
+                                QStringLiteral(": <a href=\"/p\">=Pen</a></p>")};
+        return FakeResponse{FakePageLoader::kNoRecordPage.toString()};
+    };
+    for (const QString& code : {kCode, QStringLiteral("40172637"), QStringLiteral("5000112637922")})
+        fake.listView1.add(code);
+    fake.form.PushButton17_Click();
+    fake.form.RetryFailedRows();
+    QCOMPARE(fake.listView2.texts().mid(0, 2), (QStringList{"=Pen", "=Pen"}));
+    fake.listView2.setChecked(3, false);
+
+    fake.columnChoice.severalAnswers = {QList<qsizetype>{0, 2, 3}};
+    fake.commonDialog1.choices = {QStringLiteral("/d/results")};
+    fake.form.SaveResultsAs();
+    QCOMPARE(fake.columnChoice.askedSeveral.constFirst().columns, OutcomeColumns());
+    QCOMPARE(fake.columnChoice.askedSeveral.constFirst().ticked, AllOutcomeColumns());
+    QCOMPARE(fake.outputFiles.texts.value(QStringLiteral("/d/results.csv")),
+             QByteArray("code,status,name\r\n" + kCode.toLatin1() +
+                        ",found,'=Pen\r\n40172637,found,'=Pen\r\n"));
+
+    // The last choice of columns and name is offered again; a workbook by its extension.
+    fake.columnChoice.severalAnswers = {QList<qsizetype>{0}};
+    fake.commonDialog1.choices = {QStringLiteral("/d/results.ods")};
+    fake.form.SaveResultsAs();
+    QCOMPARE(fake.columnChoice.askedSeveral.last().ticked, (QList<qsizetype>{0, 2, 3}));
+    QCOMPARE(fake.commonDialog1.showings().last().fileNameShown, QStringLiteral("/d/results.csv"));
+    QCOMPARE(fake.commonDialog1.showings().last().filter, kSaveResultsFilter.toString());
+    QCOMPARE(fake.outputFiles.workbookFormats.value(QStringLiteral("/d/results.ods")),
+             WorkbookFormat::Ods);
+    QCOMPARE(fake.outputFiles.workbooks.value(QStringLiteral("/d/results.ods")),
+             (FakeOutputFiles::Cells{{{1, 1}, QStringLiteral("code")},
+                                     {{2, 1}, kCode},
+                                     {{3, 1}, QStringLiteral("40172637")}}));
+
+    fake.form.PushButton2_Click(); // Clear Results
+    fake.form.SaveResultsAs();
+    QCOMPARE(fake.messageBox.texts().last(), kNoResultsToSaveMessage.toString());
+    QCOMPARE(fake.columnChoice.askedSeveral.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestMenuCommands)

@@ -1,8 +1,10 @@
 // The menus in the real window: reached by keyboard, stopping and retrying real runs against the
-// sample service, and importing the product database while the window goes on answering.
+// sample service, importing the product database while the window goes on answering, and the
+// choice of columns of Save Results As.
 #include "ExportMaker.h"
 #include "SampleServiceProcess.h"
 #include "platform/AnswerStore.h"
+#include "platform/ColumnChoiceDialog.h"
 #include "support/GzipBytes.h"
 #include "support/ModalDialogs.h"
 #include "support/RangeFileServer.h"
@@ -135,6 +137,7 @@ private Q_SLOTS:
     void forget_enterSaysNoAndYesForgets();
     void import_fromTheMenu_thenACancelLeavesTheIndexAsItWas();
     void download_brokenOff_keepsItsPartAndTheNextOneResumes();
+    void columnsChoice_okOnlyWhileOneIsTicked();
 
 private:
     // The settings, the index and the remembered answers, away from the user's own.
@@ -184,6 +187,7 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
                                "Retry Failed Rows",
                                "Product Details\u2026",
                                "",
+                               "Save Results As\u2026",
                                "Enrich a Spreadsheet\u2026"};
     QStringList names;
     QSet<QChar> keys;
@@ -197,7 +201,7 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
         }
     }
     QCOMPARE(names, expected);
-    QCOMPARE(keys.size(), 8);
+    QCOMPARE(keys.size(), 9);
     QTest::keyClick(w.lookupMenu(), Qt::Key_Escape);
     QTRY_VERIFY(!w.lookupMenu()->isVisible());
     // Esc closed the menu, not a run: there is none.
@@ -438,6 +442,28 @@ QVERIFY(index.find(firstCode).has_value());
         // Imported, the export is gone; only the index is left.
         QCOMPARE(indexFolder.entryList({QStringLiteral("*.gz*")}, QDir::Files), QStringList());
         QCOMPARE(app.platform.services().productIndex.info().products, 300);
+    }
+
+    void TestMenusWindow::columnsChoice_okOnlyWhileOneIsTicked()
+    {
+        Window w;
+        bool okWithNone = true;
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* const list = dialog->findChild<QTreeWidget*>(QStringLiteral("ColumnList"));
+            QPushButton* const ok =
+                dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            list->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+            okWithNone = ok->isEnabled();
+            list->topLevelItem(2)->setCheckState(0, Qt::Checked);
+            ok->click();
+        });
+        const std::optional<QList<qsizetype>> chosen =
+            w.platform.services().columnChoice.chooseSeveral(
+                QStringLiteral("Columns"), QStringLiteral("Which?"),
+                {QStringLiteral("code"), QStringLiteral("gtin"), QStringLiteral("name")},
+                QList<qsizetype>{1});
+        QVERIFY(!okWithNone);
+        QCOMPARE(chosen, std::optional(QList<qsizetype>{2}));
     }
 
     QTEST_MAIN(TestMenusWindow)

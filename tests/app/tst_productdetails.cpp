@@ -19,16 +19,27 @@ AppConfig OpenFoodFactsOnly()
 // Form1 on the fakes after a run over a found code, a code no database holds and a coupon.
 struct Details : Form1OnFakes
 {
-    Details()
+    // rememberedPage: the found code's answer comes from the store, naming this page; `image` is
+    // the picture's address a fresh answer gives.
+    explicit Details(const QString& rememberedPage = {}, const QString& image = kPicture)
         : Form1OnFakes(OpenFoodFactsOnly())
     {
-        pageLoader.respond = [](const QUrl& url) {
+        if (!rememberedPage.isEmpty()) {
+            StoredAnswer answer{true, QStringLiteral("Spread"), {}, {}, {}, clock.unixSeconds()};
+            answer.details.pageUrl = rememberedPage;
+            answers.answers.insert(
+                {QStringLiteral("openfoodfacts"), kBase, QStringLiteral("3800123400018")}, answer);
+        }
+        pageLoader.respond = [image](const QUrl& url) {
             if (!url.path().endsWith(u"3800123400018"))
                 return FakeResponse(QStringLiteral("{\"status\":0}"));
-            return FakeResponse(QString::fromLatin1(
-                "{\"status\":1,\"product\":{\"product_name\":\"Spread\",\"brands\":\"Hazel Grove\","
-                "\"categories\":\"Spreads, Sweet spreads, Hazelnut spreads\",\"countries\":"
-                "\"France\",\"image_front_url\":\"http://127.0.0.1:9/images/front.400.jpg\"}}"));
+            return FakeResponse(
+                QString::fromLatin1(
+                    "{\"status\":1,\"product\":{\"product_name\":\"Spread\",\"brands\":\"Hazel "
+                    "Grove\","
+                    "\"categories\":\"Spreads, Sweet spreads, Hazelnut spreads\",\"countries\":"
+                    "\"France\",\"image_front_url\":\"") +
+                image + QStringLiteral("\"}}"));
         };
         pictureLoader.respond = [this](const QUrl&) { return picture; };
         for (const char* code : {"3800123400018", "0823564706221", "9812345678902"})
@@ -57,26 +68,38 @@ private Q_SLOTS:
     void picture_onlyAPictureIsShownAndRemembered();
     void keys_moveAndClose_theListKeepsItsOwn();
     void closedWhileThePictureLoads_itIsDropped();
+    void pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn_data();
+    void pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn();
+    void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb_data();
+    void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb();
 };
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
 {
+    QTest::addColumn<QString>("rememberedPage");
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("found") << 1
+    QTest::newRow("found") << "" << 1
                            << "Spread | Brand: Hazel Grove | Categories: Sweet spreads, Hazelnut "
                               "spreads | Countries: France | Code: 3800123400018 | Kind of code: "
                               "EAN-13 | GS1 office: GS1 Bulgaria | Source: Open Food Facts, Open "
                               "Database License (ODbL) | http://127.0.0.1:9/product/3800123400018"
                            << "PNG";
+    // The browser would open whatever the answer named: only a web page gets a link.
+    for (const char* page : {"file:///etc/passwd", "javascript:alert(1)", "http://"})
+        QTest::newRow(page)
+            << page << 1
+            << "Spread | Code: 3800123400018 | Kind of code: EAN-13 | GS1 office: "
+               "GS1 Bulgaria | Source: Open Food Facts, Open Database License (ODbL)"
+            << "no picture";
     QTest::newRow("no record: what the code says")
-        << 2
+        << "" << 2
         << "0823564706221 - no record found | Code: 0823564706221 | Kind of code: EAN-13 | "
            "GS1 office: GS1 US"
         << "no picture";
     QTest::newRow("coupon, never looked up")
-        << 3
+        << "" << 3
         << "9812345678902 - not looked up: a coupon code, not a product | Code: 9812345678902 | "
            "Kind of code: coupon"
         << "no picture";
@@ -84,16 +107,17 @@ void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays()
 {
+    QFETCH(QString, rememberedPage);
     QFETCH(int, row);
     QFETCH(QString, shown);
     QFETCH(QString, picture);
-    Details fake;
+    Details fake(rememberedPage);
     fake.picture.body = "PNG";
     fake.open(row);
     QVERIFY(fake.detailsWindow.isOpen());
     QCOMPARE(fake.detailsWindow.text(), shown);
     QCOMPARE(fake.detailsWindow.picture, picture);
-    QCOMPARE(fake.pictureLoader.requested.size(), row == 1 ? 1 : 0);
+    QCOMPARE(fake.pictureLoader.requested.size(), row == 1 && rememberedPage.isEmpty() ? 1 : 0);
 }
 
 void TestProductDetails::picture_onlyAPictureIsShownAndRemembered_data()
@@ -151,6 +175,10 @@ void TestProductDetails::keys_moveAndClose_theListKeepsItsOwn()
     fake.form.DetailsWindow_KeyDown(kKeyCodeUp);
     fake.form.DetailsWindow_LinkClick();
     QCOMPARE(fake.browser.opened, QStringList{"http://127.0.0.1:9/product/3800123400018"});
+    // A browser that cannot be started says so.
+    fake.browser.hook.failOnCall(u"open", 1, QStringLiteral("No browser"));
+    fake.form.DetailsWindow_LinkClick();
+    QCOMPARE(fake.messageBox.texts(), QStringList{"No browser"});
     fake.form.DetailsWindow_KeyDown(kKeyCodeEscape);
     QVERIFY(!fake.detailsWindow.isOpen());
     // Delete and double-click still remove rows.
@@ -171,6 +199,68 @@ void TestProductDetails::closedWhileThePictureLoads_itIsDropped()
     QVERIFY(!fake.detailsWindow.isOpen());
     QCOMPARE(fake.detailsWindow.picture, QStringLiteral("loading"));
     QVERIFY(fake.pictures.kept.isEmpty());
+}
+
+void TestProductDetails::pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn_data()
+{
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("the source's own host, on loopback") << kPicture << true;
+    QTest::newRow("a name: judged by the loader once looked up")
+        << "https://images.example.org/front.jpg" << true;
+    QTest::newRow("loopback, another host") << "http://127.0.0.2:9/front.jpg" << false;
+    QTest::newRow("private") << "http://192.168.1.1/front.jpg" << false;
+    QTest::newRow("private IPv6") << "http://[fd12::1]/front.jpg" << false;
+    QTest::newRow("private inside IPv6") << "http://[::ffff:10.0.0.1]/front.jpg" << false;
+    QTest::newRow("link-local") << "http://169.254.169.254/latest/meta-data" << false;
+    QTest::newRow("unspecified") << "http://0.0.0.0:9/front.jpg" << false;
+    QTest::newRow("not the web") << "file:///etc/passwd" << false;
+}
+
+void TestProductDetails::pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn()
+{
+    QFETCH(QString, image);
+    QFETCH(bool, asked);
+    Details fake({}, image);
+    fake.picture.body = "PNG";
+    fake.open(1);
+    QCOMPARE(fake.pictureLoader.requests.size(), asked ? 1 : 0);
+    QCOMPARE(fake.detailsWindow.picture,
+             asked ? QStringLiteral("PNG") : QStringLiteral("no picture"));
+    if (asked) {
+        // The loader is told the address came in an answer, and which hosts are the source's.
+        QVERIFY(fake.pictureLoader.requests.constFirst().publicOnly);
+        QCOMPARE(fake.pictureLoader.requests.constFirst().ownHosts, QStringList{"127.0.0.1"});
+    }
+}
+
+void TestProductDetails::pageLinkFromTheAnswer_openedOnlyOnThePublicWeb_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("message"); // empty: the browser opens it
+    QTest::newRow("the source's own host") << kBase + "/product/3800123400018"
+                                           << "";
+    QTest::newRow("a public name") << "https://world.openbeautyfacts.org/product/1"
+                                   << "";
+    QTest::newRow("private") << "http://192.168.1.1/admin"
+                             << "http://192.168.1.1/admin was not opened: not a public address: "
+                                "192.168.1.1 (a private address).";
+    QTest::newRow("link-local") << "http://[fe80::1]/"
+                                << "http://[fe80::1]/ was not opened: not a public address: "
+                                   "fe80::1 (a link-local address).";
+}
+
+// The link comes from a remembered answer here (whatever a database once said, or whatever the
+// file now holds).
+void TestProductDetails::pageLinkFromTheAnswer_openedOnlyOnThePublicWeb()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, message);
+    Details fake(page);
+    fake.open(1);
+    fake.form.DetailsWindow_LinkClick();
+    QCOMPARE(fake.messageBox.texts(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(fake.browser.opened, message.isEmpty() ? QStringList{page} : QStringList());
 }
 
 QTEST_GUILESS_MAIN(TestProductDetails)

@@ -4,6 +4,7 @@
 #include "codes/CodeFileLoader.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeFileSystem.h"
+#include "support/CodeFileEndings.h"
 #include "support/Utf16Bytes.h"
 
 #include <QTest>
@@ -56,10 +57,12 @@ void TestBatchCodes::codes_byTheCodeFileRules_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("codes");
-    QTest::newRow("LF, the last break adds no code")
-        << QByteArray("111\n222\n") << QStringList{"111", "222"};
-    QTest::newRow("CR LF") << QByteArray("111\r\n222\r\n") << QStringList{"111", "222"};
-    QTest::newRow("CR") << QByteArray("111\r222") << QStringList{"111", "222"};
+    // The window's rows for the same file, less those that hold no code.
+    for (const CodeFileEnding& ending : CodeFileEndings()) {
+        QStringList codes = ending.rows;
+        codes.removeIf([](const QString& row) { return row.trimmed().isEmpty(); });
+        QTest::newRow(ending.name) << ending.bytes << codes;
+    }
     QTest::newRow("blank lines hold no code")
         << QByteArray("\n111\n\n \t\n222\n\n") << QStringList{"111", "222"};
     QTest::newRow("spaces around a code are kept")

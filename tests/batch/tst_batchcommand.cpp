@@ -576,7 +576,7 @@ void TestBatchCommand::sources_savedChoiceWhenNoneIsNamed()
     // Named on the command line, the sources win over the saved choice.
     fake.openFoodFacts({});
     QCOMPARE(fake.run(), kBatchAnswered);
-    QVERIFY(fake.pageLoader.requested.value(1).path().startsWith(u"/api/v2/product/"));
+    QVERIFY(fake.pageLoader.requested.value(1).path().startsWith(u"/api/v3/product/"));
 }
 
 void TestBatchCommand::sources_indexFirstByDefaultWhenThereIsOne()

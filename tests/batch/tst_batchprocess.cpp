@@ -498,7 +498,7 @@ void TestBatchProcess::secondRun_asksOnlyWhatFailed()
     QStringList asked;
     for (const SampleServiceProcess::Arrival& arrival : batch.service.arrivals())
         asked.append(QString::fromLatin1(arrival.target.split('?').constFirst()));
-    QCOMPARE(asked, QStringList{"/api/v2/product/40172637"});
+    QCOMPARE(asked, QStringList{"/api/v3/product/40172637"});
     QCOMPARE(
         Addressless(ReadResults(QStringLiteral("csv"), batch.path(QStringLiteral("second.csv"))),
                     batch.service.baseUrl()),

@@ -6,6 +6,7 @@
 #include "common/PointerCode.h"
 #include "common/ProgramEnding.h"
 #include "fakes/FakePlatform.h"
+#include "support/CodeFileEndings.h"
 #include "support/Utf16Bytes.h"
 
 #include <QTest>
@@ -31,6 +32,8 @@ private Q_SLOTS:
     void join();
     void text_data();
     void text();
+    void loadListFile_linesEndingsGiveTheSameRowsAsBatchMode_data();
+    void loadListFile_linesEndingsGiveTheSameRowsAsBatchMode();
     void loadListFile_appendsAfterExistingRowsAndYieldsPerRow();
     void loadListFile_missingFileSaysFileNotFound();
     void loadListFile_binaryAndOversizedFilesAreRefusedByName();
@@ -58,9 +61,6 @@ void TestCodeFileLoader::rows_data()
     QTest::addColumn<QStringList>("rows");
     QTest::newRow("CR LF lines, no extra row at the end") << "111\r\n222\r\n"
                                                           << QStringList{"111", "222"};
-    QTest::newRow("lone LF lines, one empty row after the last break")
-        << "111\n222\n"
-        << QStringList{"111", "222", ""};
     QTest::newRow("CR lines, no extra row at the end") << "111\r222\r" << QStringList{"111", "222"};
     QTest::newRow("empty file adds nothing") << "" << QStringList{};
     QTest::newRow("one line without a break") << "4988112412613" << QStringList{"4988112412613"};
@@ -71,9 +71,8 @@ void TestCodeFileLoader::rows_data()
     QTest::newRow("mixed breaks") << "a\rb\nc\r\nd" << QStringList{"a", "b", "c", "d"};
     QTest::newRow("LF then CR: the LF's empty row, then the line ends")
         << "a\n\r" << QStringList{"a", ""};
-    QTest::newRow("CR LF LF") << "a\r\n\n" << QStringList{"a", "", ""};
+    QTest::newRow("CR LF LF") << "a\r\n\n" << QStringList{"a", ""};
     QTest::newRow("a lone CR is one empty row") << "\r" << QStringList{""};
-    QTest::newRow("a lone LF is two empty rows") << "\n" << QStringList{"", ""};
     QTest::newRow("CR CR") << "a\r\r" << QStringList{"a", ""};
     QTest::newRow("LF CR LF") << "a\n\r\nb" << QStringList{"a", "", "b"};
     QTest::newRow("final line without a break after CR LF lines")
@@ -102,7 +101,6 @@ void TestCodeFileLoader::rowReader_copyGoesOnFromWhereItStood()
     CodeFileRowReader ahead = reader;
     QCOMPARE(ahead.next(), QStringView(u"222"));
     QCOMPARE(ahead.next(), QStringView(u"333"));
-    QCOMPARE(ahead.next(), QStringView(u""));
     QVERIFY(!ahead.next());
     QCOMPARE(reader.next(), QStringView(u"222"));
 }
@@ -222,6 +220,24 @@ void TestCodeFileLoader::text()
     QCOMPARE(decoded.has_value(), isText);
     if (isText)
         QCOMPARE(*decoded, text);
+}
+
+void TestCodeFileLoader::loadListFile_linesEndingsGiveTheSameRowsAsBatchMode_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("rows");
+    for (const CodeFileEnding& ending : CodeFileEndings())
+        QTest::newRow(ending.name) << ending.bytes << ending.rows;
+}
+
+void TestCodeFileLoader::loadListFile_linesEndingsGiveTheSameRowsAsBatchMode()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, rows);
+    Loading fake;
+    fake.files.contents.insert(QStringLiteral("/l/a.txt"), bytes);
+    fake.loader.LoadListFile(fake.listView1, QStringLiteral("/l/a.txt"));
+    QCOMPARE(fake.listView1.texts(), rows);
 }
 
 void TestCodeFileLoader::loadListFile_appendsAfterExistingRowsAndYieldsPerRow()

@@ -43,7 +43,13 @@ void TestCodeListEditor::splitTypedCodes_data()
     QTest::newRow("single comma gives two empty rows") << "," << QStringList{"", ""};
     QTest::newRow("double comma keeps the empty piece") << "1,,2" << QStringList{"1", "", "2"};
     QTest::newRow("letters are taken as they are") << "  abc  " << QStringList{"abc"};
-    QTest::newRow("only spaces are trimmed") << "\t1 2\t" << QStringList{"\t1 2\t"};
+    QTest::newRow("only spaces are trimmed") << " 1 2 " << QStringList{"1 2"};
+    QTest::newRow("a pasted column, its last break adding nothing")
+        << "111\r\n 222\n333\r444\n"
+        << QStringList{"111", "222", "333", "444"};
+    QTest::newRow("a pasted row, an empty cell kept")
+        << "111\t\t222" << QStringList{"111", "", "222"};
+    QTest::newRow("two breaks at the end: one empty piece") << "1\n\n" << QStringList{"1", ""};
 }
 
 void TestCodeListEditor::splitTypedCodes()

@@ -10,6 +10,8 @@ class TestMainRoutines : public QObject
 private Q_SLOTS:
     void fileNameFromPath_data();
     void fileNameFromPath();
+    void withDefaultExtension_data();
+    void withDefaultExtension();
     void trimSpaces_data();
     void trimSpaces();
     void fileExists_isFalseOnAnyFailure();
@@ -36,6 +38,31 @@ void TestMainRoutines::fileNameFromPath()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(FileNameFromPath(text), expected);
+}
+
+void TestMainRoutines::withDefaultExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("used");
+    QTest::newRow("none") << "/home/ann/results"
+                          << "/home/ann/results.txt";
+    QTest::newRow("dot in a folder only") << "/home/ann.b/results"
+                                          << "/home/ann.b/results.txt";
+    QTest::newRow("trailing dot") << "results."
+                                  << "results.txt";
+    QTest::newRow("its own") << "/home/ann/results.txt"
+                             << "/home/ann/results.txt";
+    QTest::newRow("another kept") << "/home/ann/results.log"
+                                  << "/home/ann/results.log";
+    QTest::newRow("cancel") << ""
+                            << "";
+}
+
+void TestMainRoutines::withDefaultExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, used);
+    QCOMPARE(WithDefaultExtension(typed, u"txt"), used);
 }
 
 void TestMainRoutines::trimSpaces_data()

@@ -1,15 +1,19 @@
 // Only this machine: with QUILLFEN_LOOPBACK_ONLY every request to another host, the first one or
 // one a redirection points to, fails before its name is looked up, and the start-up neither pings
-// nor opens anything elsewhere. The suite runs in a network namespace of its own with loopback
-// alone, so that nothing could leave even if the guard failed.
+// nor opens anything elsewhere. And only public hosts for an address that came in an answer: a
+// picture elsewhere than its source's own host is refused on this machine or the user's network,
+// once its name is looked up and at every redirection. The suite runs in a network namespace of
+// its own with loopback alone, so that nothing could leave even if a guard failed.
 #include "app/LookupSetup.h"
 #include "common/Loopback.h"
+#include "common/PublicAddress.h"
 #include "desktop/network/QtPageLoader.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
 #include "lookup/LookupChain.h"
 #include "support/Form1OnFakes.h"
 
+#include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -43,6 +47,32 @@ private:
     QTcpServer m_server;
 };
 
+// "/picture" is a picture; "/redirect?to=ADDRESS" redirects there.
+class PictureServer final : public QObject
+{
+public:
+    PictureServer()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* const socket = m_server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                const QByteArray request = socket->readAll();
+                const QByteArray path = request.split(' ').value(1);
+                if (path.startsWith("/redirect?to="))
+                    socket->write("HTTP/1.1 302 Found\r\nLocation: " + path.mid(13) +
+                                  "\r\nContent-Length: 0\r\n\r\n");
+                else
+                    socket->write("HTTP/1.1 200 OK\r\nContent-Length: 4\r\n\r\nJPEG");
+            });
+        });
+    }
+    quint16 port() const { return m_server.serverPort(); }
+
+private:
+    QTcpServer m_server;
+};
+
 PageResponse Fetch(QtPageLoader& loader, const QUrl& url)
 {
     QtEventLoop loop;
@@ -58,6 +88,14 @@ class TestLoopbackGuard : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // ---- Only public hosts for addresses from answers ----
+    void addressScope_ofEveryKind_data();
+    void addressScope_ofEveryKind();
+    void answerAddress_judgedWithoutALookup_data();
+    void answerAddress_judgedWithoutALookup();
+    void pictureFromAnAnswer_refusedOnceLookedUpAndRedirected_data();
+    void pictureFromAnAnswer_refusedOnceLookedUpAndRedirected();
+    // ---- Only this machine ----
     void loopbackHosts_areWrittenOutAddressesOnly_data();
     void loopbackHosts_areWrittenOutAddressesOnly();
     void otherHosts_failAtOnceWithoutAName_data();
@@ -67,6 +105,123 @@ private Q_SLOTS:
     void openDatabaseElsewhere_failsItsRow();
     void startUp_pingsAndOpensNothingElsewhere();
 };
+
+void TestLoopbackGuard::addressScope_ofEveryKind_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<AddressScope>("scope");
+    const std::pair<const char*, AddressScope> rows[] = {
+        {"8.8.8.8", AddressScope::Public},
+        {"172.32.0.1", AddressScope::Public},
+        {"2a00:1450:4001::1", AddressScope::Public},
+        {"::ffff:8.8.8.8", AddressScope::Public},
+        {"127.0.0.1", AddressScope::Loopback},
+        {"127.45.6.7", AddressScope::Loopback},
+        {"::1", AddressScope::Loopback},
+        {"::ffff:127.0.0.1", AddressScope::Loopback},
+        {"10.1.2.3", AddressScope::Private},
+        {"172.16.0.1", AddressScope::Private},
+        {"172.31.255.255", AddressScope::Private},
+        {"192.168.0.1", AddressScope::Private},
+        {"100.64.0.1", AddressScope::Private},
+        {"fc00::1", AddressScope::Private},
+        {"fdff:1234::1", AddressScope::Private},
+        {"::ffff:192.168.1.1", AddressScope::Private},
+        {"169.254.169.254", AddressScope::LinkLocal},
+        {"fe80::1", AddressScope::LinkLocal},
+        {"febf::1", AddressScope::LinkLocal},
+        {"0.0.0.0", AddressScope::Unspecified},
+        {"0.1.2.3", AddressScope::Unspecified},
+        {"::", AddressScope::Unspecified},
+        {"224.0.0.1", AddressScope::Other},
+        {"255.255.255.255", AddressScope::Other},
+        {"ff02::1", AddressScope::Other},
+    };
+    for (const auto& [address, scope] : rows)
+        QTest::newRow(address) << QString::fromLatin1(address) << scope;
+}
+
+void TestLoopbackGuard::addressScope_ofEveryKind()
+{
+    QFETCH(QString, address);
+    QFETCH(AddressScope, scope);
+    QCOMPARE(ScopeOfAddress(QHostAddress(address)), scope);
+}
+
+void TestLoopbackGuard::answerAddress_judgedWithoutALookup_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QStringList>("ownHosts");
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("private") << "http://10.0.0.1/a.jpg" << QStringList()
+                             << "not a public address: 10.0.0.1 (a private address)";
+    QTest::newRow("private, the source's own host")
+        << "http://10.0.0.1/a.jpg" << QStringList{"10.0.0.1"} << "";
+    QTest::newRow("own host in another case")
+        << "http://NAS.lan/a.jpg" << QStringList{"nas.LAN"} << "";
+    QTest::newRow("link-local IPv6") << "http://[fe80::1]/" << QStringList()
+                                     << "not a public address: fe80::1 (a link-local address)";
+    QTest::newRow("a name: for the lookup to judge")
+        << "https://images.example.org/a.jpg" << QStringList() << "";
+    QTest::newRow("ftp") << "ftp://images.example.org/a.jpg" << QStringList()
+                         << "not a web address";
+    QTest::newRow("script") << "javascript:alert(1)" << QStringList() << "not a web address";
+    QTest::newRow("no host") << "http:///a.jpg" << QStringList() << "not a web address";
+}
+
+void TestLoopbackGuard::answerAddress_judgedWithoutALookup()
+{
+    QFETCH(QString, url);
+    QFETCH(QStringList, ownHosts);
+    QFETCH(QString, refusal);
+    QCOMPARE(AnswerAddressRefusal(QUrl(url), ownHosts), refusal);
+}
+
+void TestLoopbackGuard::pictureFromAnAnswer_refusedOnceLookedUpAndRedirected_data()
+{
+    // %1 is the server's port.
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<QStringList>("ownHosts");
+    QTest::addColumn<QString>("failure");
+    const QString there = QStringLiteral("http://127.0.0.1:%1");
+    const QStringList own{QStringLiteral("127.0.0.1")};
+    QTest::newRow("loopback, the source elsewhere")
+        << there + "/picture" << QStringList()
+        << "not a public address: 127.0.0.1 (a loopback address)";
+    QTest::newRow("the source's own host") << there + "/picture" << own << "";
+    QTest::newRow("a name that gives loopback")
+        << "http://localhost:%1/picture" << QStringList()
+        << "not a public address: localhost (a loopback address)";
+    QTest::newRow("redirected within the source's host")
+        << there + "/redirect?to=http://127.0.0.1:%1/picture" << own << "";
+    QTest::newRow("redirected to a private address")
+        << there + "/redirect?to=http://10.1.2.3/picture" << own
+        << "not a public address: 10.1.2.3 (a private address)";
+    QTest::newRow("redirected to a name that gives loopback")
+        << there + "/redirect?to=http://localhost:%1/picture" << own
+        << "not a public address: localhost (a loopback address)";
+}
+
+void TestLoopbackGuard::pictureFromAnAnswer_refusedOnceLookedUpAndRedirected()
+{
+    QFETCH(QString, url);
+    QFETCH(QStringList, ownHosts);
+    QFETCH(QString, failure);
+    // Names are looked up here: the loopback guard would refuse them before that. Only loopback
+    // exists in this namespace, whatever the loader does.
+    const QByteArray guard = qgetenv("QUILLFEN_LOOPBACK_ONLY");
+    qunsetenv("QUILLFEN_LOOPBACK_ONLY");
+    PictureServer server;
+    QtPageLoader loader;
+    QtEventLoop loop;
+    PageRequest request{QUrl(url.arg(server.port())), {}, 3, true, ownHosts};
+    const auto page = loader.start(request);
+    while (!page->isComplete())
+        loop.waitForEvents();
+    qputenv("QUILLFEN_LOOPBACK_ONLY", guard);
+    QCOMPARE(page->response().failure, failure);
+    QCOMPARE(page->response().body, failure.isEmpty() ? QByteArray("JPEG") : QByteArray());
+}
 
 void TestLoopbackGuard::loopbackHosts_areWrittenOutAddressesOnly_data()
 {

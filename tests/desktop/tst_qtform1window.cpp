@@ -1,4 +1,6 @@
-// The real window on the offscreen platform: layout, captions, and the events the handlers see.
+// The real window on the offscreen platform: layout, captions, the events the handlers see, and
+// outside text in every window and dialog.
+#include "app/AboutText.h"
 #include "app/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
@@ -14,20 +16,26 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -35,12 +43,66 @@
 #include <cstring>
 #include <functional>
 #include <new>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 namespace {
 QRect twips(int left, int top, int width, int height)
 {
     auto px = [](int t) { return (t + 7) / 15; };
     return QRect(px(left), px(top), px(width), px(height));
+}
+
+// Whether any file in a folder was opened since the watch began. A widget that takes text for
+// HTML loads the pictures it names; one that reads a plain file says nothing, and could not be
+// caught otherwise (a FIFO or /dev/zero would hang the test instead).
+class OpenedFiles
+{
+public:
+    explicit OpenedFiles(const QString& folder)
+        : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+    {
+        if (m_fd >= 0)
+            m_watching =
+                inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_OPEN) >= 0;
+    }
+    ~OpenedFiles()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    OpenedFiles(const OpenedFiles&) = delete;
+    OpenedFiles& operator=(const OpenedFiles&) = delete;
+
+    bool isWatching() const { return m_watching; }
+    // True when something was opened since the last call.
+    bool anyOpened()
+    {
+        alignas(inotify_event) char events[4096];
+        bool opened = false;
+        while (::read(m_fd, events, sizeof events) > 0)
+            opened = true;
+        return opened;
+    }
+
+private:
+    int m_fd;
+    bool m_watching = false;
+};
+
+// Where in the widget the text is shown, and how: "plain" when a plain-text label shows it whole,
+// else what the widget made of it. Paints the widget, so that any picture it names is loaded.
+QString HowShown(QWidget* widget, const QString& text)
+{
+    widget->grab();
+    QList<QLabel*> labels = widget->findChildren<QLabel*>();
+    if (auto* const label = qobject_cast<QLabel*>(widget))
+        labels.prepend(label);
+    for (const QLabel* label : labels)
+        if (label->text().contains(text))
+            return label->textFormat() == Qt::PlainText ? QStringLiteral("plain")
+                                                        : QStringLiteral("guessed");
+    return QStringLiteral("missing");
 }
 } // namespace
 
@@ -77,6 +139,8 @@ private Q_SLOTS:
     void codeList_isSavedShortlyAfterItChanges();
     void closing_savesTheListAndTheNextStartRestoresIt();
     void loadButton_picksSeveralFilesAndAppendsThemInOrder();
+    void outsideText_isShownVerbatimAndNothingItNamesIsRead_data();
+    void outsideText_isShownVerbatimAndNothingItNamesIsRead();
 
 private:
     struct App : RealWindow
@@ -691,8 +755,113 @@ void TestQtForm1Window::loadButton_picksSeveralFilesAndAppendsThemInOrder()
     QStringList rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i)
         rows.append(list->topLevelItem(i)->text(0));
-    QCOMPARE(rows, (QStringList{"111", "222", "333", ""}));
+    QCOMPARE(rows, (QStringList{"111", "222", "333"}));
     QCOMPARE(app.window().mousePointer(), PointerCode::Default);
+}
+
+void TestQtForm1Window::outsideText_isShownVerbatimAndNothingItNamesIsRead_data()
+{
+    QTest::addColumn<QString>("text"); // BAIT stands for a picture's path
+    QTest::newRow("heading") << "<h1>x</h1>";
+    QTest::newRow("picture") << "<img src=\"BAIT\">";
+    QTest::newRow("link") << "<a href=\"file:///etc/passwd\">x</a> <img src=BAIT>";
+    QTest::newRow("entity") << "&lt;b&gt; & <b>BAIT</b>";
+}
+
+void TestQtForm1Window::outsideText_isShownVerbatimAndNothingItNamesIsRead()
+{
+    QFETCH(QString, text);
+    QTemporaryDir folder;
+    const QString bait = folder.filePath(QStringLiteral("bait.png"));
+    QImage(4, 4, QImage::Format_RGB32).save(bait);
+    text.replace(QStringLiteral("BAIT"), bait);
+    OpenedFiles opened(folder.path());
+    QVERIFY(opened.isWatching());
+    App app;
+    const Platform services = app.platform.services();
+    QMap<QString, QString> shown; // where -> how
+
+    QtDetailsWindow& details = app.platform.detailsWindow();
+    const QString page = QStringLiteral("http://127.0.0.1:9/product?name=") + text;
+    details.show(ProductSheet{text, {{QStringLiteral("Brand"), text}}, page});
+    details.showNoPicture();
+    shown[QStringLiteral("details: name")] = HowShown(details.title(), text);
+    shown[QStringLiteral("details: fact")] =
+        HowShown(details.facts()->itemAt(0, QFormLayout::FieldRole)->widget(), text);
+    QTextDocument tip;
+    tip.setHtml(details.link()->toolTip());
+    shown[QStringLiteral("details: page's tooltip")] =
+        Qt::mightBeRichText(details.link()->toolTip()) && tip.toPlainText() == page
+            ? QStringLiteral("plain")
+            : details.link()->toolTip();
+    details.close();
+
+    const auto inDialog = [&](const QString& where, const std::function<void()>& open) {
+        whenDialogOpens([&](QWidget* dialog) {
+            shown[where] = HowShown(dialog, text);
+            dialog->close();
+        });
+        open();
+    };
+    inDialog(QStringLiteral("message box"), [&] { services.messageBox.show(text); });
+    inDialog(QStringLiteral("question box"), [&] { services.questionBox.ask(text); });
+    inDialog(QStringLiteral("input box"), [&] { services.inputBox.ask(text, {}, {}); });
+    inDialog(QStringLiteral("column choice"), [&] {
+        services.columnChoice.choose(text, {SheetColumnSummary{QStringLiteral("A"), text, {text}}});
+    });
+    inDialog(QStringLiteral("sources: note"), [&] {
+        services.sourcesDialog.ask({{{QStringLiteral("page"), text, true}}, text}, text, {});
+    });
+    whenDialogOpens([&](QWidget* dialog) {
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        shown[QStringLiteral("sources: problem")] =
+            HowShown(dialog->findChild<QLabel*>(QStringLiteral("Problem")), text);
+        dialog->close();
+    });
+    services.sourcesDialog.ask({}, {}, [&](const SourcesDialogState&) { return text; });
+
+    services.progressDialog.open(text, text, {});
+    services.progressDialog.setProgress(text, 10);
+    shown[QStringLiteral("progress dialog")] =
+        HowShown(app.window().findChild<QProgressDialog*>(QStringLiteral("ProgressDialog")), text);
+    services.progressDialog.close();
+    services.progressBar1.setText(text);
+    app.window().progressBar1()->grab();
+    shown[QStringLiteral("progress bar")] =
+        app.window().progressBar1()->text() == text ? QStringLiteral("plain") : QString();
+    services.window.setCaption(text);
+    shown[QStringLiteral("caption")] =
+        app.window().windowTitle() == text ? QStringLiteral("plain") : QString();
+
+    AboutFacts facts;
+    facts.sourcesInUse = {{text, {{text, text}}}};
+    facts.index.exists = true;
+    facts.index.path = text;
+    facts.index.exports = {IndexedExport{text, text, {}, 1}};
+    facts.answersLocation = text;
+    facts.indexDownloadUrl = text;
+    whenDialogOpens([&](QWidget* dialog) {
+        auto* const about = dialog->findChild<QWidget*>(QStringLiteral("AboutText"));
+        about->grab();
+        const QString plain = about->property("plainText").toString();
+        shown[QStringLiteral("about box")] =
+            plain.count(text) >= 7 ? QStringLiteral("plain") : plain;
+        dialog->close();
+    });
+    services.aboutBox.show(AboutText(facts), QStringLiteral("About"), {});
+
+    const bool read = opened.anyOpened();
+    QStringList wrong;
+    for (auto it = shown.cbegin(); it != shown.cend(); ++it)
+        if (it->compare(u"plain") != 0)
+            wrong.append(it.key() + u": " + *it);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
+    QCOMPARE(shown.size(), 13);
+    QVERIFY2(!read, "a picture the text names was read");
+    // The watch sees a label that guesses reading the picture.
+    QLabel guessing(QStringLiteral("<img src=\"%1\">").arg(bait));
+    guessing.grab();
+    QVERIFY(opened.anyOpened());
 }
 
 QTEST_MAIN(TestQtForm1Window)

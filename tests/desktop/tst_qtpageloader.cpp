@@ -1,10 +1,15 @@
 // How a page service answer is read: the charset a page declares, and what counts as a page that
-// could not be had, between the Qt page loader and the page service.
+// could not be had, between the Qt page loader and the page service; and the caps on what an
+// answer may bring, however it says how long it is.
+#include "app/ProductDetailsView.h"
 #include "common/OperationFailed.h"
 #include "desktop/network/QtPageLoader.h"
+#include "desktop/system/QtEventLoop.h"
 #include "lookup/PageServiceSource.h"
 
 #include <QStringEncoder>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
 #include <QUrl>
 
@@ -14,6 +19,60 @@ QByteArray encoded(const char* charset, const QString& text)
     QStringEncoder encoder(charset);
     return encoder(text);
 }
+
+// Answers every request with a 200 whose body never ends, in 64 KB pieces as fast as the client
+// takes them, and counts what left: with `declaredLength` -1 chunked, -2 with no length (the end
+// of the connection would end it), else a Content-Length of that many bytes, a lie.
+class EndlessServer final : public QObject
+{
+public:
+    explicit EndlessServer(qint64 declaredLength)
+        : m_declared(declaredLength)
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* const socket = m_server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                if (socket->readAll().contains("\r\n\r\n"))
+                    answer(socket);
+            });
+            connect(socket, &QTcpSocket::bytesWritten, socket, [this, socket](qint64 bytes) {
+                m_sent += bytes;
+                more(socket);
+            });
+        });
+    }
+    QUrl url() const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1/endless").arg(m_server.serverPort()));
+    }
+    qint64 sent() const { return m_sent; }
+
+private:
+    void answer(QTcpSocket* socket)
+    {
+        QByteArray head = "HTTP/1.1 200 OK\r\nContent-Type: image/jpeg\r\n";
+        if (m_declared == -1)
+            head += "Transfer-Encoding: chunked\r\n";
+        else if (m_declared == -2)
+            head += "Connection: close\r\n";
+        else
+            head += "Content-Length: " + QByteArray::number(m_declared) + "\r\n";
+        socket->write(head + "\r\n");
+        more(socket);
+    }
+    void more(QTcpSocket* socket)
+    {
+        static const QByteArray piece(64 * 1024, 'x');
+        while (socket->state() == QAbstractSocket::ConnectedState &&
+               socket->bytesToWrite() < 4 * piece.size())
+            socket->write(m_declared == -1 ? "10000\r\n" + piece + "\r\n" : piece);
+    }
+
+    qint64 m_declared;
+    qint64 m_sent = 0;
+    QTcpServer m_server;
+};
 } // namespace
 
 class TestQtPageLoader : public QObject
@@ -27,6 +86,8 @@ private Q_SLOTS:
     void describeFailedReply();
     void start_refusesWhatIsNotAWebAddress_data();
     void start_refusesWhatIsNotAWebAddress();
+    void endlessAnswer_stopsAtItsCap_data();
+    void endlessAnswer_stopsAtItsCap();
 };
 
 void TestQtPageLoader::decodePageBody_data()
@@ -142,6 +203,43 @@ void TestQtPageLoader::start_refusesWhatIsNotAWebAddress()
     QFETCH(QString, address);
     QtPageLoader loader;
     QVERIFY_THROWS_EXCEPTION(OperationFailed, loader.start(PageRequest{QUrl(address), {}, 0}));
+}
+
+void TestQtPageLoader::endlessAnswer_stopsAtItsCap_data()
+{
+    QTest::addColumn<qint64>("cap");
+    QTest::addColumn<qint64>("declaredLength");
+    QTest::addColumn<bool>("tooLarge");
+    const std::pair<const char*, qint64> caps[] = {
+        {"page", QtPageLoader::Limits{}.maxPageBytes},
+        {"picture", kLargestPictureBytes},
+    };
+    for (const auto& [what, cap] : caps) {
+        QTest::addRow("%s, chunked", what) << cap << qint64(-1) << true;
+        QTest::addRow("%s, no length", what) << cap << qint64(-2) << true;
+        QTest::addRow("%s, length past the cap", what) << cap << cap + 1 << true;
+        // A length that fits ends the answer there, whatever comes after it.
+        QTest::addRow("%s, length under the cap", what) << cap << cap / 2 << false;
+    }
+}
+
+// Whatever the head says, the bytes are counted as they arrive: the answer fails "page too
+// large" once past the cap, before twice the cap has left the server.
+void TestQtPageLoader::endlessAnswer_stopsAtItsCap()
+{
+    QFETCH(qint64, cap);
+    QFETCH(qint64, declaredLength);
+    QFETCH(bool, tooLarge);
+    EndlessServer server(declaredLength);
+    QtPageLoader loader(QtPageLoader::Limits{.maxPageBytes = cap, .loopbackOnly = true});
+    QtEventLoop loop;
+    const auto page = loader.start(PageRequest{server.url(), {}, 0});
+    while (!page->isComplete())
+        loop.waitForEvents();
+    const PageResponse response = page->response();
+    QCOMPARE(response.failure, tooLarge ? QStringLiteral("page too large") : QString());
+    QCOMPARE(response.body.size(), tooLarge ? 0 : declaredLength);
+    QVERIFY2(server.sent() <= 2 * cap, qPrintable(QString::number(server.sent())));
 }
 
 QTEST_GUILESS_MAIN(TestQtPageLoader)

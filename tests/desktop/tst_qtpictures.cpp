@@ -63,13 +63,16 @@ void TestQtPictures::standInPictures_onlyRealOnesShown()
     QCOMPARE(window.picture()->text(), QStringLiteral("Loading picture\u2026"));
     QCOMPARE(window.showPicture(response.body), shown);
     QCOMPARE(window.picture()->text(), shown ? QString() : QStringLiteral("no picture"));
+    // A screen reader hears whether there is a picture, and of what.
+    QCOMPARE(window.picture()->accessibleName(),
+             shown ? QStringLiteral("Picture of Spread") : QStringLiteral("no picture"));
 }
 
 void TestQtPictures::store_overItsCap_leastRecentlyUsedGoFirst()
 {
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("pictures"));
-    QtPictureStore store(folder, 2500);
+    QtPictureStore store(folder, 2500, 2000);
     const QByteArray kilobyte(1000, 'x');
     QVERIFY(!store.find(QStringLiteral("http://127.0.0.1:9/a")));
     store.store(QStringLiteral("http://127.0.0.1:9/a"), kilobyte);
@@ -82,9 +85,14 @@ void TestQtPictures::store_overItsCap_leastRecentlyUsedGoFirst()
     QVERIFY(store.find(QStringLiteral("http://127.0.0.1:9/a")));
     QVERIFY(!store.find(QStringLiteral("http://127.0.0.1:9/b")));
     QVERIFY(store.find(QStringLiteral("http://127.0.0.1:9/c")));
-    store.store(QStringLiteral("http://127.0.0.1:9/d"), QByteArray(3000, 'y')); // over the cap
+    store.store(QStringLiteral("http://127.0.0.1:9/d"), QByteArray(2001, 'y')); // over a picture
     QVERIFY(!store.find(QStringLiteral("http://127.0.0.1:9/d")));
     QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 2);
+    // One put there by other means, past the largest picture, is not read back.
+    QtPictureStore roomier(folder, 5000, 5000);
+    roomier.store(QStringLiteral("http://127.0.0.1:9/e"), QByteArray(2001, 'z'));
+    QVERIFY(roomier.find(QStringLiteral("http://127.0.0.1:9/e")));
+    QVERIFY(!store.find(QStringLiteral("http://127.0.0.1:9/e")));
 }
 
 QTEST_MAIN(TestQtPictures)

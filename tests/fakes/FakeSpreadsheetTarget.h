@@ -10,7 +10,8 @@
 
 // A spreadsheet application that writes down every call it receives, in order, in one log shared
 // by every application it starts: "start", "addWorkbook", "setCellText 1 1 Description",
-// "fitColumn 1", "fitAllColumns", "show", and "release" when an application object goes.
+// "fitColumn 1", "fitAllColumns", "show", and "release" when an application object goes;
+// "startSaving /d/r.xlsx" for a workbook that show() saves there.
 // `available = false` makes start() fail; the hook makes any other call fail.
 class FakeSpreadsheetTarget final : public SpreadsheetTarget
 {
@@ -24,14 +25,20 @@ public:
             throw OperationFailed(QStringLiteral("Cannot create object"));
         return std::make_unique<Application>(*this);
     }
+    std::unique_ptr<Spreadsheet> startSaving(const QString& path) override
+    {
+        calls.append(QStringLiteral("startSaving ") + path);
+        hook(u"startSaving");
+        return std::make_unique<Application>(*this);
+    }
 
     bool available = true;
     QStringList calls;
     // The cells of the last workbook added, by (row, column).
     QMap<QPair<int, int>, QString> cells;
-    FakeHook hook{
-        "FakeSpreadsheetTarget",
-        {u"start", u"addWorkbook", u"setCellText", u"fitColumn", u"fitAllColumns", u"show"}};
+    FakeHook hook{"FakeSpreadsheetTarget",
+                  {u"start", u"startSaving", u"addWorkbook", u"setCellText", u"fitColumn",
+                   u"fitAllColumns", u"show"}};
 
 private:
     class Application final : public Spreadsheet

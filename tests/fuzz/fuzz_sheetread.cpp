@@ -44,11 +44,16 @@ void CheckSheet(const Sheet& sheet, const SheetLimits& limits, const QString& co
     FUZZ_CHECK(qsizetype(sheet.rows.size()) <= limits.maxRows, context);
     FUZZ_CHECK(sheet.rows.empty() || !sheet.rows.back().empty(), context);
     qsizetype cells = 0;
-    for (const std::vector<SheetCell>& row : sheet.rows) {
+    for (const SheetRow& row : sheet.rows) {
         FUZZ_CHECK(qsizetype(row.size()) <= limits.maxColumns, context);
-        FUZZ_CHECK(row.empty() || !row.back().isEmpty(), context);
-        for (const SheetCell& cell : row) {
-            cells += cell.isEmpty() ? 0 : 1;
+        qsizetype column = -1;
+        for (const SheetRow::Filled& one : row.filled()) {
+            // In column order, each place once, and only cells that hold something.
+            FUZZ_CHECK(one.column > column, context);
+            column = one.column;
+            const SheetCell& cell = one.cell;
+            FUZZ_CHECK(!cell.isEmpty(), context);
+            ++cells;
             if (cell.kind == SheetCell::Kind::Text)
                 FUZZ_CHECK(!cell.text.isEmpty(), context);
             if (cell.kind == SheetCell::Kind::Number)
@@ -85,7 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         "<workbook xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/></sheets></workbook>";
     xlsx[QStringLiteral("xl/_rels/workbook.xml.rels")].bytes =
         "<Relationships><Relationship Id=\"1\" Target=\"s.xml\"/></Relationships>";
-    xlsx[QStringLiteral("xl/sharedStrings.xml")].bytes = "<sst><si><t>a</t></si></sst>";
+    // The first string is empty: a cell naming it holds nothing.
+    xlsx[QStringLiteral("xl/sharedStrings.xml")].bytes = "<sst><si/><si><t>a</t></si></sst>";
     xlsx[QStringLiteral("xl/s.xml")].bytes = bytes;
     Read(QStringLiteral("in.xlsx"), SheetFormat::Xlsx, files, zips, QStringLiteral("xlsx"));
 

@@ -93,7 +93,8 @@ void CheckNameRoundTrip(const LookupSource& source, const QString& text)
         answer = {{QStringLiteral("status"), 1},
                   {QStringLiteral("product"), QJsonObject{{QStringLiteral("product_name"), text}}}};
     } else if (source.name() == QLatin1String("openlibrary")) {
-        answer = {{QStringLiteral("title"), text}};
+        answer = {
+            {QStringLiteral("ISBN:9780306406157"), QJsonObject{{QStringLiteral("title"), text}}}};
     } else {
         answer = {
             {QStringLiteral("code"), QStringLiteral("OK")},
@@ -102,7 +103,8 @@ void CheckNameRoundTrip(const LookupSource& source, const QString& text)
     SourceResponse response;
     response.status = 200;
     response.body = QJsonDocument(answer).toJson(QJsonDocument::Compact);
-    const SourceAnswer read = source.read(response, QString());
+    // Open Library's answer holds the books by the ISBN asked for.
+    const SourceAnswer read = source.read(response, QStringLiteral("9780306406157"));
     // Byte-order marks and white space before the name, and white space after it, go.
     qsizetype first = 0;
     while (first < text.size() && (text[first].isSpace() || text[first] == QChar(0xFEFF)))

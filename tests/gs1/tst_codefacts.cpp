@@ -59,6 +59,12 @@ void TestCodeFacts::describeCode_givesKindAndOffice_data()
     QTest::newRow("UPC-E also a right EAN-8") << "01234565"
                                               << "UPC-E"
                                               << "GS1 US";
+    QTest::newRow("607 Oman, among the newer offices") << "6070123456782"
+                                                       << "EAN-13"
+                                                       << "GS1 Oman";
+    QTest::newRow("EAN-8 padded to 13 digits: the EAN-8's office") << "0000040172637"
+                                                                   << "EAN-13"
+                                                                   << "GS1 Germany";
 
     // Every special range, first and last prefix.
     const QString restricted = QStringLiteral("restricted circulation");
@@ -73,6 +79,7 @@ void TestCodeFacts::describeCode_givesKindAndOffice_data()
     QTest::newRow("299") << "2990123456786" << restricted << "";
     QTest::newRow("UPC-A starting with 2") << "200000000004" << restricted << "";
     QTest::newRow("EAN-8 velocity code") << "00000017" << restricted << "";
+    QTest::newRow("seven zeros: a company's own numbers") << "0000000123457" << restricted << "";
     QTest::newRow("EAN-8 in-store") << "21234569" << restricted << "";
     QTest::newRow("977 ISSN") << "9770123456787"
                               << "ISSN"

@@ -11,21 +11,24 @@ class TestIndexSource : public QObject
 
 private Q_SLOTS:
     void indexInUse_answersWithTheProductsDatabase_andMissesGoOn();
+    void tenDigits_foundAsTheIsbnOrAsTheEanWithoutItsZeros_data();
+    void tenDigits_foundAsTheIsbnOrAsTheEanWithoutItsZeros();
     void noIndex_orOneThatCannotBeRead_failsSayingWhich();
     void indexImportedBetweenRuns_answersTheNextRun();
 
 private:
-    static FakeProductIndex::Table OneProduct(const QString& name)
+    static FakeProductIndex::Table OneProduct(const QString& name,
+                                              const QString& code = "4006381333931")
     {
         FakeProductIndex::Table table;
         table.exports.append(IndexedExport{"Open Beauty Facts", "beauty.csv.gz", {}, 1});
         IndexedProduct product;
-        product.code = "4006381333931";
+        product.code = code;
         product.fields.productName = name;
         product.fields.brands = "Stabilo, Schwan";
         product.fields.quantity = "1 pc";
         product.database = "Open Beauty Facts";
-        table.products.insert("4006381333931", product);
+        table.products.insert(QString::fromUtf8(IndexKey(code.toUtf8())), product);
         return table;
     }
 
@@ -49,6 +52,37 @@ void TestIndexSource::indexInUse_answersWithTheProductsDatabase_andMissesGoOn()
     QCOMPARE(found.product.database, QStringLiteral("Open Beauty Facts"));
     // Not in the index: the next source is asked, so it is "not found", never a failure.
     QCOMPARE(Ask(source, u"96385074").kind, SourceAnswer::Kind::NotFound);
+}
+
+void TestIndexSource::tenDigits_foundAsTheIsbnOrAsTheEanWithoutItsZeros_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("held");
+    QTest::addColumn<bool>("found");
+    // 1234567970 passes the ISBN-10 check, and 0001234567970 the GTIN-13 one.
+    QTest::newRow("an ISBN-10, the index holding the book") << "1234567970"
+                                                            << "9781234567972" << true;
+    QTest::newRow("the same digits, the index holding the EAN they lost their zeros from")
+        << "1234567970"
+        << "0001234567970" << true;
+    QTest::newRow("typed with its zeros: the EAN") << "0001234567970"
+                                                   << "0001234567970" << true;
+    // 0306406152 is an ISBN-10 whose zero-padded form fails the GTIN check: no EAN to ask for.
+    QTest::newRow("an ISBN-10 that is no EAN") << "0306406152"
+                                               << "0000306406152" << false;
+}
+
+void TestIndexSource::tenDigits_foundAsTheIsbnOrAsTheEanWithoutItsZeros()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, held);
+    QFETCH(bool, found);
+    FakeProductIndex index;
+    index.place(OneProduct("Held", held));
+    IndexSource source(index);
+    source.prepareRun();
+    QCOMPARE(Ask(source, typed).kind,
+             found ? SourceAnswer::Kind::Found : SourceAnswer::Kind::NotFound);
 }
 
 void TestIndexSource::noIndex_orOneThatCannotBeRead_failsSayingWhich()

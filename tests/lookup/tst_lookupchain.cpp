@@ -2,11 +2,16 @@
 // what the row says, pacing, busy services, remembered answers, stopping and asking ahead.
 #include "fakes/FakeAnswerStore.h"
 #include "fakes/FakePlatform.h"
+#include "gs1/CodeFacts.h"
 #include "lookup/LookupChain.h"
+#include "lookup/OpenFoodFactsSource.h"
+#include "lookup/OpenLibrarySource.h"
 #include "lookup/PageServiceSource.h"
+#include "lookup/Politeness.h"
 
 #include <QLocale>
 #include <QTest>
+#include <QUrlQuery>
 
 namespace {
 // A source whose answers the test writes as page bodies: "found:NAME[,BRAND[,QUANTITY]]" is a
@@ -172,9 +177,12 @@ private Q_SLOTS:
     void busyService_givesUpAfterThreeRetries();
     void pacing_sharedWithEveryOtherQuillfen();
     void busyService_deadlineHoldsTheNextCodeToo();
+    void unpacedSource_leavesTheSharedPacingAlone();
+    void busyForEveryone_waitsLongerForEveryProcessAndAdvisesTheExportOnce();
+    void booksInBatches_ofTwentyFiveAnsweredInOrderAndRemembered();
     void redirection_takesATurnOfItsOwn();
     void refusedOnThisMachine_takesNoTurn();
-    void remembered_keptApartByAddress();
+    void remembered_keptApartByAddressAndLanguage();
     void pausedSource_answersNothingUntilItsReset();
     void remembered_answersCostNoRequestAndExpire();
     void remembered_failuresAreNeverKept();
@@ -436,7 +444,7 @@ void TestLookupChain::busyService_deadlineHoldsTheNextCodeToo()
     Fixture f;
     f.script(QStringLiteral("a.test"), kTea, {Status(429, {{"Retry-After", "30"}})});
     f.script(QStringLiteral("a.test"), kBiscuits, {Found(QStringLiteral("Biscuits"))});
-    LookupChain& chain = f.oneSource(QStringLiteral("a.test"), 0);
+    LookupChain& chain = f.oneSource(QStringLiteral("a.test"), 60);
     QCOMPARE(LookUp(chain, kTea).status, CodeOutcome::Status::Failed);
     LookUp(chain, kBiscuits);
     // The last busy answer's deadline still holds when the code gives up, and other copies of
@@ -444,6 +452,88 @@ void TestLookupChain::busyService_deadlineHoldsTheNextCodeToo()
     QCOMPARE(f.starts, (QList<qint64>{0, 30'000, 60'000, 90'000, 120'000}));
     QCOMPARE(f.fake.pacing.heldUntil.value(QStringLiteral("a.test:80")),
              f.fake.clock.unix * 1000 + 120'000);
+}
+
+void TestLookupChain::unpacedSource_leavesTheSharedPacingAlone()
+{
+    Fixture f;
+    f.script(QStringLiteral("a.test"), kTea, {Status(429, {{"Retry-After", "5"}})});
+    f.script(QStringLiteral("a.test"), kBiscuits, {Found(QStringLiteral("Biscuits"))});
+    LookupChain& chain = f.oneSource(QStringLiteral("a.test"), 0);
+    LookUp(chain, kTea);
+    QCOMPARE(LookUp(chain, kBiscuits).rowText, QStringLiteral("Biscuits"));
+    // Its own busy deadline still holds in this process.
+    QCOMPARE(f.starts, (QList<qint64>{0, 5'000, 10'000, 15'000, 20'000}));
+    QCOMPARE(f.fake.pacing.hook.calls(u"takeTurn"), 0);
+    QCOMPARE(f.fake.pacing.hook.calls(u"holdUntil"), 0);
+}
+
+void TestLookupChain::busyForEveryone_waitsLongerForEveryProcessAndAdvisesTheExportOnce()
+{
+    Fixture f;
+    for (const QString& code : {kTea, kBiscuits})
+        f.scripts.insert(QStringLiteral("off.test/api/v3/product/") + code, {Status(503)});
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(
+        std::make_unique<OpenFoodFactsSource>(QStringLiteral("http://off.test"), QString(), 600));
+    LookupChain& chain = f.chainOf(std::move(sources));
+    QStringList told;
+    chain.onStoreProblem = [&told](const QString& message) { told.append(message); };
+    QCOMPARE(LookUp(chain, kTea).status, CodeOutcome::Status::Failed);
+    // 30, 60 and 120 s apart, and each wait is the host's for every Quillfen on the machine.
+    QCOMPARE(f.starts, (QList<qint64>{0, 30'000, 90'000, 210'000}));
+    QCOMPARE(f.fake.pacing.heldUntil.value(QStringLiteral("off.test:80")),
+             f.fake.clock.unix * 1000 + 450'000);
+    LookUp(chain, kBiscuits);
+    QCOMPARE(f.starts.value(4), 450'000);
+    QCOMPARE(told, QStringList{kUseTheExportAdvice.toString()});
+}
+
+void TestLookupChain::booksInBatches_ofTwentyFiveAnsweredInOrderAndRemembered()
+{
+    Fixture f;
+    // 30 ISBNs with a tea between them; the service knows every book but the 7th.
+    QStringList codes;
+    for (int n = 0; codes.size() < 30; ++n) {
+        const QString body = QStringLiteral("978030640%1").arg(n, 3, 10, QLatin1Char('0'));
+        codes.append(body + Gs1CheckDigit(body));
+    }
+    codes.insert(3, kTea);
+    const QString unknown = codes[7];
+    f.fake.pageLoader.respond = [&](const QUrl& url) {
+        QStringList books;
+        for (const QString& key :
+             QUrlQuery(url).queryItemValue(QStringLiteral("bibkeys")).split(u',')) {
+            if (key != u"ISBN:" + unknown)
+                books.append(u'"' + key + QStringLiteral("\":{\"title\":\"") + key + u"\"}");
+        }
+        return FakeResponse(u'{' + books.join(u',') + u'}');
+    };
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(std::make_unique<OpenLibrarySource>(QStringLiteral("http://ol.test"), 600));
+    LookupChain& chain = f.chainOf(std::move(sources), {}, true);
+    QStringList rows;
+    for (qsizetype i = 0; i < codes.size(); ++i)
+        rows.append(chain.lookUp(codes[i], [&](int k) { return codes.value(i + k); })->rowText);
+    QCOMPARE(f.fake.pageLoader.requested.size(), 2);
+    QCOMPARE(QUrlQuery(f.fake.pageLoader.requested[0])
+                 .queryItemValue(QStringLiteral("bibkeys"))
+                 .count(u','),
+             24);
+    for (qsizetype i = 0; i < codes.size(); ++i) {
+        const QString expected =
+            codes[i] == kTea
+                ? kTea + QStringLiteral(" - not looked up: none of the chosen sources looks up "
+                                        "such codes")
+            : codes[i] == unknown ? codes[i] + QStringLiteral(" - no record found")
+                                  : QStringLiteral("ISBN:") + codes[i];
+        QCOMPARE(rows[i], expected);
+    }
+    // Every answer of the batch is remembered, "not found" included: a new run asks nobody.
+    chain.startRun();
+    QCOMPARE(LookUp(chain, unknown).status, CodeOutcome::Status::NotFound);
+    QCOMPARE(LookUp(chain, codes[20]).status, CodeOutcome::Status::Found);
+    QCOMPARE(f.fake.pageLoader.requested.size(), 2);
 }
 
 void TestLookupChain::redirection_takesATurnOfItsOwn()
@@ -472,7 +562,7 @@ void TestLookupChain::refusedOnThisMachine_takesNoTurn()
     QVERIFY(f.fake.pacing.turns.isEmpty());
 }
 
-void TestLookupChain::remembered_keptApartByAddress()
+void TestLookupChain::remembered_keptApartByAddressAndLanguage()
 {
     Fixture f;
     f.script(QStringLiteral("mirror.test"), kTea, {Found(QStringLiteral("Mirror Tea"))});
@@ -483,6 +573,17 @@ void TestLookupChain::remembered_keptApartByAddress()
     QCOMPARE(LookUp(f.oneSource(QStringLiteral("mirror.test"), 0), kTea).rowText,
              QStringLiteral("Mirror Tea"));
     QCOMPARE(f.fake.pageLoader.requested.size(), 2);
+
+    // A name asked for in one language is not served to a user of another.
+    f.scripts.insert(QStringLiteral("off.test/api/v3/product/") + kTea,
+                     {FakeResponse(QStringLiteral(R"({"status":"success","product":{}})"))});
+    for (const char* language : {"de", "fr", "de"}) {
+        std::vector<std::unique_ptr<LookupSource>> sources;
+        sources.push_back(std::make_unique<OpenFoodFactsSource>(QStringLiteral("http://off.test"),
+                                                                QString::fromLatin1(language)));
+        LookUp(f.chainOf(std::move(sources), {}, true), kTea);
+    }
+    QCOMPARE(f.fake.pageLoader.requested.size(), 4);
 }
 
 void TestLookupChain::pausedSource_answersNothingUntilItsReset()

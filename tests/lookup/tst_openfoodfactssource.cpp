@@ -21,24 +21,24 @@ private Q_SLOTS:
         QTest::newRow("English") << "http://127.0.0.1:8080"
                                  << "en"
                                  << "4006381333931"
-                                 << "http://127.0.0.1:8080/api/v2/product/4006381333931" + fields;
+                                 << "http://127.0.0.1:8080/api/v3/product/4006381333931" + fields;
         QTest::newRow("no language, trailing slashes, spaces in the code")
             << "http://127.0.0.1:8080//"
             << ""
             << " 4006-381 333931"
-            << "http://127.0.0.1:8080/api/v2/product/4006381333931" + fields;
+            << "http://127.0.0.1:8080/api/v3/product/4006381333931" + fields;
         QTest::newRow("French, base with a path")
             << "https://off.test/mirror/"
             << "fr"
             << "96385074"
-            << "https://off.test/mirror/api/v2/product/96385074?fields=code,product_name,"
+            << "https://off.test/mirror/api/v3/product/96385074?fields=code,product_name,"
                "product_name_fr,product_name_en,generic_name,brands,quantity,categories,countries,"
-               "image_front_small_url,image_front_url,image_url&product_type=all";
+               "image_front_small_url,image_front_url,image_url&product_type=all&lc=fr&tags_lc=fr";
         QTest::newRow("a language that is no code is left out")
             << "http://127.0.0.1:1"
             << "fr&x=1"
             << "96385074"
-            << "http://127.0.0.1:1/api/v2/product/96385074" + fields;
+            << "http://127.0.0.1:1/api/v3/product/96385074" + fields;
         QTest::newRow("a code that failed its checks is not asked") << "http://127.0.0.1:1"
                                                                     << "en"
                                                                     << "4006381333937"
@@ -71,6 +71,15 @@ private Q_SLOTS:
             "product found","product":{"code":"3017620422003","product_name":"Hazelnut Spread",
             "brands":"Ferrero,Nutella","quantity":"400 g","product_type":"food"}})")
                                << "found: Hazelnut Spread, Ferrero, 400 g";
+        QTest::newRow("found, current answer")
+            << 200 << QByteArray(R"({"code":"3017620422003","errors":[],"product":{"product_name":
+            "Hazelnut Spread","brands":"Ferrero"},"result":{"id":"product_found"},"status":
+            "success_with_warnings","warnings":[{"field":{"id":"fields"}}]})")
+            << "found: Hazelnut Spread, Ferrero";
+        QTest::newRow("the user's language before the product's own")
+            << 200 << QByteArray(R"({"status":"success","product":{"product_name":"Hazelnut Spread",
+            "product_name_fr":"Pâte à tartiner","product_name_en":"Spread"}})")
+            << "found: Pâte à tartiner";
         QTest::newRow("found in the local language")
             << 200 << QByteArray(R"({"status":1,"product":{"product_name":" ","product_name_fr":
             "Pâte à tartiner","product_name_en":"Spread","brands":"Nutella"}})")
@@ -117,6 +126,10 @@ private Q_SLOTS:
         QTest::newRow("array") << 200 << QByteArray("[1,2]") << "failed: unexpected answer";
         QTest::newRow("no product")
             << 200 << QByteArray(R"({"status":1})") << "failed: unexpected answer";
+        QTest::newRow("a failure the service explains")
+            << 200 << QByteArray(R"({"status":"failure","errors":[{"message":{"id":
+            "invalid_code"}}],"result":{"id":"product_not_read"}})")
+            << "failed: invalid_code";
     }
     void read()
     {

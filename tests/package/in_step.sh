@@ -45,6 +45,10 @@ columns=$( (grep -A4 -- '--columns' <<<"$help" | tr -s ' \n' ' ' |
 [ "$(offered --columns code,gtin,)" = "$(sed 's/^/code,gtin,/' <<<"$columns")" ] ||
     problems+=("--columns completes to $(offered --columns code,gtin, | xargs), --help says $(xargs <<<"$columns")")
 
+# help2man makes a heading of any line of the included material that starts with a bracket.
+stray=$(grep -E '^\.SH .*--' <<<"$manual" || true)
+[ -z "$stray" ] || problems+=("the manual page has an option for a heading: $stray")
+
 environment=$(sed -n '/^\.SH ENVIRONMENT/,/^\.SH /p' <<<"$manual")
 for variable in $(grep -rhoE '"QUILLFEN_[A-Z_]+"' "$sources" | tr -d '"' | sort -u); do
     grep -qw -- "$variable" <<<"$environment" ||

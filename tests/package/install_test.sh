@@ -44,9 +44,10 @@ version=$(dpkg-deb -f "$deb" Version)
 said=$("$quillfen" --version)
 [ "$said" = "Quillfen $version" ] || fail "--version says \"$said\", the package is $version"
 
-# Barcodes are read by ZBar and PDF pages drawn by Poppler: the package must bring both.
+# Barcodes are read by ZBar and PDF pages drawn by Poppler, scanned pages come as TIFF: the
+# package must bring all three.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libzbar0 libpoppler-qt6-3; do
+for library in libzbar0 libpoppler-qt6-3 qt6-image-formats-plugins; do
     case ", $depends," in
     *", $library "* | *", $library,"*) ;;
     *) fail "the package does not depend on $library: $depends" ;;

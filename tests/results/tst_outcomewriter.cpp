@@ -131,6 +131,14 @@ void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt_data()
     QTest::newRow("carriage return") << "a\rb" << QByteArray("\"a\rb\"");
     QTest::newRow("only a quote") << "\"" << QByteArray("\"\"\"\"");
     QTest::newRow("tab needs nothing") << "a\tb" << QByteArray("a\tb");
+    // A spreadsheet would take these for formulas.
+    QTest::newRow("equals sign first") << "=1+1" << QByteArray("'=1+1");
+    QTest::newRow("minus first") << "-20% off" << QByteArray("'-20% off");
+    QTest::newRow("plus first") << "+A1" << QByteArray("'+A1");
+    QTest::newRow("at sign first") << "@SUM(1)" << QByteArray("'@SUM(1)");
+    QTest::newRow("tab first") << "\t=1" << QByteArray("'\t=1");
+    QTest::newRow("carriage return first") << "\r=1" << QByteArray("\"'\r=1\"");
+    QTest::newRow("equals sign later") << "a=b" << QByteArray("a=b");
 }
 
 void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt()

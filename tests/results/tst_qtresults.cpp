@@ -12,6 +12,7 @@
 #include "program/QtPlatform.h"
 #include "results/ClipboardRoutines.h"
 #include "results/ResultsTable.h"
+#include "results/SpreadsheetExport.h"
 #include "support/LoopbackConfig.h"
 #include "support/ModalDialogs.h"
 #include "support/RealWindow.h"
@@ -98,7 +99,8 @@ private Q_SLOTS:
     void xlsx_twoWorkbooksOfOneSecondGetTheirOwnFiles();
     void xlsx_refusals();
     void excelButton_fillsAWorkbookAndHandsItToTheDesktop();
-    void excelButton_withoutApplicationShowsBothMessages();
+    void excelButton_withoutApplicationSavesTheWorkbookWhereTheUserSays();
+    void leftWorkbooks_olderThanAWeekGoByTheirNamesAlone();
     void queryDefaultApplication_readsTheAnswerOfTheQueryProgram();
     void associationFiles_data();
     void associationFiles();
@@ -357,28 +359,58 @@ void TestQtResults::excelButton_fillsAWorkbookAndHandsItToTheDesktop()
     QCOMPARE(app.window().mousePointer(), PointerCode::Default);
 }
 
-void TestQtResults::excelButton_withoutApplicationShowsBothMessages()
+void TestQtResults::excelButton_withoutApplicationSavesTheWorkbookWhereTheUserSays()
 {
     App app;
+    QTemporaryDir folder;
     QStringList opened;
-    SpreadsheetDesktop none = RecordingDesktop(QString(), opened);
+    SpreadsheetDesktop none = RecordingDesktop(folder.path(), opened);
     none.hasApplication = [] { return false; };
     app.platform.spreadsheetTarget().setDesktop(none);
-    QStringList texts;
-    std::function<void(QWidget*)> answer = [&](QWidget* dialog) {
-        auto* box = qobject_cast<QMessageBox*>(dialog);
-        QVERIFY(box);
-        texts.append(box->text());
-        box->accept();
-        if (texts.size() == 1)
-            whenDialogOpens(answer);
-    };
-    whenDialogOpens(answer);
+    FillTable(app.results(), {}, {"Pen", "=1+1"});
+    QString title;
+    whenDialogOpens([&](QWidget* dialog) {
+        auto* fileDialog = qobject_cast<QFileDialog*>(dialog);
+        QVERIFY(fileDialog);
+        title = fileDialog->windowTitle();
+        fileDialog->setDirectory(folder.path());
+        auto* const name = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        QVERIFY(name);
+        name->setText(QStringLiteral("results"));
+        static_cast<QDialog*>(fileDialog)->accept();
+    });
     QTest::mouseClick(app.window().pushButton13(), Qt::LeftButton);
-    QCOMPARE(texts.size(), 2);
-    QVERIFY(texts[0].endsWith(QStringLiteral("to use this software without error.")));
-    QVERIFY(texts[1].endsWith(QStringLiteral("to use this feature.")));
+    QCOMPARE(title, kWorkbookSaveTitle.toString());
     QVERIFY(opened.isEmpty());
+    // The workbook alone, nothing of its writing left beside it.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList{"results.xlsx"});
+    QCOMPARE(ReadWorkbook(folder.filePath(QStringLiteral("results.xlsx")))[u"cells"].toArray(),
+             (QJsonArray{Cell(1, 1, QStringLiteral("Description")),
+                         Cell(2, 1, QStringLiteral("Pen")), Cell(3, 1, QStringLiteral("=1+1"))}));
+    QCOMPARE(app.window().mousePointer(), PointerCode::Default);
+}
+
+void TestQtResults::leftWorkbooks_olderThanAWeekGoByTheirNamesAlone()
+{
+    QTemporaryDir folder;
+    QStringList opened;
+    const XlsxSpreadsheetTarget target(RecordingDesktop(folder.path(), opened));
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto make = [&](const QString& name, int daysOld) {
+        QFile file(folder.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.setFileTime(now.addDays(-daysOld), QFileDevice::FileModificationTime));
+    };
+    make(QStringLiteral("Quillfen results 2026-01-01 10-00-00.xlsx"), 8);
+    make(QStringLiteral("Quillfen results 2026-01-01 10-00-00 (2).xlsx"), 8);
+    make(QStringLiteral("Quillfen results 2026-01-08 10-00-00.xlsx"), 6);
+    make(QStringLiteral("Quillfen results for the shop.xlsx"), 30);
+    make(QStringLiteral("prices.xlsx"), 30);
+    QCOMPARE(target.removeLeftWorkbooks(now), 2);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+             (QStringList{"prices.xlsx", "Quillfen results 2026-01-08 10-00-00.xlsx",
+                          "Quillfen results for the shop.xlsx"}));
 }
 
 void TestQtResults::queryDefaultApplication_readsTheAnswerOfTheQueryProgram()

@@ -20,8 +20,8 @@ private Q_SLOTS:
     void export_equalsSignsGoFromSubItemsOnly();
     void export_resultsTableOfOneColumnKeepsCodesAsTheyAre();
     void emptyTable_onlyTheAvailabilityTestRuns();
-    void noSpreadsheetApplication_twoMessagesInOrderAndNothingElse();
-    void noSpreadsheetApplication_emptyTableStillGetsBothMessages();
+    void noSpreadsheetApplication_offersToSaveTheWorkbookInstead();
+    void noSpreadsheetApplication_cancelOrEmptyTableSavesNothing();
     void availabilityTest_returnsWhetherItStartsAndNeverReports();
     void applicationFailingToStartForTheExport_oneReportAndThePointerBack();
     void workbookRefused_oneReportAndTheExportStops();
@@ -93,31 +93,45 @@ void TestSpreadsheetExport::emptyTable_onlyTheAvailabilityTestRuns()
     QVERIFY(fake.window.pointerHistory.isEmpty());
 }
 
-void TestSpreadsheetExport::noSpreadsheetApplication_twoMessagesInOrderAndNothingElse()
+void TestSpreadsheetExport::noSpreadsheetApplication_offersToSaveTheWorkbookInstead()
 {
-    Exporting fake({"Description"}, {"Pen"});
+    Exporting fake({"A", "B"}, {"r1|x=1", "-r2|x2"});
     fake.spreadsheet.available = false;
+    fake.commonDialog1.setFileName(QStringLiteral("/d/codes.txt")); // a loaded list
+    fake.commonDialog1.choices = {QStringLiteral("/d/results")};
     fake.exportResults();
-    QCOMPARE(fake.messageBox.texts(),
-             (QStringList{"Excel is not installed on this computer. You need to have it "
-                          "installed to use this software without error.",
-                          "Excel is not installed on this computer. You need to have it "
-                          "installed to use this feature."}));
-    for (const FakeMessageBox::Shown& box : fake.messageBox.shown()) {
-        QCOMPARE(box.icon, MessageIcon::None);
-        QCOMPARE(box.title, QStringLiteral("Quillfen"));
-    }
-    QCOMPARE(fake.spreadsheet.calls, QStringList{"start"});
-    QVERIFY(fake.window.pointerHistory.isEmpty());
-    QCOMPARE(fake.listView2.texts(), QStringList{"Pen"});
+    QCOMPARE(fake.commonDialog1.showings().size(), 1);
+    const FakeFileDialog::Showing& shown = fake.commonDialog1.showings().constFirst();
+    QVERIFY(shown.save);
+    QCOMPARE(shown.title, kWorkbookSaveTitle.toString());
+    QCOMPARE(shown.filter, kWorkbookSaveFilter.toString());
+    QCOMPARE(shown.fileNameShown, kWorkbookSuggestedName.toString());
+    // The same workbook as for an application, saved where the user said.
+    QCOMPARE(
+        fake.spreadsheet.calls,
+        (QStringList{"start", "startSaving /d/results.xlsx", "addWorkbook", "setCellText 1 1 A",
+                     "fitColumn 1", "setCellText 1 2 B", "fitColumn 2", "setCellText 2 1 r1",
+                     "setCellText 2 2 x1", "fitAllColumns", "show", "release"}));
+    QVERIFY(fake.messageBox.shown().isEmpty());
+    QCOMPARE(fake.window.pointerHistory, (QList<int>{PointerCode::Hourglass, 0}));
 }
 
-void TestSpreadsheetExport::noSpreadsheetApplication_emptyTableStillGetsBothMessages()
+void TestSpreadsheetExport::noSpreadsheetApplication_cancelOrEmptyTableSavesNothing()
 {
-    Exporting fake;
-    fake.spreadsheet.available = false;
-    fake.exportResults();
-    QCOMPARE(fake.messageBox.shown().size(), 2);
+    Exporting cancelled({"Description"}, {"Pen"});
+    cancelled.spreadsheet.available = false;
+    cancelled.exportResults();
+    QCOMPARE(cancelled.commonDialog1.showings().size(), 1);
+    QCOMPARE(cancelled.spreadsheet.calls, QStringList{"start"});
+    QVERIFY(cancelled.messageBox.shown().isEmpty());
+    QVERIFY(cancelled.window.pointerHistory.isEmpty());
+
+    Exporting empty;
+    empty.spreadsheet.available = false;
+    empty.exportResults();
+    QVERIFY(empty.commonDialog1.showings().isEmpty());
+    QCOMPARE(empty.spreadsheet.calls, QStringList{"start"});
+    QVERIFY(empty.messageBox.shown().isEmpty());
 }
 
 void TestSpreadsheetExport::availabilityTest_returnsWhetherItStartsAndNeverReports()

@@ -318,13 +318,14 @@ void TestTextExport::saveButton_setsUpTheSharedDialogAndWritesTheChosenFile()
     QCOMPARE(shown.title, QStringLiteral("Save"));
     QCOMPARE(shown.filter, QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*|"));
     QCOMPARE(shown.fileNameShown, QStringLiteral("/home/ann/codes.txt"));
-    // No extension is added to a name typed without one.
-    QCOMPARE(fake.textFiles.files.keys(), QStringList{"/home/ann/results"});
-    QCOMPARE(fake.textFiles.files.value(QStringLiteral("/home/ann/results")),
+    // A name typed without an extension gets ".txt".
+    QCOMPARE(fake.textFiles.files.keys(), QStringList{"/home/ann/results.txt"});
+    QCOMPARE(fake.textFiles.files.value(QStringLiteral("/home/ann/results.txt")),
              QStringLiteral("Description\t\r\nPen        \t\r\n"));
     QCOMPARE(pointerDuringSave, PointerCode::Hourglass);
     QCOMPARE(fake.window.pointerHistory, (QList<int>{PointerCode::Hourglass, 0}));
-    QCOMPARE(TextsShown(fake.progressBar1).constFirst(), QStringLiteral("Writing file: results"));
+    QCOMPARE(TextsShown(fake.progressBar1).constFirst(),
+             QStringLiteral("Writing file: results.txt"));
 }
 
 void TestTextExport::saveButton_cancelWritesNothingAndLeavesThePointer()

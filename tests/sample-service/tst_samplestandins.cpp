@@ -135,13 +135,16 @@ private Q_SLOTS:
         QTest::newRow("Open Beauty Facts: a food product, every type allowed")
             << QStringList{} << "/beauty/api/v2/product/40172637?product_type=all" << 302
             << QByteArray("/api/v2/product/40172637?product_type=all");
-        QTest::newRow("Open Food Facts, newer shape: found")
-            << QStringList{"--fault", "*=result-shape"}
-            << "/api/v2/product/40172637?fields=product_name" << 200
+        QTest::newRow("Open Food Facts v3: found")
+            << QStringList{} << "/api/v3/product/40172637?fields=product_name" << 200
             << QByteArray(R"({"code":"40172637","errors":[],"warnings":[],"status":"success",
                  "product":{"product_name":"Mint Drops"},
                  "result":{"id":"product_found","name":"Product found","lc_name":"Product found"}})");
-        QTest::newRow("Open Food Facts, newer shape: not found")
+        QTest::newRow("Open Food Facts v3: a beauty product, every type allowed")
+            << QStringList{} << "/api/v3/product/3760145622082?fields=brands&product_type=all"
+            << 302
+            << QByteArray("/beauty/api/v3/product/3760145622082?fields=brands&product_type=all");
+        QTest::newRow("Open Food Facts v2, the current shape as a fault: not found")
             << QStringList{"--fault", "openfoodfacts:*=result-shape"}
             << "/api/v2/product/0823564706221" << 404
             << QByteArray(R"({"code":"0823564706221","status":"failure","warnings":[],

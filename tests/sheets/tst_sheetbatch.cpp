@@ -2,6 +2,7 @@
 // cannot be told, the codes a spreadsheet damaged, and --keep-columns in every mix of input and
 // output formats; and the window's Enrich a Spreadsheet, which writes the same rows.
 #include "app/BatchCommand.h"
+#include "common/CellText.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePlatform.h"
@@ -33,11 +34,16 @@ class TestSheetBatch : public QObject
 private Q_SLOTS:
     void codeColumn_chosenOrNamed_data();
     void codeColumn_chosenOrNamed();
+    void wideSheet_choiceStopsOnASignal_namedColumnReadAlone_data();
+    void wideSheet_choiceStopsOnASignal_namedColumnReadAlone();
     void keepColumns_csvInCsvOut_keepsEveryRowAndColumn();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds_data();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds();
     void keepColumns_needsOneSpreadsheet();
+    void keepColumns_cellPastExcelsLimit_cutInXlsxOnly_data();
+    void keepColumns_cellPastExcelsLimit_cutInXlsxOnly();
     void enrich_savesACopyBesideTheSourceNeverOverIt();
+    void enrich_failedSaveOffersTheDialogAgainWithoutLookingUpAgain();
 
 private:
     struct Batching : FakePlatform
@@ -126,6 +132,52 @@ void TestSheetBatch::codeColumn_chosenOrNamed()
     QCOMPARE(fake.console.output, output);
 }
 
+// A sheet of 16,384 columns: choosing its code column lets signals in, and a column named by
+// --column is taken without going through the others.
+void TestSheetBatch::wideSheet_choiceStopsOnASignal_namedColumnReadAlone_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("errors");
+    QTest::newRow("chosen, SIGINT meanwhile")
+        << QString() << kBatchInterrupted
+        << "Stopped by SIGINT while reading the codes; no code was looked up.\n";
+    QTest::newRow("named") << "XFD" << kBatchAnswered << QString();
+}
+
+void TestSheetBatch::wideSheet_choiceStopsOnASignal_namedColumnReadAlone()
+{
+    QFETCH(QString, column);
+    QFETCH(int, status);
+    QFETCH(QString, errors);
+    Batching fake;
+    const QByteArray others = QByteArray("x;").repeated(16383);
+    fake.files.contents.insert(QStringLiteral("in.csv"),
+                               others + "EAN\n" +
+                                   QByteArray(others + "4006381333931\n").repeated(3));
+    fake.config.batch.inputs = QStringList{QStringLiteral("in.csv")};
+    fake.config.batch.column = column;
+    fake.config.batch.output = QStringLiteral("out.csv");
+    int yieldsBeforeLookups = -1;
+    fake.pageLoader.respond = [&](const QUrl& address) {
+        if (yieldsBeforeLookups < 0)
+            yieldsBeforeLookups = fake.eventLoop.yields;
+        return Page(address);
+    };
+    fake.eventLoop.onYield = [&] { fake.stopSignals.signal = StopSignal::Interrupt; };
+    if (!column.isEmpty())
+        fake.eventLoop.onYield = nullptr;
+    fake.config.batch.quiet = false;
+    QCOMPARE(fake.run(), status);
+    if (status == kBatchInterrupted) {
+        QCOMPARE(fake.console.errors, errors);
+        QCOMPARE(yieldsBeforeLookups, -1);
+    } else {
+        QCOMPARE(yieldsBeforeLookups, 0);
+        QVERIFY(fake.outputs.texts.value(QStringLiteral("out.csv")).contains("4006381333931"));
+    }
+}
+
 void TestSheetBatch::keepColumns_csvInCsvOut_keepsEveryRowAndColumn()
 {
     Batching fake;
@@ -210,6 +262,37 @@ void TestSheetBatch::keepColumns_needsOneSpreadsheet()
                             ".csv or .tsv)\nquillfen: no code was looked up.\n"));
 }
 
+// One cell longer than an .xlsx may hold no longer costs the whole workbook.
+void TestSheetBatch::keepColumns_cellPastExcelsLimit_cutInXlsxOnly_data()
+{
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<qsizetype>("kept");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("xlsx") << "out.xlsx" << kMostCellCharacters
+                          << "; 1 cell cut to Excel's limit of 32,767 characters\n";
+    QTest::newRow("ods") << "out.ods" << qsizetype(40000) << "1 found, 0 not found, 0 failed\n";
+}
+
+void TestSheetBatch::keepColumns_cellPastExcelsLimit_cutInXlsxOnly()
+{
+    QFETCH(QString, output);
+    QFETCH(qsizetype, kept);
+    QFETCH(QString, summary);
+    Batching fake;
+    const QByteArray longText(40000, 'a');
+    fake.files.contents.insert(QStringLiteral("in.csv"),
+                               "Note;EAN\r\n" + longText + ";4006381333931\r\n");
+    fake.config.batch.inputs = QStringList{QStringLiteral("in.csv")};
+    fake.config.batch.output = output;
+    fake.config.batch.keepColumns = true;
+    fake.config.batch.quiet = false;
+    QCOMPARE(fake.run(), kBatchAnswered);
+    const QString cell = fake.outputs.workbooks.value(output).value({2, 1});
+    QCOMPARE(cell.size(), kept);
+    QCOMPARE(cell.back(), kept == 40000 ? QChar(u'a') : QChar(0x2026));
+    QVERIFY2(fake.console.errors.endsWith(summary), qPrintable(fake.console.errors));
+}
+
 void TestSheetBatch::enrich_savesACopyBesideTheSourceNeverOverIt()
 {
     AppConfig config = LoopbackConfig();
@@ -239,8 +322,31 @@ void TestSheetBatch::enrich_savesACopyBesideTheSourceNeverOverIt()
                    "text,,,,,\r\n"));
     fake.messageBox.forget();
     fake.form.EnrichSpreadsheet(); // saved over the source: refused
-    QCOMPARE(fake.messageBox.texts(), (QStringList{"Done.", kEnrichSameFileMessage.toString()}));
+    QCOMPARE(
+        fake.messageBox.texts(),
+        (QStringList{"Done.", kEnrichSameFileReason + QStringLiteral(". Nothing was saved.")}));
     QCOMPARE(fake.outputFiles.texts.size(), 1);
+}
+
+void TestSheetBatch::enrich_failedSaveOffersTheDialogAgainWithoutLookingUpAgain()
+{
+    AppConfig config = LoopbackConfig();
+    config.serviceUrlNamed = true;
+    Form1OnFakes fake(config);
+    fake.pageLoader.respond = Page;
+    fake.files.contents.insert(QStringLiteral("/d/in.csv"), kPrices);
+    fake.outputFiles.unwritable = QStringList{QStringLiteral("/ro/out.csv")};
+    fake.commonDialog1.choices = {QStringLiteral("/d/in.csv"), QStringLiteral("/ro/out.csv"),
+                                  QStringLiteral("/d/out.csv")};
+    fake.form.EnrichSpreadsheet();
+    QCOMPARE(fake.messageBox.texts(),
+             (QStringList{"Done.", "Cannot create the file /ro/out.csv: Permission denied. "
+                                   "Nothing was saved."}));
+    QCOMPARE(fake.commonDialog1.showings().size(), 3);
+    QCOMPARE(fake.commonDialog1.showings()[2].fileNameShown, QStringLiteral("/ro/out.csv"));
+    QVERIFY(fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")).contains(",Pen,"));
+    // The one code that could be asked was asked once, for both saves.
+    QCOMPARE(fake.pageLoader.hook.calls(u"start"), 1);
 }
 
 QTEST_GUILESS_MAIN(TestSheetBatch)

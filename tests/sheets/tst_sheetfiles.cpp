@@ -1,6 +1,7 @@
 // Spreadsheet files as Excel, LibreOffice and openpyxl write them (tests/sheets/data), read
 // through libzip: the codes come out exact, and a file that inflates past its limit is refused.
-// An enriched .ods of ours reads back, through our reader and through LibreOffice, as written.
+// An enriched .ods of ours reads back, through our reader and through LibreOffice, as written, and
+// no database answer in our CSV or TSV becomes a formula when LibreOffice opens it.
 #include "app/BatchOutput.h"
 #include "common/OperationFailed.h"
 #include "desktop/files/LibzipArchives.h"
@@ -11,9 +12,25 @@
 #include "sheets/SheetCodes.h"
 #include "sheets/SheetFile.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <cstdio>
+#include <new>
+#include <sys/resource.h>
+#include <zip.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define UNDER_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define UNDER_ADDRESS_SANITIZER
+#endif
+#endif
 
 namespace {
 QString DataFile(const char* name)
@@ -34,6 +51,99 @@ QByteArray WithLyingSizes(QByteArray zip, const QByteArray& entry)
     }
     return zip;
 }
+// The bombs below are read by this program again, in a child process that may use no more
+// address space than this.
+constexpr rlim_t kChildAddressSpace = rlim_t(512) * 1024 * 1024;
+const char* const kChildVariable = "QUILLFEN_READ_SHEET_IN_CHILD";
+
+// A container of the entries, each deflated, written with libzip.
+void WriteZip(const QString& path, const QList<QPair<QString, QByteArray>>& entries)
+{
+    int error = 0;
+    zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+    QVERIFY(zip);
+    for (const auto& [name, bytes] : entries) {
+        zip_source_t* source =
+            zip_source_buffer(zip, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+        QVERIFY(source);
+        QVERIFY(zip_file_add(zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) >= 0);
+    }
+    QCOMPARE(zip_close(zip), 0); // the buffers are read here, while `entries` still holds them
+}
+
+// A comment of random letters, as long as an XML part needs so that it packs to more than a
+// hundredth of its size: the bombs then pass the check of the packing ratio, and what they cost
+// to hold is what is tried.
+QByteArray Padding(qsizetype partBytes)
+{
+    QRandomGenerator random(27);
+    QByteArray letters(partBytes / 40, 'a');
+    for (char& c : letters)
+        c = char('a' + random.bounded(26));
+    return "<!--" + letters + "-->";
+}
+
+QByteArray ExcelSheet(const QByteArray& rows)
+{
+    return "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+           "<sheetData>" +
+           rows + "</sheetData></worksheet>";
+}
+
+void WriteXlsx(const QString& path, const QByteArray& sheet, const QByteArray& strings = {})
+{
+    QList<QPair<QString, QByteArray>> entries{
+        {"xl/workbook.xml",
+         "<workbook xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/></sheets></workbook>"},
+        {"xl/_rels/workbook.xml.rels",
+         "<Relationships><Relationship Id=\"1\" Target=\"worksheets/sheet1.xml\"/>"
+         "</Relationships>"},
+        {"xl/worksheets/sheet1.xml", sheet}};
+    if (!strings.isEmpty())
+        entries.append({"xl/sharedStrings.xml", strings});
+    WriteZip(path, entries);
+}
+
+void WriteOds(const QString& path, const QByteArray& rows)
+{
+    const QByteArray content =
+        "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+        " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+        " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
+        "<office:spreadsheet><table:table table:name=\"S\">" +
+        rows + "</table:table></office:spreadsheet></office:body></office:document-content>";
+    WriteZip(path, {{"mimetype", "application/vnd.oasis.opendocument.spreadsheet"},
+                    {"content.xml", content + Padding(content.size())}});
+}
+
+// What the child says of the file: "refused: <reason>" or "R rows, C cells, codes in <column>".
+int ReadInChild(const QString& path)
+{
+    const rlimit limit{kChildAddressSpace, kChildAddressSpace};
+    if (setrlimit(RLIMIT_AS, &limit) != 0)
+        return 2;
+    QtFileSystem files;
+    LibzipArchives zips;
+    QString said;
+    try {
+        const Sheet sheet =
+            ReadSheetFile(path, *SheetFormatOfFile(path), QString(), SheetServices{files, zips});
+        const CodeColumnChoice choice = ChooseCodeColumn(sheet);
+        qsizetype cells = 0;
+        for (const SheetRow& row : sheet.rows)
+            cells += row.filled().size();
+        said = QStringLiteral("%1 rows, %2 cells, codes in %3")
+                   .arg(sheet.rows.size())
+                   .arg(cells)
+                   .arg(choice.column < 0 ? QStringLiteral("none") : ColumnLetter(choice.column));
+    } catch (const OperationFailed& failure) {
+        said = QStringLiteral("refused: ") + failure.description();
+    } catch (const std::bad_alloc&) {
+        said = QStringLiteral("out of memory");
+    }
+    std::fputs(said.toUtf8().constData(), stdout);
+    return 0;
+}
 } // namespace
 
 class TestSheetFiles : public QObject
@@ -49,12 +159,16 @@ private Q_SLOTS:
     void bomb_isRefusedNamingTheLimit_data();
     void bomb_isRefusedNamingTheLimit();
     void damaged_isRefused();
+    void hostileFile_endsWithinMemory_data();
+    void hostileFile_endsWithinMemory();
     void enrichedOds_readsBackAsWritten_data();
     void enrichedOds_readsBackAsWritten();
+    void databaseAnswers_neverFormulasInLibreOffice();
 
 private:
     QtFileSystem m_files;
     LibzipArchives m_zips;
+    QTemporaryDir m_hostile; // the files the rows of hostileFile_endsWithinMemory read
 
     QStringList codesOf(const QString& path)
     {
@@ -180,6 +294,92 @@ void TestSheetFiles::damaged_isRefused()
                                            SheetServices{m_files, m_zips}));
 }
 
+// Files of a few bytes that stand for billions of cells, characters or bytes: each is read, or
+// refused with its reason, within half a gigabyte of address space.
+void TestSheetFiles::hostileFile_endsWithinMemory_data()
+{
+#if defined(UNDER_ADDRESS_SANITIZER)
+    // Skipped before any file is made (the shared strings alone are a hundred megabytes).
+    QSKIP("AddressSanitizer reserves terabytes of address space: no limit on it would mean "
+          "anything");
+#endif
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("said");
+    const auto file = [this](const char* name) {
+        return m_hostile.filePath(QString::fromUtf8(name));
+    };
+
+    QByteArray farRows;
+    for (int r = 1; r <= 5000; ++r)
+        farRows += "<row r=\"" + QByteArray::number(r) + "\"><c r=\"XFD" + QByteArray::number(r) +
+                   "\"><v>4006381333931</v></c></row>";
+    WriteXlsx(file("far.xlsx"), ExcelSheet(farRows) + Padding(farRows.size()));
+    QTest::newRow("5,000 rows, each one cell in XFD")
+        << file("far.xlsx") << QStringLiteral("5000 rows, 5000 cells, codes in XFD");
+
+    QByteArray spaces = "<table:table-row><table:table-cell><text:p>";
+    for (int k = 0; k < 100000; ++k)
+        spaces += "<text:s text:c=\"16384\"/>";
+    WriteOds(file("spaces.ods"), spaces + "</text:p></table:table-cell></table:table-row>");
+    QTest::newRow("a cell of 100,000 runs of 16,384 spaces")
+        << file("spaces.ods")
+        << QStringLiteral("refused: its cells' text stands for more than 16,777,216 spaces");
+
+    const auto repeated = [](const char* rows, const char* columns) -> QByteArray {
+        return QByteArray("<table:table-row table:number-rows-repeated=\"") + rows +
+               "\"><table:table-cell table:number-columns-repeated=\"" + columns +
+               "\" office:value-type=\"string\"><text:p>x</text:p></table:table-cell>"
+               "</table:table-row>";
+    };
+    WriteOds(file("rows.ods"), repeated("1000", "16384"));
+    QTest::newRow("16,384 cells repeated 1,000 times")
+        << file("rows.ods") << QStringLiteral("1000 rows, 16384000 cells, codes in none");
+    WriteOds(file("many.ods"), repeated("1048576", "16384"));
+    QTest::newRow("16,384 cells repeated 1,048,576 times")
+        << file("many.ods")
+        << QStringLiteral("refused: it has more than 20,000,000 cells that hold something");
+    WriteOds(file("wide.ods"), repeated("1", "2000000000"));
+    QTest::newRow("a cell repeated 2,000,000,000 times")
+        << file("wide.ods") << QStringLiteral("refused: it has more than 16,384 columns");
+
+    QByteArray strings = "<sst>";
+    strings.reserve(20'000'000 * 5 + 4'000'000);
+    for (int k = 0; k < 19'999'999; ++k)
+        strings += "<si/>";
+    strings += "<si><t>4006381333931</t></si></sst>";
+    strings += Padding(strings.size());
+    WriteXlsx(file("strings.xlsx"),
+              ExcelSheet("<row r=\"1\"><c r=\"A1\" t=\"s\"><v>19999999</v></c></row>"), strings);
+    strings = QByteArray();
+    QTest::newRow("20,000,000 shared strings, all but one empty")
+        << file("strings.xlsx") << QStringLiteral("1 rows, 1 cells, codes in none");
+
+    WriteXlsx(file("honest.xlsx"), ExcelSheet(QByteArray(50 * 1024 * 1024, ' ')));
+    QFile honest(file("honest.xlsx"));
+    QVERIFY(honest.open(QIODevice::ReadOnly));
+    QFile lying(file("lying.xlsx"));
+    QVERIFY(lying.open(QIODevice::WriteOnly));
+    lying.write(WithLyingSizes(honest.readAll(), "xl/worksheets/sheet1.xml"));
+    QTest::newRow("an entry that understates its size")
+        << file("lying.xlsx")
+        << QStringLiteral("refused: its part xl/worksheets/sheet1.xml inflates past the limit of "
+                          "100 times its packed size");
+}
+
+void TestSheetFiles::hostileFile_endsWithinMemory()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, said);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kChildVariable), name);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(100000));
+    QCOMPARE(child.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()), said);
+}
+
 void TestSheetFiles::enrichedOds_readsBackAsWritten_data()
 {
     QTest::addColumn<bool>("throughLibreOffice");
@@ -256,5 +456,113 @@ void TestSheetFiles::enrichedOds_readsBackAsWritten()
     QCOMPARE(back.cell(1, 3).number, 45352.0);
 }
 
-QTEST_GUILESS_MAIN(TestSheetFiles)
+void TestSheetFiles::databaseAnswers_neverFormulasInLibreOffice()
+{
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        QSKIP("soffice is not installed (libreoffice-calc-nogui)");
+    // What a database could answer, and one that is no formula. No tabs and no commas: both
+    // files are read with both separators, in one conversion.
+    const QStringList hostile{QStringLiteral("=1+1"), QStringLiteral("+2+3"),
+                              QStringLiteral("-20% off"), QStringLiteral("@SUM(1)"),
+                              QStringLiteral("\r=4+4")};
+    std::vector<CodeOutcome> outcomes;
+    for (const QString& answer : hostile) {
+        CodeOutcome outcome;
+        outcome.status = CodeOutcome::Status::Found;
+        outcome.code = outcome.gtin = QStringLiteral("4006381333931");
+        outcome.product.name = answer;
+        outcome.product.brand = QStringLiteral("a=b");
+        outcomes.push_back(outcome);
+    }
+    // The user's own cell, which is theirs to keep as it was.
+    const auto text = [](const char* value) {
+        SheetCell cell;
+        cell.kind = SheetCell::Kind::Text;
+        cell.text = QString::fromUtf8(value);
+        return cell;
+    };
+    const auto row = [&text](const char* code, const char* note) {
+        SheetRow cells;
+        cells.set(0, text(code));
+        cells.set(1, text(note));
+        return cells;
+    };
+    Sheet sheet;
+    sheet.rows = {row("EAN", "Note")};
+    for (std::size_t i = 0; i < outcomes.size(); ++i)
+        sheet.rows.push_back(row("4006381333931", "-5 kept"));
+    const CodeColumnChoice choice = ChooseCodeColumn(sheet);
+
+    QTemporaryDir folder;
+    QtOutputFiles outputs;
+    const QString csv = folder.filePath(QStringLiteral("results.csv"));
+    std::unique_ptr<BatchOutput> output =
+        BatchOutput::openFile(csv, OutcomeFormat::Csv, AllOutcomeColumns(), outputs);
+    for (const CodeOutcome& outcome : outcomes)
+        output->add(outcome);
+    output->finish();
+    BatchOptions options;
+    options.output = folder.filePath(QStringLiteral("enriched.tsv"));
+    output =
+        BatchOutput::openEnriched(options, OutcomeFormat::Tsv, sheet, choice, outputs, nullptr);
+    for (const CodeOutcome& outcome : outcomes)
+        output->add(outcome);
+    output->finish();
+
+    QProcess convert;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), folder.path());
+    convert.setProcessEnvironment(environment);
+    const QString out = folder.filePath(QStringLiteral("libreoffice"));
+    // Comma and tab, double quotes, UTF-8, from line 1, formulas evaluated.
+    convert.start(soffice, {QStringLiteral("--headless"),
+                            QStringLiteral("--infilter=CSV:44/9,34,76,1,,0,false,false,false,"
+                                           "false,false,-1,true"),
+                            QStringLiteral("--convert-to"), QStringLiteral("xlsx"),
+                            QStringLiteral("--outdir"), out, csv, options.output});
+    QVERIFY(convert.waitForFinished(300000));
+    QCOMPARE(convert.exitCode(), 0);
+
+    // openpyxl gives every cell's text and whether it holds a formula.
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"), QStringLiteral(R"(
+import json, openpyxl, sys
+print(json.dumps([[[c.value or "", c.data_type] for r in openpyxl.load_workbook(p).active.iter_rows()
+                   for c in r] for p in sys.argv[1:]]))
+)"),
+                  out + QStringLiteral("/results.xlsx"), out + QStringLiteral("/enriched.xlsx")});
+    QVERIFY(python.waitForFinished(60000));
+    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+    const QJsonArray books = QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+    QCOMPARE(books.size(), 2);
+    // A line break within a cell may come back as either.
+    const auto unbroken = [](QString text) { return text.remove(u'\r').remove(u'\n'); };
+    for (qsizetype b = 0; b < books.size(); ++b) {
+        QStringList texts;
+        for (const QJsonValue& cell : books[b].toArray()) {
+            const QJsonArray pair = cell.toArray();
+            QVERIFY2(pair[1].toString() != u"f", qPrintable(pair[0].toString()));
+            texts.append(unbroken(pair[0].toString()));
+        }
+        for (const QString& answer : hostile)
+            QVERIFY2(texts.contains(u'\'' + unbroken(answer)), qPrintable(answer));
+        QVERIFY(texts.contains(QStringLiteral("a=b")));
+        if (b == 1)
+            QVERIFY(texts.contains(QStringLiteral("-5 kept")));
+    }
+}
+
+int main(int argc, char** argv)
+{
+    if (const QByteArray path = qgetenv(kChildVariable); !path.isEmpty()) {
+        QCoreApplication application(argc, argv);
+        return ReadInChild(QString::fromLocal8Bit(path));
+    }
+    QCoreApplication application(argc, argv);
+    TestSheetFiles suite;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&suite, argc, argv);
+}
 #include "tst_sheetfiles.moc"

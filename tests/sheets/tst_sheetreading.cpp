@@ -16,7 +16,7 @@ namespace {
 QStringList Rows(const Sheet& sheet)
 {
     QStringList rows;
-    for (const std::vector<SheetCell>& row : sheet.rows) {
+    for (const SheetRow& row : sheet.rows) {
         QStringList cells;
         for (const SheetCell& cell : row)
             cells.append(cell.text);
@@ -91,7 +91,10 @@ private Q_SLOTS:
     void odsRepeats_spellOutFilledCellsOnly();
     void refused_data();
     void refused();
+    void misnamedFile_isToldByContent_data();
+    void misnamedFile_isToldByContent();
     void unclearColumn_asksAndAddsTheChosenOne();
+    void wideSheet_windowClosedWhileChoosing_addsNothing();
 
 private:
     struct Loading : FakePlatform
@@ -207,17 +210,34 @@ void TestSheetReading::excelParts_giveExactCodesFromTheFirstSheetWithData()
 }
 
 // Large sheets are read in two halves at once; a row numbered or not, none is lost, doubled or
-// moved at the cut.
+// moved at the cut. A cut that falls inside a comment, a CDATA section or a processing
+// instruction, rather than after a row, reads none of what they hold.
 void TestSheetReading::largeSheet_readsEveryRowOnceInOrder_data()
 {
     QTest::addColumn<bool>("numbered");
-    QTest::newRow("numbered rows, read in halves") << true;
-    QTest::newRow("rows without numbers, read whole") << false;
+    QTest::addColumn<QByteArray>("middle"); // between the two halves of the rows
+    QTest::addColumn<QByteArray>("head");   // before the <sheetData> tag
+    // Long enough that the part's middle falls inside it, where a row seems to end.
+    const QByteArray pad(256 * 1024, 'p');
+    const QByteArray row = "</row><row r=\"99999\"><c t=\"inlineStr\"><is><t>9780000000002</t>"
+                           "</is></c></row>";
+    QTest::newRow("numbered rows, read in halves") << true << QByteArray() << QByteArray();
+    QTest::newRow("rows without numbers, read whole") << false << QByteArray() << QByteArray();
+    QTest::newRow("a row in a comment at the cut")
+        << true << "<!--" + pad + row + "-->" << QByteArray();
+    QTest::newRow("a row in a CDATA section at the cut")
+        << true << "<![CDATA[" + pad + row + "]]>" << QByteArray();
+    QTest::newRow("a row in a processing instruction at the cut")
+        << true << "<?pad " + pad + row + "?>" << QByteArray();
+    QTest::newRow("a sheetData tag in a comment before the sheet")
+        << true << "<!--" + pad + "-->" << QByteArray("<!--<sheetData>-->");
 }
 
 void TestSheetReading::largeSheet_readsEveryRowOnceInOrder()
 {
     QFETCH(bool, numbered);
+    QFETCH(QByteArray, middle);
+    QFETCH(QByteArray, head);
     QByteArray rows = "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c></row>";
     QStringList codes;
     for (int r = 2; codes.size() < 60000; ++r) {
@@ -226,10 +246,15 @@ void TestSheetReading::largeSheet_readsEveryRowOnceInOrder()
         rows += (numbered ? "<row r=\"" + n + "\">" : QByteArray("<row>")) +
                 "<c t=\"inlineStr\"><is><t>" + code + "</t></is></c><c><v>" + n + "</v></c></row>";
         codes.append(QString::fromLatin1(code));
+        if (codes.size() == 30000)
+            rows += middle;
     }
     QVERIFY(rows.size() > 4 * 1024 * 1024);
     Loading fake;
-    fake.zips.archives[QStringLiteral("in.xlsx")] = ExcelParts(rows, kExcelStrings);
+    FakeZipArchives::Entries parts = ExcelParts(rows, kExcelStrings);
+    QByteArray& sheet = parts["xl/worksheets/sheet2.xml"].bytes;
+    sheet.insert(sheet.indexOf("<sheetData>"), head);
+    fake.zips.archives[QStringLiteral("in.xlsx")] = parts;
     QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("in.xlsx")));
     QCOMPARE(fake.messageBox.texts(), QStringList{});
     QCOMPARE(fake.listView1.texts(), codes);
@@ -303,6 +328,60 @@ void TestSheetReading::refused()
     QCOMPARE(fake.listView1.texts(), QStringList{"kept"});
 }
 
+// A file whose name lies about its kind is read as what it holds, or refused saying what that is.
+void TestSheetReading::misnamedFile_isToldByContent_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QByteArray>("bytes");               // the file, when not a container
+    QTest::addColumn<FakeZipArchives::Entries>("parts"); // the container, when one
+    QTest::addColumn<QString>("said");                   // the codes, or the message
+    const QString codes = QStringLiteral("4006381333931 0012345678905 012345678905");
+    const QByteArray zip("PK\x03\x04", 4);
+    const QByteArray compound("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1\0\0\0", 11);
+    FakeZipArchives::Entries ods;
+    ods["content.xml"].bytes =
+        kOdsHead +
+        "<table:table-row><table:table-cell office:value-type=\"string\"><text:p>"
+        "EAN</text:p></table:table-cell></table:table-row><table:table-row>"
+        "<table:table-cell office:value-type=\"string\"><text:p>4006381333931"
+        "</text:p></table:table-cell></table:table-row>" +
+        kOdsTail;
+    const FakeZipArchives::Entries none;
+    QTest::newRow("an .xlsx named .ods")
+        << "in.ods" << QByteArray() << ExcelParts(kExcelRows, kExcelStrings) << codes;
+    QTest::newRow("an .ods named .xlsx") << "in.xlsx" << QByteArray() << ods << "4006381333931";
+    QTest::newRow("an .xlsx named .csv")
+        << "in.csv" << zip << ExcelParts(kExcelRows, kExcelStrings) << codes;
+    QTest::newRow("a CSV named .xlsx")
+        << "in.xlsx" << QByteArray("Name;EAN\nPen;4006381333931\n") << none << "4006381333931";
+    const QString old =
+        SheetUnreadableMessage(QStringLiteral("%1"), QStringLiteral("it is an Excel 97-2003 "
+                                                                    "workbook: save it as .xlsx "
+                                                                    "first"));
+    QTest::newRow("an .xls") << "in.xls" << compound << none << old.arg(u"in.xls");
+    QTest::newRow("an .xls named .xlsx") << "in.xlsx" << compound << none << old.arg(u"in.xlsx");
+    QTest::newRow("an .xls named .csv") << "in.csv" << compound << none << old.arg(u"in.csv");
+    QTest::newRow("neither a container nor text")
+        << "in.xlsx" << compound.sliced(8) << none
+        << SheetUnreadableMessage(QStringLiteral("in.xlsx"),
+                                  QStringLiteral("it is not a zip container"));
+}
+
+void TestSheetReading::misnamedFile_isToldByContent()
+{
+    QFETCH(QString, path);
+    QFETCH(QByteArray, bytes);
+    QFETCH(FakeZipArchives::Entries, parts);
+    QFETCH(QString, said);
+    Loading fake;
+    if (!bytes.isEmpty())
+        fake.files.contents[path] = bytes;
+    if (!parts.isEmpty())
+        fake.zips.archives[path] = parts;
+    QVERIFY(fake.loader.load(fake.listView1, path));
+    QCOMPARE(fake.messageBox.texts().join(u' ') + fake.listView1.texts().join(u' '), said);
+}
+
 void TestSheetReading::unclearColumn_asksAndAddsTheChosenOne()
 {
     Loading fake;
@@ -316,6 +395,19 @@ void TestSheetReading::unclearColumn_asksAndAddsTheChosenOne()
     QCOMPARE(fake.listView1.texts(), (QStringList{"x", "y"}));
     QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("/d/two.csv"))); // cancelled
     QCOMPARE(fake.listView1.texts(), (QStringList{"x", "y"}));
+}
+
+// Choosing among 16,384 columns lets the window's events run, and stops when it closes.
+void TestSheetReading::wideSheet_windowClosedWhileChoosing_addsNothing()
+{
+    Loading fake;
+    const QByteArray others = QByteArray("x,").repeated(16383);
+    fake.files.contents[QStringLiteral("wide.csv")] =
+        QByteArray(others + "4006381333931\n").repeated(4);
+    fake.eventLoop.onYield = [&fake] { fake.eventLoop.endProgram(); };
+    QVERIFY_THROWS_EXCEPTION(ProgramEnding,
+                             fake.loader.load(fake.listView1, QStringLiteral("wide.csv")));
+    QCOMPARE(fake.listView1.texts(), QStringList{});
 }
 
 QTEST_GUILESS_MAIN(TestSheetReading)

@@ -1,5 +1,7 @@
 #include "OpenDatabases.h"
 
+#include "SamplePictures.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
@@ -12,7 +14,7 @@ const QByteArray kJson = "application/json; charset=utf-8";
 
 struct Sibling
 {
-    const char* prefix; // the path before /api/v2/..., standing in for the database's host
+    const char* prefix; // the path before /api/..., standing in for the database's host
     const char* type;
     const char* api;
 };
@@ -136,10 +138,23 @@ HttpReply Redirect(const QByteArray& location)
     return HttpReply{302, {}, {{"Location", location}}, {}};
 }
 
+HttpReply AnswerProductShaped(const OpenRoute& route, const HttpRequest& request,
+                              const OpenCatalog& catalog, const OpenAnswerStyle& style);
+
 // Open Food Facts: a product of another database is found there, through a redirection, when the
 // request allows that database's type ("all" allows every one); otherwise it is not found.
 HttpReply AnswerProduct(const OpenRoute& route, const HttpRequest& request,
                         const OpenCatalog& catalog, const OpenAnswerStyle& style)
+{
+    OpenAnswerStyle shaped = style;
+    // The current API (v3) always answers in the shape with "result"; the older one only as a
+    // fault, for the clients that met it in the middle.
+    shaped.resultShape = style.resultShape || route.apiVersion == 3;
+    return AnswerProductShaped(route, request, catalog, shaped);
+}
+
+HttpReply AnswerProductShaped(const OpenRoute& route, const HttpRequest& request,
+                              const OpenCatalog& catalog, const OpenAnswerStyle& style)
 {
     const OpenCatalog::Product* product = catalog.product(route.argument);
     QString requested = QueryItem(request, QStringLiteral("product_type"));
@@ -153,7 +168,8 @@ HttpReply AnswerProduct(const OpenRoute& route, const HttpRequest& request,
     const Sibling* sibling = SiblingOfType(product->type);
     const QByteArray host = request.header("host");
     QByteArray location = (host.isEmpty() ? QByteArray() : "http://" + host) + sibling->prefix +
-                          "/api/v2/product/" + request.path.mid(request.path.lastIndexOf('/') + 1);
+                          "/api/v" + QByteArray::number(route.apiVersion) + "/product/" +
+                          request.path.mid(request.path.lastIndexOf('/') + 1);
     if (request.hasQuery)
         location += '?' + request.query;
     return Redirect(location);
@@ -195,6 +211,48 @@ HttpReply AnswerLookup(const OpenRoute& route, const OpenCatalog& catalog,
                      style);
 }
 
+// Open Library's data view of the editions asked for by "ISBN:..." keys; an unknown one is left
+// out, as the service does.
+HttpReply AnswerBooks(const OpenRoute& route, const OpenCatalog& catalog,
+                      const OpenAnswerStyle& style)
+{
+    QJsonObject books;
+    for (const QString& bibkey : route.argument.split(u',', Qt::SkipEmptyParts)) {
+        if (!bibkey.startsWith(u"ISBN:"))
+            continue;
+        const QJsonObject* edition = catalog.editionByIsbn(QStringView(bibkey).sliced(5));
+        if (!edition)
+            continue;
+        const QString key = edition->value(u"key").toString();
+        const QString self = QString::fromLatin1(kOwnAddressMark);
+        QJsonObject book{{QStringLiteral("key"), key},
+                         {QStringLiteral("url"), QString(self + key)},
+                         {QStringLiteral("title"), edition->value(u"title")}};
+        for (const char* field : {"subtitle", "publish_date"}) {
+            if (edition->contains(QLatin1String(field)))
+                book.insert(QLatin1String(field), edition->value(QLatin1String(field)));
+        }
+        QJsonArray publishers;
+        for (const QJsonValue& name : edition->value(u"publishers").toArray())
+            publishers.append(QJsonObject{{QStringLiteral("name"), name}});
+        if (!publishers.isEmpty())
+            book.insert(QStringLiteral("publishers"), publishers);
+        const QJsonValue cover = edition->value(u"covers").toArray().at(0);
+        if (cover.isDouble()) {
+            const QString id = QString::number(cover.toInteger());
+            QJsonObject sizes;
+            for (const char* size : {"small", "medium", "large"})
+                sizes.insert(QLatin1String(size),
+                             QString(self + QStringLiteral("/b/id/") + id + u'-' +
+                                     QChar(size[0]).toUpper() + QStringLiteral(".jpg")));
+            book.insert(QStringLiteral("cover"), sizes);
+        }
+        AppendToNames(book, style.afterName, {QStringLiteral("title")});
+        books.insert(bibkey, book);
+    }
+    return JsonReply(200, books, style);
+}
+
 // The ISBN-13 an edition is known by, for faults: its first, else its first ISBN-10's.
 QString EditionIsbn(const QJsonObject& edition)
 {
@@ -207,8 +265,8 @@ QString EditionIsbn(const QJsonObject& edition)
 
 std::optional<OpenRoute> MatchOpenRoute(const HttpRequest& request, const OpenCatalog& catalog)
 {
-    static const QRegularExpression product(
-        QStringLiteral(R"(^(|/beauty|/petfood|/products)/api/v2/product/([^/]+?)(?:\.json)?$)"));
+    static const QRegularExpression product(QStringLiteral(
+        R"(^(|/beauty|/petfood|/products)/api/v([23])/product/([^/]+?)(?:\.json)?$)"));
     static const QRegularExpression isbn(QStringLiteral(R"(^/isbn/([^/]+)\.json$)"));
     static const QRegularExpression edition(QStringLiteral(R"(^/books/(OL\d+M)\.json$)"));
 
@@ -221,7 +279,8 @@ std::optional<OpenRoute> MatchOpenRoute(const HttpRequest& request, const OpenCa
                 route.productType = QLatin1String(sibling.type);
             }
         route.kind = OpenRoute::Kind::Product;
-        route.argument = Decoded(match.captured(2).toUtf8());
+        route.apiVersion = match.captured(2).toInt();
+        route.argument = Decoded(match.captured(3).toUtf8());
         route.code = route.argument;
         return route;
     }
@@ -241,6 +300,16 @@ std::optional<OpenRoute> MatchOpenRoute(const HttpRequest& request, const OpenCa
         route.argument = QStringLiteral("/books/") + match.captured(1);
         const QJsonObject* record = catalog.editionByKey(route.argument);
         route.code = record ? EditionIsbn(*record) : route.argument;
+        return route;
+    }
+    if (request.path == "/api/books") {
+        route.kind = OpenRoute::Kind::Books;
+        route.api = QStringLiteral("openlibrary");
+        route.argument = QueryItem(request, QStringLiteral("bibkeys"));
+        // Faults name a batch by its first book.
+        const QString first = route.argument.section(u',', 0, 0).section(u':', 1);
+        const QString isbn13 = first.size() == 10 ? Isbn13FromIsbn10(first) : QString();
+        route.code = isbn13.isEmpty() ? first : isbn13;
         return route;
     }
     if (request.path == "/prod/trial/lookup") {
@@ -273,6 +342,8 @@ HttpReply AnswerOpenRoute(const OpenRoute& route, const HttpRequest& request,
         AppendToNames(record, style.afterName, {QStringLiteral("title")});
         return JsonReply(200, record, style);
     }
+    case OpenRoute::Kind::Books:
+        return AnswerBooks(route, catalog, style);
     case OpenRoute::Kind::Lookup:
         return AnswerLookup(route, catalog, style);
     }

@@ -11,9 +11,10 @@
 struct OpenRoute
 {
     enum class Kind {
-        Product, // Open Food Facts or a sibling: /api/v2/product/CODE, behind /beauty, ...
+        Product, // Open Food Facts or a sibling: /api/v3/product/CODE (or v2), behind /beauty, ...
         Isbn,    // Open Library: /isbn/ISBN.json, which redirects to the edition
         Edition, // Open Library: /books/OLnM.json
+        Books,   // Open Library: /api/books?bibkeys=ISBN:a,ISBN:b&jscmd=data&format=json
         Lookup,  // UPCitemdb: /prod/trial/lookup?upc=CODE
     };
     Kind kind = Kind::Product;
@@ -21,6 +22,7 @@ struct OpenRoute
     QString code;        // the code asked about, as faults name it: ISBNs as ISBN-13
     QString productType; // Product: the database whose path this is ("food", "beauty", ...)
     QString argument;    // the code, ISBN or edition key as the path or query holds it
+    int apiVersion = 3;  // Product: the API version the path names (2 or 3)
 };
 
 // Which open database's path the request is on; nullopt for any other path.

@@ -3,11 +3,31 @@
 #include "common/OperationFailed.h"
 #include "desktop/barcodes/GreyImageOf.h"
 
+#include <QFile>
 #include <QImage>
 
+#include <cctype>
 #include <poppler-qt6.h>
 
 namespace {
+// Whether the file ends as every whole PDF does, with "%%EOF" (and at most blank space or NULs
+// after it). Poppler rebuilds what it can of a file cut short and shows its missing pages blank,
+// which would read as "no barcodes found"; a mark part way through (a linearized file has one
+// after its first page) does not make a file whole.
+bool endsWithEndOfFileMark(const QString& path)
+{
+    constexpr qint64 kTail = 1024;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // Poppler says what is wrong with a file it cannot open
+    if (file.size() > kTail && !file.seek(file.size() - kTail))
+        return false;
+    QByteArray tail = file.read(kTail);
+    while (!tail.isEmpty() && (std::isspace(uchar(tail.back())) || tail.back() == '\0'))
+        tail.chop(1);
+    return tail.endsWith("%%EOF");
+}
+
 std::unique_ptr<Poppler::Page> pageOf(Poppler::Document* document, int page)
 {
     if (!document || page < 0 || page >= document->numPages())
@@ -35,6 +55,8 @@ int PopplerPdfDocument::open(const QString& path)
         throw OperationFailed(QStringLiteral("the PDF is damaged or is no PDF"));
     if (document->isLocked())
         throw OperationFailed(QStringLiteral("the PDF is protected by a password"));
+    if (!endsWithEndOfFileMark(path))
+        throw OperationFailed(QStringLiteral("the PDF is damaged (it is cut short)"));
     // Bars come out crisper without smoothing; the grey levels would only blur their edges.
     document->setRenderHint(Poppler::Document::Antialiasing, false);
     document->setRenderHint(Poppler::Document::TextAntialiasing, false);

@@ -3,7 +3,8 @@
 #include "platform/PictureFiles.h"
 
 // Pictures through Qt's image plugins. A large picture is decoded a band at a time where its
-// plugin can, so that only its grey copy is held whole.
+// plugin can (JPEG), so that only its grey copy is held whole; elsewhere whole, up to 100
+// megapixels in colour, into the memory its grey copy then takes over.
 class QtPictureFiles final : public PictureFiles
 {
 public:

@@ -4,10 +4,12 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <zip.h>
 
 namespace {
 constexpr qint64 kChunkBytes = 256 * 1024;
+constexpr quint64 kMostReserved = 64 * 1024 * 1024;
 
 OperationFailed Damaged(const QString& name)
 {
@@ -79,9 +81,11 @@ public:
             zip_fopen_index(m_zip.get(), zip_uint64_t(index), 0));
         if (!file)
             throw Damaged(name);
-        // Room for the last, empty read too, so that the buffer is not copied at the end.
+        // Room for the last, empty read too, so that the buffer is not copied at the end; but
+        // no more than kMostReserved up front, whatever size the entry declares.
         if (sizeDeclared)
-            entry.bytes.reserve(qsizetype(stat.size) + kChunkBytes);
+            entry.bytes.reserve(qsizetype(std::min<quint64>(stat.size, kMostReserved)) +
+                                kChunkBytes);
         for (;;) {
             const qsizetype at = entry.bytes.size();
             entry.bytes.resize(at + kChunkBytes);

@@ -3,18 +3,13 @@
 #include "common/OperationFailed.h"
 #include "desktop/files/BlockSaveFile.h"
 #include "desktop/files/OdsWorkbook.h"
+#include "desktop/files/PartFiles.h"
 #include "desktop/files/XlsxWorkbook.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
-#include <QSaveFile>
 
-#include <cerrno>
-#include <filesystem>
 #include <optional>
-#include <system_error>
 #include <type_traits>
 
 namespace {
@@ -48,7 +43,7 @@ class QtWorkbookFile final : public WorkbookFile
 public:
     explicit QtWorkbookFile(const QString& path)
         : m_path(path)
-        , m_partPath(reservePartName(path))
+        , m_partPath(ReservePartFile(path))
     {
         try {
             if constexpr (kXlsx)
@@ -101,13 +96,7 @@ public:
         if constexpr (kXlsx)
             written.fitAllColumns();
         written.close();
-        std::error_code error;
-        std::filesystem::rename(QFile::encodeName(m_partPath).toStdString(),
-                                QFile::encodeName(m_path).toStdString(), error);
-        if (error)
-            throw OperationFailed(QStringLiteral("Cannot write the file ") + Native(m_path) +
-                                  QStringLiteral(": ") +
-                                  QString::fromLocal8Bit(error.message().c_str()));
+        PutPartInPlace(m_partPath, m_path);
         m_committed = true;
     }
 
@@ -118,30 +107,6 @@ private:
             throw OperationFailed(QStringLiteral("The workbook ") + Native(m_path) +
                                   QStringLiteral(" is already written"));
         return *m_workbook;
-    }
-
-    // Creates the file the workbook is written to, with the permissions a new file gets, so
-    // that a folder that cannot be written to is known before any lookup.
-    static QString reservePartName(const QString& path)
-    {
-        const QFileInfo target(path);
-        if (target.isDir())
-            throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
-                                  QStringLiteral(": it is a folder"));
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            const QString candidate = target.absoluteDir().filePath(
-                QStringLiteral(".%1.%2.part")
-                    .arg(target.fileName())
-                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-            QFile part(candidate);
-            if (part.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-                return candidate;
-            if (!QFileInfo::exists(candidate))
-                throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
-                                      QStringLiteral(": ") + part.errorString());
-        }
-        throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
-                              QStringLiteral(": no free temporary name beside it"));
     }
 
     QString m_path;

@@ -1,6 +1,7 @@
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 
 #include "common/OperationFailed.h"
+#include "desktop/files/PartFiles.h"
 #include "desktop/files/XlsxWorkbook.h"
 
 #include <QDesktopServices>
@@ -9,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,11 +23,14 @@ namespace {
 // How many numbered names are tried when a workbook of the same second already exists.
 constexpr int kNameAttempts = 100;
 
+// Shown: written to a new file in the desktop's folder and opened there. Or, given a path to save
+// at, written under a hidden name beside it and put in place when shown, opened by nothing.
 class XlsxSpreadsheet final : public Spreadsheet
 {
 public:
-    explicit XlsxSpreadsheet(SpreadsheetDesktop desktop)
+    explicit XlsxSpreadsheet(SpreadsheetDesktop desktop, QString savePath = {})
         : m_desktop(std::move(desktop))
+        , m_savePath(std::move(savePath))
     {}
 
     ~XlsxSpreadsheet() override
@@ -41,10 +46,15 @@ public:
     {
         if (m_workbook || !m_path.isEmpty())
             throw OperationFailed(QStringLiteral("A workbook is already open"));
-        const QString folder = m_desktop.folder.isEmpty() ? QDir::tempPath() : m_desktop.folder;
-        m_path = reserveName(folder);
+        if (m_savePath.isEmpty()) {
+            const QString folder = m_desktop.folder.isEmpty() ? QDir::tempPath() : m_desktop.folder;
+            m_path = reserveName(folder);
+        } else {
+            m_path = ReservePartFile(m_savePath);
+        }
         try {
-            m_workbook = std::make_unique<XlsxWorkbook>(m_path);
+            m_workbook =
+                std::make_unique<XlsxWorkbook>(m_path, XlsxWorkbook::Rows::AnyOrder, m_savePath);
         } catch (const OperationFailed&) {
             QFile::remove(m_path);
             throw;
@@ -65,6 +75,10 @@ public:
             throw OperationFailed(QStringLiteral("No workbook is open"));
         try {
             written->close();
+            if (!m_savePath.isEmpty()) {
+                PutPartInPlace(m_path, m_savePath);
+                return;
+            }
         } catch (const OperationFailed&) {
             QFile::remove(m_path);
             throw;
@@ -104,6 +118,7 @@ private:
     }
 
     SpreadsheetDesktop m_desktop;
+    QString m_savePath; // empty: opened in the desktop's application
     QString m_path;
     std::unique_ptr<XlsxWorkbook> m_workbook;
 };
@@ -183,6 +198,30 @@ std::unique_ptr<Spreadsheet> XlsxSpreadsheetTarget::start()
         throw OperationFailed(
             QStringLiteral("No application to open spreadsheets (.xlsx files) is installed"));
     return std::make_unique<XlsxSpreadsheet>(m_desktop);
+}
+
+std::unique_ptr<Spreadsheet> XlsxSpreadsheetTarget::startSaving(const QString& path)
+{
+    return std::make_unique<XlsxSpreadsheet>(m_desktop, path);
+}
+
+int XlsxSpreadsheetTarget::removeLeftWorkbooks(const QDateTime& now) const
+{
+    const QDir folder(m_desktop.folder.isEmpty() ? QDir::tempPath() : m_desktop.folder);
+    // Only names this export gives; a file the user saved there under another is theirs.
+    static const QRegularExpression ours(
+        QStringLiteral(R"(^Quillfen results \d{4}-\d\d-\d\d \d\d-\d\d-\d\d( \(\d+\))?\.xlsx$)"));
+    const QDateTime before = now.addDays(-kLeftWorkbookDays);
+    int removed = 0;
+    const QFileInfoList candidates =
+        folder.entryInfoList({QStringLiteral("Quillfen results *.xlsx")},
+                             QDir::Files | QDir::NoSymLinks | QDir::NoDotAndDotDot);
+    for (const QFileInfo& file : candidates) {
+        if (ours.match(file.fileName()).hasMatch() && file.lastModified() < before &&
+            QFile::remove(file.absoluteFilePath()))
+            ++removed;
+    }
+    return removed;
 }
 
 QString XlsxSpreadsheetTarget::workbookFileName(const QDateTime& when)

@@ -25,15 +25,23 @@ struct SpreadsheetDesktop
 
 // Spreadsheets as .xlsx files written with libxlsxwriter. Starting fails when the desktop has no
 // application for .xlsx files; showing writes the workbook to a new file named after the date
-// and time in the desktop's folder and opens it with that application. Every cell is stored as
-// text, so codes keep their leading zeros and all their digits. A workbook never shown is never
-// written.
+// and time in the desktop's folder and opens it with that application. Started for saving, it
+// writes the workbook to the path given, synced to disk before it replaces any file there. Every
+// cell is stored as text, so codes keep their leading zeros and all their digits. A workbook never
+// shown is never written.
 class XlsxSpreadsheetTarget final : public SpreadsheetTarget
 {
 public:
     explicit XlsxSpreadsheetTarget(SpreadsheetDesktop desktop = SpreadsheetDesktop::system());
 
     std::unique_ptr<Spreadsheet> start() override;
+    std::unique_ptr<Spreadsheet> startSaving(const QString& path) override;
+
+    // The application needs a workbook's file for as long as it shows it, so the files written
+    // for it are left in the folder; at start-up those older than a week go, by their names
+    // alone. Gives how many were removed; one that cannot be removed stays.
+    int removeLeftWorkbooks(const QDateTime& now) const;
+    static constexpr int kLeftWorkbookDays = 7;
 
     const SpreadsheetDesktop& desktop() const { return m_desktop; }
     void setDesktop(SpreadsheetDesktop desktop) { m_desktop = std::move(desktop); }

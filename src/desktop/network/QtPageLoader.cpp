@@ -2,12 +2,17 @@
 
 #include "common/Loopback.h"
 #include "common/OperationFailed.h"
+#include "common/PublicAddress.h"
 
+#include <QHostAddress>
+#include <QHostInfo>
 #include <QNetworkProxy>
 #include <QNetworkRequest>
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+
+#include <functional>
 
 namespace {
 // A request refused before anything was sent: complete from the start.
@@ -25,23 +30,23 @@ private:
 class QtPendingPage final : public PendingPage
 {
 public:
-    QtPendingPage(QNetworkReply* reply, const QtPageLoader::Limits& limits,
-                  std::shared_ptr<int> busy)
+    // Sends the request at once, or once the host's name is known to give only public addresses
+    // when the request says it must.
+    QtPendingPage(QNetworkAccessManager& manager, QNetworkRequest request, const PageRequest& asked,
+                  const QtPageLoader::Limits& limits, std::shared_ptr<int> busy)
         : m_busy(std::move(busy))
-        , m_reply(reply)
+        , m_manager(&manager)
+        , m_request(std::move(request))
         , m_maxBytes(limits.maxPageBytes)
         , m_loopbackOnly(limits.loopbackOnly)
-        , m_secure(reply->url().scheme() == u"https")
+        , m_publicOnly(asked.publicOnly)
+        , m_ownHosts(asked.ownHosts)
+        , m_secure(asked.url.scheme() == u"https")
     {
-        m_finished =
-            QObject::connect(reply, &QNetworkReply::finished, reply, [this] { onFinished(); });
-        m_readyRead =
-            QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { onReadyRead(); });
-        m_redirected = QObject::connect(reply, &QNetworkReply::redirected, reply,
-                                        [this](const QUrl& to) { onRedirected(to); });
         m_timer.setSingleShot(true);
-        m_timer.callOnTimeout([this] { abort(Abort::TimedOut); });
+        m_timer.callOnTimeout(&m_context, [this] { abort(Abort::TimedOut); });
         m_timer.start(limits.timeLimit);
+        whenPublic(asked.url, [this] { send(); });
     }
 
     ~QtPendingPage() override
@@ -49,6 +54,8 @@ public:
         if (!m_complete)
             --*m_busy;
         m_timer.stop();
+        if (m_lookup >= 0)
+            QHostInfo::abortHostLookup(m_lookup);
         QObject::disconnect(m_finished);
         QObject::disconnect(m_readyRead);
         QObject::disconnect(m_redirected);
@@ -65,10 +72,89 @@ public:
     PageResponse response() const override { return m_response; }
 
 private:
-    enum class Abort { None, TimedOut, TooLarge, NotLoopback, Insecure };
+    enum class Abort { None, TimedOut, TooLarge, NotLoopback, Insecure, NotPublic };
+
+    void send()
+    {
+        if (!m_manager) {
+            fail(QStringLiteral("cancelled"));
+            return;
+        }
+        QNetworkReply* const reply = m_manager->get(m_request);
+        m_reply = reply;
+        m_finished =
+            QObject::connect(reply, &QNetworkReply::finished, reply, [this] { onFinished(); });
+        m_readyRead =
+            QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { onReadyRead(); });
+        m_redirected = QObject::connect(reply, &QNetworkReply::redirected, reply,
+                                        [this](const QUrl& to) { onRedirected(to); });
+    }
+
+    // Runs `then` when the address may be asked: at once unless only public hosts may be, else
+    // once every address its name gives is public. Otherwise the page fails.
+    void whenPublic(const QUrl& url, std::function<void()> then)
+    {
+        const QString host = url.host();
+        if (!m_publicOnly || IsOwnHost(host, m_ownHosts)) {
+            then();
+            return;
+        }
+        if (QHostAddress written; written.setAddress(host)) {
+            if (const AddressScope scope = ScopeOfAddress(written); scope != AddressScope::Public)
+                refuse(NotPublicFailure(host, scope));
+            else
+                then();
+            return;
+        }
+        // Qt looks the name up again as it connects, from its cache of what was found here.
+        m_lookup = QHostInfo::lookupHost(
+            host, &m_context, [this, host, then = std::move(then)](const QHostInfo& info) {
+                m_lookup = -1;
+                if (m_complete)
+                    return; // timed out meanwhile
+                if (info.error() != QHostInfo::NoError || info.addresses().isEmpty()) {
+                    refuse(QStringLiteral("host not found"));
+                    return;
+                }
+                for (const QHostAddress& address : info.addresses()) {
+                    if (const AddressScope scope = ScopeOfAddress(address);
+                        scope != AddressScope::Public) {
+                        refuse(NotPublicFailure(host, scope));
+                        return;
+                    }
+                }
+                then();
+            });
+    }
+
+    void refuse(const QString& why)
+    {
+        if (m_reply) {
+            m_refusal = why;
+            abort(Abort::NotPublic);
+        } else {
+            fail(why);
+        }
+    }
+
+    // The end before any reply was sent.
+    void fail(const QString& why)
+    {
+        if (m_complete)
+            return;
+        --*m_busy;
+        m_timer.stop();
+        m_response.failure = why;
+        m_complete = true;
+    }
 
     void abort(Abort why)
     {
+        if (!m_reply) {
+            fail(why == Abort::TimedOut ? QStringLiteral("timed out")
+                                        : QStringLiteral("cancelled"));
+            return;
+        }
         m_abort = why;
         m_reply->abort(); // finishes the reply at once
     }
@@ -80,7 +166,8 @@ private:
     }
 
     // Every redirection is looked at before it is followed: it must not lead away from this
-    // machine when only loopback is allowed, nor from https to plain http.
+    // machine when only loopback is allowed, nor from https to plain http, nor, for an address
+    // that came in an answer, to a host that is not public.
     void onRedirected(const QUrl& to)
     {
         if (m_loopbackOnly && !IsLoopbackUrl(to)) {
@@ -89,7 +176,7 @@ private:
         } else if (m_secure && to.scheme() != u"https")
             abort(Abort::Insecure);
         else
-            Q_EMIT m_reply->redirectAllowed();
+            whenPublic(to, [this] { Q_EMIT m_reply->redirectAllowed(); });
     }
 
     void onFinished()
@@ -110,6 +197,9 @@ private:
         case Abort::Insecure:
             m_response.failure = QStringLiteral("insecure redirect");
             break;
+        case Abort::NotPublic:
+            m_response.failure = m_refusal;
+            break;
         case Abort::None:
             m_response.failure =
                 DescribeNetworkFailure(m_reply->error(), status, m_reply->errorString());
@@ -124,16 +214,24 @@ private:
     }
 
     std::shared_ptr<int> m_busy;
+    QPointer<QNetworkAccessManager> m_manager; // gone with a loader that went first
+    QNetworkRequest m_request;
     QPointer<QNetworkReply> m_reply; // the manager deletes it should it go first
     qint64 m_maxBytes;
     bool m_loopbackOnly;
+    bool m_publicOnly;
+    QStringList m_ownHosts;
     bool m_secure;
+    // Owns the timer's and the name lookups' calls, so that none comes after the page is gone.
+    QObject m_context;
     QTimer m_timer;
+    int m_lookup = -1;
     QMetaObject::Connection m_finished;
     QMetaObject::Connection m_readyRead;
     QMetaObject::Connection m_redirected;
     Abort m_abort = Abort::None;
     QString m_refusedHost;
+    QString m_refusal;
     bool m_complete = false;
     PageResponse m_response;
 };
@@ -248,5 +346,6 @@ std::unique_ptr<PendingPage> QtPageLoader::start(const PageRequest& pageRequest)
     }
     Manager& manager = leastBusy();
     ++*manager.busy;
-    return std::make_unique<QtPendingPage>(manager.manager->get(request), m_limits, manager.busy);
+    return std::make_unique<QtPendingPage>(*manager.manager, std::move(request), pageRequest,
+                                           m_limits, manager.busy);
 }

@@ -10,9 +10,10 @@
 
 #include <algorithm>
 
-QtPictureStore::QtPictureStore(QString folder, qint64 capBytes)
+QtPictureStore::QtPictureStore(QString folder, qint64 capBytes, qint64 largestPictureBytes)
     : m_folder(std::move(folder))
     , m_capBytes(capBytes)
+    , m_largestPictureBytes(std::min(capBytes, largestPictureBytes))
 {}
 
 QString QtPictureStore::defaultFolder()
@@ -33,6 +34,9 @@ std::optional<QByteArray> QtPictureStore::find(const QString& url)
     QFile file(pathOf(url));
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         return std::nullopt;
+    // The folder is the user's to fill: a file larger than any picture fetched is not read.
+    if (file.size() > m_largestPictureBytes)
+        return std::nullopt;
     QByteArray bytes = file.readAll();
     // Used now: the last to go when room is needed.
     file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
@@ -41,7 +45,7 @@ std::optional<QByteArray> QtPictureStore::find(const QString& url)
 
 void QtPictureStore::store(const QString& url, const QByteArray& bytes)
 {
-    if (bytes.size() > m_capBytes || !QDir().mkpath(m_folder))
+    if (bytes.size() > m_largestPictureBytes || !QDir().mkpath(m_folder))
         return;
     QSaveFile file(pathOf(url));
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())

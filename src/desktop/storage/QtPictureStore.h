@@ -10,7 +10,10 @@ class QtPictureStore final : public PictureStore
 public:
     static constexpr qint64 kDefaultCapBytes = 200 * 1024 * 1024;
 
-    explicit QtPictureStore(QString folder, qint64 capBytes = kDefaultCapBytes);
+    // A file over `largestPictureBytes` is no picture the program fetched: it is neither kept
+    // nor read back.
+    explicit QtPictureStore(QString folder, qint64 capBytes = kDefaultCapBytes,
+                            qint64 largestPictureBytes = kDefaultCapBytes);
     // The pictures' folder under the user's cache folder.
     static QString defaultFolder();
 
@@ -23,4 +26,5 @@ private:
 
     QString m_folder;
     qint64 m_capBytes;
+    qint64 m_largestPictureBytes;
 };

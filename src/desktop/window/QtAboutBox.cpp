@@ -9,6 +9,17 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+namespace {
+// The text is built with every outside value escaped; should one slip through all the same, an
+// <img> in it still loads nothing: the box has no pictures of its own to show.
+class TextWithoutResources final : public QTextBrowser
+{
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int /*type*/, const QUrl& /*name*/) override { return {}; }
+};
+} // namespace
+
 QtAboutBox::QtAboutBox(QWidget& window, QtEventLoop& loop)
     : m_window(window)
     , m_loop(loop)
@@ -20,7 +31,7 @@ void QtAboutBox::show(const QString& html, const QString& title, const LinkHandl
     QDialog dialog(DialogParent(m_window));
     dialog.setObjectName(QStringLiteral("AboutBox"));
     dialog.setWindowTitle(title);
-    auto* const text = new QTextBrowser(&dialog);
+    auto* const text = new TextWithoutResources(&dialog);
     text->setObjectName(QStringLiteral("AboutText"));
     text->setAccessibleName(title);
     // A followed link goes to the handler alone: the view never loads it itself.

@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,8 +24,10 @@ std::optional<qsizetype> QtColumnChoiceDialog::choose(const QString& fileName,
     dialog.setObjectName(QStringLiteral("ColumnChoiceDialog"));
     dialog.setWindowTitle(QStringLiteral("Code Column"));
 
-    auto* const question =
-        new QLabel(QStringLiteral("Which column of %1 holds the codes?").arg(fileName), &dialog);
+    auto* const question = new QLabel(&dialog);
+    // The file's name is the user's, the sheet's the file's: plain, never taken for HTML.
+    question->setTextFormat(Qt::PlainText);
+    question->setText(QStringLiteral("Which column of %1 holds the codes?").arg(fileName));
     question->setWordWrap(true);
     auto* const list = new QTreeWidget(&dialog);
     list->setObjectName(QStringLiteral("ColumnList"));
@@ -56,6 +59,66 @@ std::optional<qsizetype> QtColumnChoiceDialog::choose(const QString& fileName,
     m_loop.throwIfEnding();
     const int chosen = list->indexOfTopLevelItem(list->currentItem());
     if (result != QDialog::Accepted || chosen < 0)
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<QList<qsizetype>> QtColumnChoiceDialog::chooseSeveral(const QString& title,
+                                                                    const QString& question,
+                                                                    const QStringList& columns,
+                                                                    const QList<qsizetype>& ticked)
+{
+    m_loop.throwIfEnding();
+    QDialog dialog(DialogParent(m_window));
+    dialog.setObjectName(QStringLiteral("ColumnsChoiceDialog"));
+    dialog.setWindowTitle(title);
+
+    auto* const label = new QLabel(question, &dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    auto* const list = new QTreeWidget(&dialog);
+    list->setObjectName(QStringLiteral("ColumnList"));
+    list->setAccessibleName(QStringLiteral("Columns"));
+    list->setRootIsDecorated(false);
+    list->setHeaderHidden(true);
+    for (qsizetype c = 0; c < columns.size(); ++c) {
+        auto* const item = new QTreeWidgetItem(list, {columns[c]});
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(0, ticked.contains(c) ? Qt::Checked : Qt::Unchecked);
+    }
+    list->setCurrentItem(list->topLevelItem(0));
+    label->setBuddy(list);
+
+    auto* const buttons =
+        new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    const auto places = [list] {
+        QList<qsizetype> chosen;
+        for (int c = 0; c < list->topLevelItemCount(); ++c) {
+            if (list->topLevelItem(c)->checkState(0) == Qt::Checked)
+                chosen.append(c);
+        }
+        return chosen;
+    };
+    // A file of no columns would be a file of empty lines.
+    const auto allowOk = [buttons, places] {
+        buttons->button(QDialogButtonBox::Ok)->setEnabled(!places().isEmpty());
+    };
+    QObject::connect(list, &QTreeWidget::itemChanged, &dialog, allowOk);
+    allowOk();
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    auto* const layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    dialog.resize(320, 400);
+    list->setFocus();
+
+    const int result = dialog.exec();
+    m_loop.throwIfEnding();
+    const QList<qsizetype> chosen = places();
+    if (result != QDialog::Accepted || chosen.isEmpty())
         return std::nullopt;
     return chosen;
 }

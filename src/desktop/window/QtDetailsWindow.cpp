@@ -6,18 +6,29 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
 constexpr int kPictureSide = 240;
 const QString kLoadingPicture = QStringLiteral("Loading picture\u2026");
 const QString kNoPicture = QStringLiteral("no picture");
+
+// Every text here but the link's comes from a database or a file, and a label left to guess would
+// take one that looks like HTML for HTML (and load the pictures it names).
+QLabel* PlainLabel(const QString& text, QWidget* parent = nullptr)
+{
+    auto* const label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    return label;
+}
 } // namespace
 
 QtDetailsWindow::QtDetailsWindow(QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window)
-    , m_picture(new QLabel(this))
-    , m_title(new QLabel(this))
+    , m_picture(PlainLabel({}, this))
+    , m_title(PlainLabel({}, this))
     , m_facts(new QFormLayout)
     , m_link(new QLabel(this))
 {
@@ -25,7 +36,7 @@ QtDetailsWindow::QtDetailsWindow(QWidget* mainWindow)
     setWindowTitle(QStringLiteral("Product Details"));
     setAccessibleName(QStringLiteral("Product Details"));
     m_picture->setObjectName(QStringLiteral("Picture"));
-    m_picture->setAccessibleName(QStringLiteral("Picture"));
+    m_picture->setAccessibleName(kNoPicture);
     m_picture->setFixedSize(kPictureSide, kPictureSide);
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->setFrameShape(QFrame::StyledPanel);
@@ -59,20 +70,27 @@ QtDetailsWindow::~QtDetailsWindow() = default;
 void QtDetailsWindow::show(const ProductSheet& sheet)
 {
     m_title->setText(sheet.title);
+    m_name = sheet.title;
     while (m_facts->rowCount() > 0)
         m_facts->removeRow(0);
     for (const auto& [label, value] : sheet.facts) {
-        auto* const shown = new QLabel(value);
+        auto* const shown = PlainLabel(value);
         shown->setWordWrap(true);
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        m_facts->addRow(label + u':', shown);
+        m_facts->addRow(PlainLabel(label + u':'), shown);
     }
-    m_link->setVisible(!sheet.pageUrl.isEmpty());
-    m_link->setText(QStringLiteral("<a href=\"%1\">Open the product's page</a>")
-                        .arg(sheet.pageUrl.toHtmlEscaped()));
-    m_link->setToolTip(sheet.pageUrl);
+    // The link is the one rich text here, and only for an address the program checked; the
+    // address goes into it escaped, and into the tooltip (which guesses too) as plain text made
+    // HTML.
+    const bool hasPage = !sheet.pageUrl.isEmpty();
+    m_link->setVisible(hasPage);
+    m_link->setText(hasPage ? QStringLiteral("<a href=\"%1\">Open the product's page</a>")
+                                  .arg(sheet.pageUrl.toHtmlEscaped())
+                            : QString());
+    m_link->setToolTip(hasPage ? Qt::convertFromPlainText(sheet.pageUrl) : QString());
     m_picture->setPixmap({});
     m_picture->setText(kLoadingPicture);
+    m_picture->setAccessibleName(kLoadingPicture);
     if (!isVisible())
         QWidget::show();
     raise();
@@ -88,6 +106,8 @@ bool QtDetailsWindow::showPicture(const QByteArray& bytes)
     }
     m_picture->setPixmap(
         pixmap.scaled(m_picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // A label showing a picture has no text for a screen reader to read.
+    m_picture->setAccessibleName(QStringLiteral("Picture of ") + m_name);
     return true;
 }
 
@@ -95,6 +115,7 @@ void QtDetailsWindow::showNoPicture()
 {
     m_picture->setPixmap({});
     m_picture->setText(kNoPicture);
+    m_picture->setAccessibleName(kNoPicture);
 }
 
 void QtDetailsWindow::keyPressEvent(QKeyEvent* event)

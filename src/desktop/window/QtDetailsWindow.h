@@ -45,4 +45,6 @@ private:
     QLabel* m_title;
     QFormLayout* m_facts;
     QLabel* m_link;
+    // The product's name as shown, for the picture's accessible name.
+    QString m_name;
 };

@@ -177,6 +177,8 @@ void QtForm1Window::buildMenus()
     m_productDetailsAction = addItem(m_lookupMenu, QStringLiteral("ProductDetails"),
                                      QStringLiteral("&Product Details\u2026"));
     m_lookupMenu->addSeparator();
+    m_saveResultsAsAction = addItem(m_lookupMenu, QStringLiteral("SaveResultsAs"),
+                                    QStringLiteral("Save Results &As\u2026"));
     m_enrichSpreadsheetAction = addItem(m_lookupMenu, QStringLiteral("EnrichSpreadsheet"),
                                         QStringLiteral("&Enrich a Spreadsheet\u2026"));
 

@@ -64,6 +64,7 @@ public:
     QAction* stopLookingUpAction() const { return m_stopLookingUpAction; }
     QAction* retryFailedRowsAction() const { return m_retryFailedRowsAction; }
     QAction* productDetailsAction() const { return m_productDetailsAction; }
+    QAction* saveResultsAsAction() const { return m_saveResultsAsAction; }
     QAction* enrichSpreadsheetAction() const { return m_enrichSpreadsheetAction; }
     QAction* aboutAction() const { return m_aboutAction; }
 
@@ -102,6 +103,7 @@ private:
     QAction* m_stopLookingUpAction = nullptr;
     QAction* m_retryFailedRowsAction = nullptr;
     QAction* m_productDetailsAction = nullptr;
+    QAction* m_saveResultsAsAction = nullptr;
     QAction* m_enrichSpreadsheetAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QWidget* m_client = nullptr;

@@ -5,6 +5,7 @@
 #include "desktop/window/DialogParent.h"
 
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 
 #include <limits>
@@ -22,6 +23,9 @@ QString QtInputBox::ask(const QString& prompt, const QString& title, const QStri
     dialog.setObjectName(QStringLiteral("InputBox"));
     dialog.setWindowTitle(title.isEmpty() ? m_title.text() : title);
     dialog.setLabelText(prompt);
+    // The prompt may name a file; a label left to guess would take one named like HTML for HTML.
+    if (auto* const label = dialog.findChild<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
     dialog.setInputMode(QInputDialog::TextInput);
     // A pasted list of a few thousand codes is longer than a line edit takes by default, and
     // the field would cut it short without a word.

@@ -2,6 +2,7 @@
 
 #include "desktop/window/DialogParent.h"
 
+#include <QLabel>
 #include <QProgressDialog>
 
 QtProgressDialog::QtProgressDialog(QWidget& window)
@@ -23,6 +24,11 @@ void QtProgressDialog::open(const QString& title, const QString& text,
     dialog->setWindowModality(Qt::NonModal);
     dialog->setWindowTitle(title);
     dialog->setAccessibleName(title);
+    // The text names the file or the address at work: plain, since a label left to guess would
+    // take one named like HTML for HTML.
+    auto* const label = new QLabel(dialog);
+    label->setTextFormat(Qt::PlainText);
+    dialog->setLabel(label);
     dialog->setLabelText(text);
     dialog->setCancelButtonText(QStringLiteral("&Cancel"));
     // Only the task decides when it is over; Cancel asks it to stop and waits for its word.

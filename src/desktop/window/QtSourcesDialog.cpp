@@ -112,11 +112,15 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
     address->setPlaceholderText(QStringLiteral("http://lookup.example.net:8080"));
     addressLabel->setBuddy(address);
 
-    auto* const noteLabel = new QLabel(note, &dialog);
+    // The note and the problem quote addresses as they were typed or given: plain text.
+    auto* const noteLabel = new QLabel(&dialog);
+    noteLabel->setTextFormat(Qt::PlainText);
+    noteLabel->setText(note);
     noteLabel->setObjectName(QStringLiteral("Note"));
     noteLabel->setWordWrap(true);
     noteLabel->setVisible(!note.isEmpty());
     auto* const problem = new QLabel(&dialog);
+    problem->setTextFormat(Qt::PlainText);
     problem->setObjectName(QStringLiteral("Problem"));
     problem->setWordWrap(true);
     problem->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));

@@ -16,6 +16,10 @@
 #                    show it turned a quarter anticlockwise: the right-hand code reads first
 # two-pages.pdf      an EAN-13 on page 1, a UPC-A on page 2
 # password.pdf       two-pages.pdf locked with the password "secret"
+# truncated.pdf      the first half of two-pages.pdf
+# truncated.png      the first half of side-by-side.png
+# truncated.jpg      the first half of rotated-noisy.jpg
+# no-pages.pdf       a well-formed PDF whose page tree holds no page
 set -euo pipefail
 cd "$(dirname "$0")"
 scratch=$(mktemp -d)
@@ -68,3 +72,19 @@ PY
 
 img2pdf --pagesize A5 ean13.png upca.png -o two-pages.pdf
 qpdf --encrypt secret secret 256 -- two-pages.pdf password.pdf
+head -c $(($(stat -c %s two-pages.pdf) / 2)) two-pages.pdf > truncated.pdf
+head -c $(($(stat -c %s side-by-side.png) / 2)) side-by-side.png > truncated.png
+head -c $(($(stat -c %s rotated-noisy.jpg) / 2)) rotated-noisy.jpg > truncated.jpg
+/usr/bin/python3 - <<'PY'
+objects = [b"<< /Type /Catalog /Pages 2 0 R >>", b"<< /Type /Pages /Kids [] /Count 0 >>"]
+out = b"%PDF-1.4\n"
+offsets = []
+for number, body in enumerate(objects, 1):
+    offsets.append(len(out))
+    out += b"%d 0 obj\n" % number + body + b"\nendobj\n"
+xref = len(out)
+out += b"xref\n0 %d\n0000000000 65535 f \n" % (len(objects) + 1)
+out += b"".join(b"%010d 00000 n \n" % offset for offset in offsets)
+out += b"trailer\n<< /Size %d /Root 1 0 R >>\nstartxref\n%d\n%%%%EOF\n" % (len(objects) + 1, xref)
+open("no-pages.pdf", "wb").write(out)
+PY
