@@ -32,7 +32,10 @@ set(QUILLFEN_TEST_QT_LIBRARIES Qt6::Test Qt6::Core Qt6::Gui Qt6::Widgets Qt6::Ne
 # precompiled headers that others reuse; <who> says whose they are, in the file's comment.
 function(quillfen_shared_pch_target name who)
     set(stub ${PROJECT_BINARY_DIR}/${name}.cpp)
-    file(WRITE ${stub} "// The precompiled headers of ${who} are built with this file.\n")
+    # Written only when its text changes: scripts/run configures before every build, and a stub
+    # rewritten each time made its object, and so the precompiled set's user, compile anew.
+    file(CONFIGURE OUTPUT ${stub}
+        CONTENT "// The precompiled headers of ${who} are built with this file.\n")
     add_library(${name} OBJECT ${stub})
     set_target_properties(${name} PROPERTIES AUTOMOC OFF)
 endfunction()

@@ -23,6 +23,7 @@
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureFiles.h"
 #include "platform/ProductIndex.h"
 #include "platform/QuestionBox.h"
 #include "platform/SettingsStore.h"
@@ -30,6 +31,7 @@
 #include "platform/SystemPing.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QUrl>
 
@@ -72,13 +74,20 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
           [this] { m_sourcesChosen = false; })
 {
     m_codeFiles.loadOtherFilesWith(
-        [this](ListControl& list, const QString& path) { return m_sheetCodes.load(list, path); });
+        [this](ListControl& list, const QString& path, MessageBox& tell) {
+            return m_sheetCodes.load(list, path, &tell);
+        });
     m_chain.onOutcome = [this](const CodeOutcome& outcome) {
         m_details.remember(outcome);
         m_runOutcomes.add(outcome);
     };
     m_codeFiles.loadGroupedFilesWith(
-        {.takes = [](const QString& path) { return IsBarcodeFile(path); },
+        {.takes =
+             [this](const QString& path) {
+                 // The pictures the dialog offers, whatever the image plugins installed read.
+                 return IsPdfFile(path) || m_platform.pictureFiles.readableExtensions().contains(
+                                               QFileInfo(path).suffix().toLower());
+             },
          .load = [this](ListControl& list,
                         const QStringList& paths) { m_barcodeCodes.load(list, paths); }});
 }
@@ -124,10 +133,9 @@ void Form1::Form_Load()
         trap(120, [&] { m_platform.listView2.addColumnHeader(kResultsHeader.toString()); });
         trap(122, [&] { m_platform.listView2.setColumnWidth(1, kListColumnWidthTwips); });
         trap(124, [&] { RestoreCodeList(); });
-        // After the saved list, as if chosen with Load EAN Numbers From File; one that cannot be
-        // read is reported and the others still load.
-        for (const QString& path : m_config.openFiles)
-            trap(126, [&] { m_codeFiles.LoadListFile(m_platform.listView1, path); });
+        // After the saved list, as if chosen with Load EAN Numbers From File; those that cannot
+        // be read are listed in one message at the end, and the others still load.
+        trap(126, [&] { m_codeFiles.LoadNamedFiles(m_platform.listView1, m_config.openFiles); });
     });
 }
 
@@ -136,6 +144,20 @@ void Form1::Form_QueryUnload()
     dispatch(u"Form_QueryUnload", [&] {
         ErrorTrap trap(m_platform.messageBox, Location::Form_QueryUnload);
         trap(100, [&] { SaveCodeList(); });
+    });
+}
+
+void Form1::QuitOnSignal(MessageBox& reports)
+{
+    dispatch(u"QuitOnSignal", [&] {
+        // A second signal while the first one's save waits changes nothing.
+        if (m_platform.eventLoop.isEnding() || m_quitting)
+            return;
+        m_quitting = true;
+        ErrorTrap trap(reports, Location::QuitOnSignal);
+        trap(100, [&] { SaveCodeList(); });
+        // Leaves every loop, that of a box still open included: its handler unwinds.
+        trap(102, [&] { m_platform.eventLoop.endProgram(); });
     });
 }
 
@@ -299,9 +321,10 @@ void Form1::EditSources()
             m_config, ReadSavedSources(m_platform.settings), m_platform.productIndex.info().exists);
         const std::optional<SourcesDialogState> chosen =
             m_platform.sourcesDialog.ask(initial, SourcesOverrideNote(m_config), SourcesProblem);
-        if (!chosen)
+        // OK with nothing changed saves nothing: a choice made for this session alone (on the
+        // command line, in the environment) stays this session's.
+        if (!chosen || !SaveSourceChanges(m_platform.settings, initial, *chosen))
             return;
-        SaveSources(m_platform.settings, *chosen);
         // The next run (not one under way) asks what was chosen.
         m_sourcesChosen = false;
     });

@@ -46,6 +46,10 @@ public:
     void Form_Load();
     void Form_QueryUnload(); // closing: keep the code list -> app/SavedCodeList
     void Form_Unload();      // closed: end the program -> platform/EventLoop
+    // SIGTERM, SIGINT, SIGHUP: keep the code list as a close does and end the program, even
+    // with a box open; whatever fails goes to `reports`, which asks nobody to close anything
+    // -> app/SavedCodeList, platform/EventLoop
+    void QuitOnSignal(MessageBox& reports);
 
     void PushButton6_Click();  // "Add EAN Number or Numbers" -> codes/CodeListEditor
     void PushButton3_Click();  // "Load EAN Numbers From File" -> codes/CodeFileLoader
@@ -128,6 +132,7 @@ private:
     SavedCodeList m_savedCodes;
     LookupChain m_chain;
     bool m_sourcesChosen = false;
+    bool m_quitting = false;
     // The page service's address the chosen sources ask.
     QString m_serviceUrl;
     LookupRun m_lookup;

@@ -67,6 +67,13 @@ QStringList ChosenFiles(const QString& fileName)
     return parts;
 }
 
+QString ImportDatabaseFilter()
+{
+    return QStringLiteral("Product database exports (") + kImportableExportPatterns.join(u' ') +
+           QStringLiteral(")|") + kImportableExportPatterns.join(u';') +
+           QStringLiteral("|All Files (*.*)|*.*|");
+}
+
 ProductDatabaseMenu::ProductDatabaseMenu(const Platform& platform, const AppConfig& config,
                                          Dispatch dispatch, std::function<void()> indexReplaced)
     : m_platform(platform)
@@ -103,7 +110,7 @@ void ProductDatabaseMenu::ImportProductDatabase()
     dialog.setFileName(QString());
     dialog.setFlags(kImportFileFlags);
     dialog.setDialogTitle(kImportDatabaseTitle.toString());
-    dialog.setFilter(kImportDatabaseFilter.toString());
+    dialog.setFilter(ImportDatabaseFilter());
     dialog.showOpen();
     const QStringList files = ChosenFiles(dialog.fileName());
     if (files.isEmpty())

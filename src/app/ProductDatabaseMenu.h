@@ -13,9 +13,11 @@
 
 inline constexpr QStringView kImportDatabaseTitle = u"Import Product Database";
 inline constexpr QStringView kDownloadDatabaseTitle = u"Download Product Database";
-// The export files offered first, then anything.
-inline constexpr QStringView kImportDatabaseFilter =
-    u"Product database exports (*.csv.gz;*.csv)|*.csv.gz;*.csv|All Files (*.*)|*.*|";
+// The exports the import reads, by name: the dialog offers them first, then anything. A new kind
+// of export joins here.
+inline const QStringList kImportableExportPatterns{QStringLiteral("*.csv.gz"),
+                                                   QStringLiteral("*.csv")};
+QString ImportDatabaseFilter();
 
 // "Import Product Database..." and "Download Product Database": the download and the import go
 // on in threads of their own under a progress dialog that can cancel them, while the window stays

@@ -27,22 +27,43 @@ SavedSources ReadSavedSources(const SettingsStore& settings)
                         Saved(settings, kServiceUrlValueName)};
 }
 
-void SaveSources(SettingsStore& settings, const SourcesDialogState& state)
+namespace {
+void Save(SettingsStore& settings, QStringView name, const QString& value)
+{
+    settings.saveSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
+                         name.toString(), value);
+}
+
+void SaveRows(SettingsStore& settings, const QList<SourceRow>& rows)
 {
     QStringList ticked;
     QStringList order;
-    for (const SourceRow& row : state.rows) {
+    for (const SourceRow& row : rows) {
         order.append(row.name);
         if (row.ticked)
             ticked.append(row.name);
     }
-    const auto save = [&settings](QStringView name, const QString& value) {
-        settings.saveSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
-                             name.toString(), value);
-    };
-    save(kSourcesValueName, ticked.join(u','));
-    save(kSourceOrderValueName, order.join(u','));
-    save(kServiceUrlValueName, state.serviceUrl.trimmed());
+    Save(settings, kSourcesValueName, ticked.join(u','));
+    Save(settings, kSourceOrderValueName, order.join(u','));
+}
+} // namespace
+
+void SaveSources(SettingsStore& settings, const SourcesDialogState& state)
+{
+    SaveRows(settings, state.rows);
+    Save(settings, kServiceUrlValueName, state.serviceUrl.trimmed());
+}
+
+bool SaveSourceChanges(SettingsStore& settings, const SourcesDialogState& opened,
+                       const SourcesDialogState& chosen)
+{
+    const bool rowsChanged = chosen.rows != opened.rows;
+    const bool addressChanged = chosen.serviceUrl.trimmed() != opened.serviceUrl.trimmed();
+    if (rowsChanged)
+        SaveRows(settings, chosen.rows);
+    if (addressChanged)
+        Save(settings, kServiceUrlValueName, chosen.serviceUrl.trimmed());
+    return rowsChanged || addressChanged;
 }
 
 QString SourceDisplayName(const QString& name)

@@ -19,6 +19,13 @@ struct SavedSources
 SavedSources ReadSavedSources(const SettingsStore& settings);
 // Throws OperationFailed when the store cannot be written.
 void SaveSources(SettingsStore& settings, const SourcesDialogState& state);
+// Saves what the user changed in the dialog, and only that: the sources (ticks and order) when
+// they differ from what it opened with, the page service's address when it does. What the dialog
+// opened with is the saved choice, or the one in effect for this session alone (named on the
+// command line or in the environment, or built in), which must not become the user's choice by an
+// OK that changed nothing. True when anything was written; throws as SaveSources does.
+bool SaveSourceChanges(SettingsStore& settings, const SourcesDialogState& opened,
+                       const SourcesDialogState& chosen);
 
 // The name the user sees for a source ("Open Food Facts" for "openfoodfacts").
 QString SourceDisplayName(const QString& name);

@@ -36,7 +36,7 @@ struct StopOnLeaving
 QString BarcodeSummaryMessage(const std::vector<BarcodeFileResult>& results)
 {
     qsizetype codes = 0;
-    qsizetype read = 0;
+    qsizetype withCodes = 0;
     QStringList empty;
     QStringList problems;
     for (const BarcodeFileResult& result : results) {
@@ -46,15 +46,17 @@ QString BarcodeSummaryMessage(const std::vector<BarcodeFileResult>& results)
                             QStringLiteral(". No codes were loaded from it."));
             continue;
         }
-        ++read;
         codes += result.codes.size();
         if (result.codes.isEmpty())
             empty.append(QFileInfo(result.path).fileName());
+        else
+            ++withCodes;
     }
     QStringList lines;
     if (codes > 0) {
-        lines.append(QStringLiteral("Found %1 in %2.")
-                         .arg(counted(codes, "code", "codes"), counted(read, "file", "files")));
+        lines.append(
+            QStringLiteral("Found %1 in %2.")
+                .arg(counted(codes, "code", "codes"), counted(withCodes, "file", "files")));
         if (!empty.isEmpty())
             lines.append(QStringLiteral("No barcodes found in ") +
                          empty.join(QStringLiteral(", ")) + u'.');

@@ -4,12 +4,14 @@
 #include "common/ErrorTrap.h"
 #include "common/Locations.h"
 #include "common/MainRoutines.h"
+#include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
+#include "platform/PictureFiles.h"
 
 #include <QDir>
 #include <QStringDecoder>
@@ -41,6 +43,19 @@ bool hasNulNearStart(QByteArrayView bytes)
 {
     return bytes.first(std::min(bytes.size(), kTextSniffBytes)).contains('\0');
 }
+
+// The messages of files loaded together, kept for one message at the end.
+class CollectedMessages final : public MessageBox
+{
+public:
+    void show(const QString& text, MessageIcon /*icon*/ = MessageIcon::None,
+              const QString& /*title*/ = {}) override
+    {
+        texts.append(text);
+    }
+
+    QStringList texts;
+};
 
 QString decode(QStringConverter::Encoding encoding, QByteArrayView bytes)
 {
@@ -114,6 +129,48 @@ QString NotATextFileMessage(const QString& path)
            QStringLiteral(" is not a text file. No codes were loaded from it.");
 }
 
+QString LoadListsFilter(const QStringList& pictureExtensions)
+{
+    const QStringList texts{QStringLiteral("*.txt")};
+    const QStringList sheets{QStringLiteral("*.xlsx"), QStringLiteral("*.ods"),
+                             QStringLiteral("*.csv"), QStringLiteral("*.tsv")};
+    QStringList pictures;
+    for (const QString& extension : pictureExtensions)
+        pictures.append(QStringLiteral("*.") + extension);
+    pictures.append(QStringLiteral("*.pdf"));
+    const auto entry = [](const QString& description, const QStringList& patterns) -> QString {
+        return description + QStringLiteral(" (") + patterns.join(u' ') + QStringLiteral(")|") +
+               patterns.join(u';') + u'|';
+    };
+    return entry(QStringLiteral("Code Lists, Spreadsheets, Pictures and PDFs"),
+                 texts + sheets + pictures) +
+           entry(QStringLiteral("Text Files"), texts) +
+           entry(QStringLiteral("Spreadsheets"), sheets) +
+           entry(QStringLiteral("Pictures and PDFs"), pictures) +
+           entry(QStringLiteral("All Files"), {QStringLiteral("*.*")});
+}
+
+QString FileNotFoundMessage(const QString& path)
+{
+    return QStringLiteral("The file ") + path + QStringLiteral(" was not found.");
+}
+
+QString FileUnreadableMessage(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The file ") + path + QStringLiteral(" cannot be read: ") + reason +
+           QStringLiteral(". No codes were loaded from it.");
+}
+
+QString NamedFilesNotLoadedMessage(const QStringList& problems, int named)
+{
+    const QString head =
+        named == 1 ? QStringLiteral("The file named on the command line was not loaded:")
+                   : QStringLiteral("%1 of the %2 files named on the command line were not loaded:")
+                         .arg(problems.size())
+                         .arg(named);
+    return head + u'\n' + problems.join(u'\n');
+}
+
 QString FileTooLargeMessage(const QString& path)
 {
     return QStringLiteral("The file ") + path +
@@ -135,7 +192,8 @@ void CodeFileLoader::PushButton3_Click()
     trap(100, [&] { dialog.setFileName(QString()); });
     trap(102, [&] { dialog.setFlags(kLoadListsFlags); });
     trap(104, [&] { dialog.setDialogTitle(kLoadListsTitle.toString()); });
-    trap(106, [&] { dialog.setFilter(kLoadListsFilter.toString()); });
+    trap(106,
+         [&] { dialog.setFilter(LoadListsFilter(m_platform.pictureFiles.readableExtensions())); });
     trap(108, [&] { dialog.showOpen(); });
     if (trap.holdsOrFails(110, [&] { return dialog.fileName().isEmpty(); }))
         return;
@@ -161,25 +219,54 @@ bool CodeFileLoader::grouped(const QString& path) const
 
 void CodeFileLoader::LoadListFile(ListControl& list, const QString& path)
 {
+    loadListFile(list, path, m_platform.messageBox);
+}
+
+void CodeFileLoader::LoadNamedFiles(ListControl& list, const QStringList& paths)
+{
+    CollectedMessages problems;
+    QStringList grouped;
+    for (const QString& path : paths) {
+        if (!FileExists(m_platform.files, path)) {
+            problems.show(FileNotFoundMessage(path));
+        } else if (this->grouped(path)) {
+            grouped.append(path);
+        } else {
+            try {
+                loadListFile(list, path, problems);
+            } catch (const OperationFailed& failure) {
+                problems.show(FileUnreadableMessage(path, failure.description()));
+            }
+        }
+    }
+    if (!grouped.isEmpty())
+        m_groupedFiles.load(list, grouped);
+    if (!problems.texts.isEmpty())
+        m_platform.messageBox.show(NamedFilesNotLoadedMessage(problems.texts, int(paths.size())),
+                                   MessageIcon::Warning);
+}
+
+void CodeFileLoader::loadListFile(ListControl& list, const QString& path, MessageBox& tell)
+{
     if (!FileExists(m_platform.files, path)) {
-        m_platform.messageBox.show(kFileNotFound.toString());
+        tell.show(kFileNotFound.toString());
         return;
     }
     if (grouped(path)) {
         m_groupedFiles.load(list, {path});
         return;
     }
-    if (m_otherFiles && m_otherFiles(list, path))
+    if (m_otherFiles && m_otherFiles(list, path, tell))
         return;
     FileSystem::Contents contents = m_platform.files.readFile(path, kMaxCodeFileBytes);
     if (contents.overLimit) {
-        m_platform.messageBox.show(FileTooLargeMessage(path));
+        tell.show(FileTooLargeMessage(path));
         return;
     }
     const std::optional<QString> text = CodeFileText(contents.bytes);
     contents.bytes = QByteArray(); // a large file need not be held twice while its rows go in
     if (!text) {
-        m_platform.messageBox.show(NotATextFileMessage(path));
+        tell.show(NotATextFileMessage(path));
         return;
     }
     forEachRow(*text, [&](QStringView row) {

@@ -14,14 +14,9 @@ class ListControl;
 
 inline constexpr QStringView kLoadListsTitle =
     u"Load List(s) - Hold Ctrl to select multiple list files";
-inline constexpr QStringView kLoadListsFilter =
-    u"Code Lists, Spreadsheets, Pictures and PDFs (*.txt *.xlsx *.ods *.csv *.tsv *.png *.jpg "
-    u"*.jpeg *.bmp *.tif *.tiff *.webp *.pdf)|*.txt;*.xlsx;*.ods;*.csv;*.tsv;*.png;*.jpg;*.jpeg;"
-    u"*.bmp;*.tif;*.tiff;*.webp;*.pdf|"
-    u"Text Files (*.txt)|*.txt|Spreadsheets (*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|"
-    u"Pictures and PDFs (*.png *.jpg *.jpeg *.bmp *.tif *.tiff *.webp *.pdf)|*.png;*.jpg;*.jpeg;"
-    u"*.bmp;*.tif;*.tiff;*.webp;*.pdf|"
-    u"All Files (*.*)|*.*|";
+// The filter of Load EAN Numbers From File: code lists, spreadsheets, and the pictures this
+// machine can read (their extensions, lower case, as the picture files say) with PDFs.
+QString LoadListsFilter(const QStringList& pictureExtensions);
 // Long names, Explorer style, several files at once, the read-only box shown and ticked: 2621953.
 inline constexpr int kLoadListsFlags = FileDialogFlag::LongNames | FileDialogFlag::Explorer |
                                        FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly;
@@ -54,6 +49,10 @@ QStringList CodeFileRows(QStringView text);
 
 QString NotATextFileMessage(const QString& path);
 QString FileTooLargeMessage(const QString& path);
+QString FileNotFoundMessage(const QString& path);
+QString FileUnreadableMessage(const QString& path, const QString& reason);
+// "2 of the 3 files named on the command line were not loaded:" and a line for each.
+QString NamedFilesNotLoadedMessage(const QStringList& problems, int named);
 
 // Loading codes from text files picked in the shared file dialog.
 class CodeFileLoader final
@@ -69,10 +68,16 @@ public:
     // that is too large are each reported in a message box and add nothing; a file that cannot
     // be read throws OperationFailed. A file the other-files loader takes is its alone.
     void LoadListFile(ListControl& list, const QString& path);
+    // The files named on the command line, at start-up: each loaded as LoadListFile would,
+    // pictures and PDFs together, and those that could not be loaded listed in one message at
+    // the end rather than a box each, which would hold the window back box after box.
+    void LoadNamedFiles(ListControl& list, const QStringList& paths);
 
     // Loads a file of another kind than a text file of codes (a spreadsheet) into the list, and
     // says whether it took the file; set by the window, as the code files know nothing of them.
-    using OtherFiles = std::function<bool(ListControl& list, const QString& path)>;
+    // Its problems go to `tell`.
+    using OtherFiles =
+        std::function<bool(ListControl& list, const QString& path, MessageBox& tell)>;
     void loadOtherFilesWith(OtherFiles loader) { m_otherFiles = std::move(loader); }
 
     // Files read together, all those of one selection in one go with one message at the end
@@ -86,6 +91,8 @@ public:
 
 private:
     bool grouped(const QString& path) const;
+    // LoadListFile, telling its problems to `tell`.
+    void loadListFile(ListControl& list, const QString& path, MessageBox& tell);
 
     Platform m_platform;
     OtherFiles m_otherFiles;

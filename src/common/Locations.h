@@ -8,6 +8,7 @@
 namespace Location {
 inline constexpr QStringView Form_Load = u"in Caskwillo2021/08/31.Form1.Form_Load ";
 inline constexpr QStringView Form_QueryUnload = u"in Caskwillo2021/08/31.Form1.Form_QueryUnload ";
+inline constexpr QStringView QuitOnSignal = u"in Caskwillo2021/08/31.Form1.QuitOnSignal ";
 inline constexpr QStringView PushButton6_Click = u"in Caskwillo2021/08/31.Form1.PushButton6_Click ";
 inline constexpr QStringView PushButton1_Click = u"in Caskwillo2021/08/31.Form1.PushButton1_Click ";
 inline constexpr QStringView PushButton7_Click = u"in Caskwillo2021/08/31.Form1.PushButton7_Click ";

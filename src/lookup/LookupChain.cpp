@@ -339,7 +339,7 @@ LookupChain::askWith(LookupSource& source, const SourceRequest& request,
             onStoreProblem(kUseTheExportAdvice.toString());
         if (retry == kMaxRetries)
             return answer;
-        if (!waitUntil(m_services.clock.steadyMs() + delay.count(), true))
+        if (!waitUntil(m_services.clock.steadyMs() + delay.count(), onBusyWait))
             return std::nullopt;
     }
 }
@@ -354,7 +354,7 @@ std::optional<LookupChain::Fetched> LookupChain::fetch(const LookupSource& sourc
         // A request refused on this machine never reaches the host, so it takes no turn.
         if (QString refused = m_services.pages.refusal(url); !refused.isEmpty())
             return Fetched{FailedResponse(std::move(refused)), host};
-        if (!takeTurn(host, source.perMinute()))
+        if (!takeTurn(source, host))
             return std::nullopt;
         // Redirections are followed here rather than by the loader, so that each one waits for
         // its own turn: the host counts it as a request like any other.
@@ -375,10 +375,15 @@ std::optional<LookupChain::Fetched> LookupChain::fetch(const LookupSource& sourc
     }
 }
 
-bool LookupChain::takeTurn(const QString& host, int perMinute)
+bool LookupChain::takeTurn(const LookupSource& source, const QString& host)
 {
+    const int perMinute = source.perMinute();
     m_pacer.setPerMinute(host, perMinute);
     const qint64 interval = IntervalMs(perMinute);
+    const std::function<void(int)> turnCountDown = [this, &source](int secondsLeft) {
+        onTurnWait(source.displayName(), secondsLeft);
+    };
+    bool waitedForTurn = false;
     for (;;) {
         const qint64 now = m_services.clock.steadyMs();
         qint64 wait = m_pacer.waitBeforeStart(host, now);
@@ -394,10 +399,17 @@ bool LookupChain::takeTurn(const QString& host, int perMinute)
         }
         if (wait <= 0) {
             m_pacer.started(host, now);
+            if (waitedForTurn && onTurnWait)
+                turnCountDown(0);
             return true;
         }
-        // A wait longer than the pace is a busy host's own: counted down for the user.
-        if (!waitUntil(now + wait, wait > interval))
+        // A wait longer than the pace is a busy host's own, counted down as such; a shorter one is
+        // the pace itself, counted down as the source's turn.
+        const bool busyHost = wait > interval;
+        waitedForTurn = waitedForTurn || !busyHost;
+        if (!waitUntil(now + wait, busyHost     ? onBusyWait
+                                   : onTurnWait ? turnCountDown
+                                                : std::function<void(int)>()))
             return false;
     }
 }
@@ -459,7 +471,7 @@ void LookupChain::waitFor(const PendingPage& page)
         m_services.eventLoop.waitForEvents();
 }
 
-bool LookupChain::waitUntil(qint64 steadyMs, bool countDown)
+bool LookupChain::waitUntil(qint64 steadyMs, const std::function<void(int)>& countDown)
 {
     int shown = -1;
     for (;;) {
@@ -469,10 +481,10 @@ bool LookupChain::waitUntil(qint64 steadyMs, bool countDown)
         if (left <= 0)
             return true;
         qint64 step = left;
-        if (countDown && onBusyWait) {
+        if (countDown) {
             const int seconds = int((left + 999) / 1000);
             if (seconds != shown) {
-                onBusyWait(seconds);
+                countDown(seconds);
                 shown = seconds;
             }
             // Wake when the count next changes.

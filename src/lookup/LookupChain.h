@@ -109,6 +109,10 @@ public:
     std::function<bool()> stopRequested;
     // Called about once a second while a busy service is waited for, with the seconds left.
     std::function<void(int secondsLeft)> onBusyWait;
+    // Called about once a second while a paced source's turn is waited for, with the source's
+    // display name and the seconds left, and once more with 0 when the turn has come. A run can
+    // hold up for many seconds between two codes: without it the window would look stuck.
+    std::function<void(const QString& source, int secondsLeft)> onTurnWait;
     // Called with what the user should hear of once in a run: a problem of the remembered
     // answers or the shared pacing (a damaged database set aside, one that cannot be written),
     // or a database's advice to use its export.
@@ -152,7 +156,7 @@ private:
     std::optional<Fetched> fetch(const LookupSource& source, const SourceRequest& request);
     // Waits for the host's turn, in this process and every other, and takes it; false when asked
     // to stop meanwhile.
-    bool takeTurn(const QString& host, int perMinute);
+    bool takeTurn(const LookupSource& source, const QString& host);
     // Keeps every request to the host back for the wait a busy answer asked for.
     void hold(const QString& host, std::chrono::milliseconds wait, bool shared);
     // The address an answer is remembered under: the one it was asked at, and what else it
@@ -168,8 +172,9 @@ private:
     std::unique_ptr<PendingPage> send(const LookupSource& source, const SourceRequest& request);
     // Waits for the page; false when the program ends meanwhile (ProgramEnding passes through).
     void waitFor(const PendingPage& page);
-    // Waits until the steady clock reaches the time, handling events; false when asked to stop.
-    bool waitUntil(qint64 steadyMs, bool countDown);
+    // Waits until the steady clock reaches the time, handling events, telling countDown (when
+    // given) the seconds left as they change; false when asked to stop.
+    bool waitUntil(qint64 steadyMs, const std::function<void(int secondsLeft)>& countDown);
     bool stopping() const { return stopRequested && stopRequested(); }
     // Coupons and refund receipts: no product is behind them, so no source is asked.
     bool sentNowhere(const CheckedCode& checked) const;

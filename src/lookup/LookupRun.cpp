@@ -48,6 +48,23 @@ QString StoppedMessage(int done, int total)
     return QStringLiteral("Stopped after %1 of %2 codes.").arg(done).arg(total);
 }
 
+QString DoneMessage(int failed, int lookups)
+{
+    if (failed == 0)
+        return kLookupDoneMessage.toString();
+    return kLookupDoneMessage +
+           QStringLiteral("\n%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.")
+               .arg(failed)
+               .arg(lookups);
+}
+
+QString TurnWaitCaption(const QString& source, int secondsLeft)
+{
+    // "Open Food Facts' turn", "UPCitemdb's turn".
+    const QString possessive = source + (source.endsWith(u's') ? u"'" : u"'s");
+    return QStringLiteral("Waiting %1 s for %2 turn").arg(secondsLeft).arg(possessive);
+}
+
 QString BusyCaption(const QString& code, int secondsLeft)
 {
     return kProcessingCaption + FileNameFromPath(code) +
@@ -74,10 +91,42 @@ void LookupRun::requestStop()
         m_stopRequested = true;
 }
 
-void LookupRun::showBusyCaption(const QString& code, int secondsLeft)
+void LookupRun::watchWaits(const QString& code)
 {
-    m_platform.progressBar1.setText(BusyCaption(code, secondsLeft));
+    m_chain.onBusyWait = [this, &code](int secondsLeft) {
+        m_platform.progressBar1.setText(BusyCaption(code, secondsLeft));
+    };
+    m_chain.onTurnWait = [this, &code](const QString& source, int secondsLeft) {
+        m_platform.progressBar1.setText(secondsLeft > 0
+                                            ? TurnWaitCaption(source, secondsLeft)
+                                            : kProcessingCaption + FileNameFromPath(code));
+    };
 }
+
+void LookupRun::stopWatchingWaits()
+{
+    m_chain.onBusyWait = nullptr;
+    m_chain.onTurnWait = nullptr;
+}
+
+namespace {
+// The outcomes of a run so far, for the box at its end.
+struct RunTally
+{
+    int lookups = 0;
+    int failed = 0;
+
+    void count(const CodeOutcome& outcome)
+    {
+        // A code that was never sent anywhere was not a lookup that failed.
+        if (outcome.status == CodeOutcome::Status::NotLookedUp)
+            return;
+        ++lookups;
+        if (outcome.status == CodeOutcome::Status::Failed)
+            ++failed;
+    }
+};
+} // namespace
 
 void LookupRun::PushButton17_Click()
 {
@@ -104,6 +153,7 @@ void LookupRun::PushButton17_Click()
     trap(116, [&] { m_chain.startRun(); });
     int m = n;
     int done = 0;
+    RunTally tally;
     for (int i = 1; i <= n && !m_stopRequested; ++i) {
         trap(118, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
         // The list may have been shortened while the run let events through (another long
@@ -113,36 +163,38 @@ void LookupRun::PushButton17_Click()
                 return i > m;
             }))
             break;
-        trap(122, [&] { m_platform.progressBar1.setPosition(double(i) / m * 100); });
-
         // A failed step is reported by the trap; the steps that need what it would have given
         // are skipped for this code, so one failure brings one report and no made-up row.
         std::optional<QString> read;
-        trap(124, [&] { read = codes.text(i); });
-        if (!read) {
-            done = i;
-            continue;
-        }
-        const QString code = *read;
-        trap(126,
-             [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
-        trap(128, [&] { m_platform.eventLoop.yield(); });
+        trap(122, [&] { read = codes.text(i); });
+        if (read) {
+            const QString code = *read;
+            trap(124, [&] {
+                m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code));
+            });
+            trap(126, [&] { m_platform.eventLoop.yield(); });
 
-        m_chain.onBusyWait = [this, &code](int secondsLeft) { showBusyCaption(code, secondsLeft); };
-        std::optional<CodeOutcome> outcome;
-        bool asked = false;
-        trap(130, [&] {
-            outcome = m_chain.lookUp(code, RowsAfter(codes, i, n));
-            asked = true;
-        });
-        m_chain.onBusyWait = nullptr;
-        // Stopped before the code had its answer: it gets no row, and is not counted as done.
-        if (asked && !outcome)
-            break;
+            watchWaits(code);
+            std::optional<CodeOutcome> outcome;
+            bool asked = false;
+            trap(128, [&] {
+                outcome = m_chain.lookUp(code, RowsAfter(codes, i, n));
+                asked = true;
+            });
+            stopWatchingWaits();
+            // Stopped before the code had its answer: it gets no row, and is not counted as done.
+            if (asked && !outcome)
+                break;
+            if (outcome) {
+                tally.count(*outcome);
+                trap(130, [&] {
+                    AppendTickedRow(results, outcome->rowText, outcome->scrollIntoView());
+                });
+            }
+        }
         done = i;
-        if (outcome)
-            trap(132,
-                 [&] { AppendTickedRow(results, outcome->rowText, outcome->scrollIntoView()); });
+        // The share of codes done: full only once the last code has its answer.
+        trap(132, [&] { m_platform.progressBar1.setPosition(double(i) / m * 100); });
     }
 
     trap(134, [&] { m_chain.endRun(); });
@@ -151,7 +203,7 @@ void LookupRun::PushButton17_Click()
     trap(140, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
     trap(142, [&] {
         m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
-                                                   : kLookupDoneMessage.toString());
+                                                   : DoneMessage(tally.failed, tally.lookups));
     });
     trap(144, [&] {
         m_busy = false;
@@ -177,33 +229,35 @@ bool LookupRun::LookUpCodes(const QStringList& codes,
 
     const int m = int(codes.size());
     int done = 0;
+    RunTally tally;
     for (int k = 0; k < m && !m_stopRequested; ++k) {
         const QString& code = codes[k];
         trap(110, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
-        trap(112, [&] { m_platform.progressBar1.setPosition(double(k + 1) / m * 100); });
-        trap(114,
+        trap(112,
              [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
-        trap(116, [&] { m_platform.eventLoop.yield(); });
+        trap(114, [&] { m_platform.eventLoop.yield(); });
 
-        m_chain.onBusyWait = [this, &code](int secondsLeft) { showBusyCaption(code, secondsLeft); };
+        watchWaits(code);
         std::optional<CodeOutcome> outcome;
         bool asked = false;
-        trap(118, [&] {
+        trap(116, [&] {
             const LookupChain::Ahead ahead = [&codes, k](int after) {
                 return k + after < codes.size() ? std::optional(codes[k + after]) : std::nullopt;
             };
             outcome = m_chain.lookUp(code, ahead);
             asked = true;
         });
-        m_chain.onBusyWait = nullptr;
+        stopWatchingWaits();
         if (asked && !outcome)
             break;
         done = k + 1;
         if (outcome) {
-            trap(120,
+            tally.count(*outcome);
+            trap(118,
                  [&] { AppendTickedRow(results, outcome->rowText, outcome->scrollIntoView()); });
-            trap(122, [&] { each(*outcome); });
+            trap(120, [&] { each(*outcome); });
         }
+        trap(122, [&] { m_platform.progressBar1.setPosition(double(k + 1) / m * 100); });
     }
 
     trap(124, [&] { m_chain.endRun(); });
@@ -212,7 +266,7 @@ bool LookupRun::LookUpCodes(const QStringList& codes,
     trap(130, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
     trap(132, [&] {
         m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
-                                                   : kLookupDoneMessage.toString());
+                                                   : DoneMessage(tally.failed, tally.lookups));
     });
     trap(134, [&] {
         m_busy = false;
@@ -253,19 +307,19 @@ void LookupRun::RetryFailedRows()
 
     const int m = int(rows.size());
     int done = 0;
+    RunTally tally;
     for (int k = 0; k < m && !m_stopRequested; ++k) {
         const int row = rows[k];
         const QString& code = failedCodes[k];
         trap(116, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
-        trap(118, [&] { m_platform.progressBar1.setPosition(double(k + 1) / m * 100); });
-        trap(120,
+        trap(118,
              [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
-        trap(122, [&] { m_platform.eventLoop.yield(); });
+        trap(120, [&] { m_platform.eventLoop.yield(); });
 
-        m_chain.onBusyWait = [this, &code](int secondsLeft) { showBusyCaption(code, secondsLeft); };
+        watchWaits(code);
         std::optional<CodeOutcome> outcome;
         bool asked = false;
-        trap(124, [&] {
+        trap(122, [&] {
             const LookupChain::Ahead ahead = [&failedCodes, k](int after) {
                 return k + after < failedCodes.size() ? std::optional(failedCodes[k + after])
                                                       : std::nullopt;
@@ -273,19 +327,22 @@ void LookupRun::RetryFailedRows()
             outcome = m_chain.lookUp(code, ahead);
             asked = true;
         });
-        m_chain.onBusyWait = nullptr;
+        stopWatchingWaits();
         if (asked && !outcome)
             break;
         done = k + 1;
         // In place, tick and all; a row that changed meanwhile is left as it is.
-        if (outcome)
-            trap(126, [&] {
+        if (outcome) {
+            tally.count(*outcome);
+            trap(124, [&] {
                 if (row <= results.count() && FailedRowCode(results.text(row)) == code) {
                     results.setText(row, outcome->rowText);
                     if (outcome->scrollIntoView())
                         results.ensureVisible(row);
                 }
             });
+        }
+        trap(126, [&] { m_platform.progressBar1.setPosition(double(k + 1) / m * 100); });
     }
 
     trap(128, [&] { m_chain.endRun(); });
@@ -294,7 +351,7 @@ void LookupRun::RetryFailedRows()
     trap(134, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
     trap(136, [&] {
         m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
-                                                   : kLookupDoneMessage.toString());
+                                                   : DoneMessage(tally.failed, tally.lookups));
     });
     trap(138, [&] {
         m_busy = false;

@@ -19,8 +19,13 @@ inline constexpr QStringView kProcessingCaption = u"Processing: ";
 
 // "Stopped after 3 of 10 codes."
 QString StoppedMessage(int done, int total);
+// "Done.", and when some codes could not be asked, how many and what to do about it:
+// "Done.\n3 of 3 lookups failed; Lookup → Retry Failed Rows asks again."
+QString DoneMessage(int failed, int lookups);
 // "Processing: 4006381333931 (service busy, next try in 12 s)"
 QString BusyCaption(const QString& code, int secondsLeft);
+// "Waiting 4 s for Open Food Facts' turn"
+QString TurnWaitCaption(const QString& source, int secondsLeft);
 // The code of a results row that reads "<code> - lookup failed: ...", or nothing for any other
 // row.
 std::optional<QString> FailedRowCode(const QString& rowText);
@@ -57,7 +62,9 @@ public:
 
 private:
     void wireChain();
-    void showBusyCaption(const QString& code, int secondsLeft);
+    // The caption counts down the waits of the code's lookup: a busy service, a paced turn.
+    void watchWaits(const QString& code);
+    void stopWatchingWaits();
 
     Platform m_platform;
     LookupChain& m_chain;

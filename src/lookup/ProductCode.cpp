@@ -88,9 +88,9 @@ CheckedCode CheckIsbn10(const QString& code)
 }
 
 // A spreadsheet shows a number of more than 11 digits as "4.00638E+12" and saves it so in a CSV
-// file: one digit, a point and a few more, E, an exponent.
-// "4.00638E+12": one digit, perhaps a fraction, an exponent. By hand, not by a regular
-// expression: every cell of a spreadsheet's columns comes through here.
+// file: one digit, a point and a few more, E, an exponent; in a language that writes a decimal
+// comma (German, French, ...) it reads "4,00638E+12".
+// By hand, not by a regular expression: every cell of a spreadsheet's columns comes through here.
 bool IsENotation(QStringView code)
 {
     qsizetype i = 0;
@@ -103,7 +103,7 @@ bool IsENotation(QStringView code)
     if (code.isEmpty() || !IsAsciiDigit(code[0]))
         return false;
     ++i;
-    if (i < code.size() && code[i] == u'.') {
+    if (i < code.size() && (code[i] == u'.' || code[i] == u',')) {
         ++i;
         if (digits() == 0)
             return false;

@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -19,4 +20,7 @@ public:
     // The whole picture in grey at full resolution, turned as its EXIF orientation says. Throws
     // OperationFailed when it cannot be decoded.
     virtual GreyImage readGrey(const QString& path) = 0;
+    // The name extensions (lower case, without the dot) of the pictures it can read: the ones a
+    // file dialog offers and that go to the barcode reader, and no others.
+    virtual QStringList readableExtensions() = 0;
 };

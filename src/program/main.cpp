@@ -5,6 +5,7 @@
 #include "app/TimeSeededChance.h"
 #include "common/Loopback.h"
 #include "desktop/system/QuitSignalWatcher.h"
+#include "desktop/system/StandardErrorMessageBox.h"
 #include "program/QtBatchCommand.h"
 #include "program/QtIndexCommands.h"
 #include "program/QtPlatform.h"
@@ -145,7 +146,10 @@ int main(int argc, char* argv[])
     form.Form_Load();
     // Only now: a quit signal during start-up ends the program the ordinary way, before the code
     // list is restored, when a close would save a list that is not all there yet.
-    QuitSignalWatcher quitSignals(platform.window());
+    // Whoever sent the signal is not waiting at the window: a save that fails is told on standard
+    // error, and the program exits normally whatever box is open.
+    StandardErrorMessageBox signalReports(config.productName);
+    QuitSignalWatcher quitSignals([&form, &signalReports] { form.QuitOnSignal(signalReports); });
     quitSignals.install();
     platform.window().showCentred();
     return QApplication::exec();

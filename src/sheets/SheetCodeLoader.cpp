@@ -24,12 +24,12 @@ QString SheetWithoutDataMessage(const QString& path)
            QStringLiteral(" holds no codes. No codes were loaded from it.");
 }
 
-bool SheetCodeLoader::load(ListControl& list, const QString& path)
+bool SheetCodeLoader::load(ListControl& list, const QString& path, MessageBox* tell)
 {
     const std::optional<SheetFormat> format = SheetFormatOfFile(path);
     if (!format)
         return false;
-    std::optional<SheetAndColumn> read = this->read(path, *format);
+    std::optional<SheetAndColumn> read = this->read(path, *format, tell);
     if (!read)
         return true;
     const std::vector<SheetCode> codes =
@@ -42,19 +42,21 @@ bool SheetCodeLoader::load(ListControl& list, const QString& path)
     return true;
 }
 
-std::optional<SheetAndColumn> SheetCodeLoader::read(const QString& path, SheetFormat format)
+std::optional<SheetAndColumn> SheetCodeLoader::read(const QString& path, SheetFormat format,
+                                                    MessageBox* tell)
 {
+    MessageBox& box = tell ? *tell : m_platform.messageBox;
     SheetAndColumn read;
     try {
         read.sheet = ReadSheetFile(path, format, QString(),
                                    SheetServices{m_platform.files, m_platform.zips});
     } catch (const OperationFailed& failure) {
-        m_platform.messageBox.show(SheetUnreadableMessage(path, failure.description()));
+        box.show(SheetUnreadableMessage(path, failure.description()));
         return std::nullopt;
     }
     read.choice = ChooseCodeColumn(read.sheet, [this] { m_platform.eventLoop.yield(); });
     if (read.choice.columns.isEmpty()) {
-        m_platform.messageBox.show(SheetWithoutDataMessage(path));
+        box.show(SheetWithoutDataMessage(path));
         return std::nullopt;
     }
     if (read.choice.column < 0) {

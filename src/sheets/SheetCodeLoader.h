@@ -24,14 +24,15 @@ public:
 
     // False, with nothing done, for a file that is no spreadsheet by its extension. Otherwise
     // appends the column's codes after the list's rows, in sheet order, empty cells skipped. A
-    // damaged, oversized or empty file is reported in a message box and adds nothing, as does a
-    // choice the user cancels.
-    bool load(ListControl& list, const QString& path);
+    // damaged, oversized or empty file is reported in a message box (`tell`, the window's when
+    // not given) and adds nothing, as does a choice the user cancels.
+    bool load(ListControl& list, const QString& path, MessageBox* tell = nullptr);
 
     // Reads the spreadsheet and settles its code column, asking the user when it cannot be told.
     // Nothing when the file could not be read or holds nothing (both said in a message box), or
     // the user cancelled the choice.
-    std::optional<SheetAndColumn> read(const QString& path, SheetFormat format);
+    std::optional<SheetAndColumn> read(const QString& path, SheetFormat format,
+                                       MessageBox* tell = nullptr);
 
 private:
     Platform m_platform;

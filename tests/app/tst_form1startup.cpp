@@ -173,19 +173,25 @@ void TestForm1Startup::formLoad_failingStepIsReportedAndStartupGoesOn()
 void TestForm1Startup::formLoad_filesNamedAtStartupFollowTheSavedList()
 {
     AppConfig c = config();
-    c.openFiles = QStringList{"/l/a.txt", "/l/gone.txt", "/l/locked.txt", "/l/b.txt"};
+    c.openFiles =
+        QStringList{"/l/a.txt", "/l/gone.txt", "/l/locked.txt", "/l/b.txt", "/l/zeros.txt"};
     Form1OnFakes fake(c);
     fake.settings.values.insert(QStringLiteral("Zandrik/Quillfen/Zip Codes"),
                                 QStringLiteral("111"));
     fake.files.contents.insert(QStringLiteral("/l/a.txt"), "222\r\n333\r\n");
     fake.files.existing.insert(QStringLiteral("/l/locked.txt")); // there, but cannot be read
     fake.files.contents.insert(QStringLiteral("/l/b.txt"), "444");
+    fake.files.contents.insert(QStringLiteral("/l/zeros.txt"), QByteArray(8, '\0'));
     fake.form.Form_Load();
     QCOMPARE(fake.listView1.texts(), (QStringList{"111", "222", "333", "444"}));
+    // One message at the end names every file that was not loaded, and why.
     QCOMPARE(
         fake.messageBox.texts(),
-        (QStringList{"File not found", BuildErrorReportText(QStringLiteral("Permission denied"),
-                                                            Location::Form_Load, 126)}));
+        QStringList{"3 of the 5 files named on the command line were not loaded:\n"
+                    "The file /l/gone.txt was not found.\n"
+                    "The file /l/locked.txt cannot be read: Permission denied. No codes were "
+                    "loaded from it.\n"
+                    "The file /l/zeros.txt is not a text file. No codes were loaded from it."});
 }
 
 void TestForm1Startup::openWebSite_onlyOnDrawSeven_data()

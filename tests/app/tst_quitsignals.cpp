@@ -1,5 +1,6 @@
 // The real program, offscreen, asked to quit by a signal: it must close as if the window were
-// closed, saving the code list, and exit normally.
+// closed, saving the code list, and exit normally; a save that fails is told on standard error,
+// never in a box that nobody is there to close.
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -40,20 +41,28 @@ private Q_SLOTS:
 void TestQuitSignals::signal_closesTheWindowSavesTheListAndExitsZero_data()
 {
     QTest::addColumn<int>("signal");
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGINT") << int(SIGINT);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
+    QTest::addColumn<bool>("savable");
+    QTest::newRow("SIGTERM") << int(SIGTERM) << true;
+    QTest::newRow("SIGINT") << int(SIGINT) << true;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << true;
+    QTest::newRow("SIGTERM, settings cannot be saved") << int(SIGTERM) << false;
+    QTest::newRow("SIGINT, settings cannot be saved") << int(SIGINT) << false;
 }
 
 void TestQuitSignals::signal_closesTheWindowSavesTheListAndExitsZero()
 {
     QFETCH(int, signal);
+    QFETCH(bool, savable);
     if (!QFile::exists(QStringLiteral("/proc/self/status")))
         QSKIP("needs /proc to see when the program has started catching signals");
     QTemporaryDir config;
     QVERIFY(config.isValid());
     const QString store = config.filePath(QStringLiteral("Zandrik/Quillfen.conf"));
-    {
+    if (!savable) {
+        // A file where the settings' folder should be: nothing can be written there.
+        QFile blocker(config.filePath(QStringLiteral("Zandrik")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    } else {
         // Empty pieces that a restore drops and the next save leaves out: a rewritten value
         // shows that the close saved the list the window held.
         QSettings seeded(store, QSettings::IniFormat);
@@ -66,7 +75,7 @@ void TestQuitSignals::signal_closesTheWindowSavesTheListAndExitsZero()
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
     env.insert(QStringLiteral("QUILLFEN_WEBSITE_URL"), QString());
     app.setProcessEnvironment(env);
-    app.setProcessChannelMode(QProcess::ForwardedChannels);
+    app.setProcessChannelMode(QProcess::ForwardedOutputChannel);
     app.start(QStringLiteral(QUILLFEN_BINARY_DIR "/src/quillfen"),
               {QStringLiteral("--ping-host"), QStringLiteral("127.0.0.1")});
     QVERIFY(app.waitForStarted());
@@ -77,6 +86,13 @@ void TestQuitSignals::signal_closesTheWindowSavesTheListAndExitsZero()
     QVERIFY(app.waitForFinished(30'000));
     QCOMPARE(app.exitStatus(), QProcess::NormalExit);
     QCOMPARE(app.exitCode(), 0);
+    const QString errors = QString::fromLocal8Bit(app.readAllStandardError());
+    if (!savable) {
+        QVERIFY2(errors.contains(QStringLiteral("Could not save the setting \"Zip Codes\"")) &&
+                     errors.contains(QStringLiteral("Form1.QuitOnSignal at line 100")),
+                 qPrintable(errors));
+        return;
+    }
     QSettings saved(store, QSettings::IniFormat);
     QCOMPARE(saved.value(QStringLiteral("Quillfen/Zip Codes")).toString(),
              QStringLiteral("111;222;333"));

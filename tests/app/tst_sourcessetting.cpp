@@ -44,6 +44,8 @@ private Q_SLOTS:
     void opening_data();
     void opening();
     void savedValuesThatDisagree_tickedSourcesKeepTheirRunOrder();
+    void okAfterOpening_savesOnlyWhatTheUserChanged_data();
+    void okAfterOpening_savesOnlyWhatTheUserChanged();
     void problem_data();
     void problem();
     void overrideNote_saysWhatTheCommandLineDecides();
@@ -133,6 +135,47 @@ void TestSourcesSetting::savedValuesThatDisagree_tickedSourcesKeepTheirRunOrder(
         QStringLiteral("page,index"), QStringLiteral("index,openfoodfacts,page,upcitemdb"), {}};
     QCOMPARE(Rows(SourcesDialogStateFor(AppConfig{}, saved, false)),
              (QStringList{"page", "-openfoodfacts", "index", "-upcitemdb", "-openlibrary"}));
+}
+
+void TestSourcesSetting::okAfterOpening_savesOnlyWhatTheUserChanged_data()
+{
+    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("serviceUrl");
+    QTest::addColumn<QStringList>(
+        "written"); // Sources, Source Order, Service URL; "?": not written
+
+    // The session was started with --service-url http://127.0.0.1:5 and nothing saved: the dialog
+    // opens with the page service alone at that address.
+    const QStringList opened{"page", "-index", "-openfoodfacts", "-openlibrary", "-upcitemdb"};
+    const QString sessionUrl = QStringLiteral("http://127.0.0.1:5");
+    QTest::newRow("nothing changed") << opened << sessionUrl << QStringList{"?", "?", "?"};
+    QTest::newRow("spaces around the same address")
+        << opened << u' ' + sessionUrl + u' ' << QStringList{"?", "?", "?"};
+    QTest::newRow("a source ticked: the session's address is not saved")
+        << QStringList{"page", "index", "-openfoodfacts", "-openlibrary", "-upcitemdb"}
+        << sessionUrl
+        << QStringList{"page,index", "page,index,openfoodfacts,openlibrary,upcitemdb", "?"};
+    QTest::newRow("another address typed: only it is saved")
+        << opened << QStringLiteral("http://127.0.0.1:6")
+        << QStringList{"?", "?", "http://127.0.0.1:6"};
+}
+
+void TestSourcesSetting::okAfterOpening_savesOnlyWhatTheUserChanged()
+{
+    QFETCH(QStringList, rows);
+    QFETCH(QString, serviceUrl);
+    QFETCH(QStringList, written);
+    AppConfig config;
+    config.serviceUrl = QStringLiteral("http://127.0.0.1:5");
+    config.serviceUrlNamed = true;
+    FakeSettingsStore settings;
+    const SourcesDialogState opened =
+        SourcesDialogStateFor(config, ReadSavedSources(settings), false);
+    const bool saved = SaveSourceChanges(settings, opened, StateOf(rows, serviceUrl));
+    QCOMPARE(saved, written != (QStringList{"?", "?", "?"}));
+    QCOMPARE((QStringList{Saved(settings, "Sources"), Saved(settings, "Source Order"),
+                          Saved(settings, "Service URL")}),
+             written);
 }
 
 void TestSourcesSetting::problem_data()

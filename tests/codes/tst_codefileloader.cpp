@@ -299,12 +299,12 @@ void TestCodeFileLoader::click_setsUpTheDialogAndEmptiesItsFileName()
     QCOMPARE(
         shown.filter,
         QStringLiteral("Code Lists, Spreadsheets, Pictures and PDFs (*.txt *.xlsx *.ods *.csv "
-                       "*.tsv *.png *.jpg *.jpeg *.bmp *.tif *.tiff *.webp *.pdf)|*.txt;*.xlsx;"
-                       "*.ods;*.csv;*.tsv;*.png;*.jpg;*.jpeg;*.bmp;*.tif;*.tiff;*.webp;*.pdf|"
-                       "Text Files (*.txt)|*.txt|Spreadsheets (*.xlsx *.ods *.csv *.tsv)|"
-                       "*.xlsx;*.ods;*.csv;*.tsv|Pictures and PDFs (*.png *.jpg *.jpeg *.bmp "
-                       "*.tif *.tiff *.webp *.pdf)|*.png;*.jpg;*.jpeg;*.bmp;*.tif;*.tiff;"
-                       "*.webp;*.pdf|All Files (*.*)|*.*|"));
+                       "*.tsv *.png *.jpg *.jpeg *.bmp *.gif *.tif *.tiff *.webp *.pdf)|*.txt;"
+                       "*.xlsx;*.ods;*.csv;*.tsv;*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.tif;*.tiff;"
+                       "*.webp;*.pdf|Text Files (*.txt)|*.txt|Spreadsheets (*.xlsx *.ods *.csv "
+                       "*.tsv)|*.xlsx;*.ods;*.csv;*.tsv|Pictures and PDFs (*.png *.jpg *.jpeg "
+                       "*.bmp *.gif *.tif *.tiff *.webp *.pdf)|*.png;*.jpg;*.jpeg;*.bmp;*.gif;"
+                       "*.tif;*.tiff;*.webp;*.pdf|All Files (*.*)|*.*|"));
     QCOMPARE(shown.fileNameShown, QString());
 }
 

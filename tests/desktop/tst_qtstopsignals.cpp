@@ -2,8 +2,11 @@
 // handlers that were there before put back.
 #include "desktop/system/QtEventLoop.h"
 #include "desktop/system/QtStopSignals.h"
+#include "desktop/system/QuitSignalWatcher.h"
 
+#include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 
 #include <chrono>
 #include <csignal>
@@ -19,6 +22,8 @@ private Q_SLOTS:
     void signal_isReceivedAndTheFirstOneCounts();
     void signal_wakesAWaitForEvents();
     void afterwards_theEarlierHandlersAreBack();
+    // Last: ending the program leaves every later loop of this process at once.
+    void quitSignal_endsTheLoopOfABoxThatIsOpen();
 
 private:
     static void noteSignal(int signal) { s_noted = signal; }
@@ -79,6 +84,25 @@ void TestQtStopSignals::afterwards_theEarlierHandlersAreBack()
     QCOMPARE(s_noted, SIGTERM);
     ::sigaction(SIGINT, &before[0], nullptr);
     ::sigaction(SIGTERM, &before[1], nullptr);
+}
+
+void TestQtStopSignals::quitSignal_endsTheLoopOfABoxThatIsOpen()
+{
+    QtEventLoop loop;
+    int calls = 0;
+    QuitSignalWatcher watcher([&] {
+        ++calls;
+        loop.endProgram();
+    });
+    QVERIFY(watcher.install());
+    // A modal box runs a loop of its own inside the handler that showed it; the signal must end
+    // it without anyone closing the box. Left alone, the box's loop returns 1 after 30 s.
+    QEventLoop box;
+    QTimer::singleShot(0, [] { ::kill(::getpid(), SIGTERM); });
+    QTimer::singleShot(30'000, &box, [&box] { box.exit(1); });
+    QCOMPARE(box.exec(), 0);
+    QCOMPARE(calls, 1);
+    QVERIFY(loop.isEnding());
 }
 
 QTEST_GUILESS_MAIN(TestQtStopSignals)

@@ -29,8 +29,17 @@ public:
         return images.value(path);
     }
 
+    QStringList readableExtensions() override
+    {
+        hook(u"readableExtensions");
+        return extensions;
+    }
+
     QHash<QString, GreyImage> images;
+    QStringList extensions{QStringLiteral("png"),  QStringLiteral("jpg"), QStringLiteral("jpeg"),
+                           QStringLiteral("bmp"),  QStringLiteral("gif"), QStringLiteral("tif"),
+                           QStringLiteral("tiff"), QStringLiteral("webp")};
     // A size the file claims without the pixels to go with it.
     QHash<QString, QSize> declaredSizes;
-    FakeHook hook{"FakePictureFiles", {u"imageSize", u"readGrey"}};
+    FakeHook hook{"FakePictureFiles", {u"imageSize", u"readGrey", u"readableExtensions"}};
 };

@@ -363,6 +363,11 @@ void TestLookupChain::pacing_spacesRequestsToOneHostFromStartToStart()
     sources.push_back(
         std::make_unique<ScriptedSource>(QStringLiteral("alpha"), QStringLiteral("a.test"), 10));
     LookupChain& chain = f.chainOf(std::move(sources));
+    // The wait for a turn is counted down under the source's name, and its end is told.
+    QStringList turnWaits;
+    chain.onTurnWait = [&turnWaits](const QString& source, int seconds) {
+        turnWaits << source + u' ' + QString::number(seconds);
+    };
     f.fake.clock.advance(123'456);
     LookUp(chain, kTea);
     f.fake.clock.advance(1'000); // the time the row took
@@ -371,6 +376,8 @@ void TestLookupChain::pacing_spacesRequestsToOneHostFromStartToStart()
     LookUp(chain, kBook);
     QCOMPARE(starts, (QList<qint64>{123'456, 129'456, 139'456}));
     QVERIFY(f.fake.eventLoop.timedWaits > 0);
+    QCOMPARE(turnWaits,
+             (QStringList{"ALPHA 5", "ALPHA 4", "ALPHA 3", "ALPHA 2", "ALPHA 1", "ALPHA 0"}));
 }
 
 void TestLookupChain::busyService_triedAgainAfterRetryAfterOrBackingOff()

@@ -41,6 +41,28 @@ QList<bool> ticks(const FakeListControl& list)
 }
 
 const QString kBase = QStringLiteral("http://127.0.0.1:9");
+
+// The page service under another name, paced as the open databases are: 10 a minute.
+class PacedPageService final : public LookupSource
+{
+public:
+    QString name() const override { return m_inner.name(); }
+    QString displayName() const override { return QStringLiteral("Open Food Facts"); }
+    bool takes(const CheckedCode& checked) const override { return m_inner.takes(checked); }
+    SourceRequest request(const QString& typed, const CheckedCode& checked) const override
+    {
+        return m_inner.request(typed, checked);
+    }
+    SourceAnswer read(const SourceResponse& response, const QString& typed) const override
+    {
+        return m_inner.read(response, typed);
+    }
+    int perMinute() const override { return 10; }
+    bool remembered() const override { return false; }
+
+private:
+    PageServiceSource m_inner{kBase};
+};
 } // namespace
 
 class TestLookupRun : public QObject
@@ -49,7 +71,7 @@ class TestLookupRun : public QObject
 
 private Q_SLOTS:
     void threeCodes_progressMovesByShareThenReturnsToIdle();
-    void eachCode_setsProgressAndCaptionBeforeItsRequest();
+    void eachCode_setsCaptionBeforeItsRequestAndShareAfterItsAnswer();
     void caption_showsThePartAfterTheLastBackslash();
     void knownThenUnknown_twoTickedRowsOnlyTheSecondScrolled();
     void recordWithoutName_givesAnEmptyTickedRow();
@@ -65,6 +87,7 @@ private Q_SLOTS:
     void failingStep_isReportedWithItsLineAndTheRunGoesOn();
     void codesRemovedDuringTheRun_endTheRunWithoutReports();
     void codesAddedDuringTheRun_countInTheShareButAreNotVisited();
+    void pacedSource_captionCountsDownItsTurnThenShowsTheCode();
     void lookupAddress_encodesTheCodeAsTheWholeValueOfQ_data();
     void lookupAddress_encodesTheCodeAsTheWholeValueOfQ();
     void closingDuringTheWait_unwindsTheRunWithoutAnotherStep();
@@ -105,14 +128,20 @@ void TestLookupRun::threeCodes_progressMovesByShareThenReturnsToIdle()
     QVERIFY(!fake.run.isBusy());
 }
 
-void TestLookupRun::eachCode_setsProgressAndCaptionBeforeItsRequest()
+void TestLookupRun::eachCode_setsCaptionBeforeItsRequestAndShareAfterItsAnswer()
 {
     Running fake;
     addCodes(fake, {"11", "22"});
     QStringList seen;
-    fake.pageLoader.hook.onCall(u"start", [&](int) { seen << fake.progressBar1.history.last(); });
+    QList<QList<double>> sharesAtRequest;
+    fake.pageLoader.hook.onCall(u"start", [&](int) {
+        seen << fake.progressBar1.history.last();
+        sharesAtRequest << fake.progressBar1.positions;
+    });
     fake.run.PushButton17_Click();
     QCOMPARE(seen, (QStringList{"text Processing: 11", "text Processing: 22"}));
+    // The bar is full only once the last code has its answer, never while it is awaited.
+    QCOMPARE(sharesAtRequest, (QList<QList<double>>{{}, {50.0}}));
     QCOMPARE(fake.progressBar1.positions.mid(0, 2), (QList<double>{50.0, 100.0}));
     QCOMPARE(fake.eventLoop.yields, 2);
 }
@@ -260,7 +289,8 @@ void TestLookupRun::unobtainablePage_rowSaysWhyIsTickedScrolledAndTheRunGoesOn()
                                                   "3 - lookup failed: timed out", "Four"}));
     QCOMPARE(ticks(fake.listView2), (QList<bool>{true, true, true, true}));
     QCOMPARE(fake.listView2.scrolledIntoView(), (QList<int>{2, 3}));
-    QCOMPARE(fake.messageBox.texts(), QStringList{"Done."});
+    QCOMPARE(fake.messageBox.texts(),
+             QStringList{"Done.\n2 of 4 lookups failed; Lookup → Retry Failed Rows asks again."});
 }
 
 void TestLookupRun::failingStep_isReportedWithItsLineAndTheRunGoesOn_data()
@@ -273,17 +303,17 @@ void TestLookupRun::failingStep_isReportedWithItsLineAndTheRunGoesOn_data()
         << "listView2"
         << "clear" << 110 << QStringList{"old", "One", "2 - no record found"};
     QTest::newRow("reading the code") << "listView1"
-                                      << "text" << 124 << QStringList{"2 - no record found"};
+                                      << "text" << 122 << QStringList{"2 - no record found"};
     QTest::newRow("the loader refusing the address")
         << "pageLoader"
-        << "start" << 130 << QStringList{"2 - no record found"};
+        << "start" << 128 << QStringList{"2 - no record found"};
     QTest::newRow("taking the answer") << "pageLoader"
-                                       << "response" << 130 << QStringList{"2 - no record found"};
+                                       << "response" << 128 << QStringList{"2 - no record found"};
     QTest::newRow("appending a found row") << "listView2"
-                                           << "add" << 132 << QStringList{"2 - no record found"};
+                                           << "add" << 130 << QStringList{"2 - no record found"};
     QTest::newRow("ticking a found row")
         << "listView2"
-        << "setChecked" << 132 << QStringList{"One", "2 - no record found"};
+        << "setChecked" << 130 << QStringList{"One", "2 - no record found"};
 }
 
 void TestLookupRun::failingStep_isReportedWithItsLineAndTheRunGoesOn()
@@ -343,6 +373,31 @@ void TestLookupRun::codesAddedDuringTheRun_countInTheShareButAreNotVisited()
     fake.run.PushButton17_Click();
     QCOMPARE(fake.pageLoader.requested.size(), 2);
     QCOMPARE(fake.progressBar1.positions, (QList<double>{50.0, 50.0, 0.0}));
+}
+
+void TestLookupRun::pacedSource_captionCountsDownItsTurnThenShowsTheCode()
+{
+    FakePlatform fake;
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(std::make_unique<PacedPageService>());
+    LookupChain chain(LookupServices{fake.pageLoader, fake.eventLoop, fake.clock, nullptr, nullptr},
+                      std::move(sources), ChainOptions{});
+    LookupRun run(fake.services(), chain);
+    addCodes(fake, {"11", "22"});
+    QStringList captionsAtRequest;
+    fake.pageLoader.hook.onCall(u"start", [&](int) {
+        captionsAtRequest << fake.progressBar1.history.filter(QStringLiteral("text ")).join(u'|');
+        fake.progressBar1.history.clear();
+    });
+    run.PushButton17_Click();
+    QCOMPARE(captionsAtRequest,
+             (QStringList{"text Processing: 11",
+                          "text Processing: 22|text Waiting 6 s for Open Food Facts' turn|"
+                          "text Waiting 5 s for Open Food Facts' turn|"
+                          "text Waiting 4 s for Open Food Facts' turn|"
+                          "text Waiting 3 s for Open Food Facts' turn|"
+                          "text Waiting 2 s for Open Food Facts' turn|"
+                          "text Waiting 1 s for Open Food Facts' turn|text Processing: 22"}));
 }
 
 void TestLookupRun::lookupAddress_encodesTheCodeAsTheWholeValueOfQ_data()

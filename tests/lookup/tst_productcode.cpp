@@ -80,6 +80,8 @@ private Q_SLOTS:
         };
         QTest::newRow("E notation") << "4.00638E+12"
                                     << "" << false << lost("4.00638E+12");
+        QTest::newRow("E notation, decimal comma") << "4,00638E+12"
+                                                   << "" << false << lost("4,00638E+12");
         QTest::newRow("E notation, bare") << "4e12"
                                           << "" << false << lost("4e12");
         QTest::newRow("E notation, point without digits") << "4.E+12"

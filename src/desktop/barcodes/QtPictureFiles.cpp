@@ -309,3 +309,12 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
     grey = GreyImage(); // the plugin decoded into a picture of its own
     return GreyImageOf(turned(greyOf(std::move(image)), turn));
 }
+
+QStringList QtPictureFiles::readableExtensions()
+{
+    QStringList extensions;
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        extensions.append(QString::fromLatin1(format).toLower());
+    extensions.removeDuplicates();
+    return extensions;
+}

@@ -10,4 +10,6 @@ class QtPictureFiles final : public PictureFiles
 public:
     std::optional<QSize> imageSize(const QString& path) override;
     GreyImage readGrey(const QString& path) override;
+    // What the image plugins installed here read.
+    QStringList readableExtensions() override;
 };

@@ -1,9 +1,9 @@
 #include "desktop/system/QuitSignalWatcher.h"
 
 #include <QSocketNotifier>
-#include <QWidget>
 
 #include <cerrno>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -35,8 +35,8 @@ bool prepareDescriptor(int fd)
 } // namespace
 #endif
 
-QuitSignalWatcher::QuitSignalWatcher(QWidget& window)
-    : m_window(window)
+QuitSignalWatcher::QuitSignalWatcher(std::function<void()> onQuit)
+    : m_onQuit(std::move(onQuit))
 {}
 
 QuitSignalWatcher::~QuitSignalWatcher()
@@ -89,6 +89,5 @@ void QuitSignalWatcher::signalArrived()
     char bytes[64];
     while (::read(g_pipe[1], bytes, sizeof bytes) > 0) {}
 #endif
-    // Closing an already closing window does nothing, so several signals close it once.
-    m_window.close();
+    m_onQuit();
 }

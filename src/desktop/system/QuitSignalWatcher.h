@@ -2,19 +2,20 @@
 
 #include <QObject>
 
-class QSocketNotifier;
-class QWidget;
+#include <functional>
 
-// Closes the main window, just as if the user had, when the process is asked to quit with
-// SIGTERM, SIGINT or SIGHUP (a logout, a shutdown, Ctrl+C in the terminal, kill). The window's
-// close handlers then save the code list and the program exits normally. The signal handler only
-// writes a byte into a socket pair; the window is closed from the event loop.
+class QSocketNotifier;
+
+// Tells the program, from its event loop, that the process was asked to quit with SIGTERM,
+// SIGINT or SIGHUP (a logout, a shutdown, Ctrl+C in the terminal, kill). The signal handler only
+// writes a byte into a socket pair; the callback runs when the loop reads it, also the loop of a
+// modal box that is open at the time, so that nobody has to close that box first.
 class QuitSignalWatcher final : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QuitSignalWatcher)
 public:
-    explicit QuitSignalWatcher(QWidget& window);
+    explicit QuitSignalWatcher(std::function<void()> onQuit);
     ~QuitSignalWatcher() override;
 
     // Starts catching the signals. Returns false, leaving them as they were, when that is not
@@ -24,7 +25,7 @@ public:
 private:
     void signalArrived();
 
-    QWidget& m_window;
+    std::function<void()> m_onQuit;
     QSocketNotifier* m_notifier = nullptr;
     bool m_installed = false;
 };

@@ -26,10 +26,11 @@ QStringList QtFileDialog::qtFilters(const QString& filter)
         patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
 #endif
         patterns.replace(u';', u' ');
-        // Qt reads the patterns from the parentheses; add them when the description has none.
-        if (!description.contains(u'('))
-            description += QStringLiteral(" (") + patterns + u')';
-        filters.append(description);
+        // Qt reads the patterns from the parentheses at the end, space-separated, and lists no
+        // file at all for "(*.csv.gz;*.csv)": they are always made from the patterns given.
+        if (description.endsWith(u')') && description.contains(u'('))
+            description.truncate(description.lastIndexOf(u'('));
+        filters.append(description.trimmed() + QStringLiteral(" (") + patterns + u')');
     }
     return filters;
 }
