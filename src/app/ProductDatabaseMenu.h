@@ -15,7 +15,9 @@ inline constexpr QStringView kImportDatabaseTitle = u"Import Product Database";
 inline constexpr QStringView kDownloadDatabaseTitle = u"Download Product Database";
 // The export files offered first, then anything.
 inline constexpr QStringView kImportDatabaseFilter =
-    u"Product database exports (*.csv.gz;*.csv)|*.csv.gz;*.csv|All Files (*.*)|*.*|";
+    u"Product database exports "
+    u"(*.csv.gz;*.csv;*.jsonl.gz;*.jsonl)|*.csv.gz;*.csv;*.jsonl.gz;*.jsonl|"
+    u"All Files (*.*)|*.*|";
 
 // "Import Product Database..." and "Download Product Database": the download and the import go
 // on in threads of their own under a progress dialog that can cancel them, while the window stays

@@ -1,5 +1,9 @@
 #include "index/ExportReader.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -72,6 +76,22 @@ QByteArrayView Utf8Prefix(QByteArrayView text, qsizetype limit)
             return text.first(at);
     }
     return text;
+}
+// A tag of the databases' taxonomies as a name: "en:hazelnut-spreads" is "Hazelnut spreads".
+QByteArray TagText(const QString& tag)
+{
+    QString text = tag.mid(tag.indexOf(u':') + 1);
+    text.replace(u'-', u' ');
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text.toUtf8();
+}
+
+// The JSON field as text when it is a string; empty when it is missing or anything else.
+QByteArray StringField(const QJsonObject& product, QLatin1StringView name)
+{
+    const QJsonValue value = product.value(name);
+    return value.isString() ? value.toString().toUtf8() : QByteArray();
 }
 } // namespace
 
@@ -197,7 +217,19 @@ void ExportReader::line(QByteArrayView text, const RowSink& sink)
     if (text.endsWith('\r'))
         text.chop(1);
     if (!m_headerRead) {
-        header(text);
+        QByteArrayView first = text;
+        if (first.startsWith("\xEF\xBB\xBF"))
+            first = first.sliced(3);
+        if (!Trimmed(first).startsWith('{')) {
+            header(text);
+            return;
+        }
+        m_headerRead = true;
+        m_json = true;
+        text = first;
+    }
+    if (m_json) {
+        jsonLine(text, sink);
         return;
     }
     if (text.isEmpty())
@@ -229,6 +261,68 @@ void ExportReader::line(QByteArrayView text, const RowSink& sink)
         return;
     }
     ExportRow row;
+    take(row, fields, sink);
+}
+
+void ExportReader::jsonLine(QByteArrayView text, const RowSink& sink)
+{
+    if (Trimmed(text).isEmpty())
+        return;
+    QJsonParseError error;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromRawData(text.data(), text.size()), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        ++m_skips.notJson;
+        return;
+    }
+    const QJsonObject product = document.object();
+    const QJsonValue code = product.value(QLatin1StringView("code"));
+    // Codes are strings; a newer schema that wrote them as numbers would still name them.
+    if (code.isDouble() && code.toDouble() >= 0 && code.toDouble() < 1e15 &&
+        code.toDouble() == double(qint64(code.toDouble())))
+        m_jsonText[Code] = QByteArray::number(qint64(code.toDouble()));
+    else
+        m_jsonText[Code] = code.isString() ? code.toString().toUtf8() : QByteArray();
+    m_jsonText[ProductName] = StringField(product, QLatin1StringView("product_name"));
+    m_jsonText[LocalName] = m_localColumn.isEmpty()
+                                ? QByteArray()
+                                : StringField(product, QLatin1StringView(m_localColumn));
+    m_jsonText[EnglishName] = StringField(product, QLatin1StringView("product_name_en"));
+    m_jsonText[GenericName] = StringField(product, QLatin1StringView("generic_name"));
+    m_jsonText[Brands] = StringField(product, QLatin1StringView("brands"));
+    m_jsonText[Quantity] = StringField(product, QLatin1StringView("quantity"));
+    // The JSON names a main category by its tag, and the countries by a list of tags, where the
+    // CSV export has their English names.
+    m_jsonText[MainCategory] = StringField(product, QLatin1StringView("main_category_en"));
+    if (m_jsonText[MainCategory].isEmpty()) {
+        const QJsonValue tag = product.value(QLatin1StringView("main_category"));
+        if (tag.isString())
+            m_jsonText[MainCategory] = TagText(tag.toString());
+    }
+    m_jsonText[Countries].clear();
+    const QJsonValue countries = product.value(QLatin1StringView("countries_tags"));
+    if (countries.isArray()) {
+        for (const QJsonValue& tag : countries.toArray()) {
+            if (!tag.isString())
+                continue;
+            if (!m_jsonText[Countries].isEmpty())
+                m_jsonText[Countries] += ',';
+            m_jsonText[Countries] += TagText(tag.toString());
+        }
+    }
+    m_jsonText[Image] = StringField(product, QLatin1StringView("image_front_url"));
+    if (m_jsonText[Image].isEmpty())
+        m_jsonText[Image] = StringField(product, QLatin1StringView("image_url"));
+
+    QByteArrayView fields[Slots];
+    for (int slot = 0; slot < Slots; ++slot)
+        fields[slot] = m_jsonText[slot];
+    ExportRow row;
+    take(row, fields, sink);
+}
+
+void ExportReader::take(ExportRow& row, const QByteArrayView (&fields)[Slots], const RowSink& sink)
+{
     row.code = Trimmed(fields[Code]);
     if (row.code.isEmpty()) {
         ++m_skips.emptyCode;

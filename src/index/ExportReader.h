@@ -23,10 +23,12 @@ struct ExportSkips
     qint64 wrongFieldCount = 0; // more or fewer fields than the header names
     qint64 emptyCode = 0;       // nothing (or only spaces) in the code column
     qint64 longCode = 0;        // more than kLongestCode characters in the code column
+    qint64 notJson = 0;         // in JSON Lines: a line that is not one JSON object
 
-    qint64 total() const { return wrongFieldCount + emptyCode + longCode; }
+    qint64 total() const { return wrongFieldCount + emptyCode + longCode + notJson; }
     ExportSkips& operator+=(const ExportSkips& other)
     {
+        notJson += other.notJson;
         wrongFieldCount += other.wrongFieldCount;
         emptyCode += other.emptyCode;
         longCode += other.longCode;
@@ -39,6 +41,11 @@ struct ExportSkips
 // lines except the one cut by the end of a chunk. Columns are found by their names in the
 // header, in any order, among any others. Fields are not quoted in these exports (they hold no
 // tab and no line break), so quotes are read as part of the text.
+//
+// The same databases also publish their products as JSON Lines (the full export and the daily
+// change files): one JSON object a line, no header. Such a text is told by its first line, which
+// starts with "{" where a header names columns. Its fields are read by their JSON names; one
+// that is missing or of another type than expected (a newer schema) leaves that field empty.
 class ExportReader final
 {
 public:
@@ -78,6 +85,12 @@ private:
 
     void line(QByteArrayView text, const RowSink& sink);
     void header(QByteArrayView text);
+    void jsonLine(QByteArrayView text, const RowSink& sink);
+    void take(ExportRow& row, const QByteArrayView (&fields)[Slots], const RowSink& sink);
+
+    bool m_json = false;
+    // The text of a JSON line's fields, which the row's views point into during the sink's call.
+    QByteArray m_jsonText[Slots];
 
     QByteArray m_localColumn;
     QByteArray m_carry; // the start of a line that the previous chunk cut

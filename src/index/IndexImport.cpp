@@ -285,6 +285,9 @@ QStringList SummaryLines(const ImportSummary& summary)
                 QStringLiteral(" with a wrong number of fields, ") +
                 GroupedNumber(summary.skipped.emptyCode) + QStringLiteral(" with an empty code");
             // Rare enough to be named only when it happened.
+            if (summary.skipped.notJson > 0)
+                line += QStringLiteral(", ") + GroupedNumber(summary.skipped.notJson) +
+                        QStringLiteral(" that are not a JSON object");
             if (summary.skipped.longCode > 0)
                 line += QStringLiteral(", ") + GroupedNumber(summary.skipped.longCode) +
                         QStringLiteral(" with a code longer than ") + GroupedNumber(kLongestCode) +
@@ -307,6 +310,8 @@ QString NoProductsFailure(const QString& fileName, const ExportSkips& skips)
                    QStringLiteral(" with a wrong number of fields"));
     if (skips.emptyCode > 0)
         why.append(GroupedNumber(skips.emptyCode) + QStringLiteral(" with an empty code"));
+    if (skips.notJson > 0)
+        why.append(GroupedNumber(skips.notJson) + QStringLiteral(" that are not a JSON object"));
     if (skips.longCode > 0)
         why.append(GroupedNumber(skips.longCode) + QStringLiteral(" with a code longer than ") +
                    GroupedNumber(kLongestCode) + QStringLiteral(" characters"));
