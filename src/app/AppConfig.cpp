@@ -149,14 +149,19 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                        "tsv, xlsx or ods)."));
     const QCommandLineOption importIndex(
         QStringLiteral("import-index"),
-        QStringLiteral("Import the product database export files given (.csv or .csv.gz) into "
-                       "the offline index, and exit."));
+        QStringLiteral("Import the product database export files given (.csv, .csv.gz, "
+                       ".jsonl or .jsonl.gz) into the offline index, and exit."));
     const QCommandLineOption downloadIndex(
         QStringLiteral("download-index"),
         QStringLiteral("Download the product database export (environment: QUILLFEN_INDEX_URL), "
                        "import it into the offline index, and exit."));
+    const QCommandLineOption updateIndex(
+        QStringLiteral("update-index"),
+        QStringLiteral("Apply the daily change files published since the offline index's data "
+                       "(environment: QUILLFEN_INDEX_DELTAS_URL), and exit."));
     parser.addOptions({pingHost, serviceUrl, sources, noCache, parallel, batch, output, format,
-                       columns, quiet, sheet, column, keepColumns, importIndex, downloadIndex});
+                       columns, quiet, sheet, column, keepColumns, importIndex, downloadIndex,
+                       updateIndex});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Code files, spreadsheets, pictures or PDFs to "
                                                 "add to the list at start-up. With --batch: "
@@ -186,15 +191,18 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     AppConfig config;
     config.applicationFolder = applicationFolder;
     const int modes = int(parser.isSet(batch)) + int(parser.isSet(importIndex)) +
-                      int(parser.isSet(downloadIndex));
+                      int(parser.isSet(downloadIndex)) + int(parser.isSet(updateIndex));
     if (modes > 1)
-        return refuse(QStringLiteral("--batch, --import-index and --download-index go alone."));
+        return refuse(QStringLiteral(
+            "--batch, --import-index, --download-index and --update-index go alone."));
     if (parser.isSet(batch))
         config.mode = RunMode::Batch;
     else if (parser.isSet(importIndex))
         config.mode = RunMode::ImportIndex;
     else if (parser.isSet(downloadIndex))
         config.mode = RunMode::DownloadIndex;
+    else if (parser.isSet(updateIndex))
+        config.mode = RunMode::UpdateIndex;
 
     const QStringList positional = parser.positionalArguments();
     if (config.mode == RunMode::Batch) {

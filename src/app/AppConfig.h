@@ -51,6 +51,7 @@ enum class RunMode {
     Batch,         // --batch: codes in, a results file out, no display
     ImportIndex,   // --import-index FILE...
     DownloadIndex, // --download-index
+    UpdateIndex,   // --update-index
 };
 
 // What batch mode reads and writes.

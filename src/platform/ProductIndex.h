@@ -43,6 +43,11 @@ struct IndexInfo
     qint64 fileBytes = 0;
     QDateTime builtAt;
     QList<IndexedExport> exports;
+    // How recent the products are: the export's own date for an index just imported (of the
+    // Open Food Facts export when there are several), then the end of the last daily change file
+    // applied. Invalid when there is no index.
+    QDateTime dataDate;
+    QString lastChangeFile; // the daily change file applied last; empty when none was
     // Why an index that exists cannot be read ("not an index file"); empty when it can.
     QString problem;
 
@@ -78,6 +83,22 @@ public:
     virtual void giveUpWhen(const std::atomic<bool>& flag) = 0;
 };
 
+// Changes an index in place of a copy: products added or replaced by key, from one daily change
+// file. Nothing changes for readers until commit(); an updater destroyed without commit()
+// leaves the index as it was.
+class ProductIndexUpdater
+{
+public:
+    virtual ~ProductIndexUpdater() = default;
+
+    // The product of the row's key becomes this one, whether the index had it or not.
+    // Throws OperationFailed.
+    virtual void put(const ExportRow& row) = 0;
+    // Puts the changed index in place, recording the file the rows came from and the date its
+    // data is of. Throws OperationFailed, and then the old index stays in use.
+    virtual void commit(const QString& changeFile, const QDateTime& dataDate) = 0;
+};
+
 // The local product index, built from the open databases' exports and read without the network.
 // Reading happens in the thread that made the index object; building may go on in another
 // thread at the same time, and the index in use keeps answering until the new one is in place.
@@ -96,4 +117,8 @@ public:
     // Starts a new index. Throws OperationFailed when no index can be built there (the folder
     // cannot be made, another import is under way). May be called from any thread.
     virtual std::unique_ptr<ProductIndexBuilder> startBuilding() = 0;
+    // Starts changing the index that exists with products of that database ("Open Food Facts").
+    // Throws OperationFailed when there is none, when it is of another format, or when an import
+    // or another update is under way.
+    virtual std::unique_ptr<ProductIndexUpdater> startUpdating(const QString& database) = 0;
 };

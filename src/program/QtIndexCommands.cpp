@@ -7,6 +7,7 @@
 #include "desktop/storage/SqliteProductIndex.h"
 
 #include <QFileInfo>
+#include <QThread>
 
 #include <atomic>
 #include <cstdio>
@@ -128,4 +129,30 @@ int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAge
     options.allowed = allowed;
     IndexCommandContext context = CommandContext(inputs, index, localLanguage);
     return RunDownloadIndex(context, fetcher, store, options);
+}
+
+int UpdateIndexCommand(const QString& localLanguage, const QByteArray& userAgent,
+                       const std::function<bool(const QUrl&)>& allowed,
+                       const QProcessEnvironment& environment)
+{
+    IgnoreFileSizeLimit();
+    const InterruptFlag interrupt;
+    QtInputFiles inputs;
+    SqliteProductIndex index;
+    QtDownloadStore store(QFileInfo(index.path()).absolutePath());
+    QtHttpFetcher fetcher;
+    ChangesOptions options;
+    const QString url = environment.value(QStringLiteral("QUILLFEN_INDEX_DELTAS_URL"));
+    if (!url.isEmpty())
+        options.listUrl = url;
+    options.userAgent = userAgent;
+    options.allowed = allowed;
+    // A second between two files, as a polite client of a shared static host; Ctrl+C still
+    // stops at once.
+    options.pause = [] {
+        for (int i = 0; i < 10 && !gInterrupted.load(); ++i)
+            QThread::msleep(100);
+    };
+    IndexCommandContext context = CommandContext(inputs, index, localLanguage);
+    return RunUpdateIndex(context, fetcher, store, options);
 }

@@ -21,3 +21,9 @@ int ImportIndexCommand(const QStringList& files, const QString& localLanguage);
 int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAgent,
                          const std::function<bool(const QUrl&)>& allowed,
                          const QProcessEnvironment& environment);
+
+// quillfen --update-index: the daily change files listed at QUILLFEN_INDEX_DELTAS_URL, or at Open
+// Food Facts' list. The same agent and address check as the download.
+int UpdateIndexCommand(const QString& localLanguage, const QByteArray& userAgent,
+                       const std::function<bool(const QUrl&)>& allowed,
+                       const QProcessEnvironment& environment);

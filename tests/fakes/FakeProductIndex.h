@@ -63,6 +63,12 @@ public:
         return std::make_unique<Builder>(*this);
     }
 
+    // Updates are tried on the real index (tst_indexcommands): the fake has none.
+    std::unique_ptr<ProductIndexUpdater> startUpdating(const QString&) override
+    {
+        throw OperationFailed(QStringLiteral("the fake index cannot be updated"));
+    }
+
     // Puts a table in place at once, as a finished build would.
     void place(Table table)
     {
