@@ -60,10 +60,11 @@ QByteArray FetchList(const ChangesOptions& options, HttpFetcher& fetcher,
     return text;
 }
 
-// Reads a downloaded change file into the index, whole or not at all.
-qint64 ApplyFile(const QString& path, const ChangeFile& file, const ChangesOptions& options,
-                 InputFiles& files, ProductIndex& index, const std::atomic<bool>& cancel,
-                 const std::function<void(qint64)>& applied)
+} // namespace
+
+qint64 ApplyChangeFile(const QString& path, const ChangeFile& file, const ChangesOptions& options,
+                       InputFiles& files, ProductIndex& index, const std::atomic<bool>& cancel,
+                       const std::function<void(qint64)>& applied)
 {
     const std::unique_ptr<InputFile> input = files.open(path);
     const std::unique_ptr<ProductIndexUpdater> updater = index.startUpdating(options.database);
@@ -72,7 +73,7 @@ qint64 ApplyFile(const QString& path, const ChangeFile& file, const ChangesOptio
     qint64 products = 0;
     const auto put = [&](const ExportRow& row) {
         if (cancel.load(std::memory_order_relaxed))
-            throw Cancelled{};
+            throw OperationFailed(QStringLiteral("interrupted"));
         updater->put(row);
         ++products;
     };
@@ -95,11 +96,10 @@ qint64 ApplyFile(const QString& path, const ChangeFile& file, const ChangesOptio
     if (decoder.textBytes() > 0 && !reader.finish(put))
         throw OperationFailed(reader.problem());
     if (cancel.load())
-        throw Cancelled{};
+        throw OperationFailed(QStringLiteral("interrupted"));
     updater->commit(file.name, file.end);
     return products;
 }
-} // namespace
 
 QList<ChangeFile> ReadChangesList(QByteArrayView text)
 {
@@ -240,14 +240,16 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
                 progress(at);
             qint64 applied = 0;
             try {
-                applied = ApplyFile(fetched.path, file, options, files, index, cancel,
-                                    [&](qint64 products) {
-                                        at.products = products;
-                                        if (progress)
-                                            progress(at);
-                                    });
+                applied = ApplyChangeFile(fetched.path, file, options, files, index, cancel,
+                                          [&](qint64 products) {
+                                              at.products = products;
+                                              if (progress)
+                                                  progress(at);
+                                          });
             } catch (const OperationFailed& failure) {
                 store.removeCompleted(fetched.path);
+                if (cancel.load())
+                    throw Cancelled{};
                 return fail(file.name + QStringLiteral(": ") + failure.description());
             } catch (...) {
                 store.removeCompleted(fetched.path);

@@ -105,6 +105,14 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
                                      const std::atomic<bool>& cancel,
                                      const std::function<void(const ChangesProgress&)>& progress);
 
+// Applies one change file on the disk (gzip or plain, JSON Lines or CSV) to the index, whole or
+// not at all, calling `applied` with the products put so far after each piece read. Returns the
+// products it held. Throws OperationFailed ("interrupted" once `cancel` is set), and then the
+// index is as it was.
+qint64 ApplyChangeFile(const QString& path, const ChangeFile& file, const ChangesOptions& options,
+                       InputFiles& files, ProductIndex& index, const std::atomic<bool>& cancel,
+                       const std::function<void(qint64)>& applied = {});
+
 // What to tell at the end: "Applied 3 daily change files (152,331 products); the index is now
 // of 2026-12-08 02:00 UTC.", or why nothing was.
 QStringList ChangesLines(const ChangesResult& result);
