@@ -313,6 +313,13 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                           indexUrl + u'"');
         config.indexUrl = indexUrl;
     }
+    const QString indexChangesUrl = variable("QUILLFEN_INDEX_DELTAS_URL");
+    if (!indexChangesUrl.isEmpty()) {
+        if (!IsDownloadUrl(indexChangesUrl))
+            return refuse(QStringLiteral("Not a usable address in QUILLFEN_INDEX_DELTAS_URL: \"") +
+                          indexChangesUrl + u'"');
+        config.indexChangesUrl = indexChangesUrl;
+    }
     for (const QStringView name :
          {SourceName::OpenFoodFacts, SourceName::OpenLibrary, SourceName::UpcItemDb}) {
         const QString variableName =

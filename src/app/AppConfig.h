@@ -113,6 +113,9 @@ struct AppConfig
     // How many requests to the page service may be in flight at once.
     int parallel = 1;
     QString indexUrl = kIndexDownloadUrl.toString();
+    // QUILLFEN_INDEX_DELTAS_URL: the list of daily change files the index is updated from.
+    QString indexChangesUrl =
+        QStringLiteral("https://static.openfoodfacts.org/data/delta/index.txt");
     // --import-index FILE...
     QStringList importFiles;
     BatchOptions batch;

@@ -128,6 +128,7 @@ void Form1::Form_Load()
         // read is reported and the others still load.
         for (const QString& path : m_config.openFiles)
             trap(126, [&] { m_codeFiles.LoadListFile(m_platform.listView1, path); });
+        trap(128, [&] { m_database.showIndexSummary(); });
     });
 }
 
@@ -332,6 +333,11 @@ void Form1::ImportProductDatabase()
 void Form1::DownloadProductDatabase()
 {
     dispatch(u"DownloadProductDatabase", [&] { m_database.DownloadProductDatabase(); });
+}
+
+void Form1::UpdateTheIndex()
+{
+    dispatch(u"UpdateTheIndex", [&] { m_database.UpdateTheIndex(); });
 }
 
 void Form1::ShowProductDetails()

@@ -125,9 +125,10 @@ int RunUpdateIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadS
     ChangesOptions withLanguage = options;
     if (withLanguage.localLanguage.isEmpty())
         withLanguage.localLanguage = context.options.localLanguage;
+    context.index.reopenIfReplaced();
     const ChangesResult result = UpdateIndexFromChanges(
-        withLanguage, fetcher, store, context.files, context.index, context.interrupted,
-        [&](const ChangesProgress& at) {
+        withLanguage, fetcher, store, context.files, context.index, context.index.info(),
+        context.interrupted, [&](const ChangesProgress& at) {
             QString text = QStringLiteral("Updating ") + QString::number(at.fileNumber) + u'/' +
                            QString::number(at.fileCount) + u' ' + at.fileName +
                            QStringLiteral(": ");

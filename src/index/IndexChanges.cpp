@@ -172,7 +172,7 @@ QString DataDateText(const QDateTime& date)
 
 ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher& fetcher,
                                      DownloadStore& store, InputFiles& files, ProductIndex& index,
-                                     const std::atomic<bool>& cancel,
+                                     const IndexInfo& info, const std::atomic<bool>& cancel,
                                      const std::function<void(const ChangesProgress&)>& progress)
 {
     ChangesResult result;
@@ -184,8 +184,6 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
     // This runs in a worker thread as well as on the command line: whatever goes wrong becomes
     // the result's failure.
     try {
-        index.reopenIfReplaced();
-        const IndexInfo info = index.info();
         if (!info.exists)
             return fail(QStringLiteral("there is no product index to update: download or import "
                                        "one first"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "index/IndexDownload.h"
+#include "platform/ProductIndex.h"
 
 #include <QDateTime>
 #include <QList>
@@ -99,10 +100,11 @@ struct ChangesResult
 
 // Brings the index forward with the daily change files: fetches the list, then each file it
 // needs, oldest first, and applies each whole or not at all; the index records the last one
-// applied and the end of its data. Runs in the calling thread; throws nothing.
+// applied and the end of its data. `info` is the index's, taken by the thread that reads it:
+// this one may run in another, and only starts updates there. Throws nothing.
 ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher& fetcher,
                                      DownloadStore& store, InputFiles& files, ProductIndex& index,
-                                     const std::atomic<bool>& cancel,
+                                     const IndexInfo& info, const std::atomic<bool>& cancel,
                                      const std::function<void(const ChangesProgress&)>& progress);
 
 // Applies one change file on the disk (gzip or plain, JSON Lines or CSV) to the index, whole or

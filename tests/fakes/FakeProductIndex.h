@@ -43,6 +43,9 @@ public:
         info.exports = m_reading.exports;
         for (const IndexedExport& file : m_reading.exports)
             info.products += file.products;
+        // As the real one dates an index no change file has touched: by its first export.
+        if (!m_reading.exports.isEmpty())
+            info.dataDate = m_reading.exports.front().exportDate;
         return info;
     }
 
