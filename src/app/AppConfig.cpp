@@ -7,6 +7,19 @@
 
 #include <algorithm>
 
+bool IsLanguageCode(const QString& text)
+{
+    const QString language = text.section(u'_', 0, 0).section(u'-', 0, 0);
+    const QString region = text.mid(language.size() + 1);
+    const auto letters = [](const QString& part, qsizetype least, qsizetype most) {
+        return part.size() >= least && part.size() <= most &&
+               std::all_of(part.begin(), part.end(), [](QChar c) {
+                   return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+               });
+    };
+    return letters(language, 2, 3) && (language.size() == text.size() || letters(region, 2, 8));
+}
+
 bool IsServiceUrl(const QString& url)
 {
     const QUrl address(url, QUrl::StrictMode);
@@ -98,6 +111,11 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                        "index (when imported), openfoodfacts, openlibrary). Overrides "
                        "QUILLFEN_SOURCES."),
         QStringLiteral("list"));
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("The language to ask product names in, such as de, fr or es (default: "
+                       "the desktop's; environment: QUILLFEN_LANGUAGE)."),
+        QStringLiteral("code"));
     const QCommandLineOption noCache(
         QStringLiteral("no-cache"),
         QStringLiteral("Remember no answers between runs, and use none remembered "
@@ -159,9 +177,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("update-index"),
         QStringLiteral("Apply the daily change files published since the offline index's data "
                        "(environment: QUILLFEN_INDEX_DELTAS_URL), and exit."));
-    parser.addOptions({pingHost, serviceUrl, sources, noCache, parallel, batch, output, format,
-                       columns, quiet, sheet, column, keepColumns, importIndex, downloadIndex,
-                       updateIndex});
+    parser.addOptions({pingHost, serviceUrl, sources, language, noCache, parallel, batch, output,
+                       format, columns, quiet, sheet, column, keepColumns, importIndex,
+                       downloadIndex, updateIndex});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Code files, spreadsheets, pictures or PDFs to "
                                                 "add to the list at start-up. With --batch: "
@@ -341,6 +359,14 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
             return refuse(QStringLiteral("QUILLFEN_CONTACT wants an e-mail address or web "
                                          "address in plain ASCII, without parentheses."));
         config.contact = contact;
+    }
+    const QString languageText =
+        parser.isSet(language) ? parser.value(language) : variable("QUILLFEN_LANGUAGE");
+    if (!languageText.isEmpty()) {
+        if (!IsLanguageCode(languageText))
+            return refuse(QStringLiteral("Not a language: \"%1\"; name one as de, fr or pt_BR.")
+                              .arg(languageText));
+        config.language = languageText;
     }
     config.noCache =
         parser.isSet(noCache) || FlagSet(environment, QStringLiteral("QUILLFEN_NO_CACHE"));

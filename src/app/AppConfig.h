@@ -106,6 +106,9 @@ struct AppConfig
     QHash<QString, int> perMinute;
     // Who the open databases may write to about our requests.
     QString contact = kMakerWebSite.toString();
+    // --language, QUILLFEN_LANGUAGE: the language product names are asked in ("de", "pt_BR");
+    // empty: the desktop's.
+    QString language;
     // --no-cache, QUILLFEN_NO_CACHE=1: nothing is remembered between runs.
     bool noCache = false;
     // QUILLFEN_LOOPBACK_ONLY=1: no request leaves this machine.
@@ -131,6 +134,10 @@ struct CommandLineResult
 // Whether a text can stand as the ping host on the ping command line: a name or an address, no
 // spaces, not taken for an option.
 bool IsAcceptablePingHost(const QString& host);
+
+// True for a language as --language takes it: two or three letters, perhaps a region after "_"
+// or "-" ("de", "pt_BR", "zh-Hant").
+bool IsLanguageCode(const QString& text);
 
 // True for an address the lookup run can put its path and query behind: http or https, a host.
 bool IsServiceUrl(const QString& url);

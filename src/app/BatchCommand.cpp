@@ -39,7 +39,7 @@ ChooseBatchSources(const AppConfig& config, const BatchServices& services, bool&
         ChooseSources(config, saved(kSourcesValueName), index.exists && index.problem.isEmpty());
     defaultOrder = choice.defaultOrder;
     return MakeSources(choice.names, config, ChooseServiceUrl(config, saved(kServiceUrlValueName)),
-                       &services.index, LocaleLanguage());
+                       &services.index, ContentLanguage(config));
 }
 
 BatchTimeLeft EstimateFor(const BatchCodes& codes, LookupChain& chain)

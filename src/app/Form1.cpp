@@ -222,8 +222,9 @@ void Form1::ChooseLookupSources()
     const SourceChoice choice =
         ChooseSources(m_config, saved(kSourcesValueName), index.info().exists);
     m_serviceUrl = ChooseServiceUrl(m_config, saved(kServiceUrlValueName));
-    m_chain.setSources(MakeSources(choice.names, m_config, m_serviceUrl, &index, LocaleLanguage()),
-                       choice.defaultOrder);
+    m_chain.setSources(
+        MakeSources(choice.names, m_config, m_serviceUrl, &index, ContentLanguage(m_config)),
+        choice.defaultOrder);
     m_chain.onStoreProblem = [this](const QString& problem) {
         m_platform.messageBox.show(problem, MessageIcon::Warning);
     };

@@ -71,6 +71,14 @@ QString LocaleLanguage()
     return language == u"c" || language == u"en" ? QString() : language;
 }
 
+QString ContentLanguage(const AppConfig& config)
+{
+    if (config.language.isEmpty())
+        return LocaleLanguage();
+    const QString language = config.language.section(u'_', 0, 0).section(u'-', 0, 0).toLower();
+    return language == u"en" ? QString() : language;
+}
+
 std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
                                                        const AppConfig& config,
                                                        const QString& serviceUrl,

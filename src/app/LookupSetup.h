@@ -59,6 +59,9 @@ ChainOptions LookupChainOptions(const AppConfig& config);
 // The language of the user's locale for local product names ("fr"), or empty for English and
 // for the C locale.
 QString LocaleLanguage();
+// The language product names are asked in: --language or QUILLFEN_LANGUAGE, else the desktop's;
+// empty for English.
+QString ContentLanguage(const AppConfig& config);
 
 // The sources, built from their names with their addresses and paces. The index source needs
 // the index; without one it is left out.

@@ -161,10 +161,10 @@ qint64 LookupChain::pacedIntervalMs(const QString& typed)
         std::optional<SourceAnswer> known = source->answerLocally(checked);
         if (!known && source->remembered()) {
             const auto asked = m_thisRun.constFind(source->name() + u'\n' + checked.gtin);
-            known = asked != m_thisRun.constEnd()
-                        ? std::optional(*asked)
-                        : remembered(*source, AnswerAddressOf(source->request(typed, checked).url),
-                                     checked.gtin);
+            known =
+                asked != m_thisRun.constEnd()
+                    ? std::optional(*asked)
+                    : remembered(*source, rememberedAddress(*source, typed, checked), checked.gtin);
         }
         if (!known)
             return IntervalMs(source->perMinute());
@@ -242,7 +242,7 @@ std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString
         return *asked;
     // Answers belong to the address they came from: those of a mirror or a stand-in named in
     // QUILLFEN_*_URL are never served as the real database's.
-    const QString address = AnswerAddressOf(source.request(typed, checked).url);
+    const QString address = rememberedAddress(source, typed, checked);
     std::optional<SourceAnswer> answer = remembered(source, address, checked.gtin);
     if (!answer) {
         answer = source.batchSize() > 1 ? askInBatch(source, address, checked, ahead)
@@ -480,6 +480,16 @@ bool LookupChain::waitUntil(qint64 steadyMs, bool countDown)
         }
         m_services.eventLoop.waitForEvents(std::chrono::milliseconds(step));
     }
+}
+
+QString LookupChain::rememberedAddress(const LookupSource& source, const QString& typed,
+                                       const CheckedCode& checked) const
+{
+    // A name asked for in German is no answer for a French user: the language goes with the
+    // address, after a mark no address holds.
+    const QString address = AnswerAddressOf(source.request(typed, checked).url);
+    const QString variant = source.answerVariant();
+    return variant.isEmpty() ? address : address + QStringLiteral(" lang=") + variant;
 }
 
 std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source,

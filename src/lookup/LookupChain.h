@@ -155,6 +155,10 @@ private:
     bool takeTurn(const QString& host, int perMinute);
     // Keeps every request to the host back for the wait a busy answer asked for.
     void hold(const QString& host, std::chrono::milliseconds wait, bool shared);
+    // The address an answer is remembered under: the one it was asked at, and what else it
+    // depends on.
+    QString rememberedAddress(const LookupSource& source, const QString& typed,
+                              const CheckedCode& checked) const;
     std::optional<SourceAnswer> remembered(const LookupSource& source, const QString& address,
                                            const QString& gtin);
     void remember(const LookupSource& source, const QString& address, const QString& gtin,

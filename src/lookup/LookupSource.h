@@ -123,4 +123,7 @@ public:
     virtual int perMinute() const = 0;
     // Whether its answers are remembered between runs.
     virtual bool remembered() const = 0;
+    // What its answers depend on besides the address asked, such as the language names are
+    // asked in ("de"): answers are remembered apart for each. Empty: nothing.
+    virtual QString answerVariant() const { return {}; }
 };

@@ -26,6 +26,7 @@ public:
     SourceAnswer read(const SourceResponse& response, const QString& typed) const override;
     int perMinute() const override { return m_perMinute; }
     bool remembered() const override { return true; }
+    QString answerVariant() const override { return m_language; }
 
 private:
     QString m_base;

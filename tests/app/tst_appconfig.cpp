@@ -17,6 +17,7 @@ private Q_SLOTS:
     void serviceUrl_unusableAddressRefusesToStart_data();
     void serviceUrl_unusableAddressRefusesToStart();
     void webSite_environmentOverridesAndEmptyTurnsItOff();
+    void language_optionWinsOverEnvironmentAndNoLanguageRefuses();
     void unknownOption_refusesToStartWithExitCode2();
     void help_printsUsageAndExitsCleanly();
     void batch_readsItsFilesOutputFormatAndQuiet();
@@ -139,6 +140,18 @@ void TestAppConfig::webSite_environmentOverridesAndEmptyTurnsItOff()
     QCOMPARE(parse({}, env).config->webSiteUrl, QStringLiteral("http://127.0.0.1:9/"));
     env.insert(QStringLiteral("QUILLFEN_WEBSITE_URL"), QString());
     QCOMPARE(parse({}, env).config->webSiteUrl, QString());
+}
+
+void TestAppConfig::language_optionWinsOverEnvironmentAndNoLanguageRefuses()
+{
+    QProcessEnvironment env;
+    env.insert(QStringLiteral("QUILLFEN_LANGUAGE"), QStringLiteral("fr"));
+    QCOMPARE(parse({}, env).config->language, QStringLiteral("fr"));
+    QCOMPARE(parse({QStringLiteral("--language=pt_BR")}, env).config->language,
+             QStringLiteral("pt_BR"));
+    const CommandLineResult refused = parse({QStringLiteral("--language"), QStringLiteral("fr&x")});
+    QVERIFY(!refused.config);
+    QVERIFY(refused.message.contains(QStringLiteral("Not a language: \"fr&x\"")));
 }
 
 void TestAppConfig::unknownOption_refusesToStartWithExitCode2()

@@ -8,6 +8,7 @@
 #include "desktop/network/QtPageLoader.h"
 #include "desktop/system/QtEventLoop.h"
 #include "fakes/FakePlatform.h"
+#include "support/AddressSanitizer.h"
 #include "support/FakeChance.h"
 #include "support/LoopbackConfig.h"
 
@@ -20,14 +21,6 @@
 #include <optional>
 
 using namespace std::chrono_literals;
-
-#if defined(__SANITIZE_ADDRESS__)
-#define UNDER_ADDRESS_SANITIZER
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define UNDER_ADDRESS_SANITIZER
-#endif
-#endif
 
 namespace {
 const QString kGreenTea = QStringLiteral("Harbour Lantern Green Tea, 20 bags");

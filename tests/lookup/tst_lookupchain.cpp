@@ -182,7 +182,7 @@ private Q_SLOTS:
     void booksInBatches_ofTwentyFiveAnsweredInOrderAndRemembered();
     void redirection_takesATurnOfItsOwn();
     void refusedOnThisMachine_takesNoTurn();
-    void remembered_keptApartByAddress();
+    void remembered_keptApartByAddressAndLanguage();
     void pausedSource_answersNothingUntilItsReset();
     void remembered_answersCostNoRequestAndExpire();
     void remembered_failuresAreNeverKept();
@@ -555,7 +555,7 @@ void TestLookupChain::refusedOnThisMachine_takesNoTurn()
     QVERIFY(f.fake.pacing.turns.isEmpty());
 }
 
-void TestLookupChain::remembered_keptApartByAddress()
+void TestLookupChain::remembered_keptApartByAddressAndLanguage()
 {
     Fixture f;
     f.script(QStringLiteral("mirror.test"), kTea, {Found(QStringLiteral("Mirror Tea"))});
@@ -566,6 +566,17 @@ void TestLookupChain::remembered_keptApartByAddress()
     QCOMPARE(LookUp(f.oneSource(QStringLiteral("mirror.test"), 0), kTea).rowText,
              QStringLiteral("Mirror Tea"));
     QCOMPARE(f.fake.pageLoader.requested.size(), 2);
+
+    // A name asked for in one language is not served to a user of another.
+    f.scripts.insert(QStringLiteral("off.test/api/v3/product/") + kTea,
+                     {FakeResponse(QStringLiteral(R"({"status":"success","product":{}})"))});
+    for (const char* language : {"de", "fr", "de"}) {
+        std::vector<std::unique_ptr<LookupSource>> sources;
+        sources.push_back(std::make_unique<OpenFoodFactsSource>(QStringLiteral("http://off.test"),
+                                                                QString::fromLatin1(language)));
+        LookUp(f.chainOf(std::move(sources), {}, true), kTea);
+    }
+    QCOMPARE(f.fake.pageLoader.requested.size(), 4);
 }
 
 void TestLookupChain::pausedSource_answersNothingUntilItsReset()

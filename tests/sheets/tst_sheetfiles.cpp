@@ -11,6 +11,7 @@
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetCodes.h"
 #include "sheets/SheetFile.h"
+#include "support/AddressSanitizer.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -23,14 +24,6 @@
 #include <new>
 #include <sys/resource.h>
 #include <zip.h>
-
-#if defined(__SANITIZE_ADDRESS__)
-#define UNDER_ADDRESS_SANITIZER
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define UNDER_ADDRESS_SANITIZER
-#endif
-#endif
 
 namespace {
 QString DataFile(const char* name)
