@@ -245,7 +245,11 @@ int main(int argc, char* argv[])
     double processorSeconds = 1e9;
     const double importSeconds = best([&] {
         const double before = ProcessorSeconds();
-        summary = ImportExports({exportPath}, files, index, cancel, {});
+        // Two languages' names kept besides the main one, as a German or French user's import
+        // keeps them by default (the desktop's language and --language).
+        summary =
+            ImportExports({exportPath}, files, index, cancel, {},
+                          ImportOptions{QString(), {QStringLiteral("de"), QStringLiteral("fr")}});
         processorSeconds = std::min(processorSeconds, ProcessorSeconds() - before);
     });
     if (summary.outcome != ImportSummary::Outcome::Imported) {

@@ -116,6 +116,12 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("The language to ask product names in, such as de, fr or es (default: "
                        "the desktop's; environment: QUILLFEN_LANGUAGE)."),
         QStringLiteral("code"));
+    const QCommandLineOption languages(
+        QStringLiteral("languages"),
+        QStringLiteral("With --import-index and --download-index: the languages whose product "
+                       "names the index keeps, comma-separated, at most four (default: the "
+                       "language of names)."),
+        QStringLiteral("list"));
     const QCommandLineOption noCache(
         QStringLiteral("no-cache"),
         QStringLiteral("Remember no answers between runs, and use none remembered "
@@ -177,8 +183,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("update-index"),
         QStringLiteral("Apply the daily change files published since the offline index's data "
                        "(environment: QUILLFEN_INDEX_DELTAS_URL), and exit."));
-    parser.addOptions({pingHost, serviceUrl, sources, language, noCache, parallel, batch, output,
-                       format, columns, quiet, sheet, column, keepColumns, importIndex,
+    parser.addOptions({pingHost, serviceUrl, sources, language, languages, noCache, parallel, batch,
+                       output, format, columns, quiet, sheet, column, keepColumns, importIndex,
                        downloadIndex, updateIndex});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Code files, spreadsheets, pictures or PDFs to "
@@ -367,6 +373,13 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
             return refuse(QStringLiteral("Not a language: \"%1\"; name one as de, fr or pt_BR.")
                               .arg(languageText));
         config.language = languageText;
+    }
+    for (const QString& code : parser.value(languages).split(u',', Qt::SkipEmptyParts)) {
+        if (!IsLanguageCode(code.trimmed()))
+            return refuse(QStringLiteral("Not a language in --languages: \"%1\"; name them as "
+                                         "de,fr.")
+                              .arg(code));
+        config.indexLanguages.append(code.trimmed().section(u'_', 0, 0).toLower());
     }
     config.noCache =
         parser.isSet(noCache) || FlagSet(environment, QStringLiteral("QUILLFEN_NO_CACHE"));

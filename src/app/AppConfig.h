@@ -121,6 +121,8 @@ struct AppConfig
         QStringLiteral("https://static.openfoodfacts.org/data/delta/index.txt");
     // --import-index FILE...
     QStringList importFiles;
+    // --languages de,fr: whose product names an import keeps; empty: the language of names.
+    QStringList indexLanguages;
     BatchOptions batch;
 };
 

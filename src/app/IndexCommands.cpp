@@ -122,12 +122,9 @@ int RunUpdateIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadS
     context.writeError(QStringLiteral("Reading the list of daily change files at ") +
                        options.listUrl + u'\n');
     ProgressLine line(context);
-    ChangesOptions withLanguage = options;
-    if (withLanguage.localLanguage.isEmpty())
-        withLanguage.localLanguage = context.options.localLanguage;
     context.index.reopenIfReplaced();
     const ChangesResult result = UpdateIndexFromChanges(
-        withLanguage, fetcher, store, context.files, context.index, context.index.info(),
+        options, fetcher, store, context.files, context.index, context.index.info(),
         context.interrupted, [&](const ChangesProgress& at) {
             QString text = QStringLiteral("Updating ") + QString::number(at.fileNumber) + u'/' +
                            QString::number(at.fileCount) + u' ' + at.fileName +

@@ -174,7 +174,6 @@ void ProductDatabaseMenu::UpdateTheIndex()
     options.allowed = [loopbackOnly = m_config.loopbackOnly](const QUrl& url) {
         return !loopbackOnly || IsLoopbackUrl(url);
     };
-    options.localLanguage = LocaleLanguage();
     m_platform.productIndex.reopenIfReplaced();
     const IndexInfo info = m_platform.productIndex.info();
     m_title = kUpdateIndexTitle.toString();
@@ -237,8 +236,9 @@ void ProductDatabaseMenu::updateFinished(const ChangesResult& result)
 
 void ProductDatabaseMenu::startImport(const QStringList& paths, const QString& downloaded)
 {
-    m_import = std::make_unique<IndexImportJob>(
-        paths, m_platform.inputFiles, m_platform.productIndex, ImportOptions{LocaleLanguage()});
+    m_import =
+        std::make_unique<IndexImportJob>(paths, m_platform.inputFiles, m_platform.productIndex,
+                                         ImportOptions{QString(), IndexLanguagesFor(m_config)});
     QObject::connect(m_import.get(), &IndexImportJob::progressed, m_import.get(),
                      [this](const ImportProgress& at) {
                          m_platform.progressDialog.setProgress(ImportProgressLine(at),

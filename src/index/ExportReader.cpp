@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -95,10 +96,33 @@ QByteArray StringField(const QJsonObject& product, QLatin1StringView name)
 }
 } // namespace
 
-ExportReader::ExportReader(QByteArrayView localLanguage)
+QStringList IndexLanguages(const QStringList& asked)
 {
-    if (!localLanguage.isEmpty() && localLanguage != "en")
-        m_localColumn = "product_name_" + localLanguage.toByteArray();
+    QStringList kept;
+    for (const QString& language : asked) {
+        const QString lower = language.trimmed().toLower();
+        if (!lower.isEmpty() && lower != u"en" && !kept.contains(lower) &&
+            kept.size() < kMostIndexLanguages)
+            kept.append(lower);
+    }
+    return kept;
+}
+
+ExportReader::ExportReader(QByteArrayView localLanguage)
+    : ExportReader(QList<QByteArray>{localLanguage.toByteArray()})
+{}
+
+ExportReader::ExportReader(const QList<QByteArray>& languages)
+{
+    int kept = 0;
+    for (const QByteArray& language : languages) {
+        if (language.isEmpty() || language == "en" || kept == kMostIndexLanguages)
+            continue;
+        const QByteArray column = "product_name_" + language;
+        if (std::find(std::begin(m_localColumns), std::end(m_localColumns), column) ==
+            std::end(m_localColumns))
+            m_localColumns[kept++] = column;
+    }
 }
 
 bool ExportReader::feed(QByteArrayView text, const RowSink& sink)
@@ -179,8 +203,6 @@ void ExportReader::header(QByteArrayView text)
             slot = Code;
         else if (name == "product_name")
             slot = ProductName;
-        else if (!m_localColumn.isEmpty() && name == m_localColumn)
-            slot = LocalName;
         else if (name == "product_name_en")
             slot = EnglishName;
         else if (name == "generic_name")
@@ -195,6 +217,11 @@ void ExportReader::header(QByteArrayView text)
             slot = Countries;
         else if (name == "image_url")
             slot = Image;
+        else if (name.startsWith("product_name_")) {
+            for (int i = 0; i < kMostIndexLanguages; ++i)
+                if (!m_localColumns[i].isEmpty() && name == m_localColumns[i])
+                    slot = static_cast<signed char>(i == 0 ? LocalName : MoreName1 + i - 1);
+        }
         // A name given twice: the first column of that name is the one read.
         for (const signed char taken : m_slotOfColumn)
             if (slot >= 0 && taken == slot)
@@ -284,9 +311,11 @@ void ExportReader::jsonLine(QByteArrayView text, const RowSink& sink)
     else
         m_jsonText[Code] = code.isString() ? code.toString().toUtf8() : QByteArray();
     m_jsonText[ProductName] = StringField(product, QLatin1StringView("product_name"));
-    m_jsonText[LocalName] = m_localColumn.isEmpty()
-                                ? QByteArray()
-                                : StringField(product, QLatin1StringView(m_localColumn));
+    for (int i = 0; i < kMostIndexLanguages; ++i)
+        m_jsonText[i == 0 ? LocalName : MoreName1 + i - 1] =
+            m_localColumns[i].isEmpty()
+                ? QByteArray()
+                : StringField(product, QLatin1StringView(m_localColumns[i]));
     m_jsonText[EnglishName] = StringField(product, QLatin1StringView("product_name_en"));
     m_jsonText[GenericName] = StringField(product, QLatin1StringView("generic_name"));
     m_jsonText[Brands] = StringField(product, QLatin1StringView("brands"));
@@ -348,6 +377,9 @@ void ExportReader::take(ExportRow& row, const QByteArrayView (&fields)[Slots], c
     row.mainCategory = kept(MainCategory);
     row.countries = kept(Countries);
     row.image = OpenFoodFactsImageName(kept(Image), row.code);
+    row.moreNames[0] = kept(MoreName1);
+    row.moreNames[1] = kept(MoreName2);
+    row.moreNames[2] = kept(MoreName3);
     ++m_rows;
     sink(row);
 }

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -16,6 +17,10 @@ inline constexpr qsizetype kLongestIndexedText = 1000;
 // A line whose code is longer than this holds no product code: codes are at most 14 digits, and
 // stores' own codes a few more characters.
 inline constexpr qsizetype kLongestCode = 100;
+
+// The languages an index keeps names in, of those asked for: lower case, without English (the
+// index keeps that name anyway) or a repeat, at most kMostIndexLanguages, in the order given.
+QStringList IndexLanguages(const QStringList& asked);
 
 // Lines that were not taken, by reason.
 struct ExportSkips
@@ -53,6 +58,9 @@ public:
 
     // localLanguage: "de" takes product_name_de as the local name; empty (or "en") takes none.
     explicit ExportReader(QByteArrayView localLanguage = {});
+    // The names of these languages ("de", "fr"), the first as the local name, the others as the
+    // row's further names; English and languages past kMostIndexLanguages are not taken.
+    explicit ExportReader(const QList<QByteArray>& languages);
 
     // Reads the text, handing every complete product line to the sink. Returns false, and reads
     // nothing more, once the header turns out not to be an export's (problem() says why).
@@ -80,6 +88,9 @@ private:
         MainCategory,
         Countries,
         Image,
+        MoreName1,
+        MoreName2,
+        MoreName3,
         Slots
     };
 
@@ -92,7 +103,7 @@ private:
     // The text of a JSON line's fields, which the row's views point into during the sink's call.
     QByteArray m_jsonText[Slots];
 
-    QByteArray m_localColumn;
+    QByteArray m_localColumns[kMostIndexLanguages]; // product_name_<language>, by slot
     QByteArray m_carry; // the start of a line that the previous chunk cut
     // A line longer than any product line is dropped as it comes rather than held in memory.
     bool m_discardingLine = false;

@@ -69,7 +69,10 @@ qint64 ApplyChangeFile(const QString& path, const ChangeFile& file, const Change
     const std::unique_ptr<InputFile> input = files.open(path);
     const std::unique_ptr<ProductIndexUpdater> updater = index.startUpdating(options.database);
     ExportDecoder decoder;
-    ExportReader reader(options.localLanguage.toUtf8());
+    QList<QByteArray> languages;
+    for (const QString& language : options.languages)
+        languages.append(language.toUtf8());
+    ExportReader reader(languages);
     qint64 products = 0;
     const auto put = [&](const ExportRow& row) {
         if (cancel.load(std::memory_order_relaxed))
@@ -193,6 +196,10 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
             return fail(QStringLiteral("the product index does not say how recent it is: "
                                        "download or import it again"));
         result.dataDateBefore = result.dataDate = info.dataDate;
+        // The names go where the index keeps them: in the languages, and the order, it was
+        // imported with.
+        ChangesOptions withLanguages = options;
+        withLanguages.languages = info.languages;
 
         const QByteArray list = FetchList(options, fetcher, cancel);
         result.plan = PlanChanges(ReadChangesList(list), info.dataDate);
@@ -238,7 +245,7 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
                 progress(at);
             qint64 applied = 0;
             try {
-                applied = ApplyChangeFile(fetched.path, file, options, files, index, cancel,
+                applied = ApplyChangeFile(fetched.path, file, withLanguages, files, index, cancel,
                                           [&](qint64 products) {
                                               at.products = products;
                                               if (progress)

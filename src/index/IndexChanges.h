@@ -66,7 +66,9 @@ struct ChangesOptions
     // Called between two requests, to keep the pace the database asks of reusers; may be empty.
     std::function<void()> pause;
     QString database = QStringLiteral("Open Food Facts");
-    QString localLanguage; // as the import's
+    // The languages whose names the index keeps, in its order (IndexInfo::languages); the
+    // update fills them in from the index.
+    QStringList languages;
 };
 
 struct ChangesProgress

@@ -4,6 +4,7 @@
 #include "platform/ProductFields.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,9 @@ struct IndexedProduct
     QString mainCategory = {}; // "Hazelnut spreads"
     QString countries = {};    // as the export lists them: "France,Germany"
     QString image = {};        // the front picture, in the short form of OpenFoodFactsImageName
+    // The product's names in the languages the index keeps ("de" -> "Haselnusscreme"), those it
+    // has a name in; empty for an index that keeps none.
+    QHash<QString, QString> namesByLanguage = {};
 };
 
 // What there is to say about the index without reading it all.
@@ -48,6 +52,9 @@ struct IndexInfo
     // applied. Invalid when there is no index.
     QDateTime dataDate;
     QString lastChangeFile; // the daily change file applied last; empty when none was
+    // The languages whose product names the index keeps besides the main one, in the order the
+    // rows carry them (ExportRow::localName, then moreNames).
+    QStringList languages;
     // Why an index that exists cannot be read ("not an index file"); empty when it can.
     QString problem;
 
@@ -72,6 +79,8 @@ public:
     // The rows added from now on come from this export (its products count is filled in by the
     // builder). Throws OperationFailed.
     virtual void beginExport(const IndexedExport& file) = 0;
+    // The languages of the rows' local names, in their order (as IndexLanguages gives them).
+    virtual void setLanguages(const QStringList& languages) = 0;
     // Several rows of one key: the first one added is the one found.
     virtual void add(const ExportRow& row) = 0;
     // Completes the new index and puts it in place of the old one. Throws OperationFailed, and

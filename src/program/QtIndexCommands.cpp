@@ -89,29 +89,29 @@ void WriteError(const QString& text)
 }
 // Both commands read files and write the index alike, and report to the standard error stream.
 IndexCommandContext CommandContext(InputFiles& inputs, ProductIndex& index,
-                                   const QString& localLanguage)
+                                   const QStringList& languages)
 {
     return IndexCommandContext{.files = inputs,
                                .index = index,
                                .writeError = WriteError,
                                .errorIsTerminal = StandardErrorIsTerminal(),
                                .interrupted = gInterrupted,
-                               .options = ImportOptions{localLanguage},
+                               .options = ImportOptions{QString(), languages},
                                .terminated = [] { return gTerminated.load(); }};
 }
 } // namespace
 
-int ImportIndexCommand(const QStringList& files, const QString& localLanguage)
+int ImportIndexCommand(const QStringList& files, const QStringList& languages)
 {
     IgnoreFileSizeLimit();
     const InterruptFlag interrupt;
     QtInputFiles inputs;
     SqliteProductIndex index;
-    IndexCommandContext context = CommandContext(inputs, index, localLanguage);
+    IndexCommandContext context = CommandContext(inputs, index, languages);
     return RunImportIndex(files, context);
 }
 
-int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAgent,
+int DownloadIndexCommand(const QStringList& languages, const QByteArray& userAgent,
                          const std::function<bool(const QUrl&)>& allowed,
                          const QProcessEnvironment& environment)
 {
@@ -127,11 +127,11 @@ int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAge
         options.url = url;
     options.userAgent = userAgent;
     options.allowed = allowed;
-    IndexCommandContext context = CommandContext(inputs, index, localLanguage);
+    IndexCommandContext context = CommandContext(inputs, index, languages);
     return RunDownloadIndex(context, fetcher, store, options);
 }
 
-int UpdateIndexCommand(const QString& localLanguage, const QByteArray& userAgent,
+int UpdateIndexCommand(const QStringList& languages, const QByteArray& userAgent,
                        const std::function<bool(const QUrl&)>& allowed,
                        const QProcessEnvironment& environment)
 {
@@ -153,6 +153,6 @@ int UpdateIndexCommand(const QString& localLanguage, const QByteArray& userAgent
         for (int i = 0; i < 10 && !gInterrupted.load(); ++i)
             QThread::msleep(100);
     };
-    IndexCommandContext context = CommandContext(inputs, index, localLanguage);
+    IndexCommandContext context = CommandContext(inputs, index, languages);
     return RunUpdateIndex(context, fetcher, store, options);
 }

@@ -111,16 +111,16 @@ int main(int argc, char* argv[])
         config.mode == RunMode::UpdateIndex) {
         const QCoreApplication application(argc, argv);
         if (config.mode == RunMode::ImportIndex)
-            return ImportIndexCommand(config.importFiles, LocaleLanguage());
+            return ImportIndexCommand(config.importFiles, IndexLanguagesFor(config));
         const bool loopbackOnly = config.loopbackOnly;
         const auto allowed = [loopbackOnly](const QUrl& url) {
             return !loopbackOnly || IsLoopbackUrl(url);
         };
         if (config.mode == RunMode::UpdateIndex)
-            return UpdateIndexCommand(LocaleLanguage(), OpenDatabaseAgent(config.contact), allowed,
-                                      environment);
-        return DownloadIndexCommand(LocaleLanguage(), OpenDatabaseAgent(config.contact), allowed,
-                                    environment);
+            return UpdateIndexCommand(IndexLanguagesFor(config), OpenDatabaseAgent(config.contact),
+                                      allowed, environment);
+        return DownloadIndexCommand(IndexLanguagesFor(config), OpenDatabaseAgent(config.contact),
+                                    allowed, environment);
     }
     if (!displayAvailable(environment)) {
         std::fputs("Quillfen needs a graphical display, and none was found (DISPLAY and "

@@ -129,6 +129,7 @@ private:
             }
             ++m_table.exports.back().products;
         }
+        void setLanguages(const QStringList&) override {}
         void giveUpWhen(const std::atomic<bool>& flag) override { m_giveUp = &flag; }
         void commit() override
         {

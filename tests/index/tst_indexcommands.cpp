@@ -5,6 +5,8 @@
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/storage/SqliteProductIndex.h"
 #include "fakes/FakeDownloadStore.h"
+#include "index/IndexSource.h"
+#include "lookup/ProductCode.h"
 #include "program/QtIndexCommands.h"
 #include "support/GzipBytes.h"
 #include "support/RangeFileServer.h"
@@ -472,6 +474,62 @@ private Q_SLOTS:
         QCOMPARE(data.entryList({QStringLiteral("*.json.gz"), QStringLiteral("*.updating")},
                                 QDir::Files),
                  QStringList());
+    }
+
+    // The names of the languages named at import are kept, in the index's order, by the import
+    // and by a change file alike; the index answers in the user's language, else with the main
+    // name, never with another language's.
+    void indexLanguages_userLanguageFirst_neverAnothers_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("first language") << "de"
+                                        << "Milch"
+                                        << "Frische Milch";
+        QTest::newRow("second language") << "fr"
+                                         << "Lait"
+                                         << "Lait frais";
+        QTest::newRow("a language not kept: the main name") << "it"
+                                                            << "Milk"
+                                                            << "Milk";
+        QTest::newRow("English") << ""
+                                 << "Milk"
+                                 << "Milk";
+    }
+    void indexLanguages_userLanguageFirst_neverAnothers()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        Commands commands;
+        commands.context.options.languages = {"DE", "en", "fr"};
+        const QString csv = commands.write(
+            "x.csv", "code\tproduct_name_fr\tproduct_name\tproduct_name_it\tproduct_name_de\n"
+                     "4006381333931\tLait\tMilk\t\tMilch\n");
+        QCOMPARE(RunImportIndex({csv}, commands.context), kIndexCommandOk);
+        QCOMPARE(commands.index.info().languages, (QStringList{"de", "fr"}));
+        IndexSource source(commands.index, {}, {}, language);
+        const auto nameNow = [&] {
+            source.prepareRun();
+            const std::optional<SourceAnswer> answer =
+                source.answerLocally(CheckCode(u"4006381333931"));
+            return answer ? answer->product.name : QStringLiteral("(none)");
+        };
+        QCOMPARE(nameNow(), before);
+
+        const QString changes = commands.write(
+            "c.json", "{\"code\":\"4006381333931\",\"product_name\":\"Milk\",\"product_name_de\":"
+                      "\"Frische Milch\",\"product_name_fr\":\"Lait frais\"}\n");
+        ChangesOptions options;
+        options.languages = commands.index.info().languages;
+        const std::atomic<bool> cancel{false};
+        QCOMPARE(ApplyChangeFile(changes,
+                                 {"c.json", QDateTime::currentDateTimeUtc().addDays(-1),
+                                  QDateTime::currentDateTimeUtc()},
+                                 options, commands.files, commands.index, cancel),
+                 qint64(1));
+        QCOMPARE(nameNow(), after);
     }
 
     void nonLoopbackAddress_isRefusedBeforeAnyLookup()

@@ -23,8 +23,10 @@ namespace {
 // Written into every index; a file of another format is not read.
 // Format 2 keeps one row per key in a table ordered by the key itself, so a code is found in one
 // search of one tree; format 1 searched an index of keys and then the table of rows. Format 3
-// added the main category, the countries and the front picture.
-constexpr char kFormat[] = "quillfen-product-index-3";
+// added the main category, the countries and the front picture. Format 4 keeps the names of up to
+// four languages named at import (meta "languages"), where format 3 kept one of a language it
+// did not record.
+constexpr char kFormat[] = "quillfen-product-index-4";
 // A row's text fields share one column, in the order of IndexedProduct (the code first), joined by
 // the ASCII unit separator: nothing searches them, and one value a row is the least there is to
 // write and to read back.
@@ -119,7 +121,8 @@ void PackFields(const ExportRow& row, QByteArray& packed)
     bool first = true;
     for (const QByteArrayView field :
          {row.code, row.productName, row.localName, row.englishName, row.genericName, row.brands,
-          row.quantity, row.mainCategory, row.countries, row.image}) {
+          row.quantity, row.mainCategory, row.countries, row.image, row.moreNames[0],
+          row.moreNames[1], row.moreNames[2]}) {
         if (!first)
             packed += kFieldSeparator;
         first = false;
@@ -377,6 +380,8 @@ public:
             QFile::remove(m_buildPath);
     }
 
+    void setLanguages(const QStringList& languages) override { m_languages = languages; }
+
     void beginExport(const IndexedExport& file) override
     {
         m_exports.append(file);
@@ -428,9 +433,11 @@ public:
                 WriteFailed(m_db);
             const QByteArray built =
                 QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toUtf8();
+            const QByteArray languages = m_languages.join(u',').toUtf8();
             for (const auto& [name, value] :
                  {std::pair{QByteArrayView("format"), QByteArrayView(kFormat)},
-                  std::pair{QByteArrayView("built"), QByteArrayView(built)}}) {
+                  std::pair{QByteArrayView("built"), QByteArrayView(built)},
+                  std::pair{QByteArrayView("languages"), QByteArrayView(languages)}}) {
                 BindText(insert, 1, name);
                 BindText(insert, 2, value);
                 Run(m_db, insert);
@@ -491,6 +498,7 @@ private:
     QList<IndexedExport> m_exports;
     qint64 m_exportId = 0; // 0 until the first export begins
     QByteArray m_packed;
+    QStringList m_languages;
     bool m_committed = false;
 };
 } // namespace
@@ -569,6 +577,8 @@ bool SqliteProductIndex::ensureOpen()
                 m_info.dataDate = QDateTime::fromString(ColumnText(meta, 1), Qt::ISODateWithMs);
             else if (name == u"last_change_file")
                 m_info.lastChangeFile = ColumnText(meta, 1);
+            else if (name == u"languages")
+                m_info.languages = ColumnText(meta, 1).split(u',', Qt::SkipEmptyParts);
         }
     }
     if (format != QLatin1StringView(kFormat)) {
@@ -625,6 +635,7 @@ std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
         const auto* const data = reinterpret_cast<const char*>(sqlite3_column_text(m_find, 0));
         const QByteArrayView packed(data, sqlite3_column_bytes(m_find, 0));
         IndexedProduct& product = found.emplace();
+        QString more[kMostIndexLanguages - 1];
         QString* const fields[] = {&product.code,
                                    &product.fields.productName,
                                    &product.fields.localName,
@@ -634,7 +645,10 @@ std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
                                    &product.fields.quantity,
                                    &product.mainCategory,
                                    &product.countries,
-                                   &product.image};
+                                   &product.image,
+                                   &more[0],
+                                   &more[1],
+                                   &more[2]};
         qsizetype field = 0;
         qsizetype start = 0;
         while (field < qsizetype(std::size(fields)) && start <= packed.size()) {
@@ -643,6 +657,11 @@ std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
                 end = packed.size();
             *fields[field++] = Text(packed.sliced(start, end - start));
             start = end + 1;
+        }
+        for (qsizetype i = 0; i < m_info.languages.size() && i < kMostIndexLanguages; ++i) {
+            const QString& name = i == 0 ? product.fields.localName : more[i - 1];
+            if (!name.isEmpty())
+                product.namesByLanguage.insert(m_info.languages[i], name);
         }
         const IndexedExport file = m_exports.value(sqlite3_column_int64(m_find, 1));
         product.database = file.database;
