@@ -11,6 +11,7 @@
 #include "platform/QuestionBox.h"
 
 #include <QDir>
+#include <QThread>
 
 namespace {
 constexpr int kImportFileFlags = FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly |
@@ -174,6 +175,8 @@ void ProductDatabaseMenu::UpdateTheIndex()
     options.allowed = [loopbackOnly = m_config.loopbackOnly](const QUrl& url) {
         return !loopbackOnly || IsLoopbackUrl(url);
     };
+    // A second between two files, as the command line keeps: a cancel waits that long at most.
+    options.pause = [] { QThread::msleep(1000); };
     m_platform.productIndex.reopenIfReplaced();
     const IndexInfo info = m_platform.productIndex.info();
     m_title = kUpdateIndexTitle.toString();
