@@ -476,6 +476,25 @@ private Q_SLOTS:
                  QStringList());
     }
 
+    // The JSON Lines export goes in beside the CSV one, told by what it holds, not its name.
+    void jsonLinesExport_importsBesideTheCsv_toldByContent()
+    {
+        Commands commands;
+        const QString json =
+            commands.write("en.openfoodfacts.org.products.csv.gz",
+                           GzipBytes("{\"code\":\"4006381333931\",\"product_name\":\"Point 88\"}\n"
+                                     "not a product\n"));
+        const QString csv = commands.write("b.csv", "code\tproduct_name\n3017620422003\tNutella\n");
+        QCOMPARE(RunImportIndex({json, csv}, commands.context), kIndexCommandOk);
+        QVERIFY2(commands.errors.contains(u"1 that are not a JSON object"),
+                 qPrintable(commands.errors));
+        commands.index.reopenIfReplaced();
+        QCOMPARE(commands.index.find(u"4006381333931")->fields.productName,
+                 QStringLiteral("Point 88"));
+        QCOMPARE(commands.index.find(u"3017620422003")->fields.productName,
+                 QStringLiteral("Nutella"));
+    }
+
     // The names of the languages named at import are kept, in the index's order, by the import
     // and by a change file alike; the index answers in the user's language, else with the main
     // name, never with another language's.
