@@ -116,6 +116,12 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("The language to ask product names in, such as de, fr or es (default: "
                        "the desktop's; environment: QUILLFEN_LANGUAGE)."),
         QStringLiteral("code"));
+    const QCommandLineOption languages(
+        QStringLiteral("languages"),
+        QStringLiteral("With --import-index and --download-index: the languages whose product "
+                       "names the index keeps, comma-separated, at most four (default: the "
+                       "language of names)."),
+        QStringLiteral("list"));
     const QCommandLineOption noCache(
         QStringLiteral("no-cache"),
         QStringLiteral("Remember no answers between runs, and use none remembered "
@@ -167,15 +173,19 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                        "tsv, xlsx or ods)."));
     const QCommandLineOption importIndex(
         QStringLiteral("import-index"),
-        QStringLiteral("Import the product database export files given (.csv or .csv.gz) into "
-                       "the offline index, and exit."));
+        QStringLiteral("Import the product database export files given (.csv, .csv.gz, "
+                       ".jsonl or .jsonl.gz) into the offline index, and exit."));
     const QCommandLineOption downloadIndex(
         QStringLiteral("download-index"),
         QStringLiteral("Download the product database export (environment: QUILLFEN_INDEX_URL), "
                        "import it into the offline index, and exit."));
-    parser.addOptions({pingHost, serviceUrl, sources, language, noCache, parallel, batch, output,
-                       format, columns, quiet, sheet, column, keepColumns, importIndex,
-                       downloadIndex});
+    const QCommandLineOption updateIndex(
+        QStringLiteral("update-index"),
+        QStringLiteral("Apply the daily change files published since the offline index's data "
+                       "(environment: QUILLFEN_INDEX_DELTAS_URL), and exit."));
+    parser.addOptions({pingHost, serviceUrl, sources, language, languages, noCache, parallel, batch,
+                       output, format, columns, quiet, sheet, column, keepColumns, importIndex,
+                       downloadIndex, updateIndex});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Code files, spreadsheets, pictures or PDFs to "
                                                 "add to the list at start-up. With --batch: "
@@ -205,15 +215,18 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     AppConfig config;
     config.applicationFolder = applicationFolder;
     const int modes = int(parser.isSet(batch)) + int(parser.isSet(importIndex)) +
-                      int(parser.isSet(downloadIndex));
+                      int(parser.isSet(downloadIndex)) + int(parser.isSet(updateIndex));
     if (modes > 1)
-        return refuse(QStringLiteral("--batch, --import-index and --download-index go alone."));
+        return refuse(QStringLiteral(
+            "--batch, --import-index, --download-index and --update-index go alone."));
     if (parser.isSet(batch))
         config.mode = RunMode::Batch;
     else if (parser.isSet(importIndex))
         config.mode = RunMode::ImportIndex;
     else if (parser.isSet(downloadIndex))
         config.mode = RunMode::DownloadIndex;
+    else if (parser.isSet(updateIndex))
+        config.mode = RunMode::UpdateIndex;
 
     const QStringList positional = parser.positionalArguments();
     if (config.mode == RunMode::Batch) {
@@ -324,6 +337,13 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                           indexUrl + u'"');
         config.indexUrl = indexUrl;
     }
+    const QString indexChangesUrl = variable("QUILLFEN_INDEX_DELTAS_URL");
+    if (!indexChangesUrl.isEmpty()) {
+        if (!IsDownloadUrl(indexChangesUrl))
+            return refuse(QStringLiteral("Not a usable address in QUILLFEN_INDEX_DELTAS_URL: \"") +
+                          indexChangesUrl + u'"');
+        config.indexChangesUrl = indexChangesUrl;
+    }
     for (const QStringView name :
          {SourceName::OpenFoodFacts, SourceName::OpenLibrary, SourceName::UpcItemDb}) {
         const QString variableName =
@@ -353,6 +373,13 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
             return refuse(QStringLiteral("Not a language: \"%1\"; name one as de, fr or pt_BR.")
                               .arg(languageText));
         config.language = languageText;
+    }
+    for (const QString& code : parser.value(languages).split(u',', Qt::SkipEmptyParts)) {
+        if (!IsLanguageCode(code.trimmed()))
+            return refuse(QStringLiteral("Not a language in --languages: \"%1\"; name them as "
+                                         "de,fr.")
+                              .arg(code));
+        config.indexLanguages.append(code.trimmed().section(u'_', 0, 0).toLower());
     }
     config.noCache =
         parser.isSet(noCache) || FlagSet(environment, QStringLiteral("QUILLFEN_NO_CACHE"));

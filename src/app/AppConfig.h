@@ -51,6 +51,7 @@ enum class RunMode {
     Batch,         // --batch: codes in, a results file out, no display
     ImportIndex,   // --import-index FILE...
     DownloadIndex, // --download-index
+    UpdateIndex,   // --update-index
 };
 
 // What batch mode reads and writes.
@@ -115,8 +116,13 @@ struct AppConfig
     // How many requests to the page service may be in flight at once.
     int parallel = 1;
     QString indexUrl = kIndexDownloadUrl.toString();
+    // QUILLFEN_INDEX_DELTAS_URL: the list of daily change files the index is updated from.
+    QString indexChangesUrl =
+        QStringLiteral("https://static.openfoodfacts.org/data/delta/index.txt");
     // --import-index FILE...
     QStringList importFiles;
+    // --languages de,fr: whose product names an import keeps; empty: the language of names.
+    QStringList indexLanguages;
     BatchOptions batch;
 };
 

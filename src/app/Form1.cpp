@@ -136,6 +136,7 @@ void Form1::Form_Load()
         // After the saved list, as if chosen with Load EAN Numbers From File; those that cannot
         // be read are listed in one message at the end, and the others still load.
         trap(126, [&] { m_codeFiles.LoadNamedFiles(m_platform.listView1, m_config.openFiles); });
+        trap(128, [&] { m_database.showIndexSummary(); });
     });
 }
 
@@ -356,6 +357,11 @@ void Form1::ImportProductDatabase()
 void Form1::DownloadProductDatabase()
 {
     dispatch(u"DownloadProductDatabase", [&] { m_database.DownloadProductDatabase(); });
+}
+
+void Form1::UpdateTheIndex()
+{
+    dispatch(u"UpdateTheIndex", [&] { m_database.UpdateTheIndex(); });
 }
 
 void Form1::ShowProductDetails()

@@ -67,6 +67,7 @@ public:
     ImportProductDatabase(); // "Lookup -> Import Product Database..." -> app/ProductDatabaseMenu
     void
     DownloadProductDatabase(); // "Lookup -> Download Product Database" -> app/ProductDatabaseMenu
+    void UpdateTheIndex();     // "Lookup -> Update the Index" -> app/ProductDatabaseMenu
     void StopLookingUp();      // "Lookup -> Stop Looking Up", Esc -> lookup/LookupRun
     void RetryFailedRows();    // "Lookup -> Retry Failed Rows" -> lookup/LookupRun
     // "Lookup -> Enrich a Spreadsheet..." -> app/SheetEnrichment

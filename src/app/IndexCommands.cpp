@@ -1,5 +1,6 @@
 #include "app/IndexCommands.h"
 
+#include "common/NumberText.h"
 #include "platform/DownloadStore.h"
 
 namespace {
@@ -113,4 +114,38 @@ int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, Downloa
     if (status == kIndexCommandOk)
         store.removeCompleted(download.path);
     return status;
+}
+
+int RunUpdateIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadStore& store,
+                   const ChangesOptions& options)
+{
+    context.writeError(QStringLiteral("Reading the list of daily change files at ") +
+                       options.listUrl + u'\n');
+    ProgressLine line(context);
+    context.index.reopenIfReplaced();
+    const ChangesResult result = UpdateIndexFromChanges(
+        options, fetcher, store, context.files, context.index, context.index.info(),
+        context.interrupted, [&](const ChangesProgress& at) {
+            QString text = QStringLiteral("Updating ") + QString::number(at.fileNumber) + u'/' +
+                           QString::number(at.fileCount) + u' ' + at.fileName +
+                           QStringLiteral(": ");
+            text += at.applying ? GroupedNumber(at.products) + QStringLiteral(" products applied")
+                                : DownloadProgressText(at.download);
+            line.show(text, at.download.seconds);
+        });
+    line.end();
+    for (const QString& text : ChangesLines(result))
+        context.writeError(text + u'\n');
+    switch (result.outcome) {
+    case ChangesResult::Outcome::UpToDate:
+    case ChangesResult::Outcome::Updated:
+        return kIndexCommandOk;
+    case ChangesResult::Outcome::Cancelled:
+        return InterruptedStatus(context);
+    case ChangesResult::Outcome::Gap:
+    case ChangesResult::Outcome::TooOld:
+    case ChangesResult::Outcome::Failed:
+        break;
+    }
+    return kIndexCommandFailed;
 }

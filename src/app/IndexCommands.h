@@ -1,5 +1,6 @@
 #pragma once
 
+#include "index/IndexChanges.h"
 #include "index/IndexDownload.h"
 #include "index/IndexImport.h"
 
@@ -50,3 +51,10 @@ int RunImportIndex(const QStringList& files, IndexCommandContext& context);
 // 130 when interrupted, 143 for SIGTERM (the part is kept for the next run).
 int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadStore& store,
                      const DownloadOptions& options);
+
+// quillfen --update-index: applies the daily change files published since the index's data,
+// oldest first, each whole or not at all. 0 when the index is up to date or was brought up to
+// date, 1 when a file failed, when there is a gap or the index is older than the files kept (a
+// full download is needed), 130 when interrupted, 143 for SIGTERM.
+int RunUpdateIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadStore& store,
+                   const ChangesOptions& options);

@@ -79,6 +79,13 @@ QString ContentLanguage(const AppConfig& config)
     return language == u"en" ? QString() : language;
 }
 
+QStringList IndexLanguagesFor(const AppConfig& config)
+{
+    if (!config.indexLanguages.isEmpty())
+        return config.indexLanguages;
+    return {ContentLanguage(config), LocaleLanguage()};
+}
+
 std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
                                                        const AppConfig& config,
                                                        const QString& serviceUrl,
@@ -105,8 +112,8 @@ std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
                 config.upcItemDbUrl,
                 pace(SourceName::UpcItemDb, UpcItemDbSource::kDefaultPerMinute)));
         } else if (name == SourceName::Index && index) {
-            sources.push_back(
-                std::make_unique<IndexSource>(*index, config.imagesUrl, config.openFoodFactsUrl));
+            sources.push_back(std::make_unique<IndexSource>(*index, config.imagesUrl,
+                                                            config.openFoodFactsUrl, language));
         }
     }
     return sources;

@@ -62,6 +62,9 @@ QString LocaleLanguage();
 // The language product names are asked in: --language or QUILLFEN_LANGUAGE, else the desktop's;
 // empty for English.
 QString ContentLanguage(const AppConfig& config);
+// The languages an import keeps names in: --languages, else the language of names and the
+// desktop's.
+QStringList IndexLanguagesFor(const AppConfig& config);
 
 // The sources, built from their names with their addresses and paces. The index source needs
 // the index; without one it is left out.

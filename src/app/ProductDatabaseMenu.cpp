@@ -5,10 +5,13 @@
 #include "index/ImportText.h"
 #include "platform/DownloadStore.h"
 #include "platform/FileDialog.h"
+#include "platform/Form1Window.h"
 #include "platform/MessageBox.h"
 #include "platform/ProgressDialog.h"
+#include "platform/QuestionBox.h"
 
 #include <QDir>
+#include <QThread>
 
 namespace {
 constexpr int kImportFileFlags = FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly |
@@ -56,6 +59,20 @@ int ImportProgressPermille(const ImportProgress& progress)
            Permille(progress.bytesRead, progress.totalBytes) * perFile / 1000;
 }
 
+QString IndexSummaryText(const IndexInfo& info)
+{
+    if (!info.exists)
+        return QStringLiteral("No product index");
+    if (!info.problem.isEmpty())
+        return QStringLiteral("The product index cannot be read");
+    QString text = QStringLiteral("Index");
+    if (info.dataDate.isValid())
+        text +=
+            QStringLiteral(" of ") + info.dataDate.toUTC().toString(QStringLiteral("yyyy-MM-dd"));
+    return text + QStringLiteral(", ") + GroupedNumber(info.products) +
+           (info.products == 1 ? QStringLiteral(" product") : QStringLiteral(" products"));
+}
+
 QStringList ChosenFiles(const QString& fileName)
 {
     QStringList parts = fileName.split(QChar(u'\0'), Qt::SkipEmptyParts);
@@ -89,7 +106,7 @@ ProductDatabaseMenu::~ProductDatabaseMenu()
 
 bool ProductDatabaseMenu::isBusy() const
 {
-    return m_import || m_download;
+    return m_import || m_download || m_update;
 }
 
 bool ProductDatabaseMenu::refuseWhileBusy()
@@ -98,7 +115,9 @@ bool ProductDatabaseMenu::refuseWhileBusy()
         return false;
     m_platform.messageBox.show(
         QStringLiteral("The product database is being %1; wait for it to end, or cancel it.")
-            .arg(m_download ? QStringLiteral("downloaded") : QStringLiteral("imported")));
+            .arg(m_download ? QStringLiteral("downloaded")
+                 : m_update ? QStringLiteral("updated")
+                            : QStringLiteral("imported")));
     return true;
 }
 
@@ -153,10 +172,83 @@ void ProductDatabaseMenu::DownloadProductDatabase()
     m_download->start();
 }
 
+void ProductDatabaseMenu::UpdateTheIndex()
+{
+    if (refuseWhileBusy())
+        return;
+    ChangesOptions options;
+    options.listUrl = m_config.indexChangesUrl;
+    options.userAgent = OpenDatabaseAgent(m_config.contact);
+    options.allowed = [loopbackOnly = m_config.loopbackOnly](const QUrl& url) {
+        return !loopbackOnly || IsLoopbackUrl(url);
+    };
+    // A second between two files, as the command line keeps: a cancel waits that long at most.
+    options.pause = [] { QThread::msleep(1000); };
+    m_platform.productIndex.reopenIfReplaced();
+    const IndexInfo info = m_platform.productIndex.info();
+    m_title = kUpdateIndexTitle.toString();
+    m_platform.progressDialog.open(
+        m_title, QStringLiteral("Reading the list of daily change files at ") + options.listUrl,
+        [this] { cancel(); });
+    forgetEndedJobs();
+    m_update = std::make_unique<IndexUpdateJob>(std::move(options), info, m_platform.httpFetcher,
+                                                m_platform.downloadStore, m_platform.inputFiles,
+                                                m_platform.productIndex);
+    QObject::connect(
+        m_update.get(), &IndexUpdateJob::progressed, m_update.get(),
+        [this](const ChangesProgress& at) {
+            QString text = QStringLiteral("Updating ") + QString::number(at.fileNumber) + u'/' +
+                           QString::number(at.fileCount) + u' ' + at.fileName +
+                           QStringLiteral(":\n");
+            text += at.applying ? GroupedNumber(at.products) + QStringLiteral(" products applied")
+                                : DownloadProgressText(at.download);
+            m_platform.progressDialog.setProgress(
+                text, at.fileCount > 0 ? (at.fileNumber - 1) * 1000 / at.fileCount : -1);
+        });
+    QObject::connect(m_update.get(), &IndexUpdateJob::finished, m_update.get(),
+                     [this](const ChangesResult& result) { updateFinished(result); });
+    m_update->start();
+}
+
+void ProductDatabaseMenu::showIndexSummary()
+{
+    m_platform.window.setIndexSummary(IndexSummaryText(m_platform.productIndex.info()));
+}
+
+void ProductDatabaseMenu::updateFinished(const ChangesResult& result)
+{
+    m_ended.push_back(std::move(m_update));
+    const EndingJob ending(m_endingDepth);
+    m_dispatch(u"UpdateTheIndex", [&] {
+        m_platform.progressDialog.close();
+        if (result.filesApplied > 0) {
+            if (m_indexReplaced)
+                m_indexReplaced();
+            m_platform.productIndex.reopenIfReplaced();
+        }
+        showIndexSummary();
+        const QString told = ChangesLines(result).join(u'\n');
+        const bool tooOld = result.outcome == ChangesResult::Outcome::TooOld ||
+                            result.outcome == ChangesResult::Outcome::Gap;
+        if (tooOld) {
+            // The full download is the only way forward; it is offered rather than started, as
+            // it is a gigabyte and more.
+            if (m_platform.questionBox.ask(
+                    told + QStringLiteral("\n\nDownload the whole product database now?"), m_title))
+                DownloadProductDatabase();
+            return;
+        }
+        const bool wentWrong = result.outcome == ChangesResult::Outcome::Failed;
+        m_platform.messageBox.show(told, wentWrong ? MessageIcon::Warning : MessageIcon::None,
+                                   m_title);
+    });
+}
+
 void ProductDatabaseMenu::startImport(const QStringList& paths, const QString& downloaded)
 {
-    m_import = std::make_unique<IndexImportJob>(
-        paths, m_platform.inputFiles, m_platform.productIndex, ImportOptions{LocaleLanguage()});
+    m_import =
+        std::make_unique<IndexImportJob>(paths, m_platform.inputFiles, m_platform.productIndex,
+                                         ImportOptions{QString(), IndexLanguagesFor(m_config)});
     QObject::connect(m_import.get(), &IndexImportJob::progressed, m_import.get(),
                      [this](const ImportProgress& at) {
                          m_platform.progressDialog.setProgress(ImportProgressLine(at),
@@ -183,6 +275,8 @@ void ProductDatabaseMenu::cancel()
         m_import->cancel();
     if (m_download)
         m_download->cancel();
+    if (m_update)
+        m_update->cancel();
     if (isBusy())
         m_platform.progressDialog.setProgress(QStringLiteral("Cancelling\u2026"), -1);
 }
@@ -219,6 +313,7 @@ void ProductDatabaseMenu::importFinished(const ImportSummary& summary, const QSt
         if (imported) {
             if (m_indexReplaced)
                 m_indexReplaced();
+            showIndexSummary();
             // Once imported, the downloaded export only takes space; a failed import keeps it.
             if (!downloaded.isEmpty())
                 m_platform.downloadStore.removeCompleted(downloaded);

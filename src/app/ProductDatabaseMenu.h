@@ -3,6 +3,7 @@
 #include "app/AppConfig.h"
 #include "index/IndexDownloadJob.h"
 #include "index/IndexImportJob.h"
+#include "index/IndexUpdateJob.h"
 #include "platform/Platform.h"
 
 #include <QStringList>
@@ -13,10 +14,12 @@
 
 inline constexpr QStringView kImportDatabaseTitle = u"Import Product Database";
 inline constexpr QStringView kDownloadDatabaseTitle = u"Download Product Database";
+inline constexpr QStringView kUpdateIndexTitle = u"Update the Index";
 // The exports the import reads, by name: the dialog offers them first, then anything. A new kind
 // of export joins here.
-inline const QStringList kImportableExportPatterns{QStringLiteral("*.csv.gz"),
-                                                   QStringLiteral("*.csv")};
+inline const QStringList kImportableExportPatterns{
+    QStringLiteral("*.csv.gz"), QStringLiteral("*.csv"), QStringLiteral("*.jsonl.gz"),
+    QStringLiteral("*.jsonl")};
 QString ImportDatabaseFilter();
 
 // "Import Product Database..." and "Download Product Database": the download and the import go
@@ -39,6 +42,11 @@ public:
 
     void ImportProductDatabase();
     void DownloadProductDatabase();
+    // Applies the daily change files published since the index's data; when the index is too
+    // old for them, offers the full download.
+    void UpdateTheIndex();
+    // Tells the window what the index holds and how recent it is.
+    void showIndexSummary();
 
     bool isBusy() const;
 
@@ -47,6 +55,7 @@ private:
     void startImport(const QStringList& paths, const QString& downloaded);
     void importFinished(const ImportSummary& summary, const QString& downloaded);
     void downloadFinished(const DownloadResult& result);
+    void updateFinished(const ChangesResult& result);
     void cancel();
     void forgetEndedJobs();
 
@@ -57,6 +66,7 @@ private:
     QString m_title;
     std::unique_ptr<IndexImportJob> m_import;
     std::unique_ptr<IndexDownloadJob> m_download;
+    std::unique_ptr<IndexUpdateJob> m_update;
     // A job is never deleted inside its own signal: it waits here until a later task starts
     // with no message about an ended one still open, or until the end.
     std::vector<std::unique_ptr<QObject>> m_ended;
@@ -67,5 +77,7 @@ private:
 // how far the whole import has come, in thousandths.
 QString ImportProgressLine(const ImportProgress& progress);
 int ImportProgressPermille(const ImportProgress& progress);
+// "Index of 2026-12-08, 3,214,554 products", "No product index".
+QString IndexSummaryText(const IndexInfo& info);
 // The paths the shared file dialog gave: one path, or a folder and names separated by NULs.
 QStringList ChosenFiles(const QString& fileName);

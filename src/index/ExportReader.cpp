@@ -1,5 +1,10 @@
 #include "index/ExportReader.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -73,12 +78,51 @@ QByteArrayView Utf8Prefix(QByteArrayView text, qsizetype limit)
     }
     return text;
 }
+// A tag of the databases' taxonomies as a name: "en:hazelnut-spreads" is "Hazelnut spreads".
+QByteArray TagText(const QString& tag)
+{
+    QString text = tag.mid(tag.indexOf(u':') + 1);
+    text.replace(u'-', u' ');
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text.toUtf8();
+}
+
+// The JSON field as text when it is a string; empty when it is missing or anything else.
+QByteArray StringField(const QJsonObject& product, QLatin1StringView name)
+{
+    const QJsonValue value = product.value(name);
+    return value.isString() ? value.toString().toUtf8() : QByteArray();
+}
 } // namespace
 
-ExportReader::ExportReader(QByteArrayView localLanguage)
+QStringList IndexLanguages(const QStringList& asked)
 {
-    if (!localLanguage.isEmpty() && localLanguage != "en")
-        m_localColumn = "product_name_" + localLanguage.toByteArray();
+    QStringList kept;
+    for (const QString& language : asked) {
+        const QString lower = language.trimmed().toLower();
+        if (!lower.isEmpty() && lower != u"en" && !kept.contains(lower) &&
+            kept.size() < kMostIndexLanguages)
+            kept.append(lower);
+    }
+    return kept;
+}
+
+ExportReader::ExportReader(QByteArrayView localLanguage)
+    : ExportReader(QList<QByteArray>{localLanguage.toByteArray()})
+{}
+
+ExportReader::ExportReader(const QList<QByteArray>& languages)
+{
+    int kept = 0;
+    for (const QByteArray& language : languages) {
+        if (language.isEmpty() || language == "en" || kept == kMostIndexLanguages)
+            continue;
+        const QByteArray column = "product_name_" + language;
+        if (std::find(std::begin(m_localColumns), std::end(m_localColumns), column) ==
+            std::end(m_localColumns))
+            m_localColumns[kept++] = column;
+    }
 }
 
 bool ExportReader::feed(QByteArrayView text, const RowSink& sink)
@@ -159,8 +203,6 @@ void ExportReader::header(QByteArrayView text)
             slot = Code;
         else if (name == "product_name")
             slot = ProductName;
-        else if (!m_localColumn.isEmpty() && name == m_localColumn)
-            slot = LocalName;
         else if (name == "product_name_en")
             slot = EnglishName;
         else if (name == "generic_name")
@@ -175,6 +217,11 @@ void ExportReader::header(QByteArrayView text)
             slot = Countries;
         else if (name == "image_url")
             slot = Image;
+        else if (name.startsWith("product_name_")) {
+            for (int i = 0; i < kMostIndexLanguages; ++i)
+                if (!m_localColumns[i].isEmpty() && name == m_localColumns[i])
+                    slot = static_cast<signed char>(i == 0 ? LocalName : MoreName1 + i - 1);
+        }
         // A name given twice: the first column of that name is the one read.
         for (const signed char taken : m_slotOfColumn)
             if (slot >= 0 && taken == slot)
@@ -197,7 +244,19 @@ void ExportReader::line(QByteArrayView text, const RowSink& sink)
     if (text.endsWith('\r'))
         text.chop(1);
     if (!m_headerRead) {
-        header(text);
+        QByteArrayView first = text;
+        if (first.startsWith("\xEF\xBB\xBF"))
+            first = first.sliced(3);
+        if (!Trimmed(first).startsWith('{')) {
+            header(text);
+            return;
+        }
+        m_headerRead = true;
+        m_json = true;
+        text = first;
+    }
+    if (m_json) {
+        jsonLine(text, sink);
         return;
     }
     if (text.isEmpty())
@@ -229,6 +288,70 @@ void ExportReader::line(QByteArrayView text, const RowSink& sink)
         return;
     }
     ExportRow row;
+    take(row, fields, sink);
+}
+
+void ExportReader::jsonLine(QByteArrayView text, const RowSink& sink)
+{
+    if (Trimmed(text).isEmpty())
+        return;
+    QJsonParseError error;
+    const QJsonDocument document =
+        QJsonDocument::fromJson(QByteArray::fromRawData(text.data(), text.size()), &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject()) {
+        ++m_skips.notJson;
+        return;
+    }
+    const QJsonObject product = document.object();
+    const QJsonValue code = product.value(QLatin1StringView("code"));
+    // Codes are strings; a newer schema that wrote them as numbers would still name them.
+    if (code.isDouble() && code.toDouble() >= 0 && code.toDouble() < 1e15 &&
+        code.toDouble() == double(qint64(code.toDouble())))
+        m_jsonText[Code] = QByteArray::number(qint64(code.toDouble()));
+    else
+        m_jsonText[Code] = code.isString() ? code.toString().toUtf8() : QByteArray();
+    m_jsonText[ProductName] = StringField(product, QLatin1StringView("product_name"));
+    for (int i = 0; i < kMostIndexLanguages; ++i)
+        m_jsonText[i == 0 ? LocalName : MoreName1 + i - 1] =
+            m_localColumns[i].isEmpty()
+                ? QByteArray()
+                : StringField(product, QLatin1StringView(m_localColumns[i]));
+    m_jsonText[EnglishName] = StringField(product, QLatin1StringView("product_name_en"));
+    m_jsonText[GenericName] = StringField(product, QLatin1StringView("generic_name"));
+    m_jsonText[Brands] = StringField(product, QLatin1StringView("brands"));
+    m_jsonText[Quantity] = StringField(product, QLatin1StringView("quantity"));
+    // The JSON names a main category by its tag, and the countries by a list of tags, where the
+    // CSV export has their English names.
+    m_jsonText[MainCategory] = StringField(product, QLatin1StringView("main_category_en"));
+    if (m_jsonText[MainCategory].isEmpty()) {
+        const QJsonValue tag = product.value(QLatin1StringView("main_category"));
+        if (tag.isString())
+            m_jsonText[MainCategory] = TagText(tag.toString());
+    }
+    m_jsonText[Countries].clear();
+    const QJsonValue countries = product.value(QLatin1StringView("countries_tags"));
+    if (countries.isArray()) {
+        for (const QJsonValue& tag : countries.toArray()) {
+            if (!tag.isString())
+                continue;
+            if (!m_jsonText[Countries].isEmpty())
+                m_jsonText[Countries] += ',';
+            m_jsonText[Countries] += TagText(tag.toString());
+        }
+    }
+    m_jsonText[Image] = StringField(product, QLatin1StringView("image_front_url"));
+    if (m_jsonText[Image].isEmpty())
+        m_jsonText[Image] = StringField(product, QLatin1StringView("image_url"));
+
+    QByteArrayView fields[Slots];
+    for (int slot = 0; slot < Slots; ++slot)
+        fields[slot] = m_jsonText[slot];
+    ExportRow row;
+    take(row, fields, sink);
+}
+
+void ExportReader::take(ExportRow& row, const QByteArrayView (&fields)[Slots], const RowSink& sink)
+{
     row.code = Trimmed(fields[Code]);
     if (row.code.isEmpty()) {
         ++m_skips.emptyCode;
@@ -254,6 +377,9 @@ void ExportReader::line(QByteArrayView text, const RowSink& sink)
     row.mainCategory = kept(MainCategory);
     row.countries = kept(Countries);
     row.image = OpenFoodFactsImageName(kept(Image), row.code);
+    row.moreNames[0] = kept(MoreName1);
+    row.moreNames[1] = kept(MoreName2);
+    row.moreNames[2] = kept(MoreName3);
     ++m_rows;
     sink(row);
 }

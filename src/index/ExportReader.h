@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <vector>
@@ -17,16 +18,22 @@ inline constexpr qsizetype kLongestIndexedText = 1000;
 // stores' own codes a few more characters.
 inline constexpr qsizetype kLongestCode = 100;
 
+// The languages an index keeps names in, of those asked for: lower case, without English (the
+// index keeps that name anyway) or a repeat, at most kMostIndexLanguages, in the order given.
+QStringList IndexLanguages(const QStringList& asked);
+
 // Lines that were not taken, by reason.
 struct ExportSkips
 {
     qint64 wrongFieldCount = 0; // more or fewer fields than the header names
     qint64 emptyCode = 0;       // nothing (or only spaces) in the code column
     qint64 longCode = 0;        // more than kLongestCode characters in the code column
+    qint64 notJson = 0;         // in JSON Lines: a line that is not one JSON object
 
-    qint64 total() const { return wrongFieldCount + emptyCode + longCode; }
+    qint64 total() const { return wrongFieldCount + emptyCode + longCode + notJson; }
     ExportSkips& operator+=(const ExportSkips& other)
     {
+        notJson += other.notJson;
         wrongFieldCount += other.wrongFieldCount;
         emptyCode += other.emptyCode;
         longCode += other.longCode;
@@ -39,6 +46,11 @@ struct ExportSkips
 // lines except the one cut by the end of a chunk. Columns are found by their names in the
 // header, in any order, among any others. Fields are not quoted in these exports (they hold no
 // tab and no line break), so quotes are read as part of the text.
+//
+// The same databases also publish their products as JSON Lines (the full export and the daily
+// change files): one JSON object a line, no header. Such a text is told by its first line, which
+// starts with "{" where a header names columns. Its fields are read by their JSON names; one
+// that is missing or of another type than expected (a newer schema) leaves that field empty.
 class ExportReader final
 {
 public:
@@ -46,6 +58,9 @@ public:
 
     // localLanguage: "de" takes product_name_de as the local name; empty (or "en") takes none.
     explicit ExportReader(QByteArrayView localLanguage = {});
+    // The names of these languages ("de", "fr"), the first as the local name, the others as the
+    // row's further names; English and languages past kMostIndexLanguages are not taken.
+    explicit ExportReader(const QList<QByteArray>& languages);
 
     // Reads the text, handing every complete product line to the sink. Returns false, and reads
     // nothing more, once the header turns out not to be an export's (problem() says why).
@@ -73,13 +88,22 @@ private:
         MainCategory,
         Countries,
         Image,
+        MoreName1,
+        MoreName2,
+        MoreName3,
         Slots
     };
 
     void line(QByteArrayView text, const RowSink& sink);
     void header(QByteArrayView text);
+    void jsonLine(QByteArrayView text, const RowSink& sink);
+    void take(ExportRow& row, const QByteArrayView (&fields)[Slots], const RowSink& sink);
 
-    QByteArray m_localColumn;
+    bool m_json = false;
+    // The text of a JSON line's fields, which the row's views point into during the sink's call.
+    QByteArray m_jsonText[Slots];
+
+    QByteArray m_localColumns[kMostIndexLanguages]; // product_name_<language>, by slot
     QByteArray m_carry; // the start of a line that the previous chunk cut
     // A line longer than any product line is dropped as it comes rather than held in memory.
     bool m_discardingLine = false;

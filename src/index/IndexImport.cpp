@@ -39,7 +39,7 @@ struct Cancelled
 // Rows copied out of the text, so that the reader can go on while they are written.
 struct RowBatch
 {
-    static constexpr int kFields = 11;
+    static constexpr int kFields = 14;
     QByteArray bytes;
     std::vector<std::array<std::pair<qsizetype, qsizetype>, kFields>> rows;
     qint64 bytesReadAfter = 0; // compressed bytes read once this batch was complete
@@ -47,10 +47,10 @@ struct RowBatch
     void add(const ExportRow& row)
     {
         auto& spans = rows.emplace_back();
-        const QByteArrayView fields[kFields] = {row.code,      row.key,         row.productName,
-                                                row.localName, row.englishName, row.genericName,
-                                                row.brands,    row.quantity,    row.mainCategory,
-                                                row.countries, row.image};
+        const QByteArrayView fields[kFields] = {
+            row.code,        row.key,          row.productName,  row.localName,    row.englishName,
+            row.genericName, row.brands,       row.quantity,     row.mainCategory, row.countries,
+            row.image,       row.moreNames[0], row.moreNames[1], row.moreNames[2]};
         for (int i = 0; i < kFields; ++i) {
             spans[std::size_t(i)] = {bytes.size(), fields[i].size()};
             bytes += fields[i];
@@ -63,8 +63,9 @@ struct RowBatch
             const auto [at, size] = rows[i][std::size_t(field)];
             return QByteArrayView(bytes.constData() + at, size);
         };
-        return ExportRow{view(0), view(1), view(2), view(3), view(4), view(5),
-                         view(6), view(7), view(8), view(9), view(10)};
+        return ExportRow{view(0), view(1), view(2),  view(3),
+                         view(4), view(5), view(6),  view(7),
+                         view(8), view(9), view(10), {view(11), view(12), view(13)}};
     }
 
     bool full() const { return rows.size() >= kBatchRows || bytes.size() >= kBatchBytes; }
@@ -158,12 +159,12 @@ struct Stopped
 };
 
 // Reads, inflates and splits one file into batches; runs in a thread of its own.
-void ReadExport(InputFile& input, const QByteArray& language, qint64 bytesBefore, BatchQueue& queue,
-                const std::atomic<bool>& cancel, FileRead& result)
+void ReadExport(InputFile& input, const QList<QByteArray>& languages, qint64 bytesBefore,
+                BatchQueue& queue, const std::atomic<bool>& cancel, FileRead& result)
 {
     try {
         ExportDecoder decoder;
-        ExportReader reader(language);
+        ExportReader reader(languages);
         std::vector<char> buffer(static_cast<std::size_t>(kReadPiece));
         std::unique_ptr<RowBatch> batch = queue.spare();
         qint64 bytesRead = bytesBefore;
@@ -285,6 +286,9 @@ QStringList SummaryLines(const ImportSummary& summary)
                 QStringLiteral(" with a wrong number of fields, ") +
                 GroupedNumber(summary.skipped.emptyCode) + QStringLiteral(" with an empty code");
             // Rare enough to be named only when it happened.
+            if (summary.skipped.notJson > 0)
+                line += QStringLiteral(", ") + GroupedNumber(summary.skipped.notJson) +
+                        QStringLiteral(" that are not a JSON object");
             if (summary.skipped.longCode > 0)
                 line += QStringLiteral(", ") + GroupedNumber(summary.skipped.longCode) +
                         QStringLiteral(" with a code longer than ") + GroupedNumber(kLongestCode) +
@@ -307,6 +311,8 @@ QString NoProductsFailure(const QString& fileName, const ExportSkips& skips)
                    QStringLiteral(" with a wrong number of fields"));
     if (skips.emptyCode > 0)
         why.append(GroupedNumber(skips.emptyCode) + QStringLiteral(" with an empty code"));
+    if (skips.notJson > 0)
+        why.append(GroupedNumber(skips.notJson) + QStringLiteral(" that are not a JSON object"));
     if (skips.longCode > 0)
         why.append(GroupedNumber(skips.longCode) + QStringLiteral(" with a code longer than ") +
                    GroupedNumber(kLongestCode) + QStringLiteral(" characters"));
@@ -369,11 +375,15 @@ ImportSummary ImportExports(const QStringList& paths, InputFiles& files, Product
 
     // Reading (inflating and splitting) runs in a thread of its own while this one writes the
     // index: each takes about half the time, and the machine has at least two cores.
-    const QByteArray language = options.localLanguage.toUtf8();
+    const QStringList keptLanguages = options.keptLanguages();
+    QList<QByteArray> languages;
+    for (const QString& language : keptLanguages)
+        languages.append(language.toUtf8());
     QString fileName;
     try {
         const std::unique_ptr<ProductIndexBuilder> builder = index.startBuilding();
         builder->giveUpWhen(cancel);
+        builder->setLanguages(keptLanguages);
         for (std::size_t i = 0; i < opened.size(); ++i) {
             InputFile& input = *opened[i];
             fileName = QFileInfo(paths[qsizetype(i)]).fileName();
@@ -385,7 +395,7 @@ ImportSummary ImportExports(const QStringList& paths, InputFiles& files, Product
 
             BatchQueue queue;
             FileRead read;
-            std::thread reading(ReadExport, std::ref(input), std::cref(language), at.bytesRead,
+            std::thread reading(ReadExport, std::ref(input), std::cref(languages), at.bytesRead,
                                 std::ref(queue), std::cref(cancel), std::ref(read));
             // However this scope is left, the reading thread is stopped and joined first.
             const auto joinReading = qScopeGuard([&] {

@@ -71,6 +71,13 @@ struct ImportOptions
 {
     // product_name_<localLanguage> becomes the local name ("de"); empty: none.
     QString localLanguage;
+    // The languages whose names the index keeps (--languages de,fr); empty: localLanguage alone.
+    QStringList languages = {};
+
+    QStringList keptLanguages() const
+    {
+        return IndexLanguages(languages.isEmpty() ? QStringList{localLanguage} : languages);
+    }
 };
 
 using ImportProgressSink = std::function<void(const ImportProgress&)>;

@@ -10,6 +10,7 @@ void IndexSource::prepareRun()
     m_index.reopenIfReplaced();
     const IndexInfo info = m_index.info();
     m_present = info.exists && info.problem.isEmpty();
+    m_keepsLanguages = !info.languages.isEmpty();
     // An index that is there but cannot be read says why: "import one first" would send the
     // user looking for an index that exists.
     m_absence = !info.exists
@@ -29,6 +30,10 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
     }
     if (!product)
         return SourceAnswer::notFound();
+    // An index that keeps names by language gives the user's first, and never another
+    // language's as if it were the user's.
+    if (m_keepsLanguages)
+        product->fields.localName = product->namesByLanguage.value(m_language);
     ProductAnswer answer = AnswerFromFields(product->fields);
     answer.database = product->database;
     ProductDetails& details = answer.details;

@@ -14,11 +14,14 @@ class IndexSource final : public LookupSource
 public:
     // `imagesBase` and `pagesBase` are where Open Food Facts' pictures and product pages are
     // ("https://images.openfoodfacts.org", "https://world.openfoodfacts.org"); empty: no
-    // addresses.
-    explicit IndexSource(ProductIndex& index, QString imagesBase = {}, QString pagesBase = {})
+    // addresses. `language`: the user's ("de"), whose name comes first when the index keeps
+    // one; empty for English.
+    explicit IndexSource(ProductIndex& index, QString imagesBase = {}, QString pagesBase = {},
+                         QString language = {})
         : m_index(index)
         , m_imagesBase(std::move(imagesBase))
         , m_pagesBase(std::move(pagesBase))
+        , m_language(std::move(language))
     {}
 
     QString name() const override { return QStringLiteral("index"); }
@@ -39,6 +42,8 @@ public:
 private:
     ProductIndex& m_index;
     QString m_imagesBase, m_pagesBase;
+    QString m_language;
+    bool m_keepsLanguages = false; // the index in use keeps names by language
     bool m_present = false;
     QString m_absence = kNoProductIndex.toString(); // the reason a lookup fails without one
 };

@@ -11,7 +11,7 @@ struct ExportRow
     QByteArrayView code; // as given, surrounding spaces dropped
     QByteArrayView key;  // the code as the index is searched by it: see IndexKey()
     QByteArrayView productName;
-    QByteArrayView localName; // product_name_<local language>, when asked for and present
+    QByteArrayView localName; // product_name_<first language asked for>, when present
     QByteArrayView englishName;
     QByteArrayView genericName;
     QByteArrayView brands;
@@ -21,7 +21,13 @@ struct ExportRow
     // The front picture's address (image_url) in the short form of OpenFoodFactsImageName, or
     // whole when it is not of the usual shape.
     QByteArrayView image;
+    // product_name_<language> of the further languages asked for, in their order.
+    QByteArrayView moreNames[3] = {};
 };
+
+// How many languages' names an index keeps at most: the first in `localName`, the others in
+// `moreNames`. Each costs only the products that have a name in it.
+inline constexpr int kMostIndexLanguages = 4;
 
 // The folder of a product's pictures on Open Food Facts' picture host: a code longer than eight
 // digits is cut into three groups of three and the rest ("380/012/340/0018"), a shorter one is

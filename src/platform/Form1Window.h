@@ -26,4 +26,8 @@ public:
     // A lookup run is under way (or is over): what only makes sense during one, such as stopping
     // it, is offered only then.
     virtual void setLookupUnderWay(bool underWay) = 0;
+
+    // What the product database items say of the index, as one line of text: "Index of
+    // 2026-12-08, 3,214,554 products".
+    virtual void setIndexSummary(const QString& text) = 0;
 };

@@ -7,6 +7,7 @@
 #include "desktop/storage/SqliteProductIndex.h"
 
 #include <QFileInfo>
+#include <QThread>
 
 #include <atomic>
 #include <cstdio>
@@ -88,29 +89,29 @@ void WriteError(const QString& text)
 }
 // Both commands read files and write the index alike, and report to the standard error stream.
 IndexCommandContext CommandContext(InputFiles& inputs, ProductIndex& index,
-                                   const QString& localLanguage)
+                                   const QStringList& languages)
 {
     return IndexCommandContext{.files = inputs,
                                .index = index,
                                .writeError = WriteError,
                                .errorIsTerminal = StandardErrorIsTerminal(),
                                .interrupted = gInterrupted,
-                               .options = ImportOptions{localLanguage},
+                               .options = ImportOptions{QString(), languages},
                                .terminated = [] { return gTerminated.load(); }};
 }
 } // namespace
 
-int ImportIndexCommand(const QStringList& files, const QString& localLanguage)
+int ImportIndexCommand(const QStringList& files, const QStringList& languages)
 {
     IgnoreFileSizeLimit();
     const InterruptFlag interrupt;
     QtInputFiles inputs;
     SqliteProductIndex index;
-    IndexCommandContext context = CommandContext(inputs, index, localLanguage);
+    IndexCommandContext context = CommandContext(inputs, index, languages);
     return RunImportIndex(files, context);
 }
 
-int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAgent,
+int DownloadIndexCommand(const QStringList& languages, const QByteArray& userAgent,
                          const std::function<bool(const QUrl&)>& allowed,
                          const QProcessEnvironment& environment)
 {
@@ -126,6 +127,32 @@ int DownloadIndexCommand(const QString& localLanguage, const QByteArray& userAge
         options.url = url;
     options.userAgent = userAgent;
     options.allowed = allowed;
-    IndexCommandContext context = CommandContext(inputs, index, localLanguage);
+    IndexCommandContext context = CommandContext(inputs, index, languages);
     return RunDownloadIndex(context, fetcher, store, options);
+}
+
+int UpdateIndexCommand(const QStringList& languages, const QByteArray& userAgent,
+                       const std::function<bool(const QUrl&)>& allowed,
+                       const QProcessEnvironment& environment)
+{
+    IgnoreFileSizeLimit();
+    const InterruptFlag interrupt;
+    QtInputFiles inputs;
+    SqliteProductIndex index;
+    QtDownloadStore store(QFileInfo(index.path()).absolutePath());
+    QtHttpFetcher fetcher;
+    ChangesOptions options;
+    const QString url = environment.value(QStringLiteral("QUILLFEN_INDEX_DELTAS_URL"));
+    if (!url.isEmpty())
+        options.listUrl = url;
+    options.userAgent = userAgent;
+    options.allowed = allowed;
+    // A second between two files, as a polite client of a shared static host; Ctrl+C still
+    // stops at once.
+    options.pause = [] {
+        for (int i = 0; i < 10 && !gInterrupted.load(); ++i)
+            QThread::msleep(100);
+    };
+    IndexCommandContext context = CommandContext(inputs, index, languages);
+    return RunUpdateIndex(context, fetcher, store, options);
 }

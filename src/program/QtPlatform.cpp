@@ -104,6 +104,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.forgetAnswersAction(), &Form1::ForgetRememberedAnswers},
         {window.importDatabaseAction(), &Form1::ImportProductDatabase},
         {window.downloadDatabaseAction(), &Form1::DownloadProductDatabase},
+        {window.updateIndexAction(), &Form1::UpdateTheIndex},
         {window.stopLookingUpAction(), &Form1::StopLookingUp},
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
         {window.productDetailsAction(), &Form1::ShowProductDetails},

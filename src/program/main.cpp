@@ -108,15 +108,20 @@ int main(int argc, char* argv[])
         const QCoreApplication application(argc, argv);
         return BatchCommand(config);
     }
-    if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex) {
+    if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex ||
+        config.mode == RunMode::UpdateIndex) {
         const QCoreApplication application(argc, argv);
         if (config.mode == RunMode::ImportIndex)
-            return ImportIndexCommand(config.importFiles, LocaleLanguage());
+            return ImportIndexCommand(config.importFiles, IndexLanguagesFor(config));
         const bool loopbackOnly = config.loopbackOnly;
-        return DownloadIndexCommand(
-            LocaleLanguage(), OpenDatabaseAgent(config.contact),
-            [loopbackOnly](const QUrl& url) { return !loopbackOnly || IsLoopbackUrl(url); },
-            environment);
+        const auto allowed = [loopbackOnly](const QUrl& url) {
+            return !loopbackOnly || IsLoopbackUrl(url);
+        };
+        if (config.mode == RunMode::UpdateIndex)
+            return UpdateIndexCommand(IndexLanguagesFor(config), OpenDatabaseAgent(config.contact),
+                                      allowed, environment);
+        return DownloadIndexCommand(IndexLanguagesFor(config), OpenDatabaseAgent(config.contact),
+                                    allowed, environment);
     }
     if (!displayAvailable(environment)) {
         std::fputs("Quillfen needs a graphical display, and none was found (DISPLAY and "

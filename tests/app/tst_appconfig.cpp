@@ -152,6 +152,12 @@ void TestAppConfig::language_optionWinsOverEnvironmentAndNoLanguageRefuses()
     const CommandLineResult refused = parse({QStringLiteral("--language"), QStringLiteral("fr&x")});
     QVERIFY(!refused.config);
     QVERIFY(refused.message.contains(QStringLiteral("Not a language: \"fr&x\"")));
+    // The index's languages: each checked, kept by their language alone.
+    QCOMPARE(
+        parse({QStringLiteral("--languages"), QStringLiteral("de, fr_CA")}).config->indexLanguages,
+        (QStringList{"de", "fr"}));
+    QVERIFY(parse({QStringLiteral("--languages"), QStringLiteral("de,../x")})
+                .message.contains(QStringLiteral("Not a language in --languages: \"../x\"")));
 }
 
 void TestAppConfig::unknownOption_refusesToStartWithExitCode2()

@@ -84,8 +84,9 @@ void TestForm1Startup::formLoad_runsTheStepsInOrder()
                           "files.modificationTimeReadable", "window.loadMouseIcon", "browser.open",
                           "listView1.addColumnHeader", "listView1.setColumnWidth",
                           "listView2.addColumnHeader", "listView2.setColumnWidth",
-                          // the saved code list, last
-                          "settings.getSetting", "listView1.add", "listView1.add"}));
+                          // the saved code list, then what the index holds
+                          "settings.getSetting", "listView1.add", "listView1.add",
+                          "window.setIndexSummary"}));
     QCOMPARE(fake.window.caption, QStringLiteral("Quillfen"));
     QVERIFY(fake.window.iconSet);
     QCOMPARE(fake.window.mouseIconPath, QStringLiteral("/opt/quillfen/HAND-M.CUR"));

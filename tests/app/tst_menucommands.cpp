@@ -92,6 +92,7 @@ private Q_SLOTS:
     void download_fetchesTheExportImportsItThenRemovesIt();
     void download_refusedAddress_saysWhyAndKeepsTheIndex();
     void download_cancelled_keepsWhatArrivedAndTheIndex();
+    void update_indexOlderThanTheFilesKept_offersTheFullDownload();
     // ---- Runs ----
     void run_theWindowKnowsWhileOneIsUnderWay();
     void stop_endsTheRunAfterTheCodeUnderWay();
@@ -369,6 +370,32 @@ void TestMenuCommands::download_refusedAddress_saysWhyAndKeepsTheIndex()
                          ": not a loopback address.\nThe product index is as it was."});
     QCOMPARE(fake.messageBox.shown()[0].icon, MessageIcon::Warning);
     QCOMPARE(NameOf(fake.productIndex, kCode), QStringLiteral("Old Tea"));
+}
+
+void TestMenuCommands::update_indexOlderThanTheFilesKept_offersTheFullDownload()
+{
+    AppConfig config = LoopbackConfig();
+    config.indexUrl =
+        QStringLiteral("http://127.0.0.1:9/data/en.openfoodfacts.org.products.csv.gz");
+    config.indexChangesUrl = QStringLiteral("http://127.0.0.1:9/data/delta/index.txt");
+    Importing fake(config);
+    // Files of December 2025 only, for an index of June 2024.
+    fake.httpFetcher.body = "openfoodfacts_products_1765238400_1765324800.json.gz\n"
+                            "openfoodfacts_products_1765152000_1765238400.json.gz\n";
+    fake.questionBox.answers = {true};
+    fake.form.UpdateTheIndex();
+    QCOMPARE(fake.progressDialog.titles.value(0), QStringLiteral("Update the Index"));
+    fake.waitForTheEnd();
+    QCOMPARE(fake.questionBox.questions().size(), 1);
+    QVERIFY2(fake.questionBox.questions()[0].startsWith(
+                 u"The product index (of 2024-06-01 02:30 UTC) is older than the oldest daily "
+                 u"change file kept (from 2025-12-08 00:00 UTC): nothing was applied."),
+             qPrintable(fake.questionBox.questions()[0]));
+    // Yes: the full download starts (and fails here: the stand-in answers it with the list).
+    QCOMPARE(fake.httpFetcher.requested,
+             (QList<QUrl>{QUrl(config.indexChangesUrl), QUrl(config.indexUrl)}));
+    QCOMPARE(NameOf(fake.productIndex, kCode), QStringLiteral("Old Tea"));
+    QCOMPARE(fake.window.indexSummary, QStringLiteral("Index of 2024-06-01, 1,234 products"));
 }
 
 void TestMenuCommands::download_cancelled_keepsWhatArrivedAndTheIndex()

@@ -182,6 +182,8 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
                                "",
                                "Import Product Database\u2026",
                                "Download Product Database",
+                               "Update the Index",
+                               "No product index",
                                "",
                                "Stop Looking Up",
                                "Retry Failed Rows",
@@ -195,13 +197,15 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
     for (int i = 0; i < items.size(); ++i) {
         names << (items[i]->isSeparator() ? QString() : AccessibleName(w.lookupMenu(), i));
         const qsizetype amp = items[i]->text().indexOf(u'&');
-        if (!items[i]->isSeparator()) {
+        // The index's line is read, not chosen: it has no key.
+        if (!items[i]->isSeparator() && items[i] != w.indexSummaryAction()) {
             QVERIFY2(amp >= 0, qPrintable(items[i]->text()));
             keys.insert(items[i]->text().at(amp + 1).toLower());
         }
     }
     QCOMPARE(names, expected);
-    QCOMPARE(keys.size(), 9);
+    QCOMPARE(keys.size(), 10);
+    QVERIFY(!w.indexSummaryAction()->isEnabled());
     QTest::keyClick(w.lookupMenu(), Qt::Key_Escape);
     QTRY_VERIFY(!w.lookupMenu()->isVisible());
     // Esc closed the menu, not a run: there is none.

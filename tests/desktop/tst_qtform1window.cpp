@@ -583,8 +583,8 @@ void TestQtForm1Window::fileDialogs_listTheirOwnFilesAndNoOthers_data()
                        "shelf.gif", "shelf.bmp",  "scan.pdf"}
         << QStringList{"export.csv.gz", "export.jsonl.gz", "letter.doc", "shelf.heic"};
     QTest::newRow("Import Product Database")
-        << ImportDatabaseFilter() << QStringList{"export.csv.gz", "sheet.csv"}
-        << QStringList{"export.jsonl.gz", "codes.txt", "sheet.xlsx", "shelf.png"};
+        << ImportDatabaseFilter() << QStringList{"export.csv.gz", "sheet.csv", "export.jsonl.gz"}
+        << QStringList{"codes.txt", "sheet.xlsx", "shelf.png"};
     QTest::newRow("Enrich a Spreadsheet")
         << kEnrichOpenFilter.toString()
         << QStringList{"sheet.xlsx", "sheet.ods", "sheet.csv", "sheet.tsv"}

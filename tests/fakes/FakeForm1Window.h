@@ -46,7 +46,14 @@ public:
         lookupUnderWayHistory.append(underWay);
     }
 
+    void setIndexSummary(const QString& text) override
+    {
+        hook(u"setIndexSummary");
+        indexSummary = text;
+    }
+
     QString caption;
+    QString indexSummary;
     bool iconSet = false;
     bool backColorIsButtonFace = false;
     QString mouseIconPath;
@@ -56,5 +63,5 @@ public:
     QList<bool> lookupUnderWayHistory;
     FakeHook hook{"FakeForm1Window",
                   {u"setCaption", u"setApplicationIcon", u"setBackColorToButtonFace",
-                   u"loadMouseIcon", u"setMousePointer", u"setLookupUnderWay"}};
+                   u"loadMouseIcon", u"setMousePointer", u"setLookupUnderWay", u"setIndexSummary"}};
 };

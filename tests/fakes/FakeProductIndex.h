@@ -43,6 +43,9 @@ public:
         info.exports = m_reading.exports;
         for (const IndexedExport& file : m_reading.exports)
             info.products += file.products;
+        // As the real one dates an index no change file has touched: by its first export.
+        if (!m_reading.exports.isEmpty())
+            info.dataDate = m_reading.exports.front().exportDate;
         return info;
     }
 
@@ -61,6 +64,12 @@ public:
         if (!failStart.isEmpty())
             throw OperationFailed(failStart);
         return std::make_unique<Builder>(*this);
+    }
+
+    // Updates are tried on the real index (tst_indexcommands): the fake has none.
+    std::unique_ptr<ProductIndexUpdater> startUpdating(const QString&) override
+    {
+        throw OperationFailed(QStringLiteral("the fake index cannot be updated"));
     }
 
     // Puts a table in place at once, as a finished build would.
@@ -120,6 +129,7 @@ private:
             }
             ++m_table.exports.back().products;
         }
+        void setLanguages(const QStringList&) override {}
         void giveUpWhen(const std::atomic<bool>& flag) override { m_giveUp = &flag; }
         void commit() override
         {

@@ -26,7 +26,8 @@ ReadResult Read(const QByteArray& text, qsizetype piece, QByteArrayView language
     for (qsizetype at = 0; at < text.size(); at += piece)
         reader.feed(QByteArrayView(text).sliced(at, std::min(piece, text.size() - at)), sink);
     reader.finish(sink);
-    result.wrongFieldCount = reader.skips().wrongFieldCount;
+    // Damaged lines of either kind: a wrong width, or not a JSON object.
+    result.wrongFieldCount = reader.skips().wrongFieldCount + reader.skips().notJson;
     result.emptyCode = reader.skips().emptyCode;
     result.problem = reader.problem();
     if (result.problem.isEmpty() && reader.rows() != result.rows.size())
@@ -86,6 +87,21 @@ private Q_SLOTS:
             << QByteArray("code\n0000\n00A12\n012345678905\n")
             << QStringList{"0000|0||||||", "00A12|00A12||||||", "012345678905|12345678905||||||"}
             << qint64(0) << qint64(0);
+        QTest::newRow("JSON Lines: fields by their JSON names, in any order, among others")
+            << QByteArray("{\"brands\":\"Acme\",\"code\":\"0012345678905\",\"x\":[1],"
+                          "\"product_name_de\":\"Chips\",\"quantity\":\"1 kg\"}\n"
+                          "\n{\"code\":\"7\",\"product_name\":\"Seven\"}")
+            << QStringList{"0012345678905|12345678905||Chips|||Acme|1 kg", "7|7|Seven|||||"}
+            << qint64(0) << qint64(0);
+        QTest::newRow("JSON Lines of a newer schema: a field of another type is left empty")
+            << QByteArray("\xEF\xBB\xBF{\"code\":\"1\",\"product_name\":{\"en\":\"A\"},"
+                          "\"brands\":[\"B\"],\"quantity\":\"2 l\"}\n"
+                          "{\"code\":123,\"generic_name\":\"G\"}\n"
+                          "{\"code\":null,\"product_name\":\"No code\"}\n")
+            << QStringList{"1|1||||||2 l", "123|123||||G||"} << qint64(0) << qint64(1);
+        QTest::newRow("JSON Lines: a damaged line or one that is not an object is skipped")
+            << QByteArray("{\"code\":\"1\"}\n{\"code\":\"2\"\n[1,2]\n\"text\"\n{\"code\":\"3\"}\n")
+            << QStringList{"1|1||||||", "3|3||||||"} << qint64(3) << qint64(0);
         QTest::newRow("header alone")
             << QByteArray("code\tproduct_name\n") << QStringList{} << qint64(0) << qint64(0);
     }
@@ -207,7 +223,16 @@ private Q_SLOTS:
                                code + "\tSpreads\t" + image + "\tFrance,Germany\ten:spreads\n"),
                     sink);
         QVERIFY(reader.finish(sink));
-        QCOMPARE(rows, QStringList{"Spreads|France,Germany|" + kept});
+        // JSON Lines name the category and the countries by their tags.
+        ExportReader json;
+        const QByteArray line = "{\"code\":\"" + code +
+                                "\",\"main_category\":\"en:spreads\",\"countries_tags\":"
+                                "[\"en:france\",7,\"en:germany\"],\"image_front_url\":\"" +
+                                image + "\"}\n";
+        json.feed(line, sink);
+        QVERIFY(json.finish(sink));
+        QCOMPARE(rows,
+                 QStringList({"Spreads|France,Germany|" + kept, "Spreads|France,Germany|" + kept}));
     }
 };
 

@@ -5,11 +5,14 @@
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/storage/SqliteProductIndex.h"
 #include "fakes/FakeDownloadStore.h"
+#include "index/IndexSource.h"
+#include "lookup/ProductCode.h"
 #include "program/QtIndexCommands.h"
 #include "support/GzipBytes.h"
 #include "support/RangeFileServer.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QHostAddress>
 #include <QProcess>
@@ -360,6 +363,194 @@ private Q_SLOTS:
 
     // Runs only inside a network namespace of its own (see CMakeLists.txt), where nothing could
     // leave the machine even if the check failed.
+    // The published list and its files, made here: an export of two products dated by its file,
+    // then daily change files around that date, listed newest first as the database lists them.
+    void dailyChanges_appliedOldestFirst_eachWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("products"); // codes 1 to 4; "-": there, with no name
+        QTest::addColumn<QString>("lastFile");
+        QTest::addColumn<QString>("told");
+        const QString both = QStringLiteral("Newest one|New two|Three|-");
+        const QString firstOnly = QStringLiteral("New one|Old two|Three|(none)");
+        QTest::newRow("in order, though listed newest first")
+            << QStringList{"b", "a"} << 1 << kIndexCommandOk << both << "b"
+            << "Applied 2 daily change files (5 products)";
+        QTest::newRow("twice: the second run finds nothing newer")
+            << QStringList{"b", "a"} << 2 << kIndexCommandOk << both << "b"
+            << "is up to date";
+        QTest::newRow("across a gap: up to it and no further")
+            << QStringList{"c", "a"} << 1 << kIndexCommandFailed << firstOnly << "a"
+            << "have a gap from";
+        QTest::newRow("a truncated file leaves the index as it was before it")
+            << QStringList{"b-cut", "a"} << 1 << kIndexCommandFailed << firstOnly << "a"
+            << "Update failed: ";
+        QTest::newRow("a file that holds no products fails, and the index stays before it")
+            << QStringList{"b-not-products", "a"} << 1 << kIndexCommandFailed << firstOnly << "a"
+            << "names no \"code\" column";
+        QTest::newRow("older than the oldest file kept: nothing applied")
+            << QStringList{"b"} << 1 << kIndexCommandFailed << "Old one|Old two|(none)|(none)"
+            << ""
+            << "older than the oldest daily change file kept";
+    }
+    void dailyChanges_appliedOldestFirst_eachWholeOrNotAtAll()
+    {
+        QFETCH(QStringList, listed);
+        QFETCH(int, runs);
+        QFETCH(int, status);
+        QFETCH(QString, products);
+        QFETCH(QString, lastFile);
+        QFETCH(QString, told);
+        const qint64 day = 86400;
+        const QDateTime exported = QDateTime::fromSecsSinceEpoch(1765152000, Qt::UTC);
+        const qint64 t0 = exported.toSecsSinceEpoch();
+        const auto name = [&](qint64 from, qint64 to) -> QByteArray {
+            return "openfoodfacts_products_" + QByteArray::number(t0 + from) + '_' +
+                   QByteArray::number(t0 + to) + ".json.gz";
+        };
+        const QByteArray b = GzipBytes("{\"code\":\"1\",\"product_name\":\"Newest one\"}\n"
+                                       "{\"code\":\"2\",\"product_name\":\"New two\"}\n"
+                                       "{\"code\":\"4\",\"product_name\":{\"en\":\"Four\"},"
+                                       "\"brands\":[\"x\"],\"added_in_v9\":true}\n");
+        const QHash<QString, std::pair<QByteArray, QByteArray>> made{
+            {"a",
+             {name(-3600, day), GzipBytes("{\"code\":\"1\",\"product_name\":\"New one\"}\n"
+                                          "{\"code\":\"0003\",\"product_name\":\"Three\"}\n")}},
+            {"b", {name(day, 2 * day), b}},
+            {"b-cut", {name(day, 2 * day), b.first(b.size() / 2)}},
+            {"b-not-products", {name(day, 2 * day), GzipBytes("name\tsize\nx\t1\n")}},
+            {"c", {name(2 * day, 3 * day), GzipBytes("{\"code\":\"2\",\"product_name\":\"C\"}\n")}},
+        };
+
+        Commands commands;
+        const QString csv = commands.write("en.openfoodfacts.org.products.csv",
+                                           "code\tproduct_name\n1\tOld one\n2\tOld two\n");
+        {
+            QFile file(csv);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(exported, QFileDevice::FileModificationTime));
+        }
+        QCOMPARE(RunImportIndex({csv}, commands.context), kIndexCommandOk);
+        QCOMPARE(commands.index.info().dataDate, exported);
+
+        RangeFileServer server("");
+        QByteArray list;
+        for (const QString& key : listed) {
+            list += made[key].first + '\n';
+            server.serve("/data/delta/" + made[key].first, made[key].second);
+        }
+        server.serve("/data/delta/index.txt", list);
+        ChangesOptions options;
+        options.listUrl = server.url(QStringLiteral("/data/delta/index.txt"));
+        options.userAgent = "Quillfen/test (tests@example.invalid)";
+        options.allowed = IsLoopback;
+        for (int run = 0; run < runs; ++run) {
+            commands.errors.clear();
+            QCOMPARE(RunUpdateIndex(commands.context, commands.fetcher, commands.store, options),
+                     status);
+        }
+        QVERIFY2(commands.errors.contains(told), qPrintable(commands.errors));
+
+        commands.index.reopenIfReplaced();
+        QStringList found;
+        for (const char* code : {"1", "2", "3", "4"}) {
+            const auto product = commands.index.find(QString::fromLatin1(code));
+            found.append(!product                                ? QStringLiteral("(none)")
+                         : product->fields.productName.isEmpty() ? QStringLiteral("-")
+                                                                 : product->fields.productName);
+        }
+        QCOMPARE(found.join(u'|'), products);
+        const IndexInfo info = commands.index.info();
+        QCOMPARE(info.lastChangeFile,
+                 lastFile.isEmpty() ? QString() : QString::fromLatin1(made[lastFile].first));
+        QCOMPARE(info.products, qint64(found.size() - found.count(QStringLiteral("(none)"))));
+        for (const RangeFileServer::Request& request : server.requests())
+            QCOMPARE(request.headers.value("user-agent"), options.userAgent);
+        // No change file nor an update's copy is left beside the index (a broken-off download
+        // keeps its part, to go on from).
+        const QDir data(commands.dir.filePath(QStringLiteral("data")));
+        QCOMPARE(data.entryList({QStringLiteral("*.json.gz"), QStringLiteral("*.updating")},
+                                QDir::Files),
+                 QStringList());
+    }
+
+    // The JSON Lines export goes in beside the CSV one, told by what it holds, not its name.
+    void jsonLinesExport_importsBesideTheCsv_toldByContent()
+    {
+        Commands commands;
+        const QString json =
+            commands.write("en.openfoodfacts.org.products.csv.gz",
+                           GzipBytes("{\"code\":\"4006381333931\",\"product_name\":\"Point 88\"}\n"
+                                     "not a product\n"));
+        const QString csv = commands.write("b.csv", "code\tproduct_name\n3017620422003\tNutella\n");
+        QCOMPARE(RunImportIndex({json, csv}, commands.context), kIndexCommandOk);
+        QVERIFY2(commands.errors.contains(u"1 that are not a JSON object"),
+                 qPrintable(commands.errors));
+        commands.index.reopenIfReplaced();
+        QCOMPARE(commands.index.find(u"4006381333931")->fields.productName,
+                 QStringLiteral("Point 88"));
+        QCOMPARE(commands.index.find(u"3017620422003")->fields.productName,
+                 QStringLiteral("Nutella"));
+    }
+
+    // The names of the languages named at import are kept, in the index's order, by the import
+    // and by a change file alike; the index answers in the user's language, else with the main
+    // name, never with another language's.
+    void indexLanguages_userLanguageFirst_neverAnothers_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("first language") << "de"
+                                        << "Milch"
+                                        << "Frische Milch";
+        QTest::newRow("second language") << "fr"
+                                         << "Lait"
+                                         << "Lait frais";
+        QTest::newRow("a language not kept: the main name") << "it"
+                                                            << "Milk"
+                                                            << "Milk";
+        QTest::newRow("English") << ""
+                                 << "Milk"
+                                 << "Milk";
+    }
+    void indexLanguages_userLanguageFirst_neverAnothers()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        Commands commands;
+        commands.context.options.languages = {"DE", "en", "fr"};
+        const QString csv = commands.write(
+            "x.csv", "code\tproduct_name_fr\tproduct_name\tproduct_name_it\tproduct_name_de\n"
+                     "4006381333931\tLait\tMilk\t\tMilch\n");
+        QCOMPARE(RunImportIndex({csv}, commands.context), kIndexCommandOk);
+        QCOMPARE(commands.index.info().languages, (QStringList{"de", "fr"}));
+        IndexSource source(commands.index, {}, {}, language);
+        const auto nameNow = [&] {
+            source.prepareRun();
+            const std::optional<SourceAnswer> answer =
+                source.answerLocally(CheckCode(u"4006381333931"));
+            return answer ? answer->product.name : QStringLiteral("(none)");
+        };
+        QCOMPARE(nameNow(), before);
+
+        const QString changes = commands.write(
+            "c.json", "{\"code\":\"4006381333931\",\"product_name\":\"Milk\",\"product_name_de\":"
+                      "\"Frische Milch\",\"product_name_fr\":\"Lait frais\"}\n");
+        ChangesOptions options;
+        options.languages = commands.index.info().languages;
+        const std::atomic<bool> cancel{false};
+        QCOMPARE(ApplyChangeFile(changes,
+                                 {"c.json", QDateTime::currentDateTimeUtc().addDays(-1),
+                                  QDateTime::currentDateTimeUtc()},
+                                 options, commands.files, commands.index, cancel),
+                 qint64(1));
+        QCOMPARE(nameNow(), after);
+    }
+
     void nonLoopbackAddress_isRefusedBeforeAnyLookup()
     {
         if (qEnvironmentVariable("QUILLFEN_TEST_NET_NAMESPACE") != u"1")

@@ -1,5 +1,6 @@
 #include "fakes/FakeDownloadStore.h"
 #include "fakes/FakeHttpFetcher.h"
+#include "index/IndexChanges.h"
 #include "index/IndexDownload.h"
 #include "support/GzipBytes.h"
 
@@ -191,6 +192,37 @@ private Q_SLOTS:
         if (bytes < 20'000'000)
             at.bytesThisRun = bytes;
         QCOMPARE(DownloadProgressText(at), text);
+    }
+
+    // The list of daily change files comes from outside: only names of the published shape are
+    // taken, none that would reach past the list's folder, and they come out oldest first.
+    void changesList_takesOnlyPlainNames_oldestFirst_data()
+    {
+        QTest::addColumn<QByteArray>("list");
+        QTest::addColumn<QStringList>("names");
+        const QByteArray a = "openfoodfacts_products_1765065600_1765152000.json.gz";
+        const QByteArray b = "openfoodfacts_products_1765152000_1765238400.json.gz";
+        QTest::newRow("newest first, CR LF, blank lines, a repeat")
+            << QByteArray(b + "\r\n\n" + a + "\n" + b + "\n")
+            << QStringList{QString::fromLatin1(a), QString::fromLatin1(b)};
+        QTest::newRow("paths, addresses, queries and wrong shapes are left out")
+            << QByteArray("../openfoodfacts_products_1765065600_1765152000.json.gz\n"
+                          "x/openfoodfacts_products_1765065600_1765152000.json.gz\n"
+                          "http://h/openfoodfacts_products_1765065600_1765152000.json.gz\n"
+                          "openfoodfacts_products_1765065600_1765152000.json.gz?x=1\n"
+                          "openfoodfacts_products_1765152000_1765065600.json.gz\n"
+                          "openfoodfacts_products.json.gz\n<html>\n" +
+                          a + "\n")
+            << QStringList{QString::fromLatin1(a)};
+    }
+    void changesList_takesOnlyPlainNames_oldestFirst()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QStringList, names);
+        QStringList read;
+        for (const ChangeFile& file : ReadChangesList(list))
+            read.append(file.name);
+        QCOMPARE(read, names);
     }
 };
 

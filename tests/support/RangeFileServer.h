@@ -65,6 +65,10 @@ public:
         m_body = std::move(body);
         m_etag = std::move(etag);
     }
+    // From now on the server holds several files, each at its own path; any other path is not
+    // found (404).
+    void serve(const QByteArray& path, QByteArray body) { m_files.insert(path, std::move(body)); }
+
     // Answer every request with the whole file, as servers without range support do.
     void ignoreRanges() { m_ignoreRanges = true; }
 
@@ -85,7 +89,14 @@ private:
         }
         m_requests.append(seen);
 
-        const qint64 size = m_body.size();
+        if (!m_files.isEmpty() && !m_files.contains(seen.path)) {
+            socket->write(
+                "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+            socket->disconnectFromHost();
+            return;
+        }
+        const QByteArray& body = m_files.isEmpty() ? m_body : m_files[seen.path];
+        const qint64 size = body.size();
         qint64 from = 0;
         QByteArray status = "200 OK";
         QByteArray extra;
@@ -118,7 +129,7 @@ private:
             --m_dropsLeft;
             sending = std::min(sending, m_dropAfter);
         }
-        socket->write(m_body.constData() + from, sending);
+        socket->write(body.constData() + from, sending);
         if (std::exchange(m_stall, false))
             return;
         socket->disconnectFromHost();
@@ -126,6 +137,7 @@ private:
 
     QTcpServer m_server;
     QByteArray m_body;
+    QHash<QByteArray, QByteArray> m_files; // by path, once serve() is called
     QByteArray m_etag;
     qint64 m_dropAfter = 0;
     int m_dropsLeft = 0;

@@ -356,6 +356,8 @@ ExportMaker::ExportMaker(const ExportShape& shape)
 
 QByteArray ExportMaker::header() const
 {
+    if (m_shape.jsonLines)
+        return {};
     return m_columns.join('\t') + (m_shape.crlf ? "\r\n" : "\n");
 }
 
@@ -422,52 +424,50 @@ void ExportMaker::appendLine(qint64 row, QByteArray& out) const
     // A bad line has one field too few or one too many.
     const qsizetype fields =
         kind == LineKind::BadFieldCount ? columns + (row % 2 == 0 ? -1 : 1) : columns;
-    for (qsizetype c = 0; c < fields; ++c) {
-        if (c > 0)
-            out += '\t';
-        const int what = c < columns ? m_kindOfColumn[std::size_t(c)] : Sparse;
+    // The text of one field, appended to `to`; the same draws in either format.
+    const auto appendValue = [&](int what, QByteArray& to) {
         switch (what) {
         case Code:
             if (kind != LineKind::EmptyCode)
-                out += written;
+                to += written;
             break;
         case Url:
-            out += "http://world-en.openfoodfacts.org/product/";
-            out += code;
-            out += "/product";
+            to += "http://world-en.openfoodfacts.org/product/";
+            to += code;
+            to += "/product";
             break;
         case Timestamp:
-            out += QByteArray::number(1500000000 + random.below(200000000));
+            to += QByteArray::number(1500000000 + random.below(200000000));
             break;
         case DateTime:
-            out += "2023-0";
-            out += char('1' + random.below(9));
-            out += "-1";
-            out += char('0' + random.below(10));
-            out += "T12:34:56Z";
+            to += "2023-0";
+            to += char('1' + random.below(9));
+            to += "-1";
+            to += char('0' + random.below(10));
+            to += "T12:34:56Z";
             break;
         case Creator:
-            out += random.below(2) ? "openfoodfacts-contributors" : "kiliweb";
+            to += random.below(2) ? "openfoodfacts-contributors" : "kiliweb";
             break;
         case ProductName:
-            out += name;
+            to += name;
             break;
         case LocalName:
             if (random.below(4) == 0)
-                AppendWords(random, out, 2);
+                AppendWords(random, to, 2);
             break;
         case GenericName:
             if (random.below(3) == 0)
-                AppendWords(random, out, 3);
+                AppendWords(random, to, 3);
             break;
         case Quantity:
-            out += Pick(random, kQuantities);
+            to += Pick(random, kQuantities);
             break;
         case Brands:
-            out += Pick(random, kBrands);
+            to += Pick(random, kBrands);
             if (random.below(3) == 0) {
-                out += ',';
-                out += Pick(random, kBrands);
+                to += ',';
+                to += Pick(random, kBrands);
             }
             break;
         case Tags:
@@ -475,8 +475,8 @@ void ExportMaker::appendLine(qint64 row, QByteArray& out) const
                 const int count = 1 + int(random.below(3));
                 for (int i = 0; i < count; ++i) {
                     if (i > 0)
-                        out += ',';
-                    out += Pick(random, kTags);
+                        to += ',';
+                    to += Pick(random, kTags);
                 }
             }
             break;
@@ -484,37 +484,67 @@ void ExportMaker::appendLine(qint64 row, QByteArray& out) const
             const int count = 6 + int(random.below(10));
             for (int i = 0; i < count; ++i) {
                 if (i > 0)
-                    out += ", ";
-                out += Pick(random, kIngredients);
+                    to += ", ";
+                to += Pick(random, kIngredients);
             }
             break;
         }
         case Number:
             if (random.below(3) == 0) {
-                out += QByteArray::number(qulonglong(random.below(1000)));
-                out += '.';
-                out += char('0' + random.below(10));
+                to += QByteArray::number(qulonglong(random.below(1000)));
+                to += '.';
+                to += char('0' + random.below(10));
             }
             break;
         case Grade:
-            out += char('a' + random.below(5));
+            to += char('a' + random.below(5));
             break;
         case ImageUrl:
             if (random.below(4) == 0) {
                 // Cut into groups like the real picture host's folders, which the index relies
                 // on to keep these addresses short.
-                out += "https://images.openfoodfacts.org/images/products/";
+                to += "https://images.openfoodfacts.org/images/products/";
                 if (code.size() > 8) {
-                    out += code.first(3) + '/' + code.sliced(3, 3) + '/' + code.sliced(6, 3) + '/' +
-                           code.sliced(9);
+                    to += code.first(3) + '/' + code.sliced(3, 3) + '/' + code.sliced(6, 3) + '/' +
+                          code.sliced(9);
                 } else {
-                    out += code;
+                    to += code;
                 }
-                out += "/front_en.3.400.jpg";
+                to += "/front_en.3.400.jpg";
             }
             break;
         default:
             break;
+        }
+    };
+    if (m_shape.jsonLines) {
+        // One JSON object a line, a field for each column that holds something; a bad line is
+        // an object cut short.
+        out += '{';
+        bool first = true;
+        QByteArray value;
+        for (qsizetype c = 0; c < columns; ++c) {
+            value.resize(0);
+            const int what = m_kindOfColumn[std::size_t(c)];
+            appendValue(what, value);
+            if (value.isEmpty() && what != Code)
+                continue;
+            if (!first)
+                out += ',';
+            first = false;
+            out += '"' + m_columns[c] + "\":\"";
+            out += value.replace('\\', "\\\\").replace('"', "\\\"");
+            out += '"';
+            if (kind == LineKind::BadFieldCount)
+                break;
+        }
+        if (kind != LineKind::BadFieldCount)
+            out += '}';
+    } else {
+        for (qsizetype c = 0; c < fields; ++c) {
+            if (c > 0)
+                out += '\t';
+            appendValue(c < columns ? m_kindOfColumn[std::size_t(c)] : Sparse, out);
         }
     }
     if (m_shape.lastLineUnfinished && row == m_shape.rows - 1)

@@ -21,6 +21,9 @@ struct ExportShape
     double emptyCodeShare = 0;       // lines with an empty code
     bool crlf = false;               // CR LF line ends
     bool lastLineUnfinished = false; // no line break after the last line
+    // JSON Lines, as the full JSON export and the daily change files are: one object a line,
+    // no header.
+    bool jsonLines = false;
 };
 
 class ExportMaker final
@@ -29,7 +32,7 @@ public:
     explicit ExportMaker(const ExportShape& shape);
 
     const QByteArrayList& columns() const { return m_columns; }
-    // The header line, with its line break.
+    // The header line, with its line break; none for JSON Lines.
     QByteArray header() const;
     // Appends line `row` (0-based), with its line break unless it is the unfinished last one.
     void appendLine(qint64 row, QByteArray& out) const;

@@ -69,6 +69,10 @@ int main(int argc, char* argv[])
                                    QStringLiteral("Share of lines with an empty code."),
                                    QStringLiteral("share"), QStringLiteral("0"));
     const QCommandLineOption crlf(QStringLiteral("crlf"), QStringLiteral("CR LF line ends."));
+    const QCommandLineOption jsonl(
+        QStringLiteral("jsonl"),
+        QStringLiteral("JSON Lines (one object a line, no header), as the JSON export and the "
+                       "daily change files are."));
     const QCommandLineOption level(QStringLiteral("level"),
                                    QStringLiteral("gzip level 1-9; 0 writes plain text."),
                                    QStringLiteral("n"), QStringLiteral("6"));
@@ -88,8 +92,8 @@ int main(int argc, char* argv[])
     const QCommandLineOption missing(QStringLiteral("missing-codes"),
                                      QStringLiteral("Share of those codes found in no product."),
                                      QStringLiteral("share"), QStringLiteral("0.1"));
-    parser.addOptions({rows, seed, shuffle, extra, bad, empty, crlf, level, output, index, codes,
-                       codeCount, missing});
+    parser.addOptions({rows, seed, shuffle, extra, bad, empty, crlf, jsonl, level, output, index,
+                       codes, codeCount, missing});
     parser.process(application);
 
     ExportShape shape;
@@ -100,6 +104,7 @@ int main(int argc, char* argv[])
     shape.badLineShare = parser.value(bad).toDouble();
     shape.emptyCodeShare = parser.value(empty).toDouble();
     shape.crlf = parser.isSet(crlf);
+    shape.jsonLines = parser.isSet(jsonl);
     if (!parser.isSet(output) && !parser.isSet(index) && !parser.isSet(codes))
         return Fail(QStringLiteral("say where to write: --output, --index or --codes"));
 

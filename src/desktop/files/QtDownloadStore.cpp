@@ -96,11 +96,22 @@ QString QtDownloadStore::complete(const QString& fileName)
     if (m_writing.isOpen() && !m_writing.flush())
         throw OperationFailed(Describe(m_writing));
     m_writing.close();
+    const std::optional<PartialDownload> described = part();
     const QString target = m_folder + u'/' + fileName;
     QFile::remove(target);
     if (!QFile::rename(partPath(), target))
         throw OperationFailed(QStringLiteral("Could not rename ") + partPath() +
                               QStringLiteral(" to ") + target);
+    // The file is as recent as the server says it is (Last-Modified: "Sat, 01 Jun 2024 02:30:00
+    // GMT"), not as the download: an index made from it is dated by it, as one made from a file
+    // on the disk is dated by that file's time.
+    if (described) {
+        const QDateTime modified = QDateTime::fromString(
+            QString::fromLatin1(described->lastModified).trimmed(), Qt::RFC2822Date);
+        QFile file(target);
+        if (modified.isValid() && file.open(QIODevice::ReadWrite))
+            file.setFileTime(modified, QFileDevice::FileModificationTime);
+    }
     QFile::remove(partPath() + QStringLiteral(".json"));
     return target;
 }

@@ -23,8 +23,10 @@ namespace {
 // Written into every index; a file of another format is not read.
 // Format 2 keeps one row per key in a table ordered by the key itself, so a code is found in one
 // search of one tree; format 1 searched an index of keys and then the table of rows. Format 3
-// added the main category, the countries and the front picture.
-constexpr char kFormat[] = "quillfen-product-index-3";
+// added the main category, the countries and the front picture. Format 4 keeps the names of up to
+// four languages named at import (meta "languages"), where format 3 kept one of a language it
+// did not record.
+constexpr char kFormat[] = "quillfen-product-index-4";
 // A row's text fields share one column, in the order of IndexedProduct (the code first), joined by
 // the ASCII unit separator: nothing searches them, and one value a row is the least there is to
 // write and to read back.
@@ -112,6 +114,206 @@ void Run(sqlite3* db, sqlite3_stmt* statement)
         WriteFailed(db);
 }
 
+// A row's text fields as the products table keeps them.
+void PackFields(const ExportRow& row, QByteArray& packed)
+{
+    packed.resize(0);
+    bool first = true;
+    for (const QByteArrayView field :
+         {row.code, row.productName, row.localName, row.englishName, row.genericName, row.brands,
+          row.quantity, row.mainCategory, row.countries, row.image, row.moreNames[0],
+          row.moreNames[1], row.moreNames[2]}) {
+        if (!first)
+            packed += kFieldSeparator;
+        first = false;
+        const qsizetype start = packed.size();
+        packed += field;
+        // The separator cannot be part of a field; a stray one becomes a space.
+        if (field.contains(kFieldSeparator))
+            packed.replace(start, field.size(), field.toByteArray().replace(kFieldSeparator, ' '));
+    }
+    // Most products lack the last fields: their separators are left off, and read as empty.
+    while (packed.endsWith(kFieldSeparator))
+        packed.chop(1);
+}
+
+// Puts a finished file in place of the index: on the disk first, so that a crash right after the
+// rename cannot leave a broken index, then renamed over it.
+void PutInPlace(const QString& finished, const QString& target)
+{
+    SyncToDisk(finished);
+#ifdef Q_OS_WIN
+    // Windows renames over an existing file only when nobody has it open.
+    QFile::remove(target);
+    const bool renamed = QFile::rename(finished, target);
+#else
+    const bool renamed = std::rename(QFile::encodeName(finished).constData(),
+                                     QFile::encodeName(target).constData()) == 0;
+#endif
+    if (!renamed)
+        throw OperationFailed(QStringLiteral("Could not put the new product index in place at ") +
+                              target);
+    SyncToDisk(QFileInfo(target).absolutePath());
+}
+
+QString FormatProblem(const QString& format)
+{
+    return format.startsWith(QStringLiteral("quillfen-product-index-"))
+               ? QStringLiteral("it was made by another version of Quillfen; import the "
+                                "database again")
+               : QStringLiteral("not a product index of this version of Quillfen");
+}
+
+// What the daily change files brought is kept as one export of its database under this name.
+constexpr char kChangesFileName[] = "daily change files";
+
+class SqliteIndexUpdater final : public ProductIndexUpdater
+{
+public:
+    SqliteIndexUpdater(const QString& target, const QString& database)
+        : m_target(target)
+        , m_updatePath(target + QStringLiteral(".updating"))
+        , m_lock(target + QStringLiteral(".lock"))
+    {
+        if (!QFileInfo::exists(target))
+            throw OperationFailed(QStringLiteral("There is no product index to update at ") +
+                                  target);
+        m_lock.setStaleLockTime(0);
+        if (!m_lock.tryLock(0))
+            throw OperationFailed(
+                QStringLiteral("Another import or update of the product index is under way (") +
+                m_lock.fileName() + u')');
+        // Readers keep the file they opened, unchanged to the end: the update changes a copy
+        // and renames it over the index, as a new build does.
+        QFile::remove(m_updatePath);
+        if (!QFile::copy(target, m_updatePath))
+            throw OperationFailed(QStringLiteral("Could not copy the product index to ") +
+                                  m_updatePath);
+        if (sqlite3_open_v2(QFile::encodeName(m_updatePath).constData(), &m_db,
+                            SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
+            WriteFailed(m_db);
+        // The copy is thrown away unless the whole file went in: no journal is needed.
+        Exec(m_db, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
+                   "PRAGMA locking_mode = EXCLUSIVE; PRAGMA cache_size = -65536");
+        QString format;
+        if (const Statement meta(m_db, "SELECT value FROM meta WHERE name = 'format'"); meta)
+            if (sqlite3_step(meta) == SQLITE_ROW)
+                format = ColumnText(meta, 0);
+        if (format != QLatin1StringView(kFormat))
+            throw OperationFailed(QStringLiteral("The product index cannot be updated: ") +
+                                  FormatProblem(format));
+        Exec(m_db, "BEGIN");
+        m_exportId = changesExport(database);
+        if (sqlite3_prepare_v3(m_db,
+                               "INSERT INTO products(key, fields, export) VALUES (?1, ?2, ?3) "
+                               "ON CONFLICT(key) DO UPDATE SET fields = excluded.fields, "
+                               "export = excluded.export",
+                               -1, SQLITE_PREPARE_PERSISTENT, &m_upsert, nullptr) != SQLITE_OK)
+            WriteFailed(m_db);
+    }
+
+    ~SqliteIndexUpdater() override
+    {
+        sqlite3_finalize(std::exchange(m_upsert, nullptr));
+        sqlite3_close_v2(std::exchange(m_db, nullptr));
+        if (!m_committed)
+            QFile::remove(m_updatePath);
+    }
+
+    void put(const ExportRow& row) override
+    {
+        PackFields(row, m_packed);
+        BindText(m_upsert, 1, row.key);
+        BindText(m_upsert, 2, m_packed);
+        sqlite3_bind_int64(m_upsert, 3, m_exportId);
+        Run(m_db, m_upsert);
+    }
+
+    void commit(const QString& changeFile, const QDateTime& dataDate) override
+    {
+        sqlite3_finalize(std::exchange(m_upsert, nullptr));
+        const QByteArray date = dataDate.toUTC().toString(Qt::ISODateWithMs).toUtf8();
+        {
+            const Statement dated(m_db, "UPDATE exports SET export_date = ?1 WHERE id = ?2");
+            if (!dated)
+                WriteFailed(m_db);
+            BindText(dated, 1, date);
+            sqlite3_bind_int64(dated, 2, m_exportId);
+            Run(m_db, dated);
+        }
+        // A product a change file replaced now counts for the changes, not for its export: the
+        // counts are taken again, in one pass over the products.
+        {
+            const Statement counts(m_db, "SELECT export, count(*) FROM products GROUP BY export");
+            const Statement update(m_db, "UPDATE exports SET products = ?1 WHERE id = ?2");
+            if (!counts || !update)
+                WriteFailed(m_db);
+            Exec(m_db, "UPDATE exports SET products = 0");
+            int step;
+            while ((step = sqlite3_step(counts)) == SQLITE_ROW) {
+                sqlite3_bind_int64(update, 1, sqlite3_column_int64(counts, 1));
+                sqlite3_bind_int64(update, 2, sqlite3_column_int64(counts, 0));
+                Run(m_db, update);
+            }
+            if (step != SQLITE_DONE)
+                WriteFailed(m_db);
+        }
+        {
+            const Statement meta(m_db, "INSERT OR REPLACE INTO meta(name, value) VALUES (?1, ?2)");
+            if (!meta)
+                WriteFailed(m_db);
+            const QByteArray file = changeFile.toUtf8();
+            for (const auto& [name, value] :
+                 {std::pair{QByteArrayView("data_date"), QByteArrayView(date)},
+                  std::pair{QByteArrayView("last_change_file"), QByteArrayView(file)}}) {
+                BindText(meta, 1, name);
+                BindText(meta, 2, value);
+                Run(m_db, meta);
+            }
+        }
+        Exec(m_db, "COMMIT");
+        if (sqlite3_close(m_db) != SQLITE_OK)
+            WriteFailed(m_db);
+        m_db = nullptr;
+        PutInPlace(m_updatePath, m_target);
+        m_committed = true;
+    }
+
+private:
+    // The export row that the changes of this database count for; made on the first update.
+    qint64 changesExport(const QString& database)
+    {
+        const QByteArray name = database.toUtf8();
+        {
+            const Statement find(m_db, "SELECT id FROM exports WHERE database = ?1 AND file = ?2");
+            if (!find)
+                WriteFailed(m_db);
+            BindText(find, 1, name);
+            BindText(find, 2, kChangesFileName);
+            if (sqlite3_step(find) == SQLITE_ROW)
+                return sqlite3_column_int64(find, 0);
+        }
+        const Statement add(m_db, "INSERT INTO exports(id, database, file, export_date, products) "
+                                  "VALUES ((SELECT coalesce(max(id), 0) + 1 FROM exports), ?1, "
+                                  "?2, '', 0)");
+        if (!add)
+            WriteFailed(m_db);
+        BindText(add, 1, name);
+        BindText(add, 2, kChangesFileName);
+        Run(m_db, add);
+        return sqlite3_last_insert_rowid(m_db);
+    }
+
+    QString m_target;
+    QString m_updatePath;
+    QLockFile m_lock;
+    sqlite3* m_db = nullptr;
+    sqlite3_stmt* m_upsert = nullptr;
+    qint64 m_exportId = 0;
+    QByteArray m_packed;
+    bool m_committed = false;
+};
+
 class SqliteIndexBuilder final : public ProductIndexBuilder
 {
 public:
@@ -178,6 +380,8 @@ public:
             QFile::remove(m_buildPath);
     }
 
+    void setLanguages(const QStringList& languages) override { m_languages = languages; }
+
     void beginExport(const IndexedExport& file) override
     {
         m_exports.append(file);
@@ -189,24 +393,7 @@ public:
     {
         if (m_exportId == 0)
             throw OperationFailed(QStringLiteral("A row came before its export"));
-        m_packed.resize(0);
-        bool first = true;
-        for (const QByteArrayView field :
-             {row.code, row.productName, row.localName, row.englishName, row.genericName,
-              row.brands, row.quantity, row.mainCategory, row.countries, row.image}) {
-            if (!first)
-                m_packed += kFieldSeparator;
-            first = false;
-            const qsizetype start = m_packed.size();
-            m_packed += field;
-            // The separator cannot be part of a field; a stray one becomes a space.
-            if (field.contains(kFieldSeparator))
-                m_packed.replace(start, field.size(),
-                                 field.toByteArray().replace(kFieldSeparator, ' '));
-        }
-        // Most products lack the last fields: their separators are left off, and read as empty.
-        while (m_packed.endsWith(kFieldSeparator))
-            m_packed.chop(1);
+        PackFields(row, m_packed);
         // Text as the export gave it: a byte that is not UTF-8 reads back as U+FFFD, as
         // QString::fromUtf8 makes of it anywhere else.
         BindText(m_insert, 1, row.key);
@@ -246,9 +433,11 @@ public:
                 WriteFailed(m_db);
             const QByteArray built =
                 QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toUtf8();
+            const QByteArray languages = m_languages.join(u',').toUtf8();
             for (const auto& [name, value] :
                  {std::pair{QByteArrayView("format"), QByteArrayView(kFormat)},
-                  std::pair{QByteArrayView("built"), QByteArrayView(built)}}) {
+                  std::pair{QByteArrayView("built"), QByteArrayView(built)},
+                  std::pair{QByteArrayView("languages"), QByteArrayView(languages)}}) {
                 BindText(insert, 1, name);
                 BindText(insert, 2, value);
                 Run(m_db, insert);
@@ -281,20 +470,8 @@ public:
         if (sqlite3_close(m_db) != SQLITE_OK)
             WriteFailed(m_db);
         m_db = nullptr;
-        SyncToDisk(m_buildPath);
-#ifdef Q_OS_WIN
-        // Windows renames over an existing file only when nobody has it open.
-        QFile::remove(m_target);
-        const bool renamed = QFile::rename(m_buildPath, m_target);
-#else
-        const bool renamed = std::rename(QFile::encodeName(m_buildPath).constData(),
-                                         QFile::encodeName(m_target).constData()) == 0;
-#endif
-        if (!renamed)
-            throw OperationFailed(
-                QStringLiteral("Could not put the new product index in place at ") + m_target);
+        PutInPlace(m_buildPath, m_target);
         m_committed = true;
-        SyncToDisk(QFileInfo(m_target).absolutePath());
     }
 
 private:
@@ -321,6 +498,7 @@ private:
     QList<IndexedExport> m_exports;
     qint64 m_exportId = 0; // 0 until the first export begins
     QByteArray m_packed;
+    QStringList m_languages;
     bool m_committed = false;
 };
 } // namespace
@@ -395,13 +573,16 @@ bool SqliteProductIndex::ensureOpen()
                 format = ColumnText(meta, 1);
             else if (name == u"built")
                 m_info.builtAt = QDateTime::fromString(ColumnText(meta, 1), Qt::ISODateWithMs);
+            else if (name == u"data_date")
+                m_info.dataDate = QDateTime::fromString(ColumnText(meta, 1), Qt::ISODateWithMs);
+            else if (name == u"last_change_file")
+                m_info.lastChangeFile = ColumnText(meta, 1);
+            else if (name == u"languages")
+                m_info.languages = ColumnText(meta, 1).split(u',', Qt::SkipEmptyParts);
         }
     }
     if (format != QLatin1StringView(kFormat)) {
-        return fail(format.startsWith(QStringLiteral("quillfen-product-index-"))
-                        ? QStringLiteral("it was made by another version of Quillfen; import "
-                                         "the database again")
-                        : QStringLiteral("not a product index of this version of Quillfen"));
+        return fail(FormatProblem(format));
     }
     Statement exports(m_db, "SELECT id, database, file, export_date, products FROM exports "
                             "ORDER BY id");
@@ -418,6 +599,18 @@ bool SqliteProductIndex::ensureOpen()
     }
     if (step != SQLITE_DONE)
         return fail(Problem(m_db));
+    // An index no change file has touched is as recent as its export; of several, the one the
+    // change files are published for.
+    for (const IndexedExport& file : std::as_const(m_info.exports)) {
+        if (m_info.dataDate.isValid() && !m_info.lastChangeFile.isEmpty())
+            break;
+        if (file.database == u"Open Food Facts") {
+            m_info.dataDate = file.exportDate;
+            break;
+        }
+        if (!m_info.dataDate.isValid() || file.exportDate < m_info.dataDate)
+            m_info.dataDate = file.exportDate;
+    }
     // Lookups touch pages all over the file; mapped, they are read without a copy each.
     sqlite3_exec(m_db, "PRAGMA mmap_size = 1073741824", nullptr, nullptr, nullptr);
     if (sqlite3_prepare_v3(m_db, "SELECT fields, export FROM products WHERE key = ?1", -1,
@@ -442,6 +635,7 @@ std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
         const auto* const data = reinterpret_cast<const char*>(sqlite3_column_text(m_find, 0));
         const QByteArrayView packed(data, sqlite3_column_bytes(m_find, 0));
         IndexedProduct& product = found.emplace();
+        QString more[kMostIndexLanguages - 1];
         QString* const fields[] = {&product.code,
                                    &product.fields.productName,
                                    &product.fields.localName,
@@ -451,7 +645,10 @@ std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
                                    &product.fields.quantity,
                                    &product.mainCategory,
                                    &product.countries,
-                                   &product.image};
+                                   &product.image,
+                                   &more[0],
+                                   &more[1],
+                                   &more[2]};
         qsizetype field = 0;
         qsizetype start = 0;
         while (field < qsizetype(std::size(fields)) && start <= packed.size()) {
@@ -460,6 +657,11 @@ std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
                 end = packed.size();
             *fields[field++] = Text(packed.sliced(start, end - start));
             start = end + 1;
+        }
+        for (qsizetype i = 0; i < m_info.languages.size() && i < kMostIndexLanguages; ++i) {
+            const QString& name = i == 0 ? product.fields.localName : more[i - 1];
+            if (!name.isEmpty())
+                product.namesByLanguage.insert(m_info.languages[i], name);
         }
         const IndexedExport file = m_exports.value(sqlite3_column_int64(m_find, 1));
         product.database = file.database;
@@ -493,4 +695,9 @@ bool SqliteProductIndex::reopenIfReplaced()
 std::unique_ptr<ProductIndexBuilder> SqliteProductIndex::startBuilding()
 {
     return std::make_unique<SqliteIndexBuilder>(m_path);
+}
+
+std::unique_ptr<ProductIndexUpdater> SqliteProductIndex::startUpdating(const QString& database)
+{
+    return std::make_unique<SqliteIndexUpdater>(m_path, database);
 }

@@ -16,6 +16,7 @@ QString DefaultProductIndexPath();
 // whose variants cost more than a lookup's search or an imported row's insert. The file is never
 // changed once built: a new index is written to a file of its own beside it and renamed over it
 // when complete, so a reader that still has the old file open keeps reading the old one, whole.
+// An update does the same with a copy of the index that it changes.
 class SqliteProductIndex final : public ProductIndex
 {
     Q_DISABLE_COPY_MOVE(SqliteProductIndex)
@@ -27,6 +28,7 @@ public:
     IndexInfo info() override;
     bool reopenIfReplaced() override;
     std::unique_ptr<ProductIndexBuilder> startBuilding() override;
+    std::unique_ptr<ProductIndexUpdater> startUpdating(const QString& database) override;
 
     QString path() const { return m_path; }
 

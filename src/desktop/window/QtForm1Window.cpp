@@ -164,6 +164,12 @@ void QtForm1Window::buildMenus()
                                      QStringLiteral("&Import Product Database\u2026"));
     m_downloadDatabaseAction = addItem(m_lookupMenu, QStringLiteral("DownloadProductDatabase"),
                                        QStringLiteral("&Download Product Database"));
+    m_updateIndexAction = addItem(m_lookupMenu, QStringLiteral("UpdateTheIndex"),
+                                  QStringLiteral("&Update the Index"));
+    // A line of information rather than a command: read, not chosen.
+    m_indexSummaryAction =
+        addItem(m_lookupMenu, QStringLiteral("IndexSummary"), QStringLiteral("No product index"));
+    m_indexSummaryAction->setEnabled(false);
     m_lookupMenu->addSeparator();
     m_stopLookingUpAction =
         addItem(m_lookupMenu, QStringLiteral("StopLookingUp"), QStringLiteral("S&top Looking Up"));
@@ -295,6 +301,13 @@ void QtForm1Window::setLookupUnderWay(bool underWay)
     m_stopLookingUpAction->setEnabled(underWay);
     m_retryFailedRowsAction->setEnabled(!underWay);
     m_enrichSpreadsheetAction->setEnabled(!underWay);
+}
+
+void QtForm1Window::setIndexSummary(const QString& text)
+{
+    // An ampersand in it (a database's name) is text, not an access key.
+    QString shown = text;
+    m_indexSummaryAction->setText(shown.replace(u'&', QStringLiteral("&&")));
 }
 
 void QtForm1Window::applyPointer()

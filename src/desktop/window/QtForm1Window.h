@@ -34,6 +34,7 @@ public:
     int mousePointer() const override { return m_pointer; }
     void setMousePointer(int code) override;
     void setLookupUnderWay(bool underWay) override;
+    void setIndexSummary(const QString& text) override;
 
     // Shows the window in the middle of the screen it is on.
     void showCentred();
@@ -61,6 +62,8 @@ public:
     QAction* forgetAnswersAction() const { return m_forgetAnswersAction; }
     QAction* importDatabaseAction() const { return m_importDatabaseAction; }
     QAction* downloadDatabaseAction() const { return m_downloadDatabaseAction; }
+    QAction* updateIndexAction() const { return m_updateIndexAction; }
+    QAction* indexSummaryAction() const { return m_indexSummaryAction; }
     QAction* stopLookingUpAction() const { return m_stopLookingUpAction; }
     QAction* retryFailedRowsAction() const { return m_retryFailedRowsAction; }
     QAction* productDetailsAction() const { return m_productDetailsAction; }
@@ -100,6 +103,8 @@ private:
     QAction* m_forgetAnswersAction = nullptr;
     QAction* m_importDatabaseAction = nullptr;
     QAction* m_downloadDatabaseAction = nullptr;
+    QAction* m_updateIndexAction = nullptr;
+    QAction* m_indexSummaryAction = nullptr;
     QAction* m_stopLookingUpAction = nullptr;
     QAction* m_retryFailedRowsAction = nullptr;
     QAction* m_productDetailsAction = nullptr;
