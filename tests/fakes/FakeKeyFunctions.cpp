@@ -32,6 +32,7 @@
 #include "fakes/FakeProgressDialog.h"
 #include "fakes/FakeProgressDisplay.h"
 #include "fakes/FakeQuestionBox.h"
+#include "fakes/FakeScanJournal.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeSkinComponent.h"
 #include "fakes/FakeSourcesDialog.h"
@@ -76,6 +77,7 @@ FakeSourcesDialog::~FakeSourcesDialog() = default;
 FakeSpreadsheetTarget::~FakeSpreadsheetTarget() = default;
 FakeStopSignals::~FakeStopSignals() = default;
 FakeTextFileWriter::~FakeTextFileWriter() = default;
+FakeScanJournal::~FakeScanJournal() = default;
 FakeZipArchives::~FakeZipArchives() = default;
 FakeZipArchives::Archive::~Archive() = default;
 FakeDetailsWindow::~FakeDetailsWindow() = default;

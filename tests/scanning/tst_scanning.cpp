@@ -1,0 +1,267 @@
+// A scan session on fakes: what a scanner's keys become, counting and undo, answers at once or
+// from the queue while more scans come in, and the session file read back after a crash.
+#include "common/OperationFailed.h"
+#include "desktop/storage/QtScanJournal.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeScanJournal.h"
+#include "lookup/ProductCode.h"
+#include "scanning/LocalAnswersOnly.h"
+#include "scanning/ScanSession.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// One open database on a fake host: a page "found:NAME" is a find, any other is not found.
+class TestSource final : public LookupSource
+{
+public:
+    QString name() const override { return QStringLiteral("test"); }
+    QString displayName() const override { return QStringLiteral("Test"); }
+    bool takes(const CheckedCode& checked) const override { return checked.isValid(); }
+    SourceRequest request(const QString&, const CheckedCode& checked) const override
+    {
+        return SourceRequest{QUrl(QStringLiteral("http://db.test/") + checked.gtin), 0};
+    }
+    SourceAnswer read(const SourceResponse& response, const QString&) const override
+    {
+        if (!response.failure.isEmpty())
+            return SourceAnswer::failed(response.failure);
+        if (response.body.startsWith("found:"))
+            return SourceAnswer::found(
+                ProductAnswer{QString::fromUtf8(response.body.mid(6)), {}, {}, {}, {}});
+        return SourceAnswer::notFound();
+    }
+    int perMinute() const override { return 0; }
+    bool remembered() const override { return true; }
+};
+
+std::vector<std::unique_ptr<LookupSource>> Sources()
+{
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(std::make_unique<TestSource>());
+    return sources;
+}
+
+const QString kTea = QStringLiteral("4006381333931");
+const QString kWater = QStringLiteral("5449000000996");
+const QString kBook = QStringLiteral("9780306406157");
+
+struct Scanning
+{
+    Scanning()
+    {
+        fake.pageLoader.respond = [](const QUrl& url) {
+            return FakeResponse(url.path() == u'/' + kWater ? QStringLiteral("found:Water")
+                                                            : QStringLiteral("nothing"));
+        };
+    }
+    // A remembered answer for the code: the session needs no network for it.
+    void remember(const QString& code, const QString& name)
+    {
+        fake.answers.answers.insert(
+            {QStringLiteral("test"), QStringLiteral("http://db.test"), code},
+            StoredAnswer{true, name, {}, {}, {}, fake.clock.unixSeconds()});
+    }
+    // The rows top first, as "count×code" and "+add-on" when there is one.
+    QStringList rows() const
+    {
+        QStringList shown;
+        for (const ScanRow& row : session.rows())
+            shown.append(QString::number(row.count) + u'x' + row.code +
+                         (row.addOn.isEmpty() ? QString() : u'+' + row.addOn));
+        return shown;
+    }
+
+    FakePlatform fake;
+    FakeScanJournal journal;
+    LocalAnswersOnly nothingSent;
+    LookupChain local{
+        LookupServices{nothingSent, fake.eventLoop, fake.clock, &fake.answers}, Sources(), {}};
+    LookupChain online{
+        LookupServices{fake.pageLoader, fake.eventLoop, fake.clock, &fake.answers}, Sources(), {}};
+    ScanSession session{journal, local, online};
+    ScanInput input;
+};
+
+// Each character of the text as a key of its own.
+QStringList Keys(const QString& text)
+{
+    QStringList keys;
+    for (const QChar c : text)
+        keys.append(QString(c));
+    return keys;
+}
+} // namespace
+
+class TestScanning : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keys_giveScans_data();
+    void keys_giveScans();
+    void localAnswer_atOnce_othersQueued();
+    void scanWhileQueueIsAsked_isCountedAtOnceAndAnswered();
+    void undo_countsDownThenRemovesRow();
+    void unwritableSessionFile_countsNothing();
+    void restoreAfterCrash_givesTheSessionBack();
+};
+
+void TestScanning::keys_giveScans_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("rows");
+    const QString gs1 = QStringLiteral("0104006381333931");
+    // clang-format off
+    QTest::newRow("fast: one burst") << QStringList{kTea + u'\r'} << QStringList{u"1x" + kTea};
+    QTest::newRow("slow: key by key") << Keys(kTea + u'\r') << QStringList{u"1x" + kTea};
+    QTest::newRow("tab") << Keys(kTea + u'\t') << QStringList{u"1x" + kTea};
+    QTest::newRow("lf") << Keys(kTea + u'\n') << QStringList{u"1x" + kTea};
+    QTest::newRow("cr lf, no empty scan") << QStringList{kTea + QStringLiteral("\r\n\r\n")}
+                                         << QStringList{u"1x" + kTea};
+    QTest::newRow("no end yet") << Keys(kTea) << QStringList{};
+    QTest::newRow("typed with hyphens") << Keys(QStringLiteral("978-0-306-40615-7\r"))
+                                        << QStringList{u"1x" + kBook};
+    QTest::newRow("azerty digit row") << Keys(QStringLiteral("'\u00e0\u00e0-\"_&\"\"\"\u00e7\"&\r"))
+                                      << QStringList{u"1x" + kTea};
+    QTest::newRow("]E0 prefix") << QStringList{u"]E0" + kTea + u'\r'} << QStringList{u"1x" + kTea};
+    QTest::newRow("]E4 prefix, EAN-8") << QStringList{QStringLiteral("]E496385074\r")}
+                                      << QStringList{QStringLiteral("1x96385074")};
+    QTest::newRow("]C1 GS1, AI 01") << QStringList{u"]C1" + gs1 + QStringLiteral("10LOT7\r")}
+                                    << QStringList{u"1x" + kTea};
+    QTest::newRow("GS1 in brackets") << QStringList{QStringLiteral("(01)04006381333931(17)261231\r")}
+                                     << QStringList{u"1x" + kTea};
+    QTest::newRow("13+2 add-on") << QStringList{kBook + QStringLiteral("05\r")}
+                                 << QStringList{u"1x" + kBook + u"+05"};
+    QTest::newRow("13+5 add-on") << QStringList{kBook + QStringLiteral("51299\r")}
+                                 << QStringList{u"1x" + kBook + u"+51299"};
+    QTest::newRow("repeat moves up") << QStringList{kTea + u'\r', kWater + u'\r', kTea + u'\r'}
+                                     << QStringList{u"2x" + kTea, u"1x" + kWater};
+    QTest::newRow("paste of lines") << QStringList{kTea + u'\n' + kWater + u'\n' + kBook}
+                                    << QStringList{u"1x" + kWater, u"1x" + kTea};
+    QTest::newRow("not a code") << QStringList{QStringLiteral("hello\r")}
+                                << QStringList{QStringLiteral("1xhello")};
+    // clang-format on
+}
+
+void TestScanning::keys_giveScans()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, rows);
+    Scanning fake;
+    int scans = 0;
+    for (const QString& key : keys) {
+        for (const Scan& scan : fake.input.take(key)) {
+            fake.session.add(scan);
+            ++scans;
+        }
+    }
+    QCOMPARE(fake.rows(), rows);
+    // Each scan was written down before it was counted.
+    QCOMPARE(fake.journal.lines.size(), scans);
+}
+
+void TestScanning::localAnswer_atOnce_othersQueued()
+{
+    Scanning fake;
+    fake.remember(kTea, QStringLiteral("Tea"));
+    const ScanRow& tea = fake.session.add(ReadScan(kTea));
+    QCOMPARE(tea.state, ScanRow::State::Answered);
+    QCOMPARE(tea.outcome.product.name, QStringLiteral("Tea"));
+    QCOMPARE(VerdictOf(tea), ScanVerdict::Found);
+    QCOMPARE(fake.session.add(ReadScan(kWater)).state, ScanRow::State::Queued);
+    QCOMPARE(fake.session.add(ReadScan(QStringLiteral("123"))).state, ScanRow::State::Invalid);
+    QCOMPARE(fake.fake.pageLoader.hook.calls(u"start"), 0);
+
+    fake.session.answerQueued();
+    QCOMPARE(fake.fake.pageLoader.requested,
+             QList<QUrl>{QUrl(QStringLiteral("http://db.test/") + kWater)});
+    QCOMPARE(fake.session.rows()[1].outcome.product.name, QStringLiteral("Water"));
+    // Remembered now: the next session answers it at once.
+    Scanning next;
+    next.fake.answers.answers = fake.fake.answers.answers;
+    QCOMPARE(next.session.add(ReadScan(kWater)).state, ScanRow::State::Answered);
+}
+
+void TestScanning::scanWhileQueueIsAsked_isCountedAtOnceAndAnswered()
+{
+    Scanning fake;
+    QStringList rowsDuringWait;
+    fake.fake.eventLoop.onWait = [&] {
+        if (!rowsDuringWait.isEmpty())
+            return;
+        // The scanner types on while the first code is being asked: counted at once, and a
+        // second pump started by its event leaves the work to the running one.
+        fake.session.add(ReadScan(kBook));
+        fake.session.add(ReadScan(kWater));
+        rowsDuringWait = fake.rows();
+        fake.session.answerQueued();
+    };
+    fake.session.add(ReadScan(kWater));
+    fake.session.answerQueued();
+    QCOMPARE(rowsDuringWait, (QStringList{u"2x" + kWater, u"1x" + kBook}));
+    QCOMPARE(fake.fake.pageLoader.requested.size(), 2);
+    QVERIFY(!fake.session.hasQueued());
+    for (const ScanRow& row : fake.session.rows())
+        QCOMPARE(row.state, ScanRow::State::Answered);
+}
+
+void TestScanning::undo_countsDownThenRemovesRow()
+{
+    Scanning fake;
+    for (const QString& code : {kTea, kWater, kTea})
+        fake.session.add(ReadScan(code));
+    QVERIFY(fake.session.undo());
+    QCOMPARE(fake.rows(), (QStringList{u"1x" + kTea, u"1x" + kWater}));
+    QVERIFY(fake.session.undo());
+    QCOMPARE(fake.rows(), QStringList{u"1x" + kTea});
+    QCOMPARE(fake.session.codesInScanOrder(), QStringList{kTea});
+    QVERIFY(fake.session.undo());
+    QVERIFY(!fake.session.undo());
+    QVERIFY(fake.rows().isEmpty());
+}
+
+void TestScanning::unwritableSessionFile_countsNothing()
+{
+    Scanning fake;
+    fake.journal.hook.fail(u"append", QStringLiteral("Disk full"));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, fake.session.add(ReadScan(kTea)));
+    QVERIFY(fake.rows().isEmpty());
+}
+
+void TestScanning::restoreAfterCrash_givesTheSessionBack()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("session.txt"));
+    {
+        Scanning crashed;
+        QtScanJournal journal(path);
+        ScanSession session(journal, crashed.local, crashed.online);
+        for (const QString& scanned : QStringList{kTea, kWater, kTea, kBook + u"05", kBook})
+            session.add(ReadScan(scanned));
+        session.undo();
+        // Left without clear(), as a killed process leaves it, with half a line the crash cut.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("S\t9780306");
+    }
+    Scanning next;
+    next.remember(kTea, QStringLiteral("Tea"));
+    QtScanJournal journal(path);
+    ScanSession session(journal, next.local, next.online);
+    QVERIFY(session.hasLeftSession());
+    session.restore();
+    QStringList rows;
+    for (const ScanRow& row : session.rows())
+        rows.append(QString::number(row.count) + u'x' + row.code + u'+' + row.addOn);
+    QCOMPARE(rows,
+             (QStringList{u"1x" + kBook + u"+05", u"2x" + kTea + u'+', u"1x" + kWater + u'+'}));
+    QCOMPARE(session.rows()[1].state, ScanRow::State::Answered);
+    QVERIFY(session.hasQueued());
+    session.clear();
+    QVERIFY(!session.hasLeftSession());
+}
+
+QTEST_GUILESS_MAIN(TestScanning)
+#include "tst_scanning.moc"
