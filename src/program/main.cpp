@@ -101,11 +101,15 @@ int main(int argc, char* argv[])
     }
     const AppConfig& config = *parsed.config;
     ChooseProxies(config.loopbackOnly);
-    // Batch mode and the index commands need no display: they must not load the window's
+    // Batch mode, scan mode and the index commands need no display: they must not load the window's
     // platform plugin.
     if (config.mode == RunMode::Batch) {
         const QCoreApplication application(argc, argv);
         return BatchCommand(config);
+    }
+    if (config.mode == RunMode::Scan) {
+        const QCoreApplication application(argc, argv);
+        return ScanCommand(config);
     }
     if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex) {
         const QCoreApplication application(argc, argv);

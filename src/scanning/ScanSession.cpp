@@ -41,6 +41,17 @@ CodeOutcome NotLookedUp(const QString& code)
 }
 } // namespace
 
+CodeOutcome RowOutcome(const ScanRow& row)
+{
+    CodeOutcome outcome = row.outcome;
+    outcome.scanCount = row.count;
+    if (!row.addOn.isEmpty())
+        outcome.detail =
+            QStringLiteral("add-on ") + row.addOn +
+            (outcome.detail.isEmpty() ? QString() : QStringLiteral("; ") + outcome.detail);
+    return outcome;
+}
+
 ScanVerdict VerdictOf(const ScanRow& row)
 {
     if (row.state == ScanRow::State::Invalid)

@@ -24,6 +24,10 @@ struct ScanRow
     CodeOutcome outcome;
 };
 
+// The row's answer as a results row writes it: with the row's count, and its add-on in the
+// details ("add-on 51299").
+CodeOutcome RowOutcome(const ScanRow& row);
+
 // How a scan sounds and flashes: found, not found (or not known yet), not a valid code.
 enum class ScanVerdict { Found, NotFound, Invalid };
 ScanVerdict VerdictOf(const ScanRow& row);
