@@ -30,6 +30,8 @@ class ProductIndex;
 class ProgressDialog;
 class ProgressDisplay;
 class QuestionBox;
+class ScanJournal;
+class ScanWindow;
 class SettingsStore;
 class SkinComponent;
 class SourcesDialog;
@@ -93,5 +95,8 @@ struct Platform
     PictureFiles& pictureFiles;
     PdfDocument& pdfDocument;
     BarcodeScanner& barcodeScanner;
+    // The scan window and its session file in the data folder.
+    ScanWindow& scanWindow;
+    ScanJournal& scanJournal;
     int barcodeFilesAtOnce = 1;
 };

@@ -14,6 +14,7 @@
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPageLoader.h"
 #include "desktop/storage/QtPictureStore.h"
+#include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/storage/SqlitePacingStore.h"
@@ -34,6 +35,7 @@
 #include "desktop/window/QtProgressDialog.h"
 #include "desktop/window/QtProgressDisplay.h"
 #include "desktop/window/QtQuestionBox.h"
+#include "desktop/window/QtScanWindow.h"
 #include "desktop/window/QtSkinComponent.h"
 #include "desktop/window/QtSourcesDialog.h"
 #include "platform/Platform.h"
@@ -49,6 +51,7 @@ public:
     Platform services();
     QtForm1Window& window() { return m_window; }
     QtDetailsWindow& detailsWindow() { return m_detailsWindow; }
+    QtScanWindow& scanWindow() { return m_scanWindow; }
     QtEventLoop& eventLoop() { return m_eventLoop; }
     QtProgressDialog& progressDialog() { return m_progressDialog; }
     // Tests and benchmarks point it at a folder and an opener of their own.
@@ -93,6 +96,8 @@ private:
     QtPictureFiles m_pictureFiles;
     PopplerPdfDocument m_pdfDocument;
     ZbarBarcodeScanner m_barcodeScanner;
+    QtScanWindow m_scanWindow;
+    QtScanJournal m_scanJournal;
 };
 
 class Form1;

@@ -16,6 +16,7 @@
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QProcessEnvironment>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -152,5 +153,7 @@ int main(int argc, char* argv[])
     QuitSignalWatcher quitSignals(platform.window());
     quitSignals.install();
     platform.window().showCentred();
+    // Once the window is up: a scan session a crash left is offered back beside it.
+    QTimer::singleShot(0, &platform.window(), [&form] { form.OfferLeftScanSession(); });
     return QApplication::exec();
 }

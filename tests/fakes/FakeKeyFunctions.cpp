@@ -33,6 +33,7 @@
 #include "fakes/FakeProgressDisplay.h"
 #include "fakes/FakeQuestionBox.h"
 #include "fakes/FakeScanJournal.h"
+#include "fakes/FakeScanWindow.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeSkinComponent.h"
 #include "fakes/FakeSourcesDialog.h"
@@ -78,6 +79,7 @@ FakeSpreadsheetTarget::~FakeSpreadsheetTarget() = default;
 FakeStopSignals::~FakeStopSignals() = default;
 FakeTextFileWriter::~FakeTextFileWriter() = default;
 FakeScanJournal::~FakeScanJournal() = default;
+FakeScanWindow::~FakeScanWindow() = default;
 FakeZipArchives::~FakeZipArchives() = default;
 FakeZipArchives::Archive::~Archive() = default;
 FakeDetailsWindow::~FakeDetailsWindow() = default;

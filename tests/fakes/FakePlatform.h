@@ -30,6 +30,8 @@
 #include "fakes/FakeProgressDialog.h"
 #include "fakes/FakeProgressDisplay.h"
 #include "fakes/FakeQuestionBox.h"
+#include "fakes/FakeScanJournal.h"
+#include "fakes/FakeScanWindow.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeSkinComponent.h"
 #include "fakes/FakeSourcesDialog.h"
@@ -84,6 +86,8 @@ struct FakePlatform
     FakePictureFiles pictureFiles;
     FakePdfDocument pdfDocument;
     FakeBarcodeScanner barcodeScanner;
+    FakeScanWindow scanWindow;
+    FakeScanJournal scanJournal;
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -135,6 +139,8 @@ struct FakePlatform
             .pictureFiles = pictureFiles,
             .pdfDocument = pdfDocument,
             .barcodeScanner = barcodeScanner,
+            .scanWindow = scanWindow,
+            .scanJournal = scanJournal,
         };
     }
 };

@@ -1,5 +1,7 @@
 // A scan session on fakes: what a scanner's keys become, counting and undo, answers at once or
 // from the queue while more scans come in, and the session file read back after a crash.
+#include "app/SavedCodeList.h"
+#include "app/ScanMode.h"
 #include "common/OperationFailed.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "fakes/FakePlatform.h"
@@ -106,6 +108,7 @@ private Q_SLOTS:
     void undo_countsDownThenRemovesRow();
     void unwritableSessionFile_countsNothing();
     void restoreAfterCrash_givesTheSessionBack();
+    void scanWindow_signalsEachScan_savesWithCount_sendsOnceEach();
 };
 
 void TestScanning::keys_giveScans_data()
@@ -261,6 +264,42 @@ void TestScanning::restoreAfterCrash_givesTheSessionBack()
     QVERIFY(session.hasQueued());
     session.clear();
     QVERIFY(!session.hasLeftSession());
+}
+
+void TestScanning::scanWindow_signalsEachScan_savesWithCount_sendsOnceEach()
+{
+    Scanning fake;
+    FakePlatform& platform = fake.fake;
+    platform.listView1.add(kBook);
+    fake.remember(kTea, QStringLiteral("Tea"));
+    ScanMode scanning(platform.services(), fake.local, fake.online);
+    scanning.OpenScanWindow();
+    scanning.ScanLine_KeyText(kTea + u'\r' + kWater + u'\r' + kTea + QStringLiteral("\rx\r"));
+    QCOMPARE(platform.scanWindow.signalsGiven,
+             (QList<ScanSignal>{ScanSignal::Found, ScanSignal::NotFound, ScanSignal::Found,
+                                ScanSignal::Invalid}));
+    QCOMPARE(platform.scanWindow.rows.size(), 3);
+    QCOMPARE(platform.scanWindow.rows[1], (ScanTableRow{"2", kTea, "Tea", "", "found"}));
+    // The queue was asked while the line's keys were handled: Water's answer is in its row.
+    QCOMPARE(platform.scanWindow.rows[2].name, QStringLiteral("Water"));
+
+    scanning.MuteChanged(true);
+    QCOMPARE(platform.settings.getSetting(kSettingsApplication.toString(),
+                                          kSettingsSection.toString(),
+                                          kScanMuteValueName.toString(), {}),
+             QStringLiteral("1"));
+
+    platform.commonDialog1.choices = {QStringLiteral("scans.csv")};
+    scanning.SaveScansAs();
+    const QList<QByteArray> lines = platform.outputFiles.texts.value("scans.csv").split('\n');
+    QVERIFY(lines.value(0).startsWith("code,count,gtin,status,name"));
+    QVERIFY(lines.value(1).startsWith(
+        QByteArray(kTea.toUtf8() + ",2," + kTea.toUtf8() + ",found,Tea")));
+
+    scanning.SendToCodeList();
+    QCOMPARE(platform.listView1.count(), 4);
+    QCOMPARE(platform.listView1.text(2), kTea);
+    QCOMPARE(platform.listView1.text(4), QStringLiteral("x"));
 }
 
 QTEST_GUILESS_MAIN(TestScanning)
