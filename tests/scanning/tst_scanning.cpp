@@ -3,6 +3,7 @@
 #include "app/SavedCodeList.h"
 #include "app/ScanMode.h"
 #include "common/OperationFailed.h"
+#include "desktop/network/QtPhoneScanServer.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeScanJournal.h"
@@ -10,6 +11,9 @@
 #include "scanning/LocalAnswersOnly.h"
 #include "scanning/ScanSession.h"
 
+#include <QHostAddress>
+#include <QSignalSpy>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -86,6 +90,39 @@ struct Scanning
     ScanInput input;
 };
 
+// The server's reply to the request: its status and body; status 0 when it closed without one.
+struct Reply
+{
+    int status = 0;
+    QByteArray body;
+};
+Reply Exchange(quint16 port, const QByteArray& request)
+{
+    QTcpSocket client;
+    QByteArray got;
+    QObject::connect(&client, &QTcpSocket::readyRead, [&] { got += client.readAll(); });
+    QSignalSpy closed(&client, &QTcpSocket::disconnected);
+    client.connectToHost(QHostAddress::LocalHost, port);
+    client.write(request);
+    closed.wait(5000);
+    got += client.readAll();
+    Reply reply;
+    if (got.startsWith("HTTP/1.1 "))
+        reply.status = got.mid(9, 3).toInt();
+    reply.body = got.mid(got.indexOf("\r\n\r\n") + 4);
+    return reply;
+}
+
+PhoneScanAnswer AnswerOf(const QString& text)
+{
+    const Scan scan = ReadScan(text);
+    if (!scan.valid)
+        return PhoneScanAnswer{PhoneScanAnswer::Kind::NotACode, {}, {}, {}};
+    if (scan.code == kWater)
+        return PhoneScanAnswer{PhoneScanAnswer::Kind::Queued, scan.code, {}, {}};
+    return PhoneScanAnswer{PhoneScanAnswer::Kind::Answered, scan.code, "found", "Tea"};
+}
+
 // Each character of the text as a key of its own.
 QStringList Keys(const QString& text)
 {
@@ -109,6 +146,11 @@ private Q_SLOTS:
     void unwritableSessionFile_countsNothing();
     void restoreAfterCrash_givesTheSessionBack();
     void scanWindow_signalsEachScan_savesWithCount_sendsOnceEach();
+
+    // ---- The phone scanner's server, on 127.0.0.1 ----
+    void phoneServer_takesOrRefuses_data();
+    void phoneServer_takesOrRefuses();
+    void phoneServer_burstAndNewLink_refusedPastTheLimit();
 };
 
 void TestScanning::keys_giveScans_data()
@@ -300,6 +342,104 @@ void TestScanning::scanWindow_signalsEachScan_savesWithCount_sendsOnceEach()
     QCOMPARE(platform.listView1.count(), 4);
     QCOMPARE(platform.listView1.text(2), kTea);
     QCOMPARE(platform.listView1.text(4), QStringLiteral("x"));
+}
+
+void TestScanning::phoneServer_takesOrRefuses_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    const QByteArray tea = kTea.toLatin1();
+    const QByteArray end = " HTTP/1.1\r\nHost: 127.0.0.1\r\n";
+    const QByteArray found = R"({"code":")" + tea + R"(","name":"Tea","status":"found"})";
+    // clang-format off
+    QTest::newRow("GET") << "GET /scan/@?code=" + tea + end + "\r\n" << 200 << found;
+    QTest::newRow("POST form") << "POST /scan/@" + end + "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 18\r\n\r\ncode=" + tea << 200 << found;
+    QTest::newRow("POST JSON") << "POST /scan/@" + end + "Content-Type: application/json\r\nContent-Length: 24\r\n\r\n{\"code\":\"" + tea + "\"}" << 200 << found;
+    QTest::newRow("queued, no answer in time") << "GET /scan/@?code=" + kWater.toLatin1() + end + "\r\n" << 200 << QByteArray(R"({"status":"queued"})");
+    QTest::newRow("bad token") << "GET /scan/x@?code=" + tea + end + "\r\n" << 404 << QByteArray();
+    QTest::newRow("no token") << "GET /scan/?code=" + tea + end + "\r\n" << 404 << QByteArray();
+    QTest::newRow("path traversal") << "GET /scan/../../etc/passwd?code=" + tea + end + "\r\n" << 404 << QByteArray();
+    QTest::newRow("token then traversal") << "GET /scan/@/../@?code=" + tea + end + "\r\n" << 404 << QByteArray();
+    QTest::newRow("not a code") << "GET /scan/@?code=%3Cscript%3E" + end + "\r\n" << 400 << QByteArray();
+    QTest::newRow("no code") << "GET /scan/@" + end + "\r\n" << 400 << QByteArray();
+    QTest::newRow("other method") << "DELETE /scan/@?code=" + tea + end + "\r\n" << 405 << QByteArray();
+    QTest::newRow("10 MB body") << "POST /scan/@" + end + "Content-Length: 10485760\r\n\r\n" + QByteArray(10 * 1024 * 1024, 'a') << 413 << QByteArray();
+    QTest::newRow("chunked body") << "POST /scan/@" + end + "Transfer-Encoding: chunked\r\n\r\n" << 413 << QByteArray();
+    QTest::newRow("endless header") << "GET /scan/@" + end + QByteArray(20000, 'h') << 431 << QByteArray();
+    QTest::newRow("slow client, never done") << "GET /scan/@?code=" + tea << 408 << QByteArray();
+    QTest::newRow("not HTTP") << QByteArray("hello\r\n\r\n") << 400 << QByteArray();
+    // clang-format on
+}
+
+void TestScanning::phoneServer_takesOrRefuses()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QtPhoneScanServer server(QtPhoneScanServer::Limits{.requestMs = 300, .answerWaitMs = 100});
+    const QString token = QStringLiteral("k3Y-0123456789abcdefghijklmnopqrstuvwxyzAB");
+    server.setToken(token);
+    int taken = 0;
+    server.onScan = [&](const QString& text) {
+        const PhoneScanAnswer answer = AnswerOf(text);
+        taken += answer.kind != PhoneScanAnswer::Kind::NotACode;
+        return answer;
+    };
+    server.start(QStringLiteral("127.0.0.1"), 0);
+    const Reply reply = Exchange(server.port(), request.replace('@', token.toLatin1()));
+    QCOMPARE(reply.status, status);
+    QCOMPARE(reply.body, body);
+    // A refused request adds nothing.
+    QCOMPARE(taken, status == 200 ? 1 : 0);
+}
+
+void TestScanning::phoneServer_burstAndNewLink_refusedPastTheLimit()
+{
+    // The clock stands still: the whole burst comes within one second.
+    qint64 now = 0;
+    QtPhoneScanServer server(QtPhoneScanServer::Limits{.clock = [&now] { return now; }});
+    server.setToken(QStringLiteral("first-token-0123456789"));
+    int taken = 0;
+    server.onScan = [&](const QString& text) {
+        ++taken;
+        return AnswerOf(text);
+    };
+    server.start(QStringLiteral("127.0.0.1"), 0);
+    const QByteArray request =
+        "GET /scan/first-token-0123456789?code=" + kTea.toLatin1() + " HTTP/1.1\r\n\r\n";
+    // 1,000 at once, 50 connections in flight at a time.
+    QMap<int, int> statuses;
+    std::vector<std::unique_ptr<QTcpSocket>> clients;
+    int done = 0;
+    for (int sent = 0; sent < 1000 || done < sent;) {
+        while (sent < 1000 && sent - done < 50) {
+            auto client = std::make_unique<QTcpSocket>();
+            QTcpSocket* const socket = client.get();
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, [&, socket] {
+                const QByteArray got = socket->readAll();
+                ++statuses[got.startsWith("HTTP/1.1 ") ? got.mid(9, 3).toInt() : 0];
+                ++done;
+            });
+            socket->connectToHost(QHostAddress::LocalHost, server.port());
+            socket->write(request);
+            clients.push_back(std::move(client));
+            ++sent;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
+    // 20 taken; the rest refused, by status or, past the connections open at once, by closing.
+    QCOMPARE(taken, 20);
+    QCOMPARE(statuses.value(200), 20);
+    QCOMPARE(statuses.value(429) + statuses.value(0), 980);
+    QVERIFY(statuses.value(429) > 0);
+
+    // New Link, a second later: the old token is refused at once.
+    now += 1000;
+    server.setToken(QStringLiteral("second-token-0123456789"));
+    QCOMPARE(Exchange(server.port(), request).status, 404);
+    QByteArray next = request;
+    QCOMPARE(Exchange(server.port(), next.replace("first", "second")).status, 200);
 }
 
 QTEST_GUILESS_MAIN(TestScanning)
