@@ -84,6 +84,10 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
         m_details.remember(outcome);
         m_runOutcomes.add(outcome);
     };
+    m_platform.phoneScans.onScan = [this](const QString& text) {
+        return m_scan.TakePhoneScan(text);
+    };
+    m_platform.phoneScans.afterScan = [this] { PhoneScans_AnswerQueued(); };
     m_codeFiles.loadGroupedFilesWith(
         {.takes = [](const QString& path) { return IsBarcodeFile(path); },
          .load = [this](ListControl& list,
@@ -339,6 +343,24 @@ void Form1::ScanWindow_SaveAs()
 void Form1::ScanWindow_MuteClick(bool muted)
 {
     dispatch(u"ScanWindow_MuteClick", [&] { m_scan.MuteChanged(muted); });
+}
+
+void Form1::ScanWindow_PhoneClick(bool on, const QString& address, quint16 port)
+{
+    dispatch(u"ScanWindow_PhoneClick", [&] { m_scan.PhoneReceivingChanged(on, address, port); });
+}
+
+void Form1::ScanWindow_NewLinkClick()
+{
+    dispatch(u"ScanWindow_NewLinkClick", [&] { m_scan.NewPhoneLink(); });
+}
+
+void Form1::PhoneScans_AnswerQueued()
+{
+    dispatch(u"PhoneScans_AnswerQueued", [&] {
+        ChooseLookupSources();
+        m_scan.AnswerQueued();
+    });
 }
 
 void Form1::ScanWindow_Unload()

@@ -79,6 +79,10 @@ public:
     void ScanWindow_SendToCodeList();
     void ScanWindow_SaveAs();
     void ScanWindow_MuteClick(bool muted);
+    // "Receive Scans From a Phone", "New Link", and the queue after a phone's scan
+    void ScanWindow_PhoneClick(bool on, const QString& address, quint16 port);
+    void ScanWindow_NewLinkClick();
+    void PhoneScans_AnswerQueued();
     void ScanWindow_Unload();
     void OfferLeftScanSession();
     void ShowAbout(); // "Help -> About Quillfen" -> app/AboutText

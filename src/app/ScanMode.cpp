@@ -11,6 +11,8 @@
 #include "platform/ScanWindow.h"
 #include "platform/SettingsStore.h"
 
+#include <QRandomGenerator>
+
 namespace {
 QString StatusText(const ScanRow& row)
 {
@@ -41,6 +43,27 @@ QString AnswerText(const ScanRow& row)
     return row.code + QStringLiteral(" \u2014 ") + StatusText(row);
 }
 
+// 32 random bytes from the system's source, as URL-safe Base64: nobody guesses the link.
+QString NewToken()
+{
+    QByteArray bytes(32, Qt::Uninitialized);
+    QRandomGenerator::system()->fillRange(reinterpret_cast<quint32*>(bytes.data()),
+                                          bytes.size() / int(sizeof(quint32)));
+    return QString::fromLatin1(
+        bytes.toBase64(QByteArray::Base64UrlEncoding | QByteArray::OmitTrailingEquals));
+}
+
+PhoneScanAnswer PhoneAnswerOf(const ScanRow& row)
+{
+    PhoneScanAnswer answer;
+    answer.code = row.code;
+    answer.kind = row.state == ScanRow::State::Queued ? PhoneScanAnswer::Kind::Queued
+                                                      : PhoneScanAnswer::Kind::Answered;
+    answer.status = StatusText(row);
+    answer.name = row.outcome.product.name;
+    return answer;
+}
+
 ScanSignal SignalOf(const ScanRow& row)
 {
     switch (VerdictOf(row)) {
@@ -62,8 +85,12 @@ ScanMode::ScanMode(const Platform& platform, LookupChain& local, LookupChain& on
     m_session.stopRequested = [this] { return m_closed; };
     m_session.onAnswered = [this](const ScanRow& row) {
         // Answers from the queue come after their scan's own signal; the table tells them.
-        if (m_session.answering())
-            m_platform.scanWindow.showAnswer(AnswerText(row));
+        if (!m_session.answering())
+            return;
+        m_platform.scanWindow.showAnswer(AnswerText(row));
+        // A phone may still be waiting for it.
+        if (m_platform.phoneScans.isListening())
+            m_platform.phoneScans.answered(PhoneAnswerOf(row));
     };
     m_session.onRowChanged = [this](const QString&) { showAll(); };
 }
@@ -75,8 +102,99 @@ void ScanMode::OpenScanWindow()
     window.setMuted(m_platform.settings.getSetting(kSettingsApplication.toString(),
                                                    kSettingsSection.toString(),
                                                    kScanMuteValueName.toString(), {}) == u"1");
+    const bool phone = setting(kPhoneScansValueName) == u"1";
+    const QString address = setting(kPhoneAddressValueName);
+    const quint16 port = quint16(setting(kPhonePortValueName).toUInt());
+    window.setPhoneChoice(phone, address, port == 0 ? kDefaultPhonePort : port);
     window.open();
     showAll();
+    if (phone && !m_platform.phoneScans.isListening())
+        startPhoneReceiving(address, port == 0 ? kDefaultPhonePort : port);
+    m_session.answerQueued();
+}
+
+QString ScanMode::setting(QStringView name) const
+{
+    return m_platform.settings.getSetting(kSettingsApplication.toString(),
+                                          kSettingsSection.toString(), name.toString(), {});
+}
+
+void ScanMode::saveSetting(QStringView name, const QString& value)
+{
+    m_platform.settings.saveSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
+                                    name.toString(), value);
+}
+
+void ScanMode::PhoneReceivingChanged(bool on, const QString& address, quint16 port)
+{
+    saveSetting(kPhoneScansValueName, on ? QStringLiteral("1") : QStringLiteral("0"));
+    if (!on) {
+        m_platform.phoneScans.stop();
+        m_platform.scanWindow.showPhoneLink({});
+        return;
+    }
+    saveSetting(kPhoneAddressValueName, address);
+    saveSetting(kPhonePortValueName, QString::number(port));
+    startPhoneReceiving(address, port);
+}
+
+void ScanMode::startPhoneReceiving(const QString& address, quint16 port)
+{
+    PhoneScanReceiver& phone = m_platform.phoneScans;
+    QString token = setting(kPhoneTokenValueName);
+    if (token.size() < 40) {
+        token = NewToken();
+        saveSetting(kPhoneTokenValueName, token);
+    }
+    phone.setToken(token);
+    try {
+        phone.start(address, port);
+    } catch (const OperationFailed& failure) {
+        m_platform.scanWindow.setPhoneChoice(false, address, port);
+        m_platform.scanWindow.showPhoneLink({});
+        m_platform.messageBox.show(kPhoneNotStartedMessage + failure.description());
+        return;
+    }
+    const QString host = address.contains(u':') ? u'[' + address + u']' : address;
+    m_platform.scanWindow.showPhoneLink(QStringLiteral("http://") + host + u':' +
+                                        QString::number(phone.port()) + QStringLiteral("/scan/") +
+                                        token + QStringLiteral("?code="));
+}
+
+void ScanMode::NewPhoneLink()
+{
+    const QString token = NewToken();
+    saveSetting(kPhoneTokenValueName, token);
+    // At once: a request at the old link from now on is refused.
+    m_platform.phoneScans.setToken(token);
+    if (m_platform.phoneScans.isListening()) {
+        const QString address = setting(kPhoneAddressValueName);
+        const QString host = address.contains(u':') ? u'[' + address + u']' : address;
+        m_platform.scanWindow.showPhoneLink(QStringLiteral("http://") + host + u':' +
+                                            QString::number(m_platform.phoneScans.port()) +
+                                            QStringLiteral("/scan/") + token +
+                                            QStringLiteral("?code="));
+    }
+}
+
+PhoneScanAnswer ScanMode::TakePhoneScan(const QString& text)
+{
+    const Scan scan = ReadScan(text);
+    PhoneScanAnswer answer;
+    if (!scan.valid)
+        return answer;
+    try {
+        const ScanRow& row = m_session.add(scan);
+        tell(row);
+        return PhoneAnswerOf(row);
+    } catch (...) {
+        answer.kind = PhoneScanAnswer::Kind::NotTaken;
+        return answer;
+    }
+}
+
+void ScanMode::AnswerQueued()
+{
     m_session.answerQueued();
 }
 
@@ -171,6 +289,8 @@ void ScanMode::ScanWindow_Unload()
 {
     m_closed = true;
     m_input.clear();
+    // The server takes scans for the window: closed, it stops, and the setting stays.
+    m_platform.phoneScans.stop();
 }
 
 void ScanMode::showAll()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/PhoneScanReceiver.h"
 #include "platform/Platform.h"
 #include "scanning/LocalAnswersOnly.h"
 #include "scanning/ScanSession.h"
@@ -11,6 +12,14 @@
 struct AppConfig;
 
 inline constexpr QStringView kScanMuteValueName = u"Scan Mute";
+// "Receive Scans From a Phone": on or off, the address and port, and the link's token.
+inline constexpr QStringView kPhoneScansValueName = u"Phone Scans";
+inline constexpr QStringView kPhoneAddressValueName = u"Phone Scans Address";
+inline constexpr QStringView kPhonePortValueName = u"Phone Scans Port";
+inline constexpr QStringView kPhoneTokenValueName = u"Phone Scans Token";
+inline constexpr quint16 kDefaultPhonePort = 8765;
+inline constexpr QStringView kPhoneNotStartedMessage =
+    u"Quillfen could not receive scans from a phone at that address and port: ";
 inline constexpr QStringView kRestoreScanSessionQuestion =
     u"A scan session did not end the last time Quillfen ran. Restore its scans?";
 inline constexpr QStringView kSaveScansTitle = u"Save Scans As";
@@ -41,6 +50,14 @@ public:
     void SendToCodeList();
     void SaveScansAs();
     void MuteChanged(bool muted);
+    // "Receive Scans From a Phone" turned on (at the address and port chosen) or off.
+    void PhoneReceivingChanged(bool on, const QString& address, quint16 port);
+    // "New Link": a new token, and the old link refused from now on.
+    void NewPhoneLink();
+    // A scan a phone sent (see PhoneScanReceiver::onScan); never throws.
+    PhoneScanAnswer TakePhoneScan(const QString& text);
+    // The queue, asked about after a phone's scan, outside the request's handling.
+    void AnswerQueued();
     // The window closed: the queue stops after the request under way; the session stays, in its
     // file, for the next opening.
     void ScanWindow_Unload();
@@ -49,6 +66,9 @@ public:
 
 private:
     void showAll();
+    QString setting(QStringView name) const;
+    void saveSetting(QStringView name, const QString& value);
+    void startPhoneReceiving(const QString& address, quint16 port);
     void tell(const ScanRow& row);
 
     Platform m_platform;

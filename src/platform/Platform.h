@@ -30,6 +30,7 @@ class ProductIndex;
 class ProgressDialog;
 class ProgressDisplay;
 class QuestionBox;
+class PhoneScanReceiver;
 class ScanJournal;
 class ScanWindow;
 class SettingsStore;
@@ -98,5 +99,7 @@ struct Platform
     // The scan window and its session file in the data folder.
     ScanWindow& scanWindow;
     ScanJournal& scanJournal;
+    // The phone scanner's server, off until the scan window turns it on.
+    PhoneScanReceiver& phoneScans;
     int barcodeFilesAtOnce = 1;
 };

@@ -40,4 +40,9 @@ public:
     // The "mute" box.
     virtual bool muted() const = 0;
     virtual void setMuted(bool muted) = 0;
+    // "Receive Scans From a Phone": the box, the address and the port as the user last chose
+    // them (an empty address: the window's first choice).
+    virtual void setPhoneChoice(bool on, const QString& address, quint16 port) = 0;
+    // The address to enter in the phone's app, shown as text and as a QR code; empty hides it.
+    virtual void showPhoneLink(const QString& url) = 0;
 };

@@ -80,6 +80,7 @@ Platform QtPlatform::services()
         .barcodeScanner = m_barcodeScanner,
         .scanWindow = m_scanWindow,
         .scanJournal = m_scanJournal,
+        .phoneScans = m_phoneScans,
         .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
     };
 }
@@ -131,6 +132,12 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
     QObject::connect(&scan, &QtScanWindow::muteClicked, &window,
                      [&form](bool muted) { form.ScanWindow_MuteClick(muted); });
     QObject::connect(&scan, &QtScanWindow::closed, &window, [&form] { form.ScanWindow_Unload(); });
+    QObject::connect(&scan, &QtScanWindow::phoneClicked, &window,
+                     [&form](bool on, const QString& address, quint16 port) {
+                         form.ScanWindow_PhoneClick(on, address, port);
+                     });
+    QObject::connect(scan.newLinkButton(), &QPushButton::clicked, &window,
+                     [&form] { form.ScanWindow_NewLinkClick(); });
 
     QtDetailsWindow& details = platform.detailsWindow();
     QObject::connect(&details, &QtDetailsWindow::keyDown, &window,

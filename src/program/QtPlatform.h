@@ -13,6 +13,7 @@
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPageLoader.h"
+#include "desktop/network/QtPhoneScanServer.h"
 #include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
@@ -98,6 +99,7 @@ private:
     ZbarBarcodeScanner m_barcodeScanner;
     QtScanWindow m_scanWindow;
     QtScanJournal m_scanJournal;
+    QtPhoneScanServer m_phoneScans;
 };
 
 class Form1;

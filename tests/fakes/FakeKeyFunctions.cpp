@@ -25,6 +25,7 @@
 #include "fakes/FakePageLoader.h"
 #include "fakes/FakePdfDocument.h"
 #include "fakes/FakePendingPage.h"
+#include "fakes/FakePhoneScanReceiver.h"
 #include "fakes/FakePictureFiles.h"
 #include "fakes/FakePictureStore.h"
 #include "fakes/FakeProcessCapture.h"
@@ -79,6 +80,7 @@ FakeSpreadsheetTarget::~FakeSpreadsheetTarget() = default;
 FakeStopSignals::~FakeStopSignals() = default;
 FakeTextFileWriter::~FakeTextFileWriter() = default;
 FakeScanJournal::~FakeScanJournal() = default;
+FakePhoneScanReceiver::~FakePhoneScanReceiver() = default;
 FakeScanWindow::~FakeScanWindow() = default;
 FakeZipArchives::~FakeZipArchives() = default;
 FakeZipArchives::Archive::~Archive() = default;

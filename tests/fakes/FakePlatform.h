@@ -23,6 +23,7 @@
 #include "fakes/FakePacingStore.h"
 #include "fakes/FakePageLoader.h"
 #include "fakes/FakePdfDocument.h"
+#include "fakes/FakePhoneScanReceiver.h"
 #include "fakes/FakePictureFiles.h"
 #include "fakes/FakePictureStore.h"
 #include "fakes/FakeProcessCapture.h"
@@ -88,6 +89,7 @@ struct FakePlatform
     FakeBarcodeScanner barcodeScanner;
     FakeScanWindow scanWindow;
     FakeScanJournal scanJournal;
+    FakePhoneScanReceiver phoneScans;
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -141,6 +143,7 @@ struct FakePlatform
             .barcodeScanner = barcodeScanner,
             .scanWindow = scanWindow,
             .scanJournal = scanJournal,
+            .phoneScans = phoneScans,
         };
     }
 };

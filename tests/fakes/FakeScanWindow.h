@@ -30,9 +30,20 @@ public:
         hook(u"signal");
         signalsGiven.append(given);
     }
+    void setPhoneChoice(bool on, const QString& address, quint16 port) override
+    {
+        phoneOn = on;
+        phoneAddress = address;
+        phonePort = port;
+    }
+    void showPhoneLink(const QString& url) override { phoneLink = url; }
     bool muted() const override { return mute; }
     void setMuted(bool muted) override { mute = muted; }
 
+    bool phoneOn = false;
+    QString phoneAddress;
+    quint16 phonePort = 0;
+    QString phoneLink;
     bool opened = false;
     bool mute = false;
     QList<ScanTableRow> rows;

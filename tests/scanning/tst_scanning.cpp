@@ -146,6 +146,7 @@ private Q_SLOTS:
     void unwritableSessionFile_countsNothing();
     void restoreAfterCrash_givesTheSessionBack();
     void scanWindow_signalsEachScan_savesWithCount_sendsOnceEach();
+    void phoneScans_offByDefault_thenTakenAnsweredAndRemembered();
 
     // ---- The phone scanner's server, on 127.0.0.1 ----
     void phoneServer_takesOrRefuses_data();
@@ -342,6 +343,53 @@ void TestScanning::scanWindow_signalsEachScan_savesWithCount_sendsOnceEach()
     QCOMPARE(platform.listView1.count(), 4);
     QCOMPARE(platform.listView1.text(2), kTea);
     QCOMPARE(platform.listView1.text(4), QStringLiteral("x"));
+}
+
+void TestScanning::phoneScans_offByDefault_thenTakenAnsweredAndRemembered()
+{
+    Scanning fake;
+    FakePlatform& platform = fake.fake;
+    fake.remember(kTea, QStringLiteral("Tea"));
+    {
+        ScanMode scanning(platform.services(), fake.local, fake.online);
+        scanning.OpenScanWindow();
+        QVERIFY(!platform.phoneScans.listening);
+        QVERIFY(platform.scanWindow.phoneLink.isEmpty());
+
+        scanning.PhoneReceivingChanged(true, QStringLiteral("127.0.0.1"), 8765);
+        QVERIFY(platform.phoneScans.listening);
+        const QString token = platform.phoneScans.token;
+        QVERIFY(token.size() >= 40);
+        QCOMPARE(platform.scanWindow.phoneLink,
+                 "http://127.0.0.1:8765/scan/" + token + QStringLiteral("?code="));
+
+        QCOMPARE(scanning.TakePhoneScan(QStringLiteral("hello")).kind,
+                 PhoneScanAnswer::Kind::NotACode);
+        QVERIFY(platform.scanWindow.rows.isEmpty());
+        const PhoneScanAnswer tea = scanning.TakePhoneScan(kTea);
+        QCOMPARE(tea.kind, PhoneScanAnswer::Kind::Answered);
+        QCOMPARE(tea.name, QStringLiteral("Tea"));
+        QCOMPARE(scanning.TakePhoneScan(kWater).kind, PhoneScanAnswer::Kind::Queued);
+        scanning.AnswerQueued();
+        QCOMPARE(platform.phoneScans.answers.size(), 1);
+        QCOMPARE(platform.phoneScans.answers[0].name, QStringLiteral("Water"));
+        QCOMPARE(platform.scanWindow.rows.size(), 2);
+
+        platform.scanJournal.hook.fail(u"append", QStringLiteral("Disk full"));
+        QCOMPARE(scanning.TakePhoneScan(kBook).kind, PhoneScanAnswer::Kind::NotTaken);
+        platform.scanJournal.hook.disarm();
+
+        scanning.NewPhoneLink();
+        QVERIFY(platform.phoneScans.token != token);
+        QVERIFY(platform.scanWindow.phoneLink.contains(platform.phoneScans.token));
+        scanning.ScanWindow_Unload();
+        QVERIFY(!platform.phoneScans.listening);
+    }
+    // Remembered: the next opening listens again, with the new link.
+    ScanMode next(platform.services(), fake.local, fake.online);
+    next.OpenScanWindow();
+    QVERIFY(platform.phoneScans.listening);
+    QCOMPARE(platform.phoneScans.listenPort, quint16(8765));
 }
 
 void TestScanning::phoneServer_takesOrRefuses_data()

@@ -5,18 +5,24 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHostAddress>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMediaDevices>
+#include <QNetworkInterface>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSoundEffect>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <qrencode.h>
 
 namespace {
 constexpr int kFlashMs = 350;
@@ -95,8 +101,40 @@ QtScanWindow::QtScanWindow(QWidget* beside)
     m_mute = new QCheckBox(QStringLiteral("Mute"), this);
     m_mute->setObjectName(QStringLiteral("ScanMute"));
     connect(m_mute, &QCheckBox::clicked, this, &QtScanWindow::muteClicked);
+    m_phone = new QCheckBox(QStringLiteral("Receive Scans From a Phone"), this);
+    m_phone->setObjectName(QStringLiteral("PhoneScans"));
+    m_address = new QComboBox(this);
+    m_address->setObjectName(QStringLiteral("PhoneAddress"));
+    m_address->setAccessibleName(QStringLiteral("Address"));
+    // This machine's own addresses; the loopback one first, which no phone reaches, so that
+    // turning it on by mistake opens nothing to the network.
+    m_address->addItem(QHostAddress(QHostAddress::LocalHost).toString());
+    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+        if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+            m_address->addItem(address.toString());
+    }
+    m_port = new QSpinBox(this);
+    m_port->setObjectName(QStringLiteral("PhonePort"));
+    m_port->setAccessibleName(QStringLiteral("Port"));
+    m_port->setRange(1024, 65535);
+    m_newLink = new QPushButton(QStringLiteral("New Link"), this);
+    m_newLink->setObjectName(QStringLiteral("NewPhoneLink"));
+    m_link = new QLabel(this);
+    m_link->setObjectName(QStringLiteral("PhoneLink"));
+    m_link->setTextFormat(Qt::PlainText);
+    m_link->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_link->setWordWrap(true);
+    m_qrCode = new QLabel(this);
+    m_qrCode->setObjectName(QStringLiteral("PhoneLinkCode"));
+    m_qrCode->setAccessibleName(QStringLiteral("QR code of the link"));
+    connect(m_phone, &QCheckBox::clicked, this, [this](bool on) {
+        Q_EMIT phoneClicked(on, m_address->currentText(), quint16(m_port->value()));
+    });
+    showPhoneLink({});
+
     // The line keeps the focus: a scanner types into whatever has it.
-    for (QWidget* other : std::initializer_list<QWidget*>{m_table, m_send, m_saveAs, m_mute})
+    for (QWidget* other : std::initializer_list<QWidget*>{m_table, m_send, m_saveAs, m_mute,
+                                                          m_phone, m_newLink, m_link})
         other->setFocusPolicy(Qt::NoFocus);
 
     auto* const buttons = new QHBoxLayout;
@@ -109,6 +147,17 @@ QtScanWindow::QtScanWindow(QWidget* beside)
     layout->addWidget(m_answer);
     layout->addWidget(m_table, 1);
     layout->addLayout(buttons);
+    auto* const phone = new QHBoxLayout;
+    phone->addWidget(m_phone);
+    phone->addWidget(m_address);
+    phone->addWidget(m_port);
+    phone->addWidget(m_newLink);
+    phone->addStretch();
+    layout->addLayout(phone);
+    auto* const link = new QHBoxLayout;
+    link->addWidget(m_qrCode);
+    link->addWidget(m_link, 1);
+    layout->addLayout(link);
 
     m_flashEnd = new QTimer(this);
     m_flashEnd->setSingleShot(true);
@@ -192,6 +241,55 @@ bool QtScanWindow::muted() const
 void QtScanWindow::setMuted(bool muted)
 {
     m_mute->setChecked(muted);
+}
+
+void QtScanWindow::setPhoneChoice(bool on, const QString& address, quint16 port)
+{
+    m_phone->setChecked(on);
+    if (!address.isEmpty()) {
+        if (m_address->findText(address) < 0)
+            m_address->addItem(address);
+        m_address->setCurrentText(address);
+    }
+    m_port->setValue(port);
+}
+
+void QtScanWindow::showPhoneLink(const QString& url)
+{
+    const bool shown = !url.isEmpty();
+    m_link->setText(url);
+    m_link->setVisible(shown);
+    m_qrCode->setVisible(shown);
+    m_newLink->setEnabled(shown);
+    m_address->setEnabled(!shown);
+    m_port->setEnabled(!shown);
+    if (!shown) {
+        m_qrCode->clear();
+        return;
+    }
+    QRcode* const code =
+        QRcode_encodeString(url.toUtf8().constData(), 0, QR_ECLEVEL_M, QR_MODE_8, 1);
+    if (!code) {
+        m_qrCode->clear();
+        return;
+    }
+    // Four modules of quiet zone around, each module a few pixels, as phone cameras read best.
+    constexpr int kQuiet = 4;
+    constexpr int kModule = 4;
+    const int side = (code->width + 2 * kQuiet) * kModule;
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    for (int y = 0; y < code->width; ++y) {
+        for (int x = 0; x < code->width; ++x) {
+            if (code->data[y * code->width + x] & 1)
+                painter.fillRect((x + kQuiet) * kModule, (y + kQuiet) * kModule, kModule, kModule,
+                                 Qt::black);
+        }
+    }
+    painter.end();
+    QRcode_free(code);
+    m_qrCode->setPixmap(QPixmap::fromImage(image));
 }
 
 void QtScanWindow::send(const QString& end)

@@ -7,6 +7,8 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
+class QSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -34,17 +36,22 @@ public:
     void signal(ScanSignal signal) override;
     bool muted() const override;
     void setMuted(bool muted) override;
+    void setPhoneChoice(bool on, const QString& address, quint16 port) override;
+    void showPhoneLink(const QString& url) override;
 
     QLineEdit* line() const { return m_line; }
     QPushButton* sendToCodeListButton() const { return m_send; }
     QPushButton* saveAsButton() const { return m_saveAs; }
     QCheckBox* muteBox() const { return m_mute; }
+    QCheckBox* phoneBox() const { return m_phone; }
+    QPushButton* newLinkButton() const { return m_newLink; }
 
 Q_SIGNALS:
     // Keys that end one or more scans (the line's text and its end), or a paste of lines.
     void keyText(const QString& keys);
     void undoRequested();
     void muteClicked(bool muted);
+    void phoneClicked(bool on, const QString& address, quint16 port);
     void closed();
 
 protected:
@@ -62,6 +69,12 @@ private:
     QPushButton* m_send;
     QPushButton* m_saveAs;
     QCheckBox* m_mute;
+    QCheckBox* m_phone;
+    QComboBox* m_address;
+    QSpinBox* m_port;
+    QLabel* m_link;
+    QLabel* m_qrCode;
+    QPushButton* m_newLink;
     QTimer* m_flashEnd;
     // Made at the first sound, and only on a machine with a sound output.
     std::unique_ptr<QSoundEffect> m_sounds[3];
