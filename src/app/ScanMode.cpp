@@ -87,7 +87,9 @@ ScanMode::ScanMode(const Platform& platform, LookupChain& local, LookupChain& on
         // Answers from the queue come after their scan's own signal; the table tells them.
         if (!m_session.answering())
             return;
-        m_platform.scanWindow.showAnswer(AnswerText(row));
+        // The large line is the last scan's: an older one's answer shows in its row alone.
+        if (!m_session.rows().isEmpty() && m_session.rows().front().code == row.code)
+            m_platform.scanWindow.showAnswer(AnswerText(row));
         // A phone may still be waiting for it.
         if (m_platform.phoneScans.isListening())
             m_platform.phoneScans.answered(PhoneAnswerOf(row));
