@@ -80,7 +80,8 @@ int ScanCommand(const AppConfig& config)
     SqliteAnswerStore answers;
     SqlitePacingStore pacing;
     SqliteProductIndex index;
-    QtScanJournal journal;
+    // A file of its own: the window's session, open meanwhile, is never replayed or removed here.
+    QtScanJournal journal(QtScanJournal::inDataFolder(u"scan-session-console.txt"));
     return RunScan(config, ScanServices{
                                .lines = lines,
                                .console = console,

@@ -14,6 +14,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -480,6 +481,13 @@ QVERIFY(index.find(firstCode).has_value());
         QTRY_VERIFY(scan.isVisible());
         QCOMPARE(scan.findChild<QLabel*>(QStringLiteral("ScanAnswer"))->textFormat(),
                  Qt::PlainText);
+        // Muted, and kept so: this suite runs where there is no sound device, sanitizers too.
+        QVERIFY(!scan.muteBox()->isChecked());
+        QTest::mouseClick(scan.muteBox(), Qt::LeftButton);
+        QVERIFY(scan.muteBox()->isChecked());
+        QCOMPARE(
+            app.platform.services().settings.getSetting("Zandrik", "Quillfen", "Scan Mute", {}),
+            QStringLiteral("1"));
 
         // As a scanner types: the digits, then Enter or Tab; a repeat, and one that is no code.
         const auto scanned = [&](const QString& code, Qt::Key end) {

@@ -554,7 +554,7 @@ void TestBatchProcess::scan_rowPerScanAsAnswered_andKilledSessionReadBack()
              "3800123400018,2,found,Hazelnut Cocoa Spread,\r\n");
     QVERIFY(next.readAllStandardError().contains("4 scans of a session that did not end"));
     // Ended the ordinary way: the file is gone, and the next session starts empty.
-    QVERIFY(!QFile::exists(batch.path("XDG_DATA_HOME/Zandrik/Quillfen/scan-session.txt")));
+    QVERIFY(!QFile::exists(batch.path("XDG_DATA_HOME/Zandrik/Quillfen/scan-session-console.txt")));
 }
 
 QTEST_GUILESS_MAIN(TestBatchProcess)

@@ -15,11 +15,14 @@ namespace {
 constexpr qint64 kMostJournalBytes = 16 * 1024 * 1024;
 } // namespace
 
+QString QtScanJournal::inDataFolder(QStringView name)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Zandrik/Quillfen/") + name;
+}
+
 QtScanJournal::QtScanJournal(QString path)
-    : m_path(path.isEmpty()
-                 ? QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                       QStringLiteral("/Zandrik/Quillfen/scan-session.txt")
-                 : std::move(path))
+    : m_path(path.isEmpty() ? inDataFolder(u"scan-session.txt") : std::move(path))
     , m_file(m_path)
 {}
 

@@ -9,8 +9,11 @@
 class QtScanJournal final : public ScanJournal
 {
 public:
-    // `path`: the file; empty for scan-session.txt in the data folder.
+    // `path`: the file; empty for the window's, scan-session.txt in the data folder.
     explicit QtScanJournal(QString path = {});
+
+    // The file of that name in the data folder.
+    static QString inDataFolder(QStringView name);
 
     QStringList read() override;
     void append(const QString& line) override;
