@@ -138,6 +138,13 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("Look up the codes of the files (standard input without any, or for "
                        "\"-\") without a window, and write the results. Pictures and PDFs give "
                        "the codes of their barcodes."));
+    const QCommandLineOption scan(
+        QStringLiteral("scan"),
+        QStringLiteral("Read scans from standard input, one a line (a barcode scanner typing "
+                       "codes), without a window, and write a row for each to standard output "
+                       "once it is answered, with a count column after the code; a repeat writes "
+                       "the code's row again with its new count. Takes --format (csv, tsv, json, "
+                       "jsonl) and --columns."));
     const QCommandLineOption output(
         QStringLiteral("output"),
         QStringLiteral("With --batch: the results file (default: CSV on standard output)."),
@@ -184,8 +191,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("Apply the daily change files published since the offline index's data "
                        "(environment: QUILLFEN_INDEX_DELTAS_URL), and exit."));
     parser.addOptions({pingHost, serviceUrl, sources, language, languages, noCache, parallel, batch,
-                       output, format, columns, quiet, sheet, column, keepColumns, importIndex,
-                       downloadIndex, updateIndex});
+                       scan, output, format, columns, quiet, sheet, column, keepColumns,
+                       importIndex, downloadIndex, updateIndex});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Code files, spreadsheets, pictures or PDFs to "
                                                 "add to the list at start-up. With --batch: "
@@ -214,13 +221,16 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
 
     AppConfig config;
     config.applicationFolder = applicationFolder;
-    const int modes = int(parser.isSet(batch)) + int(parser.isSet(importIndex)) +
-                      int(parser.isSet(downloadIndex)) + int(parser.isSet(updateIndex));
+    const int modes = int(parser.isSet(batch)) + int(parser.isSet(scan)) +
+                      int(parser.isSet(importIndex)) + int(parser.isSet(downloadIndex)) +
+                      int(parser.isSet(updateIndex));
     if (modes > 1)
         return refuse(QStringLiteral(
-            "--batch, --import-index, --download-index and --update-index go alone."));
+            "--batch, --scan, --import-index, --download-index and --update-index go alone."));
     if (parser.isSet(batch))
         config.mode = RunMode::Batch;
+    else if (parser.isSet(scan))
+        config.mode = RunMode::Scan;
     else if (parser.isSet(importIndex))
         config.mode = RunMode::ImportIndex;
     else if (parser.isSet(downloadIndex))
@@ -229,7 +239,18 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         config.mode = RunMode::UpdateIndex;
 
     const QStringList positional = parser.positionalArguments();
-    if (config.mode == RunMode::Batch) {
+    if (config.mode == RunMode::Scan) {
+        // Rows go to standard output as each scan is answered: a file, or a workbook that is
+        // written whole at the end, would hold them back.
+        for (const QCommandLineOption* batchOnly : {&output, &sheet, &column, &keepColumns})
+            if (parser.isSet(*batchOnly))
+                return refuse(
+                    QStringLiteral("--%1 goes with --batch.").arg(batchOnly->names().first()));
+        if (!positional.isEmpty())
+            return refuse(QStringLiteral("--scan reads standard input alone: ") +
+                          positional.constFirst());
+    }
+    if (config.mode == RunMode::Batch || config.mode == RunMode::Scan) {
         config.batch.inputs = positional;
         config.batch.output = parser.value(output);
         config.batch.format = parser.value(format).toLower();

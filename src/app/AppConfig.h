@@ -49,6 +49,7 @@ inline constexpr int kMaxParallel = 16;
 enum class RunMode {
     Window,        // the desktop window
     Batch,         // --batch: codes in, a results file out, no display
+    Scan,          // --scan: scans in from standard input, a row out for each, no display
     ImportIndex,   // --import-index FILE...
     DownloadIndex, // --download-index
     UpdateIndex,   // --update-index

@@ -25,23 +25,6 @@ QString Problem(const QString& text)
     return QStringLiteral("quillfen: ") + text + u'\n';
 }
 
-// The sources as the window would ask them: the command line and the environment, then what the
-// Sources dialog saved, then the default order with the index first when one was imported.
-std::vector<std::unique_ptr<LookupSource>>
-ChooseBatchSources(const AppConfig& config, const BatchServices& services, bool& defaultOrder)
-{
-    const auto saved = [&services](QStringView name) {
-        return services.settings.getSetting(kSettingsApplication.toString(),
-                                            kSettingsSection.toString(), name.toString(), {});
-    };
-    const IndexInfo index = services.index.info();
-    const SourceChoice choice =
-        ChooseSources(config, saved(kSourcesValueName), index.exists && index.problem.isEmpty());
-    defaultOrder = choice.defaultOrder;
-    return MakeSources(choice.names, config, ChooseServiceUrl(config, saved(kServiceUrlValueName)),
-                       &services.index, ContentLanguage(config));
-}
-
 BatchTimeLeft EstimateFor(const BatchCodes& codes, LookupChain& chain)
 {
     BatchTimeLeft estimate;
@@ -94,6 +77,23 @@ CodeOutcome FailedOutcome(const QString& code, const QString& reason)
     return outcome;
 }
 } // namespace
+
+std::vector<std::unique_ptr<LookupSource>> ChooseBatchSources(const AppConfig& config,
+                                                              const SettingsStore& settings,
+                                                              ProductIndex& index,
+                                                              bool& defaultOrder)
+{
+    const auto saved = [&settings](QStringView name) {
+        return settings.getSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
+                                   name.toString(), {});
+    };
+    const IndexInfo info = index.info();
+    const SourceChoice choice =
+        ChooseSources(config, saved(kSourcesValueName), info.exists && info.problem.isEmpty());
+    defaultOrder = choice.defaultOrder;
+    return MakeSources(choice.names, config, ChooseServiceUrl(config, saved(kServiceUrlValueName)),
+                       &index, ContentLanguage(config));
+}
 
 int RunBatch(const AppConfig& config, const BatchServices& services)
 {
@@ -166,7 +166,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
 
     bool defaultOrder = false;
     std::vector<std::unique_ptr<LookupSource>> sources =
-        ChooseBatchSources(config, services, defaultOrder);
+        ChooseBatchSources(config, services.settings, services.index, defaultOrder);
     ChainOptions chainOptions = LookupChainOptions(config);
     chainOptions.booksFirst = defaultOrder;
     LookupChain chain(LookupServices{services.pages, services.eventLoop, services.clock,

@@ -2,12 +2,16 @@
 
 #include "app/AppConfig.h"
 
+#include <memory>
+#include <vector>
+
 class AnswerStore;
 struct BarcodeServices;
 class BatchConsole;
 class Clock;
 class EventLoop;
 class FileSystem;
+class LookupSource;
 class OutputFiles;
 class PacingStore;
 class PageLoader;
@@ -51,3 +55,10 @@ inline constexpr int kBatchTerminated = 143;  // SIGTERM
 // are written, whole. One that comes while the codes are still being read ends it with nothing
 // looked up, as does an --output that names one of the inputs (exit status 2).
 int RunBatch(const AppConfig& config, const BatchServices& services);
+
+// The sources as the window would ask them: the command line and the environment, then what the
+// Sources dialog saved, then the default order with the index first when one was imported.
+std::vector<std::unique_ptr<LookupSource>> ChooseBatchSources(const AppConfig& config,
+                                                              const SettingsStore& settings,
+                                                              ProductIndex& index,
+                                                              bool& defaultOrder);

@@ -110,13 +110,10 @@ public:
         , m_workbook(std::move(workbook))
         , m_cells(cutToLimit)
     {
-        addRow(PickCells(OutcomeColumns(), m_columns));
+        addRow(OutcomeColumnNames(m_columns));
     }
 
-    void add(const CodeOutcome& outcome) override
-    {
-        addRow(PickCells(OutcomeCells(outcome), m_columns));
-    }
+    void add(const CodeOutcome& outcome) override { addRow(OutcomeCellsAt(outcome, m_columns)); }
     void finish() override { m_workbook->commit(); }
     qsizetype cutCells() const override { return m_cells.cut; }
 

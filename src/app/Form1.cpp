@@ -65,6 +65,13 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_spreadsheet(platform)
     , m_resultsFile(platform, m_runOutcomes)
     , m_details(platform)
+    , m_scanLocal(LookupServices{m_nothingSent, platform.eventLoop, platform.clock,
+                                 config.noCache ? nullptr : &platform.answers},
+                  {}, ChainOptionsFor(config))
+    , m_scanOnline(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock,
+                                  config.noCache ? nullptr : &platform.answers, &platform.pacing},
+                   {}, ChainOptionsFor(config))
+    , m_scan(platform, m_scanLocal, m_scanOnline)
     , m_database(
           platform, m_config,
           [this](QStringView procedure, const std::function<void()>& body) {
@@ -81,6 +88,10 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
         m_details.remember(outcome);
         m_runOutcomes.add(outcome);
     };
+    m_platform.phoneScans.onScan = [this](const QString& text) {
+        return m_scan.TakePhoneScan(text);
+    };
+    m_platform.phoneScans.afterScan = [this] { PhoneScans_AnswerQueued(); };
     m_codeFiles.loadGroupedFilesWith(
         {.takes =
              [this](const QString& path) {
@@ -250,6 +261,13 @@ void Form1::ChooseLookupSources()
     m_chain.onStoreProblem = [this](const QString& problem) {
         m_platform.messageBox.show(problem, MessageIcon::Warning);
     };
+    // Sources the scan queue is asking now stay until it is done with them.
+    if (!m_scan.session().answering()) {
+        for (LookupChain* scanChain : {&m_scanLocal, &m_scanOnline})
+            scanChain->setSources(MakeSources(choice.names, m_config, m_serviceUrl, &index,
+                                              ContentLanguage(m_config)),
+                                  choice.defaultOrder);
+    }
     m_sourcesChosen = true;
 }
 
@@ -313,6 +331,73 @@ void Form1::EnrichSpreadsheet()
 void Form1::SaveResultsAs()
 {
     dispatch(u"SaveResultsAs", [&] { m_resultsFile.SaveResultsAs(); });
+}
+
+void Form1::ScanCodes()
+{
+    dispatch(u"ScanCodes", [&] {
+        ChooseLookupSources();
+        m_scan.OpenScanWindow();
+    });
+}
+
+void Form1::ScanLine_KeyText(const QString& keys)
+{
+    dispatch(u"ScanLine_KeyText", [&] {
+        ChooseLookupSources();
+        m_scan.ScanLine_KeyText(keys);
+    });
+}
+
+void Form1::ScanWindow_Undo()
+{
+    dispatch(u"ScanWindow_Undo", [&] { m_scan.Undo(); });
+}
+
+void Form1::ScanWindow_SendToCodeList()
+{
+    dispatch(u"ScanWindow_SendToCodeList", [&] { m_scan.SendToCodeList(); });
+}
+
+void Form1::ScanWindow_SaveAs()
+{
+    dispatch(u"ScanWindow_SaveAs", [&] { m_scan.SaveScansAs(); });
+}
+
+void Form1::ScanWindow_MuteClick(bool muted)
+{
+    dispatch(u"ScanWindow_MuteClick", [&] { m_scan.MuteChanged(muted); });
+}
+
+void Form1::ScanWindow_PhoneClick(bool on, const QString& address, quint16 port)
+{
+    dispatch(u"ScanWindow_PhoneClick", [&] { m_scan.PhoneReceivingChanged(on, address, port); });
+}
+
+void Form1::ScanWindow_NewLinkClick()
+{
+    dispatch(u"ScanWindow_NewLinkClick", [&] { m_scan.NewPhoneLink(); });
+}
+
+void Form1::PhoneScans_AnswerQueued()
+{
+    dispatch(u"PhoneScans_AnswerQueued", [&] {
+        ChooseLookupSources();
+        m_scan.AnswerQueued();
+    });
+}
+
+void Form1::ScanWindow_Unload()
+{
+    dispatch(u"ScanWindow_Unload", [&] { m_scan.ScanWindow_Unload(); });
+}
+
+void Form1::OfferLeftScanSession()
+{
+    dispatch(u"OfferLeftScanSession", [&] {
+        ChooseLookupSources();
+        m_scan.OfferLeftSession();
+    });
 }
 
 void Form1::EditSources()

@@ -5,6 +5,7 @@
 #include "app/ProductDetailsView.h"
 #include "app/ResultsFileSave.h"
 #include "app/SavedCodeList.h"
+#include "app/ScanMode.h"
 #include "app/SheetEnrichment.h"
 #include "barcodes/BarcodeCodeLoader.h"
 #include "codes/CodeFileLoader.h"
@@ -74,6 +75,21 @@ public:
     void EnrichSpreadsheet();
     // "Lookup -> Save Results As..." -> app/ResultsFileSave
     void SaveResultsAs();
+    // "Lookup -> Scan...", Ctrl+Shift+S -> app/ScanMode
+    void ScanCodes();
+    // The scan window: keys into its line, Ctrl+Z, "Send to Code List", "Save As...", "Mute",
+    // its closing; at start-up, a session a crash left -> app/ScanMode
+    void ScanLine_KeyText(const QString& keys);
+    void ScanWindow_Undo();
+    void ScanWindow_SendToCodeList();
+    void ScanWindow_SaveAs();
+    void ScanWindow_MuteClick(bool muted);
+    // "Receive Scans From a Phone", "New Link", and the queue after a phone's scan
+    void ScanWindow_PhoneClick(bool on, const QString& address, quint16 port);
+    void ScanWindow_NewLinkClick();
+    void PhoneScans_AnswerQueued();
+    void ScanWindow_Unload();
+    void OfferLeftScanSession();
     void ShowAbout(); // "Help -> About Quillfen" -> app/AboutText
     // "Lookup -> Product Details...", Enter on a results row -> app/ProductDetailsView
     void ShowProductDetails();
@@ -145,6 +161,12 @@ private:
     SpreadsheetExport m_spreadsheet;
     ResultsFileSave m_resultsFile;
     ProductDetailsView m_details;
+    // The scan window's chains: the same sources as the runs', one asking nothing over the
+    // network, one of its own for the queue, so that a scan session and a run never share one.
+    LocalAnswersOnly m_nothingSent;
+    LookupChain m_scanLocal;
+    LookupChain m_scanOnline;
+    ScanMode m_scan;
     // Last, so that an import or download still under way ends before anything it uses.
     ProductDatabaseMenu m_database;
 };

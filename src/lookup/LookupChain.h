@@ -43,6 +43,9 @@ struct CodeOutcome
     QString detail;
     // What the results row reads.
     QString rowText;
+    // How many times a scan session has read the code when this row was written; 0 outside a
+    // scan session.
+    int scanCount = 0;
 
     // Failures and codes that were not sent are brought into view, like "no record" rows.
     bool scrollIntoView() const { return status != Status::Found; }

@@ -30,6 +30,9 @@ class ProductIndex;
 class ProgressDialog;
 class ProgressDisplay;
 class QuestionBox;
+class PhoneScanReceiver;
+class ScanJournal;
+class ScanWindow;
 class SettingsStore;
 class SkinComponent;
 class SourcesDialog;
@@ -93,5 +96,10 @@ struct Platform
     PictureFiles& pictureFiles;
     PdfDocument& pdfDocument;
     BarcodeScanner& barcodeScanner;
+    // The scan window and its session file in the data folder.
+    ScanWindow& scanWindow;
+    ScanJournal& scanJournal;
+    // The phone scanner's server, off until the scan window turns it on.
+    PhoneScanReceiver& phoneScans;
     int barcodeFilesAtOnce = 1;
 };

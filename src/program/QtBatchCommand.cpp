@@ -1,6 +1,7 @@
 #include "program/QtBatchCommand.h"
 
 #include "app/BatchCommand.h"
+#include "app/ScanCommand.h"
 #include "barcodes/BarcodeReader.h"
 #include "desktop/barcodes/PopplerPdfDocument.h"
 #include "desktop/barcodes/QtPictureFiles.h"
@@ -9,6 +10,7 @@
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
 #include "desktop/network/QtPageLoader.h"
+#include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/storage/SqlitePacingStore.h"
@@ -16,6 +18,7 @@
 #include "desktop/system/QtBatchConsole.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
+#include "desktop/system/QtStandardInputLines.h"
 #include "desktop/system/QtStopSignals.h"
 
 #ifdef Q_OS_UNIX
@@ -60,4 +63,36 @@ int BatchCommand(const AppConfig& config)
                                 .zips = &zips,
                                 .barcodes = &barcodes,
                             });
+}
+
+int ScanCommand(const AppConfig& config)
+{
+#ifdef Q_OS_UNIX
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    QtStopSignals stopSignals;
+    QtStandardInputLines lines;
+    QtBatchConsole console(stopSignals);
+    QtSettingsStore settings;
+    QtPageLoader pages(QtPageLoader::Limits{.loopbackOnly = config.loopbackOnly});
+    QtEventLoop eventLoop;
+    QtClock clock;
+    SqliteAnswerStore answers;
+    SqlitePacingStore pacing;
+    SqliteProductIndex index;
+    // A file of its own: the window's session, open meanwhile, is never replayed or removed here.
+    QtScanJournal journal(QtScanJournal::inDataFolder(u"scan-session-console.txt"));
+    return RunScan(config, ScanServices{
+                               .lines = lines,
+                               .console = console,
+                               .stopSignals = stopSignals,
+                               .settings = settings,
+                               .pages = pages,
+                               .eventLoop = eventLoop,
+                               .clock = clock,
+                               .answers = answers,
+                               .index = index,
+                               .journal = journal,
+                               .pacing = &pacing,
+                           });
 }

@@ -34,6 +34,7 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
           QtPageLoader::Limits{.maxPageBytes = kLargestPictureBytes, .loopbackOnly = loopbackOnly})
     , m_pictures(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
                  kLargestPictureBytes)
+    , m_scanWindow(&m_window)
 {}
 
 Platform QtPlatform::services()
@@ -77,6 +78,9 @@ Platform QtPlatform::services()
         .pictureFiles = m_pictureFiles,
         .pdfDocument = m_pdfDocument,
         .barcodeScanner = m_barcodeScanner,
+        .scanWindow = m_scanWindow,
+        .scanJournal = m_scanJournal,
+        .phoneScans = m_phoneScans,
         .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
     };
 }
@@ -110,11 +114,31 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.productDetailsAction(), &Form1::ShowProductDetails},
         {window.saveResultsAsAction(), &Form1::SaveResultsAs},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
+        {window.scanAction(), &Form1::ScanCodes},
         {window.aboutAction(), &Form1::ShowAbout},
     };
     for (const auto& [action, handler] : items)
         QObject::connect(action, &QAction::triggered, &window,
                          [&form, handler = handler] { (form.*handler)(); });
+
+    QtScanWindow& scan = platform.scanWindow();
+    QObject::connect(&scan, &QtScanWindow::keyText, &window,
+                     [&form](const QString& keys) { form.ScanLine_KeyText(keys); });
+    QObject::connect(&scan, &QtScanWindow::undoRequested, &window,
+                     [&form] { form.ScanWindow_Undo(); });
+    QObject::connect(scan.sendToCodeListButton(), &QPushButton::clicked, &window,
+                     [&form] { form.ScanWindow_SendToCodeList(); });
+    QObject::connect(scan.saveAsButton(), &QPushButton::clicked, &window,
+                     [&form] { form.ScanWindow_SaveAs(); });
+    QObject::connect(&scan, &QtScanWindow::muteClicked, &window,
+                     [&form](bool muted) { form.ScanWindow_MuteClick(muted); });
+    QObject::connect(&scan, &QtScanWindow::closed, &window, [&form] { form.ScanWindow_Unload(); });
+    QObject::connect(&scan, &QtScanWindow::phoneClicked, &window,
+                     [&form](bool on, const QString& address, quint16 port) {
+                         form.ScanWindow_PhoneClick(on, address, port);
+                     });
+    QObject::connect(scan.newLinkButton(), &QPushButton::clicked, &window,
+                     [&form] { form.ScanWindow_NewLinkClick(); });
 
     QtDetailsWindow& details = platform.detailsWindow();
     QObject::connect(&details, &QtDetailsWindow::keyDown, &window,

@@ -13,7 +13,9 @@
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPageLoader.h"
+#include "desktop/network/QtPhoneScanServer.h"
 #include "desktop/storage/QtPictureStore.h"
+#include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/storage/SqlitePacingStore.h"
@@ -34,6 +36,7 @@
 #include "desktop/window/QtProgressDialog.h"
 #include "desktop/window/QtProgressDisplay.h"
 #include "desktop/window/QtQuestionBox.h"
+#include "desktop/window/QtScanWindow.h"
 #include "desktop/window/QtSkinComponent.h"
 #include "desktop/window/QtSourcesDialog.h"
 #include "platform/Platform.h"
@@ -49,6 +52,7 @@ public:
     Platform services();
     QtForm1Window& window() { return m_window; }
     QtDetailsWindow& detailsWindow() { return m_detailsWindow; }
+    QtScanWindow& scanWindow() { return m_scanWindow; }
     QtEventLoop& eventLoop() { return m_eventLoop; }
     QtProgressDialog& progressDialog() { return m_progressDialog; }
     // Tests and benchmarks point it at a folder and an opener of their own.
@@ -93,6 +97,9 @@ private:
     QtPictureFiles m_pictureFiles;
     PopplerPdfDocument m_pdfDocument;
     ZbarBarcodeScanner m_barcodeScanner;
+    QtScanWindow m_scanWindow;
+    QtScanJournal m_scanJournal;
+    QtPhoneScanServer m_phoneScans;
 };
 
 class Form1;

@@ -17,6 +17,7 @@
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QProcessEnvironment>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -102,11 +103,15 @@ int main(int argc, char* argv[])
     }
     const AppConfig& config = *parsed.config;
     ChooseProxies(config.loopbackOnly);
-    // Batch mode and the index commands need no display: they must not load the window's
+    // Batch mode, scan mode and the index commands need no display: they must not load the window's
     // platform plugin.
     if (config.mode == RunMode::Batch) {
         const QCoreApplication application(argc, argv);
         return BatchCommand(config);
+    }
+    if (config.mode == RunMode::Scan) {
+        const QCoreApplication application(argc, argv);
+        return ScanCommand(config);
     }
     if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex ||
         config.mode == RunMode::UpdateIndex) {
@@ -157,5 +162,7 @@ int main(int argc, char* argv[])
     QuitSignalWatcher quitSignals([&form, &signalReports] { form.QuitOnSignal(signalReports); });
     quitSignals.install();
     platform.window().showCentred();
+    // Once the window is up: a scan session a crash left is offered back beside it.
+    QTimer::singleShot(0, &platform.window(), [&form] { form.OfferLeftScanSession(); });
     return QApplication::exec();
 }

@@ -18,15 +18,12 @@ public:
         , m_places(std::move(places))
     {}
 
-    QByteArray begin() override
-    {
-        return DelimitedLine(PickCells(OutcomeColumns(), m_places), m_separator);
-    }
+    QByteArray begin() override { return DelimitedLine(OutcomeColumnNames(m_places), m_separator); }
     QByteArray row(const CodeOutcome& outcome) override
     {
         // The code too: it is whatever a line of the user's list held, which may come from
         // anywhere.
-        QStringList cells = PickCells(OutcomeCells(outcome), m_places);
+        QStringList cells = OutcomeCellsAt(outcome, m_places);
         for (QString& cell : cells)
             cell = SpreadsheetSafe(cell);
         return DelimitedLine(cells, m_separator);
@@ -42,8 +39,8 @@ private:
 // QJsonDocument's escaping of the values.
 QByteArray JsonLine(const CodeOutcome& outcome, const OutcomeColumnPlaces& places)
 {
-    const QStringList columns = PickCells(OutcomeColumns(), places);
-    const QStringList cells = PickCells(OutcomeCells(outcome), places);
+    const QStringList columns = OutcomeColumnNames(places);
+    const QStringList cells = OutcomeCellsAt(outcome, places);
     QByteArray out = "{";
     for (qsizetype i = 0; i < columns.size(); ++i) {
         if (i > 0)
@@ -161,6 +158,35 @@ QStringList PickCells(const QStringList& cells, const OutcomeColumnPlaces& place
     picked.reserve(places.size());
     for (const qsizetype place : places)
         picked.append(cells[place]);
+    return picked;
+}
+
+OutcomeColumnPlaces WithCountAfterCode(OutcomeColumnPlaces places)
+{
+    places.removeAll(kCountColumnPlace);
+    const qsizetype code = places.indexOf(0);
+    places.insert(code + 1, kCountColumnPlace);
+    return places;
+}
+
+QStringList OutcomeColumnNames(const OutcomeColumnPlaces& places)
+{
+    const QStringList columns = OutcomeColumns();
+    QStringList names;
+    names.reserve(places.size());
+    for (const qsizetype place : places)
+        names.append(place == kCountColumnPlace ? QStringLiteral("count") : columns[place]);
+    return names;
+}
+
+QStringList OutcomeCellsAt(const CodeOutcome& outcome, const OutcomeColumnPlaces& places)
+{
+    const QStringList cells = OutcomeCells(outcome);
+    QStringList picked;
+    picked.reserve(places.size());
+    for (const qsizetype place : places)
+        picked.append(place == kCountColumnPlace ? QString::number(outcome.scanCount)
+                                                 : cells[place]);
     return picked;
 }
 

@@ -40,6 +40,15 @@ struct OutcomeColumnChoice
 OutcomeColumnChoice ChooseOutcomeColumns(QStringView list);
 // The cells at those places.
 QStringList PickCells(const QStringList& cells, const OutcomeColumnPlaces& places);
+
+// The place of the column "count" (how many times a scan session read the code), which only scan
+// sessions write: it is in no OutcomeColumns() list, and "all" leaves it out.
+inline constexpr qsizetype kCountColumnPlace = -1;
+// The places with the count column after the code's (first when the code's is not among them).
+OutcomeColumnPlaces WithCountAfterCode(OutcomeColumnPlaces places);
+// The names, and one outcome's cells, of the columns at those places, the count column among them.
+QStringList OutcomeColumnNames(const OutcomeColumnPlaces& places);
+QStringList OutcomeCellsAt(const CodeOutcome& outcome, const OutcomeColumnPlaces& places);
 // "found", "not found", "failed", "not looked up".
 QString OutcomeStatusWord(const CodeOutcome& outcome);
 

@@ -3,6 +3,7 @@
 // choice of columns of Save Results As.
 #include "ExportMaker.h"
 #include "SampleServiceProcess.h"
+#include "desktop/window/QtScanWindow.h"
 #include "platform/AnswerStore.h"
 #include "platform/ColumnChoiceDialog.h"
 #include "support/GzipBytes.h"
@@ -13,6 +14,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -138,6 +140,7 @@ private Q_SLOTS:
     void import_fromTheMenu_thenACancelLeavesTheIndexAsItWas();
     void download_brokenOff_keepsItsPartAndTheNextOneResumes();
     void columnsChoice_okOnlyWhileOneIsTicked();
+    void scan_ctrlShiftS_scannerKeysFillTheTableThenTheCodeList();
 
 private:
     // The settings, the index and the remembered answers, away from the user's own.
@@ -190,7 +193,9 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
                                "Product Details\u2026",
                                "",
                                "Save Results As\u2026",
-                               "Enrich a Spreadsheet\u2026"};
+                               "Enrich a Spreadsheet\u2026",
+                               "",
+                               "Scan\u2026"};
     QStringList names;
     QSet<QChar> keys;
     const QList<QAction*> items = w.lookupMenu()->actions();
@@ -468,6 +473,60 @@ QVERIFY(index.find(firstCode).has_value());
                 QList<qsizetype>{1});
         QVERIFY(!okWithNone);
         QCOMPARE(chosen, std::optional(QList<qsizetype>{2}));
+    }
+
+    void TestMenusWindow::scan_ctrlShiftS_scannerKeysFillTheTableThenTheCodeList()
+    {
+        SampleServiceProcess service;
+        QVERIFY2(service.start(), qPrintable(service.errorString()));
+        Window app(LoopbackConfigForService(service.baseUrl()));
+        QVERIFY(QTest::qWaitForWindowActive(&app.window()));
+        QTest::keyClick(app.window().listView1(), Qt::Key_S,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QtScanWindow& scan = app.platform.scanWindow();
+        QTRY_VERIFY(scan.isVisible());
+        QCOMPARE(scan.findChild<QLabel*>(QStringLiteral("ScanAnswer"))->textFormat(),
+                 Qt::PlainText);
+        // Muted, and kept so: this suite runs where there is no sound device, sanitizers too.
+        QVERIFY(!scan.muteBox()->isChecked());
+        QTest::mouseClick(scan.muteBox(), Qt::LeftButton);
+        QVERIFY(scan.muteBox()->isChecked());
+        QCOMPARE(
+            app.platform.services().settings.getSetting("Zandrik", "Quillfen", "Scan Mute", {}),
+            QStringLiteral("1"));
+
+        // As a scanner types: the digits, then Enter or Tab; a repeat, and one that is no code.
+        const auto scanned = [&](const QString& code, Qt::Key end) {
+            QTest::keyClicks(scan.line(), code);
+            QTest::keyClick(scan.line(), end);
+        };
+        scanned(kKnownCodes[0], Qt::Key_Return);
+        scanned(kKnownCodes[1], Qt::Key_Tab);
+        scanned(kKnownCodes[0], Qt::Key_Return);
+        scanned(QStringLiteral("12345"), Qt::Key_Return);
+        QCOMPARE(scan.line()->text(), QString());
+        const auto table = [&] {
+            auto* const rows = scan.findChild<QTreeWidget*>(QStringLiteral("ScanTable"));
+            QStringList shown;
+            for (int i = 0; i < rows->topLevelItemCount(); ++i)
+                shown << rows->topLevelItem(i)->text(0) + u' ' + rows->topLevelItem(i)->text(1) +
+                             u' ' + rows->topLevelItem(i)->text(4);
+            return shown;
+        };
+        QTRY_COMPARE(table(),
+                     (QStringList{"1 12345 not a valid code", "2 " + kKnownCodes[0] + " found",
+                                  "1 " + kKnownCodes[1] + " found"}));
+
+        // Ctrl+Z takes the last scan back, then the one before counts down.
+        QTest::keyClick(scan.line(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(scan.line(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(table(),
+                 (QStringList{"1 " + kKnownCodes[0] + " found", "1 " + kKnownCodes[1] + " found"}));
+        QTest::mouseClick(scan.sendToCodeListButton(), Qt::LeftButton);
+        QCOMPARE(app.platform.services().listView1.count(), 2);
+        QCOMPARE(app.platform.services().listView1.text(1), kKnownCodes[0]);
+        QCOMPARE(app.platform.services().listView1.text(2), kKnownCodes[1]);
+        scan.close();
     }
 
     QTEST_MAIN(TestMenusWindow)

@@ -119,6 +119,9 @@ private Q_SLOTS:
     void parallel_rowsInTheCodesOrderWithTheirFailures();
     void secondRun_asksOnlyWhatFailed();
 
+    // ---- Scanning ----
+    void scan_rowPerScanAsAnswered_andKilledSessionReadBack();
+
 private:
     // A home of the run's own (settings, remembered answers, index) and the sample service,
     // which every source is pointed at; nothing but loopback may be asked.
@@ -503,6 +506,55 @@ void TestBatchProcess::secondRun_asksOnlyWhatFailed()
         Addressless(ReadResults(QStringLiteral("csv"), batch.path(QStringLiteral("second.csv"))),
                     batch.service.baseUrl()),
         kRows.mid(0, 4));
+}
+
+// ---- Scanning ----
+
+void TestBatchProcess::scan_rowPerScanAsAnswered_andKilledSessionReadBack()
+{
+    RealBatch batch;
+    QVERIFY(batch.started);
+    const QStringList arguments{"--scan", "--sources", "openfoodfacts", "--columns",
+                                "code,status,name,detail"};
+    QProcess scanner;
+    scanner.setProcessEnvironment(batch.environment());
+    scanner.setWorkingDirectory(batch.homePath);
+    scanner.start(QStringLiteral(QUILLFEN_PROGRAM), arguments);
+    QVERIFY(scanner.waitForStarted());
+    const auto nextLine = [&scanner] {
+        while (!scanner.canReadLine() && scanner.waitForReadyRead(30'000)) {}
+        return scanner.readLine();
+    };
+    QCOMPARE(nextLine(), "code,count,status,name,detail\r\n");
+    // Each row comes while standard input stays open: the scanner has not finished.
+    scanner.write("3800123400018\n");
+    QCOMPARE(nextLine(), "3800123400018,1,found,Hazelnut Cocoa Spread,\r\n");
+    scanner.write("]E03800123400018\n4017263\n\n9780306406157 51299\n");
+    QCOMPARE(nextLine(), "3800123400018,2,found,Hazelnut Cocoa Spread,\r\n");
+    QCOMPARE(nextLine(), "4017263,1,not looked up,,\"not an EAN (8, 12, 13 or 14 digits "
+                         "expected) or an ISBN-10\"\r\n");
+    QCOMPARE(nextLine(), "9780306406157,1,not found,,add-on 51299\r\n");
+    // Killed, as a power cut would end it: every scan it was told of is in its file.
+    scanner.kill();
+    QVERIFY(scanner.waitForFinished());
+
+    QProcess next;
+    next.setProcessEnvironment(batch.environment());
+    next.setWorkingDirectory(batch.homePath);
+    next.start(QStringLiteral(QUILLFEN_PROGRAM), arguments);
+    QVERIFY(next.waitForStarted());
+    next.closeWriteChannel();
+    QVERIFY(next.waitForFinished(60'000));
+    QCOMPARE(next.exitCode(), 0);
+    QCOMPARE(next.readAllStandardOutput(),
+             "code,count,status,name,detail\r\n"
+             "9780306406157,1,not found,,add-on 51299\r\n"
+             "4017263,1,not looked up,,\"not an EAN (8, 12, 13 or 14 digits expected) or an "
+             "ISBN-10\"\r\n"
+             "3800123400018,2,found,Hazelnut Cocoa Spread,\r\n");
+    QVERIFY(next.readAllStandardError().contains("4 scans of a session that did not end"));
+    // Ended the ordinary way: the file is gone, and the next session starts empty.
+    QVERIFY(!QFile::exists(batch.path("XDG_DATA_HOME/Zandrik/Quillfen/scan-session-console.txt")));
 }
 
 QTEST_GUILESS_MAIN(TestBatchProcess)

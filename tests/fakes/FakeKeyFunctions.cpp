@@ -25,6 +25,7 @@
 #include "fakes/FakePageLoader.h"
 #include "fakes/FakePdfDocument.h"
 #include "fakes/FakePendingPage.h"
+#include "fakes/FakePhoneScanReceiver.h"
 #include "fakes/FakePictureFiles.h"
 #include "fakes/FakePictureStore.h"
 #include "fakes/FakeProcessCapture.h"
@@ -32,6 +33,8 @@
 #include "fakes/FakeProgressDialog.h"
 #include "fakes/FakeProgressDisplay.h"
 #include "fakes/FakeQuestionBox.h"
+#include "fakes/FakeScanJournal.h"
+#include "fakes/FakeScanWindow.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeSkinComponent.h"
 #include "fakes/FakeSourcesDialog.h"
@@ -76,6 +79,9 @@ FakeSourcesDialog::~FakeSourcesDialog() = default;
 FakeSpreadsheetTarget::~FakeSpreadsheetTarget() = default;
 FakeStopSignals::~FakeStopSignals() = default;
 FakeTextFileWriter::~FakeTextFileWriter() = default;
+FakeScanJournal::~FakeScanJournal() = default;
+FakePhoneScanReceiver::~FakePhoneScanReceiver() = default;
+FakeScanWindow::~FakeScanWindow() = default;
 FakeZipArchives::~FakeZipArchives() = default;
 FakeZipArchives::Archive::~Archive() = default;
 FakeDetailsWindow::~FakeDetailsWindow() = default;

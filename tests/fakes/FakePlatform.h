@@ -23,6 +23,7 @@
 #include "fakes/FakePacingStore.h"
 #include "fakes/FakePageLoader.h"
 #include "fakes/FakePdfDocument.h"
+#include "fakes/FakePhoneScanReceiver.h"
 #include "fakes/FakePictureFiles.h"
 #include "fakes/FakePictureStore.h"
 #include "fakes/FakeProcessCapture.h"
@@ -30,6 +31,8 @@
 #include "fakes/FakeProgressDialog.h"
 #include "fakes/FakeProgressDisplay.h"
 #include "fakes/FakeQuestionBox.h"
+#include "fakes/FakeScanJournal.h"
+#include "fakes/FakeScanWindow.h"
 #include "fakes/FakeSettingsStore.h"
 #include "fakes/FakeSkinComponent.h"
 #include "fakes/FakeSourcesDialog.h"
@@ -84,6 +87,9 @@ struct FakePlatform
     FakePictureFiles pictureFiles;
     FakePdfDocument pdfDocument;
     FakeBarcodeScanner barcodeScanner;
+    FakeScanWindow scanWindow;
+    FakeScanJournal scanJournal;
+    FakePhoneScanReceiver phoneScans;
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -135,6 +141,9 @@ struct FakePlatform
             .pictureFiles = pictureFiles,
             .pdfDocument = pdfDocument,
             .barcodeScanner = barcodeScanner,
+            .scanWindow = scanWindow,
+            .scanJournal = scanJournal,
+            .phoneScans = phoneScans,
         };
     }
 };

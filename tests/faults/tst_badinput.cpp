@@ -150,6 +150,9 @@ struct RealFiles
             .pictureFiles = fake.pictureFiles,
             .pdfDocument = fake.pdfDocument,
             .barcodeScanner = fake.barcodeScanner,
+            .scanWindow = fake.scanWindow,
+            .scanJournal = fake.scanJournal,
+            .phoneScans = fake.phoneScans,
         };
     }
 

@@ -17,17 +17,19 @@ ALLOWED = {
     "sheets": {"platform", "common", "gs1", "lookup"},
     "barcodes": {"platform", "common", "gs1", "lookup"},
     "results": {"platform", "common", "gs1", "lookup", "sheets"},
-    "app": {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes", "results"},
+    "scanning": {"platform", "common", "gs1", "lookup", "barcodes", "results"},
+    "app": {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes", "results",
+            "scanning"},
     "desktop": {"platform", "common"},
     "program": {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes",
-                "results", "app", "desktop"},
+                "results", "scanning", "app", "desktop"},
 }
 # Qt modules the logic may not include (it runs headless and on fakes).
 WIDGET_HEADERS = re.compile(r"#\s*include\s*<(QtWidgets/|QtGui/|QtSql/|Q(Widget|Application|Dialog|"
                             r"MessageBox|PushButton|Label|TreeWidget|Sql\w*|Clipboard|Image|Pixmap)\b)")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 LOGIC = {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes", "results",
-         "app"}
+         "scanning", "app"}
 
 
 def main(source_dir):

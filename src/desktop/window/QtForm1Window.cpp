@@ -187,6 +187,10 @@ void QtForm1Window::buildMenus()
                                     QStringLiteral("Save Results &As\u2026"));
     m_enrichSpreadsheetAction = addItem(m_lookupMenu, QStringLiteral("EnrichSpreadsheet"),
                                         QStringLiteral("&Enrich a Spreadsheet\u2026"));
+    m_lookupMenu->addSeparator();
+    m_scanAction = addItem(m_lookupMenu, QStringLiteral("Scan"), QStringLiteral("S&can\u2026"));
+    m_scanAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_scanAction->setShortcutContext(Qt::WindowShortcut);
 
     m_helpMenu = m_menuBar->addMenu(QStringLiteral("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("HelpMenu"));

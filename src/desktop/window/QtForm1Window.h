@@ -69,6 +69,7 @@ public:
     QAction* productDetailsAction() const { return m_productDetailsAction; }
     QAction* saveResultsAsAction() const { return m_saveResultsAsAction; }
     QAction* enrichSpreadsheetAction() const { return m_enrichSpreadsheetAction; }
+    QAction* scanAction() const { return m_scanAction; }
     QAction* aboutAction() const { return m_aboutAction; }
 
     // Windows' key codes for the keys a list reports (Delete is 46); 0 for keys without one.
@@ -110,6 +111,7 @@ private:
     QAction* m_productDetailsAction = nullptr;
     QAction* m_saveResultsAsAction = nullptr;
     QAction* m_enrichSpreadsheetAction = nullptr;
+    QAction* m_scanAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QWidget* m_client = nullptr;
     // Set one by one as the controls are built, while the event filter already runs for the

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/PhoneScanReceiver.h"
+#include "platform/Platform.h"
+#include "scanning/LocalAnswersOnly.h"
+#include "scanning/ScanSession.h"
+
+#include <QStringView>
+
+#include <memory>
+
+struct AppConfig;
+
+inline constexpr QStringView kScanMuteValueName = u"Scan Mute";
+// "Receive Scans From a Phone": on or off, the address and port, and the link's token.
+inline constexpr QStringView kPhoneScansValueName = u"Phone Scans";
+inline constexpr QStringView kPhoneAddressValueName = u"Phone Scans Address";
+inline constexpr QStringView kPhonePortValueName = u"Phone Scans Port";
+inline constexpr QStringView kPhoneTokenValueName = u"Phone Scans Token";
+inline constexpr quint16 kDefaultPhonePort = 8765;
+inline constexpr QStringView kPhoneNotStartedMessage =
+    u"Quillfen could not receive scans from a phone at that address and port: ";
+inline constexpr QStringView kRestoreScanSessionQuestion =
+    u"A scan session did not end the last time Quillfen ran. Restore its scans?";
+inline constexpr QStringView kSaveScansTitle = u"Save Scans As";
+inline constexpr QStringView kNoScansMessage = u"There are no scans yet.";
+inline constexpr QStringView kScanNotTakenMessage =
+    u"The scan could not be written to the session file, so it was not taken: ";
+
+// The scan window's behaviour: "Lookup -> Scan..." opens it; each scan the line ends is counted,
+// shown, sounded and answered (ScanSession); Ctrl+Z takes the last back; "Send to Code List"
+// appends the session's codes to the code list, once each; "Save As..." writes the session as a
+// results file with a count column.
+class ScanMode final
+{
+public:
+    // The chains are made by the caller from the sources the window asks: `online` is the main
+    // window's own; `local` the same sources on a loader that sends nothing.
+    ScanMode(const Platform& platform, LookupChain& local, LookupChain& online);
+    ScanMode(const ScanMode&) = delete;
+    ScanMode& operator=(const ScanMode&) = delete;
+
+    void OpenScanWindow();
+    // Start-up: a session file left by a crash is offered back; restored, the window opens.
+    void OfferLeftSession();
+    // Keys typed or pasted into the line; the scans they end are taken, then the queue is asked
+    // about (which returns at once when it is being asked about already).
+    void ScanLine_KeyText(const QString& keys);
+    void Undo();
+    void SendToCodeList();
+    void SaveScansAs();
+    void MuteChanged(bool muted);
+    // "Receive Scans From a Phone" turned on (at the address and port chosen) or off.
+    void PhoneReceivingChanged(bool on, const QString& address, quint16 port);
+    // "New Link": a new token, and the old link refused from now on.
+    void NewPhoneLink();
+    // A scan a phone sent (see PhoneScanReceiver::onScan); never throws.
+    PhoneScanAnswer TakePhoneScan(const QString& text);
+    // The queue, asked about after a phone's scan, outside the request's handling.
+    void AnswerQueued();
+    // The window closed: the queue stops after the request under way; the session stays, in its
+    // file, for the next opening.
+    void ScanWindow_Unload();
+
+    const ScanSession& session() const { return m_session; }
+
+private:
+    void showAll();
+    QString setting(QStringView name) const;
+    void saveSetting(QStringView name, const QString& value);
+    void startPhoneReceiving(const QString& address, quint16 port);
+    void tell(const ScanRow& row);
+
+    Platform m_platform;
+    ScanSession m_session;
+    ScanInput m_input;
+    bool m_closed = false;
+};

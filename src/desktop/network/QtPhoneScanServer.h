@@ -1,0 +1,74 @@
+#pragma once
+
+#include "platform/PhoneScanReceiver.h"
+
+#include <QDeadlineTimer>
+#include <QHash>
+#include <QObject>
+#include <QPointer>
+#include <QTcpServer>
+
+#include <deque>
+#include <functional>
+
+class QTcpSocket;
+class QTimer;
+
+// The phone scanner's server on QTcpServer: one request per connection, read as bytes arrive and
+// bounded as they are counted (the header, a small body, a deadline for the whole request), no
+// more than a few connections at once and no more than 20 requests a second. Takes
+// GET /scan/<token>?code=..., and POST /scan/<token> with a form (code=...) or a JSON object
+// ({"code": "..."}). Every refusal is a bare status line without a word of why.
+class QtPhoneScanServer final : public QObject, public PhoneScanReceiver
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(QtPhoneScanServer)
+public:
+    struct Limits
+    {
+        int requestMs = 5000;    // the whole request, from the connection on
+        int answerWaitMs = 2000; // how long a reply waits for the answer before "queued"
+        int perSecond = 20;      // requests taken a second, refused or not
+        int connections = 32;    // open at once
+        qsizetype headerBytes = 8 * 1024;
+        qsizetype bodyBytes = 1024;
+        // Milliseconds on a steady clock, for the rate; null: the system's.
+        std::function<qint64()> clock;
+    };
+
+    explicit QtPhoneScanServer(Limits limits);
+    QtPhoneScanServer();
+    ~QtPhoneScanServer() override;
+
+    void start(const QString& address, quint16 port) override;
+    void stop() override;
+    bool isListening() const override;
+    quint16 port() const override;
+    void setToken(const QString& token) override;
+    void answered(const PhoneScanAnswer& answer) override;
+
+private:
+    struct Connection
+    {
+        QByteArray bytes;
+        qsizetype headerEnd = -1;
+        qint64 bodyLength = 0;
+        QTimer* deadline = nullptr;
+        // Waiting for this code's answer; empty while the request is still being read.
+        QString waitingFor;
+    };
+
+    void accept();
+    void read(QTcpSocket* socket);
+    void handle(QTcpSocket* socket, Connection& connection);
+    bool overRate();
+    void reply(QTcpSocket* socket, int status, const QByteArray& body = {});
+    void replyAnswer(QTcpSocket* socket, const PhoneScanAnswer& answer);
+
+    Limits m_limits;
+    QTcpServer m_server;
+    QString m_token;
+    QHash<QTcpSocket*, Connection> m_connections;
+    // When the requests of the last second came.
+    std::deque<qint64> m_recent;
+};

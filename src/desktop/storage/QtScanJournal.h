@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/ScanJournal.h"
+
+#include <QFile>
+
+// The session file in the data folder, one line per entry, each flushed and synced to the disk
+// before append() returns: a killed process or a power cut keeps every scan it was told of.
+class QtScanJournal final : public ScanJournal
+{
+public:
+    // `path`: the file; empty for the window's, scan-session.txt in the data folder.
+    explicit QtScanJournal(QString path = {});
+
+    // The file of that name in the data folder.
+    static QString inDataFolder(QStringView name);
+
+    QStringList read() override;
+    void append(const QString& line) override;
+    void clear() override;
+
+    const QString& path() const { return m_path; }
+
+private:
+    QString m_path;
+    QFile m_file;
+};

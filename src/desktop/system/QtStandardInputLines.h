@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/LineInput.h"
+
+#include <QObject>
+
+#include <memory>
+
+class QSocketNotifier;
+
+// The process's standard input, read as it becomes readable, without ever blocking the event
+// loop.
+class QtStandardInputLines final : public LineInput
+{
+    Q_DISABLE_COPY_MOVE(QtStandardInputLines)
+public:
+    QtStandardInputLines();
+    ~QtStandardInputLines() override;
+
+    void watch(qsizetype longest, std::function<void(const QByteArray& line)> onLine,
+               std::function<void()> onEnd) override;
+
+private:
+    void readSome();
+    void ended();
+
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    qsizetype m_longest = 0;
+    QByteArray m_line;
+    std::function<void(const QByteArray&)> m_onLine;
+    std::function<void()> m_onEnd;
+};

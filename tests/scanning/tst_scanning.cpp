@@ -1,0 +1,494 @@
+// A scan session on fakes: what a scanner's keys become, counting and undo, answers at once or
+// from the queue while more scans come in, and the session file read back after a crash.
+#include "app/SavedCodeList.h"
+#include "app/ScanMode.h"
+#include "common/OperationFailed.h"
+#include "desktop/network/QtPhoneScanServer.h"
+#include "desktop/storage/QtScanJournal.h"
+#include "fakes/FakePlatform.h"
+#include "fakes/FakeScanJournal.h"
+#include "lookup/ProductCode.h"
+#include "scanning/LocalAnswersOnly.h"
+#include "scanning/ScanSession.h"
+
+#include <QHostAddress>
+#include <QSignalSpy>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+// One open database on a fake host: a page "found:NAME" is a find, any other is not found.
+class TestSource final : public LookupSource
+{
+public:
+    QString name() const override { return QStringLiteral("test"); }
+    QString displayName() const override { return QStringLiteral("Test"); }
+    bool takes(const CheckedCode& checked) const override { return checked.isValid(); }
+    SourceRequest request(const QString&, const CheckedCode& checked) const override
+    {
+        return SourceRequest{QUrl(QStringLiteral("http://db.test/") + checked.gtin), 0};
+    }
+    SourceAnswer read(const SourceResponse& response, const QString&) const override
+    {
+        if (!response.failure.isEmpty())
+            return SourceAnswer::failed(response.failure);
+        if (response.body.startsWith("found:"))
+            return SourceAnswer::found(
+                ProductAnswer{QString::fromUtf8(response.body.mid(6)), {}, {}, {}, {}});
+        return SourceAnswer::notFound();
+    }
+    int perMinute() const override { return 0; }
+    bool remembered() const override { return true; }
+};
+
+std::vector<std::unique_ptr<LookupSource>> Sources()
+{
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(std::make_unique<TestSource>());
+    return sources;
+}
+
+const QString kTea = QStringLiteral("4006381333931");
+const QString kWater = QStringLiteral("5449000000996");
+const QString kBook = QStringLiteral("9780306406157");
+
+struct Scanning
+{
+    Scanning()
+    {
+        fake.pageLoader.respond = [](const QUrl& url) {
+            return FakeResponse(url.path() == u'/' + kWater ? QStringLiteral("found:Water")
+                                                            : QStringLiteral("nothing"));
+        };
+    }
+    // A remembered answer for the code: the session needs no network for it.
+    void remember(const QString& code, const QString& name)
+    {
+        fake.answers.answers.insert(
+            {QStringLiteral("test"), QStringLiteral("http://db.test"), code},
+            StoredAnswer{true, name, {}, {}, {}, fake.clock.unixSeconds()});
+    }
+    // The rows top first, as "count×code" and "+add-on" when there is one.
+    QStringList rows() const
+    {
+        QStringList shown;
+        for (const ScanRow& row : session.rows())
+            shown.append(QString::number(row.count) + u'x' + row.code +
+                         (row.addOn.isEmpty() ? QString() : u'+' + row.addOn));
+        return shown;
+    }
+
+    FakePlatform fake;
+    FakeScanJournal journal;
+    LocalAnswersOnly nothingSent;
+    LookupChain local{
+        LookupServices{nothingSent, fake.eventLoop, fake.clock, &fake.answers}, Sources(), {}};
+    LookupChain online{
+        LookupServices{fake.pageLoader, fake.eventLoop, fake.clock, &fake.answers}, Sources(), {}};
+    ScanSession session{journal, local, online};
+    ScanInput input;
+};
+
+// The server's reply to the request: its status and body; status 0 when it closed without one.
+struct Reply
+{
+    int status = 0;
+    QByteArray body;
+};
+Reply Exchange(quint16 port, const QByteArray& request)
+{
+    QTcpSocket client;
+    QByteArray got;
+    QObject::connect(&client, &QTcpSocket::readyRead, [&] { got += client.readAll(); });
+    QSignalSpy closed(&client, &QTcpSocket::disconnected);
+    client.connectToHost(QHostAddress::LocalHost, port);
+    client.write(request);
+    closed.wait(5000);
+    got += client.readAll();
+    Reply reply;
+    if (got.startsWith("HTTP/1.1 "))
+        reply.status = got.mid(9, 3).toInt();
+    reply.body = got.mid(got.indexOf("\r\n\r\n") + 4);
+    return reply;
+}
+
+PhoneScanAnswer AnswerOf(const QString& text)
+{
+    const Scan scan = ReadScan(text);
+    if (!scan.valid)
+        return PhoneScanAnswer{PhoneScanAnswer::Kind::NotACode, {}, {}, {}};
+    if (scan.code == kWater)
+        return PhoneScanAnswer{PhoneScanAnswer::Kind::Queued, scan.code, {}, {}};
+    return PhoneScanAnswer{PhoneScanAnswer::Kind::Answered, scan.code, "found", "Tea"};
+}
+
+// Each character of the text as a key of its own.
+QStringList Keys(const QString& text)
+{
+    QStringList keys;
+    for (const QChar c : text)
+        keys.append(QString(c));
+    return keys;
+}
+} // namespace
+
+class TestScanning : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void keys_giveScans_data();
+    void keys_giveScans();
+    void localAnswer_atOnce_othersQueued();
+    void scanWhileQueueIsAsked_isCountedAtOnceAndAnswered();
+    void undo_countsDownThenRemovesRow();
+    void unwritableSessionFile_countsNothing();
+    void restoreAfterCrash_givesTheSessionBack();
+    void scanWindow_signalsEachScan_savesWithCount_sendsOnceEach();
+    void phoneScans_offByDefault_thenTakenAnsweredAndRemembered();
+
+    // ---- The phone scanner's server, on 127.0.0.1 ----
+    void phoneServer_takesOrRefuses_data();
+    void phoneServer_takesOrRefuses();
+    void phoneServer_burstAndNewLink_refusedPastTheLimit();
+};
+
+void TestScanning::keys_giveScans_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("rows");
+    const QString gs1 = QStringLiteral("0104006381333931");
+    // clang-format off
+    QTest::newRow("fast: one burst") << QStringList{kTea + u'\r'} << QStringList{u"1x" + kTea};
+    QTest::newRow("slow: key by key") << Keys(kTea + u'\r') << QStringList{u"1x" + kTea};
+    QTest::newRow("tab") << Keys(kTea + u'\t') << QStringList{u"1x" + kTea};
+    QTest::newRow("lf") << Keys(kTea + u'\n') << QStringList{u"1x" + kTea};
+    QTest::newRow("cr lf, no empty scan") << QStringList{kTea + QStringLiteral("\r\n\r\n")}
+                                         << QStringList{u"1x" + kTea};
+    QTest::newRow("no end yet") << Keys(kTea) << QStringList{};
+    QTest::newRow("typed with hyphens") << Keys(QStringLiteral("978-0-306-40615-7\r"))
+                                        << QStringList{u"1x" + kBook};
+    QTest::newRow("azerty digit row") << Keys(QStringLiteral("'\u00e0\u00e0-\"_&\"\"\"\u00e7\"&\r"))
+                                      << QStringList{u"1x" + kTea};
+    QTest::newRow("]E0 prefix") << QStringList{u"]E0" + kTea + u'\r'} << QStringList{u"1x" + kTea};
+    QTest::newRow("]E4 prefix, EAN-8") << QStringList{QStringLiteral("]E496385074\r")}
+                                      << QStringList{QStringLiteral("1x96385074")};
+    QTest::newRow("]C1 GS1, AI 01") << QStringList{u"]C1" + gs1 + QStringLiteral("10LOT7\r")}
+                                    << QStringList{u"1x" + kTea};
+    QTest::newRow("GS1 in brackets") << QStringList{QStringLiteral("(01)04006381333931(17)261231\r")}
+                                     << QStringList{u"1x" + kTea};
+    QTest::newRow("13+2 add-on") << QStringList{kBook + QStringLiteral("05\r")}
+                                 << QStringList{u"1x" + kBook + u"+05"};
+    QTest::newRow("13+5 add-on") << QStringList{kBook + QStringLiteral("51299\r")}
+                                 << QStringList{u"1x" + kBook + u"+51299"};
+    QTest::newRow("repeat moves up") << QStringList{kTea + u'\r', kWater + u'\r', kTea + u'\r'}
+                                     << QStringList{u"2x" + kTea, u"1x" + kWater};
+    QTest::newRow("paste of lines") << QStringList{kTea + u'\n' + kWater + u'\n' + kBook}
+                                    << QStringList{u"1x" + kWater, u"1x" + kTea};
+    QTest::newRow("not a code") << QStringList{QStringLiteral("hello\r")}
+                                << QStringList{QStringLiteral("1xhello")};
+    // clang-format on
+}
+
+void TestScanning::keys_giveScans()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, rows);
+    Scanning fake;
+    int scans = 0;
+    for (const QString& key : keys) {
+        for (const Scan& scan : fake.input.take(key)) {
+            fake.session.add(scan);
+            ++scans;
+        }
+    }
+    QCOMPARE(fake.rows(), rows);
+    // Each scan was written down before it was counted.
+    QCOMPARE(fake.journal.lines.size(), scans);
+}
+
+void TestScanning::localAnswer_atOnce_othersQueued()
+{
+    Scanning fake;
+    fake.remember(kTea, QStringLiteral("Tea"));
+    const ScanRow& tea = fake.session.add(ReadScan(kTea));
+    QCOMPARE(tea.state, ScanRow::State::Answered);
+    QCOMPARE(tea.outcome.product.name, QStringLiteral("Tea"));
+    QCOMPARE(VerdictOf(tea), ScanVerdict::Found);
+    QCOMPARE(fake.session.add(ReadScan(kWater)).state, ScanRow::State::Queued);
+    QCOMPARE(fake.session.add(ReadScan(QStringLiteral("123"))).state, ScanRow::State::Invalid);
+    QCOMPARE(fake.fake.pageLoader.hook.calls(u"start"), 0);
+
+    fake.session.answerQueued();
+    QCOMPARE(fake.fake.pageLoader.requested,
+             QList<QUrl>{QUrl(QStringLiteral("http://db.test/") + kWater)});
+    QCOMPARE(fake.session.rows()[1].outcome.product.name, QStringLiteral("Water"));
+    // Remembered now: the next session answers it at once.
+    Scanning next;
+    next.fake.answers.answers = fake.fake.answers.answers;
+    QCOMPARE(next.session.add(ReadScan(kWater)).state, ScanRow::State::Answered);
+}
+
+void TestScanning::scanWhileQueueIsAsked_isCountedAtOnceAndAnswered()
+{
+    Scanning fake;
+    QStringList rowsDuringWait;
+    fake.fake.eventLoop.onWait = [&] {
+        if (!rowsDuringWait.isEmpty())
+            return;
+        // The scanner types on while the first code is being asked: counted at once, and a
+        // second pump started by its event leaves the work to the running one.
+        fake.session.add(ReadScan(kBook));
+        fake.session.add(ReadScan(kWater));
+        rowsDuringWait = fake.rows();
+        fake.session.answerQueued();
+    };
+    fake.session.add(ReadScan(kWater));
+    fake.session.answerQueued();
+    QCOMPARE(rowsDuringWait, (QStringList{u"2x" + kWater, u"1x" + kBook}));
+    QCOMPARE(fake.fake.pageLoader.requested.size(), 2);
+    QVERIFY(!fake.session.hasQueued());
+    for (const ScanRow& row : fake.session.rows())
+        QCOMPARE(row.state, ScanRow::State::Answered);
+}
+
+void TestScanning::undo_countsDownThenRemovesRow()
+{
+    Scanning fake;
+    for (const QString& code : {kTea, kWater, kTea})
+        fake.session.add(ReadScan(code));
+    QVERIFY(fake.session.undo());
+    QCOMPARE(fake.rows(), (QStringList{u"1x" + kTea, u"1x" + kWater}));
+    QVERIFY(fake.session.undo());
+    QCOMPARE(fake.rows(), QStringList{u"1x" + kTea});
+    QCOMPARE(fake.session.codesInScanOrder(), QStringList{kTea});
+    QVERIFY(fake.session.undo());
+    QVERIFY(!fake.session.undo());
+    QVERIFY(fake.rows().isEmpty());
+}
+
+void TestScanning::unwritableSessionFile_countsNothing()
+{
+    Scanning fake;
+    fake.journal.hook.fail(u"append", QStringLiteral("Disk full"));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, fake.session.add(ReadScan(kTea)));
+    QVERIFY(fake.rows().isEmpty());
+}
+
+void TestScanning::restoreAfterCrash_givesTheSessionBack()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("session.txt"));
+    {
+        Scanning crashed;
+        QtScanJournal journal(path);
+        ScanSession session(journal, crashed.local, crashed.online);
+        for (const QString& scanned : QStringList{kTea, kWater, kTea, kBook + u"05", kBook})
+            session.add(ReadScan(scanned));
+        session.undo();
+        // Left without clear(), as a killed process leaves it, with half a line the crash cut.
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("S\t9780306");
+    }
+    Scanning next;
+    next.remember(kTea, QStringLiteral("Tea"));
+    QtScanJournal journal(path);
+    ScanSession session(journal, next.local, next.online);
+    QVERIFY(session.hasLeftSession());
+    session.restore();
+    QStringList rows;
+    for (const ScanRow& row : session.rows())
+        rows.append(QString::number(row.count) + u'x' + row.code + u'+' + row.addOn);
+    QCOMPARE(rows,
+             (QStringList{u"1x" + kBook + u"+05", u"2x" + kTea + u'+', u"1x" + kWater + u'+'}));
+    QCOMPARE(session.rows()[1].state, ScanRow::State::Answered);
+    QVERIFY(session.hasQueued());
+    session.clear();
+    QVERIFY(!session.hasLeftSession());
+}
+
+void TestScanning::scanWindow_signalsEachScan_savesWithCount_sendsOnceEach()
+{
+    Scanning fake;
+    FakePlatform& platform = fake.fake;
+    platform.listView1.add(kBook);
+    fake.remember(kTea, QStringLiteral("Tea"));
+    ScanMode scanning(platform.services(), fake.local, fake.online);
+    scanning.OpenScanWindow();
+    scanning.ScanLine_KeyText(kTea + u'\r' + kWater + u'\r' + kTea + QStringLiteral("\rx\r"));
+    QCOMPARE(platform.scanWindow.signalsGiven,
+             (QList<ScanSignal>{ScanSignal::Found, ScanSignal::NotFound, ScanSignal::Found,
+                                ScanSignal::Invalid}));
+    QCOMPARE(platform.scanWindow.rows.size(), 3);
+    QCOMPARE(platform.scanWindow.rows[1], (ScanTableRow{"2", kTea, "Tea", "", "found"}));
+    // The queue was asked while the line's keys were handled: Water's answer is in its row.
+    QCOMPARE(platform.scanWindow.rows[2].name, QStringLiteral("Water"));
+
+    scanning.MuteChanged(true);
+    QCOMPARE(platform.settings.getSetting(kSettingsApplication.toString(),
+                                          kSettingsSection.toString(),
+                                          kScanMuteValueName.toString(), {}),
+             QStringLiteral("1"));
+
+    platform.commonDialog1.choices = {QStringLiteral("scans.csv")};
+    scanning.SaveScansAs();
+    const QList<QByteArray> lines = platform.outputFiles.texts.value("scans.csv").split('\n');
+    QVERIFY(lines.value(0).startsWith("code,count,gtin,status,name"));
+    QVERIFY(lines.value(1).startsWith(
+        QByteArray(kTea.toUtf8() + ",2," + kTea.toUtf8() + ",found,Tea")));
+
+    scanning.SendToCodeList();
+    QCOMPARE(platform.listView1.count(), 4);
+    QCOMPARE(platform.listView1.text(2), kTea);
+    QCOMPARE(platform.listView1.text(4), QStringLiteral("x"));
+}
+
+void TestScanning::phoneScans_offByDefault_thenTakenAnsweredAndRemembered()
+{
+    Scanning fake;
+    FakePlatform& platform = fake.fake;
+    fake.remember(kTea, QStringLiteral("Tea"));
+    {
+        ScanMode scanning(platform.services(), fake.local, fake.online);
+        scanning.OpenScanWindow();
+        QVERIFY(!platform.phoneScans.listening);
+        QVERIFY(platform.scanWindow.phoneLink.isEmpty());
+
+        scanning.PhoneReceivingChanged(true, QStringLiteral("127.0.0.1"), 8765);
+        QVERIFY(platform.phoneScans.listening);
+        const QString token = platform.phoneScans.token;
+        QVERIFY(token.size() >= 40);
+        QCOMPARE(platform.scanWindow.phoneLink,
+                 "http://127.0.0.1:8765/scan/" + token + QStringLiteral("?code="));
+
+        QCOMPARE(scanning.TakePhoneScan(QStringLiteral("hello")).kind,
+                 PhoneScanAnswer::Kind::NotACode);
+        QVERIFY(platform.scanWindow.rows.isEmpty());
+        const PhoneScanAnswer tea = scanning.TakePhoneScan(kTea);
+        QCOMPARE(tea.kind, PhoneScanAnswer::Kind::Answered);
+        QCOMPARE(tea.name, QStringLiteral("Tea"));
+        QCOMPARE(scanning.TakePhoneScan(kWater).kind, PhoneScanAnswer::Kind::Queued);
+        scanning.AnswerQueued();
+        QCOMPARE(platform.phoneScans.answers.size(), 1);
+        QCOMPARE(platform.phoneScans.answers[0].name, QStringLiteral("Water"));
+        QCOMPARE(platform.scanWindow.rows.size(), 2);
+
+        platform.scanJournal.hook.fail(u"append", QStringLiteral("Disk full"));
+        QCOMPARE(scanning.TakePhoneScan(kBook).kind, PhoneScanAnswer::Kind::NotTaken);
+        platform.scanJournal.hook.disarm();
+
+        scanning.NewPhoneLink();
+        QVERIFY(platform.phoneScans.token != token);
+        QVERIFY(platform.scanWindow.phoneLink.contains(platform.phoneScans.token));
+        scanning.ScanWindow_Unload();
+        QVERIFY(!platform.phoneScans.listening);
+    }
+    // Remembered: the next opening listens again, with the new link.
+    ScanMode next(platform.services(), fake.local, fake.online);
+    next.OpenScanWindow();
+    QVERIFY(platform.phoneScans.listening);
+    QCOMPARE(platform.phoneScans.listenPort, quint16(8765));
+}
+
+void TestScanning::phoneServer_takesOrRefuses_data()
+{
+    QTest::addColumn<QByteArray>("request");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    const QByteArray tea = kTea.toLatin1();
+    const QByteArray end = " HTTP/1.1\r\nHost: 127.0.0.1\r\n";
+    const QByteArray found = R"({"code":")" + tea + R"(","name":"Tea","status":"found"})";
+    // clang-format off
+    QTest::newRow("GET") << "GET /scan/@?code=" + tea + end + "\r\n" << 200 << found;
+    QTest::newRow("POST form") << "POST /scan/@" + end + "Content-Type: application/x-www-form-urlencoded\r\nContent-Length: 18\r\n\r\ncode=" + tea << 200 << found;
+    QTest::newRow("POST JSON") << "POST /scan/@" + end + "Content-Type: application/json\r\nContent-Length: 24\r\n\r\n{\"code\":\"" + tea + "\"}" << 200 << found;
+    QTest::newRow("queued, no answer in time") << "GET /scan/@?code=" + kWater.toLatin1() + end + "\r\n" << 200 << QByteArray(R"({"status":"queued"})");
+    QTest::newRow("bad token") << "GET /scan/x@?code=" + tea + end + "\r\n" << 404 << QByteArray();
+    QTest::newRow("no token") << "GET /scan/?code=" + tea + end + "\r\n" << 404 << QByteArray();
+    QTest::newRow("path traversal") << "GET /scan/../../etc/passwd?code=" + tea + end + "\r\n" << 404 << QByteArray();
+    QTest::newRow("token then traversal") << "GET /scan/@/../@?code=" + tea + end + "\r\n" << 404 << QByteArray();
+    QTest::newRow("not a code") << "GET /scan/@?code=%3Cscript%3E" + end + "\r\n" << 400 << QByteArray();
+    QTest::newRow("no code") << "GET /scan/@" + end + "\r\n" << 400 << QByteArray();
+    QTest::newRow("other method") << "DELETE /scan/@?code=" + tea + end + "\r\n" << 405 << QByteArray();
+    QTest::newRow("10 MB body") << "POST /scan/@" + end + "Content-Length: 10485760\r\n\r\n" + QByteArray(10 * 1024 * 1024, 'a') << 413 << QByteArray();
+    QTest::newRow("chunked body") << "POST /scan/@" + end + "Transfer-Encoding: chunked\r\n\r\n" << 413 << QByteArray();
+    QTest::newRow("endless header") << "GET /scan/@" + end + QByteArray(20000, 'h') << 431 << QByteArray();
+    QTest::newRow("slow client, never done") << "GET /scan/@?code=" + tea << 408 << QByteArray();
+    QTest::newRow("not HTTP") << QByteArray("hello\r\n\r\n") << 400 << QByteArray();
+    // clang-format on
+}
+
+void TestScanning::phoneServer_takesOrRefuses()
+{
+    QFETCH(QByteArray, request);
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QtPhoneScanServer server(QtPhoneScanServer::Limits{.requestMs = 300, .answerWaitMs = 100});
+    const QString token = QStringLiteral("k3Y-0123456789abcdefghijklmnopqrstuvwxyzAB");
+    server.setToken(token);
+    int taken = 0;
+    server.onScan = [&](const QString& text) {
+        const PhoneScanAnswer answer = AnswerOf(text);
+        taken += answer.kind != PhoneScanAnswer::Kind::NotACode;
+        return answer;
+    };
+    server.start(QStringLiteral("127.0.0.1"), 0);
+    const Reply reply = Exchange(server.port(), request.replace('@', token.toLatin1()));
+    QCOMPARE(reply.status, status);
+    QCOMPARE(reply.body, body);
+    // A refused request adds nothing.
+    QCOMPARE(taken, status == 200 ? 1 : 0);
+}
+
+void TestScanning::phoneServer_burstAndNewLink_refusedPastTheLimit()
+{
+    // The clock stands still: the whole burst comes within one second.
+    qint64 now = 0;
+    QtPhoneScanServer server(QtPhoneScanServer::Limits{.clock = [&now] { return now; }});
+    server.setToken(QStringLiteral("first-token-0123456789"));
+    int taken = 0;
+    server.onScan = [&](const QString& text) {
+        ++taken;
+        return AnswerOf(text);
+    };
+    server.start(QStringLiteral("127.0.0.1"), 0);
+    const QByteArray request =
+        "GET /scan/first-token-0123456789?code=" + kTea.toLatin1() + " HTTP/1.1\r\n\r\n";
+    // 1,000 at once, 50 connections in flight at a time.
+    QMap<int, int> statuses;
+    std::vector<std::unique_ptr<QTcpSocket>> clients;
+    int done = 0;
+    for (int sent = 0; sent < 1000 || done < sent;) {
+        while (sent < 1000 && sent - done < 50) {
+            auto client = std::make_unique<QTcpSocket>();
+            QTcpSocket* const socket = client.get();
+            QObject::connect(socket, &QTcpSocket::disconnected, socket, [&, socket] {
+                const QByteArray got = socket->readAll();
+                ++statuses[got.startsWith("HTTP/1.1 ") ? got.mid(9, 3).toInt() : 0];
+                ++done;
+            });
+            socket->connectToHost(QHostAddress::LocalHost, server.port());
+            socket->write(request);
+            clients.push_back(std::move(client));
+            ++sent;
+        }
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    }
+    // 20 taken; the rest refused, by status or, past the connections open at once, by closing.
+    QCOMPARE(taken, 20);
+    QCOMPARE(statuses.value(200), 20);
+    QCOMPARE(statuses.value(429) + statuses.value(0), 980);
+    QVERIFY(statuses.value(429) > 0);
+
+    // New Link, a second later: the old token is refused at once.
+    now += 1000;
+    server.setToken(QStringLiteral("second-token-0123456789"));
+    QCOMPARE(Exchange(server.port(), request).status, 404);
+    QByteArray next = request;
+    QCOMPARE(Exchange(server.port(), next.replace("first", "second")).status, 200);
+}
+
+QTEST_GUILESS_MAIN(TestScanning)
+#include "tst_scanning.moc"
