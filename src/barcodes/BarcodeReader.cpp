@@ -85,6 +85,7 @@ QStringList BarcodeReader::codesOfImage(const GreyImage& image, int& others)
     SortInReadingOrder(symbols);
     QStringList codes;
     QSet<QString> seen;
+    QSet<QString> doubtful;
     for (const ScannedSymbol& symbol : std::as_const(symbols)) {
         const std::optional<QString> code = GtinOfSymbol(symbol);
         if (!code) {
@@ -97,6 +98,17 @@ QStringList BarcodeReader::codesOfImage(const GreyImage& image, int& others)
             codes.append(*code);
         }
     }
+    const QSet<QString> sure = CodesReadTwice(symbols);
+    for (const QString& code : std::as_const(codes)) {
+        if (!sure.contains(code))
+            doubtful.insert(code);
+    }
+    if (doubtful.isEmpty())
+        return codes;
+    // A code read by one scan line alone is kept only when a look along every line reads it again.
+    const QSet<QString> confirmed = CodesReadTwice(m_services.scanner.scanEveryLine(image));
+    codes.removeIf(
+        [&](const QString& code) { return doubtful.contains(code) && !confirmed.contains(code); });
     return codes;
 }
 

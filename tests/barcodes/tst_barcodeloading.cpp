@@ -1,6 +1,7 @@
 // Load EAN Numbers From File on pictures and PDFs, and batch mode's detail column for them, on
 // fakes: the symbols "in" each fake picture are what the fake scanner is told.
 #include "app/BatchCommand.h"
+#include "barcodes/BarcodeReader.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakeStopSignals.h"
@@ -22,6 +23,13 @@ GreyImage Picture(char level)
 ScannedSymbol Ean(const char* digits, int left, int top)
 {
     return ScannedSymbol{SymbolKind::Ean13, digits, false, QRect(left, top, 100, 60)};
+}
+
+// A GS1-128 standing on end, read by `lines` scan lines.
+ScannedSymbol Gs1(const char* gtin14, int lines, int left = 500)
+{
+    return ScannedSymbol{SymbolKind::Code128, QByteArray("01") + gtin14, true,
+                         QRect(left, 0, 40, 300), lines};
 }
 
 // A folder and the selected files, as the dialog gives a multiple selection.
@@ -60,6 +68,8 @@ private Q_SLOTS:
     void pictureSelection_addsCodesInReadingOrderThenOneMessage();
     void cancel_addsNothing();
     void batch_detailNamesWhereEachCodeCameFrom();
+    void symbolReadOnce_keptOnlyWhenReadAgain_data();
+    void symbolReadOnce_keptOnlyWhenReadAgain();
 };
 
 void TestBarcodeLoading::pictureSelection_addsCodesInReadingOrderThenOneMessage()
@@ -146,6 +156,54 @@ void TestBarcodeLoading::batch_detailNamesWhereEachCodeCameFrom()
         details.append(QString::fromUtf8(line.trimmed()));
     QCOMPARE(details, QStringList({"shelf.jpg", "shelf.jpg", "\"note.pdf, page 1\"",
                                    "\"note.pdf, page 2\""}));
+}
+
+void TestBarcodeLoading::symbolReadOnce_keptOnlyWhenReadAgain_data()
+{
+    QTest::addColumn<QList<ScannedSymbol>>("symbols");
+    // What the look along every line finds; empty: the same as the first look.
+    QTest::addColumn<QList<ScannedSymbol>>("everyLine");
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<int>("closerLooks");
+
+    const ScannedSymbol label = Ean("5901234123457", 0, 0);
+    // Noise across a photo whose check digit happens to pass.
+    QTest::newRow("phantom, read once in both looks")
+        << QList{label, Gs1("04006381333931", 1)} << QList{label, Gs1("04006381333931", 1)}
+        << QStringList{"5901234123457"} << 1;
+    QTest::newRow("phantom, gone in the closer look")
+        << QList{Gs1("04006381333931", 1), label} << QList{label} << QStringList{"5901234123457"}
+        << 1;
+    QTest::newRow("read once, then by several lines")
+        << QList{Gs1("04006381333931", 1), label} << QList{label, Gs1("04006381333931", 4)}
+        << QStringList{"5901234123457", "4006381333931"} << 1;
+    QTest::newRow("read once in two places")
+        << QList{Gs1("04006381333931", 1, 10), Gs1("04006381333931", 1, 900)}
+        << QList<ScannedSymbol>{} << QStringList{"4006381333931"} << 0;
+    QTest::newRow("read by several lines")
+        << QList{Gs1("04006381333931", 3)} << QList<ScannedSymbol>{} << QStringList{"4006381333931"}
+        << 0;
+}
+
+void TestBarcodeLoading::symbolReadOnce_keptOnlyWhenReadAgain()
+{
+    QFETCH(QList<ScannedSymbol>, symbols);
+    QFETCH(QList<ScannedSymbol>, everyLine);
+    Pictures fake;
+    fake.pictureFiles.images.insert(QStringLiteral("/scans/photo.jpg"), Picture('p'));
+    fake.barcodeScanner.symbols.insert("p", symbols);
+    if (!everyLine.isEmpty())
+        fake.barcodeScanner.everyLine.insert("p", everyLine);
+    BarcodeReader reader(BarcodeServices{fake.pictureFiles, fake.pdfDocument, fake.barcodeScanner});
+
+    const std::atomic<bool> never{false};
+    const BarcodeFileResult read = reader.read(QStringLiteral("/scans/photo.jpg"), never, {});
+
+    QStringList codes;
+    for (const FoundCode& code : read.codes)
+        codes.append(code.code);
+    QTEST(codes, "codes");
+    QTEST(fake.barcodeScanner.hook.calls(u"scanEveryLine"), "closerLooks");
 }
 
 QTEST_GUILESS_MAIN(TestBarcodeLoading)

@@ -16,7 +16,15 @@ public:
         hook(u"scan");
         return symbols.value(image.pixels);
     }
+    QList<ScannedSymbol> scanEveryLine(const GreyImage& image) override
+    {
+        hook(u"scanEveryLine");
+        return everyLine.contains(image.pixels) ? everyLine.value(image.pixels)
+                                                : symbols.value(image.pixels);
+    }
 
     QHash<QByteArray, QList<ScannedSymbol>> symbols;
-    FakeHook hook{"FakeBarcodeScanner", {u"scan"}};
+    // What the closer look finds, where it differs from `symbols`.
+    QHash<QByteArray, QList<ScannedSymbol>> everyLine;
+    FakeHook hook{"FakeBarcodeScanner", {u"scan", u"scanEveryLine"}};
 };
