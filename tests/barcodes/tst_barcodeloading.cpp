@@ -70,6 +70,7 @@ private Q_SLOTS:
     void batch_detailNamesWhereEachCodeCameFrom();
     void symbolReadOnce_keptOnlyWhenReadAgain_data();
     void symbolReadOnce_keptOnlyWhenReadAgain();
+    void pageFailsWhileTheOneBeforeIsScanned_fileSaysWhyAndGivesNoCodes();
 };
 
 void TestBarcodeLoading::pictureSelection_addsCodesInReadingOrderThenOneMessage()
@@ -204,6 +205,21 @@ void TestBarcodeLoading::symbolReadOnce_keptOnlyWhenReadAgain()
         codes.append(code.code);
     QTEST(codes, "codes");
     QTEST(fake.barcodeScanner.hook.calls(u"scanEveryLine"), "closerLooks");
+}
+
+void TestBarcodeLoading::pageFailsWhileTheOneBeforeIsScanned_fileSaysWhyAndGivesNoCodes()
+{
+    Pictures fake;
+    // Page 2 is drawn on another thread while page 1 is scanned.
+    fake.pdfDocument.hook.failOnCall(u"renderPage", 2, QStringLiteral("page 2 cannot be drawn"));
+    BarcodeReader reader(BarcodeServices{fake.pictureFiles, fake.pdfDocument, fake.barcodeScanner});
+
+    const std::atomic<bool> never{false};
+    const BarcodeFileResult read = reader.read(QStringLiteral("/scans/note.pdf"), never, {});
+
+    QCOMPARE(read.problem, QStringLiteral("page 2 cannot be drawn"));
+    QVERIFY(read.codes.isEmpty());
+    QCOMPARE(fake.pdfDocument.hook.calls(u"close"), 1);
 }
 
 QTEST_GUILESS_MAIN(TestBarcodeLoading)
