@@ -8,11 +8,14 @@
 #include "platform/PictureFiles.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QRect>
 #include <QSet>
 #include <QThread>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <exception>
 #include <mutex>
 #include <system_error>
@@ -126,13 +129,36 @@ GreyImage HalfSize(const GreyImage& image)
     return half;
 }
 
+QRect SurroundingsOf(const QRect& bounds)
+{
+    // A symbol read once lies along that scan line; its bars reach across it for up to about
+    // half its length.
+    const int reach = std::max(bounds.width(), bounds.height()) / 2 + 16;
+    return bounds.adjusted(-reach, -reach, reach, reach);
+}
+
+GreyImage Cropped(const GreyImage& image, const QRect& part)
+{
+    const QRect inside = part & QRect(0, 0, image.width, image.height);
+    GreyImage cropped;
+    if (inside.isEmpty())
+        return cropped;
+    cropped.width = inside.width();
+    cropped.height = inside.height();
+    cropped.pixels.resize(qsizetype(cropped.width) * cropped.height);
+    for (int y = 0; y < cropped.height; ++y)
+        std::memcpy(cropped.pixels.data() + qsizetype(y) * cropped.width,
+                    image.pixels.constData() + qsizetype(inside.y() + y) * image.width + inside.x(),
+                    size_t(cropped.width));
+    return cropped;
+}
+
 QStringList BarcodeReader::codesOfImage(const GreyImage& image, int& others)
 {
     QList<ScannedSymbol> symbols = m_services.scanner.scan(image);
     SortInReadingOrder(symbols);
     QStringList codes;
-    QSet<QString> seen;
-    QSet<QString> doubtful;
+    QHash<QString, QRect> where;
     for (const ScannedSymbol& symbol : std::as_const(symbols)) {
         const std::optional<QString> code = GtinOfSymbol(symbol);
         if (!code) {
@@ -140,22 +166,21 @@ QStringList BarcodeReader::codesOfImage(const GreyImage& image, int& others)
                 ++others;
             continue;
         }
-        if (!seen.contains(*code)) {
-            seen.insert(*code);
+        if (!where.contains(*code)) {
+            where.insert(*code, symbol.bounds);
             codes.append(*code);
         }
     }
     const QSet<QString> sure = CodesReadTwice(symbols);
-    for (const QString& code : std::as_const(codes)) {
-        if (!sure.contains(code))
-            doubtful.insert(code);
-    }
-    if (doubtful.isEmpty())
-        return codes;
-    // A code read by one scan line alone is kept only when a look along every line reads it again.
-    const QSet<QString> confirmed = CodesReadTwice(m_services.scanner.scanEveryLine(image));
-    codes.removeIf(
-        [&](const QString& code) { return doubtful.contains(code) && !confirmed.contains(code); });
+    // A code read by one scan line alone is kept only when a look along every line of the part of
+    // the picture around it reads it again.
+    codes.removeIf([&](const QString& code) {
+        if (sure.contains(code))
+            return false;
+        const GreyImage around = Cropped(image, SurroundingsOf(where.value(code)));
+        return around.pixels.isEmpty() ||
+               !CodesReadTwice(m_services.scanner.scanEveryLine(around)).contains(code);
+    });
     return codes;
 }
 

@@ -71,6 +71,7 @@ private Q_SLOTS:
     void symbolReadOnce_keptOnlyWhenReadAgain_data();
     void symbolReadOnce_keptOnlyWhenReadAgain();
     void pageFailsWhileTheOneBeforeIsScanned_fileSaysWhyAndGivesNoCodes();
+    void cropped_givesThePartInsideThePicture();
 };
 
 void TestBarcodeLoading::pictureSelection_addsCodesInReadingOrderThenOneMessage()
@@ -191,7 +192,9 @@ void TestBarcodeLoading::symbolReadOnce_keptOnlyWhenReadAgain()
     QFETCH(QList<ScannedSymbol>, symbols);
     QFETCH(QList<ScannedSymbol>, everyLine);
     Pictures fake;
-    fake.pictureFiles.images.insert(QStringLiteral("/scans/photo.jpg"), Picture('p'));
+    // Large enough to hold the symbols, so that the part around each can be cut out.
+    fake.pictureFiles.images.insert(QStringLiteral("/scans/photo.jpg"),
+                                    GreyImage{1200, 400, QByteArray(1200 * 400, 'p')});
     fake.barcodeScanner.symbols.insert("p", symbols);
     if (!everyLine.isEmpty())
         fake.barcodeScanner.everyLine.insert("p", everyLine);
@@ -220,6 +223,20 @@ void TestBarcodeLoading::pageFailsWhileTheOneBeforeIsScanned_fileSaysWhyAndGives
     QCOMPARE(read.problem, QStringLiteral("page 2 cannot be drawn"));
     QVERIFY(read.codes.isEmpty());
     QCOMPARE(fake.pdfDocument.hook.calls(u"close"), 1);
+}
+
+void TestBarcodeLoading::cropped_givesThePartInsideThePicture()
+{
+    // 4 x 3 pixels numbered row after row.
+    const GreyImage picture{4, 3,
+                            QByteArray("\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b", 12)};
+
+    const GreyImage part = Cropped(picture, QRect(2, 1, 5, 5));
+
+    QCOMPARE(part.width, 2);
+    QCOMPARE(part.height, 2);
+    QCOMPARE(part.pixels, QByteArray("\x06\x07\x0a\x0b", 4));
+    QVERIFY(Cropped(picture, QRect(10, 10, 5, 5)).pixels.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestBarcodeLoading)
