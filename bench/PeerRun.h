@@ -5,12 +5,11 @@
 // whose load changes from minute to minute.
 
 #include <cerrno>
-#include <csignal>
+#include <cstdio>
 #include <ctime>
 #include <fcntl.h>
 #include <spawn.h>
 #include <string>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <vector>
 
@@ -19,12 +18,13 @@ extern char** environ;
 struct PeerRun
 {
     double seconds = -1; // -1: not installed, or it failed
-    long peakMegabytes = -1;
     bool ran() const { return seconds >= 0; }
 };
 
 // Runs the program (looked up on PATH) to its end, its output into `outputPath` and its
-// complaints nowhere, and gives its wall-clock time and peak memory.
+// complaints nowhere, and gives its wall-clock time. Says on standard output why a peer did not
+// run. (Its peak memory cannot be had from here: a child spawned by a large process is charged
+// the parent's memory until it starts the program.)
 inline PeerRun RunPeer(const std::vector<std::string>& arguments,
                        const char* outputPath = "/dev/null")
 {
@@ -42,22 +42,20 @@ inline PeerRun RunPeer(const std::vector<std::string>& arguments,
     const int spawned = posix_spawnp(&child, argv[0], &files, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&files);
     PeerRun run;
-    if (spawned != 0)
+    if (spawned != 0) {
+        std::printf("peer %s: not installed\n", argv[0]);
         return run;
+    }
     int status = 0;
-    rusage usage{};
-    while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {}
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {}
     timespec end{};
     clock_gettime(CLOCK_MONOTONIC, &end);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::printf("peer %s: failed (%s %d)\n", argv[0],
+                    WIFEXITED(status) ? "exit status" : "signal",
+                    WIFEXITED(status) ? WEXITSTATUS(status) : WTERMSIG(status));
         return run;
+    }
     run.seconds = double(end.tv_sec - start.tv_sec) + double(end.tv_nsec - start.tv_nsec) / 1e9;
-    run.peakMegabytes = usage.ru_maxrss / 1024;
     return run;
-}
-
-// Whether a program is on PATH, to say "not installed" rather than "failed".
-inline bool PeerInstalled(const char* program)
-{
-    return RunPeer({"sh", "-c", std::string("command -v ") + program}).ran();
 }

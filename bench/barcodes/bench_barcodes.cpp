@@ -262,9 +262,9 @@ int main(int argc, char* argv[])
     const std::string listed = folder.filePath(QStringLiteral("zbarimg.txt")).toStdString();
     const PeerRun photoPeer = RunPeer(arguments({"zbarimg", "-q"}, photos), listed.c_str());
     if (photoPeer.ran())
-        std::printf("peer zbarimg, photos: %d of %d in %.2f s, peak %ld MB; ratio %.2f\n",
+        std::printf("peer zbarimg, photos: %d of %d in %.2f s; ratio %.2f\n",
                     CodesIn(QString::fromStdString(listed), photoCodes), kPhotos, photoPeer.seconds,
-                    photoPeer.peakMegabytes, photoTally.seconds / photoPeer.seconds);
+                    photoTally.seconds / photoPeer.seconds);
     ReportPeerRow({"read barcodes, 1600x1200 JPEG photos", "100 photos", photoTally.seconds,
                    photoPeer.ran() ? "zbarimg" : nullptr, photoPeer.seconds,
                    ">= 10 photos/s, all found, no other"});

@@ -214,12 +214,11 @@ int main(int argc, char* argv[])
                                         "zcat '" + exportPath.toStdString() + "' | sqlite3 '" +
                                             peerDatabase + "' '.read " + importScript + "'"});
     if (peerImport.ran())
-        std::printf("peer sqlite3 .import and CREATE INDEX: %.2f s, peak %ld MB; ratio %.2f "
+        std::printf("peer sqlite3 .import and CREATE INDEX: %.2f s; ratio %.2f "
                     "(target < 1)\n",
-                    peerImport.seconds, peerImport.peakMegabytes,
-                    importSeconds / peerImport.seconds);
+                    peerImport.seconds, importSeconds / peerImport.seconds);
     else
-        std::printf("peer sqlite3: not installed or failed\n");
+        std::printf("peer sqlite3: did not run\n");
     ReportPeerRow({"import an export, beside sqlite3", qPrintable(rowsText), importSeconds,
                    peerImport.ran() ? "sqlite3 .import + index" : nullptr, peerImport.seconds,
                    "ratio < 1"});
