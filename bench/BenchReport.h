@@ -29,10 +29,22 @@ struct BenchRow
     long peakMegabytes = -1;
 };
 
+inline void PrintRow(const BenchRow& row, const char* kind)
+{
+    std::printf("@row\t%s\t%s\t%.4f\t%s\t%.4f\t%ld\t%s\t%s\n", row.operation, row.size, row.seconds,
+                row.baseline ? row.baseline : "-", row.baselineSeconds,
+                row.peakMegabytes >= 0 ? row.peakMegabytes : PeakMegabytes(), row.target, kind);
+    std::fflush(stdout);
+}
+
 inline void ReportRow(const BenchRow& row)
 {
-    std::printf("@row\t%s\t%s\t%.4f\t%s\t%.4f\t%ld\t%s\n", row.operation, row.size, row.seconds,
-                row.baseline ? row.baseline : "-", row.baselineSeconds,
-                row.peakMegabytes >= 0 ? row.peakMegabytes : PeakMegabytes(), row.target);
-    std::fflush(stdout);
+    PrintRow(row, "-");
+}
+
+// A row whose baseline is a peer: the program a user would otherwise run on the same input, run
+// in the same benchmark. bench/run lists these again in its "peers" section.
+inline void ReportPeerRow(const BenchRow& row)
+{
+    PrintRow(row, "peer");
 }

@@ -1,8 +1,10 @@
 // The offline product index: how fast a generated export of realistic width goes into the
-// index, where the time goes (inflating, reading, inserting), and how fast codes are found.
+// index, where the time goes (inflating, reading, inserting), and how fast codes are found; beside
+// both, sqlite3 doing the same with its own .import and a join, where installed.
 #include "BenchReport.h"
 #include "ExportMaker.h"
 #include "GeneratedIndex.h"
+#include "PeerRun.h"
 #include "common/OperationFailed.h"
 #include "desktop/files/QtInputFiles.h"
 #include "desktop/storage/SqliteProductIndex.h"
@@ -19,6 +21,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 #include <zlib.h>
 
@@ -41,6 +44,16 @@ double LoadAverage()
 {
     double load[1] = {0};
     return getloadavg(load, 1) == 1 ? load[0] : 0;
+}
+
+void WriteText(const std::string& path, const std::string& text)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), qint64(text.size())) != qint64(text.size())) {
+        std::fprintf(stderr, "cannot write %s\n", path.c_str());
+        std::exit(1);
+    }
 }
 
 // Inflates the file, and reads its lines too when asked, without writing anything.
@@ -274,6 +287,26 @@ int main(int argc, char* argv[])
     ReportRow({"import an export into the index", qPrintable(rowsText), importSeconds,
                "inflate and read", readSeconds, ">= 100 MB/s, < 300 MB"});
 
+    // The peer: sqlite3's own .import of the same export, then an index on its codes, as someone
+    // without the program would make a table to look codes up in.
+    const std::string peerDatabase = dir.filePath(QStringLiteral("peer.sqlite")).toStdString();
+    const std::string tabs = ".mode ascii\n.separator \"\\t\" \"\\n\"\n";
+    const std::string importScript = dir.filePath(QStringLiteral("import.sql")).toStdString();
+    WriteText(importScript, tabs + ".import /dev/stdin products\n"
+                                   "CREATE INDEX products_code ON products(code);\n");
+    const PeerRun peerImport = RunPeer({"sh", "-c",
+                                        "zcat '" + exportPath.toStdString() + "' | sqlite3 '" +
+                                            peerDatabase + "' '.read " + importScript + "'"});
+    if (peerImport.ran())
+        std::printf("peer sqlite3 .import and CREATE INDEX: %.2f s; ratio %.2f "
+                    "(target < 1)\n",
+                    peerImport.seconds, importSeconds / peerImport.seconds);
+    else
+        std::printf("peer sqlite3: did not run\n");
+    ReportPeerRow({"import an export, beside sqlite3", qPrintable(rowsText), importSeconds,
+                   peerImport.ran() ? "sqlite3 .import + index" : nullptr, peerImport.seconds,
+                   "ratio < 1"});
+
     // Lookups: nine in ten codes are in the index, in their 13-digit form.
     const qint64 lookups = 100000;
     std::vector<QString> codes;
@@ -290,7 +323,28 @@ int main(int argc, char* argv[])
     });
     std::printf("lookups:           %lld codes in %.3f s, %lld found\n",
                 static_cast<long long>(lookups), lookupSeconds, static_cast<long long>(found));
-    ReportRow({"look up codes in the index", "100,000 codes", lookupSeconds, nullptr, 0, "< 2 s"});
+    // The peer: the same codes joined against sqlite3's table, the product's fields printed.
+    PeerRun peerLookups;
+    if (peerImport.ran()) {
+        std::string wanted;
+        for (const QString& code : codes)
+            wanted += code.toStdString() + '\n';
+        const std::string codesFile = dir.filePath(QStringLiteral("codes.txt")).toStdString();
+        const std::string lookupScript = dir.filePath(QStringLiteral("lookup.sql")).toStdString();
+        WriteText(codesFile, wanted);
+        WriteText(lookupScript, "CREATE TEMP TABLE wanted(code TEXT);\n" + tabs + ".import " +
+                                    codesFile +
+                                    " wanted\n.mode list\n"
+                                    "SELECT p.code, p.product_name, p.brands, p.quantity "
+                                    "FROM wanted JOIN products p USING(code);\n");
+        peerLookups = RunPeer({"sqlite3", peerDatabase, ".read " + lookupScript});
+        if (peerLookups.ran())
+            std::printf("peer sqlite3 join: %.3f s; ratio %.2f (target < 1)\n", peerLookups.seconds,
+                        lookupSeconds / peerLookups.seconds);
+    }
+    ReportPeerRow({"look up codes in the index", "100,000 codes", lookupSeconds,
+                   peerLookups.ran() ? "sqlite3 join" : nullptr, peerLookups.seconds,
+                   "< 2 s, ratio < 1"});
 
     // In a process of its own, so that the peak it reports is its own.
     QProcess longNames;

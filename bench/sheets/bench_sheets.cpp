@@ -1,8 +1,10 @@
 // Spreadsheets: a 100,000-row workbook of 10 columns written by LibreOffice, read and its code
 // column chosen (target: under 2 s, peak memory under 300 MB), then written back enriched with an
 // answer for every code, as .xlsx (target: under 3 s) and as .ods. Needs soffice
-// (libreoffice-calc-nogui) to make the workbook; says so and stops without it.
+// (libreoffice-calc-nogui) to make the workbook; says so and stops without it. Beside the
+// reading, xlsx2csv on the same workbook, where installed.
 #include "BenchReport.h"
+#include "PeerRun.h"
 #include "app/BatchOutput.h"
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
@@ -101,7 +103,16 @@ int main(int argc, char** argv)
     std::printf("read: %.3f s (processor %.3f s), %zu codes in column %s, peak %ld MB\n", read,
                 ProcessorSeconds() - processor, codes.size(),
                 qPrintable(ColumnLetter(choice.column)), PeakMegabytes());
-    ReportRow({"read a LibreOffice .xlsx", "100,000 rows", read, nullptr, 0, "< 2 s, < 300 MB"});
+    // The peer: xlsx2csv turning the same workbook into text.
+    const PeerRun xlsx2csv = RunPeer({"xlsx2csv", workbook.toStdString()});
+    if (xlsx2csv.ran())
+        std::printf("peer xlsx2csv: %.3f s; ratio %.2f (target < 1)\n", xlsx2csv.seconds,
+                    read / xlsx2csv.seconds);
+    else
+        std::printf("peer xlsx2csv: did not run\n");
+    ReportPeerRow({"read a LibreOffice .xlsx", "100,000 rows", read,
+                   xlsx2csv.ran() ? "xlsx2csv" : nullptr, xlsx2csv.seconds,
+                   "< 2 s, < 300 MB, ratio < 1"});
 
     QtOutputFiles outputs;
     const auto enrich = [&](const char* name, OutcomeFormat format) {

@@ -8,15 +8,19 @@
 #include "platform/PictureFiles.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QRect>
 #include <QSet>
 #include <QThread>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <exception>
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace {
 // Closes the document however reading it ends, so that the file is not held open.
@@ -31,6 +35,52 @@ struct ClosePdf
             // Nothing to do about a file that will not close.
         }
     }
+};
+// Draws a page on a thread of its own, or, where no thread is to be had, when it is waited for.
+// However reading ends, the thread is joined before the buffers it writes go away.
+class NextPage
+{
+public:
+    NextPage() = default;
+    NextPage(const NextPage&) = delete;
+    NextPage& operator=(const NextPage&) = delete;
+    ~NextPage()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+    void start(std::function<void()> work)
+    {
+        m_work = std::move(work);
+        try {
+            m_thread = std::thread([this] {
+                try {
+                    m_work();
+                } catch (...) {
+                    m_failure = std::current_exception();
+                }
+            });
+        } catch (const std::system_error&) {
+            // Drawn by finish() instead.
+        }
+    }
+    // Waits for the page and hands on what went wrong drawing it.
+    void finish()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+        else if (m_work)
+            m_work();
+        m_work = nullptr;
+        if (m_failure)
+            std::rethrow_exception(std::exchange(m_failure, nullptr));
+    }
+
+private:
+    std::function<void()> m_work;
+    std::thread m_thread;
+    std::exception_ptr m_failure;
 };
 } // namespace
 
@@ -79,12 +129,36 @@ GreyImage HalfSize(const GreyImage& image)
     return half;
 }
 
+QRect SurroundingsOf(const QRect& bounds)
+{
+    // A symbol read once lies along that scan line; its bars reach across it for up to about
+    // half its length.
+    const int reach = std::max(bounds.width(), bounds.height()) / 2 + 16;
+    return bounds.adjusted(-reach, -reach, reach, reach);
+}
+
+GreyImage Cropped(const GreyImage& image, const QRect& part)
+{
+    const QRect inside = part & QRect(0, 0, image.width, image.height);
+    GreyImage cropped;
+    if (inside.isEmpty())
+        return cropped;
+    cropped.width = inside.width();
+    cropped.height = inside.height();
+    cropped.pixels.resize(qsizetype(cropped.width) * cropped.height);
+    for (int y = 0; y < cropped.height; ++y)
+        std::memcpy(cropped.pixels.data() + qsizetype(y) * cropped.width,
+                    image.pixels.constData() + qsizetype(inside.y() + y) * image.width + inside.x(),
+                    size_t(cropped.width));
+    return cropped;
+}
+
 QStringList BarcodeReader::codesOfImage(const GreyImage& image, int& others)
 {
     QList<ScannedSymbol> symbols = m_services.scanner.scan(image);
     SortInReadingOrder(symbols);
     QStringList codes;
-    QSet<QString> seen;
+    QHash<QString, QRect> where;
     for (const ScannedSymbol& symbol : std::as_const(symbols)) {
         const std::optional<QString> code = GtinOfSymbol(symbol);
         if (!code) {
@@ -92,11 +166,21 @@ QStringList BarcodeReader::codesOfImage(const GreyImage& image, int& others)
                 ++others;
             continue;
         }
-        if (!seen.contains(*code)) {
-            seen.insert(*code);
+        if (!where.contains(*code)) {
+            where.insert(*code, symbol.bounds);
             codes.append(*code);
         }
     }
+    const QSet<QString> sure = CodesReadTwice(symbols);
+    // A code read by one scan line alone is kept only when a look along every line of the part of
+    // the picture around it reads it again.
+    codes.removeIf([&](const QString& code) {
+        if (sure.contains(code))
+            return false;
+        const GreyImage around = Cropped(image, SurroundingsOf(where.value(code)));
+        return around.pixels.isEmpty() ||
+               !CodesReadTwice(m_services.scanner.scanEveryLine(around)).contains(code);
+    });
     return codes;
 }
 
@@ -229,21 +313,38 @@ void BarcodeReader::readPdf(BarcodeFileResult& result, const std::atomic<bool>& 
         return;
     }
     at.pageCount = pages;
-    for (int page = 0; page < pages; ++page) {
-        if (cancel) {
-            result.cancelled = true;
-            return;
-        }
-        at.page = page + 1;
-        if (progress)
-            progress(at);
+    const auto render = [&pdf](int page, GreyImage& into) {
         const QSizeF points = pdf.pageSize(page);
         double dpi = kPdfPageDpi;
         const double pixels = points.width() * points.height() * (dpi / 72) * (dpi / 72);
         if (pixels > double(kMaxRenderedPagePixels))
             dpi *= std::sqrt(double(kMaxRenderedPagePixels) / pixels);
-        const GreyImage image = pdf.renderPage(page, dpi);
-        for (const QString& code : codesOfImage(image, result.otherSymbols))
+        pdf.renderPage(page, dpi, into);
+    };
+    // Two pages' buffers, used in turn: the next page is drawn on another core while this one is
+    // scanned, and no page costs fresh memory.
+    GreyImage current;
+    GreyImage next;
+    at.page = 1;
+    if (progress)
+        progress(at);
+    render(0, current);
+    for (int page = 0; page < pages; ++page) {
+        NextPage drawing;
+        if (page + 1 < pages && !cancel)
+            drawing.start([&render, &next, page] { render(page + 1, next); });
+        for (const QString& code : codesOfImage(current, result.otherSymbols))
             result.codes.append(FoundCode{code, page + 1});
+        drawing.finish();
+        if (page + 1 == pages)
+            break;
+        if (cancel) {
+            result.cancelled = true;
+            return;
+        }
+        at.page = page + 2;
+        if (progress)
+            progress(at);
+        std::swap(current, next);
     }
 }

@@ -3,6 +3,7 @@
 #include "platform/GreyImage.h"
 
 #include <QList>
+#include <QRect>
 #include <QString>
 
 #include <atomic>
@@ -112,6 +113,11 @@ private:
     // Shared by the pictures read alongside each other, held alone by a large one or a PDF.
     std::shared_mutex m_memory;
 };
+
+// The part of a picture around a symbol read by one scan line, where its bars may be.
+QRect SurroundingsOf(const QRect& bounds);
+// The part of the picture inside `part`; empty when they do not meet.
+GreyImage Cropped(const GreyImage& image, const QRect& part);
 
 // Half the width and height, each pixel the mean of four.
 GreyImage HalfSize(const GreyImage& image);

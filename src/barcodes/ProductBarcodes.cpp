@@ -4,6 +4,7 @@
 #include "lookup/ProductCode.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 #include <cctype>
@@ -116,6 +117,26 @@ std::optional<QString> GtinOfSymbol(const ScannedSymbol& symbol)
     default:
         return std::nullopt;
     }
+}
+
+QSet<QString> CodesReadTwice(const QList<ScannedSymbol>& symbols)
+{
+    QHash<QString, int> reads;
+    for (const ScannedSymbol& symbol : symbols) {
+        const std::optional<QString> code = GtinOfSymbol(symbol);
+        if (!code)
+            continue;
+        // A decoder that gives no count, and a 2D symbol (its error correction rules out noise
+        // read as a code), count as read twice.
+        const bool once = symbol.quality == 1 && symbol.kind != SymbolKind::QrCode;
+        reads[*code] += once ? 1 : 2;
+    }
+    QSet<QString> twice;
+    for (auto at = reads.cbegin(); at != reads.cend(); ++at) {
+        if (at.value() >= 2)
+            twice.insert(at.key());
+    }
+    return twice;
 }
 
 void SortInReadingOrder(QList<ScannedSymbol>& symbols)

@@ -4,6 +4,7 @@
 
 #include <QByteArrayView>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringView>
 
@@ -23,6 +24,10 @@ std::optional<QString> ExpandUpcE(QStringView upcE);
 // as a scanner gives them (variable-length ones ended by the group separator, 0x1D); nothing
 // when there is no (01).
 std::optional<QString> GtinOfGs1Elements(QByteArrayView elements);
+
+// The product codes these symbols hold that were read more than once: by two scan lines, or in
+// two places. A linear code read once may be noise whose check digit happens to pass.
+QSet<QString> CodesReadTwice(const QList<ScannedSymbol>& symbols);
 
 // Sorts symbols into reading order: rows from top to bottom, left to right within a row. Two
 // symbols are in one row when the middle of one lies between the top and bottom of the other, so

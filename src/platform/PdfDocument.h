@@ -15,7 +15,9 @@ public:
     virtual int open(const QString& path) = 0;
     // A page's size in points (1/72 inch); pages count from 0.
     virtual QSizeF pageSize(int page) = 0;
-    // A page rendered in grey at the given resolution. Throws OperationFailed.
-    virtual GreyImage renderPage(int page, double dpi) = 0;
+    // A page rendered in grey at the given resolution, into `into`, whose pixel buffer is reused
+    // when it is large enough: a run of pages then costs no fresh memory a page. Throws
+    // OperationFailed.
+    virtual void renderPage(int page, double dpi, GreyImage& into) = 0;
     virtual void close() = 0;
 };

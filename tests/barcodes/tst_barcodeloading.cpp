@@ -1,6 +1,7 @@
 // Load EAN Numbers From File on pictures and PDFs, and batch mode's detail column for them, on
 // fakes: the symbols "in" each fake picture are what the fake scanner is told.
 #include "app/BatchCommand.h"
+#include "barcodes/BarcodeReader.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakeStopSignals.h"
@@ -22,6 +23,13 @@ GreyImage Picture(char level)
 ScannedSymbol Ean(const char* digits, int left, int top)
 {
     return ScannedSymbol{SymbolKind::Ean13, digits, false, QRect(left, top, 100, 60)};
+}
+
+// A GS1-128 standing on end, read by `lines` scan lines.
+ScannedSymbol Gs1(const char* gtin14, int lines, int left = 500)
+{
+    return ScannedSymbol{SymbolKind::Code128, QByteArray("01") + gtin14, true,
+                         QRect(left, 0, 40, 300), lines};
 }
 
 // A folder and the selected files, as the dialog gives a multiple selection.
@@ -60,6 +68,10 @@ private Q_SLOTS:
     void pictureSelection_addsCodesInReadingOrderThenOneMessage();
     void cancel_addsNothing();
     void batch_detailNamesWhereEachCodeCameFrom();
+    void symbolReadOnce_keptOnlyWhenReadAgain_data();
+    void symbolReadOnce_keptOnlyWhenReadAgain();
+    void pageFailsWhileTheOneBeforeIsScanned_fileSaysWhyAndGivesNoCodes();
+    void cropped_givesThePartInsideThePicture();
 };
 
 void TestBarcodeLoading::pictureSelection_addsCodesInReadingOrderThenOneMessage()
@@ -146,6 +158,85 @@ void TestBarcodeLoading::batch_detailNamesWhereEachCodeCameFrom()
         details.append(QString::fromUtf8(line.trimmed()));
     QCOMPARE(details, QStringList({"shelf.jpg", "shelf.jpg", "\"note.pdf, page 1\"",
                                    "\"note.pdf, page 2\""}));
+}
+
+void TestBarcodeLoading::symbolReadOnce_keptOnlyWhenReadAgain_data()
+{
+    QTest::addColumn<QList<ScannedSymbol>>("symbols");
+    // What the look along every line finds; empty: the same as the first look.
+    QTest::addColumn<QList<ScannedSymbol>>("everyLine");
+    QTest::addColumn<QStringList>("codes");
+    QTest::addColumn<int>("closerLooks");
+
+    const ScannedSymbol label = Ean("5901234123457", 0, 0);
+    // Noise across a photo whose check digit happens to pass.
+    QTest::newRow("phantom, read once in both looks")
+        << QList{label, Gs1("04006381333931", 1)} << QList{label, Gs1("04006381333931", 1)}
+        << QStringList{"5901234123457"} << 1;
+    QTest::newRow("phantom, gone in the closer look")
+        << QList{Gs1("04006381333931", 1), label} << QList{label} << QStringList{"5901234123457"}
+        << 1;
+    QTest::newRow("read once, then by several lines")
+        << QList{Gs1("04006381333931", 1), label} << QList{label, Gs1("04006381333931", 4)}
+        << QStringList{"5901234123457", "4006381333931"} << 1;
+    QTest::newRow("read once in two places")
+        << QList{Gs1("04006381333931", 1, 10), Gs1("04006381333931", 1, 900)}
+        << QList<ScannedSymbol>{} << QStringList{"4006381333931"} << 0;
+    QTest::newRow("read by several lines")
+        << QList{Gs1("04006381333931", 3)} << QList<ScannedSymbol>{} << QStringList{"4006381333931"}
+        << 0;
+}
+
+void TestBarcodeLoading::symbolReadOnce_keptOnlyWhenReadAgain()
+{
+    QFETCH(QList<ScannedSymbol>, symbols);
+    QFETCH(QList<ScannedSymbol>, everyLine);
+    Pictures fake;
+    // Large enough to hold the symbols, so that the part around each can be cut out.
+    fake.pictureFiles.images.insert(QStringLiteral("/scans/photo.jpg"),
+                                    GreyImage{1200, 400, QByteArray(1200 * 400, 'p')});
+    fake.barcodeScanner.symbols.insert("p", symbols);
+    if (!everyLine.isEmpty())
+        fake.barcodeScanner.everyLine.insert("p", everyLine);
+    BarcodeReader reader(BarcodeServices{fake.pictureFiles, fake.pdfDocument, fake.barcodeScanner});
+
+    const std::atomic<bool> never{false};
+    const BarcodeFileResult read = reader.read(QStringLiteral("/scans/photo.jpg"), never, {});
+
+    QStringList codes;
+    for (const FoundCode& code : read.codes)
+        codes.append(code.code);
+    QTEST(codes, "codes");
+    QTEST(fake.barcodeScanner.hook.calls(u"scanEveryLine"), "closerLooks");
+}
+
+void TestBarcodeLoading::pageFailsWhileTheOneBeforeIsScanned_fileSaysWhyAndGivesNoCodes()
+{
+    Pictures fake;
+    // Page 2 is drawn on another thread while page 1 is scanned.
+    fake.pdfDocument.hook.failOnCall(u"renderPage", 2, QStringLiteral("page 2 cannot be drawn"));
+    BarcodeReader reader(BarcodeServices{fake.pictureFiles, fake.pdfDocument, fake.barcodeScanner});
+
+    const std::atomic<bool> never{false};
+    const BarcodeFileResult read = reader.read(QStringLiteral("/scans/note.pdf"), never, {});
+
+    QCOMPARE(read.problem, QStringLiteral("page 2 cannot be drawn"));
+    QVERIFY(read.codes.isEmpty());
+    QCOMPARE(fake.pdfDocument.hook.calls(u"close"), 1);
+}
+
+void TestBarcodeLoading::cropped_givesThePartInsideThePicture()
+{
+    // 4 x 3 pixels numbered row after row.
+    const GreyImage picture{4, 3,
+                            QByteArray("\x00\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0a\x0b", 12)};
+
+    const GreyImage part = Cropped(picture, QRect(2, 1, 5, 5));
+
+    QCOMPARE(part.width, 2);
+    QCOMPARE(part.height, 2);
+    QCOMPARE(part.pixels, QByteArray("\x06\x07\x0a\x0b", 4));
+    QVERIFY(Cropped(picture, QRect(10, 10, 5, 5)).pixels.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestBarcodeLoading)

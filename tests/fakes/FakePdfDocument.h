@@ -25,11 +25,11 @@ public:
         hook(u"pageSize");
         return QSizeF(m_open.value(page).width, m_open.value(page).height);
     }
-    GreyImage renderPage(int page, double dpi) override
+    void renderPage(int page, double dpi, GreyImage& into) override
     {
         hook(u"renderPage");
         dpis.append(dpi);
-        return m_open.value(page);
+        into = m_open.value(page);
     }
     void close() override
     {

@@ -69,13 +69,12 @@ QSizeF PopplerPdfDocument::pageSize(int page)
     return pageOf(m_document.get(), page)->pageSizeF();
 }
 
-GreyImage PopplerPdfDocument::renderPage(int page, double dpi)
+void PopplerPdfDocument::renderPage(int page, double dpi, GreyImage& into)
 {
-    QImage image = pageOf(m_document.get(), page)->renderToImage(dpi, dpi);
+    const QImage image = pageOf(m_document.get(), page)->renderToImage(dpi, dpi);
     if (image.isNull())
         throw OperationFailed(QStringLiteral("page %1 of the PDF cannot be drawn").arg(page + 1));
-    image.convertTo(QImage::Format_Grayscale8);
-    return GreyImageOf(image);
+    GreyImageInto(image, into);
 }
 
 void PopplerPdfDocument::close()

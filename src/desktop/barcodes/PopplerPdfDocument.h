@@ -17,7 +17,7 @@ public:
 
     int open(const QString& path) override;
     QSizeF pageSize(int page) override;
-    GreyImage renderPage(int page, double dpi) override;
+    void renderPage(int page, double dpi, GreyImage& into) override;
     void close() override;
 
 private:

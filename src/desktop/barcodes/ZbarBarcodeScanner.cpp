@@ -49,9 +49,8 @@ QRect boundsOf(const zbar::zbar_symbol_t* symbol)
     }
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
-} // namespace
 
-QList<ScannedSymbol> ZbarBarcodeScanner::scan(const GreyImage& image)
+QList<ScannedSymbol> scanAt(const GreyImage& image, int lineSpacing)
 {
     QList<ScannedSymbol> found;
     if (image.width <= 0 || image.height <= 0 ||
@@ -65,10 +64,8 @@ QList<ScannedSymbol> ZbarBarcodeScanner::scan(const GreyImage& image)
     scanner.set_config(zbar::ZBAR_ISBN13, zbar::ZBAR_CFG_ENABLE, 1);
     scanner.set_config(zbar::ZBAR_EAN2, zbar::ZBAR_CFG_ENABLE, 0);
     scanner.set_config(zbar::ZBAR_EAN5, zbar::ZBAR_CFG_ENABLE, 0);
-    // Every second row and column: a barcode is crossed by dozens of scan lines either way, and
-    // scanning takes half the time.
-    scanner.set_config(zbar::ZBAR_NONE, zbar::ZBAR_CFG_X_DENSITY, kScanLineSpacing);
-    scanner.set_config(zbar::ZBAR_NONE, zbar::ZBAR_CFG_Y_DENSITY, kScanLineSpacing);
+    scanner.set_config(zbar::ZBAR_NONE, zbar::ZBAR_CFG_X_DENSITY, lineSpacing);
+    scanner.set_config(zbar::ZBAR_NONE, zbar::ZBAR_CFG_Y_DENSITY, lineSpacing);
     zbar::Image zimage(unsigned(image.width), unsigned(image.height), "Y800",
                        image.pixels.constData(), unsigned(image.pixels.size()));
     if (scanner.scan(zimage) <= 0)
@@ -81,7 +78,22 @@ QList<ScannedSymbol> ZbarBarcodeScanner::scan(const GreyImage& image)
                                   int(zbar::zbar_symbol_get_data_length(symbol)));
         scanned.gs1 = (zbar::zbar_symbol_get_modifiers(symbol) & (1u << zbar::ZBAR_MOD_GS1)) != 0;
         scanned.bounds = boundsOf(symbol);
+        // ZBar counts every scan line that decoded the same text, wherever in the image.
+        scanned.quality = zbar::zbar_symbol_get_quality(symbol);
         found.append(scanned);
     }
     return found;
+}
+} // namespace
+
+QList<ScannedSymbol> ZbarBarcodeScanner::scan(const GreyImage& image)
+{
+    // Every second row and column: a barcode is crossed by dozens of scan lines either way, and
+    // scanning takes half the time.
+    return scanAt(image, kScanLineSpacing);
+}
+
+QList<ScannedSymbol> ZbarBarcodeScanner::scanEveryLine(const GreyImage& image)
+{
+    return scanAt(image, 1);
 }

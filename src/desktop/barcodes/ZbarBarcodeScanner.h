@@ -8,4 +8,5 @@ class ZbarBarcodeScanner final : public BarcodeScanner
 {
 public:
     QList<ScannedSymbol> scan(const GreyImage& image) override;
+    QList<ScannedSymbol> scanEveryLine(const GreyImage& image) override;
 };
