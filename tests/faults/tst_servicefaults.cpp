@@ -5,11 +5,11 @@
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "common/PointerCode.h"
-#include "desktop/network/QtPageLoader.h"
 #include "desktop/system/QtEventLoop.h"
 #include "fakes/FakePlatform.h"
 #include "support/FakeChance.h"
 #include "support/LoopbackConfig.h"
+#include "support/PageLoaderKinds.h"
 
 #include <QFile>
 #include <QTcpServer>
@@ -65,10 +65,10 @@ QString DeadServiceBase()
 // Form1 over fakes of the window's parts, with the application's event loop and page loader.
 struct LiveForm
 {
-    explicit LiveForm(const QString& serviceBase, QtPageLoader::Limits limits = {})
-        : loader(limits)
+    explicit LiveForm(const QString& serviceBase, PageLoaderLimits limits = {})
+        : loader(MakeGlobalPageLoader(limits))
         , config(LoopbackConfigForService(serviceBase))
-        , form(fake.services(loop, loader), config, chance)
+        , form(fake.services(loop, *loader), config, chance)
     {}
 
     QStringList lookUp(const QStringList& codes)
@@ -86,7 +86,7 @@ struct LiveForm
 
     FakePlatform fake;
     QtEventLoop loop;
-    QtPageLoader loader;
+    std::unique_ptr<PageLoader> loader; // each case runs with each loader
     FakeChance chance;
     AppConfig config;
     Form1 form;
@@ -157,6 +157,7 @@ class TestServiceFaults : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase_data();
     void initTestCase();
     void fault_givesItsRowAndTheRunEndsAsUsual_data();
     void fault_givesItsRowAndTheRunEndsAsUsual();
@@ -168,6 +169,11 @@ private:
     QTemporaryDir m_folder;
     QString m_catalog;
 };
+
+void TestServiceFaults::initTestCase_data()
+{
+    AddPageLoaderRows();
+}
 
 void TestServiceFaults::initTestCase()
 {
@@ -266,7 +272,7 @@ void TestServiceFaults::fault_givesItsRowAndTheRunEndsAsUsual()
         options << QStringLiteral("--fault") << fault;
     SampleServiceProcess service;
     QVERIFY2(service.start(options), qPrintable(service.errorString()));
-    QtPageLoader::Limits limits; // the program's own page cap
+    PageLoaderLimits limits; // the program's own page cap
     limits.timeLimit = std::chrono::milliseconds(timeLimitMs);
     LiveForm live(service.baseUrl(), limits);
 
