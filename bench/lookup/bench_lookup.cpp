@@ -216,8 +216,8 @@ int main(int argc, char* argv[])
     if (curl.isEmpty())
         fail(QStringLiteral("curl is not installed (scripts/setup installs it)"));
 
-    compareWithCurl(curl, 0, 1000, 3.0);
-    compareWithCurl(curl, 5, 1000, 1.10);
+    compareWithCurl(curl, 0, 1000, 2.0);
+    compareWithCurl(curl, 5, 1000, 1.05);
     processorTimeWhileWaiting(200, 20);
     parallelAgainstSlowService(50, 1000, 8);
     parseLongName(10'000);

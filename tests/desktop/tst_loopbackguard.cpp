@@ -15,6 +15,7 @@
 #include "support/PageLoaderKinds.h"
 
 #include <QHostAddress>
+#include <QNetworkProxyFactory>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -74,6 +75,31 @@ private:
     QTcpServer m_server;
 };
 
+// A proxy that answers every request itself, with its request line as the page.
+class EchoProxy final : public QObject
+{
+public:
+    EchoProxy()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* const socket = m_server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                const QByteArray line = socket->readAll().split('\r').value(0);
+                socket->write("HTTP/1.1 200 OK\r\nContent-Length: " +
+                              QByteArray::number(line.size()) + "\r\n\r\n" + line);
+            });
+        });
+    }
+    QByteArray url() const
+    {
+        return "http://127.0.0.1:" + QByteArray::number(m_server.serverPort());
+    }
+
+private:
+    QTcpServer m_server;
+};
+
 PageResponse Fetch(PageLoader& loader, const QUrl& url)
 {
     QtEventLoop loop;
@@ -104,6 +130,7 @@ private Q_SLOTS:
     void otherHosts_failAtOnceWithoutAName();
     void theVariableAlone_guardsEveryLoader();
     void redirectionElsewhere_isRefused();
+    void proxyFromTheEnvironment_carriesRequestsElsewhere();
     void openDatabaseElsewhere_failsItsRow();
     void startUp_pingsAndOpensNothingElsewhere();
 };
@@ -285,6 +312,28 @@ void TestLoopbackGuard::redirectionElsewhere_isRefused()
     const auto loader = MakeGlobalPageLoader({.loopbackOnly = true});
     QCOMPARE(Fetch(*loader, redirector.url()).failure,
              QStringLiteral("not a loopback address: 192.0.2.1 (QUILLFEN_LOOPBACK_ONLY is set)"));
+}
+
+// Without the guard, a page goes through the proxy Qt finds, whichever loader carries it; with
+// it, nothing does. Only loopback exists in this namespace: elsewhere is reached through the
+// proxy or not at all.
+void TestLoopbackGuard::proxyFromTheEnvironment_carriesRequestsElsewhere()
+{
+    EchoProxy proxy;
+    const QByteArray guard = qgetenv("QUILLFEN_LOOPBACK_ONLY");
+    qunsetenv("QUILLFEN_LOOPBACK_ONLY");
+    qputenv("http_proxy", proxy.url());
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+    const QUrl elsewhere(QStringLiteral("http://192.0.2.1/elsewhere"));
+    const PageResponse proxied = Fetch(*MakeGlobalPageLoader(), elsewhere);
+    const PageResponse guarded = Fetch(*MakeGlobalPageLoader({.loopbackOnly = true}),
+                                       QUrl::fromEncoded(proxy.url() + "/direct"));
+    QNetworkProxyFactory::setUseSystemConfiguration(false);
+    qunsetenv("http_proxy");
+    qputenv("QUILLFEN_LOOPBACK_ONLY", guard);
+    QCOMPARE(proxied.failure, QString());
+    QCOMPARE(proxied.body, QByteArray("GET http://192.0.2.1/elsewhere HTTP/1.1"));
+    QCOMPARE(guarded.body, QByteArray("GET /direct HTTP/1.1"));
 }
 
 void TestLoopbackGuard::openDatabaseElsewhere_failsItsRow()

@@ -8,12 +8,14 @@
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QLocale>
+#include <QNetworkProxyFactory>
 #include <QSocketNotifier>
 #include <QTimer>
 #include <QUrl>
 
 #include <curl/curl.h>
 #include <functional>
+#include <map>
 #include <unistd.h>
 #include <unordered_map>
 #include <vector>
@@ -37,6 +39,8 @@ public:
     void remove(CURL* easy);
 
     bool loopbackOnly() const { return m_loopbackOnly; }
+    // The proxy Qt would take for the address, as curl writes it; empty for none.
+    const QByteArray& proxyFor(const QUrl& url);
     curl_slist* headers() const { return m_headers; }
 
 private:
@@ -64,6 +68,9 @@ private:
     std::vector<std::unique_ptr<QSocketNotifier>> m_retired;
     std::vector<CURL*> m_idle;
     bool m_finishing = false;
+    // Qt's answer for each scheme, host and port asked so far, kept for the loader's life: the
+    // desktop's settings can be slow to ask, and a run asks one host thousands of times.
+    std::map<QString, QByteArray> m_proxies;
 };
 
 namespace {
@@ -270,6 +277,7 @@ private:
         curl_easy_setopt(easy, CURLOPT_PRIVATE, this);
         curl_easy_setopt(easy, CURLOPT_USERAGENT, m_userAgent.constData());
         curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, long(std::max<qint64>(1, remainingMs)));
+        curl_easy_setopt(easy, CURLOPT_PROXY, m_transfers->proxyFor(m_url).constData());
         curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &CurlPendingPage::onBody);
         curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
         curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &CurlPendingPage::onHeader);
@@ -432,11 +440,48 @@ CURL* CurlTransfers::take()
     curl_easy_setopt(easy, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L);
     curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &CurlTransfers::onCloseSocket);
     curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
-    // A proxy is another host: when only this machine may be reached, nothing goes through one.
-    // Otherwise curl takes the proxy from http_proxy, https_proxy and no_proxy as Qt does.
-    if (m_loopbackOnly)
-        curl_easy_setopt(easy, CURLOPT_PROXY, "");
     return easy;
+}
+
+// The proxy is the one Qt chooses, from the environment (http_proxy, https_proxy, no_proxy) or
+// the desktop's settings, so that both loaders go the same way; curl reads neither itself. A
+// proxy is another host: when only this machine may be reached, nothing goes through one.
+const QByteArray& CurlTransfers::proxyFor(const QUrl& url)
+{
+    static const QByteArray none = "";
+    if (m_loopbackOnly)
+        return none;
+    const QString key = url.scheme() + u' ' + url.host() + u' ' + QString::number(url.port());
+    if (const auto found = m_proxies.find(key); found != m_proxies.end())
+        return found->second;
+    QByteArray written = "";
+    for (const QNetworkProxy& proxy :
+         QNetworkProxyFactory::proxyForQuery(QNetworkProxyQuery(url))) {
+        const char* scheme = nullptr;
+        switch (proxy.type()) {
+        case QNetworkProxy::HttpProxy:
+        case QNetworkProxy::HttpCachingProxy:
+            scheme = "http://";
+            break;
+        case QNetworkProxy::Socks5Proxy:
+            scheme = "socks5h://";
+            break;
+        default:
+            break;
+        }
+        if (proxy.type() == QNetworkProxy::NoProxy)
+            break; // the first usable choice wins, as in Qt
+        if (!scheme)
+            continue;
+        QUrl address;
+        address.setHost(proxy.hostName());
+        address.setPort(proxy.port());
+        address.setUserName(proxy.user());
+        address.setPassword(proxy.password());
+        written = scheme + address.toEncoded(QUrl::RemoveScheme).mid(2); // without "//"
+        break;
+    }
+    return m_proxies.emplace(key, written).first->second;
 }
 
 void CurlTransfers::giveBack(CURL* easy)
