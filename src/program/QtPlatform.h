@@ -35,6 +35,7 @@
 #include "desktop/window/QtQuestionBox.h"
 #include "desktop/window/QtSkinComponent.h"
 #include "desktop/window/QtSourcesDialog.h"
+#include "platform/PageLoader.h"
 #include "platform/Platform.h"
 
 #include <memory>
