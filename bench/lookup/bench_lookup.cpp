@@ -4,11 +4,11 @@
 // name on a page runs on through a great many tags. Prints figures; asserts nothing.
 #include "BenchReport.h"
 #include "SampleServiceProcess.h"
-#include "desktop/network/QtPageLoader.h"
 #include "desktop/system/QtEventLoop.h"
 #include "fakes/FakePlatform.h"
 #include "lookup/LookupPage.h"
 #include "lookup/LookupRun.h"
+#include "program/PageLoaders.h"
 #include "support/PageServiceLookup.h"
 
 #include <QCoreApplication>
@@ -60,8 +60,9 @@ RunFigures lookUp(const QString& base, const QStringList& codes, int parallel = 
 {
     FakePlatform fake;
     QtEventLoop loop;
-    QtPageLoader loader;
-    PageServiceLookup lookup(fake.services(loop, loader), base, parallel);
+    // The program's own choice of loader (QUILLFEN_PAGE_LOADER=qt or curl measures either).
+    const auto loader = MakePageLoader({});
+    PageServiceLookup lookup(fake.services(loop, *loader), base, parallel);
     LookupRun& run = lookup.run;
     for (const QString& code : codes)
         fake.listView1.add(code);

@@ -9,12 +9,12 @@
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "app/LookupSetup.h"
-#include "desktop/network/QtPageLoader.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
 #include "lookup/LookupChain.h"
 #include "platform/ListControl.h"
+#include "program/PageLoaders.h"
 #include "program/QtPlatform.h"
 #include "support/FakeChance.h"
 #include "support/ModalDialogs.h"
@@ -84,8 +84,8 @@ PacedRun Paced(const QStringList& codes, const QString& catalog, int allowedPerS
     config.perMinute.insert(QStringLiteral("openfoodfacts"), pacedPerSecond * 60);
     QtEventLoop loop;
     QtClock clock;
-    QtPageLoader loader(QtPageLoader::Limits{.loopbackOnly = true});
-    LookupChain chain(LookupServices{loader, loop, clock, nullptr, nullptr},
+    const auto loader = MakePageLoader({.loopbackOnly = true}); // the program's own
+    LookupChain chain(LookupServices{*loader, loop, clock, nullptr, nullptr},
                       MakeSources({QStringLiteral("openfoodfacts")}, config, {}, nullptr, {}),
                       ChainOptions{"Quillfen/bench (bench@quillfen.invalid)", 1, false, {}});
     chain.startRun();

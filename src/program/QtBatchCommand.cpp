@@ -9,7 +9,6 @@
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
-#include "desktop/network/QtPageLoader.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
@@ -20,6 +19,7 @@
 #include "desktop/system/QtEventLoop.h"
 #include "desktop/system/QtStandardInputLines.h"
 #include "desktop/system/QtStopSignals.h"
+#include "program/PageLoaders.h"
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -37,7 +37,7 @@ int BatchCommand(const AppConfig& config)
     QtBatchConsole console(stopSignals);
     QtOutputFiles outputs;
     QtSettingsStore settings;
-    QtPageLoader pages(QtPageLoader::Limits{.loopbackOnly = config.loopbackOnly});
+    const auto pages = MakePageLoader(PageLoaderLimits{.loopbackOnly = config.loopbackOnly});
     QtEventLoop eventLoop;
     QtClock clock;
     SqliteAnswerStore answers;
@@ -54,7 +54,7 @@ int BatchCommand(const AppConfig& config)
                                 .outputs = outputs,
                                 .stopSignals = stopSignals,
                                 .settings = settings,
-                                .pages = pages,
+                                .pages = *pages,
                                 .eventLoop = eventLoop,
                                 .clock = clock,
                                 .answers = answers,

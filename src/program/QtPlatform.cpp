@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/ProductDetailsView.h"
+#include "program/PageLoaders.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -22,7 +23,7 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_messageBox(m_window, m_title, m_eventLoop)
     , m_inputBox(m_window, m_title, m_eventLoop)
     , m_skin(m_window)
-    , m_pageLoader(QtPageLoader::Limits{.loopbackOnly = loopbackOnly})
+    , m_pageLoader(MakePageLoader(PageLoaderLimits{.loopbackOnly = loopbackOnly}))
     , m_sourcesDialog(m_window, m_eventLoop)
     , m_questionBox(m_window, m_title, m_eventLoop)
     , m_aboutBox(m_window, m_eventLoop)
@@ -30,8 +31,8 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_downloadStore(QFileInfo(m_productIndex.path()).absolutePath())
     , m_columnChoice(m_window, m_eventLoop)
     , m_detailsWindow(&m_window)
-    , m_pictureLoader(
-          QtPageLoader::Limits{.maxPageBytes = kLargestPictureBytes, .loopbackOnly = loopbackOnly})
+    , m_pictureLoader(MakePageLoader(
+          PageLoaderLimits{.maxPageBytes = kLargestPictureBytes, .loopbackOnly = loopbackOnly}))
     , m_pictures(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
                  kLargestPictureBytes)
     , m_scanWindow(&m_window)
@@ -54,7 +55,7 @@ Platform QtPlatform::services()
         .settings = m_settings,
         .capture = m_capture,
         .skin = m_skin,
-        .pageLoader = m_pageLoader,
+        .pageLoader = *m_pageLoader,
         .clipboard = m_clipboard,
         .textFiles = m_textFiles,
         .spreadsheet = m_spreadsheet,
@@ -73,7 +74,7 @@ Platform QtPlatform::services()
         .columnChoice = m_columnChoice,
         .outputFiles = m_outputFiles,
         .detailsWindow = m_detailsWindow,
-        .pictureLoader = m_pictureLoader,
+        .pictureLoader = *m_pictureLoader,
         .pictures = m_pictures,
         .pictureFiles = m_pictureFiles,
         .pdfDocument = m_pdfDocument,

@@ -12,7 +12,6 @@
 #include "desktop/files/QtTextFileWriter.h"
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/network/QtHttpFetcher.h"
-#include "desktop/network/QtPageLoader.h"
 #include "desktop/network/QtPhoneScanServer.h"
 #include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
@@ -39,7 +38,10 @@
 #include "desktop/window/QtScanWindow.h"
 #include "desktop/window/QtSkinComponent.h"
 #include "desktop/window/QtSourcesDialog.h"
+#include "platform/PageLoader.h"
 #include "platform/Platform.h"
+
+#include <memory>
 
 // The Qt implementation of every service, built around one main window. Needs a QApplication.
 class QtPlatform final
@@ -73,7 +75,7 @@ private:
     QtSettingsStore m_settings;
     QtProcessCapture m_capture;
     QtSkinComponent m_skin;
-    QtPageLoader m_pageLoader;
+    std::unique_ptr<PageLoader> m_pageLoader;
     QtClipboard m_clipboard;
     QtTextFileWriter m_textFiles;
     XlsxSpreadsheetTarget m_spreadsheet;
@@ -92,7 +94,7 @@ private:
     QtColumnChoiceDialog m_columnChoice;
     QtOutputFiles m_outputFiles;
     QtDetailsWindow m_detailsWindow;
-    QtPageLoader m_pictureLoader;
+    std::unique_ptr<PageLoader> m_pictureLoader;
     QtPictureStore m_pictures;
     QtPictureFiles m_pictureFiles;
     PopplerPdfDocument m_pdfDocument;

@@ -3,17 +3,19 @@
 // nor opens anything elsewhere. And only public hosts for an address that came in an answer: a
 // picture elsewhere than its source's own host is refused on this machine or the user's network,
 // once its name is looked up and at every redirection. The suite runs in a network namespace of
-// its own with loopback alone, so that nothing could leave even if a guard failed.
+// its own with loopback alone, so that nothing could leave even if a guard failed. Every case runs
+// with both page loaders, Qt's and curl's.
 #include "app/LookupSetup.h"
 #include "common/Loopback.h"
 #include "common/PublicAddress.h"
-#include "desktop/network/QtPageLoader.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
 #include "lookup/LookupChain.h"
 #include "support/Form1OnFakes.h"
+#include "support/PageLoaderKinds.h"
 
 #include <QHostAddress>
+#include <QNetworkProxyFactory>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -73,7 +75,32 @@ private:
     QTcpServer m_server;
 };
 
-PageResponse Fetch(QtPageLoader& loader, const QUrl& url)
+// A proxy that answers every request itself, with its request line as the page.
+class EchoProxy final : public QObject
+{
+public:
+    EchoProxy()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* const socket = m_server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                const QByteArray line = socket->readAll().split('\r').value(0);
+                socket->write("HTTP/1.1 200 OK\r\nContent-Length: " +
+                              QByteArray::number(line.size()) + "\r\n\r\n" + line);
+            });
+        });
+    }
+    QByteArray url() const
+    {
+        return "http://127.0.0.1:" + QByteArray::number(m_server.serverPort());
+    }
+
+private:
+    QTcpServer m_server;
+};
+
+PageResponse Fetch(PageLoader& loader, const QUrl& url)
 {
     QtEventLoop loop;
     const auto page = loader.start(PageRequest{url, {}, 3});
@@ -88,6 +115,7 @@ class TestLoopbackGuard : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase_data();
     // ---- Only public hosts for addresses from answers ----
     void addressScope_ofEveryKind_data();
     void addressScope_ofEveryKind();
@@ -102,9 +130,15 @@ private Q_SLOTS:
     void otherHosts_failAtOnceWithoutAName();
     void theVariableAlone_guardsEveryLoader();
     void redirectionElsewhere_isRefused();
+    void proxyFromTheEnvironment_carriesRequestsElsewhere();
     void openDatabaseElsewhere_failsItsRow();
     void startUp_pingsAndOpensNothingElsewhere();
 };
+
+void TestLoopbackGuard::initTestCase_data()
+{
+    AddPageLoaderRows();
+}
 
 void TestLoopbackGuard::addressScope_ofEveryKind_data()
 {
@@ -212,10 +246,10 @@ void TestLoopbackGuard::pictureFromAnAnswer_refusedOnceLookedUpAndRedirected()
     const QByteArray guard = qgetenv("QUILLFEN_LOOPBACK_ONLY");
     qunsetenv("QUILLFEN_LOOPBACK_ONLY");
     PictureServer server;
-    QtPageLoader loader;
+    const auto loader = MakeGlobalPageLoader();
     QtEventLoop loop;
     PageRequest request{QUrl(url.arg(server.port())), {}, 3, true, ownHosts};
-    const auto page = loader.start(request);
+    const auto page = loader->start(request);
     while (!page->isComplete())
         loop.waitForEvents();
     qputenv("QUILLFEN_LOOPBACK_ONLY", guard);
@@ -255,29 +289,51 @@ void TestLoopbackGuard::otherHosts_failAtOnceWithoutAName_data()
 void TestLoopbackGuard::otherHosts_failAtOnceWithoutAName()
 {
     QFETCH(QString, url);
-    QtPageLoader loader(QtPageLoader::Limits{.loopbackOnly = true});
-    const auto page = loader.start(PageRequest{QUrl(url), {}, 3});
+    const auto loader = MakeGlobalPageLoader({.loopbackOnly = true});
+    const auto page = loader->start(PageRequest{QUrl(url), {}, 3});
     QVERIFY(page->isComplete()); // refused before anything was sent
     QCOMPARE(page->response().failure, QStringLiteral("not a loopback address: ") +
                                            QUrl(url).host() +
                                            QStringLiteral(" (QUILLFEN_LOOPBACK_ONLY is set)"));
-    QCOMPARE(loader.refusal(QUrl(url)), page->response().failure);
+    QCOMPARE(loader->refusal(QUrl(url)), page->response().failure);
 }
 
 void TestLoopbackGuard::theVariableAlone_guardsEveryLoader()
 {
     qputenv("QUILLFEN_LOOPBACK_ONLY", "1");
-    QtPageLoader loader; // made without the setting
-    QCOMPARE(Fetch(loader, QUrl(QStringLiteral("http://192.0.2.1/"))).failure,
+    const auto loader = MakeGlobalPageLoader(); // made without the setting
+    QCOMPARE(Fetch(*loader, QUrl(QStringLiteral("http://192.0.2.1/"))).failure,
              QStringLiteral("not a loopback address: 192.0.2.1 (QUILLFEN_LOOPBACK_ONLY is set)"));
 }
 
 void TestLoopbackGuard::redirectionElsewhere_isRefused()
 {
     Redirector redirector("http://192.0.2.1/elsewhere");
-    QtPageLoader loader(QtPageLoader::Limits{.loopbackOnly = true});
-    QCOMPARE(Fetch(loader, redirector.url()).failure,
+    const auto loader = MakeGlobalPageLoader({.loopbackOnly = true});
+    QCOMPARE(Fetch(*loader, redirector.url()).failure,
              QStringLiteral("not a loopback address: 192.0.2.1 (QUILLFEN_LOOPBACK_ONLY is set)"));
+}
+
+// Without the guard, a page goes through the proxy Qt finds, whichever loader carries it; with
+// it, nothing does. Only loopback exists in this namespace: elsewhere is reached through the
+// proxy or not at all.
+void TestLoopbackGuard::proxyFromTheEnvironment_carriesRequestsElsewhere()
+{
+    EchoProxy proxy;
+    const QByteArray guard = qgetenv("QUILLFEN_LOOPBACK_ONLY");
+    qunsetenv("QUILLFEN_LOOPBACK_ONLY");
+    qputenv("http_proxy", proxy.url());
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
+    const QUrl elsewhere(QStringLiteral("http://192.0.2.1/elsewhere"));
+    const PageResponse proxied = Fetch(*MakeGlobalPageLoader(), elsewhere);
+    const PageResponse guarded = Fetch(*MakeGlobalPageLoader({.loopbackOnly = true}),
+                                       QUrl::fromEncoded(proxy.url() + "/direct"));
+    QNetworkProxyFactory::setUseSystemConfiguration(false);
+    qunsetenv("http_proxy");
+    qputenv("QUILLFEN_LOOPBACK_ONLY", guard);
+    QCOMPARE(proxied.failure, QString());
+    QCOMPARE(proxied.body, QByteArray("GET http://192.0.2.1/elsewhere HTTP/1.1"));
+    QCOMPARE(guarded.body, QByteArray("GET /direct HTTP/1.1"));
 }
 
 void TestLoopbackGuard::openDatabaseElsewhere_failsItsRow()
@@ -285,8 +341,8 @@ void TestLoopbackGuard::openDatabaseElsewhere_failsItsRow()
     AppConfig config; // the built-in public addresses
     QtEventLoop loop;
     QtClock clock;
-    QtPageLoader loader(QtPageLoader::Limits{.loopbackOnly = true});
-    LookupChain chain(LookupServices{loader, loop, clock, nullptr, nullptr},
+    const auto loader = MakeGlobalPageLoader({.loopbackOnly = true});
+    LookupChain chain(LookupServices{*loader, loop, clock, nullptr, nullptr},
                       MakeSources({QStringLiteral("openfoodfacts")}, config, {}, nullptr, {}), {});
     chain.startRun();
     QCOMPARE(chain.lookUp(QStringLiteral("4006381333931"))->rowText,

@@ -1,11 +1,12 @@
 // How a page service answer is read: the charset a page declares, and what counts as a page that
-// could not be had, between the Qt page loader and the page service; and the caps on what an
-// answer may bring, however it says how long it is.
+// could not be had, between the Qt page loader and the page service; the caps on what an answer
+// may bring, however it says how long it is; and what of an answer reaches the caller. Every case
+// runs with both page loaders, Qt's and curl's.
 #include "app/ProductDetailsView.h"
 #include "common/OperationFailed.h"
-#include "desktop/network/QtPageLoader.h"
 #include "desktop/system/QtEventLoop.h"
 #include "lookup/PageServiceSource.h"
+#include "support/PageLoaderKinds.h"
 
 #include <QStringEncoder>
 #include <QTcpServer>
@@ -73,6 +74,61 @@ private:
     qint64 m_sent = 0;
     QTcpServer m_server;
 };
+
+// Answers on keep-alive connections by path: "/busy" a 503 with Retry-After and a repeated
+// header, "/hop?n=N" a redirection to "/hop?n=N-1" down to a 200 at 0, "/agent" the request's
+// User-Agent as the page.
+class ScriptedServer final : public QObject
+{
+public:
+    ScriptedServer()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* const socket = m_server.nextPendingConnection();
+            connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                // What came of the next request so far rides on the socket.
+                QByteArray pending = socket->property("pending").toByteArray() + socket->readAll();
+                for (qsizetype end; (end = pending.indexOf("\r\n\r\n")) >= 0;) {
+                    socket->write(answer(pending.first(end)));
+                    pending.remove(0, end + 4);
+                }
+                socket->setProperty("pending", pending);
+            });
+        });
+    }
+    QUrl url(const QString& path) const
+    {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1").arg(m_server.serverPort()) + path);
+    }
+
+private:
+    static QByteArray answer(const QByteArray& head)
+    {
+        const QByteArray path = head.split(' ').value(1);
+        auto page = [](const QByteArray& status, const QByteArray& headers,
+                       const QByteArray& body) -> QByteArray {
+            return "HTTP/1.1 " + status + "\r\n" + headers +
+                   "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body;
+        };
+        if (path == "/busy")
+            return page("503 Busy", "Retry-After: 7\r\nX-Twice: a\r\nX-Twice: b\r\n", "busy");
+        if (path.startsWith("/hop?n=")) {
+            const int left = path.mid(7).toInt();
+            return left == 0
+                       ? page("200 OK", {}, "arrived")
+                       : page("302 Found",
+                              "Location: /hop?n=" + QByteArray::number(left - 1) + "\r\n", {});
+        }
+        for (const QByteArray& line : head.split('\n')) {
+            if (line.toLower().startsWith("user-agent:"))
+                return page("200 OK", {}, line.mid(11).trimmed());
+        }
+        return page("404 Not Found", {}, {});
+    }
+
+    QTcpServer m_server;
+};
 } // namespace
 
 class TestQtPageLoader : public QObject
@@ -80,6 +136,7 @@ class TestQtPageLoader : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase_data();
     void decodePageBody_data();
     void decodePageBody();
     void describeFailedReply_data();
@@ -88,7 +145,14 @@ private Q_SLOTS:
     void start_refusesWhatIsNotAWebAddress();
     void endlessAnswer_stopsAtItsCap_data();
     void endlessAnswer_stopsAtItsCap();
+    void answer_reachesTheCallerAsItCame_data();
+    void answer_reachesTheCallerAsItCame();
 };
+
+void TestQtPageLoader::initTestCase_data()
+{
+    AddPageLoaderRows();
+}
 
 void TestQtPageLoader::decodePageBody_data()
 {
@@ -201,8 +265,8 @@ void TestQtPageLoader::start_refusesWhatIsNotAWebAddress_data()
 void TestQtPageLoader::start_refusesWhatIsNotAWebAddress()
 {
     QFETCH(QString, address);
-    QtPageLoader loader;
-    QVERIFY_THROWS_EXCEPTION(OperationFailed, loader.start(PageRequest{QUrl(address), {}, 0}));
+    const auto loader = MakeGlobalPageLoader();
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, loader->start(PageRequest{QUrl(address), {}, 0}));
 }
 
 void TestQtPageLoader::endlessAnswer_stopsAtItsCap_data()
@@ -211,7 +275,7 @@ void TestQtPageLoader::endlessAnswer_stopsAtItsCap_data()
     QTest::addColumn<qint64>("declaredLength");
     QTest::addColumn<bool>("tooLarge");
     const std::pair<const char*, qint64> caps[] = {
-        {"page", QtPageLoader::Limits{}.maxPageBytes},
+        {"page", PageLoaderLimits{}.maxPageBytes},
         {"picture", kLargestPictureBytes},
     };
     for (const auto& [what, cap] : caps) {
@@ -231,15 +295,75 @@ void TestQtPageLoader::endlessAnswer_stopsAtItsCap()
     QFETCH(qint64, declaredLength);
     QFETCH(bool, tooLarge);
     EndlessServer server(declaredLength);
-    QtPageLoader loader(QtPageLoader::Limits{.maxPageBytes = cap, .loopbackOnly = true});
+    const auto loader = MakeGlobalPageLoader({.maxPageBytes = cap, .loopbackOnly = true});
     QtEventLoop loop;
-    const auto page = loader.start(PageRequest{server.url(), {}, 0});
+    const auto page = loader->start(PageRequest{server.url(), {}, 0});
     while (!page->isComplete())
         loop.waitForEvents();
     const PageResponse response = page->response();
     QCOMPARE(response.failure, tooLarge ? QStringLiteral("page too large") : QString());
     QCOMPARE(response.body.size(), tooLarge ? 0 : declaredLength);
     QVERIFY2(server.sent() <= 2 * cap, qPrintable(QString::number(server.sent())));
+}
+
+void TestQtPageLoader::answer_reachesTheCallerAsItCame_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("maxRedirects");
+    QTest::addColumn<QByteArray>("userAgent");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("header"); // "Name: value" that must have come, or empty
+    QTest::addColumn<QByteArray>("body");
+    QTest::newRow("error status with its wait and a repeated header")
+        << "/busy" << 3 << QByteArray() << "" << 503 << QByteArray("Retry-After: 7")
+        << QByteArray("busy");
+    QTest::newRow("a repeated header, joined") << "/busy" << 3 << QByteArray() << "" << 503
+                                               << QByteArray("X-Twice: a, b") << QByteArray("busy");
+    QTest::newRow("redirection not to be followed is the answer")
+        << "/hop?n=1" << 0 << QByteArray() << "" << 302 << QByteArray("Location: /hop?n=0")
+        << QByteArray();
+    QTest::newRow("a redirection followed")
+        << "/hop?n=1" << 3 << QByteArray() << "" << 200 << QByteArray() << QByteArray("arrived");
+    QTest::newRow("one redirection past the limit")
+        << "/hop?n=2" << 1 << QByteArray() << "too many redirects" << 0 << QByteArray()
+        << QByteArray();
+    QTest::newRow("the agent asked for")
+        << "/agent" << 3 << QByteArray("Tester/1 (a@example.org)") << "" << 200 << QByteArray()
+        << QByteArray("Tester/1 (a@example.org)");
+    QTest::newRow("the loader's own agent")
+        << "/agent" << 3 << QByteArray() << "" << 200 << QByteArray()
+        << QByteArray("Quillfen/" QUILLFEN_VERSION);
+}
+
+// Status, headers and page as the service sent them, redirections followed as far as asked, and
+// the agent: what pacing (Retry-After), the page service and the open databases read.
+void TestQtPageLoader::answer_reachesTheCallerAsItCame()
+{
+    QFETCH(QString, path);
+    QFETCH(int, maxRedirects);
+    QFETCH(QByteArray, userAgent);
+    QFETCH(QString, failure);
+    QFETCH(int, status);
+    QFETCH(QByteArray, header);
+    QFETCH(QByteArray, body);
+    ScriptedServer server;
+    const auto loader = MakeGlobalPageLoader({.loopbackOnly = true});
+    QtEventLoop loop;
+    // Twice over: the second request goes over the connection the first one left open.
+    for (int round = 0; round < 2; ++round) {
+        const auto page = loader->start(PageRequest{server.url(path), userAgent, maxRedirects});
+        while (!page->isComplete())
+            loop.waitForEvents();
+        const PageResponse response = page->response();
+        QCOMPARE(response.failure, failure);
+        QCOMPARE(response.body, body);
+        QCOMPARE(response.status, status);
+        if (!header.isEmpty()) {
+            const qsizetype colon = header.indexOf(':');
+            QCOMPARE(response.header(header.first(colon)), header.sliced(colon + 2));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestQtPageLoader)

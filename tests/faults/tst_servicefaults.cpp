@@ -5,12 +5,12 @@
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "common/PointerCode.h"
-#include "desktop/network/QtPageLoader.h"
 #include "desktop/system/QtEventLoop.h"
 #include "fakes/FakePlatform.h"
 #include "support/AddressSanitizer.h"
 #include "support/FakeChance.h"
 #include "support/LoopbackConfig.h"
+#include "support/PageLoaderKinds.h"
 
 #include <QFile>
 #include <QTcpServer>
@@ -58,10 +58,10 @@ QString DeadServiceBase()
 // Form1 over fakes of the window's parts, with the application's event loop and page loader.
 struct LiveForm
 {
-    explicit LiveForm(const QString& serviceBase, QtPageLoader::Limits limits = {})
-        : loader(limits)
+    explicit LiveForm(const QString& serviceBase, PageLoaderLimits limits = {})
+        : loader(MakeGlobalPageLoader(limits))
         , config(LoopbackConfigForService(serviceBase))
-        , form(fake.services(loop, loader), config, chance)
+        , form(fake.services(loop, *loader), config, chance)
     {}
 
     QStringList lookUp(const QStringList& codes)
@@ -79,7 +79,7 @@ struct LiveForm
 
     FakePlatform fake;
     QtEventLoop loop;
-    QtPageLoader loader;
+    std::unique_ptr<PageLoader> loader; // each case runs with each loader
     FakeChance chance;
     AppConfig config;
     Form1 form;
@@ -154,6 +154,7 @@ class TestServiceFaults : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase_data();
     void initTestCase();
     void fault_givesItsRowAndTheRunEndsAsUsual_data();
     void fault_givesItsRowAndTheRunEndsAsUsual();
@@ -165,6 +166,11 @@ private:
     QTemporaryDir m_folder;
     QString m_catalog;
 };
+
+void TestServiceFaults::initTestCase_data()
+{
+    AddPageLoaderRows();
+}
 
 void TestServiceFaults::initTestCase()
 {
@@ -263,7 +269,7 @@ void TestServiceFaults::fault_givesItsRowAndTheRunEndsAsUsual()
         options << QStringLiteral("--fault") << fault;
     SampleServiceProcess service;
     QVERIFY2(service.start(options), qPrintable(service.errorString()));
-    QtPageLoader::Limits limits; // the program's own page cap
+    PageLoaderLimits limits; // the program's own page cap
     limits.timeLimit = std::chrono::milliseconds(timeLimitMs);
     LiveForm live(service.baseUrl(), limits);
 

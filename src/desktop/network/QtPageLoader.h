@@ -1,11 +1,11 @@
 #pragma once
 
+#include "desktop/network/PageLoaderLimits.h"
 #include "platform/PageLoader.h"
 
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 
-#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -22,17 +22,7 @@ class QtPageLoader final : public PageLoader
 {
     Q_DISABLE_COPY_MOVE(QtPageLoader)
 public:
-    struct Limits
-    {
-        // A page that has not arrived by then fails with "timed out".
-        std::chrono::milliseconds timeLimit = std::chrono::seconds(30);
-        // A page larger than this fails instead of filling memory; real pages are a few
-        // kilobytes.
-        qint64 maxPageBytes = 16 * 1024 * 1024;
-        // Only loopback addresses may be asked (QUILLFEN_LOOPBACK_ONLY): any other host, the
-        // first one or one a redirection points to, fails before its name is looked up.
-        bool loopbackOnly = false;
-    };
+    using Limits = PageLoaderLimits;
 
     QtPageLoader();
     explicit QtPageLoader(Limits limits);

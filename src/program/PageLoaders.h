@@ -1,0 +1,10 @@
+#pragma once
+
+#include "desktop/network/PageLoaderLimits.h"
+#include "platform/PageLoader.h"
+
+#include <memory>
+
+// The page loader the program uses: libcurl's unless QUILLFEN_PAGE_LOADER=qt asks for Qt's HTTP
+// client (the benchmark measures both; a user with a proxy only Qt understands keeps a way back).
+std::unique_ptr<PageLoader> MakePageLoader(PageLoaderLimits limits);
