@@ -4,8 +4,13 @@
 #include "common/OperationFailed.h"
 #include "platform/BatchConsole.h"
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/OutputFiles.h"
+#include "platform/ZipArchive.h"
 #include "results/EnrichedSheet.h"
+#include "results/FaithfulXlsxCopy.h"
+#include "results/SheetAnswers.h"
+#include "sheets/SheetFile.h"
 
 namespace {
 // Standard output takes rows in blocks of about this size, or whatever a slow run has done
@@ -231,6 +236,50 @@ private:
     CellTexts m_cells;
     int m_row = 0;
 };
+// The user's own file with the answers added, written once the run is over: the answers are
+// gathered by row until then.
+class FaithfulRows final : public BatchOutput
+{
+public:
+    FaithfulRows(const Sheet& sheet, const CodeColumnChoice& choice,
+                 const OutcomeColumnPlaces& columns, const EnrichedSource& source, QString target)
+        : m_answers(sheet, choice, columns)
+        , m_sheetName(sheet.name)
+        , m_path(source.path)
+        , m_zips(source.zips)
+        , m_target(std::move(target))
+    {}
+
+    void add(const CodeOutcome& outcome) override { m_answers.add(outcome); }
+
+    void finish() override
+    {
+        const std::unique_ptr<ZipArchive> archive = m_zips.open(m_path);
+        m_cut = FaithfulXlsxCopy::write(*archive, m_sheetName, m_target, m_answers, {});
+    }
+    qsizetype cutCells() const override { return m_cut; }
+
+private:
+    SheetAnswers m_answers;
+    QString m_sheetName;
+    QString m_path;
+    ZipArchives& m_zips;
+    QString m_target;
+    qsizetype m_cut = 0;
+};
+
+// What a container holds, whatever its name says.
+std::optional<SheetFormat> WorkbookKind(const ZipArchive& archive)
+{
+    const QStringList entries = archive.entryNames();
+    if (entries.contains(QStringLiteral("content.xml")))
+        return SheetFormat::Ods;
+    if (entries.contains(QStringLiteral("xl/workbook.xml")) ||
+        entries.contains(QStringLiteral("[Content_Types].xml")))
+        return SheetFormat::Xlsx;
+    return std::nullopt;
+}
+
 std::optional<WorkbookFormat> WorkbookFormatOf(OutcomeFormat format)
 {
     switch (format) {
@@ -289,15 +338,39 @@ std::unique_ptr<BatchOutput> BatchOutput::openFile(const QString& path, OutcomeF
     return std::make_unique<TextFileRows>(format, std::move(columns), files.createText(path));
 }
 
+FaithfulCopyCheck CheckFaithfulCopy(const EnrichedSource& source, OutcomeFormat format)
+{
+    if (format != OutcomeFormat::Xlsx || SheetFormatOfFile(source.path) != SheetFormat::Xlsx)
+        return {};
+    std::unique_ptr<ZipArchive> archive;
+    try {
+        archive = source.zips.open(source.path);
+        if (WorkbookKind(*archive) != SheetFormat::Xlsx)
+            return {};
+        if (FaithfulXlsxCopy::isStrict(*archive, {}))
+            return {false, QStringLiteral("it is in strict Office Open XML, which Quillfen cannot "
+                                          "copy as it is")};
+    } catch (const OperationFailed& failure) {
+        return {false, failure.description()};
+    }
+    return {true, {}};
+}
+
 std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& options,
                                                        OutcomeFormat format, const Sheet& sheet,
                                                        const CodeColumnChoice& choice,
-                                                       OutputFiles& files, BatchConsole* console)
+                                                       OutputFiles& files, BatchConsole* console,
+                                                       const EnrichedSource* source)
 {
     if (format == OutcomeFormat::Json || format == OutcomeFormat::Jsonl)
         throw OperationFailed(
             QStringLiteral("--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl"));
     const OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
+    if (source && !WritesToStandardOutput(options) && CheckFaithfulCopy(*source, format).faithful) {
+        // Whether the copy can be written at all is known before the run, as for the others.
+        files.createText(options.output);
+        return std::make_unique<FaithfulRows>(sheet, choice, columns, *source, options.output);
+    }
     if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
         return std::make_unique<EnrichedWorkbookRows>(
             sheet, choice, columns, files.createWorkbook(options.output, *workbook),

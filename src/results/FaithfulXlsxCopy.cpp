@@ -1,0 +1,342 @@
+#include "results/FaithfulXlsxCopy.h"
+
+#include "common/CellText.h"
+#include "common/OperationFailed.h"
+#include "platform/ZipArchive.h"
+#include "results/SheetAnswers.h"
+#include "sheets/CodeColumn.h"
+#include "sheets/WorkbookPart.h"
+#include "sheets/XlsxReader.h"
+
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <utility>
+
+namespace {
+const QLatin1String kStrictPrefix("http://purl.oclc.org/ooxml/");
+
+// The column (from 0) of a reference's letters ("AB12" gives 27); -1 when it has none.
+qsizetype ColumnOf(QStringView reference)
+{
+    qsizetype column = 0;
+    qsizetype letters = 0;
+    for (; letters < reference.size() && letters < 4; ++letters) {
+        const char16_t c = QChar::toUpper(reference[letters].unicode());
+        if (c < u'A' || c > u'Z')
+            break;
+        column = column * 26 + (c - u'A' + 1);
+    }
+    return letters == 0 ? -1 : column - 1;
+}
+
+// The row number of a reference ("AB12" gives 12); 0 when it has none.
+qsizetype RowNumberOf(QStringView reference)
+{
+    qsizetype at = 0;
+    while (at < reference.size() && reference[at].isLetter())
+        ++at;
+    bool ok = false;
+    const qsizetype number = reference.mid(at).toLongLong(&ok);
+    return ok ? number : 0;
+}
+
+// A database's text as XML can hold it: the control characters XML 1.0 forbids, unpaired
+// surrogates and the two non-characters are dropped.
+QString XmlSafe(const QString& text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            safe += c;
+            safe += text[++i];
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || c.isSurrogate() ||
+            u == 0xFFFE || u == 0xFFFF)
+            continue;
+        safe += c;
+    }
+    return safe;
+}
+
+[[noreturn]] void Damaged(const QXmlStreamReader& xml, const QIODevice& in, const QString& part)
+{
+    const QString reason = in.errorString().isEmpty() || in.errorString() == u"Unknown error"
+                               ? xml.errorString()
+                               : in.errorString();
+    throw OperationFailed(
+        QStringLiteral("it is damaged: the part %1 cannot be read (%2)").arg(part, reason));
+}
+
+// What the sheet holds, found by a first pass over its XML: how far right its cells reach,
+// whatever they hold (a styled empty cell too), and the style of the code column's header.
+struct SheetReach
+{
+    qsizetype lastColumn = -1;
+    QString headerStyle;
+    bool strict = false;
+};
+
+SheetReach Survey(QIODevice& in, const QString& part, qsizetype headerRow, qsizetype codeColumn)
+{
+    SheetReach reach;
+    QXmlStreamReader xml(&in);
+    qsizetype rowNumber = 0;
+    qsizetype column = -1;
+    bool root = true;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (std::exchange(root, false) && xml.namespaceUri().startsWith(kStrictPrefix)) {
+            reach.strict = true;
+            return reach;
+        }
+        if (xml.name() == u"row") {
+            const qsizetype r = xml.attributes().value(QLatin1String("r")).toLongLong();
+            rowNumber = r > 0 ? r : rowNumber + 1;
+            column = -1;
+        } else if (xml.name() == u"c") {
+            const qsizetype at = ColumnOf(xml.attributes().value(QLatin1String("r")));
+            column = at >= 0 ? at : column + 1;
+            reach.lastColumn = std::max(reach.lastColumn, column);
+            if (rowNumber - 1 == headerRow && column == codeColumn)
+                reach.headerStyle = xml.attributes().value(QLatin1String("s")).toString();
+        }
+    }
+    if (xml.hasError())
+        Damaged(xml, in, part);
+    return reach;
+}
+
+// Streams the sheet through, answers added.
+class SheetRewrite
+{
+public:
+    SheetRewrite(const SheetAnswers& answers, qsizetype firstColumn, QString headerStyle)
+        : m_answers(answers)
+        , m_firstColumn(firstColumn)
+        , m_headerStyle(std::move(headerStyle))
+    {}
+
+    qsizetype run(QIODevice& in, QIODevice& out, const QString& part)
+    {
+        QXmlStreamReader xml(&in);
+        QXmlStreamWriter writer(&out);
+        int depth = 0;
+        bool inSheetData = false;
+        while (!xml.atEnd()) {
+            switch (xml.readNext()) {
+            case QXmlStreamReader::StartDocument:
+                // A part without a declaration is UTF-8, as the writer writes it.
+                if (xml.documentVersion().isEmpty())
+                    break;
+                if (xml.isStandaloneDocument())
+                    writer.writeStartDocument(xml.documentVersion().toString(), true);
+                else
+                    writer.writeStartDocument(xml.documentVersion().toString());
+                break;
+            case QXmlStreamReader::EndDocument:
+                writer.writeEndDocument();
+                break;
+            case QXmlStreamReader::StartElement: {
+                ++depth;
+                QXmlStreamAttributes attributes = xml.attributes();
+                if (depth == 2 && xml.name() == u"dimension")
+                    growDimension(attributes);
+                else if (depth == 2 && xml.name() == u"sheetData")
+                    inSheetData = true;
+                else if (inSheetData && depth == 3 && xml.name() == u"row")
+                    startRow(attributes);
+                writer.writeStartElement(xml.qualifiedName().toString());
+                for (const QXmlStreamNamespaceDeclaration& declared : xml.namespaceDeclarations())
+                    writer.writeAttribute(declared.prefix().isEmpty()
+                                              ? QStringLiteral("xmlns")
+                                              : QStringLiteral("xmlns:") + declared.prefix(),
+                                          declared.namespaceUri().toString());
+                for (const QXmlStreamAttribute& attribute : attributes)
+                    writer.writeAttribute(attribute.qualifiedName().toString(),
+                                          attribute.value().toString());
+                break;
+            }
+            case QXmlStreamReader::EndElement:
+                if (inSheetData && depth == 3 && xml.name() == u"row")
+                    endRow(writer, xml.qualifiedName().toString());
+                else if (depth == 2 && xml.name() == u"sheetData")
+                    inSheetData = false;
+                writer.writeEndElement();
+                --depth;
+                break;
+            case QXmlStreamReader::Characters:
+                if (xml.isCDATA())
+                    writer.writeCDATA(xml.text().toString());
+                else
+                    writer.writeCharacters(xml.text().toString());
+                break;
+            case QXmlStreamReader::Comment:
+                writer.writeComment(xml.text().toString());
+                break;
+            case QXmlStreamReader::ProcessingInstruction:
+                writer.writeProcessingInstruction(xml.processingInstructionTarget().toString(),
+                                                  xml.processingInstructionData().toString());
+                break;
+            case QXmlStreamReader::DTD:
+            case QXmlStreamReader::EntityReference:
+                // A sheet has neither; one that declares entities is not copied.
+                throw OperationFailed(
+                    QStringLiteral("it is damaged: the part %1 declares entities").arg(part));
+            case QXmlStreamReader::NoToken:
+            case QXmlStreamReader::Invalid:
+                break;
+            }
+        }
+        if (xml.hasError())
+            Damaged(xml, in, part);
+        if (writer.hasError())
+            throw OperationFailed(QStringLiteral("the copy cannot be written: ") +
+                                  out.errorString());
+        return m_cut;
+    }
+
+private:
+    qsizetype lastAnswerColumn() const { return m_firstColumn + m_answers.answerColumns() - 1; }
+
+    void growDimension(QXmlStreamAttributes& attributes)
+    {
+        for (QXmlStreamAttribute& attribute : attributes) {
+            if (attribute.qualifiedName() != u"ref")
+                continue;
+            const QString ref = attribute.value().toString();
+            const qsizetype colon = ref.indexOf(u':');
+            const QString first = colon < 0 ? ref : ref.left(colon);
+            const QString last = colon < 0 ? ref : ref.mid(colon + 1);
+            const qsizetype lastColumn = ColumnOf(last);
+            const qsizetype lastRow = RowNumberOf(last);
+            if (lastColumn < 0 || lastRow < 1 || lastColumn >= lastAnswerColumn())
+                return;
+            attribute = QXmlStreamAttribute(attribute.qualifiedName().toString(),
+                                            first + u':' + ColumnLetter(lastAnswerColumn()) +
+                                                QString::number(lastRow));
+            return;
+        }
+    }
+
+    void startRow(QXmlStreamAttributes& attributes)
+    {
+        const qsizetype r = attributes.value(QLatin1String("r")).toLongLong();
+        m_rowNumber = r > 0 ? r : m_rowNumber + 1;
+        const QStringList* cells = cellsOf(m_rowNumber - 1);
+        if (!cells)
+            return;
+        // The span a row declares is a hint for readers; it must take the new cells in.
+        for (QXmlStreamAttribute& attribute : attributes) {
+            if (attribute.qualifiedName() != u"spans")
+                continue;
+            const QString spans = attribute.value().toString();
+            const qsizetype colon = spans.indexOf(u':');
+            if (colon > 0 && spans.mid(colon + 1).toLongLong() < lastAnswerColumn() + 1)
+                attribute = QXmlStreamAttribute(QStringLiteral("spans"),
+                                                spans.left(colon + 1) +
+                                                    QString::number(lastAnswerColumn() + 1));
+        }
+    }
+
+    const QStringList* cellsOf(qsizetype row)
+    {
+        if (row == m_answers.headerRow())
+            return &m_answers.header();
+        return m_answers.answersOf(row, m_next);
+    }
+
+    void endRow(QXmlStreamWriter& writer, const QString& rowName)
+    {
+        const QStringList* cells = cellsOf(m_rowNumber - 1);
+        if (!cells)
+            return;
+        const bool header = m_rowNumber - 1 == m_answers.headerRow();
+        // The cells take the row element's prefix, whatever the sheet's writer chose.
+        const qsizetype colon = rowName.indexOf(u':');
+        const QString prefix = colon < 0 ? QString() : rowName.left(colon + 1);
+        for (qsizetype i = 0; i < cells->size(); ++i) {
+            QString text = XmlSafe(cells->at(i));
+            if (text.isEmpty())
+                continue;
+            if (text.size() > kMostCellCharacters) {
+                text = WithinCellLimit(text);
+                ++m_cut;
+            }
+            writer.writeStartElement(prefix + QStringLiteral("c"));
+            writer.writeAttribute(QStringLiteral("r"),
+                                  ColumnLetter(m_firstColumn + i) + QString::number(m_rowNumber));
+            if (header && !m_headerStyle.isEmpty())
+                writer.writeAttribute(QStringLiteral("s"), m_headerStyle);
+            writer.writeAttribute(QStringLiteral("t"), QStringLiteral("inlineStr"));
+            writer.writeStartElement(prefix + QStringLiteral("is"));
+            writer.writeStartElement(prefix + QStringLiteral("t"));
+            writer.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+            writer.writeCharacters(text);
+            writer.writeEndElement();
+            writer.writeEndElement();
+            writer.writeEndElement();
+        }
+    }
+
+    const SheetAnswers& m_answers;
+    qsizetype m_firstColumn;
+    QString m_headerStyle;
+    qsizetype m_rowNumber = 0;
+    std::size_t m_next = 0;
+    qsizetype m_cut = 0;
+};
+} // namespace
+
+bool FaithfulXlsxCopy::isStrict(ZipArchive& archive, const SheetLimits& limits)
+{
+    const XlsxReader reader(archive, limits);
+    for (const QString& part : reader.sheetParts()) {
+        if (part.isEmpty())
+            continue;
+        const std::unique_ptr<QIODevice> in =
+            archive.stream(part, limits.maxEntryBytes, limits.maxEntryRatio);
+        QXmlStreamReader xml(in.get());
+        while (!xml.atEnd()) {
+            if (xml.readNext() == QXmlStreamReader::StartElement)
+                return xml.namespaceUri().startsWith(kStrictPrefix);
+        }
+        return false;
+    }
+    return false;
+}
+
+qsizetype FaithfulXlsxCopy::write(ZipArchive& archive, const QString& sheetName,
+                                  const QString& target, const SheetAnswers& answers,
+                                  const SheetLimits& limits)
+{
+    const XlsxReader reader(archive, limits);
+    const qsizetype index = reader.sheetNames().indexOf(sheetName);
+    if (index < 0 || reader.sheetParts().value(index).isEmpty())
+        throw OperationFailed(QStringLiteral("it has no sheet \"%1\"").arg(sheetName));
+    const QString part = reader.sheetParts().at(index);
+    SheetReach reach;
+    {
+        const std::unique_ptr<QIODevice> in =
+            archive.stream(part, limits.maxEntryBytes, limits.maxEntryRatio);
+        reach = Survey(*in, part, answers.headerRow(), answers.codeColumn());
+    }
+    if (reach.strict)
+        throw OperationFailed(
+            QStringLiteral("it is in strict Office Open XML, which is copied as values only"));
+    const qsizetype firstColumn = std::max(reach.lastColumn + 1, answers.sheetWidth());
+    if (firstColumn + answers.answerColumns() > limits.maxColumns)
+        throw OperationFailed(QStringLiteral("its sheet has no free columns for the answers"));
+    qsizetype cut = 0;
+    archive.copyReplacing(target, part, [&](QIODevice& out) {
+        const std::unique_ptr<QIODevice> in =
+            archive.stream(part, limits.maxEntryBytes, limits.maxEntryRatio);
+        cut = SheetRewrite(answers, firstColumn, reach.headerStyle).run(*in, out, part);
+    });
+    return cut;
+}
