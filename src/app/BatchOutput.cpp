@@ -8,6 +8,7 @@
 #include "platform/OutputFiles.h"
 #include "platform/ZipArchive.h"
 #include "results/EnrichedSheet.h"
+#include "results/FaithfulOdsCopy.h"
 #include "results/FaithfulXlsxCopy.h"
 #include "results/SheetAnswers.h"
 #include "sheets/SheetFile.h"
@@ -241,9 +242,10 @@ private:
 class FaithfulRows final : public BatchOutput
 {
 public:
-    FaithfulRows(const Sheet& sheet, const CodeColumnChoice& choice,
+    FaithfulRows(SheetFormat format, const Sheet& sheet, const CodeColumnChoice& choice,
                  const OutcomeColumnPlaces& columns, const EnrichedSource& source, QString target)
-        : m_answers(sheet, choice, columns)
+        : m_format(format)
+        , m_answers(sheet, choice, columns)
         , m_sheetName(sheet.name)
         , m_path(source.path)
         , m_zips(source.zips)
@@ -255,11 +257,15 @@ public:
     void finish() override
     {
         const std::unique_ptr<ZipArchive> archive = m_zips.open(m_path);
-        m_cut = FaithfulXlsxCopy::write(*archive, m_sheetName, m_target, m_answers, {});
+        if (m_format == SheetFormat::Ods)
+            FaithfulOdsCopy::write(*archive, m_sheetName, m_target, m_answers, {});
+        else
+            m_cut = FaithfulXlsxCopy::write(*archive, m_sheetName, m_target, m_answers, {});
     }
     qsizetype cutCells() const override { return m_cut; }
 
 private:
+    SheetFormat m_format;
     SheetAnswers m_answers;
     QString m_sheetName;
     QString m_path;
@@ -338,16 +344,31 @@ std::unique_ptr<BatchOutput> BatchOutput::openFile(const QString& path, OutcomeF
     return std::make_unique<TextFileRows>(format, std::move(columns), files.createText(path));
 }
 
+namespace {
+// The format of the source a faithful copy is written in, when the output's format is it.
+std::optional<SheetFormat> FaithfulFormat(const EnrichedSource& source, OutcomeFormat format)
+{
+    const std::optional<SheetFormat> named = SheetFormatOfFile(source.path);
+    if (format == OutcomeFormat::Xlsx && named == SheetFormat::Xlsx)
+        return SheetFormat::Xlsx;
+    if (format == OutcomeFormat::Ods && named == SheetFormat::Ods)
+        return SheetFormat::Ods;
+    return std::nullopt;
+}
+} // namespace
+
 FaithfulCopyCheck CheckFaithfulCopy(const EnrichedSource& source, OutcomeFormat format)
 {
-    if (format != OutcomeFormat::Xlsx || SheetFormatOfFile(source.path) != SheetFormat::Xlsx)
+    const std::optional<SheetFormat> faithful = FaithfulFormat(source, format);
+    if (!faithful)
         return {};
     std::unique_ptr<ZipArchive> archive;
     try {
         archive = source.zips.open(source.path);
-        if (WorkbookKind(*archive) != SheetFormat::Xlsx)
+        // A workbook under another's name is copied as values, as it was read.
+        if (WorkbookKind(*archive) != faithful)
             return {};
-        if (FaithfulXlsxCopy::isStrict(*archive, {}))
+        if (faithful == SheetFormat::Xlsx && FaithfulXlsxCopy::isStrict(*archive, {}))
             return {false, QStringLiteral("it is in strict Office Open XML, which Quillfen cannot "
                                           "copy as it is")};
     } catch (const OperationFailed& failure) {
@@ -369,7 +390,8 @@ std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& optio
     if (source && !WritesToStandardOutput(options) && CheckFaithfulCopy(*source, format).faithful) {
         // Whether the copy can be written at all is known before the run, as for the others.
         files.createText(options.output);
-        return std::make_unique<FaithfulRows>(sheet, choice, columns, *source, options.output);
+        return std::make_unique<FaithfulRows>(*FaithfulFormat(*source, format), sheet, choice,
+                                              columns, *source, options.output);
     }
     if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
         return std::make_unique<EnrichedWorkbookRows>(

@@ -4,8 +4,8 @@
 #include "common/OperationFailed.h"
 #include "platform/ZipArchive.h"
 #include "results/SheetAnswers.h"
+#include "results/XmlTokens.h"
 #include "sheets/CodeColumn.h"
-#include "sheets/WorkbookPart.h"
 #include "sheets/XlsxReader.h"
 
 #include <QXmlStreamReader>
@@ -39,37 +39,6 @@ qsizetype RowNumberOf(QStringView reference)
     bool ok = false;
     const qsizetype number = reference.mid(at).toLongLong(&ok);
     return ok ? number : 0;
-}
-
-// A database's text as XML can hold it: the control characters XML 1.0 forbids, unpaired
-// surrogates and the two non-characters are dropped.
-QString XmlSafe(const QString& text)
-{
-    QString safe;
-    safe.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            safe += c;
-            safe += text[++i];
-            continue;
-        }
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || c.isSurrogate() ||
-            u == 0xFFFE || u == 0xFFFF)
-            continue;
-        safe += c;
-    }
-    return safe;
-}
-
-[[noreturn]] void Damaged(const QXmlStreamReader& xml, const QIODevice& in, const QString& part)
-{
-    const QString reason = in.errorString().isEmpty() || in.errorString() == u"Unknown error"
-                               ? xml.errorString()
-                               : in.errorString();
-    throw OperationFailed(
-        QStringLiteral("it is damaged: the part %1 cannot be read (%2)").arg(part, reason));
 }
 
 // What the sheet holds, found by a first pass over its XML: how far right its cells reach,
@@ -107,8 +76,7 @@ SheetReach Survey(QIODevice& in, const QString& part, qsizetype headerRow, qsize
                 reach.headerStyle = xml.attributes().value(QLatin1String("s")).toString();
         }
     }
-    if (xml.hasError())
-        Damaged(xml, in, part);
+    ThrowIfUnread(xml, in, part);
     return reach;
 }
 
@@ -129,72 +97,26 @@ public:
         int depth = 0;
         bool inSheetData = false;
         while (!xml.atEnd()) {
-            switch (xml.readNext()) {
-            case QXmlStreamReader::StartDocument:
-                // A part without a declaration is UTF-8, as the writer writes it.
-                if (xml.documentVersion().isEmpty())
-                    break;
-                if (xml.isStandaloneDocument())
-                    writer.writeStartDocument(xml.documentVersion().toString(), true);
-                else
-                    writer.writeStartDocument(xml.documentVersion().toString());
-                break;
-            case QXmlStreamReader::EndDocument:
-                writer.writeEndDocument();
-                break;
-            case QXmlStreamReader::StartElement: {
+            xml.readNext();
+            XmlToken token = XmlToken::current(xml, part);
+            if (token.type == QXmlStreamReader::StartElement) {
                 ++depth;
-                QXmlStreamAttributes attributes = xml.attributes();
                 if (depth == 2 && xml.name() == u"dimension")
-                    growDimension(attributes);
+                    growDimension(token.attributes);
                 else if (depth == 2 && xml.name() == u"sheetData")
                     inSheetData = true;
                 else if (inSheetData && depth == 3 && xml.name() == u"row")
-                    startRow(attributes);
-                writer.writeStartElement(xml.qualifiedName().toString());
-                for (const QXmlStreamNamespaceDeclaration& declared : xml.namespaceDeclarations())
-                    writer.writeAttribute(declared.prefix().isEmpty()
-                                              ? QStringLiteral("xmlns")
-                                              : QStringLiteral("xmlns:") + declared.prefix(),
-                                          declared.namespaceUri().toString());
-                for (const QXmlStreamAttribute& attribute : attributes)
-                    writer.writeAttribute(attribute.qualifiedName().toString(),
-                                          attribute.value().toString());
-                break;
-            }
-            case QXmlStreamReader::EndElement:
+                    startRow(token.attributes);
+            } else if (token.type == QXmlStreamReader::EndElement) {
                 if (inSheetData && depth == 3 && xml.name() == u"row")
-                    endRow(writer, xml.qualifiedName().toString());
+                    endRow(writer, token.qualifiedName);
                 else if (depth == 2 && xml.name() == u"sheetData")
                     inSheetData = false;
-                writer.writeEndElement();
                 --depth;
-                break;
-            case QXmlStreamReader::Characters:
-                if (xml.isCDATA())
-                    writer.writeCDATA(xml.text().toString());
-                else
-                    writer.writeCharacters(xml.text().toString());
-                break;
-            case QXmlStreamReader::Comment:
-                writer.writeComment(xml.text().toString());
-                break;
-            case QXmlStreamReader::ProcessingInstruction:
-                writer.writeProcessingInstruction(xml.processingInstructionTarget().toString(),
-                                                  xml.processingInstructionData().toString());
-                break;
-            case QXmlStreamReader::DTD:
-            case QXmlStreamReader::EntityReference:
-                // A sheet has neither; one that declares entities is not copied.
-                throw OperationFailed(
-                    QStringLiteral("it is damaged: the part %1 declares entities").arg(part));
-            case QXmlStreamReader::NoToken:
-            case QXmlStreamReader::Invalid:
-                break;
             }
+            token.write(writer);
         }
-        if (xml.hasError())
-            Damaged(xml, in, part);
+        ThrowIfUnread(xml, in, part);
         if (writer.hasError())
             throw OperationFailed(QStringLiteral("the copy cannot be written: ") +
                                   out.errorString());
@@ -261,7 +183,7 @@ private:
         const qsizetype colon = rowName.indexOf(u':');
         const QString prefix = colon < 0 ? QString() : rowName.left(colon + 1);
         for (qsizetype i = 0; i < cells->size(); ++i) {
-            QString text = XmlSafe(cells->at(i));
+            QString text = XmlSafeText(cells->at(i));
             if (text.isEmpty())
                 continue;
             if (text.size() > kMostCellCharacters) {
