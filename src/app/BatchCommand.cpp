@@ -229,7 +229,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         }
     }
     const StopSignal stop = services.stopSignals.received();
-    progress.finish(stop, written, output->cutCells());
+    progress.finish(stop, written, output->cutCells(), output->unencodableCharacters());
     if (stop != StopSignal::None)
         return StoppedStatus(stop);
     return written && progress.tally().failed == 0 ? kBatchAnswered : kBatchFailed;

@@ -9,9 +9,12 @@
 #include "platform/ZipArchive.h"
 #include "results/EnrichedSheet.h"
 #include "results/FaithfulOdsCopy.h"
+#include "results/FaithfulTextCopy.h"
 #include "results/FaithfulXlsxCopy.h"
 #include "results/SheetAnswers.h"
+#include "sheets/DelimitedTextReader.h"
 #include "sheets/SheetFile.h"
+#include "sheets/SheetNumbers.h"
 
 namespace {
 // Standard output takes rows in blocks of about this size, or whatever a slow run has done
@@ -243,35 +246,54 @@ class FaithfulRows final : public BatchOutput
 {
 public:
     FaithfulRows(SheetFormat format, const Sheet& sheet, const CodeColumnChoice& choice,
-                 const OutcomeColumnPlaces& columns, const EnrichedSource& source, QString target)
+                 const OutcomeColumnPlaces& columns, const EnrichedSource& source, QString target,
+                 std::unique_ptr<OutputFile> text)
         : m_format(format)
         , m_answers(sheet, choice, columns)
         , m_sheetName(sheet.name)
-        , m_path(source.path)
-        , m_zips(source.zips)
+        , m_source(source)
         , m_target(std::move(target))
+        , m_text(std::move(text))
     {}
 
     void add(const CodeOutcome& outcome) override { m_answers.add(outcome); }
 
     void finish() override
     {
-        const std::unique_ptr<ZipArchive> archive = m_zips.open(m_path);
+        const SheetLimits limits;
+        if (m_text) {
+            FileSystem::Contents contents =
+                m_source.files.readFile(m_source.path, limits.maxTextBytes);
+            if (contents.overLimit)
+                throw OperationFailed(QStringLiteral("%1 has grown past the limit of %2")
+                                          .arg(m_source.path, SizeText(limits.maxTextBytes)));
+            // The separator the file was read with.
+            const QChar separator = m_format == SheetFormat::Tsv
+                                        ? QChar(u'\t')
+                                        : DelimitedTextReader::guessSeparator(
+                                              DelimitedTextReader::decode(contents.bytes));
+            m_unencodable = FaithfulTextCopy::write(contents.bytes, separator, m_answers, *m_text);
+            m_text->commit();
+            return;
+        }
+        const std::unique_ptr<ZipArchive> archive = m_source.zips.open(m_source.path);
         if (m_format == SheetFormat::Ods)
-            FaithfulOdsCopy::write(*archive, m_sheetName, m_target, m_answers, {});
+            FaithfulOdsCopy::write(*archive, m_sheetName, m_target, m_answers, limits);
         else
-            m_cut = FaithfulXlsxCopy::write(*archive, m_sheetName, m_target, m_answers, {});
+            m_cut = FaithfulXlsxCopy::write(*archive, m_sheetName, m_target, m_answers, limits);
     }
     qsizetype cutCells() const override { return m_cut; }
+    qsizetype unencodableCharacters() const override { return m_unencodable; }
 
 private:
     SheetFormat m_format;
     SheetAnswers m_answers;
     QString m_sheetName;
-    QString m_path;
-    ZipArchives& m_zips;
+    EnrichedSource m_source;
     QString m_target;
+    std::unique_ptr<OutputFile> m_text;
     qsizetype m_cut = 0;
+    qsizetype m_unencodable = 0;
 };
 
 // What a container holds, whatever its name says.
@@ -353,6 +375,10 @@ std::optional<SheetFormat> FaithfulFormat(const EnrichedSource& source, OutcomeF
         return SheetFormat::Xlsx;
     if (format == OutcomeFormat::Ods && named == SheetFormat::Ods)
         return SheetFormat::Ods;
+    if (format == OutcomeFormat::Csv && named == SheetFormat::Csv)
+        return SheetFormat::Csv;
+    if (format == OutcomeFormat::Tsv && named == SheetFormat::Tsv)
+        return SheetFormat::Tsv;
     return std::nullopt;
 }
 } // namespace
@@ -364,6 +390,16 @@ FaithfulCopyCheck CheckFaithfulCopy(const EnrichedSource& source, OutcomeFormat 
         return {};
     std::unique_ptr<ZipArchive> archive;
     try {
+        if (faithful == SheetFormat::Csv || faithful == SheetFormat::Tsv) {
+            // A workbook or a spreadsheet of any other kind under a text file's name was read
+            // for what it is, and is copied as values.
+            const FileSystem::Contents contents =
+                source.files.readFile(source.path, SheetLimits().maxTextBytes);
+            const QByteArrayView bytes(contents.bytes);
+            return {!contents.overLimit && !bytes.startsWith("PK\x03\x04") &&
+                        !bytes.startsWith("\xD0\xCF\x11\xE0"),
+                    {}};
+        }
         archive = source.zips.open(source.path);
         // A workbook under another's name is copied as values, as it was read.
         if (WorkbookKind(*archive) != faithful)
@@ -389,9 +425,12 @@ std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& optio
     const OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
     if (source && !WritesToStandardOutput(options) && CheckFaithfulCopy(*source, format).faithful) {
         // Whether the copy can be written at all is known before the run, as for the others.
-        files.createText(options.output);
-        return std::make_unique<FaithfulRows>(*FaithfulFormat(*source, format), sheet, choice,
-                                              columns, *source, options.output);
+        std::unique_ptr<OutputFile> text = files.createText(options.output);
+        const SheetFormat faithful = *FaithfulFormat(*source, format);
+        if (faithful != SheetFormat::Csv && faithful != SheetFormat::Tsv)
+            text.reset();
+        return std::make_unique<FaithfulRows>(faithful, sheet, choice, columns, *source,
+                                              options.output, std::move(text));
     }
     if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
         return std::make_unique<EnrichedWorkbookRows>(

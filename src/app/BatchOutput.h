@@ -64,6 +64,8 @@ public:
     virtual void finish() = 0;
     // The cells cut to Excel's limit of characters so far (an .xlsx only).
     virtual qsizetype cutCells() const { return 0; }
+    // The characters of the answers a copy's encoding (Windows-1252) could not hold, written "?".
+    virtual qsizetype unencodableCharacters() const { return 0; }
 
     // Opens the output --output names, or standard output. Throws OperationFailed when the file
     // cannot be created.

@@ -63,6 +63,16 @@ QString EnrichValuesOnlyQuestion(const QString& path, const QString& reason)
         .arg(QFileInfo(path).fileName(), reason);
 }
 
+QString EnrichUnencodableMessage(qsizetype lost)
+{
+    return QStringLiteral("The enriched spreadsheet was saved. %1 of the answers %2 not in its "
+                          "encoding (Windows-1252) and %3 written as \"?\".")
+        .arg(lost == 1 ? QStringLiteral("One character")
+                       : GroupedNumber(lost) + QStringLiteral(" characters"),
+             lost == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+             lost == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+}
+
 void SheetEnrichment::EnrichSpreadsheet()
 {
     if (m_run.isBusy())
@@ -115,5 +125,7 @@ void SheetEnrichment::EnrichSpreadsheet()
         output->finish();
         if (const qsizetype cut = output->cutCells(); cut > 0)
             m_platform.messageBox.show(EnrichCutCellsMessage(cut));
+        if (const qsizetype lost = output->unencodableCharacters(); lost > 0)
+            m_platform.messageBox.show(EnrichUnencodableMessage(lost));
     });
 }

@@ -14,6 +14,9 @@ inline constexpr QStringView kEnrichOpenFilter =
 inline constexpr QStringView kEnrichSameFileReason =
     u"The enriched copy cannot replace the spreadsheet it comes from";
 
+// Said after saving a text file whose encoding could not hold characters of the answers.
+QString EnrichUnencodableMessage(qsizetype lost);
+
 // Asked before the lookup when the spreadsheet cannot be copied as it is, for the reason.
 QString EnrichValuesOnlyQuestion(const QString& path, const QString& reason);
 

@@ -325,16 +325,18 @@ void TestSheetBatch::enrich_savesACopyBesideTheSourceNeverOverIt()
     QCOMPARE(fake.commonDialog1.showings()[1].fileNameShown,
              QStringLiteral("/d/in with names.csv"));
     QVERIFY(fake.commonDialog1.showings()[1].filter.startsWith(u"CSV (*.csv)"));
+    // The file itself with the answers: its semicolons, its rows as they were, the empty one
+    // with as many fields as the others.
     QCOMPARE(
         fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")),
-        QByteArray("Product,EAN,Price,gtin,status,name,brand,quantity,source,detail,categories,"
-                   "kind,gs1_office,image_url,url\r\n"
-                   "Pen,4006381333931,\"1,5\",4006381333931,found,Pen,,,Page service,,,EAN-13,"
-                   "GS1 Germany,,\r\n"
-                   ",,\r\n"
-                   "Ink,4.00638E+12,2,,not looked up,,,,,the spreadsheet turned this code into "
+        QByteArray("Product;EAN;Price;gtin;status;name;brand;quantity;source;detail;categories;"
+                   "kind;gs1_office;image_url;url\r\n"
+                   "Pen;4006381333931;1,5;4006381333931;found;Pen;;;Page service;;;EAN-13;"
+                   "GS1 Germany;;\r\n"
+                   ";;;;;;;;;;;;;;\r\n"
+                   "Ink;4.00638E+12;2;;not looked up;;;;;\"the spreadsheet turned this code into "
                    "the number 4.00638E+12 and lost its digits; format the column as "
-                   "text,,,,,\r\n"));
+                   "text\";;;;;\r\n"));
     fake.messageBox.forget();
     fake.form.EnrichSpreadsheet(); // saved over the source: refused
     QCOMPARE(
@@ -359,7 +361,7 @@ void TestSheetBatch::enrich_failedSaveOffersTheDialogAgainWithoutLookingUpAgain(
                                    "Nothing was saved."}));
     QCOMPARE(fake.commonDialog1.showings().size(), 3);
     QCOMPARE(fake.commonDialog1.showings()[2].fileNameShown, QStringLiteral("/ro/out.csv"));
-    QVERIFY(fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")).contains(",Pen,"));
+    QVERIFY(fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")).contains(";Pen;"));
     // The one code that could be asked was asked once, for both saves.
     QCOMPARE(fake.pageLoader.hook.calls(u"start"), 1);
 }

@@ -642,6 +642,28 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile_data()
     QTest::addColumn<QString>("name");
     // The part of the container that holds the enriched sheet; empty for a text file.
     QTest::addColumn<QString>("sheetPart");
+    // The columns the sheet fills.
+    QTest::addColumn<qsizetype>("width");
+    // A text file's line break.
+    QTest::addColumn<QByteArray>("lineBreak");
+    // As Excel on a German Windows saves "CSV"; and as a program that quotes every field, with a
+    // byte-order mark and Unix line breaks. Each with an empty row and a quoted separator.
+    const auto text = [this](const char* name, const QByteArray& bytes) {
+        QFile file(m_fidelity.filePath(QString::fromLatin1(name)));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(text("windows-1252.csv", "Artikel;EAN;Preis\r\nStift;4006381333931;1,50 \x80\r\n\r\n"
+                                     "\"Tinte; blau\";5901234123457;3,20\r\n"
+                                     "M\xE4rz;0012345678905;5,94\r\n"));
+    QVERIFY(
+        text("utf-8 with mark.csv",
+             "\xEF\xBB\xBF\"Artikel\",\"EAN\",\"Preis\"\n\"Stift\",\"4006381333931\",\"1.50\"\n\n"
+             "\"Tinte, "
+             "blau\",\"5901234123457\",\"3.20\"\n\"M\xC3\xA4rz\",\"0012345678905\",\"5.94\"\n"));
+    QTest::newRow("csv, Windows-1252")
+        << QStringLiteral("windows-1252.csv") << QString() << qsizetype(3) << QByteArray("\r\n");
+    QTest::newRow("csv, UTF-8 with a mark")
+        << QStringLiteral("utf-8 with mark.csv") << QString() << qsizetype(3) << QByteArray("\n");
     const auto run = [](const QString& program, const QStringList& arguments,
                         const QString& home = {}) {
         QProcess process;
@@ -658,7 +680,8 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile_data()
              {DataFile("make-fidelity-book.py"), m_fidelity.path()}))
         QSKIP("openpyxl cannot write the workbook (python3-openpyxl)");
     QTest::newRow("xlsx, openpyxl")
-        << QStringLiteral("book.xlsx") << QStringLiteral("xl/worksheets/sheet1.xml");
+        << QStringLiteral("book.xlsx") << QStringLiteral("xl/worksheets/sheet1.xml") << qsizetype(7)
+        << QByteArray();
     // LibreOffice is slow to start: one conversion makes every file it writes here.
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (!soffice.isEmpty() &&
@@ -667,13 +690,16 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile_data()
              QStringLiteral("--outdir"), m_fidelity.path(), m_fidelity.filePath("book.xlsx")},
             m_fidelity.path()))
         QTest::newRow("ods, LibreOffice")
-            << QStringLiteral("book.ods") << QStringLiteral("content.xml");
+            << QStringLiteral("book.ods") << QStringLiteral("content.xml") << qsizetype(7)
+            << QByteArray();
 }
 
 void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
 {
     QFETCH(QString, name);
     QFETCH(QString, sheetPart);
+    QFETCH(qsizetype, width);
+    QFETCH(QByteArray, lineBreak);
     const QString source = m_fidelity.filePath(name);
     const QString target = m_fidelity.filePath(QStringLiteral("copy of ") + name);
     const SheetServices services{m_files, m_zips};
@@ -694,12 +720,28 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
         outcome.code = code.code;
         outcome.product.name = QStringLiteral("<Name> & ") + code.code;
         outcome.product.brand = QStringLiteral("=1+1");
+        outcome.product.quantity = QStringLiteral("1 \u2113"); // no Windows-1252 character
         output->add(outcome);
     }
     output->finish();
-
-    const qsizetype width = 7; // the columns the sheet fills, A to G
-    if (!sheetPart.isEmpty()) {
+    QCOMPARE(output->unencodableCharacters(), name.contains(u"1252") ? 3 : 0);
+    if (sheetPart.isEmpty()) {
+        // Every line as it was, in its encoding, then the answers; the empty row as wide.
+        QFile original(source);
+        QFile copy(target);
+        QVERIFY(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+        const QList<QByteArray> before = original.readAll().split('\n');
+        const QList<QByteArray> after = copy.readAll().split('\n');
+        QCOMPARE(after.size(), before.size());
+        for (qsizetype i = 0; i + 1 < before.size(); ++i) {
+            const QByteArray line = before[i].chopped(lineBreak.size() - 1);
+            QVERIFY2(after[i].startsWith(line), after[i].constData());
+            QVERIFY(after[i].endsWith(lineBreak.chopped(1)));
+        }
+        const char separator = name.contains(u"1252") ? ';' : ',';
+        QCOMPARE(after[2], QByteArray(width + 12 - 1, separator) + lineBreak.chopped(1));
+        QCOMPARE(after[1].contains("\"found\""), name.contains(u"mark"));
+    } else {
         const QList<QPair<QString, QByteArray>> before = ZipEntries(source);
         const QList<QPair<QString, QByteArray>> after = ZipEntries(target);
         QCOMPARE(after.size(), before.size());
@@ -745,10 +787,14 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
                  answered ? QStringLiteral("<Name> & ") + code
                  : r == 0 ? u"name"_qs
                           : QString());
+        // A database's answer is never a formula: text in a workbook, quoted in a CSV.
+        if (answered)
+            QCOMPARE(back.cell(r, std::size_t(nameColumn) + 1).text,
+                     sheetPart.isEmpty() ? u"'=1+1"_qs : u"=1+1"_qs);
     }
     if (format == OutcomeFormat::Xlsx) {
         // openpyxl sees the same workbook, formulas and all, but for the new columns.
-        const auto view = [](const QString& path) {
+        const auto view = [width](const QString& path) {
             QProcess python;
             python.start(QStringLiteral("/usr/bin/python3"),
                          {DataFile("workbook-view.py"), path, QString::number(width)});
