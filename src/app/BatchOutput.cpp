@@ -405,8 +405,7 @@ FaithfulCopyCheck CheckFaithfulCopy(const EnrichedSource& source, OutcomeFormat 
         if (WorkbookKind(*archive) != faithful)
             return {};
         if (faithful == SheetFormat::Xlsx && FaithfulXlsxCopy::isStrict(*archive, {}))
-            return {false, QStringLiteral("it is in strict Office Open XML, which Quillfen cannot "
-                                          "copy as it is")};
+            return {false, QStringLiteral("it is in strict Office Open XML")};
     } catch (const OperationFailed& failure) {
         return {false, failure.description()};
     }

@@ -40,6 +40,7 @@ private Q_SLOTS:
     void keepColumns_workbookInWorkbookOut_keepsCellKinds_data();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds();
     void keepColumns_needsOneSpreadsheet();
+    void strictWorkbook_saidBeforeTheRun_copiedAsValues();
     void keepColumns_cellPastExcelsLimit_cutInXlsxOnly_data();
     void keepColumns_cellPastExcelsLimit_cutInXlsxOnly();
     void enrich_savesACopyBesideTheSourceNeverOverIt();
@@ -275,6 +276,48 @@ void TestSheetBatch::keepColumns_needsOneSpreadsheet()
     QCOMPARE(fake.console.errors,
              QStringLiteral("quillfen: --keep-columns needs one spreadsheet input (.xlsx, .ods, "
                             ".csv or .tsv)\nquillfen: no code was looked up.\n"));
+}
+
+// A workbook the copy cannot keep as it is says so before any code is looked up: batch mode
+// writes its values, the window asks first.
+void TestSheetBatch::strictWorkbook_saidBeforeTheRun_copiedAsValues()
+{
+    const QByteArray strict = " xmlns=\"http://purl.oclc.org/ooxml/spreadsheetml/main\"";
+    FakeZipArchives::Entries parts;
+    parts["xl/workbook.xml"].bytes = "<workbook" + strict +
+                                     " xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/>"
+                                     "</sheets></workbook>";
+    parts["xl/_rels/workbook.xml.rels"].bytes =
+        "<Relationships><Relationship Id=\"1\" Target=\"worksheets/s.xml\"/></Relationships>";
+    parts["xl/worksheets/s.xml"].bytes =
+        "<worksheet" + strict +
+        "><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>EAN</t></is></c></row>"
+        "<row r=\"2\"><c r=\"A2\"><v>4006381333931</v></c></row></sheetData></worksheet>";
+    Batching batch;
+    batch.zips.archives.insert(QStringLiteral("in.xlsx"), parts);
+    batch.config.batch.inputs = QStringList{QStringLiteral("in.xlsx")};
+    batch.config.batch.output = QStringLiteral("out.xlsx");
+    batch.config.batch.keepColumns = true;
+    batch.config.batch.quiet = false;
+    QCOMPARE(batch.run(), kBatchAnswered);
+    QVERIFY2(batch.console.errors.startsWith(
+                 "quillfen: in.xlsx cannot be copied as it is (it is in strict Office Open "
+                 "XML); its values are written instead.\n"),
+             qPrintable(batch.console.errors));
+    QCOMPARE(batch.outputs.workbooks.value(QStringLiteral("out.xlsx")).value({2, 2}),
+             QStringLiteral("4006381333931"));
+
+    AppConfig config = LoopbackConfig();
+    config.serviceUrlNamed = true;
+    Form1OnFakes window(config);
+    window.pageLoader.respond = Page;
+    window.zips.archives.insert(QStringLiteral("/d/in.xlsx"), parts);
+    window.commonDialog1.choices = {QStringLiteral("/d/in.xlsx")};
+    window.form.EnrichSpreadsheet(); // answered No
+    QCOMPARE(window.questionBox.questions(),
+             QStringList{EnrichValuesOnlyQuestion(
+                 QStringLiteral("/d/in.xlsx"), QStringLiteral("it is in strict Office Open XML"))});
+    QCOMPARE(window.pageLoader.hook.calls(u"start"), 0);
 }
 
 // One cell longer than an .xlsx may hold no longer costs the whole workbook.
