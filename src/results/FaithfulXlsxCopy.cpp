@@ -41,59 +41,30 @@ qsizetype RowNumberOf(QStringView reference)
     return ok ? number : 0;
 }
 
-// What the sheet holds, found by a first pass over its XML: how far right its cells reach,
-// whatever they hold (a styled empty cell too), and the style of the code column's header.
-struct SheetReach
-{
-    qsizetype lastColumn = -1;
-    QString headerStyle;
-    bool strict = false;
-};
+// The writer's bytes go to the copy a block at a time, rather than a few bytes a call.
+constexpr qsizetype kBlockBytes = 1024 * 1024;
 
-SheetReach Survey(QIODevice& in, const QString& part, qsizetype headerRow, qsizetype codeColumn)
-{
-    SheetReach reach;
-    QXmlStreamReader xml(&in);
-    qsizetype rowNumber = 0;
-    qsizetype column = -1;
-    bool root = true;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (std::exchange(root, false) && xml.namespaceUri().startsWith(kStrictPrefix)) {
-            reach.strict = true;
-            return reach;
-        }
-        if (xml.name() == u"row") {
-            const qsizetype r = xml.attributes().value(QLatin1String("r")).toLongLong();
-            rowNumber = r > 0 ? r : rowNumber + 1;
-            column = -1;
-        } else if (xml.name() == u"c") {
-            const qsizetype at = ColumnOf(xml.attributes().value(QLatin1String("r")));
-            column = at >= 0 ? at : column + 1;
-            reach.lastColumn = std::max(reach.lastColumn, column);
-            if (rowNumber - 1 == headerRow && column == codeColumn)
-                reach.headerStyle = xml.attributes().value(QLatin1String("s")).toString();
-        }
-    }
-    ThrowIfUnread(xml, in, part);
-    return reach;
-}
-
-// Streams the sheet through, answers added.
+// Streams the sheet through, answers added. The first free column is known from the reading of
+// the sheet, which counted every cell, empty ones with a style too.
 class SheetRewrite
 {
 public:
-    SheetRewrite(const SheetAnswers& answers, qsizetype firstColumn, QString headerStyle)
+    SheetRewrite(const SheetAnswers& answers, qsizetype firstColumn)
         : m_answers(answers)
         , m_firstColumn(firstColumn)
-        , m_headerStyle(std::move(headerStyle))
     {}
 
     qsizetype run(QIODevice& in, QIODevice& out, const QString& part)
     {
         QXmlStreamReader xml(&in);
-        QXmlStreamWriter writer(&out);
+        QByteArray block;
+        QXmlStreamWriter writer(&block);
+        const auto send = [&] {
+            if (out.write(block) != block.size())
+                throw OperationFailed(QStringLiteral("the copy cannot be written: ") +
+                                      out.errorString());
+            block.resize(0);
+        };
         int depth = 0;
         bool inSheetData = false;
         while (!xml.atEnd()) {
@@ -101,7 +72,11 @@ public:
             XmlToken token = XmlToken::current(xml, part);
             if (token.type == QXmlStreamReader::StartElement) {
                 ++depth;
-                if (depth == 2 && xml.name() == u"dimension")
+                if (depth == 1 && xml.namespaceUri().startsWith(kStrictPrefix))
+                    throw OperationFailed(QStringLiteral("it is in strict Office Open XML"));
+                if (inSheetData && depth == 4 && xml.name() == u"c")
+                    noteCell(token.attributes);
+                else if (depth == 2 && xml.name() == u"dimension")
                     growDimension(token.attributes);
                 else if (depth == 2 && xml.name() == u"sheetData")
                     inSheetData = true;
@@ -115,11 +90,11 @@ public:
                 --depth;
             }
             token.write(writer);
+            if (block.size() >= kBlockBytes)
+                send();
         }
         ThrowIfUnread(xml, in, part);
-        if (writer.hasError())
-            throw OperationFailed(QStringLiteral("the copy cannot be written: ") +
-                                  out.errorString());
+        send();
         return m_cut;
     }
 
@@ -150,6 +125,7 @@ private:
     {
         const qsizetype r = attributes.value(QLatin1String("r")).toLongLong();
         m_rowNumber = r > 0 ? r : m_rowNumber + 1;
+        m_column = -1;
         const QStringList* cells = cellsOf(m_rowNumber - 1);
         if (!cells)
             return;
@@ -164,6 +140,17 @@ private:
                                                 spans.left(colon + 1) +
                                                     QString::number(lastAnswerColumn() + 1));
         }
+    }
+
+    void noteCell(const QXmlStreamAttributes& attributes)
+    {
+        const qsizetype at = ColumnOf(attributes.value(QLatin1String("r")));
+        m_column = at >= 0 ? at : m_column + 1;
+        if (m_rowNumber - 1 == m_answers.headerRow() && m_column == m_answers.codeColumn())
+            m_headerStyle = attributes.value(QLatin1String("s")).toString();
+        // The file changed since it was read: the answers would take a place it uses.
+        if (m_column >= m_firstColumn && cellsOf(m_rowNumber - 1))
+            throw OperationFailed(QStringLiteral("it changed while its codes were looked up"));
     }
 
     const QStringList* cellsOf(qsizetype row)
@@ -210,6 +197,7 @@ private:
     qsizetype m_firstColumn;
     QString m_headerStyle;
     qsizetype m_rowNumber = 0;
+    qsizetype m_column = -1;
     std::size_t m_next = 0;
     qsizetype m_cut = 0;
 };
@@ -242,23 +230,14 @@ qsizetype FaithfulXlsxCopy::write(ZipArchive& archive, const QString& sheetName,
     if (index < 0 || reader.sheetParts().value(index).isEmpty())
         throw OperationFailed(QStringLiteral("it has no sheet \"%1\"").arg(sheetName));
     const QString part = reader.sheetParts().at(index);
-    SheetReach reach;
-    {
-        const std::unique_ptr<QIODevice> in =
-            archive.stream(part, limits.maxEntryBytes, limits.maxEntryRatio);
-        reach = Survey(*in, part, answers.headerRow(), answers.codeColumn());
-    }
-    if (reach.strict)
-        throw OperationFailed(
-            QStringLiteral("it is in strict Office Open XML, which is copied as values only"));
-    const qsizetype firstColumn = std::max(reach.lastColumn + 1, answers.sheetWidth());
+    const qsizetype firstColumn = answers.sheetWidth();
     if (firstColumn + answers.answerColumns() > limits.maxColumns)
         throw OperationFailed(QStringLiteral("its sheet has no free columns for the answers"));
     qsizetype cut = 0;
     archive.copyReplacing(target, part, [&](QIODevice& out) {
         const std::unique_ptr<QIODevice> in =
             archive.stream(part, limits.maxEntryBytes, limits.maxEntryRatio);
-        cut = SheetRewrite(answers, firstColumn, reach.headerStyle).run(*in, out, part);
+        cut = SheetRewrite(answers, firstColumn).run(*in, out, part);
     });
     return cut;
 }

@@ -18,7 +18,7 @@ SheetAnswers::SheetAnswers(const Sheet& sheet, const CodeColumnChoice& choice,
         m_headerRow = choice.headerRow;
     for (const SheetRow& row : sheet.rows)
         m_width = std::max(m_width, qsizetype(row.size()));
-    m_width = std::max(m_width, choice.column + 1);
+    m_width = std::max({m_width, sheet.reachedColumns, choice.column + 1});
 }
 
 bool SheetAnswers::holdsCode(std::size_t row) const

@@ -229,10 +229,12 @@ public:
                 throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
                                       QStringLiteral(": ") + ZipError(target.get()));
             }
-            // A stored entry stays stored: an .ods's mimetype must.
+            // A stored entry stays stored: an .ods's mimetype must. The new entry is packed
+            // fast: a large sheet took longer to pack than to rewrite.
             if (stat.valid & ZIP_STAT_COMP_METHOD)
                 zip_set_file_compression(target.get(), zip_uint64_t(added),
-                                         zip_int32_t(stat.comp_method), 0);
+                                         zip_int32_t(stat.comp_method),
+                                         isReplaced && stat.comp_method == ZIP_CM_DEFLATE ? 1 : 0);
             if (stat.valid & ZIP_STAT_MTIME)
                 zip_file_set_mtime(target.get(), zip_uint64_t(added), stat.mtime, 0);
         }
