@@ -41,9 +41,6 @@ qsizetype RowNumberOf(QStringView reference)
     return ok ? number : 0;
 }
 
-// The writer's bytes go to the copy a block at a time, rather than a few bytes a call.
-constexpr qsizetype kBlockBytes = 1024 * 1024;
-
 // Streams the sheet through, answers added. The first free column is known from the reading of
 // the sheet, which counted every cell, empty ones with a style too.
 class SheetRewrite
@@ -57,14 +54,7 @@ public:
     qsizetype run(QIODevice& in, QIODevice& out, const QString& part)
     {
         QXmlStreamReader xml(&in);
-        QByteArray block;
-        QXmlStreamWriter writer(&block);
-        const auto send = [&] {
-            if (out.write(block) != block.size())
-                throw OperationFailed(QStringLiteral("the copy cannot be written: ") +
-                                      out.errorString());
-            block.resize(0);
-        };
+        QXmlStreamWriter writer(&out);
         int depth = 0;
         bool inSheetData = false;
         while (!xml.atEnd()) {
@@ -90,11 +80,11 @@ public:
                 --depth;
             }
             token.write(writer);
-            if (block.size() >= kBlockBytes)
-                send();
         }
         ThrowIfUnread(xml, in, part);
-        send();
+        if (writer.hasError())
+            throw OperationFailed(QStringLiteral("the copy cannot be written: ") +
+                                  out.errorString());
         return m_cut;
     }
 
