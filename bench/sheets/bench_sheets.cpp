@@ -1,8 +1,9 @@
 // Spreadsheets: a 100,000-row workbook of 10 columns written by LibreOffice, read and its code
 // column chosen (target: under 2 s, peak memory under 300 MB), then written back enriched with an
-// answer for every code, as .xlsx (target: under 3 s) and as .ods. Needs soffice
-// (libreoffice-calc-nogui) to make the workbook; says so and stops without it. Beside the
-// reading, xlsx2csv on the same workbook, where installed.
+// answer for every code: as a copy of the workbook itself, its sheet streamed through (target:
+// under 3 s, peak still under 300 MB), and as new workbooks of the values, .xlsx (target: under
+// 3 s) and .ods. Needs soffice (libreoffice-calc-nogui) to make the workbook; says so and stops
+// without it. Beside the reading, xlsx2csv on the same workbook, where installed.
 #include "BenchReport.h"
 #include "PeerRun.h"
 #include "app/BatchOutput.h"
@@ -115,13 +116,16 @@ int main(int argc, char** argv)
                    "< 2 s, < 300 MB, ratio < 1"});
 
     QtOutputFiles outputs;
-    const auto enrich = [&](const char* name, OutcomeFormat format) {
+    const EnrichedSource source{workbook, zips, files};
+    // The copy of the workbook itself first, so that its peak is what reading and copying cost
+    // together, as in a run; the value copies follow.
+    const auto enrich = [&](const char* name, OutcomeFormat format, bool itself) {
         BatchOptions options;
         options.output = folder.filePath(QString::fromUtf8(name));
         clock.restart();
         processor = ProcessorSeconds();
-        std::unique_ptr<BatchOutput> output =
-            BatchOutput::openEnriched(options, format, sheet, choice, outputs, nullptr);
+        std::unique_ptr<BatchOutput> output = BatchOutput::openEnriched(
+            options, format, sheet, choice, outputs, nullptr, itself ? &source : nullptr);
         for (const SheetCode& code : codes) {
             CodeOutcome outcome;
             outcome.status = CodeOutcome::Status::Found;
@@ -140,9 +144,12 @@ int main(int argc, char** argv)
                     qlonglong(QFileInfo(options.output).size()), PeakMegabytes());
         return written;
     };
+    ReportRow({"copy an .xlsx with its answers added", "100,000 rows",
+               enrich("enriched copy.xlsx", OutcomeFormat::Xlsx, true), nullptr, 0,
+               "< 3 s, < 300 MB"});
     ReportRow({"write an enriched .xlsx", "100,000 rows",
-               enrich("enriched.xlsx", OutcomeFormat::Xlsx), nullptr, 0, "< 3 s"});
-    ReportRow({"write an enriched .ods", "100,000 rows", enrich("enriched.ods", OutcomeFormat::Ods),
-               nullptr, 0, "-"});
+               enrich("enriched.xlsx", OutcomeFormat::Xlsx, false), nullptr, 0, "< 3 s"});
+    ReportRow({"write an enriched .ods", "100,000 rows",
+               enrich("enriched.ods", OutcomeFormat::Ods, false), nullptr, 0, "-"});
     return 0;
 }

@@ -152,10 +152,18 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     }
     std::unique_ptr<BatchOutput> output;
     try {
-        if (const SheetAndColumn* kept = codes.sheet(); kept && options.keepColumns)
+        if (const SheetAndColumn* kept = codes.sheet(); kept && options.keepColumns) {
+            const EnrichedSource source{options.inputs.front(), *services.zips, services.files};
+            const FaithfulCopyCheck faithful = CheckFaithfulCopy(source, *format.format);
+            if (!faithful.problem.isEmpty() && !options.quiet)
+                console.writeStandardError(
+                    QStringLiteral("quillfen: %1 cannot be copied as it is (%2); its values are "
+                                   "written instead.\n")
+                        .arg(options.inputs.front(), faithful.problem));
             output = BatchOutput::openEnriched(options, *format.format, kept->sheet, kept->choice,
-                                               services.outputs, &console);
-        else
+                                               services.outputs, &console,
+                                               faithful.faithful ? &source : nullptr);
+        } else
             output = BatchOutput::open(options, *format.format, services.outputs, console,
                                        services.clock);
     } catch (const OperationFailed& failure) {
@@ -221,7 +229,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         }
     }
     const StopSignal stop = services.stopSignals.received();
-    progress.finish(stop, written, output->cutCells());
+    progress.finish(stop, written, output->cutCells(), output->unencodableCharacters());
     if (stop != StopSignal::None)
         return StoppedStatus(stop);
     return written && progress.tally().failed == 0 ? kBatchAnswered : kBatchFailed;

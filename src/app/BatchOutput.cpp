@@ -4,8 +4,17 @@
 #include "common/OperationFailed.h"
 #include "platform/BatchConsole.h"
 #include "platform/Clock.h"
+#include "platform/FileSystem.h"
 #include "platform/OutputFiles.h"
+#include "platform/ZipArchive.h"
 #include "results/EnrichedSheet.h"
+#include "results/FaithfulOdsCopy.h"
+#include "results/FaithfulTextCopy.h"
+#include "results/FaithfulXlsxCopy.h"
+#include "results/SheetAnswers.h"
+#include "sheets/DelimitedTextReader.h"
+#include "sheets/SheetFile.h"
+#include "sheets/SheetNumbers.h"
 
 namespace {
 // Standard output takes rows in blocks of about this size, or whatever a slow run has done
@@ -228,6 +237,74 @@ private:
     CellTexts m_cells;
     int m_row = 0;
 };
+// The user's own file with the answers added, written once the run is over: the answers are
+// gathered by row until then.
+class FaithfulRows final : public BatchOutput
+{
+public:
+    FaithfulRows(SheetFormat format, const Sheet& sheet, const CodeColumnChoice& choice,
+                 const OutcomeColumnPlaces& columns, const EnrichedSource& source, QString target,
+                 std::unique_ptr<OutputFile> text)
+        : m_format(format)
+        , m_answers(sheet, choice, columns)
+        , m_sheetName(sheet.name)
+        , m_source(source)
+        , m_target(std::move(target))
+        , m_text(std::move(text))
+    {}
+
+    void add(const CodeOutcome& outcome) override { m_answers.add(outcome); }
+
+    void finish() override
+    {
+        const SheetLimits limits;
+        if (m_text) {
+            FileSystem::Contents contents =
+                m_source.files.readFile(m_source.path, limits.maxTextBytes);
+            if (contents.overLimit)
+                throw OperationFailed(QStringLiteral("%1 has grown past the limit of %2")
+                                          .arg(m_source.path, SizeText(limits.maxTextBytes)));
+            // The separator the file was read with.
+            const QChar separator = m_format == SheetFormat::Tsv
+                                        ? QChar(u'\t')
+                                        : DelimitedTextReader::guessSeparator(
+                                              DelimitedTextReader::decode(contents.bytes));
+            m_unencodable = FaithfulTextCopy::write(contents.bytes, separator, m_answers, *m_text);
+            m_text->commit();
+            return;
+        }
+        const std::unique_ptr<ZipArchive> archive = m_source.zips.open(m_source.path);
+        if (m_format == SheetFormat::Ods)
+            FaithfulOdsCopy::write(*archive, m_sheetName, m_target, m_answers, limits);
+        else
+            m_cut = FaithfulXlsxCopy::write(*archive, m_sheetName, m_target, m_answers, limits);
+    }
+    qsizetype cutCells() const override { return m_cut; }
+    qsizetype unencodableCharacters() const override { return m_unencodable; }
+
+private:
+    SheetFormat m_format;
+    SheetAnswers m_answers;
+    QString m_sheetName;
+    EnrichedSource m_source;
+    QString m_target;
+    std::unique_ptr<OutputFile> m_text;
+    qsizetype m_cut = 0;
+    qsizetype m_unencodable = 0;
+};
+
+// What a container holds, whatever its name says.
+std::optional<SheetFormat> WorkbookKind(const ZipArchive& archive)
+{
+    const QStringList entries = archive.entryNames();
+    if (entries.contains(QStringLiteral("content.xml")))
+        return SheetFormat::Ods;
+    if (entries.contains(QStringLiteral("xl/workbook.xml")) ||
+        entries.contains(QStringLiteral("[Content_Types].xml")))
+        return SheetFormat::Xlsx;
+    return std::nullopt;
+}
+
 std::optional<WorkbookFormat> WorkbookFormatOf(OutcomeFormat format)
 {
     switch (format) {
@@ -286,15 +363,71 @@ std::unique_ptr<BatchOutput> BatchOutput::openFile(const QString& path, OutcomeF
     return std::make_unique<TextFileRows>(format, std::move(columns), files.createText(path));
 }
 
+namespace {
+// The format of the source a faithful copy is written in, when the output's format is it.
+std::optional<SheetFormat> FaithfulFormat(const EnrichedSource& source, OutcomeFormat format)
+{
+    const std::optional<SheetFormat> named = SheetFormatOfFile(source.path);
+    if (format == OutcomeFormat::Xlsx && named == SheetFormat::Xlsx)
+        return SheetFormat::Xlsx;
+    if (format == OutcomeFormat::Ods && named == SheetFormat::Ods)
+        return SheetFormat::Ods;
+    if (format == OutcomeFormat::Csv && named == SheetFormat::Csv)
+        return SheetFormat::Csv;
+    if (format == OutcomeFormat::Tsv && named == SheetFormat::Tsv)
+        return SheetFormat::Tsv;
+    return std::nullopt;
+}
+} // namespace
+
+FaithfulCopyCheck CheckFaithfulCopy(const EnrichedSource& source, OutcomeFormat format)
+{
+    const std::optional<SheetFormat> faithful = FaithfulFormat(source, format);
+    if (!faithful)
+        return {};
+    std::unique_ptr<ZipArchive> archive;
+    try {
+        if (faithful == SheetFormat::Csv || faithful == SheetFormat::Tsv) {
+            // A workbook or a spreadsheet of any other kind under a text file's name was read
+            // for what it is, and is copied as values.
+            const FileSystem::Contents contents =
+                source.files.readFile(source.path, SheetLimits().maxTextBytes);
+            const QByteArrayView bytes(contents.bytes);
+            return {!contents.overLimit && !bytes.startsWith("PK\x03\x04") &&
+                        !bytes.startsWith("\xD0\xCF\x11\xE0"),
+                    {}};
+        }
+        archive = source.zips.open(source.path);
+        // A workbook under another's name is copied as values, as it was read.
+        if (WorkbookKind(*archive) != faithful)
+            return {};
+        if (faithful == SheetFormat::Xlsx && FaithfulXlsxCopy::isStrict(*archive, {}))
+            return {false, QStringLiteral("it is in strict Office Open XML")};
+    } catch (const OperationFailed& failure) {
+        return {false, failure.description()};
+    }
+    return {true, {}};
+}
+
 std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& options,
                                                        OutcomeFormat format, const Sheet& sheet,
                                                        const CodeColumnChoice& choice,
-                                                       OutputFiles& files, BatchConsole* console)
+                                                       OutputFiles& files, BatchConsole* console,
+                                                       const EnrichedSource* source)
 {
     if (format == OutcomeFormat::Json || format == OutcomeFormat::Jsonl)
         throw OperationFailed(
             QStringLiteral("--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl"));
     const OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
+    if (source && !WritesToStandardOutput(options) && CheckFaithfulCopy(*source, format).faithful) {
+        // Whether the copy can be written at all is known before the run, as for the others.
+        std::unique_ptr<OutputFile> text = files.createText(options.output);
+        const SheetFormat faithful = *FaithfulFormat(*source, format);
+        if (faithful != SheetFormat::Csv && faithful != SheetFormat::Tsv)
+            text.reset();
+        return std::make_unique<FaithfulRows>(faithful, sheet, choice, columns, *source,
+                                              options.output, std::move(text));
+    }
     if (const std::optional<WorkbookFormat> workbook = WorkbookFormatOf(format))
         return std::make_unique<EnrichedWorkbookRows>(
             sheet, choice, columns, files.createWorkbook(options.output, *workbook),

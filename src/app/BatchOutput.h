@@ -10,7 +10,9 @@
 
 class BatchConsole;
 class Clock;
+class FileSystem;
 class OutputFiles;
+class ZipArchives;
 struct CodeOutcome;
 struct CodeColumnChoice;
 struct Sheet;
@@ -28,6 +30,26 @@ struct BatchFormatChoice
 };
 BatchFormatChoice ChooseBatchFormat(const BatchOptions& options);
 
+// The file an enriched sheet was read from, so that the copy can be that very file with the
+// answers added.
+struct EnrichedSource
+{
+    QString path;
+    ZipArchives& zips;
+    const FileSystem& files;
+};
+
+// Whether the copy of the source in the format keeps everything the file holds: it does when the
+// format is the source's own, but for a workbook that cannot be copied as it is, whose `problem`
+// says why (to be said before the run; its values are copied instead). Other formats are copies
+// of the values, without a problem.
+struct FaithfulCopyCheck
+{
+    bool faithful = false;
+    QString problem;
+};
+FaithfulCopyCheck CheckFaithfulCopy(const EnrichedSource& source, OutcomeFormat format);
+
 // Where the rows of a batch run go: standard output as each row is done, or a file, which is
 // written whole once the run is over (stopped or not) and replaces whatever was there only then.
 class BatchOutput
@@ -42,6 +64,8 @@ public:
     virtual void finish() = 0;
     // The cells cut to Excel's limit of characters so far (an .xlsx only).
     virtual qsizetype cutCells() const { return 0; }
+    // The characters of the answers a copy's encoding (Windows-1252) could not hold, written "?".
+    virtual qsizetype unencodableCharacters() const { return 0; }
 
     // Opens the output --output names, or standard output. Throws OperationFailed when the file
     // cannot be created.
@@ -58,9 +82,12 @@ public:
     // The sheet given back with the answers beside its rows (--keep-columns), as CSV, TSV or a
     // workbook that keeps each cell's kind. The outcomes come in the order of the sheet's codes.
     // Standard output, through the console, only when there is one.
+    // With the source, when CheckFaithfulCopy says so, the copy is the source file itself with
+    // the answers added, written when the run is over.
     // Throws OperationFailed when the file cannot be created or the format holds no sheet.
     static std::unique_ptr<BatchOutput> openEnriched(const BatchOptions& options,
                                                      OutcomeFormat format, const Sheet& sheet,
                                                      const CodeColumnChoice& choice,
-                                                     OutputFiles& files, BatchConsole* console);
+                                                     OutputFiles& files, BatchConsole* console,
+                                                     const EnrichedSource* source = nullptr);
 };

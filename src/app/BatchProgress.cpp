@@ -149,7 +149,8 @@ void BatchProgress::note(const QString& message)
         m_console.writeStandardError(currentText());
 }
 
-void BatchProgress::finish(StopSignal stoppedBy, bool resultsWritten, qsizetype cutCells)
+void BatchProgress::finish(StopSignal stoppedBy, bool resultsWritten, qsizetype cutCells,
+                           qsizetype unencodable)
 {
     if (m_quiet)
         return;
@@ -165,6 +166,10 @@ void BatchProgress::finish(StopSignal stoppedBy, bool resultsWritten, qsizetype 
                       .arg(Number(cutCells),
                            cutCells == 1 ? QStringLiteral("cell") : QStringLiteral("cells"),
                            GroupedNumber(kMostCellCharacters));
+    if (unencodable > 0)
+        counts += QStringLiteral("; %1 %2 the file's encoding cannot hold written as \"?\"")
+                      .arg(Number(unencodable), unencodable == 1 ? QStringLiteral("character")
+                                                                 : QStringLiteral("characters"));
     if (stoppedBy == StopSignal::None) {
         m_console.writeStandardError((resultsWritten
                                           ? QStringLiteral("Done in ")

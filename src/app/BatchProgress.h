@@ -71,7 +71,8 @@ public:
     void note(const QString& message);
     // The summary: every code done, or where the run stopped and why; never "Done" when the
     // results could not be written. It counts the cells cut to Excel's limit, when there were.
-    void finish(StopSignal stoppedBy, bool resultsWritten, qsizetype cutCells = 0);
+    void finish(StopSignal stoppedBy, bool resultsWritten, qsizetype cutCells = 0,
+                qsizetype unencodable = 0);
 
     const BatchTally& tally() const { return m_tally; }
 

@@ -10,6 +10,7 @@
 #include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
+#include "platform/QuestionBox.h"
 #include "results/OutcomeWriter.h"
 #include "sheets/SheetCodeLoader.h"
 #include "sheets/SheetCodes.h"
@@ -55,6 +56,23 @@ QString EnrichCutCellsMessage(qsizetype cut)
              cut == 1 ? QStringLiteral("was") : QStringLiteral("were"));
 }
 
+QString EnrichValuesOnlyQuestion(const QString& path, const QString& reason)
+{
+    return QStringLiteral("%1 cannot be copied as it is: %2.\n\nSave a copy of its values "
+                          "instead, without its formulas, formats and other sheets?")
+        .arg(QFileInfo(path).fileName(), reason);
+}
+
+QString EnrichUnencodableMessage(qsizetype lost)
+{
+    return QStringLiteral("The enriched spreadsheet was saved. %1 of the answers %2 not in its "
+                          "encoding (Windows-1252) and %3 written as \"?\".")
+        .arg(lost == 1 ? QStringLiteral("One character")
+                       : GroupedNumber(lost) + QStringLiteral(" characters"),
+             lost == 1 ? QStringLiteral("is") : QStringLiteral("are"),
+             lost == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+}
+
 void SheetEnrichment::EnrichSpreadsheet()
 {
     if (m_run.isBusy())
@@ -73,6 +91,15 @@ void SheetEnrichment::EnrichSpreadsheet()
     const std::optional<SheetAndColumn> read = reader.read(source, *format);
     if (!read)
         return;
+    // A workbook that cannot be copied as it is says so now, not after the lookup.
+    const EnrichedSource own{source, m_platform.zips, m_platform.files};
+    const std::optional<OutcomeFormat> ownFormat = OutcomeFormatOfFile(source);
+    if (ownFormat) {
+        const FaithfulCopyCheck check = CheckFaithfulCopy(own, *ownFormat);
+        if (!check.problem.isEmpty() &&
+            !m_platform.questionBox.ask(EnrichValuesOnlyQuestion(source, check.problem)))
+            return;
+    }
     QStringList codes;
     for (const SheetCode& code :
          CodesOfColumn(read->sheet, read->choice.column, read->choice.firstRow))
@@ -92,11 +119,13 @@ void SheetEnrichment::EnrichSpreadsheet()
         BatchOptions options;
         options.output = target;
         const std::unique_ptr<BatchOutput> output = BatchOutput::openEnriched(
-            options, written, read->sheet, read->choice, m_platform.outputFiles, nullptr);
+            options, written, read->sheet, read->choice, m_platform.outputFiles, nullptr, &own);
         for (const CodeOutcome& outcome : outcomes)
             output->add(outcome);
         output->finish();
         if (const qsizetype cut = output->cutCells(); cut > 0)
             m_platform.messageBox.show(EnrichCutCellsMessage(cut));
+        if (const qsizetype lost = output->unencodableCharacters(); lost > 0)
+            m_platform.messageBox.show(EnrichUnencodableMessage(lost));
     });
 }

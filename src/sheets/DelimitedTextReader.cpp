@@ -4,6 +4,7 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -66,6 +67,19 @@ LineCounts CountLine(QStringView text, qsizetype from)
 }
 } // namespace
 
+DelimitedTextReader::Encoding DelimitedTextReader::encodingOf(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return Encoding::Utf8WithMark;
+    if (bytes.startsWith("\xFF\xFE"))
+        return Encoding::Utf16LEWithMark;
+    if (bytes.startsWith("\xFE\xFF"))
+        return Encoding::Utf16BEWithMark;
+    bool valid = false;
+    Decoded(QStringConverter::Utf8, bytes, &valid);
+    return valid ? Encoding::Utf8 : Encoding::Windows1252;
+}
+
 QString DelimitedTextReader::decode(const QByteArray& bytes)
 {
     const QByteArrayView all(bytes);
@@ -78,6 +92,28 @@ QString DelimitedTextReader::decode(const QByteArray& bytes)
     bool valid = false;
     QString text = Decoded(QStringConverter::Utf8, all, &valid);
     return valid ? text : FromWindows1252(all);
+}
+
+QByteArray DelimitedTextReader::toWindows1252(QStringView text, qsizetype& unencodable)
+{
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            *out++ = char(u);
+            continue;
+        }
+        const auto* high = std::find(kWindows1252High.begin(), kWindows1252High.end(), u);
+        if (high != kWindows1252High.end()) {
+            *out++ = char(0x80 + (high - kWindows1252High.begin()));
+        } else if (!c.isLowSurrogate()) { // a pair is one character, one "?"
+            *out++ = '?';
+            ++unencodable;
+        }
+    }
+    bytes.resize(out - bytes.data());
+    return bytes;
 }
 
 QChar DelimitedTextReader::guessSeparator(QStringView text)

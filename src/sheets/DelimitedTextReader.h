@@ -12,10 +12,17 @@
 class DelimitedTextReader final
 {
 public:
+    // How the bytes of a text file are encoded, as decode() tells it.
+    enum class Encoding { Utf8, Utf8WithMark, Utf16LEWithMark, Utf16BEWithMark, Windows1252 };
+    static Encoding encodingOf(QByteArrayView bytes);
+
     // The file's text. A UTF-8 or UTF-16 byte-order mark says how it is encoded; without one it
     // is UTF-8 when it is valid UTF-8, and otherwise Windows-1252, which is what Excel on Windows
     // saves as "CSV".
     static QString decode(const QByteArray& bytes);
+    // The text as Windows-1252, which gives back the bytes decode() read; a character it cannot
+    // hold becomes "?", and is counted.
+    static QByteArray toWindows1252(QStringView text, qsizetype& unencodable);
     // The separator the first lines use: comma, semicolon or tab, whichever splits them into the
     // same number of fields most often, quoted fields not counted; a comma when none does.
     static QChar guessSeparator(QStringView text);

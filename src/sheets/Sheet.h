@@ -91,6 +91,10 @@ struct Sheet
     // Every sheet of the file, in order, this one among them.
     QStringList sheetNames;
     std::vector<SheetRow> rows;
+    // How many columns, from A, the file's cells reach: empty cells with a style too, which the
+    // rows leave out, so that columns added to the file's own copy take no place it uses. At
+    // least the size of every row.
+    qsizetype reachedColumns = 0;
 
     bool hasData() const { return !rows.empty(); }
     // The cell, or an empty one past the end of its row or of the sheet.

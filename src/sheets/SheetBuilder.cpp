@@ -73,6 +73,7 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
 
 void SheetBuilder::absorb(SheetBuilder&& later)
 {
+    reach(later.m_sheet.reachedColumns - 1);
     auto& rows = m_sheet.rows;
     auto& laterRows = later.m_sheet.rows;
     if (laterRows.size() > rows.size())
@@ -105,6 +106,8 @@ Sheet SheetBuilder::take()
         row.settle();
     while (!m_sheet.rows.empty() && m_sheet.rows.back().empty())
         m_sheet.rows.pop_back();
+    for (const SheetRow& row : m_sheet.rows)
+        m_sheet.reachedColumns = std::max(m_sheet.reachedColumns, qsizetype(row.size()));
     m_cells = 0;
     return std::move(m_sheet);
 }

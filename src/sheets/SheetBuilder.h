@@ -17,6 +17,12 @@ public:
     void set(qsizetype row, qsizetype column, SheetCell cell);
     // The cells of the row, from column 0, again in each of the next `times` rows.
     void repeatRow(qsizetype row, qsizetype times);
+    // A cell at the column, whatever it holds (an empty one with a style too).
+    void reach(qsizetype column)
+    {
+        if (column >= 0 && column < m_limits.maxColumns)
+            m_sheet.reachedColumns = std::max(m_sheet.reachedColumns, column + 1);
+    }
 
     // Takes the cells of a builder that read a later part of the same sheet; its cells go after
     // or over this one's, as if this builder had read them itself.

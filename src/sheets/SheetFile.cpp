@@ -68,11 +68,18 @@ constexpr QByteArrayView kZipMagic("PK\x03\x04", 4);
 // An OLE2 compound file: what Excel 97-2003 saved.
 constexpr QByteArrayView kCompoundFileMagic("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 
+// The stream an .xlsx saved with a password is kept in, inside a compound file, by its name.
+constexpr QByteArrayView kEncryptedPackage("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0", 32);
+
 void RefuseOldWorkbook(QByteArrayView bytes)
 {
-    if (bytes.startsWith(kCompoundFileMagic))
-        throw OperationFailed(
-            QStringLiteral("it is an Excel 97-2003 workbook: save it as .xlsx first"));
+    if (!bytes.startsWith(kCompoundFileMagic))
+        return;
+    if (bytes.indexOf(kEncryptedPackage) >= 0)
+        throw OperationFailed(QStringLiteral("it is encrypted with a password: save it without "
+                                             "one first"));
+    throw OperationFailed(
+        QStringLiteral("it is an Excel 97-2003 workbook: save it as .xlsx first"));
 }
 
 // Whether the bytes read as text: no control characters but tabs and line breaks near the

@@ -562,6 +562,7 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
                 row = std::max<qsizetype>(row, 0);
                 ++column;
             }
+            sheet.reach(column);
             type = TypeOf(WorkbookPart::attribute(attributes, QLatin1String("t")));
             styleIndex = WorkbookPart::attribute(attributes, QLatin1String("s")).toLongLong();
         }

@@ -34,6 +34,8 @@ public:
     XlsxReader(ZipArchive& archive, const SheetLimits& limits);
 
     const QStringList& sheetNames() const { return m_names; }
+    // The part of each sheet of sheetNames() in the container ("xl/worksheets/sheet1.xml").
+    const QStringList& sheetParts() const { return m_sheetParts; }
     // The sheet at the index of sheetNames(). Throws OperationFailed.
     Sheet read(qsizetype index);
 

@@ -4,6 +4,7 @@
 #include "fakes/FakeHook.h"
 #include "platform/ZipArchive.h"
 
+#include <QBuffer>
 #include <QHash>
 #include <QMap>
 
@@ -28,19 +29,21 @@ public:
         hook(u"open");
         if (!archives.contains(path))
             throw OperationFailed(QStringLiteral("it is not a zip container"));
-        return std::make_unique<Archive>(archives[path], hook);
+        return std::make_unique<Archive>(*this, archives[path]);
     }
 
+    // Copies appear here, by path, as a container the fake can open again.
     QHash<QString, Entries> archives;
-    FakeHook hook{"FakeZipArchives", {u"open", u"read"}};
+    FakeHook hook{"FakeZipArchives", {u"open", u"read", u"stream", u"copyReplacing"}};
 
 private:
     class Archive final : public ZipArchive
     {
     public:
-        Archive(const Entries& entries, const FakeHook& hook)
-            : m_entries(entries)
-            , m_hook(hook)
+        Archive(FakeZipArchives& owner, const Entries& entries)
+            : m_owner(owner)
+            , m_entries(entries)
+            , m_hook(owner.hook)
         {}
         ~Archive() override;
 
@@ -65,7 +68,34 @@ private:
             return entry;
         }
 
+        std::unique_ptr<QIODevice> stream(const QString& name, qint64 maxBytes,
+                                          int maxRatio) override
+        {
+            m_hook(u"stream");
+            Entry whole = read(name, maxBytes, maxRatio);
+            if (whole.refused != Entry::Refused::No)
+                throw OperationFailed(QStringLiteral("the part ") + name +
+                                      QStringLiteral(" cannot be unpacked"));
+            auto device = std::make_unique<QBuffer>();
+            device->setData(whole.bytes);
+            device->open(QIODevice::ReadOnly);
+            return device;
+        }
+
+        void copyReplacing(const QString& path, const QString& replaced,
+                           const std::function<void(QIODevice& out)>& write) override
+        {
+            m_hook(u"copyReplacing");
+            Entries copy = m_entries;
+            QBuffer out;
+            out.open(QIODevice::WriteOnly);
+            write(out);
+            copy[replaced] = FakeZipEntry{out.data()};
+            m_owner.archives.insert(path, copy);
+        }
+
     private:
+        FakeZipArchives& m_owner;
         Entries m_entries;
         const FakeHook& m_hook;
     };

@@ -46,6 +46,8 @@ void CheckSheet(const Sheet& sheet, const SheetLimits& limits, const QString& co
     qsizetype cells = 0;
     for (const SheetRow& row : sheet.rows) {
         FUZZ_CHECK(qsizetype(row.size()) <= limits.maxColumns, context);
+        // The answers of an enriched copy go right of this: never over a cell read.
+        FUZZ_CHECK(qsizetype(row.size()) <= sheet.reachedColumns, context);
         qsizetype column = -1;
         for (const SheetRow::Filled& one : row.filled()) {
             // In column order, each place once, and only cells that hold something.
@@ -62,6 +64,7 @@ void CheckSheet(const Sheet& sheet, const SheetLimits& limits, const QString& co
         }
     }
     FUZZ_CHECK(cells <= limits.maxCells, context);
+    FUZZ_CHECK(sheet.reachedColumns <= limits.maxColumns, context);
 }
 
 void Read(const QString& path, SheetFormat format, FakeFileSystem& files, FakeZipArchives& zips,

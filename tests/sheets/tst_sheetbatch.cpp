@@ -40,6 +40,7 @@ private Q_SLOTS:
     void keepColumns_workbookInWorkbookOut_keepsCellKinds_data();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds();
     void keepColumns_needsOneSpreadsheet();
+    void strictWorkbook_saidBeforeTheRun_copiedAsValues();
     void keepColumns_cellPastExcelsLimit_cutInXlsxOnly_data();
     void keepColumns_cellPastExcelsLimit_cutInXlsxOnly();
     void enrich_savesACopyBesideTheSourceNeverOverIt();
@@ -240,6 +241,21 @@ void TestSheetBatch::keepColumns_workbookInWorkbookOut_keepsCellKinds()
     fake.config.batch.output = output;
     fake.config.batch.keepColumns = true;
     QCOMPARE(fake.run(), kBatchAnswered);
+    if (output.endsWith(u".xlsx")) {
+        // In its own format the copy is the workbook itself: its rows, which give no places,
+        // gain cells at the places that follow.
+        QVERIFY(!fake.outputs.workbooks.contains(output));
+        FakeZipArchives::Entries copy = fake.zips.archives.value(output);
+        const QByteArray sheet = copy.take(QStringLiteral("xl/worksheets/s.xml")).bytes;
+        QVERIFY(sheet.contains("<c t=\"b\"><v>1</v></c><c r=\"D2\" t=\"inlineStr\"><is>"
+                               "<t xml:space=\"preserve\">4006381333931</t></is></c>"));
+        QVERIFY(sheet.contains("<c r=\"F1\" t=\"inlineStr\"><is><t xml:space=\"preserve\">name"));
+        parts.remove(QStringLiteral("xl/worksheets/s.xml"));
+        QCOMPARE(copy.keys(), parts.keys());
+        for (const QString& part : parts.keys())
+            QCOMPARE(copy.value(part).bytes, parts.value(part).bytes);
+        return;
+    }
     QCOMPARE(int(fake.outputs.workbookFormats.value(output)), format);
     const FakeOutputFiles::Cells cells = fake.outputs.workbooks.value(output);
     QCOMPARE(cells.value({1, 4}), QStringLiteral("gtin"));
@@ -260,6 +276,48 @@ void TestSheetBatch::keepColumns_needsOneSpreadsheet()
     QCOMPARE(fake.console.errors,
              QStringLiteral("quillfen: --keep-columns needs one spreadsheet input (.xlsx, .ods, "
                             ".csv or .tsv)\nquillfen: no code was looked up.\n"));
+}
+
+// A workbook the copy cannot keep as it is says so before any code is looked up: batch mode
+// writes its values, the window asks first.
+void TestSheetBatch::strictWorkbook_saidBeforeTheRun_copiedAsValues()
+{
+    const QByteArray strict = " xmlns=\"http://purl.oclc.org/ooxml/spreadsheetml/main\"";
+    FakeZipArchives::Entries parts;
+    parts["xl/workbook.xml"].bytes = "<workbook" + strict +
+                                     " xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/>"
+                                     "</sheets></workbook>";
+    parts["xl/_rels/workbook.xml.rels"].bytes =
+        "<Relationships><Relationship Id=\"1\" Target=\"worksheets/s.xml\"/></Relationships>";
+    parts["xl/worksheets/s.xml"].bytes =
+        "<worksheet" + strict +
+        "><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>EAN</t></is></c></row>"
+        "<row r=\"2\"><c r=\"A2\"><v>4006381333931</v></c></row></sheetData></worksheet>";
+    Batching batch;
+    batch.zips.archives.insert(QStringLiteral("in.xlsx"), parts);
+    batch.config.batch.inputs = QStringList{QStringLiteral("in.xlsx")};
+    batch.config.batch.output = QStringLiteral("out.xlsx");
+    batch.config.batch.keepColumns = true;
+    batch.config.batch.quiet = false;
+    QCOMPARE(batch.run(), kBatchAnswered);
+    QVERIFY2(batch.console.errors.startsWith(
+                 "quillfen: in.xlsx cannot be copied as it is (it is in strict Office Open "
+                 "XML); its values are written instead.\n"),
+             qPrintable(batch.console.errors));
+    QCOMPARE(batch.outputs.workbooks.value(QStringLiteral("out.xlsx")).value({2, 2}),
+             QStringLiteral("4006381333931"));
+
+    AppConfig config = LoopbackConfig();
+    config.serviceUrlNamed = true;
+    Form1OnFakes window(config);
+    window.pageLoader.respond = Page;
+    window.zips.archives.insert(QStringLiteral("/d/in.xlsx"), parts);
+    window.commonDialog1.choices = {QStringLiteral("/d/in.xlsx")};
+    window.form.EnrichSpreadsheet(); // answered No
+    QCOMPARE(window.questionBox.questions(),
+             QStringList{EnrichValuesOnlyQuestion(
+                 QStringLiteral("/d/in.xlsx"), QStringLiteral("it is in strict Office Open XML"))});
+    QCOMPARE(window.pageLoader.hook.calls(u"start"), 0);
 }
 
 // One cell longer than an .xlsx may hold no longer costs the whole workbook.
@@ -310,16 +368,18 @@ void TestSheetBatch::enrich_savesACopyBesideTheSourceNeverOverIt()
     QCOMPARE(fake.commonDialog1.showings()[1].fileNameShown,
              QStringLiteral("/d/in with names.csv"));
     QVERIFY(fake.commonDialog1.showings()[1].filter.startsWith(u"CSV (*.csv)"));
+    // The file itself with the answers: its semicolons, its rows as they were, the empty one
+    // with as many fields as the others.
     QCOMPARE(
         fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")),
-        QByteArray("Product,EAN,Price,gtin,status,name,brand,quantity,source,detail,categories,"
-                   "kind,gs1_office,image_url,url\r\n"
-                   "Pen,4006381333931,\"1,5\",4006381333931,found,Pen,,,Page service,,,EAN-13,"
-                   "GS1 Germany,,\r\n"
-                   ",,\r\n"
-                   "Ink,4.00638E+12,2,,not looked up,,,,,the spreadsheet turned this code into "
+        QByteArray("Product;EAN;Price;gtin;status;name;brand;quantity;source;detail;categories;"
+                   "kind;gs1_office;image_url;url\r\n"
+                   "Pen;4006381333931;1,5;4006381333931;found;Pen;;;Page service;;;EAN-13;"
+                   "GS1 Germany;;\r\n"
+                   ";;;;;;;;;;;;;;\r\n"
+                   "Ink;4.00638E+12;2;;not looked up;;;;;\"the spreadsheet turned this code into "
                    "the number 4.00638E+12 and lost its digits; format the column as "
-                   "text,,,,,\r\n"));
+                   "text\";;;;;\r\n"));
     fake.messageBox.forget();
     fake.form.EnrichSpreadsheet(); // saved over the source: refused
     QCOMPARE(
@@ -344,7 +404,7 @@ void TestSheetBatch::enrich_failedSaveOffersTheDialogAgainWithoutLookingUpAgain(
                                    "Nothing was saved."}));
     QCOMPARE(fake.commonDialog1.showings().size(), 3);
     QCOMPARE(fake.commonDialog1.showings()[2].fileNameShown, QStringLiteral("/ro/out.csv"));
-    QVERIFY(fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")).contains(",Pen,"));
+    QVERIFY(fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")).contains(";Pen;"));
     // The one code that could be asked was asked once, for both saves.
     QCOMPARE(fake.pageLoader.hook.calls(u"start"), 1);
 }

@@ -19,6 +19,7 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <cstdio>
 #include <new>
@@ -109,6 +110,85 @@ void WriteOds(const QString& path, const QByteArray& rows)
                     {"content.xml", content + Padding(content.size())}});
 }
 
+// The entries of a container, in its order, with their bytes.
+QList<QPair<QString, QByteArray>> ZipEntries(const QString& path)
+{
+    QList<QPair<QString, QByteArray>> entries;
+    int error = 0;
+    zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+    if (!zip)
+        return entries;
+    for (zip_int64_t i = 0; i < zip_get_num_entries(zip, 0); ++i) {
+        zip_stat_t stat;
+        zip_stat_index(zip, zip_uint64_t(i), 0, &stat);
+        QByteArray bytes(qsizetype(stat.size), '\0');
+        zip_file_t* file = zip_fopen_index(zip, zip_uint64_t(i), 0);
+        if (zip_fread(file, bytes.data(), stat.size) != zip_int64_t(stat.size))
+            bytes = "unreadable";
+        zip_fclose(file);
+        entries.append({QString::fromUtf8(stat.name), bytes});
+    }
+    zip_discard(zip);
+    return entries;
+}
+
+// Each cell of a sheet's XML (an .xlsx <c> by its reference, an .ods table cell of the first
+// table by its row and column, repeats counted) left of column `width` as everything it holds:
+// attributes, formula, value, inner text, style.
+QMap<QString, QString> XmlCells(const QByteArray& part, qsizetype width)
+{
+    QMap<QString, QString> cells;
+    QXmlStreamReader xml(part);
+    int tables = 0;
+    qsizetype row = 0;
+    qsizetype rowRepeat = 0;
+    qsizetype column = 0;
+    const auto repeated = [&xml](QLatin1String name) {
+        return std::max<qsizetype>(1, xml.attributes().value(name).toLongLong());
+    };
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.qualifiedName() == u"table:table")
+            ++tables;
+        if (xml.qualifiedName() == u"table:table-row" && tables == 1) {
+            row += rowRepeat;
+            rowRepeat = repeated(QLatin1String("table:number-rows-repeated"));
+            column = 0;
+        }
+        const bool odsCell = tables == 1 && (xml.qualifiedName() == u"table:table-cell" ||
+                                             xml.qualifiedName() == u"table:covered-table-cell");
+        if (!odsCell && xml.name() != u"c")
+            continue;
+        const QString key = odsCell ? QStringLiteral("%1:%2").arg(row).arg(column)
+                                    : xml.attributes().value(QLatin1String("r")).toString();
+        if (odsCell) {
+            column += repeated(QLatin1String("table:number-columns-repeated"));
+            if (column > width)
+                continue;
+        }
+        QString held;
+        QStringList attributes;
+        for (const QXmlStreamAttribute& attribute : xml.attributes())
+            attributes.append(attribute.qualifiedName() + u'=' + attribute.value());
+        attributes.sort();
+        held = attributes.join(u' ');
+        for (int depth = 1; depth > 0 && !xml.atEnd();) {
+            const QXmlStreamReader::TokenType token = xml.readNext();
+            if (token == QXmlStreamReader::StartElement) {
+                ++depth;
+                held += u'<' + xml.qualifiedName();
+            } else if (token == QXmlStreamReader::EndElement) {
+                --depth;
+            } else if (token == QXmlStreamReader::Characters) {
+                held += xml.text();
+            }
+        }
+        cells.insert(key, held);
+    }
+    return cells;
+}
+
 // What the child says of the file: "refused: <reason>" or "R rows, C cells, codes in <column>".
 int ReadInChild(const QString& path)
 {
@@ -157,11 +237,14 @@ private Q_SLOTS:
     void enrichedOds_readsBackAsWritten_data();
     void enrichedOds_readsBackAsWritten();
     void databaseAnswers_neverFormulasInLibreOffice();
+    void enrichedCopy_isTheUsersOwnFile_data();
+    void enrichedCopy_isTheUsersOwnFile();
 
 private:
     QtFileSystem m_files;
     LibzipArchives m_zips;
-    QTemporaryDir m_hostile; // the files the rows of hostileFile_endsWithinMemory read
+    QTemporaryDir m_hostile;  // the files the rows of hostileFile_endsWithinMemory read
+    QTemporaryDir m_fidelity; // the files enrichedCopy_isTheUsersOwnFile copies
 
     QStringList codesOf(const QString& path)
     {
@@ -544,6 +627,176 @@ print(json.dumps([[[c.value or "", c.data_type] for r in openpyxl.load_workbook(
         QVERIFY(texts.contains(QStringLiteral("a=b")));
         if (b == 1)
             QVERIFY(texts.contains(QStringLiteral("-5 kept")));
+    }
+}
+
+void TestSheetFiles::enrichedCopy_isTheUsersOwnFile_data()
+{
+    QTest::addColumn<QString>("name");
+    // The part of the container that holds the enriched sheet; empty for a text file.
+    QTest::addColumn<QString>("sheetPart");
+    // The columns the sheet fills.
+    QTest::addColumn<qsizetype>("width");
+    // A text file's line break.
+    QTest::addColumn<QByteArray>("lineBreak");
+    // As Excel on a German Windows saves "CSV"; and as a program that quotes every field, with a
+    // byte-order mark and Unix line breaks. Each with an empty row and a quoted separator.
+    const auto text = [this](const char* name, const QByteArray& bytes) {
+        QFile file(m_fidelity.filePath(QString::fromLatin1(name)));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    QVERIFY(text("windows-1252.csv", "Artikel;EAN;Preis\r\nStift;4006381333931;1,50 \x80\r\n\r\n"
+                                     "\"Tinte; blau\";5901234123457;3,20\r\n"
+                                     "M\xE4rz;0012345678905;5,94\r\n"));
+    QVERIFY(
+        text("utf-8 with mark.csv",
+             "\xEF\xBB\xBF\"Artikel\",\"EAN\",\"Preis\"\n\"Stift\",\"4006381333931\",\"1.50\"\n\n"
+             "\"Tinte, "
+             "blau\",\"5901234123457\",\"3.20\"\n\"M\xC3\xA4rz\",\"0012345678905\",\"5.94\"\n"));
+    QTest::newRow("csv, Windows-1252")
+        << QStringLiteral("windows-1252.csv") << QString() << qsizetype(3) << QByteArray("\r\n");
+    QTest::newRow("csv, UTF-8 with a mark")
+        << QStringLiteral("utf-8 with mark.csv") << QString() << qsizetype(3) << QByteArray("\n");
+    const auto run = [](const QString& program, const QStringList& arguments,
+                        const QString& home = {}) {
+        QProcess process;
+        if (!home.isEmpty()) {
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("HOME"), home);
+            process.setProcessEnvironment(environment);
+        }
+        process.start(program, arguments);
+        process.waitForFinished(300000);
+        return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    };
+    if (!run(QStringLiteral("/usr/bin/python3"),
+             {DataFile("make-fidelity-book.py"), m_fidelity.path()}))
+        QSKIP("openpyxl cannot write the workbook (python3-openpyxl)");
+    QTest::newRow("xlsx, openpyxl")
+        << QStringLiteral("book.xlsx") << QStringLiteral("xl/worksheets/sheet1.xml") << qsizetype(7)
+        << QByteArray();
+    // LibreOffice is slow to start: one conversion makes every file it writes here.
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (!soffice.isEmpty() &&
+        run(soffice,
+            {QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("ods"),
+             QStringLiteral("--outdir"), m_fidelity.path(), m_fidelity.filePath("book.xlsx")},
+            m_fidelity.path()))
+        QTest::newRow("ods, LibreOffice")
+            << QStringLiteral("book.ods") << QStringLiteral("content.xml") << qsizetype(7)
+            << QByteArray();
+}
+
+void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, sheetPart);
+    QFETCH(qsizetype, width);
+    QFETCH(QByteArray, lineBreak);
+    const QString source = m_fidelity.filePath(name);
+    const QString target = m_fidelity.filePath(QStringLiteral("copy of ") + name);
+    const SheetServices services{m_files, m_zips};
+    const Sheet sheet = ReadSheetFile(source, *SheetFormatOfFile(source), QString(), services);
+    const CodeColumnChoice choice = ChooseCodeColumn(sheet);
+    QCOMPARE(choice.column, 1);
+    const OutcomeFormat format = *OutcomeFormatOfFile(source);
+    const EnrichedSource from{source, m_zips, m_files};
+    QVERIFY(CheckFaithfulCopy(from, format).faithful);
+    BatchOptions options;
+    options.output = target;
+    QtOutputFiles outputs;
+    const std::unique_ptr<BatchOutput> output =
+        BatchOutput::openEnriched(options, format, sheet, choice, outputs, nullptr, &from);
+    for (const SheetCode& code : CodesOfColumn(sheet, choice.column, choice.firstRow)) {
+        CodeOutcome outcome;
+        outcome.status = CodeOutcome::Status::Found;
+        outcome.code = code.code;
+        outcome.product.name = QStringLiteral("<Name> & ") + code.code;
+        outcome.product.brand = QStringLiteral("=1+1");
+        outcome.product.quantity = QStringLiteral("1 \u2113"); // no Windows-1252 character
+        output->add(outcome);
+    }
+    output->finish();
+    QCOMPARE(output->unencodableCharacters(), name.contains(u"1252") ? 3 : 0);
+    if (sheetPart.isEmpty()) {
+        // Every line as it was, in its encoding, then the answers; the empty row as wide.
+        QFile original(source);
+        QFile copy(target);
+        QVERIFY(original.open(QIODevice::ReadOnly) && copy.open(QIODevice::ReadOnly));
+        const QList<QByteArray> before = original.readAll().split('\n');
+        const QList<QByteArray> after = copy.readAll().split('\n');
+        QCOMPARE(after.size(), before.size());
+        for (qsizetype i = 0; i + 1 < before.size(); ++i) {
+            const QByteArray line = before[i].chopped(lineBreak.size() - 1);
+            QVERIFY2(after[i].startsWith(line), after[i].constData());
+            QVERIFY(after[i].endsWith(lineBreak.chopped(1)));
+        }
+        const char separator = name.contains(u"1252") ? ';' : ',';
+        QCOMPARE(after[2], QByteArray(width + 12 - 1, separator) + lineBreak.chopped(1));
+        QCOMPARE(after[1].contains("\"found\""), name.contains(u"mark"));
+    } else {
+        const QList<QPair<QString, QByteArray>> before = ZipEntries(source);
+        const QList<QPair<QString, QByteArray>> after = ZipEntries(target);
+        QCOMPARE(after.size(), before.size());
+        for (qsizetype i = 0; i < before.size(); ++i) {
+            QCOMPARE(after[i].first, before[i].first);
+            if (before[i].first != sheetPart)
+                QVERIFY2(after[i].second == before[i].second, qPrintable(before[i].first));
+        }
+        const auto part = [&](const QList<QPair<QString, QByteArray>>& entries) {
+            for (const auto& [entry, bytes] : entries) {
+                if (entry == sheetPart)
+                    return XmlCells(bytes, width);
+            }
+            return QMap<QString, QString>();
+        };
+        if (format == OutcomeFormat::Ods) {
+            // OpenDocument's signature: the media type first, stored, at a fixed place.
+            QFile copy(target);
+            QVERIFY(copy.open(QIODevice::ReadOnly));
+            QCOMPARE(copy.read(84).mid(30),
+                     QByteArray("mimetypeapplication/vnd.oasis.opendocument.spreadsheet"));
+        }
+        const QMap<QString, QString> original = part(before);
+        const QMap<QString, QString> copied = part(after);
+        QVERIFY(!original.isEmpty());
+        for (auto cell = original.cbegin(); cell != original.cend(); ++cell)
+            QCOMPARE(copied.value(cell.key()), cell.value());
+    }
+    // The answers beside their rows, under their names in the header row, in the first free
+    // columns; the sheet's own cells as they were.
+    const Sheet back = ReadSheetFile(target, *SheetFormatOfFile(target), QString(), services);
+    QCOMPARE(back.cell(0, width).text, QStringLiteral("gtin"));
+    qsizetype nameColumn = width;
+    while (nameColumn < width + 20 && back.cell(0, std::size_t(nameColumn)).text != u"name")
+        ++nameColumn;
+    QCOMPARE(back.rows.size(), sheet.rows.size());
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
+        for (std::size_t c = 0; c < std::size_t(width); ++c)
+            QCOMPARE(back.cell(r, c).text, sheet.cell(r, c).text);
+        const QString code = CodeOfCell(sheet.cell(r, 1));
+        const bool answered = r > 0 && !code.isEmpty();
+        QCOMPARE(back.cell(r, std::size_t(nameColumn)).text,
+                 answered ? QStringLiteral("<Name> & ") + code
+                 : r == 0 ? u"name"_qs
+                          : QString());
+        // A database's answer is never a formula: text in a workbook, quoted in a CSV.
+        if (answered)
+            QCOMPARE(back.cell(r, std::size_t(nameColumn) + 1).text,
+                     sheetPart.isEmpty() ? u"'=1+1"_qs : u"=1+1"_qs);
+    }
+    if (format == OutcomeFormat::Xlsx) {
+        // openpyxl sees the same workbook, formulas and all, but for the new columns.
+        const auto view = [width](const QString& path) {
+            QProcess python;
+            python.start(QStringLiteral("/usr/bin/python3"),
+                         {DataFile("workbook-view.py"), path, QString::number(width)});
+            python.waitForFinished(60000);
+            return python.readAllStandardOutput();
+        };
+        const QByteArray original = view(source);
+        QVERIFY(original.contains("=C3*Steuer"));
+        QCOMPARE(view(target), original);
     }
 }
 

@@ -361,6 +361,14 @@ void TestSheetReading::misnamedFile_isToldByContent_data()
     QTest::newRow("an .xls") << "in.xls" << compound << none << old.arg(u"in.xls");
     QTest::newRow("an .xls named .xlsx") << "in.xlsx" << compound << none << old.arg(u"in.xlsx");
     QTest::newRow("an .xls named .csv") << "in.csv" << compound << none << old.arg(u"in.csv");
+    QTest::newRow("an .xlsx saved with a password")
+        << "in.xlsx"
+        << compound + QByteArray(500, '\0') +
+               QByteArray("E\0n\0c\0r\0y\0p\0t\0e\0d\0P\0a\0c\0k\0a\0g\0e\0", 32)
+        << none
+        << SheetUnreadableMessage(QStringLiteral("in.xlsx"),
+                                  QStringLiteral("it is encrypted with a password: save it "
+                                                 "without one first"));
     QTest::newRow("neither a container nor text")
         << "in.xlsx" << compound.sliced(8) << none
         << SheetUnreadableMessage(QStringLiteral("in.xlsx"),

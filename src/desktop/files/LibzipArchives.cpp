@@ -1,6 +1,7 @@
 #include "desktop/files/LibzipArchives.h"
 
 #include "common/OperationFailed.h"
+#include "desktop/files/PartFiles.h"
 
 #include <QFile>
 
@@ -25,6 +26,68 @@ struct ZipCloser
 struct ZipFileCloser
 {
     void operator()(zip_file_t* file) const { zip_fclose(file); }
+};
+
+QString ZipError(zip_t* zip)
+{
+    return QString::fromUtf8(zip_error_strerror(zip_get_error(zip)));
+}
+
+// An entry inflated a block at a time, its bytes counted against the bounds as they come.
+class EntryDevice final : public QIODevice
+{
+public:
+    EntryDevice(zip_file_t* file, QString name, qint64 bound)
+        : m_file(file)
+        , m_name(std::move(name))
+        , m_bound(bound)
+    {
+        open(QIODevice::ReadOnly);
+    }
+
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (m_failed)
+            return -1;
+        const zip_int64_t got = zip_fread(m_file.get(), data, zip_uint64_t(maxSize));
+        if (got < 0)
+            return fail(QStringLiteral("it is damaged: the part ") + m_name +
+                        QStringLiteral(" cannot be unpacked"));
+        m_read += got;
+        if (m_read > m_bound)
+            return fail(QStringLiteral("the part ") + m_name +
+                        QStringLiteral(" unpacks to more than its limit"));
+        return got;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    qint64 fail(const QString& reason)
+    {
+        m_failed = true;
+        setErrorString(reason);
+        return -1;
+    }
+
+    std::unique_ptr<zip_file_t, ZipFileCloser> m_file;
+    QString m_name;
+    qint64 m_bound;
+    qint64 m_read = 0;
+    bool m_failed = false;
+};
+
+// Removes a hidden file that was not put in place.
+struct PartRemover
+{
+    QString path;
+    ~PartRemover()
+    {
+        if (!path.isEmpty())
+            QFile::remove(path);
+    }
 };
 
 class LibzipArchive final : public ZipArchive
@@ -104,6 +167,83 @@ public:
                 break;
         }
         return entry;
+    }
+
+    std::unique_ptr<QIODevice> stream(const QString& name, qint64 maxBytes, int maxRatio) override
+    {
+        const zip_int64_t index = zip_name_locate(m_zip.get(), name.toUtf8().constData(), 0);
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (index < 0 || zip_stat_index(m_zip.get(), zip_uint64_t(index), 0, &stat) != 0 ||
+            !(stat.valid & ZIP_STAT_COMP_SIZE))
+            throw Damaged(name);
+        zip_file_t* file = zip_fopen_index(m_zip.get(), zip_uint64_t(index), 0);
+        if (!file)
+            throw Damaged(name);
+        return std::make_unique<EntryDevice>(
+            file, name, std::min<qint64>(maxBytes, qint64(stat.comp_size) * maxRatio));
+    }
+
+    void copyReplacing(const QString& path, const QString& replaced,
+                       const std::function<void(QIODevice& out)>& write) override
+    {
+        PartRemover copy{ReservePartFile(path)};
+        PartRemover entry{ReservePartFile(path)};
+        {
+            QFile out(entry.path);
+            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
+                                      QStringLiteral(": ") + out.errorString());
+            write(out);
+            if (!out.flush())
+                throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
+                                      QStringLiteral(": ") + out.errorString());
+        }
+        int error = 0;
+        std::unique_ptr<zip_t, ZipCloser> target(
+            zip_open(QFile::encodeName(copy.path).constData(), ZIP_TRUNCATE, &error));
+        if (!target)
+            throw OperationFailed(QStringLiteral("Cannot write the file ") + path);
+        const zip_int64_t count = zip_get_num_entries(m_zip.get(), 0);
+        for (zip_int64_t index = 0; index < count; ++index) {
+            const char* raw = zip_get_name(m_zip.get(), zip_uint64_t(index), ZIP_FL_ENC_RAW);
+            zip_stat_t stat;
+            zip_stat_init(&stat);
+            if (!raw || zip_stat_index(m_zip.get(), zip_uint64_t(index), 0, &stat) != 0)
+                throw Damaged(QString::number(index));
+            const char* name = zip_get_name(m_zip.get(), zip_uint64_t(index), ZIP_FL_ENC_GUESS);
+            const bool isReplaced = name && QString::fromUtf8(name) == replaced;
+            // The whole entry from the other container is its packed bytes, copied as they are
+            // when the compression stays the same.
+            zip_source_t* source =
+                isReplaced
+                    ? zip_source_file(target.get(), QFile::encodeName(entry.path).constData(), 0,
+                                      -1)
+                    : zip_source_zip(target.get(), m_zip.get(), zip_uint64_t(index), 0, 0, -1);
+            if (!source)
+                throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
+                                      QStringLiteral(": ") + ZipError(target.get()));
+            const zip_int64_t added = zip_file_add(target.get(), raw, source, ZIP_FL_OVERWRITE);
+            if (added < 0) {
+                zip_source_free(source);
+                throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
+                                      QStringLiteral(": ") + ZipError(target.get()));
+            }
+            // A stored entry stays stored: an .ods's mimetype must. The new entry is packed
+            // fast: a large sheet took longer to pack than to rewrite.
+            if (stat.valid & ZIP_STAT_COMP_METHOD)
+                zip_set_file_compression(target.get(), zip_uint64_t(added),
+                                         zip_int32_t(stat.comp_method),
+                                         isReplaced && stat.comp_method == ZIP_CM_DEFLATE ? 1 : 0);
+            if (stat.valid & ZIP_STAT_MTIME)
+                zip_file_set_mtime(target.get(), zip_uint64_t(added), stat.mtime, 0);
+        }
+        if (zip_close(target.get()) != 0)
+            throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
+                                  QStringLiteral(": ") + ZipError(target.get()));
+        target.release();
+        PutPartInPlace(copy.path, path);
+        copy.path.clear();
     }
 
 private:

@@ -1,0 +1,126 @@
+#include "results/XmlTokens.h"
+
+#include "common/OperationFailed.h"
+
+#include <QIODevice>
+
+XmlToken XmlToken::current(const QXmlStreamReader& xml, const QString& part)
+{
+    XmlToken token;
+    token.type = xml.tokenType();
+    switch (token.type) {
+    case QXmlStreamReader::StartDocument:
+        token.version = xml.documentVersion().toString();
+        token.standalone = xml.isStandaloneDocument();
+        break;
+    case QXmlStreamReader::StartElement:
+        token.qualifiedName = xml.qualifiedName().toString();
+        token.attributes = xml.attributes();
+        token.namespaces = xml.namespaceDeclarations();
+        break;
+    case QXmlStreamReader::EndElement:
+        token.qualifiedName = xml.qualifiedName().toString();
+        break;
+    case QXmlStreamReader::Characters:
+        token.text = xml.text().toString();
+        token.cdata = xml.isCDATA();
+        break;
+    case QXmlStreamReader::Comment:
+        token.text = xml.text().toString();
+        break;
+    case QXmlStreamReader::ProcessingInstruction:
+        token.target = xml.processingInstructionTarget().toString();
+        token.text = xml.processingInstructionData().toString();
+        break;
+    case QXmlStreamReader::DTD:
+    case QXmlStreamReader::EntityReference:
+        throw OperationFailed(
+            QStringLiteral("it is damaged: the part %1 declares entities").arg(part));
+    case QXmlStreamReader::EndDocument:
+    case QXmlStreamReader::NoToken:
+    case QXmlStreamReader::Invalid:
+        break;
+    }
+    return token;
+}
+
+void XmlToken::write(QXmlStreamWriter& writer) const
+{
+    switch (type) {
+    case QXmlStreamReader::StartDocument:
+        // A part without a declaration is UTF-8, as the writer writes it.
+        if (version.isEmpty())
+            break;
+        if (standalone)
+            writer.writeStartDocument(version, true);
+        else
+            writer.writeStartDocument(version);
+        break;
+    case QXmlStreamReader::EndDocument:
+        writer.writeEndDocument();
+        break;
+    case QXmlStreamReader::StartElement:
+        // By the names as they were: the writer's own namespace handling would choose prefixes.
+        writer.writeStartElement(qualifiedName);
+        for (const QXmlStreamNamespaceDeclaration& declared : namespaces)
+            writer.writeAttribute(declared.prefix().isEmpty()
+                                      ? QStringLiteral("xmlns")
+                                      : QStringLiteral("xmlns:") + declared.prefix(),
+                                  declared.namespaceUri().toString());
+        for (const QXmlStreamAttribute& attribute : attributes)
+            writer.writeAttribute(attribute.qualifiedName().toString(),
+                                  attribute.value().toString());
+        break;
+    case QXmlStreamReader::EndElement:
+        writer.writeEndElement();
+        break;
+    case QXmlStreamReader::Characters:
+        if (cdata)
+            writer.writeCDATA(text);
+        else
+            writer.writeCharacters(text);
+        break;
+    case QXmlStreamReader::Comment:
+        writer.writeComment(text);
+        break;
+    case QXmlStreamReader::ProcessingInstruction:
+        writer.writeProcessingInstruction(target, text);
+        break;
+    case QXmlStreamReader::DTD:
+    case QXmlStreamReader::EntityReference:
+    case QXmlStreamReader::NoToken:
+    case QXmlStreamReader::Invalid:
+        break;
+    }
+}
+
+void ThrowIfUnread(const QXmlStreamReader& xml, const QIODevice& in, const QString& part)
+{
+    if (!xml.hasError())
+        return;
+    const QString device = in.errorString();
+    const QString reason =
+        device.isEmpty() || device == u"Unknown error" ? xml.errorString() : device;
+    throw OperationFailed(
+        QStringLiteral("it is damaged: the part %1 cannot be read (%2)").arg(part, reason));
+}
+
+QString XmlSafeText(const QString& text)
+{
+    QString safe;
+    safe.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            safe += c;
+            safe += text[++i];
+            continue;
+        }
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || c.isSurrogate() ||
+            u == 0xFFFE || u == 0xFFFF)
+            continue;
+        safe += c;
+    }
+    return safe;
+}
