@@ -74,7 +74,7 @@ int ScanCommand(const AppConfig& config)
     QtStandardInputLines lines;
     QtBatchConsole console(stopSignals);
     QtSettingsStore settings;
-    QtPageLoader pages(QtPageLoader::Limits{.loopbackOnly = config.loopbackOnly});
+    const auto pages = MakePageLoader(PageLoaderLimits{.loopbackOnly = config.loopbackOnly});
     QtEventLoop eventLoop;
     QtClock clock;
     SqliteAnswerStore answers;
@@ -87,7 +87,7 @@ int ScanCommand(const AppConfig& config)
                                .console = console,
                                .stopSignals = stopSignals,
                                .settings = settings,
-                               .pages = pages,
+                               .pages = *pages,
                                .eventLoop = eventLoop,
                                .clock = clock,
                                .answers = answers,
