@@ -39,6 +39,12 @@ bool IsRedirection(int status)
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
+// Daily allowances start again at midnight UTC, the one day every process agrees on.
+qint64 NextUtcMidnight(qint64 unixSeconds)
+{
+    return (unixSeconds / kSecondsPerDay + 1) * kSecondsPerDay;
+}
+
 PageResponse FailedResponse(QString failure)
 {
     PageResponse response;
@@ -312,7 +318,15 @@ LookupChain::askWith(LookupSource& source, const SourceRequest& request,
             return SourceAnswer::failed(kDailyLimitReached.toString());
         m_pausedUntil.remove(source.name());
     }
+    if (!request.refusal.isEmpty())
+        return SourceAnswer::failed(request.refusal);
     for (int retry = 0;; ++retry) {
+        if (source.perDay() > 0 && !takeFromAllowance(source)) {
+            SourceAnswer used = SourceAnswer::failed(kDailyLimitReached.toString());
+            used.pausedUntil = NextUtcMidnight(m_services.clock.unixSeconds());
+            m_pausedUntil.insert(source.name(), *used.pausedUntil);
+            return used;
+        }
         const std::optional<Fetched> fetched = fetch(source, request);
         if (!fetched)
             return std::nullopt;
@@ -349,6 +363,10 @@ std::optional<LookupChain::Fetched> LookupChain::fetch(const LookupSource& sourc
 {
     const QByteArray agent = source.remembered() ? m_options.agent : QByteArray();
     QUrl url = request.url;
+    PageRequest sent{url, agent, 0};
+    sent.method = request.method;
+    sent.headers = request.headers;
+    sent.body = request.body;
     for (int redirections = 0;; ++redirections) {
         const QString host = HostKey(url);
         // A request refused on this machine never reaches the host, so it takes no turn.
@@ -358,8 +376,8 @@ std::optional<LookupChain::Fetched> LookupChain::fetch(const LookupSource& sourc
             return std::nullopt;
         // Redirections are followed here rather than by the loader, so that each one waits for
         // its own turn: the host counts it as a request like any other.
-        const std::unique_ptr<PendingPage> page =
-            m_services.pages.start(PageRequest{url, agent, 0});
+        sent.url = url;
+        const std::unique_ptr<PendingPage> page = m_services.pages.start(sent);
         waitFor(*page);
         PageResponse response = page->response();
         const QByteArray location = response.header("Location");
@@ -371,8 +389,39 @@ std::optional<LookupChain::Fetched> LookupChain::fetch(const LookupSource& sourc
         const QUrl next = url.resolved(QUrl::fromEncoded(location));
         if (url.scheme() == u"https" && next.scheme() != u"https")
             return Fetched{FailedResponse(QStringLiteral("insecure redirect")), host};
+        // The headers may carry a key meant for the host it was given for, and nobody else.
+        if (next.host() != url.host() || next.port() != url.port())
+            sent.headers.clear();
+        // As browsers do: after a 303 (or a 301 or 302 to a POST) the address is fetched.
+        if (response.status == 303 ||
+            ((response.status == 301 || response.status == 302) && sent.method == "POST")) {
+            sent.method.clear();
+            sent.body.clear();
+        }
         url = next;
     }
+}
+
+bool LookupChain::takeFromAllowance(const LookupSource& source)
+{
+    const qint64 now = m_services.clock.unixSeconds();
+    if (m_services.pacing) {
+        const std::optional<bool> taken =
+            m_services.pacing->takeFromAllowance(source.name(), now * 1000, source.perDay());
+        reportPacingProblem();
+        if (taken)
+            return *taken;
+    }
+    // No shared file: this process counts alone.
+    auto& [day, used] = m_allowanceUsed[source.name()];
+    if (day != now / kSecondsPerDay) {
+        day = now / kSecondsPerDay;
+        used = 0;
+    }
+    if (used >= source.perDay())
+        return false;
+    ++used;
+    return true;
 }
 
 bool LookupChain::takeTurn(const QString& host, int perMinute)
@@ -489,7 +538,8 @@ std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source,
         return std::nullopt;
     const std::optional<StoredAnswer> stored = m_services.store->find(source.name(), address, gtin);
     reportStoreProblem();
-    if (!stored || !IsFresh(*stored, m_services.clock.unixSeconds()))
+    if (!stored || !IsFresh(*stored, m_services.clock.unixSeconds(), source.foundLifetime(),
+                            source.notFoundLifetime()))
         return std::nullopt;
     if (!stored->found)
         return SourceAnswer::notFound();

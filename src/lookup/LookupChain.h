@@ -153,6 +153,9 @@ private:
     // Waits for the host's turn, in this process and every other, and takes it; false when asked
     // to stop meanwhile.
     bool takeTurn(const QString& host, int perMinute);
+    // Takes one request from the source's daily allowance, shared by every process when the
+    // shared file answers; false when the day's allowance is used up.
+    bool takeFromAllowance(const LookupSource& source);
     // Keeps every request to the host back for the wait a busy answer asked for.
     void hold(const QString& host, std::chrono::milliseconds wait, bool shared);
     std::optional<SourceAnswer> remembered(const LookupSource& source, const QString& address,
@@ -181,6 +184,9 @@ private:
     QHash<QString, SourceAnswer> m_thisRun;
     // Sources that asked to be left alone, until when (unix seconds).
     QHash<QString, qint64> m_pausedUntil;
+    // The daily allowances this process counted alone (no shared file): by source, the UTC day
+    // and the requests taken on it.
+    QHash<QString, std::pair<qint64, int>> m_allowanceUsed;
     // Answers of this run that said a host is busy for everyone.
     int m_busyForEveryone = 0;
     // Page service requests sent ahead of the code being looked up, in code order.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lookup/ProductCode.h"
+#include "platform/AnswerStore.h"
 #include "platform/PageLoader.h"
 #include "platform/ProductDetails.h"
 
@@ -25,12 +26,18 @@ struct ProductAnswer
     ProductDetails details;
 };
 
-// One request a source wants sent. Always a GET.
+// One request a source wants sent: a GET unless it says otherwise.
 struct SourceRequest
 {
     QUrl url;
     // How many redirections may be followed on the way to the answer.
     int maxRedirects = 0;
+    QByteArray method = {}; // empty: GET
+    QList<std::pair<QByteArray, QByteArray>> headers = {};
+    QByteArray body = {};
+    // Non-empty: the request cannot be made (no key was given), and the answer is this failure,
+    // with nothing sent.
+    QString refusal = {};
 };
 
 // What came back for a request, as the page loader hands it over.
@@ -123,4 +130,13 @@ public:
     virtual int perMinute() const = 0;
     // Whether its answers are remembered between runs.
     virtual bool remembered() const = 0;
+    // How many requests a day the source allows, counted by every Quillfen of the user; 0: no
+    // daily allowance.
+    virtual int perDay() const { return 0; }
+    // How long its remembered answers are used, in seconds: those that found a product and
+    // those that did not.
+    virtual qint64 foundLifetime() const { return kFoundAnswerLifetime; }
+    virtual qint64 notFoundLifetime() const { return kNotFoundAnswerLifetime; }
+    // The terms its answers come under, for the About box and the details window; may be empty.
+    virtual QString licence() const { return {}; }
 };
