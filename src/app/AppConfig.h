@@ -1,10 +1,13 @@
 #pragma once
 
+#include "lookup/SourceFile.h"
+
 #include <QHash>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 inline constexpr QStringView kProductName = u"Quillfen";
@@ -45,12 +48,23 @@ inline constexpr QStringView kIndexDownloadUrl =
 
 inline constexpr int kMaxParallel = 16;
 
+// A source described in a file, and where it came from.
+struct FileSourceEntry
+{
+    SourceDescription description;
+    QString origin; // "preset", "your folder", "--source-file"
+    QString path;
+    // QUILLFEN_<NAME>_URL: the scheme, host and port asked instead of the file's; empty if none.
+    QString address;
+};
+
 // What the program was started to do.
 enum class RunMode {
     Window,        // the desktop window
     Batch,         // --batch: codes in, a results file out, no display
     ImportIndex,   // --import-index FILE...
     DownloadIndex, // --download-index
+    ListSources,   // --list-sources
 };
 
 // What batch mode reads and writes.
@@ -114,6 +128,16 @@ struct AppConfig
     QString indexUrl = kIndexDownloadUrl.toString();
     // --import-index FILE...
     QStringList importFiles;
+    // --source-file FILE...: sources described in files, for this run.
+    QStringList sourceFiles;
+    // --key-file NAME=PATH: where a source's key is read from, by source name.
+    QHash<QString, QString> keyFiles;
+    // The sources described in files (the program's presets, the user's folder, --source-file),
+    // read once at start-up; a name here replaces the same name earlier.
+    QList<FileSourceEntry> fileSources;
+    // The key of a source described in a file, asked for as each request is made (SourceKeys);
+    // unset: no source has a key.
+    std::function<std::optional<QString>(const QString& source)> keyFor;
     BatchOptions batch;
 };
 
@@ -137,7 +161,10 @@ struct SourceListResult
     QStringList names;
     QString error;
 };
-SourceListResult ParseSourceList(const QString& list);
+// `fileSources`: the names of the sources described in files, known as well; `anyFileSource`:
+// any name of lower-case letters and digits passes, for a list read before the files are.
+SourceListResult ParseSourceList(const QString& list, const QStringList& fileSources = {},
+                                 bool anyFileSource = false);
 
 // Reads the options and the QUILLFEN_* environment variables; the options win.
 CommandLineResult ParseCommandLine(const QStringList& arguments,

@@ -339,6 +339,21 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
     if (file.notFound.missing && !ResolveJsonPointer(root, *file.notFound.missing))
         return SourceAnswer::notFound();
 
+    // An answer about another code (a service that guesses) is no answer about this one.
+    const auto aboutThisCode = [&](const QJsonValue& item) {
+        if (!file.answer.match)
+            return true;
+        const CheckedCode checked = CheckCode(typed);
+        QStringList forms;
+        for (const QString& name : SourcePlaceholders()) {
+            if (name == kKey)
+                continue;
+            if (QString form = Digits(placeholderValue(name, typed, checked)); !form.isEmpty())
+                forms.append(std::move(form));
+        }
+        const auto named = ResolveJsonPointer(item, *file.answer.match);
+        return named && NamesCode(*named, forms);
+    };
     QJsonValue product = root;
     if (file.answer.results) {
         const std::optional<QJsonValue> results = ResolveJsonPointer(root, *file.answer.results);
@@ -354,27 +369,12 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
             return file.notFound.emptyResults
                        ? SourceAnswer::notFound()
                        : SourceAnswer::failed(QStringLiteral("unexpected answer: no results"));
-        if (!file.answer.match) {
-            product = items.first();
-        } else {
-            // An answer about another code (a service that guesses) is no answer about this one.
-            const CheckedCode checked = CheckCode(typed);
-            QStringList forms;
-            for (const QString& name : SourcePlaceholders()) {
-                if (name != kKey)
-                    if (QString form = Digits(placeholderValue(name, typed, checked));
-                        !form.isEmpty())
-                        forms.append(std::move(form));
-            }
-            const auto match =
-                std::find_if(items.begin(), items.end(), [&](const QJsonValue& item) {
-                    const auto named = ResolveJsonPointer(item, *file.answer.match);
-                    return named && NamesCode(*named, forms);
-                });
-            if (match == items.end())
-                return SourceAnswer::notFound();
-            product = *match;
-        }
+        const auto match = std::find_if(items.begin(), items.end(), aboutThisCode);
+        if (match == items.end())
+            return SourceAnswer::notFound();
+        product = *match;
+    } else if (!aboutThisCode(root)) {
+        return SourceAnswer::notFound();
     }
 
     const auto at = [&](const SourceDescription::Pointer& pointer) {

@@ -235,8 +235,6 @@ void ReadAnswer(const QJsonObject& file, SourceDescription& source)
     SourceDescription::Answer& read = source.answer;
     read.results = Pointer(answer, at, QStringLiteral("results"));
     read.match = Pointer(answer, at, QStringLiteral("match"));
-    if (read.match && !read.results)
-        Refuse(QStringLiteral("answer.match"), QStringLiteral("needs answer.results"));
     read.name = Pointer(answer, at, QStringLiteral("name"));
     if (!read.name)
         Refuse(QStringLiteral("answer.name"), QStringLiteral("missing"));

@@ -1,9 +1,14 @@
 // The program's entry: settle the configuration, build the window, run start-up, show it.
 #include "app/AppConfig.h"
+#include "app/FileSources.h"
 #include "app/Form1.h"
 #include "app/LookupSetup.h"
+#include "app/SavedCodeList.h"
+#include "app/SourceKeys.h"
 #include "app/TimeSeededChance.h"
 #include "common/Loopback.h"
+#include "desktop/files/QtFileSystem.h"
+#include "desktop/storage/QtSettingsStore.h"
 #include "desktop/system/QuitSignalWatcher.h"
 #include "program/QtBatchCommand.h"
 #include "program/QtIndexCommands.h"
@@ -16,6 +21,7 @@
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 
 #include <cstdio>
 #include <cstdlib>
@@ -46,6 +52,22 @@ QString ProgramFilesFolder()
     const QString installed =
         QDir::cleanPath(programFolder.filePath(QStringLiteral(QUILLFEN_DATA_FROM_PROGRAM)));
     return QFileInfo(installed).isDir() ? installed : programFolder.path();
+}
+
+// The presets lie in the program's data folder once installed, in the source tree in a build;
+// the user's own files in the config folder.
+SourceFolders FileSourceFolders()
+{
+    const QString installed = QDir(ProgramFilesFolder()).filePath(QStringLiteral("sources"));
+    return SourceFolders{
+        {QFileInfo(installed).isDir() ? installed : QStringLiteral(QUILLFEN_SOURCE_TREE_PRESETS)},
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("sources"))};
+}
+
+void PrintProblem(const QString& problem)
+{
+    std::fputs(("quillfen: " + problem + u'\n').toLocal8Bit().constData(), stderr);
 }
 
 // Qt ends the program when the display the environment names cannot be reached (no server at
@@ -99,8 +121,42 @@ int main(int argc, char* argv[])
                    parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
-    const AppConfig& config = *parsed.config;
+    AppConfig& config = *parsed.config;
     ChooseProxies(config.loopbackOnly);
+
+    // The sources described in files, and their keys, for every mode that looks codes up.
+    QtFileSystem files;
+    {
+        const QCoreApplication paths(argc, argv);
+        const FileSourcesRead read =
+            ReadFileSources(files, FileSourceFolders(), config.sourceFiles, environment);
+        if (!read.fatal.isEmpty()) {
+            PrintProblem(read.fatal);
+            return 2;
+        }
+        for (const QString& problem : read.problems)
+            PrintProblem(problem);
+        config.fileSources = read.entries;
+    }
+    if (const QString wrong = CheckChosenSources(config); !wrong.isEmpty()) {
+        PrintProblem(wrong);
+        return 2;
+    }
+    const SourceKeys keys(environment, config.keyFiles, files, nullptr);
+    config.keyFor = [&keys](const QString& name) { return keys.key(name); };
+    if (config.mode == RunMode::ListSources) {
+        const QCoreApplication application(argc, argv);
+        QtSettingsStore settings;
+        const QString saved =
+            settings.getSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
+                                kSourcesValueName.toString(), {});
+        std::fputs(SourceListing(config, ChooseSources(config, saved, false),
+                                 [&keys](const QString& name) { return keys.origin(name); })
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
+        return 0;
+    }
     // Batch mode and the index commands need no display: they must not load the window's
     // platform plugin.
     if (config.mode == RunMode::Batch) {

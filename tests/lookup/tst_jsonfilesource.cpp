@@ -100,7 +100,7 @@ void TestJsonFileSource::file_refused_data()
         "request.headers.X-Key: unknown placeholder {token}");
     row("request.headers", R"({"X Key": "a"})", "request.headers.X Key: not a header name");
     row("request.key", R"("maybe")", "request.key: \"required\" or \"optional\"");
-    row("answer.results", "", "answer.match: needs answer.results");
+    row("answer.match", "5", "answer.match: not a JSON pointer");
     row("notFound.statuses", "[200]",
         "notFound.statuses: not an HTTP error status other than 429 and 503");
     row("notFound.value", R"({"at": "/code"})",
