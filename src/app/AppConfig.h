@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lookup/SourceFile.h"
+#include "lookup/JsonFileSource.h"
 
 #include <QHash>
 #include <QProcessEnvironment>
@@ -137,7 +137,7 @@ struct AppConfig
     QList<FileSourceEntry> fileSources;
     // The key of a source described in a file, asked for as each request is made (SourceKeys);
     // unset: no source has a key.
-    std::function<std::optional<QString>(const QString& source)> keyFor;
+    std::function<SourceKey(const QString& source)> keyFor;
     BatchOptions batch;
 };
 

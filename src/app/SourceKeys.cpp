@@ -22,40 +22,43 @@ QString SourceKeys::variableFor(const QString& source)
     return QStringLiteral("QUILLFEN_KEY_") + source.toUpper();
 }
 
-std::optional<QString> SourceKeys::key(const QString& source) const
+SourceKey SourceKeys::key(const QString& source) const
 {
     if (const QString given = m_environment.value(variableFor(source)).trimmed(); !given.isEmpty())
-        return given;
+        return {given, {}};
     if (const auto file = m_keyFiles.constFind(source); file != m_keyFiles.constEnd()) {
         if (m_files.readableByOthers(*file)) {
-            m_problem = QStringLiteral("The key file %1 may be read by others; make it yours "
-                                       "alone (chmod 600 %1) and try again.")
-                            .arg(*file);
-            return std::nullopt;
+            return {std::nullopt,
+                    QStringLiteral("The key file %1 may be read by others; make it yours "
+                                   "alone (chmod 600 %1) and try again.")
+                        .arg(*file)};
         }
         try {
             const FileSystem::Contents contents = m_files.readFile(*file, kLargestKeyFile);
             const QString key = QString::fromUtf8(contents.bytes).trimmed();
             if (contents.overLimit || key.isEmpty() || key.contains(u'\n')) {
-                m_problem = QStringLiteral("The key file %1 does not hold one line.").arg(*file);
-                return std::nullopt;
+                return {std::nullopt,
+                        QStringLiteral("The key file %1 does not hold one line.").arg(*file)};
             }
-            return key;
+            return {key, {}};
         } catch (const OperationFailed& failure) {
-            m_problem = failure.description();
-            return std::nullopt;
+            return {std::nullopt, failure.description()};
         }
     }
     if (!m_keyring)
-        return std::nullopt;
+        return {std::nullopt,
+                QStringLiteral("no key given, and no keyring to keep one on this machine (no "
+                               "desktop session); give it in %1 or with --key-file %2=PATH (a "
+                               "file only you may read)")
+                    .arg(variableFor(source), source)};
     try {
-        return m_keyring->readKey(source);
+        return {m_keyring->readKey(source), {}};
     } catch (const OperationFailed& failure) {
-        m_problem = failure.description() +
-                    QStringLiteral(" Give the key in %1, or with --key-file %2=PATH (a file only "
+        return {std::nullopt,
+                failure.description() +
+                    QStringLiteral(" Give the key in %1 or with --key-file %2=PATH (a file only "
                                    "you may read); Quillfen does not keep it in plain text.")
-                        .arg(variableFor(source), source);
-        return std::nullopt;
+                        .arg(variableFor(source), source)};
     }
 }
 
@@ -64,6 +67,6 @@ QString SourceKeys::origin(const QString& source) const
     if (!m_environment.value(variableFor(source)).trimmed().isEmpty())
         return variableFor(source);
     if (m_keyFiles.contains(source))
-        return key(source) ? QStringLiteral("--key-file") : QString();
-    return key(source) ? QStringLiteral("keyring") : QString();
+        return key(source).key ? QStringLiteral("--key-file") : QString();
+    return key(source).key ? QStringLiteral("keyring") : QString();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lookup/JsonFileSource.h"
+
 #include <QHash>
 #include <QProcessEnvironment>
 #include <QString>
@@ -19,14 +21,11 @@ public:
                const FileSystem& files, KeyStore* keyring);
 
     // The key, or nothing when none is given. A key file that others may read, or a keyring that
-    // does not answer, gives nothing, and says why through problem().
-    std::optional<QString> key(const QString& source) const;
+    // does not answer, gives nothing, and says why.
+    SourceKey key(const QString& source) const;
     // Where the key comes from, for --list-sources: "QUILLFEN_KEY_ACME", "--key-file", "keyring";
     // empty when there is none. Reads the key to know, but never shows it.
     QString origin(const QString& source) const;
-    // The last reason a key could not be had, for the user; empty when none.
-    QString problem() const { return m_problem; }
-
     static QString variableFor(const QString& source);
 
 private:
@@ -34,5 +33,4 @@ private:
     QHash<QString, QString> m_keyFiles;
     const FileSystem& m_files;
     KeyStore* m_keyring;
-    mutable QString m_problem;
 };

@@ -233,16 +233,20 @@ SourceRequest JsonFileSource::request(const QString& typed, const CheckedCode& c
 {
     if (!takes(checked))
         return {};
-    std::optional<QString> key;
+    SourceKey given;
     if (m_description.key != SourceDescription::KeyUse::None && m_key)
-        key = m_key();
+        given = m_key();
+    std::optional<QString>& key = given.key;
     if (key && key->isEmpty())
         key.reset();
     SourceRequest request;
     if (m_description.key == SourceDescription::KeyUse::Required && !key) {
-        request.refusal = QStringLiteral("no key given (Lookup > Sources > Set Key, or "
-                                         "QUILLFEN_KEY_%1)")
-                              .arg(m_description.name.toUpper());
+        request.refusal =
+            !given.problem.isEmpty()
+                ? given.problem
+                : QStringLiteral("no key given (Lookup > Sources > Set Key, QUILLFEN_KEY_%1 or "
+                                 "--key-file %2=PATH)")
+                      .arg(m_description.name.toUpper(), m_description.name);
         return request;
     }
     if (key && std::any_of(key->begin(), key->end(),
@@ -298,7 +302,7 @@ QString JsonFileSource::shownAddress(const QString& typed, const CheckedCode& ch
     const SourceRequest asked = request(typed, checked);
     QString shown = asked.url.toString(QUrl::FullyEncoded);
     if (m_key && m_description.key != SourceDescription::KeyUse::None) {
-        if (const std::optional<QString> key = m_key(); key && !key->isEmpty()) {
+        if (const std::optional<QString> key = m_key().key; key && !key->isEmpty()) {
             shown.replace(QString::fromLatin1(QUrl::toPercentEncoding(*key)), kShownKey.toString());
             shown.replace(*key, kShownKey.toString());
         }
@@ -314,7 +318,7 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
     if (file.notFound.statuses.contains(response.status))
         return SourceAnswer::notFound();
     if (response.status == 429 && !file.keylessQuotaMessage.isEmpty() &&
-        (!m_key || m_key().value_or(QString()).isEmpty()))
+        (!m_key || m_key().key.value_or(QString()).isEmpty()))
         return SourceAnswer::failed(file.keylessQuotaMessage);
     if (response.status != 200)
         return StatusFailure(response.status);

@@ -8,6 +8,14 @@
 #include <functional>
 #include <optional>
 
+// A source's key as asked for: the key, or nothing and, when something kept it from being had (no
+// keyring answers, a key file others may read), why, with how to give it instead.
+struct SourceKey
+{
+    std::optional<QString> key;
+    QString problem;
+};
+
 // A source described in a file (SourceFile.h): the request is made from the file's templates,
 // and the answer read through its JSON Pointers.
 class JsonFileSource final : public LookupSource
@@ -15,7 +23,7 @@ class JsonFileSource final : public LookupSource
 public:
     // The key, asked for at the moment each request is made, so that it is held nowhere else;
     // nothing when none was given.
-    using KeyProvider = std::function<std::optional<QString>()>;
+    using KeyProvider = std::function<SourceKey()>;
 
     // `address`, when given (QUILLFEN_<NAME>_URL: a mirror, a stand-in), replaces the scheme,
     // host and port of the file's address.

@@ -8,6 +8,7 @@
 #include "app/TimeSeededChance.h"
 #include "common/Loopback.h"
 #include "desktop/files/QtFileSystem.h"
+#include "desktop/storage/QtKeychainStore.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/system/QuitSignalWatcher.h"
 #include "program/QtBatchCommand.h"
@@ -142,7 +143,12 @@ int main(int argc, char* argv[])
         PrintProblem(wrong);
         return 2;
     }
-    const SourceKeys keys(environment, config.keyFiles, files, nullptr);
+    // The keyring answers over the session's D-Bus; without one (a server, a container, a cron
+    // job) there is none to ask, and the keys come from the environment or key files.
+    QtKeychainStore keyring;
+    const bool sessionBus =
+        !environment.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")).isEmpty();
+    const SourceKeys keys(environment, config.keyFiles, files, sessionBus ? &keyring : nullptr);
     config.keyFor = [&keys](const QString& name) { return keys.key(name); };
     if (config.mode == RunMode::ListSources) {
         const QCoreApplication application(argc, argv);

@@ -3,7 +3,9 @@
 #include "app/AppConfig.h"
 #include "app/FileSources.h"
 #include "app/LookupSetup.h"
+#include "app/SourceKeys.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeKeyStore.h"
 #include "lookup/LookupSource.h"
 
 #include <QTest>
@@ -42,6 +44,7 @@ private Q_SLOTS:
     void badLookupSettings_refuseToStart();
     void sourceNamedButNotDescribed_refusedOnceTheFilesAreRead();
     void fileSources_theUsersOverrideThePresetsAndBadOnesAreSaid();
+    void sourceKeys_fromWhereTheyAreGivenAndNeverFromASharedFile();
     void lookupSettings_fromTheEnvironment();
     void choice_commandLineThenSavedThenServiceThenDefault();
     void serviceUrl_namedWinsOverSaved();
@@ -152,6 +155,37 @@ void TestLookupSetup::fileSources_theUsersOverrideThePresetsAndBadOnesAreSaid()
     // A file named for the run that cannot be used stops the start.
     read = ReadFileSources(files, {}, {QStringLiteral("/p/bad.json")}, environment);
     QCOMPARE(read.fatal, QStringLiteral("bad.json: name: missing"));
+}
+
+void TestLookupSetup::sourceKeys_fromWhereTheyAreGivenAndNeverFromASharedFile()
+{
+    FakeFileSystem files;
+    files.contents.insert(QStringLiteral("/k/mine"), "fromfile\n");
+    files.contents.insert(QStringLiteral("/k/shared"), "fromshared\n");
+    files.sharedFiles.insert(QStringLiteral("/k/shared"));
+    FakeKeyStore keyring;
+    keyring.keys.insert(QStringLiteral("acme"), QStringLiteral("fromkeyring"));
+    keyring.keys.insert(QStringLiteral("env"), QStringLiteral("fromkeyring"));
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("QUILLFEN_KEY_ENV"), QStringLiteral("fromenv"));
+    const SourceKeys keys(environment, {{"file", "/k/mine"}, {"shared", "/k/shared"}}, files,
+                          &keyring);
+    QCOMPARE(keys.key(QStringLiteral("env")).key, std::optional(QStringLiteral("fromenv")));
+    QCOMPARE(keys.key(QStringLiteral("file")).key, std::optional(QStringLiteral("fromfile")));
+    QCOMPARE(keys.key(QStringLiteral("acme")).key, std::optional(QStringLiteral("fromkeyring")));
+    QCOMPARE(keys.origin(QStringLiteral("acme")), QStringLiteral("keyring"));
+    const SourceKey shared = keys.key(QStringLiteral("shared"));
+    QVERIFY(!shared.key);
+    QVERIFY(shared.problem.contains(u"chmod 600 /k/shared"));
+    QVERIFY(!shared.problem.contains(u"fromshared"));
+    // No keyring answers: said, with the other ways to give the key.
+    keyring.hook.failAll(QStringLiteral("no Secret Service"));
+    const SourceKey unanswered = keys.key(QStringLiteral("acme"));
+    QVERIFY(!unanswered.key);
+    QVERIFY2(unanswered.problem.contains(u"QUILLFEN_KEY_ACME or with --key-file acme=PATH"),
+             qPrintable(unanswered.problem));
+    const SourceKeys headless(environment, {}, files, nullptr);
+    QVERIFY(headless.key(QStringLiteral("acme")).problem.contains(u"no keyring"));
 }
 
 void TestLookupSetup::lookupSettings_fromTheEnvironment()

@@ -52,7 +52,9 @@ TestPresetSources::Run TestPresetSources::run(const QStringList& arguments, cons
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& name : env.keys())
-        if (name.startsWith(u"QUILLFEN_") || name == u"DISPLAY" || name == u"WAYLAND_DISPLAY")
+        // No session bus either: the user's own keyring stays out of the tests.
+        if (name.startsWith(u"QUILLFEN_") || name == u"DISPLAY" || name == u"WAYLAND_DISPLAY" ||
+            name == u"DBUS_SESSION_BUS_ADDRESS")
             env.remove(name);
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("none-such"));
     env.insert(QStringLiteral("QUILLFEN_LOOPBACK_ONLY"), QStringLiteral("1"));

@@ -65,7 +65,7 @@ SourceDescription Described(const QByteArray& content)
 JsonFileSource Acme(const QByteArray& content = kAcme,
                     std::optional<QString> key = QStringLiteral("s3cr3t"))
 {
-    return JsonFileSource(Described(content), [key] { return key; });
+    return JsonFileSource(Described(content), [key] { return SourceKey{key, {}}; });
 }
 
 } // namespace
@@ -154,7 +154,8 @@ void TestJsonFileSource::request_followsTheTemplates_data()
         << "GET https://g.example/v?q=isbn:9780306406157";
     QTest::newRow("a required key not given: nothing sent")
         << kAcme << "4006381333931"
-        << "refused: no key given (Lookup > Sources > Set Key, or QUILLFEN_KEY_ACME)";
+        << "refused: no key given (Lookup > Sources > Set Key, QUILLFEN_KEY_ACME or --key-file "
+           "acme=PATH)";
     QTest::newRow("a code with no form the address needs")
         << Changed("request.url", R"("https://x.example/{upca}")") << "4006381333931"
         << "not taken";
