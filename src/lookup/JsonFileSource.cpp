@@ -14,8 +14,6 @@ namespace {
 
 inline constexpr QStringView kKey = u"key";
 inline constexpr QStringView kShownKey = u"***";
-// No field of a product is longer than this; an answer may say anything.
-inline constexpr qsizetype kLongestField = 1000;
 
 // The template with each placeholder replaced by what `value` gives for its name, percent-encoded
 // when the text goes into an address.
@@ -89,7 +87,7 @@ QString FieldText(const std::optional<QJsonValue>& value)
         text = QString::number(value->toDouble(), 'g', 15);
     else if (value->isArray())
         text = JsonTexts(*value).join(QStringLiteral(", "));
-    return CleanField(text.left(kLongestField));
+    return CleanField(text);
 }
 
 QString WebAddress(const std::optional<QJsonValue>& value)

@@ -316,6 +316,16 @@ SourceDescription Read(const QJsonObject& file)
     return source;
 }
 
+// A message names the file and the field as they are written, which may be anything: it is kept
+// to one line of text.
+QString OneLine(QString message)
+{
+    for (QChar& c : message)
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    return message;
+}
+
 } // namespace
 
 QStringList TemplatePlaceholders(QStringView text)
@@ -335,20 +345,21 @@ std::variant<SourceDescription, QString> ReadSourceFile(const QString& fileName,
                                                         const QByteArray& content)
 {
     if (content.size() > kLargestSourceFile)
-        return fileName + QStringLiteral(": larger than %1 KB").arg(kLargestSourceFile / 1024);
+        return OneLine(fileName +
+                       QStringLiteral(": larger than %1 KB").arg(kLargestSourceFile / 1024));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError)
-        return fileName + QStringLiteral(": not JSON (%1 at byte %2)")
-                              .arg(error.errorString())
-                              .arg(error.offset);
+        return OneLine(fileName + QStringLiteral(": not JSON (%1 at byte %2)")
+                                      .arg(error.errorString())
+                                      .arg(error.offset));
     if (!document.isObject())
-        return fileName + QStringLiteral(": not a JSON object");
+        return OneLine(fileName + QStringLiteral(": not a JSON object"));
     try {
         SourceDescription source = Read(document.object());
         source.fileName = fileName;
         return source;
     } catch (const Refusal& refusal) {
-        return fileName + u": " + refusal.field + u": " + refusal.reason;
+        return OneLine(fileName + u": " + refusal.field + u": " + refusal.reason);
     }
 }
