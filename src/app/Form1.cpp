@@ -4,6 +4,7 @@
 #include "app/ConnectivityCheck.h"
 #include "app/LookupSetup.h"
 #include "app/SkinLoader.h"
+#include "app/SourceTools.h"
 #include "app/SourcesSetting.h"
 #include "app/StartupRoutines.h"
 #include "barcodes/ProductBarcodes.h"
@@ -296,6 +297,14 @@ void Form1::EditSources()
     dispatch(u"EditSources", [&] {
         const SourcesDialogState initial = SourcesDialogStateFor(
             m_config, ReadSavedSources(m_platform.settings), m_platform.productIndex.info().exists);
+        SourceTools tools(m_config, m_platform);
+        m_platform.sourcesDialog.setActions(tools.actions());
+        // The actions point into this handler: they go with it, however it ends.
+        struct ForgetActions
+        {
+            SourcesDialog& dialog;
+            ~ForgetActions() { dialog.setActions({}); }
+        } forget{m_platform.sourcesDialog};
         const std::optional<SourcesDialogState> chosen =
             m_platform.sourcesDialog.ask(initial, SourcesOverrideNote(m_config), SourcesProblem);
         if (!chosen)
