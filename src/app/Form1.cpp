@@ -381,8 +381,9 @@ void Form1::ShowAbout()
         AboutFacts facts;
         facts.version = QStringLiteral(QUILLFEN_VERSION);
         for (const auto& source : m_chain.sources())
-            facts.sourcesInUse.append(
-                {source->displayName(), SourceAddresses(source->name(), m_config, m_serviceUrl)});
+            facts.sourcesInUse.append({source->displayName(),
+                                       SourceAddresses(source->name(), m_config, m_serviceUrl),
+                                       source->licence()});
         facts.index = m_platform.productIndex.info();
         facts.indexDownloadUrl = m_config.indexUrl;
         facts.answersLocation = m_platform.answers.location();

@@ -206,6 +206,7 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.product = last.product;
         result.source = lastSource->displayName();
         result.sourceHosts = lastSource->ownHosts();
+        result.licence = lastSource->licence();
         if (lastSource->name() == kPageServiceName) {
             // The page service's name is shown as its page gives it, empty or not.
             result.rowText = last.product.name;

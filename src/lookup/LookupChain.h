@@ -39,6 +39,8 @@ struct CodeOutcome
     QString source;
     // The hosts the source that found the product was set up on (LookupSource::ownHosts).
     QStringList sourceHosts;
+    // The terms the found answer comes under, when its source gives them (LookupSource::licence).
+    QString licence;
     // The failure's reason, or why the code was not looked up.
     QString detail;
     // What the results row reads.

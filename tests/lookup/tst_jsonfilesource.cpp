@@ -22,6 +22,7 @@ private Q_SLOTS:
     void read_data();
     void read();
     void chain_keepsTheDailyAllowanceAndTheKeyToItsHost();
+    void chain_refusesARedirectFromHttpsToHttp();
 };
 
 namespace {
@@ -266,7 +267,10 @@ void TestJsonFileSource::chain_keepsTheDailyAllowanceAndTheKeyToItsHost()
                       std::move(sources), {});
     const QString code = QStringLiteral("4006381333931");
     chain.startRun();
-    QCOMPARE(chain.lookUp(code)->rowText, QStringLiteral("Ink"));
+    const std::optional<CodeOutcome> first = chain.lookUp(code);
+    QCOMPARE(first->rowText, QStringLiteral("Ink"));
+    // Its terms go with it, to the details window.
+    QCOMPARE(first->licence, QStringLiteral("Answers from Acme, under Acme's terms of use"));
     // The redirection to another host goes without the key.
     QCOMPARE(fake.pageLoader.requests.size(), 2);
     QCOMPARE(fake.pageLoader.requests[0].headers.value(0).second, QByteArray("s3cr3t"));
@@ -278,6 +282,25 @@ void TestJsonFileSource::chain_keepsTheDailyAllowanceAndTheKeyToItsHost()
     QCOMPARE(chain.lookUp(code)->rowText,
              code + QStringLiteral(" - lookup failed: Acme Product API: daily limit reached"));
     QCOMPARE(fake.pacing.allowances.value(QStringLiteral("acme")).second, 2);
+}
+
+void TestJsonFileSource::chain_refusesARedirectFromHttpsToHttp()
+{
+    FakePlatform fake;
+    fake.pageLoader.respond = [](const QUrl&) {
+        FakeResponse moved{{}, {}, 1};
+        moved.status = 302;
+        moved.headers = {{"Location", "http://api.acme.example/plain"}};
+        return moved;
+    };
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(std::make_unique<JsonFileSource>(Acme()));
+    LookupChain chain({fake.pageLoader, fake.eventLoop, fake.clock, nullptr, nullptr},
+                      std::move(sources), {});
+    chain.startRun();
+    QCOMPARE(chain.lookUp(QStringLiteral("4006381333931"))->detail,
+             QStringLiteral("insecure redirect"));
+    QCOMPARE(fake.pageLoader.requests.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestJsonFileSource)
