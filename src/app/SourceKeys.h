@@ -23,7 +23,7 @@ public:
     // The key, or nothing when none is given. A key file that others may read, or a keyring that
     // does not answer, gives nothing, and says why.
     SourceKey key(const QString& source) const;
-    // Where the key comes from, for --list-sources: "QUILLFEN_KEY_ACME", "--key-file", "keyring";
+    // Where the key comes from, for --list-sources: QUILLFEN_KEY_ACME, --key-file or keyring;
     // empty when there is none. Reads the key to know, but never shows it.
     QString origin(const QString& source) const;
     static QString variableFor(const QString& source);
