@@ -160,6 +160,11 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("download-index"),
         QStringLiteral("Download the product database export (environment: QUILLFEN_INDEX_URL), "
                        "import it into the offline index, and exit."));
+    const QCommandLineOption fillGaps(
+        QStringLiteral("fill-gaps"),
+        QStringLiteral("Complete a found product that lacks a brand, a quantity or a picture from "
+                       "the next sources that know the code (environment: "
+                       "QUILLFEN_FILL_GAPS=1)."));
     const QCommandLineOption sourceFile(
         QStringLiteral("source-file"),
         QStringLiteral("Also use the source this file describes, for this run (README, \"Your own "
@@ -176,7 +181,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                        "key and whether it is in use, and exit."));
     parser.addOptions({pingHost, serviceUrl, sources, noCache, parallel, batch, output, format,
                        columns, quiet, sheet, column, keepColumns, importIndex, downloadIndex,
-                       sourceFile, keyFile, listSources});
+                       sourceFile, keyFile, listSources, fillGaps});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Code files, spreadsheets, pictures or PDFs to "
                                                 "add to the list at start-up. With --batch: "
@@ -360,6 +365,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                                          "address in plain ASCII, without parentheses."));
         config.contact = contact;
     }
+    config.fillGaps =
+        parser.isSet(fillGaps) || FlagSet(environment, QStringLiteral("QUILLFEN_FILL_GAPS"));
     config.noCache =
         parser.isSet(noCache) || FlagSet(environment, QStringLiteral("QUILLFEN_NO_CACHE"));
     config.loopbackOnly = FlagSet(environment, QStringLiteral("QUILLFEN_LOOPBACK_ONLY"));

@@ -119,6 +119,9 @@ struct AppConfig
     QHash<QString, int> perMinute;
     // Who the open databases may write to about our requests.
     QString contact = kMakerWebSite.toString();
+    // --fill-gaps, QUILLFEN_FILL_GAPS=1: a found product that lacks a brand, a quantity or a
+    // picture is completed from the next sources that know the code.
+    bool fillGaps = false;
     // --no-cache, QUILLFEN_NO_CACHE=1: nothing is remembered between runs.
     bool noCache = false;
     // QUILLFEN_LOOPBACK_ONLY=1: no request leaves this machine.

@@ -77,6 +77,7 @@ ChainOptions LookupChainOptions(const AppConfig& config)
     ChainOptions options;
     options.agent = OpenDatabaseAgent(config.contact);
     options.parallel = config.parallel;
+    options.fillGaps = config.fillGaps;
     options.jitter = [] { return QRandomGenerator::global()->generateDouble(); };
     return options;
 }

@@ -45,6 +45,44 @@ qint64 NextUtcMidnight(qint64 unixSeconds)
     return (unixSeconds / kSecondsPerDay + 1) * kSecondsPerDay;
 }
 
+// A found product that lacks a brand, a quantity or a picture, which a later source may give.
+bool HasGaps(const ProductAnswer& product)
+{
+    return product.brand.isEmpty() || product.quantity.isEmpty() ||
+           (product.details.imageUrl.isEmpty() && product.details.thumbnailUrl.isEmpty());
+}
+
+// The first find (at `first`) with its empty fields taken from the finds after it, and the
+// display names of the sources that gave something, in order.
+std::pair<ProductAnswer, QStringList>
+FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers, std::size_t first)
+{
+    ProductAnswer product = answers[first].second.product;
+    QStringList names{answers[first].first->displayName()};
+    for (std::size_t i = first + 1; i < answers.size(); ++i) {
+        if (answers[i].second.kind != SourceAnswer::Kind::Found)
+            continue;
+        const ProductAnswer& more = answers[i].second.product;
+        bool gave = false;
+        const auto take = [&gave](QString& field, const QString& value) {
+            if (field.isEmpty() && !value.isEmpty()) {
+                field = value;
+                gave = true;
+            }
+        };
+        take(product.brand, more.brand);
+        take(product.quantity, more.quantity);
+        if (product.details.imageUrl.isEmpty() && product.details.thumbnailUrl.isEmpty()) {
+            take(product.details.imageUrl, more.details.imageUrl);
+            take(product.details.thumbnailUrl, more.details.thumbnailUrl);
+        }
+        take(product.details.categories, more.details.categories);
+        if (gave && !names.contains(answers[i].first->displayName()))
+            names.append(answers[i].first->displayName());
+    }
+    return {product, names};
+}
+
 PageResponse FailedResponse(QString failure)
 {
     PageResponse response;
@@ -138,22 +176,43 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
         return given(outcome(typed, checked, {}));
     const std::vector<LookupSource*> order = orderFor(checked);
     std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
+    std::optional<std::size_t> foundAt;
     for (std::size_t i = 0; i < order.size(); ++i) {
         LookupSource& source = *order[i];
         if (!source.takes(checked))
             continue;
         // A stop asked for between two sources leaves the code without its answer: the next
-        // source might still have found it.
-        if (!answers.empty() && stopping())
+        // source might still have found it. One already found keeps what it has.
+        if (!answers.empty() && stopping()) {
+            if (foundAt)
+                break;
             return std::nullopt;
+        }
         std::optional<SourceAnswer> answer = ask(source, typed, checked, ahead);
-        if (!answer)
+        if (!answer) {
+            if (foundAt)
+                break;
             return std::nullopt;
+        }
         answers.emplace_back(&source, std::move(*answer));
-        if (answers.back().second.kind == SourceAnswer::Kind::Found)
+        if (answers.back().second.kind != SourceAnswer::Kind::Found)
+            continue;
+        if (!foundAt)
+            foundAt = answers.size() - 1;
+        if (!m_options.fillGaps || !HasGaps(FilledFrom(answers, *foundAt).first))
             break;
     }
-    return given(outcome(typed, checked, answers));
+    if (!foundAt || answers.size() == *foundAt + 1)
+        return given(outcome(typed, checked, answers));
+    // Filling the gaps: the first find, completed by the finds after it, each source named.
+    const auto [product, names] = FilledFrom(answers, *foundAt);
+    answers.resize(*foundAt + 1);
+    CodeOutcome done = outcome(typed, checked, answers);
+    done.product = product;
+    done.source = names.join(QStringLiteral(" + "));
+    const QString shown = DisplayName(product);
+    done.rowText = shown.isEmpty() ? typed + kUnnamedProductSuffix : shown;
+    return given(done);
 }
 
 qint64 LookupChain::pacedIntervalMs(const QString& typed)

@@ -72,6 +72,9 @@ struct ChainOptions
     bool booksFirst = false;
     // A random number from 0 to 1 for the jitter of backing off; 0.5 (none) when not given.
     std::function<double()> jitter;
+    // A found product without a brand, a quantity or a picture is completed from the next
+    // sources that know the code ("Go-UPC + Open Food Facts").
+    bool fillGaps = false;
 };
 
 // Asks the sources about one code after another, in their order, until one finds it: skipping
