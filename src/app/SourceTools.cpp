@@ -121,6 +121,11 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
     QString raw = QString::fromUtf8(response.body.left(kLongestShownAnswer));
     if (response.body.size() > kLongestShownAnswer)
         raw += QStringLiteral("\n[... %1 bytes in all]").arg(response.body.size());
+    // A service may echo the request, key and all: what is shown never holds it.
+    if (m_config.keyFor) {
+        if (const std::optional<QString> key = m_config.keyFor(name).key; key && !key->isEmpty())
+            raw.replace(*key, QStringLiteral("***"));
+    }
     return {read.join(u'\n'), raw};
 }
 
