@@ -342,19 +342,24 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
         return SourceAnswer::notFound();
 
     // An answer about another code (a service that guesses) is no answer about this one.
+    // The code's forms, worked out once, when the first result is compared.
+    std::optional<QStringList> forms;
     const auto aboutThisCode = [&](const QJsonValue& item) {
         if (!file.answer.match)
             return true;
-        const CheckedCode checked = CheckCode(typed);
-        QStringList forms;
-        for (const QString& name : SourcePlaceholders()) {
-            if (name == kKey)
-                continue;
-            if (QString form = Digits(placeholderValue(name, typed, checked)); !form.isEmpty())
-                forms.append(std::move(form));
+        if (!forms) {
+            const CheckedCode checked = CheckCode(typed);
+            forms.emplace();
+            for (const QString& name : SourcePlaceholders()) {
+                if (name == kKey)
+                    continue;
+                if (QString form = Digits(placeholderValue(name, typed, checked));
+                    !form.isEmpty() && !forms->contains(form))
+                    forms->append(std::move(form));
+            }
         }
         const auto named = ResolveJsonPointer(item, *file.answer.match);
-        return named && NamesCode(*named, forms);
+        return named && NamesCode(*named, *forms);
     };
     QJsonValue product = root;
     if (file.answer.results) {
