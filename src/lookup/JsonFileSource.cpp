@@ -295,6 +295,20 @@ SourceRequest JsonFileSource::request(const QString& typed, const CheckedCode& c
     return request;
 }
 
+QString JsonFileSource::answerAddress(const QString& /*typed*/,
+                                      const CheckedCode& /*checked*/) const
+{
+    QUrl url(Expand(
+        m_description.url, [](const QString&) { return QStringLiteral("0"); }, true));
+    if (!m_address.isEmpty()) {
+        const QUrl replacement(m_address);
+        url.setScheme(replacement.scheme());
+        url.setHost(replacement.host());
+        url.setPort(replacement.port());
+    }
+    return AnswerAddressOf(url);
+}
+
 QString JsonFileSource::shownAddress(const QString& typed, const CheckedCode& checked) const
 {
     const SourceRequest asked = request(typed, checked);

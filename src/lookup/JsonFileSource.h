@@ -37,6 +37,9 @@ public:
     bool takes(const CheckedCode& checked) const override;
     SourceRequest request(const QString& typed, const CheckedCode& checked) const override;
     SourceAnswer read(const SourceResponse& response, const QString& typed) const override;
+    // From the address alone, without asking for the key: whether a key is given or not, the
+    // answers of one service are the same ones.
+    QString answerAddress(const QString& typed, const CheckedCode& checked) const override;
     int perMinute() const override { return m_description.perMinute; }
     bool remembered() const override { return true; }
     int perDay() const override { return m_description.perDay; }

@@ -228,8 +228,7 @@ qint64 LookupChain::pacedIntervalMs(const QString& typed)
             const auto asked = m_thisRun.constFind(source->name() + u'\n' + checked.gtin);
             known = asked != m_thisRun.constEnd()
                         ? std::optional(*asked)
-                        : remembered(*source, AnswerAddressOf(source->request(typed, checked).url),
-                                     checked.gtin);
+                        : remembered(*source, source->answerAddress(typed, checked), checked.gtin);
         }
         if (!known)
             return IntervalMs(source->perMinute());
@@ -308,7 +307,7 @@ std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString
         return *asked;
     // Answers belong to the address they came from: those of a mirror or a stand-in named in
     // QUILLFEN_*_URL are never served as the real database's.
-    const QString address = AnswerAddressOf(source.request(typed, checked).url);
+    const QString address = source.answerAddress(typed, checked);
     std::optional<SourceAnswer> answer = remembered(source, address, checked.gtin);
     if (!answer) {
         answer = source.batchSize() > 1 ? askInBatch(source, address, checked, ahead)

@@ -100,6 +100,11 @@ public:
     // checked code.
     virtual SourceRequest request(const QString& typed, const CheckedCode& checked) const = 0;
     virtual SourceAnswer read(const SourceResponse& response, const QString& typed) const = 0;
+    // The address its answers about the code are remembered under (AnswerAddressOf).
+    virtual QString answerAddress(const QString& typed, const CheckedCode& checked) const
+    {
+        return AnswerAddressOf(request(typed, checked).url);
+    }
 
     // A source that answers from this machine (the product index) does so here, and is never
     // sent a request; the others answer nothing.
