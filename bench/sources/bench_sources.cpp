@@ -4,6 +4,8 @@
 //  - the same paced at twice R: every code must still end found, through Retry-After;
 //  - a second run of 10,000 codes whose answers are all remembered, in the real window;
 //  - 100,000 codes looked up from a product index of 1,000,000 products, in the real window.
+//  - one UPCitemdb answer read 20,000 times by the built-in source and by the upcitemdbpaid preset
+//    (a source described in a file): the overhead of reading through JSON Pointers.
 // Prints its figures; it asserts nothing. Everything stays on this machine.
 #include "BenchReport.h"
 #include "SampleServiceProcess.h"
@@ -12,7 +14,9 @@
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
+#include "lookup/JsonFileSource.h"
 #include "lookup/LookupChain.h"
+#include "lookup/UpcItemDbSource.h"
 #include "platform/ListControl.h"
 #include "program/PageLoaders.h"
 #include "program/QtPlatform.h"
@@ -21,6 +25,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -139,6 +144,48 @@ AppConfig WindowConfig(const QStringList& sources)
 }
 } // namespace
 
+// Seconds to read the same answer `times` times through the source.
+double ReadingSeconds(const LookupSource& source, const SourceResponse& response, int times)
+{
+    QElapsedTimer timer;
+    timer.start();
+    int found = 0;
+    for (int i = 0; i < times; ++i)
+        found += source.read(response, QStringLiteral("0885909950805")).kind ==
+                 SourceAnswer::Kind::Found;
+    if (found != times)
+        std::printf("warning: %d of %d readings found the product\n", found, times);
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+void ReadingOverhead()
+{
+    QFile preset(QStringLiteral(QUILLFEN_SOURCE_DIR "/sources/upcitemdbpaid.json"));
+    if (!preset.open(QIODevice::ReadOnly))
+        return;
+    auto described = ReadSourceFile(QStringLiteral("upcitemdbpaid.json"), preset.readAll());
+    if (!std::holds_alternative<SourceDescription>(described))
+        return;
+    const JsonFileSource fromFile(std::get<SourceDescription>(std::move(described)), [] {
+        return SourceKey{QStringLiteral("k"), {}};
+    });
+    const UpcItemDbSource builtIn(QStringLiteral("http://127.0.0.1:9"));
+    SourceResponse response;
+    response.status = 200;
+    response.body = R"({"code":"OK","total":1,"offset":0,"items":[{"ean":"0885909950805",
+        "title":"Phone 6, Space Gray","description":"A phone.","brand":"Pear","model":"MG5A2LL/A",
+        "size":"1 unit","category":"Electronics > Phones","images":["https://img.example/1.jpg"],
+        "offers":[{"merchant":"Shop","price":199.0}]}]})";
+    constexpr int kTimes = 20'000;
+    const double builtInSeconds = ReadingSeconds(builtIn, response, kTimes);
+    const double fileSeconds = ReadingSeconds(fromFile, response, kTimes);
+    std::printf("reading one answer:     built in %.3f s, described in a file %.3f s (%d times, "
+                "ratio %.2f)\n",
+                builtInSeconds, fileSeconds, kTimes, fileSeconds / builtInSeconds);
+    ReportRow({"one answer read through a source file", "20,000 readings", fileSeconds,
+               "the built-in source", builtInSeconds, "ratio <= 1.2"});
+}
+
 int main(int argc, char* argv[])
 {
     QTemporaryDir home;
@@ -149,6 +196,7 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    ReadingOverhead();
 
     // Pacing: R = 3000 a minute (50 a second), over 200 codes.
     QStringList codes;

@@ -42,6 +42,8 @@ QString SourcesPart(const QList<AboutFacts::Source>& inUse)
             list += QStringLiteral("<br>") + Escaped(address.purpose.isEmpty()
                                                          ? address.url
                                                          : address.purpose + u": " + address.url);
+        if (!source.licence.isEmpty())
+            list += QStringLiteral("<br>") + Escaped(source.licence);
         list += QStringLiteral("</li>");
     }
     return Paragraph(QStringLiteral("Asked in this order until one knows the code:")) + list +

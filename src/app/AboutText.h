@@ -14,6 +14,8 @@ struct AboutFacts
     {
         QString displayName;
         QList<AddressInUse> addresses;
+        // The terms its answers come under, as a source described in a file gives them.
+        QString licence = {};
     };
 
     QString version;

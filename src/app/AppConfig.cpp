@@ -35,15 +35,20 @@ QStringList KnownSourceNames()
             SourceName::Page.toString()};
 }
 
-SourceListResult ParseSourceList(const QString& list)
+SourceListResult ParseSourceList(const QString& list, const QStringList& fileSources,
+                                 bool anyFileSource)
 {
     SourceListResult result;
-    const QStringList known = KnownSourceNames();
+    const QStringList known = KnownSourceNames() + fileSources;
     for (const QString& piece : list.split(u',')) {
         const QString name = piece.trimmed().toLower();
         if (name.isEmpty())
             continue;
-        if (!known.contains(name)) {
+        const bool fileSourceName =
+            anyFileSource && std::all_of(name.begin(), name.end(), [](QChar c) {
+                return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
+            });
+        if (!known.contains(name) && !fileSourceName) {
             result.error = QStringLiteral("Unknown lookup source \"%1\": choose from %2.")
                                .arg(piece.trimmed(), known.join(QStringLiteral(", ")));
             return result;
@@ -190,9 +195,29 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("update-index"),
         QStringLiteral("Apply the daily change files published since the offline index's data "
                        "(environment: QUILLFEN_INDEX_DELTAS_URL), and exit."));
-    parser.addOptions({pingHost, serviceUrl, sources, language, languages, noCache, parallel, batch,
-                       scan, output, format, columns, quiet, sheet, column, keepColumns,
-                       importIndex, downloadIndex, updateIndex});
+    const QCommandLineOption fillGaps(
+        QStringLiteral("fill-gaps"),
+        QStringLiteral("Complete a found product that lacks a brand, a quantity or a picture from "
+                       "the next sources that know the code (environment: "
+                       "QUILLFEN_FILL_GAPS=1)."));
+    const QCommandLineOption sourceFile(
+        QStringLiteral("source-file"),
+        QStringLiteral("Also use the source this file describes, for this run (README, \"Your own "
+                       "sources\"); may be given more than once."),
+        QStringLiteral("FILE"));
+    const QCommandLineOption keyFile(
+        QStringLiteral("key-file"),
+        QStringLiteral("Read the key of the source NAME from the file at PATH, which only you may "
+                       "read; may be given more than once."),
+        QStringLiteral("NAME=PATH"));
+    const QCommandLineOption listSources(
+        QStringLiteral("list-sources"),
+        QStringLiteral("List every lookup source known, where it comes from, whether it has its "
+                       "key and whether it is in use, and exit."));
+    parser.addOptions({pingHost,    serviceUrl, sources, language,    languages,   noCache,
+                       parallel,    batch,      scan,    output,      format,      columns,
+                       quiet,       sheet,      column,  keepColumns, importIndex, downloadIndex,
+                       updateIndex, sourceFile, keyFile, listSources, fillGaps});
     parser.addPositionalArgument(QStringLiteral("files"),
                                  QStringLiteral("Code files, spreadsheets, pictures or PDFs to "
                                                 "add to the list at start-up. With --batch: "
@@ -223,11 +248,22 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     config.applicationFolder = applicationFolder;
     const int modes = int(parser.isSet(batch)) + int(parser.isSet(scan)) +
                       int(parser.isSet(importIndex)) + int(parser.isSet(downloadIndex)) +
-                      int(parser.isSet(updateIndex));
+                      int(parser.isSet(updateIndex)) + int(parser.isSet(listSources));
     if (modes > 1)
-        return refuse(QStringLiteral(
-            "--batch, --scan, --import-index, --download-index and --update-index go alone."));
-    if (parser.isSet(batch))
+        return refuse(QStringLiteral("--batch, --scan, --import-index, --download-index, "
+                                     "--update-index and --list-sources go alone."));
+    config.sourceFiles = parser.values(sourceFile);
+    for (const QString& given : parser.values(keyFile)) {
+        const qsizetype equals = given.indexOf(u'=');
+        const QString name = given.left(equals).trimmed().toLower();
+        if (equals <= 0 || equals + 1 == given.size())
+            return refuse(
+                QStringLiteral("--key-file wants NAME=PATH, as in acme=/home/me/acme.key."));
+        config.keyFiles.insert(name, given.sliced(equals + 1));
+    }
+    if (parser.isSet(listSources))
+        config.mode = RunMode::ListSources;
+    else if (parser.isSet(batch))
         config.mode = RunMode::Batch;
     else if (parser.isSet(scan))
         config.mode = RunMode::Scan;
@@ -326,7 +362,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     const QString sourcesText =
         parser.isSet(sources) ? parser.value(sources) : variable("QUILLFEN_SOURCES");
     if (parser.isSet(sources) || !sourcesText.isEmpty()) {
-        const SourceListResult parsed = ParseSourceList(sourcesText);
+        // The sources described in files are read later: their names are checked then.
+        const SourceListResult parsed = ParseSourceList(sourcesText, {}, true);
         if (!parsed.error.isEmpty())
             return refuse(parsed.error + QStringLiteral(" (--sources or QUILLFEN_SOURCES)"));
         config.sources = parsed.names;
@@ -402,6 +439,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                               .arg(code));
         config.indexLanguages.append(code.trimmed().section(u'_', 0, 0).toLower());
     }
+    config.fillGaps =
+        parser.isSet(fillGaps) || FlagSet(environment, QStringLiteral("QUILLFEN_FILL_GAPS"));
     config.noCache =
         parser.isSet(noCache) || FlagSet(environment, QStringLiteral("QUILLFEN_NO_CACHE"));
     config.loopbackOnly = FlagSet(environment, QStringLiteral("QUILLFEN_LOOPBACK_ONLY"));

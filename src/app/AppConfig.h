@@ -1,10 +1,13 @@
 #pragma once
 
+#include "lookup/JsonFileSource.h"
+
 #include <QHash>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 inline constexpr QStringView kProductName = u"Quillfen";
@@ -45,6 +48,16 @@ inline constexpr QStringView kIndexDownloadUrl =
 
 inline constexpr int kMaxParallel = 16;
 
+// A source described in a file, and where it came from.
+struct FileSourceEntry
+{
+    SourceDescription description;
+    QString origin; // "preset", "your folder", "--source-file"
+    QString path;
+    // QUILLFEN_<NAME>_URL: the scheme, host and port asked instead of the file's; empty if none.
+    QString address;
+};
+
 // What the program was started to do.
 enum class RunMode {
     Window,        // the desktop window
@@ -53,6 +66,7 @@ enum class RunMode {
     ImportIndex,   // --import-index FILE...
     DownloadIndex, // --download-index
     UpdateIndex,   // --update-index
+    ListSources,   // --list-sources
 };
 
 // What batch mode reads and writes.
@@ -110,6 +124,9 @@ struct AppConfig
     // --language, QUILLFEN_LANGUAGE: the language product names are asked in ("de", "pt_BR");
     // empty: the desktop's.
     QString language;
+    // --fill-gaps, QUILLFEN_FILL_GAPS=1: a found product that lacks a brand, a quantity or a
+    // picture is completed from the next sources that know the code.
+    bool fillGaps = false;
     // --no-cache, QUILLFEN_NO_CACHE=1: nothing is remembered between runs.
     bool noCache = false;
     // QUILLFEN_LOOPBACK_ONLY=1: no request leaves this machine.
@@ -124,6 +141,16 @@ struct AppConfig
     QStringList importFiles;
     // --languages de,fr: whose product names an import keeps; empty: the language of names.
     QStringList indexLanguages;
+    // --source-file FILE...: sources described in files, for this run.
+    QStringList sourceFiles;
+    // --key-file NAME=PATH: where a source's key is read from, by source name.
+    QHash<QString, QString> keyFiles;
+    // The sources described in files (the program's presets, the user's folder, --source-file),
+    // read once at start-up; a name here replaces the same name earlier.
+    QList<FileSourceEntry> fileSources;
+    // The key of a source described in a file, asked for as each request is made (SourceKeys);
+    // unset: no source has a key.
+    std::function<SourceKey(const QString& source)> keyFor;
     BatchOptions batch;
 };
 
@@ -151,7 +178,10 @@ struct SourceListResult
     QStringList names;
     QString error;
 };
-SourceListResult ParseSourceList(const QString& list);
+// `fileSources`: the names of the sources described in files, known as well; `anyFileSource`:
+// any name of lower-case letters and digits passes, for a list read before the files are.
+SourceListResult ParseSourceList(const QString& list, const QStringList& fileSources = {},
+                                 bool anyFileSource = false);
 
 // Reads the options and the QUILLFEN_* environment variables; the options win.
 CommandLineResult ParseCommandLine(const QStringList& arguments,

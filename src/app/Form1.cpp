@@ -4,6 +4,7 @@
 #include "app/ConnectivityCheck.h"
 #include "app/LookupSetup.h"
 #include "app/SkinLoader.h"
+#include "app/SourceTools.h"
 #include "app/SourcesSetting.h"
 #include "app/StartupRoutines.h"
 #include "barcodes/ProductBarcodes.h"
@@ -405,6 +406,14 @@ void Form1::EditSources()
     dispatch(u"EditSources", [&] {
         const SourcesDialogState initial = SourcesDialogStateFor(
             m_config, ReadSavedSources(m_platform.settings), m_platform.productIndex.info().exists);
+        SourceTools tools(m_config, m_platform);
+        m_platform.sourcesDialog.setActions(tools.actions());
+        // The actions point into this handler: they go with it, however it ends.
+        struct ForgetActions
+        {
+            SourcesDialog& dialog;
+            ~ForgetActions() { dialog.setActions({}); }
+        } forget{m_platform.sourcesDialog};
         const std::optional<SourcesDialogState> chosen =
             m_platform.sourcesDialog.ask(initial, SourcesOverrideNote(m_config), SourcesProblem);
         // OK with nothing changed saves nothing: a choice made for this session alone (on the
@@ -487,8 +496,9 @@ void Form1::ShowAbout()
         AboutFacts facts;
         facts.version = QStringLiteral(QUILLFEN_VERSION);
         for (const auto& source : m_chain.sources())
-            facts.sourcesInUse.append(
-                {source->displayName(), SourceAddresses(source->name(), m_config, m_serviceUrl)});
+            facts.sourcesInUse.append({source->displayName(),
+                                       SourceAddresses(source->name(), m_config, m_serviceUrl),
+                                       source->licence()});
         facts.index = m_platform.productIndex.info();
         facts.indexDownloadUrl = m_config.indexUrl;
         facts.answersLocation = m_platform.answers.location();

@@ -1,6 +1,8 @@
 #include "app/LookupSetup.h"
 
+#include "app/FileSources.h"
 #include "index/IndexSource.h"
+#include "lookup/JsonFileSource.h"
 #include "lookup/OpenFoodFactsSource.h"
 #include "lookup/OpenLibrarySource.h"
 #include "lookup/PageServiceSource.h"
@@ -16,7 +18,7 @@ SourceChoice ChooseSources(const AppConfig& config, const QString& savedSources,
     if (config.serviceUrlNamed)
         return SourceChoice{{SourceName::Page.toString()}, false};
     if (!savedSources.isEmpty()) {
-        const SourceListResult saved = ParseSourceList(savedSources);
+        const SourceListResult saved = ParseSourceList(savedSources, FileSourceNames(config));
         if (saved.error.isEmpty())
             return SourceChoice{saved.names, false};
     }
@@ -48,6 +50,20 @@ QList<AddressInUse> SourceAddresses(const QString& name, const AppConfig& config
     if (name == SourceName::Index)
         return {{QStringLiteral("pictures"), config.imagesUrl},
                 {QStringLiteral("product pages"), config.openFoodFactsUrl}};
+    for (const FileSourceEntry& entry : config.fileSources) {
+        if (entry.description.name != name)
+            continue;
+        // The template's own scheme, host and port, or those that replace them.
+        const QUrl url(entry.description.url.section(u'{', 0, 0));
+        QUrl shown = url.adjusted(QUrl::RemovePath | QUrl::RemoveQuery);
+        if (!entry.address.isEmpty()) {
+            const QUrl replacement(entry.address);
+            shown.setScheme(replacement.scheme());
+            shown.setHost(replacement.host());
+            shown.setPort(replacement.port());
+        }
+        return {{{}, shown.toString()}};
+    }
     return {};
 }
 
@@ -61,6 +77,7 @@ ChainOptions LookupChainOptions(const AppConfig& config)
     ChainOptions options;
     options.agent = OpenDatabaseAgent(config.contact);
     options.parallel = config.parallel;
+    options.fillGaps = config.fillGaps;
     options.jitter = [] { return QRandomGenerator::global()->generateDouble(); };
     return options;
 }
@@ -114,6 +131,16 @@ std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
         } else if (name == SourceName::Index && index) {
             sources.push_back(std::make_unique<IndexSource>(*index, config.imagesUrl,
                                                             config.openFoodFactsUrl, language));
+        } else {
+            for (const FileSourceEntry& entry : config.fileSources) {
+                if (entry.description.name != name)
+                    continue;
+                JsonFileSource::KeyProvider key;
+                if (config.keyFor)
+                    key = [keyFor = config.keyFor, name] { return keyFor(name); };
+                sources.push_back(
+                    std::make_unique<JsonFileSource>(entry.description, key, entry.address));
+            }
         }
     }
     return sources;

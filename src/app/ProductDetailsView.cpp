@@ -85,7 +85,7 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
     if (found) {
         const QString database =
             known->product.database.isEmpty() ? known->source : known->product.database;
-        const QString licence = LicenceOf(database);
+        const QString licence = known->licence.isEmpty() ? LicenceOf(database) : known->licence;
         AddFact(sheet, "Source",
                 licence.isEmpty() ? database : database + QStringLiteral(", ") + licence);
     }

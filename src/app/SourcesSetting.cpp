@@ -1,5 +1,6 @@
 #include "app/SourcesSetting.h"
 
+#include "app/FileSources.h"
 #include "app/LookupSetup.h"
 #include "app/SavedCodeList.h"
 #include "platform/SettingsStore.h"
@@ -12,11 +13,11 @@ QString Saved(const SettingsStore& settings, QStringView name)
 }
 
 // The names of a saved list, or none when it cannot be read.
-QStringList SavedNames(const QString& list)
+QStringList SavedNames(const QString& list, const AppConfig& config)
 {
     if (list.trimmed().isEmpty())
         return {};
-    const SourceListResult parsed = ParseSourceList(list);
+    const SourceListResult parsed = ParseSourceList(list, FileSourceNames(config));
     return parsed.error.isEmpty() ? parsed.names : QStringList();
 }
 } // namespace
@@ -84,15 +85,15 @@ QString SourceDisplayName(const QString& name)
 SourcesDialogState SourcesDialogStateFor(const AppConfig& config, const SavedSources& saved,
                                          bool indexPresent)
 {
-    QStringList ticked = SavedNames(saved.sources);
+    QStringList ticked = SavedNames(saved.sources, config);
     if (ticked.isEmpty())
         ticked = ChooseSources(config, {}, indexPresent).names;
 
     // The places: the saved order, else the ticked sources first; every source has one.
-    QStringList places = SavedNames(saved.order);
+    QStringList places = SavedNames(saved.order, config);
     if (places.isEmpty())
         places = ticked;
-    for (const QString& name : KnownSourceNames())
+    for (const QString& name : KnownSourceNames() + FileSourceNames(config))
         if (!places.contains(name))
             places.append(name);
 
@@ -103,7 +104,11 @@ SourcesDialogState SourcesDialogStateFor(const AppConfig& config, const SavedSou
     for (const QString& place : std::as_const(places)) {
         const bool isTicked = ticked.contains(place);
         const QString name = isTicked ? ticked[nextTicked++] : place;
-        state.rows.append(SourceRow{name, SourceDisplayName(name), isTicked});
+        QString shown = SourceDisplayName(name);
+        for (const FileSourceEntry& entry : config.fileSources)
+            if (entry.description.name == name)
+                shown = entry.description.displayName;
+        state.rows.append(SourceRow{name, shown, isTicked});
     }
 
     if (!saved.serviceUrl.isEmpty())

@@ -39,6 +39,50 @@ bool IsRedirection(int status)
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
+// Daily allowances start again at midnight UTC, the one day every process agrees on.
+qint64 NextUtcMidnight(qint64 unixSeconds)
+{
+    return (unixSeconds / kSecondsPerDay + 1) * kSecondsPerDay;
+}
+
+// A found product that lacks a brand, a quantity or a picture, which a later source may give.
+bool HasGaps(const ProductAnswer& product)
+{
+    return product.brand.isEmpty() || product.quantity.isEmpty() ||
+           (product.details.imageUrl.isEmpty() && product.details.thumbnailUrl.isEmpty());
+}
+
+// The first find (at `first`) with its empty fields taken from the finds after it, and the
+// display names of the sources that gave something, in order.
+std::pair<ProductAnswer, QStringList>
+FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers, std::size_t first)
+{
+    ProductAnswer product = answers[first].second.product;
+    QStringList names{answers[first].first->displayName()};
+    for (std::size_t i = first + 1; i < answers.size(); ++i) {
+        if (answers[i].second.kind != SourceAnswer::Kind::Found)
+            continue;
+        const ProductAnswer& more = answers[i].second.product;
+        bool gave = false;
+        const auto take = [&gave](QString& field, const QString& value) {
+            if (field.isEmpty() && !value.isEmpty()) {
+                field = value;
+                gave = true;
+            }
+        };
+        take(product.brand, more.brand);
+        take(product.quantity, more.quantity);
+        if (product.details.imageUrl.isEmpty() && product.details.thumbnailUrl.isEmpty()) {
+            take(product.details.imageUrl, more.details.imageUrl);
+            take(product.details.thumbnailUrl, more.details.thumbnailUrl);
+        }
+        take(product.details.categories, more.details.categories);
+        if (gave && !names.contains(answers[i].first->displayName()))
+            names.append(answers[i].first->displayName());
+    }
+    return {product, names};
+}
+
 PageResponse FailedResponse(QString failure)
 {
     PageResponse response;
@@ -132,22 +176,43 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
         return given(outcome(typed, checked, {}));
     const std::vector<LookupSource*> order = orderFor(checked);
     std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
+    std::optional<std::size_t> foundAt;
     for (std::size_t i = 0; i < order.size(); ++i) {
         LookupSource& source = *order[i];
         if (!source.takes(checked))
             continue;
         // A stop asked for between two sources leaves the code without its answer: the next
-        // source might still have found it.
-        if (!answers.empty() && stopping())
+        // source might still have found it. One already found keeps what it has.
+        if (!answers.empty() && stopping()) {
+            if (foundAt)
+                break;
             return std::nullopt;
+        }
         std::optional<SourceAnswer> answer = ask(source, typed, checked, ahead);
-        if (!answer)
+        if (!answer) {
+            if (foundAt)
+                break;
             return std::nullopt;
+        }
         answers.emplace_back(&source, std::move(*answer));
-        if (answers.back().second.kind == SourceAnswer::Kind::Found)
+        if (answers.back().second.kind != SourceAnswer::Kind::Found)
+            continue;
+        if (!foundAt)
+            foundAt = answers.size() - 1;
+        if (!m_options.fillGaps || !HasGaps(FilledFrom(answers, *foundAt).first))
             break;
     }
-    return given(outcome(typed, checked, answers));
+    if (!foundAt || answers.size() == *foundAt + 1)
+        return given(outcome(typed, checked, answers));
+    // Filling the gaps: the first find, completed by the finds after it, each source named.
+    const auto [product, names] = FilledFrom(answers, *foundAt);
+    answers.resize(*foundAt + 1);
+    CodeOutcome done = outcome(typed, checked, answers);
+    done.product = product;
+    done.source = names.join(QStringLiteral(" + "));
+    const QString shown = DisplayName(product);
+    done.rowText = shown.isEmpty() ? typed + kUnnamedProductSuffix : shown;
+    return given(done);
 }
 
 qint64 LookupChain::pacedIntervalMs(const QString& typed)
@@ -200,6 +265,7 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.product = last.product;
         result.source = lastSource->displayName();
         result.sourceHosts = lastSource->ownHosts();
+        result.licence = lastSource->licence();
         if (lastSource->name() == kPageServiceName) {
             // The page service's name is shown as its page gives it, empty or not.
             result.rowText = last.product.name;
@@ -312,7 +378,15 @@ LookupChain::askWith(LookupSource& source, const SourceRequest& request,
             return SourceAnswer::failed(kDailyLimitReached.toString());
         m_pausedUntil.remove(source.name());
     }
+    if (!request.refusal.isEmpty())
+        return SourceAnswer::failed(request.refusal);
     for (int retry = 0;; ++retry) {
+        if (source.perDay() > 0 && !takeFromAllowance(source)) {
+            SourceAnswer used = SourceAnswer::failed(kDailyLimitReached.toString());
+            used.pausedUntil = NextUtcMidnight(m_services.clock.unixSeconds());
+            m_pausedUntil.insert(source.name(), *used.pausedUntil);
+            return used;
+        }
         const std::optional<Fetched> fetched = fetch(source, request);
         if (!fetched)
             return std::nullopt;
@@ -349,6 +423,10 @@ std::optional<LookupChain::Fetched> LookupChain::fetch(const LookupSource& sourc
 {
     const QByteArray agent = source.remembered() ? m_options.agent : QByteArray();
     QUrl url = request.url;
+    PageRequest sent{url, agent, 0};
+    sent.method = request.method;
+    sent.headers = request.headers;
+    sent.body = request.body;
     for (int redirections = 0;; ++redirections) {
         const QString host = HostKey(url);
         // A request refused on this machine never reaches the host, so it takes no turn.
@@ -358,8 +436,8 @@ std::optional<LookupChain::Fetched> LookupChain::fetch(const LookupSource& sourc
             return std::nullopt;
         // Redirections are followed here rather than by the loader, so that each one waits for
         // its own turn: the host counts it as a request like any other.
-        const std::unique_ptr<PendingPage> page =
-            m_services.pages.start(PageRequest{url, agent, 0});
+        sent.url = url;
+        const std::unique_ptr<PendingPage> page = m_services.pages.start(sent);
         waitFor(*page);
         PageResponse response = page->response();
         const QByteArray location = response.header("Location");
@@ -371,8 +449,39 @@ std::optional<LookupChain::Fetched> LookupChain::fetch(const LookupSource& sourc
         const QUrl next = url.resolved(QUrl::fromEncoded(location));
         if (url.scheme() == u"https" && next.scheme() != u"https")
             return Fetched{FailedResponse(QStringLiteral("insecure redirect")), host};
+        // The headers may carry a key meant for the host it was given for, and nobody else.
+        if (next.host() != url.host() || next.port() != url.port())
+            sent.headers.clear();
+        // As browsers do: after a 303 (or a 301 or 302 to a POST) the address is fetched.
+        if (response.status == 303 ||
+            ((response.status == 301 || response.status == 302) && sent.method == "POST")) {
+            sent.method.clear();
+            sent.body.clear();
+        }
         url = next;
     }
+}
+
+bool LookupChain::takeFromAllowance(const LookupSource& source)
+{
+    const qint64 now = m_services.clock.unixSeconds();
+    if (m_services.pacing) {
+        const std::optional<bool> taken =
+            m_services.pacing->takeFromAllowance(source.name(), now * 1000, source.perDay());
+        reportPacingProblem();
+        if (taken)
+            return *taken;
+    }
+    // No shared file: this process counts alone.
+    auto& [day, used] = m_allowanceUsed[source.name()];
+    if (day != now / kSecondsPerDay) {
+        day = now / kSecondsPerDay;
+        used = 0;
+    }
+    if (used >= source.perDay())
+        return false;
+    ++used;
+    return true;
 }
 
 bool LookupChain::takeTurn(const LookupSource& source, const QString& host)
@@ -499,7 +608,7 @@ QString LookupChain::rememberedAddress(const LookupSource& source, const QString
 {
     // A name asked for in German is no answer for a French user: the language goes with the
     // address, after a mark no address holds.
-    const QString address = AnswerAddressOf(source.request(typed, checked).url);
+    const QString address = source.answerAddress(typed, checked);
     const QString variant = source.answerVariant();
     return variant.isEmpty() ? address : address + QStringLiteral(" lang=") + variant;
 }
@@ -511,7 +620,8 @@ std::optional<SourceAnswer> LookupChain::remembered(const LookupSource& source,
         return std::nullopt;
     const std::optional<StoredAnswer> stored = m_services.store->find(source.name(), address, gtin);
     reportStoreProblem();
-    if (!stored || !IsFresh(*stored, m_services.clock.unixSeconds()))
+    if (!stored || !IsFresh(*stored, m_services.clock.unixSeconds(), source.foundLifetime(),
+                            source.notFoundLifetime()))
         return std::nullopt;
     if (!stored->found)
         return SourceAnswer::notFound();

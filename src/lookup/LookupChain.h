@@ -39,6 +39,8 @@ struct CodeOutcome
     QString source;
     // The hosts the source that found the product was set up on (LookupSource::ownHosts).
     QStringList sourceHosts;
+    // The terms the found answer comes under, when its source gives them (LookupSource::licence).
+    QString licence;
     // The failure's reason, or why the code was not looked up.
     QString detail;
     // What the results row reads.
@@ -73,6 +75,9 @@ struct ChainOptions
     bool booksFirst = false;
     // A random number from 0 to 1 for the jitter of backing off; 0.5 (none) when not given.
     std::function<double()> jitter;
+    // A found product without a brand, a quantity or a picture is completed from the next
+    // sources that know the code ("Go-UPC + Open Food Facts").
+    bool fillGaps = false;
 };
 
 // Asks the sources about one code after another, in their order, until one finds it: skipping
@@ -160,6 +165,9 @@ private:
     // Waits for the host's turn, in this process and every other, and takes it; false when asked
     // to stop meanwhile.
     bool takeTurn(const LookupSource& source, const QString& host);
+    // Takes one request from the source's daily allowance, shared by every process when the
+    // shared file answers; false when the day's allowance is used up.
+    bool takeFromAllowance(const LookupSource& source);
     // Keeps every request to the host back for the wait a busy answer asked for.
     void hold(const QString& host, std::chrono::milliseconds wait, bool shared);
     // The address an answer is remembered under: the one it was asked at, and what else it
@@ -193,6 +201,9 @@ private:
     QHash<QString, SourceAnswer> m_thisRun;
     // Sources that asked to be left alone, until when (unix seconds).
     QHash<QString, qint64> m_pausedUntil;
+    // The daily allowances this process counted alone (no shared file): by source, the UTC day
+    // and the requests taken on it.
+    QHash<QString, std::pair<qint64, int>> m_allowanceUsed;
     // Answers of this run that said a host is busy for everyone.
     int m_busyForEveryone = 0;
     // Page service requests sent ahead of the code being looked up, in code order.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lookup/ProductCode.h"
+#include "platform/AnswerStore.h"
 #include "platform/PageLoader.h"
 #include "platform/ProductDetails.h"
 
@@ -25,12 +26,18 @@ struct ProductAnswer
     ProductDetails details;
 };
 
-// One request a source wants sent. Always a GET.
+// One request a source wants sent: a GET unless it says otherwise.
 struct SourceRequest
 {
     QUrl url;
     // How many redirections may be followed on the way to the answer.
     int maxRedirects = 0;
+    QByteArray method = {}; // empty: GET
+    QList<std::pair<QByteArray, QByteArray>> headers = {};
+    QByteArray body = {};
+    // Non-empty: the request cannot be made (no key was given), and the answer is this failure,
+    // with nothing sent.
+    QString refusal = {};
 };
 
 // What came back for a request, as the page loader hands it over.
@@ -93,6 +100,11 @@ public:
     // checked code.
     virtual SourceRequest request(const QString& typed, const CheckedCode& checked) const = 0;
     virtual SourceAnswer read(const SourceResponse& response, const QString& typed) const = 0;
+    // The address its answers about the code are remembered under (AnswerAddressOf).
+    virtual QString answerAddress(const QString& typed, const CheckedCode& checked) const
+    {
+        return AnswerAddressOf(request(typed, checked).url);
+    }
 
     // A source that answers from this machine (the product index) does so here, and is never
     // sent a request; the others answer nothing.
@@ -126,4 +138,13 @@ public:
     // What its answers depend on besides the address asked, such as the language names are
     // asked in ("de"): answers are remembered apart for each. Empty: nothing.
     virtual QString answerVariant() const { return {}; }
+    // How many requests a day the source allows, counted by every Quillfen of the user; 0: no
+    // daily allowance.
+    virtual int perDay() const { return 0; }
+    // How long its remembered answers are used, in seconds: those that found a product and
+    // those that did not.
+    virtual qint64 foundLifetime() const { return kFoundAnswerLifetime; }
+    virtual qint64 notFoundLifetime() const { return kNotFoundAnswerLifetime; }
+    // The terms its answers come under, for the About box and the details window; may be empty.
+    virtual QString licence() const { return {}; }
 };

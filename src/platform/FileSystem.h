@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // Files on disk, as the handlers reach them.
 class FileSystem
@@ -30,4 +31,10 @@ public:
     // True when both paths name one existing file, however each is spelt: "./a.txt" and
     // "a.txt", a symbolic or a hard link. False when either does not exist.
     virtual bool sameFile(const QString& first, const QString& second) const = 0;
+    // The files directly in the folder whose names end with the suffix (".json"), as paths, in
+    // the order of their names; none when there is no such folder.
+    virtual QStringList filesIn(const QString& folder, const QString& suffix) const = 0;
+    // True when anyone but the file's owner may read it (its group or everyone), or when that
+    // cannot be told: a file that holds a secret must be the owner's alone.
+    virtual bool readableByOthers(const QString& path) const = 0;
 };

@@ -29,6 +29,11 @@ public:
     // Nothing starts on the host before `untilMs` (a service that asked to be left alone until
     // then); an earlier hold never shortens a later one.
     virtual void holdUntil(const QString& host, qint64 untilMs) = 0;
+    // Takes one request from the daily allowance named `name` (a source's): true when one of
+    // `perDay` was left on the UTC day of `nowMs`, false when all are taken; nothing when the
+    // store cannot say.
+    virtual std::optional<bool> takeFromAllowance(const QString& name, qint64 nowMs,
+                                                  int perDay) = 0;
     // Where the pacing is kept, as the user can find it.
     virtual QString location() const = 0;
     // A message for the user about a problem met so far, each problem once, then an empty text.

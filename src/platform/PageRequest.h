@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QStringList>
 #include <QUrl>
 
-// One GET to send.
+#include <utility>
+
+// One request to send: a GET unless it says otherwise.
 struct PageRequest
 {
     QUrl url;
@@ -19,4 +22,9 @@ struct PageRequest
     // answering source on.
     bool publicOnly = false;
     QStringList ownHosts = {};
+    QByteArray method = {}; // empty: GET
+    // Sent as given, after the User-Agent; a redirection to another host drops them, since they
+    // may carry a key.
+    QList<std::pair<QByteArray, QByteArray>> headers = {};
+    QByteArray body = {};
 };

@@ -17,6 +17,7 @@ class HttpFetcher;
 class InputBox;
 class InputFiles;
 class PacingStore;
+class KeyStore;
 class PictureStore;
 class PdfDocument;
 class PictureFiles;
@@ -69,6 +70,8 @@ struct Platform
     AnswerStore& answers;
     // When each host may next be asked, shared with every other Quillfen of the user.
     PacingStore& pacing;
+    // The keys of the sources that need one, in the desktop's keyring.
+    KeyStore& keyring;
     ProductIndex& productIndex;
     // The menus' dialogs.
     SourcesDialog& sourcesDialog;

@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <variant>
 
 // One source as the Sources dialog lists it.
 struct SourceRow
@@ -26,6 +28,20 @@ struct SourcesDialogState
     bool operator==(const SourcesDialogState&) const = default;
 };
 
+// What the dialog's source buttons do, for the source of that name; each answers with what to
+// tell the user (plain text), empty for nothing. Unset: the buttons are not shown.
+struct SourceActions
+{
+    // Keeps the key the user typed for the source.
+    std::function<QString(const QString& name, const QString& key)> setKey;
+    std::function<QString(const QString& name)> forgetKey;
+    // Asks the source about a code the user typed: what was read from the answer, and the answer
+    // itself, to be shown side by side.
+    std::function<std::pair<QString, QString>(const QString& name, const QString& code)> test;
+    // Takes the source the file at the path describes: its row, or why not.
+    std::function<std::variant<SourceRow, QString>(const QString& path)> addFile;
+};
+
 // The modal dialog in which the user ticks the sources to ask, puts them in order and names the
 // page service's address.
 class SourcesDialog
@@ -41,4 +57,9 @@ public:
     // returned. Cancel returns nothing.
     virtual std::optional<SourcesDialogState> ask(const SourcesDialogState& initial,
                                                   const QString& note, const Check& check) = 0;
+    // What "Add a Source…", "Set Key…", "Forget Key" and "Test…" do in the next ask().
+    virtual void setActions(SourceActions actions) { m_actions = std::move(actions); }
+
+protected:
+    SourceActions m_actions;
 };

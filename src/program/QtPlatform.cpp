@@ -62,6 +62,7 @@ Platform QtPlatform::services()
         .clock = m_clock,
         .answers = m_answers,
         .pacing = m_pacing,
+        .keyring = m_keyring,
         .productIndex = m_productIndex,
         .sourcesDialog = m_sourcesDialog,
         .questionBox = m_questionBox,

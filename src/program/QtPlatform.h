@@ -13,6 +13,7 @@
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPhoneScanServer.h"
+#include "desktop/storage/QtKeychainStore.h"
 #include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
@@ -82,6 +83,7 @@ private:
     QtClock m_clock;
     SqliteAnswerStore m_answers;
     SqlitePacingStore m_pacing;
+    QtKeychainStore m_keyring;
     SqliteProductIndex m_productIndex;
     QtSourcesDialog m_sourcesDialog;
     QtQuestionBox m_questionBox;

@@ -1,9 +1,15 @@
 // The program's entry: settle the configuration, build the window, run start-up, show it.
 #include "app/AppConfig.h"
+#include "app/FileSources.h"
 #include "app/Form1.h"
 #include "app/LookupSetup.h"
+#include "app/SavedCodeList.h"
+#include "app/SourceKeys.h"
 #include "app/TimeSeededChance.h"
 #include "common/Loopback.h"
+#include "desktop/files/QtFileSystem.h"
+#include "desktop/storage/QtKeychainStore.h"
+#include "desktop/storage/QtSettingsStore.h"
 #include "desktop/system/QuitSignalWatcher.h"
 #include "desktop/system/StandardErrorMessageBox.h"
 #include "program/QtBatchCommand.h"
@@ -17,6 +23,7 @@
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -48,6 +55,22 @@ QString ProgramFilesFolder()
     const QString installed =
         QDir::cleanPath(programFolder.filePath(QStringLiteral(QUILLFEN_DATA_FROM_PROGRAM)));
     return QFileInfo(installed).isDir() ? installed : programFolder.path();
+}
+
+// The presets lie in the program's data folder once installed, in the source tree in a build;
+// the user's own files in the config folder.
+SourceFolders FileSourceFolders()
+{
+    const QString installed = QDir(ProgramFilesFolder()).filePath(QStringLiteral("sources"));
+    return SourceFolders{
+        {QFileInfo(installed).isDir() ? installed : QStringLiteral(QUILLFEN_SOURCE_TREE_PRESETS)},
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("sources"))};
+}
+
+void PrintProblem(const QString& problem)
+{
+    std::fputs(("quillfen: " + problem + u'\n').toLocal8Bit().constData(), stderr);
 }
 
 // Qt ends the program when the display the environment names cannot be reached (no server at
@@ -101,8 +124,47 @@ int main(int argc, char* argv[])
                    parsed.exitCode == 0 ? stdout : stderr);
         return parsed.exitCode;
     }
-    const AppConfig& config = *parsed.config;
+    AppConfig& config = *parsed.config;
     ChooseProxies(config.loopbackOnly);
+
+    // The sources described in files, and their keys, for every mode that looks codes up.
+    QtFileSystem files;
+    {
+        const QCoreApplication paths(argc, argv);
+        const FileSourcesRead read =
+            ReadFileSources(files, FileSourceFolders(), config.sourceFiles, environment);
+        if (!read.fatal.isEmpty()) {
+            PrintProblem(read.fatal);
+            return 2;
+        }
+        for (const QString& problem : read.problems)
+            PrintProblem(problem);
+        config.fileSources = read.entries;
+    }
+    if (const QString wrong = CheckChosenSources(config); !wrong.isEmpty()) {
+        PrintProblem(wrong);
+        return 2;
+    }
+    // The keyring answers over the session's D-Bus; without one (a server, a container, a cron
+    // job) there is none to ask, and the keys come from the environment or key files.
+    QtKeychainStore keyring;
+    const bool sessionBus =
+        !environment.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")).isEmpty();
+    const SourceKeys keys(environment, config.keyFiles, files, sessionBus ? &keyring : nullptr);
+    config.keyFor = [&keys](const QString& name) { return keys.key(name); };
+    if (config.mode == RunMode::ListSources) {
+        const QCoreApplication application(argc, argv);
+        QtSettingsStore settings;
+        const QString saved =
+            settings.getSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
+                                kSourcesValueName.toString(), {});
+        std::fputs(SourceListing(config, ChooseSources(config, saved, false),
+                                 [&keys](const QString& name) { return keys.origin(name); })
+                       .toLocal8Bit()
+                       .constData(),
+                   stdout);
+        return 0;
+    }
     // Batch mode, scan mode and the index commands need no display: they must not load the window's
     // platform plugin.
     if (config.mode == RunMode::Batch) {

@@ -1,7 +1,11 @@
 // Which sources a run asks and how they are addressed: the options and QUILLFEN_* variables that
 // choose them, what the Sources dialog saved, the built-in order, and the sources built from that.
 #include "app/AppConfig.h"
+#include "app/FileSources.h"
 #include "app/LookupSetup.h"
+#include "app/SourceKeys.h"
+#include "fakes/FakeFileSystem.h"
+#include "fakes/FakeKeyStore.h"
 #include "lookup/LookupSource.h"
 
 #include <QTest>
@@ -38,6 +42,9 @@ private Q_SLOTS:
     void sourceList_optionWinsAndNamesAreTidied();
     void badLookupSettings_refuseToStart_data();
     void badLookupSettings_refuseToStart();
+    void sourceNamedButNotDescribed_refusedOnceTheFilesAreRead();
+    void fileSources_theUsersOverrideThePresetsAndBadOnesAreSaid();
+    void sourceKeys_fromWhereTheyAreGivenAndNeverFromASharedFile();
     void lookupSettings_fromTheEnvironment();
     void choice_commandLineThenSavedThenServiceThenDefault();
     void serviceUrl_namedWinsOverSaved();
@@ -62,9 +69,9 @@ void TestLookupSetup::badLookupSettings_refuseToStart_data()
     QTest::addColumn<QString>("variable");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("said");
-    QTest::newRow("unknown source") << QStringList{"--sources", "openfoodfacts,amazon"} << ""
+    QTest::newRow("unknown source") << QStringList{"--sources", "openfoodfacts,amazon.com"} << ""
                                     << ""
-                                    << "Unknown lookup source \"amazon\"";
+                                    << "Unknown lookup source \"amazon.com\"";
     QTest::newRow("no source") << QStringList{"--sources", " , "} << ""
                                << ""
                                << "No lookup source";
@@ -105,6 +112,80 @@ void TestLookupSetup::badLookupSettings_refuseToStart()
     QVERIFY(!result.config);
     QCOMPARE(result.exitCode, 2);
     QVERIFY2(result.message.contains(said), qPrintable(result.message));
+}
+
+void TestLookupSetup::sourceNamedButNotDescribed_refusedOnceTheFilesAreRead()
+{
+    std::optional<AppConfig> config =
+        Parse({"--sources", "openfoodfacts,acme"}, QProcessEnvironment()).config;
+    QVERIFY(config);
+    QVERIFY(CheckChosenSources(*config).startsWith(u"Unknown lookup source \"acme\""));
+    config->fileSources.append(FileSourceEntry{});
+    config->fileSources.back().description.name = QStringLiteral("acme");
+    QCOMPARE(CheckChosenSources(*config), QString());
+}
+
+void TestLookupSetup::fileSources_theUsersOverrideThePresetsAndBadOnesAreSaid()
+{
+    const auto file = [](const char* name, const char* shown) {
+        return QStringLiteral(R"({"name": "%1", "displayName": "%2",
+            "request": {"url": "https://x.example/{gtin}"}, "answer": {"name": "/n"}})")
+            .arg(QString::fromLatin1(name), QString::fromLatin1(shown))
+            .toUtf8();
+    };
+    FakeFileSystem files;
+    files.contents.insert(QStringLiteral("/p/acme.json"), file("acme", "Acme preset"));
+    files.contents.insert(QStringLiteral("/p/bad.json"), "{}");
+    files.contents.insert(QStringLiteral("/p/off.json"), file("openfoodfacts", "Mine"));
+    files.contents.insert(QStringLiteral("/u/acme.json"), file("acme", "Acme mine"));
+    files.contents.insert(QStringLiteral("/run/one.json"), file("one", "One"));
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("QUILLFEN_ACME_URL"), QStringLiteral("http://127.0.0.1:9"));
+    FileSourcesRead read = ReadFileSources(files, SourceFolders{{"/p"}, "/u"},
+                                           {QStringLiteral("/run/one.json")}, environment);
+    QCOMPARE(read.fatal, QString());
+    QCOMPARE(read.problems,
+             (QStringList{"bad.json: name: missing",
+                          "off.json: name: \"openfoodfacts\" is a built-in source's"}));
+    QCOMPARE(read.entries.size(), 2);
+    QCOMPARE(read.entries[0].description.displayName, QStringLiteral("Acme mine"));
+    QCOMPARE(read.entries[0].origin, QStringLiteral("your folder"));
+    QCOMPARE(read.entries[0].address, QStringLiteral("http://127.0.0.1:9"));
+    QCOMPARE(read.entries[1].origin, QStringLiteral("--source-file"));
+    // A file named for the run that cannot be used stops the start.
+    read = ReadFileSources(files, {}, {QStringLiteral("/p/bad.json")}, environment);
+    QCOMPARE(read.fatal, QStringLiteral("bad.json: name: missing"));
+}
+
+void TestLookupSetup::sourceKeys_fromWhereTheyAreGivenAndNeverFromASharedFile()
+{
+    FakeFileSystem files;
+    files.contents.insert(QStringLiteral("/k/mine"), "fromfile\n");
+    files.contents.insert(QStringLiteral("/k/shared"), "fromshared\n");
+    files.sharedFiles.insert(QStringLiteral("/k/shared"));
+    FakeKeyStore keyring;
+    keyring.keys.insert(QStringLiteral("acme"), QStringLiteral("fromkeyring"));
+    keyring.keys.insert(QStringLiteral("env"), QStringLiteral("fromkeyring"));
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("QUILLFEN_KEY_ENV"), QStringLiteral("fromenv"));
+    const SourceKeys keys(environment, {{"file", "/k/mine"}, {"shared", "/k/shared"}}, files,
+                          &keyring);
+    QCOMPARE(keys.key(QStringLiteral("env")).key, std::optional(QStringLiteral("fromenv")));
+    QCOMPARE(keys.key(QStringLiteral("file")).key, std::optional(QStringLiteral("fromfile")));
+    QCOMPARE(keys.key(QStringLiteral("acme")).key, std::optional(QStringLiteral("fromkeyring")));
+    QCOMPARE(keys.origin(QStringLiteral("acme")), QStringLiteral("keyring"));
+    const SourceKey shared = keys.key(QStringLiteral("shared"));
+    QVERIFY(!shared.key);
+    QVERIFY(shared.problem.contains(u"chmod 600 /k/shared"));
+    QVERIFY(!shared.problem.contains(u"fromshared"));
+    // No keyring answers: said, with the other ways to give the key.
+    keyring.hook.failAll(QStringLiteral("no Secret Service"));
+    const SourceKey unanswered = keys.key(QStringLiteral("acme"));
+    QVERIFY(!unanswered.key);
+    QVERIFY2(unanswered.problem.contains(u"QUILLFEN_KEY_ACME or with --key-file acme=PATH"),
+             qPrintable(unanswered.problem));
+    const SourceKeys headless(environment, {}, files, nullptr);
+    QVERIFY(headless.key(QStringLiteral("acme")).problem.contains(u"no keyring"));
 }
 
 void TestLookupSetup::lookupSettings_fromTheEnvironment()

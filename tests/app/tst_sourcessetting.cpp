@@ -1,6 +1,9 @@
 // The Sources dialog's choice: what it opens with, what it refuses, and what it saves.
+#include "app/FileSources.h"
 #include "app/LookupSetup.h"
+#include "app/SourceTools.h"
 #include "app/SourcesSetting.h"
+#include "fakes/FakePlatform.h"
 #include "fakes/FakeProductIndex.h"
 #include "fakes/FakeSettingsStore.h"
 #include "lookup/LookupSource.h"
@@ -50,7 +53,30 @@ private Q_SLOTS:
     void problem();
     void overrideNote_saysWhatTheCommandLineDecides();
     void displayNames_areTheSourcesOwn();
+
+    // ---- The source buttons ----
+    void setKey_keptInTheKeyringOrSaidHowToGiveItInstead();
+    void test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden();
+    void addFile_takesTheSourceOrSaysWhyNot();
 };
+
+namespace {
+// A configuration with one source described in a file, asked at 127.0.0.1:9 with a key.
+struct Tools : FakePlatform
+{
+    Tools()
+    {
+        auto read = ReadSourceFile(QStringLiteral("acme.json"), R"({"name": "acme",
+            "displayName": "Acme", "request": {"url": "http://127.0.0.1:9/i?ean={gtin13}&key={key}"},
+            "answer": {"results": "/items", "name": "/title", "brand": "/brand"}})");
+        config.fileSources.append(
+            FileSourceEntry{std::get<SourceDescription>(read), QStringLiteral("preset"), {}, {}});
+        config.keyFor = [](const QString&) { return SourceKey{QStringLiteral("s3cr3t"), {}}; };
+    }
+    AppConfig config;
+    SourceTools tools{config, services()};
+};
+} // namespace
 
 void TestSourcesSetting::saveThenRead_roundTripsTicksOrderAndAddress()
 {
@@ -245,6 +271,51 @@ void TestSourcesSetting::displayNames_areTheSourcesOwn()
     for (const auto& source : sources)
         QCOMPARE(SourceDisplayName(source->name()), source->displayName());
     QCOMPARE(SourceDisplayName(QStringLiteral("index")), QStringLiteral("Product index"));
+}
+
+void TestSourcesSetting::setKey_keptInTheKeyringOrSaidHowToGiveItInstead()
+{
+    Tools fake;
+    QCOMPARE(fake.tools.setKey(QStringLiteral("acme"), QStringLiteral(" k1 ")),
+             QStringLiteral("The key for Acme is kept in your desktop's keyring."));
+    QCOMPARE(fake.keyring.keys.value(QStringLiteral("acme")), QStringLiteral("k1"));
+    fake.keyring.hook.failAll(QStringLiteral("No keyring answers (no Secret Service)."));
+    const QString said = fake.tools.setKey(QStringLiteral("goupc"), QStringLiteral("k2"));
+    QVERIFY2(said.startsWith(u"No keyring answers") &&
+                 said.contains(u"QUILLFEN_KEY_GOUPC, or with --key-file goupc=PATH") &&
+                 !said.contains(u"k2"),
+             qPrintable(said));
+}
+
+void TestSourcesSetting::test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden()
+{
+    Tools fake;
+    const QString body =
+        QStringLiteral(R"({"asked": "key=s3cr3t", "items": [{"title": "Pen", "brand": "Wirex"}]})");
+    fake.pageLoader.respond = [&](const QUrl&) { return FakeResponse{body}; };
+    const auto [read, raw] =
+        fake.tools.test(QStringLiteral("acme"), QStringLiteral("036000291452"));
+    QCOMPARE(read, QStringLiteral("Asked: http://127.0.0.1:9/i?ean=0036000291452&key=***\n"
+                                  "HTTP status: 200\n\nFound.\nname: Pen\nbrand: Wirex\n"
+                                  "quantity: \ncategories: \npicture: \npage: "));
+    QCOMPARE(raw, QString(body).replace(QStringLiteral("s3cr3t"), QStringLiteral("***")));
+    // The key went to the service, and nowhere the user is shown.
+    QVERIFY(fake.pageLoader.requested.value(0).toString().contains(u"key=s3cr3t"));
+}
+
+void TestSourcesSetting::addFile_takesTheSourceOrSaysWhyNot()
+{
+    Tools fake;
+    fake.files.contents.insert(QStringLiteral("/h/bad.json"), R"({"name": "bad"})");
+    fake.files.contents.insert(QStringLiteral("/h/mine.json"),
+                               R"({"name": "mine", "displayName": "Mine",
+                                   "request": {"url": "https://m.example/{gtin}"},
+                                   "answer": {"name": "/n"}})");
+    QCOMPARE(std::get<QString>(fake.tools.addFile(QStringLiteral("/h/bad.json"))),
+             QStringLiteral("bad.json: displayName: missing"));
+    QCOMPARE(std::get<SourceRow>(fake.tools.addFile(QStringLiteral("/h/mine.json"))),
+             (SourceRow{"mine", "Mine", true}));
+    QCOMPARE(FileSourceNames(fake.config), (QStringList{"acme", "mine"}));
 }
 
 QTEST_GUILESS_MAIN(TestSourcesSetting)

@@ -43,6 +43,20 @@ private Q_SLOTS:
         QCOMPARE(batch.takeProblem(), QString());
     }
 
+    void twoCopies_shareADailyAllowanceThatStartsAgainNextDay()
+    {
+        constexpr qint64 kDay = 24 * 60 * 60 * 1000;
+        const qint64 noon = 20'000 * kDay + kDay / 2;
+        const QString name = QStringLiteral("acme");
+        SqlitePacingStore window(path());
+        SqlitePacingStore batch(path());
+        QCOMPARE(window.takeFromAllowance(name, noon, 2), std::optional(true));
+        QCOMPARE(batch.takeFromAllowance(name, noon + 1, 2), std::optional(true));
+        QCOMPARE(window.takeFromAllowance(name, noon + 2, 2), std::optional(false));
+        QCOMPARE(batch.takeFromAllowance(QStringLiteral("other"), noon, 2), std::optional(true));
+        QCOMPARE(batch.takeFromAllowance(name, noon + kDay / 2, 2), std::optional(true));
+    }
+
     void clockSetBack_farTurnIsNotWaitedFor()
     {
         SqlitePacingStore store(path());

@@ -5,6 +5,7 @@
 #include "platform/FileSystem.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -43,13 +44,33 @@ public:
                (existing.contains(path) || contents.contains(path));
     }
 
+    QStringList filesIn(const QString& folder, const QString& suffix) const override
+    {
+        hook(u"filesIn");
+        QStringList paths;
+        for (auto it = contents.constBegin(); it != contents.constEnd(); ++it) {
+            if (QFileInfo(it.key()).path() == QDir::cleanPath(folder) && it.key().endsWith(suffix))
+                paths.append(it.key());
+        }
+        paths.sort();
+        return paths;
+    }
+    bool readableByOthers(const QString& path) const override
+    {
+        hook(u"readableByOthers");
+        return sharedFiles.contains(path);
+    }
+
     // Paths whose date can be read; a path here but not in contents cannot be opened.
     QSet<QString> existing;
     // Readable files and their bytes.
     QHash<QString, QByteArray> contents;
     // Readable files that report a size over any limit.
     QSet<QString> oversized;
+    // Files their owner's group or everyone may read.
+    QSet<QString> sharedFiles;
     mutable QStringList reads;
     FakeHook hook{"FakeFileSystem",
-                  {u"modificationTimeReadable", u"fileFound", u"readFile", u"sameFile"}};
+                  {u"modificationTimeReadable", u"fileFound", u"readFile", u"sameFile", u"filesIn",
+                   u"readableByOthers"}};
 };

@@ -18,6 +18,7 @@
 #include "fakes/FakeHttpFetcher.h"
 #include "fakes/FakeInputBox.h"
 #include "fakes/FakeInputFiles.h"
+#include "fakes/FakeKeyStore.h"
 #include "fakes/FakeListControl.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeOutputFiles.h"
@@ -63,6 +64,7 @@ FakeInputFiles::File::~File() = default;
 FakeListControl::~FakeListControl() = default;
 FakeMessageBox::~FakeMessageBox() = default;
 FakeOutputFiles::~FakeOutputFiles() = default;
+FakeKeyStore::~FakeKeyStore() = default;
 FakePacingStore::~FakePacingStore() = default;
 FakePageLoader::~FakePageLoader() = default;
 FakePdfDocument::~FakePdfDocument() = default;

@@ -33,6 +33,22 @@ public:
         if (!silent)
             heldUntil.insert(host, std::max(heldUntil.value(host), untilMs));
     }
+    std::optional<bool> takeFromAllowance(const QString& name, qint64 nowMs, int perDay) override
+    {
+        hook(u"takeFromAllowance");
+        if (silent)
+            return std::nullopt;
+        auto& [day, used] = allowances[name];
+        const qint64 today = nowMs / (24 * 60 * 60 * 1000);
+        if (day != today) {
+            day = today;
+            used = 0;
+        }
+        if (used >= perDay)
+            return false;
+        ++used;
+        return true;
+    }
     QString location() const override { return QStringLiteral("/fake/cache/pacing.sqlite"); }
     QString takeProblem() override
     {
@@ -45,7 +61,10 @@ public:
     QHash<QString, qint64> heldUntil;
     // The hosts of the turns taken, in order.
     QStringList turns;
+    // By allowance name: the UTC day (days since 1970) and the requests taken on it.
+    QHash<QString, std::pair<qint64, int>> allowances;
     QStringList problems;
     bool silent = false;
-    FakeHook hook{"FakePacingStore", {u"takeTurn", u"holdUntil", u"takeProblem"}};
+    FakeHook hook{"FakePacingStore",
+                  {u"takeTurn", u"holdUntil", u"takeFromAllowance", u"takeProblem"}};
 };

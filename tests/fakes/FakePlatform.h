@@ -17,6 +17,7 @@
 #include "fakes/FakeForm1Window.h"
 #include "fakes/FakeHttpFetcher.h"
 #include "fakes/FakeInputBox.h"
+#include "fakes/FakeKeyStore.h"
 #include "fakes/FakeListControl.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeOutputFiles.h"
@@ -70,6 +71,7 @@ struct FakePlatform
     QtClock liveClock;
     FakeAnswerStore answers;
     FakePacingStore pacing;
+    FakeKeyStore keyring;
     FakeProductIndex productIndex;
     FakeSourcesDialog sourcesDialog;
     FakeQuestionBox questionBox{title};
@@ -124,6 +126,7 @@ struct FakePlatform
             .clock = time,
             .answers = answers,
             .pacing = pacing,
+            .keyring = keyring,
             .productIndex = productIndex,
             .sourcesDialog = sourcesDialog,
             .questionBox = questionBox,

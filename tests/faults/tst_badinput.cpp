@@ -133,6 +133,7 @@ struct RealFiles
             .clock = fake.clock,
             .answers = fake.answers,
             .pacing = fake.pacing,
+            .keyring = fake.keyring,
             .productIndex = fake.productIndex,
             .sourcesDialog = fake.sourcesDialog,
             .questionBox = fake.questionBox,

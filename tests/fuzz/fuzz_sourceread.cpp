@@ -1,7 +1,10 @@
-// The open databases' sources reading any bytes as a body. The first byte picks the status, the
-// second the headers (or no HTTP answer at all); the rest is the body. The body's text is also
-// put, as a name, into an answer of each source's own shape, and must come back as that name.
+// The open databases' sources, and one described in a file, reading any bytes as a body. The first
+// byte picks the status, the second the headers (or no HTTP answer at all); the rest is the body.
+// The body's text is also put, as a name, into an answer of each source's own shape, and must come
+// back as that name. The same bytes are read as a source file, which is refused with its name or
+// read whole, never anything else.
 #include "fuzz/FuzzSupport.h"
+#include "lookup/JsonFileSource.h"
 #include "lookup/OpenFoodFactsSource.h"
 #include "lookup/OpenLibrarySource.h"
 #include "lookup/UpcItemDbSource.h"
@@ -81,8 +84,51 @@ void CheckRead(const LookupSource& source, const SourceResponse& response)
         !response.header("X-RateLimit-Reset").isEmpty())
         FUZZ_CHECK(answer.pausedUntil == kReset, got);
 
-    const SourceAnswer again = source.read(response, QString());
+    // The same again, without the code for the sources that do not look at it; a source described
+    // in a file matches its answer against the code, so it is asked about the same one.
+    const bool matches = source.name() == QLatin1String("acme");
+    const SourceAnswer again =
+        source.read(response, matches ? QStringLiteral("4006381333931") : QString());
     FUZZ_CHECK(Describe(again) == Describe(answer), got);
+}
+
+// The README's example, as a user would start from it.
+const QByteArray kExampleFile = R"({
+  "name": "acme", "displayName": "Acme Product API", "takes": "all",
+  "request": {"url": "https://api.acme.example/v1/items?ean={gtin13}&key={key}",
+              "headers": {"Accept": "application/json"}},
+  "answer": {"results": "/items", "match": "/ean", "name": "/title", "brand": "/brand",
+             "quantity": "/size", "categories": "/category", "picture": "/images/0",
+             "page": "/link", "description": "/description"},
+  "notFound": {"statuses": [404], "emptyResults": true},
+  "perMinute": 60, "perDay": 1000, "rememberDays": {"found": 30, "notFound": 7},
+  "licence": "Answers from Acme, under Acme's terms of use"})";
+
+std::unique_ptr<LookupSource> ExampleFileSource()
+{
+    auto read = ReadSourceFile(QStringLiteral("acme.json"), kExampleFile);
+    if (!std::holds_alternative<SourceDescription>(read))
+        fuzz::Fail("the example file is read", std::get<QString>(read));
+    return std::make_unique<JsonFileSource>(std::get<SourceDescription>(std::move(read)), [] {
+        return SourceKey{QStringLiteral("k"), {}};
+    });
+}
+
+void CheckSourceFile(const QByteArray& bytes)
+{
+    std::variant<SourceDescription, QString> read;
+    try {
+        read = ReadSourceFile(QStringLiteral("fuzz.json"), bytes);
+    } catch (...) {
+        fuzz::Fail("reading a source file never throws", Quoted(QString::fromLatin1(bytes)));
+    }
+    if (const QString* refused = std::get_if<QString>(&read)) {
+        FUZZ_CHECK(refused->startsWith(u"fuzz.json: ") && !refused->contains(u'\n'), *refused);
+        return;
+    }
+    const SourceDescription& source = std::get<SourceDescription>(read);
+    FUZZ_CHECK(!source.name.isEmpty() && !source.displayName.isEmpty() && source.perMinute > 0,
+               Quoted(QString::fromLatin1(bytes)));
 }
 
 // The text as the name in an answer of the source's own shape.
@@ -95,6 +141,10 @@ void CheckNameRoundTrip(const LookupSource& source, const QString& text)
     } else if (source.name() == QLatin1String("openlibrary")) {
         answer = {
             {QStringLiteral("ISBN:9780306406157"), QJsonObject{{QStringLiteral("title"), text}}}};
+    } else if (source.name() == QLatin1String("acme")) {
+        answer = {{QStringLiteral("items"),
+                   QJsonArray{QJsonObject{{QStringLiteral("ean"), QStringLiteral("9780306406157")},
+                                          {QStringLiteral("title"), text}}}}};
     } else {
         answer = {
             {QStringLiteral("code"), QStringLiteral("OK")},
@@ -118,11 +168,12 @@ void CheckNameRoundTrip(const LookupSource& source, const QString& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::array<std::unique_ptr<LookupSource>, 3> sources = {
+    static const std::array<std::unique_ptr<LookupSource>, 4> sources = {
         std::make_unique<OpenFoodFactsSource>(QStringLiteral("http://127.0.0.1:1"),
                                               QStringLiteral("fr")),
         std::make_unique<OpenLibrarySource>(QStringLiteral("http://127.0.0.1:1")),
-        std::make_unique<UpcItemDbSource>(QStringLiteral("http://127.0.0.1:1"))};
+        std::make_unique<UpcItemDbSource>(QStringLiteral("http://127.0.0.1:1")),
+        ExampleFileSource()};
 
     const uint8_t choice = size > 0 ? data[0] : 0;
     const uint8_t headers = size > 1 ? data[1] : 0;
@@ -147,5 +198,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         CheckRead(*source, response);
         CheckNameRoundTrip(*source, fuzz::AsUtf8(data + skip, size - skip));
     }
+    CheckSourceFile(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     return 0;
 }

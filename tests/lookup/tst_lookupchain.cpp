@@ -165,6 +165,7 @@ class TestLookupChain : public QObject
 
 private Q_SLOTS:
     void sources_askedInOrderUntilOneFindsIt();
+    void fillGaps_completesTheFirstFindAndNamesEverySourceThatGave();
     void rows_sayWhatBecameOfTheCode_data();
     void rows_sayWhatBecameOfTheCode();
     void codesThatFailTheChecks_areNeverSent();
@@ -752,6 +753,28 @@ void TestLookupChain::pageService_askedAheadIsDroppedWhenTheListChanged()
     for (const QUrl& url : f.fake.pageLoader.requested)
         asked.append(FakePageLoader::queryValue(url));
     QCOMPARE(asked, (QStringList{"1", "2", "3"}));
+}
+
+void TestLookupChain::fillGaps_completesTheFirstFindAndNamesEverySourceThatGave()
+{
+    for (const bool fill : {false, true}) {
+        Fixture f;
+        f.script(QStringLiteral("a.test"), kTea, {Found(QStringLiteral("Green Tea"))});
+        f.script(QStringLiteral("b.test"), kTea, {Found(QStringLiteral("Tea,Teekanne,20 bags"))});
+        std::vector<std::unique_ptr<LookupSource>> sources;
+        sources.push_back(
+            std::make_unique<ScriptedSource>(QStringLiteral("alpha"), QStringLiteral("a.test")));
+        sources.push_back(
+            std::make_unique<ScriptedSource>(QStringLiteral("beta"), QStringLiteral("b.test")));
+        ChainOptions options;
+        options.fillGaps = fill;
+        const CodeOutcome done = LookUp(f.chainOf(std::move(sources), options), kTea);
+        // Off (the default), the first find is the answer, as it always was.
+        QCOMPARE(done.rowText, fill ? QStringLiteral("Green Tea, Teekanne, 20 bags")
+                                    : QStringLiteral("Green Tea"));
+        QCOMPARE(done.source, fill ? QStringLiteral("ALPHA + BETA") : QStringLiteral("ALPHA"));
+        QCOMPARE(f.requestedPaths().size(), fill ? 2 : 1);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLookupChain)

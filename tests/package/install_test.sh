@@ -105,7 +105,7 @@ wait "$tracer" || status=$?
 tracer= program=
 [ "$status" -eq 0 ] || fail "the window exited with status $status on SIGTERM"
 for opened in "$root/usr/share/quillfen/x/o.cjs" "$root/usr/share/quillfen/HAND-M.CUR" \
-    "$scratch/codes.txt"; do
+    "$root/usr/share/quillfen/sources/googlebooks.json" "$scratch/codes.txt"; do
     grep -qF "\"$opened\"" "$scratch/opened" || fail "the window did not open $opened"
 done
 grep -qF '4988112412613' "$XDG_CONFIG_HOME/Zandrik/Quillfen.conf" ||

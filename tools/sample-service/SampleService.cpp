@@ -1,6 +1,7 @@
 #include "SampleService.h"
 
 #include "OpenDatabases.h"
+#include "PresetStandIns.h"
 #include "SamplePictures.h"
 
 #include <QDateTime>
@@ -335,6 +336,12 @@ HttpAnswer SampleService::respond(const HttpRequest& request)
             m_settings.onRequest({request.arrivalMs, QStringLiteral("pictures"), request.target,
                                   request.header("user-agent")});
         return {*picture};
+    }
+    if (std::optional<HttpReply> preset = AnswerPresetRoute(request)) {
+        if (m_settings.onRequest)
+            m_settings.onRequest({request.arrivalMs, QStringLiteral("preset"), request.target,
+                                  request.header("user-agent")});
+        return {*preset};
     }
     std::optional<QString> pageValue;
     if (request.path == kLookupPath && request.hasQuery)

@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -66,4 +67,22 @@ bool QtFileSystem::sameFile(const QString& first, const QString& second) const
         std::filesystem::path(QFile::encodeName(first).toStdString()),
         std::filesystem::path(QFile::encodeName(second).toStdString()), error);
     return !error && same;
+}
+
+QStringList QtFileSystem::filesIn(const QString& folder, const QString& suffix) const
+{
+    const QDir dir(folder);
+    QStringList paths;
+    for (const QFileInfo& entry :
+         dir.entryInfoList({u'*' + suffix}, QDir::Files | QDir::Readable, QDir::Name))
+        paths.append(entry.filePath());
+    return paths;
+}
+
+bool QtFileSystem::readableByOthers(const QString& path) const
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return true;
+    return info.permission(QFileDevice::ReadGroup) || info.permission(QFileDevice::ReadOther);
 }

@@ -10,4 +10,6 @@ public:
     bool fileFound(const QString& path) const override;
     Contents readFile(const QString& path, qint64 limit) const override;
     bool sameFile(const QString& first, const QString& second) const override;
+    QStringList filesIn(const QString& folder, const QString& suffix) const override;
+    bool readableByOthers(const QString& path) const override;
 };

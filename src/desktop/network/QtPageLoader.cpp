@@ -37,6 +37,8 @@ public:
         : m_busy(std::move(busy))
         , m_manager(&manager)
         , m_request(std::move(request))
+        , m_method(asked.method)
+        , m_body(asked.body)
         , m_maxBytes(limits.maxPageBytes)
         , m_loopbackOnly(limits.loopbackOnly)
         , m_publicOnly(asked.publicOnly)
@@ -80,7 +82,10 @@ private:
             fail(QStringLiteral("cancelled"));
             return;
         }
-        QNetworkReply* const reply = m_manager->get(m_request);
+        QNetworkReply* const reply =
+            m_method.isEmpty() || m_method == "GET"
+                ? m_manager->get(m_request)
+                : m_manager->sendCustomRequest(m_request, m_method, m_body);
         m_reply = reply;
         m_finished =
             QObject::connect(reply, &QNetworkReply::finished, reply, [this] { onFinished(); });
@@ -216,6 +221,8 @@ private:
     std::shared_ptr<int> m_busy;
     QPointer<QNetworkAccessManager> m_manager; // gone with a loader that went first
     QNetworkRequest m_request;
+    QByteArray m_method;
+    QByteArray m_body;
     QPointer<QNetworkReply> m_reply; // the manager deletes it should it go first
     qint64 m_maxBytes;
     bool m_loopbackOnly;
@@ -336,6 +343,8 @@ std::unique_ptr<PendingPage> QtPageLoader::start(const PageRequest& pageRequest)
     request.setRawHeader("User-Agent", pageRequest.userAgent.isEmpty()
                                            ? QByteArrayLiteral("Quillfen/" QUILLFEN_VERSION)
                                            : pageRequest.userAgent);
+    for (const auto& [name, value] : pageRequest.headers)
+        request.setRawHeader(name, value);
     if (pageRequest.maxRedirects > 0) {
         request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                              QNetworkRequest::UserVerifiedRedirectPolicy);

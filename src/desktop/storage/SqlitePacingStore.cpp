@@ -105,6 +105,37 @@ void SqlitePacingStore::holdUntil(const QString& host, qint64 untilMs)
     });
 }
 
+std::optional<bool> SqlitePacingStore::takeFromAllowance(const QString& name, qint64 nowMs,
+                                                         int perDay)
+{
+    const qint64 today = nowMs / (24 * 60 * 60 * 1000);
+    bool taken = false;
+    const bool done = transaction([&](QSqlQuery& query) {
+        query.prepare(QStringLiteral("SELECT day, used FROM allowances WHERE name = ?"));
+        query.addBindValue(name);
+        if (!query.exec())
+            return false;
+        qint64 used = 0;
+        // Another day's count, or one from a clock that has since gone back, starts afresh.
+        if (query.next() && query.value(0).toLongLong() == today)
+            used = query.value(1).toLongLong();
+        query.finish();
+        taken = used < perDay;
+        if (!taken)
+            return true;
+        query.prepare(QStringLiteral("INSERT INTO allowances (name, day, used) VALUES (?, ?, ?) "
+                                     "ON CONFLICT (name) DO UPDATE SET day = excluded.day, "
+                                     "used = excluded.used"));
+        query.addBindValue(name);
+        query.addBindValue(today);
+        query.addBindValue(used + 1);
+        return query.exec();
+    });
+    if (!done)
+        return std::nullopt;
+    return taken;
+}
+
 QString SqlitePacingStore::takeProblem()
 {
     return m_problems.isEmpty() ? QString() : m_problems.takeFirst();
@@ -177,7 +208,9 @@ bool SqlitePacingStore::open(QSqlError& error)
          {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=OFF"),
           QStringLiteral("CREATE TABLE IF NOT EXISTS hosts (host TEXT PRIMARY KEY, "
                          "next_start INTEGER NOT NULL, held_until INTEGER NOT NULL) "
-                         "WITHOUT ROWID")}) {
+                         "WITHOUT ROWID"),
+          QStringLiteral("CREATE TABLE IF NOT EXISTS allowances (name TEXT PRIMARY KEY, "
+                         "day INTEGER NOT NULL, used INTEGER NOT NULL) WITHOUT ROWID")}) {
         if (!query.exec(sql)) {
             error = query.lastError();
             return false;

@@ -33,6 +33,7 @@ public:
 
     std::optional<qint64> takeTurn(const QString& host, qint64 nowMs, qint64 intervalMs) override;
     void holdUntil(const QString& host, qint64 untilMs) override;
+    std::optional<bool> takeFromAllowance(const QString& name, qint64 nowMs, int perDay) override;
     QString location() const override { return m_path; }
     QString takeProblem() override;
 

@@ -5,11 +5,16 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace {
@@ -53,6 +58,43 @@ protected:
 private:
     QListWidget& m_list;
 };
+
+// A message about a source, in plain text: it may quote what a service or a file said.
+void Tell(QWidget& parent, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Sources"), text, QMessageBox::Ok,
+                    &parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+// What was read from a test answer beside the answer itself, both as plain text.
+void ShowTest(QWidget& parent, const std::pair<QString, QString>& result)
+{
+    QDialog shown(&parent);
+    shown.setWindowTitle(QStringLiteral("Test"));
+    auto* const layout = new QGridLayout(&shown);
+    const QStringList titles{QStringLiteral("Read from the answer:"),
+                             QStringLiteral("The answer:")};
+    const QStringList texts{result.first, result.second};
+    for (int i = 0; i < 2; ++i) {
+        auto* const label = new QLabel(titles[i], &shown);
+        auto* const text = new QPlainTextEdit(&shown);
+        text->setReadOnly(true);
+        text->setPlainText(texts[i]);
+        text->setAccessibleName(titles[i]);
+        label->setBuddy(text);
+        layout->addWidget(label, 0, i);
+        layout->addWidget(text, 1, i);
+    }
+    auto* const close = new QDialogButtonBox(QDialogButtonBox::Close, &shown);
+    QObject::connect(close, &QDialogButtonBox::rejected, &shown, &QDialog::reject);
+    layout->addWidget(close, 2, 0, 1, 2);
+    shown.resize(800, 500);
+    shown.exec();
+}
 
 SourcesDialogState StateOf(const QListWidget& list, const QLineEdit& address)
 {
@@ -105,6 +147,100 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
     QObject::connect(up, &QPushButton::clicked, list, [list] { MoveCurrentRow(*list, -1); });
     QObject::connect(down, &QPushButton::clicked, list, [list] { MoveCurrentRow(*list, 1); });
 
+    // The source buttons, when the window gave them something to do.
+    auto* const sourceButtons = new QHBoxLayout;
+    const auto button = [&](const QString& caption, const QString& objectName, auto action) {
+        auto* const made = new QPushButton(caption, &dialog);
+        made->setObjectName(objectName);
+        made->setAutoDefault(false);
+        QObject::connect(made, &QPushButton::clicked, &dialog, action);
+        sourceButtons->addWidget(made);
+    };
+    const auto current = [list] {
+        const QListWidgetItem* const item = list->currentItem();
+        return item ? item->data(kNameRole).toString() : QString();
+    };
+    const SourceActions& actions = m_actions;
+    if (actions.addFile) {
+        button(QStringLiteral("&Add a Source..."), QStringLiteral("AddSource"), [&, list] {
+            QStringList choices;
+            QList<QListWidgetItem*> unticked;
+            for (int i = 0; i < list->count(); ++i) {
+                if (list->item(i)->checkState() == Qt::Unchecked) {
+                    choices.append(list->item(i)->text());
+                    unticked.append(list->item(i));
+                }
+            }
+            const QString fromFile = QStringLiteral("A file...");
+            choices.append(fromFile);
+            bool ok = false;
+            const QString chosen =
+                QInputDialog::getItem(&dialog, QStringLiteral("Add a Source"),
+                                      QStringLiteral("Source:"), choices, 0, false, &ok);
+            if (!ok)
+                return;
+            if (chosen != fromFile) {
+                QListWidgetItem* const item = unticked.value(choices.indexOf(chosen));
+                item->setCheckState(Qt::Checked);
+                list->setCurrentItem(item);
+                return;
+            }
+            const QString path = QFileDialog::getOpenFileName(
+                &dialog, QStringLiteral("Add a Source"), {},
+                QStringLiteral("Source files (*.json);;All files (*)"));
+            if (path.isEmpty())
+                return;
+            const std::variant<SourceRow, QString> added = actions.addFile(path);
+            if (const QString* refused = std::get_if<QString>(&added)) {
+                Tell(dialog, *refused);
+                return;
+            }
+            const SourceRow& row = std::get<SourceRow>(added);
+            QListWidgetItem* item = nullptr;
+            for (int i = 0; i < list->count() && !item; ++i)
+                if (list->item(i)->data(kNameRole).toString() == row.name)
+                    item = list->item(i);
+            if (!item) {
+                item = new QListWidgetItem(list);
+                item->setData(kNameRole, row.name);
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+            }
+            item->setText(row.displayName);
+            item->setCheckState(Qt::Checked);
+            list->setCurrentItem(item);
+        });
+    }
+    if (actions.setKey) {
+        button(QStringLiteral("Set &Key..."), QStringLiteral("SetKey"), [&] {
+            const QString name = current();
+            if (name.isEmpty())
+                return;
+            bool ok = false;
+            const QString key = QInputDialog::getText(
+                &dialog, QStringLiteral("Set Key"),
+                QStringLiteral("The key for %1:").arg(list->currentItem()->text()),
+                QLineEdit::Password, {}, &ok);
+            if (ok && !name.isEmpty())
+                Tell(dialog, actions.setKey(name, key));
+        });
+    }
+    if (actions.forgetKey)
+        button(QStringLiteral("&Forget Key"), QStringLiteral("ForgetKey"), [&] {
+            if (const QString name = current(); !name.isEmpty())
+                Tell(dialog, actions.forgetKey(name));
+        });
+    if (actions.test) {
+        button(QStringLiteral("&Test..."), QStringLiteral("TestSource"), [&] {
+            const QString name = current();
+            bool ok = false;
+            const QString code = QInputDialog::getText(&dialog, QStringLiteral("Test"),
+                                                       QStringLiteral("Code to look up:"),
+                                                       QLineEdit::Normal, {}, &ok);
+            if (ok && !name.isEmpty() && !code.trimmed().isEmpty())
+                ShowTest(dialog, actions.test(name, code.trimmed()));
+        });
+    }
+
     auto* const addressLabel = new QLabel(QStringLiteral("&Page service address:"), &dialog);
     auto* const address = new QLineEdit(initial.serviceUrl, &dialog);
     address->setObjectName(QStringLiteral("ServiceUrl"));
@@ -154,7 +290,8 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
     grid->addWidget(address, 5, 0, 1, 2);
     grid->addWidget(noteLabel, 6, 0, 1, 2);
     grid->addWidget(problem, 7, 0, 1, 2);
-    grid->addWidget(buttons, 8, 0, 1, 2);
+    grid->addLayout(sourceButtons, 8, 0, 1, 2);
+    grid->addWidget(buttons, 9, 0, 1, 2);
     dialog.resize(440, dialog.sizeHint().height());
     list->setFocus();
 

@@ -1,0 +1,164 @@
+#include "app/SourceTools.h"
+
+#include "app/LookupSetup.h"
+#include "app/SourceKeys.h"
+#include "app/SourcesSetting.h"
+#include "common/OperationFailed.h"
+#include "lookup/JsonFileSource.h"
+#include "lookup/ProductCode.h"
+#include "platform/EventLoop.h"
+#include "platform/FileSystem.h"
+#include "platform/KeyStore.h"
+#include "platform/PageLoader.h"
+#include "platform/PendingPage.h"
+#include "platform/Platform.h"
+
+#include <QFileInfo>
+
+namespace {
+// The raw answer shown is cut here: enough to see where the fields are.
+constexpr qsizetype kLongestShownAnswer = 64 * 1024;
+} // namespace
+
+SourceTools::SourceTools(AppConfig& config, const Platform& platform)
+    : m_config(config)
+    , m_platform(platform)
+{}
+
+QString SourceTools::shownName(const QString& name) const
+{
+    for (const FileSourceEntry& entry : m_config.fileSources)
+        if (entry.description.name == name)
+            return entry.description.displayName;
+    return SourceDisplayName(name);
+}
+
+QString SourceTools::setKey(const QString& name, const QString& key)
+{
+    const QString trimmed = key.trimmed();
+    if (trimmed.isEmpty())
+        return QStringLiteral("No key was typed; nothing was kept.");
+    try {
+        m_platform.keyring.writeKey(name, trimmed);
+    } catch (const OperationFailed& failure) {
+        return failure.description() +
+               QStringLiteral(" The key was not kept anywhere. Give it in %1, or with --key-file "
+                              "%2=PATH (a file only you may read).")
+                   .arg(SourceKeys::variableFor(name), name);
+    }
+    return QStringLiteral("The key for %1 is kept in your desktop's keyring.").arg(shownName(name));
+}
+
+QString SourceTools::forgetKey(const QString& name)
+{
+    try {
+        m_platform.keyring.forgetKey(name);
+    } catch (const OperationFailed& failure) {
+        return failure.description();
+    }
+    return QStringLiteral("The keyring holds no key for %1 any more.").arg(shownName(name));
+}
+
+std::pair<QString, QString> SourceTools::test(const QString& name, const QString& code)
+{
+    const std::vector<std::unique_ptr<LookupSource>> made =
+        MakeSources({name}, m_config, m_config.serviceUrl, nullptr, LocaleLanguage());
+    if (made.empty())
+        return {QStringLiteral("%1 cannot be tested here.").arg(shownName(name)), {}};
+    const LookupSource& source = *made.front();
+    const CheckedCode checked = CheckCode(code);
+    if (!source.takes(checked))
+        return {QStringLiteral("%1 does not look up such codes (%2).")
+                    .arg(source.displayName(), checked.isValid()
+                                                   ? QStringLiteral("not one it takes")
+                                                   : NotLookedUpReason(checked)),
+                {}};
+    const SourceRequest request = source.request(code, checked);
+    if (!request.refusal.isEmpty())
+        return {source.displayName() + u": " + request.refusal, {}};
+    const auto* fileSource = dynamic_cast<const JsonFileSource*>(&source);
+    const QString asked = fileSource ? fileSource->shownAddress(code, checked)
+                                     : request.url.toString(QUrl::FullyEncoded);
+
+    PageRequest sent{request.url, OpenDatabaseAgent(m_config.contact), 0};
+    sent.method = request.method;
+    sent.headers = request.headers;
+    sent.body = request.body;
+    PageResponse response;
+    try {
+        const std::unique_ptr<PendingPage> page = m_platform.pageLoader.start(sent);
+        while (!page->isComplete())
+            m_platform.eventLoop.waitForEvents();
+        response = page->response();
+    } catch (const OperationFailed& failure) {
+        response.failure = failure.description();
+    }
+    const SourceAnswer answer = source.read(response, code);
+
+    QStringList read{QStringLiteral("Asked: ") + asked,
+                     response.failure.isEmpty()
+                         ? QStringLiteral("HTTP status: %1").arg(response.status)
+                         : QStringLiteral("No answer: ") + response.failure,
+                     QString()};
+    switch (answer.kind) {
+    case SourceAnswer::Kind::Found: {
+        const ProductAnswer& product = answer.product;
+        read << QStringLiteral("Found.") << QStringLiteral("name: ") + product.name
+             << QStringLiteral("brand: ") + product.brand
+             << QStringLiteral("quantity: ") + product.quantity
+             << QStringLiteral("categories: ") + product.details.categories
+             << QStringLiteral("picture: ") + product.details.imageUrl
+             << QStringLiteral("page: ") + product.details.pageUrl;
+        break;
+    }
+    case SourceAnswer::Kind::NotFound:
+        read << QStringLiteral("Not found.");
+        break;
+    case SourceAnswer::Kind::Failed:
+        read << QStringLiteral("Failed: ") + answer.reason;
+        break;
+    }
+    QString raw = QString::fromUtf8(response.body.left(kLongestShownAnswer));
+    if (response.body.size() > kLongestShownAnswer)
+        raw += QStringLiteral("\n[... %1 bytes in all]").arg(response.body.size());
+    // A service may echo the request, key and all: what is shown never holds it.
+    if (m_config.keyFor) {
+        if (const std::optional<QString> key = m_config.keyFor(name).key; key && !key->isEmpty())
+            raw.replace(*key, QStringLiteral("***"));
+    }
+    return {read.join(u'\n'), raw};
+}
+
+std::variant<SourceRow, QString> SourceTools::addFile(const QString& path)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    try {
+        const FileSystem::Contents contents = m_platform.files.readFile(path, kLargestSourceFile);
+        auto read =
+            ReadSourceFile(fileName, contents.overLimit ? QByteArray(kLargestSourceFile + 1, ' ')
+                                                        : contents.bytes);
+        if (const QString* refused = std::get_if<QString>(&read))
+            return *refused;
+        SourceDescription& description = std::get<SourceDescription>(read);
+        if (KnownSourceNames().contains(description.name))
+            return fileName +
+                   QStringLiteral(": name: \"%1\" is a built-in source's").arg(description.name);
+        const SourceRow row{description.name, description.displayName, true};
+        m_config.fileSources.removeIf(
+            [&](const FileSourceEntry& entry) { return entry.description.name == row.name; });
+        m_config.fileSources.append(
+            FileSourceEntry{std::move(description), QStringLiteral("--source-file"), path, {}});
+        return row;
+    } catch (const OperationFailed& failure) {
+        return fileName + u": " + failure.description();
+    }
+}
+
+SourceActions SourceTools::actions()
+{
+    return SourceActions{
+        [this](const QString& name, const QString& key) { return setKey(name, key); },
+        [this](const QString& name) { return forgetKey(name); },
+        [this](const QString& name, const QString& code) { return test(name, code); },
+        [this](const QString& path) { return addFile(path); }};
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/KeyStore.h"
+
+// The keys in the desktop's keyring (the Secret Service on Linux) through QtKeychain, one entry a
+// source under the service "Quillfen". Never falls back to plain text: without a keyring every
+// operation fails and says so.
+class QtKeychainStore final : public KeyStore
+{
+public:
+    std::optional<QString> readKey(const QString& source) override;
+    void writeKey(const QString& source, const QString& key) override;
+    void forgetKey(const QString& source) override;
+};

@@ -1,0 +1,365 @@
+#include "lookup/SourceFile.h"
+
+#include "lookup/JsonPointer.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+#include <QSet>
+#include <QUrl>
+
+namespace {
+
+// Why a field is refused; thrown only inside this file, and caught where the file is read.
+struct Refusal
+{
+    QString field, reason;
+};
+
+[[noreturn]] void Refuse(const QString& field, const QString& reason)
+{
+    throw Refusal{field, reason};
+}
+
+QString Path(const QString& parent, const QString& key)
+{
+    return parent.isEmpty() ? key : parent + u'.' + key;
+}
+
+void OnlyKnownFields(const QJsonObject& object, const QString& parent,
+                     std::initializer_list<QStringView> known)
+{
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        if (std::find(known.begin(), known.end(), it.key()) == known.end())
+            Refuse(Path(parent, it.key()), QStringLiteral("unknown field"));
+    }
+}
+
+bool HasControl(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+QString Text(const QJsonObject& object, const QString& parent, const QString& key, bool required,
+             qsizetype longest)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined()) {
+        if (required)
+            Refuse(Path(parent, key), QStringLiteral("missing"));
+        return {};
+    }
+    if (!value.isString())
+        Refuse(Path(parent, key), QStringLiteral("not a text"));
+    const QString text = value.toString();
+    if (text.size() > longest)
+        Refuse(Path(parent, key), QStringLiteral("longer than %1 characters").arg(longest));
+    if (HasControl(text))
+        Refuse(Path(parent, key), QStringLiteral("holds a control character"));
+    if (required && text.trimmed().isEmpty())
+        Refuse(Path(parent, key), QStringLiteral("empty"));
+    return text;
+}
+
+int Integer(const QJsonObject& object, const QString& parent, const QString& key, int fallback,
+            int lowest, int highest)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined())
+        return fallback;
+    const double number = value.toDouble(-1);
+    if (!value.isDouble() || number != double(qint64(number)) || number < lowest ||
+        number > highest)
+        Refuse(Path(parent, key),
+               QStringLiteral("not a whole number from %1 to %2").arg(lowest).arg(highest));
+    return int(number);
+}
+
+SourceDescription::Pointer Pointer(const QJsonObject& object, const QString& parent,
+                                   const QString& key)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined())
+        return std::nullopt;
+    std::optional<QStringList> tokens;
+    if (value.isString() && value.toString().size() <= 1000)
+        tokens = ParseJsonPointer(value.toString());
+    if (!tokens)
+        Refuse(Path(parent, key), QStringLiteral("not a JSON pointer"));
+    return tokens;
+}
+
+QJsonObject Object(const QJsonObject& object, const QString& parent, const QString& key,
+                   bool required)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() && !required)
+        return {};
+    if (value.isUndefined())
+        Refuse(Path(parent, key), QStringLiteral("missing"));
+    if (!value.isObject())
+        Refuse(Path(parent, key), QStringLiteral("not an object"));
+    return value.toObject();
+}
+
+// A template: every placeholder known, and {key} only where a key is used.
+QString Template(const QString& text, const QString& field, QSet<QString>& used)
+{
+    for (const QString& name : TemplatePlaceholders(text)) {
+        if (!SourcePlaceholders().contains(name))
+            Refuse(field, QStringLiteral("unknown placeholder {%1}").arg(name));
+        used.insert(name);
+    }
+    return text;
+}
+
+void ReadTakes(const QJsonObject& file, SourceDescription& source)
+{
+    const QJsonValue takes = file.value(QLatin1String("takes"));
+    if (takes.isUndefined() || takes == QJsonValue(QStringLiteral("all")))
+        return;
+    if (takes == QJsonValue(QStringLiteral("isbn"))) {
+        source.takes = SourceDescription::Takes::Isbn;
+        return;
+    }
+    if (!takes.isArray() || takes.toArray().isEmpty())
+        Refuse(QStringLiteral("takes"),
+               QStringLiteral("\"all\", \"isbn\" or a list of kinds (\"EAN-13\", \"UPC-A\")"));
+    source.takes = SourceDescription::Takes::Kinds;
+    static constexpr CodeKind kKinds[] = {CodeKind::Ean13, CodeKind::Ean8,   CodeKind::UpcA,
+                                          CodeKind::UpcE,  CodeKind::Gtin14, CodeKind::Isbn,
+                                          CodeKind::Issn,  CodeKind::Ismn};
+    for (const QJsonValue& name : takes.toArray()) {
+        const auto kind = std::find_if(std::begin(kKinds), std::end(kKinds), [&](CodeKind known) {
+            return name.isString() && CodeKindText(known) == name.toString();
+        });
+        if (kind == std::end(kKinds))
+            Refuse(QStringLiteral("takes"),
+                   QStringLiteral("unknown kind %1")
+                       .arg(name.isString() ? name.toString() : QStringLiteral("?")));
+        source.kinds.append(*kind);
+    }
+}
+
+void ReadRequest(const QJsonObject& file, SourceDescription& source)
+{
+    const QString at = QStringLiteral("request");
+    const QJsonObject request = Object(file, {}, at, true);
+    OnlyKnownFields(request, at, {u"url", u"method", u"headers", u"body", u"key"});
+    QSet<QString> used;
+    source.url = Template(Text(request, at, QStringLiteral("url"), true, 2000),
+                          QStringLiteral("request.url"), used);
+    // Checked with every placeholder filled, as it will be sent.
+    QString filled = source.url;
+    for (const QString& name : SourcePlaceholders())
+        filled.replace(u'{' + name + u'}', QStringLiteral("0"));
+    const QUrl url(filled, QUrl::StrictMode);
+    if (!url.isValid() || (url.scheme() != u"https" && url.scheme() != u"http") ||
+        url.host().isEmpty())
+        Refuse(QStringLiteral("request.url"), QStringLiteral("not an http:// or https:// address"));
+    if (!url.userInfo().isEmpty())
+        Refuse(QStringLiteral("request.url"), QStringLiteral("holds a user name or password"));
+
+    const QString method = Text(request, at, QStringLiteral("method"), false, 10);
+    if (method == u"POST")
+        source.method = QByteArrayLiteral("POST");
+    else if (!method.isEmpty() && method != u"GET")
+        Refuse(QStringLiteral("request.method"), QStringLiteral("GET or POST"));
+
+    const QJsonObject headers = Object(request, at, QStringLiteral("headers"), false);
+    for (auto it = headers.constBegin(); it != headers.constEnd(); ++it) {
+        const QString name = it.key();
+        const QString field = QStringLiteral("request.headers.") + name;
+        const bool token =
+            !name.isEmpty() && name.size() <= 100 &&
+            std::all_of(name.begin(), name.end(), [](QChar c) {
+                return (c.isLetterOrNumber() && c.unicode() < 128) || c == u'-' || c == u'_';
+            });
+        if (!token)
+            Refuse(field, QStringLiteral("not a header name"));
+        if (!it.value().isString() || HasControl(it.value().toString()) ||
+            it.value().toString().size() > 2000)
+            Refuse(field, QStringLiteral("not a text of one line"));
+        source.headers.append({name.toLatin1(), Template(it.value().toString(), field, used)});
+    }
+
+    const QJsonObject body = Object(request, at, QStringLiteral("body"), false);
+    OnlyKnownFields(body, QStringLiteral("request.body"), {u"json", u"form"});
+    if (!body.isEmpty() && source.method != "POST")
+        Refuse(QStringLiteral("request.body"), QStringLiteral("only a POST sends a body"));
+    if (body.size() > 1)
+        Refuse(QStringLiteral("request.body"), QStringLiteral("either json or form, not both"));
+    if (body.contains(QLatin1String("json"))) {
+        source.body = SourceDescription::Body::Json;
+        source.jsonBody =
+            Object(body, QStringLiteral("request.body"), QStringLiteral("json"), true);
+        // Its strings are templates; they are looked at through the text the object makes.
+        Template(QString::fromUtf8(QJsonDocument(source.jsonBody).toJson(QJsonDocument::Compact)),
+                 QStringLiteral("request.body.json"), used);
+    } else if (body.contains(QLatin1String("form"))) {
+        source.body = SourceDescription::Body::Form;
+        const QJsonObject form =
+            Object(body, QStringLiteral("request.body"), QStringLiteral("form"), true);
+        for (auto it = form.constBegin(); it != form.constEnd(); ++it) {
+            const QString field = QStringLiteral("request.body.form.") + it.key();
+            if (!it.value().isString())
+                Refuse(field, QStringLiteral("not a text"));
+            source.formBody.append({it.key(), Template(it.value().toString(), field, used)});
+        }
+    } else if (source.method == "POST") {
+        Refuse(QStringLiteral("request.body"),
+               QStringLiteral("missing (a POST sends json or form)"));
+    }
+
+    const QString key = Text(request, at, QStringLiteral("key"), false, 20);
+    const bool named = used.contains(QStringLiteral("key"));
+    if (key.isEmpty())
+        source.key = named ? SourceDescription::KeyUse::Required : SourceDescription::KeyUse::None;
+    else if (key == u"required" || key == u"optional")
+        source.key = key == u"required" ? SourceDescription::KeyUse::Required
+                                        : SourceDescription::KeyUse::Optional;
+    else
+        Refuse(QStringLiteral("request.key"), QStringLiteral("\"required\" or \"optional\""));
+    if (!named && source.key != SourceDescription::KeyUse::None)
+        Refuse(QStringLiteral("request.key"), QStringLiteral("no template names {key}"));
+}
+
+void ReadAnswer(const QJsonObject& file, SourceDescription& source)
+{
+    const QString at = QStringLiteral("answer");
+    const QJsonObject answer = Object(file, {}, at, true);
+    OnlyKnownFields(answer, at,
+                    {u"results", u"match", u"name", u"brand", u"quantity", u"categories",
+                     u"picture", u"page", u"description"});
+    SourceDescription::Answer& read = source.answer;
+    read.results = Pointer(answer, at, QStringLiteral("results"));
+    read.match = Pointer(answer, at, QStringLiteral("match"));
+    read.name = Pointer(answer, at, QStringLiteral("name"));
+    if (!read.name)
+        Refuse(QStringLiteral("answer.name"), QStringLiteral("missing"));
+    read.brand = Pointer(answer, at, QStringLiteral("brand"));
+    read.quantity = Pointer(answer, at, QStringLiteral("quantity"));
+    read.categories = Pointer(answer, at, QStringLiteral("categories"));
+    read.picture = Pointer(answer, at, QStringLiteral("picture"));
+    read.page = Pointer(answer, at, QStringLiteral("page"));
+    read.description = Pointer(answer, at, QStringLiteral("description"));
+}
+
+void ReadNotFound(const QJsonObject& file, SourceDescription& source)
+{
+    const QString at = QStringLiteral("notFound");
+    const QJsonObject notFound = Object(file, {}, at, false);
+    OnlyKnownFields(notFound, at, {u"statuses", u"emptyResults", u"missing", u"value"});
+    SourceDescription::NotFound& read = source.notFound;
+    if (const QJsonValue statuses = notFound.value(QLatin1String("statuses"));
+        !statuses.isUndefined()) {
+        if (!statuses.isArray())
+            Refuse(QStringLiteral("notFound.statuses"), QStringLiteral("not a list"));
+        read.statuses.clear();
+        for (const QJsonValue& status : statuses.toArray()) {
+            const int code = status.toInt(0);
+            // A success or a redirection is never "not found"; 429 and 503 mean busy.
+            if (code < 400 || code > 599 || code == 429 || code == 503)
+                Refuse(QStringLiteral("notFound.statuses"),
+                       QStringLiteral("not an HTTP error status other than 429 and 503"));
+            read.statuses.append(code);
+        }
+    }
+    if (const QJsonValue empty = notFound.value(QLatin1String("emptyResults"));
+        !empty.isUndefined()) {
+        if (!empty.isBool())
+            Refuse(QStringLiteral("notFound.emptyResults"), QStringLiteral("not true or false"));
+        read.emptyResults = empty.toBool();
+    }
+    read.missing = Pointer(notFound, at, QStringLiteral("missing"));
+    const QJsonObject value = Object(notFound, at, QStringLiteral("value"), false);
+    if (!value.isEmpty()) {
+        const QString valueAt = QStringLiteral("notFound.value");
+        OnlyKnownFields(value, valueAt, {u"at", u"equals"});
+        read.valueAt = Pointer(value, valueAt, QStringLiteral("at"));
+        read.value = value.value(QLatin1String("equals"));
+        if (!read.valueAt)
+            Refuse(QStringLiteral("notFound.value.at"), QStringLiteral("missing"));
+        if (read.value.isUndefined() || read.value.isArray() || read.value.isObject())
+            Refuse(QStringLiteral("notFound.value.equals"),
+                   QStringLiteral("not a text, number, true, false or null"));
+    }
+}
+
+SourceDescription Read(const QJsonObject& file)
+{
+    OnlyKnownFields(file, {},
+                    {u"name", u"displayName", u"takes", u"request", u"answer", u"notFound",
+                     u"perMinute", u"perDay", u"rememberDays", u"licence", u"keylessQuotaMessage"});
+    SourceDescription source;
+    source.name = Text(file, {}, QStringLiteral("name"), true, 40);
+    if (!std::all_of(source.name.begin(), source.name.end(),
+                     [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'); }))
+        Refuse(QStringLiteral("name"), QStringLiteral("lower-case letters and digits only"));
+    source.displayName = Text(file, {}, QStringLiteral("displayName"), true, 100).trimmed();
+    ReadTakes(file, source);
+    ReadRequest(file, source);
+    ReadAnswer(file, source);
+    ReadNotFound(file, source);
+    source.perMinute = Integer(file, {}, QStringLiteral("perMinute"), 60, 1, 6000);
+    source.perDay = Integer(file, {}, QStringLiteral("perDay"), 0, 0, 100'000'000);
+    const QJsonObject remember = Object(file, {}, QStringLiteral("rememberDays"), false);
+    OnlyKnownFields(remember, QStringLiteral("rememberDays"), {u"found", u"notFound"});
+    source.foundDays =
+        Integer(remember, QStringLiteral("rememberDays"), QStringLiteral("found"), 30, 0, 365);
+    source.notFoundDays =
+        Integer(remember, QStringLiteral("rememberDays"), QStringLiteral("notFound"), 7, 0, 365);
+    source.licence = Text(file, {}, QStringLiteral("licence"), false, 1000).trimmed();
+    source.keylessQuotaMessage =
+        Text(file, {}, QStringLiteral("keylessQuotaMessage"), false, 200).trimmed();
+    return source;
+}
+
+// A message names the file and the field as they are written, which may be anything: it is kept
+// to one line of text.
+QString OneLine(QString message)
+{
+    for (QChar& c : message)
+        if (c.category() == QChar::Other_Control)
+            c = u'?';
+    return message;
+}
+
+} // namespace
+
+QStringList TemplatePlaceholders(QStringView text)
+{
+    QStringList names;
+    for (qsizetype open = text.indexOf(u'{'); open >= 0; open = text.indexOf(u'{', open + 1)) {
+        qsizetype end = open + 1;
+        while (end < text.size() && text[end].unicode() < 128 && text[end].isLetterOrNumber())
+            ++end;
+        if (end > open + 1 && end < text.size() && text[end] == u'}')
+            names.append(text.sliced(open + 1, end - open - 1).toString());
+    }
+    return names;
+}
+
+std::variant<SourceDescription, QString> ReadSourceFile(const QString& fileName,
+                                                        const QByteArray& content)
+{
+    if (content.size() > kLargestSourceFile)
+        return OneLine(fileName +
+                       QStringLiteral(": larger than %1 KB").arg(kLargestSourceFile / 1024));
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(content, &error);
+    if (error.error != QJsonParseError::NoError)
+        return OneLine(fileName + QStringLiteral(": not JSON (%1 at byte %2)")
+                                      .arg(error.errorString())
+                                      .arg(error.offset));
+    if (!document.isObject())
+        return OneLine(fileName + QStringLiteral(": not a JSON object"));
+    try {
+        SourceDescription source = Read(document.object());
+        source.fileName = fileName;
+        return source;
+    } catch (const Refusal& refusal) {
+        return OneLine(fileName + u": " + refusal.field + u": " + refusal.reason);
+    }
+}
