@@ -198,6 +198,7 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
                                "Scan\u2026"};
     QStringList names;
     QSet<QChar> keys;
+    int keyed = 0;
     const QList<QAction*> items = w.lookupMenu()->actions();
     for (int i = 0; i < items.size(); ++i) {
         names << (items[i]->isSeparator() ? QString() : AccessibleName(w.lookupMenu(), i));
@@ -206,10 +207,12 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
         if (!items[i]->isSeparator() && items[i] != w.indexSummaryAction()) {
             QVERIFY2(amp >= 0, qPrintable(items[i]->text()));
             keys.insert(items[i]->text().at(amp + 1).toLower());
+            ++keyed;
         }
     }
     QCOMPARE(names, expected);
-    QCOMPARE(keys.size(), 10);
+    // No two items share a key.
+    QCOMPARE(keys.size(), keyed);
     QVERIFY(!w.indexSummaryAction()->isEnabled());
     QTest::keyClick(w.lookupMenu(), Qt::Key_Escape);
     QTRY_VERIFY(!w.lookupMenu()->isVisible());

@@ -149,6 +149,9 @@ public:
         , m_maxRedirects(asked.maxRedirects)
         , m_publicOnly(asked.publicOnly)
         , m_ownHosts(asked.ownHosts)
+        , m_method(asked.method)
+        , m_body(asked.body)
+        , m_extraHeaders(asked.headers)
         , m_secure(asked.url.scheme() == u"https")
         , m_maxBytes(limits.maxPageBytes)
         , m_deadline(limits.timeLimit)
@@ -163,6 +166,7 @@ public:
         if (m_lookup >= 0)
             QHostInfo::abortHostLookup(m_lookup);
         release();
+        curl_slist_free_all(m_headerList);
     }
 
     bool isComplete() const override { return m_complete; }
@@ -212,6 +216,14 @@ private:
             fail(QStringLiteral("insecure redirect"));
         else {
             ++m_redirects;
+            // Headers of the caller's own (a key among them) go to the host they were meant for
+            // only; what was sent is not sent again where the answer sent the request on.
+            if (to.host() != m_url.host())
+                m_extraHeaders.clear();
+            if (!m_method.isEmpty() && m_method != "GET") {
+                m_method.clear();
+                m_body.clear();
+            }
             m_url = to;
             whenPublic(to, [this] { send(); });
         }
@@ -282,6 +294,28 @@ private:
         curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
         curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &CurlPendingPage::onHeader);
         curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+        // A reused handle keeps what the last page set: the method, body and headers are all
+        // set again.
+        curl_slist_free_all(m_headerList);
+        m_headerList = nullptr;
+        if (!m_extraHeaders.isEmpty()) {
+            for (const curl_slist* item = m_transfers->headers(); item; item = item->next)
+                m_headerList = curl_slist_append(m_headerList, item->data);
+            for (const auto& [name, value] : m_extraHeaders)
+                m_headerList =
+                    curl_slist_append(m_headerList, QByteArray(name + ": " + value).constData());
+        }
+        curl_easy_setopt(easy, CURLOPT_HTTPHEADER,
+                         m_headerList ? m_headerList : m_transfers->headers());
+        curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, nullptr);
+        if (m_method.isEmpty() || m_method == "GET") {
+            curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
+        } else {
+            curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(m_body.size()));
+            curl_easy_setopt(easy, CURLOPT_POSTFIELDS, m_body.constData());
+            if (m_method != "POST")
+                curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, m_method.constData());
+        }
         m_sending = true;
         m_transfers->add(easy);
     }
@@ -364,6 +398,10 @@ private:
     int m_redirects = 0;
     bool m_publicOnly;
     QStringList m_ownHosts;
+    QByteArray m_method; // empty: GET
+    QByteArray m_body;
+    QList<std::pair<QByteArray, QByteArray>> m_extraHeaders;
+    curl_slist* m_headerList = nullptr; // the loader's headers and the page's, when it has any
     bool m_secure;
     qint64 m_maxBytes;
     QDeadlineTimer m_deadline;

@@ -27,6 +27,10 @@ private:
     PageResponse m_response;
 };
 
+// How far Qt's network thread may read an answer ahead of the page: a bound on what arrives past
+// the size cap.
+constexpr qint64 kReadAheadBytes = 256 * 1024;
+
 class QtPendingPage final : public PendingPage
 {
 public:
@@ -93,6 +97,7 @@ private:
             QObject::connect(reply, &QNetworkReply::readyRead, reply, [this] { onReadyRead(); });
         m_redirected = QObject::connect(reply, &QNetworkReply::redirected, reply,
                                         [this](const QUrl& to) { onRedirected(to); });
+        reply->setReadBufferSize(kReadAheadBytes);
     }
 
     // Runs `then` when the address may be asked: at once unless only public hosts may be, else
@@ -164,10 +169,17 @@ private:
         m_reply->abort(); // finishes the reply at once
     }
 
+    // Drained as it arrives into the page's own buffer, so that the reply's stays small: Qt's
+    // network thread reads ahead only that far, and an endless answer stops near the cap even
+    // when this thread is slow to be scheduled.
     void onReadyRead()
     {
-        if (m_reply->bytesAvailable() > m_maxBytes)
+        const qint64 available = m_reply->bytesAvailable();
+        if (m_received.size() + available > m_maxBytes) {
             abort(Abort::TooLarge);
+            return;
+        }
+        m_received.append(m_reply->read(available));
     }
 
     // Every redirection is looked at before it is followed: it must not lead away from this
@@ -175,6 +187,7 @@ private:
     // that came in an answer, to a host that is not public.
     void onRedirected(const QUrl& to)
     {
+        m_received.clear();
         if (m_loopbackOnly && !IsLoopbackUrl(to)) {
             m_refusedHost = to.host();
             abort(Abort::NotLoopback);
@@ -211,9 +224,15 @@ private:
             break;
         }
         if (m_response.failure.isEmpty()) {
-            m_response.status = status;
-            m_response.headers = m_reply->rawHeaderPairs();
-            m_response.body = m_reply->readAll();
+            m_received.append(m_reply->readAll());
+            if (m_received.size() > m_maxBytes) {
+                m_response.failure = QStringLiteral("page too large");
+            } else {
+                m_response.status = status;
+                m_response.headers = m_reply->rawHeaderPairs();
+                m_response.body = std::move(m_received);
+            }
+            m_received = {};
         }
         m_complete = true;
     }
@@ -224,6 +243,7 @@ private:
     QByteArray m_method;
     QByteArray m_body;
     QPointer<QNetworkReply> m_reply; // the manager deletes it should it go first
+    QByteArray m_received;           // the body read so far
     qint64 m_maxBytes;
     bool m_loopbackOnly;
     bool m_publicOnly;
