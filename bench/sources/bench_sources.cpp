@@ -5,7 +5,10 @@
 //  - a second run of 10,000 codes whose answers are all remembered, in the real window;
 //  - 100,000 codes looked up from a product index of 1,000,000 products, in the real window.
 //  - one UPCitemdb answer read 20,000 times by the built-in source and by the upcitemdbpaid preset
-//    (a source described in a file): the overhead of reading through JSON Pointers.
+//    (a source described in a file): the overhead of reading through JSON Pointers;
+//  - the bytes of one Open Food Facts answer with the fields Quillfen asks for, and whole;
+//  - 1,000 ISBNs asked of Open Library's stand-in at its real pace (60 a minute): the requests
+//    that takes, 25 books each, and the time.
 // Prints its figures; it asserts nothing. Everything stays on this machine.
 #include "BenchReport.h"
 #include "SampleServiceProcess.h"
@@ -14,8 +17,10 @@
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
+#include "gs1/CodeFacts.h"
 #include "lookup/JsonFileSource.h"
 #include "lookup/LookupChain.h"
+#include "lookup/OpenFoodFactsSource.h"
 #include "lookup/UpcItemDbSource.h"
 #include "platform/ListControl.h"
 #include "program/PageLoaders.h"
@@ -29,6 +34,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -107,6 +113,67 @@ PacedRun Paced(const QStringList& codes, const QString& catalog, int allowedPerS
     const double span = double(arrivals.last().ms - arrivals.first().ms) / 1000.0;
     run.perMinuteReached = span > 0 ? double(arrivals.size() - 1) / span * 60.0 : 0;
     return run;
+}
+
+// The bytes of an answer to the request as the source makes it, and to the same without its
+// query (the whole product): what asking for the fields read saves.
+void AnswerBytes()
+{
+    SampleServiceProcess service;
+    if (!service.start({}))
+        Fail(service.errorString());
+    QtEventLoop loop;
+    const auto loader = MakePageLoader({.loopbackOnly = true});
+    const auto bytes = [&](const QUrl& url) {
+        const auto page = loader->start(PageRequest{url, {}, 3});
+        while (!page->isComplete())
+            loop.waitForEvents();
+        return page->response().body.size();
+    };
+    const OpenFoodFactsSource source(service.baseUrl(), QStringLiteral("de"));
+    const QString code = QStringLiteral("3800123400018");
+    const QUrl asked = source.request(code, CheckCode(code)).url;
+    const qsizetype withFields = bytes(asked);
+    const qsizetype whole = bytes(asked.adjusted(QUrl::RemoveQuery));
+    std::printf("Open Food Facts answer: %lld bytes with the fields asked for, %lld whole "
+                "(the stand-in's product; the real service's whole products are tens of KB)\n",
+                qlonglong(withFields), qlonglong(whole));
+}
+
+// 1,000 made-up ISBNs, most unknown, asked of Open Library's stand-in at the real pace.
+void BooksInBatches()
+{
+    SampleServiceProcess service;
+    if (!service.start({QStringLiteral("--log-queries")}))
+        Fail(service.errorString());
+    AppConfig config;
+    config.openLibraryUrl = service.baseUrl();
+    QtEventLoop loop;
+    QtClock clock;
+    const auto loader = MakePageLoader({.loopbackOnly = true});
+    LookupChain chain(LookupServices{*loader, loop, clock, nullptr, nullptr},
+                      MakeSources({QStringLiteral("openlibrary")}, config, {}, nullptr, {}),
+                      ChainOptions{"Quillfen/bench (bench@quillfen.invalid)", 1, false, {}});
+    QStringList isbns;
+    for (int i = 0; i < 1000; ++i) {
+        const QString body = QStringLiteral("978%1").arg(i, 9, 10, QLatin1Char('0'));
+        isbns.append(body + Gs1CheckDigit(body));
+    }
+    chain.startRun();
+    QElapsedTimer timer;
+    timer.start();
+    for (qsizetype i = 0; i < isbns.size(); ++i)
+        chain.lookUp(isbns[i], [&](int k) { return isbns.value(i + k); });
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const QList<SampleServiceProcess::Arrival> arrivals = service.arrivals();
+    const qsizetype requests = std::count_if(
+        arrivals.cbegin(), arrivals.cend(),
+        [](const SampleServiceProcess::Arrival& arrival) { return arrival.api == u"openlibrary"; });
+    std::printf("Open Library, real pace: 1,000 ISBNs in %lld requests, %.1f s\n",
+                qlonglong(requests), seconds);
+    const QByteArray size = QStringLiteral("1,000 ISBNs, %1 requests").arg(requests).toUtf8();
+    ReportRow({"books asked 25 a request, 60 a minute", size.constData(), seconds, nullptr, 0,
+               "<= 40 requests"});
 }
 
 // Form1 on the real window and services, its Done box answered as soon as it shows.
@@ -197,6 +264,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ReadingOverhead();
+    AnswerBytes();
+    BooksInBatches();
 
     // Pacing: R = 3000 a minute (50 a second), over 200 codes.
     QStringList codes;
