@@ -13,6 +13,7 @@
 #include "sheets/SheetFile.h"
 #include "support/AddressSanitizer.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
@@ -21,6 +22,7 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cstdio>
 #include <new>
 #include <sys/resource.h>
@@ -239,6 +241,7 @@ private Q_SLOTS:
     void databaseAnswers_neverFormulasInLibreOffice();
     void enrichedCopy_isTheUsersOwnFile_data();
     void enrichedCopy_isTheUsersOwnFile();
+    void enrichedCopy_opensInLibreOffice();
 
 private:
     QtFileSystem m_files;
@@ -639,6 +642,9 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile_data()
     QTest::addColumn<qsizetype>("width");
     // A text file's line break.
     QTest::addColumn<QByteArray>("lineBreak");
+    // Beginnings of the names of parts the container holds: the chart, drawing and picture
+    // that must come through untouched.
+    QTest::addColumn<QStringList>("parts");
     // As Excel on a German Windows saves "CSV"; and as a program that quotes every field, with a
     // byte-order mark and Unix line breaks. Each with an empty row and a quoted separator.
     const auto text = [this](const char* name, const QByteArray& bytes) {
@@ -653,10 +659,10 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile_data()
              "\xEF\xBB\xBF\"Artikel\",\"EAN\",\"Preis\"\n\"Stift\",\"4006381333931\",\"1.50\"\n\n"
              "\"Tinte, "
              "blau\",\"5901234123457\",\"3.20\"\n\"M\xC3\xA4rz\",\"0012345678905\",\"5.94\"\n"));
-    QTest::newRow("csv, Windows-1252")
-        << QStringLiteral("windows-1252.csv") << QString() << qsizetype(3) << QByteArray("\r\n");
-    QTest::newRow("csv, UTF-8 with a mark")
-        << QStringLiteral("utf-8 with mark.csv") << QString() << qsizetype(3) << QByteArray("\n");
+    QTest::newRow("csv, Windows-1252") << QStringLiteral("windows-1252.csv") << QString()
+                                       << qsizetype(3) << QByteArray("\r\n") << QStringList();
+    QTest::newRow("csv, UTF-8 with a mark") << QStringLiteral("utf-8 with mark.csv") << QString()
+                                            << qsizetype(3) << QByteArray("\n") << QStringList();
     const auto run = [](const QString& program, const QStringList& arguments,
                         const QString& home = {}) {
         QProcess process;
@@ -674,7 +680,8 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile_data()
         QSKIP("openpyxl cannot write the workbook (python3-openpyxl)");
     QTest::newRow("xlsx, openpyxl")
         << QStringLiteral("book.xlsx") << QStringLiteral("xl/worksheets/sheet1.xml") << qsizetype(7)
-        << QByteArray();
+        << QByteArray()
+        << QStringList{u"xl/charts/chart"_qs, u"xl/drawings/drawing"_qs, u"xl/media/"_qs};
     // LibreOffice is slow to start: one conversion makes every file it writes here.
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (!soffice.isEmpty() &&
@@ -684,7 +691,7 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile_data()
             m_fidelity.path()))
         QTest::newRow("ods, LibreOffice")
             << QStringLiteral("book.ods") << QStringLiteral("content.xml") << qsizetype(7)
-            << QByteArray();
+            << QByteArray() << QStringList{u"Object 1/content.xml"_qs, u"Pictures/"_qs};
 }
 
 void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
@@ -693,6 +700,7 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
     QFETCH(QString, sheetPart);
     QFETCH(qsizetype, width);
     QFETCH(QByteArray, lineBreak);
+    QFETCH(QStringList, parts);
     const QString source = m_fidelity.filePath(name);
     const QString target = m_fidelity.filePath(QStringLiteral("copy of ") + name);
     const SheetServices services{m_files, m_zips};
@@ -738,6 +746,12 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
         const QList<QPair<QString, QByteArray>> before = ZipEntries(source);
         const QList<QPair<QString, QByteArray>> after = ZipEntries(target);
         QCOMPARE(after.size(), before.size());
+        for (const QString& beginning : parts) {
+            QVERIFY2(
+                std::any_of(before.cbegin(), before.cend(),
+                            [&](const auto& entry) { return entry.first.startsWith(beginning); }),
+                qPrintable(beginning));
+        }
         for (qsizetype i = 0; i < before.size(); ++i) {
             QCOMPARE(after[i].first, before[i].first);
             if (before[i].first != sheetPart)
@@ -797,6 +811,68 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
         const QByteArray original = view(source);
         QVERIFY(original.contains("=C3*Steuer"));
         QCOMPARE(view(target), original);
+    }
+}
+
+void TestSheetFiles::enrichedCopy_opensInLibreOffice()
+{
+    // LibreOffice is slow to start: one conversion turns each workbook and its copy into CSV.
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    if (soffice.isEmpty())
+        QSKIP("soffice is not installed (libreoffice-calc-nogui)");
+    const QStringList kinds{QStringLiteral("xlsx"), QStringLiteral("ods")};
+    const QDir folder(m_fidelity.path());
+    QVERIFY(folder.mkpath(QStringLiteral("opened")));
+    QStringList arguments{QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                          QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
+                          QStringLiteral("--outdir"), folder.filePath(QStringLiteral("opened"))};
+    for (const QString& kind : kinds) {
+        const QString copy = folder.filePath(QStringLiteral("copy of book.") + kind);
+        if (!QFile::exists(copy))
+            QSKIP("enrichedCopy_isTheUsersOwnFile writes the copies this opens");
+        // Distinct names, as the CSVs are named after them.
+        for (const auto& [from, to] : {std::pair{folder.filePath(QStringLiteral("book.") + kind),
+                                                 QStringLiteral("original ")},
+                                       std::pair{copy, QStringLiteral("copy ")}}) {
+            const QString name = folder.filePath(to + kind + QLatin1Char('.') + kind);
+            QVERIFY(QFile::copy(from, name));
+            arguments.append(name);
+        }
+    }
+    QProcess convert;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), m_fidelity.path());
+    convert.setProcessEnvironment(environment);
+    convert.start(soffice, arguments);
+    QVERIFY(convert.waitForFinished(300000));
+    QCOMPARE(convert.exitCode(), 0);
+    const SheetServices services{m_files, m_zips};
+    for (const QString& kind : kinds) {
+        // A file LibreOffice had to repair, or could not load, gives no CSV or another one.
+        const auto read = [&](const QString& which) {
+            const QString path = folder.filePath(u"opened/"_qs + which + kind + u".csv"_qs);
+            return QFile::exists(path) ? ReadSheetFile(path, SheetFormat::Csv, QString(), services)
+                                       : Sheet();
+        };
+        const Sheet original = read(QStringLiteral("original "));
+        const Sheet copy = read(QStringLiteral("copy "));
+        QVERIFY2(original.rows.size() > 1, qPrintable(kind));
+        QCOMPARE(copy.rows.size(), original.rows.size());
+        std::size_t nameColumn = 7;
+        while (nameColumn < 30 && copy.cell(0, nameColumn).text != u"name")
+            ++nameColumn;
+        QCOMPARE(copy.cell(0, 7).text, QStringLiteral("gtin"));
+        for (std::size_t r = 0; r < original.rows.size(); ++r) {
+            for (std::size_t c = 0; c < 7; ++c)
+                QCOMPARE(copy.cell(r, c).text, original.cell(r, c).text);
+            const QString code = CodeOfCell(original.cell(r, 1));
+            const bool answered = r > 0 && !code.isEmpty();
+            QCOMPARE(copy.cell(r, nameColumn).text, answered ? QStringLiteral("<Name> & ") + code
+                                                    : r == 0 ? u"name"_qs
+                                                             : QString());
+            if (answered)
+                QCOMPARE(copy.cell(r, nameColumn + 1).text, u"=1+1"_qs);
+        }
     }
 }
 

@@ -1,11 +1,15 @@
 # Makes, at test time, the workbook tst_sheetfiles enriches to check that the copy is the user's
 # own file: three sheets (one hidden), formulas with and without cached values, a cross-sheet
 # reference, a defined name, merged cells, a frozen pane, an auto-filter, a comment, a column
-# width, bold headers, date, percent and currency formats, text and numeric codes.
-# For Debian's /usr/bin/python3 (python3-openpyxl).   make-fidelity-book.py FOLDER
-import datetime, re, sys, zipfile
+# width, bold headers, date, percent and currency formats, text and numeric codes, a chart and a
+# picture.
+# For Debian's /usr/bin/python3 (python3-openpyxl, python3-pil).   make-fidelity-book.py FOLDER
+import datetime, io, re, sys, zipfile
 import openpyxl
+import PIL.Image
+from openpyxl.chart import BarChart, Reference
 from openpyxl.comments import Comment
+from openpyxl.drawing.image import Image
 from openpyxl.styles import Font
 from openpyxl.workbook.defined_name import DefinedName
 
@@ -32,6 +36,15 @@ prices.freeze_panes = "A2"
 prices.auto_filter.ref = "A1:G6"
 prices["A2"].comment = Comment("Hinweis", "Anna")
 prices.column_dimensions["A"].width = 30
+# A chart of the prices and a picture, so that the drawing, chart and media parts are in the package.
+chart = BarChart()
+chart.title = "Preise"
+chart.add_data(Reference(prices, min_col=3, min_row=1, max_row=5), titles_from_data=True)
+chart.set_categories(Reference(prices, min_col=1, min_row=2, max_row=5))
+prices.add_chart(chart, "B10")
+png = io.BytesIO()
+PIL.Image.new("RGB", (16, 8), (200, 30, 30)).save(png, "PNG")
+prices.add_image(Image(png), "J2")
 notes = book.create_sheet("Notizen")
 notes["A1"] = "Lieferant Kraus"
 notes["B1"] = 1.19
