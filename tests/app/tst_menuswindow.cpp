@@ -529,6 +529,32 @@ QVERIFY(index.find(firstCode).has_value());
         QCOMPARE(app.platform.services().listView1.count(), 2);
         QCOMPARE(app.platform.services().listView1.text(1), kKnownCodes[0]);
         QCOMPARE(app.platform.services().listView1.text(2), kKnownCodes[1]);
+
+        // A scan while another window is active goes to that window: the scanner types into
+        // whatever has the focus, and the scan window takes nothing. Active again, its line has
+        // the focus back and takes the next scan.
+        const auto scannedIntoFocus = [&](const QString& code) {
+            QTest::keyClicks(nullptr, code);
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+        };
+        QWidget other;
+        auto* const otherLine = new QLineEdit(&other);
+        other.show();
+        QApplication::setActiveWindow(&other);
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        otherLine->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), otherLine);
+        const QStringList before = table();
+        scannedIntoFocus(kKnownCodes[2]);
+        QCOMPARE(otherLine->text(), kKnownCodes[2]);
+        QCOMPARE(scan.line()->text(), QString());
+        QCOMPARE(table(), before);
+        QApplication::setActiveWindow(&scan);
+        QVERIFY(QTest::qWaitForWindowActive(&scan));
+        QTRY_COMPARE(QApplication::focusWidget(), scan.line());
+        scannedIntoFocus(kKnownCodes[2]);
+        QTRY_COMPARE(table().value(0), "1 " + kKnownCodes[2] + " found");
+        QCOMPARE(table().size(), before.size() + 1);
         scan.close();
     }
 

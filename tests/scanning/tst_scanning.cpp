@@ -152,6 +152,7 @@ private Q_SLOTS:
     void phoneServer_takesOrRefuses_data();
     void phoneServer_takesOrRefuses();
     void phoneServer_burstAndNewLink_refusedPastTheLimit();
+    void phoneServer_steadyAtTheLimit_takesEvery();
 };
 
 void TestScanning::keys_giveScans_data()
@@ -488,6 +489,28 @@ void TestScanning::phoneServer_burstAndNewLink_refusedPastTheLimit()
     QCOMPARE(Exchange(server.port(), request).status, 404);
     QByteArray next = request;
     QCOMPARE(Exchange(server.port(), next.replace("first", "second")).status, 200);
+}
+
+void TestScanning::phoneServer_steadyAtTheLimit_takesEvery()
+{
+    // A phone scanning 20 a second for 3 s, its first request 10 ms late: one second later 21
+    // requests fall within a second, and none of them may be lost.
+    qint64 now = 0;
+    QtPhoneScanServer server(QtPhoneScanServer::Limits{.clock = [&now] { return now; }});
+    server.setToken(QStringLiteral("steady-token-0123456789"));
+    int taken = 0;
+    server.onScan = [&](const QString& text) {
+        ++taken;
+        return AnswerOf(text);
+    };
+    server.start(QStringLiteral("127.0.0.1"), 0);
+    const QByteArray request =
+        "GET /scan/steady-token-0123456789?code=" + kTea.toLatin1() + " HTTP/1.1\r\n\r\n";
+    for (int i = 0; i < 60; ++i) {
+        now = i == 0 ? 10 : 50 * i;
+        QCOMPARE(Exchange(server.port(), request).status, 200);
+    }
+    QCOMPARE(taken, 60);
 }
 
 QTEST_GUILESS_MAIN(TestScanning)

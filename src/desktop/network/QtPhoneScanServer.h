@@ -8,15 +8,16 @@
 #include <QPointer>
 #include <QTcpServer>
 
-#include <deque>
 #include <functional>
+#include <optional>
 
 class QTcpSocket;
 class QTimer;
 
 // The phone scanner's server on QTcpServer: one request per connection, read as bytes arrive and
 // bounded as they are counted (the header, a small body, a deadline for the whole request), no
-// more than a few connections at once and no more than 20 requests a second. Takes
+// more than a few connections at once and no more than 20 requests a second (20 at once at most,
+// and 20 more each second, so that a phone's steady 20 a second is never refused). Takes
 // GET /scan/<token>?code=..., and POST /scan/<token> with a form (code=...) or a JSON object
 // ({"code": "..."}). Every refusal is a bare status line without a word of why.
 class QtPhoneScanServer final : public QObject, public PhoneScanReceiver
@@ -28,7 +29,7 @@ public:
     {
         int requestMs = 5000;    // the whole request, from the connection on
         int answerWaitMs = 2000; // how long a reply waits for the answer before "queued"
-        int perSecond = 20;      // requests taken a second, refused or not
+        int perSecond = 20;      // requests taken a second, and at once
         int connections = 32;    // open at once
         qsizetype headerBytes = 8 * 1024;
         qsizetype bodyBytes = 1024;
@@ -69,6 +70,7 @@ private:
     QTcpServer m_server;
     QString m_token;
     QHash<QTcpSocket*, Connection> m_connections;
-    // When the requests of the last second came.
-    std::deque<qint64> m_recent;
+    // Requests that may still be taken now, and when that was last counted.
+    double m_allowance = 0;
+    std::optional<qint64> m_allowanceAt;
 };
