@@ -1,7 +1,5 @@
 #include "results/RunOutcomes.h"
 
-#include <QHash>
-
 #include <algorithm>
 
 void RunOutcomes::beginRun()
@@ -15,24 +13,90 @@ void RunOutcomes::beginRetry()
     m_retryFrom = 0;
 }
 
+RunOutcomes::Kept RunOutcomes::compact(const CodeOutcome& outcome)
+{
+    if (outcome.sourceHosts != m_lastHosts)
+        m_lastHosts = outcome.sourceHosts;
+    Kept kept{outcome.status, outcome.scanCount, outcome.code,
+              // Most checked codes read as the list holds them: one string serves both.
+              outcome.gtin == outcome.code ? outcome.code : outcome.gtin, outcome.product.name,
+              outcome.product.brand, outcome.product.quantity, outcome.source, outcome.rowText,
+              nullptr};
+    if (!outcome.product.database.isEmpty() || !outcome.product.details.isEmpty() ||
+        !outcome.sourceHosts.isEmpty() || !outcome.licence.isEmpty() || !outcome.detail.isEmpty())
+        kept.rarer =
+            std::make_unique<Rarer>(Rarer{outcome.product.database, outcome.product.details,
+                                          m_lastHosts, outcome.licence, outcome.detail});
+    return kept;
+}
+
+CodeOutcome RunOutcomes::Expand(const Kept& kept)
+{
+    CodeOutcome outcome;
+    outcome.status = kept.status;
+    outcome.scanCount = kept.scanCount;
+    outcome.code = kept.code;
+    outcome.gtin = kept.gtin;
+    outcome.product.name = kept.name;
+    outcome.product.brand = kept.brand;
+    outcome.product.quantity = kept.quantity;
+    outcome.source = kept.source;
+    outcome.rowText = kept.rowText;
+    if (kept.rarer) {
+        outcome.product.database = kept.rarer->database;
+        outcome.product.details = kept.rarer->details;
+        outcome.sourceHosts = kept.rarer->sourceHosts;
+        outcome.licence = kept.rarer->licence;
+        outcome.detail = kept.rarer->detail;
+    }
+    return outcome;
+}
+
+void RunOutcomes::place(std::size_t at)
+{
+    const QString& text = m_outcomes[at].rowText;
+    std::size_t& last = m_lastOfText[text];
+    // A retried row replaces one in the middle: a later row of the same text still comes last.
+    if (last < at || m_outcomes[last].rowText != text)
+        last = at;
+}
+
 void RunOutcomes::add(const CodeOutcome& outcome)
 {
     if (m_mode == Mode::Fresh) {
         m_outcomes.clear();
+        m_lastOfText.clear();
         m_mode = Mode::Adding;
     }
     if (m_mode == Mode::Retrying) {
         for (std::size_t i = m_retryFrom; i < m_outcomes.size(); ++i) {
             if (m_outcomes[i].status == CodeOutcome::Status::Failed &&
                 m_outcomes[i].code == outcome.code) {
-                m_outcomes[i] = outcome;
+                m_outcomes[i] = compact(outcome);
+                place(i);
                 m_retryFrom = i + 1;
                 return;
             }
         }
         return; // a row that was not in the last run
     }
-    m_outcomes.push_back(outcome);
+    m_outcomes.push_back(compact(outcome));
+    place(m_outcomes.size() - 1);
+}
+
+std::optional<CodeOutcome> RunOutcomes::ofRow(const QString& rowText) const
+{
+    const auto found = m_lastOfText.constFind(rowText);
+    if (found == m_lastOfText.constEnd())
+        return std::nullopt;
+    if (m_outcomes[*found].rowText == rowText)
+        return Expand(m_outcomes[*found]);
+    // The row it named was retried since and reads otherwise now: an earlier one may still.
+    for (std::size_t i = m_outcomes.size(); i-- > 0;) {
+        if (m_outcomes[i].rowText == rowText)
+            return Expand(m_outcomes[i]);
+    }
+    return std::nullopt;
 }
 
 std::vector<CodeOutcome> RunOutcomes::ofRows(const QStringList& rowTexts) const
@@ -51,7 +115,7 @@ std::vector<CodeOutcome> RunOutcomes::ofRows(const QStringList& rowTexts) const
         const auto at = std::lower_bound(found->cbegin(), found->cend(), next);
         if (at == found->cend())
             continue;
-        rows.push_back(m_outcomes[*at]);
+        rows.push_back(Expand(m_outcomes[*at]));
         next = *at + 1;
     }
     return rows;

@@ -2,15 +2,23 @@
 
 #include "lookup/LookupChain.h"
 
+#include <QHash>
 #include <QStringList>
 
+#include <deque>
+#include <memory>
+#include <optional>
 #include <vector>
 
 // What became of each row of the last lookup run beyond the text the results table shows (brand,
 // source, categories, ...), in the order the run gave it, so that the results can be saved with
-// every column. The table's rows are matched to these in order, by their text: rows the user
-// removed are simply not there, and rows of the same text (two codes found under one name) keep
-// their own outcomes.
+// every column and a row's details shown again. The table's rows are matched to these in order,
+// by their text: rows the user removed are simply not there, and rows of the same text (two codes
+// found under one name) keep their own outcomes.
+//
+// A run of a hundred thousand codes keeps a hundred thousand of these, so each is kept compact:
+// what most rows leave empty lives apart, only for the rows that have it, and the records never
+// move once added (no copy of them all while the store grows).
 class RunOutcomes final
 {
 public:
@@ -25,11 +33,44 @@ public:
 
     // The outcomes of rows of those texts, in order; a text without one is left out.
     std::vector<CodeOutcome> ofRows(const QStringList& rowTexts) const;
+    // The latest outcome of a row of that text, if the run gave one.
+    std::optional<CodeOutcome> ofRow(const QString& rowText) const;
 
 private:
     enum class Mode { Adding, Fresh, Retrying };
 
-    std::vector<CodeOutcome> m_outcomes;
+    // What few rows have: a product's details, a database, hosts, a licence, a failure's reason.
+    struct Rarer
+    {
+        QString database;
+        ProductDetails details;
+        QStringList sourceHosts;
+        QString licence;
+        QString detail;
+    };
+    struct Kept
+    {
+        CodeOutcome::Status status;
+        int scanCount;
+        QString code;
+        QString gtin;
+        QString name;
+        QString brand;
+        QString quantity;
+        QString source;
+        QString rowText;
+        std::unique_ptr<Rarer> rarer;
+    };
+    Kept compact(const CodeOutcome& outcome);
+    static CodeOutcome Expand(const Kept& kept);
+    void place(std::size_t at);
+
+    std::deque<Kept> m_outcomes;
+    // The last outcome of each row text: the details window finds a row without a search.
+    QHash<QString, std::size_t> m_lastOfText;
+    // The hosts of the source of the last outcome: a source gives the same list with every one,
+    // and one copy of it serves them all.
+    QStringList m_lastHosts;
     Mode m_mode = Mode::Adding;
     std::size_t m_retryFrom = 0;
 };
