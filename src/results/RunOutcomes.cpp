@@ -52,7 +52,7 @@ CodeOutcome RunOutcomes::Expand(const Kept& kept)
     return outcome;
 }
 
-void RunOutcomes::place(std::size_t at)
+void RunOutcomes::place(std::size_t at) const
 {
     const QString& text = m_outcomes[at].rowText;
     std::size_t& last = m_lastOfText[text];
@@ -66,6 +66,7 @@ void RunOutcomes::add(const CodeOutcome& outcome)
     if (m_mode == Mode::Fresh) {
         m_outcomes.clear();
         m_lastOfText.clear();
+        m_indexed = false;
         m_mode = Mode::Adding;
     }
     if (m_mode == Mode::Retrying) {
@@ -73,7 +74,8 @@ void RunOutcomes::add(const CodeOutcome& outcome)
             if (m_outcomes[i].status == CodeOutcome::Status::Failed &&
                 m_outcomes[i].code == outcome.code) {
                 m_outcomes[i] = compact(outcome);
-                place(i);
+                if (m_indexed)
+                    place(i);
                 m_retryFrom = i + 1;
                 return;
             }
@@ -81,11 +83,18 @@ void RunOutcomes::add(const CodeOutcome& outcome)
         return; // a row that was not in the last run
     }
     m_outcomes.push_back(compact(outcome));
-    place(m_outcomes.size() - 1);
+    if (m_indexed)
+        place(m_outcomes.size() - 1);
 }
 
 std::optional<CodeOutcome> RunOutcomes::ofRow(const QString& rowText) const
 {
+    if (!m_indexed) {
+        m_lastOfText.reserve(qsizetype(m_outcomes.size()));
+        for (std::size_t i = 0; i < m_outcomes.size(); ++i)
+            place(i);
+        m_indexed = true;
+    }
     const auto found = m_lastOfText.constFind(rowText);
     if (found == m_lastOfText.constEnd())
         return std::nullopt;

@@ -63,11 +63,13 @@ private:
     };
     Kept compact(const CodeOutcome& outcome);
     static CodeOutcome Expand(const Kept& kept);
-    void place(std::size_t at);
+    void place(std::size_t at) const;
 
     std::deque<Kept> m_outcomes;
-    // The last outcome of each row text: the details window finds a row without a search.
-    QHash<QString, std::size_t> m_lastOfText;
+    // The last outcome of each row text: the details window finds a row without a search. Made
+    // when a row is first shown, not while the run adds its rows, and kept up to date from then.
+    mutable QHash<QString, std::size_t> m_lastOfText;
+    mutable bool m_indexed = false;
     // The hosts of the source of the last outcome: a source gives the same list with every one,
     // and one copy of it serves them all.
     QStringList m_lastHosts;
