@@ -13,21 +13,83 @@ void RunOutcomes::beginRetry()
     m_retryFrom = 0;
 }
 
-RunOutcomes::Kept RunOutcomes::compact(const CodeOutcome& outcome)
+namespace {
+
+// A length below 255 takes one byte; a longer one, 255 and then four bytes.
+void PutLength(QByteArray& out, quint32 length)
 {
-    if (outcome.sourceHosts != m_lastHosts)
-        m_lastHosts = outcome.sourceHosts;
-    Kept kept{outcome.status, outcome.scanCount, outcome.code,
-              // Most checked codes read as the list holds them: one string serves both.
-              outcome.gtin == outcome.code ? outcome.code : outcome.gtin, outcome.product.name,
-              outcome.product.brand, outcome.product.quantity, outcome.source, outcome.rowText,
-              nullptr};
-    if (!outcome.product.database.isEmpty() || !outcome.product.details.isEmpty() ||
-        !outcome.sourceHosts.isEmpty() || !outcome.licence.isEmpty() || !outcome.detail.isEmpty())
-        kept.rarer =
-            std::make_unique<Rarer>(Rarer{outcome.product.database, outcome.product.details,
-                                          m_lastHosts, outcome.licence, outcome.detail});
-    return kept;
+    if (length < 255) {
+        out.append(char(length));
+        return;
+    }
+    out.append(char(255));
+    for (int shift = 0; shift < 32; shift += 8)
+        out.append(char((length >> shift) & 0xff));
+}
+
+void Put(QByteArray& out, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    PutLength(out, quint32(utf8.size()));
+    out.append(utf8);
+}
+
+// Reads back what Put wrote, in the same order.
+class Reader
+{
+public:
+    explicit Reader(const QByteArray& packed)
+        : m_data(packed)
+    {}
+    quint32 length()
+    {
+        const auto byte = [this] { return quint32(quint8(m_data.at(m_at++))); };
+        quint32 length = byte();
+        if (length == 255) {
+            length = 0;
+            for (int shift = 0; shift < 32; shift += 8)
+                length |= byte() << shift;
+        }
+        return length;
+    }
+    QString text()
+    {
+        const quint32 size = length();
+        const QString text = QString::fromUtf8(m_data.constData() + m_at, qsizetype(size));
+        m_at += qsizetype(size);
+        return text;
+    }
+
+private:
+    const QByteArray& m_data;
+    qsizetype m_at = 0;
+};
+
+} // namespace
+
+RunOutcomes::Kept RunOutcomes::Compact(const CodeOutcome& outcome)
+{
+    QByteArray packed;
+    packed.reserve(256);
+    Put(packed, outcome.code);
+    // Most checked codes read as the list holds them: written once.
+    const bool sameGtin = outcome.gtin == outcome.code;
+    packed.append(char(sameGtin));
+    if (!sameGtin)
+        Put(packed, outcome.gtin);
+    const ProductAnswer& product = outcome.product;
+    const ProductDetails& details = product.details;
+    for (const QString* text :
+         {&product.name, &product.brand, &product.quantity, &product.database, &details.categories,
+          &details.countries, &details.imageUrl, &details.thumbnailUrl, &details.pageUrl,
+          &details.publishers, &details.published, &outcome.source, &outcome.licence,
+          &outcome.detail})
+        Put(packed, *text);
+    PutLength(packed, quint32(outcome.sourceHosts.size()));
+    for (const QString& host : outcome.sourceHosts)
+        Put(packed, host);
+    packed.squeeze();
+    return Kept{outcome.status, outcome.scanCount, outcome.rowText, packed};
 }
 
 CodeOutcome RunOutcomes::Expand(const Kept& kept)
@@ -35,20 +97,19 @@ CodeOutcome RunOutcomes::Expand(const Kept& kept)
     CodeOutcome outcome;
     outcome.status = kept.status;
     outcome.scanCount = kept.scanCount;
-    outcome.code = kept.code;
-    outcome.gtin = kept.gtin;
-    outcome.product.name = kept.name;
-    outcome.product.brand = kept.brand;
-    outcome.product.quantity = kept.quantity;
-    outcome.source = kept.source;
     outcome.rowText = kept.rowText;
-    if (kept.rarer) {
-        outcome.product.database = kept.rarer->database;
-        outcome.product.details = kept.rarer->details;
-        outcome.sourceHosts = kept.rarer->sourceHosts;
-        outcome.licence = kept.rarer->licence;
-        outcome.detail = kept.rarer->detail;
-    }
+    Reader read(kept.packed);
+    outcome.code = read.text();
+    outcome.gtin = read.length() != 0 ? outcome.code : read.text();
+    ProductAnswer& product = outcome.product;
+    ProductDetails& details = product.details;
+    for (QString* text : {&product.name, &product.brand, &product.quantity, &product.database,
+                          &details.categories, &details.countries, &details.imageUrl,
+                          &details.thumbnailUrl, &details.pageUrl, &details.publishers,
+                          &details.published, &outcome.source, &outcome.licence, &outcome.detail})
+        *text = read.text();
+    for (quint32 hosts = read.length(); hosts > 0; --hosts)
+        outcome.sourceHosts.append(read.text());
     return outcome;
 }
 
@@ -72,8 +133,8 @@ void RunOutcomes::add(const CodeOutcome& outcome)
     if (m_mode == Mode::Retrying) {
         for (std::size_t i = m_retryFrom; i < m_outcomes.size(); ++i) {
             if (m_outcomes[i].status == CodeOutcome::Status::Failed &&
-                m_outcomes[i].code == outcome.code) {
-                m_outcomes[i] = compact(outcome);
+                Reader(m_outcomes[i].packed).text() == outcome.code) {
+                m_outcomes[i] = Compact(outcome);
                 if (m_indexed)
                     place(i);
                 m_retryFrom = i + 1;
@@ -82,7 +143,7 @@ void RunOutcomes::add(const CodeOutcome& outcome)
         }
         return; // a row that was not in the last run
     }
-    m_outcomes.push_back(compact(outcome));
+    m_outcomes.push_back(Compact(outcome));
     if (m_indexed)
         place(m_outcomes.size() - 1);
 }

@@ -16,9 +16,8 @@
 // by their text: rows the user removed are simply not there, and rows of the same text (two codes
 // found under one name) keep their own outcomes.
 //
-// A run of a hundred thousand codes keeps a hundred thousand of these, so each is kept compact:
-// what most rows leave empty lives apart, only for the rows that have it, and the records never
-// move once added (no copy of them all while the store grows).
+// A run of a hundred thousand codes keeps a hundred thousand of these, so each is kept compact,
+// and the records never move once added (no copy of them all while the store grows).
 class RunOutcomes final
 {
 public:
@@ -39,29 +38,17 @@ public:
 private:
     enum class Mode { Adding, Fresh, Retrying };
 
-    // What few rows have: a product's details, a database, hosts, a licence, a failure's reason.
-    struct Rarer
-    {
-        QString database;
-        ProductDetails details;
-        QStringList sourceHosts;
-        QString licence;
-        QString detail;
-    };
+    // A row as kept: its text (the table holds the same string, so it costs nothing more here)
+    // and the rest written out in UTF-8, one block a row, which is a third of the strings and
+    // records a CodeOutcome is made of.
     struct Kept
     {
         CodeOutcome::Status status;
         int scanCount;
-        QString code;
-        QString gtin;
-        QString name;
-        QString brand;
-        QString quantity;
-        QString source;
         QString rowText;
-        std::unique_ptr<Rarer> rarer;
+        QByteArray packed;
     };
-    Kept compact(const CodeOutcome& outcome);
+    static Kept Compact(const CodeOutcome& outcome);
     static CodeOutcome Expand(const Kept& kept);
     void place(std::size_t at) const;
 
@@ -70,9 +57,6 @@ private:
     // when a row is first shown, not while the run adds its rows, and kept up to date from then.
     mutable QHash<QString, std::size_t> m_lastOfText;
     mutable bool m_indexed = false;
-    // The hosts of the source of the last outcome: a source gives the same list with every one,
-    // and one copy of it serves them all.
-    QStringList m_lastHosts;
     Mode m_mode = Mode::Adding;
     std::size_t m_retryFrom = 0;
 };
