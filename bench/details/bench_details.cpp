@@ -26,7 +26,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QtPlatform platform(QStringLiteral("Quillfen"), true);
     const Platform services = platform.services();
-    ProductDetailsView view(services);
+    RunOutcomes outcomes;
+    ProductDetailsView view(services, outcomes);
 
     // A front picture as large as the databases' details pictures (400 pixels), as a JPEG.
     QImage image(400, 400, QImage::Format_RGB32);
@@ -49,7 +50,7 @@ int main(int argc, char* argv[])
     outcome.product.details.pageUrl = QStringLiteral("http://127.0.0.1:9/product/3800123400018");
     outcome.source = QStringLiteral("Open Food Facts");
     outcome.rowText = QStringLiteral("Hazelnut Cocoa Spread, Hazel Grove, 400 g");
-    view.remember(outcome);
+    outcomes.add(outcome);
     services.pictures.store(outcome.product.details.imageUrl, jpeg);
 
     platform.window().show();

@@ -65,7 +65,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_sortBy(platform)
     , m_spreadsheet(platform)
     , m_resultsFile(platform, m_runOutcomes)
-    , m_details(platform)
+    , m_details(platform, m_runOutcomes)
     , m_scanLocal(LookupServices{m_nothingSent, platform.eventLoop, platform.clock,
                                  config.noCache ? nullptr : &platform.answers},
                   {}, ChainOptionsFor(config))
@@ -85,10 +85,8 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
         [this](ListControl& list, const QString& path, MessageBox& tell) {
             return m_sheetCodes.load(list, path, &tell);
         });
-    m_chain.onOutcome = [this](const CodeOutcome& outcome) {
-        m_details.remember(outcome);
-        m_runOutcomes.add(outcome);
-    };
+    // One store of outcomes: the details window and Save Results As both read it.
+    m_chain.onOutcome = [this](const CodeOutcome& outcome) { m_runOutcomes.add(outcome); };
     m_platform.phoneScans.onScan = [this](const QString& text) {
         return m_scan.TakePhoneScan(text);
     };

@@ -45,25 +45,20 @@ void AddFact(ProductSheet& sheet, const char* label, const QString& value)
 
 } // namespace
 
-ProductDetailsView::ProductDetailsView(const Platform& platform)
+ProductDetailsView::ProductDetailsView(const Platform& platform, const RunOutcomes& outcomes)
     : m_platform(platform)
+    , m_outcomes(outcomes)
 {}
-
-void ProductDetailsView::remember(const CodeOutcome& outcome)
-{
-    m_outcomes.insert(outcome.rowText, outcome);
-}
 
 ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictureUrl) const
 {
     ProductSheet sheet;
-    const auto known = m_outcomes.constFind(rowText);
+    const std::optional<CodeOutcome> known = m_outcomes.ofRow(rowText);
     // A row the lookup did not give (or one since edited) still says what its code says: the
     // code is its text up to the first space.
-    const QString code = known != m_outcomes.constEnd() ? known->code : rowText.section(u' ', 0, 0);
-    const QString gtin = known != m_outcomes.constEnd() ? known->gtin : CheckCode(code).gtin;
-    const bool found =
-        known != m_outcomes.constEnd() && known->status == CodeOutcome::Status::Found;
+    const QString code = known ? known->code : rowText.section(u' ', 0, 0);
+    const QString gtin = known ? known->gtin : CheckCode(code).gtin;
+    const bool found = known && known->status == CodeOutcome::Status::Found;
     sheet.title = found && !known->product.name.isEmpty() ? known->product.name : rowText;
     if (found) {
         const ProductAnswer& product = known->product;
@@ -125,8 +120,8 @@ void ProductDetailsView::showRow(int row)
     QString picture;
     const QString rowText = m_platform.listView2.text(row);
     m_sheet = sheetFor(rowText, &picture);
-    const auto known = m_outcomes.constFind(rowText);
-    m_sheetHosts = known != m_outcomes.constEnd() ? known->sourceHosts : QStringList();
+    const std::optional<CodeOutcome> known = m_outcomes.ofRow(rowText);
+    m_sheetHosts = known ? known->sourceHosts : QStringList();
     m_platform.detailsWindow.show(m_sheet);
     fetchPicture(picture, m_sheetHosts, generation);
 }

@@ -4,8 +4,8 @@
 #include "lookup/RequestPacer.h"
 #include "platform/DetailsWindow.h"
 #include "platform/Platform.h"
+#include "results/RunOutcomes.h"
 
-#include <QHash>
 #include <QString>
 
 // Key codes as the details window's key events carry them.
@@ -24,15 +24,12 @@ inline constexpr QStringView kLicenceOpenLibrary = u"public domain (CC0)";
 inline constexpr QStringView kLicenceUpcItemDb = u"UPCitemdb's terms of use";
 
 // The product details window's behaviour: what it shows of a results row, the picture it fetches
-// for it, and its keys. It keeps what became of each row as the lookup gave it, since the results
-// list holds only the rows' texts.
+// for it, and its keys. What became of each row it reads from the run's outcomes, which Save
+// Results As reads too, since the results list holds only the rows' texts.
 class ProductDetailsView final
 {
 public:
-    explicit ProductDetailsView(const Platform& platform);
-
-    // What became of a row, as the chain gave it; a row of the same text later replaces it.
-    void remember(const CodeOutcome& outcome);
+    ProductDetailsView(const Platform& platform, const RunOutcomes& outcomes);
 
     // "Lookup -> Product Details...", Enter on a results row: the selected row's details.
     void ShowProductDetails();
@@ -56,7 +53,7 @@ private:
     void fetchPicture(const QString& url, const QStringList& ownHosts, int generation);
 
     Platform m_platform;
-    QHash<QString, CodeOutcome> m_outcomes;
+    const RunOutcomes& m_outcomes;
     RequestPacer m_pacer;
     ProductSheet m_sheet;
     QStringList m_sheetHosts; // the hosts of the source that gave the row shown

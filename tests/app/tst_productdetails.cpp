@@ -72,6 +72,7 @@ private Q_SLOTS:
     void pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn();
     void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb_data();
     void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb();
+    void retriedRow_showsItsNewAnswer();
 };
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
@@ -261,6 +262,31 @@ void TestProductDetails::pageLinkFromTheAnswer_openedOnlyOnThePublicWeb()
     fake.form.DetailsWindow_LinkClick();
     QCOMPARE(fake.messageBox.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(fake.browser.opened, message.isEmpty() ? QStringList{page} : QStringList());
+}
+
+// The details window reads the run's own outcomes: a failed row it has shown, once retried and
+// found, shows the product.
+void TestProductDetails::retriedRow_showsItsNewAnswer()
+{
+    Form1OnFakes fake(OpenFoodFactsOnly());
+    int calls = 0;
+    fake.pageLoader.respond = [&](const QUrl&) {
+        if (++calls == 1)
+            return FakeResponse({}, QStringLiteral("connection refused"));
+        return FakeResponse(QStringLiteral(
+            "{\"status\":1,\"product\":{\"product_name\":\"Spread\",\"brands\":\"Grove\"}}"));
+    };
+    fake.listView1.add(QStringLiteral("3800123400018"));
+    const auto shown = [&] {
+        fake.listView2.select(1);
+        fake.form.ShowProductDetails();
+        return fake.detailsWindow.text().section(QStringLiteral(" | "), 0, 1);
+    };
+    fake.form.PushButton17_Click();
+    const QString failedRow = fake.listView2.text(1);
+    QCOMPARE(shown(), failedRow + QStringLiteral(" | Code: 3800123400018"));
+    fake.form.RetryFailedRows();
+    QCOMPARE(shown(), QStringLiteral("Spread | Brand: Grove"));
 }
 
 QTEST_GUILESS_MAIN(TestProductDetails)
