@@ -93,20 +93,57 @@ QString FieldText(const std::optional<QJsonValue>& value)
 QString WebAddress(const std::optional<QJsonValue>& value)
 {
     const QString text = FieldText(value);
+    // Any address starts with its scheme: the others are refused before they are parsed.
+    if (!text.startsWith(u"http", Qt::CaseInsensitive))
+        return {};
     const QUrl url(text, QUrl::StrictMode);
-    return url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http") &&
-                   !url.host().isEmpty()
-               ? text
-               : QString();
+    if (!url.isValid())
+        return {};
+    const QString scheme = url.scheme();
+    return (scheme == u"https" || scheme == u"http") && !url.host().isEmpty() ? text : QString();
 }
 
-QString Digits(QString text)
+// The text without spaces, hyphens and leading zeros (one 0 kept of a text of zeros).
+QString Digits(QStringView text)
 {
-    text.remove(u' ');
-    text.remove(u'-');
-    while (text.size() > 1 && text.front() == u'0')
-        text.remove(0, 1);
-    return text;
+    // Written straight into the characters: this runs on every result of every answer.
+    QString digits(text.size(), Qt::Uninitialized);
+    QChar* const out = digits.data();
+    qsizetype size = 0;
+    for (const QChar c : text) {
+        if (c == u' ' || c == u'-')
+            continue;
+        if (size == 1 && out[0] == u'0')
+            size = 0;
+        out[size++] = c;
+    }
+    digits.truncate(size);
+    return digits;
+}
+
+// The code's forms as answers may name it, in Digits(): those of its placeholders ({typed},
+// {gtin}, {isbn10}, ...). {gtin13}, {upca} and {isbn13} differ from {gtin} only in leading zeros,
+// so only {isbn10} and the code as typed can add one.
+QStringList CodeForms(const QString& typed)
+{
+    const CheckedCode checked = CheckCode(typed);
+    QStringList forms;
+    const auto add = [&](QString form) {
+        if (!form.isEmpty() && !forms.contains(form))
+            forms.append(std::move(form));
+    };
+    add(Digits(typed.trimmed()));
+    // A code that did not pass has no {gtin}; its {gtin13} and {upca} are zeros.
+    add(checked.gtin.isEmpty() ? QStringLiteral("0") : Digits(checked.gtin));
+    if (checked.isbn && checked.gtin.startsWith(u"978")) {
+        const QStringView nine = QStringView(checked.gtin).sliced(3, 9);
+        int sum = 0;
+        for (int i = 0; i < 9; ++i)
+            sum += (10 - i) * (nine[i].unicode() - u'0');
+        const int check = (11 - sum % 11) % 11;
+        add(Digits(QString(nine + (check == 10 ? QStringLiteral("X") : QString::number(check)))));
+    }
+    return forms;
 }
 
 // Whether the value names the code in one of its forms: a text or a number, or within a list or
@@ -361,17 +398,8 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
     const auto aboutThisCode = [&](const QJsonValue& item) {
         if (!file.answer.match)
             return true;
-        if (!forms) {
-            const CheckedCode checked = CheckCode(typed);
-            forms.emplace();
-            for (const QString& name : SourcePlaceholders()) {
-                if (name == kKey)
-                    continue;
-                if (QString form = Digits(placeholderValue(name, typed, checked));
-                    !form.isEmpty() && !forms->contains(form))
-                    forms->append(std::move(form));
-            }
-        }
+        if (!forms)
+            forms = CodeForms(typed);
         const auto named = ResolveJsonPointer(item, *file.answer.match);
         return named && NamesCode(*named, *forms);
     };
