@@ -90,9 +90,61 @@ QString FieldText(const std::optional<QJsonValue>& value)
     return CleanField(text);
 }
 
+// Whether the text is plainly a valid http(s) address with a host, of the plainest form only:
+// "http(s)://", a host name of ASCII labels (the last with a letter, none an "xn--" one), and
+// then only characters an address may hold as they are. False says nothing: QUrl decides.
+bool PlainWebAddress(QStringView text)
+{
+    qsizetype at = 0;
+    if (text.startsWith(u"https://", Qt::CaseInsensitive))
+        at = 8;
+    else if (text.startsWith(u"http://", Qt::CaseInsensitive))
+        at = 7;
+    else
+        return false;
+    const auto isAlnum = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+    };
+    const qsizetype hostStart = at;
+    qsizetype labelStart = at;
+    bool labelHasLetter = false;
+    for (; at < text.size() && text[at] != u'/' && text[at] != u'?' && text[at] != u'#'; ++at) {
+        const QChar c = text[at];
+        if (c == u'.') {
+            if (at == labelStart || text[at - 1] == u'-')
+                return false;
+            labelStart = at + 1;
+            labelHasLetter = false;
+        } else if (isAlnum(c) || (c == u'-' && at != labelStart)) {
+            labelHasLetter = labelHasLetter || c.isLetter();
+            if (at - labelStart >= 63)
+                return false;
+        } else {
+            return false; // a port, a user, a bracket, anything else
+        }
+        if (at - labelStart == 3 &&
+            text.sliced(labelStart, 4).startsWith(u"xn--", Qt::CaseInsensitive))
+            return false;
+    }
+    if (at == labelStart || text[at - 1] == u'-' || !labelHasLetter || at - hostStart > 253)
+        return false;
+    static constexpr QStringView kPlain = u"-._~!$&'()*+,;=:@/?";
+    bool fragment = false;
+    for (; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (c == u'#' && !fragment)
+            fragment = true;
+        else if (!isAlnum(c) && !kPlain.contains(c))
+            return false;
+    }
+    return true;
+}
+
 QString WebAddress(const std::optional<QJsonValue>& value)
 {
     const QString text = FieldText(value);
+    if (PlainWebAddress(text))
+        return text;
     // Any address starts with its scheme: the others are refused before they are parsed.
     if (!text.startsWith(u"http", Qt::CaseInsensitive))
         return {};
@@ -150,8 +202,17 @@ QStringList CodeForms(const QString& typed)
 // an object (an answer's list of identifiers, each with its type), not deeper than a few levels.
 bool NamesCode(const QJsonValue& value, const QStringList& forms, int depth = 0)
 {
-    if (value.isString())
-        return forms.contains(Digits(value.toString()));
+    if (value.isString()) {
+        const QString text = value.toString();
+        if (text.contains(u' ') || text.contains(u'-'))
+            return forms.contains(Digits(text));
+        // The plain digits an answer mostly holds: their leading zeros skipped, not copied.
+        QStringView digits(text);
+        while (digits.size() > 1 && digits.front() == u'0')
+            digits = digits.sliced(1);
+        return std::any_of(forms.begin(), forms.end(),
+                           [&](const QString& form) { return form == digits; });
+    }
     if (value.isDouble())
         return forms.contains(Digits(QString::number(value.toDouble(), 'f', 0)));
     if (depth == 3)

@@ -47,23 +47,29 @@ std::optional<QStringList> ParseJsonPointer(QStringView pointer)
 
 std::optional<QJsonValue> ResolveJsonPointer(const QJsonValue& root, const QStringList& tokens)
 {
-    QJsonValue value = root;
+    if (tokens.isEmpty())
+        return root;
+    // Each step reads the one before in place: no copy of the whole answer, nor of each value on
+    // the way, is made (this runs for every field of every answer).
+    std::optional<QJsonValue> value;
+    const QJsonValue* current = &root;
     for (const QString& token : tokens) {
-        if (value.isObject()) {
-            const QJsonObject object = value.toObject();
-            const auto member = object.constFind(token);
-            if (member == object.constEnd())
-                return std::nullopt;
-            value = *member;
-        } else if (value.isArray()) {
-            const QJsonArray array = value.toArray();
+        QJsonValue next;
+        if (current->isObject()) {
+            next = (*current)[token];
+        } else if (current->isArray()) {
             const std::optional<qsizetype> index = ArrayIndex(token);
-            if (!index || *index >= array.size())
+            if (!index)
                 return std::nullopt;
-            value = array.at(*index);
+            next = (*current)[*index]; // undefined past the end
         } else {
             return std::nullopt;
         }
+        // No member or element is undefined: undefined is what a missing one reads as.
+        if (next.isUndefined())
+            return std::nullopt;
+        value = std::move(next);
+        current = &*value;
     }
     return value;
 }
