@@ -184,9 +184,10 @@ QStringList CodeForms(const QString& typed)
         if (!form.isEmpty() && !forms.contains(form))
             forms.append(std::move(form));
     };
-    add(Digits(typed.trimmed()));
     // A code that did not pass has no {gtin}; its {gtin13} and {upca} are zeros.
     add(checked.gtin.isEmpty() ? QStringLiteral("0") : Digits(checked.gtin));
+    if (typed != checked.gtin) // typed as plain digits, it is the {gtin} already
+        add(Digits(typed.trimmed()));
     if (checked.isbn && checked.gtin.startsWith(u"978")) {
         const QStringView nine = QStringView(checked.gtin).sliced(3, 9);
         int sum = 0;
@@ -238,6 +239,7 @@ JsonFileSource::JsonFileSource(SourceDescription description, KeyProvider key, Q
     : m_description(std::move(description))
     , m_key(std::move(key))
     , m_address(std::move(address))
+    , m_notFoundText(m_description.notFound.value.toString())
 {
     QStringList templates{m_description.url};
     for (const auto& header : m_description.headers)
@@ -447,7 +449,9 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
 
     if (file.notFound.valueAt) {
         if (const auto value = ResolveJsonPointer(root, *file.notFound.valueAt);
-            value && *value == file.notFound.value)
+            value && value->type() == file.notFound.value.type() &&
+            (value->isString() ? value->toString() == m_notFoundText
+                               : *value == file.notFound.value))
             return SourceAnswer::notFound();
     }
     if (file.notFound.missing && !ResolveJsonPointer(root, *file.notFound.missing))
