@@ -491,8 +491,12 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
         return SourceAnswer::notFound();
     }
 
+    const QJsonObject productObject = product.toObject();
     const auto at = [&](const SourceDescription::Pointer& pointer) {
-        return pointer ? ResolveJsonPointer(product, *pointer) : std::nullopt;
+        if (!pointer)
+            return std::optional<QJsonValue>();
+        return product.isObject() ? ResolveJsonPointer(productObject, *pointer)
+                                  : ResolveJsonPointer(product, *pointer);
     };
     ProductAnswer found;
     found.name = FieldText(at(file.answer.name));

@@ -45,15 +45,17 @@ std::optional<QStringList> ParseJsonPointer(QStringView pointer)
     return tokens;
 }
 
-std::optional<QJsonValue> ResolveJsonPointer(const QJsonValue& root, const QStringList& tokens)
+namespace {
+
+// The steps from `from` on; `start` is what the steps before reached, `from` its place in them.
+std::optional<QJsonValue> Walk(const QJsonValue& start, const QStringList& tokens, qsizetype from)
 {
-    if (tokens.isEmpty())
-        return root;
     // Each step reads the one before in place: no copy of the whole answer, nor of each value on
     // the way, is made (this runs for every field of every answer).
     std::optional<QJsonValue> value;
-    const QJsonValue* current = &root;
-    for (const QString& token : tokens) {
+    const QJsonValue* current = &start;
+    for (qsizetype i = from; i < tokens.size(); ++i) {
+        const QString& token = tokens[i];
         QJsonValue next;
         if (current->isObject()) {
             next = (*current)[token];
@@ -72,4 +74,25 @@ std::optional<QJsonValue> ResolveJsonPointer(const QJsonValue& root, const QStri
         current = &*value;
     }
     return value;
+}
+
+} // namespace
+
+std::optional<QJsonValue> ResolveJsonPointer(const QJsonValue& root, const QStringList& tokens)
+{
+    if (tokens.isEmpty())
+        return root;
+    return Walk(root, tokens, 0);
+}
+
+std::optional<QJsonValue> ResolveJsonPointer(const QJsonObject& root, const QStringList& tokens)
+{
+    if (tokens.isEmpty())
+        return QJsonValue(root);
+    QJsonValue first = root.value(tokens.front());
+    if (first.isUndefined())
+        return std::nullopt;
+    if (tokens.size() == 1)
+        return first;
+    return Walk(first, tokens, 1);
 }
