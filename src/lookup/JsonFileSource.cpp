@@ -444,17 +444,21 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
     const QJsonDocument document = QJsonDocument::fromJson(body, &error);
     if (error.error != QJsonParseError::NoError)
         return SourceAnswer::failed(QStringLiteral("malformed JSON (%1)").arg(error.errorString()));
-    const QJsonValue root =
-        document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+    const QJsonObject rootObject = document.object(); // empty when the answer is a list
+    const QJsonValue root = document.isArray() ? QJsonValue(document.array()) : rootObject;
+    const auto fromRoot = [&](const QStringList& pointer) {
+        return document.isArray() ? ResolveJsonPointer(root, pointer)
+                                  : ResolveJsonPointer(rootObject, pointer);
+    };
 
     if (file.notFound.valueAt) {
-        if (const auto value = ResolveJsonPointer(root, *file.notFound.valueAt);
+        if (const auto value = fromRoot(*file.notFound.valueAt);
             value && value->type() == file.notFound.value.type() &&
             (value->isString() ? value->toString() == m_notFoundText
                                : *value == file.notFound.value))
             return SourceAnswer::notFound();
     }
-    if (file.notFound.missing && !ResolveJsonPointer(root, *file.notFound.missing))
+    if (file.notFound.missing && !fromRoot(*file.notFound.missing))
         return SourceAnswer::notFound();
 
     // An answer about another code (a service that guesses) is no answer about this one.
@@ -470,7 +474,7 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
     };
     QJsonValue product = root;
     if (file.answer.results) {
-        const std::optional<QJsonValue> results = ResolveJsonPointer(root, *file.answer.results);
+        const std::optional<QJsonValue> results = fromRoot(*file.answer.results);
         if (!results || !results->isArray()) {
             // A missing list is how many services say "nothing"; one that is there but is no
             // list is an answer this file does not describe.
