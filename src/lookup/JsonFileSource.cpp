@@ -90,31 +90,130 @@ QString FieldText(const std::optional<QJsonValue>& value)
     return CleanField(text);
 }
 
+// Whether the text is plainly a valid http(s) address with a host, of the plainest form only:
+// "http(s)://", a host name of ASCII labels (the last with a letter, none an "xn--" one), and
+// then only characters an address may hold as they are. False says nothing: QUrl decides.
+bool PlainWebAddress(QStringView text)
+{
+    qsizetype at = 0;
+    if (text.startsWith(u"https://", Qt::CaseInsensitive))
+        at = 8;
+    else if (text.startsWith(u"http://", Qt::CaseInsensitive))
+        at = 7;
+    else
+        return false;
+    const auto isAlnum = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+    };
+    const qsizetype hostStart = at;
+    qsizetype labelStart = at;
+    bool labelHasLetter = false;
+    for (; at < text.size() && text[at] != u'/' && text[at] != u'?' && text[at] != u'#'; ++at) {
+        const QChar c = text[at];
+        if (c == u'.') {
+            if (at == labelStart || text[at - 1] == u'-')
+                return false;
+            labelStart = at + 1;
+            labelHasLetter = false;
+        } else if (isAlnum(c) || (c == u'-' && at != labelStart)) {
+            labelHasLetter = labelHasLetter || c.isLetter();
+            if (at - labelStart >= 63)
+                return false;
+        } else {
+            return false; // a port, a user, a bracket, anything else
+        }
+        if (at - labelStart == 3 &&
+            text.sliced(labelStart, 4).startsWith(u"xn--", Qt::CaseInsensitive))
+            return false;
+    }
+    if (at == labelStart || text[at - 1] == u'-' || !labelHasLetter || at - hostStart > 253)
+        return false;
+    static constexpr QStringView kPlain = u"-._~!$&'()*+,;=:@/?";
+    bool fragment = false;
+    for (; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (c == u'#' && !fragment)
+            fragment = true;
+        else if (!isAlnum(c) && !kPlain.contains(c))
+            return false;
+    }
+    return true;
+}
+
 QString WebAddress(const std::optional<QJsonValue>& value)
 {
     const QString text = FieldText(value);
+    if (PlainWebAddress(text))
+        return text;
+    // Any address starts with its scheme: the others are refused before they are parsed.
+    if (!text.startsWith(u"http", Qt::CaseInsensitive))
+        return {};
     const QUrl url(text, QUrl::StrictMode);
-    return url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http") &&
-                   !url.host().isEmpty()
-               ? text
-               : QString();
+    if (!url.isValid())
+        return {};
+    const QString scheme = url.scheme();
+    return (scheme == u"https" || scheme == u"http") && !url.host().isEmpty() ? text : QString();
 }
 
-QString Digits(QString text)
+// The text without spaces, hyphens and leading zeros (one 0 kept of a text of zeros).
+QString Digits(QStringView text)
 {
-    text.remove(u' ');
-    text.remove(u'-');
-    while (text.size() > 1 && text.front() == u'0')
-        text.remove(0, 1);
-    return text;
+    // Written straight into the characters: this runs on every result of every answer.
+    QString digits(text.size(), Qt::Uninitialized);
+    QChar* const out = digits.data();
+    qsizetype size = 0;
+    for (const QChar c : text) {
+        if (c == u' ' || c == u'-')
+            continue;
+        if (size == 1 && out[0] == u'0')
+            size = 0;
+        out[size++] = c;
+    }
+    digits.truncate(size);
+    return digits;
+}
+
+// The code's forms as answers may name it, in Digits(): those of its placeholders ({typed},
+// {gtin}, {isbn10}, ...). {gtin13}, {upca} and {isbn13} differ from {gtin} only in leading zeros,
+// so only {isbn10} and the code as typed can add one.
+QStringList CodeForms(const QString& typed)
+{
+    const CheckedCode checked = CheckCode(typed);
+    QStringList forms;
+    const auto add = [&](QString form) {
+        if (!form.isEmpty() && !forms.contains(form))
+            forms.append(std::move(form));
+    };
+    // A code that did not pass has no {gtin}; its {gtin13} and {upca} are zeros.
+    add(checked.gtin.isEmpty() ? QStringLiteral("0") : Digits(checked.gtin));
+    if (typed != checked.gtin) // typed as plain digits, it is the {gtin} already
+        add(Digits(typed.trimmed()));
+    if (checked.isbn && checked.gtin.startsWith(u"978")) {
+        const QStringView nine = QStringView(checked.gtin).sliced(3, 9);
+        int sum = 0;
+        for (int i = 0; i < 9; ++i)
+            sum += (10 - i) * (nine[i].unicode() - u'0');
+        const int check = (11 - sum % 11) % 11;
+        add(Digits(QString(nine + (check == 10 ? QStringLiteral("X") : QString::number(check)))));
+    }
+    return forms;
 }
 
 // Whether the value names the code in one of its forms: a text or a number, or within a list or
 // an object (an answer's list of identifiers, each with its type), not deeper than a few levels.
 bool NamesCode(const QJsonValue& value, const QStringList& forms, int depth = 0)
 {
-    if (value.isString())
-        return forms.contains(Digits(value.toString()));
+    if (value.isString()) {
+        const QString text = value.toString();
+        if (text.contains(u' ') || text.contains(u'-'))
+            return forms.contains(Digits(text));
+        // The plain digits an answer mostly holds: their leading zeros skipped, not copied.
+        QStringView digits(text);
+        while (digits.size() > 1 && digits.front() == u'0')
+            digits = digits.sliced(1);
+        return std::any_of(forms.begin(), forms.end(),
+                           [&](const QString& form) { return form == digits; });
+    }
     if (value.isDouble())
         return forms.contains(Digits(QString::number(value.toDouble(), 'f', 0)));
     if (depth == 3)
@@ -140,6 +239,7 @@ JsonFileSource::JsonFileSource(SourceDescription description, KeyProvider key, Q
     : m_description(std::move(description))
     , m_key(std::move(key))
     , m_address(std::move(address))
+    , m_notFoundText(m_description.notFound.value.toString())
 {
     QStringList templates{m_description.url};
     for (const auto& header : m_description.headers)
@@ -344,15 +444,21 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
     const QJsonDocument document = QJsonDocument::fromJson(body, &error);
     if (error.error != QJsonParseError::NoError)
         return SourceAnswer::failed(QStringLiteral("malformed JSON (%1)").arg(error.errorString()));
-    const QJsonValue root =
-        document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+    const QJsonObject rootObject = document.object(); // empty when the answer is a list
+    const QJsonValue root = document.isArray() ? QJsonValue(document.array()) : rootObject;
+    const auto fromRoot = [&](const QStringList& pointer) {
+        return document.isArray() ? ResolveJsonPointer(root, pointer)
+                                  : ResolveJsonPointer(rootObject, pointer);
+    };
 
     if (file.notFound.valueAt) {
-        if (const auto value = ResolveJsonPointer(root, *file.notFound.valueAt);
-            value && *value == file.notFound.value)
+        if (const auto value = fromRoot(*file.notFound.valueAt);
+            value && value->type() == file.notFound.value.type() &&
+            (value->isString() ? value->toString() == m_notFoundText
+                               : *value == file.notFound.value))
             return SourceAnswer::notFound();
     }
-    if (file.notFound.missing && !ResolveJsonPointer(root, *file.notFound.missing))
+    if (file.notFound.missing && !fromRoot(*file.notFound.missing))
         return SourceAnswer::notFound();
 
     // An answer about another code (a service that guesses) is no answer about this one.
@@ -361,23 +467,14 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
     const auto aboutThisCode = [&](const QJsonValue& item) {
         if (!file.answer.match)
             return true;
-        if (!forms) {
-            const CheckedCode checked = CheckCode(typed);
-            forms.emplace();
-            for (const QString& name : SourcePlaceholders()) {
-                if (name == kKey)
-                    continue;
-                if (QString form = Digits(placeholderValue(name, typed, checked));
-                    !form.isEmpty() && !forms->contains(form))
-                    forms->append(std::move(form));
-            }
-        }
+        if (!forms)
+            forms = CodeForms(typed);
         const auto named = ResolveJsonPointer(item, *file.answer.match);
         return named && NamesCode(*named, *forms);
     };
     QJsonValue product = root;
     if (file.answer.results) {
-        const std::optional<QJsonValue> results = ResolveJsonPointer(root, *file.answer.results);
+        const std::optional<QJsonValue> results = fromRoot(*file.answer.results);
         if (!results || !results->isArray()) {
             // A missing list is how many services say "nothing"; one that is there but is no
             // list is an answer this file does not describe.
@@ -398,8 +495,12 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
         return SourceAnswer::notFound();
     }
 
+    const QJsonObject productObject = product.toObject();
     const auto at = [&](const SourceDescription::Pointer& pointer) {
-        return pointer ? ResolveJsonPointer(product, *pointer) : std::nullopt;
+        if (!pointer)
+            return std::optional<QJsonValue>();
+        return product.isObject() ? ResolveJsonPointer(productObject, *pointer)
+                                  : ResolveJsonPointer(product, *pointer);
     };
     ProductAnswer found;
     found.name = FieldText(at(file.answer.name));

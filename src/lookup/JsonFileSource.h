@@ -60,5 +60,8 @@ private:
     SourceDescription m_description;
     KeyProvider m_key;
     QString m_address;
+    // The text an answer holds where it says "not found", when that is a text: compared with
+    // every answer.
+    QString m_notFoundText;
     QStringList m_codePlaceholders; // those the templates name, {key} and {typed} left out
 };

@@ -45,25 +45,54 @@ std::optional<QStringList> ParseJsonPointer(QStringView pointer)
     return tokens;
 }
 
-std::optional<QJsonValue> ResolveJsonPointer(const QJsonValue& root, const QStringList& tokens)
+namespace {
+
+// The steps from `from` on; `start` is what the steps before reached, `from` its place in them.
+std::optional<QJsonValue> Walk(const QJsonValue& start, const QStringList& tokens, qsizetype from)
 {
-    QJsonValue value = root;
-    for (const QString& token : tokens) {
-        if (value.isObject()) {
-            const QJsonObject object = value.toObject();
-            const auto member = object.constFind(token);
-            if (member == object.constEnd())
-                return std::nullopt;
-            value = *member;
-        } else if (value.isArray()) {
-            const QJsonArray array = value.toArray();
+    // Each step reads the one before in place: no copy of the whole answer, nor of each value on
+    // the way, is made (this runs for every field of every answer).
+    std::optional<QJsonValue> value;
+    const QJsonValue* current = &start;
+    for (qsizetype i = from; i < tokens.size(); ++i) {
+        const QString& token = tokens[i];
+        QJsonValue next;
+        if (current->isObject()) {
+            next = (*current)[token];
+        } else if (current->isArray()) {
             const std::optional<qsizetype> index = ArrayIndex(token);
-            if (!index || *index >= array.size())
+            if (!index)
                 return std::nullopt;
-            value = array.at(*index);
+            next = (*current)[*index]; // undefined past the end
         } else {
             return std::nullopt;
         }
+        // No member or element is undefined: undefined is what a missing one reads as.
+        if (next.isUndefined())
+            return std::nullopt;
+        value = std::move(next);
+        current = &*value;
     }
     return value;
+}
+
+} // namespace
+
+std::optional<QJsonValue> ResolveJsonPointer(const QJsonValue& root, const QStringList& tokens)
+{
+    if (tokens.isEmpty())
+        return root;
+    return Walk(root, tokens, 0);
+}
+
+std::optional<QJsonValue> ResolveJsonPointer(const QJsonObject& root, const QStringList& tokens)
+{
+    if (tokens.isEmpty())
+        return QJsonValue(root);
+    QJsonValue first = root.value(tokens.front());
+    if (first.isUndefined())
+        return std::nullopt;
+    if (tokens.size() == 1)
+        return first;
+    return Walk(first, tokens, 1);
 }

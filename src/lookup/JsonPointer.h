@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QJsonValue>
 #include <QStringList>
 #include <QStringView>
@@ -18,3 +19,7 @@ std::optional<QStringList> ParseJsonPointer(QStringView pointer);
 // missing, an index that is not a plain decimal number, or a step into a string, a number, a
 // boolean or null.
 std::optional<QJsonValue> ResolveJsonPointer(const QJsonValue& root, const QStringList& tokens);
+
+// The same from an object, its first step taken on the object as it is: what reading many fields
+// of one product takes, without converting the product back to an object for each.
+std::optional<QJsonValue> ResolveJsonPointer(const QJsonObject& root, const QStringList& tokens);

@@ -6,6 +6,7 @@
 #include "lookup/LookupChain.h"
 #include "support/SourceAnswerText.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -21,6 +22,8 @@ private Q_SLOTS:
     void request_followsTheTemplates();
     void read_data();
     void read();
+    void read_picture_data();
+    void read_picture();
     void chain_keepsTheDailyAllowanceAndTheKeyToItsHost();
     void chain_refusesARedirectFromHttpsToHttp();
 };
@@ -240,6 +243,35 @@ void TestJsonFileSource::read()
         Acme(file).read(Response(status, body), QStringLiteral("036000291452"));
     QCOMPARE(AnswerText(read), answer);
     QVERIFY(read.product.details.imageUrl.isEmpty()); // only web addresses are pictures
+}
+
+// A picture is an http(s) address QUrl finds valid, with a host: the plainest addresses are
+// told so without QUrl, and that must never keep one QUrl would refuse.
+void TestJsonFileSource::read_picture_data()
+{
+    QTest::addColumn<QString>("address");
+    for (const char* address :
+         {"https://img.example/1.jpg", "HTTP://Img.Example/a_b~c.jpg?s=1&t=(2)#top",
+          "https://img.example:8080/1.jpg", "https://1.2.3.4/x", "https://999.1.1.1/x",
+          "https://xn--zz.example/1.jpg", "https://-bad.example/", "https://img..example/",
+          "https://img.example/a b.jpg", "https://img.example/%zz", "https://img.example/a#b#c",
+          "https://img.example/[x]", "https:///path", "ftp://img.example/1.jpg",
+          "javascript:alert(1)", "https://user@img.example/"})
+        QTest::newRow(address) << QString::fromLatin1(address);
+}
+
+void TestJsonFileSource::read_picture()
+{
+    QFETCH(QString, address);
+    const QUrl url(address, QUrl::StrictMode);
+    const bool kept = url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http") &&
+                      !url.host().isEmpty();
+    QJsonObject product{{QStringLiteral("ean"), QStringLiteral("0036000291452")},
+                        {QStringLiteral("images"), QJsonArray{address}}};
+    const QByteArray body =
+        QJsonDocument(QJsonObject{{QStringLiteral("items"), QJsonArray{product}}}).toJson();
+    const SourceAnswer read = Acme(kAcme).read(Response(200, body), QStringLiteral("036000291452"));
+    QCOMPARE(read.product.details.imageUrl, kept ? address : QString());
 }
 
 void TestJsonFileSource::chain_keepsTheDailyAllowanceAndTheKeyToItsHost()

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -175,11 +176,18 @@ private:
     void onReadyRead()
     {
         const qint64 available = m_reply->bytesAvailable();
-        if (m_received.size() + available > m_maxBytes) {
+        const qint64 had = m_received.size();
+        if (had + available > m_maxBytes) {
             abort(Abort::TooLarge);
             return;
         }
-        m_received.append(m_reply->read(available));
+        // Grown by doubling, as QByteArray would, but never past the cap: a page just under it
+        // holds no more than the cap.
+        if (m_received.capacity() < had + available)
+            m_received.reserve(std::min(m_maxBytes, std::max(2 * had, had + available)));
+        m_received.resize(had + available);
+        const qint64 read = m_reply->read(m_received.data() + had, available);
+        m_received.resize(had + std::max<qint64>(0, read));
     }
 
     // Every redirection is looked at before it is followed: it must not lead away from this
