@@ -3,6 +3,7 @@
 #include "common/Loopback.h"
 #include "common/OperationFailed.h"
 #include "common/PublicAddress.h"
+#include "desktop/network/PageLoaderChecks.h"
 
 #include <QDeadlineTimer>
 #include <QHostAddress>
@@ -74,18 +75,6 @@ private:
 };
 
 namespace {
-// A request refused before anything was sent: complete from the start.
-class RefusedPage final : public PendingPage
-{
-public:
-    explicit RefusedPage(QString failure) { m_response.failure = std::move(failure); }
-    bool isComplete() const override { return true; }
-    PageResponse response() const override { return m_response; }
-
-private:
-    PageResponse m_response;
-};
-
 // The words QtPageLoader gives the same outcome.
 QString DescribeCurlFailure(CURLcode code)
 {
@@ -238,11 +227,11 @@ private:
             then();
             return;
         }
-        if (QHostAddress written; written.setAddress(host)) {
-            if (const AddressScope scope = ScopeOfAddress(written); scope != AddressScope::Public)
-                fail(NotPublicFailure(host, scope));
-            else
+        if (const std::optional<QString> refused = WrittenAddressRefusal(host)) {
+            if (refused->isEmpty())
                 then();
+            else
+                fail(*refused);
             return;
         }
         // curl looks the name up again as it connects; the lookup here is what QtPageLoader
@@ -255,18 +244,10 @@ private:
                 m_lookupTimer.stop();
                 if (m_complete)
                     return;
-                if (info.error() != QHostInfo::NoError || info.addresses().isEmpty()) {
-                    fail(QStringLiteral("host not found"));
-                    return;
-                }
-                for (const QHostAddress& address : info.addresses()) {
-                    if (const AddressScope scope = ScopeOfAddress(address);
-                        scope != AddressScope::Public) {
-                        fail(NotPublicFailure(host, scope));
-                        return;
-                    }
-                }
-                then();
+                if (const QString refused = LookedUpRefusal(host, info); !refused.isEmpty())
+                    fail(refused);
+                else
+                    then();
             });
     }
 
@@ -644,18 +625,12 @@ CurlPageLoader::~CurlPageLoader() = default;
 
 QString CurlPageLoader::refusal(const QUrl& url) const
 {
-    if (m_limits.loopbackOnly && !IsLoopbackUrl(url))
-        return NotLoopbackFailure(url.host());
-    return {};
+    return LoopbackRefusal(m_limits, url);
 }
 
 std::unique_ptr<PendingPage> CurlPageLoader::start(const PageRequest& request)
 {
-    const QUrl& address = request.url;
-    const QString scheme = address.scheme();
-    if (!address.isValid() || address.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
-        throw OperationFailed(QStringLiteral("Not a web address: ") + address.toDisplayString());
-    if (QString refused = refusal(address); !refused.isEmpty())
-        return std::make_unique<RefusedPage>(std::move(refused));
+    if (std::unique_ptr<PendingPage> refused = RefusedBeforeSending(m_limits, request.url))
+        return refused;
     return std::make_unique<CurlPendingPage>(m_transfers, request, m_limits);
 }

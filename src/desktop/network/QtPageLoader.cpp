@@ -3,6 +3,7 @@
 #include "common/Loopback.h"
 #include "common/OperationFailed.h"
 #include "common/PublicAddress.h"
+#include "desktop/network/PageLoaderChecks.h"
 
 #include <QHostAddress>
 #include <QHostInfo>
@@ -16,18 +17,6 @@
 #include <functional>
 
 namespace {
-// A request refused before anything was sent: complete from the start.
-class RefusedPage final : public PendingPage
-{
-public:
-    explicit RefusedPage(QString failure) { m_response.failure = std::move(failure); }
-    bool isComplete() const override { return true; }
-    PageResponse response() const override { return m_response; }
-
-private:
-    PageResponse m_response;
-};
-
 // How far Qt's network thread may read an answer ahead of the page: a bound on what arrives past
 // the size cap.
 constexpr qint64 kReadAheadBytes = 256 * 1024;
@@ -110,11 +99,11 @@ private:
             then();
             return;
         }
-        if (QHostAddress written; written.setAddress(host)) {
-            if (const AddressScope scope = ScopeOfAddress(written); scope != AddressScope::Public)
-                refuse(NotPublicFailure(host, scope));
-            else
+        if (const std::optional<QString> refused = WrittenAddressRefusal(host)) {
+            if (refused->isEmpty())
                 then();
+            else
+                refuse(*refused);
             return;
         }
         // Qt looks the name up again as it connects, from its cache of what was found here.
@@ -123,18 +112,10 @@ private:
                 m_lookup = -1;
                 if (m_complete)
                     return; // timed out meanwhile
-                if (info.error() != QHostInfo::NoError || info.addresses().isEmpty()) {
-                    refuse(QStringLiteral("host not found"));
-                    return;
-                }
-                for (const QHostAddress& address : info.addresses()) {
-                    if (const AddressScope scope = ScopeOfAddress(address);
-                        scope != AddressScope::Public) {
-                        refuse(NotPublicFailure(host, scope));
-                        return;
-                    }
-                }
-                then();
+                if (const QString refused = LookedUpRefusal(host, info); !refused.isEmpty())
+                    refuse(refused);
+                else
+                    then();
             });
     }
 
@@ -354,19 +335,14 @@ QtPageLoader::~QtPageLoader() = default;
 
 QString QtPageLoader::refusal(const QUrl& url) const
 {
-    if (m_limits.loopbackOnly && !IsLoopbackUrl(url))
-        return NotLoopbackFailure(url.host());
-    return {};
+    return LoopbackRefusal(m_limits, url);
 }
 
 std::unique_ptr<PendingPage> QtPageLoader::start(const PageRequest& pageRequest)
 {
     const QUrl& address = pageRequest.url;
-    const QString scheme = address.scheme();
-    if (!address.isValid() || address.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
-        throw OperationFailed(QStringLiteral("Not a web address: ") + address.toDisplayString());
-    if (QString refused = refusal(address); !refused.isEmpty())
-        return std::make_unique<RefusedPage>(std::move(refused));
+    if (std::unique_ptr<PendingPage> refused = RefusedBeforeSending(m_limits, address))
+        return refused;
     QNetworkRequest request(address);
     request.setRawHeader("User-Agent", pageRequest.userAgent.isEmpty()
                                            ? QByteArrayLiteral("Quillfen/" QUILLFEN_VERSION)
