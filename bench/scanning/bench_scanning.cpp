@@ -9,6 +9,7 @@
 //    must be taken and reach the table.
 // Prints its figures; it asserts nothing. Everything stays on this machine.
 #include "BenchReport.h"
+#include "MadeUpProducts.h"
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "desktop/storage/SqliteAnswerStore.h"
@@ -38,21 +39,11 @@
 #include <cstdlib>
 
 namespace {
-// A made-up valid EAN-13 for each number.
-QString Ean(qint64 number)
-{
-    QString digits = QStringLiteral("2%1").arg(number, 11, 10, QLatin1Char('0'));
-    int sum = 0;
-    for (int i = 0; i < 12; ++i)
-        sum += (digits[i].unicode() - u'0') * (i % 2 == 0 ? 1 : 3);
-    return digits + QChar(u'0' + (10 - sum % 10) % 10);
-}
-
 QStringList Codes(qint64 first, int count)
 {
     QStringList codes;
     for (int i = 0; i < count; ++i)
-        codes.append(Ean(first + i));
+        codes.append(MadeUpEan(first + i));
     return codes;
 }
 
@@ -60,22 +51,6 @@ QStringList Codes(qint64 first, int count)
 {
     std::fprintf(stderr, "bench_scanning: %s\n", qPrintable(why));
     std::exit(1);
-}
-
-// The stand-in's Open Food Facts catalog with these codes, all found.
-QString WriteOpenCatalog(const QTemporaryDir& folder, const QStringList& codes)
-{
-    QByteArray json = "{\"openfoodfacts\": [";
-    for (qsizetype i = 0; i < codes.size(); ++i)
-        json += (i ? ",\n" : "") + QByteArray("{\"code\": \"") + codes[i].toLatin1() +
-                "\", \"product_name\": \"Product " + QByteArray::number(i) +
-                "\", \"brands\": \"Maker\", \"quantity\": \"1 kg\"}";
-    json += "], \"openlibrary\": [], \"upcitemdb\": []}";
-    const QString path = folder.filePath(QStringLiteral("open-catalog.json"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
-        Fail(QStringLiteral("cannot write the catalog"));
-    return path;
 }
 
 void Remember(const QString& url, const QStringList& codes)
@@ -286,7 +261,10 @@ int main(int argc, char* argv[])
     const QStringList burst = Codes(2'000'000, 50);
     const QStringList phone = Codes(3'000'000, 200);
     SampleServiceProcess service;
-    if (!service.start({QStringLiteral("--open-catalog"), WriteOpenCatalog(home, burst)}))
+    const QString catalog = WriteOpenCatalog(home, burst);
+    if (catalog.isEmpty())
+        Fail(QStringLiteral("cannot write the catalog"));
+    if (!service.start({QStringLiteral("--open-catalog"), catalog}))
         Fail(service.errorString());
     Remember(service.baseUrl(), local + phone);
 

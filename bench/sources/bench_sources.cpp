@@ -15,6 +15,7 @@
 // profile of it) is that part's alone; `--overhead-only` and `--file-sources-only` the figures
 // of sources described in files.
 #include "BenchReport.h"
+#include "MadeUpProducts.h"
 #include "SampleServiceProcess.h"
 #include "app/Form1.h"
 #include "app/LookupSetup.h"
@@ -44,36 +45,10 @@
 #include <cstdlib>
 
 namespace {
-// A made-up valid EAN-13 for each number.
-QString Ean(qint64 number)
-{
-    QString digits = QStringLiteral("2%1").arg(number, 11, 10, QLatin1Char('0'));
-    int sum = 0;
-    for (int i = 0; i < 12; ++i)
-        sum += (digits[i].unicode() - u'0') * (i % 2 == 0 ? 1 : 3);
-    return digits + QChar(u'0' + (10 - sum % 10) % 10);
-}
-
 [[noreturn]] void Fail(const QString& why)
 {
     std::fprintf(stderr, "bench_sources: %s\n", qPrintable(why));
     std::exit(1);
-}
-
-// The stand-in's Open Food Facts catalog with these codes, all found.
-QString WriteOpenCatalog(const QTemporaryDir& folder, const QStringList& codes)
-{
-    QByteArray json = "{\"openfoodfacts\": [";
-    for (qsizetype i = 0; i < codes.size(); ++i)
-        json += (i ? ",\n" : "") + QByteArray("{\"code\": \"") + codes[i].toLatin1() +
-                "\", \"product_name\": \"Product " + QByteArray::number(i) +
-                "\", \"brands\": \"Maker\", \"quantity\": \"1 kg\"}";
-    json += "], \"openlibrary\": [], \"upcitemdb\": []}";
-    const QString path = folder.filePath(QStringLiteral("open-catalog.json"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size())
-        Fail(QStringLiteral("cannot write the catalog"));
-    return path;
 }
 
 struct PacedRun
@@ -380,8 +355,10 @@ void OpenSourcesAndTheWindow(const QTemporaryDir& home)
     // Pacing: R = 3000 a minute (50 a second), over 200 codes.
     QStringList codes;
     for (int i = 0; i < 200; ++i)
-        codes.append(Ean(i));
+        codes.append(MadeUpEan(i));
     const QString catalog = WriteOpenCatalog(home, codes);
+    if (catalog.isEmpty())
+        Fail(QStringLiteral("cannot write the catalog"));
     const PacedRun atPace = Paced(codes, catalog, 50, 50);
     std::printf("paced at R = 3000/min:  200 codes in %.2f s, %.0f requests/min reached (%.1f%% "
                 "of R), %d refused, %d not found\n",
@@ -410,7 +387,7 @@ void OpenSourcesAndTheWindow(const QTemporaryDir& home)
         SqliteAnswerStore store; // where the window's store will look
         const qint64 now = QDateTime::currentSecsSinceEpoch();
         for (int i = 0; i < 10'000; ++i) {
-            remembered.append(Ean(1'000'000 + i));
+            remembered.append(MadeUpEan(1'000'000 + i));
             store.store(QStringLiteral("openfoodfacts"), QStringLiteral("http://127.0.0.1:9"),
                         remembered.last(),
                         StoredAnswer{true,
