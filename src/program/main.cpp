@@ -6,10 +6,12 @@
 #include "app/SavedCodeList.h"
 #include "app/SourceKeys.h"
 #include "app/TimeSeededChance.h"
+#include "app/UiLanguage.h"
 #include "common/Loopback.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/storage/QtKeychainStore.h"
 #include "desktop/storage/QtSettingsStore.h"
+#include "desktop/system/QtUiTranslations.h"
 #include "desktop/system/QuitSignalWatcher.h"
 #include "desktop/system/StandardErrorMessageBox.h"
 #include "program/QtBatchCommand.h"
@@ -20,6 +22,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QProcessEnvironment>
@@ -113,10 +116,25 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLFEN_VERSION));
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 
+    // The language before the options are read, so that --help and a refusal speak it too.
+    QString savedLanguage;
+    QString uiLanguage;
+    {
+        const QCoreApplication settingsReader(argc, argv);
+        savedLanguage = QtSettingsStore().getSetting(kSettingsApplication.toString(),
+                                                     kSettingsSection.toString(),
+                                                     kLanguageValueName.toString(), {});
+        uiLanguage = ChooseUiLanguage(QCoreApplication::arguments(),
+                                      environment.value(QStringLiteral("QUILLFEN_LANGUAGE")),
+                                      savedLanguage, QLocale::system().uiLanguages());
+    }
+    QtUiTranslations translations(uiLanguage);
+
     // The options first: --help, --version and a mistyped option need no display.
     CommandLineResult parsed;
     {
         const QCoreApplication options(argc, argv);
+        translations.install();
         parsed = ParseCommandLine(QCoreApplication::arguments(), environment, ProgramFilesFolder());
     }
     if (!parsed.config) {
@@ -131,6 +149,7 @@ int main(int argc, char* argv[])
     QtFileSystem files;
     {
         const QCoreApplication paths(argc, argv);
+        translations.install();
         const FileSourcesRead read =
             ReadFileSources(files, FileSourceFolders(), config.sourceFiles, environment);
         if (!read.fatal.isEmpty()) {
@@ -154,6 +173,7 @@ int main(int argc, char* argv[])
     config.keyFor = [&keys](const QString& name) { return keys.key(name); };
     if (config.mode == RunMode::ListSources) {
         const QCoreApplication application(argc, argv);
+        translations.install();
         QtSettingsStore settings;
         const QString saved =
             settings.getSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
@@ -169,15 +189,18 @@ int main(int argc, char* argv[])
     // platform plugin.
     if (config.mode == RunMode::Batch) {
         const QCoreApplication application(argc, argv);
+        translations.install();
         return BatchCommand(config);
     }
     if (config.mode == RunMode::Scan) {
         const QCoreApplication application(argc, argv);
+        translations.install();
         return ScanCommand(config);
     }
     if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex ||
         config.mode == RunMode::UpdateIndex) {
         const QCoreApplication application(argc, argv);
+        translations.install();
         if (config.mode == RunMode::ImportIndex)
             return ImportIndexCommand(config.importFiles, IndexLanguagesFor(config));
         const bool loopbackOnly = config.loopbackOnly;
@@ -207,6 +230,11 @@ int main(int argc, char* argv[])
     gDefaultMessageHandler = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(gDefaultMessageHandler);
+    translations.install();
+    // The language chosen in Help → Language is the one product names are asked in too, unless
+    // this run names one.
+    if (config.language.isEmpty() && !savedLanguage.isEmpty())
+        config.language = savedLanguage;
     QtPlatform platform(config.productName, config.loopbackOnly);
     TimeSeededChance chance;
     Form1 form(platform.services(), config, chance);

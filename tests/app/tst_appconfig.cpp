@@ -1,4 +1,5 @@
 #include "app/AppConfig.h"
+#include "app/UiLanguage.h"
 
 #include <QTest>
 
@@ -26,6 +27,8 @@ private Q_SLOTS:
     void batch_refusals_data();
     void batch_refusals();
     void windowFiles_areKeptForStartup();
+    void uiLanguage_choice_data();
+    void uiLanguage_choice();
 
 private:
     static CommandLineResult parse(const QStringList& options, const QProcessEnvironment& env = {})
@@ -257,6 +260,47 @@ void TestAppConfig::windowFiles_areKeptForStartup()
     QCOMPARE(r.config->mode, RunMode::Window);
     QCOMPARE(r.config->openFiles, (QStringList{"codes.txt", "/home/a/more codes.txt"}));
     QVERIFY(r.config->batch.inputs.isEmpty());
+}
+
+void TestAppConfig::uiLanguage_choice_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QString>("saved");
+    QTest::addColumn<QStringList>("desktop");
+    QTest::addColumn<QString>("chosen");
+    const QStringList german{"de-AT", "de"};
+    QTest::newRow("desktop") << QStringList{} << ""
+                             << "" << german << "de";
+    QTest::newRow("first shipped of the desktop's") << QStringList{} << ""
+                                                    << "" << QStringList{"pt-BR", "fr-CA"} << "fr";
+    QTest::newRow("desktop shipping none") << QStringList{} << ""
+                                           << "" << QStringList{"C"} << "en";
+    QTest::newRow("saved over desktop") << QStringList{} << ""
+                                        << "es" << german << "es";
+    QTest::newRow("environment over saved") << QStringList{} << "fr_FR"
+                                            << "es" << german << "fr";
+    QTest::newRow("option over environment") << QStringList{"--language", "es"} << "fr"
+                                             << "" << german << "es";
+    QTest::newRow("option with =, the last one")
+        << QStringList{"--language=fr", "--language=de-CH"} << ""
+        << "" << QStringList{} << "de";
+    QTest::newRow("a file named after --") << QStringList{"--", "--language=fr"} << ""
+                                           << "" << german << "de";
+    // A language named for product names that has no texts: English, never the desktop's.
+    QTest::newRow("named but not shipped") << QStringList{"--language", "pt_BR"} << ""
+                                           << "" << german << "en";
+}
+
+void TestAppConfig::uiLanguage_choice()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, environment);
+    QFETCH(QString, saved);
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, chosen);
+    QCOMPARE(ChooseUiLanguage(QStringList{"quillfen"} + arguments, environment, saved, desktop),
+             chosen);
 }
 
 QTEST_GUILESS_MAIN(TestAppConfig)
