@@ -1,5 +1,11 @@
 #include "app/UiLanguage.h"
 
+#include "app/SavedCodeList.h"
+#include "platform/MessageBox.h"
+#include "platform/SettingsStore.h"
+
+#include <QCoreApplication>
+
 namespace {
 QString PrimaryLanguage(const QString& code)
 {
@@ -63,4 +69,12 @@ QString ChooseUiLanguage(const QStringList& arguments, const QString& environmen
             return language;
     }
     return QStringLiteral("en");
+}
+
+void KeepUiLanguage(SettingsStore& settings, MessageBox& messageBox, const QString& language)
+{
+    settings.saveSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
+                         kLanguageValueName.toString(), language);
+    messageBox.show(QCoreApplication::translate(
+        "UiLanguage", "The language you chose takes effect when Quillfen is next started."));
 }

@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QStringView>
 
+class MessageBox;
+class SettingsStore;
+
 // Help → Language's choice, kept beside the code list; empty follows the desktop.
 inline constexpr QStringView kLanguageValueName = u"Language";
 
@@ -26,3 +29,8 @@ QList<ShippedLanguage> ShippedLanguages();
 // language's code.
 QString ChooseUiLanguage(const QStringList& arguments, const QString& environmentLanguage,
                          const QString& saved, const QStringList& desktopLanguages);
+
+// Help → Language: keeps the choice (a shipped language's code, or empty to follow the desktop)
+// beside the code list and says that it takes effect at the next start, when every window and
+// message is built in it. Throws OperationFailed when the settings cannot be written.
+void KeepUiLanguage(SettingsStore& settings, MessageBox& messageBox, const QString& language);

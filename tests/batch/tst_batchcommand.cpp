@@ -9,6 +9,7 @@
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeStopSignals.h"
 #include "support/LoopbackConfig.h"
+#include "support/PseudoTranslator.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -82,6 +83,7 @@ private Q_SLOTS:
     void sources_indexFirstByDefaultWhenThereIsOne();
     void resume_aSecondRunAsksOnlyWhatFailed();
     void storeProblem_isToldOnStandardError();
+    void pseudoLanguage_translatesStandardErrorAlone();
 
 private:
     // The fakes with a batch run on them; codes() names a code file and its text.
@@ -638,6 +640,36 @@ void TestBatchCommand::storeProblem_isToldOnStandardError()
     QCOMPARE(fake.run(), kBatchAnswered);
     QCOMPARE(fake.console.errors,
              QStringLiteral("quillfen: The remembered answers were damaged.\n"));
+}
+
+void TestBatchCommand::pseudoLanguage_translatesStandardErrorAlone()
+{
+    struct Run
+    {
+        int status;
+        QByteArray output;
+        QString errors;
+    };
+    // Found, not looked up, not found and failed, with the summary and a warning about a code.
+    const auto run = [] {
+        Batching fake;
+        fake.codes("96385074\n12345\n4006381333931\n0823564706221\n");
+        fake.openFoodFacts({{QStringLiteral("96385074"), FoodProduct(QStringLiteral("Tea"))},
+                            {QStringLiteral("4006381333931"), FakeResponse{{}, "timed out"}}});
+        fake.config.batch.quiet = false;
+        const int status = fake.run();
+        return Run{status, fake.console.output, fake.console.errors};
+    };
+    const Run english = run();
+    PseudoTranslator pseudo;
+    QCoreApplication::installTranslator(&pseudo);
+    const Run translated = run();
+    QCoreApplication::removeTranslator(&pseudo);
+    QCOMPARE(translated.status, english.status);
+    QCOMPARE(translated.output, english.output);
+    QVERIFY(!english.errors.isEmpty());
+    for (const QString& line : translated.errors.split(u'\n', Qt::SkipEmptyParts))
+        QVERIFY2(line.contains(u'['), qPrintable(line));
 }
 
 QTEST_GUILESS_MAIN(TestBatchCommand)

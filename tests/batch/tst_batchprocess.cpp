@@ -104,6 +104,8 @@ private Q_SLOTS:
 
     // ---- Exit statuses ----
     void failedLookup_exitsOne();
+    void language_translatesStandardErrorAndHelpAlone_data();
+    void language_translatesStandardErrorAndHelpAlone();
     void badUsage_exitsTwoAndWritesNothing_data();
     void badUsage_exitsTwoAndWritesNothing();
     void noDisplay_batchStillRuns();
@@ -175,10 +177,16 @@ private:
                           QStringList{QStringLiteral("--batch")} + arguments);
         }
 
-        Finished run(const QStringList& arguments, const QByteArray& input = {}) const
+        Finished run(const QStringList& arguments, const QByteArray& input = {},
+                     const QString& language = {}) const
         {
             QProcess program;
             start(program, arguments);
+            if (!language.isEmpty()) {
+                QProcessEnvironment env = program.processEnvironment();
+                env.insert(QStringLiteral("QUILLFEN_LANGUAGE"), language);
+                program.setProcessEnvironment(env);
+            }
             Finished finished;
             if (!program.waitForStarted())
                 return finished;
@@ -257,6 +265,39 @@ void TestBatchProcess::failedLookup_exitsOne()
     QCOMPARE(rows[0].toObject().value(u"status").toString(), QStringLiteral("found"));
     QCOMPARE(rows[1].toObject().value(u"status").toString(), QStringLiteral("failed"));
     QCOMPARE(rows[1].toObject().value(u"detail").toString(), QStringLiteral("HTTP 500"));
+}
+
+void TestBatchProcess::language_translatesStandardErrorAndHelpAlone_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "fr", "es"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void TestBatchProcess::language_translatesStandardErrorAndHelpAlone()
+{
+    QFETCH(QString, language);
+    RealBatch batch(
+        {QStringLiteral("--fault"), QStringLiteral("openfoodfacts:40172637=status:500")});
+    QVERIFY(batch.started);
+    // Found, failed, not found and not looked up, in the format scripts read most.
+    const QStringList arguments{QStringLiteral("-"), QStringLiteral("--no-cache")};
+    const QByteArray codes = "3800123400018\n40172637\n4006381333931\n12345\n";
+    const Finished english = batch.run(arguments, codes, QStringLiteral("en"));
+    const Finished translated = batch.run(arguments, codes, language);
+    QCOMPARE(english.status, 1);
+    QCOMPARE(translated.status, english.status);
+    QCOMPARE(translated.output, english.output);
+    QVERIFY(english.errors.contains(QStringLiteral("Done in")));
+    QVERIFY2(!translated.errors.contains(QStringLiteral("Done in")), qPrintable(translated.errors));
+
+    const QStringList help{QStringLiteral("--help")};
+    const Finished englishHelp = batch.run(help, {}, QStringLiteral("en"));
+    const Finished translatedHelp = batch.run(help, {}, language);
+    QVERIFY(translatedHelp.output != englishHelp.output);
+    // The options keep their names.
+    for (const char* option : {"--batch", "--output", "--language", "--import-index"})
+        QVERIFY(translatedHelp.output.contains(option));
 }
 
 void TestBatchProcess::badUsage_exitsTwoAndWritesNothing_data()
