@@ -53,7 +53,8 @@ int Import(const QStringList& files, IndexCommandContext& context, bool ourOwnFi
     const ImportSummary summary = ImportExports(
         files, context.files, context.index, context.interrupted,
         [&](const ImportProgress& at) {
-            // In the first, %1 and %2 are the file's number and how many there are.
+            //: %1 and %2: the file's number and how many there are; %3 its name, %4 how far the
+            //: import has come.
             const QString text =
                 at.fileCount > 1
                     ? QCoreApplication::translate("IndexCommands", "Importing %1/%2 %3: %4")
