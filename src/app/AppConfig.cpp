@@ -3,6 +3,7 @@
 #include "results/OutcomeWriter.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <algorithm>
@@ -49,7 +50,8 @@ SourceListResult ParseSourceList(const QString& list, const QStringList& fileSou
                 return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9');
             });
         if (!known.contains(name) && !fileSourceName) {
-            result.error = QStringLiteral("Unknown lookup source \"%1\": choose from %2.")
+            result.error = QCoreApplication::translate(
+                               "AppConfig", "Unknown lookup source \"%1\": choose from %2.")
                                .arg(piece.trimmed(), known.join(QStringLiteral(", ")));
             return result;
         }
@@ -57,7 +59,8 @@ SourceListResult ParseSourceList(const QString& list, const QStringList& fileSou
             result.names.append(name);
     }
     if (result.names.isEmpty())
-        result.error = QStringLiteral("No lookup source named: give one or more of %1.")
+        result.error = QCoreApplication::translate(
+                           "AppConfig", "No lookup source named: give one or more of %1.")
                            .arg(known.join(QStringLiteral(", ")));
     return result;
 }
@@ -92,138 +95,170 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                                    const QString& applicationFolder)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "AppConfig",
         "Looks up EAN product codes in batches: in its window, or with --batch from files or "
         "standard input without a display."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption pingHost(
         QStringLiteral("ping-host"),
-        QStringLiteral("The host the start-up connectivity check pings (default: %1; environment: "
-                       "QUILLFEN_PING_HOST).")
+        QCoreApplication::translate(
+            "AppConfig",
+            "The host the start-up connectivity check pings (default: %1; environment: "
+            "QUILLFEN_PING_HOST).")
             .arg(kDefaultPingHost),
         QStringLiteral("host"));
     const QCommandLineOption serviceUrl(
         QStringLiteral("service-url"),
-        QStringLiteral("The page service to ask: scheme, host, optional port and path, for "
-                       "example http://127.0.0.1:8080. Named alone, it is the only source. "
-                       "Overrides QUILLFEN_SERVICE_URL."),
+        QCoreApplication::translate(
+            "AppConfig", "The page service to ask: scheme, host, optional port and path, for "
+                         "example http://127.0.0.1:8080. Named alone, it is the only source. "
+                         "Overrides QUILLFEN_SERVICE_URL."),
         QStringLiteral("url"));
     const QCommandLineOption sources(
         QStringLiteral("sources"),
-        QStringLiteral("The lookup sources to ask, in order, comma-separated: index, "
-                       "openfoodfacts, openlibrary, upcitemdb, page (default: "
-                       "index (when imported), openfoodfacts, openlibrary). Overrides "
-                       "QUILLFEN_SOURCES."),
+        QCoreApplication::translate("AppConfig",
+                                    "The lookup sources to ask, in order, comma-separated: index, "
+                                    "openfoodfacts, openlibrary, upcitemdb, page (default: "
+                                    "index (when imported), openfoodfacts, openlibrary). Overrides "
+                                    "QUILLFEN_SOURCES."),
         QStringLiteral("list"));
     const QCommandLineOption language(
         QStringLiteral("language"),
-        QStringLiteral("The language to ask product names in, such as de, fr or es (default: "
-                       "the desktop's; environment: QUILLFEN_LANGUAGE)."),
+        QCoreApplication::translate(
+            "AppConfig", "The language to ask product names in, such as de, fr or es (default: "
+                         "the desktop's; environment: QUILLFEN_LANGUAGE)."),
         QStringLiteral("code"));
     const QCommandLineOption languages(
         QStringLiteral("languages"),
-        QStringLiteral("With --import-index and --download-index: the languages whose product "
-                       "names the index keeps, comma-separated, at most four (default: the "
-                       "language of names)."),
+        QCoreApplication::translate(
+            "AppConfig", "With --import-index and --download-index: the languages whose product "
+                         "names the index keeps, comma-separated, at most four (default: the "
+                         "language of names)."),
         QStringLiteral("list"));
     const QCommandLineOption noCache(
         QStringLiteral("no-cache"),
-        QStringLiteral("Remember no answers between runs, and use none remembered "
-                       "(environment: QUILLFEN_NO_CACHE=1)."));
+        QCoreApplication::translate("AppConfig",
+                                    "Remember no answers between runs, and use none remembered "
+                                    "(environment: QUILLFEN_NO_CACHE=1)."));
     const QCommandLineOption parallel(
         QStringLiteral("parallel"),
-        QStringLiteral("Up to N requests to the page service at once, 1 to %1 (default 1; "
-                       "environment: QUILLFEN_PARALLEL). The open databases keep their own "
-                       "pace.")
+        QCoreApplication::translate(
+            "AppConfig", "Up to N requests to the page service at once, 1 to %1 (default 1; "
+                         "environment: QUILLFEN_PARALLEL). The open databases keep their own "
+                         "pace.")
             .arg(kMaxParallel),
         QStringLiteral("N"));
     const QCommandLineOption batch(
         QStringLiteral("batch"),
-        QStringLiteral("Look up the codes of the files (standard input without any, or for "
-                       "\"-\") without a window, and write the results. Pictures and PDFs give "
-                       "the codes of their barcodes."));
+        QCoreApplication::translate(
+            "AppConfig", "Look up the codes of the files (standard input without any, or for "
+                         "\"-\") without a window, and write the results. Pictures and PDFs give "
+                         "the codes of their barcodes."));
     const QCommandLineOption scan(
         QStringLiteral("scan"),
-        QStringLiteral("Read scans from standard input, one a line (a barcode scanner typing "
-                       "codes), without a window, and write a row for each to standard output "
-                       "once it is answered, with a count column after the code; a repeat writes "
-                       "the code's row again with its new count. Takes --format (csv, tsv, json, "
-                       "jsonl) and --columns."));
+        QCoreApplication::translate(
+            "AppConfig", "Read scans from standard input, one a line (a barcode scanner typing "
+                         "codes), without a window, and write a row for each to standard output "
+                         "once it is answered, with a count column after the code; a repeat writes "
+                         "the code's row again with its new count. Takes --format (csv, tsv, json, "
+                         "jsonl) and --columns."));
     const QCommandLineOption output(
         QStringLiteral("output"),
-        QStringLiteral("With --batch: the results file (default: CSV on standard output)."),
+        QCoreApplication::translate(
+            "AppConfig", "With --batch: the results file (default: CSV on standard output)."),
         QStringLiteral("file"));
     const QCommandLineOption format(
         QStringLiteral("format"),
-        QStringLiteral("With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output "
-                       "file's extension, else csv)."),
+        QCoreApplication::translate(
+            "AppConfig",
+            "With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output "
+            "file's extension, else csv)."),
         QStringLiteral("format"));
     const QCommandLineOption columns(
         QStringLiteral("columns"),
-        QStringLiteral("With --batch: the columns to write, comma-separated, in that order: %1 "
-                       "(default: all).")
+        QCoreApplication::translate(
+            "AppConfig", "With --batch: the columns to write, comma-separated, in that order: %1 "
+                         "(default: all).")
             .arg(OutcomeColumns().join(QStringLiteral(", "))),
         QStringLiteral("list"));
-    const QCommandLineOption quiet(QStringLiteral("quiet"),
-                                   QStringLiteral("With --batch: no progress on standard error."));
+    const QCommandLineOption quiet(
+        QStringLiteral("quiet"),
+        QCoreApplication::translate("AppConfig", "With --batch: no progress on standard error."));
     const QCommandLineOption sheet(
         QStringLiteral("sheet"),
-        QStringLiteral("With --batch: the sheet of an .xlsx or .ods input to read, by its name or "
-                       "number (default: the first that holds data)."),
+        QCoreApplication::translate(
+            "AppConfig",
+            "With --batch: the sheet of an .xlsx or .ods input to read, by its name or "
+            "number (default: the first that holds data)."),
         QStringLiteral("sheet"));
     const QCommandLineOption column(
         QStringLiteral("column"),
-        QStringLiteral("With --batch: the column of a spreadsheet input that holds the codes, by "
-                       "its header, letter (C, AB) or number (1 is the first) (default: the one "
-                       "headed like a code column, else the one that is mostly codes)."),
+        QCoreApplication::translate(
+            "AppConfig", "With --batch: the column of a spreadsheet input that holds the codes, by "
+                         "its header, letter (C, AB) or number (1 is the first) (default: the one "
+                         "headed like a code column, else the one that is mostly codes)."),
         QStringLiteral("column"));
     const QCommandLineOption keepColumns(
         QStringLiteral("keep-columns"),
-        QStringLiteral("With --batch and one spreadsheet input: each output row is the input row, "
-                       "every column, followed by the answers in the --columns chosen (csv, "
-                       "tsv, xlsx or ods)."));
+        QCoreApplication::translate(
+            "AppConfig",
+            "With --batch and one spreadsheet input: each output row is the input row, "
+            "every column, followed by the answers in the --columns chosen (csv, "
+            "tsv, xlsx or ods)."));
     const QCommandLineOption importIndex(
         QStringLiteral("import-index"),
-        QStringLiteral("Import the product database export files given (.csv, .csv.gz, "
-                       ".jsonl or .jsonl.gz) into the offline index, and exit."));
+        QCoreApplication::translate(
+            "AppConfig", "Import the product database export files given (.csv, .csv.gz, "
+                         ".jsonl or .jsonl.gz) into the offline index, and exit."));
     const QCommandLineOption downloadIndex(
         QStringLiteral("download-index"),
-        QStringLiteral("Download the product database export (environment: QUILLFEN_INDEX_URL), "
-                       "import it into the offline index, and exit."));
+        QCoreApplication::translate(
+            "AppConfig", "Download the product database export (environment: QUILLFEN_INDEX_URL), "
+                         "import it into the offline index, and exit."));
     const QCommandLineOption updateIndex(
         QStringLiteral("update-index"),
-        QStringLiteral("Apply the daily change files published since the offline index's data "
-                       "(environment: QUILLFEN_INDEX_DELTAS_URL), and exit."));
+        QCoreApplication::translate(
+            "AppConfig", "Apply the daily change files published since the offline index's data "
+                         "(environment: QUILLFEN_INDEX_DELTAS_URL), and exit."));
     const QCommandLineOption fillGaps(
         QStringLiteral("fill-gaps"),
-        QStringLiteral("Complete a found product that lacks a brand, a quantity or a picture from "
-                       "the next sources that know the code (environment: "
-                       "QUILLFEN_FILL_GAPS=1)."));
+        QCoreApplication::translate(
+            "AppConfig",
+            "Complete a found product that lacks a brand, a quantity or a picture from "
+            "the next sources that know the code (environment: "
+            "QUILLFEN_FILL_GAPS=1)."));
     const QCommandLineOption sourceFile(
         QStringLiteral("source-file"),
-        QStringLiteral("Also use the source this file describes, for this run (README, \"Your own "
-                       "sources\"); may be given more than once."),
+        QCoreApplication::translate(
+            "AppConfig",
+            "Also use the source this file describes, for this run (README, \"Your own "
+            "sources\"); may be given more than once."),
         QStringLiteral("FILE"));
     const QCommandLineOption keyFile(
         QStringLiteral("key-file"),
-        QStringLiteral("Read the key of the source NAME from the file at PATH, which only you may "
-                       "read; may be given more than once."),
+        QCoreApplication::translate(
+            "AppConfig",
+            "Read the key of the source NAME from the file at PATH, which only you may "
+            "read; may be given more than once."),
         QStringLiteral("NAME=PATH"));
     const QCommandLineOption listSources(
         QStringLiteral("list-sources"),
-        QStringLiteral("List every lookup source known, where it comes from, whether it has its "
-                       "key and whether it is in use, and exit."));
+        QCoreApplication::translate(
+            "AppConfig", "List every lookup source known, where it comes from, whether it has its "
+                         "key and whether it is in use, and exit."));
     parser.addOptions({pingHost,    serviceUrl, sources, language,    languages,   noCache,
                        parallel,    batch,      scan,    output,      format,      columns,
                        quiet,       sheet,      column,  keepColumns, importIndex, downloadIndex,
                        updateIndex, sourceFile, keyFile, listSources, fillGaps});
-    parser.addPositionalArgument(QStringLiteral("files"),
-                                 QStringLiteral("Code files, spreadsheets, pictures or PDFs to "
-                                                "add to the list at start-up. With --batch: "
-                                                "the same, to look up. With --import-index: "
-                                                "export files."),
-                                 QStringLiteral("[files...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QCoreApplication::translate("AppConfig", "Code files, spreadsheets, pictures or PDFs to "
+                                                 "add to the list at start-up. With --batch: "
+                                                 "the same, to look up. With --import-index: "
+                                                 "export files."),
+        QStringLiteral("[files...]"));
 
     CommandLineResult result;
     const auto refuse = [&result, &parser](const QString& message, bool withHelp = false) {
@@ -250,15 +285,16 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                       int(parser.isSet(importIndex)) + int(parser.isSet(downloadIndex)) +
                       int(parser.isSet(updateIndex)) + int(parser.isSet(listSources));
     if (modes > 1)
-        return refuse(QStringLiteral("--batch, --scan, --import-index, --download-index, "
-                                     "--update-index and --list-sources go alone."));
+        return refuse(QCoreApplication::translate(
+            "AppConfig", "--batch, --scan, --import-index, --download-index, "
+                         "--update-index and --list-sources go alone."));
     config.sourceFiles = parser.values(sourceFile);
     for (const QString& given : parser.values(keyFile)) {
         const qsizetype equals = given.indexOf(u'=');
         const QString name = given.left(equals).trimmed().toLower();
         if (equals <= 0 || equals + 1 == given.size())
-            return refuse(
-                QStringLiteral("--key-file wants NAME=PATH, as in acme=/home/me/acme.key."));
+            return refuse(QCoreApplication::translate(
+                "AppConfig", "--key-file wants NAME=PATH, as in acme=/home/me/acme.key."));
         config.keyFiles.insert(name, given.sliced(equals + 1));
     }
     if (parser.isSet(listSources))
@@ -280,11 +316,12 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         // written whole at the end, would hold them back.
         for (const QCommandLineOption* batchOnly : {&output, &sheet, &column, &keepColumns})
             if (parser.isSet(*batchOnly))
-                return refuse(
-                    QStringLiteral("--%1 goes with --batch.").arg(batchOnly->names().first()));
+                return refuse(QCoreApplication::translate("AppConfig", "--%1 goes with --batch.")
+                                  .arg(batchOnly->names().first()));
         if (!positional.isEmpty())
-            return refuse(QStringLiteral("--scan reads standard input alone: ") +
-                          positional.constFirst());
+            return refuse(
+                QCoreApplication::translate("AppConfig", "--scan reads standard input alone: %1")
+                    .arg(positional.constFirst()));
     }
     if (config.mode == RunMode::Batch || config.mode == RunMode::Scan) {
         config.batch.inputs = positional;
@@ -298,33 +335,38 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                                   QStringLiteral("json"), QStringLiteral("jsonl"),
                                   QStringLiteral("xlsx"), QStringLiteral("ods")};
         if (parser.isSet(format) && !formats.contains(config.batch.format))
-            return refuse(QStringLiteral("Unknown --format \"%1\": choose from %2.")
-                              .arg(parser.value(format), formats.join(QStringLiteral(", "))));
+            return refuse(
+                QCoreApplication::translate("AppConfig", "Unknown --format \"%1\": choose from %2.")
+                    .arg(parser.value(format), formats.join(QStringLiteral(", "))));
         if (parser.isSet(columns)) {
             config.batch.columns = parser.value(columns);
             if (const OutcomeColumnChoice choice = ChooseOutcomeColumns(config.batch.columns);
                 choice.places.isEmpty())
                 return refuse(
-                    QStringLiteral("Unknown column \"%1\" in --columns: choose from %2, "
-                                   "or all.")
+                    QCoreApplication::translate(
+                        "AppConfig", "Unknown column \"%1\" in --columns: choose from %2, "
+                                     "or all.")
                         .arg(choice.unknown, OutcomeColumns().join(QStringLiteral(", "))));
         }
         if (parser.isSet(output) && config.batch.output.isEmpty())
-            return refuse(QStringLiteral("--output needs a file name."));
+            return refuse(QCoreApplication::translate("AppConfig", "--output needs a file name."));
     } else {
         for (const QCommandLineOption* batchOnly :
              {&output, &format, &columns, &quiet, &sheet, &column, &keepColumns})
             if (parser.isSet(*batchOnly))
-                return refuse(
-                    QStringLiteral("--%1 goes with --batch.").arg(batchOnly->names().first()));
+                return refuse(QCoreApplication::translate("AppConfig", "--%1 goes with --batch.")
+                                  .arg(batchOnly->names().first()));
         if (config.mode == RunMode::ImportIndex) {
             if (positional.isEmpty())
-                return refuse(QStringLiteral("--import-index needs one or more export files."));
+                return refuse(QCoreApplication::translate(
+                    "AppConfig", "--import-index needs one or more export files."));
             config.importFiles = positional;
         } else if (config.mode == RunMode::Window) {
             config.openFiles = positional;
         } else if (!positional.isEmpty()) {
-            return refuse(QStringLiteral("Unexpected argument: ") + positional.constFirst(), true);
+            return refuse(QCoreApplication::translate("AppConfig", "Unexpected argument: %1")
+                              .arg(positional.constFirst()),
+                          true);
         }
     }
 
@@ -341,8 +383,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     else if (!pingHostFromEnvironment.isEmpty())
         config.pingHost = pingHostFromEnvironment;
     if (!IsAcceptablePingHost(config.pingHost))
-        return refuse(QStringLiteral("Not a host name or address to ping: \"") + config.pingHost +
-                      u'"');
+        return refuse(
+            QCoreApplication::translate("AppConfig", "Not a host name or address to ping: \"%1\"")
+                .arg(config.pingHost));
 
     const QString serviceFromEnvironment = variable("QUILLFEN_SERVICE_URL");
     if (!serviceFromEnvironment.isEmpty()) {
@@ -354,10 +397,11 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         config.serviceUrlNamed = true;
     }
     if (!IsServiceUrl(config.serviceUrl))
-        return refuse(QStringLiteral("Not a usable lookup service address: \"") +
-                      config.serviceUrl +
-                      QStringLiteral("\"\nGive it as http://host[:port] or https://host[:port] "
-                                     "(--service-url or QUILLFEN_SERVICE_URL)."));
+        return refuse(QCoreApplication::translate(
+                          "AppConfig", "Not a usable lookup service address: \"%1\"\nGive it as "
+                                       "http://host[:port] or https://host[:port] (--service-url "
+                                       "or QUILLFEN_SERVICE_URL).")
+                          .arg(config.serviceUrl));
 
     const QString sourcesText =
         parser.isSet(sources) ? parser.value(sources) : variable("QUILLFEN_SOURCES");
@@ -365,7 +409,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         // The sources described in files are read later: their names are checked then.
         const SourceListResult parsed = ParseSourceList(sourcesText, {}, true);
         if (!parsed.error.isEmpty())
-            return refuse(parsed.error + QStringLiteral(" (--sources or QUILLFEN_SOURCES)"));
+            return refuse(
+                QCoreApplication::translate("AppConfig", "%1 (--sources or QUILLFEN_SOURCES)")
+                    .arg(parsed.error));
         config.sources = parsed.names;
     }
 
@@ -383,23 +429,27 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         if (value.isEmpty())
             continue;
         if (!IsServiceUrl(value))
-            return refuse(QStringLiteral("Not a usable address in %1: \"%2\"\nGive it as "
-                                         "http://host[:port][/path] or https://....")
+            return refuse(QCoreApplication::translate(
+                              "AppConfig", "Not a usable address in %1: \"%2\"\nGive it as "
+                                           "http://host[:port][/path] or https://....")
                               .arg(QString::fromLatin1(base.variable), value));
         *base.url = value;
     }
     const QString indexUrl = variable("QUILLFEN_INDEX_URL");
     if (!indexUrl.isEmpty()) {
         if (!IsDownloadUrl(indexUrl))
-            return refuse(QStringLiteral("Not a usable address in QUILLFEN_INDEX_URL: \"") +
-                          indexUrl + u'"');
+            return refuse(QCoreApplication::translate(
+                              "AppConfig", "Not a usable address in QUILLFEN_INDEX_URL: \"%1\"")
+                              .arg(indexUrl));
         config.indexUrl = indexUrl;
     }
     const QString indexChangesUrl = variable("QUILLFEN_INDEX_DELTAS_URL");
     if (!indexChangesUrl.isEmpty()) {
         if (!IsDownloadUrl(indexChangesUrl))
-            return refuse(QStringLiteral("Not a usable address in QUILLFEN_INDEX_DELTAS_URL: \"") +
-                          indexChangesUrl + u'"');
+            return refuse(
+                QCoreApplication::translate(
+                    "AppConfig", "Not a usable address in QUILLFEN_INDEX_DELTAS_URL: \"%1\"")
+                    .arg(indexChangesUrl));
         config.indexChangesUrl = indexChangesUrl;
     }
     for (const QStringView name :
@@ -412,30 +462,34 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         bool ok = false;
         const int perMinute = value.toInt(&ok);
         if (!ok || perMinute < 1)
-            return refuse(QStringLiteral("%1 wants a whole number of requests a minute, 1 or "
-                                         "more, not \"%2\".")
+            return refuse(QCoreApplication::translate(
+                              "AppConfig", "%1 wants a whole number of requests a minute, 1 or "
+                                           "more, not \"%2\".")
                               .arg(variableName, value));
         config.perMinute.insert(name.toString(), perMinute);
     }
     const QString contact = variable("QUILLFEN_CONTACT");
     if (!contact.isEmpty()) {
         if (!IsAcceptableContact(contact))
-            return refuse(QStringLiteral("QUILLFEN_CONTACT wants an e-mail address or web "
-                                         "address in plain ASCII, without parentheses."));
+            return refuse(QCoreApplication::translate(
+                "AppConfig", "QUILLFEN_CONTACT wants an e-mail address or web "
+                             "address in plain ASCII, without parentheses."));
         config.contact = contact;
     }
     const QString languageText =
         parser.isSet(language) ? parser.value(language) : variable("QUILLFEN_LANGUAGE");
     if (!languageText.isEmpty()) {
         if (!IsLanguageCode(languageText))
-            return refuse(QStringLiteral("Not a language: \"%1\"; name one as de, fr or pt_BR.")
+            return refuse(QCoreApplication::translate(
+                              "AppConfig", "Not a language: \"%1\"; name one as de, fr or pt_BR.")
                               .arg(languageText));
         config.language = languageText;
     }
     for (const QString& code : parser.value(languages).split(u',', Qt::SkipEmptyParts)) {
         if (!IsLanguageCode(code.trimmed()))
-            return refuse(QStringLiteral("Not a language in --languages: \"%1\"; name them as "
-                                         "de,fr.")
+            return refuse(QCoreApplication::translate(
+                              "AppConfig", "Not a language in --languages: \"%1\"; name them as "
+                                           "de,fr.")
                               .arg(code));
         config.indexLanguages.append(code.trimmed().section(u'_', 0, 0).toLower());
     }
@@ -451,8 +505,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         bool ok = false;
         config.parallel = parallelText.toInt(&ok);
         if (!ok || config.parallel < 1 || config.parallel > kMaxParallel)
-            return refuse(QStringLiteral("--parallel (or QUILLFEN_PARALLEL) wants a number from "
-                                         "1 to %1, not \"%2\".")
+            return refuse(QCoreApplication::translate(
+                              "AppConfig", "--parallel (or QUILLFEN_PARALLEL) wants a number from "
+                                           "1 to %1, not \"%2\".")
                               .arg(kMaxParallel)
                               .arg(parallelText));
     }

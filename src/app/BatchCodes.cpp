@@ -10,12 +10,15 @@
 #include "sheets/SheetCodes.h"
 #include "sheets/SheetFile.h"
 
+#include <QCoreApplication>
+
 #include <atomic>
 
 namespace {
 QString Refused(const QString& name, const QString& why)
 {
-    return name + QStringLiteral(": ") + why;
+    //: %1 is an input file (or standard input), %2 why it cannot be used.
+    return QCoreApplication::translate("BatchCodes", "%1: %2").arg(name, why);
 }
 
 QString ColumnList(const CodeColumnChoice& choice)
@@ -51,18 +54,21 @@ QString SheetCodesText(const QString& path, SheetFormat format, const FileSystem
                     NamedCodeColumn(sheet, reading.column)) {
                 choice = *named;
             } else {
-                problem = Refused(path, QStringLiteral("no column \"%1\"; name one of these with "
-                                                       "--column by its header, letter or number:")
-                                                .arg(reading.column) +
-                                            ColumnList(ChooseCodeColumn(sheet, reading.pace)));
+                problem =
+                    Refused(path, QCoreApplication::translate(
+                                      "BatchCodes", "no column \"%1\"; name one of these with "
+                                                    "--column by its header, letter or number:")
+                                          .arg(reading.column) +
+                                      ColumnList(ChooseCodeColumn(sheet, reading.pace)));
                 return {};
             }
         } else {
             choice = ChooseCodeColumn(sheet, reading.pace);
             if (choice.column < 0 && !choice.columns.isEmpty()) {
                 problem =
-                    Refused(path, QStringLiteral("which column holds the codes? Name it with "
-                                                 "--column by its header, letter or number:") +
+                    Refused(path, QCoreApplication::translate(
+                                      "BatchCodes", "which column holds the codes? Name it with "
+                                                    "--column by its header, letter or number:") +
                                       ColumnList(choice));
                 return {};
             }
@@ -116,7 +122,7 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
     for (qsizetype i = 0; i < named.size(); ++i) {
         const QString& input = named[i];
         const bool standardInput = input == kStandardInputName;
-        const QString name = standardInput ? QStringLiteral("standard input") : input;
+        const QString name = standardInput ? tr("standard input") : input;
         const std::optional<SheetFormat> format = formatOf(input);
         if (format) {
             QString text = SheetCodesText(input, *format, files, *sheets, problem, codes.m_sheet);
@@ -133,8 +139,8 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
                 return {};
             }
             if (read.codes.isEmpty())
-                console.writeStandardError(QStringLiteral("quillfen: no barcodes found in ") +
-                                           name + u'\n');
+                console.writeStandardError(QStringLiteral("quillfen: ") +
+                                           tr("no barcodes found in %1").arg(name) + u'\n');
             QString text;
             QStringList origins;
             for (const FoundCode& code : read.codes) {
@@ -154,14 +160,13 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
             return {};
         }
         if (contents.overLimit) {
-            problem =
-                Refused(name, QStringLiteral("larger than 100 MB, too large for a code file"));
+            problem = Refused(name, tr("larger than 100 MB, too large for a code file"));
             return {};
         }
         std::optional<QString> text = CodeFileText(contents.bytes);
         contents.bytes = QByteArray(); // a large file need not be held twice
         if (!text) {
-            problem = Refused(name, QStringLiteral("not a text file"));
+            problem = Refused(name, tr("not a text file"));
             return {};
         }
         codes.m_texts.push_back(std::move(*text));

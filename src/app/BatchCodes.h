@@ -4,6 +4,7 @@
 #include "sheets/CodeColumn.h"
 #include "sheets/Sheet.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -40,6 +41,8 @@ struct BatchSheetReading
 // there one at a time: no list of a million strings is ever made.
 class BatchCodes final
 {
+    Q_DECLARE_TR_FUNCTIONS(BatchCodes)
+
 public:
     // Reads the inputs: paths, and "-" for standard input, which is also what no input at all
     // means. On failure the codes are empty and `problem` says which input could not be used and

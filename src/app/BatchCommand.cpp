@@ -15,6 +15,8 @@
 #include "platform/StopSignals.h"
 #include "sheets/SheetFile.h"
 
+#include <QCoreApplication>
+
 namespace {
 // Enough codes to tell how many of the rest will wait for a paced source within a few per cent,
 // few enough to check in a moment.
@@ -109,22 +111,27 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     // would take the codes with it.
     if (const QString both = InputAlsoOutput(options, services.files); !both.isEmpty()) {
         console.writeStandardError(
-            Problem(both + QStringLiteral(" is both an input and the output: name another file "
-                                          "with --output")) +
-            QStringLiteral("quillfen: no code was looked up.\n"));
+            Problem(QCoreApplication::translate("BatchCommand",
+                                                "%1 is both an input and the output: name another "
+                                                "file with --output")
+                        .arg(both)) +
+            Problem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
         return kBatchBadUsage;
     }
     if (options.keepColumns && (options.inputs.size() != 1 || !services.zips ||
                                 !SheetFormatOfFile(options.inputs.front()))) {
         console.writeStandardError(
-            Problem(QStringLiteral("--keep-columns needs one spreadsheet input (.xlsx, .ods, .csv "
-                                   "or .tsv)")) +
-            QStringLiteral("quillfen: no code was looked up.\n"));
+            Problem(QCoreApplication::translate(
+                "BatchCommand", "--keep-columns needs one spreadsheet input (.xlsx, .ods, "
+                                ".csv or .tsv)")) +
+            Problem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
         return kBatchBadUsage;
     }
     if (options.inputs.isEmpty() && !options.quiet && console.standardInputIsTerminal())
         console.writeStandardError(
-            QStringLiteral("Reading codes from standard input; end with Ctrl+D.\n"));
+            QCoreApplication::translate("BatchCommand",
+                                        "Reading codes from standard input; end with Ctrl+D.") +
+            u'\n');
     QString problem;
     std::optional<BatchSheetReading> sheets;
     if (services.zips)
@@ -140,14 +147,18 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     // Stopped while standard input was still open: nothing is looked up, nothing written.
     if (const StopSignal stop = services.stopSignals.received(); stop != StopSignal::None) {
         if (!options.quiet)
-            console.writeStandardError(QStringLiteral("Stopped by ") + SignalName(stop) +
-                                       QStringLiteral(" while reading the codes; no code was "
-                                                      "looked up.\n"));
+            console.writeStandardError(
+                QCoreApplication::translate("BatchCommand",
+                                            "Stopped by %1 while reading the codes; no code was "
+                                            "looked up.")
+                    .arg(SignalName(stop)) +
+                u'\n');
         return StoppedStatus(stop);
     }
     if (!problem.isEmpty()) {
-        console.writeStandardError(Problem(problem) +
-                                   QStringLiteral("quillfen: no code was looked up.\n"));
+        console.writeStandardError(
+            Problem(problem) +
+            Problem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
         return kBatchBadUsage;
     }
     std::unique_ptr<BatchOutput> output;
@@ -157,9 +168,10 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
             const FaithfulCopyCheck faithful = CheckFaithfulCopy(source, *format.format);
             if (!faithful.problem.isEmpty() && !options.quiet)
                 console.writeStandardError(
-                    QStringLiteral("quillfen: %1 cannot be copied as it is (%2); its values are "
-                                   "written instead.\n")
-                        .arg(options.inputs.front(), faithful.problem));
+                    Problem(QCoreApplication::translate("BatchCommand",
+                                                        "%1 cannot be copied as it is (%2); its "
+                                                        "values are written instead.")
+                                .arg(options.inputs.front(), faithful.problem)));
             output = BatchOutput::openEnriched(options, *format.format, kept->sheet, kept->choice,
                                                services.outputs, &console,
                                                faithful.faithful ? &source : nullptr);
@@ -167,8 +179,9 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
             output = BatchOutput::open(options, *format.format, services.outputs, console,
                                        services.clock);
     } catch (const OperationFailed& failure) {
-        console.writeStandardError(Problem(failure.description()) +
-                                   QStringLiteral("quillfen: no code was looked up.\n"));
+        console.writeStandardError(
+            Problem(failure.description()) +
+            Problem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
         return kBatchBadUsage;
     }
 

@@ -16,6 +16,8 @@
 #include "sheets/SheetFile.h"
 #include "sheets/SheetNumbers.h"
 
+#include <QCoreApplication>
+
 namespace {
 // Standard output takes rows in blocks of about this size, or whatever a slow run has done
 // every so often, so that a program reading from the pipe sees rows as they come without a
@@ -262,8 +264,9 @@ public:
             FileSystem::Contents contents =
                 m_source.files.readFile(m_source.path, limits.maxTextBytes);
             if (contents.overLimit)
-                throw OperationFailed(QStringLiteral("%1 has grown past the limit of %2")
-                                          .arg(m_source.path, SizeText(limits.maxTextBytes)));
+                throw OperationFailed(
+                    QCoreApplication::translate("BatchOutput", "%1 has grown past the limit of %2")
+                        .arg(m_source.path, SizeText(limits.maxTextBytes)));
             // The separator the file was read with.
             const QChar separator = m_format == SheetFormat::Tsv
                                         ? QChar(u'\t')
@@ -335,8 +338,9 @@ BatchFormatChoice ChooseBatchFormat(const BatchOptions& options)
     if (!format)
         format = OutcomeFormat::Csv;
     if (WorkbookFormatOf(*format) && WritesToStandardOutput(options))
-        return {std::nullopt, QStringLiteral("a spreadsheet (%1) is written to a file: name "
-                                             "it with --output FILE")
+        return {std::nullopt, QCoreApplication::translate(
+                                  "BatchOutput", "a spreadsheet (%1) is written to a file: name "
+                                                 "it with --output FILE")
                                   .arg(*format == OutcomeFormat::Ods ? QStringLiteral("ods")
                                                                      : QStringLiteral("xlsx"))};
     return {format, {}};
@@ -402,7 +406,8 @@ FaithfulCopyCheck CheckFaithfulCopy(const EnrichedSource& source, OutcomeFormat 
         if (WorkbookKind(*archive) != faithful)
             return {};
         if (faithful == SheetFormat::Xlsx && FaithfulXlsxCopy::isStrict(*archive, {}))
-            return {false, QStringLiteral("it is in strict Office Open XML")};
+            return {false,
+                    QCoreApplication::translate("BatchOutput", "it is in strict Office Open XML")};
     } catch (const OperationFailed& failure) {
         return {false, failure.description()};
     }
@@ -416,8 +421,8 @@ std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& optio
                                                        const EnrichedSource* source)
 {
     if (format == OutcomeFormat::Json || format == OutcomeFormat::Jsonl)
-        throw OperationFailed(
-            QStringLiteral("--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl"));
+        throw OperationFailed(QCoreApplication::translate(
+            "BatchOutput", "--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl"));
     const OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
     if (source && !WritesToStandardOutput(options) && CheckFaithfulCopy(*source, format).faithful) {
         // Whether the copy can be written at all is known before the run, as for the others.

@@ -6,6 +6,8 @@
 #include "platform/BatchConsole.h"
 #include "platform/Clock.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -40,37 +42,53 @@ void BatchTally::count(const CodeOutcome& outcome)
 QString DurationText(qint64 seconds)
 {
     seconds = std::max<qint64>(seconds, 0);
+    //: Seconds.
     if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
+        return QCoreApplication::translate("BatchProgress", "%1 s").arg(seconds);
+    //: Minutes and seconds.
     if (seconds < 3600)
-        return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+        return QCoreApplication::translate("BatchProgress", "%1 min %2 s")
+            .arg(seconds / 60)
+            .arg(seconds % 60);
+    //: Hours and minutes.
     if (seconds < 86400)
-        return QStringLiteral("%1 h %2 min")
+        return QCoreApplication::translate("BatchProgress", "%1 h %2 min")
             .arg(seconds / 3600)
             .arg(seconds % 3600 / 60, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1 d %2 h").arg(seconds / 86400).arg(seconds % 86400 / 3600);
+    //: Days and hours.
+    return QCoreApplication::translate("BatchProgress", "%1 d %2 h")
+        .arg(seconds / 86400)
+        .arg(seconds % 86400 / 3600);
 }
 
 QString RateText(double codesPerSecond)
 {
     if (codesPerSecond >= 1)
-        return QString::number(codesPerSecond, 'f', 1) + QStringLiteral(" codes/s");
-    return QString::number(codesPerSecond * 60, 'f', 1) + QStringLiteral(" codes/min");
+        return QCoreApplication::translate("BatchProgress", "%1 codes/s")
+            .arg(QString::number(codesPerSecond, 'f', 1));
+    return QCoreApplication::translate("BatchProgress", "%1 codes/min")
+        .arg(QString::number(codesPerSecond * 60, 'f', 1));
 }
 
 QString BatchProgressText(const BatchTally& tally, std::optional<double> codesPerSecond,
                           std::optional<qint64> secondsLeft)
 {
-    QString text = Number(tally.done) + u'/' + Number(tally.total) + QStringLiteral(" codes: ") +
-                   Number(tally.found) + QStringLiteral(" found, ") + Number(tally.notFound) +
-                   QStringLiteral(" not found, ") + Number(tally.failed) +
-                   QStringLiteral(" failed");
+    //: %1 codes done of %n in all; then how many were found, not found and failed.
+    QString text = QCoreApplication::translate("BatchProgress",
+                                               "%1/%n codes: %2 found, %3 not found, %4 failed",
+                                               nullptr, int(tally.total))
+                       .arg(Number(tally.done), Number(tally.found), Number(tally.notFound),
+                            Number(tally.failed));
     if (tally.notLookedUp > 0)
-        text += QStringLiteral(", ") + Number(tally.notLookedUp) + QStringLiteral(" not looked up");
+        text +=
+            QStringLiteral(", ") + QCoreApplication::translate("BatchProgress", "%n not looked up",
+                                                               nullptr, int(tally.notLookedUp));
     if (codesPerSecond)
         text += QStringLiteral(", ") + RateText(*codesPerSecond);
+    //: The time the run has still to go, such as "3 min 20 s".
     if (secondsLeft)
-        text += QStringLiteral(", about ") + DurationText(*secondsLeft) + QStringLiteral(" left");
+        text += QStringLiteral(", ") + QCoreApplication::translate("BatchProgress", "about %1 left")
+                                           .arg(DurationText(*secondsLeft));
     return text;
 }
 
@@ -162,27 +180,35 @@ void BatchProgress::finish(StopSignal stoppedBy, bool resultsWritten, qsizetype 
     const qint64 seconds = (m_clock.steadyMs() - m_startedMs) / 1000;
     QString counts = BatchProgressText(m_tally, std::nullopt, std::nullopt);
     if (cutCells > 0)
-        counts += QStringLiteral("; %1 %2 cut to Excel's limit of %3 characters")
-                      .arg(Number(cutCells),
-                           cutCells == 1 ? QStringLiteral("cell") : QStringLiteral("cells"),
-                           GroupedNumber(kMostCellCharacters));
+        counts +=
+            QStringLiteral("; ") +
+            (cutCells == 1
+                 ? tr("%n cell cut to Excel's limit of %1 characters", nullptr, int(cutCells))
+                 : tr("%n cells cut to Excel's limit of %1 characters", nullptr, int(cutCells)))
+                .arg(GroupedNumber(kMostCellCharacters));
     if (unencodable > 0)
-        counts += QStringLiteral("; %1 %2 the file's encoding cannot hold written as \"?\"")
-                      .arg(Number(unencodable), unencodable == 1 ? QStringLiteral("character")
-                                                                 : QStringLiteral("characters"));
+        counts +=
+            QStringLiteral("; ") +
+            (unencodable == 1 ? tr("%n character the file's encoding cannot hold written as \"?\"",
+                                   nullptr, int(unencodable))
+                              : tr("%n characters the file's encoding cannot hold written as \"?\"",
+                                   nullptr, int(unencodable)));
     if (stoppedBy == StopSignal::None) {
-        m_console.writeStandardError((resultsWritten
-                                          ? QStringLiteral("Done in ")
-                                          : QStringLiteral("Results not written; looked up in ")) +
-                                     DurationText(seconds) + QStringLiteral(": ") + counts + u'\n');
+        //: %1 is how long the run took, %2 the counts of the codes.
+        m_console.writeStandardError(
+            (resultsWritten ? tr("Done in %1: %2") : tr("Results not written; looked up in %1: %2"))
+                .arg(DurationText(seconds), counts) +
+            u'\n');
         return;
     }
+    //: %1 is the signal's name (SIGINT, SIGTERM), %2 how long the run took, %3 the counts of the
+    //: codes, %4 how many codes were not reached.
     m_console.writeStandardError(
-        QStringLiteral("Stopped by %1 after %2: %3. Codes not reached: %4.%5\n")
+        tr("Stopped by %1 after %2: %3. Codes not reached: %4.")
             .arg(stoppedBy == StopSignal::Interrupt ? QStringLiteral("SIGINT")
                                                     : QStringLiteral("SIGTERM"),
-                 DurationText(seconds), counts, Number(m_tally.total - m_tally.done),
-                 resultsWritten ? QString() : QStringLiteral(" Results not written.")));
+                 DurationText(seconds), counts, Number(m_tally.total - m_tally.done)) +
+        (resultsWritten ? QString() : u' ' + tr("Results not written.")) + u'\n');
 }
 
 QString BatchProgress::currentText() const

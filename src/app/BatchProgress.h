@@ -2,6 +2,7 @@
 
 #include "platform/StopSignals.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -62,6 +63,8 @@ inline constexpr qint64 kProgressRedrawEveryMs = 200;
 // done; elsewhere (a log file) a line every ten seconds. At the end a summary. Quiet: nothing.
 class BatchProgress final
 {
+    Q_DECLARE_TR_FUNCTIONS(BatchProgress)
+
 public:
     BatchProgress(BatchConsole& console, const Clock& clock, bool quiet);
 

@@ -4,6 +4,7 @@
 #include "platform/EventLoop.h"
 #include "platform/ProcessCapture.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 namespace {
@@ -32,7 +33,8 @@ QString CaptureConsoleOutput(ProcessCapture& capture, EventLoop& eventLoop,
                              bool convertFromConsole, std::chrono::milliseconds giveUpAfter)
 {
     if (!standardOutput && !standardError)
-        throw OperationFailed(QStringLiteral("Invalid procedure call or argument"));
+        throw OperationFailed(
+            QCoreApplication::translate("CmdOutput", "Invalid procedure call or argument"));
     if (!capture.start(commandLine, standardOutput, standardError, convertFromConsole))
         return kCaptureFailureText.toString();
     const EndChildOnExit endChild(capture);

@@ -3,6 +3,8 @@
 #include "common/NumberText.h"
 #include "platform/DownloadStore.h"
 
+#include <QCoreApplication>
+
 namespace {
 // Progress on standard error: one line rewritten in place on a terminal, else a line every ten
 // seconds, so that a log stays readable.
@@ -51,11 +53,16 @@ int Import(const QStringList& files, IndexCommandContext& context, bool ourOwnFi
     const ImportSummary summary = ImportExports(
         files, context.files, context.index, context.interrupted,
         [&](const ImportProgress& at) {
-            QString text = QStringLiteral("Importing ");
-            if (at.fileCount > 1)
-                text += QString::number(at.fileNumber) + QStringLiteral("/") +
-                        QString::number(at.fileCount) + u' ';
-            line.show(text + at.fileName + QStringLiteral(": ") + ProgressText(at), at.seconds);
+            //: %1 and %2: the file's number and how many there are; %3 its name, %4 how far the
+            //: import has come.
+            const QString text =
+                at.fileCount > 1
+                    ? QCoreApplication::translate("IndexCommands", "Importing %1/%2 %3: %4")
+                          .arg(QString::number(at.fileNumber), QString::number(at.fileCount),
+                               at.fileName, ProgressText(at))
+                    : QCoreApplication::translate("IndexCommands", "Importing %1: %2")
+                          .arg(at.fileName, ProgressText(at));
+            line.show(text, at.seconds);
         },
         context.options);
     line.end();
@@ -79,8 +86,9 @@ int RunImportIndex(const QStringList& files, IndexCommandContext& context)
 {
     if (files.isEmpty()) {
         context.writeError(
-            QStringLiteral("Name the export files to import, for example:\n"
-                           "    quillfen --import-index en.openfoodfacts.org.products.csv.gz\n"));
+            QCoreApplication::translate("IndexCommands",
+                                        "Name the export files to import, for example:") +
+            QStringLiteral("\n    quillfen --import-index en.openfoodfacts.org.products.csv.gz\n"));
         return kIndexCommandBadUsage;
     }
     return Import(files, context, false);
@@ -89,7 +97,8 @@ int RunImportIndex(const QStringList& files, IndexCommandContext& context)
 int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadStore& store,
                      const DownloadOptions& options)
 {
-    context.writeError(QStringLiteral("Downloading ") + options.url + u'\n');
+    context.writeError(
+        QCoreApplication::translate("IndexCommands", "Downloading %1").arg(options.url) + u'\n');
     ProgressLine line(context);
     QString noticeShown;
     const DownloadResult download = DownloadExport(
@@ -99,14 +108,18 @@ int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, Downloa
                 context.writeError(at.notice + u'\n');
                 noticeShown = at.notice;
             }
-            line.show(QStringLiteral("Downloading: ") + DownloadProgressText(at), at.seconds);
+            line.show(QCoreApplication::translate("IndexCommands", "Downloading: %1")
+                          .arg(DownloadProgressText(at)),
+                      at.seconds);
         });
     line.end();
     if (download.path.isEmpty()) {
         context.writeError(
-            QStringLiteral("Download ") +
-            (download.cancelled ? QStringLiteral("interrupted: ") : QStringLiteral("failed: ")) +
-            download.failure + u'\n');
+            (download.cancelled
+                 ? QCoreApplication::translate("IndexCommands", "Download interrupted: %1")
+                 : QCoreApplication::translate("IndexCommands", "Download failed: %1"))
+                .arg(download.failure) +
+            u'\n');
         return download.cancelled ? InterruptedStatus(context) : kIndexCommandFailed;
     }
     const int status = Import({download.path}, context, true);
@@ -119,18 +132,24 @@ int RunDownloadIndex(IndexCommandContext& context, HttpFetcher& fetcher, Downloa
 int RunUpdateIndex(IndexCommandContext& context, HttpFetcher& fetcher, DownloadStore& store,
                    const ChangesOptions& options)
 {
-    context.writeError(QStringLiteral("Reading the list of daily change files at ") +
-                       options.listUrl + u'\n');
+    context.writeError(
+        QCoreApplication::translate("IndexCommands", "Reading the list of daily change files at %1")
+            .arg(options.listUrl) +
+        u'\n');
     ProgressLine line(context);
     context.index.reopenIfReplaced();
     const ChangesResult result = UpdateIndexFromChanges(
         options, fetcher, store, context.files, context.index, context.index.info(),
         context.interrupted, [&](const ChangesProgress& at) {
-            QString text = QStringLiteral("Updating ") + QString::number(at.fileNumber) + u'/' +
-                           QString::number(at.fileCount) + u' ' + at.fileName +
-                           QStringLiteral(": ");
-            text += at.applying ? GroupedNumber(at.products) + QStringLiteral(" products applied")
-                                : DownloadProgressText(at.download);
+            //: %1 and %2: the change file's number and how many there are; %3 its name, %4 how
+            //: far it has come.
+            const QString text =
+                QCoreApplication::translate("IndexCommands", "Updating %1/%2 %3: %4")
+                    .arg(QString::number(at.fileNumber), QString::number(at.fileCount), at.fileName,
+                         at.applying
+                             ? QCoreApplication::translate("IndexCommands", "%1 products applied")
+                                   .arg(GroupedNumber(at.products))
+                             : DownloadProgressText(at.download));
             line.show(text, at.download.seconds);
         });
     line.end();

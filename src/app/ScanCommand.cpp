@@ -11,6 +11,7 @@
 #include "scanning/LocalAnswersOnly.h"
 #include "scanning/ScanSession.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
@@ -92,10 +93,10 @@ int RunScan(const AppConfig& config, const ScanServices& services)
                 scans += row.count;
                 took(row);
             }
-            console.writeStandardError(
-                Problem(QStringLiteral("%1 scans of a session that did not end were read back "
-                                       "from its file")
-                            .arg(scans)));
+            console.writeStandardError(Problem(QCoreApplication::translate(
+                "ScanCommand",
+                "%n scans of a session that did not end were read back from its file", nullptr,
+                int(scans))));
         }
     } catch (const OperationFailed& failure) {
         console.writeStandardError(Problem(failure.description()));
@@ -115,8 +116,10 @@ int RunScan(const AppConfig& config, const ScanServices& services)
                     took(session.add(scan));
                 } catch (const OperationFailed& failure) {
                     // Not written down, so not taken: the scan is lost, and that is said.
-                    console.writeStandardError(Problem(scan.code + QStringLiteral(" not taken: ") +
-                                                       failure.description()));
+                    //: %1 is the scanned code, %2 why it could not be written down.
+                    console.writeStandardError(
+                        Problem(QCoreApplication::translate("ScanCommand", "%1 not taken: %2")
+                                    .arg(scan.code, failure.description())));
                     failed = true;
                 }
             }

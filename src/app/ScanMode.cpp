@@ -27,10 +27,35 @@ QString StatusText(const ScanRow& row)
     return OutcomeStatusWord(row.outcome);
 }
 
+// StatusText as the window shows it, in the user's language; the phone app and the results
+// files get the English words, which scripts read.
+QString ShownStatusText(const ScanRow& row)
+{
+    switch (row.state) {
+    case ScanRow::State::Queued:
+        return QCoreApplication::translate("ScanMode", "queued");
+    case ScanRow::State::Invalid:
+        return QCoreApplication::translate("ScanMode", "not a valid code");
+    case ScanRow::State::Answered:
+        break;
+    }
+    switch (row.outcome.status) {
+    case CodeOutcome::Status::Found:
+        return QCoreApplication::translate("ScanMode", "found");
+    case CodeOutcome::Status::NotFound:
+        return QCoreApplication::translate("ScanMode", "not found");
+    case CodeOutcome::Status::Failed:
+        return QCoreApplication::translate("ScanMode", "failed");
+    case CodeOutcome::Status::NotLookedUp:
+        break;
+    }
+    return QCoreApplication::translate("ScanMode", "not looked up");
+}
+
 ScanTableRow TableRow(const ScanRow& row)
 {
     return ScanTableRow{QString::number(row.count), row.code, row.outcome.product.name,
-                        row.outcome.product.brand, StatusText(row)};
+                        row.outcome.product.brand, ShownStatusText(row)};
 }
 
 // What the large line says of a scan: the product's name, else what became of it.
@@ -40,7 +65,7 @@ QString AnswerText(const ScanRow& row)
         const QString& name = row.outcome.product.name;
         return name.isEmpty() ? row.code : name;
     }
-    return row.code + QStringLiteral(" \u2014 ") + StatusText(row);
+    return row.code + QStringLiteral(" \u2014 ") + ShownStatusText(row);
 }
 
 // 32 random bytes from the system's source, as URL-safe Base64: nobody guesses the link.
@@ -154,7 +179,8 @@ void ScanMode::startPhoneReceiving(const QString& address, quint16 port)
     } catch (const OperationFailed& failure) {
         m_platform.scanWindow.setPhoneChoice(false, address, port);
         m_platform.scanWindow.showPhoneLink({});
-        m_platform.messageBox.show(kPhoneNotStartedMessage + failure.description());
+        m_platform.messageBox.show(QCoreApplication::translate("ScanMode", kPhoneNotStartedMessage)
+                                       .arg(failure.description()));
         return;
     }
     const QString host = address.contains(u':') ? u'[' + address + u']' : address;
@@ -204,7 +230,8 @@ void ScanMode::OfferLeftSession()
 {
     if (!m_session.hasLeftSession())
         return;
-    if (!m_platform.questionBox.ask(kRestoreScanSessionQuestion.toString())) {
+    if (!m_platform.questionBox.ask(
+            QCoreApplication::translate("ScanMode", kRestoreScanSessionQuestion))) {
         m_session.clear();
         return;
     }
@@ -219,7 +246,8 @@ void ScanMode::ScanLine_KeyText(const QString& keys)
             tell(m_session.add(scan));
         } catch (const OperationFailed& failure) {
             m_platform.scanWindow.signal(ScanSignal::Invalid);
-            m_platform.messageBox.show(kScanNotTakenMessage + failure.description());
+            m_platform.messageBox.show(QCoreApplication::translate("ScanMode", kScanNotTakenMessage)
+                                           .arg(failure.description()));
         }
     }
     m_session.answerQueued();
@@ -252,17 +280,17 @@ void ScanMode::SendToCodeList()
 void ScanMode::SaveScansAs()
 {
     if (m_session.rows().isEmpty()) {
-        m_platform.messageBox.show(kNoScansMessage.toString());
+        m_platform.messageBox.show(QCoreApplication::translate("ScanMode", kNoScansMessage));
         return;
     }
     FileDialog& dialog = m_platform.commonDialog1;
     dialog.setFileName(QStringLiteral("scans.csv"));
     dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
-    dialog.setDialogTitle(kSaveScansTitle.toString());
-    dialog.setFilter(
-        QStringLiteral("CSV (*.csv)|*.csv|Tab-Separated Text (*.tsv)|*.tsv|JSON (*.json)|*.json|"
-                       "JSON Lines (*.jsonl)|*.jsonl|Excel Workbook (*.xlsx)|*.xlsx|"
-                       "OpenDocument Spreadsheet (*.ods)|*.ods|"));
+    dialog.setDialogTitle(QCoreApplication::translate("ScanMode", kSaveScansTitle));
+    //: File types: a name, "|", its patterns, "|", and so on; translate only the names.
+    dialog.setFilter(tr("CSV (*.csv)|*.csv|Tab-Separated Text (*.tsv)|*.tsv|JSON (*.json)|*.json|"
+                        "JSON Lines (*.jsonl)|*.jsonl|Excel Workbook (*.xlsx)|*.xlsx|"
+                        "OpenDocument Spreadsheet (*.ods)|*.ods|"));
     SaveUntilSaved(dialog, m_platform.messageBox, u"csv", [&](const QString& path) {
         const OutcomeFormat format = OutcomeFormatOfFile(path).value_or(OutcomeFormat::Csv);
         const std::unique_ptr<BatchOutput> output = BatchOutput::openFile(

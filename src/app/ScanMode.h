@@ -5,6 +5,7 @@
 #include "scanning/LocalAnswersOnly.h"
 #include "scanning/ScanSession.h"
 
+#include <QCoreApplication>
 #include <QStringView>
 
 #include <memory>
@@ -18,14 +19,15 @@ inline constexpr QStringView kPhoneAddressValueName = u"Phone Scans Address";
 inline constexpr QStringView kPhonePortValueName = u"Phone Scans Port";
 inline constexpr QStringView kPhoneTokenValueName = u"Phone Scans Token";
 inline constexpr quint16 kDefaultPhonePort = 8765;
-inline constexpr QStringView kPhoneNotStartedMessage =
-    u"Quillfen could not receive scans from a phone at that address and port: ";
-inline constexpr QStringView kRestoreScanSessionQuestion =
-    u"A scan session did not end the last time Quillfen ran. Restore its scans?";
-inline constexpr QStringView kSaveScansTitle = u"Save Scans As";
-inline constexpr QStringView kNoScansMessage = u"There are no scans yet.";
-inline constexpr QStringView kScanNotTakenMessage =
-    u"The scan could not be written to the session file, so it was not taken: ";
+// Shown through QCoreApplication::translate("ScanMode", ...). %1: why.
+inline constexpr char kPhoneNotStartedMessage[] = QT_TRANSLATE_NOOP(
+    "ScanMode", "Quillfen could not receive scans from a phone at that address and port: %1");
+inline constexpr char kRestoreScanSessionQuestion[] = QT_TRANSLATE_NOOP(
+    "ScanMode", "A scan session did not end the last time Quillfen ran. Restore its scans?");
+inline constexpr char kSaveScansTitle[] = QT_TRANSLATE_NOOP("ScanMode", "Save Scans As");
+inline constexpr char kNoScansMessage[] = QT_TRANSLATE_NOOP("ScanMode", "There are no scans yet.");
+inline constexpr char kScanNotTakenMessage[] = QT_TRANSLATE_NOOP(
+    "ScanMode", "The scan could not be written to the session file, so it was not taken: %1");
 
 // The scan window's behaviour: "Lookup -> Scan..." opens it; each scan the line ends is counted,
 // shown, sounded and answered (ScanSession); Ctrl+Z takes the last back; "Send to Code List"
@@ -33,6 +35,8 @@ inline constexpr QStringView kScanNotTakenMessage =
 // results file with a count column.
 class ScanMode final
 {
+    Q_DECLARE_TR_FUNCTIONS(ScanMode)
+
 public:
     // The chains are made by the caller from the sources the window asks: `online` is the main
     // window's own; `local` the same sources on a loader that sends nothing.

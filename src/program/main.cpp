@@ -91,11 +91,15 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
     }
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
-    std::fprintf(stderr,
-                 "Quillfen could not open a window: the display (DISPLAY=%s, WAYLAND_DISPLAY=%s) "
-                 "cannot be reached.\nStart it from a desktop session, or inside a virtual X "
-                 "server:\n    xvfb-run -a quillfen\n(Qt said: %s)\n",
-                 display.constData(), wayland.constData(), qPrintable(message));
+    //: %1 and %2: the environment's values; %3: Qt's own message.
+    const QString text =
+        QCoreApplication::translate("main",
+                                    "Quillfen could not open a window: the display (DISPLAY=%1, "
+                                    "WAYLAND_DISPLAY=%2) cannot be reached.\nStart it from a "
+                                    "desktop session, or inside a virtual X server:\n    xvfb-run "
+                                    "-a quillfen\n(Qt said: %3)\n")
+            .arg(QString::fromLocal8Bit(display), QString::fromLocal8Bit(wayland), message);
+    std::fputs(text.toLocal8Bit().constData(), stderr);
     std::_Exit(1);
 }
 // The proxy the user's environment names (http_proxy, https_proxy, no_proxy, or the desktop's
@@ -214,9 +218,12 @@ int main(int argc, char* argv[])
                                     allowed, environment);
     }
     if (!displayAvailable(environment)) {
-        std::fputs("Quillfen needs a graphical display, and none was found (DISPLAY and "
-                   "WAYLAND_DISPLAY are empty).\nStart it from a desktop session, or inside a "
-                   "virtual X server:\n    xvfb-run -a quillfen\n",
+        std::fputs(QCoreApplication::translate(
+                       "main", "Quillfen needs a graphical display, and none was found (DISPLAY "
+                               "and WAYLAND_DISPLAY are empty).\nStart it from a desktop session, "
+                               "or inside a virtual X server:\n    xvfb-run -a quillfen\n")
+                       .toLocal8Bit()
+                       .constData(),
                    stderr);
         return 1;
     }
