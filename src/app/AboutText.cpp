@@ -1,8 +1,20 @@
 #include "app/AboutText.h"
 
+#include "common/NumberText.h"
 #include "index/ImportText.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <limits>
+
 namespace {
+// A count as a plural form's number: the forms only tell one from many.
+int PluralCount(qint64 count)
+{
+    return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+}
+
 QString Escaped(const QString& text)
 {
     return text.toHtmlEscaped();
@@ -28,13 +40,14 @@ QString Paragraph(const QString& html)
 QString DateText(const QDateTime& when)
 {
     return when.isValid() ? when.toUTC().date().toString(QStringLiteral("d MMMM yyyy"))
-                          : QStringLiteral("an unknown date");
+                          : QCoreApplication::translate("AboutText", "an unknown date");
 }
 
 QString SourcesPart(const QList<AboutFacts::Source>& inUse)
 {
     if (inUse.isEmpty())
-        return Paragraph(QStringLiteral("None: no source can be asked as things are set."));
+        return Paragraph(QCoreApplication::translate(
+            "AboutText", "None: no source can be asked as things are set."));
     QString list = QStringLiteral("<ol>");
     for (const AboutFacts::Source& source : inUse) {
         list += QStringLiteral("<li>") + Escaped(source.displayName);
@@ -46,56 +59,76 @@ QString SourcesPart(const QList<AboutFacts::Source>& inUse)
             list += QStringLiteral("<br>") + Escaped(source.licence);
         list += QStringLiteral("</li>");
     }
-    return Paragraph(QStringLiteral("Asked in this order until one knows the code:")) + list +
-           QStringLiteral("</ol>");
+    return Paragraph(QCoreApplication::translate("AboutText",
+                                                 "Asked in this order until one knows the code:")) +
+           list + QStringLiteral("</ol>");
 }
 
 QString CreditsPart()
 {
     return Paragraph(
-               QStringLiteral("<b>Open Food Facts, Open Beauty Facts, Open Pet Food Facts and "
-                              "Open Products Facts</b>: data by the Open Food Facts "
-                              "contributors (") +
-               Link(kOpenFoodFactsSite, QStringLiteral("world.openfoodfacts.org")) +
-               QStringLiteral("), available under the Open Database Licence (") +
-               Link(kOdblUrl, QStringLiteral("ODbL 1.0")) +
-               QStringLiteral("). The product index is made from their exports and comes "
-                              "under the same licence.")) +
-           Paragraph(QStringLiteral("<b>Open Library</b> (") +
-                     Link(kOpenLibrarySite, QStringLiteral("openlibrary.org")) +
-                     QStringLiteral("), a project of the Internet Archive: its catalogue data is "
-                                    "in the public domain, free for anyone to reuse (") +
-                     Link(kOpenLibraryDataTerms, QStringLiteral("Open Library's data terms")) +
-                     QStringLiteral(").")) +
-           Paragraph(QStringLiteral("<b>UPCitemdb</b> (") +
-                     Link(kUpcItemDbSite, QStringLiteral("www.upcitemdb.com")) +
-                     QStringLiteral("): product data used subject to its terms of service.")) +
-           Paragraph(QStringLiteral("<b>Page service</b>: the lookup service at the address you "
-                                    "name; its own terms apply."));
+               //: HTML. %1 links to the database's site, %2 to the licence.
+               QCoreApplication::translate(
+                   "AboutText", "<b>Open Food Facts, Open Beauty Facts, Open Pet Food Facts "
+                                "and Open Products Facts</b>: data by the Open Food Facts "
+                                "contributors (%1), available under the Open Database "
+                                "Licence (%2). The product index is made from their exports "
+                                "and comes under the same licence.")
+                   .arg(Link(kOpenFoodFactsSite, QStringLiteral("world.openfoodfacts.org")),
+                        Link(kOdblUrl, QStringLiteral("ODbL 1.0")))) +
+           Paragraph(
+               //: HTML. %1 links to the site, %2 to its data terms.
+               QCoreApplication::translate(
+                   "AboutText", "<b>Open Library</b> (%1), a project of the Internet "
+                                "Archive: its catalogue data is in the public domain, free "
+                                "for anyone to reuse (%2).")
+                   .arg(Link(kOpenLibrarySite, QStringLiteral("openlibrary.org")),
+                        Link(kOpenLibraryDataTerms,
+                             QCoreApplication::translate("AboutText",
+                                                         "Open Library's data terms")))) +
+           Paragraph(
+               //: HTML. %1 links to the site.
+               QCoreApplication::translate(
+                   "AboutText", "<b>UPCitemdb</b> (%1): product data used subject to its "
+                                "terms of service.")
+                   .arg(Link(kUpcItemDbSite, QStringLiteral("www.upcitemdb.com")))) +
+           Paragraph(QCoreApplication::translate(
+               "AboutText", "<b>Page service</b>: the lookup service at the address "
+                            "you name; its own terms apply."));
 }
 
 QString IndexPart(const IndexInfo& index)
 {
     if (!index.exists)
-        return Paragraph(QStringLiteral("No product index imported. Lookup \u2192 Import Product "
-                                        "Database or Download Product Database makes one."));
+        return Paragraph(QCoreApplication::translate(
+            "AboutText", "No product index imported. Lookup \u2192 Import "
+                         "Product Database or Download Product Database "
+                         "makes one."));
     if (!index.problem.isEmpty())
-        return Paragraph(QStringLiteral("The product index in ") + Escaped(index.path) +
-                         QStringLiteral(" cannot be read: ") + Escaped(index.problem));
-    QString html = Paragraph(GroupedNumber(index.products) + QStringLiteral(" products, ") +
-                             MegabytesText(index.fileBytes) + QStringLiteral(", in ") +
-                             Escaped(index.path) + u'.');
+        //: %1 is the index file's path, %2 what is wrong with it.
+        return Paragraph(
+            QCoreApplication::translate("AboutText", "The product index in %1 cannot be read: %2")
+                .arg(Escaped(index.path), Escaped(index.problem)));
+    //: %1 is the number of products, %2 the file's size ("12.3 MB"), %3 its path.
+    QString html = Paragraph(QCoreApplication::translate("AboutText", "%1 products, %2, in %3.",
+                                                         nullptr, PluralCount(index.products))
+                                 .arg(GroupedNumber(index.products), MegabytesText(index.fileBytes),
+                                      Escaped(index.path)));
     const QStringList databases = index.databases();
     if (!databases.isEmpty())
-        html += Paragraph(QStringLiteral("Databases: ") +
-                          Escaped(databases.join(QStringLiteral(", "))) + u'.');
+        html += Paragraph(QCoreApplication::translate("AboutText", "Databases: %1.")
+                              .arg(Escaped(databases.join(QStringLiteral(", ")))));
     if (!index.exports.isEmpty()) {
         html += QStringLiteral("<ul>");
         for (const IndexedExport& file : index.exports)
-            html += QStringLiteral("<li>") + Escaped(file.database) + QStringLiteral(": ") +
-                    Escaped(file.fileName) + QStringLiteral(", exported ") +
-                    DateText(file.exportDate) + QStringLiteral(", ") +
-                    GroupedNumber(file.products) + QStringLiteral(" products</li>");
+            //: %1 is a database, %2 its export's file name, %3 the export's date, %4 how many
+            //: products it held.
+            html += QStringLiteral("<li>") +
+                    QCoreApplication::translate("AboutText", "%1: %2, exported %3, %4 products",
+                                                nullptr, PluralCount(file.products))
+                        .arg(Escaped(file.database), Escaped(file.fileName),
+                             DateText(file.exportDate), GroupedNumber(file.products)) +
+                    QStringLiteral("</li>");
         html += QStringLiteral("</ul>");
     }
     return html;
@@ -103,31 +136,55 @@ QString IndexPart(const IndexInfo& index)
 
 QString AnswersPart(const AboutFacts& facts)
 {
-    const QString count =
-        GroupedNumber(facts.answersCount) +
-        (facts.answersCount == 1 ? QStringLiteral(" answer") : QStringLiteral(" answers"));
+    const QString count = GroupedNumber(facts.answersCount);
+    const int n = PluralCount(facts.answersCount);
+    const bool one = facts.answersCount == 1;
+    const QString where = Escaped(facts.answersLocation);
     if (!facts.answersRemembered)
-        return Paragraph(QStringLiteral("This session neither uses nor keeps remembered answers "
-                                        "(--no-cache). ") +
-                         count + QStringLiteral(" kept in ") + Escaped(facts.answersLocation) +
-                         u'.');
-    return Paragraph(
-        count + QStringLiteral(" of the open databases remembered in ") +
-        Escaped(facts.answersLocation) +
-        QStringLiteral(". Each is used again instead of asking, for up to a month (a week for "
-                       "codes not found); "
-                       "Lookup \u2192 Forget Remembered Answers clears them."));
+        //: %1 is the number of answers, %2 where they are kept.
+        return Paragraph((one ? QCoreApplication::translate(
+                                    "AboutText",
+                                    "This session neither uses nor keeps remembered answers "
+                                    "(--no-cache). %1 answer kept in %2.",
+                                    nullptr, n)
+                              : QCoreApplication::translate(
+                                    "AboutText",
+                                    "This session neither uses nor keeps remembered answers "
+                                    "(--no-cache). %1 answers kept in %2.",
+                                    nullptr, n))
+                             .arg(count, where));
+    //: %1 is the number of answers, %2 where they are kept.
+    return Paragraph((one ? QCoreApplication::translate(
+                                "AboutText",
+                                "%1 answer of the open databases remembered in %2. Each is "
+                                "used again instead of asking, for up to a month (a week for "
+                                "codes not found); Lookup \u2192 Forget Remembered Answers "
+                                "clears them.",
+                                nullptr, n)
+                          : QCoreApplication::translate(
+                                "AboutText",
+                                "%1 answers of the open databases remembered in %2. Each is "
+                                "used again instead of asking, for up to a month (a week for "
+                                "codes not found); Lookup \u2192 Forget Remembered Answers "
+                                "clears them.",
+                                nullptr, n))
+                         .arg(count, where));
 }
 } // namespace
 
 QString AboutText(const AboutFacts& facts)
 {
     return QStringLiteral("<h2>Quillfen ") + Escaped(facts.version) + QStringLiteral("</h2>") +
-           Paragraph(QStringLiteral("Looks up EAN product codes in batches.")) +
-           Section(QStringLiteral("Sources in use")) + SourcesPart(facts.sourcesInUse) +
-           Section(QStringLiteral("Where the data comes from")) + CreditsPart() +
-           Section(QStringLiteral("Product index")) + IndexPart(facts.index) +
-           Paragraph(QStringLiteral("Download Product Database fetches the export from ") +
-                     Escaped(facts.indexDownloadUrl) + u'.') +
-           Section(QStringLiteral("Remembered answers")) + AnswersPart(facts);
+           Paragraph(
+               QCoreApplication::translate("AboutText", "Looks up EAN product codes in batches.")) +
+           Section(QCoreApplication::translate("AboutText", "Sources in use")) +
+           SourcesPart(facts.sourcesInUse) +
+           Section(QCoreApplication::translate("AboutText", "Where the data comes from")) +
+           CreditsPart() + Section(QCoreApplication::translate("AboutText", "Product index")) +
+           IndexPart(facts.index) +
+           Paragraph(QCoreApplication::translate(
+                         "AboutText", "Download Product Database fetches the export from %1.")
+                         .arg(Escaped(facts.indexDownloadUrl))) +
+           Section(QCoreApplication::translate("AboutText", "Remembered answers")) +
+           AnswersPart(facts);
 }

@@ -29,7 +29,7 @@ struct AboutFacts
     bool answersRemembered = true;
 };
 
-inline constexpr QStringView kAboutTitle = u"About Quillfen";
+inline constexpr QLatin1StringView kAboutTitle{QT_TRANSLATE_NOOP("AboutText", "About Quillfen")};
 
 // Where each database's data comes from and under which licence, with links.
 inline constexpr QStringView kOpenFoodFactsSite = u"https://world.openfoodfacts.org";

@@ -15,5 +15,5 @@ void ConnectivityCheck::CheckOnline()
                              false, true, m_giveUpAfter);
     if (HasPingReply(output, kPingReplyMarker))
         return;
-    m_platform.messageBox.show(kOfflineWarning.toString());
+    m_platform.messageBox.show(tr(kOfflineWarning.data()));
 }

@@ -3,11 +3,12 @@
 #include "app/CmdOutput.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
-inline constexpr QStringView kOfflineWarning =
-    u"You must be online to use this software accurately.";
+inline constexpr QLatin1StringView kOfflineWarning{
+    QT_TRANSLATE_NOOP("ConnectivityCheck", "You must be online to use this software accurately.")};
 
 // Whether a ping's output holds a reply line: the marker, in any letter case.
 bool HasPingReply(const QString& output, QStringView replyMarker);
@@ -15,6 +16,8 @@ bool HasPingReply(const QString& output, QStringView replyMarker);
 // The start-up check: one hidden ping, and a warning when no reply came back.
 class ConnectivityCheck final
 {
+    Q_DECLARE_TR_FUNCTIONS(ConnectivityCheck)
+
 public:
     ConnectivityCheck(const Platform& platform, QString pingCommandLine,
                       std::chrono::milliseconds giveUpAfter = kCaptureGiveUpAfter)

@@ -4,6 +4,7 @@
 #include "common/OperationFailed.h"
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 FileSourcesRead ReadFileSources(const FileSystem& files, const SourceFolders& folders,
@@ -23,17 +24,20 @@ FileSourcesRead ReadFileSources(const FileSystem& files, const SourceFolders& fo
             } else {
                 SourceDescription& description = std::get<SourceDescription>(described);
                 if (KnownSourceNames().contains(description.name)) {
-                    problem = fileName + QStringLiteral(": name: \"%1\" is a built-in source's")
-                                             .arg(description.name);
+                    //: %1 is a file, "name" the field in it (keep it), %2 the name it gives.
+                    problem = QCoreApplication::translate("FileSources",
+                                                          "%1: name: \"%2\" is a built-in source's")
+                                  .arg(fileName, description.name);
                 } else {
                     const QString variable =
                         QStringLiteral("QUILLFEN_") + description.name.toUpper() + u"_URL";
                     const QString address = environment.value(variable).trimmed();
                     if (!address.isEmpty() && !IsServiceUrl(address)) {
-                        read.fatal = variable +
-                                     QStringLiteral(" is not an http:// or https:// "
-                                                    "address: ") +
-                                     address;
+                        //: %1 is an environment variable, %2 its value.
+                        read.fatal =
+                            QCoreApplication::translate(
+                                "FileSources", "%1 is not an http:// or https:// address: %2")
+                                .arg(variable, address);
                         return;
                     }
                     // As for the built-in sources: a stand-in or a plan of one's own may take more.
@@ -43,8 +47,10 @@ FileSourcesRead ReadFileSources(const FileSystem& files, const SourceFolders& fo
                         bool ok = false;
                         description.perMinute = pace.toInt(&ok);
                         if (!ok || description.perMinute < 1) {
-                            read.fatal = QStringLiteral("%1 wants a whole number of requests a "
-                                                        "minute, 1 or more, not \"%2\".")
+                            //: %1 is an environment variable, %2 its value.
+                            read.fatal = QCoreApplication::translate(
+                                             "FileSources", "%1 wants a whole number of requests "
+                                                            "a minute, 1 or more, not \"%2\".")
                                              .arg(paceVariable, pace);
                             return;
                         }
@@ -91,9 +97,11 @@ QString CheckChosenSources(const AppConfig& config)
         return {};
     const SourceListResult parsed =
         ParseSourceList(config.sources.join(u','), FileSourceNames(config));
+    //: %1 says which source is wrong; the option and the variable name where it was chosen.
     return parsed.error.isEmpty()
                ? QString()
-               : parsed.error + QStringLiteral(" (--sources or QUILLFEN_SOURCES)");
+               : QCoreApplication::translate("FileSources", "%1 (--sources or QUILLFEN_SOURCES)")
+                     .arg(parsed.error);
 }
 
 QString SourceListing(const AppConfig& config, const SourceChoice& choice,

@@ -36,6 +36,9 @@
 #include <QRandomGenerator>
 #include <QUrl>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
 ChainOptions ChainOptionsFor(const AppConfig& config)
 {
@@ -138,9 +141,9 @@ void Form1::Form_Load()
             }))
             trap(112, [&] { m_platform.window.loadMouseIcon(pointerFile); });
         trap(114, [&] { OpenWebSiteByChance(); });
-        trap(116, [&] { m_platform.listView1.addColumnHeader(kCodeListHeader.toString()); });
+        trap(116, [&] { m_platform.listView1.addColumnHeader(tr(kCodeListHeader.data())); });
         trap(118, [&] { m_platform.listView1.setColumnWidth(1, kListColumnWidthTwips); });
-        trap(120, [&] { m_platform.listView2.addColumnHeader(kResultsHeader.toString()); });
+        trap(120, [&] { m_platform.listView2.addColumnHeader(tr(kResultsHeader.data())); });
         trap(122, [&] { m_platform.listView2.setColumnWidth(1, kListColumnWidthTwips); });
         trap(124, [&] { RestoreCodeList(); });
         // After the saved list, as if chosen with Load EAN Numbers From File; those that cannot
@@ -428,15 +431,19 @@ void Form1::ForgetRememberedAnswers()
     dispatch(u"ForgetRememberedAnswers", [&] {
         const qint64 count = m_platform.answers.count();
         if (count == 0) {
-            m_platform.messageBox.show(QStringLiteral("No answers are remembered."));
+            m_platform.messageBox.show(tr("No answers are remembered."));
             return;
         }
+        const int shown = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
         const QString question =
-            count == 1 ? QStringLiteral("Forget the remembered answer?")
-                       : QStringLiteral("Forget the %1 remembered answers?").arg(count);
-        if (m_platform.questionBox.ask(
-                question + QStringLiteral(" The open databases will be asked again about every "
-                                          "code.")))
+            count == 1 ? tr("Forget the remembered answer? The open databases will be asked "
+                            "again about every code.",
+                            nullptr, shown)
+                       : tr("Forget the %1 remembered answers? The open databases will be asked "
+                            "again about every code.",
+                            nullptr, shown)
+                             .arg(count);
+        if (m_platform.questionBox.ask(question))
             m_platform.answers.forgetAll();
     });
 }
@@ -474,7 +481,8 @@ void Form1::DetailsWindow_LinkClick()
             return;
         // The address came in a database's answer: the browser would go wherever it says.
         if (const QString refused = m_details.pageRefusal(); !refused.isEmpty()) {
-            m_platform.messageBox.show(url + QStringLiteral(" was not opened: ") + refused + u'.',
+            //: %1 is a web address, %2 why it was refused.
+            m_platform.messageBox.show(tr("%1 was not opened: %2.").arg(url, refused),
                                        MessageIcon::Warning);
             return;
         }
@@ -503,7 +511,7 @@ void Form1::ShowAbout()
         facts.answersCount = m_platform.answers.count();
         facts.answersRemembered = !m_config.noCache;
         m_platform.aboutBox.show(
-            AboutText(facts), kAboutTitle.toString(),
+            AboutText(facts), QCoreApplication::translate("AboutText", kAboutTitle.data()),
             [this](const QString& url) { dispatch(u"ShowAbout", [&] { OpenLink(url); }); });
     });
 }
@@ -512,8 +520,9 @@ void Form1::OpenLink(const QString& url)
 {
     // Only this machine may be reached: the browser would carry the request past it.
     if (m_config.loopbackOnly && !IsLoopbackUrl(QUrl(url))) {
-        m_platform.messageBox.show(url + QStringLiteral(" was not opened: only this machine may "
-                                                        "be reached (QUILLFEN_LOOPBACK_ONLY)."));
+        m_platform.messageBox.show(tr("%1 was not opened: only this machine may be reached "
+                                      "(QUILLFEN_LOOPBACK_ONLY).")
+                                       .arg(url));
         return;
     }
     try {

@@ -19,12 +19,16 @@
 #include "results/SpreadsheetExport.h"
 #include "sheets/SheetCodeLoader.h"
 
+#include <QCoreApplication>
+#include <QString>
 #include <QStringView>
 
 class ChanceSource;
 
-inline constexpr QStringView kCodeListHeader = u"EAN Codes";
-inline constexpr QStringView kResultsHeader = u"Description";
+// The two lists' column headers: shown as the window's language has them.
+inline constexpr QLatin1StringView kCodeListHeader{QT_TRANSLATE_NOOP("Form1", "EAN Codes")};
+//: The header of the results list: each row describes the product of a code.
+inline constexpr QLatin1StringView kResultsHeader{QT_TRANSLATE_NOOP("Form1", "Description")};
 inline constexpr int kListColumnWidthTwips = 7000;
 inline constexpr QStringView kPointerFileName = u"HAND-M.CUR";
 
@@ -34,6 +38,8 @@ inline constexpr QStringView kPointerFileName = u"HAND-M.CUR";
 // loop: nothing thrown inside ever escapes into it.
 class Form1 final
 {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+
 public:
     Form1(const Platform& platform, const AppConfig& config, ChanceSource& chance);
     Form1(const Form1&) = delete;

@@ -8,6 +8,7 @@
 #include "lookup/PageServiceSource.h"
 #include "lookup/UpcItemDbSource.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QRandomGenerator>
 
@@ -43,13 +44,17 @@ QList<AddressInUse> SourceAddresses(const QString& name, const AppConfig& config
         return {{{}, serviceUrl}};
     if (name == SourceName::OpenFoodFacts)
         return {{{}, config.openFoodFactsUrl}};
-    if (name == SourceName::OpenLibrary)
-        return {{{}, config.openLibraryUrl}, {QStringLiteral("covers"), config.coversUrl}};
+    if (name == SourceName::OpenLibrary) {
+        //: What an address in the About box is for: the books' cover pictures.
+        const QString covers = QCoreApplication::translate("LookupSetup", "covers");
+        return {{{}, config.openLibraryUrl}, {covers, config.coversUrl}};
+    }
     if (name == SourceName::UpcItemDb)
         return {{{}, config.upcItemDbUrl}};
     if (name == SourceName::Index)
-        return {{QStringLiteral("pictures"), config.imagesUrl},
-                {QStringLiteral("product pages"), config.openFoodFactsUrl}};
+        return {
+            {QCoreApplication::translate("LookupSetup", "pictures"), config.imagesUrl},
+            {QCoreApplication::translate("LookupSetup", "product pages"), config.openFoodFactsUrl}};
     for (const FileSourceEntry& entry : config.fileSources) {
         if (entry.description.name != name)
             continue;

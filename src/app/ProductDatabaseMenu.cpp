@@ -10,8 +10,12 @@
 #include "platform/ProgressDialog.h"
 #include "platform/QuestionBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QThread>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 constexpr int kImportFileFlags = FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly |
@@ -33,6 +37,12 @@ private:
     int& m_depth;
 };
 
+// A count as a plural form's number: the forms only tell one from many.
+int PluralCount(qint64 count)
+{
+    return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+}
+
 int Permille(qint64 part, qint64 whole)
 {
     return whole > 0 ? int(std::clamp<qint64>(part * 1000 / whole, 0, 1000)) : -1;
@@ -41,11 +51,14 @@ int Permille(qint64 part, qint64 whole)
 
 QString ImportProgressLine(const ImportProgress& progress)
 {
-    QString text = QStringLiteral("Importing ");
     if (progress.fileCount > 1)
-        text += QString::number(progress.fileNumber) + u'/' + QString::number(progress.fileCount) +
-                u' ';
-    return text + progress.fileName + QStringLiteral(":\n") + ProgressText(progress);
+        //: %1 is the file's number, %2 how many files, %3 its name; then how far it has come.
+        return QCoreApplication::translate("ProductDatabaseMenu", "Importing %1/%2 %3:\n%4")
+            .arg(QString::number(progress.fileNumber), QString::number(progress.fileCount),
+                 progress.fileName, ProgressText(progress));
+    //: %1 is the file's name; then how far it has come.
+    return QCoreApplication::translate("ProductDatabaseMenu", "Importing %1:\n%2")
+        .arg(progress.fileName, ProgressText(progress));
 }
 
 int ImportProgressPermille(const ImportProgress& progress)
@@ -62,15 +75,26 @@ int ImportProgressPermille(const ImportProgress& progress)
 QString IndexSummaryText(const IndexInfo& info)
 {
     if (!info.exists)
-        return QStringLiteral("No product index");
+        return QCoreApplication::translate("ProductDatabaseMenu", "No product index");
     if (!info.problem.isEmpty())
-        return QStringLiteral("The product index cannot be read");
-    QString text = QStringLiteral("Index");
-    if (info.dataDate.isValid())
-        text +=
-            QStringLiteral(" of ") + info.dataDate.toUTC().toString(QStringLiteral("yyyy-MM-dd"));
-    return text + QStringLiteral(", ") + GroupedNumber(info.products) +
-           (info.products == 1 ? QStringLiteral(" product") : QStringLiteral(" products"));
+        return QCoreApplication::translate("ProductDatabaseMenu",
+                                           "The product index cannot be read");
+    const int n = PluralCount(info.products);
+    const bool one = info.products == 1;
+    const QString products = GroupedNumber(info.products);
+    if (!info.dataDate.isValid())
+        //: %1 is how many products the index holds.
+        return (one ? QCoreApplication::translate("ProductDatabaseMenu", "Index, %1 product",
+                                                  nullptr, n)
+                    : QCoreApplication::translate("ProductDatabaseMenu", "Index, %1 products",
+                                                  nullptr, n))
+            .arg(products);
+    //: %1 is the date of the index's data (2026-12-08), %2 how many products it holds.
+    return (one ? QCoreApplication::translate("ProductDatabaseMenu", "Index of %1, %2 product",
+                                              nullptr, n)
+                : QCoreApplication::translate("ProductDatabaseMenu", "Index of %1, %2 products",
+                                              nullptr, n))
+        .arg(info.dataDate.toUTC().toString(QStringLiteral("yyyy-MM-dd")), products);
 }
 
 QStringList ChosenFiles(const QString& fileName)
@@ -86,9 +110,12 @@ QStringList ChosenFiles(const QString& fileName)
 
 QString ImportDatabaseFilter()
 {
-    return QStringLiteral("Product database exports (") + kImportableExportPatterns.join(u' ') +
-           QStringLiteral(")|") + kImportableExportPatterns.join(u';') +
-           QStringLiteral("|All Files (*.*)|*.*|");
+    //: A file dialog's choice; %1 is the names it shows (*.csv.gz *.csv ...).
+    return QCoreApplication::translate("ProductDatabaseMenu", "Product database exports (%1)")
+               .arg(kImportableExportPatterns.join(u' ')) +
+           u'|' + kImportableExportPatterns.join(u';') + u'|' +
+           QCoreApplication::translate("ProductDatabaseMenu", "All Files (*.*)") +
+           QStringLiteral("|*.*|");
 }
 
 ProductDatabaseMenu::ProductDatabaseMenu(const Platform& platform, const AppConfig& config,
@@ -114,10 +141,11 @@ bool ProductDatabaseMenu::refuseWhileBusy()
     if (!isBusy())
         return false;
     m_platform.messageBox.show(
-        QStringLiteral("The product database is being %1; wait for it to end, or cancel it.")
-            .arg(m_download ? QStringLiteral("downloaded")
-                 : m_update ? QStringLiteral("updated")
-                            : QStringLiteral("imported")));
+        m_download ? tr("The product database is being downloaded; wait for it to end, or cancel "
+                        "it.")
+        : m_update ? tr("The product database is being updated; wait for it to end, or cancel it.")
+                   : tr("The product database is being imported; wait for it to end, or cancel "
+                        "it."));
     return true;
 }
 
@@ -128,15 +156,16 @@ void ProductDatabaseMenu::ImportProductDatabase()
     FileDialog& dialog = m_platform.commonDialog1;
     dialog.setFileName(QString());
     dialog.setFlags(kImportFileFlags);
-    dialog.setDialogTitle(kImportDatabaseTitle.toString());
+    dialog.setDialogTitle(tr(kImportDatabaseTitle.data()));
     dialog.setFilter(ImportDatabaseFilter());
     dialog.showOpen();
     const QStringList files = ChosenFiles(dialog.fileName());
     if (files.isEmpty())
         return;
     forgetEndedJobs();
-    m_title = kImportDatabaseTitle.toString();
-    m_platform.progressDialog.open(m_title, QStringLiteral("Opening ") + files.constFirst(),
+    m_title = tr(kImportDatabaseTitle.data());
+    //: %1 is the export's path.
+    m_platform.progressDialog.open(m_title, tr("Opening %1").arg(files.constFirst()),
                                    [this] { cancel(); });
     startImport(files, {});
 }
@@ -152,16 +181,16 @@ void ProductDatabaseMenu::DownloadProductDatabase()
         return !loopbackOnly || IsLoopbackUrl(url);
     };
     const QString url = options.url;
-    m_title = kDownloadDatabaseTitle.toString();
-    m_platform.progressDialog.open(m_title, QStringLiteral("Downloading ") + url,
-                                   [this] { cancel(); });
+    m_title = tr(kDownloadDatabaseTitle.data());
+    //: %1 is the address downloaded from.
+    m_platform.progressDialog.open(m_title, tr("Downloading %1").arg(url), [this] { cancel(); });
     forgetEndedJobs();
     m_download = std::make_unique<IndexDownloadJob>(std::move(options), m_platform.httpFetcher,
                                                     m_platform.downloadStore);
     QObject::connect(m_download.get(), &IndexDownloadJob::progressed, m_download.get(),
                      [this, url](const DownloadProgress& at) {
-                         QString text =
-                             QStringLiteral("Downloading ") + url + QStringLiteral(":\n");
+                         //: %1 is the address downloaded from; how far it has come follows.
+                         QString text = tr("Downloading %1:").arg(url) + u'\n';
                          if (!at.notice.isEmpty())
                              text += at.notice + u'\n';
                          m_platform.progressDialog.setProgress(text + DownloadProgressText(at),
@@ -186,9 +215,9 @@ void ProductDatabaseMenu::UpdateTheIndex()
     options.pause = [] { QThread::msleep(1000); };
     m_platform.productIndex.reopenIfReplaced();
     const IndexInfo info = m_platform.productIndex.info();
-    m_title = kUpdateIndexTitle.toString();
+    m_title = tr(kUpdateIndexTitle.data());
     m_platform.progressDialog.open(
-        m_title, QStringLiteral("Reading the list of daily change files at ") + options.listUrl,
+        m_title, tr("Reading the list of daily change files at %1").arg(options.listUrl),
         [this] { cancel(); });
     forgetEndedJobs();
     m_update = std::make_unique<IndexUpdateJob>(std::move(options), info, m_platform.httpFetcher,
@@ -197,10 +226,14 @@ void ProductDatabaseMenu::UpdateTheIndex()
     QObject::connect(
         m_update.get(), &IndexUpdateJob::progressed, m_update.get(),
         [this](const ChangesProgress& at) {
-            QString text = QStringLiteral("Updating ") + QString::number(at.fileNumber) + u'/' +
-                           QString::number(at.fileCount) + u' ' + at.fileName +
-                           QStringLiteral(":\n");
-            text += at.applying ? GroupedNumber(at.products) + QStringLiteral(" products applied")
+            //: %1 is the file's number, %2 how many files, %3 its name; how far it has come
+            //: follows.
+            QString text = tr("Updating %1/%2 %3:")
+                               .arg(QString::number(at.fileNumber), QString::number(at.fileCount),
+                                    at.fileName) +
+                           u'\n';
+            text += at.applying ? tr("%1 products applied", nullptr, PluralCount(at.products))
+                                      .arg(GroupedNumber(at.products))
                                 : DownloadProgressText(at.download);
             m_platform.progressDialog.setProgress(
                 text, at.fileCount > 0 ? (at.fileNumber - 1) * 1000 / at.fileCount : -1);
@@ -234,7 +267,7 @@ void ProductDatabaseMenu::updateFinished(const ChangesResult& result)
             // The full download is the only way forward; it is offered rather than started, as
             // it is a gigabyte and more.
             if (m_platform.questionBox.ask(
-                    told + QStringLiteral("\n\nDownload the whole product database now?"), m_title))
+                    told + u"\n\n" + tr("Download the whole product database now?"), m_title))
                 DownloadProductDatabase();
             return;
         }
@@ -278,7 +311,7 @@ void ProductDatabaseMenu::cancel()
     if (m_update)
         m_update->cancel();
     if (isBusy())
-        m_platform.progressDialog.setProgress(QStringLiteral("Cancelling\u2026"), -1);
+        m_platform.progressDialog.setProgress(tr("Cancelling\u2026"), -1);
 }
 
 void ProductDatabaseMenu::downloadFinished(const DownloadResult& result)
@@ -292,14 +325,15 @@ void ProductDatabaseMenu::downloadFinished(const DownloadResult& result)
         }
         m_platform.progressDialog.close();
         if (result.cancelled)
-            m_platform.messageBox.show(
-                QStringLiteral("Download cancelled. What has arrived is kept, and the next "
-                               "download goes on from there. The product index is as it was."),
-                MessageIcon::None, m_title);
+            m_platform.messageBox.show(tr("Download cancelled. What has arrived is kept, and the "
+                                          "next download goes on from there. The product index "
+                                          "is as it was."),
+                                       MessageIcon::None, m_title);
         else
-            m_platform.messageBox.show(QStringLiteral("The download failed: ") + result.failure +
-                                           QStringLiteral(".\nThe product index is as it was."),
-                                       MessageIcon::Warning, m_title);
+            //: %1 says what went wrong.
+            m_platform.messageBox.show(
+                tr("The download failed: %1.\nThe product index is as it was.").arg(result.failure),
+                MessageIcon::Warning, m_title);
     });
 }
 

@@ -6,15 +6,19 @@
 #include "index/IndexUpdateJob.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <functional>
 #include <memory>
 #include <vector>
 
-inline constexpr QStringView kImportDatabaseTitle = u"Import Product Database";
-inline constexpr QStringView kDownloadDatabaseTitle = u"Download Product Database";
-inline constexpr QStringView kUpdateIndexTitle = u"Update the Index";
+inline constexpr QLatin1StringView kImportDatabaseTitle{
+    QT_TRANSLATE_NOOP("ProductDatabaseMenu", "Import Product Database")};
+inline constexpr QLatin1StringView kDownloadDatabaseTitle{
+    QT_TRANSLATE_NOOP("ProductDatabaseMenu", "Download Product Database")};
+inline constexpr QLatin1StringView kUpdateIndexTitle{
+    QT_TRANSLATE_NOOP("ProductDatabaseMenu", "Update the Index")};
 // The exports the import reads, by name: the dialog offers them first, then anything. A new kind
 // of export joins here.
 inline const QStringList kImportableExportPatterns{
@@ -28,6 +32,8 @@ QString ImportDatabaseFilter();
 // a time; the end (a summary, or what went wrong) is told in a message.
 class ProductDatabaseMenu final
 {
+    Q_DECLARE_TR_FUNCTIONS(ProductDatabaseMenu)
+
 public:
     // Runs a body the way Form1 runs its handlers, so that nothing escapes into the event loop
     // when a task ends.

@@ -10,6 +10,7 @@
 #include "platform/PageLoader.h"
 #include "platform/PictureStore.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <chrono>
@@ -19,11 +20,11 @@ namespace {
 QString LicenceOf(const QString& database)
 {
     if (database.startsWith(QLatin1String("Open")) && database.endsWith(QLatin1String("Facts")))
-        return kLicenceOpenFoodFacts.toString();
+        return QCoreApplication::translate("ProductDetailsView", kLicenceOpenFoodFacts.data());
     if (database == u"Open Library")
-        return kLicenceOpenLibrary.toString();
+        return QCoreApplication::translate("ProductDetailsView", kLicenceOpenLibrary.data());
     if (database == u"UPCitemdb")
-        return kLicenceUpcItemDb.toString();
+        return QCoreApplication::translate("ProductDetailsView", kLicenceUpcItemDb.data());
     return {};
 }
 
@@ -37,10 +38,11 @@ QString WebPageOrNothing(const QString& url)
     return web ? url : QString();
 }
 
+// The label is marked where it is written, and shown in the user's language.
 void AddFact(ProductSheet& sheet, const char* label, const QString& value)
 {
     if (!value.isEmpty())
-        sheet.facts.append({QString::fromUtf8(label), value});
+        sheet.facts.append({QCoreApplication::translate("ProductDetailsView", label), value});
 }
 
 } // namespace
@@ -63,25 +65,26 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
     if (found) {
         const ProductAnswer& product = known->product;
         const ProductDetails& details = product.details;
-        AddFact(sheet, "Brand", product.brand);
-        AddFact(sheet, "Quantity", product.quantity);
-        AddFact(sheet, "Categories", details.categories);
-        AddFact(sheet, "Countries", details.countries);
-        AddFact(sheet, "Publishers", details.publishers);
-        AddFact(sheet, "Published", details.published);
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Brand"), product.brand);
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Quantity"), product.quantity);
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Categories"), details.categories);
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Countries"), details.countries);
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Publishers"), details.publishers);
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Published"), details.published);
         sheet.pageUrl = WebPageOrNothing(details.pageUrl);
         if (pictureUrl)
             *pictureUrl = details.imageUrl.isEmpty() ? details.thumbnailUrl : details.imageUrl;
     }
-    AddFact(sheet, "Code", gtin.isEmpty() ? code : gtin);
+    AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Code"), gtin.isEmpty() ? code : gtin);
     const CodeFacts facts = DescribeCode(gtin);
-    AddFact(sheet, "Kind of code", CodeKindText(facts.kind));
-    AddFact(sheet, "GS1 office", facts.gs1Office);
+    AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Kind of code"),
+            CodeKindText(facts.kind));
+    AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "GS1 office"), facts.gs1Office);
     if (found) {
         const QString database =
             known->product.database.isEmpty() ? known->source : known->product.database;
         const QString licence = known->licence.isEmpty() ? LicenceOf(database) : known->licence;
-        AddFact(sheet, "Source",
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Source"),
                 licence.isEmpty() ? database : database + QStringLiteral(", ") + licence);
     }
     return sheet;

@@ -19,9 +19,12 @@ inline constexpr qint64 kLargestPictureBytes = 10 * 1024 * 1024;
 // Picture hosts publish no limit; one picture a second stays polite.
 inline constexpr int kPicturesPerMinute = 60;
 
-inline constexpr QStringView kLicenceOpenFoodFacts = u"Open Database License (ODbL)";
-inline constexpr QStringView kLicenceOpenLibrary = u"public domain (CC0)";
-inline constexpr QStringView kLicenceUpcItemDb = u"UPCitemdb's terms of use";
+inline constexpr QLatin1StringView kLicenceOpenFoodFacts{
+    QT_TRANSLATE_NOOP("ProductDetailsView", "Open Database License (ODbL)")};
+inline constexpr QLatin1StringView kLicenceOpenLibrary{
+    QT_TRANSLATE_NOOP("ProductDetailsView", "public domain (CC0)")};
+inline constexpr QLatin1StringView kLicenceUpcItemDb{
+    QT_TRANSLATE_NOOP("ProductDetailsView", "UPCitemdb's terms of use")};
 
 // The product details window's behaviour: what it shows of a results row, the picture it fetches
 // for it, and its keys. What became of each row it reads from the run's outcomes, which Save

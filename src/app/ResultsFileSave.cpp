@@ -46,12 +46,12 @@ void ResultsFileSave::SaveResultsAs()
     }
     const std::vector<CodeOutcome> rows = m_outcomes.ofRows(ticked);
     if (rows.empty()) {
-        m_platform.messageBox.show(kNoResultsToSaveMessage.toString());
+        m_platform.messageBox.show(tr(kNoResultsToSaveMessage.data()));
         return;
     }
 
     const std::optional<QList<qsizetype>> columns = m_platform.columnChoice.chooseSeveral(
-        kSaveResultsColumnsTitle.toString(), kSaveResultsColumnsQuestion.toString(),
+        tr(kSaveResultsColumnsTitle.data()), tr(kSaveResultsColumnsQuestion.data()),
         OutcomeColumns(), m_columns);
     if (!columns || columns->isEmpty())
         return;
@@ -61,8 +61,8 @@ void ResultsFileSave::SaveResultsAs()
     // Not the dialog's last name, which may be a code list the user loaded.
     dialog.setFileName(m_lastFileName.isEmpty() ? QStringLiteral("results.csv") : m_lastFileName);
     dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
-    dialog.setDialogTitle(kSaveResultsTitle.toString());
-    dialog.setFilter(kSaveResultsFilter.toString());
+    dialog.setDialogTitle(tr(kSaveResultsTitle.data()));
+    dialog.setFilter(tr(kSaveResultsFilter.data()));
     SaveUntilSaved(dialog, m_platform.messageBox, u"csv", [&](const QString& path) {
         const HourglassWhile busy(m_platform.window);
         const OutcomeFormat format = OutcomeFormatOfFile(path).value_or(OutcomeFormat::Csv);

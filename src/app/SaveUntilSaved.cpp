@@ -5,6 +5,8 @@
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
+
 bool SaveUntilSaved(FileDialog& dialog, MessageBox& messages, QStringView defaultExtension,
                     const std::function<void(const QString& path)>& save)
 {
@@ -21,7 +23,9 @@ bool SaveUntilSaved(FileDialog& dialog, MessageBox& messages, QStringView defaul
             save(path);
             return true;
         } catch (const OperationFailed& failure) {
-            messages.show(failure.description() + QStringLiteral(". Nothing was saved."),
+            //: %1 says why the file could not be written.
+            messages.show(QCoreApplication::translate("SaveUntilSaved", "%1. Nothing was saved.")
+                              .arg(failure.description()),
                           MessageIcon::Warning);
         }
     }

@@ -15,16 +15,26 @@
 #include "sheets/SheetCodeLoader.h"
 #include "sheets/SheetCodes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 // The formats an enriched copy is saved in, the source's own first.
 QString SaveFilter(SheetFormat source)
 {
-    const QString workbook = QStringLiteral("Excel Workbook (*.xlsx)|*.xlsx|");
-    const QString openDocument = QStringLiteral("OpenDocument Spreadsheet (*.ods)|*.ods|");
+    const QString workbook =
+        QCoreApplication::translate("SheetEnrichment", "Excel Workbook (*.xlsx)") +
+        QStringLiteral("|*.xlsx|");
+    const QString openDocument =
+        QCoreApplication::translate("SheetEnrichment", "OpenDocument Spreadsheet (*.ods)") +
+        QStringLiteral("|*.ods|");
     const QString csv = QStringLiteral("CSV (*.csv)|*.csv|");
-    const QString tsv = QStringLiteral("Tab-Separated Text (*.tsv)|*.tsv|");
+    const QString tsv =
+        QCoreApplication::translate("SheetEnrichment", "Tab-Separated Text (*.tsv)") +
+        QStringLiteral("|*.tsv|");
     switch (source) {
     case SheetFormat::Csv:
         return csv + workbook + openDocument + tsv;
@@ -42,35 +52,64 @@ QString SaveFilter(SheetFormat source)
 QString SuggestedName(const QString& source)
 {
     const QFileInfo info(source);
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral(" with names.") +
-                               info.suffix());
+    //: A file name offered for the enriched copy; %1 is the spreadsheet's own name.
+    return info.dir().filePath(QCoreApplication::translate("SheetEnrichment", "%1 with names")
+                                   .arg(info.completeBaseName()) +
+                               u'.' + info.suffix());
+}
+
+// A count as a plural form's number: the forms only tell one from many.
+int PluralCount(qsizetype count)
+{
+    return int(std::min<qsizetype>(count, std::numeric_limits<int>::max()));
 }
 } // namespace
 
 QString EnrichCutCellsMessage(qsizetype cut)
 {
-    return QStringLiteral("The enriched spreadsheet was saved. %1 longer than Excel's limit of "
-                          "%2 characters %3 cut, ending in \u2026.")
-        .arg(cut == 1 ? QStringLiteral("One cell") : GroupedNumber(cut) + QStringLiteral(" cells"),
-             GroupedNumber(kMostCellCharacters),
-             cut == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    const QString limit = GroupedNumber(kMostCellCharacters);
+    if (cut == 1)
+        //: %1 is how many characters a cell may hold.
+        return QCoreApplication::translate("SheetEnrichment",
+                                           "The enriched spreadsheet was saved. One cell longer "
+                                           "than Excel's limit of %1 characters was cut, ending "
+                                           "in \u2026.",
+                                           nullptr, 1)
+            .arg(limit);
+    //: %1 is how many cells, %2 how many characters a cell may hold.
+    return QCoreApplication::translate("SheetEnrichment",
+                                       "The enriched spreadsheet was saved. %1 cells longer than "
+                                       "Excel's limit of %2 characters were cut, ending in "
+                                       "\u2026.",
+                                       nullptr, PluralCount(cut))
+        .arg(GroupedNumber(cut), limit);
 }
 
 QString EnrichValuesOnlyQuestion(const QString& path, const QString& reason)
 {
-    return QStringLiteral("%1 cannot be copied as it is: %2.\n\nSave a copy of its values "
-                          "instead, without its formulas, formats and other sheets?")
+    //: %1 is the spreadsheet's file name, %2 why it cannot be copied.
+    return QCoreApplication::translate("SheetEnrichment",
+                                       "%1 cannot be copied as it is: %2.\n\nSave a copy of its "
+                                       "values instead, without its formulas, formats and other "
+                                       "sheets?")
         .arg(QFileInfo(path).fileName(), reason);
 }
 
 QString EnrichUnencodableMessage(qsizetype lost)
 {
-    return QStringLiteral("The enriched spreadsheet was saved. %1 of the answers %2 not in its "
-                          "encoding (Windows-1252) and %3 written as \"?\".")
-        .arg(lost == 1 ? QStringLiteral("One character")
-                       : GroupedNumber(lost) + QStringLiteral(" characters"),
-             lost == 1 ? QStringLiteral("is") : QStringLiteral("are"),
-             lost == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+    if (lost == 1)
+        return QCoreApplication::translate("SheetEnrichment",
+                                           "The enriched spreadsheet was saved. One character of "
+                                           "the answers is not in its encoding (Windows-1252) and "
+                                           "was written as \"?\".",
+                                           nullptr, 1);
+    //: %1 is how many characters.
+    return QCoreApplication::translate("SheetEnrichment",
+                                       "The enriched spreadsheet was saved. %1 characters of the "
+                                       "answers are not in its encoding (Windows-1252) and were "
+                                       "written as \"?\".",
+                                       nullptr, PluralCount(lost))
+        .arg(GroupedNumber(lost));
 }
 
 void SheetEnrichment::EnrichSpreadsheet()
@@ -80,8 +119,8 @@ void SheetEnrichment::EnrichSpreadsheet()
     FileDialog& dialog = m_platform.commonDialog1;
     dialog.setFileName(QString());
     dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
-    dialog.setDialogTitle(kEnrichOpenTitle.toString());
-    dialog.setFilter(kEnrichOpenFilter.toString());
+    dialog.setDialogTitle(tr(kEnrichOpenTitle.data()));
+    dialog.setFilter(tr(kEnrichOpenFilter.data()));
     dialog.showOpen();
     const QString source = dialog.fileName();
     const std::optional<SheetFormat> format = SheetFormatOfFile(source);
@@ -109,12 +148,12 @@ void SheetEnrichment::EnrichSpreadsheet()
         return;
 
     dialog.setFileName(SuggestedName(source));
-    dialog.setDialogTitle(kEnrichSaveTitle.toString());
+    dialog.setDialogTitle(tr(kEnrichSaveTitle.data()));
     dialog.setFilter(SaveFilter(*format));
     // A name that cannot be written to is offered again: the lookup is not run again.
     SaveUntilSaved(dialog, m_platform.messageBox, {}, [&](const QString& target) {
         if (m_platform.files.sameFile(source, target))
-            throw OperationFailed(kEnrichSameFileReason.toString());
+            throw OperationFailed(tr(kEnrichSameFileReason.data()));
         const OutcomeFormat written = OutcomeFormatOfFile(target).value_or(OutcomeFormat::Xlsx);
         BatchOptions options;
         options.output = target;

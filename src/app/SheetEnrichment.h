@@ -2,17 +2,22 @@
 
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
 class LookupRun;
 
-inline constexpr QStringView kEnrichOpenTitle = u"Enrich a Spreadsheet";
-inline constexpr QStringView kEnrichSaveTitle = u"Save the Enriched Spreadsheet";
-inline constexpr QStringView kEnrichOpenFilter =
-    u"Spreadsheets (*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|";
-inline constexpr QStringView kEnrichSameFileReason =
-    u"The enriched copy cannot replace the spreadsheet it comes from";
+inline constexpr QLatin1StringView kEnrichOpenTitle{
+    QT_TRANSLATE_NOOP("SheetEnrichment", "Enrich a Spreadsheet")};
+inline constexpr QLatin1StringView kEnrichSaveTitle{
+    QT_TRANSLATE_NOOP("SheetEnrichment", "Save the Enriched Spreadsheet")};
+//: A file dialog's choice: a name, then after "|" the files it shows, ending in "|". Translate
+//: the name only; keep every "|" and pattern.
+inline constexpr QLatin1StringView kEnrichOpenFilter{QT_TRANSLATE_NOOP(
+    "SheetEnrichment", "Spreadsheets (*.xlsx *.ods *.csv *.tsv)|*.xlsx;*.ods;*.csv;*.tsv|")};
+inline constexpr QLatin1StringView kEnrichSameFileReason{QT_TRANSLATE_NOOP(
+    "SheetEnrichment", "The enriched copy cannot replace the spreadsheet it comes from")};
 
 // Said after saving a text file whose encoding could not hold characters of the answers.
 QString EnrichUnencodableMessage(qsizetype lost);
@@ -30,6 +35,8 @@ QString EnrichCutCellsMessage(qsizetype cut);
 // cannot be saved is offered another name, without looking the codes up again.
 class SheetEnrichment final
 {
+    Q_DECLARE_TR_FUNCTIONS(SheetEnrichment)
+
 public:
     SheetEnrichment(const Platform& platform, LookupRun& run)
         : m_platform(platform)

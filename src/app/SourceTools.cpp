@@ -37,16 +37,16 @@ QString SourceTools::setKey(const QString& name, const QString& key)
 {
     const QString trimmed = key.trimmed();
     if (trimmed.isEmpty())
-        return QStringLiteral("No key was typed; nothing was kept.");
+        return tr("No key was typed; nothing was kept.");
     try {
         m_platform.keyring.writeKey(name, trimmed);
     } catch (const OperationFailed& failure) {
-        return failure.description() +
-               QStringLiteral(" The key was not kept anywhere. Give it in %1, or with --key-file "
-                              "%2=PATH (a file only you may read).")
-                   .arg(SourceKeys::variableFor(name), name);
+        //: %1 says why the keyring refused, %2 is an environment variable, %3 the source's name.
+        return tr("%1 The key was not kept anywhere. Give it in %2, or with --key-file %3=PATH (a "
+                  "file only you may read).")
+            .arg(failure.description(), SourceKeys::variableFor(name), name);
     }
-    return QStringLiteral("The key for %1 is kept in your desktop's keyring.").arg(shownName(name));
+    return tr("The key for %1 is kept in your desktop's keyring.").arg(shownName(name));
 }
 
 QString SourceTools::forgetKey(const QString& name)
@@ -56,7 +56,7 @@ QString SourceTools::forgetKey(const QString& name)
     } catch (const OperationFailed& failure) {
         return failure.description();
     }
-    return QStringLiteral("The keyring holds no key for %1 any more.").arg(shownName(name));
+    return tr("The keyring holds no key for %1 any more.").arg(shownName(name));
 }
 
 std::pair<QString, QString> SourceTools::test(const QString& name, const QString& code)
@@ -64,14 +64,14 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
     const std::vector<std::unique_ptr<LookupSource>> made =
         MakeSources({name}, m_config, m_config.serviceUrl, nullptr, LocaleLanguage());
     if (made.empty())
-        return {QStringLiteral("%1 cannot be tested here.").arg(shownName(name)), {}};
+        return {tr("%1 cannot be tested here.").arg(shownName(name)), {}};
     const LookupSource& source = *made.front();
     const CheckedCode checked = CheckCode(code);
     if (!source.takes(checked))
-        return {QStringLiteral("%1 does not look up such codes (%2).")
-                    .arg(source.displayName(), checked.isValid()
-                                                   ? QStringLiteral("not one it takes")
-                                                   : NotLookedUpReason(checked)),
+        //: %1 is a source, %2 why it does not take the code.
+        return {tr("%1 does not look up such codes (%2).")
+                    .arg(source.displayName(),
+                         checked.isValid() ? tr("not one it takes") : NotLookedUpReason(checked)),
                 {}};
     const SourceRequest request = source.request(code, checked);
     if (!request.refusal.isEmpty())
@@ -95,15 +95,16 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
     }
     const SourceAnswer answer = source.read(response, code);
 
-    QStringList read{QStringLiteral("Asked: ") + asked,
-                     response.failure.isEmpty()
-                         ? QStringLiteral("HTTP status: %1").arg(response.status)
-                         : QStringLiteral("No answer: ") + response.failure,
+    //: %1 is the address asked.
+    QStringList read{tr("Asked: %1").arg(asked),
+                     response.failure.isEmpty() ? tr("HTTP status: %1").arg(response.status)
+                                                : tr("No answer: %1").arg(response.failure),
                      QString()};
     switch (answer.kind) {
     case SourceAnswer::Kind::Found: {
         const ProductAnswer& product = answer.product;
-        read << QStringLiteral("Found.") << QStringLiteral("name: ") + product.name
+        // The fields go by the names the source's file gives them.
+        read << tr("Found.") << QStringLiteral("name: ") + product.name
              << QStringLiteral("brand: ") + product.brand
              << QStringLiteral("quantity: ") + product.quantity
              << QStringLiteral("categories: ") + product.details.categories
@@ -112,15 +113,15 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
         break;
     }
     case SourceAnswer::Kind::NotFound:
-        read << QStringLiteral("Not found.");
+        read << tr("Not found.");
         break;
     case SourceAnswer::Kind::Failed:
-        read << QStringLiteral("Failed: ") + answer.reason;
+        read << tr("Failed: %1").arg(answer.reason);
         break;
     }
     QString raw = QString::fromUtf8(response.body.left(kLongestShownAnswer));
     if (response.body.size() > kLongestShownAnswer)
-        raw += QStringLiteral("\n[... %1 bytes in all]").arg(response.body.size());
+        raw += u'\n' + tr("[... %1 bytes in all]").arg(response.body.size());
     // A service may echo the request, key and all: what is shown never holds it.
     if (m_config.keyFor) {
         if (const std::optional<QString> key = m_config.keyFor(name).key; key && !key->isEmpty())
@@ -141,8 +142,8 @@ std::variant<SourceRow, QString> SourceTools::addFile(const QString& path)
             return *refused;
         SourceDescription& description = std::get<SourceDescription>(read);
         if (KnownSourceNames().contains(description.name))
-            return fileName +
-                   QStringLiteral(": name: \"%1\" is a built-in source's").arg(description.name);
+            //: %1 is a file, "name" the field in it (keep it), %2 the name it gives.
+            return tr("%1: name: \"%2\" is a built-in source's").arg(fileName, description.name);
         const SourceRow row{description.name, description.displayName, true};
         m_config.fileSources.removeIf(
             [&](const FileSourceEntry& entry) { return entry.description.name == row.name; });

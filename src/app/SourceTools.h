@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "platform/SourcesDialog.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <utility>
@@ -14,6 +15,8 @@
 // described in a file for this session.
 class SourceTools final
 {
+    Q_DECLARE_TR_FUNCTIONS(SourceTools)
+
 public:
     SourceTools(AppConfig& config, const Platform& platform);
 

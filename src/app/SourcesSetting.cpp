@@ -5,6 +5,8 @@
 #include "app/SavedCodeList.h"
 #include "platform/SettingsStore.h"
 
+#include <QCoreApplication>
+
 namespace {
 QString Saved(const SettingsStore& settings, QStringView name)
 {
@@ -70,7 +72,7 @@ bool SaveSourceChanges(SettingsStore& settings, const SourcesDialogState& opened
 QString SourceDisplayName(const QString& name)
 {
     if (name == SourceName::Index)
-        return QStringLiteral("Product index");
+        return QCoreApplication::translate("SourcesSetting", "Product index");
     if (name == SourceName::OpenFoodFacts)
         return QStringLiteral("Open Food Facts");
     if (name == SourceName::OpenLibrary)
@@ -78,7 +80,7 @@ QString SourceDisplayName(const QString& name)
     if (name == SourceName::UpcItemDb)
         return QStringLiteral("UPCitemdb");
     if (name == SourceName::Page)
-        return QStringLiteral("Page service");
+        return QCoreApplication::translate("SourcesSetting", "Page service");
     return name;
 }
 
@@ -127,18 +129,22 @@ QString SourcesProblem(const SourcesDialogState& state)
         pageTicked = pageTicked || (row.ticked && row.name == SourceName::Page);
     }
     if (!anyTicked)
-        return QStringLiteral("Tick at least one source.");
+        return QCoreApplication::translate("SourcesSetting", "Tick at least one source.");
     const QString url = state.serviceUrl.trimmed();
     if (url.isEmpty()) {
         if (pageTicked)
-            return QStringLiteral("The page service needs an address, such as "
-                                  "http://lookup.example.net:8080. Type one, or untick it.");
+            return QCoreApplication::translate("SourcesSetting",
+                                               "The page service needs an address, such as "
+                                               "http://lookup.example.net:8080. Type one, or "
+                                               "untick it.");
         return {};
     }
     if (!IsServiceUrl(url))
-        return QStringLiteral("\"%1\" cannot be used as the page service's address: it must start "
-                              "with http:// or https:// and name a host, as in "
-                              "http://lookup.example.net:8080.")
+        //: %1 is the address typed.
+        return QCoreApplication::translate(
+                   "SourcesSetting",
+                   "\"%1\" cannot be used as the page service's address: it must start with "
+                   "http:// or https:// and name a host, as in http://lookup.example.net:8080.")
             .arg(url);
     return {};
 }
@@ -149,17 +155,30 @@ QString SourcesOverrideNote(const AppConfig& config)
         QStringList names;
         for (const QString& name : config.sources)
             names.append(SourceDisplayName(name));
-        QString note = QStringLiteral("This session asks the sources named on the command line or "
-                                      "in the environment (") +
-                       names.join(QStringLiteral(", ")) + u')';
+        const QString listed = names.join(QStringLiteral(", "));
         if (config.serviceUrlNamed)
-            note += QStringLiteral(", and the page service at ") + config.serviceUrl;
-        return note + QStringLiteral(". What you choose here is saved for later sessions "
-                                     "started without them.");
+            //: %1 lists the sources, %2 is the page service's address.
+            return QCoreApplication::translate(
+                       "SourcesSetting",
+                       "This session asks the sources named on the command line or in the "
+                       "environment (%1), and the page service at %2. What you choose here is "
+                       "saved for later sessions started without them.")
+                .arg(listed, config.serviceUrl);
+        //: %1 lists the sources.
+        return QCoreApplication::translate(
+                   "SourcesSetting",
+                   "This session asks the sources named on the command line or in the "
+                   "environment (%1). What you choose here is saved for later sessions started "
+                   "without them.")
+            .arg(listed);
     }
     if (config.serviceUrlNamed)
-        return QStringLiteral("This session asks the page service alone, at ") + config.serviceUrl +
-               QStringLiteral(", as named on the command line or in the environment. What you "
-                              "choose here is saved for later sessions started without it.");
+        //: %1 is the page service's address.
+        return QCoreApplication::translate(
+                   "SourcesSetting",
+                   "This session asks the page service alone, at %1, as named on the command "
+                   "line or in the environment. What you choose here is saved for later "
+                   "sessions started without it.")
+            .arg(config.serviceUrl);
     return {};
 }
