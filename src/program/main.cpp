@@ -80,6 +80,8 @@ void PrintProblem(const QString& problem)
 // DISPLAY, a Wayland socket that is gone), with advice about reinstalling. While the
 // application starts, such an end says what is wrong instead, and exits like the check above.
 QtMessageHandler gDefaultMessageHandler = nullptr;
+// Translated before the window's application object exists, which is when it is needed.
+QString gUnreachableDisplayText;
 
 void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
                            const QString& message)
@@ -91,14 +93,8 @@ void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context,
     }
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
-    //: %1 and %2: the environment's values; %3: Qt's own message.
-    const QString text =
-        QCoreApplication::translate("main",
-                                    "Quillfen could not open a window: the display (DISPLAY=%1, "
-                                    "WAYLAND_DISPLAY=%2) cannot be reached.\nStart it from a "
-                                    "desktop session, or inside a virtual X server:\n    xvfb-run "
-                                    "-a quillfen\n(Qt said: %3)\n")
-            .arg(QString::fromLocal8Bit(display), QString::fromLocal8Bit(wayland), message);
+    const QString text = gUnreachableDisplayText.arg(QString::fromLocal8Bit(display),
+                                                     QString::fromLocal8Bit(wayland), message);
     std::fputs(text.toLocal8Bit().constData(), stderr);
     std::_Exit(1);
 }
@@ -163,10 +159,11 @@ int main(int argc, char* argv[])
         for (const QString& problem : read.problems)
             PrintProblem(problem);
         config.fileSources = read.entries;
-    }
-    if (const QString wrong = CheckChosenSources(config); !wrong.isEmpty()) {
-        PrintProblem(wrong);
-        return 2;
+        // Here, while an application object holds the language's catalogue.
+        if (const QString wrong = CheckChosenSources(config); !wrong.isEmpty()) {
+            PrintProblem(wrong);
+            return 2;
+        }
     }
     // The keyring answers over the session's D-Bus; without one (a server, a container, a cron
     // job) there is none to ask, and the keys come from the environment or key files.
@@ -217,15 +214,26 @@ int main(int argc, char* argv[])
         return DownloadIndexCommand(IndexLanguagesFor(config), OpenDatabaseAgent(config.contact),
                                     allowed, environment);
     }
-    if (!displayAvailable(environment)) {
-        std::fputs(QCoreApplication::translate(
-                       "main", "Quillfen needs a graphical display, and none was found (DISPLAY "
-                               "and WAYLAND_DISPLAY are empty).\nStart it from a desktop session, "
-                               "or inside a virtual X server:\n    xvfb-run -a quillfen\n")
-                       .toLocal8Bit()
-                       .constData(),
-                   stderr);
-        return 1;
+    {
+        const QCoreApplication messages(argc, argv);
+        translations.install();
+        if (!displayAvailable(environment)) {
+            std::fputs(QCoreApplication::translate(
+                           "main",
+                           "Quillfen needs a graphical display, and none was found (DISPLAY "
+                           "and WAYLAND_DISPLAY are empty).\nStart it from a desktop session, "
+                           "or inside a virtual X server:\n    xvfb-run -a quillfen\n")
+                           .toLocal8Bit()
+                           .constData(),
+                       stderr);
+            return 1;
+        }
+        //: %1 and %2: the environment's values; %3: Qt's own message.
+        gUnreachableDisplayText = QCoreApplication::translate(
+            "main", "Quillfen could not open a window: the display (DISPLAY=%1, "
+                    "WAYLAND_DISPLAY=%2) cannot be reached.\nStart it from a "
+                    "desktop session, or inside a virtual X server:\n    xvfb-run "
+                    "-a quillfen\n(Qt said: %3)\n");
     }
 
 #ifdef Q_OS_UNIX
