@@ -643,6 +643,7 @@
     </message>
     <message>
         <source>Source files (%1);;All files (%2)</source>
+        <extracomment>Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the file patterns they show.</extracomment>
         <translation>Archivos de fuente (%1);;Todos los archivos (%2)</translation>
     </message>
     <message>

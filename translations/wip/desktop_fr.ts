@@ -643,6 +643,7 @@
     </message>
     <message>
         <source>Source files (%1);;All files (%2)</source>
+        <extracomment>Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the file patterns they show.</extracomment>
         <translation>Fichiers de source (%1);;Tous les fichiers (%2)</translation>
     </message>
     <message>

@@ -189,6 +189,8 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
             }
             const QString path = QFileDialog::getOpenFileName(
                 &dialog, tr("Add a Source"), {},
+                //: Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the
+                //: file patterns they show.
                 tr("Source files (%1);;All files (%2)")
                     .arg(QStringLiteral("*.json"), QStringLiteral("*")));
             if (path.isEmpty())
