@@ -3,6 +3,7 @@
 #include "common/OperationFailed.h"
 #include "desktop/barcodes/GreyImageOf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 
@@ -31,10 +32,14 @@ bool endsWithEndOfFileMark(const QString& path)
 std::unique_ptr<Poppler::Page> pageOf(Poppler::Document* document, int page)
 {
     if (!document || page < 0 || page >= document->numPages())
-        throw OperationFailed(QStringLiteral("the PDF has no page %1").arg(page + 1));
+        throw OperationFailed(
+            QCoreApplication::translate("PopplerPdfDocument", "the PDF has no page %1")
+                .arg(page + 1));
     std::unique_ptr<Poppler::Page> found = document->page(page);
     if (!found)
-        throw OperationFailed(QStringLiteral("page %1 of the PDF is damaged").arg(page + 1));
+        throw OperationFailed(
+            QCoreApplication::translate("PopplerPdfDocument", "page %1 of the PDF is damaged")
+                .arg(page + 1));
     return found;
 }
 } // namespace
@@ -52,11 +57,11 @@ int PopplerPdfDocument::open(const QString& path)
     m_document.reset();
     std::unique_ptr<Poppler::Document> document = Poppler::Document::load(path);
     if (!document)
-        throw OperationFailed(QStringLiteral("the PDF is damaged or is no PDF"));
+        throw OperationFailed(tr("the PDF is damaged or is no PDF"));
     if (document->isLocked())
-        throw OperationFailed(QStringLiteral("the PDF is protected by a password"));
+        throw OperationFailed(tr("the PDF is protected by a password"));
     if (!endsWithEndOfFileMark(path))
-        throw OperationFailed(QStringLiteral("the PDF is damaged (it is cut short)"));
+        throw OperationFailed(tr("the PDF is damaged (it is cut short)"));
     // Bars come out crisper without smoothing; the grey levels would only blur their edges.
     document->setRenderHint(Poppler::Document::Antialiasing, false);
     document->setRenderHint(Poppler::Document::TextAntialiasing, false);
@@ -73,7 +78,7 @@ void PopplerPdfDocument::renderPage(int page, double dpi, GreyImage& into)
 {
     const QImage image = pageOf(m_document.get(), page)->renderToImage(dpi, dpi);
     if (image.isNull())
-        throw OperationFailed(QStringLiteral("page %1 of the PDF cannot be drawn").arg(page + 1));
+        throw OperationFailed(tr("page %1 of the PDF cannot be drawn").arg(page + 1));
     GreyImageInto(image, into);
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/PdfDocument.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace Poppler {
@@ -11,6 +13,7 @@ class Document;
 // PDF pages rendered by Poppler's Qt 6 binding.
 class PopplerPdfDocument final : public PdfDocument
 {
+    Q_DECLARE_TR_FUNCTIONS(PopplerPdfDocument)
 public:
     PopplerPdfDocument();
     ~PopplerPdfDocument() override;

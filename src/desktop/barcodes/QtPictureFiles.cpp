@@ -3,6 +3,7 @@
 #include "common/OperationFailed.h"
 #include "desktop/barcodes/GreyImageOf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -116,7 +117,8 @@ QImage greyOf(QImage image)
         return image;
     QImage grey(image.size(), QImage::Format_Grayscale8);
     if (grey.isNull())
-        throw OperationFailed(QStringLiteral("not enough memory for the picture"));
+        throw OperationFailed(
+            QCoreApplication::translate("QtPictureFiles", "not enough memory for the picture"));
     for (int top = 0; top < image.height(); top += kGreyBandRows) {
         const int rows = std::min(kGreyBandRows, image.height() - top);
         greyRows(image, top, rows, grey.scanLine(top), grey.bytesPerLine());
@@ -213,8 +215,9 @@ bool jpegReachesItsEnd(const QString& path)
 
 [[noreturn]] void cannotDecode(const QImageReader& reader)
 {
-    throw OperationFailed(QStringLiteral("the picture cannot be decoded (") + reader.errorString() +
-                          u')');
+    throw OperationFailed(
+        QCoreApplication::translate("QtPictureFiles", "the picture cannot be decoded (%1)")
+            .arg(reader.errorString()));
 }
 } // namespace
 
@@ -236,7 +239,7 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
     const QSize size = probe.size();
     const QImageIOHandler::Transformations turn = probe.transformation();
     if (probe.format() == "jpeg" && !jpegReachesItsEnd(path))
-        throw OperationFailed(QStringLiteral("the picture is damaged (it is cut short)"));
+        throw OperationFailed(tr("the picture is damaged (it is cut short)"));
     const qint64 bytes = decodeBytes(size, probe.imageFormat());
     const qint64 bandRows =
         bytes > 0 ? std::max<qint64>(1, kBandBytes * size.height() / bytes) : size.height();
@@ -244,7 +247,7 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
     if (bytes > kBandBytes && probe.supportsOption(QImageIOHandler::ClipRect)) {
         QImage grey(size, QImage::Format_Grayscale8);
         if (grey.isNull())
-            throw OperationFailed(QStringLiteral("not enough memory for the picture"));
+            throw OperationFailed(tr("not enough memory for the picture"));
         for (int top = 0; top < size.height(); top += int(bandRows)) {
             QImageReader reader(path);
             reader.setAutoTransform(false);
@@ -262,8 +265,8 @@ GreyImage QtPictureFiles::readGrey(const QString& path)
     }
     if (bytes > kLargestDecodeBytes)
         throw OperationFailed(
-            QStringLiteral("the picture is too large to decode in colour; save it in grey or as "
-                           "JPEG"));
+            tr("the picture is too large to decode in colour; save it in grey or as %1")
+                .arg(u"JPEG"));
     QImageReader reader(path);
     reader.setAutoTransform(false);
     GreyImage grey;

@@ -14,9 +14,8 @@ BlockSaveFile::BlockSaveFile(const QString& path)
     // file is made whole, where QSaveFile misses the error and puts the short file in place of
     // the old one.
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw OperationFailed(QStringLiteral("Cannot create the file ") +
-                              QDir::toNativeSeparators(path) + QStringLiteral(": ") +
-                              m_file.errorString());
+        throw OperationFailed(tr("Cannot create the file %1: %2")
+                                  .arg(QDir::toNativeSeparators(path), m_file.errorString()));
     m_block.reserve(2 * kBlockBytes);
 }
 
@@ -45,7 +44,6 @@ void BlockSaveFile::fail(int systemError)
                                ? qt_error_string(systemError)
                                : m_file.errorString();
     m_file.cancelWriting();
-    throw OperationFailed(QStringLiteral("Cannot write the file ") +
-                          QDir::toNativeSeparators(m_file.fileName()) + QStringLiteral(": ") +
-                          reason);
+    throw OperationFailed(tr("Cannot write the file %1: %2")
+                              .arg(QDir::toNativeSeparators(m_file.fileName()), reason));
 }

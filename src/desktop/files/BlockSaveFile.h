@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QSaveFile>
 
 // A file written whole or not at all, its bytes gathered into blocks: a write per row or line
@@ -8,6 +9,7 @@
 // committed is thrown away, and a file of that name stays as it was.
 class BlockSaveFile final
 {
+    Q_DECLARE_TR_FUNCTIONS(BlockSaveFile)
 public:
     // Throws OperationFailed ("Cannot create the file ...") when the file cannot be started.
     explicit BlockSaveFile(const QString& path);

@@ -3,6 +3,7 @@
 #include "common/OperationFailed.h"
 #include "desktop/files/PartFiles.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -14,8 +15,9 @@ constexpr quint64 kMostReserved = 64 * 1024 * 1024;
 
 OperationFailed Damaged(const QString& name)
 {
-    return OperationFailed(QStringLiteral("it is damaged: the part ") + name +
-                           QStringLiteral(" cannot be unpacked"));
+    return OperationFailed(QCoreApplication::translate(
+                               "LibzipArchives", "it is damaged: the part %1 cannot be unpacked")
+                               .arg(name));
 }
 
 struct ZipCloser
@@ -54,12 +56,14 @@ protected:
             return -1;
         const zip_int64_t got = zip_fread(m_file.get(), data, zip_uint64_t(maxSize));
         if (got < 0)
-            return fail(QStringLiteral("it is damaged: the part ") + m_name +
-                        QStringLiteral(" cannot be unpacked"));
+            return fail(QCoreApplication::translate("LibzipArchives",
+                                                    "it is damaged: the part %1 cannot be unpacked")
+                            .arg(m_name));
         m_read += got;
         if (m_read > m_bound)
-            return fail(QStringLiteral("the part ") + m_name +
-                        QStringLiteral(" unpacks to more than its limit"));
+            return fail(QCoreApplication::translate("LibzipArchives",
+                                                    "the part %1 unpacks to more than its limit")
+                            .arg(m_name));
         return got;
     }
     qint64 writeData(const char*, qint64) override { return -1; }
@@ -102,8 +106,9 @@ public:
             zip_error_init_with_code(&reason, error);
             const QString text = QString::fromUtf8(zip_error_strerror(&reason));
             zip_error_fini(&reason);
-            throw OperationFailed(QStringLiteral("it is not a zip container (") + text +
-                                  QStringLiteral(")"));
+            throw OperationFailed(
+                QCoreApplication::translate("LibzipArchives", "it is not a zip container (%1)")
+                    .arg(text));
         }
         const zip_int64_t count = zip_get_num_entries(m_zip.get(), 0);
         for (zip_int64_t index = 0; index < count; ++index) {
@@ -192,18 +197,22 @@ public:
         {
             QFile out(entry.path);
             if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
-                                      QStringLiteral(": ") + out.errorString());
+                throw OperationFailed(
+                    QCoreApplication::translate("LibzipArchives", "Cannot write the file %1: %2")
+                        .arg(path, out.errorString()));
             write(out);
             if (!out.flush())
-                throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
-                                      QStringLiteral(": ") + out.errorString());
+                throw OperationFailed(
+                    QCoreApplication::translate("LibzipArchives", "Cannot write the file %1: %2")
+                        .arg(path, out.errorString()));
         }
         int error = 0;
         std::unique_ptr<zip_t, ZipCloser> target(
             zip_open(QFile::encodeName(copy.path).constData(), ZIP_TRUNCATE, &error));
         if (!target)
-            throw OperationFailed(QStringLiteral("Cannot write the file ") + path);
+            throw OperationFailed(
+                QCoreApplication::translate("LibzipArchives", "Cannot write the file %1")
+                    .arg(path));
         const zip_int64_t count = zip_get_num_entries(m_zip.get(), 0);
         for (zip_int64_t index = 0; index < count; ++index) {
             const char* raw = zip_get_name(m_zip.get(), zip_uint64_t(index), ZIP_FL_ENC_RAW);
@@ -221,13 +230,15 @@ public:
                                       -1)
                     : zip_source_zip(target.get(), m_zip.get(), zip_uint64_t(index), 0, 0, -1);
             if (!source)
-                throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
-                                      QStringLiteral(": ") + ZipError(target.get()));
+                throw OperationFailed(
+                    QCoreApplication::translate("LibzipArchives", "Cannot write the file %1: %2")
+                        .arg(path, ZipError(target.get())));
             const zip_int64_t added = zip_file_add(target.get(), raw, source, ZIP_FL_OVERWRITE);
             if (added < 0) {
                 zip_source_free(source);
-                throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
-                                      QStringLiteral(": ") + ZipError(target.get()));
+                throw OperationFailed(
+                    QCoreApplication::translate("LibzipArchives", "Cannot write the file %1: %2")
+                        .arg(path, ZipError(target.get())));
             }
             // A stored entry stays stored: an .ods's mimetype must. The new entry is packed
             // fast: a large sheet took longer to pack than to rewrite.
@@ -239,8 +250,9 @@ public:
                 zip_file_set_mtime(target.get(), zip_uint64_t(added), stat.mtime, 0);
         }
         if (zip_close(target.get()) != 0)
-            throw OperationFailed(QStringLiteral("Cannot write the file ") + path +
-                                  QStringLiteral(": ") + ZipError(target.get()));
+            throw OperationFailed(
+                QCoreApplication::translate("LibzipArchives", "Cannot write the file %1: %2")
+                    .arg(path, ZipError(target.get())));
         target.release();
         PutPartInPlace(copy.path, path);
         copy.path.clear();

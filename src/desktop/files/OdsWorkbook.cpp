@@ -195,14 +195,12 @@ void OdsWorkbook::setCellBoolean(int row, int column, bool value)
 void OdsWorkbook::place(int row, int column, Cell cell)
 {
     if (m_closed)
-        throw OperationFailed(QStringLiteral("No workbook is open"));
+        throw OperationFailed(tr("No workbook is open"));
     if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns)
-        throw OperationFailed(
-            QStringLiteral("There is no cell %1, %2 on a sheet").arg(row).arg(column));
+        throw OperationFailed(tr("There is no cell %1, %2 on a sheet").arg(row).arg(column));
     if (row < m_row)
-        throw OperationFailed(QStringLiteral("Cannot set cell %1, %2: its row is already written")
-                                  .arg(row)
-                                  .arg(column));
+        throw OperationFailed(
+            tr("Cannot set cell %1, %2: its row is already written").arg(row).arg(column));
     if (row > m_row) {
         writeRow();
         m_row = row;
@@ -285,7 +283,7 @@ void OdsWorkbook::writeCell(const Cell& cell, int repeated)
 void OdsWorkbook::close()
 {
     if (m_closed)
-        throw OperationFailed(QStringLiteral("No workbook is open"));
+        throw OperationFailed(tr("No workbook is open"));
     writeRow();
     m_closed = true;
     if (!m_rows.flush())
@@ -399,6 +397,6 @@ void OdsWorkbook::writeContainer(const QString& contentPath)
 
 void OdsWorkbook::fail(const QString& why) const
 {
-    throw OperationFailed(QStringLiteral("Cannot write the workbook ") +
-                          QDir::toNativeSeparators(m_shownPath) + QStringLiteral(": ") + why);
+    throw OperationFailed(
+        tr("Cannot write the workbook %1: %2").arg(QDir::toNativeSeparators(m_shownPath), why));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QTemporaryFile>
 #include <QXmlStreamWriter>
@@ -14,6 +15,7 @@
 // from 1. Every operation throws OperationFailed.
 class OdsWorkbook final
 {
+    Q_DECLARE_TR_FUNCTIONS(OdsWorkbook)
 public:
     // Failures name shownPath, when given, rather than the path written to (a temporary name).
     explicit OdsWorkbook(const QString& path, const QString& shownPath = {});

@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,8 +26,8 @@ QString Native(const QString& path)
 
 [[noreturn]] void CannotWrite(const QString& path, const QString& reason)
 {
-    throw OperationFailed(QStringLiteral("Cannot write the file ") + Native(path) +
-                          QStringLiteral(": ") + reason);
+    throw OperationFailed(QCoreApplication::translate("PartFiles", "Cannot write the file %1: %2")
+                              .arg(Native(path), reason));
 }
 
 void SyncToDisk(const QString& part, const QString& path)
@@ -48,8 +49,9 @@ QString ReservePartFile(const QString& path)
 {
     const QFileInfo target(path);
     if (target.isDir())
-        throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
-                              QStringLiteral(": it is a folder"));
+        throw OperationFailed(
+            QCoreApplication::translate("PartFiles", "Cannot create the file %1: it is a folder")
+                .arg(Native(path)));
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString candidate = target.absoluteDir().filePath(
             QStringLiteral(".%1.%2.part")
@@ -59,11 +61,14 @@ QString ReservePartFile(const QString& path)
         if (part.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return candidate;
         if (!QFileInfo::exists(candidate))
-            throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
-                                  QStringLiteral(": ") + part.errorString());
+            throw OperationFailed(
+                QCoreApplication::translate("PartFiles", "Cannot create the file %1: %2")
+                    .arg(Native(path), part.errorString()));
     }
-    throw OperationFailed(QStringLiteral("Cannot create the file ") + Native(path) +
-                          QStringLiteral(": no free temporary name beside it"));
+    throw OperationFailed(
+        QCoreApplication::translate("PartFiles",
+                                    "Cannot create the file %1: no free temporary name beside it")
+            .arg(Native(path)));
 }
 
 void PutPartInPlace(const QString& part, const QString& path)

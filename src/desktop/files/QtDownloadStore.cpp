@@ -45,7 +45,7 @@ void QtDownloadStore::startPart(const PartialDownload& download)
 {
     m_writing.close();
     if (!QDir().mkpath(m_folder))
-        throw OperationFailed(QStringLiteral("Could not make the folder ") + m_folder);
+        throw OperationFailed(tr("Could not make the folder %1").arg(m_folder));
     QFile about(partPath() + QStringLiteral(".json"));
     QJsonObject json;
     json.insert(QStringLiteral("url"), download.url);
@@ -100,8 +100,7 @@ QString QtDownloadStore::complete(const QString& fileName)
     const QString target = m_folder + u'/' + fileName;
     QFile::remove(target);
     if (!QFile::rename(partPath(), target))
-        throw OperationFailed(QStringLiteral("Could not rename ") + partPath() +
-                              QStringLiteral(" to ") + target);
+        throw OperationFailed(tr("Could not rename %1 to %2").arg(partPath(), target));
     // The file is as recent as the server says it is (Last-Modified: "Sat, 01 Jun 2024 02:30:00
     // GMT"), not as the download: an index made from it is dated by it, as one made from a file
     // on the disk is dated by that file's time.

@@ -2,12 +2,14 @@
 
 #include "platform/DownloadStore.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 // The part as index-download.csv.gz.part in the index's folder, described by a small JSON file
 // beside it (index-download.csv.gz.part.json).
 class QtDownloadStore final : public DownloadStore
 {
+    Q_DECLARE_TR_FUNCTIONS(QtDownloadStore)
 public:
     explicit QtDownloadStore(QString folder);
 

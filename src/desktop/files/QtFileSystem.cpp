@@ -26,15 +26,14 @@ FileSystem::Contents QtFileSystem::readFile(const QString& path, qint64 limit) c
 {
     const QFileInfo info(path);
     if (info.isDir())
-        throw OperationFailed(path + QStringLiteral(" is a folder, not a file"));
+        throw OperationFailed(tr("%1 is a folder, not a file").arg(path));
     // A pipe or a device picked by mistake would block the window on opening or never end;
     // only files are read.
     if (info.exists() && !info.isFile())
-        throw OperationFailed(path + QStringLiteral(" is not a file"));
+        throw OperationFailed(tr("%1 is not a file").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw OperationFailed(QStringLiteral("Could not open ") + path + QStringLiteral(": ") +
-                              file.errorString());
+        throw OperationFailed(tr("Could not open %1: %2").arg(path, file.errorString()));
     Contents contents;
     if (file.size() > limit) {
         contents.overLimit = true;
@@ -48,8 +47,7 @@ FileSystem::Contents QtFileSystem::readFile(const QString& path, qint64 limit) c
     if (contents.bytes.size() > size)
         contents.bytes += file.read(limit + 1 - contents.bytes.size());
     if (file.error() != QFileDevice::NoError)
-        throw OperationFailed(QStringLiteral("Could not read ") + path + QStringLiteral(": ") +
-                              file.errorString());
+        throw OperationFailed(tr("Could not read %1: %2").arg(path, file.errorString()));
     if (contents.bytes.size() > limit) {
         contents.bytes = QByteArray();
         contents.overLimit = true;

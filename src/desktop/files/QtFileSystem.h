@@ -2,9 +2,12 @@
 
 #include "platform/FileSystem.h"
 
+#include <QCoreApplication>
+
 // The local file system, through QFile and QFileInfo.
 class QtFileSystem final : public FileSystem
 {
+    Q_DECLARE_TR_FUNCTIONS(QtFileSystem)
 public:
     bool modificationTimeReadable(const QString& path) const override;
     bool fileFound(const QString& path) const override;

@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,11 +15,12 @@ public:
     {
         const QFileInfo info(path);
         if (info.isDir())
-            throw OperationFailed(QStringLiteral("Cannot open ") + path +
-                                  QStringLiteral(": it is a folder"));
+            throw OperationFailed(
+                QCoreApplication::translate("QtInputFiles", "Cannot open %1: it is a folder")
+                    .arg(path));
         if (!m_file.open(QIODevice::ReadOnly))
-            throw OperationFailed(QStringLiteral("Cannot open ") + path + QStringLiteral(": ") +
-                                  m_file.errorString());
+            throw OperationFailed(QCoreApplication::translate("QtInputFiles", "Cannot open %1: %2")
+                                      .arg(path, m_file.errorString()));
         m_modified = info.lastModified();
     }
 
@@ -29,8 +31,8 @@ public:
     {
         const qint64 got = m_file.read(buffer, max);
         if (got < 0)
-            throw OperationFailed(QStringLiteral("Cannot read ") + m_file.fileName() +
-                                  QStringLiteral(": ") + m_file.errorString());
+            throw OperationFailed(QCoreApplication::translate("QtInputFiles", "Cannot read %1: %2")
+                                      .arg(m_file.fileName(), m_file.errorString()));
         return got;
     }
 

@@ -6,6 +6,7 @@
 #include "desktop/files/PartFiles.h"
 #include "desktop/files/XlsxWorkbook.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -104,8 +105,9 @@ private:
     Book& workbook()
     {
         if (!m_workbook || m_committed)
-            throw OperationFailed(QStringLiteral("The workbook ") + Native(m_path) +
-                                  QStringLiteral(" is already written"));
+            throw OperationFailed(
+                QCoreApplication::translate("QtOutputFiles", "The workbook %1 is already written")
+                    .arg(Native(m_path)));
         return *m_workbook;
     }
 

@@ -4,6 +4,7 @@
 #include "desktop/files/PartFiles.h"
 #include "desktop/files/XlsxWorkbook.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
@@ -45,7 +46,8 @@ public:
     void addWorkbook() override
     {
         if (m_workbook || !m_path.isEmpty())
-            throw OperationFailed(QStringLiteral("A workbook is already open"));
+            throw OperationFailed(
+                QCoreApplication::translate("XlsxSpreadsheetTarget", "A workbook is already open"));
         if (m_savePath.isEmpty()) {
             const QString folder = m_desktop.folder.isEmpty() ? QDir::tempPath() : m_desktop.folder;
             m_path = reserveName(folder);
@@ -72,7 +74,8 @@ public:
     {
         const std::unique_ptr<XlsxWorkbook> written = std::move(m_workbook);
         if (!written)
-            throw OperationFailed(QStringLiteral("No workbook is open"));
+            throw OperationFailed(
+                QCoreApplication::translate("XlsxSpreadsheetTarget", "No workbook is open"));
         try {
             written->close();
             if (!m_savePath.isEmpty()) {
@@ -84,15 +87,18 @@ public:
             throw;
         }
         if (!m_desktop.open || !m_desktop.open(m_path))
-            throw OperationFailed(QStringLiteral("No application could open the workbook ") +
-                                  QDir::toNativeSeparators(m_path));
+            throw OperationFailed(
+                QCoreApplication::translate("XlsxSpreadsheetTarget",
+                                            "No application could open the workbook %1")
+                    .arg(QDir::toNativeSeparators(m_path)));
     }
 
 private:
     XlsxWorkbook& workbook()
     {
         if (!m_workbook)
-            throw OperationFailed(QStringLiteral("No workbook is open"));
+            throw OperationFailed(
+                QCoreApplication::translate("XlsxSpreadsheetTarget", "No workbook is open"));
         return *m_workbook;
     }
 
@@ -109,12 +115,15 @@ private:
             if (placeholder.open(QIODevice::WriteOnly | QIODevice::NewOnly))
                 return path;
             if (!QFileInfo::exists(path))
-                throw OperationFailed(QStringLiteral("Cannot create a workbook in ") +
-                                      QDir::toNativeSeparators(folder) + QStringLiteral(": ") +
-                                      placeholder.errorString());
+                throw OperationFailed(
+                    QCoreApplication::translate("XlsxSpreadsheetTarget",
+                                                "Cannot create a workbook in %1: %2")
+                        .arg(QDir::toNativeSeparators(folder), placeholder.errorString()));
         }
-        throw OperationFailed(QStringLiteral("Cannot find a free name for a workbook in ") +
-                              QDir::toNativeSeparators(folder));
+        throw OperationFailed(
+            QCoreApplication::translate("XlsxSpreadsheetTarget",
+                                        "Cannot find a free name for a workbook in %1")
+                .arg(QDir::toNativeSeparators(folder)));
     }
 
     SpreadsheetDesktop m_desktop;
@@ -196,7 +205,7 @@ std::unique_ptr<Spreadsheet> XlsxSpreadsheetTarget::start()
 {
     if (!m_desktop.hasApplication || !m_desktop.hasApplication())
         throw OperationFailed(
-            QStringLiteral("No application to open spreadsheets (.xlsx files) is installed"));
+            tr("No application to open spreadsheets (%1 files) is installed").arg(u".xlsx"));
     return std::make_unique<XlsxSpreadsheet>(m_desktop);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/SpreadsheetTarget.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QStringList>
 
@@ -31,6 +32,7 @@ struct SpreadsheetDesktop
 // shown is never written.
 class XlsxSpreadsheetTarget final : public SpreadsheetTarget
 {
+    Q_DECLARE_TR_FUNCTIONS(XlsxSpreadsheetTarget)
 public:
     explicit XlsxSpreadsheetTarget(SpreadsheetDesktop desktop = SpreadsheetDesktop::system());
 

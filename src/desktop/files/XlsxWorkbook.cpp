@@ -61,8 +61,9 @@ XlsxWorkbook::XlsxWorkbook(const QString& path, Rows rows, const QString& shownP
     if (!m_sheet) {
         if (m_workbook)
             lxw_workbook_free(std::exchange(m_workbook, nullptr));
-        throw OperationFailed(QStringLiteral("Cannot create a new workbook") +
-                              (systemError.isEmpty() ? QString() : u": " + systemError));
+        throw OperationFailed(systemError.isEmpty()
+                                  ? tr("Cannot create a new workbook")
+                                  : tr("Cannot create a new workbook: %1").arg(systemError));
     }
 }
 
@@ -76,15 +77,14 @@ void XlsxWorkbook::setCellText(int row, int column, const QString& text)
 {
     requireOpen();
     if (row < 1 || row > LXW_ROW_MAX || column < 1 || column > LXW_COL_MAX)
-        throw OperationFailed(
-            QStringLiteral("There is no cell %1, %2 on a sheet").arg(row).arg(column));
+        throw OperationFailed(tr("There is no cell %1, %2 on a sheet").arg(row).arg(column));
     const QByteArray utf8 = text.toUtf8();
     // A string cell and no number format: the text stays text, and what the user's spreadsheet
     // makes of a text that looks like a number is left to it.
     const lxw_error error = worksheet_write_string(
         m_sheet, lxw_row_t(row - 1), lxw_col_t(column - 1), utf8.constData(), nullptr);
     if (error != LXW_NO_ERROR)
-        Fail(QStringLiteral("Cannot set cell %1, %2").arg(row).arg(column), error);
+        Fail(tr("Cannot set cell %1, %2").arg(row).arg(column), error);
     if (std::size_t(column) > m_longest.size()) {
         m_longest.resize(std::size_t(column), 0);
         m_widths.resize(std::size_t(column), 0);
@@ -98,7 +98,7 @@ void XlsxWorkbook::setCellNumber(int row, int column, double value, const QStrin
     const lxw_error error = worksheet_write_number(
         m_sheet, lxw_row_t(row - 1), lxw_col_t(column - 1), value, numberFormat(format));
     if (error != LXW_NO_ERROR)
-        Fail(QStringLiteral("Cannot set cell %1, %2").arg(row).arg(column), error);
+        Fail(tr("Cannot set cell %1, %2").arg(row).arg(column), error);
 }
 
 void XlsxWorkbook::setCellBoolean(int row, int column, bool value)
@@ -107,7 +107,7 @@ void XlsxWorkbook::setCellBoolean(int row, int column, bool value)
     const lxw_error error = worksheet_write_boolean(m_sheet, lxw_row_t(row - 1),
                                                     lxw_col_t(column - 1), value ? 1 : 0, nullptr);
     if (error != LXW_NO_ERROR)
-        Fail(QStringLiteral("Cannot set cell %1, %2").arg(row).arg(column), error);
+        Fail(tr("Cannot set cell %1, %2").arg(row).arg(column), error);
 }
 
 lxw_format* XlsxWorkbook::numberFormat(const QString& format)
@@ -118,7 +118,7 @@ lxw_format* XlsxWorkbook::numberFormat(const QString& format)
     if (!made) {
         made = workbook_add_format(m_workbook);
         if (!made)
-            throw OperationFailed(QStringLiteral("Cannot add the number format ") + format);
+            throw OperationFailed(tr("Cannot add the number format %1").arg(format));
         format_set_num_format(made, format.toUtf8().constData());
     }
     return made;
@@ -128,15 +128,14 @@ void XlsxWorkbook::requireCell(int row, int column) const
 {
     requireOpen();
     if (row < 1 || row > LXW_ROW_MAX || column < 1 || column > LXW_COL_MAX)
-        throw OperationFailed(
-            QStringLiteral("There is no cell %1, %2 on a sheet").arg(row).arg(column));
+        throw OperationFailed(tr("There is no cell %1, %2 on a sheet").arg(row).arg(column));
 }
 
 void XlsxWorkbook::fitColumn(int column)
 {
     requireOpen();
     if (column < 1 || column > LXW_COL_MAX)
-        throw OperationFailed(QStringLiteral("There is no cell 1, %1 on a sheet").arg(column));
+        throw OperationFailed(tr("There is no cell 1, %1 on a sheet").arg(column));
     fit(std::size_t(column) - 1);
 }
 
@@ -160,8 +159,8 @@ void XlsxWorkbook::close()
         return workbook_close(std::exchange(m_workbook, nullptr)); // frees it
     });
     if (error != LXW_NO_ERROR)
-        Fail(QStringLiteral("Cannot write the workbook ") + QDir::toNativeSeparators(m_shownPath),
-             error, systemError);
+        Fail(tr("Cannot write the workbook %1").arg(QDir::toNativeSeparators(m_shownPath)), error,
+             systemError);
 }
 
 double XlsxWorkbook::fittedWidth(qsizetype characters)
@@ -173,7 +172,7 @@ double XlsxWorkbook::fittedWidth(qsizetype characters)
 void XlsxWorkbook::requireOpen() const
 {
     if (!m_workbook)
-        throw OperationFailed(QStringLiteral("No workbook is open"));
+        throw OperationFailed(tr("No workbook is open"));
 }
 
 void XlsxWorkbook::fit(std::size_t column)

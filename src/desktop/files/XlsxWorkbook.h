@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QString>
 
@@ -15,6 +16,7 @@ struct lxw_worksheet;
 // was). Rows and columns count from 1. Every operation throws OperationFailed.
 class XlsxWorkbook final
 {
+    Q_DECLARE_TR_FUNCTIONS(XlsxWorkbook)
 public:
     enum class Rows {
         AnyOrder,

@@ -2,6 +2,7 @@
 
 #include "desktop/network/QtPageLoader.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -17,7 +18,7 @@ QtHttpFetcher::QtHttpFetcher(std::chrono::milliseconds stallLimit)
 QString QtHttpFetcher::fetch(const QUrl& url, const HttpHeaders& headers, const Calls& calls)
 {
     if (calls.allowed && !calls.allowed(url))
-        return QStringLiteral("not a loopback address");
+        return tr("not a loopback address");
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
     for (const auto& [name, value] : headers)
@@ -45,7 +46,7 @@ QString QtHttpFetcher::fetch(const QUrl& url, const HttpHeaders& headers, const 
             body();
         } catch (...) {
             thrown = std::current_exception();
-            stop(QStringLiteral("stopped"));
+            stop(tr("stopped"));
         }
     };
     // Our own stall limit rather than Qt's transfer timeout, which ends the reply as if it had
@@ -53,9 +54,9 @@ QString QtHttpFetcher::fetch(const QUrl& url, const HttpHeaders& headers, const 
     QTimer stall;
     stall.setSingleShot(true);
     stall.callOnTimeout([&] {
-        stop(QStringLiteral("no data for ") +
-             QString::number(std::chrono::duration<double>(m_stallLimit).count()) +
-             QStringLiteral(" s"));
+        //: %1 is a number of seconds.
+        stop(tr("no data for %1 s")
+                 .arg(QString::number(std::chrono::duration<double>(m_stallLimit).count())));
     });
     stall.start(m_stallLimit);
     const bool secure = url.scheme() == u"https";
@@ -71,15 +72,15 @@ QString QtHttpFetcher::fetch(const QUrl& url, const HttpHeaders& headers, const 
         for (const auto& pair : reply->rawHeaderPairs())
             head.headers.append({pair.first, pair.second});
         if (calls.onHead && !calls.onHead(head))
-            stop(QStringLiteral("stopped"));
+            stop(tr("stopped"));
     };
     QObject::connect(reply, &QNetworkReply::redirected, reply, [&](const QUrl& target) {
         guarded([&] {
             // As the page loader does: a download asked for over TLS never goes on in the clear.
             if (secure && target.scheme() != u"https")
-                stop(QStringLiteral("insecure redirect"));
+                stop(tr("insecure redirect"));
             else if (calls.allowed && !calls.allowed(target))
-                stop(QStringLiteral("not a loopback address"));
+                stop(tr("not a loopback address"));
             else
                 Q_EMIT reply->redirectAllowed();
         });
@@ -95,7 +96,7 @@ QString QtHttpFetcher::fetch(const QUrl& url, const HttpHeaders& headers, const 
             while (failure.isEmpty() && reply->bytesAvailable() > 0) {
                 const QByteArray piece = reply->read(1024 * 1024);
                 if (calls.onData && !calls.onData(piece))
-                    stop(QStringLiteral("stopped"));
+                    stop(tr("stopped"));
             }
         });
     });
@@ -103,7 +104,7 @@ QString QtHttpFetcher::fetch(const QUrl& url, const HttpHeaders& headers, const 
     poll.callOnTimeout([&] {
         guarded([&] {
             if (calls.keepGoing && !calls.keepGoing())
-                stop(QStringLiteral("stopped"));
+                stop(tr("stopped"));
         });
     });
     poll.start(100);
@@ -121,15 +122,18 @@ QString QtHttpFetcher::fetch(const QUrl& url, const HttpHeaders& headers, const 
     if (failure.isEmpty()) {
         takeHead();
         if (reply->bytesAvailable() > 0 && calls.onData && !calls.onData(reply->readAll()))
-            failure = QStringLiteral("stopped");
+            failure = tr("stopped");
     }
     if (failure.isEmpty() && reply->error() != QNetworkReply::NoError) {
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         // An HTTP error status is the logic's to judge, from the head it was given.
         if (!(headSeen && status >= 400))
-            failure = DescribeNetworkFailure(reply->error(), status, reply->errorString());
+            failure = QCoreApplication::translate(
+                "QtPageLoader", DescribeNetworkFailure(reply->error(), status, reply->errorString())
+                                    .toUtf8()
+                                    .constData());
         if (failure.isEmpty() && !headSeen)
-            failure = QStringLiteral("no answer");
+            failure = tr("no answer");
     }
     delete reply;
     return failure;

@@ -5,6 +5,7 @@
 #include "common/PublicAddress.h"
 #include "desktop/network/PageLoaderChecks.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QHostInfo>
 #include <QNetworkProxy>
@@ -253,6 +254,15 @@ private:
 };
 } // namespace
 
+// The words stay English here: they go into batch mode's output, which scripts read. The download
+// of the index, whose failures only people read, translates them (QtHttpFetcher).
+namespace {
+QString Word(const char* english)
+{
+    return QString::fromLatin1(english);
+}
+} // namespace
+
 QString DescribeNetworkFailure(QNetworkReply::NetworkError error, int httpStatus,
                                const QString& errorText)
 {
@@ -260,26 +270,26 @@ QString DescribeNetworkFailure(QNetworkReply::NetworkError error, int httpStatus
     case QNetworkReply::NoError:
         return {};
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("connection refused");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "connection refused"));
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("connection closed");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "connection closed"));
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("host not found");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "host not found"));
     case QNetworkReply::TimeoutError:
-        return QStringLiteral("timed out");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "timed out"));
     case QNetworkReply::OperationCanceledError:
-        return QStringLiteral("cancelled");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "cancelled"));
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("secure connection failed");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "secure connection failed"));
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
-        return QStringLiteral("network unavailable");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "network unavailable"));
     case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("too many redirects");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "too many redirects"));
     case QNetworkReply::InsecureRedirectError:
-        return QStringLiteral("insecure redirect");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "insecure redirect"));
     case QNetworkReply::ProtocolFailure:
-        return QStringLiteral("malformed answer");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "malformed answer"));
     default:
         break;
     }
@@ -292,12 +302,13 @@ QString DescribeNetworkFailure(QNetworkReply::NetworkError error, int httpStatus
         return {};
     if (error >= QNetworkReply::ProxyConnectionRefusedError &&
         error <= QNetworkReply::UnknownProxyError)
-        return QStringLiteral("proxy error");
+        return Word(QT_TRANSLATE_NOOP("QtPageLoader", "proxy error"));
     // A redirection that could not be followed (no address to go to, or one of no known kind)
     // still arrived as an answer with its status.
     if (httpStatus >= 300 && httpStatus < 400)
         return {};
-    return errorText.isEmpty() ? QStringLiteral("network error") : errorText;
+    return errorText.isEmpty() ? Word(QT_TRANSLATE_NOOP("QtPageLoader", "network error"))
+                               : errorText;
 }
 
 QtPageLoader::QtPageLoader()

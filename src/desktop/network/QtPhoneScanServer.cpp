@@ -95,7 +95,7 @@ void QtPhoneScanServer::start(const QString& address, quint16 port)
     stop();
     const QHostAddress host(address);
     if (host.isNull())
-        throw OperationFailed(QStringLiteral("not an address of this machine: ") + address);
+        throw OperationFailed(tr("not an address of this machine: %1").arg(address));
     if (!m_server.listen(host, port))
         throw OperationFailed(m_server.errorString());
 }

@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <qt6keychain/keychain.h>
 
@@ -23,7 +24,8 @@ void Run(QKeychain::Job& job)
 
 [[noreturn]] void Fail(const QKeychain::Job& job)
 {
-    throw OperationFailed(QStringLiteral("No keyring answers (%1).").arg(job.errorString()));
+    throw OperationFailed(QCoreApplication::translate("QtKeychainStore", "No keyring answers (%1).")
+                              .arg(job.errorString()));
 }
 
 } // namespace

@@ -54,7 +54,7 @@ void QtScanJournal::append(const QString& line)
 #ifdef Q_OS_UNIX
     // On the disk, not only in the system's cache: a power cut keeps the scan too.
     if (::fsync(m_file.handle()) != 0)
-        throw OperationFailed(QStringLiteral("could not write the session file to the disk"));
+        throw OperationFailed(tr("could not write the session file to the disk"));
 #endif
 }
 
@@ -62,5 +62,5 @@ void QtScanJournal::clear()
 {
     m_file.close();
     if (QFile::exists(m_path) && !QFile::remove(m_path))
-        throw OperationFailed(QStringLiteral("could not remove ") + m_path);
+        throw OperationFailed(tr("could not remove %1").arg(m_path));
 }

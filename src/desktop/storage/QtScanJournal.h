@@ -2,12 +2,14 @@
 
 #include "platform/ScanJournal.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 // The session file in the data folder, one line per entry, each flushed and synced to the disk
 // before append() returns: a killed process or a power cut keeps every scan it was told of.
 class QtScanJournal final : public ScanJournal
 {
+    Q_DECLARE_TR_FUNCTIONS(QtScanJournal)
 public:
     // `path`: the file; empty for the window's, scan-session.txt in the data folder.
     explicit QtScanJournal(QString path = {});

@@ -158,6 +158,5 @@ void QtSettingsStore::saveSetting(const QString& application, const QString& sec
     if (settings->status() == QSettings::NoError)
         return;
 #endif
-    throw OperationFailed(QStringLiteral("Could not save the setting \"") + name +
-                          QStringLiteral("\" in ") + store);
+    throw OperationFailed(tr("Could not save the setting \"%1\" in %2").arg(name, store));
 }

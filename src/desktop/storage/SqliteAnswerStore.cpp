@@ -254,7 +254,9 @@ bool SqliteAnswerStore::ensureOpen()
         return m_state == State::Open;
     case Trouble::Newer:
         m_state = State::Silent;
-        m_problems.append(kNewerStoreMessage.toString());
+        // kNewerStoreMessage, in the user's language.
+        m_problems.append(tr("the remembered answers were written by a newer Quillfen; this run "
+                             "does not use them"));
         return false;
     case Trouble::Unusable:
         fallSilent(reason);
@@ -267,7 +269,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
 {
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
         trouble = Trouble::Unusable;
-        reason = QStringLiteral("its folder cannot be made");
+        reason = tr("its folder cannot be made");
         return false;
     }
     if (!m_added) {
@@ -276,7 +278,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
     }
     if (!m_db.isValid()) {
         trouble = Trouble::Unusable;
-        reason = QStringLiteral("Qt's SQLite driver is not installed");
+        reason = tr("Qt's SQLite driver is not installed");
         return false;
     }
     m_db.setDatabaseName(m_path);
@@ -312,7 +314,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
         findings.append(query.value(0).toString());
     query.finish();
     if (findings != QStringList{QStringLiteral("ok")})
-        return fail(Trouble::Damaged, findings.value(0, QStringLiteral("the check found nothing")));
+        return fail(Trouble::Damaged, findings.value(0, tr("the check found nothing")));
     const auto readVersion = [&](int& version) {
         if (!run(QStringLiteral("PRAGMA user_version")))
             return false;
@@ -334,7 +336,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
     const QString mode = query.next() ? query.value(0).toString() : QString();
     query.finish();
     if (mode.compare(u"wal", Qt::CaseInsensitive) != 0)
-        return fail(Trouble::Unusable, QStringLiteral("it cannot be opened for writing"));
+        return fail(Trouble::Unusable, tr("it cannot be opened for writing"));
     // In WAL mode this keeps every commit whole; only the last few before a power cut can be
     // lost, which costs a remembered answer at most.
     if (!run(QStringLiteral("PRAGMA synchronous=NORMAL")))
@@ -426,8 +428,8 @@ void SqliteAnswerStore::startAfresh(const QString& reason)
     std::filesystem::rename(QFile::encodeName(m_path).toStdString(),
                             QFile::encodeName(damaged).toStdString(), error);
     if (error) {
-        fallSilent(reason + QStringLiteral("; it cannot be moved aside: ") +
-                   QString::fromStdString(error.message()));
+        fallSilent(tr("%1; it cannot be moved aside: %2")
+                       .arg(reason, QString::fromStdString(error.message())));
         return;
     }
     Trouble trouble = Trouble::Unusable;
@@ -439,8 +441,8 @@ void SqliteAnswerStore::startAfresh(const QString& reason)
     }
     m_state = State::Open;
     m_problems.append(
-        QStringLiteral("The file of remembered answers %1 was damaged (%2). It was "
-                       "moved aside as %3, and a new one was started.")
+        tr("The file of remembered answers %1 was damaged (%2). It was "
+           "moved aside as %3, and a new one was started.")
             .arg(QDir::toNativeSeparators(m_path), reason, QDir::toNativeSeparators(damaged)));
 }
 
@@ -448,8 +450,8 @@ void SqliteAnswerStore::fallSilent(const QString& reason)
 {
     close();
     m_state = State::Silent;
-    m_problems.append(QStringLiteral("Answers cannot be remembered in %1 (%2). Lookups go on "
-                                     "without remembering them.")
+    m_problems.append(tr("Answers cannot be remembered in %1 (%2). Lookups go on "
+                         "without remembering them.")
                           .arg(QDir::toNativeSeparators(m_path), reason));
 }
 

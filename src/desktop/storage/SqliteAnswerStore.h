@@ -2,6 +2,7 @@
 
 #include "platform/AnswerStore.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QStringList>
 #include <QStringView>
@@ -33,6 +34,7 @@ inline constexpr QStringView kNewerStoreMessage =
 // the file does not grow without end.
 class SqliteAnswerStore final : public AnswerStore
 {
+    Q_DECLARE_TR_FUNCTIONS(SqliteAnswerStore)
 public:
     static constexpr std::chrono::milliseconds kBusyTimeout = std::chrono::seconds(5);
 

@@ -167,7 +167,7 @@ bool SqlitePacingStore::ensureOpen()
     if (m_state == State::Silent)
         return false;
     if (!QDir().mkpath(QFileInfo(m_path).absolutePath())) {
-        fallSilent(QStringLiteral("its folder cannot be made"));
+        fallSilent(tr("its folder cannot be made"));
         return false;
     }
     // A damaged file is started again once, then opened afresh.
@@ -192,7 +192,7 @@ bool SqlitePacingStore::open(QSqlError& error)
         m_added = true;
     }
     if (!m_db.isValid()) {
-        fallSilent(QStringLiteral("Qt's SQLite driver is not installed"));
+        fallSilent(tr("Qt's SQLite driver is not installed"));
         return false;
     }
     m_db.setDatabaseName(m_path);
@@ -254,7 +254,7 @@ void SqlitePacingStore::fallSilent(const QString& reason)
     if (m_db.isOpen())
         m_db.close();
     m_state = State::Silent;
-    m_problems.append(QStringLiteral("Pacing cannot be shared with other Quillfen runs through %1 "
-                                     "(%2). This run keeps its own pace.")
+    m_problems.append(tr("Pacing cannot be shared with other Quillfen runs through %1 "
+                         "(%2). This run keeps its own pace.")
                           .arg(QDir::toNativeSeparators(m_path), reason));
 }

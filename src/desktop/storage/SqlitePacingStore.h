@@ -2,6 +2,7 @@
 
 #include "platform/PacingStore.h"
 
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QStringList>
 
@@ -19,6 +20,7 @@ class QSqlError;
 // reported once, after which the store answers nothing and each process keeps its own pace.
 class SqlitePacingStore final : public PacingStore
 {
+    Q_DECLARE_TR_FUNCTIONS(SqlitePacingStore)
 public:
     static constexpr std::chrono::milliseconds kBusyTimeout = std::chrono::seconds(2);
 

@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,12 +44,16 @@ QString Text(QByteArrayView utf8)
 QString Problem(sqlite3* db)
 {
     const QString text = db ? QString::fromUtf8(sqlite3_errmsg(db)).trimmed() : QString();
-    return text.isEmpty() ? QStringLiteral("unknown database error") : text;
+    return text.isEmpty()
+               ? QCoreApplication::translate("SqliteProductIndex", "unknown database error")
+               : text;
 }
 
 [[noreturn]] void WriteFailed(sqlite3* db)
 {
-    throw OperationFailed(QStringLiteral("Could not write the product index: ") + Problem(db));
+    throw OperationFailed(
+        QCoreApplication::translate("SqliteProductIndex", "Could not write the product index: %1")
+            .arg(Problem(db)));
 }
 
 void Exec(sqlite3* db, const char* statement)
@@ -151,17 +156,21 @@ void PutInPlace(const QString& finished, const QString& target)
                                      QFile::encodeName(target).constData()) == 0;
 #endif
     if (!renamed)
-        throw OperationFailed(QStringLiteral("Could not put the new product index in place at ") +
-                              target);
+        throw OperationFailed(
+            QCoreApplication::translate("SqliteProductIndex",
+                                        "Could not put the new product index in place at %1")
+                .arg(target));
     SyncToDisk(QFileInfo(target).absolutePath());
 }
 
 QString FormatProblem(const QString& format)
 {
     return format.startsWith(QStringLiteral("quillfen-product-index-"))
-               ? QStringLiteral("it was made by another version of Quillfen; import the "
-                                "database again")
-               : QStringLiteral("not a product index of this version of Quillfen");
+               ? QCoreApplication::translate(
+                     "SqliteProductIndex", "it was made by another version of Quillfen; import the "
+                                           "database again")
+               : QCoreApplication::translate("SqliteProductIndex",
+                                             "not a product index of this version of Quillfen");
 }
 
 // What the daily change files brought is kept as one export of its database under this name.
@@ -176,19 +185,25 @@ public:
         , m_lock(target + QStringLiteral(".lock"))
     {
         if (!QFileInfo::exists(target))
-            throw OperationFailed(QStringLiteral("There is no product index to update at ") +
-                                  target);
+            throw OperationFailed(
+                QCoreApplication::translate("SqliteProductIndex",
+                                            "There is no product index to update at %1")
+                    .arg(target));
         m_lock.setStaleLockTime(0);
         if (!m_lock.tryLock(0))
             throw OperationFailed(
-                QStringLiteral("Another import or update of the product index is under way (") +
-                m_lock.fileName() + u')');
+                QCoreApplication::translate(
+                    "SqliteProductIndex",
+                    "Another import or update of the product index is under way (%1)")
+                    .arg(m_lock.fileName()));
         // Readers keep the file they opened, unchanged to the end: the update changes a copy
         // and renames it over the index, as a new build does.
         QFile::remove(m_updatePath);
         if (!QFile::copy(target, m_updatePath))
-            throw OperationFailed(QStringLiteral("Could not copy the product index to ") +
-                                  m_updatePath);
+            throw OperationFailed(
+                QCoreApplication::translate("SqliteProductIndex",
+                                            "Could not copy the product index to %1")
+                    .arg(m_updatePath));
         if (sqlite3_open_v2(QFile::encodeName(m_updatePath).constData(), &m_db,
                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) != SQLITE_OK)
             WriteFailed(m_db);
@@ -200,8 +215,10 @@ public:
             if (sqlite3_step(meta) == SQLITE_ROW)
                 format = ColumnText(meta, 0);
         if (format != QLatin1StringView(kFormat))
-            throw OperationFailed(QStringLiteral("The product index cannot be updated: ") +
-                                  FormatProblem(format));
+            throw OperationFailed(
+                QCoreApplication::translate("SqliteProductIndex",
+                                            "The product index cannot be updated: %1")
+                    .arg(FormatProblem(format)));
         Exec(m_db, "BEGIN");
         m_exportId = changesExport(database);
         if (sqlite3_prepare_v3(m_db,
@@ -325,13 +342,16 @@ public:
     {
         const QString folder = QFileInfo(target).absolutePath();
         if (!QDir().mkpath(folder))
-            throw OperationFailed(QStringLiteral("Could not make the folder ") + folder);
+            throw OperationFailed(
+                QCoreApplication::translate("SqliteProductIndex", "Could not make the folder %1")
+                    .arg(folder));
         // A lock left by a process that died is taken over; one held by a live one is not.
         m_lock.setStaleLockTime(0);
         if (!m_lock.tryLock(0))
             throw OperationFailed(
-                QStringLiteral("Another import of the product index is under way (") +
-                m_lock.fileName() + u')');
+                QCoreApplication::translate("SqliteProductIndex",
+                                            "Another import of the product index is under way (%1)")
+                    .arg(m_lock.fileName()));
         // What a build that was stopped short left behind.
         QFile::remove(m_buildPath);
         QFile::remove(m_stagingPath);
@@ -392,7 +412,8 @@ public:
     void add(const ExportRow& row) override
     {
         if (m_exportId == 0)
-            throw OperationFailed(QStringLiteral("A row came before its export"));
+            throw OperationFailed(
+                QCoreApplication::translate("SqliteProductIndex", "A row came before its export"));
         PackFields(row, m_packed);
         // Text as the export gave it: a byte that is not UTF-8 reads back as U+FFFD, as
         // QString::fromUtf8 makes of it anywhere else.
@@ -478,7 +499,8 @@ private:
     void checkGivenUp() const
     {
         if (m_giveUp && m_giveUp->load())
-            throw OperationFailed(QStringLiteral("The product index was not finished: cancelled"));
+            throw OperationFailed(QCoreApplication::translate(
+                "SqliteProductIndex", "The product index was not finished: cancelled"));
     }
 
     void closeDatabase()
@@ -564,7 +586,7 @@ bool SqliteProductIndex::ensureOpen()
     if (sqlite3_open_v2(uri.constData(), &m_db,
                         SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
                         nullptr) != SQLITE_OK)
-        return fail(m_db ? Problem(m_db) : QStringLiteral("out of memory"));
+        return fail(m_db ? Problem(m_db) : tr("out of memory"));
     QString format;
     if (Statement meta(m_db, "SELECT name, value FROM meta"); meta) {
         while (sqlite3_step(meta) == SQLITE_ROW) {

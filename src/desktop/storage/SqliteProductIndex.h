@@ -2,6 +2,7 @@
 
 #include "platform/ProductIndex.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 
@@ -19,6 +20,7 @@ QString DefaultProductIndexPath();
 // An update does the same with a copy of the index that it changes.
 class SqliteProductIndex final : public ProductIndex
 {
+    Q_DECLARE_TR_FUNCTIONS(SqliteProductIndex)
     Q_DISABLE_COPY_MOVE(SqliteProductIndex)
 public:
     explicit SqliteProductIndex(QString path = DefaultProductIndexPath());

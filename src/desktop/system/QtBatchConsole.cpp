@@ -41,8 +41,7 @@ FileSystem::Contents QtBatchConsole::readStandardInput(qint64 limit)
         const std::size_t got = std::fread(block, 1, sizeof block, stdin);
         if (got == 0) {
             if (std::ferror(stdin))
-                throw OperationFailed(QStringLiteral("Cannot read standard input: ") +
-                                      SystemError(errno));
+                throw OperationFailed(tr("Cannot read standard input: %1").arg(SystemError(errno)));
             return contents;
         }
 #else
@@ -55,8 +54,7 @@ FileSystem::Contents QtBatchConsole::readStandardInput(qint64 limit)
         if (got < 0) {
             if (errno == EINTR)
                 continue;
-            throw OperationFailed(QStringLiteral("Cannot read standard input: ") +
-                                  SystemError(errno));
+            throw OperationFailed(tr("Cannot read standard input: %1").arg(SystemError(errno)));
         }
         if (got == 0)
             return contents;
@@ -85,8 +83,7 @@ void QtBatchConsole::writeStandardOutput(QByteArrayView bytes)
     if (std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout) !=
             std::size_t(bytes.size()) ||
         std::fflush(stdout) != 0)
-        throw OperationFailed(QStringLiteral("Cannot write to standard output: ") +
-                              SystemError(errno));
+        throw OperationFailed(tr("Cannot write to standard output: %1").arg(SystemError(errno)));
 }
 
 void QtBatchConsole::writeStandardError(const QString& text)

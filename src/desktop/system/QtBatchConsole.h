@@ -2,12 +2,15 @@
 
 #include "platform/BatchConsole.h"
 
+#include <QCoreApplication>
+
 class QtStopSignals;
 
 // The process's own standard input, output and error. Reading standard input stops waiting when
 // one of the stop signals arrives.
 class QtBatchConsole final : public BatchConsole
 {
+    Q_DECLARE_TR_FUNCTIONS(QtBatchConsole)
 public:
     explicit QtBatchConsole(const QtStopSignals& stopSignals);
 

@@ -9,6 +9,5 @@ void QtBrowserOpener::open(const QString& url)
 {
     const QUrl address(url, QUrl::StrictMode);
     if (!address.isValid() || !QDesktopServices::openUrl(address))
-        throw OperationFailed(QStringLiteral("Could not open ") + url +
-                              QStringLiteral(" in the web browser"));
+        throw OperationFailed(tr("Could not open %1 in the web browser").arg(url));
 }

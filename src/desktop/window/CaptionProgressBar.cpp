@@ -1,5 +1,7 @@
 #include "desktop/window/CaptionProgressBar.h"
 
+#include "platform/ProgressDisplay.h"
+
 CaptionProgressBar::CaptionProgressBar(QWidget* parent)
     : QProgressBar(parent)
 {
@@ -12,6 +14,8 @@ CaptionProgressBar::CaptionProgressBar(QWidget* parent)
 
 void CaptionProgressBar::setCaption(const QString& caption)
 {
-    m_caption = caption;
+    // The logic below the window names the idle caption in English; the bar shows it in the
+    // user's language.
+    m_caption = caption == kIdleProgressCaption ? tr("Progress Bar") : caption;
     update();
 }

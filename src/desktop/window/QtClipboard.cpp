@@ -3,6 +3,7 @@
 #include "common/OperationFailed.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 
 namespace {
@@ -15,7 +16,8 @@ QClipboard& SystemClipboard()
 {
     QClipboard* const clipboard = QGuiApplication::clipboard();
     if (!clipboard)
-        throw OperationFailed(QStringLiteral("The clipboard is not available"));
+        throw OperationFailed(
+            QCoreApplication::translate("QtClipboard", "The clipboard is not available"));
     return *clipboard;
 }
 } // namespace
@@ -29,7 +31,7 @@ void QtClipboard::setText(const QString& text, int format)
 {
     if (std::find(std::begin(kTextFormats), std::end(kTextFormats), format) ==
         std::end(kTextFormats))
-        throw OperationFailed(QStringLiteral("Clipboard format %1 is not available").arg(format));
+        throw OperationFailed(tr("Clipboard format %1 is not available").arg(format));
     SystemClipboard().setText(text, QClipboard::Clipboard);
 }
 

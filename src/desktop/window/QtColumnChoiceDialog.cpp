@@ -22,19 +22,20 @@ std::optional<qsizetype> QtColumnChoiceDialog::choose(const QString& fileName,
     m_loop.throwIfEnding();
     QDialog dialog(DialogParent(m_window));
     dialog.setObjectName(QStringLiteral("ColumnChoiceDialog"));
-    dialog.setWindowTitle(QStringLiteral("Code Column"));
+    dialog.setWindowTitle(tr("Code Column"));
 
     auto* const question = new QLabel(&dialog);
     // The file's name is the user's, the sheet's the file's: plain, never taken for HTML.
     question->setTextFormat(Qt::PlainText);
-    question->setText(QStringLiteral("Which column of %1 holds the codes?").arg(fileName));
+    question->setText(tr("Which column of %1 holds the codes?").arg(fileName));
     question->setWordWrap(true);
     auto* const list = new QTreeWidget(&dialog);
     list->setObjectName(QStringLiteral("ColumnList"));
-    list->setAccessibleName(QStringLiteral("Columns"));
+    list->setAccessibleName(tr("Columns"));
     list->setRootIsDecorated(false);
-    list->setHeaderLabels(
-        {QStringLiteral("Column"), QStringLiteral("Header"), QStringLiteral("First values")});
+    //: Columns of the list: the column's letter (A, B, ...), its first row's text, and the first
+    //: values under it.
+    list->setHeaderLabels({tr("Column"), tr("Header"), tr("First values")});
     for (const SheetColumnSummary& column : columns)
         new QTreeWidgetItem(
             list, {column.letter, column.header, column.firstValues.join(QStringLiteral(", "))});
@@ -78,7 +79,7 @@ std::optional<QList<qsizetype>> QtColumnChoiceDialog::chooseSeveral(const QStrin
     label->setWordWrap(true);
     auto* const list = new QTreeWidget(&dialog);
     list->setObjectName(QStringLiteral("ColumnList"));
-    list->setAccessibleName(QStringLiteral("Columns"));
+    list->setAccessibleName(tr("Columns"));
     list->setRootIsDecorated(false);
     list->setHeaderHidden(true);
     for (qsizetype c = 0; c < columns.size(); ++c) {

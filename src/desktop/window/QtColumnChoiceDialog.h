@@ -2,6 +2,8 @@
 
 #include "platform/ColumnChoiceDialog.h"
 
+#include <QCoreApplication>
+
 class QtEventLoop;
 class QWidget;
 
@@ -10,6 +12,7 @@ class QWidget;
 // into a file: one line per column with a tick box; OK only while one is ticked.
 class QtColumnChoiceDialog final : public ColumnChoiceDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(QtColumnChoiceDialog)
 public:
     QtColumnChoiceDialog(QWidget& window, QtEventLoop& loop);
     std::optional<qsizetype> choose(const QString& fileName,

@@ -1,6 +1,7 @@
 #include "desktop/window/QtDetailsWindow.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,8 +12,8 @@
 
 namespace {
 constexpr int kPictureSide = 240;
-const QString kLoadingPicture = QStringLiteral("Loading picture\u2026");
-const QString kNoPicture = QStringLiteral("no picture");
+const char* const kLoadingPicture = QT_TRANSLATE_NOOP("QtDetailsWindow", "Loading picture\u2026");
+const char* const kNoPicture = QT_TRANSLATE_NOOP("QtDetailsWindow", "no picture");
 
 // Every text here but the link's comes from a database or a file, and a label left to guess would
 // take one that looks like HTML for HTML (and load the pictures it names).
@@ -33,10 +34,10 @@ QtDetailsWindow::QtDetailsWindow(QWidget* mainWindow)
     , m_link(new QLabel(this))
 {
     setObjectName(QStringLiteral("DetailsWindow"));
-    setWindowTitle(QStringLiteral("Product Details"));
-    setAccessibleName(QStringLiteral("Product Details"));
+    setWindowTitle(tr("Product Details"));
+    setAccessibleName(tr("Product Details"));
     m_picture->setObjectName(QStringLiteral("Picture"));
-    m_picture->setAccessibleName(kNoPicture);
+    m_picture->setAccessibleName(tr(kNoPicture));
     m_picture->setFixedSize(kPictureSide, kPictureSide);
     m_picture->setAlignment(Qt::AlignCenter);
     m_picture->setFrameShape(QFrame::StyledPanel);
@@ -84,13 +85,14 @@ void QtDetailsWindow::show(const ProductSheet& sheet)
     // HTML.
     const bool hasPage = !sheet.pageUrl.isEmpty();
     m_link->setVisible(hasPage);
-    m_link->setText(hasPage ? QStringLiteral("<a href=\"%1\">Open the product's page</a>")
-                                  .arg(sheet.pageUrl.toHtmlEscaped())
+    m_link->setText(hasPage ? QStringLiteral("<a href=\"%1\">%2</a>")
+                                  .arg(sheet.pageUrl.toHtmlEscaped(),
+                                       tr("Open the product's page").toHtmlEscaped())
                             : QString());
     m_link->setToolTip(hasPage ? Qt::convertFromPlainText(sheet.pageUrl) : QString());
     m_picture->setPixmap({});
-    m_picture->setText(kLoadingPicture);
-    m_picture->setAccessibleName(kLoadingPicture);
+    m_picture->setText(tr(kLoadingPicture));
+    m_picture->setAccessibleName(tr(kLoadingPicture));
     if (!isVisible())
         QWidget::show();
     raise();
@@ -107,15 +109,15 @@ bool QtDetailsWindow::showPicture(const QByteArray& bytes)
     m_picture->setPixmap(
         pixmap.scaled(m_picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     // A label showing a picture has no text for a screen reader to read.
-    m_picture->setAccessibleName(QStringLiteral("Picture of ") + m_name);
+    m_picture->setAccessibleName(tr("Picture of %1").arg(m_name));
     return true;
 }
 
 void QtDetailsWindow::showNoPicture()
 {
     m_picture->setPixmap({});
-    m_picture->setText(kNoPicture);
-    m_picture->setAccessibleName(kNoPicture);
+    m_picture->setText(tr(kNoPicture));
+    m_picture->setAccessibleName(tr(kNoPicture));
 }
 
 void QtDetailsWindow::keyPressEvent(QKeyEvent* event)

@@ -9,6 +9,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QIcon>
@@ -26,12 +27,12 @@ namespace {
 constexpr int kClientWidthTwips = 8040;
 constexpr int kClientHeightTwips = 8460;
 
-const QString& listToolTip()
+QString listToolTip()
 {
-    static const QString tip = QStringLiteral(
+    return QCoreApplication::translate(
+        "QtForm1Window",
         "Double-click item to remove it. Move | line to right and out of window to reveal full "
         "names.");
-    return tip;
 }
 
 QFont boldArial(double points)
@@ -99,30 +100,30 @@ QtForm1Window::QtForm1Window(QWidget* parent)
     m_listView1 = makeList(QStringLiteral("ListView1"), QStringLiteral("EAN Codes"),
                            TwipsRect(120, 120, 7800, 2535));
     m_pushButton6 =
-        makeButton(QStringLiteral("PushButton6"), QStringLiteral("Add EAN Number or Numbers"),
+        makeButton(QStringLiteral("PushButton6"), QT_TR_NOOP("Add EAN Number or Numbers"),
                    TwipsRect(120, 2745, 3840, 405));
     m_pushButton3 =
-        makeButton(QStringLiteral("PushButton3"), QStringLiteral("Load EAN Numbers From File"),
+        makeButton(QStringLiteral("PushButton3"), QT_TR_NOOP("Load EAN Numbers From File"),
                    TwipsRect(4080, 2745, 3840, 405));
-    m_pushButton1 = makeButton(QStringLiteral("PushButton1"), QStringLiteral("Clear List"),
+    m_pushButton1 = makeButton(QStringLiteral("PushButton1"), QT_TR_NOOP("Clear List"),
                                TwipsRect(120, 3255, 3840, 405));
     m_pushButton7 =
-        makeButton(QStringLiteral("PushButton7"), QStringLiteral("Load Sample/Example EANs"),
+        makeButton(QStringLiteral("PushButton7"), QT_TR_NOOP("Load Sample/Example EANs"),
                    TwipsRect(4080, 3255, 3840, 405));
-    m_pushButton17 = makeButton(QStringLiteral("PushButton17"), QStringLiteral("Start Looking Up"),
+    m_pushButton17 = makeButton(QStringLiteral("PushButton17"), QT_TR_NOOP("Start Looking Up"),
                                 TwipsRect(120, 3765, 7800, 405));
     m_listView2 = makeList(QStringLiteral("ListView2"), QStringLiteral("Description"),
                            TwipsRect(120, 4275, 7800, 2535));
     m_pushButton4 =
-        makeButton(QStringLiteral("PushButton4"), QStringLiteral("Save Results As Text File"),
+        makeButton(QStringLiteral("PushButton4"), QT_TR_NOOP("Save Results As Text File"),
                    TwipsRect(120, 6900, 3840, 405));
     m_pushButton13 =
-        makeButton(QStringLiteral("PushButton13"), QStringLiteral("Save Results As Excel File"),
+        makeButton(QStringLiteral("PushButton13"), QT_TR_NOOP("Save Results As Excel File"),
                    TwipsRect(4080, 6900, 3840, 405));
     m_pushButton5 =
-        makeButton(QStringLiteral("PushButton5"), QStringLiteral("Copy Results To Clipboard"),
+        makeButton(QStringLiteral("PushButton5"), QT_TR_NOOP("Copy Results To Clipboard"),
                    TwipsRect(120, 7410, 3840, 405));
-    m_pushButton2 = makeButton(QStringLiteral("PushButton2"), QStringLiteral("Clear Results"),
+    m_pushButton2 = makeButton(QStringLiteral("PushButton2"), QT_TR_NOOP("Clear Results"),
                                TwipsRect(4080, 7410, 3840, 405));
 
     m_progressBar1 = new CaptionProgressBar(m_client);
@@ -148,55 +149,53 @@ void QtForm1Window::buildMenus()
 {
     m_menuBar = new QMenuBar(this);
     m_menuBar->setObjectName(QStringLiteral("MenuBar"));
-    m_menuBar->setAccessibleName(QStringLiteral("Menu bar"));
+    m_menuBar->setAccessibleName(tr("Menu bar"));
     // The controls' bold Arial is theirs; the menus read like every other program's.
     m_menuBar->setFont(QFont());
 
-    m_lookupMenu = m_menuBar->addMenu(QStringLiteral("&Lookup"));
+    m_lookupMenu = m_menuBar->addMenu(tr("&Lookup"));
     m_lookupMenu->setObjectName(QStringLiteral("LookupMenu"));
-    m_lookupMenu->setAccessibleName(QStringLiteral("Lookup"));
-    m_sourcesAction =
-        addItem(m_lookupMenu, QStringLiteral("Sources"), QStringLiteral("&Sources\u2026"));
+    m_lookupMenu->setAccessibleName(tr("Lookup"));
+    m_sourcesAction = addItem(m_lookupMenu, QStringLiteral("Sources"), tr("&Sources\u2026"));
     m_forgetAnswersAction = addItem(m_lookupMenu, QStringLiteral("ForgetRememberedAnswers"),
-                                    QStringLiteral("&Forget Remembered Answers"));
+                                    tr("&Forget Remembered Answers"));
     m_lookupMenu->addSeparator();
     m_importDatabaseAction = addItem(m_lookupMenu, QStringLiteral("ImportProductDatabase"),
-                                     QStringLiteral("&Import Product Database\u2026"));
+                                     tr("&Import Product Database\u2026"));
     m_downloadDatabaseAction = addItem(m_lookupMenu, QStringLiteral("DownloadProductDatabase"),
-                                       QStringLiteral("&Download Product Database"));
-    m_updateIndexAction = addItem(m_lookupMenu, QStringLiteral("UpdateTheIndex"),
-                                  QStringLiteral("&Update the Index"));
+                                       tr("&Download Product Database"));
+    m_updateIndexAction =
+        addItem(m_lookupMenu, QStringLiteral("UpdateTheIndex"), tr("&Update the Index"));
     // A line of information rather than a command: read, not chosen.
     m_indexSummaryAction =
-        addItem(m_lookupMenu, QStringLiteral("IndexSummary"), QStringLiteral("No product index"));
+        addItem(m_lookupMenu, QStringLiteral("IndexSummary"), tr("No product index"));
     m_indexSummaryAction->setEnabled(false);
     m_lookupMenu->addSeparator();
     m_stopLookingUpAction =
-        addItem(m_lookupMenu, QStringLiteral("StopLookingUp"), QStringLiteral("S&top Looking Up"));
+        addItem(m_lookupMenu, QStringLiteral("StopLookingUp"), tr("S&top Looking Up"));
     // Esc works wherever the focus is in the window (a list, a button) but not in a dialog, which
     // is a window of its own and takes Esc for itself.
     m_stopLookingUpAction->setShortcut(QKeySequence(Qt::Key_Escape));
     m_stopLookingUpAction->setShortcutContext(Qt::WindowShortcut);
     m_stopLookingUpAction->setEnabled(false);
-    m_retryFailedRowsAction = addItem(m_lookupMenu, QStringLiteral("RetryFailedRows"),
-                                      QStringLiteral("&Retry Failed Rows"));
-    m_productDetailsAction = addItem(m_lookupMenu, QStringLiteral("ProductDetails"),
-                                     QStringLiteral("&Product Details\u2026"));
+    m_retryFailedRowsAction =
+        addItem(m_lookupMenu, QStringLiteral("RetryFailedRows"), tr("&Retry Failed Rows"));
+    m_productDetailsAction =
+        addItem(m_lookupMenu, QStringLiteral("ProductDetails"), tr("&Product Details\u2026"));
     m_lookupMenu->addSeparator();
-    m_saveResultsAsAction = addItem(m_lookupMenu, QStringLiteral("SaveResultsAs"),
-                                    QStringLiteral("Save Results &As\u2026"));
+    m_saveResultsAsAction =
+        addItem(m_lookupMenu, QStringLiteral("SaveResultsAs"), tr("Save Results &As\u2026"));
     m_enrichSpreadsheetAction = addItem(m_lookupMenu, QStringLiteral("EnrichSpreadsheet"),
-                                        QStringLiteral("&Enrich a Spreadsheet\u2026"));
+                                        tr("&Enrich a Spreadsheet\u2026"));
     m_lookupMenu->addSeparator();
-    m_scanAction = addItem(m_lookupMenu, QStringLiteral("Scan"), QStringLiteral("S&can\u2026"));
+    m_scanAction = addItem(m_lookupMenu, QStringLiteral("Scan"), tr("S&can\u2026"));
     m_scanAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_scanAction->setShortcutContext(Qt::WindowShortcut);
 
-    m_helpMenu = m_menuBar->addMenu(QStringLiteral("&Help"));
+    m_helpMenu = m_menuBar->addMenu(tr("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("HelpMenu"));
-    m_helpMenu->setAccessibleName(QStringLiteral("Help"));
-    m_aboutAction =
-        addItem(m_helpMenu, QStringLiteral("AboutQuillfen"), QStringLiteral("&About Quillfen"));
+    m_helpMenu->setAccessibleName(tr("Help"));
+    m_aboutAction = addItem(m_helpMenu, QStringLiteral("AboutQuillfen"), tr("&About Quillfen"));
 }
 
 QAction* QtForm1Window::addItem(QMenu* menu, const QString& name, const QString& caption)
@@ -228,12 +227,12 @@ QTreeWidget* QtForm1Window::makeList(const QString& name, const QString& accessi
     return list;
 }
 
-QPushButton* QtForm1Window::makeButton(const QString& name, const QString& caption,
-                                       const QRect& place)
+QPushButton* QtForm1Window::makeButton(const QString& name, const char* caption, const QRect& place)
 {
-    auto* const button = new QPushButton(caption, m_client);
+    auto* const button = new QPushButton(tr(caption), m_client);
     button->setObjectName(name);
-    button->setAccessibleName(caption);
+    // Screen-reader scripts and the end-to-end test find the buttons by these English names.
+    button->setAccessibleName(QString::fromLatin1(caption));
     button->setGeometry(place);
     button->setFont(boldArial(11.25));
     button->setAutoDefault(false);
@@ -284,7 +283,7 @@ void QtForm1Window::loadMouseIcon(const QString& path)
     QImageReader reader(path);
     const QImage image = reader.read();
     if (image.isNull())
-        throw OperationFailed(QStringLiteral("Invalid picture: ") + reader.errorString());
+        throw OperationFailed(tr("Invalid picture: %1").arg(reader.errorString()));
     const QPoint hotSpot = cursorHotSpot(path);
     m_handCursor = QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
     applyPointer();

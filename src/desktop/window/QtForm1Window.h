@@ -93,7 +93,9 @@ private:
     void buildMenus();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption);
     QTreeWidget* makeList(const QString& name, const QString& accessibleName, const QRect& place);
-    QPushButton* makeButton(const QString& name, const QString& caption, const QRect& place);
+    // `caption` is the English text, marked with QT_TR_NOOP: the button shows its translation and
+    // keeps the English one as its accessible name.
+    QPushButton* makeButton(const QString& name, const char* caption, const QRect& place);
     int listNumber(QObject* watched) const;
     void applyPointer();
 

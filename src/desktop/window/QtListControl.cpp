@@ -3,6 +3,7 @@
 #include "common/OperationFailed.h"
 #include "desktop/window/Twips.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -12,7 +13,7 @@
 namespace {
 [[noreturn]] void outOfBounds()
 {
-    throw OperationFailed(QStringLiteral("Index out of bounds"));
+    throw OperationFailed(QCoreApplication::translate("QtListControl", "Index out of bounds"));
 }
 } // namespace
 

@@ -30,7 +30,7 @@ void QtProgressDialog::open(const QString& title, const QString& text,
     label->setTextFormat(Qt::PlainText);
     dialog->setLabel(label);
     dialog->setLabelText(text);
-    dialog->setCancelButtonText(QStringLiteral("&Cancel"));
+    dialog->setCancelButtonText(tr("&Cancel"));
     // Only the task decides when it is over; Cancel asks it to stop and waits for its word.
     dialog->setAutoClose(false);
     dialog->setAutoReset(false);

@@ -2,6 +2,7 @@
 
 #include "platform/ProgressDialog.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QProgressDialog>
 
@@ -11,6 +12,7 @@ class QWidget;
 // keys while the task goes on.
 class QtProgressDialog final : public ProgressDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(QtProgressDialog)
 public:
     explicit QtProgressDialog(QWidget& window);
     ~QtProgressDialog() override;

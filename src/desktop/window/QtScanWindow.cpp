@@ -54,14 +54,15 @@ QtScanWindow::QtScanWindow(QWidget* beside)
     , m_beside(beside)
 {
     setObjectName(QStringLiteral("ScanWindow"));
-    setWindowTitle(QStringLiteral("Scan"));
-    setAccessibleName(QStringLiteral("Scan"));
+    //: The scan window's title (the noun: the window where codes are scanned).
+    setWindowTitle(tr("Scan"));
+    setAccessibleName(tr("Scan"));
     resize(560, 520);
 
     m_line = new QLineEdit(this);
     m_line->setObjectName(QStringLiteral("ScanLine"));
-    m_line->setAccessibleName(QStringLiteral("Scan line"));
-    m_line->setPlaceholderText(QStringLiteral("Scan or type a code, then Enter"));
+    m_line->setAccessibleName(tr("Scan line"));
+    m_line->setPlaceholderText(tr("Scan or type a code, then Enter"));
     m_line->setMaxLength(4096);
     QFont lineFont = m_line->font();
     lineFont.setPointSize(lineFont.pointSize() + 4);
@@ -70,7 +71,7 @@ QtScanWindow::QtScanWindow(QWidget* beside)
 
     m_answer = new QLabel(this);
     m_answer->setObjectName(QStringLiteral("ScanAnswer"));
-    m_answer->setAccessibleName(QStringLiteral("Answer"));
+    m_answer->setAccessibleName(tr("Answer"));
     // Product names come from outside: never rich text.
     m_answer->setTextFormat(Qt::PlainText);
     m_answer->setWordWrap(true);
@@ -82,10 +83,10 @@ QtScanWindow::QtScanWindow(QWidget* beside)
 
     m_table = new QTreeWidget(this);
     m_table->setObjectName(QStringLiteral("ScanTable"));
-    m_table->setAccessibleName(QStringLiteral("Scans"));
-    m_table->setHeaderLabels({QStringLiteral("Count"), QStringLiteral("Code"),
-                              QStringLiteral("Name"), QStringLiteral("Brand"),
-                              QStringLiteral("Status")});
+    m_table->setAccessibleName(tr("Scans"));
+    //: The scans table's columns: how many times the code was scanned, the code, the product's
+    //: name and brand, and whether it was found.
+    m_table->setHeaderLabels({tr("Count"), tr("Code"), tr("Name"), tr("Brand"), tr("Status")});
     m_table->setRootIsDecorated(false);
     m_table->setUniformRowHeights(true);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
@@ -94,18 +95,18 @@ QtScanWindow::QtScanWindow(QWidget* beside)
     m_table->header()->resizeSection(1, 130);
     m_table->header()->resizeSection(2, 180);
 
-    m_send = new QPushButton(QStringLiteral("Send to Code List"), this);
+    m_send = new QPushButton(tr("Send to Code List"), this);
     m_send->setObjectName(QStringLiteral("SendToCodeList"));
-    m_saveAs = new QPushButton(QStringLiteral("Save As\u2026"), this);
+    m_saveAs = new QPushButton(tr("Save As\u2026"), this);
     m_saveAs->setObjectName(QStringLiteral("SaveScansAs"));
-    m_mute = new QCheckBox(QStringLiteral("Mute"), this);
+    m_mute = new QCheckBox(tr("Mute"), this);
     m_mute->setObjectName(QStringLiteral("ScanMute"));
     connect(m_mute, &QCheckBox::clicked, this, &QtScanWindow::muteClicked);
-    m_phone = new QCheckBox(QStringLiteral("Receive Scans From a Phone"), this);
+    m_phone = new QCheckBox(tr("Receive Scans From a Phone"), this);
     m_phone->setObjectName(QStringLiteral("PhoneScans"));
     m_address = new QComboBox(this);
     m_address->setObjectName(QStringLiteral("PhoneAddress"));
-    m_address->setAccessibleName(QStringLiteral("Address"));
+    m_address->setAccessibleName(tr("Address"));
     // This machine's own addresses; the loopback one first, which no phone reaches, so that
     // turning it on by mistake opens nothing to the network.
     m_address->addItem(QHostAddress(QHostAddress::LocalHost).toString());
@@ -115,9 +116,9 @@ QtScanWindow::QtScanWindow(QWidget* beside)
     }
     m_port = new QSpinBox(this);
     m_port->setObjectName(QStringLiteral("PhonePort"));
-    m_port->setAccessibleName(QStringLiteral("Port"));
+    m_port->setAccessibleName(tr("Port"));
     m_port->setRange(1024, 65535);
-    m_newLink = new QPushButton(QStringLiteral("New Link"), this);
+    m_newLink = new QPushButton(tr("New Link"), this);
     m_newLink->setObjectName(QStringLiteral("NewPhoneLink"));
     m_link = new QLabel(this);
     m_link->setObjectName(QStringLiteral("PhoneLink"));
@@ -126,7 +127,7 @@ QtScanWindow::QtScanWindow(QWidget* beside)
     m_link->setWordWrap(true);
     m_qrCode = new QLabel(this);
     m_qrCode->setObjectName(QStringLiteral("PhoneLinkCode"));
-    m_qrCode->setAccessibleName(QStringLiteral("QR code of the link"));
+    m_qrCode->setAccessibleName(tr("QR code of the link"));
     connect(m_phone, &QCheckBox::clicked, this, [this](bool on) {
         Q_EMIT phoneClicked(on, m_address->currentText(), quint16(m_port->value()));
     });

@@ -12,15 +12,21 @@ QString readStyleSheet(const QString& path)
 {
     QFile file(path);
     if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
-        throw OperationFailed(QStringLiteral("Could not load the skin ") + path +
-                              QStringLiteral(": ") + file.errorString());
+        throw OperationFailed(
+            QCoreApplication::translate("QtSkinComponent", "Could not load the skin %1: %2")
+                .arg(path, file.errorString()));
     if (file.size() > QtSkinComponent::kMaxSkinBytes)
-        throw OperationFailed(QStringLiteral("Could not load the skin ") + path +
-                              QStringLiteral(": the file is too large to be a skin"));
+        throw OperationFailed(
+            QCoreApplication::translate("QtSkinComponent",
+                                        "Could not load the skin %1: the file is too large to be "
+                                        "a skin")
+                .arg(path));
     const QByteArray bytes = file.read(QtSkinComponent::kMaxSkinBytes + 1);
     if (bytes.contains('\0') || bytes.size() > QtSkinComponent::kMaxSkinBytes)
-        throw OperationFailed(QStringLiteral("Could not load the skin ") + path +
-                              QStringLiteral(": the file is not a text file"));
+        throw OperationFailed(
+            QCoreApplication::translate("QtSkinComponent",
+                                        "Could not load the skin %1: the file is not a text file")
+                .arg(path));
     return QString::fromUtf8(bytes);
 }
 } // namespace

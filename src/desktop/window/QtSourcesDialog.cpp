@@ -3,6 +3,7 @@
 #include "desktop/system/QtEventLoop.h"
 #include "desktop/window/DialogParent.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -64,8 +65,9 @@ void Tell(QWidget& parent, const QString& text)
 {
     if (text.isEmpty())
         return;
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Sources"), text, QMessageBox::Ok,
-                    &parent);
+    QMessageBox box(QMessageBox::Information,
+                    QCoreApplication::translate("QtSourcesDialog", "Sources"), text,
+                    QMessageBox::Ok, &parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -74,10 +76,12 @@ void Tell(QWidget& parent, const QString& text)
 void ShowTest(QWidget& parent, const std::pair<QString, QString>& result)
 {
     QDialog shown(&parent);
-    shown.setWindowTitle(QStringLiteral("Test"));
+    //: The title of what a test lookup of a source read (the noun).
+    shown.setWindowTitle(QCoreApplication::translate("QtSourcesDialog", "Test"));
     auto* const layout = new QGridLayout(&shown);
-    const QStringList titles{QStringLiteral("Read from the answer:"),
-                             QStringLiteral("The answer:")};
+    const QStringList titles{
+        QCoreApplication::translate("QtSourcesDialog", "Read from the answer:"),
+        QCoreApplication::translate("QtSourcesDialog", "The answer:")};
     const QStringList texts{result.first, result.second};
     for (int i = 0; i < 2; ++i) {
         auto* const label = new QLabel(titles[i], &shown);
@@ -120,14 +124,13 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
     m_loop.throwIfEnding();
     QDialog dialog(DialogParent(m_window));
     dialog.setObjectName(QStringLiteral("SourcesDialog"));
-    dialog.setWindowTitle(QStringLiteral("Sources"));
+    dialog.setWindowTitle(tr("Sources"));
 
-    auto* const listLabel =
-        new QLabel(QStringLiteral("&Ask these sources, from the top down:"), &dialog);
+    auto* const listLabel = new QLabel(tr("&Ask these sources, from the top down:"), &dialog);
     auto* const list = new QListWidget(&dialog);
     list->setObjectName(QStringLiteral("SourceList"));
-    list->setAccessibleName(QStringLiteral("Sources"));
-    list->setToolTip(QStringLiteral("Space ticks or unticks; Ctrl+Up and Ctrl+Down move."));
+    list->setAccessibleName(tr("Sources"));
+    list->setToolTip(tr("Space ticks or unticks; Ctrl+Up and Ctrl+Down move."));
     listLabel->setBuddy(list);
     for (const SourceRow& row : initial.rows) {
         auto* const item = new QListWidgetItem(row.displayName, list);
@@ -138,10 +141,10 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
     list->setCurrentRow(0);
     list->installEventFilter(new ReorderKeys(*list));
 
-    auto* const up = new QPushButton(QStringLiteral("Move &Up"), &dialog);
+    auto* const up = new QPushButton(tr("Move &Up"), &dialog);
     up->setObjectName(QStringLiteral("MoveUp"));
     up->setAutoDefault(false);
-    auto* const down = new QPushButton(QStringLiteral("Move &Down"), &dialog);
+    auto* const down = new QPushButton(tr("Move &Down"), &dialog);
     down->setObjectName(QStringLiteral("MoveDown"));
     down->setAutoDefault(false);
     QObject::connect(up, &QPushButton::clicked, list, [list] { MoveCurrentRow(*list, -1); });
@@ -162,7 +165,7 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
     };
     const SourceActions& actions = m_actions;
     if (actions.addFile) {
-        button(QStringLiteral("&Add a Source..."), QStringLiteral("AddSource"), [&, list] {
+        button(tr("&Add a Source..."), QStringLiteral("AddSource"), [&, list] {
             QStringList choices;
             QList<QListWidgetItem*> unticked;
             for (int i = 0; i < list->count(); ++i) {
@@ -171,12 +174,11 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
                     unticked.append(list->item(i));
                 }
             }
-            const QString fromFile = QStringLiteral("A file...");
+            const QString fromFile = tr("A file...");
             choices.append(fromFile);
             bool ok = false;
-            const QString chosen =
-                QInputDialog::getItem(&dialog, QStringLiteral("Add a Source"),
-                                      QStringLiteral("Source:"), choices, 0, false, &ok);
+            const QString chosen = QInputDialog::getItem(&dialog, tr("Add a Source"), tr("Source:"),
+                                                         choices, 0, false, &ok);
             if (!ok)
                 return;
             if (chosen != fromFile) {
@@ -186,8 +188,11 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
                 return;
             }
             const QString path = QFileDialog::getOpenFileName(
-                &dialog, QStringLiteral("Add a Source"), {},
-                QStringLiteral("Source files (*.json);;All files (*)"));
+                &dialog, tr("Add a Source"), {},
+                //: Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the
+                //: file patterns they show.
+                tr("Source files (%1);;All files (%2)")
+                    .arg(QStringLiteral("*.json"), QStringLiteral("*")));
             if (path.isEmpty())
                 return;
             const std::variant<SourceRow, QString> added = actions.addFile(path);
@@ -211,40 +216,38 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
         });
     }
     if (actions.setKey) {
-        button(QStringLiteral("Set &Key..."), QStringLiteral("SetKey"), [&] {
+        button(tr("Set &Key..."), QStringLiteral("SetKey"), [&] {
             const QString name = current();
             if (name.isEmpty())
                 return;
             bool ok = false;
             const QString key = QInputDialog::getText(
-                &dialog, QStringLiteral("Set Key"),
-                QStringLiteral("The key for %1:").arg(list->currentItem()->text()),
+                &dialog, tr("Set Key"), tr("The key for %1:").arg(list->currentItem()->text()),
                 QLineEdit::Password, {}, &ok);
             if (ok && !name.isEmpty())
                 Tell(dialog, actions.setKey(name, key));
         });
     }
     if (actions.forgetKey)
-        button(QStringLiteral("&Forget Key"), QStringLiteral("ForgetKey"), [&] {
+        button(tr("&Forget Key"), QStringLiteral("ForgetKey"), [&] {
             if (const QString name = current(); !name.isEmpty())
                 Tell(dialog, actions.forgetKey(name));
         });
     if (actions.test) {
-        button(QStringLiteral("&Test..."), QStringLiteral("TestSource"), [&] {
+        button(tr("&Test..."), QStringLiteral("TestSource"), [&] {
             const QString name = current();
             bool ok = false;
-            const QString code = QInputDialog::getText(&dialog, QStringLiteral("Test"),
-                                                       QStringLiteral("Code to look up:"),
+            const QString code = QInputDialog::getText(&dialog, tr("Test"), tr("Code to look up:"),
                                                        QLineEdit::Normal, {}, &ok);
             if (ok && !name.isEmpty() && !code.trimmed().isEmpty())
                 ShowTest(dialog, actions.test(name, code.trimmed()));
         });
     }
 
-    auto* const addressLabel = new QLabel(QStringLiteral("&Page service address:"), &dialog);
+    auto* const addressLabel = new QLabel(tr("&Page service address:"), &dialog);
     auto* const address = new QLineEdit(initial.serviceUrl, &dialog);
     address->setObjectName(QStringLiteral("ServiceUrl"));
-    address->setAccessibleName(QStringLiteral("Page service address"));
+    address->setAccessibleName(tr("Page service address"));
     address->setPlaceholderText(QStringLiteral("http://lookup.example.net:8080"));
     addressLabel->setBuddy(address);
 

@@ -2,6 +2,8 @@
 
 #include "platform/SourcesDialog.h"
 
+#include <QCoreApplication>
+
 class QtEventLoop;
 class QWidget;
 
@@ -10,6 +12,7 @@ class QWidget;
 // line for what is wrong with them.
 class QtSourcesDialog final : public SourcesDialog
 {
+    Q_DECLARE_TR_FUNCTIONS(QtSourcesDialog)
 public:
     QtSourcesDialog(QWidget& window, QtEventLoop& loop);
     std::optional<SourcesDialogState> ask(const SourcesDialogState& initial, const QString& note,
