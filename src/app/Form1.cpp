@@ -7,6 +7,7 @@
 #include "app/SourceTools.h"
 #include "app/SourcesSetting.h"
 #include "app/StartupRoutines.h"
+#include "app/UiLanguage.h"
 #include "barcodes/ProductBarcodes.h"
 #include "common/ApplicationTitle.h"
 #include "common/ErrorTrap.h"
@@ -514,6 +515,12 @@ void Form1::ShowAbout()
             AboutText(facts), QCoreApplication::translate("AboutText", kAboutTitle.data()),
             [this](const QString& url) { dispatch(u"ShowAbout", [&] { OpenLink(url); }); });
     });
+}
+
+void Form1::ChooseLanguage(const QString& language)
+{
+    dispatch(u"ChooseLanguage",
+             [&] { KeepUiLanguage(m_platform.settings, m_platform.messageBox, language); });
 }
 
 void Form1::OpenLink(const QString& url)

@@ -97,6 +97,8 @@ public:
     void ScanWindow_Unload();
     void OfferLeftScanSession();
     void ShowAbout(); // "Help -> About Quillfen" -> app/AboutText
+    // "Help -> Language -> ..." -> app/UiLanguage; empty: the desktop's language.
+    void ChooseLanguage(const QString& language);
     // "Lookup -> Product Details...", Enter on a results row -> app/ProductDetailsView
     void ShowProductDetails();
     // The details window: Esc, Up and Down; its link to the product's page; its closing

@@ -2,12 +2,16 @@
 
 #include "app/Form1.h"
 #include "app/ProductDetailsView.h"
+#include "app/SavedCodeList.h"
+#include "app/UiLanguage.h"
 #include "program/PageLoaders.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QActionGroup>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMenu>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -87,6 +91,33 @@ Platform QtPlatform::services()
     };
 }
 
+namespace {
+// Help → Language: the desktop's language, then each language by its own name, the saved choice
+// ticked.
+void ConnectLanguageMenu(QtPlatform& platform, Form1& form)
+{
+    QMenu* const menu = platform.window().languageMenu();
+    auto* const choices = new QActionGroup(menu);
+    const QString saved = platform.services().settings.getSetting(
+        kSettingsApplication.toString(), kSettingsSection.toString(), kLanguageValueName.toString(),
+        {});
+    QList<ShippedLanguage> languages{
+        {QString(), QCoreApplication::translate("QtPlatform", "&Desktop's Language")}};
+    languages += ShippedLanguages();
+    for (const ShippedLanguage& language : languages) {
+        QAction* const action = menu->addAction(language.ownName);
+        action->setObjectName(QStringLiteral("Language_") + language.code);
+        action->setCheckable(true);
+        action->setChecked(language.code == saved);
+        choices->addAction(action);
+        QObject::connect(action, &QAction::triggered, menu,
+                         [&form, code = language.code] { form.ChooseLanguage(code); });
+        if (language.code.isEmpty())
+            menu->addSeparator();
+    }
+}
+} // namespace
+
 void ConnectForm1(QtPlatform& platform, Form1& form)
 {
     QtForm1Window& window = platform.window();
@@ -122,6 +153,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
     for (const auto& [action, handler] : items)
         QObject::connect(action, &QAction::triggered, &window,
                          [&form, handler = handler] { (form.*handler)(); });
+    ConnectLanguageMenu(platform, form);
 
     QtScanWindow& scan = platform.scanWindow();
     QObject::connect(&scan, &QtScanWindow::keyText, &window,

@@ -3,6 +3,7 @@
 // every column.
 #include "app/AboutText.h"
 #include "app/ResultsFileSave.h"
+#include "app/UiLanguage.h"
 #include "support/Form1OnFakes.h"
 #include "support/GzipBytes.h"
 #include "support/LoopbackConfig.h"
@@ -74,6 +75,7 @@ class TestMenuCommands : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void language_keptForTheNextStartWhichReadsIt();
     // ---- Sources ----
     void sources_okSavesTheChoiceAndTheNextRunAsksIt();
     void sources_cancelSavesNothing();
@@ -530,6 +532,19 @@ void TestMenuCommands::saveResultsAs_tickedRowsWithTheChosenColumnsInTheFormatNa
     fake.form.SaveResultsAs();
     QCOMPARE(fake.messageBox.texts().last(), kNoResultsToSaveMessage.toString());
     QCOMPARE(fake.columnChoice.askedSeveral.size(), 2);
+}
+
+void TestMenuCommands::language_keptForTheNextStartWhichReadsIt()
+{
+    Form1OnFakes fake;
+    fake.form.ChooseLanguage(QStringLiteral("fr"));
+    QCOMPARE(fake.messageBox.texts(),
+             QStringList{"The language you chose takes effect when Quillfen is next started."});
+    const QString saved = fake.settings.values.value(kSettings + "Language");
+    QCOMPARE(ChooseUiLanguage({QStringLiteral("quillfen")}, {}, saved, {QStringLiteral("de")}),
+             QStringLiteral("fr"));
+    fake.form.ChooseLanguage({});
+    QCOMPARE(fake.settings.values.value(kSettings + "Language"), QString());
 }
 
 QTEST_GUILESS_MAIN(TestMenuCommands)

@@ -195,6 +195,9 @@ void QtForm1Window::buildMenus()
     m_helpMenu = m_menuBar->addMenu(tr("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("HelpMenu"));
     m_helpMenu->setAccessibleName(tr("Help"));
+    // Filled by whoever knows the languages there are and which one is chosen.
+    m_languageMenu = m_helpMenu->addMenu(tr("&Language"));
+    m_languageMenu->setObjectName(QStringLiteral("LanguageMenu"));
     m_aboutAction = addItem(m_helpMenu, QStringLiteral("AboutQuillfen"), tr("&About Quillfen"));
 }
 

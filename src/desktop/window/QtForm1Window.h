@@ -58,6 +58,7 @@ public:
     QMenuBar* menuBar() const { return m_menuBar; }
     QMenu* lookupMenu() const { return m_lookupMenu; }
     QMenu* helpMenu() const { return m_helpMenu; }
+    QMenu* languageMenu() const { return m_languageMenu; }
     QAction* sourcesAction() const { return m_sourcesAction; }
     QAction* forgetAnswersAction() const { return m_forgetAnswersAction; }
     QAction* importDatabaseAction() const { return m_importDatabaseAction; }
@@ -102,6 +103,7 @@ private:
     QMenuBar* m_menuBar = nullptr;
     QMenu* m_lookupMenu = nullptr;
     QMenu* m_helpMenu = nullptr;
+    QMenu* m_languageMenu = nullptr;
     QAction* m_sourcesAction = nullptr;
     QAction* m_forgetAnswersAction = nullptr;
     QAction* m_importDatabaseAction = nullptr;
