@@ -5,6 +5,7 @@
 #include "desktop/window/Twips.h"
 #include "platform/ProgressDisplay.h"
 
+#include <algorithm>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
@@ -142,7 +143,32 @@ QtForm1Window::QtForm1Window(QWidget* parent)
     // The window's size is settled now, while it is only a widget: a size fixed once it is on
     // the screen is a request to the window system, which some platforms decline with a warning.
     ensurePolished();
+    widenForCaptions();
     layout->activate();
+}
+
+void QtForm1Window::widenForCaptions()
+{
+    // The buttons stand in two columns under full-width lists. A caption longer than its button
+    // (a longer language's) widens both columns alike, and the lists and the window with them, so
+    // that nothing is cut off and the window keeps its shape. English fits as it always has.
+    const QList<QPushButton*> left{m_pushButton6, m_pushButton1, m_pushButton4, m_pushButton5};
+    const QList<QPushButton*> right{m_pushButton3, m_pushButton7, m_pushButton13, m_pushButton2};
+    int extra = 0;
+    for (QPushButton* const button : left + right)
+        extra = std::max(extra, button->sizeHint().width() - button->width());
+    extra = std::max(extra, m_pushButton17->sizeHint().width() - m_pushButton17->width());
+    if (extra <= 0)
+        return;
+    for (QPushButton* const button : left)
+        button->resize(button->width() + extra, button->height());
+    for (QPushButton* const button : right)
+        button->setGeometry(button->x() + extra, button->y(), button->width() + extra,
+                            button->height());
+    for (QWidget* const wide : std::initializer_list<QWidget*>{m_listView1, m_pushButton17,
+                                                               m_listView2, m_progressBar1})
+        wide->resize(wide->width() + 2 * extra, wide->height());
+    m_client->setFixedSize(m_client->width() + 2 * extra, m_client->height());
 }
 
 void QtForm1Window::buildMenus()

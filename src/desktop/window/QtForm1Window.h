@@ -92,6 +92,7 @@ protected:
 
 private:
     void buildMenus();
+    void widenForCaptions();
     QAction* addItem(QMenu* menu, const QString& name, const QString& caption);
     QTreeWidget* makeList(const QString& name, const QString& accessibleName, const QRect& place);
     // `caption` is the English text, marked with QT_TR_NOOP: the button shows its translation and
