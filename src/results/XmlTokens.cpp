@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 XmlToken XmlToken::current(const QXmlStreamReader& xml, const QString& part)
@@ -35,7 +36,8 @@ XmlToken XmlToken::current(const QXmlStreamReader& xml, const QString& part)
     case QXmlStreamReader::DTD:
     case QXmlStreamReader::EntityReference:
         throw OperationFailed(
-            QStringLiteral("it is damaged: the part %1 declares entities").arg(part));
+            QCoreApplication::translate("XmlTokens", "it is damaged: the part %1 declares entities")
+                .arg(part));
     case QXmlStreamReader::EndDocument:
     case QXmlStreamReader::NoToken:
     case QXmlStreamReader::Invalid:
@@ -102,7 +104,8 @@ void ThrowIfUnread(const QXmlStreamReader& xml, const QIODevice& in, const QStri
     const QString reason =
         device.isEmpty() || device == u"Unknown error" ? xml.errorString() : device;
     throw OperationFailed(
-        QStringLiteral("it is damaged: the part %1 cannot be read (%2)").arg(part, reason));
+        QCoreApplication::translate("XmlTokens", "it is damaged: the part %1 cannot be read (%2)")
+            .arg(part, reason));
 }
 
 QString XmlSafeText(const QString& text)
