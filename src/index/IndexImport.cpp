@@ -217,7 +217,8 @@ void ReadExport(InputFile& input, const QList<QByteArray>& languages, qint64 byt
         result.failure = QString::fromLocal8Bit(failure.what());
     } catch (...) {
         // Nothing may leave a thread: it would end the program.
-        result.failure = QStringLiteral("unexpected error while reading");
+        result.failure =
+            QCoreApplication::translate("IndexImport", "unexpected error while reading");
     }
     queue.close();
 }

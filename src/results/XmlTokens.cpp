@@ -101,8 +101,12 @@ void ThrowIfUnread(const QXmlStreamReader& xml, const QIODevice& in, const QStri
     if (!xml.hasError())
         return;
     const QString device = in.errorString();
-    const QString reason =
-        device.isEmpty() || device == u"Unknown error" ? xml.errorString() : device;
+    // A device with nothing to say gives Qt's default, which Qt's own catalogues translate (not
+    // a literal here, so that it stays out of ours).
+    static const char* const qtUnknownError = "Unknown error";
+    const bool silent = device.isEmpty() || device == QLatin1String(qtUnknownError) ||
+                        device == QCoreApplication::translate("QIODevice", qtUnknownError);
+    const QString reason = silent ? xml.errorString() : device;
     throw OperationFailed(
         QCoreApplication::translate("XmlTokens", "it is damaged: the part %1 cannot be read (%2)")
             .arg(part, reason));

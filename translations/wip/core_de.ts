@@ -504,6 +504,10 @@
         <source>no products in %1 (%2 lines skipped: %3)</source>
         <translation>keine Produkte in %1 (%2 Zeilen übersprungen: %3)</translation>
     </message>
+    <message>
+        <source>unexpected error while reading</source>
+        <translation>unerwarteter Fehler beim Lesen</translation>
+    </message>
 </context>
 <context>
     <name>LookupChain</name>

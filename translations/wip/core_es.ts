@@ -504,6 +504,10 @@
         <source>no products in %1 (%2 lines skipped: %3)</source>
         <translation>no hay productos en %1 (%2 líneas omitidas: %3)</translation>
     </message>
+    <message>
+        <source>unexpected error while reading</source>
+        <translation>error inesperado durante la lectura</translation>
+    </message>
 </context>
 <context>
     <name>LookupChain</name>

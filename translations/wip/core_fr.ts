@@ -504,6 +504,10 @@
         <source>no products in %1 (%2 lines skipped: %3)</source>
         <translation>aucun produit dans %1 (%2 lignes ignorées : %3)</translation>
     </message>
+    <message>
+        <source>unexpected error while reading</source>
+        <translation>erreur inattendue pendant la lecture</translation>
+    </message>
 </context>
 <context>
     <name>LookupChain</name>
