@@ -109,6 +109,43 @@ public:
     bool isComplete() const override { return true; }
     PageResponse response() const override { return {}; }
 };
+// The fixed reasons a lookup fails with, as the sources and the page loaders give them. Batch
+// mode writes them in English; the results row shows them in the user's language. Any other
+// reason (an HTTP status, a server's own words) is shown as it came.
+[[maybe_unused]] constexpr const char* kFixedFailureReasons[] = {
+    QT_TRANSLATE_NOOP("LookupChain", "unexpected answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "empty answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "not JSON"),
+    QT_TRANSLATE_NOOP("LookupChain", "malformed JSON"),
+    QT_TRANSLATE_NOOP("LookupChain", "no title in answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "empty page"),
+    QT_TRANSLATE_NOOP("LookupChain", "no HTTP status"),
+    QT_TRANSLATE_NOOP("LookupChain", "daily limit reached"),
+    QT_TRANSLATE_NOOP("LookupChain", "unexpected answer: no list of results"),
+    QT_TRANSLATE_NOOP("LookupChain", "unexpected answer: no results"),
+    QT_TRANSLATE_NOOP("LookupChain", "the key holds characters other than printable ASCII"),
+    QT_TRANSLATE_NOOP("LookupChain", "not asked over the network"),
+    QT_TRANSLATE_NOOP("LookupChain", "no product index (import one first)"),
+    QT_TRANSLATE_NOOP("LookupChain", "too many redirects"),
+    QT_TRANSLATE_NOOP("LookupChain", "insecure redirect"),
+    QT_TRANSLATE_NOOP("LookupChain", "connection refused"),
+    QT_TRANSLATE_NOOP("LookupChain", "connection closed"),
+    QT_TRANSLATE_NOOP("LookupChain", "host not found"),
+    QT_TRANSLATE_NOOP("LookupChain", "timed out"),
+    QT_TRANSLATE_NOOP("LookupChain", "secure connection failed"),
+    QT_TRANSLATE_NOOP("LookupChain", "proxy error"),
+    QT_TRANSLATE_NOOP("LookupChain", "malformed answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "page too large"),
+    QT_TRANSLATE_NOOP("LookupChain", "network unavailable"),
+    QT_TRANSLATE_NOOP("LookupChain", "no answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "stopped"),
+    QT_TRANSLATE_NOOP("LookupChain", "cancelled"),
+};
+
+QString ShownFailureReason(const QString& reason)
+{
+    return QCoreApplication::translate("LookupChain", reason.toUtf8().constData());
+}
 } // namespace
 
 QString LookupFailedSuffixShown()
@@ -311,8 +348,9 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
     result.source = failed->first->displayName();
     result.detail = failed->second.reason;
     // The reason stays as batch mode writes it: the sources' and the network's own words.
+    const QString reason = ShownFailureReason(result.detail);
     result.rowText = typed + LookupFailedSuffixShown() +
-                     (pageServiceAlone() ? result.detail : result.source + u": " + result.detail);
+                     (pageServiceAlone() ? reason : result.source + u": " + reason);
     return result;
 }
 

@@ -14,7 +14,6 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
 #include <optional>
 
 namespace {
@@ -88,9 +87,11 @@ std::optional<QString> FailedRowCode(const QString& rowText)
 {
     // The last one: a code may hold anything, the reasons after it are the program's own words.
     // A row may have been written in English (before the language changed, or by a scan session)
-    // or in the user's language.
-    const qsizetype at = std::max(rowText.lastIndexOf(kLookupFailedSuffix),
-                                  rowText.lastIndexOf(LookupFailedSuffixShown()));
+    // or in the user's language; the user's words are looked for first, as they may hold the
+    // English ones.
+    qsizetype at = rowText.lastIndexOf(LookupFailedSuffixShown());
+    if (at < 0)
+        at = rowText.lastIndexOf(kLookupFailedSuffix);
     if (at < 0)
         return std::nullopt;
     return rowText.left(at);

@@ -543,6 +543,114 @@
         <extracomment>Follows the code in the results list.</extracomment>
         <translation> - kein Eintrag gefunden</translation>
     </message>
+    <message>
+        <source>unexpected answer</source>
+        <translation>unerwartete Antwort</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>leere Antwort</translation>
+    </message>
+    <message>
+        <source>not JSON</source>
+        <translation>kein JSON</translation>
+    </message>
+    <message>
+        <source>malformed JSON</source>
+        <translation>fehlerhaftes JSON</translation>
+    </message>
+    <message>
+        <source>no title in answer</source>
+        <translation>kein Titel in der Antwort</translation>
+    </message>
+    <message>
+        <source>empty page</source>
+        <translation>leere Seite</translation>
+    </message>
+    <message>
+        <source>no HTTP status</source>
+        <translation>kein HTTP-Status</translation>
+    </message>
+    <message>
+        <source>daily limit reached</source>
+        <translation>Tageslimit erreicht</translation>
+    </message>
+    <message>
+        <source>unexpected answer: no list of results</source>
+        <translation>unerwartete Antwort: keine Ergebnisliste</translation>
+    </message>
+    <message>
+        <source>unexpected answer: no results</source>
+        <translation>unerwartete Antwort: keine Ergebnisse</translation>
+    </message>
+    <message>
+        <source>the key holds characters other than printable ASCII</source>
+        <translation>der Schlüssel enthält andere Zeichen als druckbares ASCII</translation>
+    </message>
+    <message>
+        <source>not asked over the network</source>
+        <translation>nicht über das Netz abgefragt</translation>
+    </message>
+    <message>
+        <source>no product index (import one first)</source>
+        <translation>kein Produktindex (importieren Sie zuerst einen)</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>zu viele Weiterleitungen</translation>
+    </message>
+    <message>
+        <source>insecure redirect</source>
+        <translation>unsichere Weiterleitung</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>connection closed</source>
+        <translation>Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>Host nicht gefunden</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>secure connection failed</source>
+        <translation>sichere Verbindung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>proxy error</source>
+        <translation>Proxy-Fehler</translation>
+    </message>
+    <message>
+        <source>malformed answer</source>
+        <translation>fehlerhafte Antwort</translation>
+    </message>
+    <message>
+        <source>page too large</source>
+        <translation>Seite zu groß</translation>
+    </message>
+    <message>
+        <source>network unavailable</source>
+        <translation>Netzwerk nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>

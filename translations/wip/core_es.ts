@@ -543,6 +543,114 @@
         <extracomment>Follows the code in the results list.</extracomment>
         <translation> - ningún registro encontrado</translation>
     </message>
+    <message>
+        <source>unexpected answer</source>
+        <translation>respuesta inesperada</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>respuesta vacía</translation>
+    </message>
+    <message>
+        <source>not JSON</source>
+        <translation>no es JSON</translation>
+    </message>
+    <message>
+        <source>malformed JSON</source>
+        <translation>JSON mal formado</translation>
+    </message>
+    <message>
+        <source>no title in answer</source>
+        <translation>sin título en la respuesta</translation>
+    </message>
+    <message>
+        <source>empty page</source>
+        <translation>página vacía</translation>
+    </message>
+    <message>
+        <source>no HTTP status</source>
+        <translation>sin estado HTTP</translation>
+    </message>
+    <message>
+        <source>daily limit reached</source>
+        <translation>límite diario alcanzado</translation>
+    </message>
+    <message>
+        <source>unexpected answer: no list of results</source>
+        <translation>respuesta inesperada: sin lista de resultados</translation>
+    </message>
+    <message>
+        <source>unexpected answer: no results</source>
+        <translation>respuesta inesperada: sin resultados</translation>
+    </message>
+    <message>
+        <source>the key holds characters other than printable ASCII</source>
+        <translation>la clave contiene caracteres que no son ASCII imprimible</translation>
+    </message>
+    <message>
+        <source>not asked over the network</source>
+        <translation>no consultado por la red</translation>
+    </message>
+    <message>
+        <source>no product index (import one first)</source>
+        <translation>no hay índice de productos (importe uno primero)</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>demasiadas redirecciones</translation>
+    </message>
+    <message>
+        <source>insecure redirect</source>
+        <translation>redirección no segura</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>conexión rechazada</translation>
+    </message>
+    <message>
+        <source>connection closed</source>
+        <translation>conexión cerrada</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>host no encontrado</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>tiempo de espera agotado</translation>
+    </message>
+    <message>
+        <source>secure connection failed</source>
+        <translation>error en la conexión segura</translation>
+    </message>
+    <message>
+        <source>proxy error</source>
+        <translation>error del proxy</translation>
+    </message>
+    <message>
+        <source>malformed answer</source>
+        <translation>respuesta mal formada</translation>
+    </message>
+    <message>
+        <source>page too large</source>
+        <translation>página demasiado grande</translation>
+    </message>
+    <message>
+        <source>network unavailable</source>
+        <translation>red no disponible</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>detenido</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>cancelado</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>

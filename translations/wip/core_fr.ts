@@ -543,6 +543,114 @@
         <extracomment>Follows the code in the results list.</extracomment>
         <translation> - aucune fiche trouvée</translation>
     </message>
+    <message>
+        <source>unexpected answer</source>
+        <translation>réponse inattendue</translation>
+    </message>
+    <message>
+        <source>empty answer</source>
+        <translation>réponse vide</translation>
+    </message>
+    <message>
+        <source>not JSON</source>
+        <translation>pas du JSON</translation>
+    </message>
+    <message>
+        <source>malformed JSON</source>
+        <translation>JSON mal formé</translation>
+    </message>
+    <message>
+        <source>no title in answer</source>
+        <translation>aucun titre dans la réponse</translation>
+    </message>
+    <message>
+        <source>empty page</source>
+        <translation>page vide</translation>
+    </message>
+    <message>
+        <source>no HTTP status</source>
+        <translation>aucun statut HTTP</translation>
+    </message>
+    <message>
+        <source>daily limit reached</source>
+        <translation>limite quotidienne atteinte</translation>
+    </message>
+    <message>
+        <source>unexpected answer: no list of results</source>
+        <translation>réponse inattendue : aucune liste de résultats</translation>
+    </message>
+    <message>
+        <source>unexpected answer: no results</source>
+        <translation>réponse inattendue : aucun résultat</translation>
+    </message>
+    <message>
+        <source>the key holds characters other than printable ASCII</source>
+        <translation>la clé contient des caractères autres que de l&apos;ASCII imprimable</translation>
+    </message>
+    <message>
+        <source>not asked over the network</source>
+        <translation>non recherché par le réseau</translation>
+    </message>
+    <message>
+        <source>no product index (import one first)</source>
+        <translation>aucun index de produits (importez-en un d&apos;abord)</translation>
+    </message>
+    <message>
+        <source>too many redirects</source>
+        <translation>trop de redirections</translation>
+    </message>
+    <message>
+        <source>insecure redirect</source>
+        <translation>redirection non sécurisée</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>connexion refusée</translation>
+    </message>
+    <message>
+        <source>connection closed</source>
+        <translation>connexion fermée</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>hôte introuvable</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>secure connection failed</source>
+        <translation>échec de la connexion sécurisée</translation>
+    </message>
+    <message>
+        <source>proxy error</source>
+        <translation>erreur de proxy</translation>
+    </message>
+    <message>
+        <source>malformed answer</source>
+        <translation>réponse mal formée</translation>
+    </message>
+    <message>
+        <source>page too large</source>
+        <translation>page trop volumineuse</translation>
+    </message>
+    <message>
+        <source>network unavailable</source>
+        <translation>réseau indisponible</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>aucune réponse</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation>annulé</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
