@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgressDialog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QObject>
 
@@ -19,9 +20,17 @@ struct ReadOutcome
     bool cancelled = false;
 };
 
-QString counted(qsizetype n, const char* one, const char* many)
+// The English chooses "code" or "codes" itself; each form is its own message for translators.
+QString countedCodes(qsizetype n)
 {
-    return QString::number(n) + u' ' + QLatin1String(n == 1 ? one : many);
+    return n == 1 ? QCoreApplication::translate("BarcodeCodeLoader", "%n code", nullptr, int(n))
+                  : QCoreApplication::translate("BarcodeCodeLoader", "%n codes", nullptr, int(n));
+}
+
+QString countedFiles(qsizetype n)
+{
+    return n == 1 ? QCoreApplication::translate("BarcodeCodeLoader", "%n file", nullptr, int(n))
+                  : QCoreApplication::translate("BarcodeCodeLoader", "%n files", nullptr, int(n));
 }
 
 // Asks the task to stop however the wait for it ends (the window closing throws), before the
@@ -41,9 +50,10 @@ QString BarcodeSummaryMessage(const std::vector<BarcodeFileResult>& results)
     QStringList problems;
     for (const BarcodeFileResult& result : results) {
         if (!result.problem.isEmpty()) {
-            problems.append(QStringLiteral("The file ") + result.path +
-                            QStringLiteral(" cannot be read: ") + result.problem +
-                            QStringLiteral(". No codes were loaded from it."));
+            problems.append(QCoreApplication::translate(
+                                "CodeFileLoader",
+                                "The file %1 cannot be read: %2. No codes were loaded from it.")
+                                .arg(result.path, result.problem));
             continue;
         }
         codes += result.codes.size();
@@ -54,15 +64,16 @@ QString BarcodeSummaryMessage(const std::vector<BarcodeFileResult>& results)
     }
     QStringList lines;
     if (codes > 0) {
-        lines.append(
-            QStringLiteral("Found %1 in %2.")
-                .arg(counted(codes, "code", "codes"), counted(withCodes, "file", "files")));
+        //: %1 is a number of codes ("3 codes"), %2 a number of files ("2 files").
+        lines.append(QCoreApplication::translate("BarcodeCodeLoader", "Found %1 in %2.")
+                         .arg(countedCodes(codes), countedFiles(withCodes)));
         if (!empty.isEmpty())
-            lines.append(QStringLiteral("No barcodes found in ") +
-                         empty.join(QStringLiteral(", ")) + u'.');
+            lines.append(
+                QCoreApplication::translate("BarcodeCodeLoader", "No barcodes found in %1.")
+                    .arg(empty.join(QStringLiteral(", "))));
     } else if (!empty.isEmpty()) {
-        lines.append(QStringLiteral("No barcodes found in ") + empty.join(QStringLiteral(", ")) +
-                     u'.');
+        lines.append(QCoreApplication::translate("BarcodeCodeLoader", "No barcodes found in %1.")
+                         .arg(empty.join(QStringLiteral(", "))));
     }
     lines.append(problems);
     return lines.join(u'\n');
@@ -84,10 +95,12 @@ void BarcodeCodeLoader::load(ListControl& list, const QStringList& paths)
     BarcodeProgress first;
     first.fileName = QFileInfo(paths.constFirst()).fileName();
     first.fileCount = int(paths.size());
-    dialog.open(kReadBarcodesTitle.toString(), BarcodeProgressText(first), [&cancel, &dialog] {
-        cancel = true;
-        dialog.setProgress(QStringLiteral("Cancelling\u2026"), -1);
-    });
+    dialog.open(QCoreApplication::translate("BarcodeCodeLoader", kReadBarcodesTitle),
+                BarcodeProgressText(first), [&cancel, &dialog] {
+                    cancel = true;
+                    dialog.setProgress(
+                        QCoreApplication::translate("BarcodeCodeLoader", "Cancelling…"), -1);
+                });
     worker.start<BarcodeProgress, ReadOutcome>(
         &owner,
         [services, paths, &cancel](const std::function<void(const BarcodeProgress&)>& report) {

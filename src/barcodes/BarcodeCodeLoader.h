@@ -11,7 +11,8 @@
 
 class ListControl;
 
-inline constexpr QStringView kReadBarcodesTitle = u"Load EAN Numbers From File";
+inline constexpr char kReadBarcodesTitle[] =
+    QT_TRANSLATE_NOOP("BarcodeCodeLoader", "Load EAN Numbers From File");
 
 // The one message after reading: "Found 7 codes in 3 files." and the files that showed none, or
 // "No barcodes found in shelf.jpg."; then each file that could not be read, and why.

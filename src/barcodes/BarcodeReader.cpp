@@ -7,6 +7,7 @@
 #include "platform/PdfDocument.h"
 #include "platform/PictureFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRect>
@@ -91,7 +92,8 @@ int BarcodeFilesAtOnceOnThisMachine()
 
 QString BarcodeProgressText(const BarcodeProgress& progress)
 {
-    return QStringLiteral("Reading barcodes: %1 (page %2 of %3)")
+    //: %1 is the file's name, %2 and %3 page numbers.
+    return QCoreApplication::translate("BarcodeReader", "Reading barcodes: %1 (page %2 of %3)")
         .arg(progress.fileName)
         .arg(progress.page)
         .arg(progress.pageCount);
@@ -267,12 +269,14 @@ void BarcodeReader::readPicture(BarcodeFileResult& result)
 {
     const std::optional<QSize> size = m_services.pictures.imageSize(result.path);
     if (!size || size->isEmpty()) {
-        result.problem = QStringLiteral("not a picture that can be read");
+        result.problem =
+            QCoreApplication::translate("BarcodeReader", "not a picture that can be read");
         return;
     }
     const qint64 pixels = qint64(size->width()) * size->height();
     if (pixels > kMaxPicturePixels) {
-        result.problem = QStringLiteral("larger than 100 megapixels (%1 x %2 pixels)")
+        result.problem = QCoreApplication::translate("BarcodeReader",
+                                                     "larger than 100 megapixels (%1 x %2 pixels)")
                              .arg(GroupedNumber(size->width()), GroupedNumber(size->height()));
         return;
     }
@@ -305,11 +309,13 @@ void BarcodeReader::readPdf(BarcodeFileResult& result, const std::atomic<bool>& 
     // Every PDF a program writes has a page; one without could only come out "no barcodes
     // found", which it is not.
     if (pages <= 0) {
-        result.problem = QStringLiteral("the PDF is damaged (it has no pages)");
+        result.problem =
+            QCoreApplication::translate("BarcodeReader", "the PDF is damaged (it has no pages)");
         return;
     }
     if (pages > kMaxPdfPages) {
-        result.problem = QStringLiteral("more than 500 pages (%1)").arg(GroupedNumber(pages));
+        result.problem = QCoreApplication::translate("BarcodeReader", "more than 500 pages (%1)")
+                             .arg(GroupedNumber(pages));
         return;
     }
     at.pageCount = pages;

@@ -13,6 +13,7 @@
 #include "platform/MessageBox.h"
 #include "platform/PictureFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
 
@@ -125,8 +126,9 @@ QStringList CodeFileRows(QStringView text)
 
 QString NotATextFileMessage(const QString& path)
 {
-    return QStringLiteral("The file ") + path +
-           QStringLiteral(" is not a text file. No codes were loaded from it.");
+    return QCoreApplication::translate(
+               "CodeFileLoader", "The file %1 is not a text file. No codes were loaded from it.")
+        .arg(path);
 }
 
 QString LoadListsFilter(const QStringList& pictureExtensions)
@@ -142,39 +144,47 @@ QString LoadListsFilter(const QStringList& pictureExtensions)
         return description + QStringLiteral(" (") + patterns.join(u' ') + QStringLiteral(")|") +
                patterns.join(u';') + u'|';
     };
-    return entry(QStringLiteral("Code Lists, Spreadsheets, Pictures and PDFs"),
+    return entry(QCoreApplication::translate("CodeFileLoader",
+                                             "Code Lists, Spreadsheets, Pictures and PDFs"),
                  texts + sheets + pictures) +
-           entry(QStringLiteral("Text Files"), texts) +
-           entry(QStringLiteral("Spreadsheets"), sheets) +
-           entry(QStringLiteral("Pictures and PDFs"), pictures) +
-           entry(QStringLiteral("All Files"), {QStringLiteral("*.*")});
+           entry(QCoreApplication::translate("CodeFileLoader", "Text Files"), texts) +
+           entry(QCoreApplication::translate("CodeFileLoader", "Spreadsheets"), sheets) +
+           entry(QCoreApplication::translate("CodeFileLoader", "Pictures and PDFs"), pictures) +
+           entry(QCoreApplication::translate("CodeFileLoader", "All Files"),
+                 {QStringLiteral("*.*")});
 }
 
 QString FileNotFoundMessage(const QString& path)
 {
-    return QStringLiteral("The file ") + path + QStringLiteral(" was not found.");
+    return QCoreApplication::translate("CodeFileLoader", "The file %1 was not found.").arg(path);
 }
 
 QString FileUnreadableMessage(const QString& path, const QString& reason)
 {
-    return QStringLiteral("The file ") + path + QStringLiteral(" cannot be read: ") + reason +
-           QStringLiteral(". No codes were loaded from it.");
+    //: %1 is the file, %2 why it cannot be read.
+    return QCoreApplication::translate(
+               "CodeFileLoader", "The file %1 cannot be read: %2. No codes were loaded from it.")
+        .arg(path, reason);
 }
 
 QString NamedFilesNotLoadedMessage(const QStringList& problems, int named)
 {
     const QString head =
-        named == 1 ? QStringLiteral("The file named on the command line was not loaded:")
-                   : QStringLiteral("%1 of the %2 files named on the command line were not loaded:")
-                         .arg(problems.size())
-                         .arg(named);
+        named == 1
+            ? QCoreApplication::translate("CodeFileLoader",
+                                          "The file named on the command line was not loaded:")
+            : QCoreApplication::translate(
+                  "CodeFileLoader", "%1 of the %2 files named on the command line were not loaded:")
+                  .arg(problems.size())
+                  .arg(named);
     return head + u'\n' + problems.join(u'\n');
 }
 
 QString FileTooLargeMessage(const QString& path)
 {
-    return QStringLiteral("The file ") + path +
-           QStringLiteral(" is larger than 100 MB. No codes were loaded from it.");
+    return QCoreApplication::translate(
+               "CodeFileLoader", "The file %1 is larger than 100 MB. No codes were loaded from it.")
+        .arg(path);
 }
 
 void CodeFileLoader::PushButton3_Click()
@@ -191,7 +201,9 @@ void CodeFileLoader::PushButton3_Click()
     };
     trap(100, [&] { dialog.setFileName(QString()); });
     trap(102, [&] { dialog.setFlags(kLoadListsFlags); });
-    trap(104, [&] { dialog.setDialogTitle(kLoadListsTitle.toString()); });
+    trap(104, [&] {
+        dialog.setDialogTitle(QCoreApplication::translate("CodeFileLoader", kLoadListsTitle));
+    });
     trap(106,
          [&] { dialog.setFilter(LoadListsFilter(m_platform.pictureFiles.readableExtensions())); });
     trap(108, [&] { dialog.showOpen(); });
@@ -249,7 +261,7 @@ void CodeFileLoader::LoadNamedFiles(ListControl& list, const QStringList& paths)
 void CodeFileLoader::loadListFile(ListControl& list, const QString& path, MessageBox& tell)
 {
     if (!FileExists(m_platform.files, path)) {
-        tell.show(kFileNotFound.toString());
+        tell.show(QCoreApplication::translate("CodeFileLoader", kFileNotFound));
         return;
     }
     if (grouped(path)) {

@@ -3,6 +3,7 @@
 #include "platform/FileDialog.h"
 #include "platform/Platform.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -12,15 +13,15 @@
 
 class ListControl;
 
-inline constexpr QStringView kLoadListsTitle =
-    u"Load List(s) - Hold Ctrl to select multiple list files";
+inline constexpr char kLoadListsTitle[] =
+    QT_TRANSLATE_NOOP("CodeFileLoader", "Load List(s) - Hold Ctrl to select multiple list files");
 // The filter of Load EAN Numbers From File: code lists, spreadsheets, and the pictures this
 // machine can read (their extensions, lower case, as the picture files say) with PDFs.
 QString LoadListsFilter(const QStringList& pictureExtensions);
 // Long names, Explorer style, several files at once, the read-only box shown and ticked: 2621953.
 inline constexpr int kLoadListsFlags = FileDialogFlag::LongNames | FileDialogFlag::Explorer |
                                        FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly;
-inline constexpr QStringView kFileNotFound = u"File not found";
+inline constexpr char kFileNotFound[] = QT_TRANSLATE_NOOP("CodeFileLoader", "File not found");
 
 // A code file larger than this is refused rather than read into memory.
 inline constexpr qint64 kMaxCodeFileBytes = qint64(100) * 1024 * 1024;

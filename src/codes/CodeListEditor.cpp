@@ -9,6 +9,8 @@
 #include "platform/InputBox.h"
 #include "platform/ListControl.h"
 
+#include <QCoreApplication>
+
 QStringList SplitTypedCodes(const QString& answer)
 {
     // A column copied from a spreadsheet arrives with a line break after its last cell, as a
@@ -37,7 +39,10 @@ void CodeListEditor::PushButton6_Click()
     ErrorTrap trap(m_platform.messageBox, Location::PushButton6_Click);
     QString answer;
     QStringList pieces;
-    trap(100, [&] { answer = m_platform.inputBox.ask(kAddCodesPrompt.toString()); });
+    trap(100, [&] {
+        answer =
+            m_platform.inputBox.ask(QCoreApplication::translate("CodeListEditor", kAddCodesPrompt));
+    });
     if (trap.holdsOrFails(102, [&] { return answer.isEmpty(); }))
         return;
     trap(104, [&] { pieces = SplitTypedCodes(answer); });

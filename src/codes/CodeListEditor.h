@@ -5,7 +5,8 @@
 #include <QStringList>
 #include <QStringView>
 
-inline constexpr QStringView kAddCodesPrompt = u"Enter EAN number or numbers (use commas): ";
+inline constexpr char kAddCodesPrompt[] =
+    QT_TRANSLATE_NOOP("CodeListEditor", "Enter EAN number or numbers (use commas): ");
 inline constexpr QStringView kSampleCode1 = u"4988112412613";
 inline constexpr QStringView kSampleCode2 = u"0823564706221";
 

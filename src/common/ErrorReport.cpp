@@ -3,19 +3,26 @@
 #include "common/OperationFailed.h"
 #include "platform/MessageBox.h"
 
+#include <QCoreApplication>
+
 #include <exception>
 #include <new>
 
 namespace {
 QString requestLine()
 {
-    return QStringLiteral("Please email screenshot of this message to ") + kSupportAddress;
+    //: %1 is the support e-mail address.
+    return QCoreApplication::translate("ErrorReport",
+                                       "Please email screenshot of this message to %1")
+        .arg(kSupportAddress);
 }
 } // namespace
 
 QString BuildErrorReportText(const QString& description, QStringView location, int line)
 {
-    return description + u"\r\n" + location + u"at line " + QString::number(line) + u"\r\r" +
+    // The location text stays as it is in every language: users quote it back to support.
+    return description + u"\r\n" + location +
+           QCoreApplication::translate("ErrorReport", "at line %1").arg(line) + u"\r\r" +
            requestLine();
 }
 
@@ -27,7 +34,7 @@ QString BuildUntrappedReportText(const QString& description, QStringView locatio
 void ShowErrorReport(MessageBox& box, const QString& description, QStringView location, int line)
 {
     box.show(BuildErrorReportText(description, location, line), MessageIcon::Warning,
-             kErrorReportTitle.toString());
+             QCoreApplication::translate("ErrorReport", "Application Error"));
 }
 
 QString DescribeCurrentException()
@@ -37,10 +44,10 @@ QString DescribeCurrentException()
     } catch (const OperationFailed& failure) {
         return failure.description();
     } catch (const std::bad_alloc&) {
-        return QStringLiteral("Out of memory");
+        return QCoreApplication::translate("ErrorReport", "Out of memory");
     } catch (const std::exception& failure) {
         return QString::fromLocal8Bit(failure.what());
     } catch (...) {
-        return QStringLiteral("Unknown failure");
+        return QCoreApplication::translate("ErrorReport", "Unknown failure");
     }
 }

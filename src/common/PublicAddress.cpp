@@ -1,5 +1,6 @@
 #include "common/PublicAddress.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 #include <QUrl>
 
@@ -52,17 +53,17 @@ QString AddressScopeText(AddressScope scope)
     case AddressScope::Public:
         return {};
     case AddressScope::Loopback:
-        return QStringLiteral("a loopback address");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("PublicAddress", "a loopback address"));
     case AddressScope::Private:
-        return QStringLiteral("a private address");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("PublicAddress", "a private address"));
     case AddressScope::LinkLocal:
-        return QStringLiteral("a link-local address");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("PublicAddress", "a link-local address"));
     case AddressScope::Unspecified:
-        return QStringLiteral("an unspecified address");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("PublicAddress", "an unspecified address"));
     case AddressScope::Other:
         break;
     }
-    return QStringLiteral("no host's address");
+    return QString::fromUtf8(QT_TRANSLATE_NOOP("PublicAddress", "no host's address"));
 }
 
 QString NotPublicFailure(const QString& host, AddressScope scope)
@@ -80,15 +81,19 @@ QString AnswerAddressRefusal(const QUrl& url, const QStringList& ownHosts)
 {
     const QString scheme = url.scheme();
     if (!url.isValid() || url.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
-        return QStringLiteral("not a web address");
+        return QCoreApplication::translate("PublicAddress", "not a web address");
     const QString host = url.host();
     if (IsOwnHost(host, ownHosts))
         return {};
     QHostAddress written;
     if (written.setAddress(host)) {
         const AddressScope scope = ScopeOfAddress(written);
+        // Shown in the details window only, so in the user's language; the page loaders'
+        // NotPublicFailure stays English, as batch mode writes it among the results.
         if (scope != AddressScope::Public)
-            return NotPublicFailure(host, scope);
+            return QCoreApplication::translate("PublicAddress", "not a public address: %1 (%2)")
+                .arg(host, QCoreApplication::translate(
+                               "PublicAddress", AddressScopeText(scope).toUtf8().constData()));
     }
     return {};
 }

@@ -155,11 +155,13 @@ QString CodeKindText(CodeKind kind)
     case CodeKind::Ismn:
         return QStringLiteral("ISMN");
     case CodeKind::RestrictedCirculation:
-        return QStringLiteral("restricted circulation");
+        // English always: batch mode writes these and source files name kinds so. Where a
+        // person reads one, QCoreApplication::translate("CodeFacts", ...) gives their language.
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("CodeFacts", "restricted circulation"));
     case CodeKind::Coupon:
-        return QStringLiteral("coupon");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("CodeFacts", "coupon"));
     case CodeKind::RefundReceipt:
-        return QStringLiteral("refund receipt");
+        return QString::fromUtf8(QT_TRANSLATE_NOOP("CodeFacts", "refund receipt"));
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "index/ExportDecoder.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -50,7 +52,8 @@ bool ExportDecoder::decide(QByteArrayView first)
     } else if (LooksLikeText(first)) {
         m_kind = Kind::Text;
     } else {
-        m_problem = QStringLiteral("not a gzip file or a text export");
+        m_problem =
+            QCoreApplication::translate("ExportDecoder", "not a gzip file or a text export");
     }
     return m_problem.isEmpty();
 }
@@ -61,7 +64,7 @@ bool ExportDecoder::finish(const Sink& sink)
         return false;
     if (m_kind == Kind::Unknown) {
         if (m_start.isEmpty()) {
-            m_problem = QStringLiteral("the file is empty");
+            m_problem = QCoreApplication::translate("ExportDecoder", "the file is empty");
             return false;
         }
         // A file shorter than the bytes a decision waits for: decided on what there is.

@@ -1,5 +1,6 @@
 #include "index/ExportReader.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -146,7 +147,8 @@ bool ExportReader::feed(QByteArrayView text, const RowSink& sink)
         if (m_discardingLine) {
             m_discardingLine = false;
             if (!m_headerRead) {
-                m_problem = QStringLiteral("the first line is not a header line");
+                m_problem = QCoreApplication::translate("ExportReader",
+                                                        "the first line is not a header line");
                 return false;
             }
             ++m_skips.wrongFieldCount;
@@ -183,7 +185,7 @@ bool ExportReader::finish(const RowSink& sink)
         m_carry = QByteArray();
     }
     if (!m_headerRead && m_problem.isEmpty())
-        m_problem = QStringLiteral("the export holds no header line");
+        m_problem = QCoreApplication::translate("ExportReader", "the export holds no header line");
     return m_problem.isEmpty();
 }
 
@@ -236,7 +238,8 @@ void ExportReader::header(QByteArrayView text)
     }
     m_fieldCount = column + 1;
     if (!haveCode)
-        m_problem = QStringLiteral("the first line names no \"code\" column: not a product export");
+        m_problem = QCoreApplication::translate(
+            "ExportReader", "the first line names no \"code\" column: not a product export");
 }
 
 void ExportReader::line(QByteArrayView text, const RowSink& sink)

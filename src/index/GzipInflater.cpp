@@ -2,6 +2,8 @@
 
 #include "index/ImportText.h"
 
+#include <QCoreApplication>
+
 #include <climits>
 #include <new>
 #include <vector>
@@ -62,9 +64,11 @@ GzipInflater::State GzipInflater::feed(QByteArrayView compressed, const Sink& si
             }
             if (result == Z_NEED_DICT || result == Z_DATA_ERROR || result == Z_STREAM_ERROR ||
                 result == Z_MEM_ERROR) {
-                m_zlibMessage = z.msg ? QString::fromLatin1(z.msg)
-                                      : (result == Z_MEM_ERROR ? QStringLiteral("out of memory")
-                                                               : QStringLiteral("damaged data"));
+                m_zlibMessage =
+                    z.msg ? QString::fromLatin1(z.msg)
+                          : (result == Z_MEM_ERROR
+                                 ? QCoreApplication::translate("GzipInflater", "out of memory")
+                                 : QCoreApplication::translate("GzipInflater", "damaged data"));
                 m_compressed += qint64(slice - z.avail_in);
                 m_state = State::Corrupt;
                 return m_state;
@@ -90,19 +94,23 @@ GzipInflater::State GzipInflater::feed(QByteArrayView compressed, const Sink& si
 
 QString GzipInflater::problem() const
 {
-    const QString where = QStringLiteral("after ") + GroupedNumber(m_compressed) +
-                          QStringLiteral(" compressed bytes (") + GroupedNumber(m_uncompressed) +
-                          QStringLiteral(" bytes of text)");
+    //: Where a compressed file broke: %1 and %2 are numbers of bytes.
+    const QString where =
+        QCoreApplication::translate("GzipInflater", "after %1 compressed bytes (%2 bytes of text)")
+            .arg(GroupedNumber(m_compressed), GroupedNumber(m_uncompressed));
     switch (m_state) {
     case State::Complete:
         return {};
     case State::InProgress:
         if (m_compressed == 0)
-            return QStringLiteral("the compressed file is empty");
-        return QStringLiteral("the compressed file ends early, ") + where;
+            return QCoreApplication::translate("GzipInflater", "the compressed file is empty");
+        //: %1 says where: "after 1,024 compressed bytes (4,096 bytes of text)".
+        return QCoreApplication::translate("GzipInflater", "the compressed file ends early, %1")
+            .arg(where);
     case State::Corrupt:
-        return QStringLiteral("the compressed file is damaged (") + m_zlibMessage +
-               QStringLiteral(") ") + where;
+        //: %1 is zlib's own message, %2 says where.
+        return QCoreApplication::translate("GzipInflater", "the compressed file is damaged (%1) %2")
+            .arg(m_zlibMessage, where);
     }
     return {};
 }

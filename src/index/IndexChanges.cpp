@@ -9,6 +9,7 @@
 #include "platform/InputFiles.h"
 #include "platform/ProductIndex.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -30,7 +31,9 @@ QByteArray FetchList(const ChangesOptions& options, HttpFetcher& fetcher,
 {
     const QUrl url(options.listUrl);
     if (options.allowed && !options.allowed(url))
-        throw OperationFailed(options.listUrl + QStringLiteral(": not a loopback address"));
+        throw OperationFailed(
+            QCoreApplication::translate("IndexChanges", "%1: not a loopback address")
+                .arg(options.listUrl));
     QByteArray text;
     QString problem;
     HttpFetcher::Calls calls;
@@ -44,8 +47,9 @@ QByteArray FetchList(const ChangesOptions& options, HttpFetcher& fetcher,
     };
     calls.onData = [&](QByteArrayView bytes) {
         if (text.size() + bytes.size() > kLongestChangesList) {
-            problem = QStringLiteral("the list is longer than ") +
-                      GroupedNumber(kLongestChangesList) + QStringLiteral(" bytes");
+            problem =
+                QCoreApplication::translate("IndexChanges", "the list is longer than %1 bytes")
+                    .arg(GroupedNumber(kLongestChangesList));
             return false;
         }
         text += bytes;
@@ -188,13 +192,18 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
     // the result's failure.
     try {
         if (!info.exists)
-            return fail(QStringLiteral("there is no product index to update: download or import "
-                                       "one first"));
+            return fail(QCoreApplication::translate(
+                "IndexChanges",
+                "there is no product index to update: download or import one first"));
         if (!info.problem.isEmpty())
-            return fail(QStringLiteral("the product index cannot be read (") + info.problem + u')');
+            return fail(
+                QCoreApplication::translate("IndexChanges", "the product index cannot be read (%1)")
+                    .arg(info.problem));
         if (!info.dataDate.isValid())
-            return fail(QStringLiteral("the product index does not say how recent it is: "
-                                       "download or import it again"));
+            return fail(QCoreApplication::translate(
+                "IndexChanges",
+                "the product index does not say how recent it is: download or import "
+                "it again"));
         result.dataDateBefore = result.dataDate = info.dataDate;
         // The names go where the index keeps them: in the languages, and the order, it was
         // imported with.
@@ -281,20 +290,28 @@ QStringList ChangesLines(const ChangesResult& result)
 {
     QStringList lines;
     const auto applied = [&]() -> QString {
-        return QStringLiteral("Applied ") + QString::number(result.filesApplied) +
-               (result.filesApplied == 1 ? QStringLiteral(" daily change file (")
-                                         : QStringLiteral(" daily change files (")) +
-               GroupedNumber(result.products) + QStringLiteral(" products); the index is now of ") +
-               DataDateText(result.dataDate) + u'.';
+        //: %1 is a number of files, %2 of products, %3 a date and time.
+        return (result.filesApplied == 1
+                    ? QCoreApplication::translate(
+                          "IndexChanges",
+                          "Applied %1 daily change file (%2 products); the index is now of %3.")
+                    : QCoreApplication::translate(
+                          "IndexChanges",
+                          "Applied %1 daily change files (%2 products); the index is now of %3."))
+            .arg(QString::number(result.filesApplied), GroupedNumber(result.products),
+                 DataDateText(result.dataDate));
     };
-    const QString download =
-        QStringLiteral("Download the whole database again (Lookup -> Download Product Database, "
-                       "or quillfen --download-index).");
+    const QString download = QCoreApplication::translate(
+        "IndexChanges",
+        "Download the whole database again (Lookup -> Download Product Database, or "
+        "quillfen --download-index).");
     switch (result.outcome) {
     case ChangesResult::Outcome::UpToDate:
-        lines.append(QStringLiteral("The product index is up to date (") +
-                     DataDateText(result.dataDate) +
-                     QStringLiteral("): no newer daily change file is published."));
+        lines.append(
+            QCoreApplication::translate(
+                "IndexChanges",
+                "The product index is up to date (%1): no newer daily change file is published.")
+                .arg(DataDateText(result.dataDate)));
         break;
     case ChangesResult::Outcome::Updated:
         lines.append(applied());
@@ -302,31 +319,36 @@ QStringList ChangesLines(const ChangesResult& result)
     case ChangesResult::Outcome::Gap:
         if (result.filesApplied > 0)
             lines.append(applied());
-        lines.append(QStringLiteral("The daily change files have a gap from ") +
-                     DataDateText(result.plan.gapEnd) + QStringLiteral(" to ") +
-                     DataDateText(result.plan.nextStart) +
-                     QStringLiteral(": no file after it was applied."));
+        lines.append(
+            QCoreApplication::translate(
+                "IndexChanges",
+                "The daily change files have a gap from %1 to %2: no file after it was applied.")
+                .arg(DataDateText(result.plan.gapEnd), DataDateText(result.plan.nextStart)));
         lines.append(download);
         break;
     case ChangesResult::Outcome::TooOld:
         lines.append(
-            QStringLiteral("The product index (of ") + DataDateText(result.dataDateBefore) +
-            QStringLiteral(") is older than the oldest daily change file kept (from ") +
-            DataDateText(result.plan.oldestStart) + QStringLiteral("): nothing was applied."));
+            QCoreApplication::translate(
+                "IndexChanges",
+                "The product index (of %1) is older than the oldest daily change file "
+                "kept (from %2): nothing was applied.")
+                .arg(DataDateText(result.dataDateBefore), DataDateText(result.plan.oldestStart)));
         lines.append(download);
         break;
     case ChangesResult::Outcome::Failed:
         if (result.filesApplied > 0)
             lines.append(applied());
-        lines.append(QStringLiteral("Update failed: ") + result.failure);
-        lines.append(QStringLiteral("The product index is as it was before that file."));
+        lines.append(
+            QCoreApplication::translate("IndexChanges", "Update failed: %1").arg(result.failure));
+        lines.append(QCoreApplication::translate(
+            "IndexChanges", "The product index is as it was before that file."));
         break;
     case ChangesResult::Outcome::Cancelled:
         if (result.filesApplied > 0)
             lines.append(applied());
-        lines.append(
-            QStringLiteral("Update interrupted: the product index is as it was before the file "
-                           "under way."));
+        lines.append(QCoreApplication::translate(
+            "IndexChanges",
+            "Update interrupted: the product index is as it was before the file under way."));
         break;
     }
     return lines;

@@ -4,6 +4,7 @@
 #include "index/GzipInflater.h"
 #include "index/ImportText.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 HttpHeaders ResumeHeaders(const std::optional<PartialDownload>& part, const QString& url)
@@ -41,20 +42,26 @@ DownloadAnswer ReadDownloadAnswer(const HttpHead& head, qint64 resumeFrom)
 
 QString DownloadProgressText(const DownloadProgress& progress)
 {
-    QString text = QString::number(double(progress.bytes) / 1e6, 'f', 1);
-    if (progress.totalBytes > 0)
-        text += QStringLiteral(" of ") + MegabytesText(progress.totalBytes) +
-                QStringLiteral(" downloaded (") +
-                QString::number(progress.bytes * 100 / progress.totalBytes) + QStringLiteral("%)");
-    else
-        text += QStringLiteral(" MB downloaded");
+    const QString downloaded = QString::number(double(progress.bytes) / 1e6, 'f', 1);
+    //: %1 is a number of megabytes, %2 the size of the file ("12.5 MB"), %3 a per cent.
+    QString text =
+        progress.totalBytes > 0
+            ? QCoreApplication::translate("IndexDownload", "%1 of %2 downloaded (%3%)")
+                  .arg(downloaded, MegabytesText(progress.totalBytes),
+                       QString::number(progress.bytes * 100 / progress.totalBytes))
+            //: %1 is a number of megabytes.
+            : QCoreApplication::translate("IndexDownload", "%1 MB downloaded").arg(downloaded);
     if (progress.seconds >= 1) {
         const double rate = double(progress.bytesThisRun) / progress.seconds;
-        text += QStringLiteral(", ") + MegabytesText(qint64(rate)) + QStringLiteral("/s");
+        //: A speed: %1 is a size ("3.2 MB").
+        text +=
+            QStringLiteral(", ") +
+            QCoreApplication::translate("IndexDownload", "%1/s").arg(MegabytesText(qint64(rate)));
         if (progress.totalBytes > progress.bytes && rate > 0)
-            text += QStringLiteral(", about ") +
-                    DurationText(double(progress.totalBytes - progress.bytes) / rate) +
-                    QStringLiteral(" left");
+            //: %1 is a time ("2 min 05 s").
+            text += QStringLiteral(", ") +
+                    QCoreApplication::translate("IndexDownload", "about %1 left")
+                        .arg(DurationText(double(progress.totalBytes - progress.bytes) / rate));
     }
     return text;
 }
@@ -92,7 +99,8 @@ DownloadResult Download(const DownloadOptions& options, HttpFetcher& fetcher, Do
     clock.start();
     const QUrl url(options.url);
     if (options.allowed && !options.allowed(url)) {
-        result.failure = options.url + QStringLiteral(": not a loopback address");
+        result.failure = QCoreApplication::translate("IndexDownload", "%1: not a loopback address")
+                             .arg(options.url);
         return result;
     }
 
@@ -193,9 +201,11 @@ DownloadResult Download(const DownloadOptions& options, HttpFetcher& fetcher, Do
         }
         if (cancel.load()) {
             result.cancelled = true;
-            result.failure = at.bytes > 0 ? QStringLiteral("cancelled; run again to go on from ") +
-                                                MegabytesText(at.bytes)
-                                          : QStringLiteral("cancelled");
+            result.failure =
+                at.bytes > 0 ? QCoreApplication::translate("IndexDownload",
+                                                           "cancelled; run again to go on from %1")
+                                   .arg(MegabytesText(at.bytes))
+                             : QCoreApplication::translate("IndexDownload", "cancelled");
             return result;
         }
         if (answer == DownloadAnswer::RangeGone) {
@@ -205,12 +215,14 @@ DownloadResult Download(const DownloadOptions& options, HttpFetcher& fetcher, Do
                 return result;
             }
             store.discard();
-            notice = kCannotResumeNotice.toString();
+            notice = QCoreApplication::translate("IndexDownload", kCannotResumeNoticeText);
             continue;
         }
         if (inflater->state() == GzipInflater::State::Corrupt) {
             store.discard();
-            result.failure = QStringLiteral("the downloaded file is damaged: ") + problem;
+            result.failure =
+                QCoreApplication::translate("IndexDownload", "the downloaded file is damaged: %1")
+                    .arg(problem);
             return result;
         }
         if (!problem.isEmpty()) {
@@ -220,19 +232,31 @@ DownloadResult Download(const DownloadOptions& options, HttpFetcher& fetcher, Do
         if (!failure.isEmpty() || !inflater->complete()) {
             // With nothing kept there is nowhere to go on from: say only what happened.
             if (at.bytes == 0)
-                result.failure = options.url + QStringLiteral(": ") +
-                                 (failure.isEmpty() ? QStringLiteral("no data") : failure);
-            else
                 result.failure =
-                    QStringLiteral("the download broke off after ") + MegabytesText(at.bytes) +
-                    (failure.isEmpty() ? QString() : QStringLiteral(" (") + failure + u')') +
-                    QStringLiteral("; run again to go on from there");
+                    options.url + QStringLiteral(": ") +
+                    (failure.isEmpty() ? QCoreApplication::translate("IndexDownload", "no data")
+                                       : failure);
+            else if (failure.isEmpty())
+                result.failure =
+                    QCoreApplication::translate(
+                        "IndexDownload",
+                        "the download broke off after %1; run again to go on from there")
+                        .arg(MegabytesText(at.bytes));
+            else
+                //: %1 is a size ("12.5 MB"), %2 why the download broke off.
+                result.failure =
+                    QCoreApplication::translate(
+                        "IndexDownload",
+                        "the download broke off after %1 (%2); run again to go on from there")
+                        .arg(MegabytesText(at.bytes), failure);
             return result;
         }
         result.path = store.complete(FileNameOf(options.url));
         return result;
     }
-    result.failure = options.url + QStringLiteral(": the server cannot resume the download");
+    result.failure =
+        QCoreApplication::translate("IndexDownload", "%1: the server cannot resume the download")
+            .arg(options.url);
     return result;
 }
 } // namespace
@@ -243,9 +267,10 @@ QString StartOverNotice(const PartialDownload& kept, const PartialDownload& fres
     // just does not serve pieces.
     const bool changed = (!kept.etag.isEmpty() && kept.etag != fresh.etag) ||
                          (kept.etag.isEmpty() && kept.lastModified != fresh.lastModified);
-    return changed ? QStringLiteral("the file changed on the server; starting again from the "
-                                    "beginning")
-                   : kCannotResumeNotice.toString();
+    return changed ? QCoreApplication::translate(
+                         "IndexDownload",
+                         "the file changed on the server; starting again from the beginning")
+                   : QCoreApplication::translate("IndexDownload", kCannotResumeNoticeText);
 }
 
 DownloadResult DownloadExport(const DownloadOptions& options, HttpFetcher& fetcher,

@@ -42,6 +42,10 @@ struct DownloadProgress
 
 inline constexpr QStringView kCannotResumeNotice =
     u"the server cannot resume; starting again from the beginning";
+// The same notice for translating where it is told:
+// QCoreApplication::translate("IndexDownload", kCannotResumeNoticeText).
+inline constexpr char kCannotResumeNoticeText[] = QT_TRANSLATE_NOOP(
+    "IndexDownload", "the server cannot resume; starting again from the beginning");
 // What to say when a request for the rest of `kept` brought the whole file, described by
 // `fresh`: that the server cannot resume, or that the file changed.
 QString StartOverNotice(const PartialDownload& kept, const PartialDownload& fresh);

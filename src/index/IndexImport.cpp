@@ -5,6 +5,7 @@
 #include "index/ImportText.h"
 #include "platform/InputFiles.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QScopeGuard>
@@ -216,7 +217,8 @@ void ReadExport(InputFile& input, const QList<QByteArray>& languages, qint64 byt
         result.failure = QString::fromLocal8Bit(failure.what());
     } catch (...) {
         // Nothing may leave a thread: it would end the program.
-        result.failure = QStringLiteral("unexpected error while reading");
+        result.failure =
+            QCoreApplication::translate("IndexImport", "unexpected error while reading");
     }
     queue.close();
 }
@@ -234,23 +236,58 @@ std::optional<double> ImportProgress::secondsLeft() const
     return double(totalBytes - bytesRead) / bytesPerSecond();
 }
 
+namespace {
+// The kinds of skipped lines, each with its count, as the summary and the failure list them.
+QString WrongFieldCountText(const ExportSkips& skips)
+{
+    return QCoreApplication::translate("IndexImport", "%1 with a wrong number of fields")
+        .arg(GroupedNumber(skips.wrongFieldCount));
+}
+
+QString EmptyCodeText(const ExportSkips& skips)
+{
+    return QCoreApplication::translate("IndexImport", "%1 with an empty code")
+        .arg(GroupedNumber(skips.emptyCode));
+}
+
+QString NotJsonText(const ExportSkips& skips)
+{
+    return QCoreApplication::translate("IndexImport", "%1 that are not a JSON object")
+        .arg(GroupedNumber(skips.notJson));
+}
+
+QString LongCodeText(const ExportSkips& skips)
+{
+    return QCoreApplication::translate("IndexImport", "%1 with a code longer than %2 characters")
+        .arg(GroupedNumber(skips.longCode), GroupedNumber(kLongestCode));
+}
+} // namespace
+
 QString ProgressText(const ImportProgress& progress)
 {
-    QString text = QString::number(double(progress.bytesRead) / 1e6, 'f', 1) +
-                   QStringLiteral(" of ") + MegabytesText(progress.totalBytes) +
-                   QStringLiteral(" read");
-    if (progress.totalBytes > 0)
-        text += QStringLiteral(" (") +
-                QString::number(progress.bytesRead * 100 / progress.totalBytes) +
-                QStringLiteral("%)");
-    text += QStringLiteral(", ") + GroupedNumber(progress.rows) + QStringLiteral(" rows");
+    const QString read = QString::number(double(progress.bytesRead) / 1e6, 'f', 1);
+    //: %1 is a number of megabytes read, %2 the size of the file ("12.5 MB").
+    QString text = progress.totalBytes > 0
+                       //: %3 is how much of the file was read, in per cent.
+                       ? QCoreApplication::translate("IndexImport", "%1 of %2 read (%3%)")
+                             .arg(read, MegabytesText(progress.totalBytes),
+                                  QString::number(progress.bytesRead * 100 / progress.totalBytes))
+                       : QCoreApplication::translate("IndexImport", "%1 of %2 read")
+                             .arg(read, MegabytesText(progress.totalBytes));
+    text += QStringLiteral(", ") +
+            QCoreApplication::translate("IndexImport", "%1 rows").arg(GroupedNumber(progress.rows));
     if (progress.completing)
-        return text + QStringLiteral(", sorting them into the index");
+        return text + QStringLiteral(", ") +
+               QCoreApplication::translate("IndexImport", "sorting them into the index");
     if (progress.seconds >= 1)
-        text += QStringLiteral(", ") + MegabytesText(qint64(progress.bytesPerSecond())) +
-                QStringLiteral("/s");
+        //: A speed: %1 is a size ("3.2 MB").
+        text += QStringLiteral(", ") + QCoreApplication::translate("IndexImport", "%1/s")
+                                           .arg(MegabytesText(qint64(progress.bytesPerSecond())));
     if (const auto left = progress.secondsLeft())
-        text += QStringLiteral(", about ") + DurationText(*left) + QStringLiteral(" left");
+        //: %1 is a time ("2 min 05 s").
+        text +=
+            QStringLiteral(", ") +
+            QCoreApplication::translate("IndexImport", "about %1 left").arg(DurationText(*left));
     return text;
 }
 
@@ -260,46 +297,51 @@ QStringList SummaryLines(const ImportSummary& summary)
     const qsizetype files = summary.exports.size();
     switch (summary.outcome) {
     case ImportSummary::Outcome::Imported:
-        lines.append(QStringLiteral("Imported ") + GroupedNumber(summary.rows) +
-                     QStringLiteral(" products from ") + QString::number(files) +
-                     (files == 1 ? QStringLiteral(" file in ") : QStringLiteral(" files in ")) +
-                     DurationText(summary.seconds) + QStringLiteral(" (") +
-                     MegabytesText(summary.textBytes) + QStringLiteral(" of text)."));
+        //: %1 is a number of products, %2 of files, %3 a time, %4 a size ("12.5 MB").
+        lines.append(
+            (files == 1
+                 ? QCoreApplication::translate(
+                       "IndexImport", "Imported %1 products from %2 file in %3 (%4 of text).")
+                 : QCoreApplication::translate(
+                       "IndexImport", "Imported %1 products from %2 files in %3 (%4 of text)."))
+                .arg(GroupedNumber(summary.rows), QString::number(files),
+                     DurationText(summary.seconds), MegabytesText(summary.textBytes)));
         break;
     case ImportSummary::Outcome::Cancelled:
-        lines.append(QStringLiteral("Import cancelled after ") + DurationText(summary.seconds) +
-                     QStringLiteral(": the product index is as it was."));
+        lines.append(
+            QCoreApplication::translate(
+                "IndexImport", "Import cancelled after %1: the product index is as it was.")
+                .arg(DurationText(summary.seconds)));
         break;
     case ImportSummary::Outcome::Failed:
     case ImportSummary::Outcome::CannotOpen:
-        lines.append(QStringLiteral("Import failed: ") + summary.failure);
-        lines.append(QStringLiteral("The product index is as it was."));
+        lines.append(
+            QCoreApplication::translate("IndexImport", "Import failed: %1").arg(summary.failure));
+        lines.append(QCoreApplication::translate("IndexImport", "The product index is as it was."));
         break;
     }
     if (summary.outcome == ImportSummary::Outcome::Imported || summary.skipped.total() > 0) {
         if (summary.skipped.total() == 0) {
-            lines.append(QStringLiteral("No line was skipped."));
+            lines.append(QCoreApplication::translate("IndexImport", "No line was skipped."));
         } else {
-            QString line =
-                QStringLiteral("Skipped ") + GroupedNumber(summary.skipped.total()) +
-                QStringLiteral(" lines: ") + GroupedNumber(summary.skipped.wrongFieldCount) +
-                QStringLiteral(" with a wrong number of fields, ") +
-                GroupedNumber(summary.skipped.emptyCode) + QStringLiteral(" with an empty code");
+            //: %1 is the number of lines skipped; the reasons follow, one count each.
+            QString line = QCoreApplication::translate("IndexImport", "Skipped %1 lines: %2")
+                               .arg(GroupedNumber(summary.skipped.total()),
+                                    WrongFieldCountText(summary.skipped) + QStringLiteral(", ") +
+                                        EmptyCodeText(summary.skipped));
             // Rare enough to be named only when it happened.
             if (summary.skipped.notJson > 0)
-                line += QStringLiteral(", ") + GroupedNumber(summary.skipped.notJson) +
-                        QStringLiteral(" that are not a JSON object");
+                line += QStringLiteral(", ") + NotJsonText(summary.skipped);
             if (summary.skipped.longCode > 0)
-                line += QStringLiteral(", ") + GroupedNumber(summary.skipped.longCode) +
-                        QStringLiteral(" with a code longer than ") + GroupedNumber(kLongestCode) +
-                        QStringLiteral(" characters");
+                line += QStringLiteral(", ") + LongCodeText(summary.skipped);
             lines.append(line + u'.');
         }
     }
     if (summary.fieldsCut > 0)
-        lines.append(QStringLiteral("Cut ") + GroupedNumber(summary.fieldsCut) +
-                     QStringLiteral(" names, brands or quantities at ") +
-                     GroupedNumber(kLongestIndexedText) + QStringLiteral(" characters."));
+        lines.append(
+            QCoreApplication::translate("IndexImport",
+                                        "Cut %1 names, brands or quantities at %2 characters.")
+                .arg(GroupedNumber(summary.fieldsCut), GroupedNumber(kLongestIndexedText)));
     return lines;
 }
 
@@ -307,22 +349,21 @@ QString NoProductsFailure(const QString& fileName, const ExportSkips& skips)
 {
     QStringList why;
     if (skips.wrongFieldCount > 0)
-        why.append(GroupedNumber(skips.wrongFieldCount) +
-                   QStringLiteral(" with a wrong number of fields"));
+        why.append(WrongFieldCountText(skips));
     if (skips.emptyCode > 0)
-        why.append(GroupedNumber(skips.emptyCode) + QStringLiteral(" with an empty code"));
+        why.append(EmptyCodeText(skips));
     if (skips.notJson > 0)
-        why.append(GroupedNumber(skips.notJson) + QStringLiteral(" that are not a JSON object"));
+        why.append(NotJsonText(skips));
     if (skips.longCode > 0)
-        why.append(GroupedNumber(skips.longCode) + QStringLiteral(" with a code longer than ") +
-                   GroupedNumber(kLongestCode) + QStringLiteral(" characters"));
+        why.append(LongCodeText(skips));
     if (why.isEmpty())
-        why.append(QStringLiteral("the file holds a header line only"));
-    return QStringLiteral("no products in ") + fileName + QStringLiteral(" (") +
-           GroupedNumber(skips.total()) +
-           (skips.total() == 1 ? QStringLiteral(" line skipped: ")
-                               : QStringLiteral(" lines skipped: ")) +
-           why.join(QStringLiteral(", ")) + u')';
+        why.append(QCoreApplication::translate("IndexImport", "the file holds a header line only"));
+    //: %1 is the file's name, %2 the number of lines skipped, %3 the reasons.
+    return (skips.total() == 1 ? QCoreApplication::translate(
+                                     "IndexImport", "no products in %1 (%2 line skipped: %3)")
+                               : QCoreApplication::translate(
+                                     "IndexImport", "no products in %1 (%2 lines skipped: %3)"))
+        .arg(fileName, GroupedNumber(skips.total()), why.join(QStringLiteral(", ")));
 }
 
 QString DatabaseForExportFile(const QString& path)

@@ -11,16 +11,27 @@
 #include "platform/PacingStore.h"
 #include "platform/PageLoader.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSet>
 
 #include <algorithm>
 
 namespace {
-inline constexpr QStringView kNoSourceTakesIt = u"none of the chosen sources looks up such codes";
+// Reasons batch mode writes in English, translated only where the window's row shows them.
+inline constexpr char kNoSourceTakesIt[] =
+    QT_TRANSLATE_NOOP("LookupChain", "none of the chosen sources looks up such codes");
 inline constexpr QStringView kBooksSource = u"openlibrary";
-inline constexpr QStringView kCouponNotAProduct = u"a coupon code, not a product";
-inline constexpr QStringView kRefundReceipt = u"a refund receipt";
+inline constexpr char kCouponNotAProduct[] =
+    QT_TRANSLATE_NOOP("LookupChain", "a coupon code, not a product");
+inline constexpr char kRefundReceipt[] = QT_TRANSLATE_NOOP("LookupChain", "a refund receipt");
+
+// The results row of a product without a name, in the user's language.
+QString UnnamedProductRow(const QString& typed)
+{
+    //: Follows the code in the results list.
+    return typed + QCoreApplication::translate("LookupChain", " - unnamed product");
+}
 
 // Pacing is per host: the sibling databases of one service share its allowance.
 QString HostKey(const QUrl& url)
@@ -98,7 +109,50 @@ public:
     bool isComplete() const override { return true; }
     PageResponse response() const override { return {}; }
 };
+// The fixed reasons a lookup fails with, as the sources and the page loaders give them. Batch
+// mode writes them in English; the results row shows them in the user's language. Any other
+// reason (an HTTP status, a server's own words) is shown as it came.
+[[maybe_unused]] constexpr const char* kFixedFailureReasons[] = {
+    QT_TRANSLATE_NOOP("LookupChain", "unexpected answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "empty answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "not JSON"),
+    QT_TRANSLATE_NOOP("LookupChain", "malformed JSON"),
+    QT_TRANSLATE_NOOP("LookupChain", "no title in answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "empty page"),
+    QT_TRANSLATE_NOOP("LookupChain", "no HTTP status"),
+    QT_TRANSLATE_NOOP("LookupChain", "daily limit reached"),
+    QT_TRANSLATE_NOOP("LookupChain", "unexpected answer: no list of results"),
+    QT_TRANSLATE_NOOP("LookupChain", "unexpected answer: no results"),
+    QT_TRANSLATE_NOOP("LookupChain", "the key holds characters other than printable ASCII"),
+    QT_TRANSLATE_NOOP("LookupChain", "not asked over the network"),
+    QT_TRANSLATE_NOOP("LookupChain", "no product index (import one first)"),
+    QT_TRANSLATE_NOOP("LookupChain", "too many redirects"),
+    QT_TRANSLATE_NOOP("LookupChain", "insecure redirect"),
+    QT_TRANSLATE_NOOP("LookupChain", "connection refused"),
+    QT_TRANSLATE_NOOP("LookupChain", "connection closed"),
+    QT_TRANSLATE_NOOP("LookupChain", "host not found"),
+    QT_TRANSLATE_NOOP("LookupChain", "timed out"),
+    QT_TRANSLATE_NOOP("LookupChain", "secure connection failed"),
+    QT_TRANSLATE_NOOP("LookupChain", "proxy error"),
+    QT_TRANSLATE_NOOP("LookupChain", "malformed answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "page too large"),
+    QT_TRANSLATE_NOOP("LookupChain", "network unavailable"),
+    QT_TRANSLATE_NOOP("LookupChain", "no answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "stopped"),
+    QT_TRANSLATE_NOOP("LookupChain", "cancelled"),
+};
+
+QString ShownFailureReason(const QString& reason)
+{
+    return QCoreApplication::translate("LookupChain", reason.toUtf8().constData());
+}
 } // namespace
+
+QString LookupFailedSuffixShown()
+{
+    //: Follows the code in the results list; the source and the reason follow it.
+    return QCoreApplication::translate("LookupChain", " - lookup failed: ");
+}
 
 LookupChain::LookupChain(LookupServices services,
                          std::vector<std::unique_ptr<LookupSource>> sources, ChainOptions options)
@@ -211,7 +265,7 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
     done.product = product;
     done.source = names.join(QStringLiteral(" + "));
     const QString shown = DisplayName(product);
-    done.rowText = shown.isEmpty() ? typed + kUnnamedProductSuffix : shown;
+    done.rowText = shown.isEmpty() ? UnnamedProductRow(typed) : shown;
     return given(done);
 }
 
@@ -248,15 +302,21 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
     result.gtin = checked.gtin;
     if (answers.empty()) {
         result.status = CodeOutcome::Status::NotLookedUp;
-        if (!checked.isValid())
+        QString shownDetail;
+        if (!checked.isValid()) {
             result.detail = NotLookedUpReason(checked);
-        else if (sentNowhere(checked))
-            result.detail = DescribeCode(checked.gtin).kind == CodeKind::Coupon
-                                ? kCouponNotAProduct.toString()
-                                : kRefundReceipt.toString();
-        else
-            result.detail = kNoSourceTakesIt.toString();
-        result.rowText = typed + kNotLookedUpSuffix + result.detail;
+            shownDetail = NotLookedUpReasonShown(checked);
+        } else {
+            const char* reason = !sentNowhere(checked) ? kNoSourceTakesIt
+                                 : DescribeCode(checked.gtin).kind == CodeKind::Coupon
+                                     ? kCouponNotAProduct
+                                     : kRefundReceipt;
+            result.detail = QString::fromUtf8(reason);
+            shownDetail = QCoreApplication::translate("LookupChain", reason);
+        }
+        //: Follows the code in the results list; the reason follows it.
+        result.rowText =
+            typed + QCoreApplication::translate("LookupChain", " - not looked up: ") + shownDetail;
         return result;
     }
     const auto& [lastSource, last] = answers.back();
@@ -271,7 +331,7 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
             result.rowText = last.product.name;
         } else {
             const QString shown = DisplayName(last.product);
-            result.rowText = shown.isEmpty() ? typed + kUnnamedProductSuffix : shown;
+            result.rowText = shown.isEmpty() ? UnnamedProductRow(typed) : shown;
         }
         return result;
     }
@@ -280,14 +340,17 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
     });
     if (failed == answers.end()) {
         result.status = CodeOutcome::Status::NotFound;
-        result.rowText = typed + kNoRecordSuffix;
+        //: Follows the code in the results list.
+        result.rowText = typed + QCoreApplication::translate("LookupChain", " - no record found");
         return result;
     }
     result.status = CodeOutcome::Status::Failed;
     result.source = failed->first->displayName();
     result.detail = failed->second.reason;
-    result.rowText = typed + kLookupFailedSuffix +
-                     (pageServiceAlone() ? result.detail : result.source + u": " + result.detail);
+    // The reason stays as batch mode writes it: the sources' and the network's own words.
+    const QString reason = ShownFailureReason(result.detail);
+    result.rowText = typed + LookupFailedSuffixShown() +
+                     (pageServiceAlone() ? reason : result.source + u": " + reason);
     return result;
 }
 
@@ -410,7 +473,7 @@ LookupChain::askWith(LookupSource& source, const SourceRequest& request,
             hold(fetched->host, delay, source.perMinute() > 0);
         if (answer.busyForEveryone && ++m_busyForEveryone == kBusyForEveryoneAdviceAfter &&
             onStoreProblem)
-            onStoreProblem(kUseTheExportAdvice.toString());
+            onStoreProblem(QCoreApplication::translate("Politeness", kUseTheExportAdviceText));
         if (retry == kMaxRetries)
             return answer;
         if (!waitUntil(m_services.clock.steadyMs() + delay.count(), onBusyWait))

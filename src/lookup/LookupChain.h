@@ -25,6 +25,10 @@ inline constexpr QStringView kLookupFailedSuffix = u" - lookup failed: ";
 inline constexpr QStringView kNotLookedUpSuffix = u" - not looked up: ";
 inline constexpr QStringView kUnnamedProductSuffix = u" - unnamed product";
 inline constexpr QStringView kDailyLimitReached = u"daily limit reached";
+// The results list's rows are in the user's language; these constants are their English words,
+// which a row written before the language changed, or by a scan session, may still hold.
+// kLookupFailedSuffix in the user's language.
+QString LookupFailedSuffixShown();
 
 // What became of one code: the results row the window shows, and the parts batch mode writes.
 struct CodeOutcome

@@ -12,10 +12,13 @@
 #include "platform/MessageBox.h"
 #include "platform/ProgressDisplay.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace {
-inline constexpr QStringView kNoFailedRowsMessage = u"No failed rows to retry.";
+inline constexpr char kNoFailedRowsMessage[] =
+    QT_TRANSLATE_NOOP("LookupRun", "No failed rows to retry.");
 
 // One results row: appended, ticked and, when asked, scrolled into view. A failure abandons the
 // rest, so a row that could not be added is not also reported as not ticked.
@@ -45,36 +48,50 @@ LookupChain::Ahead RowsAfter(const ListControl& list, int row, int last)
 
 QString StoppedMessage(int done, int total)
 {
-    return QStringLiteral("Stopped after %1 of %2 codes.").arg(done).arg(total);
+    return QCoreApplication::translate("LookupRun", "Stopped after %1 of %2 codes.")
+        .arg(done)
+        .arg(total);
 }
 
 QString DoneMessage(int failed, int lookups)
 {
     if (failed == 0)
-        return kLookupDoneMessage.toString();
-    return kLookupDoneMessage +
-           QStringLiteral("\n%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.")
-               .arg(failed)
-               .arg(lookups);
+        return QCoreApplication::translate("LookupRun", kLookupDoneMessage);
+    return QCoreApplication::translate(
+               "LookupRun",
+               "Done.\n%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.")
+        .arg(failed)
+        .arg(lookups);
 }
 
 QString TurnWaitCaption(const QString& source, int secondsLeft)
 {
     // "Open Food Facts' turn", "UPCitemdb's turn".
-    const QString possessive = source + (source.endsWith(u's') ? u"'" : u"'s");
-    return QStringLiteral("Waiting %1 s for %2 turn").arg(secondsLeft).arg(possessive);
+    //: %1 is a number of seconds, %2 the name of a product database.
+    return (source.endsWith(u's')
+                ? QCoreApplication::translate("LookupRun", "Waiting %1 s for %2' turn")
+                : QCoreApplication::translate("LookupRun", "Waiting %1 s for %2's turn"))
+        .arg(secondsLeft)
+        .arg(source);
 }
 
 QString BusyCaption(const QString& code, int secondsLeft)
 {
-    return kProcessingCaption + FileNameFromPath(code) +
-           QStringLiteral(" (service busy, next try in %1 s)").arg(secondsLeft);
+    //: %1 is the code being looked up, %2 a number of seconds.
+    return QCoreApplication::translate("LookupRun",
+                                       "Processing: %1 (service busy, next try in %2 s)")
+        .arg(FileNameFromPath(code), QString::number(secondsLeft));
 }
 
 std::optional<QString> FailedRowCode(const QString& rowText)
 {
     // The last one: a code may hold anything, the reasons after it are the program's own words.
-    const qsizetype at = rowText.lastIndexOf(kLookupFailedSuffix);
+    // A row may have been written in English (before the language changed, or by a scan session)
+    // or in the user's language; the user's words are looked for first, as they may hold the
+    // English ones.
+    qsizetype at = rowText.lastIndexOf(LookupFailedSuffixShown());
+    if (at < 0)
+        at = rowText.lastIndexOf(kLookupFailedSuffix);
     if (at < 0)
         return std::nullopt;
     return rowText.left(at);
@@ -97,9 +114,10 @@ void LookupRun::watchWaits(const QString& code)
         m_platform.progressBar1.setText(BusyCaption(code, secondsLeft));
     };
     m_chain.onTurnWait = [this, &code](const QString& source, int secondsLeft) {
-        m_platform.progressBar1.setText(secondsLeft > 0
-                                            ? TurnWaitCaption(source, secondsLeft)
-                                            : kProcessingCaption + FileNameFromPath(code));
+        m_platform.progressBar1.setText(
+            secondsLeft > 0 ? TurnWaitCaption(source, secondsLeft)
+                            : QCoreApplication::translate("LookupRun", kProcessingCaption)
+                                  .arg(FileNameFromPath(code)));
     };
 }
 
@@ -141,7 +159,9 @@ void LookupRun::PushButton17_Click()
         m_stopRequested = false;
     });
     if (trap.holdsOrFails(104, [&] { return codes.count() == 0; })) {
-        trap(106, [&] { m_platform.messageBox.show(kNoItemsMessage.toString()); });
+        trap(106, [&] {
+            m_platform.messageBox.show(QCoreApplication::translate("LookupRun", kNoItemsMessage));
+        });
         trap(108, [&] { m_busy = false; });
         return;
     }
@@ -170,7 +190,9 @@ void LookupRun::PushButton17_Click()
         if (read) {
             const QString code = *read;
             trap(124, [&] {
-                m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code));
+                m_platform.progressBar1.setText(
+                    QCoreApplication::translate("LookupRun", kProcessingCaption)
+                        .arg(FileNameFromPath(code)));
             });
             trap(126, [&] { m_platform.eventLoop.yield(); });
 
@@ -200,7 +222,10 @@ void LookupRun::PushButton17_Click()
     trap(134, [&] { m_chain.endRun(); });
     trap(136, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
     trap(138, [&] { m_platform.progressBar1.setPosition(0); });
-    trap(140, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
+    trap(140, [&] {
+        m_platform.progressBar1.setText(
+            QCoreApplication::translate("ProgressDisplay", kIdleProgressCaptionText));
+    });
     trap(142, [&] {
         m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
                                                    : DoneMessage(tally.failed, tally.lookups));
@@ -233,8 +258,11 @@ bool LookupRun::LookUpCodes(const QStringList& codes,
     for (int k = 0; k < m && !m_stopRequested; ++k) {
         const QString& code = codes[k];
         trap(110, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
-        trap(112,
-             [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
+        trap(112, [&] {
+            m_platform.progressBar1.setText(
+                QCoreApplication::translate("LookupRun", kProcessingCaption)
+                    .arg(FileNameFromPath(code)));
+        });
         trap(114, [&] { m_platform.eventLoop.yield(); });
 
         watchWaits(code);
@@ -263,7 +291,10 @@ bool LookupRun::LookUpCodes(const QStringList& codes,
     trap(124, [&] { m_chain.endRun(); });
     trap(126, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
     trap(128, [&] { m_platform.progressBar1.setPosition(0); });
-    trap(130, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
+    trap(130, [&] {
+        m_platform.progressBar1.setText(
+            QCoreApplication::translate("ProgressDisplay", kIdleProgressCaptionText));
+    });
     trap(132, [&] {
         m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
                                                    : DoneMessage(tally.failed, tally.lookups));
@@ -298,7 +329,10 @@ void LookupRun::RetryFailedRows()
         }
     });
     if (trap.holdsOrFails(106, [&] { return rows.isEmpty(); })) {
-        trap(108, [&] { m_platform.messageBox.show(kNoFailedRowsMessage.toString()); });
+        trap(108, [&] {
+            m_platform.messageBox.show(
+                QCoreApplication::translate("LookupRun", kNoFailedRowsMessage));
+        });
         trap(110, [&] { m_busy = false; });
         return;
     }
@@ -312,8 +346,11 @@ void LookupRun::RetryFailedRows()
         const int row = rows[k];
         const QString& code = failedCodes[k];
         trap(116, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
-        trap(118,
-             [&] { m_platform.progressBar1.setText(kProcessingCaption + FileNameFromPath(code)); });
+        trap(118, [&] {
+            m_platform.progressBar1.setText(
+                QCoreApplication::translate("LookupRun", kProcessingCaption)
+                    .arg(FileNameFromPath(code)));
+        });
         trap(120, [&] { m_platform.eventLoop.yield(); });
 
         watchWaits(code);
@@ -348,7 +385,10 @@ void LookupRun::RetryFailedRows()
     trap(128, [&] { m_chain.endRun(); });
     trap(130, [&] { m_platform.window.setMousePointer(PointerCode::Default); });
     trap(132, [&] { m_platform.progressBar1.setPosition(0); });
-    trap(134, [&] { m_platform.progressBar1.setText(kIdleProgressCaption.toString()); });
+    trap(134, [&] {
+        m_platform.progressBar1.setText(
+            QCoreApplication::translate("ProgressDisplay", kIdleProgressCaptionText));
+    });
     trap(136, [&] {
         m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
                                                    : DoneMessage(tally.failed, tally.lookups));

@@ -13,9 +13,10 @@
 class LookupChain;
 struct CodeOutcome;
 
-inline constexpr QStringView kNoItemsMessage = u"No items added to list.";
-inline constexpr QStringView kLookupDoneMessage = u"Done.";
-inline constexpr QStringView kProcessingCaption = u"Processing: ";
+inline constexpr char kNoItemsMessage[] = QT_TRANSLATE_NOOP("LookupRun", "No items added to list.");
+inline constexpr char kLookupDoneMessage[] = QT_TRANSLATE_NOOP("LookupRun", "Done.");
+//: %1 is the code being looked up.
+inline constexpr char kProcessingCaption[] = QT_TRANSLATE_NOOP("LookupRun", "Processing: %1");
 
 // "Stopped after 3 of 10 codes."
 QString StoppedMessage(int done, int total);

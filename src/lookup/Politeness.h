@@ -27,6 +27,12 @@ inline constexpr QStringView kUseTheExportAdvice =
     u"Open Food Facts is busy for everyone and asks that large lists be looked up in its export "
     u"instead: Lookup \u2192 Download Product Database (quillfen --download-index) imports it once "
     u"for answers offline.";
+// The same advice for translating where it is told: QCoreApplication::translate("Politeness", ...).
+inline constexpr char kUseTheExportAdviceText[] = QT_TRANSLATE_NOOP(
+    "Politeness",
+    "Open Food Facts is busy for everyone and asks that large lists be looked up in its export "
+    "instead: Lookup → Download Product Database (quillfen --download-index) imports it once "
+    "for answers offline.");
 
 // An HTTP date in any of its three forms ("Sun, 06 Nov 1994 08:49:37 GMT", "Sunday, 06-Nov-94
 // 08:49:37 GMT", "Sun Nov  6 08:49:37 1994"), in UTC. A two-digit year is placed in the century

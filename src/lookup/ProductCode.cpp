@@ -2,6 +2,8 @@
 
 #include "gs1/CodeFacts.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 bool IsAsciiDigit(QChar c)
@@ -146,19 +148,38 @@ CheckedCode CheckCode(QStringView typed)
     return Valid(code, book);
 }
 
-QString NotLookedUpReason(const CheckedCode& checked)
+namespace {
+QString ReasonText(const CheckedCode& checked, bool translated)
 {
+    const auto text = [translated](const char* english) {
+        return translated ? QCoreApplication::translate("ProductCode", english)
+                          : QString::fromUtf8(english);
+    };
     switch (checked.kind) {
     case CheckedCode::Kind::Valid:
         return {};
     case CheckedCode::Kind::WrongCheckDigit:
-        return QStringLiteral("check digit should be ") + checked.expectedCheckDigit;
+        return text(QT_TRANSLATE_NOOP("ProductCode", "check digit should be %1"))
+            .arg(checked.expectedCheckDigit);
     case CheckedCode::Kind::LostDigits:
-        return QStringLiteral("the spreadsheet turned this code into the number ") +
-               checked.lostDigitsNumber +
-               QStringLiteral(" and lost its digits; format the column as text");
+        return text(QT_TRANSLATE_NOOP("ProductCode",
+                                      "the spreadsheet turned this code into the number %1 and "
+                                      "lost its digits; format the column as text"))
+            .arg(checked.lostDigitsNumber);
     case CheckedCode::Kind::NotACode:
         break;
     }
-    return QStringLiteral("not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10");
+    return text(QT_TRANSLATE_NOOP("ProductCode",
+                                  "not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10"));
+}
+} // namespace
+
+QString NotLookedUpReason(const CheckedCode& checked)
+{
+    return ReasonText(checked, false);
+}
+
+QString NotLookedUpReasonShown(const CheckedCode& checked)
+{
+    return ReasonText(checked, true);
 }

@@ -40,4 +40,7 @@ CheckedCode CheckCode(QStringView typed);
 // Why a code that did not pass is not sent: "check digit should be 7", "not an EAN (8, 12, 13 or
 // 14 digits expected) or an ISBN-10", "the spreadsheet turned this code into the number
 // 4.00638E+12 and lost its digits; format the column as text". Empty for a valid code.
+// Batch mode writes it among the results, so it is English whatever the language.
 QString NotLookedUpReason(const CheckedCode& checked);
+// The same reason in the user's language, for the window's results row.
+QString NotLookedUpReasonShown(const CheckedCode& checked);

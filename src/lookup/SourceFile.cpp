@@ -2,6 +2,7 @@
 
 #include "lookup/JsonPointer.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -31,7 +32,8 @@ void OnlyKnownFields(const QJsonObject& object, const QString& parent,
 {
     for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
         if (std::find(known.begin(), known.end(), it.key()) == known.end())
-            Refuse(Path(parent, it.key()), QStringLiteral("unknown field"));
+            Refuse(Path(parent, it.key()),
+                   QCoreApplication::translate("SourceFile", "unknown field"));
     }
 }
 
@@ -47,18 +49,20 @@ QString Text(const QJsonObject& object, const QString& parent, const QString& ke
     const QJsonValue value = object.value(key);
     if (value.isUndefined()) {
         if (required)
-            Refuse(Path(parent, key), QStringLiteral("missing"));
+            Refuse(Path(parent, key), QCoreApplication::translate("SourceFile", "missing"));
         return {};
     }
     if (!value.isString())
-        Refuse(Path(parent, key), QStringLiteral("not a text"));
+        Refuse(Path(parent, key), QCoreApplication::translate("SourceFile", "not a text"));
     const QString text = value.toString();
     if (text.size() > longest)
-        Refuse(Path(parent, key), QStringLiteral("longer than %1 characters").arg(longest));
+        Refuse(Path(parent, key),
+               QCoreApplication::translate("SourceFile", "longer than %1 characters").arg(longest));
     if (HasControl(text))
-        Refuse(Path(parent, key), QStringLiteral("holds a control character"));
+        Refuse(Path(parent, key),
+               QCoreApplication::translate("SourceFile", "holds a control character"));
     if (required && text.trimmed().isEmpty())
-        Refuse(Path(parent, key), QStringLiteral("empty"));
+        Refuse(Path(parent, key), QCoreApplication::translate("SourceFile", "empty"));
     return text;
 }
 
@@ -72,7 +76,9 @@ int Integer(const QJsonObject& object, const QString& parent, const QString& key
     if (!value.isDouble() || number != double(qint64(number)) || number < lowest ||
         number > highest)
         Refuse(Path(parent, key),
-               QStringLiteral("not a whole number from %1 to %2").arg(lowest).arg(highest));
+               QCoreApplication::translate("SourceFile", "not a whole number from %1 to %2")
+                   .arg(lowest)
+                   .arg(highest));
     return int(number);
 }
 
@@ -86,7 +92,7 @@ SourceDescription::Pointer Pointer(const QJsonObject& object, const QString& par
     if (value.isString() && value.toString().size() <= 1000)
         tokens = ParseJsonPointer(value.toString());
     if (!tokens)
-        Refuse(Path(parent, key), QStringLiteral("not a JSON pointer"));
+        Refuse(Path(parent, key), QCoreApplication::translate("SourceFile", "not a JSON pointer"));
     return tokens;
 }
 
@@ -97,9 +103,9 @@ QJsonObject Object(const QJsonObject& object, const QString& parent, const QStri
     if (value.isUndefined() && !required)
         return {};
     if (value.isUndefined())
-        Refuse(Path(parent, key), QStringLiteral("missing"));
+        Refuse(Path(parent, key), QCoreApplication::translate("SourceFile", "missing"));
     if (!value.isObject())
-        Refuse(Path(parent, key), QStringLiteral("not an object"));
+        Refuse(Path(parent, key), QCoreApplication::translate("SourceFile", "not an object"));
     return value.toObject();
 }
 
@@ -108,7 +114,8 @@ QString Template(const QString& text, const QString& field, QSet<QString>& used)
 {
     for (const QString& name : TemplatePlaceholders(text)) {
         if (!SourcePlaceholders().contains(name))
-            Refuse(field, QStringLiteral("unknown placeholder {%1}").arg(name));
+            Refuse(field,
+                   QCoreApplication::translate("SourceFile", "unknown placeholder {%1}").arg(name));
         used.insert(name);
     }
     return text;
@@ -125,7 +132,8 @@ void ReadTakes(const QJsonObject& file, SourceDescription& source)
     }
     if (!takes.isArray() || takes.toArray().isEmpty())
         Refuse(QStringLiteral("takes"),
-               QStringLiteral("\"all\", \"isbn\" or a list of kinds (\"EAN-13\", \"UPC-A\")"));
+               QCoreApplication::translate(
+                   "SourceFile", "\"all\", \"isbn\" or a list of kinds (\"EAN-13\", \"UPC-A\")"));
     source.takes = SourceDescription::Takes::Kinds;
     static constexpr CodeKind kKinds[] = {CodeKind::Ean13, CodeKind::Ean8,   CodeKind::UpcA,
                                           CodeKind::UpcE,  CodeKind::Gtin14, CodeKind::Isbn,
@@ -136,7 +144,7 @@ void ReadTakes(const QJsonObject& file, SourceDescription& source)
         });
         if (kind == std::end(kKinds))
             Refuse(QStringLiteral("takes"),
-                   QStringLiteral("unknown kind %1")
+                   QCoreApplication::translate("SourceFile", "unknown kind %1")
                        .arg(name.isString() ? name.toString() : QStringLiteral("?")));
         source.kinds.append(*kind);
     }
@@ -157,15 +165,18 @@ void ReadRequest(const QJsonObject& file, SourceDescription& source)
     const QUrl url(filled, QUrl::StrictMode);
     if (!url.isValid() || (url.scheme() != u"https" && url.scheme() != u"http") ||
         url.host().isEmpty())
-        Refuse(QStringLiteral("request.url"), QStringLiteral("not an http:// or https:// address"));
+        Refuse(QStringLiteral("request.url"),
+               QCoreApplication::translate("SourceFile", "not an http:// or https:// address"));
     if (!url.userInfo().isEmpty())
-        Refuse(QStringLiteral("request.url"), QStringLiteral("holds a user name or password"));
+        Refuse(QStringLiteral("request.url"),
+               QCoreApplication::translate("SourceFile", "holds a user name or password"));
 
     const QString method = Text(request, at, QStringLiteral("method"), false, 10);
     if (method == u"POST")
         source.method = QByteArrayLiteral("POST");
     else if (!method.isEmpty() && method != u"GET")
-        Refuse(QStringLiteral("request.method"), QStringLiteral("GET or POST"));
+        Refuse(QStringLiteral("request.method"),
+               QCoreApplication::translate("SourceFile", "GET or POST"));
 
     const QJsonObject headers = Object(request, at, QStringLiteral("headers"), false);
     for (auto it = headers.constBegin(); it != headers.constEnd(); ++it) {
@@ -177,19 +188,21 @@ void ReadRequest(const QJsonObject& file, SourceDescription& source)
                 return (c.isLetterOrNumber() && c.unicode() < 128) || c == u'-' || c == u'_';
             });
         if (!token)
-            Refuse(field, QStringLiteral("not a header name"));
+            Refuse(field, QCoreApplication::translate("SourceFile", "not a header name"));
         if (!it.value().isString() || HasControl(it.value().toString()) ||
             it.value().toString().size() > 2000)
-            Refuse(field, QStringLiteral("not a text of one line"));
+            Refuse(field, QCoreApplication::translate("SourceFile", "not a text of one line"));
         source.headers.append({name.toLatin1(), Template(it.value().toString(), field, used)});
     }
 
     const QJsonObject body = Object(request, at, QStringLiteral("body"), false);
     OnlyKnownFields(body, QStringLiteral("request.body"), {u"json", u"form"});
     if (!body.isEmpty() && source.method != "POST")
-        Refuse(QStringLiteral("request.body"), QStringLiteral("only a POST sends a body"));
+        Refuse(QStringLiteral("request.body"),
+               QCoreApplication::translate("SourceFile", "only a POST sends a body"));
     if (body.size() > 1)
-        Refuse(QStringLiteral("request.body"), QStringLiteral("either json or form, not both"));
+        Refuse(QStringLiteral("request.body"),
+               QCoreApplication::translate("SourceFile", "either json or form, not both"));
     if (body.contains(QLatin1String("json"))) {
         source.body = SourceDescription::Body::Json;
         source.jsonBody =
@@ -204,12 +217,12 @@ void ReadRequest(const QJsonObject& file, SourceDescription& source)
         for (auto it = form.constBegin(); it != form.constEnd(); ++it) {
             const QString field = QStringLiteral("request.body.form.") + it.key();
             if (!it.value().isString())
-                Refuse(field, QStringLiteral("not a text"));
+                Refuse(field, QCoreApplication::translate("SourceFile", "not a text"));
             source.formBody.append({it.key(), Template(it.value().toString(), field, used)});
         }
     } else if (source.method == "POST") {
         Refuse(QStringLiteral("request.body"),
-               QStringLiteral("missing (a POST sends json or form)"));
+               QCoreApplication::translate("SourceFile", "missing (a POST sends json or form)"));
     }
 
     const QString key = Text(request, at, QStringLiteral("key"), false, 20);
@@ -220,9 +233,11 @@ void ReadRequest(const QJsonObject& file, SourceDescription& source)
         source.key = key == u"required" ? SourceDescription::KeyUse::Required
                                         : SourceDescription::KeyUse::Optional;
     else
-        Refuse(QStringLiteral("request.key"), QStringLiteral("\"required\" or \"optional\""));
+        Refuse(QStringLiteral("request.key"),
+               QCoreApplication::translate("SourceFile", "\"required\" or \"optional\""));
     if (!named && source.key != SourceDescription::KeyUse::None)
-        Refuse(QStringLiteral("request.key"), QStringLiteral("no template names {key}"));
+        Refuse(QStringLiteral("request.key"),
+               QCoreApplication::translate("SourceFile", "no template names {key}"));
 }
 
 void ReadAnswer(const QJsonObject& file, SourceDescription& source)
@@ -237,7 +252,7 @@ void ReadAnswer(const QJsonObject& file, SourceDescription& source)
     read.match = Pointer(answer, at, QStringLiteral("match"));
     read.name = Pointer(answer, at, QStringLiteral("name"));
     if (!read.name)
-        Refuse(QStringLiteral("answer.name"), QStringLiteral("missing"));
+        Refuse(QStringLiteral("answer.name"), QCoreApplication::translate("SourceFile", "missing"));
     read.brand = Pointer(answer, at, QStringLiteral("brand"));
     read.quantity = Pointer(answer, at, QStringLiteral("quantity"));
     read.categories = Pointer(answer, at, QStringLiteral("categories"));
@@ -255,21 +270,24 @@ void ReadNotFound(const QJsonObject& file, SourceDescription& source)
     if (const QJsonValue statuses = notFound.value(QLatin1String("statuses"));
         !statuses.isUndefined()) {
         if (!statuses.isArray())
-            Refuse(QStringLiteral("notFound.statuses"), QStringLiteral("not a list"));
+            Refuse(QStringLiteral("notFound.statuses"),
+                   QCoreApplication::translate("SourceFile", "not a list"));
         read.statuses.clear();
         for (const QJsonValue& status : statuses.toArray()) {
             const int code = status.toInt(0);
             // A success or a redirection is never "not found"; 429 and 503 mean busy.
             if (code < 400 || code > 599 || code == 429 || code == 503)
                 Refuse(QStringLiteral("notFound.statuses"),
-                       QStringLiteral("not an HTTP error status other than 429 and 503"));
+                       QCoreApplication::translate(
+                           "SourceFile", "not an HTTP error status other than 429 and 503"));
             read.statuses.append(code);
         }
     }
     if (const QJsonValue empty = notFound.value(QLatin1String("emptyResults"));
         !empty.isUndefined()) {
         if (!empty.isBool())
-            Refuse(QStringLiteral("notFound.emptyResults"), QStringLiteral("not true or false"));
+            Refuse(QStringLiteral("notFound.emptyResults"),
+                   QCoreApplication::translate("SourceFile", "not true or false"));
         read.emptyResults = empty.toBool();
     }
     read.missing = Pointer(notFound, at, QStringLiteral("missing"));
@@ -280,10 +298,12 @@ void ReadNotFound(const QJsonObject& file, SourceDescription& source)
         read.valueAt = Pointer(value, valueAt, QStringLiteral("at"));
         read.value = value.value(QLatin1String("equals"));
         if (!read.valueAt)
-            Refuse(QStringLiteral("notFound.value.at"), QStringLiteral("missing"));
+            Refuse(QStringLiteral("notFound.value.at"),
+                   QCoreApplication::translate("SourceFile", "missing"));
         if (read.value.isUndefined() || read.value.isArray() || read.value.isObject())
             Refuse(QStringLiteral("notFound.value.equals"),
-                   QStringLiteral("not a text, number, true, false or null"));
+                   QCoreApplication::translate("SourceFile",
+                                               "not a text, number, true, false or null"));
     }
 }
 
@@ -296,7 +316,8 @@ SourceDescription Read(const QJsonObject& file)
     source.name = Text(file, {}, QStringLiteral("name"), true, 40);
     if (!std::all_of(source.name.begin(), source.name.end(),
                      [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9'); }))
-        Refuse(QStringLiteral("name"), QStringLiteral("lower-case letters and digits only"));
+        Refuse(QStringLiteral("name"),
+               QCoreApplication::translate("SourceFile", "lower-case letters and digits only"));
     source.displayName = Text(file, {}, QStringLiteral("displayName"), true, 100).trimmed();
     ReadTakes(file, source);
     ReadRequest(file, source);
@@ -345,16 +366,17 @@ std::variant<SourceDescription, QString> ReadSourceFile(const QString& fileName,
                                                         const QByteArray& content)
 {
     if (content.size() > kLargestSourceFile)
-        return OneLine(fileName +
-                       QStringLiteral(": larger than %1 KB").arg(kLargestSourceFile / 1024));
+        return OneLine(QCoreApplication::translate("SourceFile", "%1: larger than %2 KB")
+                           .arg(fileName, QString::number(kLargestSourceFile / 1024)));
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(content, &error);
     if (error.error != QJsonParseError::NoError)
-        return OneLine(fileName + QStringLiteral(": not JSON (%1 at byte %2)")
-                                      .arg(error.errorString())
-                                      .arg(error.offset));
+        //: %1 is the file's name, %2 what the JSON reader says is wrong, %3 where.
+        return OneLine(QCoreApplication::translate("SourceFile", "%1: not JSON (%2 at byte %3)")
+                           .arg(fileName, error.errorString(), QString::number(error.offset)));
     if (!document.isObject())
-        return OneLine(fileName + QStringLiteral(": not a JSON object"));
+        return OneLine(
+            QCoreApplication::translate("SourceFile", "%1: not a JSON object").arg(fileName));
     try {
         SourceDescription source = Read(document.object());
         source.fileName = fileName;

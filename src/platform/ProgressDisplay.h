@@ -5,6 +5,10 @@
 
 // What the bar says when nothing is under way: at start-up and after every run and export.
 inline constexpr QStringView kIdleProgressCaption = u"Progress Bar";
+// The same caption for translating where it is shown:
+// QCoreApplication::translate("ProgressDisplay", kIdleProgressCaptionText).
+inline constexpr char kIdleProgressCaptionText[] =
+    QT_TRANSLATE_NOOP("ProgressDisplay", "Progress Bar");
 
 // A progress bar with a position and a caption drawn on it.
 class ProgressDisplay

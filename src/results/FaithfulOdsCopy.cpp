@@ -5,6 +5,7 @@
 #include "results/SheetAnswers.h"
 #include "results/XmlTokens.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <vector>
@@ -205,8 +206,9 @@ public:
         }
         ThrowIfUnread(xml, in, kContent);
         if (writer.hasError())
-            throw OperationFailed(QStringLiteral("the copy cannot be written: ") +
-                                  out.errorString());
+            throw OperationFailed(
+                QCoreApplication::translate("FaithfulOdsCopy", "the copy cannot be written: %1")
+                    .arg(out.errorString()));
     }
 
 private:
@@ -404,7 +406,9 @@ void FaithfulOdsCopy::write(ZipArchive& archive, const QString& tableName, const
         reach = Survey(*in, tableName, answers, limits);
     }
     if (!reach.found)
-        throw OperationFailed(QStringLiteral("it has no sheet \"%1\"").arg(tableName));
+        throw OperationFailed(
+            QCoreApplication::translate("FaithfulOdsCopy", "it has no sheet \"%1\"")
+                .arg(tableName));
     const qsizetype firstColumn = std::max(reach.lastColumn + 1, answers.sheetWidth());
     archive.copyReplacing(target, kContent, [&](QIODevice& out) {
         const std::unique_ptr<QIODevice> in =

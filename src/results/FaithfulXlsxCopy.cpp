@@ -8,6 +8,7 @@
 #include "sheets/CodeColumn.h"
 #include "sheets/XlsxReader.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -63,7 +64,8 @@ public:
             if (token.type == QXmlStreamReader::StartElement) {
                 ++depth;
                 if (depth == 1 && xml.namespaceUri().startsWith(kStrictPrefix))
-                    throw OperationFailed(QStringLiteral("it is in strict Office Open XML"));
+                    throw OperationFailed(QCoreApplication::translate(
+                        "FaithfulXlsxCopy", "it is in strict Office Open XML"));
                 if (inSheetData && depth == 4 && xml.name() == u"c")
                     noteCell(token.attributes);
                 else if (depth == 2 && xml.name() == u"dimension")
@@ -83,8 +85,9 @@ public:
         }
         ThrowIfUnread(xml, in, part);
         if (writer.hasError())
-            throw OperationFailed(QStringLiteral("the copy cannot be written: ") +
-                                  out.errorString());
+            throw OperationFailed(
+                QCoreApplication::translate("FaithfulXlsxCopy", "the copy cannot be written: %1")
+                    .arg(out.errorString()));
         return m_cut;
     }
 
@@ -140,7 +143,8 @@ private:
             m_headerStyle = attributes.value(QLatin1String("s")).toString();
         // The file changed since it was read: the answers would take a place it uses.
         if (m_column >= m_firstColumn && cellsOf(m_rowNumber - 1))
-            throw OperationFailed(QStringLiteral("it changed while its codes were looked up"));
+            throw OperationFailed(QCoreApplication::translate(
+                "FaithfulXlsxCopy", "it changed while its codes were looked up"));
     }
 
     const QStringList* cellsOf(qsizetype row)
@@ -218,11 +222,14 @@ qsizetype FaithfulXlsxCopy::write(ZipArchive& archive, const QString& sheetName,
     const XlsxReader reader(archive, limits);
     const qsizetype index = reader.sheetNames().indexOf(sheetName);
     if (index < 0 || reader.sheetParts().value(index).isEmpty())
-        throw OperationFailed(QStringLiteral("it has no sheet \"%1\"").arg(sheetName));
+        throw OperationFailed(
+            QCoreApplication::translate("FaithfulXlsxCopy", "it has no sheet \"%1\"")
+                .arg(sheetName));
     const QString part = reader.sheetParts().at(index);
     const qsizetype firstColumn = answers.sheetWidth();
     if (firstColumn + answers.answerColumns() > limits.maxColumns)
-        throw OperationFailed(QStringLiteral("its sheet has no free columns for the answers"));
+        throw OperationFailed(QCoreApplication::translate(
+            "FaithfulXlsxCopy", "its sheet has no free columns for the answers"));
     qsizetype cut = 0;
     archive.copyReplacing(target, part, [&](QIODevice& out) {
         const std::unique_ptr<QIODevice> in =

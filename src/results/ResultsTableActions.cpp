@@ -6,6 +6,8 @@
 #include "platform/MessageBox.h"
 #include "results/ClipboardRoutines.h"
 
+#include <QCoreApplication>
+
 void ResultsTableActions::PushButton2_Click()
 {
     ErrorTrap trap(m_platform.messageBox, Location::PushButton2_Click);
@@ -19,5 +21,8 @@ void ResultsTableActions::PushButton5_Click()
         CopyListviewToClipboard(m_platform.listView2, m_platform.clipboard, m_platform.eventLoop);
     });
     // Confirmed whatever the copy did: the user pressed the button and waits for an answer.
-    trap(102, [&] { m_platform.messageBox.show(kCopiedMessage.toString()); });
+    trap(102, [&] {
+        m_platform.messageBox.show(
+            QCoreApplication::translate("ResultsTableActions", kCopiedMessageText));
+    });
 }

@@ -13,6 +13,7 @@
 #include "platform/TextFileWriter.h"
 #include "results/AlignedCells.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -52,8 +53,10 @@ void SortBy::PushButton4_Click()
     QString fileName;
     // The file name is left as the dialog's last use left it, so the prompt offers that name.
     trap(100, [&] { dialog.setFlags(kSaveDialogFlags); });
-    trap(102, [&] { dialog.setDialogTitle(kSaveDialogTitle.toString()); });
-    trap(104, [&] { dialog.setFilter(kSaveDialogFilter.toString()); });
+    trap(102,
+         [&] { dialog.setDialogTitle(QCoreApplication::translate("SortBy", kSaveDialogTitle)); });
+    trap(104,
+         [&] { dialog.setFilter(QCoreApplication::translate("SortBy", kSaveDialogFilterText)); });
     // Read back only from a dialog that was shown: a failed one still holds the name of its last
     // use, and saving there would overwrite a file the user never chose.
     trap(106, [&] {
@@ -82,7 +85,10 @@ void SortBy::SaveListviewProperlySpaced(const ListControl& list, const QString& 
     int columns = 0;
     int rows = 0;
 
-    trap(100, [&] { writing = kSaveProgressWriting + ProgressFileName(fileName); });
+    trap(100, [&] {
+        writing = QCoreApplication::translate("SortBy", kSaveProgressWriting)
+                      .arg(ProgressFileName(fileName));
+    });
     if (progress) {
         trap(102, [&] { loop.yield(); });
         trap(104, [&] { progress->setPosition(1); });
@@ -178,10 +184,14 @@ void SortBy::SaveListviewProperlySpaced(const ListControl& list, const QString& 
     }
     if (progress && written) {
         trap(176, [&] { progress->setPosition(100); });
-        trap(178, [&] { progress->setText(kSaveProgressDone.toString()); });
+        trap(178,
+             [&] { progress->setText(QCoreApplication::translate("SortBy", kSaveProgressDone)); });
     }
     if (progress) {
         trap(180, [&] { progress->setPosition(0); });
-        trap(182, [&] { progress->setText(kIdleProgressCaption.toString()); });
+        trap(182, [&] {
+            progress->setText(
+                QCoreApplication::translate("ProgressDisplay", kIdleProgressCaptionText));
+        });
     }
 }

@@ -9,12 +9,18 @@
 // The save prompt of the text export: read-only box ticked, multiple selection, Explorer style,
 // long names. The overwrite prompt is not among them: saving over a file replaces it.
 inline constexpr int kSaveDialogFlags = 0x280201;
-inline constexpr QStringView kSaveDialogTitle = u"Save";
+inline constexpr char kSaveDialogTitle[] = QT_TRANSLATE_NOOP("SortBy", "Save");
 inline constexpr QStringView kSaveDialogFilter = u"Text Files (*.txt)|*.txt|All Files (*.*)|*.*|";
+// The same filter for translating where it is shown:
+// QCoreApplication::translate("SortBy", kSaveDialogFilterText).
+//: Pairs of a description and its pattern, each followed by "|": translate the descriptions only.
+inline constexpr char kSaveDialogFilterText[] =
+    QT_TRANSLATE_NOOP("SortBy", "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|");
 
 // What the progress bar says while the text export runs and when it ends.
-inline constexpr QStringView kSaveProgressWriting = u"Writing file: ";
-inline constexpr QStringView kSaveProgressDone = u"Done.";
+//: %1 is the name of the file being written.
+inline constexpr char kSaveProgressWriting[] = QT_TRANSLATE_NOOP("SortBy", "Writing file: %1");
+inline constexpr char kSaveProgressDone[] = QT_TRANSLATE_NOOP("SortBy", "Done.");
 
 // The file's own name, as the progress bar shows it. Paths come from the save dialog in the
 // system's own form: a backslash ends the folder part on Windows, a slash everywhere else, where

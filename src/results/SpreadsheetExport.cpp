@@ -13,6 +13,8 @@
 #include "platform/MessageBox.h"
 #include "platform/SpreadsheetTarget.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace {
@@ -21,7 +23,8 @@ std::unique_ptr<Spreadsheet> StartSpreadsheet(SpreadsheetTarget& target)
 {
     std::unique_ptr<Spreadsheet> application = target.start();
     if (!application)
-        throw OperationFailed(QStringLiteral("The spreadsheet application did not start"));
+        throw OperationFailed(QCoreApplication::translate(
+            "SpreadsheetExport", "The spreadsheet application did not start"));
     return application;
 }
 } // namespace
@@ -49,7 +52,8 @@ bool SpreadsheetExport::SaveResultsAsExcelFileIsExcelInstalled()
     const bool started = SpreadsheetApplicationStarts();
     if (!started) {
         try {
-            m_platform.messageBox.show(kSpreadsheetMissingMessage.toString());
+            m_platform.messageBox.show(
+                QCoreApplication::translate("SpreadsheetExport", kSpreadsheetMissingMessageText));
         } catch (const ProgramEnding&) {
             throw;
         } catch (...) {}
@@ -147,8 +151,8 @@ QString SpreadsheetExport::AskWhereToSaveWorkbook()
     // Not the dialog's last name, which may be a code list the user loaded.
     dialog.setFileName(kWorkbookSuggestedName.toString());
     dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
-    dialog.setDialogTitle(kWorkbookSaveTitle.toString());
-    dialog.setFilter(kWorkbookSaveFilter.toString());
+    dialog.setDialogTitle(QCoreApplication::translate("SpreadsheetExport", kWorkbookSaveTitleText));
+    dialog.setFilter(QCoreApplication::translate("SpreadsheetExport", kWorkbookSaveFilterText));
     dialog.showSave();
     return WithDefaultExtension(dialog.fileName(), u"xlsx");
 }

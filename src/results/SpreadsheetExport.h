@@ -9,10 +9,21 @@
 inline constexpr QStringView kSpreadsheetMissingMessage =
     u"Excel is not installed on this computer. You need to have it installed to use this "
     u"software without error.";
+inline constexpr char kSpreadsheetMissingMessageText[] =
+    QT_TRANSLATE_NOOP("SpreadsheetExport",
+                      "Excel is not installed on this computer. You need to have it installed to "
+                      "use this software without error.");
 
 // Without a spreadsheet application the button offers to save the workbook instead.
 inline constexpr QStringView kWorkbookSaveTitle = u"Save the Workbook";
 inline constexpr QStringView kWorkbookSaveFilter = u"Excel Workbook (*.xlsx)|*.xlsx|";
+// The title and filter for translating where they are shown:
+// QCoreApplication::translate("SpreadsheetExport", kWorkbookSaveTitleText).
+inline constexpr char kWorkbookSaveTitleText[] =
+    QT_TRANSLATE_NOOP("SpreadsheetExport", "Save the Workbook");
+//: A description and its pattern, followed by "|": translate the description only.
+inline constexpr char kWorkbookSaveFilterText[] =
+    QT_TRANSLATE_NOOP("SpreadsheetExport", "Excel Workbook (*.xlsx)|*.xlsx|");
 inline constexpr QStringView kWorkbookSuggestedName = u"results.xlsx";
 
 // Every "=" taken out, so that a sub-item cannot arrive in the sheet as a formula.

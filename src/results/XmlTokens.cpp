@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 XmlToken XmlToken::current(const QXmlStreamReader& xml, const QString& part)
@@ -35,7 +36,8 @@ XmlToken XmlToken::current(const QXmlStreamReader& xml, const QString& part)
     case QXmlStreamReader::DTD:
     case QXmlStreamReader::EntityReference:
         throw OperationFailed(
-            QStringLiteral("it is damaged: the part %1 declares entities").arg(part));
+            QCoreApplication::translate("XmlTokens", "it is damaged: the part %1 declares entities")
+                .arg(part));
     case QXmlStreamReader::EndDocument:
     case QXmlStreamReader::NoToken:
     case QXmlStreamReader::Invalid:
@@ -99,10 +101,15 @@ void ThrowIfUnread(const QXmlStreamReader& xml, const QIODevice& in, const QStri
     if (!xml.hasError())
         return;
     const QString device = in.errorString();
-    const QString reason =
-        device.isEmpty() || device == u"Unknown error" ? xml.errorString() : device;
+    // A device with nothing to say gives Qt's default, which Qt's own catalogues translate (not
+    // a literal here, so that it stays out of ours).
+    static const char* const qtUnknownError = "Unknown error";
+    const bool silent = device.isEmpty() || device == QLatin1String(qtUnknownError) ||
+                        device == QCoreApplication::translate("QIODevice", qtUnknownError);
+    const QString reason = silent ? xml.errorString() : device;
     throw OperationFailed(
-        QStringLiteral("it is damaged: the part %1 cannot be read (%2)").arg(part, reason));
+        QCoreApplication::translate("XmlTokens", "it is damaged: the part %1 cannot be read (%2)")
+            .arg(part, reason));
 }
 
 QString XmlSafeText(const QString& text)

@@ -7,6 +7,7 @@
 #include "sheets/WorkbookPart.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 namespace {
@@ -35,7 +36,8 @@ public:
     {
         const qsizetype spaces = Repeated(attributes, "c", m_most + 1);
         if (spaces > m_left)
-            throw OperationFailed(QStringLiteral("its cells' text stands for more than %1 spaces")
+            throw OperationFailed(QCoreApplication::translate(
+                                      "OdsReader", "its cells' text stands for more than %1 spaces")
                                       .arg(GroupedNumber(m_most)));
         m_left -= spaces;
         return spaces;
@@ -205,7 +207,8 @@ Sheet OdsReader::read(qsizetype index) const
     }
     WorkbookPart::checkEnd(xml, kContent);
     if (names.isEmpty())
-        throw OperationFailed(QStringLiteral("it is damaged: the document holds no sheet"));
+        throw OperationFailed(
+            QCoreApplication::translate("OdsReader", "it is damaged: the document holds no sheet"));
     chosen.sheetNames = names;
     return chosen;
 }

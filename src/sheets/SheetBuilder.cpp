@@ -3,22 +3,27 @@
 #include "common/NumberText.h"
 #include "common/OperationFailed.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 void SheetBuilder::checkPlace(qsizetype row, qsizetype column) const
 {
     if (row < 0 || row >= m_limits.maxRows)
         throw OperationFailed(
-            QStringLiteral("it has more than %1 rows").arg(GroupedNumber(m_limits.maxRows)));
+            QCoreApplication::translate("SheetBuilder", "it has more than %1 rows")
+                .arg(GroupedNumber(m_limits.maxRows)));
     if (column < 0 || column >= m_limits.maxColumns)
         throw OperationFailed(
-            QStringLiteral("it has more than %1 columns").arg(GroupedNumber(m_limits.maxColumns)));
+            QCoreApplication::translate("SheetBuilder", "it has more than %1 columns")
+                .arg(GroupedNumber(m_limits.maxColumns)));
 }
 
 void SheetBuilder::countOne()
 {
     if (++m_cells > m_limits.maxCells)
-        throw OperationFailed(QStringLiteral("it has more than %1 cells that hold something")
+        throw OperationFailed(QCoreApplication::translate(
+                                  "SheetBuilder", "it has more than %1 cells that hold something")
                                   .arg(GroupedNumber(m_limits.maxCells)));
 }
 
@@ -54,7 +59,8 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
     // Checked before anything is copied: a row repeated a billion times is refused at once.
     checkPlace(row + times, 0);
     if (filled > (m_limits.maxCells - m_cells) / times)
-        throw OperationFailed(QStringLiteral("it has more than %1 cells that hold something")
+        throw OperationFailed(QCoreApplication::translate(
+                                  "SheetBuilder", "it has more than %1 cells that hold something")
                                   .arg(GroupedNumber(m_limits.maxCells)));
     if (std::size_t(row + times) >= rows.size())
         rows.resize(std::size_t(row + times) + 1);

@@ -8,20 +8,23 @@
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetCodes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 QString SheetUnreadableMessage(const QString& path, const QString& reason)
 {
     // Reasons from below (the XML reader's) may end in a full stop of their own.
     const QString said = reason.endsWith(u'.') ? reason.chopped(1) : reason;
-    return QStringLiteral("The file ") + path + QStringLiteral(" cannot be read: ") + said +
-           QStringLiteral(". No codes were loaded from it.");
+    return QCoreApplication::translate(
+               "CodeFileLoader", "The file %1 cannot be read: %2. No codes were loaded from it.")
+        .arg(path, said);
 }
 
 QString SheetWithoutDataMessage(const QString& path)
 {
-    return QStringLiteral("The file ") + path +
-           QStringLiteral(" holds no codes. No codes were loaded from it.");
+    return QCoreApplication::translate("SheetCodeLoader",
+                                       "The file %1 holds no codes. No codes were loaded from it.")
+        .arg(path);
 }
 
 bool SheetCodeLoader::load(ListControl& list, const QString& path, MessageBox* tell)

@@ -8,6 +8,7 @@
 #include "sheets/SheetNumbers.h"
 #include "sheets/XlsxReader.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -26,8 +27,9 @@ qsizetype SheetIndex(const QStringList& names, const QString& sheet)
     QStringList quoted;
     for (const QString& name : names)
         quoted.append(u'"' + name + u'"');
-    throw OperationFailed(QStringLiteral("it has no sheet \"%1\"; its sheets are %2")
-                              .arg(sheet, quoted.join(QStringLiteral(", "))));
+    throw OperationFailed(
+        QCoreApplication::translate("SheetFile", "it has no sheet \"%1\"; its sheets are %2")
+            .arg(sheet, quoted.join(QStringLiteral(", "))));
 }
 
 template <typename ReadAt>
@@ -76,10 +78,11 @@ void RefuseOldWorkbook(QByteArrayView bytes)
     if (!bytes.startsWith(kCompoundFileMagic))
         return;
     if (bytes.indexOf(kEncryptedPackage) >= 0)
-        throw OperationFailed(QStringLiteral("it is encrypted with a password: save it without "
-                                             "one first"));
-    throw OperationFailed(
-        QStringLiteral("it is an Excel 97-2003 workbook: save it as .xlsx first"));
+        throw OperationFailed(QCoreApplication::translate(
+            "SheetFile", "it is encrypted with a password: save it without "
+                         "one first"));
+    throw OperationFailed(QCoreApplication::translate(
+        "SheetFile", "it is an Excel 97-2003 workbook: save it as .xlsx first"));
 }
 
 // Whether the bytes read as text: no control characters but tabs and line breaks near the
@@ -140,8 +143,9 @@ Sheet ReadSheetFile(const QString& path, SheetFormat format, const QString& shee
     const auto readAll = [&] {
         FileSystem::Contents contents = services.files.readFile(path, limits.maxTextBytes);
         if (contents.overLimit)
-            throw OperationFailed(QStringLiteral("it is larger than the limit of ") +
-                                  SizeText(limits.maxTextBytes));
+            throw OperationFailed(
+                QCoreApplication::translate("SheetFile", "it is larger than the limit of %1")
+                    .arg(SizeText(limits.maxTextBytes)));
         return std::move(contents.bytes);
     };
     if (format == SheetFormat::Csv || format == SheetFormat::Tsv) {

@@ -1,5 +1,6 @@
 #include "sheets/SheetNumbers.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 
 #include <cmath>
@@ -185,8 +186,8 @@ QString SizeText(qint64 bytes)
     constexpr qint64 kMB = qint64(1024) * 1024;
     constexpr qint64 kGB = kMB * 1024;
     if (bytes >= kGB && bytes % kGB == 0)
-        return QString::number(bytes / kGB) + QStringLiteral(" GB");
+        return QCoreApplication::translate("SheetNumbers", "%1 GB").arg(bytes / kGB);
     if (bytes >= kMB && bytes % kMB == 0)
-        return QString::number(bytes / kMB) + QStringLiteral(" MB");
-    return QString::number(bytes) + QStringLiteral(" bytes");
+        return QCoreApplication::translate("SheetNumbers", "%1 MB").arg(bytes / kMB);
+    return QCoreApplication::translate("SheetNumbers", "%1 bytes").arg(bytes);
 }

@@ -4,6 +4,8 @@
 #include "platform/ZipArchive.h"
 #include "sheets/SheetNumbers.h"
 
+#include <QCoreApplication>
+
 QByteArray WorkbookPart::read(ZipArchive& archive, const QString& name, const SheetLimits& limits,
                               bool required)
 {
@@ -14,16 +16,19 @@ QByteArray WorkbookPart::read(ZipArchive& archive, const QString& name, const Sh
     case ZipArchive::Entry::Refused::Missing:
         if (!required)
             return {};
-        throw OperationFailed(QStringLiteral("it is damaged: the part ") + name +
-                              QStringLiteral(" is missing"));
+        throw OperationFailed(
+            QCoreApplication::translate("WorkbookPart", "it is damaged: the part %1 is missing")
+                .arg(name));
     case ZipArchive::Entry::Refused::TooLarge:
-        throw OperationFailed(QStringLiteral("its part ") + name +
-                              QStringLiteral(" inflates past the limit of ") +
-                              SizeText(limits.maxEntryBytes));
+        throw OperationFailed(
+            QCoreApplication::translate("WorkbookPart", "its part %1 inflates past the limit of %2")
+                .arg(name, SizeText(limits.maxEntryBytes)));
     case ZipArchive::Entry::Refused::TooCompressed:
-        throw OperationFailed(QStringLiteral("its part ") + name +
-                              QStringLiteral(" inflates past the limit of %1 times its packed size")
-                                  .arg(limits.maxEntryRatio));
+        throw OperationFailed(
+            QCoreApplication::translate("WorkbookPart",
+                                        "its part %1 inflates past the limit of %2 times its "
+                                        "packed size")
+                .arg(name, QString::number(limits.maxEntryRatio)));
     }
     return std::move(entry.bytes);
 }
@@ -31,10 +36,9 @@ QByteArray WorkbookPart::read(ZipArchive& archive, const QString& name, const Sh
 void WorkbookPart::checkEnd(const QXmlStreamReader& xml, const QString& name)
 {
     if (xml.hasError())
-        throw OperationFailed(QStringLiteral("it is damaged: the part %1, line %2: %3")
-                                  .arg(name)
-                                  .arg(xml.lineNumber())
-                                  .arg(xml.errorString()));
+        throw OperationFailed(
+            QCoreApplication::translate("WorkbookPart", "it is damaged: the part %1, line %2: %3")
+                .arg(name, QString::number(xml.lineNumber()), xml.errorString()));
 }
 
 QStringView WorkbookPart::attribute(const QXmlStreamAttributes& attributes, QLatin1String name)

@@ -8,6 +8,7 @@
 #include "sheets/WorkbookPart.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QHash>
 #include <QXmlStreamReader>
 
@@ -176,7 +177,8 @@ const QString& PendingSharedString()
 
 QString NoSharedString(qsizetype row, qsizetype column, const QString& path)
 {
-    return QStringLiteral("it is damaged: the cell %1 of %2 names no shared string")
+    return QCoreApplication::translate("XlsxReader",
+                                       "it is damaged: the cell %1 of %2 names no shared string")
         .arg(ColumnLetter(column) + QString::number(row + 1), path);
 }
 
@@ -327,7 +329,8 @@ void XlsxReader::readWorkbook(const QString& path)
     }
     WorkbookPart::checkEnd(xml, path);
     if (m_names.isEmpty())
-        throw OperationFailed(QStringLiteral("it is damaged: the workbook lists no sheet"));
+        throw OperationFailed(QCoreApplication::translate(
+            "XlsxReader", "it is damaged: the workbook lists no sheet"));
 }
 
 void XlsxReader::readSharedStrings()
@@ -388,8 +391,9 @@ Sheet XlsxReader::read(qsizetype index)
 {
     const QString path = m_sheetParts.value(index);
     if (path.isEmpty())
-        throw OperationFailed(QStringLiteral("it is damaged: the sheet \"%1\" has no part")
-                                  .arg(m_names.value(index)));
+        throw OperationFailed(
+            QCoreApplication::translate("XlsxReader", "it is damaged: the sheet \"%1\" has no part")
+                .arg(m_names.value(index)));
     // The shared strings are read beside the sheet, which names them by number until both are
     // done: in a large workbook they are a fifth of the work.
     std::exception_ptr stringsFailed;
@@ -611,8 +615,9 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
             const std::optional<QString> digits = ExactDigits(value);
             if (!digits)
                 throw OperationFailed(
-                    QStringLiteral("it is damaged: the cell %1 of %2 holds no "
-                                   "number")
+                    QCoreApplication::translate("XlsxReader",
+                                                "it is damaged: the cell %1 of %2 holds no "
+                                                "number")
                         .arg(ColumnLetter(column) + QString::number(row + 1), path));
             static const Style kGeneral;
             const Style& style = styleIndex > 0 && std::size_t(styleIndex) < styles.size()

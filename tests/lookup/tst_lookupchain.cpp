@@ -4,6 +4,7 @@
 #include "fakes/FakePlatform.h"
 #include "gs1/CodeFacts.h"
 #include "lookup/LookupChain.h"
+#include "lookup/LookupRun.h"
 #include "lookup/OpenFoodFactsSource.h"
 #include "lookup/OpenLibrarySource.h"
 #include "lookup/PageServiceSource.h"
@@ -11,6 +12,7 @@
 
 #include <QLocale>
 #include <QTest>
+#include <QTranslator>
 #include <QUrlQuery>
 
 namespace {
@@ -150,6 +152,22 @@ struct Fixture
     QList<qint64> starts;
 };
 
+// A language in which every text of the chain and the code checks reads "[text]", installed
+// for as long as it lives.
+class BracketingTranslator final : public QTranslator
+{
+public:
+    BracketingTranslator() { QCoreApplication::installTranslator(this); }
+    ~BracketingTranslator() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override
+    {
+        if (qstrcmp(context, "LookupChain") != 0 && qstrcmp(context, "ProductCode") != 0)
+            return {};
+        return u'[' + QString::fromUtf8(source) + u']';
+    }
+};
+
 CodeOutcome LookUp(LookupChain& chain, const QString& code)
 {
     const std::optional<CodeOutcome> outcome = chain.lookUp(code);
@@ -169,6 +187,7 @@ private Q_SLOTS:
     void rows_sayWhatBecameOfTheCode_data();
     void rows_sayWhatBecameOfTheCode();
     void codesThatFailTheChecks_areNeverSent();
+    void translatedRows_keepTheDetailEnglishAndStayRetryable();
     void couponsAndRefundReceipts_areSentNowhere_data();
     void couponsAndRefundReceipts_areSentNowhere();
     void booksGoFirstToTheBooksSourceInTheDefaultOrder();
@@ -252,6 +271,30 @@ void TestLookupChain::rows_sayWhatBecameOfTheCode()
     QCOMPARE(outcome.rowText, row);
     QCOMPARE(outcome.gtin, kTea);
     QCOMPARE(outcome.scrollIntoView(), status != 0);
+}
+
+void TestLookupChain::translatedRows_keepTheDetailEnglishAndStayRetryable()
+{
+    const BracketingTranslator language;
+    Fixture f;
+    f.script(QStringLiteral("b.test"), kTea, {FakeResponse{{}, QStringLiteral("timed out"), 1}});
+    LookupChain& chain = f.twoSources();
+
+    // Batch mode writes the detail: it stays English; the row is in the user's language.
+    const CodeOutcome failed = LookUp(chain, kTea);
+    QCOMPARE(failed.detail, QStringLiteral("timed out"));
+    QCOMPARE(failed.rowText, kTea + QStringLiteral("[ - lookup failed: ]BETA: [timed out]"));
+    const CodeOutcome unchecked = LookUp(chain, QStringLiteral("4006381333932"));
+    QCOMPARE(unchecked.detail, QStringLiteral("check digit should be 1"));
+    QCOMPARE(unchecked.rowText,
+             QStringLiteral("4006381333932[ - not looked up: ][check digit should be 1]"));
+    QCOMPARE(LookUp(chain, kBiscuits).rowText, kBiscuits + QStringLiteral("[ - no record found]"));
+
+    // Retry Failed Rows finds the code in a row of either language.
+    QCOMPARE(FailedRowCode(failed.rowText), std::optional(kTea));
+    QCOMPARE(FailedRowCode(kTea + QStringLiteral(" - lookup failed: HTTP 503")),
+             std::optional(kTea));
+    QCOMPARE(FailedRowCode(unchecked.rowText), std::nullopt);
 }
 
 void TestLookupChain::codesThatFailTheChecks_areNeverSent()
