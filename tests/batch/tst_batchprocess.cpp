@@ -169,9 +169,13 @@ private:
             return env;
         }
 
-        void start(QProcess& program, const QStringList& arguments) const
+        void start(QProcess& program, const QStringList& arguments,
+                   const QString& language = {}) const
         {
-            program.setProcessEnvironment(environment());
+            QProcessEnvironment env = environment();
+            if (!language.isEmpty())
+                env.insert(QStringLiteral("QUILLFEN_LANGUAGE"), language);
+            program.setProcessEnvironment(env);
             program.setWorkingDirectory(homePath);
             program.start(QStringLiteral(QUILLFEN_PROGRAM),
                           QStringList{QStringLiteral("--batch")} + arguments);
@@ -181,12 +185,7 @@ private:
                      const QString& language = {}) const
         {
             QProcess program;
-            start(program, arguments);
-            if (!language.isEmpty()) {
-                QProcessEnvironment env = program.processEnvironment();
-                env.insert(QStringLiteral("QUILLFEN_LANGUAGE"), language);
-                program.setProcessEnvironment(env);
-            }
+            start(program, arguments, language);
             Finished finished;
             if (!program.waitForStarted())
                 return finished;
@@ -280,9 +279,10 @@ void TestBatchProcess::language_translatesStandardErrorAndHelpAlone()
     RealBatch batch(
         {QStringLiteral("--fault"), QStringLiteral("openfoodfacts:40172637=status:500")});
     QVERIFY(batch.started);
-    // Found, failed, not found and not looked up, in the format scripts read most.
+    // Found (a product whose name is the same in every language: the language chooses the
+    // names asked for too), failed, not found and not looked up, in the format scripts read most.
     const QStringList arguments{QStringLiteral("-"), QStringLiteral("--no-cache")};
-    const QByteArray codes = "3800123400018\n40172637\n4006381333931\n12345\n";
+    const QByteArray codes = "4260198705538\n40172637\n4006381333931\n12345\n";
     const Finished english = batch.run(arguments, codes, QStringLiteral("en"));
     const Finished translated = batch.run(arguments, codes, language);
     QCOMPARE(english.status, 1);
