@@ -1323,7 +1323,7 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>Done.
 %1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
         <translation>Hecho.
-Fallaron %1 de %2 consultas; Consulta → Reintentar filas con error las repite.</translation>
+Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.</translation>
     </message>
     <message>
         <source>Waiting %1 s for %2&apos; turn</source>
@@ -1868,7 +1868,7 @@ El índice de productos no ha cambiado.</translation>
     </message>
     <message>
         <source>&amp;Forget Remembered Answers</source>
-        <translation>&amp;Olvidar las respuestas guardadas</translation>
+        <translation>&amp;Olvidar respuestas guardadas</translation>
     </message>
     <message>
         <source>&amp;Import Product Database…</source>

@@ -1872,7 +1872,7 @@ L&apos;index des produits est inchangé.</translation>
     </message>
     <message>
         <source>&amp;Import Product Database…</source>
-        <translation>&amp;Importer une base de produits…</translation>
+        <translation>&amp;Importer la base de produits…</translation>
     </message>
     <message>
         <source>&amp;Download Product Database</source>

@@ -118,7 +118,8 @@ void Form1::dispatch(QStringView procedure, Body&& body) noexcept
         try {
             m_platform.messageBox.show(
                 BuildUntrappedReportText(description, FormLocation(procedure)),
-                MessageIcon::Warning, kErrorReportTitle.toString());
+                MessageIcon::Warning,
+                QCoreApplication::translate("ErrorReport", "Application Error"));
         } catch (...) {
             // Nothing more can be shown; the event loop must not see it.
         }

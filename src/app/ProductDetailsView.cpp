@@ -77,8 +77,10 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
     }
     AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Code"), gtin.isEmpty() ? code : gtin);
     const CodeFacts facts = DescribeCode(gtin);
-    AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Kind of code"),
-            CodeKindText(facts.kind));
+    AddFact(
+        sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Kind of code"),
+        // "coupon" and the like are words; "EAN-13" is a name and has no translation.
+        QCoreApplication::translate("CodeFacts", CodeKindText(facts.kind).toUtf8().constData()));
     AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "GS1 office"), facts.gs1Office);
     if (found) {
         const QString database =

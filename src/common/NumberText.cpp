@@ -1,7 +1,13 @@
 #include "common/NumberText.h"
 
+#include <QLocale>
+
 QString GroupedNumber(qint64 value)
 {
+    // A translated run makes its language's locale the default; English runs keep the C locale.
+    const QLocale locale;
+    if (locale.language() != QLocale::C)
+        return locale.toString(value);
     const bool negative = value < 0;
     QString digits = QString::number(negative ? -value : value);
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)

@@ -2,6 +2,6 @@
 
 #include <QString>
 
-// 1234567 -> "1,234,567", whatever the user's locale: limits and counts read the same in every
-// message.
+// 1234567 -> "1,234,567" in English, whatever the user's locale, so that limits and counts read
+// the same in every English message; in a translated run the language's own way ("1.234.567").
 QString GroupedNumber(qint64 value);

@@ -4,6 +4,7 @@
 #include "lookup/ProductCode.h"
 #include "platform/ScanJournal.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
@@ -36,7 +37,9 @@ CodeOutcome NotLookedUp(const QString& code)
     outcome.status = CodeOutcome::Status::NotLookedUp;
     outcome.code = code;
     outcome.detail = NotLookedUpReason(checked);
-    outcome.rowText = code + kNotLookedUpSuffix + outcome.detail;
+    // The detail stays English for the files scripts read; the row is read by people.
+    outcome.rowText = code + QCoreApplication::translate("LookupChain", " - not looked up: ") +
+                      NotLookedUpReasonShown(checked);
     return outcome;
 }
 } // namespace
@@ -177,7 +180,7 @@ void ScanSession::answerQueued()
             outcome->code = code;
             outcome->gtin = code;
             outcome->detail = failure.description();
-            outcome->rowText = code + kLookupFailedSuffix + failure.description();
+            outcome->rowText = code + LookupFailedSuffixShown() + failure.description();
         }
         if (!outcome)
             break; // stopped: the code stays queued for the next time

@@ -1,5 +1,6 @@
 // Every window and dialog in every shipped language: no text is wider than the widget that shows
 // it, and under the tests' own pseudo-language no text is shown that was never marked.
+#include "common/NumberText.h"
 #include "desktop/system/QtUiTranslations.h"
 #include "support/ModalDialogs.h"
 #include "support/PseudoTranslator.h"
@@ -98,6 +99,8 @@ private Q_SLOTS:
     void everyWindow_showsItsTextsWhole_data();
     void everyWindow_showsItsTextsWhole();
     void pseudoLanguage_everyCaptionWasMarked();
+    void numbers_writtenTheLanguagesWay_data();
+    void numbers_writtenTheLanguagesWay();
 
 private:
     // Opens each window and dialog of the program in turn and hands it to the check, which
@@ -180,6 +183,25 @@ void TestTranslations::pseudoLanguage_everyCaptionWasMarked()
     for (const QString& fault : unmarked)
         qWarning("%s", qPrintable(fault));
     QVERIFY(unmarked.isEmpty());
+}
+
+void TestTranslations::numbers_writtenTheLanguagesWay_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("written");
+    // English as it always was, whatever the desktop's locale.
+    QTest::newRow("en") << "en" << "1,234,567";
+    QTest::newRow("de") << "de" << "1.234.567";
+}
+
+void TestTranslations::numbers_writtenTheLanguagesWay()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, written);
+    QtUiTranslations translations(language);
+    translations.install();
+    QCOMPARE(GroupedNumber(1234567), written);
+    QLocale::setDefault(QLocale::c());
 }
 
 QTEST_MAIN(TestTranslations)

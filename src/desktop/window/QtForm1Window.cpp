@@ -5,7 +5,6 @@
 #include "desktop/window/Twips.h"
 #include "platform/ProgressDisplay.h"
 
-#include <algorithm>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
@@ -23,6 +22,8 @@
 #include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 constexpr int kClientWidthTwips = 8040;
@@ -165,8 +166,8 @@ void QtForm1Window::widenForCaptions()
     for (QPushButton* const button : right)
         button->setGeometry(button->x() + extra, button->y(), button->width() + extra,
                             button->height());
-    for (QWidget* const wide : std::initializer_list<QWidget*>{m_listView1, m_pushButton17,
-                                                               m_listView2, m_progressBar1})
+    for (QWidget* const wide :
+         std::initializer_list<QWidget*>{m_listView1, m_pushButton17, m_listView2, m_progressBar1})
         wide->resize(wide->width() + 2 * extra, wide->height());
     m_client->setFixedSize(m_client->width() + 2 * extra, m_client->height());
 }
