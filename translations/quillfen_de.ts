@@ -1930,6 +1930,18 @@ Der Produktindex ist unverändert.</translation>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
+    <message>
+        <source>EAN Codes</source>
+        <translation>EAN-Codes</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Fortschrittsanzeige</translation>
+    </message>
 </context>
 <context>
     <name>QtHttpFetcher</name>

@@ -1930,6 +1930,18 @@ El índice de productos no ha cambiado.</translation>
         <source>&amp;Language</source>
         <translation>&amp;Idioma</translation>
     </message>
+    <message>
+        <source>EAN Codes</source>
+        <translation>Códigos EAN</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barra de progreso</translation>
+    </message>
 </context>
 <context>
     <name>QtHttpFetcher</name>

@@ -1930,6 +1930,18 @@ L&apos;index des produits est inchangé.</translation>
         <source>&amp;Language</source>
         <translation>&amp;Langue</translation>
     </message>
+    <message>
+        <source>EAN Codes</source>
+        <translation>Codes EAN</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Progress Bar</source>
+        <translation>Barre de progression</translation>
+    </message>
 </context>
 <context>
     <name>QtHttpFetcher</name>

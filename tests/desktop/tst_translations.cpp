@@ -195,8 +195,10 @@ void TestTranslations::numbers_writtenTheLanguagesWay_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("written");
     // English as it always was, whatever the desktop's locale.
-    QTest::newRow("en") << "en" << "1,234,567";
-    QTest::newRow("de") << "de" << "1.234.567";
+    QTest::newRow("en") << "en"
+                        << "1,234,567";
+    QTest::newRow("de") << "de"
+                        << "1.234.567";
 }
 
 void TestTranslations::numbers_writtenTheLanguagesWay()

@@ -99,8 +99,8 @@ QtForm1Window::QtForm1Window(QWidget* parent)
     m_client->setMouseTracking(true);
     layout->addWidget(m_client);
 
-    m_listView1 = makeList(QStringLiteral("ListView1"), QStringLiteral("EAN Codes"),
-                           TwipsRect(120, 120, 7800, 2535));
+    m_listView1 =
+        makeList(QStringLiteral("ListView1"), tr("EAN Codes"), TwipsRect(120, 120, 7800, 2535));
     m_pushButton6 =
         makeButton(QStringLiteral("PushButton6"), QT_TR_NOOP("Add EAN Number or Numbers"),
                    TwipsRect(120, 2745, 3840, 405));
@@ -114,8 +114,8 @@ QtForm1Window::QtForm1Window(QWidget* parent)
                    TwipsRect(4080, 3255, 3840, 405));
     m_pushButton17 = makeButton(QStringLiteral("PushButton17"), QT_TR_NOOP("Start Looking Up"),
                                 TwipsRect(120, 3765, 7800, 405));
-    m_listView2 = makeList(QStringLiteral("ListView2"), QStringLiteral("Description"),
-                           TwipsRect(120, 4275, 7800, 2535));
+    m_listView2 =
+        makeList(QStringLiteral("ListView2"), tr("Description"), TwipsRect(120, 4275, 7800, 2535));
     m_pushButton4 =
         makeButton(QStringLiteral("PushButton4"), QT_TR_NOOP("Save Results As Text File"),
                    TwipsRect(120, 6900, 3840, 405));
@@ -130,7 +130,7 @@ QtForm1Window::QtForm1Window(QWidget* parent)
 
     m_progressBar1 = new CaptionProgressBar(m_client);
     m_progressBar1->setObjectName(QStringLiteral("ProgressBar1"));
-    m_progressBar1->setAccessibleName(kIdleProgressCaption.toString());
+    m_progressBar1->setAccessibleName(tr("Progress Bar"));
     m_progressBar1->setGeometry(TwipsRect(120, 7935, 7800, 405));
     m_progressBar1->setCaption(kIdleProgressCaption.toString());
 
@@ -261,8 +261,8 @@ QPushButton* QtForm1Window::makeButton(const QString& name, const char* caption,
 {
     auto* const button = new QPushButton(tr(caption), m_client);
     button->setObjectName(name);
-    // Screen-reader scripts and the end-to-end test find the buttons by these English names.
-    button->setAccessibleName(QString::fromLatin1(caption));
+    // A screen reader says what the button shows, in the language it shows it in.
+    button->setAccessibleName(button->text());
     button->setGeometry(place);
     button->setFont(boldArial(11.25));
     button->setAutoDefault(false);
