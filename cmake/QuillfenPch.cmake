@@ -5,8 +5,8 @@
 
 set(QUILLFEN_PCH_CORE_HEADERS
     <algorithm> <chrono> <functional> <memory> <optional> <utility> <vector>
-    <QByteArray> <QDateTime> <QDir> <QFile> <QFileInfo> <QHash> <QJsonArray> <QJsonDocument>
-    <QJsonObject> <QList> <QObject> <QString> <QStringList> <QTimer> <QUrl>)
+    <QByteArray> <QCoreApplication> <QDateTime> <QDir> <QFile> <QFileInfo> <QHash> <QJsonArray>
+    <QJsonDocument> <QJsonObject> <QList> <QObject> <QString> <QStringList> <QTimer> <QUrl>)
 set(QUILLFEN_PCH_NETWORK_HEADERS <QNetworkAccessManager> <QNetworkReply> <QNetworkRequest>)
 set(QUILLFEN_PCH_WIDGETS_HEADERS <QApplication> <QLabel> <QMessageBox> <QPushButton>
     <QTreeWidget> <QVBoxLayout> <QWidget>)
