@@ -1699,6 +1699,17 @@ El índice de productos no ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+</context>
+<context>
     <name>QtBatchConsole</name>
     <message>
         <source>Cannot read standard input: %1</source>

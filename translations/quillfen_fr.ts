@@ -1699,6 +1699,17 @@ L&apos;index des produits est inchangé.</translation>
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l&apos;aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l&apos;aide, options propres à Qt comprises.</translation>
+    </message>
+</context>
+<context>
     <name>QtBatchConsole</name>
     <message>
         <source>Cannot read standard input: %1</source>

@@ -94,6 +94,11 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                                    const QProcessEnvironment& environment,
                                    const QString& applicationFolder)
 {
+    // Qt's own catalogues lack the texts of these two options in some languages (French,
+    // Spanish); the program's catalogue carries them, and is asked first.
+    [[maybe_unused]] static constexpr const char* kQtOptionTexts[] = {
+        QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+        QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options.")};
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "AppConfig",
