@@ -130,6 +130,10 @@ QStringList TestTranslations::checkEveryWindow(const std::function<QStringList(Q
             QStringLiteral("prices.xlsx"),
             {{QStringLiteral("A"), QStringLiteral("EAN"), {QStringLiteral("4006381333931")}}});
     });
+    modal(QStringLiteral("columns"), [&] {
+        services.columnChoice.chooseSeveral(QStringLiteral("Quillfen"), QStringLiteral("?"),
+                                            {QStringLiteral("EAN")}, {0});
+    });
     modal(QStringLiteral("question"), [&] { services.questionBox.ask(QStringLiteral("?")); });
     modal(QStringLiteral("input"), [&] { services.inputBox.ask(QStringLiteral("?")); });
     modal(QStringLiteral("message"), [&] { services.messageBox.show(QStringLiteral("!")); });
