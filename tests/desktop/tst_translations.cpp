@@ -29,7 +29,8 @@ QStringList Captions(QWidget* widget)
         texts << button->text();
     else if (auto* const group = qobject_cast<QGroupBox*>(widget))
         texts << group->title();
-    else if (auto* const tree = qobject_cast<QTreeWidget*>(widget)) {
+    else if (auto* const tree = qobject_cast<QTreeWidget*>(widget);
+             tree && !tree->isHeaderHidden()) {
         for (int column = 0; column < tree->columnCount(); ++column)
             texts << tree->headerItem()->text(column);
     } else if (auto* const menus = qobject_cast<QMenuBar*>(widget)) {
