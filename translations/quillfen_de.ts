@@ -1807,6 +1807,14 @@ Der Produktindex ist unverändert.</translation>
         <source>Could not read %1: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
     </message>
+    <message>
+        <source>Could not make the folder %1</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtForm1Window</name>
@@ -2743,6 +2751,26 @@ Stattdessen eine Kopie nur mit den Werten speichern, ohne Formeln, Formate und w
         <source>%1: name: &quot;%2&quot; is a built-in source&apos;s</source>
         <extracomment>%1 is a file, &quot;name&quot; the field in it (keep it), %2 the name it gives.</extracomment>
         <translation>%1: name: „%2“ ist der Name einer eingebauten Quelle</translation>
+    </message>
+    <message>
+        <source>%1 is used for this session only.</source>
+        <extracomment>%1 is a source&apos;s name.</extracomment>
+        <translation>%1 wird nur in dieser Sitzung verwendet.</translation>
+    </message>
+    <message>
+        <source>%1 is kept in %2 and used from now on.</source>
+        <extracomment>%1 is a source&apos;s name, %2 the file it is read from at every start.</extracomment>
+        <translation>%1 ist in %2 gespeichert und wird ab jetzt verwendet.</translation>
+    </message>
+    <message>
+        <source>Your sources folder %2 already holds a file named %1. Replace it?</source>
+        <extracomment>%1 is a file name, %2 a folder.</extracomment>
+        <translation>Ihr Quellenordner %2 enthält bereits eine Datei namens %1. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>It could not be kept for later sessions: %1</source>
+        <extracomment>%1 says why the file could not be written.</extracomment>
+        <translation>Sie konnte für spätere Sitzungen nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -1807,6 +1807,14 @@ El índice de productos no ha cambiado.</translation>
         <source>Could not read %1: %2</source>
         <translation>No se pudo leer %1: %2</translation>
     </message>
+    <message>
+        <source>Could not make the folder %1</source>
+        <translation>No se pudo crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtForm1Window</name>
@@ -2743,6 +2751,26 @@ Save a copy of its values instead, without its formulas, formats and other sheet
         <source>%1: name: &quot;%2&quot; is a built-in source&apos;s</source>
         <extracomment>%1 is a file, &quot;name&quot; the field in it (keep it), %2 the name it gives.</extracomment>
         <translation>%1: name: &quot;%2&quot; es el nombre de una fuente integrada</translation>
+    </message>
+    <message>
+        <source>%1 is used for this session only.</source>
+        <extracomment>%1 is a source&apos;s name.</extracomment>
+        <translation>%1 solo se usa en esta sesión.</translation>
+    </message>
+    <message>
+        <source>%1 is kept in %2 and used from now on.</source>
+        <extracomment>%1 is a source&apos;s name, %2 the file it is read from at every start.</extracomment>
+        <translation>%1 se guarda en %2 y se usa a partir de ahora.</translation>
+    </message>
+    <message>
+        <source>Your sources folder %2 already holds a file named %1. Replace it?</source>
+        <extracomment>%1 is a file name, %2 a folder.</extracomment>
+        <translation>Su carpeta de fuentes %2 ya contiene un archivo llamado %1. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>It could not be kept for later sessions: %1</source>
+        <extracomment>%1 says why the file could not be written.</extracomment>
+        <translation>No se pudo guardar para sesiones posteriores: %1</translation>
     </message>
 </context>
 <context>

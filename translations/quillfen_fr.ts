@@ -1807,6 +1807,14 @@ L&apos;index des produits est inchangé.</translation>
         <source>Could not read %1: %2</source>
         <translation>Impossible de lire %1 : %2</translation>
     </message>
+    <message>
+        <source>Could not make the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>QtForm1Window</name>
@@ -2743,6 +2751,26 @@ Enregistrer plutôt une copie de ses valeurs, sans ses formules, formats et autr
         <source>%1: name: &quot;%2&quot; is a built-in source&apos;s</source>
         <extracomment>%1 is a file, &quot;name&quot; the field in it (keep it), %2 the name it gives.</extracomment>
         <translation>%1 : name : « %2 » est le nom d&apos;une source intégrée</translation>
+    </message>
+    <message>
+        <source>%1 is used for this session only.</source>
+        <extracomment>%1 is a source&apos;s name.</extracomment>
+        <translation>%1 n&apos;est utilisée que pour cette session.</translation>
+    </message>
+    <message>
+        <source>%1 is kept in %2 and used from now on.</source>
+        <extracomment>%1 is a source&apos;s name, %2 the file it is read from at every start.</extracomment>
+        <translation>%1 est conservée dans %2 et utilisée désormais.</translation>
+    </message>
+    <message>
+        <source>Your sources folder %2 already holds a file named %1. Replace it?</source>
+        <extracomment>%1 is a file name, %2 a folder.</extracomment>
+        <translation>Votre dossier de sources %2 contient déjà un fichier nommé %1. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>It could not be kept for later sessions: %1</source>
+        <extracomment>%1 says why the file could not be written.</extracomment>
+        <translation>Elle n&apos;a pas pu être conservée pour les sessions suivantes : %1</translation>
     </message>
 </context>
 <context>

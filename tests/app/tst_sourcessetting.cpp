@@ -58,6 +58,8 @@ private Q_SLOTS:
     void setKey_keptInTheKeyringOrSaidHowToGiveItInstead();
     void test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden();
     void addFile_takesTheSourceOrSaysWhyNot();
+    void addFile_keptInTheUsersFolder_data();
+    void addFile_keptInTheUsersFolder();
 };
 
 namespace {
@@ -311,11 +313,62 @@ void TestSourcesSetting::addFile_takesTheSourceOrSaysWhyNot()
                                R"({"name": "mine", "displayName": "Mine",
                                    "request": {"url": "https://m.example/{gtin}"},
                                    "answer": {"name": "/n"}})");
-    QCOMPARE(std::get<QString>(fake.tools.addFile(QStringLiteral("/h/bad.json"))),
-             QStringLiteral("bad.json: displayName: missing"));
-    QCOMPARE(std::get<SourceRow>(fake.tools.addFile(QStringLiteral("/h/mine.json"))),
+    const SourceAdded bad = fake.tools.addFile(QStringLiteral("/h/bad.json"));
+    QVERIFY(!bad.row);
+    QCOMPARE(bad.message, QStringLiteral("bad.json: displayName: missing"));
+    QCOMPARE(fake.tools.addFile(QStringLiteral("/h/mine.json")).row,
              (SourceRow{"mine", "Mine", true}));
     QCOMPARE(FileSourceNames(fake.config), (QStringList{"acme", "mine"}));
+}
+
+void TestSourcesSetting::addFile_keptInTheUsersFolder_data()
+{
+    QTest::addColumn<QByteArray>("there"); // the file of that name in the folder; empty: none
+    QTest::addColumn<bool>("replace");     // the answer to "Replace it?"
+    QTest::addColumn<bool>("writeFails");
+    QTest::addColumn<QString>("origin"); // where the next start reads it from
+    QTest::addColumn<QString>("said");   // a piece of the message
+
+    const QString mine = QStringLiteral("/u/sources/mine.json");
+    QTest::newRow("none there: kept") << QByteArray() << false << false << "your folder"
+                                      << "Mine is kept in " + mine;
+    QTest::newRow("one there, replaced") << QByteArray("old") << true << false << "your folder"
+                                         << "Mine is kept in " + mine;
+    QTest::newRow("one there, kept as it was")
+        << QByteArray("old") << false << false << "--source-file"
+        << QStringLiteral("Mine is used for this session only.");
+    QTest::newRow("disk full: said, the old file whole")
+        << QByteArray("old") << true << true << "--source-file"
+        << QStringLiteral("could not be kept for later sessions: Disk full");
+}
+
+void TestSourcesSetting::addFile_keptInTheUsersFolder()
+{
+    QFETCH(QByteArray, there);
+    QFETCH(bool, replace);
+    QFETCH(bool, writeFails);
+    QFETCH(QString, origin);
+    QFETCH(QString, said);
+    Tools fake;
+    fake.config.userSourceFolder = QStringLiteral("/u/sources");
+    const QString target = QStringLiteral("/u/sources/mine.json");
+    const QByteArray file = R"({"name": "mine", "displayName": "Mine",
+        "request": {"url": "https://m.example/{gtin}"}, "answer": {"name": "/n"}})";
+    fake.files.contents.insert(QStringLiteral("/h/mine.json"), file);
+    if (!there.isEmpty())
+        fake.files.contents.insert(target, there);
+    fake.questionBox.answers = {replace};
+    if (writeFails)
+        fake.files.hook.fail(u"writeWholeFile", QStringLiteral("Disk full"));
+
+    const SourceAdded added = fake.tools.addFile(QStringLiteral("/h/mine.json"));
+    QCOMPARE(added.row, (SourceRow{"mine", "Mine", true}));
+    QVERIFY2(added.message.contains(said), qPrintable(added.message));
+    QCOMPARE(fake.questionBox.asked().size(), there.isEmpty() ? 0 : 1);
+    const bool kept = origin == u"your folder";
+    QCOMPARE(fake.files.contents.value(target), kept ? file : there);
+    QCOMPARE(fake.config.fileSources.back().origin, origin);
+    QCOMPARE(fake.config.fileSources.back().path, kept ? target : QStringLiteral("/h/mine.json"));
 }
 
 QTEST_GUILESS_MAIN(TestSourcesSetting)

@@ -195,12 +195,11 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
                     .arg(QStringLiteral("*.json"), QStringLiteral("*")));
             if (path.isEmpty())
                 return;
-            const std::variant<SourceRow, QString> added = actions.addFile(path);
-            if (const QString* refused = std::get_if<QString>(&added)) {
-                Tell(dialog, *refused);
+            const SourceAdded added = actions.addFile(path);
+            Tell(dialog, added.message);
+            if (!added.row)
                 return;
-            }
-            const SourceRow& row = std::get<SourceRow>(added);
+            const SourceRow& row = *added.row;
             QListWidgetItem* item = nullptr;
             for (int i = 0; i < list->count() && !item; ++i)
                 if (list->item(i)->data(kNameRole).toString() == row.name)
