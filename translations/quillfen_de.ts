@@ -1659,6 +1659,10 @@ Der Produktindex ist unverändert.</translation>
         <source>UPCitemdb&apos;s terms of use</source>
         <translation>Nutzungsbedingungen von UPCitemdb</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>

@@ -1659,6 +1659,10 @@ El índice de productos no ha cambiado.</translation>
         <source>UPCitemdb&apos;s terms of use</source>
         <translation>condiciones de uso de UPCitemdb</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>

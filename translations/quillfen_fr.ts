@@ -1659,6 +1659,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>UPCitemdb&apos;s terms of use</source>
         <translation>conditions d&apos;utilisation d&apos;UPCitemdb</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>

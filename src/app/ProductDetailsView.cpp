@@ -71,6 +71,7 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Countries"), details.countries);
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Publishers"), details.publishers);
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Published"), details.published);
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Description"), details.description);
         sheet.pageUrl = WebPageOrNothing(details.pageUrl);
         if (pictureUrl)
             *pictureUrl = details.imageUrl.isEmpty() ? details.thumbnailUrl : details.imageUrl;

@@ -111,7 +111,8 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
              << QStringLiteral("quantity: ") + product.quantity
              << QStringLiteral("categories: ") + product.details.categories
              << QStringLiteral("picture: ") + product.details.imageUrl
-             << QStringLiteral("page: ") + product.details.pageUrl;
+             << QStringLiteral("page: ") + product.details.pageUrl
+             << QStringLiteral("description: ") + product.details.description;
         break;
     }
     case SourceAnswer::Kind::NotFound:

@@ -27,6 +27,7 @@ struct Details : Form1OnFakes
         if (!rememberedPage.isEmpty()) {
             StoredAnswer answer{true, QStringLiteral("Spread"), {}, {}, {}, clock.unixSeconds()};
             answer.details.pageUrl = rememberedPage;
+            answer.details.description = QStringLiteral("<b>Hazelnuts</b>, sugar");
             answers.answers.insert(
                 {QStringLiteral("openfoodfacts"), kBase, QStringLiteral("3800123400018")}, answer);
         }
@@ -91,7 +92,8 @@ void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
     for (const char* page : {"file:///etc/passwd", "javascript:alert(1)", "http://"})
         QTest::newRow(page)
             << page << 1
-            << "Spread | Code: 3800123400018 | Kind of code: EAN-13 | GS1 office: "
+            << "Spread | Description: <b>Hazelnuts</b>, sugar | Code: 3800123400018 | Kind of "
+               "code: EAN-13 | GS1 office: "
                "GS1 Bulgaria | Source: Open Food Facts, Open Database License (ODbL)"
             << "no picture";
     QTest::newRow("no record: what the code says")

@@ -70,7 +70,8 @@ struct Tools : FakePlatform
     {
         auto read = ReadSourceFile(QStringLiteral("acme.json"), R"({"name": "acme",
             "displayName": "Acme", "request": {"url": "http://127.0.0.1:9/i?ean={gtin13}&key={key}"},
-            "answer": {"results": "/items", "name": "/title", "brand": "/brand"}})");
+            "answer": {"results": "/items", "name": "/title", "brand": "/brand",
+                       "description": "/about"}})");
         config.fileSources.append(
             FileSourceEntry{std::get<SourceDescription>(read), QStringLiteral("preset"), {}, {}});
         config.keyFor = [](const QString&) { return SourceKey{QStringLiteral("s3cr3t"), {}}; };
@@ -293,13 +294,15 @@ void TestSourcesSetting::test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden()
 {
     Tools fake;
     const QString body =
-        QStringLiteral(R"({"asked": "key=s3cr3t", "items": [{"title": "Pen", "brand": "Wirex"}]})");
+        QStringLiteral(R"({"asked": "key=s3cr3t", "items": [{"title": "Pen", "brand": "Wirex",
+                               "about": "Blue ink"}]})");
     fake.pageLoader.respond = [&](const QUrl&) { return FakeResponse{body}; };
     const auto [read, raw] =
         fake.tools.test(QStringLiteral("acme"), QStringLiteral("036000291452"));
     QCOMPARE(read, QStringLiteral("Asked: http://127.0.0.1:9/i?ean=0036000291452&key=***\n"
                                   "HTTP status: 200\n\nFound.\nname: Pen\nbrand: Wirex\n"
-                                  "quantity: \ncategories: \npicture: \npage: "));
+                                  "quantity: \ncategories: \npicture: \npage: \n"
+                                  "description: Blue ink"));
     QCOMPARE(raw, QString(body).replace(QStringLiteral("s3cr3t"), QStringLiteral("***")));
     // The key went to the service, and nowhere the user is shown.
     QVERIFY(fake.pageLoader.requested.value(0).toString().contains(u"key=s3cr3t"));

@@ -131,7 +131,8 @@ private Q_SLOTS:
                                      {},
                                      QStringLiteral("2 × 100 g"),
                                      QStringLiteral("Open Beauty Facts"),
-                                     now - 5});
+                                     now - 5,
+                                     ProductDetails{.description = QStringLiteral("Vanilla\n")}});
             store.store(QStringLiteral("upcitemdb"), kAddress, Code(1),
                         StoredAnswer{false, {}, {}, {}, {}, now});
         }
@@ -144,6 +145,7 @@ private Q_SLOTS:
         QCOMPARE(found->quantity, QStringLiteral("2 × 100 g"));
         QCOMPARE(found->database, QStringLiteral("Open Beauty Facts"));
         QCOMPARE(found->storedAt, now - 5);
+        QCOMPARE(found->details.description, QStringLiteral("Vanilla\n"));
         const auto notFound = store.find(QStringLiteral("upcitemdb"), kAddress, Code(1));
         QVERIFY(notFound && !notFound->found);
         QVERIFY(!store.find(QStringLiteral("openlibrary"), kAddress, Code(1)));

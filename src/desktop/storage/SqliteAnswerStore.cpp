@@ -41,7 +41,8 @@ const struct
                    {QLatin1StringView("thumbnail"), &ProductDetails::thumbnailUrl},
                    {QLatin1StringView("page"), &ProductDetails::pageUrl},
                    {QLatin1StringView("publishers"), &ProductDetails::publishers},
-                   {QLatin1StringView("published"), &ProductDetails::published}};
+                   {QLatin1StringView("published"), &ProductDetails::published},
+                   {QLatin1StringView("description"), &ProductDetails::description}};
 
 QVariant DetailsColumn(const ProductDetails& details)
 {
