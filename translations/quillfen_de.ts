@@ -1663,6 +1663,10 @@ Der Produktindex ist unverändert.</translation>
         <source>Description</source>
         <translation>Beschreibung</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -2303,6 +2307,14 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>Page service address</source>
         <translation>Adresse des Seitendienstes</translation>
+    </message>
+    <message>
+        <source>Fill the &amp;gaps from the next sources</source>
+        <translation>&amp;Lücken aus den nächsten Quellen füllen</translation>
+    </message>
+    <message>
+        <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
+        <translation>Einem gefundenen Produkt ohne Marke, Menge oder Bild wird das Fehlende aus den nächsten Quellen ergänzt, die den Code kennen.</translation>
     </message>
 </context>
 <context>

@@ -1663,6 +1663,10 @@ El índice de productos no ha cambiado.</translation>
         <source>Description</source>
         <translation>Descripción</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -2303,6 +2307,14 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>Page service address</source>
         <translation>Dirección del servicio de páginas</translation>
+    </message>
+    <message>
+        <source>Fill the &amp;gaps from the next sources</source>
+        <translation>Completar los &amp;huecos con las fuentes siguientes</translation>
+    </message>
+    <message>
+        <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
+        <translation>Un producto encontrado sin marca, cantidad o imagen se completa con las fuentes siguientes que conocen el código.</translation>
     </message>
 </context>
 <context>

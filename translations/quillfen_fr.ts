@@ -1663,6 +1663,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>Description</source>
         <translation>Description</translation>
     </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -2303,6 +2307,14 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>Page service address</source>
         <translation>Adresse du service de pages</translation>
+    </message>
+    <message>
+        <source>Fill the &amp;gaps from the next sources</source>
+        <translation>Compléter les &amp;lacunes par les sources suivantes</translation>
+    </message>
+    <message>
+        <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
+        <translation>Un produit trouvé sans marque, quantité ou image est complété par les sources suivantes qui connaissent le code.</translation>
     </message>
 </context>
 <context>

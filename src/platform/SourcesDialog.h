@@ -23,6 +23,9 @@ struct SourcesDialogState
 {
     QList<SourceRow> rows;
     QString serviceUrl;
+    // A found product that lacks a brand, a quantity or a picture is completed from the next
+    // sources that know the code.
+    bool fillGaps = false;
 
     bool operator==(const SourcesDialogState&) const = default;
 };

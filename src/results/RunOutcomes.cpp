@@ -88,6 +88,11 @@ RunOutcomes::Kept RunOutcomes::Compact(const CodeOutcome& outcome)
     PutLength(packed, quint32(outcome.sourceHosts.size()));
     for (const QString& host : outcome.sourceHosts)
         Put(packed, host);
+    PutLength(packed, quint32(outcome.filledFrom.size()));
+    for (const auto& [field, source] : outcome.filledFrom) {
+        Put(packed, field);
+        Put(packed, source);
+    }
     packed.squeeze();
     return Kept{outcome.status, outcome.scanCount, outcome.rowText, packed};
 }
@@ -111,6 +116,10 @@ CodeOutcome RunOutcomes::Expand(const Kept& kept)
         *text = read.text();
     for (quint32 hosts = read.length(); hosts > 0; --hosts)
         outcome.sourceHosts.append(read.text());
+    for (quint32 fields = read.length(); fields > 0; --fields) {
+        QString field = read.text();
+        outcome.filledFrom.append({field, read.text()});
+    }
     return outcome;
 }
 

@@ -84,16 +84,19 @@ struct Tools : FakePlatform
 void TestSourcesSetting::saveThenRead_roundTripsTicksOrderAndAddress()
 {
     FakeSettingsStore settings;
-    const SourcesDialogState chosen =
+    SourcesDialogState chosen =
         StateOf({"upcitemdb", "-index", "page", "-openlibrary", "openfoodfacts"},
                 QStringLiteral("http://127.0.0.1:8080/lookup"));
+    chosen.fillGaps = true;
     SaveSources(settings, chosen);
 
     QCOMPARE(Saved(settings, "Sources"), QStringLiteral("upcitemdb,page,openfoodfacts"));
     QCOMPARE(Saved(settings, "Source Order"),
              QStringLiteral("upcitemdb,index,page,openlibrary,openfoodfacts"));
     QCOMPARE(Saved(settings, "Service URL"), QStringLiteral("http://127.0.0.1:8080/lookup"));
+    QCOMPARE(Saved(settings, "Fill Gaps"), QStringLiteral("1"));
     QCOMPARE(SourcesDialogStateFor(AppConfig{}, ReadSavedSources(settings), false), chosen);
+    QVERIFY(FillGapsFor(AppConfig{}, Saved(settings, "Fill Gaps")));
     // What a run then asks: the ticked ones in the saved order, at the saved address.
     const SourceChoice run = ChooseSources(AppConfig{}, Saved(settings, "Sources"), false);
     QCOMPARE(run.names, (QStringList{"upcitemdb", "page", "openfoodfacts"}));

@@ -817,6 +817,9 @@ void TestLookupChain::fillGaps_completesTheFirstFindAndNamesEverySourceThatGave(
                                     : QStringLiteral("Green Tea"));
         QCOMPARE(done.source, fill ? QStringLiteral("ALPHA + BETA") : QStringLiteral("ALPHA"));
         QCOMPARE(f.requestedPaths().size(), fill ? 2 : 1);
+        using Given = QList<std::pair<QString, QString>>;
+        const Given given = fill ? Given{{"brand", "BETA"}, {"quantity", "BETA"}} : Given{};
+        QCOMPARE(done.filledFrom, given);
     }
 }
 
