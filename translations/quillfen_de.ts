@@ -2314,7 +2314,7 @@ Der Produktindex ist unverändert.</translation>
     </message>
     <message>
         <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
-        <translation>Einem gefundenen Produkt ohne Marke, Menge oder Bild wird das Fehlende aus den nächsten Quellen ergänzt, die den Code kennen.</translation>
+        <translation>Bei einem gefundenen Produkt ohne Marke, Menge oder Bild wird das Fehlende aus den nächsten Quellen ergänzt, die den Code kennen.</translation>
     </message>
 </context>
 <context>

@@ -718,6 +718,7 @@ void LookupChain::remember(const LookupSource& source, const QString& address, c
     stored.database = answer.product.database;
     stored.details = answer.product.details;
     stored.storedAt = m_services.clock.unixSeconds();
+    stored.lifetime = stored.found ? source.foundLifetime() : source.notFoundLifetime();
     m_services.store->store(source.name(), address, gtin, stored);
     reportStoreProblem();
 }

@@ -659,6 +659,12 @@ void TestLookupChain::remembered_answersCostNoRequestAndExpire()
     LookUp(chain, kTea);
     LookUp(chain, kBiscuits); // not found by either
     QCOMPARE(f.fake.pageLoader.requested.size(), 3);
+    // Each kept for its source's lifetime of its kind, which the store keeps it for.
+    QList<qint64> lifetimes;
+    for (const StoredAnswer& stored : std::as_const(f.store.answers))
+        lifetimes.append(stored.lifetime / (24 * 3600));
+    std::sort(lifetimes.begin(), lifetimes.end());
+    QCOMPARE(lifetimes, (QList<qint64>{7, 7, 30}));
 
     // A later run: both remembered, no request and no wait.
     chain.startRun();
