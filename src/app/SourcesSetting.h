@@ -11,10 +11,11 @@ class SettingsStore;
 // names are in LookupSetup.h).
 struct SavedSources
 {
-    QString sources;       // the ticked sources in the order they are asked: "index,openfoodfacts"
-    QString order;         // every source in the dialog's order, ticked or not
-    QString serviceUrl;    // the page service's address
-    QString fillGaps = {}; // "1", "0", or empty when never saved
+    QString sources;    // the ticked sources in the order they are asked: "index,openfoodfacts"
+    QString order;      // every source in the dialog's order, ticked or not
+    QString serviceUrl; // the page service's address
+    // Whether to fill the gaps: "1", "0", or empty when never saved.
+    QString fillGaps = {};
 };
 
 SavedSources ReadSavedSources(const SettingsStore& settings);

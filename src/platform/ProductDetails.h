@@ -9,11 +9,12 @@ struct ProductDetails
     QString categories; // the most specific one or two, ", " between them: "Spreads, Cocoa spreads"
     QString countries;  // where it is sold: "France, Germany"
     QString imageUrl;   // the picture for the details window
-    QString thumbnailUrl;     // the small picture for lists; may be the same as imageUrl
-    QString pageUrl;          // the product's page on its database's site
-    QString publishers;       // books: "Gullwing Press, Puffin"
-    QString published;        // books: the edition's publish date, as the database writes it
-    QString description = {}; // what the database says of the product: plain text, lines
+    QString thumbnailUrl; // the small picture for lists; may be the same as imageUrl
+    QString pageUrl;      // the product's page on its database's site
+    QString publishers;   // books: "Gullwing Press, Puffin"
+    QString published;    // books: the edition's publish date, as the database writes it
+    // What the database says of the product: plain text, perhaps several lines.
+    QString description = {};
 
     bool isEmpty() const
     {
