@@ -1659,6 +1659,14 @@ Der Produktindex ist unverändert.</translation>
         <source>UPCitemdb&apos;s terms of use</source>
         <translation>Nutzungsbedingungen von UPCitemdb</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Bild</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -1817,6 +1825,14 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>Could not read %1: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not make the folder %1</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -2303,6 +2319,14 @@ Der Produktindex ist unverändert.</translation>
         <source>Page service address</source>
         <translation>Adresse des Seitendienstes</translation>
     </message>
+    <message>
+        <source>Fill the &amp;gaps from the next sources</source>
+        <translation>&amp;Lücken aus den nächsten Quellen füllen</translation>
+    </message>
+    <message>
+        <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
+        <translation>Bei einem gefundenen Produkt ohne Marke, Menge oder Bild wird das Fehlende aus den nächsten Quellen ergänzt, die den Code kennen.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsFileSave</name>
@@ -2754,6 +2778,26 @@ Stattdessen eine Kopie nur mit den Werten speichern, ohne Formeln, Formate und w
         <source>%1: name: &quot;%2&quot; is a built-in source&apos;s</source>
         <extracomment>%1 is a file, &quot;name&quot; the field in it (keep it), %2 the name it gives.</extracomment>
         <translation>%1: name: „%2“ ist der Name einer eingebauten Quelle</translation>
+    </message>
+    <message>
+        <source>%1 is used for this session only.</source>
+        <extracomment>%1 is a source&apos;s name.</extracomment>
+        <translation>%1 wird nur in dieser Sitzung verwendet.</translation>
+    </message>
+    <message>
+        <source>%1 is kept in %2 and used from now on.</source>
+        <extracomment>%1 is a source&apos;s name, %2 the file it is read from at every start.</extracomment>
+        <translation>%1 ist in %2 gespeichert und wird ab jetzt verwendet.</translation>
+    </message>
+    <message>
+        <source>Your sources folder %2 already holds a file named %1. Replace it?</source>
+        <extracomment>%1 is a file name, %2 a folder.</extracomment>
+        <translation>Ihr Quellenordner %2 enthält bereits eine Datei namens %1. Möchten Sie sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>It could not be kept for later sessions: %1</source>
+        <extracomment>%1 says why the file could not be written.</extracomment>
+        <translation>Sie konnte für spätere Sitzungen nicht gespeichert werden: %1</translation>
     </message>
 </context>
 <context>

@@ -1659,6 +1659,14 @@ El índice de productos no ha cambiado.</translation>
         <source>UPCitemdb&apos;s terms of use</source>
         <translation>condiciones de uso de UPCitemdb</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Imagen</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -1817,6 +1825,14 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>Could not read %1: %2</source>
         <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not make the folder %1</source>
+        <translation>No se pudo crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>No se pudo escribir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -2303,6 +2319,14 @@ El índice de productos no ha cambiado.</translation>
         <source>Page service address</source>
         <translation>Dirección del servicio de páginas</translation>
     </message>
+    <message>
+        <source>Fill the &amp;gaps from the next sources</source>
+        <translation>Completar los &amp;huecos con las fuentes siguientes</translation>
+    </message>
+    <message>
+        <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
+        <translation>Un producto encontrado sin marca, cantidad o imagen se completa con las fuentes siguientes que conocen el código.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsFileSave</name>
@@ -2754,6 +2778,26 @@ Save a copy of its values instead, without its formulas, formats and other sheet
         <source>%1: name: &quot;%2&quot; is a built-in source&apos;s</source>
         <extracomment>%1 is a file, &quot;name&quot; the field in it (keep it), %2 the name it gives.</extracomment>
         <translation>%1: name: &quot;%2&quot; es el nombre de una fuente integrada</translation>
+    </message>
+    <message>
+        <source>%1 is used for this session only.</source>
+        <extracomment>%1 is a source&apos;s name.</extracomment>
+        <translation>%1 solo se usa en esta sesión.</translation>
+    </message>
+    <message>
+        <source>%1 is kept in %2 and used from now on.</source>
+        <extracomment>%1 is a source&apos;s name, %2 the file it is read from at every start.</extracomment>
+        <translation>%1 se guarda en %2 y se usa a partir de ahora.</translation>
+    </message>
+    <message>
+        <source>Your sources folder %2 already holds a file named %1. Replace it?</source>
+        <extracomment>%1 is a file name, %2 a folder.</extracomment>
+        <translation>Su carpeta de fuentes %2 ya contiene un archivo llamado %1. ¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>It could not be kept for later sessions: %1</source>
+        <extracomment>%1 says why the file could not be written.</extracomment>
+        <translation>No se pudo guardar para sesiones posteriores: %1</translation>
     </message>
 </context>
 <context>

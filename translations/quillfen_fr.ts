@@ -1659,6 +1659,14 @@ L&apos;index des produits est inchangé.</translation>
         <source>UPCitemdb&apos;s terms of use</source>
         <translation>conditions d&apos;utilisation d&apos;UPCitemdb</translation>
     </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Image</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -1817,6 +1825,14 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>Could not read %1: %2</source>
         <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not make the folder %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2303,6 +2319,14 @@ L&apos;index des produits est inchangé.</translation>
         <source>Page service address</source>
         <translation>Adresse du service de pages</translation>
     </message>
+    <message>
+        <source>Fill the &amp;gaps from the next sources</source>
+        <translation>Compléter les &amp;lacunes par les sources suivantes</translation>
+    </message>
+    <message>
+        <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
+        <translation>Un produit trouvé sans marque, quantité ou image est complété par les sources suivantes qui connaissent le code.</translation>
+    </message>
 </context>
 <context>
     <name>ResultsFileSave</name>
@@ -2754,6 +2778,26 @@ Enregistrer plutôt une copie de ses valeurs, sans ses formules, formats et autr
         <source>%1: name: &quot;%2&quot; is a built-in source&apos;s</source>
         <extracomment>%1 is a file, &quot;name&quot; the field in it (keep it), %2 the name it gives.</extracomment>
         <translation>%1 : name : « %2 » est le nom d&apos;une source intégrée</translation>
+    </message>
+    <message>
+        <source>%1 is used for this session only.</source>
+        <extracomment>%1 is a source&apos;s name.</extracomment>
+        <translation>%1 n&apos;est utilisée que pour cette session.</translation>
+    </message>
+    <message>
+        <source>%1 is kept in %2 and used from now on.</source>
+        <extracomment>%1 is a source&apos;s name, %2 the file it is read from at every start.</extracomment>
+        <translation>%1 est conservée dans %2 et utilisée désormais.</translation>
+    </message>
+    <message>
+        <source>Your sources folder %2 already holds a file named %1. Replace it?</source>
+        <extracomment>%1 is a file name, %2 a folder.</extracomment>
+        <translation>Votre dossier de sources %2 contient déjà un fichier nommé %1. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>It could not be kept for later sessions: %1</source>
+        <extracomment>%1 says why the file could not be written.</extracomment>
+        <translation>Elle n&apos;a pas pu être conservée pour les sessions suivantes : %1</translation>
     </message>
 </context>
 <context>

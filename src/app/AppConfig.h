@@ -145,6 +145,9 @@ struct AppConfig
     QStringList sourceFiles;
     // --key-file NAME=PATH: where a source's key is read from, by source name.
     QHash<QString, QString> keyFiles;
+    // The user's own sources folder, where "Add a Source..." keeps a file for later sessions;
+    // empty: none, the file is used for this session only.
+    QString userSourceFolder;
     // The sources described in files (the program's presets, the user's folder, --source-file),
     // read once at start-up; a name here replaces the same name earlier.
     QList<FileSourceEntry> fileSources;

@@ -259,6 +259,8 @@ void Form1::ChooseLookupSources()
     const SourceChoice choice =
         ChooseSources(m_config, saved(kSourcesValueName), index.info().exists);
     m_serviceUrl = ChooseServiceUrl(m_config, saved(kServiceUrlValueName));
+    const bool fillGaps = FillGapsFor(m_config, saved(kFillGapsValueName));
+    m_chain.setFillGaps(fillGaps);
     m_chain.setSources(
         MakeSources(choice.names, m_config, m_serviceUrl, &index, ContentLanguage(m_config)),
         choice.defaultOrder);
@@ -267,10 +269,12 @@ void Form1::ChooseLookupSources()
     };
     // Sources the scan queue is asking now stay until it is done with them.
     if (!m_scan.session().answering()) {
-        for (LookupChain* scanChain : {&m_scanLocal, &m_scanOnline})
+        for (LookupChain* scanChain : {&m_scanLocal, &m_scanOnline}) {
+            scanChain->setFillGaps(fillGaps);
             scanChain->setSources(MakeSources(choice.names, m_config, m_serviceUrl, &index,
                                               ContentLanguage(m_config)),
                                   choice.defaultOrder);
+        }
     }
     m_sourcesChosen = true;
 }

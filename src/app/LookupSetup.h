@@ -17,6 +17,8 @@ class ProductIndex;
 inline constexpr QStringView kSourcesValueName = u"Sources";
 inline constexpr QStringView kSourceOrderValueName = u"Source Order";
 inline constexpr QStringView kServiceUrlValueName = u"Service URL";
+// "1" when a found product is completed from the next sources in the window's runs, "0" when not.
+inline constexpr QStringView kFillGapsValueName = u"Fill Gaps";
 
 // The sources a run asks, in order.
 struct SourceChoice

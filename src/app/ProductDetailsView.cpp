@@ -65,12 +65,25 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
     if (found) {
         const ProductAnswer& product = known->product;
         const ProductDetails& details = product.details;
-        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Brand"), product.brand);
-        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Quantity"), product.quantity);
-        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Categories"), details.categories);
+        // A field another source completed names that source.
+        const auto from = [&](const char* field, const QString& value) {
+            for (const auto& [filled, source] : known->filledFrom)
+                if (filled == QLatin1String(field))
+                    return value.isEmpty() ? source : value + QStringLiteral(" (%1)").arg(source);
+            return value;
+        };
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Brand"),
+                from("brand", product.brand));
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Quantity"),
+                from("quantity", product.quantity));
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Categories"),
+                from("categories", details.categories));
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Countries"), details.countries);
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Publishers"), details.publishers);
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Published"), details.published);
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Description"), details.description);
+        // The picture has no text of its own: only where it came from, when another source gave it.
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Picture"), from("picture", {}));
         sheet.pageUrl = WebPageOrNothing(details.pageUrl);
         if (pictureUrl)
             *pictureUrl = details.imageUrl.isEmpty() ? details.thumbnailUrl : details.imageUrl;

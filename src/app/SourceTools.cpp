@@ -12,7 +12,9 @@
 #include "platform/PageLoader.h"
 #include "platform/PendingPage.h"
 #include "platform/Platform.h"
+#include "platform/QuestionBox.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -109,7 +111,8 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
              << QStringLiteral("quantity: ") + product.quantity
              << QStringLiteral("categories: ") + product.details.categories
              << QStringLiteral("picture: ") + product.details.imageUrl
-             << QStringLiteral("page: ") + product.details.pageUrl;
+             << QStringLiteral("page: ") + product.details.pageUrl
+             << QStringLiteral("description: ") + product.details.description;
         break;
     }
     case SourceAnswer::Kind::NotFound:
@@ -130,29 +133,62 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
     return {read.join(u'\n'), raw};
 }
 
-std::variant<SourceRow, QString> SourceTools::addFile(const QString& path)
+SourceAdded SourceTools::addFile(const QString& path)
 {
     const QString fileName = QFileInfo(path).fileName();
+    FileSystem::Contents contents;
     try {
-        const FileSystem::Contents contents = m_platform.files.readFile(path, kLargestSourceFile);
-        auto read =
-            ReadSourceFile(fileName, contents.overLimit ? QByteArray(kLargestSourceFile + 1, ' ')
-                                                        : contents.bytes);
-        if (const QString* refused = std::get_if<QString>(&read))
-            return *refused;
-        SourceDescription& description = std::get<SourceDescription>(read);
-        if (KnownSourceNames().contains(description.name))
-            //: %1 is a file, "name" the field in it (keep it), %2 the name it gives.
-            return tr("%1: name: \"%2\" is a built-in source's").arg(fileName, description.name);
-        const SourceRow row{description.name, description.displayName, true};
-        m_config.fileSources.removeIf(
-            [&](const FileSourceEntry& entry) { return entry.description.name == row.name; });
-        m_config.fileSources.append(
-            FileSourceEntry{std::move(description), QStringLiteral("--source-file"), path, {}});
-        return row;
+        contents = m_platform.files.readFile(path, kLargestSourceFile);
     } catch (const OperationFailed& failure) {
-        return fileName + u": " + failure.description();
+        return {std::nullopt, fileName + u": " + failure.description()};
     }
+    auto read = ReadSourceFile(
+        fileName, contents.overLimit ? QByteArray(kLargestSourceFile + 1, ' ') : contents.bytes);
+    if (const QString* refused = std::get_if<QString>(&read))
+        return {std::nullopt, *refused};
+    SourceDescription& description = std::get<SourceDescription>(read);
+    if (KnownSourceNames().contains(description.name))
+        //: %1 is a file, "name" the field in it (keep it), %2 the name it gives.
+        return {std::nullopt,
+                tr("%1: name: \"%2\" is a built-in source's").arg(fileName, description.name)};
+    const SourceRow row{description.name, description.displayName, true};
+
+    // The bytes checked are the ones kept: the file may have changed since it was read.
+    const auto [origin, keptAt, message] = keep(path, fileName, contents.bytes, row.displayName);
+    m_config.fileSources.removeIf(
+        [&](const FileSourceEntry& entry) { return entry.description.name == row.name; });
+    m_config.fileSources.append(FileSourceEntry{std::move(description), origin, keptAt, {}});
+    return {row, message};
+}
+
+SourceTools::Kept SourceTools::keep(const QString& path, const QString& fileName,
+                                    const QByteArray& bytes, const QString& shown)
+{
+    const QString folder = m_config.userSourceFolder;
+    //: %1 is a source's name.
+    const QString sessionOnly = tr("%1 is used for this session only.").arg(shown);
+    if (folder.isEmpty())
+        return {QStringLiteral("--source-file"), path, sessionOnly};
+    const QString target = QDir(folder).filePath(fileName);
+    //: %1 is a source's name, %2 the file it is read from at every start.
+    const QString kept = tr("%1 is kept in %2 and used from now on.").arg(shown, target);
+    if (m_platform.files.sameFile(path, target))
+        return {QStringLiteral("your folder"), target, kept};
+    //: %1 is a file name, %2 a folder.
+    if (m_platform.files.fileFound(target) &&
+        !m_platform.questionBox.ask(
+            tr("Your sources folder %2 already holds a file named %1. Replace it?")
+                .arg(fileName, folder)))
+        return {QStringLiteral("--source-file"), path, sessionOnly};
+    try {
+        m_platform.files.writeWholeFile(target, bytes);
+    } catch (const OperationFailed& failure) {
+        //: %1 says why the file could not be written.
+        return {QStringLiteral("--source-file"), path,
+                tr("It could not be kept for later sessions: %1").arg(failure.description()) +
+                    u'\n' + sessionOnly};
+    }
+    return {QStringLiteral("your folder"), target, kept};
 }
 
 SourceActions SourceTools::actions()

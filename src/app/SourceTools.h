@@ -8,11 +8,10 @@
 #include <QString>
 
 #include <utility>
-#include <variant>
 
 // What the Sources dialog's source buttons do: keep or forget a source's key in the keyring, ask
 // a source about one code and show what was read beside the raw answer, and take a source
-// described in a file for this session.
+// described in a file, kept in the user's sources folder for the sessions after this one.
 class SourceTools final
 {
     Q_DECLARE_TR_FUNCTIONS(SourceTools)
@@ -23,12 +22,22 @@ public:
     QString setKey(const QString& name, const QString& key);
     QString forgetKey(const QString& name);
     std::pair<QString, QString> test(const QString& name, const QString& code);
-    std::variant<SourceRow, QString> addFile(const QString& path);
+    SourceAdded addFile(const QString& path);
 
     // The four, ready for SourcesDialog::setActions.
     SourceActions actions();
 
 private:
+    // Where a source file checked for this session was put: its origin as --list-sources says it,
+    // the path read at the next start, and what to tell the user.
+    struct Kept
+    {
+        QString origin, path, message;
+    };
+    // Copies the file's checked bytes into the user's sources folder, asking before replacing a
+    // file of that name there.
+    Kept keep(const QString& path, const QString& fileName, const QByteArray& bytes,
+              const QString& shown);
     QString shownName(const QString& name) const;
 
     AppConfig& m_config;

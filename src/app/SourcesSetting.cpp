@@ -27,7 +27,7 @@ QStringList SavedNames(const QString& list, const AppConfig& config)
 SavedSources ReadSavedSources(const SettingsStore& settings)
 {
     return SavedSources{Saved(settings, kSourcesValueName), Saved(settings, kSourceOrderValueName),
-                        Saved(settings, kServiceUrlValueName)};
+                        Saved(settings, kServiceUrlValueName), Saved(settings, kFillGapsValueName)};
 }
 
 namespace {
@@ -55,6 +55,7 @@ void SaveSources(SettingsStore& settings, const SourcesDialogState& state)
 {
     SaveRows(settings, state.rows);
     Save(settings, kServiceUrlValueName, state.serviceUrl.trimmed());
+    Save(settings, kFillGapsValueName, state.fillGaps ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 bool SaveSourceChanges(SettingsStore& settings, const SourcesDialogState& opened,
@@ -66,7 +67,16 @@ bool SaveSourceChanges(SettingsStore& settings, const SourcesDialogState& opened
         SaveRows(settings, chosen.rows);
     if (addressChanged)
         Save(settings, kServiceUrlValueName, chosen.serviceUrl.trimmed());
-    return rowsChanged || addressChanged;
+    const bool fillChanged = chosen.fillGaps != opened.fillGaps;
+    if (fillChanged)
+        Save(settings, kFillGapsValueName,
+             chosen.fillGaps ? QStringLiteral("1") : QStringLiteral("0"));
+    return rowsChanged || addressChanged || fillChanged;
+}
+
+bool FillGapsFor(const AppConfig& config, const QString& saved)
+{
+    return config.fillGaps || saved.trimmed() == u"1";
 }
 
 QString SourceDisplayName(const QString& name)
@@ -113,6 +123,8 @@ SourcesDialogState SourcesDialogStateFor(const AppConfig& config, const SavedSou
         state.rows.append(SourceRow{name, shown, isTicked});
     }
 
+    state.fillGaps =
+        saved.fillGaps.trimmed().isEmpty() ? config.fillGaps : saved.fillGaps.trimmed() == u"1";
     if (!saved.serviceUrl.isEmpty())
         state.serviceUrl = saved.serviceUrl;
     else if (config.serviceUrl != kServiceUrlPlaceholder)

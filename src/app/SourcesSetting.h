@@ -14,6 +14,8 @@ struct SavedSources
     QString sources;    // the ticked sources in the order they are asked: "index,openfoodfacts"
     QString order;      // every source in the dialog's order, ticked or not
     QString serviceUrl; // the page service's address
+    // Whether to fill the gaps: "1", "0", or empty when never saved.
+    QString fillGaps = {};
 };
 
 SavedSources ReadSavedSources(const SettingsStore& settings);
@@ -26,6 +28,10 @@ void SaveSources(SettingsStore& settings, const SourcesDialogState& state);
 // OK that changed nothing. True when anything was written; throws as SaveSources does.
 bool SaveSourceChanges(SettingsStore& settings, const SourcesDialogState& opened,
                        const SourcesDialogState& chosen);
+
+// Whether the window's runs fill the gaps: --fill-gaps (or QUILLFEN_FILL_GAPS=1) for this session,
+// else the saved choice.
+bool FillGapsFor(const AppConfig& config, const QString& saved);
 
 // The name the user sees for a source ("Open Food Facts" for "openfoodfacts").
 QString SourceDisplayName(const QString& name);

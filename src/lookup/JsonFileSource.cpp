@@ -90,6 +90,22 @@ QString FieldText(const std::optional<QJsonValue>& value)
     return CleanField(text);
 }
 
+// A description is read for the details window, and is remembered with the answer: a service
+// that sends a whole book's blurb, or megabytes, is cut to a few paragraphs there.
+constexpr qsizetype kLongestDescription = 2000;
+
+QString ShownDescription(QString text)
+{
+    if (text.size() <= kLongestDescription)
+        return text;
+    qsizetype cut = kLongestDescription;
+    // Never between the two halves of a character outside the BMP.
+    if (text.at(cut - 1).isHighSurrogate())
+        --cut;
+    text.truncate(cut);
+    return text.trimmed() + QChar(0x2026);
+}
+
 // Whether the text is plainly a valid http(s) address with a host, of the plainest form only:
 // "http(s)://", a host name of ASCII labels (the last with a letter, none an "xn--" one), and
 // then only characters an address may hold as they are. False says nothing: QUrl decides.
@@ -510,5 +526,6 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
     found.details.imageUrl = WebAddress(at(file.answer.picture));
     found.details.thumbnailUrl = found.details.imageUrl;
     found.details.pageUrl = WebAddress(at(file.answer.page));
+    found.details.description = ShownDescription(FieldText(at(file.answer.description)));
     return SourceAnswer::found(std::move(found));
 }

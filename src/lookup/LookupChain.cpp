@@ -63,35 +63,47 @@ bool HasGaps(const ProductAnswer& product)
            (product.details.imageUrl.isEmpty() && product.details.thumbnailUrl.isEmpty());
 }
 
-// The first find (at `first`) with its empty fields taken from the finds after it, and the
-// display names of the sources that gave something, in order.
-std::pair<ProductAnswer, QStringList>
-FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers, std::size_t first)
+// The first find (at `first`) with its empty fields taken from the finds after it, the display
+// names of the sources that gave something, in order, and which field each gave.
+struct Filled
 {
-    ProductAnswer product = answers[first].second.product;
-    QStringList names{answers[first].first->displayName()};
+    ProductAnswer product;
+    QStringList names;
+    QList<std::pair<QString, QString>> fields;
+};
+
+Filled FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers,
+                  std::size_t first)
+{
+    Filled filled{answers[first].second.product, {answers[first].first->displayName()}, {}};
+    ProductAnswer& product = filled.product;
     for (std::size_t i = first + 1; i < answers.size(); ++i) {
         if (answers[i].second.kind != SourceAnswer::Kind::Found)
             continue;
         const ProductAnswer& more = answers[i].second.product;
+        const QString giver = answers[i].first->displayName();
         bool gave = false;
-        const auto take = [&gave](QString& field, const QString& value) {
+        const auto take = [&](QString& field, const QString& value, const char* name) {
             if (field.isEmpty() && !value.isEmpty()) {
                 field = value;
                 gave = true;
+                const QString key = QString::fromLatin1(name);
+                if (std::none_of(filled.fields.cbegin(), filled.fields.cend(),
+                                 [&](const auto& taken) { return taken.first == key; }))
+                    filled.fields.append({key, giver});
             }
         };
-        take(product.brand, more.brand);
-        take(product.quantity, more.quantity);
+        take(product.brand, more.brand, "brand");
+        take(product.quantity, more.quantity, "quantity");
         if (product.details.imageUrl.isEmpty() && product.details.thumbnailUrl.isEmpty()) {
-            take(product.details.imageUrl, more.details.imageUrl);
-            take(product.details.thumbnailUrl, more.details.thumbnailUrl);
+            take(product.details.imageUrl, more.details.imageUrl, "picture");
+            take(product.details.thumbnailUrl, more.details.thumbnailUrl, "picture");
         }
-        take(product.details.categories, more.details.categories);
-        if (gave && !names.contains(answers[i].first->displayName()))
-            names.append(answers[i].first->displayName());
+        take(product.details.categories, more.details.categories, "categories");
+        if (gave && !filled.names.contains(giver))
+            filled.names.append(giver);
     }
-    return {product, names};
+    return filled;
 }
 
 PageResponse FailedResponse(QString failure)
@@ -253,18 +265,19 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
             continue;
         if (!foundAt)
             foundAt = answers.size() - 1;
-        if (!m_options.fillGaps || !HasGaps(FilledFrom(answers, *foundAt).first))
+        if (!m_options.fillGaps || !HasGaps(FilledFrom(answers, *foundAt).product))
             break;
     }
     if (!foundAt || answers.size() == *foundAt + 1)
         return given(outcome(typed, checked, answers));
     // Filling the gaps: the first find, completed by the finds after it, each source named.
-    const auto [product, names] = FilledFrom(answers, *foundAt);
+    const Filled filled = FilledFrom(answers, *foundAt);
     answers.resize(*foundAt + 1);
     CodeOutcome done = outcome(typed, checked, answers);
-    done.product = product;
-    done.source = names.join(QStringLiteral(" + "));
-    const QString shown = DisplayName(product);
+    done.product = filled.product;
+    done.source = filled.names.join(QStringLiteral(" + "));
+    done.filledFrom = filled.fields;
+    const QString shown = DisplayName(filled.product);
     done.rowText = shown.isEmpty() ? UnnamedProductRow(typed) : shown;
     return given(done);
 }
@@ -705,6 +718,7 @@ void LookupChain::remember(const LookupSource& source, const QString& address, c
     stored.database = answer.product.database;
     stored.details = answer.product.details;
     stored.storedAt = m_services.clock.unixSeconds();
+    stored.lifetime = stored.found ? source.foundLifetime() : source.notFoundLifetime();
     m_services.store->store(source.name(), address, gtin, stored);
     reportStoreProblem();
 }

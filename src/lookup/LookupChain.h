@@ -45,6 +45,9 @@ struct CodeOutcome
     QStringList sourceHosts;
     // The terms the found answer comes under, when its source gives them (LookupSource::licence).
     QString licence;
+    // Filling the gaps: each field taken from a later source than the one that found the product
+    // ("brand", "quantity", "picture", "categories"), with that source's display name.
+    QList<std::pair<QString, QString>> filledFrom = {};
     // The failure's reason, or why the code was not looked up.
     QString detail;
     // What the results row reads.
@@ -102,6 +105,9 @@ public:
 
     // Another choice of sources, from the next run on.
     void setSources(std::vector<std::unique_ptr<LookupSource>> sources, bool booksFirst);
+    // Whether a find is completed from the sources after it (ChainOptions::fillGaps), from the
+    // next code on.
+    void setFillGaps(bool fill) { m_options.fillGaps = fill; }
 
     // A new run: codes asked in an earlier run are asked again.
     void startRun();

@@ -16,6 +16,10 @@ struct StoredAnswer
     QString name, brand, quantity, database;
     qint64 storedAt = 0;         // unix seconds
     ProductDetails details = {}; // answers remembered before details were kept have none
+    // Given on storing: how long its source uses an answer of its kind, in seconds
+    // (LookupSource::foundLifetime, notFoundLifetime). The store keeps it at least that long, and
+    // never less than the built-in lifetimes; 0: those.
+    qint64 lifetime = 0;
 };
 
 // The address an answer is kept under: the scheme, host and port the database was asked at
@@ -30,7 +34,8 @@ inline QString AnswerAddressOf(const QUrl& url)
 
 // How long a remembered answer may be used instead of asking its database again. A product that
 // was found rarely changes; one that was not found may be added any day, so it is asked about
-// again sooner. Failures are never remembered. A store drops what is older than both.
+// again sooner. Failures are never remembered. A store drops what is older than both, or than
+// the longer lifetime its source gave it.
 inline constexpr qint64 kSecondsPerDay = 24 * 60 * 60;
 inline constexpr qint64 kFoundAnswerLifetime = 30 * kSecondsPerDay;
 inline constexpr qint64 kNotFoundAnswerLifetime = 7 * kSecondsPerDay;

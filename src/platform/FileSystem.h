@@ -37,4 +37,9 @@ public:
     // True when anyone but the file's owner may read it (its group or everyone), or when that
     // cannot be told: a file that holds a secret must be the owner's alone.
     virtual bool readableByOthers(const QString& path) const = 0;
+
+    // Writes the bytes as the whole file at the path, making its folder first when there is
+    // none. The file then holds all of them or, when anything failed, what it held before (or is
+    // still missing): a half-written file is never left. Throws OperationFailed saying why.
+    virtual void writeWholeFile(const QString& path, const QByteArray& bytes) = 0;
 };

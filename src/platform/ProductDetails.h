@@ -13,12 +13,14 @@ struct ProductDetails
     QString pageUrl;      // the product's page on its database's site
     QString publishers;   // books: "Gullwing Press, Puffin"
     QString published;    // books: the edition's publish date, as the database writes it
+    // What the database says of the product: plain text, perhaps several lines.
+    QString description = {};
 
     bool isEmpty() const
     {
         return categories.isEmpty() && countries.isEmpty() && imageUrl.isEmpty() &&
                thumbnailUrl.isEmpty() && pageUrl.isEmpty() && publishers.isEmpty() &&
-               published.isEmpty();
+               published.isEmpty() && description.isEmpty();
     }
     friend bool operator==(const ProductDetails&, const ProductDetails&) = default;
 };

@@ -6,7 +6,6 @@
 #include <functional>
 #include <optional>
 #include <utility>
-#include <variant>
 
 // One source as the Sources dialog lists it.
 struct SourceRow
@@ -24,8 +23,19 @@ struct SourcesDialogState
 {
     QList<SourceRow> rows;
     QString serviceUrl;
+    // A found product that lacks a brand, a quantity or a picture is completed from the next
+    // sources that know the code.
+    bool fillGaps = false;
 
     bool operator==(const SourcesDialogState&) const = default;
+};
+
+// What came of adding a source described in a file: its row when it was taken, and what to tell
+// the user (why it was refused, or where the file was kept).
+struct SourceAdded
+{
+    std::optional<SourceRow> row;
+    QString message;
 };
 
 // What the dialog's source buttons do, for the source of that name; each answers with what to
@@ -38,8 +48,8 @@ struct SourceActions
     // Asks the source about a code the user typed: what was read from the answer, and the answer
     // itself, to be shown side by side.
     std::function<std::pair<QString, QString>(const QString& name, const QString& code)> test;
-    // Takes the source the file at the path describes: its row, or why not.
-    std::function<std::variant<SourceRow, QString>(const QString& path)> addFile;
+    // Takes the source the file at the path describes.
+    std::function<SourceAdded(const QString& path)> addFile;
 };
 
 // The modal dialog in which the user ticks the sources to ask, puts them in order and names the

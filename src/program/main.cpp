@@ -150,8 +150,10 @@ int main(int argc, char* argv[])
     {
         const QCoreApplication paths(argc, argv);
         translations.install();
+        const SourceFolders folders = FileSourceFolders();
+        config.userSourceFolder = folders.user;
         const FileSourcesRead read =
-            ReadFileSources(files, FileSourceFolders(), config.sourceFiles, environment);
+            ReadFileSources(files, folders, config.sourceFiles, environment);
         if (!read.fatal.isEmpty()) {
             PrintProblem(read.fatal);
             return 2;

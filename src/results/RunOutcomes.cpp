@@ -82,12 +82,17 @@ RunOutcomes::Kept RunOutcomes::Compact(const CodeOutcome& outcome)
     for (const QString* text :
          {&product.name, &product.brand, &product.quantity, &product.database, &details.categories,
           &details.countries, &details.imageUrl, &details.thumbnailUrl, &details.pageUrl,
-          &details.publishers, &details.published, &outcome.source, &outcome.licence,
-          &outcome.detail})
+          &details.publishers, &details.published, &details.description, &outcome.source,
+          &outcome.licence, &outcome.detail})
         Put(packed, *text);
     PutLength(packed, quint32(outcome.sourceHosts.size()));
     for (const QString& host : outcome.sourceHosts)
         Put(packed, host);
+    PutLength(packed, quint32(outcome.filledFrom.size()));
+    for (const auto& [field, source] : outcome.filledFrom) {
+        Put(packed, field);
+        Put(packed, source);
+    }
     packed.squeeze();
     return Kept{outcome.status, outcome.scanCount, outcome.rowText, packed};
 }
@@ -103,13 +108,18 @@ CodeOutcome RunOutcomes::Expand(const Kept& kept)
     outcome.gtin = read.length() != 0 ? outcome.code : read.text();
     ProductAnswer& product = outcome.product;
     ProductDetails& details = product.details;
-    for (QString* text : {&product.name, &product.brand, &product.quantity, &product.database,
-                          &details.categories, &details.countries, &details.imageUrl,
-                          &details.thumbnailUrl, &details.pageUrl, &details.publishers,
-                          &details.published, &outcome.source, &outcome.licence, &outcome.detail})
+    for (QString* text :
+         {&product.name, &product.brand, &product.quantity, &product.database, &details.categories,
+          &details.countries, &details.imageUrl, &details.thumbnailUrl, &details.pageUrl,
+          &details.publishers, &details.published, &details.description, &outcome.source,
+          &outcome.licence, &outcome.detail})
         *text = read.text();
     for (quint32 hosts = read.length(); hosts > 0; --hosts)
         outcome.sourceHosts.append(read.text());
+    for (quint32 fields = read.length(); fields > 0; --fields) {
+        QString field = read.text();
+        outcome.filledFrom.append({field, read.text()});
+    }
     return outcome;
 }
 

@@ -27,6 +27,7 @@ struct Details : Form1OnFakes
         if (!rememberedPage.isEmpty()) {
             StoredAnswer answer{true, QStringLiteral("Spread"), {}, {}, {}, clock.unixSeconds()};
             answer.details.pageUrl = rememberedPage;
+            answer.details.description = QStringLiteral("<b>Hazelnuts</b>, sugar");
             answers.answers.insert(
                 {QStringLiteral("openfoodfacts"), kBase, QStringLiteral("3800123400018")}, answer);
         }
@@ -73,6 +74,8 @@ private Q_SLOTS:
     void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb_data();
     void pageLinkFromTheAnswer_openedOnlyOnThePublicWeb();
     void retriedRow_showsItsNewAnswer();
+    void fillGaps_savedInTheDialog_eachCompletedFieldNamesItsSource_data();
+    void fillGaps_savedInTheDialog_eachCompletedFieldNamesItsSource();
 };
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
@@ -91,7 +94,8 @@ void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
     for (const char* page : {"file:///etc/passwd", "javascript:alert(1)", "http://"})
         QTest::newRow(page)
             << page << 1
-            << "Spread | Code: 3800123400018 | Kind of code: EAN-13 | GS1 office: "
+            << "Spread | Description: <b>Hazelnuts</b>, sugar | Code: 3800123400018 | Kind of "
+               "code: EAN-13 | GS1 office: "
                "GS1 Bulgaria | Source: Open Food Facts, Open Database License (ODbL)"
             << "no picture";
     QTest::newRow("no record: what the code says")
@@ -287,6 +291,48 @@ void TestProductDetails::retriedRow_showsItsNewAnswer()
     QCOMPARE(shown(), failedRow + QStringLiteral(" | Code: 3800123400018"));
     fake.form.RetryFailedRows();
     QCOMPARE(shown(), QStringLiteral("Spread | Brand: Grove"));
+}
+
+void TestProductDetails::fillGaps_savedInTheDialog_eachCompletedFieldNamesItsSource_data()
+{
+    QTest::addColumn<bool>("fill");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("off") << false << "Spread | Quantity: 400 g | Code: 3800123400018";
+    QTest::newRow("on") << true
+                        << "Spread | Brand: Hazel Grove (UPCitemdb) | Quantity: 400 g | Picture: "
+                           "UPCitemdb | Code: 3800123400018";
+}
+
+void TestProductDetails::fillGaps_savedInTheDialog_eachCompletedFieldNamesItsSource()
+{
+    QFETCH(bool, fill);
+    QFETCH(QString, shown);
+    AppConfig config = OpenFoodFactsOnly();
+    config.sources.append(QStringLiteral("upcitemdb"));
+    config.upcItemDbUrl = QStringLiteral("http://127.0.0.1:8");
+    Form1OnFakes fake(config);
+    // What the Sources dialog saved, unticked or ticked.
+    fake.sourcesDialog.tries = {[fill](SourcesDialogState& state) { state.fillGaps = fill; }};
+    fake.settings.values.insert(QStringLiteral("Zandrik/Quillfen/Fill Gaps"),
+                                fill ? QStringLiteral("0") : QStringLiteral("1"));
+    fake.form.EditSources();
+    fake.pageLoader.respond = [](const QUrl& url) {
+        if (url.port() == 8)
+            return FakeResponse(QStringLiteral(
+                R"({"code": "OK", "items": [{"title": "Nut spread", "brand": "Hazel Grove",
+                    "images": ["http://127.0.0.1:8/p.jpg"]}]})"));
+        return FakeResponse(QStringLiteral(
+            R"({"status": 1, "product": {"product_name": "Spread", "quantity": "400 g"}})"));
+    };
+    fake.listView1.add(QStringLiteral("3800123400018"));
+    fake.form.PushButton17_Click();
+    fake.listView2.select(1);
+    fake.form.ShowProductDetails();
+    const QString text = fake.detailsWindow.text();
+    QVERIFY2(text.startsWith(shown), qPrintable(text));
+    QVERIFY2(
+        text.contains(fill ? u"Source: Open Food Facts + UPCitemdb" : u"Source: Open Food Facts,"),
+        qPrintable(text));
 }
 
 QTEST_GUILESS_MAIN(TestProductDetails)

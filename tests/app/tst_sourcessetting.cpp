@@ -58,6 +58,8 @@ private Q_SLOTS:
     void setKey_keptInTheKeyringOrSaidHowToGiveItInstead();
     void test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden();
     void addFile_takesTheSourceOrSaysWhyNot();
+    void addFile_keptInTheUsersFolder_data();
+    void addFile_keptInTheUsersFolder();
 };
 
 namespace {
@@ -68,7 +70,8 @@ struct Tools : FakePlatform
     {
         auto read = ReadSourceFile(QStringLiteral("acme.json"), R"({"name": "acme",
             "displayName": "Acme", "request": {"url": "http://127.0.0.1:9/i?ean={gtin13}&key={key}"},
-            "answer": {"results": "/items", "name": "/title", "brand": "/brand"}})");
+            "answer": {"results": "/items", "name": "/title", "brand": "/brand",
+                       "description": "/about"}})");
         config.fileSources.append(
             FileSourceEntry{std::get<SourceDescription>(read), QStringLiteral("preset"), {}, {}});
         config.keyFor = [](const QString&) { return SourceKey{QStringLiteral("s3cr3t"), {}}; };
@@ -81,16 +84,19 @@ struct Tools : FakePlatform
 void TestSourcesSetting::saveThenRead_roundTripsTicksOrderAndAddress()
 {
     FakeSettingsStore settings;
-    const SourcesDialogState chosen =
+    SourcesDialogState chosen =
         StateOf({"upcitemdb", "-index", "page", "-openlibrary", "openfoodfacts"},
                 QStringLiteral("http://127.0.0.1:8080/lookup"));
+    chosen.fillGaps = true;
     SaveSources(settings, chosen);
 
     QCOMPARE(Saved(settings, "Sources"), QStringLiteral("upcitemdb,page,openfoodfacts"));
     QCOMPARE(Saved(settings, "Source Order"),
              QStringLiteral("upcitemdb,index,page,openlibrary,openfoodfacts"));
     QCOMPARE(Saved(settings, "Service URL"), QStringLiteral("http://127.0.0.1:8080/lookup"));
+    QCOMPARE(Saved(settings, "Fill Gaps"), QStringLiteral("1"));
     QCOMPARE(SourcesDialogStateFor(AppConfig{}, ReadSavedSources(settings), false), chosen);
+    QVERIFY(FillGapsFor(AppConfig{}, Saved(settings, "Fill Gaps")));
     // What a run then asks: the ticked ones in the saved order, at the saved address.
     const SourceChoice run = ChooseSources(AppConfig{}, Saved(settings, "Sources"), false);
     QCOMPARE(run.names, (QStringList{"upcitemdb", "page", "openfoodfacts"}));
@@ -291,13 +297,15 @@ void TestSourcesSetting::test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden()
 {
     Tools fake;
     const QString body =
-        QStringLiteral(R"({"asked": "key=s3cr3t", "items": [{"title": "Pen", "brand": "Wirex"}]})");
+        QStringLiteral(R"({"asked": "key=s3cr3t", "items": [{"title": "Pen", "brand": "Wirex",
+                               "about": "Blue ink"}]})");
     fake.pageLoader.respond = [&](const QUrl&) { return FakeResponse{body}; };
     const auto [read, raw] =
         fake.tools.test(QStringLiteral("acme"), QStringLiteral("036000291452"));
     QCOMPARE(read, QStringLiteral("Asked: http://127.0.0.1:9/i?ean=0036000291452&key=***\n"
                                   "HTTP status: 200\n\nFound.\nname: Pen\nbrand: Wirex\n"
-                                  "quantity: \ncategories: \npicture: \npage: "));
+                                  "quantity: \ncategories: \npicture: \npage: \n"
+                                  "description: Blue ink"));
     QCOMPARE(raw, QString(body).replace(QStringLiteral("s3cr3t"), QStringLiteral("***")));
     // The key went to the service, and nowhere the user is shown.
     QVERIFY(fake.pageLoader.requested.value(0).toString().contains(u"key=s3cr3t"));
@@ -311,11 +319,62 @@ void TestSourcesSetting::addFile_takesTheSourceOrSaysWhyNot()
                                R"({"name": "mine", "displayName": "Mine",
                                    "request": {"url": "https://m.example/{gtin}"},
                                    "answer": {"name": "/n"}})");
-    QCOMPARE(std::get<QString>(fake.tools.addFile(QStringLiteral("/h/bad.json"))),
-             QStringLiteral("bad.json: displayName: missing"));
-    QCOMPARE(std::get<SourceRow>(fake.tools.addFile(QStringLiteral("/h/mine.json"))),
+    const SourceAdded bad = fake.tools.addFile(QStringLiteral("/h/bad.json"));
+    QVERIFY(!bad.row);
+    QCOMPARE(bad.message, QStringLiteral("bad.json: displayName: missing"));
+    QCOMPARE(fake.tools.addFile(QStringLiteral("/h/mine.json")).row,
              (SourceRow{"mine", "Mine", true}));
     QCOMPARE(FileSourceNames(fake.config), (QStringList{"acme", "mine"}));
+}
+
+void TestSourcesSetting::addFile_keptInTheUsersFolder_data()
+{
+    QTest::addColumn<QByteArray>("there"); // the file of that name in the folder; empty: none
+    QTest::addColumn<bool>("replace");     // the answer to "Replace it?"
+    QTest::addColumn<bool>("writeFails");
+    QTest::addColumn<QString>("origin"); // where the next start reads it from
+    QTest::addColumn<QString>("said");   // a piece of the message
+
+    const QString mine = QStringLiteral("/u/sources/mine.json");
+    QTest::newRow("none there: kept") << QByteArray() << false << false << "your folder"
+                                      << "Mine is kept in " + mine;
+    QTest::newRow("one there, replaced") << QByteArray("old") << true << false << "your folder"
+                                         << "Mine is kept in " + mine;
+    QTest::newRow("one there, kept as it was")
+        << QByteArray("old") << false << false << "--source-file"
+        << QStringLiteral("Mine is used for this session only.");
+    QTest::newRow("disk full: said, the old file whole")
+        << QByteArray("old") << true << true << "--source-file"
+        << QStringLiteral("could not be kept for later sessions: Disk full");
+}
+
+void TestSourcesSetting::addFile_keptInTheUsersFolder()
+{
+    QFETCH(QByteArray, there);
+    QFETCH(bool, replace);
+    QFETCH(bool, writeFails);
+    QFETCH(QString, origin);
+    QFETCH(QString, said);
+    Tools fake;
+    fake.config.userSourceFolder = QStringLiteral("/u/sources");
+    const QString target = QStringLiteral("/u/sources/mine.json");
+    const QByteArray file = R"({"name": "mine", "displayName": "Mine",
+        "request": {"url": "https://m.example/{gtin}"}, "answer": {"name": "/n"}})";
+    fake.files.contents.insert(QStringLiteral("/h/mine.json"), file);
+    if (!there.isEmpty())
+        fake.files.contents.insert(target, there);
+    fake.questionBox.answers = {replace};
+    if (writeFails)
+        fake.files.hook.fail(u"writeWholeFile", QStringLiteral("Disk full"));
+
+    const SourceAdded added = fake.tools.addFile(QStringLiteral("/h/mine.json"));
+    QCOMPARE(added.row, (SourceRow{"mine", "Mine", true}));
+    QVERIFY2(added.message.contains(said), qPrintable(added.message));
+    QCOMPARE(fake.questionBox.asked().size(), there.isEmpty() ? 0 : 1);
+    const bool kept = origin == u"your folder";
+    QCOMPARE(fake.files.contents.value(target), kept ? file : there);
+    QCOMPARE(fake.config.fileSources.back().origin, origin);
+    QCOMPARE(fake.config.fileSources.back().path, kept ? target : QStringLiteral("/h/mine.json"));
 }
 
 QTEST_GUILESS_MAIN(TestSourcesSetting)

@@ -19,6 +19,7 @@ private Q_SLOTS:
     void readFile_pipeOrDeviceIsRefusedWithoutBlocking();
     void readFile_folderOrMissingFileThrows();
     void fileFound_onlyForFiles();
+    void writeWholeFile_makesItsFolderReplacesOrThrowsLeavingTheOld();
 
 private:
     QTemporaryDir m_folder;
@@ -93,6 +94,23 @@ void TestQtFileSystem::fileFound_onlyForFiles()
     QVERIFY(!QtFileSystem().fileFound(QString()));
     // A folder still has a date: it "exists" for the loader, which then cannot read it.
     QVERIFY(QtFileSystem().modificationTimeReadable(m_folder.path()));
+}
+
+void TestQtFileSystem::writeWholeFile_makesItsFolderReplacesOrThrowsLeavingTheOld()
+{
+    QtFileSystem files;
+    const QString path = m_folder.filePath(QStringLiteral("new/sources/mine.json"));
+    files.writeWholeFile(path, "first");
+    files.writeWholeFile(path, "second");
+    QCOMPARE(files.readFile(path, 100).bytes, QByteArray("second"));
+    // No place for the file beside it: nothing written, the old one untouched.
+    const QString blocked = write(QStringLiteral("blocked.json"), "old");
+    QVERIFY(QFile::setPermissions(blocked, QFileDevice::ReadOwner));
+    QVERIFY_THROWS_EXCEPTION(OperationFailed,
+                             files.writeWholeFile(blocked + QStringLiteral("/x.json"), "new"));
+    QCOMPARE(files.readFile(blocked, 100).bytes, QByteArray("old"));
+    QCOMPARE(QDir(m_folder.filePath(QStringLiteral("new/sources"))).entryList(QDir::Files),
+             QStringList{"mine.json"});
 }
 
 QTEST_GUILESS_MAIN(TestQtFileSystem)

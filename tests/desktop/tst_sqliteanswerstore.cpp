@@ -131,7 +131,8 @@ private Q_SLOTS:
                                      {},
                                      QStringLiteral("2 × 100 g"),
                                      QStringLiteral("Open Beauty Facts"),
-                                     now - 5});
+                                     now - 5,
+                                     ProductDetails{.description = QStringLiteral("Vanilla\n")}});
             store.store(QStringLiteral("upcitemdb"), kAddress, Code(1),
                         StoredAnswer{false, {}, {}, {}, {}, now});
         }
@@ -144,6 +145,7 @@ private Q_SLOTS:
         QCOMPARE(found->quantity, QStringLiteral("2 × 100 g"));
         QCOMPARE(found->database, QStringLiteral("Open Beauty Facts"));
         QCOMPARE(found->storedAt, now - 5);
+        QCOMPARE(found->details.description, QStringLiteral("Vanilla\n"));
         const auto notFound = store.find(QStringLiteral("upcitemdb"), kAddress, Code(1));
         QVERIFY(notFound && !notFound->found);
         QVERIFY(!store.find(QStringLiteral("openlibrary"), kAddress, Code(1)));
@@ -164,10 +166,23 @@ private Q_SLOTS:
                         Found(QStringLiteral("29 days"), now - 29 * 86'400));
             store.store(QStringLiteral("a"), kAddress, Code(2),
                         Found(QStringLiteral("31 days"), now - 31 * 86'400));
+            // A source that keeps its answers 90 days, and one that keeps them for a day.
+            StoredAnswer longLived = Found(QStringLiteral("60 days"), now - 60 * 86'400);
+            longLived.lifetime = 90 * 86'400;
+            store.store(QStringLiteral("a"), kAddress, Code(3), longLived);
+            longLived.storedAt = now - 91 * 86'400;
+            store.store(QStringLiteral("a"), kAddress, Code(4), longLived);
+            StoredAnswer shortLived = Found(QStringLiteral("2 days"), now - 2 * 86'400);
+            shortLived.lifetime = 86'400;
+            store.store(QStringLiteral("a"), kAddress, Code(5), shortLived);
         }
         SqliteAnswerStore store(path());
         QVERIFY(store.find(QStringLiteral("a"), kAddress, Code(1)));
         QVERIFY(!store.find(QStringLiteral("a"), kAddress, Code(2)));
+        QVERIFY(store.find(QStringLiteral("a"), kAddress, Code(3)));
+        QVERIFY(!store.find(QStringLiteral("a"), kAddress, Code(4)));
+        // Never dropped sooner than it always was: whether it is used is the chain's to judge.
+        QVERIFY(store.find(QStringLiteral("a"), kAddress, Code(5)));
     }
 
     void twoStoresOnOneFile_eachHaveAConnectionRemovedAfterwards()
@@ -309,7 +324,7 @@ private Q_SLOTS:
         QVERIFY(other.open());
         {
             QSqlQuery query(other);
-            QVERIFY(query.exec(kind == u"newer"     ? QStringLiteral("PRAGMA user_version = 4")
+            QVERIFY(query.exec(kind == u"newer"     ? QStringLiteral("PRAGMA user_version = 5")
                                : kind == u"columns" ? QStringLiteral("ALTER TABLE answers "
                                                                      "RENAME COLUMN found TO hit")
                                                     : QStringLiteral("BEGIN IMMEDIATE")));
@@ -375,6 +390,9 @@ private Q_SLOTS:
                                      "WITHOUT ROWID"),
                       "INSERT INTO answers VALUES ('openfoodfacts', '" + kAddress + "', '" +
                           Code(1) + "', 1, 'Spread', '', '', '', " + now + ")",
+                      "INSERT INTO answers VALUES ('openfoodfacts', '" + kAddress + "', '" +
+                          Code(3) + "', 1, 'Stale', '', '', '', " +
+                          QString::number(QDateTime::currentSecsSinceEpoch() - 31 * 86'400) + ")",
                       QStringLiteral("PRAGMA user_version = 2")});
         if (QTest::currentTestFailed())
             return;
@@ -393,6 +411,8 @@ private Q_SLOTS:
             QVERIFY(old);
             QCOMPARE(old->name, QStringLiteral("Spread"));
             QVERIFY(old->details.isEmpty());
+            // Kept as long as such a file always kept its answers, and no longer.
+            QVERIFY(!store.find(QStringLiteral("openfoodfacts"), kAddress, Code(3)));
             store.store(QStringLiteral("openlibrary"), kAddress, Code(2), book);
             QCOMPARE(store.takeProblem(), QString());
         }

@@ -60,6 +60,11 @@ public:
         hook(u"readableByOthers");
         return sharedFiles.contains(path);
     }
+    void writeWholeFile(const QString& path, const QByteArray& bytes) override
+    {
+        hook(u"writeWholeFile");
+        contents.insert(path, bytes);
+    }
 
     // Paths whose date can be read; a path here but not in contents cannot be opened.
     QSet<QString> existing;
@@ -72,5 +77,5 @@ public:
     mutable QStringList reads;
     FakeHook hook{"FakeFileSystem",
                   {u"modificationTimeReadable", u"fileFound", u"readFile", u"sameFile", u"filesIn",
-                   u"readableByOthers"}};
+                   u"readableByOthers", u"writeWholeFile"}};
 };

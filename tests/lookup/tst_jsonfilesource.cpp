@@ -24,6 +24,7 @@ private Q_SLOTS:
     void read();
     void read_picture_data();
     void read_picture();
+    void read_description_cutToAFewParagraphs();
     void chain_keepsTheDailyAllowanceAndTheKeyToItsHost();
     void chain_refusesARedirectFromHttpsToHttp();
 };
@@ -272,6 +273,18 @@ void TestJsonFileSource::read_picture()
         QJsonDocument(QJsonObject{{QStringLiteral("items"), QJsonArray{product}}}).toJson();
     const SourceAnswer read = Acme(kAcme).read(Response(200, body), QStringLiteral("036000291452"));
     QCOMPARE(read.product.details.imageUrl, kept ? address : QString());
+}
+
+// It is shown and remembered: a service that sends megabytes of it must not fill either.
+void TestJsonFileSource::read_description_cutToAFewParagraphs()
+{
+    const QByteArray body = R"({"items": [{"ean": "0036000291452", "description": " Blue\nink. )" +
+                            QByteArray(1'000'000, 'x') + R"("}]})";
+    const SourceAnswer read = Acme().read(Response(200, body), QStringLiteral("036000291452"));
+    const QString description = read.product.details.description;
+    QVERIFY2(description.startsWith(u"Blue\nink. xxx") && description.size() <= 2001 &&
+                 description.endsWith(QChar(0x2026)),
+             qPrintable(description.left(40)));
 }
 
 void TestJsonFileSource::chain_keepsTheDailyAllowanceAndTheKeyToItsHost()

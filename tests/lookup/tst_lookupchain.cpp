@@ -659,6 +659,12 @@ void TestLookupChain::remembered_answersCostNoRequestAndExpire()
     LookUp(chain, kTea);
     LookUp(chain, kBiscuits); // not found by either
     QCOMPARE(f.fake.pageLoader.requested.size(), 3);
+    // Each kept for its source's lifetime of its kind, which the store keeps it for.
+    QList<qint64> lifetimes;
+    for (const StoredAnswer& stored : std::as_const(f.store.answers))
+        lifetimes.append(stored.lifetime / (24 * 3600));
+    std::sort(lifetimes.begin(), lifetimes.end());
+    QCOMPARE(lifetimes, (QList<qint64>{7, 7, 30}));
 
     // A later run: both remembered, no request and no wait.
     chain.startRun();
@@ -817,6 +823,9 @@ void TestLookupChain::fillGaps_completesTheFirstFindAndNamesEverySourceThatGave(
                                     : QStringLiteral("Green Tea"));
         QCOMPARE(done.source, fill ? QStringLiteral("ALPHA + BETA") : QStringLiteral("ALPHA"));
         QCOMPARE(f.requestedPaths().size(), fill ? 2 : 1);
+        using Given = QList<std::pair<QString, QString>>;
+        const Given given = fill ? Given{{"brand", "BETA"}, {"quantity", "BETA"}} : Given{};
+        QCOMPARE(done.filledFrom, given);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <filesystem>
 #include <system_error>
@@ -83,4 +84,15 @@ bool QtFileSystem::readableByOthers(const QString& path) const
     if (!info.exists())
         return true;
     return info.permission(QFileDevice::ReadGroup) || info.permission(QFileDevice::ReadOther);
+}
+
+void QtFileSystem::writeWholeFile(const QString& path, const QByteArray& bytes)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        throw OperationFailed(tr("Could not make the folder %1").arg(folder));
+    // Written beside it and then renamed over it: a full disk or a crash leaves the old file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw OperationFailed(tr("Could not write %1: %2").arg(path, file.errorString()));
 }

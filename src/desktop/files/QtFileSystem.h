@@ -15,4 +15,5 @@ public:
     bool sameFile(const QString& first, const QString& second) const override;
     QStringList filesIn(const QString& folder, const QString& suffix) const override;
     bool readableByOthers(const QString& path) const override;
+    void writeWholeFile(const QString& path, const QByteArray& bytes) override;
 };

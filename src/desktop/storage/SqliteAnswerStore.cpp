@@ -18,16 +18,21 @@
 
 namespace {
 // Stored in the file's user_version. 1 kept answers by source and code; 2 by source, address and
-// code; 3 added the details. Files of 1 and 2 are brought up to it on opening, their answers
-// without details. A higher number was written by a newer Quillfen, whose tables this one leaves
-// alone.
-constexpr int kSchemaVersion = 3;
+// code; 3 added the details; 4 when each answer may be dropped. Files of 1 to 3 are brought up to
+// it on opening, their answers without details, dropped when older than the built-in lifetimes. A
+// higher number was written by a newer Quillfen, whose tables this one leaves alone.
+constexpr int kSchemaVersion = 4;
 constexpr int kSchemaWithoutAddress = 1;
 constexpr int kSchemaWithoutDetails = 2;
+constexpr int kSchemaWithoutKeptUntil = 3;
 // The columns of an answer as the first two versions made them.
 constexpr QStringView kOldColumns = u"found, name, brand, quantity, database_name, stored_at";
 // The columns of an answer, in the order find() reads them.
-constexpr QStringView kColumns = u"found, name, brand, quantity, database_name, stored_at, details";
+constexpr QStringView kColumns =
+    u"found, name, brand, quantity, database_name, stored_at, details, kept_until";
+// An answer is kept for the longer of the built-in lifetimes (what every file before 4 kept it
+// for) and its source's own, so that a source's longer lifetime is not cut short.
+constexpr qint64 kBuiltInKeep = std::max(kFoundAnswerLifetime, kNotFoundAnswerLifetime);
 
 // The details as one JSON object of their non-empty fields, so that a field added later needs no
 // change of the table; NULL when there are none.
@@ -41,7 +46,8 @@ const struct
                    {QLatin1StringView("thumbnail"), &ProductDetails::thumbnailUrl},
                    {QLatin1StringView("page"), &ProductDetails::pageUrl},
                    {QLatin1StringView("publishers"), &ProductDetails::publishers},
-                   {QLatin1StringView("published"), &ProductDetails::published}};
+                   {QLatin1StringView("published"), &ProductDetails::published},
+                   {QLatin1StringView("description"), &ProductDetails::description}};
 
 QVariant DetailsColumn(const ProductDetails& details)
 {
@@ -193,6 +199,7 @@ void SqliteAnswerStore::store(const QString& source, const QString& address, con
         query.bindValue(7, Text(answer.database));
         query.bindValue(8, answer.storedAt);
         query.bindValue(9, DetailsColumn(answer.details));
+        query.bindValue(10, answer.storedAt + std::max(answer.lifetime, kBuiltInKeep));
         if (query.exec()) {
             m_busyInARow = 0;
             return;
@@ -344,8 +351,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
 
     // IMMEDIATE: two copies starting at once take turns here instead of both finding no table and
     // both making one. The write also shows at once whether the file can be written.
-    const qint64 oldest = QDateTime::currentSecsSinceEpoch() -
-                          std::max(kFoundAnswerLifetime, kNotFoundAnswerLifetime);
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
     if (!run(QStringLiteral("BEGIN IMMEDIATE")))
         return false;
     const auto inTransaction = [&] {
@@ -362,11 +368,12 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
                   QStringLiteral(" FROM answers")) ||
              !run(QStringLiteral("DROP TABLE answers"))))
             return false;
-        if (!run(QStringLiteral("CREATE TABLE IF NOT EXISTS answers ("
-                                "source TEXT NOT NULL, address TEXT NOT NULL, code TEXT NOT NULL, "
-                                "found INTEGER NOT NULL, name TEXT, brand TEXT, quantity TEXT, "
-                                "database_name TEXT, stored_at INTEGER NOT NULL, details TEXT, "
-                                "PRIMARY KEY (source, address, code)) WITHOUT ROWID")))
+        if (!run(QStringLiteral(
+                "CREATE TABLE IF NOT EXISTS answers ("
+                "source TEXT NOT NULL, address TEXT NOT NULL, code TEXT NOT NULL, "
+                "found INTEGER NOT NULL, name TEXT, brand TEXT, quantity TEXT, "
+                "database_name TEXT, stored_at INTEGER NOT NULL, details TEXT, "
+                "kept_until INTEGER, PRIMARY KEY (source, address, code)) WITHOUT ROWID")))
             return false;
         if (existing && version <= kSchemaWithoutAddress &&
             (!run(QStringLiteral("INSERT OR REPLACE INTO answers (source, address, code, ") +
@@ -376,14 +383,17 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
         if (existing && version == kSchemaWithoutDetails &&
             !run(QStringLiteral("ALTER TABLE answers ADD COLUMN details TEXT")))
             return false;
+        if (existing && version >= kSchemaWithoutDetails && version <= kSchemaWithoutKeptUntil &&
+            !run(QStringLiteral("ALTER TABLE answers ADD COLUMN kept_until INTEGER")))
+            return false;
         // The table is there, but perhaps not as this version makes it.
         if (!run(QStringLiteral("SELECT address, ") + kColumns +
                  QStringLiteral(" FROM answers LIMIT 0")))
             return false;
         query.finish();
         return run(QStringLiteral("PRAGMA user_version = ") + QString::number(kSchemaVersion)) &&
-               run(QStringLiteral("DELETE FROM answers WHERE stored_at < ") +
-                   QString::number(oldest)) &&
+               run(QStringLiteral("DELETE FROM answers WHERE COALESCE(kept_until, stored_at + ") +
+                   QString::number(kBuiltInKeep) + QStringLiteral(") < ") + QString::number(now)) &&
                run(QStringLiteral("COMMIT"));
     };
     if (!inTransaction()) {
@@ -397,7 +407,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
             QStringLiteral(" FROM answers WHERE source = ? AND address = ? AND code = ?")) ||
         !m_statements->store.prepare(
             QStringLiteral("INSERT OR REPLACE INTO answers (source, address, code, ") + kColumns +
-            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
+            QStringLiteral(") VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
         // Checked above; another copy would have to have changed the table since.
         const QSqlError error = m_statements->find.lastError().isValid()
                                     ? m_statements->find.lastError()

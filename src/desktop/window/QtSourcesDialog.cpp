@@ -3,6 +3,7 @@
 #include "desktop/system/QtEventLoop.h"
 #include "desktop/window/DialogParent.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -100,7 +101,8 @@ void ShowTest(QWidget& parent, const std::pair<QString, QString>& result)
     shown.exec();
 }
 
-SourcesDialogState StateOf(const QListWidget& list, const QLineEdit& address)
+SourcesDialogState StateOf(const QListWidget& list, const QLineEdit& address,
+                           const QCheckBox& fillGaps)
 {
     SourcesDialogState state;
     for (int i = 0; i < list.count(); ++i) {
@@ -109,6 +111,7 @@ SourcesDialogState StateOf(const QListWidget& list, const QLineEdit& address)
                                     item->checkState() == Qt::Checked});
     }
     state.serviceUrl = address.text().trimmed();
+    state.fillGaps = fillGaps.isChecked();
     return state;
 }
 } // namespace
@@ -195,12 +198,11 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
                     .arg(QStringLiteral("*.json"), QStringLiteral("*")));
             if (path.isEmpty())
                 return;
-            const std::variant<SourceRow, QString> added = actions.addFile(path);
-            if (const QString* refused = std::get_if<QString>(&added)) {
-                Tell(dialog, *refused);
+            const SourceAdded added = actions.addFile(path);
+            Tell(dialog, added.message);
+            if (!added.row)
                 return;
-            }
-            const SourceRow& row = std::get<SourceRow>(added);
+            const SourceRow& row = *added.row;
             QListWidgetItem* item = nullptr;
             for (int i = 0; i < list->count() && !item; ++i)
                 if (list->item(i)->data(kNameRole).toString() == row.name)
@@ -251,6 +253,12 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
     address->setPlaceholderText(QStringLiteral("http://lookup.example.net:8080"));
     addressLabel->setBuddy(address);
 
+    auto* const fillGaps = new QCheckBox(tr("Fill the &gaps from the next sources"), &dialog);
+    fillGaps->setObjectName(QStringLiteral("FillGaps"));
+    fillGaps->setToolTip(tr("A found product without a brand, a quantity or a picture is "
+                            "completed from the next sources that know the code."));
+    fillGaps->setChecked(initial.fillGaps);
+
     // The note and the problem quote addresses as they were typed or given: plain text.
     auto* const noteLabel = new QLabel(&dialog);
     noteLabel->setTextFormat(Qt::PlainText);
@@ -270,7 +278,7 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
     std::optional<SourcesDialogState> chosen;
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, [&] {
-        const SourcesDialogState state = StateOf(*list, *address);
+        const SourcesDialogState state = StateOf(*list, *address, *fillGaps);
         const QString wrong = check ? check(state) : QString();
         if (!wrong.isEmpty()) {
             // The dialog stays open with what the user typed, and says what to change.
@@ -291,10 +299,11 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
     grid->setRowStretch(3, 1);
     grid->addWidget(addressLabel, 4, 0, 1, 2);
     grid->addWidget(address, 5, 0, 1, 2);
-    grid->addWidget(noteLabel, 6, 0, 1, 2);
-    grid->addWidget(problem, 7, 0, 1, 2);
-    grid->addLayout(sourceButtons, 8, 0, 1, 2);
-    grid->addWidget(buttons, 9, 0, 1, 2);
+    grid->addWidget(fillGaps, 6, 0, 1, 2);
+    grid->addWidget(noteLabel, 7, 0, 1, 2);
+    grid->addWidget(problem, 8, 0, 1, 2);
+    grid->addLayout(sourceButtons, 9, 0, 1, 2);
+    grid->addWidget(buttons, 10, 0, 1, 2);
     dialog.resize(440, dialog.sizeHint().height());
     list->setFocus();
 
