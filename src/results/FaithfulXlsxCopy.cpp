@@ -443,19 +443,18 @@ private:
             writeCells(m_cells, cells, prefix.toString());
             return m_cellsText.toUtf8();
         }
-        if (prefix != m_cellPrefix || m_answerColumns.isEmpty()) {
+        if (prefix != m_cellPrefix || m_cellStart.isEmpty()) {
             m_cellPrefix = prefix.toString();
             const QByteArray p = m_cellPrefix.toUtf8();
             m_cellStart = '<' + p + "c r=\"";
             m_cellMiddle = "\" t=\"inlineStr\"><" + p + "is><" + p + "t xml:space=\"preserve\">";
             m_cellEnd = "</" + p + "t></" + p + "is></" + p + "c>";
-            m_answerColumns.clear();
-            for (qsizetype i = 0; i < cells.size(); ++i)
-                m_answerColumns.append(ColumnLetter(m_firstColumn + i).toLatin1());
         }
+        while (m_answerColumns.size() < cells.size())
+            m_answerColumns.append(ColumnLetter(m_firstColumn + m_answerColumns.size()).toLatin1());
         const QByteArray row = QByteArray::number(m_rowNumber);
         QByteArray bytes;
-        for (qsizetype i = 0; i < cells.size() && i < m_answerColumns.size(); ++i) {
+        for (qsizetype i = 0; i < cells.size(); ++i) {
             QString text = XmlSafeText(cells.at(i));
             if (text.isEmpty())
                 continue;
