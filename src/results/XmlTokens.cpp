@@ -112,22 +112,33 @@ void ThrowIfUnread(const QXmlStreamReader& xml, const QIODevice& in, const QStri
             .arg(part, reason));
 }
 
+namespace {
+bool XmlCannotHold(const QString& text, qsizetype i)
+{
+    const QChar c = text[i];
+    if (c.isHighSurrogate())
+        return i + 1 >= text.size() || !text[i + 1].isLowSurrogate();
+    if (c.isLowSurrogate())
+        return i == 0 || !text[i - 1].isHighSurrogate();
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0xFFFE || u == 0xFFFF;
+}
+} // namespace
+
 QString XmlSafeText(const QString& text)
 {
+    // Nearly every answer is safe as it is: it is shared, not copied.
+    qsizetype first = 0;
+    while (first < text.size() && !XmlCannotHold(text, first))
+        ++first;
+    if (first == text.size())
+        return text;
     QString safe;
     safe.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            safe += c;
-            safe += text[++i];
-            continue;
-        }
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || c.isSurrogate() ||
-            u == 0xFFFE || u == 0xFFFF)
-            continue;
-        safe += c;
+    safe += QStringView(text).first(first);
+    for (qsizetype i = first; i < text.size(); ++i) {
+        if (!XmlCannotHold(text, i))
+            safe += text[i];
     }
     return safe;
 }

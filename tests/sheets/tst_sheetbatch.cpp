@@ -11,6 +11,7 @@
 #include "support/Form1OnFakes.h"
 #include "support/LoopbackConfig.h"
 
+#include <QStringEncoder>
 #include <QTest>
 
 namespace {
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void keepColumns_csvInCsvOut_keepsEveryRowAndColumn();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds_data();
     void keepColumns_workbookInWorkbookOut_keepsCellKinds();
+    void keepColumns_xlsxCopy_keepsTheSheetsBytes_data();
+    void keepColumns_xlsxCopy_keepsTheSheetsBytes();
     void keepColumns_needsOneSpreadsheet();
     void strictWorkbook_saidBeforeTheRun_copiedAsValues();
     void keepColumns_cellPastExcelsLimit_cutInXlsxOnly_data();
@@ -264,6 +267,74 @@ void TestSheetBatch::keepColumns_workbookInWorkbookOut_keepsCellKinds()
     QCOMPARE(cells.value({2, 3}), QStringLiteral("boolean TRUE"));
     QCOMPARE(cells.value({2, 6}), QStringLiteral("Pen"));
     QCOMPARE(cells.value({2, 9}), QStringLiteral("Page service"));
+}
+
+void TestSheetBatch::keepColumns_xlsxCopy_keepsTheSheetsBytes_data()
+{
+    QTest::addColumn<QByteArray>("sheet");
+    QTest::addColumn<QByteArray>("copy");
+    // Indented rows with Windows line breaks, one header cell styled, quotes of both kinds, and
+    // characters of two to four bytes (past U+FFFF: two UTF-16 units) before the places the
+    // answers go; only the dimension, the spans and the answers differ in the copy.
+    const auto sheet = [](const QByteArray& mark, const QByteArray& filler,
+                          bool copy) -> QByteArray {
+        const QByteArray spans = copy ? "spans=\"1:3\"" : "spans='1:2'";
+        return mark + "<?xml version='1.0' encoding='UTF-8'?>\r\n<worksheet xmlns=\"" +
+               "http://schemas.openxmlformats.org/spreadsheetml/2006/main\">" +
+               (copy ? "<dimension ref=\"A1:C3\"/>" : "<dimension ref='A1:B3'/>") +
+               "<sheetData>\r\n  <row r=\"1\" " + spans + "><c r=\"A1\" t='inlineStr'><is><t>" +
+               filler + "\xC3\x84\xE2\x82\xAC\xF0\x9F\x98\x80</t></is></c>" +
+               "<c r=\"B1\" s=\"3\" t=\"inlineStr\"><is><t>EAN</t></is></c>\r\n  " +
+               (copy ? "<c r=\"C1\" s=\"3\" t=\"inlineStr\"><is><t xml:space=\"preserve\">name"
+                       "</t></is></c>"
+                     : "") +
+               "</row>\r\n  <row r=\"2\" " + spans +
+               "><c r=\"A2\" t=\"inlineStr\"><is><t>Stift &amp; \xE2\x82\xAC</t></is></c>"
+               "<c r=\"B2\"><v>4006381333931</v></c>" +
+               (copy ? "<c r=\"C2\" t=\"inlineStr\"><is><t xml:space=\"preserve\">Pen</t></is>"
+                       "</c>"
+                     : "") +
+               "</row>\r\n  <row r=\"3\" " + spans +
+               "><c r=\"B3\"><v>5901234123457</v></c></row>\r\n</sheetData><!-- x --></worksheet>"
+               "\r\n";
+    };
+    QTest::newRow("UTF-8") << sheet("", "", false) << sheet("", "", true);
+    QTest::newRow("with a byte-order mark")
+        << sheet("\xEF\xBB\xBF", "", false) << sheet("\xEF\xBB\xBF", "", true);
+    // Past the pieces the copy reads at once, so that places are found across them.
+    const QByteArray filler = QByteArray("\xC3\xA4\xF0\x9F\x98\x80").repeated(100000);
+    QTest::newRow("a cell of 600 kB") << sheet("", filler, false) << sheet("", filler, true);
+    // A part in UTF-16 is read and written again, token by token, in UTF-8: in the writer's
+    // quotes and line breaks.
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    QTest::newRow("UTF-16")
+        << QByteArray(utf16(QString::fromUtf8(sheet("", "", false))
+                                .replace(QStringLiteral("UTF-8"), QStringLiteral("UTF-16"))))
+        << sheet("", "", true).replace('\'', '"').replace("\r\n", "\n").replace("?>\n", "?>");
+}
+
+void TestSheetBatch::keepColumns_xlsxCopy_keepsTheSheetsBytes()
+{
+    QFETCH(QByteArray, sheet);
+    QFETCH(QByteArray, copy);
+    Batching fake;
+    FakeZipArchives::Entries& parts = fake.zips.archives[QStringLiteral("in.xlsx")];
+    parts["xl/workbook.xml"].bytes =
+        "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
+        "xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/></sheets></workbook>";
+    parts["xl/_rels/workbook.xml.rels"].bytes =
+        "<Relationships><Relationship Id=\"1\" Target=\"worksheets/s.xml\"/></Relationships>";
+    parts["xl/worksheets/s.xml"].bytes = sheet;
+    fake.config.batch.inputs = QStringList{QStringLiteral("in.xlsx")};
+    fake.config.batch.output = QStringLiteral("out.xlsx");
+    fake.config.batch.keepColumns = true;
+    fake.config.batch.columns = QStringLiteral("name");
+    QCOMPARE(fake.run(), kBatchAnswered);
+    const QByteArray written =
+        fake.zips.archives.value(QStringLiteral("out.xlsx")).value("xl/worksheets/s.xml").bytes;
+    // Compared in pieces, so that a difference is shown where it is.
+    for (qsizetype at = 0; at < std::max(written.size(), copy.size()); at += 200)
+        QCOMPARE(written.mid(at, 200), copy.mid(at, 200));
 }
 
 void TestSheetBatch::keepColumns_needsOneSpreadsheet()
