@@ -27,22 +27,34 @@ void SheetBuilder::countOne()
                                   .arg(GroupedNumber(m_limits.maxCells)));
 }
 
-void SheetBuilder::set(qsizetype row, qsizetype column, SheetCell cell)
+SheetRow& SheetBuilder::rowAt(qsizetype row)
 {
-    if (cell.isEmpty())
-        return;
-    checkPlace(row, column);
     auto& rows = m_sheet.rows;
     if (std::size_t(row) >= rows.size())
         rows.resize(std::size_t(row) + 1);
     SheetRow& cells = rows[std::size_t(row)];
-    // A new row mostly holds as many cells as the one before: room for that many at once,
-    // rather than growing by doubling (a row of ten cells would hold room for sixteen).
+    // A new row mostly holds as much as the one before: room for that at once, rather than
+    // growing by doubling (a row of ten cells would hold room for sixteen).
     if (cells.empty() && row > 0)
-        cells.filled().reserve(rows[std::size_t(row) - 1].filled().size());
+        cells.reserveLike(rows[std::size_t(row) - 1]);
+    return cells;
+}
+
+void SheetBuilder::set(qsizetype row, qsizetype column, const SheetCell& cell)
+{
+    if (cell.isEmpty())
+        return;
+    checkPlace(row, column);
     // A place given twice out of order counts twice until take() settles the row: no file
     // writes one cell twice but to mislead.
-    if (cells.set(column, std::move(cell)))
+    if (rowAt(row).set(column, cell))
+        countOne();
+}
+
+void SheetBuilder::setShared(qsizetype row, qsizetype column, qsizetype number)
+{
+    checkPlace(row, column);
+    if (rowAt(row).setShared(column, number))
         countOne();
 }
 
@@ -53,7 +65,7 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
     auto& rows = m_sheet.rows;
     rows[std::size_t(row)].settle();
     const SheetRow cells = rows[std::size_t(row)];
-    const qsizetype filled = cells.filled().size();
+    const qsizetype filled = cells.filledCount();
     if (filled == 0)
         return;
     // Checked before anything is copied: a row repeated a billion times is refused at once.
@@ -71,8 +83,7 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
             into = cells;
             m_cells += filled;
         } else {
-            for (const SheetRow::Filled& one : cells.filled())
-                set(row + k, one.column, one.cell);
+            into.setAll(cells, [this] { countOne(); });
         }
     }
 }
@@ -86,15 +97,14 @@ void SheetBuilder::absorb(SheetBuilder&& later)
         rows.resize(laterRows.size());
     for (std::size_t r = 0; r < laterRows.size(); ++r) {
         SheetRow& cells = laterRows[r];
-        if (rows[r].empty() && m_cells <= m_limits.maxCells - cells.filled().size()) {
+        if (rows[r].empty() && m_cells <= m_limits.maxCells - cells.filledCount()) {
             // A row only the later part holds, as it mostly is: moved whole.
-            m_cells += cells.filled().size();
+            m_cells += cells.filledCount();
             rows[r] = std::move(cells);
         } else {
             // Cell by cell, to fail where set() fails.
             cells.settle();
-            for (SheetRow::Filled& one : cells.filled())
-                set(qsizetype(r), one.column, std::move(one.cell));
+            rows[r].setAll(cells, [this] { countOne(); });
         }
     }
     later.reset();

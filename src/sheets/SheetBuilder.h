@@ -14,7 +14,9 @@ public:
 
     // Puts the cell at (row, column), both from 0, in any order; a later cell at the same place
     // replaces the earlier one.
-    void set(qsizetype row, qsizetype column, SheetCell cell);
+    void set(qsizetype row, qsizetype column, const SheetCell& cell);
+    // Puts a text cell that holds the shared string numbered so (see SheetRow::setShared()).
+    void setShared(qsizetype row, qsizetype column, qsizetype number);
     // The cells of the row, from column 0, again in each of the next `times` rows.
     void repeatRow(qsizetype row, qsizetype times);
     // A cell at the column, whatever it holds (an empty one with a style too).
@@ -35,6 +37,8 @@ public:
 
 private:
     void checkPlace(qsizetype row, qsizetype column) const;
+    // The row, there from now on, with room made as for the row before.
+    SheetRow& rowAt(qsizetype row);
     // One more cell that holds something; throws past the limit.
     void countOne();
 

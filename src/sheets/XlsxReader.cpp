@@ -5,6 +5,7 @@
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetBuilder.h"
 #include "sheets/SheetNumbers.h"
+#include "sheets/SheetStrings.h"
 #include "sheets/WorkbookPart.h"
 
 #include <QBuffer>
@@ -16,6 +17,7 @@
 #include <cctype>
 #include <charconv>
 #include <exception>
+#include <limits>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -167,14 +169,6 @@ CellType TypeOf(QStringView type)
     return CellType::Number;
 }
 
-// The format of a cell that names a shared string not yet read, its number in the cell's
-// number; no text cell has a format otherwise.
-const QString& PendingSharedString()
-{
-    static const QString pending = QStringLiteral("shared string");
-    return pending;
-}
-
 QString NoSharedString(qsizetype row, qsizetype column, const QString& path)
 {
     return QCoreApplication::translate("XlsxReader",
@@ -289,6 +283,7 @@ std::optional<SheetHalves> SplitAtRow(const QByteArray& bytes)
 XlsxReader::XlsxReader(ZipArchive& archive, const SheetLimits& limits)
     : m_archive(archive)
     , m_limits(limits)
+    , m_strings(std::make_shared<SheetStrings>())
 {
     // The package's own relationships name the workbook part; every writer calls it the same.
     QString workbook = QStringLiteral("xl/workbook.xml");
@@ -344,15 +339,13 @@ void XlsxReader::readSharedStrings()
     QXmlStreamReader xml(&device);
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si") {
-            // Only the strings that hold something are kept: twenty million empty ones are
+            // Only the strings that hold something take room: twenty million empty ones are
             // five bytes each in the file, and would be many times that held.
-            QString text = StringItemText(xml);
-            if (!text.isEmpty())
-                m_strings.emplace_back(m_stringCount, std::move(text));
-            ++m_stringCount;
+            m_strings->append(StringItemText(xml));
         }
     }
     WorkbookPart::checkEnd(xml, m_stringsPath);
+    m_strings->squeeze();
 }
 
 void XlsxReader::readStyles(const QString& path)
@@ -470,35 +463,10 @@ bool XlsxReader::readInHalves(const QByteArray& bytes, const QString& path,
 
 void XlsxReader::resolveSharedStrings(Sheet& sheet, const QString& path) const
 {
-    const QString& pending = PendingSharedString();
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-        bool emptied = false;
-        for (SheetRow::Filled& one : sheet.rows[r].filled()) {
-            SheetCell& cell = one.cell;
-            if (cell.kind != SheetCell::Kind::Text || cell.format.isEmpty() ||
-                cell.format != pending)
-                continue;
-            const auto at = qsizetype(cell.number);
-            if (at >= m_stringCount)
-                throw OperationFailed(NoSharedString(qsizetype(r), one.column, path));
-            const auto found =
-                std::lower_bound(m_strings.cbegin(), m_strings.cend(), at,
-                                 [](const std::pair<qsizetype, QString>& string, qsizetype wanted) {
-                                     return string.first < wanted;
-                                 });
-            cell.format.clear();
-            cell.number = 0;
-            if (found != m_strings.cend() && found->first == at) {
-                cell.text = found->second;
-            } else {
-                cell.kind = SheetCell::Kind::Empty;
-                emptied = true;
-            }
-        }
-        // A cell that names an empty string holds nothing.
-        if (emptied)
-            sheet.rows[r].filled().removeIf(
-                [](const SheetRow::Filled& one) { return one.cell.isEmpty(); });
+        const qsizetype column = sheet.rows[r].share(m_strings);
+        if (column >= 0)
+            throw OperationFailed(NoSharedString(qsizetype(r), column, path));
     }
     while (!sheet.rows.empty() && sheet.rows.back().empty())
         sheet.rows.pop_back();
@@ -583,16 +551,18 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
                 xml.skipCurrentElement();
             }
         }
-        SheetCell cell;
         if (type == CellType::SharedString) {
+            // Named by number until the strings are read; no workbook within the limits holds
+            // more than 32 bits count.
             bool ok = false;
             const qsizetype at = value.toLongLong(&ok);
-            if (!ok || at < 0)
+            if (!ok || at < 0 || at > qsizetype(std::numeric_limits<quint32>::max()))
                 throw OperationFailed(NoSharedString(row, column, path));
-            cell.kind = SheetCell::Kind::Text;
-            cell.number = double(at);
-            cell.format = PendingSharedString();
-        } else if (type == CellType::InlineString) {
+            sheet.setShared(row, column, at);
+            continue;
+        }
+        SheetCell cell;
+        if (type == CellType::InlineString) {
             cell.kind = SheetCell::Kind::Text;
             cell.text = hasInline ? inlineText : value;
         } else if (type == CellType::Text) {

@@ -5,11 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
 class SheetBuilder;
+class SheetStrings;
 class ZipArchive;
 
 // A sheet's part cut in two between rows, each half a part of its own.
@@ -69,9 +71,7 @@ private:
     QString m_stringsPath;
     QByteArray m_stringBytes;
     bool m_stringsRead = false;
-    // The shared strings that hold something, by their number; the others are empty.
-    std::vector<std::pair<qsizetype, QString>> m_strings;
-    qsizetype m_stringCount = 0;
+    std::shared_ptr<SheetStrings> m_strings;
     std::vector<Style> m_styles;
     bool m_1904 = false;
 };
