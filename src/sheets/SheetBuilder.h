@@ -8,8 +8,15 @@
 class SheetBuilder final
 {
 public:
-    explicit SheetBuilder(const SheetLimits& limits)
+    // Where the rows are counted from: the top of the sheet, or, for a builder that reads a part
+    // of a sheet cut between rows, the first row given a cell (the rows above it are another
+    // part's, and a cell above it throws, as a cut that is not clean does).
+    enum class Rows { FromTop, FromFirstSet };
+
+    explicit SheetBuilder(const SheetLimits& limits, Rows rows = Rows::FromTop)
         : m_limits(limits)
+        , m_fromTop(rows == Rows::FromTop)
+        , m_floating(!m_fromTop)
     {}
 
     // Puts the cell at (row, column), both from 0, in any order; a later cell at the same place
@@ -33,6 +40,7 @@ public:
     void reset();
 
     const SheetLimits& limits() const { return m_limits; }
+    // The sheet; for a builder whose rows count from the top.
     Sheet take();
 
 private:
@@ -43,6 +51,11 @@ private:
     void countOne();
 
     const SheetLimits& m_limits;
+    const bool m_fromTop;
+    // No row given a cell yet, in a builder whose rows count from the first set.
+    bool m_floating;
+    // The row the first of m_sheet.rows stands for.
+    qsizetype m_firstRow = 0;
     Sheet m_sheet;
     qsizetype m_cells = 0;
 };

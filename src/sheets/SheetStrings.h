@@ -1,9 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
-
-#include <vector>
 
 // The strings a workbook's cells share, each held once in one buffer: a cell names its string by
 // number. Only the strings that hold something take room, so that millions of empty ones cost
@@ -21,12 +20,14 @@ public:
     void squeeze();
 
 private:
+    // 32 bits each: a part within the limits holds fewer strings and characters.
     struct Filled
     {
-        qsizetype number = 0;
-        qsizetype start = 0;
+        quint32 number = 0;
+        quint32 start = 0;
     };
     QString m_text;
-    std::vector<Filled> m_filled;
+    // Grown in place where it can be, as the text is.
+    QList<Filled> m_filled;
     qsizetype m_count = 0;
 };
