@@ -5,9 +5,11 @@
 #include "fakes/FakeZipArchives.h"
 #include "sheets/CodeColumn.h"
 #include "sheets/DelimitedTextReader.h"
+#include "sheets/SheetBuilder.h"
 #include "sheets/SheetCodeLoader.h"
 #include "sheets/SheetCodes.h"
 #include "sheets/SheetNumbers.h"
+#include "sheets/SheetStrings.h"
 
 #include <QTest>
 
@@ -88,6 +90,8 @@ private Q_SLOTS:
     void excelParts_giveExactCodesFromTheFirstSheetWithData();
     void largeSheet_readsEveryRowOnceInOrder_data();
     void largeSheet_readsEveryRowOnceInOrder();
+    void row_keepsTheLastCellOfEachPlace_data();
+    void row_keepsTheLastCellOfEachPlace();
     void odsRepeats_spellOutFilledCellsOnly();
     void refused_data();
     void refused();
@@ -264,6 +268,61 @@ void TestSheetReading::largeSheet_readsEveryRowOnceInOrder()
     QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("in.xlsx")));
     QCOMPARE(fake.messageBox.texts(), QStringList{});
     QCOMPARE(fake.listView1.texts(), codes);
+}
+
+// A row holds its cells as small records and their texts in one buffer: each cell comes back
+// as it was last set, whatever the order, the texts several cells share and the formats.
+void TestSheetReading::row_keepsTheLastCellOfEachPlace_data()
+{
+    // Each as column|kind|text|format|number; kind s sets the shared string numbered so.
+    QTest::addColumn<QStringList>("set");
+    QTest::addColumn<QStringList>("cells");
+    const QStringList kinds{"0|t|x||0", "1|n|12.5|0.00|12.5", "2|d|2024-03-01|yyyy-mm-dd|45352"};
+    QTest::newRow("kinds, formats and numbers") << kinds << kinds;
+    QTest::newRow("a place given again keeps the later")
+        << QStringList{"0|t|first||0", "0|t|second||0"} << QStringList{"0|t|second||0"};
+    QTest::newRow("out of order, the later of two kept")
+        << QStringList{"2|t|c||0", "0|t|a||0", "2|t|cc||0", "0|t|aa||0", "1|n|7||7"}
+        << QStringList{"0|t|aa||0", "1|n|7||7", "2|t|cc||0"};
+    const QStringList same{"0|t|same||0", "1|t|same||0", "3|t|same||0", "4|t|other||0"};
+    QTest::newRow("one text in several columns") << same << same;
+    const QStringList formats{"0|n|1|0|1", "1|n|1|0.00|1", "2|n|1|0.00|2"};
+    QTest::newRow("one text, other formats and numbers") << formats << formats;
+    QTest::newRow("shared strings; an empty one holds nothing")
+        << QStringList{"0|s|0||0", "1|s|1||0", "2|t|own||0", "3|s|2||0"}
+        << QStringList{"0|t|s0||0", "2|t|own||0", "3|t|s2||0"};
+}
+
+void TestSheetReading::row_keepsTheLastCellOfEachPlace()
+{
+    QFETCH(QStringList, set);
+    QFETCH(QStringList, cells);
+    const QString kinds = QStringLiteral("-tnbd"); // as SheetCell::Kind counts them
+    const SheetLimits limits;
+    SheetBuilder builder(limits);
+    for (const QString& one : set) {
+        const QStringList field = one.split(u'|');
+        if (field[1] == u"s") {
+            builder.setShared(0, field[0].toLongLong(), field[2].toLongLong());
+            continue;
+        }
+        builder.set(0, field[0].toLongLong(),
+                    SheetCell{SheetCell::Kind(kinds.indexOf(field[1])), field[2], field[3],
+                              field[4].toDouble()});
+    }
+    Sheet sheet = builder.take();
+    auto strings = std::make_shared<SheetStrings>();
+    for (const char* text : {"s0", "", "s2"})
+        strings->append(QString::fromLatin1(text));
+    QCOMPARE(sheet.rows.at(0).share(strings), -1);
+    QStringList read;
+    for (const SheetRow::Filled& one : sheet.rows.at(0).filled())
+        read.append(QStringLiteral("%1|%2|%3|%4|%5")
+                        .arg(one.column)
+                        .arg(kinds[int(one.cell.kind)])
+                        .arg(one.cell.text, one.cell.format)
+                        .arg(one.cell.number));
+    QCOMPARE(read, cells);
 }
 
 void TestSheetReading::odsRepeats_spellOutFilledCellsOnly()
