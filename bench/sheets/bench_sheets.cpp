@@ -1,5 +1,5 @@
 // Spreadsheets: a 100,000-row workbook of 10 columns written by LibreOffice, read and its code
-// column chosen (target: under 2 s, peak memory under 300 MB), then written back enriched with an
+// column chosen (target: under 2 s, peak memory under 100 MB), then written back enriched with an
 // answer for every code: as a copy of the workbook itself, its sheet streamed through (target:
 // under 3 s, peak still under 300 MB), and as new workbooks of the values, .xlsx (target: under
 // 3 s) and .ods. Needs soffice (libreoffice-calc-nogui) to make the workbook; says so and stops
@@ -117,7 +117,7 @@ int main(int argc, char** argv)
         std::printf("peer xlsx2csv: did not run\n");
     ReportPeerRow({"read a LibreOffice .xlsx", "100,000 rows", read,
                    xlsx2csv.ran() ? "xlsx2csv" : nullptr, xlsx2csv.seconds,
-                   "< 2 s, < 300 MB, ratio < 1"});
+                   "< 2 s, < 100 MB, ratio < 1"});
 
     QtOutputFiles outputs;
     const EnrichedSource source{workbook, zips, files};
