@@ -53,13 +53,13 @@ QList<qsizetype> MostlyCodes(const Sheet& sheet, const QList<qsizetype>& columns
     for (const qsizetype column : columns)
         counts.insert(column, Count{});
     for (std::size_t row = std::size_t(headerRow); row < sheet.rows.size(); ++row) {
-        const auto& cells = sheet.rows[row].filled();
-        pacer.went(cells.size());
-        for (const SheetRow::Filled& one : cells) {
-            const auto count = counts.find(one.column);
+        const SheetRow& cells = sheet.rows[row];
+        pacer.went(cells.filledCount());
+        for (qsizetype i = 0; i < cells.filledCount(); ++i) {
+            const auto count = counts.find(cells.columnAt(i));
             if (count == counts.end())
                 continue;
-            const bool code = CheckCode(CodeOfCell(one.cell)).isValid();
+            const bool code = CheckCode(CodeOfCell(cells.cellAt(i))).isValid();
             if (!code && qsizetype(row) == headerRow)
                 continue;
             ++count->filled;
@@ -126,19 +126,20 @@ CodeColumnChoice ChooseCodeColumn(const Sheet& sheet, const SheetPace& pace)
     for (const SheetRow::Filled& one : sheet.rows[std::size_t(choice.headerRow)].filled())
         summaries[one.column].header = one.cell.text;
     for (std::size_t row = std::size_t(choice.headerRow) + 1; row < sheet.rows.size(); ++row) {
-        const auto& cells = sheet.rows[row].filled();
-        pacer.went(cells.size());
-        for (const SheetRow::Filled& one : cells) {
-            SheetColumnSummary& summary = summaries[one.column];
+        const SheetRow& cells = sheet.rows[row];
+        pacer.went(cells.filledCount());
+        // A cell is made only when its text is shown.
+        for (qsizetype i = 0; i < cells.filledCount(); ++i) {
+            SheetColumnSummary& summary = summaries[cells.columnAt(i)];
             if (summary.firstValues.size() < kValuesShown)
-                summary.firstValues.append(one.cell.text);
+                summary.firstValues.append(cells.cellAt(i).text);
         }
     }
 
     QList<qsizetype> named;
     for (auto& [column, summary] : summaries) {
         summary.letter = ColumnLetter(column);
-        const SheetCell& header = sheet.cell(std::size_t(choice.headerRow), std::size_t(column));
+        const SheetCell header = sheet.cell(std::size_t(choice.headerRow), std::size_t(column));
         if (header.kind == SheetCell::Kind::Text && IsCodeHeader(header.text))
             named.append(column);
         choice.columns.append(summary);

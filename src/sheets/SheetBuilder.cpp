@@ -27,33 +27,53 @@ void SheetBuilder::countOne()
                                   .arg(GroupedNumber(m_limits.maxCells)));
 }
 
-void SheetBuilder::set(qsizetype row, qsizetype column, SheetCell cell)
+SheetRow& SheetBuilder::rowAt(qsizetype row)
+{
+    if (m_floating) {
+        m_firstRow = row;
+        m_floating = false;
+    }
+    if (row < m_firstRow)
+        throw OperationFailed(QStringLiteral("a row above the first of its part"));
+    const auto at = std::size_t(row - m_firstRow);
+    auto& rows = m_sheet.rows;
+    if (at >= rows.size())
+        rows.resize(at + 1);
+    SheetRow& cells = rows[at];
+    // A new row mostly holds as much as the one before: room for that at once, rather than
+    // growing by doubling (a row of ten cells would hold room for sixteen).
+    if (cells.empty() && at > 0)
+        cells.reserveLike(rows[at - 1]);
+    return cells;
+}
+
+void SheetBuilder::set(qsizetype row, qsizetype column, const SheetCell& cell)
 {
     if (cell.isEmpty())
         return;
     checkPlace(row, column);
-    auto& rows = m_sheet.rows;
-    if (std::size_t(row) >= rows.size())
-        rows.resize(std::size_t(row) + 1);
-    SheetRow& cells = rows[std::size_t(row)];
-    // A new row mostly holds as many cells as the one before: room for that many at once,
-    // rather than growing by doubling (a row of ten cells would hold room for sixteen).
-    if (cells.empty() && row > 0)
-        cells.filled().reserve(rows[std::size_t(row) - 1].filled().size());
     // A place given twice out of order counts twice until take() settles the row: no file
     // writes one cell twice but to mislead.
-    if (cells.set(column, std::move(cell)))
+    if (rowAt(row).set(column, cell))
+        countOne();
+}
+
+void SheetBuilder::setShared(qsizetype row, qsizetype column, qsizetype number)
+{
+    checkPlace(row, column);
+    if (rowAt(row).setShared(column, number))
         countOne();
 }
 
 void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
 {
-    if (row < 0 || std::size_t(row) >= m_sheet.rows.size() || times <= 0)
+    if (row < m_firstRow || std::size_t(row - m_firstRow) >= m_sheet.rows.size() || times <= 0)
         return;
     auto& rows = m_sheet.rows;
-    rows[std::size_t(row)].settle();
-    const SheetRow cells = rows[std::size_t(row)];
-    const qsizetype filled = cells.filled().size();
+    const auto at = std::size_t(row - m_firstRow);
+    rows[at].settle();
+    const SheetRow cells = rows[at];
+    const qsizetype filled = cells.filledCount();
     if (filled == 0)
         return;
     // Checked before anything is copied: a row repeated a billion times is refused at once.
@@ -62,17 +82,16 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
         throw OperationFailed(QCoreApplication::translate(
                                   "SheetBuilder", "it has more than %1 cells that hold something")
                                   .arg(GroupedNumber(m_limits.maxCells)));
-    if (std::size_t(row + times) >= rows.size())
-        rows.resize(std::size_t(row + times) + 1);
-    for (qsizetype k = 1; k <= times; ++k) {
-        SheetRow& into = rows[std::size_t(row + k)];
+    if (at + std::size_t(times) >= rows.size())
+        rows.resize(at + std::size_t(times) + 1);
+    for (std::size_t k = 1; k <= std::size_t(times); ++k) {
+        SheetRow& into = rows[at + k];
         if (into.empty()) {
             // Shared, not copied: the repeats cost a row each, whatever their width.
             into = cells;
             m_cells += filled;
         } else {
-            for (const SheetRow::Filled& one : cells.filled())
-                set(row + k, one.column, one.cell);
+            into.setAll(cells, [this] { countOne(); });
         }
     }
 }
@@ -80,21 +99,32 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
 void SheetBuilder::absorb(SheetBuilder&& later)
 {
     reach(later.m_sheet.reachedColumns - 1);
+    if (later.m_floating) {
+        later.reset();
+        return;
+    }
+    if (m_floating) {
+        m_firstRow = later.m_firstRow;
+        m_floating = false;
+    }
+    if (later.m_firstRow < m_firstRow)
+        throw OperationFailed(QStringLiteral("a row above the first of its part"));
     auto& rows = m_sheet.rows;
     auto& laterRows = later.m_sheet.rows;
-    if (laterRows.size() > rows.size())
-        rows.resize(laterRows.size());
+    const auto from = std::size_t(later.m_firstRow - m_firstRow);
+    if (from + laterRows.size() > rows.size())
+        rows.resize(from + laterRows.size());
     for (std::size_t r = 0; r < laterRows.size(); ++r) {
         SheetRow& cells = laterRows[r];
-        if (rows[r].empty() && m_cells <= m_limits.maxCells - cells.filled().size()) {
+        SheetRow& into = rows[from + r];
+        if (into.empty() && m_cells <= m_limits.maxCells - cells.filledCount()) {
             // A row only the later part holds, as it mostly is: moved whole.
-            m_cells += cells.filled().size();
-            rows[r] = std::move(cells);
+            m_cells += cells.filledCount();
+            into = std::move(cells);
         } else {
             // Cell by cell, to fail where set() fails.
             cells.settle();
-            for (SheetRow::Filled& one : cells.filled())
-                set(qsizetype(r), one.column, std::move(one.cell));
+            into.setAll(cells, [this] { countOne(); });
         }
     }
     later.reset();
@@ -104,6 +134,8 @@ void SheetBuilder::reset()
 {
     m_sheet = Sheet();
     m_cells = 0;
+    m_firstRow = 0;
+    m_floating = !m_fromTop;
 }
 
 Sheet SheetBuilder::take()

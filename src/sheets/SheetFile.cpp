@@ -12,6 +12,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace {
 // The index of the sheet asked for among the names; throws when there is none such.
@@ -117,7 +119,8 @@ Sheet ReadText(const QString& path, QByteArray bytes, SheetFormat format, const 
 // A workbook is told by what its container holds, whatever its name says: an .xlsx renamed
 // .ods reads as the .xlsx it is.
 Sheet ReadWorkbook(ZipArchive& archive, SheetFormat format, const QString& sheet,
-                   const SheetLimits& limits)
+                   const SheetLimits& limits,
+                   const std::function<std::unique_ptr<ZipArchive>()>& again)
 {
     const QStringList entries = archive.entryNames();
     if (entries.contains(QStringLiteral("content.xml")))
@@ -126,7 +129,15 @@ Sheet ReadWorkbook(ZipArchive& archive, SheetFormat format, const QString& sheet
              entries.contains(QStringLiteral("[Content_Types].xml")))
         format = SheetFormat::Xlsx;
     if (format == SheetFormat::Xlsx) {
-        XlsxReader reader(archive, limits);
+        // The shared strings inflate on a thread of their own, from their own opening of the
+        // container: neither is to be used from two threads.
+        std::unique_ptr<ZipArchive> strings;
+        try {
+            strings = again();
+        } catch (const OperationFailed&) {
+            // Read from the one opening, then.
+        }
+        XlsxReader reader(archive, limits, strings.get());
         return Choose(reader.sheetNames(), sheet, [&](qsizetype i) { return reader.read(i); });
     }
     const OdsReader reader(archive, limits);
@@ -173,5 +184,6 @@ Sheet ReadSheetFile(const QString& path, SheetFormat format, const QString& shee
         // A text file under a workbook's name, as "CSV" exports often are.
         return ReadText(path, std::move(bytes), SheetFormat::Csv, sheet, limits);
     }
-    return ReadWorkbook(*archive, format, sheet, limits);
+    return ReadWorkbook(*archive, format, sheet, limits,
+                        [&services, &path] { return services.zips.open(path); });
 }

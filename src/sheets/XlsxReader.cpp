@@ -5,6 +5,7 @@
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetBuilder.h"
 #include "sheets/SheetNumbers.h"
+#include "sheets/SheetStrings.h"
 #include "sheets/WorkbookPart.h"
 
 #include <QBuffer>
@@ -15,7 +16,11 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstring>
+#include <deque>
 #include <exception>
+#include <limits>
+#include <memory>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -167,14 +172,6 @@ CellType TypeOf(QStringView type)
     return CellType::Number;
 }
 
-// The format of a cell that names a shared string not yet read, its number in the cell's
-// number; no text cell has a format otherwise.
-const QString& PendingSharedString()
-{
-    static const QString pending = QStringLiteral("shared string");
-    return pending;
-}
-
 QString NoSharedString(qsizetype row, qsizetype column, const QString& path)
 {
     return QCoreApplication::translate("XlsxReader",
@@ -235,78 +232,77 @@ qint64 CharactersOf(QByteArrayView bytes)
     return characters;
 }
 
-// Where a large sheet can be cut in two between rows, so that two cores each read half: the
-// first half is the part up to the end of a row near the middle; the second is the part's head
-// up to and including the <sheetData> tag, then the rest. Both are read by the same XML reader
-// as a whole part is. Small sheets, and parts where no cut is found, are read whole. The bytes
-// searched for may stand inside a comment, a CDATA section or a processing instruction; the
-// readers of the halves check that each cut falls where the XML itself has that tag.
-std::optional<SheetHalves> SplitAtRow(const QByteArray& bytes)
+// Where the part's head ends: right after its <sheetData> tag (any prefix), or -1 when the bytes
+// do not hold it yet or the sheet holds no rows.
+bool IsOperationFailed(const std::exception_ptr& thrown)
 {
-    constexpr qsizetype kWorthSplitting = 4 * 1024 * 1024;
-    if (bytes.size() < kWorthSplitting)
-        return std::nullopt;
-    const QByteArrayView all(bytes);
-    qsizetype open = -1;
+    try {
+        std::rethrow_exception(thrown);
+    } catch (const OperationFailed&) {
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+qsizetype HeadEnd(QByteArrayView bytes)
+{
     for (qsizetype at = bytes.indexOf("sheetData"); at > 0;
          at = bytes.indexOf("sheetData", at + 1)) {
-        const char before = all[at - 1];
-        if (before == '<' || before == ':') {
-            open = at;
-            break;
-        }
+        const char before = bytes[at - 1];
+        if (before != '<' && before != ':')
+            continue;
+        const qsizetype close = bytes.indexOf('>', at);
+        if (close < 0 || bytes[close - 1] == '/')
+            return -1;
+        return close + 1;
     }
-    if (open < 0)
-        return std::nullopt;
-    const qsizetype headEnd = bytes.indexOf('>', open);
-    if (headEnd < 0 || all[headEnd - 1] == '/')
-        return std::nullopt;
-    // The end of a row at or after the middle: "</row>" or "</x:row>".
-    for (qsizetype at = bytes.indexOf("row>", bytes.size() / 2); at > 0;
-         at = bytes.indexOf("row>", at + 1)) {
-        qsizetype from = at - 1;
-        if (all[from] == ':') {
-            while (from > 0 && std::isalnum(static_cast<unsigned char>(all[from - 1])))
-                --from;
-            --from;
+    return -1;
+}
+
+// Where the last row the bytes hold ends after `from`: right after "</row>" or "</x:row>"; -1 when
+// none does. The bytes searched for may stand inside a comment, a CDATA section or a processing
+// instruction; the readers of the blocks check that each cut falls where the XML itself has that
+// tag.
+qsizetype LastRowEnd(QByteArrayView bytes, qsizetype from)
+{
+    for (qsizetype at = bytes.lastIndexOf("row>"); at > from;
+         at = bytes.lastIndexOf("row>", at - 1)) {
+        qsizetype slash = at - 1;
+        if (bytes[slash] == ':') {
+            while (slash > 0 && std::isalnum(static_cast<unsigned char>(bytes[slash - 1])))
+                --slash;
+            --slash;
         }
-        if (from > headEnd && all[from] == '/' && all[from - 1] == '<') {
-            const qsizetype cut = at + 4;
-            SheetHalves halves;
-            halves.first = QByteArray::fromRawData(bytes.constData(), cut);
-            halves.firstEnd = CharactersOf(halves.first);
-            halves.headEnd = CharactersOf(all.first(headEnd + 1));
-            halves.second.reserve(headEnd + 1 + bytes.size() - cut);
-            halves.second.append(all.first(headEnd + 1));
-            halves.second.append(all.sliced(cut));
-            return halves;
-        }
+        if (slash > from && bytes[slash] == '/' && bytes[slash - 1] == '<')
+            return at + 4;
     }
-    return std::nullopt;
+    return -1;
 }
 } // namespace
 
-XlsxReader::XlsxReader(ZipArchive& archive, const SheetLimits& limits)
+XlsxReader::XlsxReader(ZipArchive& archive, const SheetLimits& limits, ZipArchive* strings)
     : m_archive(archive)
     , m_limits(limits)
+    , m_stringsArchive(strings)
+    , m_strings(std::make_shared<SheetStrings>())
 {
     // The package's own relationships name the workbook part; every writer calls it the same.
     QString workbook = QStringLiteral("xl/workbook.xml");
     ReadRelationships(archive, QString(), limits, &workbook);
     readWorkbook(workbook);
     const QHash<QString, QString> related = ReadRelationships(archive, workbook, limits);
-    QString strings = Resolve(workbook, QStringLiteral("sharedStrings.xml"));
+    QString stringsPart = Resolve(workbook, QStringLiteral("sharedStrings.xml"));
     QString styles = Resolve(workbook, QStringLiteral("styles.xml"));
     for (auto it = related.cbegin(); it != related.cend(); ++it) {
         if (it.value().endsWith(u"sharedStrings.xml"))
-            strings = it.value();
+            stringsPart = it.value();
         else if (it.value().endsWith(u"styles.xml"))
             styles = it.value();
     }
     for (QString& part : m_sheetParts)
         part = related.value(part);
-    m_stringBytes = WorkbookPart::read(archive, strings, limits, false);
-    m_stringsPath = strings;
+    m_stringsPath = stringsPart;
     readStyles(styles);
 }
 
@@ -333,26 +329,33 @@ void XlsxReader::readWorkbook(const QString& path)
             "XlsxReader", "it is damaged: the workbook lists no sheet"));
 }
 
-void XlsxReader::readSharedStrings()
+bool XlsxReader::readSharedStrings(QIODevice& device, bool streamed)
 {
-    const QByteArray bytes = std::exchange(m_stringBytes, QByteArray());
-    if (bytes.isEmpty())
-        return;
-    QBuffer device; // a block at a time (see readCells())
-    device.setData(bytes);
-    device.open(QIODevice::ReadOnly);
-    QXmlStreamReader xml(&device);
+    QXmlStreamReader xml(&device); // a block at a time (see readCells())
     while (!xml.atEnd()) {
         if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"si") {
-            // Only the strings that hold something are kept: twenty million empty ones are
+            // Only the strings that hold something take room: twenty million empty ones are
             // five bytes each in the file, and would be many times that held.
-            QString text = StringItemText(xml);
-            if (!text.isEmpty())
-                m_strings.emplace_back(m_stringCount, std::move(text));
-            ++m_stringCount;
+            m_strings->append(StringItemText(xml));
         }
     }
+    if (streamed && xml.hasError())
+        return false;
     WorkbookPart::checkEnd(xml, m_stringsPath);
+    m_strings->squeeze();
+    return true;
+}
+
+void XlsxReader::readSharedStringsWhole(ZipArchive& archive)
+{
+    *m_strings = SheetStrings();
+    const QByteArray bytes = WorkbookPart::read(archive, m_stringsPath, m_limits, false);
+    if (bytes.isEmpty())
+        return;
+    QBuffer device;
+    device.setData(bytes);
+    device.open(QIODevice::ReadOnly);
+    readSharedStrings(device, false);
 }
 
 void XlsxReader::readStyles(const QString& path)
@@ -395,38 +398,63 @@ Sheet XlsxReader::read(qsizetype index)
             QCoreApplication::translate("XlsxReader", "it is damaged: the sheet \"%1\" has no part")
                 .arg(m_names.value(index)));
     // The shared strings are read beside the sheet, which names them by number until both are
-    // done: in a large workbook they are a fifth of the work.
+    // done: in a large workbook they are a fifth of the work. Only this thread uses the
+    // containers; the strings' thread reads its stream, opened here.
     std::exception_ptr stringsFailed;
     std::thread strings;
+    std::unique_ptr<QIODevice> stringsPart;
+    bool stringsStreamed = false;
+    const bool streamingStrings = !m_stringsRead && m_stringsArchive;
     if (!m_stringsRead) {
         m_stringsRead = true;
-        const auto readStrings = [this, &stringsFailed] {
+        if (m_stringsArchive) {
             try {
-                readSharedStrings();
-            } catch (...) {
-                stringsFailed = std::current_exception();
+                stringsPart = m_stringsArchive->stream(m_stringsPath, m_limits.maxEntryBytes,
+                                                       m_limits.maxEntryRatio);
+            } catch (const OperationFailed&) {
+                // Missing or damaged: read whole below, which tells which.
             }
-        };
-        try {
-            strings = std::thread(readStrings);
-        } catch (const std::system_error&) {
-            readStrings(); // no thread to be had: first, then
+        } else {
+            readSharedStringsWhole(m_archive);
+        }
+        if (stringsPart) {
+            const auto readStrings = [this, &stringsFailed, &stringsPart, &stringsStreamed] {
+                try {
+                    stringsStreamed = readSharedStrings(*stringsPart, true);
+                } catch (...) {
+                    stringsFailed = std::current_exception();
+                }
+            };
+            try {
+                strings = std::thread(readStrings);
+            } catch (const std::system_error&) {
+                readStrings(); // no thread to be had: first, then
+            }
         }
     }
     SheetBuilder sheet(m_limits);
     std::exception_ptr sheetFailed;
     try {
-        const QByteArray bytes = WorkbookPart::read(m_archive, path, m_limits);
-        if (!readInHalves(bytes, path, sheet))
-            readCells(bytes, path, sheet, Piece::Whole);
+        QByteArray small;
+        if (!readInBlocks(path, sheet, small)) {
+            // Read whole as it always was: a damaged or oversized part fails as it always did.
+            const QByteArray bytes =
+                small.isEmpty() ? WorkbookPart::read(m_archive, path, m_limits) : small;
+            small = QByteArray();
+            readCells(bytes, path, sheet);
+        }
     } catch (...) {
         sheetFailed = std::current_exception();
     }
     if (strings.joinable())
         strings.join();
+    stringsPart.reset();
     // A damaged list of strings is the workbook's fault, whichever sheet is read.
     if (stringsFailed)
         std::rethrow_exception(stringsFailed);
+    // Strings that did not stream cleanly are read whole, to fail as they always did.
+    if (streamingStrings && !stringsStreamed)
+        readSharedStringsWhole(*m_stringsArchive);
     if (sheetFailed)
         std::rethrow_exception(sheetFailed);
     Sheet taken = sheet.take();
@@ -436,76 +464,155 @@ Sheet XlsxReader::read(qsizetype index)
     return taken;
 }
 
-bool XlsxReader::readInHalves(const QByteArray& bytes, const QString& path,
-                              SheetBuilder& sheet) const
+bool XlsxReader::readInBlocks(const QString& path, SheetBuilder& sheet, QByteArray& small) const
 {
-    const std::optional<SheetHalves> halves = SplitAtRow(bytes);
-    if (!halves)
-        return false;
-    SheetBuilder later(m_limits);
-    std::exception_ptr laterFailed;
-    std::thread worker([&] {
-        try {
-            readCells(halves->second, path, later, Piece::Second, halves->headEnd);
-        } catch (...) {
-            laterFailed = std::current_exception();
-        }
-    });
-    bool firstRead = true;
+    // Blocks this large cost a few dozen threads for a sheet of a million cells, and the three
+    // held at once (two read, one filling) little memory.
+    constexpr qsizetype kBlock = 2 * 1024 * 1024;
+    constexpr qsizetype kChunk = 256 * 1024;
+    std::unique_ptr<QIODevice> part;
     try {
-        readCells(halves->first, path, sheet, Piece::First, halves->firstEnd);
-    } catch (...) {
-        firstRead = false;
-    }
-    worker.join();
-    // Anything amiss in either half (a damaged file, a row without its number, a split inside
-    // a comment) is read again whole, so that it fails or reads exactly as it always did.
-    if (!firstRead || laterFailed) {
-        sheet.reset();
+        part = m_archive.stream(path, m_limits.maxEntryBytes, m_limits.maxEntryRatio);
+    } catch (const OperationFailed&) {
         return false;
     }
-    sheet.absorb(std::move(later));
-    return true;
+    struct Block
+    {
+        explicit Block(const SheetLimits& limits)
+            : cells(limits, SheetBuilder::Rows::FromFirstSet)
+        {}
+        QByteArray bytes;
+        SheetBuilder cells;
+        std::exception_ptr failed;
+        std::thread thread;
+    };
+    std::deque<std::unique_ptr<Block>> reading;
+    // The buffers of the blocks read, filled again: blocks freshly allocated and freed while
+    // the rows they hold stay would leave the heap holding tens of megabytes it cannot give
+    // back.
+    std::vector<QByteArray> spare;
+    bool clean = true;
+    // The oldest block's cells, after the ones before it; anything amiss in a block leaves the
+    // rest unread and the part is read whole.
+    const auto finishOldest = [&] {
+        Block& oldest = *reading.front();
+        oldest.thread.join();
+        if (oldest.failed)
+            clean = false;
+        else if (clean)
+            sheet.absorb(std::move(oldest.cells));
+        oldest.bytes.resize(0);
+        spare.push_back(std::move(oldest.bytes));
+        reading.pop_front();
+    };
+    QByteArray pending;
+    QByteArray head;
+    qint64 headCharacters = -1;
+    // A block of the pending bytes up to `cut` (all of them for the last), with the head before
+    // them but in the first.
+    const auto start = [&](qsizetype cut, bool first, bool last) {
+        while (reading.size() >= 2 && clean)
+            finishOldest();
+        if (!clean)
+            return;
+        reading.push_back(std::make_unique<Block>(m_limits));
+        Block& block = *reading.back();
+        if (!spare.empty()) {
+            block.bytes = std::move(spare.back());
+            spare.pop_back();
+        }
+        if (!first)
+            block.bytes.append(head);
+        block.bytes.append(QByteArrayView(pending).first(cut));
+        // Moved to the front of the same buffer, which keeps its room for the next block.
+        std::memmove(pending.data(), pending.constData() + cut, std::size_t(pending.size() - cut));
+        pending.resize(pending.size() - cut);
+        const qint64 headEnd = first ? -1 : headCharacters;
+        block.thread = std::thread([this, &path, &block, headEnd, last] {
+            try {
+                readCells(block.bytes, path, block.cells, headEnd,
+                          last ? -1 : CharactersOf(block.bytes));
+            } catch (...) {
+                block.failed = std::current_exception();
+            }
+        });
+    };
+    bool first = true;
+    try {
+        for (;;) {
+            const qsizetype had = pending.size();
+            pending.resize(had + kChunk);
+            const qint64 got = part->read(pending.data() + had, kChunk);
+            pending.resize(had + std::max<qint64>(got, 0));
+            if (got < 0) {
+                clean = false;
+                break;
+            }
+            if (got == 0)
+                break;
+            if (head.isEmpty()) {
+                const qsizetype headEnd = HeadEnd(pending);
+                // A head that does not come, or a sheet without rows: read whole.
+                if (headEnd < 0 && pending.size() < 2 * kBlock)
+                    continue;
+                if (headEnd < 0) {
+                    clean = false;
+                    break;
+                }
+                head = pending.first(headEnd);
+                headCharacters = CharactersOf(head);
+            }
+            if (!clean)
+                break;
+            if (pending.size() < kBlock)
+                continue;
+            const qsizetype cut = LastRowEnd(pending, first ? head.size() : 0);
+            if (cut < 0)
+                continue; // a long row: the block grows until it ends
+            start(cut, first, false);
+            first = false;
+        }
+        if (clean && first) {
+            // A small part, read whole on this thread; a part without the head, read whole too.
+            part.reset();
+            small = std::move(pending);
+            return false;
+        }
+        if (clean)
+            start(pending.size(), false, true);
+        // The last two blocks run on until taken.
+        while (!reading.empty())
+            finishOldest();
+    } catch (...) {
+        // The threads are let finish first.
+        for (const std::unique_ptr<Block>& block : reading) {
+            if (block->thread.joinable())
+                block->thread.join();
+        }
+        // A limit passed by the cells of clean blocks is the sheet's; anything else (no thread
+        // to be had) is read whole.
+        if (clean && IsOperationFailed(std::current_exception()))
+            throw;
+        clean = false;
+    }
+    if (!clean)
+        sheet.reset();
+    return clean;
 }
 
 void XlsxReader::resolveSharedStrings(Sheet& sheet, const QString& path) const
 {
-    const QString& pending = PendingSharedString();
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-        bool emptied = false;
-        for (SheetRow::Filled& one : sheet.rows[r].filled()) {
-            SheetCell& cell = one.cell;
-            if (cell.kind != SheetCell::Kind::Text || cell.format.isEmpty() ||
-                cell.format != pending)
-                continue;
-            const auto at = qsizetype(cell.number);
-            if (at >= m_stringCount)
-                throw OperationFailed(NoSharedString(qsizetype(r), one.column, path));
-            const auto found =
-                std::lower_bound(m_strings.cbegin(), m_strings.cend(), at,
-                                 [](const std::pair<qsizetype, QString>& string, qsizetype wanted) {
-                                     return string.first < wanted;
-                                 });
-            cell.format.clear();
-            cell.number = 0;
-            if (found != m_strings.cend() && found->first == at) {
-                cell.text = found->second;
-            } else {
-                cell.kind = SheetCell::Kind::Empty;
-                emptied = true;
-            }
-        }
-        // A cell that names an empty string holds nothing.
-        if (emptied)
-            sheet.rows[r].filled().removeIf(
-                [](const SheetRow::Filled& one) { return one.cell.isEmpty(); });
+        const qsizetype column = sheet.rows[r].share(m_strings);
+        if (column >= 0)
+            throw OperationFailed(NoSharedString(qsizetype(r), column, path));
     }
     while (!sheet.rows.empty() && sheet.rows.back().empty())
         sheet.rows.pop_back();
 }
 
 void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBuilder& sheet,
-                           Piece piece, qint64 cutAt) const
+                           qint64 headEnd, qint64 end) const
 {
     const std::vector<Style>& styles = m_styles;
     const bool date1904 = m_1904;
@@ -520,19 +627,19 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
     xml.setNamespaceProcessing(false);
     qsizetype row = -1;
     qsizetype column = -1;
-    // Where the last row of the first half ended, and whether the second half's head ends on
-    // the <sheetData> tag itself: a cut anywhere else is not clean, and the part is read whole.
+    // Where the last row of the block ended, and whether its head ends on the <sheetData> tag
+    // itself: a cut anywhere else is not clean, and the part is read whole.
     qint64 lastRowEnd = -1;
-    bool headClean = piece != Piece::Second;
+    bool headClean = headEnd < 0;
     const auto unclean = [] { return OperationFailed(QStringLiteral("a cut that is not clean")); };
     while (!xml.atEnd()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::EndElement && piece == Piece::First && xml.name() == u"row")
+        if (token == QXmlStreamReader::EndElement && end >= 0 && xml.name() == u"row")
             lastRowEnd = xml.characterOffset();
         if (token != QXmlStreamReader::StartElement)
             continue;
-        if (piece == Piece::Second && xml.name() == u"sheetData") {
-            headClean = xml.characterOffset() == cutAt;
+        if (headEnd >= 0 && xml.name() == u"sheetData") {
+            headClean = xml.characterOffset() == headEnd;
             continue;
         }
         if (!headClean && (xml.name() == u"row" || xml.name() == u"c"))
@@ -541,8 +648,8 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
             bool ok = false;
             const qsizetype numbered =
                 WorkbookPart::attribute(xml.attributes(), QLatin1String("r")).toLongLong(&ok);
-            // The second half cannot count rows it did not see.
-            if (!ok && piece == Piece::Second)
+            // A later block cannot count rows it did not see.
+            if (!ok && headEnd >= 0)
                 throw OperationFailed(QStringLiteral("a row without its number"));
             row = ok && numbered >= 1 ? numbered - 1 : row + 1;
             column = -1;
@@ -583,16 +690,18 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
                 xml.skipCurrentElement();
             }
         }
-        SheetCell cell;
         if (type == CellType::SharedString) {
+            // Named by number until the strings are read; no workbook within the limits holds
+            // more than 32 bits count.
             bool ok = false;
             const qsizetype at = value.toLongLong(&ok);
-            if (!ok || at < 0)
+            if (!ok || at < 0 || at > qsizetype(std::numeric_limits<quint32>::max()))
                 throw OperationFailed(NoSharedString(row, column, path));
-            cell.kind = SheetCell::Kind::Text;
-            cell.number = double(at);
-            cell.format = PendingSharedString();
-        } else if (type == CellType::InlineString) {
+            sheet.setShared(row, column, at);
+            continue;
+        }
+        SheetCell cell;
+        if (type == CellType::InlineString) {
             cell.kind = SheetCell::Kind::Text;
             cell.text = hasInline ? inlineText : value;
         } else if (type == CellType::Text) {
@@ -636,9 +745,9 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
         }
         sheet.set(row, column, std::move(cell));
     }
-    // The first half ends inside the sheet on purpose, right after a row.
-    if (piece == Piece::First && xml.error() == QXmlStreamReader::PrematureEndOfDocumentError) {
-        if (lastRowEnd != cutAt)
+    // A block ends inside the sheet on purpose, right after a row.
+    if (end >= 0) {
+        if (xml.error() != QXmlStreamReader::PrematureEndOfDocumentError || lastRowEnd != end)
             throw unclean();
         return;
     }

@@ -5,9 +5,11 @@
 #include "fakes/FakeZipArchives.h"
 #include "sheets/CodeColumn.h"
 #include "sheets/DelimitedTextReader.h"
+#include "sheets/SheetBuilder.h"
 #include "sheets/SheetCodeLoader.h"
 #include "sheets/SheetCodes.h"
 #include "sheets/SheetNumbers.h"
+#include "sheets/SheetStrings.h"
 
 #include <QTest>
 
@@ -88,6 +90,8 @@ private Q_SLOTS:
     void excelParts_giveExactCodesFromTheFirstSheetWithData();
     void largeSheet_readsEveryRowOnceInOrder_data();
     void largeSheet_readsEveryRowOnceInOrder();
+    void row_keepsTheLastCellOfEachPlace_data();
+    void row_keepsTheLastCellOfEachPlace();
     void odsRepeats_spellOutFilledCellsOnly();
     void refused_data();
     void refused();
@@ -209,26 +213,29 @@ void TestSheetReading::excelParts_giveExactCodesFromTheFirstSheetWithData()
     QVERIFY(!fake.loader.load(fake.listView1, QStringLiteral("codes.txt")));
 }
 
-// Large sheets are read in two halves at once; a row numbered or not, none is lost, doubled or
-// moved at the cut. A cut that falls inside a comment, a CDATA section or a processing
-// instruction, rather than after a row, reads none of what they hold.
+// Large sheets are read as they inflate, in blocks of 2 MB cut between rows, two at once; a row
+// numbered or not, none is lost, doubled or moved at a cut. A cut that falls inside a comment, a
+// CDATA section or a processing instruction, rather than after a row, reads none of what they
+// hold.
 void TestSheetReading::largeSheet_readsEveryRowOnceInOrder_data()
 {
     QTest::addColumn<bool>("numbered");
-    QTest::addColumn<QByteArray>("middle"); // between the two halves of the rows
+    QTest::addColumn<QByteArray>("middle"); // across the end of the first block
     QTest::addColumn<QByteArray>("head");   // before the <sheetData> tag
-    // Long enough that the part's middle falls inside it, where a row seems to end.
+    // A row seems to end just before the end of the first block, where the block is cut, and
+    // another one in the next block.
     const QByteArray pad(256 * 1024, 'p');
-    const QByteArray row = "</row><row r=\"99999\"><c t=\"inlineStr\"><is><t>9780000000002</t>"
-                           "</is></c></row>";
-    QTest::newRow("numbered rows, read in halves") << true << QByteArray() << QByteArray();
+    const QByteArray whole = "<row r=\"2\"><c t=\"inlineStr\"><is><t>9780000000002</t>"
+                             "</is></c></row>";
+    const QByteArray row = "</row>" + whole;
+    QTest::newRow("numbered rows, read in blocks") << true << QByteArray() << QByteArray();
     QTest::newRow("rows without numbers, read whole") << false << QByteArray() << QByteArray();
     QTest::newRow("a row in a comment at the cut")
-        << true << "<!--" + pad + row + "-->" << QByteArray();
+        << true << "<!--" + row + pad + whole + "-->" << QByteArray();
     QTest::newRow("a row in a CDATA section at the cut")
-        << true << "<![CDATA[" + pad + row + "]]>" << QByteArray();
+        << true << "<![CDATA[" + row + pad + whole + "]]>" << QByteArray();
     QTest::newRow("a row in a processing instruction at the cut")
-        << true << "<?pad " + pad + row + "?>" << QByteArray();
+        << true << "<?pad " + row + pad + whole + "?>" << QByteArray();
     QTest::newRow("a sheetData tag in a comment before the sheet")
         << true << "<!--" + pad + "-->" << QByteArray("<!--<sheetData>-->");
 }
@@ -240,14 +247,17 @@ void TestSheetReading::largeSheet_readsEveryRowOnceInOrder()
     QFETCH(QByteArray, head);
     QByteArray rows = "<row r=\"1\"><c r=\"A1\" t=\"s\"><v>1</v></c></row>";
     QStringList codes;
+    bool inserted = false;
     for (int r = 2; codes.size() < 60000; ++r) {
         const QByteArray n = QByteArray::number(r);
         const QByteArray code = QByteArray::number(4000000000000LL + r);
         rows += (numbered ? "<row r=\"" + n + "\">" : QByteArray("<row>")) +
                 "<c t=\"inlineStr\"><is><t>" + code + "</t></is></c><c><v>" + n + "</v></c></row>";
         codes.append(QString::fromLatin1(code));
-        if (codes.size() == 30000)
+        if (!inserted && rows.size() > 2 * 1024 * 1024 - 64 * 1024) {
             rows += middle;
+            inserted = true;
+        }
     }
     QVERIFY(rows.size() > 4 * 1024 * 1024);
     Loading fake;
@@ -258,6 +268,61 @@ void TestSheetReading::largeSheet_readsEveryRowOnceInOrder()
     QVERIFY(fake.loader.load(fake.listView1, QStringLiteral("in.xlsx")));
     QCOMPARE(fake.messageBox.texts(), QStringList{});
     QCOMPARE(fake.listView1.texts(), codes);
+}
+
+// A row holds its cells as small records and their texts in one buffer: each cell comes back
+// as it was last set, whatever the order, the texts several cells share and the formats.
+void TestSheetReading::row_keepsTheLastCellOfEachPlace_data()
+{
+    // Each as column|kind|text|format|number; kind s sets the shared string numbered so.
+    QTest::addColumn<QStringList>("set");
+    QTest::addColumn<QStringList>("cells");
+    const QStringList kinds{"0|t|x||0", "1|n|12.5|0.00|12.5", "2|d|2024-03-01|yyyy-mm-dd|45352"};
+    QTest::newRow("kinds, formats and numbers") << kinds << kinds;
+    QTest::newRow("a place given again keeps the later")
+        << QStringList{"0|t|first||0", "0|t|second||0"} << QStringList{"0|t|second||0"};
+    QTest::newRow("out of order, the later of two kept")
+        << QStringList{"2|t|c||0", "0|t|a||0", "2|t|cc||0", "0|t|aa||0", "1|n|7||7"}
+        << QStringList{"0|t|aa||0", "1|n|7||7", "2|t|cc||0"};
+    const QStringList same{"0|t|same||0", "1|t|same||0", "3|t|same||0", "4|t|other||0"};
+    QTest::newRow("one text in several columns") << same << same;
+    const QStringList formats{"0|n|1|0|1", "1|n|1|0.00|1", "2|n|1|0.00|2"};
+    QTest::newRow("one text, other formats and numbers") << formats << formats;
+    QTest::newRow("shared strings; an empty one holds nothing")
+        << QStringList{"0|s|0||0", "1|s|1||0", "2|t|own||0", "3|s|2||0"}
+        << QStringList{"0|t|s0||0", "2|t|own||0", "3|t|s2||0"};
+}
+
+void TestSheetReading::row_keepsTheLastCellOfEachPlace()
+{
+    QFETCH(QStringList, set);
+    QFETCH(QStringList, cells);
+    const QString kinds = QStringLiteral("-tnbd"); // as SheetCell::Kind counts them
+    const SheetLimits limits;
+    SheetBuilder builder(limits);
+    for (const QString& one : set) {
+        const QStringList field = one.split(u'|');
+        if (field[1] == u"s") {
+            builder.setShared(0, field[0].toLongLong(), field[2].toLongLong());
+            continue;
+        }
+        builder.set(0, field[0].toLongLong(),
+                    SheetCell{SheetCell::Kind(kinds.indexOf(field[1])), field[2], field[3],
+                              field[4].toDouble()});
+    }
+    Sheet sheet = builder.take();
+    auto strings = std::make_shared<SheetStrings>();
+    for (const char* text : {"s0", "", "s2"})
+        strings->append(QString::fromLatin1(text));
+    QCOMPARE(sheet.rows.at(0).share(strings), -1);
+    QStringList read;
+    for (const SheetRow::Filled& one : sheet.rows.at(0).filled())
+        read.append(QStringLiteral("%1|%2|%3|%4|%5")
+                        .arg(one.column)
+                        .arg(kinds[int(one.cell.kind)])
+                        .arg(one.cell.text, one.cell.format)
+                        .arg(one.cell.number));
+    QCOMPARE(read, cells);
 }
 
 void TestSheetReading::odsRepeats_spellOutFilledCellsOnly()
