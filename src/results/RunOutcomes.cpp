@@ -85,7 +85,9 @@ void PutLiteral(QByteArray& out, QStringView text)
     const qsizetype at = out.size();
     out.resize(at + kLongestLength + 3 * text.size());
     char* const utf8 = out.data() + at + kLongestLength;
-    QStringEncoder toUtf8(QStringEncoder::Utf8);
+    // Stateless: half a surrogate pair at a text's end is replaced (U+FFFD), as one elsewhere
+    // is, rather than held back for a next call that never comes and lost.
+    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
     const qsizetype bytes = toUtf8.appendToBuffer(utf8, text) - utf8;
     char length[kLongestLength];
     const int lengthBytes = NumberBytes(length, quint64(bytes));
