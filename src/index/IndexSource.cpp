@@ -4,6 +4,8 @@
 #include "lookup/SourceSupport.h"
 #include "platform/ProductIndex.h"
 
+#include <algorithm>
+
 void IndexSource::prepareRun()
 {
     // An index imported since the last run (by the window or the command line) answers this one.
@@ -51,8 +53,27 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
                                    .toString(QUrl::FullyEncoded);
     }
     if (!m_pagesBase.isEmpty())
-        details.pageUrl = OpenFoodFactsPage(m_pagesBase, product->database, gtin);
+        details.pageUrl = pageOf(product->database, gtin);
     return SourceAnswer::found(std::move(answer));
+}
+
+QString IndexSource::pageOf(const QString& database, const QString& gtin)
+{
+    // A code of digits stands in an address as it is: the address up to it is made once for a
+    // database, not for each product (reading the same base address again and writing it out
+    // took a twentieth of a lookup from the index).
+    const bool digits = !gtin.isEmpty() && std::all_of(gtin.cbegin(), gtin.cend(), [](QChar c) {
+        return c >= u'0' && c <= u'9';
+    });
+    if (!digits)
+        return OpenFoodFactsPage(m_pagesBase, database, gtin);
+    if (m_pagePrefix.isEmpty() || database != m_pagesOf) {
+        m_pagesOf = database;
+        m_pagePrefix = OpenFoodFactsPage(m_pagesBase, database, {});
+    }
+    if (!m_pagePrefix.endsWith(u"/product/"))
+        return OpenFoodFactsPage(m_pagesBase, database, gtin);
+    return m_pagePrefix + gtin;
 }
 
 QStringList IndexSource::ownHosts() const

@@ -40,10 +40,15 @@ public:
     bool remembered() const override { return false; }
 
 private:
+    QString pageOf(const QString& database, const QString& gtin);
+
     ProductIndex& m_index;
     QString m_imagesBase, m_pagesBase;
     QString m_language;
     bool m_keepsLanguages = false; // the index in use keeps names by language
     bool m_present = false;
     QString m_absence = kNoProductIndex.toString(); // the reason a lookup fails without one
+    // A product page's address up to its code, for the database it was last made for.
+    QString m_pagesOf;
+    QString m_pagePrefix;
 };

@@ -16,8 +16,9 @@
 // by their text: rows the user removed are simply not there, and rows of the same text (two codes
 // found under one name) keep their own outcomes.
 //
-// A run of a hundred thousand codes keeps a hundred thousand of these, so each is kept compact,
-// and the records never move once added (no copy of them all while the store grows).
+// A run of a hundred thousand codes keeps a hundred thousand of these, so each is kept compact
+// (about a hundred bytes for a product of the index, beside the row text the table holds), and
+// the records never move once added (no copy of them all while the store grows).
 class RunOutcomes final
 {
 public:
@@ -39,20 +40,37 @@ private:
     enum class Mode { Adding, Fresh, Retrying };
 
     // A row as kept: its text (the table holds the same string, so it costs nothing more here)
-    // and the rest written out in UTF-8, one block a row, which is a third of the strings and
-    // records a CodeOutcome is made of.
+    // and the rest written out in a block of bytes of the run's store. A text a row shows is not
+    // written again, only its place in the row text; a text that recurs from row to row (the
+    // database, the source, its hosts and licence, the categories) is written once, in the
+    // run's words, and each row names it by number; a link is written as what it adds to the
+    // one before it or to a site and folder already named.
     struct Kept
     {
+        QString rowText;
+        const char* packed;
         CodeOutcome::Status status;
         int scanCount;
-        QString rowText;
-        QByteArray packed;
     };
-    static Kept Compact(const CodeOutcome& outcome);
-    static CodeOutcome Expand(const Kept& kept);
+    Kept compact(const CodeOutcome& outcome);
+    CodeOutcome expand(const Kept& kept) const;
+    // The run's number for a text many rows share; -1 when it is not to be one (too long, or
+    // the run has as many as it keeps).
+    qsizetype wordOf(const QString& text);
+    // Where a block of `size` bytes goes: after the last block, or in a new piece of store.
+    char* placeFor(qsizetype size);
+    void forget();
     void place(std::size_t at) const;
 
     std::deque<Kept> m_outcomes;
+    // The blocks of the rows, in pieces that never move once made.
+    std::vector<std::unique_ptr<char[]>> m_store;
+    qsizetype m_lastPiece = 0;
+    qsizetype m_storeFree = 0;
+    char* m_storeNext = nullptr;
+    QByteArray m_scratch; // a block being written
+    QStringList m_words;
+    QHash<QString, qsizetype> m_wordNumbers;
     // The last outcome of each row text: the details window finds a row without a search. Made
     // when a row is first shown, not while the run adds its rows, and kept up to date from then.
     mutable QHash<QString, std::size_t> m_lastOfText;

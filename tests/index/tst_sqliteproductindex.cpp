@@ -144,7 +144,8 @@ private Q_SLOTS:
               {{TestExport("Open Food Facts"),
                 {{"3800123400018", "Spread", {}, {}, "Spreads", "France,Germany", "front_en.3"},
                  {"48", "Whole", {}, {}, {}, {}, "https://x.test/48.jpg"},
-                 {"55", "Plain"}}}});
+                 {"55", "Plain"}}},
+               {TestExport("Open Beauty Facts"), {{"4000000000006", "Soap"}}}});
         IndexSource source(index, QStringLiteral("http://127.0.0.1:9/"),
                            QStringLiteral("http://127.0.0.1:8"));
         source.prepareRun();
@@ -161,6 +162,19 @@ private Q_SLOTS:
         QCOMPARE(details(QStringLiteral("00000048"))[2], QStringLiteral("https://x.test/48.jpg"));
         QCOMPARE(details(QStringLiteral("00000055")),
                  (QStringList{"", "", "", "", "http://127.0.0.1:8/product/00000055"}));
+        // Each database's pages on its own site, one product after another of either.
+        IndexSource public_(index, {}, QStringLiteral("https://world.openfoodfacts.org"));
+        public_.prepareRun();
+        const auto page = [&public_](const char* code) {
+            return public_.answerLocally(CheckCode(QString::fromLatin1(code)))
+                ->product.details.pageUrl;
+        };
+        QCOMPARE(page("4000000000006"),
+                 QStringLiteral("https://world.openbeautyfacts.org/product/4000000000006"));
+        QCOMPARE(page("3800123400018"),
+                 QStringLiteral("https://world.openfoodfacts.org/product/3800123400018"));
+        QCOMPARE(page("4000000000006"),
+                 QStringLiteral("https://world.openbeautyfacts.org/product/4000000000006"));
     }
 
     void newIndexPutInPlace_readerKeepsTheOldOneUntilItReopens()

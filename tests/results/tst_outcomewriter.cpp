@@ -1,7 +1,9 @@
 // The batch results formats: their columns, the quoting of CSV and TSV, JSON's escaping and key
-// order, and the choice of a format by name or file name.
+// order, and the choice of a format by name or file name; and the outcomes a run keeps for the
+// details window and the saved results, which come back as they were given.
 #include "lookup/LookupChain.h"
 #include "results/OutcomeWriter.h"
+#include "results/RunOutcomes.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -30,6 +32,36 @@ QByteArray Written(OutcomeFormat format, const QList<CodeOutcome>& outcomes)
     for (const CodeOutcome& outcome : outcomes)
         bytes += writer->row(outcome);
     return bytes + writer->end();
+}
+
+// Every text of an outcome and its numbers, to compare two whole.
+QStringList Everything(const CodeOutcome& o)
+{
+    const ProductDetails& d = o.product.details;
+    QStringList filled;
+    for (const auto& [field, source] : o.filledFrom)
+        filled << field << source;
+    return QStringList{QString::number(int(o.status)),
+                       QString::number(o.scanCount),
+                       o.code,
+                       o.gtin,
+                       o.product.name,
+                       o.product.brand,
+                       o.product.quantity,
+                       o.product.database,
+                       d.categories,
+                       d.countries,
+                       d.imageUrl,
+                       d.thumbnailUrl,
+                       d.pageUrl,
+                       d.publishers,
+                       d.published,
+                       d.description,
+                       o.source,
+                       o.licence,
+                       o.detail,
+                       o.rowText} +
+           o.sourceHosts + filled;
 }
 } // namespace
 
@@ -62,6 +94,10 @@ private Q_SLOTS:
     void formatOfFile_followsTheExtension_data();
     void formatOfFile_followsTheExtension();
     void xlsx_hasNoTextWriter();
+
+    // ---- What a run keeps ----
+    void keptOutcomes_comeBackAsGiven_data();
+    void keptOutcomes_comeBackAsGiven();
 };
 
 // ---- Columns ----
@@ -298,6 +334,106 @@ void TestOutcomeWriter::formatOfFile_followsTheExtension()
 void TestOutcomeWriter::xlsx_hasNoTextWriter()
 {
     QVERIFY(!MakeOutcomeWriter(OutcomeFormat::Xlsx));
+}
+
+// ---- What a run keeps ----
+
+void TestOutcomeWriter::keptOutcomes_comeBackAsGiven_data()
+{
+    // Rows of one run: `rows` outcomes, the i-th with i appended to the texts `numbered` names
+    // (each then a text of its own), the row text given or made of name, brand and quantity.
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("rowText");
+    QTest::addColumn<QString>("categories");
+    QTest::addColumn<QString>("image");
+    QTest::addColumn<QString>("thumbnail");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("numbered");
+    const QString image = QStringLiteral("https://images.example.org/images/products/300/0/f.jpg");
+    const QString thumbnail =
+        QStringLiteral("https://images.example.org/images/products/300/0/t.jpg");
+    const QString page = QStringLiteral("http://127.0.0.1:9/product/");
+    QTest::newRow("an index's products")
+        << 3 << "Biscuits"
+        << ""
+        << "en:snacks" << image << thumbnail << page << QStringList{"page"};
+    QTest::newRow("name not in the row") << 2 << "Spread"
+                                         << "30001 - no record found"
+                                         << ""
+                                         << ""
+                                         << ""
+                                         << "" << QStringList{};
+    QTest::newRow("long, not ASCII, bytes past 127")
+        << 2 << QString(300, u'\u00fc') + u'\u725b' << "" << QString(250, u'c')
+        << "ftp://x/" + QString(200, u'\u00e9') << ""
+        << "/relative/p.jpg" << QStringList{};
+    QTest::newRow("a thumbnail unlike its picture, links without a folder")
+        << 2 << "Tea"
+        << ""
+        << ""
+        << "https://a.example.org"
+        << "https://b.example.org/t.jpg"
+        << "not a link" << QStringList{};
+    // More texts that never recur than a run names: the rest are written out.
+    QTest::newRow("5,000 different categories")
+        << 5000 << "Juice"
+        << ""
+        << "en:juices-" << image << "" << page << QStringList{"categories", "name", "image"};
+}
+
+void TestOutcomeWriter::keptOutcomes_comeBackAsGiven()
+{
+    QFETCH(int, rows);
+    QFETCH(QString, name);
+    QFETCH(QString, rowText);
+    QFETCH(QString, categories);
+    QFETCH(QString, image);
+    QFETCH(QString, thumbnail);
+    QFETCH(QString, page);
+    QFETCH(QStringList, numbered);
+    const auto text = [&](const QString& what, const QString& given, int i) {
+        return numbered.contains(what) ? given + QString::number(i) : given;
+    };
+    RunOutcomes kept;
+    kept.add(Found(QStringLiteral("1"), QStringLiteral("from the run before")));
+    kept.beginRun();
+    QList<CodeOutcome> given;
+    QStringList rowTexts;
+    for (int i = 0; i < rows; ++i) {
+        CodeOutcome o = Found(QString::number(3'000'000'000'000LL + i), text("name", name, i));
+        if (i % 2)
+            o.gtin = u'0' + o.code;
+        o.status = CodeOutcome::Status(i % 4);
+        o.scanCount = i;
+        o.product.database = QStringLiteral("Open Food Facts");
+        o.product.details.categories = text("categories", categories, i);
+        o.product.details.countries = QStringLiteral("en:france");
+        o.product.details.imageUrl = text("image", image, i);
+        o.product.details.thumbnailUrl = thumbnail;
+        o.product.details.pageUrl = text("page", page, i);
+        o.product.details.published = QStringLiteral("1999");
+        o.product.details.description = i % 3 ? QString() : QStringLiteral("Crisp, %1").arg(i);
+        if (i % 2)
+            o.filledFrom = {{QStringLiteral("Brand"), QStringLiteral("UPCitemdb")}};
+        o.licence = QStringLiteral("ODbL");
+        o.sourceHosts = QStringList{QStringLiteral("images.example.org"), QString()};
+        o.rowText = rowText.isEmpty()
+                        ? QStringList{o.product.name, o.product.brand, o.product.quantity}.join(
+                              QStringLiteral(", "))
+                        : rowText;
+        kept.add(o);
+        given.append(o);
+        rowTexts.append(o.rowText);
+    }
+    const std::vector<CodeOutcome> back = kept.ofRows(rowTexts);
+    QCOMPARE(qsizetype(back.size()), given.size());
+    for (qsizetype i = 0; i < given.size(); ++i)
+        QCOMPARE(Everything(back[std::size_t(i)]), Everything(given[i]));
+    const std::optional<CodeOutcome> last = kept.ofRow(rowTexts.last());
+    QVERIFY(last);
+    QCOMPARE(Everything(*last), Everything(given.last()));
+    QVERIFY(!kept.ofRow(QStringLiteral("from the run before, Morrow Foods, 400 g")));
 }
 
 QTEST_GUILESS_MAIN(TestOutcomeWriter)
