@@ -26,11 +26,14 @@ function(quillfen_test_home name variable)
     set(${variable} "${home}" PARENT_SCOPE)
 endfunction()
 
-# quillfen_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [GUI] [NETNS] [TIMEOUT <s>])
+# quillfen_add_test(<name> SOURCES <files...> [LIBRARIES <targets...>] [GUI] [NETNS] [TIMEOUT <s>]
+#                   [LONG])
 # One QtTest executable per unit, registered with CTest. GUI suites run on the offscreen
 # platform (GUI only documents which suites need widgets). No suite may open the web site.
+# LONG suites start first: on a clean build CTest knows no earlier times, and one that starts
+# last would leave the other core idle while it finishes.
 function(quillfen_add_test name)
-    cmake_parse_arguments(ARG "GUI;NETNS" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
+    cmake_parse_arguments(ARG "GUI;NETNS;LONG" "TIMEOUT" "SOURCES;LIBRARIES" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE quillfen_fakes quillfen_flags ${ARG_LIBRARIES})
     quillfen_use_test_pch(${name})
@@ -59,4 +62,7 @@ function(quillfen_add_test name)
         set(ARG_TIMEOUT 120)
     endif()
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${environment}" TIMEOUT ${ARG_TIMEOUT})
+    if(ARG_LONG)
+        set_tests_properties(${name} PROPERTIES COST 100)
+    endif()
 endfunction()
