@@ -2,12 +2,20 @@
 // the content part of an .ods document, read with small limits. Properties: a sheet that is read
 // stays within every limit (rows, columns, cells that hold something), keeps no empty row at its
 // end and no empty text cell; every cell of a number holds plain digits; a file past a limit is
-// refused with a reason, never cut short or read without end.
+// refused with a reason, never cut short or read without end. The enriched copy of a workbook
+// that was read keeps every cell where it was, and adds its answers right of them all.
 #include "FuzzSupport.h"
 #include "common/OperationFailed.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeZipArchives.h"
+#include "lookup/LookupChain.h"
+#include "results/FaithfulOdsCopy.h"
+#include "results/FaithfulXlsxCopy.h"
+#include "results/SheetAnswers.h"
+#include "sheets/SheetCodes.h"
 #include "sheets/SheetFile.h"
+
+#include <algorithm>
 
 namespace {
 using fuzz::Quoted;
@@ -67,16 +75,91 @@ void CheckSheet(const Sheet& sheet, const SheetLimits& limits, const QString& co
     FUZZ_CHECK(sheet.reachedColumns <= limits.maxColumns, context);
 }
 
+bool SameCell(const SheetCell& a, const SheetCell& b)
+{
+    return a.kind == b.kind && a.text == b.text && a.format == b.format;
+}
+
+// The workbook copied with an answer beside every code, read back: each cell the sheet had is
+// there as it was, no cell appears among them, and the answers stand right of them all.
+void CheckCopy(const QString& path, SheetFormat format, const Sheet& sheet, FakeFileSystem& files,
+               FakeZipArchives& zips, const QString& context)
+{
+    CodeColumnChoice choice = ChooseCodeColumn(sheet);
+    if (choice.column < 0) {
+        // Few generated cells pass the code checks: the first row's first cell is taken for the
+        // header of the chosen column, as a user may choose any.
+        const auto first = std::find_if(sheet.rows.cbegin(), sheet.rows.cend(),
+                                        [](const SheetRow& row) { return !row.empty(); });
+        if (first == sheet.rows.cend())
+            return;
+        choice.headerRow = first - sheet.rows.cbegin();
+        choice.column = first->columnAt(0);
+        choice.firstRow = choice.headerRow + 1;
+    }
+    SheetAnswers answers(sheet, choice);
+    for (const SheetCode& code : CodesOfColumn(sheet, choice.column, choice.firstRow)) {
+        CodeOutcome outcome;
+        outcome.status = CodeOutcome::Status::Found;
+        outcome.code = code.code;
+        outcome.product.name = QStringLiteral("=N&<a>");
+        answers.add(outcome);
+    }
+    const QString target = QStringLiteral("copy");
+    SheetLimits limits = SmallLimits();
+    try {
+        const std::unique_ptr<ZipArchive> archive = zips.open(path);
+        if (format == SheetFormat::Ods)
+            FaithfulOdsCopy::write(*archive, sheet.name, target, answers, limits);
+        else
+            FaithfulXlsxCopy::write(*archive, sheet.name, target, answers, limits);
+    } catch (const OperationFailed& failure) {
+        FUZZ_CHECK(!failure.description().isEmpty(), context);
+        return;
+    }
+    // Room for the answers: their columns, cells and bytes.
+    const qsizetype added = answers.answerColumns();
+    limits.maxColumns = answers.sheetWidth() + added;
+    limits.maxCells += limits.maxRows * added;
+    limits.maxEntryBytes *= 8;
+    limits.maxTextBytes *= 8;
+    const QString copyContext = context + QStringLiteral(" copy");
+    Sheet copy;
+    try {
+        copy = ReadSheetFile(target, format, sheet.name, SheetServices{files, zips, limits});
+    } catch (const OperationFailed& failure) {
+        FUZZ_CHECK(false, copyContext + QStringLiteral(": ") + failure.description());
+    }
+    FUZZ_CHECK(copy.rows.size() >= sheet.rows.size(), copyContext);
+    for (std::size_t r = 0; r < copy.rows.size(); ++r) {
+        const QString where = copyContext + QStringLiteral(" row ") + QString::number(r);
+        qsizetype kept = 0;
+        for (const SheetRow::Filled& one : copy.rows[r].filled()) {
+            if (one.column >= answers.sheetWidth())
+                continue;
+            FUZZ_CHECK(SameCell(one.cell, sheet.cell(r, std::size_t(one.column))),
+                       where + QStringLiteral(" column ") + QString::number(one.column) +
+                           QStringLiteral(": ") + Quoted(one.cell.text));
+            ++kept;
+        }
+        FUZZ_CHECK(r >= sheet.rows.size() || kept == sheet.rows[r].filledCount(), where);
+    }
+}
+
 void Read(const QString& path, SheetFormat format, FakeFileSystem& files, FakeZipArchives& zips,
           const QString& context)
 {
     const SheetLimits limits = SmallLimits();
+    Sheet sheet;
     try {
-        CheckSheet(ReadSheetFile(path, format, QString(), SheetServices{files, zips, limits}),
-                   limits, context);
+        sheet = ReadSheetFile(path, format, QString(), SheetServices{files, zips, limits});
     } catch (const OperationFailed& failure) {
         FUZZ_CHECK(!failure.description().isEmpty(), context);
+        return;
     }
+    CheckSheet(sheet, limits, context);
+    if (format != SheetFormat::Csv)
+        CheckCopy(path, format, sheet, files, zips, context);
 }
 } // namespace
 
