@@ -455,13 +455,9 @@ private:
         const QByteArray row = QByteArray::number(m_rowNumber);
         QByteArray bytes;
         for (qsizetype i = 0; i < cells.size(); ++i) {
-            QString text = XmlSafeText(cells.at(i));
+            const QString text = cellText(cells.at(i));
             if (text.isEmpty())
                 continue;
-            if (text.size() > kMostCellCharacters) {
-                text = WithinCellLimit(text);
-                ++m_cut;
-            }
             bytes += m_cellStart + m_answerColumns.at(i) + row + m_cellMiddle +
                      text.toHtmlEscaped().toUtf8() + m_cellEnd;
         }
@@ -473,13 +469,9 @@ private:
     {
         const bool header = m_rowNumber - 1 == m_answers.headerRow();
         for (qsizetype i = 0; i < cells.size(); ++i) {
-            QString text = XmlSafeText(cells.at(i));
+            const QString text = cellText(cells.at(i));
             if (text.isEmpty())
                 continue;
-            if (text.size() > kMostCellCharacters) {
-                text = WithinCellLimit(text);
-                ++m_cut;
-            }
             writer.writeStartElement(prefix + QStringLiteral("c"));
             writer.writeAttribute(QStringLiteral("r"),
                                   ColumnLetter(m_firstColumn + i) + QString::number(m_rowNumber));
@@ -494,6 +486,17 @@ private:
             writer.writeEndElement();
             writer.writeEndElement();
         }
+    }
+
+    // An answer as a cell holds it: what XML cannot hold dropped, cut to Excel's limit (counted).
+    QString cellText(const QString& answer)
+    {
+        QString text = XmlSafeText(answer);
+        if (text.size() > kMostCellCharacters) {
+            text = WithinCellLimit(text);
+            ++m_cut;
+        }
+        return text;
     }
 
     const SheetAnswers& m_answers;
