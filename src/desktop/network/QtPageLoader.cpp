@@ -22,6 +22,18 @@ namespace {
 // the size cap.
 constexpr qint64 kReadAheadBytes = 256 * 1024;
 
+// Now and then, when the server closes the connection in the middle of a page, Qt 6.4 ends the
+// reply without an error and with part of the body: a page shorter than the length its head
+// declared is one whose connection closed, never a page without a record. A compressed page,
+// which Qt inflates, is not compared: its declared length is that of the compressed bytes.
+bool CutShort(const QNetworkReply& reply, qsizetype received)
+{
+    const QVariant declared = reply.header(QNetworkRequest::ContentLengthHeader);
+    if (!declared.isValid() || reply.hasRawHeader("Content-Encoding"))
+        return false;
+    return received < declared.toLongLong();
+}
+
 class QtPendingPage final : public PendingPage
 {
 public:
@@ -217,6 +229,9 @@ private:
             m_received.append(m_reply->readAll());
             if (m_received.size() > m_maxBytes) {
                 m_response.failure = QStringLiteral("page too large");
+            } else if (CutShort(*m_reply, m_received.size())) {
+                m_response.failure =
+                    DescribeNetworkFailure(QNetworkReply::RemoteHostClosedError, status, QString());
             } else {
                 m_response.status = status;
                 m_response.headers = m_reply->rawHeaderPairs();
