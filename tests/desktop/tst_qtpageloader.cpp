@@ -8,11 +8,14 @@
 #include "lookup/PageServiceSource.h"
 #include "support/PageLoaderKinds.h"
 
+#include <QFile>
 #include <QStringEncoder>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QUrl>
+
+#include <algorithm>
 
 namespace {
 QByteArray encoded(const char* charset, const QString& text)
@@ -287,8 +290,28 @@ void TestQtPageLoader::endlessAnswer_stopsAtItsCap_data()
     }
 }
 
+namespace {
+// What the kernel may hold between the two ends of a loopback connection: the receiving and the
+// sending socket's buffers at their largest (the third fields of net.ipv4.tcp_rmem and tcp_wmem).
+qint64 KernelBufferBytes()
+{
+    qint64 total = 0;
+    for (const char* path : {"/proc/sys/net/ipv4/tcp_rmem", "/proc/sys/net/ipv4/tcp_wmem"}) {
+        QFile file(QString::fromLatin1(path));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> fields = file.readAll().simplified().split(' ');
+        if (fields.size() == 3)
+            total += fields[2].toLongLong();
+    }
+    return total;
+}
+} // namespace
+
 // Whatever the head says, the bytes are counted as they arrive: the answer fails "page too
-// large" once past the cap, before twice the cap has left the server.
+// large" once past the cap, before twice the cap has left the server. On a busy machine the
+// kernel's buffers fill while the loader waits its turn; a kernel that lets them grow past the
+// cap (this one's receive buffer may reach 32 MB) moves the bound by what they hold, no more.
 void TestQtPageLoader::endlessAnswer_stopsAtItsCap()
 {
     QFETCH(qint64, cap);
@@ -303,7 +326,8 @@ void TestQtPageLoader::endlessAnswer_stopsAtItsCap()
     const PageResponse response = page->response();
     QCOMPARE(response.failure, tooLarge ? QStringLiteral("page too large") : QString());
     QCOMPARE(response.body.size(), tooLarge ? 0 : declaredLength);
-    QVERIFY2(server.sent() <= 2 * cap, qPrintable(QString::number(server.sent())));
+    const qint64 bound = std::max(2 * cap, cap + KernelBufferBytes());
+    QVERIFY2(server.sent() <= bound, qPrintable(QString::number(server.sent())));
 }
 
 void TestQtPageLoader::answer_reachesTheCallerAsItCame_data()
