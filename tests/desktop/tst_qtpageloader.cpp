@@ -311,7 +311,7 @@ qint64 KernelBufferBytes()
 // Whatever the head says, the bytes are counted as they arrive: the answer fails "page too
 // large" once past the cap, before twice the cap has left the server. On a busy machine the
 // kernel's buffers fill while the loader waits its turn; a kernel that lets them grow past the
-// cap (this one's receive buffer may reach 32 MB) moves the bound by what they hold, no more.
+// cap (some let a loopback receive buffer reach 32 MB) moves the bound by what they hold.
 void TestQtPageLoader::endlessAnswer_stopsAtItsCap()
 {
     QFETCH(qint64, cap);
