@@ -11,6 +11,7 @@
 #include "BenchReport.h"
 #include "MadeUpProducts.h"
 #include "SampleServiceProcess.h"
+#include "WindowHome.h"
 #include "app/Form1.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/window/QtScanWindow.h"
@@ -249,12 +250,7 @@ void FromAPhone(Form1& form, QtScanWindow& scan, const QStringList& codes)
 int main(int argc, char* argv[])
 {
     QTemporaryDir home;
-    // The window's remembered answers, settings and session file live here, not in the user's.
-    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseWindowHome(home);
     QApplication application(argc, argv);
 
     const QStringList local = Codes(1'000'000, 200);

@@ -17,6 +17,7 @@
 #include "BenchReport.h"
 #include "MadeUpProducts.h"
 #include "SampleServiceProcess.h"
+#include "WindowHome.h"
 #include "app/Form1.h"
 #include "app/LookupSetup.h"
 #include "desktop/storage/SqliteAnswerStore.h"
@@ -523,12 +524,7 @@ void IndexInTheWindow(const QTemporaryDir& home)
 int main(int argc, char* argv[])
 {
     QTemporaryDir home;
-    // The window's remembered answers and index live here, not in the user's folders.
-    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    UseWindowHome(home);
     QApplication application(argc, argv);
     // The figures of sources described in files alone (--overhead-only: the reading alone),
     // without the long runs.

@@ -123,6 +123,25 @@ PhoneScanAnswer AnswerOf(const QString& text)
     return PhoneScanAnswer{PhoneScanAnswer::Kind::Answered, scan.code, "found", "Tea"};
 }
 
+// A phone server on 127.0.0.1 whose clock stands at `now` until the test moves it, counting the
+// scans it takes.
+struct ClockedServer
+{
+    explicit ClockedServer(const QString& token)
+    {
+        server.setToken(token);
+        server.onScan = [this](const QString& text) {
+            ++taken;
+            return AnswerOf(text);
+        };
+        server.start(QStringLiteral("127.0.0.1"), 0);
+    }
+
+    qint64 now = 0;
+    int taken = 0;
+    QtPhoneScanServer server{QtPhoneScanServer::Limits{.clock = [this] { return now; }}};
+};
+
 // Each character of the text as a key of its own.
 QStringList Keys(const QString& text)
 {
@@ -446,15 +465,8 @@ void TestScanning::phoneServer_takesOrRefuses()
 void TestScanning::phoneServer_burstAndNewLink_refusedPastTheLimit()
 {
     // The clock stands still: the whole burst comes within one second.
-    qint64 now = 0;
-    QtPhoneScanServer server(QtPhoneScanServer::Limits{.clock = [&now] { return now; }});
-    server.setToken(QStringLiteral("first-token-0123456789"));
-    int taken = 0;
-    server.onScan = [&](const QString& text) {
-        ++taken;
-        return AnswerOf(text);
-    };
-    server.start(QStringLiteral("127.0.0.1"), 0);
+    ClockedServer clocked(QStringLiteral("first-token-0123456789"));
+    QtPhoneScanServer& server = clocked.server;
     const QByteArray request =
         "GET /scan/first-token-0123456789?code=" + kTea.toLatin1() + " HTTP/1.1\r\n\r\n";
     // 1,000 at once, 50 connections in flight at a time.
@@ -478,13 +490,13 @@ void TestScanning::phoneServer_burstAndNewLink_refusedPastTheLimit()
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
     }
     // 20 taken; the rest refused, by status or, past the connections open at once, by closing.
-    QCOMPARE(taken, 20);
+    QCOMPARE(clocked.taken, 20);
     QCOMPARE(statuses.value(200), 20);
     QCOMPARE(statuses.value(429) + statuses.value(0), 980);
     QVERIFY(statuses.value(429) > 0);
 
     // New Link, a second later: the old token is refused at once.
-    now += 1000;
+    clocked.now += 1000;
     server.setToken(QStringLiteral("second-token-0123456789"));
     QCOMPARE(Exchange(server.port(), request).status, 404);
     QByteArray next = request;
@@ -495,22 +507,15 @@ void TestScanning::phoneServer_steadyAtTheLimit_takesEvery()
 {
     // A phone scanning 20 a second for 3 s, its first request 10 ms late: one second later 21
     // requests fall within a second, and none of them may be lost.
-    qint64 now = 0;
-    QtPhoneScanServer server(QtPhoneScanServer::Limits{.clock = [&now] { return now; }});
-    server.setToken(QStringLiteral("steady-token-0123456789"));
-    int taken = 0;
-    server.onScan = [&](const QString& text) {
-        ++taken;
-        return AnswerOf(text);
-    };
-    server.start(QStringLiteral("127.0.0.1"), 0);
+    ClockedServer clocked(QStringLiteral("steady-token-0123456789"));
+    QtPhoneScanServer& server = clocked.server;
     const QByteArray request =
         "GET /scan/steady-token-0123456789?code=" + kTea.toLatin1() + " HTTP/1.1\r\n\r\n";
     for (int i = 0; i < 60; ++i) {
-        now = i == 0 ? 10 : 50 * i;
+        clocked.now = i == 0 ? 10 : 50 * i;
         QCOMPARE(Exchange(server.port(), request).status, 200);
     }
-    QCOMPARE(taken, 60);
+    QCOMPARE(clocked.taken, 60);
 }
 
 QTEST_GUILESS_MAIN(TestScanning)
