@@ -33,6 +33,22 @@ public:
     const QString& rowText() const { return m_text; }
     bool isTicked() const { return m_check == Qt::Checked; }
 
+    // The fields the copy and the exports read sit past the tree's own, often in the object's
+    // second cache line, so the object's start is not the address to ask for.
+    void prefetchFields() const
+    {
+        __builtin_prefetch(&m_text);
+        __builtin_prefetch(&m_check);
+    }
+    // The text's count of users, which every read of it updates, its first letters, and its
+    // last: a text of a few dozen letters often straddles two cache lines.
+    void prefetchText() const
+    {
+        const QChar* const letters = m_text.constData();
+        __builtin_prefetch(letters - 1);
+        __builtin_prefetch(letters + m_text.size());
+    }
+
     QVariant data(int column, int role) const override
     {
         if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
@@ -94,6 +110,21 @@ ListRowItem* QtListControl::item(int row) const
     return m_rows[row - 1];
 }
 
+// The copy and the exports read the rows in order, one at a time through the control. Each row is
+// a separate allocation and so is its text: without being asked ahead, every read waits for
+// memory twice, and those waits were a third of an export's time. The rows a little ahead are asked
+// for now, and the texts of rows whose items have arrived by then.
+void QtListControl::prefetchAfter(int row) const
+{
+    constexpr int kItemsAhead = 16;
+    constexpr int kTextsAhead = 8;
+    const std::size_t index = std::size_t(row) - 1;
+    if (index + kItemsAhead < m_rows.size())
+        m_rows[index + kItemsAhead]->prefetchFields();
+    if (index + kTextsAhead < m_rows.size())
+        m_rows[index + kTextsAhead]->prefetchText();
+}
+
 void QtListControl::checkColumn(int column) const
 {
     if (column < 1 || column > m_headers.size())
@@ -107,7 +138,9 @@ int QtListControl::count() const
 
 QString QtListControl::text(int row) const
 {
-    return item(row)->rowText();
+    ListRowItem* const it = item(row);
+    prefetchAfter(row);
+    return it->rowText();
 }
 
 void QtListControl::setText(int row, const QString& text)
@@ -171,7 +204,9 @@ int QtListControl::selectedIndex() const
 
 bool QtListControl::isChecked(int row) const
 {
-    return item(row)->isTicked();
+    ListRowItem* const it = item(row);
+    prefetchAfter(row);
+    return it->isTicked();
 }
 
 void QtListControl::setChecked(int row, bool checked)

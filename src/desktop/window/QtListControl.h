@@ -41,6 +41,7 @@ public:
 private:
     ListRowItem* item(int row) const;
     void checkColumn(int column) const;
+    void prefetchAfter(int row) const;
 
     QTreeWidget& m_tree;
     // The tree's rows in order, each made by add(). Rows are added and removed only here, so

@@ -10,7 +10,9 @@ void QtProgressDisplay::setPosition(double position)
 {
     m_position = position;
     const double shown = std::isfinite(position) ? std::clamp(position, 0.0, 100.0) : 0.0;
-    const int value = int(std::lround(shown * 100));
+    // Rounded half up by hand: the library's rounding is a call, and an export sets a position
+    // for every row. The same as rounding half away from zero here, where nothing is negative.
+    const int value = int(shown * 100 + 0.5);
     // An empty or full bar is what an operation leaves behind: shown at once, and it overtakes
     // any step still waiting.
     if (value == m_bar.minimum() || value == m_bar.maximum()) {
