@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -83,6 +84,7 @@ private Q_SLOTS:
     void emptyTable_writesTheHeaderLineAlone();
     void allRowsUnticked_headerLineStillPaddedOverEveryRow();
     void nonAscii_widthsInCharactersBytesInUtf8WithoutMark();
+    void existingFile_isReplacedWithoutAQuestion_data();
     void existingFile_isReplacedWithoutAQuestion();
     void progress_threeRows();
     void progress_2500RowsRunsAheadTo100Point04();
@@ -94,6 +96,7 @@ private Q_SLOTS:
     void saveButton_cancelWritesNothingAndLeavesThePointer();
     void saveButton_dialogThatFailsSavesNothingOverTheLastName();
     void fileThatCannotBeCreated_oneReportNoFileBarBackToRest();
+    void writeFailingPartWay_oneReportAndTheExistingFileIntact_data();
     void writeFailingPartWay_oneReportAndTheExistingFileIntact();
     void failingWrite_stopsTheExportAfterOneReport();
     void failingClose_isReportedOnceAndDoneNeverShows();
@@ -207,15 +210,27 @@ void TestTextExport::nonAscii_widthsInCharactersBytesInUtf8WithoutMark()
                                "\xE6\x97\xA5\xE6\x9C\xAC\xE8\x8C\xB6         \t\r\n"));
 }
 
+void TestTextExport::existingFile_isReplacedWithoutAQuestion_data()
+{
+    QTest::addColumn<int>("oldBytes");
+    QTest::newRow("small") << 10'000;
+    QTest::newRow("large, let go of off the saving thread") << 2 * 1024 * 1024;
+}
+
 void TestTextExport::existingFile_isReplacedWithoutAQuestion()
 {
+    QFETCH(int, oldBytes);
     Setup s;
-    QVERIFY(WriteFile(s.path(), QByteArray(10000, 'x')));
+    QVERIFY(WriteFile(s.path(), QByteArray(oldBytes, 'x')));
+    const auto openFiles = [] { return QDir(QStringLiteral("/proc/self/fd")).count(); };
+    const uint openBefore = openFiles();
     FillTable(s.fake.listView2, {"A"}, {"new"});
     s.save(s.path());
     QCOMPARE(ReadAll(s.path()), QByteArray("A  \t\r\nnew\t\r\n"));
     QVERIFY(s.fake.messageBox.shown().isEmpty());
     QCOMPARE(s.filesInFolder(), QStringList{"results.txt"});
+    QThreadPool::globalInstance()->waitForDone();
+    QCOMPARE(openFiles(), openBefore); // the old file is let go of, not kept open
 }
 
 void TestTextExport::progress_threeRows()
@@ -376,18 +391,29 @@ void TestTextExport::fileThatCannotBeCreated_oneReportNoFileBarBackToRest()
     QCOMPARE(s.fake.progressBar1.text(), QStringLiteral("Progress Bar"));
 }
 
+void TestTextExport::writeFailingPartWay_oneReportAndTheExistingFileIntact_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("in the first block") << 5'000 << 16 * 1024;
+    // Past the first megabytes, which are synced to disk on a thread of their own meanwhile.
+    QTest::newRow("megabytes in") << 80'000 << 3 * 1024 * 1024;
+}
+
 void TestTextExport::writeFailingPartWay_oneReportAndTheExistingFileIntact()
 {
+    QFETCH(int, rows);
+    QFETCH(int, limit);
     Setup s;
     const QByteArray precious("the user's earlier results\r\n");
     QVERIFY(WriteFile(s.path(), precious));
-    QStringList rows;
-    for (int r = 0; r < 5000; ++r)
-        rows.append(QStringLiteral("A product name of some length, row %1").arg(r));
-    FillTable(s.fake.listView2, {"Description"}, rows);
+    QStringList texts;
+    for (int r = 0; r < rows; ++r)
+        texts.append(QStringLiteral("A product name of some length, row %1").arg(r));
+    FillTable(s.fake.listView2, {"Description"}, texts);
     {
-        FileSizeLimit limit(16 * 1024);
-        QVERIFY(limit.active());
+        FileSizeLimit limited{rlim_t(limit)};
+        QVERIFY(limited.active());
         s.save(s.path());
     }
     QCOMPARE(s.fake.messageBox.shown().size(), 1);
