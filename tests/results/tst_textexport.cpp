@@ -396,8 +396,8 @@ void TestTextExport::writeFailingPartWay_oneReportAndTheExistingFileIntact_data(
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("limit");
     QTest::newRow("in the first block") << 5'000 << 16 * 1024;
-    // Past the first megabytes, which are synced to disk on a thread of their own meanwhile.
-    QTest::newRow("megabytes in") << 80'000 << 3 * 1024 * 1024;
+    // Past the first megabyte, which is synced to disk on a thread of its own meanwhile.
+    QTest::newRow("past the first megabyte") << 40'000 << 1536 * 1024;
 }
 
 void TestTextExport::writeFailingPartWay_oneReportAndTheExistingFileIntact()
