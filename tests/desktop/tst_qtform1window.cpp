@@ -122,6 +122,7 @@ private Q_SLOTS:
     void tabOrder_followsTheTable();
     void listControl_operationsAndBounds();
     void listControl_bringsTheLatestRowAskedIntoViewSoonAfter();
+    void listControl_rowsMadeWhereOthersWereDroppedKeepTheirOwn();
     void sampleButton_clickAddsBothCodes();
     void addButton_typedCodesArriveThroughTheInputBox();
     void addButton_aLongPastedListArrivesWhole();
@@ -385,6 +386,41 @@ void TestQtForm1Window::listControl_bringsTheLatestRowAskedIntoViewSoonAfter()
     results.ensureVisible(20);
     results.clear();
     QCoreApplication::processEvents();
+}
+
+void TestQtForm1Window::listControl_rowsMadeWhereOthersWereDroppedKeepTheirOwn()
+{
+    App app;
+    ListControl& results = app.platform.services().listView2;
+    QList<int> numbers; // the number in each row's text, row by row
+    const auto add = [&](int from, int to) {
+        for (int n = from; n < to; ++n) {
+            results.setChecked(results.add(QStringLiteral("row %1").arg(n)), n % 3 == 0);
+            numbers.append(n);
+        }
+    };
+    const auto verifyRows = [&] {
+        QCOMPARE(results.count(), numbers.size());
+        for (int r = 1; r <= results.count(); ++r) {
+            const int n = numbers[r - 1];
+            if (results.text(r) != QStringLiteral("row %1").arg(n) ||
+                results.isChecked(r) != (n % 3 == 0))
+                QFAIL(
+                    qPrintable(QStringLiteral("row %1 reads \"%2\"").arg(r).arg(results.text(r))));
+        }
+    };
+    // Rows enough to fill several of the blocks rows are made in; then a run of them dropped in
+    // the middle, and new rows made in the places they left.
+    add(0, 20'000);
+    for (int i = 0; i < 2'000; ++i)
+        results.remove(5'001);
+    numbers.remove(5'000, 2'000);
+    add(20'000, 23'000);
+    verifyRows();
+    results.clear();
+    numbers.clear();
+    add(0, 100);
+    verifyRows();
 }
 
 void TestQtForm1Window::sampleButton_clickAddsBothCodes()
