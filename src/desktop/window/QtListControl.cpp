@@ -194,10 +194,11 @@ ListRowItem* QtListControl::item(int row) const
     return m_rows[row - 1];
 }
 
-// The copy and the exports read the rows in order, one at a time through the control. Each row is
-// a separate allocation and so is its text: without being asked ahead, every read waits for
-// memory twice, and those waits were a third of an export's time. The rows a little ahead are asked
-// for now, and the texts of rows whose items have arrived by then.
+// The copy and the exports read the rows in order, one at a time through the control. Each row's
+// text is an allocation of its own, and the rows lie in order only until some are dropped and
+// others made in their places: without being asked ahead, a read waited for memory at each, and
+// those waits were a third of an export's time. The rows a little ahead are asked for now, and
+// the texts of rows whose items have arrived by then.
 void QtListControl::prefetchAfter(int row) const
 {
     constexpr int kItemsAhead = 16;
