@@ -1,7 +1,7 @@
 // Spreadsheets: a 100,000-row workbook of 10 columns written by LibreOffice, read and its code
 // column chosen (target: under 2 s, peak memory under 100 MB), then written back enriched with an
 // answer for every code: as a copy of the workbook itself, its sheet streamed through (target:
-// under 3 s, peak still under 300 MB), and as new workbooks of the values, .xlsx (target: under
+// under 3 s, peak under 300 MB), and as new workbooks of the values, .xlsx (target: under
 // 3 s) and .ods. Needs soffice (libreoffice-calc-nogui) to make the workbook; says so and stops
 // without it. Beside the reading, xlsx2csv on the same workbook, where installed. With
 // --read-only, only the reading is measured (no peer, no copies).

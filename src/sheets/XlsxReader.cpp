@@ -232,8 +232,8 @@ qint64 CharactersOf(QByteArrayView bytes)
     return characters;
 }
 
-// Where the part's head ends: right after its <sheetData> tag (any prefix), or -1 when the bytes
-// do not hold it yet or the sheet holds no rows.
+// Whether what was thrown is one of the program's own refusals (a limit passed, a damaged part),
+// rather than anything else (no thread to be had).
 bool IsOperationFailed(const std::exception_ptr& thrown)
 {
     try {
@@ -245,6 +245,8 @@ bool IsOperationFailed(const std::exception_ptr& thrown)
     }
 }
 
+// Where the part's head ends: right after its <sheetData> tag (any prefix), or -1 when the bytes
+// do not hold it yet or the sheet holds no rows.
 qsizetype HeadEnd(QByteArrayView bytes)
 {
     for (qsizetype at = bytes.indexOf("sheetData"); at > 0;
