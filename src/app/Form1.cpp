@@ -264,9 +264,6 @@ void Form1::ChooseLookupSources()
     m_chain.setSources(
         MakeSources(choice.names, m_config, m_serviceUrl, &index, ContentLanguage(m_config)),
         choice.defaultOrder);
-    m_chain.onStoreProblem = [this](const QString& problem) {
-        m_platform.messageBox.show(problem, MessageIcon::Warning);
-    };
     // Sources the scan queue is asking now stay until it is done with them.
     if (!m_scan.session().answering()) {
         for (LookupChain* scanChain : {&m_scanLocal, &m_scanOnline}) {

@@ -4,6 +4,8 @@
 #include "app/AboutText.h"
 #include "app/ResultsFileSave.h"
 #include "app/UiLanguage.h"
+#include "lookup/LookupRun.h"
+#include "lookup/Politeness.h"
 #include "support/Form1OnFakes.h"
 #include "support/GzipBytes.h"
 #include "support/LoopbackConfig.h"
@@ -99,6 +101,7 @@ private Q_SLOTS:
     void run_theWindowKnowsWhileOneIsUnderWay();
     void stop_endsTheRunAfterTheCodeUnderWay();
     void importedIndex_answersFirstWithoutAskingAnyone();
+    void busyForEveryone_theRunGoesOnAndTheAdviceEndsInTheDoneBox();
 
     void saveResultsAs_tickedRowsWithTheChosenColumnsInTheFormatNamed();
 };
@@ -468,6 +471,34 @@ void TestMenuCommands::stop_endsTheRunAfterTheCodeUnderWay()
     fake.form.PushButton17_Click();
     QCOMPARE(fake.listView2.count(), 3);
     QCOMPARE(fake.messageBox.texts().last(), QStringLiteral("Done."));
+}
+
+void TestMenuCommands::busyForEveryone_theRunGoesOnAndTheAdviceEndsInTheDoneBox()
+{
+    AppConfig config = LoopbackConfig();
+    config.sources = QStringList{QStringLiteral("openfoodfacts")};
+    Form1OnFakes fake(config);
+    fake.pageLoader.respond = [](const QUrl&) {
+        FakeResponse busy{QStringLiteral("{}"), {}, 1};
+        busy.status = 503;
+        return busy;
+    };
+    fake.answers.problems = {QStringLiteral("The remembered answers cannot be written.")};
+    for (const QString& code : {kCode, QStringLiteral("5449000000996")})
+        fake.listView1.add(code);
+    fake.form.PushButton17_Click();
+
+    // Nobody had to click on the way: one box, at the end, each notice in it once.
+    const QString advice = QString::fromUtf8(kUseTheExportAdviceText);
+    QCOMPARE(fake.messageBox.texts(),
+             QStringList{"Done.\n0 found, 0 not found, 2 failed\nLookup → Retry Failed Rows asks "
+                         "again about the failed ones.\nThe remembered answers cannot be "
+                         "written.\n" +
+                         advice});
+    QCOMPARE(fake.listView2.count(), 2);
+    // Meanwhile the caption said so.
+    QVERIFY(fake.progressBar1.history.contains(
+        u"text " + CaptionWithNotice(QStringLiteral("Processing: 5449000000996"), advice)));
 }
 
 void TestMenuCommands::importedIndex_answersFirstWithoutAskingAnyone()
