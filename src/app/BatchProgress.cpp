@@ -48,17 +48,15 @@ QString DurationText(qint64 seconds)
     //: Minutes and seconds.
     if (seconds < 3600)
         return QCoreApplication::translate("BatchProgress", "%1 min %2 s")
-            .arg(seconds / 60)
-            .arg(seconds % 60);
+            .arg(QString::number(seconds / 60), QString::number(seconds % 60));
     //: Hours and minutes.
     if (seconds < 86400)
         return QCoreApplication::translate("BatchProgress", "%1 h %2 min")
-            .arg(seconds / 3600)
-            .arg(seconds % 3600 / 60, 2, 10, QLatin1Char('0'));
+            .arg(QString::number(seconds / 3600),
+                 QStringLiteral("%1").arg(seconds % 3600 / 60, 2, 10, QLatin1Char('0')));
     //: Days and hours.
     return QCoreApplication::translate("BatchProgress", "%1 d %2 h")
-        .arg(seconds / 86400)
-        .arg(seconds % 86400 / 3600);
+        .arg(QString::number(seconds / 86400), QString::number(seconds % 86400 / 3600));
 }
 
 QString RateText(double codesPerSecond)

@@ -175,8 +175,7 @@ QString NamedFilesNotLoadedMessage(const QStringList& problems, int named)
                                           "The file named on the command line was not loaded:")
             : QCoreApplication::translate(
                   "CodeFileLoader", "%1 of the %2 files named on the command line were not loaded:")
-                  .arg(problems.size())
-                  .arg(named);
+                  .arg(QString::number(problems.size()), QString::number(named));
     return head + u'\n' + problems.join(u'\n');
 }
 
