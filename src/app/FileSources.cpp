@@ -93,10 +93,21 @@ QStringList FileSourceNames(const AppConfig& config)
 
 QString CheckChosenSources(const AppConfig& config)
 {
+    // A key given for a source there is not is a typing mistake that would otherwise leave the
+    // source it was meant for without its key, silently.
+    const QStringList fileSources = FileSourceNames(config);
+    QStringList keyed = config.keyFiles.keys();
+    keyed.sort();
+    for (const QString& name : keyed) {
+        if (!KnownSourceNames().contains(name) && !fileSources.contains(name))
+            //: %1 is a source name as given with --key-file NAME=PATH.
+            return QCoreApplication::translate("FileSources",
+                                               "--key-file %1=...: no source named %1")
+                .arg(name);
+    }
     if (config.sources.isEmpty())
         return {};
-    const SourceListResult parsed =
-        ParseSourceList(config.sources.join(u','), FileSourceNames(config));
+    const SourceListResult parsed = ParseSourceList(config.sources.join(u','), fileSources);
     //: %1 says which source is wrong; the option and the variable name where it was chosen.
     return parsed.error.isEmpty()
                ? QString()

@@ -27,6 +27,10 @@ SourceKey SourceKeys::key(const QString& source) const
     if (const QString given = m_environment.value(variableFor(source)).trimmed(); !given.isEmpty())
         return {given, {}};
     if (const auto file = m_keyFiles.constFind(source); file != m_keyFiles.constEnd()) {
+        // Asked first: a file that is not there cannot be read by anyone, and saying so would
+        // send the user to chmod a file they still have to make.
+        if (!m_files.fileFound(*file))
+            return {std::nullopt, QStringLiteral("The key file %1: no such file.").arg(*file)};
         if (m_files.readableByOthers(*file)) {
             return {std::nullopt,
                     QStringLiteral("The key file %1 may be read by others; make it yours "
