@@ -6,6 +6,7 @@
 #include "common/OperationFailed.h"
 #include "lookup/JsonFileSource.h"
 #include "lookup/ProductCode.h"
+#include "lookup/SourceSupport.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyStore.h"
@@ -124,13 +125,17 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
     }
     QString raw = QString::fromUtf8(response.body.left(kLongestShownAnswer));
     if (response.body.size() > kLongestShownAnswer)
-        raw += u'\n' + tr("[... %1 bytes in all]").arg(response.body.size());
-    // A service may echo the request, key and all: what is shown never holds it.
+        raw += u'\n' + tr("[... %1 bytes in all]").arg(QString::number(response.body.size()));
+    // A service may echo the request, key and all, in any of the forms it was sent in; so may a
+    // failure's words: what is shown never holds it.
+    QString shown = read.join(u'\n');
     if (m_config.keyFor) {
-        if (const std::optional<QString> key = m_config.keyFor(name).key; key && !key->isEmpty())
-            raw.replace(*key, QStringLiteral("***"));
+        if (const std::optional<QString> key = m_config.keyFor(name).key; key && !key->isEmpty()) {
+            shown = RedactKey(shown, *key);
+            raw = RedactKey(raw, *key);
+        }
     }
-    return {read.join(u'\n'), raw};
+    return {shown, raw};
 }
 
 SourceAdded SourceTools::addFile(const QString& path)
