@@ -784,6 +784,11 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <extracomment>%1 says which source is wrong; the option and the variable name where it was chosen.</extracomment>
         <translation>%1 (--sources oder QUILLFEN_SOURCES)</translation>
     </message>
+    <message>
+        <source>--key-file %1=...: no source named %1</source>
+        <extracomment>%1 is a source name as given with --key-file NAME=PATH.</extracomment>
+        <translation>--key-file %1=...: keine Quelle namens %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1308,6 +1313,35 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
+    <message>
+        <source>answer about another code</source>
+        <translation>Antwort zu einem anderen Code</translation>
+    </message>
+    <message>
+        <source>HTTP %1</source>
+        <translation>HTTP %1</translation>
+    </message>
+    <message>
+        <source>the key for %1 was refused</source>
+        <translation>der Schlüssel für %1 wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>malformed JSON (%1)</source>
+        <translation>fehlerhaftes JSON (%1)</translation>
+    </message>
+    <message>
+        <source>not a public address: %1</source>
+        <translation>keine öffentliche Adresse: %1</translation>
+    </message>
+    <message>
+        <source>not a loopback address: %1</source>
+        <translation>keine Loopback-Adresse: %1</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <extracomment>Follows &quot; - no record found&quot; in the results list; %1 is why.</extracomment>
+        <translation> (%1)</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1318,12 +1352,6 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>Stopped after %1 of %2 codes.</source>
         <translation>Nach %1 von %2 Codes angehalten.</translation>
-    </message>
-    <message>
-        <source>Done.
-%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
-        <translation>Fertig.
-%1 von %2 Abfragen fehlgeschlagen; Abfrage → Fehlgeschlagene Zeilen wiederholen fragt erneut.</translation>
     </message>
     <message>
         <source>Waiting %1 s for %2&apos; turn</source>
@@ -1352,6 +1380,28 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <extracomment>%1 is the code being looked up.</extracomment>
         <translation>Verarbeitung: %1</translation>
     </message>
+    <message>
+        <source>%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
+        <translation>%1 von %2 Abfragen fehlgeschlagen; Abfrage → Fehlgeschlagene Zeilen wiederholen fragt erneut.</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed</source>
+        <extracomment>%1, %2 and %3 are numbers of codes.</extracomment>
+        <translation>%1 gefunden, %2 nicht gefunden, %3 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed, %4 not looked up</source>
+        <translation>%1 gefunden, %2 nicht gefunden, %3 fehlgeschlagen, %4 nicht abgefragt</translation>
+    </message>
+    <message>
+        <source>Lookup → Retry Failed Rows asks again about the failed ones.</source>
+        <translation>Abfrage → Fehlgeschlagene Zeilen wiederholen fragt die fehlgeschlagenen erneut ab.</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A progress caption, then something the run has to say.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>LookupSetup</name>
@@ -1367,6 +1417,21 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>product pages</source>
         <translation>Produktseiten</translation>
+    </message>
+</context>
+<context>
+    <name>LookupSource</name>
+    <message>
+        <source>Page service</source>
+        <translation>Seitendienst</translation>
+    </message>
+    <message>
+        <source>Product index</source>
+        <translation>Produktindex</translation>
+    </message>
+    <message>
+        <source>UPCitemdb (paid plan)</source>
+        <translation>UPCitemdb (kostenpflichtiger Tarif)</translation>
     </message>
 </context>
 <context>

@@ -784,6 +784,11 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <extracomment>%1 says which source is wrong; the option and the variable name where it was chosen.</extracomment>
         <translation>%1 (--sources o QUILLFEN_SOURCES)</translation>
     </message>
+    <message>
+        <source>--key-file %1=...: no source named %1</source>
+        <extracomment>%1 is a source name as given with --key-file NAME=PATH.</extracomment>
+        <translation>--key-file %1=...: no hay ninguna fuente llamada %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1308,6 +1313,35 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
+    <message>
+        <source>answer about another code</source>
+        <translation>respuesta sobre otro código</translation>
+    </message>
+    <message>
+        <source>HTTP %1</source>
+        <translation>HTTP %1</translation>
+    </message>
+    <message>
+        <source>the key for %1 was refused</source>
+        <translation>la clave de %1 fue rechazada</translation>
+    </message>
+    <message>
+        <source>malformed JSON (%1)</source>
+        <translation>JSON mal formado (%1)</translation>
+    </message>
+    <message>
+        <source>not a public address: %1</source>
+        <translation>no es una dirección pública: %1</translation>
+    </message>
+    <message>
+        <source>not a loopback address: %1</source>
+        <translation>no es una dirección de bucle local: %1</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <extracomment>Follows &quot; - no record found&quot; in the results list; %1 is why.</extracomment>
+        <translation> (%1)</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1318,12 +1352,6 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>Stopped after %1 of %2 codes.</source>
         <translation>Detenido tras %1 de %2 códigos.</translation>
-    </message>
-    <message>
-        <source>Done.
-%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
-        <translation>Hecho.
-Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.</translation>
     </message>
     <message>
         <source>Waiting %1 s for %2&apos; turn</source>
@@ -1352,6 +1380,28 @@ Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.<
         <extracomment>%1 is the code being looked up.</extracomment>
         <translation>Procesando: %1</translation>
     </message>
+    <message>
+        <source>%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
+        <translation>Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed</source>
+        <extracomment>%1, %2 and %3 are numbers of codes.</extracomment>
+        <translation>%1 encontrados, %2 no encontrados, %3 fallidos</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed, %4 not looked up</source>
+        <translation>%1 encontrados, %2 no encontrados, %3 fallidos, %4 no consultados</translation>
+    </message>
+    <message>
+        <source>Lookup → Retry Failed Rows asks again about the failed ones.</source>
+        <translation>Consulta → Reintentar filas fallidas vuelve a consultar las que fallaron.</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A progress caption, then something the run has to say.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>LookupSetup</name>
@@ -1367,6 +1417,21 @@ Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.<
     <message>
         <source>product pages</source>
         <translation>páginas de productos</translation>
+    </message>
+</context>
+<context>
+    <name>LookupSource</name>
+    <message>
+        <source>Page service</source>
+        <translation>Servicio de páginas</translation>
+    </message>
+    <message>
+        <source>Product index</source>
+        <translation>Índice de productos</translation>
+    </message>
+    <message>
+        <source>UPCitemdb (paid plan)</source>
+        <translation>UPCitemdb (plan de pago)</translation>
     </message>
 </context>
 <context>

@@ -784,6 +784,11 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <extracomment>%1 says which source is wrong; the option and the variable name where it was chosen.</extracomment>
         <translation>%1 (--sources ou QUILLFEN_SOURCES)</translation>
     </message>
+    <message>
+        <source>--key-file %1=...: no source named %1</source>
+        <extracomment>%1 is a source name as given with --key-file NAME=PATH.</extracomment>
+        <translation>--key-file %1=... : aucune source nommée %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -1308,6 +1313,35 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>cancelled</source>
         <translation>annulé</translation>
     </message>
+    <message>
+        <source>answer about another code</source>
+        <translation>réponse concernant un autre code</translation>
+    </message>
+    <message>
+        <source>HTTP %1</source>
+        <translation>HTTP %1</translation>
+    </message>
+    <message>
+        <source>the key for %1 was refused</source>
+        <translation>la clé pour %1 a été refusée</translation>
+    </message>
+    <message>
+        <source>malformed JSON (%1)</source>
+        <translation>JSON mal formé (%1)</translation>
+    </message>
+    <message>
+        <source>not a public address: %1</source>
+        <translation>pas une adresse publique : %1</translation>
+    </message>
+    <message>
+        <source>not a loopback address: %1</source>
+        <translation>pas une adresse de bouclage : %1</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <extracomment>Follows &quot; - no record found&quot; in the results list; %1 is why.</extracomment>
+        <translation> (%1)</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1318,12 +1352,6 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>Stopped after %1 of %2 codes.</source>
         <translation>Arrêté après %1 codes sur %2.</translation>
-    </message>
-    <message>
-        <source>Done.
-%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
-        <translation>Terminé.
-%1 recherches sur %2 ont échoué ; Recherche → Relancer les lignes en échec les relance.</translation>
     </message>
     <message>
         <source>Waiting %1 s for %2&apos; turn</source>
@@ -1352,6 +1380,28 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <extracomment>%1 is the code being looked up.</extracomment>
         <translation>Traitement : %1</translation>
     </message>
+    <message>
+        <source>%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
+        <translation>%1 recherches sur %2 ont échoué ; Recherche → Relancer les lignes en échec les relance.</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed</source>
+        <extracomment>%1, %2 and %3 are numbers of codes.</extracomment>
+        <translation>%1 trouvés, %2 introuvables, %3 en échec</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed, %4 not looked up</source>
+        <translation>%1 trouvés, %2 introuvables, %3 en échec, %4 non recherchés</translation>
+    </message>
+    <message>
+        <source>Lookup → Retry Failed Rows asks again about the failed ones.</source>
+        <translation>Recherche → Relancer les lignes en échec relance celles qui ont échoué.</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A progress caption, then something the run has to say.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>LookupSetup</name>
@@ -1367,6 +1417,21 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>product pages</source>
         <translation>pages des produits</translation>
+    </message>
+</context>
+<context>
+    <name>LookupSource</name>
+    <message>
+        <source>Page service</source>
+        <translation>Service de pages</translation>
+    </message>
+    <message>
+        <source>Product index</source>
+        <translation>Index des produits</translation>
+    </message>
+    <message>
+        <source>UPCitemdb (paid plan)</source>
+        <translation>UPCitemdb (offre payante)</translation>
     </message>
 </context>
 <context>

@@ -513,8 +513,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
             return refuse(QCoreApplication::translate(
                               "AppConfig", "--parallel (or QUILLFEN_PARALLEL) wants a number from "
                                            "1 to %1, not \"%2\".")
-                              .arg(kMaxParallel)
-                              .arg(parallelText));
+                              .arg(QString::number(kMaxParallel), parallelText));
     }
     result.config = config;
     return result;

@@ -139,9 +139,11 @@ void ProductDetailsView::showRow(int row)
     const QString rowText = m_platform.listView2.text(row);
     m_sheet = sheetFor(rowText, &picture);
     const std::optional<CodeOutcome> known = m_outcomes.ofRow(rowText);
+    // The page link is the finding source's; the picture may have come from a later one, whose
+    // own hosts are the only ones exempt for it.
     m_sheetHosts = known ? known->sourceHosts : QStringList();
     m_platform.detailsWindow.show(m_sheet);
-    fetchPicture(picture, m_sheetHosts, generation);
+    fetchPicture(picture, known ? known->pictureHosts : QStringList(), generation);
 }
 
 QString ProductDetailsView::pageRefusal() const

@@ -70,12 +70,14 @@ struct Filled
     ProductAnswer product;
     QStringList names;
     QList<std::pair<QString, QString>> fields;
+    // The own hosts of the source the picture came from, when a later one gave it.
+    std::optional<QStringList> pictureHosts;
 };
 
 Filled FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers,
                   std::size_t first)
 {
-    Filled filled{answers[first].second.product, {answers[first].first->displayName()}, {}};
+    Filled filled{answers[first].second.product, {answers[first].first->displayName()}, {}, {}};
     ProductAnswer& product = filled.product;
     for (std::size_t i = first + 1; i < answers.size(); ++i) {
         if (answers[i].second.kind != SourceAnswer::Kind::Found)
@@ -98,6 +100,8 @@ Filled FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& ans
         if (product.details.imageUrl.isEmpty() && product.details.thumbnailUrl.isEmpty()) {
             take(product.details.imageUrl, more.details.imageUrl, "picture");
             take(product.details.thumbnailUrl, more.details.thumbnailUrl, "picture");
+            if (!product.details.imageUrl.isEmpty() || !product.details.thumbnailUrl.isEmpty())
+                filled.pictureHosts = answers[i].first->ownHosts();
         }
         take(product.details.categories, more.details.categories, "categories");
         if (gave && !filled.names.contains(giver))
@@ -126,6 +130,7 @@ public:
 // reason (an HTTP status, a server's own words) is shown as it came.
 [[maybe_unused]] constexpr const char* kFixedFailureReasons[] = {
     QT_TRANSLATE_NOOP("LookupChain", "unexpected answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "answer about another code"),
     QT_TRANSLATE_NOOP("LookupChain", "empty answer"),
     QT_TRANSLATE_NOOP("LookupChain", "not JSON"),
     QT_TRANSLATE_NOOP("LookupChain", "malformed JSON"),
@@ -154,9 +159,45 @@ public:
     QT_TRANSLATE_NOOP("LookupChain", "cancelled"),
 };
 
+// Reasons that carry a value of their own (a status, a host, a source), in the English every
+// source and loader words them; the value stays as it came, the words around it are translated.
+[[maybe_unused]] constexpr const char* kFailureReasonPatterns[] = {
+    QT_TRANSLATE_NOOP("LookupChain", "HTTP %1"),
+    QT_TRANSLATE_NOOP("LookupChain", "the key for %1 was refused"),
+    QT_TRANSLATE_NOOP("LookupChain", "malformed JSON (%1)"),
+    QT_TRANSLATE_NOOP("LookupChain", "not a public address: %1"),
+    QT_TRANSLATE_NOOP("LookupChain", "not a loopback address: %1"),
+};
+
+// Source names that hold words rather than a name of their own.
+[[maybe_unused]] constexpr const char* kSourceNamesWithWords[] = {
+    QT_TRANSLATE_NOOP("LookupSource", "Page service"),
+    QT_TRANSLATE_NOOP("LookupSource", "Product index"),
+    QT_TRANSLATE_NOOP("LookupSource", "UPCitemdb (paid plan)"),
+};
+
 QString ShownFailureReason(const QString& reason)
 {
-    return QCoreApplication::translate("LookupChain", reason.toUtf8().constData());
+    const QByteArray english = reason.toUtf8();
+    const QString whole = QCoreApplication::translate("LookupChain", english.constData());
+    if (whole != reason)
+        return whole;
+    for (const char* pattern : kFailureReasonPatterns) {
+        const QLatin1StringView text(pattern);
+        const qsizetype at = text.indexOf(QLatin1StringView("%1"));
+        const QLatin1StringView before = text.first(at);
+        const QLatin1StringView after = text.sliced(at + 2);
+        if (reason.size() > before.size() + after.size() && reason.startsWith(before) &&
+            reason.endsWith(after))
+            return QCoreApplication::translate("LookupChain", pattern)
+                .arg(reason.mid(before.size(), reason.size() - before.size() - after.size()));
+    }
+    return reason;
+}
+
+QString ShownSourceName(const QString& name)
+{
+    return QCoreApplication::translate("LookupSource", name.toUtf8().constData());
 }
 } // namespace
 
@@ -277,6 +318,8 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
     done.product = filled.product;
     done.source = filled.names.join(QStringLiteral(" + "));
     done.filledFrom = filled.fields;
+    if (filled.pictureHosts)
+        done.pictureHosts = *filled.pictureHosts;
     const QString shown = DisplayName(filled.product);
     done.rowText = shown.isEmpty() ? UnnamedProductRow(typed) : shown;
     return given(done);
@@ -338,6 +381,7 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.product = last.product;
         result.source = lastSource->displayName();
         result.sourceHosts = lastSource->ownHosts();
+        result.pictureHosts = result.sourceHosts;
         result.licence = lastSource->licence();
         if (lastSource->name() == kPageServiceName) {
             // The page service's name is shown as its page gives it, empty or not.
@@ -355,6 +399,15 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.status = CodeOutcome::Status::NotFound;
         //: Follows the code in the results list.
         result.rowText = typed + QCoreApplication::translate("LookupChain", " - no record found");
+        // Only the page service asks a code that fails its check: when it knows nothing either,
+        // the likeliest reason is a mistyped digit, and the row says so after the words every
+        // file made of such rows has always held. Asked alone, its rows read as they always have.
+        if (checked.kind == CheckedCode::Kind::WrongCheckDigit && !pageServiceAlone()) {
+            result.detail = NotLookedUpReason(checked);
+            //: Follows " - no record found" in the results list; %1 is why.
+            result.rowText += QCoreApplication::translate("LookupChain", " (%1)")
+                                  .arg(NotLookedUpReasonShown(checked));
+        }
         return result;
     }
     result.status = CodeOutcome::Status::Failed;
@@ -362,8 +415,9 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
     result.detail = failed->second.reason;
     // The reason stays as batch mode writes it: the sources' and the network's own words.
     const QString reason = ShownFailureReason(result.detail);
-    result.rowText = typed + LookupFailedSuffixShown() +
-                     (pageServiceAlone() ? reason : result.source + u": " + reason);
+    result.rowText =
+        typed + LookupFailedSuffixShown() +
+        (pageServiceAlone() ? reason : ShownSourceName(result.source) + u": " + reason);
     return result;
 }
 
@@ -484,8 +538,10 @@ LookupChain::askWith(LookupSource& source, const SourceRequest& request,
         // of our own choosing only for this code.
         if (retryAfter || answer.busyForEveryone)
             hold(fetched->host, delay, source.perMinute() > 0);
-        if (answer.busyForEveryone && ++m_busyForEveryone == kBusyForEveryoneAdviceAfter &&
-            onStoreProblem)
+        // A 503 that says when to come back is an ordinary busy answer; only the silent ones are
+        // the global limits the advice is about.
+        if (answer.busyForEveryone && !retryAfter &&
+            ++m_busyForEveryone == kBusyForEveryoneAdviceAfter && onStoreProblem)
             onStoreProblem(QCoreApplication::translate("Politeness", kUseTheExportAdviceText));
         if (retry == kMaxRetries)
             return answer;

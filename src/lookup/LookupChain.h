@@ -41,8 +41,13 @@ struct CodeOutcome
     // The display name of the source that found the product, or of the one whose failure is
     // reported.
     QString source;
-    // The hosts the source that found the product was set up on (LookupSource::ownHosts).
+    // The hosts and ports the source that found the product was set up on
+    // (LookupSource::ownHosts): its page link may lead there.
     QStringList sourceHosts;
+    // Those of the source that gave the picture: the finding source's, unless filling the gaps
+    // took the picture from a later one. One source's exemption is never lent to another's
+    // address.
+    QStringList pictureHosts;
     // The terms the found answer comes under, when its source gives them (LookupSource::licence).
     QString licence;
     // Filling the gaps: each field taken from a later source than the one that found the product

@@ -272,6 +272,13 @@ RunOutcomes::Kept RunOutcomes::compact(const CodeOutcome& outcome)
     PutNumber(out, quint64(outcome.sourceHosts.size()));
     for (const QString& host : outcome.sourceHosts)
         put(host, Kind::Shared);
+    // Nearly always the finding source gave the picture too: 0 says so in one byte.
+    const bool samePictureHosts = outcome.pictureHosts == outcome.sourceHosts;
+    PutNumber(out, samePictureHosts ? 0 : quint64(outcome.pictureHosts.size()) + 1);
+    if (!samePictureHosts) {
+        for (const QString& host : outcome.pictureHosts)
+            put(host, Kind::Shared);
+    }
     PutNumber(out, quint64(outcome.filledFrom.size()));
     for (const auto& [field, source] : outcome.filledFrom) {
         put(field, Kind::Shared);
@@ -295,6 +302,12 @@ CodeOutcome RunOutcomes::expand(const Kept& kept) const
         *text = read.text();
     for (quint64 hosts = read.number(); hosts > 0; --hosts)
         outcome.sourceHosts.append(read.text());
+    if (const quint64 pictureHosts = read.number(); pictureHosts == 0) {
+        outcome.pictureHosts = outcome.sourceHosts;
+    } else {
+        for (quint64 hosts = pictureHosts - 1; hosts > 0; --hosts)
+            outcome.pictureHosts.append(read.text());
+    }
     for (quint64 fields = read.number(); fields > 0; --fields) {
         QString field = read.text();
         outcome.filledFrom.append({field, read.text()});

@@ -190,9 +190,12 @@ void TestLoopbackGuard::answerAddress_judgedWithoutALookup_data()
     QTest::newRow("private") << "http://10.0.0.1/a.jpg" << QStringList()
                              << "not a public address: 10.0.0.1 (a private address)";
     QTest::newRow("private, the source's own host")
-        << "http://10.0.0.1/a.jpg" << QStringList{"10.0.0.1"} << "";
+        << "http://10.0.0.1/a.jpg" << QStringList{"10.0.0.1:80"} << "";
     QTest::newRow("own host in another case")
-        << "http://NAS.lan/a.jpg" << QStringList{"nas.LAN"} << "";
+        << "http://NAS.lan/a.jpg" << QStringList{"nas.lan:80"} << "";
+    QTest::newRow("own host, another port")
+        << "http://10.0.0.1:8080/a.jpg" << QStringList{"10.0.0.1:80"}
+        << "not a public address: 10.0.0.1 (a private address)";
     QTest::newRow("link-local IPv6") << "http://[fe80::1]/" << QStringList()
                                      << "not a public address: fe80::1 (a link-local address)";
     QTest::newRow("a name: for the lookup to judge")
@@ -218,7 +221,7 @@ void TestLoopbackGuard::pictureFromAnAnswer_refusedOnceLookedUpAndRedirected_dat
     QTest::addColumn<QStringList>("ownHosts");
     QTest::addColumn<QString>("failure");
     const QString there = QStringLiteral("http://127.0.0.1:%1");
-    const QStringList own{QStringLiteral("127.0.0.1")};
+    const QStringList own{QStringLiteral("127.0.0.1:%1")};
     QTest::newRow("loopback, the source elsewhere")
         << there + "/picture" << QStringList()
         << "not a public address: 127.0.0.1 (a loopback address)";
@@ -226,6 +229,9 @@ void TestLoopbackGuard::pictureFromAnAnswer_refusedOnceLookedUpAndRedirected_dat
     QTest::newRow("a name that gives loopback")
         << "http://localhost:%1/picture" << QStringList()
         << "not a public address: localhost (a loopback address)";
+    QTest::newRow("the source's own host, another port")
+        << there + "/picture" << QStringList{"127.0.0.1:9"}
+        << "not a public address: 127.0.0.1 (a loopback address)";
     QTest::newRow("redirected within the source's host")
         << there + "/redirect?to=http://127.0.0.1:%1/picture" << own << "";
     QTest::newRow("redirected to a private address")
@@ -248,6 +254,8 @@ void TestLoopbackGuard::pictureFromAnAnswer_refusedOnceLookedUpAndRedirected()
     PictureServer server;
     const auto loader = MakeGlobalPageLoader();
     QtEventLoop loop;
+    for (QString& own : ownHosts)
+        own = own.arg(server.port());
     PageRequest request{QUrl(url.arg(server.port())), {}, 3, true, ownHosts};
     const auto page = loader->start(request);
     while (!page->isComplete())

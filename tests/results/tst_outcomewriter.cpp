@@ -61,7 +61,7 @@ QStringList Everything(const CodeOutcome& o)
                        o.licence,
                        o.detail,
                        o.rowText} +
-           o.sourceHosts + filled;
+           o.sourceHosts + QStringList{QStringLiteral("picture from")} + o.pictureHosts + filled;
 }
 } // namespace
 
@@ -417,7 +417,8 @@ void TestOutcomeWriter::keptOutcomes_comeBackAsGiven()
         if (i % 2)
             o.filledFrom = {{QStringLiteral("Brand"), QStringLiteral("UPCitemdb")}};
         o.licence = QStringLiteral("ODbL");
-        o.sourceHosts = QStringList{QStringLiteral("images.example.org"), QString()};
+        o.sourceHosts = QStringList{QStringLiteral("images.example.org:443"), QString()};
+        o.pictureHosts = i % 3 ? o.sourceHosts : QStringList{QStringLiteral("10.0.0.2:8080")};
         o.rowText = rowText.isEmpty()
                         ? QStringList{o.product.name, o.product.brand, o.product.quantity}.join(
                               QStringLiteral(", "))
