@@ -221,8 +221,8 @@
         <translation>Ein gefundenes Produkt ohne Marke, Menge oder Bild aus den nächsten Quellen ergänzen, die den Code kennen (Umgebungsvariable: QUILLFEN_FILL_GAPS=1).</translation>
     </message>
     <message>
-        <source>Also use the source this file describes, for this run (README, &quot;Your own sources&quot;); may be given more than once.</source>
-        <translation>Für diesen Lauf zusätzlich die Quelle verwenden, die diese Datei beschreibt (README, „Your own sources“); kann mehrmals angegeben werden.</translation>
+        <source>Also use the source this file describes, for this run (/usr/share/doc/quillfen/docs/sources.md, &quot;Your own sources&quot;); may be given more than once.</source>
+        <translation>Für diesen Lauf zusätzlich die Quelle verwenden, die diese Datei beschreibt (/usr/share/doc/quillfen/docs/sources.md, „Your own sources“); kann mehrmals angegeben werden.</translation>
     </message>
     <message>
         <source>Read the key of the source NAME from the file at PATH, which only you may read; may be given more than once.</source>

@@ -221,8 +221,8 @@
         <translation>Completar un producto encontrado al que le falte marca, cantidad o imagen con las siguientes fuentes que conozcan el código (variable de entorno: QUILLFEN_FILL_GAPS=1).</translation>
     </message>
     <message>
-        <source>Also use the source this file describes, for this run (README, &quot;Your own sources&quot;); may be given more than once.</source>
-        <translation>Usar también, en esta ejecución, la fuente que describe este archivo (README, &quot;Your own sources&quot;); puede indicarse varias veces.</translation>
+        <source>Also use the source this file describes, for this run (/usr/share/doc/quillfen/docs/sources.md, &quot;Your own sources&quot;); may be given more than once.</source>
+        <translation>Usar también, en esta ejecución, la fuente que describe este archivo (/usr/share/doc/quillfen/docs/sources.md, &quot;Your own sources&quot;); puede indicarse varias veces.</translation>
     </message>
     <message>
         <source>Read the key of the source NAME from the file at PATH, which only you may read; may be given more than once.</source>

@@ -221,8 +221,8 @@
         <translation>Compléter un produit trouvé auquel il manque une marque, une quantité ou une image à partir des sources suivantes qui connaissent le code (variable d&apos;environnement : QUILLFEN_FILL_GAPS=1).</translation>
     </message>
     <message>
-        <source>Also use the source this file describes, for this run (README, &quot;Your own sources&quot;); may be given more than once.</source>
-        <translation>Utiliser aussi, pour cette exécution, la source que décrit ce fichier (README, « Your own sources ») ; peut être indiqué plusieurs fois.</translation>
+        <source>Also use the source this file describes, for this run (/usr/share/doc/quillfen/docs/sources.md, &quot;Your own sources&quot;); may be given more than once.</source>
+        <translation>Utiliser aussi, pour cette exécution, la source que décrit ce fichier (/usr/share/doc/quillfen/docs/sources.md, « Your own sources ») ; peut être indiqué plusieurs fois.</translation>
     </message>
     <message>
         <source>Read the key of the source NAME from the file at PATH, which only you may read; may be given more than once.</source>

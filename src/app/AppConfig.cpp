@@ -238,8 +238,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("source-file"),
         QCoreApplication::translate(
             "AppConfig",
-            "Also use the source this file describes, for this run (README, \"Your own "
-            "sources\"); may be given more than once."),
+            "Also use the source this file describes, for this run "
+            "(/usr/share/doc/quillfen/docs/sources.md, \"Your own sources\"); may be given "
+            "more than once."),
         QStringLiteral("FILE"));
     const QCommandLineOption keyFile(
         QStringLiteral("key-file"),

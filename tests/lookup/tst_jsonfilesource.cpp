@@ -31,7 +31,7 @@ private Q_SLOTS:
 
 namespace {
 
-// The README's example, as every case starts from it.
+// The manual's example (docs/sources.md), as every case starts from it.
 const QByteArray kAcme = R"({
   "name": "acme", "displayName": "Acme Product API", "takes": "all",
   "request": {"url": "https://api.acme.example/v1/items?ean={gtin13}&key={key}",
