@@ -8,6 +8,7 @@
 #include "app/LookupSetup.h"
 #include "common/Loopback.h"
 #include "common/PublicAddress.h"
+#include "desktop/network/PageLoaderChecks.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
 #include "lookup/LookupChain.h"
@@ -126,6 +127,8 @@ private Q_SLOTS:
     // ---- Only this machine ----
     void loopbackHosts_areWrittenOutAddressesOnly_data();
     void loopbackHosts_areWrittenOutAddressesOnly();
+    void pinnedResolve_namesEveryJudgedAddressAndNoOther_data();
+    void pinnedResolve_namesEveryJudgedAddressAndNoOther();
     void otherHosts_failAtOnceWithoutAName_data();
     void otherHosts_failAtOnceWithoutAName();
     void theVariableAlone_guardsEveryLoader();
@@ -369,6 +372,31 @@ void TestLoopbackGuard::startUp_pingsAndOpensNothingElsewhere()
     // Offline is what was asked for: no box holds the start-up (under a virtual X server, nobody
     // would see it to close it).
     QVERIFY(fake.messageBox.texts().isEmpty());
+}
+
+void TestLoopbackGuard::pinnedResolve_namesEveryJudgedAddressAndNoOther_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QStringList>("addresses");
+    QTest::addColumn<QByteArray>("entry");
+    QTest::newRow("one address") << "images.example.org" << 443 << QStringList{"93.184.216.34"}
+                                 << QByteArray("+images.example.org:443:93.184.216.34");
+    QTest::newRow("IPv6 in brackets, every address in order")
+        << "cdn.example.net" << 80 << QStringList{"2606:2800:220:1::1", "93.184.216.34"}
+        << QByteArray("+cdn.example.net:80:[2606:2800:220:1::1],93.184.216.34");
+}
+
+void TestLoopbackGuard::pinnedResolve_namesEveryJudgedAddressAndNoOther()
+{
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    QFETCH(QStringList, addresses);
+    QFETCH(QByteArray, entry);
+    QList<QHostAddress> judged;
+    for (const QString& address : addresses)
+        judged.append(QHostAddress(address));
+    QCOMPARE(PinnedResolveEntry(host, port, judged), entry);
 }
 
 QTEST_GUILESS_MAIN(TestLoopbackGuard)
