@@ -154,6 +154,7 @@ void ProductDatabaseMenu::ImportProductDatabase()
     if (refuseWhileBusy())
         return;
     FileDialog& dialog = m_platform.commonDialog1;
+    dialog.setFolderKind(FolderKind::Exports);
     dialog.setFileName(QString());
     dialog.setFlags(kImportFileFlags);
     dialog.setDialogTitle(tr(kImportDatabaseTitle.data()));

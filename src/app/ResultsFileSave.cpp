@@ -59,6 +59,7 @@ void ResultsFileSave::SaveResultsAs()
 
     FileDialog& dialog = m_platform.commonDialog1;
     // Not the dialog's last name, which may be a code list the user loaded.
+    dialog.setFolderKind(FolderKind::Results);
     dialog.setFileName(m_lastFileName.isEmpty() ? QStringLiteral("results.csv") : m_lastFileName);
     dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
     dialog.setDialogTitle(tr(kSaveResultsTitle.data()));

@@ -284,6 +284,7 @@ void ScanMode::SaveScansAs()
         return;
     }
     FileDialog& dialog = m_platform.commonDialog1;
+    dialog.setFolderKind(FolderKind::Results);
     dialog.setFileName(QStringLiteral("scans.csv"));
     dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
     dialog.setDialogTitle(QCoreApplication::translate("ScanMode", kSaveScansTitle));

@@ -117,6 +117,7 @@ void SheetEnrichment::EnrichSpreadsheet()
     if (m_run.isBusy())
         return;
     FileDialog& dialog = m_platform.commonDialog1;
+    dialog.setFolderKind(FolderKind::Workbooks);
     dialog.setFileName(QString());
     dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
     dialog.setDialogTitle(tr(kEnrichOpenTitle.data()));

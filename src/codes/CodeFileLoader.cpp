@@ -7,6 +7,7 @@
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
+#include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
@@ -198,7 +199,10 @@ void CodeFileLoader::PushButton3_Click()
         else
             LoadListFile(m_platform.listView1, path);
     };
-    trap(100, [&] { dialog.setFileName(QString()); });
+    trap(100, [&] {
+        dialog.setFolderKind(FolderKind::Codes);
+        dialog.setFileName(QString());
+    });
     trap(102, [&] { dialog.setFlags(kLoadListsFlags); });
     trap(104, [&] {
         dialog.setDialogTitle(QCoreApplication::translate("CodeFileLoader", kLoadListsTitle));
