@@ -103,7 +103,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     parser.setApplicationDescription(QCoreApplication::translate(
         "AppConfig",
         "Looks up EAN product codes in batches: in its window, or with --batch from files or "
-        "standard input without a display."));
+        "standard input without a display. The manual: /usr/share/doc/quillfen/README.md and "
+        "the pages beside it in /usr/share/doc/quillfen/docs/."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption pingHost(
@@ -132,8 +133,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     const QCommandLineOption language(
         QStringLiteral("language"),
         QCoreApplication::translate(
-            "AppConfig", "The language to ask product names in, such as de, fr or es (default: "
-                         "the desktop's; environment: QUILLFEN_LANGUAGE)."),
+            "AppConfig", "The language of the window and its messages, and the language to ask "
+                         "product names in, such as de, fr or es (default: the desktop's; "
+                         "environment: QUILLFEN_LANGUAGE)."),
         QStringLiteral("code"));
     const QCommandLineOption languages(
         QStringLiteral("languages"),
