@@ -137,10 +137,6 @@
         <translation>Keine Quelle angegeben: Geben Sie eine oder mehrere von %1 an.</translation>
     </message>
     <message>
-        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display.</source>
-        <translation>Fragt EAN-Produktcodes stapelweise ab: in seinem Fenster oder mit --batch aus Dateien oder der Standardeingabe ohne grafische Anzeige.</translation>
-    </message>
-    <message>
         <source>The host the start-up connectivity check pings (default: %1; environment: QUILLFEN_PING_HOST).</source>
         <translation>Der Host, den die Verbindungsprüfung beim Start anpingt (Standard: %1; Umgebungsvariable: QUILLFEN_PING_HOST).</translation>
     </message>
@@ -151,10 +147,6 @@
     <message>
         <source>The lookup sources to ask, in order, comma-separated: index, openfoodfacts, openlibrary, upcitemdb, page (default: index (when imported), openfoodfacts, openlibrary). Overrides QUILLFEN_SOURCES.</source>
         <translation>Die abzufragenden Quellen, in dieser Reihenfolge, durch Kommas getrennt: index, openfoodfacts, openlibrary, upcitemdb, page (Standard: index (sofern importiert), openfoodfacts, openlibrary). Hat Vorrang vor QUILLFEN_SOURCES.</translation>
-    </message>
-    <message>
-        <source>The language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
-        <translation>Die Sprache, in der Produktnamen abgefragt werden, etwa de, fr oder es (Standard: die des Desktops; Umgebungsvariable: QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
         <source>With --import-index and --download-index: the languages whose product names the index keeps, comma-separated, at most four (default: the language of names).</source>
@@ -319,6 +311,14 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>--parallel (or QUILLFEN_PARALLEL) wants a number from 1 to %1, not &quot;%2&quot;.</source>
         <translation>--parallel (oder QUILLFEN_PARALLEL) erwartet eine Zahl von 1 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display. The manual: /usr/share/doc/quillfen/README.md and the pages beside it in /usr/share/doc/quillfen/docs/.</source>
+        <translation>Fragt EAN-Produktcodes stapelweise ab: in seinem Fenster oder mit --batch aus Dateien oder der Standardeingabe ohne grafische Anzeige. Das Handbuch: /usr/share/doc/quillfen/README.md und die Seiten daneben in /usr/share/doc/quillfen/docs/.</translation>
+    </message>
+    <message>
+        <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
+        <translation>Die Sprache des Fensters und seiner Meldungen und die Sprache, in der Produktnamen abgefragt werden, etwa de, fr oder es (Standard: die des Desktops; Umgebungsvariable: QUILLFEN_LANGUAGE).</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1465,66 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     </message>
 </context>
 <context>
+    <name>OutcomeWriter</name>
+    <message>
+        <source>Code as typed</source>
+        <translation>Code wie eingegeben</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Product name</source>
+        <translation>Produktname</translation>
+    </message>
+    <message>
+        <source>Brand</source>
+        <translation>Marke</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Why not found or failed</source>
+        <translation>Warum nicht gefunden oder fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Kind of code</source>
+        <translation>Codeart</translation>
+    </message>
+    <message>
+        <source>GS1 office</source>
+        <translation>GS1-Organisation</translation>
+    </message>
+    <message>
+        <source>Picture address</source>
+        <translation>Bildadresse</translation>
+    </message>
+    <message>
+        <source>Page address</source>
+        <translation>Seitenadresse</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A column&apos;s readable name, then its name in the file and in batch mode&apos;s --columns.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>PartFiles</name>
     <message>
         <source>Cannot write the file %1: %2</source>
@@ -2336,16 +2396,8 @@ Der Produktindex ist unverändert.</translation>
         <translation>Quelle &amp;hinzufügen...</translation>
     </message>
     <message>
-        <source>A file...</source>
-        <translation>Eine Datei...</translation>
-    </message>
-    <message>
         <source>Add a Source</source>
         <translation>Quelle hinzufügen</translation>
-    </message>
-    <message>
-        <source>Source:</source>
-        <translation>Quelle:</translation>
     </message>
     <message>
         <source>Source files (%1);;All files (%2)</source>
@@ -2391,6 +2443,14 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
         <translation>Bei einem gefundenen Produkt ohne Marke, Menge oder Bild wird das Fehlende aus den nächsten Quellen ergänzt, die den Code kennen.</translation>
+    </message>
+    <message>
+        <source>From a file...</source>
+        <translation>Aus einer Datei...</translation>
+    </message>
+    <message>
+        <source>Tick one of the sources Quillfen comes with, or choose &quot;From a file...&quot; to add a source described in a file of your own. A file&apos;s path may also be typed here.</source>
+        <translation>Haken Sie eine der mit Quillfen gelieferten Quellen an, oder wählen Sie „Aus einer Datei...“, um eine Quelle aus einer eigenen Datei hinzuzufügen. Der Pfad einer Datei kann auch hier eingegeben werden.</translation>
     </message>
 </context>
 <context>

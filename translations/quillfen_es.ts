@@ -137,10 +137,6 @@
         <translation>No se ha indicado ninguna fuente: indique una o varias de %1.</translation>
     </message>
     <message>
-        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display.</source>
-        <translation>Consulta códigos de producto EAN por lotes: en su ventana o, con --batch, desde archivos o la entrada estándar sin pantalla gráfica.</translation>
-    </message>
-    <message>
         <source>The host the start-up connectivity check pings (default: %1; environment: QUILLFEN_PING_HOST).</source>
         <translation>El host al que hace ping la comprobación de conexión al iniciar (predeterminado: %1; variable de entorno: QUILLFEN_PING_HOST).</translation>
     </message>
@@ -151,10 +147,6 @@
     <message>
         <source>The lookup sources to ask, in order, comma-separated: index, openfoodfacts, openlibrary, upcitemdb, page (default: index (when imported), openfoodfacts, openlibrary). Overrides QUILLFEN_SOURCES.</source>
         <translation>Las fuentes que se consultan, en orden, separadas por comas: index, openfoodfacts, openlibrary, upcitemdb, page (predeterminado: index (si se ha importado), openfoodfacts, openlibrary). Prevalece sobre QUILLFEN_SOURCES.</translation>
-    </message>
-    <message>
-        <source>The language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
-        <translation>El idioma en que se piden los nombres de producto, como de, fr o es (predeterminado: el del escritorio; variable de entorno: QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
         <source>With --import-index and --download-index: the languages whose product names the index keeps, comma-separated, at most four (default: the language of names).</source>
@@ -319,6 +311,14 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>--parallel (or QUILLFEN_PARALLEL) wants a number from 1 to %1, not &quot;%2&quot;.</source>
         <translation>--parallel (o QUILLFEN_PARALLEL) requiere un número de 1 a %1, no &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display. The manual: /usr/share/doc/quillfen/README.md and the pages beside it in /usr/share/doc/quillfen/docs/.</source>
+        <translation>Consulta códigos de producto EAN por lotes: en su ventana o, con --batch, desde archivos o la entrada estándar sin pantalla gráfica. El manual: /usr/share/doc/quillfen/README.md y las páginas junto a él en /usr/share/doc/quillfen/docs/.</translation>
+    </message>
+    <message>
+        <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
+        <translation>El idioma de la ventana y sus mensajes, y el idioma en que se piden los nombres de producto, como de, fr o es (predeterminado: el del escritorio; variable de entorno: QUILLFEN_LANGUAGE).</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1465,66 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     </message>
 </context>
 <context>
+    <name>OutcomeWriter</name>
+    <message>
+        <source>Code as typed</source>
+        <translation>Código tal como se escribió</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Product name</source>
+        <translation>Nombre del producto</translation>
+    </message>
+    <message>
+        <source>Brand</source>
+        <translation>Marca</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Why not found or failed</source>
+        <translation>Por qué no se encontró o falló</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Kind of code</source>
+        <translation>Tipo de código</translation>
+    </message>
+    <message>
+        <source>GS1 office</source>
+        <translation>Organización GS1</translation>
+    </message>
+    <message>
+        <source>Picture address</source>
+        <translation>Dirección de la imagen</translation>
+    </message>
+    <message>
+        <source>Page address</source>
+        <translation>Dirección de la página</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A column&apos;s readable name, then its name in the file and in batch mode&apos;s --columns.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>PartFiles</name>
     <message>
         <source>Cannot write the file %1: %2</source>
@@ -2336,16 +2396,8 @@ El índice de productos no ha cambiado.</translation>
         <translation>&amp;Añadir una fuente...</translation>
     </message>
     <message>
-        <source>A file...</source>
-        <translation>Un archivo...</translation>
-    </message>
-    <message>
         <source>Add a Source</source>
         <translation>Añadir una fuente</translation>
-    </message>
-    <message>
-        <source>Source:</source>
-        <translation>Fuente:</translation>
     </message>
     <message>
         <source>Source files (%1);;All files (%2)</source>
@@ -2391,6 +2443,14 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
         <translation>Un producto encontrado sin marca, cantidad o imagen se completa con las fuentes siguientes que conocen el código.</translation>
+    </message>
+    <message>
+        <source>From a file...</source>
+        <translation>Desde un archivo...</translation>
+    </message>
+    <message>
+        <source>Tick one of the sources Quillfen comes with, or choose &quot;From a file...&quot; to add a source described in a file of your own. A file&apos;s path may also be typed here.</source>
+        <translation>Marque una de las fuentes que trae Quillfen, o elija «Desde un archivo...» para añadir una fuente descrita en un archivo propio. También puede escribirse aquí la ruta de un archivo.</translation>
     </message>
 </context>
 <context>

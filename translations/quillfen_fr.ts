@@ -137,10 +137,6 @@
         <translation>Aucune source indiquée : indiquez-en une ou plusieurs parmi %1.</translation>
     </message>
     <message>
-        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display.</source>
-        <translation>Recherche des codes produit EAN par lots : dans sa fenêtre, ou avec --batch à partir de fichiers ou de l&apos;entrée standard, sans affichage graphique.</translation>
-    </message>
-    <message>
         <source>The host the start-up connectivity check pings (default: %1; environment: QUILLFEN_PING_HOST).</source>
         <translation>L&apos;hôte que la vérification de connexion au démarrage interroge par ping (par défaut : %1 ; variable d&apos;environnement : QUILLFEN_PING_HOST).</translation>
     </message>
@@ -151,10 +147,6 @@
     <message>
         <source>The lookup sources to ask, in order, comma-separated: index, openfoodfacts, openlibrary, upcitemdb, page (default: index (when imported), openfoodfacts, openlibrary). Overrides QUILLFEN_SOURCES.</source>
         <translation>Les sources à interroger, dans l&apos;ordre, séparées par des virgules : index, openfoodfacts, openlibrary, upcitemdb, page (par défaut : index (s&apos;il a été importé), openfoodfacts, openlibrary). Prime sur QUILLFEN_SOURCES.</translation>
-    </message>
-    <message>
-        <source>The language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
-        <translation>La langue dans laquelle demander les noms de produits, par exemple de, fr ou es (par défaut : celle du bureau ; variable d&apos;environnement : QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
         <source>With --import-index and --download-index: the languages whose product names the index keeps, comma-separated, at most four (default: the language of names).</source>
@@ -319,6 +311,14 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>--parallel (or QUILLFEN_PARALLEL) wants a number from 1 to %1, not &quot;%2&quot;.</source>
         <translation>--parallel (ou QUILLFEN_PARALLEL) attend un nombre de 1 à %1, et non « %2 ».</translation>
+    </message>
+    <message>
+        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display. The manual: /usr/share/doc/quillfen/README.md and the pages beside it in /usr/share/doc/quillfen/docs/.</source>
+        <translation>Recherche des codes produit EAN par lots : dans sa fenêtre, ou avec --batch à partir de fichiers ou de l&apos;entrée standard, sans affichage graphique. Le manuel : /usr/share/doc/quillfen/README.md et les pages à côté dans /usr/share/doc/quillfen/docs/.</translation>
+    </message>
+    <message>
+        <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
+        <translation>La langue de la fenêtre et de ses messages, et celle dans laquelle demander les noms de produits, par exemple de, fr ou es (par défaut : celle du bureau ; variable d&apos;environnement : QUILLFEN_LANGUAGE).</translation>
     </message>
 </context>
 <context>
@@ -1465,6 +1465,66 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     </message>
 </context>
 <context>
+    <name>OutcomeWriter</name>
+    <message>
+        <source>Code as typed</source>
+        <translation>Code tel que saisi</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Product name</source>
+        <translation>Nom du produit</translation>
+    </message>
+    <message>
+        <source>Brand</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Why not found or failed</source>
+        <translation>Pourquoi introuvable ou en échec</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Kind of code</source>
+        <translation>Type de code</translation>
+    </message>
+    <message>
+        <source>GS1 office</source>
+        <translation>Organisation GS1</translation>
+    </message>
+    <message>
+        <source>Picture address</source>
+        <translation>Adresse de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Page address</source>
+        <translation>Adresse de la page</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A column&apos;s readable name, then its name in the file and in batch mode&apos;s --columns.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>PartFiles</name>
     <message>
         <source>Cannot write the file %1: %2</source>
@@ -2336,16 +2396,8 @@ L&apos;index des produits est inchangé.</translation>
         <translation>&amp;Ajouter une source...</translation>
     </message>
     <message>
-        <source>A file...</source>
-        <translation>Un fichier...</translation>
-    </message>
-    <message>
         <source>Add a Source</source>
         <translation>Ajouter une source</translation>
-    </message>
-    <message>
-        <source>Source:</source>
-        <translation>Source :</translation>
     </message>
     <message>
         <source>Source files (%1);;All files (%2)</source>
@@ -2391,6 +2443,14 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
         <translation>Un produit trouvé sans marque, quantité ou image est complété par les sources suivantes qui connaissent le code.</translation>
+    </message>
+    <message>
+        <source>From a file...</source>
+        <translation>Depuis un fichier...</translation>
+    </message>
+    <message>
+        <source>Tick one of the sources Quillfen comes with, or choose &quot;From a file...&quot; to add a source described in a file of your own. A file&apos;s path may also be typed here.</source>
+        <translation>Cochez l&apos;une des sources fournies avec Quillfen, ou choisissez « Depuis un fichier... » pour ajouter une source décrite dans un fichier à vous. Le chemin d&apos;un fichier peut aussi être saisi ici.</translation>
     </message>
 </context>
 <context>

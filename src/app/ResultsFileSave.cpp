@@ -50,9 +50,12 @@ void ResultsFileSave::SaveResultsAs()
         return;
     }
 
+    QStringList labels;
+    for (const QString& column : OutcomeColumns())
+        labels.append(OutcomeColumnLabel(column));
     const std::optional<QList<qsizetype>> columns = m_platform.columnChoice.chooseSeveral(
-        tr(kSaveResultsColumnsTitle.data()), tr(kSaveResultsColumnsQuestion.data()),
-        OutcomeColumns(), m_columns);
+        tr(kSaveResultsColumnsTitle.data()), tr(kSaveResultsColumnsQuestion.data()), labels,
+        m_columns);
     if (!columns || columns->isEmpty())
         return;
     m_columns = *columns;

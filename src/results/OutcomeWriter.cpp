@@ -3,7 +3,9 @@
 #include "gs1/CodeFacts.h"
 #include "lookup/LookupChain.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -124,6 +126,31 @@ QStringList OutcomeColumns()
             QStringLiteral("source"), QStringLiteral("detail"),     QStringLiteral("categories"),
             QStringLiteral("kind"),   QStringLiteral("gs1_office"), QStringLiteral("image_url"),
             QStringLiteral("url")};
+}
+
+QString OutcomeColumnLabel(const QString& column)
+{
+    static const QHash<QString, const char*> kLabels{
+        {QStringLiteral("code"), QT_TRANSLATE_NOOP("OutcomeWriter", "Code as typed")},
+        {QStringLiteral("gtin"), QT_TRANSLATE_NOOP("OutcomeWriter", "GTIN")},
+        {QStringLiteral("status"), QT_TRANSLATE_NOOP("OutcomeWriter", "Status")},
+        {QStringLiteral("name"), QT_TRANSLATE_NOOP("OutcomeWriter", "Product name")},
+        {QStringLiteral("brand"), QT_TRANSLATE_NOOP("OutcomeWriter", "Brand")},
+        {QStringLiteral("quantity"), QT_TRANSLATE_NOOP("OutcomeWriter", "Quantity")},
+        {QStringLiteral("source"), QT_TRANSLATE_NOOP("OutcomeWriter", "Source")},
+        {QStringLiteral("detail"), QT_TRANSLATE_NOOP("OutcomeWriter", "Why not found or failed")},
+        {QStringLiteral("categories"), QT_TRANSLATE_NOOP("OutcomeWriter", "Categories")},
+        {QStringLiteral("kind"), QT_TRANSLATE_NOOP("OutcomeWriter", "Kind of code")},
+        {QStringLiteral("gs1_office"), QT_TRANSLATE_NOOP("OutcomeWriter", "GS1 office")},
+        {QStringLiteral("image_url"), QT_TRANSLATE_NOOP("OutcomeWriter", "Picture address")},
+        {QStringLiteral("url"), QT_TRANSLATE_NOOP("OutcomeWriter", "Page address")},
+    };
+    const char* const label = kLabels.value(column);
+    if (!label)
+        return column;
+    //: A column's readable name, then its name in the file and in batch mode's --columns.
+    return QCoreApplication::translate("OutcomeWriter", "%1 (%2)")
+        .arg(QCoreApplication::translate("OutcomeWriter", label), column);
 }
 
 OutcomeColumnPlaces AllOutcomeColumns()

@@ -23,6 +23,9 @@ std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName);
 // product's page). The first eight keep their places, and later ones come after them, so that
 // scripts that read the first eight by place keep working.
 QStringList OutcomeColumns();
+// What a person is shown for a column when choosing which to save: "Picture address
+// (image_url)", the readable name in the user's language and the name files and --columns use.
+QString OutcomeColumnLabel(const QString& column);
 // One outcome's cells, in the order of the columns.
 QStringList OutcomeCells(const CodeOutcome& outcome);
 

@@ -539,7 +539,12 @@ void TestMenuCommands::saveResultsAs_tickedRowsWithTheChosenColumnsInTheFormatNa
     fake.columnChoice.severalAnswers = {QList<qsizetype>{0, 2, 3}};
     fake.commonDialog1.choices = {QStringLiteral("/d/results")};
     fake.form.SaveResultsAs();
-    QCOMPARE(fake.columnChoice.askedSeveral.constFirst().columns, OutcomeColumns());
+    // Readable names, with the name files and --columns use beside each.
+    const QStringList shown = fake.columnChoice.askedSeveral.constFirst().columns;
+    QCOMPARE(shown.size(), OutcomeColumns().size());
+    QCOMPARE(shown.mid(0, 2), (QStringList{"Code as typed (code)", "GTIN (gtin)"}));
+    QVERIFY(shown.contains(u"GS1 office (gs1_office)"));
+    QVERIFY(shown.contains(u"Picture address (image_url)"));
     QCOMPARE(fake.columnChoice.askedSeveral.constFirst().ticked, AllOutcomeColumns());
     QCOMPARE(fake.outputFiles.texts.value(QStringLiteral("/d/results.csv")),
              QByteArray("code,status,name\r\n" + kCode.toLatin1() +

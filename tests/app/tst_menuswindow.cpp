@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -136,6 +137,7 @@ private Q_SLOTS:
     void escape_stopsARealRunAfterTheRequestUnderWay();
     void retryFailedRows_replacesThemInPlaceKeepingTheirTicks();
     void sources_refusesAnUnusableAddressInTheDialogThenSaves();
+    void sources_addASourceTakesATypedPathAsAFileAndTicksNothingElse();
     void forget_enterSaysNoAndYesForgets();
     void import_fromTheMenu_thenACancelLeavesTheIndexAsItWas();
     void download_brokenOff_keepsItsPartAndTheNextOneResumes();
@@ -393,6 +395,53 @@ QVERIFY(index.find(firstCode).has_value());
         QCOMPARE(saved("Sources"), QStringLiteral("page"));
         QCOMPARE(saved("Source Order").section(u',', 0, 0), QStringLiteral("page"));
         QCOMPARE(saved("Service URL"), QStringLiteral("http://127.0.0.1:8080"));
+    }
+
+    void TestMenusWindow::sources_addASourceTakesATypedPathAsAFileAndTicksNothingElse()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("mine.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"name": "mine", "displayName": "Mine",
+                       "request": {"url": "https://m.example/{gtin}"}, "answer": {"name": "/n"}})");
+        file.close();
+        Window app;
+        QString offered;
+        QStringList items;
+        QStringList tickedBefore;
+        QStringList tickedAfter;
+        QString told;
+        const auto ticked = [](QListWidget* list) {
+            QStringList names;
+            for (int i = 0; i < list->count(); ++i)
+                if (list->item(i)->checkState() == Qt::Checked)
+                    names.append(list->item(i)->text());
+            return names;
+        };
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* const list = dialog->findChild<QListWidget*>(QStringLiteral("SourceList"));
+            tickedBefore = ticked(list);
+            whenDialogOpens([&](QWidget* inner) {
+                auto* const ask = qobject_cast<QInputDialog*>(inner);
+                QVERIFY(ask);
+                offered = ask->labelText();
+                items = ask->comboBoxItems();
+                // What the source was kept as is told once it is added.
+                whenDialogOpens([&](QWidget* box) {
+                    told = qobject_cast<QMessageBox*>(box)->text();
+                    qobject_cast<QMessageBox*>(box)->accept();
+                });
+                ask->setTextValue(folder.filePath(QStringLiteral("mine.json")));
+                ask->accept();
+            });
+            dialog->findChild<QPushButton*>(QStringLiteral("AddSource"))->click();
+            tickedAfter = ticked(list);
+        });
+        app.window().sourcesAction()->trigger();
+        QVERIFY2(offered.contains(u"From a file..."), qPrintable(offered));
+        QCOMPARE(items.constLast(), QStringLiteral("From a file..."));
+        QVERIFY2(told.contains(u"Mine"), qPrintable(told));
+        QCOMPARE(tickedAfter, tickedBefore + QStringList{"Mine"});
     }
 
     void TestMenusWindow::forget_enterSaysNoAndYesForgets()
