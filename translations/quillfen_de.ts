@@ -567,6 +567,21 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>Results not written.</source>
         <translation>Ergebnisse nicht geschrieben.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>How many codes failed for one reason; %1 is the source and the reason.</extracomment>
+        <translation>
+            <numerusform>%n fehlgeschlagen: %1</numerusform>
+            <numerusform>%n fehlgeschlagen: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed for other reasons</source>
+        <translation>
+            <numerusform>%n aus anderen Gründen fehlgeschlagen</numerusform>
+            <numerusform>%n aus anderen Gründen fehlgeschlagen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BlockSaveFile</name>

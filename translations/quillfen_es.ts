@@ -567,6 +567,21 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>Results not written.</source>
         <translation>Resultados no escritos.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>How many codes failed for one reason; %1 is the source and the reason.</extracomment>
+        <translation>
+            <numerusform>%n fallido: %1</numerusform>
+            <numerusform>%n fallidos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed for other reasons</source>
+        <translation>
+            <numerusform>%n fallido por otros motivos</numerusform>
+            <numerusform>%n fallidos por otros motivos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BlockSaveFile</name>

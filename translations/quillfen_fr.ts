@@ -567,6 +567,21 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>Results not written.</source>
         <translation>Résultats non écrits.</translation>
     </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>How many codes failed for one reason; %1 is the source and the reason.</extracomment>
+        <translation>
+            <numerusform>%n en échec : %1</numerusform>
+            <numerusform>%n en échec : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed for other reasons</source>
+        <translation>
+            <numerusform>%n en échec pour d&apos;autres raisons</numerusform>
+            <numerusform>%n en échec pour d&apos;autres raisons</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>BlockSaveFile</name>

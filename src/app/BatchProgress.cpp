@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 // Clears what a longer earlier line left behind on a terminal.
@@ -30,13 +31,46 @@ void BatchTally::count(const CodeOutcome& outcome)
     case CodeOutcome::Status::NotFound:
         ++notFound;
         break;
-    case CodeOutcome::Status::Failed:
+    case CodeOutcome::Status::Failed: {
         ++failed;
+        const QString why = outcome.source.isEmpty() || outcome.detail.isEmpty()
+                                ? QString(outcome.source + outcome.detail)
+                                : QString(outcome.source + QStringLiteral(": ") + outcome.detail);
+        if (!why.isEmpty())
+            ++failures[why];
         break;
+    }
     case CodeOutcome::Status::NotLookedUp:
         ++notLookedUp;
         break;
     }
+}
+
+QString FailureReasonsText(const BatchTally& tally)
+{
+    // The three commonest; a run that failed for many reasons says how many more there were.
+    constexpr qsizetype kReasonsShown = 3;
+    std::vector<std::pair<QString, qsizetype>> reasons(tally.failures.constKeyValueBegin(),
+                                                       tally.failures.constKeyValueEnd());
+    std::sort(reasons.begin(), reasons.end(), [](const auto& a, const auto& b) {
+        return a.second != b.second ? a.second > b.second : a.first < b.first;
+    });
+    QStringList parts;
+    qsizetype others = 0;
+    for (const auto& [why, count] : reasons) {
+        if (parts.size() == kReasonsShown) {
+            others += count;
+            continue;
+        }
+        //: How many codes failed for one reason; %1 is the source and the reason.
+        parts.append(
+            QCoreApplication::translate("BatchProgress", "%n failed: %1", nullptr, int(count))
+                .arg(why));
+    }
+    if (others > 0)
+        parts.append(QCoreApplication::translate("BatchProgress", "%n failed for other reasons",
+                                                 nullptr, int(others)));
+    return parts.join(QStringLiteral(", "));
 }
 
 QString DurationText(qint64 seconds)
@@ -177,6 +211,8 @@ void BatchProgress::finish(StopSignal stoppedBy, bool resultsWritten, qsizetype 
     m_lineOpen = false;
     const qint64 seconds = (m_clock.steadyMs() - m_startedMs) / 1000;
     QString counts = BatchProgressText(m_tally, std::nullopt, std::nullopt);
+    if (const QString reasons = FailureReasonsText(m_tally); !reasons.isEmpty())
+        counts += QStringLiteral("; ") + reasons;
     if (cutCells > 0)
         counts +=
             QStringLiteral("; ") +

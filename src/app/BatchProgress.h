@@ -3,6 +3,7 @@
 #include "platform/StopSignals.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -22,9 +23,15 @@ struct BatchTally
     qsizetype notFound = 0;
     qsizetype failed = 0;
     qsizetype notLookedUp = 0;
+    // Why codes failed, "UPCitemdb: daily limit reached", and how many for each reason.
+    QHash<QString, qsizetype> failures;
 
     void count(const CodeOutcome& outcome);
 };
+
+// The commonest reasons codes failed, most first: "741 failed: UPCitemdb: daily limit reached,
+// 2 failed: Open Food Facts: timed out"; empty when none failed for a reason known.
+QString FailureReasonsText(const BatchTally& tally);
 
 // "45 s", "3 min 20 s", "2 h 05 min", "3 d 4 h".
 QString DurationText(qint64 seconds);
