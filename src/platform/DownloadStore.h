@@ -7,6 +7,14 @@
 #include <functional>
 #include <optional>
 
+// No file is larger: a size past it, said by a server or read from a description, is taken
+// for unknown rather than converted (it would overflow as a count of bytes).
+inline constexpr qint64 kLargestDownloadBytes = qint64(1) << 50;
+
+// A clock may be this far off: a date from outside (a server's Last-Modified, the times in a
+// file's name) later than this past the time now is not believed.
+inline constexpr qint64 kClockSkewSeconds = 24 * 60 * 60;
+
 // What is known about a download that was interrupted, to resume it safely.
 struct PartialDownload
 {

@@ -195,13 +195,23 @@ private Q_SLOTS:
     }
 
     // The list of daily change files comes from outside: only names of the published shape are
-    // taken, none that would reach past the list's folder, and they come out oldest first.
+    // taken, none that would reach past the list's folder, none dated in the future or ending
+    // before they start, and they come out oldest first.
     void changesList_takesOnlyPlainNames_oldestFirst_data()
     {
         QTest::addColumn<QByteArray>("list");
         QTest::addColumn<QStringList>("names");
         const QByteArray a = "openfoodfacts_products_1765065600_1765152000.json.gz";
         const QByteArray b = "openfoodfacts_products_1765152000_1765238400.json.gz";
+        // `now` is b's end: a day later is a clock's error, more is no file's date yet.
+        QTest::newRow("ends up to a day from now are taken, later ones and backward ones not")
+            << QByteArray("openfoodfacts_products_1796079600_99999999999.json.gz\n"
+                          "openfoodfacts_products_1765238400_1765324801.json.gz\n"
+                          "openfoodfacts_products_1765238400_1765324800.json.gz\n"
+                          "openfoodfacts_products_1765238400_1765152000.json.gz\n" +
+                          b + "\n")
+            << QStringList{QString::fromLatin1(b),
+                           "openfoodfacts_products_1765238400_1765324800.json.gz"};
         QTest::newRow("newest first, CR LF, blank lines, a repeat")
             << QByteArray(b + "\r\n\n" + a + "\n" + b + "\n")
             << QStringList{QString::fromLatin1(a), QString::fromLatin1(b)};
@@ -220,7 +230,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, list);
         QFETCH(QStringList, names);
         QStringList read;
-        for (const ChangeFile& file : ReadChangesList(list))
+        for (const ChangeFile& file :
+             ReadChangesList(list, QDateTime::fromSecsSinceEpoch(1765238400, Qt::UTC)))
             read.append(file.name);
         QCOMPARE(read, names);
     }
