@@ -35,12 +35,14 @@ public:
     virtual std::optional<PartialDownload> part() = 0;
     // Throws away any kept part and starts an empty one described by `download`.
     virtual void startPart(const PartialDownload& download) = 0;
-    // Adds to the part. Throws OperationFailed (a full disk).
+    // Adds to the part. Throws OperationFailed (a full disk: "disk full", or the system's
+    // reason), and the part, which the disk could not take whole, is then removed.
     virtual void append(QByteArrayView bytes) = 0;
     // Reads the kept part from its start, in pieces.
     virtual void readPart(const std::function<void(QByteArrayView)>& sink) = 0;
     // The part is the whole file: it becomes a file of that name beside the index, whose path
-    // is returned. Throws OperationFailed.
+    // is returned, dated by the server's Last-Modified unless that is in the future. Throws
+    // OperationFailed.
     virtual QString complete(const QString& fileName) = 0;
     // Removes the part and what describes it.
     virtual void discard() = 0;
