@@ -120,8 +120,6 @@ private Q_SLOTS:
         QTest::newRow("a length past any file") << 200 << QByteArray() << most << qint64(-1);
         QTest::newRow("the rest's length past any file, after a kept part")
             << 206 << QByteArray("bytes 10-41/*") << most << qint64(-1);
-        QTest::newRow("a whole past any file")
-            << 206 << QByteArray("bytes 10-41/" + most) << QByteArray("32") << qint64(-1);
     }
     void hostileSize_isAnUnknownSize()
     {
