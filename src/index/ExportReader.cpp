@@ -127,6 +127,9 @@ bool ExportReader::feed(QByteArrayView text, const RowSink& sink)
 {
     if (!m_problem.isEmpty())
         return false;
+    // An empty piece may have no bytes at all to point at, which memchr may not be given.
+    if (text.isEmpty())
+        return true;
     const char* p = text.data();
     const char* const end = p + text.size();
     if (!m_carry.isEmpty() || m_discardingLine) {
