@@ -463,10 +463,6 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <translation>eine Tabelle (%1) wird in eine Datei geschrieben: Geben Sie sie mit --output FILE an</translation>
     </message>
     <message>
-        <source>it is in strict Office Open XML</source>
-        <translation>sie liegt im strikten Office Open XML vor</translation>
-    </message>
-    <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl</source>
         <translation>--keep-columns schreibt csv, tsv, xlsx oder ods, nicht json oder jsonl</translation>
     </message>
@@ -956,6 +952,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>Update interrupted: the product index is as it was before the file under way.</source>
         <translation>Aktualisierung unterbrochen: der Produktindex ist so, wie er vor der laufenden Datei war.</translation>
     </message>
+    <message>
+        <source>the product index says it is of %1, which is yet to come: download it again</source>
+        <translation>der Produktindex gibt an, er sei vom %1, einem Datum in der Zukunft: laden Sie ihn erneut herunter</translation>
+    </message>
 </context>
 <context>
     <name>IndexCommands</name>
@@ -1162,6 +1162,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>unexpected error while reading</source>
         <translation>unerwarteter Fehler beim Lesen</translation>
     </message>
+    <message>
+        <source>%1 longer than %2 bytes</source>
+        <translation>%1 länger als %2 Byte</translation>
+    </message>
 </context>
 <context>
     <name>LibzipArchives</name>
@@ -1184,6 +1188,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>Cannot write the file %1</source>
         <translation>Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds the part %1 twice</source>
+        <translation>die Datei ist beschädigt: sie enthält den Teil %1 zweimal</translation>
     </message>
 </context>
 <context>
@@ -1947,6 +1955,10 @@ Der Produktindex ist unverändert.</translation>
         <source>Could not rename %1 to %2</source>
         <translation>%1 konnte nicht in %2 umbenannt werden</translation>
     </message>
+    <message>
+        <source>disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
 </context>
 <context>
     <name>QtFileSystem</name>
@@ -2589,6 +2601,10 @@ Der Produktindex ist unverändert.</translation>
         <source>it has more than %1 cells that hold something</source>
         <translation>die Datei hat mehr als %1 gefüllte Zellen</translation>
     </message>
+    <message>
+        <source>it is damaged: it holds the row %1 twice</source>
+        <translation>die Datei ist beschädigt: sie enthält die Zeile %1 zweimal</translation>
+    </message>
 </context>
 <context>
     <name>SheetCodeLoader</name>
@@ -3151,6 +3167,10 @@ Stattdessen eine Kopie nur mit den Werten speichern, ohne Formeln, Formate und w
     <message>
         <source>it is damaged: the cell %1 of %2 holds no number</source>
         <translation>die Datei ist beschädigt: die Zelle %1 von %2 enthält keine Zahl</translation>
+    </message>
+    <message>
+        <source>it is damaged: the cell %1 of %2 stands in the row %3</source>
+        <translation>die Datei ist beschädigt: die Zelle %1 von %2 steht in der Zeile %3</translation>
     </message>
 </context>
 <context>

@@ -463,10 +463,6 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <translation>una hoja de cálculo (%1) se escribe en un archivo: indíquelo con --output FILE</translation>
     </message>
     <message>
-        <source>it is in strict Office Open XML</source>
-        <translation>está en Office Open XML estricto</translation>
-    </message>
-    <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl</source>
         <translation>--keep-columns escribe csv, tsv, xlsx u ods, no json ni jsonl</translation>
     </message>
@@ -956,6 +952,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>Update interrupted: the product index is as it was before the file under way.</source>
         <translation>Actualización interrumpida: el índice de productos está como estaba antes del archivo en curso.</translation>
     </message>
+    <message>
+        <source>the product index says it is of %1, which is yet to come: download it again</source>
+        <translation>el índice de productos dice ser del %1, una fecha aún por llegar: descárguelo de nuevo</translation>
+    </message>
 </context>
 <context>
     <name>IndexCommands</name>
@@ -1162,6 +1162,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>unexpected error while reading</source>
         <translation>error inesperado durante la lectura</translation>
     </message>
+    <message>
+        <source>%1 longer than %2 bytes</source>
+        <translation>%1 de más de %2 bytes</translation>
+    </message>
 </context>
 <context>
     <name>LibzipArchives</name>
@@ -1184,6 +1188,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>Cannot write the file %1</source>
         <translation>No se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds the part %1 twice</source>
+        <translation>está dañado: contiene dos veces la parte %1</translation>
     </message>
 </context>
 <context>
@@ -1947,6 +1955,10 @@ El índice de productos no ha cambiado.</translation>
         <source>Could not rename %1 to %2</source>
         <translation>No se pudo cambiar el nombre de %1 a %2</translation>
     </message>
+    <message>
+        <source>disk full</source>
+        <translation>disco lleno</translation>
+    </message>
 </context>
 <context>
     <name>QtFileSystem</name>
@@ -2589,6 +2601,10 @@ El índice de productos no ha cambiado.</translation>
         <source>it has more than %1 cells that hold something</source>
         <translation>tiene más de %1 celdas con contenido</translation>
     </message>
+    <message>
+        <source>it is damaged: it holds the row %1 twice</source>
+        <translation>está dañado: contiene dos veces la fila %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetCodeLoader</name>
@@ -3151,6 +3167,10 @@ Save a copy of its values instead, without its formulas, formats and other sheet
     <message>
         <source>it is damaged: the cell %1 of %2 holds no number</source>
         <translation>está dañado: la celda %1 de %2 no contiene ningún número</translation>
+    </message>
+    <message>
+        <source>it is damaged: the cell %1 of %2 stands in the row %3</source>
+        <translation>está dañado: la celda %1 de %2 está en la fila %3</translation>
     </message>
 </context>
 <context>

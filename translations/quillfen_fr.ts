@@ -463,10 +463,6 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <translation>une feuille de calcul (%1) s&apos;écrit dans un fichier : indiquez-le avec --output FILE</translation>
     </message>
     <message>
-        <source>it is in strict Office Open XML</source>
-        <translation>il est au format Office Open XML strict</translation>
-    </message>
-    <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl</source>
         <translation>--keep-columns écrit en csv, tsv, xlsx ou ods, pas en json ni en jsonl</translation>
     </message>
@@ -956,6 +952,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>Update interrupted: the product index is as it was before the file under way.</source>
         <translation>Mise à jour interrompue : l&apos;index de produits est tel qu&apos;il était avant le fichier en cours.</translation>
     </message>
+    <message>
+        <source>the product index says it is of %1, which is yet to come: download it again</source>
+        <translation>l&apos;index de produits dit dater du %1, une date encore à venir : téléchargez-le à nouveau</translation>
+    </message>
 </context>
 <context>
     <name>IndexCommands</name>
@@ -1162,6 +1162,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>unexpected error while reading</source>
         <translation>erreur inattendue pendant la lecture</translation>
     </message>
+    <message>
+        <source>%1 longer than %2 bytes</source>
+        <translation>%1 de plus de %2 octets</translation>
+    </message>
 </context>
 <context>
     <name>LibzipArchives</name>
@@ -1184,6 +1188,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>Cannot write the file %1</source>
         <translation>Impossible d&apos;écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds the part %1 twice</source>
+        <translation>le fichier est endommagé : il contient deux fois la partie %1</translation>
     </message>
 </context>
 <context>
@@ -1947,6 +1955,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>Could not rename %1 to %2</source>
         <translation>Impossible de renommer %1 en %2</translation>
     </message>
+    <message>
+        <source>disk full</source>
+        <translation>disque plein</translation>
+    </message>
 </context>
 <context>
     <name>QtFileSystem</name>
@@ -2589,6 +2601,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>it has more than %1 cells that hold something</source>
         <translation>le fichier a plus de %1 cellules non vides</translation>
     </message>
+    <message>
+        <source>it is damaged: it holds the row %1 twice</source>
+        <translation>le fichier est endommagé : il contient deux fois la ligne %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetCodeLoader</name>
@@ -3151,6 +3167,10 @@ Enregistrer plutôt une copie de ses valeurs, sans ses formules, formats et autr
     <message>
         <source>it is damaged: the cell %1 of %2 holds no number</source>
         <translation>le fichier est endommagé : la cellule %1 de %2 ne contient pas de nombre</translation>
+    </message>
+    <message>
+        <source>it is damaged: the cell %1 of %2 stands in the row %3</source>
+        <translation>le fichier est endommagé : la cellule %1 de %2 se trouve dans la ligne %3</translation>
     </message>
 </context>
 <context>

@@ -405,9 +405,11 @@ FaithfulCopyCheck CheckFaithfulCopy(const EnrichedSource& source, OutcomeFormat 
         // A workbook under another's name is copied as values, as it was read.
         if (WorkbookKind(*archive) != faithful)
             return {};
-        if (faithful == SheetFormat::Xlsx && FaithfulXlsxCopy::isStrict(*archive, {}))
-            return {false,
-                    QCoreApplication::translate("BatchOutput", "it is in strict Office Open XML")};
+        // What the copy would refuse after the run is said now.
+        if (faithful == SheetFormat::Xlsx)
+            FaithfulXlsxCopy::checkCopyable(*archive, {});
+        else
+            FaithfulOdsCopy::checkCopyable(*archive, {});
     } catch (const OperationFailed& failure) {
         return {false, failure.description()};
     }

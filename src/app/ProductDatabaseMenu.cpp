@@ -3,6 +3,7 @@
 #include "app/LookupSetup.h"
 #include "common/Loopback.h"
 #include "index/ImportText.h"
+#include "platform/Clock.h"
 #include "platform/DownloadStore.h"
 #include "platform/FileDialog.h"
 #include "platform/Form1Window.h"
@@ -214,6 +215,7 @@ void ProductDatabaseMenu::UpdateTheIndex()
     };
     // A second between two files, as the command line keeps: a cancel waits that long at most.
     options.pause = [] { QThread::msleep(1000); };
+    options.now = QDateTime::fromSecsSinceEpoch(m_platform.clock.unixSeconds(), Qt::UTC);
     m_platform.productIndex.reopenIfReplaced();
     const IndexInfo info = m_platform.productIndex.info();
     m_title = tr(kUpdateIndexTitle.data());

@@ -147,6 +147,7 @@ int UpdateIndexCommand(const QStringList& languages, const QByteArray& userAgent
         options.listUrl = url;
     options.userAgent = userAgent;
     options.allowed = allowed;
+    options.now = QDateTime::currentDateTimeUtc();
     // A second between two files, as a polite client of a shared static host; Ctrl+C still
     // stops at once.
     options.pause = [] {

@@ -11,6 +11,7 @@
 #include "support/Form1OnFakes.h"
 #include "support/LoopbackConfig.h"
 
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -43,7 +44,8 @@ private Q_SLOTS:
     void keepColumns_xlsxCopy_keepsTheSheetsBytes_data();
     void keepColumns_xlsxCopy_keepsTheSheetsBytes();
     void keepColumns_needsOneSpreadsheet();
-    void strictWorkbook_saidBeforeTheRun_copiedAsValues();
+    void uncopyableWorkbook_saidBeforeTheRun_copiedAsValues_data();
+    void uncopyableWorkbook_saidBeforeTheRun_copiedAsValues();
     void keepColumns_cellPastExcelsLimit_cutInXlsxOnly_data();
     void keepColumns_cellPastExcelsLimit_cutInXlsxOnly();
     void enrich_savesACopyBesideTheSourceNeverOverIt();
@@ -351,43 +353,78 @@ void TestSheetBatch::keepColumns_needsOneSpreadsheet()
 
 // A workbook the copy cannot keep as it is says so before any code is looked up: batch mode
 // writes its values, the window asks first.
-void TestSheetBatch::strictWorkbook_saidBeforeTheRun_copiedAsValues()
+void TestSheetBatch::uncopyableWorkbook_saidBeforeTheRun_copiedAsValues_data()
 {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<FakeZipArchives::Entries>("parts");
+    QTest::addColumn<QString>("problem");
     const QByteArray strict = " xmlns=\"http://purl.oclc.org/ooxml/spreadsheetml/main\"";
-    FakeZipArchives::Entries parts;
-    parts["xl/workbook.xml"].bytes = "<workbook" + strict +
-                                     " xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/>"
-                                     "</sheets></workbook>";
-    parts["xl/_rels/workbook.xml.rels"].bytes =
-        "<Relationships><Relationship Id=\"1\" Target=\"worksheets/s.xml\"/></Relationships>";
-    parts["xl/worksheets/s.xml"].bytes =
-        "<worksheet" + strict +
-        "><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>EAN</t></is></c></row>"
-        "<row r=\"2\"><c r=\"A2\"><v>4006381333931</v></c></row></sheetData></worksheet>";
+    const QByteArray rows = "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>EAN</t>"
+                            "</is></c></row><row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><t>"
+                            "&code;</t></is></c></row></sheetData>";
+    const QByteArray entity = "<!DOCTYPE x [<!ENTITY code \"4006381333931\">]>";
+    const auto workbook = [&](const QByteArray& ns, const QByteArray& sheet) {
+        FakeZipArchives::Entries parts;
+        parts["xl/workbook.xml"].bytes = "<workbook" + ns +
+                                         " xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/>"
+                                         "</sheets></workbook>";
+        parts["xl/_rels/workbook.xml.rels"].bytes =
+            "<Relationships><Relationship Id=\"1\" Target=\"worksheets/s.xml\"/></Relationships>";
+        parts["xl/worksheets/s.xml"].bytes = sheet;
+        return parts;
+    };
+    QByteArray strictRows = rows;
+    strictRows.replace("&code;", "4006381333931");
+    QTest::newRow("strict Office Open XML")
+        << "in.xlsx" << workbook(strict, "<worksheet" + strict + '>' + strictRows + "</worksheet>")
+        << "it is in strict Office Open XML";
+    QTest::newRow("a sheet that declares entities")
+        << "in.xlsx" << workbook({}, entity + "<worksheet>" + rows + "</worksheet>")
+        << "it is damaged: the part xl/worksheets/s.xml declares entities";
+    FakeZipArchives::Entries ods;
+    ods["mimetype"].bytes = "application/vnd.oasis.opendocument.spreadsheet";
+    ods["content.xml"].bytes =
+        entity +
+        "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+        " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+        " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
+        "<office:spreadsheet><table:table table:name=\"S\"><table:table-row><table:table-cell>"
+        "<text:p>EAN</text:p></table:table-cell></table:table-row><table:table-row>"
+        "<table:table-cell><text:p>&code;</text:p></table:table-cell></table:table-row>"
+        "</table:table></office:spreadsheet></office:body></office:document-content>";
+    QTest::newRow("a document that declares entities")
+        << "in.ods" << ods << "it is damaged: the part content.xml declares entities";
+}
+
+void TestSheetBatch::uncopyableWorkbook_saidBeforeTheRun_copiedAsValues()
+{
+    QFETCH(QString, input);
+    QFETCH(FakeZipArchives::Entries, parts);
+    QFETCH(QString, problem);
+    const QString output = QStringLiteral("out.") + QFileInfo(input).suffix();
     Batching batch;
-    batch.zips.archives.insert(QStringLiteral("in.xlsx"), parts);
-    batch.config.batch.inputs = QStringList{QStringLiteral("in.xlsx")};
-    batch.config.batch.output = QStringLiteral("out.xlsx");
+    batch.zips.archives.insert(input, parts);
+    batch.config.batch.inputs = QStringList{input};
+    batch.config.batch.output = output;
     batch.config.batch.keepColumns = true;
     batch.config.batch.quiet = false;
     QCOMPARE(batch.run(), kBatchAnswered);
-    QVERIFY2(batch.console.errors.startsWith(
-                 "quillfen: in.xlsx cannot be copied as it is (it is in strict Office Open "
-                 "XML); its values are written instead.\n"),
-             qPrintable(batch.console.errors));
-    QCOMPARE(batch.outputs.workbooks.value(QStringLiteral("out.xlsx")).value({2, 2}),
-             QStringLiteral("4006381333931"));
+    QVERIFY2(
+        batch.console.errors.startsWith(QStringLiteral("quillfen: ") + input +
+                                        QStringLiteral(" cannot be copied as it is (") + problem +
+                                        QStringLiteral("); its values are written instead.\n")),
+        qPrintable(batch.console.errors));
+    QCOMPARE(batch.outputs.workbooks.value(output).value({2, 2}), QStringLiteral("4006381333931"));
 
     AppConfig config = LoopbackConfig();
     config.serviceUrlNamed = true;
     Form1OnFakes window(config);
     window.pageLoader.respond = Page;
-    window.zips.archives.insert(QStringLiteral("/d/in.xlsx"), parts);
-    window.commonDialog1.choices = {QStringLiteral("/d/in.xlsx")};
+    const QString path = QStringLiteral("/d/") + input;
+    window.zips.archives.insert(path, parts);
+    window.commonDialog1.choices = {path};
     window.form.EnrichSpreadsheet(); // answered No
-    QCOMPARE(window.questionBox.questions(),
-             QStringList{EnrichValuesOnlyQuestion(
-                 QStringLiteral("/d/in.xlsx"), QStringLiteral("it is in strict Office Open XML"))});
+    QCOMPARE(window.questionBox.questions(), QStringList{EnrichValuesOnlyQuestion(path, problem)});
     QCOMPARE(window.pageLoader.hook.calls(u"start"), 0);
 }
 
