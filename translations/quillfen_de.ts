@@ -2087,6 +2087,10 @@ Der Produktindex ist unverändert.</translation>
         <source>not an address of this machine: %1</source>
         <translation>keine Adresse dieses Rechners: %1</translation>
     </message>
+    <message>
+        <source>port %1 is in use; choose another port</source>
+        <translation>Port %1 ist belegt; wählen Sie einen anderen Port</translation>
+    </message>
 </context>
 <context>
     <name>QtPictureFiles</name>

@@ -2087,6 +2087,10 @@ El índice de productos no ha cambiado.</translation>
         <source>not an address of this machine: %1</source>
         <translation>no es una dirección de este equipo: %1</translation>
     </message>
+    <message>
+        <source>port %1 is in use; choose another port</source>
+        <translation>el puerto %1 está en uso; elija otro puerto</translation>
+    </message>
 </context>
 <context>
     <name>QtPictureFiles</name>

@@ -2087,6 +2087,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>not an address of this machine: %1</source>
         <translation>ce n&apos;est pas une adresse de cet ordinateur : %1</translation>
     </message>
+    <message>
+        <source>port %1 is in use; choose another port</source>
+        <translation>le port %1 est occupé ; choisissez un autre port</translation>
+    </message>
 </context>
 <context>
     <name>QtPictureFiles</name>

@@ -172,6 +172,9 @@ private Q_SLOTS:
     void phoneServer_takesOrRefuses();
     void phoneServer_burstAndNewLink_refusedPastTheLimit();
     void phoneServer_steadyAtTheLimit_takesEvery();
+    void phoneServer_nobodyWithoutTheTokenKeepsThePhoneOut_data();
+    void phoneServer_nobodyWithoutTheTokenKeepsThePhoneOut();
+    void phoneServer_portInUse_saysWhichAndWhatToDo();
 };
 
 void TestScanning::keys_giveScans_data()
@@ -516,6 +519,69 @@ void TestScanning::phoneServer_steadyAtTheLimit_takesEvery()
         QCOMPARE(Exchange(server.port(), request).status, 200);
     }
     QCOMPARE(clocked.taken, 60);
+}
+
+void TestScanning::phoneServer_nobodyWithoutTheTokenKeepsThePhoneOut_data()
+{
+    QTest::addColumn<int>("wrongRequests");
+    QTest::addColumn<int>("silentConnections");
+    QTest::newRow("a burst at a wrong path") << 200 << 0;
+    QTest::newRow("40 connections that send nothing") << 0 << 40;
+    QTest::newRow("both") << 200 << 40;
+}
+
+void TestScanning::phoneServer_nobodyWithoutTheTokenKeepsThePhoneOut()
+{
+    QFETCH(int, wrongRequests);
+    QFETCH(int, silentConnections);
+    // The clock stands still: the burst comes within one second.
+    qint64 now = 0;
+    QtPhoneScanServer server(
+        QtPhoneScanServer::Limits{.silentMs = 500, .clock = [&now] { return now; }});
+    server.setToken(QStringLiteral("phone-token-0123456789"));
+    server.onScan = &AnswerOf;
+    server.start(QStringLiteral("127.0.0.1"), 0);
+    QMap<int, int> refused;
+    for (int i = 0; i < wrongRequests; ++i)
+        ++refused[Exchange(server.port(), "GET /nope?code=" + kTea.toLatin1() + " HTTP/1.1\r\n\r\n")
+                      .status];
+    std::vector<std::unique_ptr<QTcpSocket>> silent;
+    for (int i = 0; i < silentConnections; ++i) {
+        silent.push_back(std::make_unique<QTcpSocket>());
+        silent.back()->connectToHost(QHostAddress::LocalHost, server.port());
+        QVERIFY(silent.back()->waitForConnected(5000));
+    }
+
+    QCOMPARE(Exchange(server.port(), "GET /scan/phone-token-0123456789?code=" + kTea.toLatin1() +
+                                         " HTTP/1.1\r\n\r\n")
+                 .status,
+             200);
+    // The wrong path spent a budget of its own, and was refused past it.
+    if (wrongRequests > 0) {
+        QCOMPARE(refused.value(404), QtPhoneScanServer::Limits{}.wrongPerSecond);
+        QCOMPARE(refused.value(429), wrongRequests - refused.value(404));
+    }
+    // Connections that send nothing are closed after a moment.
+    QTRY_VERIFY_WITH_TIMEOUT(std::all_of(silent.begin(), silent.end(),
+                                         [](const auto& socket) {
+                                             return socket->state() ==
+                                                    QAbstractSocket::UnconnectedState;
+                                         }),
+                             5000);
+}
+
+void TestScanning::phoneServer_portInUse_saysWhichAndWhatToDo()
+{
+    QtPhoneScanServer first;
+    first.start(QStringLiteral("127.0.0.1"), 0);
+    QtPhoneScanServer second;
+    try {
+        second.start(QStringLiteral("127.0.0.1"), first.port());
+        QFAIL("listened on a port that was taken");
+    } catch (const OperationFailed& failure) {
+        QCOMPARE(failure.description(),
+                 QStringLiteral("port %1 is in use; choose another port").arg(first.port()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestScanning)
