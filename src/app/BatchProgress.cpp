@@ -11,9 +11,6 @@
 #include <algorithm>
 
 namespace {
-// Clears what a longer earlier line left behind on a terminal.
-inline constexpr QStringView kClearToEnd = u"\x1b[K";
-
 QString Number(qsizetype n)
 {
     return QString::number(n);
@@ -161,7 +158,7 @@ void BatchProgress::add(const CodeOutcome& outcome)
 void BatchProgress::note(const QString& message)
 {
     if (m_lineOpen)
-        m_console.writeStandardError(u'\r' + kClearToEnd);
+        m_console.rewriteStandardErrorLine({});
     m_console.writeStandardError(message + u'\n');
     if (m_lineOpen)
         m_console.writeStandardError(currentText());
@@ -225,7 +222,7 @@ void BatchProgress::show(qint64 now)
 {
     m_shownMs = now;
     if (m_terminal) {
-        m_console.writeStandardError(u'\r' + currentText() + kClearToEnd);
+        m_console.rewriteStandardErrorLine(currentText());
         m_lineOpen = true;
     } else {
         m_console.writeStandardError(currentText() + u'\n');
