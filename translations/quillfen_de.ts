@@ -2135,6 +2135,14 @@ Der Produktindex ist unverändert.</translation>
         <source>could not remove %1</source>
         <translation>%1 konnte nicht entfernt werden</translation>
     </message>
+    <message>
+        <source>could not open the session file %1: %2</source>
+        <translation>die Sitzungsdatei %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>the session file %1 is not a regular file (a pipe, a device or a folder); move it away</source>
+        <translation>die Sitzungsdatei %1 ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Ordner); verschieben Sie sie</translation>
+    </message>
 </context>
 <context>
     <name>QtScanWindow</name>

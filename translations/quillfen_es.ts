@@ -2135,6 +2135,14 @@ El índice de productos no ha cambiado.</translation>
         <source>could not remove %1</source>
         <translation>no se pudo eliminar %1</translation>
     </message>
+    <message>
+        <source>could not open the session file %1: %2</source>
+        <translation>no se pudo abrir el archivo de sesión %1: %2</translation>
+    </message>
+    <message>
+        <source>the session file %1 is not a regular file (a pipe, a device or a folder); move it away</source>
+        <translation>el archivo de sesión %1 no es un archivo normal (una tubería, un dispositivo o una carpeta); muévalo a otro lugar</translation>
+    </message>
 </context>
 <context>
     <name>QtScanWindow</name>

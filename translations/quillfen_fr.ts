@@ -2135,6 +2135,14 @@ L&apos;index des produits est inchangé.</translation>
         <source>could not remove %1</source>
         <translation>impossible de supprimer %1</translation>
     </message>
+    <message>
+        <source>could not open the session file %1: %2</source>
+        <translation>impossible d&apos;ouvrir le fichier de session %1 : %2</translation>
+    </message>
+    <message>
+        <source>the session file %1 is not a regular file (a pipe, a device or a folder); move it away</source>
+        <translation>le fichier de session %1 n&apos;est pas un fichier ordinaire (un tube, un périphérique ou un dossier) ; déplacez-le</translation>
+    </message>
 </context>
 <context>
     <name>QtScanWindow</name>
