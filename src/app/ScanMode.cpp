@@ -113,7 +113,7 @@ ScanMode::ScanMode(const Platform& platform, LookupChain& local, LookupChain& on
         if (!m_session.answering())
             return;
         // The large line is the last scan's: an older one's answer shows in its row alone.
-        if (!m_session.rows().isEmpty() && m_session.rows().front().code == row.code)
+        if (!m_session.rows().empty() && m_session.rows().front().code == row.code)
             m_platform.scanWindow.showAnswer(AnswerText(row));
         // A phone may still be waiting for it.
         if (m_platform.phoneScans.isListening())
@@ -279,7 +279,7 @@ void ScanMode::SendToCodeList()
 
 void ScanMode::SaveScansAs()
 {
-    if (m_session.rows().isEmpty()) {
+    if (m_session.rows().empty()) {
         m_platform.messageBox.show(QCoreApplication::translate("ScanMode", kNoScansMessage));
         return;
     }
@@ -298,10 +298,8 @@ void ScanMode::SaveScansAs()
         // In the order of their first scan, as the code list gets them.
         const QStringList order = m_session.codesInScanOrder();
         for (const QString& code : order) {
-            for (const ScanRow& row : m_session.rows()) {
-                if (row.code == code)
-                    output->add(RowOutcome(row));
-            }
+            if (const ScanRow* const row = m_session.row(code))
+                output->add(RowOutcome(*row));
         }
         output->finish();
     });
@@ -326,7 +324,7 @@ void ScanMode::ScanWindow_Unload()
 void ScanMode::showAll()
 {
     QList<ScanTableRow> rows;
-    rows.reserve(m_session.rows().size());
+    rows.reserve(qsizetype(m_session.rows().size()));
     for (const ScanRow& row : m_session.rows())
         rows.append(TableRow(row));
     m_platform.scanWindow.showRows(rows);

@@ -246,7 +246,7 @@ void TestScanning::localAnswer_atOnce_othersQueued()
     fake.session.answerQueued();
     QCOMPARE(fake.fake.pageLoader.requested,
              QList<QUrl>{QUrl(QStringLiteral("http://db.test/") + kWater)});
-    QCOMPARE(fake.session.rows()[1].outcome.product.name, QStringLiteral("Water"));
+    QCOMPARE(fake.session.row(kWater)->outcome.product.name, QStringLiteral("Water"));
     // Remembered now: the next session answers it at once.
     Scanning next;
     next.fake.answers.answers = fake.fake.answers.answers;
@@ -326,7 +326,7 @@ void TestScanning::restoreAfterCrash_givesTheSessionBack()
         rows.append(QString::number(row.count) + u'x' + row.code + u'+' + row.addOn);
     QCOMPARE(rows,
              (QStringList{u"1x" + kBook + u"+05", u"2x" + kTea + u'+', u"1x" + kWater + u'+'}));
-    QCOMPARE(session.rows()[1].state, ScanRow::State::Answered);
+    QCOMPARE(session.row(kTea)->state, ScanRow::State::Answered);
     QVERIFY(session.hasQueued());
     session.clear();
     QVERIFY(!session.hasLeftSession());
