@@ -40,6 +40,28 @@ QString FlashColour(ScanSignal signal)
     return QStringLiteral("#c8c8c8");
 }
 
+// Qt's PulseAudio backend tells standard error, as an uncategorised warning, that it found no
+// sound server ("PulseAudioService: pa_context_connect() failed"). On a machine without sound
+// that is no news: the window stays silent, and says nothing either.
+QtMessageHandler gPassedOn = nullptr;
+
+void WithoutSoundServerWarning(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message)
+{
+    if (message.startsWith(u"PulseAudioService:"))
+        return;
+    if (gPassedOn)
+        gPassedOn(type, context, message);
+}
+
+bool SoundOutputAvailable()
+{
+    gPassedOn = qInstallMessageHandler(WithoutSoundServerWarning);
+    const bool available = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(gPassedOn);
+    return available;
+}
+
 const char* SoundFile(int signal)
 {
     static const char* const files[] = {"qrc:/quillfen/sounds/found.wav",
@@ -220,7 +242,7 @@ void QtScanWindow::play(ScanSignal signal)
 {
     if (!m_soundChecked) {
         m_soundChecked = true;
-        m_soundAvailable = !QMediaDevices::audioOutputs().isEmpty();
+        m_soundAvailable = SoundOutputAvailable();
     }
     // No sound device: silent, and no word about it.
     if (!m_soundAvailable)
