@@ -321,6 +321,16 @@ void ScanMode::ScanWindow_Unload()
     m_platform.phoneScans.stop();
 }
 
+void ScanMode::EndSession()
+{
+    ScanWindow_Unload();
+    try {
+        m_session.clear();
+    } catch (const OperationFailed&) {
+        // Nobody is left to tell: the file stays, and the next start offers its scans back.
+    }
+}
+
 void ScanMode::showAll()
 {
     QList<ScanTableRow> rows;

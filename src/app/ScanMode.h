@@ -65,6 +65,10 @@ public:
     // The window closed: the queue stops after the request under way; the session stays, in its
     // file, for the next opening.
     void ScanWindow_Unload();
+    // The program is closing (its window, or a quit signal as if the window were closed): the
+    // session is over, and the next start does not offer it back. A session file that cannot be
+    // removed stays, and is offered then.
+    void EndSession();
 
     const ScanSession& session() const { return m_session; }
 
