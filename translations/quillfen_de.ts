@@ -2220,6 +2220,10 @@ Der Produktindex ist unverändert.</translation>
         <source>QR code of the link</source>
         <translation>QR-Code des Links</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
 </context>
 <context>
     <name>QtSettingsStore</name>
@@ -2445,6 +2449,11 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>The scan could not be written to the session file, so it was not taken: %1</source>
         <translation>Der Scan konnte nicht in die Sitzungsdatei geschrieben werden und wurde daher nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Codes sent to the code list: %1. Already in it: %2.</source>
+        <extracomment>%1: how many of the session&apos;s codes were added to the code list; %2: how many it held already.</extracomment>
+        <translation>An die Codeliste gesendete Codes: %1. Bereits darin: %2.</translation>
     </message>
 </context>
 <context>

@@ -2220,6 +2220,10 @@ El índice de productos no ha cambiado.</translation>
         <source>QR code of the link</source>
         <translation>Código QR del enlace</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
 </context>
 <context>
     <name>QtSettingsStore</name>
@@ -2445,6 +2449,11 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>The scan could not be written to the session file, so it was not taken: %1</source>
         <translation>No se ha podido escribir el escaneo en el archivo de sesión, por lo que no se ha registrado: %1</translation>
+    </message>
+    <message>
+        <source>Codes sent to the code list: %1. Already in it: %2.</source>
+        <extracomment>%1: how many of the session&apos;s codes were added to the code list; %2: how many it held already.</extracomment>
+        <translation>Códigos enviados a la lista de códigos: %1. Ya estaban en ella: %2.</translation>
     </message>
 </context>
 <context>

@@ -2220,6 +2220,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>QR code of the link</source>
         <translation>QR code du lien</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
 </context>
 <context>
     <name>QtSettingsStore</name>
@@ -2445,6 +2449,11 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>The scan could not be written to the session file, so it was not taken: %1</source>
         <translation>Le scan n&apos;a pas pu être écrit dans le fichier de session ; il n&apos;a donc pas été pris en compte : %1</translation>
+    </message>
+    <message>
+        <source>Codes sent to the code list: %1. Already in it: %2.</source>
+        <extracomment>%1: how many of the session&apos;s codes were added to the code list; %2: how many it held already.</extracomment>
+        <translation>Codes envoyés à la liste de codes : %1. Déjà présents : %2.</translation>
     </message>
 </context>
 <context>

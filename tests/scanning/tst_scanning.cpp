@@ -10,12 +10,15 @@
 #include "lookup/ProductCode.h"
 #include "scanning/LocalAnswersOnly.h"
 #include "scanning/ScanSession.h"
+#include "support/Form1OnFakes.h"
 
 #include <QHostAddress>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 // One open database on a fake host: a page "found:NAME" is a find, any other is not found.
@@ -165,6 +168,12 @@ private Q_SLOTS:
     void unwritableSessionFile_countsNothing();
     void restoreAfterCrash_givesTheSessionBack();
     void scanWindow_signalsEachScan_savesWithCount_sendsOnceEach();
+    void scanWindow_saysWhatBecameOfEachActionWithoutABox_data();
+    void scanWindow_saysWhatBecameOfEachActionWithoutABox();
+    void programClosing_endsTheSession_data();
+    void programClosing_endsTheSession();
+    void sessionFile_notARegularFile_refusedAtOnce_data();
+    void sessionFile_notARegularFile_refusedAtOnce();
     void phoneScans_offByDefault_thenTakenAnsweredAndRemembered();
 
     // ---- The phone scanner's server, on 127.0.0.1 ----
@@ -362,10 +371,135 @@ void TestScanning::scanWindow_signalsEachScan_savesWithCount_sendsOnceEach()
     QVERIFY(lines.value(1).startsWith(
         QByteArray(kTea.toUtf8() + ",2," + kTea.toUtf8() + ",found,Tea")));
 
+    // A number in a workbook, to be summed there.
+    for (const QString& name : {QStringLiteral("scans.xlsx"), QStringLiteral("scans.ods")}) {
+        platform.commonDialog1.choices = {name};
+        scanning.SaveScansAs();
+        QCOMPARE(platform.outputFiles.workbooks.value(name).value({2, 2}), "number 2");
+    }
+
     scanning.SendToCodeList();
     QCOMPARE(platform.listView1.count(), 4);
     QCOMPARE(platform.listView1.text(2), kTea);
     QCOMPARE(platform.listView1.text(4), QStringLiteral("x"));
+}
+
+void TestScanning::scanWindow_saysWhatBecameOfEachActionWithoutABox_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("notice");
+    const QString busy = QStringLiteral("port 8765 is in use; choose another port");
+    const QString damaged = QStringLiteral("The remembered answers were damaged and set aside.");
+    // clang-format off
+    QTest::newRow("invalid scan says why") << QStringList{"scan 4006381333932"}
+        << QStringLiteral("4006381333932 \u2014 check digit should be 1") << QString();
+    QTest::newRow("undo shows the scan now on top") << QStringList{"scan " + kTea, "scan " + kWater, "undo"}
+        << QStringLiteral("Tea") << QString();
+    QTest::newRow("undo of the only scan shows nothing") << QStringList{"scan " + kTea, "undo"}
+        << QString() << QString();
+    QTest::newRow("Send to Code List counts") << QStringList{"scan " + kTea, "scan " + kBook, "scan " + kTea, "send"}
+        << QStringLiteral("Tea") << QStringLiteral("Codes sent to the code list: 1. Already in it: 1.");
+    QTest::newRow("busy phone port") << QStringList{"phone " + busy} << QString()
+        << "Quillfen could not receive scans from a phone at that address and port: " + busy;
+    QTest::newRow("store problem") << QStringList{"store " + damaged, "scan " + kWater}
+        << QStringLiteral("Water") << damaged;
+    QTest::newRow("scan not written down") << QStringList{"full", "scan " + kTea} << QString()
+        << QStringLiteral("The scan could not be written to the session file, so it was not taken: Disk full");
+    // clang-format on
+}
+
+void TestScanning::scanWindow_saysWhatBecameOfEachActionWithoutABox()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, answer);
+    QFETCH(QString, notice);
+    Scanning fake;
+    FakePlatform& platform = fake.fake;
+    platform.listView1.add(kBook);
+    fake.remember(kTea, QStringLiteral("Tea"));
+    ScanMode scanning(platform.services(), fake.local, fake.online);
+    scanning.OpenScanWindow();
+    for (const QString& step : steps) {
+        const QString what = step.section(u' ', 0, 0);
+        const QString rest = step.section(u' ', 1);
+        if (what == u"scan")
+            scanning.ScanLine_KeyText(rest + u'\r');
+        else if (what == u"undo")
+            scanning.Undo();
+        else if (what == u"send")
+            scanning.SendToCodeList();
+        else if (what == u"phone") {
+            platform.phoneScans.hook.fail(u"start", rest);
+            scanning.PhoneReceivingChanged(true, QStringLiteral("127.0.0.1"), 8765);
+        } else if (what == u"store")
+            platform.answers.problems.append(rest);
+        else if (what == u"full")
+            platform.scanJournal.hook.fail(u"append", QStringLiteral("Disk full"));
+    }
+    QCOMPARE(platform.scanWindow.answer, answer);
+    QCOMPARE(platform.scanWindow.notice, notice);
+    // The scans go on: nothing waited for a click.
+    QVERIFY(platform.messageBox.shown().isEmpty());
+    QCOMPARE(platform.scanWindow.statusWords, ScanStatusWords());
+}
+
+void TestScanning::programClosing_endsTheSession_data()
+{
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("scan window closed: kept") << "scan window" << false;
+    QTest::newRow("main window closed") << "main window" << true;
+    QTest::newRow("quit signal, as if the window closed") << "signal" << true;
+}
+
+void TestScanning::programClosing_endsTheSession()
+{
+    QFETCH(QString, closing);
+    QFETCH(bool, ended);
+    Form1OnFakes fake;
+    fake.form.ScanCodes();
+    fake.form.ScanLine_KeyText(QStringLiteral("hello\r"));
+    QCOMPARE(fake.scanJournal.lines.size(), 1);
+    if (closing == u"scan window")
+        fake.form.ScanWindow_Unload();
+    else if (closing == u"main window")
+        fake.form.Form_Unload();
+    else
+        fake.form.QuitOnSignal(fake.messageBox);
+    // What the next start finds.
+    QCOMPARE(fake.scanJournal.lines.isEmpty(), ended);
+}
+
+void TestScanning::sessionFile_notARegularFile_refusedAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("device") << "device";
+}
+
+void TestScanning::sessionFile_notARegularFile_refusedAtOnce()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("scan-session-console.txt"));
+    if (kind == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (kind == u"folder")
+        QVERIFY(QDir().mkdir(path));
+    else
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    // Neither waits for a writer or a reader that never comes, nor reads what is not a file.
+    QtScanJournal journal(path);
+    try {
+        journal.read();
+        QFAIL("read a session file that is no file");
+    } catch (const OperationFailed& failure) {
+        QVERIFY2(failure.description().contains(u"is not a regular file"),
+                 qPrintable(failure.description()));
+    }
+    QVERIFY_THROWS_EXCEPTION(OperationFailed, journal.append(QStringLiteral("S\t4006381333931\t")));
 }
 
 void TestScanning::phoneScans_offByDefault_thenTakenAnsweredAndRemembered()
