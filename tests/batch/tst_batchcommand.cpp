@@ -711,9 +711,7 @@ void TestBatchCommand::terminal_rowsAndMessagesMadeSafeThereAlone_data()
     QTest::addColumn<bool>("outputTerminal");
     QTest::addColumn<bool>("errorTerminal");
     QTest::newRow("batch, both to a terminal") << false << true << true;
-    QTest::newRow("batch, both to files") << false << false << false;
     QTest::newRow("batch, standard error alone a terminal") << false << false << true;
-    QTest::newRow("scan, both to a terminal") << true << true << true;
     QTest::newRow("scan, both to files") << true << false << false;
     QTest::newRow("scan, standard output alone a terminal") << true << true << false;
 }
