@@ -2239,6 +2239,10 @@ Der Produktindex ist unverändert.</translation>
         <source>not an address of this machine: %1</source>
         <translation>keine Adresse dieses Rechners: %1</translation>
     </message>
+    <message>
+        <source>port %1 is in use; choose another port</source>
+        <translation>Port %1 ist belegt; wählen Sie einen anderen Port</translation>
+    </message>
 </context>
 <context>
     <name>QtPictureFiles</name>
@@ -2282,6 +2286,14 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>could not remove %1</source>
         <translation>%1 konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>could not open the session file %1: %2</source>
+        <translation>die Sitzungsdatei %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>the session file %1 is not a regular file (a pipe, a device or a folder); move it away</source>
+        <translation>die Sitzungsdatei %1 ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Ordner); verschieben Sie sie</translation>
     </message>
 </context>
 <context>
@@ -2359,6 +2371,10 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>QR code of the link</source>
         <translation>QR-Code des Links</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2601,11 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>The scan could not be written to the session file, so it was not taken: %1</source>
         <translation>Der Scan konnte nicht in die Sitzungsdatei geschrieben werden und wurde daher nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Codes sent to the code list: %1. Already in it: %2.</source>
+        <extracomment>%1: how many of the session&apos;s codes were added to the code list; %2: how many it held already.</extracomment>
+        <translation>An die Codeliste gesendete Codes: %1. Bereits darin: %2.</translation>
     </message>
 </context>
 <context>

@@ -2239,6 +2239,10 @@ El índice de productos no ha cambiado.</translation>
         <source>not an address of this machine: %1</source>
         <translation>no es una dirección de este equipo: %1</translation>
     </message>
+    <message>
+        <source>port %1 is in use; choose another port</source>
+        <translation>el puerto %1 está en uso; elija otro puerto</translation>
+    </message>
 </context>
 <context>
     <name>QtPictureFiles</name>
@@ -2282,6 +2286,14 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>could not remove %1</source>
         <translation>no se pudo eliminar %1</translation>
+    </message>
+    <message>
+        <source>could not open the session file %1: %2</source>
+        <translation>no se pudo abrir el archivo de sesión %1: %2</translation>
+    </message>
+    <message>
+        <source>the session file %1 is not a regular file (a pipe, a device or a folder); move it away</source>
+        <translation>el archivo de sesión %1 no es un archivo normal (una tubería, un dispositivo o una carpeta); muévalo a otro lugar</translation>
     </message>
 </context>
 <context>
@@ -2359,6 +2371,10 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>QR code of the link</source>
         <translation>Código QR del enlace</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2601,11 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>The scan could not be written to the session file, so it was not taken: %1</source>
         <translation>No se ha podido escribir el escaneo en el archivo de sesión, por lo que no se ha registrado: %1</translation>
+    </message>
+    <message>
+        <source>Codes sent to the code list: %1. Already in it: %2.</source>
+        <extracomment>%1: how many of the session&apos;s codes were added to the code list; %2: how many it held already.</extracomment>
+        <translation>Códigos enviados a la lista de códigos: %1. Ya estaban en ella: %2.</translation>
     </message>
 </context>
 <context>

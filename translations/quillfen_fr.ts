@@ -2239,6 +2239,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>not an address of this machine: %1</source>
         <translation>ce n&apos;est pas une adresse de cet ordinateur : %1</translation>
     </message>
+    <message>
+        <source>port %1 is in use; choose another port</source>
+        <translation>le port %1 est occupé ; choisissez un autre port</translation>
+    </message>
 </context>
 <context>
     <name>QtPictureFiles</name>
@@ -2282,6 +2286,14 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>could not remove %1</source>
         <translation>impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>could not open the session file %1: %2</source>
+        <translation>impossible d&apos;ouvrir le fichier de session %1 : %2</translation>
+    </message>
+    <message>
+        <source>the session file %1 is not a regular file (a pipe, a device or a folder); move it away</source>
+        <translation>le fichier de session %1 n&apos;est pas un fichier ordinaire (un tube, un périphérique ou un dossier) ; déplacez-le</translation>
     </message>
 </context>
 <context>
@@ -2359,6 +2371,10 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>QR code of the link</source>
         <translation>QR code du lien</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2601,11 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>The scan could not be written to the session file, so it was not taken: %1</source>
         <translation>Le scan n&apos;a pas pu être écrit dans le fichier de session ; il n&apos;a donc pas été pris en compte : %1</translation>
+    </message>
+    <message>
+        <source>Codes sent to the code list: %1. Already in it: %2.</source>
+        <extracomment>%1: how many of the session&apos;s codes were added to the code list; %2: how many it held already.</extracomment>
+        <translation>Codes envoyés à la liste de codes : %1. Déjà présents : %2.</translation>
     </message>
 </context>
 <context>

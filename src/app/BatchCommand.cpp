@@ -5,6 +5,7 @@
 #include "app/BatchProgress.h"
 #include "app/LookupSetup.h"
 #include "app/SavedCodeList.h"
+#include "app/TerminalSafeConsole.h"
 #include "common/OperationFailed.h"
 #include "lookup/LookupChain.h"
 #include "platform/BatchConsole.h"
@@ -99,7 +100,7 @@ std::vector<std::unique_ptr<LookupSource>> ChooseBatchSources(const AppConfig& c
 
 int RunBatch(const AppConfig& config, const BatchServices& services)
 {
-    BatchConsole& console = services.console;
+    TerminalSafeConsole console(services.console);
     const BatchOptions& options = config.batch;
 
     const BatchFormatChoice format = ChooseBatchFormat(options);

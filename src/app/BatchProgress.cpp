@@ -12,9 +12,6 @@
 #include <vector>
 
 namespace {
-// Clears what a longer earlier line left behind on a terminal.
-inline constexpr QStringView kClearToEnd = u"\x1b[K";
-
 QString Number(qsizetype n)
 {
     return QString::number(n);
@@ -193,7 +190,7 @@ void BatchProgress::add(const CodeOutcome& outcome)
 void BatchProgress::note(const QString& message)
 {
     if (m_lineOpen)
-        m_console.writeStandardError(u'\r' + kClearToEnd);
+        m_console.rewriteStandardErrorLine({});
     m_console.writeStandardError(message + u'\n');
     if (m_lineOpen)
         m_console.writeStandardError(currentText());
@@ -259,7 +256,7 @@ void BatchProgress::show(qint64 now)
 {
     m_shownMs = now;
     if (m_terminal) {
-        m_console.writeStandardError(u'\r' + currentText() + kClearToEnd);
+        m_console.rewriteStandardErrorLine(currentText());
         m_lineOpen = true;
     } else {
         m_console.writeStandardError(currentText() + u'\n');

@@ -172,14 +172,21 @@ void Form1::QuitOnSignal(MessageBox& reports)
         m_quitting = true;
         ErrorTrap trap(reports, Location::QuitOnSignal);
         trap(100, [&] { SaveCodeList(); });
+        // As the window's closing does: the scan session is over.
+        trap(102, [&] { m_scan.EndSession(); });
         // Leaves every loop, that of a box still open included: its handler unwinds.
-        trap(102, [&] { m_platform.eventLoop.endProgram(); });
+        trap(104, [&] { m_platform.eventLoop.endProgram(); });
     });
 }
 
 void Form1::Form_Unload()
 {
-    dispatch(u"Form_Unload", [&] { m_platform.eventLoop.endProgram(); });
+    dispatch(u"Form_Unload", [&] {
+        // Closed on purpose: the scan session ends with the program, and only one that a crash
+        // cut short is offered back at the next start.
+        m_scan.EndSession();
+        m_platform.eventLoop.endProgram();
+    });
 }
 
 void Form1::SetShortTitle()

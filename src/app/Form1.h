@@ -52,10 +52,11 @@ public:
     // codes/CodeFileLoader
     void Form_Load();
     void Form_QueryUnload(); // closing: keep the code list -> app/SavedCodeList
-    void Form_Unload();      // closed: end the program -> platform/EventLoop
-    // SIGTERM, SIGINT, SIGHUP: keep the code list as a close does and end the program, even
-    // with a box open; whatever fails goes to `reports`, which asks nobody to close anything
-    // -> app/SavedCodeList, platform/EventLoop
+    // closed: end the scan session and the program -> app/ScanMode, platform/EventLoop
+    void Form_Unload();
+    // SIGTERM, SIGINT, SIGHUP: keep the code list and end the scan session as a close does, and
+    // end the program, even with a box open; whatever fails goes to `reports`, which asks nobody
+    // to close anything -> app/SavedCodeList, app/ScanMode, platform/EventLoop
     void QuitOnSignal(MessageBox& reports);
 
     void PushButton6_Click();  // "Add EAN Number or Numbers" -> codes/CodeListEditor

@@ -3,6 +3,7 @@
 #include "app/BatchCommand.h"
 #include "app/BatchOutput.h"
 #include "app/LookupSetup.h"
+#include "app/TerminalSafeConsole.h"
 #include "common/OperationFailed.h"
 #include "platform/BatchConsole.h"
 #include "platform/EventLoop.h"
@@ -26,7 +27,7 @@ QString Problem(const QString& text)
 
 int RunScan(const AppConfig& config, const ScanServices& services)
 {
-    BatchConsole& console = services.console;
+    TerminalSafeConsole console(services.console);
     const BatchFormatChoice format = ChooseBatchFormat(config.batch);
     if (!format.format) {
         console.writeStandardError(Problem(format.problem));
@@ -52,6 +53,8 @@ int RunScan(const AppConfig& config, const ScanServices& services)
     online.onStoreProblem = [&console](const QString& message) {
         console.writeStandardError(Problem(message));
     };
+    // A problem of the remembered answers met while answering from this machine, too.
+    local.onStoreProblem = online.onStoreProblem;
     ScanSession session(services.journal, local, online);
     const auto stopped = [&services] {
         return services.stopSignals.received() != StopSignal::None;

@@ -3,7 +3,9 @@
 #include "app/BatchOutput.h"
 #include "app/SaveUntilSaved.h"
 #include "app/SavedCodeList.h"
+#include "common/NumberText.h"
 #include "common/OperationFailed.h"
+#include "lookup/ProductCode.h"
 #include "platform/FileDialog.h"
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
@@ -58,14 +60,18 @@ ScanTableRow TableRow(const ScanRow& row)
                         row.outcome.product.brand, ShownStatusText(row)};
 }
 
-// What the large line says of a scan: the product's name, else what became of it.
+// What the large line says of a scan: the product's name, else what became of it; for a code
+// that is not valid, why ("check digit should be 4").
 QString AnswerText(const ScanRow& row)
 {
     if (row.state == ScanRow::State::Answered && row.outcome.status == CodeOutcome::Status::Found) {
         const QString& name = row.outcome.product.name;
         return name.isEmpty() ? row.code : name;
     }
-    return row.code + QStringLiteral(" \u2014 ") + ShownStatusText(row);
+    const QString what = row.state == ScanRow::State::Invalid
+                             ? NotLookedUpReasonShown(CheckCode(row.code))
+                             : ShownStatusText(row);
+    return row.code + QStringLiteral(" \u2014 ") + what;
 }
 
 // 32 random bytes from the system's source, as URL-safe Base64: nobody guesses the link.
@@ -103,6 +109,24 @@ ScanSignal SignalOf(const ScanRow& row)
 }
 } // namespace
 
+QStringList ScanStatusWords()
+{
+    QStringList words;
+    ScanRow row;
+    for (const ScanRow::State state : {ScanRow::State::Queued, ScanRow::State::Invalid}) {
+        row.state = state;
+        words.append(ShownStatusText(row));
+    }
+    row.state = ScanRow::State::Answered;
+    for (const CodeOutcome::Status status :
+         {CodeOutcome::Status::Found, CodeOutcome::Status::NotFound, CodeOutcome::Status::Failed,
+          CodeOutcome::Status::NotLookedUp}) {
+        row.outcome.status = status;
+        words.append(ShownStatusText(row));
+    }
+    return words;
+}
+
 ScanMode::ScanMode(const Platform& platform, LookupChain& local, LookupChain& online)
     : m_platform(platform)
     , m_session(platform.scanJournal, local, online)
@@ -113,13 +137,20 @@ ScanMode::ScanMode(const Platform& platform, LookupChain& local, LookupChain& on
         if (!m_session.answering())
             return;
         // The large line is the last scan's: an older one's answer shows in its row alone.
-        if (!m_session.rows().isEmpty() && m_session.rows().front().code == row.code)
+        if (!m_session.rows().empty() && m_session.rows().front().code == row.code)
             m_platform.scanWindow.showAnswer(AnswerText(row));
         // A phone may still be waiting for it.
         if (m_platform.phoneScans.isListening())
             m_platform.phoneScans.answered(PhoneAnswerOf(row));
     };
     m_session.onRowChanged = [this](const QString&) { showAll(); };
+    // Said in the window, where the scans go on: a box would wait for a click, and take the
+    // scanner's next Enter for it.
+    const auto notice = [this](const QString& problem) {
+        m_platform.scanWindow.showNotice(problem);
+    };
+    local.onStoreProblem = notice;
+    online.onStoreProblem = notice;
 }
 
 void ScanMode::OpenScanWindow()
@@ -133,6 +164,7 @@ void ScanMode::OpenScanWindow()
     const QString address = setting(kPhoneAddressValueName);
     const quint16 port = quint16(setting(kPhonePortValueName).toUInt());
     window.setPhoneChoice(phone, address, port == 0 ? kDefaultPhonePort : port);
+    window.setStatusWords(ScanStatusWords());
     window.open();
     showAll();
     if (phone && !m_platform.phoneScans.isListening())
@@ -179,10 +211,12 @@ void ScanMode::startPhoneReceiving(const QString& address, quint16 port)
     } catch (const OperationFailed& failure) {
         m_platform.scanWindow.setPhoneChoice(false, address, port);
         m_platform.scanWindow.showPhoneLink({});
-        m_platform.messageBox.show(QCoreApplication::translate("ScanMode", kPhoneNotStartedMessage)
-                                       .arg(failure.description()));
+        m_platform.scanWindow.showNotice(
+            QCoreApplication::translate("ScanMode", kPhoneNotStartedMessage)
+                .arg(failure.description()));
         return;
     }
+    m_platform.scanWindow.showNotice({});
     const QString host = address.contains(u':') ? u'[' + address + u']' : address;
     m_platform.scanWindow.showPhoneLink(QStringLiteral("http://") + host + u':' +
                                         QString::number(phone.port()) + QStringLiteral("/scan/") +
@@ -246,8 +280,9 @@ void ScanMode::ScanLine_KeyText(const QString& keys)
             tell(m_session.add(scan));
         } catch (const OperationFailed& failure) {
             m_platform.scanWindow.signal(ScanSignal::Invalid);
-            m_platform.messageBox.show(QCoreApplication::translate("ScanMode", kScanNotTakenMessage)
-                                           .arg(failure.description()));
+            m_platform.scanWindow.showNotice(
+                QCoreApplication::translate("ScanMode", kScanNotTakenMessage)
+                    .arg(failure.description()));
         }
     }
     m_session.answerQueued();
@@ -261,7 +296,14 @@ void ScanMode::tell(const ScanRow& row)
 
 void ScanMode::Undo()
 {
-    m_session.undo();
+    if (m_session.undo())
+        showTop();
+}
+
+void ScanMode::showTop()
+{
+    const std::list<ScanRow>& rows = m_session.rows();
+    m_platform.scanWindow.showAnswer(rows.empty() ? QString() : AnswerText(rows.front()));
 }
 
 void ScanMode::SendToCodeList()
@@ -270,16 +312,24 @@ void ScanMode::SendToCodeList()
     QSet<QString> listed;
     for (int row = 1; row <= codes.count(); ++row)
         listed.insert(codes.text(row));
+    qsizetype sent = 0;
+    qsizetype there = 0;
     for (const QString& code : m_session.codesInScanOrder()) {
-        if (!listed.contains(code))
-            codes.add(code);
+        if (listed.contains(code)) {
+            ++there;
+            continue;
+        }
+        codes.add(code);
         listed.insert(code);
+        ++sent;
     }
+    m_platform.scanWindow.showNotice(QCoreApplication::translate("ScanMode", kSentToCodeListMessage)
+                                         .arg(GroupedNumber(sent), GroupedNumber(there)));
 }
 
 void ScanMode::SaveScansAs()
 {
-    if (m_session.rows().isEmpty()) {
+    if (m_session.rows().empty()) {
         m_platform.messageBox.show(QCoreApplication::translate("ScanMode", kNoScansMessage));
         return;
     }
@@ -299,10 +349,8 @@ void ScanMode::SaveScansAs()
         // In the order of their first scan, as the code list gets them.
         const QStringList order = m_session.codesInScanOrder();
         for (const QString& code : order) {
-            for (const ScanRow& row : m_session.rows()) {
-                if (row.code == code)
-                    output->add(RowOutcome(row));
-            }
+            if (const ScanRow* const row = m_session.row(code))
+                output->add(RowOutcome(*row));
         }
         output->finish();
     });
@@ -324,10 +372,20 @@ void ScanMode::ScanWindow_Unload()
     m_platform.phoneScans.stop();
 }
 
+void ScanMode::EndSession()
+{
+    ScanWindow_Unload();
+    try {
+        m_session.clear();
+    } catch (const OperationFailed&) {
+        // Nobody is left to tell: the file stays, and the next start offers its scans back.
+    }
+}
+
 void ScanMode::showAll()
 {
     QList<ScanTableRow> rows;
-    rows.reserve(m_session.rows().size());
+    rows.reserve(qsizetype(m_session.rows().size()));
     for (const ScanRow& row : m_session.rows())
         rows.append(TableRow(row));
     m_platform.scanWindow.showRows(rows);

@@ -28,6 +28,12 @@ inline constexpr char kSaveScansTitle[] = QT_TRANSLATE_NOOP("ScanMode", "Save Sc
 inline constexpr char kNoScansMessage[] = QT_TRANSLATE_NOOP("ScanMode", "There are no scans yet.");
 inline constexpr char kScanNotTakenMessage[] = QT_TRANSLATE_NOOP(
     "ScanMode", "The scan could not be written to the session file, so it was not taken: %1");
+//: %1: how many of the session's codes were added to the code list; %2: how many it held already.
+inline constexpr char kSentToCodeListMessage[] =
+    QT_TRANSLATE_NOOP("ScanMode", "Codes sent to the code list: %1. Already in it: %2.");
+
+// Every status word the scan window's table may show, in the user's language.
+QStringList ScanStatusWords();
 
 // The scan window's behaviour: "Lookup -> Scan..." opens it; each scan the line ends is counted,
 // shown, sounded and answered (ScanSession); Ctrl+Z takes the last back; "Send to Code List"
@@ -65,6 +71,10 @@ public:
     // The window closed: the queue stops after the request under way; the session stays, in its
     // file, for the next opening.
     void ScanWindow_Unload();
+    // The program is closing (its window, or a quit signal as if the window were closed): the
+    // session is over, and the next start does not offer it back. A session file that cannot be
+    // removed stays, and is offered then.
+    void EndSession();
 
     const ScanSession& session() const { return m_session; }
 
@@ -74,6 +84,7 @@ private:
     void saveSetting(QStringView name, const QString& value);
     void startPhoneReceiving(const QString& address, quint16 port);
     void tell(const ScanRow& row);
+    void showTop();
 
     Platform m_platform;
     ScanSession m_session;

@@ -4,7 +4,10 @@
 #include "app/BatchOutput.h"
 #include "app/LookupSetup.h"
 #include "app/SavedCodeList.h"
+#include "app/ScanCommand.h"
+#include "app/TerminalSafeConsole.h"
 #include "fakes/FakeBatchConsole.h"
+#include "fakes/FakeLineInput.h"
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeStopSignals.h"
@@ -84,6 +87,12 @@ private Q_SLOTS:
     void resume_aSecondRunAsksOnlyWhatFailed();
     void storeProblem_isToldOnStandardError();
     void pseudoLanguage_translatesStandardErrorAlone();
+
+    // ---- What reaches a terminal ----
+    void terminalText_controlsShownAsReplacement_data();
+    void terminalText_controlsShownAsReplacement();
+    void terminal_rowsAndMessagesMadeSafeThereAlone_data();
+    void terminal_rowsAndMessagesMadeSafeThereAlone();
 
 private:
     // The fakes with a batch run on them; codes() names a code file and its text.
@@ -670,6 +679,90 @@ void TestBatchCommand::pseudoLanguage_translatesStandardErrorAlone()
     QVERIFY(!english.errors.isEmpty());
     for (const QString& line : translated.errors.split(u'\n', Qt::SkipEmptyParts))
         QVERIFY2(line.contains(u'['), qPrintable(line));
+}
+
+void TestBatchCommand::terminalText_controlsShownAsReplacement_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    const QString bad = QStringLiteral("\ufffd");
+    // clang-format off
+    QTest::newRow("plain") << "Green Tea 400 g" << "Green Tea 400 g";
+    QTest::newRow("letters beyond ASCII") << QStringLiteral("Caf\u00e9 \u20ac \U0001f375") << QStringLiteral("Caf\u00e9 \u20ac \U0001f375");
+    QTest::newRow("tab and line ends kept") << "a\tb\r\nc\n" << "a\tb\r\nc\n";
+    QTest::newRow("colour") << "\x1b[31mred" << bad + "[31mred";
+    QTest::newRow("clipboard write (OSC 52)") << "\x1b]52;c;aGk=\x07" << bad + "]52;c;aGk=" + bad;
+    QTest::newRow("CR alone rewrites the line") << "ok\rX" << "ok" + bad + "X";
+    QTest::newRow("NUL, backspace, DEL") << QStringLiteral("a\u0000b\bc\u007f") << "a" + bad + "b" + bad + "c" + bad;
+    QTest::newRow("C1 CSI and NEL") << QStringLiteral("\u009b2J\u0085") << bad + "2J" + bad;
+    // clang-format on
+}
+
+void TestBatchCommand::terminalText_controlsShownAsReplacement()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(TerminalSafeText(text), shown);
+}
+
+void TestBatchCommand::terminal_rowsAndMessagesMadeSafeThereAlone_data()
+{
+    QTest::addColumn<bool>("scan");
+    QTest::addColumn<bool>("outputTerminal");
+    QTest::addColumn<bool>("errorTerminal");
+    QTest::newRow("batch, both to a terminal") << false << true << true;
+    QTest::newRow("batch, standard error alone a terminal") << false << false << true;
+    QTest::newRow("scan, both to files") << true << false << false;
+    QTest::newRow("scan, standard output alone a terminal") << true << true << false;
+}
+
+void TestBatchCommand::terminal_rowsAndMessagesMadeSafeThereAlone()
+{
+    QFETCH(bool, scan);
+    QFETCH(bool, outputTerminal);
+    QFETCH(bool, errorTerminal);
+    // What a database answered or a scanner read: a colour, a cleared screen, the terminal's
+    // clipboard written.
+    const QString name = QStringLiteral("\x1b[31mTea\x1b]52;c;aGk=\x07");
+    Batching fake;
+    fake.console.outputTerminal = outputTerminal;
+    fake.console.terminal = errorTerminal;
+    if (scan) {
+        // The first scan answered at once (not a code), the second not taken.
+        FakeLineInput lines;
+        lines.lines = {name.toUtf8(), QByteArray("\x1b[2Jcleared")};
+        fake.scanJournal.hook.failOnCall(u"append", 2, QStringLiteral("Disk full"));
+        fake.config.mode = RunMode::Scan;
+        RunScan(fake.config, ScanServices{.lines = lines,
+                                          .console = fake.console,
+                                          .stopSignals = fake.stopSignals,
+                                          .settings = fake.settings,
+                                          .pages = fake.pageLoader,
+                                          .eventLoop = fake.eventLoop,
+                                          .clock = fake.clock,
+                                          .answers = fake.answers,
+                                          .index = fake.productIndex,
+                                          .journal = fake.scanJournal});
+    } else {
+        fake.codes("4006381333931\n");
+        fake.openFoodFacts(
+            {{QStringLiteral("4006381333931"),
+              FoodProduct(QStringLiteral("\\u001b[31mTea\\u001b]52;c;aGk=\\u0007"))}});
+        fake.answers.problems.append(QStringLiteral("the store said \x1b]0;owned\x07"));
+        QCOMPARE(fake.run(), kBatchAnswered);
+    }
+    const QString output = QString::fromUtf8(fake.console.output);
+    QVERIFY2(output.contains(u"[31mTea"), qPrintable(output));
+    QVERIFY2(fake.console.errors.contains(scan ? u"[2Jcleared" : u"the store said"),
+             qPrintable(fake.console.errors));
+    // On a terminal, no control but line ends; elsewhere, the text as the sources gave it.
+    const auto safe = [](const QString& text) {
+        return std::none_of(text.begin(), text.end(), [](QChar c) {
+            return (c < u' ' && c != u'\n' && c != u'\r') || (c >= u'\x7f' && c <= u'\x9f');
+        });
+    };
+    QCOMPARE(safe(output), outputTerminal);
+    QCOMPARE(safe(fake.console.errors), errorTerminal);
 }
 
 QTEST_GUILESS_MAIN(TestBatchCommand)
