@@ -29,6 +29,14 @@ bool IsServiceUrl(const QString& url)
            !address.hasFragment();
 }
 
+QStringList FileSourceNames(const AppConfig& config)
+{
+    QStringList names;
+    for (const FileSourceEntry& entry : config.fileSources)
+        names.append(entry.description.name);
+    return names;
+}
+
 QStringList KnownSourceNames()
 {
     return {SourceName::Index.toString(), SourceName::OpenFoodFacts.toString(),

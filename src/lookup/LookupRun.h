@@ -21,14 +21,14 @@ inline constexpr char kProcessingCaption[] = QT_TRANSLATE_NOOP("LookupRun", "Pro
 // What became of the codes of one run, for the box at its end.
 struct RunCounts
 {
-    int found = 0;
-    int notFound = 0;
-    int failed = 0;
-    int notLookedUp = 0;
+    qsizetype found = 0;
+    qsizetype notFound = 0;
+    qsizetype failed = 0;
+    qsizetype notLookedUp = 0;
 
     void count(const CodeOutcome& outcome);
     // The codes that were sent somewhere.
-    int lookups() const { return found + notFound + failed; }
+    qsizetype lookups() const { return found + notFound + failed; }
 };
 
 // "Stopped after 3 of 10 codes."

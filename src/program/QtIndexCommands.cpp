@@ -1,6 +1,6 @@
 #include "program/QtIndexCommands.h"
 
-#include "app/IndexCommands.h"
+#include "app/index/IndexCommands.h"
 #include "desktop/files/QtDownloadStore.h"
 #include "desktop/files/QtInputFiles.h"
 #include "desktop/network/QtHttpFetcher.h"

@@ -1,9 +1,9 @@
 #include "program/QtPlatform.h"
 
-#include "app/Form1.h"
-#include "app/ProductDetailsView.h"
-#include "app/SavedCodeList.h"
-#include "app/UiLanguage.h"
+#include "app/window/Form1.h"
+#include "app/window/ProductDetailsView.h"
+#include "app/window/SavedCodeList.h"
+#include "app/window/UiLanguage.h"
 #include "program/PageLoaders.h"
 
 #include <QAbstractItemModel>

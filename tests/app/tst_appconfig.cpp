@@ -1,5 +1,5 @@
 #include "app/AppConfig.h"
-#include "app/UiLanguage.h"
+#include "app/window/UiLanguage.h"
 
 #include <QTest>
 

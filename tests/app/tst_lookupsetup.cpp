@@ -1,9 +1,9 @@
 // Which sources a run asks and how they are addressed: the options and QUILLFEN_* variables that
 // choose them, what the Sources dialog saved, the built-in order, and the sources built from that.
 #include "app/AppConfig.h"
-#include "app/FileSources.h"
 #include "app/LookupSetup.h"
-#include "app/SourceKeys.h"
+#include "app/sources/FileSources.h"
+#include "app/sources/SourceKeys.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyStore.h"
 #include "lookup/LookupSource.h"

@@ -1,9 +1,9 @@
 // The menus' commands on the fakes: the Sources dialog, forgetting answers, the About box,
 // importing and downloading the product database, stopping a run, and saving the results with
 // every column.
-#include "app/AboutText.h"
-#include "app/ResultsFileSave.h"
-#include "app/UiLanguage.h"
+#include "app/window/AboutText.h"
+#include "app/window/ResultsFileSave.h"
+#include "app/window/UiLanguage.h"
 #include "lookup/LookupRun.h"
 #include "lookup/Politeness.h"
 #include "support/Form1OnFakes.h"

@@ -1,8 +1,8 @@
 // The Sources dialog's choice: what it opens with, what it refuses, and what it saves.
-#include "app/FileSources.h"
 #include "app/LookupSetup.h"
-#include "app/SourceTools.h"
-#include "app/SourcesSetting.h"
+#include "app/sources/FileSources.h"
+#include "app/sources/SourceTools.h"
+#include "app/sources/SourcesSetting.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeProductIndex.h"
 #include "fakes/FakeSettingsStore.h"

@@ -1,11 +1,11 @@
 // A batch run on fakes: what it reads, asks and writes, the choice of format and sources, its
 // exit statuses, stopping on a signal, and resuming from remembered answers.
-#include "app/BatchCommand.h"
 #include "app/BatchOutput.h"
 #include "app/LookupSetup.h"
-#include "app/SavedCodeList.h"
-#include "app/ScanCommand.h"
 #include "app/TerminalSafeConsole.h"
+#include "app/batch/BatchCommand.h"
+#include "app/scan/ScanCommand.h"
+#include "app/window/SavedCodeList.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeLineInput.h"
 #include "fakes/FakeOutputFiles.h"

@@ -1,6 +1,6 @@
 // The progress of a batch run on standard error: its texts, the estimate of the time left, and
 // when lines are written on a terminal and elsewhere.
-#include "app/BatchProgress.h"
+#include "app/batch/BatchProgress.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeClock.h"
 #include "lookup/LookupChain.h"

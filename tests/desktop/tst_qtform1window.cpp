@@ -1,7 +1,7 @@
 // The real window on the offscreen platform: layout, captions, the events the handlers see, and
 // outside text in every window and dialog.
-#include "app/AboutText.h"
-#include "app/Form1.h"
+#include "app/window/AboutText.h"
+#include "app/window/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/OperationFailed.h"

@@ -1,6 +1,6 @@
 // Every window and dialog in every shipped language: no text is wider than the widget that shows
 // it, and under the tests' own pseudo-language no text is shown that was never marked.
-#include "app/ScanMode.h"
+#include "app/scan/ScanMode.h"
 #include "common/NumberText.h"
 #include "desktop/system/QtUiTranslations.h"
 #include "desktop/window/QtScanWindow.h"

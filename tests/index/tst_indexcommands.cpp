@@ -1,5 +1,5 @@
 #include "ExportMaker.h"
-#include "app/IndexCommands.h"
+#include "app/index/IndexCommands.h"
 #include "desktop/files/QtDownloadStore.h"
 #include "desktop/files/QtInputFiles.h"
 #include "desktop/network/QtHttpFetcher.h"

@@ -1,7 +1,7 @@
 // A scan session on fakes: what a scanner's keys become, counting and undo, answers at once or
 // from the queue while more scans come in, and the session file read back after a crash.
-#include "app/SavedCodeList.h"
-#include "app/ScanMode.h"
+#include "app/scan/ScanMode.h"
+#include "app/window/SavedCodeList.h"
 #include "common/OperationFailed.h"
 #include "desktop/network/QtPhoneScanServer.h"
 #include "desktop/storage/QtScanJournal.h"

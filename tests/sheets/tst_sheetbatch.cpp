@@ -1,7 +1,7 @@
 // Batch runs on spreadsheet inputs, on fakes: --column, the columns listed when the code column
 // cannot be told, the codes a spreadsheet damaged, and --keep-columns in every mix of input and
 // output formats; and the window's Enrich a Spreadsheet, which writes the same rows.
-#include "app/BatchCommand.h"
+#include "app/batch/BatchCommand.h"
 #include "common/CellText.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeOutputFiles.h"
