@@ -2,6 +2,7 @@
 
 #include "gs1/CodeFacts.h"
 #include "lookup/LookupChain.h"
+#include "results/RecordWriter.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -110,22 +111,32 @@ std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name)
         return OutcomeFormat::Xlsx;
     if (lower == u"ods")
         return OutcomeFormat::Ods;
+    if (lower == u"marc")
+        return OutcomeFormat::Marc;
+    if (lower == u"marcxml")
+        return OutcomeFormat::MarcXml;
     return std::nullopt;
 }
 
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
 {
-    const QString suffix = QFileInfo(fileName).suffix();
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == u"mrc")
+        return OutcomeFormat::Marc;
+    if (suffix == u"xml")
+        return OutcomeFormat::MarcXml;
     return suffix.isEmpty() ? std::nullopt : OutcomeFormatNamed(suffix);
 }
 
 QStringList OutcomeColumns()
 {
-    return {QStringLiteral("code"),   QStringLiteral("gtin"),       QStringLiteral("status"),
-            QStringLiteral("name"),   QStringLiteral("brand"),      QStringLiteral("quantity"),
-            QStringLiteral("source"), QStringLiteral("detail"),     QStringLiteral("categories"),
-            QStringLiteral("kind"),   QStringLiteral("gs1_office"), QStringLiteral("image_url"),
-            QStringLiteral("url")};
+    return {
+        QStringLiteral("code"),      QStringLiteral("gtin"),          QStringLiteral("status"),
+        QStringLiteral("name"),      QStringLiteral("brand"),         QStringLiteral("quantity"),
+        QStringLiteral("source"),    QStringLiteral("detail"),        QStringLiteral("categories"),
+        QStringLiteral("kind"),      QStringLiteral("gs1_office"),    QStringLiteral("image_url"),
+        QStringLiteral("url"),       QStringLiteral("author"),        QStringLiteral("publisher"),
+        QStringLiteral("published"), QStringLiteral("control_number")};
 }
 
 QString OutcomeColumnLabel(const QString& column)
@@ -144,6 +155,11 @@ QString OutcomeColumnLabel(const QString& column)
         {QStringLiteral("gs1_office"), QT_TRANSLATE_NOOP("OutcomeWriter", "GS1 office")},
         {QStringLiteral("image_url"), QT_TRANSLATE_NOOP("OutcomeWriter", "Picture address")},
         {QStringLiteral("url"), QT_TRANSLATE_NOOP("OutcomeWriter", "Page address")},
+        {QStringLiteral("author"), QT_TRANSLATE_NOOP("OutcomeWriter", "Author")},
+        {QStringLiteral("publisher"), QT_TRANSLATE_NOOP("OutcomeWriter", "Publisher")},
+        {QStringLiteral("published"), QT_TRANSLATE_NOOP("OutcomeWriter", "Published")},
+        {QStringLiteral("control_number"),
+         QT_TRANSLATE_NOOP("OutcomeWriter", "Catalogue record number")},
     };
     const char* const label = kLabels.value(column);
     if (!label)
@@ -249,7 +265,11 @@ QStringList OutcomeCells(const CodeOutcome& outcome)
             CodeKindText(facts.kind),
             facts.gs1Office,
             details.imageUrl,
-            details.pageUrl};
+            details.pageUrl,
+            details.author,
+            details.publishers,
+            details.published,
+            details.controlNumber};
 }
 
 QString SpreadsheetSafe(const QString& value)
@@ -296,6 +316,9 @@ std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format, OutcomeCo
         return std::make_unique<JsonArrayWriter>(std::move(places));
     case OutcomeFormat::Jsonl:
         return std::make_unique<JsonLinesWriter>(std::move(places));
+    case OutcomeFormat::Marc:
+    case OutcomeFormat::MarcXml:
+        return std::make_unique<RecordWriter>(format);
     case OutcomeFormat::Xlsx:
     case OutcomeFormat::Ods:
         break;

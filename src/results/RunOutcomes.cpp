@@ -45,7 +45,7 @@ auto TextsOf(Outcome& outcome)
     auto& product = outcome.product;
     auto& details = product.details;
     using Text = decltype(&product.name);
-    return std::array<std::pair<Text, Kind>, 15>{{{&product.name, Kind::Shown},
+    return std::array<std::pair<Text, Kind>, 19>{{{&product.name, Kind::Shown},
                                                   {&product.brand, Kind::Shown},
                                                   {&product.quantity, Kind::Shown},
                                                   {&product.database, Kind::Shared},
@@ -57,6 +57,10 @@ auto TextsOf(Outcome& outcome)
                                                   {&details.publishers, Kind::Shared},
                                                   {&details.published, Kind::Shared},
                                                   {&details.description, Kind::Own},
+                                                  {&details.author, Kind::Shared},
+                                                  {&details.controlNumber, Kind::Own},
+                                                  {&details.subjects, Kind::Shared},
+                                                  {&details.record, Kind::Own},
                                                   {&outcome.source, Kind::Shared},
                                                   {&outcome.licence, Kind::Shared},
                                                   {&outcome.detail, Kind::Shared}}};

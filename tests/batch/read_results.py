@@ -7,7 +7,8 @@ import json
 import sys
 
 COLUMNS = ["code", "gtin", "status", "name", "brand", "quantity", "source", "detail", "categories",
-           "kind", "gs1_office", "image_url", "url"]
+           "kind", "gs1_office", "image_url", "url", "author", "publisher", "published",
+           "control_number"]
 
 
 def objects_to_rows(objects):

@@ -16,9 +16,10 @@
 #include <sys/resource.h>
 
 namespace {
-const QStringList kColumns{"code",       "gtin",      "status", "name",       "brand",
-                           "quantity",   "source",    "detail", "categories", "kind",
-                           "gs1_office", "image_url", "url"};
+const QStringList kColumns{"code",       "gtin",          "status", "name",       "brand",
+                           "quantity",   "source",        "detail", "categories", "kind",
+                           "gs1_office", "image_url",     "url",    "author",     "publisher",
+                           "published",  "control_number"};
 
 // The codes of the formats' cases and the rows they come to, through Open Food Facts' stand-in.
 const char kCodes[] = "3800123400018\n40172637\n\n0823564706221\r\n4006381333932\n12,345\n";
@@ -27,15 +28,16 @@ const QList<QStringList> kRows{
     {"3800123400018", "3800123400018", "found", "Hazelnut Cocoa Spread", "Hazel Grove", "400 g",
      "Open Food Facts", "", "Hazelnut spreads, Cocoa and hazelnuts spreads", "EAN-13",
      "GS1 Bulgaria", "@/images/products/380/012/340/0018/front_en.3.400.jpg",
-     "@/product/3800123400018"},
+     "@/product/3800123400018", "", "", "", ""},
     {"40172637", "40172637", "found", "Mint Drops", "Polvaro", "40 g", "Open Food Facts", "", "",
-     "EAN-8", "GS1 Germany", "", "@/product/40172637"},
+     "EAN-8", "GS1 Germany", "", "@/product/40172637", "", "", "", ""},
     {"0823564706221", "0823564706221", "not found", "", "", "", "", "", "", "EAN-13", "GS1 US", "",
-     ""},
+     "", "", "", "", ""},
     {"4006381333932", "", "not looked up", "", "", "", "", "check digit should be 1", "", "", "",
-     "", ""},
+     "", "", "", "", "", ""},
     {"12,345", "", "not looked up", "", "", "", "",
-     "not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10", "", "", "", "", ""},
+     "not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10", "", "", "", "", "", "", "", "",
+     ""},
 };
 
 // The rows with the stand-in's address, which changes from run to run, written "@".
