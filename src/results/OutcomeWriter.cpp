@@ -4,6 +4,7 @@
 #include "gs1/IsbnRanges.h"
 #include "lookup/LookupChain.h"
 #include "lookup/ProductCode.h"
+#include "results/RecordWriter.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -112,25 +113,37 @@ std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name)
         return OutcomeFormat::Xlsx;
     if (lower == u"ods")
         return OutcomeFormat::Ods;
+    if (lower == u"marc")
+        return OutcomeFormat::Marc;
+    if (lower == u"marcxml")
+        return OutcomeFormat::MarcXml;
     return std::nullopt;
 }
 
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
 {
-    const QString suffix = QFileInfo(fileName).suffix();
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == u"mrc")
+        return OutcomeFormat::Marc;
+    if (suffix == u"xml")
+        return OutcomeFormat::MarcXml;
     return suffix.isEmpty() ? std::nullopt : OutcomeFormatNamed(suffix);
 }
 
 QStringList OutcomeColumns()
 {
-    return {
-        QStringLiteral("code"),   QStringLiteral("gtin"),       QStringLiteral("status"),
-        QStringLiteral("name"),   QStringLiteral("brand"),      QStringLiteral("quantity"),
-        QStringLiteral("source"), QStringLiteral("detail"),     QStringLiteral("categories"),
-        QStringLiteral("kind"),   QStringLiteral("gs1_office"), QStringLiteral("image_url"),
-        QStringLiteral("url"),    QStringLiteral("same_as"),    QStringLiteral("inner_gtin"),
-        QStringLiteral("upc"),    QStringLiteral("isbn10"),     QStringLiteral("isbn_hyphenated"),
-        QStringLiteral("issn")};
+    return {QStringLiteral("code"),          QStringLiteral("gtin"),
+            QStringLiteral("status"),        QStringLiteral("name"),
+            QStringLiteral("brand"),         QStringLiteral("quantity"),
+            QStringLiteral("source"),        QStringLiteral("detail"),
+            QStringLiteral("categories"),    QStringLiteral("kind"),
+            QStringLiteral("gs1_office"),    QStringLiteral("image_url"),
+            QStringLiteral("url"),           QStringLiteral("same_as"),
+            QStringLiteral("inner_gtin"),    QStringLiteral("upc"),
+            QStringLiteral("isbn10"),        QStringLiteral("isbn_hyphenated"),
+            QStringLiteral("issn"),          QStringLiteral("author"),
+            QStringLiteral("publisher"),     QStringLiteral("published"),
+            QStringLiteral("control_number")};
 }
 
 QString OutcomeColumnLabel(const QString& column)
@@ -156,6 +169,11 @@ QString OutcomeColumnLabel(const QString& column)
         {QStringLiteral("isbn_hyphenated"),
          QT_TRANSLATE_NOOP("OutcomeWriter", "ISBN with hyphens")},
         {QStringLiteral("issn"), QT_TRANSLATE_NOOP("OutcomeWriter", "ISSN")},
+        {QStringLiteral("author"), QT_TRANSLATE_NOOP("OutcomeWriter", "Author")},
+        {QStringLiteral("publisher"), QT_TRANSLATE_NOOP("OutcomeWriter", "Publisher")},
+        {QStringLiteral("published"), QT_TRANSLATE_NOOP("OutcomeWriter", "Published")},
+        {QStringLiteral("control_number"),
+         QT_TRANSLATE_NOOP("OutcomeWriter", "Catalogue record number")},
     };
     const char* const label = kLabels.value(column);
     if (!label)
@@ -272,7 +290,12 @@ QStringList OutcomeCells(const CodeOutcome& outcome)
             UpcAOf(gtin),
             Isbn10Of(gtin),
             book ? HyphenatedIsbn(gtin).value_or(QString()) : QString(),
-            IssnOf(gtin)};
+            IssnOf(gtin),
+
+            details.author,
+            details.publishers,
+            details.published,
+            details.controlNumber};
 }
 
 QString SpreadsheetSafe(const QString& value)
@@ -319,6 +342,9 @@ std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format, OutcomeCo
         return std::make_unique<JsonArrayWriter>(std::move(places));
     case OutcomeFormat::Jsonl:
         return std::make_unique<JsonLinesWriter>(std::move(places));
+    case OutcomeFormat::Marc:
+    case OutcomeFormat::MarcXml:
+        return std::make_unique<RecordWriter>(format);
     case OutcomeFormat::Xlsx:
     case OutcomeFormat::Ods:
         break;
