@@ -238,14 +238,17 @@ bool ScanSession::undo()
 
 bool ScanSession::hasLeftSession()
 {
-    const QStringList lines = m_journal.read();
-    return std::any_of(lines.begin(), lines.end(),
+    // Kept for restore(), which follows at once when the user says yes: a file of a million
+    // lines is read once.
+    m_leftLines = m_journal.read();
+    return std::any_of(m_leftLines->begin(), m_leftLines->end(),
                        [](const QString& line) { return ScanOfLine(line).has_value(); });
 }
 
 void ScanSession::restore()
 {
-    const QStringList lines = m_journal.read();
+    const QStringList lines =
+        m_leftLines ? *std::exchange(m_leftLines, std::nullopt) : m_journal.read();
     for (const QString& line : lines) {
         if (line == kUndoLine) {
             if (!m_scans.isEmpty())
@@ -272,6 +275,7 @@ void ScanSession::restore()
 
 void ScanSession::clear()
 {
+    m_leftLines.reset();
     m_journal.clear();
     m_rows.clear();
     m_places.clear();

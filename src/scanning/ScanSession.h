@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <list>
+#include <optional>
 
 class ScanJournal;
 
@@ -110,4 +111,6 @@ private:
     QStringList m_scans;
     std::deque<QString> m_queue;
     bool m_answering = false;
+    // The file's lines as hasLeftSession() read them, until restore() takes them.
+    std::optional<QStringList> m_leftLines;
 };
