@@ -237,5 +237,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         console.writeStandardError(Problem(LeftOutSummary(left)));
     if (stop != StopSignal::None)
         return StoppedStatus(stop);
-    return written && progress.tally().failed == 0 ? kBatchAnswered : kBatchFailed;
+    // A page that could not be read is a failure too: its codes are missing from the results.
+    return written && progress.tally().failed == 0 && codes.unreadPages() == 0 ? kBatchAnswered
+                                                                               : kBatchFailed;
 }
