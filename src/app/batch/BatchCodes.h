@@ -62,6 +62,9 @@ public:
     qsizetype count() const { return m_count; }
     // The last spreadsheet input, when its sheet was to be kept; else null.
     const SheetAndColumn* sheet() const { return m_sheet.get(); }
+    // Lets the sheet go, once what is written from it no longer reads it: a large one holds
+    // more than the run's answers do.
+    void releaseSheet() { m_sheet.reset(); }
     // The pages of PDFs that could not be read, whose codes are missing.
     qsizetype unreadPages() const { return m_unreadPages; }
 
