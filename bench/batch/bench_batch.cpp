@@ -5,6 +5,7 @@
 #include "BenchReport.h"
 #include "ExportMaker.h"
 #include "GeneratedIndex.h"
+#include "PeerRun.h"
 #include "SampleServiceProcess.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "lookup/ProductCode.h"
@@ -18,6 +19,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <spawn.h>
@@ -139,6 +141,11 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     const QString program = QStringLiteral(QUILLFEN_PROGRAM);
     QTemporaryDir home;
+    // BENCH_KEEP=1 keeps the folder (its index, codes and environment) to profile a run again.
+    if (qEnvironmentVariableIsSet("BENCH_KEEP")) {
+        home.setAutoRemove(false);
+        std::printf("files kept in %s\n", qPrintable(home.path()));
+    }
     for (const char* folder : {"config", "cache", "data"})
         QDir(home.path()).mkpath(QString::fromLatin1(folder));
 
@@ -264,6 +271,57 @@ int main(int argc, char* argv[])
         const QByteArray size = QLocale(QLocale::English).toString(indexed).toLatin1() + " codes";
         ReportRow({"batch: codes from the index to CSV", size.constData(), run.seconds, nullptr, 0,
                    "peak < 200 MB", run.peakMegabytes});
+
+        // Like for like: 100,000 of those codes from the index as a user asks for them, a whole
+        // process with its start-up and its CSV file, beside sqlite3 joining the same codes
+        // against the same index file in a process of its own. Interleaved, the best of three
+        // each, so that a neighbour's burst weighs on both alike.
+        const qint64 asked = std::min<qint64>(100000, indexed);
+        QFile all(codesPath);
+        QByteArray some;
+        if (all.open(QIODevice::ReadOnly))
+            for (qint64 i = 0; i < asked && !all.atEnd(); ++i)
+                some += all.readLine();
+        const QString somePath = home.filePath(QStringLiteral("some.txt"));
+        const std::string lookupScript = home.filePath(QStringLiteral("join.sql")).toStdString();
+        WriteFile(somePath, some);
+        WriteFile(
+            QString::fromStdString(lookupScript),
+            "CREATE TEMP TABLE wanted(code TEXT);\n.mode ascii\n.separator \"\\t\" \"\\n\"\n"
+            ".import " +
+                QFile::encodeName(somePath) +
+                " wanted\n.mode list\n"
+                "SELECT p.key, p.fields FROM wanted JOIN products p ON p.key = wanted.code;\n");
+        const std::string indexPath =
+            home.filePath(QStringLiteral("data/Zandrik/Quillfen/index.sqlite")).toStdString();
+        const std::string joined = home.filePath(QStringLiteral("joined.txt")).toStdString();
+        double ours = 1e9;
+        double peer = 1e9;
+        long oursPeak = 0;
+        for (int round = 0; round < 3; ++round) {
+            const ChildRun lookups =
+                RunChild({program, QStringLiteral("--batch"), QStringLiteral("--sources"),
+                          QStringLiteral("index"), QStringLiteral("--output"),
+                          home.filePath(QStringLiteral("some.csv")), somePath},
+                         environment, home.filePath(QStringLiteral("stdout.txt")), errors);
+            if (lookups.status != 0) {
+                PrintErrors(errors);
+                return 1;
+            }
+            ours = std::min(ours, lookups.seconds);
+            oursPeak = lookups.peakMegabytes;
+            const PeerRun join = RunPeer(
+                {"sqlite3", "-readonly", indexPath, ".read " + lookupScript}, joined.c_str());
+            peer = join.ran() ? std::min(peer, join.seconds) : -1;
+        }
+        const QByteArray askedText = QLocale(QLocale::English).toString(asked).toLatin1() + " of " +
+                                     QLocale(QLocale::English).toString(indexed).toLatin1();
+        std::printf("whole process, %s codes from the index: %.3f s; sqlite3 join: %.3f s; "
+                    "ratio %.2f (target <= 0.8)\n",
+                    askedText.constData(), ours, peer, peer > 0 ? ours / peer : 0.0);
+        ReportPeerRow({"batch --sources index, whole process", askedText.constData(), ours,
+                       peer > 0 ? "sqlite3 join, whole process" : nullptr, peer, "ratio <= 0.8",
+                       oursPeak});
     }
 
     // ---- One product, one request: the same products again in another form ----
