@@ -368,6 +368,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>Load EAN Numbers From File</source>
         <translation>EAN-Nummern aus Datei laden</translation>
     </message>
+    <message>
+        <source>%1: %2. The codes of its other pages were loaded.</source>
+        <translation>%1: %2. Die Codes der übrigen Seiten wurden geladen.</translation>
+    </message>
 </context>
 <context>
     <name>BarcodeReader</name>
@@ -423,6 +427,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>not a text file</source>
         <translation>keine Textdatei</translation>
+    </message>
+    <message>
+        <source>%1: %2; the codes of its other pages are looked up</source>
+        <translation>%1: %2; die Codes der übrigen Seiten werden nachgeschlagen</translation>
     </message>
 </context>
 <context>

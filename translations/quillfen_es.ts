@@ -368,6 +368,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>Load EAN Numbers From File</source>
         <translation>Cargar números EAN desde un archivo</translation>
     </message>
+    <message>
+        <source>%1: %2. The codes of its other pages were loaded.</source>
+        <translation>%1: %2. Se cargaron los códigos de sus demás páginas.</translation>
+    </message>
 </context>
 <context>
     <name>BarcodeReader</name>
@@ -423,6 +427,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>not a text file</source>
         <translation>no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>%1: %2; the codes of its other pages are looked up</source>
+        <translation>%1: %2; se buscan los códigos de sus demás páginas</translation>
     </message>
 </context>
 <context>

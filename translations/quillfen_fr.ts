@@ -368,6 +368,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>Load EAN Numbers From File</source>
         <translation>Charger des numéros EAN depuis un fichier</translation>
     </message>
+    <message>
+        <source>%1: %2. The codes of its other pages were loaded.</source>
+        <translation>%1 : %2. Les codes de ses autres pages ont été chargés.</translation>
+    </message>
 </context>
 <context>
     <name>BarcodeReader</name>
@@ -423,6 +427,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>not a text file</source>
         <translation>pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>%1: %2; the codes of its other pages are looked up</source>
+        <translation>%1 : %2 ; les codes de ses autres pages sont recherchés</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,7 @@ public:
         m_rows.rest([this](const EnrichedSheet::Row& row) { line(row); });
         m_done();
     }
+    bool readsSheet() const override { return true; }
 
 private:
     void line(const EnrichedSheet::Row& row)
@@ -219,6 +220,7 @@ public:
         m_workbook->commit();
     }
     qsizetype cutCells() const override { return m_cells.cut; }
+    bool readsSheet() const override { return true; }
 
 private:
     void addRow(const EnrichedSheet::Row& row)

@@ -68,6 +68,9 @@ public:
     virtual qsizetype unencodableCharacters() const { return 0; }
     // The codes of the rows a file of catalogue records holds nothing for (OutcomeWriter::leftOut).
     virtual QStringList leftOut() const { return {}; }
+    // Whether the rows still read the sheet given to openEnriched(); a copy of the file itself
+    // holds what it needs of it, and the sheet may go before the run.
+    virtual bool readsSheet() const { return false; }
 
     // Opens the output --output names, or standard output. Throws OperationFailed when the file
     // cannot be created.

@@ -45,6 +45,7 @@ struct BatchServices
 
 // Exit statuses of a batch run.
 inline constexpr int kBatchAnswered = 0; // every code found, not found, or not looked up
+// A page of a PDF that could not be read fails the run too: its codes are missing.
 inline constexpr int kBatchFailed = 1;   // a lookup failed, or the results could not be written
 inline constexpr int kBatchBadUsage = 2; // options that do not go together, an unusable input
 inline constexpr int kBatchInterrupted = 130; // SIGINT, as shells report an end by it

@@ -56,6 +56,11 @@ QString BarcodeSummaryMessage(const std::vector<BarcodeFileResult>& results)
                                 .arg(result.path, result.problem));
             continue;
         }
+        for (const QString& page : result.pageProblems)
+            problems.append(
+                QCoreApplication::translate("BarcodeCodeLoader",
+                                            "%1: %2. The codes of its other pages were loaded.")
+                    .arg(QFileInfo(result.path).fileName(), page));
         codes += result.codes.size();
         if (result.codes.isEmpty())
             empty.append(QFileInfo(result.path).fileName());
@@ -90,7 +95,8 @@ void BarcodeCodeLoader::load(ListControl& list, const QStringList& paths)
     WorkerThread worker;
     const StopOnLeaving stopping{cancel};
     const BarcodeServices services{m_platform.pictureFiles, m_platform.pdfDocument,
-                                   m_platform.barcodeScanner, m_platform.barcodeFilesAtOnce};
+                                   m_platform.barcodeScanner, m_platform.barcodeFilesAtOnce,
+                                   m_platform.secondPdfDocument};
     ProgressDialog& dialog = m_platform.progressDialog;
     BarcodeProgress first;
     first.fileName = QFileInfo(paths.constFirst()).fileName();

@@ -15,6 +15,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <exception>
@@ -27,11 +28,13 @@ namespace {
 // Closes the document however reading it ends, so that the file is not held open.
 struct ClosePdf
 {
-    PdfDocument& pdf;
+    PdfDocument* pdf;
     ~ClosePdf()
     {
+        if (!pdf)
+            return;
         try {
-            pdf.close();
+            pdf->close();
         } catch (...) {
             // Nothing to do about a file that will not close.
         }
@@ -82,6 +85,15 @@ private:
     std::function<void()> m_work;
     std::thread m_thread;
     std::exception_ptr m_failure;
+};
+
+// One of the two that draw a PDF's pages in turn: the document it draws with and the page it
+// drew last. The thread is joined before the buffer goes.
+struct PageDrawer
+{
+    PdfDocument* document = nullptr;
+    GreyImage image;
+    NextPage drawing;
 };
 } // namespace
 
@@ -304,7 +316,7 @@ void BarcodeReader::readPdf(BarcodeFileResult& result, const std::atomic<bool>& 
     const std::unique_lock alone(m_memory);
     PdfDocument& pdf = m_services.pdf;
     const int pages = pdf.open(result.path);
-    const ClosePdf closing{pdf};
+    const ClosePdf closing{&pdf};
     // Every PDF a program writes has a page; one without could only come out "no barcodes
     // found", which it is not.
     if (pages <= 0) {
@@ -318,38 +330,74 @@ void BarcodeReader::readPdf(BarcodeFileResult& result, const std::atomic<bool>& 
         return;
     }
     at.pageCount = pages;
-    const auto render = [&pdf](int page, GreyImage& into) {
-        const QSizeF points = pdf.pageSize(page);
+    // A document is used from one thread at a time: two pages are drawn at once only with a
+    // second one. Should it not open the file the first one opened, one draws them all.
+    PdfDocument* second = pages > 1 ? m_services.secondPdf : nullptr;
+    if (second) {
+        try {
+            second->open(result.path);
+        } catch (const OperationFailed&) {
+            second = nullptr;
+        }
+    }
+    const ClosePdf closingSecond{second};
+    std::mutex largePage;
+    const auto render = [&largePage](PdfDocument& document, int page, GreyImage& into) {
+        const QSizeF points = document.pageSize(page);
         double dpi = kPdfPageDpi;
         const double pixels = points.width() * points.height() * (dpi / 72) * (dpi / 72);
         if (pixels > double(kMaxRenderedPagePixels))
             dpi *= std::sqrt(double(kMaxRenderedPagePixels) / pixels);
-        pdf.renderPage(page, dpi, into);
+        // A page comes in four bytes a pixel while it is drawn: large ones are drawn one at a
+        // time, as large pictures are read.
+        std::unique_lock oneAtATime(largePage, std::defer_lock);
+        if (pixels > double(kPicturePixelsReadAlongside))
+            oneAtATime.lock();
+        document.renderPage(page, dpi, into);
     };
-    // Two pages' buffers, used in turn: the next page is drawn on another core while this one is
-    // scanned, and no page costs fresh memory.
-    GreyImage current;
-    GreyImage next;
-    at.page = 1;
-    if (progress)
-        progress(at);
-    render(0, current);
+    // Two drawers, taking the pages in turn, each with its buffer, which holds the page it drew
+    // until that page has been scanned: never more than two pages are alive, and no page costs
+    // fresh memory. With two documents, both draw while the page before is scanned; with one,
+    // the next page is drawn while this one is.
+    std::array<PageDrawer, 2> drawers;
+    drawers[0].document = &pdf;
+    drawers[1].document = second ? second : &pdf;
+    const int ahead = second ? 2 : 1;
+    const auto draw = [&](int page) {
+        PageDrawer& drawer = drawers[size_t(page % 2)];
+        drawer.drawing.start(
+            [&render, &drawer, page] { render(*drawer.document, page, drawer.image); });
+    };
+    for (int page = 0; page < std::min(ahead, pages); ++page)
+        draw(page);
     for (int page = 0; page < pages; ++page) {
-        NextPage drawing;
-        if (page + 1 < pages && !cancel)
-            drawing.start([&render, &next, page] { render(page + 1, next); });
-        for (const QString& code : codesOfImage(current, result.otherSymbols))
-            result.codes.append(FoundCode{code, page + 1});
-        drawing.finish();
-        if (page + 1 == pages)
-            break;
-        if (cancel) {
+        if (page > 0 && cancel) {
             result.cancelled = true;
             return;
         }
-        at.page = page + 2;
+        at.page = page + 1;
         if (progress)
             progress(at);
-        std::swap(current, next);
+        PageDrawer& drawer = drawers[size_t(page % 2)];
+        bool drawn = true;
+        try {
+            drawer.drawing.finish();
+        } catch (const OperationFailed& failure) {
+            // The other pages are read all the same; the result says which one was not.
+            result.pageProblems.append(failure.description());
+            drawn = false;
+        }
+        if (ahead == 1 && page + 1 < pages && !cancel)
+            draw(page + 1);
+        if (drawn) {
+            for (const QString& code : codesOfImage(drawer.image, result.otherSymbols))
+                result.codes.append(FoundCode{code, page + 1});
+        }
+        if (ahead == 2 && page + 2 < pages && !cancel)
+            draw(page + 2);
+    }
+    if (result.pageProblems.size() == pages) {
+        result.problem = result.pageProblems.constFirst();
+        result.pageProblems.clear();
     }
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <atomic>
 #include <functional>
@@ -37,6 +38,9 @@ struct BarcodeServices
     // How many files readFiles reads at once, one thread each; above 1, `pictures` and `scanner`
     // are called from that many threads together (the PDF document from one at a time).
     int filesAtOnce = 1;
+    // A second document the pages of a PDF are drawn with beside `pdf`, each on a thread of its
+    // own, while the pages drawn are scanned; without it, one thread draws them all.
+    PdfDocument* secondPdf = nullptr;
 };
 
 // As many files at once as there are cores, up to four: reading a photo is mostly decoding and
@@ -58,6 +62,10 @@ struct BarcodeFileResult
     // Why nothing was read, naming the limit where there is one: "larger than 100 megapixels
     // (12,000 x 9,000)". Empty when the file was read.
     QString problem;
+    // The pages of a PDF that could not be read, each saying which and why ("page 3 of the PDF
+    // is damaged"); the codes of its other pages are in `codes`. When no page could be read,
+    // `problem` says why instead.
+    QStringList pageProblems;
     bool cancelled = false;
 };
 

@@ -108,4 +108,6 @@ struct Platform
     // Library catalogues over Z39.50 and SRU, for the sources of catalogue records.
     CatalogueConnection& catalogue;
     int barcodeFilesAtOnce = 1;
+    // A second document a PDF's pages are drawn with, beside pdfDocument; none: one draws them.
+    PdfDocument* secondPdfDocument = nullptr;
 };

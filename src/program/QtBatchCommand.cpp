@@ -47,8 +47,10 @@ int BatchCommand(const AppConfig& config)
     LibzipArchives zips;
     QtPictureFiles pictures;
     PopplerPdfDocument pdf;
+    PopplerPdfDocument secondPdf;
     ZbarBarcodeScanner scanner;
-    const BarcodeServices barcodes{pictures, pdf, scanner, BarcodeFilesAtOnceOnThisMachine()};
+    const BarcodeServices barcodes{pictures, pdf, scanner, BarcodeFilesAtOnceOnThisMachine(),
+                                   &secondPdf};
     YazCatalogueConnection catalogue(config.loopbackOnly);
     return RunBatch(config, BatchServices{
                                 .files = files,

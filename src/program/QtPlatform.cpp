@@ -91,6 +91,7 @@ Platform QtPlatform::services()
         .phoneScans = m_phoneScans,
         .catalogue = m_catalogue,
         .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
+        .secondPdfDocument = &m_secondPdfDocument,
     };
 }
 

@@ -101,6 +101,7 @@ private:
     QtPictureStore m_pictures;
     QtPictureFiles m_pictureFiles;
     PopplerPdfDocument m_pdfDocument;
+    PopplerPdfDocument m_secondPdfDocument;
     ZbarBarcodeScanner m_barcodeScanner;
     QtScanWindow m_scanWindow;
     QtScanJournal m_scanJournal;

@@ -4,11 +4,34 @@
 
 #include <algorithm>
 
+namespace {
+constexpr qsizetype kBlockBytes = 1024 * 1024;
+
+// A length in seven bits a byte, the high bit set on all but the last: one byte up to 127.
+void AppendLength(QByteArray& out, quint64 length)
+{
+    while (length >= 0x80) {
+        out += char(0x80 | (length & 0x7f));
+        length >>= 7;
+    }
+    out += char(length);
+}
+
+qsizetype LengthAt(const char*& at)
+{
+    quint64 length = 0;
+    for (int shift = 0;; shift += 7) {
+        const auto byte = uchar(*at++);
+        length |= quint64(byte & 0x7f) << shift;
+        if (!(byte & 0x80))
+            return qsizetype(length);
+    }
+}
+} // namespace
+
 SheetAnswers::SheetAnswers(const Sheet& sheet, const CodeColumnChoice& choice,
                            const OutcomeColumnPlaces& columns)
-    : m_sheet(sheet)
-    , m_choice(choice)
-    , m_codeColumn(choice.column)
+    : m_codeColumn(choice.column)
 {
     const qsizetype code = OutcomeColumns().indexOf(QStringLiteral("code"));
     for (const qsizetype place : columns) {
@@ -21,21 +44,32 @@ SheetAnswers::SheetAnswers(const Sheet& sheet, const CodeColumnChoice& choice,
     for (const SheetRow& row : sheet.rows)
         m_width = std::max(m_width, qsizetype(row.size()));
     m_width = std::max({m_width, sheet.reachedColumns, choice.column + 1});
-}
-
-bool SheetAnswers::holdsCode(std::size_t row) const
-{
-    return m_choice.column >= 0 && qsizetype(row) >= m_choice.firstRow &&
-           !CodeOfCell(m_sheet.cell(row, std::size_t(m_choice.column))).isEmpty();
+    if (choice.column < 0)
+        return;
+    for (std::size_t row = std::size_t(std::max<qsizetype>(choice.firstRow, 0));
+         row < sheet.rows.size(); ++row) {
+        if (!CodeOfCell(sheet.cell(row, std::size_t(choice.column))).isEmpty())
+            m_codeRows.push_back(qsizetype(row));
+    }
 }
 
 void SheetAnswers::add(const CodeOutcome& outcome)
 {
-    while (m_next < m_sheet.rows.size() && !holdsCode(m_next))
-        ++m_next;
-    if (m_next >= m_sheet.rows.size())
+    if (m_next >= m_codeRows.size())
         return;
-    m_rows.push_back({qsizetype(m_next), PickCells(OutcomeCells(outcome), m_columns)});
+    m_row.resize(0);
+    for (const QString& cell : PickCells(OutcomeCells(outcome), m_columns)) {
+        const QByteArray bytes = cell.toUtf8();
+        AppendLength(m_row, quint64(bytes.size()));
+        m_row += bytes;
+    }
+    if (m_blocks.empty() || m_blocks.back().capacity() - m_blocks.back().size() < m_row.size()) {
+        m_blocks.emplace_back();
+        m_blocks.back().reserve(std::max(kBlockBytes, m_row.size()));
+    }
+    QByteArray& block = m_blocks.back();
+    m_rows.push_back({m_codeRows[m_next], quint32(m_blocks.size() - 1), quint32(block.size())});
+    block += m_row;
     ++m_next;
 }
 
@@ -55,7 +89,18 @@ const QStringList* SheetAnswers::answersOf(qsizetype row, std::size_t& next) con
                                                 return answered.row < wanted;
                                             }) -
                            m_rows.cbegin());
-    if (next < m_rows.size() && m_rows[next].row == row)
-        return &m_rows[next].cells;
-    return nullptr;
+    if (next >= m_rows.size() || m_rows[next].row != row)
+        return nullptr;
+    if (m_cellsOf != next) {
+        const Answered& answered = m_rows[next];
+        const char* at = m_blocks[answered.block].constData() + answered.offset;
+        m_cells.resize(m_header.size());
+        for (QString& cell : m_cells) {
+            const qsizetype length = LengthAt(at);
+            cell = QString::fromUtf8(at, length);
+            at += length;
+        }
+        m_cellsOf = next;
+    }
+    return &m_cells;
 }

@@ -15,13 +15,18 @@ struct CodeOutcome;
 // (when the codes start below it) takes the columns' names. The columns are the chosen ones but
 // "code", which the sheet holds already. Texts are as the database gave them: each file format
 // makes them safe its own way.
+// The sheet is looked at once, when made: it may go afterwards. A hundred thousand rows of
+// answers are held as UTF-8 in blocks of a megabyte, each cell its length and its bytes, rather
+// than as a list of strings a row: a row costs its characters and a byte or two a cell.
 class SheetAnswers final
 {
 public:
     struct Answered
     {
         qsizetype row = 0; // from 0
-        QStringList cells;
+        // Where its cells are held.
+        quint32 block = 0;
+        quint32 offset = 0;
     };
 
     SheetAnswers(const Sheet& sheet, const CodeColumnChoice& choice,
@@ -40,20 +45,25 @@ public:
     qsizetype codeColumn() const { return m_codeColumn; }
     qsizetype answerColumns() const { return m_header.size(); }
 
-    // The answers of the row, or none. Rows may be asked for in any order, as a file may hold
-    // them; `next`, kept between the calls (from 0), makes asking from the top cheap.
+    // The answers of the row, or none; what it points at holds until the next call. Rows may be
+    // asked for in any order, as a file may hold them; `next`, kept between the calls (from 0),
+    // makes asking from the top cheap.
     const QStringList* answersOf(qsizetype row, std::size_t& next) const;
 
 private:
-    bool holdsCode(std::size_t row) const;
-
-    const Sheet& m_sheet;
-    CodeColumnChoice m_choice;
     OutcomeColumnPlaces m_columns;
     QStringList m_header;
     qsizetype m_headerRow = -1;
     qsizetype m_codeColumn = -1;
     qsizetype m_width = 0;
+    // The rows that hold a code, from the top; the next one to take an outcome.
+    std::vector<qsizetype> m_codeRows;
     std::size_t m_next = 0;
     std::vector<Answered> m_rows;
+    std::vector<QByteArray> m_blocks;
+    QByteArray m_row; // the row being added, before it goes into a block
+    // The row answersOf() gave last (its place in m_rows), made strings again once for all the
+    // cells of the file's row that ask for it.
+    mutable QStringList m_cells;
+    mutable std::size_t m_cellsOf = std::size_t(-1);
 };

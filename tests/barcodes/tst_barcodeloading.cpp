@@ -1,10 +1,12 @@
 // Load EAN Numbers From File on pictures and PDFs, and batch mode's detail column for them, on
 // fakes: the symbols "in" each fake picture are what the fake scanner is told.
 #include "app/batch/BatchCommand.h"
+#include "barcodes/BarcodeCodeLoader.h"
 #include "barcodes/BarcodeReader.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakeStopSignals.h"
+#include "lookup/ProductCode.h"
 #include "support/Form1OnFakes.h"
 #include "support/LoopbackConfig.h"
 
@@ -30,6 +32,13 @@ ScannedSymbol Gs1(const char* gtin14, int lines, int left = 500)
 {
     return ScannedSymbol{SymbolKind::Code128, QByteArray("01") + gtin14, true,
                          QRect(left, 0, 40, 300), lines};
+}
+
+// An EAN-13 of its own for each page.
+QString PageCode(int page)
+{
+    const QString body = QStringLiteral("400638100%1").arg(page, 3, 10, QLatin1Char('0'));
+    return body + CheckCode(QString(body + u'0')).expectedCheckDigit;
 }
 
 // A folder and the selected files, as the dialog gives a multiple selection.
@@ -70,7 +79,9 @@ private Q_SLOTS:
     void batch_detailNamesWhereEachCodeCameFrom();
     void symbolReadOnce_keptOnlyWhenReadAgain_data();
     void symbolReadOnce_keptOnlyWhenReadAgain();
-    void pageFailsWhileTheOneBeforeIsScanned_fileSaysWhyAndGivesNoCodes();
+    void pdfPages_inOrderAndADamagedOneLeavesTheOthers_data();
+    void pdfPages_inOrderAndADamagedOneLeavesTheOthers();
+    void batch_damagedPage_saidOnStandardErrorAndFails();
     void cropped_givesThePartInsideThePicture();
 };
 
@@ -210,19 +221,132 @@ void TestBarcodeLoading::symbolReadOnce_keptOnlyWhenReadAgain()
     QTEST(fake.barcodeScanner.hook.calls(u"scanEveryLine"), "closerLooks");
 }
 
-void TestBarcodeLoading::pageFailsWhileTheOneBeforeIsScanned_fileSaysWhyAndGivesNoCodes()
+void TestBarcodeLoading::pdfPages_inOrderAndADamagedOneLeavesTheOthers_data()
 {
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QList<int>>("damaged"); // from 1
+    QTest::addColumn<bool>("twoDrawers");
+    // "digits@page" for each code found, or "problem: why"; then the window's message.
+    QTest::addColumn<QStringList>("found");
+    QTest::addColumn<QString>("message");
+
+    const auto codes = [](int pages, const QList<int>& damaged) {
+        QStringList found;
+        for (int page = 1; page <= pages; ++page) {
+            if (!damaged.contains(page))
+                found.append(PageCode(page) + u'@' + QString::number(page));
+        }
+        return found;
+    };
+    const QString damaged5 =
+        QStringLiteral("Found 8 codes in 1 file.\nnote.pdf: page 5 of the PDF is "
+                       "damaged. The codes of its other pages were loaded.");
+    QTest::newRow("two drawers") << 9 << QList<int>{} << true << codes(9, {})
+                                 << QStringLiteral("Found 9 codes in 1 file.");
+    QTest::newRow("one drawer") << 9 << QList<int>{} << false << codes(9, {})
+                                << QStringLiteral("Found 9 codes in 1 file.");
+    QTest::newRow("damaged in the middle, two drawers")
+        << 9 << QList<int>{5} << true << codes(9, {5}) << damaged5;
+    QTest::newRow("damaged in the middle, one drawer")
+        << 9 << QList<int>{5} << false << codes(9, {5}) << damaged5;
+    QTest::newRow("first and last damaged")
+        << 4 << QList<int>{1, 4} << true << codes(4, {1, 4})
+        << QStringLiteral("Found 2 codes in 1 file.\nnote.pdf: page 1 of "
+                          "the PDF is damaged. The codes of its other "
+                          "pages were loaded.\nnote.pdf: page 4 of the "
+                          "PDF is damaged. The codes of its other pages "
+                          "were loaded.");
+    QTest::newRow("every page damaged")
+        << 2 << QList<int>{1, 2} << true << QStringList{"problem: page 1 of the PDF is damaged"}
+        << QStringLiteral("The file /scans/note.pdf cannot be read: page 1 of the PDF is damaged. "
+                          "No codes were loaded from it.");
+}
+
+void TestBarcodeLoading::pdfPages_inOrderAndADamagedOneLeavesTheOthers()
+{
+    QFETCH(int, pages);
+    QFETCH(QList<int>, damaged);
+    QFETCH(bool, twoDrawers);
     Pictures fake;
-    // Page 2 is drawn on another thread while page 1 is scanned.
-    fake.pdfDocument.hook.failOnCall(u"renderPage", 2, QStringLiteral("page 2 cannot be drawn"));
-    BarcodeReader reader(BarcodeServices{fake.pictureFiles, fake.pdfDocument, fake.barcodeScanner});
+    FakePdfDocument second;
+    QList<GreyImage> pictures;
+    for (int page = 1; page <= pages; ++page) {
+        // An empty picture is a page the fake cannot draw.
+        pictures.append(damaged.contains(page) ? GreyImage{} : Picture(char('a' + page)));
+        fake.barcodeScanner.symbols.insert(QByteArray(1, char('a' + page)),
+                                           {Ean(qPrintable(PageCode(page)), 0, 0)});
+    }
+    fake.pdfDocument.documents.insert(QStringLiteral("/scans/note.pdf"), pictures);
+    second.documents = fake.pdfDocument.documents;
+    // The first document's pages take longer: the later page of each pair is ready first.
+    fake.pdfDocument.hook.onCall(u"renderPage", [](int) { QThread::msleep(3); });
+    BarcodeReader reader(BarcodeServices{fake.pictureFiles, fake.pdfDocument, fake.barcodeScanner,
+                                         1, twoDrawers ? &second : nullptr});
 
     const std::atomic<bool> never{false};
-    const BarcodeFileResult read = reader.read(QStringLiteral("/scans/note.pdf"), never, {});
+    QList<int> reported;
+    const BarcodeFileResult read =
+        reader.read(QStringLiteral("/scans/note.pdf"), never, [&](const BarcodeProgress& at) {
+            QCOMPARE(at.pageCount, pages);
+            reported.append(at.page);
+        });
 
-    QCOMPARE(read.problem, QStringLiteral("page 2 cannot be drawn"));
-    QVERIFY(read.codes.isEmpty());
+    QStringList found;
+    if (!read.problem.isEmpty())
+        found.append(QStringLiteral("problem: ") + read.problem);
+    for (const FoundCode& code : read.codes)
+        found.append(code.code + u'@' + QString::number(code.page));
+    QTEST(found, "found");
+    QTEST(BarcodeSummaryMessage({read}), "message");
+    QCOMPARE(reported.size(), pages);
+    QVERIFY(std::is_sorted(reported.cbegin(), reported.cend()));
+    QCOMPARE(fake.pdfDocument.hook.calls(u"renderPage") + second.hook.calls(u"renderPage"), pages);
+    QCOMPARE(second.hook.calls(u"renderPage") > 0, twoDrawers);
+    // Neither holds the file open afterwards.
     QCOMPARE(fake.pdfDocument.hook.calls(u"close"), 1);
+    QCOMPARE(second.hook.calls(u"close"), twoDrawers ? 1 : 0);
+}
+
+void TestBarcodeLoading::batch_damagedPage_saidOnStandardErrorAndFails()
+{
+    // Every code answered "not found" by an empty index: only the page can make the run fail.
+    const auto run = [](const QList<GreyImage>& pages, FakeBatchConsole& console) {
+        Pictures fake;
+        fake.eventLoop.onWait = nullptr;
+        fake.productIndex.place({});
+        fake.pdfDocument.documents.insert(QStringLiteral("/scans/note.pdf"), pages);
+        AppConfig config = LoopbackConfig();
+        config.mode = RunMode::Batch;
+        config.batch.quiet = true;
+        config.batch.columns = QStringLiteral("code,detail");
+        config.sources = QStringList{QStringLiteral("index")};
+        config.batch.inputs = {QStringLiteral("/scans/note.pdf")};
+        FakeOutputFiles outputs;
+        FakeStopSignals stopSignals;
+        const BarcodeServices barcodes{fake.pictureFiles, fake.pdfDocument, fake.barcodeScanner};
+        return RunBatch(config, BatchServices{.files = fake.files,
+                                              .console = console,
+                                              .outputs = outputs,
+                                              .stopSignals = stopSignals,
+                                              .settings = fake.settings,
+                                              .pages = fake.pageLoader,
+                                              .eventLoop = fake.eventLoop,
+                                              .clock = fake.clock,
+                                              .answers = fake.answers,
+                                              .index = fake.productIndex,
+                                              .barcodes = &barcodes});
+    };
+    FakeBatchConsole whole;
+    QCOMPARE(run({Picture('1'), Picture('2')}, whole), kBatchAnswered);
+
+    FakeBatchConsole console;
+    QCOMPARE(run({Picture('1'), GreyImage{}, Picture('2')}, console), kBatchFailed);
+    QVERIFY2(console.errors.contains(u"quillfen: /scans/note.pdf: page 2 of the PDF is damaged; "
+                                     u"the codes of its other pages are looked up\n"),
+             qPrintable(console.errors));
+    QCOMPARE(console.output.trimmed().split('\n').mid(1),
+             QList<QByteArray>(
+                 {"5901234123457,\"note.pdf, page 1\"\r", "4006381333931,\"note.pdf, page 3\""}));
 }
 
 void TestBarcodeLoading::cropped_givesThePartInsideThePicture()

@@ -91,8 +91,10 @@ void TestBarcodeReading::generatedFile_readsBackItsCodes()
 
     QtPictureFiles pictures;
     PopplerPdfDocument pdf;
+    PopplerPdfDocument secondPdf;
     ZbarBarcodeScanner scanner;
-    BarcodeReader reader(BarcodeServices{pictures, pdf, scanner});
+    // A PDF's pages drawn by two documents at once, as the program draws them.
+    BarcodeReader reader(BarcodeServices{pictures, pdf, scanner, 1, &secondPdf});
     const std::atomic<bool> never{false};
     const BarcodeFileResult read = reader.read(DataFile(file), never, {});
 
@@ -123,7 +125,8 @@ void TestBarcodeReading::severalFilesAtOnce_sameResultsInTheSameOrder()
     for (const QString& path : std::as_const(paths))
         oneByOne.append(Found(alone.read(path, never, {})));
 
-    BarcodeReader together(BarcodeServices{pictures, pdf, scanner, 3});
+    PopplerPdfDocument secondPdf;
+    BarcodeReader together(BarcodeServices{pictures, pdf, scanner, 3, &secondPdf});
     QList<QStringList> atOnce;
     int reports = 0;
     for (const BarcodeFileResult& read :

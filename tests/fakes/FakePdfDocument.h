@@ -7,7 +7,8 @@
 #include <QHash>
 #include <QList>
 
-// PDFs in memory: each path's pages as pictures; any other path is damaged.
+// PDFs in memory: each path's pages as pictures; any other path is damaged, and so is a page
+// whose picture is empty.
 class FakePdfDocument final : public PdfDocument
 {
 public:
@@ -29,6 +30,9 @@ public:
     {
         hook(u"renderPage");
         dpis.append(dpi);
+        if (m_open.value(page).pixels.isEmpty())
+            throw OperationFailed(
+                QStringLiteral("page %1 of the PDF is damaged").arg(QString::number(page + 1)));
         into = m_open.value(page);
     }
     void close() override

@@ -138,6 +138,12 @@ BatchCodes BatchCodes::read(const QStringList& inputs, const FileSystem& files,
                 problem = Refused(name, read.problem);
                 return {};
             }
+            for (const QString& page : read.pageProblems)
+                console.writeStandardError(
+                    QStringLiteral("quillfen: ") +
+                    tr("%1: %2; the codes of its other pages are looked up").arg(name, page) +
+                    u'\n');
+            codes.m_unreadPages += read.pageProblems.size();
             if (read.codes.isEmpty())
                 console.writeStandardError(QStringLiteral("quillfen: ") +
                                            tr("no barcodes found in %1").arg(name) + u'\n');

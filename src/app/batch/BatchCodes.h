@@ -52,7 +52,8 @@ public:
     // skipped. When the column cannot be told, the problem lists the columns to name.
     // With `barcodes`, a picture or PDF gives the product codes of its barcodes in reading
     // order, each with where it came from; one that cannot be read is a problem like any other
-    // input. Without it, they are text files like the rest.
+    // input. Without it, they are text files like the rest. A page of a PDF that cannot be read
+    // is said on standard error and counted; the codes of its other pages are taken.
     static BatchCodes read(const QStringList& inputs, const FileSystem& files,
                            BatchConsole& console, QString& problem,
                            const BatchSheetReading* sheets = nullptr,
@@ -61,6 +62,11 @@ public:
     qsizetype count() const { return m_count; }
     // The last spreadsheet input, when its sheet was to be kept; else null.
     const SheetAndColumn* sheet() const { return m_sheet.get(); }
+    // Lets the sheet go, once what is written from it no longer reads it: a large one holds
+    // more than the run's answers do.
+    void releaseSheet() { m_sheet.reset(); }
+    // The pages of PDFs that could not be read, whose codes are missing.
+    qsizetype unreadPages() const { return m_unreadPages; }
 
     // Goes through the codes in order. A copy goes on from where the original stood.
     class Cursor final
@@ -91,5 +97,6 @@ private:
     // Beside each text, for the codes read from barcodes, where each came from; empty otherwise.
     std::vector<QStringList> m_origins;
     qsizetype m_count = 0;
+    qsizetype m_unreadPages = 0;
     std::shared_ptr<const SheetAndColumn> m_sheet;
 };

@@ -128,8 +128,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
                 if (services.stopSignals.received() != StopSignal::None)
                     throw OperationFailed(QStringLiteral("stopped"));
             }});
-    const BatchCodes codes = BatchCodes::read(options.inputs, services.files, console, problem,
-                                              sheets ? &*sheets : nullptr, services.barcodes);
+    BatchCodes codes = BatchCodes::read(options.inputs, services.files, console, problem,
+                                        sheets ? &*sheets : nullptr, services.barcodes);
     // Stopped while standard input was still open: nothing is looked up, nothing written.
     if (const StopSignal stop = services.stopSignals.received(); stop != StopSignal::None) {
         if (!options.quiet)
@@ -161,6 +161,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
             output = BatchOutput::openEnriched(options, *format.format, kept->sheet, kept->choice,
                                                services.outputs, &console,
                                                faithful.faithful ? &source : nullptr);
+            if (!output->readsSheet())
+                codes.releaseSheet();
         } else
             output = BatchOutput::open(options, *format.format, services.outputs, console,
                                        services.clock);
@@ -237,5 +239,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         console.writeStandardError(Problem(LeftOutSummary(left)));
     if (stop != StopSignal::None)
         return StoppedStatus(stop);
-    return written && progress.tally().failed == 0 ? kBatchAnswered : kBatchFailed;
+    // A page that could not be read is a failure too: its codes are missing from the results.
+    return written && progress.tally().failed == 0 && codes.unreadPages() == 0 ? kBatchAnswered
+                                                                               : kBatchFailed;
 }
