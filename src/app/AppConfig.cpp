@@ -1,5 +1,6 @@
 #include "app/AppConfig.h"
 
+#include "app/ListingCommandLine.h"
 #include "results/OutcomeWriter.h"
 
 #include <QCommandLineParser>
@@ -189,7 +190,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QCoreApplication::translate(
             "AppConfig",
             "With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output "
-            "file's extension, else csv)."),
+            "file's extension, else csv); or a shop's import file of the products found: "
+            "shopify, woocommerce or merchant (a Google Merchant Center feed)."),
         QStringLiteral("format"));
     const QCommandLineOption columns(
         QStringLiteral("columns"),
@@ -268,6 +270,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                        parallel,    batch,      scan,    output,      format,      columns,
                        quiet,       sheet,      column,  keepColumns, importIndex, downloadIndex,
                        updateIndex, sourceFile, keyFile, listSources, fillGaps});
+    const ListingCommandLine listing(parser);
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("AppConfig", "Code files, spreadsheets, pictures or PDFs to "
@@ -347,9 +350,10 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         config.batch.sheet = parser.value(sheet);
         config.batch.column = parser.value(column);
         config.batch.keepColumns = parser.isSet(keepColumns);
-        const QStringList formats{QStringLiteral("csv"),  QStringLiteral("tsv"),
-                                  QStringLiteral("json"), QStringLiteral("jsonl"),
-                                  QStringLiteral("xlsx"), QStringLiteral("ods")};
+        const QStringList formats{
+            QStringLiteral("csv"),     QStringLiteral("tsv"),         QStringLiteral("json"),
+            QStringLiteral("jsonl"),   QStringLiteral("xlsx"),        QStringLiteral("ods"),
+            QStringLiteral("shopify"), QStringLiteral("woocommerce"), QStringLiteral("merchant")};
         if (parser.isSet(format) && !formats.contains(config.batch.format))
             return refuse(
                 QCoreApplication::translate("AppConfig", "Unknown --format \"%1\": choose from %2.")
@@ -526,6 +530,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                                            "1 to %1, not \"%2\".")
                               .arg(QString::number(kMaxParallel), parallelText));
     }
+    if (const QString problem = listing.read(parser, environment, config); !problem.isEmpty())
+        return refuse(problem);
     result.config = config;
     return result;
 }

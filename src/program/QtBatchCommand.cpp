@@ -8,7 +8,9 @@
 #include "desktop/barcodes/ZbarBarcodeScanner.h"
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
+#include "desktop/files/QtFolderFiles.h"
 #include "desktop/files/QtOutputFiles.h"
+#include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
@@ -19,6 +21,7 @@
 #include "desktop/system/QtEventLoop.h"
 #include "desktop/system/QtStandardInputLines.h"
 #include "desktop/system/QtStopSignals.h"
+#include "listings/PictureFetch.h"
 #include "program/PageLoaders.h"
 
 #ifdef Q_OS_UNIX
@@ -48,6 +51,12 @@ int BatchCommand(const AppConfig& config)
     PopplerPdfDocument pdf;
     ZbarBarcodeScanner scanner;
     const BarcodeServices barcodes{pictures, pdf, scanner, BarcodeFilesAtOnceOnThisMachine()};
+    const auto pictureLoader = MakePageLoader(PageLoaderLimits{
+        .maxPageBytes = kLargestPictureBytes, .loopbackOnly = config.loopbackOnly});
+    QtFolderFiles folderFiles;
+    QtPictureStore remembered(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
+                              kLargestPictureBytes);
+    const BatchPictureServices pictureServices{*pictureLoader, folderFiles, remembered, pictures};
     return RunBatch(config, BatchServices{
                                 .files = files,
                                 .console = console,
@@ -62,6 +71,7 @@ int BatchCommand(const AppConfig& config)
                                 .pacing = &pacing,
                                 .zips = &zips,
                                 .barcodes = &barcodes,
+                                .pictures = &pictureServices,
                             });
 }
 

@@ -110,13 +110,25 @@ std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name)
         return OutcomeFormat::Xlsx;
     if (lower == u"ods")
         return OutcomeFormat::Ods;
+    if (lower == u"shopify")
+        return OutcomeFormat::Shopify;
+    if (lower == u"woocommerce")
+        return OutcomeFormat::WooCommerce;
+    if (lower == u"merchant")
+        return OutcomeFormat::Merchant;
     return std::nullopt;
 }
 
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix();
-    return suffix.isEmpty() ? std::nullopt : OutcomeFormatNamed(suffix);
+    const std::optional<OutcomeFormat> format =
+        suffix.isEmpty() ? std::nullopt : OutcomeFormatNamed(suffix);
+    // A shop's file is a CSV or TSV by its name: only --format or the dialog's choice makes one.
+    if (format == OutcomeFormat::Shopify || format == OutcomeFormat::WooCommerce ||
+        format == OutcomeFormat::Merchant)
+        return std::nullopt;
+    return format;
 }
 
 QStringList OutcomeColumns()
@@ -298,6 +310,9 @@ std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format, OutcomeCo
         return std::make_unique<JsonLinesWriter>(std::move(places));
     case OutcomeFormat::Xlsx:
     case OutcomeFormat::Ods:
+    case OutcomeFormat::Shopify:
+    case OutcomeFormat::WooCommerce:
+    case OutcomeFormat::Merchant:
         break;
     }
     return nullptr;

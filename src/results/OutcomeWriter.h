@@ -10,10 +10,12 @@
 
 struct CodeOutcome;
 
-// The files batch mode writes: each code beside its answer.
-enum class OutcomeFormat { Csv, Tsv, Json, Jsonl, Xlsx, Ods };
+// The files batch mode writes: each code beside its answer; or, for a shop's importer, each
+// product found (listings/ShopFile.h).
+enum class OutcomeFormat { Csv, Tsv, Json, Jsonl, Xlsx, Ods, Shopify, WooCommerce, Merchant };
 
-// "csv", "tsv", "json", "jsonl", "xlsx", "ods" (any case), or nothing.
+// "csv", "tsv", "json", "jsonl", "xlsx", "ods", "shopify", "woocommerce", "merchant" (any case),
+// or nothing.
 std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name);
 // By the file name's extension; nothing for an extension of no known format.
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName);
@@ -76,7 +78,7 @@ QString SpreadsheetSafe(const QString& value);
 // One line of CSV (separator ',') or TSV ('\t') by RFC 4180, ending in CR LF.
 QByteArray DelimitedLine(const QStringList& cells, char separator);
 
-// A writer for every format but the workbooks (xlsx, ods), which are not text, of the columns at
-// those places. Every cell of a CSV or TSV row is SpreadsheetSafe.
+// A writer for every format but the workbooks (xlsx, ods), which are not text, and the shops', of
+// the columns at those places. Every cell of a CSV or TSV row is SpreadsheetSafe.
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format,
                                                  OutcomeColumnPlaces places = AllOutcomeColumns());
