@@ -12,7 +12,12 @@
 #include <QDir>
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
 #include <utility>
+#include <vector>
 
 namespace {
 // The list of a hundred thousand pictures is some 20 MB.
@@ -42,10 +47,132 @@ QString SourceOfPicture(const CodeOutcome& outcome)
 }
 } // namespace
 
+// The folder's disk side: hashes each picture and writes it, on a thread of its own when asked,
+// while the next picture is on its way; else at once. Jobs wait in a queue of bounded size.
+class PictureFolder::DiskSide final
+{
+public:
+    struct Job
+    {
+        QString gtin;
+        QString path;
+        QByteArray bytes;
+        bool replace = false;
+        // The file of an earlier run's picture of another kind, removed once this one is in place.
+        QString replaced;
+    };
+    struct Done
+    {
+        QString gtin;
+        QString sha256;
+        bool placed = false;
+        QString failure; // the folder could not be written to
+    };
+
+    DiskSide(FolderFiles& folder, bool ownThread)
+        : m_folder(folder)
+    {
+        if (ownThread)
+            m_thread = std::thread([this] { run(); });
+    }
+    ~DiskSide()
+    {
+        if (!m_thread.joinable())
+            return;
+        {
+            const std::lock_guard lock(m_mutex);
+            m_ending = true;
+        }
+        m_changed.notify_all();
+        m_thread.join();
+    }
+    DiskSide(const DiskSide&) = delete;
+    DiskSide& operator=(const DiskSide&) = delete;
+
+    void add(Job job)
+    {
+        if (!m_thread.joinable()) {
+            m_done.push_back(work(job));
+            return;
+        }
+        std::unique_lock lock(m_mutex);
+        // A disk slower than the network holds the pictures back rather than memory filling up.
+        m_changed.wait(lock, [this] { return m_queuedBytes < kMostQueuedBytes || m_jobs.empty(); });
+        m_queuedBytes += job.bytes.size();
+        m_jobs.push_back(std::move(job));
+        lock.unlock();
+        m_changed.notify_all();
+    }
+
+    // What was done since the last call; with `all`, once every job is.
+    std::vector<Done> take(bool all)
+    {
+        std::unique_lock lock(m_mutex);
+        if (all)
+            m_changed.wait(lock, [this] { return m_jobs.empty() && !m_working; });
+        return std::exchange(m_done, {});
+    }
+
+private:
+    static constexpr qint64 kMostQueuedBytes = 64 * 1024 * 1024;
+
+    Done work(const Job& job)
+    {
+        Done done{job.gtin, Sha256Of(job.bytes), false, {}};
+        try {
+            done.placed = m_folder.write(job.path, job.bytes, job.replace);
+        } catch (const OperationFailed& failure) {
+            done.failure = failure.description();
+            return done;
+        }
+        if (done.placed && !job.replaced.isEmpty()) {
+            try {
+                m_folder.remove(job.replaced);
+            } catch (const OperationFailed&) {
+                // Left beside the new one; the list names the new one alone.
+            }
+        }
+        return done;
+    }
+
+    void run()
+    {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_changed.wait(lock, [this] { return m_ending || !m_jobs.empty(); });
+            if (m_jobs.empty())
+                return;
+            Job job = std::move(m_jobs.front());
+            m_jobs.pop_front();
+            m_working = true;
+            lock.unlock();
+            Done done = work(job);
+            const qsizetype size = job.bytes.size();
+            job = Job();
+            lock.lock();
+            m_queuedBytes -= size;
+            m_working = false;
+            m_done.push_back(std::move(done));
+            m_changed.notify_all();
+        }
+    }
+
+    FolderFiles& m_folder;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Job> m_jobs;
+    std::vector<Done> m_done;
+    qint64 m_queuedBytes = 0;
+    bool m_working = false;
+    bool m_ending = false;
+    std::thread m_thread; // last: it starts using the members above at once
+};
+
 PictureFolder::PictureFolder(QString folder, PictureFolderServices services, int pictureSize)
     : m_folder(std::move(folder))
     , m_services(services)
     , m_pictureSize(pictureSize)
+    , m_disk(std::make_unique<DiskSide>(m_services.folder, m_services.diskThread))
 {
     m_services.folder.makeFolder(m_folder);
     const QString list = pathOf(kPictureManifestName.toString());
@@ -74,6 +201,30 @@ PictureFolder::PictureFolder(QString folder, PictureFolderServices services, int
     }
     for (const PictureManifestRow& row : *rows)
         m_rows.insert(row.gtin, row);
+}
+
+PictureFolder::~PictureFolder() = default;
+
+void PictureFolder::collect(bool all)
+{
+    QString failure;
+    for (const DiskSide::Done& done : m_disk->take(all)) {
+        m_writing.remove(done.gtin);
+        if (!done.failure.isEmpty() || !done.placed) {
+            // Not written; or a file came to stand there meanwhile, which is the user's.
+            m_rows.remove(done.gtin);
+            m_settled.remove(done.gtin);
+            if (done.failure.isEmpty())
+                ++m_tally.keptYours;
+            else if (failure.isEmpty())
+                failure = done.failure;
+            continue;
+        }
+        m_rows[done.gtin].sha256 = done.sha256;
+        ++m_tally.saved;
+    }
+    if (!failure.isEmpty())
+        throw OperationFailed(failure);
 }
 
 QString PictureFolder::pathOf(const QString& name) const
@@ -128,6 +279,7 @@ PictureFolder::Saving PictureFolder::save(const CodeOutcome& outcome,
     }
     if (!IsFileableGtin(gtin))
         return failed(tr("no GTIN to name the file by"));
+    collect(m_writing.contains(gtin));
     const auto earlier = m_rows.constFind(gtin);
     const bool listed = earlier != m_rows.cend();
     // A code twice in the list, or a picture an earlier run saved from the same address.
@@ -158,9 +310,8 @@ PictureFolder::Saving PictureFolder::save(const CodeOutcome& outcome,
         }
     }
     const QString name = gtin + u'.' + PictureExtension(kind);
-    const QString sha256 = Sha256Of(bytes);
-    const PictureManifestRow row{gtin,    name,         SourceOfPicture(outcome),
-                                 address, bytes.size(), sha256};
+    // Its SHA-256 comes with the file written.
+    PictureManifestRow row{gtin, name, SourceOfPicture(outcome), address, bytes.size(), {}};
     // What stands under the name: the same bytes are as good as saved; a file an earlier run saved
     // there (still as it wrote it) makes way, as does an empty one, which a power cut may leave of
     // a picture written just before; anything else is the user's, and stays.
@@ -169,6 +320,7 @@ PictureFolder::Saving PictureFolder::save(const CodeOutcome& outcome,
     if (m_services.folder.entryAt(path) != FolderFiles::Entry::Nothing) {
         const std::optional<QByteArray> there = bytesThere(name);
         if (there && *there == bytes) {
+            row.sha256 = Sha256Of(bytes);
             m_rows.insert(gtin, row);
             m_settled.insert(gtin);
             m_checked.insert(gtin);
@@ -189,35 +341,26 @@ PictureFolder::Saving PictureFolder::save(const CodeOutcome& outcome,
     }
     // A picture of another kind than the earlier run's replaces its file.
     const bool otherKind = listed && earlier->file != name && asListed(*earlier);
-    const QString replaced = otherKind ? pathOf(earlier->file) : QString();
-    if (!m_services.folder.write(path, bytes, replace)) {
-        // A file came to stand there while the picture was on its way: it is the user's.
-        ++m_tally.keptYours;
-        return Saving::KeptYours;
-    }
-    bytes = QByteArray();
-    if (otherKind) {
-        try {
-            m_services.folder.remove(replaced);
-        } catch (const OperationFailed&) {
-            // Left beside the new one; the list names the new one alone.
-        }
-    }
+    QString replaced = otherKind ? pathOf(earlier->file) : QString();
     m_rows.insert(gtin, row);
     m_settled.insert(gtin);
     m_checked.insert(gtin);
-    ++m_tally.saved;
+    m_writing.insert(gtin);
+    m_disk->add(DiskSide::Job{gtin, path, std::move(bytes), replace, std::move(replaced)});
+    collect(false);
     return Saving::Saved;
 }
 
-QString PictureFolder::fileOf(const QString& gtin) const
+QString PictureFolder::fileOf(const QString& gtin)
 {
+    collect(m_writing.contains(gtin));
     const auto row = m_rows.constFind(gtin);
     return row != m_rows.cend() && m_settled.contains(gtin) ? row->file : QString();
 }
 
 void PictureFolder::finish()
 {
+    collect(true);
     // The list never names a picture that is not on the disk.
     m_services.folder.sync();
     if (!m_listIsOurs)

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class FileSystem;
@@ -26,6 +27,9 @@ struct PictureFolderServices
     PictureFetch& fetch;
     // Makes pictures smaller (a picture size); null: they are saved as they come.
     PictureFiles* scaler = nullptr;
+    // Each picture is hashed and written on a thread of its own while the next one is fetched:
+    // `folder` is then used from that thread as well.
+    bool diskThread = false;
 };
 
 // What became of the pictures of a run so far.
@@ -59,15 +63,19 @@ public:
     // `pictureSize` (pixels, the longer side): larger pictures are made that small; 0: none.
     // Throws OperationFailed when the folder cannot be made.
     PictureFolder(QString folder, PictureFolderServices services, int pictureSize = 0);
+    // Waits for the pictures on their way to the disk.
+    ~PictureFolder();
     PictureFolder(const PictureFolder&) = delete;
     PictureFolder& operator=(const PictureFolder&) = delete;
 
-    // Saves the picture of a found product; NotFound, with nothing done, for any other outcome.
-    // `stop` is asked while a picture is waited for. Throws OperationFailed when the folder cannot
-    // be written to (a full disk): what is written so far stays, and so does the list.
+    // Saves the picture of a found product (Saved: written, or on its way to the disk); NotFound,
+    // with nothing done, for any other outcome. `stop` is asked while a picture is waited for.
+    // Throws OperationFailed when the folder cannot be written to (a full disk): what is written
+    // so far stays, and so does the list.
     Saving save(const CodeOutcome& outcome, const std::function<bool()>& stop = {});
     // The file the product's picture is in, by its GTIN, once saved or found there; else empty.
-    QString fileOf(const QString& gtin) const;
+    // Throws as save() does.
+    QString fileOf(const QString& gtin);
     // Syncs the pictures written to disk, then writes the list. Throws OperationFailed.
     void finish();
 
@@ -78,6 +86,11 @@ public:
     QString summary() const;
 
 private:
+    class DiskSide;
+
+    // Takes what the disk side has done: the rows of the pictures written, their SHA-256; with
+    // `all`, once every picture is written. Throws OperationFailed when one could not be.
+    void collect(bool all);
     QString pathOf(const QString& name) const;
     Saving failed(const QString& reason);
     // The bytes of the file there when it is a plain file of the user's or Quillfen's; nothing for
@@ -94,7 +107,10 @@ private:
     // The GTINs this run settled, and those of the earlier list found still as written.
     QSet<QString> m_settled;
     QSet<QString> m_checked;
+    // The GTINs whose pictures are on their way to the disk.
+    QSet<QString> m_writing;
     QByteArray m_listAsRead;
     bool m_listIsOurs = true;
     PictureTally m_tally;
+    std::unique_ptr<DiskSide> m_disk;
 };

@@ -114,10 +114,11 @@ BatchListing::BatchListing(const AppConfig& config, const BatchServices& service
             PictureFetchServices{pictures.loader, services.eventLoop, services.clock,
                                  config.noCache ? nullptr : &pictures.remembered},
             config.perMinute.value(QStringLiteral("pictures"), kPicturesPerMinute));
-        m_folder = std::make_unique<PictureFolder>(
-            m_options.picturesDir,
-            PictureFolderServices{services.files, pictures.folder, *m_fetch, &pictures.scaler},
-            m_options.pictureSize);
+        m_folder =
+            std::make_unique<PictureFolder>(m_options.picturesDir,
+                                            PictureFolderServices{services.files, pictures.folder,
+                                                                  *m_fetch, &pictures.scaler, true},
+                                            m_options.pictureSize);
     }
 }
 

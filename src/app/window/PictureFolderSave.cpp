@@ -73,7 +73,7 @@ void PictureFolderSave::SavePictures()
         try {
             PictureFolder folder(chosen,
                                  PictureFolderServices{m_platform.files, m_platform.folderFiles,
-                                                       m_fetch, &m_platform.pictureFiles});
+                                                       m_fetch, &m_platform.pictureFiles, true});
             const qsizetype total = qsizetype(found.size());
             for (qsizetype i = 0; i < total && !m_stopAsked; ++i) {
                 ProgressDisplay& bar = m_platform.progressBar1;
