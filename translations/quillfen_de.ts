@@ -1168,6 +1168,33 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     </message>
 </context>
 <context>
+    <name>IsbnRanges</name>
+    <message>
+        <source>larger than 16 MB</source>
+        <translation>größer als 16 MB</translation>
+    </message>
+    <message>
+        <source>a group named %1</source>
+        <translation>eine Gruppe namens %1</translation>
+    </message>
+    <message>
+        <source>a prefix named %1</source>
+        <translation>ein Präfix namens %1</translation>
+    </message>
+    <message>
+        <source>%1: a rule with the range %2</source>
+        <translation>%1: eine Regel mit dem Bereich %2</translation>
+    </message>
+    <message>
+        <source>not XML: %1 (line %2)</source>
+        <translation>kein XML: %1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>no ISBN ranges in it (not a RangeMessage)</source>
+        <translation>keine ISBN-Bereiche darin (keine RangeMessage)</translation>
+    </message>
+</context>
+<context>
     <name>LibzipArchives</name>
     <message>
         <source>it is damaged: the part %1 cannot be unpacked</source>
@@ -1365,6 +1392,15 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <extracomment>Follows &quot; - no record found&quot; in the results list; %1 is why.</extracomment>
         <translation> (%1)</translation>
     </message>
+    <message>
+        <source>a variable-measure item (indicator 9), whose code names no one product</source>
+        <translation>ein Artikel mit variabler Menge (Indikator 9), dessen Code kein einzelnes Produkt bezeichnet</translation>
+    </message>
+    <message>
+        <source>%1 (case of %2)</source>
+        <extracomment>A case&apos;s row: what the case holds, then that product&apos;s code.</extracomment>
+        <translation>%1 (Umkarton von %2)</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1545,6 +1581,30 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>%1 (%2)</source>
         <extracomment>A column&apos;s readable name, then its name in the file and in batch mode&apos;s --columns.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Same product as row</source>
+        <translation>Dasselbe Produkt wie Zeile</translation>
+    </message>
+    <message>
+        <source>Case of</source>
+        <translation>Umkarton von</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN with hyphens</source>
+        <translation>ISBN mit Bindestrichen</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +1874,26 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>Picture</source>
         <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Case of</source>
+        <translation>Umkarton von</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
     </message>
 </context>
 <context>
@@ -3291,6 +3371,11 @@ Start it from a desktop session, or inside a virtual X server:
 Starten Sie das Programm aus einer Desktop-Sitzung oder in einem virtuellen X-Server:
     xvfb-run -a quillfen
 </translation>
+    </message>
+    <message>
+        <source>QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are used.</source>
+        <extracomment>%1 is a file, %2 why it cannot be used.</extracomment>
+        <translation>QUILLFEN_ISBN_RANGES: %1: %2; die eingebauten ISBN-Bereiche werden verwendet.</translation>
     </message>
 </context>
 </TS>

@@ -1168,6 +1168,33 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     </message>
 </context>
 <context>
+    <name>IsbnRanges</name>
+    <message>
+        <source>larger than 16 MB</source>
+        <translation>plus de 16 Mo</translation>
+    </message>
+    <message>
+        <source>a group named %1</source>
+        <translation>un groupe nommé %1</translation>
+    </message>
+    <message>
+        <source>a prefix named %1</source>
+        <translation>un préfixe nommé %1</translation>
+    </message>
+    <message>
+        <source>%1: a rule with the range %2</source>
+        <translation>%1 : une règle avec la plage %2</translation>
+    </message>
+    <message>
+        <source>not XML: %1 (line %2)</source>
+        <translation>pas du XML : %1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>no ISBN ranges in it (not a RangeMessage)</source>
+        <translation>aucune plage ISBN (ce n&apos;est pas un RangeMessage)</translation>
+    </message>
+</context>
+<context>
     <name>LibzipArchives</name>
     <message>
         <source>it is damaged: the part %1 cannot be unpacked</source>
@@ -1365,6 +1392,15 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <extracomment>Follows &quot; - no record found&quot; in the results list; %1 is why.</extracomment>
         <translation> (%1)</translation>
     </message>
+    <message>
+        <source>a variable-measure item (indicator 9), whose code names no one product</source>
+        <translation>un article à mesure variable (indicateur 9), dont le code ne désigne aucun produit précis</translation>
+    </message>
+    <message>
+        <source>%1 (case of %2)</source>
+        <extracomment>A case&apos;s row: what the case holds, then that product&apos;s code.</extracomment>
+        <translation>%1 (carton de %2)</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1545,6 +1581,30 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>%1 (%2)</source>
         <extracomment>A column&apos;s readable name, then its name in the file and in batch mode&apos;s --columns.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Same product as row</source>
+        <translation>Même produit que la ligne</translation>
+    </message>
+    <message>
+        <source>Case of</source>
+        <translation>Carton de</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN with hyphens</source>
+        <translation>ISBN avec tirets</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
     </message>
 </context>
 <context>
@@ -1814,6 +1874,26 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>Picture</source>
         <translation>Image</translation>
+    </message>
+    <message>
+        <source>Case of</source>
+        <translation>Carton de</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
     </message>
 </context>
 <context>
@@ -3291,6 +3371,11 @@ Start it from a desktop session, or inside a virtual X server:
 Lancez-le depuis une session de bureau, ou dans un serveur X virtuel :
     xvfb-run -a quillfen
 </translation>
+    </message>
+    <message>
+        <source>QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are used.</source>
+        <extracomment>%1 is a file, %2 why it cannot be used.</extracomment>
+        <translation>QUILLFEN_ISBN_RANGES : %1 : %2 ; les plages ISBN intégrées sont utilisées.</translation>
     </message>
 </context>
 </TS>
