@@ -111,6 +111,12 @@ QString ShopSummary(const ShopTally& tally)
                        .arg(QString::number(tally.products), QString::number(tally.notFound),
                             QString::number(tally.failed), QString::number(tally.notLookedUp),
                             QString::number(tally.withoutName));
+    if (tally.sameProduct > 0)
+        //: Rows whose code is that of a product an earlier row already made (another form of the
+        //: same GTIN, or the same code again).
+        text += u' ' + QCoreApplication::translate(
+                           "ShopFileWriter", "Rows of a product already in the file, left out: %1.")
+                           .arg(QString::number(tally.sameProduct));
     if (tally.notPrices > 0)
         text += u' ' + QCoreApplication::translate(
                            "ShopFileWriter",
@@ -251,6 +257,10 @@ QByteArray ShopFileWriter::row(const CodeOutcome& outcome, const ShopUserValues&
     }
     if (outcome.product.name.trimmed().isEmpty()) {
         ++m_tally.withoutName;
+        return {};
+    }
+    if (outcome.sameAs > 0) {
+        ++m_tally.sameProduct;
         return {};
     }
     ++m_tally.products;

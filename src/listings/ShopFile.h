@@ -42,6 +42,9 @@ struct ShopTally
     qsizetype failed = 0;
     qsizetype notLookedUp = 0;
     qsizetype withoutName = 0;
+    // Later rows of a product already written (CodeOutcome::sameAs): a shop keeps one product per
+    // GTIN (WooCommerce refuses a second, a feed a second id).
+    qsizetype sameProduct = 0;
     qsizetype notPrices = 0;
     qsizetype notStocks = 0;
 };
@@ -49,8 +52,9 @@ struct ShopTally
 // "Shop file: 12 products. Left out: 3 not found, 1 failed, ..." and the cells left empty.
 QString ShopSummary(const ShopTally& tally);
 
-// A shop's import file, a product at a time: each found product with a name is one row, every
-// other outcome is left out and counted. Names and descriptions are the answers' plain text;
+// A shop's import file, a product at a time: each found product with a name is one row, once
+// (a later row of the same product, CodeOutcome::sameAs, is left out), every other outcome is
+// left out and counted. Names and descriptions are the answers' plain text;
 // where a shop reads HTML (Shopify's Body (HTML), WooCommerce's descriptions) it is escaped as
 // HTML, so that no markup of a source's ever reaches the shop. Every cell is made safe from being
 // taken for a formula. Shopify's products are drafts and WooCommerce's unpublished, so that

@@ -103,6 +103,7 @@ private Q_SLOTS:
     void headers_eachShopsOwnInItsOrder_data();
     void headers_eachShopsOwnInItsOrder();
     void cells_plainTextHtmlEscapedNeverAFormula();
+    void gtin_canonicalInBarcodeAndFileOneProductForEveryForm();
     void prices_asTheCellHoldsThemElseEmptyAndCounted();
     void columns_twoThatCouldBeThePriceAreNamedOrAsked();
 
@@ -273,6 +274,37 @@ void TestListings::cells_plainTextHtmlEscapedNeverAFormula()
         merchant.row(product, ShopUserValues{QStringLiteral("12.50"), {}, {}, false, false}, {}),
         QByteArray("4006381333931\t'=HYPERLINK(\"http://x\")\t<b>Nuts</b> & more   Second "
                    "line\t\t\tout_of_stock\t12.50 EUR\t'+Brand\t4006381333931\tnew\n"));
+}
+
+void TestListings::gtin_canonicalInBarcodeAndFileOneProductForEveryForm()
+{
+    Batching fake;
+    // One product typed as its UPC-A, as its GTIN-14 and as its EAN-13.
+    fake.files.contents.insert(QStringLiteral("codes.txt"),
+                               "012345678905\n00012345678905\n0012345678905\n");
+    fake.config.batch.inputs = QStringList{QStringLiteral("codes.txt")};
+    fake.config.batch.format = QStringLiteral("shopify");
+    fake.config.batch.listing.picturesDir = QStringLiteral("/shop");
+    fake.config.batch.listing.picturesBaseUrl = QStringLiteral("https://cdn.example/p");
+    fake.pageLoader.respond = [](const QUrl&) {
+        return FoodProduct(QStringLiteral("Mint"), QStringLiteral("http://img.example/m"));
+    };
+    fake.pictureLoader.respond = [](const QUrl&) {
+        FakeResponse response;
+        response.body = kPng;
+        return response;
+    };
+    QCOMPARE(fake.run(), kBatchAnswered);
+    const QList<QByteArray> lines = fake.console.output.split('\n');
+    QCOMPARE(lines.size(), 3); // the header, one product, the end
+    QCOMPARE(Cells(lines[1]).mid(11, 2),
+             (QStringList{"0012345678905", "https://cdn.example/p/0012345678905.png"}));
+    QCOMPARE(fake.files.contents.value(QStringLiteral("/shop/0012345678905.png")), kPng);
+    QCOMPARE(fake.pictureLoader.requested.size(), 1);
+    QVERIFY2(fake.console.errors.contains(u"Shop file: 1 products. Left out: 0 not found, 0 "
+                                          u"failed, 0 not looked up, 0 without a name. Rows of a "
+                                          u"product already in the file, left out: 2."),
+             qPrintable(fake.console.errors));
 }
 
 void TestListings::prices_asTheCellHoldsThemElseEmptyAndCounted()

@@ -126,8 +126,12 @@ bool ResultsFileSave::saveShopFile(const QString& path, OutcomeFormat format,
         const ShopFileWriter& written = *writer;
         const std::unique_ptr<BatchOutput> output =
             BatchOutput::openFileWithWriter(path, std::move(writer), m_platform.outputFiles);
-        for (const CodeOutcome& outcome : rows)
+        SameProductRows firstRows;
+        int row = 0;
+        for (CodeOutcome outcome : rows) {
+            outcome.sameAs = firstRows.sameAs(outcome.gtin, ++row);
             output->add(outcome);
+        }
         output->finish();
         tally = written.tally();
     }
