@@ -1,6 +1,7 @@
 // Pictures saved to a folder as the program saves them: from the stand-in's pictures, through the
 // pictures' own loader (libcurl's), into a folder on disk, read back from there.
 #include "SampleServiceProcess.h"
+#include "common/OperationFailed.h"
 #include "common/PublicAddress.h"
 #include "desktop/barcodes/QtPictureFiles.h"
 #include "desktop/files/QtFileSystem.h"
@@ -13,9 +14,11 @@
 #include "listings/PictureManifest.h"
 #include "lookup/LookupChain.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -63,6 +66,46 @@ const Picture kPictures[] = {
     {"front.401.jpg", "0823564706221", false, PictureFolder::Saving::KeptYours, ""},
 };
 
+// A picture of that size in that format, transparent but for a red square in the middle.
+QByteArray PictureOf(QSize size, const char* format)
+{
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = size.height() / 4; y < size.height() * 3 / 4; ++y) {
+        for (int x = size.width() / 4; x < size.width() * 3 / 4; ++x)
+            image.setPixel(x, y, qRgb(255, 0, 0));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A PNG whose header claims 60,000 x 60,000 pixels: some 14 GB to decode. Its header is read up
+// to the first pixels' chunk, which need not hold any.
+QByteArray HugePng()
+{
+    const auto big = [](quint32 value) {
+        QByteArray bytes(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            bytes[i] = char((value >> (24 - 8 * i)) & 0xFF);
+        return bytes;
+    };
+    const auto chunk = [&big](const QByteArray& typeAndData) -> QByteArray {
+        quint32 crc = 0xFFFFFFFF;
+        for (const char byte : typeAndData) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+        return big(quint32(typeAndData.size() - 4)) + typeAndData + big(~crc);
+    };
+    return QByteArray("\x89PNG\r\n\x1A\n") +
+           chunk("IHDR" + big(60'000) + big(60'000) + QByteArray("\x08\x06\0\0\0", 5)) +
+           chunk("IDAT") + chunk("IEND");
+}
+
 QByteArray Read(const QString& path)
 {
     QFile file(path);
@@ -76,6 +119,8 @@ class TestPictureSaving : public QObject
 
 private Q_SLOTS:
     void standIn_rightFilesListedByTheirBytesAndASecondRunAsksNothing();
+    void scaledDown_longestSideKeptInProportionAsJpeg_data();
+    void scaledDown_longestSideKeptInProportionAsJpeg();
 };
 
 void TestPictureSaving::standIn_rightFilesListedByTheirBytesAndASecondRunAsksNothing()
@@ -171,6 +216,46 @@ void TestPictureSaving::standIn_rightFilesListedByTheirBytesAndASecondRunAsksNot
     QCOMPARE(loader.asked, (QStringList{"page.400.jpg", "missing.400.jpg", "endless.400.jpg",
                                         "to-loopback.400.jpg", "front.401.jpg"}));
     QCOMPARE(Read(folder + QStringLiteral("/pictures.csv")), list);
+}
+
+void TestPictureSaving::scaledDown_longestSideKeptInProportionAsJpeg_data()
+{
+    QTest::addColumn<QByteArray>("picture");
+    QTest::addColumn<QSize>("scaled"); // invalid: left as it is
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("PNG, wide, transparent")
+        << PictureOf({3000, 1500}, "PNG") << QSize(1200, 600) << QString();
+    QTest::newRow("JPEG, tall") << PictureOf({900, 1800}, "JPEG") << QSize(600, 1200) << QString();
+    QTest::newRow("small enough") << PictureOf({1200, 800}, "PNG") << QSize() << QString();
+    QTest::newRow("too large to decode")
+        << HugePng() << QSize() << QStringLiteral("the picture is too large to decode");
+}
+
+void TestPictureSaving::scaledDown_longestSideKeptInProportionAsJpeg()
+{
+    QFETCH(QByteArray, picture);
+    QFETCH(QSize, scaled);
+    QFETCH(QString, failure);
+    QtPictureFiles pictures;
+    std::optional<QByteArray> smaller;
+    try {
+        smaller = pictures.scaledDown(picture, 1200);
+        QVERIFY(failure.isEmpty());
+    } catch (const OperationFailed& refused) {
+        QCOMPARE(refused.description(), failure);
+        return;
+    }
+    QCOMPARE(smaller.has_value(), scaled.isValid());
+    if (!smaller)
+        return;
+    QVERIFY(smaller->startsWith("\xFF\xD8\xFF"));
+    const QImage image = QImage::fromData(*smaller, "JPEG");
+    QCOMPARE(image.size(), scaled);
+    // What was transparent is white; the middle keeps its colour.
+    if (QImage::fromData(picture).hasAlphaChannel())
+        QVERIFY(qRed(image.pixel(2, 2)) > 240 && qGreen(image.pixel(2, 2)) > 240);
+    const QRgb middle = image.pixel(scaled.width() / 2, scaled.height() / 2);
+    QVERIFY(qRed(middle) > 200 && qGreen(middle) < 60);
 }
 
 QTEST_GUILESS_MAIN(TestPictureSaving)
