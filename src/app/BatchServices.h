@@ -6,6 +6,7 @@
 class AnswerStore;
 struct BarcodeServices;
 class BatchConsole;
+class CatalogueConnection;
 class Clock;
 class EventLoop;
 class FileSystem;
@@ -55,6 +56,8 @@ struct BatchServices
     const BarcodeServices* barcodes = nullptr;
     // Saves pictures to a folder; null: --pictures-dir cannot be had.
     const BatchPictureServices* pictures = nullptr;
+    // Searches library catalogues; null: the catalogue sources fail every code.
+    CatalogueConnection* catalogue = nullptr;
 };
 
 // Exit statuses of a batch run.

@@ -97,6 +97,8 @@ QStringList ShopFileColumns(OutcomeFormat format)
     case OutcomeFormat::Jsonl:
     case OutcomeFormat::Xlsx:
     case OutcomeFormat::Ods:
+    case OutcomeFormat::Marc:
+    case OutcomeFormat::MarcXml:
         break;
     }
     return {};
@@ -234,6 +236,8 @@ QStringList ShopFileWriter::cells(const CodeOutcome& outcome, const ShopUserValu
     case OutcomeFormat::Jsonl:
     case OutcomeFormat::Xlsx:
     case OutcomeFormat::Ods:
+    case OutcomeFormat::Marc:
+    case OutcomeFormat::MarcXml:
         break;
     }
     return {};

@@ -6,6 +6,7 @@
 #include "lookup/PageServiceSource.h"
 #include "lookup/ProductName.h"
 #include "platform/AnswerStore.h"
+#include "platform/CatalogueConnection.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
 #include "platform/PacingStore.h"
@@ -186,6 +187,7 @@ public:
     QT_TRANSLATE_NOOP("LookupChain", "malformed JSON (%1)"),
     QT_TRANSLATE_NOOP("LookupChain", "not a public address: %1"),
     QT_TRANSLATE_NOOP("LookupChain", "not a loopback address: %1"),
+    QT_TRANSLATE_NOOP("LookupChain", "damaged record: %1"),
 };
 
 // Source names that hold words rather than a name of their own.
@@ -515,6 +517,8 @@ std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString
 std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, const QString& typed,
                                                         const CheckedCode& checked)
 {
+    if (const std::optional<CatalogueSearch> search = source.catalogueSearch(checked))
+        return askCatalogue(source, *search, checked);
     return askWith(source, source.request(typed, checked),
                    [&](const SourceResponse& response) { return source.read(response, typed); });
 }
@@ -724,6 +728,24 @@ void LookupChain::hold(const QString& host, std::chrono::milliseconds wait, bool
         m_services.pacing->holdUntil(host, m_services.clock.unixMs() + wait.count());
         reportPacingProblem();
     }
+}
+
+std::optional<SourceAnswer> LookupChain::askCatalogue(LookupSource& source,
+                                                      const CatalogueSearch& search,
+                                                      const CheckedCode& checked)
+{
+    CatalogueConnection* const catalogue = m_services.catalogue;
+    if (!catalogue)
+        return SourceAnswer::failed(QStringLiteral("no catalogue connection"));
+    // A search refused on this machine never reaches the host, so it takes no turn.
+    if (const QString refused = catalogue->refusal(search); !refused.isEmpty())
+        return SourceAnswer::failed(refused);
+    if (!takeTurn(source, search.host + u':' + QString::number(search.port)))
+        return std::nullopt;
+    const std::unique_ptr<PendingCatalogueAnswer> pending = catalogue->search(search);
+    while (!pending->isComplete())
+        m_services.eventLoop.waitForEvents();
+    return source.readCatalogue(pending->answer(), checked);
 }
 
 std::optional<SourceAnswer> LookupChain::askPageService(LookupSource& source, const QString& typed,

@@ -14,6 +14,7 @@
 #include <vector>
 
 class AnswerStore;
+class CatalogueConnection;
 class Clock;
 class EventLoop;
 class PacingStore;
@@ -83,6 +84,8 @@ struct LookupServices
     AnswerStore* store = nullptr;
     // The pacing every Quillfen of the user shares; null: this chain keeps its own pace alone.
     PacingStore* pacing = nullptr;
+    // Library catalogues (Z39.50, SRU); null: a catalogue source fails every code.
+    CatalogueConnection* catalogue = nullptr;
 };
 
 struct ChainOptions
@@ -186,6 +189,9 @@ private:
     std::optional<SourceAnswer>
     askWith(LookupSource& source, const SourceRequest& request,
             const std::function<SourceAnswer(const SourceResponse&)>& read);
+    // Asks a library catalogue in its host's turn.
+    std::optional<SourceAnswer> askCatalogue(LookupSource& source, const CatalogueSearch& search,
+                                             const CheckedCode& checked);
     std::optional<SourceAnswer> askPageService(LookupSource& source, const QString& typed,
                                                const Ahead& ahead);
     // Sends the request and follows its redirections, each in its own turn on its host. Empty when

@@ -5,6 +5,7 @@ class AnswerStore;
 class BarcodeScanner;
 class ApplicationTitle;
 class BrowserOpener;
+class CatalogueConnection;
 class Clock;
 class ColumnChoiceDialog;
 class DownloadStore;
@@ -110,5 +111,7 @@ struct Platform
     // hold the price, the SKU and the stock of a shop's import file.
     FolderFiles& folderFiles;
     ShopColumnsDialog& shopColumns;
+    // Library catalogues over Z39.50 and SRU, for the sources of catalogue records.
+    CatalogueConnection& catalogue;
     int barcodeFilesAtOnce = 1;
 };

@@ -10,6 +10,7 @@
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtFolderFiles.h"
 #include "desktop/files/QtOutputFiles.h"
+#include "desktop/network/YazCatalogueConnection.h"
 #include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
@@ -57,6 +58,7 @@ int BatchCommand(const AppConfig& config)
     QtPictureStore remembered(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
                               kLargestPictureBytes);
     const BatchPictureServices pictureServices{*pictureLoader, folderFiles, remembered, pictures};
+    YazCatalogueConnection catalogue(config.loopbackOnly);
     return RunBatch(config, BatchServices{
                                 .files = files,
                                 .console = console,
@@ -72,6 +74,7 @@ int BatchCommand(const AppConfig& config)
                                 .zips = &zips,
                                 .barcodes = &barcodes,
                                 .pictures = &pictureServices,
+                                .catalogue = &catalogue,
                             });
 }
 
@@ -92,6 +95,7 @@ int ScanCommand(const AppConfig& config)
     SqliteProductIndex index;
     // A file of its own: the window's session, open meanwhile, is never replayed or removed here.
     QtScanJournal journal(QtScanJournal::inDataFolder(u"scan-session-console.txt"));
+    YazCatalogueConnection catalogue(config.loopbackOnly);
     return RunScan(config, ScanServices{
                                .lines = lines,
                                .console = console,
@@ -104,5 +108,6 @@ int ScanCommand(const AppConfig& config)
                                .index = index,
                                .journal = journal,
                                .pacing = &pacing,
+                               .catalogue = &catalogue,
                            });
 }

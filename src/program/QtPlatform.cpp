@@ -42,6 +42,7 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
                  kLargestPictureBytes)
     , m_scanWindow(&m_window)
     , m_shopColumns(m_window, m_eventLoop)
+    , m_catalogue(loopbackOnly)
 {}
 
 Platform QtPlatform::services()
@@ -91,6 +92,7 @@ Platform QtPlatform::services()
         .phoneScans = m_phoneScans,
         .folderFiles = m_folderFiles,
         .shopColumns = m_shopColumns,
+        .catalogue = m_catalogue,
         .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
     };
 }
@@ -150,6 +152,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
         {window.productDetailsAction(), &Form1::ShowProductDetails},
         {window.saveResultsAsAction(), &Form1::SaveResultsAs},
+        {window.saveRecordsAsAction(), &Form1::SaveRecordsAs},
         {window.savePicturesAction(), &Form1::SavePictures},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.scanAction(), &Form1::ScanCodes},

@@ -4,6 +4,7 @@
 #include "gs1/IsbnRanges.h"
 #include "lookup/LookupChain.h"
 #include "lookup/ProductCode.h"
+#include "results/RecordWriter.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -118,12 +119,20 @@ std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name)
         return OutcomeFormat::WooCommerce;
     if (lower == u"merchant")
         return OutcomeFormat::Merchant;
+    if (lower == u"marc")
+        return OutcomeFormat::Marc;
+    if (lower == u"marcxml")
+        return OutcomeFormat::MarcXml;
     return std::nullopt;
 }
 
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
 {
-    const QString suffix = QFileInfo(fileName).suffix();
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == u"mrc")
+        return OutcomeFormat::Marc;
+    if (suffix == u"xml")
+        return OutcomeFormat::MarcXml;
     const std::optional<OutcomeFormat> format =
         suffix.isEmpty() ? std::nullopt : OutcomeFormatNamed(suffix);
     // A shop's file is a CSV or TSV by its name: only --format or the dialog's choice makes one.
@@ -135,14 +144,18 @@ std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
 
 QStringList OutcomeColumns()
 {
-    return {
-        QStringLiteral("code"),   QStringLiteral("gtin"),       QStringLiteral("status"),
-        QStringLiteral("name"),   QStringLiteral("brand"),      QStringLiteral("quantity"),
-        QStringLiteral("source"), QStringLiteral("detail"),     QStringLiteral("categories"),
-        QStringLiteral("kind"),   QStringLiteral("gs1_office"), QStringLiteral("image_url"),
-        QStringLiteral("url"),    QStringLiteral("same_as"),    QStringLiteral("inner_gtin"),
-        QStringLiteral("upc"),    QStringLiteral("isbn10"),     QStringLiteral("isbn_hyphenated"),
-        QStringLiteral("issn")};
+    return {QStringLiteral("code"),          QStringLiteral("gtin"),
+            QStringLiteral("status"),        QStringLiteral("name"),
+            QStringLiteral("brand"),         QStringLiteral("quantity"),
+            QStringLiteral("source"),        QStringLiteral("detail"),
+            QStringLiteral("categories"),    QStringLiteral("kind"),
+            QStringLiteral("gs1_office"),    QStringLiteral("image_url"),
+            QStringLiteral("url"),           QStringLiteral("same_as"),
+            QStringLiteral("inner_gtin"),    QStringLiteral("upc"),
+            QStringLiteral("isbn10"),        QStringLiteral("isbn_hyphenated"),
+            QStringLiteral("issn"),          QStringLiteral("author"),
+            QStringLiteral("publisher"),     QStringLiteral("published"),
+            QStringLiteral("control_number")};
 }
 
 QString OutcomeColumnLabel(const QString& column)
@@ -168,6 +181,11 @@ QString OutcomeColumnLabel(const QString& column)
         {QStringLiteral("isbn_hyphenated"),
          QT_TRANSLATE_NOOP("OutcomeWriter", "ISBN with hyphens")},
         {QStringLiteral("issn"), QT_TRANSLATE_NOOP("OutcomeWriter", "ISSN")},
+        {QStringLiteral("author"), QT_TRANSLATE_NOOP("OutcomeWriter", "Author")},
+        {QStringLiteral("publisher"), QT_TRANSLATE_NOOP("OutcomeWriter", "Publisher")},
+        {QStringLiteral("published"), QT_TRANSLATE_NOOP("OutcomeWriter", "Published")},
+        {QStringLiteral("control_number"),
+         QT_TRANSLATE_NOOP("OutcomeWriter", "Catalogue record number")},
     };
     const char* const label = kLabels.value(column);
     if (!label)
@@ -284,7 +302,12 @@ QStringList OutcomeCells(const CodeOutcome& outcome)
             UpcAOf(gtin),
             Isbn10Of(gtin),
             book ? HyphenatedIsbn(gtin).value_or(QString()) : QString(),
-            IssnOf(gtin)};
+            IssnOf(gtin),
+
+            details.author,
+            details.publishers,
+            details.published,
+            details.controlNumber};
 }
 
 QString SpreadsheetSafe(const QString& value)
@@ -331,6 +354,9 @@ std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format, OutcomeCo
         return std::make_unique<JsonArrayWriter>(std::move(places));
     case OutcomeFormat::Jsonl:
         return std::make_unique<JsonLinesWriter>(std::move(places));
+    case OutcomeFormat::Marc:
+    case OutcomeFormat::MarcXml:
+        return std::make_unique<RecordWriter>(format);
     case OutcomeFormat::Xlsx:
     case OutcomeFormat::Ods:
     case OutcomeFormat::Shopify:

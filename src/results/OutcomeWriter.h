@@ -10,22 +10,37 @@
 
 struct CodeOutcome;
 
-// The files batch mode writes: each code beside its answer; or, for a shop's importer, each
+// The files batch mode writes: each code beside its answer; the catalogue records of the found
+// books (Marc: ISO 2709, MarcXml: one MARCXML collection); or, for a shop's importer, each
 // product found (listings/ShopFile.h).
-enum class OutcomeFormat { Csv, Tsv, Json, Jsonl, Xlsx, Ods, Shopify, WooCommerce, Merchant };
+enum class OutcomeFormat {
+    Csv,
+    Tsv,
+    Json,
+    Jsonl,
+    Xlsx,
+    Ods,
+    Marc,
+    MarcXml,
+    Shopify,
+    WooCommerce,
+    Merchant
+};
 
-// "csv", "tsv", "json", "jsonl", "xlsx", "ods", "shopify", "woocommerce", "merchant" (any case),
-// or nothing.
+// "csv", "tsv", "json", "jsonl", "xlsx", "ods", "marc", "marcxml", "shopify", "woocommerce",
+// "merchant" (any case), or nothing.
 std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name);
-// By the file name's extension; nothing for an extension of no known format.
+// By the file name's extension (".mrc" for marc, ".xml" for marcxml); nothing for an extension
+// of no known format.
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName);
 
 // Every column, in its order: code, gtin, status, name, brand, quantity, source, detail,
 // categories, kind, gs1_office, image_url (the picture the details window shows), url (the
 // product's page), same_as (the row of the first of the same product), inner_gtin (what a case
-// holds), then the forms of the GTIN people need: upc, isbn10, isbn_hyphenated, issn. The first
-// eight keep their places, and later ones come after them, so that scripts that read the first
-// eight by place keep working.
+// holds), the forms of the GTIN people need: upc, isbn10, isbn_hyphenated, issn; and for books
+// author, publisher, published and control_number (a catalogue record's 001). The first eight keep
+// their places, and later ones come after them, so that scripts that read the first eight by place
+// keep working.
 QStringList OutcomeColumns();
 // What a person is shown for a column when choosing which to save: "Picture address
 // (image_url)", the readable name in the user's language and the name files and --columns use.
@@ -70,6 +85,9 @@ public:
     virtual QByteArray row(const CodeOutcome& outcome) = 0;
     // What closes the file; written also when the run was stopped, so the file is whole.
     virtual QByteArray end() = 0;
+    // The codes of the rows the file holds nothing for, in order: a file of catalogue records
+    // leaves out the rows without one. Empty for every file of rows.
+    virtual QStringList leftOut() const { return {}; }
 };
 
 // A value from outside (a database's answer) as a cell of CSV or TSV: one that begins with "=",
@@ -81,6 +99,7 @@ QString SpreadsheetSafe(const QString& value);
 QByteArray DelimitedLine(const QStringList& cells, char separator);
 
 // A writer for every format but the workbooks (xlsx, ods), which are not text, and the shops', of
-// the columns at those places. Every cell of a CSV or TSV row is SpreadsheetSafe.
+// the columns at those places (a file of records has no columns). Every cell of a CSV or TSV row
+// is SpreadsheetSafe.
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format,
                                                  OutcomeColumnPlaces places = AllOutcomeColumns());

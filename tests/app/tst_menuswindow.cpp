@@ -198,6 +198,7 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
                                "Product Details\u2026",
                                "",
                                "Save Results As\u2026",
+                               "Save Records As\u2026",
                                "Save Pictures\u2026",
                                "Enrich a Spreadsheet\u2026",
                                "",

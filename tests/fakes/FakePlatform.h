@@ -6,6 +6,7 @@
 #include "fakes/FakeAnswerStore.h"
 #include "fakes/FakeBarcodeScanner.h"
 #include "fakes/FakeBrowserOpener.h"
+#include "fakes/FakeCatalogueConnection.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeColumnChoiceDialog.h"
@@ -96,6 +97,7 @@ struct FakePlatform
     FakePhoneScanReceiver phoneScans;
     FakeFolderFiles folderFiles{files};
     FakeShopColumnsDialog shopColumns;
+    FakeCatalogueConnection catalogue{eventLoop};
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -153,6 +155,7 @@ struct FakePlatform
             .phoneScans = phoneScans,
             .folderFiles = folderFiles,
             .shopColumns = shopColumns,
+            .catalogue = catalogue,
         };
     }
 };

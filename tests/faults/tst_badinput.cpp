@@ -156,6 +156,7 @@ struct RealFiles
             .phoneScans = fake.phoneScans,
             .folderFiles = fake.folderFiles,
             .shopColumns = fake.shopColumns,
+            .catalogue = fake.catalogue,
         };
     }
 

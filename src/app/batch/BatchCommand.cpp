@@ -16,6 +16,7 @@
 #include "platform/ProductIndex.h"
 #include "platform/SettingsStore.h"
 #include "platform/StopSignals.h"
+#include "results/RecordWriter.h"
 #include "results/SameProductRows.h"
 #include "sheets/SheetFile.h"
 
@@ -186,7 +187,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     chainOptions.booksFirst = defaultOrder;
     LookupChain chain(LookupServices{listing->lookupPages(services.pages), services.eventLoop,
                                      services.clock, config.noCache ? nullptr : &services.answers,
-                                     services.pacing},
+                                     services.pacing,
+                                     listing->picturesOnly() ? nullptr : services.catalogue},
                       std::move(sources), std::move(chainOptions));
     BatchProgress progress(console, services.clock, options.quiet);
     progress.alsoShow = [&listing] { return listing->progressText(); };
@@ -249,6 +251,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         [&progress](const QString& message) { progress.note(Problem(message).trimmed()); });
     const StopSignal stop = services.stopSignals.received();
     progress.finish(stop, written, output->cutCells(), output->unencodableCharacters());
+    if (const QStringList left = output->leftOut(); !left.isEmpty() && !options.quiet)
+        console.writeStandardError(Problem(LeftOutSummary(left)));
     if (!options.quiet) {
         for (const QString& summary : summaries)
             console.writeStandardError(summary + u'\n');

@@ -47,9 +47,10 @@ int RunScan(const AppConfig& config, const ScanServices& services)
     AnswerStore* const store = config.noCache ? nullptr : &services.answers;
     LookupChain local(LookupServices{nothingSent, services.eventLoop, services.clock, store},
                       std::move(localSources), options);
-    LookupChain online(
-        LookupServices{services.pages, services.eventLoop, services.clock, store, services.pacing},
-        ChooseBatchSources(config, services.settings, services.index, defaultOrder), options);
+    LookupChain online(LookupServices{services.pages, services.eventLoop, services.clock, store,
+                                      services.pacing, services.catalogue},
+                       ChooseBatchSources(config, services.settings, services.index, defaultOrder),
+                       options);
     online.onStoreProblem = [&console](const QString& message) {
         console.writeStandardError(Problem(message));
     };

@@ -59,7 +59,8 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_barcodeCodes(platform)
     , m_savedCodes(platform)
     , m_chain(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock,
-                             config.noCache ? nullptr : &platform.answers, &platform.pacing},
+                             config.noCache ? nullptr : &platform.answers, &platform.pacing,
+                             &platform.catalogue},
               {}, ChainOptionsFor(config))
     , m_lookup(platform, m_chain)
     , m_enrichment(platform, m_lookup)
@@ -68,6 +69,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_spreadsheet(platform)
     , m_listingSheets(platform)
     , m_resultsFile(platform, m_runOutcomes, m_listingSheets)
+    , m_recordsFile(platform, m_runOutcomes)
     , m_pictureSave(platform, m_runOutcomes,
                     config.perMinute.value(QStringLiteral("pictures"), kPicturesPerMinute),
                     !config.noCache)
@@ -350,6 +352,11 @@ void Form1::EnrichSpreadsheet()
 void Form1::SaveResultsAs()
 {
     dispatch(u"SaveResultsAs", [&] { m_resultsFile.SaveResultsAs(); });
+}
+
+void Form1::SaveRecordsAs()
+{
+    dispatch(u"SaveRecordsAs", [&] { m_recordsFile.SaveRecordsAs(); });
 }
 
 void Form1::SavePictures()

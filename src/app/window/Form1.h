@@ -9,6 +9,7 @@
 #include "app/window/PictureFolderSave.h"
 #include "app/window/ProductDatabaseMenu.h"
 #include "app/window/ProductDetailsView.h"
+#include "app/window/RecordsFileSave.h"
 #include "app/window/ResultsFileSave.h"
 #include "app/window/SavedCodeList.h"
 #include "app/window/SheetEnrichment.h"
@@ -89,6 +90,8 @@ public:
     void EnrichSpreadsheet();
     // "Lookup -> Save Results As..." -> app/window/ResultsFileSave
     void SaveResultsAs();
+    // "Lookup -> Save Records As..." -> app/window/RecordsFileSave
+    void SaveRecordsAs();
     // "Lookup -> Save Pictures..." -> app/window/PictureFolderSave
     void SavePictures();
     // "Lookup -> Scan...", Ctrl+Shift+S -> app/scan/ScanMode
@@ -180,6 +183,7 @@ private:
     // The spreadsheets the code list came from, for the user's own columns in a shop's file.
     ListingSheets m_listingSheets;
     ResultsFileSave m_resultsFile;
+    RecordsFileSave m_recordsFile;
     PictureFolderSave m_pictureSave;
     ProductDetailsView m_details;
     // The scan window's side (app/scan) and the Sources dialog's (app/sources).
