@@ -317,8 +317,8 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <translation>Die Sprache des Fensters und seiner Meldungen und die Sprache, in der Produktnamen abgefragt werden, etwa de, fr oder es (Standard: die des Desktops; Umgebungsvariable: QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
-        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
-        <translation>Mit --batch: csv, tsv, json, jsonl, xlsx, ods, marc oder marcxml (Standard: nach der Endung der Ausgabedatei, sonst csv). marc (MARC 21, .mrc) und marcxml (.xml) schreiben statt Zeilen die Katalogdatensätze der gefundenen Bücher; shopify, woocommerce und merchant (ein Google-Merchant-Center-Feed) eine Importdatei für einen Shop mit den gefundenen Produkten.</translation>
+        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce or merchant (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
+        <translation>Mit --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce oder merchant (Standard: nach der Endung der Ausgabedatei, sonst csv). marc (MARC 21, .mrc) und marcxml (.xml) schreiben statt Zeilen die Katalogdatensätze der gefundenen Bücher; shopify, woocommerce und merchant (ein Google-Merchant-Center-Feed) eine Importdatei für einen Shop mit den gefundenen Produkten.</translation>
     </message>
 </context>
 <context>
@@ -1305,10 +1305,6 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>With a shop&apos;s --format and a spreadsheet input: your column of stock (default: the one headed Stock, Qty, Bestand, ...).</source>
         <translation>Mit dem --format eines Shops und einer Tabelle als Eingabe: Ihre Spalte des Bestands (Standard: die mit der Überschrift Stock, Qty, Bestand, ...).</translation>
-    </message>
-    <message>
-        <source>--scan writes csv, tsv, json or jsonl, not a shop&apos;s file.</source>
-        <translation>--scan schreibt csv, tsv, json oder jsonl, keine Shop-Datei.</translation>
     </message>
     <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not a shop&apos;s file.</source>

@@ -317,8 +317,8 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <translation>El idioma de la ventana y sus mensajes, y el idioma en que se piden los nombres de producto, como de, fr o es (predeterminado: el del escritorio; variable de entorno: QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
-        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
-        <translation>Con --batch: csv, tsv, json, jsonl, xlsx, ods, marc o marcxml (por defecto: según la extensión del archivo de salida, si no csv). marc (MARC 21, .mrc) y marcxml (.xml) escriben los registros de catálogo de los libros encontrados en lugar de filas; shopify, woocommerce y merchant (un feed de Google Merchant Center) un archivo de importación de tienda con los productos encontrados.</translation>
+        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce or merchant (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
+        <translation>Con --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce o merchant (por defecto: según la extensión del archivo de salida, si no csv). marc (MARC 21, .mrc) y marcxml (.xml) escriben los registros de catálogo de los libros encontrados en lugar de filas; shopify, woocommerce y merchant (un feed de Google Merchant Center) un archivo de importación de tienda con los productos encontrados.</translation>
     </message>
 </context>
 <context>
@@ -1305,10 +1305,6 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>With a shop&apos;s --format and a spreadsheet input: your column of stock (default: the one headed Stock, Qty, Bestand, ...).</source>
         <translation>Con el --format de una tienda y una hoja de cálculo como entrada: su columna de stock (por defecto: la titulada Stock, Qty, Bestand, ...).</translation>
-    </message>
-    <message>
-        <source>--scan writes csv, tsv, json or jsonl, not a shop&apos;s file.</source>
-        <translation>--scan escribe csv, tsv, json o jsonl, no un archivo de tienda.</translation>
     </message>
     <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not a shop&apos;s file.</source>

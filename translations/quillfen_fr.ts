@@ -317,8 +317,8 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <translation>La langue de la fenêtre et de ses messages, et celle dans laquelle demander les noms de produits, par exemple de, fr ou es (par défaut : celle du bureau ; variable d&apos;environnement : QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
-        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
-        <translation>Avec --batch : csv, tsv, json, jsonl, xlsx, ods, marc ou marcxml (par défaut : selon l&apos;extension du fichier de sortie, sinon csv). marc (MARC 21, .mrc) et marcxml (.xml) écrivent les notices catalographiques des livres trouvés au lieu des lignes ; shopify, woocommerce et merchant (un flux Google Merchant Center) un fichier d&apos;import de boutique des produits trouvés.</translation>
+        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce or merchant (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
+        <translation>Avec --batch : csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce ou merchant (par défaut : selon l&apos;extension du fichier de sortie, sinon csv). marc (MARC 21, .mrc) et marcxml (.xml) écrivent les notices catalographiques des livres trouvés au lieu des lignes ; shopify, woocommerce et merchant (un flux Google Merchant Center) un fichier d&apos;import de boutique des produits trouvés.</translation>
     </message>
 </context>
 <context>
@@ -1305,10 +1305,6 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>With a shop&apos;s --format and a spreadsheet input: your column of stock (default: the one headed Stock, Qty, Bestand, ...).</source>
         <translation>Avec le --format d&apos;une boutique et une feuille de calcul en entrée : votre colonne du stock (par défaut : celle intitulée Stock, Qty, Bestand, ...).</translation>
-    </message>
-    <message>
-        <source>--scan writes csv, tsv, json or jsonl, not a shop&apos;s file.</source>
-        <translation>--scan écrit du csv, tsv, json ou jsonl, pas un fichier de boutique.</translation>
     </message>
     <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not a shop&apos;s file.</source>

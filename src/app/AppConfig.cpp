@@ -189,10 +189,11 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("format"),
         QCoreApplication::translate(
             "AppConfig",
-            "With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the "
-            "output file's extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write "
-            "the catalogue records of the books found instead of rows; shopify, woocommerce and "
-            "merchant (a Google Merchant Center feed) a shop's import file of the products found."),
+            "With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce "
+            "or merchant (default: from the output file's extension, else csv). marc (MARC 21, "
+            ".mrc) and marcxml (.xml) write the catalogue records of the books found instead of "
+            "rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop's "
+            "import file of the products found."),
         QStringLiteral("format"));
     const QCommandLineOption columns(
         QStringLiteral("columns"),
@@ -351,13 +352,14 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         config.batch.sheet = parser.value(sheet);
         config.batch.column = parser.value(column);
         config.batch.keepColumns = parser.isSet(keepColumns);
-        QStringList formats{
-            QStringLiteral("csv"),     QStringLiteral("tsv"),         QStringLiteral("json"),
-            QStringLiteral("jsonl"),   QStringLiteral("xlsx"),        QStringLiteral("ods"),
-            QStringLiteral("shopify"), QStringLiteral("woocommerce"), QStringLiteral("merchant")};
-        // A scan's rows go out as each scan is answered, again for a repeat: no file of records.
+        QStringList formats{QStringLiteral("csv"),   QStringLiteral("tsv"),  QStringLiteral("json"),
+                            QStringLiteral("jsonl"), QStringLiteral("xlsx"), QStringLiteral("ods")};
+        // A scan's rows go out as each scan is answered, again for a repeat: no file of records,
+        // and no shop's file.
         if (config.mode == RunMode::Batch)
-            formats << QStringLiteral("marc") << QStringLiteral("marcxml");
+            formats << QStringLiteral("marc") << QStringLiteral("marcxml")
+                    << QStringLiteral("shopify") << QStringLiteral("woocommerce")
+                    << QStringLiteral("merchant");
         if (parser.isSet(format) && !formats.contains(config.batch.format))
             return refuse(
                 QCoreApplication::translate("AppConfig", "Unknown --format \"%1\": choose from %2.")

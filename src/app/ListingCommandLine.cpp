@@ -79,8 +79,6 @@ QString ListingCommandLine::read(const QCommandLineParser& parser,
     BatchOptions& batch = config.batch;
     const std::optional<OutcomeFormat> format = OutcomeFormatNamed(batch.format);
     const bool shop = format && IsShopFormat(*format);
-    if (config.mode == RunMode::Scan && shop)
-        return tr("--scan writes csv, tsv, json or jsonl, not a shop's file.");
     if (config.mode != RunMode::Batch) {
         for (const QCommandLineOption* option : options) {
             if (parser.isSet(*option))
