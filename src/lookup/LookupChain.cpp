@@ -95,7 +95,7 @@ struct Filled
 };
 
 Filled FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers,
-                  std::size_t first)
+                  std::size_t first, const std::function<QStringList(LookupSource*)>& hostsOf)
 {
     Filled filled{answers[first].second.product, {answers[first].first->displayName()}, {}, {}};
     ProductAnswer& product = filled.product;
@@ -121,7 +121,7 @@ Filled FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& ans
             take(product.details.imageUrl, more.details.imageUrl, "picture");
             take(product.details.thumbnailUrl, more.details.thumbnailUrl, "picture");
             if (!product.details.imageUrl.isEmpty() || !product.details.thumbnailUrl.isEmpty())
-                filled.pictureHosts = answers[i].first->ownHosts();
+                filled.pictureHosts = hostsOf(answers[i].first);
         }
         take(product.details.categories, more.details.categories, "categories");
         if (gave && !filled.names.contains(giver))
@@ -242,6 +242,7 @@ LookupChain::~LookupChain() = default;
 void LookupChain::setSources(std::vector<std::unique_ptr<LookupSource>> sources, bool booksFirst)
 {
     m_ahead.clear();
+    m_hosts.clear();
     m_sources = std::move(sources);
     m_options.booksFirst = booksFirst;
 }
@@ -251,11 +252,22 @@ bool LookupChain::pageServiceAlone() const
     return m_sources.size() == 1 && m_sources.front()->name() == kPageServiceName;
 }
 
+QStringList LookupChain::hostsOf(LookupSource* source) const
+{
+    // Read from the source's addresses once: parsing them for every code found took a tenth of
+    // a lookup from the index.
+    auto found = m_hosts.constFind(source);
+    if (found == m_hosts.cend())
+        found = m_hosts.insert(source, source->ownHosts());
+    return found.value();
+}
+
 void LookupChain::startRun()
 {
     m_busyForEveryone = 0;
     m_thisRun.clear();
     m_ahead.clear();
+    m_hosts.clear();
     for (const auto& source : m_sources)
         source->prepareRun();
 }
@@ -326,6 +338,7 @@ LookupChain::lookUpChecked(const QString& typed, const CheckedCode& checked, con
     const std::vector<LookupSource*> order = orderFor(checked);
     std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
     std::optional<std::size_t> foundAt;
+    const auto hosts = [this](LookupSource* source) { return hostsOf(source); };
     for (std::size_t i = 0; i < order.size(); ++i) {
         LookupSource& source = *order[i];
         if (!source.takes(checked))
@@ -348,13 +361,13 @@ LookupChain::lookUpChecked(const QString& typed, const CheckedCode& checked, con
             continue;
         if (!foundAt)
             foundAt = answers.size() - 1;
-        if (!m_options.fillGaps || !HasGaps(FilledFrom(answers, *foundAt).product))
+        if (!m_options.fillGaps || !HasGaps(FilledFrom(answers, *foundAt, hosts).product))
             break;
     }
     if (!foundAt || answers.size() == *foundAt + 1)
         return outcome(typed, checked, answers);
     // Filling the gaps: the first find, completed by the finds after it, each source named.
-    const Filled filled = FilledFrom(answers, *foundAt);
+    const Filled filled = FilledFrom(answers, *foundAt, hosts);
     answers.resize(*foundAt + 1);
     CodeOutcome done = outcome(typed, checked, answers);
     done.product = filled.product;
@@ -443,7 +456,7 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.status = CodeOutcome::Status::Found;
         result.product = last.product;
         result.source = lastSource->displayName();
-        result.sourceHosts = lastSource->ownHosts();
+        result.sourceHosts = hostsOf(lastSource);
         result.pictureHosts = result.sourceHosts;
         result.licence = lastSource->licence();
         if (lastSource->name() == kPageServiceName) {

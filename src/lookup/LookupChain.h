@@ -228,8 +228,12 @@ private:
     CodeOutcome outcome(const QString& typed, const CheckedCode& checked,
                         const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const;
 
+    // The source's own hosts (LookupSource::ownHosts), read once a run.
+    QStringList hostsOf(LookupSource* source) const;
+
     LookupServices m_services;
     std::vector<std::unique_ptr<LookupSource>> m_sources;
+    mutable QHash<const LookupSource*, QStringList> m_hosts;
     ChainOptions m_options;
     RequestPacer m_pacer;
     // This run's answers by source and checked code: the same code is asked once per run.

@@ -11,6 +11,7 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QStringEncoder>
 
 namespace {
 // RFC 4180: a field is quoted when it holds the separator, a quote or a line break, and its
@@ -320,19 +321,26 @@ QString SpreadsheetSafe(const QString& value)
 
 QByteArray DelimitedLine(const QStringList& cells, char separator)
 {
+    // Encoded straight into the line: a copy of every cell on its way took a tenth of a batch
+    // answered from the index.
+    QStringEncoder utf8(QStringEncoder::Utf8);
     QByteArray out;
+    out.reserve(256);
     for (qsizetype i = 0; i < cells.size(); ++i) {
         if (i > 0)
             out += separator;
-        const QByteArray cell = cells[i].toUtf8();
-        const bool quoted = cell.contains(separator) || cell.contains('"') || cell.contains('\r') ||
-                            cell.contains('\n');
+        const QString& cell = cells[i];
+        const bool quoted = cell.contains(QLatin1Char(separator)) || cell.contains(u'"') ||
+                            cell.contains(u'\r') || cell.contains(u'\n');
         if (!quoted) {
-            out += cell;
+            const qsizetype at = out.size();
+            out.resize(at + utf8.requiredSpace(cell.size()));
+            char* const end = utf8.appendToBuffer(out.data() + at, cell);
+            out.truncate(end - out.constData());
             continue;
         }
         out += '"';
-        for (const char c : cell) {
+        for (const char c : cell.toUtf8()) {
             if (c == '"')
                 out += '"';
             out += c;
