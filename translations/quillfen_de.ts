@@ -317,8 +317,8 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <translation>Die Sprache des Fensters und seiner Meldungen und die Sprache, in der Produktnamen abgefragt werden, etwa de, fr oder es (Standard: die des Desktops; Umgebungsvariable: QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
-        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows.</source>
-        <translation>Mit --batch: csv, tsv, json, jsonl, xlsx, ods, marc oder marcxml (Standard: nach der Endung der Ausgabedatei, sonst csv). marc (MARC 21, .mrc) und marcxml (.xml) schreiben statt Zeilen die Katalogdatensätze der gefundenen Bücher.</translation>
+        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce or merchant (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
+        <translation>Mit --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce oder merchant (Standard: nach der Endung der Ausgabedatei, sonst csv). marc (MARC 21, .mrc) und marcxml (.xml) schreiben statt Zeilen die Katalogdatensätze der gefundenen Bücher; shopify, woocommerce und merchant (ein Google-Merchant-Center-Feed) eine Importdatei für einen Shop mit den gefundenen Produkten.</translation>
     </message>
 </context>
 <context>
@@ -458,6 +458,48 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>%1 cannot be copied as it is (%2); its values are written instead.</source>
         <translation>%1 kann nicht unverändert kopiert werden (%2); stattdessen werden die Werte geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchListing</name>
+    <message>
+        <source>more than one of your columns could be the price: %1. Name one with --price-column by its header, letter or number.</source>
+        <translation>mehr als eine Ihrer Spalten könnte der Preis sein: %1. Nennen Sie eine mit --price-column über ihre Überschrift, ihren Buchstaben oder ihre Nummer.</translation>
+    </message>
+    <message>
+        <source>more than one of your columns could be the SKU: %1. Name one with --sku-column by its header, letter or number.</source>
+        <translation>mehr als eine Ihrer Spalten könnte die Artikelnummer (SKU) sein: %1. Nennen Sie eine mit --sku-column über ihre Überschrift, ihren Buchstaben oder ihre Nummer.</translation>
+    </message>
+    <message>
+        <source>more than one of your columns could be the stock: %1. Name one with --stock-column by its header, letter or number.</source>
+        <translation>mehr als eine Ihrer Spalten könnte der Bestand sein: %1. Nennen Sie eine mit --stock-column über ihre Überschrift, ihren Buchstaben oder ihre Nummer.</translation>
+    </message>
+    <message>
+        <source>no column &quot;%1&quot; for --%2; name one of these by its header, letter or number: %3</source>
+        <extracomment>%1 is what --price-column (or another, %2) named, %3 the columns.</extracomment>
+        <translation>keine Spalte „%1“ für --%2; nennen Sie eine von diesen über ihre Überschrift, ihren Buchstaben oder ihre Nummer: %3</translation>
+    </message>
+    <message>
+        <source>--price-column, --sku-column and --stock-column need a spreadsheet input (.xlsx, .ods, .csv or .tsv).</source>
+        <translation>--price-column, --sku-column und --stock-column brauchen eine Tabelle als Eingabe (.xlsx, .ods, .csv oder .tsv).</translation>
+    </message>
+    <message>
+        <source>--format merchant writes each price with its currency: name it with --currency, such as EUR.</source>
+        <translation>--format merchant schreibt jeden Preis mit seiner Währung: nennen Sie sie mit --currency, etwa EUR.</translation>
+    </message>
+    <message>
+        <source>pictures cannot be saved here.</source>
+        <translation>Bilder können hier nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>%1; no more pictures are saved.</source>
+        <extracomment>%1 says why a picture could not be written.</extracomment>
+        <translation>%1; es werden keine weiteren Bilder gespeichert.</translation>
+    </message>
+    <message>
+        <source>pictures saved: %1</source>
+        <extracomment>On the progress line, after the counts of the codes.</extracomment>
+        <translation>Bilder gespeichert: %1</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1281,94 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     </message>
 </context>
 <context>
+    <name>ListingCommandLine</name>
+    <message>
+        <source>With --batch: save the picture of every product found in this folder, one file each named by its GTIN (4006381333931.jpg), with a list of them, pictures.csv. A picture saved there by an earlier run is not fetched again.</source>
+        <translation>Mit --batch: das Bild jedes gefundenen Produkts in diesem Ordner speichern, je eine Datei, benannt nach seiner GTIN (4006381333931.jpg), mit einer Liste davon, pictures.csv. Ein Bild, das ein früherer Lauf dort gespeichert hat, wird nicht noch einmal geholt.</translation>
+    </message>
+    <message>
+        <source>With --pictures-dir: ask no source, take the answers remembered, and save their pictures alone, without a results file.</source>
+        <translation>Mit --pictures-dir: keine Quelle fragen, die gespeicherten Antworten nehmen und nur ihre Bilder speichern, ohne Ergebnisdatei.</translation>
+    </message>
+    <message>
+        <source>With --pictures-dir: make pictures larger than N pixels on their longer side that small, as JPEG.</source>
+        <translation>Mit --pictures-dir: Bilder, deren längere Seite größer als N Pixel ist, auf diese Größe verkleinern, als JPEG.</translation>
+    </message>
+    <message>
+        <source>With --pictures-dir and a shop&apos;s --format: the address the saved pictures will be published under; each product&apos;s picture is then this address followed by its file&apos;s name.</source>
+        <translation>Mit --pictures-dir und dem --format eines Shops: die Adresse, unter der die gespeicherten Bilder veröffentlicht werden; das Bild jedes Produkts ist dann diese Adresse, gefolgt vom Namen seiner Datei.</translation>
+    </message>
+    <message>
+        <source>With --format merchant: the prices&apos; currency, such as EUR (default: the locale&apos;s).</source>
+        <translation>Mit --format merchant: die Währung der Preise, etwa EUR (Standard: die des Gebietsschemas).</translation>
+    </message>
+    <message>
+        <source>With a shop&apos;s --format and a spreadsheet input: your column of prices, by its header, letter or number (default: the one headed Price, Preis, Prix, Precio, ...).</source>
+        <translation>Mit dem --format eines Shops und einer Tabelle als Eingabe: Ihre Spalte der Preise, über ihre Überschrift, ihren Buchstaben oder ihre Nummer (Standard: die mit der Überschrift Price, Preis, Prix, Precio, ...).</translation>
+    </message>
+    <message>
+        <source>With a shop&apos;s --format and a spreadsheet input: your column of SKUs (default: the one headed SKU, Article, Artikel, ...).</source>
+        <translation>Mit dem --format eines Shops und einer Tabelle als Eingabe: Ihre Spalte der Artikelnummern (Standard: die mit der Überschrift SKU, Article, Artikel, ...).</translation>
+    </message>
+    <message>
+        <source>With a shop&apos;s --format and a spreadsheet input: your column of stock (default: the one headed Stock, Qty, Bestand, ...).</source>
+        <translation>Mit dem --format eines Shops und einer Tabelle als Eingabe: Ihre Spalte des Bestands (Standard: die mit der Überschrift Stock, Qty, Bestand, ...).</translation>
+    </message>
+    <message>
+        <source>--keep-columns writes csv, tsv, xlsx or ods, not a shop&apos;s file.</source>
+        <translation>--keep-columns schreibt csv, tsv, xlsx oder ods, keine Shop-Datei.</translation>
+    </message>
+    <message>
+        <source>--pictures-dir needs a folder.</source>
+        <translation>--pictures-dir braucht einen Ordner.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --pictures-dir.</source>
+        <extracomment>%1 is an option&apos;s name.</extracomment>
+        <translation>--%1 gehört zu --pictures-dir.</translation>
+    </message>
+    <message>
+        <source>--pictures-only writes no results: leave out --%1.</source>
+        <translation>--pictures-only schreibt keine Ergebnisse: lassen Sie --%1 weg.</translation>
+    </message>
+    <message>
+        <source>--pictures-only takes the answers remembered: leave out --no-cache.</source>
+        <translation>--pictures-only nimmt die gespeicherten Antworten: lassen Sie --no-cache weg.</translation>
+    </message>
+    <message>
+        <source>--picture-size wants a number of pixels from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>--picture-size erwartet eine Pixelzahl von %1 bis %2, nicht „%3“.</translation>
+    </message>
+    <message>
+        <source>--pictures-base-url goes with a shop&apos;s --format (shopify, woocommerce, merchant).</source>
+        <translation>--pictures-base-url gehört zum --format eines Shops (shopify, woocommerce, merchant).</translation>
+    </message>
+    <message>
+        <source>Not a usable address in --pictures-base-url: &quot;%1&quot;; give it as https://host/folder/.</source>
+        <translation>Keine brauchbare Adresse in --pictures-base-url: „%1“; geben Sie sie als https://host/ordner/ an.</translation>
+    </message>
+    <message>
+        <source>--currency goes with --format merchant.</source>
+        <translation>--currency gehört zu --format merchant.</translation>
+    </message>
+    <message>
+        <source>--currency wants a currency&apos;s three-letter code, such as EUR, not &quot;%1&quot;.</source>
+        <translation>--currency erwartet den dreibuchstabigen Code einer Währung, etwa EUR, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a shop&apos;s --format (shopify, woocommerce, merchant).</source>
+        <translation>--%1 gehört zum --format eines Shops (shopify, woocommerce, merchant).</translation>
+    </message>
+</context>
+<context>
+    <name>ListingSheets</name>
+    <message>
+        <source>Your columns of %1 cannot be read again: %2. The shop&apos;s file is written without them.</source>
+        <extracomment>%1 is a spreadsheet&apos;s file, %2 why it cannot be read.</extracomment>
+        <translation>Ihre Spalten aus %1 können nicht erneut gelesen werden: %2. Die Shop-Datei wird ohne sie geschrieben.</translation>
+    </message>
+</context>
+<context>
     <name>LookupChain</name>
     <message>
         <source>none of the chosen sources looks up such codes</source>
@@ -1677,6 +1807,63 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>Cannot create the file %1: no free temporary name beside it</source>
         <translation>Die Datei %1 kann nicht angelegt werden: daneben ist kein temporärer Name frei</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFetch</name>
+    <message>
+        <source>an empty answer</source>
+        <translation>eine leere Antwort</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFolder</name>
+    <message>
+        <source>no GTIN to name the file by</source>
+        <translation>keine GTIN, nach der die Datei benannt werden kann</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>kein Bild</translation>
+    </message>
+    <message>
+        <source>Pictures in %1: %2 saved, %3 already there, %4 left as your own file of that name, %5 without a picture, %6 failed.</source>
+        <extracomment>%1 is a folder; then how many pictures were saved, were there already, were kept as the user&apos;s own file under that name, had no picture, and failed.</extracomment>
+        <translation>Bilder in %1: %2 gespeichert, %3 schon vorhanden, %4 als Ihre eigene Datei dieses Namens belassen, %5 ohne Bild, %6 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Why: %1.</source>
+        <extracomment>%1 lists reasons, each with how many pictures failed for it.</extracomment>
+        <translation>Warum: %1.</translation>
+    </message>
+    <message>
+        <source>The %1 there is not Quillfen&apos;s: it was left as it is, and no list was written.</source>
+        <extracomment>%1 is the file name pictures.csv.</extracomment>
+        <translation>Die Datei %1 dort stammt nicht von Quillfen: Sie wurde belassen, wie sie ist, und keine Liste wurde geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFolderSave</name>
+    <message>
+        <source>Saving pictures: %1 of %2</source>
+        <extracomment>On the progress bar: which picture of how many is being saved.</extracomment>
+        <translation>Bilder werden gespeichert: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Angehalten.</translation>
+    </message>
+    <message>
+        <source>Save Pictures</source>
+        <translation>Bilder speichern</translation>
+    </message>
+    <message>
+        <source>No product found in the results has a picture to save.</source>
+        <translation>Kein gefundenes Produkt in den Ergebnissen hat ein Bild zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Pictures are saved once the lookup is over: wait for it, or stop it.</source>
+        <translation>Bilder werden gespeichert, sobald die Abfrage vorbei ist: warten Sie darauf oder halten Sie sie an.</translation>
     </message>
 </context>
 <context>
@@ -2133,6 +2320,29 @@ Der Produktindex ist unverändert.</translation>
     </message>
 </context>
 <context>
+    <name>QtFolderFiles</name>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>a file of that name is there</source>
+        <translation>dort liegt eine Datei dieses Namens</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Cannot remove the file %1: %2</source>
+        <translation>Die Datei %1 kann nicht entfernt werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>QtForm1Window</name>
     <message>
         <source>Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
@@ -2269,6 +2479,10 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>Save Rec&amp;ords As…</source>
         <translation>&amp;Datensätze speichern unter…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Pictures…</source>
+        <translation>&amp;Bilder speichern…</translation>
     </message>
 </context>
 <context>
@@ -2411,6 +2625,14 @@ Der Produktindex ist unverändert.</translation>
         <source>the picture is too large to decode in colour; save it in grey or as %1</source>
         <translation>das Bild ist zu groß, um es in Farbe zu dekodieren; speichern Sie es in Graustufen oder als %1</translation>
     </message>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>das Bild ist zu groß zum Dekodieren</translation>
+    </message>
+    <message>
+        <source>the picture cannot be written as %1 (%2)</source>
+        <translation>das Bild kann nicht als %1 geschrieben werden (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -2531,6 +2753,34 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>Could not save the setting &quot;%1&quot; in %2</source>
         <translation>Die Einstellung „%1“ konnte nicht in %2 gespeichert werden</translation>
+    </message>
+</context>
+<context>
+    <name>QtShopColumnsDialog</name>
+    <message>
+        <source>Your Columns</source>
+        <translation>Ihre Spalten</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s file takes these from %1.</source>
+        <extracomment>%1 is a spreadsheet&apos;s file name.</extracomment>
+        <translation>Die Shop-Datei übernimmt diese aus %1.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Which of your columns is the price?</source>
+        <translation>Welche Ihrer Spalten ist der Preis?</translation>
+    </message>
+    <message>
+        <source>Which is your SKU (your own article number)?</source>
+        <translation>Welche ist Ihre SKU (Ihre eigene Artikelnummer)?</translation>
+    </message>
+    <message>
+        <source>Which is the stock?</source>
+        <translation>Welche ist der Bestand?</translation>
     </message>
 </context>
 <context>
@@ -2703,6 +2953,11 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>There are no ticked results to save.</source>
         <translation>Es gibt keine angehakten Ergebnisse zum Speichern.</translation>
+    </message>
+    <message>
+        <source>Shopify Products (*.csv)|*.csv|WooCommerce Products (*.csv)|*.csv|Google Merchant Center Feed (*.tsv)|*.tsv|</source>
+        <extracomment>The shops&apos; import files, offered after the formats above in the same dialog.</extracomment>
+        <translation>Shopify-Produkte (*.csv)|*.csv|WooCommerce-Produkte (*.csv)|*.csv|Google-Merchant-Center-Feed (*.tsv)|*.tsv|</translation>
     </message>
 </context>
 <context>
@@ -2927,6 +3182,27 @@ Stattdessen eine Kopie nur mit den Werten speichern, ohne Formeln, Formate und w
     <message>
         <source>%1 bytes</source>
         <translation>%1 Bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ShopFileWriter</name>
+    <message>
+        <source>Shop file: %1 products. Left out: %2 not found, %3 failed, %4 not looked up, %5 without a name.</source>
+        <extracomment>The products a shop&apos;s import file holds, and how many outcomes were left out, by why.</extracomment>
+        <translation>Shop-Datei: %1 Produkte. Ausgelassen: %2 nicht gefunden, %3 fehlgeschlagen, %4 nicht abgefragt, %5 ohne Namen.</translation>
+    </message>
+    <message>
+        <source>Rows of a product already in the file, left out: %1.</source>
+        <extracomment>Rows whose code is that of a product an earlier row already made (another form of the same GTIN, or the same code again).</extracomment>
+        <translation>Zeilen eines Produkts, das schon in der Datei steht, ausgelassen: %1.</translation>
+    </message>
+    <message>
+        <source>Cells of your price column that held no price, left empty: %1.</source>
+        <translation>Zellen Ihrer Preisspalte, die keinen Preis enthielten, leer gelassen: %1.</translation>
+    </message>
+    <message>
+        <source>Cells of your stock column that held no whole number, left empty: %1.</source>
+        <translation>Zellen Ihrer Bestandsspalte, die keine ganze Zahl enthielten, leer gelassen: %1.</translation>
     </message>
 </context>
 <context>

@@ -317,8 +317,8 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <translation>El idioma de la ventana y sus mensajes, y el idioma en que se piden los nombres de producto, como de, fr o es (predeterminado: el del escritorio; variable de entorno: QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
-        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows.</source>
-        <translation>Con --batch: csv, tsv, json, jsonl, xlsx, ods, marc o marcxml (por omisión: según la extensión del archivo de salida; si no, csv). marc (MARC 21, .mrc) y marcxml (.xml) escriben, en lugar de filas, los registros de catálogo de los libros encontrados.</translation>
+        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce or merchant (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
+        <translation>Con --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce o merchant (por defecto: según la extensión del archivo de salida, si no csv). marc (MARC 21, .mrc) y marcxml (.xml) escriben los registros de catálogo de los libros encontrados en lugar de filas; shopify, woocommerce y merchant (un feed de Google Merchant Center) un archivo de importación de tienda con los productos encontrados.</translation>
     </message>
 </context>
 <context>
@@ -458,6 +458,48 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>%1 cannot be copied as it is (%2); its values are written instead.</source>
         <translation>%1 no se puede copiar tal cual (%2); en su lugar se escriben sus valores.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchListing</name>
+    <message>
+        <source>more than one of your columns could be the price: %1. Name one with --price-column by its header, letter or number.</source>
+        <translation>más de una de sus columnas podría ser el precio: %1. Indique una con --price-column por su encabezado, su letra o su número.</translation>
+    </message>
+    <message>
+        <source>more than one of your columns could be the SKU: %1. Name one with --sku-column by its header, letter or number.</source>
+        <translation>más de una de sus columnas podría ser la referencia (SKU): %1. Indique una con --sku-column por su encabezado, su letra o su número.</translation>
+    </message>
+    <message>
+        <source>more than one of your columns could be the stock: %1. Name one with --stock-column by its header, letter or number.</source>
+        <translation>más de una de sus columnas podría ser el stock: %1. Indique una con --stock-column por su encabezado, su letra o su número.</translation>
+    </message>
+    <message>
+        <source>no column &quot;%1&quot; for --%2; name one of these by its header, letter or number: %3</source>
+        <extracomment>%1 is what --price-column (or another, %2) named, %3 the columns.</extracomment>
+        <translation>no hay ninguna columna «%1» para --%2; indique una de estas por su encabezado, su letra o su número: %3</translation>
+    </message>
+    <message>
+        <source>--price-column, --sku-column and --stock-column need a spreadsheet input (.xlsx, .ods, .csv or .tsv).</source>
+        <translation>--price-column, --sku-column y --stock-column necesitan una hoja de cálculo como entrada (.xlsx, .ods, .csv o .tsv).</translation>
+    </message>
+    <message>
+        <source>--format merchant writes each price with its currency: name it with --currency, such as EUR.</source>
+        <translation>--format merchant escribe cada precio con su moneda: indíquela con --currency, por ejemplo EUR.</translation>
+    </message>
+    <message>
+        <source>pictures cannot be saved here.</source>
+        <translation>aquí no se pueden guardar imágenes.</translation>
+    </message>
+    <message>
+        <source>%1; no more pictures are saved.</source>
+        <extracomment>%1 says why a picture could not be written.</extracomment>
+        <translation>%1; no se guardan más imágenes.</translation>
+    </message>
+    <message>
+        <source>pictures saved: %1</source>
+        <extracomment>On the progress line, after the counts of the codes.</extracomment>
+        <translation>imágenes guardadas: %1</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1281,94 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     </message>
 </context>
 <context>
+    <name>ListingCommandLine</name>
+    <message>
+        <source>With --batch: save the picture of every product found in this folder, one file each named by its GTIN (4006381333931.jpg), with a list of them, pictures.csv. A picture saved there by an earlier run is not fetched again.</source>
+        <translation>Con --batch: guardar la imagen de cada producto encontrado en esta carpeta, un archivo cada una con su GTIN como nombre (4006381333931.jpg), con su lista, pictures.csv. Una imagen que una ejecución anterior guardó allí no se vuelve a descargar.</translation>
+    </message>
+    <message>
+        <source>With --pictures-dir: ask no source, take the answers remembered, and save their pictures alone, without a results file.</source>
+        <translation>Con --pictures-dir: no consultar ninguna fuente, tomar las respuestas guardadas y guardar solo sus imágenes, sin archivo de resultados.</translation>
+    </message>
+    <message>
+        <source>With --pictures-dir: make pictures larger than N pixels on their longer side that small, as JPEG.</source>
+        <translation>Con --pictures-dir: reducir a ese tamaño, como JPEG, las imágenes cuyo lado mayor supere N píxeles.</translation>
+    </message>
+    <message>
+        <source>With --pictures-dir and a shop&apos;s --format: the address the saved pictures will be published under; each product&apos;s picture is then this address followed by its file&apos;s name.</source>
+        <translation>Con --pictures-dir y el --format de una tienda: la dirección en la que se publicarán las imágenes guardadas; la imagen de cada producto es entonces esa dirección seguida del nombre de su archivo.</translation>
+    </message>
+    <message>
+        <source>With --format merchant: the prices&apos; currency, such as EUR (default: the locale&apos;s).</source>
+        <translation>Con --format merchant: la moneda de los precios, por ejemplo EUR (por defecto: la de la configuración regional).</translation>
+    </message>
+    <message>
+        <source>With a shop&apos;s --format and a spreadsheet input: your column of prices, by its header, letter or number (default: the one headed Price, Preis, Prix, Precio, ...).</source>
+        <translation>Con el --format de una tienda y una hoja de cálculo como entrada: su columna de precios, por su encabezado, su letra o su número (por defecto: la titulada Price, Preis, Prix, Precio, ...).</translation>
+    </message>
+    <message>
+        <source>With a shop&apos;s --format and a spreadsheet input: your column of SKUs (default: the one headed SKU, Article, Artikel, ...).</source>
+        <translation>Con el --format de una tienda y una hoja de cálculo como entrada: su columna de referencias (por defecto: la titulada SKU, Article, Artikel, ...).</translation>
+    </message>
+    <message>
+        <source>With a shop&apos;s --format and a spreadsheet input: your column of stock (default: the one headed Stock, Qty, Bestand, ...).</source>
+        <translation>Con el --format de una tienda y una hoja de cálculo como entrada: su columna de stock (por defecto: la titulada Stock, Qty, Bestand, ...).</translation>
+    </message>
+    <message>
+        <source>--keep-columns writes csv, tsv, xlsx or ods, not a shop&apos;s file.</source>
+        <translation>--keep-columns escribe csv, tsv, xlsx u ods, no un archivo de tienda.</translation>
+    </message>
+    <message>
+        <source>--pictures-dir needs a folder.</source>
+        <translation>--pictures-dir necesita una carpeta.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --pictures-dir.</source>
+        <extracomment>%1 is an option&apos;s name.</extracomment>
+        <translation>--%1 va con --pictures-dir.</translation>
+    </message>
+    <message>
+        <source>--pictures-only writes no results: leave out --%1.</source>
+        <translation>--pictures-only no escribe resultados: quite --%1.</translation>
+    </message>
+    <message>
+        <source>--pictures-only takes the answers remembered: leave out --no-cache.</source>
+        <translation>--pictures-only toma las respuestas guardadas: quite --no-cache.</translation>
+    </message>
+    <message>
+        <source>--picture-size wants a number of pixels from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>--picture-size espera un número de píxeles de %1 a %2, no «%3».</translation>
+    </message>
+    <message>
+        <source>--pictures-base-url goes with a shop&apos;s --format (shopify, woocommerce, merchant).</source>
+        <translation>--pictures-base-url va con el --format de una tienda (shopify, woocommerce, merchant).</translation>
+    </message>
+    <message>
+        <source>Not a usable address in --pictures-base-url: &quot;%1&quot;; give it as https://host/folder/.</source>
+        <translation>Dirección no utilizable en --pictures-base-url: «%1»; indíquela como https://host/carpeta/.</translation>
+    </message>
+    <message>
+        <source>--currency goes with --format merchant.</source>
+        <translation>--currency va con --format merchant.</translation>
+    </message>
+    <message>
+        <source>--currency wants a currency&apos;s three-letter code, such as EUR, not &quot;%1&quot;.</source>
+        <translation>--currency espera el código de tres letras de una moneda, por ejemplo EUR, no «%1».</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a shop&apos;s --format (shopify, woocommerce, merchant).</source>
+        <translation>--%1 va con el --format de una tienda (shopify, woocommerce, merchant).</translation>
+    </message>
+</context>
+<context>
+    <name>ListingSheets</name>
+    <message>
+        <source>Your columns of %1 cannot be read again: %2. The shop&apos;s file is written without them.</source>
+        <extracomment>%1 is a spreadsheet&apos;s file, %2 why it cannot be read.</extracomment>
+        <translation>Sus columnas de %1 no se pueden volver a leer: %2. El archivo de la tienda se escribe sin ellas.</translation>
+    </message>
+</context>
+<context>
     <name>LookupChain</name>
     <message>
         <source>none of the chosen sources looks up such codes</source>
@@ -1677,6 +1807,63 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>Cannot create the file %1: no free temporary name beside it</source>
         <translation>No se puede crear el archivo %1: no hay ningún nombre temporal libre a su lado</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFetch</name>
+    <message>
+        <source>an empty answer</source>
+        <translation>una respuesta vacía</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFolder</name>
+    <message>
+        <source>no GTIN to name the file by</source>
+        <translation>ningún GTIN con el que nombrar el archivo</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>no es una imagen</translation>
+    </message>
+    <message>
+        <source>Pictures in %1: %2 saved, %3 already there, %4 left as your own file of that name, %5 without a picture, %6 failed.</source>
+        <extracomment>%1 is a folder; then how many pictures were saved, were there already, were kept as the user&apos;s own file under that name, had no picture, and failed.</extracomment>
+        <translation>Imágenes en %1: %2 guardadas, %3 ya presentes, %4 dejadas como su propio archivo con ese nombre, %5 sin imagen, %6 fallidas.</translation>
+    </message>
+    <message>
+        <source>Why: %1.</source>
+        <extracomment>%1 lists reasons, each with how many pictures failed for it.</extracomment>
+        <translation>Por qué: %1.</translation>
+    </message>
+    <message>
+        <source>The %1 there is not Quillfen&apos;s: it was left as it is, and no list was written.</source>
+        <extracomment>%1 is the file name pictures.csv.</extracomment>
+        <translation>El archivo %1 que hay allí no es de Quillfen: se dejó como está y no se escribió ninguna lista.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFolderSave</name>
+    <message>
+        <source>Saving pictures: %1 of %2</source>
+        <extracomment>On the progress bar: which picture of how many is being saved.</extracomment>
+        <translation>Guardando imágenes: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Detenido.</translation>
+    </message>
+    <message>
+        <source>Save Pictures</source>
+        <translation>Guardar imágenes</translation>
+    </message>
+    <message>
+        <source>No product found in the results has a picture to save.</source>
+        <translation>Ningún producto encontrado en los resultados tiene una imagen que guardar.</translation>
+    </message>
+    <message>
+        <source>Pictures are saved once the lookup is over: wait for it, or stop it.</source>
+        <translation>Las imágenes se guardan cuando termina la consulta: espere o deténgala.</translation>
     </message>
 </context>
 <context>
@@ -2133,6 +2320,29 @@ El índice de productos no ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>QtFolderFiles</name>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>No se puede crear la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>a file of that name is there</source>
+        <translation>allí hay un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>No se puede escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>No se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>Cannot remove the file %1: %2</source>
+        <translation>No se puede eliminar el archivo %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>QtForm1Window</name>
     <message>
         <source>Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
@@ -2269,6 +2479,10 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>Save Rec&amp;ords As…</source>
         <translation>Guardar re&amp;gistros como…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Pictures…</source>
+        <translation>Gu&amp;ardar imágenes…</translation>
     </message>
 </context>
 <context>
@@ -2411,6 +2625,14 @@ El índice de productos no ha cambiado.</translation>
         <source>the picture is too large to decode in colour; save it in grey or as %1</source>
         <translation>la imagen es demasiado grande para decodificarla en color; guárdela en escala de grises o como %1</translation>
     </message>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>la imagen es demasiado grande para decodificarla</translation>
+    </message>
+    <message>
+        <source>the picture cannot be written as %1 (%2)</source>
+        <translation>la imagen no se puede escribir como %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -2531,6 +2753,34 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>Could not save the setting &quot;%1&quot; in %2</source>
         <translation>No se pudo guardar el ajuste &quot;%1&quot; en %2</translation>
+    </message>
+</context>
+<context>
+    <name>QtShopColumnsDialog</name>
+    <message>
+        <source>Your Columns</source>
+        <translation>Sus columnas</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s file takes these from %1.</source>
+        <extracomment>%1 is a spreadsheet&apos;s file name.</extracomment>
+        <translation>El archivo de la tienda los toma de %1.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Which of your columns is the price?</source>
+        <translation>¿Cuál de sus columnas es el precio?</translation>
+    </message>
+    <message>
+        <source>Which is your SKU (your own article number)?</source>
+        <translation>¿Cuál es su SKU (su propia referencia de artículo)?</translation>
+    </message>
+    <message>
+        <source>Which is the stock?</source>
+        <translation>¿Cuál es el stock?</translation>
     </message>
 </context>
 <context>
@@ -2703,6 +2953,11 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>There are no ticked results to save.</source>
         <translation>No hay resultados marcados para guardar.</translation>
+    </message>
+    <message>
+        <source>Shopify Products (*.csv)|*.csv|WooCommerce Products (*.csv)|*.csv|Google Merchant Center Feed (*.tsv)|*.tsv|</source>
+        <extracomment>The shops&apos; import files, offered after the formats above in the same dialog.</extracomment>
+        <translation>Productos de Shopify (*.csv)|*.csv|Productos de WooCommerce (*.csv)|*.csv|Feed de Google Merchant Center (*.tsv)|*.tsv|</translation>
     </message>
 </context>
 <context>
@@ -2927,6 +3182,27 @@ Save a copy of its values instead, without its formulas, formats and other sheet
     <message>
         <source>%1 bytes</source>
         <translation>%1 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>ShopFileWriter</name>
+    <message>
+        <source>Shop file: %1 products. Left out: %2 not found, %3 failed, %4 not looked up, %5 without a name.</source>
+        <extracomment>The products a shop&apos;s import file holds, and how many outcomes were left out, by why.</extracomment>
+        <translation>Archivo de tienda: %1 productos. Omitidos: %2 no encontrados, %3 fallidos, %4 no consultados, %5 sin nombre.</translation>
+    </message>
+    <message>
+        <source>Rows of a product already in the file, left out: %1.</source>
+        <extracomment>Rows whose code is that of a product an earlier row already made (another form of the same GTIN, or the same code again).</extracomment>
+        <translation>Filas de un producto que ya está en el archivo, omitidas: %1.</translation>
+    </message>
+    <message>
+        <source>Cells of your price column that held no price, left empty: %1.</source>
+        <translation>Celdas de su columna de precios que no contenían un precio, dejadas vacías: %1.</translation>
+    </message>
+    <message>
+        <source>Cells of your stock column that held no whole number, left empty: %1.</source>
+        <translation>Celdas de su columna de stock que no contenían un número entero, dejadas vacías: %1.</translation>
     </message>
 </context>
 <context>

@@ -317,8 +317,8 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <translation>La langue de la fenêtre et de ses messages, et celle dans laquelle demander les noms de produits, par exemple de, fr ou es (par défaut : celle du bureau ; variable d&apos;environnement : QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
-        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows.</source>
-        <translation>Avec --batch : csv, tsv, json, jsonl, xlsx, ods, marc ou marcxml (par défaut : selon l&apos;extension du fichier de sortie, sinon csv). marc (MARC 21, .mrc) et marcxml (.xml) écrivent, au lieu des lignes, les notices catalographiques des livres trouvés.</translation>
+        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce or merchant (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
+        <translation>Avec --batch : csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce ou merchant (par défaut : selon l&apos;extension du fichier de sortie, sinon csv). marc (MARC 21, .mrc) et marcxml (.xml) écrivent les notices catalographiques des livres trouvés au lieu des lignes ; shopify, woocommerce et merchant (un flux Google Merchant Center) un fichier d&apos;import de boutique des produits trouvés.</translation>
     </message>
 </context>
 <context>
@@ -458,6 +458,48 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>%1 cannot be copied as it is (%2); its values are written instead.</source>
         <translation>%1 ne peut pas être copié tel quel (%2) ; ses valeurs sont écrites à la place.</translation>
+    </message>
+</context>
+<context>
+    <name>BatchListing</name>
+    <message>
+        <source>more than one of your columns could be the price: %1. Name one with --price-column by its header, letter or number.</source>
+        <translation>plusieurs de vos colonnes pourraient être le prix : %1. Désignez-en une avec --price-column par son en-tête, sa lettre ou son numéro.</translation>
+    </message>
+    <message>
+        <source>more than one of your columns could be the SKU: %1. Name one with --sku-column by its header, letter or number.</source>
+        <translation>plusieurs de vos colonnes pourraient être la référence (SKU) : %1. Désignez-en une avec --sku-column par son en-tête, sa lettre ou son numéro.</translation>
+    </message>
+    <message>
+        <source>more than one of your columns could be the stock: %1. Name one with --stock-column by its header, letter or number.</source>
+        <translation>plusieurs de vos colonnes pourraient être le stock : %1. Désignez-en une avec --stock-column par son en-tête, sa lettre ou son numéro.</translation>
+    </message>
+    <message>
+        <source>no column &quot;%1&quot; for --%2; name one of these by its header, letter or number: %3</source>
+        <extracomment>%1 is what --price-column (or another, %2) named, %3 the columns.</extracomment>
+        <translation>aucune colonne « %1 » pour --%2 ; désignez l&apos;une de celles-ci par son en-tête, sa lettre ou son numéro : %3</translation>
+    </message>
+    <message>
+        <source>--price-column, --sku-column and --stock-column need a spreadsheet input (.xlsx, .ods, .csv or .tsv).</source>
+        <translation>--price-column, --sku-column et --stock-column demandent une feuille de calcul en entrée (.xlsx, .ods, .csv ou .tsv).</translation>
+    </message>
+    <message>
+        <source>--format merchant writes each price with its currency: name it with --currency, such as EUR.</source>
+        <translation>--format merchant écrit chaque prix avec sa devise : indiquez-la avec --currency, par exemple EUR.</translation>
+    </message>
+    <message>
+        <source>pictures cannot be saved here.</source>
+        <translation>les images ne peuvent pas être enregistrées ici.</translation>
+    </message>
+    <message>
+        <source>%1; no more pictures are saved.</source>
+        <extracomment>%1 says why a picture could not be written.</extracomment>
+        <translation>%1 ; plus aucune image n&apos;est enregistrée.</translation>
+    </message>
+    <message>
+        <source>pictures saved: %1</source>
+        <extracomment>On the progress line, after the counts of the codes.</extracomment>
+        <translation>images enregistrées : %1</translation>
     </message>
 </context>
 <context>
@@ -1239,6 +1281,94 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     </message>
 </context>
 <context>
+    <name>ListingCommandLine</name>
+    <message>
+        <source>With --batch: save the picture of every product found in this folder, one file each named by its GTIN (4006381333931.jpg), with a list of them, pictures.csv. A picture saved there by an earlier run is not fetched again.</source>
+        <translation>Avec --batch : enregistrer l&apos;image de chaque produit trouvé dans ce dossier, un fichier chacune nommé d&apos;après son GTIN (4006381333931.jpg), avec leur liste, pictures.csv. Une image qu&apos;une exécution précédente y a enregistrée n&apos;est pas récupérée à nouveau.</translation>
+    </message>
+    <message>
+        <source>With --pictures-dir: ask no source, take the answers remembered, and save their pictures alone, without a results file.</source>
+        <translation>Avec --pictures-dir : n&apos;interroger aucune source, prendre les réponses mémorisées et n&apos;enregistrer que leurs images, sans fichier de résultats.</translation>
+    </message>
+    <message>
+        <source>With --pictures-dir: make pictures larger than N pixels on their longer side that small, as JPEG.</source>
+        <translation>Avec --pictures-dir : réduire à cette taille, en JPEG, les images dont le plus grand côté dépasse N pixels.</translation>
+    </message>
+    <message>
+        <source>With --pictures-dir and a shop&apos;s --format: the address the saved pictures will be published under; each product&apos;s picture is then this address followed by its file&apos;s name.</source>
+        <translation>Avec --pictures-dir et le --format d&apos;une boutique : l&apos;adresse sous laquelle les images enregistrées seront publiées ; l&apos;image de chaque produit est alors cette adresse suivie du nom de son fichier.</translation>
+    </message>
+    <message>
+        <source>With --format merchant: the prices&apos; currency, such as EUR (default: the locale&apos;s).</source>
+        <translation>Avec --format merchant : la devise des prix, par exemple EUR (par défaut : celle des paramètres régionaux).</translation>
+    </message>
+    <message>
+        <source>With a shop&apos;s --format and a spreadsheet input: your column of prices, by its header, letter or number (default: the one headed Price, Preis, Prix, Precio, ...).</source>
+        <translation>Avec le --format d&apos;une boutique et une feuille de calcul en entrée : votre colonne des prix, par son en-tête, sa lettre ou son numéro (par défaut : celle intitulée Price, Preis, Prix, Precio, ...).</translation>
+    </message>
+    <message>
+        <source>With a shop&apos;s --format and a spreadsheet input: your column of SKUs (default: the one headed SKU, Article, Artikel, ...).</source>
+        <translation>Avec le --format d&apos;une boutique et une feuille de calcul en entrée : votre colonne des références (par défaut : celle intitulée SKU, Article, Artikel, ...).</translation>
+    </message>
+    <message>
+        <source>With a shop&apos;s --format and a spreadsheet input: your column of stock (default: the one headed Stock, Qty, Bestand, ...).</source>
+        <translation>Avec le --format d&apos;une boutique et une feuille de calcul en entrée : votre colonne du stock (par défaut : celle intitulée Stock, Qty, Bestand, ...).</translation>
+    </message>
+    <message>
+        <source>--keep-columns writes csv, tsv, xlsx or ods, not a shop&apos;s file.</source>
+        <translation>--keep-columns écrit du csv, tsv, xlsx ou ods, pas un fichier de boutique.</translation>
+    </message>
+    <message>
+        <source>--pictures-dir needs a folder.</source>
+        <translation>--pictures-dir demande un dossier.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --pictures-dir.</source>
+        <extracomment>%1 is an option&apos;s name.</extracomment>
+        <translation>--%1 va avec --pictures-dir.</translation>
+    </message>
+    <message>
+        <source>--pictures-only writes no results: leave out --%1.</source>
+        <translation>--pictures-only n&apos;écrit aucun résultat : retirez --%1.</translation>
+    </message>
+    <message>
+        <source>--pictures-only takes the answers remembered: leave out --no-cache.</source>
+        <translation>--pictures-only prend les réponses mémorisées : retirez --no-cache.</translation>
+    </message>
+    <message>
+        <source>--picture-size wants a number of pixels from %1 to %2, not &quot;%3&quot;.</source>
+        <translation>--picture-size attend un nombre de pixels de %1 à %2, pas « %3 ».</translation>
+    </message>
+    <message>
+        <source>--pictures-base-url goes with a shop&apos;s --format (shopify, woocommerce, merchant).</source>
+        <translation>--pictures-base-url va avec le --format d&apos;une boutique (shopify, woocommerce, merchant).</translation>
+    </message>
+    <message>
+        <source>Not a usable address in --pictures-base-url: &quot;%1&quot;; give it as https://host/folder/.</source>
+        <translation>Adresse inutilisable dans --pictures-base-url : « %1 » ; donnez-la sous la forme https://hote/dossier/.</translation>
+    </message>
+    <message>
+        <source>--currency goes with --format merchant.</source>
+        <translation>--currency va avec --format merchant.</translation>
+    </message>
+    <message>
+        <source>--currency wants a currency&apos;s three-letter code, such as EUR, not &quot;%1&quot;.</source>
+        <translation>--currency attend le code à trois lettres d&apos;une devise, par exemple EUR, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>--%1 goes with a shop&apos;s --format (shopify, woocommerce, merchant).</source>
+        <translation>--%1 va avec le --format d&apos;une boutique (shopify, woocommerce, merchant).</translation>
+    </message>
+</context>
+<context>
+    <name>ListingSheets</name>
+    <message>
+        <source>Your columns of %1 cannot be read again: %2. The shop&apos;s file is written without them.</source>
+        <extracomment>%1 is a spreadsheet&apos;s file, %2 why it cannot be read.</extracomment>
+        <translation>Vos colonnes de %1 ne peuvent pas être relues : %2. Le fichier de la boutique est écrit sans elles.</translation>
+    </message>
+</context>
+<context>
     <name>LookupChain</name>
     <message>
         <source>none of the chosen sources looks up such codes</source>
@@ -1677,6 +1807,63 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>Cannot create the file %1: no free temporary name beside it</source>
         <translation>Impossible de créer le fichier %1 : aucun nom temporaire libre à côté</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFetch</name>
+    <message>
+        <source>an empty answer</source>
+        <translation>une réponse vide</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFolder</name>
+    <message>
+        <source>no GTIN to name the file by</source>
+        <translation>aucun GTIN pour nommer le fichier</translation>
+    </message>
+    <message>
+        <source>not a picture</source>
+        <translation>pas une image</translation>
+    </message>
+    <message>
+        <source>Pictures in %1: %2 saved, %3 already there, %4 left as your own file of that name, %5 without a picture, %6 failed.</source>
+        <extracomment>%1 is a folder; then how many pictures were saved, were there already, were kept as the user&apos;s own file under that name, had no picture, and failed.</extracomment>
+        <translation>Images dans %1 : %2 enregistrées, %3 déjà présentes, %4 laissées comme votre propre fichier de ce nom, %5 sans image, %6 en échec.</translation>
+    </message>
+    <message>
+        <source>Why: %1.</source>
+        <extracomment>%1 lists reasons, each with how many pictures failed for it.</extracomment>
+        <translation>Pourquoi : %1.</translation>
+    </message>
+    <message>
+        <source>The %1 there is not Quillfen&apos;s: it was left as it is, and no list was written.</source>
+        <extracomment>%1 is the file name pictures.csv.</extracomment>
+        <translation>Le fichier %1 qui s&apos;y trouve n&apos;est pas celui de Quillfen : il a été laissé tel quel et aucune liste n&apos;a été écrite.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFolderSave</name>
+    <message>
+        <source>Saving pictures: %1 of %2</source>
+        <extracomment>On the progress bar: which picture of how many is being saved.</extracomment>
+        <translation>Enregistrement des images : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Arrêté.</translation>
+    </message>
+    <message>
+        <source>Save Pictures</source>
+        <translation>Enregistrer les images</translation>
+    </message>
+    <message>
+        <source>No product found in the results has a picture to save.</source>
+        <translation>Aucun produit trouvé dans les résultats n&apos;a d&apos;image à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Pictures are saved once the lookup is over: wait for it, or stop it.</source>
+        <translation>Les images sont enregistrées une fois la recherche terminée : attendez-la ou arrêtez-la.</translation>
     </message>
 </context>
 <context>
@@ -2133,6 +2320,29 @@ L&apos;index des produits est inchangé.</translation>
     </message>
 </context>
 <context>
+    <name>QtFolderFiles</name>
+    <message>
+        <source>Cannot make the folder %1: %2</source>
+        <translation>Impossible de créer le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>a file of that name is there</source>
+        <translation>un fichier de ce nom s&apos;y trouve</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1: %2</source>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the file %1</source>
+        <translation>Impossible d&apos;écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>Cannot remove the file %1: %2</source>
+        <translation>Impossible de supprimer le fichier %1 : %2</translation>
+    </message>
+</context>
+<context>
     <name>QtForm1Window</name>
     <message>
         <source>Double-click item to remove it. Move | line to right and out of window to reveal full names.</source>
@@ -2269,6 +2479,10 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>Save Rec&amp;ords As…</source>
         <translation>Enregistrer les &amp;notices sous…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Pictures…</source>
+        <translation>Enregistrer les ima&amp;ges…</translation>
     </message>
 </context>
 <context>
@@ -2411,6 +2625,14 @@ L&apos;index des produits est inchangé.</translation>
         <source>the picture is too large to decode in colour; save it in grey or as %1</source>
         <translation>l&apos;image est trop volumineuse pour être décodée en couleur ; enregistrez-la en niveaux de gris ou en %1</translation>
     </message>
+    <message>
+        <source>the picture is too large to decode</source>
+        <translation>l&apos;image est trop grande pour être décodée</translation>
+    </message>
+    <message>
+        <source>the picture cannot be written as %1 (%2)</source>
+        <translation>l&apos;image ne peut pas être écrite en %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -2531,6 +2753,34 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>Could not save the setting &quot;%1&quot; in %2</source>
         <translation>Impossible d&apos;enregistrer le réglage « %1 » dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>QtShopColumnsDialog</name>
+    <message>
+        <source>Your Columns</source>
+        <translation>Vos colonnes</translation>
+    </message>
+    <message>
+        <source>The shop&apos;s file takes these from %1.</source>
+        <extracomment>%1 is a spreadsheet&apos;s file name.</extracomment>
+        <translation>Le fichier de la boutique les reprend de %1.</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Which of your columns is the price?</source>
+        <translation>Laquelle de vos colonnes est le prix ?</translation>
+    </message>
+    <message>
+        <source>Which is your SKU (your own article number)?</source>
+        <translation>Laquelle est votre SKU (votre propre référence d&apos;article) ?</translation>
+    </message>
+    <message>
+        <source>Which is the stock?</source>
+        <translation>Laquelle est le stock ?</translation>
     </message>
 </context>
 <context>
@@ -2703,6 +2953,11 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>There are no ticked results to save.</source>
         <translation>Il n&apos;y a aucun résultat coché à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Shopify Products (*.csv)|*.csv|WooCommerce Products (*.csv)|*.csv|Google Merchant Center Feed (*.tsv)|*.tsv|</source>
+        <extracomment>The shops&apos; import files, offered after the formats above in the same dialog.</extracomment>
+        <translation>Produits Shopify (*.csv)|*.csv|Produits WooCommerce (*.csv)|*.csv|Flux Google Merchant Center (*.tsv)|*.tsv|</translation>
     </message>
 </context>
 <context>
@@ -2927,6 +3182,27 @@ Enregistrer plutôt une copie de ses valeurs, sans ses formules, formats et autr
     <message>
         <source>%1 bytes</source>
         <translation>%1 octets</translation>
+    </message>
+</context>
+<context>
+    <name>ShopFileWriter</name>
+    <message>
+        <source>Shop file: %1 products. Left out: %2 not found, %3 failed, %4 not looked up, %5 without a name.</source>
+        <extracomment>The products a shop&apos;s import file holds, and how many outcomes were left out, by why.</extracomment>
+        <translation>Fichier de boutique : %1 produits. Laissés de côté : %2 non trouvés, %3 en échec, %4 non recherchés, %5 sans nom.</translation>
+    </message>
+    <message>
+        <source>Rows of a product already in the file, left out: %1.</source>
+        <extracomment>Rows whose code is that of a product an earlier row already made (another form of the same GTIN, or the same code again).</extracomment>
+        <translation>Lignes d&apos;un produit déjà présent dans le fichier, laissées de côté : %1.</translation>
+    </message>
+    <message>
+        <source>Cells of your price column that held no price, left empty: %1.</source>
+        <translation>Cellules de votre colonne de prix ne contenant aucun prix, laissées vides : %1.</translation>
+    </message>
+    <message>
+        <source>Cells of your stock column that held no whole number, left empty: %1.</source>
+        <translation>Cellules de votre colonne de stock ne contenant aucun nombre entier, laissées vides : %1.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/AppConfig.h"
 
+#include "app/ListingCommandLine.h"
 #include "results/OutcomeWriter.h"
 
 #include <QCommandLineParser>
@@ -188,9 +189,11 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("format"),
         QCoreApplication::translate(
             "AppConfig",
-            "With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the "
-            "output file's extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write "
-            "the catalogue records of the books found instead of rows."),
+            "With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce "
+            "or merchant (default: from the output file's extension, else csv). marc (MARC 21, "
+            ".mrc) and marcxml (.xml) write the catalogue records of the books found instead of "
+            "rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop's "
+            "import file of the products found."),
         QStringLiteral("format"));
     const QCommandLineOption columns(
         QStringLiteral("columns"),
@@ -269,6 +272,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                        parallel,    batch,      scan,    output,      format,      columns,
                        quiet,       sheet,      column,  keepColumns, importIndex, downloadIndex,
                        updateIndex, sourceFile, keyFile, listSources, fillGaps});
+    const ListingCommandLine listing(parser);
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("AppConfig", "Code files, spreadsheets, pictures or PDFs to "
@@ -350,9 +354,12 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         config.batch.keepColumns = parser.isSet(keepColumns);
         QStringList formats{QStringLiteral("csv"),   QStringLiteral("tsv"),  QStringLiteral("json"),
                             QStringLiteral("jsonl"), QStringLiteral("xlsx"), QStringLiteral("ods")};
-        // A scan's rows go out as each scan is answered, again for a repeat: no file of records.
+        // A scan's rows go out as each scan is answered, again for a repeat: no file of records,
+        // and no shop's file.
         if (config.mode == RunMode::Batch)
-            formats << QStringLiteral("marc") << QStringLiteral("marcxml");
+            formats << QStringLiteral("marc") << QStringLiteral("marcxml")
+                    << QStringLiteral("shopify") << QStringLiteral("woocommerce")
+                    << QStringLiteral("merchant");
         if (parser.isSet(format) && !formats.contains(config.batch.format))
             return refuse(
                 QCoreApplication::translate("AppConfig", "Unknown --format \"%1\": choose from %2.")
@@ -529,6 +536,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                                            "1 to %1, not \"%2\".")
                               .arg(QString::number(kMaxParallel), parallelText));
     }
+    if (const QString problem = listing.read(parser, environment, config); !problem.isEmpty())
+        return refuse(problem);
     result.config = config;
     return result;
 }

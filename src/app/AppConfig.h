@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ListingOptions.h"
 #include "lookup/JsonFileSource.h"
 
 #include <QHash>
@@ -74,7 +75,9 @@ struct BatchOptions
 {
     QStringList inputs; // files; empty or "-": standard input
     QString output;     // empty: standard output
-    QString format;     // csv, tsv, json, jsonl, xlsx; empty: from the output's extension
+    // csv, tsv, json, jsonl, xlsx, ods, shopify, woocommerce, merchant; empty: from the output's
+    // extension.
+    QString format;
     // The columns, comma-separated names in their order ("all": every column), already checked.
     QString columns = QStringLiteral("all");
     bool quiet = false;
@@ -84,6 +87,8 @@ struct BatchOptions
     QString column;
     // Each output row is the input row followed by the answers.
     bool keepColumns = false;
+    // Pictures saved to a folder, a shop's file (--pictures-dir, --format shopify, ...).
+    ListingOptions listing;
 };
 
 // Everything about where the program runs and what it talks to, settled once at start-up.
@@ -117,7 +122,8 @@ struct AppConfig
     QString upcItemDbUrl = kUpcItemDbBase.toString();
     QString coversUrl = kOpenLibraryCoversBase.toString();
     QString imagesUrl = kOpenFoodFactsImagesBase.toString();
-    // Requests a minute, by source name, where QUILLFEN_<SOURCE>_PER_MINUTE sets one.
+    // Requests a minute, by source name, where QUILLFEN_<SOURCE>_PER_MINUTE sets one; "pictures"
+    // for each picture host (QUILLFEN_PICTURES_PER_MINUTE).
     QHash<QString, int> perMinute;
     // Who the open databases may write to about our requests.
     QString contact = kMakerWebSite.toString();

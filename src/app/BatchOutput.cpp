@@ -30,9 +30,9 @@ constexpr qint64 kOutputEveryMs = 500;
 class StandardOutputRows final : public BatchOutput
 {
 public:
-    StandardOutputRows(OutcomeFormat format, OutcomeColumnPlaces columns, BatchConsole& console,
+    StandardOutputRows(std::unique_ptr<OutcomeWriter> writer, BatchConsole& console,
                        const Clock& clock)
-        : m_writer(MakeOutcomeWriter(format, std::move(columns)))
+        : m_writer(std::move(writer))
         , m_console(console)
         , m_clock(clock)
         , m_sentAt(clock.steadyMs())
@@ -74,9 +74,8 @@ private:
 class TextFileRows final : public BatchOutput
 {
 public:
-    TextFileRows(OutcomeFormat format, OutcomeColumnPlaces columns,
-                 std::unique_ptr<OutputFile> file)
-        : m_writer(MakeOutcomeWriter(format, std::move(columns)))
+    TextFileRows(std::unique_ptr<OutcomeWriter> writer, std::unique_ptr<OutputFile> file)
+        : m_writer(std::move(writer))
         , m_file(std::move(file))
     {
         m_file->write(m_writer->begin());
@@ -333,6 +332,9 @@ std::optional<WorkbookFormat> WorkbookFormatOf(OutcomeFormat format)
     case OutcomeFormat::Tsv:
     case OutcomeFormat::Json:
     case OutcomeFormat::Jsonl:
+    case OutcomeFormat::Shopify:
+    case OutcomeFormat::WooCommerce:
+    case OutcomeFormat::Merchant:
     case OutcomeFormat::Marc:
     case OutcomeFormat::MarcXml:
         break;
@@ -369,8 +371,26 @@ std::unique_ptr<BatchOutput> BatchOutput::open(const BatchOptions& options, Outc
     // The names were checked when the command line was read.
     OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
     if (WritesToStandardOutput(options))
-        return std::make_unique<StandardOutputRows>(format, std::move(columns), console, clock);
+        return std::make_unique<StandardOutputRows>(MakeOutcomeWriter(format, std::move(columns)),
+                                                    console, clock);
     return openFile(options.output, format, std::move(columns), files);
+}
+
+std::unique_ptr<BatchOutput> BatchOutput::openWithWriter(std::unique_ptr<OutcomeWriter> writer,
+                                                         const BatchOptions& options,
+                                                         OutputFiles& files, BatchConsole& console,
+                                                         const Clock& clock)
+{
+    if (WritesToStandardOutput(options))
+        return std::make_unique<StandardOutputRows>(std::move(writer), console, clock);
+    return openFileWithWriter(options.output, std::move(writer), files);
+}
+
+std::unique_ptr<BatchOutput> BatchOutput::openFileWithWriter(const QString& path,
+                                                             std::unique_ptr<OutcomeWriter> writer,
+                                                             OutputFiles& files)
+{
+    return std::make_unique<TextFileRows>(std::move(writer), files.createText(path));
 }
 
 std::unique_ptr<BatchOutput> BatchOutput::openFile(const QString& path, OutcomeFormat format,
@@ -380,7 +400,8 @@ std::unique_ptr<BatchOutput> BatchOutput::openFile(const QString& path, OutcomeF
         return std::make_unique<WorkbookRows>(std::move(columns),
                                               files.createWorkbook(path, *workbook),
                                               *workbook == WorkbookFormat::Xlsx);
-    return std::make_unique<TextFileRows>(format, std::move(columns), files.createText(path));
+    return std::make_unique<TextFileRows>(MakeOutcomeWriter(format, std::move(columns)),
+                                          files.createText(path));
 }
 
 namespace {

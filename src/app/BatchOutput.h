@@ -84,6 +84,16 @@ public:
     static std::unique_ptr<BatchOutput> openFile(const QString& path, OutcomeFormat format,
                                                  OutcomeColumnPlaces columns, OutputFiles& files);
 
+    // The same through a writer of the caller's (a shop's file, listings/ShopFile.h): its lines
+    // to standard output as they come, or to the file named, put in place when it is finished.
+    static std::unique_ptr<BatchOutput> openWithWriter(std::unique_ptr<OutcomeWriter> writer,
+                                                       const BatchOptions& options,
+                                                       OutputFiles& files, BatchConsole& console,
+                                                       const Clock& clock);
+    static std::unique_ptr<BatchOutput> openFileWithWriter(const QString& path,
+                                                           std::unique_ptr<OutcomeWriter> writer,
+                                                           OutputFiles& files);
+
     // The sheet given back with the answers beside its rows (--keep-columns), as CSV, TSV or a
     // workbook that keeps each cell's kind. The outcomes come in the order of the sheet's codes.
     // Standard output, through the console, only when there is one.

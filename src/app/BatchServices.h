@@ -10,14 +10,29 @@ class CatalogueConnection;
 class Clock;
 class EventLoop;
 class FileSystem;
+class FolderFiles;
 class LookupSource;
 class OutputFiles;
 class PacingStore;
 class PageLoader;
+class PictureFiles;
+class PictureStore;
 class ProductIndex;
 class SettingsStore;
 class StopSignals;
 class ZipArchives;
+
+// What saving pictures to a folder works with (--pictures-dir).
+struct BatchPictureServices
+{
+    // The pictures' own loader, which refuses a body past a picture's size as it arrives.
+    PageLoader& loader;
+    FolderFiles& folder;
+    // Asked before a picture is fetched: the ones the details window remembered.
+    PictureStore& remembered;
+    // Makes pictures smaller (--picture-size).
+    PictureFiles& scaler;
+};
 
 // What a batch or scan run works with; main() fills it with the real services (see
 // platform/QtBatchCommand.h), the tests with fakes.
@@ -39,6 +54,8 @@ struct BatchServices
     ZipArchives* zips = nullptr;
     // Reads the barcodes of picture and PDF inputs; null: they are text files of codes.
     const BarcodeServices* barcodes = nullptr;
+    // Saves pictures to a folder; null: --pictures-dir cannot be had.
+    const BatchPictureServices* pictures = nullptr;
     // Searches library catalogues; null: the catalogue sources fail every code.
     CatalogueConnection* catalogue = nullptr;
 };

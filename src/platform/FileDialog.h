@@ -23,10 +23,17 @@ public:
     virtual void setDialogTitle(const QString& title) = 0;
     // Pairs of description and pattern, each followed by "|": "Text Files (*.txt)|*.txt|".
     virtual void setFilter(const QString& filter) = 0;
+    // The pair of the filter shown, from 1, as the control numbers them: the one to offer first,
+    // and after a showing the one the user chose.
+    virtual int filterIndex() const = 0;
+    virtual void setFilterIndex(int index) = 0;
 
     // Show the dialog and return when it closes; the choice is then in fileName().
     virtual void showOpen() = 0;
     virtual void showSave() = 0;
+    // Asks for a folder instead of a file; the chosen folder is then in fileName(), empty after a
+    // cancel.
+    virtual void showFolder() = 0;
 };
 
 // The kinds of file the dialog remembers a folder for, by the settings value that keeps it.

@@ -2,6 +2,7 @@
 
 #include "platform/GreyImage.h"
 
+#include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -23,4 +24,9 @@ public:
     // The name extensions (lower case, without the dot) of the pictures it can read: the ones a
     // file dialog offers and that go to the barcode reader, and no others.
     virtual QStringList readableExtensions() = 0;
+    // The picture (of any kind the image plugins read) made smaller, its longer side `longestSide`
+    // pixels and its proportions kept, as a JPEG of quality 90; nothing when it is no larger than
+    // that. Decoded within the memory a barcode file's decoding may take. Throws OperationFailed
+    // when it cannot be decoded.
+    virtual std::optional<QByteArray> scaledDown(const QByteArray& picture, int longestSide) = 0;
 };

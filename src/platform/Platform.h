@@ -14,6 +14,7 @@ class DetailsWindow;
 class EventLoop;
 class FileDialog;
 class FileSystem;
+class FolderFiles;
 class HttpFetcher;
 class InputBox;
 class InputFiles;
@@ -36,6 +37,7 @@ class PhoneScanReceiver;
 class ScanJournal;
 class ScanWindow;
 class SettingsStore;
+class ShopColumnsDialog;
 class SkinComponent;
 class SourcesDialog;
 class SpreadsheetTarget;
@@ -105,6 +107,10 @@ struct Platform
     ScanJournal& scanJournal;
     // The phone scanner's server, off until the scan window turns it on.
     PhoneScanReceiver& phoneScans;
+    // Pictures saved to a folder of the user's, and the question which of a spreadsheet's columns
+    // hold the price, the SKU and the stock of a shop's import file.
+    FolderFiles& folderFiles;
+    ShopColumnsDialog& shopColumns;
     // Library catalogues over Z39.50 and SRU, for the sources of catalogue records.
     CatalogueConnection& catalogue;
     int barcodeFilesAtOnce = 1;

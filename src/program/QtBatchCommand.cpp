@@ -8,8 +8,10 @@
 #include "desktop/barcodes/ZbarBarcodeScanner.h"
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
+#include "desktop/files/QtFolderFiles.h"
 #include "desktop/files/QtOutputFiles.h"
 #include "desktop/network/YazCatalogueConnection.h"
+#include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
@@ -20,6 +22,7 @@
 #include "desktop/system/QtEventLoop.h"
 #include "desktop/system/QtStandardInputLines.h"
 #include "desktop/system/QtStopSignals.h"
+#include "listings/PictureFetch.h"
 #include "program/PageLoaders.h"
 
 #ifdef Q_OS_UNIX
@@ -51,6 +54,12 @@ int BatchCommand(const AppConfig& config)
     ZbarBarcodeScanner scanner;
     const BarcodeServices barcodes{pictures, pdf, scanner, BarcodeFilesAtOnceOnThisMachine(),
                                    &secondPdf};
+    const auto pictureLoader = MakePageLoader(PageLoaderLimits{
+        .maxPageBytes = kLargestPictureBytes, .loopbackOnly = config.loopbackOnly});
+    QtFolderFiles folderFiles;
+    QtPictureStore remembered(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
+                              kLargestPictureBytes);
+    const BatchPictureServices pictureServices{*pictureLoader, folderFiles, remembered, pictures};
     YazCatalogueConnection catalogue(config.loopbackOnly);
     return RunBatch(config, BatchServices{
                                 .files = files,
@@ -66,6 +75,7 @@ int BatchCommand(const AppConfig& config)
                                 .pacing = &pacing,
                                 .zips = &zips,
                                 .barcodes = &barcodes,
+                                .pictures = &pictureServices,
                                 .catalogue = &catalogue,
                             });
 }

@@ -41,6 +41,7 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_pictures(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
                  kLargestPictureBytes)
     , m_scanWindow(&m_window)
+    , m_shopColumns(m_window, m_eventLoop)
     , m_catalogue(loopbackOnly)
 {}
 
@@ -89,6 +90,8 @@ Platform QtPlatform::services()
         .scanWindow = m_scanWindow,
         .scanJournal = m_scanJournal,
         .phoneScans = m_phoneScans,
+        .folderFiles = m_folderFiles,
+        .shopColumns = m_shopColumns,
         .catalogue = m_catalogue,
         .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
         .secondPdfDocument = &m_secondPdfDocument,
@@ -151,6 +154,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.productDetailsAction(), &Form1::ShowProductDetails},
         {window.saveResultsAsAction(), &Form1::SaveResultsAs},
         {window.saveRecordsAsAction(), &Form1::SaveRecordsAs},
+        {window.savePicturesAction(), &Form1::SavePictures},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.scanAction(), &Form1::ScanCodes},
         {window.aboutAction(), &Form1::ShowAbout},

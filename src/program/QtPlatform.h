@@ -7,6 +7,7 @@
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtDownloadStore.h"
 #include "desktop/files/QtFileSystem.h"
+#include "desktop/files/QtFolderFiles.h"
 #include "desktop/files/QtInputFiles.h"
 #include "desktop/files/QtOutputFiles.h"
 #include "desktop/files/QtTextFileWriter.h"
@@ -38,6 +39,7 @@
 #include "desktop/window/QtProgressDisplay.h"
 #include "desktop/window/QtQuestionBox.h"
 #include "desktop/window/QtScanWindow.h"
+#include "desktop/window/QtShopColumnsDialog.h"
 #include "desktop/window/QtSkinComponent.h"
 #include "desktop/window/QtSourcesDialog.h"
 #include "platform/PageLoader.h"
@@ -106,6 +108,8 @@ private:
     QtScanWindow m_scanWindow;
     QtScanJournal m_scanJournal;
     QtPhoneScanServer m_phoneScans;
+    QtFolderFiles m_folderFiles;
+    QtShopColumnsDialog m_shopColumns;
     YazCatalogueConnection m_catalogue;
 };
 

@@ -114,6 +114,12 @@ std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name)
         return OutcomeFormat::Xlsx;
     if (lower == u"ods")
         return OutcomeFormat::Ods;
+    if (lower == u"shopify")
+        return OutcomeFormat::Shopify;
+    if (lower == u"woocommerce")
+        return OutcomeFormat::WooCommerce;
+    if (lower == u"merchant")
+        return OutcomeFormat::Merchant;
     if (lower == u"marc")
         return OutcomeFormat::Marc;
     if (lower == u"marcxml")
@@ -128,7 +134,13 @@ std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
         return OutcomeFormat::Marc;
     if (suffix == u"xml")
         return OutcomeFormat::MarcXml;
-    return suffix.isEmpty() ? std::nullopt : OutcomeFormatNamed(suffix);
+    const std::optional<OutcomeFormat> format =
+        suffix.isEmpty() ? std::nullopt : OutcomeFormatNamed(suffix);
+    // A shop's file is a CSV or TSV by its name: only --format or the dialog's choice makes one.
+    if (format == OutcomeFormat::Shopify || format == OutcomeFormat::WooCommerce ||
+        format == OutcomeFormat::Merchant)
+        return std::nullopt;
+    return format;
 }
 
 QStringList OutcomeColumns()
@@ -355,6 +367,9 @@ std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format, OutcomeCo
         return std::make_unique<RecordWriter>(format);
     case OutcomeFormat::Xlsx:
     case OutcomeFormat::Ods:
+    case OutcomeFormat::Shopify:
+    case OutcomeFormat::WooCommerce:
+    case OutcomeFormat::Merchant:
         break;
     }
     return nullptr;

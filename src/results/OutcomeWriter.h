@@ -10,11 +10,25 @@
 
 struct CodeOutcome;
 
-// The files batch mode writes: each code beside its answer; or the catalogue records of the
-// found books (Marc: ISO 2709, MarcXml: one MARCXML collection).
-enum class OutcomeFormat { Csv, Tsv, Json, Jsonl, Xlsx, Ods, Marc, MarcXml };
+// The files batch mode writes: each code beside its answer; the catalogue records of the found
+// books (Marc: ISO 2709, MarcXml: one MARCXML collection); or, for a shop's importer, each
+// product found (listings/ShopFile.h).
+enum class OutcomeFormat {
+    Csv,
+    Tsv,
+    Json,
+    Jsonl,
+    Xlsx,
+    Ods,
+    Marc,
+    MarcXml,
+    Shopify,
+    WooCommerce,
+    Merchant
+};
 
-// "csv", "tsv", "json", "jsonl", "xlsx", "ods", "marc", "marcxml" (any case), or nothing.
+// "csv", "tsv", "json", "jsonl", "xlsx", "ods", "marc", "marcxml", "shopify", "woocommerce",
+// "merchant" (any case), or nothing.
 std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name);
 // By the file name's extension (".mrc" for marc, ".xml" for marcxml); nothing for an extension
 // of no known format.
@@ -84,8 +98,8 @@ QString SpreadsheetSafe(const QString& value);
 // One line of CSV (separator ',') or TSV ('\t') by RFC 4180, ending in CR LF.
 QByteArray DelimitedLine(const QStringList& cells, char separator);
 
-// A writer for every format but the workbooks (xlsx, ods), which are not text, of the columns at
-// those places (a file of records has no columns). Every cell of a CSV or TSV row is
-// SpreadsheetSafe.
+// A writer for every format but the workbooks (xlsx, ods), which are not text, and the shops', of
+// the columns at those places (a file of records has no columns). Every cell of a CSV or TSV row
+// is SpreadsheetSafe.
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format,
                                                  OutcomeColumnPlaces places = AllOutcomeColumns());

@@ -5,10 +5,10 @@
 std::unique_ptr<PendingPage> LocalAnswersOnly::start(const PageRequest& /*request*/)
 {
     // The chain asks refusal() first and never gets here; should it, nothing leaves either.
-    throw OperationFailed(kNeedsNetwork.toString());
+    throw OperationFailed(m_failure);
 }
 
 QString LocalAnswersOnly::refusal(const QUrl& /*url*/) const
 {
-    return kNeedsNetwork.toString();
+    return m_failure;
 }

@@ -35,6 +35,8 @@ bool SheetCodeLoader::load(ListControl& list, const QString& path, MessageBox* t
     std::optional<SheetAndColumn> read = this->read(path, *format, tell);
     if (!read)
         return true;
+    if (onLoaded)
+        onLoaded(path, *read);
     const std::vector<SheetCode> codes =
         CodesOfColumn(read->sheet, read->choice.column, read->choice.firstRow);
     read.reset(); // the rows need not be held while the codes go in

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class ListControl;
@@ -33,6 +34,9 @@ public:
     // the user cancelled the choice.
     std::optional<SheetAndColumn> read(const QString& path, SheetFormat format,
                                        MessageBox* tell = nullptr);
+
+    // Told of every sheet load() reads, with its path, before its codes go in.
+    std::function<void(const QString& path, const SheetAndColumn& read)> onLoaded;
 
 private:
     Platform m_platform;

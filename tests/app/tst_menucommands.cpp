@@ -556,7 +556,8 @@ void TestMenuCommands::saveResultsAs_tickedRowsWithTheChosenColumnsInTheFormatNa
     fake.form.SaveResultsAs();
     QCOMPARE(fake.columnChoice.askedSeveral.last().ticked, (QList<qsizetype>{0, 2, 3}));
     QCOMPARE(fake.commonDialog1.showings().last().fileNameShown, QStringLiteral("/d/results.csv"));
-    QCOMPARE(fake.commonDialog1.showings().last().filter, kSaveResultsFilter.toString());
+    QCOMPARE(fake.commonDialog1.showings().last().filter,
+             kSaveResultsFilter.toString() + kSaveShopFilesFilter.toString());
     QCOMPARE(fake.outputFiles.workbookFormats.value(QStringLiteral("/d/results.ods")),
              WorkbookFormat::Ods);
     QCOMPARE(fake.outputFiles.workbooks.value(QStringLiteral("/d/results.ods")),

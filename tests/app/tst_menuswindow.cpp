@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -144,6 +145,7 @@ private Q_SLOTS:
     void download_brokenOff_keepsItsPartAndTheNextOneResumes();
     void columnsChoice_okOnlyWhileOneIsTicked();
     void scan_ctrlShiftS_scannerKeysFillTheTableThenTheCodeList();
+    void listings_picturesToAFolderAndAShopifyFileThroughTheDialogs();
 
 private:
     // The settings, the index and the remembered answers, away from the user's own.
@@ -197,6 +199,7 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
                                "",
                                "Save Results As\u2026",
                                "Save Records As\u2026",
+                               "Save Pictures\u2026",
                                "Enrich a Spreadsheet\u2026",
                                "",
                                "Scan\u2026"};
@@ -636,6 +639,95 @@ QVERIFY(index.find(firstCode).has_value());
         QTRY_COMPARE(table().value(0), "1 " + kKnownCodes[2] + " found");
         QCOMPARE(table().size(), before.size() + 1);
         scan.close();
+    }
+
+    void TestMenusWindow::listings_picturesToAFolderAndAShopifyFileThroughTheDialogs()
+    {
+        SampleServiceProcess service;
+        QVERIFY2(service.start(), qPrintable(service.errorString()));
+        QTemporaryDir folder;
+        // Two columns could be the price: the window asks which.
+        const QString sheet = folder.filePath(QStringLiteral("supplier.csv"));
+        QFile csv(sheet);
+        QVERIFY(csv.open(QIODevice::WriteOnly));
+        csv.write("EAN;Einkaufspreis;Verkaufspreis;Bestand\n3800123400018;1,20;2,49;12\n"
+                  "4052718933107;0,90;1,99;0\n0823564706221;1,00;2,00;3\n");
+        csv.close();
+        AppConfig config = LoopbackConfig();
+        config.sources = QStringList{QStringLiteral("openfoodfacts")};
+        config.openFoodFactsUrl = service.baseUrl();
+        config.perMinute.insert(QStringLiteral("openfoodfacts"), 60'000);
+        config.perMinute.insert(QStringLiteral("pictures"), 60'000);
+        Window app(config);
+
+        // A file dialog's choice, typed into its name field.
+        const auto choose = [](const QString& path, const QString& filter = {}) {
+            return [=](QWidget* dialog) {
+                auto* const files = qobject_cast<QFileDialog*>(dialog);
+                QVERIFY(files);
+                if (!filter.isEmpty())
+                    files->selectNameFilter(filter);
+                files->setDirectory(QFileInfo(path).absolutePath());
+                files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                    ->setText(QFileInfo(path).fileName());
+                static_cast<QDialog*>(files)->accept();
+            };
+        };
+        whenDialogOpens(choose(sheet));
+        app.window().pushButton3()->click();
+        QCOMPARE(app.window().listView1()->topLevelItemCount(), 3);
+        app.runToTheEnd();
+
+        const QString pictures = folder.filePath(QStringLiteral("pictures"));
+        QVERIFY(QDir().mkpath(pictures));
+        QString said;
+        whenDialogOpens([&](QWidget* dialog) {
+            whenDialogOpens([&](QWidget* box) {
+                said = qobject_cast<QMessageBox*>(box)->text();
+                qobject_cast<QMessageBox*>(box)->accept();
+            });
+            QCOMPARE(dialog->objectName(), QStringLiteral("FolderDialog"));
+            choose(pictures)(dialog);
+        });
+        app.window().savePicturesAction()->trigger();
+        QVERIFY2(
+            said.startsWith(
+                QStringLiteral("Pictures in %1: 2 saved").arg(QDir::toNativeSeparators(pictures))),
+            qPrintable(said));
+        QCOMPARE(QDir(pictures).entryList(QDir::Files),
+                 (QStringList{"3800123400018.jpg", "4052718933107.png", "pictures.csv"}));
+
+        const QString shop = folder.filePath(QStringLiteral("shop.csv"));
+        QStringList offered;
+        whenDialogOpens([&](QWidget* dialog) {
+            whenDialogOpens([&](QWidget* columns) {
+                auto* const price = columns->findChild<QComboBox*>(QStringLiteral("PriceColumn"));
+                QVERIFY(price);
+                for (int i = 0; i < price->count(); ++i)
+                    offered.append(price->itemText(i));
+                price->setCurrentIndex(price->findText(QStringLiteral("C: Verkaufspreis")));
+                whenDialogOpens([&](QWidget* box) {
+                    said = qobject_cast<QMessageBox*>(box)->text();
+                    qobject_cast<QMessageBox*>(box)->accept();
+                });
+                columns->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            });
+            choose(shop.chopped(4), QStringLiteral("Shopify Products (*.csv)"))(dialog);
+        });
+        app.window().saveResultsAsAction()->trigger();
+        QCOMPARE(offered, (QStringList{"(none)", "A: EAN", "B: Einkaufspreis", "C: Verkaufspreis",
+                                       "D: Bestand"}));
+        QVERIFY2(said.startsWith(u"Shop file: 2 products. Left out: 1 not found"),
+                 qPrintable(said));
+        QFile written(shop);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = written.readAll().split('\n');
+        QVERIFY2(lines.value(1).startsWith("hazelnut-cocoa-spread,Hazelnut Cocoa Spread,,"),
+                 lines.value(1).constData());
+        QVERIFY2(lines.value(1).contains(",FALSE,,2.49,12,3800123400018,http"),
+                 lines.value(1).constData());
+        QVERIFY2(lines.value(1).endsWith("/front_en.3.400.jpg,Hazelnut Cocoa Spread,draft\r"),
+                 lines.value(1).constData());
     }
 
     QTEST_MAIN(TestMenusWindow)

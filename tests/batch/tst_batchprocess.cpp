@@ -206,6 +206,7 @@ private Q_SLOTS:
     void format_eachReadBackByAnotherProgram_data();
     void format_eachReadBackByAnotherProgram();
     void standardInput_toCsvOnStandardOutput();
+    void shopFiles_readBackAsTheShopsReadThem();
 
     // ---- Exit statuses ----
     void failedLookup_exitsOne();
@@ -355,6 +356,60 @@ void TestBatchProcess::standardInput_toCsvOnStandardOutput()
         Addressless(ReadResults(QStringLiteral("csv"), batch.path(QStringLiteral("stdout.csv"))),
                     batch.service.baseUrl()),
         kRows);
+}
+
+// The shops' files from a supplier's sheet, read back by Python's csv module, and by LibreOffice
+// when QUILLFEN_TEST_LIBREOFFICE is set (its own ctest entry: it takes seconds).
+void TestBatchProcess::shopFiles_readBackAsTheShopsReadThem()
+{
+    RealBatch batch;
+    QVERIFY(batch.started);
+    batch.write(QStringLiteral("supplier.csv"),
+                "EAN;Name;Preis;SKU;Bestand\n3800123400018;Creme;\"2,49\";A-1;5\n"
+                "40172637;Drops;0,99;A-2;0\n0823564706221;Unknown;1;A-3;1\n");
+    QStringList files;
+    for (const QString& format :
+         {QStringLiteral("shopify"), QStringLiteral("woocommerce"), QStringLiteral("merchant")}) {
+        const bool feed = format == u"merchant";
+        files.append(batch.path(format + (feed ? u".tsv" : u".csv")));
+        QStringList arguments{QStringLiteral("--format"), format, QStringLiteral("--output"),
+                              files.constLast(), QStringLiteral("supplier.csv")};
+        if (feed)
+            arguments.append(QStringLiteral("--currency=eur"));
+        const Finished finished = batch.run(arguments);
+        QVERIFY2(finished.status == 0, qPrintable(finished.errors));
+        QVERIFY2(finished.errors.contains(u"Shop file: 2 products. Left out: 1 not found"),
+                 qPrintable(finished.errors));
+    }
+    QProcess python;
+    QStringList arguments{QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/listings/read_shop_files.py")};
+    if (qEnvironmentVariableIsSet("QUILLFEN_TEST_LIBREOFFICE"))
+        arguments.append(QStringLiteral("--libreoffice"));
+    python.start(QStringLiteral("/usr/bin/python3"), arguments + files);
+    QVERIFY(python.waitForFinished(180'000));
+    QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
+    const QJsonObject read = QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+    const auto row = [&](const char* shop, int at) {
+        QStringList cells;
+        for (const QJsonValue& cell : read.value(QLatin1String(shop)).toArray()[at].toArray())
+            cells.append(cell.toString());
+        return Addressless({cells}, batch.service.baseUrl()).constFirst();
+    };
+    QCOMPARE(row("shopify", 1),
+             (QStringList{"hazelnut-cocoa-spread", "Hazelnut Cocoa Spread", "", "Hazel Grove", "",
+                          "Cocoa and hazelnuts spreads",
+                          "Hazelnut spreads, Cocoa and hazelnuts "
+                          "spreads",
+                          "FALSE", "A-1", "2.49", "5", "3800123400018",
+                          "@/images/products/380/012/340/0018/front_en.3.400.jpg",
+                          "Hazelnut Cocoa Spread", "draft"}));
+    QCOMPARE(row("woocommerce", 2), (QStringList{"simple", "A-2", "40172637", "Mint Drops", "0", "",
+                                                 "0.99", "0", "", "", "Polvaro"}));
+    QCOMPARE(row("merchant", 1),
+             (QStringList{"A-1", "Hazelnut Cocoa Spread", "Hazelnut Cocoa Spread", "",
+                          "@/images/products/380/012/340/0018/front_en.3.400.jpg", "in_stock",
+                          "2.49 EUR", "Hazel Grove", "3800123400018", "new"}));
+    QCOMPARE(read.value(u"merchant").toArray().size(), 3); // the header and the two found
 }
 
 // ---- Exit statuses ----

@@ -18,6 +18,8 @@ public:
         QString filter;
         QString fileNameShown;
         QString folderKind;
+        int filterIndex = 1;
+        bool folder = false;
     };
 
     QString fileName() const override { return m_fileName; }
@@ -26,25 +28,34 @@ public:
     void setDialogTitle(const QString& title) override { m_title = title; }
     void setFilter(const QString& filter) override { m_filter = filter; }
     void setFolderKind(QStringView kind) override { m_folderKind = kind.toString(); }
+    int filterIndex() const override { return m_filterIndex; }
+    void setFilterIndex(int index) override { m_filterIndex = index; }
     void showOpen() override { showing(false); }
     void showSave() override { showing(true); }
+    void showFolder() override { showing(false, true); }
 
     const QList<Showing>& showings() const { return m_showings; }
 
     // Choices made in turn, in the dialog's own form; an empty one (or none left) is a cancel.
     QStringList choices;
-    FakeHook hook{"FakeFileDialog", {u"showOpen", u"showSave"}};
+    // The filters chosen with them in turn, from 1; none left: the one offered stays.
+    QList<int> filterChoices;
+    FakeHook hook{"FakeFileDialog", {u"showOpen", u"showSave", u"showFolder"}};
 
 private:
-    void showing(bool save)
+    void showing(bool save, bool folder = false)
     {
-        hook(save ? u"showSave" : u"showOpen");
-        m_showings.append(Showing{save, m_flags, m_title, m_filter, m_fileName, m_folderKind});
+        hook(folder ? u"showFolder" : save ? u"showSave" : u"showOpen");
+        m_showings.append(Showing{save, m_flags, m_title, m_filter, m_fileName, m_folderKind,
+                                  m_filterIndex, folder});
         m_fileName = choices.isEmpty() ? QString() : choices.takeFirst();
+        if (!filterChoices.isEmpty())
+            m_filterIndex = filterChoices.takeFirst();
     }
 
     QString m_fileName;
     int m_flags = 0;
+    int m_filterIndex = 1;
     QString m_title;
     QString m_filter;
     QString m_folderKind;

@@ -15,6 +15,7 @@
 #include "fakes/FakeEventLoop.h"
 #include "fakes/FakeFileDialog.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeFolderFiles.h"
 #include "fakes/FakeForm1Window.h"
 #include "fakes/FakeHttpFetcher.h"
 #include "fakes/FakeInputBox.h"
@@ -39,6 +40,7 @@
 #include "fakes/FakeScanJournal.h"
 #include "fakes/FakeScanWindow.h"
 #include "fakes/FakeSettingsStore.h"
+#include "fakes/FakeShopColumnsDialog.h"
 #include "fakes/FakeSkinComponent.h"
 #include "fakes/FakeSourcesDialog.h"
 #include "fakes/FakeSpreadsheetTarget.h"
@@ -93,3 +95,5 @@ FakeZipArchives::~FakeZipArchives() = default;
 FakeZipArchives::Archive::~Archive() = default;
 FakeDetailsWindow::~FakeDetailsWindow() = default;
 FakePictureStore::~FakePictureStore() = default;
+FakeFolderFiles::~FakeFolderFiles() = default;
+FakeShopColumnsDialog::~FakeShopColumnsDialog() = default;

@@ -34,6 +34,14 @@ public:
         hook(u"readableExtensions");
         return extensions;
     }
+    // "scaled to N: " before the picture's bytes, for a picture longer than N by `longestSides`.
+    std::optional<QByteArray> scaledDown(const QByteArray& picture, int longestSide) override
+    {
+        hook(u"scaledDown");
+        if (longestSides.value(picture) <= longestSide)
+            return std::nullopt;
+        return "\xFF\xD8\xFF scaled to " + QByteArray::number(longestSide) + ": " + picture;
+    }
 
     QHash<QString, GreyImage> images;
     QStringList extensions{QStringLiteral("png"),  QStringLiteral("jpg"), QStringLiteral("jpeg"),
@@ -41,5 +49,8 @@ public:
                            QStringLiteral("tiff"), QStringLiteral("webp")};
     // A size the file claims without the pixels to go with it.
     QHash<QString, QSize> declaredSizes;
-    FakeHook hook{"FakePictureFiles", {u"imageSize", u"readGrey", u"readableExtensions"}};
+    // The longer side of pictures given by their bytes; any other is small.
+    QHash<QByteArray, int> longestSides;
+    FakeHook hook{"FakePictureFiles",
+                  {u"imageSize", u"readGrey", u"readableExtensions", u"scaledDown"}};
 };

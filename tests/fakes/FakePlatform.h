@@ -15,6 +15,7 @@
 #include "fakes/FakeEventLoop.h"
 #include "fakes/FakeFileDialog.h"
 #include "fakes/FakeFileSystem.h"
+#include "fakes/FakeFolderFiles.h"
 #include "fakes/FakeForm1Window.h"
 #include "fakes/FakeHttpFetcher.h"
 #include "fakes/FakeInputBox.h"
@@ -36,6 +37,7 @@
 #include "fakes/FakeScanJournal.h"
 #include "fakes/FakeScanWindow.h"
 #include "fakes/FakeSettingsStore.h"
+#include "fakes/FakeShopColumnsDialog.h"
 #include "fakes/FakeSkinComponent.h"
 #include "fakes/FakeSourcesDialog.h"
 #include "fakes/FakeSpreadsheetTarget.h"
@@ -93,6 +95,8 @@ struct FakePlatform
     FakeScanWindow scanWindow;
     FakeScanJournal scanJournal;
     FakePhoneScanReceiver phoneScans;
+    FakeFolderFiles folderFiles{files};
+    FakeShopColumnsDialog shopColumns;
     FakeCatalogueConnection catalogue{eventLoop};
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
@@ -149,6 +153,8 @@ struct FakePlatform
             .scanWindow = scanWindow,
             .scanJournal = scanJournal,
             .phoneScans = phoneScans,
+            .folderFiles = folderFiles,
+            .shopColumns = shopColumns,
             .catalogue = catalogue,
         };
     }

@@ -154,6 +154,8 @@ struct RealFiles
             .scanWindow = fake.scanWindow,
             .scanJournal = fake.scanJournal,
             .phoneScans = fake.phoneScans,
+            .folderFiles = fake.folderFiles,
+            .shopColumns = fake.shopColumns,
             .catalogue = fake.catalogue,
         };
     }

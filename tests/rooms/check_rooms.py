@@ -17,12 +17,13 @@ ALLOWED = {
     "sheets": {"platform", "common", "gs1", "lookup"},
     "barcodes": {"platform", "common", "gs1", "lookup"},
     "results": {"platform", "common", "gs1", "lookup", "sheets"},
+    "listings": {"platform", "common", "gs1", "lookup", "sheets", "results"},
     "scanning": {"platform", "common", "gs1", "lookup", "barcodes", "results"},
     "app": {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes", "results",
-            "scanning"},
+            "listings", "scanning"},
     "desktop": {"platform", "common"},
     "program": {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes",
-                "results", "scanning", "app", "desktop"},
+                "results", "listings", "scanning", "app", "desktop"},
 }
 # Qt modules the logic may not include (it runs headless and on fakes).
 WIDGET_HEADERS = re.compile(r"#\s*include\s*<(QtWidgets/|QtGui/|QtSql/|Q(Widget|Application|Dialog|"
@@ -32,7 +33,7 @@ INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 # faces share) but never a sibling face, and what app/ itself holds includes no face.
 APP_FACES = {"window", "batch", "sources", "scan", "index"}
 LOGIC = {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes", "results",
-         "scanning", "app"}
+         "listings", "scanning", "app"}
 
 
 def main(source_dir):

@@ -179,8 +179,31 @@ bool HttpConnection::deliver(const HttpAnswer& answer, bool keepAlive)
         else if (answer.delivery == Delivery::ResetMidBody)
             resetWhenSent();
         return false;
+    case Delivery::Endless:
+        sendEndlessly(reply);
+        return false;
     }
     return false;
+}
+
+void HttpConnection::sendEndlessly(const HttpReply& reply)
+{
+    QByteArray head =
+        "HTTP/1.1 " + QByteArray::number(reply.status) + ' ' + ReasonPhrase(reply.status) + "\r\n";
+    if (!reply.contentType.isEmpty())
+        head += "Content-Type: " + reply.contentType + "\r\n";
+    head += "Transfer-Encoding: chunked\r\nConnection: close\r\n\r\n";
+    m_socket->write(head);
+    const QByteArray chunk =
+        QByteArray::number(reply.body.size(), 16) + "\r\n" + reply.body + "\r\n";
+    // A little ahead of what has left, never more: the client sets the pace, and may go.
+    const auto topUp = [this, chunk] {
+        while (m_socket->state() == QAbstractSocket::ConnectedState &&
+               m_socket->bytesToWrite() < 4 * chunk.size())
+            m_socket->write(chunk);
+    };
+    connect(m_socket, &QTcpSocket::bytesWritten, this, topUp);
+    topUp();
 }
 
 // What was written must leave before the reset, or the reset would overtake it. Waiting for it

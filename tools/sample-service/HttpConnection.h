@@ -47,6 +47,7 @@ enum class Delivery {
     CloseMidBody,      // the head and half the body, then an orderly close
     ResetMidBody,      // the head and half the body, then a reset
     StallMidBody,      // the head and half the body, then silence
+    Endless,           // the head, then the body again and again in chunks, until the client goes
 };
 
 struct HttpAnswer
@@ -81,6 +82,8 @@ private:
     bool deliver(const HttpAnswer& answer, bool keepAlive);
     void resetWhenSent();
     void reset();
+    // Sends the body as the next chunk whenever the last ones have left.
+    void sendEndlessly(const HttpReply& reply);
 
     QTcpSocket* m_socket;
     const QElapsedTimer& m_clock;

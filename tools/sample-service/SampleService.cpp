@@ -333,11 +333,11 @@ void SampleService::accept()
 // then the API's answer, which the remaining faults change or cut short.
 HttpAnswer SampleService::respond(const HttpRequest& request)
 {
-    if (std::optional<HttpReply> picture = SamplePicture(request.path)) {
+    if (std::optional<HttpAnswer> picture = SamplePicture(request)) {
         if (m_settings.onRequest)
             m_settings.onRequest({request.arrivalMs, QStringLiteral("pictures"), request.target,
                                   request.header("user-agent")});
-        return {*picture};
+        return *picture;
     }
     if (std::optional<HttpReply> preset = AnswerPresetRoute(request)) {
         if (m_settings.onRequest)

@@ -5,8 +5,10 @@
 #include "app/SettingsNames.h"
 #include "app/TerminalSafeConsole.h"
 #include "app/batch/BatchCodes.h"
+#include "app/batch/BatchListing.h"
 #include "app/batch/BatchProgress.h"
 #include "common/OperationFailed.h"
+#include "listings/ShopFile.h"
 #include "lookup/LookupChain.h"
 #include "platform/BatchConsole.h"
 #include "platform/EventLoop.h"
@@ -121,13 +123,15 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     QString problem;
     std::optional<BatchSheetReading> sheets;
     if (services.zips)
-        sheets.emplace(BatchSheetReading{
-            *services.zips, options.sheet, options.column, options.keepColumns, [&services] {
-                // A signal stops the choice at once; it is told below.
-                services.eventLoop.yield();
-                if (services.stopSignals.received() != StopSignal::None)
-                    throw OperationFailed(QStringLiteral("stopped"));
-            }});
+        sheets.emplace(
+            BatchSheetReading{// A shop's file takes the user's own columns from the sheet.
+                              *services.zips, options.sheet, options.column,
+                              options.keepColumns || IsShopFormat(*format.format), [&services] {
+                                  // A signal stops the choice at once; it is told below.
+                                  services.eventLoop.yield();
+                                  if (services.stopSignals.received() != StopSignal::None)
+                                      throw OperationFailed(QStringLiteral("stopped"));
+                              }});
     BatchCodes codes = BatchCodes::read(options.inputs, services.files, console, problem,
                                         sheets ? &*sheets : nullptr, services.barcodes);
     // Stopped while standard input was still open: nothing is looked up, nothing written.
@@ -147,9 +151,14 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
             Problem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
         return kBatchBadUsage;
     }
+    std::unique_ptr<BatchListing> listing;
     std::unique_ptr<BatchOutput> output;
     try {
-        if (const SheetAndColumn* kept = codes.sheet(); kept && options.keepColumns) {
+        listing = std::make_unique<BatchListing>(config, services, codes, *format.format);
+        // A shop's file, or no results at all with --pictures-only.
+        output = listing->openOutput(services, console, options);
+        const SheetAndColumn* const kept = codes.sheet();
+        if (!output && kept && options.keepColumns) {
             const EnrichedSource source{options.inputs.front(), *services.zips, services.files};
             const FaithfulCopyCheck faithful = CheckFaithfulCopy(source, *format.format);
             if (!faithful.problem.isEmpty() && !options.quiet)
@@ -161,9 +170,10 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
             output = BatchOutput::openEnriched(options, *format.format, kept->sheet, kept->choice,
                                                services.outputs, &console,
                                                faithful.faithful ? &source : nullptr);
+            // The copy holds what it needs of the sheet: the rest of it goes before the lookups.
             if (!output->readsSheet())
                 codes.releaseSheet();
-        } else
+        } else if (!output)
             output = BatchOutput::open(options, *format.format, services.outputs, console,
                                        services.clock);
     } catch (const OperationFailed& failure) {
@@ -178,11 +188,13 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         ChooseBatchSources(config, services.settings, services.index, defaultOrder);
     ChainOptions chainOptions = LookupChainOptions(config);
     chainOptions.booksFirst = defaultOrder;
-    LookupChain chain(LookupServices{services.pages, services.eventLoop, services.clock,
-                                     config.noCache ? nullptr : &services.answers, services.pacing,
-                                     services.catalogue},
+    LookupChain chain(LookupServices{listing->lookupPages(services.pages), services.eventLoop,
+                                     services.clock, config.noCache ? nullptr : &services.answers,
+                                     services.pacing,
+                                     listing->picturesOnly() ? nullptr : services.catalogue},
                       std::move(sources), std::move(chainOptions));
     BatchProgress progress(console, services.clock, options.quiet);
+    progress.alsoShow = [&listing] { return listing->progressText(); };
     const auto stopped = [&services] {
         return services.stopSignals.received() != StopSignal::None;
     };
@@ -215,6 +227,10 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
             outcome->detail = outcome->detail.isEmpty()
                                   ? origin
                                   : origin + QStringLiteral("; ") + outcome->detail;
+        // The picture first: a shop's row names its file.
+        listing->add(*outcome, stopped, [&progress](const QString& message) {
+            progress.note(Problem(message).trimmed());
+        });
         try {
             output->add(*outcome);
         } catch (const OperationFailed& failure) {
@@ -233,10 +249,17 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
             written = false;
         }
     }
+    // The pictures saved so far are listed, a run stopped or not.
+    const QStringList summaries = listing->finish(
+        [&progress](const QString& message) { progress.note(Problem(message).trimmed()); });
     const StopSignal stop = services.stopSignals.received();
     progress.finish(stop, written, output->cutCells(), output->unencodableCharacters());
     if (const QStringList left = output->leftOut(); !left.isEmpty() && !options.quiet)
         console.writeStandardError(Problem(LeftOutSummary(left)));
+    if (!options.quiet) {
+        for (const QString& summary : summaries)
+            console.writeStandardError(summary + u'\n');
+    }
     if (stop != StopSignal::None)
         return StoppedStatus(stop);
     // A page that could not be read is a failure too: its codes are missing from the results.

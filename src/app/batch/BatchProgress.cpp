@@ -236,8 +236,10 @@ QString BatchProgress::currentText() const
     std::optional<double> rate;
     if (m_tally.done > 0 && elapsedMs > 0)
         rate = double(m_tally.done) * 1000 / double(elapsedMs);
-    return BatchProgressText(m_tally, rate,
-                             m_estimate.secondsLeft(m_tally.done, m_tally.total, elapsedMs));
+    const QString text = BatchProgressText(
+        m_tally, rate, m_estimate.secondsLeft(m_tally.done, m_tally.total, elapsedMs));
+    const QString more = alsoShow ? alsoShow() : QString();
+    return more.isEmpty() ? text : text + QStringLiteral("; ") + more;
 }
 
 void BatchProgress::show(qint64 now)

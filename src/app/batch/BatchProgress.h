@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -82,6 +83,9 @@ public:
                 qsizetype unencodable = 0);
 
     const BatchTally& tally() const { return m_tally; }
+
+    // More to show after the counts on the progress line ("12 pictures saved"); empty: nothing.
+    std::function<QString()> alsoShow;
 
 private:
     QString currentText() const;

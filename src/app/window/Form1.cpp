@@ -67,8 +67,12 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_results(platform)
     , m_sortBy(platform)
     , m_spreadsheet(platform)
-    , m_resultsFile(platform, m_runOutcomes)
+    , m_listingSheets(platform)
+    , m_resultsFile(platform, m_runOutcomes, m_listingSheets)
     , m_recordsFile(platform, m_runOutcomes)
+    , m_pictureSave(platform, m_runOutcomes,
+                    config.perMinute.value(QStringLiteral("pictures"), kPicturesPerMinute),
+                    !config.noCache)
     , m_details(platform, m_runOutcomes)
     , m_scan(MakeWindowScanning(platform, config))
     , m_sources(MakeSourcesEditor(platform))
@@ -84,6 +88,9 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
         [this](ListControl& list, const QString& path, MessageBox& tell) {
             return m_sheetCodes.load(list, path, &tell);
         });
+    m_sheetCodes.onLoaded = [this](const QString& path, const SheetAndColumn& read) {
+        m_listingSheets.remember(path, read);
+    };
     // One store of outcomes: the details window and Save Results As both read it.
     m_chain.onOutcome = [this](const CodeOutcome& outcome) { m_runOutcomes.add(outcome); };
     m_platform.phoneScans.onScan = [this](const QString& text) {
@@ -241,7 +248,12 @@ void Form1::PushButton3_Click()
 
 void Form1::PushButton1_Click()
 {
-    dispatch(u"PushButton1_Click", [&] { m_codeList.PushButton1_Click(); });
+    dispatch(u"PushButton1_Click", [&] {
+        m_codeList.PushButton1_Click();
+        // The spreadsheets the cleared codes came from are no longer the list's.
+        if (m_platform.listView1.count() == 0)
+            m_listingSheets.forget();
+    });
 }
 
 void Form1::PushButton7_Click()
@@ -281,7 +293,8 @@ void Form1::RunLookup(Run&& run)
         ~Ended()
         {
             try {
-                form.m_platform.window.setLookupUnderWay(form.m_lookup.isBusy());
+                form.m_platform.window.setLookupUnderWay(form.m_lookup.isBusy() ||
+                                                         form.m_pictureSave.isBusy());
             } catch (...) {
                 // The window has gone; there is nothing left to show it on.
             }
@@ -295,6 +308,8 @@ void Form1::RunLookup(Run&& run)
 void Form1::PushButton17_Click()
 {
     dispatch(u"PushButton17_Click", [&] {
+        if (m_pictureSave.isBusy())
+            return;
         ChooseLookupSources();
         if (!m_lookup.isBusy())
             m_runOutcomes.beginRun();
@@ -304,12 +319,17 @@ void Form1::PushButton17_Click()
 
 void Form1::StopLookingUp()
 {
-    dispatch(u"StopLookingUp", [&] { m_lookup.requestStop(); });
+    dispatch(u"StopLookingUp", [&] {
+        m_lookup.requestStop();
+        m_pictureSave.requestStop();
+    });
 }
 
 void Form1::RetryFailedRows()
 {
     dispatch(u"RetryFailedRows", [&] {
+        if (m_pictureSave.isBusy())
+            return;
         ChooseLookupSources();
         if (!m_lookup.isBusy())
             m_runOutcomes.beginRetry();
@@ -320,6 +340,8 @@ void Form1::RetryFailedRows()
 void Form1::EnrichSpreadsheet()
 {
     dispatch(u"EnrichSpreadsheet", [&] {
+        if (m_pictureSave.isBusy())
+            return;
         ChooseLookupSources();
         if (!m_lookup.isBusy())
             m_runOutcomes.beginRun();
@@ -335,6 +357,18 @@ void Form1::SaveResultsAs()
 void Form1::SaveRecordsAs()
 {
     dispatch(u"SaveRecordsAs", [&] { m_recordsFile.SaveRecordsAs(); });
+}
+
+void Form1::SavePictures()
+{
+    dispatch(u"SavePictures", [&] {
+        if (m_lookup.isBusy()) {
+            m_platform.messageBox.show(QCoreApplication::translate(
+                "PictureFolderSave", kPicturesAfterLookupMessage.data()));
+            return;
+        }
+        RunLookup([&] { m_pictureSave.SavePictures(); });
+    });
 }
 
 void Form1::ScanCodes()

@@ -5,6 +5,8 @@
 #include "app/AppConfig.h"
 #include "app/ScanFace.h"
 #include "app/SourcesFace.h"
+#include "app/window/ListingSheets.h"
+#include "app/window/PictureFolderSave.h"
 #include "app/window/ProductDatabaseMenu.h"
 #include "app/window/ProductDetailsView.h"
 #include "app/window/RecordsFileSave.h"
@@ -90,6 +92,8 @@ public:
     void SaveResultsAs();
     // "Lookup -> Save Records As..." -> app/window/RecordsFileSave
     void SaveRecordsAs();
+    // "Lookup -> Save Pictures..." -> app/window/PictureFolderSave
+    void SavePictures();
     // "Lookup -> Scan...", Ctrl+Shift+S -> app/scan/ScanMode
     void ScanCodes();
     // The scan window: keys into its line, Ctrl+Z, "Send to Code List", "Save As...", "Mute",
@@ -176,8 +180,11 @@ private:
     ResultsTableActions m_results;
     SortBy m_sortBy;
     SpreadsheetExport m_spreadsheet;
+    // The spreadsheets the code list came from, for the user's own columns in a shop's file.
+    ListingSheets m_listingSheets;
     ResultsFileSave m_resultsFile;
     RecordsFileSave m_recordsFile;
+    PictureFolderSave m_pictureSave;
     ProductDetailsView m_details;
     // The scan window's side (app/scan) and the Sources dialog's (app/sources).
     std::unique_ptr<ScanFace> m_scan;

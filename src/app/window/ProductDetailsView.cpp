@@ -1,20 +1,14 @@
 #include "app/window/ProductDetailsView.h"
 
-#include "common/OperationFailed.h"
 #include "common/PublicAddress.h"
 #include "gs1/CodeFacts.h"
 #include "gs1/IsbnRanges.h"
 #include "lookup/ProductCode.h"
-#include "platform/Clock.h"
-#include "platform/EventLoop.h"
 #include "platform/ListControl.h"
-#include "platform/PageLoader.h"
 #include "platform/PictureStore.h"
 
 #include <QCoreApplication>
 #include <QUrl>
-
-#include <chrono>
 
 namespace {
 
@@ -51,6 +45,8 @@ void AddFact(ProductSheet& sheet, const char* label, const QString& value)
 ProductDetailsView::ProductDetailsView(const Platform& platform, const RunOutcomes& outcomes)
     : m_platform(platform)
     , m_outcomes(outcomes)
+    , m_pictures(PictureFetchServices{platform.pictureLoader, platform.eventLoop, platform.clock,
+                                      &platform.pictures})
 {}
 
 ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictureUrl) const
@@ -91,7 +87,7 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
                 details.controlNumber);
         sheet.pageUrl = WebPageOrNothing(details.pageUrl);
         if (pictureUrl)
-            *pictureUrl = details.imageUrl.isEmpty() ? details.thumbnailUrl : details.imageUrl;
+            *pictureUrl = PictureAddressOf(details);
     }
     AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Code"), gtin.isEmpty() ? code : gtin);
     if (known)
@@ -173,52 +169,17 @@ void ProductDetailsView::fetchPicture(const QString& url, const QStringList& own
         window.showNoPicture();
         return;
     }
-    if (const std::optional<QByteArray> remembered = m_platform.pictures.find(url)) {
-        window.showPicture(*remembered);
-        return;
-    }
-    const QUrl address(url);
-    // Refused at once (not a web address, a written-out address that is not public, or past
-    // this machine when only it may be reached): nothing to wait for, and no turn of the host
-    // taken. A name is judged by the loader once it is looked up.
-    if (!AnswerAddressRefusal(address, ownHosts).isEmpty() ||
-        !m_platform.pictureLoader.refusal(address).isEmpty()) {
-        window.showNoPicture();
-        return;
-    }
     // Pictures are fetched one after the other as rows are shown; the wait for a host's turn, and
     // for the picture, lets the window go on meanwhile, and another row or a closing ends it.
-    const QString host = address.host();
-    m_pacer.setPerMinute(host, kPicturesPerMinute);
-    Clock& clock = m_platform.clock;
-    while (const qint64 wait = m_pacer.waitBeforeStart(host, clock.steadyMs())) {
-        m_platform.eventLoop.waitForEvents(std::chrono::milliseconds(std::min<qint64>(wait, 100)));
-        if (generation != m_generation)
-            return;
-    }
-    std::unique_ptr<PendingPage> page;
-    try {
-        page = m_platform.pictureLoader.start(PageRequest{address, {}, 5, true, ownHosts});
-    } catch (const OperationFailed&) {
-        window.showNoPicture();
+    const PictureFetch::Result got =
+        m_pictures.fetch(url, ownHosts, [&] { return generation != m_generation; });
+    if (got.stopped)
         return;
-    }
-    m_pacer.started(host, clock.steadyMs());
-    while (!page->isComplete()) {
-        m_platform.eventLoop.waitForEvents();
-        if (generation != m_generation) {
-            m_pacer.finished(host);
-            return; // the page goes, and with it the request
-        }
-    }
-    m_pacer.finished(host);
-    const PageResponse response = page->response();
     // Whatever went wrong, the window says "no picture" and nothing more: a picture is a nicety.
-    if (!response.failure.isEmpty() || response.status != 200 || response.body.isEmpty() ||
-        response.body.size() > kLargestPictureBytes) {
+    if (got.bytes.isEmpty()) {
         window.showNoPicture();
         return;
     }
-    if (window.showPicture(response.body))
-        m_platform.pictures.store(url, response.body);
+    if (window.showPicture(got.bytes) && !got.remembered)
+        m_platform.pictures.store(url, got.bytes);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "listings/PictureFetch.h"
 #include "lookup/LookupChain.h"
-#include "lookup/RequestPacer.h"
 #include "platform/DetailsWindow.h"
 #include "platform/Platform.h"
 #include "results/RunOutcomes.h"
@@ -13,11 +13,6 @@ inline constexpr int kKeyCodeEnter = 13;
 inline constexpr int kKeyCodeEscape = 27;
 inline constexpr int kKeyCodeUp = 38;
 inline constexpr int kKeyCodeDown = 40;
-
-// A picture larger than this is not shown: the loader gives up on it ("page too large").
-inline constexpr qint64 kLargestPictureBytes = 10 * 1024 * 1024;
-// Picture hosts publish no limit; one picture a second stays polite.
-inline constexpr int kPicturesPerMinute = 60;
 
 inline constexpr QLatin1StringView kLicenceOpenFoodFacts{
     QT_TRANSLATE_NOOP("ProductDetailsView", "Open Database License (ODbL)")};
@@ -57,7 +52,7 @@ private:
 
     Platform m_platform;
     const RunOutcomes& m_outcomes;
-    RequestPacer m_pacer;
+    PictureFetch m_pictures;
     ProductSheet m_sheet;
     QStringList m_sheetHosts; // the hosts of the source that gave the row shown
     int m_row = 0;

@@ -2,7 +2,10 @@
 
 #include "app/BatchOutput.h"
 #include "app/SaveUntilSaved.h"
+#include "app/window/ListingSheets.h"
+#include "common/MainRoutines.h"
 #include "common/PointerCode.h"
+#include "listings/ShopFile.h"
 #include "platform/ColumnChoiceDialog.h"
 #include "platform/FileDialog.h"
 #include "platform/Form1Window.h"
@@ -10,6 +13,8 @@
 #include "platform/MessageBox.h"
 #include "results/RunOutcomes.h"
 #include "results/SameProductRows.h"
+
+#include <QLocale>
 
 namespace {
 // The hourglass while a file is written, the arrow again however the writing ends.
@@ -51,24 +56,45 @@ void ResultsFileSave::SaveResultsAs()
         return;
     }
 
-    QStringList labels;
-    for (const QString& column : OutcomeColumns())
-        labels.append(OutcomeColumnLabel(column));
-    const std::optional<QList<qsizetype>> columns = m_platform.columnChoice.chooseSeveral(
-        tr(kSaveResultsColumnsTitle.data()), tr(kSaveResultsColumnsQuestion.data()), labels,
-        m_columns);
-    if (!columns || columns->isEmpty())
-        return;
-    m_columns = *columns;
-
     FileDialog& dialog = m_platform.commonDialog1;
     // Not the dialog's last name, which may be a code list the user loaded.
     dialog.setFolderKind(FolderKind::Results);
     dialog.setFileName(m_lastFileName.isEmpty() ? QStringLiteral("results.csv") : m_lastFileName);
     dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
     dialog.setDialogTitle(tr(kSaveResultsTitle.data()));
-    dialog.setFilter(tr(kSaveResultsFilter.data()));
-    SaveUntilSaved(dialog, m_platform.messageBox, u"csv", [&](const QString& path) {
+    dialog.setFilter(tr(kSaveResultsFilter.data()) + tr(kSaveShopFilesFilter.data()));
+    dialog.setFilterIndex(m_lastFilterIndex);
+    bool columnsChosen = false;
+    SaveUntilSaved(dialog, m_platform.messageBox, {}, [&](const QString& named) {
+        const int filter = dialog.filterIndex();
+        const std::optional<OutcomeFormat> shop =
+            filter == kShopifyFilterIndex       ? std::optional(OutcomeFormat::Shopify)
+            : filter == kWooCommerceFilterIndex ? std::optional(OutcomeFormat::WooCommerce)
+            : filter == kMerchantFilterIndex    ? std::optional(OutcomeFormat::Merchant)
+                                                : std::nullopt;
+        const QString path =
+            WithDefaultExtension(named, shop == OutcomeFormat::Merchant ? u"tsv" : u"csv");
+        dialog.setFileName(path);
+        if (shop) {
+            if (saveShopFile(path, *shop, rows)) {
+                m_lastFileName = path;
+                m_lastFilterIndex = filter;
+            }
+            return;
+        }
+        // The columns once, when the file is named; a name offered again keeps them.
+        if (!columnsChosen) {
+            QStringList labels;
+            for (const QString& column : OutcomeColumns())
+                labels.append(OutcomeColumnLabel(column));
+            const std::optional<QList<qsizetype>> columns = m_platform.columnChoice.chooseSeveral(
+                tr(kSaveResultsColumnsTitle.data()), tr(kSaveResultsColumnsQuestion.data()), labels,
+                m_columns);
+            if (!columns || columns->isEmpty())
+                return;
+            m_columns = *columns;
+            columnsChosen = true;
+        }
         const HourglassWhile busy(m_platform.window);
         const OutcomeFormat format = OutcomeFormatOfFile(path).value_or(OutcomeFormat::Csv);
         const std::unique_ptr<BatchOutput> output =
@@ -81,5 +107,34 @@ void ResultsFileSave::SaveResultsAs()
         }
         output->finish();
         m_lastFileName = path;
+        m_lastFilterIndex = filter;
     });
+}
+
+bool ResultsFileSave::saveShopFile(const QString& path, OutcomeFormat format,
+                                   const std::vector<CodeOutcome>& rows)
+{
+    const std::optional<ShopFileWriter::UserValues> values = m_sheets.userValues();
+    if (!values)
+        return false;
+    ShopTally tally;
+    {
+        const HourglassWhile busy(m_platform.window);
+        auto writer = std::make_unique<ShopFileWriter>(
+            format, ShopFileOptions{{}, QLocale::system().currencySymbol(QLocale::CurrencyIsoCode)},
+            *values);
+        const ShopFileWriter& written = *writer;
+        const std::unique_ptr<BatchOutput> output =
+            BatchOutput::openFileWithWriter(path, std::move(writer), m_platform.outputFiles);
+        SameProductRows firstRows;
+        int row = 0;
+        for (CodeOutcome outcome : rows) {
+            outcome.sameAs = firstRows.sameAs(outcome.gtin, ++row);
+            output->add(outcome);
+        }
+        output->finish();
+        tally = written.tally();
+    }
+    m_platform.messageBox.show(ShopSummary(tally));
+    return true;
 }

@@ -3,10 +3,13 @@
 #include "common/OperationFailed.h"
 #include "desktop/barcodes/GreyImageOf.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
 #include <QTransform>
 
 #include <algorithm>
@@ -320,4 +323,52 @@ QStringList QtPictureFiles::readableExtensions()
         extensions.append(QString::fromLatin1(format).toLower());
     extensions.removeDuplicates();
     return extensions;
+}
+
+std::optional<QByteArray> QtPictureFiles::scaledDown(const QByteArray& picture, int longestSide)
+{
+    // Read where it lies: the buffer shares the caller's bytes, it copies none of them.
+    QBuffer source;
+    source.setData(picture);
+    source.open(QIODevice::ReadOnly);
+    QImageReader reader(&source);
+    reader.setAutoTransform(true);
+    const QSize size = reader.size();
+    if (!size.isValid())
+        cannotDecode(reader);
+    if (std::max(size.width(), size.height()) <= longestSide)
+        return std::nullopt;
+    const qint64 bytes = decodeBytes(size, reader.imageFormat());
+    if (bytes > kLargestDecodeBytes)
+        throw OperationFailed(tr("the picture is too large to decode"));
+    const QSize smaller = size.scaled(longestSide, longestSide, Qt::KeepAspectRatio);
+    if (reader.supportsOption(QImageIOHandler::ScaledSize))
+        reader.setScaledSize(smaller);
+    QImage image;
+    {
+        const DecodeAllowance allowance(bytes);
+        if (!reader.read(&image))
+            cannotDecode(reader);
+    }
+    if (std::max(image.width(), image.height()) > longestSide)
+        image =
+            image.scaled(longestSide, longestSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    // A JPEG has no transparency: what was transparent shows white, as on a shop's page.
+    if (image.hasAlphaChannel()) {
+        QImage flat(image.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        QPainter painter(&flat);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        image = std::move(flat);
+    }
+    QByteArray out;
+    QBuffer target(&out);
+    target.open(QIODevice::WriteOnly);
+    QImageWriter writer(&target, "jpeg");
+    writer.setQuality(90);
+    if (!writer.write(image))
+        throw OperationFailed(tr("the picture cannot be written as %1 (%2)")
+                                  .arg(QStringLiteral("JPEG"), writer.errorString()));
+    return out;
 }

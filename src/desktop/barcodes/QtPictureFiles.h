@@ -15,4 +15,7 @@ public:
     GreyImage readGrey(const QString& path) override;
     // What the image plugins installed here read.
     QStringList readableExtensions() override;
+    // A JPEG reads straight at the smaller size; another picture is decoded whole, within the
+    // same memory as a barcode file's, and scaled.
+    std::optional<QByteArray> scaledDown(const QByteArray& picture, int longestSide) override;
 };

@@ -45,14 +45,32 @@ void QtFileDialog::showName(QFileDialog& dialog, const QString& name) const
 
 void QtFileDialog::rememberFolderOf(const QString& chosen)
 {
-    if (m_folderKind.isEmpty() || chosen.isEmpty())
+    if (!chosen.isEmpty())
+        rememberFolder(QFileInfo(chosen).absolutePath());
+}
+
+void QtFileDialog::rememberFolder(const QString& folder)
+{
+    if (m_folderKind.isEmpty() || folder.isEmpty())
         return;
     try {
-        m_settings.saveSetting(m_application, m_section, m_folderKind,
-                               QFileInfo(chosen).absolutePath());
+        m_settings.saveSetting(m_application, m_section, m_folderKind, folder);
     } catch (const OperationFailed&) {
         // A folder not kept is a convenience lost, not the user's work: the choice stands.
     }
+}
+
+void QtFileDialog::offerFilter(QFileDialog& dialog, const QStringList& filters) const
+{
+    if (m_filterIndex >= 1 && m_filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[m_filterIndex - 1]);
+}
+
+void QtFileDialog::takeFilter(const QFileDialog& dialog, const QStringList& filters)
+{
+    const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
+    if (chosen >= 0)
+        m_filterIndex = int(chosen) + 1;
 }
 
 QStringList QtFileDialog::qtFilters(const QString& filter)
@@ -99,10 +117,14 @@ void QtFileDialog::showOpen()
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(m_flags & FileDialogFlag::AllowMultiSelect ? QFileDialog::ExistingFiles
                                                                   : QFileDialog::ExistingFile);
-    dialog.setNameFilters(qtFilters(m_filter));
+    const QStringList filters = qtFilters(m_filter);
+    dialog.setNameFilters(filters);
+    offerFilter(dialog, filters);
     showName(dialog, m_fileName.section(QChar(u'\0'), 0, 0));
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_loop.throwIfEnding();
+    if (accepted)
+        takeFilter(dialog, filters);
     m_fileName = accepted ? selectionText(dialog.selectedFiles()) : QString();
     if (accepted && !dialog.selectedFiles().isEmpty())
         rememberFolderOf(dialog.selectedFiles().constFirst());
@@ -117,7 +139,9 @@ void QtFileDialog::showSave()
     dialog.setFileMode(QFileDialog::AnyFile);
     // Saving over a file replaces it without a question; no extension is added to a typed name.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-    dialog.setNameFilters(qtFilters(m_filter));
+    const QStringList filters = qtFilters(m_filter);
+    dialog.setNameFilters(filters);
+    offerFilter(dialog, filters);
     // The dialog shows the name of its last use, loaded lists included.
     const QStringList last = m_fileName.split(QChar(u'\0'));
     if (last.size() > 1)
@@ -126,9 +150,33 @@ void QtFileDialog::showSave()
         showName(dialog, last.constFirst());
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_loop.throwIfEnding();
+    if (accepted)
+        takeFilter(dialog, filters);
     const QStringList chosen = dialog.selectedFiles();
     m_fileName =
         accepted && !chosen.isEmpty() ? QDir::toNativeSeparators(chosen.constFirst()) : QString();
     if (accepted && !chosen.isEmpty())
         rememberFolderOf(chosen.constFirst());
+}
+
+void QtFileDialog::showFolder()
+{
+    m_loop.throwIfEnding();
+    QFileDialog dialog(DialogParent(m_window), m_title);
+    dialog.setObjectName(QStringLiteral("FolderDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    // The folder of the last showing, else the one last chosen for this kind.
+    const QFileInfo last(m_fileName);
+    dialog.setDirectory(!m_fileName.isEmpty() && last.isAbsolute() && last.isDir()
+                            ? last.absoluteFilePath()
+                            : startFolder());
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_loop.throwIfEnding();
+    const QStringList chosen = dialog.selectedFiles();
+    m_fileName =
+        accepted && !chosen.isEmpty() ? QDir::toNativeSeparators(chosen.constFirst()) : QString();
+    if (accepted && !chosen.isEmpty())
+        rememberFolder(QFileInfo(chosen.constFirst()).absoluteFilePath());
 }

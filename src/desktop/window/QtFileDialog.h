@@ -24,8 +24,11 @@ public:
     void setDialogTitle(const QString& title) override { m_title = title; }
     void setFilter(const QString& filter) override { m_filter = filter; }
     void setFolderKind(QStringView kind) override { m_folderKind = kind.toString(); }
+    int filterIndex() const override { return m_filterIndex; }
+    void setFilterIndex(int index) override { m_filterIndex = index; }
     void showOpen() override;
     void showSave() override;
+    void showFolder() override;
 
     // "Text Files (*.txt)|*.txt|All Files (*.*)|*.*|" in Qt's form. "*.*" becomes "*": on this
     // system a file name need not have a dot, and "All Files" must show them all.
@@ -39,6 +42,11 @@ private:
     // Opens the dialog on `name`: in its own folder when it names one, else in startFolder().
     void showName(QFileDialog& dialog, const QString& name) const;
     void rememberFolderOf(const QString& chosen);
+    void rememberFolder(const QString& folder);
+    // Offers the filter of m_filterIndex first, among `filters`.
+    void offerFilter(QFileDialog& dialog, const QStringList& filters) const;
+    // The chosen filter's index, from 1; left as it was when none is told.
+    void takeFilter(const QFileDialog& dialog, const QStringList& filters);
 
     QWidget& m_window;
     QtEventLoop& m_loop;
@@ -48,6 +56,7 @@ private:
     QString m_folderKind;
     QString m_fileName;
     int m_flags = 0;
+    int m_filterIndex = 1;
     QString m_title;
     QString m_filter;
 };

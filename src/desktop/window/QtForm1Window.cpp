@@ -214,6 +214,8 @@ void QtForm1Window::buildMenus()
         addItem(m_lookupMenu, QStringLiteral("SaveResultsAs"), tr("Save Results &As\u2026"));
     m_saveRecordsAsAction =
         addItem(m_lookupMenu, QStringLiteral("SaveRecordsAs"), tr("Save Rec&ords As\u2026"));
+    m_savePicturesAction =
+        addItem(m_lookupMenu, QStringLiteral("SavePictures"), tr("Sa&ve Pictures\u2026"));
     m_enrichSpreadsheetAction = addItem(m_lookupMenu, QStringLiteral("EnrichSpreadsheet"),
                                         tr("&Enrich a Spreadsheet\u2026"));
     m_lookupMenu->addSeparator();

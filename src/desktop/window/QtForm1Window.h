@@ -70,6 +70,7 @@ public:
     QAction* productDetailsAction() const { return m_productDetailsAction; }
     QAction* saveResultsAsAction() const { return m_saveResultsAsAction; }
     QAction* saveRecordsAsAction() const { return m_saveRecordsAsAction; }
+    QAction* savePicturesAction() const { return m_savePicturesAction; }
     QAction* enrichSpreadsheetAction() const { return m_enrichSpreadsheetAction; }
     QAction* scanAction() const { return m_scanAction; }
     QAction* aboutAction() const { return m_aboutAction; }
@@ -117,6 +118,7 @@ private:
     QAction* m_productDetailsAction = nullptr;
     QAction* m_saveResultsAsAction = nullptr;
     QAction* m_saveRecordsAsAction = nullptr;
+    QAction* m_savePicturesAction = nullptr;
     QAction* m_enrichSpreadsheetAction = nullptr;
     QAction* m_scanAction = nullptr;
     QAction* m_aboutAction = nullptr;
