@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/LabelOptions.h"
+#include "labels/LabelLayouts.h"
 #include "lookup/JsonFileSource.h"
 
 #include <QHash>
@@ -67,6 +69,8 @@ enum class RunMode {
     DownloadIndex, // --download-index
     UpdateIndex,   // --update-index
     ListSources,   // --list-sources
+    Labels,        // --labels LAYOUT: codes in, a PDF of labels out, no display
+    ListLayouts,   // --list-layouts
 };
 
 // What batch mode reads and writes.
@@ -155,6 +159,12 @@ struct AppConfig
     // unset: no source has a key.
     std::function<SourceKey(const QString& source)> keyFor;
     BatchOptions batch;
+    LabelOptions labels;
+    // The label layouts (the program's presets, the user's folder, --layout-file), read once at
+    // start-up.
+    LayoutsRead layouts;
+    // The user's own layouts folder, where the manual tells them to put layout files.
+    QString userLayoutFolder;
 };
 
 // The names of the sources described in files.

@@ -18,6 +18,8 @@ class InputBox;
 class InputFiles;
 class PacingStore;
 class KeyStore;
+class LabelPrinter;
+class LabelsDialog;
 class PictureStore;
 class PdfDocument;
 class PictureFiles;
@@ -104,5 +106,8 @@ struct Platform
     ScanJournal& scanJournal;
     // The phone scanner's server, off until the scan window turns it on.
     PhoneScanReceiver& phoneScans;
+    // Labels: the Print Labels dialog, and their barcodes drawn onto a printer or into a PDF.
+    LabelsDialog& labelsDialog;
+    LabelPrinter& labelPrinter;
     int barcodeFilesAtOnce = 1;
 };

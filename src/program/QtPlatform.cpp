@@ -41,6 +41,8 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_pictures(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
                  kLargestPictureBytes)
     , m_scanWindow(&m_window)
+    , m_labelsDialog(m_window, m_eventLoop)
+    , m_labelPrinter(&m_window)
 {}
 
 Platform QtPlatform::services()
@@ -88,6 +90,8 @@ Platform QtPlatform::services()
         .scanWindow = m_scanWindow,
         .scanJournal = m_scanJournal,
         .phoneScans = m_phoneScans,
+        .labelsDialog = m_labelsDialog,
+        .labelPrinter = m_labelPrinter,
         .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
     };
 }
@@ -149,6 +153,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.saveResultsAsAction(), &Form1::SaveResultsAs},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.scanAction(), &Form1::ScanCodes},
+        {window.printLabelsAction(), &Form1::PrintLabels},
         {window.aboutAction(), &Form1::ShowAbout},
     };
     for (const auto& [action, handler] : items)

@@ -11,6 +11,7 @@
 #include "desktop/files/QtOutputFiles.h"
 #include "desktop/files/QtTextFileWriter.h"
 #include "desktop/files/XlsxSpreadsheetTarget.h"
+#include "desktop/labels/QtLabelPrinter.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPhoneScanServer.h"
 #include "desktop/storage/QtKeychainStore.h"
@@ -31,6 +32,7 @@
 #include "desktop/window/QtFileDialog.h"
 #include "desktop/window/QtForm1Window.h"
 #include "desktop/window/QtInputBox.h"
+#include "desktop/window/QtLabelsDialog.h"
 #include "desktop/window/QtListControl.h"
 #include "desktop/window/QtMessageBox.h"
 #include "desktop/window/QtProgressDialog.h"
@@ -104,6 +106,8 @@ private:
     QtScanWindow m_scanWindow;
     QtScanJournal m_scanJournal;
     QtPhoneScanServer m_phoneScans;
+    QtLabelsDialog m_labelsDialog;
+    QtLabelPrinter m_labelPrinter;
 };
 
 class Form1;

@@ -16,12 +16,14 @@
 #include "desktop/system/StandardErrorMessageBox.h"
 #include "program/QtBatchCommand.h"
 #include "program/QtIndexCommands.h"
+#include "program/QtLabelsCommand.h"
 #include "program/QtPlatform.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
@@ -69,6 +71,17 @@ SourceFolders FileSourceFolders()
         {QFileInfo(installed).isDir() ? installed : QStringLiteral(QUILLFEN_SOURCE_TREE_PRESETS)},
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
             .filePath(QStringLiteral("sources"))};
+}
+
+// The label layouts the same way: the presets beside the program's other data, the user's own
+// in the config folder.
+LayoutFolders LabelLayoutFolders()
+{
+    const QString installed = QDir(ProgramFilesFolder()).filePath(QStringLiteral("layouts"));
+    return LayoutFolders{
+        {QFileInfo(installed).isDir() ? installed : QStringLiteral(QUILLFEN_SOURCE_TREE_LAYOUTS)},
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("layouts"))};
 }
 
 void PrintProblem(const QString& problem)
@@ -166,6 +179,13 @@ int main(int argc, char* argv[])
             PrintProblem(wrong);
             return 2;
         }
+        const LayoutFolders layoutFolders = LabelLayoutFolders();
+        config.userLayoutFolder = layoutFolders.user;
+        config.layouts = ReadLabelLayouts(files, layoutFolders, config.labels.layoutFile);
+        for (const QString& problem : config.layouts.problems)
+            PrintProblem(problem);
+        if (!config.layouts.fatal.isEmpty())
+            return 2;
     }
     // The keyring answers over the session's D-Bus; without one (a server, a container, a cron
     // job) there is none to ask, and the keys come from the environment or key files.
@@ -187,6 +207,19 @@ int main(int argc, char* argv[])
                        .constData(),
                    stdout);
         return 0;
+    }
+    if (config.mode == RunMode::ListLayouts) {
+        const QCoreApplication application(argc, argv);
+        translations.install();
+        return ListLayoutsCommand(config);
+    }
+    if (config.mode == RunMode::Labels) {
+        // Fonts and painting need a GUI application, but never a display: labels are made the
+        // same on a server.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QGuiApplication application(argc, argv);
+        translations.install();
+        return LabelsCommand(config);
     }
     // Batch mode, scan mode and the index commands need no display: they must not load the window's
     // platform plugin.

@@ -19,6 +19,8 @@
 #include "fakes/FakeInputBox.h"
 #include "fakes/FakeInputFiles.h"
 #include "fakes/FakeKeyStore.h"
+#include "fakes/FakeLabelPrinter.h"
+#include "fakes/FakeLabelsDialog.h"
 #include "fakes/FakeLineInput.h"
 #include "fakes/FakeListControl.h"
 #include "fakes/FakeMessageBox.h"
@@ -86,6 +88,8 @@ FakeTextFileWriter::~FakeTextFileWriter() = default;
 FakeScanJournal::~FakeScanJournal() = default;
 FakePhoneScanReceiver::~FakePhoneScanReceiver() = default;
 FakeScanWindow::~FakeScanWindow() = default;
+FakeLabelPrinter::~FakeLabelPrinter() = default;
+FakeLabelsDialog::~FakeLabelsDialog() = default;
 FakeZipArchives::~FakeZipArchives() = default;
 FakeZipArchives::Archive::~Archive() = default;
 FakeDetailsWindow::~FakeDetailsWindow() = default;

@@ -18,6 +18,8 @@
 #include "fakes/FakeHttpFetcher.h"
 #include "fakes/FakeInputBox.h"
 #include "fakes/FakeKeyStore.h"
+#include "fakes/FakeLabelPrinter.h"
+#include "fakes/FakeLabelsDialog.h"
 #include "fakes/FakeListControl.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeOutputFiles.h"
@@ -92,6 +94,8 @@ struct FakePlatform
     FakeScanWindow scanWindow;
     FakeScanJournal scanJournal;
     FakePhoneScanReceiver phoneScans;
+    FakeLabelsDialog labelsDialog;
+    FakeLabelPrinter labelPrinter;
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -147,6 +151,8 @@ struct FakePlatform
             .scanWindow = scanWindow,
             .scanJournal = scanJournal,
             .phoneScans = phoneScans,
+            .labelsDialog = labelsDialog,
+            .labelPrinter = labelPrinter,
         };
     }
 };

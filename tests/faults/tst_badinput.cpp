@@ -154,6 +154,8 @@ struct RealFiles
             .scanWindow = fake.scanWindow,
             .scanJournal = fake.scanJournal,
             .phoneScans = fake.phoneScans,
+            .labelsDialog = fake.labelsDialog,
+            .labelPrinter = fake.labelPrinter,
         };
     }
 

@@ -5,6 +5,7 @@
 #include "app/AppConfig.h"
 #include "app/ScanFace.h"
 #include "app/SourcesFace.h"
+#include "app/window/LabelPrinting.h"
 #include "app/window/ProductDatabaseMenu.h"
 #include "app/window/ProductDetailsView.h"
 #include "app/window/ResultsFileSave.h"
@@ -89,6 +90,8 @@ public:
     void SaveResultsAs();
     // "Lookup -> Scan...", Ctrl+Shift+S -> app/scan/ScanMode
     void ScanCodes();
+    // "Lookup -> Print Labels..." -> app/window/LabelPrinting
+    void PrintLabels();
     // The scan window: keys into its line, Ctrl+Z, "Send to Code List", "Save As...", "Mute",
     // its closing; at start-up, a session a crash left -> app/scan/ScanMode
     void ScanLine_KeyText(const QString& keys);
@@ -175,6 +178,7 @@ private:
     SpreadsheetExport m_spreadsheet;
     ResultsFileSave m_resultsFile;
     ProductDetailsView m_details;
+    LabelPrinting m_labels;
     // The scan window's side (app/scan) and the Sources dialog's (app/sources).
     std::unique_ptr<ScanFace> m_scan;
     std::unique_ptr<SourcesFace> m_sources;
