@@ -18,11 +18,6 @@ enum Option {
     Currency,
     Text,
 };
-
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("LabelOptions", text);
-}
 } // namespace
 
 QStringList LabelFieldNames()
@@ -58,49 +53,70 @@ LabelCommandLine::LabelCommandLine(QCommandLineParser& parser)
     m_options = {
         QCommandLineOption(
             QStringLiteral("labels"),
-            Tr("Print labels of the codes given, or of the codes in the files given (code "
-               "lists, spreadsheets), on the layout named (see --list-layouts), into the PDF "
-               "file --output names, and exit."),
+            QCoreApplication::translate(
+                "LabelOptions",
+                "Print labels of the codes given, or of the codes in the files given (code "
+                "lists, spreadsheets), on the layout named (see --list-layouts), into the PDF "
+                "file --output names, and exit."),
             QStringLiteral("layout")),
-        QCommandLineOption(QStringLiteral("list-layouts"),
-                           Tr("List the label layouts known, with their sizes, and exit.")),
-        QCommandLineOption(QStringLiteral("layout-file"),
-                           Tr("Also use the label layout this file describes, for this run."),
-                           QStringLiteral("file")),
+        QCommandLineOption(
+            QStringLiteral("list-layouts"),
+            QCoreApplication::translate(
+                "LabelOptions", "List the label layouts known, with their sizes, and exit.")),
+        QCommandLineOption(
+            QStringLiteral("layout-file"),
+            QCoreApplication::translate(
+                "LabelOptions", "Also use the label layout this file describes, for this run."),
+            QStringLiteral("file")),
         QCommandLineOption(
             QStringLiteral("label-fields"),
-            Tr("With --labels: what goes on each label, comma-separated: %1 (default: "
-               "barcode,digits,name,price).")
+            QCoreApplication::translate(
+                "LabelOptions",
+                "With --labels: what goes on each label, comma-separated: %1 (default: "
+                "barcode,digits,name,price).")
                 .arg(LabelFieldNames().join(QStringLiteral(", "))),
             QStringLiteral("list")),
         QCommandLineOption(QStringLiteral("label-copies"),
-                           Tr("With --labels: N labels of each code (default 1)."),
+                           QCoreApplication::translate(
+                               "LabelOptions", "With --labels: N labels of each code (default 1)."),
                            QStringLiteral("N")),
         QCommandLineOption(
             QStringLiteral("label-copies-column"),
-            Tr("With --labels and a spreadsheet: the column that says how many labels of each "
-               "code, by its header, letter or number."),
+            QCoreApplication::translate(
+                "LabelOptions",
+                "With --labels and a spreadsheet: the column that says how many labels of each "
+                "code, by its header, letter or number."),
             QStringLiteral("column")),
         QCommandLineOption(
             QStringLiteral("label-name-column"),
-            Tr("With --labels and a spreadsheet: the column of the names (default: the one "
-               "headed like names; else the names this machine knows)."),
+            QCoreApplication::translate(
+                "LabelOptions",
+                "With --labels and a spreadsheet: the column of the names (default: the one "
+                "headed like names; else the names this machine knows)."),
             QStringLiteral("column")),
-        QCommandLineOption(QStringLiteral("label-price-column"),
-                           Tr("With --labels and a spreadsheet: the column of the prices "
-                              "(default: the one headed like prices)."),
-                           QStringLiteral("column")),
+        QCommandLineOption(
+            QStringLiteral("label-price-column"),
+            QCoreApplication::translate("LabelOptions",
+                                        "With --labels and a spreadsheet: the column of the prices "
+                                        "(default: the one headed like prices)."),
+            QStringLiteral("column")),
         QCommandLineOption(
             QStringLiteral("label-start"),
-            Tr("With --labels: the first free place on a sheet used before, as ROW,COL from 1 "
-               "(default 1,1)."),
+            QCoreApplication::translate(
+                "LabelOptions",
+                "With --labels: the first free place on a sheet used before, as ROW,COL from 1 "
+                "(default 1,1)."),
             QStringLiteral("row,col")),
-        QCommandLineOption(QStringLiteral("currency"),
-                           Tr("With --labels: the currency symbol put beside every price."),
-                           QStringLiteral("symbol")),
+        QCommandLineOption(
+            QStringLiteral("currency"),
+            QCoreApplication::translate(
+                "LabelOptions", "With --labels: the currency symbol put beside every price."),
+            QStringLiteral("symbol")),
         QCommandLineOption(QStringLiteral("label-text"),
-                           Tr("With --labels: a line of your own text on every label (the "
-                              "field \"text\")."),
+                           QCoreApplication::translate(
+                               "LabelOptions",
+                               "With --labels: a line of your own text on every label (the "
+                               "field \"text\")."),
                            QStringLiteral("text")),
     };
     m_parser.addOptions(m_options);
@@ -139,14 +155,17 @@ QString LabelCommandLine::read(LabelOptions& options, const QString& output, con
     if (!labels())
         return {};
     if (output.isEmpty())
-        return Tr("--labels needs --output and the PDF file to write.");
+        return QCoreApplication::translate("LabelOptions",
+                                           "--labels needs --output and the PDF file to write.");
     if (positional.isEmpty())
-        return Tr("--labels needs codes, or files of codes or a spreadsheet.");
+        return QCoreApplication::translate(
+            "LabelOptions", "--labels needs codes, or files of codes or a spreadsheet.");
     if (m_parser.isSet(m_options[Fields])) {
         if (const QString unknown = ParseLabelFields(value(Fields), options.content);
             !unknown.isEmpty())
             //: %1 is what was given, %2 the fields there are.
-            return Tr("Unknown field \"%1\" in --label-fields: choose from %2.")
+            return QCoreApplication::translate(
+                       "LabelOptions", "Unknown field \"%1\" in --label-fields: choose from %2.")
                 .arg(unknown, LabelFieldNames().join(QStringLiteral(", ")));
     } else {
         options.content.price = true;
@@ -154,11 +173,14 @@ QString LabelCommandLine::read(LabelOptions& options, const QString& output, con
     if (m_parser.isSet(m_options[Copies])) {
         options.copies = CopiesOf(value(Copies));
         if (options.copies < 1)
-            return Tr("--label-copies wants a whole number from 1 to %1, not \"%2\".")
+            return QCoreApplication::translate(
+                       "LabelOptions",
+                       "--label-copies wants a whole number from 1 to %1, not \"%2\".")
                 .arg(QString::number(kMostCopies), value(Copies));
     }
     if (m_parser.isSet(m_options[Copies]) && m_parser.isSet(m_options[CopiesColumn]))
-        return Tr("--label-copies and --label-copies-column go alone.");
+        return QCoreApplication::translate("LabelOptions",
+                                           "--label-copies and --label-copies-column go alone.");
     options.copiesColumn = value(CopiesColumn);
     options.nameColumn = value(NameColumn);
     options.priceColumn = value(PriceColumn);
@@ -174,7 +196,9 @@ QString LabelCommandLine::read(LabelOptions& options, const QString& output, con
             options.start.column = parts[1].trimmed().toInt(&columnOk);
         }
         if (!rowOk || !columnOk || options.start.row < 1 || options.start.column < 1)
-            return Tr("--label-start wants ROW,COL, whole numbers from 1, as in 3,2; not \"%1\".")
+            return QCoreApplication::translate(
+                       "LabelOptions",
+                       "--label-start wants ROW,COL, whole numbers from 1, as in 3,2; not \"%1\".")
                 .arg(value(Start));
     }
     return {};

@@ -21,11 +21,6 @@ QString Problem(const QString& text)
     return QStringLiteral("quillfen: ") + text + u'\n';
 }
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("LabelsCommand", text);
-}
-
 // A column named by an option: its header, letter or number; -1 and a problem when none is so.
 qsizetype NamedColumn(const CodeColumnChoice& choice, const QString& named, const QString& option,
                       QString& problem)
@@ -35,7 +30,9 @@ qsizetype NamedColumn(const CodeColumnChoice& choice, const QString& named, cons
     const qsizetype column = ColumnNamed(choice, named);
     if (column < 0)
         //: %1 is the option, %2 the column it names.
-        problem = Tr("%1 names no column of the spreadsheet: \"%2\".").arg(option, named);
+        problem = QCoreApplication::translate("LabelsCommand",
+                                              "%1 names no column of the spreadsheet: \"%2\".")
+                      .arg(option, named);
     return column;
 }
 
@@ -47,12 +44,14 @@ QString ReadSheet(const QString& path, SheetFormat format, const LabelOptions& o
     const Sheet sheet =
         ReadSheetFile(path, format, options.sheet, SheetServices{services.files, services.zips});
     if (!sheet.hasData())
-        return Tr("the sheet holds nothing");
+        return QCoreApplication::translate("LabelsCommand", "the sheet holds nothing");
     CodeColumnChoice choice;
     if (!options.column.isEmpty()) {
         const std::optional<CodeColumnChoice> named = NamedCodeColumn(sheet, options.column);
         if (!named)
-            return Tr("--column names no column of the spreadsheet: \"%1\".").arg(options.column);
+            return QCoreApplication::translate(
+                       "LabelsCommand", "--column names no column of the spreadsheet: \"%1\".")
+                .arg(options.column);
         choice = *named;
     } else {
         choice = ChooseCodeColumn(sheet);
@@ -62,7 +61,8 @@ QString ReadSheet(const QString& path, SheetFormat format, const LabelOptions& o
                 columns.append(column.header.isEmpty() ? column.letter
                                                        : column.letter + u' ' + column.header);
             //: %1 lists the sheet's columns.
-            return Tr("which column holds the codes? Name it with --column: %1")
+            return QCoreApplication::translate(
+                       "LabelsCommand", "which column holds the codes? Name it with --column: %1")
                 .arg(columns.join(QStringLiteral(", ")));
         }
     }
@@ -98,10 +98,10 @@ QString ReadCodes(const FileSystem::Contents& contents, const LabelOptions& opti
                   std::vector<LabelItem>& items)
 {
     if (contents.overLimit)
-        return Tr("larger than 100 MB");
+        return QCoreApplication::translate("LabelsCommand", "larger than 100 MB");
     const std::optional<QString> text = CodeFileText(contents.bytes);
     if (!text)
-        return Tr("not a text file");
+        return QCoreApplication::translate("LabelsCommand", "not a text file");
     for (const QString& row : CodeFileRows(*text)) {
         const QString code = row.trimmed();
         if (!code.isEmpty())
@@ -143,8 +143,10 @@ int RunLabels(const AppConfig& config, const LabelServices& services)
             names.append(entry.layout.name);
         //: %1 is the name given, %2 the layouts there are.
         console.writeStandardError(Problem(
-            Tr("No label layout \"%1\": choose from %2 (--list-layouts), or give your own with "
-               "--layout-file.")
+            QCoreApplication::translate(
+                "LabelsCommand",
+                "No label layout \"%1\": choose from %2 (--list-layouts), or give your own with "
+                "--layout-file.")
                 .arg(options.layout, names.join(QStringLiteral(", ")))));
         return kLabelsBadUsage;
     }
@@ -167,7 +169,7 @@ int RunLabels(const AppConfig& config, const LabelServices& services)
                                         items);
                 }
             } else if (LooksLikeFile(input)) {
-                problem = Tr("no such file");
+                problem = QCoreApplication::translate("LabelsCommand", "no such file");
             } else {
                 items.push_back(LabelItem{input, {}, {}, options.copies});
             }
@@ -176,13 +178,14 @@ int RunLabels(const AppConfig& config, const LabelServices& services)
         }
         if (!problem.isEmpty()) {
             //: %1 is an input (a file's name), %2 what is wrong with it.
-            console.writeStandardError(Problem(Tr("%1: %2").arg(input, problem)));
+            console.writeStandardError(Problem(
+                QCoreApplication::translate("LabelsCommand", "%1: %2").arg(input, problem)));
             return kLabelsBadUsage;
         }
     }
     if (!options.copiesColumn.isEmpty() && !sheetRead) {
-        console.writeStandardError(
-            Problem(Tr("--label-copies-column needs a spreadsheet among the inputs.")));
+        console.writeStandardError(Problem(QCoreApplication::translate(
+            "LabelsCommand", "--label-copies-column needs a spreadsheet among the inputs.")));
         return kLabelsBadUsage;
     }
     if (options.content.name && services.nameOf) {
@@ -200,13 +203,16 @@ int RunLabels(const AppConfig& config, const LabelServices& services)
     }
     for (const QString& problem : rowProblems)
         //: %1 is a row of a spreadsheet and why it is not printed.
-        console.writeStandardError(Problem(Tr("not printed: %1").arg(problem)));
+        console.writeStandardError(
+            Problem(QCoreApplication::translate("LabelsCommand", "not printed: %1").arg(problem)));
     for (const QString& refused : plan.refused)
         //: %1 is a code and why it is not printed ("4006381333932: check digit should be 1").
-        console.writeStandardError(Problem(Tr("not printed: %1").arg(refused)));
-    if (plan.labelCount == 0) {
         console.writeStandardError(
-            Problem(Tr("no label to print; %1 was not written.").arg(options.output)));
+            Problem(QCoreApplication::translate("LabelsCommand", "not printed: %1").arg(refused)));
+    if (plan.labelCount == 0) {
+        console.writeStandardError(Problem(
+            QCoreApplication::translate("LabelsCommand", "no label to print; %1 was not written.")
+                .arg(options.output)));
         return kLabelsSomeRefused;
     }
     try {
@@ -216,11 +222,13 @@ int RunLabels(const AppConfig& config, const LabelServices& services)
     } catch (const OperationFailed& failure) {
         //: %1 is the file, %2 why it could not be written.
         console.writeStandardError(
-            Problem(Tr("%1 was not written: %2").arg(options.output, failure.description())));
+            Problem(QCoreApplication::translate("LabelsCommand", "%1 was not written: %2")
+                        .arg(options.output, failure.description())));
         return kLabelsSomeRefused;
     }
     //: %1 says how many labels on how many pages ("42 labels on 2 pages"), %2 is the file.
     console.writeStandardError(
-        Problem(Tr("%1: %2").arg(LabelsOnPages(plan.labelCount, plan.pageCount), options.output)));
+        Problem(QCoreApplication::translate("LabelsCommand", "%1: %2")
+                    .arg(LabelsOnPages(plan.labelCount, plan.pageCount), options.output)));
     return plan.refused.isEmpty() && rowProblems.isEmpty() ? kLabelsPrinted : kLabelsSomeRefused;
 }

@@ -60,7 +60,7 @@ std::optional<LabelsChoice> QtLabelsDialog::ask(const LabelsDialogState& initial
     for (const LabelsDialogLayout& layout : offer.layouts)
         layoutBox->addItem(layout.text, layout.name);
     layoutBox->setCurrentIndex(std::max(0, layoutBox->findData(state.layout)));
-    auto* const layoutLabel = new QLabel(tr("La&yout:"), &dialog);
+    auto* const layoutLabel = new QLabel(tr("&Layout:"), &dialog);
     layoutLabel->setBuddy(layoutBox);
 
     // What goes on each label.
@@ -76,7 +76,7 @@ std::optional<LabelsChoice> QtLabelsDialog::ask(const LabelsDialogState& initial
         tick(tr("The code in &digits"), QStringLiteral("Digits"), state.digits);
     QCheckBox* const name = tick(tr("&Name"), QStringLiteral("Name"), state.name);
     QCheckBox* const price = tick(tr("&Price"), QStringLiteral("Price"), state.price);
-    QCheckBox* const ownText = tick(tr("&Your text:"), QStringLiteral("OwnText"), state.ownText);
+    QCheckBox* const ownText = tick(tr("Your &text:"), QStringLiteral("OwnText"), state.ownText);
     auto* const text = new QLineEdit(state.text, content);
     text->setObjectName(QStringLiteral("Text"));
     text->setAccessibleName(tr("Your text"));
@@ -86,7 +86,7 @@ std::optional<LabelsChoice> QtLabelsDialog::ask(const LabelsDialogState& initial
     currency->setAccessibleName(tr("Currency symbol"));
     currency->setMaxLength(8);
     currency->setPlaceholderText(QStringLiteral("€"));
-    auto* const currencyLabel = new QLabel(tr("C&urrency:"), content);
+    auto* const currencyLabel = new QLabel(tr("Currenc&y:"), content);
     currencyLabel->setBuddy(currency);
     auto* const contentGrid = new QGridLayout(content);
     contentGrid->addWidget(barcode, 0, 0);
@@ -107,13 +107,13 @@ std::optional<LabelsChoice> QtLabelsDialog::ask(const LabelsDialogState& initial
         codes);
     fromList->setObjectName(QStringLiteral("FromCodeList"));
     auto* const fromScans = new QRadioButton(
-        offer.scanCount == 1 ? tr("The &scan session (1 code)", nullptr, 1)
-                             : tr("The &scan session (%1 codes)", nullptr, offer.scanCount)
+        offer.scanCount == 1 ? tr("The sc&an session (1 code)", nullptr, 1)
+                             : tr("The sc&an session (%1 codes)", nullptr, offer.scanCount)
                                    .arg(QLocale().toString(offer.scanCount)),
         codes);
     fromScans->setObjectName(QStringLiteral("FromScanSession"));
     fromScans->setEnabled(offer.scanCount > 0);
-    auto* const fromSheet = new QRadioButton(tr("A spreads&heet:"), codes);
+    auto* const fromSheet = new QRadioButton(tr("A &spreadsheet:"), codes);
     fromSheet->setObjectName(QStringLiteral("FromSheet"));
     auto* const sheetName = new QLabel(codes);
     sheetName->setTextFormat(Qt::PlainText);
@@ -140,7 +140,7 @@ std::optional<LabelsChoice> QtLabelsDialog::ask(const LabelsDialogState& initial
     codesGrid->addWidget(chooseSheet, 2, 2);
     auto* const nameColumnLabel = new QLabel(tr("Na&mes from:"), codes);
     nameColumnLabel->setBuddy(nameColumn);
-    auto* const priceColumnLabel = new QLabel(tr("P&rices from:"), codes);
+    auto* const priceColumnLabel = new QLabel(tr("Pr&ices from:"), codes);
     priceColumnLabel->setBuddy(priceColumn);
     codesGrid->addWidget(nameColumnLabel, 3, 0);
     codesGrid->addWidget(nameColumn, 3, 1, 1, 2);
@@ -151,9 +151,9 @@ std::optional<LabelsChoice> QtLabelsDialog::ask(const LabelsDialogState& initial
     auto* const copies = new QGroupBox(tr("How many of each"), &dialog);
     auto* const oneEach = new QRadioButton(tr("&One"), copies);
     oneEach->setObjectName(QStringLiteral("CopiesOne"));
-    auto* const scanCount = new QRadioButton(tr("The scan cou&nt"), copies);
+    auto* const scanCount = new QRadioButton(tr("Th&e scan count"), copies);
     scanCount->setObjectName(QStringLiteral("CopiesScanCount"));
-    auto* const fromColumn = new QRadioButton(tr("From the co&lumn:"), copies);
+    auto* const fromColumn = new QRadioButton(tr("&From the column:"), copies);
     fromColumn->setObjectName(QStringLiteral("CopiesFromColumn"));
     auto* const copiesColumn = new QComboBox(copies);
     copiesColumn->setObjectName(QStringLiteral("CopiesColumn"));
@@ -179,7 +179,7 @@ std::optional<LabelsChoice> QtLabelsDialog::ask(const LabelsDialogState& initial
     startColumn->setAccessibleName(tr("Column"));
     auto* const startForm = new QFormLayout(start);
     startForm->addRow(tr("Ro&w:"), startRow);
-    startForm->addRow(tr("Colu&mn:"), startColumn);
+    startForm->addRow(tr("Col&umn:"), startColumn);
 
     // The preview and what it says.
     auto* const picture = new QLabel(&dialog);
@@ -198,9 +198,9 @@ std::optional<LabelsChoice> QtLabelsDialog::ask(const LabelsDialogState& initial
     problems->setStyleSheet(QStringLiteral("color: #b00000"));
 
     auto* const buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, &dialog);
-    auto* const print = buttons->addButton(tr("&Print\u2026"), QDialogButtonBox::ActionRole);
+    auto* const print = buttons->addButton(tr("P&rint\u2026"), QDialogButtonBox::ActionRole);
     print->setObjectName(QStringLiteral("Print"));
-    auto* const savePdf = buttons->addButton(tr("&Save PDF\u2026"), QDialogButtonBox::ActionRole);
+    auto* const savePdf = buttons->addButton(tr("Sa&ve PDF\u2026"), QDialogButtonBox::ActionRole);
     savePdf->setObjectName(QStringLiteral("SavePdf"));
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
