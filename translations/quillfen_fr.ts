@@ -320,14 +320,6 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
         <translation>La langue de la fenêtre et de ses messages, et celle dans laquelle demander les noms de produits, par exemple de, fr ou es (par défaut : celle du bureau ; variable d&apos;environnement : QUILLFEN_LANGUAGE).</translation>
     </message>
-    <message>
-        <source>--labels and --list-layouts go alone.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>--%1 goes with --labels.</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>BarcodeCodeLoader</name>
@@ -1176,188 +1168,30 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     </message>
 </context>
 <context>
-    <name>LabelDesigner</name>
+    <name>IsbnRanges</name>
     <message>
-        <source>the label is too small for its %1 at 80%: it needs %2, the label leaves %3</source>
-        <extracomment>%1 is a kind of barcode (&quot;EAN-13&quot;), %2 its smallest size (&quot;29.8 × 11.3 mm&quot;), %3 the room the label leaves for it.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the label is too small for its lines: they need %1, the label leaves %2</source>
-        <translation type="unfinished"></translation>
+        <source>larger than 16 MB</source>
+        <translation>plus de 16 Mo</translation>
     </message>
     <message>
-        <source>The labels of %1 are too small: %2.</source>
-        <extracomment>%1 is the layout&apos;s name, %2 why a label does not fit.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LabelItems</name>
-    <message>
-        <source>row %1: copies &quot;%2&quot; is not a whole number from 0 to %3</source>
-        <extracomment>%1 is a row number, %2 what the cell holds, %3 the most copies.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LabelJob</name>
-    <message numerus="yes">
-        <source>1 label on 1 page</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 labels on 1 page</source>
-        <extracomment>%1 is a number of labels, more than one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%1 labels on %2 pages</source>
-        <extracomment>%1 and %2 are numbers of labels and pages, more than one each.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <source>a group named %1</source>
+        <translation>un groupe nommé %1</translation>
     </message>
     <message>
-        <source>The first label cannot go to row %1, column %2: %3 has %4 rows of %5.</source>
-        <extracomment>%1 and %2 are the row and column asked for, %3 the layout, %4 and %5 its rows and columns.</extracomment>
-        <translation type="unfinished"></translation>
+        <source>a prefix named %1</source>
+        <translation>un préfixe nommé %1</translation>
     </message>
     <message>
-        <source>More than %1 labels: print them in several jobs.</source>
-        <extracomment>%1 is the most labels a job prints.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LabelLayout</name>
-    <message>
-        <source>%1: larger than %2 KB</source>
-        <translation type="unfinished">%1 : plus de %2 Ko</translation>
+        <source>%1: a rule with the range %2</source>
+        <translation>%1 : une règle avec la plage %2</translation>
     </message>
     <message>
-        <source>%1: not JSON (%2 at byte %3)</source>
-        <extracomment>%1 is the file&apos;s name, %2 what the JSON reader says is wrong, %3 where.</extracomment>
-        <translation type="unfinished">%1 : pas du JSON (%2 à l&apos;octet %3)</translation>
+        <source>not XML: %1 (line %2)</source>
+        <translation>pas du XML : %1 (ligne %2)</translation>
     </message>
     <message>
-        <source>%1: not a JSON object</source>
-        <translation type="unfinished">%1 : pas un objet JSON</translation>
-    </message>
-    <message>
-        <source>page %1 × %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, %2 × %3 labels of %4 × %5</source>
-        <extracomment>%1 is the page (&quot;A4&quot;), %2 and %3 how many labels across and down, %4 and %5 the label&apos;s width and height (%5 with its unit).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LabelLayouts</name>
-    <message>
-        <source>%1 (%2) %3</source>
-        <extracomment>One line of --list-layouts: %1 the layout&apos;s sizes, %2 where it comes from (&quot;preset&quot;, &quot;your folder&quot;, &quot;--layout-file&quot;), %3 its description.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LabelPrinting</name>
-    <message numerus="yes">
-        <source>and %1 more</source>
-        <extracomment>After a list of codes: how many more are not listed.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Choose the spreadsheet the codes are in.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No codes could be read from %1.</source>
-        <extracomment>%1 is the file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose the column that says how many labels of each code.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose a layout.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Not printed:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No label to print.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, barcodes at %2% of their size or more.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No label layout was found. Reinstall Quillfen, or put a layout file into %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save the Labels as PDF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf)|*.pdf|</source>
-        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern, &quot;|&quot;.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved in %1: %2.</source>
-        <extracomment>%1 is the file, %2 says how many labels on how many pages (&quot;42 labels on 2 pages&quot;).</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The labels were not printed: %1</source>
-        <extracomment>%1 is why.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 went to the printer.</source>
-        <extracomment>%1 says how many labels on how many pages.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>These codes were not printed:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print Labels</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>LabelSymbols</name>
-    <message>
-        <source>no code</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>longer than the %1 characters a label&apos;s Code 128 holds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Code 128 holds letters, digits and signs of Western European languages only</source>
-        <translation type="unfinished"></translation>
+        <source>no ISBN ranges in it (not a RangeMessage)</source>
+        <translation>aucune plage ISBN (ce n&apos;est pas un RangeMessage)</translation>
     </message>
 </context>
 <context>
@@ -1558,6 +1392,15 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <extracomment>Follows &quot; - no record found&quot; in the results list; %1 is why.</extracomment>
         <translation> (%1)</translation>
     </message>
+    <message>
+        <source>a variable-measure item (indicator 9), whose code names no one product</source>
+        <translation>un article à mesure variable (indicateur 9), dont le code ne désigne aucun produit précis</translation>
+    </message>
+    <message>
+        <source>%1 (case of %2)</source>
+        <extracomment>A case&apos;s row: what the case holds, then that product&apos;s code.</extracomment>
+        <translation>%1 (carton de %2)</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1738,6 +1581,30 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>%1 (%2)</source>
         <extracomment>A column&apos;s readable name, then its name in the file and in batch mode&apos;s --columns.</extracomment>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Same product as row</source>
+        <translation>Même produit que la ligne</translation>
+    </message>
+    <message>
+        <source>Case of</source>
+        <translation>Carton de</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN with hyphens</source>
+        <translation>ISBN avec tirets</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
     </message>
 </context>
 <context>
@@ -2007,6 +1874,26 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>Picture</source>
         <translation>Image</translation>
+    </message>
+    <message>
+        <source>Case of</source>
+        <translation>Carton de</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
     </message>
 </context>
 <context>
@@ -2314,10 +2201,6 @@ L&apos;index des produits est inchangé.</translation>
         <source>Progress Bar</source>
         <translation>Barre de progression</translation>
     </message>
-    <message>
-        <source>Print &amp;Labels…</source>
-        <translation type="unfinished"></translation>
-    </message>
 </context>
 <context>
     <name>QtHttpFetcher</name>
@@ -2363,201 +2246,6 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>No keyring answers (%1).</source>
         <translation>Le trousseau de clés ne répond pas (%1).</translation>
-    </message>
-</context>
-<context>
-    <name>QtLabelPrinter</name>
-    <message>
-        <source>The pages could not be begun.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No room for another page.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The pages could not be finished.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Labels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print Labels</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>QtLabelsDialog</name>
-    <message>
-        <source>(none)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Print Labels</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Layout</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>La&amp;yout:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>On each label</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Barcode</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The code in &amp;digits</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Price</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Your text:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Currency symbol</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;urrency:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Codes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message numerus="yes">
-        <source>The &amp;code list (1 code)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The &amp;code list (%1 codes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The &amp;scan session (1 code)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>The &amp;scan session (%1 codes)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>A spreads&amp;heet:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;hoose…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Names from the column</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Prices from the column</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Na&amp;mes from:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>P&amp;rices from:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>How many of each</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;One</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The scan cou&amp;nt</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>From the co&amp;lumn:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Copies from the column</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First free label on the sheet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Column</source>
-        <translation type="unfinished">Colonne</translation>
-    </message>
-    <message>
-        <source>Ro&amp;w:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Colu&amp;mn:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Preview of the first page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Print…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Save PDF…</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Choose a Spreadsheet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Spreadsheets (%1);;All files (%2)</source>
-        <extracomment>Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the file patterns they show.</extracomment>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -3660,18 +3348,6 @@ Enregistrer plutôt une copie de ses valeurs, sans ses formules, formats et autr
     </message>
 </context>
 <context>
-    <name>ZintSymbol</name>
-    <message>
-        <source>Out of memory.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>libzint cannot draw it: %1</source>
-        <extracomment>%1 is what the barcode library said.</extracomment>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>main</name>
     <message>
         <source>Quillfen could not open a window: the display (DISPLAY=%1, WAYLAND_DISPLAY=%2) cannot be reached.
@@ -3695,6 +3371,11 @@ Start it from a desktop session, or inside a virtual X server:
 Lancez-le depuis une session de bureau, ou dans un serveur X virtuel :
     xvfb-run -a quillfen
 </translation>
+    </message>
+    <message>
+        <source>QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are used.</source>
+        <extracomment>%1 is a file, %2 why it cannot be used.</extracomment>
+        <translation>QUILLFEN_ISBN_RANGES : %1 : %2 ; les plages ISBN intégrées sont utilisées.</translation>
     </message>
 </context>
 </TS>

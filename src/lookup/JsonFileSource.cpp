@@ -300,7 +300,7 @@ bool JsonFileSource::takes(const CheckedCode& checked) const
             return false;
         break;
     case SourceDescription::Takes::Kinds:
-        if (!m_description.kinds.contains(DescribeCode(checked.gtin).kind))
+        if (!m_description.kinds.contains(DescribeCode(checked.asTyped).kind))
             return false;
         break;
     }

@@ -25,6 +25,25 @@ inline constexpr QStringView kBooksSource = u"openlibrary";
 inline constexpr char kCouponNotAProduct[] =
     QT_TRANSLATE_NOOP("LookupChain", "a coupon code, not a product");
 inline constexpr char kRefundReceipt[] = QT_TRANSLATE_NOOP("LookupChain", "a refund receipt");
+inline constexpr char kVariableMeasure[] = QT_TRANSLATE_NOOP(
+    "LookupChain", "a variable-measure item (indicator 9), whose code names no one product");
+
+// What became of a case, from what became of what it holds: found, its name with the code it is a
+// case of; failed, a row that starts with the case's code, so that Retry Failed Rows asks it again.
+CodeOutcome CaseOf(const QString& typed, const QString& caseGtin, CodeOutcome held)
+{
+    const QString inner = held.gtin;
+    if (held.status == CodeOutcome::Status::Found)
+        //: A case's row: what the case holds, then that product's code.
+        held.rowText =
+            QCoreApplication::translate("LookupChain", "%1 (case of %2)").arg(held.rowText, inner);
+    else if (held.rowText.startsWith(held.code))
+        held.rowText = typed + held.rowText.sliced(held.code.size());
+    held.code = typed;
+    held.gtin = caseGtin;
+    held.innerGtin = inner;
+    return held;
+}
 
 // The results row of a product without a name, in the user's language.
 QString UnnamedProductRow(const QString& typed)
@@ -268,7 +287,8 @@ std::vector<LookupSource*> LookupChain::orderFor(const CheckedCode& checked) con
 bool LookupChain::sentNowhere(const CheckedCode& checked) const
 {
     // The page service alone is asked about every code as typed, as it always has been.
-    return checked.isValid() && !pageServiceAlone() && DescribeCode(checked.gtin).isNoProduct();
+    return checked.isValid() && !pageServiceAlone() &&
+           (DescribeCode(checked.gtin).isNoProduct() || checked.isVariableMeasure());
 }
 
 std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead& ahead)
@@ -281,6 +301,26 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
     };
     if (sentNowhere(checked))
         return given(outcome(typed, checked, {}));
+    std::optional<CodeOutcome> done = lookUpChecked(typed, checked, ahead);
+    // A case nobody knows as itself: what it holds may be known, and that is what the user is
+    // after. Its code is the case's without the indicator, the check digit worked out again.
+    if (done && done->status == CodeOutcome::Status::NotFound && checked.isCase() &&
+        !pageServiceAlone()) {
+        const QString inner = InnerGtin(checked.gtin);
+        const std::optional<CodeOutcome> held = lookUpChecked(inner, CheckCode(inner), {});
+        if (!held)
+            return std::nullopt;
+        if (held->status != CodeOutcome::Status::NotFound)
+            done = CaseOf(typed, checked.gtin, *held);
+    }
+    if (!done)
+        return std::nullopt;
+    return given(*done);
+}
+
+std::optional<CodeOutcome>
+LookupChain::lookUpChecked(const QString& typed, const CheckedCode& checked, const Ahead& ahead)
+{
     const std::vector<LookupSource*> order = orderFor(checked);
     std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
     std::optional<std::size_t> foundAt;
@@ -295,7 +335,7 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
                 break;
             return std::nullopt;
         }
-        std::optional<SourceAnswer> answer = ask(source, typed, checked, ahead);
+        std::optional<SourceAnswer> answer = askInItsForms(source, typed, checked, ahead);
         if (!answer) {
             if (foundAt)
                 break;
@@ -310,7 +350,7 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
             break;
     }
     if (!foundAt || answers.size() == *foundAt + 1)
-        return given(outcome(typed, checked, answers));
+        return outcome(typed, checked, answers);
     // Filling the gaps: the first find, completed by the finds after it, each source named.
     const Filled filled = FilledFrom(answers, *foundAt);
     answers.resize(*foundAt + 1);
@@ -322,7 +362,27 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
         done.pictureHosts = *filled.pictureHosts;
     const QString shown = DisplayName(filled.product);
     done.rowText = shown.isEmpty() ? UnnamedProductRow(typed) : shown;
-    return given(done);
+    return done;
+}
+
+std::optional<SourceAnswer> LookupChain::askInItsForms(LookupSource& source, const QString& typed,
+                                                       const CheckedCode& checked,
+                                                       const Ahead& ahead)
+{
+    if (!checked.isUpcE())
+        return ask(source, typed, checked, ahead);
+    // A UPC-E as typed first, as many databases keep it; where one keeps the product under the
+    // UPC-A it stands for, that is asked next. The page service, asked as typed, is asked once.
+    std::optional<SourceAnswer> first = ask(source, typed, AsTypedForm(checked), ahead);
+    if (!first || !source.remembered())
+        return first;
+    if (first->kind != SourceAnswer::Kind::NotFound) {
+        // The same product typed as its UPC-A later in the run is answered from this.
+        if (first->kind == SourceAnswer::Kind::Found)
+            m_thisRun.insert(source.name() + u'\n' + checked.gtin, *first);
+        return first;
+    }
+    return ask(source, typed, checked, ahead);
 }
 
 qint64 LookupChain::pacedIntervalMs(const QString& typed)
@@ -363,7 +423,8 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
             result.detail = NotLookedUpReason(checked);
             shownDetail = NotLookedUpReasonShown(checked);
         } else {
-            const char* reason = !sentNowhere(checked) ? kNoSourceTakesIt
+            const char* reason = !sentNowhere(checked)         ? kNoSourceTakesIt
+                                 : checked.isVariableMeasure() ? kVariableMeasure
                                  : DescribeCode(checked.gtin).kind == CodeKind::Coupon
                                      ? kCouponNotAProduct
                                      : kRefundReceipt;

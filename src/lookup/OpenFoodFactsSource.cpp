@@ -86,7 +86,8 @@ bool NamesAskedCode(const QJsonValue& named, const QString& typed)
     if (text.isEmpty())
         return true;
     const CheckedCode asked = CheckCode(typed);
-    return asked.isValid() && significant(text) == significant(asked.gtin);
+    return asked.isValid() && (significant(text) == significant(asked.gtin) ||
+                               significant(text) == significant(asked.asTyped));
 }
 } // namespace
 

@@ -45,7 +45,7 @@ auto TextsOf(Outcome& outcome)
     auto& product = outcome.product;
     auto& details = product.details;
     using Text = decltype(&product.name);
-    return std::array<std::pair<Text, Kind>, 15>{{{&product.name, Kind::Shown},
+    return std::array<std::pair<Text, Kind>, 16>{{{&product.name, Kind::Shown},
                                                   {&product.brand, Kind::Shown},
                                                   {&product.quantity, Kind::Shown},
                                                   {&product.database, Kind::Shared},
@@ -59,7 +59,8 @@ auto TextsOf(Outcome& outcome)
                                                   {&details.description, Kind::Own},
                                                   {&outcome.source, Kind::Shared},
                                                   {&outcome.licence, Kind::Shared},
-                                                  {&outcome.detail, Kind::Shared}}};
+                                                  {&outcome.detail, Kind::Shared},
+                                                  {&outcome.innerGtin, Kind::Own}}};
 }
 
 // Seven bits a byte, the lowest first; the top bit says another byte follows.

@@ -136,6 +136,7 @@ private Q_SLOTS:
     void keyboard_altOpensTheMenusAndEveryItemHasItsKey();
     void escape_stopsARealRunAfterTheRequestUnderWay();
     void retryFailedRows_replacesThemInPlaceKeepingTheirTicks();
+    void sameProduct_askedOnceInTheSourcesOwnForm();
     void sources_refusesAnUnusableAddressInTheDialogThenSaves();
     void sources_addASourceTakesATypedPathAsAFileAndTicksNothingElse();
     void forget_enterSaysNoAndYesForgets();
@@ -268,6 +269,35 @@ void TestMenusWindow::escape_stopsARealRunAfterTheRequestUnderWay()
     QVERIFY(!app.window().stopLookingUpAction()->isEnabled());
     QVERIFY(app.window().retryFailedRowsAction()->isEnabled());
     QCOMPARE(app.runToTheEnd(), QStringLiteral("Done."));
+}
+
+// The forms of one product, a UPC-E its database keeps as its UPC-A, and a case of the first: one
+// row a code, as ever, and each product asked once in UPCitemdb's own 12-digit form.
+void TestMenusWindow::sameProduct_askedOnceInTheSourcesOwnForm()
+{
+    SampleServiceProcess service;
+    QVERIFY2(
+        service.start({QStringLiteral("--log-queries"), QStringLiteral("--open-catalog"),
+                       QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/batch/data/forms-catalog.json")}),
+        qPrintable(service.errorString()));
+    AppConfig config = LoopbackConfig();
+    config.sources = QStringList{QStringLiteral("upcitemdb")};
+    config.upcItemDbUrl = service.baseUrl();
+    config.perMinute.insert(QStringLiteral("upcitemdb"), 60000);
+    config.noCache = true;
+    Window app(config);
+    app.addCodes({"036000291452", "0036000291452", "00036000291452", "04252614", "10036000291459"});
+    QCOMPARE(app.runToTheEnd(), QStringLiteral("Done.\n5 found, 0 not found, 0 failed"));
+    QCOMPARE(app.results(), (QStringList{"Harbour Lantern Tea Bags", "Harbour Lantern Tea Bags",
+                                         "Harbour Lantern Tea Bags", "Slate Pencils",
+                                         "Harbour Lantern Tea Bags (case of 0036000291452)"}));
+    QStringList asked;
+    for (const SampleServiceProcess::Arrival& arrival : service.arrivals())
+        asked.append(QString::fromLatin1(arrival.target));
+    QCOMPARE(asked,
+             (QStringList{"/prod/trial/lookup?upc=036000291452", "/prod/trial/lookup?upc=04252614",
+                          "/prod/trial/lookup?upc=042100005264",
+                          "/prod/trial/lookup?upc=10036000291459"}));
 }
 
 void TestMenusWindow::retryFailedRows_replacesThemInPlaceKeepingTheirTicks()

@@ -102,7 +102,8 @@ void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
             << "no picture";
     QTest::newRow("no record: what the code says")
         << "" << 2
-        << "0823564706221 - no record found | Code: 0823564706221 | Kind of code: EAN-13 | "
+        << "0823564706221 - no record found | Code: 0823564706221 | UPC: 823564706221 | Kind of "
+           "code: EAN-13 | "
            "GS1 office: GS1 US"
         << "no picture";
     QTest::newRow("coupon, never looked up")

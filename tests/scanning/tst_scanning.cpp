@@ -176,6 +176,7 @@ private Q_SLOTS:
     void localAnswer_atOnce_othersQueued();
     void scanWhileQueueIsAsked_isCountedAtOnceAndAnswered();
     void undo_countsDownThenRemovesRow();
+    void formsOfOneProduct_countOnOneRow();
     void unwritableSessionFile_countsNothing();
     void restoreAfterCrash_givesTheSessionBack();
     void scanWindow_signalsEachScan_savesWithCount_sendsOnceEach();
@@ -308,6 +309,14 @@ void TestScanning::undo_countsDownThenRemovesRow()
     QVERIFY(fake.session.undo());
     QVERIFY(!fake.session.undo());
     QVERIFY(fake.rows().isEmpty());
+}
+
+void TestScanning::formsOfOneProduct_countOnOneRow()
+{
+    Scanning fake;
+    for (const QString& code : {"036000291452", "0036000291452", "00036000291452"})
+        fake.session.add(ReadScan(code));
+    QCOMPARE(fake.rows(), QStringList{"3x0036000291452"});
 }
 
 void TestScanning::unwritableSessionFile_countsNothing()

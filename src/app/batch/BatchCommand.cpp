@@ -14,6 +14,7 @@
 #include "platform/ProductIndex.h"
 #include "platform/SettingsStore.h"
 #include "platform/StopSignals.h"
+#include "results/SameProductRows.h"
 #include "sheets/SheetFile.h"
 
 #include <QCoreApplication>
@@ -189,6 +190,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     chain.startRun();
     progress.start(codes.count(), options.quiet ? BatchTimeLeft() : EstimateFor(codes, chain));
     bool written = true;
+    SameProductRows firstRows;
+    int row = 0;
     BatchCodes::Cursor cursor = codes.cursor();
     while (written && !stopped()) {
         const std::optional<QStringView> next = cursor.next();
@@ -203,6 +206,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         }
         if (!outcome)
             break; // stopped before the code had its answer: no row, and not counted as done
+        outcome->sameAs = firstRows.sameAs(outcome->gtin, ++row);
         if (const QString origin = cursor.origin(); !origin.isEmpty())
             outcome->detail = outcome->detail.isEmpty()
                                   ? origin

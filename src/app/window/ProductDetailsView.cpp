@@ -3,6 +3,7 @@
 #include "common/OperationFailed.h"
 #include "common/PublicAddress.h"
 #include "gs1/CodeFacts.h"
+#include "gs1/IsbnRanges.h"
 #include "lookup/ProductCode.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
@@ -89,7 +90,16 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
             *pictureUrl = details.imageUrl.isEmpty() ? details.thumbnailUrl : details.imageUrl;
     }
     AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Code"), gtin.isEmpty() ? code : gtin);
-    const CodeFacts facts = DescribeCode(gtin);
+    if (known)
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Case of"), known->innerGtin);
+    // The forms people need of it: a shop's UPC, a library's ISBN-10, a hyphenated ISBN, an ISSN.
+    AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "UPC"), UpcAOf(gtin));
+    AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "ISBN-10"), Isbn10Of(gtin));
+    AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "ISBN"),
+            HyphenatedIsbn(gtin).value_or(QString()));
+    AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "ISSN"), IssnOf(gtin));
+    // What the code says of itself, in the form it was typed: a UPC-A is no EAN-13 to its user.
+    const CodeFacts facts = DescribeCode(code == gtin ? gtin : CheckCode(code).asTyped);
     AddFact(
         sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Kind of code"),
         // "coupon" and the like are words; "EAN-13" is a name and has no translation.

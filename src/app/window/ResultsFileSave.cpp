@@ -9,6 +9,7 @@
 #include "platform/ListControl.h"
 #include "platform/MessageBox.h"
 #include "results/RunOutcomes.h"
+#include "results/SameProductRows.h"
 
 namespace {
 // The hourglass while a file is written, the arrow again however the writing ends.
@@ -72,8 +73,12 @@ void ResultsFileSave::SaveResultsAs()
         const OutcomeFormat format = OutcomeFormatOfFile(path).value_or(OutcomeFormat::Csv);
         const std::unique_ptr<BatchOutput> output =
             BatchOutput::openFile(path, format, m_columns, m_platform.outputFiles);
-        for (const CodeOutcome& outcome : rows)
+        SameProductRows firstRows;
+        int row = 0;
+        for (CodeOutcome outcome : rows) {
+            outcome.sameAs = firstRows.sameAs(outcome.gtin, ++row);
             output->add(outcome);
+        }
         output->finish();
         m_lastFileName = path;
     });
