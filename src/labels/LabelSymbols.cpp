@@ -1,6 +1,7 @@
 #include "labels/LabelSymbols.h"
 
 #include "gs1/CodeFacts.h"
+#include "gs1/IsbnRanges.h"
 #include "lookup/ProductCode.h"
 
 #include <QCoreApplication>
@@ -51,10 +52,12 @@ SymbolChoice ChooseSymbol(QStringView typed)
     const CheckedCode checked = CheckCode(typed);
     switch (checked.kind) {
     case CheckedCode::Kind::Valid: {
-        choice.data = checked.gtin;
-        switch (checked.gtin.size()) {
+        // The symbol is the one the code was typed for: the canonical GTIN of a UPC-A or a UPC-E
+        // is its 13 digits, which would print the right product under another barcode.
+        choice.data = checked.asTyped;
+        switch (checked.asTyped.size()) {
         case 8:
-            choice.symbology = IsUpcE(checked.gtin) ? LabelSymbology::UpcE : LabelSymbology::Ean8;
+            choice.symbology = checked.isUpcE() ? LabelSymbology::UpcE : LabelSymbology::Ean8;
             break;
         case 12:
             choice.symbology = LabelSymbology::UpcA;
@@ -64,7 +67,7 @@ SymbolChoice ChooseSymbol(QStringView typed)
             break;
         default:
             // 979-0 is a music number (ISMN), printed as the EAN-13 it is.
-            choice.symbology = DescribeCode(checked.gtin).kind == CodeKind::Isbn
+            choice.symbology = DescribeCode(checked.asTyped).kind == CodeKind::Isbn
                                    ? LabelSymbology::Isbn
                                    : LabelSymbology::Ean13;
             break;
@@ -99,6 +102,8 @@ SymbolChoice ChooseSymbol(QStringView typed)
 
 QString IsbnLine(QStringView isbn13)
 {
-    // Until the ISBN ranges are known to the program, only the prefix is set apart.
+    // An ISBN whose group or publisher the ranges do not know keeps only its prefix apart.
+    if (const std::optional<QString> hyphenated = HyphenatedIsbn(isbn13))
+        return QStringLiteral("ISBN ") + *hyphenated;
     return QStringLiteral("ISBN ") + isbn13.first(3) + u'-' + isbn13.sliced(3);
 }

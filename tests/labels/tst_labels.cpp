@@ -371,10 +371,14 @@ void TestLabels::design_everyPreset_barcodeWithinScaleAndLabel()
             }
         }
     }
-    // The ISBN's line above the bars.
+    // The ISBN's line above the bars, hyphenated where the ranges know its group and publisher;
+    // the prefix alone set apart where they do not (978-6-... has no group yet).
     LabelDesigner designer(Preset(QStringLiteral("avery-l7160")), content, printer);
     const DesignedLabel book = designer.design(LabelItem{kBook, {}, {}, 1});
-    QCOMPARE(book.label->lines.constFirst().text, QStringLiteral("ISBN 978-3161484100"));
+    QCOMPARE(book.label->lines.constFirst().text, QStringLiteral("ISBN 978-3-16-148410-0"));
+    const DesignedLabel unknown =
+        designer.design(LabelItem{QStringLiteral("9786999999990"), {}, {}, 1});
+    QCOMPARE(unknown.label->lines.constFirst().text, QStringLiteral("ISBN 978-6999999990"));
     // Too many lines for a small label's barcode: refused, not squeezed.
     LabelContent crowded = content;
     crowded.ownText = true;
