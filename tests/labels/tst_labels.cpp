@@ -171,6 +171,7 @@ private Q_SLOTS:
     // ---- Print Labels in the window ----
     void printLabels_savePdf_fromTheCodeList();
     void printLabels_previewFollowsTheStartAndPrinterCancelPrintsNothing();
+    void printLabels_labelsTooSmall_saidBeforePrinting();
 };
 
 void TestLabels::presets_readWithTheirSizes_data()
@@ -761,6 +762,41 @@ void TestLabels::printLabels_previewFollowsTheStartAndPrinterCancelPrintsNothing
     QCOMPARE(fake.labelPrinter.hook.calls(u"openPrinter"), 1);
     QVERIFY(fake.labelPrinter.jobs.isEmpty());
     QVERIFY(fake.messageBox.texts().isEmpty());
+}
+
+// A layout of the user's whose labels cannot hold an EAN-13 at 80%: the dialog says so while the
+// layout is chosen, and offers nothing to print.
+void TestLabels::printLabels_labelsTooSmall_saidBeforePrinting()
+{
+    AppConfig config = LoopbackConfig();
+    config.layouts = PresetLayouts();
+    const QJsonObject tiny{{QStringLiteral("name"), QStringLiteral("tiny")},
+                           {QStringLiteral("pageWidth"), 20},
+                           {QStringLiteral("pageHeight"), 12},
+                           {QStringLiteral("labelWidth"), 20},
+                           {QStringLiteral("labelHeight"), 12},
+                           {QStringLiteral("columns"), 1},
+                           {QStringLiteral("rows"), 1}};
+    config.layouts.entries.append(
+        LayoutEntry{LayoutOf(QJsonDocument(tiny).toJson()), QStringLiteral("your folder"), {}});
+    Form1OnFakes fake(config);
+    fake.listView1.add(kTea);
+    fake.labelsDialog.answer = [](LabelsDialogState& state) {
+        state.layout = QStringLiteral("tiny");
+        return LabelsAction::SavePdf;
+    };
+    fake.form.PrintLabels();
+
+    const LabelsPreview& shown = fake.labelsDialog.previews.constLast();
+    QVERIFY(!shown.printable);
+    QCOMPARE(shown.summary, QStringLiteral("No label to print."));
+    QVERIFY2(shown.problems.startsWith(
+                 QStringLiteral("The labels of tiny are too small: the label is too small for "
+                                "its EAN-13 at 80%: it needs 29.8 × ")),
+             qPrintable(shown.problems));
+    // Asked anyway (a dialog that let it through): said again, nothing written.
+    QCOMPARE(fake.messageBox.texts(), QStringList{QStringLiteral("No label to print.")});
+    QVERIFY(fake.labelPrinter.jobs.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestLabels)
