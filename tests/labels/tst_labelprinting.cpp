@@ -263,28 +263,39 @@ void TestLabelPrinting::everySymbologyOnEveryPreset_readBackInPlace()
 
 void TestLabelPrinting::ean13At80Percent_readBackAt200Dpi()
 {
-    // A label low enough that the barcode takes its smallest size, its bars shortened.
+    // Labels low enough that the barcode takes its smallest size, its bars shortened: 30 of them
+    // down one page.
+    constexpr int kCodes = 30;
     const QJsonObject low{{QStringLiteral("name"), QStringLiteral("low")},
                           {QStringLiteral("pageWidth"), 40},
-                          {QStringLiteral("pageHeight"), 14},
+                          {QStringLiteral("pageHeight"), 14 * kCodes},
                           {QStringLiteral("labelWidth"), 40},
                           {QStringLiteral("labelHeight"), 14},
                           {QStringLiteral("columns"), 1},
-                          {QStringLiteral("rows"), 1}};
+                          {QStringLiteral("rows"), kCodes},
+                          {QStringLiteral("verticalPitch"), 14}};
     const LabelLayout layout = std::get<LabelLayout>(
         ReadLabelLayout(QStringLiteral("low.json"), QJsonDocument(low).toJson()));
     QTemporaryDir folder;
     QtLabelPrinter printer;
     LabelJobPlan plan;
-    const QString code = CodeOf(LabelSymbology::Ean13, 80);
-    const QString pdf = PrintJob(printer, folder.filePath(QStringLiteral("low.pdf")), layout,
-                                 Bars(), {LabelItem{code, {}, {}, 1}}, plan);
+    std::vector<LabelItem> items;
+    for (int i = 0; i < kCodes; ++i)
+        items.push_back(LabelItem{CodeOf(LabelSymbology::Ean13, 500 + i), {}, {}, 1});
+    const QString pdf =
+        PrintJob(printer, folder.filePath(QStringLiteral("low.pdf")), layout, Bars(), items, plan);
     QCOMPARE(plan.smallestScale, kSmallestScale);
+    QCOMPARE(plan.labels.front().label.symbol->moduleMm, 0.264);
     const QList<QList<Found>> read = ReadPages(pdf, 200);
     QCOMPARE(read.size(), 1);
     const QList<Found>& found = read.constFirst();
-    QCOMPARE(found.size(), 1);
-    QCOMPARE(found.constFirst().code, code);
+    QCOMPARE(found.size(), kCodes);
+    for (int i = 0; i < kCodes; ++i) {
+        const qsizetype matches = std::count_if(found.begin(), found.end(), [&](const Found& f) {
+            return f.code == items[size_t(i)].code && layout.cell(i, 0).contains(f.centre);
+        });
+        QVERIFY2(matches == 1, qPrintable(items[size_t(i)].code));
+    }
 }
 
 void TestLabelPrinting::pdfPaths_moduleWithinOnePercentAndQuietZonesHold()
