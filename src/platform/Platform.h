@@ -5,6 +5,7 @@ class AnswerStore;
 class BarcodeScanner;
 class ApplicationTitle;
 class BrowserOpener;
+class CatalogueConnection;
 class Clock;
 class ColumnChoiceDialog;
 class DownloadStore;
@@ -109,5 +110,7 @@ struct Platform
     // Labels: the Print Labels dialog, and their barcodes drawn onto a printer or into a PDF.
     LabelsDialog& labelsDialog;
     LabelPrinter& labelPrinter;
+    // Library catalogues over Z39.50 and SRU, for the sources of catalogue records.
+    CatalogueConnection& catalogue;
     int barcodeFilesAtOnce = 1;
 };

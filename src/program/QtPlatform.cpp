@@ -43,6 +43,7 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_scanWindow(&m_window)
     , m_labelsDialog(m_window, m_eventLoop)
     , m_labelPrinter(&m_window)
+    , m_catalogue(loopbackOnly)
 {}
 
 Platform QtPlatform::services()
@@ -92,6 +93,7 @@ Platform QtPlatform::services()
         .phoneScans = m_phoneScans,
         .labelsDialog = m_labelsDialog,
         .labelPrinter = m_labelPrinter,
+        .catalogue = m_catalogue,
         .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
     };
 }
@@ -151,6 +153,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
         {window.productDetailsAction(), &Form1::ShowProductDetails},
         {window.saveResultsAsAction(), &Form1::SaveResultsAs},
+        {window.saveRecordsAsAction(), &Form1::SaveRecordsAs},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.scanAction(), &Form1::ScanCodes},
         {window.printLabelsAction(), &Form1::PrintLabels},

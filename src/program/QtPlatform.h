@@ -14,6 +14,7 @@
 #include "desktop/labels/QtLabelPrinter.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPhoneScanServer.h"
+#include "desktop/network/YazCatalogueConnection.h"
 #include "desktop/storage/QtKeychainStore.h"
 #include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
@@ -108,6 +109,7 @@ private:
     QtPhoneScanServer m_phoneScans;
     QtLabelsDialog m_labelsDialog;
     QtLabelPrinter m_labelPrinter;
+    YazCatalogueConnection m_catalogue;
 };
 
 class Form1;

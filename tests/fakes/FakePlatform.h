@@ -6,6 +6,7 @@
 #include "fakes/FakeAnswerStore.h"
 #include "fakes/FakeBarcodeScanner.h"
 #include "fakes/FakeBrowserOpener.h"
+#include "fakes/FakeCatalogueConnection.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeColumnChoiceDialog.h"
@@ -96,6 +97,7 @@ struct FakePlatform
     FakePhoneScanReceiver phoneScans;
     FakeLabelsDialog labelsDialog;
     FakeLabelPrinter labelPrinter;
+    FakeCatalogueConnection catalogue{eventLoop};
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -153,6 +155,7 @@ struct FakePlatform
             .phoneScans = phoneScans,
             .labelsDialog = labelsDialog,
             .labelPrinter = labelPrinter,
+            .catalogue = catalogue,
         };
     }
 };

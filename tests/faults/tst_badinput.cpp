@@ -156,6 +156,7 @@ struct RealFiles
             .phoneScans = fake.phoneScans,
             .labelsDialog = fake.labelsDialog,
             .labelPrinter = fake.labelPrinter,
+            .catalogue = fake.catalogue,
         };
     }
 

@@ -8,6 +8,7 @@
 #include "app/window/LabelPrinting.h"
 #include "app/window/ProductDatabaseMenu.h"
 #include "app/window/ProductDetailsView.h"
+#include "app/window/RecordsFileSave.h"
 #include "app/window/ResultsFileSave.h"
 #include "app/window/SavedCodeList.h"
 #include "app/window/SheetEnrichment.h"
@@ -88,6 +89,8 @@ public:
     void EnrichSpreadsheet();
     // "Lookup -> Save Results As..." -> app/window/ResultsFileSave
     void SaveResultsAs();
+    // "Lookup -> Save Records As..." -> app/window/RecordsFileSave
+    void SaveRecordsAs();
     // "Lookup -> Scan...", Ctrl+Shift+S -> app/scan/ScanMode
     void ScanCodes();
     // "Lookup -> Print Labels..." -> app/window/LabelPrinting
@@ -177,6 +180,7 @@ private:
     SortBy m_sortBy;
     SpreadsheetExport m_spreadsheet;
     ResultsFileSave m_resultsFile;
+    RecordsFileSave m_recordsFile;
     ProductDetailsView m_details;
     LabelPrinting m_labels;
     // The scan window's side (app/scan) and the Sources dialog's (app/sources).
