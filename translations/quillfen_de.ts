@@ -320,6 +320,14 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce or merchant (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
         <translation>Mit --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce oder merchant (Standard: nach der Endung der Ausgabedatei, sonst csv). marc (MARC 21, .mrc) und marcxml (.xml) schreiben statt Zeilen die Katalogdatensätze der gefundenen Bücher; shopify, woocommerce und merchant (ein Google-Merchant-Center-Feed) eine Importdatei für einen Shop mit den gefundenen Produkten.</translation>
     </message>
+    <message>
+        <source>--labels and --list-layouts go alone.</source>
+        <translation>--labels und --list-layouts stehen allein.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --labels.</source>
+        <translation>--%1 gehört zu --labels.</translation>
+    </message>
 </context>
 <context>
     <name>BarcodeCodeLoader</name>
@@ -1254,6 +1262,416 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     </message>
 </context>
 <context>
+    <name>LabelDesigner</name>
+    <message>
+        <source>the label is too small for its %1 at 80%: it needs %2, the label leaves %3</source>
+        <extracomment>%1 is a kind of barcode (&quot;EAN-13&quot;), %2 its smallest size (&quot;29.8 × 11.3 mm&quot;), %3 the room the label leaves for it.</extracomment>
+        <translation>das Etikett ist zu klein für seinen %1 bei 80 %: er braucht %2, das Etikett lässt %3</translation>
+    </message>
+    <message>
+        <source>the label is too small for its lines: they need %1, the label leaves %2</source>
+        <translation>das Etikett ist zu klein für seine Zeilen: sie brauchen %1, das Etikett lässt %2</translation>
+    </message>
+    <message>
+        <source>The labels of %1 are too small: %2.</source>
+        <extracomment>%1 is the layout&apos;s name, %2 why a label does not fit.</extracomment>
+        <translation>Die Etiketten von %1 sind zu klein: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelItems</name>
+    <message>
+        <source>row %1: copies &quot;%2&quot; is not a whole number from 0 to %3</source>
+        <extracomment>%1 is a row number, %2 what the cell holds, %3 the most copies.</extracomment>
+        <translation>Zeile %1: Anzahl „%2“ ist keine ganze Zahl von 0 bis %3</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message numerus="yes">
+        <source>1 label on 1 page</source>
+        <translation>
+            <numerusform>1 Etikett auf 1 Seite</numerusform>
+            <numerusform>1 Etikett auf 1 Seite</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 labels on 1 page</source>
+        <extracomment>%1 is a number of labels, more than one.</extracomment>
+        <translation>
+            <numerusform>%1 Etikett auf 1 Seite</numerusform>
+            <numerusform>%1 Etiketten auf 1 Seite</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 labels on %2 pages</source>
+        <extracomment>%1 and %2 are numbers of labels and pages, more than one each.</extracomment>
+        <translation>
+            <numerusform>%1 Etikett auf %2 Seiten</numerusform>
+            <numerusform>%1 Etiketten auf %2 Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first label cannot go to row %1, column %2: %3 has %4 rows of %5.</source>
+        <extracomment>%1 and %2 are the row and column asked for, %3 the layout, %4 and %5 its rows and columns.</extracomment>
+        <translation>Das erste Etikett kann nicht in Zeile %1, Spalte %2: %3 hat %4 Zeilen zu %5.</translation>
+    </message>
+    <message>
+        <source>More than %1 labels: print them in several jobs.</source>
+        <extracomment>%1 is the most labels a job prints.</extracomment>
+        <translation>Mehr als %1 Etiketten: drucken Sie sie in mehreren Aufträgen.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelLayout</name>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>not a text</source>
+        <translation>kein Text</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>must be 0 or more</source>
+        <translation>muss 0 oder mehr sein</translation>
+    </message>
+    <message>
+        <source>must be more than 0</source>
+        <translation>muss mehr als 0 sein</translation>
+    </message>
+    <message>
+        <source>longer than %1</source>
+        <extracomment>%1 is a length with its unit: &quot;1000 mm&quot;.</extracomment>
+        <translation>länger als %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number from 1 to %2</source>
+        <translation>%1 ist keine ganze Zahl von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>unbekanntes Feld</translation>
+    </message>
+    <message>
+        <source>use lower-case letters, digits, &quot;-&quot;, &quot;.&quot; and &quot;_&quot; only</source>
+        <translation>nur Kleinbuchstaben, Ziffern, „-“, „.“ und „_“ verwenden</translation>
+    </message>
+    <message>
+        <source>must be &quot;mm&quot; or &quot;in&quot;</source>
+        <translation>muss „mm“ oder „in“ sein</translation>
+    </message>
+    <message>
+        <source>give the page by its name or by its size, not both</source>
+        <translation>die Seite mit ihrem Namen oder ihrer Größe angeben, nicht mit beidem</translation>
+    </message>
+    <message>
+        <source>not a page size Quillfen knows; choose from %1, or give pageWidth and pageHeight</source>
+        <extracomment>%1 is the list of page names the file may give.</extracomment>
+        <translation>keine Seitengröße, die Quillfen kennt; wählen Sie aus %1 oder geben Sie pageWidth und pageHeight an</translation>
+    </message>
+    <message>
+        <source>%1 is wider than the page (%2)</source>
+        <extracomment>%1 and %2 are lengths with their units.</extracomment>
+        <translation>%1 ist breiter als die Seite (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is taller than the page (%2)</source>
+        <translation>%1 ist höher als die Seite (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is less than the label&apos;s width (%2): the labels would overlap</source>
+        <translation>%1 ist kleiner als die Breite des Etiketts (%2): die Etiketten würden sich überlappen</translation>
+    </message>
+    <message>
+        <source>%1 is less than the label&apos;s height (%2): the labels would overlap</source>
+        <translation>%1 ist kleiner als die Höhe des Etiketts (%2): die Etiketten würden sich überlappen</translation>
+    </message>
+    <message>
+        <source>%1 labels across reach %2 from the page&apos;s left edge, past its width of %3</source>
+        <extracomment>%1 is a number of labels, %2 and %3 lengths with their units.</extracomment>
+        <translation>%1 Etiketten nebeneinander reichen %2 vom linken Seitenrand, über die Breite von %3 hinaus</translation>
+    </message>
+    <message>
+        <source>%1 labels down reach %2 from the page&apos;s top edge, past its height of %3</source>
+        <translation>%1 Etiketten untereinander reichen %2 vom oberen Seitenrand, über die Höhe von %3 hinaus</translation>
+    </message>
+    <message>
+        <source>more than half the label&apos;s smaller side</source>
+        <translation>mehr als die Hälfte der kürzeren Seite des Etiketts</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 KB</source>
+        <translation>%1: größer als %2 KB</translation>
+    </message>
+    <message>
+        <source>%1: not JSON (%2 at byte %3)</source>
+        <extracomment>%1 is the file&apos;s name, %2 what the JSON reader says is wrong, %3 where.</extracomment>
+        <translation>%1: kein JSON (%2 bei Byte %3)</translation>
+    </message>
+    <message>
+        <source>%1: not a JSON object</source>
+        <translation>%1: kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>page %1 × %2</source>
+        <translation>Seite %1 × %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 labels of %4 × %5</source>
+        <extracomment>%1 is the page (&quot;A4&quot;), %2 and %3 how many labels across and down, %4 and %5 the label&apos;s width and height (%5 with its unit).</extracomment>
+        <translation>%1, %2 × %3 Etiketten zu %4 × %5</translation>
+    </message>
+</context>
+<context>
+    <name>LabelLayouts</name>
+    <message>
+        <source>%1 (%2) %3</source>
+        <extracomment>One line of --list-layouts: %1 the layout&apos;s sizes, %2 where it comes from (&quot;preset&quot;, &quot;your folder&quot;, &quot;--layout-file&quot;), %3 its description.</extracomment>
+        <translation>%1 (%2) %3</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptions</name>
+    <message>
+        <source>Print labels of the codes given, or of the codes in the files given (code lists, spreadsheets), on the layout named (see --list-layouts), into the PDF file --output names, and exit.</source>
+        <translation>Etiketten der angegebenen Codes oder der Codes in den angegebenen Dateien (Codelisten, Tabellen) im genannten Layout (siehe --list-layouts) in die PDF-Datei drucken, die --output nennt, und beenden.</translation>
+    </message>
+    <message>
+        <source>List the label layouts known, with their sizes, and exit.</source>
+        <translation>Die bekannten Etikettenlayouts mit ihren Größen auflisten und beenden.</translation>
+    </message>
+    <message>
+        <source>Also use the label layout this file describes, for this run.</source>
+        <translation>Für diesen Lauf auch das Etikettenlayout verwenden, das diese Datei beschreibt.</translation>
+    </message>
+    <message>
+        <source>With --labels: what goes on each label, comma-separated: %1 (default: barcode,digits,name,price).</source>
+        <translation>Mit --labels: was auf jedes Etikett kommt, durch Kommas getrennt: %1 (Standard: barcode,digits,name,price).</translation>
+    </message>
+    <message>
+        <source>With --labels: N labels of each code (default 1).</source>
+        <translation>Mit --labels: N Etiketten je Code (Standard 1).</translation>
+    </message>
+    <message>
+        <source>With --labels and a spreadsheet: the column that says how many labels of each code, by its header, letter or number.</source>
+        <translation>Mit --labels und einer Tabelle: die Spalte, die sagt, wie viele Etiketten je Code, nach Überschrift, Buchstabe oder Nummer.</translation>
+    </message>
+    <message>
+        <source>With --labels and a spreadsheet: the column of the names (default: the one headed like names; else the names this machine knows).</source>
+        <translation>Mit --labels und einer Tabelle: die Spalte der Namen (Standard: die wie Namen überschriebene; sonst die Namen, die dieser Rechner kennt).</translation>
+    </message>
+    <message>
+        <source>With --labels and a spreadsheet: the column of the prices (default: the one headed like prices).</source>
+        <translation>Mit --labels und einer Tabelle: die Spalte der Preise (Standard: die wie Preise überschriebene).</translation>
+    </message>
+    <message>
+        <source>With --labels: the first free place on a sheet used before, as ROW,COL from 1 (default 1,1).</source>
+        <translation>Mit --labels: der erste freie Platz auf einem schon benutzten Bogen, als ROW,COL ab 1 (Standard 1,1).</translation>
+    </message>
+    <message>
+        <source>With --labels: the currency symbol put beside every price.</source>
+        <translation>Mit --labels: das Währungszeichen neben jedem Preis.</translation>
+    </message>
+    <message>
+        <source>With --labels: a line of your own text on every label (the field &quot;text&quot;).</source>
+        <translation>Mit --labels: eine Zeile eigenen Textes auf jedem Etikett (das Feld „text“).</translation>
+    </message>
+    <message>
+        <source>--labels needs --output and the PDF file to write.</source>
+        <translation>--labels braucht --output und die zu schreibende PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>--labels needs codes, or files of codes or a spreadsheet.</source>
+        <translation>--labels braucht Codes, Dateien mit Codes oder eine Tabelle.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot; in --label-fields: choose from %2.</source>
+        <extracomment>%1 is what was given, %2 the fields there are.</extracomment>
+        <translation>Unbekanntes Feld „%1“ in --label-fields: wählen Sie aus %2.</translation>
+    </message>
+    <message>
+        <source>--label-copies wants a whole number from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--label-copies verlangt eine ganze Zahl von 1 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>--label-copies and --label-copies-column go alone.</source>
+        <translation>--label-copies und --label-copies-column stehen allein.</translation>
+    </message>
+    <message>
+        <source>--label-start wants ROW,COL, whole numbers from 1, as in 3,2; not &quot;%1&quot;.</source>
+        <translation>--label-start verlangt ROW,COL, ganze Zahlen ab 1, etwa 3,2; nicht „%1“.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>After a list of codes: how many more are not listed.</extracomment>
+        <translation>
+            <numerusform>und %1 weiterer</numerusform>
+            <numerusform>und %1 weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose the spreadsheet the codes are in.</source>
+        <translation>Wählen Sie die Tabelle mit den Codes.</translation>
+    </message>
+    <message>
+        <source>No codes could be read from %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Aus %1 konnten keine Codes gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Choose the column that says how many labels of each code.</source>
+        <translation>Wählen Sie die Spalte, die sagt, wie viele Etiketten je Code.</translation>
+    </message>
+    <message>
+        <source>Choose a layout.</source>
+        <translation>Wählen Sie ein Layout.</translation>
+    </message>
+    <message>
+        <source>Not printed:</source>
+        <translation>Nicht gedruckt:</translation>
+    </message>
+    <message>
+        <source>No label to print.</source>
+        <translation>Kein Etikett zu drucken.</translation>
+    </message>
+    <message>
+        <source>%1, barcodes at %2% of their size or more.</source>
+        <translation>%1, Barcodes mit %2 % ihrer Größe oder mehr.</translation>
+    </message>
+    <message>
+        <source>No label layout was found. Reinstall Quillfen, or put a layout file into %1.</source>
+        <translation>Kein Etikettenlayout gefunden. Installieren Sie Quillfen neu oder legen Sie eine Layoutdatei in %1 ab.</translation>
+    </message>
+    <message>
+        <source>Save the Labels as PDF</source>
+        <translation>Etiketten als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf|</source>
+        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern, &quot;|&quot;.</extracomment>
+        <translation>PDF (*.pdf)|*.pdf|</translation>
+    </message>
+    <message>
+        <source>Saved in %1: %2.</source>
+        <extracomment>%1 is the file, %2 says how many labels on how many pages (&quot;42 labels on 2 pages&quot;).</extracomment>
+        <translation>Gespeichert in %1: %2.</translation>
+    </message>
+    <message>
+        <source>The labels were not printed: %1</source>
+        <extracomment>%1 is why.</extracomment>
+        <translation>Die Etiketten wurden nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>%1 went to the printer.</source>
+        <extracomment>%1 says how many labels on how many pages.</extracomment>
+        <translation>%1 an den Drucker gesendet.</translation>
+    </message>
+    <message>
+        <source>These codes were not printed:</source>
+        <translation>Diese Codes wurden nicht gedruckt:</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSymbols</name>
+    <message>
+        <source>no code</source>
+        <translation>kein Code</translation>
+    </message>
+    <message>
+        <source>longer than the %1 characters a label&apos;s Code 128 holds</source>
+        <translation>länger als die %1 Zeichen, die der Code 128 eines Etiketts fasst</translation>
+    </message>
+    <message>
+        <source>Code 128 holds letters, digits and signs of Western European languages only</source>
+        <translation>Code 128 fasst nur Buchstaben, Ziffern und Zeichen westeuropäischer Sprachen</translation>
+    </message>
+</context>
+<context>
+    <name>LabelsCommand</name>
+    <message>
+        <source>%1 names no column of the spreadsheet: &quot;%2&quot;.</source>
+        <extracomment>%1 is the option, %2 the column it names.</extracomment>
+        <translation>%1 nennt keine Spalte der Tabelle: „%2“.</translation>
+    </message>
+    <message>
+        <source>the sheet holds nothing</source>
+        <translation>die Tabelle ist leer</translation>
+    </message>
+    <message>
+        <source>--column names no column of the spreadsheet: &quot;%1&quot;.</source>
+        <translation>--column nennt keine Spalte der Tabelle: „%1“.</translation>
+    </message>
+    <message>
+        <source>which column holds the codes? Name it with --column: %1</source>
+        <extracomment>%1 lists the sheet&apos;s columns.</extracomment>
+        <translation>welche Spalte enthält die Codes? Nennen Sie sie mit --column: %1</translation>
+    </message>
+    <message>
+        <source>larger than 100 MB</source>
+        <translation>größer als 100 MB</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>keine Textdatei</translation>
+    </message>
+    <message>
+        <source>No label layout &quot;%1&quot;: choose from %2 (--list-layouts), or give your own with --layout-file.</source>
+        <extracomment>%1 is the name given, %2 the layouts there are.</extracomment>
+        <translation>Kein Etikettenlayout „%1“: wählen Sie aus %2 (--list-layouts) oder geben Sie Ihr eigenes mit --layout-file an.</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>keine solche Datei</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is an input (a file&apos;s name), %2 what is wrong with it.
+----------
+%1 says how many labels on how many pages (&quot;42 labels on 2 pages&quot;), %2 is the file.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>--label-copies-column needs a spreadsheet among the inputs.</source>
+        <translation>--label-copies-column braucht eine Tabelle unter den Eingaben.</translation>
+    </message>
+    <message>
+        <source>not printed: %1</source>
+        <extracomment>%1 is a row of a spreadsheet and why it is not printed.
+----------
+%1 is a code and why it is not printed (&quot;4006381333932: check digit should be 1&quot;).</extracomment>
+        <translation>nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>no label to print; %1 was not written.</source>
+        <translation>kein Etikett zu drucken; %1 wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
+        <translation>%1 wurde nicht geschrieben: %2</translation>
+    </message>
+</context>
+<context>
     <name>LibzipArchives</name>
     <message>
         <source>it is damaged: the part %1 cannot be unpacked</source>
@@ -1297,10 +1715,6 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>With --pictures-dir and a shop&apos;s --format: the address the saved pictures will be published under; each product&apos;s picture is then this address followed by its file&apos;s name.</source>
         <translation>Mit --pictures-dir und dem --format eines Shops: die Adresse, unter der die gespeicherten Bilder veröffentlicht werden; das Bild jedes Produkts ist dann diese Adresse, gefolgt vom Namen seiner Datei.</translation>
-    </message>
-    <message>
-        <source>With --format merchant: the prices&apos; currency, such as EUR (default: the locale&apos;s).</source>
-        <translation>Mit --format merchant: die Währung der Preise, etwa EUR (Standard: die des Gebietsschemas).</translation>
     </message>
     <message>
         <source>With a shop&apos;s --format and a spreadsheet input: your column of prices, by its header, letter or number (default: the one headed Price, Preis, Prix, Precio, ...).</source>
@@ -1358,6 +1772,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>--%1 goes with a shop&apos;s --format (shopify, woocommerce, merchant).</source>
         <translation>--%1 gehört zum --format eines Shops (shopify, woocommerce, merchant).</translation>
+    </message>
+    <message>
+        <source>With --format merchant: the prices&apos; currency, such as EUR (default: the locale&apos;s); with --labels: the symbol put beside every price.</source>
+        <translation>Mit --format merchant: die Währung der Preise, etwa EUR (Standard: die des Gebietsschemas); mit --labels: das Zeichen neben jedem Preis.</translation>
     </message>
 </context>
 <context>
@@ -2484,6 +2902,10 @@ Der Produktindex ist unverändert.</translation>
         <source>Sa&amp;ve Pictures…</source>
         <translation>&amp;Bilder speichern…</translation>
     </message>
+    <message>
+        <source>Print &amp;Labels…</source>
+        <translation>&amp;Etiketten drucken…</translation>
+    </message>
 </context>
 <context>
     <name>QtHttpFetcher</name>
@@ -2529,6 +2951,201 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>No keyring answers (%1).</source>
         <translation>Der Schlüsselbund antwortet nicht (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>QtLabelPrinter</name>
+    <message>
+        <source>The pages could not be begun.</source>
+        <translation>Die Seiten konnten nicht begonnen werden.</translation>
+    </message>
+    <message>
+        <source>No room for another page.</source>
+        <translation>Kein Platz für eine weitere Seite.</translation>
+    </message>
+    <message>
+        <source>The pages could not be finished.</source>
+        <translation>Die Seiten konnten nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiketten</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+</context>
+<context>
+    <name>QtLabelsDialog</name>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Etiketten drucken</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Layout:</translation>
+    </message>
+    <message>
+        <source>On each label</source>
+        <translation>Auf jedem Etikett</translation>
+    </message>
+    <message>
+        <source>&amp;Barcode</source>
+        <translation>&amp;Barcode</translation>
+    </message>
+    <message>
+        <source>The code in &amp;digits</source>
+        <translation>Der Code in &amp;Ziffern</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>&amp;Price</source>
+        <translation>&amp;Preis</translation>
+    </message>
+    <message>
+        <source>Your &amp;text:</source>
+        <translation>Ihr Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>Your text</source>
+        <translation>Ihr Text</translation>
+    </message>
+    <message>
+        <source>Currency symbol</source>
+        <translation>Währungszeichen</translation>
+    </message>
+    <message>
+        <source>Currenc&amp;y:</source>
+        <translation>Wä&amp;hrung:</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message numerus="yes">
+        <source>The &amp;code list (1 code)</source>
+        <translation>
+            <numerusform>Die &amp;Codeliste (1 Code)</numerusform>
+            <numerusform>Die &amp;Codeliste (1 Code)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The &amp;code list (%1 codes)</source>
+        <translation>
+            <numerusform>Die &amp;Codeliste (%1 Code)</numerusform>
+            <numerusform>Die &amp;Codeliste (%1 Codes)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sc&amp;an session (1 code)</source>
+        <translation>
+            <numerusform>Die &amp;Scan-Sitzung (1 Code)</numerusform>
+            <numerusform>Die &amp;Scan-Sitzung (1 Code)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sc&amp;an session (%1 codes)</source>
+        <translation>
+            <numerusform>Die &amp;Scan-Sitzung (%1 Code)</numerusform>
+            <numerusform>Die &amp;Scan-Sitzung (%1 Codes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A &amp;spreadsheet:</source>
+        <translation>Eine &amp;Tabelle:</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>Aus&amp;wählen…</translation>
+    </message>
+    <message>
+        <source>Names from the column</source>
+        <translation>Namen aus der Spalte</translation>
+    </message>
+    <message>
+        <source>Prices from the column</source>
+        <translation>Preise aus der Spalte</translation>
+    </message>
+    <message>
+        <source>Na&amp;mes from:</source>
+        <translation>Na&amp;men aus:</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ices from:</source>
+        <translation>P&amp;reise aus:</translation>
+    </message>
+    <message>
+        <source>How many of each</source>
+        <translation>Wie viele von jedem</translation>
+    </message>
+    <message>
+        <source>&amp;One</source>
+        <translation>&amp;Eines</translation>
+    </message>
+    <message>
+        <source>Th&amp;e scan count</source>
+        <translation>&amp;Die Scan-Anzahl</translation>
+    </message>
+    <message>
+        <source>&amp;From the column:</source>
+        <translation>A&amp;us der Spalte:</translation>
+    </message>
+    <message>
+        <source>Copies from the column</source>
+        <translation>Anzahl aus der Spalte</translation>
+    </message>
+    <message>
+        <source>First free label on the sheet</source>
+        <translation>Erstes freies Etikett auf dem Bogen</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Ro&amp;w:</source>
+        <translation>Ze&amp;ile:</translation>
+    </message>
+    <message>
+        <source>Col&amp;umn:</source>
+        <translation>Sp&amp;alte:</translation>
+    </message>
+    <message>
+        <source>Preview of the first page</source>
+        <translation>Vorschau der ersten Seite</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>Druc&amp;ken…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve PDF…</source>
+        <translation>PD&amp;F speichern…</translation>
+    </message>
+    <message>
+        <source>Choose a Spreadsheet</source>
+        <translation>Tabelle auswählen</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (%1);;All files (%2)</source>
+        <extracomment>Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the file patterns they show.</extracomment>
+        <translation>Tabellen (%1);;Alle Dateien (%2)</translation>
     </message>
 </context>
 <context>
@@ -3754,6 +4371,18 @@ Stattdessen eine Kopie nur mit den Werten speichern, ohne Formeln, Formate und w
     <message>
         <source>it is damaged: the part %1 cannot be read (%2)</source>
         <translation>die Datei ist beschädigt: der Teil %1 kann nicht gelesen werden (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ZintSymbol</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Kein Speicher mehr.</translation>
+    </message>
+    <message>
+        <source>libzint cannot draw it: %1</source>
+        <extracomment>%1 is what the barcode library said.</extracomment>
+        <translation>libzint kann ihn nicht zeichnen: %1</translation>
     </message>
 </context>
 <context>

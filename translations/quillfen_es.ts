@@ -320,6 +320,14 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce or merchant (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
         <translation>Con --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce o merchant (por defecto: según la extensión del archivo de salida, si no csv). marc (MARC 21, .mrc) y marcxml (.xml) escriben los registros de catálogo de los libros encontrados en lugar de filas; shopify, woocommerce y merchant (un feed de Google Merchant Center) un archivo de importación de tienda con los productos encontrados.</translation>
     </message>
+    <message>
+        <source>--labels and --list-layouts go alone.</source>
+        <translation>--labels y --list-layouts van solos.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --labels.</source>
+        <translation>--%1 va con --labels.</translation>
+    </message>
 </context>
 <context>
     <name>BarcodeCodeLoader</name>
@@ -1254,6 +1262,416 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     </message>
 </context>
 <context>
+    <name>LabelDesigner</name>
+    <message>
+        <source>the label is too small for its %1 at 80%: it needs %2, the label leaves %3</source>
+        <extracomment>%1 is a kind of barcode (&quot;EAN-13&quot;), %2 its smallest size (&quot;29.8 × 11.3 mm&quot;), %3 the room the label leaves for it.</extracomment>
+        <translation>la etiqueta es demasiado pequeña para su %1 al 80 %: necesita %2, la etiqueta deja %3</translation>
+    </message>
+    <message>
+        <source>the label is too small for its lines: they need %1, the label leaves %2</source>
+        <translation>la etiqueta es demasiado pequeña para sus líneas: necesitan %1, la etiqueta deja %2</translation>
+    </message>
+    <message>
+        <source>The labels of %1 are too small: %2.</source>
+        <extracomment>%1 is the layout&apos;s name, %2 why a label does not fit.</extracomment>
+        <translation>Las etiquetas de %1 son demasiado pequeñas: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelItems</name>
+    <message>
+        <source>row %1: copies &quot;%2&quot; is not a whole number from 0 to %3</source>
+        <extracomment>%1 is a row number, %2 what the cell holds, %3 the most copies.</extracomment>
+        <translation>fila %1: las copias «%2» no son un número entero de 0 a %3</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message numerus="yes">
+        <source>1 label on 1 page</source>
+        <translation>
+            <numerusform>1 etiqueta en 1 página</numerusform>
+            <numerusform>1 etiqueta en 1 página</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 labels on 1 page</source>
+        <extracomment>%1 is a number of labels, more than one.</extracomment>
+        <translation>
+            <numerusform>%1 etiqueta en 1 página</numerusform>
+            <numerusform>%1 etiquetas en 1 página</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 labels on %2 pages</source>
+        <extracomment>%1 and %2 are numbers of labels and pages, more than one each.</extracomment>
+        <translation>
+            <numerusform>%1 etiqueta en %2 páginas</numerusform>
+            <numerusform>%1 etiquetas en %2 páginas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first label cannot go to row %1, column %2: %3 has %4 rows of %5.</source>
+        <extracomment>%1 and %2 are the row and column asked for, %3 the layout, %4 and %5 its rows and columns.</extracomment>
+        <translation>La primera etiqueta no puede ir a la fila %1, columna %2: %3 tiene %4 filas de %5.</translation>
+    </message>
+    <message>
+        <source>More than %1 labels: print them in several jobs.</source>
+        <extracomment>%1 is the most labels a job prints.</extracomment>
+        <translation>Más de %1 etiquetas: imprímalas en varios trabajos.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelLayout</name>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>not a text</source>
+        <translation>no es un texto</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>must be 0 or more</source>
+        <translation>debe ser 0 o más</translation>
+    </message>
+    <message>
+        <source>must be more than 0</source>
+        <translation>debe ser más de 0</translation>
+    </message>
+    <message>
+        <source>longer than %1</source>
+        <extracomment>%1 is a length with its unit: &quot;1000 mm&quot;.</extracomment>
+        <translation>más largo que %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number from 1 to %2</source>
+        <translation>%1 no es un número entero de 1 a %2</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>campo desconocido</translation>
+    </message>
+    <message>
+        <source>use lower-case letters, digits, &quot;-&quot;, &quot;.&quot; and &quot;_&quot; only</source>
+        <translation>use solo minúsculas, dígitos, «-», «.» y «_»</translation>
+    </message>
+    <message>
+        <source>must be &quot;mm&quot; or &quot;in&quot;</source>
+        <translation>debe ser «mm» o «in»</translation>
+    </message>
+    <message>
+        <source>give the page by its name or by its size, not both</source>
+        <translation>indique la página por su nombre o por su tamaño, no ambos</translation>
+    </message>
+    <message>
+        <source>not a page size Quillfen knows; choose from %1, or give pageWidth and pageHeight</source>
+        <extracomment>%1 is the list of page names the file may give.</extracomment>
+        <translation>no es un tamaño de página que Quillfen conozca; elija entre %1, o indique pageWidth y pageHeight</translation>
+    </message>
+    <message>
+        <source>%1 is wider than the page (%2)</source>
+        <extracomment>%1 and %2 are lengths with their units.</extracomment>
+        <translation>%1 es más ancho que la página (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is taller than the page (%2)</source>
+        <translation>%1 es más alto que la página (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is less than the label&apos;s width (%2): the labels would overlap</source>
+        <translation>%1 es menor que el ancho de la etiqueta (%2): las etiquetas se solaparían</translation>
+    </message>
+    <message>
+        <source>%1 is less than the label&apos;s height (%2): the labels would overlap</source>
+        <translation>%1 es menor que el alto de la etiqueta (%2): las etiquetas se solaparían</translation>
+    </message>
+    <message>
+        <source>%1 labels across reach %2 from the page&apos;s left edge, past its width of %3</source>
+        <extracomment>%1 is a number of labels, %2 and %3 lengths with their units.</extracomment>
+        <translation>%1 etiquetas a lo ancho llegan a %2 del borde izquierdo de la página, más allá de su ancho de %3</translation>
+    </message>
+    <message>
+        <source>%1 labels down reach %2 from the page&apos;s top edge, past its height of %3</source>
+        <translation>%1 etiquetas a lo alto llegan a %2 del borde superior de la página, más allá de su alto de %3</translation>
+    </message>
+    <message>
+        <source>more than half the label&apos;s smaller side</source>
+        <translation>más de la mitad del lado menor de la etiqueta</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 KB</source>
+        <translation>%1: más de %2 KB</translation>
+    </message>
+    <message>
+        <source>%1: not JSON (%2 at byte %3)</source>
+        <extracomment>%1 is the file&apos;s name, %2 what the JSON reader says is wrong, %3 where.</extracomment>
+        <translation>%1: no es JSON (%2 en el byte %3)</translation>
+    </message>
+    <message>
+        <source>%1: not a JSON object</source>
+        <translation>%1: no es un objeto JSON</translation>
+    </message>
+    <message>
+        <source>page %1 × %2</source>
+        <translation>página %1 × %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 labels of %4 × %5</source>
+        <extracomment>%1 is the page (&quot;A4&quot;), %2 and %3 how many labels across and down, %4 and %5 the label&apos;s width and height (%5 with its unit).</extracomment>
+        <translation>%1, %2 × %3 etiquetas de %4 × %5</translation>
+    </message>
+</context>
+<context>
+    <name>LabelLayouts</name>
+    <message>
+        <source>%1 (%2) %3</source>
+        <extracomment>One line of --list-layouts: %1 the layout&apos;s sizes, %2 where it comes from (&quot;preset&quot;, &quot;your folder&quot;, &quot;--layout-file&quot;), %3 its description.</extracomment>
+        <translation>%1 (%2) %3</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptions</name>
+    <message>
+        <source>Print labels of the codes given, or of the codes in the files given (code lists, spreadsheets), on the layout named (see --list-layouts), into the PDF file --output names, and exit.</source>
+        <translation>Imprimir etiquetas de los códigos dados, o de los códigos de los archivos dados (listas de códigos, hojas de cálculo), en la plantilla nombrada (vea --list-layouts), en el archivo PDF que nombra --output, y salir.</translation>
+    </message>
+    <message>
+        <source>List the label layouts known, with their sizes, and exit.</source>
+        <translation>Listar las plantillas de etiquetas conocidas, con sus tamaños, y salir.</translation>
+    </message>
+    <message>
+        <source>Also use the label layout this file describes, for this run.</source>
+        <translation>En esta ejecución, usar también la plantilla de etiquetas que describe este archivo.</translation>
+    </message>
+    <message>
+        <source>With --labels: what goes on each label, comma-separated: %1 (default: barcode,digits,name,price).</source>
+        <translation>Con --labels: lo que va en cada etiqueta, separado por comas: %1 (por omisión: barcode,digits,name,price).</translation>
+    </message>
+    <message>
+        <source>With --labels: N labels of each code (default 1).</source>
+        <translation>Con --labels: N etiquetas de cada código (por omisión 1).</translation>
+    </message>
+    <message>
+        <source>With --labels and a spreadsheet: the column that says how many labels of each code, by its header, letter or number.</source>
+        <translation>Con --labels y una hoja de cálculo: la columna que dice cuántas etiquetas de cada código, por su encabezado, letra o número.</translation>
+    </message>
+    <message>
+        <source>With --labels and a spreadsheet: the column of the names (default: the one headed like names; else the names this machine knows).</source>
+        <translation>Con --labels y una hoja de cálculo: la columna de los nombres (por omisión: la encabezada como nombres; si no, los nombres que conoce este equipo).</translation>
+    </message>
+    <message>
+        <source>With --labels and a spreadsheet: the column of the prices (default: the one headed like prices).</source>
+        <translation>Con --labels y una hoja de cálculo: la columna de los precios (por omisión: la encabezada como precios).</translation>
+    </message>
+    <message>
+        <source>With --labels: the first free place on a sheet used before, as ROW,COL from 1 (default 1,1).</source>
+        <translation>Con --labels: el primer sitio libre en una hoja ya usada, como ROW,COL desde 1 (por omisión 1,1).</translation>
+    </message>
+    <message>
+        <source>With --labels: the currency symbol put beside every price.</source>
+        <translation>Con --labels: el símbolo de moneda junto a cada precio.</translation>
+    </message>
+    <message>
+        <source>With --labels: a line of your own text on every label (the field &quot;text&quot;).</source>
+        <translation>Con --labels: una línea de texto propio en cada etiqueta (el campo «text»).</translation>
+    </message>
+    <message>
+        <source>--labels needs --output and the PDF file to write.</source>
+        <translation>--labels necesita --output y el archivo PDF que escribir.</translation>
+    </message>
+    <message>
+        <source>--labels needs codes, or files of codes or a spreadsheet.</source>
+        <translation>--labels necesita códigos, archivos de códigos o una hoja de cálculo.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot; in --label-fields: choose from %2.</source>
+        <extracomment>%1 is what was given, %2 the fields there are.</extracomment>
+        <translation>Campo desconocido «%1» en --label-fields: elija entre %2.</translation>
+    </message>
+    <message>
+        <source>--label-copies wants a whole number from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--label-copies pide un número entero de 1 a %1, no «%2».</translation>
+    </message>
+    <message>
+        <source>--label-copies and --label-copies-column go alone.</source>
+        <translation>--label-copies y --label-copies-column van solos.</translation>
+    </message>
+    <message>
+        <source>--label-start wants ROW,COL, whole numbers from 1, as in 3,2; not &quot;%1&quot;.</source>
+        <translation>--label-start pide ROW,COL, números enteros desde 1, como 3,2; no «%1».</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>After a list of codes: how many more are not listed.</extracomment>
+        <translation>
+            <numerusform>y %1 más</numerusform>
+            <numerusform>y %1 más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose the spreadsheet the codes are in.</source>
+        <translation>Elija la hoja de cálculo con los códigos.</translation>
+    </message>
+    <message>
+        <source>No codes could be read from %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>No se pudo leer ningún código de %1.</translation>
+    </message>
+    <message>
+        <source>Choose the column that says how many labels of each code.</source>
+        <translation>Elija la columna que dice cuántas etiquetas de cada código.</translation>
+    </message>
+    <message>
+        <source>Choose a layout.</source>
+        <translation>Elija una plantilla.</translation>
+    </message>
+    <message>
+        <source>Not printed:</source>
+        <translation>No impresos:</translation>
+    </message>
+    <message>
+        <source>No label to print.</source>
+        <translation>Ninguna etiqueta que imprimir.</translation>
+    </message>
+    <message>
+        <source>%1, barcodes at %2% of their size or more.</source>
+        <translation>%1, códigos de barras al %2 % de su tamaño o más.</translation>
+    </message>
+    <message>
+        <source>No label layout was found. Reinstall Quillfen, or put a layout file into %1.</source>
+        <translation>No se encontró ninguna plantilla de etiquetas. Reinstale Quillfen o ponga un archivo de plantilla en %1.</translation>
+    </message>
+    <message>
+        <source>Save the Labels as PDF</source>
+        <translation>Guardar las etiquetas como PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf|</source>
+        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern, &quot;|&quot;.</extracomment>
+        <translation>PDF (*.pdf)|*.pdf|</translation>
+    </message>
+    <message>
+        <source>Saved in %1: %2.</source>
+        <extracomment>%1 is the file, %2 says how many labels on how many pages (&quot;42 labels on 2 pages&quot;).</extracomment>
+        <translation>Guardado en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The labels were not printed: %1</source>
+        <extracomment>%1 is why.</extracomment>
+        <translation>Las etiquetas no se imprimieron: %1</translation>
+    </message>
+    <message>
+        <source>%1 went to the printer.</source>
+        <extracomment>%1 says how many labels on how many pages.</extracomment>
+        <translation>%1 enviadas a la impresora.</translation>
+    </message>
+    <message>
+        <source>These codes were not printed:</source>
+        <translation>Estos códigos no se imprimieron:</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimir etiquetas</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSymbols</name>
+    <message>
+        <source>no code</source>
+        <translation>ningún código</translation>
+    </message>
+    <message>
+        <source>longer than the %1 characters a label&apos;s Code 128 holds</source>
+        <translation>más largo que los %1 caracteres que caben en el Code 128 de una etiqueta</translation>
+    </message>
+    <message>
+        <source>Code 128 holds letters, digits and signs of Western European languages only</source>
+        <translation>Code 128 solo admite letras, dígitos y signos de las lenguas de Europa occidental</translation>
+    </message>
+</context>
+<context>
+    <name>LabelsCommand</name>
+    <message>
+        <source>%1 names no column of the spreadsheet: &quot;%2&quot;.</source>
+        <extracomment>%1 is the option, %2 the column it names.</extracomment>
+        <translation>%1 no nombra ninguna columna de la hoja de cálculo: «%2».</translation>
+    </message>
+    <message>
+        <source>the sheet holds nothing</source>
+        <translation>la hoja no contiene nada</translation>
+    </message>
+    <message>
+        <source>--column names no column of the spreadsheet: &quot;%1&quot;.</source>
+        <translation>--column no nombra ninguna columna de la hoja de cálculo: «%1».</translation>
+    </message>
+    <message>
+        <source>which column holds the codes? Name it with --column: %1</source>
+        <extracomment>%1 lists the sheet&apos;s columns.</extracomment>
+        <translation>¿qué columna contiene los códigos? Nómbrela con --column: %1</translation>
+    </message>
+    <message>
+        <source>larger than 100 MB</source>
+        <translation>más de 100 MB</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>No label layout &quot;%1&quot;: choose from %2 (--list-layouts), or give your own with --layout-file.</source>
+        <extracomment>%1 is the name given, %2 the layouts there are.</extracomment>
+        <translation>No hay plantilla de etiquetas «%1»: elija entre %2 (--list-layouts) o indique la suya con --layout-file.</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no existe el archivo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is an input (a file&apos;s name), %2 what is wrong with it.
+----------
+%1 says how many labels on how many pages (&quot;42 labels on 2 pages&quot;), %2 is the file.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>--label-copies-column needs a spreadsheet among the inputs.</source>
+        <translation>--label-copies-column necesita una hoja de cálculo entre las entradas.</translation>
+    </message>
+    <message>
+        <source>not printed: %1</source>
+        <extracomment>%1 is a row of a spreadsheet and why it is not printed.
+----------
+%1 is a code and why it is not printed (&quot;4006381333932: check digit should be 1&quot;).</extracomment>
+        <translation>no impreso: %1</translation>
+    </message>
+    <message>
+        <source>no label to print; %1 was not written.</source>
+        <translation>ninguna etiqueta que imprimir; %1 no se escribió.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
+        <translation>%1 no se escribió: %2</translation>
+    </message>
+</context>
+<context>
     <name>LibzipArchives</name>
     <message>
         <source>it is damaged: the part %1 cannot be unpacked</source>
@@ -1297,10 +1715,6 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>With --pictures-dir and a shop&apos;s --format: the address the saved pictures will be published under; each product&apos;s picture is then this address followed by its file&apos;s name.</source>
         <translation>Con --pictures-dir y el --format de una tienda: la dirección en la que se publicarán las imágenes guardadas; la imagen de cada producto es entonces esa dirección seguida del nombre de su archivo.</translation>
-    </message>
-    <message>
-        <source>With --format merchant: the prices&apos; currency, such as EUR (default: the locale&apos;s).</source>
-        <translation>Con --format merchant: la moneda de los precios, por ejemplo EUR (por defecto: la de la configuración regional).</translation>
     </message>
     <message>
         <source>With a shop&apos;s --format and a spreadsheet input: your column of prices, by its header, letter or number (default: the one headed Price, Preis, Prix, Precio, ...).</source>
@@ -1358,6 +1772,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>--%1 goes with a shop&apos;s --format (shopify, woocommerce, merchant).</source>
         <translation>--%1 va con el --format de una tienda (shopify, woocommerce, merchant).</translation>
+    </message>
+    <message>
+        <source>With --format merchant: the prices&apos; currency, such as EUR (default: the locale&apos;s); with --labels: the symbol put beside every price.</source>
+        <translation>Con --format merchant: la moneda de los precios, por ejemplo EUR (por defecto: la de la configuración regional); con --labels: el símbolo junto a cada precio.</translation>
     </message>
 </context>
 <context>
@@ -2484,6 +2902,10 @@ El índice de productos no ha cambiado.</translation>
         <source>Sa&amp;ve Pictures…</source>
         <translation>Gu&amp;ardar imágenes…</translation>
     </message>
+    <message>
+        <source>Print &amp;Labels…</source>
+        <translation>Imprimir &amp;etiquetas…</translation>
+    </message>
 </context>
 <context>
     <name>QtHttpFetcher</name>
@@ -2529,6 +2951,201 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>No keyring answers (%1).</source>
         <translation>El llavero no responde (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>QtLabelPrinter</name>
+    <message>
+        <source>The pages could not be begun.</source>
+        <translation>No se pudieron empezar las páginas.</translation>
+    </message>
+    <message>
+        <source>No room for another page.</source>
+        <translation>No hay sitio para otra página.</translation>
+    </message>
+    <message>
+        <source>The pages could not be finished.</source>
+        <translation>No se pudieron terminar las páginas.</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Etiquetas</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimir etiquetas</translation>
+    </message>
+</context>
+<context>
+    <name>QtLabelsDialog</name>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimir etiquetas</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Plantilla</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Plantilla:</translation>
+    </message>
+    <message>
+        <source>On each label</source>
+        <translation>En cada etiqueta</translation>
+    </message>
+    <message>
+        <source>&amp;Barcode</source>
+        <translation>Código de &amp;barras</translation>
+    </message>
+    <message>
+        <source>The code in &amp;digits</source>
+        <translation>El código en &amp;dígitos</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Price</source>
+        <translation>P&amp;recio</translation>
+    </message>
+    <message>
+        <source>Your &amp;text:</source>
+        <translation>Su te&amp;xto:</translation>
+    </message>
+    <message>
+        <source>Your text</source>
+        <translation>Su texto</translation>
+    </message>
+    <message>
+        <source>Currency symbol</source>
+        <translation>Símbolo de divisa</translation>
+    </message>
+    <message>
+        <source>Currenc&amp;y:</source>
+        <translation>Di&amp;visa:</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Códigos</translation>
+    </message>
+    <message numerus="yes">
+        <source>The &amp;code list (1 code)</source>
+        <translation>
+            <numerusform>La lista de &amp;códigos (1 código)</numerusform>
+            <numerusform>La lista de &amp;códigos (1 código)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The &amp;code list (%1 codes)</source>
+        <translation>
+            <numerusform>La lista de &amp;códigos (%1 código)</numerusform>
+            <numerusform>La lista de &amp;códigos (%1 códigos)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sc&amp;an session (1 code)</source>
+        <translation>
+            <numerusform>La &amp;sesión de escaneo (1 código)</numerusform>
+            <numerusform>La &amp;sesión de escaneo (1 código)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sc&amp;an session (%1 codes)</source>
+        <translation>
+            <numerusform>La &amp;sesión de escaneo (%1 código)</numerusform>
+            <numerusform>La &amp;sesión de escaneo (%1 códigos)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A &amp;spreadsheet:</source>
+        <translation>Una &amp;hoja de cálculo:</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>&amp;Elegir…</translation>
+    </message>
+    <message>
+        <source>Names from the column</source>
+        <translation>Nombres de la columna</translation>
+    </message>
+    <message>
+        <source>Prices from the column</source>
+        <translation>Precios de la columna</translation>
+    </message>
+    <message>
+        <source>Na&amp;mes from:</source>
+        <translation>No&amp;mbres de:</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ices from:</source>
+        <translation>Preci&amp;os de:</translation>
+    </message>
+    <message>
+        <source>How many of each</source>
+        <translation>Cuántas de cada uno</translation>
+    </message>
+    <message>
+        <source>&amp;One</source>
+        <translation>&amp;Una</translation>
+    </message>
+    <message>
+        <source>Th&amp;e scan count</source>
+        <translation>El recuen&amp;to de escaneo</translation>
+    </message>
+    <message>
+        <source>&amp;From the column:</source>
+        <translation>De &amp;la columna:</translation>
+    </message>
+    <message>
+        <source>Copies from the column</source>
+        <translation>Copias de la columna</translation>
+    </message>
+    <message>
+        <source>First free label on the sheet</source>
+        <translation>Primera etiqueta libre de la hoja</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Fila</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Columna</translation>
+    </message>
+    <message>
+        <source>Ro&amp;w:</source>
+        <translation>&amp;Fila:</translation>
+    </message>
+    <message>
+        <source>Col&amp;umn:</source>
+        <translation>Column&amp;a:</translation>
+    </message>
+    <message>
+        <source>Preview of the first page</source>
+        <translation>Vista previa de la primera página</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve PDF…</source>
+        <translation>&amp;Guardar PDF…</translation>
+    </message>
+    <message>
+        <source>Choose a Spreadsheet</source>
+        <translation>Elegir una hoja de cálculo</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (%1);;All files (%2)</source>
+        <extracomment>Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the file patterns they show.</extracomment>
+        <translation>Hojas de cálculo (%1);;Todos los archivos (%2)</translation>
     </message>
 </context>
 <context>
@@ -3754,6 +4371,18 @@ Save a copy of its values instead, without its formulas, formats and other sheet
     <message>
         <source>it is damaged: the part %1 cannot be read (%2)</source>
         <translation>está dañado: no se puede leer la parte %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ZintSymbol</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Memoria agotada.</translation>
+    </message>
+    <message>
+        <source>libzint cannot draw it: %1</source>
+        <extracomment>%1 is what the barcode library said.</extracomment>
+        <translation>libzint no puede dibujarlo: %1</translation>
     </message>
 </context>
 <context>

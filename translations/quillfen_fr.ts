@@ -320,6 +320,14 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce or merchant (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows; shopify, woocommerce and merchant (a Google Merchant Center feed) a shop&apos;s import file of the products found.</source>
         <translation>Avec --batch : csv, tsv, json, jsonl, xlsx, ods, marc, marcxml, shopify, woocommerce ou merchant (par défaut : selon l&apos;extension du fichier de sortie, sinon csv). marc (MARC 21, .mrc) et marcxml (.xml) écrivent les notices catalographiques des livres trouvés au lieu des lignes ; shopify, woocommerce et merchant (un flux Google Merchant Center) un fichier d&apos;import de boutique des produits trouvés.</translation>
     </message>
+    <message>
+        <source>--labels and --list-layouts go alone.</source>
+        <translation>--labels et --list-layouts s&apos;emploient seuls.</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --labels.</source>
+        <translation>--%1 s&apos;emploie avec --labels.</translation>
+    </message>
 </context>
 <context>
     <name>BarcodeCodeLoader</name>
@@ -1254,6 +1262,416 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     </message>
 </context>
 <context>
+    <name>LabelDesigner</name>
+    <message>
+        <source>the label is too small for its %1 at 80%: it needs %2, the label leaves %3</source>
+        <extracomment>%1 is a kind of barcode (&quot;EAN-13&quot;), %2 its smallest size (&quot;29.8 × 11.3 mm&quot;), %3 the room the label leaves for it.</extracomment>
+        <translation>l&apos;étiquette est trop petite pour son %1 à 80 % : il lui faut %2, l&apos;étiquette laisse %3</translation>
+    </message>
+    <message>
+        <source>the label is too small for its lines: they need %1, the label leaves %2</source>
+        <translation>l&apos;étiquette est trop petite pour ses lignes : il leur faut %1, l&apos;étiquette laisse %2</translation>
+    </message>
+    <message>
+        <source>The labels of %1 are too small: %2.</source>
+        <extracomment>%1 is the layout&apos;s name, %2 why a label does not fit.</extracomment>
+        <translation>Les étiquettes de %1 sont trop petites : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelItems</name>
+    <message>
+        <source>row %1: copies &quot;%2&quot; is not a whole number from 0 to %3</source>
+        <extracomment>%1 is a row number, %2 what the cell holds, %3 the most copies.</extracomment>
+        <translation>ligne %1 : le nombre d&apos;exemplaires « %2 » n&apos;est pas un nombre entier de 0 à %3</translation>
+    </message>
+</context>
+<context>
+    <name>LabelJob</name>
+    <message numerus="yes">
+        <source>1 label on 1 page</source>
+        <translation>
+            <numerusform>1 étiquette sur 1 page</numerusform>
+            <numerusform>1 étiquette sur 1 page</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 labels on 1 page</source>
+        <extracomment>%1 is a number of labels, more than one.</extracomment>
+        <translation>
+            <numerusform>%1 étiquette sur 1 page</numerusform>
+            <numerusform>%1 étiquettes sur 1 page</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 labels on %2 pages</source>
+        <extracomment>%1 and %2 are numbers of labels and pages, more than one each.</extracomment>
+        <translation>
+            <numerusform>%1 étiquette sur %2 pages</numerusform>
+            <numerusform>%1 étiquettes sur %2 pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The first label cannot go to row %1, column %2: %3 has %4 rows of %5.</source>
+        <extracomment>%1 and %2 are the row and column asked for, %3 the layout, %4 and %5 its rows and columns.</extracomment>
+        <translation>La première étiquette ne peut pas aller à la ligne %1, colonne %2 : %3 a %4 lignes de %5.</translation>
+    </message>
+    <message>
+        <source>More than %1 labels: print them in several jobs.</source>
+        <extracomment>%1 is the most labels a job prints.</extracomment>
+        <translation>Plus de %1 étiquettes : imprimez-les en plusieurs travaux.</translation>
+    </message>
+</context>
+<context>
+    <name>LabelLayout</name>
+    <message>
+        <source>missing</source>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>not a text</source>
+        <translation>pas un texte</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>plus long que %1 caractères</translation>
+    </message>
+    <message>
+        <source>holds a control character</source>
+        <translation>contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>pas un nombre</translation>
+    </message>
+    <message>
+        <source>must be 0 or more</source>
+        <translation>doit valoir 0 ou plus</translation>
+    </message>
+    <message>
+        <source>must be more than 0</source>
+        <translation>doit valoir plus de 0</translation>
+    </message>
+    <message>
+        <source>longer than %1</source>
+        <extracomment>%1 is a length with its unit: &quot;1000 mm&quot;.</extracomment>
+        <translation>plus long que %1</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number from 1 to %2</source>
+        <translation>%1 n&apos;est pas un nombre entier de 1 à %2</translation>
+    </message>
+    <message>
+        <source>unknown field</source>
+        <translation>champ inconnu</translation>
+    </message>
+    <message>
+        <source>use lower-case letters, digits, &quot;-&quot;, &quot;.&quot; and &quot;_&quot; only</source>
+        <translation>n&apos;employez que des minuscules, des chiffres, « - », « . » et « _ »</translation>
+    </message>
+    <message>
+        <source>must be &quot;mm&quot; or &quot;in&quot;</source>
+        <translation>doit valoir « mm » ou « in »</translation>
+    </message>
+    <message>
+        <source>give the page by its name or by its size, not both</source>
+        <translation>donnez la page par son nom ou par sa taille, pas les deux</translation>
+    </message>
+    <message>
+        <source>not a page size Quillfen knows; choose from %1, or give pageWidth and pageHeight</source>
+        <extracomment>%1 is the list of page names the file may give.</extracomment>
+        <translation>pas un format de page que Quillfen connaît ; choisissez parmi %1, ou donnez pageWidth et pageHeight</translation>
+    </message>
+    <message>
+        <source>%1 is wider than the page (%2)</source>
+        <extracomment>%1 and %2 are lengths with their units.</extracomment>
+        <translation>%1 est plus large que la page (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is taller than the page (%2)</source>
+        <translation>%1 est plus haut que la page (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is less than the label&apos;s width (%2): the labels would overlap</source>
+        <translation>%1 est inférieur à la largeur de l&apos;étiquette (%2) : les étiquettes se chevaucheraient</translation>
+    </message>
+    <message>
+        <source>%1 is less than the label&apos;s height (%2): the labels would overlap</source>
+        <translation>%1 est inférieur à la hauteur de l&apos;étiquette (%2) : les étiquettes se chevaucheraient</translation>
+    </message>
+    <message>
+        <source>%1 labels across reach %2 from the page&apos;s left edge, past its width of %3</source>
+        <extracomment>%1 is a number of labels, %2 and %3 lengths with their units.</extracomment>
+        <translation>%1 étiquettes en largeur vont jusqu&apos;à %2 du bord gauche de la page, au-delà de sa largeur de %3</translation>
+    </message>
+    <message>
+        <source>%1 labels down reach %2 from the page&apos;s top edge, past its height of %3</source>
+        <translation>%1 étiquettes en hauteur vont jusqu&apos;à %2 du bord supérieur de la page, au-delà de sa hauteur de %3</translation>
+    </message>
+    <message>
+        <source>more than half the label&apos;s smaller side</source>
+        <translation>plus de la moitié du petit côté de l&apos;étiquette</translation>
+    </message>
+    <message>
+        <source>%1: larger than %2 KB</source>
+        <translation>%1 : plus de %2 Ko</translation>
+    </message>
+    <message>
+        <source>%1: not JSON (%2 at byte %3)</source>
+        <extracomment>%1 is the file&apos;s name, %2 what the JSON reader says is wrong, %3 where.</extracomment>
+        <translation>%1 : pas du JSON (%2 à l&apos;octet %3)</translation>
+    </message>
+    <message>
+        <source>%1: not a JSON object</source>
+        <translation>%1 : pas un objet JSON</translation>
+    </message>
+    <message>
+        <source>page %1 × %2</source>
+        <translation>page %1 × %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 × %3 labels of %4 × %5</source>
+        <extracomment>%1 is the page (&quot;A4&quot;), %2 and %3 how many labels across and down, %4 and %5 the label&apos;s width and height (%5 with its unit).</extracomment>
+        <translation>%1, %2 × %3 étiquettes de %4 × %5</translation>
+    </message>
+</context>
+<context>
+    <name>LabelLayouts</name>
+    <message>
+        <source>%1 (%2) %3</source>
+        <extracomment>One line of --list-layouts: %1 the layout&apos;s sizes, %2 where it comes from (&quot;preset&quot;, &quot;your folder&quot;, &quot;--layout-file&quot;), %3 its description.</extracomment>
+        <translation>%1 (%2) %3</translation>
+    </message>
+</context>
+<context>
+    <name>LabelOptions</name>
+    <message>
+        <source>Print labels of the codes given, or of the codes in the files given (code lists, spreadsheets), on the layout named (see --list-layouts), into the PDF file --output names, and exit.</source>
+        <translation>Imprimer les étiquettes des codes donnés, ou des codes des fichiers donnés (listes de codes, classeurs), sur la disposition nommée (voir --list-layouts), dans le fichier PDF que nomme --output, puis quitter.</translation>
+    </message>
+    <message>
+        <source>List the label layouts known, with their sizes, and exit.</source>
+        <translation>Lister les dispositions d&apos;étiquettes connues, avec leurs tailles, puis quitter.</translation>
+    </message>
+    <message>
+        <source>Also use the label layout this file describes, for this run.</source>
+        <translation>Pour cette exécution, utiliser aussi la disposition d&apos;étiquettes que décrit ce fichier.</translation>
+    </message>
+    <message>
+        <source>With --labels: what goes on each label, comma-separated: %1 (default: barcode,digits,name,price).</source>
+        <translation>Avec --labels : ce que porte chaque étiquette, séparé par des virgules : %1 (par défaut : barcode,digits,name,price).</translation>
+    </message>
+    <message>
+        <source>With --labels: N labels of each code (default 1).</source>
+        <translation>Avec --labels : N étiquettes de chaque code (par défaut 1).</translation>
+    </message>
+    <message>
+        <source>With --labels and a spreadsheet: the column that says how many labels of each code, by its header, letter or number.</source>
+        <translation>Avec --labels et un classeur : la colonne qui dit combien d&apos;étiquettes de chaque code, par son en-tête, sa lettre ou son numéro.</translation>
+    </message>
+    <message>
+        <source>With --labels and a spreadsheet: the column of the names (default: the one headed like names; else the names this machine knows).</source>
+        <translation>Avec --labels et un classeur : la colonne des noms (par défaut : celle dont l&apos;en-tête désigne des noms ; sinon les noms que connaît cette machine).</translation>
+    </message>
+    <message>
+        <source>With --labels and a spreadsheet: the column of the prices (default: the one headed like prices).</source>
+        <translation>Avec --labels et un classeur : la colonne des prix (par défaut : celle dont l&apos;en-tête désigne des prix).</translation>
+    </message>
+    <message>
+        <source>With --labels: the first free place on a sheet used before, as ROW,COL from 1 (default 1,1).</source>
+        <translation>Avec --labels : la première place libre sur une planche déjà entamée, en ROW,COL à partir de 1 (par défaut 1,1).</translation>
+    </message>
+    <message>
+        <source>With --labels: the currency symbol put beside every price.</source>
+        <translation>Avec --labels : le symbole monétaire placé à côté de chaque prix.</translation>
+    </message>
+    <message>
+        <source>With --labels: a line of your own text on every label (the field &quot;text&quot;).</source>
+        <translation>Avec --labels : une ligne de votre propre texte sur chaque étiquette (le champ « text »).</translation>
+    </message>
+    <message>
+        <source>--labels needs --output and the PDF file to write.</source>
+        <translation>--labels demande --output et le fichier PDF à écrire.</translation>
+    </message>
+    <message>
+        <source>--labels needs codes, or files of codes or a spreadsheet.</source>
+        <translation>--labels demande des codes, des fichiers de codes ou un classeur.</translation>
+    </message>
+    <message>
+        <source>Unknown field &quot;%1&quot; in --label-fields: choose from %2.</source>
+        <extracomment>%1 is what was given, %2 the fields there are.</extracomment>
+        <translation>Champ inconnu « %1 » dans --label-fields : choisissez parmi %2.</translation>
+    </message>
+    <message>
+        <source>--label-copies wants a whole number from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>--label-copies demande un nombre entier de 1 à %1, pas « %2 ».</translation>
+    </message>
+    <message>
+        <source>--label-copies and --label-copies-column go alone.</source>
+        <translation>--label-copies et --label-copies-column s&apos;emploient seuls.</translation>
+    </message>
+    <message>
+        <source>--label-start wants ROW,COL, whole numbers from 1, as in 3,2; not &quot;%1&quot;.</source>
+        <translation>--label-start demande ROW,COL, des nombres entiers à partir de 1, comme 3,2 ; pas « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>LabelPrinting</name>
+    <message numerus="yes">
+        <source>and %1 more</source>
+        <extracomment>After a list of codes: how many more are not listed.</extracomment>
+        <translation>
+            <numerusform>et %1 autre</numerusform>
+            <numerusform>et %1 autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose the spreadsheet the codes are in.</source>
+        <translation>Choisissez le classeur qui contient les codes.</translation>
+    </message>
+    <message>
+        <source>No codes could be read from %1.</source>
+        <extracomment>%1 is the file&apos;s name.</extracomment>
+        <translation>Aucun code n&apos;a pu être lu dans %1.</translation>
+    </message>
+    <message>
+        <source>Choose the column that says how many labels of each code.</source>
+        <translation>Choisissez la colonne qui dit combien d&apos;étiquettes de chaque code.</translation>
+    </message>
+    <message>
+        <source>Choose a layout.</source>
+        <translation>Choisissez une disposition.</translation>
+    </message>
+    <message>
+        <source>Not printed:</source>
+        <translation>Non imprimés :</translation>
+    </message>
+    <message>
+        <source>No label to print.</source>
+        <translation>Aucune étiquette à imprimer.</translation>
+    </message>
+    <message>
+        <source>%1, barcodes at %2% of their size or more.</source>
+        <translation>%1, codes-barres à %2 % de leur taille ou plus.</translation>
+    </message>
+    <message>
+        <source>No label layout was found. Reinstall Quillfen, or put a layout file into %1.</source>
+        <translation>Aucune disposition d&apos;étiquettes trouvée. Réinstallez Quillfen, ou placez un fichier de disposition dans %1.</translation>
+    </message>
+    <message>
+        <source>Save the Labels as PDF</source>
+        <translation>Enregistrer les étiquettes en PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)|*.pdf|</source>
+        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern, &quot;|&quot;.</extracomment>
+        <translation>PDF (*.pdf)|*.pdf|</translation>
+    </message>
+    <message>
+        <source>Saved in %1: %2.</source>
+        <extracomment>%1 is the file, %2 says how many labels on how many pages (&quot;42 labels on 2 pages&quot;).</extracomment>
+        <translation>Enregistré dans %1 : %2.</translation>
+    </message>
+    <message>
+        <source>The labels were not printed: %1</source>
+        <extracomment>%1 is why.</extracomment>
+        <translation>Les étiquettes n&apos;ont pas été imprimées : %1</translation>
+    </message>
+    <message>
+        <source>%1 went to the printer.</source>
+        <extracomment>%1 says how many labels on how many pages.</extracomment>
+        <translation>%1 envoyées à l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>These codes were not printed:</source>
+        <translation>Ces codes n&apos;ont pas été imprimés :</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimer des étiquettes</translation>
+    </message>
+</context>
+<context>
+    <name>LabelSymbols</name>
+    <message>
+        <source>no code</source>
+        <translation>aucun code</translation>
+    </message>
+    <message>
+        <source>longer than the %1 characters a label&apos;s Code 128 holds</source>
+        <translation>plus long que les %1 caractères que contient le Code 128 d&apos;une étiquette</translation>
+    </message>
+    <message>
+        <source>Code 128 holds letters, digits and signs of Western European languages only</source>
+        <translation>le Code 128 ne contient que des lettres, chiffres et signes des langues d&apos;Europe occidentale</translation>
+    </message>
+</context>
+<context>
+    <name>LabelsCommand</name>
+    <message>
+        <source>%1 names no column of the spreadsheet: &quot;%2&quot;.</source>
+        <extracomment>%1 is the option, %2 the column it names.</extracomment>
+        <translation>%1 ne désigne aucune colonne du classeur : « %2 ».</translation>
+    </message>
+    <message>
+        <source>the sheet holds nothing</source>
+        <translation>la feuille ne contient rien</translation>
+    </message>
+    <message>
+        <source>--column names no column of the spreadsheet: &quot;%1&quot;.</source>
+        <translation>--column ne désigne aucune colonne du classeur : « %1 ».</translation>
+    </message>
+    <message>
+        <source>which column holds the codes? Name it with --column: %1</source>
+        <extracomment>%1 lists the sheet&apos;s columns.</extracomment>
+        <translation>quelle colonne contient les codes ? Désignez-la avec --column : %1</translation>
+    </message>
+    <message>
+        <source>larger than 100 MB</source>
+        <translation>plus de 100 Mo</translation>
+    </message>
+    <message>
+        <source>not a text file</source>
+        <translation>pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>No label layout &quot;%1&quot;: choose from %2 (--list-layouts), or give your own with --layout-file.</source>
+        <extracomment>%1 is the name given, %2 the layouts there are.</extracomment>
+        <translation>Aucune disposition d&apos;étiquettes « %1 » : choisissez parmi %2 (--list-layouts), ou donnez la vôtre avec --layout-file.</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>%1 is an input (a file&apos;s name), %2 what is wrong with it.
+----------
+%1 says how many labels on how many pages (&quot;42 labels on 2 pages&quot;), %2 is the file.</extracomment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>--label-copies-column needs a spreadsheet among the inputs.</source>
+        <translation>--label-copies-column demande un classeur parmi les entrées.</translation>
+    </message>
+    <message>
+        <source>not printed: %1</source>
+        <extracomment>%1 is a row of a spreadsheet and why it is not printed.
+----------
+%1 is a code and why it is not printed (&quot;4006381333932: check digit should be 1&quot;).</extracomment>
+        <translation>non imprimé : %1</translation>
+    </message>
+    <message>
+        <source>no label to print; %1 was not written.</source>
+        <translation>aucune étiquette à imprimer ; %1 n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 was not written: %2</source>
+        <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
+        <translation>%1 n&apos;a pas été écrit : %2</translation>
+    </message>
+</context>
+<context>
     <name>LibzipArchives</name>
     <message>
         <source>it is damaged: the part %1 cannot be unpacked</source>
@@ -1297,10 +1715,6 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>With --pictures-dir and a shop&apos;s --format: the address the saved pictures will be published under; each product&apos;s picture is then this address followed by its file&apos;s name.</source>
         <translation>Avec --pictures-dir et le --format d&apos;une boutique : l&apos;adresse sous laquelle les images enregistrées seront publiées ; l&apos;image de chaque produit est alors cette adresse suivie du nom de son fichier.</translation>
-    </message>
-    <message>
-        <source>With --format merchant: the prices&apos; currency, such as EUR (default: the locale&apos;s).</source>
-        <translation>Avec --format merchant : la devise des prix, par exemple EUR (par défaut : celle des paramètres régionaux).</translation>
     </message>
     <message>
         <source>With a shop&apos;s --format and a spreadsheet input: your column of prices, by its header, letter or number (default: the one headed Price, Preis, Prix, Precio, ...).</source>
@@ -1358,6 +1772,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>--%1 goes with a shop&apos;s --format (shopify, woocommerce, merchant).</source>
         <translation>--%1 va avec le --format d&apos;une boutique (shopify, woocommerce, merchant).</translation>
+    </message>
+    <message>
+        <source>With --format merchant: the prices&apos; currency, such as EUR (default: the locale&apos;s); with --labels: the symbol put beside every price.</source>
+        <translation>Avec --format merchant : la devise des prix, par exemple EUR (par défaut : celle des paramètres régionaux) ; avec --labels : le symbole placé à côté de chaque prix.</translation>
     </message>
 </context>
 <context>
@@ -2484,6 +2902,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>Sa&amp;ve Pictures…</source>
         <translation>Enregistrer les ima&amp;ges…</translation>
     </message>
+    <message>
+        <source>Print &amp;Labels…</source>
+        <translation>Imprimer des é&amp;tiquettes…</translation>
+    </message>
 </context>
 <context>
     <name>QtHttpFetcher</name>
@@ -2529,6 +2951,201 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>No keyring answers (%1).</source>
         <translation>Le trousseau de clés ne répond pas (%1).</translation>
+    </message>
+</context>
+<context>
+    <name>QtLabelPrinter</name>
+    <message>
+        <source>The pages could not be begun.</source>
+        <translation>Les pages n&apos;ont pas pu être commencées.</translation>
+    </message>
+    <message>
+        <source>No room for another page.</source>
+        <translation>Pas de place pour une page de plus.</translation>
+    </message>
+    <message>
+        <source>The pages could not be finished.</source>
+        <translation>Les pages n&apos;ont pas pu être terminées.</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Étiquettes</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimer des étiquettes</translation>
+    </message>
+</context>
+<context>
+    <name>QtLabelsDialog</name>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Print Labels</source>
+        <translation>Imprimer des étiquettes</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Disposition :</translation>
+    </message>
+    <message>
+        <source>On each label</source>
+        <translation>Sur chaque étiquette</translation>
+    </message>
+    <message>
+        <source>&amp;Barcode</source>
+        <translation>&amp;Code-barres</translation>
+    </message>
+    <message>
+        <source>The code in &amp;digits</source>
+        <translation>Le code en c&amp;hiffres</translation>
+    </message>
+    <message>
+        <source>&amp;Name</source>
+        <translation>&amp;Nom</translation>
+    </message>
+    <message>
+        <source>&amp;Price</source>
+        <translation>&amp;Prix</translation>
+    </message>
+    <message>
+        <source>Your &amp;text:</source>
+        <translation>Votre &amp;texte :</translation>
+    </message>
+    <message>
+        <source>Your text</source>
+        <translation>Votre texte</translation>
+    </message>
+    <message>
+        <source>Currency symbol</source>
+        <translation>Symbole monétaire</translation>
+    </message>
+    <message>
+        <source>Currenc&amp;y:</source>
+        <translation>De&amp;vise :</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Codes</translation>
+    </message>
+    <message numerus="yes">
+        <source>The &amp;code list (1 code)</source>
+        <translation>
+            <numerusform>La liste de c&amp;odes (1 code)</numerusform>
+            <numerusform>La liste de c&amp;odes (1 code)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The &amp;code list (%1 codes)</source>
+        <translation>
+            <numerusform>La liste de c&amp;odes (%1 code)</numerusform>
+            <numerusform>La liste de c&amp;odes (%1 codes)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sc&amp;an session (1 code)</source>
+        <translation>
+            <numerusform>La &amp;session de scan (1 code)</numerusform>
+            <numerusform>La &amp;session de scan (1 code)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The sc&amp;an session (%1 codes)</source>
+        <translation>
+            <numerusform>La &amp;session de scan (%1 code)</numerusform>
+            <numerusform>La &amp;session de scan (%1 codes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>A &amp;spreadsheet:</source>
+        <translation>Un cl&amp;asseur :</translation>
+    </message>
+    <message>
+        <source>C&amp;hoose…</source>
+        <translation>Choisi&amp;r…</translation>
+    </message>
+    <message>
+        <source>Names from the column</source>
+        <translation>Noms de la colonne</translation>
+    </message>
+    <message>
+        <source>Prices from the column</source>
+        <translation>Prix de la colonne</translation>
+    </message>
+    <message>
+        <source>Na&amp;mes from:</source>
+        <translation>No&amp;ms de :</translation>
+    </message>
+    <message>
+        <source>Pr&amp;ices from:</source>
+        <translation>Pri&amp;x de :</translation>
+    </message>
+    <message>
+        <source>How many of each</source>
+        <translation>Combien de chacun</translation>
+    </message>
+    <message>
+        <source>&amp;One</source>
+        <translation>&amp;Une</translation>
+    </message>
+    <message>
+        <source>Th&amp;e scan count</source>
+        <translation>Le nom&amp;bre scanné</translation>
+    </message>
+    <message>
+        <source>&amp;From the column:</source>
+        <translation>De la colonn&amp;e :</translation>
+    </message>
+    <message>
+        <source>Copies from the column</source>
+        <translation>Exemplaires de la colonne</translation>
+    </message>
+    <message>
+        <source>First free label on the sheet</source>
+        <translation>Première étiquette libre de la planche</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Colonne</translation>
+    </message>
+    <message>
+        <source>Ro&amp;w:</source>
+        <translation>Li&amp;gne :</translation>
+    </message>
+    <message>
+        <source>Col&amp;umn:</source>
+        <translation>Co&amp;lonne :</translation>
+    </message>
+    <message>
+        <source>Preview of the first page</source>
+        <translation>Aperçu de la première page</translation>
+    </message>
+    <message>
+        <source>P&amp;rint…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve PDF…</source>
+        <translation>Enregistrer en PD&amp;F…</translation>
+    </message>
+    <message>
+        <source>Choose a Spreadsheet</source>
+        <translation>Choisir un classeur</translation>
+    </message>
+    <message>
+        <source>Spreadsheets (%1);;All files (%2)</source>
+        <extracomment>Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the file patterns they show.</extracomment>
+        <translation>Classeurs (%1);;Tous les fichiers (%2)</translation>
     </message>
 </context>
 <context>
@@ -3754,6 +4371,18 @@ Enregistrer plutôt une copie de ses valeurs, sans ses formules, formats et autr
     <message>
         <source>it is damaged: the part %1 cannot be read (%2)</source>
         <translation>le fichier est endommagé : la partie %1 ne peut pas être lue (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ZintSymbol</name>
+    <message>
+        <source>Out of memory.</source>
+        <translation>Mémoire insuffisante.</translation>
+    </message>
+    <message>
+        <source>libzint cannot draw it: %1</source>
+        <extracomment>%1 is what the barcode library said.</extracomment>
+        <translation>libzint ne peut pas le dessiner : %1</translation>
     </message>
 </context>
 <context>

@@ -273,6 +273,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
                        quiet,       sheet,      column,  keepColumns, importIndex, downloadIndex,
                        updateIndex, sourceFile, keyFile, listSources, fillGaps});
     const ListingCommandLine listing(parser);
+    const LabelCommandLine labelLine(parser);
     parser.addPositionalArgument(
         QStringLiteral("files"),
         QCoreApplication::translate("AppConfig", "Code files, spreadsheets, pictures or PDFs to "
@@ -309,6 +310,10 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         return refuse(QCoreApplication::translate(
             "AppConfig", "--batch, --scan, --import-index, --download-index, "
                          "--update-index and --list-sources go alone."));
+    if ((labelLine.labels() || labelLine.listLayouts()) &&
+        (modes > 0 || (labelLine.labels() && labelLine.listLayouts())))
+        return refuse(
+            QCoreApplication::translate("AppConfig", "--labels and --list-layouts go alone."));
     config.sourceFiles = parser.values(sourceFile);
     for (const QString& given : parser.values(keyFile)) {
         const qsizetype equals = given.indexOf(u'=');
@@ -330,6 +335,10 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         config.mode = RunMode::DownloadIndex;
     else if (parser.isSet(updateIndex))
         config.mode = RunMode::UpdateIndex;
+    else if (labelLine.labels())
+        config.mode = RunMode::Labels;
+    else if (labelLine.listLayouts())
+        config.mode = RunMode::ListLayouts;
 
     const QStringList positional = parser.positionalArguments();
     if (config.mode == RunMode::Scan) {
@@ -377,11 +386,23 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         if (parser.isSet(output) && config.batch.output.isEmpty())
             return refuse(QCoreApplication::translate("AppConfig", "--output needs a file name."));
     } else {
+        // --labels reads codes and spreadsheets and writes a file as --batch does.
+        const bool labels = config.mode == RunMode::Labels;
         for (const QCommandLineOption* batchOnly :
              {&output, &format, &columns, &quiet, &sheet, &column, &keepColumns})
-            if (parser.isSet(*batchOnly))
+            if (parser.isSet(*batchOnly) &&
+                !(labels && (batchOnly == &output || batchOnly == &sheet || batchOnly == &column)))
                 return refuse(QCoreApplication::translate("AppConfig", "--%1 goes with --batch.")
                                   .arg(batchOnly->names().first()));
+        if (const QString alone = labelLine.givenAlone(); !labels && !alone.isEmpty())
+            return refuse(
+                QCoreApplication::translate("AppConfig", "--%1 goes with --labels.").arg(alone));
+        if (const QString wrong =
+                labelLine.read(config.labels, parser.value(output), parser.value(sheet),
+                               parser.value(column), positional);
+            !wrong.isEmpty())
+            return refuse(wrong);
+        // With --labels, the positional arguments are the codes and files to print.
         if (config.mode == RunMode::ImportIndex) {
             if (positional.isEmpty())
                 return refuse(QCoreApplication::translate(
@@ -389,7 +410,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
             config.importFiles = positional;
         } else if (config.mode == RunMode::Window) {
             config.openFiles = positional;
-        } else if (!positional.isEmpty()) {
+        } else if (!positional.isEmpty() && !labels) {
             return refuse(QCoreApplication::translate("AppConfig", "Unexpected argument: %1")
                               .arg(positional.constFirst()),
                           true);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/LabelOptions.h"
 #include "app/ListingOptions.h"
+#include "labels/LabelLayouts.h"
 #include "lookup/JsonFileSource.h"
 
 #include <QHash>
@@ -68,6 +70,8 @@ enum class RunMode {
     DownloadIndex, // --download-index
     UpdateIndex,   // --update-index
     ListSources,   // --list-sources
+    Labels,        // --labels LAYOUT: codes in, a PDF of labels out, no display
+    ListLayouts,   // --list-layouts
 };
 
 // What batch mode reads and writes.
@@ -161,6 +165,12 @@ struct AppConfig
     // unset: no source has a key.
     std::function<SourceKey(const QString& source)> keyFor;
     BatchOptions batch;
+    LabelOptions labels;
+    // The label layouts (the program's presets, the user's folder, --layout-file), read once at
+    // start-up.
+    LayoutsRead layouts;
+    // The user's own layouts folder, where the manual tells them to put layout files.
+    QString userLayoutFolder;
 };
 
 // The names of the sources described in files.

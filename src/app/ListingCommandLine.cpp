@@ -39,7 +39,7 @@ ListingCommandLine::ListingCommandLine(QCommandLineParser& parser)
                         QStringLiteral("url"))
     , m_currency(QStringLiteral("currency"),
                  tr("With --format merchant: the prices' currency, such as EUR (default: the "
-                    "locale's)."),
+                    "locale's); with --labels: the symbol put beside every price."),
                  QStringLiteral("code"))
     , m_priceColumn(QStringLiteral("price-column"),
                     tr("With a shop's --format and a spreadsheet input: your column of prices, "
@@ -80,8 +80,9 @@ QString ListingCommandLine::read(const QCommandLineParser& parser,
     const std::optional<OutcomeFormat> format = OutcomeFormatNamed(batch.format);
     const bool shop = format && IsShopFormat(*format);
     if (config.mode != RunMode::Batch) {
+        const bool labels = parser.isSet(QStringLiteral("labels"));
         for (const QCommandLineOption* option : options) {
-            if (parser.isSet(*option))
+            if (parser.isSet(*option) && !(labels && option == &m_currency))
                 return QCoreApplication::translate("AppConfig", "--%1 goes with --batch.")
                     .arg(Name(*option));
         }
@@ -129,7 +130,8 @@ QString ListingCommandLine::read(const QCommandLineParser& parser,
                       "https://host/folder/.")
                 .arg(listing.picturesBaseUrl);
     }
-    if (parser.isSet(m_currency)) {
+    // With --labels the currency is a symbol printed beside the prices, read by the labels.
+    if (parser.isSet(m_currency) && !parser.isSet(QStringLiteral("labels"))) {
         listing.currency = parser.value(m_currency).trimmed().toUpper();
         if (format != OutcomeFormat::Merchant)
             return tr("--currency goes with --format merchant.");

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "labels/LabelItems.h"
 #include "platform/PhoneScanReceiver.h"
 
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 struct AppConfig;
 struct Platform;
@@ -38,6 +40,9 @@ public:
     // until it is done with them.
     virtual void useSources(const AppConfig& config, const SourceChoice& choice,
                             const QString& serviceUrl, bool fillGaps) = 0;
+    // The session's codes in the order they were first scanned, each with its name when it has
+    // one and its count as the number of labels: "Print Labels..." prints them.
+    virtual std::vector<LabelItem> ScannedLabelItems() const = 0;
 };
 
 // The scan window's side on the platform's services, its chains made as the window's runs'.

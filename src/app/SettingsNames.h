@@ -29,3 +29,10 @@ inline constexpr QStringView kPhoneScansValueName = u"Phone Scans";
 inline constexpr QStringView kPhoneAddressValueName = u"Phone Scans Address";
 inline constexpr QStringView kPhonePortValueName = u"Phone Scans Port";
 inline constexpr QStringView kPhoneTokenValueName = u"Phone Scans Token";
+
+// Print Labels: the layout last used, what went on the labels ("barcode,digits,name,price"), the
+// currency symbol and the user's own line.
+inline constexpr QStringView kLabelLayoutValueName = u"Label Layout";
+inline constexpr QStringView kLabelFieldsValueName = u"Label Fields";
+inline constexpr QStringView kLabelCurrencyValueName = u"Label Currency";
+inline constexpr QStringView kLabelTextValueName = u"Label Text";

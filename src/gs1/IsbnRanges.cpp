@@ -47,9 +47,12 @@ const IsbnRanges& IsbnRanges::builtIn()
         made.m_date = QString::fromLatin1(kBuiltInIsbnRangesDate);
         for (const IsbnTableRow& row : kBuiltInIsbnRanges) {
             Element element{QString::fromLatin1(row.prefix), QString::fromLatin1(row.group), {}};
-            for (const QString& range : QString::fromLatin1(row.ranges).split(u',')) {
+            // A group the agency gave no publishers' ranges yet has none: no empty range.
+            for (const QString& range :
+                 QString::fromLatin1(row.ranges).split(u',', Qt::SkipEmptyParts)) {
                 const qsizetype dash = range.indexOf(u'-');
-                element.ranges.append(Range{range.first(dash), range.sliced(dash + 1)});
+                if (dash > 0)
+                    element.ranges.append(Range{range.first(dash), range.sliced(dash + 1)});
             }
             made.m_elements.append(std::move(element));
         }

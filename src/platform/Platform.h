@@ -20,6 +20,8 @@ class InputBox;
 class InputFiles;
 class PacingStore;
 class KeyStore;
+class LabelPrinter;
+class LabelsDialog;
 class PictureStore;
 class PdfDocument;
 class PictureFiles;
@@ -111,6 +113,9 @@ struct Platform
     // hold the price, the SKU and the stock of a shop's import file.
     FolderFiles& folderFiles;
     ShopColumnsDialog& shopColumns;
+    // Labels: the Print Labels dialog, and their barcodes drawn onto a printer or into a PDF.
+    LabelsDialog& labelsDialog;
+    LabelPrinter& labelPrinter;
     // Library catalogues over Z39.50 and SRU, for the sources of catalogue records.
     CatalogueConnection& catalogue;
     int barcodeFilesAtOnce = 1;

@@ -42,6 +42,8 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
                  kLargestPictureBytes)
     , m_scanWindow(&m_window)
     , m_shopColumns(m_window, m_eventLoop)
+    , m_labelsDialog(m_window, m_eventLoop)
+    , m_labelPrinter(&m_window)
     , m_catalogue(loopbackOnly)
 {}
 
@@ -92,6 +94,8 @@ Platform QtPlatform::services()
         .phoneScans = m_phoneScans,
         .folderFiles = m_folderFiles,
         .shopColumns = m_shopColumns,
+        .labelsDialog = m_labelsDialog,
+        .labelPrinter = m_labelPrinter,
         .catalogue = m_catalogue,
         .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
         .secondPdfDocument = &m_secondPdfDocument,
@@ -157,6 +161,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.savePicturesAction(), &Form1::SavePictures},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.scanAction(), &Form1::ScanCodes},
+        {window.printLabelsAction(), &Form1::PrintLabels},
         {window.aboutAction(), &Form1::ShowAbout},
     };
     for (const auto& [action, handler] : items)

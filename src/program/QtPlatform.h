@@ -12,6 +12,7 @@
 #include "desktop/files/QtOutputFiles.h"
 #include "desktop/files/QtTextFileWriter.h"
 #include "desktop/files/XlsxSpreadsheetTarget.h"
+#include "desktop/labels/QtLabelPrinter.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPhoneScanServer.h"
 #include "desktop/network/YazCatalogueConnection.h"
@@ -33,6 +34,7 @@
 #include "desktop/window/QtFileDialog.h"
 #include "desktop/window/QtForm1Window.h"
 #include "desktop/window/QtInputBox.h"
+#include "desktop/window/QtLabelsDialog.h"
 #include "desktop/window/QtListControl.h"
 #include "desktop/window/QtMessageBox.h"
 #include "desktop/window/QtProgressDialog.h"
@@ -110,6 +112,8 @@ private:
     QtPhoneScanServer m_phoneScans;
     QtFolderFiles m_folderFiles;
     QtShopColumnsDialog m_shopColumns;
+    QtLabelsDialog m_labelsDialog;
+    QtLabelPrinter m_labelPrinter;
     YazCatalogueConnection m_catalogue;
 };
 

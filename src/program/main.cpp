@@ -18,12 +18,14 @@
 #include "gs1/IsbnRanges.h"
 #include "program/QtBatchCommand.h"
 #include "program/QtIndexCommands.h"
+#include "program/QtLabelsCommand.h"
 #include "program/QtPlatform.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
@@ -71,6 +73,17 @@ SourceFolders FileSourceFolders()
         {QFileInfo(installed).isDir() ? installed : QStringLiteral(QUILLFEN_SOURCE_TREE_PRESETS)},
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
             .filePath(QStringLiteral("sources"))};
+}
+
+// The label layouts the same way: the presets beside the program's other data, the user's own
+// in the config folder.
+LayoutFolders LabelLayoutFolders()
+{
+    const QString installed = QDir(ProgramFilesFolder()).filePath(QStringLiteral("layouts"));
+    return LayoutFolders{
+        {QFileInfo(installed).isDir() ? installed : QStringLiteral(QUILLFEN_SOURCE_TREE_LAYOUTS)},
+        QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
+            .filePath(QStringLiteral("layouts"))};
 }
 
 // An agency's RangeMessage.xml is about 100 KB.
@@ -196,6 +209,13 @@ int main(int argc, char* argv[])
             PrintProblem(wrong);
             return 2;
         }
+        const LayoutFolders layoutFolders = LabelLayoutFolders();
+        config.userLayoutFolder = layoutFolders.user;
+        config.layouts = ReadLabelLayouts(files, layoutFolders, config.labels.layoutFile);
+        for (const QString& problem : config.layouts.problems)
+            PrintProblem(problem);
+        if (!config.layouts.fatal.isEmpty())
+            return 2;
     }
     // The keyring answers over the session's D-Bus; without one (a server, a container, a cron
     // job) there is none to ask, and the keys come from the environment or key files.
@@ -217,6 +237,19 @@ int main(int argc, char* argv[])
                        .constData(),
                    stdout);
         return 0;
+    }
+    if (config.mode == RunMode::ListLayouts) {
+        const QCoreApplication application(argc, argv);
+        translations.install();
+        return ListLayoutsCommand(config);
+    }
+    if (config.mode == RunMode::Labels) {
+        // Fonts and painting need a GUI application, but never a display: labels are made the
+        // same on a server.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QGuiApplication application(argc, argv);
+        translations.install();
+        return LabelsCommand(config);
     }
     // Batch mode, scan mode and the index commands need no display: they must not load the window's
     // platform plugin.

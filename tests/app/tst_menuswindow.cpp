@@ -202,7 +202,8 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
                                "Save Pictures\u2026",
                                "Enrich a Spreadsheet\u2026",
                                "",
-                               "Scan\u2026"};
+                               "Scan\u2026",
+                               "Print Labels\u2026"};
     QStringList names;
     QSet<QChar> keys;
     int keyed = 0;

@@ -21,6 +21,8 @@
 #include "fakes/FakeInputBox.h"
 #include "fakes/FakeInputFiles.h"
 #include "fakes/FakeKeyStore.h"
+#include "fakes/FakeLabelPrinter.h"
+#include "fakes/FakeLabelsDialog.h"
 #include "fakes/FakeLineInput.h"
 #include "fakes/FakeListControl.h"
 #include "fakes/FakeMessageBox.h"
@@ -91,6 +93,8 @@ FakeTextFileWriter::~FakeTextFileWriter() = default;
 FakeScanJournal::~FakeScanJournal() = default;
 FakePhoneScanReceiver::~FakePhoneScanReceiver() = default;
 FakeScanWindow::~FakeScanWindow() = default;
+FakeLabelPrinter::~FakeLabelPrinter() = default;
+FakeLabelsDialog::~FakeLabelsDialog() = default;
 FakeZipArchives::~FakeZipArchives() = default;
 FakeZipArchives::Archive::~Archive() = default;
 FakeDetailsWindow::~FakeDetailsWindow() = default;

@@ -20,6 +20,8 @@
 #include "fakes/FakeHttpFetcher.h"
 #include "fakes/FakeInputBox.h"
 #include "fakes/FakeKeyStore.h"
+#include "fakes/FakeLabelPrinter.h"
+#include "fakes/FakeLabelsDialog.h"
 #include "fakes/FakeListControl.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeOutputFiles.h"
@@ -97,6 +99,8 @@ struct FakePlatform
     FakePhoneScanReceiver phoneScans;
     FakeFolderFiles folderFiles{files};
     FakeShopColumnsDialog shopColumns;
+    FakeLabelsDialog labelsDialog;
+    FakeLabelPrinter labelPrinter;
     FakeCatalogueConnection catalogue{eventLoop};
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
@@ -155,6 +159,8 @@ struct FakePlatform
             .phoneScans = phoneScans,
             .folderFiles = folderFiles,
             .shopColumns = shopColumns,
+            .labelsDialog = labelsDialog,
+            .labelPrinter = labelPrinter,
             .catalogue = catalogue,
         };
     }

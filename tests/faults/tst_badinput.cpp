@@ -156,6 +156,8 @@ struct RealFiles
             .phoneScans = fake.phoneScans,
             .folderFiles = fake.folderFiles,
             .shopColumns = fake.shopColumns,
+            .labelsDialog = fake.labelsDialog,
+            .labelPrinter = fake.labelPrinter,
             .catalogue = fake.catalogue,
         };
     }

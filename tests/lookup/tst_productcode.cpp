@@ -238,6 +238,9 @@ private Q_SLOTS:
             row(isbn);
         QTest::newRow("a publisher no range holds") << "9791210000003"
                                                     << "";
+        // 978-611 is a group the agency gave no publishers' ranges yet.
+        QTest::newRow("a group of no publishers") << "9786110000000"
+                                                  << "";
         QTest::newRow("a prefix of no ISBN") << "9790000000001"
                                              << "";
         QTest::newRow("wrong check digit") << "9780306406150"

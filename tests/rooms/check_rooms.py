@@ -19,11 +19,12 @@ ALLOWED = {
     "results": {"platform", "common", "gs1", "lookup", "sheets"},
     "listings": {"platform", "common", "gs1", "lookup", "sheets", "results"},
     "scanning": {"platform", "common", "gs1", "lookup", "barcodes", "results"},
+    "labels": {"platform", "common", "gs1", "lookup", "sheets"},
     "app": {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes", "results",
-            "listings", "scanning"},
+            "listings", "scanning", "labels"},
     "desktop": {"platform", "common"},
     "program": {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes",
-                "results", "listings", "scanning", "app", "desktop"},
+                "results", "listings", "scanning", "labels", "app", "desktop"},
 }
 # Qt modules the logic may not include (it runs headless and on fakes).
 WIDGET_HEADERS = re.compile(r"#\s*include\s*<(QtWidgets/|QtGui/|QtSql/|Q(Widget|Application|Dialog|"
@@ -31,9 +32,9 @@ WIDGET_HEADERS = re.compile(r"#\s*include\s*<(QtWidgets/|QtGui/|QtSql/|Q(Widget|
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 # The faces of app/, each a folder of its own. A face includes what app/ itself holds (what two
 # faces share) but never a sibling face, and what app/ itself holds includes no face.
-APP_FACES = {"window", "batch", "sources", "scan", "index"}
+APP_FACES = {"window", "batch", "sources", "scan", "index", "labels"}
 LOGIC = {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes", "results",
-         "listings", "scanning", "app"}
+         "listings", "scanning", "labels", "app"}
 
 
 def main(source_dir):

@@ -34,3 +34,19 @@ std::unique_ptr<ScanFace> MakeWindowScanning(const Platform& platform, const App
 {
     return std::make_unique<WindowScanning>(platform, config);
 }
+
+std::vector<LabelItem> WindowScanning::ScannedLabelItems() const
+{
+    std::vector<LabelItem> items;
+    const ScanSession& session = m_scan.session();
+    for (const QString& code : session.codesInScanOrder()) {
+        const ScanRow* const row = session.row(code);
+        if (!row)
+            continue;
+        const bool found = row->state == ScanRow::State::Answered &&
+                           row->outcome.status == CodeOutcome::Status::Found;
+        items.push_back(
+            LabelItem{code, found ? row->outcome.product.name : QString(), {}, row->count});
+    }
+    return items;
+}

@@ -37,6 +37,7 @@ public:
     void EndSession() override { m_scan.EndSession(); }
     void useSources(const AppConfig& config, const SourceChoice& choice, const QString& serviceUrl,
                     bool fillGaps) override;
+    std::vector<LabelItem> ScannedLabelItems() const override;
 
 private:
     Platform m_platform;

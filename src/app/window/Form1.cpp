@@ -74,6 +74,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
                     config.perMinute.value(QStringLiteral("pictures"), kPicturesPerMinute),
                     !config.noCache)
     , m_details(platform, m_runOutcomes)
+    , m_labels(platform, config)
     , m_scan(MakeWindowScanning(platform, config))
     , m_sources(MakeSourcesEditor(platform))
     , m_database(
@@ -376,6 +377,18 @@ void Form1::ScanCodes()
     dispatch(u"ScanCodes", [&] {
         ChooseLookupSources();
         m_scan->OpenScanWindow();
+    });
+}
+
+void Form1::PrintLabels()
+{
+    dispatch(u"PrintLabels", [&] {
+        QStringList rows;
+        for (int row = 1; row <= m_platform.listView2.count(); ++row)
+            rows.append(m_platform.listView2.text(row));
+        m_labels.PrintLabels(
+            LabelPrinting::CodeListItems(m_platform.listView1, m_runOutcomes.ofRows(rows)),
+            m_scan->ScannedLabelItems());
     });
 }
 

@@ -5,6 +5,7 @@
 #include "app/AppConfig.h"
 #include "app/ScanFace.h"
 #include "app/SourcesFace.h"
+#include "app/window/LabelPrinting.h"
 #include "app/window/ListingSheets.h"
 #include "app/window/PictureFolderSave.h"
 #include "app/window/ProductDatabaseMenu.h"
@@ -96,6 +97,8 @@ public:
     void SavePictures();
     // "Lookup -> Scan...", Ctrl+Shift+S -> app/scan/ScanMode
     void ScanCodes();
+    // "Lookup -> Print Labels..." -> app/window/LabelPrinting
+    void PrintLabels();
     // The scan window: keys into its line, Ctrl+Z, "Send to Code List", "Save As...", "Mute",
     // its closing; at start-up, a session a crash left -> app/scan/ScanMode
     void ScanLine_KeyText(const QString& keys);
@@ -186,6 +189,7 @@ private:
     RecordsFileSave m_recordsFile;
     PictureFolderSave m_pictureSave;
     ProductDetailsView m_details;
+    LabelPrinting m_labels;
     // The scan window's side (app/scan) and the Sources dialog's (app/sources).
     std::unique_ptr<ScanFace> m_scan;
     std::unique_ptr<SourcesFace> m_sources;

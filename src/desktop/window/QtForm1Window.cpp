@@ -222,6 +222,8 @@ void QtForm1Window::buildMenus()
     m_scanAction = addItem(m_lookupMenu, QStringLiteral("Scan"), tr("S&can\u2026"));
     m_scanAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_scanAction->setShortcutContext(Qt::WindowShortcut);
+    m_printLabelsAction =
+        addItem(m_lookupMenu, QStringLiteral("PrintLabels"), tr("Print &Labels…"));
 
     m_helpMenu = m_menuBar->addMenu(tr("&Help"));
     m_helpMenu->setObjectName(QStringLiteral("HelpMenu"));

@@ -73,6 +73,7 @@ public:
     QAction* savePicturesAction() const { return m_savePicturesAction; }
     QAction* enrichSpreadsheetAction() const { return m_enrichSpreadsheetAction; }
     QAction* scanAction() const { return m_scanAction; }
+    QAction* printLabelsAction() const { return m_printLabelsAction; }
     QAction* aboutAction() const { return m_aboutAction; }
 
     // Windows' key codes for the keys a list reports (Delete is 46); 0 for keys without one.
@@ -121,6 +122,7 @@ private:
     QAction* m_savePicturesAction = nullptr;
     QAction* m_enrichSpreadsheetAction = nullptr;
     QAction* m_scanAction = nullptr;
+    QAction* m_printLabelsAction = nullptr;
     QAction* m_aboutAction = nullptr;
     QWidget* m_client = nullptr;
     // Set one by one as the controls are built, while the event filter already runs for the

@@ -1,0 +1,12 @@
+#pragma once
+
+struct AppConfig;
+
+// quillfen --labels with the real services: files on disk, the standard streams, libzint and
+// QPdfWriter, and the names this user's product index and remembered answers know. For main():
+// needs a QGuiApplication (fonts and painting), on the offscreen platform when there is no
+// display.
+int LabelsCommand(const AppConfig& config);
+
+// quillfen --list-layouts. For main(): needs a QCoreApplication.
+int ListLayoutsCommand(const AppConfig& config);
