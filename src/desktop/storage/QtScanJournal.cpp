@@ -1,14 +1,11 @@
 #include "desktop/storage/QtScanJournal.h"
 
 #include "common/OperationFailed.h"
+#include "desktop/files/FileSync.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 // Far more than a day of scanning; a file past this was not written by a session.
@@ -51,11 +48,9 @@ void QtScanJournal::append(const QString& line)
     const QByteArray bytes = line.toUtf8() + '\n';
     if (m_file.write(bytes) != bytes.size() || !m_file.flush())
         throw OperationFailed(m_file.errorString());
-#ifdef Q_OS_UNIX
     // On the disk, not only in the system's cache: a power cut keeps the scan too.
-    if (::fsync(m_file.handle()) != 0)
+    if (!SyncDescriptor(m_file.handle()))
         throw OperationFailed(tr("could not write the session file to the disk"));
-#endif
 }
 
 void QtScanJournal::clear()
