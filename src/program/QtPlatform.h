@@ -13,13 +13,13 @@
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPhoneScanServer.h"
-#include "desktop/storage/QtKeychainStore.h"
 #include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/storage/SqlitePacingStore.h"
 #include "desktop/storage/SqliteProductIndex.h"
+#include "desktop/storage/SystemKeyStore.h"
 #include "desktop/system/QtBrowserOpener.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
@@ -83,7 +83,7 @@ private:
     QtClock m_clock;
     SqliteAnswerStore m_answers;
     SqlitePacingStore m_pacing;
-    QtKeychainStore m_keyring;
+    SystemKeyStore m_keyring;
     SqliteProductIndex m_productIndex;
     QtSourcesDialog m_sourcesDialog;
     QtQuestionBox m_questionBox;

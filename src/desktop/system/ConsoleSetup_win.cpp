@@ -1,0 +1,21 @@
+#include "desktop/system/ConsoleSetup.h"
+
+#include <cstdio>
+#include <io.h>
+#include <windows.h>
+
+void IgnoreFileSizeLimit() {}
+
+bool StandardErrorIsTerminal()
+{
+    return _isatty(_fileno(stderr)) != 0;
+}
+
+void ReleaseOwnConsole()
+{
+    // A shell that started the program is attached too; a console of the program's own has it
+    // alone.
+    DWORD processes[2] = {};
+    if (GetConsoleProcessList(processes, 2) == 1)
+        FreeConsole();
+}
