@@ -137,10 +137,6 @@
         <translation>Keine Quelle angegeben: Geben Sie eine oder mehrere von %1 an.</translation>
     </message>
     <message>
-        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display.</source>
-        <translation>Fragt EAN-Produktcodes stapelweise ab: in seinem Fenster oder mit --batch aus Dateien oder der Standardeingabe ohne grafische Anzeige.</translation>
-    </message>
-    <message>
         <source>The host the start-up connectivity check pings (default: %1; environment: QUILLFEN_PING_HOST).</source>
         <translation>Der Host, den die Verbindungsprüfung beim Start anpingt (Standard: %1; Umgebungsvariable: QUILLFEN_PING_HOST).</translation>
     </message>
@@ -151,10 +147,6 @@
     <message>
         <source>The lookup sources to ask, in order, comma-separated: index, openfoodfacts, openlibrary, upcitemdb, page (default: index (when imported), openfoodfacts, openlibrary). Overrides QUILLFEN_SOURCES.</source>
         <translation>Die abzufragenden Quellen, in dieser Reihenfolge, durch Kommas getrennt: index, openfoodfacts, openlibrary, upcitemdb, page (Standard: index (sofern importiert), openfoodfacts, openlibrary). Hat Vorrang vor QUILLFEN_SOURCES.</translation>
-    </message>
-    <message>
-        <source>The language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
-        <translation>Die Sprache, in der Produktnamen abgefragt werden, etwa de, fr oder es (Standard: die des Desktops; Umgebungsvariable: QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
         <source>With --import-index and --download-index: the languages whose product names the index keeps, comma-separated, at most four (default: the language of names).</source>
@@ -221,8 +213,8 @@
         <translation>Ein gefundenes Produkt ohne Marke, Menge oder Bild aus den nächsten Quellen ergänzen, die den Code kennen (Umgebungsvariable: QUILLFEN_FILL_GAPS=1).</translation>
     </message>
     <message>
-        <source>Also use the source this file describes, for this run (README, &quot;Your own sources&quot;); may be given more than once.</source>
-        <translation>Für diesen Lauf zusätzlich die Quelle verwenden, die diese Datei beschreibt (README, „Your own sources“); kann mehrmals angegeben werden.</translation>
+        <source>Also use the source this file describes, for this run (/usr/share/doc/quillfen/docs/sources.md, &quot;Your own sources&quot;); may be given more than once.</source>
+        <translation>Für diesen Lauf zusätzlich die Quelle verwenden, die diese Datei beschreibt (/usr/share/doc/quillfen/docs/sources.md, „Your own sources“); kann mehrmals angegeben werden.</translation>
     </message>
     <message>
         <source>Read the key of the source NAME from the file at PATH, which only you may read; may be given more than once.</source>
@@ -319,6 +311,14 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>--parallel (or QUILLFEN_PARALLEL) wants a number from 1 to %1, not &quot;%2&quot;.</source>
         <translation>--parallel (oder QUILLFEN_PARALLEL) erwartet eine Zahl von 1 bis %1, nicht „%2“.</translation>
+    </message>
+    <message>
+        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display. The manual: /usr/share/doc/quillfen/README.md and the pages beside it in /usr/share/doc/quillfen/docs/.</source>
+        <translation>Fragt EAN-Produktcodes stapelweise ab: in seinem Fenster oder mit --batch aus Dateien oder der Standardeingabe ohne grafische Anzeige. Das Handbuch: /usr/share/doc/quillfen/README.md und die Seiten daneben in /usr/share/doc/quillfen/docs/.</translation>
+    </message>
+    <message>
+        <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
+        <translation>Die Sprache des Fensters und seiner Meldungen und die Sprache, in der Produktnamen abgefragt werden, etwa de, fr oder es (Standard: die des Desktops; Umgebungsvariable: QUILLFEN_LANGUAGE).</translation>
     </message>
 </context>
 <context>
@@ -463,10 +463,6 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <translation>eine Tabelle (%1) wird in eine Datei geschrieben: Geben Sie sie mit --output FILE an</translation>
     </message>
     <message>
-        <source>it is in strict Office Open XML</source>
-        <translation>sie liegt im strikten Office Open XML vor</translation>
-    </message>
-    <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl</source>
         <translation>--keep-columns schreibt csv, tsv, xlsx oder ods, nicht json oder jsonl</translation>
     </message>
@@ -566,6 +562,21 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>Results not written.</source>
         <translation>Ergebnisse nicht geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>How many codes failed for one reason; %1 is the source and the reason.</extracomment>
+        <translation>
+            <numerusform>%n fehlgeschlagen: %1</numerusform>
+            <numerusform>%n fehlgeschlagen: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed for other reasons</source>
+        <translation>
+            <numerusform>%n aus anderen Gründen fehlgeschlagen</numerusform>
+            <numerusform>%n aus anderen Gründen fehlgeschlagen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -795,6 +806,11 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <extracomment>%1 says which source is wrong; the option and the variable name where it was chosen.</extracomment>
         <translation>%1 (--sources oder QUILLFEN_SOURCES)</translation>
     </message>
+    <message>
+        <source>--key-file %1=...: no source named %1</source>
+        <extracomment>%1 is a source name as given with --key-file NAME=PATH.</extracomment>
+        <translation>--key-file %1=...: keine Quelle namens %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -946,6 +962,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>Update interrupted: the product index is as it was before the file under way.</source>
         <translation>Aktualisierung unterbrochen: der Produktindex ist so, wie er vor der laufenden Datei war.</translation>
+    </message>
+    <message>
+        <source>the product index says it is of %1, which is yet to come: download it again</source>
+        <translation>der Produktindex gibt an, er sei vom %1, einem Datum in der Zukunft: laden Sie ihn erneut herunter</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1173,37 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>unexpected error while reading</source>
         <translation>unerwarteter Fehler beim Lesen</translation>
     </message>
+    <message>
+        <source>%1 longer than %2 bytes</source>
+        <translation>%1 länger als %2 Byte</translation>
+    </message>
+</context>
+<context>
+    <name>IsbnRanges</name>
+    <message>
+        <source>larger than 16 MB</source>
+        <translation>größer als 16 MB</translation>
+    </message>
+    <message>
+        <source>a group named %1</source>
+        <translation>eine Gruppe namens %1</translation>
+    </message>
+    <message>
+        <source>a prefix named %1</source>
+        <translation>ein Präfix namens %1</translation>
+    </message>
+    <message>
+        <source>%1: a rule with the range %2</source>
+        <translation>%1: eine Regel mit dem Bereich %2</translation>
+    </message>
+    <message>
+        <source>not XML: %1 (line %2)</source>
+        <translation>kein XML: %1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>no ISBN ranges in it (not a RangeMessage)</source>
+        <translation>keine ISBN-Bereiche darin (keine RangeMessage)</translation>
+    </message>
 </context>
 <context>
     <name>LibzipArchives</name>
@@ -1175,6 +1226,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>Cannot write the file %1</source>
         <translation>Die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds the part %1 twice</source>
+        <translation>die Datei ist beschädigt: sie enthält den Teil %1 zweimal</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1374,44 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>cancelled</source>
         <translation>abgebrochen</translation>
     </message>
+    <message>
+        <source>answer about another code</source>
+        <translation>Antwort zu einem anderen Code</translation>
+    </message>
+    <message>
+        <source>HTTP %1</source>
+        <translation>HTTP %1</translation>
+    </message>
+    <message>
+        <source>the key for %1 was refused</source>
+        <translation>der Schlüssel für %1 wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>malformed JSON (%1)</source>
+        <translation>fehlerhaftes JSON (%1)</translation>
+    </message>
+    <message>
+        <source>not a public address: %1</source>
+        <translation>keine öffentliche Adresse: %1</translation>
+    </message>
+    <message>
+        <source>not a loopback address: %1</source>
+        <translation>keine Loopback-Adresse: %1</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <extracomment>Follows &quot; - no record found&quot; in the results list; %1 is why.</extracomment>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>a variable-measure item (indicator 9), whose code names no one product</source>
+        <translation>ein Artikel mit variabler Menge (Indikator 9), dessen Code kein einzelnes Produkt bezeichnet</translation>
+    </message>
+    <message>
+        <source>%1 (case of %2)</source>
+        <extracomment>A case&apos;s row: what the case holds, then that product&apos;s code.</extracomment>
+        <translation>%1 (Umkarton von %2)</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1329,12 +1422,6 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>Stopped after %1 of %2 codes.</source>
         <translation>Nach %1 von %2 Codes angehalten.</translation>
-    </message>
-    <message>
-        <source>Done.
-%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
-        <translation>Fertig.
-%1 von %2 Abfragen fehlgeschlagen; Abfrage → Fehlgeschlagene Zeilen wiederholen fragt erneut.</translation>
     </message>
     <message>
         <source>Waiting %1 s for %2&apos; turn</source>
@@ -1363,6 +1450,28 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <extracomment>%1 is the code being looked up.</extracomment>
         <translation>Verarbeitung: %1</translation>
     </message>
+    <message>
+        <source>%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
+        <translation>%1 von %2 Abfragen fehlgeschlagen; Abfrage → Fehlgeschlagene Zeilen wiederholen fragt erneut.</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed</source>
+        <extracomment>%1, %2 and %3 are numbers of codes.</extracomment>
+        <translation>%1 gefunden, %2 nicht gefunden, %3 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed, %4 not looked up</source>
+        <translation>%1 gefunden, %2 nicht gefunden, %3 fehlgeschlagen, %4 nicht abgefragt</translation>
+    </message>
+    <message>
+        <source>Lookup → Retry Failed Rows asks again about the failed ones.</source>
+        <translation>Abfrage → Fehlgeschlagene Zeilen wiederholen fragt die fehlgeschlagenen erneut ab.</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A progress caption, then something the run has to say.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>LookupSetup</name>
@@ -1378,6 +1487,21 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>product pages</source>
         <translation>Produktseiten</translation>
+    </message>
+</context>
+<context>
+    <name>LookupSource</name>
+    <message>
+        <source>Page service</source>
+        <translation>Seitendienst</translation>
+    </message>
+    <message>
+        <source>Product index</source>
+        <translation>Produktindex</translation>
+    </message>
+    <message>
+        <source>UPCitemdb (paid plan)</source>
+        <translation>UPCitemdb (kostenpflichtiger Tarif)</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1532,90 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>Cannot write the workbook %1: %2</source>
         <translation>Die Arbeitsmappe %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeWriter</name>
+    <message>
+        <source>Code as typed</source>
+        <translation>Code wie eingegeben</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Product name</source>
+        <translation>Produktname</translation>
+    </message>
+    <message>
+        <source>Brand</source>
+        <translation>Marke</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Quelle</translation>
+    </message>
+    <message>
+        <source>Why not found or failed</source>
+        <translation>Warum nicht gefunden oder fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Kind of code</source>
+        <translation>Codeart</translation>
+    </message>
+    <message>
+        <source>GS1 office</source>
+        <translation>GS1-Organisation</translation>
+    </message>
+    <message>
+        <source>Picture address</source>
+        <translation>Bildadresse</translation>
+    </message>
+    <message>
+        <source>Page address</source>
+        <translation>Seitenadresse</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A column&apos;s readable name, then its name in the file and in batch mode&apos;s --columns.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Same product as row</source>
+        <translation>Dasselbe Produkt wie Zeile</translation>
+    </message>
+    <message>
+        <source>Case of</source>
+        <translation>Umkarton von</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN with hyphens</source>
+        <translation>ISBN mit Bindestrichen</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
     </message>
 </context>
 <context>
@@ -1678,6 +1886,26 @@ Der Produktindex ist unverändert.</translation>
         <source>Picture</source>
         <translation>Bild</translation>
     </message>
+    <message>
+        <source>Case of</source>
+        <translation>Umkarton von</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -1817,6 +2045,10 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>Could not rename %1 to %2</source>
         <translation>%1 konnte nicht in %2 umbenannt werden</translation>
+    </message>
+    <message>
+        <source>disk full</source>
+        <translation>Datenträger voll</translation>
     </message>
 </context>
 <context>
@@ -2098,6 +2330,10 @@ Der Produktindex ist unverändert.</translation>
         <source>not an address of this machine: %1</source>
         <translation>keine Adresse dieses Rechners: %1</translation>
     </message>
+    <message>
+        <source>port %1 is in use; choose another port</source>
+        <translation>Port %1 ist belegt; wählen Sie einen anderen Port</translation>
+    </message>
 </context>
 <context>
     <name>QtPictureFiles</name>
@@ -2141,6 +2377,14 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>could not remove %1</source>
         <translation>%1 konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>could not open the session file %1: %2</source>
+        <translation>die Sitzungsdatei %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>the session file %1 is not a regular file (a pipe, a device or a folder); move it away</source>
+        <translation>die Sitzungsdatei %1 ist keine gewöhnliche Datei (eine Pipe, ein Gerät oder ein Ordner); verschieben Sie sie</translation>
     </message>
 </context>
 <context>
@@ -2219,6 +2463,10 @@ Der Produktindex ist unverändert.</translation>
         <source>QR code of the link</source>
         <translation>QR-Code des Links</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
 </context>
 <context>
     <name>QtSettingsStore</name>
@@ -2282,16 +2530,8 @@ Der Produktindex ist unverändert.</translation>
         <translation>Quelle &amp;hinzufügen...</translation>
     </message>
     <message>
-        <source>A file...</source>
-        <translation>Eine Datei...</translation>
-    </message>
-    <message>
         <source>Add a Source</source>
         <translation>Quelle hinzufügen</translation>
-    </message>
-    <message>
-        <source>Source:</source>
-        <translation>Quelle:</translation>
     </message>
     <message>
         <source>Source files (%1);;All files (%2)</source>
@@ -2337,6 +2577,14 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
         <translation>Bei einem gefundenen Produkt ohne Marke, Menge oder Bild wird das Fehlende aus den nächsten Quellen ergänzt, die den Code kennen.</translation>
+    </message>
+    <message>
+        <source>From a file...</source>
+        <translation>Aus einer Datei...</translation>
+    </message>
+    <message>
+        <source>Tick one of the sources Quillfen comes with, or choose &quot;From a file...&quot; to add a source described in a file of your own. A file&apos;s path may also be typed here.</source>
+        <translation>Haken Sie eine der mit Quillfen gelieferten Quellen an, oder wählen Sie „Aus einer Datei...“, um eine Quelle aus einer eigenen Datei hinzuzufügen. Der Pfad einer Datei kann auch hier eingegeben werden.</translation>
     </message>
 </context>
 <context>
@@ -2445,6 +2693,11 @@ Der Produktindex ist unverändert.</translation>
         <source>The scan could not be written to the session file, so it was not taken: %1</source>
         <translation>Der Scan konnte nicht in die Sitzungsdatei geschrieben werden und wurde daher nicht übernommen: %1</translation>
     </message>
+    <message>
+        <source>Codes sent to the code list: %1. Already in it: %2.</source>
+        <extracomment>%1: how many of the session&apos;s codes were added to the code list; %2: how many it held already.</extracomment>
+        <translation>An die Codeliste gesendete Codes: %1. Bereits darin: %2.</translation>
+    </message>
 </context>
 <context>
     <name>SheetBuilder</name>
@@ -2459,6 +2712,10 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>it has more than %1 cells that hold something</source>
         <translation>die Datei hat mehr als %1 gefüllte Zellen</translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds the row %1 twice</source>
+        <translation>die Datei ist beschädigt: sie enthält die Zeile %1 zweimal</translation>
     </message>
 </context>
 <context>
@@ -3023,6 +3280,10 @@ Stattdessen eine Kopie nur mit den Werten speichern, ohne Formeln, Formate und w
         <source>it is damaged: the cell %1 of %2 holds no number</source>
         <translation>die Datei ist beschädigt: die Zelle %1 von %2 enthält keine Zahl</translation>
     </message>
+    <message>
+        <source>it is damaged: the cell %1 of %2 stands in the row %3</source>
+        <translation>die Datei ist beschädigt: die Zelle %1 von %2 steht in der Zeile %3</translation>
+    </message>
 </context>
 <context>
     <name>XlsxSpreadsheetTarget</name>
@@ -3121,6 +3382,11 @@ Start it from a desktop session, or inside a virtual X server:
 Starten Sie das Programm aus einer Desktop-Sitzung oder in einem virtuellen X-Server:
     xvfb-run -a quillfen
 </translation>
+    </message>
+    <message>
+        <source>QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are used.</source>
+        <extracomment>%1 is a file, %2 why it cannot be used.</extracomment>
+        <translation>QUILLFEN_ISBN_RANGES: %1: %2; die eingebauten ISBN-Bereiche werden verwendet.</translation>
     </message>
 </context>
 </TS>

@@ -137,10 +137,6 @@
         <translation>No se ha indicado ninguna fuente: indique una o varias de %1.</translation>
     </message>
     <message>
-        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display.</source>
-        <translation>Consulta códigos de producto EAN por lotes: en su ventana o, con --batch, desde archivos o la entrada estándar sin pantalla gráfica.</translation>
-    </message>
-    <message>
         <source>The host the start-up connectivity check pings (default: %1; environment: QUILLFEN_PING_HOST).</source>
         <translation>El host al que hace ping la comprobación de conexión al iniciar (predeterminado: %1; variable de entorno: QUILLFEN_PING_HOST).</translation>
     </message>
@@ -151,10 +147,6 @@
     <message>
         <source>The lookup sources to ask, in order, comma-separated: index, openfoodfacts, openlibrary, upcitemdb, page (default: index (when imported), openfoodfacts, openlibrary). Overrides QUILLFEN_SOURCES.</source>
         <translation>Las fuentes que se consultan, en orden, separadas por comas: index, openfoodfacts, openlibrary, upcitemdb, page (predeterminado: index (si se ha importado), openfoodfacts, openlibrary). Prevalece sobre QUILLFEN_SOURCES.</translation>
-    </message>
-    <message>
-        <source>The language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
-        <translation>El idioma en que se piden los nombres de producto, como de, fr o es (predeterminado: el del escritorio; variable de entorno: QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
         <source>With --import-index and --download-index: the languages whose product names the index keeps, comma-separated, at most four (default: the language of names).</source>
@@ -221,8 +213,8 @@
         <translation>Completar un producto encontrado al que le falte marca, cantidad o imagen con las siguientes fuentes que conozcan el código (variable de entorno: QUILLFEN_FILL_GAPS=1).</translation>
     </message>
     <message>
-        <source>Also use the source this file describes, for this run (README, &quot;Your own sources&quot;); may be given more than once.</source>
-        <translation>Usar también, en esta ejecución, la fuente que describe este archivo (README, &quot;Your own sources&quot;); puede indicarse varias veces.</translation>
+        <source>Also use the source this file describes, for this run (/usr/share/doc/quillfen/docs/sources.md, &quot;Your own sources&quot;); may be given more than once.</source>
+        <translation>Usar también, en esta ejecución, la fuente que describe este archivo (/usr/share/doc/quillfen/docs/sources.md, &quot;Your own sources&quot;); puede indicarse varias veces.</translation>
     </message>
     <message>
         <source>Read the key of the source NAME from the file at PATH, which only you may read; may be given more than once.</source>
@@ -319,6 +311,14 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>--parallel (or QUILLFEN_PARALLEL) wants a number from 1 to %1, not &quot;%2&quot;.</source>
         <translation>--parallel (o QUILLFEN_PARALLEL) requiere un número de 1 a %1, no &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display. The manual: /usr/share/doc/quillfen/README.md and the pages beside it in /usr/share/doc/quillfen/docs/.</source>
+        <translation>Consulta códigos de producto EAN por lotes: en su ventana o, con --batch, desde archivos o la entrada estándar sin pantalla gráfica. El manual: /usr/share/doc/quillfen/README.md y las páginas junto a él en /usr/share/doc/quillfen/docs/.</translation>
+    </message>
+    <message>
+        <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
+        <translation>El idioma de la ventana y sus mensajes, y el idioma en que se piden los nombres de producto, como de, fr o es (predeterminado: el del escritorio; variable de entorno: QUILLFEN_LANGUAGE).</translation>
     </message>
 </context>
 <context>
@@ -463,10 +463,6 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <translation>una hoja de cálculo (%1) se escribe en un archivo: indíquelo con --output FILE</translation>
     </message>
     <message>
-        <source>it is in strict Office Open XML</source>
-        <translation>está en Office Open XML estricto</translation>
-    </message>
-    <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl</source>
         <translation>--keep-columns escribe csv, tsv, xlsx u ods, no json ni jsonl</translation>
     </message>
@@ -566,6 +562,21 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>Results not written.</source>
         <translation>Resultados no escritos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>How many codes failed for one reason; %1 is the source and the reason.</extracomment>
+        <translation>
+            <numerusform>%n fallido: %1</numerusform>
+            <numerusform>%n fallidos: %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed for other reasons</source>
+        <translation>
+            <numerusform>%n fallido por otros motivos</numerusform>
+            <numerusform>%n fallidos por otros motivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -795,6 +806,11 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <extracomment>%1 says which source is wrong; the option and the variable name where it was chosen.</extracomment>
         <translation>%1 (--sources o QUILLFEN_SOURCES)</translation>
     </message>
+    <message>
+        <source>--key-file %1=...: no source named %1</source>
+        <extracomment>%1 is a source name as given with --key-file NAME=PATH.</extracomment>
+        <translation>--key-file %1=...: no hay ninguna fuente llamada %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -946,6 +962,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>Update interrupted: the product index is as it was before the file under way.</source>
         <translation>Actualización interrumpida: el índice de productos está como estaba antes del archivo en curso.</translation>
+    </message>
+    <message>
+        <source>the product index says it is of %1, which is yet to come: download it again</source>
+        <translation>el índice de productos dice ser del %1, una fecha aún por llegar: descárguelo de nuevo</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1173,37 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>unexpected error while reading</source>
         <translation>error inesperado durante la lectura</translation>
     </message>
+    <message>
+        <source>%1 longer than %2 bytes</source>
+        <translation>%1 de más de %2 bytes</translation>
+    </message>
+</context>
+<context>
+    <name>IsbnRanges</name>
+    <message>
+        <source>larger than 16 MB</source>
+        <translation>mayor de 16 MB</translation>
+    </message>
+    <message>
+        <source>a group named %1</source>
+        <translation>un grupo llamado %1</translation>
+    </message>
+    <message>
+        <source>a prefix named %1</source>
+        <translation>un prefijo llamado %1</translation>
+    </message>
+    <message>
+        <source>%1: a rule with the range %2</source>
+        <translation>%1: una regla con el rango %2</translation>
+    </message>
+    <message>
+        <source>not XML: %1 (line %2)</source>
+        <translation>no es XML: %1 (línea %2)</translation>
+    </message>
+    <message>
+        <source>no ISBN ranges in it (not a RangeMessage)</source>
+        <translation>no contiene rangos ISBN (no es un RangeMessage)</translation>
+    </message>
 </context>
 <context>
     <name>LibzipArchives</name>
@@ -1175,6 +1226,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>Cannot write the file %1</source>
         <translation>No se puede escribir el archivo %1</translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds the part %1 twice</source>
+        <translation>está dañado: contiene dos veces la parte %1</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1374,44 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>cancelled</source>
         <translation>cancelado</translation>
     </message>
+    <message>
+        <source>answer about another code</source>
+        <translation>respuesta sobre otro código</translation>
+    </message>
+    <message>
+        <source>HTTP %1</source>
+        <translation>HTTP %1</translation>
+    </message>
+    <message>
+        <source>the key for %1 was refused</source>
+        <translation>la clave de %1 fue rechazada</translation>
+    </message>
+    <message>
+        <source>malformed JSON (%1)</source>
+        <translation>JSON mal formado (%1)</translation>
+    </message>
+    <message>
+        <source>not a public address: %1</source>
+        <translation>no es una dirección pública: %1</translation>
+    </message>
+    <message>
+        <source>not a loopback address: %1</source>
+        <translation>no es una dirección de bucle local: %1</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <extracomment>Follows &quot; - no record found&quot; in the results list; %1 is why.</extracomment>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>a variable-measure item (indicator 9), whose code names no one product</source>
+        <translation>un artículo de medida variable (indicador 9), cuyo código no designa un producto concreto</translation>
+    </message>
+    <message>
+        <source>%1 (case of %2)</source>
+        <extracomment>A case&apos;s row: what the case holds, then that product&apos;s code.</extracomment>
+        <translation>%1 (caja de %2)</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1329,12 +1422,6 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>Stopped after %1 of %2 codes.</source>
         <translation>Detenido tras %1 de %2 códigos.</translation>
-    </message>
-    <message>
-        <source>Done.
-%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
-        <translation>Hecho.
-Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.</translation>
     </message>
     <message>
         <source>Waiting %1 s for %2&apos; turn</source>
@@ -1363,6 +1450,28 @@ Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.<
         <extracomment>%1 is the code being looked up.</extracomment>
         <translation>Procesando: %1</translation>
     </message>
+    <message>
+        <source>%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
+        <translation>Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed</source>
+        <extracomment>%1, %2 and %3 are numbers of codes.</extracomment>
+        <translation>%1 encontrados, %2 no encontrados, %3 fallidos</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed, %4 not looked up</source>
+        <translation>%1 encontrados, %2 no encontrados, %3 fallidos, %4 no consultados</translation>
+    </message>
+    <message>
+        <source>Lookup → Retry Failed Rows asks again about the failed ones.</source>
+        <translation>Consulta → Reintentar filas fallidas vuelve a consultar las que fallaron.</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A progress caption, then something the run has to say.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>LookupSetup</name>
@@ -1378,6 +1487,21 @@ Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.<
     <message>
         <source>product pages</source>
         <translation>páginas de productos</translation>
+    </message>
+</context>
+<context>
+    <name>LookupSource</name>
+    <message>
+        <source>Page service</source>
+        <translation>Servicio de páginas</translation>
+    </message>
+    <message>
+        <source>Product index</source>
+        <translation>Índice de productos</translation>
+    </message>
+    <message>
+        <source>UPCitemdb (paid plan)</source>
+        <translation>UPCitemdb (plan de pago)</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1532,90 @@ Fallaron %1 de %2 consultas; Consulta → Reintentar filas fallidas las repite.<
     <message>
         <source>Cannot write the workbook %1: %2</source>
         <translation>No se puede escribir el libro %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeWriter</name>
+    <message>
+        <source>Code as typed</source>
+        <translation>Código tal como se escribió</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Product name</source>
+        <translation>Nombre del producto</translation>
+    </message>
+    <message>
+        <source>Brand</source>
+        <translation>Marca</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Cantidad</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Fuente</translation>
+    </message>
+    <message>
+        <source>Why not found or failed</source>
+        <translation>Por qué no se encontró o falló</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Categorías</translation>
+    </message>
+    <message>
+        <source>Kind of code</source>
+        <translation>Tipo de código</translation>
+    </message>
+    <message>
+        <source>GS1 office</source>
+        <translation>Organización GS1</translation>
+    </message>
+    <message>
+        <source>Picture address</source>
+        <translation>Dirección de la imagen</translation>
+    </message>
+    <message>
+        <source>Page address</source>
+        <translation>Dirección de la página</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A column&apos;s readable name, then its name in the file and in batch mode&apos;s --columns.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Same product as row</source>
+        <translation>Mismo producto que la fila</translation>
+    </message>
+    <message>
+        <source>Case of</source>
+        <translation>Caja de</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN with hyphens</source>
+        <translation>ISBN con guiones</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
     </message>
 </context>
 <context>
@@ -1678,6 +1886,26 @@ El índice de productos no ha cambiado.</translation>
         <source>Picture</source>
         <translation>Imagen</translation>
     </message>
+    <message>
+        <source>Case of</source>
+        <translation>Caja de</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -1817,6 +2045,10 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>Could not rename %1 to %2</source>
         <translation>No se pudo cambiar el nombre de %1 a %2</translation>
+    </message>
+    <message>
+        <source>disk full</source>
+        <translation>disco lleno</translation>
     </message>
 </context>
 <context>
@@ -2098,6 +2330,10 @@ El índice de productos no ha cambiado.</translation>
         <source>not an address of this machine: %1</source>
         <translation>no es una dirección de este equipo: %1</translation>
     </message>
+    <message>
+        <source>port %1 is in use; choose another port</source>
+        <translation>el puerto %1 está en uso; elija otro puerto</translation>
+    </message>
 </context>
 <context>
     <name>QtPictureFiles</name>
@@ -2141,6 +2377,14 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>could not remove %1</source>
         <translation>no se pudo eliminar %1</translation>
+    </message>
+    <message>
+        <source>could not open the session file %1: %2</source>
+        <translation>no se pudo abrir el archivo de sesión %1: %2</translation>
+    </message>
+    <message>
+        <source>the session file %1 is not a regular file (a pipe, a device or a folder); move it away</source>
+        <translation>el archivo de sesión %1 no es un archivo normal (una tubería, un dispositivo o una carpeta); muévalo a otro lugar</translation>
     </message>
 </context>
 <context>
@@ -2219,6 +2463,10 @@ El índice de productos no ha cambiado.</translation>
         <source>QR code of the link</source>
         <translation>Código QR del enlace</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Aviso</translation>
+    </message>
 </context>
 <context>
     <name>QtSettingsStore</name>
@@ -2282,16 +2530,8 @@ El índice de productos no ha cambiado.</translation>
         <translation>&amp;Añadir una fuente...</translation>
     </message>
     <message>
-        <source>A file...</source>
-        <translation>Un archivo...</translation>
-    </message>
-    <message>
         <source>Add a Source</source>
         <translation>Añadir una fuente</translation>
-    </message>
-    <message>
-        <source>Source:</source>
-        <translation>Fuente:</translation>
     </message>
     <message>
         <source>Source files (%1);;All files (%2)</source>
@@ -2337,6 +2577,14 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
         <translation>Un producto encontrado sin marca, cantidad o imagen se completa con las fuentes siguientes que conocen el código.</translation>
+    </message>
+    <message>
+        <source>From a file...</source>
+        <translation>Desde un archivo...</translation>
+    </message>
+    <message>
+        <source>Tick one of the sources Quillfen comes with, or choose &quot;From a file...&quot; to add a source described in a file of your own. A file&apos;s path may also be typed here.</source>
+        <translation>Marque una de las fuentes que trae Quillfen, o elija «Desde un archivo...» para añadir una fuente descrita en un archivo propio. También puede escribirse aquí la ruta de un archivo.</translation>
     </message>
 </context>
 <context>
@@ -2445,6 +2693,11 @@ El índice de productos no ha cambiado.</translation>
         <source>The scan could not be written to the session file, so it was not taken: %1</source>
         <translation>No se ha podido escribir el escaneo en el archivo de sesión, por lo que no se ha registrado: %1</translation>
     </message>
+    <message>
+        <source>Codes sent to the code list: %1. Already in it: %2.</source>
+        <extracomment>%1: how many of the session&apos;s codes were added to the code list; %2: how many it held already.</extracomment>
+        <translation>Códigos enviados a la lista de códigos: %1. Ya estaban en ella: %2.</translation>
+    </message>
 </context>
 <context>
     <name>SheetBuilder</name>
@@ -2459,6 +2712,10 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>it has more than %1 cells that hold something</source>
         <translation>tiene más de %1 celdas con contenido</translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds the row %1 twice</source>
+        <translation>está dañado: contiene dos veces la fila %1</translation>
     </message>
 </context>
 <context>
@@ -3023,6 +3280,10 @@ Save a copy of its values instead, without its formulas, formats and other sheet
         <source>it is damaged: the cell %1 of %2 holds no number</source>
         <translation>está dañado: la celda %1 de %2 no contiene ningún número</translation>
     </message>
+    <message>
+        <source>it is damaged: the cell %1 of %2 stands in the row %3</source>
+        <translation>está dañado: la celda %1 de %2 está en la fila %3</translation>
+    </message>
 </context>
 <context>
     <name>XlsxSpreadsheetTarget</name>
@@ -3121,6 +3382,11 @@ Start it from a desktop session, or inside a virtual X server:
 Inícielo desde una sesión de escritorio o dentro de un servidor X virtual:
     xvfb-run -a quillfen
 </translation>
+    </message>
+    <message>
+        <source>QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are used.</source>
+        <extracomment>%1 is a file, %2 why it cannot be used.</extracomment>
+        <translation>QUILLFEN_ISBN_RANGES: %1: %2; se usan los rangos ISBN incorporados.</translation>
     </message>
 </context>
 </TS>

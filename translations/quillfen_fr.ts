@@ -137,10 +137,6 @@
         <translation>Aucune source indiquée : indiquez-en une ou plusieurs parmi %1.</translation>
     </message>
     <message>
-        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display.</source>
-        <translation>Recherche des codes produit EAN par lots : dans sa fenêtre, ou avec --batch à partir de fichiers ou de l&apos;entrée standard, sans affichage graphique.</translation>
-    </message>
-    <message>
         <source>The host the start-up connectivity check pings (default: %1; environment: QUILLFEN_PING_HOST).</source>
         <translation>L&apos;hôte que la vérification de connexion au démarrage interroge par ping (par défaut : %1 ; variable d&apos;environnement : QUILLFEN_PING_HOST).</translation>
     </message>
@@ -151,10 +147,6 @@
     <message>
         <source>The lookup sources to ask, in order, comma-separated: index, openfoodfacts, openlibrary, upcitemdb, page (default: index (when imported), openfoodfacts, openlibrary). Overrides QUILLFEN_SOURCES.</source>
         <translation>Les sources à interroger, dans l&apos;ordre, séparées par des virgules : index, openfoodfacts, openlibrary, upcitemdb, page (par défaut : index (s&apos;il a été importé), openfoodfacts, openlibrary). Prime sur QUILLFEN_SOURCES.</translation>
-    </message>
-    <message>
-        <source>The language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
-        <translation>La langue dans laquelle demander les noms de produits, par exemple de, fr ou es (par défaut : celle du bureau ; variable d&apos;environnement : QUILLFEN_LANGUAGE).</translation>
     </message>
     <message>
         <source>With --import-index and --download-index: the languages whose product names the index keeps, comma-separated, at most four (default: the language of names).</source>
@@ -221,8 +213,8 @@
         <translation>Compléter un produit trouvé auquel il manque une marque, une quantité ou une image à partir des sources suivantes qui connaissent le code (variable d&apos;environnement : QUILLFEN_FILL_GAPS=1).</translation>
     </message>
     <message>
-        <source>Also use the source this file describes, for this run (README, &quot;Your own sources&quot;); may be given more than once.</source>
-        <translation>Utiliser aussi, pour cette exécution, la source que décrit ce fichier (README, « Your own sources ») ; peut être indiqué plusieurs fois.</translation>
+        <source>Also use the source this file describes, for this run (/usr/share/doc/quillfen/docs/sources.md, &quot;Your own sources&quot;); may be given more than once.</source>
+        <translation>Utiliser aussi, pour cette exécution, la source que décrit ce fichier (/usr/share/doc/quillfen/docs/sources.md, « Your own sources ») ; peut être indiqué plusieurs fois.</translation>
     </message>
     <message>
         <source>Read the key of the source NAME from the file at PATH, which only you may read; may be given more than once.</source>
@@ -319,6 +311,14 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>--parallel (or QUILLFEN_PARALLEL) wants a number from 1 to %1, not &quot;%2&quot;.</source>
         <translation>--parallel (ou QUILLFEN_PARALLEL) attend un nombre de 1 à %1, et non « %2 ».</translation>
+    </message>
+    <message>
+        <source>Looks up EAN product codes in batches: in its window, or with --batch from files or standard input without a display. The manual: /usr/share/doc/quillfen/README.md and the pages beside it in /usr/share/doc/quillfen/docs/.</source>
+        <translation>Recherche des codes produit EAN par lots : dans sa fenêtre, ou avec --batch à partir de fichiers ou de l&apos;entrée standard, sans affichage graphique. Le manuel : /usr/share/doc/quillfen/README.md et les pages à côté dans /usr/share/doc/quillfen/docs/.</translation>
+    </message>
+    <message>
+        <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
+        <translation>La langue de la fenêtre et de ses messages, et celle dans laquelle demander les noms de produits, par exemple de, fr ou es (par défaut : celle du bureau ; variable d&apos;environnement : QUILLFEN_LANGUAGE).</translation>
     </message>
 </context>
 <context>
@@ -463,10 +463,6 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <translation>une feuille de calcul (%1) s&apos;écrit dans un fichier : indiquez-le avec --output FILE</translation>
     </message>
     <message>
-        <source>it is in strict Office Open XML</source>
-        <translation>il est au format Office Open XML strict</translation>
-    </message>
-    <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl</source>
         <translation>--keep-columns écrit en csv, tsv, xlsx ou ods, pas en json ni en jsonl</translation>
     </message>
@@ -566,6 +562,21 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>Results not written.</source>
         <translation>Résultats non écrits.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed: %1</source>
+        <extracomment>How many codes failed for one reason; %1 is the source and the reason.</extracomment>
+        <translation>
+            <numerusform>%n en échec : %1</numerusform>
+            <numerusform>%n en échec : %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n failed for other reasons</source>
+        <translation>
+            <numerusform>%n en échec pour d&apos;autres raisons</numerusform>
+            <numerusform>%n en échec pour d&apos;autres raisons</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -795,6 +806,11 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <extracomment>%1 says which source is wrong; the option and the variable name where it was chosen.</extracomment>
         <translation>%1 (--sources ou QUILLFEN_SOURCES)</translation>
     </message>
+    <message>
+        <source>--key-file %1=...: no source named %1</source>
+        <extracomment>%1 is a source name as given with --key-file NAME=PATH.</extracomment>
+        <translation>--key-file %1=... : aucune source nommée %1</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -946,6 +962,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>Update interrupted: the product index is as it was before the file under way.</source>
         <translation>Mise à jour interrompue : l&apos;index de produits est tel qu&apos;il était avant le fichier en cours.</translation>
+    </message>
+    <message>
+        <source>the product index says it is of %1, which is yet to come: download it again</source>
+        <translation>l&apos;index de produits dit dater du %1, une date encore à venir : téléchargez-le à nouveau</translation>
     </message>
 </context>
 <context>
@@ -1153,6 +1173,37 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>unexpected error while reading</source>
         <translation>erreur inattendue pendant la lecture</translation>
     </message>
+    <message>
+        <source>%1 longer than %2 bytes</source>
+        <translation>%1 de plus de %2 octets</translation>
+    </message>
+</context>
+<context>
+    <name>IsbnRanges</name>
+    <message>
+        <source>larger than 16 MB</source>
+        <translation>plus de 16 Mo</translation>
+    </message>
+    <message>
+        <source>a group named %1</source>
+        <translation>un groupe nommé %1</translation>
+    </message>
+    <message>
+        <source>a prefix named %1</source>
+        <translation>un préfixe nommé %1</translation>
+    </message>
+    <message>
+        <source>%1: a rule with the range %2</source>
+        <translation>%1 : une règle avec la plage %2</translation>
+    </message>
+    <message>
+        <source>not XML: %1 (line %2)</source>
+        <translation>pas du XML : %1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>no ISBN ranges in it (not a RangeMessage)</source>
+        <translation>aucune plage ISBN (ce n&apos;est pas un RangeMessage)</translation>
+    </message>
 </context>
 <context>
     <name>LibzipArchives</name>
@@ -1175,6 +1226,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>Cannot write the file %1</source>
         <translation>Impossible d&apos;écrire le fichier %1</translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds the part %1 twice</source>
+        <translation>le fichier est endommagé : il contient deux fois la partie %1</translation>
     </message>
 </context>
 <context>
@@ -1319,6 +1374,44 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>cancelled</source>
         <translation>annulé</translation>
     </message>
+    <message>
+        <source>answer about another code</source>
+        <translation>réponse concernant un autre code</translation>
+    </message>
+    <message>
+        <source>HTTP %1</source>
+        <translation>HTTP %1</translation>
+    </message>
+    <message>
+        <source>the key for %1 was refused</source>
+        <translation>la clé pour %1 a été refusée</translation>
+    </message>
+    <message>
+        <source>malformed JSON (%1)</source>
+        <translation>JSON mal formé (%1)</translation>
+    </message>
+    <message>
+        <source>not a public address: %1</source>
+        <translation>pas une adresse publique : %1</translation>
+    </message>
+    <message>
+        <source>not a loopback address: %1</source>
+        <translation>pas une adresse de bouclage : %1</translation>
+    </message>
+    <message>
+        <source> (%1)</source>
+        <extracomment>Follows &quot; - no record found&quot; in the results list; %1 is why.</extracomment>
+        <translation> (%1)</translation>
+    </message>
+    <message>
+        <source>a variable-measure item (indicator 9), whose code names no one product</source>
+        <translation>un article à mesure variable (indicateur 9), dont le code ne désigne aucun produit précis</translation>
+    </message>
+    <message>
+        <source>%1 (case of %2)</source>
+        <extracomment>A case&apos;s row: what the case holds, then that product&apos;s code.</extracomment>
+        <translation>%1 (carton de %2)</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1329,12 +1422,6 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>Stopped after %1 of %2 codes.</source>
         <translation>Arrêté après %1 codes sur %2.</translation>
-    </message>
-    <message>
-        <source>Done.
-%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
-        <translation>Terminé.
-%1 recherches sur %2 ont échoué ; Recherche → Relancer les lignes en échec les relance.</translation>
     </message>
     <message>
         <source>Waiting %1 s for %2&apos; turn</source>
@@ -1363,6 +1450,28 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <extracomment>%1 is the code being looked up.</extracomment>
         <translation>Traitement : %1</translation>
     </message>
+    <message>
+        <source>%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.</source>
+        <translation>%1 recherches sur %2 ont échoué ; Recherche → Relancer les lignes en échec les relance.</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed</source>
+        <extracomment>%1, %2 and %3 are numbers of codes.</extracomment>
+        <translation>%1 trouvés, %2 introuvables, %3 en échec</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 not found, %3 failed, %4 not looked up</source>
+        <translation>%1 trouvés, %2 introuvables, %3 en échec, %4 non recherchés</translation>
+    </message>
+    <message>
+        <source>Lookup → Retry Failed Rows asks again about the failed ones.</source>
+        <translation>Recherche → Relancer les lignes en échec relance celles qui ont échoué.</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <extracomment>A progress caption, then something the run has to say.</extracomment>
+        <translation>%1 — %2</translation>
+    </message>
 </context>
 <context>
     <name>LookupSetup</name>
@@ -1378,6 +1487,21 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>product pages</source>
         <translation>pages des produits</translation>
+    </message>
+</context>
+<context>
+    <name>LookupSource</name>
+    <message>
+        <source>Page service</source>
+        <translation>Service de pages</translation>
+    </message>
+    <message>
+        <source>Product index</source>
+        <translation>Index des produits</translation>
+    </message>
+    <message>
+        <source>UPCitemdb (paid plan)</source>
+        <translation>UPCitemdb (offre payante)</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1532,90 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>Cannot write the workbook %1: %2</source>
         <translation>Impossible d&apos;écrire le classeur %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeWriter</name>
+    <message>
+        <source>Code as typed</source>
+        <translation>Code tel que saisi</translation>
+    </message>
+    <message>
+        <source>GTIN</source>
+        <translation>GTIN</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Product name</source>
+        <translation>Nom du produit</translation>
+    </message>
+    <message>
+        <source>Brand</source>
+        <translation>Marque</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Why not found or failed</source>
+        <translation>Pourquoi introuvable ou en échec</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Kind of code</source>
+        <translation>Type de code</translation>
+    </message>
+    <message>
+        <source>GS1 office</source>
+        <translation>Organisation GS1</translation>
+    </message>
+    <message>
+        <source>Picture address</source>
+        <translation>Adresse de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Page address</source>
+        <translation>Adresse de la page</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A column&apos;s readable name, then its name in the file and in batch mode&apos;s --columns.</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Same product as row</source>
+        <translation>Même produit que la ligne</translation>
+    </message>
+    <message>
+        <source>Case of</source>
+        <translation>Carton de</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN with hyphens</source>
+        <translation>ISBN avec tirets</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
     </message>
 </context>
 <context>
@@ -1678,6 +1886,26 @@ L&apos;index des produits est inchangé.</translation>
         <source>Picture</source>
         <translation>Image</translation>
     </message>
+    <message>
+        <source>Case of</source>
+        <translation>Carton de</translation>
+    </message>
+    <message>
+        <source>UPC</source>
+        <translation>UPC</translation>
+    </message>
+    <message>
+        <source>ISBN-10</source>
+        <translation>ISBN-10</translation>
+    </message>
+    <message>
+        <source>ISBN</source>
+        <translation>ISBN</translation>
+    </message>
+    <message>
+        <source>ISSN</source>
+        <translation>ISSN</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDisplay</name>
@@ -1817,6 +2045,10 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>Could not rename %1 to %2</source>
         <translation>Impossible de renommer %1 en %2</translation>
+    </message>
+    <message>
+        <source>disk full</source>
+        <translation>disque plein</translation>
     </message>
 </context>
 <context>
@@ -2098,6 +2330,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>not an address of this machine: %1</source>
         <translation>ce n&apos;est pas une adresse de cet ordinateur : %1</translation>
     </message>
+    <message>
+        <source>port %1 is in use; choose another port</source>
+        <translation>le port %1 est occupé ; choisissez un autre port</translation>
+    </message>
 </context>
 <context>
     <name>QtPictureFiles</name>
@@ -2141,6 +2377,14 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>could not remove %1</source>
         <translation>impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>could not open the session file %1: %2</source>
+        <translation>impossible d&apos;ouvrir le fichier de session %1 : %2</translation>
+    </message>
+    <message>
+        <source>the session file %1 is not a regular file (a pipe, a device or a folder); move it away</source>
+        <translation>le fichier de session %1 n&apos;est pas un fichier ordinaire (un tube, un périphérique ou un dossier) ; déplacez-le</translation>
     </message>
 </context>
 <context>
@@ -2219,6 +2463,10 @@ L&apos;index des produits est inchangé.</translation>
         <source>QR code of the link</source>
         <translation>QR code du lien</translation>
     </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
 </context>
 <context>
     <name>QtSettingsStore</name>
@@ -2282,16 +2530,8 @@ L&apos;index des produits est inchangé.</translation>
         <translation>&amp;Ajouter une source...</translation>
     </message>
     <message>
-        <source>A file...</source>
-        <translation>Un fichier...</translation>
-    </message>
-    <message>
         <source>Add a Source</source>
         <translation>Ajouter une source</translation>
-    </message>
-    <message>
-        <source>Source:</source>
-        <translation>Source :</translation>
     </message>
     <message>
         <source>Source files (%1);;All files (%2)</source>
@@ -2337,6 +2577,14 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>A found product without a brand, a quantity or a picture is completed from the next sources that know the code.</source>
         <translation>Un produit trouvé sans marque, quantité ou image est complété par les sources suivantes qui connaissent le code.</translation>
+    </message>
+    <message>
+        <source>From a file...</source>
+        <translation>Depuis un fichier...</translation>
+    </message>
+    <message>
+        <source>Tick one of the sources Quillfen comes with, or choose &quot;From a file...&quot; to add a source described in a file of your own. A file&apos;s path may also be typed here.</source>
+        <translation>Cochez l&apos;une des sources fournies avec Quillfen, ou choisissez « Depuis un fichier... » pour ajouter une source décrite dans un fichier à vous. Le chemin d&apos;un fichier peut aussi être saisi ici.</translation>
     </message>
 </context>
 <context>
@@ -2445,6 +2693,11 @@ L&apos;index des produits est inchangé.</translation>
         <source>The scan could not be written to the session file, so it was not taken: %1</source>
         <translation>Le scan n&apos;a pas pu être écrit dans le fichier de session ; il n&apos;a donc pas été pris en compte : %1</translation>
     </message>
+    <message>
+        <source>Codes sent to the code list: %1. Already in it: %2.</source>
+        <extracomment>%1: how many of the session&apos;s codes were added to the code list; %2: how many it held already.</extracomment>
+        <translation>Codes envoyés à la liste de codes : %1. Déjà présents : %2.</translation>
+    </message>
 </context>
 <context>
     <name>SheetBuilder</name>
@@ -2459,6 +2712,10 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>it has more than %1 cells that hold something</source>
         <translation>le fichier a plus de %1 cellules non vides</translation>
+    </message>
+    <message>
+        <source>it is damaged: it holds the row %1 twice</source>
+        <translation>le fichier est endommagé : il contient deux fois la ligne %1</translation>
     </message>
 </context>
 <context>
@@ -3023,6 +3280,10 @@ Enregistrer plutôt une copie de ses valeurs, sans ses formules, formats et autr
         <source>it is damaged: the cell %1 of %2 holds no number</source>
         <translation>le fichier est endommagé : la cellule %1 de %2 ne contient pas de nombre</translation>
     </message>
+    <message>
+        <source>it is damaged: the cell %1 of %2 stands in the row %3</source>
+        <translation>le fichier est endommagé : la cellule %1 de %2 se trouve dans la ligne %3</translation>
+    </message>
 </context>
 <context>
     <name>XlsxSpreadsheetTarget</name>
@@ -3121,6 +3382,11 @@ Start it from a desktop session, or inside a virtual X server:
 Lancez-le depuis une session de bureau, ou dans un serveur X virtuel :
     xvfb-run -a quillfen
 </translation>
+    </message>
+    <message>
+        <source>QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are used.</source>
+        <extracomment>%1 is a file, %2 why it cannot be used.</extracomment>
+        <translation>QUILLFEN_ISBN_RANGES : %1 : %2 ; les plages ISBN intégrées sont utilisées.</translation>
     </message>
 </context>
 </TS>

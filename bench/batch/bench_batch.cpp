@@ -1,9 +1,11 @@
 // Batch mode as a script runs it, the real program in a process of its own: 100,000 codes whose
-// answers are all remembered written out as CSV, and 1,000,000 codes answered by the product
-// index, with the program's peak memory.
+// answers are all remembered written out as CSV, 1,000,000 codes answered by the product index,
+// with the program's peak memory, and 1,000,000 codes of which half are the same products again
+// in another form, beside the 500,000 distinct ones.
 #include "BenchReport.h"
 #include "ExportMaker.h"
 #include "GeneratedIndex.h"
+#include "SampleServiceProcess.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "lookup/ProductCode.h"
 
@@ -262,6 +264,71 @@ int main(int argc, char* argv[])
         const QByteArray size = QLocale(QLocale::English).toString(indexed).toLatin1() + " codes";
         ReportRow({"batch: codes from the index to CSV", size.constData(), run.seconds, nullptr, 0,
                    "peak < 200 MB", run.peakMegabytes});
+    }
+
+    // ---- One product, one request: the same products again in another form ----
+    // Distinct products, each asked of Open Food Facts' stand-in; then as many again in between,
+    // each the one just before typed as its UPC-A. The repeats are answered from the first of
+    // each, without a request: they should cost next to nothing beside it.
+    const qint64 distinct = argc > 3 ? QByteArray(argv[3]).toLongLong() : 500000;
+    {
+        SampleServiceProcess service;
+        if (!service.start()) {
+            std::fprintf(stderr, "cannot start the stand-in: %s\n",
+                         qPrintable(service.errorString()));
+            return 1;
+        }
+        QProcessEnvironment asking = environment;
+        asking.insert(QStringLiteral("QUILLFEN_OPENFOODFACTS_URL"), service.baseUrl());
+        asking.insert(QStringLiteral("QUILLFEN_OPENFOODFACTS_PER_MINUTE"),
+                      QStringLiteral("100000000"));
+        asking.insert(QStringLiteral("QUILLFEN_NO_CACHE"), QStringLiteral("1"));
+        QByteArray once;
+        QByteArray twice;
+        once.reserve(distinct * 14);
+        twice.reserve(distinct * 27);
+        for (qint64 i = 0; i < distinct; ++i) {
+            // EAN-13 codes that start with 0: each is also a UPC-A of 12 digits.
+            const QByteArray code =
+                WithCheckDigit("03" + QByteArray::number(i * 11).rightJustified(10, '0'));
+            once += code + '\n';
+            twice += code + '\n' + code.sliced(1) + '\n';
+        }
+        const QString onceList = home.filePath(QStringLiteral("distinct.txt"));
+        const QString twiceList = home.filePath(QStringLiteral("repeated.txt"));
+        WriteFile(onceList, once);
+        WriteFile(twiceList, twice);
+        const auto runOf = [&](const QString& list) {
+            return RunChild({program, QStringLiteral("--batch"), QStringLiteral("--quiet"),
+                             QStringLiteral("--sources"), QStringLiteral("openfoodfacts"),
+                             QStringLiteral("--output"), home.filePath(QStringLiteral("same.csv")),
+                             list},
+                            asking, home.filePath(QStringLiteral("stdout.txt")), errors);
+        };
+        const ChildRun alone = runOf(onceList);
+        const ChildRun repeated = runOf(twiceList);
+        qint64 lines = 0;
+        const qint64 notFound = FoundRows(home.filePath(QStringLiteral("same.csv")), &lines);
+        std::printf("batch, %lld distinct products: %.2f s, peak %ld MB; twice as many codes, "
+                    "half of them repeats in another form: %.2f s (%.3fx), peak %ld MB (%.2fx), "
+                    "%lld lines\n",
+                    static_cast<long long>(distinct), alone.seconds, alone.peakMegabytes,
+                    repeated.seconds, repeated.seconds / alone.seconds, repeated.peakMegabytes,
+                    double(repeated.peakMegabytes) / double(std::max(1L, alone.peakMegabytes)),
+                    static_cast<long long>(lines));
+        // The stand-in knows none of them: every row a definite "not found".
+        if (alone.status != 0 || repeated.status != 0 || lines != 2 * distinct + 1 ||
+            notFound != 0) {
+            PrintErrors(errors);
+            return 1;
+        }
+        const QByteArray size =
+            QLocale(QLocale::English).toString(2 * distinct).toLatin1() + " codes";
+        const QByteArray baseline =
+            QLocale(QLocale::English).toString(distinct).toLatin1() + " distinct";
+        ReportRow({"batch: half the codes repeats", size.constData(), repeated.seconds,
+                   baseline.constData(), alone.seconds, "ratio <= 1.05, peak <= 1.2x",
+                   repeated.peakMegabytes});
     }
     return 0;
 }

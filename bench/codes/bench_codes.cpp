@@ -2,7 +2,7 @@
 // 100,000 codes, in the real list control of a shown window (offscreen unless a display is
 // asked for). Target: each under a second. "--codes N" measures another size.
 #include "BenchReport.h"
-#include "app/SavedCodeList.h"
+#include "app/window/SavedCodeList.h"
 #include "codes/CodeFileLoader.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "platform/ListControl.h"

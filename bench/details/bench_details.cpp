@@ -2,7 +2,7 @@
 // with its facts and its picture, when the picture was fetched before: read from the store on
 // disk, decoded and drawn. The target is under 100 ms.
 #include "BenchReport.h"
-#include "app/ProductDetailsView.h"
+#include "app/window/ProductDetailsView.h"
 #include "program/QtPlatform.h"
 
 #include <QApplication>

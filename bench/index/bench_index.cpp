@@ -138,7 +138,8 @@ int ApplyChanges(const QString& indexPath, const QString& changesPath, qint64 pr
     clock.start();
     qint64 applied = 0;
     try {
-        applied = ApplyChangeFile(changesPath, file, ChangesOptions{}, files, index, cancel);
+        applied =
+            ApplyChangeFile(changesPath, file, ChangesOptions{}, files, index, cancel).products;
     } catch (const OperationFailed& failure) {
         std::fprintf(stderr, "applying the change file failed: %s\n",
                      qPrintable(failure.description()));

@@ -29,6 +29,14 @@ bool IsServiceUrl(const QString& url)
            !address.hasFragment();
 }
 
+QStringList FileSourceNames(const AppConfig& config)
+{
+    QStringList names;
+    for (const FileSourceEntry& entry : config.fileSources)
+        names.append(entry.description.name);
+    return names;
+}
+
 QStringList KnownSourceNames()
 {
     return {SourceName::Index.toString(), SourceName::OpenFoodFacts.toString(),
@@ -103,7 +111,8 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     parser.setApplicationDescription(QCoreApplication::translate(
         "AppConfig",
         "Looks up EAN product codes in batches: in its window, or with --batch from files or "
-        "standard input without a display."));
+        "standard input without a display. The manual: /usr/share/doc/quillfen/README.md and "
+        "the pages beside it in /usr/share/doc/quillfen/docs/."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption pingHost(
@@ -132,8 +141,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
     const QCommandLineOption language(
         QStringLiteral("language"),
         QCoreApplication::translate(
-            "AppConfig", "The language to ask product names in, such as de, fr or es (default: "
-                         "the desktop's; environment: QUILLFEN_LANGUAGE)."),
+            "AppConfig", "The language of the window and its messages, and the language to ask "
+                         "product names in, such as de, fr or es (default: the desktop's; "
+                         "environment: QUILLFEN_LANGUAGE)."),
         QStringLiteral("code"));
     const QCommandLineOption languages(
         QStringLiteral("languages"),
@@ -238,8 +248,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("source-file"),
         QCoreApplication::translate(
             "AppConfig",
-            "Also use the source this file describes, for this run (README, \"Your own "
-            "sources\"); may be given more than once."),
+            "Also use the source this file describes, for this run "
+            "(/usr/share/doc/quillfen/docs/sources.md, \"Your own sources\"); may be given "
+            "more than once."),
         QStringLiteral("FILE"));
     const QCommandLineOption keyFile(
         QStringLiteral("key-file"),
@@ -513,8 +524,7 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
             return refuse(QCoreApplication::translate(
                               "AppConfig", "--parallel (or QUILLFEN_PARALLEL) wants a number from "
                                            "1 to %1, not \"%2\".")
-                              .arg(kMaxParallel)
-                              .arg(parallelText));
+                              .arg(QString::number(kMaxParallel), parallelText));
     }
     result.config = config;
     return result;

@@ -157,6 +157,9 @@ struct AppConfig
     BatchOptions batch;
 };
 
+// The names of the sources described in files.
+QStringList FileSourceNames(const AppConfig& config);
+
 struct CommandLineResult
 {
     std::optional<AppConfig> config; // empty when the program should not start

@@ -2,6 +2,7 @@
 
 #include "common/CellText.h"
 #include "common/OperationFailed.h"
+#include "lookup/LookupChain.h"
 #include "platform/BatchConsole.h"
 #include "platform/Clock.h"
 #include "platform/FileSystem.h"
@@ -124,16 +125,24 @@ public:
         addRow(OutcomeColumnNames(m_columns));
     }
 
-    void add(const CodeOutcome& outcome) override { addRow(OutcomeCellsAt(outcome, m_columns)); }
+    void add(const CodeOutcome& outcome) override
+    {
+        addRow(OutcomeCellsAt(outcome, m_columns), outcome.scanCount);
+    }
     void finish() override { m_workbook->commit(); }
     qsizetype cutCells() const override { return m_cells.cut; }
 
 private:
-    void addRow(const QStringList& cells)
+    // A scan session's count is a number, to be summed in the workbook like any other.
+    void addRow(const QStringList& cells, std::optional<int> count = std::nullopt)
     {
         ++m_row;
-        for (qsizetype c = 0; c < cells.size(); ++c)
-            m_workbook->setCellText(m_row, int(c) + 1, m_cells.text(cells[c]));
+        for (qsizetype c = 0; c < cells.size(); ++c) {
+            if (count && m_columns[c] == kCountColumnPlace)
+                m_workbook->setCellNumber(m_row, int(c) + 1, *count, {});
+            else
+                m_workbook->setCellText(m_row, int(c) + 1, m_cells.text(cells[c]));
+        }
     }
 
     OutcomeColumnPlaces m_columns;
@@ -405,9 +414,11 @@ FaithfulCopyCheck CheckFaithfulCopy(const EnrichedSource& source, OutcomeFormat 
         // A workbook under another's name is copied as values, as it was read.
         if (WorkbookKind(*archive) != faithful)
             return {};
-        if (faithful == SheetFormat::Xlsx && FaithfulXlsxCopy::isStrict(*archive, {}))
-            return {false,
-                    QCoreApplication::translate("BatchOutput", "it is in strict Office Open XML")};
+        // What the copy would refuse after the run is said now.
+        if (faithful == SheetFormat::Xlsx)
+            FaithfulXlsxCopy::checkCopyable(*archive, {});
+        else
+            FaithfulOdsCopy::checkCopyable(*archive, {});
     } catch (const OperationFailed& failure) {
         return {false, failure.description()};
     }

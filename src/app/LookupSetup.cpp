@@ -1,12 +1,13 @@
 #include "app/LookupSetup.h"
 
-#include "app/FileSources.h"
 #include "index/IndexSource.h"
 #include "lookup/JsonFileSource.h"
 #include "lookup/OpenFoodFactsSource.h"
 #include "lookup/OpenLibrarySource.h"
 #include "lookup/PageServiceSource.h"
 #include "lookup/UpcItemDbSource.h"
+#include "platform/ProductIndex.h"
+#include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -28,6 +29,11 @@ SourceChoice ChooseSources(const AppConfig& config, const QString& savedSources,
     if (indexPresent)
         choice.names.prepend(SourceName::Index.toString());
     return choice;
+}
+
+bool FillGapsFor(const AppConfig& config, const QString& saved)
+{
+    return config.fillGaps || saved.trimmed() == u"1";
 }
 
 QString ChooseServiceUrl(const AppConfig& config, const QString& savedServiceUrl)
@@ -149,4 +155,21 @@ std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
         }
     }
     return sources;
+}
+
+std::vector<std::unique_ptr<LookupSource>> ChooseBatchSources(const AppConfig& config,
+                                                              const SettingsStore& settings,
+                                                              ProductIndex& index,
+                                                              bool& defaultOrder)
+{
+    const auto saved = [&settings](QStringView name) {
+        return settings.getSetting(kSettingsApplication.toString(), kSettingsSection.toString(),
+                                   name.toString(), {});
+    };
+    const IndexInfo info = index.info();
+    const SourceChoice choice =
+        ChooseSources(config, saved(kSourcesValueName), info.exists && info.problem.isEmpty());
+    defaultOrder = choice.defaultOrder;
+    return MakeSources(choice.names, config, ChooseServiceUrl(config, saved(kServiceUrlValueName)),
+                       &index, ContentLanguage(config));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppConfig.h"
+#include "app/SettingsNames.h"
 #include "lookup/LookupChain.h"
 
 #include <QByteArray>
@@ -12,13 +13,7 @@
 
 class LookupSource;
 class ProductIndex;
-
-// What the user chose in the Sources dialog, as the settings store keeps it beside the code list.
-inline constexpr QStringView kSourcesValueName = u"Sources";
-inline constexpr QStringView kSourceOrderValueName = u"Source Order";
-inline constexpr QStringView kServiceUrlValueName = u"Service URL";
-// "1" when a found product is completed from the next sources in the window's runs, "0" when not.
-inline constexpr QStringView kFillGapsValueName = u"Fill Gaps";
+class SettingsStore;
 
 // The sources a run asks, in order.
 struct SourceChoice
@@ -32,6 +27,10 @@ struct SourceChoice
 // service alone when its address was named; then the product index (when one was imported), Open
 // Food Facts and Open Library.
 SourceChoice ChooseSources(const AppConfig& config, const QString& savedSources, bool indexPresent);
+
+// Whether the window's runs fill the gaps: --fill-gaps (or QUILLFEN_FILL_GAPS=1) for this session,
+// else the saved choice.
+bool FillGapsFor(const AppConfig& config, const QString& saved);
 
 // The page service's address: named on the command line or in the environment, else saved in the
 // Sources dialog, else the placeholder that never answers.
@@ -73,3 +72,10 @@ QStringList IndexLanguagesFor(const AppConfig& config);
 std::vector<std::unique_ptr<LookupSource>>
 MakeSources(const QStringList& names, const AppConfig& config, const QString& serviceUrl,
             ProductIndex* index, const QString& language);
+
+// The sources as the window would ask them: the command line and the environment, then what the
+// Sources dialog saved, then the default order with the index first when one was imported.
+std::vector<std::unique_ptr<LookupSource>> ChooseBatchSources(const AppConfig& config,
+                                                              const SettingsStore& settings,
+                                                              ProductIndex& index,
+                                                              bool& defaultOrder);

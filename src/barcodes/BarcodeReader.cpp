@@ -94,9 +94,8 @@ QString BarcodeProgressText(const BarcodeProgress& progress)
 {
     //: %1 is the file's name, %2 and %3 page numbers.
     return QCoreApplication::translate("BarcodeReader", "Reading barcodes: %1 (page %2 of %3)")
-        .arg(progress.fileName)
-        .arg(progress.page)
-        .arg(progress.pageCount);
+        .arg(progress.fileName, QString::number(progress.page),
+             QString::number(progress.pageCount));
 }
 
 int BarcodeProgressPermille(const BarcodeProgress& progress)

@@ -46,7 +46,7 @@ int predefinedLength(QByteArrayView twoDigits)
 std::optional<QString> validGtin(const QString& digits)
 {
     const CheckedCode checked = CheckCode(digits);
-    if (!checked.isValid() || checked.gtin != digits)
+    if (!checked.isValid() || checked.asTyped != digits)
         return std::nullopt;
     return digits;
 }

@@ -7,6 +7,7 @@
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "platform/EventLoop.h"
+#include "platform/FileDialog.h"
 #include "platform/FileSystem.h"
 #include "platform/Form1Window.h"
 #include "platform/ListControl.h"
@@ -175,8 +176,7 @@ QString NamedFilesNotLoadedMessage(const QStringList& problems, int named)
                                           "The file named on the command line was not loaded:")
             : QCoreApplication::translate(
                   "CodeFileLoader", "%1 of the %2 files named on the command line were not loaded:")
-                  .arg(problems.size())
-                  .arg(named);
+                  .arg(QString::number(problems.size()), QString::number(named));
     return head + u'\n' + problems.join(u'\n');
 }
 
@@ -199,7 +199,10 @@ void CodeFileLoader::PushButton3_Click()
         else
             LoadListFile(m_platform.listView1, path);
     };
-    trap(100, [&] { dialog.setFileName(QString()); });
+    trap(100, [&] {
+        dialog.setFolderKind(FolderKind::Codes);
+        dialog.setFileName(QString());
+    });
     trap(102, [&] { dialog.setFlags(kLoadListsFlags); });
     trap(104, [&] {
         dialog.setDialogTitle(QCoreApplication::translate("CodeFileLoader", kLoadListsTitle));

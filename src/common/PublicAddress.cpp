@@ -72,9 +72,21 @@ QString NotPublicFailure(const QString& host, AddressScope scope)
            AddressScopeText(scope) + u')';
 }
 
-bool IsOwnHost(const QString& host, const QStringList& ownHosts)
+QString HostAndPort(const QUrl& url)
 {
-    return !host.isEmpty() && ownHosts.contains(host, Qt::CaseInsensitive);
+    const QString host = url.host().toLower();
+    if (host.isEmpty())
+        return {};
+    const int port = url.port(url.scheme() == u"https" ? 443 : 80);
+    return host + u':' + QString::number(port);
+}
+
+bool IsOwnHost(const QUrl& url, const QStringList& ownHosts)
+{
+    if (ownHosts.isEmpty())
+        return false;
+    const QString own = HostAndPort(url);
+    return !own.isEmpty() && ownHosts.contains(own);
 }
 
 QString AnswerAddressRefusal(const QUrl& url, const QStringList& ownHosts)
@@ -83,7 +95,7 @@ QString AnswerAddressRefusal(const QUrl& url, const QStringList& ownHosts)
     if (!url.isValid() || url.host().isEmpty() || (scheme != u"http" && scheme != u"https"))
         return QCoreApplication::translate("PublicAddress", "not a web address");
     const QString host = url.host();
-    if (IsOwnHost(host, ownHosts))
+    if (IsOwnHost(url, ownHosts))
         return {};
     QHostAddress written;
     if (written.setAddress(host)) {

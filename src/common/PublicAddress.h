@@ -26,10 +26,14 @@ QString AddressScopeText(AddressScope scope);
 // Why an address that came in an answer is not fetched or opened, without looking its name up:
 // "not a web address" for anything but http(s) with a host, "not a public address: 10.0.0.1 (a
 // private address)" for a written-out address that is not public. Empty when it may go on to
-// the name lookup. A host among `ownHosts` (those the user configured the answering source on)
-// passes whatever it is.
+// the name lookup. An address whose host and port are among `ownHosts` (those the user configured
+// the answering source on) passes whatever it is.
 QString AnswerAddressRefusal(const QUrl& url, const QStringList& ownHosts);
 // The refusal of a host whose name gave that address.
 QString NotPublicFailure(const QString& host, AddressScope scope);
-// Whether the host is one of `ownHosts`, compared without regard to case.
-bool IsOwnHost(const QString& host, const QStringList& ownHosts);
+// "host:port", the host in lower case and the port the scheme's own when none is written
+// ("images.example.org:443"); empty without a host. A source's own hosts are kept in this form:
+// the exemption covers the server the user named, not every port of its machine.
+QString HostAndPort(const QUrl& url);
+// Whether the address's host and port are among `ownHosts` (HostAndPort's form).
+bool IsOwnHost(const QUrl& url, const QStringList& ownHosts);

@@ -11,9 +11,6 @@
 #include <cstring>
 
 namespace {
-// A real product line is a few kilobytes; a "line" this long is damage (or not an export), and
-// is skipped instead of held.
-constexpr qsizetype kLongestLine = 16 * 1024 * 1024;
 // The line cut by a chunk's end is kept in a buffer that is reused; after a very long one, the
 // buffer is given back rather than kept that large for the rest of the import.
 constexpr qsizetype kLargestKeptCarry = 1024 * 1024;
@@ -130,6 +127,9 @@ bool ExportReader::feed(QByteArrayView text, const RowSink& sink)
 {
     if (!m_problem.isEmpty())
         return false;
+    // An empty piece may have no bytes at all to point at, which memchr may not be given.
+    if (text.isEmpty())
+        return true;
     const char* p = text.data();
     const char* const end = p + text.size();
     if (!m_carry.isEmpty() || m_discardingLine) {
@@ -137,21 +137,19 @@ bool ExportReader::feed(QByteArrayView text, const RowSink& sink)
         const char* lineEnd = newline ? newline : end;
         if (!m_discardingLine) {
             m_carry.append(p, lineEnd - p);
-            if (m_carry.size() > kLongestLine) {
+            if (m_carry.size() > kLongestExportLine) {
+                startSkipping(m_carry);
                 m_carry = QByteArray();
                 m_discardingLine = true;
+                if (!m_problem.isEmpty())
+                    return false;
             }
         }
         if (!newline)
             return true;
         if (m_discardingLine) {
             m_discardingLine = false;
-            if (!m_headerRead) {
-                m_problem = QCoreApplication::translate("ExportReader",
-                                                        "the first line is not a header line");
-                return false;
-            }
-            ++m_skips.wrongFieldCount;
+            ++m_skips.longLine;
         } else {
             line(m_carry, sink);
             if (m_carry.capacity() > kLargestKeptCarry)
@@ -165,12 +163,41 @@ bool ExportReader::feed(QByteArrayView text, const RowSink& sink)
         const auto* newline = static_cast<const char*>(std::memchr(p, '\n', std::size_t(end - p)));
         if (!newline) {
             m_carry.append(p, end - p);
+            if (m_carry.size() > kLongestExportLine) {
+                startSkipping(m_carry);
+                m_carry = QByteArray();
+                m_discardingLine = true;
+            }
             break;
         }
-        line(QByteArrayView(p, newline - p), sink);
+        const QByteArrayView text(p, newline - p);
+        if (text.size() > kLongestExportLine) {
+            startSkipping(text);
+            if (m_problem.isEmpty())
+                ++m_skips.longLine;
+        } else {
+            line(text, sink);
+        }
         p = newline + 1;
     }
     return m_problem.isEmpty();
+}
+
+void ExportReader::startSkipping(QByteArrayView start)
+{
+    if (m_headerRead)
+        return;
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start = start.sliced(3);
+    qsizetype at = 0;
+    while (at < start.size() && IsSpace(start[at]))
+        ++at;
+    if (at < start.size() && start[at] == '{') {
+        m_headerRead = true;
+        m_json = true;
+        return;
+    }
+    m_problem = QCoreApplication::translate("ExportReader", "the first line is not a header line");
 }
 
 bool ExportReader::finish(const RowSink& sink)
@@ -179,7 +206,7 @@ bool ExportReader::finish(const RowSink& sink)
         return false;
     if (m_discardingLine) {
         m_discardingLine = false;
-        ++m_skips.wrongFieldCount;
+        ++m_skips.longLine;
     } else if (!m_carry.isEmpty()) {
         line(m_carry, sink);
         m_carry = QByteArray();

@@ -14,6 +14,9 @@
 // longer one is damage or a paste gone wrong, and kept whole it would make the index (and the
 // import's memory) as large as the export's text.
 inline constexpr qsizetype kLongestIndexedText = 1000;
+// A real product line is a few kilobytes; a "line" longer than this is damage, and is skipped
+// as it comes instead of held.
+inline constexpr qsizetype kLongestExportLine = 16 * 1024 * 1024;
 // A line whose code is longer than this holds no product code: codes are at most 14 digits, and
 // stores' own codes a few more characters.
 inline constexpr qsizetype kLongestCode = 100;
@@ -29,11 +32,13 @@ struct ExportSkips
     qint64 emptyCode = 0;       // nothing (or only spaces) in the code column
     qint64 longCode = 0;        // more than kLongestCode characters in the code column
     qint64 notJson = 0;         // in JSON Lines: a line that is not one JSON object
+    qint64 longLine = 0;        // more than kLongestExportLine bytes
 
-    qint64 total() const { return wrongFieldCount + emptyCode + longCode + notJson; }
+    qint64 total() const { return wrongFieldCount + emptyCode + longCode + notJson + longLine; }
     ExportSkips& operator+=(const ExportSkips& other)
     {
         notJson += other.notJson;
+        longLine += other.longLine;
         wrongFieldCount += other.wrongFieldCount;
         emptyCode += other.emptyCode;
         longCode += other.longCode;
@@ -95,6 +100,10 @@ private:
     };
 
     void line(QByteArrayView text, const RowSink& sink);
+    // A line past kLongestExportLine, of which `start` is the beginning, is being skipped. As
+    // the first line it tells the kind of text too: a product of JSON Lines is skipped like any
+    // other, a header line that long is no export's.
+    void startSkipping(QByteArrayView start);
     void header(QByteArrayView text);
     void jsonLine(QByteArrayView text, const RowSink& sink);
     void take(ExportRow& row, const QByteArrayView (&fields)[Slots], const RowSink& sink);

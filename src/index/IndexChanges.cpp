@@ -4,6 +4,7 @@
 #include "common/OperationFailed.h"
 #include "index/ExportDecoder.h"
 #include "index/ExportReader.h"
+#include "index/IndexImport.h"
 #include "platform/DownloadStore.h"
 #include "platform/HttpFetcher.h"
 #include "platform/InputFiles.h"
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -66,9 +68,10 @@ QByteArray FetchList(const ChangesOptions& options, HttpFetcher& fetcher,
 
 } // namespace
 
-qint64 ApplyChangeFile(const QString& path, const ChangeFile& file, const ChangesOptions& options,
-                       InputFiles& files, ProductIndex& index, const std::atomic<bool>& cancel,
-                       const std::function<void(qint64)>& applied)
+AppliedChanges ApplyChangeFile(const QString& path, const ChangeFile& file,
+                               const ChangesOptions& options, InputFiles& files,
+                               ProductIndex& index, const std::atomic<bool>& cancel,
+                               const std::function<void(qint64)>& applied)
 {
     const std::unique_ptr<InputFile> input = files.open(path);
     const std::unique_ptr<ProductIndexUpdater> updater = index.startUpdating(options.database);
@@ -105,11 +108,12 @@ qint64 ApplyChangeFile(const QString& path, const ChangeFile& file, const Change
     if (cancel.load())
         throw OperationFailed(QStringLiteral("interrupted"));
     updater->commit(file.name, file.end);
-    return products;
+    return {products, reader.skips()};
 }
 
-QList<ChangeFile> ReadChangesList(QByteArrayView text)
+QList<ChangeFile> ReadChangesList(QByteArrayView text, const QDateTime& now)
 {
+    const QDateTime latest = now.addSecs(kClockSkewSeconds);
     static const QRegularExpression kName(
         QStringLiteral("^[A-Za-z0-9][A-Za-z0-9._-]*?(\\d{9,11})_(\\d{9,11})\\.[A-Za-z0-9.]+$"));
     QList<ChangeFile> files;
@@ -125,7 +129,7 @@ QList<ChangeFile> ReadChangesList(QByteArrayView text)
             QDateTime::fromSecsSinceEpoch(match.captured(1).toLongLong(), Qt::UTC);
         const QDateTime end =
             QDateTime::fromSecsSinceEpoch(match.captured(2).toLongLong(), Qt::UTC);
-        if (end <= start)
+        if (end <= start || end > latest)
             continue;
         ChangeFile file{name, start, end};
         if (!files.contains(file))
@@ -204,14 +208,23 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
                 "IndexChanges",
                 "the product index does not say how recent it is: download or import "
                 "it again"));
+        if (!options.now.isValid())
+            throw std::invalid_argument("ChangesOptions::now was not set");
         result.dataDateBefore = result.dataDate = info.dataDate;
+        // An index dated in the future (by a file of an earlier version that believed any
+        // name) would never find a newer file.
+        if (info.dataDate > options.now.addSecs(kClockSkewSeconds))
+            return fail(QCoreApplication::translate("IndexChanges",
+                                                    "the product index says it is of %1, which "
+                                                    "is yet to come: download it again")
+                            .arg(DataDateText(info.dataDate)));
         // The names go where the index keeps them: in the languages, and the order, it was
         // imported with.
         ChangesOptions withLanguages = options;
         withLanguages.languages = info.languages;
 
         const QByteArray list = FetchList(options, fetcher, cancel);
-        result.plan = PlanChanges(ReadChangesList(list), info.dataDate);
+        result.plan = PlanChanges(ReadChangesList(list, options.now), info.dataDate);
         switch (result.plan.kind) {
         case ChangesPlan::Kind::UpToDate:
             result.outcome = ChangesResult::Outcome::UpToDate;
@@ -252,7 +265,7 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
             at.applying = true;
             if (progress)
                 progress(at);
-            qint64 applied = 0;
+            AppliedChanges applied;
             try {
                 applied = ApplyChangeFile(fetched.path, file, withLanguages, files, index, cancel,
                                           [&](qint64 products) {
@@ -271,7 +284,8 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
             }
             store.removeCompleted(fetched.path);
             ++result.filesApplied;
-            result.products += applied;
+            result.products += applied.products;
+            result.skipped += applied.skipped;
             result.dataDate = file.end;
         }
         result.outcome = result.plan.gapAfter.isEmpty() ? ChangesResult::Outcome::Updated
@@ -301,6 +315,12 @@ QStringList ChangesLines(const ChangesResult& result)
             .arg(QString::number(result.filesApplied), GroupedNumber(result.products),
                  DataDateText(result.dataDate));
     };
+    // What went in, and the lines of those files that held no product to take.
+    const auto appendApplied = [&] {
+        lines.append(applied());
+        if (result.skipped.total() > 0)
+            lines.append(SkippedLinesLine(result.skipped));
+    };
     const QString download = QCoreApplication::translate(
         "IndexChanges",
         "Download the whole database again (Lookup -> Download Product Database, or "
@@ -314,11 +334,11 @@ QStringList ChangesLines(const ChangesResult& result)
                 .arg(DataDateText(result.dataDate)));
         break;
     case ChangesResult::Outcome::Updated:
-        lines.append(applied());
+        appendApplied();
         break;
     case ChangesResult::Outcome::Gap:
         if (result.filesApplied > 0)
-            lines.append(applied());
+            appendApplied();
         lines.append(
             QCoreApplication::translate(
                 "IndexChanges",
@@ -337,7 +357,7 @@ QStringList ChangesLines(const ChangesResult& result)
         break;
     case ChangesResult::Outcome::Failed:
         if (result.filesApplied > 0)
-            lines.append(applied());
+            appendApplied();
         lines.append(
             QCoreApplication::translate("IndexChanges", "Update failed: %1").arg(result.failure));
         lines.append(QCoreApplication::translate(
@@ -345,7 +365,7 @@ QStringList ChangesLines(const ChangesResult& result)
         break;
     case ChangesResult::Outcome::Cancelled:
         if (result.filesApplied > 0)
-            lines.append(applied());
+            appendApplied();
         lines.append(QCoreApplication::translate(
             "IndexChanges",
             "Update interrupted: the product index is as it was before the file under way."));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "index/ExportReader.h"
 #include "index/IndexDownload.h"
 #include "platform/ProductIndex.h"
 
@@ -36,8 +37,10 @@ struct ChangeFile
 // The change files the list names, oldest first. The list is published newest first, and only
 // the times in the names say which is which: a name ends in its start and end as seconds since
 // 1970 ("..._<start>_<end>.json.gz"). A line that is no such name, or one that would be read as
-// more than a file's name beside the list (a slash, a colon, a query), is left out.
-QList<ChangeFile> ReadChangesList(QByteArrayView text);
+// more than a file's name beside the list (a slash, a colon, a query), is left out; so is a name
+// whose end is not after its start, or lies more than kClockSkewSeconds (DownloadStore.h) after
+// `now`: applied, it would date the index in the future, and no later file would ever be newer.
+QList<ChangeFile> ReadChangesList(QByteArrayView text, const QDateTime& now);
 
 // What to apply to an index whose data are of `dataDate`.
 struct ChangesPlan
@@ -69,6 +72,8 @@ struct ChangesOptions
     // The languages whose names the index keeps, in its order (IndexInfo::languages); the
     // update fills them in from the index.
     QStringList languages;
+    // The time of the update by the machine's clock, which the files' dates are judged by.
+    QDateTime now;
 };
 
 struct ChangesProgress
@@ -94,6 +99,7 @@ struct ChangesResult
     Outcome outcome = Outcome::Failed;
     int filesApplied = 0;
     qint64 products = 0; // added or replaced, over all files
+    ExportSkips skipped; // lines of the files applied that held no product to take
     QDateTime dataDateBefore;
     QDateTime dataDate; // of the index now
     QString failure;    // for Failed
@@ -109,13 +115,21 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
                                      const IndexInfo& info, const std::atomic<bool>& cancel,
                                      const std::function<void(const ChangesProgress&)>& progress);
 
+// What one change file brought.
+struct AppliedChanges
+{
+    qint64 products = 0;
+    ExportSkips skipped;
+};
+
 // Applies one change file on the disk (gzip or plain, JSON Lines or CSV) to the index, whole or
 // not at all, calling `applied` with the products put so far after each piece read. Returns the
-// products it held. Throws OperationFailed ("interrupted" once `cancel` is set), and then the
-// index is as it was.
-qint64 ApplyChangeFile(const QString& path, const ChangeFile& file, const ChangesOptions& options,
-                       InputFiles& files, ProductIndex& index, const std::atomic<bool>& cancel,
-                       const std::function<void(qint64)>& applied = {});
+// products it held and the lines skipped. Throws OperationFailed ("interrupted" once `cancel` is
+// set), and then the index is as it was.
+AppliedChanges ApplyChangeFile(const QString& path, const ChangeFile& file,
+                               const ChangesOptions& options, InputFiles& files,
+                               ProductIndex& index, const std::atomic<bool>& cancel,
+                               const std::function<void(qint64)>& applied = {});
 
 // What to tell at the end: "Applied 3 daily change files (152,331 products); the index is now
 // of 2026-12-08 02:00 UTC.", or why nothing was.

@@ -69,17 +69,24 @@ QString DownloadProgressText(const DownloadProgress& progress)
 namespace {
 qint64 TotalFromHead(const HttpHead& head, qint64 resumeFrom)
 {
-    // "Content-Range: bytes 1000-1999/2000" gives the whole; a 200's length is the whole.
+    // "Content-Range: bytes 1000-1999/2000" gives the whole; a 200's length is the whole. Sizes
+    // no file has are unknown sizes.
+    const auto size = [](qint64 bytes) {
+        return bytes >= 0 && bytes <= kLargestDownloadBytes ? bytes : -1;
+    };
     const QByteArray range = head.header("Content-Range");
     const qsizetype slash = range.lastIndexOf('/');
     bool ok = false;
     if (slash >= 0) {
         const qint64 total = range.mid(slash + 1).trimmed().toLongLong(&ok);
         if (ok)
-            return total;
+            return size(total);
     }
-    const qint64 length = head.header("Content-Length").trimmed().toLongLong(&ok);
-    return ok ? length + (head.status == 206 ? resumeFrom : 0) : -1;
+    const qint64 length = size(head.header("Content-Length").trimmed().toLongLong(&ok));
+    if (!ok || length < 0)
+        return -1;
+    // Both within what a disk holds: the sum cannot overflow.
+    return size(length + (head.status == 206 ? resumeFrom : 0));
 }
 
 QString FileNameOf(const QString& url)

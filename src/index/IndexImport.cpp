@@ -261,6 +261,12 @@ QString LongCodeText(const ExportSkips& skips)
     return QCoreApplication::translate("IndexImport", "%1 with a code longer than %2 characters")
         .arg(GroupedNumber(skips.longCode), GroupedNumber(kLongestCode));
 }
+
+QString LongLineText(const ExportSkips& skips)
+{
+    return QCoreApplication::translate("IndexImport", "%1 longer than %2 bytes")
+        .arg(GroupedNumber(skips.longLine), GroupedNumber(kLongestExportLine));
+}
 } // namespace
 
 QString ProgressText(const ImportProgress& progress)
@@ -320,29 +326,33 @@ QStringList SummaryLines(const ImportSummary& summary)
         lines.append(QCoreApplication::translate("IndexImport", "The product index is as it was."));
         break;
     }
-    if (summary.outcome == ImportSummary::Outcome::Imported || summary.skipped.total() > 0) {
-        if (summary.skipped.total() == 0) {
-            lines.append(QCoreApplication::translate("IndexImport", "No line was skipped."));
-        } else {
-            //: %1 is the number of lines skipped; the reasons follow, one count each.
-            QString line = QCoreApplication::translate("IndexImport", "Skipped %1 lines: %2")
-                               .arg(GroupedNumber(summary.skipped.total()),
-                                    WrongFieldCountText(summary.skipped) + QStringLiteral(", ") +
-                                        EmptyCodeText(summary.skipped));
-            // Rare enough to be named only when it happened.
-            if (summary.skipped.notJson > 0)
-                line += QStringLiteral(", ") + NotJsonText(summary.skipped);
-            if (summary.skipped.longCode > 0)
-                line += QStringLiteral(", ") + LongCodeText(summary.skipped);
-            lines.append(line + u'.');
-        }
-    }
+    if (summary.outcome == ImportSummary::Outcome::Imported || summary.skipped.total() > 0)
+        lines.append(SkippedLinesLine(summary.skipped));
     if (summary.fieldsCut > 0)
         lines.append(
             QCoreApplication::translate("IndexImport",
                                         "Cut %1 names, brands or quantities at %2 characters.")
                 .arg(GroupedNumber(summary.fieldsCut), GroupedNumber(kLongestIndexedText)));
     return lines;
+}
+
+QString SkippedLinesLine(const ExportSkips& skipped)
+{
+    if (skipped.total() == 0)
+        return QCoreApplication::translate("IndexImport", "No line was skipped.");
+    //: %1 is the number of lines skipped; the reasons follow, one count each.
+    QString line =
+        QCoreApplication::translate("IndexImport", "Skipped %1 lines: %2")
+            .arg(GroupedNumber(skipped.total()),
+                 WrongFieldCountText(skipped) + QStringLiteral(", ") + EmptyCodeText(skipped));
+    // Rare enough to be named only when it happened.
+    if (skipped.notJson > 0)
+        line += QStringLiteral(", ") + NotJsonText(skipped);
+    if (skipped.longCode > 0)
+        line += QStringLiteral(", ") + LongCodeText(skipped);
+    if (skipped.longLine > 0)
+        line += QStringLiteral(", ") + LongLineText(skipped);
+    return line + u'.';
 }
 
 QString NoProductsFailure(const QString& fileName, const ExportSkips& skips)
@@ -356,6 +366,8 @@ QString NoProductsFailure(const QString& fileName, const ExportSkips& skips)
         why.append(NotJsonText(skips));
     if (skips.longCode > 0)
         why.append(LongCodeText(skips));
+    if (skips.longLine > 0)
+        why.append(LongLineText(skips));
     if (why.isEmpty())
         why.append(QCoreApplication::translate("IndexImport", "the file holds a header line only"));
     //: %1 is the file's name, %2 the number of lines skipped, %3 the reasons.

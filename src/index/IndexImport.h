@@ -58,6 +58,10 @@ struct ImportSummary
 // then the lines skipped and why, or what went wrong.
 QStringList SummaryLines(const ImportSummary& summary);
 
+// "Skipped 3 lines: 2 with a wrong number of fields, 1 with an empty code.", the rarer reasons
+// named only when they happened; "No line was skipped." for none.
+QString SkippedLinesLine(const ExportSkips& skipped);
+
 // Why an export that gave no product is refused: "no products in x.csv.gz (3 lines skipped: 3
 // with a wrong number of fields)".
 QString NoProductsFailure(const QString& fileName, const ExportSkips& skips);

@@ -53,7 +53,9 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
                                    .toString(QUrl::FullyEncoded);
     }
     if (!m_pagesBase.isEmpty())
-        details.pageUrl = pageOf(product->database, gtin);
+        // The page of the code as it was typed: every form leads to the product, and this one is
+        // the user's own.
+        details.pageUrl = pageOf(product->database, gtin == checked.gtin ? checked.asTyped : gtin);
     return SourceAnswer::found(std::move(answer));
 }
 

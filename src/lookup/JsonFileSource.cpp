@@ -300,7 +300,7 @@ bool JsonFileSource::takes(const CheckedCode& checked) const
             return false;
         break;
     case SourceDescription::Takes::Kinds:
-        if (!m_description.kinds.contains(DescribeCode(checked.gtin).kind))
+        if (!m_description.kinds.contains(DescribeCode(checked.asTyped).kind))
             return false;
         break;
     }
@@ -430,10 +430,8 @@ QString JsonFileSource::shownAddress(const QString& typed, const CheckedCode& ch
     const SourceRequest asked = request(typed, checked);
     QString shown = asked.url.toString(QUrl::FullyEncoded);
     if (m_key && m_description.key != SourceDescription::KeyUse::None) {
-        if (const std::optional<QString> key = m_key().key; key && !key->isEmpty()) {
-            shown.replace(QString::fromLatin1(QUrl::toPercentEncoding(*key)), kShownKey.toString());
-            shown.replace(*key, kShownKey.toString());
-        }
+        if (const std::optional<QString> key = m_key().key; key && !key->isEmpty())
+            shown = RedactKey(shown, *key);
     }
     return shown;
 }
@@ -448,6 +446,12 @@ SourceAnswer JsonFileSource::read(const SourceResponse& response, const QString&
     if (response.status == 429 && !file.keylessQuotaMessage.isEmpty() &&
         (!m_key || m_key().key.value_or(QString()).isEmpty()))
         return SourceAnswer::failed(file.keylessQuotaMessage);
+    // The status alone would leave the user guessing which of their keys to check.
+    if ((response.status == 401 || response.status == 403) &&
+        file.key != SourceDescription::KeyUse::None && m_key &&
+        !m_key().key.value_or(QString()).isEmpty())
+        return SourceAnswer::failed(
+            QStringLiteral("the key for %1 was refused").arg(displayName()));
     if (response.status != 200)
         return StatusFailure(response.status);
 

@@ -25,6 +25,25 @@ inline constexpr QStringView kBooksSource = u"openlibrary";
 inline constexpr char kCouponNotAProduct[] =
     QT_TRANSLATE_NOOP("LookupChain", "a coupon code, not a product");
 inline constexpr char kRefundReceipt[] = QT_TRANSLATE_NOOP("LookupChain", "a refund receipt");
+inline constexpr char kVariableMeasure[] = QT_TRANSLATE_NOOP(
+    "LookupChain", "a variable-measure item (indicator 9), whose code names no one product");
+
+// What became of a case, from what became of what it holds: found, its name with the code it is a
+// case of; failed, a row that starts with the case's code, so that Retry Failed Rows asks it again.
+CodeOutcome CaseOf(const QString& typed, const QString& caseGtin, CodeOutcome held)
+{
+    const QString inner = held.gtin;
+    if (held.status == CodeOutcome::Status::Found)
+        //: A case's row: what the case holds, then that product's code.
+        held.rowText =
+            QCoreApplication::translate("LookupChain", "%1 (case of %2)").arg(held.rowText, inner);
+    else if (held.rowText.startsWith(held.code))
+        held.rowText = typed + held.rowText.sliced(held.code.size());
+    held.code = typed;
+    held.gtin = caseGtin;
+    held.innerGtin = inner;
+    return held;
+}
 
 // The results row of a product without a name, in the user's language.
 QString UnnamedProductRow(const QString& typed)
@@ -70,12 +89,14 @@ struct Filled
     ProductAnswer product;
     QStringList names;
     QList<std::pair<QString, QString>> fields;
+    // The own hosts of the source the picture came from, when a later one gave it.
+    std::optional<QStringList> pictureHosts;
 };
 
 Filled FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers,
                   std::size_t first)
 {
-    Filled filled{answers[first].second.product, {answers[first].first->displayName()}, {}};
+    Filled filled{answers[first].second.product, {answers[first].first->displayName()}, {}, {}};
     ProductAnswer& product = filled.product;
     for (std::size_t i = first + 1; i < answers.size(); ++i) {
         if (answers[i].second.kind != SourceAnswer::Kind::Found)
@@ -98,6 +119,8 @@ Filled FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& ans
         if (product.details.imageUrl.isEmpty() && product.details.thumbnailUrl.isEmpty()) {
             take(product.details.imageUrl, more.details.imageUrl, "picture");
             take(product.details.thumbnailUrl, more.details.thumbnailUrl, "picture");
+            if (!product.details.imageUrl.isEmpty() || !product.details.thumbnailUrl.isEmpty())
+                filled.pictureHosts = answers[i].first->ownHosts();
         }
         take(product.details.categories, more.details.categories, "categories");
         if (gave && !filled.names.contains(giver))
@@ -126,6 +149,7 @@ public:
 // reason (an HTTP status, a server's own words) is shown as it came.
 [[maybe_unused]] constexpr const char* kFixedFailureReasons[] = {
     QT_TRANSLATE_NOOP("LookupChain", "unexpected answer"),
+    QT_TRANSLATE_NOOP("LookupChain", "answer about another code"),
     QT_TRANSLATE_NOOP("LookupChain", "empty answer"),
     QT_TRANSLATE_NOOP("LookupChain", "not JSON"),
     QT_TRANSLATE_NOOP("LookupChain", "malformed JSON"),
@@ -154,9 +178,45 @@ public:
     QT_TRANSLATE_NOOP("LookupChain", "cancelled"),
 };
 
+// Reasons that carry a value of their own (a status, a host, a source), in the English every
+// source and loader words them; the value stays as it came, the words around it are translated.
+[[maybe_unused]] constexpr const char* kFailureReasonPatterns[] = {
+    QT_TRANSLATE_NOOP("LookupChain", "HTTP %1"),
+    QT_TRANSLATE_NOOP("LookupChain", "the key for %1 was refused"),
+    QT_TRANSLATE_NOOP("LookupChain", "malformed JSON (%1)"),
+    QT_TRANSLATE_NOOP("LookupChain", "not a public address: %1"),
+    QT_TRANSLATE_NOOP("LookupChain", "not a loopback address: %1"),
+};
+
+// Source names that hold words rather than a name of their own.
+[[maybe_unused]] constexpr const char* kSourceNamesWithWords[] = {
+    QT_TRANSLATE_NOOP("LookupSource", "Page service"),
+    QT_TRANSLATE_NOOP("LookupSource", "Product index"),
+    QT_TRANSLATE_NOOP("LookupSource", "UPCitemdb (paid plan)"),
+};
+
 QString ShownFailureReason(const QString& reason)
 {
-    return QCoreApplication::translate("LookupChain", reason.toUtf8().constData());
+    const QByteArray english = reason.toUtf8();
+    const QString whole = QCoreApplication::translate("LookupChain", english.constData());
+    if (whole != reason)
+        return whole;
+    for (const char* pattern : kFailureReasonPatterns) {
+        const QLatin1StringView text(pattern);
+        const qsizetype at = text.indexOf(QLatin1StringView("%1"));
+        const QLatin1StringView before = text.first(at);
+        const QLatin1StringView after = text.sliced(at + 2);
+        if (reason.size() > before.size() + after.size() && reason.startsWith(before) &&
+            reason.endsWith(after))
+            return QCoreApplication::translate("LookupChain", pattern)
+                .arg(reason.mid(before.size(), reason.size() - before.size() - after.size()));
+    }
+    return reason;
+}
+
+QString ShownSourceName(const QString& name)
+{
+    return QCoreApplication::translate("LookupSource", name.toUtf8().constData());
 }
 } // namespace
 
@@ -227,7 +287,8 @@ std::vector<LookupSource*> LookupChain::orderFor(const CheckedCode& checked) con
 bool LookupChain::sentNowhere(const CheckedCode& checked) const
 {
     // The page service alone is asked about every code as typed, as it always has been.
-    return checked.isValid() && !pageServiceAlone() && DescribeCode(checked.gtin).isNoProduct();
+    return checked.isValid() && !pageServiceAlone() &&
+           (DescribeCode(checked.gtin).isNoProduct() || checked.isVariableMeasure());
 }
 
 std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead& ahead)
@@ -240,6 +301,26 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
     };
     if (sentNowhere(checked))
         return given(outcome(typed, checked, {}));
+    std::optional<CodeOutcome> done = lookUpChecked(typed, checked, ahead);
+    // A case nobody knows as itself: what it holds may be known, and that is what the user is
+    // after. Its code is the case's without the indicator, the check digit worked out again.
+    if (done && done->status == CodeOutcome::Status::NotFound && checked.isCase() &&
+        !pageServiceAlone()) {
+        const QString inner = InnerGtin(checked.gtin);
+        const std::optional<CodeOutcome> held = lookUpChecked(inner, CheckCode(inner), {});
+        if (!held)
+            return std::nullopt;
+        if (held->status != CodeOutcome::Status::NotFound)
+            done = CaseOf(typed, checked.gtin, *held);
+    }
+    if (!done)
+        return std::nullopt;
+    return given(*done);
+}
+
+std::optional<CodeOutcome>
+LookupChain::lookUpChecked(const QString& typed, const CheckedCode& checked, const Ahead& ahead)
+{
     const std::vector<LookupSource*> order = orderFor(checked);
     std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
     std::optional<std::size_t> foundAt;
@@ -254,7 +335,7 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
                 break;
             return std::nullopt;
         }
-        std::optional<SourceAnswer> answer = ask(source, typed, checked, ahead);
+        std::optional<SourceAnswer> answer = askInItsForms(source, typed, checked, ahead);
         if (!answer) {
             if (foundAt)
                 break;
@@ -269,7 +350,7 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
             break;
     }
     if (!foundAt || answers.size() == *foundAt + 1)
-        return given(outcome(typed, checked, answers));
+        return outcome(typed, checked, answers);
     // Filling the gaps: the first find, completed by the finds after it, each source named.
     const Filled filled = FilledFrom(answers, *foundAt);
     answers.resize(*foundAt + 1);
@@ -277,9 +358,31 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
     done.product = filled.product;
     done.source = filled.names.join(QStringLiteral(" + "));
     done.filledFrom = filled.fields;
+    if (filled.pictureHosts)
+        done.pictureHosts = *filled.pictureHosts;
     const QString shown = DisplayName(filled.product);
     done.rowText = shown.isEmpty() ? UnnamedProductRow(typed) : shown;
-    return given(done);
+    return done;
+}
+
+std::optional<SourceAnswer> LookupChain::askInItsForms(LookupSource& source, const QString& typed,
+                                                       const CheckedCode& checked,
+                                                       const Ahead& ahead)
+{
+    if (!checked.isUpcE())
+        return ask(source, typed, checked, ahead);
+    // A UPC-E as typed first, as many databases keep it; where one keeps the product under the
+    // UPC-A it stands for, that is asked next. The page service, asked as typed, is asked once.
+    std::optional<SourceAnswer> first = ask(source, typed, AsTypedForm(checked), ahead);
+    if (!first || !source.remembered())
+        return first;
+    if (first->kind != SourceAnswer::Kind::NotFound) {
+        // The same product typed as its UPC-A later in the run is answered from this.
+        if (first->kind == SourceAnswer::Kind::Found)
+            m_thisRun.insert(source.name() + u'\n' + checked.gtin, *first);
+        return first;
+    }
+    return ask(source, typed, checked, ahead);
 }
 
 qint64 LookupChain::pacedIntervalMs(const QString& typed)
@@ -320,7 +423,8 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
             result.detail = NotLookedUpReason(checked);
             shownDetail = NotLookedUpReasonShown(checked);
         } else {
-            const char* reason = !sentNowhere(checked) ? kNoSourceTakesIt
+            const char* reason = !sentNowhere(checked)         ? kNoSourceTakesIt
+                                 : checked.isVariableMeasure() ? kVariableMeasure
                                  : DescribeCode(checked.gtin).kind == CodeKind::Coupon
                                      ? kCouponNotAProduct
                                      : kRefundReceipt;
@@ -338,6 +442,7 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.product = last.product;
         result.source = lastSource->displayName();
         result.sourceHosts = lastSource->ownHosts();
+        result.pictureHosts = result.sourceHosts;
         result.licence = lastSource->licence();
         if (lastSource->name() == kPageServiceName) {
             // The page service's name is shown as its page gives it, empty or not.
@@ -355,6 +460,15 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.status = CodeOutcome::Status::NotFound;
         //: Follows the code in the results list.
         result.rowText = typed + QCoreApplication::translate("LookupChain", " - no record found");
+        // Only the page service asks a code that fails its check: when it knows nothing either,
+        // the likeliest reason is a mistyped digit, and the row says so after the words every
+        // file made of such rows has always held. Asked alone, its rows read as they always have.
+        if (checked.kind == CheckedCode::Kind::WrongCheckDigit && !pageServiceAlone()) {
+            result.detail = NotLookedUpReason(checked);
+            //: Follows " - no record found" in the results list; %1 is why.
+            result.rowText += QCoreApplication::translate("LookupChain", " (%1)")
+                                  .arg(NotLookedUpReasonShown(checked));
+        }
         return result;
     }
     result.status = CodeOutcome::Status::Failed;
@@ -362,8 +476,9 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
     result.detail = failed->second.reason;
     // The reason stays as batch mode writes it: the sources' and the network's own words.
     const QString reason = ShownFailureReason(result.detail);
-    result.rowText = typed + LookupFailedSuffixShown() +
-                     (pageServiceAlone() ? reason : result.source + u": " + reason);
+    result.rowText =
+        typed + LookupFailedSuffixShown() +
+        (pageServiceAlone() ? reason : ShownSourceName(result.source) + u": " + reason);
     return result;
 }
 
@@ -484,8 +599,10 @@ LookupChain::askWith(LookupSource& source, const SourceRequest& request,
         // of our own choosing only for this code.
         if (retryAfter || answer.busyForEveryone)
             hold(fetched->host, delay, source.perMinute() > 0);
-        if (answer.busyForEveryone && ++m_busyForEveryone == kBusyForEveryoneAdviceAfter &&
-            onStoreProblem)
+        // A 503 that says when to come back is an ordinary busy answer; only the silent ones are
+        // the global limits the advice is about.
+        if (answer.busyForEveryone && !retryAfter &&
+            ++m_busyForEveryone == kBusyForEveryoneAdviceAfter && onStoreProblem)
             onStoreProblem(QCoreApplication::translate("Politeness", kUseTheExportAdviceText));
         if (retry == kMaxRetries)
             return answer;

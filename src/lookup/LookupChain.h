@@ -36,13 +36,26 @@ struct CodeOutcome
     enum class Status { Found, NotFound, Failed, NotLookedUp };
     Status status = Status::Failed;
     QString code; // as the list holds it
-    QString gtin; // the checked code, empty when it did not pass the checks
+    // The code's one identity (CheckedCode::gtin), the same whatever form it was typed in; empty
+    // when it did not pass the checks.
+    QString gtin;
+    // For a case (a GTIN-14 of indicator 1 to 8) no source knew as itself: the code of what it
+    // holds, whose answer this is. Empty otherwise.
+    QString innerGtin = {};
+    // Batch mode and saved results: the 1-based row of the first row of the same product, when
+    // this row is a later one; 0 otherwise.
+    int sameAs = 0;
     ProductAnswer product;
     // The display name of the source that found the product, or of the one whose failure is
     // reported.
     QString source;
-    // The hosts the source that found the product was set up on (LookupSource::ownHosts).
+    // The hosts and ports the source that found the product was set up on
+    // (LookupSource::ownHosts): its page link may lead there.
     QStringList sourceHosts;
+    // Those of the source that gave the picture: the finding source's, unless filling the gaps
+    // took the picture from a later one. One source's exemption is never lent to another's
+    // address.
+    QStringList pictureHosts;
     // The terms the found answer comes under, when its source gives them (LookupSource::licence).
     QString licence;
     // Filling the gaps: each field taken from a later source than the one that found the product
@@ -156,6 +169,12 @@ private:
         QString host;
     };
 
+    // Looks up a checked code in the sources' order, as lookUp does but for what follows it.
+    std::optional<CodeOutcome> lookUpChecked(const QString& typed, const CheckedCode& checked,
+                                             const Ahead& ahead);
+    // Asks the source in each form the code is asked in: a UPC-E as typed, then as its UPC-A.
+    std::optional<SourceAnswer> askInItsForms(LookupSource& source, const QString& typed,
+                                              const CheckedCode& checked, const Ahead& ahead);
     std::optional<SourceAnswer> ask(LookupSource& source, const QString& typed,
                                     const CheckedCode& checked, const Ahead& ahead);
     std::optional<SourceAnswer> askOverNetwork(LookupSource& source, const QString& typed,

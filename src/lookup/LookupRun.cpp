@@ -49,19 +49,63 @@ LookupChain::Ahead RowsAfter(const ListControl& list, int row, int last)
 QString StoppedMessage(int done, int total)
 {
     return QCoreApplication::translate("LookupRun", "Stopped after %1 of %2 codes.")
-        .arg(done)
-        .arg(total);
+        .arg(QString::number(done), QString::number(total));
 }
 
-QString DoneMessage(int failed, int lookups)
+void RunCounts::count(const CodeOutcome& outcome)
 {
-    if (failed == 0)
-        return QCoreApplication::translate("LookupRun", kLookupDoneMessage);
-    return QCoreApplication::translate(
-               "LookupRun",
-               "Done.\n%1 of %2 lookups failed; Lookup → Retry Failed Rows asks again.")
-        .arg(failed)
-        .arg(lookups);
+    switch (outcome.status) {
+    case CodeOutcome::Status::Found:
+        ++found;
+        break;
+    case CodeOutcome::Status::NotFound:
+        ++notFound;
+        break;
+    case CodeOutcome::Status::Failed:
+        ++failed;
+        break;
+    case CodeOutcome::Status::NotLookedUp:
+        // A code that was never sent anywhere was not a lookup that failed.
+        ++notLookedUp;
+        break;
+    }
+}
+
+QString DoneMessage(const RunCounts& counts, bool pageServiceAlone, const QStringList& notices)
+{
+    QStringList lines{QCoreApplication::translate("LookupRun", kLookupDoneMessage)};
+    if (pageServiceAlone) {
+        if (counts.failed > 0)
+            lines.append(
+                QCoreApplication::translate("LookupRun",
+                                            "%1 of %2 lookups failed; Lookup → Retry Failed Rows "
+                                            "asks again.")
+                    .arg(QString::number(counts.failed), QString::number(counts.lookups())));
+    } else {
+        const QString found = QString::number(counts.found);
+        const QString notFound = QString::number(counts.notFound);
+        const QString failed = QString::number(counts.failed);
+        lines.append(
+            counts.notLookedUp == 0
+                //: %1, %2 and %3 are numbers of codes.
+                ? QCoreApplication::translate("LookupRun", "%1 found, %2 not found, %3 failed")
+                      .arg(found, notFound, failed)
+                //: %1 to %4 are numbers of codes.
+                : QCoreApplication::translate("LookupRun",
+                                              "%1 found, %2 not found, %3 failed, %4 not looked up")
+                      .arg(found, notFound, failed, QString::number(counts.notLookedUp)));
+        if (counts.failed > 0)
+            lines.append(QCoreApplication::translate(
+                "LookupRun", "Lookup → Retry Failed Rows asks again about the failed ones."));
+    }
+    lines.append(notices);
+    return lines.join(u'\n');
+}
+
+QString CaptionWithNotice(const QString& caption, const QString& notice)
+{
+    //: A progress caption, then something the run has to say.
+    return QCoreApplication::translate("LookupRun", "%1 — %2").arg(caption, notice);
 }
 
 QString TurnWaitCaption(const QString& source, int secondsLeft)
@@ -71,8 +115,7 @@ QString TurnWaitCaption(const QString& source, int secondsLeft)
     return (source.endsWith(u's')
                 ? QCoreApplication::translate("LookupRun", "Waiting %1 s for %2' turn")
                 : QCoreApplication::translate("LookupRun", "Waiting %1 s for %2's turn"))
-        .arg(secondsLeft)
-        .arg(source);
+        .arg(QString::number(secondsLeft), source);
 }
 
 QString BusyCaption(const QString& code, int secondsLeft)
@@ -100,6 +143,37 @@ std::optional<QString> FailedRowCode(const QString& rowText)
 void LookupRun::wireChain()
 {
     m_chain.stopRequested = [this] { return m_stopRequested; };
+    m_chain.onStoreProblem = [this](const QString& notice) { hear(notice); };
+}
+
+void LookupRun::startCounting()
+{
+    m_counts = {};
+    m_notices.clear();
+    m_caption.clear();
+}
+
+void LookupRun::hear(const QString& notice)
+{
+    if (notice.isEmpty() || m_notices.contains(notice))
+        return;
+    m_notices.append(notice);
+    if (m_busy && !m_caption.isEmpty())
+        showCaption(m_caption);
+}
+
+void LookupRun::showCaption(const QString& caption)
+{
+    m_caption = caption;
+    m_platform.progressBar1.setText(
+        m_notices.isEmpty() ? caption : CaptionWithNotice(caption, m_notices.constLast()));
+}
+
+QString LookupRun::endMessage(int done, int total) const
+{
+    if (m_stopRequested)
+        return StoppedMessage(done, total);
+    return DoneMessage(m_counts, m_chain.pageServiceAlone(), m_notices);
 }
 
 void LookupRun::requestStop()
@@ -111,13 +185,12 @@ void LookupRun::requestStop()
 void LookupRun::watchWaits(const QString& code)
 {
     m_chain.onBusyWait = [this, &code](int secondsLeft) {
-        m_platform.progressBar1.setText(BusyCaption(code, secondsLeft));
+        showCaption(BusyCaption(code, secondsLeft));
     };
     m_chain.onTurnWait = [this, &code](const QString& source, int secondsLeft) {
-        m_platform.progressBar1.setText(
-            secondsLeft > 0 ? TurnWaitCaption(source, secondsLeft)
-                            : QCoreApplication::translate("LookupRun", kProcessingCaption)
-                                  .arg(FileNameFromPath(code)));
+        showCaption(secondsLeft > 0 ? TurnWaitCaption(source, secondsLeft)
+                                    : QCoreApplication::translate("LookupRun", kProcessingCaption)
+                                          .arg(FileNameFromPath(code)));
     };
 }
 
@@ -126,25 +199,6 @@ void LookupRun::stopWatchingWaits()
     m_chain.onBusyWait = nullptr;
     m_chain.onTurnWait = nullptr;
 }
-
-namespace {
-// The outcomes of a run so far, for the box at its end.
-struct RunTally
-{
-    int lookups = 0;
-    int failed = 0;
-
-    void count(const CodeOutcome& outcome)
-    {
-        // A code that was never sent anywhere was not a lookup that failed.
-        if (outcome.status == CodeOutcome::Status::NotLookedUp)
-            return;
-        ++lookups;
-        if (outcome.status == CodeOutcome::Status::Failed)
-            ++failed;
-    }
-};
-} // namespace
 
 void LookupRun::PushButton17_Click()
 {
@@ -170,10 +224,12 @@ void LookupRun::PushButton17_Click()
 
     int n = 0;
     trap(114, [&] { n = codes.count(); });
-    trap(116, [&] { m_chain.startRun(); });
+    trap(116, [&] {
+        startCounting();
+        m_chain.startRun();
+    });
     int m = n;
     int done = 0;
-    RunTally tally;
     for (int i = 1; i <= n && !m_stopRequested; ++i) {
         trap(118, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
         // The list may have been shortened while the run let events through (another long
@@ -190,9 +246,8 @@ void LookupRun::PushButton17_Click()
         if (read) {
             const QString code = *read;
             trap(124, [&] {
-                m_platform.progressBar1.setText(
-                    QCoreApplication::translate("LookupRun", kProcessingCaption)
-                        .arg(FileNameFromPath(code)));
+                showCaption(QCoreApplication::translate("LookupRun", kProcessingCaption)
+                                .arg(FileNameFromPath(code)));
             });
             trap(126, [&] { m_platform.eventLoop.yield(); });
 
@@ -208,7 +263,7 @@ void LookupRun::PushButton17_Click()
             if (asked && !outcome)
                 break;
             if (outcome) {
-                tally.count(*outcome);
+                m_counts.count(*outcome);
                 trap(130, [&] {
                     AppendTickedRow(results, outcome->rowText, outcome->scrollIntoView());
                 });
@@ -226,10 +281,7 @@ void LookupRun::PushButton17_Click()
         m_platform.progressBar1.setText(
             QCoreApplication::translate("ProgressDisplay", kIdleProgressCaptionText));
     });
-    trap(142, [&] {
-        m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
-                                                   : DoneMessage(tally.failed, tally.lookups));
-    });
+    trap(142, [&] { m_platform.messageBox.show(endMessage(done, m)); });
     trap(144, [&] {
         m_busy = false;
         m_stopRequested = false;
@@ -250,18 +302,19 @@ bool LookupRun::LookUpCodes(const QStringList& codes,
     });
     trap(104, [&] { results.clear(); });
     trap(106, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
-    trap(108, [&] { m_chain.startRun(); });
+    trap(108, [&] {
+        startCounting();
+        m_chain.startRun();
+    });
 
     const int m = int(codes.size());
     int done = 0;
-    RunTally tally;
     for (int k = 0; k < m && !m_stopRequested; ++k) {
         const QString& code = codes[k];
         trap(110, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
         trap(112, [&] {
-            m_platform.progressBar1.setText(
-                QCoreApplication::translate("LookupRun", kProcessingCaption)
-                    .arg(FileNameFromPath(code)));
+            showCaption(QCoreApplication::translate("LookupRun", kProcessingCaption)
+                            .arg(FileNameFromPath(code)));
         });
         trap(114, [&] { m_platform.eventLoop.yield(); });
 
@@ -280,7 +333,7 @@ bool LookupRun::LookUpCodes(const QStringList& codes,
             break;
         done = k + 1;
         if (outcome) {
-            tally.count(*outcome);
+            m_counts.count(*outcome);
             trap(118,
                  [&] { AppendTickedRow(results, outcome->rowText, outcome->scrollIntoView()); });
             trap(120, [&] { each(*outcome); });
@@ -295,10 +348,7 @@ bool LookupRun::LookUpCodes(const QStringList& codes,
         m_platform.progressBar1.setText(
             QCoreApplication::translate("ProgressDisplay", kIdleProgressCaptionText));
     });
-    trap(132, [&] {
-        m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
-                                                   : DoneMessage(tally.failed, tally.lookups));
-    });
+    trap(132, [&] { m_platform.messageBox.show(endMessage(done, m)); });
     trap(134, [&] {
         m_busy = false;
         m_stopRequested = false;
@@ -337,19 +387,20 @@ void LookupRun::RetryFailedRows()
         return;
     }
     trap(112, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
-    trap(114, [&] { m_chain.startRun(); });
+    trap(114, [&] {
+        startCounting();
+        m_chain.startRun();
+    });
 
     const int m = int(rows.size());
     int done = 0;
-    RunTally tally;
     for (int k = 0; k < m && !m_stopRequested; ++k) {
         const int row = rows[k];
         const QString& code = failedCodes[k];
         trap(116, [&] { m_platform.window.setMousePointer(PointerCode::Hourglass); });
         trap(118, [&] {
-            m_platform.progressBar1.setText(
-                QCoreApplication::translate("LookupRun", kProcessingCaption)
-                    .arg(FileNameFromPath(code)));
+            showCaption(QCoreApplication::translate("LookupRun", kProcessingCaption)
+                            .arg(FileNameFromPath(code)));
         });
         trap(120, [&] { m_platform.eventLoop.yield(); });
 
@@ -370,7 +421,7 @@ void LookupRun::RetryFailedRows()
         done = k + 1;
         // In place, tick and all; a row that changed meanwhile is left as it is.
         if (outcome) {
-            tally.count(*outcome);
+            m_counts.count(*outcome);
             trap(124, [&] {
                 if (row <= results.count() && FailedRowCode(results.text(row)) == code) {
                     results.setText(row, outcome->rowText);
@@ -389,10 +440,7 @@ void LookupRun::RetryFailedRows()
         m_platform.progressBar1.setText(
             QCoreApplication::translate("ProgressDisplay", kIdleProgressCaptionText));
     });
-    trap(136, [&] {
-        m_platform.messageBox.show(m_stopRequested ? StoppedMessage(done, m)
-                                                   : DoneMessage(tally.failed, tally.lookups));
-    });
+    trap(136, [&] { m_platform.messageBox.show(endMessage(done, m)); });
     trap(138, [&] {
         m_busy = false;
         m_stopRequested = false;

@@ -18,11 +18,31 @@ inline constexpr char kLookupDoneMessage[] = QT_TRANSLATE_NOOP("LookupRun", "Don
 //: %1 is the code being looked up.
 inline constexpr char kProcessingCaption[] = QT_TRANSLATE_NOOP("LookupRun", "Processing: %1");
 
+// What became of the codes of one run, for the box at its end.
+struct RunCounts
+{
+    qsizetype found = 0;
+    qsizetype notFound = 0;
+    qsizetype failed = 0;
+    qsizetype notLookedUp = 0;
+
+    void count(const CodeOutcome& outcome);
+    // The codes that were sent somewhere.
+    qsizetype lookups() const { return found + notFound + failed; }
+};
+
 // "Stopped after 3 of 10 codes."
 QString StoppedMessage(int done, int total);
-// "Done.", and when some codes could not be asked, how many and what to do about it:
-// "Done.\n3 of 3 lookups failed; Lookup → Retry Failed Rows asks again."
-QString DoneMessage(int failed, int lookups);
+// "Done." first; then how the codes went ("12 found, 2 not found, 1 failed"), what to do about
+// failures, and what the run had to say on the way (a database's advice, a problem of the
+// remembered answers), a line each. With the page service alone the box reads as it always has:
+// "Done.", and for failures "Done.\n3 of 3 lookups failed; Lookup → Retry Failed Rows asks
+// again."
+QString DoneMessage(const RunCounts& counts, bool pageServiceAlone,
+                    const QStringList& notices = {});
+// The progress caption while a run goes on after something to hear of: "Processing: 4006381333931
+// — Open Food Facts is busy for everyone ...".
+QString CaptionWithNotice(const QString& caption, const QString& notice);
 // "Processing: 4006381333931 (service busy, next try in 12 s)"
 QString BusyCaption(const QString& code, int secondsLeft);
 // "Waiting 4 s for Open Food Facts' turn"
@@ -63,6 +83,13 @@ public:
 
 private:
     void wireChain();
+    // A new run: nothing heard of yet.
+    void startCounting();
+    // What the chain has to say during a run is never a box that waits for a click: it stays in
+    // the caption while the run goes on and is gathered into the box at the end, once.
+    void hear(const QString& notice);
+    void showCaption(const QString& caption);
+    QString endMessage(int done, int total) const;
     // The caption counts down the waits of the code's lookup: a busy service, a paced turn.
     void watchWaits(const QString& code);
     void stopWatchingWaits();
@@ -71,4 +98,7 @@ private:
     LookupChain& m_chain;
     bool m_busy = false;
     bool m_stopRequested = false;
+    RunCounts m_counts;
+    QStringList m_notices;
+    QString m_caption;
 };

@@ -86,10 +86,10 @@ public:
     virtual QString name() const = 0;
     // The name users see in rows and boxes ("Open Food Facts").
     virtual QString displayName() const = 0;
-    // The hosts of the addresses the source was set up with (built in, or the user's own server
-    // named in the settings or the environment). What its answers point to there, a product's
-    // picture or page, is the source's own and is fetched wherever the host is; anywhere else it
-    // must be a public host.
+    // The hosts and ports ("host:port") of the addresses the source was set up with (built in, or
+    // the user's own server named in the settings or the environment). What its own answers
+    // point to there, a product's picture or page, is the source's own and is fetched wherever
+    // the host is; anywhere else, and for any other source's answers, it must be a public host.
     virtual QStringList ownHosts() const { return {}; }
 
     // Whether the source is asked about this code at all (Open Library takes ISBNs only). The

@@ -1,5 +1,6 @@
 #include "lookup/OpenFoodFactsSource.h"
 
+#include "lookup/ProductCode.h"
 #include "lookup/ProductName.h"
 #include "lookup/SourceSupport.h"
 
@@ -68,6 +69,26 @@ QString DatabaseOf(const QJsonObject& product)
     return {};
 }
 
+// Whether the code an answer names (a text of digits, as the service writes it) is the code
+// asked, in any of its forms: the service writes a UPC-A with or without the zero of its EAN-13.
+// An answer that names none is taken as it is.
+bool NamesAskedCode(const QJsonValue& named, const QString& typed)
+{
+    if (named.isUndefined() || named.isNull())
+        return true;
+    const auto significant = [](QStringView digits) {
+        while (digits.size() > 1 && digits.front() == u'0')
+            digits = digits.sliced(1);
+        return digits;
+    };
+    const QString text =
+        named.isDouble() ? QString::number(named.toDouble(), 'f', 0) : named.toString().trimmed();
+    if (text.isEmpty())
+        return true;
+    const CheckedCode asked = CheckCode(typed);
+    return asked.isValid() && (significant(text) == significant(asked.gtin) ||
+                               significant(text) == significant(asked.asTyped));
+}
 } // namespace
 
 OpenFoodFactsSource::OpenFoodFactsSource(QString base, QString language, int perMinute)
@@ -128,6 +149,10 @@ SourceAnswer OpenFoodFactsSource::read(const SourceResponse& response, const QSt
 
     const QJsonObject fields = product.toObject();
     const auto text = [&fields](const QString& key) { return fields.value(key).toString(); };
+    // A product under another code is no answer about this one, whatever it is called.
+    if (!NamesAskedCode(answer.value(QLatin1String("code")), typed) ||
+        !NamesAskedCode(fields.value(QLatin1String("code")), typed))
+        return SourceAnswer::failed(QStringLiteral("answer about another code"));
     ProductAnswer found = AnswerFromFields(ProductFields{
         text(QStringLiteral("product_name")),
         m_language.isEmpty() ? QString() : text(QStringLiteral("product_name_") + m_language),

@@ -66,12 +66,32 @@ CheckedCode WrongCheckDigit(QChar expected)
     return checked;
 }
 
-CheckedCode Valid(QString gtin, bool isbn)
+// The one identity of the digits typed, which have passed their checks.
+QString Canonical(const QString& digits)
+{
+    switch (digits.size()) {
+    case 8:
+        if (IsUpcE(digits)) {
+            const QString upcA = UpcEExpanded(digits);
+            return u'0' + upcA + Gs1CheckDigit(upcA);
+        }
+        return digits;
+    case 12:
+        return u'0' + digits;
+    case 14:
+        return digits.front() == u'0' ? digits.sliced(1) : digits;
+    }
+    return digits;
+}
+
+CheckedCode Valid(QString asTyped, bool isbn)
 {
     CheckedCode checked;
     checked.kind = CheckedCode::Kind::Valid;
-    checked.gtin = std::move(gtin);
-    checked.isbn = isbn;
+    checked.gtin = Canonical(asTyped);
+    checked.asTyped = std::move(asTyped);
+    checked.isbn = isbn || (checked.gtin.size() == 13 &&
+                            (checked.gtin.startsWith(u"978") || checked.gtin.startsWith(u"979")));
     return checked;
 }
 
@@ -143,9 +163,48 @@ CheckedCode CheckCode(QStringView typed)
     // a mistyped 8-digit code is told, as most of them are EAN-8.
     if (code.back() != expected && !(length == 8 && IsUpcE(code)))
         return WrongCheckDigit(expected);
-    const bool book = length == 13 && (code.startsWith(QLatin1String("978")) ||
-                                       code.startsWith(QLatin1String("979")));
-    return Valid(code, book);
+    return Valid(code, false);
+}
+
+QString UpcAOf(QStringView gtin)
+{
+    return gtin.size() == 13 && gtin.front() == u'0' ? gtin.sliced(1).toString() : QString();
+}
+
+QString Isbn10Of(QStringView gtin)
+{
+    if (gtin.size() != 13 || !gtin.startsWith(u"978") || !AllDigits(gtin))
+        return {};
+    const QStringView nine = gtin.sliced(3, 9);
+    return nine + Isbn10CheckCharacter(nine);
+}
+
+QString IssnOf(QStringView gtin)
+{
+    if (gtin.size() != 13 || !gtin.startsWith(u"977") || !AllDigits(gtin))
+        return {};
+    const QStringView seven = gtin.sliced(3, 7);
+    int sum = 0;
+    for (qsizetype i = 0; i < 7; ++i)
+        sum += DigitValue(seven[i]) * int(8 - i);
+    const int check = (11 - sum % 11) % 11;
+    return seven.first(4) + u'-' + seven.sliced(4) +
+           (check == 10 ? QChar(u'X') : QChar(u'0' + check));
+}
+
+QString InnerGtin(QStringView caseGtin)
+{
+    if (caseGtin.size() != 14 || !AllDigits(caseGtin))
+        return {};
+    const QStringView body = caseGtin.sliced(1, 12);
+    return body + Gs1CheckDigit(body);
+}
+
+CheckedCode AsTypedForm(const CheckedCode& checked)
+{
+    CheckedCode typed = checked;
+    typed.gtin = checked.asTyped;
+    return typed;
 }
 
 namespace {

@@ -73,12 +73,13 @@ int Integer(const QJsonObject& object, const QString& parent, const QString& key
     if (value.isUndefined())
         return fallback;
     const double number = value.toDouble(-1);
-    if (!value.isDouble() || number != double(qint64(number)) || number < lowest ||
-        number > highest)
+    // The range first: only a number within it may be converted to see whether it is whole
+    // (1e300 is no integer of any size, and converting it is undefined).
+    if (!value.isDouble() || !(number >= lowest && number <= highest) ||
+        number != double(int(number)))
         Refuse(Path(parent, key),
                QCoreApplication::translate("SourceFile", "not a whole number from %1 to %2")
-                   .arg(lowest)
-                   .arg(highest));
+                   .arg(QString::number(lowest), QString::number(highest)));
     return int(number);
 }
 

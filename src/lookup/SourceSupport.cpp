@@ -1,10 +1,14 @@
 #include "lookup/SourceSupport.h"
 
+#include "common/PublicAddress.h"
 #include "lookup/ProductName.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonParseError>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace {
 
@@ -116,12 +120,54 @@ std::optional<qint64> HeaderInteger(QByteArrayView value)
     return number;
 }
 
+QString RedactKey(QString text, const QString& key)
+{
+    if (key.isEmpty())
+        return text;
+    const QString shown = QStringLiteral("***");
+    const QByteArray utf8 = key.toUtf8();
+    const QByteArray encoded = QUrl::toPercentEncoding(key);
+    QByteArray lowerHex = encoded;
+    for (qsizetype at = lowerHex.indexOf('%'); at >= 0 && at + 2 < lowerHex.size();
+         at = lowerHex.indexOf('%', at + 3)) {
+        lowerHex[at + 1] = char(QChar::toLower(uint(uchar(lowerHex[at + 1]))));
+        lowerHex[at + 2] = char(QChar::toLower(uint(uchar(lowerHex[at + 2]))));
+    }
+    QStringList forms{key, QString::fromLatin1(encoded), QString::fromLatin1(lowerHex),
+                      QString::fromLatin1(QByteArray(encoded).replace("%20", "+"))};
+    // Base64 of the key alone, and of "user:key": past the characters that hold any bit of the
+    // part before it, the rest depends on the key and on where it starts in a group of three
+    // bytes only, so the three alignments cover every user name.
+    for (const auto options : {QByteArray::Base64Encoding, QByteArray::Base64UrlEncoding}) {
+        const QByteArray alone = utf8.toBase64(options | QByteArray::OmitTrailingEquals);
+        forms.append(QString::fromLatin1(utf8.toBase64(options)));
+        forms.append(QString::fromLatin1(alone));
+        for (const QByteArray& before :
+             {QByteArrayLiteral(":"), QByteArrayLiteral("x:"), QByteArrayLiteral("xx:")}) {
+            const QByteArray both =
+                QByteArray(before + utf8).toBase64(options | QByteArray::OmitTrailingEquals);
+            // The characters that stand for the key alone: those after the prefix's own.
+            const qsizetype prefixChars = (before.size() * 8 + 5) / 6;
+            if (both.size() >= prefixChars + 4)
+                forms.append(QString::fromLatin1(both.sliced(prefixChars)));
+        }
+    }
+    // Longest first, so that a form is never cut by a shorter one inside it.
+    std::sort(forms.begin(), forms.end(),
+              [](const QString& a, const QString& b) { return a.size() > b.size(); });
+    for (const QString& form : forms) {
+        if (form.size() >= 4 || form == key)
+            text.replace(form, shown);
+    }
+    return text;
+}
+
 QStringList HostsOf(const QStringList& bases)
 {
     QStringList hosts;
     for (const QString& base : bases) {
-        const QString host = QUrl(base).host();
-        if (!host.isEmpty() && !hosts.contains(host, Qt::CaseInsensitive))
+        const QString host = HostAndPort(QUrl(base));
+        if (!host.isEmpty() && !hosts.contains(host))
             hosts.append(host);
     }
     return hosts;

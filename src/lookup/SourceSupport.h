@@ -16,7 +16,14 @@
 // The base address with the path appended, however many slashes the base ends with, and the
 // query (already encoded) in place of any the base had.
 QUrl SourceAddress(const QString& base, const QString& path, const QString& query = {});
-// The hosts of these base addresses, each once, leaving out those without one.
+// The text with every form a key takes in a request replaced by "***": as it is, percent-encoded
+// (either case of hex digits, a space as %20 or +) and in Base64 (as HTTP Basic authentication
+// and many services carry it, with or without padding, standard or URL-safe, alone or after a
+// user name and a colon). Whatever shows a request or what came back for it goes through this.
+QString RedactKey(QString text, const QString& key);
+
+// The hosts and ports of these base addresses (HostAndPort), each once, leaving out those without
+// a host.
 QStringList HostsOf(const QStringList& bases);
 
 // The last `count` non-empty pieces of a list with that separator, cleaned, joined with ", ": the

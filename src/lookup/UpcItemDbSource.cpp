@@ -1,6 +1,7 @@
 #include "lookup/UpcItemDbSource.h"
 
 #include "lookup/Politeness.h"
+#include "lookup/ProductCode.h"
 #include "lookup/ProductName.h"
 #include "lookup/SourceSupport.h"
 
@@ -88,9 +89,13 @@ SourceRequest UpcItemDbSource::request(const QString& /*typed*/, const CheckedCo
 {
     if (!checked.isValid())
         return {};
-    return SourceRequest{SourceAddress(m_base, QStringLiteral("/prod/trial/lookup"),
-                                       QStringLiteral("upc=") + checked.gtin),
-                         0};
+    // It takes a UPC-A or an EAN-13: a product of the US and Canada by its 12 digits, as it keeps
+    // them.
+    const QString upcA = UpcAOf(checked.gtin);
+    return SourceRequest{
+        SourceAddress(m_base, QStringLiteral("/prod/trial/lookup"),
+                      QStringLiteral("upc=") + (upcA.isEmpty() ? checked.gtin : upcA)),
+        0};
 }
 
 SourceAnswer UpcItemDbSource::read(const SourceResponse& response, const QString& /*typed*/) const

@@ -21,9 +21,15 @@ public:
     // Writes the bytes as they are and sends them on at once. Throws OperationFailed when they
     // cannot be written (a full disk).
     virtual void writeStandardOutput(QByteArrayView bytes) = 0;
+    // Whether standard output goes to a terminal, which would obey control characters in it.
+    virtual bool standardOutputIsTerminal() const = 0;
     // Writes the text, in the system's encoding, and sends it on at once. Never fails: there is
     // nowhere left to report a failure to.
     virtual void writeStandardError(const QString& text) = 0;
     // Whether standard error goes to a terminal, where a line can be rewritten in place.
     virtual bool standardErrorIsTerminal() const = 0;
+    // Shows the text in place of the line standard error's terminal shows last (a progress line:
+    // back to the line's start, the text, the rest of the line cleared), the same way as
+    // writeStandardError(). Only this writes control characters of the program's own.
+    virtual void rewriteStandardErrorLine(const QString& text) = 0;
 };

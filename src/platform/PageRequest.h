@@ -18,8 +18,8 @@ struct PageRequest
     int maxRedirects = 50;
     // The address came in an answer (a product's picture): it is asked only of a public host,
     // judged by every address its name gives and again at every redirection ("not a public
-    // address: ..."), unless the host is one of `ownHosts`, those the user configured the
-    // answering source on.
+    // address: ..."), unless its host and port are among `ownHosts` ("host:port"), those the user
+    // configured the answering source on.
     bool publicOnly = false;
     QStringList ownHosts = {};
     QByteArray method = {}; // empty: GET

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // One row of the scan window's table, as it reads.
 struct ScanTableRow
@@ -32,8 +33,15 @@ public:
     virtual bool isOpen() const = 0;
     // The table's rows, the last scanned first.
     virtual void showRows(const QList<ScanTableRow>& rows) = 0;
-    // The answer to the last scan, in large type.
+    // The answer to the last scan, in large type; empty shows nothing.
     virtual void showAnswer(const QString& text) = 0;
+    // A line under the table that says what the window just did or could not do (codes sent to
+    // the code list, a port that is taken, a problem of the remembered answers), without waiting
+    // for anyone; empty hides it.
+    virtual void showNotice(const QString& text) = 0;
+    // Every text the Status column may show, in the user's language: the column is made wide
+    // enough for the longest.
+    virtual void setStatusWords(const QStringList& words) = 0;
     // Flashes the line and, unless muted, plays the signal's sound; a machine without sound stays
     // silent without a word.
     virtual void signal(ScanSignal signal) = 0;

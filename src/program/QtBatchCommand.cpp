@@ -1,7 +1,7 @@
 #include "program/QtBatchCommand.h"
 
-#include "app/BatchCommand.h"
-#include "app/ScanCommand.h"
+#include "app/batch/BatchCommand.h"
+#include "app/scan/ScanCommand.h"
 #include "barcodes/BarcodeReader.h"
 #include "desktop/barcodes/PopplerPdfDocument.h"
 #include "desktop/barcodes/QtPictureFiles.h"

@@ -1,6 +1,6 @@
 #include "program/QtIndexCommands.h"
 
-#include "app/IndexCommands.h"
+#include "app/index/IndexCommands.h"
 #include "desktop/files/QtDownloadStore.h"
 #include "desktop/files/QtInputFiles.h"
 #include "desktop/network/QtHttpFetcher.h"
@@ -81,6 +81,7 @@ int UpdateIndexCommand(const QStringList& languages, const QByteArray& userAgent
         options.listUrl = url;
     options.userAgent = userAgent;
     options.allowed = allowed;
+    options.now = QDateTime::currentDateTimeUtc();
     // A second between two files, as a polite client of a shared static host; Ctrl+C still
     // stops at once.
     options.pause = [] {

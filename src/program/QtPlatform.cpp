@@ -1,9 +1,9 @@
 #include "program/QtPlatform.h"
 
-#include "app/Form1.h"
-#include "app/ProductDetailsView.h"
-#include "app/SavedCodeList.h"
-#include "app/UiLanguage.h"
+#include "app/window/Form1.h"
+#include "app/window/ProductDetailsView.h"
+#include "app/window/SavedCodeList.h"
+#include "app/window/UiLanguage.h"
 #include "program/PageLoaders.h"
 
 #include <QAbstractItemModel>
@@ -23,7 +23,8 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_listView1(*m_window.listView1(), false)
     , m_listView2(*m_window.listView2(), true)
     , m_progressBar1(*m_window.progressBar1())
-    , m_commonDialog1(m_window, m_eventLoop)
+    , m_commonDialog1(m_window, m_eventLoop, m_settings, kSettingsApplication.toString(),
+                      kSettingsSection.toString())
     , m_messageBox(m_window, m_title, m_eventLoop)
     , m_inputBox(m_window, m_title, m_eventLoop)
     , m_skin(m_window)

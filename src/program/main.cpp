@@ -1,13 +1,14 @@
 // The program's entry: settle the configuration, build the window, run start-up, show it.
 #include "app/AppConfig.h"
-#include "app/FileSources.h"
-#include "app/Form1.h"
 #include "app/LookupSetup.h"
-#include "app/SavedCodeList.h"
-#include "app/SourceKeys.h"
-#include "app/TimeSeededChance.h"
-#include "app/UiLanguage.h"
+#include "app/sources/FileSources.h"
+#include "app/sources/SourceKeys.h"
+#include "app/window/Form1.h"
+#include "app/window/SavedCodeList.h"
+#include "app/window/TimeSeededChance.h"
+#include "app/window/UiLanguage.h"
 #include "common/Loopback.h"
+#include "common/OperationFailed.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SystemKeyStore.h"
@@ -15,6 +16,7 @@
 #include "desktop/system/QtUiTranslations.h"
 #include "desktop/system/QuitSignalWatcher.h"
 #include "desktop/system/StandardErrorMessageBox.h"
+#include "gs1/IsbnRanges.h"
 #include "program/QtBatchCommand.h"
 #include "program/QtIndexCommands.h"
 #include "program/QtPlatform.h"
@@ -67,6 +69,9 @@ SourceFolders FileSourceFolders()
         QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation))
             .filePath(QStringLiteral("sources"))};
 }
+
+// An agency's RangeMessage.xml is about 100 KB.
+constexpr qint64 kLargestRangeMessage = 16 * 1024 * 1024;
 
 void PrintProblem(const QString& problem)
 {
@@ -157,6 +162,31 @@ int main(int argc, char* argv[])
         }
         for (const QString& problem : read.problems)
             PrintProblem(problem);
+        // A newer RangeMessage.xml of the ISBN agency's, for the ranges that came after this
+        // program was built; one that cannot be used leaves the built-in ranges, and says why.
+        if (const QString ranges = environment.value(QStringLiteral("QUILLFEN_ISBN_RANGES"));
+            !ranges.isEmpty()) {
+            QString refused;
+            try {
+                const FileSystem::Contents contents = files.readFile(ranges, kLargestRangeMessage);
+                auto read = IsbnRanges::fromRangeMessage(
+                    contents.overLimit ? QByteArray(kLargestRangeMessage + 1, ' ')
+                                       : contents.bytes);
+                if (auto* made = std::get_if<IsbnRanges>(&read))
+                    UseIsbnRanges(std::move(*made));
+                else
+                    refused = std::get<QString>(read);
+            } catch (const OperationFailed& failure) {
+                refused = failure.description();
+            }
+            if (!refused.isEmpty())
+                //: %1 is a file, %2 why it cannot be used.
+                PrintProblem(QCoreApplication::translate(
+                                 "main",
+                                 "QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are "
+                                 "used.")
+                                 .arg(ranges, refused));
+        }
         config.fileSources = read.entries;
         // Here, while an application object holds the language's catalogue.
         if (const QString wrong = CheckChosenSources(config); !wrong.isEmpty()) {

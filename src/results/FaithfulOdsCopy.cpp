@@ -416,3 +416,10 @@ void FaithfulOdsCopy::write(ZipArchive& archive, const QString& tableName, const
         ContentRewrite(answers, tableName, firstColumn, reach.headerStyle, limits).run(*in, out);
     });
 }
+
+void FaithfulOdsCopy::checkCopyable(ZipArchive& archive, const SheetLimits& limits)
+{
+    const std::unique_ptr<QIODevice> in =
+        archive.stream(kContent, limits.maxEntryBytes, limits.maxEntryRatio);
+    RootNamespace(*in, kContent);
+}

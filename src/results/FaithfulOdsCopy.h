@@ -21,4 +21,8 @@ public:
     // written, leaving `target` as it was.
     static void write(ZipArchive& archive, const QString& tableName, const QString& target,
                       const SheetAnswers& answers, const SheetLimits& limits);
+
+    // Throws OperationFailed, saying why, for a document whose content write() would refuse (one
+    // that declares entities). Asked before the codes are looked up.
+    static void checkCopyable(ZipArchive& archive, const SheetLimits& limits);
 };

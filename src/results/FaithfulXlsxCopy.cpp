@@ -517,22 +517,22 @@ private:
 };
 } // namespace
 
-bool FaithfulXlsxCopy::isStrict(ZipArchive& archive, const SheetLimits& limits)
+void FaithfulXlsxCopy::checkCopyable(ZipArchive& archive, const SheetLimits& limits)
 {
     const XlsxReader reader(archive, limits);
     for (const QString& part : reader.sheetParts()) {
         if (part.isEmpty())
             continue;
-        const std::unique_ptr<QIODevice> in =
-            archive.stream(part, limits.maxEntryBytes, limits.maxEntryRatio);
-        QXmlStreamReader xml(in.get());
-        while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement)
-                return xml.namespaceUri().startsWith(kStrictPrefix);
+        std::unique_ptr<QIODevice> in;
+        try {
+            in = archive.stream(part, limits.maxEntryBytes, limits.maxEntryRatio);
+        } catch (const OperationFailed&) {
+            continue; // a sheet that cannot be read is not the one read, and is copied as it is
         }
-        return false;
+        if (RootNamespace(*in, part).startsWith(kStrictPrefix))
+            throw OperationFailed(
+                QCoreApplication::translate("FaithfulXlsxCopy", "it is in strict Office Open XML"));
     }
-    return false;
 }
 
 qsizetype FaithfulXlsxCopy::write(ZipArchive& archive, const QString& sheetName,

@@ -22,6 +22,8 @@ public:
     static qsizetype write(ZipArchive& archive, const QString& sheetName, const QString& target,
                            const SheetAnswers& answers, const SheetLimits& limits);
 
-    // Whether the workbook's parts are in strict Office Open XML, which is copied as values only.
-    static bool isStrict(ZipArchive& archive, const SheetLimits& limits);
+    // Throws OperationFailed, saying why, for a workbook whose sheets write() would refuse: in
+    // strict Office Open XML, or declaring entities. Asked before the codes are looked up, so
+    // that the copy fails for no reason not told then.
+    static void checkCopyable(ZipArchive& archive, const SheetLimits& limits);
 };

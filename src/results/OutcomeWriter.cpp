@@ -1,9 +1,13 @@
 #include "results/OutcomeWriter.h"
 
 #include "gs1/CodeFacts.h"
+#include "gs1/IsbnRanges.h"
 #include "lookup/LookupChain.h"
+#include "lookup/ProductCode.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -119,11 +123,46 @@ std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName)
 
 QStringList OutcomeColumns()
 {
-    return {QStringLiteral("code"),   QStringLiteral("gtin"),       QStringLiteral("status"),
-            QStringLiteral("name"),   QStringLiteral("brand"),      QStringLiteral("quantity"),
-            QStringLiteral("source"), QStringLiteral("detail"),     QStringLiteral("categories"),
-            QStringLiteral("kind"),   QStringLiteral("gs1_office"), QStringLiteral("image_url"),
-            QStringLiteral("url")};
+    return {
+        QStringLiteral("code"),   QStringLiteral("gtin"),       QStringLiteral("status"),
+        QStringLiteral("name"),   QStringLiteral("brand"),      QStringLiteral("quantity"),
+        QStringLiteral("source"), QStringLiteral("detail"),     QStringLiteral("categories"),
+        QStringLiteral("kind"),   QStringLiteral("gs1_office"), QStringLiteral("image_url"),
+        QStringLiteral("url"),    QStringLiteral("same_as"),    QStringLiteral("inner_gtin"),
+        QStringLiteral("upc"),    QStringLiteral("isbn10"),     QStringLiteral("isbn_hyphenated"),
+        QStringLiteral("issn")};
+}
+
+QString OutcomeColumnLabel(const QString& column)
+{
+    static const QHash<QString, const char*> kLabels{
+        {QStringLiteral("code"), QT_TRANSLATE_NOOP("OutcomeWriter", "Code as typed")},
+        {QStringLiteral("gtin"), QT_TRANSLATE_NOOP("OutcomeWriter", "GTIN")},
+        {QStringLiteral("status"), QT_TRANSLATE_NOOP("OutcomeWriter", "Status")},
+        {QStringLiteral("name"), QT_TRANSLATE_NOOP("OutcomeWriter", "Product name")},
+        {QStringLiteral("brand"), QT_TRANSLATE_NOOP("OutcomeWriter", "Brand")},
+        {QStringLiteral("quantity"), QT_TRANSLATE_NOOP("OutcomeWriter", "Quantity")},
+        {QStringLiteral("source"), QT_TRANSLATE_NOOP("OutcomeWriter", "Source")},
+        {QStringLiteral("detail"), QT_TRANSLATE_NOOP("OutcomeWriter", "Why not found or failed")},
+        {QStringLiteral("categories"), QT_TRANSLATE_NOOP("OutcomeWriter", "Categories")},
+        {QStringLiteral("kind"), QT_TRANSLATE_NOOP("OutcomeWriter", "Kind of code")},
+        {QStringLiteral("gs1_office"), QT_TRANSLATE_NOOP("OutcomeWriter", "GS1 office")},
+        {QStringLiteral("image_url"), QT_TRANSLATE_NOOP("OutcomeWriter", "Picture address")},
+        {QStringLiteral("url"), QT_TRANSLATE_NOOP("OutcomeWriter", "Page address")},
+        {QStringLiteral("same_as"), QT_TRANSLATE_NOOP("OutcomeWriter", "Same product as row")},
+        {QStringLiteral("inner_gtin"), QT_TRANSLATE_NOOP("OutcomeWriter", "Case of")},
+        {QStringLiteral("upc"), QT_TRANSLATE_NOOP("OutcomeWriter", "UPC")},
+        {QStringLiteral("isbn10"), QT_TRANSLATE_NOOP("OutcomeWriter", "ISBN-10")},
+        {QStringLiteral("isbn_hyphenated"),
+         QT_TRANSLATE_NOOP("OutcomeWriter", "ISBN with hyphens")},
+        {QStringLiteral("issn"), QT_TRANSLATE_NOOP("OutcomeWriter", "ISSN")},
+    };
+    const char* const label = kLabels.value(column);
+    if (!label)
+        return column;
+    //: A column's readable name, then its name in the file and in batch mode's --columns.
+    return QCoreApplication::translate("OutcomeWriter", "%1 (%2)")
+        .arg(QCoreApplication::translate("OutcomeWriter", label), column);
 }
 
 OutcomeColumnPlaces AllOutcomeColumns()
@@ -207,9 +246,14 @@ QString OutcomeStatusWord(const CodeOutcome& outcome)
 
 QStringList OutcomeCells(const CodeOutcome& outcome)
 {
-    // What the code says by itself holds whatever became of the lookup, for every checked code.
-    const CodeFacts facts = DescribeCode(outcome.gtin);
+    // What the code says by itself holds whatever became of the lookup, for every checked code;
+    // its kind is that of the form it was typed in (a UPC-A is no EAN-13 to the user who typed
+    // it), which most lists type as the canonical form itself.
+    const CodeFacts facts =
+        DescribeCode(outcome.code == outcome.gtin ? outcome.gtin : CheckCode(outcome.code).asTyped);
     const ProductDetails& details = outcome.product.details;
+    const QString& gtin = outcome.gtin;
+    const bool book = gtin.size() == 13 && (gtin.startsWith(u"978") || gtin.startsWith(u"979"));
     return {outcome.code,
             outcome.gtin,
             OutcomeStatusWord(outcome),
@@ -222,7 +266,13 @@ QStringList OutcomeCells(const CodeOutcome& outcome)
             CodeKindText(facts.kind),
             facts.gs1Office,
             details.imageUrl,
-            details.pageUrl};
+            details.pageUrl,
+            outcome.sameAs > 0 ? QString::number(outcome.sameAs) : QString(),
+            outcome.innerGtin,
+            UpcAOf(gtin),
+            Isbn10Of(gtin),
+            book ? HyphenatedIsbn(gtin).value_or(QString()) : QString(),
+            IssnOf(gtin)};
 }
 
 QString SpreadsheetSafe(const QString& value)

@@ -20,9 +20,14 @@ std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName);
 
 // Every column, in its order: code, gtin, status, name, brand, quantity, source, detail,
 // categories, kind, gs1_office, image_url (the picture the details window shows), url (the
-// product's page). The first eight keep their places, and later ones come after them, so that
-// scripts that read the first eight by place keep working.
+// product's page), same_as (the row of the first of the same product), inner_gtin (what a case
+// holds), then the forms of the GTIN people need: upc, isbn10, isbn_hyphenated, issn. The first
+// eight keep their places, and later ones come after them, so that scripts that read the first
+// eight by place keep working.
 QStringList OutcomeColumns();
+// What a person is shown for a column when choosing which to save: "Picture address
+// (image_url)", the readable name in the user's language and the name files and --columns use.
+QString OutcomeColumnLabel(const QString& column);
 // One outcome's cells, in the order of the columns.
 QStringList OutcomeCells(const CodeOutcome& outcome);
 

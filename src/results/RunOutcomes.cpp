@@ -45,7 +45,7 @@ auto TextsOf(Outcome& outcome)
     auto& product = outcome.product;
     auto& details = product.details;
     using Text = decltype(&product.name);
-    return std::array<std::pair<Text, Kind>, 15>{{{&product.name, Kind::Shown},
+    return std::array<std::pair<Text, Kind>, 16>{{{&product.name, Kind::Shown},
                                                   {&product.brand, Kind::Shown},
                                                   {&product.quantity, Kind::Shown},
                                                   {&product.database, Kind::Shared},
@@ -59,7 +59,8 @@ auto TextsOf(Outcome& outcome)
                                                   {&details.description, Kind::Own},
                                                   {&outcome.source, Kind::Shared},
                                                   {&outcome.licence, Kind::Shared},
-                                                  {&outcome.detail, Kind::Shared}}};
+                                                  {&outcome.detail, Kind::Shared},
+                                                  {&outcome.innerGtin, Kind::Own}}};
 }
 
 // Seven bits a byte, the lowest first; the top bit says another byte follows.
@@ -272,6 +273,13 @@ RunOutcomes::Kept RunOutcomes::compact(const CodeOutcome& outcome)
     PutNumber(out, quint64(outcome.sourceHosts.size()));
     for (const QString& host : outcome.sourceHosts)
         put(host, Kind::Shared);
+    // Nearly always the finding source gave the picture too: 0 says so in one byte.
+    const bool samePictureHosts = outcome.pictureHosts == outcome.sourceHosts;
+    PutNumber(out, samePictureHosts ? 0 : quint64(outcome.pictureHosts.size()) + 1);
+    if (!samePictureHosts) {
+        for (const QString& host : outcome.pictureHosts)
+            put(host, Kind::Shared);
+    }
     PutNumber(out, quint64(outcome.filledFrom.size()));
     for (const auto& [field, source] : outcome.filledFrom) {
         put(field, Kind::Shared);
@@ -295,6 +303,12 @@ CodeOutcome RunOutcomes::expand(const Kept& kept) const
         *text = read.text();
     for (quint64 hosts = read.number(); hosts > 0; --hosts)
         outcome.sourceHosts.append(read.text());
+    if (const quint64 pictureHosts = read.number(); pictureHosts == 0) {
+        outcome.pictureHosts = outcome.sourceHosts;
+    } else {
+        for (quint64 hosts = pictureHosts - 1; hosts > 0; --hosts)
+            outcome.pictureHosts.append(read.text());
+    }
     for (quint64 fields = read.number(); fields > 0; --fields) {
         QString field = read.text();
         outcome.filledFrom.append({field, read.text()});

@@ -2,6 +2,8 @@
 
 #include "sheets/SheetCodes.h"
 
+#include <algorithm>
+
 SheetAnswers::SheetAnswers(const Sheet& sheet, const CodeColumnChoice& choice,
                            const OutcomeColumnPlaces& columns)
     : m_sheet(sheet)
@@ -39,8 +41,20 @@ void SheetAnswers::add(const CodeOutcome& outcome)
 
 const QStringList* SheetAnswers::answersOf(qsizetype row, std::size_t& next) const
 {
-    while (next < m_rows.size() && m_rows[next].row < row)
+    // The rows answered are in the sheet's order. Asked from the top, the row is at `next` or
+    // the one after it; asked in another order, it is searched for.
+    const auto firstNotBefore = [&](std::size_t at) {
+        return at <= m_rows.size() && (at == 0 || m_rows[at - 1].row < row) &&
+               (at == m_rows.size() || m_rows[at].row >= row);
+    };
+    if (firstNotBefore(next + 1))
         ++next;
+    else if (!firstNotBefore(next))
+        next = std::size_t(std::lower_bound(m_rows.cbegin(), m_rows.cend(), row,
+                                            [](const Answered& answered, qsizetype wanted) {
+                                                return answered.row < wanted;
+                                            }) -
+                           m_rows.cbegin());
     if (next < m_rows.size() && m_rows[next].row == row)
         return &m_rows[next].cells;
     return nullptr;

@@ -40,8 +40,8 @@ public:
     qsizetype codeColumn() const { return m_codeColumn; }
     qsizetype answerColumns() const { return m_header.size(); }
 
-    // The answers of the row, or none; rows are to be asked for from the top, each after the one
-    // before, `next` kept between the calls (from 0).
+    // The answers of the row, or none. Rows may be asked for in any order, as a file may hold
+    // them; `next`, kept between the calls (from 0), makes asking from the top cheap.
     const QStringList* answersOf(qsizetype row, std::size_t& next) const;
 
 private:

@@ -52,7 +52,10 @@ void SortBy::PushButton4_Click()
     FileDialog& dialog = m_platform.commonDialog1;
     QString fileName;
     // The file name is left as the dialog's last use left it, so the prompt offers that name.
-    trap(100, [&] { dialog.setFlags(kSaveDialogFlags); });
+    trap(100, [&] {
+        dialog.setFolderKind(FolderKind::Results);
+        dialog.setFlags(kSaveDialogFlags);
+    });
     trap(102,
          [&] { dialog.setDialogTitle(QCoreApplication::translate("SortBy", kSaveDialogTitle)); });
     trap(104,

@@ -149,6 +149,7 @@ QString SpreadsheetExport::AskWhereToSaveWorkbook()
         return {};
     FileDialog& dialog = m_platform.commonDialog1;
     // Not the dialog's last name, which may be a code list the user loaded.
+    dialog.setFolderKind(FolderKind::Results);
     dialog.setFileName(kWorkbookSuggestedName.toString());
     dialog.setFlags(FileDialogFlag::LongNames | FileDialogFlag::Explorer);
     dialog.setDialogTitle(QCoreApplication::translate("SpreadsheetExport", kWorkbookSaveTitleText));

@@ -96,6 +96,23 @@ void XmlToken::write(QXmlStreamWriter& writer) const
     }
 }
 
+QString RootNamespace(QIODevice& in, const QString& part)
+{
+    QXmlStreamReader xml(&in);
+    while (!xml.atEnd()) {
+        switch (xml.readNext()) {
+        case QXmlStreamReader::DTD:
+            XmlToken::current(xml, part); // refused
+            break;
+        case QXmlStreamReader::StartElement:
+            return xml.namespaceUri().toString();
+        default:
+            break;
+        }
+    }
+    return {};
+}
+
 void ThrowIfUnread(const QXmlStreamReader& xml, const QIODevice& in, const QString& part)
 {
     if (!xml.hasError())

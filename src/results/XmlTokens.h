@@ -27,6 +27,11 @@ struct XmlToken
     void write(QXmlStreamWriter& writer) const;
 };
 
+// Reads a part up to its root element, where a DTD would have to stand: throws OperationFailed
+// for one, as XmlToken::current() does. Gives the root element's namespace; empty when the part
+// cannot be read that far (the copy passes it through as it is).
+QString RootNamespace(QIODevice& in, const QString& part);
+
 // Throws OperationFailed when the reader stopped on an error (or the device on a failure, whose
 // reason comes first), naming the part; does nothing otherwise.
 void ThrowIfUnread(const QXmlStreamReader& xml, const QIODevice& in, const QString& part);

@@ -18,16 +18,19 @@ QString ScanLineOf(const Scan& scan)
     return kScanLine + u'\t' + scan.code + u'\t' + scan.addOn;
 }
 
-// A line of the file back into a scan; nothing for a line that is not one this program wrote
-// (a damaged file), which is skipped.
+// A line of the file back into a scan, not yet checked (see restore()); nothing for a line that
+// is not one this program wrote (a damaged file), which is skipped. Read without splitting: a
+// file holds up to a million of them.
 std::optional<Scan> ScanOfLine(const QString& line)
 {
-    const QStringList parts = line.split(u'\t');
-    if (parts.size() != 3 || parts[0] != kScanLine || parts[1].isEmpty() ||
-        parts[1].size() > kLongestScan || parts[2].size() > 5)
+    if (!line.startsWith(kScanLine + u'\t'))
         return std::nullopt;
-    Scan scan{parts[1], parts[2], CheckCode(parts[1]).isValid()};
-    return scan;
+    const qsizetype from = kScanLine.size() + 1;
+    const qsizetype tab = line.indexOf(u'\t', from);
+    if (tab <= from || tab - from > kLongestScan || line.size() - tab - 1 > 5 ||
+        line.indexOf(u'\t', tab + 1) >= 0)
+        return std::nullopt;
+    return Scan{line.mid(from, tab - from), line.sliced(tab + 1), false};
 }
 
 CodeOutcome NotLookedUp(const QString& code)
@@ -70,13 +73,16 @@ ScanSession::ScanSession(ScanJournal& journal, LookupChain& local, LookupChain& 
     , m_online(online)
 {}
 
-qsizetype ScanSession::placeOf(const QString& code) const
+const ScanRow* ScanSession::row(const QString& code) const
 {
-    for (qsizetype i = 0; i < m_rows.size(); ++i) {
-        if (m_rows[i].code == code)
-            return i;
-    }
-    return -1;
+    const auto found = m_places.constFind(code);
+    return found == m_places.cend() ? nullptr : &*found.value();
+}
+
+ScanRow* ScanSession::find(const QString& code)
+{
+    const auto found = m_places.constFind(code);
+    return found == m_places.cend() ? nullptr : &*found.value();
 }
 
 const ScanRow& ScanSession::add(const Scan& scan)
@@ -93,17 +99,18 @@ const ScanRow& ScanSession::add(const Scan& scan)
 
 void ScanSession::count(const Scan& scan)
 {
-    m_scans.append(scan.code);
-    const qsizetype place = placeOf(scan.code);
-    if (place >= 0) {
-        m_rows.move(place, 0);
+    if (const auto found = m_places.constFind(scan.code); found != m_places.cend()) {
+        m_rows.splice(m_rows.begin(), m_rows, found.value());
         ScanRow& row = m_rows.front();
+        // The row's own text, shared: a million scans of few codes hold few texts.
+        m_scans.append(row.code);
         ++row.count;
         if (!scan.addOn.isEmpty())
             row.addOn = scan.addOn;
         return;
     }
-    ScanRow row;
+    m_scans.append(scan.code);
+    ScanRow& row = m_rows.emplace_front();
     row.code = scan.code;
     row.addOn = scan.addOn;
     row.count = 1;
@@ -111,10 +118,19 @@ void ScanSession::count(const Scan& scan)
     row.outcome.code = scan.code;
     if (!scan.valid)
         row.outcome = NotLookedUp(scan.code);
-    m_rows.prepend(row);
+    m_places.insert(scan.code, m_rows.begin());
 }
 
-void ScanSession::answerLocally(ScanRow& row)
+void ScanSession::uncount(const QString& code)
+{
+    const auto found = m_places.find(code);
+    if (found == m_places.end() || --found.value()->count > 0)
+        return;
+    m_rows.erase(found.value());
+    m_places.erase(found);
+}
+
+void ScanSession::answerLocally(ScanRow& row, bool newRun)
 {
     if (row.state == ScanRow::State::Invalid) {
         if (onAnswered)
@@ -123,9 +139,10 @@ void ScanSession::answerLocally(ScanRow& row)
     }
     std::optional<CodeOutcome> known;
     try {
-        // A fresh run each time: this chain must not keep "ask online" as the answer for a code
-        // the online sources have answered since.
-        m_local.startRun();
+        // A fresh run for each scan: this chain must not keep "ask online" as the answer for a
+        // code the online sources have answered since.
+        if (newRun)
+            m_local.startRun();
         known = m_local.lookUp(row.code);
     } catch (const OperationFailed&) {
         known.reset();
@@ -142,10 +159,10 @@ void ScanSession::answerLocally(ScanRow& row)
 
 void ScanSession::answer(const QString& code, const CodeOutcome& outcome)
 {
-    const qsizetype place = placeOf(code);
-    if (place < 0)
+    ScanRow* const found = find(code);
+    if (!found)
         return; // taken back while it was being looked up
-    ScanRow& row = m_rows[place];
+    ScanRow& row = *found;
     row.outcome = outcome;
     row.state = ScanRow::State::Answered;
     if (onAnswered)
@@ -166,8 +183,7 @@ void ScanSession::answerQueued()
     m_online.stopRequested = stopRequested;
     while (!m_queue.empty() && !(stopRequested && stopRequested())) {
         const QString code = m_queue.front();
-        if (const qsizetype place = placeOf(code);
-            place < 0 || m_rows[place].state != ScanRow::State::Queued) {
+        if (const ScanRow* const row = find(code); !row || row->state != ScanRow::State::Queued) {
             m_queue.pop_front();
             continue;
         }
@@ -195,9 +211,7 @@ bool ScanSession::undo()
         return false;
     m_journal.append(kUndoLine.toString());
     const QString code = m_scans.takeLast();
-    const qsizetype place = placeOf(code);
-    if (place >= 0 && --m_rows[place].count == 0)
-        m_rows.removeAt(place);
+    uncount(code);
     changed(code);
     return true;
 }
@@ -214,19 +228,24 @@ void ScanSession::restore()
     const QStringList lines = m_journal.read();
     for (const QString& line : lines) {
         if (line == kUndoLine) {
-            if (m_scans.isEmpty())
-                continue;
-            const QString code = m_scans.takeLast();
-            if (const qsizetype place = placeOf(code); place >= 0 && --m_rows[place].count == 0)
-                m_rows.removeAt(place);
-        } else if (const std::optional<Scan> scan = ScanOfLine(line)) {
+            if (!m_scans.isEmpty())
+                uncount(m_scans.takeLast());
+        } else if (std::optional<Scan> scan = ScanOfLine(line)) {
+            // Checked once, when the code is new to the session.
+            if (!m_places.contains(scan->code))
+                scan->valid = CheckCode(scan->code).isValid();
             count(*scan);
         }
     }
-    // Answered once each, after the whole file: a code scanned ten times is asked once.
+    // Answered once each, after the whole file: a code scanned ten times is asked once. One run
+    // for them all, as nothing is asked online meanwhile: preparing a run looks at the index
+    // again, which cost more than the answers.
+    bool newRun = true;
     for (ScanRow& row : m_rows) {
-        if (row.state == ScanRow::State::Queued)
-            answerLocally(row);
+        if (row.state == ScanRow::State::Queued) {
+            answerLocally(row, newRun);
+            newRun = false;
+        }
     }
     changed({});
 }
@@ -235,6 +254,7 @@ void ScanSession::clear()
 {
     m_journal.clear();
     m_rows.clear();
+    m_places.clear();
     m_scans.clear();
     m_queue.clear();
     changed({});
@@ -245,9 +265,10 @@ QStringList ScanSession::codesInScanOrder() const
     QStringList codes;
     QSet<QString> seen;
     for (const QString& code : m_scans) {
-        if (!seen.contains(code) && placeOf(code) >= 0)
+        if (m_places.contains(code) && !seen.contains(code)) {
             codes.append(code);
-        seen.insert(code);
+            seen.insert(code);
+        }
     }
     return codes;
 }

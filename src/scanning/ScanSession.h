@@ -3,11 +3,12 @@
 #include "lookup/LookupChain.h"
 #include "scanning/ScanInput.h"
 
-#include <QList>
+#include <QHash>
 #include <QString>
 
 #include <deque>
 #include <functional>
+#include <list>
 
 class ScanJournal;
 
@@ -69,7 +70,9 @@ public:
     bool answering() const { return m_answering; }
 
     // The rows, the last scanned first.
-    const QList<ScanRow>& rows() const { return m_rows; }
+    const std::list<ScanRow>& rows() const { return m_rows; }
+    // The code's row; null when it has none.
+    const ScanRow* row(const QString& code) const;
     // The codes, once each, in the order they were first scanned.
     QStringList codesInScanOrder() const;
 
@@ -82,16 +85,22 @@ public:
     std::function<void(const ScanRow& row)> onAnswered;
 
 private:
-    qsizetype placeOf(const QString& code) const;
+    using Rows = std::list<ScanRow>;
+    ScanRow* find(const QString& code);
     void count(const Scan& scan);
-    void answerLocally(ScanRow& row);
+    // One scan of the code fewer: its count goes down, or its row goes.
+    void uncount(const QString& code);
+    void answerLocally(ScanRow& row, bool newRun = true);
     void answer(const QString& code, const CodeOutcome& outcome);
     void changed(const QString& code);
 
     ScanJournal& m_journal;
     LookupChain& m_local;
     LookupChain& m_online;
-    QList<ScanRow> m_rows;
+    Rows m_rows;
+    // Each row by its code: a session file of a million scans is read back in a moment, where a
+    // search of the rows for every scan took minutes.
+    QHash<QString, Rows::iterator> m_places;
     // The codes of the scans in order, for undo.
     QStringList m_scans;
     std::deque<QString> m_queue;

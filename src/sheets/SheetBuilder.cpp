@@ -65,6 +65,25 @@ void SheetBuilder::setShared(qsizetype row, qsizetype column, qsizetype number)
         countOne();
 }
 
+void SheetBuilder::nameRow(qsizetype row)
+{
+    // No cell can stand past the last row; an empty row named there changes nothing.
+    if (row < 0 || row >= m_limits.maxRows)
+        return;
+    if (!m_fromTop) {
+        m_namedInPart.push_back(row);
+        return;
+    }
+    const auto at = std::size_t(row);
+    if (at >= m_named.size())
+        m_named.resize(at + 1);
+    if (m_named[at])
+        throw OperationFailed(
+            QCoreApplication::translate("SheetBuilder", "it is damaged: it holds the row %1 twice")
+                .arg(row + 1));
+    m_named[at] = true;
+}
+
 void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
 {
     if (row < m_firstRow || std::size_t(row - m_firstRow) >= m_sheet.rows.size() || times <= 0)
@@ -99,6 +118,8 @@ void SheetBuilder::repeatRow(qsizetype row, qsizetype times)
 void SheetBuilder::absorb(SheetBuilder&& later)
 {
     reach(later.m_sheet.reachedColumns - 1);
+    for (const qsizetype row : later.m_namedInPart)
+        nameRow(row);
     if (later.m_floating) {
         later.reset();
         return;
@@ -134,6 +155,8 @@ void SheetBuilder::reset()
 {
     m_sheet = Sheet();
     m_cells = 0;
+    m_named = {};
+    m_namedInPart = {};
     m_firstRow = 0;
     m_floating = !m_fromTop;
 }

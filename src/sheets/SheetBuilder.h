@@ -2,6 +2,8 @@
 
 #include "sheets/Sheet.h"
 
+#include <vector>
+
 // Gathers the cells a reader finds into a Sheet, holding the file to its limits: a cell past the
 // last row or column, or one cell too many, ends the reading with OperationFailed. Empty cells
 // cost nothing, however many a file declares, and neither do the places before a far column.
@@ -26,6 +28,10 @@ public:
     void setShared(qsizetype row, qsizetype column, qsizetype number);
     // The cells of the row, from column 0, again in each of the next `times` rows.
     void repeatRow(qsizetype row, qsizetype times);
+    // A row the file names by its number (an .xlsx's <row r="2">), from 0. A row named twice
+    // throws OperationFailed: the reading would merge the two, and a copy of the file would
+    // answer beside each of them.
+    void nameRow(qsizetype row);
     // A cell at the column, whatever it holds (an empty one with a style too).
     void reach(qsizetype column)
     {
@@ -58,4 +64,8 @@ private:
     qsizetype m_firstRow = 0;
     Sheet m_sheet;
     qsizetype m_cells = 0;
+    // The rows named, by number, in a builder whose rows count from the top; a builder of a
+    // part lists them, for the one that absorbs it to check.
+    std::vector<bool> m_named;
+    std::vector<qsizetype> m_namedInPart;
 };

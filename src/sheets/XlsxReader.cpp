@@ -629,6 +629,7 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
     xml.setNamespaceProcessing(false);
     qsizetype row = -1;
     qsizetype column = -1;
+    bool inRow = false; // a row element came: the cells are its
     // Where the last row of the block ended, and whether its head ends on the <sheetData> tag
     // itself: a cut anywhere else is not clean, and the part is read whole.
     qint64 lastRowEnd = -1;
@@ -655,6 +656,8 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
                 throw OperationFailed(QStringLiteral("a row without its number"));
             row = ok && numbered >= 1 ? numbered - 1 : row + 1;
             column = -1;
+            inRow = true;
+            sheet.nameRow(row);
             continue;
         }
         if (xml.name() != u"c")
@@ -669,6 +672,15 @@ void XlsxReader::readCells(const QByteArray& bytes, const QString& path, SheetBu
             qsizetype cellColumn = 0;
             if (ParseReference(WorkbookPart::attribute(attributes, QLatin1String("r")), cellRow,
                                cellColumn)) {
+                // A copy of the file answers beside the row element, by its number: a cell that
+                // names another row would take answers looked up for another code.
+                if (inRow && cellRow != row)
+                    throw OperationFailed(
+                        QCoreApplication::translate("XlsxReader",
+                                                    "it is damaged: the cell %1 of %2 stands in "
+                                                    "the row %3")
+                            .arg(ColumnLetter(cellColumn) + QString::number(cellRow + 1), path,
+                                 QString::number(row + 1)));
                 row = cellRow;
                 column = cellColumn;
             } else {

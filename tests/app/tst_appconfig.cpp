@@ -1,5 +1,5 @@
 #include "app/AppConfig.h"
-#include "app/UiLanguage.h"
+#include "app/window/UiLanguage.h"
 
 #include <QTest>
 
@@ -236,7 +236,8 @@ void TestAppConfig::batch_refusals_data()
     QTest::newRow("unknown column, and the right ones")
         << QStringList{"--batch", "--columns", "code,office"}
         << "Unknown column \"office\" in --columns: choose from code, gtin, status, name, brand, "
-           "quantity, source, detail, categories, kind, gs1_office, image_url, url, or all.";
+           "quantity, source, detail, categories, kind, gs1_office, image_url, url, same_as, "
+           "inner_gtin, upc, isbn10, isbn_hyphenated, issn, or all.";
     QTest::newRow("no column at all") << QStringList{"--batch", "--columns="} << "column \"\"";
     QTest::newRow("columns without batch") << QStringList{"--columns", "all"} << "--columns";
     QTest::newRow("files with the index download")

@@ -1,5 +1,5 @@
-#include "app/CmdOutput.h"
-#include "app/ConnectivityCheck.h"
+#include "app/window/CmdOutput.h"
+#include "app/window/ConnectivityCheck.h"
 #include "common/OperationFailed.h"
 #include "common/ProgramEnding.h"
 #include "fakes/FakePlatform.h"

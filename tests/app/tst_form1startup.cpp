@@ -1,4 +1,4 @@
-#include "app/StartupRoutines.h"
+#include "app/window/StartupRoutines.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/PointerCode.h"

@@ -1,9 +1,9 @@
 // Which sources a run asks and how they are addressed: the options and QUILLFEN_* variables that
 // choose them, what the Sources dialog saved, the built-in order, and the sources built from that.
 #include "app/AppConfig.h"
-#include "app/FileSources.h"
 #include "app/LookupSetup.h"
-#include "app/SourceKeys.h"
+#include "app/sources/FileSources.h"
+#include "app/sources/SourceKeys.h"
 #include "fakes/FakeFileSystem.h"
 #include "fakes/FakeKeyStore.h"
 #include "lookup/LookupSource.h"
@@ -123,6 +123,12 @@ void TestLookupSetup::sourceNamedButNotDescribed_refusedOnceTheFilesAreRead()
     config->fileSources.append(FileSourceEntry{});
     config->fileSources.back().description.name = QStringLiteral("acme");
     QCOMPARE(CheckChosenSources(*config), QString());
+    // So is a key for a source there is not.
+    config->keyFiles.insert(QStringLiteral("nosuch"), QStringLiteral("k600"));
+    QCOMPARE(CheckChosenSources(*config),
+             QStringLiteral("--key-file nosuch=...: no source named nosuch"));
+    config->keyFiles = {{QStringLiteral("acme"), QStringLiteral("k600")}};
+    QCOMPARE(CheckChosenSources(*config), QString());
 }
 
 void TestLookupSetup::fileSources_theUsersOverrideThePresetsAndBadOnesAreSaid()
@@ -168,8 +174,9 @@ void TestLookupSetup::sourceKeys_fromWhereTheyAreGivenAndNeverFromASharedFile()
     keyring.keys.insert(QStringLiteral("env"), QStringLiteral("fromkeyring"));
     QProcessEnvironment environment;
     environment.insert(QStringLiteral("QUILLFEN_KEY_ENV"), QStringLiteral("fromenv"));
-    const SourceKeys keys(environment, {{"file", "/k/mine"}, {"shared", "/k/shared"}}, files,
-                          &keyring);
+    const SourceKeys keys(environment,
+                          {{"file", "/k/mine"}, {"shared", "/k/shared"}, {"gone", "/k/gone"}},
+                          files, &keyring);
     QCOMPARE(keys.key(QStringLiteral("env")).key, std::optional(QStringLiteral("fromenv")));
     QCOMPARE(keys.key(QStringLiteral("file")).key, std::optional(QStringLiteral("fromfile")));
     QCOMPARE(keys.key(QStringLiteral("acme")).key, std::optional(QStringLiteral("fromkeyring")));
@@ -178,6 +185,8 @@ void TestLookupSetup::sourceKeys_fromWhereTheyAreGivenAndNeverFromASharedFile()
     QVERIFY(!shared.key);
     QVERIFY(shared.problem.contains(u"chmod 600 /k/shared"));
     QVERIFY(!shared.problem.contains(u"fromshared"));
+    QCOMPARE(keys.key(QStringLiteral("gone")).problem,
+             QStringLiteral("The key file /k/gone: no such file."));
     // No keyring answers: said, with the other ways to give the key.
     keyring.hook.failAll(QStringLiteral("no Secret Service"));
     const SourceKey unanswered = keys.key(QStringLiteral("acme"));

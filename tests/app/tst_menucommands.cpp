@@ -1,9 +1,11 @@
 // The menus' commands on the fakes: the Sources dialog, forgetting answers, the About box,
 // importing and downloading the product database, stopping a run, and saving the results with
 // every column.
-#include "app/AboutText.h"
-#include "app/ResultsFileSave.h"
-#include "app/UiLanguage.h"
+#include "app/window/AboutText.h"
+#include "app/window/ResultsFileSave.h"
+#include "app/window/UiLanguage.h"
+#include "lookup/LookupRun.h"
+#include "lookup/Politeness.h"
 #include "support/Form1OnFakes.h"
 #include "support/GzipBytes.h"
 #include "support/LoopbackConfig.h"
@@ -99,6 +101,7 @@ private Q_SLOTS:
     void run_theWindowKnowsWhileOneIsUnderWay();
     void stop_endsTheRunAfterTheCodeUnderWay();
     void importedIndex_answersFirstWithoutAskingAnyone();
+    void busyForEveryone_theRunGoesOnAndTheAdviceEndsInTheDoneBox();
 
     void saveResultsAs_tickedRowsWithTheChosenColumnsInTheFormatNamed();
 };
@@ -470,6 +473,34 @@ void TestMenuCommands::stop_endsTheRunAfterTheCodeUnderWay()
     QCOMPARE(fake.messageBox.texts().last(), QStringLiteral("Done."));
 }
 
+void TestMenuCommands::busyForEveryone_theRunGoesOnAndTheAdviceEndsInTheDoneBox()
+{
+    AppConfig config = LoopbackConfig();
+    config.sources = QStringList{QStringLiteral("openfoodfacts")};
+    Form1OnFakes fake(config);
+    fake.pageLoader.respond = [](const QUrl&) {
+        FakeResponse busy{QStringLiteral("{}"), {}, 1};
+        busy.status = 503;
+        return busy;
+    };
+    fake.answers.problems = {QStringLiteral("The remembered answers cannot be written.")};
+    for (const QString& code : {kCode, QStringLiteral("5449000000996")})
+        fake.listView1.add(code);
+    fake.form.PushButton17_Click();
+
+    // Nobody had to click on the way: one box, at the end, each notice in it once.
+    const QString advice = QString::fromUtf8(kUseTheExportAdviceText);
+    QCOMPARE(fake.messageBox.texts(),
+             QStringList{"Done.\n0 found, 0 not found, 2 failed\nLookup → Retry Failed Rows asks "
+                         "again about the failed ones.\nThe remembered answers cannot be "
+                         "written.\n" +
+                         advice});
+    QCOMPARE(fake.listView2.count(), 2);
+    // Meanwhile the caption said so.
+    QVERIFY(fake.progressBar1.history.contains(
+        u"text " + CaptionWithNotice(QStringLiteral("Processing: 5449000000996"), advice)));
+}
+
 void TestMenuCommands::importedIndex_answersFirstWithoutAskingAnyone()
 {
     Form1OnFakes fake(LoopbackConfig());
@@ -508,7 +539,12 @@ void TestMenuCommands::saveResultsAs_tickedRowsWithTheChosenColumnsInTheFormatNa
     fake.columnChoice.severalAnswers = {QList<qsizetype>{0, 2, 3}};
     fake.commonDialog1.choices = {QStringLiteral("/d/results")};
     fake.form.SaveResultsAs();
-    QCOMPARE(fake.columnChoice.askedSeveral.constFirst().columns, OutcomeColumns());
+    // Readable names, with the name files and --columns use beside each.
+    const QStringList shown = fake.columnChoice.askedSeveral.constFirst().columns;
+    QCOMPARE(shown.size(), OutcomeColumns().size());
+    QCOMPARE(shown.mid(0, 2), (QStringList{"Code as typed (code)", "GTIN (gtin)"}));
+    QVERIFY(shown.contains(u"GS1 office (gs1_office)"));
+    QVERIFY(shown.contains(u"Picture address (image_url)"));
     QCOMPARE(fake.columnChoice.askedSeveral.constFirst().ticked, AllOutcomeColumns());
     QCOMPARE(fake.outputFiles.texts.value(QStringLiteral("/d/results.csv")),
              QByteArray("code,status,name\r\n" + kCode.toLatin1() +

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -135,7 +136,9 @@ private Q_SLOTS:
     void keyboard_altOpensTheMenusAndEveryItemHasItsKey();
     void escape_stopsARealRunAfterTheRequestUnderWay();
     void retryFailedRows_replacesThemInPlaceKeepingTheirTicks();
+    void sameProduct_askedOnceInTheSourcesOwnForm();
     void sources_refusesAnUnusableAddressInTheDialogThenSaves();
+    void sources_addASourceTakesATypedPathAsAFileAndTicksNothingElse();
     void forget_enterSaysNoAndYesForgets();
     void import_fromTheMenu_thenACancelLeavesTheIndexAsItWas();
     void download_brokenOff_keepsItsPartAndTheNextOneResumes();
@@ -267,6 +270,35 @@ void TestMenusWindow::escape_stopsARealRunAfterTheRequestUnderWay()
     QCOMPARE(app.runToTheEnd(), QStringLiteral("Done."));
 }
 
+// The forms of one product, a UPC-E its database keeps as its UPC-A, and a case of the first: one
+// row a code, as ever, and each product asked once in UPCitemdb's own 12-digit form.
+void TestMenusWindow::sameProduct_askedOnceInTheSourcesOwnForm()
+{
+    SampleServiceProcess service;
+    QVERIFY2(
+        service.start({QStringLiteral("--log-queries"), QStringLiteral("--open-catalog"),
+                       QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/batch/data/forms-catalog.json")}),
+        qPrintable(service.errorString()));
+    AppConfig config = LoopbackConfig();
+    config.sources = QStringList{QStringLiteral("upcitemdb")};
+    config.upcItemDbUrl = service.baseUrl();
+    config.perMinute.insert(QStringLiteral("upcitemdb"), 60000);
+    config.noCache = true;
+    Window app(config);
+    app.addCodes({"036000291452", "0036000291452", "00036000291452", "04252614", "10036000291459"});
+    QCOMPARE(app.runToTheEnd(), QStringLiteral("Done.\n5 found, 0 not found, 0 failed"));
+    QCOMPARE(app.results(), (QStringList{"Harbour Lantern Tea Bags", "Harbour Lantern Tea Bags",
+                                         "Harbour Lantern Tea Bags", "Slate Pencils",
+                                         "Harbour Lantern Tea Bags (case of 0036000291452)"}));
+    QStringList asked;
+    for (const SampleServiceProcess::Arrival& arrival : service.arrivals())
+        asked.append(QString::fromLatin1(arrival.target));
+    QCOMPARE(asked,
+             (QStringList{"/prod/trial/lookup?upc=036000291452", "/prod/trial/lookup?upc=04252614",
+                          "/prod/trial/lookup?upc=042100005264",
+                          "/prod/trial/lookup?upc=10036000291459"}));
+}
+
 void TestMenusWindow::retryFailedRows_replacesThemInPlaceKeepingTheirTicks()
 {
     SampleServiceProcess failing;
@@ -393,6 +425,53 @@ QVERIFY(index.find(firstCode).has_value());
         QCOMPARE(saved("Sources"), QStringLiteral("page"));
         QCOMPARE(saved("Source Order").section(u',', 0, 0), QStringLiteral("page"));
         QCOMPARE(saved("Service URL"), QStringLiteral("http://127.0.0.1:8080"));
+    }
+
+    void TestMenusWindow::sources_addASourceTakesATypedPathAsAFileAndTicksNothingElse()
+    {
+        QTemporaryDir folder;
+        QFile file(folder.filePath(QStringLiteral("mine.json")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"name": "mine", "displayName": "Mine",
+                       "request": {"url": "https://m.example/{gtin}"}, "answer": {"name": "/n"}})");
+        file.close();
+        Window app;
+        QString offered;
+        QStringList items;
+        QStringList tickedBefore;
+        QStringList tickedAfter;
+        QString told;
+        const auto ticked = [](QListWidget* list) {
+            QStringList names;
+            for (int i = 0; i < list->count(); ++i)
+                if (list->item(i)->checkState() == Qt::Checked)
+                    names.append(list->item(i)->text());
+            return names;
+        };
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* const list = dialog->findChild<QListWidget*>(QStringLiteral("SourceList"));
+            tickedBefore = ticked(list);
+            whenDialogOpens([&](QWidget* inner) {
+                auto* const ask = qobject_cast<QInputDialog*>(inner);
+                QVERIFY(ask);
+                offered = ask->labelText();
+                items = ask->comboBoxItems();
+                // What the source was kept as is told once it is added.
+                whenDialogOpens([&](QWidget* box) {
+                    told = qobject_cast<QMessageBox*>(box)->text();
+                    qobject_cast<QMessageBox*>(box)->accept();
+                });
+                ask->setTextValue(folder.filePath(QStringLiteral("mine.json")));
+                ask->accept();
+            });
+            dialog->findChild<QPushButton*>(QStringLiteral("AddSource"))->click();
+            tickedAfter = ticked(list);
+        });
+        app.window().sourcesAction()->trigger();
+        QVERIFY2(offered.contains(u"From a file..."), qPrintable(offered));
+        QCOMPARE(items.constLast(), QStringLiteral("From a file..."));
+        QVERIFY2(told.contains(u"Mine"), qPrintable(told));
+        QCOMPARE(tickedAfter, tickedBefore + QStringList{"Mine"});
     }
 
     void TestMenusWindow::forget_enterSaysNoAndYesForgets()

@@ -76,6 +76,8 @@ private Q_SLOTS:
     void retriedRow_showsItsNewAnswer();
     void fillGaps_savedInTheDialog_eachCompletedFieldNamesItsSource_data();
     void fillGaps_savedInTheDialog_eachCompletedFieldNamesItsSource();
+    void filledPicture_onlyTheHostAndPortOfTheSourceThatGaveIt_data();
+    void filledPicture_onlyTheHostAndPortOfTheSourceThatGaveIt();
 };
 
 void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
@@ -100,7 +102,8 @@ void TestProductDetails::eachRow_showsWhatIsKnownAndWhatTheCodeSays_data()
             << "no picture";
     QTest::newRow("no record: what the code says")
         << "" << 2
-        << "0823564706221 - no record found | Code: 0823564706221 | Kind of code: EAN-13 | "
+        << "0823564706221 - no record found | Code: 0823564706221 | UPC: 823564706221 | Kind of "
+           "code: EAN-13 | "
            "GS1 office: GS1 US"
         << "no picture";
     QTest::newRow("coupon, never looked up")
@@ -235,7 +238,7 @@ void TestProductDetails::pictureFromTheAnswer_onlyPublicHostsOrTheSourcesOwn()
     if (asked) {
         // The loader is told the address came in an answer, and which hosts are the source's.
         QVERIFY(fake.pictureLoader.requests.constFirst().publicOnly);
-        QCOMPARE(fake.pictureLoader.requests.constFirst().ownHosts, QStringList{"127.0.0.1"});
+        QCOMPARE(fake.pictureLoader.requests.constFirst().ownHosts, QStringList{"127.0.0.1:9"});
     }
 }
 
@@ -333,6 +336,47 @@ void TestProductDetails::fillGaps_savedInTheDialog_eachCompletedFieldNamesItsSou
     QVERIFY2(
         text.contains(fill ? u"Source: Open Food Facts + UPCitemdb" : u"Source: Open Food Facts,"),
         qPrintable(text));
+}
+
+void TestProductDetails::filledPicture_onlyTheHostAndPortOfTheSourceThatGaveIt_data()
+{
+    // Open Food Facts finds the product at 127.0.0.1:9 without a picture; UPCitemdb, at
+    // 127.0.0.2:8, fills the picture in.
+    QTest::addColumn<QString>("picture");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("the giver's own host and port") << "http://127.0.0.2:8/p.jpg" << true;
+    QTest::newRow("the giver's host, another port") << "http://127.0.0.2:7/p.jpg" << false;
+    QTest::newRow("the finder's host, a third port") << "http://127.0.0.1:7/p.jpg" << false;
+    QTest::newRow("the finder's own host and port") << "http://127.0.0.1:9/p.jpg" << false;
+}
+
+void TestProductDetails::filledPicture_onlyTheHostAndPortOfTheSourceThatGaveIt()
+{
+    QFETCH(QString, picture);
+    QFETCH(bool, asked);
+    AppConfig config = OpenFoodFactsOnly();
+    config.sources.append(QStringLiteral("upcitemdb"));
+    config.upcItemDbUrl = QStringLiteral("http://127.0.0.2:8");
+    config.fillGaps = true;
+    Form1OnFakes fake(config);
+    fake.pageLoader.respond = [picture](const QUrl& url) {
+        if (url.host() == u"127.0.0.2")
+            return FakeResponse(QStringLiteral(R"({"code": "OK", "items": [{"title": "Nut spread",
+                "brand": "Hazel Grove", "images": [")") +
+                                picture + QStringLiteral(R"("]}]})"));
+        return FakeResponse(QStringLiteral(
+            R"({"status": 1, "product": {"product_name": "Spread", "quantity": "400 g"}})"));
+    };
+    fake.pictureLoader.respond = [](const QUrl&) { return FakeResponse{{}, {}, 1}; };
+    fake.listView1.add(QStringLiteral("3800123400018"));
+    fake.form.PushButton17_Click();
+    fake.listView2.select(1);
+    fake.form.ShowProductDetails();
+    QVERIFY2(fake.detailsWindow.text().contains(u"Picture: UPCitemdb"),
+             qPrintable(fake.detailsWindow.text()));
+    QCOMPARE(fake.pictureLoader.requests.size(), asked ? 1 : 0);
+    if (asked)
+        QCOMPARE(fake.pictureLoader.requests.constFirst().ownHosts, QStringList{"127.0.0.2:8"});
 }
 
 QTEST_GUILESS_MAIN(TestProductDetails)

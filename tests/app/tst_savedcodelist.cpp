@@ -1,4 +1,4 @@
-#include "app/SavedCodeList.h"
+#include "app/window/SavedCodeList.h"
 #include "common/OperationFailed.h"
 #include "fakes/FakePlatform.h"
 

@@ -1,4 +1,4 @@
-#include "app/SkinLoader.h"
+#include "app/window/SkinLoader.h"
 #include "common/OperationFailed.h"
 #include "fakes/FakePlatform.h"
 

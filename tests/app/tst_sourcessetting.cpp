@@ -1,14 +1,15 @@
 // The Sources dialog's choice: what it opens with, what it refuses, and what it saves.
-#include "app/FileSources.h"
 #include "app/LookupSetup.h"
-#include "app/SourceTools.h"
-#include "app/SourcesSetting.h"
+#include "app/sources/FileSources.h"
+#include "app/sources/SourceTools.h"
+#include "app/sources/SourcesSetting.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeProductIndex.h"
 #include "fakes/FakeSettingsStore.h"
 #include "lookup/LookupSource.h"
 
 #include <QTest>
+#include <QUrlQuery>
 
 namespace {
 // The rows as "name" for a ticked source and "-name" for an unticked one, top down.
@@ -56,6 +57,7 @@ private Q_SLOTS:
 
     // ---- The source buttons ----
     void setKey_keptInTheKeyringOrSaidHowToGiveItInstead();
+    void test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden_data();
     void test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden();
     void addFile_takesTheSourceOrSaysWhyNot();
     void addFile_keptInTheUsersFolder_data();
@@ -293,11 +295,39 @@ void TestSourcesSetting::setKey_keptInTheKeyringOrSaidHowToGiveItInstead()
              qPrintable(said));
 }
 
+void TestSourcesSetting::test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden_data()
+{
+    // Whatever form of the key the service echoes, or a failure names.
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("echoed");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("as it is") << "s3cr3t"
+                              << "s3cr3t"
+                              << "***";
+    QTest::newRow("percent-encoded") << "Ab+Cd/Ef="
+                                     << "Ab%2BCd%2FEf%3D"
+                                     << "***";
+    QTest::newRow("percent-encoded, small hex digits") << "Ab+Cd/Ef="
+                                                       << "Ab%2bCd%2fEf%3d"
+                                                       << "***";
+    QTest::newRow("Base64") << "Ab+Cd/Ef="
+                            << "QWIrQ2QvRWY9"
+                            << "***";
+    // The user name's characters stay: only those that hold the key's bits alone go.
+    QTest::newRow("Basic authentication after a user name")
+        << "Ab+Cd/Ef=" << QString::fromLatin1(QByteArray("ann:Ab+Cd/Ef=").toBase64())
+        << "YW5uOk***==";
+}
+
 void TestSourcesSetting::test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden()
 {
+    QFETCH(QString, key);
+    QFETCH(QString, echoed);
+    QFETCH(QString, shown);
     Tools fake;
-    const QString body =
-        QStringLiteral(R"({"asked": "key=s3cr3t", "items": [{"title": "Pen", "brand": "Wirex",
+    fake.config.keyFor = [key](const QString&) { return SourceKey{key, {}}; };
+    const QString body = QStringLiteral(R"({"asked": "key=)") + echoed +
+                         QStringLiteral(R"(", "items": [{"title": "Pen", "brand": "Wirex",
                                "about": "Blue ink"}]})");
     fake.pageLoader.respond = [&](const QUrl&) { return FakeResponse{body}; };
     const auto [read, raw] =
@@ -306,9 +336,11 @@ void TestSourcesSetting::test_showsWhatWasReadBesideTheAnswerWithTheKeyHidden()
                                   "HTTP status: 200\n\nFound.\nname: Pen\nbrand: Wirex\n"
                                   "quantity: \ncategories: \npicture: \npage: \n"
                                   "description: Blue ink"));
-    QCOMPARE(raw, QString(body).replace(QStringLiteral("s3cr3t"), QStringLiteral("***")));
+    QCOMPARE(raw, QString(body).replace(echoed, shown));
     // The key went to the service, and nowhere the user is shown.
-    QVERIFY(fake.pageLoader.requested.value(0).toString().contains(u"key=s3cr3t"));
+    QCOMPARE(QUrlQuery(fake.pageLoader.requested.value(0))
+                 .queryItemValue(QStringLiteral("key"), QUrl::FullyDecoded),
+             key);
 }
 
 void TestSourcesSetting::addFile_takesTheSourceOrSaysWhyNot()

@@ -1,6 +1,6 @@
 // Load EAN Numbers From File on pictures and PDFs, and batch mode's detail column for them, on
 // fakes: the symbols "in" each fake picture are what the fake scanner is told.
-#include "app/BatchCommand.h"
+#include "app/batch/BatchCommand.h"
 #include "barcodes/BarcodeReader.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeOutputFiles.h"

@@ -7,7 +7,8 @@ import json
 import sys
 
 COLUMNS = ["code", "gtin", "status", "name", "brand", "quantity", "source", "detail", "categories",
-           "kind", "gs1_office", "image_url", "url"]
+           "kind", "gs1_office", "image_url", "url", "same_as", "inner_gtin", "upc", "isbn10",
+           "isbn_hyphenated", "issn"]
 
 
 def objects_to_rows(objects):

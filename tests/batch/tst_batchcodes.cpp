@@ -1,6 +1,6 @@
 // Reading the codes of a batch run: files and standard input in the order named, the code files'
 // decoding and line rules, refusals, and walking the codes with a look ahead.
-#include "app/BatchCodes.h"
+#include "app/batch/BatchCodes.h"
 #include "codes/CodeFileLoader.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeFileSystem.h"

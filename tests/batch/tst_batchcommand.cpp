@@ -1,10 +1,13 @@
 // A batch run on fakes: what it reads, asks and writes, the choice of format and sources, its
 // exit statuses, stopping on a signal, and resuming from remembered answers.
-#include "app/BatchCommand.h"
 #include "app/BatchOutput.h"
 #include "app/LookupSetup.h"
-#include "app/SavedCodeList.h"
+#include "app/TerminalSafeConsole.h"
+#include "app/batch/BatchCommand.h"
+#include "app/scan/ScanCommand.h"
+#include "app/window/SavedCodeList.h"
 #include "fakes/FakeBatchConsole.h"
+#include "fakes/FakeLineInput.h"
 #include "fakes/FakeOutputFiles.h"
 #include "fakes/FakePlatform.h"
 #include "fakes/FakeStopSignals.h"
@@ -44,7 +47,8 @@ QString AskedCode(const QUrl& address)
 }
 
 inline constexpr char kHeader[] = "code,gtin,status,name,brand,quantity,source,detail,categories,"
-                                  "kind,gs1_office,image_url,url\r\n";
+                                  "kind,gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,"
+                                  "isbn_hyphenated,issn\r\n";
 } // namespace
 
 class TestBatchCommand : public QObject
@@ -84,6 +88,12 @@ private Q_SLOTS:
     void resume_aSecondRunAsksOnlyWhatFailed();
     void storeProblem_isToldOnStandardError();
     void pseudoLanguage_translatesStandardErrorAlone();
+
+    // ---- What reaches a terminal ----
+    void terminalText_controlsShownAsReplacement_data();
+    void terminalText_controlsShownAsReplacement();
+    void terminal_rowsAndMessagesMadeSafeThereAlone_data();
+    void terminal_rowsAndMessagesMadeSafeThereAlone();
 
 private:
     // The fakes with a batch run on them; codes() names a code file and its text.
@@ -166,10 +176,11 @@ void TestBatchCommand::csv_aRowPerCodeOnStandardOutputInOrder()
     QCOMPARE(fake.console.output,
              QByteArray(kHeader) +
                  "4988112412613,4988112412613,found,\"Green Tea, \"\"20\"\" bags\",,,"
-                 "Page service,,,EAN-13,GS1 Japan,,\r\n"
-                 "0823564706221,0823564706221,not found,,,,,,,EAN-13,GS1 US,,\r\n"
-                 " 12345,,not found,,,,,,,,,,\r\n"
-                 "4006381333932,,not found,,,,,,,,,,\r\n");
+                 "Page service,,,EAN-13,GS1 Japan,,,,,,,,\r\n"
+                 "0823564706221,0823564706221,not found,,,,,,,EAN-13,GS1 US,,,,,823564706221,,,"
+                 "\r\n"
+                 " 12345,,not found,,,,,,,,,,,,,,,,\r\n"
+                 "4006381333932,,not found,,,,,,,,,,,,,,,,\r\n");
     // The page service is sent every code as the file has it.
     QCOMPARE(fake.askedCodes(),
              (QStringList{"4988112412613", "0823564706221", " 12345", "4006381333932"}));
@@ -186,9 +197,11 @@ void TestBatchCommand::standardInput_whenNoFileIsNamed()
     QCOMPARE(fake.run(), kBatchAnswered);
     QCOMPARE(fake.console.output,
              QByteArray("code\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\tcategories\t"
-                        "kind\tgs1_office\timage_url\turl\r\n"
+                        "kind\tgs1_office\timage_url\turl\tsame_as\tinner_gtin\tupc\tisbn10\t"
+                        "isbn_hyphenated\tissn\r\n"
                         "96385074\t96385074\tfound\tMint\tMorrow\t400 g\tOpen Food Facts\t\t\t"
-                        "EAN-8\tGS1 Global Office\t\thttp://127.0.0.1:9/product/96385074\r\n"));
+                        "EAN-8\tGS1 Global Office\t\thttp://127.0.0.1:9/product/96385074"
+                        "\t\t\t\t\t\t\r\n"));
 }
 
 void TestBatchCommand::standardInputOnATerminal_saysHowToEndIt_data()
@@ -293,7 +306,7 @@ void TestBatchCommand::workbook_columnNamesThenARowPerCode()
     QCOMPARE(cells.value({2, 1}), QStringLiteral("4988112412613"));
     QCOMPARE(cells.value({2, 4}), QStringLiteral("Tea"));
     QCOMPARE(cells.value({3, 3}), QStringLiteral("not found"));
-    QCOMPARE(cells.size(), 3 * 13);
+    QCOMPARE(cells.size(), 3 * OutcomeColumns().size());
 }
 
 void TestBatchCommand::columns_chosenAndOrderedInEveryFormat_data()
@@ -302,9 +315,11 @@ void TestBatchCommand::columns_chosenAndOrderedInEveryFormat_data()
     QTest::addColumn<QString>("columns");
     QTest::addColumn<QStringList>("header");
     QTest::addColumn<QStringList>("row");
-    const QStringList all{"code",       "gtin",      "status", "name",       "brand",
-                          "quantity",   "source",    "detail", "categories", "kind",
-                          "gs1_office", "image_url", "url"};
+    const QStringList all{
+        "code",   "gtin",    "status",     "name", "brand",      "quantity",
+        "source", "detail",  "categories", "kind", "gs1_office", "image_url",
+        "url",    "same_as", "inner_gtin", "upc",  "isbn10",     "isbn_hyphenated",
+        "issn"};
     const QStringList found{"96385074",
                             "96385074",
                             "found",
@@ -317,7 +332,13 @@ void TestBatchCommand::columns_chosenAndOrderedInEveryFormat_data()
                             "EAN-8",
                             "GS1 Global Office",
                             "",
-                            "http://127.0.0.1:9/product/96385074"};
+                            "http://127.0.0.1:9/product/96385074",
+                            "",
+                            "",
+                            "",
+                            "",
+                            "",
+                            ""};
     QTest::newRow("all by default, the new ones last") << "out.csv"
                                                        << "all" << all << found;
     QTest::newRow("chosen, in the order named")
@@ -414,7 +435,7 @@ void TestBatchCommand::allAnswered_zeroAndASummary()
              QStringLiteral("Done in 0 s: 2/2 codes: 0 found, 1 not found, 0 failed, 1 not "
                             "looked up\n"));
     QVERIFY(fake.console.output.endsWith("12345,,not looked up,,,,,\"not an EAN (8, 12, 13 or 14 "
-                                         "digits expected) or an ISBN-10\",,,,,\r\n"));
+                                         "digits expected) or an ISBN-10\",,,,,,,,,,,\r\n"));
 }
 
 void TestBatchCommand::aFailedLookup_one()
@@ -425,7 +446,7 @@ void TestBatchCommand::aFailedLookup_one()
     QCOMPARE(fake.run(), kBatchFailed);
     QVERIFY(fake.console.output.endsWith(
         "4006381333931,4006381333931,failed,,,,Open Food Facts,timed out,,EAN-13,GS1 Germany,,"
-        "\r\n"));
+        ",,,,,,\r\n"));
 }
 
 void TestBatchCommand::badUsage_twoAndNothingAsked_data()
@@ -496,8 +517,8 @@ void TestBatchCommand::refusedRequest_isAFailedRowAndTheRunGoesOn()
     fake.pageLoader.hook.failOnCall(u"start", 1, QStringLiteral("Not a web address: x"));
     QCOMPARE(fake.run(), kBatchFailed);
     QCOMPARE(fake.console.output, QByteArray(kHeader) +
-                                      "1,,failed,,,,,Not a web address: x,,,,,\r\n"
-                                      "2,,not found,,,,,,,,,,\r\n");
+                                      "1,,failed,,,,,Not a web address: x,,,,,,,,,,,\r\n"
+                                      "2,,not found,,,,,,,,,,,,,,,,\r\n");
 }
 
 // ---- Stopping ----
@@ -554,7 +575,7 @@ void TestBatchCommand::signalDuringAPacedWait_theWaitingCodeGetsNoRow()
     QCOMPARE(fake.askedCodes(), QStringList{"96385074"});
     QCOMPARE(fake.console.output,
              QByteArray(kHeader) +
-                 "96385074,96385074,not found,,,,,,,EAN-8,GS1 Global Office,,\r\n");
+                 "96385074,96385074,not found,,,,,,,EAN-8,GS1 Global Office,,,,,,,,\r\n");
 }
 
 // ---- Sources and remembered answers ----
@@ -601,7 +622,7 @@ void TestBatchCommand::sources_indexFirstByDefaultWhenThereIsOne()
     QCOMPARE(fake.askedCodes(), QStringList{"4006381333931"});
     QVERIFY(fake.console.output.contains(
         "96385074,96385074,found,Mint Drops,Polvaro,,Product index,,,EAN-8,GS1 Global Office,,"
-        "http://127.0.0.1:9/product/96385074\r\n"));
+        "http://127.0.0.1:9/product/96385074,,,,,,\r\n"));
 }
 
 void TestBatchCommand::resume_aSecondRunAsksOnlyWhatFailed()
@@ -621,9 +642,9 @@ void TestBatchCommand::resume_aSecondRunAsksOnlyWhatFailed()
     QCOMPARE(fake.console.output,
              QByteArray(first).replace(
                  "4006381333931,4006381333931,failed,,,,Open Food Facts,timed out,,EAN-13,"
-                 "GS1 Germany,,\r\n",
+                 "GS1 Germany,,,,,,,,\r\n",
                  "4006381333931,4006381333931,found,Tea,Morrow,400 g,Open Food Facts,,,EAN-13,"
-                 "GS1 Germany,,http://127.0.0.1:9/product/4006381333931\r\n"));
+                 "GS1 Germany,,http://127.0.0.1:9/product/4006381333931,,,,,,\r\n"));
 
     // Without remembering, everything is asked again.
     fake.config.noCache = true;
@@ -670,6 +691,90 @@ void TestBatchCommand::pseudoLanguage_translatesStandardErrorAlone()
     QVERIFY(!english.errors.isEmpty());
     for (const QString& line : translated.errors.split(u'\n', Qt::SkipEmptyParts))
         QVERIFY2(line.contains(u'['), qPrintable(line));
+}
+
+void TestBatchCommand::terminalText_controlsShownAsReplacement_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    const QString bad = QStringLiteral("\ufffd");
+    // clang-format off
+    QTest::newRow("plain") << "Green Tea 400 g" << "Green Tea 400 g";
+    QTest::newRow("letters beyond ASCII") << QStringLiteral("Caf\u00e9 \u20ac \U0001f375") << QStringLiteral("Caf\u00e9 \u20ac \U0001f375");
+    QTest::newRow("tab and line ends kept") << "a\tb\r\nc\n" << "a\tb\r\nc\n";
+    QTest::newRow("colour") << "\x1b[31mred" << bad + "[31mred";
+    QTest::newRow("clipboard write (OSC 52)") << "\x1b]52;c;aGk=\x07" << bad + "]52;c;aGk=" + bad;
+    QTest::newRow("CR alone rewrites the line") << "ok\rX" << "ok" + bad + "X";
+    QTest::newRow("NUL, backspace, DEL") << QStringLiteral("a\u0000b\bc\u007f") << "a" + bad + "b" + bad + "c" + bad;
+    QTest::newRow("C1 CSI and NEL") << QStringLiteral("\u009b2J\u0085") << bad + "2J" + bad;
+    // clang-format on
+}
+
+void TestBatchCommand::terminalText_controlsShownAsReplacement()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(TerminalSafeText(text), shown);
+}
+
+void TestBatchCommand::terminal_rowsAndMessagesMadeSafeThereAlone_data()
+{
+    QTest::addColumn<bool>("scan");
+    QTest::addColumn<bool>("outputTerminal");
+    QTest::addColumn<bool>("errorTerminal");
+    QTest::newRow("batch, both to a terminal") << false << true << true;
+    QTest::newRow("batch, standard error alone a terminal") << false << false << true;
+    QTest::newRow("scan, both to files") << true << false << false;
+    QTest::newRow("scan, standard output alone a terminal") << true << true << false;
+}
+
+void TestBatchCommand::terminal_rowsAndMessagesMadeSafeThereAlone()
+{
+    QFETCH(bool, scan);
+    QFETCH(bool, outputTerminal);
+    QFETCH(bool, errorTerminal);
+    // What a database answered or a scanner read: a colour, a cleared screen, the terminal's
+    // clipboard written.
+    const QString name = QStringLiteral("\x1b[31mTea\x1b]52;c;aGk=\x07");
+    Batching fake;
+    fake.console.outputTerminal = outputTerminal;
+    fake.console.terminal = errorTerminal;
+    if (scan) {
+        // The first scan answered at once (not a code), the second not taken.
+        FakeLineInput lines;
+        lines.lines = {name.toUtf8(), QByteArray("\x1b[2Jcleared")};
+        fake.scanJournal.hook.failOnCall(u"append", 2, QStringLiteral("Disk full"));
+        fake.config.mode = RunMode::Scan;
+        RunScan(fake.config, ScanServices{.lines = lines,
+                                          .console = fake.console,
+                                          .stopSignals = fake.stopSignals,
+                                          .settings = fake.settings,
+                                          .pages = fake.pageLoader,
+                                          .eventLoop = fake.eventLoop,
+                                          .clock = fake.clock,
+                                          .answers = fake.answers,
+                                          .index = fake.productIndex,
+                                          .journal = fake.scanJournal});
+    } else {
+        fake.codes("4006381333931\n");
+        fake.openFoodFacts(
+            {{QStringLiteral("4006381333931"),
+              FoodProduct(QStringLiteral("\\u001b[31mTea\\u001b]52;c;aGk=\\u0007"))}});
+        fake.answers.problems.append(QStringLiteral("the store said \x1b]0;owned\x07"));
+        QCOMPARE(fake.run(), kBatchAnswered);
+    }
+    const QString output = QString::fromUtf8(fake.console.output);
+    QVERIFY2(output.contains(u"[31mTea"), qPrintable(output));
+    QVERIFY2(fake.console.errors.contains(scan ? u"[2Jcleared" : u"the store said"),
+             qPrintable(fake.console.errors));
+    // On a terminal, no control but line ends; elsewhere, the text as the sources gave it.
+    const auto safe = [](const QString& text) {
+        return std::none_of(text.begin(), text.end(), [](QChar c) {
+            return (c < u' ' && c != u'\n' && c != u'\r') || (c >= u'\x7f' && c <= u'\x9f');
+        });
+    };
+    QCOMPARE(safe(output), outputTerminal);
+    QCOMPARE(safe(fake.console.errors), errorTerminal);
 }
 
 QTEST_GUILESS_MAIN(TestBatchCommand)

@@ -16,9 +16,11 @@
 #include <sys/resource.h>
 
 namespace {
-const QStringList kColumns{"code",       "gtin",      "status", "name",       "brand",
-                           "quantity",   "source",    "detail", "categories", "kind",
-                           "gs1_office", "image_url", "url"};
+const QStringList kColumns{
+    "code",   "gtin",    "status",     "name", "brand",      "quantity",
+    "source", "detail",  "categories", "kind", "gs1_office", "image_url",
+    "url",    "same_as", "inner_gtin", "upc",  "isbn10",     "isbn_hyphenated",
+    "issn"};
 
 // The codes of the formats' cases and the rows they come to, through Open Food Facts' stand-in.
 const char kCodes[] = "3800123400018\n40172637\n\n0823564706221\r\n4006381333932\n12,345\n";
@@ -27,15 +29,16 @@ const QList<QStringList> kRows{
     {"3800123400018", "3800123400018", "found", "Hazelnut Cocoa Spread", "Hazel Grove", "400 g",
      "Open Food Facts", "", "Hazelnut spreads, Cocoa and hazelnuts spreads", "EAN-13",
      "GS1 Bulgaria", "@/images/products/380/012/340/0018/front_en.3.400.jpg",
-     "@/product/3800123400018"},
+     "@/product/3800123400018", "", "", "", "", "", ""},
     {"40172637", "40172637", "found", "Mint Drops", "Polvaro", "40 g", "Open Food Facts", "", "",
-     "EAN-8", "GS1 Germany", "", "@/product/40172637"},
+     "EAN-8", "GS1 Germany", "", "@/product/40172637", "", "", "", "", "", ""},
     {"0823564706221", "0823564706221", "not found", "", "", "", "", "", "", "EAN-13", "GS1 US", "",
-     ""},
+     "", "", "", "823564706221", "", "", ""},
     {"4006381333932", "", "not looked up", "", "", "", "", "check digit should be 1", "", "", "",
-     "", ""},
+     "", "", "", "", "", "", "", ""},
     {"12,345", "", "not looked up", "", "", "", "",
-     "not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10", "", "", "", "", ""},
+     "not an EAN (8, 12, 13 or 14 digits expected) or an ISBN-10", "", "", "", "", "", "", "", "",
+     "", "", ""},
 };
 
 // The rows with the stand-in's address, which changes from run to run, written "@".
@@ -120,6 +123,8 @@ private Q_SLOTS:
     void signalWhileReadingStandardInput_stopsAtOnce();
     void parallel_rowsInTheCodesOrderWithTheirFailures();
     void secondRun_asksOnlyWhatFailed();
+    void sameProduct_askedOnceInTheSourcesOwnForm_data();
+    void sameProduct_askedOnceInTheSourcesOwnForm();
 
     // ---- Scanning ----
     void scan_rowPerScanAsAnswered_andKilledSessionReadBack();
@@ -162,8 +167,9 @@ private:
                                      "QUILLFEN_UPCITEMDB_URL"})
                 env.insert(QString::fromLatin1(name), service.baseUrl());
             // The stand-in is ours: no need to keep to the real database's pace.
-            env.insert(QStringLiteral("QUILLFEN_OPENFOODFACTS_PER_MINUTE"),
-                       QStringLiteral("60000"));
+            for (const char* name :
+                 {"QUILLFEN_OPENFOODFACTS_PER_MINUTE", "QUILLFEN_UPCITEMDB_PER_MINUTE"})
+                env.insert(QString::fromLatin1(name), QStringLiteral("60000"));
             for (const char* name : {"XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
                 env.insert(QString::fromLatin1(name), path(QString::fromLatin1(name)));
             return env;
@@ -547,6 +553,46 @@ void TestBatchProcess::secondRun_asksOnlyWhatFailed()
         Addressless(ReadResults(QStringLiteral("csv"), batch.path(QStringLiteral("second.csv"))),
                     batch.service.baseUrl()),
         kRows.mid(0, 4));
+}
+
+// The same product typed as UPC-A, EAN-13 and GTIN-14, a UPC-E its database keeps as its UPC-A,
+// and a case of the first product: asked of UPCitemdb in its own 12-digit form, each once.
+void TestBatchProcess::sameProduct_askedOnceInTheSourcesOwnForm_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("one request at a time") << QStringList();
+    QTest::newRow("--parallel 4") << QStringList{"--parallel", "4"};
+}
+
+void TestBatchProcess::sameProduct_askedOnceInTheSourcesOwnForm()
+{
+    QFETCH(QStringList, options);
+    RealBatch batch({QStringLiteral("--log-queries"), QStringLiteral("--open-catalog"),
+                     QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/batch/data/forms-catalog.json")});
+    QVERIFY(batch.started);
+    const Finished done =
+        batch.run(QStringList{"--quiet", "--sources", "upcitemdb", "--columns",
+                              "code,gtin,status,name,same_as,inner_gtin"} +
+                      options,
+                  "036000291452\n0036000291452\n00036000291452\n04252614\n10036000291459\n");
+    QCOMPARE(done.status, 0);
+    QCOMPARE(done.output,
+             QByteArray("code,gtin,status,name,same_as,inner_gtin\r\n"
+                        "036000291452,0036000291452,found,Harbour Lantern Tea Bags,,\r\n"
+                        "0036000291452,0036000291452,found,Harbour Lantern Tea Bags,1,"
+                        "\r\n"
+                        "00036000291452,0036000291452,found,Harbour Lantern Tea Bags,1,"
+                        "\r\n"
+                        "04252614,0042100005264,found,Slate Pencils,,\r\n"
+                        "10036000291459,10036000291459,found,Harbour Lantern Tea Bags,,"
+                        "0036000291452\r\n"));
+    QStringList asked;
+    for (const SampleServiceProcess::Arrival& arrival : batch.service.arrivals())
+        asked.append(QString::fromLatin1(arrival.target));
+    QCOMPARE(asked,
+             (QStringList{"/prod/trial/lookup?upc=036000291452", "/prod/trial/lookup?upc=04252614",
+                          "/prod/trial/lookup?upc=042100005264",
+                          "/prod/trial/lookup?upc=10036000291459"}));
 }
 
 // ---- Scanning ----

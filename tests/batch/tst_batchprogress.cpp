@@ -1,6 +1,6 @@
 // The progress of a batch run on standard error: its texts, the estimate of the time left, and
 // when lines are written on a terminal and elsewhere.
-#include "app/BatchProgress.h"
+#include "app/batch/BatchProgress.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeClock.h"
 #include "lookup/LookupChain.h"
@@ -225,6 +225,27 @@ void TestBatchProgress::finish_saysHowTheRunEnded()
     QCOMPARE(stopped.console.errors,
              QStringLiteral("Stopped by SIGTERM after 1 min 1 s: 1/10 codes: 0 found, 0 not "
                             "found, 1 failed. Codes not reached: 9.\n"));
+
+    // The summary says why codes failed, the commonest reasons first.
+    Showing failing(false);
+    failing.progress->start(5, BatchTimeLeft());
+    const auto failed = [](const char* source, const char* detail) {
+        CodeOutcome outcome = WithStatus(CodeOutcome::Status::Failed);
+        outcome.source = QString::fromLatin1(source);
+        outcome.detail = QString::fromLatin1(detail);
+        return outcome;
+    };
+    for (const CodeOutcome& outcome :
+         {failed("UPCitemdb", "daily limit reached"), failed("Open Food Facts", "timed out"),
+          failed("UPCitemdb", "daily limit reached"), failed("UPCitemdb", "daily limit reached")})
+        failing.progress->add(outcome);
+    failing.add(CodeOutcome::Status::Found, 1000);
+    failing.console.errors.clear();
+    failing.progress->finish(StopSignal::None, true);
+    QCOMPARE(failing.console.errors,
+             QStringLiteral("Done in 1 s: 5/5 codes: 1 found, 0 not found, 4 failed; 3 failed: "
+                            "UPCitemdb: daily limit reached, 1 failed: Open Food Facts: timed "
+                            "out\n"));
 
     // A run whose results could not be written is never "Done".
     for (const StopSignal stop : {StopSignal::None, StopSignal::Interrupt}) {

@@ -8,6 +8,7 @@
 #include "app/LookupSetup.h"
 #include "common/Loopback.h"
 #include "common/PublicAddress.h"
+#include "desktop/network/PageLoaderChecks.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
 #include "lookup/LookupChain.h"
@@ -126,6 +127,8 @@ private Q_SLOTS:
     // ---- Only this machine ----
     void loopbackHosts_areWrittenOutAddressesOnly_data();
     void loopbackHosts_areWrittenOutAddressesOnly();
+    void pinnedResolve_namesEveryJudgedAddressAndNoOther_data();
+    void pinnedResolve_namesEveryJudgedAddressAndNoOther();
     void otherHosts_failAtOnceWithoutAName_data();
     void otherHosts_failAtOnceWithoutAName();
     void theVariableAlone_guardsEveryLoader();
@@ -190,9 +193,12 @@ void TestLoopbackGuard::answerAddress_judgedWithoutALookup_data()
     QTest::newRow("private") << "http://10.0.0.1/a.jpg" << QStringList()
                              << "not a public address: 10.0.0.1 (a private address)";
     QTest::newRow("private, the source's own host")
-        << "http://10.0.0.1/a.jpg" << QStringList{"10.0.0.1"} << "";
+        << "http://10.0.0.1/a.jpg" << QStringList{"10.0.0.1:80"} << "";
     QTest::newRow("own host in another case")
-        << "http://NAS.lan/a.jpg" << QStringList{"nas.LAN"} << "";
+        << "http://NAS.lan/a.jpg" << QStringList{"nas.lan:80"} << "";
+    QTest::newRow("own host, another port")
+        << "http://10.0.0.1:8080/a.jpg" << QStringList{"10.0.0.1:80"}
+        << "not a public address: 10.0.0.1 (a private address)";
     QTest::newRow("link-local IPv6") << "http://[fe80::1]/" << QStringList()
                                      << "not a public address: fe80::1 (a link-local address)";
     QTest::newRow("a name: for the lookup to judge")
@@ -218,7 +224,7 @@ void TestLoopbackGuard::pictureFromAnAnswer_refusedOnceLookedUpAndRedirected_dat
     QTest::addColumn<QStringList>("ownHosts");
     QTest::addColumn<QString>("failure");
     const QString there = QStringLiteral("http://127.0.0.1:%1");
-    const QStringList own{QStringLiteral("127.0.0.1")};
+    const QStringList own{QStringLiteral("127.0.0.1:%1")};
     QTest::newRow("loopback, the source elsewhere")
         << there + "/picture" << QStringList()
         << "not a public address: 127.0.0.1 (a loopback address)";
@@ -226,6 +232,9 @@ void TestLoopbackGuard::pictureFromAnAnswer_refusedOnceLookedUpAndRedirected_dat
     QTest::newRow("a name that gives loopback")
         << "http://localhost:%1/picture" << QStringList()
         << "not a public address: localhost (a loopback address)";
+    QTest::newRow("the source's own host, another port")
+        << there + "/picture" << QStringList{"127.0.0.1:9"}
+        << "not a public address: 127.0.0.1 (a loopback address)";
     QTest::newRow("redirected within the source's host")
         << there + "/redirect?to=http://127.0.0.1:%1/picture" << own << "";
     QTest::newRow("redirected to a private address")
@@ -248,6 +257,8 @@ void TestLoopbackGuard::pictureFromAnAnswer_refusedOnceLookedUpAndRedirected()
     PictureServer server;
     const auto loader = MakeGlobalPageLoader();
     QtEventLoop loop;
+    for (QString& own : ownHosts)
+        own = own.arg(server.port());
     PageRequest request{QUrl(url.arg(server.port())), {}, 3, true, ownHosts};
     const auto page = loader->start(request);
     while (!page->isComplete())
@@ -361,6 +372,31 @@ void TestLoopbackGuard::startUp_pingsAndOpensNothingElsewhere()
     // Offline is what was asked for: no box holds the start-up (under a virtual X server, nobody
     // would see it to close it).
     QVERIFY(fake.messageBox.texts().isEmpty());
+}
+
+void TestLoopbackGuard::pinnedResolve_namesEveryJudgedAddressAndNoOther_data()
+{
+    QTest::addColumn<QString>("host");
+    QTest::addColumn<int>("port");
+    QTest::addColumn<QStringList>("addresses");
+    QTest::addColumn<QByteArray>("entry");
+    QTest::newRow("one address") << "images.example.org" << 443 << QStringList{"93.184.216.34"}
+                                 << QByteArray("+images.example.org:443:93.184.216.34");
+    QTest::newRow("IPv6 in brackets, every address in order")
+        << "cdn.example.net" << 80 << QStringList{"2606:2800:220:1::1", "93.184.216.34"}
+        << QByteArray("+cdn.example.net:80:[2606:2800:220:1::1],93.184.216.34");
+}
+
+void TestLoopbackGuard::pinnedResolve_namesEveryJudgedAddressAndNoOther()
+{
+    QFETCH(QString, host);
+    QFETCH(int, port);
+    QFETCH(QStringList, addresses);
+    QFETCH(QByteArray, entry);
+    QList<QHostAddress> judged;
+    for (const QString& address : addresses)
+        judged.append(QHostAddress(address));
+    QCOMPARE(PinnedResolveEntry(host, port, judged), entry);
 }
 
 QTEST_GUILESS_MAIN(TestLoopbackGuard)

@@ -1,7 +1,7 @@
 // The real window on the offscreen platform: layout, captions, the events the handlers see, and
 // outside text in every window and dialog.
-#include "app/AboutText.h"
-#include "app/Form1.h"
+#include "app/window/AboutText.h"
+#include "app/window/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/OperationFailed.h"
@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -33,6 +34,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -140,6 +142,7 @@ private Q_SLOTS:
     void codeList_isSavedShortlyAfterItChanges();
     void closing_savesTheListAndTheNextStartRestoresIt();
     void loadButton_picksSeveralFilesAndAppendsThemInOrder();
+    void fileDialogs_openInTheFolderLastUsedForTheirKind();
     void outsideText_isShownVerbatimAndNothingItNamesIsRead_data();
     void outsideText_isShownVerbatimAndNothingItNamesIsRead();
 
@@ -793,6 +796,46 @@ void TestQtForm1Window::loadButton_picksSeveralFilesAndAppendsThemInOrder()
         rows.append(list->topLevelItem(i)->text(0));
     QCOMPARE(rows, (QStringList{"111", "222", "333"}));
     QCOMPARE(app.window().mousePointer(), PointerCode::Default);
+}
+
+void TestQtForm1Window::fileDialogs_openInTheFolderLastUsedForTheirKind()
+{
+    QTemporaryDir codes;
+    QFile file(codes.filePath(QStringLiteral("a.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("111\n");
+    file.close();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString start = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    QVERIFY(QDir::currentPath() != start); // else the first case could not tell them apart
+
+    // The dialog's folder when it opens, then the file chosen (empty: cancelled).
+    const auto opensIn = [](const std::function<void()>& press, const QString& choose) {
+        QString folder;
+        whenDialogOpens([&](QWidget* dialog) {
+            auto* const files = qobject_cast<QFileDialog*>(dialog);
+            folder = files ? files->directory().absolutePath() : QStringLiteral("(no dialog)");
+            if (choose.isEmpty()) {
+                QMetaObject::invokeMethod(files, "reject");
+                return;
+            }
+            files->selectFile(choose);
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        press();
+        return folder;
+    };
+    {
+        App app;
+        QCOMPARE(opensIn([&] { app.window().pushButton3()->click(); },
+                         codes.filePath(QStringLiteral("a.txt"))),
+                 start);
+    }
+    // Another start: codes open where codes were chosen; results are another kind.
+    App next;
+    QCOMPARE(opensIn([&] { next.window().pushButton3()->click(); }, {}),
+             QDir(codes.path()).absolutePath());
+    QCOMPARE(opensIn([&] { next.window().pushButton4()->click(); }, {}), start);
 }
 
 void TestQtForm1Window::outsideText_isShownVerbatimAndNothingItNamesIsRead_data()

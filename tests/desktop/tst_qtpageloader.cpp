@@ -2,7 +2,7 @@
 // could not be had, between the Qt page loader and the page service; the caps on what an answer
 // may bring, however it says how long it is; and what of an answer reaches the caller. Every case
 // runs with both page loaders, Qt's and curl's.
-#include "app/ProductDetailsView.h"
+#include "app/window/ProductDetailsView.h"
 #include "common/OperationFailed.h"
 #include "desktop/system/QtEventLoop.h"
 #include "lookup/PageServiceSource.h"

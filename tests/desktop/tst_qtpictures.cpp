@@ -1,7 +1,7 @@
 // The details window's pictures as the program has them: the stand-ins' pictures through the
 // pictures' own loader into the real window, and the store on disk with its cap.
 #include "SampleServiceProcess.h"
-#include "app/ProductDetailsView.h"
+#include "app/window/ProductDetailsView.h"
 #include "desktop/network/QtPageLoader.h"
 #include "desktop/storage/QtPictureStore.h"
 #include "desktop/system/QtEventLoop.h"

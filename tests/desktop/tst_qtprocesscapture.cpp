@@ -1,6 +1,6 @@
 // Real processes through QProcess, with the capture routine on top. Every command runs on this
 // machine; the only host pinged is 127.0.0.1.
-#include "app/CmdOutput.h"
+#include "app/window/CmdOutput.h"
 #include "desktop/system/QtEventLoop.h"
 #include "desktop/system/QtProcessCapture.h"
 #include "platform/SystemPing.h"

@@ -1,5 +1,5 @@
 // The settings store on QSettings, pointed at a temporary folder.
-#include "app/SavedCodeList.h"
+#include "app/window/SavedCodeList.h"
 #include "common/OperationFailed.h"
 #include "desktop/storage/QtSettingsStore.h"
 

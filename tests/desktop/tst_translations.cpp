@@ -1,7 +1,9 @@
 // Every window and dialog in every shipped language: no text is wider than the widget that shows
 // it, and under the tests' own pseudo-language no text is shown that was never marked.
+#include "app/scan/ScanMode.h"
 #include "common/NumberText.h"
 #include "desktop/system/QtUiTranslations.h"
+#include "desktop/window/QtScanWindow.h"
 #include "support/ModalDialogs.h"
 #include "support/PseudoTranslator.h"
 #include "support/RealWindow.h"
@@ -100,6 +102,8 @@ private Q_SLOTS:
     void everyWindow_showsItsTextsWhole_data();
     void everyWindow_showsItsTextsWhole();
     void pseudoLanguage_everyCaptionWasMarked();
+    void scanWindow_statusColumnShowsEveryStatusWhole_data();
+    void scanWindow_statusColumnShowsEveryStatusWhole();
     void numbers_writtenTheLanguagesWay_data();
     void numbers_writtenTheLanguagesWay();
 
@@ -196,6 +200,38 @@ void TestTranslations::pseudoLanguage_everyCaptionWasMarked()
     for (const QString& fault : unmarked)
         qWarning("%s", qPrintable(fault));
     QVERIFY(unmarked.isEmpty());
+}
+
+void TestTranslations::scanWindow_statusColumnShowsEveryStatusWhole_data()
+{
+    everyWindow_showsItsTextsWhole_data();
+}
+
+void TestTranslations::scanWindow_statusColumnShowsEveryStatusWhole()
+{
+    QFETCH(QString, language);
+    PseudoTranslator pseudo;
+    QtUiTranslations translations(language == u"pseudo" ? QStringLiteral("en") : language);
+    translations.install();
+    if (language == u"pseudo")
+        QCoreApplication::installTranslator(&pseudo);
+    RealWindow real;
+    real.form.ScanCodes();
+    QtScanWindow& scan = real.platform.scanWindow();
+    // A row for each status the table may show.
+    QList<ScanTableRow> rows;
+    for (const QString& word : ScanStatusWords())
+        rows.append(ScanTableRow{"1", "4006381333931", "Green Tea", "Morrow", word});
+    scan.showRows(rows);
+    QApplication::processEvents();
+    auto* const table = scan.findChild<QTreeWidget*>(QStringLiteral("ScanTable"));
+    // As wide as the view's own delegate asks, and all of it in view, not behind a scroll bar.
+    constexpr int kStatus = 4;
+    QCOMPARE_LE(static_cast<QAbstractItemView*>(table)->sizeHintForColumn(kStatus),
+                table->columnWidth(kStatus));
+    QCOMPARE_LE(table->columnViewportPosition(kStatus) + table->columnWidth(kStatus),
+                table->viewport()->width());
+    scan.close();
 }
 
 void TestTranslations::numbers_writtenTheLanguagesWay_data()

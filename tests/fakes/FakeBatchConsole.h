@@ -34,14 +34,22 @@ public:
         hook(u"writeStandardError");
         errors += text;
     }
+    // As a terminal's line is rewritten: "\r", the text, "\x1b[K".
+    void rewriteStandardErrorLine(const QString& text) override
+    {
+        hook(u"writeStandardError");
+        errors += u'\r' + text + QStringLiteral("\x1b[K");
+    }
     bool standardInputIsTerminal() const override { return inputTerminal; }
+    bool standardOutputIsTerminal() const override { return outputTerminal; }
     bool standardErrorIsTerminal() const override { return terminal; }
 
     QByteArray input;
     QByteArray output;
     QString errors;
-    bool terminal = false;      // standard error
-    bool inputTerminal = false; // standard input
+    bool terminal = false;       // standard error
+    bool inputTerminal = false;  // standard input
+    bool outputTerminal = false; // standard output
     int inputReads = 0;
     int outputWrites = 0;
     FakeHook hook{"FakeBatchConsole",

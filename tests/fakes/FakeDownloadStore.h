@@ -30,7 +30,14 @@ public:
     }
     void append(QByteArrayView piece) override
     {
-        hook(u"append");
+        // A part the store could not add to is removed, as a real disk's that filled.
+        try {
+            hook(u"append");
+        } catch (...) {
+            kept.reset();
+            bytes.clear();
+            throw;
+        }
         bytes.append(piece);
         if (kept)
             kept->bytes = bytes.size();

@@ -17,6 +17,7 @@ public:
         QString title;
         QString filter;
         QString fileNameShown;
+        QString folderKind;
     };
 
     QString fileName() const override { return m_fileName; }
@@ -24,6 +25,7 @@ public:
     void setFlags(int flags) override { m_flags = flags; }
     void setDialogTitle(const QString& title) override { m_title = title; }
     void setFilter(const QString& filter) override { m_filter = filter; }
+    void setFolderKind(QStringView kind) override { m_folderKind = kind.toString(); }
     void showOpen() override { showing(false); }
     void showSave() override { showing(true); }
 
@@ -37,7 +39,7 @@ private:
     void showing(bool save)
     {
         hook(save ? u"showSave" : u"showOpen");
-        m_showings.append(Showing{save, m_flags, m_title, m_filter, m_fileName});
+        m_showings.append(Showing{save, m_flags, m_title, m_filter, m_fileName, m_folderKind});
         m_fileName = choices.isEmpty() ? QString() : choices.takeFirst();
     }
 
@@ -45,5 +47,6 @@ private:
     int m_flags = 0;
     QString m_title;
     QString m_filter;
+    QString m_folderKind;
     QList<Showing> m_showings;
 };

@@ -19,6 +19,7 @@
 #include "fakes/FakeInputBox.h"
 #include "fakes/FakeInputFiles.h"
 #include "fakes/FakeKeyStore.h"
+#include "fakes/FakeLineInput.h"
 #include "fakes/FakeListControl.h"
 #include "fakes/FakeMessageBox.h"
 #include "fakes/FakeOutputFiles.h"
@@ -65,6 +66,7 @@ FakeListControl::~FakeListControl() = default;
 FakeMessageBox::~FakeMessageBox() = default;
 FakeOutputFiles::~FakeOutputFiles() = default;
 FakeKeyStore::~FakeKeyStore() = default;
+FakeLineInput::~FakeLineInput() = default;
 FakePacingStore::~FakePacingStore() = default;
 FakePageLoader::~FakePageLoader() = default;
 FakePdfDocument::~FakePdfDocument() = default;

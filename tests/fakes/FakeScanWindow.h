@@ -4,7 +4,8 @@
 #include "platform/ScanWindow.h"
 
 // The scan window as what it was last told: its rows, its answer, the signals given in order.
-// Make an operation fail through the hook ("open", "showRows", "showAnswer", "signal").
+// Make an operation fail through the hook ("open", "showRows", "showAnswer", "showNotice",
+// "signal").
 class FakeScanWindow final : public ScanWindow
 {
 public:
@@ -25,6 +26,12 @@ public:
         hook(u"showAnswer");
         answer = text;
     }
+    void showNotice(const QString& text) override
+    {
+        hook(u"showNotice");
+        notice = text;
+    }
+    void setStatusWords(const QStringList& words) override { statusWords = words; }
     void signal(ScanSignal given) override
     {
         hook(u"signal");
@@ -48,6 +55,9 @@ public:
     bool mute = false;
     QList<ScanTableRow> rows;
     QString answer;
+    QString notice;
+    QStringList statusWords;
     QList<ScanSignal> signalsGiven;
-    FakeHook hook{"FakeScanWindow", {u"open", u"showRows", u"showAnswer", u"signal"}};
+    FakeHook hook{"FakeScanWindow",
+                  {u"open", u"showRows", u"showAnswer", u"showNotice", u"signal"}};
 };

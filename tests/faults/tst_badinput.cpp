@@ -5,7 +5,7 @@
 //
 // Cases that need the system to refuse something root may do anyway run in a child process as
 // an unprivileged user, or on a small file system of their own in a private mount namespace.
-#include "app/Form1.h"
+#include "app/window/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/PointerCode.h"

@@ -3,7 +3,7 @@
 // 127.0.0.1. For each fault, the exact rows, the one "Done." box, the window back at rest, and a
 // second run that starts and ends the same way.
 #include "SampleServiceProcess.h"
-#include "app/Form1.h"
+#include "app/window/Form1.h"
 #include "common/PointerCode.h"
 #include "desktop/system/QtEventLoop.h"
 #include "fakes/FakePlatform.h"

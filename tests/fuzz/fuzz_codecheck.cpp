@@ -53,19 +53,30 @@ void Check(const QString& typed)
 
     FUZZ_CHECK(reason.isEmpty() == checked.isValid(), context);
     if (checked.isValid()) {
+        // As typed: the digits kept, an ISBN-10 in its 978 form.
+        const qsizetype typedSize = checked.asTyped.size();
+        FUZZ_CHECK(Digits(checked.asTyped) &&
+                       (typedSize == 8 || typedSize == 12 || typedSize == 13 || typedSize == 14),
+                   context);
+        FUZZ_CHECK(Gs1Valid(checked.asTyped) || (typedSize == 8 && IsUpcE(checked.asTyped)),
+                   context);
+        FUZZ_CHECK(kept == checked.asTyped ||
+                       (kept.size() == 10 && checked.asTyped.sliced(3, 9) == kept.first(9) &&
+                        checked.asTyped.startsWith(QLatin1String("978"))),
+                   context);
+        // The one identity: 8, 13 or 14 digits (a 14 only for an indicator of 1 to 9), right
+        // check digit, the same as itself and as the form it was typed in.
         const qsizetype n = checked.gtin.size();
-        FUZZ_CHECK(Digits(checked.gtin) && (n == 8 || n == 12 || n == 13 || n == 14), context);
-        FUZZ_CHECK(Gs1Valid(checked.gtin) || (n == 8 && IsUpcE(checked.gtin)), context);
+        FUZZ_CHECK(Digits(checked.gtin) && Gs1Valid(checked.gtin) &&
+                       (n == 8 || n == 13 || (n == 14 && checked.gtin.front() != u'0')),
+                   context);
         FUZZ_CHECK(checked.isbn == (n == 13 && (checked.gtin.startsWith(QLatin1String("978")) ||
                                                 checked.gtin.startsWith(QLatin1String("979")))),
-                   context);
-        FUZZ_CHECK(kept == checked.gtin ||
-                       (kept.size() == 10 && checked.gtin.sliced(3, 9) == kept.first(9) &&
-                        checked.gtin.startsWith(QLatin1String("978"))),
                    context);
         const CheckedCode again = CheckCode(checked.gtin);
         FUZZ_CHECK(again.isValid() && again.gtin == checked.gtin && again.isbn == checked.isbn,
                    context + QStringLiteral("\nagain ") + Describe(again));
+        FUZZ_CHECK(CheckCode(checked.asTyped).gtin == checked.gtin, context);
     } else {
         FUZZ_CHECK(checked.gtin.isEmpty() && !checked.isbn, context);
     }

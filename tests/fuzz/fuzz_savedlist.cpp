@@ -1,6 +1,6 @@
 // The saved code list: splitting a stored text, joining a list, and a restore followed by saves,
 // through the fake settings store. The input is the stored text; its lines are also a list.
-#include "app/SavedCodeList.h"
+#include "app/window/SavedCodeList.h"
 #include "fakes/FakePlatform.h"
 #include "fuzz/FuzzSupport.h"
 

@@ -92,7 +92,7 @@ void CheckRead(const LookupSource& source, const SourceResponse& response)
     FUZZ_CHECK(Describe(again) == Describe(answer), got);
 }
 
-// The README's example, as a user would start from it.
+// The manual's example (docs/sources.md), as a user would start from it.
 const QByteArray kExampleFile = R"({
   "name": "acme", "displayName": "Acme Product API", "takes": "all",
   "request": {"url": "https://api.acme.example/v1/items?ean={gtin13}&key={key}",

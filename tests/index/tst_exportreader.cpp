@@ -169,19 +169,52 @@ private Q_SLOTS:
         QCOMPARE(reader.skips().longCode, 1);
     }
 
+    // A line past the longest is skipped as it comes, wherever it stands, and counted; only a
+    // header that long is no export's. `long` stands for that line.
+    void overlongLine_isSkippedWithoutBeingHeld_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<QStringList>("codes");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("a product line") << QByteArray("code\tproduct_name\n1\t")
+                                        << QByteArray("\n2\tB\n") << QStringList{"2"} << "";
+        QTest::newRow("the first line of JSON Lines")
+            << QByteArray("\xEF\xBB\xBF {\"code\":\"1\",\"x\":\"")
+            << QByteArray("\"}\n{\"code\":\"2\"}\n") << QStringList{"2"} << "";
+        QTest::newRow("the last line, without its line break")
+            << QByteArray("{\"code\":\"2\"}\n{") << QByteArray() << QStringList{"2"} << "";
+        QTest::newRow("a header") << QByteArray("code\tproduct_name") << QByteArray("\n2\tB\n")
+                                  << QStringList{} << "the first line is not a header line";
+    }
     void overlongLine_isSkippedWithoutBeingHeld()
     {
-        ExportReader reader;
-        QStringList codes;
-        const auto sink = [&](const ExportRow& row) { codes.append(QString::fromUtf8(row.code)); };
-        reader.feed("code\tproduct_name\n1\t", sink);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(QStringList, codes);
+        QFETCH(QString, problem);
         const QByteArray megabyte(1024 * 1024, 'y');
-        for (int i = 0; i < 40; ++i)
-            reader.feed(megabyte, sink);
-        reader.feed("\n2\tB\n", sink);
-        QVERIFY(reader.finish(sink));
-        QCOMPARE(codes, QStringList{"2"});
-        QCOMPARE(reader.skips().wrongFieldCount, 1);
+        // In pieces as a file arrives, and whole in one piece.
+        for (const bool whole : {false, true}) {
+            ExportReader reader;
+            QStringList read;
+            const auto sink = [&](const ExportRow& row) {
+                read.append(QString::fromUtf8(row.code));
+            };
+            if (whole) {
+                reader.feed(QByteArray(before + megabyte.repeated(17) + after), sink);
+            } else {
+                reader.feed(before, sink);
+                for (int i = 0; i < 17; ++i)
+                    reader.feed(megabyte, sink);
+                reader.feed(after, sink);
+            }
+            QCOMPARE(reader.finish(sink), problem.isEmpty());
+            QCOMPARE(reader.problem(), problem);
+            QCOMPARE(read, codes);
+            QCOMPARE(reader.skips().longLine, problem.isEmpty() ? 1 : 0);
+            QCOMPARE(reader.skips().total(), reader.skips().longLine);
+        }
     }
 
     // The picture's address is kept as the part the code does not give, when it has the usual

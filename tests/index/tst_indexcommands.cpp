@@ -1,5 +1,5 @@
 #include "ExportMaker.h"
-#include "app/IndexCommands.h"
+#include "app/index/IndexCommands.h"
 #include "desktop/files/QtDownloadStore.h"
 #include "desktop/files/QtInputFiles.h"
 #include "desktop/network/QtHttpFetcher.h"
@@ -390,6 +390,10 @@ private Q_SLOTS:
         QTest::newRow("a file that holds no products fails, and the index stays before it")
             << QStringList{"b-not-products", "a"} << 1 << kIndexCommandFailed << firstOnly << "a"
             << "names no \"code\" column";
+        QTest::newRow("a first line over 16 MB is skipped and counted, the rest applied")
+            << QStringList{"b-long", "a"} << 1 << kIndexCommandOk << both << "b-long"
+            << "Skipped 1 lines: 0 with a wrong number of fields, 0 with an empty code, 1 longer "
+               "than 16,777,216 bytes.";
         QTest::newRow("older than the oldest file kept: nothing applied")
             << QStringList{"b"} << 1 << kIndexCommandFailed << "Old one|Old two|(none)|(none)"
             << ""
@@ -410,16 +414,21 @@ private Q_SLOTS:
             return "openfoodfacts_products_" + QByteArray::number(t0 + from) + '_' +
                    QByteArray::number(t0 + to) + ".json.gz";
         };
-        const QByteArray b = GzipBytes("{\"code\":\"1\",\"product_name\":\"Newest one\"}\n"
-                                       "{\"code\":\"2\",\"product_name\":\"New two\"}\n"
-                                       "{\"code\":\"4\",\"product_name\":{\"en\":\"Four\"},"
-                                       "\"brands\":[\"x\"],\"added_in_v9\":true}\n");
+        const QByteArray bText = "{\"code\":\"1\",\"product_name\":\"Newest one\"}\n"
+                                 "{\"code\":\"2\",\"product_name\":\"New two\"}\n"
+                                 "{\"code\":\"4\",\"product_name\":{\"en\":\"Four\"},"
+                                 "\"brands\":[\"x\"],\"added_in_v9\":true}\n";
+        const QByteArray b = GzipBytes(bText);
         const QHash<QString, std::pair<QByteArray, QByteArray>> made{
             {"a",
              {name(-3600, day), GzipBytes("{\"code\":\"1\",\"product_name\":\"New one\"}\n"
                                           "{\"code\":\"0003\",\"product_name\":\"Three\"}\n")}},
             {"b", {name(day, 2 * day), b}},
             {"b-cut", {name(day, 2 * day), b.first(b.size() / 2)}},
+            {"b-long",
+             {name(day, 2 * day),
+              GzipBytes(QByteArray("{\"code\":\"5\",\"product_name\":\"" +
+                                   QByteArray(kLongestExportLine, 'x') + "\"}\n" + bText))}},
             {"b-not-products", {name(day, 2 * day), GzipBytes("name\tsize\nx\t1\n")}},
             {"c", {name(2 * day, 3 * day), GzipBytes("{\"code\":\"2\",\"product_name\":\"C\"}\n")}},
         };
@@ -446,6 +455,7 @@ private Q_SLOTS:
         options.listUrl = server.url(QStringLiteral("/data/delta/index.txt"));
         options.userAgent = "Quillfen/test (tests@example.invalid)";
         options.allowed = IsLoopback;
+        options.now = QDateTime::currentDateTimeUtc();
         for (int run = 0; run < runs; ++run) {
             commands.errors.clear();
             QCOMPARE(RunUpdateIndex(commands.context, commands.fetcher, commands.store, options),
@@ -546,7 +556,8 @@ private Q_SLOTS:
         QCOMPARE(ApplyChangeFile(changes,
                                  {"c.json", QDateTime::currentDateTimeUtc().addDays(-1),
                                   QDateTime::currentDateTimeUtc()},
-                                 options, commands.files, commands.index, cancel),
+                                 options, commands.files, commands.index, cancel)
+                     .products,
                  qint64(1));
         QCOMPARE(nameNow(), after);
     }

@@ -6,6 +6,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 Q_DECLARE_METATYPE(DownloadAnswer)
 
 namespace {
@@ -33,8 +35,11 @@ struct Downloading
         return DownloadExport(options, fetcher, store, cancel, [&](const DownloadProgress& at) {
             if (!at.notice.isEmpty() && !notices.contains(at.notice))
                 notices.append(at.notice);
+            totalBytes = at.totalBytes;
         });
     }
+
+    qint64 totalBytes = 0; // as the last progress told it
 };
 } // namespace
 
@@ -100,6 +105,41 @@ private Q_SLOTS:
         QCOMPARE(result.failure, QString());
         QCOMPARE(fake.notices, QStringList{notice});
         QCOMPARE(fake.files.files.value(result.path), gz);
+    }
+
+    // A size a server states is an outside number: one no file has is an unknown size, never a
+    // count that overflows (the sanitizer suites run these rows too).
+    void hostileSize_isAnUnknownSize_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("contentRange");
+        QTest::addColumn<QByteArray>("contentLength");
+        QTest::addColumn<qint64>("total");
+        const QByteArray most = QByteArray::number(std::numeric_limits<qint64>::max());
+        QTest::newRow("an honest length") << 200 << QByteArray() << QByteArray("42") << qint64(42);
+        QTest::newRow("a length past any file") << 200 << QByteArray() << most << qint64(-1);
+        QTest::newRow("the rest's length past any file, after a kept part")
+            << 206 << QByteArray("bytes 10-41/*") << most << qint64(-1);
+    }
+    void hostileSize_isAnUnknownSize()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, contentRange);
+        QFETCH(QByteArray, contentLength);
+        QFETCH(qint64, total);
+        Downloading fake;
+        const QByteArray gz = GzipBytes("code\tproduct_name\n1\tA\n");
+        QCOMPARE(gz.size(), 42);
+        fake.fetcher.body = gz;
+        if (status == 206) {
+            fake.keepPart(gz.first(10));
+            fake.fetcher.body = gz.sliced(10);
+        }
+        fake.fetcher.head = HttpHead{status, {{"Content-Length", contentLength}}};
+        if (!contentRange.isEmpty())
+            fake.fetcher.head.headers.append({"Content-Range", contentRange});
+        QCOMPARE(fake.run().failure, QString());
+        QCOMPARE(fake.totalBytes, total);
     }
 
     void resumeHeaders_data()
@@ -195,13 +235,23 @@ private Q_SLOTS:
     }
 
     // The list of daily change files comes from outside: only names of the published shape are
-    // taken, none that would reach past the list's folder, and they come out oldest first.
+    // taken, none that would reach past the list's folder, none dated in the future or ending
+    // before they start, and they come out oldest first.
     void changesList_takesOnlyPlainNames_oldestFirst_data()
     {
         QTest::addColumn<QByteArray>("list");
         QTest::addColumn<QStringList>("names");
         const QByteArray a = "openfoodfacts_products_1765065600_1765152000.json.gz";
         const QByteArray b = "openfoodfacts_products_1765152000_1765238400.json.gz";
+        // `now` is b's end: a day later is a clock's error, more is no file's date yet.
+        QTest::newRow("ends up to a day from now are taken, later ones and backward ones not")
+            << QByteArray("openfoodfacts_products_1796079600_99999999999.json.gz\n"
+                          "openfoodfacts_products_1765238400_1765324801.json.gz\n"
+                          "openfoodfacts_products_1765238400_1765324800.json.gz\n"
+                          "openfoodfacts_products_1765238400_1765152000.json.gz\n" +
+                          b + "\n")
+            << QStringList{QString::fromLatin1(b),
+                           "openfoodfacts_products_1765238400_1765324800.json.gz"};
         QTest::newRow("newest first, CR LF, blank lines, a repeat")
             << QByteArray(b + "\r\n\n" + a + "\n" + b + "\n")
             << QStringList{QString::fromLatin1(a), QString::fromLatin1(b)};
@@ -220,7 +270,8 @@ private Q_SLOTS:
         QFETCH(QByteArray, list);
         QFETCH(QStringList, names);
         QStringList read;
-        for (const ChangeFile& file : ReadChangesList(list))
+        for (const ChangeFile& file :
+             ReadChangesList(list, QDateTime::fromSecsSinceEpoch(1765238400, Qt::UTC)))
             read.append(file.name);
         QCOMPARE(read, names);
     }

@@ -31,7 +31,7 @@ private Q_SLOTS:
 
 namespace {
 
-// The README's example, as every case starts from it.
+// The manual's example (docs/sources.md), as every case starts from it.
 const QByteArray kAcme = R"({
   "name": "acme", "displayName": "Acme Product API", "takes": "all",
   "request": {"url": "https://api.acme.example/v1/items?ean={gtin13}&key={key}",
@@ -81,8 +81,9 @@ void TestJsonFileSource::file_refused_data()
     QTest::addColumn<QByteArray>("value");
     QTest::addColumn<QString>("message");
     const auto row = [](const char* field, const char* value, const char* message) {
-        QTest::newRow(message) << QString::fromLatin1(field) << QByteArray(value)
-                               << QStringLiteral("acme.json: ") + QString::fromUtf8(message);
+        QTest::addRow("%s = %s", field, value)
+            << QString::fromLatin1(field) << QByteArray(value)
+            << QStringLiteral("acme.json: ") + QString::fromUtf8(message);
     };
     row("answer.name", R"("title")", "answer.name: not a JSON pointer");
     row("answer.brand", R"("/a~2")", "answer.brand: not a JSON pointer");
@@ -113,6 +114,11 @@ void TestJsonFileSource::file_refused_data()
     row("perMinute", "0", "perMinute: not a whole number from 1 to 6000");
     row("perDay", "1.5", "perDay: not a whole number from 0 to 100000000");
     row("rememberDays.found", "400", "rememberDays.found: not a whole number from 0 to 365");
+    // Far past any integer: refused without ever being converted to one.
+    row("perMinute", "1e300", "perMinute: not a whole number from 1 to 6000");
+    row("perDay", "-1e300", "perDay: not a whole number from 0 to 100000000");
+    row("rememberDays.notFound", "1e300",
+        "rememberDays.notFound: not a whole number from 0 to 365");
     row("licence", "[]", "licence: not a text");
 }
 
@@ -217,6 +223,10 @@ void TestJsonFileSource::read_data()
     QTest::newRow("no items") << kAcme << 200 << QByteArray(R"({"items": []})") << "not found";
     QTest::newRow("404") << kAcme << 404 << QByteArray("gone") << "not found";
     QTest::newRow("busy") << kAcme << 429 << QByteArray() << "failed: HTTP 429 (busy)";
+    for (const int refused : {401, 403})
+        QTest::addRow("%d: the key named", refused)
+            << kAcme << refused << QByteArray("{}")
+            << "failed: the key for Acme Product API was refused";
     QTest::newRow("a value that means not found")
         << Changed("notFound.value", R"({"at": "/status", "equals": "none"})") << 200
         << QByteArray(R"({"status": "none", "items": {}})") << "not found";

@@ -187,6 +187,8 @@ private Q_SLOTS:
     void rows_sayWhatBecameOfTheCode_data();
     void rows_sayWhatBecameOfTheCode();
     void codesThatFailTheChecks_areNeverSent();
+    void pageServiceFirst_wrongCheckDigitNotFoundSaysWhy_data();
+    void pageServiceFirst_wrongCheckDigitNotFoundSaysWhy();
     void translatedRows_keepTheDetailEnglishAndStayRetryable();
     void couponsAndRefundReceipts_areSentNowhere_data();
     void couponsAndRefundReceipts_areSentNowhere();
@@ -199,6 +201,7 @@ private Q_SLOTS:
     void busyService_deadlineHoldsTheNextCodeToo();
     void unpacedSource_leavesTheSharedPacingAlone();
     void busyForEveryone_waitsLongerForEveryProcessAndAdvisesTheExportOnce();
+    void busyForEveryone_withRetryAfterIsAnOrdinaryBusyAnswer();
     void booksInBatches_ofTwentyFiveAnsweredInOrderAndRemembered();
     void redirection_takesATurnOfItsOwn();
     void refusedOnThisMachine_takesNoTurn();
@@ -318,6 +321,38 @@ void TestLookupChain::codesThatFailTheChecks_areNeverSent()
     f.script(QStringLiteral("a.test"), kTea, {Found(QStringLiteral("Tea"))});
     QCOMPARE(LookUp(chain, QStringLiteral("4006-3813 33931")).gtin, kTea);
     QCOMPARE(f.requestedPaths(), QStringList{"a.test/" + kTea});
+}
+
+void TestLookupChain::pageServiceFirst_wrongCheckDigitNotFoundSaysWhy_data()
+{
+    QTest::addColumn<bool>("pageServiceAlone");
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<QString>("detail");
+    QTest::newRow("first of several")
+        << false << "4006381333932 - no record found (check digit should be 1)"
+        << "check digit should be 1";
+    QTest::newRow("alone: the row it always gave") << true << "4006381333932 - no record found"
+                                                   << "";
+}
+
+void TestLookupChain::pageServiceFirst_wrongCheckDigitNotFoundSaysWhy()
+{
+    QFETCH(bool, pageServiceAlone);
+    QFETCH(QString, row);
+    QFETCH(QString, detail);
+    Fixture f;
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(std::make_unique<PageServiceSource>(QStringLiteral("http://page.test")));
+    if (!pageServiceAlone)
+        sources.push_back(
+            std::make_unique<ScriptedSource>(QStringLiteral("alpha"), QStringLiteral("a.test")));
+    LookupChain& chain = f.chainOf(std::move(sources));
+    const CodeOutcome outcome = LookUp(chain, QStringLiteral("4006381333932"));
+    QCOMPARE(outcome.status, CodeOutcome::Status::NotFound);
+    QCOMPARE(outcome.rowText, row);
+    QCOMPARE(outcome.detail, detail);
+    // The page service was asked as typed; nobody else was.
+    QCOMPARE(f.requestedPaths(), QStringList{"page.test/perl/ean-search.pl"});
 }
 
 void TestLookupChain::couponsAndRefundReceipts_areSentNowhere_data()
@@ -531,6 +566,25 @@ void TestLookupChain::busyForEveryone_waitsLongerForEveryProcessAndAdvisesTheExp
     LookUp(chain, kBiscuits);
     QCOMPARE(f.starts.value(4), 450'000);
     QCOMPARE(told, QStringList{kUseTheExportAdvice.toString()});
+}
+
+void TestLookupChain::busyForEveryone_withRetryAfterIsAnOrdinaryBusyAnswer()
+{
+    Fixture f;
+    for (const QString& code : {kTea, kBiscuits})
+        f.scripts.insert(QStringLiteral("off.test/api/v3/product/") + code,
+                         {Status(503, {{"Retry-After", "5"}})});
+    std::vector<std::unique_ptr<LookupSource>> sources;
+    sources.push_back(
+        std::make_unique<OpenFoodFactsSource>(QStringLiteral("http://off.test"), QString(), 600));
+    LookupChain& chain = f.chainOf(std::move(sources));
+    QStringList told;
+    chain.onStoreProblem = [&told](const QString& message) { told.append(message); };
+    LookUp(chain, kTea);
+    LookUp(chain, kBiscuits);
+    // Eight 503s, each saying when to come back: the service's own pace, no advice.
+    QCOMPARE(f.fake.pageLoader.requested.size(), 8);
+    QCOMPARE(told, QStringList());
 }
 
 void TestLookupChain::booksInBatches_ofTwentyFiveAnsweredInOrderAndRemembered()

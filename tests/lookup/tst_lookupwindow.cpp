@@ -1,6 +1,6 @@
 // "Start Looking Up" in the real window, against the sample service started here.
 #include "SampleServiceProcess.h"
-#include "app/Form1.h"
+#include "app/window/Form1.h"
 #include "program/QtPlatform.h"
 #include "support/LoopbackConfig.h"
 #include "support/ModalDialogs.h"

@@ -126,6 +126,18 @@ private Q_SLOTS:
         QTest::newRow("array") << 200 << QByteArray("[1,2]") << "failed: unexpected answer";
         QTest::newRow("no product")
             << 200 << QByteArray(R"({"status":1})") << "failed: unexpected answer";
+        QTest::newRow("an answer about another code")
+            << 200 << QByteArray(R"({"code":"9999999999994","product":{"product_name":"Other"},
+            "result":{"id":"product_found"},"status":"success"})")
+            << "failed: answer about another code";
+        QTest::newRow("a product under another code")
+            << 200 << QByteArray(R"({"code":"3017620422003","product":{"code":"9999999999994",
+            "product_name":"Other"},"status":1})")
+            << "failed: answer about another code";
+        QTest::newRow("the code written with a leading zero")
+            << 200 << QByteArray(R"({"code":"03017620422003","product":{"product_name":"Tea"},
+            "status":1})")
+            << "found: Tea";
         QTest::newRow("a failure the service explains")
             << 200 << QByteArray(R"({"status":"failure","errors":[{"message":{"id":
             "invalid_code"}}],"result":{"id":"product_not_read"}})")
@@ -138,7 +150,8 @@ private Q_SLOTS:
         QFETCH(QString, answer);
         const OpenFoodFactsSource source(QStringLiteral("http://127.0.0.1:1"),
                                          QStringLiteral("fr"));
-        QCOMPARE(AnswerText(source.read(Response(status, body), QStringLiteral("x"))), answer);
+        QCOMPARE(AnswerText(source.read(Response(status, body), QStringLiteral("3017620422003"))),
+                 answer);
     }
 
     void noHttpAnswer_failsWithTheLoadersWords()

@@ -111,6 +111,22 @@ done
 grep -qF '4988112412613' "$XDG_CONFIG_HOME/Zandrik/Quillfen.conf" ||
     fail "the code file named on the command line did not reach the list"
 
+# The manual: every page and picture the installed README links to lies beside it, and the
+# manual page names every page, so that both lead a reader to what is there.
+doc=$root/usr/share/doc/quillfen
+[ -f "$doc/README.md" ] || fail "the README is not installed in /usr/share/doc/quillfen"
+for linked in $(grep -oE '\]\(docs/[^)#]+' "$doc/README.md" | sed 's/^](//' | sort -u); do
+    [ -f "$doc/$linked" ] || fail "the installed README links to $linked, which is not installed"
+done
+manual=$(zcat "$root/usr/share/man/man1/quillfen.1.gz" | sed 's/\\-/-/g')
+for page in "$doc"/docs/*.md; do
+    [ -f "$page" ] || fail "no page of the manual is installed in $doc/docs"
+    printf '%s\n' "$manual" | grep -qF "$(basename "$page")" ||
+        fail "the manual page does not name $(basename "$page")"
+done
+printf '%s\n' "$manual" | grep -qF /usr/share/doc/quillfen/README.md ||
+    fail "the manual page does not point to the installed README"
+
 # Removing: dpkg deletes the files the package lists, then the folders that are left empty. What
 # the program did meanwhile must not have left anything in the tree.
 dpkg-deb --fsys-tarfile "$deb" | tar -t | sed 's|^\./||; s|/$||' | grep . | sort -r >"$scratch/listed"

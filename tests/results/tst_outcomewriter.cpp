@@ -60,8 +60,9 @@ QStringList Everything(const CodeOutcome& o)
                        o.source,
                        o.licence,
                        o.detail,
-                       o.rowText} +
-           o.sourceHosts + filled;
+                       o.rowText,
+                       o.innerGtin} +
+           o.sourceHosts + QStringList{QStringLiteral("picture from")} + o.pictureHosts + filled;
 }
 } // namespace
 
@@ -73,6 +74,8 @@ private Q_SLOTS:
     // ---- Columns ----
     void cells_followTheColumnsWithTheStatusInWords_data();
     void cells_followTheColumnsWithTheStatusInWords();
+    void cells_kindAsTypedAndTheFormsOfTheGtin_data();
+    void cells_kindAsTypedAndTheFormsOfTheGtin();
 
     // ---- CSV and TSV ----
     void csv_headerLineThenOneLinePerRowInCrLf();
@@ -126,12 +129,55 @@ void TestOutcomeWriter::cells_followTheColumnsWithTheStatusInWords()
     outcome.product.details.pageUrl = QStringLiteral("http://127.0.0.1:9/product/3800123400018");
     QCOMPARE(OutcomeColumns(),
              (QStringList{"code", "gtin", "status", "name", "brand", "quantity", "source", "detail",
-                          "categories", "kind", "gs1_office", "image_url", "url"}));
+                          "categories", "kind", "gs1_office", "image_url", "url", "same_as",
+                          "inner_gtin", "upc", "isbn10", "isbn_hyphenated", "issn"}));
     QCOMPARE(OutcomeCells(outcome),
              (QStringList{" 3800123400018", "3800123400018", word, "Spread", "Morrow Foods",
                           "400 g", "Open Food Facts", "why", "Spreads", "EAN-13", "GS1 Bulgaria",
                           "http://127.0.0.1:9/front.400.jpg",
-                          "http://127.0.0.1:9/product/3800123400018"}));
+                          "http://127.0.0.1:9/product/3800123400018", "", "", "", "", "", ""}));
+}
+
+void TestOutcomeWriter::cells_kindAsTypedAndTheFormsOfTheGtin_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("gtin");
+    QTest::addColumn<int>("sameAs");
+    QTest::addColumn<QString>("inner");
+    QTest::addColumn<QStringList>("cells"); // kind, then same_as to issn
+    QTest::newRow("UPC-A, a later row")
+        << "036000291452"
+        << "0036000291452" << 2 << "" << QStringList{"UPC-A", "2", "", "036000291452", "", "", ""};
+    QTest::newRow("UPC-E") << "04252614"
+                           << "0042100005264" << 0 << ""
+                           << QStringList{"UPC-E", "", "", "042100005264", "", "", ""};
+    QTest::newRow("ISBN-10") << "0306406152"
+                             << "9780306406157" << 0 << ""
+                             << QStringList{"ISBN", "", "", "", "0306406152", "978-0-306-40615-7",
+                                            ""};
+    QTest::newRow("ISSN") << "9770317847001"
+                          << "9770317847001" << 0 << ""
+                          << QStringList{"ISSN", "", "", "", "", "", "0317-8471"};
+    QTest::newRow("a case, answered by what it holds")
+        << "10036000291459"
+        << "10036000291459" << 0 << "0036000291452"
+        << QStringList{"GTIN-14", "", "0036000291452", "", "", "", ""};
+}
+
+void TestOutcomeWriter::cells_kindAsTypedAndTheFormsOfTheGtin()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, gtin);
+    QFETCH(int, sameAs);
+    QFETCH(QString, inner);
+    QFETCH(QStringList, cells);
+    CodeOutcome outcome = Found(code, QStringLiteral("Tea"));
+    outcome.gtin = gtin;
+    outcome.sameAs = sameAs;
+    outcome.innerGtin = inner;
+    const QStringList all = OutcomeCells(outcome);
+    QCOMPARE(all.value(9), cells.first());
+    QCOMPARE(all.mid(13), cells.mid(1));
 }
 
 // ---- CSV and TSV ----
@@ -145,13 +191,15 @@ void TestOutcomeWriter::csv_headerLineThenOneLinePerRowInCrLf()
     QCOMPARE(Written(OutcomeFormat::Csv,
                      {Found(QStringLiteral("40172637"), QStringLiteral("Mint")), notLookedUp}),
              QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
-                        "gs1_office,image_url,url\r\n"
+                        "gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,isbn_hyphenated,"
+                        "issn\r\n"
                         "40172637,40172637,found,Mint,Morrow Foods,400 g,Open Food Facts,,,EAN-8,"
-                        "GS1 Germany,,\r\n"
-                        "12345,,not looked up,,,,,not an EAN,,,,,\r\n"));
+                        "GS1 Germany,,,,,,,,\r\n"
+                        "12345,,not looked up,,,,,not an EAN,,,,,,,,,,,\r\n"));
     QCOMPARE(Written(OutcomeFormat::Csv, {}),
              QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
-                        "gs1_office,image_url,url\r\n"));
+                        "gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,isbn_hyphenated,"
+                        "issn\r\n"));
 }
 
 void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt_data()
@@ -183,17 +231,20 @@ void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt()
     QFETCH(QByteArray, cell);
     const QByteArray written = Written(OutcomeFormat::Csv, {Found(QStringLiteral("1"), name)});
     QCOMPARE(written.sliced(written.indexOf("\r\n") + 2),
-             "1,1,found," + cell + ",Morrow Foods,400 g,Open Food Facts,,,,,,\r\n");
+             "1,1,found," + cell + ",Morrow Foods,400 g,Open Food Facts,,,,,,,,,,,,\r\n");
 }
 
 void TestOutcomeWriter::tsv_quotesTabsButNotCommas()
 {
     const QByteArray written =
         Written(OutcomeFormat::Tsv, {Found(QStringLiteral("1"), QStringLiteral("a\tb, c\"d"))});
-    QCOMPARE(written, QByteArray("code\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\t"
-                                 "categories\tkind\tgs1_office\timage_url\turl\r\n"
-                                 "1\t1\tfound\t\"a\tb, c\"\"d\"\tMorrow Foods\t400 g\t"
-                                 "Open Food Facts\t\t\t\t\t\t\r\n"));
+    QCOMPARE(written,
+             QByteArray(
+                 "code\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\t"
+                 "categories\tkind\tgs1_office\timage_url\turl\tsame_as\tinner_gtin\tupc\tisbn10\t"
+                 "isbn_hyphenated\tissn\r\n"
+                 "1\t1\tfound\t\"a\tb, c\"\"d\"\tMorrow Foods\t400 g\t"
+                 "Open Food Facts\t\t\t\t\t\t\t\t\t\t\t\t\r\n"));
 }
 
 void TestOutcomeWriter::csv_isUtf8WithoutByteOrderMark()
@@ -220,7 +271,7 @@ void TestOutcomeWriter::json_arrayOfObjectsWithKeysInColumnOrder()
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows[0].toObject().value(u"name").toString(), QStringLiteral("Mint"));
     QCOMPARE(rows[1].toObject().value(u"code").toString(), QStringLiteral("2"));
-    QCOMPARE(rows[0].toObject().keys().size(), 13);
+    QCOMPARE(rows[0].toObject().keys().size(), OutcomeColumns().size());
     // QJsonObject sorts its keys; the text must keep the columns' order.
     const QByteArray first = written.split('\n').value(1);
     qsizetype at = -1;
@@ -417,7 +468,10 @@ void TestOutcomeWriter::keptOutcomes_comeBackAsGiven()
         if (i % 2)
             o.filledFrom = {{QStringLiteral("Brand"), QStringLiteral("UPCitemdb")}};
         o.licence = QStringLiteral("ODbL");
-        o.sourceHosts = QStringList{QStringLiteral("images.example.org"), QString()};
+        if (i % 5 == 0)
+            o.innerGtin = QStringLiteral("0036000291452");
+        o.sourceHosts = QStringList{QStringLiteral("images.example.org:443"), QString()};
+        o.pictureHosts = i % 3 ? o.sourceHosts : QStringList{QStringLiteral("10.0.0.2:8080")};
         o.rowText = rowText.isEmpty()
                         ? QStringList{o.product.name, o.product.brand, o.product.quantity}.join(
                               QStringLiteral(", "))

@@ -1,7 +1,7 @@
 // The results' ways out on the real platform: the desktop clipboard (offscreen), text files on
 // disk, and .xlsx workbooks read back by an independent reader. Nothing is ever opened in a
 // desktop application: the spreadsheet target's opener is replaced in every case.
-#include "app/Form1.h"
+#include "app/window/Form1.h"
 #include "common/OperationFailed.h"
 #include "common/PointerCode.h"
 #include "desktop/files/XlsxSpreadsheetTarget.h"

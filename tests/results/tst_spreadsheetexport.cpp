@@ -1,5 +1,5 @@
 // The spreadsheet export against a spreadsheet application that writes down every call.
-#include "app/Form1.h"
+#include "app/window/Form1.h"
 #include "common/ErrorReport.h"
 #include "common/Locations.h"
 #include "common/OperationFailed.h"

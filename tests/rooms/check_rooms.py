@@ -28,6 +28,9 @@ ALLOWED = {
 WIDGET_HEADERS = re.compile(r"#\s*include\s*<(QtWidgets/|QtGui/|QtSql/|Q(Widget|Application|Dialog|"
                             r"MessageBox|PushButton|Label|TreeWidget|Sql\w*|Clipboard|Image|Pixmap)\b)")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+# The faces of app/, each a folder of its own. A face includes what app/ itself holds (what two
+# faces share) but never a sibling face, and what app/ itself holds includes no face.
+APP_FACES = {"window", "batch", "sources", "scan", "index"}
 LOGIC = {"platform", "common", "gs1", "codes", "lookup", "index", "sheets", "barcodes", "results",
          "scanning", "app"}
 
@@ -48,6 +51,22 @@ def main(source_dir):
             if target != room and target not in ALLOWED[room]:
                 faults.append(f"{path.relative_to(src)}: includes {name}, but {room}/ may include "
                               f"only {', '.join(sorted(ALLOWED[room])) or 'nothing of ours'}")
+        if room == "app":
+            parts = path.relative_to(src).parts
+            face = parts[1] if len(parts) > 2 else None
+            if face is not None and face not in APP_FACES:
+                faults.append(f"{path.relative_to(src)}: in no known face of app/; add it to "
+                              f"{__file__}")
+            for name in INCLUDE.findall(text):
+                pieces = name.split("/")
+                if pieces[0] != "app" or len(pieces) < 3:
+                    continue
+                if face is None:
+                    faults.append(f"{path.relative_to(src)}: includes {name}, but what app/ "
+                                  "itself holds is shared by the faces and includes none of them")
+                elif pieces[1] != face:
+                    faults.append(f"{path.relative_to(src)}: includes {name}, a header of another "
+                                  f"face than {face}/")
         if room in LOGIC:
             for match in WIDGET_HEADERS.finditer(text):
                 faults.append(f"{path.relative_to(src)}: the logic includes <{match.group(1)}...>")

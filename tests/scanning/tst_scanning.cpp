@@ -1,7 +1,7 @@
 // A scan session on fakes: what a scanner's keys become, counting and undo, answers at once or
 // from the queue while more scans come in, and the session file read back after a crash.
-#include "app/SavedCodeList.h"
-#include "app/ScanMode.h"
+#include "app/scan/ScanMode.h"
+#include "app/window/SavedCodeList.h"
 #include "common/OperationFailed.h"
 #include "desktop/network/QtPhoneScanServer.h"
 #include "desktop/storage/QtScanJournal.h"
@@ -10,12 +10,15 @@
 #include "lookup/ProductCode.h"
 #include "scanning/LocalAnswersOnly.h"
 #include "scanning/ScanSession.h"
+#include "support/Form1OnFakes.h"
 
 #include <QHostAddress>
 #include <QSignalSpy>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 // One open database on a fake host: a page "found:NAME" is a find, any other is not found.
@@ -142,6 +145,17 @@ struct ClockedServer
     QtPhoneScanServer server{QtPhoneScanServer::Limits{.clock = [this] { return now; }}};
 };
 
+// What the action's OperationFailed says; empty when it did not fail.
+QString FailureOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const OperationFailed& failure) {
+        return failure.description();
+    }
+    return {};
+}
+
 // Each character of the text as a key of its own.
 QStringList Keys(const QString& text)
 {
@@ -162,9 +176,16 @@ private Q_SLOTS:
     void localAnswer_atOnce_othersQueued();
     void scanWhileQueueIsAsked_isCountedAtOnceAndAnswered();
     void undo_countsDownThenRemovesRow();
+    void formsOfOneProduct_countOnOneRow();
     void unwritableSessionFile_countsNothing();
     void restoreAfterCrash_givesTheSessionBack();
     void scanWindow_signalsEachScan_savesWithCount_sendsOnceEach();
+    void scanWindow_saysWhatBecameOfEachActionWithoutABox_data();
+    void scanWindow_saysWhatBecameOfEachActionWithoutABox();
+    void programClosing_endsTheSession_data();
+    void programClosing_endsTheSession();
+    void sessionFile_notARegularFile_refusedAtOnce_data();
+    void sessionFile_notARegularFile_refusedAtOnce();
     void phoneScans_offByDefault_thenTakenAnsweredAndRemembered();
 
     // ---- The phone scanner's server, on 127.0.0.1 ----
@@ -172,6 +193,8 @@ private Q_SLOTS:
     void phoneServer_takesOrRefuses();
     void phoneServer_burstAndNewLink_refusedPastTheLimit();
     void phoneServer_steadyAtTheLimit_takesEvery();
+    void phoneServer_nobodyWithoutTheTokenKeepsThePhoneOut_data();
+    void phoneServer_nobodyWithoutTheTokenKeepsThePhoneOut();
 };
 
 void TestScanning::keys_giveScans_data()
@@ -243,7 +266,7 @@ void TestScanning::localAnswer_atOnce_othersQueued()
     fake.session.answerQueued();
     QCOMPARE(fake.fake.pageLoader.requested,
              QList<QUrl>{QUrl(QStringLiteral("http://db.test/") + kWater)});
-    QCOMPARE(fake.session.rows()[1].outcome.product.name, QStringLiteral("Water"));
+    QCOMPARE(fake.session.row(kWater)->outcome.product.name, QStringLiteral("Water"));
     // Remembered now: the next session answers it at once.
     Scanning next;
     next.fake.answers.answers = fake.fake.answers.answers;
@@ -288,6 +311,14 @@ void TestScanning::undo_countsDownThenRemovesRow()
     QVERIFY(fake.rows().isEmpty());
 }
 
+void TestScanning::formsOfOneProduct_countOnOneRow()
+{
+    Scanning fake;
+    for (const QString& code : {"036000291452", "0036000291452", "00036000291452"})
+        fake.session.add(ReadScan(code));
+    QCOMPARE(fake.rows(), QStringList{"3x0036000291452"});
+}
+
 void TestScanning::unwritableSessionFile_countsNothing()
 {
     Scanning fake;
@@ -323,7 +354,7 @@ void TestScanning::restoreAfterCrash_givesTheSessionBack()
         rows.append(QString::number(row.count) + u'x' + row.code + u'+' + row.addOn);
     QCOMPARE(rows,
              (QStringList{u"1x" + kBook + u"+05", u"2x" + kTea + u'+', u"1x" + kWater + u'+'}));
-    QCOMPARE(session.rows()[1].state, ScanRow::State::Answered);
+    QCOMPARE(session.row(kTea)->state, ScanRow::State::Answered);
     QVERIFY(session.hasQueued());
     session.clear();
     QVERIFY(!session.hasLeftSession());
@@ -359,10 +390,125 @@ void TestScanning::scanWindow_signalsEachScan_savesWithCount_sendsOnceEach()
     QVERIFY(lines.value(1).startsWith(
         QByteArray(kTea.toUtf8() + ",2," + kTea.toUtf8() + ",found,Tea")));
 
+    // A number in a workbook, to be summed there.
+    for (const QString& name : {QStringLiteral("scans.xlsx"), QStringLiteral("scans.ods")}) {
+        platform.commonDialog1.choices = {name};
+        scanning.SaveScansAs();
+        QCOMPARE(platform.outputFiles.workbooks.value(name).value({2, 2}), "number 2");
+    }
+
     scanning.SendToCodeList();
     QCOMPARE(platform.listView1.count(), 4);
     QCOMPARE(platform.listView1.text(2), kTea);
     QCOMPARE(platform.listView1.text(4), QStringLiteral("x"));
+}
+
+void TestScanning::scanWindow_saysWhatBecameOfEachActionWithoutABox_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("notice");
+    const QString busy = QStringLiteral("port 8765 is in use; choose another port");
+    const QString damaged = QStringLiteral("The remembered answers were damaged and set aside.");
+    // clang-format off
+    QTest::newRow("invalid scan says why") << QStringList{"scan 4006381333932"}
+        << QStringLiteral("4006381333932 \u2014 check digit should be 1") << QString();
+    QTest::newRow("undo shows the scan now on top") << QStringList{"scan " + kTea, "scan " + kWater, "undo"}
+        << QStringLiteral("Tea") << QString();
+    QTest::newRow("undo of the only scan shows nothing") << QStringList{"scan " + kTea, "undo"}
+        << QString() << QString();
+    QTest::newRow("Send to Code List counts") << QStringList{"scan " + kTea, "scan " + kBook, "scan " + kTea, "send"}
+        << QStringLiteral("Tea") << QStringLiteral("Codes sent to the code list: 1. Already in it: 1.");
+    QTest::newRow("busy phone port") << QStringList{"phone " + busy} << QString()
+        << "Quillfen could not receive scans from a phone at that address and port: " + busy;
+    QTest::newRow("store problem") << QStringList{"store " + damaged, "scan " + kWater}
+        << QStringLiteral("Water") << damaged;
+    QTest::newRow("scan not written down") << QStringList{"full", "scan " + kTea} << QString()
+        << QStringLiteral("The scan could not be written to the session file, so it was not taken: Disk full");
+    // clang-format on
+}
+
+void TestScanning::scanWindow_saysWhatBecameOfEachActionWithoutABox()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, answer);
+    QFETCH(QString, notice);
+    Scanning fake;
+    FakePlatform& platform = fake.fake;
+    platform.listView1.add(kBook);
+    fake.remember(kTea, QStringLiteral("Tea"));
+    ScanMode scanning(platform.services(), fake.local, fake.online);
+    scanning.OpenScanWindow();
+    for (const QString& step : steps) {
+        const QString what = step.section(u' ', 0, 0);
+        const QString rest = step.section(u' ', 1);
+        if (what == u"scan")
+            scanning.ScanLine_KeyText(rest + u'\r');
+        else if (what == u"undo")
+            scanning.Undo();
+        else if (what == u"send")
+            scanning.SendToCodeList();
+        else if (what == u"phone") {
+            platform.phoneScans.hook.fail(u"start", rest);
+            scanning.PhoneReceivingChanged(true, QStringLiteral("127.0.0.1"), 8765);
+        } else if (what == u"store")
+            platform.answers.problems.append(rest);
+        else if (what == u"full")
+            platform.scanJournal.hook.fail(u"append", QStringLiteral("Disk full"));
+    }
+    QCOMPARE(platform.scanWindow.answer, answer);
+    QCOMPARE(platform.scanWindow.notice, notice);
+    // The scans go on: nothing waited for a click.
+    QVERIFY(platform.messageBox.shown().isEmpty());
+    QCOMPARE(platform.scanWindow.statusWords, ScanStatusWords());
+}
+
+void TestScanning::programClosing_endsTheSession_data()
+{
+    QTest::addColumn<QString>("closing");
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("scan window closed: kept") << "scan window" << false;
+    QTest::newRow("main window closed") << "main window" << true;
+    QTest::newRow("quit signal, as if the window closed") << "signal" << true;
+}
+
+void TestScanning::programClosing_endsTheSession()
+{
+    QFETCH(QString, closing);
+    QFETCH(bool, ended);
+    Form1OnFakes fake;
+    fake.form.ScanCodes();
+    fake.form.ScanLine_KeyText(QStringLiteral("hello\r"));
+    QCOMPARE(fake.scanJournal.lines.size(), 1);
+    if (closing == u"signal")
+        fake.form.QuitOnSignal(fake.messageBox);
+    else
+        closing == u"main window" ? fake.form.Form_Unload() : fake.form.ScanWindow_Unload();
+    // What the next start finds.
+    QCOMPARE(fake.scanJournal.lines.isEmpty(), ended);
+}
+
+void TestScanning::sessionFile_notARegularFile_refusedAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("folder") << "folder";
+    QTest::newRow("device") << "device";
+}
+
+void TestScanning::sessionFile_notARegularFile_refusedAtOnce()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("scan-session-console.txt"));
+    QVERIFY(kind == u"fifo"     ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
+            : kind == u"folder" ? QDir().mkdir(path)
+                                : QFile::link(QStringLiteral("/dev/zero"), path));
+    // Neither waits for a writer or a reader that never comes, nor reads what is not a file.
+    QtScanJournal journal(path);
+    QVERIFY2(FailureOf([&] { journal.read(); }).contains(u"is not a regular file"),
+             qPrintable(kind));
+    QVERIFY(!FailureOf([&] { journal.append(QStringLiteral("S\t4006381333931\t")); }).isEmpty());
 }
 
 void TestScanning::phoneScans_offByDefault_thenTakenAnsweredAndRemembered()
@@ -516,6 +662,52 @@ void TestScanning::phoneServer_steadyAtTheLimit_takesEvery()
         QCOMPARE(Exchange(server.port(), request).status, 200);
     }
     QCOMPARE(clocked.taken, 60);
+}
+
+void TestScanning::phoneServer_nobodyWithoutTheTokenKeepsThePhoneOut_data()
+{
+    QTest::addColumn<int>("wrongRequests");
+    QTest::addColumn<int>("silentConnections");
+    QTest::newRow("a burst at a wrong path") << 200 << 0;
+    QTest::newRow("40 connections that send nothing") << 0 << 40;
+    QTest::newRow("both") << 200 << 40;
+}
+
+void TestScanning::phoneServer_nobodyWithoutTheTokenKeepsThePhoneOut()
+{
+    QFETCH(int, wrongRequests);
+    QFETCH(int, silentConnections);
+    // The clock stands still: the burst comes within one second.
+    qint64 now = 0;
+    QtPhoneScanServer server(
+        QtPhoneScanServer::Limits{.silentMs = 500, .clock = [&now] { return now; }});
+    server.setToken(QStringLiteral("phone-token-0123456789"));
+    server.onScan = &AnswerOf;
+    server.start(QStringLiteral("127.0.0.1"), 0);
+    const QByteArray end = "?code=" + kTea.toLatin1() + " HTTP/1.1\r\n\r\n";
+    QMap<int, int> refused;
+    for (int i = 0; i < wrongRequests; ++i)
+        ++refused[Exchange(server.port(), "GET /nope" + end).status];
+    std::vector<std::unique_ptr<QTcpSocket>> silent;
+    for (int i = 0; i < silentConnections; ++i) {
+        silent.push_back(std::make_unique<QTcpSocket>());
+        silent.back()->connectToHost(QHostAddress::LocalHost, server.port());
+        QVERIFY(silent.back()->waitForConnected(5000));
+    }
+
+    QCOMPARE(Exchange(server.port(), "GET /scan/phone-token-0123456789" + end).status, 200);
+    // The wrong path spent a budget of its own, and was refused past it.
+    if (wrongRequests > 0) {
+        QCOMPARE(refused.value(404), QtPhoneScanServer::Limits{}.wrongPerSecond);
+        QCOMPARE(refused.value(429), wrongRequests - refused.value(404));
+    }
+    // Connections that send nothing are closed after a moment.
+    for (const auto& socket : silent)
+        QTRY_COMPARE_WITH_TIMEOUT(socket->state(), QAbstractSocket::UnconnectedState, 5000);
+    // A port that is taken says which, and what to do, in the user's words.
+    QtPhoneScanServer second;
+    QCOMPARE(FailureOf([&] { second.start(QStringLiteral("127.0.0.1"), server.port()); }),
+             QStringLiteral("port %1 is in use; choose another port").arg(server.port()));
 }
 
 QTEST_GUILESS_MAIN(TestScanning)

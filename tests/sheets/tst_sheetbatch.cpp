@@ -1,7 +1,7 @@
 // Batch runs on spreadsheet inputs, on fakes: --column, the columns listed when the code column
 // cannot be told, the codes a spreadsheet damaged, and --keep-columns in every mix of input and
 // output formats; and the window's Enrich a Spreadsheet, which writes the same rows.
-#include "app/BatchCommand.h"
+#include "app/batch/BatchCommand.h"
 #include "common/CellText.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeOutputFiles.h"
@@ -11,6 +11,7 @@
 #include "support/Form1OnFakes.h"
 #include "support/LoopbackConfig.h"
 
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTest>
 
@@ -43,7 +44,8 @@ private Q_SLOTS:
     void keepColumns_xlsxCopy_keepsTheSheetsBytes_data();
     void keepColumns_xlsxCopy_keepsTheSheetsBytes();
     void keepColumns_needsOneSpreadsheet();
-    void strictWorkbook_saidBeforeTheRun_copiedAsValues();
+    void uncopyableWorkbook_saidBeforeTheRun_copiedAsValues_data();
+    void uncopyableWorkbook_saidBeforeTheRun_copiedAsValues();
     void keepColumns_cellPastExcelsLimit_cutInXlsxOnly_data();
     void keepColumns_cellPastExcelsLimit_cutInXlsxOnly();
     void enrich_savesACopyBesideTheSourceNeverOverIt();
@@ -94,17 +96,20 @@ void TestSheetBatch::codeColumn_chosenOrNamed_data()
     QTest::newRow("the code column, a damaged code named")
         << kPrices << "" << kBatchAnswered
         << QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
-                      "gs1_office,image_url,url\r\n"
+                      "gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,isbn_hyphenated,"
+                      "issn\r\n"
                       "4006381333931,4006381333931,found,Pen,,,Page service,,,EAN-13,GS1 Germany,,"
-                      "\r\n"
+                      ",,,,,,\r\n"
                       "4.00638E+12,,not looked up,,,,,the spreadsheet turned this code into the "
-                      "number 4.00638E+12 and lost its digits; format the column as text,,,,,\r\n")
+                      "number 4.00638E+12 and lost its digits; format the column as text,,,,,"
+                      ",,,,,,\r\n")
         << "";
     QTest::newRow("named by letter")
         << QByteArray("A,B\nx,4006381333931\n") << "b" << kBatchAnswered
         << QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
-                      "gs1_office,image_url,url\r\n4006381333931,4006381333931,found,"
-                      "Pen,,,Page service,,,EAN-13,GS1 Germany,,\r\n")
+                      "gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,isbn_hyphenated,"
+                      "issn\r\n4006381333931,4006381333931,found,"
+                      "Pen,,,Page service,,,EAN-13,GS1 Germany,,,,,,,,\r\n")
         << "";
     const QString listed = QStringLiteral("\n  A  \"A\"  1, 2\n  B  \"B\"  x\n"
                                           "quillfen: no code was looked up.\n");
@@ -192,13 +197,14 @@ void TestSheetBatch::keepColumns_csvInCsvOut_keepsEveryRowAndColumn()
     QCOMPARE(fake.run(), kBatchAnswered);
     QCOMPARE(fake.outputs.texts.value(QStringLiteral("out.tsv")),
              QByteArray("Product\tEAN\tPrice\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\t"
-                        "categories\tkind\tgs1_office\timage_url\turl\r\n"
+                        "categories\tkind\tgs1_office\timage_url\turl\tsame_as\tinner_gtin\tupc\t"
+                        "isbn10\tisbn_hyphenated\tissn\r\n"
                         "Pen\t4006381333931\t1,5\t4006381333931\tfound\tPen\t\t\tPage service\t\t\t"
-                        "EAN-13\tGS1 Germany\t\t\r\n"
+                        "EAN-13\tGS1 Germany\t\t\t\t\t\t\t\t\r\n"
                         "\t\t\r\n"
                         "Ink\t4.00638E+12\t2\t\tnot looked up\t\t\t\t\tthe spreadsheet turned this "
                         "code into the number 4.00638E+12 and lost its digits; format the column "
-                        "as text\t\t\t\t\t\r\n"));
+                        "as text\t\t\t\t\t\t\t\t\t\t\t\r\n"));
 
     // --columns chooses and orders the answers too; the sheet already holds the code.
     fake.config.batch.columns = QStringLiteral("name,code,status");
@@ -351,43 +357,78 @@ void TestSheetBatch::keepColumns_needsOneSpreadsheet()
 
 // A workbook the copy cannot keep as it is says so before any code is looked up: batch mode
 // writes its values, the window asks first.
-void TestSheetBatch::strictWorkbook_saidBeforeTheRun_copiedAsValues()
+void TestSheetBatch::uncopyableWorkbook_saidBeforeTheRun_copiedAsValues_data()
 {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<FakeZipArchives::Entries>("parts");
+    QTest::addColumn<QString>("problem");
     const QByteArray strict = " xmlns=\"http://purl.oclc.org/ooxml/spreadsheetml/main\"";
-    FakeZipArchives::Entries parts;
-    parts["xl/workbook.xml"].bytes = "<workbook" + strict +
-                                     " xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/>"
-                                     "</sheets></workbook>";
-    parts["xl/_rels/workbook.xml.rels"].bytes =
-        "<Relationships><Relationship Id=\"1\" Target=\"worksheets/s.xml\"/></Relationships>";
-    parts["xl/worksheets/s.xml"].bytes =
-        "<worksheet" + strict +
-        "><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>EAN</t></is></c></row>"
-        "<row r=\"2\"><c r=\"A2\"><v>4006381333931</v></c></row></sheetData></worksheet>";
+    const QByteArray rows = "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>EAN</t>"
+                            "</is></c></row><row r=\"2\"><c r=\"A2\" t=\"inlineStr\"><is><t>"
+                            "&code;</t></is></c></row></sheetData>";
+    const QByteArray entity = "<!DOCTYPE x [<!ENTITY code \"4006381333931\">]>";
+    const auto workbook = [&](const QByteArray& ns, const QByteArray& sheet) {
+        FakeZipArchives::Entries parts;
+        parts["xl/workbook.xml"].bytes = "<workbook" + ns +
+                                         " xmlns:r=\"r\"><sheets><sheet name=\"S\" r:id=\"1\"/>"
+                                         "</sheets></workbook>";
+        parts["xl/_rels/workbook.xml.rels"].bytes =
+            "<Relationships><Relationship Id=\"1\" Target=\"worksheets/s.xml\"/></Relationships>";
+        parts["xl/worksheets/s.xml"].bytes = sheet;
+        return parts;
+    };
+    QByteArray strictRows = rows;
+    strictRows.replace("&code;", "4006381333931");
+    QTest::newRow("strict Office Open XML")
+        << "in.xlsx" << workbook(strict, "<worksheet" + strict + '>' + strictRows + "</worksheet>")
+        << "it is in strict Office Open XML";
+    QTest::newRow("a sheet that declares entities")
+        << "in.xlsx" << workbook({}, entity + "<worksheet>" + rows + "</worksheet>")
+        << "it is damaged: the part xl/worksheets/s.xml declares entities";
+    FakeZipArchives::Entries ods;
+    ods["mimetype"].bytes = "application/vnd.oasis.opendocument.spreadsheet";
+    ods["content.xml"].bytes =
+        entity +
+        "<office:document-content xmlns:office=\"urn:oasis:names:tc:opendocument:xmlns:office:1.0\""
+        " xmlns:table=\"urn:oasis:names:tc:opendocument:xmlns:table:1.0\""
+        " xmlns:text=\"urn:oasis:names:tc:opendocument:xmlns:text:1.0\"><office:body>"
+        "<office:spreadsheet><table:table table:name=\"S\"><table:table-row><table:table-cell>"
+        "<text:p>EAN</text:p></table:table-cell></table:table-row><table:table-row>"
+        "<table:table-cell><text:p>&code;</text:p></table:table-cell></table:table-row>"
+        "</table:table></office:spreadsheet></office:body></office:document-content>";
+    QTest::newRow("a document that declares entities")
+        << "in.ods" << ods << "it is damaged: the part content.xml declares entities";
+}
+
+void TestSheetBatch::uncopyableWorkbook_saidBeforeTheRun_copiedAsValues()
+{
+    QFETCH(QString, input);
+    QFETCH(FakeZipArchives::Entries, parts);
+    QFETCH(QString, problem);
+    const QString output = QStringLiteral("out.") + QFileInfo(input).suffix();
     Batching batch;
-    batch.zips.archives.insert(QStringLiteral("in.xlsx"), parts);
-    batch.config.batch.inputs = QStringList{QStringLiteral("in.xlsx")};
-    batch.config.batch.output = QStringLiteral("out.xlsx");
+    batch.zips.archives.insert(input, parts);
+    batch.config.batch.inputs = QStringList{input};
+    batch.config.batch.output = output;
     batch.config.batch.keepColumns = true;
     batch.config.batch.quiet = false;
     QCOMPARE(batch.run(), kBatchAnswered);
-    QVERIFY2(batch.console.errors.startsWith(
-                 "quillfen: in.xlsx cannot be copied as it is (it is in strict Office Open "
-                 "XML); its values are written instead.\n"),
-             qPrintable(batch.console.errors));
-    QCOMPARE(batch.outputs.workbooks.value(QStringLiteral("out.xlsx")).value({2, 2}),
-             QStringLiteral("4006381333931"));
+    QVERIFY2(
+        batch.console.errors.startsWith(QStringLiteral("quillfen: ") + input +
+                                        QStringLiteral(" cannot be copied as it is (") + problem +
+                                        QStringLiteral("); its values are written instead.\n")),
+        qPrintable(batch.console.errors));
+    QCOMPARE(batch.outputs.workbooks.value(output).value({2, 2}), QStringLiteral("4006381333931"));
 
     AppConfig config = LoopbackConfig();
     config.serviceUrlNamed = true;
     Form1OnFakes window(config);
     window.pageLoader.respond = Page;
-    window.zips.archives.insert(QStringLiteral("/d/in.xlsx"), parts);
-    window.commonDialog1.choices = {QStringLiteral("/d/in.xlsx")};
+    const QString path = QStringLiteral("/d/") + input;
+    window.zips.archives.insert(path, parts);
+    window.commonDialog1.choices = {path};
     window.form.EnrichSpreadsheet(); // answered No
-    QCOMPARE(window.questionBox.questions(),
-             QStringList{EnrichValuesOnlyQuestion(
-                 QStringLiteral("/d/in.xlsx"), QStringLiteral("it is in strict Office Open XML"))});
+    QCOMPARE(window.questionBox.questions(), QStringList{EnrichValuesOnlyQuestion(path, problem)});
     QCOMPARE(window.pageLoader.hook.calls(u"start"), 0);
 }
 
@@ -444,13 +485,14 @@ void TestSheetBatch::enrich_savesACopyBesideTheSourceNeverOverIt()
     QCOMPARE(
         fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")),
         QByteArray("Product;EAN;Price;gtin;status;name;brand;quantity;source;detail;categories;"
-                   "kind;gs1_office;image_url;url\r\n"
+                   "kind;gs1_office;image_url;url;same_as;inner_gtin;upc;isbn10;isbn_hyphenated;"
+                   "issn\r\n"
                    "Pen;4006381333931;1,5;4006381333931;found;Pen;;;Page service;;;EAN-13;"
-                   "GS1 Germany;;\r\n"
-                   ";;;;;;;;;;;;;;\r\n"
+                   "GS1 Germany;;;;;;;;\r\n"
+                   ";;;;;;;;;;;;;;;;;;;;\r\n"
                    "Ink;4.00638E+12;2;;not looked up;;;;;\"the spreadsheet turned this code into "
                    "the number 4.00638E+12 and lost its digits; format the column as "
-                   "text\";;;;;\r\n"));
+                   "text\";;;;;;;;;;;\r\n"));
     fake.messageBox.forget();
     fake.form.EnrichSpreadsheet(); // saved over the source: refused
     QCOMPARE(

@@ -242,12 +242,15 @@ private Q_SLOTS:
     void enrichedCopy_isTheUsersOwnFile_data();
     void enrichedCopy_isTheUsersOwnFile();
     void enrichedCopy_opensInLibreOffice();
+    void ambiguousRows_refusedBeforeLookup_othersAnsweredByNumber_data();
+    void ambiguousRows_refusedBeforeLookup_othersAnsweredByNumber();
 
 private:
     QtFileSystem m_files;
     LibzipArchives m_zips;
-    QTemporaryDir m_hostile;  // the files the rows of hostileFile_endsWithinMemory read
-    QTemporaryDir m_fidelity; // the files enrichedCopy_isTheUsersOwnFile copies
+    QTemporaryDir m_hostile;   // the files the rows of hostileFile_endsWithinMemory read
+    QTemporaryDir m_fidelity;  // the files enrichedCopy_isTheUsersOwnFile copies
+    QTemporaryDir m_ambiguous; // the files of ambiguousRows_refusedBeforeLookup_...
 
     QStringList codesOf(const QString& path)
     {
@@ -740,7 +743,9 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
             QVERIFY(after[i].endsWith(lineBreak.chopped(1)));
         }
         const char separator = name.contains(u"1252") ? ';' : ',';
-        QCOMPARE(after[2], QByteArray(width + 12 - 1, separator) + lineBreak.chopped(1));
+        // Every column but the code, which the user's own sheet already holds.
+        const qsizetype added = OutcomeColumns().size() - 1;
+        QCOMPARE(after[2], QByteArray(width + added - 1, separator) + lineBreak.chopped(1));
         QCOMPARE(after[1].contains("\"found\""), name.contains(u"mark"));
     } else {
         const QList<QPair<QString, QByteArray>> before = ZipEntries(source);
@@ -874,6 +879,102 @@ void TestSheetFiles::enrichedCopy_opensInLibreOffice()
                 QCOMPARE(copy.cell(r, nameColumn + 1).text, u"=1+1"_qs);
         }
     }
+}
+
+// A workbook whose parts or rows could be read two ways is refused when it is read, before any
+// code is looked up: the copy would put answers beside other codes than those looked up. Rows in
+// any order are answered by their numbers.
+void TestSheetFiles::ambiguousRows_refusedBeforeLookup_othersAnsweredByNumber_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("refused");
+    const auto file = [this](const char* name) {
+        return m_ambiguous.filePath(QString::fromLatin1(name));
+    };
+    const auto codeRow = [](int row, const char* cell, const char* code) -> QByteArray {
+        return "<row r=\"" + QByteArray::number(row) + "\"><c r=\"" + cell + "\"><v>" + code +
+               "</v></c></row>";
+    };
+    const QByteArray header = "<row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>EAN</t></is>"
+                              "</c></row>";
+    // Two entries of one name: the second is written under a name of the same length, then
+    // renamed in the container's bytes.
+    WriteXlsx(file("strings.xlsx"),
+              ExcelSheet(header + "<row r=\"2\"><c r=\"A2\" t=\"s\"><v>0</v></c></row>"),
+              "<sst><si><t>4006381333931</t></si></sst>");
+    const auto addTwin = [](const QString& path, const char* name, const char* twin,
+                            const QByteArray& bytes) {
+        int error = 0;
+        zip_t* archive = zip_open(QFile::encodeName(path).constData(), 0, &error);
+        QVERIFY(archive);
+        zip_source_t* source =
+            zip_source_buffer(archive, bytes.constData(), zip_uint64_t(bytes.size()), 0);
+        QVERIFY(zip_file_add(archive, twin, source, 0) >= 0);
+        QCOMPARE(zip_close(archive), 0);
+        QFile zip(path);
+        QVERIFY(zip.open(QIODevice::ReadWrite));
+        const QByteArray renamed = zip.readAll().replace(twin, name);
+        QVERIFY(zip.seek(0));
+        QCOMPARE(zip.write(renamed), renamed.size());
+    };
+    addTwin(file("strings.xlsx"), "xl/sharedStrings.xml", "xl/sharedStringz.xml",
+            "<sst><si><t>96385074</t></si></sst>");
+    QTest::newRow("two shared-string parts")
+        << file("strings.xlsx") << "it is damaged: it holds the part xl/sharedStrings.xml twice";
+    WriteXlsx(file("twice.xlsx"), ExcelSheet(header + codeRow(2, "A2", "4006381333931") +
+                                             codeRow(2, "A2", "5901234123457")));
+    QTest::newRow("row 2 twice") << file("twice.xlsx") << "it is damaged: it holds the row 2 twice";
+    WriteXlsx(file("astray.xlsx"), ExcelSheet(header + codeRow(2, "A3", "4006381333931") +
+                                              codeRow(3, "A2", "5901234123457")));
+    QTest::newRow("a cell in another row than its own")
+        << file("astray.xlsx")
+        << "it is damaged: the cell A3 of xl/worksheets/sheet1.xml stands in the row 2";
+    WriteOds(file("twice.ods"), "<table:table-row><table:table-cell><text:p>x</text:p>"
+                                "</table:table-cell></table:table-row>");
+    addTwin(file("twice.ods"), "content.xml", "contenT.xml", "<x/>");
+    QTest::newRow("two content parts of an .ods")
+        << file("twice.ods") << "it is damaged: it holds the part content.xml twice";
+    WriteXlsx(file("order.xlsx"),
+              ExcelSheet(header + codeRow(3, "A3", "5901234123457") +
+                         codeRow(2, "A2", "4006381333931") + codeRow(4, "A4", "96385074")));
+    QTest::newRow("rows in the order 1, 3, 2, 4") << file("order.xlsx") << "";
+}
+
+void TestSheetFiles::ambiguousRows_refusedBeforeLookup_othersAnsweredByNumber()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, refused);
+    const SheetServices services{m_files, m_zips};
+    Sheet sheet;
+    try {
+        sheet = ReadSheetFile(path, *SheetFormatOfFile(path), QString(), services);
+        QCOMPARE(QString(), refused);
+    } catch (const OperationFailed& failure) {
+        QCOMPARE(failure.description(), refused);
+        return;
+    }
+    const CodeColumnChoice choice = ChooseCodeColumn(sheet);
+    const EnrichedSource from{path, m_zips, m_files};
+    QVERIFY(CheckFaithfulCopy(from, OutcomeFormat::Xlsx).faithful);
+    BatchOptions options;
+    options.output = m_ambiguous.filePath(QStringLiteral("copy.xlsx"));
+    options.columns = QStringLiteral("name");
+    QtOutputFiles outputs;
+    const std::unique_ptr<BatchOutput> output = BatchOutput::openEnriched(
+        options, OutcomeFormat::Xlsx, sheet, choice, outputs, nullptr, &from);
+    for (const SheetCode& code : CodesOfColumn(sheet, choice.column, choice.firstRow)) {
+        CodeOutcome outcome;
+        outcome.status = CodeOutcome::Status::Found;
+        outcome.code = code.code;
+        outcome.product.name = QStringLiteral("Name of ") + code.code;
+        output->add(outcome);
+    }
+    output->finish();
+    const Sheet back = ReadSheetFile(options.output, SheetFormat::Xlsx, QString(), services);
+    QCOMPARE(back.rows.size(), std::size_t(4));
+    QCOMPARE(back.cell(0, 1).text, QStringLiteral("name"));
+    for (std::size_t r = 1; r < back.rows.size(); ++r)
+        QCOMPARE(back.cell(r, 1).text, QStringLiteral("Name of ") + back.cell(r, 0).text);
 }
 
 int main(int argc, char** argv)

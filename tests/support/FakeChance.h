@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ChanceSource.h"
+#include "app/window/ChanceSource.h"
 
 class FakeChance final : public ChanceSource
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form1.h"
+#include "app/window/Form1.h"
 #include "fakes/FakePlatform.h"
 #include "support/FakeChance.h"
 

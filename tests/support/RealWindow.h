@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Form1.h"
+#include "app/window/Form1.h"
 #include "program/QtPlatform.h"
 #include "support/FakeChance.h"
 #include "support/LoopbackConfig.h"

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QSet>
 
 #include <algorithm>
 #include <zip.h>
@@ -111,10 +112,22 @@ public:
                     .arg(text));
         }
         const zip_int64_t count = zip_get_num_entries(m_zip.get(), 0);
+        QSet<QString> seen;
         for (zip_int64_t index = 0; index < count; ++index) {
             // Names that are not UTF-8 come back converted from the zip's old code page.
-            if (const char* name = zip_get_name(m_zip.get(), zip_uint64_t(index), ZIP_FL_ENC_GUESS))
-                m_names.append(QString::fromUtf8(name));
+            const char* name = zip_get_name(m_zip.get(), zip_uint64_t(index), ZIP_FL_ENC_GUESS);
+            if (!name)
+                continue;
+            const QString entry = QString::fromUtf8(name);
+            // Reading finds the first of two entries of one name, and which one the file means
+            // cannot be told: a copy could keep the other, beside answers read from the first.
+            if (seen.contains(entry))
+                throw OperationFailed(
+                    QCoreApplication::translate("LibzipArchives",
+                                                "it is damaged: it holds the part %1 twice")
+                        .arg(entry));
+            seen.insert(entry);
+            m_names.append(entry);
         }
     }
 
@@ -233,7 +246,9 @@ public:
                 throw OperationFailed(
                     QCoreApplication::translate("LibzipArchives", "Cannot write the file %1: %2")
                         .arg(path, ZipError(target.get())));
-            const zip_int64_t added = zip_file_add(target.get(), raw, source, ZIP_FL_OVERWRITE);
+            // Never over an entry already added: a container with two of one name was refused
+            // when it was opened.
+            const zip_int64_t added = zip_file_add(target.get(), raw, source, 0);
             if (added < 0) {
                 zip_source_free(source);
                 throw OperationFailed(

@@ -197,10 +197,11 @@ void OdsWorkbook::place(int row, int column, Cell cell)
     if (m_closed)
         throw OperationFailed(tr("No workbook is open"));
     if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns)
-        throw OperationFailed(tr("There is no cell %1, %2 on a sheet").arg(row).arg(column));
+        throw OperationFailed(tr("There is no cell %1, %2 on a sheet")
+                                  .arg(QString::number(row), QString::number(column)));
     if (row < m_row)
-        throw OperationFailed(
-            tr("Cannot set cell %1, %2: its row is already written").arg(row).arg(column));
+        throw OperationFailed(tr("Cannot set cell %1, %2: its row is already written")
+                                  .arg(QString::number(row), QString::number(column)));
     if (row > m_row) {
         writeRow();
         m_row = row;

@@ -44,8 +44,9 @@ QString ReservePartFile(const QString& path)
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString candidate = target.absoluteDir().filePath(
             QStringLiteral(".%1.%2.part")
-                .arg(target.fileName())
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+                .arg(target.fileName(),
+                     QStringLiteral("%1").arg(QRandomGenerator::global()->generate(), 8, 16,
+                                              QLatin1Char('0'))));
         QFile part(candidate);
         if (part.open(QIODevice::WriteOnly | QIODevice::NewOnly))
             return candidate;

@@ -14,6 +14,22 @@ QString Describe(const QFile& file)
 {
     return file.fileName() + QStringLiteral(": ") + file.errorString();
 }
+
+// Writes all of the bytes, or says why not. The file is unbuffered: a disk that fills takes a
+// part of a write without a word (Qt then says "Unknown error"), and only the write of the rest
+// tells why.
+QString WriteAll(QFile& file, QByteArrayView bytes)
+{
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qint64 written = file.write(bytes.data() + at, bytes.size() - at);
+        if (written <= 0)
+            return file.fileName() + QStringLiteral(": ") +
+                   (file.error() == QFileDevice::ResourceError ? QtDownloadStore::tr("disk full")
+                                                               : file.errorString());
+        at += written;
+    }
+    return {};
+}
 } // namespace
 
 QtDownloadStore::QtDownloadStore(QString folder)
@@ -36,7 +52,9 @@ std::optional<PartialDownload> QtDownloadStore::part()
     download.url = json.value(u"url").toString();
     download.etag = json.value(u"etag").toString().toUtf8();
     download.lastModified = json.value(u"lastModified").toString().toUtf8();
-    download.totalBytes = qint64(json.value(u"totalBytes").toDouble(-1));
+    // The description is outside data too: a size no file has is not converted.
+    const double total = json.value(u"totalBytes").toDouble(-1);
+    download.totalBytes = total >= 0 && total <= double(kLargestDownloadBytes) ? qint64(total) : -1;
     download.bytes = partFile.size();
     return download;
 }
@@ -52,11 +70,15 @@ void QtDownloadStore::startPart(const PartialDownload& download)
     json.insert(QStringLiteral("etag"), QString::fromUtf8(download.etag));
     json.insert(QStringLiteral("lastModified"), QString::fromUtf8(download.lastModified));
     json.insert(QStringLiteral("totalBytes"), double(download.totalBytes));
-    if (!about.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        about.write(QJsonDocument(json).toJson()) < 0)
+    if (!about.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw OperationFailed(Describe(about));
+    if (const QString failure = WriteAll(about, QJsonDocument(json).toJson()); !failure.isEmpty()) {
+        about.close();
+        discard();
+        throw OperationFailed(failure);
+    }
     m_writing.setFileName(partPath());
-    if (!m_writing.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!m_writing.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw OperationFailed(Describe(m_writing));
 }
 
@@ -64,11 +86,14 @@ void QtDownloadStore::append(QByteArrayView bytes)
 {
     if (!m_writing.isOpen()) {
         m_writing.setFileName(partPath());
-        if (!m_writing.open(QIODevice::WriteOnly | QIODevice::Append))
+        if (!m_writing.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
             throw OperationFailed(Describe(m_writing));
     }
-    if (m_writing.write(bytes.data(), bytes.size()) != bytes.size())
-        throw OperationFailed(Describe(m_writing));
+    // A part the disk could not take whole is of no use, and holds the space the disk lacks.
+    if (const QString failure = WriteAll(m_writing, bytes); !failure.isEmpty()) {
+        discard();
+        throw OperationFailed(failure);
+    }
 }
 
 void QtDownloadStore::readPart(const std::function<void(QByteArrayView)>& sink)
@@ -105,10 +130,17 @@ QString QtDownloadStore::complete(const QString& fileName)
     // GMT"), not as the download: an index made from it is dated by it, as one made from a file
     // on the disk is dated by that file's time.
     if (described) {
-        const QDateTime modified = QDateTime::fromString(
-            QString::fromLatin1(described->lastModified).trimmed(), Qt::RFC2822Date);
+        // HTTP's dates end in "GMT", which Qt's reading of RFC 2822 dates does not take.
+        QString date = QString::fromLatin1(described->lastModified).trimmed();
+        if (date.endsWith(u" GMT"))
+            date = date.chopped(3) + u"+0000";
+        const QDateTime modified = QDateTime::fromString(date, Qt::RFC2822Date);
         QFile file(target);
-        if (modified.isValid() && file.open(QIODevice::ReadWrite))
+        // A date to come would date the index after anything newer the server will have.
+        const bool believable =
+            modified.isValid() &&
+            modified <= QDateTime::currentDateTimeUtc().addSecs(kClockSkewSeconds);
+        if (believable && file.open(QIODevice::ReadWrite))
             file.setFileTime(modified, QFileDevice::FileModificationTime);
     }
     QFile::remove(partPath() + QStringLiteral(".json"));

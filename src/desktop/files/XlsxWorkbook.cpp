@@ -77,14 +77,16 @@ void XlsxWorkbook::setCellText(int row, int column, const QString& text)
 {
     requireOpen();
     if (row < 1 || row > LXW_ROW_MAX || column < 1 || column > LXW_COL_MAX)
-        throw OperationFailed(tr("There is no cell %1, %2 on a sheet").arg(row).arg(column));
+        throw OperationFailed(tr("There is no cell %1, %2 on a sheet")
+                                  .arg(QString::number(row), QString::number(column)));
     const QByteArray utf8 = text.toUtf8();
     // A string cell and no number format: the text stays text, and what the user's spreadsheet
     // makes of a text that looks like a number is left to it.
     const lxw_error error = worksheet_write_string(
         m_sheet, lxw_row_t(row - 1), lxw_col_t(column - 1), utf8.constData(), nullptr);
     if (error != LXW_NO_ERROR)
-        Fail(tr("Cannot set cell %1, %2").arg(row).arg(column), error);
+        Fail(tr("Cannot set cell %1, %2").arg(QString::number(row), QString::number(column)),
+             error);
     if (std::size_t(column) > m_longest.size()) {
         m_longest.resize(std::size_t(column), 0);
         m_widths.resize(std::size_t(column), 0);
@@ -98,7 +100,8 @@ void XlsxWorkbook::setCellNumber(int row, int column, double value, const QStrin
     const lxw_error error = worksheet_write_number(
         m_sheet, lxw_row_t(row - 1), lxw_col_t(column - 1), value, numberFormat(format));
     if (error != LXW_NO_ERROR)
-        Fail(tr("Cannot set cell %1, %2").arg(row).arg(column), error);
+        Fail(tr("Cannot set cell %1, %2").arg(QString::number(row), QString::number(column)),
+             error);
 }
 
 void XlsxWorkbook::setCellBoolean(int row, int column, bool value)
@@ -107,7 +110,8 @@ void XlsxWorkbook::setCellBoolean(int row, int column, bool value)
     const lxw_error error = worksheet_write_boolean(m_sheet, lxw_row_t(row - 1),
                                                     lxw_col_t(column - 1), value ? 1 : 0, nullptr);
     if (error != LXW_NO_ERROR)
-        Fail(tr("Cannot set cell %1, %2").arg(row).arg(column), error);
+        Fail(tr("Cannot set cell %1, %2").arg(QString::number(row), QString::number(column)),
+             error);
 }
 
 lxw_format* XlsxWorkbook::numberFormat(const QString& format)
@@ -128,7 +132,8 @@ void XlsxWorkbook::requireCell(int row, int column) const
 {
     requireOpen();
     if (row < 1 || row > LXW_ROW_MAX || column < 1 || column > LXW_COL_MAX)
-        throw OperationFailed(tr("There is no cell %1, %2 on a sheet").arg(row).arg(column));
+        throw OperationFailed(tr("There is no cell %1, %2 on a sheet")
+                                  .arg(QString::number(row), QString::number(column)));
 }
 
 void XlsxWorkbook::fitColumn(int column)

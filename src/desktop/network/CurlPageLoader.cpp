@@ -156,6 +156,7 @@ public:
             QHostInfo::abortHostLookup(m_lookup);
         release();
         curl_slist_free_all(m_headerList);
+        curl_slist_free_all(m_resolveList);
     }
 
     bool isComplete() const override { return m_complete; }
@@ -223,7 +224,8 @@ private:
     void whenPublic(const QUrl& url, std::function<void()> then)
     {
         const QString host = url.host();
-        if (!m_publicOnly || IsOwnHost(host, m_ownHosts)) {
+        m_pinned.clear();
+        if (!m_publicOnly || IsOwnHost(url, m_ownHosts)) {
             then();
             return;
         }
@@ -244,10 +246,13 @@ private:
                 m_lookupTimer.stop();
                 if (m_complete)
                     return;
-                if (const QString refused = LookedUpRefusal(host, info); !refused.isEmpty())
+                if (const QString refused = LookedUpRefusal(host, info); !refused.isEmpty()) {
                     fail(refused);
-                else
+                } else {
+                    m_pinned =
+                        PinnedResolveEntry(host, m_url.port(m_secure ? 443 : 80), info.addresses());
                     then();
+                }
             });
     }
 
@@ -288,6 +293,11 @@ private:
         }
         curl_easy_setopt(easy, CURLOPT_HTTPHEADER,
                          m_headerList ? m_headerList : m_transfers->headers());
+        // The address judged is the address asked: curl takes the lookup's answer as it is.
+        curl_slist_free_all(m_resolveList);
+        m_resolveList =
+            m_pinned.isEmpty() ? nullptr : curl_slist_append(nullptr, m_pinned.constData());
+        curl_easy_setopt(easy, CURLOPT_RESOLVE, m_resolveList);
         curl_easy_setopt(easy, CURLOPT_CUSTOMREQUEST, nullptr);
         if (m_method.isEmpty() || m_method == "GET") {
             curl_easy_setopt(easy, CURLOPT_HTTPGET, 1L);
@@ -383,6 +393,9 @@ private:
     QByteArray m_body;
     QList<std::pair<QByteArray, QByteArray>> m_extraHeaders;
     curl_slist* m_headerList = nullptr; // the loader's headers and the page's, when it has any
+    // The name and the addresses its lookup gave, once judged public: "+host:port:addresses".
+    QByteArray m_pinned;
+    curl_slist* m_resolveList = nullptr;
     bool m_secure;
     qint64 m_maxBytes;
     QDeadlineTimer m_deadline;

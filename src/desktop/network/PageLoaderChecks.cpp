@@ -56,3 +56,18 @@ QString LookedUpRefusal(const QString& host, const QHostInfo& found)
     }
     return {};
 }
+
+QByteArray PinnedResolveEntry(const QString& host, int port, const QList<QHostAddress>& addresses)
+{
+    QByteArray entry = '+' + host.toUtf8() + ':' + QByteArray::number(port) + ':';
+    bool first = true;
+    for (const QHostAddress& address : addresses) {
+        if (!first)
+            entry += ',';
+        first = false;
+        const QByteArray written = address.toString().toLatin1();
+        entry +=
+            address.protocol() == QAbstractSocket::IPv6Protocol ? '[' + written + ']' : written;
+    }
+    return entry;
+}

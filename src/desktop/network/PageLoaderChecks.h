@@ -27,3 +27,8 @@ std::optional<QString> WrittenAddressRefusal(const QString& host);
 // Why the host may not be asked by what a lookup of its name gave: no address, or any address
 // that is not public; empty when every one is.
 QString LookedUpRefusal(const QString& host, const QHostInfo& found);
+// The entry that pins a name to the addresses its lookup gave and the loader judged, for curl's
+// CURLOPT_RESOLVE: "+host:port:addr,[v6addr]". Without it curl would look the name up again, and
+// a name that changes its answer between the two lookups (DNS rebinding) would reach a place
+// that was never judged. The "+" lets the entry age out of curl's cache like any other.
+QByteArray PinnedResolveEntry(const QString& host, int port, const QList<QHostAddress>& addresses);

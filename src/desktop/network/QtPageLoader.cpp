@@ -108,7 +108,7 @@ private:
     void whenPublic(const QUrl& url, std::function<void()> then)
     {
         const QString host = url.host();
-        if (!m_publicOnly || IsOwnHost(host, m_ownHosts)) {
+        if (!m_publicOnly || IsOwnHost(url, m_ownHosts)) {
             then();
             return;
         }

@@ -96,8 +96,15 @@ void QtPhoneScanServer::start(const QString& address, quint16 port)
     const QHostAddress host(address);
     if (host.isNull())
         throw OperationFailed(tr("not an address of this machine: %1").arg(address));
-    if (!m_server.listen(host, port))
+    if (!m_server.listen(host, port)) {
+        // In the user's words: Qt's ("The bound address is already in use") name neither the port
+        // nor what to do.
+        if (m_server.serverError() == QAbstractSocket::AddressInUseError)
+            throw OperationFailed(tr("port %1 is in use; choose another port").arg(port));
+        if (m_server.serverError() == QAbstractSocket::SocketAddressNotAvailableError)
+            throw OperationFailed(tr("not an address of this machine: %1").arg(address));
         throw OperationFailed(m_server.errorString());
+    }
 }
 
 void QtPhoneScanServer::stop()
@@ -105,6 +112,8 @@ void QtPhoneScanServer::stop()
     m_server.close();
     const QList<QTcpSocket*> open = m_connections.keys();
     m_connections.clear();
+    m_silent.clear();
+    m_speaking = 0;
     for (QTcpSocket* socket : open) {
         socket->abort();
         socket->deleteLater();
@@ -129,33 +138,53 @@ void QtPhoneScanServer::setToken(const QString& token)
 void QtPhoneScanServer::accept()
 {
     while (QTcpSocket* const socket = m_server.nextPendingConnection()) {
-        if (m_connections.size() >= m_limits.connections) {
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
+        // A crowd of connections that say nothing cannot keep a new one out: the oldest goes.
+        if (m_silent.size() >= m_limits.silentConnections)
+            drop(m_silent.front());
         // Bytes past what a request may hold wait in the system, not in our memory.
         socket->setReadBufferSize(m_limits.headerBytes + 4 + m_limits.bodyBytes + 1);
         Connection& connection = m_connections[socket];
+        m_silent.append(socket);
+        connection.whole.setRemainingTime(m_limits.requestMs);
         connection.deadline = new QTimer(socket);
         connection.deadline->setSingleShot(true);
         connect(connection.deadline, &QTimer::timeout, this, [this, socket] {
             const auto found = m_connections.find(socket);
             if (found == m_connections.end())
                 return;
-            if (found->waitingFor.isEmpty())
+            if (found->silent)
+                drop(socket);
+            else if (found->waitingFor.isEmpty())
                 reply(socket, 408);
             else
                 reply(socket, 200, R"({"status":"queued"})");
         });
-        connection.deadline->start(m_limits.requestMs);
+        connection.deadline->start(std::min(m_limits.silentMs, m_limits.requestMs));
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { read(socket); });
         connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
-            m_connections.remove(socket);
+            if (const auto found = m_connections.find(socket); found != m_connections.end())
+                forget(found);
             socket->deleteLater();
         });
         read(socket);
     }
+}
+
+void QtPhoneScanServer::forget(QHash<QTcpSocket*, Connection>::iterator connection)
+{
+    if (connection->silent)
+        m_silent.removeOne(connection.key());
+    else
+        --m_speaking;
+    m_connections.erase(connection);
+}
+
+void QtPhoneScanServer::drop(QTcpSocket* socket)
+{
+    if (const auto found = m_connections.find(socket); found != m_connections.end())
+        forget(found);
+    socket->abort();
+    socket->deleteLater();
 }
 
 void QtPhoneScanServer::read(QTcpSocket* socket)
@@ -168,6 +197,19 @@ void QtPhoneScanServer::read(QTcpSocket* socket)
         return;
     }
     Connection& connection = *found;
+    if (connection.silent) {
+        if (socket->bytesAvailable() == 0)
+            return;
+        // Past the connections open at once, closed without a word, as a full server does.
+        if (m_speaking >= m_limits.connections) {
+            drop(socket);
+            return;
+        }
+        connection.silent = false;
+        m_silent.removeOne(socket);
+        ++m_speaking;
+        connection.deadline->start(int(std::max<qint64>(0, connection.whole.remainingTime())));
+    }
     if (!connection.waitingFor.isEmpty()) {
         socket->readAll(); // one request per connection: anything after it is dropped
         return;
@@ -210,44 +252,50 @@ void QtPhoneScanServer::read(QTcpSocket* socket)
     handle(socket, connection);
 }
 
-bool QtPhoneScanServer::overRate()
+bool QtPhoneScanServer::overRate(Allowance& allowance, int perSecond)
 {
     // A bucket of perSecond requests, filled again at perSecond a second. A count over the last
     // second alone refused a phone scanning steadily at the limit whenever one request came a
     // little late and the next on time: 21 in a second, the scan lost.
     const qint64 now = m_limits.clock ? m_limits.clock() : NowMs();
-    const double full = m_limits.perSecond;
-    m_allowance = m_allowanceAt
-                      ? std::min(full, m_allowance + double(now - *m_allowanceAt) * full / 1000.0)
-                      : full;
-    m_allowanceAt = now;
-    if (m_allowance < 1)
+    const double full = perSecond;
+    allowance.left =
+        allowance.countedAt
+            ? std::min(full, allowance.left + double(now - *allowance.countedAt) * full / 1000.0)
+            : full;
+    allowance.countedAt = now;
+    if (allowance.left < 1)
         return true;
-    m_allowance -= 1;
+    allowance.left -= 1;
     return false;
 }
 
 void QtPhoneScanServer::handle(QTcpSocket* socket, Connection& connection)
 {
-    if (overRate()) {
-        reply(socket, 429);
-        return;
-    }
     const QByteArray header = connection.bytes.first(connection.headerEnd);
     const QByteArray body = connection.bytes.sliced(connection.headerEnd, connection.bodyLength);
     const QList<QByteArray> requestLine = header.first(header.indexOf("\r\n")).split(' ');
-    if (requestLine.size() != 3 || !requestLine[2].startsWith("HTTP/1.")) {
-        reply(socket, 400);
-        return;
-    }
-    const QByteArray& method = requestLine[0];
-    const QByteArray& target = requestLine[1];
+    const bool http = requestLine.size() == 3 && requestLine[2].startsWith("HTTP/1.");
+    const QByteArray method = http ? requestLine[0] : QByteArray();
+    const QByteArray target = http ? requestLine[1] : QByteArray();
     const qsizetype queryAt = target.indexOf('?');
     const QByteArray path = queryAt < 0 ? target : target.first(queryAt);
     // The path as sent, never decoded or resolved: "/scan/<token>" exactly, or nothing.
     static constexpr QByteArrayView kPrefix = "/scan/";
-    if (!path.startsWith(kPrefix) ||
-        !SameToken(QByteArrayView(path).sliced(kPrefix.size()), m_token.toLatin1())) {
+    const bool atTheLink =
+        path.startsWith(kPrefix) &&
+        SameToken(QByteArrayView(path).sliced(kPrefix.size()), m_token.toLatin1());
+    // The token first: a flood at any other path spends its own budget, never the phone's.
+    if (atTheLink ? overRate(m_atTheLink, m_limits.perSecond)
+                  : overRate(m_elsewhere, m_limits.wrongPerSecond)) {
+        reply(socket, 429);
+        return;
+    }
+    if (!http) {
+        reply(socket, 400);
+        return;
+    }
+    if (!atTheLink) {
         reply(socket, 404);
         return;
     }
@@ -323,7 +371,7 @@ void QtPhoneScanServer::reply(QTcpSocket* socket, int status, const QByteArray& 
         return;
     if (found->deadline)
         found->deadline->stop();
-    m_connections.erase(found);
+    forget(found);
     QByteArray response = "HTTP/1.1 " + QByteArray::number(status) + ' ' + Reason(status) +
                           "\r\nConnection: close\r\nCache-Control: no-store\r\n";
     if (!body.isEmpty())

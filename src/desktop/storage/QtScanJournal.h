@@ -24,6 +24,8 @@ public:
     const QString& path() const { return m_path; }
 
 private:
+    void openRegular(QFile& file, QIODevice::OpenMode mode) const;
+
     QString m_path;
     QFile m_file;
 };

@@ -86,6 +86,15 @@ void QtBatchConsole::writeStandardOutput(QByteArrayView bytes)
         throw OperationFailed(tr("Cannot write to standard output: %1").arg(SystemError(errno)));
 }
 
+bool QtBatchConsole::standardOutputIsTerminal() const
+{
+#ifdef Q_OS_WIN
+    return _isatty(_fileno(stdout)) != 0;
+#else
+    return ::isatty(STDOUT_FILENO) == 1;
+#endif
+}
+
 void QtBatchConsole::writeStandardError(const QString& text)
 {
     std::fputs(text.toLocal8Bit().constData(), stderr);
@@ -99,4 +108,9 @@ bool QtBatchConsole::standardErrorIsTerminal() const
 #else
     return ::isatty(STDERR_FILENO) == 1;
 #endif
+}
+
+void QtBatchConsole::rewriteStandardErrorLine(const QString& text)
+{
+    writeStandardError(u'\r' + text + QStringLiteral("\x1b[K"));
 }

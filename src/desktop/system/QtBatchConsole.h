@@ -17,8 +17,10 @@ public:
     FileSystem::Contents readStandardInput(qint64 limit) override;
     bool standardInputIsTerminal() const override;
     void writeStandardOutput(QByteArrayView bytes) override;
+    bool standardOutputIsTerminal() const override;
     void writeStandardError(const QString& text) override;
     bool standardErrorIsTerminal() const override;
+    void rewriteStandardErrorLine(const QString& text) override;
 
 private:
     const QtStopSignals& m_stopSignals;

@@ -18,13 +18,18 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <qrencode.h>
 
+#include <cmath>
+
 namespace {
 constexpr int kFlashMs = 350;
+constexpr int kNameColumn = 2;
+constexpr int kStatusColumn = 4;
 
 QString FlashColour(ScanSignal signal)
 {
@@ -82,9 +87,21 @@ QtScanWindow::QtScanWindow(QWidget* beside)
     m_table->setUniformRowHeights(true);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->header()->resizeSection(0, 60);
-    m_table->header()->resizeSection(1, 130);
-    m_table->header()->resizeSection(2, 180);
+    // The name takes what room is left; the status keeps the width its longest word needs.
+    QHeaderView* const header = m_table->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(kNameColumn, QHeaderView::Stretch);
+    header->resizeSection(0, 60);
+    header->resizeSection(1, 130);
+    header->resizeSection(3, 100);
+
+    m_notice = new QLabel(this);
+    m_notice->setObjectName(QStringLiteral("ScanNotice"));
+    m_notice->setAccessibleName(tr("Notice"));
+    // It may tell a database's words or a system's: never rich text.
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setWordWrap(true);
+    m_notice->hide();
 
     m_send = new QPushButton(tr("Send to Code List"), this);
     m_send->setObjectName(QStringLiteral("SendToCodeList"));
@@ -138,6 +155,7 @@ QtScanWindow::QtScanWindow(QWidget* beside)
     layout->addWidget(m_line);
     layout->addWidget(m_answer);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_notice);
     layout->addLayout(buttons);
     auto* const phone = new QHBoxLayout;
     phone->addWidget(m_phone);
@@ -197,6 +215,39 @@ void QtScanWindow::showRows(const QList<ScanTableRow>& rows)
 void QtScanWindow::showAnswer(const QString& text)
 {
     m_answer->setText(text);
+}
+
+void QtScanWindow::showNotice(const QString& text)
+{
+    m_notice->setText(text);
+    m_notice->setVisible(!text.isEmpty());
+}
+
+void QtScanWindow::setStatusWords(const QStringList& words)
+{
+    // As the item view lays out a cell's text (its width rounded up, the focus frame's margin and
+    // a pixel each side), and a little room before the window's edge.
+    QStyle* const style = m_table->style();
+    const int margins =
+        2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 1) + 6;
+    const QFontMetricsF metrics(m_table->font());
+    QHeaderView* const header = m_table->header();
+    int status = header->sectionSizeHint(kStatusColumn);
+    for (const QString& word : words)
+        status = std::max(status, int(std::ceil(metrics.horizontalAdvance(word))) + margins);
+    header->resizeSection(kStatusColumn, status);
+    // Wide enough for every column, the name's at its narrowest, and a scroll bar: the status
+    // is never cut off.
+    int wanted = header->minimumSectionSize() + 2 * m_table->frameWidth() +
+                 style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_table);
+    for (int column = 0; column < header->count(); ++column) {
+        if (column != kNameColumn)
+            wanted += header->sectionSize(column);
+    }
+    const QMargins around = layout()->contentsMargins();
+    wanted += around.left() + around.right();
+    if (wanted > width())
+        resize(wanted, height());
 }
 
 void QtScanWindow::signal(ScanSignal signal)

@@ -33,6 +33,8 @@ public:
     bool isOpen() const override;
     void showRows(const QList<ScanTableRow>& rows) override;
     void showAnswer(const QString& text) override;
+    void showNotice(const QString& text) override;
+    void setStatusWords(const QStringList& words) override;
     void signal(ScanSignal signal) override;
     bool muted() const override;
     void setMuted(bool muted) override;
@@ -66,6 +68,7 @@ private:
     QLineEdit* m_line;
     QLabel* m_answer;
     QTreeWidget* m_table;
+    QLabel* m_notice;
     QPushButton* m_send;
     QPushButton* m_saveAs;
     QCheckBox* m_mute;

@@ -177,25 +177,39 @@ std::optional<SourcesDialogState> QtSourcesDialog::ask(const SourcesDialogState&
                     unticked.append(list->item(i));
                 }
             }
-            const QString fromFile = tr("A file...");
+            const QString fromFile = tr("From a file...");
             choices.append(fromFile);
-            bool ok = false;
-            const QString chosen = QInputDialog::getItem(&dialog, tr("Add a Source"), tr("Source:"),
-                                                         choices, 0, false, &ok);
-            if (!ok)
+            QInputDialog ask(&dialog);
+            ask.setObjectName(QStringLiteral("AddSourceChoice"));
+            ask.setWindowTitle(tr("Add a Source"));
+            ask.setLabelText(
+                tr("Tick one of the sources Quillfen comes with, or choose \"From a file...\" to "
+                   "add a source described in a file of your own. A file's path may also be "
+                   "typed here."));
+            ask.setComboBoxItems(choices);
+            ask.setComboBoxEditable(true);
+            ask.setTextValue(choices.constFirst());
+            if (ask.exec() != QDialog::Accepted)
                 return;
-            if (chosen != fromFile) {
-                QListWidgetItem* const item = unticked.value(choices.indexOf(chosen));
+            const QString chosen = ask.textValue().trimmed();
+            QString path;
+            if (chosen == fromFile) {
+                path = QFileDialog::getOpenFileName(
+                    &dialog, tr("Add a Source"), {},
+                    //: Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the
+                    //: file patterns they show.
+                    tr("Source files (%1);;All files (%2)")
+                        .arg(QStringLiteral("*.json"), QStringLiteral("*")));
+            } else if (const qsizetype at = choices.indexOf(chosen); at >= 0) {
+                QListWidgetItem* const item = unticked.value(at);
                 item->setCheckState(Qt::Checked);
                 list->setCurrentItem(item);
                 return;
+            } else {
+                // Anything else typed is a file's path, never a source's name: a name that is
+                // no item would otherwise tick nothing, or the item it happens to start like.
+                path = chosen;
             }
-            const QString path = QFileDialog::getOpenFileName(
-                &dialog, tr("Add a Source"), {},
-                //: Two filters of a file dialog, separated by ;; (keep it); %1 and %2 are the
-                //: file patterns they show.
-                tr("Source files (%1);;All files (%2)")
-                    .arg(QStringLiteral("*.json"), QStringLiteral("*")));
             if (path.isEmpty())
                 return;
             const SourceAdded added = actions.addFile(path);

@@ -13,6 +13,28 @@ const char* SoundFile(int signal)
                                         "qrc:/quillfen/sounds/invalid.wav"};
     return files[signal];
 }
+
+// Qt's PulseAudio backend tells standard error, as an uncategorised warning, that it found no
+// sound server ("PulseAudioService: pa_context_connect() failed"). On a machine without sound
+// that is no news: the window stays silent, and says nothing either.
+QtMessageHandler gPassedOn = nullptr;
+
+void WithoutSoundServerWarning(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message)
+{
+    if (message.startsWith(u"PulseAudioService:"))
+        return;
+    if (gPassedOn)
+        gPassedOn(type, context, message);
+}
+
+bool SoundOutputAvailable()
+{
+    gPassedOn = qInstallMessageHandler(WithoutSoundServerWarning);
+    const bool available = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(gPassedOn);
+    return available;
+}
 } // namespace
 
 struct ScanSounds::Players
@@ -32,7 +54,7 @@ bool ScanSounds::play(ScanSignal signal)
 {
     if (!m_players->checked) {
         m_players->checked = true;
-        m_players->available = !QMediaDevices::audioOutputs().isEmpty();
+        m_players->available = SoundOutputAvailable();
     }
     if (!m_players->available)
         return false;
