@@ -693,11 +693,11 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <name>CredentialManagerKeyStore</name>
     <message>
         <source>The Windows Credential Manager did not answer (%1).</source>
-        <translation>Le Gestionnaire d'identification de Windows ne répond pas (%1).</translation>
+        <translation>Le Gestionnaire d&apos;identification de Windows ne répond pas (%1).</translation>
     </message>
     <message>
         <source>The key is too long for the Windows Credential Manager (%1 bytes at most).</source>
-        <translation>La clé est trop longue pour le Gestionnaire d'identification de Windows (%1 octets au plus).</translation>
+        <translation>La clé est trop longue pour le Gestionnaire d&apos;identification de Windows (%1 octets au plus).</translation>
     </message>
 </context>
 <context>
