@@ -22,7 +22,7 @@ bool SyncPath(const QString& path)
     return synced;
 }
 
-std::optional<QString> ReplaceFile(const QString& from, const QString& to)
+std::optional<QString> MoveIntoPlace(const QString& from, const QString& to)
 {
     if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0)
         return std::nullopt;

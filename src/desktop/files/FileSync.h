@@ -17,5 +17,6 @@ bool SyncDescriptor(int descriptor);
 bool SyncPath(const QString& path);
 
 // Puts the file `from` in the place of `to` in one step, replacing what was there: rename, or
-// MoveFileExW writing through. The system's reason when it refuses, nothing when it is done.
-std::optional<QString> ReplaceFile(const QString& from, const QString& to);
+// MoveFileExW writing through. (Not named ReplaceFile: windows.h makes that name a macro.) The
+// system's reason when it refuses, nothing when it is done.
+std::optional<QString> MoveIntoPlace(const QString& from, const QString& to);

@@ -36,7 +36,7 @@ bool SyncPath(const QString& path)
     return synced;
 }
 
-std::optional<QString> ReplaceFile(const QString& from, const QString& to)
+std::optional<QString> MoveIntoPlace(const QString& from, const QString& to)
 {
     // Replaces in one step, as rename does on Linux; it fails while another program has the
     // old file open without sharing its deletion, and then leaves both files as they were.

@@ -64,6 +64,6 @@ QString ReservePartFile(const QString& path)
 void PutPartInPlace(const QString& part, const QString& path)
 {
     SyncToDisk(part, path);
-    if (const std::optional<QString> refused = ReplaceFile(part, path))
+    if (const std::optional<QString> refused = MoveIntoPlace(part, path))
         CannotWrite(path, *refused);
 }

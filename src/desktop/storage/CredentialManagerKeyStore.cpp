@@ -6,8 +6,11 @@
 
 #include <algorithm>
 #include <string>
-#include <wincred.h>
+// windows.h first: wincred.h uses its types without including it.
+// clang-format off
 #include <windows.h>
+#include <wincred.h>
+// clang-format on
 
 namespace {
 

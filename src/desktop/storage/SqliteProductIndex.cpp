@@ -138,7 +138,7 @@ void PutInPlace(const QString& finished, const QString& target)
 {
     SyncToDisk(finished);
     // Windows refuses while a reader has the old index open; both files then stay as they were.
-    if (ReplaceFile(finished, target))
+    if (MoveIntoPlace(finished, target))
         throw OperationFailed(
             QCoreApplication::translate("SqliteProductIndex",
                                         "Could not put the new product index in place at %1")

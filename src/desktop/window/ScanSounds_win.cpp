@@ -3,8 +3,11 @@
 
 #include <QFile>
 
-#include <mmsystem.h>
+// windows.h first: mmsystem.h uses its types without including it.
+// clang-format off
 #include <windows.h>
+#include <mmsystem.h>
+// clang-format on
 
 namespace {
 const char* SoundFile(int signal)
