@@ -113,6 +113,8 @@ void ChooseProxies(bool loopbackOnly)
 
 int main(int argc, char* argv[])
 {
+    // Before anything is written: --version and --help too are the same bytes everywhere.
+    UseStandardStreamsAsBytes();
     QCoreApplication::setOrganizationName(QStringLiteral("Zandrik"));
     QCoreApplication::setApplicationName(kProductName.toString());
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLFEN_VERSION));

@@ -8,6 +8,8 @@ void IgnoreFileSizeLimit()
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
+void UseStandardStreamsAsBytes() {}
+
 bool StandardErrorIsTerminal()
 {
     return ::isatty(STDERR_FILENO) == 1;

@@ -7,6 +7,11 @@
 // Windows has no such limit.
 void IgnoreFileSizeLimit();
 
+// Standard output and input carry bytes as they are, as on Linux: Windows' C library would
+// otherwise write every LF as CR LF (and read CR LF as LF), so the results written to a file or a
+// pipe would differ from the Linux program's. Nothing elsewhere.
+void UseStandardStreamsAsBytes();
+
 // Whether standard error goes to a terminal someone watches, not into a file or a pipe.
 bool StandardErrorIsTerminal();
 

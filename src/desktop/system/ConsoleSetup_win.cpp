@@ -1,10 +1,17 @@
 #include "desktop/system/ConsoleSetup.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <io.h>
 #include <windows.h>
 
 void IgnoreFileSizeLimit() {}
+
+void UseStandardStreamsAsBytes()
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+}
 
 bool StandardErrorIsTerminal()
 {
