@@ -10,7 +10,8 @@
 ; installed apps. The user's settings (the registry), keys (the Credential Manager) and saved
 ; answers are the user's and stay when the program goes.
 
-Unicode true
+; A 64-bit installer for a 64-bit program (and one that a 64-bit wine runs).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
