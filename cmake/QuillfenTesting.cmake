@@ -9,7 +9,10 @@ set(QUILLFEN_TEST_NETWORK_ENVIRONMENT
     "QUILLFEN_UPCITEMDB_URL=http://127.0.0.1:9"
     "QUILLFEN_COVERS_URL=http://127.0.0.1:9"
     "QUILLFEN_IMAGES_URL=http://127.0.0.1:9"
-    "QUILLFEN_INDEX_URL=http://127.0.0.1:9/export.csv.gz")
+    "QUILLFEN_INDEX_URL=http://127.0.0.1:9/export.csv.gz"
+    "QUILLFEN_LOC_URL=z3950://127.0.0.1:9/Voyager"
+    "QUILLFEN_DNB_URL=http://127.0.0.1:9/sru/dnb"
+    "QUILLFEN_K10PLUS_URL=http://127.0.0.1:9/opac-de-627")
 
 # quillfen_test_home(<name> <variable>)
 # The folder a suite keeps its settings and other files in, under the build tree. Its path is made

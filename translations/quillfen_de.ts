@@ -173,10 +173,6 @@
         <translation>Mit --batch: die Ergebnisdatei (Standard: CSV auf der Standardausgabe).</translation>
     </message>
     <message>
-        <source>With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output file&apos;s extension, else csv).</source>
-        <translation>Mit --batch: csv, tsv, json, jsonl, xlsx oder ods (Standard: nach der Endung der Ausgabedatei, sonst csv).</translation>
-    </message>
-    <message>
         <source>With --batch: the columns to write, comma-separated, in that order: %1 (default: all).</source>
         <translation>Mit --batch: die zu schreibenden Spalten, durch Kommas getrennt, in dieser Reihenfolge: %1 (Standard: all).</translation>
     </message>
@@ -319,6 +315,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
         <translation>Die Sprache des Fensters und seiner Meldungen und die Sprache, in der Produktnamen abgefragt werden, etwa de, fr oder es (Standard: die des Desktops; Umgebungsvariable: QUILLFEN_LANGUAGE).</translation>
+    </message>
+    <message>
+        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows.</source>
+        <translation>Mit --batch: csv, tsv, json, jsonl, xlsx, ods, marc oder marcxml (Standard: nach der Endung der Ausgabedatei, sonst csv). marc (MARC 21, .mrc) und marcxml (.xml) schreiben statt Zeilen die Katalogdatensätze der gefundenen Bücher.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +465,10 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl</source>
         <translation>--keep-columns schreibt csv, tsv, xlsx oder ods, nicht json oder jsonl</translation>
+    </message>
+    <message>
+        <source>--keep-columns writes csv, tsv, xlsx or ods, not catalogue records</source>
+        <translation>--keep-columns schreibt csv, tsv, xlsx oder ods, keine Katalogdatensätze</translation>
     </message>
 </context>
 <context>
@@ -810,6 +814,11 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <source>--key-file %1=...: no source named %1</source>
         <extracomment>%1 is a source name as given with --key-file NAME=PATH.</extracomment>
         <translation>--key-file %1=...: keine Quelle namens %1</translation>
+    </message>
+    <message>
+        <source>%1 is neither an SRU address (http:// or https://) nor z3950://HOST:PORT/DATABASE: %2</source>
+        <extracomment>%1 is an environment variable, %2 its value.</extracomment>
+        <translation>%1 ist weder eine SRU-Adresse (http:// oder https://) noch z3950://HOST:PORT/DATENBANK: %2</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1421,26 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
         <extracomment>A case&apos;s row: what the case holds, then that product&apos;s code.</extracomment>
         <translation>%1 (Umkarton von %2)</translation>
     </message>
+    <message>
+        <source>no catalogue connection</source>
+        <translation>keine Verbindung zu Katalogen</translation>
+    </message>
+    <message>
+        <source>could not connect</source>
+        <translation>keine Verbindung möglich</translation>
+    </message>
+    <message>
+        <source>answer too large</source>
+        <translation>Antwort zu groß</translation>
+    </message>
+    <message>
+        <source>the catalogue sent no records</source>
+        <translation>der Katalog hat keine Datensätze geschickt</translation>
+    </message>
+    <message>
+        <source>damaged record: %1</source>
+        <translation>beschädigter Datensatz: %1</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1616,6 +1645,22 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     <message>
         <source>ISSN</source>
         <translation>ISSN</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Verlag</translation>
+    </message>
+    <message>
+        <source>Published</source>
+        <translation>Erschienen</translation>
+    </message>
+    <message>
+        <source>Catalogue record number</source>
+        <translation>Nummer des Katalogdatensatzes</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1950,18 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>ISSN</source>
         <translation>ISSN</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Schlagwörter</translation>
+    </message>
+    <message>
+        <source>Control number</source>
+        <translation>Kontrollnummer</translation>
     </message>
 </context>
 <context>
@@ -2211,6 +2268,10 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>Progress Bar</source>
         <translation>Fortschrittsanzeige</translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ords As…</source>
+        <translation>&amp;Datensätze speichern unter…</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2646,41 @@ Der Produktindex ist unverändert.</translation>
     <message>
         <source>Tick one of the sources Quillfen comes with, or choose &quot;From a file...&quot; to add a source described in a file of your own. A file&apos;s path may also be typed here.</source>
         <translation>Haken Sie eine der mit Quillfen gelieferten Quellen an, oder wählen Sie „Aus einer Datei...“, um eine Quelle aus einer eigenen Datei hinzuzufügen. Der Pfad einer Datei kann auch hier eingegeben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWriter</name>
+    <message numerus="yes">
+        <source>Left out of the file, without a catalogue record (%n): %1</source>
+        <extracomment>%n is how many codes, %1 the codes themselves.</extracomment>
+        <translation>
+            <numerusform>Nicht in der Datei, ohne Katalogdatensatz (%n): %1</numerusform>
+            <numerusform>Nicht in der Datei, ohne Katalogdatensatz (%n): %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecordsFileSave</name>
+    <message numerus="yes">
+        <source>Catalogue records saved in %1: %n.</source>
+        <extracomment>%1 is the file, %n how many records it holds.</extracomment>
+        <translation>
+            <numerusform>Katalogdatensätze gespeichert in %1: %n.</numerusform>
+            <numerusform>Katalogdatensätze gespeichert in %1: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save Records As</source>
+        <translation>Datensätze speichern unter</translation>
+    </message>
+    <message>
+        <source>MARC 21 Records (*.mrc)|*.mrc|MARCXML Records (*.xml)|*.xml|</source>
+        <extracomment>A file dialog&apos;s choices: a name, then after &quot;|&quot; the files it shows, each ending in &quot;|&quot;. Translate the names only; keep every &quot;|&quot; and pattern.</extracomment>
+        <translation>MARC-21-Datensätze (*.mrc)|*.mrc|MARCXML-Datensätze (*.xml)|*.xml|</translation>
+    </message>
+    <message>
+        <source>None of the ticked results holds a catalogue record. Records come from the library catalogues (loc, dnb, k10plus or one of your own), chosen in Lookup &gt; Sources.</source>
+        <translation>Keines der angehakten Ergebnisse hat einen Katalogdatensatz. Datensätze kommen von den Bibliothekskatalogen (loc, dnb, k10plus oder einem eigenen), die unter Abfrage &gt; Quellen gewählt werden.</translation>
     </message>
 </context>
 <context>
@@ -2980,6 +3076,26 @@ Stattdessen eine Kopie nur mit den Werten speichern, ohne Formeln, Formate und w
         <source>%1: not a JSON object</source>
         <translation>%1: kein JSON-Objekt</translation>
     </message>
+    <message>
+        <source>&quot;z3950&quot; or &quot;sru&quot;</source>
+        <translation>„z3950“ oder „sru“</translation>
+    </message>
+    <message>
+        <source>not a host name or address</source>
+        <translation>kein Hostname und keine Adresse</translation>
+    </message>
+    <message>
+        <source>true or false, and only for SRU</source>
+        <translation>true oder false, und nur für SRU</translation>
+    </message>
+    <message>
+        <source>holds a space, &quot;?&quot; or &quot;#&quot;</source>
+        <translation>enthält ein Leerzeichen, „?“ oder „#“</translation>
+    </message>
+    <message>
+        <source>names neither {isbn13} nor {isbn10}</source>
+        <translation>nennt weder {isbn13} noch {isbn10}</translation>
+    </message>
 </context>
 <context>
     <name>SourceTools</name>
@@ -3066,6 +3182,15 @@ Stattdessen eine Kopie nur mit den Werten speichern, ohne Formeln, Formate und w
         <source>It could not be kept for later sessions: %1</source>
         <extracomment>%1 says why the file could not be written.</extracomment>
         <translation>Sie konnte für spätere Sitzungen nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Asked: %1 for %2</source>
+        <extracomment>%1 is the catalogue&apos;s address, %2 the query sent to it.</extracomment>
+        <translation>Gefragt: %1 nach %2</translation>
+    </message>
+    <message>
+        <source>Records found: %1</source>
+        <translation>Gefundene Datensätze: %1</translation>
     </message>
 </context>
 <context>

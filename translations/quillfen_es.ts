@@ -173,10 +173,6 @@
         <translation>Con --batch: el archivo de resultados (predeterminado: CSV en la salida estándar).</translation>
     </message>
     <message>
-        <source>With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output file&apos;s extension, else csv).</source>
-        <translation>Con --batch: csv, tsv, json, jsonl, xlsx u ods (predeterminado: según la extensión del archivo de salida; si no, csv).</translation>
-    </message>
-    <message>
         <source>With --batch: the columns to write, comma-separated, in that order: %1 (default: all).</source>
         <translation>Con --batch: las columnas que se escriben, separadas por comas, en ese orden: %1 (predeterminado: all).</translation>
     </message>
@@ -319,6 +315,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
         <translation>El idioma de la ventana y sus mensajes, y el idioma en que se piden los nombres de producto, como de, fr o es (predeterminado: el del escritorio; variable de entorno: QUILLFEN_LANGUAGE).</translation>
+    </message>
+    <message>
+        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows.</source>
+        <translation>Con --batch: csv, tsv, json, jsonl, xlsx, ods, marc o marcxml (por omisión: según la extensión del archivo de salida; si no, csv). marc (MARC 21, .mrc) y marcxml (.xml) escriben, en lugar de filas, los registros de catálogo de los libros encontrados.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +465,10 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl</source>
         <translation>--keep-columns escribe csv, tsv, xlsx u ods, no json ni jsonl</translation>
+    </message>
+    <message>
+        <source>--keep-columns writes csv, tsv, xlsx or ods, not catalogue records</source>
+        <translation>--keep-columns escribe csv, tsv, xlsx u ods, no registros de catálogo</translation>
     </message>
 </context>
 <context>
@@ -810,6 +814,11 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <source>--key-file %1=...: no source named %1</source>
         <extracomment>%1 is a source name as given with --key-file NAME=PATH.</extracomment>
         <translation>--key-file %1=...: no hay ninguna fuente llamada %1</translation>
+    </message>
+    <message>
+        <source>%1 is neither an SRU address (http:// or https://) nor z3950://HOST:PORT/DATABASE: %2</source>
+        <extracomment>%1 is an environment variable, %2 its value.</extracomment>
+        <translation>%1 no es ni una dirección SRU (http:// o https://) ni z3950://HOST:PUERTO/BASE: %2</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1421,26 @@ Indíquela como http://host[:port][/path] o https://....</translation>
         <extracomment>A case&apos;s row: what the case holds, then that product&apos;s code.</extracomment>
         <translation>%1 (caja de %2)</translation>
     </message>
+    <message>
+        <source>no catalogue connection</source>
+        <translation>sin conexión a catálogos</translation>
+    </message>
+    <message>
+        <source>could not connect</source>
+        <translation>no se pudo conectar</translation>
+    </message>
+    <message>
+        <source>answer too large</source>
+        <translation>respuesta demasiado grande</translation>
+    </message>
+    <message>
+        <source>the catalogue sent no records</source>
+        <translation>el catálogo no envió ningún registro</translation>
+    </message>
+    <message>
+        <source>damaged record: %1</source>
+        <translation>registro dañado: %1</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1616,6 +1645,22 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     <message>
         <source>ISSN</source>
         <translation>ISSN</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Editorial</translation>
+    </message>
+    <message>
+        <source>Published</source>
+        <translation>Publicación</translation>
+    </message>
+    <message>
+        <source>Catalogue record number</source>
+        <translation>Número del registro de catálogo</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1950,18 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>ISSN</source>
         <translation>ISSN</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Autor</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Materias</translation>
+    </message>
+    <message>
+        <source>Control number</source>
+        <translation>Número de control</translation>
     </message>
 </context>
 <context>
@@ -2211,6 +2268,10 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>Progress Bar</source>
         <translation>Barra de progreso</translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ords As…</source>
+        <translation>Guardar re&amp;gistros como…</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2646,41 @@ El índice de productos no ha cambiado.</translation>
     <message>
         <source>Tick one of the sources Quillfen comes with, or choose &quot;From a file...&quot; to add a source described in a file of your own. A file&apos;s path may also be typed here.</source>
         <translation>Marque una de las fuentes que trae Quillfen, o elija «Desde un archivo...» para añadir una fuente descrita en un archivo propio. También puede escribirse aquí la ruta de un archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWriter</name>
+    <message numerus="yes">
+        <source>Left out of the file, without a catalogue record (%n): %1</source>
+        <extracomment>%n is how many codes, %1 the codes themselves.</extracomment>
+        <translation>
+            <numerusform>Fuera del archivo, sin registro de catálogo (%n): %1</numerusform>
+            <numerusform>Fuera del archivo, sin registro de catálogo (%n): %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecordsFileSave</name>
+    <message numerus="yes">
+        <source>Catalogue records saved in %1: %n.</source>
+        <extracomment>%1 is the file, %n how many records it holds.</extracomment>
+        <translation>
+            <numerusform>Registros de catálogo guardados en %1: %n.</numerusform>
+            <numerusform>Registros de catálogo guardados en %1: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save Records As</source>
+        <translation>Guardar registros como</translation>
+    </message>
+    <message>
+        <source>MARC 21 Records (*.mrc)|*.mrc|MARCXML Records (*.xml)|*.xml|</source>
+        <extracomment>A file dialog&apos;s choices: a name, then after &quot;|&quot; the files it shows, each ending in &quot;|&quot;. Translate the names only; keep every &quot;|&quot; and pattern.</extracomment>
+        <translation>Registros MARC 21 (*.mrc)|*.mrc|Registros MARCXML (*.xml)|*.xml|</translation>
+    </message>
+    <message>
+        <source>None of the ticked results holds a catalogue record. Records come from the library catalogues (loc, dnb, k10plus or one of your own), chosen in Lookup &gt; Sources.</source>
+        <translation>Ninguno de los resultados marcados tiene un registro de catálogo. Los registros vienen de los catálogos de bibliotecas (loc, dnb, k10plus o uno propio), elegidos en Consulta &gt; Fuentes.</translation>
     </message>
 </context>
 <context>
@@ -2980,6 +3076,26 @@ Save a copy of its values instead, without its formulas, formats and other sheet
         <source>%1: not a JSON object</source>
         <translation>%1: no es un objeto JSON</translation>
     </message>
+    <message>
+        <source>&quot;z3950&quot; or &quot;sru&quot;</source>
+        <translation>«z3950» o «sru»</translation>
+    </message>
+    <message>
+        <source>not a host name or address</source>
+        <translation>no es un nombre de host ni una dirección</translation>
+    </message>
+    <message>
+        <source>true or false, and only for SRU</source>
+        <translation>true o false, y solo para SRU</translation>
+    </message>
+    <message>
+        <source>holds a space, &quot;?&quot; or &quot;#&quot;</source>
+        <translation>contiene un espacio, «?» o «#»</translation>
+    </message>
+    <message>
+        <source>names neither {isbn13} nor {isbn10}</source>
+        <translation>no nombra ni {isbn13} ni {isbn10}</translation>
+    </message>
 </context>
 <context>
     <name>SourceTools</name>
@@ -3066,6 +3182,15 @@ Save a copy of its values instead, without its formulas, formats and other sheet
         <source>It could not be kept for later sessions: %1</source>
         <extracomment>%1 says why the file could not be written.</extracomment>
         <translation>No se pudo guardar para sesiones posteriores: %1</translation>
+    </message>
+    <message>
+        <source>Asked: %1 for %2</source>
+        <extracomment>%1 is the catalogue&apos;s address, %2 the query sent to it.</extracomment>
+        <translation>Consultado: %1 por %2</translation>
+    </message>
+    <message>
+        <source>Records found: %1</source>
+        <translation>Registros encontrados: %1</translation>
     </message>
 </context>
 <context>

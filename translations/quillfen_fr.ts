@@ -173,10 +173,6 @@
         <translation>Avec --batch : le fichier de résultats (par défaut : CSV sur la sortie standard).</translation>
     </message>
     <message>
-        <source>With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output file&apos;s extension, else csv).</source>
-        <translation>Avec --batch : csv, tsv, json, jsonl, xlsx ou ods (par défaut : d&apos;après l&apos;extension du fichier de sortie, sinon csv).</translation>
-    </message>
-    <message>
         <source>With --batch: the columns to write, comma-separated, in that order: %1 (default: all).</source>
         <translation>Avec --batch : les colonnes à écrire, séparées par des virgules, dans cet ordre : %1 (par défaut : all).</translation>
     </message>
@@ -319,6 +315,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>The language of the window and its messages, and the language to ask product names in, such as de, fr or es (default: the desktop&apos;s; environment: QUILLFEN_LANGUAGE).</source>
         <translation>La langue de la fenêtre et de ses messages, et celle dans laquelle demander les noms de produits, par exemple de, fr ou es (par défaut : celle du bureau ; variable d&apos;environnement : QUILLFEN_LANGUAGE).</translation>
+    </message>
+    <message>
+        <source>With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the output file&apos;s extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write the catalogue records of the books found instead of rows.</source>
+        <translation>Avec --batch : csv, tsv, json, jsonl, xlsx, ods, marc ou marcxml (par défaut : selon l&apos;extension du fichier de sortie, sinon csv). marc (MARC 21, .mrc) et marcxml (.xml) écrivent, au lieu des lignes, les notices catalographiques des livres trouvés.</translation>
     </message>
 </context>
 <context>
@@ -465,6 +465,10 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl</source>
         <translation>--keep-columns écrit en csv, tsv, xlsx ou ods, pas en json ni en jsonl</translation>
+    </message>
+    <message>
+        <source>--keep-columns writes csv, tsv, xlsx or ods, not catalogue records</source>
+        <translation>--keep-columns écrit du csv, tsv, xlsx ou ods, pas de notices catalographiques</translation>
     </message>
 </context>
 <context>
@@ -810,6 +814,11 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <source>--key-file %1=...: no source named %1</source>
         <extracomment>%1 is a source name as given with --key-file NAME=PATH.</extracomment>
         <translation>--key-file %1=... : aucune source nommée %1</translation>
+    </message>
+    <message>
+        <source>%1 is neither an SRU address (http:// or https://) nor z3950://HOST:PORT/DATABASE: %2</source>
+        <extracomment>%1 is an environment variable, %2 its value.</extracomment>
+        <translation>%1 n&apos;est ni une adresse SRU (http:// ou https://) ni z3950://HÔTE:PORT/BASE : %2</translation>
     </message>
 </context>
 <context>
@@ -1412,6 +1421,26 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
         <extracomment>A case&apos;s row: what the case holds, then that product&apos;s code.</extracomment>
         <translation>%1 (carton de %2)</translation>
     </message>
+    <message>
+        <source>no catalogue connection</source>
+        <translation>aucune connexion aux catalogues</translation>
+    </message>
+    <message>
+        <source>could not connect</source>
+        <translation>connexion impossible</translation>
+    </message>
+    <message>
+        <source>answer too large</source>
+        <translation>réponse trop volumineuse</translation>
+    </message>
+    <message>
+        <source>the catalogue sent no records</source>
+        <translation>le catalogue n&apos;a envoyé aucune notice</translation>
+    </message>
+    <message>
+        <source>damaged record: %1</source>
+        <translation>notice endommagée : %1</translation>
+    </message>
 </context>
 <context>
     <name>LookupRun</name>
@@ -1616,6 +1645,22 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     <message>
         <source>ISSN</source>
         <translation>ISSN</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Éditeur</translation>
+    </message>
+    <message>
+        <source>Published</source>
+        <translation>Publication</translation>
+    </message>
+    <message>
+        <source>Catalogue record number</source>
+        <translation>Numéro de la notice</translation>
     </message>
 </context>
 <context>
@@ -1905,6 +1950,18 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>ISSN</source>
         <translation>ISSN</translation>
+    </message>
+    <message>
+        <source>Author</source>
+        <translation>Auteur</translation>
+    </message>
+    <message>
+        <source>Subjects</source>
+        <translation>Sujets</translation>
+    </message>
+    <message>
+        <source>Control number</source>
+        <translation>Numéro de contrôle</translation>
     </message>
 </context>
 <context>
@@ -2211,6 +2268,10 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>Progress Bar</source>
         <translation>Barre de progression</translation>
+    </message>
+    <message>
+        <source>Save Rec&amp;ords As…</source>
+        <translation>Enregistrer les &amp;notices sous…</translation>
     </message>
 </context>
 <context>
@@ -2585,6 +2646,41 @@ L&apos;index des produits est inchangé.</translation>
     <message>
         <source>Tick one of the sources Quillfen comes with, or choose &quot;From a file...&quot; to add a source described in a file of your own. A file&apos;s path may also be typed here.</source>
         <translation>Cochez l&apos;une des sources fournies avec Quillfen, ou choisissez « Depuis un fichier... » pour ajouter une source décrite dans un fichier à vous. Le chemin d&apos;un fichier peut aussi être saisi ici.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordWriter</name>
+    <message numerus="yes">
+        <source>Left out of the file, without a catalogue record (%n): %1</source>
+        <extracomment>%n is how many codes, %1 the codes themselves.</extracomment>
+        <translation>
+            <numerusform>Absents du fichier, sans notice catalographique (%n) : %1</numerusform>
+            <numerusform>Absents du fichier, sans notice catalographique (%n) : %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecordsFileSave</name>
+    <message numerus="yes">
+        <source>Catalogue records saved in %1: %n.</source>
+        <extracomment>%1 is the file, %n how many records it holds.</extracomment>
+        <translation>
+            <numerusform>Notices catalographiques enregistrées dans %1 : %n.</numerusform>
+            <numerusform>Notices catalographiques enregistrées dans %1 : %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save Records As</source>
+        <translation>Enregistrer les notices sous</translation>
+    </message>
+    <message>
+        <source>MARC 21 Records (*.mrc)|*.mrc|MARCXML Records (*.xml)|*.xml|</source>
+        <extracomment>A file dialog&apos;s choices: a name, then after &quot;|&quot; the files it shows, each ending in &quot;|&quot;. Translate the names only; keep every &quot;|&quot; and pattern.</extracomment>
+        <translation>Notices MARC 21 (*.mrc)|*.mrc|Notices MARCXML (*.xml)|*.xml|</translation>
+    </message>
+    <message>
+        <source>None of the ticked results holds a catalogue record. Records come from the library catalogues (loc, dnb, k10plus or one of your own), chosen in Lookup &gt; Sources.</source>
+        <translation>Aucun des résultats cochés n&apos;a de notice catalographique. Les notices viennent des catalogues de bibliothèque (loc, dnb, k10plus ou l&apos;un des vôtres), choisis dans Recherche &gt; Sources.</translation>
     </message>
 </context>
 <context>
@@ -2980,6 +3076,26 @@ Enregistrer plutôt une copie de ses valeurs, sans ses formules, formats et autr
         <source>%1: not a JSON object</source>
         <translation>%1 : pas un objet JSON</translation>
     </message>
+    <message>
+        <source>&quot;z3950&quot; or &quot;sru&quot;</source>
+        <translation>« z3950 » ou « sru »</translation>
+    </message>
+    <message>
+        <source>not a host name or address</source>
+        <translation>ni un nom d&apos;hôte ni une adresse</translation>
+    </message>
+    <message>
+        <source>true or false, and only for SRU</source>
+        <translation>true ou false, et seulement pour SRU</translation>
+    </message>
+    <message>
+        <source>holds a space, &quot;?&quot; or &quot;#&quot;</source>
+        <translation>contient une espace, « ? » ou « # »</translation>
+    </message>
+    <message>
+        <source>names neither {isbn13} nor {isbn10}</source>
+        <translation>ne nomme ni {isbn13} ni {isbn10}</translation>
+    </message>
 </context>
 <context>
     <name>SourceTools</name>
@@ -3066,6 +3182,15 @@ Enregistrer plutôt une copie de ses valeurs, sans ses formules, formats et autr
         <source>It could not be kept for later sessions: %1</source>
         <extracomment>%1 says why the file could not be written.</extracomment>
         <translation>Elle n&apos;a pas pu être conservée pour les sessions suivantes : %1</translation>
+    </message>
+    <message>
+        <source>Asked: %1 for %2</source>
+        <extracomment>%1 is the catalogue&apos;s address, %2 the query sent to it.</extracomment>
+        <translation>Demandé : %1 pour %2</translation>
+    </message>
+    <message>
+        <source>Records found: %1</source>
+        <translation>Notices trouvées : %1</translation>
     </message>
 </context>
 <context>

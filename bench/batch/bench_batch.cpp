@@ -5,6 +5,7 @@
 #include "BenchReport.h"
 #include "ExportMaker.h"
 #include "GeneratedIndex.h"
+#include "PeerRun.h"
 #include "SampleServiceProcess.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "lookup/ProductCode.h"
@@ -18,6 +19,7 @@
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
 #include <spawn.h>
@@ -39,7 +41,8 @@ struct ChildRun
 // for it: its wall time, exit status and its own peak resident memory (from wait4, which
 // reports the child alone).
 ChildRun RunChild(const QStringList& arguments, const QProcessEnvironment& environment,
-                  const QString& outputPath, const QString& errorPath)
+                  const QString& outputPath, const QString& errorPath,
+                  const QString& inputPath = QStringLiteral("/dev/null"))
 {
     std::vector<QByteArray> argumentBytes;
     for (const QString& argument : arguments)
@@ -58,7 +61,8 @@ ChildRun RunChild(const QStringList& arguments, const QProcessEnvironment& envir
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 0, QFile::encodeName(inputPath).constData(),
+                                     O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, QFile::encodeName(outputPath).constData(),
                                      O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&actions, 2, QFile::encodeName(errorPath).constData(),
@@ -139,6 +143,11 @@ int main(int argc, char* argv[])
     QCoreApplication application(argc, argv);
     const QString program = QStringLiteral(QUILLFEN_PROGRAM);
     QTemporaryDir home;
+    // BENCH_KEEP=1 keeps the folder (its index, codes and environment) to profile a run again.
+    if (qEnvironmentVariableIsSet("BENCH_KEEP")) {
+        home.setAutoRemove(false);
+        std::printf("files kept in %s\n", qPrintable(home.path()));
+    }
     for (const char* folder : {"config", "cache", "data"})
         QDir(home.path()).mkpath(QString::fromLatin1(folder));
 
@@ -264,6 +273,88 @@ int main(int argc, char* argv[])
         const QByteArray size = QLocale(QLocale::English).toString(indexed).toLatin1() + " codes";
         ReportRow({"batch: codes from the index to CSV", size.constData(), run.seconds, nullptr, 0,
                    "peak < 200 MB", run.peakMegabytes});
+
+        // Like for like: 100,000 of those codes from the index as a user asks for them, a whole
+        // process with its start-up and its CSV file, beside sqlite3 joining the same codes
+        // against the same index file in a process of its own. Interleaved, the best of three
+        // each, so that a neighbour's burst weighs on both alike.
+        const qint64 asked = std::min<qint64>(100000, indexed);
+        QFile all(codesPath);
+        QByteArray some;
+        if (all.open(QIODevice::ReadOnly))
+            for (qint64 i = 0; i < asked && !all.atEnd(); ++i)
+                some += all.readLine();
+        const QString somePath = home.filePath(QStringLiteral("some.txt"));
+        const std::string lookupScript = home.filePath(QStringLiteral("join.sql")).toStdString();
+        WriteFile(somePath, some);
+        WriteFile(
+            QString::fromStdString(lookupScript),
+            "CREATE TEMP TABLE wanted(code TEXT);\n.mode ascii\n.separator \"\\t\" \"\\n\"\n"
+            ".import " +
+                QFile::encodeName(somePath) +
+                " wanted\n.mode list\n"
+                "SELECT p.key, p.fields FROM wanted JOIN products p ON p.key = wanted.code;\n");
+        const std::string indexPath =
+            home.filePath(QStringLiteral("data/Zandrik/Quillfen/index.sqlite")).toStdString();
+        const std::string joined = home.filePath(QStringLiteral("joined.txt")).toStdString();
+        double ours = 1e9;
+        double peer = 1e9;
+        long oursPeak = 0;
+        for (int round = 0; round < 3; ++round) {
+            const ChildRun lookups =
+                RunChild({program, QStringLiteral("--batch"), QStringLiteral("--sources"),
+                          QStringLiteral("index"), QStringLiteral("--output"),
+                          home.filePath(QStringLiteral("some.csv")), somePath},
+                         environment, home.filePath(QStringLiteral("stdout.txt")), errors);
+            if (lookups.status != 0) {
+                PrintErrors(errors);
+                return 1;
+            }
+            ours = std::min(ours, lookups.seconds);
+            oursPeak = lookups.peakMegabytes;
+            const PeerRun join = RunPeer(
+                {"sqlite3", "-readonly", indexPath, ".read " + lookupScript}, joined.c_str());
+            peer = join.ran() ? std::min(peer, join.seconds) : -1;
+        }
+        // Scans at batch speed: 10,000 of the codes piped into --scan from a file, each written
+        // to the session file before its answer, beside --batch on the same file.
+        const qint64 scanned = std::min<qint64>(10000, indexed);
+        const QString scansPath = home.filePath(QStringLiteral("scans.txt"));
+        WriteFile(scansPath, some.left(some.size() / asked * scanned));
+        double scanSeconds = 1e9;
+        double batchSeconds = 1e9;
+        for (int round = 0; round < 3; ++round) {
+            const ChildRun scan = RunChild({program, QStringLiteral("--scan"),
+                                            QStringLiteral("--sources"), QStringLiteral("index")},
+                                           environment, home.filePath(QStringLiteral("scans.csv")),
+                                           errors, scansPath);
+            const ChildRun batch =
+                RunChild({program, QStringLiteral("--batch"), QStringLiteral("--sources"),
+                          QStringLiteral("index"), QStringLiteral("--output"),
+                          home.filePath(QStringLiteral("scans-batch.csv")), scansPath},
+                         environment, home.filePath(QStringLiteral("stdout.txt")), errors);
+            if (scan.status != 0 || batch.status != 0) {
+                PrintErrors(errors);
+                return 1;
+            }
+            scanSeconds = std::min(scanSeconds, scan.seconds);
+            batchSeconds = std::min(batchSeconds, batch.seconds);
+        }
+        std::printf("whole process, %lld lines piped into --scan: %.3f s; --batch: %.3f s; "
+                    "ratio %.2f (target <= 3)\n",
+                    static_cast<long long>(scanned), scanSeconds, batchSeconds,
+                    scanSeconds / batchSeconds);
+        ReportRow({"--scan from a file, answered from the index", "10,000 lines", scanSeconds,
+                   "--batch, same codes", batchSeconds, "ratio <= 3"});
+
+        const QByteArray askedText = QLocale(QLocale::English).toString(asked).toLatin1() + " of " +
+                                     QLocale(QLocale::English).toString(indexed).toLatin1();
+        std::printf("whole process, %s codes from the index: %.3f s; sqlite3 join: %.3f s; "
+                    "ratio %.2f (target <= 0.8)\n",
+                    askedText.constData(), ours, peer, peer > 0 ? ours / peer : 0.0);
+        ReportPeerRow({"batch --sources index, whole process", askedText.constData(), ours,
+                       peer > 0 ? "sqlite3 join, whole process" : nullptr, peer, "ratio <= 0.8",
+                       oursPeak});
     }
 
     // ---- One product, one request: the same products again in another form ----

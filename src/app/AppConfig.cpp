@@ -188,8 +188,9 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         QStringLiteral("format"),
         QCoreApplication::translate(
             "AppConfig",
-            "With --batch: csv, tsv, json, jsonl, xlsx or ods (default: from the output "
-            "file's extension, else csv)."),
+            "With --batch: csv, tsv, json, jsonl, xlsx, ods, marc or marcxml (default: from the "
+            "output file's extension, else csv). marc (MARC 21, .mrc) and marcxml (.xml) write "
+            "the catalogue records of the books found instead of rows."),
         QStringLiteral("format"));
     const QCommandLineOption columns(
         QStringLiteral("columns"),
@@ -347,9 +348,11 @@ CommandLineResult ParseCommandLine(const QStringList& arguments,
         config.batch.sheet = parser.value(sheet);
         config.batch.column = parser.value(column);
         config.batch.keepColumns = parser.isSet(keepColumns);
-        const QStringList formats{QStringLiteral("csv"),  QStringLiteral("tsv"),
-                                  QStringLiteral("json"), QStringLiteral("jsonl"),
-                                  QStringLiteral("xlsx"), QStringLiteral("ods")};
+        QStringList formats{QStringLiteral("csv"),   QStringLiteral("tsv"),  QStringLiteral("json"),
+                            QStringLiteral("jsonl"), QStringLiteral("xlsx"), QStringLiteral("ods")};
+        // A scan's rows go out as each scan is answered, again for a repeat: no file of records.
+        if (config.mode == RunMode::Batch)
+            formats << QStringLiteral("marc") << QStringLiteral("marcxml");
         if (parser.isSet(format) && !formats.contains(config.batch.format))
             return refuse(
                 QCoreApplication::translate("AppConfig", "Unknown --format \"%1\": choose from %2.")

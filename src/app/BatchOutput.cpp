@@ -12,6 +12,7 @@
 #include "results/FaithfulOdsCopy.h"
 #include "results/FaithfulTextCopy.h"
 #include "results/FaithfulXlsxCopy.h"
+#include "results/RecordWriter.h"
 #include "results/SheetAnswers.h"
 #include "sheets/DelimitedTextReader.h"
 #include "sheets/SheetFile.h"
@@ -51,6 +52,7 @@ public:
         m_block += m_writer->end();
         send();
     }
+    QStringList leftOut() const override { return m_writer->leftOut(); }
 
 private:
     void send()
@@ -87,6 +89,7 @@ public:
         m_file->write(m_writer->end());
         m_file->commit();
     }
+    QStringList leftOut() const override { return m_writer->leftOut(); }
 
 private:
     std::unique_ptr<OutcomeWriter> m_writer;
@@ -328,6 +331,8 @@ std::optional<WorkbookFormat> WorkbookFormatOf(OutcomeFormat format)
     case OutcomeFormat::Tsv:
     case OutcomeFormat::Json:
     case OutcomeFormat::Jsonl:
+    case OutcomeFormat::Marc:
+    case OutcomeFormat::MarcXml:
         break;
     }
     return std::nullopt;
@@ -434,6 +439,9 @@ std::unique_ptr<BatchOutput> BatchOutput::openEnriched(const BatchOptions& optio
     if (format == OutcomeFormat::Json || format == OutcomeFormat::Jsonl)
         throw OperationFailed(QCoreApplication::translate(
             "BatchOutput", "--keep-columns writes csv, tsv, xlsx or ods, not json or jsonl"));
+    if (IsRecordFormat(format))
+        throw OperationFailed(QCoreApplication::translate(
+            "BatchOutput", "--keep-columns writes csv, tsv, xlsx or ods, not catalogue records"));
     const OutcomeColumnPlaces columns = ChooseOutcomeColumns(options.columns).places;
     if (source && !WritesToStandardOutput(options) && CheckFaithfulCopy(*source, format).faithful) {
         // Whether the copy can be written at all is known before the run, as for the others.

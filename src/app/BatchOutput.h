@@ -66,6 +66,8 @@ public:
     virtual qsizetype cutCells() const { return 0; }
     // The characters of the answers a copy's encoding (Windows-1252) could not hold, written "?".
     virtual qsizetype unencodableCharacters() const { return 0; }
+    // The codes of the rows a file of catalogue records holds nothing for (OutcomeWriter::leftOut).
+    virtual QStringList leftOut() const { return {}; }
 
     // Opens the output --output names, or standard output. Throws OperationFailed when the file
     // cannot be created.

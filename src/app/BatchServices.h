@@ -6,6 +6,7 @@
 class AnswerStore;
 struct BarcodeServices;
 class BatchConsole;
+class CatalogueConnection;
 class Clock;
 class EventLoop;
 class FileSystem;
@@ -38,6 +39,8 @@ struct BatchServices
     ZipArchives* zips = nullptr;
     // Reads the barcodes of picture and PDF inputs; null: they are text files of codes.
     const BarcodeServices* barcodes = nullptr;
+    // Searches library catalogues; null: the catalogue sources fail every code.
+    CatalogueConnection* catalogue = nullptr;
 };
 
 // Exit statuses of a batch run.

@@ -1,6 +1,7 @@
 #include "app/LookupSetup.h"
 
 #include "index/IndexSource.h"
+#include "lookup/CatalogueSource.h"
 #include "lookup/JsonFileSource.h"
 #include "lookup/OpenFoodFactsSource.h"
 #include "lookup/OpenLibrarySource.h"
@@ -64,6 +65,10 @@ QList<AddressInUse> SourceAddresses(const QString& name, const AppConfig& config
     for (const FileSourceEntry& entry : config.fileSources) {
         if (entry.description.name != name)
             continue;
+        if (const auto& catalogue = entry.description.catalogue)
+            return {
+                {{},
+                 CatalogueAddress(CatalogueAt(entry.address, *catalogue).value_or(*catalogue))}};
         // The template's own scheme, host and port, or those that replace them.
         const QUrl url(entry.description.url.section(u'{', 0, 0));
         QUrl shown = url.adjusted(QUrl::RemovePath | QUrl::RemoveQuery);
@@ -149,8 +154,12 @@ std::vector<std::unique_ptr<LookupSource>> MakeSources(const QStringList& names,
                 JsonFileSource::KeyProvider key;
                 if (config.keyFor)
                     key = [keyFor = config.keyFor, name] { return keyFor(name); };
-                sources.push_back(
-                    std::make_unique<JsonFileSource>(entry.description, key, entry.address));
+                if (entry.description.catalogue)
+                    sources.push_back(
+                        std::make_unique<CatalogueSource>(entry.description, key, entry.address));
+                else
+                    sources.push_back(
+                        std::make_unique<JsonFileSource>(entry.description, key, entry.address));
             }
         }
     }

@@ -6,6 +6,7 @@
 #include "lookup/PageServiceSource.h"
 #include "lookup/ProductName.h"
 #include "platform/AnswerStore.h"
+#include "platform/CatalogueConnection.h"
 #include "platform/Clock.h"
 #include "platform/EventLoop.h"
 #include "platform/PacingStore.h"
@@ -94,7 +95,7 @@ struct Filled
 };
 
 Filled FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers,
-                  std::size_t first)
+                  std::size_t first, const std::function<QStringList(LookupSource*)>& hostsOf)
 {
     Filled filled{answers[first].second.product, {answers[first].first->displayName()}, {}, {}};
     ProductAnswer& product = filled.product;
@@ -120,7 +121,7 @@ Filled FilledFrom(const std::vector<std::pair<LookupSource*, SourceAnswer>>& ans
             take(product.details.imageUrl, more.details.imageUrl, "picture");
             take(product.details.thumbnailUrl, more.details.thumbnailUrl, "picture");
             if (!product.details.imageUrl.isEmpty() || !product.details.thumbnailUrl.isEmpty())
-                filled.pictureHosts = answers[i].first->ownHosts();
+                filled.pictureHosts = hostsOf(answers[i].first);
         }
         take(product.details.categories, more.details.categories, "categories");
         if (gave && !filled.names.contains(giver))
@@ -186,6 +187,7 @@ public:
     QT_TRANSLATE_NOOP("LookupChain", "malformed JSON (%1)"),
     QT_TRANSLATE_NOOP("LookupChain", "not a public address: %1"),
     QT_TRANSLATE_NOOP("LookupChain", "not a loopback address: %1"),
+    QT_TRANSLATE_NOOP("LookupChain", "damaged record: %1"),
 };
 
 // Source names that hold words rather than a name of their own.
@@ -240,6 +242,7 @@ LookupChain::~LookupChain() = default;
 void LookupChain::setSources(std::vector<std::unique_ptr<LookupSource>> sources, bool booksFirst)
 {
     m_ahead.clear();
+    m_hosts.clear();
     m_sources = std::move(sources);
     m_options.booksFirst = booksFirst;
 }
@@ -249,11 +252,22 @@ bool LookupChain::pageServiceAlone() const
     return m_sources.size() == 1 && m_sources.front()->name() == kPageServiceName;
 }
 
+QStringList LookupChain::hostsOf(LookupSource* source) const
+{
+    // Read from the source's addresses once: parsing them for every code found took a tenth of
+    // a lookup from the index.
+    auto found = m_hosts.constFind(source);
+    if (found == m_hosts.cend())
+        found = m_hosts.insert(source, source->ownHosts());
+    return found.value();
+}
+
 void LookupChain::startRun()
 {
     m_busyForEveryone = 0;
     m_thisRun.clear();
     m_ahead.clear();
+    m_hosts.clear();
     for (const auto& source : m_sources)
         source->prepareRun();
 }
@@ -324,6 +338,7 @@ LookupChain::lookUpChecked(const QString& typed, const CheckedCode& checked, con
     const std::vector<LookupSource*> order = orderFor(checked);
     std::vector<std::pair<LookupSource*, SourceAnswer>> answers;
     std::optional<std::size_t> foundAt;
+    const auto hosts = [this](LookupSource* source) { return hostsOf(source); };
     for (std::size_t i = 0; i < order.size(); ++i) {
         LookupSource& source = *order[i];
         if (!source.takes(checked))
@@ -346,13 +361,13 @@ LookupChain::lookUpChecked(const QString& typed, const CheckedCode& checked, con
             continue;
         if (!foundAt)
             foundAt = answers.size() - 1;
-        if (!m_options.fillGaps || !HasGaps(FilledFrom(answers, *foundAt).product))
+        if (!m_options.fillGaps || !HasGaps(FilledFrom(answers, *foundAt, hosts).product))
             break;
     }
     if (!foundAt || answers.size() == *foundAt + 1)
         return outcome(typed, checked, answers);
     // Filling the gaps: the first find, completed by the finds after it, each source named.
-    const Filled filled = FilledFrom(answers, *foundAt);
+    const Filled filled = FilledFrom(answers, *foundAt, hosts);
     answers.resize(*foundAt + 1);
     CodeOutcome done = outcome(typed, checked, answers);
     done.product = filled.product;
@@ -441,7 +456,7 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
         result.status = CodeOutcome::Status::Found;
         result.product = last.product;
         result.source = lastSource->displayName();
-        result.sourceHosts = lastSource->ownHosts();
+        result.sourceHosts = hostsOf(lastSource);
         result.pictureHosts = result.sourceHosts;
         result.licence = lastSource->licence();
         if (lastSource->name() == kPageServiceName) {
@@ -515,6 +530,8 @@ std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString
 std::optional<SourceAnswer> LookupChain::askOverNetwork(LookupSource& source, const QString& typed,
                                                         const CheckedCode& checked)
 {
+    if (const std::optional<CatalogueSearch> search = source.catalogueSearch(checked))
+        return askCatalogue(source, *search, checked);
     return askWith(source, source.request(typed, checked),
                    [&](const SourceResponse& response) { return source.read(response, typed); });
 }
@@ -724,6 +741,24 @@ void LookupChain::hold(const QString& host, std::chrono::milliseconds wait, bool
         m_services.pacing->holdUntil(host, m_services.clock.unixMs() + wait.count());
         reportPacingProblem();
     }
+}
+
+std::optional<SourceAnswer> LookupChain::askCatalogue(LookupSource& source,
+                                                      const CatalogueSearch& search,
+                                                      const CheckedCode& checked)
+{
+    CatalogueConnection* const catalogue = m_services.catalogue;
+    if (!catalogue)
+        return SourceAnswer::failed(QStringLiteral("no catalogue connection"));
+    // A search refused on this machine never reaches the host, so it takes no turn.
+    if (const QString refused = catalogue->refusal(search); !refused.isEmpty())
+        return SourceAnswer::failed(refused);
+    if (!takeTurn(source, search.host + u':' + QString::number(search.port)))
+        return std::nullopt;
+    const std::unique_ptr<PendingCatalogueAnswer> pending = catalogue->search(search);
+    while (!pending->isComplete())
+        m_services.eventLoop.waitForEvents();
+    return source.readCatalogue(pending->answer(), checked);
 }
 
 std::optional<SourceAnswer> LookupChain::askPageService(LookupSource& source, const QString& typed,

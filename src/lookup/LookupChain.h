@@ -14,6 +14,7 @@
 #include <vector>
 
 class AnswerStore;
+class CatalogueConnection;
 class Clock;
 class EventLoop;
 class PacingStore;
@@ -83,6 +84,8 @@ struct LookupServices
     AnswerStore* store = nullptr;
     // The pacing every Quillfen of the user shares; null: this chain keeps its own pace alone.
     PacingStore* pacing = nullptr;
+    // Library catalogues (Z39.50, SRU); null: a catalogue source fails every code.
+    CatalogueConnection* catalogue = nullptr;
 };
 
 struct ChainOptions
@@ -186,6 +189,9 @@ private:
     std::optional<SourceAnswer>
     askWith(LookupSource& source, const SourceRequest& request,
             const std::function<SourceAnswer(const SourceResponse&)>& read);
+    // Asks a library catalogue in its host's turn.
+    std::optional<SourceAnswer> askCatalogue(LookupSource& source, const CatalogueSearch& search,
+                                             const CheckedCode& checked);
     std::optional<SourceAnswer> askPageService(LookupSource& source, const QString& typed,
                                                const Ahead& ahead);
     // Sends the request and follows its redirections, each in its own turn on its host. Empty when
@@ -222,8 +228,12 @@ private:
     CodeOutcome outcome(const QString& typed, const CheckedCode& checked,
                         const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const;
 
+    // The source's own hosts (LookupSource::ownHosts), read once a run.
+    QStringList hostsOf(LookupSource* source) const;
+
     LookupServices m_services;
     std::vector<std::unique_ptr<LookupSource>> m_sources;
+    mutable QHash<const LookupSource*, QStringList> m_hosts;
     ChainOptions m_options;
     RequestPacer m_pacer;
     // This run's answers by source and checked code: the same code is asked once per run.

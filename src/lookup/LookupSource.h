@@ -2,6 +2,7 @@
 
 #include "lookup/ProductCode.h"
 #include "platform/AnswerStore.h"
+#include "platform/CatalogueSearch.h"
 #include "platform/PageLoader.h"
 #include "platform/ProductDetails.h"
 
@@ -126,6 +127,19 @@ public:
                                           const QList<CheckedCode>& /*codes*/) const
     {
         return {};
+    }
+
+    // A library catalogue is asked over Z39.50 or SRU through the catalogue connection rather
+    // than through the page loader: the search for a code (nothing for every other source), and
+    // what its answer says of the code.
+    virtual std::optional<CatalogueSearch> catalogueSearch(const CheckedCode& /*checked*/) const
+    {
+        return std::nullopt;
+    }
+    virtual SourceAnswer readCatalogue(const CatalogueAnswer& /*answer*/,
+                                       const CheckedCode& /*checked*/) const
+    {
+        return SourceAnswer::failed(QStringLiteral("not a catalogue"));
     }
 
     // Called as a run starts, before the first code.

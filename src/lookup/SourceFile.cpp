@@ -308,11 +308,79 @@ void ReadNotFound(const QJsonObject& file, SourceDescription& source)
     }
 }
 
+// A library catalogue: ISBNs only, asked with a query of its own language; its password is the
+// source's key.
+void ReadCatalogue(const QJsonObject& file, SourceDescription& source)
+{
+    const QString at = QStringLiteral("catalogue");
+    const QJsonObject catalogue = Object(file, {}, at, true);
+    OnlyKnownFields(catalogue, at,
+                    {u"protocol", u"host", u"port", u"database", u"https", u"query", u"syntax",
+                     u"user", u"password"});
+    CatalogueDescription read;
+    const QString protocol = Text(catalogue, at, QStringLiteral("protocol"), true, 10);
+    if (protocol == u"sru")
+        read.protocol = CatalogueSearch::Protocol::Sru;
+    else if (protocol != u"z3950")
+        Refuse(QStringLiteral("catalogue.protocol"),
+               QCoreApplication::translate("SourceFile", "\"z3950\" or \"sru\""));
+    read.host = Text(catalogue, at, QStringLiteral("host"), true, 253).trimmed();
+    if (read.host.contains(u' ') || read.host.contains(u'/') || read.host.contains(u'@'))
+        Refuse(QStringLiteral("catalogue.host"),
+               QCoreApplication::translate("SourceFile", "not a host name or address"));
+    if (const QJsonValue https = catalogue.value(QLatin1String("https")); !https.isUndefined()) {
+        if (!https.isBool() || (https.toBool() && read.protocol != CatalogueSearch::Protocol::Sru))
+            Refuse(QStringLiteral("catalogue.https"),
+                   QCoreApplication::translate("SourceFile", "true or false, and only for SRU"));
+        read.https = https.toBool();
+    }
+    const bool sru = read.protocol == CatalogueSearch::Protocol::Sru;
+    read.port = Integer(catalogue, at, QStringLiteral("port"), sru ? (read.https ? 443 : 80) : 210,
+                        1, 65535);
+    read.database = Text(catalogue, at, QStringLiteral("database"), !sru, 500).trimmed();
+    if (sru && !read.database.isEmpty() && !read.database.startsWith(u'/'))
+        read.database.prepend(u'/');
+    if (read.database.contains(u' ') || read.database.contains(u'?') ||
+        read.database.contains(u'#'))
+        Refuse(QStringLiteral("catalogue.database"),
+               QCoreApplication::translate("SourceFile", "holds a space, \"?\" or \"#\""));
+    read.query = Text(catalogue, at, QStringLiteral("query"), true, 500);
+    const QStringList placeholders = TemplatePlaceholders(read.query);
+    for (const QString& name : placeholders)
+        if (name != u"isbn13" && name != u"isbn10")
+            Refuse(QStringLiteral("catalogue.query"),
+                   QCoreApplication::translate("SourceFile", "unknown placeholder {%1}").arg(name));
+    if (placeholders.isEmpty())
+        Refuse(QStringLiteral("catalogue.query"),
+               QCoreApplication::translate("SourceFile", "names neither {isbn13} nor {isbn10}"));
+    read.recordSyntax = Text(catalogue, at, QStringLiteral("syntax"), false, 50).trimmed();
+    if (read.recordSyntax.isEmpty())
+        read.recordSyntax = sru ? QStringLiteral("marcxml") : QStringLiteral("usmarc");
+    read.user = Text(catalogue, at, QStringLiteral("user"), false, 200);
+    const QString password = Text(catalogue, at, QStringLiteral("password"), false, 20);
+    if (password == u"required")
+        source.key = SourceDescription::KeyUse::Required;
+    else if (password == u"optional")
+        source.key = SourceDescription::KeyUse::Optional;
+    else if (!password.isEmpty())
+        Refuse(QStringLiteral("catalogue.password"),
+               QCoreApplication::translate("SourceFile", "\"required\" or \"optional\""));
+    source.takes = SourceDescription::Takes::Isbn;
+    source.catalogue = std::move(read);
+}
+
 SourceDescription Read(const QJsonObject& file)
 {
-    OnlyKnownFields(file, {},
-                    {u"name", u"displayName", u"takes", u"request", u"answer", u"notFound",
-                     u"perMinute", u"perDay", u"rememberDays", u"licence", u"keylessQuotaMessage"});
+    const bool catalogue = file.contains(QLatin1String("catalogue"));
+    if (catalogue)
+        OnlyKnownFields(
+            file, {},
+            {u"name", u"displayName", u"catalogue", u"perMinute", u"rememberDays", u"licence"});
+    else
+        OnlyKnownFields(file, {},
+                        {u"name", u"displayName", u"takes", u"request", u"answer", u"notFound",
+                         u"perMinute", u"perDay", u"rememberDays", u"licence",
+                         u"keylessQuotaMessage"});
     SourceDescription source;
     source.name = Text(file, {}, QStringLiteral("name"), true, 40);
     if (!std::all_of(source.name.begin(), source.name.end(),
@@ -320,10 +388,14 @@ SourceDescription Read(const QJsonObject& file)
         Refuse(QStringLiteral("name"),
                QCoreApplication::translate("SourceFile", "lower-case letters and digits only"));
     source.displayName = Text(file, {}, QStringLiteral("displayName"), true, 100).trimmed();
-    ReadTakes(file, source);
-    ReadRequest(file, source);
-    ReadAnswer(file, source);
-    ReadNotFound(file, source);
+    if (catalogue) {
+        ReadCatalogue(file, source);
+    } else {
+        ReadTakes(file, source);
+        ReadRequest(file, source);
+        ReadAnswer(file, source);
+        ReadNotFound(file, source);
+    }
     source.perMinute = Integer(file, {}, QStringLiteral("perMinute"), 60, 1, 6000);
     source.perDay = Integer(file, {}, QStringLiteral("perDay"), 0, 0, 100'000'000);
     const QJsonObject remember = Object(file, {}, QStringLiteral("rememberDays"), false);

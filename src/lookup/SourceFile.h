@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gs1/CodeFacts.h"
+#include "platform/CatalogueSearch.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -12,6 +13,26 @@
 #include <optional>
 #include <utility>
 #include <variant>
+
+// A library catalogue a source file describes instead of a request and its answer: where it is,
+// how it is asked about an ISBN, and the record syntax it sends.
+struct CatalogueDescription
+{
+    CatalogueSearch::Protocol protocol = CatalogueSearch::Protocol::Z3950;
+    QString host;
+    int port = 210;
+    // Z39.50: the database's name; SRU: the service's path ("/sru/dnb").
+    QString database;
+    // SRU over https rather than http.
+    bool https = false;
+    // A template: Z39.50 a prefix query ("@attr 1=7 {isbn13}"), SRU a CQL query
+    // ("num={isbn13}"); {isbn13} and {isbn10} are the ISBN's forms.
+    QString query;
+    // Z39.50: the record syntax ("usmarc"); SRU: the record schema ("marcxml").
+    QString recordSyntax;
+    // Given to the catalogue with the password, which is kept as keys are (SourceDescription::key).
+    QString user;
+};
 
 // A source the user describes in a small JSON file (README, "Your own sources"): what it takes,
 // the request to send, and how its answer is read. Every field is checked as the file is read,
@@ -63,6 +84,9 @@ struct SourceDescription
     // Said for a 429 to a request without a key, instead of waiting and trying again: the
     // shared allowance of keyless requests is gone for a while.
     QString keylessQuotaMessage;
+    // A library catalogue ("catalogue" in the file, in place of "request", "answer" and
+    // "notFound"); its password, when it needs one, is its key.
+    std::optional<CatalogueDescription> catalogue = std::nullopt;
 };
 
 // The placeholders a template may name, each replaced by the code in that form ("{gtin13}"), the

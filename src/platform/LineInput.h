@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
 #include <functional>
 
@@ -12,9 +13,11 @@ class LineInput
 public:
     virtual ~LineInput() = default;
 
-    // From now on, `onLine` is called with each line as it comes (without its line end; a line
-    // longer than `longest` bytes is cut there), and `onEnd` once, at the end of the input or
-    // when it cannot be read further.
-    virtual void watch(qsizetype longest, std::function<void(const QByteArray& line)> onLine,
+    // From now on, `onLines` is called with the lines that arrived together (one read of the
+    // input), each without its line end, a line longer than `longest` bytes cut there; and
+    // `onEnd` once, at the end of the input or when it cannot be read further. Lines that come
+    // together are taken together: a session writes them to the disk with one sync.
+    virtual void watch(qsizetype longest,
+                       std::function<void(const QList<QByteArray>& lines)> onLines,
                        std::function<void()> onEnd) = 0;
 };

@@ -5,6 +5,7 @@ class AnswerStore;
 class BarcodeScanner;
 class ApplicationTitle;
 class BrowserOpener;
+class CatalogueConnection;
 class Clock;
 class ColumnChoiceDialog;
 class DownloadStore;
@@ -104,5 +105,7 @@ struct Platform
     ScanJournal& scanJournal;
     // The phone scanner's server, off until the scan window turns it on.
     PhoneScanReceiver& phoneScans;
+    // Library catalogues over Z39.50 and SRU, for the sources of catalogue records.
+    CatalogueConnection& catalogue;
     int barcodeFilesAtOnce = 1;
 };

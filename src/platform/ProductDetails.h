@@ -15,12 +15,20 @@ struct ProductDetails
     QString published;    // books: the edition's publish date, as the database writes it
     // What the database says of the product: plain text, perhaps several lines.
     QString description = {};
+    // Books from a library catalogue: the author (or the body that wrote it), the record's
+    // control number, its subjects ("; " between them), and the catalogue record itself as
+    // MARCXML in UTF-8, the one kind of answer that is written out as it came.
+    QString author = {};
+    QString controlNumber = {};
+    QString subjects = {};
+    QString record = {};
 
     bool isEmpty() const
     {
         return categories.isEmpty() && countries.isEmpty() && imageUrl.isEmpty() &&
                thumbnailUrl.isEmpty() && pageUrl.isEmpty() && publishers.isEmpty() &&
-               published.isEmpty() && description.isEmpty();
+               published.isEmpty() && description.isEmpty() && author.isEmpty() &&
+               controlNumber.isEmpty() && subjects.isEmpty() && record.isEmpty();
     }
     friend bool operator==(const ProductDetails&, const ProductDetails&) = default;
 };

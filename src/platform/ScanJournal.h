@@ -14,8 +14,9 @@ public:
     // session would write is read no further than its first lines up to that size. Throws
     // OperationFailed when the file is there but cannot be read.
     virtual QStringList read() = 0;
-    // Appends the line, and returns only once it is on the disk. Throws OperationFailed.
-    virtual void append(const QString& line) = 0;
+    // Appends the lines, and returns only once they are on the disk: one write and one sync for
+    // them all. Throws OperationFailed.
+    virtual void append(const QStringList& lines) = 0;
     // Removes the file: the session is over. Throws OperationFailed.
     virtual void clear() = 0;
 };

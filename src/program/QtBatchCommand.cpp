@@ -9,6 +9,7 @@
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
+#include "desktop/network/YazCatalogueConnection.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
@@ -43,6 +44,7 @@ int BatchCommand(const AppConfig& config)
     PopplerPdfDocument pdf;
     ZbarBarcodeScanner scanner;
     const BarcodeServices barcodes{pictures, pdf, scanner, BarcodeFilesAtOnceOnThisMachine()};
+    YazCatalogueConnection catalogue(config.loopbackOnly);
     return RunBatch(config, BatchServices{
                                 .files = files,
                                 .console = console,
@@ -57,6 +59,7 @@ int BatchCommand(const AppConfig& config)
                                 .pacing = &pacing,
                                 .zips = &zips,
                                 .barcodes = &barcodes,
+                                .catalogue = &catalogue,
                             });
 }
 
@@ -75,6 +78,7 @@ int ScanCommand(const AppConfig& config)
     SqliteProductIndex index;
     // A file of its own: the window's session, open meanwhile, is never replayed or removed here.
     QtScanJournal journal(QtScanJournal::inDataFolder(u"scan-session-console.txt"));
+    YazCatalogueConnection catalogue(config.loopbackOnly);
     return RunScan(config, ScanServices{
                                .lines = lines,
                                .console = console,
@@ -87,5 +91,6 @@ int ScanCommand(const AppConfig& config)
                                .index = index,
                                .journal = journal,
                                .pacing = &pacing,
+                               .catalogue = &catalogue,
                            });
 }

@@ -41,6 +41,7 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_pictures(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
                  kLargestPictureBytes)
     , m_scanWindow(&m_window)
+    , m_catalogue(loopbackOnly)
 {}
 
 Platform QtPlatform::services()
@@ -88,6 +89,7 @@ Platform QtPlatform::services()
         .scanWindow = m_scanWindow,
         .scanJournal = m_scanJournal,
         .phoneScans = m_phoneScans,
+        .catalogue = m_catalogue,
         .barcodeFilesAtOnce = BarcodeFilesAtOnceOnThisMachine(),
     };
 }
@@ -147,6 +149,7 @@ void ConnectForm1(QtPlatform& platform, Form1& form)
         {window.retryFailedRowsAction(), &Form1::RetryFailedRows},
         {window.productDetailsAction(), &Form1::ShowProductDetails},
         {window.saveResultsAsAction(), &Form1::SaveResultsAs},
+        {window.saveRecordsAsAction(), &Form1::SaveRecordsAs},
         {window.enrichSpreadsheetAction(), &Form1::EnrichSpreadsheet},
         {window.scanAction(), &Form1::ScanCodes},
         {window.aboutAction(), &Form1::ShowAbout},

@@ -13,6 +13,7 @@
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPhoneScanServer.h"
+#include "desktop/network/YazCatalogueConnection.h"
 #include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
@@ -104,6 +105,7 @@ private:
     QtScanWindow m_scanWindow;
     QtScanJournal m_scanJournal;
     QtPhoneScanServer m_phoneScans;
+    YazCatalogueConnection m_catalogue;
 };
 
 class Form1;

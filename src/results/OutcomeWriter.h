@@ -10,20 +10,23 @@
 
 struct CodeOutcome;
 
-// The files batch mode writes: each code beside its answer.
-enum class OutcomeFormat { Csv, Tsv, Json, Jsonl, Xlsx, Ods };
+// The files batch mode writes: each code beside its answer; or the catalogue records of the
+// found books (Marc: ISO 2709, MarcXml: one MARCXML collection).
+enum class OutcomeFormat { Csv, Tsv, Json, Jsonl, Xlsx, Ods, Marc, MarcXml };
 
-// "csv", "tsv", "json", "jsonl", "xlsx", "ods" (any case), or nothing.
+// "csv", "tsv", "json", "jsonl", "xlsx", "ods", "marc", "marcxml" (any case), or nothing.
 std::optional<OutcomeFormat> OutcomeFormatNamed(const QString& name);
-// By the file name's extension; nothing for an extension of no known format.
+// By the file name's extension (".mrc" for marc, ".xml" for marcxml); nothing for an extension
+// of no known format.
 std::optional<OutcomeFormat> OutcomeFormatOfFile(const QString& fileName);
 
 // Every column, in its order: code, gtin, status, name, brand, quantity, source, detail,
 // categories, kind, gs1_office, image_url (the picture the details window shows), url (the
 // product's page), same_as (the row of the first of the same product), inner_gtin (what a case
-// holds), then the forms of the GTIN people need: upc, isbn10, isbn_hyphenated, issn. The first
-// eight keep their places, and later ones come after them, so that scripts that read the first
-// eight by place keep working.
+// holds), the forms of the GTIN people need: upc, isbn10, isbn_hyphenated, issn; and for books
+// author, publisher, published and control_number (a catalogue record's 001). The first eight keep
+// their places, and later ones come after them, so that scripts that read the first eight by place
+// keep working.
 QStringList OutcomeColumns();
 // What a person is shown for a column when choosing which to save: "Picture address
 // (image_url)", the readable name in the user's language and the name files and --columns use.
@@ -68,6 +71,9 @@ public:
     virtual QByteArray row(const CodeOutcome& outcome) = 0;
     // What closes the file; written also when the run was stopped, so the file is whole.
     virtual QByteArray end() = 0;
+    // The codes of the rows the file holds nothing for, in order: a file of catalogue records
+    // leaves out the rows without one. Empty for every file of rows.
+    virtual QStringList leftOut() const { return {}; }
 };
 
 // A value from outside (a database's answer) as a cell of CSV or TSV: one that begins with "=",
@@ -79,6 +85,7 @@ QString SpreadsheetSafe(const QString& value);
 QByteArray DelimitedLine(const QStringList& cells, char separator);
 
 // A writer for every format but the workbooks (xlsx, ods), which are not text, of the columns at
-// those places. Every cell of a CSV or TSV row is SpreadsheetSafe.
+// those places (a file of records has no columns). Every cell of a CSV or TSV row is
+// SpreadsheetSafe.
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format,
                                                  OutcomeColumnPlaces places = AllOutcomeColumns());

@@ -45,22 +45,17 @@ auto TextsOf(Outcome& outcome)
     auto& product = outcome.product;
     auto& details = product.details;
     using Text = decltype(&product.name);
-    return std::array<std::pair<Text, Kind>, 16>{{{&product.name, Kind::Shown},
-                                                  {&product.brand, Kind::Shown},
-                                                  {&product.quantity, Kind::Shown},
-                                                  {&product.database, Kind::Shared},
-                                                  {&details.categories, Kind::Shared},
-                                                  {&details.countries, Kind::Shared},
-                                                  {&details.imageUrl, Kind::Link},
-                                                  {&details.thumbnailUrl, Kind::Link},
-                                                  {&details.pageUrl, Kind::Link},
-                                                  {&details.publishers, Kind::Shared},
-                                                  {&details.published, Kind::Shared},
-                                                  {&details.description, Kind::Own},
-                                                  {&outcome.source, Kind::Shared},
-                                                  {&outcome.licence, Kind::Shared},
-                                                  {&outcome.detail, Kind::Shared},
-                                                  {&outcome.innerGtin, Kind::Own}}};
+    return std::array<std::pair<Text, Kind>, 20>{
+        {{&product.name, Kind::Shown},        {&product.brand, Kind::Shown},
+         {&product.quantity, Kind::Shown},    {&product.database, Kind::Shared},
+         {&details.categories, Kind::Shared}, {&details.countries, Kind::Shared},
+         {&details.imageUrl, Kind::Link},     {&details.thumbnailUrl, Kind::Link},
+         {&details.pageUrl, Kind::Link},      {&details.publishers, Kind::Shared},
+         {&details.published, Kind::Shared},  {&details.description, Kind::Own},
+         {&details.author, Kind::Shared},     {&details.controlNumber, Kind::Own},
+         {&details.subjects, Kind::Shared},   {&details.record, Kind::Own},
+         {&outcome.source, Kind::Shared},     {&outcome.licence, Kind::Shared},
+         {&outcome.detail, Kind::Shared},     {&outcome.innerGtin, Kind::Own}}};
 }
 
 // Seven bits a byte, the lowest first; the top bit says another byte follows.

@@ -87,14 +87,34 @@ ScanRow* ScanSession::find(const QString& code)
 
 const ScanRow& ScanSession::add(const Scan& scan)
 {
-    // On the disk before anything else: a crash from here on loses nothing.
-    m_journal.append(ScanLineOf(scan));
-    count(scan);
-    ScanRow& row = m_rows.front();
-    if (row.count == 1)
-        answerLocally(row);
-    changed(scan.code);
+    add({scan}, nullptr);
     return m_rows.front();
+}
+
+void ScanSession::add(const QList<Scan>& scans, const std::function<void(const ScanRow&)>& each)
+{
+    if (scans.isEmpty())
+        return;
+    // On the disk before anything else: a crash from here on loses nothing, and none of them
+    // has been answered yet, so none is answered twice after a restart.
+    QStringList lines;
+    lines.reserve(scans.size());
+    for (const Scan& scan : scans)
+        lines.append(ScanLineOf(scan));
+    m_journal.append(lines);
+    // One run for the scans of one arrival: preparing a run looks at the index again.
+    bool newRun = true;
+    for (const Scan& scan : scans) {
+        count(scan);
+        ScanRow& row = m_rows.front();
+        if (row.count == 1) {
+            answerLocally(row, newRun);
+            newRun = false;
+        }
+        changed(scan.code);
+        if (each)
+            each(m_rows.front());
+    }
 }
 
 void ScanSession::count(const Scan& scan)
@@ -209,7 +229,7 @@ bool ScanSession::undo()
 {
     if (m_scans.isEmpty())
         return false;
-    m_journal.append(kUndoLine.toString());
+    m_journal.append({kUndoLine.toString()});
     const QString code = m_scans.takeLast();
     uncount(code);
     changed(code);
@@ -218,14 +238,17 @@ bool ScanSession::undo()
 
 bool ScanSession::hasLeftSession()
 {
-    const QStringList lines = m_journal.read();
-    return std::any_of(lines.begin(), lines.end(),
+    // Kept for restore(), which follows at once when the user says yes: a file of a million
+    // lines is read once.
+    m_leftLines = m_journal.read();
+    return std::any_of(m_leftLines->begin(), m_leftLines->end(),
                        [](const QString& line) { return ScanOfLine(line).has_value(); });
 }
 
 void ScanSession::restore()
 {
-    const QStringList lines = m_journal.read();
+    const QStringList lines =
+        m_leftLines ? *std::exchange(m_leftLines, std::nullopt) : m_journal.read();
     for (const QString& line : lines) {
         if (line == kUndoLine) {
             if (!m_scans.isEmpty())
@@ -252,6 +275,7 @@ void ScanSession::restore()
 
 void ScanSession::clear()
 {
+    m_leftLines.reset();
     m_journal.clear();
     m_rows.clear();
     m_places.clear();

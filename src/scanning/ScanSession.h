@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <list>
+#include <optional>
 
 class ScanJournal;
 
@@ -49,6 +50,11 @@ public:
     // Takes one scan: written down first (throws OperationFailed, and nothing is counted, when
     // it cannot be), then counted and answered when it can be at once. Returns the row.
     const ScanRow& add(const Scan& scan);
+    // Takes scans that arrived together: written down together, with one sync (throws as add(),
+    // and none is counted), then each counted and answered when it can be at once, in order,
+    // `each` told of its row as it stands after that scan. A file of ten thousand codes piped
+    // in is then taken at the pace of its reads, not of ten thousand syncs.
+    void add(const QList<Scan>& scans, const std::function<void(const ScanRow& row)>& each);
     // Takes back the last scan of this session: its count goes down, or its row goes. False when
     // there is none to take back.
     bool undo();
@@ -105,4 +111,6 @@ private:
     QStringList m_scans;
     std::deque<QString> m_queue;
     bool m_answering = false;
+    // The file's lines as hasLeftSession() read them, until restore() takes them.
+    std::optional<QStringList> m_leftLines;
 };

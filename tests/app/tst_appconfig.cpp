@@ -202,6 +202,9 @@ void TestAppConfig::batch_withoutFilesReadsStandardInputAndWritesStandardOutput(
     QVERIFY(r.config->batch.format.isEmpty());
     QVERIFY(!r.config->batch.quiet);
     QCOMPARE(parse({}).config->mode, RunMode::Window);
+    // The files of catalogue records.
+    QCOMPARE(parse({"--batch", "--format", "MARCXML"}).config->batch.format,
+             QStringLiteral("marcxml"));
 }
 
 void TestAppConfig::batch_keepsTheSharedOptions()
@@ -226,6 +229,10 @@ void TestAppConfig::batch_refusals_data()
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("said");
     QTest::newRow("unknown format") << QStringList{"--batch", "--format", "xls"} << "xls";
+    // A scan's rows are written again for a repeat: no file of records.
+    QTest::newRow("records of scans")
+        << QStringList{"--scan", "--format", "marc"}
+        << "Unknown --format \"marc\": choose from csv, tsv, json, jsonl, xlsx, ods.";
     QTest::newRow("format without its value") << QStringList{"--batch", "--format"} << "format";
     QTest::newRow("empty output") << QStringList{"--batch", "--output="} << "--output";
     QTest::newRow("with the index import")
@@ -237,7 +244,8 @@ void TestAppConfig::batch_refusals_data()
         << QStringList{"--batch", "--columns", "code,office"}
         << "Unknown column \"office\" in --columns: choose from code, gtin, status, name, brand, "
            "quantity, source, detail, categories, kind, gs1_office, image_url, url, same_as, "
-           "inner_gtin, upc, isbn10, isbn_hyphenated, issn, or all.";
+           "inner_gtin, upc, isbn10, isbn_hyphenated, issn, author, publisher, published, "
+           "control_number, or all.";
     QTest::newRow("no column at all") << QStringList{"--batch", "--columns="} << "column \"\"";
     QTest::newRow("columns without batch") << QStringList{"--columns", "all"} << "--columns";
     QTest::newRow("files with the index download")

@@ -196,6 +196,7 @@ void TestMenusWindow::keyboard_altOpensTheMenusAndEveryItemHasItsKey()
                                "Product Details\u2026",
                                "",
                                "Save Results As\u2026",
+                               "Save Records As\u2026",
                                "Enrich a Spreadsheet\u2026",
                                "",
                                "Scan\u2026"};

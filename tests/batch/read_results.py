@@ -8,7 +8,8 @@ import sys
 
 COLUMNS = ["code", "gtin", "status", "name", "brand", "quantity", "source", "detail", "categories",
            "kind", "gs1_office", "image_url", "url", "same_as", "inner_gtin", "upc", "isbn10",
-           "isbn_hyphenated", "issn"]
+           "isbn_hyphenated", "issn", "author", "publisher", "published",
+           "control_number"]
 
 
 def objects_to_rows(objects):

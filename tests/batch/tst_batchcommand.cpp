@@ -46,9 +46,10 @@ QString AskedCode(const QUrl& address)
     return address.path().section(u'/', -1);
 }
 
-inline constexpr char kHeader[] = "code,gtin,status,name,brand,quantity,source,detail,categories,"
-                                  "kind,gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,"
-                                  "isbn_hyphenated,issn\r\n";
+inline constexpr char kHeader[] =
+    "code,gtin,status,name,brand,quantity,source,detail,categories,"
+    "kind,gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,"
+    "isbn_hyphenated,issn,author,publisher,published,control_number\r\n";
 } // namespace
 
 class TestBatchCommand : public QObject
@@ -176,11 +177,11 @@ void TestBatchCommand::csv_aRowPerCodeOnStandardOutputInOrder()
     QCOMPARE(fake.console.output,
              QByteArray(kHeader) +
                  "4988112412613,4988112412613,found,\"Green Tea, \"\"20\"\" bags\",,,"
-                 "Page service,,,EAN-13,GS1 Japan,,,,,,,,\r\n"
+                 "Page service,,,EAN-13,GS1 Japan,,,,,,,,,,,,\r\n"
                  "0823564706221,0823564706221,not found,,,,,,,EAN-13,GS1 US,,,,,823564706221,,,"
-                 "\r\n"
-                 " 12345,,not found,,,,,,,,,,,,,,,,\r\n"
-                 "4006381333932,,not found,,,,,,,,,,,,,,,,\r\n");
+                 ",,,,\r\n"
+                 " 12345,,not found,,,,,,,,,,,,,,,,,,,,\r\n"
+                 "4006381333932,,not found,,,,,,,,,,,,,,,,,,,,\r\n");
     // The page service is sent every code as the file has it.
     QCOMPARE(fake.askedCodes(),
              (QStringList{"4988112412613", "0823564706221", " 12345", "4006381333932"}));
@@ -198,10 +199,10 @@ void TestBatchCommand::standardInput_whenNoFileIsNamed()
     QCOMPARE(fake.console.output,
              QByteArray("code\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\tcategories\t"
                         "kind\tgs1_office\timage_url\turl\tsame_as\tinner_gtin\tupc\tisbn10\t"
-                        "isbn_hyphenated\tissn\r\n"
+                        "isbn_hyphenated\tissn\tauthor\tpublisher\tpublished\tcontrol_number\r\n"
                         "96385074\t96385074\tfound\tMint\tMorrow\t400 g\tOpen Food Facts\t\t\t"
                         "EAN-8\tGS1 Global Office\t\thttp://127.0.0.1:9/product/96385074"
-                        "\t\t\t\t\t\t\r\n"));
+                        "\t\t\t\t\t\t\t\t\t\t\r\n"));
 }
 
 void TestBatchCommand::standardInputOnATerminal_saysHowToEndIt_data()
@@ -316,10 +317,10 @@ void TestBatchCommand::columns_chosenAndOrderedInEveryFormat_data()
     QTest::addColumn<QStringList>("header");
     QTest::addColumn<QStringList>("row");
     const QStringList all{
-        "code",   "gtin",    "status",     "name", "brand",      "quantity",
-        "source", "detail",  "categories", "kind", "gs1_office", "image_url",
-        "url",    "same_as", "inner_gtin", "upc",  "isbn10",     "isbn_hyphenated",
-        "issn"};
+        "code",   "gtin",    "status",     "name",      "brand",         "quantity",
+        "source", "detail",  "categories", "kind",      "gs1_office",    "image_url",
+        "url",    "same_as", "inner_gtin", "upc",       "isbn10",        "isbn_hyphenated",
+        "issn",   "author",  "publisher",  "published", "control_number"};
     const QStringList found{"96385074",
                             "96385074",
                             "found",
@@ -333,6 +334,10 @@ void TestBatchCommand::columns_chosenAndOrderedInEveryFormat_data()
                             "GS1 Global Office",
                             "",
                             "http://127.0.0.1:9/product/96385074",
+                            "",
+                            "",
+                            "",
+                            "",
                             "",
                             "",
                             "",
@@ -435,7 +440,7 @@ void TestBatchCommand::allAnswered_zeroAndASummary()
              QStringLiteral("Done in 0 s: 2/2 codes: 0 found, 1 not found, 0 failed, 1 not "
                             "looked up\n"));
     QVERIFY(fake.console.output.endsWith("12345,,not looked up,,,,,\"not an EAN (8, 12, 13 or 14 "
-                                         "digits expected) or an ISBN-10\",,,,,,,,,,,\r\n"));
+                                         "digits expected) or an ISBN-10\",,,,,,,,,,,,,,,\r\n"));
 }
 
 void TestBatchCommand::aFailedLookup_one()
@@ -446,7 +451,7 @@ void TestBatchCommand::aFailedLookup_one()
     QCOMPARE(fake.run(), kBatchFailed);
     QVERIFY(fake.console.output.endsWith(
         "4006381333931,4006381333931,failed,,,,Open Food Facts,timed out,,EAN-13,GS1 Germany,,"
-        ",,,,,,\r\n"));
+        ",,,,,,,,,,\r\n"));
 }
 
 void TestBatchCommand::badUsage_twoAndNothingAsked_data()
@@ -517,8 +522,8 @@ void TestBatchCommand::refusedRequest_isAFailedRowAndTheRunGoesOn()
     fake.pageLoader.hook.failOnCall(u"start", 1, QStringLiteral("Not a web address: x"));
     QCOMPARE(fake.run(), kBatchFailed);
     QCOMPARE(fake.console.output, QByteArray(kHeader) +
-                                      "1,,failed,,,,,Not a web address: x,,,,,,,,,,,\r\n"
-                                      "2,,not found,,,,,,,,,,,,,,,,\r\n");
+                                      "1,,failed,,,,,Not a web address: x,,,,,,,,,,,,,,,\r\n"
+                                      "2,,not found,,,,,,,,,,,,,,,,,,,,\r\n");
 }
 
 // ---- Stopping ----
@@ -575,7 +580,7 @@ void TestBatchCommand::signalDuringAPacedWait_theWaitingCodeGetsNoRow()
     QCOMPARE(fake.askedCodes(), QStringList{"96385074"});
     QCOMPARE(fake.console.output,
              QByteArray(kHeader) +
-                 "96385074,96385074,not found,,,,,,,EAN-8,GS1 Global Office,,,,,,,,\r\n");
+                 "96385074,96385074,not found,,,,,,,EAN-8,GS1 Global Office,,,,,,,,,,,,\r\n");
 }
 
 // ---- Sources and remembered answers ----
@@ -622,7 +627,7 @@ void TestBatchCommand::sources_indexFirstByDefaultWhenThereIsOne()
     QCOMPARE(fake.askedCodes(), QStringList{"4006381333931"});
     QVERIFY(fake.console.output.contains(
         "96385074,96385074,found,Mint Drops,Polvaro,,Product index,,,EAN-8,GS1 Global Office,,"
-        "http://127.0.0.1:9/product/96385074,,,,,,\r\n"));
+        "http://127.0.0.1:9/product/96385074,,,,,,,,,,\r\n"));
 }
 
 void TestBatchCommand::resume_aSecondRunAsksOnlyWhatFailed()
@@ -642,9 +647,9 @@ void TestBatchCommand::resume_aSecondRunAsksOnlyWhatFailed()
     QCOMPARE(fake.console.output,
              QByteArray(first).replace(
                  "4006381333931,4006381333931,failed,,,,Open Food Facts,timed out,,EAN-13,"
-                 "GS1 Germany,,,,,,,,\r\n",
+                 "GS1 Germany,,,,,,,,,,,,\r\n",
                  "4006381333931,4006381333931,found,Tea,Morrow,400 g,Open Food Facts,,,EAN-13,"
-                 "GS1 Germany,,http://127.0.0.1:9/product/4006381333931,,,,,,\r\n"));
+                 "GS1 Germany,,http://127.0.0.1:9/product/4006381333931,,,,,,,,,,\r\n"));
 
     // Without remembering, everything is asked again.
     fake.config.noCache = true;

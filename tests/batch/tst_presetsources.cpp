@@ -1,6 +1,9 @@
 // The program's source presets, each against its service's stand-in, run as a script runs them:
 // found, not found, busy, and an answer about another code; and no key in any file the run wrote.
+// The library catalogues against the SRU stand-in and yaz-ztest, with the files of records they
+// give.
 #include "SampleServiceProcess.h"
+#include "support/ZtestProcess.h"
 
 #include <QDirIterator>
 #include <QJsonDocument>
@@ -20,6 +23,11 @@ private Q_SLOTS:
     void googleBooksWithoutKey_saysTheSharedQuotaIsUsedUp();
     void key_inNoFileTheRunWrote();
     void listSources_namesEveryPresetAndItsKey();
+    void catalogue_answersTheRows_data();
+    void catalogue_answersTheRows();
+    void catalogue_writesTheRecordsAndListsTheRest_data();
+    void catalogue_writesTheRecordsAndListsTheRest();
+    void loc_overZ3950_takesNoOtherBooksRecord();
 
 private:
     struct Run
@@ -33,6 +41,7 @@ private:
             const QHash<QString, QString>& variables);
 
     SampleServiceProcess m_service;
+    ZtestProcess m_ztest;
     QTemporaryDir m_home;
 };
 
@@ -43,7 +52,9 @@ const QStringList kPresets{"googlebooks", "isbndb", "goupc", "barcodelookup", "u
 
 void TestPresetSources::initTestCase()
 {
-    QVERIFY2(m_service.start(), qPrintable(m_service.errorString()));
+    QVERIFY2(m_service.start({QStringLiteral("--log-queries")}),
+             qPrintable(m_service.errorString()));
+    QVERIFY2(m_ztest.start(), qPrintable(m_ztest.errorString()));
     QVERIFY(m_home.isValid());
 }
 
@@ -66,6 +77,15 @@ TestPresetSources::Run TestPresetSources::run(const QStringList& arguments, cons
         env.insert(QStringLiteral("QUILLFEN_%1_PER_MINUTE").arg(preset.toUpper()),
                    QStringLiteral("60000"));
     }
+    for (const QString& catalogue : {QStringLiteral("dnb"), QStringLiteral("k10plus")}) {
+        env.insert(QStringLiteral("QUILLFEN_%1_URL").arg(catalogue.toUpper()),
+                   m_service.baseUrl() + QStringLiteral("/sru/") + catalogue);
+        env.insert(QStringLiteral("QUILLFEN_%1_PER_MINUTE").arg(catalogue.toUpper()),
+                   QStringLiteral("60000"));
+    }
+    env.insert(QStringLiteral("QUILLFEN_LOC_URL"),
+               QStringLiteral("z3950://127.0.0.1:%1/Default").arg(m_ztest.port()));
+    env.insert(QStringLiteral("QUILLFEN_LOC_PER_MINUTE"), QStringLiteral("60000"));
     for (auto it = variables.begin(); it != variables.end(); ++it)
         env.insert(it.key(), it.value());
     QProcess program;
@@ -179,6 +199,96 @@ void TestPresetSources::listSources_namesEveryPresetAndItsKey()
     QVERIFY(listing.contains(QStringLiteral("\tgiven (QUILLFEN_KEY_ISBNDB)\tno\n")));
     QVERIFY(listing.contains(QStringLiteral("goupc.json)\tmissing\tyes\n")));
     QVERIFY(listing.contains(QStringLiteral("googlebooks.json)\tnone (optional)\tno\n")));
+}
+
+namespace {
+// The made-up books of the SRU stand-in (tools/sample-service/SruStandIn.h), in the order asked.
+const QStringList kBooks{"9783999000015", "978-3-9990-0002-2", "9783999000039", "9783999000046",
+                         "9783999000053", "9780000000002",     "9783999000060"};
+} // namespace
+
+void TestPresetSources::catalogue_answersTheRows_data()
+{
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("query"); // how its CQL asks for the first book
+    QTest::newRow("dnb") << "dnb"
+                         << "num%3D9783999000015";
+    QTest::newRow("k10plus") << "k10plus"
+                             << "pica.isb%3D9783999000015";
+}
+
+void TestPresetSources::catalogue_answersTheRows()
+{
+    QFETCH(QString, preset);
+    QFETCH(QString, query);
+    const Run done =
+        run({"--batch", "--sources", preset, "--format", "jsonl", "--no-cache", "--columns",
+             "code,status,name,author,publisher,published,"
+             "control_number,detail"},
+            kBooks.join(u'\n').toUtf8(), {});
+    QVERIFY2(done.rows.size() == kBooks.size(), qPrintable(done.errors));
+    QStringList got;
+    for (const QJsonObject& row : done.rows) {
+        QStringList cells;
+        for (const char* column :
+             {"status", "name", "author", "publisher", "published", "control_number", "detail"})
+            cells.append(row.value(QLatin1String(column)).toString());
+        got.append(cells.join(u'|'));
+    }
+    QCOMPARE(got,
+             (QStringList{
+                 "found|\u00dcber Federkiele und Tinte: eine kleine Geschichte des Schreibens|"
+                 "Fenwick, Ada M.|Gullwing Press|2019|QF0000015|",
+                 "found|Annual report of the Guild of Quill Makers|Guild of Quill Makers|The Guild|"
+                 "1998|QF0000022|",
+                 "not found||||||",
+                 "found|Caf\u00e9 society in the age of the quill|\u0141ukasiewicz, Zo\u00eb|"
+                 "\u00c9ditions Plume|1987|QF0000046|",
+                 "failed||||||damaged record: not a MARCXML record", "not found||||||",
+                 "found|Second of two||||QF0000060|"}));
+    bool asked = false;
+    for (const SampleServiceProcess::Arrival& arrival : m_service.arrivals())
+        asked = asked || (arrival.api == u"sru" &&
+                          arrival.target.startsWith(QByteArray("/sru/" + preset.toUtf8())) &&
+                          arrival.target.contains(query.toUtf8()));
+    QVERIFY(asked);
+}
+
+void TestPresetSources::catalogue_writesTheRecordsAndListsTheRest_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QByteArray>("recordMark");            // one in each record written
+    QTest::newRow("marc") << "marc" << QByteArray("\x1d"); // ISO 2709's record terminator
+    QTest::newRow("marcxml") << "marcxml" << QByteArray("<record xmlns=");
+}
+
+void TestPresetSources::catalogue_writesTheRecordsAndListsTheRest()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, recordMark);
+    const QString path = m_home.filePath(QStringLiteral("records.") + format);
+    const Run done = run({"--batch", "--sources", "dnb", "--format", format, "--output", path},
+                         kBooks.join(u'\n').toUtf8(), {});
+    QCOMPARE(done.status, 1); // the damaged record failed its row
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    // Four books found, each with its record; three rows without one, named.
+    QCOMPARE(written.count(recordMark), 4);
+    QVERIFY2(done.errors.contains(
+                 QStringLiteral("quillfen: Left out of the file, without a catalogue record (3): "
+                                "9783999000039, 9783999000053, 9780000000002")),
+             qPrintable(done.errors));
+}
+
+void TestPresetSources::loc_overZ3950_takesNoOtherBooksRecord()
+{
+    // yaz-ztest finds records for any ISBN, but of its own few books, none of which is this one.
+    const Run done = run({"--batch", "--sources", "loc", "--format", "jsonl", "--no-cache"},
+                         "9783999000015\n", {});
+    QVERIFY2(done.rows.size() == 1, qPrintable(done.errors));
+    QCOMPARE(done.rows[0].value(u"status").toString(), QStringLiteral("not found"));
+    QCOMPARE(done.rows[0].value(u"source").toString(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestPresetSources)

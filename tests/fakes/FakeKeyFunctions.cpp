@@ -6,6 +6,7 @@
 #include "fakes/FakeBarcodeScanner.h"
 #include "fakes/FakeBatchConsole.h"
 #include "fakes/FakeBrowserOpener.h"
+#include "fakes/FakeCatalogueConnection.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeColumnChoiceDialog.h"
@@ -50,6 +51,8 @@ FakeAnswerStore::~FakeAnswerStore() = default;
 FakeBarcodeScanner::~FakeBarcodeScanner() = default;
 FakeBatchConsole::~FakeBatchConsole() = default;
 FakeBrowserOpener::~FakeBrowserOpener() = default;
+FakeCatalogueConnection::~FakeCatalogueConnection() = default;
+FakePendingCatalogueAnswer::~FakePendingCatalogueAnswer() = default;
 FakeClipboard::~FakeClipboard() = default;
 FakeClock::~FakeClock() = default;
 FakeColumnChoiceDialog::~FakeColumnChoiceDialog() = default;

@@ -5,21 +5,28 @@
 
 #include <QList>
 
-// Standard input as `lines`, each given as soon as it is watched, then its end. Make the watch
-// fail through the hook ("watch").
+// Standard input as `lines`, given as soon as they are watched (each on its own, as a person
+// scanning sends them, or all in one arrival when `together`), then its end. Make the watch fail
+// through the hook ("watch").
 class FakeLineInput final : public LineInput
 {
 public:
     ~FakeLineInput() override;
-    void watch(qsizetype longest, std::function<void(const QByteArray& line)> onLine,
+    void watch(qsizetype longest, std::function<void(const QList<QByteArray>& lines)> onLines,
                std::function<void()> onEnd) override
     {
         hook(u"watch");
+        QList<QByteArray> cut;
         for (const QByteArray& line : lines)
-            onLine(line.first(std::min(line.size(), longest)));
+            cut.append(line.first(std::min(line.size(), longest)));
+        if (together && !cut.isEmpty())
+            onLines(cut);
+        for (qsizetype i = 0; !together && i < cut.size(); ++i)
+            onLines({cut[i]});
         onEnd();
     }
 
     QList<QByteArray> lines;
+    bool together = false;
     FakeHook hook{"FakeLineInput", {u"watch"}};
 };

@@ -6,6 +6,7 @@
 #include "fakes/FakeAnswerStore.h"
 #include "fakes/FakeBarcodeScanner.h"
 #include "fakes/FakeBrowserOpener.h"
+#include "fakes/FakeCatalogueConnection.h"
 #include "fakes/FakeClipboard.h"
 #include "fakes/FakeClock.h"
 #include "fakes/FakeColumnChoiceDialog.h"
@@ -92,6 +93,7 @@ struct FakePlatform
     FakeScanWindow scanWindow;
     FakeScanJournal scanJournal;
     FakePhoneScanReceiver phoneScans;
+    FakeCatalogueConnection catalogue{eventLoop};
 
     Platform services() { return services(eventLoop, pageLoader, clock); }
 
@@ -147,6 +149,7 @@ struct FakePlatform
             .scanWindow = scanWindow,
             .scanJournal = scanJournal,
             .phoneScans = phoneScans,
+            .catalogue = catalogue,
         };
     }
 };

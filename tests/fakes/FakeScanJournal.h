@@ -14,10 +14,13 @@ public:
         hook(u"read");
         return lines;
     }
-    void append(const QString& line) override
+    void append(const QStringList& more) override
     {
         hook(u"append");
-        lines.append(line);
+        lines.append(more);
+        ++syncs;
+        if (killedAfterWrite)
+            throw Killed{};
     }
     void clear() override
     {
@@ -26,5 +29,13 @@ public:
     }
 
     QStringList lines;
+    // How many times lines were written down (each a sync on a disk).
+    int syncs = 0;
+    // The process killed the moment its lines are on the disk: append() throws Killed after
+    // writing them, and nothing after it in the session runs.
+    struct Killed
+    {
+    };
+    bool killedAfterWrite = false;
     FakeHook hook{"FakeScanJournal", {u"read", u"append", u"clear"}};
 };

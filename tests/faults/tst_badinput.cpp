@@ -154,6 +154,7 @@ struct RealFiles
             .scanWindow = fake.scanWindow,
             .scanJournal = fake.scanJournal,
             .phoneScans = fake.phoneScans,
+            .catalogue = fake.catalogue,
         };
     }
 

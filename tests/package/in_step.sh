@@ -39,7 +39,7 @@ names=$(grep -A3 -- '--sources' <<<"$help" | tr -s ' \n' ' ' | grep -oE 'comma-s
     problems+=("--sources completes to $(offered --sources '' | xargs), --help says $(xargs <<<"$names")")
 [ "$(offered --sources index,open)" = "$(printf 'index,openfoodfacts\nindex,openlibrary')" ] ||
     problems+=("--sources does not complete the name after a comma")
-columns=$( (grep -A4 -- '--columns' <<<"$help" | tr -s ' \n' ' ' |
+columns=$( (grep -A8 -- '--columns' <<<"$help" | tr -s ' \n' ' ' |
     grep -oE 'in that order: [a-z0-9_, ]+' | sed 's/in that order: //' | tr -s ', ' '\n' | grep .
     echo all) | sort -u)
 [ "$(offered --columns code,gtin,)" = "$(sed 's/^/code,gtin,/' <<<"$columns")" ] ||

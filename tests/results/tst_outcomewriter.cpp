@@ -1,13 +1,21 @@
 // The batch results formats: their columns, the quoting of CSV and TSV, JSON's escaping and key
-// order, and the choice of a format by name or file name; and the outcomes a run keeps for the
-// details window and the saved results, which come back as they were given.
+// order, the files of catalogue records (read back by yaz-marcdump, checked by xmllint), and the
+// choice of a format by name or file name; and the outcomes a run keeps for the details window
+// and the saved results, which come back as they were given.
 #include "lookup/LookupChain.h"
+#include "lookup/MarcRecord.h"
 #include "results/OutcomeWriter.h"
+#include "results/RecordWriter.h"
 #include "results/RunOutcomes.h"
+#include "support/MarcTestRecords.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -57,6 +65,10 @@ QStringList Everything(const CodeOutcome& o)
                        d.publishers,
                        d.published,
                        d.description,
+                       d.author,
+                       d.controlNumber,
+                       d.subjects,
+                       d.record,
                        o.source,
                        o.licence,
                        o.detail,
@@ -90,6 +102,12 @@ private Q_SLOTS:
     void json_escapesEveryText_data();
     void json_escapesEveryText();
     void jsonl_oneObjectPerLine();
+
+    // ---- Catalogue records ----
+    void records_onlyTheFoundRowsRecordsTheRestListed_data();
+    void records_onlyTheFoundRowsRecordsTheRestListed();
+    void mrc_readBackByYazMarcdumpAsTheServerSentIt();
+    void marcXml_validAgainstTheMarc21SlimSchema();
 
     // ---- Choosing a format ----
     void formatNamed_anyCaseOfTheFiveNames_data();
@@ -128,14 +146,34 @@ void TestOutcomeWriter::cells_followTheColumnsWithTheStatusInWords()
     outcome.product.details.thumbnailUrl = QStringLiteral("http://127.0.0.1:9/front.200.jpg");
     outcome.product.details.pageUrl = QStringLiteral("http://127.0.0.1:9/product/3800123400018");
     QCOMPARE(OutcomeColumns(),
-             (QStringList{"code", "gtin", "status", "name", "brand", "quantity", "source", "detail",
-                          "categories", "kind", "gs1_office", "image_url", "url", "same_as",
-                          "inner_gtin", "upc", "isbn10", "isbn_hyphenated", "issn"}));
-    QCOMPARE(OutcomeCells(outcome),
-             (QStringList{" 3800123400018", "3800123400018", word, "Spread", "Morrow Foods",
-                          "400 g", "Open Food Facts", "why", "Spreads", "EAN-13", "GS1 Bulgaria",
-                          "http://127.0.0.1:9/front.400.jpg",
-                          "http://127.0.0.1:9/product/3800123400018", "", "", "", "", "", ""}));
+             (QStringList{
+                 "code",   "gtin",    "status",     "name",      "brand",         "quantity",
+                 "source", "detail",  "categories", "kind",      "gs1_office",    "image_url",
+                 "url",    "same_as", "inner_gtin", "upc",       "isbn10",        "isbn_hyphenated",
+                 "issn",   "author",  "publisher",  "published", "control_number"}));
+    QCOMPARE(OutcomeCells(outcome), (QStringList{" 3800123400018",
+                                                 "3800123400018",
+                                                 word,
+                                                 "Spread",
+                                                 "Morrow Foods",
+                                                 "400 g",
+                                                 "Open Food Facts",
+                                                 "why",
+                                                 "Spreads",
+                                                 "EAN-13",
+                                                 "GS1 Bulgaria",
+                                                 "http://127.0.0.1:9/front.400.jpg",
+                                                 "http://127.0.0.1:9/product/3800123400018",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 "",
+                                                 ""}));
 }
 
 void TestOutcomeWriter::cells_kindAsTypedAndTheFormsOfTheGtin_data()
@@ -177,7 +215,7 @@ void TestOutcomeWriter::cells_kindAsTypedAndTheFormsOfTheGtin()
     outcome.innerGtin = inner;
     const QStringList all = OutcomeCells(outcome);
     QCOMPARE(all.value(9), cells.first());
-    QCOMPARE(all.mid(13), cells.mid(1));
+    QCOMPARE(all.mid(13, 6), cells.mid(1));
 }
 
 // ---- CSV and TSV ----
@@ -192,14 +230,14 @@ void TestOutcomeWriter::csv_headerLineThenOneLinePerRowInCrLf()
                      {Found(QStringLiteral("40172637"), QStringLiteral("Mint")), notLookedUp}),
              QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
                         "gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,isbn_hyphenated,"
-                        "issn\r\n"
+                        "issn,author,publisher,published,control_number\r\n"
                         "40172637,40172637,found,Mint,Morrow Foods,400 g,Open Food Facts,,,EAN-8,"
-                        "GS1 Germany,,,,,,,,\r\n"
-                        "12345,,not looked up,,,,,not an EAN,,,,,,,,,,,\r\n"));
+                        "GS1 Germany,,,,,,,,,,,,\r\n"
+                        "12345,,not looked up,,,,,not an EAN,,,,,,,,,,,,,,,\r\n"));
     QCOMPARE(Written(OutcomeFormat::Csv, {}),
              QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
                         "gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,isbn_hyphenated,"
-                        "issn\r\n"));
+                        "issn,author,publisher,published,control_number\r\n"));
 }
 
 void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt_data()
@@ -231,7 +269,7 @@ void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt()
     QFETCH(QByteArray, cell);
     const QByteArray written = Written(OutcomeFormat::Csv, {Found(QStringLiteral("1"), name)});
     QCOMPARE(written.sliced(written.indexOf("\r\n") + 2),
-             "1,1,found," + cell + ",Morrow Foods,400 g,Open Food Facts,,,,,,,,,,,,\r\n");
+             "1,1,found," + cell + ",Morrow Foods,400 g,Open Food Facts,,,,,,,,,,,,,,,,\r\n");
 }
 
 void TestOutcomeWriter::tsv_quotesTabsButNotCommas()
@@ -242,9 +280,9 @@ void TestOutcomeWriter::tsv_quotesTabsButNotCommas()
              QByteArray(
                  "code\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\t"
                  "categories\tkind\tgs1_office\timage_url\turl\tsame_as\tinner_gtin\tupc\tisbn10\t"
-                 "isbn_hyphenated\tissn\r\n"
+                 "isbn_hyphenated\tissn\tauthor\tpublisher\tpublished\tcontrol_number\r\n"
                  "1\t1\tfound\t\"a\tb, c\"\"d\"\tMorrow Foods\t400 g\t"
-                 "Open Food Facts\t\t\t\t\t\t\t\t\t\t\t\t\r\n"));
+                 "Open Food Facts\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\r\n"));
 }
 
 void TestOutcomeWriter::csv_isUtf8WithoutByteOrderMark()
@@ -337,6 +375,158 @@ void TestOutcomeWriter::jsonl_oneObjectPerLine()
     QVERIFY(lines[0].startsWith("{\"code\": \"1\", \"gtin\": \"1\", \"status\": \"found\""));
 }
 
+// ---- Catalogue records ----
+
+namespace {
+// A found book with the record a catalogue sent, kept as the source keeps it.
+CodeOutcome Book(const QString& isbn)
+{
+    CodeOutcome outcome = Found(isbn, QStringLiteral("A book"));
+    const auto record = MarcRecord::fromMarcXml(MarcTest::StandInRecord(isbn));
+    outcome.product.details.record = std::get<MarcRecord>(record).marcXml();
+    return outcome;
+}
+
+// The records of a MARCXML collection, each as ReadMarcXmlContents reads it.
+QList<MarcContents> RecordsOf(const QString& collection)
+{
+    QList<MarcContents> records;
+    for (qsizetype at = collection.indexOf(u"<record"); at >= 0;
+         at = collection.indexOf(u"<record", at + 1)) {
+        const qsizetype end = collection.indexOf(u"</record>", at);
+        const std::optional<MarcContents> read =
+            ReadMarcXmlContents(collection.mid(at, end + 9 - at));
+        if (read)
+            records.append(*read);
+    }
+    return records;
+}
+
+// What a library sent, as it must come back: UTF-8 now, whatever position 09 said.
+MarcContents AsSent(const QString& isbn)
+{
+    MarcContents sent = *ReadMarcXmlContents(QString::fromUtf8(MarcTest::StandInRecord(isbn)));
+    sent.leader[9] = u'a';
+    return sent;
+}
+} // namespace
+
+void TestOutcomeWriter::records_onlyTheFoundRowsRecordsTheRestListed_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("marc") << int(OutcomeFormat::Marc);
+    QTest::newRow("marcxml") << int(OutcomeFormat::MarcXml);
+}
+
+void TestOutcomeWriter::records_onlyTheFoundRowsRecordsTheRestListed()
+{
+    QFETCH(int, format);
+    CodeOutcome openLibrary = Found(QStringLiteral("9780306406157"), QStringLiteral("Surreal"));
+    openLibrary.source = QStringLiteral("Open Library"); // a find, but no catalogue record
+    CodeOutcome notFound;
+    notFound.status = CodeOutcome::Status::NotFound;
+    notFound.code = QStringLiteral("9783999000039");
+    CodeOutcome tampered = Book(QStringLiteral("9783999000022"));
+    tampered.product.details.record = QStringLiteral("<record><leader>oops");
+    const QList<CodeOutcome> rows{Book(QStringLiteral("9783999000015")), openLibrary, notFound,
+                                  Book(QStringLiteral("9783999000046")), tampered};
+    const std::unique_ptr<OutcomeWriter> writer = MakeOutcomeWriter(OutcomeFormat(format));
+    QByteArray bytes = writer->begin();
+    for (const CodeOutcome& row : rows)
+        bytes += writer->row(row);
+    bytes += writer->end();
+    QCOMPARE(writer->leftOut(), (QStringList{"9780306406157", "9783999000039", "9783999000022"}));
+    const QList<MarcContents> expected{AsSent(QStringLiteral("9783999000015")),
+                                       AsSent(QStringLiteral("9783999000046"))};
+    QList<MarcContents> written;
+    if (OutcomeFormat(format) == OutcomeFormat::MarcXml) {
+        QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<collection "
+                                 "xmlns=\"http://www.loc.gov/MARC21/slim\">"));
+        QVERIFY(bytes.endsWith("</collection>\n"));
+        written = RecordsOf(QString::fromUtf8(bytes));
+    } else {
+        // One ISO 2709 record after the other, each as long as its leader says.
+        for (QByteArrayView rest = bytes; !rest.isEmpty();) {
+            const qsizetype length =
+                rest.first(std::min<qsizetype>(5, rest.size())).toByteArray().toInt();
+            QVERIFY(length > 24 && length <= rest.size());
+            written.append(
+                std::get<MarcRecord>(MarcRecord::fromIso2709(rest.first(length))).contents());
+            rest = rest.sliced(length);
+        }
+    }
+    QCOMPARE(written.size(), expected.size());
+    for (qsizetype i = 0; i < written.size(); ++i) {
+        QCOMPARE(written[i].fields, expected[i].fields);
+        QCOMPARE(ComparableLeader(written[i].leader), ComparableLeader(expected[i].leader));
+    }
+    QCOMPARE(LeftOutSummary(writer->leftOut()),
+             QStringLiteral("Left out of the file, without a catalogue record (3): "
+                            "9780306406157, 9783999000039, 9783999000022"));
+}
+
+void TestOutcomeWriter::mrc_readBackByYazMarcdumpAsTheServerSentIt()
+{
+    const QString marcdump = QStandardPaths::findExecutable(QStringLiteral("yaz-marcdump"));
+    QVERIFY2(!marcdump.isEmpty(),
+             "yaz-marcdump is missing: scripts/setup installs the yaz package");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("books.mrc"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    const QStringList isbns{"9783999000015", "9783999000022", "9783999000046", "9783999000060"};
+    RecordWriter writer(OutcomeFormat::Marc);
+    file.write(writer.begin());
+    for (const QString& isbn : isbns)
+        file.write(writer.row(Book(isbn)));
+    file.write(writer.end());
+    file.close();
+    QProcess dump;
+    dump.start(marcdump, {QStringLiteral("-i"), QStringLiteral("marc"), QStringLiteral("-o"),
+                          QStringLiteral("marcxml"), path});
+    QVERIFY(dump.waitForFinished(10'000));
+    QCOMPARE(dump.exitCode(), 0);
+    const QList<MarcContents> read = RecordsOf(QString::fromUtf8(dump.readAllStandardOutput()));
+    QCOMPARE(read.size(), isbns.size());
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        const MarcContents sent = AsSent(isbns[i]);
+        QCOMPARE(read[i].fields, sent.fields);
+        QCOMPARE(ComparableLeader(read[i].leader), ComparableLeader(sent.leader));
+    }
+}
+
+void TestOutcomeWriter::marcXml_validAgainstTheMarc21SlimSchema()
+{
+    const QString xmllint = QStandardPaths::findExecutable(QStringLiteral("xmllint"));
+    if (xmllint.isEmpty())
+        QSKIP("xmllint is not installed (libxml2-utils)");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("books.xml"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    RecordWriter writer(OutcomeFormat::MarcXml);
+    file.write(writer.begin() + writer.row(Book(QStringLiteral("9783999000015"))) +
+               writer.row(Book(QStringLiteral("9783999000046"))) + writer.end());
+    file.close();
+    // Well-formed in any case; valid where the schema is on the machine (nothing is downloaded).
+    QProcess lint;
+    lint.start(xmllint, {QStringLiteral("--noout"), QStringLiteral("--nonet"), path});
+    QVERIFY(lint.waitForFinished(10'000));
+    QCOMPARE(lint.exitCode(), 0);
+    QString schema = qEnvironmentVariable("QUILLFEN_MARC21_SCHEMA");
+    for (const char* known :
+         {"/usr/share/xml/marc/MARC21slim.xsd", "/usr/share/xml/marc21/MARC21slim.xsd"})
+        if (schema.isEmpty() && QFile::exists(QString::fromLatin1(known)))
+            schema = QString::fromLatin1(known);
+    if (schema.isEmpty())
+        QSKIP("no MARC 21 slim schema (MARC21slim.xsd) on this machine; set "
+              "QUILLFEN_MARC21_SCHEMA to one");
+    lint.start(xmllint, {QStringLiteral("--noout"), QStringLiteral("--nonet"),
+                         QStringLiteral("--schema"), schema, path});
+    QVERIFY(lint.waitForFinished(10'000));
+    QVERIFY2(lint.exitCode() == 0, lint.readAllStandardError().constData());
+}
+
 // ---- Choosing a format ----
 
 void TestOutcomeWriter::formatNamed_anyCaseOfTheFiveNames_data()
@@ -348,6 +538,8 @@ void TestOutcomeWriter::formatNamed_anyCaseOfTheFiveNames_data()
     QTest::newRow("Json") << "Json" << int(OutcomeFormat::Json);
     QTest::newRow("jsonl") << "jsonl" << int(OutcomeFormat::Jsonl);
     QTest::newRow("xlsx") << "xlsx" << int(OutcomeFormat::Xlsx);
+    QTest::newRow("MARC") << "MARC" << int(OutcomeFormat::Marc);
+    QTest::newRow("marcxml") << "marcxml" << int(OutcomeFormat::MarcXml);
     QTest::newRow("xls") << "xls" << -1;
     QTest::newRow("empty") << "" << -1;
     QTest::newRow("dotted") << ".csv" << -1;
@@ -368,6 +560,8 @@ void TestOutcomeWriter::formatOfFile_followsTheExtension_data()
     QTest::newRow("csv") << "out.csv" << int(OutcomeFormat::Csv);
     QTest::newRow("upper case") << "/tmp/OUT.XLSX" << int(OutcomeFormat::Xlsx);
     QTest::newRow("last extension") << "codes.txt.jsonl" << int(OutcomeFormat::Jsonl);
+    QTest::newRow("MARC 21") << "books.mrc" << int(OutcomeFormat::Marc);
+    QTest::newRow("MARCXML") << "books.XML" << int(OutcomeFormat::MarcXml);
     QTest::newRow("dotted folder") << "/tmp/a.json/out" << -1;
     QTest::newRow("no extension") << "results" << -1;
     QTest::newRow("unknown") << "results.txt" << -1;
@@ -465,6 +659,13 @@ void TestOutcomeWriter::keptOutcomes_comeBackAsGiven()
         o.product.details.pageUrl = text("page", page, i);
         o.product.details.published = QStringLiteral("1999");
         o.product.details.description = i % 3 ? QString() : QStringLiteral("Crisp, %1").arg(i);
+        if (i % 5 == 0) {
+            o.product.details.author = QStringLiteral("Fenwick, Ada M.");
+            o.product.details.controlNumber = QStringLiteral("QF%1").arg(i);
+            o.product.details.subjects = QStringLiteral("Schreibger\u00e4te; Kalligraphie");
+            o.product.details.record =
+                QString::fromUtf8(MarcTest::StandInRecord(QStringLiteral("9783999000015")));
+        }
         if (i % 2)
             o.filledFrom = {{QStringLiteral("Brand"), QStringLiteral("UPCitemdb")}};
         o.licence = QStringLiteral("ODbL");

@@ -178,6 +178,7 @@ private Q_SLOTS:
     void undo_countsDownThenRemovesRow();
     void formsOfOneProduct_countOnOneRow();
     void unwritableSessionFile_countsNothing();
+    void arrivalTogether_oneSync_killedBeforeAnswersLosesNone();
     void restoreAfterCrash_givesTheSessionBack();
     void scanWindow_signalsEachScan_savesWithCount_sendsOnceEach();
     void scanWindow_saysWhatBecameOfEachActionWithoutABox_data();
@@ -325,6 +326,35 @@ void TestScanning::unwritableSessionFile_countsNothing()
     fake.journal.hook.fail(u"append", QStringLiteral("Disk full"));
     QVERIFY_THROWS_EXCEPTION(OperationFailed, fake.session.add(ReadScan(kTea)));
     QVERIFY(fake.rows().isEmpty());
+}
+
+void TestScanning::arrivalTogether_oneSync_killedBeforeAnswersLosesNone()
+{
+    const QList<Scan> arrival{ReadScan(kTea), ReadScan(kWater), ReadScan(kTea)};
+    Scanning fake;
+    fake.remember(kTea, QStringLiteral("Tea"));
+    QStringList told;
+    fake.session.add(arrival, [&](const ScanRow& row) {
+        told.append(QString::number(row.count) + u'x' + row.code + u' ' + row.outcome.rowText);
+    });
+    QCOMPARE(fake.journal.syncs, 1);
+    QCOMPARE(told,
+             (QStringList{u"1x" + kTea + u" Tea", u"1x" + kWater + u' ', u"2x" + kTea + u" Tea"}));
+
+    // Killed between the write and the answers: none was answered, and the next start has them
+    // all, each counted once.
+    Scanning killed;
+    killed.remember(kTea, QStringLiteral("Tea"));
+    killed.journal.killedAfterWrite = true;
+    told.clear();
+    QVERIFY_THROWS_EXCEPTION(
+        FakeScanJournal::Killed,
+        killed.session.add(arrival, [&](const ScanRow& row) { told.append(row.code); }));
+    QVERIFY(told.isEmpty());
+    Scanning next;
+    next.journal.lines = killed.journal.lines;
+    next.session.restore();
+    QCOMPARE(next.rows(), (QStringList{u"2x" + kTea, u"1x" + kWater}));
 }
 
 void TestScanning::restoreAfterCrash_givesTheSessionBack()
@@ -508,7 +538,7 @@ void TestScanning::sessionFile_notARegularFile_refusedAtOnce()
     QtScanJournal journal(path);
     QVERIFY2(FailureOf([&] { journal.read(); }).contains(u"is not a regular file"),
              qPrintable(kind));
-    QVERIFY(!FailureOf([&] { journal.append(QStringLiteral("S\t4006381333931\t")); }).isEmpty());
+    QVERIFY(!FailureOf([&] { journal.append({QStringLiteral("S\t4006381333931\t")}); }).isEmpty());
 }
 
 void TestScanning::phoneScans_offByDefault_thenTakenAnsweredAndRemembered()

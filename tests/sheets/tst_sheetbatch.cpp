@@ -97,19 +97,20 @@ void TestSheetBatch::codeColumn_chosenOrNamed_data()
         << kPrices << "" << kBatchAnswered
         << QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
                       "gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,isbn_hyphenated,"
-                      "issn\r\n"
+                      "issn,author,publisher,published,control_number\r\n"
                       "4006381333931,4006381333931,found,Pen,,,Page service,,,EAN-13,GS1 Germany,,"
-                      ",,,,,,\r\n"
+                      ",,,,,,,,,,\r\n"
                       "4.00638E+12,,not looked up,,,,,the spreadsheet turned this code into the "
                       "number 4.00638E+12 and lost its digits; format the column as text,,,,,"
-                      ",,,,,,\r\n")
+                      ",,,,,,,,,,\r\n")
         << "";
     QTest::newRow("named by letter")
         << QByteArray("A,B\nx,4006381333931\n") << "b" << kBatchAnswered
         << QByteArray("code,gtin,status,name,brand,quantity,source,detail,categories,kind,"
                       "gs1_office,image_url,url,same_as,inner_gtin,upc,isbn10,isbn_hyphenated,"
-                      "issn\r\n4006381333931,4006381333931,found,"
-                      "Pen,,,Page service,,,EAN-13,GS1 Germany,,,,,,,,\r\n")
+                      "issn,author,publisher,published,control_number\r\n4006381333931,"
+                      "4006381333931,found,"
+                      "Pen,,,Page service,,,EAN-13,GS1 Germany,,,,,,,,,,,,\r\n")
         << "";
     const QString listed = QStringLiteral("\n  A  \"A\"  1, 2\n  B  \"B\"  x\n"
                                           "quillfen: no code was looked up.\n");
@@ -195,16 +196,17 @@ void TestSheetBatch::keepColumns_csvInCsvOut_keepsEveryRowAndColumn()
     fake.config.batch.output = QStringLiteral("out.tsv");
     fake.config.batch.keepColumns = true;
     QCOMPARE(fake.run(), kBatchAnswered);
-    QCOMPARE(fake.outputs.texts.value(QStringLiteral("out.tsv")),
-             QByteArray("Product\tEAN\tPrice\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\t"
-                        "categories\tkind\tgs1_office\timage_url\turl\tsame_as\tinner_gtin\tupc\t"
-                        "isbn10\tisbn_hyphenated\tissn\r\n"
-                        "Pen\t4006381333931\t1,5\t4006381333931\tfound\tPen\t\t\tPage service\t\t\t"
-                        "EAN-13\tGS1 Germany\t\t\t\t\t\t\t\t\r\n"
-                        "\t\t\r\n"
-                        "Ink\t4.00638E+12\t2\t\tnot looked up\t\t\t\t\tthe spreadsheet turned this "
-                        "code into the number 4.00638E+12 and lost its digits; format the column "
-                        "as text\t\t\t\t\t\t\t\t\t\t\t\r\n"));
+    QCOMPARE(
+        fake.outputs.texts.value(QStringLiteral("out.tsv")),
+        QByteArray("Product\tEAN\tPrice\tgtin\tstatus\tname\tbrand\tquantity\tsource\tdetail\t"
+                   "categories\tkind\tgs1_office\timage_url\turl\tsame_as\tinner_gtin\tupc\t"
+                   "isbn10\tisbn_hyphenated\tissn\tauthor\tpublisher\tpublished\tcontrol_number\r\n"
+                   "Pen\t4006381333931\t1,5\t4006381333931\tfound\tPen\t\t\tPage service\t\t\t"
+                   "EAN-13\tGS1 Germany\t\t\t\t\t\t\t\t\t\t\t\t\r\n"
+                   "\t\t\r\n"
+                   "Ink\t4.00638E+12\t2\t\tnot looked up\t\t\t\t\tthe spreadsheet turned this "
+                   "code into the number 4.00638E+12 and lost its digits; format the column "
+                   "as text\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\r\n"));
 
     // --columns chooses and orders the answers too; the sheet already holds the code.
     fake.config.batch.columns = QStringLiteral("name,code,status");
@@ -486,13 +488,13 @@ void TestSheetBatch::enrich_savesACopyBesideTheSourceNeverOverIt()
         fake.outputFiles.texts.value(QStringLiteral("/d/out.csv")),
         QByteArray("Product;EAN;Price;gtin;status;name;brand;quantity;source;detail;categories;"
                    "kind;gs1_office;image_url;url;same_as;inner_gtin;upc;isbn10;isbn_hyphenated;"
-                   "issn\r\n"
+                   "issn;author;publisher;published;control_number\r\n"
                    "Pen;4006381333931;1,5;4006381333931;found;Pen;;;Page service;;;EAN-13;"
-                   "GS1 Germany;;;;;;;;\r\n"
-                   ";;;;;;;;;;;;;;;;;;;;\r\n"
+                   "GS1 Germany;;;;;;;;;;;;\r\n"
+                   ";;;;;;;;;;;;;;;;;;;;;;;;\r\n"
                    "Ink;4.00638E+12;2;;not looked up;;;;;\"the spreadsheet turned this code into "
                    "the number 4.00638E+12 and lost its digits; format the column as "
-                   "text\";;;;;;;;;;;\r\n"));
+                   "text\";;;;;;;;;;;;;;;\r\n"));
     fake.messageBox.forget();
     fake.form.EnrichSpreadsheet(); // saved over the source: refused
     QCOMPARE(

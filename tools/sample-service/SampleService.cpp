@@ -3,6 +3,7 @@
 #include "OpenDatabases.h"
 #include "PresetStandIns.h"
 #include "SamplePictures.h"
+#include "SruStandIn.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -264,7 +265,8 @@ const QStringList& ApiNames()
                                    QStringLiteral("openpetfoodfacts"),
                                    QStringLiteral("openproductsfacts"),
                                    QStringLiteral("openlibrary"),
-                                   QStringLiteral("upcitemdb")};
+                                   QStringLiteral("upcitemdb"),
+                                   QStringLiteral("sru")};
     return names;
 }
 
@@ -342,6 +344,18 @@ HttpAnswer SampleService::respond(const HttpRequest& request)
             m_settings.onRequest({request.arrivalMs, QStringLiteral("preset"), request.target,
                                   request.header("user-agent")});
         return {*preset};
+    }
+    if (const std::optional<SruSearch> sru = MatchSruRoute(request)) {
+        const QString api = QStringLiteral("sru");
+        if (m_settings.onRequest)
+            m_settings.onRequest(
+                {request.arrivalMs, api, request.target, request.header("user-agent")});
+        const Fault* fault = faultFor(api, sru->isbn);
+        if (fault && ReplacesAnswer(*fault, false))
+            return FaultAnswer(*fault, false);
+        if (std::optional<HttpAnswer> refused = overPerMinute(api, request.arrivalMs))
+            return *refused;
+        return {SruReply(*sru), DeliveryFor(fault)};
     }
     std::optional<QString> pageValue;
     if (request.path == kLookupPath && request.hasQuery)

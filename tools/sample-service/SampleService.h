@@ -56,7 +56,7 @@ bool ParseFault(const QString& text, Fault& fault);
 
 // The names of the APIs the service stands in for, as faults, limits and the log name them:
 // "page" (the page service), "openfoodfacts", "openbeautyfacts", "openpetfoodfacts",
-// "openproductsfacts", "openlibrary" and "upcitemdb".
+// "openproductsfacts", "openlibrary", "upcitemdb" and "sru" (a library catalogue, SruStandIn.h).
 const QStringList& ApiNames();
 
 // One request as the log reports it.

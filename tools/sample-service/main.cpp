@@ -78,7 +78,9 @@ int main(int argc, char* argv[])
             "(/api/books?bibkeys=ISBN:a,ISBN:b&jscmd=data, and "
             "/isbn/ISBN.json redirecting to /books/OLnM.json) and UPCitemdb "
             "(/prod/trial/lookup?upc=CODE, with its "
-            "daily allowance in X-RateLimit headers). One address serves them all.\n"
+            "daily allowance in X-RateLimit headers), and a library catalogue's SRU service "
+            "(/sru/...?operation=searchRetrieve&query=...=ISBN, made-up MARCXML records). One "
+            "address serves them all.\n"
             "Prints \"listening on http://127.0.0.1:PORT\" once it accepts connections.\n"
             "API names, for --fault, --per-minute and the log: ") +
         ApiNames().join(QStringLiteral(", ")) + u'.');

@@ -14,6 +14,7 @@
 #include "platform/ProductIndex.h"
 #include "platform/SettingsStore.h"
 #include "platform/StopSignals.h"
+#include "results/RecordWriter.h"
 #include "results/SameProductRows.h"
 #include "sheets/SheetFile.h"
 
@@ -176,7 +177,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     ChainOptions chainOptions = LookupChainOptions(config);
     chainOptions.booksFirst = defaultOrder;
     LookupChain chain(LookupServices{services.pages, services.eventLoop, services.clock,
-                                     config.noCache ? nullptr : &services.answers, services.pacing},
+                                     config.noCache ? nullptr : &services.answers, services.pacing,
+                                     services.catalogue},
                       std::move(sources), std::move(chainOptions));
     BatchProgress progress(console, services.clock, options.quiet);
     const auto stopped = [&services] {
@@ -231,6 +233,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     }
     const StopSignal stop = services.stopSignals.received();
     progress.finish(stop, written, output->cutCells(), output->unencodableCharacters());
+    if (const QStringList left = output->leftOut(); !left.isEmpty() && !options.quiet)
+        console.writeStandardError(Problem(LeftOutSummary(left)));
     if (stop != StopSignal::None)
         return StoppedStatus(stop);
     return written && progress.tally().failed == 0 ? kBatchAnswered : kBatchFailed;

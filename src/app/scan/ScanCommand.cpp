@@ -47,9 +47,10 @@ int RunScan(const AppConfig& config, const ScanServices& services)
     AnswerStore* const store = config.noCache ? nullptr : &services.answers;
     LookupChain local(LookupServices{nothingSent, services.eventLoop, services.clock, store},
                       std::move(localSources), options);
-    LookupChain online(
-        LookupServices{services.pages, services.eventLoop, services.clock, store, services.pacing},
-        ChooseBatchSources(config, services.settings, services.index, defaultOrder), options);
+    LookupChain online(LookupServices{services.pages, services.eventLoop, services.clock, store,
+                                      services.pacing, services.catalogue},
+                       ChooseBatchSources(config, services.settings, services.index, defaultOrder),
+                       options);
     online.onStoreProblem = [&console](const QString& message) {
         console.writeStandardError(Problem(message));
     };
@@ -111,20 +112,23 @@ int RunScan(const AppConfig& config, const ScanServices& services)
     ScanInput input;
     services.lines.watch(
         kLongestLine,
-        [&](const QByteArray& line) {
+        [&](const QList<QByteArray>& lines) {
             if (stopped())
                 return;
-            for (const Scan& scan : input.take(QString(QString::fromUtf8(line) + u'\n'))) {
-                try {
-                    took(session.add(scan));
-                } catch (const OperationFailed& failure) {
-                    // Not written down, so not taken: the scan is lost, and that is said.
+            QList<Scan> scans;
+            for (const QByteArray& line : lines)
+                scans.append(input.take(QString(QString::fromUtf8(line) + u'\n')));
+            try {
+                session.add(scans, took);
+            } catch (const OperationFailed& failure) {
+                // Not written down, so not taken: the scans are lost, and that is said.
+                for (const Scan& scan : scans) {
                     //: %1 is the scanned code, %2 why it could not be written down.
                     console.writeStandardError(
                         Problem(QCoreApplication::translate("ScanCommand", "%1 not taken: %2")
                                     .arg(scan.code, failure.description())));
-                    failed = true;
                 }
+                failed = true;
             }
         },
         [&ended] { ended = true; });

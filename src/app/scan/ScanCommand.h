@@ -4,6 +4,7 @@
 
 class AnswerStore;
 class BatchConsole;
+class CatalogueConnection;
 class Clock;
 class EventLoop;
 class LineInput;
@@ -30,6 +31,8 @@ struct ScanServices
     ScanJournal& journal;
     // Shared with every other Quillfen of the user; null: the session keeps its own pace alone.
     PacingStore* pacing = nullptr;
+    // Searches library catalogues; null: the catalogue sources fail every code.
+    CatalogueConnection* catalogue = nullptr;
 };
 
 // quillfen --scan: reads scans from standard input, one a line, and writes a row for each to

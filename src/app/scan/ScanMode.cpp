@@ -275,15 +275,14 @@ void ScanMode::OfferLeftSession()
 
 void ScanMode::ScanLine_KeyText(const QString& keys)
 {
-    for (const Scan& scan : m_input.take(keys)) {
-        try {
-            tell(m_session.add(scan));
-        } catch (const OperationFailed& failure) {
-            m_platform.scanWindow.signal(ScanSignal::Invalid);
-            m_platform.scanWindow.showNotice(
-                QCoreApplication::translate("ScanMode", kScanNotTakenMessage)
-                    .arg(failure.description()));
-        }
+    // The keys of one event-loop turn are written down together.
+    try {
+        m_session.add(m_input.take(keys), [this](const ScanRow& row) { tell(row); });
+    } catch (const OperationFailed& failure) {
+        m_platform.scanWindow.signal(ScanSignal::Invalid);
+        m_platform.scanWindow.showNotice(
+            QCoreApplication::translate("ScanMode", kScanNotTakenMessage)
+                .arg(failure.description()));
     }
     m_session.answerQueued();
 }

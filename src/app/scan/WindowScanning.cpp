@@ -9,7 +9,8 @@ WindowScanning::WindowScanning(const Platform& platform, const AppConfig& config
                              config.noCache ? nullptr : &platform.answers},
               {}, LookupChainOptions(config))
     , m_online(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock,
-                              config.noCache ? nullptr : &platform.answers, &platform.pacing},
+                              config.noCache ? nullptr : &platform.answers, &platform.pacing,
+                              &platform.catalogue},
                {}, LookupChainOptions(config))
     , m_scan(platform, m_local, m_online)
 {}

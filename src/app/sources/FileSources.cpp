@@ -2,6 +2,7 @@
 
 #include "app/sources/SourcesSetting.h"
 #include "common/OperationFailed.h"
+#include "lookup/CatalogueSource.h"
 #include "platform/FileSystem.h"
 
 #include <QCoreApplication>
@@ -32,7 +33,17 @@ FileSourcesRead ReadFileSources(const FileSystem& files, const SourceFolders& fo
                     const QString variable =
                         QStringLiteral("QUILLFEN_") + description.name.toUpper() + u"_URL";
                     const QString address = environment.value(variable).trimmed();
-                    if (!address.isEmpty() && !IsServiceUrl(address)) {
+                    if (description.catalogue && !address.isEmpty() &&
+                        !CatalogueAt(address, *description.catalogue)) {
+                        //: %1 is an environment variable, %2 its value.
+                        read.fatal = QCoreApplication::translate(
+                                         "FileSources", "%1 is neither an SRU address (http:// "
+                                                        "or https://) nor z3950://HOST:PORT/"
+                                                        "DATABASE: %2")
+                                         .arg(variable, address);
+                        return;
+                    }
+                    if (!description.catalogue && !address.isEmpty() && !IsServiceUrl(address)) {
                         //: %1 is an environment variable, %2 its value.
                         read.fatal =
                             QCoreApplication::translate(

@@ -7,6 +7,7 @@
 #include "lookup/JsonFileSource.h"
 #include "lookup/ProductCode.h"
 #include "lookup/SourceSupport.h"
+#include "platform/CatalogueConnection.h"
 #include "platform/EventLoop.h"
 #include "platform/FileSystem.h"
 #include "platform/KeyStore.h"
@@ -76,6 +77,8 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
                     .arg(source.displayName(),
                          checked.isValid() ? tr("not one it takes") : NotLookedUpReason(checked)),
                 {}};
+    if (const std::optional<CatalogueSearch> search = source.catalogueSearch(checked))
+        return testCatalogue(source, *search, checked);
     const SourceRequest request = source.request(code, checked);
     if (!request.refusal.isEmpty())
         return {source.displayName() + u": " + request.refusal, {}};
@@ -136,6 +139,46 @@ std::pair<QString, QString> SourceTools::test(const QString& name, const QString
         }
     }
     return {shown, raw};
+}
+
+std::pair<QString, QString> SourceTools::testCatalogue(const LookupSource& source,
+                                                       const CatalogueSearch& search,
+                                                       const CheckedCode& checked)
+{
+    const std::unique_ptr<PendingCatalogueAnswer> pending = m_platform.catalogue.search(search);
+    while (!pending->isComplete())
+        m_platform.eventLoop.waitForEvents();
+    const CatalogueAnswer answer = pending->answer();
+    const SourceAnswer read = source.readCatalogue(answer, checked);
+    //: %1 is the catalogue's address, %2 the query sent to it.
+    QStringList shown{tr("Asked: %1 for %2").arg(source.answerAddress({}, checked), search.query),
+                      answer.failure.isEmpty()
+                          ? tr("Records found: %1").arg(QString::number(answer.hits))
+                          : tr("No answer: %1").arg(answer.failure),
+                      QString()};
+    switch (read.kind) {
+    case SourceAnswer::Kind::Found: {
+        const ProductAnswer& book = read.product;
+        shown << tr("Found.") << QStringLiteral("title: ") + book.name
+              << QStringLiteral("author: ") + book.details.author
+              << QStringLiteral("publisher: ") + book.details.publishers
+              << QStringLiteral("published: ") + book.details.published
+              << QStringLiteral("control number: ") + book.details.controlNumber
+              << QStringLiteral("subjects: ") + book.details.subjects;
+        break;
+    }
+    case SourceAnswer::Kind::NotFound:
+        shown << tr("Not found.");
+        break;
+    case SourceAnswer::Kind::Failed:
+        shown << tr("Failed: %1").arg(read.reason);
+        break;
+    }
+    // The record as kept when one was taken, else the first as it came.
+    QString raw = read.product.details.record;
+    if (raw.isEmpty() && !answer.records.isEmpty())
+        raw = QString::fromUtf8(answer.records.front().bytes.left(kLongestShownAnswer));
+    return {shown.join(u'\n'), raw.left(kLongestShownAnswer)};
 }
 
 SourceAdded SourceTools::addFile(const QString& path)

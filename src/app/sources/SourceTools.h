@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppConfig.h"
+#include "lookup/LookupSource.h"
 #include "platform/Platform.h"
 #include "platform/SourcesDialog.h"
 
@@ -39,6 +40,10 @@ private:
     Kept keep(const QString& path, const QString& fileName, const QByteArray& bytes,
               const QString& shown);
     QString shownName(const QString& name) const;
+    // Asks a library catalogue about the code, and shows what its records said.
+    std::pair<QString, QString> testCatalogue(const LookupSource& source,
+                                              const CatalogueSearch& search,
+                                              const CheckedCode& checked);
 
     AppConfig& m_config;
     Platform m_platform;

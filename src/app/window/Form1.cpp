@@ -59,7 +59,8 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_barcodeCodes(platform)
     , m_savedCodes(platform)
     , m_chain(LookupServices{platform.pageLoader, platform.eventLoop, platform.clock,
-                             config.noCache ? nullptr : &platform.answers, &platform.pacing},
+                             config.noCache ? nullptr : &platform.answers, &platform.pacing,
+                             &platform.catalogue},
               {}, ChainOptionsFor(config))
     , m_lookup(platform, m_chain)
     , m_enrichment(platform, m_lookup)
@@ -67,6 +68,7 @@ Form1::Form1(const Platform& platform, const AppConfig& config, ChanceSource& ch
     , m_sortBy(platform)
     , m_spreadsheet(platform)
     , m_resultsFile(platform, m_runOutcomes)
+    , m_recordsFile(platform, m_runOutcomes)
     , m_details(platform, m_runOutcomes)
     , m_scan(MakeWindowScanning(platform, config))
     , m_sources(MakeSourcesEditor(platform))
@@ -328,6 +330,11 @@ void Form1::EnrichSpreadsheet()
 void Form1::SaveResultsAs()
 {
     dispatch(u"SaveResultsAs", [&] { m_resultsFile.SaveResultsAs(); });
+}
+
+void Form1::SaveRecordsAs()
+{
+    dispatch(u"SaveRecordsAs", [&] { m_recordsFile.SaveRecordsAs(); });
 }
 
 void Form1::ScanCodes()

@@ -7,6 +7,7 @@
 #include "app/SourcesFace.h"
 #include "app/window/ProductDatabaseMenu.h"
 #include "app/window/ProductDetailsView.h"
+#include "app/window/RecordsFileSave.h"
 #include "app/window/ResultsFileSave.h"
 #include "app/window/SavedCodeList.h"
 #include "app/window/SheetEnrichment.h"
@@ -87,6 +88,8 @@ public:
     void EnrichSpreadsheet();
     // "Lookup -> Save Results As..." -> app/window/ResultsFileSave
     void SaveResultsAs();
+    // "Lookup -> Save Records As..." -> app/window/RecordsFileSave
+    void SaveRecordsAs();
     // "Lookup -> Scan...", Ctrl+Shift+S -> app/scan/ScanMode
     void ScanCodes();
     // The scan window: keys into its line, Ctrl+Z, "Send to Code List", "Save As...", "Mute",
@@ -174,6 +177,7 @@ private:
     SortBy m_sortBy;
     SpreadsheetExport m_spreadsheet;
     ResultsFileSave m_resultsFile;
+    RecordsFileSave m_recordsFile;
     ProductDetailsView m_details;
     // The scan window's side (app/scan) and the Sources dialog's (app/sources).
     std::unique_ptr<ScanFace> m_scan;

@@ -77,14 +77,18 @@ ProductSheet ProductDetailsView::sheetFor(const QString& rowText, QString* pictu
                 from("brand", product.brand));
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Quantity"),
                 from("quantity", product.quantity));
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Author"), details.author);
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Categories"),
                 from("categories", details.categories));
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Countries"), details.countries);
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Publishers"), details.publishers);
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Published"), details.published);
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Subjects"), details.subjects);
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Description"), details.description);
         // The picture has no text of its own: only where it came from, when another source gave it.
         AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Picture"), from("picture", {}));
+        AddFact(sheet, QT_TRANSLATE_NOOP("ProductDetailsView", "Control number"),
+                details.controlNumber);
         sheet.pageUrl = WebPageOrNothing(details.pageUrl);
         if (pictureUrl)
             *pictureUrl = details.imageUrl.isEmpty() ? details.thumbnailUrl : details.imageUrl;

@@ -79,13 +79,15 @@ QStringList QtScanJournal::read()
     return lines;
 }
 
-void QtScanJournal::append(const QString& line)
+void QtScanJournal::append(const QStringList& lines)
 {
     if (!m_file.isOpen()) {
         QDir().mkpath(QFileInfo(m_path).path());
         openRegular(m_file, QIODevice::WriteOnly | QIODevice::Append);
     }
-    const QByteArray bytes = line.toUtf8() + '\n';
+    QByteArray bytes;
+    for (const QString& line : lines)
+        bytes += line.toUtf8() + '\n';
     if (m_file.write(bytes) != bytes.size() || !m_file.flush())
         throw OperationFailed(m_file.errorString());
     // On the disk, not only in the system's cache: a power cut keeps the scan too.

@@ -18,7 +18,7 @@ public:
     static QString inDataFolder(QStringView name);
 
     QStringList read() override;
-    void append(const QString& line) override;
+    void append(const QStringList& lines) override;
     void clear() override;
 
     const QString& path() const { return m_path; }

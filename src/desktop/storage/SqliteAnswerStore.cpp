@@ -47,7 +47,11 @@ const struct
                    {QLatin1StringView("page"), &ProductDetails::pageUrl},
                    {QLatin1StringView("publishers"), &ProductDetails::publishers},
                    {QLatin1StringView("published"), &ProductDetails::published},
-                   {QLatin1StringView("description"), &ProductDetails::description}};
+                   {QLatin1StringView("description"), &ProductDetails::description},
+                   {QLatin1StringView("author"), &ProductDetails::author},
+                   {QLatin1StringView("controlNumber"), &ProductDetails::controlNumber},
+                   {QLatin1StringView("subjects"), &ProductDetails::subjects},
+                   {QLatin1StringView("record"), &ProductDetails::record}};
 
 QVariant DetailsColumn(const ProductDetails& details)
 {

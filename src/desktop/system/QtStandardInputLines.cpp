@@ -12,11 +12,11 @@ QtStandardInputLines::QtStandardInputLines() = default;
 QtStandardInputLines::~QtStandardInputLines() = default;
 
 void QtStandardInputLines::watch(qsizetype longest,
-                                 std::function<void(const QByteArray& line)> onLine,
+                                 std::function<void(const QList<QByteArray>& lines)> onLines,
                                  std::function<void()> onEnd)
 {
     m_longest = longest;
-    m_onLine = std::move(onLine);
+    m_onLines = std::move(onLines);
     m_onEnd = std::move(onEnd);
 #ifdef Q_OS_UNIX
     m_notifier = std::make_unique<QSocketNotifier>(STDIN_FILENO, QSocketNotifier::Read);
@@ -38,18 +38,20 @@ void QtStandardInputLines::readSome()
         ended();
         return;
     }
+    QList<QByteArray> lines;
     for (ssize_t i = 0; i < got; ++i) {
         const char c = block[i];
         if (c == '\n') {
             const QByteArray line = std::exchange(m_line, QByteArray());
-            if (m_onLine)
-                m_onLine(line.endsWith('\r') ? line.chopped(1) : line);
+            lines.append(line.endsWith('\r') ? line.chopped(1) : line);
             continue;
         }
         // Held up to the limit: a line without an end cannot fill the memory.
         if (m_line.size() < m_longest)
             m_line += c;
     }
+    if (!lines.isEmpty() && m_onLines)
+        m_onLines(lines);
 #endif
 }
 
@@ -57,8 +59,8 @@ void QtStandardInputLines::ended()
 {
     if (m_notifier)
         m_notifier->setEnabled(false);
-    if (!m_line.isEmpty() && m_onLine)
-        m_onLine(std::exchange(m_line, QByteArray()));
+    if (!m_line.isEmpty() && m_onLines)
+        m_onLines({std::exchange(m_line, QByteArray())});
     if (m_onEnd)
         m_onEnd();
     m_onEnd = nullptr;

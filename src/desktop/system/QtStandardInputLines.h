@@ -18,7 +18,7 @@ public:
     QtStandardInputLines();
     ~QtStandardInputLines() override;
 
-    void watch(qsizetype longest, std::function<void(const QByteArray& line)> onLine,
+    void watch(qsizetype longest, std::function<void(const QList<QByteArray>& lines)> onLines,
                std::function<void()> onEnd) override;
 
 private:
@@ -30,6 +30,6 @@ private:
     std::shared_ptr<Reader> m_reader;
     qsizetype m_longest = 0;
     QByteArray m_line;
-    std::function<void(const QByteArray&)> m_onLine;
+    std::function<void(const QList<QByteArray>&)> m_onLines;
     std::function<void()> m_onEnd;
 };

@@ -212,6 +212,8 @@ void QtForm1Window::buildMenus()
     m_lookupMenu->addSeparator();
     m_saveResultsAsAction =
         addItem(m_lookupMenu, QStringLiteral("SaveResultsAs"), tr("Save Results &As\u2026"));
+    m_saveRecordsAsAction =
+        addItem(m_lookupMenu, QStringLiteral("SaveRecordsAs"), tr("Save Rec&ords As\u2026"));
     m_enrichSpreadsheetAction = addItem(m_lookupMenu, QStringLiteral("EnrichSpreadsheet"),
                                         tr("&Enrich a Spreadsheet\u2026"));
     m_lookupMenu->addSeparator();

@@ -69,6 +69,7 @@ public:
     QAction* retryFailedRowsAction() const { return m_retryFailedRowsAction; }
     QAction* productDetailsAction() const { return m_productDetailsAction; }
     QAction* saveResultsAsAction() const { return m_saveResultsAsAction; }
+    QAction* saveRecordsAsAction() const { return m_saveRecordsAsAction; }
     QAction* enrichSpreadsheetAction() const { return m_enrichSpreadsheetAction; }
     QAction* scanAction() const { return m_scanAction; }
     QAction* aboutAction() const { return m_aboutAction; }
@@ -115,6 +116,7 @@ private:
     QAction* m_retryFailedRowsAction = nullptr;
     QAction* m_productDetailsAction = nullptr;
     QAction* m_saveResultsAsAction = nullptr;
+    QAction* m_saveRecordsAsAction = nullptr;
     QAction* m_enrichSpreadsheetAction = nullptr;
     QAction* m_scanAction = nullptr;
     QAction* m_aboutAction = nullptr;
