@@ -45,7 +45,14 @@ function(quillfen_add_test name)
     # saved.
     quillfen_test_home(${name} home)
     set(prepare "rm -rf \"$1\" && mkdir -p \"$1/config\" \"$1/cache\" \"$1/data\"")
-    if(ARG_NETNS)
+    if(WIN32)
+        # Cross-built: the suite runs under wine, which tests/windows/wine-run sets up (the
+        # Windows build's whole run is one network namespace with loopback alone).
+        add_test(NAME ${name}
+            COMMAND sh -c "${prepare} && shift && exec \"$@\"" sh "${home}"
+                ${QUILLFEN_WINE_RUN} $<TARGET_FILE:${name}>)
+        set_tests_properties(${name} PROPERTIES LABELS windows)
+    elseif(ARG_NETNS)
         # A network namespace of its own with loopback alone: nothing the suite does could leave
         # the machine even if the code under test were wrong.
         add_test(NAME ${name}
@@ -60,7 +67,7 @@ function(quillfen_add_test name)
     set(environment "QT_QPA_PLATFORM=offscreen" "LC_ALL=C.UTF-8" "QUILLFEN_WEBSITE_URL="
         "QUILLFEN_PING_HOST=127.0.0.1" "XDG_CONFIG_HOME=${home}/config"
         "XDG_CACHE_HOME=${home}/cache" "XDG_DATA_HOME=${home}/data"
-        ${QUILLFEN_TEST_NETWORK_ENVIRONMENT})
+        ${QUILLFEN_TEST_NETWORK_ENVIRONMENT} ${QUILLFEN_WINE_ENVIRONMENT})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()

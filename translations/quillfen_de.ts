@@ -752,6 +752,17 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     </message>
 </context>
 <context>
+    <name>CredentialManagerKeyStore</name>
+    <message>
+        <source>The Windows Credential Manager did not answer (%1).</source>
+        <translation>Die Windows-Anmeldeinformationsverwaltung antwortet nicht (%1).</translation>
+    </message>
+    <message>
+        <source>The key is too long for the Windows Credential Manager (%1 bytes at most).</source>
+        <translation>Der Schlüssel ist zu lang für die Windows-Anmeldeinformationsverwaltung (höchstens %1 Bytes).</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to %1</source>

@@ -752,6 +752,17 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     </message>
 </context>
 <context>
+    <name>CredentialManagerKeyStore</name>
+    <message>
+        <source>The Windows Credential Manager did not answer (%1).</source>
+        <translation>El Administrador de credenciales de Windows no responde (%1).</translation>
+    </message>
+    <message>
+        <source>The key is too long for the Windows Credential Manager (%1 bytes at most).</source>
+        <translation>La clave es demasiado larga para el Administrador de credenciales de Windows (%1 bytes como máximo).</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to %1</source>

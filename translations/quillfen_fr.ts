@@ -752,6 +752,17 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     </message>
 </context>
 <context>
+    <name>CredentialManagerKeyStore</name>
+    <message>
+        <source>The Windows Credential Manager did not answer (%1).</source>
+        <translation>Le Gestionnaire d&apos;identification de Windows ne répond pas (%1).</translation>
+    </message>
+    <message>
+        <source>The key is too long for the Windows Credential Manager (%1 bytes at most).</source>
+        <translation>La clé est trop longue pour le Gestionnaire d&apos;identification de Windows (%1 octets au plus).</translation>
+    </message>
+</context>
+<context>
     <name>ErrorReport</name>
     <message>
         <source>Please email screenshot of this message to %1</source>

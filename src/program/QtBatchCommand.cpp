@@ -17,6 +17,7 @@
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/storage/SqlitePacingStore.h"
 #include "desktop/storage/SqliteProductIndex.h"
+#include "desktop/system/ConsoleSetup.h"
 #include "desktop/system/QtBatchConsole.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
@@ -25,17 +26,11 @@
 #include "listings/PictureFetch.h"
 #include "program/PageLoaders.h"
 
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
-
 int BatchCommand(const AppConfig& config)
 {
-#ifdef Q_OS_UNIX
     // Past the file size limit (ulimit -f) the system would end the run without a word; ignored,
     // the write fails instead and is reported like a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    IgnoreFileSizeLimit();
     QtStopSignals stopSignals;
     QtFileSystem files;
     QtBatchConsole console(stopSignals);
@@ -82,9 +77,7 @@ int BatchCommand(const AppConfig& config)
 
 int ScanCommand(const AppConfig& config)
 {
-#ifdef Q_OS_UNIX
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    IgnoreFileSizeLimit();
     QtStopSignals stopSignals;
     QtStandardInputLines lines;
     QtBatchConsole console(stopSignals);

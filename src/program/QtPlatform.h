@@ -16,13 +16,13 @@
 #include "desktop/network/QtHttpFetcher.h"
 #include "desktop/network/QtPhoneScanServer.h"
 #include "desktop/network/YazCatalogueConnection.h"
-#include "desktop/storage/QtKeychainStore.h"
 #include "desktop/storage/QtPictureStore.h"
 #include "desktop/storage/QtScanJournal.h"
 #include "desktop/storage/QtSettingsStore.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 #include "desktop/storage/SqlitePacingStore.h"
 #include "desktop/storage/SqliteProductIndex.h"
+#include "desktop/storage/SystemKeyStore.h"
 #include "desktop/system/QtBrowserOpener.h"
 #include "desktop/system/QtClock.h"
 #include "desktop/system/QtEventLoop.h"
@@ -88,7 +88,7 @@ private:
     QtClock m_clock;
     SqliteAnswerStore m_answers;
     SqlitePacingStore m_pacing;
-    QtKeychainStore m_keyring;
+    SystemKeyStore m_keyring;
     SqliteProductIndex m_productIndex;
     QtSourcesDialog m_sourcesDialog;
     QtQuestionBox m_questionBox;

@@ -10,8 +10,9 @@
 #include "common/Loopback.h"
 #include "common/OperationFailed.h"
 #include "desktop/files/QtFileSystem.h"
-#include "desktop/storage/QtKeychainStore.h"
 #include "desktop/storage/QtSettingsStore.h"
+#include "desktop/storage/SystemKeyStore.h"
+#include "desktop/system/ConsoleSetup.h"
 #include "desktop/system/QtUiTranslations.h"
 #include "desktop/system/QuitSignalWatcher.h"
 #include "desktop/system/StandardErrorMessageBox.h"
@@ -35,10 +36,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#endif
 
 namespace {
 // Without a display Qt aborts with a message few people can act on; say what to do instead.
@@ -129,6 +126,8 @@ void ChooseProxies(bool loopbackOnly)
 
 int main(int argc, char* argv[])
 {
+    // Before anything is written: --version and --help too are the same bytes everywhere.
+    UseStandardStreamsAsBytes();
     QCoreApplication::setOrganizationName(QStringLiteral("Zandrik"));
     QCoreApplication::setApplicationName(kProductName.toString());
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLFEN_VERSION));
@@ -217,12 +216,11 @@ int main(int argc, char* argv[])
         if (!config.layouts.fatal.isEmpty())
             return 2;
     }
-    // The keyring answers over the session's D-Bus; without one (a server, a container, a cron
-    // job) there is none to ask, and the keys come from the environment or key files.
-    QtKeychainStore keyring;
-    const bool sessionBus =
-        !environment.value(QStringLiteral("DBUS_SESSION_BUS_ADDRESS")).isEmpty();
-    const SourceKeys keys(environment, config.keyFiles, files, sessionBus ? &keyring : nullptr);
+    // Without a keyring to ask (on Linux, a server, a container or a cron job without a session
+    // bus) the keys come from the environment or key files.
+    SystemKeyStore keyring;
+    const SourceKeys keys(environment, config.keyFiles, files,
+                          SystemKeyStore::reachable(environment) ? &keyring : nullptr);
     config.keyFor = [&keys](const QString& name) { return keys.key(name); };
     if (config.mode == RunMode::ListSources) {
         const QCoreApplication application(argc, argv);
@@ -301,11 +299,10 @@ int main(int argc, char* argv[])
                     "-a quillfen\n(Qt said: %3)\n");
     }
 
-#ifdef Q_OS_UNIX
     // Past the file size limit (ulimit -f) the system would end the program, session and all;
     // ignored, the write fails instead and the export reports it like any other failed write.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    IgnoreFileSizeLimit();
+    ReleaseOwnConsole();
 
     gDefaultMessageHandler = qInstallMessageHandler(StartupMessageHandler);
     QApplication application(argc, argv);

@@ -1,6 +1,7 @@
 #include "desktop/files/PartFiles.h"
 
 #include "common/OperationFailed.h"
+#include "desktop/files/FileSync.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,14 +10,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
-#include <filesystem>
-#include <system_error>
-
-#if defined(Q_OS_WIN)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include <optional>
 
 namespace {
 QString Native(const QString& path)
@@ -35,12 +29,7 @@ void SyncToDisk(const QString& part, const QString& path)
     QFile file(part);
     if (!file.open(QIODevice::ReadWrite | QIODevice::ExistingOnly))
         CannotWrite(path, file.errorString());
-#if defined(Q_OS_WIN)
-    const bool synced = ::_commit(file.handle()) == 0;
-#else
-    const bool synced = ::fsync(file.handle()) == 0;
-#endif
-    if (!synced)
+    if (!SyncDescriptor(file.handle()))
         CannotWrite(path, qt_error_string(errno));
 }
 } // namespace
@@ -75,9 +64,6 @@ QString ReservePartFile(const QString& path)
 void PutPartInPlace(const QString& part, const QString& path)
 {
     SyncToDisk(part, path);
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(part).toStdString(),
-                            QFile::encodeName(path).toStdString(), error);
-    if (error)
-        CannotWrite(path, QString::fromLocal8Bit(error.message().c_str()));
+    if (const std::optional<QString> refused = MoveIntoPlace(part, path))
+        CannotWrite(path, *refused);
 }

@@ -1,6 +1,7 @@
 #include "desktop/storage/QtScanJournal.h"
 
 #include "common/OperationFailed.h"
+#include "desktop/files/FileSync.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -89,11 +90,9 @@ void QtScanJournal::append(const QStringList& lines)
         bytes += line.toUtf8() + '\n';
     if (m_file.write(bytes) != bytes.size() || !m_file.flush())
         throw OperationFailed(m_file.errorString());
-#ifdef Q_OS_UNIX
     // On the disk, not only in the system's cache: a power cut keeps the scan too.
-    if (::fsync(m_file.handle()) != 0)
+    if (!SyncDescriptor(m_file.handle()))
         throw OperationFailed(tr("could not write the session file to the disk"));
-#endif
 }
 
 void QtScanJournal::clear()

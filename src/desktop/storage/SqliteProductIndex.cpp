@@ -1,6 +1,7 @@
 #include "desktop/storage/SqliteProductIndex.h"
 
 #include "common/OperationFailed.h"
+#include "desktop/files/FileSync.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,11 +15,6 @@
 #include <cstdio>
 #include <sqlite3.h>
 #include <utility>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace {
 // Written into every index; a file of another format is not read.
@@ -66,17 +62,9 @@ void Exec(sqlite3* db, const char* statement)
 
 void SyncToDisk(const QString& path)
 {
-#ifdef Q_OS_UNIX
     // Journaling is off while building, so the pages must be on the disk before the new file
     // takes the old one's name: a crash right after the rename must not leave a broken index.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-#else
-    Q_UNUSED(path);
-#endif
+    SyncPath(path);
 }
 
 // A statement, finalised when it goes; false when it could not be prepared.
@@ -149,15 +137,8 @@ void PackFields(const ExportRow& row, QByteArray& packed)
 void PutInPlace(const QString& finished, const QString& target)
 {
     SyncToDisk(finished);
-#ifdef Q_OS_WIN
-    // Windows renames over an existing file only when nobody has it open.
-    QFile::remove(target);
-    const bool renamed = QFile::rename(finished, target);
-#else
-    const bool renamed = std::rename(QFile::encodeName(finished).constData(),
-                                     QFile::encodeName(target).constData()) == 0;
-#endif
-    if (!renamed)
+    // Windows refuses while a reader has the old index open; both files then stay as they were.
+    if (MoveIntoPlace(finished, target))
         throw OperationFailed(
             QCoreApplication::translate("SqliteProductIndex",
                                         "Could not put the new product index in place at %1")

@@ -11,7 +11,8 @@ class QSocketNotifier;
 // Catches SIGINT and SIGTERM for as long as it lives, and puts the handlers that were there back
 // when it goes. The first signal is the one received; the handler also writes a byte into a
 // socket pair, which wakes the event loop out of any wait (a paced pause, a slow service) so
-// that the run notices at once. Needs a QCoreApplication. One at a time per process.
+// that the run notices at once. Needs a QCoreApplication. One at a time per process. On Windows
+// (QtStopSignals_win.cpp) the console's control events stand for the signals.
 class QtStopSignals final : public StopSignals
 {
     Q_DISABLE_COPY_MOVE(QtStopSignals)

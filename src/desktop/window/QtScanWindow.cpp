@@ -1,7 +1,8 @@
 #include "desktop/window/QtScanWindow.h"
 
+#include "desktop/window/ScanSounds.h"
+
 #include <QApplication>
-#include <QAudioDevice>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -12,12 +13,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMediaDevices>
 #include <QNetworkInterface>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QSoundEffect>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTimer>
@@ -43,36 +42,6 @@ QString FlashColour(ScanSignal signal)
         break;
     }
     return QStringLiteral("#c8c8c8");
-}
-
-// Qt's PulseAudio backend tells standard error, as an uncategorised warning, that it found no
-// sound server ("PulseAudioService: pa_context_connect() failed"). On a machine without sound
-// that is no news: the window stays silent, and says nothing either.
-QtMessageHandler gPassedOn = nullptr;
-
-void WithoutSoundServerWarning(QtMsgType type, const QMessageLogContext& context,
-                               const QString& message)
-{
-    if (message.startsWith(u"PulseAudioService:"))
-        return;
-    if (gPassedOn)
-        gPassedOn(type, context, message);
-}
-
-bool SoundOutputAvailable()
-{
-    gPassedOn = qInstallMessageHandler(WithoutSoundServerWarning);
-    const bool available = !QMediaDevices::audioOutputs().isEmpty();
-    qInstallMessageHandler(gPassedOn);
-    return available;
-}
-
-const char* SoundFile(int signal)
-{
-    static const char* const files[] = {"qrc:/quillfen/sounds/found.wav",
-                                        "qrc:/quillfen/sounds/not-found.wav",
-                                        "qrc:/quillfen/sounds/invalid.wav"};
-    return files[signal];
 }
 } // namespace
 
@@ -291,20 +260,9 @@ void QtScanWindow::signal(ScanSignal signal)
 
 void QtScanWindow::play(ScanSignal signal)
 {
-    if (!m_soundChecked) {
-        m_soundChecked = true;
-        m_soundAvailable = SoundOutputAvailable();
-    }
-    // No sound device: silent, and no word about it.
-    if (!m_soundAvailable)
-        return;
-    const int which = int(signal);
-    if (!m_sounds[which]) {
-        m_sounds[which] = std::make_unique<QSoundEffect>();
-        m_sounds[which]->setSource(QUrl(QString::fromLatin1(SoundFile(which))));
-        m_sounds[which]->setVolume(0.6f);
-    }
-    m_sounds[which]->play();
+    if (!m_sounds)
+        m_sounds = std::make_unique<ScanSounds>();
+    m_sounds->play(signal);
 }
 
 bool QtScanWindow::muted() const

@@ -12,7 +12,7 @@ class QSpinBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QSoundEffect;
+class ScanSounds;
 class QTimer;
 class QTreeWidget;
 
@@ -79,8 +79,6 @@ private:
     QLabel* m_qrCode;
     QPushButton* m_newLink;
     QTimer* m_flashEnd;
-    // Made at the first sound, and only on a machine with a sound output.
-    std::unique_ptr<QSoundEffect> m_sounds[3];
-    bool m_soundChecked = false;
-    bool m_soundAvailable = false;
+    // Made at the first sound.
+    std::unique_ptr<ScanSounds> m_sounds;
 };
