@@ -3,6 +3,7 @@
 // with the program's peak memory, and 1,000,000 codes of which half are the same products again
 // in another form, beside the 500,000 distinct ones.
 #include "BenchReport.h"
+#include "ChildRun.h"
 #include "ExportMaker.h"
 #include "GeneratedIndex.h"
 #include "PeerRun.h"
@@ -21,68 +22,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <vector>
-
-extern char** environ;
 
 namespace {
-struct ChildRun
-{
-    int status = -1;
-    double seconds = 0;
-    long peakMegabytes = 0;
-};
-
-// Runs the program with the environment, its standard output and error into files, and waits
-// for it: its wall time, exit status and its own peak resident memory (from wait4, which
-// reports the child alone).
-ChildRun RunChild(const QStringList& arguments, const QProcessEnvironment& environment,
-                  const QString& outputPath, const QString& errorPath,
-                  const QString& inputPath = QStringLiteral("/dev/null"))
-{
-    std::vector<QByteArray> argumentBytes;
-    for (const QString& argument : arguments)
-        argumentBytes.push_back(QFile::encodeName(argument));
-    std::vector<char*> argv;
-    for (QByteArray& argument : argumentBytes)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    std::vector<QByteArray> environmentBytes;
-    for (const QString& entry : environment.toStringList())
-        environmentBytes.push_back(entry.toLocal8Bit());
-    std::vector<char*> envp;
-    for (QByteArray& entry : environmentBytes)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, QFile::encodeName(inputPath).constData(),
-                                     O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, QFile::encodeName(outputPath).constData(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, 2, QFile::encodeName(errorPath).constData(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ChildRun run;
-    QElapsedTimer clock;
-    clock.start();
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
-        int status = 0;
-        rusage usage{};
-        if (wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status))
-            run.status = WEXITSTATUS(status);
-        run.peakMegabytes = usage.ru_maxrss / 1024;
-    }
-    run.seconds = double(clock.nsecsElapsed()) / 1e9;
-    posix_spawn_file_actions_destroy(&actions);
-    return run;
-}
-
 // The program's run, best of three: the fastest time, and the largest peak of the three.
 ChildRun BestOfThree(const QStringList& arguments, const QProcessEnvironment& environment,
                      const QString& outputPath, const QString& errorPath)

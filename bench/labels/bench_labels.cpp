@@ -4,6 +4,7 @@
 // making 1,000 EPS files of the same codes in one run (--batch). The bound for the
 // 10,000-label job is 20 s and 300 MB.
 #include "BenchReport.h"
+#include "ChildRun.h"
 #include "gs1/CodeFacts.h"
 
 #include <QCoreApplication>
@@ -15,61 +16,8 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <vector>
 
 namespace {
-struct ChildRun
-{
-    int status = -1;
-    double seconds = 0;
-    long peakMegabytes = 0;
-};
-
-// Runs the program to its end, standard output and error into files, and measures it from here:
-// its wall time, exit status and its own peak resident memory (wait4).
-ChildRun RunChild(const QStringList& arguments, const QProcessEnvironment& environment,
-                  const QString& logPath)
-{
-    std::vector<QByteArray> argumentBytes;
-    for (const QString& argument : arguments)
-        argumentBytes.push_back(QFile::encodeName(argument));
-    std::vector<char*> argv;
-    for (QByteArray& argument : argumentBytes)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    std::vector<QByteArray> environmentBytes;
-    for (const QString& entry : environment.toStringList())
-        environmentBytes.push_back(entry.toLocal8Bit());
-    std::vector<char*> envp;
-    for (QByteArray& entry : environmentBytes)
-        envp.push_back(entry.data());
-    envp.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, QFile::encodeName(logPath).constData(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    ChildRun run;
-    QElapsedTimer clock;
-    clock.start();
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0) {
-        int status = 0;
-        rusage usage{};
-        if (wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status))
-            run.status = WEXITSTATUS(status);
-        run.peakMegabytes = usage.ru_maxrss / 1024;
-    }
-    run.seconds = double(clock.nsecsElapsed()) / 1e9;
-    posix_spawn_file_actions_destroy(&actions);
-    return run;
-}
-
 // `count` different EAN-13s, one a line, with or without their check digits.
 QByteArray Codes(int count, bool checkDigits)
 {
