@@ -122,6 +122,39 @@ std::variant<QString, QString> WrittenMarcXml(yaz_marc_t handle, yaz_iconv_t con
     return std::variant<QString, QString>(std::in_place_index<0>, text);
 }
 
+// MARC 21 has two indicators of one character each. YAZ takes an attribute of any length and
+// writes its extra characters out as a third indicator, so such a record would not read back as
+// itself.
+bool IndicatorsFit(const xmlNode* record)
+{
+    for (const xmlNode* field = record->children; field; field = field->next) {
+        if (field->type != XML_ELEMENT_NODE ||
+            xmlStrcmp(field->name, reinterpret_cast<const xmlChar*>("datafield")) != 0)
+            continue;
+        for (const xmlAttr* attribute = field->properties; attribute; attribute = attribute->next) {
+            const QByteArrayView name(reinterpret_cast<const char*>(attribute->name));
+            if (!name.startsWith("ind"))
+                continue;
+            const xmlNode* only = attribute->children;
+            const xmlChar* value = only && !only->next ? only->content : nullptr;
+            const QByteArrayView text(value ? reinterpret_cast<const char*>(value) : "");
+            if ((name != "ind1" && name != "ind2") || text.size() != 1 || uchar(text[0]) >= 0x80)
+                return false;
+        }
+    }
+    return true;
+}
+
+// MARC 21 has two indicators and subfield codes of one character after the delimiter. YAZ
+// reads other counts as a leader gives them, and its writer then reads past what it holds.
+bool Marc21Counts(QAnyStringView counts)
+{
+    return counts == QLatin1StringView("22");
+}
+
+const QString kNotMarc21 = QStringLiteral("not a MARC 21 record (its leader does not say two "
+                                          "indicators and one-character subfield codes)");
+
 // Reads one MARCXML <record> into YAZ's handle; empty, or why not.
 QString ReadXmlInto(yaz_marc_t handle, QByteArrayView xml)
 {
@@ -149,6 +182,8 @@ QString ReadXmlInto(yaz_marc_t handle, QByteArrayView xml)
         (root->ns &&
          QString::fromUtf8(reinterpret_cast<const char*>(root->ns->href)) != kMarcXmlNamespace))
         return QStringLiteral("not a MARCXML record");
+    if (!IndicatorsFit(root))
+        return QStringLiteral("an indicator that is not one character");
     if (yaz_marc_read_xml(handle, root) != 0)
         return QStringLiteral("not a MARCXML record");
     return {};
@@ -296,6 +331,15 @@ std::variant<MarcRecord, QString> MarcRecord::fromIso2709(QByteArrayView bytes)
         stated.toByteArray().toLongLong() != bytes.size())
         return QStringLiteral("the leader says %1 bytes, the record has %2")
             .arg(QString::number(stated.toByteArray().toLongLong()), QString::number(bytes.size()));
+    if (!Marc21Counts(QLatin1StringView(bytes.sliced(10, 2))))
+        return kNotMarc21;
+    // MARC 21 text holds no control character but the three separators and MARC-8's escape. YAZ
+    // keeps fields as C strings, and its MARCXML writer reads past a NUL behind a control code.
+    if (std::any_of(bytes.begin(), bytes.end(), [](char c) {
+            const uchar u = uchar(c);
+            return u < 0x20 && u != 0x1b && u != 0x1d && u != 0x1e && u != 0x1f;
+        }))
+        return QStringLiteral("a control character in its text");
     // Position 09 of the leader: 'a' for UTF-8; a blank (or anything else, which MARC 21 does
     // not define) for MARC-8. UTF-8 goes through the converter too, which checks it.
     const bool utf8 = bytes[9] == 'a';
@@ -346,6 +390,8 @@ std::variant<MarcRecord, QString> MarcRecord::fromMarcXml(QByteArrayView xml)
     if (!contents)
         return QStringLiteral("not a MARCXML record");
     record.m_contents = std::move(*contents);
+    if (!Marc21Counts(QStringView(record.m_contents.leader).mid(10, 2)))
+        return kNotMarc21;
 
     // Kept only if it can be written out as both: YAZ's ISO 2709 writer leaves out what does not
     // fit its five digits of length, or a field's four, and says nothing.
