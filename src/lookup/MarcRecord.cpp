@@ -152,6 +152,10 @@ bool Marc21Counts(QAnyStringView counts)
     return counts == QLatin1StringView("22");
 }
 
+// YAZ keeps a record's fields as C strings: a NUL in one cuts it short, and its MARCXML writer
+// then reads past the field's end.
+const QString kNulByte = QStringLiteral("a NUL byte in its text");
+
 const QString kNotMarc21 = QStringLiteral("not a MARC 21 record (its leader does not say two "
                                           "indicators and one-character subfield codes)");
 
@@ -333,13 +337,8 @@ std::variant<MarcRecord, QString> MarcRecord::fromIso2709(QByteArrayView bytes)
             .arg(QString::number(stated.toByteArray().toLongLong()), QString::number(bytes.size()));
     if (!Marc21Counts(QLatin1StringView(bytes.sliced(10, 2))))
         return kNotMarc21;
-    // MARC 21 text holds no control character but the three separators and MARC-8's escape. YAZ
-    // keeps fields as C strings, and its MARCXML writer reads past a NUL behind a control code.
-    if (std::any_of(bytes.begin(), bytes.end(), [](char c) {
-            const uchar u = uchar(c);
-            return u < 0x20 && u != 0x1b && u != 0x1d && u != 0x1e && u != 0x1f;
-        }))
-        return QStringLiteral("a control character in its text");
+    if (bytes.contains('\0'))
+        return kNulByte;
     // Position 09 of the leader: 'a' for UTF-8; a blank (or anything else, which MARC 21 does
     // not define) for MARC-8. UTF-8 goes through the converter too, which checks it.
     const bool utf8 = bytes[9] == 'a';
