@@ -46,17 +46,35 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
     } else if (!product->image.isEmpty() && !m_imagesBase.isEmpty()) {
         const QString folder =
             QString::fromLatin1(OpenFoodFactsImageFolder(product->code.toLatin1()));
-        const QString path = QStringLiteral("/images/products/") + folder + u'/' + product->image;
-        details.imageUrl = SourceAddress(m_imagesBase, path + QStringLiteral(".400.jpg"))
-                               .toString(QUrl::FullyEncoded);
-        details.thumbnailUrl = SourceAddress(m_imagesBase, path + QStringLiteral(".200.jpg"))
-                                   .toString(QUrl::FullyEncoded);
+        const QString path = folder + u'/' + product->image;
+        details.imageUrl = imageAddress(path + QStringLiteral(".400.jpg"));
+        details.thumbnailUrl = imageAddress(path + QStringLiteral(".200.jpg"));
     }
     if (!m_pagesBase.isEmpty())
         // The page of the code as it was typed: every form leads to the product, and this one is
         // the user's own.
         details.pageUrl = pageOf(product->database, gtin == checked.gtin ? checked.asTyped : gtin);
     return SourceAnswer::found(std::move(answer));
+}
+
+QString IndexSource::imageAddress(const QString& path)
+{
+    // A path of characters an address keeps as they are follows the pictures' address as it is,
+    // made once (two addresses read and written again for every product found took a twelfth
+    // of a lookup from the index). Any other is encoded as the address is made.
+    const bool plain = std::all_of(path.cbegin(), path.cend(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') ||
+               c == u'/' || c == u'.' || c == u'_' || c == u'-';
+    });
+    const QString folder = QStringLiteral("/images/products/");
+    if (!plain)
+        return SourceAddress(m_imagesBase, folder + path).toString(QUrl::FullyEncoded);
+    if (m_imagePrefix.isEmpty())
+        m_imagePrefix = SourceAddress(m_imagesBase, folder).toString(QUrl::FullyEncoded);
+    // A base that already holds a query or a path of dots is left to the address's own rules.
+    if (!m_imagePrefix.endsWith(folder) || path.contains(QLatin1String("..")))
+        return SourceAddress(m_imagesBase, folder + path).toString(QUrl::FullyEncoded);
+    return m_imagePrefix + path;
 }
 
 QString IndexSource::pageOf(const QString& database, const QString& gtin)

@@ -41,6 +41,7 @@ public:
 
 private:
     QString pageOf(const QString& database, const QString& gtin);
+    QString imageAddress(const QString& path);
 
     ProductIndex& m_index;
     QString m_imagesBase, m_pagesBase;
@@ -51,4 +52,5 @@ private:
     // A product page's address up to its code, for the database it was last made for.
     QString m_pagesOf;
     QString m_pagePrefix;
+    QString m_imagePrefix; // the pictures' address up to their folders
 };

@@ -13,6 +13,8 @@
 #include <QJsonDocument>
 #include <QStringEncoder>
 
+#include <algorithm>
+
 namespace {
 // RFC 4180: a field is quoted when it holds the separator, a quote or a line break, and its
 // quotes are doubled; lines end in CR LF. The tab-separated form follows the same rules.
@@ -330,8 +332,11 @@ QByteArray DelimitedLine(const QStringList& cells, char separator)
         if (i > 0)
             out += separator;
         const QString& cell = cells[i];
-        const bool quoted = cell.contains(QLatin1Char(separator)) || cell.contains(u'"') ||
-                            cell.contains(u'\r') || cell.contains(u'\n');
+        // One pass over the cell for the four characters that call for quotes, not four.
+        const bool quoted = std::any_of(cell.cbegin(), cell.cend(), [separator](QChar c) {
+            const char16_t u = c.unicode();
+            return u == char16_t(separator) || u == u'"' || u == u'\r' || u == u'\n';
+        });
         if (!quoted) {
             const qsizetype at = out.size();
             out.resize(at + utf8.requiredSpace(cell.size()));

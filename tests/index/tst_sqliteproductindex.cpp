@@ -143,6 +143,7 @@ private Q_SLOTS:
         Build(index,
               {{TestExport("Open Food Facts"),
                 {{"3800123400018", "Spread", {}, {}, "Spreads", "France,Germany", "front_en.3"},
+                 {"3800123400025", "Odd", {}, {}, {}, {}, "front fr?#.3"},
                  {"48", "Whole", {}, {}, {}, {}, "https://x.test/48.jpg"},
                  {"55", "Plain"}}},
                {TestExport("Open Beauty Facts"), {{"4000000000006", "Soap"}}}});
@@ -159,6 +160,10 @@ private Q_SLOTS:
                  (QStringList{"Spreads", "France, Germany", pictures + "front_en.3.400.jpg",
                               pictures + "front_en.3.200.jpg",
                               "http://127.0.0.1:8/product/3800123400018"}));
+        // A picture's name that an address cannot hold as it is comes encoded, never cut short.
+        QCOMPARE(details(QStringLiteral("3800123400025"))[2],
+                 QStringLiteral("http://127.0.0.1:9/images/products/380/012/340/0025/"
+                                "front%20fr%3F%23.3.400.jpg"));
         QCOMPARE(details(QStringLiteral("00000048"))[2], QStringLiteral("https://x.test/48.jpg"));
         QCOMPARE(details(QStringLiteral("00000055")),
                  (QStringList{"", "", "", "", "http://127.0.0.1:8/product/00000055"}));
