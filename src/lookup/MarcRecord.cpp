@@ -108,7 +108,9 @@ std::variant<QString, QString> WrittenMarcXml(yaz_marc_t handle, yaz_iconv_t con
     if (yaz_marc_write_mode(handle, written.get()) != 0)
         return std::variant<QString, QString>(std::in_place_index<1>,
                                               QStringLiteral("not a MARC record"));
-    if (converter && yaz_iconv_error(converter) != 0)
+    // A converter that was never given any text (a record of no fields) says "unknown": that is
+    // no failure.
+    if (converter && yaz_iconv_error(converter) > YAZ_ICONV_UNKNOWN)
         return std::variant<QString, QString>(std::in_place_index<1>,
                                               QStringLiteral("its text is not in the character "
                                                              "set its leader names"));
