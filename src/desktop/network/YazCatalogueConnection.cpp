@@ -1,6 +1,7 @@
 #include "desktop/network/YazCatalogueConnection.h"
 
 #include "common/Loopback.h"
+#include "desktop/network/SocketWait.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -10,8 +11,6 @@
 #include <chrono>
 #include <libxml/xmlerror.h>
 #include <mutex>
-#include <poll.h>
-#include <sys/ioctl.h>
 #include <thread>
 #include <vector>
 #include <yaz/log.h>
@@ -193,33 +192,28 @@ CatalogueAnswer Run(const CatalogueSearch& search, const std::atomic<bool>& aban
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             continue;
         }
-        pollfd watched{socket, 0, 0};
-        if (mask & ZOOM_SELECT_READ)
-            watched.events |= POLLIN;
-        if (mask & ZOOM_SELECT_WRITE)
-            watched.events |= POLLOUT;
-        if (mask & ZOOM_SELECT_EXCEPT)
-            watched.events |= POLLPRI;
-        const int ready = poll(&watched, 1, int(std::min(left, kLookEvery).count()));
-        if (ready <= 0)
-            continue;
+        const SocketEvents ready =
+            WaitOnSocket(socket,
+                         {(mask & ZOOM_SELECT_READ) != 0, (mask & ZOOM_SELECT_WRITE) != 0,
+                          (mask & ZOOM_SELECT_EXCEPT) != 0},
+                         std::min(left, kLookEvery));
         int events = 0;
-        if (watched.revents & (POLLIN | POLLHUP | POLLERR)) {
+        if (ready.readable) {
             // Counted before ZOOM reads them: a server that sends more than an answer may hold is
             // left at once.
-            int waiting = 0;
-            if (ioctl(socket, FIONREAD, &waiting) == 0)
-                received += std::max(waiting, 0);
+            received += BytesWaiting(socket);
             if (received > search.maxBytes) {
                 answer.failure = QStringLiteral("answer too large");
                 return answer;
             }
             events |= ZOOM_SELECT_READ;
         }
-        if (watched.revents & POLLOUT)
+        if (ready.writable)
             events |= ZOOM_SELECT_WRITE;
-        if (watched.revents & (POLLERR | POLLHUP | POLLPRI))
+        if (ready.exceptional)
             events |= ZOOM_SELECT_EXCEPT;
+        if (events == 0)
+            continue;
         ZOOM_connection_fire_event_socket(zoom.connection, events);
     }
 
