@@ -15,7 +15,11 @@ int PrintLines(int argc, char** argv)
     QCoreApplication application(argc, argv);
     QtStandardInputLines lines;
     lines.watch(
-        8, [](const QByteArray& line) { std::printf("line:%s\n", line.constData()); },
+        8,
+        [](const QList<QByteArray>& arrived) {
+            for (const QByteArray& line : arrived)
+                std::printf("line:%s\n", line.constData());
+        },
         [] {
             std::printf("end\n");
             QCoreApplication::quit();
