@@ -124,8 +124,8 @@ std::variant<QString, QString> WrittenMarcXml(yaz_marc_t handle, yaz_iconv_t con
     return std::variant<QString, QString>(std::in_place_index<0>, text);
 }
 
-// MARC 21 has two indicators of one character each (an empty one is read as a blank). YAZ takes
-// an attribute of any length and writes its extra characters out as a third indicator, so such a
+// MARC 21 has two indicators of one character each. YAZ takes an attribute of any length and
+// writes its extra characters out as a third indicator, and an empty one as a blank, so such a
 // record would not read back as itself.
 bool IndicatorsFit(const xmlNode* record)
 {
@@ -140,8 +140,7 @@ bool IndicatorsFit(const xmlNode* record)
             const xmlNode* only = attribute->children;
             const xmlChar* value = only && !only->next ? only->content : nullptr;
             const QByteArrayView text(value ? reinterpret_cast<const char*>(value) : "");
-            if ((name != "ind1" && name != "ind2") || text.size() > 1 ||
-                (text.size() == 1 && uchar(text[0]) >= 0x80))
+            if ((name != "ind1" && name != "ind2") || text.size() != 1 || uchar(text[0]) >= 0x80)
                 return false;
         }
     }
@@ -190,7 +189,7 @@ QString ReadXmlInto(yaz_marc_t handle, QByteArrayView xml)
          QString::fromUtf8(reinterpret_cast<const char*>(root->ns->href)) != kMarcXmlNamespace))
         return QStringLiteral("not a MARCXML record");
     if (!IndicatorsFit(root))
-        return QStringLiteral("an indicator of more than one character");
+        return QStringLiteral("indicators that are not MARC 21's (two of one character each)");
     if (yaz_marc_read_xml(handle, root) != 0)
         return QStringLiteral("not a MARCXML record");
     return {};

@@ -110,6 +110,19 @@ void TestCatalogueSource::iso2709_readOrRefusedWithTheReason_data()
                                                        {'c', "Z."}})}},
                              'a')
         << QStringLiteral("its text is not UTF-8");
+    // YAZ reads subfield codes and indicators of the leader's counts and writes past them.
+    QByteArray fiveCharacterCodes = good;
+    fiveCharacterCodes[11] = '6';
+    QTest::newRow("subfield codes of five characters")
+        << fiveCharacterCodes << QStringLiteral("not a MARC 21 record");
+    QByteArray oneIndicator = good;
+    oneIndicator[10] = '1';
+    QTest::newRow("one indicator") << oneIndicator << QStringLiteral("not a MARC 21 record");
+    QTest::newRow("NUL in a field")
+        << MarcTest::Iso2709(
+               {{"001", "QF4"}, {"245", DataField("10", {{'a', QByteArray("A\0B", 3)}})}}, 'a')
+        << QStringLiteral("a NUL byte");
+    QTest::newRow("leader alone") << QByteArray("00026cam a2200025 i 4500\x1e\x1d") << QString();
     // Into the multibyte (CJK) set, then bytes that are none of its characters.
     QTest::newRow("MARC-8 bytes of no character")
         << MarcTest::Iso2709({{"001", "QF3"},
@@ -150,6 +163,22 @@ void TestCatalogueSource::marcXml_readOrRefusedWithTheReason_data()
                 "</datafield>";
     QTest::newRow("10,000 fields")
         << many + "</record>" << QStringLiteral("does not fit an ISO 2709 record");
+    const auto withIndicators = [](const char* indicators) -> QByteArray {
+        return QByteArray("<record xmlns=\"http://www.loc.gov/MARC21/slim\"><leader>00000nam "
+                          "a2200000 a 4500</leader><datafield tag=\"245\" ") +
+               indicators + "><subfield code=\"a\">Title\t(boxed)</subfield></datafield></record>";
+    };
+    QTest::newRow("indicator of two characters")
+        << withIndicators("ind1=\"1\" ind2=\"@7\"")
+        << QStringLiteral("indicators that are not MARC 21");
+    QTest::newRow("a third indicator") << withIndicators("ind1=\"1\" ind2=\"0\" ind3=\"7\"")
+                                       << QStringLiteral("indicators that are not MARC 21");
+    QTest::newRow("empty indicator") << withIndicators("ind1=\"\" ind2=\"0\"")
+                                     << QStringLiteral("indicators that are not MARC 21");
+    QTest::newRow("tab in a subfield") << withIndicators("ind1=\"1\" ind2=\"0\"") << QString();
+    QTest::newRow("leader of one indicator")
+        << QByteArray("<record><leader>00000nam a1100000 a 4500</leader></record>")
+        << QStringLiteral("not a MARC 21 record");
     QTest::newRow("over 2 MB") << QByteArray(3 * 1024 * 1024, ' ')
                                << QStringLiteral("larger than a MARC 21 record");
 }
