@@ -1,6 +1,7 @@
 #include "desktop/system/QtEventLoop.h"
 
 #include "common/ProgramEnding.h"
+#include "desktop/system/EventWaitHeartbeat.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -25,9 +26,28 @@ void QtEventLoop::yield()
     throwIfEnding();
 }
 
+namespace {
+// The beat of this platform, running as long as the wait that made it.
+class Heartbeat
+{
+public:
+    Heartbeat()
+    {
+        if (const auto every = EventWaitHeartbeat(); every.count() > 0) {
+            m_timer.setTimerType(Qt::CoarseTimer);
+            m_timer.start(every);
+        }
+    }
+
+private:
+    QTimer m_timer;
+};
+} // namespace
+
 void QtEventLoop::waitForEvents()
 {
     throwIfEnding();
+    const Heartbeat beat;
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     m_lastPassNs = nowNs();
     throwIfEnding();
@@ -41,6 +61,7 @@ void QtEventLoop::waitForEvents(std::chrono::milliseconds atMost)
     wake.setSingleShot(true);
     wake.setTimerType(Qt::PreciseTimer);
     wake.start(std::max(atMost, std::chrono::milliseconds(0)));
+    const Heartbeat beat;
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     m_lastPassNs = nowNs();
     throwIfEnding();
