@@ -49,6 +49,13 @@ void QtScanJournal::openRegular(QFile& file, QIODevice::OpenMode mode) const
         throw OperationFailed(file.errorString());
     }
 #else
+    // Windows opens no FIFO by name and waits on no device here; a folder in the file's place is
+    // refused in the same words.
+    if (const QFileInfo info(m_path); info.exists() && !info.isFile())
+        throw OperationFailed(
+            tr("the session file %1 is not a regular file (a pipe, a device or a folder); move "
+               "it away")
+                .arg(m_path));
     if (!file.open(mode))
         throw OperationFailed(file.errorString());
 #endif
