@@ -40,6 +40,19 @@ public:
 private:
     Form1Window& m_window;
 };
+
+// Every row into the file, each later row of a product numbered after its first, then the file
+// completed.
+void WriteRows(BatchOutput& output, const std::vector<CodeOutcome>& rows)
+{
+    SameProductRows firstRows;
+    int row = 0;
+    for (CodeOutcome outcome : rows) {
+        outcome.sameAs = firstRows.sameAs(outcome.gtin, ++row);
+        output.add(outcome);
+    }
+    output.finish();
+}
 } // namespace
 
 void ResultsFileSave::SaveResultsAs()
@@ -99,13 +112,7 @@ void ResultsFileSave::SaveResultsAs()
         const OutcomeFormat format = OutcomeFormatOfFile(path).value_or(OutcomeFormat::Csv);
         const std::unique_ptr<BatchOutput> output =
             BatchOutput::openFile(path, format, m_columns, m_platform.outputFiles);
-        SameProductRows firstRows;
-        int row = 0;
-        for (CodeOutcome outcome : rows) {
-            outcome.sameAs = firstRows.sameAs(outcome.gtin, ++row);
-            output->add(outcome);
-        }
-        output->finish();
+        WriteRows(*output, rows);
         m_lastFileName = path;
         m_lastFilterIndex = filter;
     });
@@ -126,13 +133,7 @@ bool ResultsFileSave::saveShopFile(const QString& path, OutcomeFormat format,
         const ShopFileWriter& written = *writer;
         const std::unique_ptr<BatchOutput> output =
             BatchOutput::openFileWithWriter(path, std::move(writer), m_platform.outputFiles);
-        SameProductRows firstRows;
-        int row = 0;
-        for (CodeOutcome outcome : rows) {
-            outcome.sameAs = firstRows.sameAs(outcome.gtin, ++row);
-            output->add(outcome);
-        }
-        output->finish();
+        WriteRows(*output, rows);
         tally = written.tally();
     }
     m_platform.messageBox.show(ShopSummary(tally));
