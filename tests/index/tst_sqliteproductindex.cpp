@@ -272,14 +272,23 @@ private Q_SLOTS:
 
     void defaultPlace_isUnderTheDataFolder()
     {
+#ifdef Q_OS_WIN
+        // The user's local application data, not the roaming part: the index is large and
+        // rebuilt from its export on any machine.
+        const QString data = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+#else
         // The suite's environment points XDG_DATA_HOME at its own folder.
         const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+#endif
         QVERIFY(!data.isEmpty());
         QCOMPARE(DefaultProductIndexPath(), data + "/Zandrik/Quillfen/index.sqlite");
     }
 
 private:
-    QString path() const { return m_dir->filePath(QStringLiteral("sub/index.sqlite")); }
+    QString path() const
+    {
+        return m_dir->filePath(QStringLiteral("sub/index.sqlite"));
+    }
 
     std::optional<QTemporaryDir> m_dir; // a new one for each case
 };

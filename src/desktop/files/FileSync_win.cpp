@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <io.h>
@@ -38,10 +39,27 @@ bool SyncPath(const QString& path)
 
 std::optional<QString> MoveIntoPlace(const QString& from, const QString& to)
 {
-    // Replaces in one step, as rename does on Linux; it fails while another program has the
-    // old file open without sharing its deletion, and then leaves both files as they were.
-    if (MoveFileExW(NativePath(from).c_str(), NativePath(to).c_str(),
+    // Replaces in one step, as rename does on Linux, where nobody has the old file open.
+    const std::wstring target = NativePath(to);
+    if (MoveFileExW(NativePath(from).c_str(), target.c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return std::nullopt;
-    return qt_error_string(int(GetLastError()));
+    const DWORD refused = GetLastError();
+    if (refused != ERROR_ACCESS_DENIED && refused != ERROR_SHARING_VIOLATION)
+        return qt_error_string(int(refused));
+    // Open, but perhaps by readers who share its deletion (the product index's do): then it
+    // can step aside under a name of its own, the new file take its name, and the old one go
+    // when its last reader closes it. If it cannot step aside, both stay as they were.
+    const std::wstring aside =
+        NativePath(to + QStringLiteral(".replaced-") +
+                   QString::number(QRandomGenerator::global()->generate64(), 36));
+    if (!MoveFileExW(target.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH))
+        return qt_error_string(int(refused));
+    if (!MoveFileExW(NativePath(from).c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        const DWORD failed = GetLastError();
+        MoveFileExW(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        return qt_error_string(int(failed));
+    }
+    DeleteFileW(aside.c_str());
+    return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 #include "desktop/files/FileSync.h"
+#include "desktop/storage/SqliteFileSharing.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -137,7 +138,8 @@ void PackFields(const ExportRow& row, QByteArray& packed)
 void PutInPlace(const QString& finished, const QString& target)
 {
     SyncToDisk(finished);
-    // Windows refuses while a reader has the old index open; both files then stay as they were.
+    // Our own readers share the old file's deletion, so it may go while they read; another
+    // program holding it without that makes Windows refuse, and both files stay as they were.
     if (MoveIntoPlace(finished, target))
         throw OperationFailed(
             QCoreApplication::translate("SqliteProductIndex",
@@ -565,6 +567,7 @@ bool SqliteProductIndex::ensureOpen()
     // file a reader opened stays its own even after a new one is renamed over its name.
     const QByteArray uri = QUrl::fromLocalFile(m_path).toEncoded(QUrl::FullyEncoded) +
                            QByteArrayLiteral("?mode=ro&immutable=1");
+    ShareSqliteFilesForReplacing();
     // The index is read only from the thread that opened it.
     if (sqlite3_open_v2(uri.constData(), &m_db,
                         SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,

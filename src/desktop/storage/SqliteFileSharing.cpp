@@ -1,0 +1,6 @@
+#include "desktop/storage/SqliteFileSharing.h"
+
+void ShareSqliteFilesForReplacing()
+{
+    // A POSIX rename replaces a name whoever has the file open.
+}
