@@ -11,9 +11,11 @@
 #include "support/LoopbackConfig.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSemaphore>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 namespace {
 // A one-pixel picture told apart from the others by its one grey level.
@@ -47,24 +49,40 @@ QString Selection(const QStringList& names)
     return QStringLiteral("/scans") + QChar(u'\0') + names.join(QChar(u'\0'));
 }
 
+// Where the dialog's selection puts a file: its folder and name joined by the system's
+// separator, a backslash on Windows.
+QString Scanned(const char* name)
+{
+    return QStringLiteral("/scans") + QDir::separator() + QLatin1StringView(name);
+}
+
+// The real event loop lets the worker's queued calls in. Under wine a wait for events may miss
+// them, as it misses precise timers; the program's own loop has a coarse beat beside each wait
+// for that (QtEventLoop), and so has this one.
+void WaitForTheWorker()
+{
+    QTimer beat;
+    beat.setTimerType(Qt::CoarseTimer);
+    beat.start(25);
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // The fakes' pictures: shelf.jpg shows two codes in one row, drawn right one first and higher;
 // note.pdf one code a page, the first one also on the shelf; empty.png none.
 struct Pictures : Form1OnFakes
 {
     Pictures()
     {
-        for (const char* name : {"/scans/shelf.jpg", "/scans/note.pdf", "/scans/empty.png"})
-            files.existing.insert(QString::fromLatin1(name));
-        pictureFiles.images.insert(QStringLiteral("/scans/shelf.jpg"), Picture('a'));
-        pictureFiles.images.insert(QStringLiteral("/scans/empty.png"), Picture('e'));
-        pdfDocument.documents.insert(QStringLiteral("/scans/note.pdf"),
-                                     {Picture('1'), Picture('2')});
+        for (const char* name : {"shelf.jpg", "note.pdf", "empty.png"})
+            files.existing.insert(Scanned(name));
+        pictureFiles.images.insert(Scanned("shelf.jpg"), Picture('a'));
+        pictureFiles.images.insert(Scanned("empty.png"), Picture('e'));
+        pdfDocument.documents.insert(Scanned("note.pdf"), {Picture('1'), Picture('2')});
         barcodeScanner.symbols.insert(
             "a", {Ean("8712345678906", 300, 10), Ean("5901234123457", 10, 40)});
         barcodeScanner.symbols.insert("1", {Ean("5901234123457", 0, 0)});
         barcodeScanner.symbols.insert("2", {Ean("4006381333931", 0, 0)});
-        // The real event loop lets the worker's queued calls in.
-        eventLoop.onWait = [] { QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents); };
+        eventLoop.onWait = WaitForTheWorker;
     }
 };
 } // namespace
@@ -124,7 +142,7 @@ void TestBarcodeLoading::cancel_addsNothing()
             cancelled.release();
             pressed = true;
         }
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        WaitForTheWorker();
     };
 
     fake.form.PushButton3_Click();
@@ -145,7 +163,7 @@ void TestBarcodeLoading::batch_detailNamesWhereEachCodeCameFrom()
     config.batch.quiet = true;
     config.batch.columns = QStringLiteral("detail");
     config.serviceUrlNamed = true;
-    config.batch.inputs = {QStringLiteral("/scans/shelf.jpg"), QStringLiteral("/scans/note.pdf")};
+    config.batch.inputs = {Scanned("shelf.jpg"), Scanned("note.pdf")};
     FakeBatchConsole console;
     FakeOutputFiles outputs;
     FakeStopSignals stopSignals;
@@ -314,13 +332,13 @@ void TestBarcodeLoading::batch_damagedPage_saidOnStandardErrorAndFails()
         Pictures fake;
         fake.eventLoop.onWait = nullptr;
         fake.productIndex.place({});
-        fake.pdfDocument.documents.insert(QStringLiteral("/scans/note.pdf"), pages);
+        fake.pdfDocument.documents.insert(Scanned("note.pdf"), pages);
         AppConfig config = LoopbackConfig();
         config.mode = RunMode::Batch;
         config.batch.quiet = true;
         config.batch.columns = QStringLiteral("code,detail");
         config.sources = QStringList{QStringLiteral("index")};
-        config.batch.inputs = {QStringLiteral("/scans/note.pdf")};
+        config.batch.inputs = {Scanned("note.pdf")};
         FakeOutputFiles outputs;
         FakeStopSignals stopSignals;
         const BarcodeServices barcodes{fake.pictureFiles, fake.pdfDocument, fake.barcodeScanner};
@@ -341,8 +359,9 @@ void TestBarcodeLoading::batch_damagedPage_saidOnStandardErrorAndFails()
 
     FakeBatchConsole console;
     QCOMPARE(run({Picture('1'), GreyImage{}, Picture('2')}, console), kBatchFailed);
-    QVERIFY2(console.errors.contains(u"quillfen: /scans/note.pdf: page 2 of the PDF is damaged; "
-                                     u"the codes of its other pages are looked up\n"),
+    QVERIFY2(console.errors.contains(u"quillfen: " + Scanned("note.pdf") +
+                                     u": page 2 of the PDF is damaged; the codes of its other "
+                                     u"pages are looked up\n"),
              qPrintable(console.errors));
     QCOMPARE(console.output.trimmed().split('\n').mid(1),
              QList<QByteArray>(

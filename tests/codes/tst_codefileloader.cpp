@@ -175,8 +175,9 @@ void TestCodeFileLoader::text_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("isText");
     QTest::addColumn<QString>("text");
-    QTest::newRow("plain UTF-8") << QByteArray("caf\xC3\xA9\r\n1") << true
-                                 << QStringLiteral("café\r\n1");
+    if (SystemCodePageIsUtf8())
+        QTest::newRow("plain UTF-8")
+            << QByteArray("caf\xC3\xA9\r\n1") << true << QStringLiteral("café\r\n1");
     QTest::newRow("UTF-8 mark is not part of the first code") << QByteArray("\xEF\xBB\xBF"
                                                                             "111\r\n")
                                                               << true << "111\r\n";
@@ -196,15 +197,24 @@ void TestCodeFileLoader::text_data()
     QTest::newRow("NUL character in UTF-16 is not text")
         << Utf16Bytes(QStringLiteral("1") + nul() + u"2", true, true) << false << "";
     QTest::newRow("NUL past the first 8 KiB does not count")
-        << (QByteArray(8192, 'a') + QByteArray(1, '\0')) << true << (QString(8192, u'a') + nul());
-    QTest::newRow("invalid UTF-8 byte becomes a replacement character")
-        << QByteArray("a\xFF") << true << QStringLiteral("a\uFFFD");
-    QTest::newRow("UTF-8 sequence cut short by the end of the file is not dropped")
-        << QByteArray("1\r\n4\xE2\x82") << true << QStringLiteral("1\r\n4\uFFFD\uFFFD");
-    QTest::newRow("character cut short at the end becomes a replacement character")
-        << QByteArray("111\r\n\xC3") << true << QStringLiteral("111\r\n\uFFFD");
-    QTest::newRow("a cut-short character alone is still a row")
-        << QByteArray("\xC3") << true << QStringLiteral("\uFFFD");
+        << (QByteArray(8192, 'a') + QByteArray(1, '\0') + 'b') << true
+        << (QString(8192, u'a') + nul() + u'b');
+    if (SystemCodePageIsUtf8()) {
+        QTest::newRow("invalid UTF-8 byte becomes a replacement character")
+            << QByteArray("a\xFF") << true << QStringLiteral("a\uFFFD");
+        QTest::newRow("UTF-8 sequence cut short by the end of the file is not dropped")
+            << QByteArray("1\r\n4\xE2\x82") << true << QStringLiteral("1\r\n4\uFFFD\uFFFD");
+        QTest::newRow("character cut short at the end becomes a replacement character")
+            << QByteArray("111\r\n\xC3") << true << QStringLiteral("111\r\n\uFFFD");
+        QTest::newRow("a cut-short character alone is still a row")
+            << QByteArray("\xC3") << true << QStringLiteral("\uFFFD");
+    } else {
+        // One character a byte: nothing is cut short and nothing replaced.
+        QTest::newRow("a byte above 127 is one character of the code page")
+            << QByteArray("caf\xE9\r\n\xC3") << true
+            << (QStringLiteral("caf") + QString::fromLocal8Bit("\xE9") + u"\r\n" +
+                QString::fromLocal8Bit("\xC3"));
+    }
     QTest::newRow("UTF-16 with an odd last byte ends in a replacement character")
         << (Utf16Bytes(QStringLiteral("12"), true, true) + '3') << true
         << QStringLiteral("12\uFFFD");

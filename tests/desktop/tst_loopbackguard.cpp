@@ -333,14 +333,26 @@ void TestLoopbackGuard::proxyFromTheEnvironment_carriesRequestsElsewhere()
     EchoProxy proxy;
     const QByteArray guard = qgetenv("QUILLFEN_LOOPBACK_ONLY");
     qunsetenv("QUILLFEN_LOOPBACK_ONLY");
+#ifdef Q_OS_WIN
+    // Windows takes its proxy from Internet Settings, never from http_proxy: Qt's application
+    // proxy stands in for what it would find there.
+    QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::HttpProxy,
+                                                     QStringLiteral("127.0.0.1"),
+                                                     QUrl::fromEncoded(proxy.url()).port()));
+#else
     qputenv("http_proxy", proxy.url());
     QNetworkProxyFactory::setUseSystemConfiguration(true);
+#endif
     const QUrl elsewhere(QStringLiteral("http://192.0.2.1/elsewhere"));
     const PageResponse proxied = Fetch(*MakeGlobalPageLoader(), elsewhere);
     const PageResponse guarded = Fetch(*MakeGlobalPageLoader({.loopbackOnly = true}),
                                        QUrl::fromEncoded(proxy.url() + "/direct"));
+#ifdef Q_OS_WIN
+    QNetworkProxy::setApplicationProxy(QNetworkProxy());
+#else
     QNetworkProxyFactory::setUseSystemConfiguration(false);
     qunsetenv("http_proxy");
+#endif
     qputenv("QUILLFEN_LOOPBACK_ONLY", guard);
     QCOMPARE(proxied.failure, QString());
     QCOMPARE(proxied.body, QByteArray("GET http://192.0.2.1/elsewhere HTTP/1.1"));

@@ -9,6 +9,7 @@
 #include "support/PageLoaderKinds.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -168,28 +169,37 @@ void TestQtPageLoader::decodePageBody_data()
     QTest::newRow("no declaration: UTF-8")
         << russian.toUtf8() << QByteArray("text/html") << russian;
     QTest::newRow("no header at all: UTF-8") << russian.toUtf8() << QByteArray() << russian;
-    QTest::newRow("header charset") << encoded("windows-1251", russian)
-                                    << QByteArray("text/html; charset=windows-1251") << russian;
-    QTest::newRow("header charset quoted, odd case and spacing")
-        << encoded("windows-1251", russian) << QByteArray("text/html ;  Charset = \"Windows-1251\"")
-        << russian;
+    // Qt reads charsets beyond the UTF forms and Latin-1 through ICU, which its Windows build
+    // goes without: there a page in windows-1251 reads as UTF-8 (docs/windows.md).
+    const bool legacyCharsets = QStringDecoder("windows-1251").isValid();
+    if (legacyCharsets) {
+        QTest::newRow("header charset") << encoded("windows-1251", russian)
+                                        << QByteArray("text/html; charset=windows-1251") << russian;
+        QTest::newRow("header charset quoted, odd case and spacing")
+            << encoded("windows-1251", russian)
+            << QByteArray("text/html ;  Charset = \"Windows-1251\"") << russian;
+    }
     QTest::newRow("header charset after another parameter")
         << encoded("ISO-8859-1", german) << QByteArray("text/html; q=1; charset=iso-8859-1")
         << german;
-    const QString metaPage = QStringLiteral("<html><head><meta charset=\"windows-1251\">"
-                                            "</head><body>") +
-                             russian + QStringLiteral("</body></html>");
-    QTest::newRow("meta charset") << encoded("windows-1251", metaPage) << QByteArray("text/html")
-                                  << metaPage;
+    if (legacyCharsets) {
+        const QString metaPage = QStringLiteral("<html><head><meta charset=\"windows-1251\">"
+                                                "</head><body>") +
+                                 russian + QStringLiteral("</body></html>");
+        QTest::newRow("meta charset")
+            << encoded("windows-1251", metaPage) << QByteArray("text/html") << metaPage;
+    }
     const QString httpEquiv = QStringLiteral("<html><head><meta http-equiv=\"Content-Type\" "
                                              "content=\"text/html; charset=ISO-8859-1\"></head>") +
                               german;
     QTest::newRow("meta http-equiv")
         << encoded("ISO-8859-1", httpEquiv) << QByteArray("text/html") << httpEquiv;
-    const QString metaSaysUtf8 = QStringLiteral("<meta charset=\"utf-8\">") + russian;
-    QTest::newRow("header wins over meta")
-        << encoded("windows-1251", metaSaysUtf8) << QByteArray("text/html; charset=windows-1251")
-        << metaSaysUtf8;
+    if (legacyCharsets) {
+        const QString metaSaysUtf8 = QStringLiteral("<meta charset=\"utf-8\">") + russian;
+        QTest::newRow("header wins over meta")
+            << encoded("windows-1251", metaSaysUtf8)
+            << QByteArray("text/html; charset=windows-1251") << metaSaysUtf8;
+    }
     QTest::newRow("byte-order mark wins over the header")
         << QByteArray("\xEF\xBB\xBF") + russian.toUtf8()
         << QByteArray("text/html; charset=windows-1251") << russian;

@@ -69,10 +69,12 @@ void TestFakeHook::unknownOperation_stopsTheTestNamingTheRightOnes()
     child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--arm-unknown")});
     QVERIFY(child.waitForFinished(30000));
     QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
-    QVERIFY2(child.readAllStandardError().contains(
-                 "FakeClipboard has no operation \"paste\"; its operations are: clear, setText, "
-                 "text"),
-             "the message names the fake, the wrong name and the right ones");
+    const QByteArray said = child.readAllStandardError();
+    QVERIFY2(said.contains("FakeClipboard has no operation \"paste\"; its operations are: clear, "
+                           "setText, text"),
+             QByteArray("the message names the fake, the wrong name and the right ones; it said: " +
+                        said)
+                 .constData());
 }
 
 int main(int argc, char* argv[])

@@ -467,6 +467,10 @@ void TestOutcomeWriter::records_onlyTheFoundRowsRecordsTheRestListed()
 
 void TestOutcomeWriter::mrc_readBackByYazMarcdumpAsTheServerSentIt()
 {
+#ifdef Q_OS_WIN
+    QSKIP("yaz-marcdump, the independent reader, is a Linux program; the same writer is read "
+          "back by it in the Linux suites");
+#endif
     const QString marcdump = QStandardPaths::findExecutable(QStringLiteral("yaz-marcdump"));
     QVERIFY2(!marcdump.isEmpty(),
              "yaz-marcdump is missing: scripts/setup installs the yaz package");

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 #include <QStringList>
 
 // The ways a code file's lines may end, with the rows the window's list gains from each. Batch
@@ -32,4 +33,11 @@ inline QList<CodeFileEnding> CodeFileEndings()
         {"a lone LF is one blank row", "\n", {""}},
         {"empty file", "", {}},
     };
+}
+
+// A file without a byte-order mark is in the system's code page: UTF-8 on Linux, the ANSI code
+// page on Windows. Rows about how UTF-8 goes wrong only mean something where it is UTF-8.
+inline bool SystemCodePageIsUtf8()
+{
+    return QString::fromLocal8Bit("\xC3\xA9") == QStringLiteral("\u00E9");
 }

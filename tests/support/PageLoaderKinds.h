@@ -27,6 +27,8 @@ inline std::unique_ptr<PageLoader> MakeNamedPageLoader(const QString& name,
 #if QUILLFEN_CURL_PAGE_LOADER
     if (name == u"curl")
         return std::make_unique<CurlPageLoader>(limits);
+#else
+    Q_UNUSED(name)
 #endif
     return std::make_unique<QtPageLoader>(limits);
 }
