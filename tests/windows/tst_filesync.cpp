@@ -1,6 +1,6 @@
 // Syncs and replacing renames in their Windows forms: FlushFileBuffers through the C library's
-// descriptors and by path, and MoveFileExW replacing in one step, or refusing and leaving both
-// files as they were while the old one is open the way SQLite opens it.
+// descriptors and by path, and MoveFileExW replacing in one step; while the old file is open,
+// replacing it if its reader shares its deletion and otherwise leaving both files as they were.
 #include "desktop/files/FileSync.h"
 
 #include <QDir>
@@ -34,7 +34,8 @@ private Q_SLOTS:
     void path_fileAndFolderSyncedMissingOneNot();
     void replace_takesTheOldOnesPlaceInOneStep_data();
     void replace_takesTheOldOnesPlaceInOneStep();
-    void replace_refusedWhileTheOldOneIsOpen_bothStay();
+    void replace_whileTheOldOneIsOpen_data();
+    void replace_whileTheOldOneIsOpen();
 
 private:
     QTemporaryDir m_folder;
@@ -94,23 +95,43 @@ void TestFileSync::replace_takesTheOldOnesPlaceInOneStep()
     QVERIFY(!QFile::exists(path("index.sqlite.new")));
 }
 
-void TestFileSync::replace_refusedWhileTheOldOneIsOpen_bothStay()
+void TestFileSync::replace_whileTheOldOneIsOpen_data()
 {
+    QTest::addColumn<DWORD>("sharing");
+    QTest::addColumn<bool>("replaced");
+    // As SQLite opens its files on Windows: reading and writing shared, deleting not.
+    QTest::newRow("deletion not shared: refused, both stay")
+        << DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE) << false;
+    // As the product index's readers open it: the old file steps aside and goes when closed.
+    QTest::newRow("deletion shared: replaced, the reader keeps the old")
+        << DWORD(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE) << true;
+}
+
+void TestFileSync::replace_whileTheOldOneIsOpen()
+{
+    QFETCH(DWORD, sharing);
+    QFETCH(bool, replaced);
     QVERIFY(Write(path("held.sqlite"), "old"));
     QVERIFY(Write(path("held.sqlite.new"), "new"));
-    // As SQLite opens its files on Windows: reading and writing shared, deleting not.
     const std::wstring held = QDir::toNativeSeparators(path("held.sqlite")).toStdWString();
-    const HANDLE reader =
-        CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE reader = CreateFileW(held.c_str(), GENERIC_READ, sharing, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     QVERIFY(reader != INVALID_HANDLE_VALUE);
     const std::optional<QString> refused =
         MoveIntoPlace(path("held.sqlite.new"), path("held.sqlite"));
+    char kept[4] = {};
+    DWORD read = 0;
+    const bool readOld = ReadFile(reader, kept, 3, &read, nullptr) && QByteArray(kept) == "old";
     CloseHandle(reader);
-    QVERIFY(refused.has_value());
-    QVERIFY(!refused->isEmpty());
-    QCOMPARE(Contents(path("held.sqlite")), QByteArray("old"));
-    QCOMPARE(Contents(path("held.sqlite.new")), QByteArray("new"));
+    QVERIFY(readOld);
+    QCOMPARE(!refused.has_value(), replaced);
+    QCOMPARE(Contents(path("held.sqlite")), QByteArray(replaced ? "new" : "old"));
+    QCOMPARE(QFile::exists(path("held.sqlite.new")), !replaced);
+    // Nothing left beside it once the reader is gone.
+    QCOMPARE(QDir(m_folder.path()).entryList({QStringLiteral("held.sqlite.replaced-*")}),
+             QStringList());
+    QFile::remove(path("held.sqlite"));
+    QFile::remove(path("held.sqlite.new"));
 }
 
 QTEST_GUILESS_MAIN(TestFileSync)

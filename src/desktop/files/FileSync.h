@@ -17,6 +17,7 @@ bool SyncDescriptor(int descriptor);
 bool SyncPath(const QString& path);
 
 // Puts the file `from` in the place of `to` in one step, replacing what was there: rename, or
-// MoveFileExW writing through. (Not named ReplaceFile: windows.h makes that name a macro.) The
-// system's reason when it refuses, nothing when it is done.
+// MoveFileExW writing through; on Windows an old file that readers hold open, sharing its
+// deletion, steps aside first and goes when they close it. (Not named ReplaceFile: windows.h
+// makes that name a macro.) The system's reason when it refuses, nothing when it is done.
 std::optional<QString> MoveIntoPlace(const QString& from, const QString& to);
