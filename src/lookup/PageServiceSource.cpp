@@ -1,9 +1,12 @@
 #include "lookup/PageServiceSource.h"
 
+#include "common/NamedCharsets.h"
 #include "lookup/LookupPage.h"
 #include "lookup/SourceSupport.h"
 
 #include <QStringDecoder>
+
+#include <algorithm>
 
 namespace {
 QByteArray CharsetParameter(QByteArrayView contentType)
@@ -21,6 +24,29 @@ QByteArray CharsetParameter(QByteArrayView contentType)
         return value;
     }
     return {};
+}
+
+// The charset a page's <meta> names near its start, as Qt looks for it (charset=NAME, quoted or
+// not), for the sets Qt has no reader of its own for.
+QByteArray MetaCharset(QByteArrayView body)
+{
+    const QByteArray head =
+        body.first(std::min<qsizetype>(body.size(), 1024)).toByteArray().toLower();
+    const qsizetype meta = head.indexOf("<meta");
+    const qsizetype at = meta < 0 ? -1 : head.indexOf("charset=", meta);
+    if (at < 0)
+        return {};
+    qsizetype from = at + 8;
+    while (from < head.size() && (head[from] == '"' || head[from] == '\'' || head[from] == ' '))
+        ++from;
+    const auto inName = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+               c == '.' || c == ':';
+    };
+    qsizetype to = from;
+    while (to < head.size() && inName(head[to]))
+        ++to;
+    return head.mid(from, to - from);
 }
 } // namespace
 
@@ -44,15 +70,14 @@ QString DecodePageBody(QByteArrayView body, QByteArrayView contentType)
         QStringDecoder decoder(*marked);
         return decoder(body);
     }
-    const QByteArray declared = CharsetParameter(contentType);
-    if (!declared.isEmpty()) {
-        QStringDecoder decoder(declared.constData());
-        if (decoder.isValid())
-            return decoder(body);
-    }
+    if (std::optional<QString> text = DecodeNamedCharset(CharsetParameter(contentType), body))
+        return *std::move(text);
     QStringDecoder fromMeta = QStringDecoder::decoderForHtml(body);
     if (fromMeta.isValid())
         return fromMeta(body);
+    // Qt found a charset in the page it cannot read itself: the system may.
+    if (std::optional<QString> text = DecodeNamedCharset(MetaCharset(body), body))
+        return *std::move(text);
     return QString::fromUtf8(body);
 }
 

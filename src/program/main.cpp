@@ -8,6 +8,7 @@
 #include "app/window/TimeSeededChance.h"
 #include "app/window/UiLanguage.h"
 #include "common/Loopback.h"
+#include "common/NamedCharsets.h"
 #include "common/OperationFailed.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/storage/QtSettingsStore.h"
@@ -16,6 +17,7 @@
 #include "desktop/system/QtUiTranslations.h"
 #include "desktop/system/QuitSignalWatcher.h"
 #include "desktop/system/StandardErrorMessageBox.h"
+#include "desktop/system/SystemCharsets.h"
 #include "gs1/IsbnRanges.h"
 #include "program/QtBatchCommand.h"
 #include "program/QtIndexCommands.h"
@@ -128,6 +130,7 @@ int main(int argc, char* argv[])
 {
     // Before anything is written: --version and --help too are the same bytes everywhere.
     UseStandardStreamsAsBytes();
+    UseNamedCharsetFallback(&DecodeWithSystemCharsets);
     QCoreApplication::setOrganizationName(QStringLiteral("Zandrik"));
     QCoreApplication::setApplicationName(kProductName.toString());
     QCoreApplication::setApplicationVersion(QStringLiteral(QUILLFEN_VERSION));

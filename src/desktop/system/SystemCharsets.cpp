@@ -1,0 +1,6 @@
+#include "desktop/system/SystemCharsets.h"
+
+std::optional<QString> DecodeWithSystemCharsets(QByteArrayView, QByteArrayView)
+{
+    return std::nullopt;
+}
