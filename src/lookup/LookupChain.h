@@ -156,6 +156,8 @@ public:
     std::function<void(const CodeOutcome&)> onOutcome;
 
     const std::vector<std::unique_ptr<LookupSource>>& sources() const { return m_sources; }
+    // The remembered answers it reads; null when none are kept.
+    AnswerStore* answerStore() const { return m_services.store; }
     // True when the page service is the only source: its rows read exactly as they always have.
     bool pageServiceAlone() const;
 

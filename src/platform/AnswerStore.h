@@ -70,4 +70,33 @@ public:
     // a damaged store that was moved aside and started afresh, a store that cannot be written, or
     // one a newer Quillfen wrote.
     virtual QString takeProblem() = 0;
+
+    // Many finds in a row (a scan session read back asks about every code it holds): between
+    // these the store may read them as one, as the answers stood when the first was read. A
+    // store() or forgetAll() among them ends that first. Calls pair; by default each find is
+    // read alone.
+    virtual void beginFinds() {}
+    virtual void endFinds() {}
+};
+
+// The finds made while it lives read together (AnswerStore::beginFinds); no store, nothing.
+class AnswerFindsTogether
+{
+public:
+    explicit AnswerFindsTogether(AnswerStore* store)
+        : m_store(store)
+    {
+        if (m_store)
+            m_store->beginFinds();
+    }
+    ~AnswerFindsTogether()
+    {
+        if (m_store)
+            m_store->endFinds();
+    }
+    AnswerFindsTogether(const AnswerFindsTogether&) = delete;
+    AnswerFindsTogether& operator=(const AnswerFindsTogether&) = delete;
+
+private:
+    AnswerStore* m_store;
 };

@@ -2,6 +2,7 @@
 
 #include "common/OperationFailed.h"
 #include "lookup/ProductCode.h"
+#include "platform/AnswerStore.h"
 #include "platform/ScanJournal.h"
 
 #include <QCoreApplication>
@@ -264,6 +265,7 @@ void ScanSession::restore()
     // for them all, as nothing is asked online meanwhile: preparing a run looks at the index
     // again, which cost more than the answers.
     bool newRun = true;
+    const AnswerFindsTogether together(m_local.answerStore());
     for (ScanRow& row : m_rows) {
         if (row.state == ScanRow::State::Queued) {
             answerLocally(row, newRun);

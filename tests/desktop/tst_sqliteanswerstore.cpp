@@ -199,6 +199,27 @@ private Q_SLOTS:
         QCOMPARE(QSqlDatabase::connectionNames(), before);
     }
 
+    // Finds read together see the answers as they stood at the first; a store among them ends
+    // that and lands even though another copy wrote meanwhile, which a write inside the reading
+    // would not.
+    void findsTogether_readOneMoment_andAStoreAmongThemLands()
+    {
+        const QString source = QStringLiteral("a");
+        SqliteAnswerStore reader(path());
+        SqliteAnswerStore other(path());
+        reader.store(source, kAddress, Code(1), Found(QStringLiteral("one")));
+        {
+            const AnswerFindsTogether together(&reader);
+            QCOMPARE(reader.find(source, kAddress, Code(1))->name, QStringLiteral("one"));
+            other.store(source, kAddress, Code(2), Found(QStringLiteral("two")));
+            QVERIFY(!reader.find(source, kAddress, Code(2)));
+            reader.store(source, kAddress, Code(3), Found(QStringLiteral("three")));
+            QCOMPARE(reader.find(source, kAddress, Code(2))->name, QStringLiteral("two"));
+        }
+        QCOMPARE(other.find(source, kAddress, Code(3))->name, QStringLiteral("three"));
+        QCOMPARE(reader.takeProblem(), QString());
+    }
+
     // Two more copies of the program write and read the same file while this one does.
     void threeProcessesAtOnce_loseNoAnswer()
     {

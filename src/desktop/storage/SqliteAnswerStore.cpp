@@ -15,6 +15,7 @@
 #include <atomic>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace {
 // Stored in the file's user_version. 1 kept answers by source and code; 2 by source, address and
@@ -188,9 +189,29 @@ std::optional<StoredAnswer> SqliteAnswerStore::find(const QString& source, const
     return std::nullopt;
 }
 
+void SqliteAnswerStore::beginFinds()
+{
+    // Each find alone takes and gives back a read lock on the file's shared memory: a pair of
+    // system calls and more, which was a third of a scan session's read-back. One transaction
+    // takes it once for them all.
+    if (!m_findingTogether && ensureOpen())
+        m_findingTogether = m_db.transaction();
+}
+
+void SqliteAnswerStore::endFinds()
+{
+    if (!std::exchange(m_findingTogether, false))
+        return;
+    if (!m_db.commit())
+        m_db.rollback();
+}
+
 void SqliteAnswerStore::store(const QString& source, const QString& address, const QString& gtin,
                               const StoredAnswer& answer)
 {
+    // A write inside the reading transaction would fail at once had another copy of the program
+    // written since it began: it goes on its own.
+    endFinds();
     for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
         QSqlQuery& query = m_statements->store;
         query.bindValue(0, Text(source));
@@ -215,6 +236,7 @@ void SqliteAnswerStore::store(const QString& source, const QString& address, con
 
 void SqliteAnswerStore::forgetAll()
 {
+    endFinds();
     for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
         QSqlQuery query(m_db);
         if (query.exec(QStringLiteral("DELETE FROM answers")))
@@ -423,6 +445,8 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
 
 void SqliteAnswerStore::close()
 {
+    // Closing the file ends a transaction left open.
+    m_findingTogether = false;
     m_statements.reset();
     if (m_db.isOpen())
         m_db.close();

@@ -55,6 +55,8 @@ public:
     qint64 count() override;
     QString location() const override { return m_path; }
     QString takeProblem() override;
+    void beginFinds() override;
+    void endFinds() override;
 
     const QString& path() const { return m_path; }
 
@@ -83,6 +85,8 @@ private:
     State m_state = State::Closed;
     bool m_added = false;
     int m_busyInARow = 0;
+    // Inside the read transaction of beginFinds().
+    bool m_findingTogether = false;
     QSqlDatabase m_db;
     std::unique_ptr<Statements> m_statements;
     QStringList m_problems;
