@@ -315,7 +315,7 @@ void TestScanning::undo_countsDownThenRemovesRow()
 void TestScanning::formsOfOneProduct_countOnOneRow()
 {
     Scanning fake;
-    for (const QString& code : {"036000291452", "0036000291452", "00036000291452"})
+    for (const QString& code : QStringList{"036000291452", "0036000291452", "00036000291452"})
         fake.session.add(ReadScan(code));
     QCOMPARE(fake.rows(), QStringList{"3x0036000291452"});
 }

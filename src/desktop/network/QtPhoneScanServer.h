@@ -41,7 +41,7 @@ public:
         qsizetype headerBytes = 8 * 1024;
         qsizetype bodyBytes = 1024;
         // Milliseconds on a steady clock, for the rate; null: the system's.
-        std::function<qint64()> clock;
+        std::function<qint64()> clock = {};
     };
 
     explicit QtPhoneScanServer(Limits limits);
