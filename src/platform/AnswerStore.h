@@ -72,9 +72,9 @@ public:
     virtual QString takeProblem() = 0;
 
     // Many finds in a row (a scan session read back asks about every code it holds): between
-    // these the store may read them as one, as the answers stood when the first was read. A
-    // store() or forgetAll() among them ends that first. Calls pair; by default each find is
-    // read alone.
+    // these the store may read them as one, as the answers stood when the first was read; a
+    // store() or forgetAll() among them comes between, and the finds after it read together
+    // anew. Calls pair; by default each find is read alone.
     virtual void beginFinds() {}
     virtual void endFinds() {}
 };

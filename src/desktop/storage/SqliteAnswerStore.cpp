@@ -160,6 +160,11 @@ std::optional<StoredAnswer> SqliteAnswerStore::find(const QString& source, const
                                                     const QString& gtin)
 {
     for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
+        // Each find alone takes and gives back a read lock on the file's shared memory: a pair
+        // of system calls and more, which was a third of a scan session's read-back. Finds
+        // asked to read together take it once, in one transaction, from the first on.
+        if (m_findsTogether && !m_reading)
+            m_reading = m_db.transaction();
         QSqlQuery& query = m_statements->find;
         query.bindValue(0, Text(source));
         query.bindValue(1, Text(address));
@@ -191,16 +196,18 @@ std::optional<StoredAnswer> SqliteAnswerStore::find(const QString& source, const
 
 void SqliteAnswerStore::beginFinds()
 {
-    // Each find alone takes and gives back a read lock on the file's shared memory: a pair of
-    // system calls and more, which was a third of a scan session's read-back. One transaction
-    // takes it once for them all.
-    if (!m_findingTogether && ensureOpen())
-        m_findingTogether = m_db.transaction();
+    m_findsTogether = true;
 }
 
 void SqliteAnswerStore::endFinds()
 {
-    if (!std::exchange(m_findingTogether, false))
+    m_findsTogether = false;
+    endReading();
+}
+
+void SqliteAnswerStore::endReading()
+{
+    if (!std::exchange(m_reading, false))
         return;
     if (!m_db.commit())
         m_db.rollback();
@@ -210,8 +217,8 @@ void SqliteAnswerStore::store(const QString& source, const QString& address, con
                               const StoredAnswer& answer)
 {
     // A write inside the reading transaction would fail at once had another copy of the program
-    // written since it began: it goes on its own.
-    endFinds();
+    // written since it began: it goes on its own, and the finds after it read together anew.
+    endReading();
     for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
         QSqlQuery& query = m_statements->store;
         query.bindValue(0, Text(source));
@@ -236,7 +243,7 @@ void SqliteAnswerStore::store(const QString& source, const QString& address, con
 
 void SqliteAnswerStore::forgetAll()
 {
-    endFinds();
+    endReading();
     for (int attempt = 0; attempt < 2 && ensureOpen(); ++attempt) {
         QSqlQuery query(m_db);
         if (query.exec(QStringLiteral("DELETE FROM answers")))
@@ -446,7 +453,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
 void SqliteAnswerStore::close()
 {
     // Closing the file ends a transaction left open.
-    m_findingTogether = false;
+    m_reading = false;
     m_statements.reset();
     if (m_db.isOpen())
         m_db.close();

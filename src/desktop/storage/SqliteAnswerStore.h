@@ -76,6 +76,8 @@ private:
     // damaged file afresh, silences an unusable one. True when the file was started afresh and the
     // operation may be tried again.
     bool handle(const QSqlError& error);
+    // Ends the transaction finds read together in, if one is open.
+    void endReading();
 
     static Trouble classify(const QSqlError& error);
 
@@ -85,8 +87,9 @@ private:
     State m_state = State::Closed;
     bool m_added = false;
     int m_busyInARow = 0;
-    // Inside the read transaction of beginFinds().
-    bool m_findingTogether = false;
+    // Asked to read finds together (beginFinds), and inside the transaction that does.
+    bool m_findsTogether = false;
+    bool m_reading = false;
     QSqlDatabase m_db;
     std::unique_ptr<Statements> m_statements;
     QStringList m_problems;
