@@ -51,9 +51,10 @@ std::optional<QString> MoveIntoPlace(const QString& from, const QString& to)
     // can step aside under a name of its own, the new file take its name, and the old one go
     // when its last reader closes it. If it cannot step aside, both stay as they were.
     // One left by such a replacement the program did not live to finish goes now.
-    const QDir folder = QFileInfo(to).dir();
-    const QString asideNames = QFileInfo(to).fileName() + QStringLiteral(".replaced-*");
-    for (const QString& left : folder.entryList({asideNames}, QDir::Files))
+    const QFileInfo place(to);
+    const QDir folder = place.dir();
+    for (const QString& left :
+         folder.entryList({place.fileName() + QStringLiteral(".replaced-*")}, QDir::Files))
         DeleteFileW(NativePath(folder.filePath(left)).c_str());
     const std::wstring aside =
         NativePath(to + QStringLiteral(".replaced-") +

@@ -20,6 +20,13 @@ namespace {
 constexpr qint64 kMostJournalBytes = 16 * 1024 * 1024;
 } // namespace
 
+void QtScanJournal::refuseNotRegular() const
+{
+    throw OperationFailed(
+        tr("the session file %1 is not a regular file (a pipe, a device or a folder); move it away")
+            .arg(m_path));
+}
+
 // Opens the file for `mode`, and only when it is a plain file: a FIFO or a device in its place
 // would keep open() or read() waiting for ever, deaf to a quit signal. It is opened without
 // waiting, then looked at, and refused unless it is a regular file.
@@ -37,10 +44,7 @@ void QtScanJournal::openRegular(QFile& file, QIODevice::OpenMode mode) const
     if (descriptor < 0 || ::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
         if (descriptor >= 0)
             ::close(descriptor);
-        throw OperationFailed(
-            tr("the session file %1 is not a regular file (a pipe, a device or a folder); move "
-               "it away")
-                .arg(m_path));
+        refuseNotRegular();
     }
     // A regular file never waits: its reads and writes may block as usual from here on.
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
@@ -52,10 +56,7 @@ void QtScanJournal::openRegular(QFile& file, QIODevice::OpenMode mode) const
     // Windows opens no FIFO by name and waits on no device here; a folder in the file's place is
     // refused in the same words.
     if (const QFileInfo info(m_path); info.exists() && !info.isFile())
-        throw OperationFailed(
-            tr("the session file %1 is not a regular file (a pipe, a device or a folder); move "
-               "it away")
-                .arg(m_path));
+        refuseNotRegular();
     if (!file.open(mode))
         throw OperationFailed(file.errorString());
 #endif

@@ -25,6 +25,8 @@ public:
 
 private:
     void openRegular(QFile& file, QIODevice::OpenMode mode) const;
+    // The refusal of anything but a plain file in the session file's place.
+    [[noreturn]] void refuseNotRegular() const;
 
     QString m_path;
     QFile m_file;
