@@ -125,3 +125,15 @@ function(quillfen_use_tool_pch)
         target_precompile_headers(${target} REUSE_FROM quillfen_tool_pch)
     endforeach()
 endfunction()
+
+# quillfen_compile_in_batches(<target>...): with QUILLFEN_UNITY, a library's files are compiled
+# sixteen to a compiler run. A clean build (the test command's) spent half its time on the
+# libraries, each file instantiating and generating the same Qt templates again; in batches they
+# take a third of that. The developer build keeps one file a run, which keeps every file's
+# includes its own and rebuilds only what changed. Names a file keeps to itself (an unnamed
+# namespace) must then differ from those of the other files of its library.
+function(quillfen_compile_in_batches)
+    if(QUILLFEN_UNITY)
+        set_target_properties(${ARGN} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 16)
+    endif()
+endfunction()

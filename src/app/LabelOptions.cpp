@@ -16,7 +16,7 @@ enum Option {
     PriceColumn,
     Start,
     Currency,
-    Text,
+    LabelText,
 };
 } // namespace
 
@@ -139,7 +139,8 @@ bool LabelCommandLine::listLayouts() const
 
 QString LabelCommandLine::givenAlone() const
 {
-    for (const int option : {Fields, Copies, CopiesColumn, NameColumn, PriceColumn, Start, Text}) {
+    for (const int option :
+         {Fields, Copies, CopiesColumn, NameColumn, PriceColumn, Start, LabelText}) {
         if (m_parser.isSet(m_options[option]))
             return m_options[option].names().constFirst();
     }
@@ -189,7 +190,7 @@ QString LabelCommandLine::read(LabelOptions& options, const QString& output, con
     options.nameColumn = value(NameColumn);
     options.priceColumn = value(PriceColumn);
     options.content.currency = value(Currency);
-    options.content.text = value(Text);
+    options.content.text = value(LabelText);
     if (!options.content.text.isEmpty() && !m_parser.isSet(m_options[Fields]))
         options.content.ownText = true;
     if (m_parser.isSet(m_options[Start])) {

@@ -68,3 +68,8 @@ void TerminalSafeConsole::rewriteStandardErrorLine(const QString& text)
 {
     m_console.rewriteStandardErrorLine(m_errorTerminal ? TerminalSafeText(text) : text);
 }
+
+QString CommandProblem(const QString& text)
+{
+    return QStringLiteral("quillfen: ") + text + u'\n';
+}

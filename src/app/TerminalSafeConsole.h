@@ -9,6 +9,9 @@
 // input held can move the cursor, rename the window or write the clipboard (OSC 52).
 QString TerminalSafeText(QStringView text);
 
+// A problem as the commands report it on standard error: the program's name first, one line.
+QString CommandProblem(const QString& text);
+
 // Standard output and error as batch and scan mode write them: what goes to a terminal is made
 // TerminalSafeText on its way, what goes to a file or a pipe stays as the sources' rules left it.
 class TerminalSafeConsole final : public BatchConsole

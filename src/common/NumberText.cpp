@@ -2,6 +2,9 @@
 
 #include <QLocale>
 
+#include <algorithm>
+#include <limits>
+
 QString GroupedNumber(qint64 value)
 {
     // A translated run makes its language's locale the default; English runs keep the C locale.
@@ -13,4 +16,14 @@ QString GroupedNumber(qint64 value)
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
         digits.insert(at, u',');
     return negative ? u'-' + digits : digits;
+}
+
+int PluralCount(qint64 count)
+{
+    return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+}
+
+bool AllDigits(QStringView text)
+{
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), IsAsciiDigit);
 }

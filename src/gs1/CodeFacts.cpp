@@ -1,16 +1,11 @@
 #include "gs1/CodeFacts.h"
 
+#include "common/NumberText.h"
 #include "gs1/Gs1PrefixTable.h"
 
 #include <algorithm>
 
 namespace {
-bool AllDigits(QStringView text)
-{
-    return std::all_of(text.begin(), text.end(),
-                       [](QChar c) { return c.unicode() >= u'0' && c.unicode() <= u'9'; });
-}
-
 int DigitsValue(QStringView digits)
 {
     int value = 0;

@@ -1,5 +1,6 @@
 #include "gs1/IsbnRanges.h"
 
+#include "common/NumberText.h"
 #include "gs1/CodeFacts.h"
 
 #include <QCoreApplication>
@@ -16,13 +17,6 @@ struct IsbnTableRow
     const char* ranges; // "00-19,200-227,..."
 };
 #include "IsbnRangeTable.inc"
-
-bool AllDigits(QStringView text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
-        return c.unicode() >= u'0' && c.unicode() <= u'9';
-    });
-}
 
 // The ranges in use; set once at start-up, before anything asks.
 std::unique_ptr<IsbnRanges>& RangesInUse()

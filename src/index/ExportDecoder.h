@@ -17,6 +17,10 @@ class ExportDecoder final
 public:
     using Sink = GzipInflater::Sink;
 
+    // How much of a file to read for one feed: large reads keep the system calls few, and the
+    // text they inflate to is handed on in pieces of the inflater's own size.
+    static constexpr qint64 kReadPiece = 1024 * 1024;
+
     // Hands the text of these bytes of the file to the sink. False once the file turns out to be
     // neither gzip nor text, or damaged (problem() says why); nothing more is read then.
     bool feed(QByteArrayView bytes, const Sink& sink);

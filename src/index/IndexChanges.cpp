@@ -21,9 +21,8 @@
 namespace {
 // More names than two weeks of files could ever need; the rest of a longer list is not read.
 constexpr qsizetype kMostListedFiles = 1000;
-constexpr qint64 kReadPiece = 1024 * 1024;
 
-struct Cancelled
+struct ChangesCancelled
 {
 };
 
@@ -59,7 +58,7 @@ QByteArray FetchList(const ChangesOptions& options, HttpFetcher& fetcher,
     };
     const QString failure = fetcher.fetch(url, {{"User-Agent", options.userAgent}}, calls);
     if (cancel.load())
-        throw Cancelled{};
+        throw ChangesCancelled{};
     if (!problem.isEmpty() || !failure.isEmpty())
         throw OperationFailed(options.listUrl + QStringLiteral(": ") +
                               (problem.isEmpty() ? failure : problem));
@@ -88,9 +87,9 @@ AppliedChanges ApplyChangeFile(const QString& path, const ChangeFile& file,
         ++products;
     };
     const auto readText = [&](QByteArrayView text) { reader.feed(text, put); };
-    std::vector<char> buffer(static_cast<std::size_t>(kReadPiece));
+    std::vector<char> buffer(static_cast<std::size_t>(ExportDecoder::kReadPiece));
     for (;;) {
-        const qint64 got = input->read(buffer.data(), kReadPiece);
+        const qint64 got = input->read(buffer.data(), ExportDecoder::kReadPiece);
         if (got == 0)
             break;
         if (!decoder.feed(QByteArrayView(buffer.data(), got), readText))
@@ -241,7 +240,7 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
         const QUrl listUrl(options.listUrl);
         for (const ChangeFile& file : std::as_const(result.plan.files)) {
             if (cancel.load())
-                throw Cancelled{};
+                throw ChangesCancelled{};
             if (options.pause)
                 options.pause();
             ++at.fileNumber;
@@ -259,7 +258,7 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
                         progress(at);
                 });
             if (fetched.cancelled)
-                throw Cancelled{};
+                throw ChangesCancelled{};
             if (fetched.path.isEmpty())
                 return fail(file.name + QStringLiteral(": ") + fetched.failure);
             at.applying = true;
@@ -276,7 +275,7 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
             } catch (const OperationFailed& failure) {
                 store.removeCompleted(fetched.path);
                 if (cancel.load())
-                    throw Cancelled{};
+                    throw ChangesCancelled{};
                 return fail(file.name + QStringLiteral(": ") + failure.description());
             } catch (...) {
                 store.removeCompleted(fetched.path);
@@ -290,7 +289,7 @@ ChangesResult UpdateIndexFromChanges(const ChangesOptions& options, HttpFetcher&
         }
         result.outcome = result.plan.gapAfter.isEmpty() ? ChangesResult::Outcome::Updated
                                                         : ChangesResult::Outcome::Gap;
-    } catch (const Cancelled&) {
+    } catch (const ChangesCancelled&) {
         result.outcome = ChangesResult::Outcome::Cancelled;
     } catch (const OperationFailed& failure) {
         return fail(failure.description());

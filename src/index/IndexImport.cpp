@@ -19,9 +19,6 @@
 #include <vector>
 
 namespace {
-// Large reads keep the system calls few; the text they inflate to is handed on in pieces of
-// the inflater's own size.
-constexpr qint64 kReadPiece = 1024 * 1024;
 // Rows travel from the reading thread to the writing one in batches: large enough that the
 // hand-over costs nothing, few enough in flight that memory stays small (a batch holds only
 // the fields the index keeps, about a tenth of the text). A batch is handed over at whichever
@@ -166,7 +163,7 @@ void ReadExport(InputFile& input, const QList<QByteArray>& languages, qint64 byt
     try {
         ExportDecoder decoder;
         ExportReader reader(languages);
-        std::vector<char> buffer(static_cast<std::size_t>(kReadPiece));
+        std::vector<char> buffer(static_cast<std::size_t>(ExportDecoder::kReadPiece));
         std::unique_ptr<RowBatch> batch = queue.spare();
         qint64 bytesRead = bytesBefore;
         const auto handOver = [&] {
@@ -188,7 +185,7 @@ void ReadExport(InputFile& input, const QList<QByteArray>& languages, qint64 byt
         for (;;) {
             if (cancel.load(std::memory_order_relaxed))
                 throw Stopped{};
-            const qint64 got = input.read(buffer.data(), kReadPiece);
+            const qint64 got = input.read(buffer.data(), ExportDecoder::kReadPiece);
             if (got == 0)
                 break;
             bytesRead += got;

@@ -5,12 +5,10 @@
 #include "platform/LabelPrinter.h"
 
 #include <algorithm>
-#include <limits>
 
 QString LabelsOnPages(qsizetype labels, qsizetype pages)
 {
-    // The plural forms only tell one from many.
-    const int many = int(std::min<qsizetype>(labels, std::numeric_limits<int>::max()));
+    const int many = PluralCount(labels);
     if (labels == 1)
         return QCoreApplication::translate("LabelJob", "1 label on 1 page", nullptr, 1);
     if (pages == 1)

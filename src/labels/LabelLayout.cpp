@@ -28,14 +28,14 @@ constexpr NamedPage kNamedPages[] = {
 };
 
 // Why a field is refused; thrown only inside this file, and caught where the file is read.
-struct Refusal
+struct LayoutRefusal
 {
     QString field, reason;
 };
 
-[[noreturn]] void Refuse(const QString& field, const QString& reason)
+[[noreturn]] void RefuseField(const QString& field, const QString& reason)
 {
-    throw Refusal{field, reason};
+    throw LayoutRefusal{field, reason};
 }
 
 // A length as the file's unit writes it: "63.5 mm", "2.625 in".
@@ -48,24 +48,24 @@ QString LengthText(double mm, bool inches)
     return text + (inches ? QStringLiteral(" in") : QStringLiteral(" mm"));
 }
 
-QString Text(const QJsonObject& object, const QString& key, bool required, qsizetype longest)
+QString TextField(const QJsonObject& object, const QString& key, bool required, qsizetype longest)
 {
     const QJsonValue value = object.value(key);
     if (value.isUndefined()) {
         if (required)
-            Refuse(key, QCoreApplication::translate("LabelLayout", "missing"));
+            RefuseField(key, QCoreApplication::translate("LabelLayout", "missing"));
         return {};
     }
     if (!value.isString())
-        Refuse(key, QCoreApplication::translate("LabelLayout", "not a text"));
+        RefuseField(key, QCoreApplication::translate("LabelLayout", "not a text"));
     const QString text = value.toString();
     if (text.size() > longest)
-        Refuse(
+        RefuseField(
             key,
             QCoreApplication::translate("LabelLayout", "longer than %1 characters").arg(longest));
     if (std::any_of(text.begin(), text.end(),
                     [](QChar c) { return c.category() == QChar::Other_Control; }))
-        Refuse(key, QCoreApplication::translate("LabelLayout", "holds a control character"));
+        RefuseField(key, QCoreApplication::translate("LabelLayout", "holds a control character"));
     return text;
 }
 
@@ -76,20 +76,21 @@ double Length(const QJsonObject& object, const QString& key, bool inches, bool r
     const QJsonValue value = object.value(key);
     if (value.isUndefined()) {
         if (required)
-            Refuse(key, QCoreApplication::translate("LabelLayout", "missing"));
+            RefuseField(key, QCoreApplication::translate("LabelLayout", "missing"));
         return fallback;
     }
     if (!value.isDouble())
-        Refuse(key, QCoreApplication::translate("LabelLayout", "not a number"));
+        RefuseField(key, QCoreApplication::translate("LabelLayout", "not a number"));
     const double given = value.toDouble();
     const double mm = inches ? given * kMmPerInch : given;
     if (!std::isfinite(mm) || mm < 0 || (mm == 0 && !mayBeZero))
-        Refuse(key, mayBeZero ? QCoreApplication::translate("LabelLayout", "must be 0 or more")
-                              : QCoreApplication::translate("LabelLayout", "must be more than 0"));
+        RefuseField(key, mayBeZero
+                             ? QCoreApplication::translate("LabelLayout", "must be 0 or more")
+                             : QCoreApplication::translate("LabelLayout", "must be more than 0"));
     if (mm > kLongestMm)
         //: %1 is a length with its unit: "1000 mm".
-        Refuse(key, QCoreApplication::translate("LabelLayout", "longer than %1")
-                        .arg(LengthText(kLongestMm, inches)));
+        RefuseField(key, QCoreApplication::translate("LabelLayout", "longer than %1")
+                             .arg(LengthText(kLongestMm, inches)));
     return mm;
 }
 
@@ -97,14 +98,14 @@ int Count(const QJsonObject& object, const QString& key)
 {
     const QJsonValue value = object.value(key);
     if (value.isUndefined())
-        Refuse(key, QCoreApplication::translate("LabelLayout", "missing"));
+        RefuseField(key, QCoreApplication::translate("LabelLayout", "missing"));
     if (!value.isDouble())
-        Refuse(key, QCoreApplication::translate("LabelLayout", "not a number"));
+        RefuseField(key, QCoreApplication::translate("LabelLayout", "not a number"));
     const double number = value.toDouble();
     if (number != std::floor(number) || number < 1 || number > kMostColumnsOrRows)
-        Refuse(key,
-               QCoreApplication::translate("LabelLayout", "%1 is not a whole number from 1 to %2")
-                   .arg(QString::number(number), QString::number(kMostColumnsOrRows)));
+        RefuseField(
+            key, QCoreApplication::translate("LabelLayout", "%1 is not a whole number from 1 to %2")
+                     .arg(QString::number(number), QString::number(kMostColumnsOrRows)));
     return int(number);
 }
 
@@ -117,7 +118,7 @@ bool IsLayoutName(const QString& name)
            });
 }
 
-LabelLayout Read(const QJsonObject& object)
+LabelLayout ReadLayout(const QJsonObject& object)
 {
     static const QStringList known{QStringLiteral("name"),
                                    QStringLiteral("description"),
@@ -136,39 +137,40 @@ LabelLayout Read(const QJsonObject& object)
                                    QStringLiteral("cornerRadius")};
     for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
         if (!known.contains(it.key()))
-            Refuse(it.key(), QCoreApplication::translate("LabelLayout", "unknown field"));
+            RefuseField(it.key(), QCoreApplication::translate("LabelLayout", "unknown field"));
     }
     LabelLayout layout;
-    layout.name = Text(object, QStringLiteral("name"), true, 64);
+    layout.name = TextField(object, QStringLiteral("name"), true, 64);
     if (!IsLayoutName(layout.name))
-        Refuse(QStringLiteral("name"),
-               QCoreApplication::translate(
-                   "LabelLayout", "use lower-case letters, digits, \"-\", \".\" and \"_\" only"));
-    layout.description = Text(object, QStringLiteral("description"), false, 100);
-    const QString unit = Text(object, QStringLiteral("unit"), false, 8);
+        RefuseField(
+            QStringLiteral("name"),
+            QCoreApplication::translate(
+                "LabelLayout", "use lower-case letters, digits, \"-\", \".\" and \"_\" only"));
+    layout.description = TextField(object, QStringLiteral("description"), false, 100);
+    const QString unit = TextField(object, QStringLiteral("unit"), false, 8);
     if (!unit.isEmpty() && unit != u"mm" && unit != u"in")
-        Refuse(QStringLiteral("unit"),
-               QCoreApplication::translate("LabelLayout", "must be \"mm\" or \"in\""));
+        RefuseField(QStringLiteral("unit"),
+                    QCoreApplication::translate("LabelLayout", "must be \"mm\" or \"in\""));
     const bool inches = unit == u"in";
     layout.inches = inches;
 
     if (object.contains(u"page")) {
         if (object.contains(u"pageWidth") || object.contains(u"pageHeight"))
-            Refuse(QStringLiteral("page"),
-                   QCoreApplication::translate(
-                       "LabelLayout", "give the page by its name or by its size, not both"));
-        const QString page = Text(object, QStringLiteral("page"), true, 16);
+            RefuseField(QStringLiteral("page"),
+                        QCoreApplication::translate(
+                            "LabelLayout", "give the page by its name or by its size, not both"));
+        const QString page = TextField(object, QStringLiteral("page"), true, 16);
         const auto named =
             std::find_if(std::begin(kNamedPages), std::end(kNamedPages), [&](const NamedPage& one) {
                 return page.compare(one.name, Qt::CaseInsensitive) == 0;
             });
         if (named == std::end(kNamedPages))
             //: %1 is the list of page names the file may give.
-            Refuse(QStringLiteral("page"),
-                   QCoreApplication::translate("LabelLayout",
-                                               "not a page size Quillfen knows; choose from %1, or "
-                                               "give pageWidth and pageHeight")
-                       .arg(QStringLiteral("A4, A5, A6, Letter, Legal")));
+            RefuseField(QStringLiteral("page"),
+                        QCoreApplication::translate(
+                            "LabelLayout", "not a page size Quillfen knows; choose from %1, or "
+                                           "give pageWidth and pageHeight")
+                            .arg(QStringLiteral("A4, A5, A6, Letter, Legal")));
         layout.pageName = named->name.toString();
         layout.page = QSizeF(named->width, named->height);
     } else {
@@ -190,24 +192,24 @@ LabelLayout Read(const QJsonObject& object)
 
     if (layout.label.width() > layout.page.width() + kToleranceMm)
         //: %1 and %2 are lengths with their units.
-        Refuse(QStringLiteral("labelWidth"),
-               QCoreApplication::translate("LabelLayout", "%1 is wider than the page (%2)")
-                   .arg(LengthText(layout.label.width(), inches),
-                        LengthText(layout.page.width(), inches)));
+        RefuseField(QStringLiteral("labelWidth"),
+                    QCoreApplication::translate("LabelLayout", "%1 is wider than the page (%2)")
+                        .arg(LengthText(layout.label.width(), inches),
+                             LengthText(layout.page.width(), inches)));
     if (layout.label.height() > layout.page.height() + kToleranceMm)
-        Refuse(QStringLiteral("labelHeight"),
-               QCoreApplication::translate("LabelLayout", "%1 is taller than the page (%2)")
-                   .arg(LengthText(layout.label.height(), inches),
-                        LengthText(layout.page.height(), inches)));
+        RefuseField(QStringLiteral("labelHeight"),
+                    QCoreApplication::translate("LabelLayout", "%1 is taller than the page (%2)")
+                        .arg(LengthText(layout.label.height(), inches),
+                             LengthText(layout.page.height(), inches)));
     if (layout.columns > 1 && layout.horizontalPitch < layout.label.width() - kToleranceMm)
-        Refuse(
+        RefuseField(
             QStringLiteral("horizontalPitch"),
             QCoreApplication::translate(
                 "LabelLayout", "%1 is less than the label's width (%2): the labels would overlap")
                 .arg(LengthText(layout.horizontalPitch, inches),
                      LengthText(layout.label.width(), inches)));
     if (layout.rows > 1 && layout.verticalPitch < layout.label.height() - kToleranceMm)
-        Refuse(
+        RefuseField(
             QStringLiteral("verticalPitch"),
             QCoreApplication::translate(
                 "LabelLayout", "%1 is less than the label's height (%2): the labels would overlap")
@@ -217,23 +219,23 @@ LabelLayout Read(const QJsonObject& object)
         layout.leftMargin + (layout.columns - 1) * layout.horizontalPitch + layout.label.width();
     if (right > layout.page.width() + kToleranceMm)
         //: %1 is a number of labels, %2 and %3 lengths with their units.
-        Refuse(QStringLiteral("columns"),
-               QCoreApplication::translate(
-                   "LabelLayout",
-                   "%1 labels across reach %2 from the page's left edge, past its width of %3")
-                   .arg(QString::number(layout.columns), LengthText(right, inches),
-                        LengthText(layout.page.width(), inches)));
+        RefuseField(QStringLiteral("columns"),
+                    QCoreApplication::translate(
+                        "LabelLayout",
+                        "%1 labels across reach %2 from the page's left edge, past its width of %3")
+                        .arg(QString::number(layout.columns), LengthText(right, inches),
+                             LengthText(layout.page.width(), inches)));
     const double bottom =
         layout.topMargin + (layout.rows - 1) * layout.verticalPitch + layout.label.height();
     if (bottom > layout.page.height() + kToleranceMm)
-        Refuse(QStringLiteral("rows"),
-               QCoreApplication::translate(
-                   "LabelLayout",
-                   "%1 labels down reach %2 from the page's top edge, past its height of %3")
-                   .arg(QString::number(layout.rows), LengthText(bottom, inches),
-                        LengthText(layout.page.height(), inches)));
+        RefuseField(QStringLiteral("rows"),
+                    QCoreApplication::translate(
+                        "LabelLayout",
+                        "%1 labels down reach %2 from the page's top edge, past its height of %3")
+                        .arg(QString::number(layout.rows), LengthText(bottom, inches),
+                             LengthText(layout.page.height(), inches)));
     if (layout.cornerRadius > std::min(layout.label.width(), layout.label.height()) / 2)
-        Refuse(
+        RefuseField(
             QStringLiteral("cornerRadius"),
             QCoreApplication::translate("LabelLayout", "more than half the label's smaller side"));
     return layout;
@@ -274,8 +276,8 @@ std::variant<LabelLayout, QString> ReadLabelLayout(const QString& fileName,
     if (!document.isObject())
         return QCoreApplication::translate("LabelLayout", "%1: not a JSON object").arg(fileName);
     try {
-        return Read(document.object());
-    } catch (const Refusal& refusal) {
+        return ReadLayout(document.object());
+    } catch (const LayoutRefusal& refusal) {
         return fileName + u": " + refusal.field + u": " + refusal.reason;
     }
 }

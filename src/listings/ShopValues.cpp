@@ -1,17 +1,10 @@
 #include "listings/ShopValues.h"
 
+#include "common/NumberText.h"
+
 #include <algorithm>
 
 namespace {
-bool IsDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
-bool AllDigits(QStringView text)
-{
-    return !text.isEmpty() && std::all_of(text.begin(), text.end(), IsDigit);
-}
 
 // The characters that group thousands besides the point and the comma: spaces (the no-break and
 // the narrow no-break space French uses) and the apostrophes of Swiss numbers.
@@ -63,7 +56,7 @@ QChar GroupingMarkOf(QStringView text)
 {
     QChar mark;
     for (const QChar c : text) {
-        if (IsDigit(c))
+        if (IsAsciiDigit(c))
             continue;
         if (!mark.isNull() && c != mark)
             return u'?';
@@ -81,9 +74,9 @@ bool IsSeparator(QChar c)
 QString DecimalOfText(QStringView text, bool whole)
 {
     text = WithoutCurrency(text);
-    if (text.isEmpty() || !IsDigit(text.front()) || !IsDigit(text.back()) ||
+    if (text.isEmpty() || !IsAsciiDigit(text.front()) || !IsAsciiDigit(text.back()) ||
         !std::all_of(text.begin(), text.end(),
-                     [](QChar c) { return IsDigit(c) || IsSeparator(c); }))
+                     [](QChar c) { return IsAsciiDigit(c) || IsSeparator(c); }))
         return {};
     // The decimal mark, if any: the last point or comma, when the other one groups the thousands
     // before it, or when it stands once and is not followed by exactly three digits.

@@ -1,15 +1,11 @@
 #include "lookup/ProductCode.h"
 
+#include "common/NumberText.h"
 #include "gs1/CodeFacts.h"
 
 #include <QCoreApplication>
 
 namespace {
-
-bool IsAsciiDigit(QChar c)
-{
-    return c.unicode() >= u'0' && c.unicode() <= u'9';
-}
 
 int DigitValue(QChar c)
 {
@@ -47,15 +43,6 @@ QChar Isbn10CheckCharacter(QStringView nine)
         sum += DigitValue(nine[i]) * int(10 - i);
     const int check = (11 - sum % 11) % 11;
     return check == 10 ? QChar(u'X') : QChar(u'0' + check);
-}
-
-bool AllDigits(QStringView text)
-{
-    for (const QChar c : text) {
-        if (!IsAsciiDigit(c))
-            return false;
-    }
-    return true;
 }
 
 CheckedCode WrongCheckDigit(QChar expected)

@@ -11,7 +11,7 @@
 #include <vector>
 
 namespace {
-const QString kContent = QStringLiteral("content.xml");
+const QString kOdsContent = QStringLiteral("content.xml");
 const QLatin1String kTableNs("urn:oasis:names:tc:opendocument:xmlns:table:1.0");
 const QLatin1String kOfficeNs("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
 const QLatin1String kTextNs("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
@@ -143,7 +143,7 @@ TableReach Survey(QIODevice& in, const QString& tableName, const SheetAnswers& a
             reach.headerStyle =
                 xml.attributes().value(kTableNs, QLatin1String("style-name")).toString();
     }
-    ThrowIfUnread(xml, in, kContent);
+    ThrowIfUnread(xml, in, kOdsContent);
     reach.found = walk.found();
     return reach;
 }
@@ -178,7 +178,7 @@ public:
         while (!xml.atEnd()) {
             xml.readNext();
             m_walk.step(xml);
-            XmlToken token = XmlToken::current(xml, kContent);
+            XmlToken token = XmlToken::current(xml, kOdsContent);
             if (xml.isStartElement() && m_walk.depth() == 1)
                 notePrefixes(xml);
             if (xml.isStartElement() && m_walk.rowDepth() == m_walk.depth() &&
@@ -204,7 +204,7 @@ public:
                 writeRows(writer, row, rowStart, rowRepeat);
             }
         }
-        ThrowIfUnread(xml, in, kContent);
+        ThrowIfUnread(xml, in, kOdsContent);
         if (writer.hasError())
             throw OperationFailed(
                 QCoreApplication::translate("FaithfulOdsCopy", "the copy cannot be written: %1")
@@ -402,7 +402,7 @@ void FaithfulOdsCopy::write(ZipArchive& archive, const QString& tableName, const
     TableReach reach;
     {
         const std::unique_ptr<QIODevice> in =
-            archive.stream(kContent, limits.maxEntryBytes, limits.maxEntryRatio);
+            archive.stream(kOdsContent, limits.maxEntryBytes, limits.maxEntryRatio);
         reach = Survey(*in, tableName, answers, limits);
     }
     if (!reach.found)
@@ -410,9 +410,9 @@ void FaithfulOdsCopy::write(ZipArchive& archive, const QString& tableName, const
             QCoreApplication::translate("FaithfulOdsCopy", "it has no sheet \"%1\"")
                 .arg(tableName));
     const qsizetype firstColumn = std::max(reach.lastColumn + 1, answers.sheetWidth());
-    archive.copyReplacing(target, kContent, [&](QIODevice& out) {
+    archive.copyReplacing(target, kOdsContent, [&](QIODevice& out) {
         const std::unique_ptr<QIODevice> in =
-            archive.stream(kContent, limits.maxEntryBytes, limits.maxEntryRatio);
+            archive.stream(kOdsContent, limits.maxEntryBytes, limits.maxEntryRatio);
         ContentRewrite(answers, tableName, firstColumn, reach.headerStyle, limits).run(*in, out);
     });
 }
@@ -420,6 +420,6 @@ void FaithfulOdsCopy::write(ZipArchive& archive, const QString& tableName, const
 void FaithfulOdsCopy::checkCopyable(ZipArchive& archive, const SheetLimits& limits)
 {
     const std::unique_ptr<QIODevice> in =
-        archive.stream(kContent, limits.maxEntryBytes, limits.maxEntryRatio);
-    RootNamespace(*in, kContent);
+        archive.stream(kOdsContent, limits.maxEntryBytes, limits.maxEntryRatio);
+    RootNamespace(*in, kOdsContent);
 }

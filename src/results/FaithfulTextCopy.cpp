@@ -11,7 +11,7 @@
 
 namespace {
 using Encoding = DelimitedTextReader::Encoding;
-constexpr qsizetype kBlockBytes = 64 * 1024;
+constexpr qsizetype kCopyBlockBytes = 64 * 1024;
 
 // One row of the text: where its fields end and its line break begins, the break, and how many
 // fields it has, quoted line breaks inside it read as the reader reads them.
@@ -156,7 +156,7 @@ qsizetype FaithfulTextCopy::write(const QByteArray& bytes, QChar separator,
         }
         line += QStringView(text).mid(record.end, record.next - record.end);
         block += encoder.encode(line);
-        if (block.size() >= kBlockBytes) {
+        if (block.size() >= kCopyBlockBytes) {
             out.write(block);
             block.clear();
         }

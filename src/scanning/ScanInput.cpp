@@ -1,6 +1,7 @@
 #include "scanning/ScanInput.h"
 
 #include "barcodes/ProductBarcodes.h"
+#include "common/NumberText.h"
 #include "lookup/ProductCode.h"
 
 namespace {
@@ -12,12 +13,6 @@ constexpr QChar kGroupSeparator = u'\x1d';
 bool IsEnd(QChar c)
 {
     return c == u'\r' || c == u'\n' || c == u'\t';
-}
-
-bool AllDigits(QStringView text)
-{
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 // A text of digits alone, and group separators, was meant as digits: an AZERTY row is mapped

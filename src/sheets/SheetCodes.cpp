@@ -1,17 +1,9 @@
 #include "sheets/SheetCodes.h"
 
+#include "common/NumberText.h"
 #include "lookup/ProductCode.h"
 
 namespace {
-bool AllDigits(QStringView text)
-{
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return false;
-    }
-    return !text.isEmpty();
-}
-
 // The shortest code length, EAN-8 or UPC-A, that a shorter run of digits can have lost its
 // leading zeros from. Zeros in front change no GS1 check digit, so the longer lengths would
 // pass exactly when these do.

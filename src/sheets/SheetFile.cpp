@@ -89,7 +89,7 @@ void RefuseOldWorkbook(QByteArrayView bytes)
 
 // Whether the bytes read as text: no control characters but tabs and line breaks near the
 // start, or a UTF-16 byte-order mark.
-bool LooksLikeText(QByteArrayView bytes)
+bool LooksLikeSheetText(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
         return true;
@@ -179,7 +179,7 @@ Sheet ReadSheetFile(const QString& path, SheetFormat format, const QString& shee
             throw notZip;
         }
         RefuseOldWorkbook(bytes);
-        if (bytes.isEmpty() || !LooksLikeText(bytes))
+        if (bytes.isEmpty() || !LooksLikeSheetText(bytes))
             throw;
         // A text file under a workbook's name, as "CSV" exports often are.
         return ReadText(path, std::move(bytes), SheetFormat::Csv, sheet, limits);

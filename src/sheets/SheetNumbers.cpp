@@ -1,15 +1,13 @@
 #include "sheets/SheetNumbers.h"
 
+#include "common/NumberText.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 
 #include <cmath>
 
 namespace {
-bool IsDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
 
 // No workbook number has an exponent anywhere near this; a larger one is not taken for a number
 // rather than spelt out in thousands of zeros.
@@ -24,7 +22,7 @@ bool IsExactForm(QStringView text)
 {
     qsizetype i = text.startsWith(u'-') ? 1 : 0;
     const qsizetype whole = i;
-    while (i < text.size() && IsDigit(text[i]))
+    while (i < text.size() && IsAsciiDigit(text[i]))
         ++i;
     if (i == whole || (text[whole] == u'0' && i - whole > 1))
         return false;
@@ -33,7 +31,7 @@ bool IsExactForm(QStringView text)
     if (text[i] != u'.' || i + 1 == text.size() || text.back() == u'0')
         return false;
     for (++i; i < text.size(); ++i) {
-        if (!IsDigit(text[i]))
+        if (!IsAsciiDigit(text[i]))
             return false;
     }
     return true;
@@ -59,7 +57,7 @@ std::optional<QString> ExactDigits(QStringView stored)
     QString digits;
     qsizetype point = -1; // digits before the decimal point
     for (; i < text.size(); ++i) {
-        if (IsDigit(text[i]))
+        if (IsAsciiDigit(text[i]))
             digits += text[i];
         else if (text[i] == u'.' && point < 0)
             point = digits.size();
@@ -77,7 +75,7 @@ std::optional<QString> ExactDigits(QStringView stored)
             minus = text[i++] == u'-';
         int exponent = 0;
         const qsizetype start = i;
-        for (; i < text.size() && IsDigit(text[i]); ++i) {
+        for (; i < text.size() && IsAsciiDigit(text[i]); ++i) {
             exponent = exponent * 10 + (text[i].unicode() - u'0');
             if (exponent > kMaxExponent)
                 return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <QTcpSocket>
 #include <QTimer>
+#include <QUrlQuery>
 
 #ifdef Q_OS_UNIX
 #include <sys/socket.h>
@@ -32,6 +33,11 @@ QByteArray HttpRequest::header(QByteArrayView name) const
         if (key.compare(name, Qt::CaseInsensitive) == 0)
             return value;
     return {};
+}
+
+QString HttpRequest::queryItem(const QString& name) const
+{
+    return QUrlQuery(QString::fromUtf8(query)).queryItemValue(name, QUrl::FullyDecoded);
 }
 
 QByteArray ReasonPhrase(int status)

@@ -28,6 +28,8 @@ struct HttpRequest
 
     // The first header of that name, compared without regard to case; empty when absent.
     QByteArray header(QByteArrayView name) const;
+    // The decoded value of the query's first item of that name; empty when absent.
+    QString queryItem(const QString& name) const;
 };
 
 struct HttpReply

@@ -5,7 +5,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QRegularExpression>
-#include <QUrlQuery>
 
 #include <algorithm>
 
@@ -36,12 +35,6 @@ const Sibling* SiblingOfType(const QString& type)
 QString Decoded(const QByteArray& encoded)
 {
     return QString::fromUtf8(QByteArray::fromPercentEncoding(encoded));
-}
-
-QString QueryItem(const HttpRequest& request, const QString& name)
-{
-    const QUrlQuery query(QString::fromUtf8(request.query));
-    return query.queryItemValue(name, QUrl::FullyDecoded);
 }
 
 QByteArray Json(const QJsonObject& object)
@@ -105,7 +98,7 @@ HttpReply ProductFound(const OpenCatalog::Product& product, const HttpRequest& r
                        const OpenAnswerStyle& style)
 {
     QJsonObject fields;
-    const QString wanted = QueryItem(request, QStringLiteral("fields"));
+    const QString wanted = request.queryItem(QStringLiteral("fields"));
     if (wanted.isEmpty()) {
         fields = product.fields;
     } else {
@@ -157,7 +150,7 @@ HttpReply AnswerProductShaped(const OpenRoute& route, const HttpRequest& request
                               const OpenCatalog& catalog, const OpenAnswerStyle& style)
 {
     const OpenCatalog::Product* product = catalog.product(route.argument);
-    QString requested = QueryItem(request, QStringLiteral("product_type"));
+    QString requested = request.queryItem(QStringLiteral("product_type"));
     if (requested.isEmpty())
         requested = route.productType;
     if (!product || (requested != u"all" && requested != product->type))
@@ -305,7 +298,7 @@ std::optional<OpenRoute> MatchOpenRoute(const HttpRequest& request, const OpenCa
     if (request.path == "/api/books") {
         route.kind = OpenRoute::Kind::Books;
         route.api = QStringLiteral("openlibrary");
-        route.argument = QueryItem(request, QStringLiteral("bibkeys"));
+        route.argument = request.queryItem(QStringLiteral("bibkeys"));
         // Faults name a batch by its first book.
         const QString first = route.argument.section(u',', 0, 0).section(u':', 1);
         const QString isbn13 = first.size() == 10 ? Isbn13FromIsbn10(first) : QString();
@@ -315,7 +308,7 @@ std::optional<OpenRoute> MatchOpenRoute(const HttpRequest& request, const OpenCa
     if (request.path == "/prod/trial/lookup") {
         route.kind = OpenRoute::Kind::Lookup;
         route.api = QStringLiteral("upcitemdb");
-        route.argument = QueryItem(request, QStringLiteral("upc")).trimmed();
+        route.argument = request.queryItem(QStringLiteral("upc")).trimmed();
         route.code = route.argument;
         return route;
     }

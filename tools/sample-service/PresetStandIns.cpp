@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QUrlQuery>
 
 namespace {
 
@@ -41,11 +40,6 @@ QString Answered(QString code)
     return {};
 }
 
-QString QueryItem(const HttpRequest& request, const QString& name)
-{
-    return QUrlQuery(QString::fromUtf8(request.query)).queryItemValue(name, QUrl::FullyDecoded);
-}
-
 QJsonObject Product()
 {
     return {{QStringLiteral("name"), QStringLiteral("Ballpoint Pen, Blue")},
@@ -56,7 +50,7 @@ QJsonObject Product()
 
 HttpReply GoogleBooks(const HttpRequest& request)
 {
-    const QString asked = QueryItem(request, QStringLiteral("q")).section(u':', 1);
+    const QString asked = request.queryItem(QStringLiteral("q")).section(u':', 1);
     const QString answered = Answered(asked);
     if (answered == u"busy") {
         HttpReply busy = Json(
@@ -155,11 +149,11 @@ std::optional<HttpReply> AnswerPresetRoute(const HttpRequest& request)
     if (path.startsWith(u"/api/v1/code/"))
         return keyless("authorization") ? unauthorised : GoUpc(path.sliced(13));
     if (path == u"/v3/products")
-        return QueryItem(request, QStringLiteral("key")).isEmpty()
+        return request.queryItem(QStringLiteral("key")).isEmpty()
                    ? unauthorised
-                   : BarcodeLookup(QueryItem(request, QStringLiteral("barcode")));
+                   : BarcodeLookup(request.queryItem(QStringLiteral("barcode")));
     if (path == u"/prod/v1/lookup")
         return keyless("user_key") ? unauthorised
-                                   : UpcItemDbPaid(QueryItem(request, QStringLiteral("upc")));
+                                   : UpcItemDbPaid(request.queryItem(QStringLiteral("upc")));
     return std::nullopt;
 }

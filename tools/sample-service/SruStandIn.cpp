@@ -2,16 +2,10 @@
 
 #include <QFile>
 #include <QList>
-#include <QUrlQuery>
 
 #include <algorithm>
 
 namespace {
-
-QString QueryItem(const HttpRequest& request, const QString& name)
-{
-    return QUrlQuery(QString::fromUtf8(request.query)).queryItemValue(name, QUrl::FullyDecoded);
-}
 
 // The records the search finds, in the order they are sent.
 QList<QByteArray> Found(const QString& isbn)
@@ -41,16 +35,16 @@ QByteArray SruRecord(const QString& isbn)
 std::optional<SruSearch> MatchSruRoute(const HttpRequest& request)
 {
     if (!request.path.startsWith("/sru/") ||
-        QueryItem(request, QStringLiteral("operation")) != u"searchRetrieve")
+        request.queryItem(QStringLiteral("operation")) != u"searchRetrieve")
         return std::nullopt;
     SruSearch search;
-    const QString query = QueryItem(request, QStringLiteral("query")).trimmed();
+    const QString query = request.queryItem(QStringLiteral("query")).trimmed();
     QString tail = query.section(u'=', -1).trimmed();
     tail.remove(u'"');
     tail.remove(u'-');
     search.isbn = tail;
     bool ok = false;
-    const int most = QueryItem(request, QStringLiteral("maximumRecords")).toInt(&ok);
+    const int most = request.queryItem(QStringLiteral("maximumRecords")).toInt(&ok);
     if (ok && most >= 0)
         search.maximumRecords = most;
     return search;

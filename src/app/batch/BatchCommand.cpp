@@ -27,11 +27,6 @@ namespace {
 // few enough to check in a moment.
 constexpr qsizetype kPacingSampleSize = 1000;
 
-QString Problem(const QString& text)
-{
-    return QStringLiteral("quillfen: ") + text + u'\n';
-}
-
 BatchTimeLeft EstimateFor(const BatchCodes& codes, LookupChain& chain)
 {
     BatchTimeLeft estimate;
@@ -92,27 +87,27 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
 
     const BatchFormatChoice format = ChooseBatchFormat(options);
     if (!format.format) {
-        console.writeStandardError(Problem(format.problem));
+        console.writeStandardError(CommandProblem(format.problem));
         return kBatchBadUsage;
     }
     // Checked before anything is read: the results file replaces its path when the run ends, and
     // would take the codes with it.
     if (const QString both = InputAlsoOutput(options, services.files); !both.isEmpty()) {
         console.writeStandardError(
-            Problem(QCoreApplication::translate("BatchCommand",
-                                                "%1 is both an input and the output: name another "
-                                                "file with --output")
-                        .arg(both)) +
-            Problem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
+            CommandProblem(QCoreApplication::translate(
+                               "BatchCommand", "%1 is both an input and the output: name another "
+                                               "file with --output")
+                               .arg(both)) +
+            CommandProblem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
         return kBatchBadUsage;
     }
     if (options.keepColumns && (options.inputs.size() != 1 || !services.zips ||
                                 !SheetFormatOfFile(options.inputs.front()))) {
         console.writeStandardError(
-            Problem(QCoreApplication::translate(
+            CommandProblem(QCoreApplication::translate(
                 "BatchCommand", "--keep-columns needs one spreadsheet input (.xlsx, .ods, "
                                 ".csv or .tsv)")) +
-            Problem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
+            CommandProblem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
         return kBatchBadUsage;
     }
     if (options.inputs.isEmpty() && !options.quiet && console.standardInputIsTerminal())
@@ -147,8 +142,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     }
     if (!problem.isEmpty()) {
         console.writeStandardError(
-            Problem(problem) +
-            Problem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
+            CommandProblem(problem) +
+            CommandProblem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
         return kBatchBadUsage;
     }
     std::unique_ptr<BatchListing> listing;
@@ -162,11 +157,11 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
             const EnrichedSource source{options.inputs.front(), *services.zips, services.files};
             const FaithfulCopyCheck faithful = CheckFaithfulCopy(source, *format.format);
             if (!faithful.problem.isEmpty() && !options.quiet)
-                console.writeStandardError(
-                    Problem(QCoreApplication::translate("BatchCommand",
-                                                        "%1 cannot be copied as it is (%2); its "
-                                                        "values are written instead.")
-                                .arg(options.inputs.front(), faithful.problem)));
+                console.writeStandardError(CommandProblem(
+                    QCoreApplication::translate("BatchCommand",
+                                                "%1 cannot be copied as it is (%2); its "
+                                                "values are written instead.")
+                        .arg(options.inputs.front(), faithful.problem)));
             output = BatchOutput::openEnriched(options, *format.format, kept->sheet, kept->choice,
                                                services.outputs, &console,
                                                faithful.faithful ? &source : nullptr);
@@ -178,8 +173,8 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
                                        services.clock);
     } catch (const OperationFailed& failure) {
         console.writeStandardError(
-            Problem(failure.description()) +
-            Problem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
+            CommandProblem(failure.description()) +
+            CommandProblem(QCoreApplication::translate("BatchCommand", "no code was looked up.")));
         return kBatchBadUsage;
     }
 
@@ -229,12 +224,12 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
                                   : origin + QStringLiteral("; ") + outcome->detail;
         // The picture first: a shop's row names its file.
         listing->add(*outcome, stopped, [&progress](const QString& message) {
-            progress.note(Problem(message).trimmed());
+            progress.note(CommandProblem(message).trimmed());
         });
         try {
             output->add(*outcome);
         } catch (const OperationFailed& failure) {
-            progress.note(Problem(failure.description()).trimmed());
+            progress.note(CommandProblem(failure.description()).trimmed());
             written = false;
         }
         progress.add(*outcome);
@@ -245,17 +240,17 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
         try {
             output->finish();
         } catch (const OperationFailed& failure) {
-            progress.note(Problem(failure.description()).trimmed());
+            progress.note(CommandProblem(failure.description()).trimmed());
             written = false;
         }
     }
     // The pictures saved so far are listed, a run stopped or not.
     const QStringList summaries = listing->finish(
-        [&progress](const QString& message) { progress.note(Problem(message).trimmed()); });
+        [&progress](const QString& message) { progress.note(CommandProblem(message).trimmed()); });
     const StopSignal stop = services.stopSignals.received();
     progress.finish(stop, written, output->cutCells(), output->unencodableCharacters());
     if (const QStringList left = output->leftOut(); !left.isEmpty() && !options.quiet)
-        console.writeStandardError(Problem(LeftOutSummary(left)));
+        console.writeStandardError(CommandProblem(LeftOutSummary(left)));
     if (!options.quiet) {
         for (const QString& summary : summaries)
             console.writeStandardError(summary + u'\n');

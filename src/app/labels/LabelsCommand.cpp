@@ -16,10 +16,6 @@
 #include <QFileInfo>
 
 namespace {
-QString Problem(const QString& text)
-{
-    return QStringLiteral("quillfen: ") + text + u'\n';
-}
 
 // A column named by an option: its header, letter or number; -1 and a problem when none is so.
 qsizetype NamedColumn(const CodeColumnChoice& choice, const QString& named, const QString& option,
@@ -142,7 +138,7 @@ int RunLabels(const AppConfig& config, const LabelServices& services)
         for (const LayoutEntry& entry : config.layouts.entries)
             names.append(entry.layout.name);
         //: %1 is the name given, %2 the layouts there are.
-        console.writeStandardError(Problem(
+        console.writeStandardError(CommandProblem(
             QCoreApplication::translate(
                 "LabelsCommand",
                 "No label layout \"%1\": choose from %2 (--list-layouts), or give your own with "
@@ -178,13 +174,13 @@ int RunLabels(const AppConfig& config, const LabelServices& services)
         }
         if (!problem.isEmpty()) {
             //: %1 is an input (a file's name), %2 what is wrong with it.
-            console.writeStandardError(Problem(
+            console.writeStandardError(CommandProblem(
                 QCoreApplication::translate("LabelsCommand", "%1: %2").arg(input, problem)));
             return kLabelsBadUsage;
         }
     }
     if (!options.copiesColumn.isEmpty() && !sheetRead) {
-        console.writeStandardError(Problem(QCoreApplication::translate(
+        console.writeStandardError(CommandProblem(QCoreApplication::translate(
             "LabelsCommand", "--label-copies-column needs a spreadsheet among the inputs.")));
         return kLabelsBadUsage;
     }
@@ -198,19 +194,19 @@ int RunLabels(const AppConfig& config, const LabelServices& services)
     LabelJob job(layout->layout, options.content, options.start, services.printer);
     const LabelJobPlan plan = job.plan(items);
     if (!plan.problem.isEmpty()) {
-        console.writeStandardError(Problem(plan.problem));
+        console.writeStandardError(CommandProblem(plan.problem));
         return kLabelsBadUsage;
     }
     for (const QString& problem : rowProblems)
         //: %1 is a row of a spreadsheet and why it is not printed.
-        console.writeStandardError(
-            Problem(QCoreApplication::translate("LabelsCommand", "not printed: %1").arg(problem)));
+        console.writeStandardError(CommandProblem(
+            QCoreApplication::translate("LabelsCommand", "not printed: %1").arg(problem)));
     for (const QString& refused : plan.refused)
         //: %1 is a code and why it is not printed ("4006381333932: check digit should be 1").
-        console.writeStandardError(
-            Problem(QCoreApplication::translate("LabelsCommand", "not printed: %1").arg(refused)));
+        console.writeStandardError(CommandProblem(
+            QCoreApplication::translate("LabelsCommand", "not printed: %1").arg(refused)));
     if (plan.labelCount == 0) {
-        console.writeStandardError(Problem(
+        console.writeStandardError(CommandProblem(
             QCoreApplication::translate("LabelsCommand", "no label to print; %1 was not written.")
                 .arg(options.output)));
         return kLabelsSomeRefused;
@@ -222,13 +218,13 @@ int RunLabels(const AppConfig& config, const LabelServices& services)
     } catch (const OperationFailed& failure) {
         //: %1 is the file, %2 why it could not be written.
         console.writeStandardError(
-            Problem(QCoreApplication::translate("LabelsCommand", "%1 was not written: %2")
-                        .arg(options.output, failure.description())));
+            CommandProblem(QCoreApplication::translate("LabelsCommand", "%1 was not written: %2")
+                               .arg(options.output, failure.description())));
         return kLabelsSomeRefused;
     }
     //: %1 says how many labels on how many pages ("42 labels on 2 pages"), %2 is the file.
     console.writeStandardError(
-        Problem(QCoreApplication::translate("LabelsCommand", "%1: %2")
-                    .arg(LabelsOnPages(plan.labelCount, plan.pageCount), options.output)));
+        CommandProblem(QCoreApplication::translate("LabelsCommand", "%1: %2")
+                           .arg(LabelsOnPages(plan.labelCount, plan.pageCount), options.output)));
     return plan.refused.isEmpty() && rowProblems.isEmpty() ? kLabelsPrinted : kLabelsSomeRefused;
 }

@@ -18,11 +18,6 @@
 namespace {
 // A scanner's line is a few dozen characters; one past this is no scan, and is cut.
 constexpr qsizetype kLongestLine = 4096;
-
-QString Problem(const QString& text)
-{
-    return QStringLiteral("quillfen: ") + text + u'\n';
-}
 } // namespace
 
 int RunScan(const AppConfig& config, const ScanServices& services)
@@ -30,7 +25,7 @@ int RunScan(const AppConfig& config, const ScanServices& services)
     TerminalSafeConsole console(services.console);
     const BatchFormatChoice format = ChooseBatchFormat(config.batch);
     if (!format.format) {
-        console.writeStandardError(Problem(format.problem));
+        console.writeStandardError(CommandProblem(format.problem));
         return kBatchBadUsage;
     }
     const std::unique_ptr<OutcomeWriter> writer = MakeOutcomeWriter(
@@ -52,7 +47,7 @@ int RunScan(const AppConfig& config, const ScanServices& services)
                        ChooseBatchSources(config, services.settings, services.index, defaultOrder),
                        options);
     online.onStoreProblem = [&console](const QString& message) {
-        console.writeStandardError(Problem(message));
+        console.writeStandardError(CommandProblem(message));
     };
     // A problem of the remembered answers met while answering from this machine, too.
     local.onStoreProblem = online.onStoreProblem;
@@ -71,7 +66,7 @@ int RunScan(const AppConfig& config, const ScanServices& services)
         try {
             console.writeStandardOutput(writer->row(outcome));
         } catch (const OperationFailed& failure) {
-            console.writeStandardError(Problem(failure.description()));
+            console.writeStandardError(CommandProblem(failure.description()));
             written = false;
         }
     };
@@ -97,13 +92,13 @@ int RunScan(const AppConfig& config, const ScanServices& services)
                 scans += row.count;
                 took(row);
             }
-            console.writeStandardError(Problem(QCoreApplication::translate(
+            console.writeStandardError(CommandProblem(QCoreApplication::translate(
                 "ScanCommand",
                 "%n scans of a session that did not end were read back from its file", nullptr,
                 int(scans))));
         }
     } catch (const OperationFailed& failure) {
-        console.writeStandardError(Problem(failure.description()));
+        console.writeStandardError(CommandProblem(failure.description()));
         return kBatchFailed;
     }
 
@@ -124,9 +119,9 @@ int RunScan(const AppConfig& config, const ScanServices& services)
                 // Not written down, so not taken: the scans are lost, and that is said.
                 for (const Scan& scan : scans) {
                     //: %1 is the scanned code, %2 why it could not be written down.
-                    console.writeStandardError(
-                        Problem(QCoreApplication::translate("ScanCommand", "%1 not taken: %2")
-                                    .arg(scan.code, failure.description())));
+                    console.writeStandardError(CommandProblem(
+                        QCoreApplication::translate("ScanCommand", "%1 not taken: %2")
+                            .arg(scan.code, failure.description())));
                 }
                 failed = true;
             }
@@ -144,7 +139,7 @@ int RunScan(const AppConfig& config, const ScanServices& services)
         if (!stopped() && written)
             session.clear();
     } catch (const OperationFailed& failure) {
-        console.writeStandardError(Problem(failure.description()));
+        console.writeStandardError(CommandProblem(failure.description()));
         failed = true;
     }
     if (const StopSignal stop = services.stopSignals.received(); stop != StopSignal::None)

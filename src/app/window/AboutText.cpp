@@ -5,16 +5,7 @@
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <limits>
-
 namespace {
-// A count as a plural form's number: the forms only tell one from many.
-int PluralCount(qint64 count)
-{
-    return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
-}
-
 QString Escaped(const QString& text)
 {
     return text.toHtmlEscaped();

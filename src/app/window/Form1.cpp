@@ -12,6 +12,7 @@
 #include "common/Locations.h"
 #include "common/Loopback.h"
 #include "common/MainRoutines.h"
+#include "common/NumberText.h"
 #include "common/OperationFailed.h"
 #include "common/PointerHandlers.h"
 #include "common/ProgramEnding.h"
@@ -34,9 +35,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QUrl>
-
-#include <algorithm>
-#include <limits>
 
 namespace {
 ChainOptions ChainOptionsFor(const AppConfig& config)
@@ -468,7 +466,7 @@ void Form1::ForgetRememberedAnswers()
             m_platform.messageBox.show(tr("No answers are remembered."));
             return;
         }
-        const int shown = int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+        const int shown = PluralCount(count);
         const QString question =
             count == 1 ? tr("Forget the remembered answer? The open databases will be asked "
                             "again about every code.",

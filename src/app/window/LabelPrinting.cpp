@@ -18,7 +18,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 // The dialog names this many refused codes, the message after printing more; the rest are
@@ -40,11 +39,6 @@ LabelContent ContentOf(const LabelsDialogState& state)
     return content;
 }
 
-int Plural(qsizetype count)
-{
-    return int(std::min<qsizetype>(count, std::numeric_limits<int>::max()));
-}
-
 // The first refused codes, one a line, and how many more there are.
 QString RefusedList(const QStringList& refused, qsizetype shown)
 {
@@ -52,7 +46,7 @@ QString RefusedList(const QStringList& refused, qsizetype shown)
     if (refused.size() > shown)
         //: After a list of codes: how many more are not listed.
         lines.append(QCoreApplication::translate("LabelPrinting", "and %1 more", nullptr,
-                                                 Plural(refused.size() - shown))
+                                                 PluralCount(refused.size() - shown))
                          .arg(GroupedNumber(refused.size() - shown)));
     return lines.join(u'\n');
 }

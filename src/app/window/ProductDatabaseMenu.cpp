@@ -2,6 +2,7 @@
 
 #include "app/LookupSetup.h"
 #include "common/Loopback.h"
+#include "common/NumberText.h"
 #include "index/ImportText.h"
 #include "platform/Clock.h"
 #include "platform/DownloadStore.h"
@@ -16,7 +17,6 @@
 #include <QThread>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 constexpr int kImportFileFlags = FileDialogFlag::AllowMultiSelect | FileDialogFlag::ReadOnly |
@@ -37,12 +37,6 @@ struct EndingJob
 private:
     int& m_depth;
 };
-
-// A count as a plural form's number: the forms only tell one from many.
-int PluralCount(qint64 count)
-{
-    return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
-}
 
 int Permille(qint64 part, qint64 whole)
 {

@@ -19,7 +19,6 @@
 #include <QFileInfo>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 // The formats an enriched copy is saved in, the source's own first.
@@ -56,12 +55,6 @@ QString SuggestedName(const QString& source)
     return info.dir().filePath(QCoreApplication::translate("SheetEnrichment", "%1 with names")
                                    .arg(info.completeBaseName()) +
                                u'.' + info.suffix());
-}
-
-// A count as a plural form's number: the forms only tell one from many.
-int PluralCount(qsizetype count)
-{
-    return int(std::min<qsizetype>(count, std::numeric_limits<int>::max()));
 }
 } // namespace
 

@@ -19,11 +19,6 @@
 #endif
 
 namespace {
-QString Native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 // Syncs one file, or on Linux the whole file system it lies on (every file written to it so far,
 // with one wait).
 bool SyncToDisk(const QString& path, bool wholeFileSystem)
@@ -60,10 +55,10 @@ void QtFolderFiles::makeFolder(const QString& path)
     if (info.isDir())
         return;
     if (info.exists() || !QDir().mkpath(path))
-        throw OperationFailed(tr("Cannot make the folder %1: %2")
-                                  .arg(Native(path), info.exists()
-                                                         ? tr("a file of that name is there")
-                                                         : qt_error_string(errno)));
+        throw OperationFailed(
+            tr("Cannot make the folder %1: %2")
+                .arg(QDir::toNativeSeparators(path),
+                     info.exists() ? tr("a file of that name is there") : qt_error_string(errno)));
 }
 
 bool QtFolderFiles::write(const QString& path, const QByteArray& bytes, bool replace)
@@ -75,7 +70,8 @@ bool QtFolderFiles::write(const QString& path, const QByteArray& bytes, bool rep
         file.write(bytes) != bytes.size()) {
         const QString reason = errno != 0 ? qt_error_string(errno) : file.errorString();
         file.remove();
-        throw OperationFailed(tr("Cannot write the file %1: %2").arg(Native(path), reason));
+        throw OperationFailed(
+            tr("Cannot write the file %1: %2").arg(QDir::toNativeSeparators(path), reason));
     }
     file.close();
     const QByteArray from = QFile::encodeName(part);
@@ -97,8 +93,8 @@ bool QtFolderFiles::write(const QString& path, const QByteArray& bytes, bool rep
         QFile::remove(part);
         if (!replace && error == EEXIST)
             return false;
-        throw OperationFailed(
-            tr("Cannot write the file %1: %2").arg(Native(path), qt_error_string(error)));
+        throw OperationFailed(tr("Cannot write the file %1: %2")
+                                  .arg(QDir::toNativeSeparators(path), qt_error_string(error)));
     }
 #else
     // Elsewhere QFile::rename never replaces, and the replaced file goes just before.
@@ -110,7 +106,7 @@ bool QtFolderFiles::write(const QString& path, const QByteArray& bytes, bool rep
         QFile::remove(path);
     if (!QFile::rename(part, path)) {
         QFile::remove(part);
-        throw OperationFailed(tr("Cannot write the file %1").arg(Native(path)));
+        throw OperationFailed(tr("Cannot write the file %1").arg(QDir::toNativeSeparators(path)));
     }
 #endif
     m_unsynced.append(path);
@@ -128,8 +124,8 @@ void QtFolderFiles::sync()
 #endif
     for (const QString& path : each) {
         if (!SyncToDisk(path, true))
-            throw OperationFailed(
-                tr("Cannot write the file %1: %2").arg(Native(path), qt_error_string(errno)));
+            throw OperationFailed(tr("Cannot write the file %1: %2")
+                                      .arg(QDir::toNativeSeparators(path), qt_error_string(errno)));
     }
     m_unsynced.clear();
 }
@@ -138,6 +134,6 @@ void QtFolderFiles::remove(const QString& path)
 {
     QFile file(path);
     if (!file.remove())
-        throw OperationFailed(
-            tr("Cannot remove the file %1: %2").arg(Native(path), file.errorString()));
+        throw OperationFailed(tr("Cannot remove the file %1: %2")
+                                  .arg(QDir::toNativeSeparators(path), file.errorString()));
 }

@@ -14,11 +14,6 @@
 #include <type_traits>
 
 namespace {
-QString Native(const QString& path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
 class QtOutputFile final : public OutputFile
 {
 public:
@@ -107,7 +102,7 @@ private:
         if (!m_workbook || m_committed)
             throw OperationFailed(
                 QCoreApplication::translate("QtOutputFiles", "The workbook %1 is already written")
-                    .arg(Native(m_path)));
+                    .arg(QDir::toNativeSeparators(m_path)));
         return *m_workbook;
     }
 

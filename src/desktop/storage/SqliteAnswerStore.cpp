@@ -1,5 +1,7 @@
 #include "desktop/storage/SqliteAnswerStore.h"
 
+#include "desktop/storage/QtSqlTrouble.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -80,12 +82,6 @@ ProductDetails DetailsFromColumn(const QVariant& column)
 // program is holding it for good, and waiting once more per code would stall the run.
 constexpr int kBusyLimit = 3;
 
-// SQLite's primary result codes, as Qt's driver reports them in nativeErrorCode().
-constexpr int kSqliteBusy = 5;
-constexpr int kSqliteLocked = 6;
-constexpr int kSqliteCorrupt = 11;
-constexpr int kSqliteNotADatabase = 26;
-
 std::atomic<int> g_nextConnection{0};
 
 // The answers of files from before they were kept by address were all the real databases': each
@@ -108,11 +104,6 @@ QString AddressesOfOldAnswers()
         cases += QStringLiteral(" WHEN '%1' THEN '%2'")
                      .arg(old.source, AnswerAddressOf(QUrl(old.base.toString())));
     return QStringLiteral("CASE source") + cases + QStringLiteral(" ELSE '' END");
-}
-
-QString Describe(const QSqlError& error)
-{
-    return error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
 }
 
 // Qt binds a null QString as SQL NULL; a key must be text even when empty.
@@ -326,7 +317,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
                            QString::number(m_busyTimeout.count()));
     if (!m_db.open()) {
         trouble = classify(m_db.lastError());
-        reason = Describe(m_db.lastError());
+        reason = SqlTroubleText(m_db.lastError());
         return false;
     }
 
@@ -335,7 +326,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
         if (query.exec(sql))
             return true;
         trouble = classify(query.lastError());
-        reason = Describe(query.lastError());
+        reason = SqlTroubleText(query.lastError());
         return false;
     };
     const auto fail = [&](Trouble kind, QString why) {
@@ -445,7 +436,7 @@ bool SqliteAnswerStore::openChecked(Trouble& trouble, QString& reason)
         const QSqlError error = m_statements->find.lastError().isValid()
                                     ? m_statements->find.lastError()
                                     : m_statements->store.lastError();
-        return fail(Trouble::Damaged, Describe(error));
+        return fail(Trouble::Damaged, SqlTroubleText(error));
     }
     return true;
 }
@@ -505,14 +496,14 @@ bool SqliteAnswerStore::handle(const QSqlError& error)
     switch (classify(error)) {
     case Trouble::Busy:
         if (++m_busyInARow >= kBusyLimit)
-            fallSilent(Describe(error));
+            fallSilent(SqlTroubleText(error));
         return false;
     case Trouble::Damaged:
-        startAfresh(Describe(error));
+        startAfresh(SqlTroubleText(error));
         return m_state == State::Open;
     case Trouble::Newer: // only found on opening
     case Trouble::Unusable:
-        fallSilent(Describe(error));
+        fallSilent(SqlTroubleText(error));
         return false;
     }
     return false;
@@ -520,17 +511,15 @@ bool SqliteAnswerStore::handle(const QSqlError& error)
 
 SqliteAnswerStore::Trouble SqliteAnswerStore::classify(const QSqlError& error)
 {
-    // Extended codes carry the primary one in their low byte.
-    switch (error.nativeErrorCode().toInt() & 0xff) {
-    case kSqliteBusy:
-    case kSqliteLocked:
+    switch (SqlTroubleOf(error)) {
+    case SqlTrouble::Busy:
         return Trouble::Busy;
     // Only what SQLite itself calls damage is moved aside. A plain error means the tables are not
     // what this version makes, which is as likely a newer Quillfen's doing as damage: left alone.
-    case kSqliteCorrupt:
-    case kSqliteNotADatabase:
+    case SqlTrouble::Damaged:
         return Trouble::Damaged;
-    default:
-        return Trouble::Unusable;
+    case SqlTrouble::Other:
+        break;
     }
+    return Trouble::Unusable;
 }

@@ -1,5 +1,7 @@
 #include "desktop/storage/SqlitePacingStore.h"
 
+#include "desktop/storage/QtSqlTrouble.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,24 +14,7 @@
 #include <atomic>
 
 namespace {
-// SQLite's primary result codes, as Qt's driver reports them in nativeErrorCode().
-constexpr int kSqliteBusy = 5;
-constexpr int kSqliteLocked = 6;
-constexpr int kSqliteCorrupt = 11;
-constexpr int kSqliteNotADatabase = 26;
-
-std::atomic<int> g_nextConnection{0};
-
-QString Describe(const QSqlError& error)
-{
-    return error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
-}
-
-int PrimaryCode(const QSqlError& error)
-{
-    // Extended codes carry the primary one in their low byte.
-    return error.nativeErrorCode().toInt() & 0xff;
-}
+std::atomic<int> g_nextPacingConnection{0};
 } // namespace
 
 QString SqlitePacingStore::defaultPath()
@@ -40,7 +25,7 @@ QString SqlitePacingStore::defaultPath()
 
 SqlitePacingStore::SqlitePacingStore(QString path, std::chrono::milliseconds busyTimeout)
     : m_path(std::move(path))
-    , m_connection(QStringLiteral("quillfen-pacing-") + QString::number(g_nextConnection++))
+    , m_connection(QStringLiteral("quillfen-pacing-") + QString::number(g_nextPacingConnection++))
     , m_busyTimeout(busyTimeout)
 {}
 
@@ -223,14 +208,12 @@ bool SqlitePacingStore::handle(const QSqlError& error)
 {
     if (m_state == State::Silent)
         return false;
-    switch (PrimaryCode(error)) {
-    case kSqliteBusy:
-    case kSqliteLocked:
+    switch (SqlTroubleOf(error)) {
+    case SqlTrouble::Busy:
         // Another process held the file for the whole timeout: this turn is kept by this
         // process alone.
         return false;
-    case kSqliteCorrupt:
-    case kSqliteNotADatabase:
+    case SqlTrouble::Damaged:
         if (!m_restarted) {
             m_restarted = true;
             if (m_db.isOpen())
@@ -242,10 +225,10 @@ bool SqlitePacingStore::handle(const QSqlError& error)
             return true;
         }
         break;
-    default:
+    case SqlTrouble::Other:
         break;
     }
-    fallSilent(Describe(error));
+    fallSilent(SqlTroubleText(error));
     return false;
 }
 

@@ -20,7 +20,7 @@ static_assert(std::atomic<int>::is_always_lock_free);
 
 #ifdef Q_OS_UNIX
 constexpr int kStopSignals[] = {SIGINT, SIGTERM};
-struct sigaction g_previous[2] = {};
+struct sigaction g_previousStop[2] = {};
 // [0] is written by the handler, [1] read by the event loop.
 int g_wake[2] = {-1, -1};
 
@@ -75,7 +75,7 @@ QtStopSignals::QtStopSignals()
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int i = 0; i < 2; ++i)
-        ::sigaction(kStopSignals[i], &action, &g_previous[i]);
+        ::sigaction(kStopSignals[i], &action, &g_previousStop[i]);
     m_installed = true;
 #endif
 }
@@ -86,7 +86,7 @@ QtStopSignals::~QtStopSignals()
     if (!m_installed)
         return;
     for (int i = 0; i < 2; ++i)
-        ::sigaction(kStopSignals[i], &g_previous[i], nullptr);
+        ::sigaction(kStopSignals[i], &g_previousStop[i], nullptr);
     m_notifier.reset();
     CloseWake();
 #endif
