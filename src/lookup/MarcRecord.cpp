@@ -124,27 +124,49 @@ std::variant<QString, QString> WrittenMarcXml(yaz_marc_t handle, yaz_iconv_t con
     return std::variant<QString, QString>(std::in_place_index<0>, text);
 }
 
-// MARC 21 has two indicators of one character each. YAZ takes an attribute of any length and
-// writes its extra characters out as a third indicator, and an empty one as a blank, so such a
-// record would not read back as itself.
-bool IndicatorsFit(const xmlNode* record)
+bool IsElement(const xmlNode* node, const char* name)
+{
+    return node->type == XML_ELEMENT_NODE &&
+           xmlStrcmp(node->name, reinterpret_cast<const xmlChar*>(name)) == 0;
+}
+
+// Whether an attribute's value is one ASCII character.
+bool OneAsciiCharacter(const xmlAttr* attribute)
+{
+    const xmlNode* only = attribute->children;
+    const xmlChar* value = only && !only->next ? only->content : nullptr;
+    const QByteArrayView text(value ? reinterpret_cast<const char*>(value) : "");
+    return text.size() == 1 && uchar(text[0]) < 0x80;
+}
+
+// MARC 21 has two indicators of one character each, and subfield codes of one character. YAZ
+// takes an indicator of any length and writes its extra characters out as a third indicator,
+// and an empty one as a blank, so such a record would not read back as itself; an empty subfield
+// code (a MARC-8 code byte that converts to nothing leaves one) makes its writer read past the
+// subfield's end. Empty, or why not.
+QString IndicatorsAndCodesFit(const xmlNode* record)
 {
     for (const xmlNode* field = record->children; field; field = field->next) {
-        if (field->type != XML_ELEMENT_NODE ||
-            xmlStrcmp(field->name, reinterpret_cast<const xmlChar*>("datafield")) != 0)
+        if (!IsElement(field, "datafield"))
             continue;
         for (const xmlAttr* attribute = field->properties; attribute; attribute = attribute->next) {
             const QByteArrayView name(reinterpret_cast<const char*>(attribute->name));
-            if (!name.startsWith("ind"))
+            if (name.startsWith("ind") &&
+                ((name != "ind1" && name != "ind2") || !OneAsciiCharacter(attribute)))
+                return QStringLiteral("indicators that are not MARC 21's (two of one character "
+                                      "each)");
+        }
+        for (const xmlNode* subfield = field->children; subfield; subfield = subfield->next) {
+            if (!IsElement(subfield, "subfield"))
                 continue;
-            const xmlNode* only = attribute->children;
-            const xmlChar* value = only && !only->next ? only->content : nullptr;
-            const QByteArrayView text(value ? reinterpret_cast<const char*>(value) : "");
-            if ((name != "ind1" && name != "ind2") || text.size() != 1 || uchar(text[0]) >= 0x80)
-                return false;
+            const xmlAttr* code = subfield->properties;
+            while (code && xmlStrcmp(code->name, reinterpret_cast<const xmlChar*>("code")) != 0)
+                code = code->next;
+            if (!code || !OneAsciiCharacter(code))
+                return QStringLiteral("a subfield code that is not MARC 21's (one character)");
         }
     }
-    return true;
+    return {};
 }
 
 // MARC 21 has two indicators and subfield codes of one character after the delimiter. YAZ
@@ -188,8 +210,8 @@ QString ReadXmlInto(yaz_marc_t handle, QByteArrayView xml)
         (root->ns &&
          QString::fromUtf8(reinterpret_cast<const char*>(root->ns->href)) != kMarcXmlNamespace))
         return QStringLiteral("not a MARCXML record");
-    if (!IndicatorsFit(root))
-        return QStringLiteral("indicators that are not MARC 21's (two of one character each)");
+    if (QString unfit = IndicatorsAndCodesFit(root); !unfit.isEmpty())
+        return unfit;
     if (yaz_marc_read_xml(handle, root) != 0)
         return QStringLiteral("not a MARCXML record");
     return {};

@@ -128,6 +128,10 @@ void TestCatalogueSource::iso2709_readOrRefusedWithTheReason_data()
         << MarcTest::Iso2709({{"001", "QF3"},
                               {"245", DataField("10", {{'a', "A \x1b$1 \xff\xfe"}, {'c', "Z."}})}})
         << QStringLiteral("its text is not MARC-8");
+    // A MARC-8 code byte that converts to nothing: YAZ's writer read past the empty code.
+    QTest::newRow("MARC-8 subfield code of no character")
+        << MarcTest::Iso2709({{"001", "QF5"}, {"245", DataField("10", {{'\xff', "\xff\xff"}})}})
+        << QStringLiteral("a subfield code that is not MARC 21's");
 }
 
 void TestCatalogueSource::iso2709_readOrRefusedWithTheReason()
@@ -175,6 +179,17 @@ void TestCatalogueSource::marcXml_readOrRefusedWithTheReason_data()
                                        << QStringLiteral("indicators that are not MARC 21");
     QTest::newRow("empty indicator") << withIndicators("ind1=\"\" ind2=\"0\"")
                                      << QStringLiteral("indicators that are not MARC 21");
+    const auto withCode = [](const char* code) -> QByteArray {
+        return QByteArray("<record><leader>00000nam a2200000 a 4500</leader><datafield tag=\"245\" "
+                          "ind1=\"1\" ind2=\"0\"><subfield ") +
+               code + ">Title</subfield></datafield></record>";
+    };
+    QTest::newRow("empty subfield code")
+        << withCode("code=\"\"") << QStringLiteral("a subfield code that is not MARC 21's");
+    QTest::newRow("subfield code of two characters")
+        << withCode("code=\"ab\"") << QStringLiteral("a subfield code that is not MARC 21's");
+    QTest::newRow("subfield without a code")
+        << withCode("") << QStringLiteral("a subfield code that is not MARC 21's");
     QTest::newRow("tab in a subfield") << withIndicators("ind1=\"1\" ind2=\"0\"") << QString();
     QTest::newRow("leader of one indicator")
         << QByteArray("<record><leader>00000nam a1100000 a 4500</leader></record>")
