@@ -13,11 +13,32 @@ void IndexSource::prepareRun()
     const IndexInfo info = m_index.info();
     m_present = info.exists && info.problem.isEmpty();
     m_keepsLanguages = !info.languages.isEmpty();
+    m_aheadLeft = 0;
     // An index that is there but cannot be read says why: "import one first" would send the
     // user looking for an index that exists.
     m_absence = !info.exists
                     ? kNoProductIndex.toString()
                     : QStringLiteral("product index cannot be read (") + info.problem + u')';
+}
+
+void IndexSource::lookAhead(const CodesAhead& ahead)
+{
+    // Handed over a few hundred at a time, once half of those handed before are asked: enough
+    // for the index's thread to stay ahead, few enough that a run stopped early wasted little.
+    constexpr int kWindow = 512;
+    if (!m_present || --m_aheadLeft > kWindow / 2)
+        return;
+    QStringList gtins;
+    const int from = std::max(m_aheadLeft, 0) + 1;
+    for (int k = from; k <= kWindow; ++k) {
+        const std::optional<QString> typed = ahead(k);
+        if (!typed)
+            break;
+        if (const CheckedCode checked = CheckCode(*typed); takes(checked))
+            gtins.append(checked.gtin);
+    }
+    m_aheadLeft = kWindow;
+    m_index.findAhead(gtins);
 }
 
 std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checked)

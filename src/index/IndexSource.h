@@ -35,6 +35,7 @@ public:
     }
     bool isLocal() const override { return true; }
     std::optional<SourceAnswer> answerLocally(const CheckedCode& checked) override;
+    void lookAhead(const CodesAhead& ahead) override;
     void prepareRun() override;
     int perMinute() const override { return 0; }
     bool remembered() const override { return false; }
@@ -48,6 +49,9 @@ private:
     QString m_language;
     bool m_keepsLanguages = false; // the index in use keeps names by language
     bool m_present = false;
+    // How many of the codes that follow were handed to the index to find ahead, as this source
+    // counts the codes it is asked about.
+    int m_aheadLeft = 0;
     QString m_absence = kNoProductIndex.toString(); // the reason a lookup fails without one
     // A product page's address up to its code, for the database it was last made for.
     QString m_pagesOf;

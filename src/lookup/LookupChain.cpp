@@ -500,6 +500,8 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
 std::optional<SourceAnswer> LookupChain::ask(LookupSource& source, const QString& typed,
                                              const CheckedCode& checked, const Ahead& ahead)
 {
+    if (ahead && source.isLocal())
+        source.lookAhead(ahead);
     if (std::optional<SourceAnswer> local = source.answerLocally(checked))
         return local;
     if (!source.remembered()) {

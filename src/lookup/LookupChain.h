@@ -115,9 +115,9 @@ public:
     LookupChain(const LookupChain&) = delete;
     LookupChain& operator=(const LookupChain&) = delete;
 
-    // The codes that follow the one being looked up, for asking the page service ahead: the k-th
-    // code after it (k from 1), or nothing past the end.
-    using Ahead = std::function<std::optional<QString>(int k)>;
+    // The codes that follow the one being looked up, for asking the page service and the index
+    // ahead.
+    using Ahead = CodesAhead;
 
     // Another choice of sources, from the next run on.
     void setSources(std::vector<std::unique_ptr<LookupSource>> sources, bool booksFirst);

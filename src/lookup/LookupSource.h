@@ -12,8 +12,13 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <optional>
 #include <utility>
+
+// The codes that follow the one being looked up, as typed: the k-th code after it (k from 1), or
+// nothing past the end.
+using CodesAhead = std::function<std::optional<QString>(int k)>;
 
 // What a database says about one product, already reduced to what is shown and written out.
 struct ProductAnswer
@@ -114,6 +119,9 @@ public:
     {
         return std::nullopt;
     }
+    // Before answerLocally(), the codes that follow, when the run knows them: a source that
+    // answers from this machine may start on them ahead.
+    virtual void lookAhead(const CodesAhead& /*ahead*/) {}
 
     // A source that answers many codes in one request (Open Library's /api/books) takes up to
     // this many at once, and the chain asks about the codes that follow together with the one

@@ -119,6 +119,9 @@ public:
     // The product of that code (any form of it: with or without leading zeros), or none. An
     // index that does not exist (or cannot be read) finds nothing.
     virtual std::optional<IndexedProduct> find(QStringView code) = 0;
+    // The codes a run is about to ask find() for, in order: an index may find them ahead, on
+    // another thread. A hint only; find() answers the same either way.
+    virtual void findAhead(const QStringList& /*codes*/) {}
     virtual IndexInfo info() = 0;
     // Opens the index again when a new one has been put in place since it was opened (by this
     // process or another). A lookup run calls it once at its start. True when it did.

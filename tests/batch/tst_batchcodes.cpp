@@ -167,6 +167,11 @@ void TestBatchCodes::cursor_looksAheadWithoutMovingOnAndAcrossFiles()
     QCOMPARE(cursor.ahead(3), QStringLiteral("4"));
     QCOMPARE(cursor.ahead(4), std::nullopt);
     QCOMPARE(cursor.next(), QStringView(u"2"));
+    // Looked ahead from where it stood before, and back to a nearer code; a copy looks alike.
+    QCOMPARE(cursor.ahead(2), QStringLiteral("4"));
+    QCOMPARE(cursor.ahead(1), QStringLiteral("3"));
+    const BatchCodes::Cursor copy = cursor;
+    QCOMPARE(copy.ahead(2), QStringLiteral("4"));
     QCOMPARE(cursor.next(), QStringView(u"3"));
     QCOMPARE(cursor.next(), QStringView(u"4"));
     QCOMPARE(cursor.ahead(1), std::nullopt);

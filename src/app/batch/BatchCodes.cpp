@@ -197,6 +197,8 @@ std::optional<QStringView> BatchCodes::Cursor::next()
         if (const std::optional<QStringView> row = m_rows.next()) {
             if (!row->trimmed().isEmpty()) {
                 ++m_row;
+                if (m_scout.cursor)
+                    --m_scout.at;
                 return row;
             }
             continue;
@@ -211,14 +213,22 @@ std::optional<QStringView> BatchCodes::Cursor::next()
 
 std::optional<QString> BatchCodes::Cursor::ahead(int k) const
 {
-    Cursor further = *this;
-    std::optional<QStringView> code;
-    for (int i = 0; i < k; ++i) {
-        code = further.next();
+    if (k < 1)
+        return std::nullopt;
+    // Asked for the codes that follow one after another (the index finds hundreds ahead), the
+    // scout reads on from where the last one stood instead of from this cursor every time.
+    if (!m_scout.cursor || m_scout.at < 0 || m_scout.at > k) {
+        m_scout.cursor = std::make_unique<Cursor>(*this);
+        m_scout.at = 0;
+    }
+    while (m_scout.at < k) {
+        const std::optional<QStringView> code = m_scout.cursor->next();
         if (!code)
             return std::nullopt;
+        m_scout.code = code->toString();
+        ++m_scout.at;
     }
-    return code->toString();
+    return m_scout.code;
 }
 
 QString BatchCodes::Cursor::origin() const

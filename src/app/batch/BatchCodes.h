@@ -82,11 +82,27 @@ public:
         QString origin() const;
 
     private:
+        // A copy of this cursor moved on `at` codes, for ahead(); a copied cursor starts none.
+        struct Scout
+        {
+            Scout() = default;
+            Scout(const Scout&) {}
+            Scout& operator=(const Scout&)
+            {
+                cursor.reset();
+                return *this;
+            }
+            std::unique_ptr<Cursor> cursor;
+            int at = 0;
+            QString code; // the code it gave last
+        };
+
         const std::vector<QString>* m_texts;
         const std::vector<QStringList>* m_origins;
         std::size_t m_text = 0;
         qsizetype m_row = -1; // of the current text, counted over the codes it gave
         CodeFileRowReader m_rows;
+        mutable Scout m_scout;
     };
     Cursor cursor() const { return Cursor(m_texts, m_origins); }
 

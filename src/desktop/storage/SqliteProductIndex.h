@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QHash>
 
+#include <memory>
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -27,6 +29,7 @@ public:
     ~SqliteProductIndex() override;
 
     std::optional<IndexedProduct> find(QStringView code) override;
+    void findAhead(const QStringList& codes) override;
     IndexInfo info() override;
     bool reopenIfReplaced() override;
     std::unique_ptr<ProductIndexBuilder> startBuilding() override;
@@ -48,11 +51,16 @@ private:
     bool ensureOpen();
     void close();
 
+    class ReadAhead;
+
     QString m_path;
     sqlite3* m_db = nullptr; // null while closed
     FileStamp m_openedStamp;
     bool m_triedOpening = false;
     sqlite3_stmt* m_find = nullptr;
+    QByteArray m_openedUri;
+    QByteArray m_metaSignature;
+    std::unique_ptr<ReadAhead> m_readAhead; // from the first findAhead() until the file closes
     QHash<qint64, IndexedExport> m_exports; // by their id in the file
     IndexInfo m_info;
 };
