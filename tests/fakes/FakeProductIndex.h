@@ -30,6 +30,8 @@ public:
         return *found;
     }
 
+    void findAhead(const QStringList& codes) override { foundAhead.append(codes); }
+
     IndexInfo info() override
     {
         reopenIfReplaced();
@@ -91,6 +93,7 @@ public:
     int commits = 0;
     int abandonedBuilds = 0;
     int finds = 0;
+    QList<QStringList> foundAhead; // each findAhead() call's codes
 
 private:
     class Builder final : public ProductIndexBuilder

@@ -15,6 +15,7 @@ private Q_SLOTS:
     void tenDigits_foundAsTheIsbnOrAsTheEanWithoutItsZeros();
     void noIndex_orOneThatCannotBeRead_failsSayingWhich();
     void indexImportedBetweenRuns_answersTheNextRun();
+    void lookAhead_handsTheIndexTheCodesThatFollowAsItIsAsked();
 
 private:
     static FakeProductIndex::Table OneProduct(const QString& name,
@@ -113,6 +114,32 @@ void TestIndexSource::indexImportedBetweenRuns_answersTheNextRun()
     index.place(OneProduct("New name"));
     source.prepareRun();
     QCOMPARE(Ask(source, u"4006381333931").product.name, QStringLiteral("New name"));
+}
+
+void TestIndexSource::lookAhead_handsTheIndexTheCodesThatFollowAsItIsAsked()
+{
+    FakeProductIndex index;
+    index.place(OneProduct("Point 88"));
+    IndexSource source(index);
+    source.prepareRun();
+    QStringList typed(1000, QStringLiteral("4006381333931"));
+    typed[1] = QStringLiteral("012345678905"); // a UPC-A: found by its GTIN-13
+    typed[2] = QStringLiteral("no code");
+    int at = 0;
+    const CodesAhead ahead = [&](int k) -> std::optional<QString> {
+        return at + k < typed.size() ? std::optional(typed[at + k]) : std::nullopt;
+    };
+    for (; at < 300; ++at) {
+        source.lookAhead(ahead);
+        Ask(source, typed[at]);
+    }
+    // The next 512 codes at the first, less the one that is no code; the 256 after those once
+    // half of them were asked, and nothing in between.
+    QCOMPARE(index.foundAhead.size(), 2);
+    QCOMPARE(index.foundAhead[0].size(), 511);
+    QCOMPARE(index.foundAhead[0].mid(0, 2),
+             (QStringList{CheckCode(u"012345678905").gtin, "4006381333931"}));
+    QCOMPARE(index.foundAhead[1].size(), 256);
 }
 
 QTEST_GUILESS_MAIN(TestIndexSource)
