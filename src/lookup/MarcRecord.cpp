@@ -159,9 +159,7 @@ QString IndicatorsAndCodesFit(const xmlNode* record)
         for (const xmlNode* subfield = field->children; subfield; subfield = subfield->next) {
             if (!IsElement(subfield, "subfield"))
                 continue;
-            const xmlAttr* code = subfield->properties;
-            while (code && xmlStrcmp(code->name, reinterpret_cast<const xmlChar*>("code")) != 0)
-                code = code->next;
+            const xmlAttr* code = xmlHasProp(subfield, reinterpret_cast<const xmlChar*>("code"));
             if (!code || !OneAsciiCharacter(code))
                 return QStringLiteral("a subfield code that is not MARC 21's (one character)");
         }
@@ -206,7 +204,7 @@ QString ReadXmlInto(yaz_marc_t handle, QByteArrayView xml)
     if (document->intSubset || document->extSubset)
         return QStringLiteral("a document type in a record");
     const xmlNode* root = xmlDocGetRootElement(document.get());
-    if (!root || xmlStrcmp(root->name, reinterpret_cast<const xmlChar*>("record")) != 0 ||
+    if (!root || !IsElement(root, "record") ||
         (root->ns &&
          QString::fromUtf8(reinterpret_cast<const char*>(root->ns->href)) != kMarcXmlNamespace))
         return QStringLiteral("not a MARCXML record");

@@ -102,6 +102,34 @@ bool FindRow(sqlite3_stmt* find, QByteArrayView key, const Row& row)
     return found;
 }
 
+// Opens the index file for reading. Never written after it is built: immutable spares every read
+// the file locks, and the file a reader opened stays its own even after a new one is renamed over
+// its name. Each connection is used by one thread at a time.
+int OpenForReading(const QString& path, sqlite3** db)
+{
+    const QByteArray uri = QUrl::fromLocalFile(path).toEncoded(QUrl::FullyEncoded) +
+                           QByteArrayLiteral("?mode=ro&immutable=1");
+    return sqlite3_open_v2(uri.constData(), db,
+                           SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+}
+
+// Readies a connection for lookups: the statement FindRow() steps, null when it failed.
+sqlite3_stmt* PreparedFind(sqlite3* db)
+{
+    // Lookups touch pages all over the file; mapped, they are read without a copy each. But
+    // every mapped page a lookup touched stays in the program's resident memory until the file
+    // is closed, so that a long run held the whole index there (114 MB of an index of a
+    // million products, the greater part of the window's memory). Only the file's first part
+    // is mapped, which bounds that whatever the index's size; pages past it are read by copy,
+    // at about twice the time of a mapped one.
+    const QByteArray mapping = "PRAGMA mmap_size = " + QByteArray::number(kMappedIndexBytes);
+    sqlite3_exec(db, mapping.constData(), nullptr, nullptr, nullptr);
+    sqlite3_stmt* find = nullptr;
+    sqlite3_prepare_v3(db, "SELECT fields, export FROM products WHERE key = ?1", -1,
+                       SQLITE_PREPARE_PERSISTENT, &find, nullptr);
+    return find;
+}
+
 // What tells one index file from another once opened: its meta rows (when it was built, the
 // change files applied), read the same way by every connection to it.
 QByteArray MetaSignature(sqlite3* db)
@@ -605,21 +633,15 @@ QString DefaultProductIndexPath()
 class SqliteProductIndex::ReadAhead
 {
 public:
-    ReadAhead(const QByteArray& uri, const QByteArray& signature)
+    // `signature`: the meta rows of the file the index has open.
+    ReadAhead(const QString& path, const QByteArray& signature)
     {
         // Opened here rather than on the thread, so that the thread has a connection or none;
         // and only onto the file the index has open: one put in its place since then is not
         // read ahead for the old one.
-        if (sqlite3_open_v2(uri.constData(), &m_db,
-                            SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
-                            nullptr) == SQLITE_OK &&
-            !signature.isEmpty() && MetaSignature(m_db) == signature) {
-            const QByteArray mapping =
-                "PRAGMA mmap_size = " + QByteArray::number(kMappedIndexBytes);
-            sqlite3_exec(m_db, mapping.constData(), nullptr, nullptr, nullptr);
-            sqlite3_prepare_v3(m_db, "SELECT fields, export FROM products WHERE key = ?1", -1,
-                               SQLITE_PREPARE_PERSISTENT, &m_find, nullptr);
-        }
+        if (OpenForReading(path, &m_db) == SQLITE_OK && !signature.isEmpty() &&
+            MetaSignature(m_db) == signature)
+            m_find = PreparedFind(m_db);
         if (m_find)
             m_thread = std::thread([this] { run(); });
     }
@@ -639,20 +661,24 @@ public:
 
     // The keys to find next, in the order they will be asked. Of the run's thread, as are the
     // others.
-    void add(std::vector<QByteArray> keys)
+    void add(const std::vector<QByteArray>& keys)
     {
         if (!m_find)
             return;
-        std::erase_if(keys, [this](const QByteArray& key) { return m_asked.contains(key); });
-        if (keys.empty())
-            return;
-        for (const QByteArray& key : keys)
+        std::vector<QByteArray> fresh;
+        for (const QByteArray& key : keys) {
+            if (m_asked.contains(key))
+                continue;
             m_asked.insert(key);
+            fresh.push_back(key);
+        }
+        if (fresh.empty())
+            return;
         bool idle = false;
         {
             const std::lock_guard lock(m_mutex);
-            for (QByteArray& key : keys)
-                m_waiting.push_back(std::move(key));
+            m_waiting.insert(m_waiting.end(), std::make_move_iterator(fresh.begin()),
+                             std::make_move_iterator(fresh.end()));
             idle = m_finderIdle;
         }
         if (idle)
@@ -660,7 +686,11 @@ public:
     }
 
     // Whether the key was handed to add() and not yet taken (nor passed over).
-    bool asked(QByteArrayView key) const { return m_asked.contains(key.toByteArray()); }
+    bool asked(QByteArrayView key) const
+    {
+        // Looked up without a copy: every lookup of the run asks this.
+        return m_asked.contains(QByteArray::fromRawData(key.data(), key.size()));
+    }
 
     // Hands the row of an asked key to `row` (nothing when there is none), waiting while it is
     // being found. The keys asked before it and not taken are passed over: the run asks in order,
@@ -801,16 +831,9 @@ bool SqliteProductIndex::ensureOpen()
         m_info.problem = problem;
         return false;
     };
-    // Never written after it is built: immutable spares every read the file locks, and the
-    // file a reader opened stays its own even after a new one is renamed over its name.
-    const QByteArray uri = QUrl::fromLocalFile(m_path).toEncoded(QUrl::FullyEncoded) +
-                           QByteArrayLiteral("?mode=ro&immutable=1");
-    m_openedUri = uri;
     ShareSqliteFilesForReplacing();
     // The index is read only from the thread that opened it.
-    if (sqlite3_open_v2(uri.constData(), &m_db,
-                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
-                        nullptr) != SQLITE_OK)
+    if (OpenForReading(m_path, &m_db) != SQLITE_OK)
         return fail(m_db ? Problem(m_db) : tr("out of memory"));
     QString format;
     if (Statement meta(m_db, "SELECT name, value FROM meta"); meta) {
@@ -831,7 +854,6 @@ bool SqliteProductIndex::ensureOpen()
     if (format != QLatin1StringView(kFormat)) {
         return fail(FormatProblem(format));
     }
-    m_metaSignature = MetaSignature(m_db);
     Statement exports(m_db, "SELECT id, database, file, export_date, products FROM exports "
                             "ORDER BY id");
     if (!exports)
@@ -859,16 +881,8 @@ bool SqliteProductIndex::ensureOpen()
         if (!m_info.dataDate.isValid() || file.exportDate < m_info.dataDate)
             m_info.dataDate = file.exportDate;
     }
-    // Lookups touch pages all over the file; mapped, they are read without a copy each. But
-    // every mapped page a lookup touched stays in the program's resident memory until the file
-    // is closed, so that a long run held the whole index there (114 MB of an index of a
-    // million products, the greater part of the window's memory). Only the file's first part
-    // is mapped, which bounds that whatever the index's size; pages past it are read by copy,
-    // at about twice the time of a mapped one.
-    const QByteArray mapping = "PRAGMA mmap_size = " + QByteArray::number(kMappedIndexBytes);
-    sqlite3_exec(m_db, mapping.constData(), nullptr, nullptr, nullptr);
-    if (sqlite3_prepare_v3(m_db, "SELECT fields, export FROM products WHERE key = ?1", -1,
-                           SQLITE_PREPARE_PERSISTENT, &m_find, nullptr) != SQLITE_OK)
+    m_find = PreparedFind(m_db);
+    if (!m_find)
         return fail(Problem(m_db));
     return true;
 }
@@ -907,8 +921,8 @@ void SqliteProductIndex::findAhead(const QStringList& codes)
             keys.push_back(key.toByteArray());
     }
     if (!m_readAhead)
-        m_readAhead = std::make_unique<ReadAhead>(m_openedUri, m_metaSignature);
-    m_readAhead->add(std::move(keys));
+        m_readAhead = std::make_unique<ReadAhead>(m_path, MetaSignature(m_db));
+    m_readAhead->add(keys);
 }
 
 IndexInfo SqliteProductIndex::info()

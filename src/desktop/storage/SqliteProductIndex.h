@@ -58,8 +58,6 @@ private:
     FileStamp m_openedStamp;
     bool m_triedOpening = false;
     sqlite3_stmt* m_find = nullptr;
-    QByteArray m_openedUri;
-    QByteArray m_metaSignature;
     std::unique_ptr<ReadAhead> m_readAhead; // from the first findAhead() until the file closes
     QHash<qint64, IndexedExport> m_exports; // by their id in the file
     IndexInfo m_info;
