@@ -1,5 +1,6 @@
 // The SQLite file of remembered answers, in a temporary folder: answers kept across stores and
 // copies of the program, damaged files moved aside, and a file that cannot be written.
+#include "desktop/storage/QtSqlTrouble.h"
 #include "desktop/storage/SqliteAnswerStore.h"
 
 #include <QCoreApplication>
@@ -371,6 +372,31 @@ private Q_SLOTS:
         }
         other = QSqlDatabase();
         QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    }
+
+    // Both stores tell failures apart by SQLite's primary code, which an extended code (as the
+    // driver reports some) carries in its low byte.
+    void sqlTrouble_toldByThePrimaryCode_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<SqlTrouble>("trouble");
+        QTest::newRow("busy") << "5" << SqlTrouble::Busy;
+        QTest::newRow("locked") << "6" << SqlTrouble::Busy;
+        QTest::newRow("busy, snapshot (extended)") << "517" << SqlTrouble::Busy;
+        QTest::newRow("corrupt") << "11" << SqlTrouble::Damaged;
+        QTest::newRow("corrupt index (extended)") << "779" << SqlTrouble::Damaged;
+        QTest::newRow("not a database") << "26" << SqlTrouble::Damaged;
+        QTest::newRow("error") << "1" << SqlTrouble::Other;
+        QTest::newRow("short read (extended I/O error)") << "522" << SqlTrouble::Other;
+        QTest::newRow("no code") << "" << SqlTrouble::Other;
+    }
+    void sqlTrouble_toldByThePrimaryCode()
+    {
+        QFETCH(QString, code);
+        QFETCH(SqlTrouble, trouble);
+        const QSqlError error(QStringLiteral("driver"), QString(), QSqlError::StatementError, code);
+        QCOMPARE(SqlTroubleOf(error), trouble);
+        QCOMPARE(SqlTroubleText(error), QStringLiteral("driver"));
     }
 
     void fileWithoutAddresses_answersKeptUnderTheBuiltInAddresses()
