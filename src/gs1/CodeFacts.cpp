@@ -37,7 +37,9 @@ CodeFacts FactsOf(std::span<const Gs1PrefixRange> table, QStringView prefixDigit
         if (facts.kind == CodeKind::Isbn && prefixDigits.startsWith(u"9790"))
             facts.kind = CodeKind::Ismn;
     } else {
-        facts.gs1Office = QString::fromUtf16(range->office);
+        // The table's own text, never copied: every code of a run is described, some twice.
+        facts.gs1Office = QString::fromRawData(reinterpret_cast<const QChar*>(range->office),
+                                               std::char_traits<char16_t>::length(range->office));
     }
     return facts;
 }

@@ -6,6 +6,18 @@
 
 #include <algorithm>
 
+namespace {
+// The product's picture folder and the picture's name, as OpenFoodFactsImageFolder cuts the
+// code: made in one piece, since every product found with a picture has its two addresses made.
+QString ImagePath(QStringView code, QStringView image)
+{
+    if (code.size() <= 8)
+        return code + u'/' + image;
+    return code.first(3) + u'/' + code.sliced(3, 3) + u'/' + code.sliced(6, 3) + u'/' +
+           code.sliced(9) + u'/' + image;
+}
+} // namespace
+
 void IndexSource::prepareRun()
 {
     // An index imported since the last run (by the window or the command line) answers this one.
@@ -65,11 +77,9 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
     if (product->image.contains(u':')) {
         details.imageUrl = product->image; // kept whole: not of the usual shape
     } else if (!product->image.isEmpty() && !m_imagesBase.isEmpty()) {
-        const QString folder =
-            QString::fromLatin1(OpenFoodFactsImageFolder(product->code.toLatin1()));
-        const QString path = folder + u'/' + product->image;
-        details.imageUrl = imageAddress(path + QStringLiteral(".400.jpg"));
-        details.thumbnailUrl = imageAddress(path + QStringLiteral(".200.jpg"));
+        const QString path = ImagePath(product->code, product->image);
+        details.imageUrl = imageAddress(path, u".400.jpg");
+        details.thumbnailUrl = imageAddress(path, u".200.jpg");
     }
     if (!m_pagesBase.isEmpty())
         // The page of the code as it was typed: every form leads to the product, and this one is
@@ -78,7 +88,7 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
     return SourceAnswer::found(std::move(answer));
 }
 
-QString IndexSource::imageAddress(const QString& path)
+QString IndexSource::imageAddress(QStringView path, QStringView size)
 {
     // A path of characters an address keeps as they are follows the pictures' address as it is,
     // made once (two addresses read and written again for every product found took a twelfth
@@ -88,14 +98,17 @@ QString IndexSource::imageAddress(const QString& path)
                c == u'/' || c == u'.' || c == u'_' || c == u'-';
     });
     const QString folder = QStringLiteral("/images/products/");
+    const auto encoded = [&] {
+        return SourceAddress(m_imagesBase, folder + path + size).toString(QUrl::FullyEncoded);
+    };
     if (!plain)
-        return SourceAddress(m_imagesBase, folder + path).toString(QUrl::FullyEncoded);
+        return encoded();
     if (m_imagePrefix.isEmpty())
         m_imagePrefix = SourceAddress(m_imagesBase, folder).toString(QUrl::FullyEncoded);
     // A base that already holds a query or a path of dots is left to the address's own rules.
     if (!m_imagePrefix.endsWith(folder) || path.contains(QLatin1String("..")))
-        return SourceAddress(m_imagesBase, folder + path).toString(QUrl::FullyEncoded);
-    return m_imagePrefix + path;
+        return encoded();
+    return m_imagePrefix + path + size;
 }
 
 QString IndexSource::pageOf(const QString& database, const QString& gtin)

@@ -42,7 +42,8 @@ public:
 
 private:
     QString pageOf(const QString& database, const QString& gtin);
-    QString imageAddress(const QString& path);
+    // The picture at `path` under the pictures' folder, of that size (".400.jpg").
+    QString imageAddress(QStringView path, QStringView size);
 
     ProductIndex& m_index;
     QString m_imagesBase, m_pagesBase;

@@ -6,22 +6,28 @@ namespace {
 
 QString FirstBrand(const QString& brands)
 {
-    for (const QStringView piece : QStringView(brands).split(u',')) {
-        const QString brand = CleanField(piece.toString());
+    for (const QStringView piece : QStringView(brands).tokenize(u',')) {
+        const QStringView brand = CleanView(piece);
         if (!brand.isEmpty())
-            return brand;
+            return brand.size() == brands.size() ? brands : brand.toString();
     }
     return {};
 }
 
 } // namespace
 
+QStringView CleanView(QStringView text)
+{
+    while (!text.isEmpty() && (text.front().isSpace() || text.front() == QChar(0xFEFF)))
+        text = text.sliced(1);
+    return text.trimmed();
+}
+
 QString CleanField(const QString& text)
 {
-    QStringView view(text);
-    while (!view.isEmpty() && (view.front().isSpace() || view.front() == QChar(0xFEFF)))
-        view = view.sliced(1);
-    return view.trimmed().toString();
+    // A field with nothing to clean, as most are, is the same text and no copy of it.
+    const QStringView clean = CleanView(text);
+    return clean.size() == text.size() ? text : clean.toString();
 }
 
 ProductAnswer AnswerFromFields(const ProductFields& fields)
@@ -40,12 +46,20 @@ ProductAnswer AnswerFromFields(const ProductFields& fields)
 
 QString DisplayName(const ProductAnswer& product)
 {
-    QStringList pieces;
-    if (!product.name.isEmpty())
-        pieces.append(product.name);
-    if (!product.brand.isEmpty() && !product.name.contains(product.brand, Qt::CaseInsensitive))
-        pieces.append(product.brand);
-    if (!product.quantity.isEmpty())
-        pieces.append(product.quantity);
-    return pieces.join(QStringLiteral(", "));
+    // Joined in place: every found row of a run is named by it.
+    const bool brand =
+        !product.brand.isEmpty() && !product.name.contains(product.brand, Qt::CaseInsensitive);
+    if (!brand && product.quantity.isEmpty())
+        return product.name;
+    QString shown;
+    shown.reserve(product.name.size() + product.brand.size() + product.quantity.size() + 4);
+    for (const QString* piece :
+         {&product.name, brand ? &product.brand : nullptr, &product.quantity}) {
+        if (!piece || piece->isEmpty())
+            continue;
+        if (!shown.isEmpty())
+            shown += QLatin1StringView(", ");
+        shown += *piece;
+    }
+    return shown;
 }

@@ -9,6 +9,8 @@
 // space after it. A leading byte-order mark is a leftover of how the text was stored, invisible,
 // and Qt's JSON reader drops it from some strings and keeps it in others.
 QString CleanField(const QString& text);
+// The same, as a view into the text.
+QStringView CleanView(QStringView text);
 
 // The product as shown and written out: the first non-empty of the name in the user's language,
 // the product's own name (in its main language), the English name and the generic name; the

@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonParseError>
 #include <QUrl>
+#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -33,13 +34,22 @@ QUrl SourceAddress(const QString& base, const QString& path, const QString& quer
 
 QString LastListPieces(const QString& list, QChar separator, int count)
 {
-    QStringList pieces;
-    for (const QStringView piece : QStringView(list).split(separator)) {
-        QString cleaned = CleanField(piece.toString());
-        if (!cleaned.isEmpty())
-            pieces.append(std::move(cleaned));
+    // Read as views and joined once: every product found in the index has its countries read so.
+    QVarLengthArray<QStringView, 16> pieces;
+    for (const QStringView piece : QStringView(list).tokenize(separator)) {
+        if (const QStringView cleaned = CleanView(piece); !cleaned.isEmpty())
+            pieces.append(cleaned);
     }
-    return pieces.mid(std::max<qsizetype>(0, pieces.size() - count)).join(QStringLiteral(", "));
+    const qsizetype first = std::max<qsizetype>(0, pieces.size() - count);
+    if (pieces.size() - first == 1 && pieces[first].size() == list.size())
+        return list;
+    QString joined;
+    for (qsizetype i = first; i < pieces.size(); ++i) {
+        if (i > first)
+            joined += QLatin1StringView(", ");
+        joined += pieces[i];
+    }
+    return joined;
 }
 
 QStringList JsonTexts(const QJsonValue& array)

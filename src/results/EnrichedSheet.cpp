@@ -63,7 +63,7 @@ void EnrichedSheet::through(const CodeOutcome& outcome, const RowSink& sink)
             sink(cells);
             continue;
         }
-        for (const QString& answer : PickCells(OutcomeCells(outcome), m_columns))
+        for (const QString& answer : OutcomeCellsAt(outcome, m_columns))
             cells.push_back(TextCell(answer));
         sink(cells);
         ++m_next;

@@ -12,10 +12,168 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringEncoder>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <span>
 
 namespace {
+// One outcome's cells by place, each made when it is asked for: a row of a file is read straight
+// from the outcome, where a list of every cell made for each row, and another of those picked,
+// took a sixth of a batch answered from the index.
+class OutcomeCellsOf
+{
+public:
+    explicit OutcomeCellsOf(const CodeOutcome& outcome)
+        : m_outcome(outcome)
+    {}
+
+    // The cell of a place in OutcomeColumns(), or the count column's.
+    QString at(qsizetype place) const
+    {
+        const CodeOutcome& outcome = m_outcome;
+        const ProductDetails& details = outcome.product.details;
+        const QString& gtin = outcome.gtin;
+        switch (place) {
+        case kCountColumnPlace:
+            return QString::number(outcome.scanCount);
+        case 0:
+            return outcome.code;
+        case 1:
+            return gtin;
+        case 2:
+            return OutcomeStatusWord(outcome);
+        case 3:
+            return outcome.product.name;
+        case 4:
+            return outcome.product.brand;
+        case 5:
+            return outcome.product.quantity;
+        case 6:
+            return outcome.source;
+        case 7:
+            return outcome.detail;
+        case 8:
+            return details.categories;
+        case 9:
+            return CodeKindText(facts().kind);
+        case 10:
+            return facts().gs1Office;
+        case 11:
+            return details.imageUrl;
+        case 12:
+            return details.pageUrl;
+        case 13:
+            return outcome.sameAs > 0 ? QString::number(outcome.sameAs) : QString();
+        case 14:
+            return outcome.innerGtin;
+        case 15:
+            return UpcAOf(gtin);
+        case 16:
+            return Isbn10Of(gtin);
+        case 17: {
+            const bool book =
+                gtin.size() == 13 && (gtin.startsWith(u"978") || gtin.startsWith(u"979"));
+            return book ? HyphenatedIsbn(gtin).value_or(QString()) : QString();
+        }
+        case 18:
+            return IssnOf(gtin);
+        case 19:
+            return details.author;
+        case 20:
+            return details.publishers;
+        case 21:
+            return details.published;
+        case 22:
+            return details.controlNumber;
+        }
+        Q_UNREACHABLE();
+        return {};
+    }
+
+private:
+    // What the code says by itself holds whatever became of the lookup, for every checked code;
+    // its kind is that of the form it was typed in (a UPC-A is no EAN-13 to the user who typed
+    // it), which most lists type as the canonical form itself.
+    const CodeFacts& facts() const
+    {
+        if (!m_facts)
+            m_facts =
+                DescribeCode(m_outcome.code == m_outcome.gtin ? m_outcome.gtin
+                                                              : CheckCode(m_outcome.code).asTyped);
+        return *m_facts;
+    }
+
+    const CodeOutcome& m_outcome;
+    mutable std::optional<CodeFacts> m_facts;
+};
+
+enum class FormulaSafety { AsTheyAre, MadeSafe };
+
+bool StartsLikeFormula(QStringView value)
+{
+    if (value.isEmpty())
+        return false;
+    switch (value.front().unicode()) {
+    case u'=':
+    case u'+':
+    case u'-':
+    case u'@':
+    case u'\t':
+    case u'\r':
+        return true;
+    }
+    return false;
+}
+
+// The line of those cells. Written into one buffer sized for the worst case (three bytes of
+// UTF-8 for each UTF-16 unit, a doubled quote being two; a separator, an apostrophe and two
+// quotes for each cell) and cut to what it holds: a buffer grown cell by cell took a tenth of
+// a batch answered from the index.
+QByteArray DelimitedCells(std::span<const QString> cells, char separator, FormulaSafety safety)
+{
+    qsizetype most = 2;
+    for (const QString& cell : cells)
+        most += 3 * cell.size() + 4;
+    QByteArray out(most, Qt::Uninitialized);
+    char* at = out.data();
+    // Stateless: half of a surrogate pair at a cell's end is that cell's fault, and never joins
+    // the next cell's first character across the separator.
+    QStringEncoder utf8(QStringEncoder::Utf8, QStringConverter::Flag::Stateless);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            *at++ = separator;
+        const QStringView cell = cells[i];
+        // One pass over the cell for the four characters that call for quotes, without a branch
+        // for each character.
+        bool quoted = false;
+        for (const QChar c : cell) {
+            const char16_t u = c.unicode();
+            quoted |= (u == char16_t(separator)) | (u == u'"') | (u == u'\r') | (u == u'\n');
+        }
+        if (quoted)
+            *at++ = '"';
+        if (safety == FormulaSafety::MadeSafe && StartsLikeFormula(cell))
+            *at++ = '\'';
+        if (!quoted) {
+            at = utf8.appendToBuffer(at, cell);
+            continue;
+        }
+        QStringView rest = cell;
+        for (qsizetype quote; (quote = rest.indexOf(u'"')) >= 0; rest = rest.sliced(quote + 1)) {
+            at = utf8.appendToBuffer(at, rest.first(quote));
+            *at++ = '"';
+            *at++ = '"';
+        }
+        at = utf8.appendToBuffer(at, rest);
+        *at++ = '"';
+    }
+    *at++ = '\r';
+    *at++ = '\n';
+    out.truncate(at - out.constData());
+    return out;
+}
+
 // RFC 4180: a field is quoted when it holds the separator, a quote or a line break, and its
 // quotes are doubled; lines end in CR LF. The tab-separated form follows the same rules.
 class DelimitedWriter final : public OutcomeWriter
@@ -29,12 +187,13 @@ public:
     QByteArray begin() override { return DelimitedLine(OutcomeColumnNames(m_places), m_separator); }
     QByteArray row(const CodeOutcome& outcome) override
     {
+        const OutcomeCellsOf cellsOf(outcome);
+        QVarLengthArray<QString, 32> cells;
+        for (const qsizetype place : m_places)
+            cells.append(cellsOf.at(place));
         // The code too: it is whatever a line of the user's list held, which may come from
         // anywhere.
-        QStringList cells = OutcomeCellsAt(outcome, m_places);
-        for (QString& cell : cells)
-            cell = SpreadsheetSafe(cell);
-        return DelimitedLine(cells, m_separator);
+        return DelimitedCells(cells, m_separator, FormulaSafety::MadeSafe);
     }
     QByteArray end() override { return {}; }
 
@@ -200,8 +359,10 @@ QString OutcomeColumnLabel(const QString& column)
 
 OutcomeColumnPlaces AllOutcomeColumns()
 {
+    const qsizetype count = OutcomeColumns().size();
     OutcomeColumnPlaces places;
-    for (qsizetype i = 0; i < OutcomeColumns().size(); ++i)
+    places.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
         places.append(i);
     return places;
 }
@@ -253,12 +414,11 @@ QStringList OutcomeColumnNames(const OutcomeColumnPlaces& places)
 
 QStringList OutcomeCellsAt(const CodeOutcome& outcome, const OutcomeColumnPlaces& places)
 {
-    const QStringList cells = OutcomeCells(outcome);
+    const OutcomeCellsOf cellsOf(outcome);
     QStringList picked;
     picked.reserve(places.size());
     for (const qsizetype place : places)
-        picked.append(place == kCountColumnPlace ? QString::number(outcome.scanCount)
-                                                 : cells[place]);
+        picked.append(cellsOf.at(place));
     return picked;
 }
 
@@ -279,81 +439,19 @@ QString OutcomeStatusWord(const CodeOutcome& outcome)
 
 QStringList OutcomeCells(const CodeOutcome& outcome)
 {
-    // What the code says by itself holds whatever became of the lookup, for every checked code;
-    // its kind is that of the form it was typed in (a UPC-A is no EAN-13 to the user who typed
-    // it), which most lists type as the canonical form itself.
-    const CodeFacts facts =
-        DescribeCode(outcome.code == outcome.gtin ? outcome.gtin : CheckCode(outcome.code).asTyped);
-    const ProductDetails& details = outcome.product.details;
-    const QString& gtin = outcome.gtin;
-    const bool book = gtin.size() == 13 && (gtin.startsWith(u"978") || gtin.startsWith(u"979"));
-    return {outcome.code,
-            outcome.gtin,
-            OutcomeStatusWord(outcome),
-            outcome.product.name,
-            outcome.product.brand,
-            outcome.product.quantity,
-            outcome.source,
-            outcome.detail,
-            details.categories,
-            CodeKindText(facts.kind),
-            facts.gs1Office,
-            details.imageUrl,
-            details.pageUrl,
-            outcome.sameAs > 0 ? QString::number(outcome.sameAs) : QString(),
-            outcome.innerGtin,
-            UpcAOf(gtin),
-            Isbn10Of(gtin),
-            book ? HyphenatedIsbn(gtin).value_or(QString()) : QString(),
-            IssnOf(gtin),
-
-            details.author,
-            details.publishers,
-            details.published,
-            details.controlNumber};
+    static const OutcomeColumnPlaces kAll = AllOutcomeColumns();
+    return OutcomeCellsAt(outcome, kAll);
 }
 
 QString SpreadsheetSafe(const QString& value)
 {
-    static constexpr QStringView kFormulaStarts = u"=+-@\t\r";
-    if (value.isEmpty() || !kFormulaStarts.contains(value.front()))
-        return value;
-    return u'\'' + value;
+    return StartsLikeFormula(value) ? u'\'' + value : value;
 }
 
 QByteArray DelimitedLine(const QStringList& cells, char separator)
 {
-    // Encoded straight into the line: a copy of every cell on its way took a tenth of a batch
-    // answered from the index.
-    QStringEncoder utf8(QStringEncoder::Utf8);
-    QByteArray out;
-    out.reserve(256);
-    for (qsizetype i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            out += separator;
-        const QString& cell = cells[i];
-        // One pass over the cell for the four characters that call for quotes, not four.
-        const bool quoted = std::any_of(cell.cbegin(), cell.cend(), [separator](QChar c) {
-            const char16_t u = c.unicode();
-            return u == char16_t(separator) || u == u'"' || u == u'\r' || u == u'\n';
-        });
-        if (!quoted) {
-            const qsizetype at = out.size();
-            out.resize(at + utf8.requiredSpace(cell.size()));
-            char* const end = utf8.appendToBuffer(out.data() + at, cell);
-            out.truncate(end - out.constData());
-            continue;
-        }
-        out += '"';
-        for (const char c : cell.toUtf8()) {
-            if (c == '"')
-                out += '"';
-            out += c;
-        }
-        out += '"';
-    }
-    out += "\r\n";
-    return out;
+    return DelimitedCells(std::span(cells.constData(), std::size_t(cells.size())), separator,
+                          FormulaSafety::AsTheyAre);
 }
 
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format, OutcomeColumnPlaces places)

@@ -58,7 +58,7 @@ void SheetAnswers::add(const CodeOutcome& outcome)
     if (m_next >= m_codeRows.size())
         return;
     m_row.resize(0);
-    for (const QString& cell : PickCells(OutcomeCells(outcome), m_columns)) {
+    for (const QString& cell : OutcomeCellsAt(outcome, m_columns)) {
         const QByteArray bytes = cell.toUtf8();
         AppendLength(m_row, quint64(bytes.size()));
         m_row += bytes;

@@ -261,6 +261,11 @@ void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt_data()
     QTest::newRow("tab first") << "\t=1" << QByteArray("'\t=1");
     QTest::newRow("carriage return first") << "\r=1" << QByteArray("\"'\r=1\"");
     QTest::newRow("equals sign later") << "a=b" << QByteArray("a=b");
+    QTest::newRow("quote in a formula") << "=A1&\"x\"" << QByteArray("\"'=A1&\"\"x\"\"\"");
+    QTest::newRow("beyond the basic plane") << "\U0001F600 x" << QByteArray("\xF0\x9F\x98\x80 x");
+    // Half a surrogate pair is this cell's replacement character, not the next cell's.
+    QTest::newRow("half a pair last")
+        << QStringView(u"a\xD83D").toString() << QByteArray("a\xEF\xBF\xBD");
 }
 
 void TestOutcomeWriter::csv_quotesOnlyWhatNeedsIt()

@@ -22,6 +22,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 // Enough codes to tell how many of the rest will wait for a paced source within a few per cent,
 // few enough to check in a moment.
@@ -30,6 +32,10 @@ constexpr qsizetype kPacingSampleSize = 1000;
 BatchTimeLeft EstimateFor(const BatchCodes& codes, LookupChain& chain)
 {
     BatchTimeLeft estimate;
+    // Sources that are never paced wait for nothing, whatever the codes.
+    if (std::none_of(chain.sources().cbegin(), chain.sources().cend(),
+                     [](const auto& source) { return source->perMinute() > 0; }))
+        return estimate;
     BatchTimeLeft::Sample sample;
     const std::vector<qsizetype> places =
         BatchTimeLeft::samplePlaces(codes.count(), kPacingSampleSize);
@@ -201,7 +207,7 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     chain.startRun();
     progress.start(codes.count(), options.quiet ? BatchTimeLeft() : EstimateFor(codes, chain));
     bool written = true;
-    SameProductRows firstRows;
+    SameProductRows firstRows(codes.count());
     int row = 0;
     BatchCodes::Cursor cursor = codes.cursor();
     while (written && !stopped()) {
