@@ -31,18 +31,25 @@ public:
     // The cell of a place in OutcomeColumns(), or the count column's.
     QString at(qsizetype place) const
     {
+        QString made;
+        return cell(place, made);
+    }
+    // The same, as the outcome's own string where it is one, else as `made`, made into it: a row
+    // read from the outcome without a copy of each cell.
+    const QString& cell(qsizetype place, QString& made) const
+    {
         const CodeOutcome& outcome = m_outcome;
         const ProductDetails& details = outcome.product.details;
         const QString& gtin = outcome.gtin;
         switch (place) {
         case kCountColumnPlace:
-            return QString::number(outcome.scanCount);
+            return made = QString::number(outcome.scanCount);
         case 0:
             return outcome.code;
         case 1:
             return gtin;
         case 2:
-            return OutcomeStatusWord(outcome);
+            return made = OutcomeStatusWord(outcome);
         case 3:
             return outcome.product.name;
         case 4:
@@ -56,7 +63,7 @@ public:
         case 8:
             return details.categories;
         case 9:
-            return CodeKindText(facts().kind);
+            return made = CodeKindText(facts().kind);
         case 10:
             return facts().gs1Office;
         case 11:
@@ -64,20 +71,20 @@ public:
         case 12:
             return details.pageUrl;
         case 13:
-            return outcome.sameAs > 0 ? QString::number(outcome.sameAs) : QString();
+            return made = outcome.sameAs > 0 ? QString::number(outcome.sameAs) : QString();
         case 14:
             return outcome.innerGtin;
         case 15:
-            return UpcAOf(gtin);
+            return made = UpcAOf(gtin);
         case 16:
-            return Isbn10Of(gtin);
+            return made = Isbn10Of(gtin);
         case 17: {
             const bool book =
                 gtin.size() == 13 && (gtin.startsWith(u"978") || gtin.startsWith(u"979"));
-            return book ? HyphenatedIsbn(gtin).value_or(QString()) : QString();
+            return made = book ? HyphenatedIsbn(gtin).value_or(QString()) : QString();
         }
         case 18:
-            return IssnOf(gtin);
+            return made = IssnOf(gtin);
         case 19:
             return details.author;
         case 20:
@@ -88,7 +95,7 @@ public:
             return details.controlNumber;
         }
         Q_UNREACHABLE();
-        return {};
+        return made;
     }
 
 private:
@@ -130,10 +137,10 @@ bool StartsLikeFormula(QStringView value)
 // UTF-8 for each UTF-16 unit, a doubled quote being two; a separator, an apostrophe and two
 // quotes for each cell) and cut to what it holds: a buffer grown cell by cell took a tenth of
 // a batch answered from the index.
-QByteArray DelimitedCells(std::span<const QString> cells, char separator, FormulaSafety safety)
+QByteArray DelimitedCells(std::span<const QStringView> cells, char separator, FormulaSafety safety)
 {
     qsizetype most = 2;
-    for (const QString& cell : cells)
+    for (const QStringView cell : cells)
         most += 3 * cell.size() + 4;
     QByteArray out(most, Qt::Uninitialized);
     char* at = out.data();
@@ -188,9 +195,10 @@ public:
     QByteArray row(const CodeOutcome& outcome) override
     {
         const OutcomeCellsOf cellsOf(outcome);
-        QVarLengthArray<QString, 32> cells;
-        for (const qsizetype place : m_places)
-            cells.append(cellsOf.at(place));
+        QVarLengthArray<QString, 32> made(m_places.size());
+        QVarLengthArray<QStringView, 32> cells;
+        for (qsizetype i = 0; i < m_places.size(); ++i)
+            cells.append(cellsOf.cell(m_places[i], made[i]));
         // The code too: it is whatever a line of the user's list held, which may come from
         // anywhere.
         return DelimitedCells(cells, m_separator, FormulaSafety::MadeSafe);
@@ -450,8 +458,8 @@ QString SpreadsheetSafe(const QString& value)
 
 QByteArray DelimitedLine(const QStringList& cells, char separator)
 {
-    return DelimitedCells(std::span(cells.constData(), std::size_t(cells.size())), separator,
-                          FormulaSafety::AsTheyAre);
+    QVarLengthArray<QStringView, 32> views(cells.cbegin(), cells.cend());
+    return DelimitedCells(views, separator, FormulaSafety::AsTheyAre);
 }
 
 std::unique_ptr<OutcomeWriter> MakeOutcomeWriter(OutcomeFormat format, OutcomeColumnPlaces places)
