@@ -329,7 +329,7 @@ std::optional<CodeOutcome> LookupChain::lookUp(const QString& typed, const Ahead
     }
     if (!done)
         return std::nullopt;
-    return given(*done);
+    return given(std::move(*done));
 }
 
 std::optional<CodeOutcome>
@@ -365,11 +365,11 @@ LookupChain::lookUpChecked(const QString& typed, const CheckedCode& checked, con
             break;
     }
     if (!foundAt || answers.size() == *foundAt + 1)
-        return outcome(typed, checked, answers);
+        return outcome(typed, checked, std::move(answers));
     // Filling the gaps: the first find, completed by the finds after it, each source named.
     const Filled filled = FilledFrom(answers, *foundAt, hosts);
     answers.resize(*foundAt + 1);
-    CodeOutcome done = outcome(typed, checked, answers);
+    CodeOutcome done = outcome(typed, checked, std::move(answers));
     done.product = filled.product;
     done.source = filled.names.join(QStringLiteral(" + "));
     done.filledFrom = filled.fields;
@@ -424,9 +424,8 @@ qint64 LookupChain::pacedIntervalMs(const QString& typed)
     return 0;
 }
 
-CodeOutcome
-LookupChain::outcome(const QString& typed, const CheckedCode& checked,
-                     const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const
+CodeOutcome LookupChain::outcome(const QString& typed, const CheckedCode& checked,
+                                 std::vector<std::pair<LookupSource*, SourceAnswer>> answers) const
 {
     CodeOutcome result;
     result.code = typed;
@@ -451,19 +450,21 @@ LookupChain::outcome(const QString& typed, const CheckedCode& checked,
             typed + QCoreApplication::translate("LookupChain", " - not looked up: ") + shownDetail;
         return result;
     }
-    const auto& [lastSource, last] = answers.back();
+    auto& [lastSource, last] = answers.back();
     if (last.kind == SourceAnswer::Kind::Found) {
         result.status = CodeOutcome::Status::Found;
-        result.product = last.product;
+        // Moved: the answers are this outcome's alone, and every string copied was one more
+        // count to raise and lower for each code of a run.
+        result.product = std::move(last.product);
         result.source = lastSource->displayName();
         result.sourceHosts = hostsOf(lastSource);
         result.pictureHosts = result.sourceHosts;
         result.licence = lastSource->licence();
         if (lastSource->name() == kPageServiceName) {
             // The page service's name is shown as its page gives it, empty or not.
-            result.rowText = last.product.name;
+            result.rowText = result.product.name;
         } else {
-            const QString shown = DisplayName(last.product);
+            const QString shown = DisplayName(result.product);
             result.rowText = shown.isEmpty() ? UnnamedProductRow(typed) : shown;
         }
         return result;

@@ -227,8 +227,9 @@ private:
     // Coupons and refund receipts: no product is behind them, so no source is asked.
     bool sentNowhere(const CheckedCode& checked) const;
     std::vector<LookupSource*> orderFor(const CheckedCode& checked) const;
+    // Of the answers, in the order asked; the found product is moved out of them.
     CodeOutcome outcome(const QString& typed, const CheckedCode& checked,
-                        const std::vector<std::pair<LookupSource*, SourceAnswer>>& answers) const;
+                        std::vector<std::pair<LookupSource*, SourceAnswer>> answers) const;
 
     // The source's own hosts (LookupSource::ownHosts), read once a run.
     QStringList hostsOf(LookupSource* source) const;

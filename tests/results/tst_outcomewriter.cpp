@@ -7,6 +7,7 @@
 #include "results/OutcomeWriter.h"
 #include "results/RecordWriter.h"
 #include "results/RunOutcomes.h"
+#include "results/SameProductRows.h"
 #include "support/MarcTestRecords.h"
 
 #include <QFile>
@@ -117,6 +118,7 @@ private Q_SLOTS:
     void xlsx_hasNoTextWriter();
 
     // ---- What a run keeps ----
+    void sameProductRows_nameTheFirstRowPastTheTablesGrowth();
     void keptOutcomes_comeBackAsGiven_data();
     void keptOutcomes_comeBackAsGiven();
 };
@@ -698,6 +700,27 @@ void TestOutcomeWriter::keptOutcomes_comeBackAsGiven()
     QVERIFY(last);
     QCOMPARE(Everything(*last), Everything(given.last()));
     QVERIFY(!kept.ofRow(QStringLiteral("from the run before, Morrow Foods, 400 g")));
+}
+
+void TestOutcomeWriter::sameProductRows_nameTheFirstRowPastTheTablesGrowth()
+{
+    // Sized for none and for a few: either way thousands of products make the table grow again
+    // and again, and every later row still finds its first.
+    for (const qsizetype expected : {qsizetype(0), qsizetype(10)}) {
+        SameProductRows rows(expected);
+        int row = 0;
+        for (int i = 0; i < 5000; ++i)
+            QCOMPARE(rows.sameAs(QString::number(4000000000000LL + i * 7919LL), ++row), 0);
+        QCOMPARE(rows.sameAs(u"4000000000000", ++row), 1);
+        QCOMPARE(rows.sameAs(QString::number(4000000000000LL + 4999 * 7919LL), ++row), 5000);
+        // The same digits of another length are another product; no digits, no product.
+        QCOMPARE(rows.sameAs(u"00000000", ++row), 0);
+        QCOMPARE(rows.sameAs(u"0000000000000", ++row), 0);
+        QCOMPARE(rows.sameAs(u"00000000", ++row), 5003);
+        QCOMPARE(rows.sameAs(u"", ++row), 0);
+        QCOMPARE(rows.sameAs(u"12a", ++row), 0);
+        QCOMPARE(rows.sameAs(u"12a", ++row), 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestOutcomeWriter)

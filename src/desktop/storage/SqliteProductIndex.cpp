@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSet>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -630,6 +629,11 @@ QString DefaultProductIndexPath()
 // index then uses both cores, where the search took a fifth of one. The rows come back packed,
 // as the file keeps them, and are read into products by the run's thread: strings made on one
 // thread and freed on the other made both wait on the allocator's lock.
+//
+// The keys are found in the order they were handed, and their rows taken in that order: the run
+// asks in order, so the key it asks is nearly always the first of those waiting, and is told
+// from a key never handed by a look along them, without a set of them all to keep (which took
+// a tenth of the run's thread).
 class SqliteProductIndex::ReadAhead
 {
 public:
@@ -659,67 +663,54 @@ public:
     }
     Q_DISABLE_COPY_MOVE(ReadAhead)
 
-    // The keys to find next, in the order they will be asked. Of the run's thread, as are the
+    // The codes to find next, in the order they will be asked. Of the run's thread, as are the
     // others.
-    void add(const std::vector<QByteArray>& keys)
+    void add(const QStringList& codes)
     {
         if (!m_find)
             return;
-        std::vector<QByteArray> fresh;
-        for (const QByteArray& key : keys) {
-            if (m_asked.contains(key))
-                continue;
-            m_asked.insert(key);
-            fresh.push_back(key);
+        Keys keys;
+        keys.bytes.reserve(codes.size() * 16);
+        keys.ends.reserve(std::size_t(codes.size()));
+        for (const QString& code : codes) {
+            const QByteArray utf8 = code.toUtf8();
+            if (const QByteArrayView key = IndexKey(utf8); !key.isEmpty()) {
+                keys.bytes.append(key);
+                keys.ends.push_back(keys.bytes.size());
+            }
         }
-        if (fresh.empty())
+        if (keys.ends.empty())
             return;
+        m_pending.push_back(keys);
         bool idle = false;
         {
             const std::lock_guard lock(m_mutex);
-            m_waiting.insert(m_waiting.end(), std::make_move_iterator(fresh.begin()),
-                             std::make_move_iterator(fresh.end()));
+            m_waiting.push_back(std::move(keys));
             idle = m_finderIdle;
         }
         if (idle)
             m_changed.notify_all();
     }
 
-    // Whether the key was handed to add() and not yet taken (nor passed over).
-    bool asked(QByteArrayView key) const
-    {
-        // Looked up without a copy: every lookup of the run asks this.
-        return m_asked.contains(QByteArray::fromRawData(key.data(), key.size()));
-    }
-
-    // Hands the row of an asked key to `row` (nothing when there is none), waiting while it is
-    // being found. The keys asked before it and not taken are passed over: the run asks in order,
-    // and went past them.
+    // Hands the row of a key handed to add() and not yet taken to `row` (nothing when the file
+    // has none), waiting while it is being found; false when the key is not among them. The
+    // keys handed before it and not taken are passed over: the run asks in order, and went past
+    // them.
     template <typename Row>
-    void take(QByteArrayView key, const Row& row)
+    bool take(QByteArrayView key, const Row& row)
     {
-        for (;;) {
-            while (m_next < m_current.keys.size()) {
-                const std::size_t at = m_next++;
-                m_asked.remove(m_current.keys[at]);
-                if (m_current.keys[at] != key)
-                    continue;
-                const Found& found = m_current.found[at];
-                if (found.exportId >= 0)
-                    row(QByteArrayView(m_current.rows).sliced(found.start, found.size),
-                        found.exportId);
-                return;
-            }
-            std::unique_lock lock(m_mutex);
-            m_takerWaiting = true;
-            m_changed.wait(lock, [this] { return m_stop || !m_ready.empty(); });
-            m_takerWaiting = false;
-            if (m_ready.empty())
-                return;
-            m_current = std::move(m_ready.front());
-            m_ready.pop_front();
-            m_next = 0;
+        const std::optional<std::size_t> place = placeOf(key);
+        if (!place)
+            return false;
+        for (std::size_t passed = 0; passed < *place; ++passed) {
+            dropFirstPending();
+            nextFound();
         }
+        dropFirstPending();
+        const Found found = nextFound();
+        if (found.exportId >= 0)
+            row(QByteArrayView(m_current.rows).sliced(found.start, found.size), found.exportId);
+        return true;
     }
 
 private:
@@ -727,17 +718,69 @@ private:
     // the search.
     static constexpr std::size_t kKeysTogether = 64;
 
+    // Keys one after another, each ending where `ends` says.
+    struct Keys
+    {
+        QByteArray bytes;
+        std::vector<qsizetype> ends;
+
+        QByteArrayView at(std::size_t i) const
+        {
+            const qsizetype start = i == 0 ? 0 : ends[i - 1];
+            return QByteArrayView(bytes).sliced(start, ends[i] - start);
+        }
+    };
     struct Found
     {
         qsizetype start = 0, size = 0;
         qint64 exportId = -1; // -1: no such row
     };
+    // The rows of keys found together, in the order they were handed.
     struct Batch
     {
-        std::vector<QByteArray> keys;
         QByteArray rows; // the packed rows one after another
         std::vector<Found> found;
     };
+
+    // How many keys waiting to be taken come before this one.
+    std::optional<std::size_t> placeOf(QByteArrayView key) const
+    {
+        std::size_t place = 0;
+        std::size_t from = m_pendingNext;
+        for (const Keys& keys : m_pending) {
+            for (std::size_t i = from; i < keys.ends.size(); ++i, ++place) {
+                if (keys.at(i) == key)
+                    return place;
+            }
+            from = 0;
+        }
+        return std::nullopt;
+    }
+
+    void dropFirstPending()
+    {
+        if (++m_pendingNext == m_pending.front().ends.size()) {
+            m_pending.pop_front();
+            m_pendingNext = 0;
+        }
+    }
+
+    // The next key's row, in the order they were handed: each key handed has one.
+    Found nextFound()
+    {
+        while (m_next == m_current.found.size()) {
+            std::unique_lock lock(m_mutex);
+            m_takerWaiting = true;
+            m_changed.wait(lock, [this] { return m_stop || !m_ready.empty(); });
+            m_takerWaiting = false;
+            if (m_ready.empty())
+                return {};
+            m_current = std::move(m_ready.front());
+            m_ready.pop_front();
+            m_next = 0;
+        }
+        return m_current.found[m_next++];
+    }
 
     void run()
     {
@@ -748,34 +791,39 @@ private:
             m_finderIdle = false;
             if (m_stop)
                 return;
-            Batch batch;
-            while (!m_waiting.empty() && batch.keys.size() < kKeysTogether) {
-                batch.keys.push_back(std::move(m_waiting.front()));
-                m_waiting.pop_front();
+            const Keys keys = std::move(m_waiting.front());
+            m_waiting.pop_front();
+            for (std::size_t from = 0; from < keys.ends.size() && !m_stop; from += kKeysTogether) {
+                lock.unlock();
+                Batch batch;
+                const std::size_t to = std::min(keys.ends.size(), from + kKeysTogether);
+                batch.found.reserve(to - from);
+                for (std::size_t i = from; i < to; ++i) {
+                    Found& found = batch.found.emplace_back();
+                    FindRow(m_find, keys.at(i), [&](QByteArrayView packed, qint64 exportId) {
+                        found = Found{batch.rows.size(), packed.size(), exportId};
+                        batch.rows.append(packed);
+                    });
+                }
+                lock.lock();
+                m_ready.push_back(std::move(batch));
+                if (m_takerWaiting)
+                    m_changed.notify_all();
             }
-            lock.unlock();
-            for (const QByteArray& key : batch.keys) {
-                Found& found = batch.found.emplace_back();
-                FindRow(m_find, key, [&](QByteArrayView packed, qint64 exportId) {
-                    found = Found{batch.rows.size(), packed.size(), exportId};
-                    batch.rows.append(packed);
-                });
-            }
-            lock.lock();
-            m_ready.push_back(std::move(batch));
-            if (m_takerWaiting)
-                m_changed.notify_all();
         }
     }
 
     sqlite3* m_db = nullptr;
     sqlite3_stmt* m_find = nullptr;
-    QSet<QByteArray> m_asked; // the run's thread's alone
-    Batch m_current;          // the run's thread's alone
+    // The run's thread's alone: the keys handed and not yet taken, the first being the
+    // m_pendingNext-th of the first Keys; and the rows found being taken.
+    std::deque<Keys> m_pending;
+    std::size_t m_pendingNext = 0;
+    Batch m_current;
     std::size_t m_next = 0;
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<QByteArray> m_waiting;
+    std::deque<Keys> m_waiting;
     std::deque<Batch> m_ready;
     bool m_stop = false;
     bool m_finderIdle = false;
@@ -895,17 +943,12 @@ std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
     const QByteArrayView key = IndexKey(utf8);
     if (key.isEmpty())
         return std::nullopt;
-    if (m_readAhead && m_readAhead->asked(key)) {
-        std::optional<IndexedProduct> product;
-        m_readAhead->take(key, [&](QByteArrayView packed, qint64 exportId) {
-            product = UnpackedRow(packed, exportId, m_info.languages, m_exports);
-        });
-        return product;
-    }
     std::optional<IndexedProduct> product;
-    FindRow(m_find, key, [&](QByteArrayView packed, qint64 exportId) {
+    const auto unpacked = [&](QByteArrayView packed, qint64 exportId) {
         product = UnpackedRow(packed, exportId, m_info.languages, m_exports);
-    });
+    };
+    if (!m_readAhead || !m_readAhead->take(key, unpacked))
+        FindRow(m_find, key, unpacked);
     return product;
 }
 
@@ -913,16 +956,9 @@ void SqliteProductIndex::findAhead(const QStringList& codes)
 {
     if (codes.isEmpty() || !ensureOpen())
         return;
-    std::vector<QByteArray> keys;
-    keys.reserve(std::size_t(codes.size()));
-    for (const QString& code : codes) {
-        const QByteArray utf8 = code.toUtf8();
-        if (const QByteArrayView key = IndexKey(utf8); !key.isEmpty())
-            keys.push_back(key.toByteArray());
-    }
     if (!m_readAhead)
         m_readAhead = std::make_unique<ReadAhead>(m_path, MetaSignature(m_db));
-    m_readAhead->add(keys);
+    m_readAhead->add(codes);
 }
 
 IndexInfo SqliteProductIndex::info()
