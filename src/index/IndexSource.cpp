@@ -35,21 +35,18 @@ void IndexSource::prepareRun()
 
 void IndexSource::lookAhead(const CodesAhead& ahead)
 {
-    // Handed over a few hundred at a time, once half of those handed before are asked: enough
-    // for the index's thread to stay ahead, few enough that a run stopped early wasted little.
-    constexpr int kWindow = 512;
-    if (!m_present || --m_aheadLeft > kWindow / 2)
+    if (!m_present || --m_aheadLeft > kCodesAhead / 2)
         return;
     QStringList gtins;
     const int from = std::max(m_aheadLeft, 0) + 1;
-    for (int k = from; k <= kWindow; ++k) {
+    for (int k = from; k <= kCodesAhead; ++k) {
         const std::optional<QString> typed = ahead(k);
         if (!typed)
             break;
         if (const CheckedCode checked = CheckCode(*typed); takes(checked))
             gtins.append(checked.gtin);
     }
-    m_aheadLeft = kWindow;
+    m_aheadLeft = kCodesAhead;
     m_index.findAhead(gtins);
 }
 

@@ -24,6 +24,12 @@ public:
         , m_language(std::move(language))
     {}
 
+    // How many of the codes that follow are handed to the index to find ahead, once half of
+    // those handed before are asked: enough for the index's thread to stay ahead and to be woken
+    // seldom (each wake cost more than a few searches), few enough that a run stopped early
+    // wasted little.
+    static constexpr int kCodesAhead = 2048;
+
     QString name() const override { return QStringLiteral("index"); }
     QString displayName() const override { return QStringLiteral("Product index"); }
     QStringList ownHosts() const override;

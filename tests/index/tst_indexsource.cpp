@@ -122,24 +122,24 @@ void TestIndexSource::lookAhead_handsTheIndexTheCodesThatFollowAsItIsAsked()
     index.place(OneProduct("Point 88"));
     IndexSource source(index);
     source.prepareRun();
-    QStringList typed(1000, QStringLiteral("4006381333931"));
+    QStringList typed(3 * IndexSource::kCodesAhead, QStringLiteral("4006381333931"));
     typed[1] = QStringLiteral("012345678905"); // a UPC-A: found by its GTIN-13
     typed[2] = QStringLiteral("no code");
     int at = 0;
     const CodesAhead ahead = [&](int k) -> std::optional<QString> {
         return at + k < typed.size() ? std::optional(typed[at + k]) : std::nullopt;
     };
-    for (; at < 300; ++at) {
+    for (; at < IndexSource::kCodesAhead / 2 + 44; ++at) {
         source.lookAhead(ahead);
         Ask(source, typed[at]);
     }
-    // The next 512 codes at the first, less the one that is no code; the 256 after those once
-    // half of them were asked, and nothing in between.
+    // The codes that follow at the first, less the one that is no code; half as many after those
+    // once half of them were asked, and nothing in between.
     QCOMPARE(index.foundAhead.size(), 2);
-    QCOMPARE(index.foundAhead[0].size(), 511);
+    QCOMPARE(index.foundAhead[0].size(), IndexSource::kCodesAhead - 1);
     QCOMPARE(index.foundAhead[0].mid(0, 2),
              (QStringList{CheckCode(u"012345678905").gtin, "4006381333931"}));
-    QCOMPARE(index.foundAhead[1].size(), 256);
+    QCOMPARE(index.foundAhead[1].size(), IndexSource::kCodesAhead / 2);
 }
 
 QTEST_GUILESS_MAIN(TestIndexSource)
