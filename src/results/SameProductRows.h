@@ -18,19 +18,14 @@ public:
     int sameAs(QStringView gtin, int row);
 
 private:
-    // Keyed by the GTIN's digits as a number with its length beside it (an EAN-8 is not the
-    // 13-digit code of the same digits): a million products cost a few megabytes, not a string
-    // each. Every key holds a length, so none is 0, which marks an empty slot.
-    struct Slot
-    {
-        quint64 key = 0;
-        int row = 0;
-    };
     void makeRoom(std::size_t slots);
 
-    // Open addressing in one array, half full at most: each code of a run is looked for once,
-    // and a table of nodes took a twentieth of a batch answered from the index.
-    std::vector<Slot> m_slots;
-    int m_shift = 64;
+    // Keyed by the GTIN's digits as a number with its length beside it (an EAN-8 is not the
+    // 13-digit code of the same digits): a million products cost a few megabytes, not a string
+    // each. Every key holds a length, so none is 0, which marks an empty slot. Open addressing
+    // in two arrays, two thirds full at most: each code of a run is looked for once, and a
+    // table of nodes took a twentieth of a batch answered from the index.
+    std::vector<quint64> m_keys;
+    std::vector<int> m_rows;
     std::size_t m_used = 0;
 };
