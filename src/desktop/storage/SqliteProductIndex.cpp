@@ -126,6 +126,11 @@ sqlite3_stmt* PreparedFind(sqlite3* db)
     sqlite3_stmt* find = nullptr;
     sqlite3_prepare_v3(db, "SELECT fields, export FROM products WHERE key = ?1", -1,
                        SQLITE_PREPARE_PERSISTENT, &find, nullptr);
+    // One read transaction for every lookup to come, rather than one begun and ended by each:
+    // the file never changes under the connection (see OpenForReading), and each lookup's own
+    // took a tenth of its time.
+    if (find)
+        sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
     return find;
 }
 
