@@ -43,8 +43,11 @@ void IndexSource::lookAhead(const CodesAhead& ahead)
         const std::optional<QString> typed = ahead(k);
         if (!typed)
             break;
+        // In the form the code will be asked: a UPC-E as typed, as every source is asked it
+        // first. A form never handed is searched directly, after a look along all of those
+        // waiting.
         if (const CheckedCode checked = CheckCode(*typed); takes(checked))
-            gtins.append(checked.gtin);
+            gtins.append(checked.isUpcE() ? checked.asTyped : checked.gtin);
     }
     m_aheadLeft = kCodesAhead;
     m_index.findAhead(gtins);

@@ -125,6 +125,8 @@ void TestIndexSource::lookAhead_handsTheIndexTheCodesThatFollowAsItIsAsked()
     QStringList typed(3 * IndexSource::kCodesAhead, QStringLiteral("4006381333931"));
     typed[1] = QStringLiteral("012345678905"); // a UPC-A: found by its GTIN-13
     typed[2] = QStringLiteral("no code");
+    typed[3] = QStringLiteral("01234565"); // a UPC-E: asked as typed first
+    QVERIFY(CheckCode(typed[3]).isUpcE());
     int at = 0;
     const CodesAhead ahead = [&](int k) -> std::optional<QString> {
         return at + k < typed.size() ? std::optional(typed[at + k]) : std::nullopt;
@@ -137,8 +139,8 @@ void TestIndexSource::lookAhead_handsTheIndexTheCodesThatFollowAsItIsAsked()
     // once half of them were asked, and nothing in between.
     QCOMPARE(index.foundAhead.size(), 2);
     QCOMPARE(index.foundAhead[0].size(), IndexSource::kCodesAhead - 1);
-    QCOMPARE(index.foundAhead[0].mid(0, 2),
-             (QStringList{CheckCode(u"012345678905").gtin, "4006381333931"}));
+    QCOMPARE(index.foundAhead[0].mid(0, 3),
+             (QStringList{CheckCode(u"012345678905").gtin, "01234565", "4006381333931"}));
     QCOMPARE(index.foundAhead[1].size(), IndexSource::kCodesAhead / 2);
 }
 
