@@ -1,4 +1,5 @@
 #include "lookup/ProductName.h"
+#include "lookup/SourceSupport.h"
 
 #include <QTest>
 
@@ -45,6 +46,27 @@ private Q_SLOTS:
             QCOMPARE(text, text.trimmed());
         QVERIFY(product.database.isEmpty());
         QCOMPARE(DisplayName(product), display);
+    }
+
+    void lastListPieces_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("pieces");
+        QTest::newRow("one piece, nothing to clean") << "en:france" << 2 << "en:france";
+        QTest::newRow("one piece, cleaned") << "\uFEFF en:france " << 2 << "en:france";
+        QTest::newRow("the last two, cleaned")
+            << "Food,  Spreads , ,Hazelnut spreads," << 2 << "Spreads, Hazelnut spreads";
+        QTest::newRow("fewer than asked") << " a,b " << 1000 << "a, b";
+        QTest::newRow("nothing but separators") << " , ," << 2 << "";
+        QTest::newRow("empty") << "" << 2 << "";
+    }
+    void lastListPieces()
+    {
+        QFETCH(QString, list);
+        QFETCH(int, count);
+        QFETCH(QString, pieces);
+        QCOMPARE(LastListPieces(list, u',', count), pieces);
     }
 };
 
