@@ -6,18 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-// The product's picture folder and the picture's name, as OpenFoodFactsImageFolder cuts the
-// code: made in one piece, since every product found with a picture has its two addresses made.
-QString ImagePath(QStringView code, QStringView image)
-{
-    if (code.size() <= 8)
-        return code + u'/' + image;
-    return code.first(3) + u'/' + code.sliced(3, 3) + u'/' + code.sliced(6, 3) + u'/' +
-           code.sliced(9) + u'/' + image;
-}
-} // namespace
-
 void IndexSource::prepareRun()
 {
     // An index imported since the last run (by the window or the command line) answers this one.
@@ -77,7 +65,8 @@ std::optional<SourceAnswer> IndexSource::answerLocally(const CheckedCode& checke
     if (product->image.contains(u':')) {
         details.imageUrl = product->image; // kept whole: not of the usual shape
     } else if (!product->image.isEmpty() && !m_imagesBase.isEmpty()) {
-        const QString path = ImagePath(product->code, product->image);
+        const QString path = OpenFoodFactsImageFolderOf<QString>(QStringView(product->code),
+                                                                 QStringView(product->image));
         details.imageUrl = imageAddress(path, u".400.jpg");
         details.thumbnailUrl = imageAddress(path, u".200.jpg");
     }

@@ -32,12 +32,34 @@ inline constexpr int kMostIndexLanguages = 4;
 // The folder of a product's pictures on Open Food Facts' picture host: a code longer than eight
 // digits is cut into three groups of three and the rest ("380/012/340/0018"), a shorter one is
 // its own folder.
+// As bytes or as text (Text a QByteArray or a QString, View its view), with `then` after it
+// behind a slash when there is one: made in one piece, since every product found in the index
+// with a picture has its addresses made from it.
+template <typename Text, typename View>
+Text OpenFoodFactsImageFolderOf(View code, View then = {})
+{
+    Text folder;
+    folder.reserve(code.size() + 4 + then.size());
+    if (code.size() <= 8) {
+        folder += code;
+    } else {
+        folder += code.first(3);
+        folder += '/';
+        folder += code.sliced(3, 3);
+        folder += '/';
+        folder += code.sliced(6, 3);
+        folder += '/';
+        folder += code.sliced(9);
+    }
+    if (!then.isEmpty()) {
+        folder += '/';
+        folder += then;
+    }
+    return folder;
+}
 inline QByteArray OpenFoodFactsImageFolder(QByteArrayView code)
 {
-    if (code.size() <= 8)
-        return code.toByteArray();
-    return code.first(3).toByteArray() + '/' + code.sliced(3, 3) + '/' + code.sliced(6, 3) + '/' +
-           code.sliced(9);
+    return OpenFoodFactsImageFolderOf<QByteArray>(code);
 }
 
 // The usual address of a front picture is its host, /images/products/, the code's folder, then
