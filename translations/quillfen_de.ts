@@ -2296,6 +2296,14 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     </message>
 </context>
 <context>
+    <name>PictureModule</name>
+    <message>
+        <source>The reader of pictures and PDF pages could not be loaded: %1</source>
+        <extracomment>%1 is what the system said.</extracomment>
+        <translation>Der Leser für Bilder und PDF-Seiten konnte nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>Politeness</name>
     <message>
         <source>Open Food Facts is busy for everyone and asks that large lists be looked up in its export instead: Lookup → Download Product Database (quillfen --download-index) imports it once for answers offline.</source>
@@ -4425,6 +4433,11 @@ Starten Sie das Programm aus einer Desktop-Sitzung oder in einem virtuellen X-Se
         <source>QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are used.</source>
         <extracomment>%1 is a file, %2 why it cannot be used.</extracomment>
         <translation>QUILLFEN_ISBN_RANGES: %1: %2; die eingebauten ISBN-Bereiche werden verwendet.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <extracomment>%1 is a program&apos;s file, %2 what the system said.</extracomment>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
     </message>
 </context>
 </TS>

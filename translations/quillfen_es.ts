@@ -2296,6 +2296,14 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     </message>
 </context>
 <context>
+    <name>PictureModule</name>
+    <message>
+        <source>The reader of pictures and PDF pages could not be loaded: %1</source>
+        <extracomment>%1 is what the system said.</extracomment>
+        <translation>No se pudo cargar el lector de imágenes y páginas PDF: %1</translation>
+    </message>
+</context>
+<context>
     <name>Politeness</name>
     <message>
         <source>Open Food Facts is busy for everyone and asks that large lists be looked up in its export instead: Lookup → Download Product Database (quillfen --download-index) imports it once for answers offline.</source>
@@ -4425,6 +4433,11 @@ Inícielo desde una sesión de escritorio o dentro de un servidor X virtual:
         <source>QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are used.</source>
         <extracomment>%1 is a file, %2 why it cannot be used.</extracomment>
         <translation>QUILLFEN_ISBN_RANGES: %1: %2; se usan los rangos ISBN incorporados.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <extracomment>%1 is a program&apos;s file, %2 what the system said.</extracomment>
+        <translation>No se pudo iniciar %1: %2</translation>
     </message>
 </context>
 </TS>

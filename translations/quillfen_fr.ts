@@ -2296,6 +2296,14 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     </message>
 </context>
 <context>
+    <name>PictureModule</name>
+    <message>
+        <source>The reader of pictures and PDF pages could not be loaded: %1</source>
+        <extracomment>%1 is what the system said.</extracomment>
+        <translation>Le lecteur d&apos;images et de pages PDF n&apos;a pas pu être chargé : %1</translation>
+    </message>
+</context>
+<context>
     <name>Politeness</name>
     <message>
         <source>Open Food Facts is busy for everyone and asks that large lists be looked up in its export instead: Lookup → Download Product Database (quillfen --download-index) imports it once for answers offline.</source>
@@ -4425,6 +4433,11 @@ Lancez-le depuis une session de bureau, ou dans un serveur X virtuel :
         <source>QUILLFEN_ISBN_RANGES: %1: %2; the built-in ISBN ranges are used.</source>
         <extracomment>%1 is a file, %2 why it cannot be used.</extracomment>
         <translation>QUILLFEN_ISBN_RANGES : %1 : %2 ; les plages ISBN intégrées sont utilisées.</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <extracomment>%1 is a program&apos;s file, %2 what the system said.</extracomment>
+        <translation>%1 n&apos;a pas pu être lancé : %2</translation>
     </message>
 </context>
 </TS>

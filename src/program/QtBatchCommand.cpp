@@ -1,11 +1,9 @@
 #include "program/QtBatchCommand.h"
 
 #include "app/batch/BatchCommand.h"
+#include "app/labels/LabelsCommand.h"
 #include "app/scan/ScanCommand.h"
 #include "barcodes/BarcodeReader.h"
-#include "desktop/barcodes/PopplerPdfDocument.h"
-#include "desktop/barcodes/QtPictureFiles.h"
-#include "desktop/barcodes/ZbarBarcodeScanner.h"
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtFolderFiles.h"
@@ -25,8 +23,9 @@
 #include "desktop/system/QtStopSignals.h"
 #include "listings/PictureFetch.h"
 #include "program/PageLoaders.h"
+#include "program/PictureModule.h"
 
-int BatchCommand(const AppConfig& config)
+int BatchCommand(const AppConfig& config, const PictureModule& pictureModule)
 {
     // Past the file size limit (ulimit -f) the system would end the run without a word; ignored,
     // the write fails instead and is reported like a full disk.
@@ -43,18 +42,18 @@ int BatchCommand(const AppConfig& config)
     SqlitePacingStore pacing;
     SqliteProductIndex index;
     LibzipArchives zips;
-    QtPictureFiles pictures;
-    PopplerPdfDocument pdf;
-    PopplerPdfDocument secondPdf;
-    ZbarBarcodeScanner scanner;
-    const BarcodeServices barcodes{pictures, pdf, scanner, BarcodeFilesAtOnceOnThisMachine(),
-                                   &secondPdf};
+    const auto pictures = pictureModule.pictureFiles();
+    const auto pdf = pictureModule.pdfDocument();
+    const auto secondPdf = pictureModule.pdfDocument();
+    const auto scanner = pictureModule.barcodeScanner();
+    const BarcodeServices barcodes{*pictures, *pdf, *scanner, BarcodeFilesAtOnceOnThisMachine(),
+                                   secondPdf.get()};
     const auto pictureLoader = MakePageLoader(PageLoaderLimits{
         .maxPageBytes = kLargestPictureBytes, .loopbackOnly = config.loopbackOnly});
     QtFolderFiles folderFiles;
     QtPictureStore remembered(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
                               kLargestPictureBytes);
-    const BatchPictureServices pictureServices{*pictureLoader, folderFiles, remembered, pictures};
+    const BatchPictureServices pictureServices{*pictureLoader, folderFiles, remembered, *pictures};
     YazCatalogueConnection catalogue(config.loopbackOnly);
     return RunBatch(config, BatchServices{
                                 .files = files,
@@ -105,4 +104,11 @@ int ScanCommand(const AppConfig& config)
                                .pacing = &pacing,
                                .catalogue = &catalogue,
                            });
+}
+
+int ListLayoutsCommand(const AppConfig& config)
+{
+    QtStopSignals stopSignals;
+    QtBatchConsole console(stopSignals);
+    return ListLayouts(config, console);
 }

@@ -1,12 +1,17 @@
 #pragma once
 
+class PictureModule;
 struct AppConfig;
 
 // quillfen --batch with the real services: files on disk, the standard streams, the network,
 // this user's settings, remembered answers and product index, SIGINT and SIGTERM. For main():
 // needs a QCoreApplication and no display.
-int BatchCommand(const AppConfig& config);
+// Pictures and PDF pages are read by what pictures makes.
+int BatchCommand(const AppConfig& config, const PictureModule& pictures);
 
 // quillfen --scan with the real services, the session file in the data folder among them. For
 // main(): needs a QCoreApplication and no display.
 int ScanCommand(const AppConfig& config);
+
+// quillfen --list-layouts. For main(): needs a QCoreApplication.
+int ListLayoutsCommand(const AppConfig& config);

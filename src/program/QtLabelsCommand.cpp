@@ -43,10 +43,3 @@ int LabelsCommand(const AppConfig& config)
                          .nameOf = [&names](const QString& code) { return names.nameOf(code); },
                      });
 }
-
-int ListLayoutsCommand(const AppConfig& config)
-{
-    QtStopSignals stopSignals;
-    QtBatchConsole console(stopSignals);
-    return ListLayouts(config, console);
-}

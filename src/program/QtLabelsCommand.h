@@ -7,6 +7,3 @@ struct AppConfig;
 // needs a QGuiApplication (fonts and painting), on the offscreen platform when there is no
 // display.
 int LabelsCommand(const AppConfig& config);
-
-// quillfen --list-layouts. For main(): needs a QCoreApplication.
-int ListLayoutsCommand(const AppConfig& config);

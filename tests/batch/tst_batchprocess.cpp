@@ -215,6 +215,7 @@ private Q_SLOTS:
     void badUsage_exitsTwoAndWritesNothing_data();
     void badUsage_exitsTwoAndWritesNothing();
     void noDisplay_batchStillRuns();
+    void photo_readThroughThePicturesModule();
     void outputNamingAnInput_refusedBeforeAnythingIsRead_data();
     void outputNamingAnInput_refusedBeforeAnythingIsRead();
     void unwritableWorkbook_namesTheFileAskedForAndNoLibraryLines();
@@ -508,6 +509,18 @@ void TestBatchProcess::noDisplay_batchStillRuns()
     QVERIFY(finished.output.startsWith("{\"code\": \"40172637\""));
     QVERIFY2(!finished.errors.contains(QStringLiteral("platform")), qPrintable(finished.errors));
     QVERIFY(!finished.errors.contains(QStringLiteral("display")));
+}
+
+// The program loads the readers of pictures only when a run reads one, from beside itself.
+void TestBatchProcess::photo_readThroughThePicturesModule()
+{
+    RealBatch batch;
+    QVERIFY(batch.started);
+    const Finished finished =
+        batch.run({QStringLiteral("--quiet"),
+                   QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/barcodes/data/ean13.png")});
+    QVERIFY2(finished.status == 0, qPrintable(finished.errors));
+    QVERIFY2(finished.output.contains("\n4006381333931,"), finished.output.constData());
 }
 
 void TestBatchProcess::outputNamingAnInput_refusedBeforeAnythingIsRead_data()

@@ -1,13 +1,15 @@
 #!/bin/sh
 # Installs the package into a scratch root as dpkg would unpack it, and uses it there as a user
-# would: the version, a batch run against the sample service, the window (offscreen) with its skin
-# and hand pointer and a code file named on the command line. Then removes what dpkg would remove
+# would: the version, a batch run against the sample service, a batch run that reads a photo (the
+# pictures module, loaded from its installed place), the window (offscreen, handed over to the
+# window's program) with its skin and hand pointer and a code file named on the command line. Then removes what dpkg would remove
 # and checks that nothing is left behind.
 #
-# install_test.sh DEB SAMPLE_SERVICE
+# install_test.sh DEB SAMPLE_SERVICE PHOTO (PHOTO: a picture of the barcode 4006381333931)
 set -eu
 deb=$1
 service=$2
+photo=$3
 scratch=$(mktemp -d)
 service_pid=
 tracer=
@@ -70,6 +72,10 @@ printf '4988112412613\n0823564706221\n' >"$scratch/codes.txt"
 grep -q '^4988112412613,.*,found,' "$scratch/results.csv" &&
     grep -q '^0823564706221,.*,not found,' "$scratch/results.csv" ||
     fail "unexpected batch results: $(cat "$scratch/results.csv")"
+"$quillfen" --batch "$photo" --service-url "http://127.0.0.1:$port" --quiet \
+    >"$scratch/photo.csv" 2>&1 || fail "the photo's batch run failed: $(cat "$scratch/photo.csv")"
+grep -q '^4006381333931,' "$scratch/photo.csv" ||
+    fail "the photo's code was not read: $(cat "$scratch/photo.csv")"
 
 # The window, offscreen, with a code file named as the menu entry's %F names it. The trace of the
 # files it opens shows the skin and the pointer found in the installed tree. Once the program
@@ -79,7 +85,8 @@ grep -q '^4988112412613,.*,found,' "$scratch/results.csv" &&
 QT_QPA_PLATFORM=offscreen setsid strace -f --seccomp-bpf -qq -e trace=openat \
     -e status=successful -o "$scratch/opened" "$quillfen" "$scratch/codes.txt" &
 tracer=$!
-installed=$(readlink -f "$quillfen")
+# The program a user starts hands the window over to the window's program, in the same process.
+installed=$(readlink -f "$root"/usr/libexec/quillfen/quillfen-window)
 started=
 for _ in $(seq 1200); do
     program=${program:-$(ps -o pid= --ppid "$tracer" | tr -d ' ')}

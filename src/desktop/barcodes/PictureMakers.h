@@ -1,0 +1,6 @@
+#pragma once
+
+#include "platform/PictureMakers.h"
+
+// Qt's image readers, Poppler and ZBar.
+const PictureMakers& BuiltInPictureMakers();

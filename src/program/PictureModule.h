@@ -1,0 +1,39 @@
+#pragma once
+
+#include "platform/PictureMakers.h"
+
+#include <QString>
+
+#include <memory>
+#include <mutex>
+
+class QLibrary;
+
+// The readers of pictures and PDF pages a run is given: the makers the program carries, or
+// stand-ins that load the pictures module from its file the first time one of them is used,
+// so that a run that reads neither never loads Qt GUI, Poppler or ZBar. A module that cannot be
+// loaded fails that use the way an unreadable file does, and the next use tries again.
+class PictureModule
+{
+    Q_DISABLE_COPY_MOVE(PictureModule)
+public:
+    // builtIn: the makers linked into the program, or null for the module in file.
+    PictureModule(const PictureMakers* builtIn, QString file);
+    ~PictureModule();
+
+    // Each is used from one thread at a time; several may be used at once. They must not outlive
+    // the module.
+    std::unique_ptr<PictureFiles> pictureFiles() const;
+    std::unique_ptr<PdfDocument> pdfDocument() const;
+    std::unique_ptr<BarcodeScanner> barcodeScanner() const;
+
+    // The makers, the module loaded first if need be. Throws OperationFailed when it cannot be.
+    const PictureMakers& makers() const;
+
+private:
+    const PictureMakers* m_builtIn;
+    QString m_file;
+    mutable std::mutex m_loading;
+    mutable std::unique_ptr<QLibrary> m_library;
+    mutable const PictureMakers* m_loaded = nullptr;
+};
