@@ -30,12 +30,6 @@
 #include <cstdio>
 #include <vector>
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
-#endif
-
 namespace {
 // Where the skin and the hand pointer lie: the data folder under the install prefix once
 // installed, beside the program in a build tree.
@@ -93,13 +87,7 @@ bool NeedsWindowModes(RunMode mode)
 // environment, as if the user had started it. Returns only when it could not be started.
 int HandOver(const QString& program, char* const arguments[])
 {
-#ifdef Q_OS_UNIX
-    ::execv(QFile::encodeName(program).constData(), arguments);
-    const QString why = QString::fromLocal8Bit(std::strerror(errno));
-#else
-    Q_UNUSED(arguments);
-    const QString why;
-#endif
+    const QString why = ReplaceProcess(program, arguments);
     //: %1 is a program's file, %2 what the system said.
     PrintProblem(
         QCoreApplication::translate("main", "%1 could not be started: %2").arg(program, why));

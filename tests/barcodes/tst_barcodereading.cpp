@@ -2,9 +2,11 @@
 // plugins, Poppler and ZBar: each gives back exactly the codes drawn in it, in reading order, or
 // says why it cannot be read.
 #include "barcodes/BarcodeReader.h"
+#include "common/OperationFailed.h"
 #include "desktop/barcodes/PopplerPdfDocument.h"
 #include "desktop/barcodes/QtPictureFiles.h"
 #include "desktop/barcodes/ZbarBarcodeScanner.h"
+#include "program/PictureModule.h"
 
 #include <QDir>
 #include <QImageReader>
@@ -22,6 +24,7 @@ private Q_SLOTS:
     void generatedFile_readsBackItsCodes();
     void severalFilesAtOnce_sameResultsInTheSameOrder();
     void largeColourPicture_readsItsCodeWithinQtsLimitAfterwards();
+    void picturesModule_missing_failsEachUseUntilItIsThere();
 };
 
 namespace {
@@ -166,6 +169,35 @@ void TestBarcodeReading::largeColourPicture_readsItsCodeWithinQtsLimitAfterwards
     const std::atomic<bool> never{false};
     QCOMPARE(Found(reader.read(path, never, {})), QStringList{QStringLiteral("4006381333931")});
     QCOMPARE(QImageReader::allocationLimit(), limitBefore);
+}
+
+// The readers batch mode is given load their module at first use: while it is missing each use
+// fails with the loader's reason (not a crash), and once it is there the next use loads it.
+void TestBarcodeReading::picturesModule_missing_failsEachUseUntilItIsThere()
+{
+#ifndef QUILLFEN_PICTURES_MODULE
+    QSKIP("one executable carries the readers here");
+#else
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("quillfen-pictures.so"));
+    const PictureModule module(nullptr, file);
+    const auto pictures = module.pictureFiles();
+    const auto pdf = module.pdfDocument();
+    const auto scanner = module.barcodeScanner();
+    const QString path = DataFile(QStringLiteral("ean13.png"));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            pictures->imageSize(path);
+            QFAIL("read without its module");
+        } catch (const OperationFailed& failure) {
+            QVERIFY2(failure.description().contains(file), qPrintable(failure.description()));
+        }
+    }
+    QVERIFY(QFile::copy(QStringLiteral(QUILLFEN_PICTURES_MODULE), file));
+    BarcodeReader reader(BarcodeServices{*pictures, *pdf, *scanner});
+    const std::atomic<bool> never{false};
+    QCOMPARE(Found(reader.read(path, never, {})), QStringList{QStringLiteral("4006381333931")});
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestBarcodeReading)

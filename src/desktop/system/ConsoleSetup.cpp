@@ -1,6 +1,10 @@
 #include "desktop/system/ConsoleSetup.h"
 
+#include <QFile>
+
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <unistd.h>
 
 void IgnoreFileSizeLimit()
@@ -16,3 +20,9 @@ bool StandardErrorIsTerminal()
 }
 
 void ReleaseOwnConsole() {}
+
+QString ReplaceProcess(const QString& program, char* const arguments[])
+{
+    ::execv(QFile::encodeName(program).constData(), arguments);
+    return QString::fromLocal8Bit(std::strerror(errno));
+}

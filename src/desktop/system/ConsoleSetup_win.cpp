@@ -26,3 +26,10 @@ void ReleaseOwnConsole()
     if (GetConsoleProcessList(processes, 2) == 1)
         FreeConsole();
 }
+
+QString ReplaceProcess(const QString& program, char* const arguments[])
+{
+    Q_UNUSED(program);
+    Q_UNUSED(arguments);
+    return QStringLiteral("not on Windows");
+}
