@@ -78,6 +78,11 @@ QString InstalledOrBeside(const QString& fromProgram)
                                         : programFolder.filePath(QFileInfo(fromProgram).fileName());
 }
 
+bool UsesLabelLayouts(RunMode mode)
+{
+    return mode == RunMode::Window || mode == RunMode::Labels || mode == RunMode::ListLayouts;
+}
+
 bool NeedsWindowModes(RunMode mode)
 {
     return mode == RunMode::Window || mode == RunMode::Labels;
@@ -198,13 +203,17 @@ int ProgramMain(int argc, char* argv[], const ProgramPlaces& places, const Windo
             PrintProblem(wrong);
             return 2;
         }
-        const LayoutFolders layoutFolders = LabelLayoutFolders(places);
-        config.userLayoutFolder = layoutFolders.user;
-        config.layouts = ReadLabelLayouts(files, layoutFolders, config.labels.layoutFile);
-        for (const QString& problem : config.layouts.problems)
-            PrintProblem(problem);
-        if (!config.layouts.fatal.isEmpty())
-            return 2;
+        // Only what prints labels reads their layouts: a batch run neither waits for them nor
+        // warns about a layout file it would never use.
+        if (UsesLabelLayouts(config.mode)) {
+            const LayoutFolders layoutFolders = LabelLayoutFolders(places);
+            config.userLayoutFolder = layoutFolders.user;
+            config.layouts = ReadLabelLayouts(files, layoutFolders, config.labels.layoutFile);
+            for (const QString& problem : config.layouts.problems)
+                PrintProblem(problem);
+            if (!config.layouts.fatal.isEmpty())
+                return 2;
+        }
     }
     // Without a keyring to ask (on Linux, a server, a container or a cron job without a session
     // bus) the keys come from the environment or key files.

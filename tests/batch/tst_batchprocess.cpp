@@ -216,6 +216,7 @@ private Q_SLOTS:
     void badUsage_exitsTwoAndWritesNothing();
     void noDisplay_batchStillRuns();
     void photo_readThroughThePicturesModule();
+    void brokenLabelLayout_notReadByABatchRun();
     void outputNamingAnInput_refusedBeforeAnythingIsRead_data();
     void outputNamingAnInput_refusedBeforeAnythingIsRead();
     void unwritableWorkbook_namesTheFileAskedForAndNoLibraryLines();
@@ -521,6 +522,18 @@ void TestBatchProcess::photo_readThroughThePicturesModule()
                    QStringLiteral(QUILLFEN_SOURCE_DIR "/tests/barcodes/data/ean13.png")});
     QVERIFY2(finished.status == 0, qPrintable(finished.errors));
     QVERIFY2(finished.output.contains("\n4006381333931,"), finished.output.constData());
+}
+
+// Label layouts are for printing labels: a batch run neither reads them nor warns about one.
+void TestBatchProcess::brokenLabelLayout_notReadByABatchRun()
+{
+    RealBatch batch;
+    QVERIFY(batch.started);
+    QVERIFY(QDir().mkpath(batch.path(QStringLiteral("XDG_CONFIG_HOME/Zandrik/Quillfen/layouts"))));
+    batch.write(QStringLiteral("XDG_CONFIG_HOME/Zandrik/Quillfen/layouts/broken.json"), "{");
+    const Finished finished = batch.run({QStringLiteral("--quiet")}, "40172637\n");
+    QCOMPARE(finished.status, 0);
+    QCOMPARE(finished.errors, QString());
 }
 
 void TestBatchProcess::outputNamingAnInput_refusedBeforeAnythingIsRead_data()
