@@ -21,8 +21,8 @@ public:
     PictureModule(const PictureMakers* builtIn, QString file);
     ~PictureModule();
 
-    // Each is used from one thread at a time; several may be used at once. They must not outlive
-    // the module.
+    // Used as the readers linked in would be, from the threads they would be; the first use,
+    // from whichever thread, loads the module. They must not outlive this object.
     std::unique_ptr<PictureFiles> pictureFiles() const;
     std::unique_ptr<PdfDocument> pdfDocument() const;
     std::unique_ptr<BarcodeScanner> barcodeScanner() const;
