@@ -31,13 +31,18 @@
 #include <vector>
 
 namespace {
+// Where something that comes with the program lies once installed, given from its folder.
+QString InstalledPath(const QString& fromProgram)
+{
+    return QDir::cleanPath(QDir(QCoreApplication::applicationDirPath()).filePath(fromProgram));
+}
+
 // Where the skin and the hand pointer lie: the data folder under the install prefix once
 // installed, beside the program in a build tree.
 QString ProgramFilesFolder(const ProgramPlaces& places)
 {
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString installed = QDir::cleanPath(programFolder.filePath(places.dataFromProgram));
-    return QFileInfo(installed).isDir() ? installed : programFolder.path();
+    const QString installed = InstalledPath(places.dataFromProgram);
+    return QFileInfo(installed).isDir() ? installed : QCoreApplication::applicationDirPath();
 }
 
 // The presets lie in the program's data folder once installed, in the source tree in a build;
@@ -72,10 +77,10 @@ void PrintProblem(const QString& problem)
 // program, as in a build tree.
 QString InstalledOrBeside(const QString& fromProgram)
 {
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString installed = QDir::cleanPath(programFolder.filePath(fromProgram));
+    const QString installed = InstalledPath(fromProgram);
     return QFileInfo::exists(installed) ? installed
-                                        : programFolder.filePath(QFileInfo(fromProgram).fileName());
+                                        : QDir(QCoreApplication::applicationDirPath())
+                                              .filePath(QFileInfo(fromProgram).fileName());
 }
 
 bool UsesLabelLayouts(RunMode mode)
@@ -247,8 +252,10 @@ int ProgramMain(int argc, char* argv[], const ProgramPlaces& places, const Windo
     if (config.mode == RunMode::Batch) {
         const QCoreApplication application(argc, argv);
         translations.install();
+        // The module's place is looked for only by a program without the readers linked in.
         const PictureModule pictures(modes ? modes->pictures : nullptr,
-                                     InstalledOrBeside(places.picturesModuleFromProgram));
+                                     modes ? QString()
+                                           : InstalledOrBeside(places.picturesModuleFromProgram));
         return BatchCommand(config, pictures);
     }
     if (config.mode == RunMode::Scan) {
