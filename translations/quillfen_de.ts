@@ -745,6 +745,14 @@ Geben Sie sie als http://host[:port][/path] oder https://... an.</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionsModule</name>
+    <message>
+        <source>The libraries for the network, library catalogues, the keyring and workbooks could not be loaded: %1</source>
+        <extracomment>%1 is what the system said.</extracomment>
+        <translation>Die Bibliotheken für das Netz, die Bibliothekskataloge, den Schlüsselbund und die Arbeitsmappen konnten nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConnectivityCheck</name>
     <message>
         <source>You must be online to use this software accurately.</source>

@@ -745,6 +745,14 @@ Indíquela como http://host[:port][/path] o https://....</translation>
     </message>
 </context>
 <context>
+    <name>ConnectionsModule</name>
+    <message>
+        <source>The libraries for the network, library catalogues, the keyring and workbooks could not be loaded: %1</source>
+        <extracomment>%1 is what the system said.</extracomment>
+        <translation>No se pudieron cargar las bibliotecas para la red, los catálogos de bibliotecas, el llavero y los libros de cálculo: %1</translation>
+    </message>
+</context>
+<context>
     <name>ConnectivityCheck</name>
     <message>
         <source>You must be online to use this software accurately.</source>

@@ -745,6 +745,14 @@ Indiquez-la sous la forme http://host[:port][/path] ou https://....</translation
     </message>
 </context>
 <context>
+    <name>ConnectionsModule</name>
+    <message>
+        <source>The libraries for the network, library catalogues, the keyring and workbooks could not be loaded: %1</source>
+        <extracomment>%1 is what the system said.</extracomment>
+        <translation>Les bibliothèques pour le réseau, les catalogues de bibliothèque, le trousseau de clés et les classeurs n&apos;ont pas pu être chargées : %1</translation>
+    </message>
+</context>
+<context>
     <name>ConnectivityCheck</name>
     <message>
         <source>You must be online to use this software accurately.</source>

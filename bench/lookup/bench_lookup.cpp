@@ -8,6 +8,7 @@
 #include "fakes/FakePlatform.h"
 #include "lookup/LookupPage.h"
 #include "lookup/LookupRun.h"
+#include "program/ConnectionsModule.h"
 #include "program/PageLoaders.h"
 #include "support/PageServiceLookup.h"
 
@@ -61,7 +62,7 @@ RunFigures lookUp(const QString& base, const QStringList& codes, int parallel = 
     FakePlatform fake;
     QtEventLoop loop;
     // The program's own choice of loader (QUILLFEN_PAGE_LOADER=qt or curl measures either).
-    const auto loader = MakePageLoader({});
+    const auto loader = MakePageLoader({}, LinkedConnections());
     PageServiceLookup lookup(fake.services(loop, *loader), base, parallel);
     LookupRun& run = lookup.run;
     for (const QString& code : codes)

@@ -12,6 +12,7 @@
 #include "listings/PictureFetch.h"
 #include "listings/PictureFolder.h"
 #include "lookup/LookupChain.h"
+#include "program/ConnectionsModule.h"
 #include "program/PageLoaders.h"
 
 #include <QCoreApplication>
@@ -67,7 +68,8 @@ struct Saved
 // One run as the program makes it, into the folder.
 Saved SaveAll(const std::vector<CodeOutcome>& products, const QString& folder)
 {
-    const auto loader = MakePageLoader(PageLoaderLimits{.maxPageBytes = kLargestPictureBytes});
+    const auto loader =
+        MakePageLoader(PageLoaderLimits{.maxPageBytes = kLargestPictureBytes}, LinkedConnections());
     QtEventLoop loop;
     QtClock clock;
     QtFileSystem files;

@@ -11,6 +11,7 @@
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
+#include "desktop/files/QtWorkbookFiles.h"
 #include "lookup/LookupChain.h"
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetCodes.h"
@@ -119,7 +120,7 @@ int main(int argc, char** argv)
                    xlsx2csv.ran() ? "xlsx2csv" : nullptr, xlsx2csv.seconds,
                    "< 2 s, < 100 MB, ratio < 1"});
 
-    QtOutputFiles outputs;
+    QtOutputFiles outputs(&MakeQtWorkbookFile);
     const EnrichedSource source{workbook, zips, files};
     // The copy of the workbook itself first, so that its peak is what reading and copying cost
     // together, as in a run; the value copies follow.

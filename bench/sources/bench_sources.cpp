@@ -29,6 +29,7 @@
 #include "lookup/OpenFoodFactsSource.h"
 #include "lookup/UpcItemDbSource.h"
 #include "platform/ListControl.h"
+#include "program/ConnectionsModule.h"
 #include "program/PageLoaders.h"
 #include "program/QtPlatform.h"
 #include "support/FakeChance.h"
@@ -77,7 +78,8 @@ PacedRun Paced(const QStringList& codes, const QString& catalog, int allowedPerS
     config.perMinute.insert(QStringLiteral("openfoodfacts"), pacedPerSecond * 60);
     QtEventLoop loop;
     QtClock clock;
-    const auto loader = MakePageLoader({.loopbackOnly = true}); // the program's own
+    const auto loader =
+        MakePageLoader({.loopbackOnly = true}, LinkedConnections()); // the program's own
     LookupChain chain(LookupServices{*loader, loop, clock, nullptr, nullptr},
                       MakeSources({QStringLiteral("openfoodfacts")}, config, {}, nullptr, {}),
                       ChainOptions{"Quillfen/bench (bench@quillfen.invalid)", 1, false, {}});
@@ -105,7 +107,7 @@ void AnswerBytes()
     if (!service.start({}))
         Fail(service.errorString());
     QtEventLoop loop;
-    const auto loader = MakePageLoader({.loopbackOnly = true});
+    const auto loader = MakePageLoader({.loopbackOnly = true}, LinkedConnections());
     const auto bytes = [&](const QUrl& url) {
         const auto page = loader->start(PageRequest{url, {}, 3});
         while (!page->isComplete())
@@ -132,7 +134,7 @@ void BooksInBatches()
     config.openLibraryUrl = service.baseUrl();
     QtEventLoop loop;
     QtClock clock;
-    const auto loader = MakePageLoader({.loopbackOnly = true});
+    const auto loader = MakePageLoader({.loopbackOnly = true}, LinkedConnections());
     LookupChain chain(LookupServices{*loader, loop, clock, nullptr, nullptr},
                       MakeSources({QStringLiteral("openlibrary")}, config, {}, nullptr, {}),
                       ChainOptions{"Quillfen/bench (bench@quillfen.invalid)", 1, false, {}});
@@ -347,7 +349,7 @@ void PresetInBatches()
     }
     QtEventLoop loop;
     QtClock clock;
-    const auto loader = MakePageLoader({.loopbackOnly = true});
+    const auto loader = MakePageLoader({.loopbackOnly = true}, LinkedConnections());
     const auto run = [&](const QStringList& asked) {
         std::vector<std::unique_ptr<LookupSource>> sources;
         sources.push_back(std::make_unique<JsonFileSource>(PaidPreset(service.baseUrl(), 600'000)));

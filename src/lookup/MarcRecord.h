@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/MarcCodec.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -47,18 +49,15 @@ struct MarcContents
 // where its data starts, 12-16) blanked: two forms of one record agree on everything else.
 QString ComparableLeader(const QString& leader);
 
-// A MARC 21 record from a library catalogue, read by YAZ and kept in one form whatever the
-// catalogue sent: MARCXML in UTF-8, position 09 of the leader 'a'. A record in MARC-8 is
-// converted by YAZ's converter. What is kept is exactly what the catalogue sent besides: no field
+// A MARC 21 record from a library catalogue, read by the codec UseMarcCodec() gave (YAZ) and kept
+// in one form whatever the catalogue sent: MARCXML in UTF-8, position 09 of the leader 'a'. A
+// record in MARC-8 is converted. What is kept is exactly what the catalogue sent besides: no field
 // is added, dropped or changed, and a record that cannot be kept so is refused.
 class MarcRecord final
 {
 public:
-    // ISO 2709 records are at most this long (five digits of length).
-    static constexpr qsizetype kLargestIso2709 = 99'999;
-    // A record in MARCXML longer than this cannot fit ISO 2709 however its markup is written, and
-    // is not parsed at all.
-    static constexpr qsizetype kLargestMarcXml = 2 * 1024 * 1024;
+    static constexpr qsizetype kLargestIso2709 = ::kLargestIso2709;
+    static constexpr qsizetype kLargestMarcXml = ::kLargestMarcXml;
 
     // The record in an ISO 2709 transmission (MARC-8 unless position 09 says UTF-8), or why it
     // is refused: "not a MARC record", "the leader says 500 bytes, the record has 366", "not
@@ -86,3 +85,8 @@ private:
 // The leader and fields a MARCXML record holds, read as text; nothing for what is no MARCXML
 // record. For the records' own forms and for tests alike.
 std::optional<MarcContents> ReadMarcXmlContents(const QString& xml);
+
+// The codec every record is read and written by, from then on: set once by the program as it
+// starts (the codec may be a stand-in that loads its library at the first record), and by the
+// tests that read records. Until it is set, every record is refused.
+void UseMarcCodec(MarcCodec* codec);

@@ -1,16 +1,16 @@
 #include "program/PageLoaders.h"
 
 #include "desktop/network/QtPageLoader.h"
+#include "program/ConnectionsModule.h"
 
-#if QUILLFEN_CURL_PAGE_LOADER
-#include "desktop/network/CurlPageLoader.h"
-#endif
-
-std::unique_ptr<PageLoader> MakePageLoader(PageLoaderLimits limits)
+std::unique_ptr<PageLoader> MakePageLoader(PageLoaderLimits limits,
+                                           const ConnectionsModule& connections)
 {
 #if QUILLFEN_CURL_PAGE_LOADER
     if (qEnvironmentVariable("QUILLFEN_PAGE_LOADER") != u"qt")
-        return std::make_unique<CurlPageLoader>(limits);
+        return connections.curlPageLoader(limits);
+#else
+    Q_UNUSED(connections);
 #endif
     return std::make_unique<QtPageLoader>(limits);
 }

@@ -1,13 +1,9 @@
 #pragma once
 
 #include "platform/PictureMakers.h"
-
-#include <QString>
+#include "program/ModuleFile.h"
 
 #include <memory>
-#include <mutex>
-
-class QLibrary;
 
 // The readers of pictures and PDF pages a run is given: the makers the program carries, or
 // stand-ins that load the pictures module from its file the first time one of them is used,
@@ -32,8 +28,5 @@ public:
 
 private:
     const PictureMakers* m_builtIn;
-    QString m_file;
-    mutable std::mutex m_loading;
-    mutable std::unique_ptr<QLibrary> m_library;
-    mutable const PictureMakers* m_loaded = nullptr;
+    ModuleFile m_file;
 };

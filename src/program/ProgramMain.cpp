@@ -15,6 +15,8 @@
 #include "desktop/system/QtUiTranslations.h"
 #include "desktop/system/SystemCharsets.h"
 #include "gs1/IsbnRanges.h"
+#include "lookup/MarcRecord.h"
+#include "program/ConnectionsModule.h"
 #include "program/PictureModule.h"
 #include "program/QtBatchCommand.h"
 #include "program/QtIndexCommands.h"
@@ -25,6 +27,7 @@
 #include <QNetworkProxy>
 #include <QNetworkProxyFactory>
 #include <QProcessEnvironment>
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 #include <cstdio>
@@ -222,9 +225,14 @@ int ProgramMain(int argc, char* argv[], const ProgramPlaces& places, const Windo
     }
     // Without a keyring to ask (on Linux, a server, a container or a cron job without a session
     // bus) the keys come from the environment or key files.
-    SystemKeyStore keyring;
+    const ConnectionsModule connections(modes ? modes->connections : nullptr, [&places] {
+        return InstalledOrBeside(places.connectionsModuleFromProgram);
+    });
+    UseMarcCodec(&connections.marcCodec());
+    const auto noCodecAfterwards = qScopeGuard([] { UseMarcCodec(nullptr); });
+    const std::unique_ptr<KeyStore> keyring = connections.keyStore();
     const SourceKeys keys(environment, config.keyFiles, files,
-                          SystemKeyStore::reachable(environment) ? &keyring : nullptr);
+                          SystemKeyStore::reachable(environment) ? keyring.get() : nullptr);
     config.keyFor = [&keys](const QString& name) { return keys.key(name); };
     if (config.mode == RunMode::ListSources) {
         const QCoreApplication application(argc, argv);
@@ -256,12 +264,12 @@ int ProgramMain(int argc, char* argv[], const ProgramPlaces& places, const Windo
         const PictureModule pictures(modes ? modes->pictures : nullptr,
                                      modes ? QString()
                                            : InstalledOrBeside(places.picturesModuleFromProgram));
-        return BatchCommand(config, pictures);
+        return BatchCommand(config, pictures, connections);
     }
     if (config.mode == RunMode::Scan) {
         const QCoreApplication application(argc, argv);
         translations.install();
-        return ScanCommand(config);
+        return ScanCommand(config, connections);
     }
     if (config.mode == RunMode::ImportIndex || config.mode == RunMode::DownloadIndex ||
         config.mode == RunMode::UpdateIndex) {

@@ -5,6 +5,7 @@
 class QProcessEnvironment;
 class QtUiTranslations;
 struct AppConfig;
+struct ConnectionMakers;
 struct PictureMakers;
 
 // Where an executable finds the files that come with the program, as it was built to.
@@ -22,10 +23,12 @@ struct ProgramPlaces
     // The pictures module (program/PictureModule.h), from the executable's folder; unused where
     // the executable carries the readers itself.
     QString picturesModuleFromProgram;
+    // The connections module (program/ConnectionsModule.h), the same way.
+    QString connectionsModuleFromProgram;
 };
 
 // What only the program that carries the window has: the modes that need Qt GUI, and the readers
-// of pictures and PDF pages linked in.
+// of pictures and PDF pages and the connections linked in.
 struct WindowModes
 {
     // The window, with the configuration main() settled, the language's catalogues and the
@@ -35,6 +38,7 @@ struct WindowModes
     // quillfen --labels.
     int (*labels)(int& argc, char** argv, const AppConfig& config, QtUiTranslations& translations);
     const PictureMakers* pictures;
+    const ConnectionMakers* connections;
 };
 
 // main() of both executables. Without window modes (null), the window and --labels are handed

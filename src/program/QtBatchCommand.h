@@ -1,5 +1,6 @@
 #pragma once
 
+class ConnectionsModule;
 class PictureModule;
 struct AppConfig;
 
@@ -7,11 +8,13 @@ struct AppConfig;
 // this user's settings, remembered answers and product index, SIGINT and SIGTERM. For main():
 // needs a QCoreApplication and no display.
 // Pictures and PDF pages are read by what pictures makes.
-int BatchCommand(const AppConfig& config, const PictureModule& pictures);
+// Pages, catalogues, zip containers and workbooks come through what connections makes.
+int BatchCommand(const AppConfig& config, const PictureModule& pictures,
+                 const ConnectionsModule& connections);
 
 // quillfen --scan with the real services, the session file in the data folder among them. For
 // main(): needs a QCoreApplication and no display.
-int ScanCommand(const AppConfig& config);
+int ScanCommand(const AppConfig& config, const ConnectionsModule& connections);
 
 // quillfen --list-layouts. For main(): needs a QCoreApplication.
 int ListLayoutsCommand(const AppConfig& config);

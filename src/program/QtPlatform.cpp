@@ -28,7 +28,8 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_messageBox(m_window, m_title, m_eventLoop)
     , m_inputBox(m_window, m_title, m_eventLoop)
     , m_skin(m_window)
-    , m_pageLoader(MakePageLoader(PageLoaderLimits{.loopbackOnly = loopbackOnly}))
+    , m_pageLoader(
+          MakePageLoader(PageLoaderLimits{.loopbackOnly = loopbackOnly}, LinkedConnections()))
     , m_sourcesDialog(m_window, m_eventLoop)
     , m_questionBox(m_window, m_title, m_eventLoop)
     , m_aboutBox(m_window, m_eventLoop)
@@ -37,7 +38,8 @@ QtPlatform::QtPlatform(const QString& initialTitle, bool loopbackOnly)
     , m_columnChoice(m_window, m_eventLoop)
     , m_detailsWindow(&m_window)
     , m_pictureLoader(MakePageLoader(
-          PageLoaderLimits{.maxPageBytes = kLargestPictureBytes, .loopbackOnly = loopbackOnly}))
+          PageLoaderLimits{.maxPageBytes = kLargestPictureBytes, .loopbackOnly = loopbackOnly},
+          LinkedConnections()))
     , m_pictures(QtPictureStore::defaultFolder(), QtPictureStore::kDefaultCapBytes,
                  kLargestPictureBytes)
     , m_scanWindow(&m_window)

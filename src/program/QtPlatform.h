@@ -11,6 +11,7 @@
 #include "desktop/files/QtInputFiles.h"
 #include "desktop/files/QtOutputFiles.h"
 #include "desktop/files/QtTextFileWriter.h"
+#include "desktop/files/QtWorkbookFiles.h"
 #include "desktop/files/XlsxSpreadsheetTarget.h"
 #include "desktop/labels/QtLabelPrinter.h"
 #include "desktop/network/QtHttpFetcher.h"
@@ -46,6 +47,7 @@
 #include "desktop/window/QtSourcesDialog.h"
 #include "platform/PageLoader.h"
 #include "platform/Platform.h"
+#include "program/ConnectionsModule.h"
 
 #include <memory>
 
@@ -99,7 +101,7 @@ private:
     QtDownloadStore m_downloadStore;
     LibzipArchives m_zips;
     QtColumnChoiceDialog m_columnChoice;
-    QtOutputFiles m_outputFiles;
+    QtOutputFiles m_outputFiles{&MakeQtWorkbookFile};
     QtDetailsWindow m_detailsWindow;
     std::unique_ptr<PageLoader> m_pictureLoader;
     QtPictureStore m_pictures;

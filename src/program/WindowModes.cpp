@@ -8,6 +8,8 @@
 #include "desktop/system/QtUiTranslations.h"
 #include "desktop/system/QuitSignalWatcher.h"
 #include "desktop/system/StandardErrorMessageBox.h"
+#include "program/ConnectionMakers.h"
+#include "program/ConnectionsModule.h"
 #include "program/QtLabelsCommand.h"
 #include "program/QtPlatform.h"
 
@@ -130,6 +132,13 @@ int RunLabels(int& argc, char** argv, const AppConfig& config, QtUiTranslations&
 
 const WindowModes& TheWindowModes()
 {
-    static const WindowModes modes{&RunWindow, &RunLabels, &BuiltInPictureMakers()};
+    static const WindowModes modes{&RunWindow, &RunLabels, &BuiltInPictureMakers(),
+                                   &BuiltInConnectionMakers()};
     return modes;
+}
+
+const ConnectionsModule& LinkedConnections()
+{
+    static const ConnectionsModule linked(&BuiltInConnectionMakers(), {});
+    return linked;
 }

@@ -15,6 +15,7 @@ int main(int argc, char* argv[])
         .sourceTreeLayouts = QStringLiteral(QUILLFEN_SOURCE_TREE_LAYOUTS),
         .windowProgramFromProgram = QStringLiteral(QUILLFEN_WINDOW_FROM_PROGRAM),
         .picturesModuleFromProgram = QStringLiteral(QUILLFEN_PICTURES_FROM_PROGRAM),
+        .connectionsModuleFromProgram = QStringLiteral(QUILLFEN_CONNECTIONS_FROM_PROGRAM),
     };
 #if QUILLFEN_CARRIES_WINDOW
     return ProgramMain(argc, argv, places, &TheWindowModes());

@@ -2,6 +2,7 @@
 // a workbook of rows in order read back by another reader.
 #include "common/OperationFailed.h"
 #include "desktop/files/QtOutputFiles.h"
+#include "desktop/files/QtWorkbookFiles.h"
 #include "support/WorkbookCells.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ void TestQtOutputFiles::text_replacesTheFileOnlyOnCommit()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.csv"));
     put(path, "old");
-    QtOutputFiles files;
+    QtOutputFiles files(&MakeQtWorkbookFile);
     const std::unique_ptr<OutputFile> file = files.createText(path);
     // More than one block, so that blocks reach the disk before the commit.
     const QByteArray row = QByteArray(999, 'x') + '\n';
@@ -61,7 +62,7 @@ void TestQtOutputFiles::text_notCommittedLeavesTheOldFileAndNothingElse()
     const QString path = dir.filePath(QStringLiteral("out.csv"));
     put(path, "old");
     {
-        QtOutputFiles files;
+        QtOutputFiles files(&MakeQtWorkbookFile);
         const std::unique_ptr<OutputFile> file = files.createText(path);
         file->write(QByteArray(200'000, 'y'));
     }
@@ -74,7 +75,7 @@ void TestQtOutputFiles::workbook_rowsInOrderReadBackAsTextWithFittedColumns()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("out.xlsx"));
     put(path, "old");
-    QtOutputFiles files;
+    QtOutputFiles files(&MakeQtWorkbookFile);
     const std::unique_ptr<WorkbookFile> workbook = files.createWorkbook(path, WorkbookFormat::Xlsx);
     workbook->setCellText(1, 1, QStringLiteral("code"));
     workbook->setCellText(1, 2, QStringLiteral("name"));
@@ -106,7 +107,7 @@ void TestQtOutputFiles::workbook_notCommittedLeavesTheOldFileAndNothingElse()
     const QString path = dir.filePath(QStringLiteral("out.xlsx"));
     put(path, "old");
     {
-        QtOutputFiles files;
+        QtOutputFiles files(&MakeQtWorkbookFile);
         const std::unique_ptr<WorkbookFile> workbook =
             files.createWorkbook(path, WorkbookFormat::Xlsx);
         for (int row = 1; row <= 100; ++row)
@@ -119,7 +120,7 @@ void TestQtOutputFiles::workbook_notCommittedLeavesTheOldFileAndNothingElse()
 void TestQtOutputFiles::creation_refusedWhereNothingCanBeWritten()
 {
     QTemporaryDir dir;
-    QtOutputFiles files;
+    QtOutputFiles files(&MakeQtWorkbookFile);
     const QString missing = dir.filePath(QStringLiteral("no-such-folder/out"));
     QVERIFY_THROWS_EXCEPTION(OperationFailed, files.createText(missing + u".csv"));
     QVERIFY_THROWS_EXCEPTION(OperationFailed,

@@ -7,6 +7,7 @@
 #include "SampleServiceProcess.h"
 #include "common/Loopback.h"
 #include "desktop/network/YazCatalogueConnection.h"
+#include "desktop/network/YazMarcCodec.h"
 #include "desktop/system/QtEventLoop.h"
 #include "lookup/MarcRecord.h"
 #include "support/ZtestProcess.h"
@@ -40,10 +41,12 @@ private:
     ZtestProcess m_ztest;
     SampleServiceProcess m_standIn;
     QtEventLoop m_loop;
+    YazMarcCodec m_codec;
 };
 
 void TestYazCatalogue::initTestCase()
 {
+    UseMarcCodec(&m_codec);
     QVERIFY2(m_ztest.start(), qPrintable(m_ztest.errorString()));
     QVERIFY2(m_standIn.start(
                  {QStringLiteral("--fault"), QStringLiteral("sru:9783999000046=no-answer"),

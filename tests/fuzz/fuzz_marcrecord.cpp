@@ -3,6 +3,7 @@
 // read whole, never anything else: what is kept is UTF-8 with position 09 of its leader 'a', fits
 // ISO 2709, and reads back from both of its written forms as the same record; and a record the
 // source takes holds the ISBN asked in its 020.
+#include "desktop/network/YazMarcCodec.h"
 #include "fuzz/FuzzSupport.h"
 #include "lookup/CatalogueSource.h"
 #include "lookup/MarcRecord.h"
@@ -44,6 +45,8 @@ void CheckRead(const std::variant<MarcRecord, QString>& read, const QString& con
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    static YazMarcCodec codec;
+    UseMarcCodec(&codec);
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     const QString context = QStringLiteral("bytes ") + Quoted(QString::fromLatin1(bytes));
     CheckRead(MarcRecord::fromIso2709(bytes), context + QStringLiteral(" as ISO 2709"));

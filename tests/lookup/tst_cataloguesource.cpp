@@ -1,6 +1,7 @@
 // Library catalogues as a source: their records read by YAZ (hostile ones refused with the
 // reason), the fields a row shows, the 020 guard, the source files that describe them, and the
 // chain asking one through the catalogue connection.
+#include "desktop/network/YazMarcCodec.h"
 #include "fakes/FakePlatform.h"
 #include "lookup/CatalogueSource.h"
 #include "lookup/LookupChain.h"
@@ -18,6 +19,8 @@ class TestCatalogueSource : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Records are read by YAZ, as the program reads them.
+    void initTestCase() { UseMarcCodec(&m_codec); }
     // ---- Records ----
     void iso2709_readOrRefusedWithTheReason_data();
     void iso2709_readOrRefusedWithTheReason();
@@ -45,6 +48,9 @@ private Q_SLOTS:
     // ---- In the chain ----
     void chain_asksTheCatalogueAndRemembersTheRecord();
     void chain_refusedSearchTakesNoTurn();
+
+private:
+    YazMarcCodec m_codec;
 };
 
 namespace {

@@ -1,9 +1,10 @@
 #!/bin/sh
 # Installs the package into a scratch root as dpkg would unpack it, and uses it there as a user
-# would: the version, a batch run against the sample service, a batch run that reads a photo (the
-# pictures module, loaded from its installed place), the window (offscreen, handed over to the
-# window's program) with its skin and hand pointer and a code file named on the command line. Then removes what dpkg would remove
-# and checks that nothing is left behind.
+# would: the version, a batch run against the sample service (its pages through the connections
+# module, loaded from its installed place), a batch run that reads a photo (the pictures module,
+# the same way), the window (offscreen, handed over to the window's program) with its skin and
+# hand pointer and a code file named on the command line. Then removes what dpkg would remove and
+# checks that nothing is left behind.
 #
 # install_test.sh DEB SAMPLE_SERVICE PHOTO (PHOTO: a picture of the barcode 4006381333931)
 set -eu

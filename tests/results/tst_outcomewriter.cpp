@@ -2,6 +2,7 @@
 // order, the files of catalogue records (read back by yaz-marcdump, checked by xmllint), and the
 // choice of a format by name or file name; and the outcomes a run keeps for the details window
 // and the saved results, which come back as they were given.
+#include "desktop/network/YazMarcCodec.h"
 #include "lookup/LookupChain.h"
 #include "lookup/MarcRecord.h"
 #include "results/OutcomeWriter.h"
@@ -84,6 +85,8 @@ class TestOutcomeWriter : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Records are read by YAZ, as the program reads them.
+    void initTestCase() { UseMarcCodec(&m_codec); }
     // ---- Columns ----
     void cells_followTheColumnsWithTheStatusInWords_data();
     void cells_followTheColumnsWithTheStatusInWords();
@@ -121,6 +124,9 @@ private Q_SLOTS:
     void sameProductRows_nameTheFirstRowPastTheTablesGrowth();
     void keptOutcomes_comeBackAsGiven_data();
     void keptOutcomes_comeBackAsGiven();
+
+private:
+    YazMarcCodec m_codec;
 };
 
 // ---- Columns ----

@@ -7,6 +7,7 @@
 #include "desktop/files/LibzipArchives.h"
 #include "desktop/files/QtFileSystem.h"
 #include "desktop/files/QtOutputFiles.h"
+#include "desktop/files/QtWorkbookFiles.h"
 #include "lookup/LookupChain.h"
 #include "sheets/CodeColumn.h"
 #include "sheets/SheetCodes.h"
@@ -487,7 +488,7 @@ void TestSheetFiles::enrichedOds_readsBackAsWritten()
         ReadSheetFile(DataFile("libreoffice.ods"), SheetFormat::Ods, QString(), services);
     const CodeColumnChoice choice = ChooseCodeColumn(source);
     QTemporaryDir folder;
-    QtOutputFiles outputs;
+    QtOutputFiles outputs(&MakeQtWorkbookFile);
     // The same enrichment as CSV, every cell by its text, is what both readers must see.
     const auto enrich = [&](const QString& name, OutcomeFormat format) {
         BatchOptions options;
@@ -584,7 +585,7 @@ void TestSheetFiles::databaseAnswers_neverFormulasInLibreOffice()
     const CodeColumnChoice choice = ChooseCodeColumn(sheet);
 
     QTemporaryDir folder;
-    QtOutputFiles outputs;
+    QtOutputFiles outputs(&MakeQtWorkbookFile);
     const QString csv = folder.filePath(QStringLiteral("results.csv"));
     std::unique_ptr<BatchOutput> output =
         BatchOutput::openFile(csv, OutcomeFormat::Csv, AllOutcomeColumns(), outputs);
@@ -722,7 +723,7 @@ void TestSheetFiles::enrichedCopy_isTheUsersOwnFile()
     QVERIFY(CheckFaithfulCopy(from, format).faithful);
     BatchOptions options;
     options.output = target;
-    QtOutputFiles outputs;
+    QtOutputFiles outputs(&MakeQtWorkbookFile);
     // The run's own sheet, which goes once the copy is open: the copy holds what it needs of it.
     auto given = std::make_unique<Sheet>(sheet);
     const std::unique_ptr<BatchOutput> output =
@@ -972,7 +973,7 @@ void TestSheetFiles::ambiguousRows_refusedBeforeLookup_othersAnsweredByNumber()
     BatchOptions options;
     options.output = m_ambiguous.filePath(QStringLiteral("copy.xlsx"));
     options.columns = QStringLiteral("name");
-    QtOutputFiles outputs;
+    QtOutputFiles outputs(&MakeQtWorkbookFile);
     const std::unique_ptr<BatchOutput> output = BatchOutput::openEnriched(
         options, OutcomeFormat::Xlsx, sheet, choice, outputs, nullptr, &from);
     for (const SheetCode& code : CodesOfColumn(sheet, choice.column, choice.firstRow)) {
