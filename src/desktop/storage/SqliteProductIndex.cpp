@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <QStringDecoder>
 #include <QUrl>
 
 #include <atomic>
@@ -46,7 +47,8 @@ QString Text(QByteArrayView utf8)
 
 // A row of the products table as it is kept: its fields packed in one text, and the export it
 // came from.
-IndexedProduct UnpackedRow(QByteArrayView packed, qint64 exportId, const QStringList& languages,
+// `packed`: the row's text, in UTF-16.
+IndexedProduct UnpackedRow(QStringView packed, qint64 exportId, const QStringList& languages,
                            const QHash<qint64, IndexedExport>& exports)
 {
     IndexedProduct product;
@@ -67,10 +69,10 @@ IndexedProduct UnpackedRow(QByteArrayView packed, qint64 exportId, const QString
     qsizetype field = 0;
     qsizetype start = 0;
     while (field < qsizetype(std::size(fields)) && start <= packed.size()) {
-        qsizetype end = packed.indexOf(kFieldSeparator, start);
+        qsizetype end = packed.indexOf(QLatin1Char(kFieldSeparator), start);
         if (end < 0)
             end = packed.size();
-        *fields[field++] = Text(packed.sliced(start, end - start));
+        *fields[field++] = packed.sliced(start, end - start).toString();
         start = end + 1;
     }
     for (qsizetype i = 0; i < languages.size() && i < kMostIndexLanguages; ++i) {
@@ -714,7 +716,7 @@ public:
         dropFirstPending();
         const Found found = nextFound();
         if (found.exportId >= 0)
-            row(QByteArrayView(m_current.rows).sliced(found.start, found.size), found.exportId);
+            row(QStringView(m_current.rows).sliced(found.start, found.size), found.exportId);
         return true;
     }
 
@@ -740,10 +742,11 @@ private:
         qsizetype start = 0, size = 0;
         qint64 exportId = -1; // -1: no such row
     };
-    // The rows of keys found together, in the order they were handed.
+    // The rows of keys found together, in the order they were handed. Their text is turned into
+    // UTF-16 here, on the finder's thread, which had time to spare, in one string for them all.
     struct Batch
     {
-        QByteArray rows; // the packed rows one after another
+        QString rows; // the packed rows one after another
         std::vector<Found> found;
     };
 
@@ -801,13 +804,20 @@ private:
             for (std::size_t from = 0; from < keys.ends.size() && !m_stop; from += kKeysTogether) {
                 lock.unlock();
                 Batch batch;
+                // Each row on its own: a character cut short ends with its row.
+                QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
                 const std::size_t to = std::min(keys.ends.size(), from + kKeysTogether);
                 batch.found.reserve(to - from);
                 for (std::size_t i = from; i < to; ++i) {
                     Found& found = batch.found.emplace_back();
                     FindRow(m_find, keys.at(i), [&](QByteArrayView packed, qint64 exportId) {
-                        found = Found{batch.rows.size(), packed.size(), exportId};
-                        batch.rows.append(packed);
+                        // At most one UTF-16 unit for each byte of UTF-8.
+                        const qsizetype start = batch.rows.size();
+                        batch.rows.resize(start + packed.size());
+                        QChar* const end =
+                            decoder.appendToBuffer(batch.rows.data() + start, packed);
+                        batch.rows.truncate(end - batch.rows.constData());
+                        found = Found{start, batch.rows.size() - start, exportId};
                     });
                 }
                 lock.lock();
@@ -949,11 +959,12 @@ std::optional<IndexedProduct> SqliteProductIndex::find(QStringView code)
     if (key.isEmpty())
         return std::nullopt;
     std::optional<IndexedProduct> product;
-    const auto unpacked = [&](QByteArrayView packed, qint64 exportId) {
+    const auto unpacked = [&](QStringView packed, qint64 exportId) {
         product = UnpackedRow(packed, exportId, m_info.languages, m_exports);
     };
     if (!m_readAhead || !m_readAhead->take(key, unpacked))
-        FindRow(m_find, key, unpacked);
+        FindRow(m_find, key,
+                [&](QByteArrayView packed, qint64 exportId) { unpacked(Text(packed), exportId); });
     return product;
 }
 
