@@ -89,6 +89,33 @@ QString JoinSelectedFile(const QString& folder, const QString& name, QChar separ
     return folder + separator + name;
 }
 
+std::optional<QByteArray> Utf8CodeFileBytes(const QByteArray& bytes)
+{
+    // Whether the system's encoding reads UTF-8 as UTF-8: asked of the decoder itself, once.
+    static const bool systemIsUtf8 = [] {
+        QStringDecoder system(QStringConverter::System, QStringConverter::Flag::Stateless);
+        const QString read = system.decode(QByteArrayView("\xC3\xA9\xE9"));
+        return read == QStringView(u"\u00E9\uFFFD");
+    }();
+    const QByteArrayView all(bytes);
+    if (all.startsWith("\xEF\xBB\xBF")) {
+        if (hasNulNearStart(all.sliced(3)))
+            return std::nullopt;
+        return bytes.sliced(3);
+    }
+    if (all.startsWith("\xFF\xFE") || all.startsWith("\xFE\xFF") || !systemIsUtf8 ||
+        hasNulNearStart(all))
+        return std::nullopt;
+    return bytes;
+}
+
+QString CodeFileUtf8Row(QByteArrayView row)
+{
+    // A row is cut at a line break, which no UTF-8 sequence holds: decoded alone, it reads as it
+    // did within the whole text, a character cut short or a mark among its bytes alike.
+    return decode(QStringConverter::Utf8, row);
+}
+
 std::optional<QString> CodeFileText(const QByteArray& bytes)
 {
     const QByteArrayView all(bytes);

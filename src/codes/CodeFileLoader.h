@@ -43,6 +43,14 @@ QString JoinSelectedFile(const QString& folder, const QString& name, QChar separ
 // when the file is not text: a NUL byte (a NUL character after a UTF-16 mark) near the start.
 std::optional<QString> CodeFileText(const QByteArray& bytes);
 
+// The bytes of a code file whose text is UTF-8, its mark dropped, so that its rows can be read one
+// at a time (Utf8CodeFileRowReader, CodeFileUtf8Row) rather than as a whole text twice the
+// size: a file with a UTF-8 mark, or one without a mark where the system's encoding is UTF-8.
+// Nothing for any other file, which CodeFileText() reads, and says whether it is text at all.
+std::optional<QByteArray> Utf8CodeFileBytes(const QByteArray& bytes);
+// A row of those bytes as CodeFileText() would have read it within the whole text.
+QString CodeFileUtf8Row(QByteArrayView row);
+
 // The rows of a code file's text: carriage return, carriage return and line feed, and a lone
 // line feed each end a row. A break at the very end adds no empty row, whichever it is. Nothing
 // is trimmed.

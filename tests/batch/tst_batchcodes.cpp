@@ -45,8 +45,8 @@ private:
     {
         QStringList walked;
         BatchCodes::Cursor cursor = codes.cursor();
-        while (const std::optional<QStringView> code = cursor.next())
-            walked.append(code->toString());
+        while (const std::optional<QString> code = cursor.next())
+            walked.append(*code);
         return walked;
     }
 };
@@ -74,10 +74,16 @@ void TestBatchCodes::codes_byTheCodeFileRules_data()
         << Utf16Bytes(QStringLiteral("111\r\n222"), true, true) << QStringList{"111", "222"};
     QTest::newRow("UTF-16 BE with its mark")
         << Utf16Bytes(QStringLiteral("111\n"), false, true) << QStringList{"111"};
-    if (SystemCodePageIsUtf8())
+    if (SystemCodePageIsUtf8()) {
         QTest::newRow("bytes that are not UTF-8") << QByteArray("11\xFF"
                                                                 "1\n")
                                                   << QStringList{QStringLiteral("11\uFFFD1")};
+        // Each row of a UTF-8 file is decoded on its own, as it is reached.
+        QTest::newRow("a character cut short at a line's end")
+            << QByteArray("11\xC3\n\xC3\xA9") << QStringList{QStringLiteral("11\uFFFD"), "é"};
+        QTest::newRow("a line of no-break spaces holds no code")
+            << QByteArray("111\n\xC2\xA0\xC2\xA0\n222") << QStringList{"111", "222"};
+    }
     QTest::newRow("empty") << QByteArray() << QStringList{};
 }
 

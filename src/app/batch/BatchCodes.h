@@ -37,8 +37,9 @@ struct BatchSheetReading
 // rules of the window's code files: one code per line, CR LF, LF or CR, a byte-order mark
 // understood and dropped, a file that is not text or is larger than 100 MB refused. A line of
 // nothing but white space holds no code and is skipped (a file's last line break would otherwise
-// add one). The codes stay in the files' texts, about two bytes a character, and are read from
-// there one at a time: no list of a million strings is ever made.
+// add one). The codes stay in the files' texts, the bytes of a UTF-8 file as they came (a byte a
+// character of a code) and any other text at two bytes a character, and are read from there one
+// at a time: no list of a million strings is ever made.
 class BatchCodes final
 {
     Q_DECLARE_TR_FUNCTIONS(BatchCodes)
@@ -68,13 +69,24 @@ public:
     // The pages of PDFs that could not be read, whose codes are missing.
     qsizetype unreadPages() const { return m_unreadPages; }
 
+    // An input's text: the bytes of a UTF-8 file, or the text of any other input.
+    struct Text
+    {
+        QByteArray utf8;
+        QString text;
+    };
+
     // Goes through the codes in order. A copy goes on from where the original stood.
     class Cursor final
     {
     public:
-        Cursor(const std::vector<QString>& texts, const std::vector<QStringList>& origins);
-        // The next code as the file has it, or nothing after the last one.
-        std::optional<QStringView> next();
+        Cursor(const std::vector<Text>& texts, const std::vector<QStringList>& origins);
+        // Moves on to the next code; false after the last one.
+        bool advance();
+        // The code advance() moved on to, as the file has it.
+        QString code() const;
+        // advance(), then the code; nothing after the last one.
+        std::optional<QString> next();
         // The k-th code after the last one next() gave (k from 1), without moving on.
         std::optional<QString> ahead(int k) const;
         // Where the code next() gave last came from ("shelf.jpg", "delivery-note.pdf, page 2");
@@ -97,11 +109,15 @@ public:
             QString code; // the code it gave last
         };
 
-        const std::vector<QString>* m_texts;
+        const std::vector<Text>* m_texts;
         const std::vector<QStringList>* m_origins;
         std::size_t m_text = 0;
         qsizetype m_row = -1; // of the current text, counted over the codes it gave
         CodeFileRowReader m_rows;
+        Utf8CodeFileRowReader m_utf8Rows;
+        // The row advance() moved on to, of whichever reader reads the current text.
+        QStringView m_current;
+        QByteArrayView m_currentUtf8;
         mutable Scout m_scout;
     };
     Cursor cursor() const { return Cursor(m_texts, m_origins); }
@@ -109,7 +125,7 @@ public:
 private:
     // Each input's text; a spreadsheet's codes are kept as one text of lines, one code each,
     // with the line breaks inside its codes (a cell of several lines) made spaces.
-    std::vector<QString> m_texts;
+    std::vector<Text> m_texts;
     // Beside each text, for the codes read from barcodes, where each came from; empty otherwise.
     std::vector<QStringList> m_origins;
     qsizetype m_count = 0;

@@ -42,12 +42,12 @@ BatchTimeLeft EstimateFor(const BatchCodes& codes, LookupChain& chain)
     BatchCodes::Cursor cursor = codes.cursor();
     qsizetype place = 0;
     for (const qsizetype wanted : places) {
-        std::optional<QStringView> code;
-        while (place <= wanted && (code = cursor.next()))
+        bool more = true;
+        while (place <= wanted && (more = cursor.advance()))
             ++place;
-        if (!code)
+        if (!more)
             break;
-        sample.emplace_back(wanted, chain.pacedIntervalMs(code->toString()));
+        sample.emplace_back(wanted, chain.pacedIntervalMs(cursor.code()));
     }
     estimate.setSample(std::move(sample));
     return estimate;
@@ -211,10 +211,10 @@ int RunBatch(const AppConfig& config, const BatchServices& services)
     int row = 0;
     BatchCodes::Cursor cursor = codes.cursor();
     while (written && !stopped()) {
-        const std::optional<QStringView> next = cursor.next();
+        const std::optional<QString> next = cursor.next();
         if (!next)
             break;
-        const QString code = next->toString();
+        const QString& code = *next;
         std::optional<CodeOutcome> outcome;
         try {
             outcome = chain.lookUp(code, [&cursor](int k) { return cursor.ahead(k); });
