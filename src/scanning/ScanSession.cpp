@@ -8,6 +8,8 @@
 #include <QCoreApplication>
 #include <QSet>
 
+#include <vector>
+
 namespace {
 // The session file's lines: "S", the code and its add-on for a scan, separated by tabs; "U" for
 // an undo. Codes hold neither tabs nor line breaks (ReadScan keeps to one line).
@@ -105,11 +107,18 @@ void ScanSession::add(const QList<Scan>& scans, const std::function<void(const S
     m_journal.append(lines);
     // One run for the scans of one arrival: preparing a run looks at the index again.
     bool newRun = true;
-    for (const Scan& scan : scans) {
+    for (qsizetype i = 0; i < scans.size(); ++i) {
+        const Scan& scan = scans[i];
         count(scan);
         ScanRow& row = m_rows.front();
         if (row.count == 1) {
-            answerLocally(row, newRun);
+            // The scans that arrived with it are found in the index while it is answered: a
+            // file piped in arrives in blocks of thousands.
+            answerLocally(row, newRun, [&scans, i](int k) -> std::optional<QString> {
+                if (i + k >= scans.size())
+                    return std::nullopt;
+                return scans[i + k].code;
+            });
             newRun = false;
         }
         changed(scan.code);
@@ -151,7 +160,7 @@ void ScanSession::uncount(const QString& code)
     m_places.erase(found);
 }
 
-void ScanSession::answerLocally(ScanRow& row, bool newRun)
+void ScanSession::answerLocally(ScanRow& row, bool newRun, const CodesAhead& ahead)
 {
     if (row.state == ScanRow::State::Invalid) {
         if (onAnswered)
@@ -164,7 +173,7 @@ void ScanSession::answerLocally(ScanRow& row, bool newRun)
         // code the online sources have answered since.
         if (newRun)
             m_local.startRun();
-        known = m_local.lookUp(row.code);
+        known = m_local.lookUp(row.code, ahead);
     } catch (const OperationFailed&) {
         known.reset();
     }
@@ -266,11 +275,17 @@ void ScanSession::restore()
     // again, which cost more than the answers.
     bool newRun = true;
     const AnswerFindsTogether together(m_local.answerStore());
-    for (ScanRow& row : m_rows) {
-        if (row.state == ScanRow::State::Queued) {
-            answerLocally(row, newRun);
-            newRun = false;
-        }
+    std::vector<ScanRow*> queued;
+    for (ScanRow& row : m_rows)
+        if (row.state == ScanRow::State::Queued)
+            queued.push_back(&row);
+    for (std::size_t i = 0; i < queued.size(); ++i) {
+        answerLocally(*queued[i], newRun, [&queued, i](int k) -> std::optional<QString> {
+            if (i + std::size_t(k) >= queued.size())
+                return std::nullopt;
+            return queued[i + std::size_t(k)]->code;
+        });
+        newRun = false;
     }
     changed({});
 }

@@ -96,7 +96,8 @@ private:
     void count(const Scan& scan);
     // One scan of the code fewer: its count goes down, or its row goes.
     void uncount(const QString& code);
-    void answerLocally(ScanRow& row, bool newRun = true);
+    // `ahead`: the codes to be answered after it, which the index finds meanwhile.
+    void answerLocally(ScanRow& row, bool newRun = true, const CodesAhead& ahead = {});
     void answer(const QString& code, const CodeOutcome& outcome);
     void changed(const QString& code);
 
