@@ -223,13 +223,15 @@ int ProgramMain(int argc, char* argv[], const ProgramPlaces& places, const Windo
                 return 2;
         }
     }
-    // Without a keyring to ask (on Linux, a server, a container or a cron job without a session
-    // bus) the keys come from the environment or key files.
+    // The module's place is looked for only when a run first needs it, by a program without the
+    // connections linked in.
     const ConnectionsModule connections(modes ? modes->connections : nullptr, [&places] {
         return InstalledOrBeside(places.connectionsModuleFromProgram);
     });
     UseMarcCodec(&connections.marcCodec());
     const auto noCodecAfterwards = qScopeGuard([] { UseMarcCodec(nullptr); });
+    // Without a keyring to ask (on Linux, a server, a container or a cron job without a session
+    // bus) the keys come from the environment or key files.
     const std::unique_ptr<KeyStore> keyring = connections.keyStore();
     const SourceKeys keys(environment, config.keyFiles, files,
                           SystemKeyStore::reachable(environment) ? keyring.get() : nullptr);

@@ -1,8 +1,11 @@
 // Result files on disk: whole or not at all, nothing left behind, refusals before any write, and
-// a workbook of rows in order read back by another reader.
+// a workbook of rows in order read back by another reader; and the workbooks and MARC records of
+// the program a user starts, through the connections module it loads when a run first needs it.
 #include "common/OperationFailed.h"
 #include "desktop/files/QtOutputFiles.h"
 #include "desktop/files/QtWorkbookFiles.h"
+#include "program/ConnectionsModule.h"
+#include "support/MarcTestRecords.h"
 #include "support/WorkbookCells.h"
 
 #include <QDir>
@@ -20,6 +23,7 @@ private Q_SLOTS:
     void workbook_rowsInOrderReadBackAsTextWithFittedColumns();
     void workbook_notCommittedLeavesTheOldFileAndNothingElse();
     void creation_refusedWhereNothingCanBeWritten();
+    void connectionsModule_missing_failsEachUseUntilItIsThere();
 
 private:
     static QByteArray contents(const QString& path)
@@ -129,6 +133,41 @@ void TestQtOutputFiles::creation_refusedWhereNothingCanBeWritten()
     QVERIFY_THROWS_EXCEPTION(OperationFailed,
                              files.createWorkbook(dir.path(), WorkbookFormat::Xlsx));
     QVERIFY(entries(dir).isEmpty());
+}
+
+void TestQtOutputFiles::connectionsModule_missing_failsEachUseUntilItIsThere()
+{
+#ifndef QUILLFEN_CONNECTIONS_MODULE
+    QSKIP("one executable carries the connections here");
+#else
+    QTemporaryDir dir;
+    const QString module = dir.filePath(QStringLiteral("quillfen-connections.so"));
+    const ConnectionsModule connections(nullptr, [module] { return module; });
+    QtOutputFiles files(connections.workbooks());
+    const QString path = dir.filePath(QStringLiteral("out.xlsx"));
+    // Made before the module is there, and used after: each use finds it then.
+    MarcCodec& codec = connections.marcCodec();
+    const auto zips = connections.zipArchives();
+    const QByteArray record = MarcTest::StandInRecord(QStringLiteral("9783999000015"));
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            files.createWorkbook(path, WorkbookFormat::Xlsx);
+            QFAIL("a workbook written without its module");
+        } catch (const OperationFailed& failure) {
+            QVERIFY2(failure.description().contains(module), qPrintable(failure.description()));
+        }
+        // A record is refused with the reason, as one that cannot be read is.
+        const auto read = codec.written(record);
+        QCOMPARE(read.index(), 1u);
+        QVERIFY2(std::get<1>(read).contains(module), qPrintable(std::get<1>(read)));
+    }
+    QVERIFY(QFile::copy(QStringLiteral(QUILLFEN_CONNECTIONS_MODULE), module));
+    const std::unique_ptr<WorkbookFile> workbook = files.createWorkbook(path, WorkbookFormat::Xlsx);
+    workbook->setCellText(1, 1, QStringLiteral("4006381333931"));
+    workbook->commit();
+    QVERIFY(zips->open(path)->entryNames().contains(QStringLiteral("xl/workbook.xml")));
+    QCOMPARE(codec.written(record).index(), 0u);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestQtOutputFiles)
