@@ -203,15 +203,17 @@ private Q_SLOTS:
     void findAhead_answersAsFindAloneWould()
     {
         SqliteProductIndex index(path());
+        // Names past ASCII, one of them past 16 bits: the finder turns them into UTF-16.
         Build(index, {{TestExport("Open Food Facts"),
-                       {{"42", "Old 42"}, {"43", "Old 43"}, {"44", "Old 44"}}}});
+                       {{"42", "Old 42"}, {"43", "Crème 43"}, {"44", "Tea \U0001F375 44"}}}});
         SqliteProductIndex other(path()); // another window, with the same file open
         QCOMPARE(NameOf(other.find(u"42")), QStringLiteral("Old 42"));
         index.findAhead({"43", "0042", "44", "45", "43", "42"});
         // Asked in order, one passed over, one never handed ahead, a repeat, one not in it.
         const QList<QPair<QString, QString>> asked = {
-            {"43", "Old 43"}, {"44", "Old 44"}, {"46", "(none)"},  {"45", "(none)"},
-            {"43", "Old 43"}, {"42", "Old 42"}, {"0042", "Old 42"}};
+            {"43", "Crème 43"}, {"44", "Tea \U0001F375 44"}, {"46", "(none)"},
+            {"45", "(none)"},   {"43", "Crème 43"},          {"42", "Old 42"},
+            {"0042", "Old 42"}};
         for (const auto& [code, name] : asked)
             QCOMPARE(NameOf(index.find(code)), name);
         // Many more than are found at once; the file is closed with some still ahead.
@@ -219,14 +221,14 @@ private Q_SLOTS:
         for (int i = 0; i < 1000; ++i)
             many.append(QString::number(42 + i % 3));
         index.findAhead(many);
-        QCOMPARE(NameOf(index.find(u"44")), QStringLiteral("Old 44"));
+        QCOMPARE(NameOf(index.find(u"44")), QStringLiteral("Tea \U0001F375 44"));
 
         // A new index put in place: what the other window finds ahead is still its open file's.
         SqliteProductIndex writer(path());
         Build(writer, {{TestExport("Open Food Facts"), {{"42", "New"}, {"43", "New"}}}});
         other.findAhead({"42", "44"});
         QCOMPARE(NameOf(other.find(u"42")), QStringLiteral("Old 42"));
-        QCOMPARE(NameOf(other.find(u"44")), QStringLiteral("Old 44"));
+        QCOMPARE(NameOf(other.find(u"44")), QStringLiteral("Tea \U0001F375 44"));
         QVERIFY(index.reopenIfReplaced());
         index.findAhead({"42", "43", "44"});
         QCOMPARE(NameOf(index.find(u"43")), QStringLiteral("New"));
