@@ -172,5 +172,6 @@ const ConnectionMakers& ConnectionsModule::makers() const
 {
     if (m_builtIn)
         return *m_builtIn;
-    return *static_cast<const ConnectionMakers*>(m_file.table());
+    using Entry = const ConnectionMakers* (*)();
+    return *reinterpret_cast<Entry>(m_file.entry())();
 }

@@ -13,18 +13,16 @@ ModuleFile::ModuleFile(std::function<QString()> file, const char* symbol,
 
 ModuleFile::~ModuleFile() = default;
 
-const void* ModuleFile::table() const
+QFunctionPointer ModuleFile::entry() const
 {
     const std::lock_guard lock(m_loading);
-    if (m_table)
-        return m_table;
+    if (m_entry)
+        return m_entry;
     auto library = std::make_unique<QLibrary>(m_file());
-    using Entry = const void* (*)();
-    const auto entry =
-        library->load() ? reinterpret_cast<Entry>(library->resolve(m_symbol)) : nullptr;
+    const QFunctionPointer entry = library->load() ? library->resolve(m_symbol) : nullptr;
     if (!entry)
         throw OperationFailed(m_failure(library->errorString()));
-    m_table = entry();
+    m_entry = entry;
     m_library = std::move(library);
-    return m_table;
+    return m_entry;
 }

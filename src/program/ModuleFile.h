@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFunctionPointer>
 #include <QString>
 
 #include <functional>
@@ -8,22 +9,22 @@
 
 class QLibrary;
 
-// A module of the program's own in a file beside it, loaded the first time its table is asked
+// A module of the program's own in a file beside it, loaded the first time its entry is asked
 // for, from whichever thread, and kept to the end: what it made may still be in use.
 class ModuleFile
 {
     Q_DISABLE_COPY_MOVE(ModuleFile)
 public:
     // `file`: where the module lies, asked as it is loaded. `symbol`: the module's one entry, an
-    // extern "C" function that returns its table. `failure`: what a failed load says, with %1 for
-    // what the system said.
+    // extern "C" function that returns its table, which the caller calls as the type it is.
+    // `failure`: what a failed load says, with %1 for what the system said.
     ModuleFile(std::function<QString()> file, const char* symbol,
                QString (*failure)(const QString& reason));
     ~ModuleFile();
 
-    // The table. Throws OperationFailed when the module cannot be loaded; the next call tries
+    // The entry. Throws OperationFailed when the module cannot be loaded; the next call tries
     // again.
-    const void* table() const;
+    QFunctionPointer entry() const;
 
 private:
     std::function<QString()> m_file;
@@ -31,7 +32,7 @@ private:
     QString (*m_failure)(const QString& reason);
     mutable std::mutex m_loading;
     mutable std::unique_ptr<QLibrary> m_library;
-    mutable const void* m_table = nullptr;
+    mutable QFunctionPointer m_entry = nullptr;
 };
 
 // What a module makes, made at its first use from whichever thread; a making that throws is

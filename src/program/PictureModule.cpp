@@ -98,5 +98,6 @@ const PictureMakers& PictureModule::makers() const
 {
     if (m_builtIn)
         return *m_builtIn;
-    return *static_cast<const PictureMakers*>(m_file.table());
+    using Entry = const PictureMakers* (*)();
+    return *reinterpret_cast<Entry>(m_file.entry())();
 }
