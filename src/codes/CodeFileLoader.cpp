@@ -89,6 +89,32 @@ QString JoinSelectedFile(const QString& folder, const QString& name, QChar separ
     return folder + separator + name;
 }
 
+namespace {
+// What a code file's first bytes say it holds: text in UTF-8 after a mark, in UTF-16 after a
+// mark, or in the system's encoding without one; or no text at all (a NUL byte near the start of
+// what would be UTF-8 or the system's text). `body`: the bytes after the mark.
+struct CodeFileForm
+{
+    enum class Kind { Utf8, Utf16LE, Utf16BE, System, NotText };
+    Kind kind;
+    QByteArrayView body;
+};
+
+CodeFileForm FormOf(QByteArrayView all)
+{
+    using Kind = CodeFileForm::Kind;
+    if (all.startsWith("\xEF\xBB\xBF")) {
+        const QByteArrayView body = all.sliced(3);
+        return {hasNulNearStart(body) ? Kind::NotText : Kind::Utf8, body};
+    }
+    if (all.startsWith("\xFF\xFE"))
+        return {Kind::Utf16LE, all.sliced(2)};
+    if (all.startsWith("\xFE\xFF"))
+        return {Kind::Utf16BE, all.sliced(2)};
+    return {hasNulNearStart(all) ? Kind::NotText : Kind::System, all};
+}
+} // namespace
+
 std::optional<QByteArray> Utf8CodeFileBytes(const QByteArray& bytes)
 {
     // Whether the system's encoding reads UTF-8 as UTF-8: asked of the decoder itself, once.
@@ -97,16 +123,12 @@ std::optional<QByteArray> Utf8CodeFileBytes(const QByteArray& bytes)
         const QString read = system.decode(QByteArrayView("\xC3\xA9\xE9"));
         return read == QStringView(u"\u00E9\uFFFD");
     }();
-    const QByteArrayView all(bytes);
-    if (all.startsWith("\xEF\xBB\xBF")) {
-        if (hasNulNearStart(all.sliced(3)))
-            return std::nullopt;
-        return bytes.sliced(3);
-    }
-    if (all.startsWith("\xFF\xFE") || all.startsWith("\xFE\xFF") || !systemIsUtf8 ||
-        hasNulNearStart(all))
-        return std::nullopt;
-    return bytes;
+    const CodeFileForm form = FormOf(bytes);
+    if (form.kind == CodeFileForm::Kind::Utf8)
+        return form.body.toByteArray();
+    if (form.kind == CodeFileForm::Kind::System && systemIsUtf8)
+        return bytes;
+    return std::nullopt;
 }
 
 QString CodeFileUtf8Row(QByteArrayView row)
@@ -118,21 +140,24 @@ QString CodeFileUtf8Row(QByteArrayView row)
 
 std::optional<QString> CodeFileText(const QByteArray& bytes)
 {
-    const QByteArrayView all(bytes);
-    if (all.startsWith("\xEF\xBB\xBF")) {
-        const QByteArrayView body = all.sliced(3);
-        if (hasNulNearStart(body))
-            return std::nullopt;
-        return decode(QStringConverter::Utf8, body);
-    }
-    const bool littleEndian = all.startsWith("\xFF\xFE");
-    if (littleEndian || all.startsWith("\xFE\xFF")) {
+    using Kind = CodeFileForm::Kind;
+    const CodeFileForm form = FormOf(bytes);
+    switch (form.kind) {
+    case Kind::NotText:
+        return std::nullopt;
+    case Kind::Utf8:
+        return decode(QStringConverter::Utf8, form.body);
+    case Kind::System:
+        return decode(QStringConverter::System, form.body);
+    case Kind::Utf16LE:
+    case Kind::Utf16BE: {
         // Half the bytes of UTF-16 text are NUL; a NUL character is what gives away a binary file.
         // An odd last byte is no whole character, but like a UTF-8 character cut short it stands
         // for something that was in the file. The decoder keeps it or drops it depending on what
         // came before, so it is left out of the decoding and replaced here.
-        const QByteArrayView body = all.sliced(2);
-        QString text = decode(littleEndian ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
+        const QByteArrayView body = form.body;
+        QString text = decode(form.kind == Kind::Utf16LE ? QStringConverter::Utf16LE
+                                                         : QStringConverter::Utf16BE,
                               body.first(body.size() - body.size() % 2));
         if (body.size() % 2 == 1)
             text += QChar(QChar::ReplacementCharacter);
@@ -140,9 +165,9 @@ std::optional<QString> CodeFileText(const QByteArray& bytes)
             return std::nullopt;
         return text;
     }
-    if (hasNulNearStart(all))
-        return std::nullopt;
-    return decode(QStringConverter::System, all);
+    }
+    Q_UNREACHABLE();
+    return std::nullopt;
 }
 
 QStringList CodeFileRows(QStringView text)

@@ -1,5 +1,6 @@
 #include "index/IndexSource.h"
 
+#include "common/NumberText.h"
 #include "lookup/ProductName.h"
 #include "lookup/SourceSupport.h"
 #include "platform/ProductIndex.h"
@@ -34,8 +35,7 @@ void IndexSource::lookAhead(const CodesAhead& ahead)
         // Thirteen digits, nearly every code of a list, are their own GTIN and asked as they
         // are: they need no check here (checking each code twice took a twentieth of a run from
         // the index). One with a wrong check digit is never asked, and is passed over.
-        if (typed->size() == 13 && std::all_of(typed->cbegin(), typed->cend(),
-                                               [](QChar c) { return c >= u'0' && c <= u'9'; })) {
+        if (typed->size() == 13 && AllDigits(*typed)) {
             gtins.append(*typed);
             continue;
         }

@@ -4,6 +4,7 @@
 #include "app/window/ProductDetailsView.h"
 #include "app/window/SavedCodeList.h"
 #include "app/window/UiLanguage.h"
+#include "program/ConnectionsModule.h"
 #include "program/PageLoaders.h"
 
 #include <QAbstractItemModel>

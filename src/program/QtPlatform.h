@@ -47,7 +47,6 @@
 #include "desktop/window/QtSourcesDialog.h"
 #include "platform/PageLoader.h"
 #include "platform/Platform.h"
-#include "program/ConnectionsModule.h"
 
 #include <memory>
 
